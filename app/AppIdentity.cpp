@@ -1,0 +1,10 @@
+#include "AppIdentity.h"
+
+namespace AppIdentity {
+
+QString appDisplayName()
+{
+    return QLatin1String(companyShortName) + QLatin1Char(' ') + QLatin1String(productName);
+}
+
+} // namespace AppIdentity

@@ -1,0 +1,112 @@
+#include "AppSettings.h"
+
+#include "AppIdentity.h"
+#include "SettingsStore.h"
+
+#include <QDir>
+
+namespace AppSettings {
+
+namespace {
+
+const QString keyLastPath = QStringLiteral("Common/LastPath");
+const QString keyReportEnabled = QStringLiteral("Report/enabled");
+const QString keyReportFilepath = QStringLiteral("Report/filepath");
+const QString keyReportFileType = QStringLiteral("Report/fileType");
+const QString keyReportValueType = QStringLiteral("Report/valueType");
+const QString keyReportInterval = QStringLiteral("Report/interval");
+const QString keyReportLastSaveTime = QStringLiteral("Report/lastSaveTime");
+
+QString g_lastPath;
+ReportSettings g_reportSettings;
+
+} // namespace
+
+QString lastPath()
+{
+    return g_lastPath;
+}
+
+void setLastPath(const QString &filePath)
+{
+    const int slash = filePath.lastIndexOf(QLatin1Char('/'));
+    if (slash <= 0)
+        return;
+    g_lastPath = filePath.left(slash + 1);
+    SettingsStore::open()->setValue(keyLastPath, g_lastPath);
+}
+
+void loadLastPath()
+{
+    g_lastPath = SettingsStore::open()->value(keyLastPath, QString()).toString();
+}
+
+ReportSettings &reportSettings()
+{
+    return g_reportSettings;
+}
+
+void loadReportSettings()
+{
+    const auto store = SettingsStore::open();
+    ReportSettings settings;
+    if (store->contains(keyReportEnabled))
+        settings.enabled = store->value(keyReportEnabled).toBool();
+    if (store->contains(keyReportFilepath))
+        settings.filepath = store->value(keyReportFilepath).toString();
+    if (store->contains(keyReportFileType))
+        settings.fileType = store->value(keyReportFileType).toInt();
+    if (store->contains(keyReportValueType))
+        settings.valueType = store->value(keyReportValueType).toInt();
+    if (store->contains(keyReportInterval))
+        settings.interval = store->value(keyReportInterval).toInt();
+    if (store->contains(keyReportLastSaveTime))
+        settings.lastSaveTime = QDateTime::fromString(store->value(keyReportLastSaveTime).toString(),
+                                                      QLatin1String(lastSaveTimeFormat));
+    g_reportSettings = settings;
+}
+
+void saveReportSettings(bool enabled, const ReportSettings &settings)
+{
+    const QDateTime keptTime = g_reportSettings.lastSaveTime;
+    g_reportSettings = settings;
+    g_reportSettings.enabled = enabled;
+    g_reportSettings.lastSaveTime = keptTime;
+
+    const auto store = SettingsStore::open();
+    store->setValue(keyReportEnabled, g_reportSettings.enabled);
+    store->setValue(keyReportFilepath, g_reportSettings.filepath);
+    store->setValue(keyReportFileType, g_reportSettings.fileType);
+    store->setValue(keyReportValueType, g_reportSettings.valueType);
+    store->setValue(keyReportInterval, g_reportSettings.interval);
+}
+
+void saveReportLastSaveTime(const QDateTime &time)
+{
+    g_reportSettings.lastSaveTime = time;
+    SettingsStore::open()->setValue(keyReportLastSaveTime, time.toString(QLatin1String(lastSaveTimeFormat)));
+}
+
+void loadRegistrySettings()
+{
+    loadLastPath();
+    loadReportSettings();
+}
+
+QString dataFolderPath()
+{
+    const QString path = QDir::cleanPath(SettingsStore::commonAppDataFolder() + QDir::separator()
+                                         + QLatin1String(AppIdentity::companyName) + QDir::separator()
+                                         + QLatin1String(AppIdentity::productName));
+    // All levels: with only the last one, a first start could never write the
+    // state file and the device list would be lost on exit.
+    QDir().mkpath(path);
+    return path;
+}
+
+QString stateFilePath()
+{
+    return dataFolderPath() + QStringLiteral("/settings.xml");
+}
+
+} // namespace AppSettings

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Small per-user settings kept in the settings store, and the location of the
+// machine-wide data folder that holds the state file. All of it is used on the
+// GUI thread only.
+
+struct ReportSettings
+{
+    bool enabled = false;
+    QString filepath;
+    int fileType = 0;
+    int interval = 0;
+    int valueType = 0;
+    QDateTime lastSaveTime;
+};
+
+namespace AppSettings {
+
+inline constexpr char lastSaveTimeFormat[] = "yyyy-MM-dd hh:mm:ss";
+
+// The directory (with a trailing "/") of the last file chosen in a file dialog.
+QString lastPath();
+// Called with the full path of a file a dialog has just opened or saved.
+void setLastPath(const QString &filePath);
+void loadLastPath();
+
+ReportSettings &reportSettings();
+void loadReportSettings();
+// Stores everything but the last save time, which only a report run changes.
+void saveReportSettings(bool enabled, const ReportSettings &settings);
+void saveReportLastSaveTime(const QDateTime &time);
+
+// Reads both start-up values: the last path and the report settings.
+void loadRegistrySettings();
+
+// The data folder, created with all its parents; never ends in a separator.
+QString dataFolderPath();
+QString stateFilePath();
+
+} // namespace AppSettings
+
+using AppSettings::dataFolderPath;
+using AppSettings::lastPath;

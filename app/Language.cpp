@@ -1,0 +1,101 @@
+#include "Language.h"
+
+#include "SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace LanguageManager {
+
+namespace {
+
+const QString keyLanguage = QStringLiteral("Common/appLanguage");
+
+Language g_language = 0;
+QTranslator *g_translator = nullptr;
+QTranslator *g_spareTranslator = nullptr;
+
+void createTranslators()
+{
+    if (g_translator)
+        return;
+    // Parented to the application so they go with it; never deleted before.
+    g_translator = new QTranslator(QCoreApplication::instance());
+    g_spareTranslator = new QTranslator(QCoreApplication::instance());
+}
+
+// Relative to the working folder first; beside the executable when the
+// program was started from somewhere else.
+bool loadCatalogue(QTranslator *translator, const QString &relativeFile)
+{
+    if (translator->load(relativeFile))
+        return true;
+    const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1Char('/') + relativeFile;
+    return QFileInfo::exists(besideProgram) && translator->load(besideProgram);
+}
+
+} // namespace
+
+QString languageCode(Language index)
+{
+    static const char *const codes[languageCount] = {"EN", "PL", "ES", "FR", "IT", "DE"};
+    if (index < 1 || index >= languageCount)
+        return QStringLiteral("EN");
+    return QLatin1String(codes[index]);
+}
+
+QString currentLanguageCode()
+{
+    return languageCode(g_language);
+}
+
+Language currentLanguage()
+{
+    return g_language;
+}
+
+Language languageForLocaleName(const QString &localeName)
+{
+    static const struct { const char *name; Language index; } locales[] = {
+        {"pl_PL", 1}, {"en_EN", 0}, {"es_ES", 2}, {"fr_FR", 3}, {"it_IT", 4}, {"de_DE", 5},
+    };
+    for (const auto &locale : locales) {
+        if (localeName == QLatin1String(locale.name))
+            return locale.index;
+    }
+    return 0;
+}
+
+QString translationFileName(Language index)
+{
+    return QStringLiteral("translations/ZTK_") + languageCode(index).toLower() + QStringLiteral(".qm");
+}
+
+void setLanguage(Language index)
+{
+    createTranslators();
+    g_language = index;
+    QCoreApplication::removeTranslator(g_translator);
+    QCoreApplication::removeTranslator(g_spareTranslator);
+    // A catalogue that does not load leaves the translator empty: English text.
+    loadCatalogue(g_translator, translationFileName(index));
+    QCoreApplication::installTranslator(g_translator);
+    QCoreApplication::installTranslator(g_spareTranslator);
+    SettingsStore::open()->setValue(keyLanguage, index);
+}
+
+void setupAtStartup()
+{
+    createTranslators();
+    const auto store = SettingsStore::open();
+    if (store->contains(keyLanguage)) {
+        setLanguage(store->value(keyLanguage).toInt());
+        return;
+    }
+    // The default locale is the system one unless the program changed it.
+    setLanguage(languageForLocaleName(QLocale().name()));
+}
+
+} // namespace LanguageManager

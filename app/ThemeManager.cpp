@@ -1,0 +1,131 @@
+#include "ThemeManager.h"
+
+#include "DesktopTheme.h"
+#include "ImageExt.h"
+#include "Resources.h"
+#include "SettingsStore.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPixmap>
+
+#include <optional>
+
+namespace ThemeManager {
+
+namespace {
+
+const QString keyTheme = QStringLiteral("Common/theme");
+
+std::optional<Theme> g_theme;
+
+Theme desktopTheme()
+{
+    return DesktopTheme::prefersLight() ? ThemeLight : ThemeDark;
+}
+
+Theme initialTheme()
+{
+    const auto store = SettingsStore::open();
+    const QStringList keys = store->allKeys();
+    for (const QString &key : keys) {
+        if (key.compare(keyTheme, Qt::CaseInsensitive) == 0)
+            return store->value(key).toInt();
+    }
+    return desktopTheme();
+}
+
+} // namespace
+
+Theme currentTheme()
+{
+    if (!g_theme)
+        g_theme = initialTheme();
+    return *g_theme;
+}
+
+bool setCurrentTheme(Theme theme)
+{
+    if (theme == currentTheme())
+        return false;
+    g_theme = theme;
+    storeCurrentTheme();
+    return true;
+}
+
+void storeCurrentTheme()
+{
+    SettingsStore::open()->setValue(keyTheme, currentTheme());
+}
+
+QString styleSheetResource(Theme theme)
+{
+    switch (theme) {
+    case ThemeDark:
+        return QStringLiteral(":/theme/resources/themes/dark.css");
+    case ThemeLight:
+        return QStringLiteral(":/theme/resources/themes/light.css");
+    default:
+        return QString();
+    }
+}
+
+QString styleSheet(Theme theme)
+{
+    Resources::ensureLoaded();
+    const QString resource = styleSheetResource(theme);
+    if (resource.isEmpty())
+        return QString();
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+QColor iconColour(int kind)
+{
+    const bool dark = currentTheme() == ThemeDark;
+    const bool inverted = kind == 1 || kind == 2;
+    return dark != inverted ? iconLightColour : iconDarkColour;
+}
+
+QPixmap recolouredPixmap(const QPixmap &pixmap, const QColor &colour)
+{
+    ImageExt image(pixmap.toImage());
+    image.colourise(colour);
+    QPixmap result(pixmap.size());
+    result.setDevicePixelRatio(pixmap.devicePixelRatio());
+    result.fill(Qt::transparent);
+    QPainter painter(&result);
+    painter.drawImage(0, 0, image);
+    return result;
+}
+
+QIcon themedIcon(const QString &path, int kind)
+{
+    Resources::ensureLoaded();
+    const QPixmap source(path);
+    if (source.isNull())
+        return QIcon();
+    QIcon icon(recolouredPixmap(source, iconColour(kind)));
+    icon.addPixmap(recolouredPixmap(source, iconDisabledColour), QIcon::Disabled);
+    return icon;
+}
+
+QIcon recolourIcon(const QIcon &icon, int kind, QSize size)
+{
+    if (icon.isNull())
+        return QIcon();
+    QSize actual = icon.availableSizes().isEmpty() ? size : icon.availableSizes().constLast();
+    const QPixmap source = icon.pixmap(actual);
+    QIcon result(recolouredPixmap(source, iconColour(kind)));
+    result.addPixmap(recolouredPixmap(source, iconDisabledColour), QIcon::Disabled);
+    return result;
+}
+
+void resetForTest()
+{
+    g_theme.reset();
+}
+
+} // namespace ThemeManager

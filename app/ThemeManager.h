@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QString>
+
+using Theme = int;
+enum : Theme { ThemeDark = 0, ThemeLight = 1 };
+
+// The process-wide colour theme: which style sheet applies and how the
+// single-colour icons are tinted. Widget-facing helpers (applying the sheet
+// to a window, recolouring a button) live with the widgets.
+namespace ThemeManager {
+
+inline const QColor iconLightColour{250, 250, 250};
+inline const QColor iconDarkColour{33, 33, 33};
+inline const QColor iconDisabledColour{158, 158, 158};
+
+// Created on first use: a stored "Common/theme" wins over the desktop preference.
+Theme currentTheme();
+// False, and nothing written, when the value is already the current theme.
+bool setCurrentTheme(Theme theme);
+// Writes the current theme to the settings store.
+void storeCurrentTheme();
+
+QString styleSheetResource(Theme theme);
+// The style sheet text of a theme; empty for an unknown theme or unreadable resource.
+QString styleSheet(Theme theme);
+
+// Light icons on the dark theme and dark ones on the light theme; kinds 1 and
+// 2 (icons on inverted backgrounds) the other way round.
+QColor iconColour(int kind);
+QPixmap recolouredPixmap(const QPixmap &pixmap, const QColor &colour);
+QIcon themedIcon(const QString &path, int kind = 0);
+QIcon recolourIcon(const QIcon &icon, int kind = 0, QSize size = QSize(32, 32));
+
+// Forgets the current theme so the next use decides anew (tests).
+void resetForTest();
+
+} // namespace ThemeManager
+
+using ThemeManager::currentTheme;

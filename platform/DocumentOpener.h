@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Opens a local document (the PDF manual) in the desktop's viewer.
+namespace DocumentOpener {
+
+bool open(const QString &filePath);
+
+} // namespace DocumentOpener

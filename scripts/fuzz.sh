@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build-fuzz/.
+#   scripts/fuzz.sh smoke          every target for a short, fixed number of runs
+#   scripts/fuzz.sh TARGET [ARGS]  one target for as long as libFuzzer is told
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode="${1:-smoke}"
+export CCACHE_BASEDIR="$PWD"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTICK_FUZZ=ON >/dev/null
+
+targets=$(cmake --build build-fuzz --target help | sed -n 's/^\(fuzz_[a-z0-9_]*\):.*/\1/p' | sort -u)
+if [ -z "$targets" ]; then
+    echo "no fuzz targets"
+    exit 0
+fi
+cmake --build build-fuzz --target $targets
+
+export ASAN_OPTIONS="detect_leaks=0"
+if [ "$mode" = smoke ]; then
+    for t in $targets; do
+        corpus="fuzz/corpus/${t#fuzz_}"
+        # New inputs go to a scratch folder, never into the committed seeds.
+        args=("$(mktemp -d)")
+        [ -d "$corpus" ] && args+=("$corpus")
+        echo "== $t"
+        QT_QPA_PLATFORM=offscreen "build-fuzz/bin/$t" -runs=20000 -seed=1 "${args[@]}" 2>&1 | tail -n 2
+    done
+else
+    shift
+    QT_QPA_PLATFORM=offscreen "build-fuzz/bin/$mode" "$@"
+fi

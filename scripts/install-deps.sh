@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs everything Zentick needs to build, run and test on Debian 12.
+# Idempotent and quick when everything is already there. Run as root or with sudo.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ ccache pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
+    libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev
+    clang libclang-rt-14-dev
+    python3 python3-aiosmtpd python3-openpyxl
+    iproute2 openssl xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

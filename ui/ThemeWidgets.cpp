@@ -1,0 +1,37 @@
+#include "ThemeWidgets.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+
+namespace ThemeWidgets {
+
+bool setTheme(Theme theme, QWidget *widget)
+{
+    if (!ThemeManager::setCurrentTheme(theme))
+        return false;
+    if (widget)
+        applyTheme(widget);
+    return true;
+}
+
+void applyTheme(QWidget *widget)
+{
+    if (widget)
+        widget->setStyleSheet(ThemeManager::styleSheet(ThemeManager::currentTheme()));
+}
+
+bool storeAndApplyTheme(QWidget *widget)
+{
+    ThemeManager::storeCurrentTheme();
+    if (widget)
+        applyTheme(widget);
+    return true;
+}
+
+void recolourButtonIcon(QAbstractButton *button, int kind)
+{
+    if (button)
+        button->setIcon(ThemeManager::recolourIcon(button->icon(), kind, button->iconSize()));
+}
+
+} // namespace ThemeWidgets
