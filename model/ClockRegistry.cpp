@@ -1,0 +1,178 @@
+#include "ClockRegistry.h"
+
+#include "DevClock.h"
+#include "DevGroup.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+ClockRegistry *ClockRegistry::instance()
+{
+    // Function-local statics are created once, thread-safely.
+    static ClockRegistry registry;
+    return &registry;
+}
+
+ClockRegistry::~ClockRegistry()
+{
+    clear();
+}
+
+DevClock *ClockRegistry::clockAt(int index) const
+{
+    return index >= 0 && index < m_clocks.size() ? m_clocks.at(index) : nullptr;
+}
+
+DevClock *ClockRegistry::clockById(quint64 id) const
+{
+    for (DevClock *clock : m_clocks) {
+        if (clock->id == id)
+            return clock;
+    }
+    return nullptr;
+}
+
+int ClockRegistry::indexOfClock(const DevClock *clock) const
+{
+    return clock ? m_clocks.indexOf(const_cast<DevClock *>(clock)) : -1;
+}
+
+void ClockRegistry::addClock(DevClock *clock)
+{
+    if (!clock || m_clocks.contains(clock))
+        return;
+    m_clocks.append(clock);
+}
+
+bool ClockRegistry::removeClock(int index)
+{
+    if (index < 0 || index >= m_clocks.size())
+        return false;
+    // Always, not only when groupId says so: a group read from a file may
+    // list a clock whose own groupId disagrees, and a stale index would
+    // silently move to the next clock.
+    setClockGroup(index, -1);
+    for (DevGroup *group : qAsConst(m_groups)) {
+        QList<int> indexes = group->clockIndexes();
+        for (int &member : indexes) {
+            if (member > index)
+                --member;
+        }
+        group->setClockIndexes(indexes);
+    }
+    delete m_clocks.takeAt(index);
+    return true;
+}
+
+DevGroup *ClockRegistry::groupAt(int index) const
+{
+    return index >= 0 && index < m_groups.size() ? m_groups.at(index) : nullptr;
+}
+
+void ClockRegistry::addGroup(DevGroup *group)
+{
+    if (!group || m_groups.contains(group))
+        return;
+    m_groups.append(group);
+}
+
+DevGroup *ClockRegistry::createGroup(const QString &name)
+{
+    auto *group = new DevGroup;
+    group->setName(name.isEmpty()
+                       ? QCoreApplication::translate("ClockRegistry", "Group") + QLatin1Char(' ')
+                           + QString::number(m_groups.size() + 1)
+                       : name);
+    m_groups.append(group);
+    return group;
+}
+
+bool ClockRegistry::renameGroup(int index, const QString &name)
+{
+    DevGroup *group = groupAt(index);
+    if (!group)
+        return false;
+    group->setName(name);
+    return true;
+}
+
+bool ClockRegistry::removeGroup(int index)
+{
+    if (index < 0 || index >= m_groups.size())
+        return false;
+    for (DevClock *clock : qAsConst(m_clocks)) {
+        if (clock->groupId == index)
+            clock->groupId = -1;
+        else if (clock->groupId > index)
+            --clock->groupId;
+    }
+    delete m_groups.takeAt(index);
+    return true;
+}
+
+bool ClockRegistry::setClockGroup(int clockIndex, int groupIndex)
+{
+    DevClock *clock = clockAt(clockIndex);
+    if (!clock)
+        return false;
+    // A clock belongs to at most one group: drop it from every list.
+    for (DevGroup *group : qAsConst(m_groups)) {
+        if (!group->clockIndexes().contains(clockIndex))
+            continue;
+        QList<int> indexes = group->clockIndexes();
+        indexes.removeAll(clockIndex);
+        std::sort(indexes.begin(), indexes.end());
+        group->setClockIndexes(indexes);
+    }
+    DevGroup *target = groupAt(groupIndex);
+    if (!target) {
+        clock->groupId = -1;
+        return false;
+    }
+    clock->groupId = groupIndex;
+    QList<int> indexes = target->clockIndexes();
+    indexes.append(clockIndex);
+    std::sort(indexes.begin(), indexes.end());
+    target->setClockIndexes(indexes);
+    return true;
+}
+
+DevGroup *ClockRegistry::groupOfClock(const DevClock *clock) const
+{
+    const int index = indexOfClock(clock);
+    if (index < 0)
+        return nullptr;
+    for (DevGroup *group : m_groups) {
+        if (group->clockIndexes().contains(index))
+            return group;
+    }
+    return nullptr;
+}
+
+QList<bool> ClockRegistry::alreadyListed(const QList<DevClock *> &candidates) const
+{
+    QList<bool> result;
+    result.reserve(candidates.size());
+    for (const DevClock *candidate : candidates) {
+        const bool listed = candidate
+            && std::any_of(m_clocks.cbegin(), m_clocks.cend(), [candidate](const DevClock *clock) {
+                   return clock->network.ip == candidate->network.ip;
+               });
+        result.append(listed);
+    }
+    return result;
+}
+
+void ClockRegistry::clear()
+{
+    qDeleteAll(m_clocks);
+    m_clocks.clear();
+    qDeleteAll(m_groups);
+    m_groups.clear();
+}
+
+void ClockRegistry::resetForTest()
+{
+    instance()->clear();
+}

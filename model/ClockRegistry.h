@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class DevClock;
+class DevGroup;
+
+// The process-wide lists of clocks and groups; it owns every element. A
+// clock's index is its identity in the state file and in the groups' member
+// lists; removing a clock or a group renumbers what follows it. Used on the
+// GUI thread only; only the creation is thread-safe.
+class ClockRegistry
+{
+public:
+    static ClockRegistry *instance();
+
+    QList<DevClock *> clocks() const { return m_clocks; }
+    // nullptr outside the list.
+    DevClock *clockAt(int index) const;
+    DevClock *clockById(quint64 id) const;
+    int clockCount() const { return m_clocks.size(); }
+    // -1 when the clock is not registered.
+    int indexOfClock(const DevClock *clock) const;
+    // Takes ownership; a null or already registered clock is ignored.
+    void addClock(DevClock *clock);
+    bool removeClock(int index);
+
+    QList<DevGroup *> groups() const { return m_groups; }
+    DevGroup *groupAt(int index) const;
+    int groupCount() const { return m_groups.size(); }
+    // Takes ownership; a null or already registered group is ignored.
+    void addGroup(DevGroup *group);
+    // An empty name gives "Group N" with N the new group's number.
+    DevGroup *createGroup(const QString &name);
+    bool renameGroup(int index, const QString &name);
+    bool removeGroup(int index);
+
+    // Takes the clock out of any group that lists it, then into groupIndex;
+    // false when either index is out of range (the clock then has no group).
+    bool setClockGroup(int clockIndex, int groupIndex);
+    DevGroup *groupOfClock(const DevClock *clock) const;
+    // For each candidate: a registered clock has the same ip text.
+    QList<bool> alreadyListed(const QList<DevClock *> &candidates) const;
+
+    // Destroys every clock and group (state reload, tests).
+    void clear();
+    // Starts the process-wide registry empty.
+    static void resetForTest();
+
+    ClockRegistry(const ClockRegistry &) = delete;
+    ClockRegistry &operator=(const ClockRegistry &) = delete;
+
+private:
+    ClockRegistry() = default;
+    ~ClockRegistry();
+
+    QList<DevClock *> m_clocks;
+    QList<DevGroup *> m_groups;
+};

@@ -1,0 +1,368 @@
+#include "DevClock.h"
+
+#include "ConfigCodes.h"
+#include "ReplyParser.h"
+
+#include <QRandomGenerator64>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr int httpOk = 200;
+constexpr int httpUnauthorized = 401;
+
+// Status reply fields (0-based); fields 0 and 1 are not used.
+constexpr int statusMinFields = 3;
+constexpr int fieldTemperature = 2;
+constexpr int fieldUnit = 3;
+constexpr int fieldBrightness = 4;
+constexpr int fieldSignal = 5;
+constexpr int fieldErrorCode = 6;
+constexpr int fieldNtp = 7;
+constexpr int fieldSyncTime = 8;
+constexpr int fieldRemote = 9;
+// A sync-time field shorter than this carries no time.
+constexpr int syncTimeMinLength = 4;
+// "date - time": the time starts this far after the "-".
+constexpr int syncTimeOffset = 2;
+
+// The device-information reply carries the version in this field.
+constexpr int fieldFirmware = 4;
+// Keeps versions such as 1.05, which a float holds as 1.0499999, from losing
+// a hundredth when scaled.
+constexpr float firmwareRounding = 0.009f;
+constexpr int firmwareScale = 100;
+
+const char *const knownModels[] = {
+    "QM01", "QM02", "QM03", "QM04", "QM05", "QM06",
+    "QM07", "QM08", "QM09", "QM10", "QM11", "QM12",
+};
+
+const char *const signalLetters = "NVAX";
+
+const QString statusTimeFormat = QStringLiteral("dd.MM.yyyy hh:mm:ss");
+
+} // namespace
+
+DevClock::DevClock(QObject *parent)
+    : QObject(parent)
+    , id(QRandomGenerator64::global()->generate() & 0xFFFFFFFFu)
+    , m_config(std::make_unique<ClockConfig>())
+{
+}
+
+DevClock::~DevClock() = default;
+
+void DevClock::setConfig(const ClockConfig &config)
+{
+    // Copy first: the source may be our own configuration.
+    auto copy = ClockConfig::copy(config);
+    copy->loaded = true;
+    m_config = std::move(copy);
+}
+
+void DevClock::copyConfigFrom(const DevClock &other)
+{
+    setConfig(other.config());
+}
+
+bool DevClock::isKnownModel() const
+{
+    for (const char *model : knownModels) {
+        if (productCode == QLatin1String(model))
+            return true;
+    }
+    return false;
+}
+
+bool DevClock::isSupported() const
+{
+    return isKnownModel() && firmware > 0;
+}
+
+QString DevClock::firmwareText() const
+{
+    // Widened so that the smallest int has a magnitude.
+    const qint64 value = firmware;
+    const qint64 magnitude = value < 0 ? -value : value;
+    QString text = QString::number(magnitude / firmwareScale) + QLatin1Char('.')
+        + QStringLiteral("%1").arg(magnitude % firmwareScale, 2, 10, QLatin1Char('0'));
+    return value < 0 ? QLatin1Char('-') + text : text;
+}
+
+int DevClock::ntpSeverity() const
+{
+    switch (status.NtpSynchronization) {
+    case NtpSynchronized:
+        return 0;
+    case NtpTimeout:
+    case NtpOther:
+    case NtpDisabled:
+    case NtpNoStatus:
+        return 1;
+    case NtpNoConnection:
+    case NtpNoAuthentication:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
+QString DevClock::statusText() const
+{
+    const QString separator = QStringLiteral(": ");
+    QString text;
+    switch (status.NtpSynchronization) {
+    case NtpSynchronized:
+        text = tr("Synchronized") + separator + status.lastNtpServer + QLatin1Char('\n')
+            + tr("Last synchronization time") + separator + status.lastSyncTime;
+        break;
+    case NtpTimeout:
+    case NtpOther:
+        text = tr("Ntp server timeout") + QLatin1Char('\n') + tr("Last synchronization") + separator
+            + status.lastNtpServer + QLatin1Char(':') + status.lastSyncTime;
+        break;
+    case NtpNoConnection:
+        text = tr("Connection error");
+        break;
+    case NtpDisabled:
+        text = tr("Ntp synchronization disabled");
+        break;
+    case NtpNoStatus:
+        text = tr("No status available");
+        break;
+    case NtpNoAuthentication:
+        text = tr("No authentication");
+        break;
+    default:
+        break;
+    }
+    if (!status.lastStatusUpdate.isNull()) {
+        text += QLatin1Char('\n') + tr("Last status update") + separator
+            + status.lastStatusUpdate.toString(statusTimeFormat);
+    }
+    return text;
+}
+
+QString DevClock::lastErrorText(bool ipDuplicate) const
+{
+    QString text;
+    switch (lastError) {
+    case NoError:
+        text = tr("OK");
+        break;
+    case AuthorizationError:
+        text = tr("Authorization error");
+        break;
+    case ConnectionError:
+        text = tr("Connection error");
+        break;
+    case NoResponse:
+        text = tr("Device is not responding");
+        break;
+    default:
+        break;
+    }
+    if (ipDuplicate)
+        text += tr(" - IP duplicate found");
+    return text;
+}
+
+bool DevClock::parseStatus(const QString &reply, int statusCode)
+{
+    if (statusCode == httpUnauthorized || reply.isEmpty()) {
+        lastError = AuthorizationError;
+        return false;
+    }
+    const QStringList fields = splitReplyFields(reply);
+    if (fields.size() < statusMinFields) {
+        lastError = AuthorizationError;
+        return false;
+    }
+    const auto field = [&fields](int index) {
+        return index < fields.size() ? fields.at(index) : QString();
+    };
+
+    bool ok = false;
+    const float temperature = fields.at(fieldTemperature).toFloat(&ok);
+    // "nan" and "inf" parse as floats but are no reading.
+    status.temperature = ok && std::isfinite(temperature) ? temperature : noTemperatureReading;
+
+    const QString unit = field(fieldUnit);
+    const int semicolon = unit.indexOf(QLatin1Char(';'));
+    status.temperatureUnit = semicolon < 0 ? unit : unit.mid(semicolon + 1);
+
+    status.brightness = field(fieldBrightness).toInt();
+
+    if (fields.size() > fieldSignal) {
+        const QString letter = fields.at(fieldSignal);
+        if (letter.size() == 1) {
+            const char *found = std::strchr(signalLetters, letter.at(0).toLatin1());
+            if (found && *found)
+                status.signalStrength = static_cast<int>(found - signalLetters);
+        }
+    }
+
+    if (fields.size() > fieldErrorCode)
+        status.errorCode = fields.at(fieldErrorCode);
+
+    if (fields.size() > fieldNtp) {
+        const QString ntp = fields.at(fieldNtp);
+        const int blank = ntp.indexOf(QLatin1Char(' '));
+        status.lastNtpServer = blank < 0 ? ntp : ntp.left(blank);
+        const QString word = blank < 0 ? ntp : ntp.mid(blank + 1);
+        if (word == QLatin1String("OK")) {
+            decayAlertCounters();
+            status.NtpSynchronization = NtpSynchronized;
+        } else {
+            const QString lower = word.toLower();
+            if (lower == QLatin1String("timeout")) {
+                setNtpStatus(NtpTimeout);
+            } else if (lower == QLatin1String("other")) {
+                status.NtpSynchronization = NtpOther;
+            } else if (lower == QLatin1String("-")) {
+                decayAlertCounters();
+                status.NtpSynchronization = NtpDisabled;
+            }
+        }
+    }
+
+    if (fields.size() > fieldSyncTime) {
+        const QString sync = fields.at(fieldSyncTime);
+        if (sync.size() < syncTimeMinLength)
+            status.lastSyncTime = QStringLiteral("-");
+        else
+            status.lastSyncTime = sync.mid(sync.indexOf(QLatin1Char('-')) + syncTimeOffset);
+    }
+
+    if (fields.size() > fieldRemote)
+        status.remoteMode = fields.at(fieldRemote).toInt() != 0;
+
+    status.lastStatusUpdate = QDateTime::currentDateTime();
+    lastError = NoError;
+    return true;
+}
+
+bool DevClock::parseNetworkSettings(const QString &reply, int statusCode, const QString &user,
+                                    const QString &password)
+{
+    if (statusCode == httpUnauthorized) {
+        lastError = AuthorizationError;
+        return false;
+    }
+    const QMap<QString, QString> map = parseReplyMap(reply);
+    if (map.isEmpty()) {
+        lastError = ConnectionError;
+        return false;
+    }
+    // The credentials that just worked.
+    this->user = user;
+    this->password = password;
+    network.subnet = map.value(QStringLiteral("D_001"));
+    network.gateway = map.value(QStringLiteral("D_002"));
+    name = map.value(QStringLiteral("D_006"));
+    const auto dhcp = map.constFind(QStringLiteral("D_007"));
+    if (dhcp != map.constEnd())
+        network.DHCP = *dhcp == QLatin1String("1");
+    const auto dns1 = map.constFind(QStringLiteral("D_009"));
+    if (dns1 != map.constEnd())
+        network.dnsPrimary = *dns1;
+    const auto dns2 = map.constFind(QStringLiteral("D_010"));
+    if (dns2 != map.constEnd())
+        network.dnsSecondary = *dns2;
+    lastError = NoError;
+    return true;
+}
+
+bool DevClock::parseFirmware(const QString &reply)
+{
+    const QStringList fields = splitReplyFields(reply);
+    const QString text = fields.at(qMin(fieldFirmware, fields.size() - 1));
+    bool ok = false;
+    float version = text.toFloat(&ok);
+    if (!ok)
+        version = 0.0f;
+    const float scaled = (version + firmwareRounding) * firmwareScale;
+    // A version no int can hold is garbage, not a huge firmware.
+    if (!std::isfinite(scaled) || scaled >= static_cast<float>(std::numeric_limits<int>::max())
+        || scaled <= static_cast<float>(std::numeric_limits<int>::min()))
+        firmware = 0;
+    else
+        firmware = static_cast<int>(scaled);
+    return true;
+}
+
+bool DevClock::parseTimeConfig(const QString &reply, int statusCode)
+{
+    return statusCode == httpOk && decodeTimeConfig(*m_config, reply);
+}
+
+bool DevClock::parseDisplayConfig(const QString &reply, int statusCode)
+{
+    return statusCode == httpOk && decodeDisplayConfig(*m_config, reply);
+}
+
+bool DevClock::parseAlarmConfig(const QString &reply, int statusCode)
+{
+    return statusCode == httpOk && decodeAlarmConfig(*m_config, reply);
+}
+
+void DevClock::setNtpStatus(int value)
+{
+    switch (value) {
+    case NtpTimeout:
+    case NtpNoConnection:
+    case NtpNoAuthentication:
+        // The failure seen rises; every other kind fades a little.
+        for (int i = 0; i < ntpStatusCount; ++i)
+            alertCounters[i].adjust(i == value ? alertStep : -(alertStep / 5));
+        break;
+    case NtpOther:
+    case NtpNoStatus:
+        break;
+    default:
+        decayAlertCounters();
+        break;
+    }
+    status.NtpSynchronization = value;
+}
+
+void DevClock::decayAlertCounters()
+{
+    for (AlertCounter &record : alertCounters)
+        record.adjust(-(alertStep / 2));
+}
+
+int DevClock::firstDueAlert() const
+{
+    for (int i = 0; i < ntpStatusCount; ++i) {
+        if (alertCounters[i].isDue())
+            return i;
+    }
+    return ntpStatusCount;
+}
+
+void DevClock::updateFrom(const DevClock &other)
+{
+    firmware = other.firmware;
+    user = other.user;
+    password = other.password;
+    name = other.name;
+    network.subnet = other.network.subnet;
+    network.gateway = other.network.gateway;
+    network.DHCP = other.network.DHCP;
+    network.dnsPrimary = other.network.dnsPrimary;
+    network.dnsSecondary = other.network.dnsSecondary;
+    status.temperature = other.status.temperature;
+    status.temperatureUnit = other.status.temperatureUnit;
+    status.brightness = other.status.brightness;
+    status.signalStrength = other.status.signalStrength;
+    status.errorCode = other.status.errorCode;
+    status.lastNtpServer = other.status.lastNtpServer;
+    status.lastSyncTime = other.status.lastSyncTime;
+    status.remoteMode = other.status.remoteMode;
+    setNtpStatus(other.status.NtpSynchronization);
+}

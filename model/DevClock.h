@@ -1,0 +1,96 @@
+#pragma once
+
+#include "AlertCounter.h"
+#include "ClockConfig.h"
+#include "ClockNetworkSettings.h"
+#include "ClockStatus.h"
+#include "Error.h"
+#include "NetworkCardData.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+// One networked LED wall clock on the device list. Fields are grouped as the
+// state file groups them (Common, Status, Network) plus run-time fields that
+// are never stored. Used on the GUI thread only.
+class DevClock : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DevClock(QObject *parent = nullptr);
+    ~DevClock() override;
+
+    // Common
+    int groupId = -1; // index in ClockRegistry::groups(), -1 for none
+    QString name = QStringLiteral("Clock");
+    QString user;
+    QString password;
+    int firmware = 100; // hundredths: 105 is 1.05
+    QString productCode;
+    QString deviceCode;
+
+    ClockStatus status;
+    ClockNetworkSettings network;
+
+    // Run-time and other fields
+    NetworkCardData networkInterface; // the null record means "Default"
+    Error lastError = NoError;
+    // Identity for the status poller during this run only; never stored.
+    quint64 id = 0;
+    int alertStep = 10;
+    std::array<AlertCounter, ntpStatusCount> alertCounters{}; // indexed by NtpStatus
+    QDateTime lastAlertMail;
+    // The alert mail in flight for this clock; set and cleared by the alert
+    // trigger, never owned here.
+    QPointer<QObject> alertMailSender;
+
+    ClockConfig &config() { return *m_config; }
+    const ClockConfig &config() const { return *m_config; }
+    // Replaces the configuration by a copy of the given one, marked loaded.
+    void setConfig(const ClockConfig &config);
+    void copyConfigFrom(const DevClock &other);
+    bool hasConfig() const { return m_config->loaded; }
+
+    // Exact letter case: "QM01" .. "QM12".
+    bool isKnownModel() const;
+    bool isSupported() const;
+    // 105 gives "1.05".
+    QString firmwareText() const;
+    // 0 good, 1 warning, 2 critical, -1 for an unknown state.
+    int ntpSeverity() const;
+    QString statusText() const;
+    QString lastErrorText(bool ipDuplicate = false) const;
+
+    // Reply parsers: a reply that does not parse sets lastError, returns
+    // false and leaves the other fields as they were.
+    bool parseStatus(const QString &reply, int statusCode);
+    bool parseNetworkSettings(const QString &reply, int statusCode, const QString &user,
+                              const QString &password);
+    bool parseFirmware(const QString &reply);
+    // A, B and C replies into config(); false, and nothing changed, unless
+    // statusCode is 200 and the decoder accepts the reply.
+    bool parseTimeConfig(const QString &reply, int statusCode);
+    bool parseDisplayConfig(const QString &reply, int statusCode);
+    bool parseAlarmConfig(const QString &reply, int statusCode);
+
+    // Sets the NTP state and moves the alert counters.
+    void setNtpStatus(int value);
+    void decayAlertCounters();
+    // Index of the first counter at its limit; ntpStatusCount when none.
+    int firstDueAlert() const;
+
+    // Takes the credentials, name, network addresses and status of a freshly
+    // refreshed record; ip, codes, interface, lastStatusUpdate and config stay.
+    void updateFrom(const DevClock &other);
+
+    Q_DISABLE_COPY(DevClock)
+
+private:
+    std::unique_ptr<ClockConfig> m_config;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ClockConfig.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+// A named group of clocks that share one configuration. Its members are
+// indexes into ClockRegistry::clocks(), kept in step by the registry.
+class DevGroup : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DevGroup(QObject *parent = nullptr);
+    ~DevGroup() override;
+
+    QString name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
+
+    // Ascending while the registry maintains them; a state file may list
+    // them in any order.
+    const QList<int> &clockIndexes() const { return m_clockIndexes; }
+    void setClockIndexes(const QList<int> &indexes) { m_clockIndexes = indexes; }
+
+    // None until a configuration is set.
+    ClockConfig *config() const { return m_config.get(); }
+    bool hasConfig() const { return m_config != nullptr; }
+    // Keeps a copy of the given configuration, marked loaded.
+    bool setConfig(const ClockConfig &config);
+
+    Q_DISABLE_COPY(DevGroup)
+
+private:
+    QString m_name = QStringLiteral("Group");
+    QList<int> m_clockIndexes;
+    std::unique_ptr<ClockConfig> m_config;
+};
