@@ -1,0 +1,3 @@
+#include "InterfaceParameters.h"
+
+InterfaceParameters::~InterfaceParameters() = default;

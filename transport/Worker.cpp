@@ -1,0 +1,28 @@
+#include "Worker.h"
+
+Worker::Worker(const QByteArray &payload)
+    : m_payload(payload)
+{
+}
+
+Worker::~Worker() = default;
+
+QByteArray Worker::data() const
+{
+    return QByteArray();
+}
+
+void Worker::open()
+{
+}
+
+void Worker::close()
+{
+}
+
+void Worker::execute()
+{
+    open();
+    transfer();
+    close();
+}

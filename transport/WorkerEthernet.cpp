@@ -1,0 +1,16 @@
+#include "WorkerEthernet.h"
+
+WorkerEthernet::WorkerEthernet(const QHostAddress &remoteAddress, quint16 port, const QByteArray &payload)
+    : Worker(payload)
+    , m_remoteAddress(remoteAddress)
+    , m_port(port)
+{
+}
+
+WorkerEthernet::~WorkerEthernet() = default;
+
+bool WorkerEthernet::isUnspecified(const QHostAddress &address)
+{
+    return address.isNull() || address == QHostAddress(QHostAddress::Any)
+        || address == QHostAddress(QHostAddress::AnyIPv4) || address == QHostAddress(QHostAddress::AnyIPv6);
+}

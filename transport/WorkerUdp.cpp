@@ -1,0 +1,113 @@
+#include "WorkerUdp.h"
+
+#include "GeneralException.h"
+
+#include <QDebug>
+#include <QThread>
+#include <QUdpSocket>
+
+WorkerUdp::WorkerUdp(const QHostAddress &remoteAddress, quint16 port, const QByteArray &payload)
+    : WorkerEthernet(remoteAddress, port, payload)
+{
+}
+
+WorkerUdp::~WorkerUdp()
+{
+    deleteSocket();
+}
+
+QByteArray WorkerUdp::data() const
+{
+    return m_packets.isEmpty() ? QByteArray() : m_packets.first().data;
+}
+
+void WorkerUdp::setTiming(int stepMs, int windowMs, int maxListenMs)
+{
+    m_step = stepMs;
+    m_window = windowMs;
+    m_maxListen = maxListenMs;
+}
+
+void WorkerUdp::open()
+{
+    m_socket = new QUdpSocket();
+    connectOrBind();
+}
+
+void WorkerUdp::connectOrBind()
+{
+    // Replies come back to the port the query went to; a failed bind (port in
+    // use) only means that no reply is received.
+    const QHostAddress local = m_localAddress.isNull() ? QHostAddress(QHostAddress::AnyIPv4) : m_localAddress;
+    m_socket->bind(local, m_port);
+}
+
+void WorkerUdp::transfer()
+{
+    if (!m_socket)
+        return;
+    try {
+        send();
+    } catch (const GeneralException &exception) {
+        qDebug().noquote() << exception.message();
+        setError(true);
+        return;
+    }
+    QThread::msleep(m_step);
+    listen();
+}
+
+void WorkerUdp::close()
+{
+    // Deleted here, on the thread that created and used it.
+    deleteSocket();
+}
+
+void WorkerUdp::send()
+{
+    if (m_payload.isEmpty())
+        throw GeneralException(tr("Send failed. There's no data to send."));
+    const qint64 written = m_socket->writeDatagram(m_payload, m_remoteAddress, m_port);
+    if (written <= 0)
+        throw GeneralException(tr("Send failed. Unable to send any data."));
+    if (written < m_payload.size())
+        throw GeneralException(tr("Send failed. Only %1 of %2 bytes sent.").arg(written).arg(m_payload.size()));
+}
+
+void WorkerUdp::listen()
+{
+    m_elapsed = 0;
+    while (m_elapsed < m_maxListen) {
+        if (!m_socket->hasPendingDatagrams() && m_elapsed > m_window)
+            break;
+        m_elapsed += m_step;
+        QThread::msleep(m_step);
+
+        // An empty datagram is read and dropped too: left pending, it would
+        // keep the loop going for ever.
+        const qint64 size = m_socket->pendingDatagramSize();
+        if (size < 0)
+            continue;
+        DatagramPacket packet;
+        QByteArray buffer(static_cast<int>(size), Qt::Uninitialized);
+        QHostAddress sender;
+        quint16 senderPort = 0;
+        const qint64 read = m_socket->readDatagram(buffer.data(), size, &sender, &senderPort);
+        if (read <= 0)
+            continue;
+        buffer.truncate(static_cast<int>(read));
+        packet.address = sender.toString();
+        packet.port = senderPort;
+        packet.data = buffer;
+        m_packets.append(packet);
+    }
+}
+
+void WorkerUdp::deleteSocket()
+{
+    if (!m_socket)
+        return;
+    m_socket->close();
+    delete m_socket;
+    m_socket = nullptr;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "DatagramPacket.h"
+#include "WorkerEthernet.h"
+
+#include <QVector>
+
+class QUdpSocket;
+
+// Sends one datagram (in practice the broadcast query) from the port it sends
+// to, then listens for a short window and collects every datagram that
+// arrives, with its sender. Only the error flag reports failure.
+class WorkerUdp : public WorkerEthernet
+{
+    Q_OBJECT
+
+public:
+    // The pause after sending and the length of each listening step.
+    static constexpr int defaultStepMs = 50;
+    static constexpr int defaultWindowMs = 500;
+    // Listening goes on past the window while datagrams are pending; a peer
+    // that never stops sending must not hold the one worker thread forever.
+    static constexpr int defaultMaxListenMs = 60000;
+
+    WorkerUdp(const QHostAddress &remoteAddress, quint16 port, const QByteArray &payload);
+    ~WorkerUdp() override;
+
+    // The first received datagram's data; empty when none arrived.
+    QByteArray data() const override;
+    QVector<DatagramPacket> packets() const { return m_packets; }
+
+    void open() override;
+    void connectOrBind() override;
+    void transfer() override;
+    void close() override;
+
+    // Only tests shorten these.
+    void setTiming(int stepMs, int windowMs, int maxListenMs);
+
+private:
+    void send();
+    void listen();
+    void deleteSocket();
+
+    QUdpSocket *m_socket = nullptr;
+    QVector<DatagramPacket> m_packets;
+    int m_elapsed = 0;
+    int m_step = defaultStepMs;
+    int m_window = defaultWindowMs;
+    int m_maxListen = defaultMaxListenMs;
+};

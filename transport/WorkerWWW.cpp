@@ -1,0 +1,151 @@
+#include "WorkerWWW.h"
+
+#include "HttpReply.h"
+
+#include <QTcpSocket>
+#include <QThread>
+#include <QUrl>
+
+WorkerWWW::WorkerWWW(const QHostAddress &remoteAddress, const QString &path, const QByteArray &payload,
+                     const QString &user, const QString &password, int firmware)
+    : WorkerEthernet(remoteAddress, 0, payload)
+    , m_path(path)
+    , m_user(user)
+    , m_password(password)
+    , m_firmware(firmware)
+{
+}
+
+WorkerWWW::~WorkerWWW()
+{
+    deleteSocket();
+}
+
+void WorkerWWW::setReadWaits(int firstDataWaitMs, int quietWaitMs)
+{
+    m_firstDataWaitMs = firstDataWaitMs;
+    m_quietWaitMs = quietWaitMs;
+}
+
+QByteArray WorkerWWW::buildRequestHead(const QString &path, const QString &user, const QString &password,
+                                       int payloadLength)
+{
+    const QByteArray credentials = (user + QLatin1Char(':') + password).toLocal8Bit().toBase64();
+    // No Host and no User-Agent: the clocks expect exactly these lines.
+    QByteArray head;
+    head += "POST " + path.toUtf8() + " HTTP/1.1\r\n";
+    head += "Authorization: Basic " + credentials + "\r\n";
+    head += "Content-Length: " + QByteArray::number(payloadLength) + "\r\n";
+    head += "Connection: Keep-Alive\r\n";
+    head += "Accept-Encoding: gzip, deflate\r\n";
+    head += "Content-Type: application/x-www-form-urlencoded\r\n";
+    head += "\r\n";
+    return head;
+}
+
+void WorkerWWW::open()
+{
+    connectOrBind();
+}
+
+void WorkerWWW::connectOrBind()
+{
+    const QUrl url(QStringLiteral("http://") + m_remoteAddress.toString() + m_path, QUrl::TolerantMode);
+    if (!url.isValid()) {
+        // Left unreported, this would read as a success with an empty reply.
+        fail(ConnectionError);
+        return;
+    }
+
+    const QByteArray head = buildRequestHead(m_path, m_user, m_password, m_payload.size());
+    m_headerLength = head.size();
+    m_request = head + m_payload;
+
+    m_socket = new QTcpSocket();
+    if (!isUnspecified(m_localAddress))
+        m_socket->bind(m_localAddress, 0);
+    m_socket->connectToHost(m_remoteAddress, httpPort, QIODevice::ReadWrite);
+    if (!m_socket->waitForConnected(m_connectTimeoutMs)) {
+        fail(ConnectionError);
+        deleteSocket();
+    }
+}
+
+void WorkerWWW::transfer()
+{
+    if (error() || !m_socket)
+        return;
+
+    writeRequest();
+    readUntilQuiet();
+    deleteSocket();
+    if (error())
+        return;
+
+    const Error code = classifyHttpReply(m_response);
+    if (code != NoError)
+        fail(code);
+}
+
+void WorkerWWW::close()
+{
+    deleteSocket();
+}
+
+void WorkerWWW::fail(Error code)
+{
+    setError(true);
+    m_errorCode = code;
+}
+
+void WorkerWWW::writeRequest()
+{
+    if (m_payload.size() > splitPayloadSize && m_firmware >= splitMinFirmware) {
+        m_socket->write(m_request.left(m_headerLength));
+        m_socket->flush();
+        QThread::msleep(splitPauseMs);
+        m_socket->write(m_request.mid(m_headerLength));
+        m_socket->flush();
+    } else {
+        m_socket->write(m_request);
+        m_socket->flush();
+    }
+}
+
+void WorkerWWW::readUntilQuiet()
+{
+    // Reading stops early once a length header says the reply is complete: a
+    // clock honouring Keep-Alive would otherwise hold every exchange for the
+    // whole quiet period.
+    m_socket->setReadBufferSize(maxReplySize + 1);
+    int wait = m_firstDataWaitMs;
+    int emptyWaits = 0;
+    while (emptyWaits < emptyWaitsToStop) {
+        const bool ready = m_socket->waitForReadyRead(wait);
+        if (m_socket->bytesAvailable() > 0) {
+            m_response += m_socket->readAll();
+            wait = m_quietWaitMs;
+            emptyWaits = 0;
+            if (m_response.size() > maxReplySize) {
+                fail(NoResponse);
+                return;
+            }
+            if (isHttpReplyComplete(m_response))
+                return;
+            continue;
+        }
+        // A peer that has closed the line sends nothing more.
+        if (!ready && m_socket->state() == QAbstractSocket::UnconnectedState)
+            return;
+        ++emptyWaits;
+    }
+}
+
+void WorkerWWW::deleteSocket()
+{
+    if (!m_socket)
+        return;
+    m_socket->close();
+    delete m_socket;
+    m_socket = nullptr;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "Error.h"
+#include "WorkerEthernet.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QTcpSocket;
+
+// One HTTP/1.1 POST to a clock's port 80 over a fresh connection: builds the
+// request itself (the clocks want exactly these headers), reads the reply
+// until it is complete or the line goes quiet, and classifies the outcome
+// into an Error kind. The body is not interpreted; data is the raw reply.
+class WorkerWWW : public WorkerEthernet
+{
+    Q_OBJECT
+
+public:
+    static constexpr quint16 httpPort = 80;
+    // Longer bodies go to firmware 3.00 and later as head, pause, body: those
+    // clocks lose a request whose body does not fit one segment with the head.
+    static constexpr int splitPayloadSize = 1460;
+    static constexpr int splitMinFirmware = 300;
+    static constexpr int splitPauseMs = 100;
+    static constexpr int defaultConnectTimeoutMs = 2000;
+    static constexpr int defaultFirstDataWaitMs = 200;
+    static constexpr int defaultQuietWaitMs = 50;
+    static constexpr int emptyWaitsToStop = 20;
+    // Real replies are a few kilobytes; a peer that keeps talking past this is
+    // not a clock answering a request.
+    static constexpr int maxReplySize = 1024 * 1024;
+
+    WorkerWWW(const QHostAddress &remoteAddress, const QString &path, const QByteArray &payload,
+              const QString &user, const QString &password, int firmware);
+    ~WorkerWWW() override;
+
+    QByteArray data() const override { return m_response; }
+    void open() override;
+    void connectOrBind() override;
+    void transfer() override;
+    void close() override;
+
+    Error errorCode() const { return m_errorCode; }
+    QString path() const { return m_path; }
+    // The complete request (head and body) and the length of its head; set
+    // once the exchange has begun.
+    QByteArray request() const { return m_request; }
+    int headerLength() const { return m_headerLength; }
+
+    // Only tests shorten these.
+    void setConnectTimeout(int ms) { m_connectTimeoutMs = ms; }
+    void setReadWaits(int firstDataWaitMs, int quietWaitMs);
+
+    // The request head for these credentials and payload length.
+    static QByteArray buildRequestHead(const QString &path, const QString &user, const QString &password,
+                                       int payloadLength);
+
+private:
+    void fail(Error code);
+    void writeRequest();
+    void readUntilQuiet();
+    void deleteSocket();
+
+    QString m_path;
+    QString m_user;
+    QString m_password;
+    int m_firmware;
+    int m_headerLength = 0;
+    Error m_errorCode = NoError;
+    QTcpSocket *m_socket = nullptr;
+    QByteArray m_request;
+    QByteArray m_response;
+    int m_connectTimeoutMs = defaultConnectTimeoutMs;
+    int m_firstDataWaitMs = defaultFirstDataWaitMs;
+    int m_quietWaitMs = defaultQuietWaitMs;
+};
