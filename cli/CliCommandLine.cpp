@@ -1,0 +1,371 @@
+#include "CliCommandLine.h"
+
+#include <QRegularExpression>
+#include <QVector>
+
+namespace CliCommandLine {
+
+namespace {
+
+enum class ValueKind {
+    Flag,    // no value
+    Text,    // anything, the empty text included
+    Address, // dotted IPv4
+    OnOff,   // "on" or "off"
+    Number,  // decimal within [minimum, maximum]
+    Mac,     // six hexadecimal pairs
+};
+
+struct OptionSpec
+{
+    const char *name;
+    ValueKind kind;
+    bool required = false;
+    int minimum = 0;
+    int maximum = 0;
+};
+
+enum class ArgumentKind {
+    Address,
+    Text,
+    File,
+};
+
+struct CommandSpec
+{
+    const char *name;
+    CliCommand command;
+    QVector<ArgumentKind> arguments;
+    // The last argument may repeat (config set FILE IP [IP ...]).
+    bool lastRepeats;
+    QVector<OptionSpec> options;
+};
+
+// Upper limits that keep numbers in the ranges the clocks and the pause timer take.
+constexpr int maxDhcpOptionNumber = 255;
+constexpr int maxWebPanelTimeout = 65535;
+constexpr int maxPauseMs = 10 * 60 * 1000;
+constexpr int maxSaveIntervalSeconds = 24 * 60 * 60;
+
+const OptionSpec userOption{"user", ValueKind::Text};
+const OptionSpec passwordOption{"password", ValueKind::Text};
+const OptionSpec interfaceOption{"interface", ValueKind::Address};
+
+const QVector<CommandSpec> &commandTable()
+{
+    static const QVector<CommandSpec> table = {
+        {"help", CliCommand::Help, {}, false, {}},
+        {"discover", CliCommand::Discover, {}, false,
+         {userOption, passwordOption, {"add", ValueKind::Flag}}},
+        {"list", CliCommand::List, {}, false, {}},
+        {"add", CliCommand::Add, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption}},
+        {"remove", CliCommand::Remove, {ArgumentKind::Address}, false, {}},
+        {"status", CliCommand::Status, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption}},
+        {"config get", CliCommand::ConfigGet, {ArgumentKind::Address}, false,
+         {{"output", ValueKind::Text, true}, userOption, passwordOption, interfaceOption}},
+        {"config set", CliCommand::ConfigSet, {ArgumentKind::File, ArgumentKind::Address}, true,
+         {userOption, passwordOption, interfaceOption}},
+        {"config show", CliCommand::ConfigShow, {ArgumentKind::File}, false, {}},
+        {"name", CliCommand::Name, {ArgumentKind::Address, ArgumentKind::Text}, false,
+         {userOption, passwordOption, interfaceOption}},
+        {"network", CliCommand::Network, {ArgumentKind::Address}, false,
+         {{"ip", ValueKind::Address},
+          {"subnet", ValueKind::Address},
+          {"gateway", ValueKind::Address},
+          {"dhcp", ValueKind::OnOff},
+          {"dns1", ValueKind::Address},
+          {"dns2", ValueKind::Address},
+          {"dhcp-opt42", ValueKind::OnOff},
+          {"dhcp-private", ValueKind::OnOff},
+          {"dhcp-private-number", ValueKind::Number, false, 0, maxDhcpOptionNumber},
+          {"remote-access", ValueKind::OnOff},
+          {"web-timeout", ValueKind::Number, false, 0, maxWebPanelTimeout},
+          userOption, passwordOption, interfaceOption}},
+        {"password", CliCommand::Password, {ArgumentKind::Address}, false,
+         {{"old", ValueKind::Text, true}, {"new", ValueKind::Text, true}, userOption, passwordOption,
+          interfaceOption}},
+        {"resolve-conflicts", CliCommand::ResolveConflicts, {}, false,
+         {{"user", ValueKind::Text, true},
+          {"password", ValueKind::Text, true},
+          {"first-ip", ValueKind::Address},
+          {"first-mac", ValueKind::Mac},
+          {"pause-ms", ValueKind::Number, false, 0, maxPauseMs}}},
+        {"test-mail", CliCommand::TestMail, {}, false, {}},
+        {"monitor", CliCommand::Monitor, {}, false,
+         {{"save-interval", ValueKind::Number, false, 1, maxSaveIntervalSeconds}}},
+    };
+    return table;
+}
+
+const CommandSpec *findCommand(const QString &name)
+{
+    for (const CommandSpec &spec : commandTable()) {
+        if (name == QLatin1String(spec.name))
+            return &spec;
+    }
+    return nullptr;
+}
+
+const OptionSpec *findOption(const CommandSpec &spec, const QString &name)
+{
+    for (const OptionSpec &option : spec.options) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+// Checks one option value; returns the value to keep, or sets error.
+QString checkedValue(const OptionSpec &option, const QString &value, QString &error)
+{
+    const QString name = QStringLiteral("--") + QLatin1String(option.name);
+    switch (option.kind) {
+    case ValueKind::Flag:
+    case ValueKind::Text:
+        return value;
+    case ValueKind::Address: {
+        const QString address = canonicalAddress(value);
+        if (address.isEmpty())
+            error = QStringLiteral("%1: \"%2\" is not an IPv4 address").arg(name, value);
+        return address;
+    }
+    case ValueKind::OnOff:
+        if (value != QLatin1String("on") && value != QLatin1String("off"))
+            error = QStringLiteral("%1: expected on or off, not \"%2\"").arg(name, value);
+        return value;
+    case ValueKind::Number: {
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+        const int number = digits.match(value).hasMatch() ? value.toInt() : -1;
+        if (number < option.minimum || number > option.maximum) {
+            error = QStringLiteral("%1: expected a number from %2 to %3, not \"%4\"")
+                        .arg(name)
+                        .arg(option.minimum)
+                        .arg(option.maximum)
+                        .arg(value);
+        }
+        return QString::number(number);
+    }
+    case ValueKind::Mac: {
+        const QString mac = canonicalMac(value);
+        if (mac.isEmpty())
+            error = QStringLiteral("%1: \"%2\" is not a MAC address like 02-A7-3C-DC-00-00").arg(name, value);
+        return mac;
+    }
+    }
+    return value;
+}
+
+QString checkedArgument(ArgumentKind kind, const QString &value, QString &error)
+{
+    switch (kind) {
+    case ArgumentKind::Address: {
+        const QString address = canonicalAddress(value);
+        if (address.isEmpty())
+            error = QStringLiteral("\"%1\" is not an IPv4 address").arg(value);
+        return address;
+    }
+    case ArgumentKind::File:
+        if (value.isEmpty())
+            error = QStringLiteral("the file name is empty");
+        return value;
+    case ArgumentKind::Text:
+        if (value.isEmpty())
+            error = QStringLiteral("the name is empty");
+        return value;
+    }
+    return value;
+}
+
+QString argumentsText(const CommandSpec &spec)
+{
+    return spec.arguments.isEmpty() ? QStringLiteral("no arguments")
+                                    : QStringLiteral("%1 argument(s)").arg(spec.arguments.size());
+}
+
+} // namespace
+
+QString canonicalAddress(const QString &text)
+{
+    static const QRegularExpression dotted(
+        QStringLiteral("^([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})$"));
+    const QRegularExpressionMatch match = dotted.match(text);
+    if (!match.hasMatch())
+        return QString();
+    QStringList parts;
+    for (int i = 1; i <= 4; ++i) {
+        const int number = match.captured(i).toInt();
+        if (number > 255)
+            return QString();
+        parts << QString::number(number);
+    }
+    return parts.join(QLatin1Char('.'));
+}
+
+QString canonicalMac(const QString &text)
+{
+    static const QRegularExpression mac(QStringLiteral("^[0-9A-Fa-f]{2}([-:][0-9A-Fa-f]{2}){5}$"));
+    if (!mac.match(text).hasMatch())
+        return QString();
+    QString result = text.toUpper();
+    result.replace(QLatin1Char(':'), QLatin1Char('-'));
+    return result;
+}
+
+bool parse(const QStringList &arguments, CliInvocation &invocation, QString &error)
+{
+    invocation = CliInvocation();
+    QStringList words;
+    bool optionsEnded = false;
+    // --json may stand anywhere before "--"; everything else belongs to the command.
+    for (const QString &argument : arguments) {
+        if (!optionsEnded && argument == QLatin1String("--json")) {
+            invocation.json = true;
+            continue;
+        }
+        if (argument == QLatin1String("--"))
+            optionsEnded = true;
+        words << argument;
+    }
+    if (words.isEmpty() || words.constFirst() == QLatin1String("--")) {
+        error = QStringLiteral("no command given");
+        return false;
+    }
+
+    const QString first = words.takeFirst();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        invocation.command = CliCommand::Help;
+        return true;
+    }
+    QString name = first;
+    if (first == QLatin1String("config")) {
+        if (words.isEmpty() || words.constFirst().startsWith(QLatin1Char('-'))) {
+            error = QStringLiteral("config: expected get, set or show");
+            return false;
+        }
+        name += QLatin1Char(' ') + words.takeFirst();
+    }
+    const CommandSpec *spec = findCommand(name);
+    if (!spec) {
+        error = QStringLiteral("unknown command \"%1\"").arg(name);
+        return false;
+    }
+    invocation.command = spec->command;
+
+    optionsEnded = false;
+    for (int i = 0; i < words.size(); ++i) {
+        const QString word = words.at(i);
+        if (!optionsEnded && word == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        const bool isOption = !optionsEnded && word.size() > 1 && word.startsWith(QLatin1Char('-'));
+        if (!isOption) {
+            invocation.arguments << word;
+            continue;
+        }
+        QString optionName;
+        QString value;
+        bool hasInlineValue = false;
+        if (word == QLatin1String("-o")) {
+            optionName = QStringLiteral("output");
+        } else if (word.startsWith(QLatin1String("--"))) {
+            optionName = word.mid(2);
+            const int equals = optionName.indexOf(QLatin1Char('='));
+            if (equals >= 0) {
+                value = optionName.mid(equals + 1);
+                optionName.truncate(equals);
+                hasInlineValue = true;
+            }
+        } else {
+            error = QStringLiteral("%1: unknown option %2").arg(name, word);
+            return false;
+        }
+        const OptionSpec *option = findOption(*spec, optionName);
+        if (!option) {
+            error = QStringLiteral("%1: unknown option --%2").arg(name, optionName);
+            return false;
+        }
+        if (option->kind == ValueKind::Flag) {
+            if (hasInlineValue) {
+                error = QStringLiteral("%1: --%2 takes no value").arg(name, optionName);
+                return false;
+            }
+        } else if (!hasInlineValue) {
+            if (i + 1 >= words.size()) {
+                error = QStringLiteral("%1: --%2 needs a value").arg(name, optionName);
+                return false;
+            }
+            value = words.at(++i);
+        }
+        if (invocation.options.contains(optionName)) {
+            error = QStringLiteral("%1: --%2 given twice").arg(name, optionName);
+            return false;
+        }
+        const QString checked = checkedValue(*option, value, error);
+        if (!error.isEmpty()) {
+            error = name + QStringLiteral(": ") + error;
+            return false;
+        }
+        invocation.options.insert(optionName, checked);
+    }
+
+    for (const OptionSpec &option : spec->options) {
+        if (option.required && !invocation.options.contains(QLatin1String(option.name))) {
+            error = QStringLiteral("%1: --%2 is required").arg(name, QLatin1String(option.name));
+            return false;
+        }
+    }
+
+    const int expected = spec->arguments.size();
+    const int given = invocation.arguments.size();
+    if (given < expected || (given > expected && !spec->lastRepeats)) {
+        error = QStringLiteral("%1: expected %2, got %3").arg(name, argumentsText(*spec)).arg(given);
+        return false;
+    }
+    for (int i = 0; i < given; ++i) {
+        const ArgumentKind kind = spec->arguments.at(qMin(i, expected - 1));
+        const QString checked = checkedArgument(kind, invocation.arguments.at(i), error);
+        if (!error.isEmpty()) {
+            error = name + QStringLiteral(": ") + error;
+            return false;
+        }
+        invocation.arguments[i] = checked;
+    }
+    return true;
+}
+
+QString usage()
+{
+    return QStringLiteral(
+        "Usage: zentick-cli [--json] <command> [arguments]\n"
+        "  discover [--user U] [--password P] [--add]\n"
+        "  list\n"
+        "  add IP [--user U] [--password P] [--interface ADDR]\n"
+        "  remove IP\n"
+        "  status IP\n"
+        "  config get IP -o FILE.qlxztc\n"
+        "  config set FILE.qlxztc IP [IP ...]\n"
+        "  config show FILE.qlxztc\n"
+        "  name IP NEW-NAME\n"
+        "  network IP [--ip A] [--subnet M] [--gateway G] [--dhcp on|off] [--dns1 A] [--dns2 A]\n"
+        "             [--dhcp-opt42 on|off] [--dhcp-private on|off] [--dhcp-private-number N]\n"
+        "             [--remote-access on|off] [--web-timeout N]\n"
+        "  password IP --old OLD --new NEW\n"
+        "  resolve-conflicts --user U --password P [--first-ip A] [--first-mac M] [--pause-ms N]\n"
+        "  test-mail\n"
+        "  monitor [--save-interval SECONDS]\n"
+        "\n"
+        "status, config get, config set, name, network and password also take\n"
+        "--user U, --password P and --interface ADDR; without them the credentials\n"
+        "and interface of the listed clock are used.\n"
+        "Exit status: 0 success, 1 the operation failed, 2 bad usage.\n");
+}
+
+} // namespace CliCommandLine
+
+int CliInvocation::intOption(const QString &name, int fallback) const
+{
+    bool ok = false;
+    const int value = options.value(name).toInt(&ok);
+    return ok ? value : fallback;
+}

@@ -1,0 +1,77 @@
+#include "CliOutput.h"
+
+#include "Error.h"
+
+#include <QJsonDocument>
+
+#include <cstdio>
+
+CliOutput::CliOutput(bool json)
+    : m_json(json)
+{
+    m_outFile.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    m_errFile.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    m_out.setDevice(&m_outFile);
+    m_err.setDevice(&m_errFile);
+    m_out.setCodec("UTF-8");
+    m_err.setCodec("UTF-8");
+}
+
+CliOutput::CliOutput(QIODevice *out, QIODevice *err, bool json)
+    : m_out(out)
+    , m_err(err)
+    , m_json(json)
+{
+    m_out.setCodec("UTF-8");
+    m_err.setCodec("UTF-8");
+}
+
+void CliOutput::text(const QString &text)
+{
+    if (m_json)
+        return;
+    m_out << text;
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
+        m_out << '\n';
+    m_out.flush();
+}
+
+void CliOutput::document(const QJsonObject &object)
+{
+    if (!m_json)
+        return;
+    m_out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    m_out.flush();
+}
+
+void CliOutput::jsonLine(const QJsonObject &object)
+{
+    m_out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) << '\n';
+    m_out.flush();
+}
+
+void CliOutput::line(const QString &text)
+{
+    m_out << text << '\n';
+    m_out.flush();
+}
+
+void CliOutput::message(const QString &text)
+{
+    m_err << text;
+    if (!text.endsWith(QLatin1Char('\n')))
+        m_err << '\n';
+    m_err.flush();
+}
+
+int CliOutput::operationFailed(int error)
+{
+    message(ErrorText::operationFailed(error));
+    return ExitFailed;
+}
+
+int CliOutput::failed(const QString &text)
+{
+    message(text);
+    return ExitFailed;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFile>
+#include <QJsonObject>
+#include <QString>
+#include <QTextStream>
+
+// Exit status of zentick-cli.
+enum CliExit : int {
+    ExitSuccess = 0,
+    ExitFailed = 1,
+    ExitUsage = 2,
+};
+
+// Standard output and standard error of one run. With --json, standard output
+// carries only JSON; messages for people always go to standard error.
+class CliOutput
+{
+public:
+    // Writes to the process's stdout and stderr.
+    explicit CliOutput(bool json);
+    // Writes to the given devices (tests).
+    CliOutput(QIODevice *out, QIODevice *err, bool json);
+
+    bool json() const { return m_json; }
+
+    // Human text on standard output, nothing in JSON mode.
+    void text(const QString &text);
+    // One indented JSON document on standard output, JSON mode only.
+    void document(const QJsonObject &object);
+    // One compact JSON object on one line, flushed at once (monitor).
+    void jsonLine(const QJsonObject &object);
+    // One human line on standard output, flushed at once (monitor).
+    void line(const QString &text);
+
+    // A line on standard error.
+    void message(const QString &text);
+    // "An error occured: " and the kind's text on standard error; returns ExitFailed.
+    int operationFailed(int error);
+    // The text on standard error; returns ExitFailed.
+    int failed(const QString &text);
+
+    QTextStream &errorStream() { return m_err; }
+
+private:
+    QFile m_outFile;
+    QFile m_errFile;
+    QTextStream m_out;
+    QTextStream m_err;
+    bool m_json;
+};

@@ -1,0 +1,250 @@
+#include "ClockConfig.h"
+#include "ClockPrinter.h"
+#include "ConfigPrinter.h"
+#include "DevClock.h"
+#include "ProgressIndicator.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QtTest>
+
+class TestCliPrinters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clockJsonUsesStateFileKeys();
+    void clockJsonValues();
+    void tableColumnsLineUp();
+    void statusLineJoinsLines();
+    void configJsonChoiceTexts_data();
+    void configJsonChoiceTexts();
+    void configJsonAlarmsAndTimes();
+    void configTextShowsChoices();
+    void progressLine_data();
+    void progressLine();
+    void progressOnlyOnTerminal();
+};
+
+void TestCliPrinters::clockJsonUsesStateFileKeys()
+{
+    DevClock clock;
+    const QJsonObject object = ClockPrinter::clockJson(clock, 3);
+    QStringList keys = object.keys();
+    keys.sort();
+    QStringList expected = {"index", "groupId", "name", "user", "firmware", "productCode", "deviceCode",
+                            "NtpSynchronization", "temperature", "temperatureUnit", "brightness", "errorCode",
+                            "remoteMode", "lastNtpServer", "lastSyncTime", "signalStrength", "lastStatusUpdate",
+                            "DHCP", "ip", "port", "subnet", "gateway", "dnsPrimary", "dnsSecondary",
+                            "NetworkCardData", "hasConfig", "lastError", "statusText"};
+    expected.sort();
+    QCOMPARE(keys, expected);
+    // A clock off the list has no index, and the password never appears.
+    QVERIFY(!ClockPrinter::clockJson(clock).contains(QStringLiteral("index")));
+    QVERIFY(!object.contains(QStringLiteral("password")));
+}
+
+void TestCliPrinters::clockJsonValues()
+{
+    DevClock clock;
+    clock.name = QStringLiteral("Lobby");
+    clock.password = QStringLiteral("secret");
+    clock.network.ip = QStringLiteral("192.168.0.21");
+    clock.status.temperature = 21.5f;
+    clock.status.NtpSynchronization = NtpSynchronized;
+    clock.status.lastNtpServer = QStringLiteral("ntp1");
+    clock.status.lastSyncTime = QStringLiteral("10:00:00");
+    clock.status.lastStatusUpdate = QDateTime(QDate(2026, 12, 6), QTime(23, 5, 9));
+    clock.networkInterface.name = QStringLiteral("veth0");
+    clock.networkInterface.ip = QHostAddress(QStringLiteral("192.168.0.2"));
+
+    const QJsonObject object = ClockPrinter::clockJson(clock, 0);
+    QCOMPARE(object.value("name").toString(), QStringLiteral("Lobby"));
+    QCOMPARE(object.value("ip").toString(), QStringLiteral("192.168.0.21"));
+    QCOMPARE(object.value("port").toInt(), 2101);
+    QCOMPARE(object.value("temperature").toDouble(), 21.5);
+    QCOMPARE(object.value("lastStatusUpdate").toString(), QStringLiteral("06.12.2026 23:05:09"));
+    QCOMPARE(object.value("DHCP").toBool(), false);
+    QCOMPARE(object.value("statusText").toString(),
+             QStringLiteral("Synchronized: ntp1; Last synchronization time: 10:00:00; "
+                            "Last status update: 06.12.2026 23:05:09"));
+    const QJsonObject card = object.value("NetworkCardData").toObject();
+    QCOMPARE(card.value("ip").toString(), QStringLiteral("192.168.0.2"));
+    QCOMPARE(card.value("netmask").toString(), QString());
+    QVERIFY(!QJsonDocument(object).toJson().contains("secret"));
+
+    // The "no reading" marker keeps the state file's short form, not the float's noise.
+    DevClock fresh;
+    QCOMPARE(ClockPrinter::clockJson(fresh).value("temperature").toDouble(), -1000.9);
+}
+
+void TestCliPrinters::tableColumnsLineUp()
+{
+    const QString text = ClockPrinter::formatTable({{"#", "Name", "IP"}, {"0", "Lobby clock", "10.0.0.1"},
+                                                    {"12", "Hall", ""}});
+    QCOMPARE(text, QStringLiteral("#   Name         IP\n"
+                                  "0   Lobby clock  10.0.0.1\n"
+                                  "12  Hall\n"));
+}
+
+void TestCliPrinters::statusLineJoinsLines()
+{
+    DevClock clock;
+    clock.status.NtpSynchronization = NtpNoConnection;
+    QCOMPARE(ClockPrinter::statusLine(clock), QStringLiteral("Connection error"));
+    clock.status.NtpSynchronization = 42;
+    QCOMPARE(ClockPrinter::statusLine(clock), QString());
+}
+
+void TestCliPrinters::configJsonChoiceTexts_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("first time zone") << "Time" << "TimeZone" << 0 << "UTC - 12:00";
+    QTest::newRow("UTC plus one") << "Time" << "TimeZone" << 15 << "UTC + 1:00";
+    QTest::newRow("last time zone") << "Time" << "TimeZone" << 39 << "UTC + 14:00";
+    QTest::newRow("time zone past the list") << "Time" << "TimeZone" << 40 << "";
+    QTest::newRow("negative index") << "Time" << "Localization" << -1 << "";
+    QTest::newRow("December") << "Time" << "SummerTimeEndMonth" << 11 << "December";
+    QTest::newRow("last week") << "Time" << "SummerTimeStartDate" << 4 << "Last";
+    QTest::newRow("NTP") << "Time" << "Mode" << 2 << "NTP";
+    QTest::newRow("brightness auto") << "Display" << "Brightness" << 10 << "Auto";
+    QTest::newRow("Fahrenheit") << "Display" << "TemperatureUnit" << 1 << "Fahrenheit [°F]";
+    QTest::newRow("sharp typeface") << "Display" << "typeface" << 1 << "Sharp";
+}
+
+void TestCliPrinters::configJsonChoiceTexts()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, field);
+    QFETCH(int, value);
+    QFETCH(QString, text);
+
+    ClockConfig config;
+    config.TimeZone = field == QLatin1String("TimeZone") ? value : 0;
+    config.Localization = field == QLatin1String("Localization") ? value : 0;
+    config.SummerTimeEndMonth = field == QLatin1String("SummerTimeEndMonth") ? value : 0;
+    config.SummerTimeStartDate = field == QLatin1String("SummerTimeStartDate") ? value : 0;
+    config.Mode = field == QLatin1String("Mode") ? value : 0;
+    config.Brightness = field == QLatin1String("Brightness") ? value : 0;
+    config.TemperatureUnit = field == QLatin1String("TemperatureUnit") ? value : 0;
+    config.typeface = field == QLatin1String("typeface") ? value : 0;
+
+    const QJsonObject object = ConfigPrinter::configJson(config);
+    QCOMPARE(object.value(section).toObject().value(field).toInt(), value);
+    QCOMPARE(object.value("choiceTexts").toObject().value(field).toString(), text);
+}
+
+void TestCliPrinters::configJsonAlarmsAndTimes()
+{
+    ClockConfig config;
+    config.EcoStart = QTime(22, 30);
+    config.TemperatureOffsetValue = -0.5f;
+    config.Server1 = QStringLiteral("pool.ntp.org");
+    Alarm &alarm = config.alarms[29];
+    alarm.Active = true;
+    alarm.Time = QTime(7, 5);
+    alarm.Duration = 30;
+    alarm.SelectedDaysMode = true;
+    alarm.DayActive1 = true;
+    alarm.DayActive7 = true;
+
+    const QJsonObject object = ConfigPrinter::configJson(config);
+    const QJsonObject display = object.value("Display").toObject();
+    QCOMPARE(display.value("EcoStart").toString(), QStringLiteral("22:30"));
+    QCOMPARE(display.value("EcoEnd").toString(), QString());
+    QCOMPARE(display.value("TemperatureOffsetValue").toDouble(), -0.5);
+    QCOMPARE(display.size(), 22);
+    QCOMPARE(object.value("Time").toObject().size(), 20);
+    QCOMPARE(object.value("Time").toObject().value("Server1").toString(), QStringLiteral("pool.ntp.org"));
+
+    const QJsonArray alarms = object.value("Alarms").toArray();
+    QCOMPARE(alarms.size(), 30);
+    const QJsonObject last = alarms.at(29).toObject();
+    QCOMPARE(last.value("index").toInt(), 29);
+    QCOMPARE(last.value("Time").toString(), QStringLiteral("07:05"));
+    QCOMPARE(last.value("Duration").toInt(), 30);
+    QCOMPARE(last.value("DayActive1").toBool(), true);
+    QCOMPARE(last.value("DayActive2").toBool(), false);
+    QCOMPARE(last.value("DayActive7").toBool(), true);
+    QCOMPARE(alarms.at(0).toObject().value("Time").toString(), QString());
+}
+
+void TestCliPrinters::configTextShowsChoices()
+{
+    ClockConfig config;
+    config.TimeZone = 15;
+    config.FormatDate = 77;
+    config.alarms[0].Active = true;
+    config.alarms[0].Time = QTime(6, 45);
+    config.alarms[0].Duration = 20;
+    config.alarms[1].SelectedDaysMode = true;
+    config.alarms[1].DayActive3 = true;
+
+    const QStringList lines = ConfigPrinter::configText(config).split(QLatin1Char('\n'));
+    auto lineOf = [&lines](const QString &start) {
+        for (const QString &line : lines) {
+            if (line.simplified().startsWith(start))
+                return line.simplified();
+        }
+        return QString();
+    };
+    QCOMPARE(lineOf("TimeZone "), QStringLiteral("TimeZone 15 UTC + 1:00"));
+    QCOMPARE(lineOf("FormatDate "), QStringLiteral("FormatDate 77 (not in the list)"));
+    QCOMPARE(lineOf("TimeZoneActive "), QStringLiteral("TimeZoneActive off"));
+    QCOMPARE(lineOf("1 "), QStringLiteral("1 on 06:45 20 s every day"));
+    QCOMPARE(lineOf("2 "), QStringLiteral("2 off --:-- 0 s Wed"));
+    QCOMPARE(lineOf("30 "), QStringLiteral("30 off --:-- 0 s every day"));
+}
+
+void TestCliPrinters::progressLine_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("start") << 0.0 << "Device search... 0%";
+    QTest::newRow("a third") << 0.333 << "Device search... 33%";
+    QTest::newRow("two thirds rounds up") << 0.666 << "Device search... 67%";
+    QTest::newRow("done") << 1.0 << "Device search... 100%";
+    QTest::newRow("past the end") << 1.7 << "Device search... 100%";
+    QTest::newRow("below zero") << -0.2 << "Device search... 0%";
+    QTest::newRow("not a number") << std::nan("") << "Device search... 0%";
+}
+
+void TestCliPrinters::progressLine()
+{
+    QFETCH(double, value);
+    QFETCH(QString, line);
+    QCOMPARE(ProgressIndicator::progressLine(QStringLiteral("Device search"), value), line);
+}
+
+void TestCliPrinters::progressOnlyOnTerminal()
+{
+    QByteArray written;
+    QBuffer buffer(&written);
+    buffer.open(QIODevice::WriteOnly);
+    QTextStream stream(&buffer);
+
+    ProgressIndicator silent(stream, false);
+    silent.setDelayMs(0);
+    silent.start(QStringLiteral("Sending name"));
+    silent.setProgress(0.5);
+    QCoreApplication::processEvents();
+    QVERIFY(!silent.isShown());
+    silent.finish();
+    QVERIFY(written.isEmpty());
+
+    ProgressIndicator shown(stream, true);
+    shown.setDelayMs(0);
+    shown.start(QStringLiteral("Sending name"));
+    QTRY_VERIFY_WITH_TIMEOUT(shown.isShown(), 5000);
+    shown.setProgress(0.5);
+    shown.finish();
+    QCOMPARE(written, QByteArray("\r\x1b[KSending name... 0%\r\x1b[KSending name... 50%\r\x1b[K"));
+}
+
+QTEST_GUILESS_MAIN(TestCliPrinters)
+#include "tst_cliprinters.moc"
