@@ -1,0 +1,40 @@
+#pragma once
+
+#include "HttpRequestParser.h"
+#include "Simulator.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+
+// One accepted connection: reads one request, lets the simulator decide, and
+// delivers the reply in the shape the clock's faults ask for. Deletes itself
+// when the connection is gone.
+class HttpConnection : public QObject
+{
+    Q_OBJECT
+
+public:
+    HttpConnection(QTcpSocket* socket, Simulator* simulator, QObject* parent = nullptr);
+
+    static void setRequestTimeoutMs(int ms);
+
+private:
+    void onReadyRead();
+    void onBytesWritten();
+    void onTimer();
+    void deliver(const HttpDecision& decision);
+    void writeNextPiece();
+    void finish();
+
+    QTcpSocket* m_socket;
+    QPointer<Simulator> m_simulator;
+    HttpRequestParser m_parser;
+    QTimer m_timer;
+    bool m_answered = false;
+    bool m_endless = false;
+    QByteArray m_pending;   // reply bytes still to be written (delayed or trickled)
+    int m_piecesLeft = 0;
+    int m_gapMs = 0;
+};

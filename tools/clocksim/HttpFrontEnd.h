@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Simulator.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
+// One listening socket per clock address. Addresses come and go as clocks
+// move or refuse, so the set is brought in line after every change.
+class HttpFrontEnd : public QObject
+{
+    Q_OBJECT
+
+public:
+    HttpFrontEnd(Simulator* simulator, quint16 port, QObject* parent = nullptr);
+
+    // Opens and closes listeners to match the simulator; false with the first
+    // address that could not be bound.
+    bool sync(QString* error);
+
+private:
+    void onNewConnection(QTcpServer* server);
+    void onAddressesChanged();
+
+    Simulator* m_simulator;
+    quint16 m_port;
+    QHash<QString, QTcpServer*> m_servers;
+};
