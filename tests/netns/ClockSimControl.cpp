@@ -1,0 +1,104 @@
+#include "ClockSimControl.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QLocalSocket>
+
+ClockSimControl::ClockSimControl()
+    : ClockSimControl(qEnvironmentVariable("ZENTICK_CLOCKSIM_CONTROL"), qEnvironmentVariable("ZENTICK_CLOCKSIM_LOG"))
+{
+}
+
+ClockSimControl::ClockSimControl(const QString& controlPath, const QString& logPath)
+    : m_controlPath(controlPath)
+    , m_logPath(logPath)
+{
+}
+
+QJsonObject ClockSimControl::command(const QByteArray& line)
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_controlPath);
+    QJsonObject reply;
+    if (!socket.waitForConnected(kTimeoutMs)) {
+        reply = {{"ok", false}, {"error", QStringLiteral("cannot reach the simulator: ") + socket.errorString()}};
+    } else {
+        socket.write(line + '\n');
+        while (!socket.canReadLine() && socket.waitForReadyRead(kTimeoutMs)) {
+        }
+        if (socket.canReadLine())
+            reply = QJsonDocument::fromJson(socket.readLine()).object();
+        else
+            reply = {{"ok", false}, {"error", QStringLiteral("no answer from the simulator")}};
+    }
+    m_lastError = reply.value(QStringLiteral("error")).toString();
+    return reply;
+}
+
+bool ClockSimControl::reset()
+{
+    return command("reset").value(QStringLiteral("ok")).toBool();
+}
+
+bool ClockSimControl::clearLog()
+{
+    return command("clear-log").value(QStringLiteral("ok")).toBool();
+}
+
+bool ClockSimControl::setFaults(int clock, const QJsonObject& faults)
+{
+    const QByteArray line = "faults " + QByteArray::number(clock) + ' '
+                            + QJsonDocument(faults).toJson(QJsonDocument::Compact);
+    return command(line).value(QStringLiteral("ok")).toBool();
+}
+
+bool ClockSimControl::setFixedTime(const QDateTime& time)
+{
+    const QByteArray argument = time.isValid() ? time.toString(Qt::ISODate).toLatin1() : QByteArray("real");
+    return command("time " + argument).value(QStringLiteral("ok")).toBool();
+}
+
+QJsonArray ClockSimControl::clocks()
+{
+    return command("state").value(QStringLiteral("clocks")).toArray();
+}
+
+QJsonObject ClockSimControl::clock(int index)
+{
+    return clocks().at(index).toObject();
+}
+
+QVector<QJsonObject> ClockSimControl::requestLog() const
+{
+    QVector<QJsonObject> entries;
+    QFile file(m_logPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (!line.trimmed().isEmpty())
+            entries.append(QJsonDocument::fromJson(line).object());
+    }
+    return entries;
+}
+
+QVector<QJsonObject> ClockSimControl::httpRequests() const
+{
+    QVector<QJsonObject> entries;
+    for (const QJsonObject& entry : requestLog()) {
+        if (entry.value(QStringLiteral("kind")).toString() == QLatin1String("http"))
+            entries.append(entry);
+    }
+    return entries;
+}
+
+QByteArray ClockSimControl::requestBytes(const QJsonObject& entry)
+{
+    return entry.value(QStringLiteral("head")).toString().toLatin1()
+           + QByteArray::fromBase64(entry.value(QStringLiteral("body")).toString().toLatin1());
+}
+
+QString ClockSimControl::pcAddress()
+{
+    const QString address = qEnvironmentVariable("ZENTICK_PC_ADDRESS");
+    return address.isEmpty() ? QStringLiteral("192.168.0.2") : address;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+#include <QVector>
+
+// A netns test's handle on the running zentick-clocksim: commands over its
+// control socket and the request log, both found through the variables that
+// tests/netns/netns-run.sh sets. Calls block for at most kTimeoutMs.
+class ClockSimControl
+{
+public:
+    static constexpr int kTimeoutMs = 5000;
+
+    ClockSimControl(); // from ZENTICK_CLOCKSIM_CONTROL and ZENTICK_CLOCKSIM_LOG
+    ClockSimControl(const QString& controlPath, const QString& logPath);
+
+    bool isAvailable() const { return !m_controlPath.isEmpty(); }
+    QString lastError() const { return m_lastError; }
+
+    // One command line ("state", "reset", ...); the answer, or {"ok":false,"error":...}.
+    QJsonObject command(const QByteArray& line);
+    bool reset();
+    bool clearLog();
+    bool setFaults(int clock, const QJsonObject& faults);
+    bool setFixedTime(const QDateTime& time); // invalid: real time
+    QJsonArray clocks();                      // the state dump, one object per clock
+    QJsonObject clock(int index);
+
+    // Every entry of the request log, in order; kind "http" or "discovery".
+    QVector<QJsonObject> requestLog() const;
+    QVector<QJsonObject> httpRequests() const;
+    // The exact bytes of a logged HTTP request: head, then body.
+    static QByteArray requestBytes(const QJsonObject& entry);
+
+    static QString pcAddress(); // 192.168.0.2
+
+private:
+    QString m_controlPath;
+    QString m_logPath;
+    QString m_lastError;
+};
