@@ -17,6 +17,8 @@ HttpConnection::HttpConnection(QTcpSocket* socket, Simulator* simulator, QObject
 {
     m_socket->setParent(this);
     m_timer.setSingleShot(true);
+    // Gaps and delays are what a test measures; a coarse timer may fire 5 % early.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(m_socket, &QTcpSocket::readyRead, this, &HttpConnection::onReadyRead);
     connect(m_socket, &QTcpSocket::bytesWritten, this, &HttpConnection::onBytesWritten);
     connect(m_socket, &QTcpSocket::disconnected, this, &HttpConnection::finish);

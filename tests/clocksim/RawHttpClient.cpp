@@ -1,0 +1,60 @@
+#include "RawHttpClient.h"
+
+#include <QDeadlineTimer>
+#include <QHostAddress>
+#include <QTcpSocket>
+
+QByteArray RawHttpClient::post(const QByteArray& path, const QByteArray& body, const QString& user,
+                               const QString& password)
+{
+    const QByteArray credentials = (user + QLatin1Char(':') + password).toUtf8().toBase64();
+    return "POST " + path + " HTTP/1.1\r\n"
+           "Authorization: Basic " + credentials + "\r\n"
+           "Content-Length: " + QByteArray::number(body.size()) + "\r\n"
+           "Connection: Keep-Alive\r\n"
+           "Accept-Encoding: gzip, deflate\r\n"
+           "Content-Type: application/x-www-form-urlencoded\r\n"
+           "\r\n" + body;
+}
+
+RawHttpClient::Result RawHttpClient::exchange(const QString& address, const QByteArray& request, int waitMs,
+                                              qint64 maxBytes)
+{
+    Result result;
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress(address), kPort);
+    if (!socket.waitForConnected(waitMs)) {
+        result.error = socket.error();
+        return result;
+    }
+    result.connected = true;
+    socket.write(request);
+    socket.flush();
+    QDeadlineTimer deadline(waitMs);
+    while (!deadline.hasExpired() && result.reply.size() < maxBytes) {
+        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+            if (socket.state() != QAbstractSocket::ConnectedState) {
+                result.closedByPeer = true;
+                break;
+            }
+            continue;
+        }
+        result.reply += socket.readAll();
+        ++result.reads;
+    }
+    result.reply += socket.readAll();
+    result.error = socket.error();
+    return result;
+}
+
+int RawHttpClient::statusOf(const QByteArray& reply)
+{
+    const QList<QByteArray> words = reply.left(reply.indexOf("\r\n")).split(' ');
+    return words.size() >= 2 ? words.at(1).toInt() : -1;
+}
+
+QByteArray RawHttpClient::bodyOf(const QByteArray& reply)
+{
+    const int end = reply.indexOf("\r\n\r\n");
+    return end < 0 ? QByteArray() : reply.mid(end + 4);
+}
