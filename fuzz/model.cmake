@@ -1,0 +1,10 @@
+# Parsers of the clocks' replies and of the configuration parameter codes.
+zentick_add_fuzzer(fuzz_reply_fields
+    SOURCES model/fuzz_reply_fields.cpp
+    LIBS zentick_model)
+zentick_add_fuzzer(fuzz_clock_replies
+    SOURCES model/fuzz_clock_replies.cpp
+    LIBS zentick_model)
+zentick_add_fuzzer(fuzz_config_decoders
+    SOURCES model/fuzz_config_decoders.cpp
+    LIBS zentick_model)
