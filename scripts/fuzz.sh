@@ -9,7 +9,7 @@ mode="${1:-smoke}"
 export CCACHE_BASEDIR="$PWD"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTICK_FUZZ=ON >/dev/null
 
-targets=$(cmake --build build-fuzz --target help | sed -n 's/^\(fuzz_[a-z0-9_]*\):.*/\1/p' | sort -u)
+targets=$(cmake --build build-fuzz --target help | sed -n 's/^\(fuzz_[a-z0-9_]*\):.*/\1/p' | { grep -v '_autogen' || true; } | sort -u)
 if [ -z "$targets" ]; then
     echo "no fuzz targets"
     exit 0
