@@ -2,87 +2,161 @@
 
 #include <QCoreApplication>
 
-#include <iterator>
-
 namespace ChoiceLists {
 
 namespace {
 
-#define CHOICE(text) QT_TRANSLATE_NOOP("ChoiceLists", text)
-
+// Spelled out in full each time: lupdate does not expand macros of our own.
 const char *const localizations[] = {
-    CHOICE("Europe"), CHOICE("Australia"), CHOICE("United States"),
-    CHOICE("Canada"), CHOICE("Israel"),    CHOICE("Other"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Europe"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Australia"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "United States"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Canada"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Israel"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Other"),
 };
 
 const char *const timeZones[] = {
-    CHOICE("UTC - 12:00"), CHOICE("UTC - 11:00"), CHOICE("UTC - 10:00"), CHOICE("UTC - 9:30"),
-    CHOICE("UTC - 9:00"),  CHOICE("UTC - 8:00"),  CHOICE("UTC - 7:00"),  CHOICE("UTC - 6:00"),
-    CHOICE("UTC - 5:00"),  CHOICE("UTC - 4:00"),  CHOICE("UTC - 3:30"),  CHOICE("UTC - 3:00"),
-    CHOICE("UTC - 2:00"),  CHOICE("UTC - 1:00"),  CHOICE("UTC 0:00"),    CHOICE("UTC + 1:00"),
-    CHOICE("UTC + 2:00"),  CHOICE("UTC + 3:00"),  CHOICE("UTC + 3:30"),  CHOICE("UTC + 4:00"),
-    CHOICE("UTC + 4:30"),  CHOICE("UTC + 5:00"),  CHOICE("UTC + 5:30"),  CHOICE("UTC + 5:45"),
-    CHOICE("UTC + 6:00"),  CHOICE("UTC + 6:30"),  CHOICE("UTC + 7:00"),  CHOICE("UTC + 8:00"),
-    CHOICE("UTC + 8:30"),  CHOICE("UTC + 8:45"),  CHOICE("UTC + 9:00"),  CHOICE("UTC + 9:30"),
-    CHOICE("UTC + 10:00"), CHOICE("UTC + 10:30"), CHOICE("UTC + 11:00"), CHOICE("UTC + 11:30"),
-    CHOICE("UTC + 12:00"), CHOICE("UTC + 12:45"), CHOICE("UTC + 13:00"), CHOICE("UTC + 14:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 12:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 11:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 10:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 9:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 9:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 8:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 7:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 6:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 5:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 4:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 3:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 3:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 2:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC - 1:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC 0:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 1:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 2:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 3:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 3:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 4:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 4:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 5:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 5:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 5:45"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 6:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 6:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 7:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 8:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 8:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 8:45"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 9:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 9:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 10:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 10:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 11:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 11:30"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 12:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 12:45"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 13:00"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "UTC + 14:00"),
 };
 
 const char *const weeksOfMonth[] = {
-    CHOICE("1st"), CHOICE("2nd"), CHOICE("3rd"), CHOICE("4th"), CHOICE("Last"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "1st"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "2nd"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "3rd"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "4th"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Last"),
 };
 
 const char *const weekdays[] = {
-    CHOICE("Monday"), CHOICE("Tuesday"),  CHOICE("Wednesday"), CHOICE("Thursday"),
-    CHOICE("Friday"), CHOICE("Saturday"), CHOICE("Sunday"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Monday"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Tuesday"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Wednesday"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Thursday"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Friday"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Saturday"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Sunday"),
 };
 
 const char *const months[] = {
-    CHOICE("January"), CHOICE("February"), CHOICE("March"),     CHOICE("April"),
-    CHOICE("May"),     CHOICE("June"),     CHOICE("July"),      CHOICE("August"),
-    CHOICE("September"), CHOICE("October"), CHOICE("November"), CHOICE("December"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "January"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "February"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "March"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "April"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "May"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "June"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "July"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "August"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "September"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "October"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "November"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "December"),
 };
 
 const char *const timeSources[] = {
-    CHOICE("None"), CHOICE("GPS"), CHOICE("NTP"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "None"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "GPS"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "NTP"),
 };
 
 const char *const queryIntervals[] = {
-    CHOICE("64s"), CHOICE("5 min"), CHOICE("10 min"), CHOICE("30 min"), CHOICE("60 min"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "64s"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "5 min"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "10 min"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "30 min"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "60 min"),
 };
 
 const char *const timeFormats[] = {
-    CHOICE("24h"), CHOICE("12h"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "24h"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "12h"),
 };
 
 // D day, N month, Y year, in the order shown.
 const char *const dateFormats[] = {
-    CHOICE("DNY"), CHOICE("NDY"), CHOICE("YND"), CHOICE("YDN"), CHOICE("DN"), CHOICE("ND"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "DNY"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "NDY"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "YND"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "YDN"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "DN"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "ND"),
 };
 
 const char *const brightnessLevels[] = {
-    CHOICE("1"), CHOICE("2"), CHOICE("3"), CHOICE("4"), CHOICE("5"), CHOICE("6"),
-    CHOICE("7"), CHOICE("8"), CHOICE("9"), CHOICE("10"), CHOICE("Auto"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "1"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "2"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "3"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "4"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "5"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "6"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "7"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "8"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "9"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "10"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Auto"),
 };
 
 const char *const brightnessProfiles[] = {
-    CHOICE("Indoor standard"), CHOICE("Indoor dynamic"),
-    CHOICE("Outdoor standard"), CHOICE("Outdoor dynamic"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Indoor standard"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Indoor dynamic"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Outdoor standard"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Outdoor dynamic"),
 };
 
 const char *const temperatureUnits[] = {
-    CHOICE("Celcius [°C]"), CHOICE("Fahrenheit [°F]"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Celcius [°C]"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Fahrenheit [°F]"),
 };
 
 const char *const synchronizationModes[] = {
-    CHOICE("Master mode"), CHOICE("Slave basic mode"), CHOICE("Slave full mode"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Master mode"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Slave basic mode"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Slave full mode"),
 };
 
 const char *const typefaces[] = {
-    CHOICE("Round"), CHOICE("Sharp"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Round"),
+    QT_TRANSLATE_NOOP("ChoiceLists", "Sharp"),
 };
-
-#undef CHOICE
 
 struct Table
 {

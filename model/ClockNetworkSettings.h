@@ -3,6 +3,9 @@
 #include <QMetaType>
 #include <QString>
 
+// The address every clock leaves the factory with.
+inline constexpr const char *factoryClockIp = "192.168.0.11";
+
 // A clock's network settings; copied as a whole and passed by value to the
 // network command. The state file keeps only DHCP, ip, port, subnet,
 // gateway and the two DNS servers.
@@ -14,7 +17,7 @@ struct ClockNetworkSettings
     bool dhcpOpt42 = true;                        // D_008
     bool dhcpOptPrivate = true;                   // D_011
     int dhcpPrivateOptNumber = 230;               // D_013
-    QString ip = QStringLiteral("192.168.0.11");  // D_000
+    QString ip = QLatin1String(factoryClockIp);   // D_000
     // The TCP port that discovery reported; never sent by a command.
     int port = 2101;
     QString subnet = QStringLiteral("255.255.255.0");  // D_001
@@ -24,5 +27,3 @@ struct ClockNetworkSettings
 };
 Q_DECLARE_METATYPE(ClockNetworkSettings)
 
-// The address every clock leaves the factory with.
-inline constexpr const char *factoryClockIp = "192.168.0.11";

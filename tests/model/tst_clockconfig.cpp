@@ -176,22 +176,12 @@ void TestClockConfig::choiceTexts_data()
     QTest::addColumn<QString>("text");
 
     using namespace ChoiceLists;
-    QTest::newRow("time zone UTC") << int(TimeZone) << 40 << 14 << "UTC 0:00";
     QTest::newRow("time zone quarter hour") << int(TimeZone) << 40 << 23 << "UTC + 5:45";
     QTest::newRow("last time zone") << int(TimeZone) << 40 << 39 << "UTC + 14:00";
-    QTest::newRow("localization with summer-time fields") << int(Localization) << 6 << localizationOther << "Other";
-    QTest::newRow("last week of the month") << int(WeekOfMonth) << 5 << 4 << "Last";
-    QTest::newRow("weekday 6 is Sunday") << int(Weekday) << 7 << 6 << "Sunday";
     QTest::newRow("month 11 is December") << int(Month) << 12 << 11 << "December";
-    QTest::newRow("source NTP") << int(TimeSource) << 3 << 2 << "NTP";
-    QTest::newRow("hourly query") << int(QueryInterval) << 5 << 4 << "60 min";
-    QTest::newRow("12-hour time") << int(FormatTime) << 2 << 1 << "12h";
-    QTest::newRow("date year first") << int(FormatDate) << 6 << 3 << "YDN";
     QTest::newRow("brightness 10 is the ninth") << int(Brightness) << 11 << 9 << "10";
     QTest::newRow("automatic brightness") << int(Brightness) << 11 << 10 << "Auto";
-    QTest::newRow("outdoor dynamic") << int(BrightnessProfile) << 4 << 3 << "Outdoor dynamic";
     QTest::newRow("unit with degree sign") << int(TemperatureUnit) << 2 << 0 << QString::fromUtf8("Celcius [°C]");
-    QTest::newRow("slave full mode") << int(SynchronizationMode) << 3 << 2 << "Slave full mode";
     QTest::newRow("sharp typeface") << int(Typeface) << 2 << 1 << "Sharp";
     QTest::newRow("index past the list") << int(Typeface) << 2 << 2 << "";
     QTest::newRow("negative index") << int(TimeZone) << 40 << -1 << "";
