@@ -86,6 +86,17 @@ if [ "$(id -u)" -ne 0 ] || ! command -v ip >/dev/null 2>&1; then
     exit 77
 fi
 
+# A run killed outright (SIGKILL, e.g. a CTest time-out) cannot clean up; its
+# namespaces carry its process id, so a later run removes them once that
+# process is gone.
+for stale in $(ip netns list 2>/dev/null | awk '{print $1}' | grep -E '^ztk-(pc|clocks)-[0-9]+-[0-9]+$'); do
+    owner="${stale#ztk-*-}"
+    owner="${owner%%-*}"
+    if ! kill -0 "$owner" 2>/dev/null; then
+        ip netns del "$stale" 2>/dev/null
+    fi
+done
+
 tag="$$-${RANDOM}${RANDOM}"
 ns_pc="ztk-pc-$tag"
 ns_clocks="ztk-clocks-$tag"

@@ -13,8 +13,19 @@ constexpr int kMaxTagText = 255; // a discovery value carries at most 255 bytes
 constexpr int kMaxFirmware = 255 * 100 + 99;
 constexpr int kFirmwareScale = 100;
 constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
-constexpr int kMacBytes = 6;
 constexpr unsigned char kGeneratedMacPrefix[] = {0x02, 0x5A, 0x00, 0x00};
+constexpr int kDefaultFirmware = 305;
+constexpr quint32 kLastHostNumber = 254;
+constexpr quint32 kHostMask = 0xFF;
+constexpr int kMaxPort = 65535;
+
+// Locally administered addresses, numbered from 1, for clocks without a MAC of their own.
+QByteArray generatedMac(int number)
+{
+    QByteArray mac(reinterpret_cast<const char*>(kGeneratedMacPrefix), sizeof kGeneratedMacPrefix);
+    mac.append(static_cast<char>((number >> 8) & kHostMask)).append(static_cast<char>(number & kHostMask));
+    return mac;
+}
 
 // A value that the clock would list in a reply: text, a number or a flag.
 bool settingText(const QJsonValue& value, QString* text)
@@ -269,15 +280,14 @@ bool ClockFileLoader::readClock(const QJsonObject& object, int index, SimClock* 
         *error = QStringLiteral("ip: expected an IPv4 address such as 192.168.0.11");
         return false;
     }
-    clock->mac = QByteArray(reinterpret_cast<const char*>(kGeneratedMacPrefix), sizeof kGeneratedMacPrefix);
-    clock->mac.append(static_cast<char>(((index + 1) >> 8) & 0xFF)).append(static_cast<char>((index + 1) & 0xFF));
+    clock->mac = generatedMac(index + 1);
     if (object.contains(QStringLiteral("mac"))
         && !SimClock::parseMac(object.value(QStringLiteral("mac")).toString(), &clock->mac)) {
         *error = QStringLiteral("mac: expected six hexadecimal bytes such as 02-A7-3C-00-00-01");
         return false;
     }
     clock->productCode = QStringLiteral("QM01");
-    clock->firmware = 305;
+    clock->firmware = kDefaultFirmware;
     clock->user = QStringLiteral("admin");
     clock->name = QStringLiteral("Clock");
     if (!readText(object, QStringLiteral("productCode"), &clock->productCode, error, kMaxTagText)
@@ -295,8 +305,8 @@ bool ClockFileLoader::readClock(const QJsonObject& object, int index, SimClock* 
     if (object.contains(QStringLiteral("port"))) {
         const QJsonValue port = object.value(QStringLiteral("port"));
         const double number = port.toDouble(-1);
-        if (!port.isDouble() || number != static_cast<int>(number) || number < 0 || number > 65535) {
-            *error = QStringLiteral("port: expected 0 to 65535");
+        if (!port.isDouble() || number != static_cast<int>(number) || number < 0 || number > kMaxPort) {
+            *error = QStringLiteral("port: expected 0 to %1").arg(kMaxPort);
             return false;
         }
         clock->port = static_cast<quint16>(number);
@@ -344,7 +354,7 @@ bool ClockFileLoader::generate(int count, const QHostAddress& firstIp, bool same
         *error = QStringLiteral("--first-ip: expected an IPv4 address such as 192.168.0.10");
         return false;
     }
-    if (!sameAddress && (firstIp.toIPv4Address() & 0xFF) + static_cast<quint32>(count) - 1 > 254) {
+    if (!sameAddress && (firstIp.toIPv4Address() & kHostMask) + static_cast<quint32>(count) - 1 > kLastHostNumber) {
         *error = QStringLiteral("--generate: %1 clocks from %2 run past .254 of the network")
                      .arg(count)
                      .arg(firstIp.toString());
@@ -354,11 +364,9 @@ bool ClockFileLoader::generate(int count, const QHostAddress& firstIp, bool same
     for (int i = 0; i < count; ++i) {
         SimClock clock;
         clock.ip = QHostAddress(firstIp.toIPv4Address() + (sameAddress ? 0 : static_cast<quint32>(i)));
-        clock.mac = QByteArray(reinterpret_cast<const char*>(kGeneratedMacPrefix), sizeof kGeneratedMacPrefix);
-        clock.mac.append(static_cast<char>(((i + 1) >> 8) & 0xFF)).append(static_cast<char>((i + 1) & 0xFF));
-        Q_ASSERT(clock.mac.size() == kMacBytes);
+        clock.mac = generatedMac(i + 1);
         clock.productCode = QStringLiteral("QM%1").arg(i % kModels + 1, 2, 10, QLatin1Char('0'));
-        clock.firmware = 305;
+        clock.firmware = kDefaultFirmware;
         clock.deviceCode = QStringLiteral("SIM-%1").arg(i + 1, 4, 10, QLatin1Char('0'));
         clock.user = QStringLiteral("admin");
         clock.password = QStringLiteral("admin");
