@@ -1,0 +1,206 @@
+#include "WorkerTcp.h"
+#include "WorkerThread.h"
+#include "WorkerThreadPool.h"
+
+#include <QtTest>
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <memory>
+
+namespace {
+
+// A loopback address of this test alone.
+const QHostAddress peerAddress(QStringLiteral("127.0.0.207"));
+
+struct Outcome
+{
+    bool finished = false;
+    bool error = false;
+    QByteArray data;
+};
+
+// How the peer answers what it has received so far.
+enum Script {
+    AnswerTenThenMore,
+    AnswerInTwoParts,
+    AcceptHandshake,
+    DeclineHandshake,
+    AnswerAndHangUp,
+};
+
+} // namespace
+
+// One raw TCP exchange against a scripted peer: when reading stops, what the
+// handshake sends, and how failures show.
+class TestWorkerTcp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void exchanges_data();
+    void exchanges();
+    void failures_data();
+    void failures();
+
+private:
+    Outcome exchange(quint16 port, const QByteArray &payload, int expectedLength, bool handshake);
+    void react(QTcpSocket *socket);
+
+    QTcpServer m_server;
+    Script m_script = AnswerTenThenMore;
+    QList<QByteArray> m_arrivals;
+    int m_answered = 0;
+};
+
+void TestWorkerTcp::initTestCase()
+{
+    QVERIFY(m_server.listen(peerAddress, 0));
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { react(socket); });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
+void TestWorkerTcp::react(QTcpSocket *socket)
+{
+    m_arrivals.append(socket->readAll());
+    const QPointer<QTcpSocket> guarded(socket);
+    const auto later = [this, guarded](int ms, const QByteArray &bytes) {
+        QTimer::singleShot(ms, this, [guarded, bytes] {
+            if (guarded && guarded->state() == QAbstractSocket::ConnectedState)
+                guarded->write(bytes);
+        });
+    };
+    ++m_answered;
+    switch (m_script) {
+    case AnswerTenThenMore:
+        socket->write("0123456789");
+        later(300, "LATE");
+        break;
+    case AnswerInTwoParts:
+        socket->write("part");
+        later(200, "more");
+        break;
+    case AcceptHandshake:
+        socket->write(m_answered == 1 ? QByteArray("\xAA\xAA") : QByteArray("OK"));
+        break;
+    case DeclineHandshake:
+        socket->write(QByteArray("\xAA\x00", 2));
+        break;
+    case AnswerAndHangUp:
+        socket->write("bye!!");
+        socket->disconnectFromHost();
+        break;
+    }
+}
+
+Outcome TestWorkerTcp::exchange(quint16 port, const QByteArray &payload, int expectedLength, bool handshake)
+{
+    auto *worker = new WorkerTcp(peerAddress, port, payload);
+    worker->setExpectedLength(expectedLength);
+    worker->setHandshake(handshake);
+    // Reads without a length last the read time-out; one second keeps the
+    // test short and still far above the peer's 200 ms pause.
+    worker->setTimeouts(WorkerTcp::defaultConnectTimeoutMs, 1000);
+    auto *thread = new WorkerThread(worker);
+    Outcome outcome;
+    QEventLoop loop;
+    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+    connect(thread, &WorkerThread::Finished, &loop, [&outcome, &loop](Worker *finished, int) {
+        outcome.finished = true;
+        outcome.error = finished->error();
+        outcome.data = finished->data();
+        loop.quit();
+    });
+    WorkerThreadPool::start(thread);
+    loop.exec();
+    return outcome;
+}
+
+void TestWorkerTcp::exchanges_data()
+{
+    QTest::addColumn<int>("script");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<int>("expectedLength");
+    QTest::addColumn<bool>("handshake");
+    QTest::addColumn<QByteArrayList>("arrivals");
+    QTest::addColumn<QByteArray>("data");
+
+    QTest::newRow("expected length 10 ends the read at once")
+        << int(AnswerTenThenMore) << QByteArray("ask") << 10 << false << QByteArrayList{"ask"}
+        << QByteArray("0123456789");
+    QTest::newRow("no expected length reads until the time-out")
+        << int(AnswerInTwoParts) << QByteArray("ask") << -1 << false << QByteArrayList{"ask"}
+        << QByteArray("partmore");
+    QTest::newRow("expected length 0 reads nothing")
+        << int(AnswerTenThenMore) << QByteArray("ask") << 0 << false << QByteArrayList{"ask"} << QByteArray();
+    QTest::newRow("handshake AA AA sends the rest")
+        << int(AcceptHandshake) << QByteArray("0123456789") << 4 << true << QByteArrayList{"0123", "456789"}
+        << QByteArray("\xAA\xAAOK");
+    QTest::newRow("handshake AA 00 stops without an error")
+        << int(DeclineHandshake) << QByteArray("0123456789") << 4 << true << QByteArrayList{"0123"}
+        << QByteArray("\xAA\x00", 2);
+    QTest::newRow("peer hanging up keeps what it sent")
+        << int(AnswerAndHangUp) << QByteArray("ask") << -1 << false << QByteArrayList{"ask"}
+        << QByteArray("bye!!");
+}
+
+void TestWorkerTcp::exchanges()
+{
+    QFETCH(int, script);
+    QFETCH(QByteArray, payload);
+    QFETCH(int, expectedLength);
+    QFETCH(bool, handshake);
+    QFETCH(QByteArrayList, arrivals);
+    QFETCH(QByteArray, data);
+
+    m_script = Script(script);
+    m_arrivals.clear();
+    m_answered = 0;
+    const Outcome outcome = exchange(m_server.serverPort(), payload, expectedLength, handshake);
+    QVERIFY(outcome.finished);
+    QVERIFY(!outcome.error);
+    QCOMPARE(outcome.data, data);
+    // Let anything the worker might still have sent arrive before looking.
+    QTest::qWait(100);
+    QCOMPARE(m_arrivals, arrivals);
+}
+
+void TestWorkerTcp::failures_data()
+{
+    QTest::addColumn<bool>("portOpen");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("closed port") << false << QByteArray("ask") << "Failed to connect.";
+    QTest::newRow("empty payload") << true << QByteArray() << "Send failed. There's no data to send.";
+}
+
+void TestWorkerTcp::failures()
+{
+    QFETCH(bool, portOpen);
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, message);
+
+    quint16 port = m_server.serverPort();
+    if (!portOpen) {
+        QTcpServer closed;
+        QVERIFY(closed.listen(peerAddress, 0));
+        port = closed.serverPort();
+    }
+    m_arrivals.clear();
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
+    const Outcome outcome = exchange(port, payload, -1, false);
+    QVERIFY(outcome.finished);
+    QVERIFY(outcome.error);
+    QVERIFY(outcome.data.isEmpty());
+    QVERIFY(m_arrivals.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestWorkerTcp)
+#include "tst_workertcp.moc"

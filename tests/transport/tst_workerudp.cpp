@@ -1,0 +1,222 @@
+#include "WorkerThread.h"
+#include "WorkerThreadPool.h"
+#include "WorkerUdp.h"
+
+#include <QtTest>
+
+#include <QUdpSocket>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Loopback addresses of this test alone. The worker sends from the port it
+// sends to, as on the clocks' network; the port is picked free per run.
+const QHostAddress workerAddress(QStringLiteral("127.0.0.203"));
+const QHostAddress peerAddress(QStringLiteral("127.0.0.204"));
+const QHostAddress otherAddresses[] = {QHostAddress(QStringLiteral("127.0.0.205")),
+                                       QHostAddress(QStringLiteral("127.0.0.206"))};
+
+struct Outcome
+{
+    bool finished = false;
+    bool error = false;
+    QVector<DatagramPacket> packets;
+    QByteArray data;
+};
+
+struct Reply
+{
+    int sender; // 0: the peer itself, 1 and 2: other hosts
+    QByteArray bytes;
+};
+
+} // namespace
+Q_DECLARE_METATYPE(QList<Reply>)
+
+// One UDP exchange against peers on loopback: the query as sent, the replies
+// collected in order, and the listening loop's ends.
+class TestWorkerUdp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void replies_data();
+    void replies();
+    void emptyPayloadSendsNothing();
+    void unboundWorkerListensOnEveryAddress();
+    void floodingPeerCannotHoldTheThread();
+
+private:
+    Outcome exchange(const QByteArray &payload, const QHostAddress &local,
+                     const std::function<void(WorkerUdp *)> &configure = {});
+
+    std::unique_ptr<QUdpSocket> m_peer;
+    std::unique_ptr<QUdpSocket> m_others[2];
+    quint16 m_port = 0;
+    QList<DatagramPacket> m_queries;
+    QList<Reply> m_replies;
+};
+
+void TestWorkerUdp::init()
+{
+    m_queries.clear();
+    m_replies.clear();
+    m_peer = std::make_unique<QUdpSocket>();
+    QVERIFY(m_peer->bind(peerAddress, 0));
+    m_port = m_peer->localPort();
+    for (int i = 0; i < 2; ++i) {
+        m_others[i] = std::make_unique<QUdpSocket>();
+        QVERIFY(m_others[i]->bind(otherAddresses[i], 0));
+    }
+    connect(m_peer.get(), &QUdpSocket::readyRead, this, [this] {
+        while (m_peer->hasPendingDatagrams()) {
+            QByteArray bytes(int(m_peer->pendingDatagramSize()), Qt::Uninitialized);
+            QHostAddress from;
+            quint16 port = 0;
+            bytes.truncate(int(m_peer->readDatagram(bytes.data(), bytes.size(), &from, &port)));
+            m_queries.append({from.toString(), port, bytes});
+            for (const Reply &reply : qAsConst(m_replies)) {
+                QUdpSocket *socket = reply.sender == 0 ? m_peer.get() : m_others[reply.sender - 1].get();
+                socket->writeDatagram(reply.bytes, from, port);
+            }
+        }
+    });
+}
+
+void TestWorkerUdp::cleanup()
+{
+    m_peer.reset();
+    m_others[0].reset();
+    m_others[1].reset();
+}
+
+Outcome TestWorkerUdp::exchange(const QByteArray &payload, const QHostAddress &local,
+                                const std::function<void(WorkerUdp *)> &configure)
+{
+    auto *worker = new WorkerUdp(peerAddress, m_port, payload);
+    worker->setLocalAddress(local);
+    if (configure)
+        configure(worker);
+    auto *thread = new WorkerThread(worker);
+    Outcome outcome;
+    QEventLoop loop;
+    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+    connect(thread, &WorkerThread::Finished, &loop, [&outcome, &loop](Worker *finished, int) {
+        auto *udp = qobject_cast<WorkerUdp *>(finished);
+        outcome.finished = true;
+        outcome.error = udp->error();
+        outcome.packets = udp->packets();
+        outcome.data = udp->data();
+        loop.quit();
+    });
+    WorkerThreadPool::start(thread);
+    loop.exec();
+    return outcome;
+}
+
+void TestWorkerUdp::replies_data()
+{
+    QTest::addColumn<QList<Reply>>("replies");
+
+    QTest::newRow("no reply") << QList<Reply>();
+    QTest::newRow("three replies from three hosts, in arrival order")
+        << QList<Reply>({{0, "first"}, {1, "second"}, {2, "third"}});
+    QList<Reply> burst;
+    for (int i = 0; i < 15; ++i)
+        burst.append({1, "reply " + QByteArray::number(i)});
+    QTest::newRow("replies still pending when the window ends are read") << burst;
+    QTest::newRow("an empty datagram neither counts nor stalls the loop")
+        << QList<Reply>({{1, QByteArray()}, {2, "after the empty one"}});
+}
+
+void TestWorkerUdp::replies()
+{
+    QFETCH(QList<Reply>, replies);
+    m_replies = replies;
+
+    const Outcome outcome = exchange("QLX?", workerAddress);
+    QVERIFY(outcome.finished);
+    QVERIFY(!outcome.error);
+
+    // The query went out once, byte for byte, from the port it was sent to.
+    QCOMPARE(m_queries.size(), 1);
+    QCOMPARE(m_queries.first().data, QByteArray("QLX?"));
+    QCOMPARE(m_queries.first().address, workerAddress.toString());
+    QCOMPARE(m_queries.first().port, int(m_port));
+
+    QVector<DatagramPacket> expected;
+    for (const Reply &reply : replies) {
+        if (reply.bytes.isEmpty())
+            continue;
+        const QUdpSocket *socket = reply.sender == 0 ? m_peer.get() : m_others[reply.sender - 1].get();
+        expected.append({socket->localAddress().toString(), socket->localPort(), reply.bytes});
+    }
+    QCOMPARE(outcome.packets.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(outcome.packets.at(i).address, expected.at(i).address);
+        QCOMPARE(outcome.packets.at(i).port, expected.at(i).port);
+        QCOMPARE(outcome.packets.at(i).data, expected.at(i).data);
+    }
+    QCOMPARE(outcome.data, expected.isEmpty() ? QByteArray() : expected.first().data);
+}
+
+void TestWorkerUdp::emptyPayloadSendsNothing()
+{
+    m_replies = {{0, "should never be asked for"}};
+    QTest::ignoreMessage(QtDebugMsg, "Send failed. There's no data to send.");
+    const Outcome outcome = exchange(QByteArray(), workerAddress);
+    QVERIFY(outcome.finished);
+    QVERIFY(outcome.error);
+    QVERIFY(outcome.packets.isEmpty());
+    QVERIFY(!m_peer->waitForReadyRead(200));
+    QVERIFY(m_queries.isEmpty());
+}
+
+void TestWorkerUdp::unboundWorkerListensOnEveryAddress()
+{
+    // The worker binds the wildcard address on the port it sends to, which a
+    // peer holding that port on one address would prevent: nobody answers the
+    // query here, but a third host keeps writing to another local address.
+    m_peer.reset();
+    QUdpSocket prober;
+    QVERIFY(prober.bind(otherAddresses[0], 0));
+    QTimer probing;
+    connect(&probing, &QTimer::timeout, this, [&prober, this] {
+        prober.writeDatagram("probe", workerAddress, m_port);
+    });
+    probing.start(100); // slower than the worker reads, or it would never stop listening
+    const Outcome outcome = exchange("QLX?", QHostAddress());
+    probing.stop();
+    QVERIFY(outcome.finished);
+    QVERIFY(!outcome.error);
+    const auto probe = std::find_if(outcome.packets.cbegin(), outcome.packets.cend(),
+                                    [](const DatagramPacket &packet) { return packet.data == "probe"; });
+    QVERIFY(probe != outcome.packets.cend());
+    QCOMPARE(probe->address, otherAddresses[0].toString());
+    QCOMPARE(probe->port, int(prober.localPort()));
+}
+
+void TestWorkerUdp::floodingPeerCannotHoldTheThread()
+{
+    // Datagrams arriving faster than one per step stay pending for ever; the
+    // listening still ends at its upper bound (shortened here).
+    QTimer flood;
+    connect(&flood, &QTimer::timeout, this, [this] {
+        for (int i = 0; i < 5; ++i)
+            m_others[0]->writeDatagram("flood", workerAddress, m_port);
+    });
+    flood.start(5);
+    const Outcome outcome = exchange("QLX?", workerAddress, [](WorkerUdp *worker) { worker->setTiming(10, 50, 400); });
+    flood.stop();
+    QVERIFY(outcome.finished);
+    QVERIFY(!outcome.error);
+    QVERIFY(!outcome.packets.isEmpty());
+    QVERIFY(outcome.packets.size() <= 40);
+}
+
+QTEST_GUILESS_MAIN(TestWorkerUdp)
+#include "tst_workerudp.moc"
