@@ -1,0 +1,88 @@
+// Prints how long one HTTP exchange takes against a loopback peer that
+// answers and closes, one that answers with a length header and keeps the
+// line open, and one that keeps it open without a length header. Only the
+// last should pay the quiet period. Needs root (port 80 on 127.0.0.208).
+#include "CommandWWW.h"
+#include "HttpPeer.h"
+#include "WWWParameters.h"
+#include "WorkerFactory.h"
+#include "WorkerThread.h"
+#include "WorkerThreadPool.h"
+#include "WorkerWWW.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const QHostAddress peerAddress(QStringLiteral("127.0.0.208"));
+constexpr int rounds = 5;
+
+// Milliseconds from start to the delivered result; -1 when the exchange failed.
+double exchangeOnce()
+{
+    CommandWWW command(ReadStatus, QByteArray());
+    WorkerThread *thread = makeWorkerThread(
+        command, std::make_unique<WWWParameters>(peerAddress, QHostAddress(), "admin", "admin", 305));
+    QEventLoop loop;
+    bool failed = true;
+    QObject::connect(thread, &WorkerThread::Finished, &loop, [&](Worker *worker, int) {
+        failed = worker->error();
+        loop.quit();
+    });
+    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    WorkerThreadPool::start(thread);
+    loop.exec();
+    const double ms = clock.nsecsElapsed() / 1e6;
+    return failed ? -1 : ms;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    HttpPeer peer(peerAddress);
+    if (!peer.listen()) {
+        out << "cannot listen on " << peerAddress.toString() << ":80 (needs root)\n";
+        return 1;
+    }
+
+    const QByteArray body = "T=23.5&L=7&S=1&N=1";
+    const QByteArray withLength =
+        "HTTP/1.1 200 OK\r\nCONTENT-LENGTH: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+    const QByteArray withoutLength = "HTTP/1.1 200 OK\r\n\r\n" + body;
+    const struct
+    {
+        const char *name;
+        HttpPeer::Plan plan;
+    } scenarios[] = {
+        {"answers and closes", HttpPeer::answer(withoutLength, true)},
+        {"CONTENT-LENGTH, line kept open", HttpPeer::answer(withLength, false)},
+        {"no length header, line kept open", HttpPeer::answer(withoutLength, false)},
+    };
+
+    out << "HTTP exchange against a loopback peer, " << rounds << " rounds each (ms)\n";
+    for (const auto &scenario : scenarios) {
+        peer.setPlan(scenario.plan);
+        QVector<double> times;
+        for (int i = 0; i < rounds; ++i)
+            times.append(exchangeOnce());
+        std::sort(times.begin(), times.end());
+        out << QString("  %1  min %2  median %3  max %4\n")
+                   .arg(QString::fromLatin1(scenario.name), -34)
+                   .arg(times.first(), 8, 'f', 1)
+                   .arg(times.at(rounds / 2), 8, 'f', 1)
+                   .arg(times.last(), 8, 'f', 1);
+        out.flush();
+    }
+    return 0;
+}
