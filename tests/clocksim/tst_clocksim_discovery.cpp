@@ -81,6 +81,7 @@ private slots:
     void replies();
     void replyDecodesToTheClockFields();
     void macChangeShowsInDiscovery();
+    void replacedDiscoveryReply();
 
 private:
     // Sends the datagram to the destination and collects the replies the log says were sent.
@@ -208,6 +209,20 @@ void TestClockSimDiscovery::macChangeShowsInDiscovery()
         return;
     QCOMPARE(replies.size(), 1);
     QCOMPARE(decode(replies.first().data()).mac, QStringLiteral("02-A7-3C-DC-00-00"));
+}
+
+void TestClockSimDiscovery::replacedDiscoveryReply()
+{
+    // A marker the client must reject, then a port that does not fit in 15 bits.
+    QVERIFY(m_control.setFaults(3, QJsonObject{{"discoveryReplyHex", "0003514c5904028000"}}));
+    QList<int> logged;
+    QList<QNetworkDatagram> replies;
+    query("192.168.0.21", kQuery, &logged, &replies);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(replies.size(), 1);
+    QCOMPARE(replies.first().data(), QByteArray::fromHex("0003514c5904028000"));
+    QCOMPARE(replies.first().senderAddress().toString(), QStringLiteral("192.168.0.21"));
 }
 
 QTEST_GUILESS_MAIN(TestClockSimDiscovery)

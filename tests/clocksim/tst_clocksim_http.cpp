@@ -270,19 +270,26 @@ void TestClockSimHttp::statusReply_data()
     QTest::addColumn<QByteArray>("setupPath");
     QTest::addColumn<QByteArray>("setupBody");
     QTest::addColumn<QByteArray>("faults");
+    QTest::addColumn<QByteArray>("status");
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("values of the clock file at a frozen time")
-        << QByteArray() << QByteArray() << QByteArray()
+        << QByteArray() << QByteArray() << QByteArray() << QByteArray()
         << QByteArray("10:00:00&06.12.2026&19.4&#176;C&35&V&E042&ntp1.example.org OK&06.12.2026 - 10:00:00&1");
     QTest::newRow("Fahrenheit with offset and a fixed brightness")
-        << QByteArray("/B0") << QByteArray("&B_023=1&B_021=1&B_015=+1.6&&B_007=3") << QByteArray()
+        << QByteArray("/B0") << QByteArray("&B_023=1&B_021=1&B_015=+1.6&&B_007=3") << QByteArray() << QByteArray()
         << QByteArray("10:00:00&06.12.2026&69.8&#176;F&40&V&E042&ntp1.example.org OK&06.12.2026 - 10:00:00&1");
     QTest::newRow("GPS time source reports NTP off") << QByteArray("/A1") << QByteArray("&A_002=1") << QByteArray()
+                                                     << QByteArray()
                                                      << QByteArray("10:00:00&06.12.2026&19.4&#176;C&35&V&E042&- -&-&1");
     QTest::newRow("NTP word from a fault")
-        << QByteArray() << QByteArray() << QByteArray("{\"ntpWord\":\"timeout\"}")
+        << QByteArray() << QByteArray() << QByteArray("{\"ntpWord\":\"timeout\"}") << QByteArray()
         << QByteArray("10:00:00&06.12.2026&19.4&#176;C&35&V&E042&ntp1.example.org timeout&06.12.2026 - 10:00:00&1");
+    QTest::newRow("status values changed while running")
+        << QByteArray() << QByteArray() << QByteArray()
+        << QByteArray("{\"temperature\":-3.5,\"errorCode\":\"noEr\",\"signal\":\"N\",\"remoteMode\":false,"
+                      "\"lastSync\":\"01.12.2026 - 23:59:00\"}")
+        << QByteArray("10:00:00&06.12.2026&-3.5&#176;C&35&N&noEr&ntp1.example.org OK&01.12.2026 - 23:59:00&0");
 }
 
 void TestClockSimHttp::statusReply()
@@ -290,12 +297,15 @@ void TestClockSimHttp::statusReply()
     QFETCH(QByteArray, setupPath);
     QFETCH(QByteArray, setupBody);
     QFETCH(QByteArray, faults);
+    QFETCH(QByteArray, status);
     QFETCH(QByteArray, expected);
 
     constexpr int kHallIndex = 2;
     QVERIFY(m_control.setFixedTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0))));
     if (!faults.isEmpty())
         QVERIFY(m_control.setFaults(kHallIndex, faultsFrom(faults)));
+    if (!status.isEmpty())
+        QVERIFY2(m_control.setStatus(kHallIndex, faultsFrom(status)), qPrintable(m_control.lastError()));
     if (!setupPath.isEmpty()) {
         const auto setup = RawHttpClient::exchange(kHall, RawHttpClient::post(setupPath, setupBody, "op", "pässword"));
         QCOMPARE(RawHttpClient::statusOf(setup.reply), 200);
@@ -421,6 +431,13 @@ void TestClockSimHttp::faultStatus_data()
                                                     << QByteArray("HTTP/1.1 503 Service Unavailable\r\nCONTENT-LENGTH: 0\r\n\r\n");
     QTest::newRow("real 404 status") << QByteArray("{\"status\":404}") << QByteArray("/F")
                                      << QByteArray("HTTP/1.1 404 Not Found\r\nCONTENT-LENGTH: 0\r\n\r\n");
+    QTest::newRow("replaced body keeps a matching length")
+        << QByteArray("{\"replyBody\":\"a&b&21.5\"}") << QByteArray("/T1") << ok200("a&b&21.5");
+    QTest::newRow("raw reply with the usual length spelling")
+        << QByteArray("{\"rawReply\":\"HTTP/1.1 200 OK\\r\\nContent-Length: 5\\r\\n\\r\\nabcde\"}")
+        << QByteArray("/T1") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nabcde");
+    QTest::newRow("raw reply that is not HTTP, write still applied")
+        << QByteArray("{\"rawReply\":\"\\u00ffHELLO\"}") << QByteArray("/A1") << QByteArray("\xffHELLO");
     QTest::newRow("fault limited to another path") << QByteArray("{\"status\":500,\"paths\":[\"/T1\"]}")
                                                    << QByteArray("/A1") << ok200(QByteArray(kDefaultTime).replace("pool.ntp.org", "x"));
 }
@@ -434,7 +451,7 @@ void TestClockSimHttp::faultStatus()
     QVERIFY(m_control.setFaults(kSpareIndex, faultsFrom(faults)));
     const auto result = postSpare(path, path == "/A1" ? QByteArray("&A_005=x") : QByteArray());
     QCOMPARE(result.reply, reply);
-    const bool applied = RawHttpClient::statusOf(reply) == 200;
+    const bool applied = RawHttpClient::statusOf(reply) == 200 || !reply.startsWith("HTTP");
     QCOMPARE(m_control.clock(kSpareIndex).value("time").toObject().value("A_005").toString(),
              applied && path == "/A1" ? QStringLiteral("x") : QStringLiteral("pool.ntp.org"));
 }

@@ -52,6 +52,13 @@ bool ClockSimControl::setFaults(int clock, const QJsonObject& faults)
     return command(line).value(QStringLiteral("ok")).toBool();
 }
 
+bool ClockSimControl::setStatus(int clock, const QJsonObject& status)
+{
+    const QByteArray line = "status " + QByteArray::number(clock) + ' '
+                            + QJsonDocument(status).toJson(QJsonDocument::Compact);
+    return command(line).value(QStringLiteral("ok")).toBool();
+}
+
 bool ClockSimControl::setFixedTime(const QDateTime& time)
 {
     const QByteArray argument = time.isValid() ? time.toString(Qt::ISODate).toLatin1() : QByteArray("real");

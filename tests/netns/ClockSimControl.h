@@ -25,7 +25,8 @@ public:
     QJsonObject command(const QByteArray& line);
     bool reset();
     bool clearLog();
-    bool setFaults(int clock, const QJsonObject& faults);
+    bool setFaults(int clock, const QJsonObject& faults);   // replaces all faults of the clock
+    bool setStatus(int clock, const QJsonObject& status);   // changes only the values named
     bool setFixedTime(const QDateTime& time); // invalid: real time
     QJsonArray clocks();                      // the state dump, one object per clock
     QJsonObject clock(int index);

@@ -26,7 +26,7 @@
 #   ZENTICK_PC_ADDRESS                      192.168.0.2
 #   ZENTICK_CLOCKSIM_CONTROL                control socket of the simulator (see zentick-clocksim --ask,
 #                                           commands: ping, state, reset, clear-log, faults N {json},
-#                                           time ISO|real)
+#                                           status N {json}, time ISO|real)
 #   ZENTICK_CLOCKSIM_LOG                    request log, one JSON object per line
 #   ZENTICK_CLOCKSIM_CLOCKS                 the clock file (empty for --generate)
 #   ZENTICK_NETNS_RUN_DIR                   scratch folder of this run (removed afterwards)

@@ -30,6 +30,23 @@ bool readInt(const QJsonValue& value, const QString& key, int low, int high, int
     return true;
 }
 
+bool readBytes(const QJsonValue& value, const QString& key, QByteArray* out, QString* error)
+{
+    const QString text = value.toString();
+    for (QChar c : text) {
+        if (c.unicode() > 0xFF) {
+            *error = QStringLiteral("faults.%1: characters stand for bytes and must be below U+0100").arg(key);
+            return false;
+        }
+    }
+    if (!value.isString()) {
+        *error = QStringLiteral("faults.%1: expected a text").arg(key);
+        return false;
+    }
+    *out = text.toLatin1();
+    return true;
+}
+
 } // namespace
 
 bool ClockFaults::appliesTo(const QString& path) const
@@ -52,6 +69,11 @@ QJsonObject ClockFaults::toJson() const
     object.insert(QStringLiteral("moveDelayMs"), moveDelayMs);
     object.insert(QStringLiteral("noDiscovery"), noDiscovery);
     object.insert(QStringLiteral("endless"), endless);
+    if (hasReplyBody)
+        object.insert(QStringLiteral("replyBody"), QString::fromLatin1(replyBody));
+    if (hasRawReply)
+        object.insert(QStringLiteral("rawReply"), QString::fromLatin1(rawReply));
+    object.insert(QStringLiteral("discoveryReplyHex"), QString::fromLatin1(discoveryReply.toHex()));
     object.insert(QStringLiteral("paths"), QJsonArray::fromStringList(paths));
     return object;
 }
@@ -97,6 +119,21 @@ bool ClockFaults::fromJson(const QJsonObject& object, ClockFaults* faults, QStri
                 ok = false;
             } else {
                 result.ntpWord = value.toString();
+            }
+        } else if (key == QLatin1String("replyBody")) {
+            ok = readBytes(value, key, &result.replyBody, error);
+            result.hasReplyBody = true;
+        } else if (key == QLatin1String("rawReply")) {
+            ok = readBytes(value, key, &result.rawReply, error);
+            result.hasRawReply = true;
+        } else if (key == QLatin1String("discoveryReplyHex")) {
+            const QByteArray hex = value.toString().toLatin1();
+            const auto digits = QByteArray::fromHex(hex);
+            if (!value.isString() || hex.size() % 2 != 0 || digits.toHex() != hex.toLower()) {
+                *error = QStringLiteral("faults.discoveryReplyHex: expected pairs of hexadecimal digits");
+                ok = false;
+            } else {
+                result.discoveryReply = digits;
             }
         } else if (key == QLatin1String("paths")) {
             const QJsonArray array = value.toArray();

@@ -6,7 +6,7 @@
 
 // What one simulated clock does wrong. Every field off means a clock that
 // behaves. The HTTP faults (silent, status, wrongCredentials, delayMs, trickle,
-// endless) apply to every path unless `paths` names some.
+// endless, replyBody, rawReply) apply to every path unless `paths` names some.
 class ClockFaults
 {
 public:
@@ -22,6 +22,13 @@ public:
     int moveDelayMs = 0;             // after "/D0", stay unreachable this long before the new address
     bool noDiscovery = false;        // never answers the discovery query
     bool endless = false;            // a reply that never ends
+    // Replies the clock would never give on its own, for the client's parsers.
+    // Texts stand for bytes: every character must be below U+0100.
+    bool hasReplyBody = false;       // this body instead of the endpoint's, with a matching length
+    QByteArray replyBody;
+    bool hasRawReply = false;        // these bytes instead of the whole HTTP reply
+    QByteArray rawReply;
+    QByteArray discoveryReply;       // this datagram instead of the discovery reply (empty: off)
     QStringList paths;
 
     bool appliesTo(const QString& path) const;

@@ -142,7 +142,9 @@ bool readAlarms(const QJsonValue& value, QVector<SimAlarm>* alarms, QString* err
     return true;
 }
 
-bool readStatus(const QJsonValue& value, SimStatus* status, QString* error)
+} // namespace
+
+bool ClockFileLoader::readStatus(const QJsonValue& value, SimStatus* status, QString* error)
 {
     if (!value.isObject()) {
         *error = QStringLiteral("status: expected an object");
@@ -177,6 +179,8 @@ bool readStatus(const QJsonValue& value, SimStatus* status, QString* error)
     }
     return true;
 }
+
+namespace {
 
 bool readFirmware(const QJsonValue& value, int* firmware)
 {

@@ -18,6 +18,9 @@ public:
     static bool generate(int count, const QHostAddress& firstIp, bool sameAddress,
                          QVector<SimClock>* clocks, QString* error);
 
+    // Changes the status values the object names, leaving the others.
+    static bool readStatus(const QJsonValue& value, SimStatus* status, QString* error);
+
 private:
     static bool readClock(const QJsonObject& object, int index, SimClock* clock, QString* error);
 };

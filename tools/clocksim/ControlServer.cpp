@@ -75,14 +75,16 @@ QJsonObject ControlServer::execute(const QByteArray& line)
     }
     if (command == "clear-log")
         return m_simulator->log().clear(&error) ? success() : failure(error);
-    if (command == "faults") {
+    if (command == "faults" || command == "status") {
         const int space = argument.indexOf(' ');
         bool ok = false;
         const int clock = argument.left(space).toInt(&ok);
-        const QJsonDocument faults = QJsonDocument::fromJson(argument.mid(space + 1));
-        if (space < 0 || !ok || !faults.isObject())
-            return failure(QStringLiteral("usage: faults CLOCK-INDEX {json}"));
-        return m_simulator->setFaults(clock, faults.object(), &error) ? success() : failure(error);
+        const QJsonDocument object = QJsonDocument::fromJson(argument.mid(space + 1));
+        if (space < 0 || !ok || !object.isObject())
+            return failure(QStringLiteral("usage: %1 CLOCK-INDEX {json}").arg(QString::fromLatin1(command)));
+        const bool done = command == "faults" ? m_simulator->setFaults(clock, object.object(), &error)
+                                              : m_simulator->setStatus(clock, object.object(), &error);
+        return done ? success() : failure(error);
     }
     if (command == "time") {
         if (argument == "real") {

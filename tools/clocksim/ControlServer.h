@@ -14,6 +14,7 @@
 //   reset                  clocks back to the file's values, faults included
 //   clear-log              empties the request log
 //   faults N {json}        replaces clock N's faults
+//   status N {json}        changes the named status values of clock N
 //   time ISO | time real   freezes the clocks' time (and drift), or frees it
 class ControlServer : public QObject
 {

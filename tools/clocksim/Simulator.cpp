@@ -1,5 +1,7 @@
 #include "Simulator.h"
 
+#include "ClockFileLoader.h"
+
 #include <QJsonArray>
 #include <QPointer>
 #include <QTimer>
@@ -158,6 +160,10 @@ HttpDecision Simulator::handleHttp(const QHostAddress& local, const QHostAddress
             decision.delivery = HttpDecision::Delivery::Endless;
             decision.reply = QByteArrayLiteral("HTTP/1.1 200 OK\r\n\r\n");
         }
+        if (faulty && faults.hasRawReply && decision.delivery == HttpDecision::Delivery::Normal)
+            decision.reply = faults.rawReply;
+        else if (faulty && faults.hasReplyBody && decision.delivery == HttpDecision::Delivery::Normal)
+            decision.reply = httpReply(status, faults.replyBody);
         if (reply.moves)
             moveClock(index, reply.newAddress);
     }
@@ -249,6 +255,8 @@ QList<int> Simulator::discoveryAnswerers(const QHostAddress& destination) const
 QByteArray Simulator::discoveryReply(int index) const
 {
     const SimClock& clock = m_clocks.at(index);
+    if (!clock.faults.discoveryReply.isEmpty())
+        return clock.faults.discoveryReply;
     QByteArray datagram;
     appendItem(datagram, kTagMarker, kMarker);
     appendItem(datagram, kTagModel, clock.productCode.toLatin1());
@@ -316,6 +324,19 @@ bool Simulator::setFaults(int clock, const QJsonObject& faults, QString* error)
     if (!ClockFaults::fromJson(faults, &m_clocks[clock].faults, error))
         return false;
     emit addressesChanged();
+    return true;
+}
+
+bool Simulator::setStatus(int clock, const QJsonObject& status, QString* error)
+{
+    if (clock < 0 || clock >= m_clocks.size()) {
+        *error = QStringLiteral("no clock %1 (there are %2)").arg(clock).arg(m_clocks.size());
+        return false;
+    }
+    SimStatus changed = m_clocks.at(clock).status;
+    if (!ClockFileLoader::readStatus(status, &changed, error))
+        return false;
+    m_clocks[clock].status = changed;
     return true;
 }
 

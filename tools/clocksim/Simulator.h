@@ -58,6 +58,7 @@ public:
     // Back to the clocks as loaded; moves in progress are forgotten.
     void reset();
     bool setFaults(int clock, const QJsonObject& faults, QString* error);
+    bool setStatus(int clock, const QJsonObject& status, QString* error);
     QJsonObject state() const;
 
     static QByteArray httpReply(int status, const QByteArray& body);
