@@ -18,20 +18,27 @@ if(NOT TARGET zentick_netns_support)
     target_link_libraries(zentick_netns_support PUBLIC zentick_options Qt5::Core Qt5::Network)
 endif()
 
-function(zentick_add_netns_test name)
-    cmake_parse_arguments(ARG "" "CLOCKS;ADDRESSES;TIMEOUT" "SOURCES;LIBS;SIM_ARGS;ENVIRONMENT" ${ARGN})
-    if(NOT ARG_CLOCKS)
-        message(FATAL_ERROR "zentick_add_netns_test(${name}): CLOCKS file.json is required")
+# The netns-run.sh command line up to and including "--", in the caller's ${out}.
+function(_zentick_netns_prefix out caller clocks addresses sim_args)
+    if(NOT clocks)
+        message(FATAL_ERROR "${caller}: CLOCKS file.json is required")
     endif()
-    get_filename_component(_clocks "${ARG_CLOCKS}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+    get_filename_component(_clocks "${clocks}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
     set(_cmd ${ZENTICK_NETNS_DIR}/netns-run.sh --sim $<TARGET_FILE:zentick-clocksim> --clocks ${_clocks})
-    if(ARG_ADDRESSES)
-        list(APPEND _cmd --addresses ${ARG_ADDRESSES})
+    if(addresses)
+        list(APPEND _cmd --addresses ${addresses})
     endif()
-    foreach(_arg IN LISTS ARG_SIM_ARGS)
+    foreach(_arg IN LISTS sim_args)
         list(APPEND _cmd --sim-arg ${_arg})
     endforeach()
-    list(APPEND _cmd -- $<TARGET_FILE:${name}>)
+    list(APPEND _cmd --)
+    set(${out} ${_cmd} PARENT_SCOPE)
+endfunction()
+
+function(zentick_add_netns_test name)
+    cmake_parse_arguments(ARG "" "CLOCKS;ADDRESSES;TIMEOUT" "SOURCES;LIBS;SIM_ARGS;ENVIRONMENT" ${ARGN})
+    _zentick_netns_prefix(_cmd "zentick_add_netns_test(${name})" "${ARG_CLOCKS}" "${ARG_ADDRESSES}" "${ARG_SIM_ARGS}")
+    list(APPEND _cmd $<TARGET_FILE:${name}>)
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
@@ -43,4 +50,32 @@ function(zentick_add_netns_test name)
         ENVIRONMENT ${ARG_ENVIRONMENT})
     add_dependencies(${name} zentick-clocksim)
     set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
+endfunction()
+
+# zentick_add_netns_command(name CLOCKS file.json COMMAND cmd arg...
+#                           [DEPENDS target...] [SIM_ARGS ...] [ADDRESSES F-L] [TIMEOUT s] [ENVIRONMENT ...])
+#
+# The same for a test that is a command rather than a QtTest executable, for
+# example zentick-cli driven by a script: COMMAND runs in the "pc" namespace
+# with the variables of netns-run.sh and its own settings and data folders.
+function(zentick_add_netns_command name)
+    cmake_parse_arguments(ARG "" "CLOCKS;ADDRESSES;TIMEOUT" "COMMAND;DEPENDS;SIM_ARGS;ENVIRONMENT" ${ARGN})
+    if(NOT ARG_COMMAND)
+        message(FATAL_ERROR "zentick_add_netns_command(${name}): COMMAND is required")
+    endif()
+    _zentick_netns_prefix(_cmd "zentick_add_netns_command(${name})" "${ARG_CLOCKS}" "${ARG_ADDRESSES}" "${ARG_SIM_ARGS}")
+    add_test(NAME ${name} COMMAND ${_cmd} ${ARG_COMMAND})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    set(_home "${CMAKE_BINARY_DIR}/testhome/${name}")
+    set_tests_properties(${name} PROPERTIES
+        LABELS netns
+        TIMEOUT ${ARG_TIMEOUT}
+        SKIP_RETURN_CODE 77
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1;XDG_CONFIG_HOME=${_home}/config;XDG_DATA_HOME=${_home}/data;HOME=${_home};ZENTICK_SOURCE_DIR=${CMAKE_SOURCE_DIR};ZENTICK_BINARY_DIR=${CMAKE_BINARY_DIR};${ARG_ENVIRONMENT}")
+    # A tool that was not built shows as "not run" rather than as a puzzling failure.
+    foreach(_target zentick-clocksim ${ARG_DEPENDS})
+        set_property(TEST ${name} APPEND PROPERTY REQUIRED_FILES $<TARGET_FILE:${_target}>)
+    endforeach()
 endfunction()
