@@ -30,7 +30,8 @@ bool storeAndApplyTheme(QWidget *widget)
 
 void recolourButtonIcon(QAbstractButton *button, int kind)
 {
-    if (button)
+    // An icon naming a missing file is not null but has no pixels to tint.
+    if (button && !button->icon().pixmap(button->iconSize()).isNull())
         button->setIcon(ThemeManager::recolourIcon(button->icon(), kind, button->iconSize()));
 }
 

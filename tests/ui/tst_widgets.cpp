@@ -1,0 +1,413 @@
+#include "CustomHeaderedTable.h"
+#include "CustomTableHeader.h"
+#include "DoubleSpinBoxCustom.h"
+#include "ElideLabel.h"
+#include "IconLabel.h"
+#include "IpEdit.h"
+#include "MenuPopup.h"
+#include "PushButtonFlat.h"
+#include "TableItemCustom.h"
+#include "ThemeManager.h"
+#include "ToolButtonMenu.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+
+class TestWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ipEdit_data();
+    void ipEdit();
+    void pointKeyEntersComma_data();
+    void pointKeyEntersComma();
+    void selectionBar_data();
+    void selectionBar();
+    void headerClicksSort_data();
+    void headerClicksSort();
+    void headerWidgetFollowsSection();
+    void tableItemHidesEmptyLines_data();
+    void tableItemHidesEmptyLines();
+    void tableItemSignalsCarryRow();
+    void elideLabelShortensText();
+    void pushButtonFlatInvertsIconWhileHovered();
+    void iconLabelTakesTextColour();
+    void menuPopupReturnsChosenAction();
+};
+
+void TestWidgets::ipEdit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("state");
+
+    const int ok = QValidator::Acceptable;
+    const int partial = QValidator::Intermediate;
+    const int bad = QValidator::Invalid;
+    QTest::newRow("ordinary address") << "192.168.0.12" << ok;
+    QTest::newRow("factory address") << "192.168.0.11" << ok;
+    QTest::newRow("highest octets") << "255.255.255.255" << ok;
+    QTest::newRow("three-digit octets with zeros") << "001.002.003.004" << ok;
+    QTest::newRow("octet of 256") << "256.1.1.1" << bad;
+    QTest::newRow("octet of 260 in the last place") << "1.1.1.260" << bad;
+    QTest::newRow("five numbers") << "1.2.3.4.5" << bad;
+    QTest::newRow("four-digit octet") << "1000.1.1.1" << bad;
+    QTest::newRow("letters") << "a.b.c.d" << bad;
+    QTest::newRow("sign") << "-1.2.3.4" << bad;
+    QTest::newRow("half typed") << "192.168." << partial;
+    QTest::newRow("empty") << "" << partial;
+}
+
+void TestWidgets::ipEdit()
+{
+    QFETCH(QString, text);
+    QFETCH(int, state);
+    IpEdit edit;
+    int pos = text.size();
+    QCOMPARE(int(edit.validator()->validate(text, pos)), state);
+
+    // Typing goes through the same check: a refused text never reaches the field.
+    QTest::keyClicks(&edit, text);
+    QCOMPARE(edit.text() == text, state != QValidator::Invalid);
+}
+
+void TestWidgets::pointKeyEntersComma_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QChar>("separator");
+
+    QTest::newRow("main keyboard point") << Qt::KeyboardModifiers() << QChar('.');
+    QTest::newRow("keypad point") << Qt::KeyboardModifiers(Qt::KeypadModifier) << QChar('.');
+    QTest::newRow("comma typed as such") << Qt::KeyboardModifiers() << QChar(',');
+}
+
+void TestWidgets::pointKeyEntersComma()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QChar, separator);
+
+    DoubleSpinBoxCustom box;
+    box.setRange(-10.0, 10.0);
+    box.setDecimals(1);
+    QLineEdit *edit = box.findChild<QLineEdit *>();
+    QVERIFY(edit);
+    edit->clear();
+    QTest::keyClick(&box, Qt::Key_1);
+    QTest::keyClick(&box, separator.toLatin1(), modifiers);
+    QTest::keyClick(&box, Qt::Key_5);
+    QCOMPARE(edit->text(), QStringLiteral("1,5"));
+    box.interpretText();
+    QCOMPARE(box.value(), 1.5);
+}
+
+void TestWidgets::selectionBar_data()
+{
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<QRect>("bar"); // in a 40 x 30 button
+
+    QTest::newRow("left") << "left" << QRect(0, 0, 4, 30);
+    QTest::newRow("right") << "right" << QRect(36, 0, 4, 30);
+    QTest::newRow("top") << "top" << QRect(0, 0, 40, 4);
+    QTest::newRow("bottom") << "bottom" << QRect(0, 26, 40, 4);
+}
+
+void TestWidgets::selectionBar()
+{
+    QFETCH(QString, position);
+    QFETCH(QRect, bar);
+
+    // The properties come from a style sheet, as in the program's themes.
+    const QColor barColour(255, 0, 0);
+    ToolButtonMenu button;
+    button.setStyleSheet(QStringLiteral("ToolButtonMenu { background-color: #000000; border: none;"
+                                        " qproperty-selectionColor: #FF0000; qproperty-seletionSize: 4;"
+                                        " qproperty-selectionPosition: \"%1\"; }")
+                             .arg(position));
+    button.setFixedSize(40, 30);
+    button.ensurePolished();
+    QCOMPARE(button.selectionPosition(), position);
+
+    const auto barPixels = [&](const QImage &image) {
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != barColour)
+                    continue;
+                (bar.contains(x, y) ? inside : outside)++;
+            }
+        }
+        return qMakePair(inside, outside);
+    };
+
+    const auto unselected = barPixels(button.grab().toImage());
+    QCOMPARE(unselected.first, 0);
+    QCOMPARE(unselected.second, 0);
+
+    button.setSelected(true);
+    const auto selected = barPixels(button.grab().toImage());
+    QCOMPARE(selected.first, bar.width() * bar.height());
+    QCOMPARE(selected.second, 0);
+
+    button.setSelected(false);
+    QCOMPARE(barPixels(button.grab().toImage()).first, 0);
+}
+
+void TestWidgets::headerClicksSort_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QStringList>("firstColumnAfterLast");
+    QTest::addColumn<int>("lastOrder");
+
+    QTest::newRow("one click sorts ascending") << QList<int>{0} << QStringList{"a", "b", "c"}
+                                               << int(Qt::AscendingOrder);
+    QTest::newRow("second click on the same column descends") << QList<int>{0, 0} << QStringList{"c", "b", "a"}
+                                                              << int(Qt::DescendingOrder);
+    QTest::newRow("third click ascends again") << QList<int>{0, 0, 0} << QStringList{"a", "b", "c"}
+                                               << int(Qt::AscendingOrder);
+    QTest::newRow("another column in between starts ascending") << QList<int>{0, 1, 0}
+                                                                << QStringList{"a", "b", "c"}
+                                                                << int(Qt::AscendingOrder);
+    QTest::newRow("second column ascending") << QList<int>{1} << QStringList{"c", "b", "a"}
+                                             << int(Qt::AscendingOrder);
+}
+
+void TestWidgets::headerClicksSort()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(QStringList, firstColumnAfterLast);
+    QFETCH(int, lastOrder);
+
+    CustomHeaderedTable table;
+    table.setColumnCount(2);
+    table.setRowCount(3);
+    const QStringList first{"b", "a", "c"};
+    const QStringList second{"y", "z", "x"};
+    for (int row = 0; row < 3; ++row) {
+        table.setItem(row, 0, new QTableWidgetItem(first.at(row)));
+        table.setItem(row, 1, new QTableWidgetItem(second.at(row)));
+    }
+    table.resize(300, 200);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+
+    QHeaderView *header = table.horizontalHeader();
+    for (int column : clicks) {
+        const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    }
+    QStringList actual;
+    for (int row = 0; row < 3; ++row)
+        actual << table.item(row, 0)->text();
+    QCOMPARE(actual, firstColumnAfterLast);
+    QCOMPARE(table.lastSortedColumn(), clicks.constLast());
+    QCOMPARE(int(table.lastSortOrder()), lastOrder);
+}
+
+void TestWidgets::headerWidgetFollowsSection()
+{
+    CustomHeaderedTable table;
+    table.setColumnCount(6);
+    table.setRowCount(2);
+    table.resize(300, 150);
+    auto *box = new QCheckBox;
+    table.customHeader()->setSectionWidget(2, box);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+
+    CustomTableHeader *header = table.customHeader();
+    const auto expected = [&] {
+        return QRect(header->sectionViewportPosition(2), 0, header->sectionSize(2), header->height());
+    };
+    QCOMPARE(box->geometry(), expected());
+
+    header->resizeSection(0, header->sectionSize(0) + 37);
+    QCOMPARE(box->geometry(), expected());
+
+    table.horizontalScrollBar()->setValue(table.horizontalScrollBar()->maximum());
+    QVERIFY(table.horizontalScrollBar()->value() > 0);
+    QCOMPARE(box->geometry(), expected());
+
+    header->moveSection(2, 0);
+    QCOMPARE(box->geometry(), expected());
+}
+
+void TestWidgets::tableItemHidesEmptyLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("bottomText");
+
+    QTest::newRow("both lines empty") << "" << "";
+    QTest::newRow("only the top line") << "Clock 1" << "";
+    QTest::newRow("only the bottom line") << "" << "192.168.0.11";
+    QTest::newRow("both lines") << "Clock 1" << "192.168.0.11";
+}
+
+void TestWidgets::tableItemHidesEmptyLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, bottomText);
+
+    TableItemCustom item(nullptr, 3, text, bottomText);
+    auto *label = item.findChild<ElideLabel *>("label");
+    auto *labelBottom = item.findChild<ElideLabel *>("labelBottom");
+    QVERIFY(label && labelBottom);
+    QCOMPARE(label->isVisibleTo(&item), !text.isEmpty());
+    QCOMPARE(labelBottom->isVisibleTo(&item), !bottomText.isEmpty());
+    QVERIFY(!item.findChild<QWidget *>("wdtIcon")->isVisibleTo(&item));
+
+    // Changing the texts later shows and hides the lines the same way.
+    item.setTexts(bottomText, text);
+    QCOMPARE(label->isVisibleTo(&item), !bottomText.isEmpty());
+    QCOMPARE(labelBottom->isVisibleTo(&item), !text.isEmpty());
+}
+
+void TestWidgets::tableItemSignalsCarryRow()
+{
+    TableItemCustom item(nullptr, 7, "Clock", "detail");
+    item.addButton(QString(), "first");
+    PushButtonFlat *second = item.addButton(QString(), "second", "tip", 40);
+    item.addComboBox({"a", "b", "c"}, 1);
+    item.addComboBox({"x", "y"}, 0);
+    QCheckBox *check = item.addCheckBox(false);
+    item.resize(500, 40);
+    item.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&item));
+
+    QSignalSpy buttons(&item, &TableItemCustom::ButtonClicked);
+    QSignalSpy combos(&item, &TableItemCustom::ComboboxIndexChanged);
+    QSignalSpy labels(&item, &TableItemCustom::LabelClicked);
+    QSignalSpy checks(&item, &TableItemCustom::CheckboxClicked);
+
+    QTest::mouseClick(second, Qt::LeftButton);
+    QCOMPARE(buttons.count(), 1);
+    QCOMPARE(buttons.at(0), (QVariantList{7, 1}));
+    QCOMPARE(second->minimumWidth(), 40);
+    QCOMPARE(second->toolTip(), QStringLiteral("tip"));
+
+    item.setRow(9);
+    item.setComboIndex(1, 1);
+    QCOMPARE(combos.count(), 1);
+    QCOMPARE(combos.at(0), (QVariantList{9, 1, 1}));
+    QCOMPARE(item.comboIndex(1), 1);
+
+    // Replacing the items is not a choice of the user.
+    item.setComboItems(0, {"p", "q", "r", "s"});
+    QCOMPARE(combos.count(), 1);
+    QCOMPARE(item.comboIndex(0), 1);
+    item.setComboItems(0, {"only"});
+    QCOMPARE(item.comboIndex(0), 0);
+    QCOMPARE(item.comboIndex(5), -1);
+
+    QTest::mouseClick(item.findChild<ElideLabel *>("labelBottom"), Qt::LeftButton);
+    QCOMPARE(labels.count(), 1);
+    QCOMPARE(labels.at(0).at(0).toInt(), 9);
+
+    QTest::mouseClick(check, Qt::LeftButton, Qt::NoModifier, check->rect().center());
+    QCOMPARE(checks.count(), 1);
+    QCOMPARE(checks.at(0).at(0).toBool(), true);
+    QVERIFY(item.isChecked());
+    QCOMPARE(check->width(), TableItemCustom::checkBoxWidth);
+}
+
+void TestWidgets::elideLabelShortensText()
+{
+    ElideLabel label(QStringLiteral("A very long clock name that cannot fit"));
+    label.setElideMode(Qt::ElideRight);
+    label.resize(80, 20);
+    QVERIFY(label.elidedText().endsWith(QChar(0x2026)));
+    QCOMPARE(label.minimumSizeHint().width(), label.fontMetrics().horizontalAdvance(QStringLiteral("...")));
+
+    label.setElideMode(Qt::ElideNone);
+    QCOMPARE(label.elidedText(), label.text());
+
+    QSignalSpy clicked(&label, &ElideLabel::Clicked);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+}
+
+namespace {
+
+QColor opaqueColourOf(const QIcon &icon)
+{
+    const QImage image = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) == 255)
+                return QColor(image.pixel(x, y));
+    return QColor();
+}
+
+QPixmap square(const QColor &colour)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.fillRect(4, 4, 8, 8, colour);
+    return pixmap;
+}
+
+} // namespace
+
+void TestWidgets::pushButtonFlatInvertsIconWhileHovered()
+{
+    PushButtonFlat button(QStringLiteral("Search"));
+    button.setIcon(QIcon(square(Qt::red)));
+    button.setIconSize(QSize(16, 16));
+    button.resize(100, 30);
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    const QColor normal = ThemeManager::iconColour(0);
+    const QColor hover = ThemeManager::iconColour(1);
+    QCOMPARE(opaqueColourOf(button.icon()), normal);
+
+    QMouseEvent inside(QEvent::MouseMove, QPointF(10, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&button, &inside);
+    QVERIFY(button.isHovered());
+    QCOMPARE(opaqueColourOf(button.icon()), hover);
+
+    QMouseEvent outside(QEvent::MouseMove, QPointF(100, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&button, &outside);
+    QVERIFY(!button.isHovered());
+    QCOMPARE(opaqueColourOf(button.icon()), normal);
+}
+
+void TestWidgets::iconLabelTakesTextColour()
+{
+    IconLabel label;
+    label.setStyleSheet(QStringLiteral("IconLabel { color: #00FF00; }"));
+    label.ensurePolished();
+    label.setPixmap(square(Qt::black));
+    QCOMPARE(opaqueColourOf(QIcon(label.pixmap(Qt::ReturnByValue))), QColor(0, 255, 0));
+
+    // A new theme brings a new text colour, and the picture follows.
+    label.setStyleSheet(QStringLiteral("IconLabel { color: #0000FF; }"));
+    QCOMPARE(opaqueColourOf(QIcon(label.pixmap(Qt::ReturnByValue))), QColor(0, 0, 255));
+}
+
+void TestWidgets::menuPopupReturnsChosenAction()
+{
+    MenuPopup menu;
+    menu.addAction(QStringLiteral("Dark"));
+    QAction *light = menu.addAction(QStringLiteral("Light"));
+
+    QTimer::singleShot(0, &menu, [&] {
+        menu.setActiveAction(light);
+        QTest::keyClick(&menu, Qt::Key_Return);
+    });
+    QCOMPARE(menu.execAt(QPoint(100, 100)), light);
+    QVERIFY(!menu.isVisible());
+
+    QTimer::singleShot(0, &menu, [&] { QTest::keyClick(&menu, Qt::Key_Escape); });
+    QCOMPARE(menu.execAt(QPoint(100, 100)), static_cast<QAction *>(nullptr));
+}
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
