@@ -1,0 +1,327 @@
+#include "DialogAbout.h"
+#include "DialogCombobox.h"
+#include "DialogEditName.h"
+#include "DialogProgress.h"
+#include "DialogQuestion.h"
+#include "ModalHelpers.h"
+#include "ProgressRamp.h"
+#include "TaskbarProgress.h"
+#include "WindowMain.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include <limits>
+
+namespace {
+
+void clickInModal(const QString &buttonName, QStringList *visibleButtons = nullptr)
+{
+    ModalHelpers::whenModal([buttonName, visibleButtons](QWidget *dialog) {
+        if (visibleButtons) {
+            for (const char *name : {"btnPositive", "btnNegative", "btnNeutral"}) {
+                auto *button = dialog->findChild<QPushButton *>(name);
+                if (button && button->isVisible())
+                    visibleButtons->append(button->text());
+            }
+        }
+        auto *button = dialog->findChild<QAbstractButton *>(buttonName);
+        QVERIFY2(button, qPrintable(buttonName));
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
+}
+
+int progressBarValue(DialogProgress &dialog)
+{
+    return dialog.findChild<QProgressBar *>("pbrSearching")->value();
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void askAnswers_data();
+    void askAnswers();
+    void presetAnswersNeverShowADialog();
+    void progressRamp_data();
+    void progressRamp();
+    void progressDialogDrawsRamp();
+    void progressMirrorsOnTaskbar();
+    void progressCancel_data();
+    void progressCancel();
+    void progressFinish_data();
+    void progressFinish();
+    void editName_data();
+    void editName();
+    void combobox_data();
+    void combobox();
+    void versionText_data();
+    void versionText();
+    void aboutShowsBuildVersion();
+};
+
+void TestDialogs::cleanup()
+{
+    DialogQuestion::clearPresetAnswers();
+}
+
+void TestDialogs::askAnswers_data()
+{
+    QTest::addColumn<QString>("negative");
+    QTest::addColumn<QString>("neutral");
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QStringList>("visible");
+    QTest::addColumn<int>("answer");
+
+    QTest::newRow("message with one button, closed by the title bar")
+        << "" << "" << "btnClose" << QStringList{"OK"} << int(QuestionResult::Negative);
+    QTest::newRow("message with one button, confirmed") << "" << "" << "btnPositive" << QStringList{"OK"}
+                                                        << int(QuestionResult::Positive);
+    QTest::newRow("question answered no") << "No" << "" << "btnNegative" << QStringList{"OK", "No"}
+                                          << int(QuestionResult::Negative);
+    QTest::newRow("three buttons, neutral") << "No" << "Cancel" << "btnNeutral"
+                                            << QStringList{"OK", "No", "Cancel"} << int(QuestionResult::Neutral);
+    QTest::newRow("three buttons, closed by the title bar") << "No" << "Cancel" << "btnClose"
+                                                            << QStringList{"OK", "No", "Cancel"}
+                                                            << int(QuestionResult::Negative);
+}
+
+void TestDialogs::askAnswers()
+{
+    QFETCH(QString, negative);
+    QFETCH(QString, neutral);
+    QFETCH(QString, click);
+    QFETCH(QStringList, visible);
+    QFETCH(int, answer);
+
+    QStringList shown;
+    clickInModal(click, &shown);
+    const int result = DialogQuestion::Ask(nullptr, "QLX Zentick", "Delete the group?", QuestionIcon::Question,
+                                           "OK", negative, neutral);
+    QCOMPARE(result, answer);
+    QCOMPARE(shown, visible);
+}
+
+void TestDialogs::presetAnswersNeverShowADialog()
+{
+    DialogQuestion::setPresetAnswers({QuestionResult::Positive, QuestionResult::Neutral});
+    QCOMPARE(DialogQuestion::Ask(nullptr, "T", "first", QuestionIcon::Info, "Yes", "No"), 1);
+    QCOMPARE(DialogQuestion::Ask(nullptr, "T", "second", QuestionIcon::Warning, "Yes", "No", "Cancel"), 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no preset answer left"));
+    QCOMPARE(DialogQuestion::Ask(nullptr, "T", "third", QuestionIcon::Critical, "OK"), -1);
+    QVERIFY(!QApplication::activeModalWidget());
+
+    const auto asked = DialogQuestion::askedQuestions();
+    QCOMPARE(asked.size(), 3);
+    QCOMPARE(asked.at(1).text, QStringLiteral("second"));
+    QCOMPARE(asked.at(1).neutral, QStringLiteral("Cancel"));
+    QCOMPARE(asked.at(2).icon, int(QuestionIcon::Critical));
+}
+
+void TestDialogs::progressRamp_data()
+{
+    QTest::addColumn<double>("report");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("drawn"); // of 10000
+
+    QTest::newRow("half, before any tick") << 0.5 << 0 << 0;
+    QTest::newRow("half, after 62 ticks still short") << 0.5 << 62 << 4960;
+    QTest::newRow("half, reached after 63 ticks") << 0.5 << 63 << 5000;
+    QTest::newRow("half, never runs ahead") << 0.5 << 200 << 5000;
+    QTest::newRow("whole range takes 125 ticks") << 0.999 << 125 << 9990;
+    QTest::newRow("whole is drawn at once") << 1.0 << 0 << 10000;
+    QTest::newRow("above the range counts as whole") << 1.5 << 0 << 10000;
+    QTest::newRow("below the range counts as nothing") << -0.5 << 10 << 0;
+    QTest::newRow("not a number is ignored") << std::numeric_limits<double>::quiet_NaN() << 10 << 0;
+}
+
+void TestDialogs::progressRamp()
+{
+    QFETCH(double, report);
+    QFETCH(int, ticks);
+    QFETCH(int, drawn);
+
+    ProgressRamp ramp;
+    ramp.setTarget(report);
+    for (int i = 0; i < ticks; ++i)
+        ramp.tick();
+    QVERIFY(qAbs(ramp.scaled(DialogProgress::progressMaximum) - drawn) <= 1);
+    QVERIFY(ramp.shown() <= qMax(ramp.target(), 0.0));
+}
+
+void TestDialogs::progressDialogDrawsRamp()
+{
+    DialogProgress dialog(nullptr, "QLX Zentick", "Downloading configuration");
+    dialog.setValue(0.5);
+    for (int i = 0; i < 62; ++i)
+        dialog.onTimerTimeout();
+    QVERIFY(progressBarValue(dialog) < 5000);
+    QVERIFY(progressBarValue(dialog) > 4900);
+    dialog.onTimerTimeout();
+    QCOMPARE(progressBarValue(dialog), 5000);
+
+    // A later report that goes back does not move the bar back.
+    dialog.setValue(0.2);
+    dialog.onTimerTimeout();
+    QCOMPARE(progressBarValue(dialog), 5000);
+
+    dialog.setValue(1.0);
+    QCOMPARE(progressBarValue(dialog), 10000);
+}
+
+void TestDialogs::progressMirrorsOnTaskbar()
+{
+    {
+        DialogProgress withoutWindow(nullptr, "T", "text");
+        QVERIFY(!withoutWindow.taskbarProgress());
+    }
+    WindowMain window;
+    DialogProgress dialog(&window, "T", "text");
+    TaskbarProgress *taskbar = dialog.taskbarProgress();
+    QVERIFY(taskbar);
+    QVERIFY(taskbar->isVisible());
+    QCOMPARE(taskbar->maximum(), DialogProgress::progressMaximum);
+    QCOMPARE(taskbar->value(), 1);
+    dialog.setValue(0.25);
+    for (int i = 0; i < 40; ++i)
+        dialog.onTimerTimeout();
+    QCOMPARE(taskbar->value(), progressBarValue(dialog));
+
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.finish(); });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(taskbar->value(), DialogProgress::progressMaximum);
+    QVERIFY(!taskbar->isVisible());
+}
+
+void TestDialogs::progressCancel_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Cancel button") << "btnCancel";
+    QTest::newRow("title-bar close") << "btnClose";
+}
+
+void TestDialogs::progressCancel()
+{
+    QFETCH(QString, button);
+    WindowMain window;
+    DialogProgress dialog(&window, "QLX Zentick", "Searching");
+    QSignalSpy canceled(&dialog, &DialogProgress::Canceled);
+    clickInModal(button);
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(canceled.count(), 1);
+    QVERIFY(!dialog.taskbarProgress()->isVisible());
+}
+
+void TestDialogs::progressFinish_data()
+{
+    QTest::addColumn<bool>("beforeRun");
+    QTest::newRow("operation ends during the run") << false;
+    QTest::newRow("operation ends before the run starts") << true;
+}
+
+void TestDialogs::progressFinish()
+{
+    QFETCH(bool, beforeRun);
+    DialogProgress dialog(nullptr, "QLX Zentick", "Uploading");
+    if (beforeRun)
+        dialog.finish();
+    else
+        ModalHelpers::whenModal([&dialog](QWidget *) { dialog.finish(); });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(progressBarValue(dialog), DialogProgress::progressMaximum);
+}
+
+void TestDialogs::editName_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("accepted") << "btnAccept" << int(QDialog::Accepted);
+    QTest::newRow("cancelled") << "btnCancel" << int(QDialog::Rejected);
+    QTest::newRow("closed by the title bar") << "btnClose" << int(QDialog::Rejected);
+}
+
+void TestDialogs::editName()
+{
+    QFETCH(QString, button);
+    QFETCH(int, result);
+
+    DialogEditName dialog;
+    dialog.set("Edit group name", "Group name:", "Hall", "Rename");
+    QCOMPARE(dialog.findChild<QLabel *>("lblTitle")->text(), QStringLiteral("Edit group name"));
+    QCOMPARE(dialog.findChild<QPushButton *>("btnAccept")->text(), QStringLiteral("Rename"));
+    ModalHelpers::whenModal([button](QWidget *modal) {
+        auto *edit = modal->findChild<QLineEdit *>("lineEdit");
+        edit->selectAll();
+        QTest::keyClicks(edit, "Hall B");
+        QTest::mouseClick(modal->findChild<QAbstractButton *>(button), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.exec(), result);
+    QCOMPARE(dialog.text(), QStringLiteral("Hall B"));
+}
+
+void TestDialogs::combobox_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("OK takes the choice") << "btnOk" << int(QDialog::Accepted) << 2;
+    QTest::newRow("cancel keeps none") << "btnCancel" << int(QDialog::Rejected) << -1;
+    QTest::newRow("title-bar close keeps none") << "btnClose" << int(QDialog::Rejected) << -1;
+}
+
+void TestDialogs::combobox()
+{
+    QFETCH(QString, button);
+    QFETCH(int, result);
+    QFETCH(int, selected);
+
+    DialogCombobox dialog;
+    dialog.setButtons("Replace", "Keep");
+    dialog.setTexts("Frame 3 is in use.", "Choose the frame to show instead.", "Frame:", {"A", "B", "C"});
+    ModalHelpers::whenModal([button](QWidget *modal) {
+        modal->findChild<QComboBox *>("cbxSpecialFrames")->setCurrentIndex(2);
+        QTest::mouseClick(modal->findChild<QAbstractButton *>(button), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.exec(), result);
+    QCOMPARE(dialog.selectedIndex(), selected);
+}
+
+void TestDialogs::versionText_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("single-digit minor and patch") << "1.0.5.0" << "1.05";
+    QTest::newRow("minor with patch zero") << "1.2.0.0" << "1.20";
+    QTest::newRow("two-digit patch") << "2.1.10.0" << "2.110";
+    QTest::newRow("three parts") << "3.4.1" << "3.41";
+    QTest::newRow("major and minor only get a leading zero") << "3.4" << "3.04";
+    QTest::newRow("major only does not crash") << "3" << "3.0";
+    QTest::newRow("empty") << "" << ".0";
+}
+
+void TestDialogs::versionText()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, text);
+    QCOMPARE(DialogAbout::formatVersion(version), text);
+}
+
+void TestDialogs::aboutShowsBuildVersion()
+{
+    QCOMPARE(DialogAbout::applicationVersion(), QStringLiteral("1.0.5.0"));
+    DialogAbout about;
+    QVERIFY(about.findChild<QLabel *>("lbAppVersion")->text().contains(QStringLiteral("1.05")));
+    QCOMPARE(about.findChild<QLabel *>("lbAppNAme")->text(), QStringLiteral("QLX Zentick"));
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"

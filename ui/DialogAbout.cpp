@@ -1,0 +1,86 @@
+#include "DialogAbout.h"
+
+#include "AppIdentity.h"
+#include "Resources.h"
+#include "ThemeWidgets.h"
+#include "ui_DialogAbout.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+const char webSite[] = "https://www.qlx-devices.example/";
+
+} // namespace
+
+DialogAbout::DialogAbout(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::AboutDialog)
+{
+    Resources::ensureLoaded();
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_TranslucentBackground);
+    // No Qt::WA_PaintOnScreen: without a native paint engine of its own the
+    // widget would then draw nothing at all.
+    ThemeWidgets::storeAndApplyTheme(this);
+
+    ui->lbWWW->setTextFormat(Qt::RichText);
+    ui->lbWWW->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                           .arg(QLatin1String(webSite), QStringLiteral("www.qlx-devices.example")));
+    ui->lbWWW->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    ui->lbWWW->setOpenExternalLinks(true);
+
+    ui->lbAppNAme->setText(appDisplayName());
+    ui->lbAppVersion->setText(tr("Version %1").arg(formatVersion(applicationVersion())));
+    ui->lbAdditionalInfo->setText(tr("Finds, sets up and watches networked LED wall clocks.") + QLatin1Char('\n')
+                                  + tr("Copyright QLX Devices. All rights reserved."));
+}
+
+DialogAbout::~DialogAbout()
+{
+    delete ui;
+}
+
+QString DialogAbout::applicationVersion()
+{
+    return QStringLiteral(ZENTICK_VERSION);
+}
+
+QString DialogAbout::formatVersion(const QString &version)
+{
+    const QStringList parts = version.split(QLatin1Char('.'));
+    QString minor = parts.value(1) + parts.value(2);
+    if (minor.size() < 2)
+        minor.prepend(QLatin1Char('0'));
+    return parts.value(0) + QLatin1Char('.') + minor;
+}
+
+void DialogAbout::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        m_offset = event->globalPos() - pos();
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void DialogAbout::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_pressed)
+        move(event->globalPos() - m_offset);
+    QDialog::mouseMoveEvent(event);
+}
+
+void DialogAbout::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = false;
+    QDialog::mouseReleaseEvent(event);
+}
+
+void DialogAbout::on_pushButton_clicked()
+{
+    close();
+}

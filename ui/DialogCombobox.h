@@ -1,0 +1,31 @@
+#pragma once
+
+#include "FramelessDialog.h"
+
+namespace Ui {
+class DialogCombobox;
+}
+
+// A dialog that asks for one choice from a list. selectedIndex stays -1
+// unless OK was pressed.
+class DialogCombobox : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DialogCombobox(QWidget *parent = nullptr);
+    ~DialogCombobox() override;
+
+    void setButtons(const QString &okText, const QString &cancelText);
+    void setTexts(const QString &info, const QString &info2, const QString &comboLabel, const QStringList &items);
+    int selectedIndex() const { return m_selectedIndex; }
+
+private slots:
+    void on_btnOk_clicked();
+    void on_btnCancel_clicked();
+    void on_btnClose_clicked();
+
+private:
+    Ui::DialogCombobox *ui;
+    int m_selectedIndex = -1;
+};

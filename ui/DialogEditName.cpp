@@ -1,0 +1,45 @@
+#include "DialogEditName.h"
+
+#include "ui_DialogEditName.h"
+
+DialogEditName::DialogEditName(QWidget *parent)
+    : FramelessDialog(parent)
+    , ui(new Ui::DialogEditName)
+{
+    ui->setupUi(this);
+    attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    ui->btnAccept->setDefault(true);
+}
+
+DialogEditName::~DialogEditName()
+{
+    delete ui;
+}
+
+void DialogEditName::set(const QString &title, const QString &label, const QString &text, const QString &acceptText)
+{
+    setWindowTitle(title);
+    ui->Label->setText(label);
+    ui->lineEdit->setText(text);
+    ui->btnAccept->setText(acceptText);
+}
+
+QString DialogEditName::text() const
+{
+    return ui->lineEdit->text();
+}
+
+void DialogEditName::on_btnAccept_clicked()
+{
+    accept();
+}
+
+void DialogEditName::on_btnCancel_clicked()
+{
+    reject();
+}
+
+void DialogEditName::on_btnClose_clicked()
+{
+    close();
+}

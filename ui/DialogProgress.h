@@ -1,0 +1,62 @@
+#pragma once
+
+#include "FramelessDialog.h"
+#include "ProgressRamp.h"
+
+#include <QTimer>
+
+class TaskbarProgress;
+
+namespace Ui {
+class DialogProgress;
+}
+
+// The modal progress display of a running operation, mirrored on the main
+// window's task-bar button. The caller reports progress with setValue and
+// ends the run with finish; Cancel or the title-bar close emit Canceled and
+// end the run rejected, on which the caller cancels its operation.
+class DialogProgress : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int progressMaximum = 10000;
+
+    DialogProgress(QWidget *parent, const QString &title, const QString &text);
+    ~DialogProgress() override;
+
+    void setValue(double value);
+    void finish();
+    void done(int result) override;
+
+    // The task-bar indicator; null when no main window exists.
+    TaskbarProgress *taskbarProgress() const { return m_taskbar; }
+    const ProgressRamp &ramp() const { return m_ramp; }
+
+signals:
+    // Declared for callers that listen for it; the dialog itself emits Canceled.
+    void SigOnCancel();
+    void Canceled();
+
+public slots:
+    void onTimerTimeout();
+
+private slots:
+    void on_btnCancel_clicked();
+    void on_btnClose_clicked();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void drawProgress();
+    void refreshStateLabel();
+
+    Ui::DialogProgress *ui;
+    ProgressRamp m_ramp;
+    QTimer m_timer;
+    TaskbarProgress *m_taskbar = nullptr;
+    // Set when the run ended before the dialog was shown.
+    int m_earlyResult = -1;
+};

@@ -1,0 +1,136 @@
+#include "DialogQuestion.h"
+
+#include "ui_DialogQuestion.h"
+
+#include <QDebug>
+
+namespace {
+
+struct PresetAnswers {
+    bool active = false;
+    QList<int> answers;
+    QList<DialogQuestion::AskedQuestion> asked;
+};
+
+PresetAnswers &presets()
+{
+    static PresetAnswers instance;
+    return instance;
+}
+
+} // namespace
+
+DialogQuestion::DialogQuestion(QWidget *parent, const QString &title, const QString &text, const QString &positive,
+                               int icon, const QString &negative, const QString &neutral)
+    : FramelessDialog(parent)
+    , ui(new Ui::DialogQuestion)
+{
+    ui->setupUi(this);
+    setWindowTitle(title);
+    attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    ui->label->setText(text);
+
+    const auto setButton = [](QPushButton *button, const QString &buttonText) {
+        button->setVisible(!buttonText.isEmpty());
+        button->setText(buttonText);
+    };
+    setButton(ui->btnPositive, positive);
+    setButton(ui->btnNegative, negative);
+    setButton(ui->btnNeutral, neutral);
+
+    if (icon == QuestionIcon::None) {
+        ui->icon->hide();
+    } else {
+        const QString path = iconPath(icon);
+        if (!path.isEmpty())
+            ui->icon->setPixmap(QPixmap(path));
+    }
+    ui->checkBox->hide();
+    ui->wdtCheckbox->hide();
+}
+
+DialogQuestion::~DialogQuestion()
+{
+    delete ui;
+}
+
+QString DialogQuestion::iconPath(int icon)
+{
+    switch (icon) {
+    case QuestionIcon::Info:
+        return QStringLiteral(":/icons/resources/icons/info.png");
+    case QuestionIcon::Warning:
+        return QStringLiteral(":/icons/resources/icons/warning.png");
+    case QuestionIcon::Critical:
+        return QStringLiteral(":/icons/resources/icons/critical.png");
+    case QuestionIcon::Question:
+        return QStringLiteral(":/icons/resources/icons/question.png");
+    default:
+        return QString();
+    }
+}
+
+int DialogQuestion::Ask(QWidget *parent, const QString &title, const QString &text, int icon, const QString &positive,
+                        const QString &negative, const QString &neutral)
+{
+    PresetAnswers &preset = presets();
+    if (preset.active) {
+        preset.asked.append({title, text, icon, positive, negative, neutral});
+        if (preset.answers.isEmpty()) {
+            qWarning() << "DialogQuestion: no preset answer left for" << text;
+            return QuestionResult::Negative;
+        }
+        return preset.answers.takeFirst();
+    }
+
+    DialogQuestion dialog(parent, title, text, positive, icon, negative, neutral);
+    dialog.exec();
+    return dialog.answer();
+}
+
+void DialogQuestion::setPresetAnswers(const QList<int> &answers)
+{
+    PresetAnswers &preset = presets();
+    preset.active = true;
+    preset.answers = answers;
+    preset.asked.clear();
+}
+
+void DialogQuestion::clearPresetAnswers()
+{
+    presets() = PresetAnswers();
+}
+
+bool DialogQuestion::answersArePreset()
+{
+    return presets().active;
+}
+
+QList<DialogQuestion::AskedQuestion> DialogQuestion::askedQuestions()
+{
+    return presets().asked;
+}
+
+void DialogQuestion::on_btnPositive_clicked()
+{
+    m_result = QuestionResult::Positive;
+    accept();
+}
+
+void DialogQuestion::on_btnNegative_clicked()
+{
+    m_result = QuestionResult::Negative;
+    reject();
+}
+
+void DialogQuestion::on_btnNeutral_clicked()
+{
+    m_result = QuestionResult::Neutral;
+    close();
+}
+
+void DialogQuestion::on_btnClose_clicked()
+{
+    m_result = QuestionResult::Negative;
+    reject();
+}
