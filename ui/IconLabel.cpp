@@ -47,6 +47,12 @@ bool IconLabel::event(QEvent *event)
         return true;
     case QEvent::HoverMove:
         return true;
+    case QEvent::Polish: {
+        // The style sheet's text colour is known only once polished.
+        const bool handled = QLabel::event(event);
+        showPixmap();
+        return handled;
+    }
     default:
         return QLabel::event(event);
     }
