@@ -6,6 +6,9 @@
 #include "ui_DialogAbout.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace {
 
@@ -27,14 +30,15 @@ DialogAbout::DialogAbout(QWidget *parent)
     ThemeWidgets::storeAndApplyTheme(this);
 
     ui->lbWWW->setTextFormat(Qt::RichText);
-    ui->lbWWW->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+    // The accent colour of both themes; the palette's link blue is too dark on the dark one.
+    ui->lbWWW->setText(QStringLiteral("<a href=\"%1\" style=\"color: #448AFF;\">%2</a>")
                            .arg(QLatin1String(webSite), QStringLiteral("www.qlx-devices.example")));
     ui->lbWWW->setTextInteractionFlags(Qt::TextBrowserInteraction);
     ui->lbWWW->setOpenExternalLinks(true);
 
     ui->lbAppNAme->setText(appDisplayName());
     ui->lbAppVersion->setText(tr("Version %1").arg(formatVersion(applicationVersion())));
-    ui->lbAdditionalInfo->setText(tr("Finds, sets up and watches networked LED wall clocks.") + QLatin1Char('\n')
+    ui->lbAdditionalInfo->setText(tr("Finds, sets up and watches LED wall clocks.") + QLatin1Char('\n')
                                   + tr("Copyright QLX Devices. All rights reserved."));
 }
 
@@ -55,6 +59,17 @@ QString DialogAbout::formatVersion(const QString &version)
     if (minor.size() < 2)
         minor.prepend(QLatin1Char('0'));
     return parts.value(0) + QLatin1Char('.') + minor;
+}
+
+void DialogAbout::paintEvent(QPaintEvent *event)
+{
+    // The logo has no background of its own and the window is translucent;
+    // the theme's style sheet paints the panel behind it.
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    QDialog::paintEvent(event);
 }
 
 void DialogAbout::mousePressEvent(QMouseEvent *event)
