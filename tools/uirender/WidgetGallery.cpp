@@ -129,7 +129,7 @@ std::unique_ptr<QWidget> framelessWindow()
     toolBar->setProperty("toolbar", true);
     auto *tools = new QVBoxLayout(toolBar);
     tools->setContentsMargins(0, 8, 0, 8);
-    const char *navigation[] = {"devices.png", "groups.png", "settings.png", "notification.png", "report.png"};
+    const char *navigation[] = {"list.png", "group.png", "settings.png", "mail.png", "report.png"};
     for (int i = 0; i < 5; ++i)
         tools->addWidget(toolButton(QString::fromLatin1(navigation[i]), QStringLiteral("left"), i == 0));
     tools->addStretch();
@@ -185,7 +185,7 @@ std::unique_ptr<QWidget> inputs()
     auto *selectionRow = new QHBoxLayout(selection);
     selectionRow->setContentsMargins(0, 0, 0, 0);
     for (const char *side : {"bottom", "top", "left", "right"})
-        selectionRow->addWidget(toolButton(QStringLiteral("devices.png"), QString::fromLatin1(side), true));
+        selectionRow->addWidget(toolButton(QStringLiteral("list.png"), QString::fromLatin1(side), true));
     selectionRow->addStretch();
     form->addRow(QObject::tr("Selected tool buttons:"), selection);
     page->resize(520, 260);
@@ -251,8 +251,8 @@ std::unique_ptr<QWidget> headeredTable()
 std::unique_ptr<QWidget> menu()
 {
     auto *popup = new MenuPopup;
-    popup->addAction(ThemeManager::themedIcon(iconRoot + QStringLiteral("dark.png")), QObject::tr("Dark"));
-    popup->addAction(ThemeManager::themedIcon(iconRoot + QStringLiteral("light.png")), QObject::tr("Light"));
+    popup->addAction(ThemeManager::themedIcon(iconRoot + QStringLiteral("theme.png")), QObject::tr("Dark"));
+    popup->addAction(ThemeManager::themedIcon(iconRoot + QStringLiteral("theme.png")), QObject::tr("Light"));
     popup->addSeparator();
     popup->addAction(QObject::tr("Quit"));
     ThemeWidgets::applyTheme(popup);
