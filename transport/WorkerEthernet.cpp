@@ -9,7 +9,7 @@ WorkerEthernet::WorkerEthernet(const QHostAddress &remoteAddress, quint16 port, 
 
 WorkerEthernet::~WorkerEthernet() = default;
 
-bool WorkerEthernet::isUnspecified(const QHostAddress &address)
+bool WorkerEthernet::isWildcard(const QHostAddress &address)
 {
     return address.isNull() || address == QHostAddress(QHostAddress::Any)
         || address == QHostAddress(QHostAddress::AnyIPv4) || address == QHostAddress(QHostAddress::AnyIPv6);

@@ -27,7 +27,7 @@ public:
 protected:
     // True for the null address and every wildcard address: a socket bound to
     // one of them would be no different from an unbound one.
-    static bool isUnspecified(const QHostAddress &address);
+    static bool isWildcard(const QHostAddress &address);
 
     QHostAddress m_remoteAddress;
     quint16 m_port = 0;

@@ -39,7 +39,7 @@ void WorkerTcp::open()
 
 void WorkerTcp::connectOrBind()
 {
-    if (!isUnspecified(m_localAddress))
+    if (!isWildcard(m_localAddress))
         m_socket->bind(m_localAddress, 0);
 }
 

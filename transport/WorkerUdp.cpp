@@ -3,11 +3,20 @@
 #include "GeneralException.h"
 
 #include <QDebug>
+#include <QMutex>
 #include <QThread>
 #include <QUdpSocket>
 
+namespace {
+
+QMutex defaultTimingMutex;
+WorkerUdp::Timing sharedDefaultTiming;
+
+} // namespace
+
 WorkerUdp::WorkerUdp(const QHostAddress &remoteAddress, quint16 port, const QByteArray &payload)
     : WorkerEthernet(remoteAddress, port, payload)
+    , m_timing(defaultTiming())
 {
 }
 
@@ -21,11 +30,16 @@ QByteArray WorkerUdp::data() const
     return m_packets.isEmpty() ? QByteArray() : m_packets.first().data;
 }
 
-void WorkerUdp::setTiming(int stepMs, int windowMs, int maxListenMs)
+void WorkerUdp::setDefaultTiming(const Timing &timing)
 {
-    m_step = stepMs;
-    m_window = windowMs;
-    m_maxListen = maxListenMs;
+    QMutexLocker locker(&defaultTimingMutex);
+    sharedDefaultTiming = timing;
+}
+
+WorkerUdp::Timing WorkerUdp::defaultTiming()
+{
+    QMutexLocker locker(&defaultTimingMutex);
+    return sharedDefaultTiming;
 }
 
 void WorkerUdp::open()
@@ -53,7 +67,7 @@ void WorkerUdp::transfer()
         setError(true);
         return;
     }
-    QThread::msleep(m_step);
+    QThread::msleep(m_timing.stepMs);
     listen();
 }
 
@@ -77,11 +91,11 @@ void WorkerUdp::send()
 void WorkerUdp::listen()
 {
     m_elapsed = 0;
-    while (m_elapsed < m_maxListen) {
-        if (!m_socket->hasPendingDatagrams() && m_elapsed > m_window)
+    while (m_elapsed < m_timing.maxListenMs) {
+        if (!m_socket->hasPendingDatagrams() && m_elapsed > m_timing.windowMs)
             break;
-        m_elapsed += m_step;
-        QThread::msleep(m_step);
+        m_elapsed += m_timing.stepMs;
+        QThread::msleep(m_timing.stepMs);
 
         // An empty datagram is read and dropped too: left pending, it would
         // keep the loop going for ever.

@@ -34,8 +34,17 @@ public:
     void transfer() override;
     void close() override;
 
-    // Only tests shorten these.
-    void setTiming(int stepMs, int windowMs, int maxListenMs);
+    // The pause and listening times. Only tests shorten them: per worker, or
+    // for every worker created afterwards.
+    struct Timing
+    {
+        int stepMs = defaultStepMs;
+        int windowMs = defaultWindowMs;
+        int maxListenMs = defaultMaxListenMs;
+    };
+    void setTiming(const Timing &timing) { m_timing = timing; }
+    static void setDefaultTiming(const Timing &timing);
+    static Timing defaultTiming();
 
 private:
     void send();
@@ -45,7 +54,5 @@ private:
     QUdpSocket *m_socket = nullptr;
     QVector<DatagramPacket> m_packets;
     int m_elapsed = 0;
-    int m_step = defaultStepMs;
-    int m_window = defaultWindowMs;
-    int m_maxListen = defaultMaxListenMs;
+    Timing m_timing;
 };

@@ -2,9 +2,17 @@
 
 #include "HttpReply.h"
 
+#include <QMutex>
 #include <QTcpSocket>
 #include <QThread>
 #include <QUrl>
+
+namespace {
+
+QMutex defaultWaitsMutex;
+WorkerWWW::Waits sharedDefaultWaits;
+
+} // namespace
 
 WorkerWWW::WorkerWWW(const QHostAddress &remoteAddress, const QString &path, const QByteArray &payload,
                      const QString &user, const QString &password, int firmware)
@@ -13,6 +21,7 @@ WorkerWWW::WorkerWWW(const QHostAddress &remoteAddress, const QString &path, con
     , m_user(user)
     , m_password(password)
     , m_firmware(firmware)
+    , m_waits(defaultWaits())
 {
 }
 
@@ -21,10 +30,16 @@ WorkerWWW::~WorkerWWW()
     deleteSocket();
 }
 
-void WorkerWWW::setReadWaits(int firstDataWaitMs, int quietWaitMs)
+void WorkerWWW::setDefaultWaits(const Waits &waits)
 {
-    m_firstDataWaitMs = firstDataWaitMs;
-    m_quietWaitMs = quietWaitMs;
+    QMutexLocker locker(&defaultWaitsMutex);
+    sharedDefaultWaits = waits;
+}
+
+WorkerWWW::Waits WorkerWWW::defaultWaits()
+{
+    QMutexLocker locker(&defaultWaitsMutex);
+    return sharedDefaultWaits;
 }
 
 QByteArray WorkerWWW::buildRequestHead(const QString &path, const QString &user, const QString &password,
@@ -62,10 +77,10 @@ void WorkerWWW::connectOrBind()
     m_request = head + m_payload;
 
     m_socket = new QTcpSocket();
-    if (!isUnspecified(m_localAddress))
+    if (!isWildcard(m_localAddress))
         m_socket->bind(m_localAddress, 0);
     m_socket->connectToHost(m_remoteAddress, httpPort, QIODevice::ReadWrite);
-    if (!m_socket->waitForConnected(m_connectTimeoutMs)) {
+    if (!m_socket->waitForConnected(m_waits.connectMs)) {
         fail(ConnectionError);
         deleteSocket();
     }
@@ -118,13 +133,13 @@ void WorkerWWW::readUntilQuiet()
     // clock honouring Keep-Alive would otherwise hold every exchange for the
     // whole quiet period.
     m_socket->setReadBufferSize(maxReplySize + 1);
-    int wait = m_firstDataWaitMs;
+    int wait = m_waits.firstDataMs;
     int emptyWaits = 0;
     while (emptyWaits < emptyWaitsToStop) {
         const bool ready = m_socket->waitForReadyRead(wait);
         if (m_socket->bytesAvailable() > 0) {
             m_response += m_socket->readAll();
-            wait = m_quietWaitMs;
+            wait = m_waits.quietMs;
             emptyWaits = 0;
             if (m_response.size() > maxReplySize) {
                 fail(NoResponse);

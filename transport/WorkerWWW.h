@@ -48,9 +48,18 @@ public:
     QByteArray request() const { return m_request; }
     int headerLength() const { return m_headerLength; }
 
-    // Only tests shorten these.
-    void setConnectTimeout(int ms) { m_connectTimeoutMs = ms; }
-    void setReadWaits(int firstDataWaitMs, int quietWaitMs);
+    // The blocking waits of one exchange. Only tests shorten them: per worker,
+    // or for every worker created afterwards (a test that drives workers
+    // through a client never sees the worker before it runs).
+    struct Waits
+    {
+        int connectMs = defaultConnectTimeoutMs;
+        int firstDataMs = defaultFirstDataWaitMs;
+        int quietMs = defaultQuietWaitMs;
+    };
+    void setWaits(const Waits &waits) { m_waits = waits; }
+    static void setDefaultWaits(const Waits &waits);
+    static Waits defaultWaits();
 
     // The request head for these credentials and payload length.
     static QByteArray buildRequestHead(const QString &path, const QString &user, const QString &password,
@@ -71,7 +80,5 @@ private:
     QTcpSocket *m_socket = nullptr;
     QByteArray m_request;
     QByteArray m_response;
-    int m_connectTimeoutMs = defaultConnectTimeoutMs;
-    int m_firstDataWaitMs = defaultFirstDataWaitMs;
-    int m_quietWaitMs = defaultQuietWaitMs;
+    Waits m_waits;
 };

@@ -210,7 +210,7 @@ void TestWorkerUdp::floodingPeerCannotHoldTheThread()
             m_others[0]->writeDatagram("flood", workerAddress, m_port);
     });
     flood.start(5);
-    const Outcome outcome = exchange("QLX?", workerAddress, [](WorkerUdp *worker) { worker->setTiming(10, 50, 400); });
+    const Outcome outcome = exchange("QLX?", workerAddress, [](WorkerUdp *worker) { worker->setTiming({10, 50, 400}); });
     flood.stop();
     QVERIFY(outcome.finished);
     QVERIFY(!outcome.error);
