@@ -89,6 +89,8 @@ private slots:
     void macChange_data();
     void macChange();
     void sharedAddressDispatchAndMove();
+    void refusalAtSharedAddress_data();
+    void refusalAtSharedAddress();
     void moveDelayLeavesClockUnreachable();
     void faultStatus_data();
     void faultStatus();
@@ -402,6 +404,37 @@ void TestClockSimHttp::sharedAddressDispatchAndMove()
     QCOMPARE(log.at(0).value("clock").toInt(), 0);
     QCOMPARE(log.at(2).value("clock").toInt(), 1);
     QCOMPARE(log.at(4).value("local").toString(), QStringLiteral("192.168.0.30"));
+}
+
+void TestClockSimHttp::refusalAtSharedAddress_data()
+{
+    QTest::addColumn<QByteArray>("faults");
+    QTest::addColumn<QByteArray>("nextName");
+
+    // The resolver's case: a clock that refuses its new address stays, and
+    // the next request to the shared address must be able to reach another.
+    QTest::newRow("refusing clock stays in front") << QByteArray("{\"wrongCredentials\":true,\"paths\":[\"/D0\"]}")
+                                                   << QByteArray();
+    QTest::newRow("refusing clock steps back")
+        << QByteArray("{\"wrongCredentials\":true,\"paths\":[\"/D0\"],\"stepBackOnRefusal\":true}")
+        << QByteArray("Workshop");
+}
+
+void TestClockSimHttp::refusalAtSharedAddress()
+{
+    QFETCH(QByteArray, faults);
+    QFETCH(QByteArray, nextName);
+
+    QVERIFY(m_control.setFaults(0, faultsFrom(faults)));
+    auto result = RawHttpClient::exchange(kShared, RawHttpClient::post("/D0", "&D_000=192.168.0.12", "admin", "secret"));
+    QCOMPARE(result.reply, kUnauthorized);
+    QCOMPARE(m_control.clock(0).value("ip").toString(), kShared);
+    // The second clock has an empty password; the first would refuse it.
+    result = RawHttpClient::exchange(kShared, RawHttpClient::post("/D", "", "admin", ""));
+    if (nextName.isEmpty())
+        QCOMPARE(result.reply, kUnauthorized);
+    else
+        QVERIFY(RawHttpClient::bodyOf(result.reply).contains("&D_006=" + nextName + "&"));
 }
 
 void TestClockSimHttp::moveDelayLeavesClockUnreachable()

@@ -68,6 +68,7 @@ QJsonObject ClockFaults::toJson() const
     object.insert(QStringLiteral("dropOnNetworkWrite"), dropOnNetworkWrite);
     object.insert(QStringLiteral("moveDelayMs"), moveDelayMs);
     object.insert(QStringLiteral("noDiscovery"), noDiscovery);
+    object.insert(QStringLiteral("stepBackOnRefusal"), stepBackOnRefusal);
     object.insert(QStringLiteral("endless"), endless);
     if (hasReplyBody)
         object.insert(QStringLiteral("replyBody"), QString::fromLatin1(replyBody));
@@ -95,6 +96,8 @@ bool ClockFaults::fromJson(const QJsonObject& object, ClockFaults* faults, QStri
             ok = readBool(value, key, &result.dropOnNetworkWrite, error);
         else if (key == QLatin1String("noDiscovery"))
             ok = readBool(value, key, &result.noDiscovery, error);
+        else if (key == QLatin1String("stepBackOnRefusal"))
+            ok = readBool(value, key, &result.stepBackOnRefusal, error);
         else if (key == QLatin1String("endless"))
             ok = readBool(value, key, &result.endless, error);
         else if (key == QLatin1String("status")) {

@@ -21,6 +21,7 @@ public:
     bool dropOnNetworkWrite = false; // "/D0": apply, then close without answering
     int moveDelayMs = 0;             // after "/D0", stay unreachable this long before the new address
     bool noDiscovery = false;        // never answers the discovery query
+    bool stepBackOnRefusal = false;  // after a 401, the other clocks at its address answer first
     bool endless = false;            // a reply that never ends
     // Replies the clock would never give on its own, for the client's parsers.
     // Texts stand for bytes: every character must be below U+0100.

@@ -71,17 +71,21 @@ Simulator::Simulator(const QVector<SimClock>& clocks, QObject* parent)
     , m_initial(clocks)
     , m_clocks(clocks)
     , m_moving(clocks.size(), false)
+    , m_rank(clocks.size(), 0)
 {
     m_uptime.start();
 }
 
 int Simulator::clockAt(const QHostAddress& address) const
 {
+    int found = -1;
     for (int i = 0; i < m_clocks.size(); ++i) {
-        if (!m_moving.at(i) && m_clocks.at(i).ip.isEqual(address, QHostAddress::TolerantConversion))
-            return i;
+        if (m_moving.at(i) || !m_clocks.at(i).ip.isEqual(address, QHostAddress::TolerantConversion))
+            continue;
+        if (found < 0 || m_rank.at(i) < m_rank.at(found))
+            found = i;
     }
-    return -1;
+    return found;
 }
 
 QList<QHostAddress> Simulator::listeningAddresses() const
@@ -144,6 +148,10 @@ HttpDecision Simulator::handleHttp(const QHostAddress& local, const QHostAddress
         status = kUnauthorized;
         decision.delivery = HttpDecision::Delivery::Normal;
         decision.reply = httpReply(status, QByteArray());
+        if (faults.stepBackOnRefusal) {
+            m_rank[index] = ++m_lastRank;
+            emit addressesChanged(); // the clock now in front may refuse connections
+        }
     } else if (request.method() != "POST") {
         status = kMethodNotAllowed;
         decision.delivery = HttpDecision::Delivery::Normal;
@@ -312,6 +320,8 @@ void Simulator::reset()
     ++m_generation;
     m_clocks = m_initial;
     m_moving.fill(false, m_clocks.size());
+    m_rank.fill(0, m_clocks.size());
+    m_lastRank = 0;
     emit addressesChanged();
 }
 

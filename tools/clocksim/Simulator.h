@@ -25,7 +25,8 @@ struct HttpDecision
 };
 
 // The simulated clocks and what they answer. Dispatch is by the local address
-// a request arrived at: the first clock in list order that holds it.
+// a request arrived at: the first clock in list order that holds it (unless
+// one has stepped back after refusing a request, see ClockFaults).
 class Simulator : public QObject
 {
     Q_OBJECT
@@ -73,6 +74,10 @@ private:
     QVector<SimClock> m_initial;
     QVector<SimClock> m_clocks;
     QVector<bool> m_moving;
+    // Dispatch rank at a shared address: lower answers first, then list order.
+    // A clock that steps back after a refusal gets a rank behind all others.
+    QVector<quint64> m_rank;
+    quint64 m_lastRank = 0;
     quint64 m_generation = 0; // bumped by reset so that pending moves lapse
     QElapsedTimer m_uptime;
     QDateTime m_fixedTime;
