@@ -76,6 +76,8 @@ private slots:
     void dialogDragAndResize_data();
     void dialogDragAndResize();
     void dialogTitleBarFollowsActivation();
+    void dialogHoverCursor_data();
+    void dialogHoverCursor();
 };
 
 void TestFrameless::edgeCalculation_data()
@@ -357,6 +359,43 @@ void TestFrameless::dialogTitleBarFollowsActivation()
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&dialog, &activate);
     QVERIFY(titleBar->isEnabled());
+}
+
+void TestFrameless::dialogHoverCursor_data()
+{
+    QTest::addColumn<QPoint>("pos"); // in a 300 x 200 dialog
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<int>("cursor");
+
+    QTest::newRow("left border") << QPoint(1, 100) << false << int(Qt::SizeHorCursor);
+    QTest::newRow("bottom border") << QPoint(150, 199) << false << int(Qt::SizeVerCursor);
+    QTest::newRow("top-left corner") << QPoint(1, 1) << false << int(Qt::SizeFDiagCursor);
+    QTest::newRow("bottom-left corner") << QPoint(1, 199) << false << int(Qt::SizeBDiagCursor);
+    QTest::newRow("body") << QPoint(150, 100) << false << int(Qt::ArrowCursor);
+    QTest::newRow("maximised: border keeps the arrow") << QPoint(1, 100) << true << int(Qt::ArrowCursor);
+}
+
+void TestFrameless::dialogHoverCursor()
+{
+    QFETCH(QPoint, pos);
+    QFETCH(bool, maximised);
+    QFETCH(int, cursor);
+
+    QDialog dialog;
+    new FrameLess(&dialog);
+    dialog.setGeometry(200, 150, 300, 200);
+    maximised ? dialog.showMaximized() : dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    if (maximised)
+        QTRY_VERIFY(dialog.isMaximized());
+    QHoverEvent hover(QEvent::HoverMove, pos, pos);
+    QApplication::sendEvent(&dialog, &hover);
+    QCOMPARE(int(dialog.cursor().shape()), cursor);
+
+    // Leaving the dialog takes the resize cursor away again.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&dialog, &leave);
+    QCOMPARE(int(dialog.cursor().shape()), int(Qt::ArrowCursor));
 }
 
 QTEST_MAIN(TestFrameless)
