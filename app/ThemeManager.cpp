@@ -118,6 +118,9 @@ QIcon recolourIcon(const QIcon &icon, int kind, QSize size)
         return QIcon();
     QSize actual = icon.availableSizes().isEmpty() ? size : icon.availableSizes().constLast();
     const QPixmap source = icon.pixmap(actual);
+    // An icon naming a missing file is not null but has no pixels.
+    if (source.isNull())
+        return QIcon();
     QIcon result(recolouredPixmap(source, iconColour(kind)));
     result.addPixmap(recolouredPixmap(source, iconDisabledColour), QIcon::Disabled);
     return result;
