@@ -29,8 +29,6 @@ private slots:
     void workerFromCommand_data();
     void workerFromCommand();
     void handshakeCommandConfiguresTcpWorker();
-    void deviceValidity_data();
-    void deviceValidity();
     void errorText_data();
     void errorText();
 };
@@ -193,29 +191,6 @@ void TestCommands::handshakeCommandConfiguresTcpWorker()
     QCOMPARE(tcp->expectedLength(), 10);
     QVERIFY(tcp->handshake());
     QVERIFY(!tcp->command());
-}
-
-void TestCommands::deviceValidity_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("default record") << QString() << int(DeviceInfo::defaultPort) << false;
-    QTest::newRow("address and default port") << "192.168.0.11" << int(DeviceInfo::defaultPort) << true;
-    QTest::newRow("port 0") << "192.168.0.11" << 0 << false;
-    QTest::newRow("negative port") << "192.168.0.11" << -5 << false;
-}
-
-void TestCommands::deviceValidity()
-{
-    QFETCH(QString, address);
-    QFETCH(int, port);
-    QFETCH(bool, valid);
-    DeviceInfo info;
-    if (!address.isEmpty())
-        info.address = QHostAddress(address);
-    info.port = static_cast<qint16>(port);
-    QCOMPARE(info.isValid(), valid);
 }
 
 void TestCommands::errorText_data()
