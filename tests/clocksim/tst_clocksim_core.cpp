@@ -18,6 +18,8 @@ private slots:
     void alarmWrites();
     void networkAddress_data();
     void networkAddress();
+    void statusDrift_data();
+    void statusDrift();
 };
 
 void TestClockSimCore::requestParser_data()
@@ -139,6 +141,37 @@ void TestClockSimCore::networkAddress()
     QCOMPARE(clock.ip.toString(), QStringLiteral("192.168.0.11"));
     QVERIFY(reply.body.startsWith("D_000=" + address.toLatin1() + "&D_001=255.0.0.0&"));
     QCOMPARE(clock.network.value(QStringLiteral("D_001")), QStringLiteral("255.0.0.0"));
+}
+
+void TestClockSimCore::statusDrift_data()
+{
+    QTest::addColumn<qint64>("elapsedMs");
+    QTest::addColumn<QString>("interval"); // A_015
+    QTest::addColumn<QString>("fields");   // temperature, brightness, server and word, sync time
+
+    QTest::newRow("at the start") << qint64(0) << "0" << "21.5|50|a.example OK|06.12.2026 - 10:00:00";
+    QTest::newRow("second query goes to the second server")
+        << qint64(74000) << "0" << "22.2|61|b.example OK|06.12.2026 - 09:59:50";
+    QTest::newRow("servers taken in turn") << qint64(128000) << "0" << "21.3|31|a.example OK|06.12.2026 - 10:00:00";
+    QTest::newRow("five-minute interval") << qint64(70000) << "1" << "22.3|63|a.example OK|06.12.2026 - 09:58:50";
+}
+
+void TestClockSimCore::statusDrift()
+{
+    QFETCH(qint64, elapsedMs);
+    QFETCH(QString, interval);
+    QFETCH(QString, fields);
+
+    SimClock clock;
+    clock.time.insert(QStringLiteral("A_005"), QStringLiteral("a.example"));
+    clock.time.insert(QStringLiteral("A_007"), QStringLiteral("b.example")); // gaps are skipped
+    clock.time.insert(QStringLiteral("A_015"), interval);
+    SimMoment moment;
+    moment.now = QDateTime(QDate(2026, 12, 6), QTime(10, 0));
+    moment.elapsedMs = elapsedMs;
+    const QStringList reply = QString::fromUtf8(ClockEndpoints::statusReply(clock, moment)).split(QLatin1Char('&'));
+    QCOMPARE(reply.size(), 10);
+    QCOMPARE(QStringList({reply.at(2), reply.at(4), reply.at(7), reply.at(8)}).join(QLatin1Char('|')), fields);
 }
 
 QTEST_APPLESS_MAIN(TestClockSimCore)

@@ -125,11 +125,23 @@ QByteArray ClockEndpoints::statusReply(const SimClock& clock, const SimMoment& m
         brightness = qMax(0, clock.status.brightness
                                  + qRound(kBrightnessSwing * qSin(2 * M_PI * seconds / kBrightnessPeriodS)));
 
+    const int intervalIndex = clock.time.value(QStringLiteral("A_015")).toInt();
+    const int intervalCount = static_cast<int>(sizeof kQueryIntervalsS / sizeof kQueryIntervalsS[0]);
+    const qint64 interval = kQueryIntervalsS[intervalIndex >= 0 && intervalIndex < intervalCount ? intervalIndex : 0];
+    const qint64 syncs = moment.elapsedMs / 1000 / interval; // queries made since the start
+
     const bool ntp = clock.time.value(QStringLiteral("A_002")).toInt() == kNtpMode;
     QString server = QStringLiteral("-");
     QString word = QStringLiteral("-");
     if (ntp || !clock.faults.ntpWord.isEmpty()) {
-        server = clock.time.value(QStringLiteral("A_005"));
+        // The clock asks its servers in turn, one per query interval.
+        QStringList servers;
+        for (const char* code : {"A_005", "A_006", "A_007", "A_008", "A_009"}) {
+            const QString name = clock.time.value(QLatin1String(code));
+            if (!name.isEmpty())
+                servers << name;
+        }
+        server = servers.isEmpty() ? QString() : servers.at(static_cast<int>(syncs % servers.size()));
         word = clock.faults.ntpWord.isEmpty() ? QStringLiteral("OK") : clock.faults.ntpWord;
     }
     QString sync = QStringLiteral("-");
@@ -137,9 +149,6 @@ QByteArray ClockEndpoints::statusReply(const SimClock& clock, const SimMoment& m
         if (!clock.status.lastSync.isEmpty()) {
             sync = clock.status.lastSync;
         } else {
-            const int index = clock.time.value(QStringLiteral("A_015")).toInt();
-            const int count = static_cast<int>(sizeof kQueryIntervalsS / sizeof kQueryIntervalsS[0]);
-            const qint64 interval = kQueryIntervalsS[index >= 0 && index < count ? index : 0];
             const QDateTime syncedAt = moment.now.addSecs(-((moment.elapsedMs / 1000) % interval));
             sync = syncedAt.toString(QStringLiteral("dd.MM.yyyy - hh:mm:ss"));
         }
