@@ -10,6 +10,19 @@
 // A netns test's handle on the running zentick-clocksim: commands over its
 // control socket and the request log, both found through the variables that
 // tests/netns/netns-run.sh sets. Calls block for at most kTimeoutMs.
+//
+//   ClockSimControl sim;                       // in init(): sim.reset(); sim.clearLog();
+//   sim.setFaults(1, {{"status", 500}});       // clock 1 of the clock file answers 500
+//   ... run the operation against 192.168.0.x from ClockSimControl::pcAddress() ...
+//   const QVector<QJsonObject> sent = sim.httpRequests();
+//   QCOMPARE(ClockSimControl::requestBytes(sent.last()), expectedRequest);
+//   QCOMPARE(sim.clock(1).value("name").toString(), QStringLiteral("Hall"));
+//
+// Log entries: time, kind ("http" or "discovery"), clock (index in the file),
+// local (address the request reached), peer, method, path, head (Latin-1),
+// body (Base64), auth ("ok", "wrong", "missing", "malformed"), status (0 when
+// none was sent), delivery ("normal", "trickle", "silent", "drop", "endless",
+// "close"); discovery entries carry answered (clock indexes).
 class ClockSimControl
 {
 public:
