@@ -82,12 +82,13 @@ private slots:
     void replyDecodesToTheClockFields();
     void macChangeShowsInDiscovery();
     void replacedDiscoveryReply();
+    void everyPcAddressHearsEveryClock();
 
 private:
     // Sends the datagram to the destination and collects the replies the log says were sent.
     // QTRY_* returns from the function on failure, so this one returns nothing.
     void query(const QString& destination, const QByteArray& datagram, QList<int>* answered,
-               QList<QNetworkDatagram>* replies);
+               QList<QNetworkDatagram>* replies, const QString& source = ClockSimControl::pcAddress());
 
     ClockSimControl m_control;
 };
@@ -104,11 +105,11 @@ void TestClockSimDiscovery::init()
 }
 
 void TestClockSimDiscovery::query(const QString& destination, const QByteArray& datagram, QList<int>* answered,
-                                  QList<QNetworkDatagram>* replies)
+                                  QList<QNetworkDatagram>* replies, const QString& source)
 {
     QUdpSocket socket;
     // As the program does: bound to the interface address and the discovery port.
-    QVERIFY(socket.bind(QHostAddress(ClockSimControl::pcAddress()), kDiscoveryPort));
+    QVERIFY(socket.bind(QHostAddress(source), kDiscoveryPort));
     QCOMPARE(socket.writeDatagram(datagram, QHostAddress(destination), kDiscoveryPort), qint64(datagram.size()));
     // The simulator logs a query after it has sent every answer, so the log says how many to expect.
     QJsonArray indexes;
@@ -223,6 +224,25 @@ void TestClockSimDiscovery::replacedDiscoveryReply()
     QCOMPARE(replies.size(), 1);
     QCOMPARE(replies.first().data(), QByteArray::fromHex("0003514c5904028000"));
     QCOMPARE(replies.first().senderAddress().toString(), QStringLiteral("192.168.0.21"));
+}
+
+void TestClockSimDiscovery::everyPcAddressHearsEveryClock()
+{
+    // With several links (netns-run.sh --pc-links), each pc interface reaches
+    // every clock, which is how a client sees one clock twice.
+    const QStringList sources = qEnvironmentVariable("ZENTICK_PC_ADDRESSES").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QVERIFY(!sources.isEmpty());
+    for (const QString& source : sources) {
+        QVERIFY(m_control.clearLog());
+        QList<int> logged;
+        QList<QNetworkDatagram> replies;
+        query("255.255.255.255", kQuery, &logged, &replies, source);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(logged, QList<int>({0, 1, 2, 3}));
+        QCOMPARE(replies.size(), 4);
+        QCOMPARE(m_control.requestLog().last().value("peer").toString(), source + QStringLiteral(":9666"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestClockSimDiscovery)

@@ -1,5 +1,5 @@
 # zentick_add_netns_test(name CLOCKS file.json SOURCES ... LIBS ...
-#                        [SIM_ARGS arg...] [ADDRESSES F-L] [TIMEOUT s] [ENVIRONMENT VAR=value...])
+#                        [SIM_ARGS arg...] [ADDRESSES F-L] [PC_LINKS n] [TIMEOUT s] [ENVIRONMENT VAR=value...])
 #
 # A QtTest executable, label netns, that runs in the "pc" namespace of
 # tests/netns/netns-run.sh while zentick-clocksim serves the clocks of
@@ -19,7 +19,7 @@ if(NOT TARGET zentick_netns_support)
 endif()
 
 # The netns-run.sh command line up to and including "--", in the caller's ${out}.
-function(_zentick_netns_prefix out caller clocks addresses sim_args)
+function(_zentick_netns_prefix out caller clocks addresses pc_links sim_args)
     if(NOT clocks)
         message(FATAL_ERROR "${caller}: CLOCKS file.json is required")
     endif()
@@ -27,6 +27,9 @@ function(_zentick_netns_prefix out caller clocks addresses sim_args)
     set(_cmd ${ZENTICK_NETNS_DIR}/netns-run.sh --sim $<TARGET_FILE:zentick-clocksim> --clocks ${_clocks})
     if(addresses)
         list(APPEND _cmd --addresses ${addresses})
+    endif()
+    if(pc_links)
+        list(APPEND _cmd --pc-links ${pc_links})
     endif()
     foreach(_arg IN LISTS sim_args)
         list(APPEND _cmd --sim-arg ${_arg})
@@ -36,8 +39,9 @@ function(_zentick_netns_prefix out caller clocks addresses sim_args)
 endfunction()
 
 function(zentick_add_netns_test name)
-    cmake_parse_arguments(ARG "" "CLOCKS;ADDRESSES;TIMEOUT" "SOURCES;LIBS;SIM_ARGS;ENVIRONMENT" ${ARGN})
-    _zentick_netns_prefix(_cmd "zentick_add_netns_test(${name})" "${ARG_CLOCKS}" "${ARG_ADDRESSES}" "${ARG_SIM_ARGS}")
+    cmake_parse_arguments(ARG "" "CLOCKS;ADDRESSES;PC_LINKS;TIMEOUT" "SOURCES;LIBS;SIM_ARGS;ENVIRONMENT" ${ARGN})
+    _zentick_netns_prefix(_cmd "zentick_add_netns_test(${name})" "${ARG_CLOCKS}" "${ARG_ADDRESSES}" "${ARG_PC_LINKS}"
+                          "${ARG_SIM_ARGS}")
     list(APPEND _cmd $<TARGET_FILE:${name}>)
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
@@ -53,17 +57,19 @@ function(zentick_add_netns_test name)
 endfunction()
 
 # zentick_add_netns_command(name CLOCKS file.json COMMAND cmd arg...
-#                           [DEPENDS target...] [SIM_ARGS ...] [ADDRESSES F-L] [TIMEOUT s] [ENVIRONMENT ...])
+#                           [DEPENDS target...] [SIM_ARGS ...] [ADDRESSES F-L] [PC_LINKS n] [TIMEOUT s]
+#                           [ENVIRONMENT ...])
 #
 # The same for a test that is a command rather than a QtTest executable, for
 # example zentick-cli driven by a script: COMMAND runs in the "pc" namespace
 # with the variables of netns-run.sh and its own settings and data folders.
 function(zentick_add_netns_command name)
-    cmake_parse_arguments(ARG "" "CLOCKS;ADDRESSES;TIMEOUT" "COMMAND;DEPENDS;SIM_ARGS;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "" "CLOCKS;ADDRESSES;PC_LINKS;TIMEOUT" "COMMAND;DEPENDS;SIM_ARGS;ENVIRONMENT" ${ARGN})
     if(NOT ARG_COMMAND)
         message(FATAL_ERROR "zentick_add_netns_command(${name}): COMMAND is required")
     endif()
-    _zentick_netns_prefix(_cmd "zentick_add_netns_command(${name})" "${ARG_CLOCKS}" "${ARG_ADDRESSES}" "${ARG_SIM_ARGS}")
+    _zentick_netns_prefix(_cmd "zentick_add_netns_command(${name})" "${ARG_CLOCKS}" "${ARG_ADDRESSES}"
+                          "${ARG_PC_LINKS}" "${ARG_SIM_ARGS}")
     add_test(NAME ${name} COMMAND ${_cmd} ${ARG_COMMAND})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)

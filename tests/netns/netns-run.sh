@@ -18,12 +18,16 @@
 #   --first-ip ADDR    first address of generated clocks (default 192.168.0.10)
 #   --sim-arg ARG      one more argument for the simulator (repeatable), e.g. --sim-arg --fixed-time=2026-01-01T12:00:00
 #   --addresses F-L    last numbers of the clock-side addresses (default 10-99)
+#   --pc-links N       N links between the namespaces (default 1, at most 8); link i gives
+#                      "pc" the address 192.168.0.(2+i), so the pc sees the clocks through
+#                      N interfaces on one network
 #   --no-sim           namespaces only, no simulator
 #   --keep-log DIR     copy the request log and the simulator's output into DIR afterwards
 #
 # COMMAND runs as the same user in the "pc" namespace, with these variables:
 #   ZENTICK_NETNS_PC, ZENTICK_NETNS_CLOCKS  namespace names (ip netns exec NAME ...)
 #   ZENTICK_PC_ADDRESS                      192.168.0.2
+#   ZENTICK_PC_ADDRESSES                    every pc address, blank-separated (see --pc-links)
 #   ZENTICK_CLOCKSIM_CONTROL                control socket of the simulator (see zentick-clocksim --ask,
 #                                           commands: ping, state, reset, clear-log, faults N {json},
 #                                           status N {json}, time ISO|real)
@@ -37,6 +41,8 @@
 set -uo pipefail
 
 PC_ADDRESS=192.168.0.2
+PC_FIRST_HOST=2
+MAX_PC_LINKS=8
 PREFIX=24
 NETWORK=192.168.0
 READY_TIMEOUT_S=30
@@ -49,6 +55,7 @@ sim_args=()
 range="10-99"
 with_sim=1
 keep_dir=""
+pc_links=1
 
 usage() { sed -n '2,/^set -uo/p' "$0" | sed '$d' | sed 's/^# \{0,1\}//' >&2; exit 2; }
 
@@ -60,6 +67,7 @@ while [ $# -gt 0 ]; do
         --first-ip) first_ip="$2"; shift 2 ;;
         --sim-arg) sim_args+=("$2"); shift 2 ;;
         --addresses) range="$2"; shift 2 ;;
+        --pc-links) pc_links="$2"; shift 2 ;;
         --no-sim) with_sim=0; shift ;;
         --keep-log) keep_dir="$2"; shift 2 ;;
         --) shift; break ;;
@@ -71,8 +79,12 @@ done
 first="${range%-*}"
 last="${range#*-}"
 case "$first$last" in *[!0-9]*|"") echo "netns-run: --addresses wants F-L" >&2; exit 2 ;; esac
-if [ "$first" -lt 3 ] || [ "$last" -gt 254 ] || [ "$first" -gt "$last" ]; then
-    echo "netns-run: --addresses must lie within 3-254" >&2; exit 2
+case "$pc_links" in ''|*[!0-9]*) echo "netns-run: --pc-links wants a number" >&2; exit 2 ;; esac
+if [ "$pc_links" -lt 1 ] || [ "$pc_links" -gt "$MAX_PC_LINKS" ]; then
+    echo "netns-run: --pc-links must be 1 to $MAX_PC_LINKS" >&2; exit 2
+fi
+if [ "$first" -le $((PC_FIRST_HOST + pc_links - 1)) ] || [ "$last" -gt 254 ] || [ "$first" -gt "$last" ]; then
+    echo "netns-run: --addresses must lie above the pc addresses and within 254" >&2; exit 2
 fi
 if [ "$with_sim" = 1 ]; then
     [ -x "$sim" ] || { echo "netns-run: simulator not found at '$sim' (use --sim)" >&2; exit 2; }
@@ -131,25 +143,36 @@ fi
 
 # Both ends are made inside the namespaces, so their names never clash with
 # another run's and nothing appears in the caller's namespace.
+pc_addresses=""
 {
     echo "link set lo up"
-    echo "link add veth-pc type veth peer name veth-clocks netns $ns_clocks"
-    echo "addr add $PC_ADDRESS/$PREFIX dev veth-pc"
-    echo "link set veth-pc up"
+    for i in $(seq 0 $((pc_links - 1))); do
+        suffix=""; [ "$i" -gt 0 ] && suffix="$i"
+        echo "link add veth-pc$suffix type veth peer name veth-clocks$suffix netns $ns_clocks"
+        echo "addr add $NETWORK.$((PC_FIRST_HOST + i))/$PREFIX dev veth-pc$suffix"
+        echo "link set veth-pc$suffix up"
+    done
     # A socket bound to no address needs a route for 255.255.255.255; this one leads only to "clocks".
     echo "route add default dev veth-pc"
 } | ip -n "$ns_pc" -batch - || { echo "netns-run: setting up $ns_pc failed" >&2; exit 1; }
+for i in $(seq 0 $((pc_links - 1))); do
+    pc_addresses="$pc_addresses${pc_addresses:+ }$NETWORK.$((PC_FIRST_HOST + i))"
+done
 {
     echo "link set lo up"
     for i in $(seq "$first" "$last"); do
         echo "addr add $NETWORK.$i/$PREFIX dev veth-clocks"
     done
-    echo "link set veth-clocks up"
+    for i in $(seq 0 $((pc_links - 1))); do
+        suffix=""; [ "$i" -gt 0 ] && suffix="$i"
+        echo "link set veth-clocks$suffix up"
+    done
 } | ip -n "$ns_clocks" -batch - || { echo "netns-run: setting up $ns_clocks failed" >&2; exit 1; }
 
 export ZENTICK_NETNS_PC="$ns_pc"
 export ZENTICK_NETNS_CLOCKS="$ns_clocks"
 export ZENTICK_PC_ADDRESS="$PC_ADDRESS"
+export ZENTICK_PC_ADDRESSES="$pc_addresses"
 export ZENTICK_NETNS_RUN_DIR="$run_dir"
 export ZENTICK_CLOCKSIM_CONTROL=""
 export ZENTICK_CLOCKSIM_LOG=""
