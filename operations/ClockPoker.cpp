@@ -1,0 +1,83 @@
+#include "ClockPoker.h"
+
+#include "ClockRegistry.h"
+#include "Communication.h"
+#include "DevClock.h"
+#include "GetStatusSender.h"
+#include "SenderTarget.h"
+
+#include <QDateTime>
+
+namespace {
+
+// A failed poll still counts as an update: the clock is retried after the due
+// interval, not at once.
+const int NoStatusCode = 0;
+
+} // namespace
+
+ClockPoker::ClockPoker(QObject *parent)
+    : QObject(parent)
+{
+    m_pollTimer.setInterval(DefaultTickMs);
+    connect(&m_pollTimer, &QTimer::timeout, this, &ClockPoker::onClockTimeout);
+    m_pollTimer.start();
+}
+
+bool ClockPoker::isDue(const DevClock &clock) const
+{
+    const QDateTime last = clock.status.lastStatusUpdate;
+    return !last.isValid() || last.secsTo(QDateTime::currentDateTime()) > m_dueAfterSeconds;
+}
+
+void ClockPoker::onClockTimeout()
+{
+    if (!m_inFlight.isEmpty())
+        return;
+    const QList<DevClock *> clocks = ClockRegistry::instance()->clocks();
+    const int n = clocks.size();
+    if (m_cursor >= n)
+        m_cursor = 0;
+    for (int i = 0; i < n; ++i) {
+        const int k = (m_cursor + i) % n;
+        DevClock *clock = clocks.at(k);
+        if (m_inFlight.contains(clock->id))
+            continue;
+        if (isDue(*clock)) {
+            m_cursor = k;
+            poke(clock);
+            return;
+        }
+    }
+}
+
+void ClockPoker::poke(DevClock *clock)
+{
+    m_inFlight.append(clock->id);
+    DataSender *sender = Communication::instance()->getStatus({SenderTarget::fromClock(*clock)});
+    connect(sender, &DataSender::finished, this, &ClockPoker::onPokeFinished);
+    connect(sender, &DataSender::error, this, &ClockPoker::onPokeFinished);
+}
+
+void ClockPoker::onPokeFinished(DataSender *sender)
+{
+    const quint64 id = sender->clockId(0);
+    m_inFlight.removeAll(id);
+    // With many clocks, waiting for the next tick would cap polling at ten
+    // clocks a second although each answers in about a millisecond.
+    QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
+
+    DevClock *clock = ClockRegistry::instance()->clockById(id);
+    if (!clock)
+        return;
+    clock->status.lastStatusUpdate = QDateTime::currentDateTime();
+    auto *status = qobject_cast<GetStatusSender *>(sender);
+    if (status && status->result() == DataSender::Succeeded && !status->replies().isEmpty()) {
+        clock->parseStatus(QString::fromUtf8(status->replies().constFirst()), NoStatusCode);
+    } else {
+        const QVector<Error> errors = status ? status->errors() : QVector<Error>();
+        const bool refused = !errors.isEmpty() && errors.constFirst() == AuthorizationError;
+        clock->setNtpStatus(refused ? NtpNoAuthentication : NtpNoConnection);
+    }
+    emit ClockStatusUpdated(id);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+class DataSender;
+class DevClock;
+
+// Keeps every listed clock's status fresh: one status request at a time, each
+// clock at most once per due interval, the search for the next due clock
+// starting after the clock polled last.
+class ClockPoker : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultTickMs = 100;
+    static constexpr int DefaultDueAfterSeconds = 10;
+
+    explicit ClockPoker(QObject *parent = nullptr);
+
+    // A clock is due when more than this many whole seconds lie between its
+    // last update and now.
+    void setDueAfterSeconds(int seconds) { m_dueAfterSeconds = seconds; }
+    void setTickInterval(int ms) { m_pollTimer.setInterval(ms); }
+
+    bool isPolling() const { return !m_inFlight.isEmpty(); }
+
+signals:
+    void ClockStatusUpdated(quint64 id);
+
+private slots:
+    void onClockTimeout();
+    void onPokeFinished(DataSender *sender);
+
+private:
+    bool isDue(const DevClock &clock) const;
+    void poke(DevClock *clock);
+
+    QTimer m_pollTimer;
+    int m_cursor = 0;
+    QList<quint64> m_inFlight;
+    int m_dueAfterSeconds = DefaultDueAfterSeconds;
+};

@@ -1,0 +1,100 @@
+#include "Communication.h"
+
+#include "CommandBodies.h"
+#include "CommandWWW.h"
+#include "ConflictResolver.h"
+#include "DatagramPacket.h"
+#include "DevClock.h"
+#include "DeviceFinder.h"
+#include "GetConfigurationSender.h"
+#include "GetStatusSender.h"
+#include "RefreshStatusSender.h"
+#include "SenderPool.h"
+#include "SetConfigurationSender.h"
+#include "SetNetworkSender.h"
+#include "SimpleSender.h"
+#include "TransportMetaTypes.h"
+
+#include <QVector>
+
+Communication::Communication(QObject *parent)
+    : QObject(parent)
+    , m_pool(new SenderPool(this))
+{
+    registerTransportMetaTypes();
+    qRegisterMetaType<QVector<DatagramPacket>>("QVector<DatagramPacket>");
+    qRegisterMetaType<QVector<DevClock *>>("QVector<DevClock*>");
+    qRegisterMetaType<DataSender *>("DataSender*");
+    qRegisterMetaType<SenderTarget>("SenderTarget");
+}
+
+Communication *Communication::instance()
+{
+    static Communication communication;
+    return &communication;
+}
+
+template<typename T> T *Communication::queue(T *sender)
+{
+    m_pool->add(sender);
+    return sender;
+}
+
+DeviceFinder *Communication::findDevices(const QString &user, const QString &password)
+{
+    return queue(new DeviceFinder(user, password));
+}
+
+GetConfigurationSender *Communication::getConfiguration(const SenderTarget &target)
+{
+    return queue(new GetConfigurationSender(target));
+}
+
+SetConfigurationSender *Communication::setConfiguration(const ClockConfig &config, const QList<SenderTarget> &targets)
+{
+    return queue(new SetConfigurationSender(config, targets));
+}
+
+GetStatusSender *Communication::getStatus(const QList<SenderTarget> &targets)
+{
+    return queue(new GetStatusSender(targets));
+}
+
+RefreshStatusSender *Communication::refreshStatus(const SenderTarget &target)
+{
+    return queue(new RefreshStatusSender(target));
+}
+
+SimpleSender *Communication::setName(const SenderTarget &target, const QString &name)
+{
+    auto *sender = new SimpleSender({target});
+    sender->setCommand(std::make_unique<CommandWWW>(WriteName, CommandBodies::name(name)));
+    return queue(sender);
+}
+
+SetNetworkSender *Communication::setNetwork(const SenderTarget &target, const ClockNetworkSettings &settings)
+{
+    auto *sender = new SetNetworkSender({target});
+    sender->setCommand(std::make_unique<CommandWWW>(WriteNetwork, CommandBodies::network(settings)));
+    return queue(sender);
+}
+
+SimpleSender *Communication::setPassword(const SenderTarget &target, const QString &oldPassword,
+                                         const QString &newPassword)
+{
+    auto *sender = new SimpleSender({target});
+    sender->setCommand(
+        std::make_unique<CommandWWW>(WritePassword, CommandBodies::password(oldPassword, newPassword)));
+    return queue(sender);
+}
+
+ConflictResolver *Communication::resolveConflicts(const QString &user, const QString &password, const QString &firstIp,
+                                                  const QString &firstMac)
+{
+    return queue(new ConflictResolver(user, password, firstIp, firstMac));
+}
+
+bool Communication::cancel(DataSender *sender)
+{
+    return m_pool->remove(sender);
+}

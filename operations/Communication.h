@@ -1,0 +1,52 @@
+#pragma once
+
+#include "SenderTarget.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class ClockConfig;
+struct ClockNetworkSettings;
+class ConflictResolver;
+class DataSender;
+class DeviceFinder;
+class GetConfigurationSender;
+class GetStatusSender;
+class RefreshStatusSender;
+class SenderPool;
+class SetConfigurationSender;
+class SetNetworkSender;
+class SimpleSender;
+
+// The one entry point for clock operations. Each factory builds the sender,
+// queues it and returns it; the caller connects to its signals right away,
+// which is safe because the pool starts senders only from the event loop.
+class Communication : public QObject
+{
+    Q_OBJECT
+
+public:
+    static Communication *instance();
+
+    DeviceFinder *findDevices(const QString &user, const QString &password);
+    GetConfigurationSender *getConfiguration(const SenderTarget &target);
+    SetConfigurationSender *setConfiguration(const ClockConfig &config, const QList<SenderTarget> &targets);
+    GetStatusSender *getStatus(const QList<SenderTarget> &targets);
+    RefreshStatusSender *refreshStatus(const SenderTarget &target);
+    SimpleSender *setName(const SenderTarget &target, const QString &name);
+    SetNetworkSender *setNetwork(const SenderTarget &target, const ClockNetworkSettings &settings);
+    SimpleSender *setPassword(const SenderTarget &target, const QString &oldPassword, const QString &newPassword);
+    ConflictResolver *resolveConflicts(const QString &user, const QString &password, const QString &firstIp,
+                                       const QString &firstMac);
+    // Takes the sender out of the pool and cancels it; false when it is not there.
+    bool cancel(DataSender *sender);
+
+    SenderPool *pool() const { return m_pool; }
+
+private:
+    explicit Communication(QObject *parent = nullptr);
+    template<typename T> T *queue(T *sender);
+
+    SenderPool *m_pool;
+};

@@ -1,0 +1,92 @@
+#include "DataSender.h"
+
+#include "CommandWWW.h"
+#include "SenderTarget.h"
+#include "WorkerFactory.h"
+#include "WorkerThread.h"
+#include "WorkerThreadPool.h"
+
+#include <algorithm>
+
+DataSender::DataSender(quint64 clockId, QObject *parent)
+    : QObject(parent)
+    , m_clockId(clockId)
+{
+}
+
+DataSender::~DataSender() = default;
+
+void DataSender::start()
+{
+    if (m_started || m_ended)
+        return;
+    m_started = true;
+    run();
+}
+
+void DataSender::cancel()
+{
+    m_cancelRequested = true;
+    if (!m_started)
+        markCanceled();
+}
+
+quint64 DataSender::clockId(int /*index*/) const
+{
+    return m_clockId;
+}
+
+void DataSender::setProgress(double value)
+{
+    m_progress = std::min(value, 1.0);
+    emit updateProgress(m_progress);
+}
+
+void DataSender::addProgress(double delta)
+{
+    setProgress(m_progress + delta);
+}
+
+bool DataSender::beginEnd()
+{
+    if (m_ended)
+        return false;
+    m_ended = true;
+    return true;
+}
+
+void DataSender::emitFinished()
+{
+    if (beginEnd())
+        emit finished(this);
+}
+
+void DataSender::fail()
+{
+    if (!beginEnd())
+        return;
+    m_result = Failed;
+    emit error(this);
+}
+
+void DataSender::markCanceled()
+{
+    if (!beginEnd())
+        return;
+    m_result = Canceled;
+    emit canceled(this);
+}
+
+WorkerThread *DataSender::makeExchange(const SenderTarget &target, CommandWWW &command, int id)
+{
+    WorkerThread *thread = makeWorkerThread(
+        command, makeParameters(target.device, Www, target.user, target.password, target.device.firmware));
+    if (thread)
+        thread->setId(id);
+    return thread;
+}
+
+void DataSender::startExchange(WorkerThread *thread)
+{
+    WorkerThreadPool::start(thread);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "Error.h"
+#include "Worker.h"
+#include "WorkerThread.h"
+
+#include <QObject>
+
+class CommandWWW;
+class Worker;
+struct SenderTarget;
+
+// One operation against one or many clocks, run by the SenderPool. It ends with
+// exactly one of finished, error or canceled, once; the base enforces that, so
+// a late worker result after a cancel cannot end a sender a second time.
+class DataSender : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Results kept in result().
+    enum Result { Running = 0, Succeeded = 0, Failed = 1, Canceled = 2 };
+
+    explicit DataSender(quint64 clockId = 0, QObject *parent = nullptr);
+    ~DataSender() override;
+
+    // Called only by the pool. Does nothing for a sender that already ran or ended.
+    void start();
+
+    // Sets cancelRequested; a sender not started yet ends with canceled at once.
+    virtual void cancel();
+    // The clock a result belongs to; the base has one clock for every index.
+    virtual quint64 clockId(int index = 0) const;
+
+    bool isStarted() const { return m_started; }
+    bool isCancelRequested() const { return m_cancelRequested; }
+    bool hasEnded() const { return m_ended; }
+    double progress() const { return m_progress; }
+    int result() const { return m_result; }
+    // The kind of the failure that ended the sender; NoError otherwise.
+    Error errorCode() const { return m_error; }
+
+signals:
+    void updateProgress(double value);
+    void finished(DataSender *dataSender);
+    void error(DataSender *dataSender);
+    void canceled(DataSender *dataSender);
+
+protected:
+    virtual void run() = 0;
+
+    void setProgress(double value);
+    void addProgress(double delta);
+    void setResult(int result) { m_result = result; }
+    void setErrorCode(Error error) { m_error = error; }
+    // The three ways to end; each does nothing once the sender has ended.
+    void emitFinished();
+    void fail();
+    void markCanceled();
+
+    // Starts one HTTP exchange of command with the target on the worker pool;
+    // its result arrives at slot with the given id. False when no worker could
+    // be made (nothing was started).
+    template<typename Receiver, typename... Args>
+    bool sendExchange(const SenderTarget &target, CommandWWW &command, int id, void (Receiver::*slot)(Args...))
+    {
+        WorkerThread *thread = makeExchange(target, command, id);
+        if (!thread)
+            return false;
+        connect(thread, &WorkerThread::Finished, static_cast<Receiver *>(this), slot);
+        startExchange(thread);
+        return true;
+    }
+
+private:
+    static WorkerThread *makeExchange(const SenderTarget &target, CommandWWW &command, int id);
+    static void startExchange(WorkerThread *thread);
+    bool beginEnd();
+
+    quint64 m_clockId;
+    bool m_started = false;
+    bool m_cancelRequested = false;
+    bool m_ended = false;
+    double m_progress = 0.0;
+    int m_result = Running;
+    Error m_error = NoError;
+};

@@ -1,0 +1,9 @@
+#include "GetStatusSender.h"
+
+#include "CommandWWW.h"
+
+GetStatusSender::GetStatusSender(const QList<SenderTarget> &targets, QObject *parent)
+    : SimpleSender(targets, parent)
+{
+    setCommand(std::make_unique<CommandWWW>(ReadStatus, QByteArray()));
+}

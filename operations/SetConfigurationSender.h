@@ -1,0 +1,45 @@
+#pragma once
+
+#include "DataSender.h"
+#include "SenderTarget.h"
+
+#include <QList>
+#include <QVector>
+
+#include <memory>
+
+class ClockConfig;
+class Worker;
+
+// Writes one configuration to many clocks in three stages (time, display,
+// alarms). A clock that fails a stage is dropped from the later ones; the
+// upload fails only when every clock has failed. Runs to its end even when
+// canceled.
+class SetConfigurationSender : public DataSender
+{
+    Q_OBJECT
+
+public:
+    // Keeps its own copy of the configuration.
+    SetConfigurationSender(const ClockConfig &config, const QList<SenderTarget> &targets, QObject *parent = nullptr);
+    ~SetConfigurationSender() override;
+
+    QVector<bool> succeeded() const { return m_succeeded; }
+    QList<SenderTarget> targets() const { return m_targets; }
+
+protected:
+    void run() override;
+
+private slots:
+    void onWorkerFinished(Worker *worker, int index);
+
+private:
+    void sendStage();
+
+    int m_doneCount = 0;
+    int m_pendingCount = 0;
+    QList<SenderTarget> m_targets;
+    QVector<bool> m_succeeded;
+    std::unique_ptr<ClockConfig> m_config;
+    int m_stage = -1;
+};

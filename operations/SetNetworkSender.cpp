@@ -1,0 +1,22 @@
+#include "SetNetworkSender.h"
+
+#include "WorkerWWW.h"
+
+SetNetworkSender::SetNetworkSender(const QList<SenderTarget> &targets, QObject *parent)
+    : SimpleSender(targets, parent)
+{
+}
+
+void SetNetworkSender::onWorkerFinished(Worker *worker, int index)
+{
+    if (hasEnded() || !isTargetIndex(index))
+        return;
+    if (isCancelRequested()) {
+        markCanceled();
+        return;
+    }
+    auto *www = qobject_cast<WorkerWWW *>(worker);
+    const bool noResponse = www && www->errorCode() == NoResponse;
+    // The per-target error kinds are not kept by this sender.
+    recordResult(index, !worker->error() || noResponse, worker->data());
+}
