@@ -1,0 +1,93 @@
+#pragma once
+
+// Small helpers shared by the operations tests that run against the clock
+// simulator in the network namespaces.
+
+#include "ClockSimControl.h"
+#include "DataSender.h"
+#include "SenderTarget.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace OperationsTestSupport {
+
+inline SenderTarget target(const QString &ip, const QString &user = QStringLiteral("admin"),
+                           const QString &password = QStringLiteral("pw"), quint64 clockId = 0)
+{
+    SenderTarget t;
+    t.device.address = QHostAddress(ip);
+    t.user = user;
+    t.password = password;
+    t.clockId = clockId;
+    return t;
+}
+
+// The request exactly as a clock must receive it, written out here rather than
+// taken from the transport so that both sides cannot drift together.
+inline QByteArray expectedRequest(const QByteArray &path, const QByteArray &user, const QByteArray &password,
+                                  const QByteArray &body)
+{
+    return "POST " + path + " HTTP/1.1\r\n" + "Authorization: Basic " + (user + ':' + password).toBase64() + "\r\n"
+        + "Content-Length: " + QByteArray::number(body.size()) + "\r\n" + "Connection: Keep-Alive\r\n"
+        + "Accept-Encoding: gzip, deflate\r\n" + "Content-Type: application/x-www-form-urlencoded\r\n\r\n" + body;
+}
+
+inline QStringList loggedPaths(const ClockSimControl &sim)
+{
+    QStringList paths;
+    for (const QJsonObject &entry : sim.httpRequests())
+        paths << entry.value(QStringLiteral("path")).toString();
+    return paths;
+}
+
+// "path@address" for every logged request, in order.
+inline QStringList loggedRequests(const ClockSimControl &sim)
+{
+    QStringList requests;
+    for (const QJsonObject &entry : sim.httpRequests())
+        requests << entry.value(QStringLiteral("path")).toString() + '@' + entry.value(QStringLiteral("local")).toString();
+    return requests;
+}
+
+// Watches a sender's three endings; ended() waits for one of them.
+class EndSpy
+{
+public:
+    explicit EndSpy(DataSender *sender)
+        : finished(sender, &DataSender::finished)
+        , error(sender, &DataSender::error)
+        , canceled(sender, &DataSender::canceled)
+        , progress(sender, &DataSender::updateProgress)
+    {
+    }
+    int count() const { return finished.count() + error.count() + canceled.count(); }
+    bool ended(int timeoutMs = 20000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (count() == 0 && timer.elapsed() < timeoutMs)
+            finished.wait(50);
+        return count() == 1;
+    }
+    QVector<double> progressValues() const
+    {
+        QVector<double> values;
+        for (const QList<QVariant> &arguments : progress)
+            values << arguments.at(0).toDouble();
+        return values;
+    }
+
+    QSignalSpy finished;
+    QSignalSpy error;
+    QSignalSpy canceled;
+    QSignalSpy progress;
+};
+
+} // namespace OperationsTestSupport

@@ -1,0 +1,155 @@
+#include "ClockPoker.h"
+#include "ClockRegistry.h"
+#include "Communication.h"
+#include "DevClock.h"
+#include "OperationsTestSupport.h"
+#include "SenderPool.h"
+
+#include <QtTest>
+
+using namespace OperationsTestSupport;
+
+namespace {
+
+DevClock *addClock(const QString &ip)
+{
+    auto *clock = new DevClock;
+    clock->network.ip = ip;
+    clock->user = "admin";
+    clock->password = "pw";
+    clock->id = quint64(ClockRegistry::instance()->clockCount() + 1);
+    ClockRegistry::instance()->addClock(clock);
+    return clock;
+}
+
+QList<quint64> ids(const QSignalSpy &spy)
+{
+    QList<quint64> list;
+    for (const QList<QVariant> &arguments : spy)
+        list << arguments.at(0).value<quint64>();
+    return list;
+}
+
+} // namespace
+
+class TestClockPoker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void answeringClockIsPolledOncePerDueInterval();
+    void silentClocksAreTriedInTurn();
+    void sixRefusalsReachTheNoAuthenticationLimit();
+    void clockRemovedDuringItsPollGetsNoSignal();
+
+private:
+    ClockSimControl m_sim;
+};
+
+void TestClockPoker::initTestCase()
+{
+    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
+}
+
+void TestClockPoker::init()
+{
+    ClockRegistry::resetForTest();
+    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
+    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
+}
+
+void TestClockPoker::cleanup()
+{
+    // A poll of this test still queued would run into the next one.
+    QTRY_VERIFY_WITH_TIMEOUT(Communication::instance()->pool()->current() == nullptr, 10000);
+    ClockRegistry::resetForTest();
+}
+
+void TestClockPoker::answeringClockIsPolledOncePerDueInterval()
+{
+    DevClock *clock = addClock("192.168.0.50");
+    ClockPoker poker;
+    poker.setDueAfterSeconds(1);
+    QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
+    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 3, 15000);
+    QCOMPARE(ids(updated), QList<quint64>({clock->id, clock->id, clock->id}));
+    QCOMPARE(clock->lastError, NoError);
+    QVERIFY(clock->status.lastStatusUpdate.isValid());
+    QVERIFY(clock->status.hasTemperature());
+
+    // More than one whole second between the reply of one poll and the next request.
+    const QVector<QJsonObject> requests = m_sim.httpRequests();
+    QVERIFY(requests.size() >= 3);
+    for (int i = 1; i < 3; ++i) {
+        const QDateTime previous = QDateTime::fromString(requests.at(i - 1).value("time").toString(), Qt::ISODateWithMs);
+        const QDateTime next = QDateTime::fromString(requests.at(i).value("time").toString(), Qt::ISODateWithMs);
+        QVERIFY2(previous.msecsTo(next) >= 2000, qPrintable(QString::number(previous.msecsTo(next))));
+    }
+    for (const QJsonObject &request : requests)
+        QCOMPARE(ClockSimControl::requestBytes(request), expectedRequest("/T1", "admin", "pw", QByteArray()));
+}
+
+void TestClockPoker::silentClocksAreTriedInTurn()
+{
+    DevClock *a = addClock("192.168.0.52");
+    DevClock *b = addClock("192.168.0.53");
+    DevClock *c = addClock("192.168.0.54");
+    ClockPoker poker;
+    poker.setDueAfterSeconds(1);
+    QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
+    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 6, 20000);
+    QCOMPARE(ids(updated).mid(0, 6), QList<quint64>({a->id, b->id, c->id, a->id, b->id, c->id}));
+    for (DevClock *clock : {a, b, c}) {
+        QCOMPARE(clock->status.NtpSynchronization, int(NtpNoConnection));
+        // A failed poll leaves the clock's last error alone.
+        QCOMPARE(clock->lastError, NoError);
+        QCOMPARE(clock->alertCounters[NtpNoConnection].counter, 20);
+    }
+}
+
+void TestClockPoker::sixRefusalsReachTheNoAuthenticationLimit()
+{
+    DevClock *clock = addClock("192.168.0.51");
+    auto *poker = new ClockPoker;
+    // Always due: six polls back to back.
+    poker->setDueAfterSeconds(-1);
+    QSignalSpy updated(poker, &ClockPoker::ClockStatusUpdated);
+    int counterAfterFifth = -1;
+    connect(poker, &ClockPoker::ClockStatusUpdated, this, [&] {
+        if (updated.count() == 5)
+            counterAfterFifth = clock->alertCounters[NtpNoAuthentication].counter;
+        if (updated.count() == 6)
+            poker->deleteLater();
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 6, 20000);
+    QCOMPARE(counterAfterFifth, 50);
+    QCOMPARE(clock->alertCounters[NtpNoAuthentication].counter, 60);
+    QCOMPARE(clock->firstDueAlert(), int(NtpNoAuthentication));
+    QCOMPARE(clock->status.NtpSynchronization, int(NtpNoAuthentication));
+    QVERIFY(clock->statusText().startsWith("No authentication"));
+}
+
+void TestClockPoker::clockRemovedDuringItsPollGetsNoSignal()
+{
+    QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
+    DevClock *removed = addClock("192.168.0.50");
+    const quint64 removedId = removed->id;
+    DevClock *other = addClock("192.168.0.52");
+    const quint64 otherId = other->id;
+    ClockPoker poker;
+    QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
+    QTRY_VERIFY_WITH_TIMEOUT(poker.isPolling(), 5000);
+    QCOMPARE(updated.count(), 0);
+    QVERIFY(ClockRegistry::instance()->removeClock(0));
+
+    QTRY_VERIFY_WITH_TIMEOUT(updated.count() >= 1, 10000);
+    QCOMPARE(ids(updated).first(), otherId);
+    QVERIFY(!ids(updated).contains(removedId));
+    QCOMPARE(loggedPaths(m_sim).first(), QString("/T1"));
+}
+
+QTEST_GUILESS_MAIN(TestClockPoker)
+#include "tst_clockpoker.moc"

@@ -1,0 +1,185 @@
+#include "Communication.h"
+#include "ConflictResolver.h"
+#include "OperationsTestSupport.h"
+
+#include <QtTest>
+
+using namespace OperationsTestSupport;
+
+namespace {
+
+const int ShortPauseMs = 200;
+
+QByteArray addressBody(const QString &ip)
+{
+    return "&D_000=" + ip.toUtf8() + "&D_001=255.255.255.0&D_002=192.168.0.1&D_007=0";
+}
+
+} // namespace
+
+class TestConflictResolver : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void resolve_data();
+    void resolve();
+    void threeClocksLeaveTheFactoryAddress();
+    void cancelDuringThePauseStopsBeforeTheNextClock();
+    void malformedFirstMacSendsNothing();
+
+private:
+    ClockSimControl m_sim;
+};
+
+void TestConflictResolver::initTestCase()
+{
+    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
+}
+
+void TestConflictResolver::init()
+{
+    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
+    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
+}
+
+void TestConflictResolver::resolve_data()
+{
+    QTest::addColumn<QString>("firstIp");
+    QTest::addColumn<QString>("firstMac");
+    QTest::addColumn<bool>("secondRefusesOnce");
+    QTest::addColumn<bool>("nothingAtFactoryAddress");
+    QTest::addColumn<QStringList>("addressesSent");
+    QTest::addColumn<QStringList>("macsSent");
+    QTest::addColumn<int>("found");
+    QTest::addColumn<int>("changed");
+
+    QTest::newRow("three clocks count up from the first values")
+        << "192.168.0.12" << "02-A7-3C-DC-00-00" << false << false
+        << QStringList({"192.168.0.12", "192.168.0.13", "192.168.0.14"})
+        << QStringList({"02-A7-3C-DC-00-00@192.168.0.12", "02-A7-3C-DC-00-01@192.168.0.13",
+                        "02-A7-3C-DC-00-02@192.168.0.14"})
+        << 3 << 3;
+    QTest::newRow("second refusing its address uses one up and gets no MAC")
+        << "192.168.0.12" << "02-A7-3C-DC-00-00" << true << false
+        << QStringList({"192.168.0.12", "192.168.0.13", "192.168.0.14"})
+        << QStringList({"02-A7-3C-DC-00-00@192.168.0.12", "02-A7-3C-DC-00-01@192.168.0.14"}) << 3 << 2;
+    QTest::newRow("MAC ending in FF carries into the next group")
+        << "192.168.0.60" << "02-A7-3C-DC-00-FF" << false << false
+        << QStringList({"192.168.0.60", "192.168.0.61", "192.168.0.62"})
+        << QStringList({"02-A7-3C-DC-00-FF@192.168.0.60", "02-A7-3C-DC-01-00@192.168.0.61",
+                        "02-A7-3C-DC-01-01@192.168.0.62"})
+        << 3 << 3;
+    QTest::newRow("first address ending in 254 leaves the next clocks an empty address")
+        << "192.168.0.254" << "02-A7-3C-DC-00-00" << false << false
+        << QStringList({"192.168.0.254", "", ""}) << QStringList({"02-A7-3C-DC-00-00@192.168.0.254"}) << 3 << -1;
+    QTest::newRow("nothing at the factory address")
+        << "192.168.0.12" << "02-A7-3C-DC-00-00" << false << true << QStringList() << QStringList() << 0 << 0;
+}
+
+void TestConflictResolver::resolve()
+{
+    QFETCH(QString, firstIp);
+    QFETCH(QString, firstMac);
+    QFETCH(bool, secondRefusesOnce);
+    QFETCH(bool, nothingAtFactoryAddress);
+    QFETCH(QStringList, addressesSent);
+    QFETCH(QStringList, macsSent);
+    QFETCH(int, found);
+    QFETCH(int, changed);
+
+    if (nothingAtFactoryAddress) {
+        for (int clock = 0; clock < 3; ++clock)
+            QVERIFY(m_sim.setFaults(clock, QJsonObject{{"noDiscovery", true}}));
+    }
+    if (secondRefusesOnce)
+        QVERIFY(m_sim.setFaults(1, QJsonObject{{"wrongCredentials", true}}));
+
+    ConflictResolver *resolver =
+        Communication::instance()->resolveConflicts("admin", "pw", firstIp, firstMac);
+    resolver->setPauseMs(ShortPauseMs);
+    int results = 0;
+    connect(resolver, &DataSender::updateProgress, this, [&](double progress) {
+        // Several clocks share 192.168.0.11 and the first of them answers, so a
+        // clock that refused would take the next request too: let it refuse
+        // only once, then the third request finds a willing clock.
+        if (secondRefusesOnce && progress > 0.33 && progress < 0.66 && ++results == 2)
+            QVERIFY(m_sim.setFaults(1, QJsonObject()));
+    });
+    EndSpy spy(resolver);
+    QVERIFY(spy.ended(30000));
+    QCOMPARE(spy.finished.count(), 1);
+    QCOMPARE(resolver->foundCount(), found);
+    if (changed >= 0)
+        QCOMPARE(resolver->changedCount(), changed);
+    QVERIFY(qFuzzyCompare(spy.progressValues().last(), found ? 0.99 : 0.33));
+
+    QStringList addresses;
+    QStringList macs;
+    for (const QJsonObject &request : m_sim.httpRequests()) {
+        const QByteArray bytes = ClockSimControl::requestBytes(request);
+        const QString path = request.value("path").toString();
+        const QByteArray body = QByteArray::fromBase64(request.value("body").toString().toLatin1());
+        QCOMPARE(bytes, expectedRequest(path.toLatin1(), "admin", "pw", body));
+        if (path == "/D0") {
+            QCOMPARE(request.value("local").toString(), QString("192.168.0.11"));
+            const QString ip = QString::fromUtf8(body.mid(7, body.indexOf("&D_001") - 7));
+            QCOMPARE(body, addressBody(ip));
+            addresses << ip;
+        } else {
+            QCOMPARE(path, QString("/E0"));
+            QVERIFY(body.startsWith("&E_000="));
+            macs << QString::fromUtf8(body.mid(7)) + '@' + request.value("local").toString();
+        }
+    }
+    QCOMPARE(addresses, addressesSent);
+    QCOMPARE(macs, macsSent);
+}
+
+void TestConflictResolver::threeClocksLeaveTheFactoryAddress()
+{
+    ConflictResolver *resolver =
+        Communication::instance()->resolveConflicts("admin", "pw", "192.168.0.12", "02-A7-3C-DC-00-00");
+    resolver->setPauseMs(ShortPauseMs);
+    EndSpy spy(resolver);
+    QVERIFY(spy.ended(30000));
+    QCOMPARE(spy.finished.count(), 1);
+    const QJsonArray clocks = m_sim.clocks();
+    QCOMPARE(clocks.size(), 3);
+    QStringList state;
+    for (const QJsonValue &clock : clocks)
+        state << clock.toObject().value("ip").toString() + ' ' + clock.toObject().value("mac").toString();
+    QCOMPARE(state, QStringList({"192.168.0.12 02-A7-3C-DC-00-00", "192.168.0.13 02-A7-3C-DC-00-01",
+                                 "192.168.0.14 02-A7-3C-DC-00-02"}));
+}
+
+void TestConflictResolver::cancelDuringThePauseStopsBeforeTheNextClock()
+{
+    ConflictResolver *resolver =
+        Communication::instance()->resolveConflicts("admin", "pw", "192.168.0.12", "02-A7-3C-DC-00-00");
+    resolver->setPauseMs(ShortPauseMs);
+    connect(resolver, &DataSender::updateProgress, resolver, [resolver](double progress) {
+        if (progress > 0.33)
+            Communication::instance()->cancel(resolver);
+    });
+    EndSpy spy(resolver);
+    QVERIFY(spy.ended(30000));
+    QCOMPARE(spy.canceled.count(), 1);
+    QCOMPARE(resolver->result(), int(DataSender::Canceled));
+    QCOMPARE(loggedPaths(m_sim), QStringList({"/D0"}));
+}
+
+void TestConflictResolver::malformedFirstMacSendsNothing()
+{
+    ConflictResolver *resolver =
+        Communication::instance()->resolveConflicts("admin", "pw", "192.168.0.12", "02:A7:3C:DC:00:00");
+    EndSpy spy(resolver);
+    QVERIFY(spy.ended());
+    QCOMPARE(spy.error.count(), 1);
+    QVERIFY(m_sim.requestLog().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestConflictResolver)
+#include "tst_conflictresolver.moc"

@@ -1,0 +1,207 @@
+#include "ClockConfig.h"
+#include "ClockNetworkSettings.h"
+#include "Communication.h"
+#include "GetConfigurationSender.h"
+#include "GetStatusSender.h"
+#include "OperationsTestSupport.h"
+#include "RefreshStatusSender.h"
+#include "SetConfigurationSender.h"
+#include "SetNetworkSender.h"
+#include "SimpleSender.h"
+
+#include <QtTest>
+
+using namespace OperationsTestSupport;
+
+namespace {
+
+const QString Hall = QStringLiteral("192.168.0.20");
+const QString Refusing = QStringLiteral("192.168.0.21");
+const QString Gym = QStringLiteral("192.168.0.22");
+const QString Dropping = QStringLiteral("192.168.0.23");
+
+} // namespace
+
+class TestSimpleSenders : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void secondOfThreeTargetsFails();
+    void singleCommands_data();
+    void singleCommands();
+    void sendersCreatedBackToBackNeverOverlap();
+    void pollCreatedDuringAnUploadWaitsForIt();
+    void cancelingARunningDownloadLetsItFinish();
+    void refreshWhoseSecondExchangeFailsEndsWithError();
+
+private:
+    ClockSimControl m_sim;
+};
+
+void TestSimpleSenders::initTestCase()
+{
+    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
+}
+
+void TestSimpleSenders::init()
+{
+    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
+    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
+}
+
+void TestSimpleSenders::secondOfThreeTargetsFails()
+{
+    GetStatusSender *sender = Communication::instance()->getStatus({target(Hall), target(Refusing), target(Gym)});
+    EndSpy spy(sender);
+    QVERIFY(spy.ended());
+    QCOMPARE(spy.finished.count(), 1);
+    QCOMPARE(spy.progressValues(), QVector<double>({1.0 / 3, 2.0 / 3, 1.0}));
+    QCOMPARE(sender->result(), int(DataSender::Failed));
+    QCOMPARE(sender->errorCode(), NoError);
+    QCOMPARE(sender->succeeded(), QVector<bool>({true, false, true}));
+    QCOMPARE(sender->errors(), QVector<Error>({NoError, AuthorizationError, NoError}));
+    QVERIFY(sender->replies().at(0).startsWith("HTTP/1.1 200"));
+    QCOMPARE(loggedRequests(m_sim), QStringList({"/T1@" + Hall, "/T1@" + Refusing, "/T1@" + Gym}));
+}
+
+void TestSimpleSenders::singleCommands_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("argument1");
+    QTest::addColumn<QString>("argument2");
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("rename to ab") << "name" << Hall << "ab" << "" << QByteArray("/D") << QByteArray("&D_006=ab")
+                                  << 0 << int(NoError);
+    QTest::newRow("rename refused with 401") << "name" << Refusing << "ab" << "" << QByteArray("/D")
+                                             << QByteArray("&D_006=ab") << 1 << int(AuthorizationError);
+    QTest::newRow("name with form syntax goes out unescaped")
+        << "name" << Hall << "a&b=c" << "" << QByteArray("/D") << QByteArray("&D_006=a&b=c") << 0 << int(NoError);
+    QTest::newRow("password change") << "password" << Hall << "pw" << "new!" << QByteArray("/D2")
+                                     << QByteArray("passchange=pw%21new!%21") << 0 << int(NoError);
+    QTest::newRow("password change from a wrong old password")
+        << "password" << Gym << "" << "new" << QByteArray("/D2") << QByteArray("passchange=%21new%21") << 1
+        << int(AuthorizationError);
+    QTest::newRow("network change answered")
+        << "network" << Gym << "" << "" << QByteArray("/D0")
+        << QByteArray("&D_000=192.168.0.11&D_001=255.255.255.0&D_002=192.168.0.1&D_007=1&D_008=1&D_011=1"
+                      "&D_012=0&D_013=230&D_015=5&D_009=8.8.8.8&D_010=4.4.4.4")
+        << 0 << int(NoError);
+    QTest::newRow("network change the clock never answers")
+        << "network" << Dropping << "" << "" << QByteArray("/D0")
+        << QByteArray("&D_000=192.168.0.11&D_001=255.255.255.0&D_002=192.168.0.1&D_007=1&D_008=1&D_011=1"
+                      "&D_012=0&D_013=230&D_015=5&D_009=8.8.8.8&D_010=4.4.4.4")
+        << 0 << int(NoError);
+    QTest::newRow("network change refused with 401")
+        << "network" << Refusing << "" << "" << QByteArray("/D0")
+        << QByteArray("&D_000=192.168.0.11&D_001=255.255.255.0&D_002=192.168.0.1&D_007=1&D_008=1&D_011=1"
+                      "&D_012=0&D_013=230&D_015=5&D_009=8.8.8.8&D_010=4.4.4.4")
+        << 1 << int(NoError);
+}
+
+void TestSimpleSenders::singleCommands()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, ip);
+    QFETCH(QString, argument1);
+    QFETCH(QString, argument2);
+    QFETCH(QByteArray, path);
+    QFETCH(QByteArray, body);
+    QFETCH(int, result);
+    QFETCH(int, error);
+
+    Communication *communication = Communication::instance();
+    SimpleSender *sender = nullptr;
+    if (operation == "name") {
+        sender = communication->setName(target(ip), argument1);
+    } else if (operation == "password") {
+        sender = communication->setPassword(target(ip), argument1, argument2);
+    } else {
+        ClockNetworkSettings settings;
+        settings.DHCP = true;
+        sender = communication->setNetwork(target(ip), settings);
+    }
+    EndSpy spy(sender);
+    QVERIFY(spy.ended());
+    QCOMPARE(spy.finished.count(), 1);
+    QCOMPARE(sender->result(), result);
+    QCOMPARE(sender->errorCode(), NoError);
+    QCOMPARE(int(sender->errors().value(0, NoError)), error);
+
+    const QVector<QJsonObject> requests = m_sim.httpRequests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).value("local").toString(), ip);
+    QCOMPARE(ClockSimControl::requestBytes(requests.at(0)), expectedRequest(path, "admin", "pw", body));
+}
+
+void TestSimpleSenders::sendersCreatedBackToBackNeverOverlap()
+{
+    QStringList events;
+    Communication *communication = Communication::instance();
+    GetConfigurationSender *download = communication->getConfiguration(target(Hall));
+    RefreshStatusSender *refresh = communication->refreshStatus(target(Gym));
+    connect(download, &DataSender::finished, this, [&] { events << "download finished"; });
+    connect(refresh, &DataSender::updateProgress, this, [&] {
+        if (!events.contains("refresh progress"))
+            events << "refresh progress";
+    });
+    EndSpy downloadSpy(download);
+    EndSpy refreshSpy(refresh);
+    QVERIFY(refreshSpy.ended());
+    QCOMPARE(downloadSpy.finished.count(), 1);
+    QCOMPARE(refreshSpy.finished.count(), 1);
+    QCOMPARE(events, QStringList({"download finished", "refresh progress"}));
+    QCOMPARE(loggedRequests(m_sim), QStringList({"/A@" + Hall, "/B@" + Hall, "/C0@" + Hall, "/F@" + Gym,
+                                                 "/D@" + Gym, "/T1@" + Gym}));
+}
+
+void TestSimpleSenders::pollCreatedDuringAnUploadWaitsForIt()
+{
+    Communication *communication = Communication::instance();
+    ClockConfig config;
+    SetConfigurationSender *upload = communication->setConfiguration(config, {target(Hall), target(Gym)});
+    EndSpy uploadSpy(upload);
+    // Created once the upload is under way.
+    QVERIFY(uploadSpy.progress.wait(5000));
+    GetStatusSender *poll = communication->getStatus({target(Hall)});
+    EndSpy pollSpy(poll);
+    QVERIFY(pollSpy.ended());
+    QCOMPARE(uploadSpy.finished.count(), 1);
+    QCOMPARE(loggedPaths(m_sim), QStringList({"/A1", "/A1", "/B0", "/B0", "/C0", "/C0", "/T1"}));
+}
+
+void TestSimpleSenders::cancelingARunningDownloadLetsItFinish()
+{
+    Communication *communication = Communication::instance();
+    GetConfigurationSender *download = communication->getConfiguration(target(Hall));
+    EndSpy spy(download);
+    QVERIFY(spy.progress.wait(5000));
+    QVERIFY(communication->cancel(download));
+    QVERIFY(spy.ended());
+    QCOMPARE(spy.finished.count(), 1);
+    QCOMPARE(spy.progressValues(), QVector<double>({0.33, 0.66, 1.0}));
+    QCOMPARE(loggedPaths(m_sim), QStringList({"/A", "/B", "/C0"}));
+}
+
+void TestSimpleSenders::refreshWhoseSecondExchangeFailsEndsWithError()
+{
+    QVERIFY(m_sim.setFaults(2, QJsonObject{{"status", 500}, {"paths", QJsonArray{"/D"}}}));
+    RefreshStatusSender *refresh = Communication::instance()->refreshStatus(target(Gym));
+    EndSpy spy(refresh);
+    QVERIFY(spy.ended());
+    QCOMPARE(spy.error.count(), 1);
+    QCOMPARE(refresh->errorCode(), ConnectionError);
+    QCOMPARE(refresh->result(), int(DataSender::Failed));
+    QCOMPARE(spy.progressValues(), QVector<double>({0.33}));
+    QCOMPARE(loggedPaths(m_sim), QStringList({"/F", "/D"}));
+}
+
+QTEST_GUILESS_MAIN(TestSimpleSenders)
+#include "tst_simplesenders.moc"
