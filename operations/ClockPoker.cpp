@@ -13,6 +13,8 @@ namespace {
 // A failed poll still counts as an update: the clock is retried after the due
 // interval, not at once.
 const int NoStatusCode = 0;
+// The cursor before the first poll, so that the first search starts at clock 0.
+const int NoClockPolled = -1;
 
 } // namespace
 
@@ -37,8 +39,10 @@ void ClockPoker::onClockTimeout()
     const QList<DevClock *> clocks = ClockRegistry::instance()->clocks();
     const int n = clocks.size();
     if (m_cursor >= n)
-        m_cursor = 0;
-    for (int i = 0; i < n; ++i) {
+        m_cursor = NoClockPolled;
+    // The search starts after the clock polled last, which comes last: when
+    // several clocks fall due together, none is polled twice in a row.
+    for (int i = 1; i <= n; ++i) {
         const int k = (m_cursor + i) % n;
         DevClock *clock = clocks.at(k);
         if (m_inFlight.contains(clock->id))

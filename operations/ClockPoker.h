@@ -39,7 +39,7 @@ private:
     void poke(DevClock *clock);
 
     QTimer m_pollTimer;
-    int m_cursor = 0;
+    int m_cursor = -1; // the clock polled last
     QList<quint64> m_inFlight;
     int m_dueAfterSeconds = DefaultDueAfterSeconds;
 };

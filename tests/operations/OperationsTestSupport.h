@@ -16,6 +16,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 namespace OperationsTestSupport {
 
 inline SenderTarget target(const QString &ip, const QString &user = QStringLiteral("admin"),
@@ -56,16 +58,21 @@ inline QStringList loggedRequests(const ClockSimControl &sim)
     return requests;
 }
 
-// Watches a sender's three endings; ended() waits for one of them.
+// Watches a sender's three endings; ended() waits for one of them. The pool
+// deletes a sender soon after its final signal, so whatever a test wants to
+// read from it is taken in the signal, by capture, while it is still alive.
 class EndSpy
 {
 public:
-    explicit EndSpy(DataSender *sender)
+    explicit EndSpy(DataSender *sender, std::function<void(DataSender *)> capture = {})
         : finished(sender, &DataSender::finished)
         , error(sender, &DataSender::error)
         , canceled(sender, &DataSender::canceled)
         , progress(sender, &DataSender::updateProgress)
+        , m_capture(std::move(capture))
     {
+        for (auto signal : {&DataSender::finished, &DataSender::error, &DataSender::canceled})
+            QObject::connect(sender, signal, &m_context, [this](DataSender *s) { record(s); });
     }
     int count() const { return finished.count() + error.count() + canceled.count(); }
     bool ended(int timeoutMs = 20000)
@@ -88,6 +95,20 @@ public:
     QSignalSpy error;
     QSignalSpy canceled;
     QSignalSpy progress;
+    int result = -1;
+    Error errorCode = NoError;
+
+private:
+    void record(DataSender *sender)
+    {
+        result = sender->result();
+        errorCode = sender->errorCode();
+        if (m_capture)
+            m_capture(sender);
+    }
+
+    std::function<void(DataSender *)> m_capture;
+    QObject m_context;
 };
 
 } // namespace OperationsTestSupport

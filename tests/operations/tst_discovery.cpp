@@ -18,6 +18,11 @@ struct OwnedClocks
 {
     QVector<DevClock *> clocks;
     ~OwnedClocks() { qDeleteAll(clocks); }
+    // Takes the finder's clocks when it ends, while it is still alive.
+    std::function<void(DataSender *)> taker()
+    {
+        return [this](DataSender *sender) { take(static_cast<DeviceFinder *>(sender)); };
+    }
     void take(DeviceFinder *finder)
     {
         clocks = finder->clocks();
@@ -75,14 +80,12 @@ bool TestDiscovery::silence(const QList<int> &clocks)
 
 void TestDiscovery::findsSupportedClocksWithTheirSettings()
 {
-    DeviceFinder *finder = Communication::instance()->findDevices("admin", "pw");
-    EndSpy spy(finder);
+    OwnedClocks found;
+    EndSpy spy(Communication::instance()->findDevices("admin", "pw"), found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
     QVERIFY(qFuzzyCompare(spy.progressValues().first(), 1.0 / 3));
     QVERIFY(spy.progressValues().last() <= 1.0);
-    OwnedClocks found;
-    found.take(finder);
 
     QCOMPARE(found.ips(), QStringList({"192.168.0.40", "192.168.0.41", "192.168.0.44"}));
     const DevClock *hall = found.clocks.at(0);
@@ -126,22 +129,22 @@ void TestDiscovery::findsSupportedClocksWithTheirSettings()
 void TestDiscovery::noRepliesFinishesWithAnEmptyList()
 {
     QVERIFY(silence({0, 1, 2, 3, 4}));
-    DeviceFinder *finder = Communication::instance()->findDevices("admin", "pw");
-    EndSpy spy(finder);
+    OwnedClocks found;
+    EndSpy spy(Communication::instance()->findDevices("admin", "pw"), found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
-    QVERIFY(finder->clocks().isEmpty());
+    QVERIFY(found.clocks.isEmpty());
     QVERIFY(m_sim.httpRequests().isEmpty());
 }
 
 void TestDiscovery::onlyUnsupportedClocksIsAnError()
 {
     QVERIFY(silence({0, 1, 4}));
-    DeviceFinder *finder = Communication::instance()->findDevices("admin", "pw");
-    EndSpy spy(finder);
+    OwnedClocks found;
+    EndSpy spy(Communication::instance()->findDevices("admin", "pw"), found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);
-    QVERIFY(finder->clocks().isEmpty());
+    QVERIFY(found.clocks.isEmpty());
     QCOMPARE(m_sim.httpRequests().size(), 2);
 }
 
@@ -153,12 +156,11 @@ void TestDiscovery::cancelDuringTheClockQueries()
         if (finder->phase() == 1)
             Communication::instance()->cancel(finder);
     });
-    EndSpy spy(finder);
+    OwnedClocks found;
+    EndSpy spy(finder, found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.canceled.count(), 1);
-    QCOMPARE(finder->result(), int(DataSender::Canceled));
-    OwnedClocks found;
-    found.take(finder);
+    QCOMPARE(spy.result, int(DataSender::Canceled));
     QCOMPARE(found.ips(), QStringList({"192.168.0.40", "192.168.0.41", "192.168.0.44"}));
     QCOMPARE(m_sim.httpRequests().size(), 1);
 }

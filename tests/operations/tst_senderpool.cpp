@@ -262,9 +262,11 @@ void TestSenderPool::simpleSenderWithoutCommandFailsAtOnce()
     pool.add(sender);
     QSignalSpy error(sender.data(), &DataSender::error);
     QSignalSpy finished(sender.data(), &DataSender::finished);
+    int result = -1;
+    connect(sender.data(), &DataSender::error, this, [&](DataSender *s) { result = s->result(); });
     QVERIFY(error.wait(2000));
     QCOMPARE(finished.count(), 0);
-    QCOMPARE(sender->result(), int(DataSender::Failed));
+    QCOMPARE(result, int(DataSender::Failed));
     QTRY_VERIFY_WITH_TIMEOUT(sender.isNull(), 2000);
 }
 
@@ -275,8 +277,10 @@ void TestSenderPool::simpleSenderWithoutTargetsFinishes()
     sender->setCommand(std::make_unique<CommandWWW>(ReadStatus, QByteArray()));
     pool.add(sender);
     QSignalSpy finished(sender, &DataSender::finished);
+    int result = -1;
+    connect(sender, &DataSender::finished, this, [&](DataSender *s) { result = s->result(); });
     QVERIFY(finished.wait(2000));
-    QCOMPARE(sender->result(), int(DataSender::Succeeded));
+    QCOMPARE(result, int(DataSender::Succeeded));
 }
 
 void TestSenderPool::simpleSenderClockIdOutsideTheTargets_data()
