@@ -106,7 +106,7 @@ void ConflictResolver::run()
         fail();
         return;
     }
-    m_interfaces = m_presetCards.isEmpty() ? allNetworkCards() : m_presetCards;
+    m_interfaces = allNetworkCards();
     m_interfaceIndex = 0;
     if (m_interfaces.isEmpty()) {
         fail();

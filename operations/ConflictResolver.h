@@ -33,8 +33,6 @@ public:
 
     // The pause between two address changes.
     void setPauseMs(int ms) { m_pause.setInterval(ms); }
-    // Interfaces to search instead of every usable one; empty means all.
-    void setCards(const QList<NetworkCardData> &cards) { m_presetCards = cards; }
 
     // The address after ip: last number plus one, or empty past 254 (and for
     // anything that is not four dotted numbers).
@@ -70,7 +68,6 @@ private:
     QList<DevClock *> m_found;
     QVector<bool> m_accepted;
     QList<NetworkCardData> m_interfaces;
-    QList<NetworkCardData> m_presetCards;
     int m_interfaceIndex = -1;
     QTimer m_pause;
 };

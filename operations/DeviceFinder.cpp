@@ -43,7 +43,7 @@ QVector<DevClock *> DeviceFinder::clocks()
 
 void DeviceFinder::run()
 {
-    m_cards = m_presetCards.isEmpty() ? allNetworkCards() : m_presetCards;
+    m_cards = allNetworkCards();
     m_cardIndex = 0;
     if (m_cards.isEmpty()) {
         fail();

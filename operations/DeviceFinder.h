@@ -28,10 +28,6 @@ public:
     // until then the finder deletes them with itself.
     QVector<DevClock *> clocks();
 
-    // Interfaces to search instead of every usable one, for callers (and
-    // tests) that know where the clocks are. An empty list means all.
-    void setCards(const QList<NetworkCardData> &cards) { m_presetCards = cards; }
-
     int phase() const { return m_phase; }
 
 public slots:
@@ -54,6 +50,5 @@ private:
     QVector<DevClock *> m_clocks;
     bool m_clocksTaken = false;
     QList<NetworkCardData> m_cards;
-    QList<NetworkCardData> m_presetCards;
     int m_cardIndex = -1;
 };

@@ -42,6 +42,7 @@ private slots:
     void cleanup();
     void answeringClockIsPolledOncePerDueInterval();
     void silentClocksAreTriedInTurn();
+    void dueClocksFollowEachOtherWithoutWaitingForTheTick();
     void sixRefusalsReachTheNoAuthenticationLimit();
     void clockRemovedDuringItsPollGetsNoSignal();
 
@@ -108,6 +109,20 @@ void TestClockPoker::silentClocksAreTriedInTurn()
         QCOMPARE(clock->lastError, NoError);
         QCOMPARE(clock->alertCounters[NtpNoConnection].counter, 20);
     }
+}
+
+void TestClockPoker::dueClocksFollowEachOtherWithoutWaitingForTheTick()
+{
+    QList<quint64> all;
+    for (int i = 50; i <= 54; ++i)
+        all << addClock(QStringLiteral("192.168.0.%1").arg(i))->id;
+    ClockPoker poker;
+    QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
+    QVERIFY(updated.wait(10000));
+    // From now on no tick comes: only the end of one poll can start the next.
+    poker.setTickInterval(3600 * 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 5, 20000);
+    QCOMPARE(ids(updated), all);
 }
 
 void TestClockPoker::sixRefusalsReachTheNoAuthenticationLimit()
