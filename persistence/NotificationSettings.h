@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+
+// One alert recipient: an e-mail address, sent to as "Cc" when copy is set,
+// as "To" otherwise.
+struct Recipient
+{
+    QString name;
+    bool copy = false;
+
+    friend bool operator==(const Recipient &a, const Recipient &b)
+    {
+        return a.name == b.name && a.copy == b.copy;
+    }
+    friend bool operator!=(const Recipient &a, const Recipient &b) { return !(a == b); }
+};
+Q_DECLARE_METATYPE(Recipient)
+
+// The e-mail alert settings, kept in the state file. The password is held in
+// clear in memory; only the state file encodes it.
+struct NotificationSettings
+{
+    static constexpr int defaultPort = 465;
+    static constexpr int defaultAuthType = 2;
+
+    QString server;
+    int port = defaultPort;
+    QString username;
+    QString password;
+    QString from;
+    bool ignoreSslErrors = false;
+    int resendMailTime = 0;
+    QList<Recipient> recipients;
+    // Kept and written back unchanged; nothing else uses them.
+    QString key;
+    QString cert;
+    bool errorConnection = false;
+    bool errorAuth = false;
+    bool errorNtpTimeout = false;
+    int authType = defaultAuthType;
+    int smtpType = 0;
+
+    friend bool operator==(const NotificationSettings &a, const NotificationSettings &b);
+    friend bool operator!=(const NotificationSettings &a, const NotificationSettings &b) { return !(a == b); }
+};
+
+// The process-wide record, read and written on the GUI thread only.
+NotificationSettings &notificationSettings();

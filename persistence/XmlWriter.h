@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// Writes the program's XML files: the "xml" processing instruction, UTF-8, one
+// space of indentation per level, every value an attribute, attributes in the
+// order they are written. The toolkit's DOM writer cannot keep that order (it
+// writes attributes in hash order), so the files are streamed by hand.
+//
+// Characters that XML 1.0 cannot hold (NUL and other C0 controls except tab,
+// line feed and carriage return, lone surrogates, U+FFFE, U+FFFF) are dropped:
+// one such character in a clock name taken from a reply would otherwise make
+// the whole state file unreadable at the next start.
+class XmlWriter
+{
+public:
+    XmlWriter();
+
+    void startElement(const char *tag);
+    void startElement(const QByteArray &tag);
+    void attribute(const char *name, const QString &value);
+    void attribute(const char *name, int value);
+    // "0" or "1".
+    void attribute(const char *name, bool value);
+    // Shortest general form with up to 6 significant digits.
+    void attribute(const char *name, float value);
+    void endElement();
+
+    // The document so far; complete once every element has been ended.
+    QByteArray data() const { return m_out; }
+
+private:
+    void closeStartTag();
+    void indent(int depth);
+    void appendEscaped(const QString &value);
+
+    QByteArray m_out;
+    QVector<QByteArray> m_openTags;
+    bool m_startTagOpen = false;
+};
