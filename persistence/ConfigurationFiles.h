@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+class ClockConfig;
+struct ClockConfigFields;
+
+// The three files a configuration is kept in: the program's own file (the
+// whole configuration), the display export and the alarms export. Writers
+// return false, with "Error: Cannot write file" in the debug log, when the
+// file could not be written; readers return null when the file is missing,
+// unreadable, ill-formed or holds no element. Readers accept any root name.
+namespace ConfigurationFiles {
+
+// Own file: root "QLXZentickConf" holding one "Configuration" element.
+QByteArray ownFileData(const ClockConfigFields &config);
+std::unique_ptr<ClockConfig> parseOwnFile(const QByteArray &data);
+bool saveConfiguration(const QString &path, const ClockConfigFields &config);
+std::unique_ptr<ClockConfig> openConfiguration(const QString &path);
+
+// Display export: only the display fields. The result of a parse holds the
+// constructor's defaults in every other field and is not marked loaded.
+QByteArray displayFileData(const ClockConfigFields &config);
+std::unique_ptr<ClockConfig> parseDisplayFile(const QByteArray &data);
+bool exportDisplay(const QString &path, const ClockConfigFields &config);
+std::unique_ptr<ClockConfig> importDisplay(const QString &path);
+
+// Alarms export: only the 30 alarms, "ALARM1" .. "ALARM30". The result of a
+// parse holds the constructor's defaults in every other field and in every
+// slot the file does not name, and is not marked loaded.
+QByteArray alarmsFileData(const ClockConfigFields &config);
+std::unique_ptr<ClockConfig> parseAlarmsFile(const QByteArray &data);
+bool exportAlarms(const QString &path, const ClockConfigFields &config);
+std::unique_ptr<ClockConfig> importAlarms(const QString &path);
+
+// "+0.0", "-0.5": fixed, one decimal, always signed.
+QString temperatureOffsetText(float value);
+
+} // namespace ConfigurationFiles

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDomElement>
+#include <QString>
+#include <QTime>
+
+#include <memory>
+
+class ClockConfig;
+struct ClockConfigFields;
+class XmlWriter;
+
+// The "Configuration" element: a complete clock configuration. It is embedded
+// in the state file under every clock and group that has one and is the
+// payload of the program's own configuration file.
+namespace ConfigurationXml {
+
+// "hh:mm"; an invalid time is written as "".
+QString timeText(const QTime &time);
+// An invalid time when the text is missing or malformed.
+QTime readTime(const QDomElement &element, const QString &name);
+
+// Writes the element, with its Time, Display and all 30 Alarm children, at
+// the writer's current position.
+void write(XmlWriter &writer, const ClockConfigFields &config);
+
+// A new configuration, marked loaded. Every Time and Display field is taken
+// from the element, so an absent attribute gives 0, false, "" or an invalid
+// time; alarms fill the slots in document order (at most 30), the others keep
+// their defaults.
+std::unique_ptr<ClockConfig> read(const QDomElement &element);
+
+} // namespace ConfigurationXml
