@@ -1,0 +1,305 @@
+#include "StateFile.h"
+
+#include "AppSettings.h"
+#include "ClockConfig.h"
+#include "ClockRegistry.h"
+#include "ConfigurationXml.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "NotificationSettings.h"
+#include "XmlFile.h"
+#include "XmlWriter.h"
+
+namespace StateFile {
+
+namespace {
+
+constexpr char fileVersion[] = "1.00";
+const QString statusTimeFormat = QStringLiteral("dd.MM.yyyy hh:mm:ss");
+
+const QString tagClockList = QStringLiteral("ClockList");
+const QString tagClock = QStringLiteral("Clock");
+const QString tagGroupList = QStringLiteral("GroupList");
+const QString tagGroup = QStringLiteral("Group");
+const QString tagClockIndex = QStringLiteral("ClockIndex");
+const QString tagConfiguration = QStringLiteral("Configuration");
+const QString tagNotifSet = QStringLiteral("NotifSet");
+const QString tagRecipients = QStringLiteral("Recipients");
+const QString tagRecipient = QStringLiteral("Recipient");
+
+QString addressText(const QHostAddress &address)
+{
+    return address.isNull() ? QString() : address.toString();
+}
+
+void writeClock(XmlWriter &w, const DevClock &clock, int index)
+{
+    w.startElement("Clock");
+    w.attribute("index", index);
+
+    w.startElement("Common");
+    w.attribute("groupId", clock.groupId);
+    w.attribute("name", clock.name);
+    w.attribute("user", clock.user);
+    // In clear: existing files and users rely on it.
+    w.attribute("password", clock.password);
+    w.attribute("firmware", clock.firmware);
+    w.attribute("productCode", clock.productCode);
+    w.attribute("deviceCode", clock.deviceCode);
+    w.endElement();
+
+    const ClockStatus &s = clock.status;
+    w.startElement("Status");
+    w.attribute("NtpSynchronization", s.NtpSynchronization);
+    w.attribute("temperature", s.temperature);
+    w.attribute("temperatureUnit", s.temperatureUnit);
+    w.attribute("brightness", s.brightness);
+    w.attribute("errorCode", s.errorCode);
+    w.attribute("remoteMode", s.remoteMode);
+    w.attribute("lastNtpServer", s.lastNtpServer);
+    w.attribute("lastSyncTime", s.lastSyncTime);
+    w.attribute("signalStrength", s.signalStrength);
+    w.attribute("lastStatusUpdate", s.lastStatusUpdate.toString(statusTimeFormat));
+    w.endElement();
+
+    const ClockNetworkSettings &n = clock.network;
+    w.startElement("Network");
+    w.attribute("DHCP", n.DHCP);
+    w.attribute("ip", n.ip);
+    w.attribute("port", n.port);
+    w.attribute("subnet", n.subnet);
+    w.attribute("gateway", n.gateway);
+    w.attribute("dnsPrimary", n.dnsPrimary);
+    w.attribute("dnsSecondary", n.dnsSecondary);
+    w.endElement();
+
+    const NetworkCardData &card = clock.networkInterface;
+    w.startElement("NetworkCardData");
+    w.attribute("name", card.name);
+    w.attribute("ip", addressText(card.ip));
+    w.attribute("netmask", addressText(card.netmask));
+    w.attribute("subnet", addressText(card.subnet));
+    w.attribute("mac", card.mac);
+    w.endElement();
+
+    if (clock.hasConfig())
+        ConfigurationXml::write(w, clock.config());
+    w.endElement();
+}
+
+void writeGroup(XmlWriter &w, const DevGroup &group, int index)
+{
+    w.startElement("Group");
+    w.attribute("index", index);
+    w.attribute("name", group.name());
+    const QList<int> &members = group.clockIndexes();
+    w.startElement("ClockList");
+    w.attribute("size", members.size());
+    for (int member : members) {
+        w.startElement("ClockIndex");
+        w.attribute("index", member);
+        w.endElement();
+    }
+    w.endElement();
+    if (const ClockConfig *config = group.config())
+        ConfigurationXml::write(w, *config);
+    w.endElement();
+}
+
+void writeNotificationSettings(XmlWriter &w, const NotificationSettings &n)
+{
+    w.startElement("NotifSet");
+    w.attribute("server", n.server);
+    w.attribute("port", n.port);
+    w.attribute("username", n.username);
+    // Base64 of the UTF-8 bytes: an encoding kept for existing files, not a
+    // protection; the file's permissions are.
+    w.attribute("password", QString::fromLatin1(n.password.toUtf8().toBase64()));
+    w.attribute("from", n.from);
+    w.attribute("ignoreSslErrors", n.ignoreSslErrors);
+    w.attribute("resendMailTime", n.resendMailTime);
+    w.attribute("key", n.key);
+    w.attribute("cert", n.cert);
+    w.attribute("authType", n.authType);
+    w.attribute("smtpType", n.smtpType);
+    w.attribute("errorConnection", n.errorConnection);
+    w.attribute("errorAuth", n.errorAuth);
+    w.attribute("errorNtpTimeout", n.errorNtpTimeout);
+    w.startElement("Recipients");
+    w.attribute("size", n.recipients.size());
+    for (const Recipient &recipient : n.recipients) {
+        w.startElement("Recipient");
+        w.attribute("name", recipient.name);
+        w.attribute("copy", recipient.copy);
+        w.endElement();
+    }
+    w.endElement();
+    w.endElement();
+}
+
+std::unique_ptr<DevClock> readClock(const QDomElement &e)
+{
+    using namespace XmlFile;
+    auto clock = std::make_unique<DevClock>();
+
+    const QDomElement common = e.firstChildElement(QStringLiteral("Common"));
+    clock->groupId = intAttribute(common, QStringLiteral("groupId"));
+    clock->name = common.attribute(QStringLiteral("name"));
+    clock->user = common.attribute(QStringLiteral("user"));
+    clock->password = common.attribute(QStringLiteral("password"));
+    clock->firmware = intAttribute(common, QStringLiteral("firmware"));
+    clock->productCode = common.attribute(QStringLiteral("productCode"));
+    clock->deviceCode = common.attribute(QStringLiteral("deviceCode"));
+
+    const QDomElement status = e.firstChildElement(QStringLiteral("Status"));
+    ClockStatus &s = clock->status;
+    s.NtpSynchronization = intAttribute(status, QStringLiteral("NtpSynchronization"));
+    s.temperature = floatAttribute(status, QStringLiteral("temperature"));
+    s.temperatureUnit = status.attribute(QStringLiteral("temperatureUnit"));
+    s.brightness = intAttribute(status, QStringLiteral("brightness"));
+    s.errorCode = status.attribute(QStringLiteral("errorCode"));
+    s.remoteMode = nonZeroAttribute(status, QStringLiteral("remoteMode"));
+    s.lastNtpServer = status.attribute(QStringLiteral("lastNtpServer"));
+    s.lastSyncTime = status.attribute(QStringLiteral("lastSyncTime"));
+    s.signalStrength = intAttribute(status, QStringLiteral("signalStrength"));
+    s.lastStatusUpdate = QDateTime::fromString(status.attribute(QStringLiteral("lastStatusUpdate")), statusTimeFormat);
+
+    const QDomElement network = e.firstChildElement(QStringLiteral("Network"));
+    ClockNetworkSettings &n = clock->network;
+    n.DHCP = oneAttribute(network, QStringLiteral("DHCP"));
+    n.ip = network.attribute(QStringLiteral("ip"));
+    n.port = intAttribute(network, QStringLiteral("port"));
+    n.subnet = network.attribute(QStringLiteral("subnet"));
+    n.gateway = network.attribute(QStringLiteral("gateway"));
+    n.dnsPrimary = network.attribute(QStringLiteral("dnsPrimary"));
+    n.dnsSecondary = network.attribute(QStringLiteral("dnsSecondary"));
+
+    clock->networkInterface.readXml(e);
+
+    const QDomElement config = e.firstChildElement(tagConfiguration);
+    if (!config.isNull())
+        clock->setConfig(*ConfigurationXml::read(config));
+    return clock;
+}
+
+std::unique_ptr<DevGroup> readGroup(const QDomElement &e)
+{
+    auto group = std::make_unique<DevGroup>();
+    group->setName(e.attribute(QStringLiteral("name")));
+    QList<int> members;
+    const QDomElement list = e.firstChildElement(tagClockList);
+    for (QDomElement m = list.firstChildElement(tagClockIndex); !m.isNull(); m = m.nextSiblingElement())
+        members.append(XmlFile::intAttribute(m, QStringLiteral("index")));
+    group->setClockIndexes(members);
+    const QDomElement config = e.firstChildElement(tagConfiguration);
+    if (!config.isNull())
+        group->setConfig(*ConfigurationXml::read(config));
+    return group;
+}
+
+void readNotificationSettings(const QDomElement &e, NotificationSettings &n)
+{
+    using namespace XmlFile;
+    n.server = e.attribute(QStringLiteral("server"));
+    n.port = intAttribute(e, QStringLiteral("port"));
+    n.username = e.attribute(QStringLiteral("username"));
+    n.password = QString::fromUtf8(QByteArray::fromBase64(e.attribute(QStringLiteral("password")).toUtf8()));
+    n.from = e.attribute(QStringLiteral("from"));
+    n.ignoreSslErrors = oneAttribute(e, QStringLiteral("ignoreSslErrors"));
+    n.resendMailTime = intAttribute(e, QStringLiteral("resendMailTime"));
+    n.key = e.attribute(QStringLiteral("key"));
+    n.cert = e.attribute(QStringLiteral("cert"));
+    n.authType = intAttribute(e, QStringLiteral("authType"));
+    n.smtpType = intAttribute(e, QStringLiteral("smtpType"));
+    n.errorConnection = oneAttribute(e, QStringLiteral("errorConnection"));
+    n.errorAuth = oneAttribute(e, QStringLiteral("errorAuth"));
+    n.errorNtpTimeout = oneAttribute(e, QStringLiteral("errorNtpTimeout"));
+    n.recipients.clear();
+    const QDomElement list = e.firstChildElement(tagRecipients);
+    for (QDomElement r = list.firstChildElement(tagRecipient); !r.isNull(); r = r.nextSiblingElement())
+        n.recipients.append({r.attribute(QStringLiteral("name")), oneAttribute(r, QStringLiteral("copy"))});
+}
+
+} // namespace
+
+Lists::Lists() = default;
+Lists::~Lists() = default;
+Lists::Lists(Lists &&) noexcept = default;
+Lists &Lists::operator=(Lists &&) noexcept = default;
+
+QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
+                     const NotificationSettings &settings)
+{
+    XmlWriter w;
+    w.startElement("QLXZentick");
+    w.attribute("version", QString::fromLatin1(fileVersion));
+
+    w.startElement("ClockList");
+    w.attribute("size", clocks.size());
+    for (int i = 0; i < clocks.size(); ++i)
+        writeClock(w, *clocks.at(i), i);
+    w.endElement();
+
+    w.startElement("GroupList");
+    w.attribute("size", groups.size());
+    for (int i = 0; i < groups.size(); ++i)
+        writeGroup(w, *groups.at(i), i);
+    w.endElement();
+
+    writeNotificationSettings(w, settings);
+    w.endElement();
+    return w.data();
+}
+
+bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings)
+{
+    QDomDocument document;
+    // Any root name and any version: older and newer files load alike.
+    const QDomElement root = XmlFile::parse(data, document);
+    if (root.isNull())
+        return false;
+
+    // The first "Clock" and every sibling after it, whatever its name.
+    const QDomElement clockList = root.firstChildElement(tagClockList);
+    for (QDomElement e = clockList.firstChildElement(tagClock); !e.isNull(); e = e.nextSiblingElement())
+        lists.clocks.push_back(readClock(e));
+    const QDomElement groupList = root.firstChildElement(tagGroupList);
+    for (QDomElement e = groupList.firstChildElement(tagGroup); !e.isNull(); e = e.nextSiblingElement())
+        lists.groups.push_back(readGroup(e));
+
+    const QDomElement notifSet = root.firstChildElement(tagNotifSet);
+    if (!notifSet.isNull())
+        readNotificationSettings(notifSet, settings);
+    return true;
+}
+
+bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
+          const NotificationSettings &settings)
+{
+    return XmlFile::write(path, serialize(clocks, groups, settings), XmlFile::Access::OwnerOnly);
+}
+
+} // namespace StateFile
+
+bool saveSettings()
+{
+    const ClockRegistry *registry = ClockRegistry::instance();
+    return StateFile::save(AppSettings::stateFilePath(), registry->clocks(), registry->groups(),
+                           notificationSettings());
+}
+
+bool loadSettings()
+{
+    QByteArray data;
+    if (!XmlFile::readData(AppSettings::stateFilePath(), data))
+        return false;
+    StateFile::Lists lists;
+    if (!StateFile::parse(data, lists, notificationSettings()))
+        return false;
+    ClockRegistry *registry = ClockRegistry::instance();
+    for (auto &clock : lists.clocks)
+        registry->addClock(clock.release());
+    for (auto &group : lists.groups)
+        registry->addGroup(group.release());
+    return true;
+}

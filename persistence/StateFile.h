@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class DevClock;
+class DevGroup;
+struct NotificationSettings;
+
+// The state file "settings.xml": the device list with each clock's last
+// status and configuration, the groups and the e-mail notification settings.
+// GUI thread only.
+namespace StateFile {
+
+// What a state file holds apart from the notification settings, in file order.
+struct Lists
+{
+    std::vector<std::unique_ptr<DevClock>> clocks;
+    std::vector<std::unique_ptr<DevGroup>> groups;
+
+    Lists();
+    ~Lists();
+    Lists(Lists &&) noexcept;
+    Lists &operator=(Lists &&) noexcept;
+};
+
+QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
+                     const NotificationSettings &settings);
+
+// Appends the clocks and groups to lists and, only when the file has a
+// "NotifSet" element, reads the notification settings into settings
+// (otherwise settings stays as it is). False, with lists and settings
+// untouched, when the data does not parse or holds no element.
+bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings);
+
+// Written through a temporary file renamed over the target, readable by its
+// owner only: the file holds the clocks' passwords in clear.
+bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
+          const NotificationSettings &settings);
+
+} // namespace StateFile
+
+// The process-wide state: ClockRegistry and notificationSettings() to and
+// from AppSettings::stateFilePath(). Saving writes the whole file; on failure
+// "Error: Cannot write file" goes to the debug log, the previous file stays
+// and false is returned. Loading appends to the registry (it runs once, on an
+// empty registry) and returns false, changing nothing, when the file is
+// missing, unreadable or ill-formed.
+bool saveSettings();
+bool loadSettings();
