@@ -6,8 +6,6 @@
 #include "OperationsTestSupport.h"
 #include "SetConfigurationSender.h"
 
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QtTest>
 
 using namespace OperationsTestSupport;
@@ -93,44 +91,6 @@ QString text(const QVector<double> &values)
         parts << QString::number(value);
     return parts.join(", ");
 }
-
-// Answers /A, /B and /C0 with fixed replies. Only for the short "/B" reply,
-// which the simulator never gives.
-class ScriptedClock : public QObject
-{
-public:
-    QMap<QByteArray, QByteArray> bodies;
-
-    bool listen(const QHostAddress &address) { return m_server.listen(address, 80); }
-
-    ScriptedClock()
-    {
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-    }
-
-private:
-    void answer(QTcpSocket *socket)
-    {
-        QByteArray &buffer = m_buffers[socket];
-        buffer += socket->readAll();
-        const int end = buffer.indexOf("\r\n\r\n");
-        if (end < 0)
-            return;
-        const QByteArray path = buffer.split(' ').value(1);
-        const QByteArray body = bodies.value(path);
-        socket->write("HTTP/1.1 200 OK\r\nCONTENT-LENGTH: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-        socket->disconnectFromHost();
-        m_buffers.remove(socket);
-    }
-
-    QTcpServer m_server;
-    QMap<QTcpSocket *, QByteArray> m_buffers;
-};
 
 } // namespace
 
@@ -246,27 +206,22 @@ void TestConfigTransfer::downloadFailingInItsSecondStepEndsWithItsKind()
 
 void TestConfigTransfer::downloadWithAShortDisplayReplyStillFinishes()
 {
-    ScriptedClock clock;
-    QVERIFY(clock.listen(QHostAddress("127.0.0.7")));
-    clock.bodies["/A"] = "A_002=2&A_003=16&A_004=1&A_005=ntp&A_006=&A_007=&A_008=&A_009=&A_010=0&A_013=1&A_014=1"
-                         "&A_015=4";
     // 18 pairs: one short of a display reply.
-    clock.bodies["/B"] = "B_000=1&B_001=9&B_002=1&B_003=9&B_004=3&B_005=1&B_006=9&B_007=5&B_008=2&B_009=1"
-                         "&B_010=01:00&B_011=02:00&B_014=1&B_015=+1.0&B_016=1&B_017=1&B_018=1.2.3.4&B_021=1";
-    QByteArray alarms = "30";
-    for (int slot = 0; slot < alarmCount; ++slot)
-        alarms += slot == 3 ? "&1&07:45&30&Selected days&65&0&0&0" : "&0&00:00&0&All days&0&0&0&0";
-    clock.bodies["/C0"] = alarms;
+    const QString shortDisplay = "B_000=1&B_001=9&B_002=1&B_003=9&B_004=3&B_005=1&B_006=9&B_007=5&B_008=2&B_009=1"
+                                 "&B_010=01:00&B_011=02:00&B_014=1&B_015=+1.0&B_016=1&B_017=1&B_018=1.2.3.4&B_021=1";
+    QVERIFY(m_sim.setFaults(2, QJsonObject{{"replyBody", shortDisplay}, {"paths", QJsonArray{"/B"}}}));
 
-    GetConfigurationSender *download = Communication::instance()->getConfiguration(target("127.0.0.7"));
+    GetConfigurationSender *download = Communication::instance()->getConfiguration(target(Three));
     std::unique_ptr<ClockConfig> downloaded;
     EndSpy spy(download, [&](DataSender *s) { downloaded = downloadedConfig(s); });
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
+    QCOMPARE(spy.progressValues(), QVector<double>({0.33, 0.66, 1.0}));
     const ClockConfig &read = *downloaded;
     const ClockConfig defaults;
+    // Time and alarms as the clock holds them, the display part untouched.
     QCOMPARE(read.TimeZone, 16);
-    QCOMPARE(read.QueryInterval, 4);
+    QCOMPARE(read.Server1, QString("ntp.three"));
     QCOMPARE(encodeDisplayConfig(read), encodeDisplayConfig(defaults));
     QVERIFY(read.loaded);
     QCOMPARE(read.alarms[3].Active, true);
@@ -274,6 +229,7 @@ void TestConfigTransfer::downloadWithAShortDisplayReplyStillFinishes()
     QCOMPARE(read.alarms[3].Duration, 30);
     QCOMPARE(read.alarms[3].SelectedDaysMode, true);
     QCOMPARE(read.alarms[3].dayMask(), 65);
+    QCOMPARE(read.alarms[4].Active, false);
 }
 
 QTEST_GUILESS_MAIN(TestConfigTransfer)
