@@ -1,0 +1,7 @@
+# The state-file loader and the configuration-file readers.
+zentick_add_fuzzer(fuzz_statefile
+    SOURCES persistence/fuzz_statefile.cpp
+    LIBS zentick_persistence)
+zentick_add_fuzzer(fuzz_configfile
+    SOURCES persistence/fuzz_configfile.cpp
+    LIBS zentick_persistence)
