@@ -10,6 +10,10 @@
 #include "XmlFile.h"
 #include "XmlWriter.h"
 
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+
 namespace StateFile {
 
 namespace {
@@ -288,14 +292,36 @@ bool saveSettings()
                            notificationSettings());
 }
 
+namespace {
+
+// A state file that cannot be loaded would be replaced by the first save
+// after start-up, and with it every clock the user ever added. Keep it
+// under another name so it can still be mended by hand.
+void keepUnloadableFile(const QString &path)
+{
+    const QString kept = path + QStringLiteral(".unreadable-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    if (QFile::rename(path, kept))
+        qDebug().noquote() << "State file could not be loaded; kept as" << kept;
+}
+
+} // namespace
+
 bool loadSettings()
 {
+    const QString path = AppSettings::stateFilePath();
     QByteArray data;
-    if (!XmlFile::readData(AppSettings::stateFilePath(), data))
+    if (!XmlFile::readData(path, data)) {
+        if (QFileInfo(path).size() > XmlFile::maxFileSize)
+            keepUnloadableFile(path);
         return false;
+    }
     StateFile::Lists lists;
-    if (!StateFile::parse(data, lists, notificationSettings()))
+    if (!StateFile::parse(data, lists, notificationSettings())) {
+        if (!data.isEmpty())
+            keepUnloadableFile(path);
         return false;
+    }
     ClockRegistry *registry = ClockRegistry::instance();
     for (auto &clock : lists.clocks)
         registry->addClock(clock.release());

@@ -49,6 +49,8 @@ bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevG
 // "Error: Cannot write file" goes to the debug log, the previous file stays
 // and false is returned. Loading appends to the registry (it runs once, on an
 // empty registry) and returns false, changing nothing, when the file is
-// missing, unreadable or ill-formed.
+// missing, unreadable or ill-formed; an ill-formed or oversized file is
+// renamed to "settings.xml.unreadable-<date>-<time>" first, so the next save
+// cannot destroy what it holds.
 bool saveSettings();
 bool loadSettings();

@@ -324,21 +324,27 @@ void TestStateFile::unloadableFileChangesNothing_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<qint64>("size"); // > 0: a sparse file of that size
+    QTest::addColumn<bool>("keptAside");
 
-    QTest::newRow("missing file (first start)") << QByteArray() << qint64(-1);
-    QTest::newRow("empty file") << QByteArray() << qint64(0);
-    QTest::newRow("not XML") << QByteArray("settings") << qint64(0);
-    QTest::newRow("truncated") << stateFile("<Clock><Common name=\"A\"/></Clock>").left(60) << qint64(0);
-    QTest::newRow("no element") << document("<!-- empty -->") << qint64(0);
-    QTest::newRow("larger than any state file") << QByteArray() << qint64(65) * 1024 * 1024;
+    QTest::newRow("missing file (first start)") << QByteArray() << qint64(-1) << false;
+    QTest::newRow("empty file") << QByteArray() << qint64(0) << false;
+    QTest::newRow("not XML") << QByteArray("settings") << qint64(0) << true;
+    QTest::newRow("truncated by a crash") << stateFile("<Clock><Common name=\"A\"/></Clock>").left(60) << qint64(0) << true;
+    QTest::newRow("no element") << document("<!-- empty -->") << qint64(0) << true;
+    QTest::newRow("larger than any state file") << QByteArray("<") << qint64(65) * 1024 * 1024 << true;
 }
 
 void TestStateFile::unloadableFileChangesNothing()
 {
     QFETCH(QByteArray, data);
     QFETCH(qint64, size);
+    QFETCH(bool, keptAside);
     const QString path = AppSettings::stateFilePath();
     QFile::remove(path);
+    const QDir folder(AppSettings::dataFolderPath());
+    const QStringList keptPattern = {QStringLiteral("settings.xml.unreadable-*")};
+    for (const QString &name : folder.entryList(keptPattern, QDir::Files))
+        QVERIFY(QFile::remove(folder.filePath(name)));
     if (size >= 0) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -353,12 +359,23 @@ void TestStateFile::unloadableFileChangesNothing()
     before.server = QStringLiteral("kept.example.org");
     notificationSettings() = before;
 
+    if (keptAside)
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^State file could not be loaded; kept as ")));
     QVERIFY(!loadSettings());
     QCOMPARE(ClockRegistry::instance()->clockCount(), 0);
     QCOMPARE(ClockRegistry::instance()->groupCount(), 1);
     QCOMPARE(notificationSettings(), before);
+
+    // The next save must not take the only copy of what the file held.
+    QVERIFY(saveSettings());
+    const QStringList kept = folder.entryList(keptPattern, QDir::Files);
+    QCOMPARE(kept.size(), keptAside ? 1 : 0);
+    if (keptAside && size == 0)
+        QCOMPARE(fileBytes(folder.filePath(kept.at(0))), data);
     ClockRegistry::resetForTest();
     QFile::remove(path);
+    for (const QString &name : kept)
+        QFile::remove(folder.filePath(name));
 }
 
 QTEST_GUILESS_MAIN(TestStateFile)
