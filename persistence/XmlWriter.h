@@ -26,6 +26,8 @@ public:
     void attribute(const char *name, bool value);
     // Shortest general form with up to 6 significant digits.
     void attribute(const char *name, float value);
+    // A literal would otherwise silently pick the bool overload.
+    void attribute(const char *name, const char *value) = delete;
     void endElement();
 
     // The document so far; complete once every element has been ended.
