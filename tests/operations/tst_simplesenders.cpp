@@ -8,6 +8,7 @@
 #include "SetConfigurationSender.h"
 #include "SetNetworkSender.h"
 #include "SimpleSender.h"
+#include "DevClock.h"
 
 #include <QtTest>
 
@@ -36,6 +37,8 @@ private slots:
     void pollCreatedDuringAnUploadWaitsForIt();
     void cancelingARunningDownloadLetsItFinish();
     void refreshWhoseSecondExchangeFailsEndsWithError();
+    void refreshReadsFirmwareNetworkAndStatus();
+    void cancelingASimpleSenderEndsItAtTheNextResult();
 
 private:
     ClockSimControl m_sim;
@@ -211,6 +214,45 @@ void TestSimpleSenders::refreshWhoseSecondExchangeFailsEndsWithError()
     QCOMPARE(spy.result, int(DataSender::Failed));
     QCOMPARE(spy.progressValues(), QVector<double>({0.33}));
     QCOMPARE(loggedPaths(m_sim), QStringList({"/F", "/D"}));
+}
+
+void TestSimpleSenders::refreshReadsFirmwareNetworkAndStatus()
+{
+    QVERIFY(m_sim.setFaults(2, QJsonObject{{"ntpWord", "timeout"}}));
+    RefreshStatusSender *refresh = Communication::instance()->refreshStatus(target(Gym, "admin", "pw", 42));
+    int firmware = 0;
+    QString name;
+    QString user;
+    int ntp = -1;
+    quint64 clockId = 0;
+    EndSpy spy(refresh, [&](DataSender *s) {
+        const DevClock *clock = static_cast<RefreshStatusSender *>(s)->refreshedClock();
+        firmware = clock->firmware;
+        name = clock->name;
+        user = clock->user;
+        ntp = clock->status.NtpSynchronization;
+        clockId = s->clockId(0);
+    });
+    QVERIFY(spy.ended());
+    QCOMPARE(spy.finished.count(), 1);
+    QCOMPARE(spy.progressValues(), QVector<double>({0.33, 0.66, 1.0}));
+    QCOMPARE(firmware, 305);
+    QCOMPARE(name, QString("Gym"));
+    QCOMPARE(user, QString("admin"));
+    QCOMPARE(ntp, int(NtpTimeout));
+    QCOMPARE(clockId, quint64(42));
+}
+
+void TestSimpleSenders::cancelingASimpleSenderEndsItAtTheNextResult()
+{
+    Communication *communication = Communication::instance();
+    GetStatusSender *sender = communication->getStatus({target(Hall), target(Gym), target(Hall)});
+    connect(sender, &DataSender::updateProgress, sender, [sender] { Communication::instance()->cancel(sender); });
+    EndSpy spy(sender);
+    QVERIFY(spy.ended());
+    QCOMPARE(spy.canceled.count(), 1);
+    QCOMPARE(spy.result, int(DataSender::Canceled));
+    QCOMPARE(spy.progressValues(), QVector<double>({1.0 / 3}));
 }
 
 QTEST_GUILESS_MAIN(TestSimpleSenders)
