@@ -1,0 +1,95 @@
+#include "SmtpServerProcess.h"
+
+#include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+// Debian's aiosmtpd belongs to the system interpreter, whatever PATH says.
+const QString systemPython = QStringLiteral("/usr/bin/python3");
+
+QString serverScript()
+{
+    return qEnvironmentVariable("ZENTICK_SOURCE_DIR") + QStringLiteral("/tests/notify/smtp_server.py");
+}
+
+} // namespace
+
+SmtpServerProcess::~SmtpServerProcess()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(3000)) {
+            m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+    }
+}
+
+bool SmtpServerProcess::makeCertificate(const QString &folder)
+{
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"),
+                   QStringLiteral("-nodes"), QStringLiteral("-keyout"), folder + QStringLiteral("/key.pem"),
+                   QStringLiteral("-out"), folder + QStringLiteral("/cert.pem"), QStringLiteral("-days"),
+                   QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
+                   QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:localhost")});
+    return openssl.waitForFinished(30000) && openssl.exitStatus() == QProcess::NormalExit
+        && openssl.exitCode() == 0;
+}
+
+bool SmtpServerProcess::start(const QString &mode, const QString &certFolder, const QString &user,
+                              const QString &password)
+{
+    QStringList args{serverScript(), QStringLiteral("--mode"), mode};
+    if (!certFolder.isEmpty())
+        args << QStringLiteral("--cert") << certFolder + QStringLiteral("/cert.pem") << QStringLiteral("--key")
+             << certFolder + QStringLiteral("/key.pem");
+    if (!user.isEmpty())
+        args << QStringLiteral("--user") << user << QStringLiteral("--password") << password;
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QObject::connect(&m_process, &QProcess::readyReadStandardOutput, [this] { readOutput(); });
+    m_process.start(systemPython, args);
+    if (!m_process.waitForStarted(10000))
+        return false;
+    QDeadlineTimer deadline(20000);
+    while (m_port == 0 && !deadline.hasExpired() && m_process.state() == QProcess::Running)
+        QTest::qWait(20);
+    return m_port != 0;
+}
+
+bool SmtpServerProcess::waitForMessages(int count, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (m_messages.size() < count && !deadline.hasExpired())
+        QTest::qWait(20);
+    return m_messages.size() >= count;
+}
+
+void SmtpServerProcess::readOutput()
+{
+    m_output += m_process.readAllStandardOutput();
+    int end;
+    while ((end = m_output.indexOf('\n')) >= 0) {
+        const QByteArray line = m_output.left(end);
+        m_output.remove(0, end + 1);
+        if (line.startsWith("PORT ")) {
+            m_port = line.mid(5).toInt();
+        } else if (line.startsWith("MESSAGE ")) {
+            const QJsonObject object = QJsonDocument::fromJson(line.mid(8)).object();
+            Message message;
+            message.from = object.value(QStringLiteral("from")).toString();
+            for (const QJsonValue &value : object.value(QStringLiteral("rcpt")).toArray())
+                message.recipients << value.toString();
+            message.data = QByteArray::fromBase64(object.value(QStringLiteral("data")).toString().toLatin1());
+            message.auth = object.value(QStringLiteral("auth")).toString();
+            message.tls = object.value(QStringLiteral("tls")).toBool();
+            m_messages << message;
+        }
+    }
+}

@@ -1,0 +1,340 @@
+#include "Smtp.h"
+#include "SmtpServerProcess.h"
+
+#include <QSignalSpy>
+#include <QSslSocket>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The client against a real server first; a scripted peer only for replies a
+// real server will not give.
+class TestSmtp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void realServer_data();
+    void realServer();
+    void injectionArrivesAsPlainText();
+    void untrustedCertificate_data();
+    void untrustedCertificate();
+    void refusedConnectionIsAStatus();
+    void scriptedPeer_data();
+    void scriptedPeer();
+    void noRecipientsStartsNothing();
+
+private:
+    QTemporaryDir m_certs;
+};
+
+namespace {
+
+constexpr int testTimeoutMs = 10000;
+const QString user = QStringLiteral("alerts");
+const QString password = QStringLiteral("s3cret");
+
+QList<Recipient> recipients(const QStringList &spec)
+{
+    // "to:a@x" or "cc:b@x"
+    QList<Recipient> list;
+    for (const QString &entry : spec)
+        list << Recipient{entry.mid(3), entry.startsWith(QLatin1String("cc:"))};
+    return list;
+}
+
+} // namespace
+
+void TestSmtp::initTestCase()
+{
+    QVERIFY(m_certs.isValid());
+    QVERIFY(SmtpServerProcess::makeCertificate(m_certs.path()));
+}
+
+void TestSmtp::realServer_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("connectionType");
+    QTest::addColumn<int>("authType");
+    QTest::addColumn<QString>("serverUser");
+    QTest::addColumn<QString>("clientPassword");
+    QTest::addColumn<QStringList>("rcpt");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QByteArray>("headers");
+    QTest::addColumn<QString>("auth");
+
+    const QStringList one{QStringLiteral("to:ops@example.test")};
+    const QStringList mixed{QStringLiteral("to:ops@example.test"), QStringLiteral("cc:boss@example.test"),
+                            QStringLiteral("to:night@example.test")};
+    const QByteArray oneHeaders = "To: ops@example.test\r\n";
+    const QByteArray mixedHeaders = "To: ops@example.test\r\nCc: boss@example.test\r\nTo: night@example.test\r\n";
+
+    QTest::newRow("no encryption, no authentication")
+        << "plain" << int(Smtp::NoEncryption) << int(Smtp::AuthNone) << QString() << QString() << one
+        << Smtp::sentText << oneHeaders << "";
+    QTest::newRow("no encryption, AUTH PLAIN, To and Cc in list order")
+        << "plain" << int(Smtp::NoEncryption) << int(Smtp::AuthPlain) << user << password << mixed
+        << Smtp::sentText << mixedHeaders << "PLAIN";
+    QTest::newRow("no encryption, AUTH LOGIN")
+        << "plain" << int(Smtp::NoEncryption) << int(Smtp::AuthLogin) << user << password << one
+        << Smtp::sentText << oneHeaders << "LOGIN";
+    QTest::newRow("STARTTLS upgrade, AUTH LOGIN")
+        << "starttls" << int(Smtp::StartTlsUpgrade) << int(Smtp::AuthLogin) << user << password << mixed
+        << Smtp::sentText << mixedHeaders << "LOGIN";
+    QTest::newRow("TLS from the start, AUTH PLAIN")
+        << "tls" << int(Smtp::TlsFromStart) << int(Smtp::AuthPlain) << user << password << one
+        << Smtp::sentText << oneHeaders << "PLAIN";
+    QTest::newRow("TLS from the start, no authentication")
+        << "tls" << int(Smtp::TlsFromStart) << int(Smtp::AuthNone) << QString() << QString() << one
+        << Smtp::sentText << oneHeaders << "";
+    QTest::newRow("AUTH LOGIN with a wrong password gets the server's 535")
+        << "plain" << int(Smtp::NoEncryption) << int(Smtp::AuthLogin) << user << "wrong" << one
+        << "535 5.7.8 Authentication credentials invalid" << QByteArray() << "";
+    QTest::newRow("AUTH PLAIN with a wrong password gets the server's 535")
+        << "tls" << int(Smtp::TlsFromStart) << int(Smtp::AuthPlain) << user << "wrong" << one
+        << "535 5.7.8 Authentication credentials invalid" << QByteArray() << "";
+}
+
+void TestSmtp::realServer()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, connectionType);
+    QFETCH(int, authType);
+    QFETCH(QString, serverUser);
+    QFETCH(QString, clientPassword);
+    QFETCH(QStringList, rcpt);
+    QFETCH(QString, status);
+    QFETCH(QByteArray, headers);
+    QFETCH(QString, auth);
+
+    SmtpServerProcess server;
+    QVERIFY(server.start(mode, m_certs.path(), serverUser, password));
+
+    Smtp smtp(authType, user, clientPassword, QStringLiteral("127.0.0.1"), server.port(), testTimeoutMs);
+    smtp.setConnectionType(connectionType);
+    smtp.setIgnoreSslErrors(true);
+    QSignalSpy spy(&smtp, &Smtp::status);
+    QVERIFY(smtp.sendMail(QStringLiteral("zentick@example.test"), recipients(rcpt), QStringLiteral("Test subject"),
+                          QStringLiteral("First line\r\nSecond line")));
+    QVERIFY(spy.wait(testTimeoutMs));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), status);
+    if (status != Smtp::sentText) {
+        QCOMPARE(server.messages().size(), 0);
+        return;
+    }
+
+    QVERIFY(server.waitForMessages(1));
+    const SmtpServerProcess::Message message = server.messages().at(0);
+    QCOMPARE(message.from, QStringLiteral("zentick@example.test"));
+    QStringList addresses;
+    for (const QString &entry : rcpt)
+        addresses << entry.mid(3);
+    QCOMPARE(message.recipients, addresses);
+    QCOMPARE(message.data,
+             headers + "From: zentick@example.test\r\nSubject: Test subject\r\n\r\nFirst line\r\nSecond line\r\n");
+    QCOMPARE(message.auth, auth);
+    QCOMPARE(message.tls, mode != QLatin1String("plain"));
+    // One status only, even when the socket closes afterwards.
+    QTest::qWait(50);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestSmtp::injectionArrivesAsPlainText()
+{
+    SmtpServerProcess server;
+    QVERIFY(server.start(QStringLiteral("plain"), QString()));
+
+    // A clock names itself; its name lands in subject and body.
+    const QString name = QStringLiteral("Lobby\r\n.\r\nRCPT TO:<evil@example.test>\r\nBcc: evil@example.test");
+    Smtp smtp(Smtp::AuthNone, QString(), QString(), QStringLiteral("127.0.0.1"), server.port(), testTimeoutMs);
+    smtp.setConnectionType(Smtp::NoEncryption);
+    QSignalSpy spy(&smtp, &Smtp::status);
+    QVERIFY(smtp.sendMail(QStringLiteral("zentick@example.test\r\nRSET"), recipients({QStringLiteral("to:ops@example.test")}),
+                          QStringLiteral("alert: ") + name, QStringLiteral("Clock name: ") + name + QStringLiteral("\n.hidden\r.")));
+    QVERIFY(spy.wait(testTimeoutMs));
+    QCOMPARE(spy.at(0).at(0).toString(), Smtp::sentText);
+    QVERIFY(server.waitForMessages(1));
+    QCOMPARE(server.messages().size(), 1);
+    const SmtpServerProcess::Message message = server.messages().at(0);
+    QCOMPARE(message.from, QStringLiteral("zentick@example.testRSET"));
+    QCOMPARE(message.recipients, QStringList{QStringLiteral("ops@example.test")});
+    QCOMPARE(message.data,
+             QByteArray("To: ops@example.test\r\n"
+                        "From: zentick@example.testRSET\r\n"
+                        "Subject: alert: Lobby.RCPT TO:<evil@example.test>Bcc: evil@example.test\r\n"
+                        "\r\n"
+                        "Clock name: Lobby\r\n"
+                        ".\r\n"
+                        "RCPT TO:<evil@example.test>\r\n"
+                        "Bcc: evil@example.test\r\n"
+                        ".hidden\r\n"
+                        ".\r\n"));
+}
+
+void TestSmtp::untrustedCertificate_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("connectionType");
+    QTest::newRow("TLS from the start") << "tls" << int(Smtp::TlsFromStart);
+    QTest::newRow("STARTTLS upgrade") << "starttls" << int(Smtp::StartTlsUpgrade);
+}
+
+void TestSmtp::untrustedCertificate()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, connectionType);
+    SmtpServerProcess server;
+    QVERIFY(server.start(mode, m_certs.path(), user, password));
+
+    Smtp smtp(Smtp::AuthLogin, user, password, QStringLiteral("127.0.0.1"), server.port(), testTimeoutMs);
+    smtp.setConnectionType(connectionType);
+    QSignalSpy spy(&smtp, &Smtp::status);
+    QVERIFY(smtp.sendMail(QStringLiteral("zentick@example.test"), recipients({QStringLiteral("to:ops@example.test")}),
+                          QStringLiteral("s"), QStringLiteral("b")));
+    QVERIFY(spy.wait(testTimeoutMs));
+    QCOMPARE(spy.at(0).at(0).toString(), QSslError(QSslError::SelfSignedCertificate).errorString());
+    QTest::qWait(50);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(server.messages().size(), 0);
+}
+
+void TestSmtp::refusedConnectionIsAStatus()
+{
+    // A port that was free a moment ago and has no listener now.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const int port = probe.serverPort();
+    probe.close();
+
+    Smtp smtp(Smtp::AuthNone, QString(), QString(), QStringLiteral("127.0.0.1"), port, testTimeoutMs);
+    smtp.setConnectionType(Smtp::NoEncryption);
+    QSignalSpy spy(&smtp, &Smtp::status);
+    QVERIFY(smtp.sendMail(QStringLiteral("a@b"), recipients({QStringLiteral("to:c@d")}), QStringLiteral("s"),
+                          QStringLiteral("b")));
+    QVERIFY(spy.wait(testTimeoutMs));
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("0 Connection refused"));
+}
+
+void TestSmtp::scriptedPeer_data()
+{
+    // Steps: "S:" the peer sends, "C:" the client's next line must be this,
+    // "R" wait until the client has read what was sent, "X" the peer hangs up.
+    QTest::addColumn<int>("connectionType");
+    QTest::addColumn<int>("authType");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("status");
+
+    const QString hello = QStringLiteral("S:220 peer ready\r\n");
+    const QString ehlo = QStringLiteral("C:EHLO localhost");
+
+    QTest::newRow("no authentication, no encryption: whole dialogue")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthNone)
+        << QStringList{hello, ehlo, "S:250 peer\r\n", "C:MAIL FROM:<f@x>", "S:250 ok\r\n", "C:RCPT TO:<a@x>",
+                       "S:250 ok\r\n", "C:RCPT TO:<b@x>", "S:250 ok\r\n", "C:DATA", "S:354 go\r\n",
+                       "C:To: a@x", "C:Cc: b@x", "C:From: f@x", "C:Subject: s", "C:", "C:one", "C:..two", "C:.",
+                       "S:250 queued\r\n", "C:QUIT", "S:221 bye\r\n"}
+        << Smtp::sentText;
+    QTest::newRow("250 where 235 is expected after AUTH PLAIN")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthPlain)
+        << QStringList{hello, ehlo, "S:250 peer\r\n", "C:AUTH PLAIN AHUAcA==", "S:250 ok\r\n"}
+        << Smtp::credentialsText;
+    QTest::newRow("535 after the LOGIN password")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthLogin)
+        << QStringList{hello, ehlo, "S:250 peer\r\n", "C:AUTH LOGIN", "S:334 VXNlcm5hbWU6\r\n", "C:dQ==",
+                       "S:334 UGFzc3dvcmQ6\r\n", "C:cA==", "S:535 5.7.8 nope\r\n"}
+        << "535 5.7.8 nope";
+    QTest::newRow("multi-line 250 arriving in pieces is one reply")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthNone)
+        << QStringList{hello, ehlo, "S:250-peer\r\n", "R", "S:250-SIZE 100", "R", "S:0\r\n250 HELP\r\n",
+                       "C:MAIL FROM:<f@x>", "S:550-no\r\n550 really not\r\n"}
+        << "550-no\n550 really not";
+    QTest::newRow("250 where 354 is expected")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthNone)
+        << QStringList{hello, ehlo, "S:250 peer\r\n", "C:MAIL FROM:<f@x>", "S:250 ok\r\n", "C:RCPT TO:<a@x>",
+                       "S:250 ok\r\n", "C:RCPT TO:<b@x>", "S:250 ok\r\n", "C:DATA", "S:250 what\r\n"}
+        << Smtp::unknownErrorText;
+    QTest::newRow("reply that is not a number")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthNone) << QStringList{"S:hi\r\n"} << "hi";
+    QTest::newRow("silence until the time-out")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthNone) << QStringList{} << Smtp::failedText;
+    QTest::newRow("silence after STARTTLS is refused by time-out")
+        << int(Smtp::StartTlsUpgrade) << int(Smtp::AuthLogin)
+        << QStringList{hello, ehlo, "S:250 peer\r\n", "C:STARTTLS"} << Smtp::failedText;
+    QTest::newRow("hang-up after the greeting")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthNone) << QStringList{hello, ehlo, "X"}
+        << "1 The remote host closed the connection";
+    QTest::newRow("hang-up instead of answering QUIT: the message was taken")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthNone)
+        << QStringList{hello, ehlo, "S:250 peer\r\n", "C:MAIL FROM:<f@x>", "S:250 ok\r\n", "C:RCPT TO:<a@x>",
+                       "S:250 ok\r\n", "C:RCPT TO:<b@x>", "S:250 ok\r\n", "C:DATA", "S:354 go\r\n",
+                       "C:To: a@x", "C:Cc: b@x", "C:From: f@x", "C:Subject: s", "C:", "C:one", "C:..two", "C:.",
+                       "S:250 queued\r\n", "C:QUIT", "X"}
+        << Smtp::sentText;
+    QTest::newRow("endless reply line is cut off")
+        << int(Smtp::NoEncryption) << int(Smtp::AuthNone)
+        << QStringList{QStringLiteral("S:220-") + QString(Smtp::maxReplyBytes + 10, QLatin1Char('x'))}
+        << Smtp::failedText;
+}
+
+void TestSmtp::scriptedPeer()
+{
+    QFETCH(int, connectionType);
+    QFETCH(int, authType);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, status);
+
+    QTcpServer peer;
+    QVERIFY(peer.listen(QHostAddress::LocalHost, 0));
+    // The time-out rows wait on a short reply timer.
+    const int timeoutMs = status == Smtp::failedText ? 1000 : testTimeoutMs;
+    Smtp smtp(authType, QStringLiteral("u"), QStringLiteral("p"), QStringLiteral("127.0.0.1"), peer.serverPort(),
+              timeoutMs);
+    smtp.setConnectionType(connectionType);
+    QSignalSpy spy(&smtp, &Smtp::status);
+    QVERIFY(smtp.sendMail(QStringLiteral("f@x"), recipients({QStringLiteral("to:a@x"), QStringLiteral("cc:b@x")}),
+                          QStringLiteral("s"), QStringLiteral("one\n.two")));
+    QVERIFY(peer.waitForNewConnection(testTimeoutMs));
+    QTcpSocket *socket = peer.nextPendingConnection();
+    QVERIFY(socket);
+    auto *client = smtp.findChild<QSslSocket *>();
+    QVERIFY(client);
+    QSignalSpy clientRead(client, &QIODevice::readyRead);
+
+    for (const QString &step : qAsConst(steps)) {
+        if (step.startsWith(QLatin1String("S:"))) {
+            clientRead.clear();
+            socket->write(step.mid(2).toUtf8());
+            QVERIFY(socket->flush() || socket->bytesToWrite() == 0);
+        } else if (step.startsWith(QLatin1String("C:"))) {
+            QTRY_VERIFY_WITH_TIMEOUT(socket->canReadLine(), testTimeoutMs);
+            QCOMPARE(socket->readLine(), step.mid(2).toUtf8() + "\r\n");
+        } else if (step == QLatin1String("R")) {
+            QVERIFY(clientRead.count() > 0 || clientRead.wait(testTimeoutMs));
+        } else if (step == QLatin1String("X")) {
+            socket->disconnectFromHost();
+        }
+    }
+    QVERIFY(spy.count() > 0 || spy.wait(testTimeoutMs));
+    QCOMPARE(spy.at(0).at(0).toString(), status);
+    // Nothing more from the client, and it has closed its end.
+    QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QAbstractSocket::UnconnectedState, testTimeoutMs);
+    QCOMPARE(socket->readAll(), QByteArray());
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestSmtp::noRecipientsStartsNothing()
+{
+    QTcpServer peer;
+    QVERIFY(peer.listen(QHostAddress::LocalHost, 0));
+    Smtp smtp(Smtp::AuthNone, QString(), QString(), QStringLiteral("127.0.0.1"), peer.serverPort(), testTimeoutMs);
+    QSignalSpy spy(&smtp, &Smtp::status);
+    QVERIFY(!smtp.sendMail(QStringLiteral("f@x"), {}, QStringLiteral("s"), QStringLiteral("b")));
+    QVERIFY(!peer.waitForNewConnection(200));
+    QCOMPARE(spy.count(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestSmtp)
+#include "tst_smtp.moc"
