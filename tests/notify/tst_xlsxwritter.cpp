@@ -1,0 +1,380 @@
+#include "ReportFormat.h"
+#include "WorkbookProbe.h"
+#include "XlsxWritter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The report workbook written for real and read back by two readers that are
+// not ours: liborcus' document model and openpyxl.
+class TestXlsxWritter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void firstRunCreatesWorkbook();
+    void laterRunsAppendRowsAndColumns();
+    void renamedClockGetsNewSheet();
+    void sheetNamesDifferingInCaseShareASheet();
+    void fileChangedOnDiskIsReadAgain();
+    void unreadableWorkbookIsNotTouched_data();
+    void unreadableWorkbookIsNotTouched();
+    void failedSaveKeepsOldFile();
+    void failedSaveAtBadPath_data();
+    void failedSaveAtBadPath();
+    void writeRunsOnWorkerOneAtATime();
+    void valueText_data();
+    void valueText();
+    void sheetName_data();
+    void sheetName();
+    void sheetNamesOfDifferentClocksDiffer();
+
+private:
+    QString path(const QString &name = QStringLiteral("report.xlsx")) const { return m_dir.filePath(name); }
+    static QByteArray bytesOf(const QString &file);
+
+    QTemporaryDir m_dir;
+};
+
+namespace {
+
+ReportRun run(const QString &path, const QString &date, const QVector<ReportEntry> &entries,
+              const QString &title = QStringLiteral("Temperature"))
+{
+    return ReportRun{path, title, date, entries};
+}
+
+const QString lobby = QStringLiteral("Lobby (192.168.0.20)");
+const QString hall = QStringLiteral("Hall (192.168.0.21)");
+
+QMap<QString, QString> cellsOf(const QList<WorkbookProbe::Sheet> &sheets, const QString &name)
+{
+    for (const WorkbookProbe::Sheet &sheet : sheets) {
+        if (sheet.name == name)
+            return sheet.cells;
+    }
+    return {};
+}
+
+QStringList namesOf(const QList<WorkbookProbe::Sheet> &sheets)
+{
+    QStringList names;
+    for (const WorkbookProbe::Sheet &sheet : sheets)
+        names << sheet.name;
+    return names;
+}
+
+QList<WorkbookProbe::Sheet> orcusRead(const QString &file)
+{
+    bool ok = false;
+    const QList<WorkbookProbe::Sheet> sheets = WorkbookProbe::readWithOrcusModel(file, &ok);
+    if (!ok)
+        qWarning("liborcus' document model could not read %s", qPrintable(file));
+    return sheets;
+}
+
+} // namespace
+
+void TestXlsxWritter::init()
+{
+    QVERIFY(m_dir.isValid());
+    QDir(m_dir.path()).removeRecursively();
+    QDir().mkpath(m_dir.path());
+}
+
+QByteArray TestXlsxWritter::bytesOf(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void TestXlsxWritter::firstRunCreatesWorkbook()
+{
+    XlsxWritter writer;
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:05",
+                                {{lobby, QStringLiteral("21.5°C")}, {hall, QStringLiteral("Invalid")}})));
+
+    const QList<WorkbookProbe::Sheet> sheets = orcusRead(path());
+    QCOMPARE(namesOf(sheets), (QStringList{lobby, hall}));
+    const QMap<QString, QString> expectedLobby{{"A1", "s:Date"}, {"B1", "s:Temperature"},
+                                               {"A2", "s:2026-12-06 10:05"}, {"B2", "s:21.5°C"}};
+    QCOMPARE(cellsOf(sheets, lobby), expectedLobby);
+    QCOMPARE(cellsOf(sheets, hall).value("B2"), QStringLiteral("s:Invalid"));
+
+    const QJsonArray python = WorkbookProbe::readWithOpenpyxl(path());
+    QCOMPARE(python.size(), 2);
+    const QJsonObject first = python.at(0).toObject();
+    QCOMPARE(first.value("name").toString(), lobby);
+    const QJsonObject cells = first.value("cells").toObject();
+    QCOMPARE(cells.keys(), (QStringList{"A1", "A2", "B1", "B2"}));
+    QCOMPARE(cells.value("B2").toArray().at(1).toString(), QStringLiteral("21.5°C"));
+    QCOMPARE(cells.value("A2").toArray().at(0).toString(), QStringLiteral("s"));
+    const QJsonObject widths = first.value("widths").toObject();
+    QCOMPARE(widths.keys(), (QStringList{"A", "B"}));
+    // The library stores a width with its padding; 25 characters read back
+    // as 25.7109375.
+    QVERIFY(qAbs(widths.value("A").toDouble() - 25.7) < 0.1);
+    const QJsonObject header = first.value("A1").toObject();
+    QCOMPARE(header.value("bold").toBool(), true);
+    QCOMPARE(header.value("size").toDouble(), 11.0);
+    QCOMPARE(header.value("align").toString(), QStringLiteral("center"));
+    QCOMPARE(header.value("border").toBool(), false);
+    const QJsonObject data = first.value("A2").toObject();
+    QCOMPARE(data.value("bold").toBool(), false);
+    QCOMPARE(data.value("align").toString(), QStringLiteral("left"));
+}
+
+void TestXlsxWritter::laterRunsAppendRowsAndColumns()
+{
+    XlsxWritter writer;
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:00", {{lobby, "21.5°C"}})));
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:05", {{lobby, "21.6°C"}})));
+    QVERIFY(writer.lastWriteUsedCache());
+    // The value type changed to brightness.
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:10", {{lobby, "40%"}}, "Brightness")));
+    // A new writer (a restart) reads the file.
+    XlsxWritter restarted;
+    QVERIFY2(restarted.writeNow(run(path(), "2026-12-06 10:15", {{lobby, "22°C"}})), qPrintable(restarted.lastError()));
+    QVERIFY(!restarted.lastWriteUsedCache());
+
+    const QMap<QString, QString> expected{
+        {"A1", "s:Date"},  {"B1", "s:Temperature"},     {"C1", "s:Brightness"},
+        {"A2", "s:2026-12-06 10:00"}, {"B2", "s:21.5°C"},
+        {"A3", "s:2026-12-06 10:05"}, {"B3", "s:21.6°C"},
+        {"A4", "s:2026-12-06 10:10"}, {"C4", "s:40%"},
+        {"A5", "s:2026-12-06 10:15"}, {"B5", "s:22°C"}};
+    QCOMPARE(cellsOf(orcusRead(path()), lobby), expected);
+    const QJsonObject widths = WorkbookProbe::readWithOpenpyxl(path()).at(0).toObject().value("widths").toObject();
+    QCOMPARE(widths.keys(), (QStringList{"A", "B", "C"}));
+}
+
+void TestXlsxWritter::renamedClockGetsNewSheet()
+{
+    XlsxWritter writer;
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:00", {{lobby, "21.5°C"}})));
+    const QString renamed = QStringLiteral("Foyer (192.168.0.20)");
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:05", {{renamed, "21.6°C"}})));
+
+    const QList<WorkbookProbe::Sheet> sheets = orcusRead(path());
+    QCOMPARE(namesOf(sheets), (QStringList{lobby, renamed}));
+    QCOMPARE(cellsOf(sheets, lobby).value("B2"), QStringLiteral("s:21.5°C"));
+    QCOMPARE(cellsOf(sheets, lobby).value("A3"), QString());
+    QCOMPARE(cellsOf(sheets, renamed).value("B2"), QStringLiteral("s:21.6°C"));
+}
+
+void TestXlsxWritter::sheetNamesDifferingInCaseShareASheet()
+{
+    // Two names a workbook cannot hold side by side; the second joins the first.
+    XlsxWritter writer;
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:00", {{lobby, "1°C"}, {lobby.toUpper(), "2°C"}})));
+    const QList<WorkbookProbe::Sheet> sheets = orcusRead(path());
+    QCOMPARE(namesOf(sheets), QStringList{lobby});
+    QCOMPARE(cellsOf(sheets, lobby).value("B3"), QStringLiteral("s:2°C"));
+}
+
+void TestXlsxWritter::fileChangedOnDiskIsReadAgain()
+{
+    XlsxWritter writer;
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:00", {{lobby, "21.5°C"}})));
+
+    // Someone else writes the workbook in between: a different file.
+    XlsxWritter other;
+    QVERIFY(other.writeNow(run(path(), "2026-12-06 10:02", {{hall, "19°C"}})));
+
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:05", {{lobby, "21.6°C"}})));
+    QVERIFY(!writer.lastWriteUsedCache());
+    const QList<WorkbookProbe::Sheet> sheets = orcusRead(path());
+    QCOMPARE(namesOf(sheets), (QStringList{lobby, hall}));
+    QCOMPARE(cellsOf(sheets, lobby).value("B3"), QStringLiteral("s:21.6°C"));
+    QCOMPARE(cellsOf(sheets, hall).value("B2"), QStringLiteral("s:19°C"));
+}
+
+void TestXlsxWritter::unreadableWorkbookIsNotTouched_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("cells stored as inline strings") << "inline" << "inline-string";
+    QTest::newRow("a formula") << "formula" << "formulas";
+    QTest::newRow("not a workbook at all") << "garbage" << "does not parse";
+    QTest::newRow("a zip cut short") << "truncated" << "does not parse";
+}
+
+void TestXlsxWritter::unreadableWorkbookIsNotTouched()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    if (kind == QLatin1String("inline")) {
+        QVERIFY(WorkbookProbe::writeInlineStringWorkbook(path()));
+    } else if (kind == QLatin1String("formula")) {
+        QVERIFY(WorkbookProbe::writeFormulaWorkbook(path()));
+    } else {
+        XlsxWritter seed;
+        QVERIFY(seed.writeNow(run(path(), "2026-12-06 10:00", {{lobby, "21.5°C"}})));
+        QByteArray bytes = bytesOf(path());
+        bytes = kind == QLatin1String("garbage") ? QByteArray("this is a note, not a workbook\n") : bytes.left(bytes.size() / 2);
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+    }
+    const QByteArray before = bytesOf(path());
+
+    XlsxWritter writer;
+    QVERIFY(!writer.writeNow(run(path(), "2026-12-06 10:05", {{lobby, "21.6°C"}})));
+    QVERIFY2(writer.lastError().contains(reason), qPrintable(writer.lastError()));
+    QCOMPARE(bytesOf(path()), before);
+    // And again at the next tick: still refused, still untouched.
+    QVERIFY(!writer.writeNow(run(path(), "2026-12-06 10:06", {{lobby, "21.6°C"}})));
+    QCOMPARE(bytesOf(path()), before);
+}
+
+void TestXlsxWritter::failedSaveKeepsOldFile()
+{
+    XlsxWritter writer;
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:00", {{lobby, "21.5°C"}})));
+    const QByteArray before = bytesOf(path());
+
+    // A sheet name the file format refuses makes the save fail half-way.
+    QVERIFY(!writer.writeNow(run(path(), "2026-12-06 10:05", {{lobby, "21.6°C"}, {"bad/name", "1°C"}})));
+    QCOMPARE(bytesOf(path()), before);
+
+    // The rows of the failed run are not carried into the next one.
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:10", {{lobby, "21.7°C"}})));
+    const QMap<QString, QString> cells = cellsOf(orcusRead(path()), lobby);
+    QCOMPARE(cells.value("A3"), QStringLiteral("s:2026-12-06 10:10"));
+    QCOMPARE(cells.value("A4"), QString());
+}
+
+void TestXlsxWritter::failedSaveAtBadPath_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("folder does not exist") << "missing/report.xlsx";
+    QTest::newRow("folder is a file") << "plain.txt/report.xlsx";
+    QTest::newRow("workbook path is a folder") << "folder";
+}
+
+void TestXlsxWritter::failedSaveAtBadPath()
+{
+    QFETCH(QString, target);
+    QFile plain(path("plain.txt"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.write("keep me");
+    plain.close();
+    QVERIFY(QDir(m_dir.path()).mkdir("folder"));
+
+    XlsxWritter writer;
+    QVERIFY(!writer.writeNow(run(path(target), "2026-12-06 10:00", {{lobby, "21.5°C"}})));
+    QCOMPARE(bytesOf(path("plain.txt")), QByteArray("keep me"));
+    QVERIFY(QFileInfo(path("folder")).isDir());
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             (QStringList{"folder", "plain.txt"}));
+}
+
+void TestXlsxWritter::writeRunsOnWorkerOneAtATime()
+{
+    XlsxWritter writer;
+    QSignalSpy finished(&writer, &XlsxWritter::writeFinished);
+    QVERIFY(writer.startWrite(run(path(), "2026-12-06 10:00", {{lobby, "21.5°C"}})));
+    QVERIFY(writer.isWriting());
+    QVERIFY(!writer.startWrite(run(path(), "2026-12-06 10:01", {{lobby, "9°C"}})));
+    QVERIFY(!writer.writeNow(run(path(), "2026-12-06 10:01", {{lobby, "9°C"}})));
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.at(0).at(0).toBool(), true);
+    QVERIFY(!writer.isWriting());
+
+    QVERIFY(writer.startWrite(run(path(), "2026-12-06 10:05", {{lobby, "21.6°C"}})));
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.at(1).at(0).toBool(), true);
+    QVERIFY(writer.lastWriteUsedCache());
+    const QMap<QString, QString> cells = cellsOf(orcusRead(path()), lobby);
+    QCOMPARE(cells.value("B2"), QStringLiteral("s:21.5°C"));
+    QCOMPARE(cells.value("B3"), QStringLiteral("s:21.6°C"));
+    QCOMPARE(cells.value("A4"), QString());
+}
+
+void TestXlsxWritter::valueText_data()
+{
+    QTest::addColumn<int>("valueType");
+    QTest::addColumn<double>("temperature");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<int>("brightness");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("temperature with unit") << 0 << double(21.5f) << "C" << 0 << "21.5°C";
+    QTest::newRow("float that is not exact in binary") << 0 << double(21.3f) << "C" << 0 << "21.3°C";
+    QTest::newRow("exactly -256 is still a reading") << 0 << -256.0 << "C" << 0 << "-256°C";
+    QTest::newRow("just below -256 is the marker") << 0 << double(-256.1f) << "C" << 0 << "Invalid";
+    QTest::newRow("never read") << 0 << double(-1000.9f) << "C" << 0 << "Invalid";
+    QTest::newRow("six significant digits") << 0 << 12.345678 << "F" << 0 << "12.3457°F";
+    QTest::newRow("brightness") << 1 << 21.5 << "C" << 40 << "40%";
+    QTest::newRow("unknown value type") << 2 << 21.5 << "C" << 40 << "";
+}
+
+void TestXlsxWritter::valueText()
+{
+    QFETCH(int, valueType);
+    QFETCH(double, temperature);
+    QFETCH(QString, unit);
+    QFETCH(int, brightness);
+    QFETCH(QString, expected);
+    QCOMPARE(ReportFormat::valueText(valueType, temperature, unit, brightness), expected);
+}
+
+void TestXlsxWritter::sheetName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain name") << "Lobby" << "192.168.0.20" << "Lobby (192.168.0.20)";
+    QTest::newRow("empty name") << "" << "192.168.0.20" << "Clock (192.168.0.20)";
+    QTest::newRow("31 characters exactly") << "Lobby by the main do" << "10.0.0.1" << "Lobby by the main do (10.0.0.1)";
+    QTest::newRow("too long") << "Entrance hall, north staircase" << "192.168.100.200"
+                              << "Entran~8a5d5c (192.168.100.200)";
+    QTest::newRow("forbidden characters") << "A/B: [1]?*" << "10.0.0.1" << "A_B_ _1___~d5a0d3 (10.0.0.1)";
+    QTest::newRow("line break in the name") << "Lo\nbby" << "10.0.0.1" << "Lo_bby~1f1d8b (10.0.0.1)";
+    QTest::newRow("apostrophe first") << "'Lobby" << "10.0.0.1" << "_Lobby~c7b8b0 (10.0.0.1)";
+}
+
+void TestXlsxWritter::sheetName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, ip);
+    QFETCH(QString, expected);
+    const QString sheet = ReportFormat::sheetName(name, ip);
+    QVERIFY2(ReportFormat::isValidSheetName(sheet), qPrintable(sheet));
+    if (expected.contains(QLatin1Char('~'))) {
+        // The digest is fixed, so compare all but its six characters.
+        const int tilde = expected.indexOf(QLatin1Char('~'));
+        QCOMPARE(sheet.left(tilde + 1), expected.left(tilde + 1));
+        QCOMPARE(sheet.mid(tilde + 7), expected.mid(tilde + 7));
+        QCOMPARE(sheet.size(), expected.size());
+    } else {
+        QCOMPARE(sheet, expected);
+    }
+    // The same clock always lands on the same sheet.
+    QCOMPARE(ReportFormat::sheetName(name, ip), sheet);
+
+    // And the file format accepts it.
+    XlsxWritter writer;
+    QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:00", {{sheet, "1°C"}})));
+    QCOMPARE(namesOf(orcusRead(path())), QStringList{sheet});
+}
+
+void TestXlsxWritter::sheetNamesOfDifferentClocksDiffer()
+{
+    const QString a = ReportFormat::sheetName(QStringLiteral("Entrance hall, north staircase A"), "10.0.0.1");
+    const QString b = ReportFormat::sheetName(QStringLiteral("Entrance hall, north staircase B"), "10.0.0.1");
+    const QString c = ReportFormat::sheetName(QStringLiteral("a:b"), "10.0.0.1");
+    const QString d = ReportFormat::sheetName(QStringLiteral("a/b"), "10.0.0.1");
+    QVERIFY(a != b);
+    QVERIFY(c != d);
+}
+
+QTEST_GUILESS_MAIN(TestXlsxWritter)
+#include "tst_xlsxwritter.moc"
