@@ -1,5 +1,6 @@
 #include "XlsxWritter.h"
 
+#include "DevClock.h"
 #include "ReportFormat.h"
 #include "WorkbookReader.h"
 #include "WorkbookWriter.h"
@@ -161,4 +162,27 @@ void XlsxWritter::onThreadFinished()
     m_lastError = job->error;
     m_lastUsedCache = job->usedCache;
     emit writeFinished(job->ok);
+}
+
+ReportRun XlsxWritter::makeRun(const QString &path, const QList<DevClock *> &clocks, int valueType,
+                               const QDateTime &now)
+{
+    ReportRun run;
+    run.path = path;
+    run.title = ReportFormat::headerTitle(valueType);
+    run.dateText = ReportFormat::dateText(now);
+    run.entries.reserve(clocks.size());
+    for (const DevClock *clock : clocks) {
+        if (!clock)
+            continue;
+        run.entries.push_back({ReportFormat::sheetName(clock->name, clock->network.ip),
+                               ReportFormat::valueText(valueType, double(clock->status.temperature),
+                                                       clock->status.temperatureUnit, clock->status.brightness)});
+    }
+    return run;
+}
+
+bool XlsxWritter::write(const QString &path, const QList<DevClock *> &clocks, int valueType)
+{
+    return writeNow(makeRun(path, clocks, valueType, QDateTime::currentDateTime()));
 }

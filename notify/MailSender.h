@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class DevClock;
+class Smtp;
+
+// Sends one mail, an alert for a clock or the test mail, through Smtp with
+// the notification settings as they are at that moment, and reports its
+// outcome through SigMailSent. Lives for one mail; its creator deletes it
+// (deferred) after SigMailSent.
+class MailSender : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int mailTimeoutMs = 5000;
+
+    explicit MailSender(QObject *parent = nullptr);
+
+    // false when nothing was sent: the clock's due kind of alert is switched
+    // off, or there is no recipient. Otherwise SigMailSent follows.
+    bool sendAlert(const DevClock &clock);
+    bool sendTest(const QString &subject, const QString &body);
+
+    void setTimeout(int timeoutMs) { m_timeoutMs = timeoutMs; }
+
+    // Whether alerts of this kind (a firstDueAlert index) are mailed.
+    static bool alertKindEnabled(int dueIndex);
+    static QString reasonText(int dueIndex);
+    static QString alertSubject(const DevClock &clock);
+    static QString alertBody(const DevClock &clock);
+
+signals:
+    void SigMailSent(const QString &status);
+
+public slots:
+    void SlotMailSent(const QString &status);
+
+private:
+    bool send(const QString &subject, const QString &body);
+
+    Smtp *m_smtp = nullptr;
+    int m_timeoutMs = mailTimeoutMs;
+};

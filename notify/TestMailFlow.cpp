@@ -1,0 +1,61 @@
+#include "TestMailFlow.h"
+
+#include "AppIdentity.h"
+#include "MailSender.h"
+#include "Smtp.h"
+
+TestMailFlow::TestMailFlow(QObject *parent) : QObject(parent), m_timeoutMs(MailSender::mailTimeoutMs)
+{
+}
+
+TestMailFlow::~TestMailFlow()
+{
+    delete m_sender;
+}
+
+QString TestMailFlow::subject()
+{
+    return tr("%1 Notification Test").arg(appDisplayName());
+}
+
+QString TestMailFlow::body()
+{
+    return tr("This is %1 notification test e-mail.").arg(appDisplayName());
+}
+
+void TestMailFlow::request()
+{
+    if (m_sender)
+        return;
+    const Choice choice = m_asker ? m_asker() : Choice::SendOnly;
+    if (choice == Choice::Cancel)
+        return;
+    if (choice == Choice::SaveAndSend && m_saver)
+        m_saver();
+
+    m_sender = new MailSender(this);
+    m_sender->setTimeout(m_timeoutMs);
+    connect(m_sender, &MailSender::SigMailSent, this, &TestMailFlow::onMailSent);
+    if (!m_sender->sendTest(subject(), body())) {
+        release();
+        emit finished(false, tr("Test e-mail sent failed."));
+    }
+}
+
+void TestMailFlow::onMailSent(const QString &status)
+{
+    release();
+    if (status == Smtp::sentText)
+        emit finished(true, tr("Test e-mail has been sent successfully."));
+    else
+        emit finished(false, tr("Test e-mail sent failed") + QStringLiteral(":\n") + status);
+}
+
+void TestMailFlow::release()
+{
+    if (!m_sender)
+        return;
+    m_sender->disconnect(this);
+    m_sender->deleteLater();
+    m_sender = nullptr;
+}
