@@ -11,18 +11,8 @@ constexpr int replyOk = 250;
 constexpr int replyAuthSuccess = 235;
 constexpr int replyAuthContinue = 334;
 constexpr int replyStartInput = 354;
-constexpr int replyCodeLength = 3;
 
 const QByteArray ehloCommand = QByteArrayLiteral("EHLO localhost");
-
-bool isAllDigits(const QByteArray &text)
-{
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-    }
-    return !text.isEmpty();
-}
 
 } // namespace
 
@@ -166,40 +156,15 @@ void Smtp::readyRead()
         return;
     }
     m_replyTimer->start(m_timeoutMs);
-    m_buffer += m_socket->readAll();
+    m_buffer.append(m_socket->readAll());
 
     QString reply;
     int code = -1;
-    while (!m_reported && takeReply(reply, code))
+    while (!m_reported && m_buffer.takeReply(reply, code))
         handleReply(reply, code);
 
     if (!m_reported && m_buffer.size() > maxReplyBytes)
         fail(failedText);
-}
-
-bool Smtp::takeReply(QString &reply, int &code)
-{
-    QStringList lines;
-    int start = 0;
-    while (true) {
-        const int end = m_buffer.indexOf('\n', start);
-        if (end < 0)
-            return false;
-        QByteArray line = m_buffer.mid(start, end - start);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        start = end + 1;
-        lines << QString::fromUtf8(line);
-        const bool continuation = line.size() > replyCodeLength && line.at(replyCodeLength) != ' ';
-        if (!continuation) {
-            const QByteArray digits = line.left(replyCodeLength);
-            code = digits.size() == replyCodeLength && isAllDigits(digits) ? digits.toInt() : -1;
-            break;
-        }
-    }
-    m_buffer.remove(0, start);
-    reply = lines.join(QLatin1Char('\n'));
-    return true;
 }
 
 void Smtp::sendCommand(const QByteArray &command)

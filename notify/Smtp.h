@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NotificationSettings.h"
+#include "SmtpReplyBuffer.h"
 
 #include <QAbstractSocket>
 #include <QByteArray>
@@ -90,9 +91,6 @@ private slots:
     void timerTimeout();
 
 private:
-    // Takes one complete reply (all lines up to the final one) from the
-    // buffer; false when the final line has not arrived yet.
-    bool takeReply(QString &reply, int &code);
     void handleReply(const QString &reply, int code);
     void sendCommand(const QByteArray &command);
     void fail(const QString &text);
@@ -116,5 +114,5 @@ private:
 
     bool m_ignoreSslErrors = false;
     bool m_reported = false;
-    QByteArray m_buffer;
+    SmtpReplyBuffer m_buffer;
 };

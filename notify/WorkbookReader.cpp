@@ -269,6 +269,60 @@ private:
     std::vector<std::unique_ptr<Sheet>> m_sheets;
 };
 
+// The zip reader allocates what an entry's header claims before it inflates
+// anything, so a forged or damaged header could ask for gigabytes. Every
+// size is checked against a bound first, in the central directory and in
+// each local header.
+constexpr quint32 maxPartBytes = 256u * 1024u * 1024u;
+constexpr quint32 endOfDirectorySignature = 0x06054b50;
+constexpr quint32 directoryEntrySignature = 0x02014b50;
+constexpr quint32 localHeaderSignature = 0x04034b50;
+constexpr int endOfDirectorySize = 22;
+constexpr int maxCommentSize = 0xffff;
+constexpr int directoryEntrySize = 46;
+constexpr int localHeaderSize = 30;
+
+quint32 le32(const QByteArray &bytes, qint64 at)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData() + at);
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+quint16 le16(const QByteArray &bytes, qint64 at)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData() + at);
+    return quint16(p[0] | p[1] << 8);
+}
+
+bool zipSizesWithinBounds(const QByteArray &bytes)
+{
+    const qint64 size = bytes.size();
+    qint64 end = -1;
+    for (qint64 at = size - endOfDirectorySize; at >= 0 && at >= size - endOfDirectorySize - maxCommentSize; --at) {
+        if (le32(bytes, at) == endOfDirectorySignature) {
+            end = at;
+            break;
+        }
+    }
+    if (end < 0)
+        return false;
+    const int entries = le16(bytes, end + 10);
+    qint64 entry = le32(bytes, end + 16);
+    for (int i = 0; i < entries; ++i) {
+        if (entry < 0 || entry + directoryEntrySize > size || le32(bytes, entry) != directoryEntrySignature)
+            return false;
+        if (le32(bytes, entry + 20) > maxPartBytes || le32(bytes, entry + 24) > maxPartBytes)
+            return false;
+        const qint64 local = le32(bytes, entry + 42);
+        if (local + localHeaderSize > size || le32(bytes, local) != localHeaderSignature)
+            return false;
+        if (le32(bytes, local + 18) > maxPartBytes || le32(bytes, local + 22) > maxPartBytes)
+            return false;
+        entry += directoryEntrySize + le16(bytes, entry + 28) + le16(bytes, entry + 30) + le16(bytes, entry + 32);
+    }
+    return true;
+}
+
 // The parser leaves inline-string cells empty; finding them takes a look at
 // the sheet parts themselves.
 bool holdsInlineStrings(const QByteArray &bytes)
@@ -301,7 +355,9 @@ bool WorkbookReader::read(const QByteArray &bytes, Workbook &workbook, QString *
     ReadState state;
     Workbook result;
     try {
-        if (holdsInlineStrings(bytes)) {
+        if (!zipSizesWithinBounds(bytes)) {
+            state.refuse(QStringLiteral("the workbook does not parse: damaged or oversized zip entries"));
+        } else if (holdsInlineStrings(bytes)) {
             state.refuse(QStringLiteral("the workbook holds inline-string cells"));
         } else {
             Factory factory(result, state);
