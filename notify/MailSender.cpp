@@ -18,6 +18,12 @@ MailSender::MailSender(QObject *parent) : QObject(parent)
 {
 }
 
+bool MailSender::alertsSwitchedOn()
+{
+    const NotificationSettings &settings = notificationSettings();
+    return settings.errorNtpTimeout || settings.errorConnection || settings.errorAuth;
+}
+
 bool MailSender::alertKindEnabled(int dueIndex)
 {
     const NotificationSettings &settings = notificationSettings();

@@ -26,6 +26,9 @@ public:
 
     void setTimeout(int timeoutMs) { m_timeoutMs = timeoutMs; }
 
+    // Any of the three alert kinds is switched on (the window asks before
+    // closing then).
+    static bool alertsSwitchedOn();
     // Whether alerts of this kind (a firstDueAlert index) are mailed.
     static bool alertKindEnabled(int dueIndex);
     static QString reasonText(int dueIndex);

@@ -133,6 +133,16 @@ void Workbook::setText(int sheet, std::uint32_t row, std::uint32_t column, const
     setText(sheet, row, column, std::string_view(utf8.constData(), std::size_t(utf8.size())));
 }
 
+void Workbook::setPooledText(int sheet, std::uint32_t row, std::uint32_t column, std::uint32_t index)
+{
+    if (index >= m_texts.size())
+        return;
+    Cell cell;
+    cell.kind = Kind::Text;
+    cell.text = index;
+    put(sheet, row, column, cell);
+}
+
 void Workbook::setNumber(int sheet, std::uint32_t row, std::uint32_t column, double value)
 {
     Cell cell;

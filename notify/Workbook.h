@@ -64,6 +64,8 @@ public:
 
     void setText(int sheet, std::uint32_t row, std::uint32_t column, std::string_view utf8);
     void setText(int sheet, std::uint32_t row, std::uint32_t column, const QString &text);
+    // A text already in the pool, by its index.
+    void setPooledText(int sheet, std::uint32_t row, std::uint32_t column, std::uint32_t index);
     void setNumber(int sheet, std::uint32_t row, std::uint32_t column, double value);
     void setBoolean(int sheet, std::uint32_t row, std::uint32_t column, bool value);
     // The pooled text index for utf8, adding it when new.

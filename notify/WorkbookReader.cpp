@@ -125,7 +125,7 @@ public:
             return;
         }
         if (inRange(row, col))
-            m_workbook.setText(m_index, std::uint32_t(row), std::uint32_t(col), m_workbook.pooledText(pooled));
+            m_workbook.setPooledText(m_index, std::uint32_t(row), std::uint32_t(col), pooled);
     }
     void set_value(ss::row_t row, ss::col_t col, double value) override
     {

@@ -181,6 +181,11 @@ int main(int argc, char **argv)
     // not count for the ticks.
     if (argc == 3 && qstrcmp(argv[1], "--build") == 0)
         return makeWorkbook(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    // For profiling: only the read and the write of a built workbook.
+    if (argc == 3 && qstrcmp(argv[1], "--steps") == 0) {
+        printBreakdown(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
 
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));

@@ -26,6 +26,7 @@ private slots:
     void deliveredKindWaitsForResendInterval_data();
     void deliveredKindWaitsForResendInterval();
     void clockRemovedWhileMailInFlight();
+    void smtpReleasedAfterItsStatus();
     void testMail_data();
     void testMail();
     void secondTestRequestWhileRunningDoesNothing();
@@ -244,6 +245,22 @@ void TestAlertMail::clockRemovedWhileMailInFlight()
     QVERIFY(!sender);
     // The event loop goes on without the clock and its mail.
     QTest::qWait(100);
+}
+
+void TestAlertMail::smtpReleasedAfterItsStatus()
+{
+    // The listener deletes the sender at once; the client must still go.
+    auto *sender = new MailSender;
+    bool heard = false;
+    connect(sender, &MailSender::SigMailSent, this, [&heard, sender](const QString &status) {
+        heard = status == Smtp::sentText;
+        delete sender;
+    });
+    QVERIFY(sender->sendTest(QStringLiteral("s"), QStringLiteral("b")));
+    QPointer<Smtp> smtp = sender->findChild<Smtp *>();
+    QVERIFY(smtp);
+    QTRY_VERIFY_WITH_TIMEOUT(heard, waitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!smtp, waitMs);
 }
 
 void TestAlertMail::testMail_data()

@@ -2,6 +2,8 @@
 #include "SmtpServerProcess.h"
 
 #include <QSignalSpy>
+#include <QSslCertificate>
+#include <QSslKey>
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -31,6 +33,24 @@ private:
 };
 
 namespace {
+
+// A scripted peer that can switch to TLS when its script says so.
+class ScriptedServer : public QTcpServer
+{
+public:
+    QSslCertificate certificate;
+    QSslKey key;
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        socket->setLocalCertificate(certificate);
+        socket->setPrivateKey(key);
+        addPendingConnection(socket);
+    }
+};
 
 constexpr int testTimeoutMs = 10000;
 const QString user = QStringLiteral("alerts");
@@ -221,7 +241,8 @@ void TestSmtp::refusedConnectionIsAStatus()
 void TestSmtp::scriptedPeer_data()
 {
     // Steps: "S:" the peer sends, "C:" the client's next line must be this,
-    // "R" wait until the client has read what was sent, "X" the peer hangs up.
+    // "R" wait until the client has read what was sent, "X" the peer hangs up,
+    // "T" the peer starts TLS.
     QTest::addColumn<int>("connectionType");
     QTest::addColumn<int>("authType");
     QTest::addColumn<QStringList>("steps");
@@ -256,6 +277,11 @@ void TestSmtp::scriptedPeer_data()
         << QStringList{hello, ehlo, "S:250 peer\r\n", "C:MAIL FROM:<f@x>", "S:250 ok\r\n", "C:RCPT TO:<a@x>",
                        "S:250 ok\r\n", "C:RCPT TO:<b@x>", "S:250 ok\r\n", "C:DATA", "S:250 what\r\n"}
         << Smtp::unknownErrorText;
+    QTest::newRow("clear text sent with the STARTTLS go-ahead is dropped")
+        << int(Smtp::StartTlsUpgrade) << int(Smtp::AuthLogin)
+        << QStringList{hello, ehlo, "S:250 peer\r\n", "C:STARTTLS", "S:220 go\r\n250-injected\r\n250 x\r\n", "T",
+                       ehlo, "S:250 peer\r\n", ehlo, "S:250 peer\r\n", "C:AUTH LOGIN", "S:535 no\r\n"}
+        << "535 no";
     QTest::newRow("reply that is not a number")
         << int(Smtp::NoEncryption) << int(Smtp::AuthNone) << QStringList{"S:hi\r\n"} << "hi";
     QTest::newRow("silence until the time-out")
@@ -286,18 +312,25 @@ void TestSmtp::scriptedPeer()
     QFETCH(QStringList, steps);
     QFETCH(QString, status);
 
-    QTcpServer peer;
+    ScriptedServer peer;
+    QFile certificate(m_certs.filePath("cert.pem"));
+    QFile key(m_certs.filePath("key.pem"));
+    QVERIFY(certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly));
+    peer.certificate = QSslCertificate(certificate.readAll());
+    peer.key = QSslKey(key.readAll(), QSsl::Ec);
+    QVERIFY(!peer.key.isNull());
     QVERIFY(peer.listen(QHostAddress::LocalHost, 0));
     // The time-out rows wait on a short reply timer.
     const int timeoutMs = status == Smtp::failedText ? 1000 : testTimeoutMs;
     Smtp smtp(authType, QStringLiteral("u"), QStringLiteral("p"), QStringLiteral("127.0.0.1"), peer.serverPort(),
               timeoutMs);
     smtp.setConnectionType(connectionType);
+    smtp.setIgnoreSslErrors(true);
     QSignalSpy spy(&smtp, &Smtp::status);
     QVERIFY(smtp.sendMail(QStringLiteral("f@x"), recipients({QStringLiteral("to:a@x"), QStringLiteral("cc:b@x")}),
                           QStringLiteral("s"), QStringLiteral("one\n.two")));
     QVERIFY(peer.waitForNewConnection(testTimeoutMs));
-    QTcpSocket *socket = peer.nextPendingConnection();
+    auto *socket = static_cast<QSslSocket *>(peer.nextPendingConnection());
     QVERIFY(socket);
     auto *client = smtp.findChild<QSslSocket *>();
     QVERIFY(client);
@@ -315,6 +348,8 @@ void TestSmtp::scriptedPeer()
             QVERIFY(clientRead.count() > 0 || clientRead.wait(testTimeoutMs));
         } else if (step == QLatin1String("X")) {
             socket->disconnectFromHost();
+        } else if (step == QLatin1String("T")) {
+            socket->startServerEncryption();
         }
     }
     QVERIFY(spy.count() > 0 || spy.wait(testTimeoutMs));
