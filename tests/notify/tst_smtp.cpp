@@ -56,11 +56,11 @@ constexpr int testTimeoutMs = 10000;
 const QString user = QStringLiteral("alerts");
 const QString password = QStringLiteral("s3cret");
 
-QList<Recipient> recipients(const QStringList &spec)
+QList<Recipient> recipients(const QStringList &entries)
 {
     // "to:a@x" or "cc:b@x"
     QList<Recipient> list;
-    for (const QString &entry : spec)
+    for (const QString &entry : entries)
         list << Recipient{entry.mid(3), entry.startsWith(QLatin1String("cc:"))};
     return list;
 }
