@@ -68,8 +68,6 @@ public:
                   const QString &body);
 
     SmtpState state() const { return m_state; }
-    // The complete message as it goes after DATA (without the final ".").
-    QByteArray message() const { return m_message; }
 
     // Header values travel on one line: a CR or LF would start a new header or
     // an SMTP command, so both are removed.
