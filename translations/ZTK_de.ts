@@ -1,4 +1,735 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
+<context>
+    <name>ChoiceLists</name>
+    <message>
+        <source>Europe</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>UTC - 12:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 11:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 10:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 9:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 9:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 8:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 7:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 6:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 5:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 4:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 3:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 3:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 2:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 1:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC 0:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 1:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 2:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 3:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 3:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 4:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 4:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 5:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 5:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 5:45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 6:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 6:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 7:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 8:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 8:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 8:45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 9:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 9:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 10:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 10:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 11:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 11:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 12:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 12:45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 13:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 14:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzter</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DNY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NDY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YDN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indoor standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indoor dynamic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outdoor standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outdoor dynamic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Celcius [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrenheit [°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave basic mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave full mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClockPrinter</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>no reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClockRegistry</name>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationFileActions</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Zentick configuration files (*.qlxztc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zentick configuration files (*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock configuration files (*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration loaded successfully</source>
+        <translation>Konfiguration erfolgreich geladen</translation>
+    </message>
+    <message>
+        <source>Configuration loaded failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration saved successfully</source>
+        <translation>Konfiguration erfolgreich gespeichert</translation>
+    </message>
+    <message>
+        <source>Configuration save failed</source>
+        <translation>Speichern der Konfiguration fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Configuration exported successfully</source>
+        <translation>Konfiguration erfolgreich exportiert</translation>
+    </message>
+    <message>
+        <source>Configuration export failed</source>
+        <translation>Export der Konfiguration fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Configuration import successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration import failed</source>
+        <translation>Import der Konfiguration fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>DevClock</name>
+    <message>
+        <source>Synchronized</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message>
+        <source>Last synchronization time</source>
+        <translation>Letzte Synchronisierung um</translation>
+    </message>
+    <message>
+        <source>Ntp server timeout</source>
+        <translation>Zeitüberschreitung des NTP-Servers</translation>
+    </message>
+    <message>
+        <source>Last synchronization</source>
+        <translation>Letzte Synchronisierung</translation>
+    </message>
+    <message>
+        <source>Connection error</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+    <message>
+        <source>Ntp synchronization disabled</source>
+        <translation>NTP-Synchronisierung deaktiviert</translation>
+    </message>
+    <message>
+        <source>No status available</source>
+        <translation>Kein Status verfügbar</translation>
+    </message>
+    <message>
+        <source>No authentication</source>
+        <translation>Keine Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Last status update</source>
+        <translation>Letzte Statusaktualisierung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Authorization error</source>
+        <translation>Autorisierungsfehler</translation>
+    </message>
+    <message>
+        <source>Device is not responding</source>
+        <translation>Gerät antwortet nicht</translation>
+    </message>
+    <message>
+        <source> - IP duplicate found</source>
+        <translation> - doppelte IP-Adresse gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAbout</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Finds, sets up and watches LED wall clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright QLX Devices. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Error</name>
+    <message>
+        <source>Authorization error</source>
+        <translation>Autorisierungsfehler</translation>
+    </message>
+    <message>
+        <source>No response</source>
+        <translation>Keine Antwort</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Host nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Incorrect data sent or function is unsupported</source>
+        <translation>Falsche Daten gesendet oder Funktion nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Unable connect to device</source>
+        <translation>Keine Verbindung zum Gerät möglich</translation>
+    </message>
+    <message>
+        <source>An error occured:</source>
+        <translation>Ein Fehler ist aufgetreten:</translation>
+    </message>
+</context>
+<context>
+    <name>MailSender</name>
+    <message>
+        <source>Ntp server timeout</source>
+        <translation>Zeitüberschreitung des NTP-Servers</translation>
+    </message>
+    <message>
+        <source>Connection error</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+    <message>
+        <source>No authentication</source>
+        <translation>Keine Authentifizierung</translation>
+    </message>
+    <message>
+        <source>alert: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Clock name: </source>
+        <translation>Name der Uhr: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group: </source>
+        <translation>Gruppe: </translation>
+    </message>
+    <message>
+        <source>Error code: </source>
+        <translation>Fehlercode: </translation>
+    </message>
+</context>
+<context>
+    <name>NetworkCardChoices</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormat</name>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>TestMailFlow</name>
+    <message>
+        <source>%1 Notification Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is %1 notification test e-mail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test e-mail sent failed.</source>
+        <translation>Senden der Test-E-Mail fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Test e-mail has been sent successfully.</source>
+        <translation>Die Test-E-Mail wurde erfolgreich gesendet.</translation>
+    </message>
+    <message>
+        <source>Test e-mail sent failed</source>
+        <translation>Senden der Test-E-Mail fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerTcp</name>
+    <message>
+        <source>Failed to connect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. There&apos;s no data to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. Unable to send any data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. Only %1 of %2 bytes sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkerUdp</name>
+    <message>
+        <source>Send failed. There&apos;s no data to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. Unable to send any data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. Only %1 of %2 bytes sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

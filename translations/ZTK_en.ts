@@ -1,4 +1,735 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>ChoiceLists</name>
+    <message>
+        <source>Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 12:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 11:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 10:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 9:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 9:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 8:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 7:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 6:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 5:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 4:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 3:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 3:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 2:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC - 1:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC 0:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 1:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 2:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 3:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 3:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 4:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 4:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 5:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 5:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 5:45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 6:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 6:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 7:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 8:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 8:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 8:45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 9:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 9:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 10:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 10:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 11:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 11:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 12:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 12:45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 13:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC + 14:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DNY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NDY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YDN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indoor standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indoor dynamic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outdoor standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outdoor dynamic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Celcius [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrenheit [°F]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave basic mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave full mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClockPrinter</name>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClockRegistry</name>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationFileActions</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zentick configuration files (*.qlxztc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zentick configuration files (*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock configuration files (*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration loaded successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration loaded failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration saved successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration save failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration exported successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration export failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration import successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration import failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DevClock</name>
+    <message>
+        <source>Synchronized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last synchronization time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ntp server timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ntp synchronization disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No status available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No authentication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last status update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authorization error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device is not responding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - IP duplicate found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogAbout</name>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds, sets up and watches LED wall clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright QLX Devices. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Error</name>
+    <message>
+        <source>Authorization error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect data sent or function is unsupported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable connect to device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An error occured:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailSender</name>
+    <message>
+        <source>Ntp server timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No authentication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alert: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error code: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkCardChoices</name>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormat</name>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TestMailFlow</name>
+    <message>
+        <source>%1 Notification Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is %1 notification test e-mail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test e-mail sent failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test e-mail has been sent successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test e-mail sent failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkerTcp</name>
+    <message>
+        <source>Failed to connect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. There&apos;s no data to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. Unable to send any data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. Only %1 of %2 bytes sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkerUdp</name>
+    <message>
+        <source>Send failed. There&apos;s no data to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. Unable to send any data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed. Only %1 of %2 bytes sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

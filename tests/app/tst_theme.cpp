@@ -29,6 +29,7 @@ private slots:
     void localeMapping();
     void storedLanguageWinsOverLocale();
     void windowMainResetsLanguageToEnglish();
+    void catalogueFoundFromAnotherFolder();
 
 private:
     void setDesktopDark(bool dark);
@@ -240,6 +241,23 @@ void TestTheme::windowMainResetsLanguageToEnglish()
     QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), 0);
     QCOMPARE(window.windowTitle(), QString("QLX Zentick"));
     QCOMPARE(WindowMain::instance(), &window);
+}
+
+void TestTheme::catalogueFoundFromAnotherFolder()
+{
+    // Started from a folder without translations/: the catalogue beside the
+    // program is used.
+    QTemporaryDir elsewhere;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    LanguageManager::setLanguage(5);
+    const QString german = QCoreApplication::translate("Error", "Authorization error");
+    LanguageManager::setLanguage(0);
+    const QString english = QCoreApplication::translate("Error", "Authorization error");
+    QDir::setCurrent(previous);
+
+    QCOMPARE(german, QString("Autorisierungsfehler"));
+    QCOMPARE(english, QString("Authorization error"));
 }
 
 QTEST_MAIN(TestTheme)
