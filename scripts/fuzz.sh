@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 
 mode="${1:-smoke}"
 export CCACHE_BASEDIR="$PWD"
+# Builds from another clone of the tree reuse the same cache entries.
+export CCACHE_NOHASHDIR=1
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTICK_FUZZ=ON >/dev/null
 
 targets=$(cmake --build build-fuzz --target help | sed -n 's/^\(fuzz_[a-z0-9_]*\):.*/\1/p' | { grep -v '_autogen' || true; } | sort -u)

@@ -10,6 +10,8 @@ scripts/install-deps.sh
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export CCACHE_BASEDIR="$PWD"
+# Builds from another clone of the tree reuse the same cache entries.
+export CCACHE_NOHASHDIR=1
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENTICK_SANITIZE=ON >/dev/null
 cmake --build build-asan
