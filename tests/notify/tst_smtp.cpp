@@ -326,7 +326,7 @@ void TestSmtp::scriptedPeer()
     QVERIFY(!peer.key.isNull());
     QVERIFY(peer.listen(QHostAddress::LocalHost, 0));
     // The time-out rows wait on a short reply timer.
-    const int timeoutMs = status == Smtp::failedText ? 1000 : testTimeoutMs;
+    const int timeoutMs = status == Smtp::failedText ? 2000 : testTimeoutMs;
     Smtp smtp(authType, QStringLiteral("u"), QStringLiteral("p"), QStringLiteral("127.0.0.1"), peer.serverPort(),
               timeoutMs);
     smtp.setConnectionType(connectionType);
