@@ -1,0 +1,73 @@
+#include "CliApplication.h"
+
+#include "ClockCommands.h"
+#include "CliCommandLine.h"
+#include "CliOutput.h"
+#include "CliSession.h"
+#include "MailCommands.h"
+#include "MonitorCommand.h"
+#include "SearchCommands.h"
+#include "StateCommands.h"
+
+namespace CliApplication {
+
+namespace {
+
+int dispatch(CliSession &session)
+{
+    switch (session.invocation().command) {
+    case CliCommand::Help:
+        break;
+    case CliCommand::Discover:
+        return SearchCommands::discover(session);
+    case CliCommand::List:
+        return StateCommands::list(session);
+    case CliCommand::Add:
+        return StateCommands::add(session);
+    case CliCommand::Remove:
+        return StateCommands::remove(session);
+    case CliCommand::Status:
+        return ClockCommands::status(session);
+    case CliCommand::ConfigGet:
+        return ClockCommands::configGet(session);
+    case CliCommand::ConfigSet:
+        return ClockCommands::configSet(session);
+    case CliCommand::ConfigShow:
+        return StateCommands::configShow(session);
+    case CliCommand::Name:
+        return ClockCommands::name(session);
+    case CliCommand::Network:
+        return ClockCommands::network(session);
+    case CliCommand::Password:
+        return ClockCommands::password(session);
+    case CliCommand::ResolveConflicts:
+        return SearchCommands::resolveConflicts(session);
+    case CliCommand::TestMail:
+        return MailCommands::testMail(session);
+    case CliCommand::Monitor: {
+        MonitorCommand monitor(session);
+        return monitor.run();
+    }
+    }
+    session.output().line(CliCommandLine::usage());
+    return ExitSuccess;
+}
+
+} // namespace
+
+int run(const QStringList &arguments, bool progressOnTerminal)
+{
+    CliInvocation invocation;
+    QString error;
+    const bool parsed = CliCommandLine::parse(arguments, invocation, error);
+    CliOutput output(invocation.json);
+    if (!parsed) {
+        output.message(QStringLiteral("zentick-cli: ") + error);
+        output.message(CliCommandLine::usage());
+        return ExitUsage;
+    }
+    CliSession session(invocation, output, progressOnTerminal);
+    return dispatch(session);
+}
+
+} // namespace CliApplication

@@ -1,0 +1,108 @@
+#include "CliSession.h"
+
+#include "AppSettings.h"
+#include "ClockRegistry.h"
+#include "DataSender.h"
+#include "DevClock.h"
+#include "StateFile.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+
+CliSession::CliSession(const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal)
+    : m_invocation(invocation)
+    , m_output(output)
+    , m_progress(std::make_unique<ProgressIndicator>(output.errorStream(), progressOnTerminal))
+{
+}
+
+CliSession::~CliSession() = default;
+
+int CliSession::loadState()
+{
+    const QString path = AppSettings::stateFilePath();
+    if (!QFileInfo::exists(path))
+        return ExitSuccess;
+    if (loadSettings())
+        return ExitSuccess;
+    return m_output.failed(QStringLiteral("Cannot read the device list %1; it was left as it is.").arg(path));
+}
+
+bool CliSession::saveState()
+{
+    if (saveSettings())
+        return true;
+    m_output.message(QStringLiteral("Cannot write the device list %1.").arg(AppSettings::stateFilePath()));
+    return false;
+}
+
+bool CliSession::findInterface(const QString &address, NetworkCardData &card)
+{
+    const QHostAddress wanted(address);
+    for (const NetworkCardData &candidate : allNetworkCards()) {
+        if (candidate.ip == wanted) {
+            card = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CliSession::resolveTarget(const QString &ip, Target &target)
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    target = Target();
+    for (int i = 0; i < registry->clockCount(); ++i) {
+        if (registry->clockAt(i)->network.ip == ip) {
+            target.listed = registry->clockAt(i);
+            target.index = i;
+            break;
+        }
+    }
+
+    DevClock scratch;
+    if (target.listed) {
+        scratch.firmware = target.listed->firmware;
+        scratch.user = target.listed->user;
+        scratch.password = target.listed->password;
+        scratch.networkInterface = target.listed->networkInterface;
+        scratch.id = target.listed->id;
+    }
+    scratch.network.ip = ip;
+    if (m_invocation.hasOption(QStringLiteral("user")))
+        scratch.user = m_invocation.option(QStringLiteral("user"));
+    if (m_invocation.hasOption(QStringLiteral("password")))
+        scratch.password = m_invocation.option(QStringLiteral("password"));
+    if (m_invocation.hasOption(QStringLiteral("interface"))) {
+        const QString address = m_invocation.option(QStringLiteral("interface"));
+        if (!findInterface(address, scratch.networkInterface)) {
+            m_output.message(QStringLiteral("No local network interface has the address %1.").arg(address));
+            return false;
+        }
+    }
+    target.target = SenderTarget::fromClock(scratch);
+    return true;
+}
+
+CliSession::Outcome CliSession::runSender(DataSender *sender, const QString &label,
+                                          const std::function<void(DataSender *)> &onEnd)
+{
+    QEventLoop loop;
+    Outcome outcome = Outcome::Failed;
+    auto end = [&](DataSender *ended, Outcome how) {
+        outcome = how;
+        if (onEnd)
+            onEnd(ended);
+        loop.quit();
+    };
+    QObject::connect(sender, &DataSender::updateProgress, m_progress.get(), &ProgressIndicator::setProgress);
+    QObject::connect(sender, &DataSender::finished, &loop,
+                     [&](DataSender *ended) { end(ended, Outcome::Finished); });
+    QObject::connect(sender, &DataSender::error, &loop, [&](DataSender *ended) { end(ended, Outcome::Failed); });
+    QObject::connect(sender, &DataSender::canceled, &loop,
+                     [&](DataSender *ended) { end(ended, Outcome::Canceled); });
+    m_progress->start(label);
+    loop.exec();
+    m_progress->finish();
+    return outcome;
+}

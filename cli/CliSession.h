@@ -1,0 +1,62 @@
+#pragma once
+
+#include "CliCommandLine.h"
+#include "CliOutput.h"
+#include "ProgressIndicator.h"
+#include "SenderTarget.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class DataSender;
+class DevClock;
+
+// What every command handler of one run shares: the parsed command line, the
+// output streams, the progress display and the access to the state file.
+class CliSession
+{
+public:
+    CliSession(const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal);
+    ~CliSession();
+
+    const CliInvocation &invocation() const { return m_invocation; }
+    CliOutput &output() { return m_output; }
+    ProgressIndicator &progress() { return *m_progress; }
+
+    // Reads the state file into the registry and the notification settings.
+    // A missing file is an empty list. A file that exists but cannot be read
+    // fails the run: saving after that would replace the user's device list
+    // with an empty one. Returns ExitSuccess or the exit status.
+    int loadState();
+    // Writes the state file; false, with a message, when it could not be written.
+    bool saveState();
+
+    // A clock to talk to and where it came from.
+    struct Target
+    {
+        SenderTarget target;
+        DevClock *listed = nullptr; // the clock on the device list, if any
+        int index = -1;             // its position there
+    };
+    // --user, --password and --interface when given, else the listed clock's
+    // values, else empty credentials and the default interface. False, with
+    // a message, when --interface names no local interface.
+    bool resolveTarget(const QString &ip, Target &target);
+    // The local interface with this address; false when there is none.
+    static bool findInterface(const QString &address, NetworkCardData &card);
+
+    // What became of a sender.
+    enum class Outcome { Finished, Failed, Canceled };
+    // Waits for a queued sender to end, showing progress under label. onEnd
+    // runs while the sender still exists (the pool deletes it right after),
+    // so results must be read there.
+    Outcome runSender(DataSender *sender, const QString &label,
+                      const std::function<void(DataSender *)> &onEnd = {});
+
+private:
+    CliInvocation m_invocation;
+    CliOutput &m_output;
+    std::unique_ptr<ProgressIndicator> m_progress;
+};

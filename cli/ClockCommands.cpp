@@ -1,0 +1,291 @@
+#include "ClockCommands.h"
+
+#include "CliSession.h"
+#include "ClockPrinter.h"
+#include "ClockRegistry.h"
+#include "Communication.h"
+#include "ConfigurationFileActions.h"
+#include "ConfigurationFiles.h"
+#include "DevClock.h"
+#include "GetConfigurationSender.h"
+#include "RefreshStatusSender.h"
+#include "SetConfigurationSender.h"
+#include "SetNetworkSender.h"
+#include "SimpleSender.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+
+#include <memory>
+
+namespace ClockCommands {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ClockCommands", text);
+}
+
+QString clockLabel(const CliSession::Target &target, const QString &ip)
+{
+    return target.listed ? target.listed->name : ip;
+}
+
+// The failure kind of a single-target command. The sender's own error stays
+// "no error" for these commands; the kind that matters is the target's.
+Error targetError(const SimpleSender &sender)
+{
+    const QVector<Error> errors = sender.errors();
+    if (!errors.isEmpty() && errors.constFirst() != NoError)
+        return errors.constFirst();
+    return sender.errorCode();
+}
+
+struct SimpleResult
+{
+    bool succeeded = false;
+    Error error = NoError;
+};
+
+// Runs a one-exchange command and keeps what the caller needs from it.
+SimpleResult runSimple(CliSession &session, SimpleSender *sender, const QString &label)
+{
+    SimpleResult result;
+    result.error = ConnectionError;
+    session.runSender(sender, label, [&result](DataSender *ended) {
+        auto *simple = static_cast<SimpleSender *>(ended);
+        result.succeeded = simple->result() == DataSender::Succeeded && !simple->succeeded().contains(false);
+        result.error = targetError(*simple);
+    });
+    return result;
+}
+
+int reportSimple(CliSession &session, const SimpleResult &result, const QString &ip, const QString &success,
+                 QJsonObject json)
+{
+    CliOutput &out = session.output();
+    if (!result.succeeded)
+        return out.operationFailed(result.error);
+    json.insert(QStringLiteral("ip"), ip);
+    json.insert(QStringLiteral("succeeded"), true);
+    out.document(json);
+    out.text(success);
+    return ExitSuccess;
+}
+
+QJsonObject networkJson(const ClockNetworkSettings &settings)
+{
+    return {{QStringLiteral("ip"), settings.ip},
+            {QStringLiteral("subnet"), settings.subnet},
+            {QStringLiteral("gateway"), settings.gateway},
+            {QStringLiteral("DHCP"), settings.DHCP},
+            {QStringLiteral("dhcpOpt42"), settings.dhcpOpt42},
+            {QStringLiteral("dhcpOptPrivate"), settings.dhcpOptPrivate},
+            {QStringLiteral("disableRemoteAccess"), settings.disableRemoteAccess},
+            {QStringLiteral("dhcpPrivateOptNumber"), settings.dhcpPrivateOptNumber},
+            {QStringLiteral("webPanelTimeout"), settings.webPanelTimeout},
+            {QStringLiteral("dnsPrimary"), settings.dnsPrimary},
+            {QStringLiteral("dnsSecondary"), settings.dnsSecondary}};
+}
+
+} // namespace
+
+int status(CliSession &session)
+{
+    if (const int loaded = session.loadState())
+        return loaded;
+    const QString ip = session.invocation().arguments.at(0);
+    CliSession::Target target;
+    if (!session.resolveTarget(ip, target))
+        return ExitFailed;
+
+    // The listed clock takes the refresh as the window's would (in memory only:
+    // this command does not change the state file); an unlisted one gets a record of its own.
+    std::unique_ptr<DevClock> unlisted;
+    DevClock *shown = target.listed;
+    if (!shown) {
+        unlisted = std::make_unique<DevClock>();
+        unlisted->network.ip = ip;
+        shown = unlisted.get();
+    }
+    Error error = ConnectionError;
+    RefreshStatusSender *sender = Communication::instance()->refreshStatus(target.target);
+    const CliSession::Outcome outcome =
+        session.runSender(sender, tr("Refreshing status"), [shown, &error](DataSender *ended) {
+            error = ended->errorCode();
+            const DevClock *refreshed = static_cast<RefreshStatusSender *>(ended)->refreshedClock();
+            if (ended->result() != DataSender::Succeeded || !refreshed)
+                return;
+            shown->updateFrom(*refreshed);
+            if (refreshed->status.lastStatusUpdate.isValid())
+                shown->status.lastStatusUpdate = refreshed->status.lastStatusUpdate;
+            shown->lastError = refreshed->lastError;
+        });
+    if (outcome != CliSession::Outcome::Finished)
+        return session.output().operationFailed(error == NoError ? ConnectionError : error);
+
+    CliOutput &out = session.output();
+    out.document(ClockPrinter::clockJson(*shown, target.index));
+    out.text(ClockPrinter::clockDetails(*shown));
+    return ExitSuccess;
+}
+
+int configGet(CliSession &session)
+{
+    if (const int loaded = session.loadState())
+        return loaded;
+    const CliInvocation &invocation = session.invocation();
+    const QString ip = invocation.arguments.at(0);
+    const QString path = invocation.option(QStringLiteral("output"));
+    CliSession::Target target;
+    if (!session.resolveTarget(ip, target))
+        return ExitFailed;
+
+    std::unique_ptr<ClockConfig> config;
+    Error error = ConnectionError;
+    GetConfigurationSender *sender = Communication::instance()->getConfiguration(target.target);
+    const CliSession::Outcome outcome =
+        session.runSender(sender, tr("Downloading configuration"), [&config, &error](DataSender *ended) {
+            error = ended->errorCode();
+            const DevClock *downloaded = static_cast<GetConfigurationSender *>(ended)->downloadedClock();
+            if (ended->result() == DataSender::Succeeded && downloaded)
+                config = ClockConfig::copy(downloaded->config());
+        });
+    CliOutput &out = session.output();
+    if (outcome != CliSession::Outcome::Finished || !config)
+        return out.operationFailed(error == NoError ? ConnectionError : error);
+    // A part that did not decode leaves defaults behind; a file made from
+    // that would look like a real configuration and overwrite clocks with it.
+    if (!config->loaded)
+        return out.operationFailed(IncorrectData);
+
+    if (!ConfigurationFiles::saveConfiguration(path, *config)) {
+        const auto texts = ConfigurationFileActions::texts(ConfigurationFileActions::Action::SaveAs);
+        return out.failed(texts.failure + QStringLiteral(": ") + path);
+    }
+    out.document({{QStringLiteral("ip"), ip}, {QStringLiteral("file"), path}, {QStringLiteral("saved"), true}});
+    out.text(tr("Clock %1 configuration downloaded").arg(clockLabel(target, ip)) + QStringLiteral(": ") + path);
+    return ExitSuccess;
+}
+
+int configSet(CliSession &session)
+{
+    if (const int loaded = session.loadState())
+        return loaded;
+    const CliInvocation &invocation = session.invocation();
+    const QString path = invocation.arguments.at(0);
+    const QStringList ips = invocation.arguments.mid(1);
+    CliOutput &out = session.output();
+
+    const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(path);
+    if (!config) {
+        const auto texts = ConfigurationFileActions::texts(ConfigurationFileActions::Action::Open);
+        return out.failed(texts.failure + QStringLiteral(": ") + path);
+    }
+    QList<SenderTarget> targets;
+    for (const QString &ip : ips) {
+        CliSession::Target target;
+        if (!session.resolveTarget(ip, target))
+            return ExitFailed;
+        targets.append(target.target);
+    }
+
+    QVector<bool> succeeded;
+    Error error = ConnectionError;
+    SetConfigurationSender *sender = Communication::instance()->setConfiguration(*config, targets);
+    const CliSession::Outcome outcome =
+        session.runSender(sender, tr("Sending configuration"), [&succeeded, &error](DataSender *ended) {
+            succeeded = static_cast<SetConfigurationSender *>(ended)->succeeded();
+            error = ended->errorCode();
+        });
+    if (outcome == CliSession::Outcome::Canceled)
+        return out.operationFailed(error);
+
+    QJsonArray results;
+    QList<QStringList> rows;
+    int failedCount = 0;
+    for (int i = 0; i < ips.size(); ++i) {
+        const bool ok = outcome == CliSession::Outcome::Finished && i < succeeded.size() && succeeded.at(i);
+        failedCount += ok ? 0 : 1;
+        results.append(QJsonObject{{QStringLiteral("ip"), ips.at(i)}, {QStringLiteral("succeeded"), ok}});
+        rows.append({ips.at(i), ok ? tr("sent") : tr("failed")});
+    }
+    out.document({{QStringLiteral("file"), path}, {QStringLiteral("results"), results}});
+    out.text(ClockPrinter::formatTable(rows));
+    if (outcome == CliSession::Outcome::Failed)
+        return out.operationFailed(error);
+    if (failedCount > 0)
+        return out.failed(tr("The configuration did not reach %1 of %2 clocks.").arg(failedCount).arg(ips.size()));
+    out.text(tr("Configuration was sent successfully."));
+    return ExitSuccess;
+}
+
+int name(CliSession &session)
+{
+    if (const int loaded = session.loadState())
+        return loaded;
+    const QString ip = session.invocation().arguments.at(0);
+    const QString newName = session.invocation().arguments.at(1);
+    CliSession::Target target;
+    if (!session.resolveTarget(ip, target))
+        return ExitFailed;
+    SimpleSender *sender = Communication::instance()->setName(target.target, newName);
+    const SimpleResult result = runSimple(session, sender, tr("Sending name"));
+    return reportSimple(session, result, ip, tr("Name changed successfully."), {{QStringLiteral("name"), newName}});
+}
+
+int network(CliSession &session)
+{
+    if (const int loaded = session.loadState())
+        return loaded;
+    const CliInvocation &in = session.invocation();
+    const QString ip = in.arguments.at(0);
+    CliSession::Target target;
+    if (!session.resolveTarget(ip, target))
+        return ExitFailed;
+
+    ClockNetworkSettings settings;
+    if (target.listed)
+        settings = target.listed->network;
+    else
+        settings.ip = ip;
+    settings.ip = in.option(QStringLiteral("ip"), settings.ip);
+    settings.subnet = in.option(QStringLiteral("subnet"), settings.subnet);
+    settings.gateway = in.option(QStringLiteral("gateway"), settings.gateway);
+    settings.dnsPrimary = in.option(QStringLiteral("dns1"), settings.dnsPrimary);
+    settings.dnsSecondary = in.option(QStringLiteral("dns2"), settings.dnsSecondary);
+    if (in.hasOption(QStringLiteral("dhcp")))
+        settings.DHCP = in.onOption(QStringLiteral("dhcp"));
+    if (in.hasOption(QStringLiteral("dhcp-opt42")))
+        settings.dhcpOpt42 = in.onOption(QStringLiteral("dhcp-opt42"));
+    if (in.hasOption(QStringLiteral("dhcp-private")))
+        settings.dhcpOptPrivate = in.onOption(QStringLiteral("dhcp-private"));
+    if (in.hasOption(QStringLiteral("remote-access")))
+        settings.disableRemoteAccess = !in.onOption(QStringLiteral("remote-access"));
+    settings.dhcpPrivateOptNumber = in.intOption(QStringLiteral("dhcp-private-number"), settings.dhcpPrivateOptNumber);
+    settings.webPanelTimeout = in.intOption(QStringLiteral("web-timeout"), settings.webPanelTimeout);
+
+    // Addressed to where the clock is now, not to the address being set.
+    SetNetworkSender *sender = Communication::instance()->setNetwork(target.target, settings);
+    const SimpleResult result = runSimple(session, sender, tr("Sending network settings"));
+    return reportSimple(session, result, ip, tr("Network settings changed successfully."),
+                        {{QStringLiteral("settings"), networkJson(settings)}});
+}
+
+int password(CliSession &session)
+{
+    if (const int loaded = session.loadState())
+        return loaded;
+    const CliInvocation &in = session.invocation();
+    const QString ip = in.arguments.at(0);
+    CliSession::Target target;
+    if (!session.resolveTarget(ip, target))
+        return ExitFailed;
+    SimpleSender *sender = Communication::instance()->setPassword(target.target, in.option(QStringLiteral("old")),
+                                                                  in.option(QStringLiteral("new")));
+    const SimpleResult result = runSimple(session, sender, tr("Sending password"));
+    return reportSimple(session, result, ip, tr("Password changed successfully."), {});
+}
+
+} // namespace ClockCommands

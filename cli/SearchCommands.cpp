@@ -1,0 +1,143 @@
+#include "SearchCommands.h"
+
+#include "CliSession.h"
+#include "ClockPrinter.h"
+#include "ClockRegistry.h"
+#include "Communication.h"
+#include "ConflictResolver.h"
+#include "DevClock.h"
+#include "DeviceFinder.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+
+#include <memory>
+#include <vector>
+
+namespace SearchCommands {
+
+namespace {
+
+const char defaultFirstIp[] = "192.168.0.12";
+const char defaultFirstMac[] = "02-A7-3C-DC-00-00";
+
+QString tr(const char *text, int n = -1)
+{
+    return QCoreApplication::translate("SearchCommands", text, nullptr, n);
+}
+
+int searchFailed(CliSession &session, Error error)
+{
+    if (allNetworkCards().isEmpty())
+        return session.output().failed(tr("No usable local network interface to search on."));
+    return session.output().operationFailed(error);
+}
+
+} // namespace
+
+int discover(CliSession &session)
+{
+    if (const int loaded = session.loadState())
+        return loaded;
+    const CliInvocation &in = session.invocation();
+    const bool add = in.hasOption(QStringLiteral("add"));
+    CliOutput &out = session.output();
+    ClockRegistry *registry = ClockRegistry::instance();
+
+    std::vector<std::unique_ptr<DevClock>> found;
+    Error error = NoError;
+    DeviceFinder *finder =
+        Communication::instance()->findDevices(in.option(QStringLiteral("user")), in.option(QStringLiteral("password")));
+    const CliSession::Outcome outcome = session.runSender(finder, tr("Device search"), [&found, &error](DataSender *ended) {
+        error = ended->errorCode();
+        if (ended->result() != DataSender::Succeeded)
+            return;
+        for (DevClock *clock : static_cast<DeviceFinder *>(ended)->clocks())
+            found.emplace_back(clock);
+    });
+    if (outcome != CliSession::Outcome::Finished)
+        return searchFailed(session, error);
+
+    QList<DevClock *> candidates;
+    for (const auto &clock : found)
+        candidates.append(clock.get());
+    const QList<bool> listed = registry->alreadyListed(candidates);
+
+    // A clock already on the list is not added a second time: the window asks
+    // first, and a script cannot answer.
+    QJsonArray clocks;
+    QList<ClockPrinter::TableRow> rows;
+    int addedCount = 0;
+    for (size_t i = 0; i < found.size(); ++i) {
+        DevClock *clock = found.at(i).get();
+        const bool wasListed = listed.value(int(i));
+        int index = -1;
+        if (add && !wasListed) {
+            registry->addClock(found.at(i).release());
+            index = registry->indexOfClock(clock);
+            ++addedCount;
+        }
+        QJsonObject object = ClockPrinter::clockJson(*clock, index);
+        object.insert(QStringLiteral("listed"), wasListed);
+        object.insert(QStringLiteral("added"), index >= 0);
+        clocks.append(object);
+        QString note = wasListed ? tr("already listed") : (index >= 0 ? tr("added") : QString());
+        if (!note.isEmpty() && clock->lastError != NoError)
+            note += QStringLiteral(", ");
+        if (clock->lastError != NoError)
+            note += clock->lastErrorText();
+        rows.append({clock, index, QString(), note});
+    }
+    if (addedCount > 0 && !session.saveState())
+        return ExitFailed;
+
+    out.document({{QStringLiteral("clocks"), clocks}});
+    if (found.empty())
+        out.text(tr("No devices found."));
+    else
+        out.text(ClockPrinter::clockTable(rows));
+    return ExitSuccess;
+}
+
+int resolveConflicts(CliSession &session)
+{
+    const CliInvocation &in = session.invocation();
+    CliOutput &out = session.output();
+    ConflictResolver *resolver = Communication::instance()->resolveConflicts(
+        in.option(QStringLiteral("user")), in.option(QStringLiteral("password")),
+        in.option(QStringLiteral("first-ip"), QLatin1String(defaultFirstIp)),
+        in.option(QStringLiteral("first-mac"), QLatin1String(defaultFirstMac)));
+    if (in.hasOption(QStringLiteral("pause-ms")))
+        resolver->setPauseMs(in.intOption(QStringLiteral("pause-ms"), ConflictResolver::DefaultPauseMs));
+
+    int foundCount = 0;
+    int changedCount = 0;
+    Error error = NoError;
+    const CliSession::Outcome outcome =
+        session.runSender(resolver, tr("Resolving address conflicts"), [&](DataSender *ended) {
+            auto *done = static_cast<ConflictResolver *>(ended);
+            foundCount = done->foundCount();
+            changedCount = done->changedCount();
+            error = ended->errorCode();
+        });
+    if (outcome == CliSession::Outcome::Failed)
+        return searchFailed(session, error);
+
+    out.document({{QStringLiteral("found"), foundCount}, {QStringLiteral("changed"), changedCount}});
+    if (foundCount == 0) {
+        out.text(tr("No devices was found."));
+        return ExitSuccess;
+    }
+    const QString summary = tr("MAC and IP address changed for %1 out of %2 found.")
+                                .arg(tr("%n clocks(s)", changedCount), tr("%n device(s)", foundCount));
+    out.text(summary);
+    // The resolver gives up (canceled) when no clock took its new address.
+    if (outcome == CliSession::Outcome::Canceled || changedCount < foundCount) {
+        return out.failed(tr("%1 of %2 clocks found did not take their new addresses.")
+                              .arg(foundCount - changedCount)
+                              .arg(foundCount));
+    }
+    return ExitSuccess;
+}
+
+} // namespace SearchCommands

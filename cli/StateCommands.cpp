@@ -1,0 +1,149 @@
+#include "StateCommands.h"
+
+#include "ClockPrinter.h"
+#include "ClockRegistry.h"
+#include "CliSession.h"
+#include "ConfigPrinter.h"
+#include "ConfigurationFileActions.h"
+#include "ConfigurationFiles.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+
+#include <QJsonArray>
+
+#include <memory>
+
+namespace StateCommands {
+
+namespace {
+
+QString groupName(const DevClock &clock)
+{
+    const DevGroup *group = ClockRegistry::instance()->groupOfClock(&clock);
+    return group ? group->name() : QString();
+}
+
+} // namespace
+
+int list(CliSession &session)
+{
+    if (const int status = session.loadState())
+        return status;
+    ClockRegistry *registry = ClockRegistry::instance();
+    CliOutput &out = session.output();
+
+    if (out.json()) {
+        QJsonArray clocks;
+        for (int i = 0; i < registry->clockCount(); ++i)
+            clocks.append(ClockPrinter::clockJson(*registry->clockAt(i), i));
+        QJsonArray groups;
+        for (int i = 0; i < registry->groupCount(); ++i)
+            groups.append(ClockPrinter::groupJson(*registry->groupAt(i), i));
+        out.document({{QStringLiteral("clocks"), clocks}, {QStringLiteral("groups"), groups}});
+        return ExitSuccess;
+    }
+
+    if (registry->clockCount() == 0) {
+        out.text(QStringLiteral("The device list is empty."));
+    } else {
+        QList<ClockPrinter::TableRow> rows;
+        for (int i = 0; i < registry->clockCount(); ++i) {
+            const DevClock *clock = registry->clockAt(i);
+            rows.append({clock, i, groupName(*clock), QString()});
+        }
+        out.text(ClockPrinter::clockTable(rows));
+    }
+    if (registry->groupCount() > 0) {
+        QList<QStringList> groupRows = {{QStringLiteral("Group"), QStringLiteral("Clocks")}};
+        for (int i = 0; i < registry->groupCount(); ++i) {
+            const DevGroup *group = registry->groupAt(i);
+            QStringList members;
+            for (int member : group->clockIndexes())
+                members << QString::number(member);
+            groupRows.append({group->name(), members.isEmpty() ? QStringLiteral("-") : members.join(QLatin1Char(' '))});
+        }
+        out.text(QStringLiteral("\n") + ClockPrinter::formatTable(groupRows));
+    }
+    return ExitSuccess;
+}
+
+int add(CliSession &session)
+{
+    if (const int status = session.loadState())
+        return status;
+    const CliInvocation &invocation = session.invocation();
+    const QString ip = invocation.arguments.at(0);
+    ClockRegistry *registry = ClockRegistry::instance();
+    CliOutput &out = session.output();
+
+    // The window lets an operator add a second record for an address after a
+    // question; a script that runs twice must not fill the list with copies.
+    for (const DevClock *clock : registry->clocks()) {
+        if (clock->network.ip == ip)
+            return out.failed(QStringLiteral("A clock with the address %1 is already on the device list.").arg(ip));
+    }
+
+    auto clock = std::make_unique<DevClock>();
+    clock->network.ip = ip;
+    clock->user = invocation.option(QStringLiteral("user"));
+    clock->password = invocation.option(QStringLiteral("password"));
+    if (invocation.hasOption(QStringLiteral("interface"))) {
+        const QString address = invocation.option(QStringLiteral("interface"));
+        if (!CliSession::findInterface(address, clock->networkInterface))
+            return out.failed(QStringLiteral("No local network interface has the address %1.").arg(address));
+    }
+    DevClock *added = clock.release();
+    registry->addClock(added);
+    if (!session.saveState())
+        return ExitFailed;
+
+    const int index = registry->indexOfClock(added);
+    out.document({{QStringLiteral("added"), ClockPrinter::clockJson(*added, index)}});
+    out.text(QStringLiteral("Clock %1 added to the device list as number %2.").arg(ip).arg(index));
+    return ExitSuccess;
+}
+
+int remove(CliSession &session)
+{
+    if (const int status = session.loadState())
+        return status;
+    const QString ip = session.invocation().arguments.at(0);
+    ClockRegistry *registry = ClockRegistry::instance();
+    CliOutput &out = session.output();
+
+    // Discovery lists a clock once per reply, so one address may stand on the
+    // list more than once; every record of it goes.
+    QJsonArray removed;
+    QStringList lines;
+    for (int i = registry->clockCount() - 1; i >= 0; --i) {
+        const DevClock *clock = registry->clockAt(i);
+        if (clock->network.ip != ip)
+            continue;
+        removed.prepend(ClockPrinter::clockJson(*clock, i));
+        lines.prepend(QStringLiteral("Clock %1 (IP: %2) removed from the device list.").arg(clock->name, ip));
+        registry->removeClock(i);
+    }
+    if (removed.isEmpty())
+        return out.failed(QStringLiteral("No clock with the address %1 is on the device list.").arg(ip));
+    if (!session.saveState())
+        return ExitFailed;
+    out.document({{QStringLiteral("removed"), removed}});
+    out.text(lines.join(QLatin1Char('\n')));
+    return ExitSuccess;
+}
+
+int configShow(CliSession &session)
+{
+    const QString path = session.invocation().arguments.at(0);
+    CliOutput &out = session.output();
+    const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(path);
+    if (!config) {
+        const auto texts = ConfigurationFileActions::texts(ConfigurationFileActions::Action::Open);
+        return out.failed(texts.failure + QStringLiteral(": ") + path);
+    }
+    out.document(ConfigPrinter::configJson(*config));
+    out.text(ConfigPrinter::configText(*config));
+    return ExitSuccess;
+}
+
+} // namespace StateCommands
