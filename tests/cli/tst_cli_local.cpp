@@ -1,0 +1,279 @@
+#include "ClockConfig.h"
+#include "CliProcess.h"
+#include "ConfigurationFiles.h"
+#include "NotificationSettings.h"
+#include "SmtpServerProcess.h"
+#include "StateFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QtTest>
+
+// zentick-cli commands that need no clock: bad usage, the device list, the
+// configuration file display and the test mail (to a real SMTP server on
+// loopback).
+class TestCliLocal : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void badUsage_data();
+    void badUsage();
+    void helpGoesToStandardOutput();
+    void addListRemove();
+    void unreadableStateFileIsLeftAlone_data();
+    void unreadableStateFileIsLeftAlone();
+    void configShow();
+    void configShowOfAMissingFile();
+    void testMail_data();
+    void testMail();
+
+private:
+    static QByteArray readFile(const QString &path);
+    static bool writeFile(const QString &path, const QByteArray &data);
+};
+
+void TestCliLocal::initTestCase()
+{
+    QVERIFY2(QFile::exists(CliProcess::executable()), qPrintable(CliProcess::executable()));
+}
+
+QByteArray TestCliLocal::readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool TestCliLocal::writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+void TestCliLocal::badUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("no command") << QStringList() << "zentick-cli: no command given";
+    QTest::newRow("unknown command") << QStringList{"--json", "reboot"} << "zentick-cli: unknown command \"reboot\"";
+    QTest::newRow("address out of range") << QStringList{"add", "192.168.0.300"}
+                                          << "zentick-cli: add: \"192.168.0.300\" is not an IPv4 address";
+    QTest::newRow("required option missing") << QStringList{"password", "192.168.0.20", "--old", "x"}
+                                             << "zentick-cli: password: --new is required";
+    QTest::newRow("bad on|off") << QStringList{"network", "192.168.0.20", "--dhcp", "1"}
+                                << "zentick-cli: network: --dhcp: expected on or off, not \"1\"";
+}
+
+void TestCliLocal::badUsage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+
+    CliProcess cli;
+    const CliProcess::Result result = cli.run(arguments);
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.out, QByteArray());
+    const QStringList lines = QString::fromUtf8(result.err).split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0), reason);
+    QCOMPARE(lines.value(1), QStringLiteral("Usage: zentick-cli [--json] <command> [arguments]"));
+    QVERIFY(!QFile::exists(cli.stateFilePath()));
+}
+
+void TestCliLocal::helpGoesToStandardOutput()
+{
+    CliProcess cli;
+    const CliProcess::Result result = cli.run({"--help"});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.startsWith("Usage: zentick-cli [--json] <command> [arguments]\n"));
+    QCOMPARE(result.err, QByteArray());
+}
+
+void TestCliLocal::addListRemove()
+{
+    CliProcess cli;
+    CliProcess::Result result = cli.run({"list"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("The device list is empty.\n"));
+    QCOMPARE(cli.run({"--json", "list"}).json().object(),
+             QJsonObject({{"clocks", QJsonArray()}, {"groups", QJsonArray()}}));
+
+    result = cli.run({"add", "192.168.0.20", "--user", "admin", "--password", "s&cret"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("Clock 192.168.0.20 added to the device list as number 0.\n"));
+    const QByteArray state = readFile(cli.stateFilePath());
+    QVERIFY2(state.contains("ip=\"192.168.0.20\""), state);
+    QVERIFY2(state.contains("user=\"admin\" password=\"s&amp;cret\""), state);
+
+    // The same address again, written differently: refused, file untouched.
+    result = cli.run({"add", "192.168.000.020"});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, QByteArray("A clock with the address 192.168.0.20 is already on the device list.\n"));
+    QCOMPARE(readFile(cli.stateFilePath()), state);
+
+    QCOMPARE(cli.run({"--json", "add", "192.168.0.21"}).json().object().value("added").toObject().value("index").toInt(),
+             1);
+
+    result = cli.run({"--json", "list"});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonArray clocks = result.json().object().value("clocks").toArray();
+    QCOMPARE(clocks.size(), 2);
+    QCOMPARE(clocks.at(0).toObject().value("ip").toString(), QStringLiteral("192.168.0.20"));
+    QCOMPARE(clocks.at(0).toObject().value("user").toString(), QStringLiteral("admin"));
+    QCOMPARE(clocks.at(0).toObject().value("NtpSynchronization").toInt(), 5);
+    QCOMPARE(clocks.at(1).toObject().value("index").toInt(), 1);
+    QVERIFY2(!result.out.contains("cret"), "a clock password was printed");
+
+    result = cli.run({"list"});
+    const QStringList lines = QString::fromUtf8(result.out).split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0).simplified(), QStringLiteral("# Name IP Model Firmware Group Status"));
+    QCOMPARE(lines.value(1).simplified(), QStringLiteral("0 Clock 192.168.0.20 - 1.00 - No status available"));
+
+    result = cli.run({"remove", "192.168.0.20"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("Clock Clock (IP: 192.168.0.20) removed from the device list.\n"));
+    const QJsonArray left = cli.run({"--json", "list"}).json().object().value("clocks").toArray();
+    QCOMPARE(left.size(), 1);
+    QCOMPARE(left.at(0).toObject().value("ip").toString(), QStringLiteral("192.168.0.21"));
+    QCOMPARE(left.at(0).toObject().value("index").toInt(), 0);
+
+    result = cli.run({"remove", "192.168.0.20"});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, QByteArray("No clock with the address 192.168.0.20 is on the device list.\n"));
+}
+
+void TestCliLocal::unreadableStateFileIsLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("arguments");
+
+    const QByteArray truncated = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<QLXZentick version=\"1.00\">\n"
+                                 " <ClockList size=\"1\">\n  <Clock index=\"0\">\n   <Common name=\"Lob";
+    const QByteArray binary("\x00\x01\x02\xff\xfe", 5);
+    QTest::newRow("truncated file, add") << truncated << QStringList{"add", "10.0.0.1"};
+    QTest::newRow("truncated file, remove") << truncated << QStringList{"remove", "10.0.0.1"};
+    QTest::newRow("binary file, list") << binary << QStringList{"list"};
+    QTest::newRow("binary file, monitor") << binary << QStringList{"monitor"};
+    QTest::newRow("empty file, add") << QByteArray() << QStringList{"add", "10.0.0.1"};
+}
+
+void TestCliLocal::unreadableStateFileIsLeftAlone()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, arguments);
+
+    CliProcess cli;
+    QVERIFY(writeFile(cli.stateFilePath(), content));
+    const CliProcess::Result result = cli.run(arguments);
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(result.err),
+             QStringLiteral("Cannot read the device list %1; it was left as it is.\n").arg(cli.stateFilePath()));
+    QCOMPARE(readFile(cli.stateFilePath()), content);
+}
+
+void TestCliLocal::configShow()
+{
+    CliProcess cli;
+    ClockConfig config;
+    config.TimeZone = 15;
+    config.Server1 = QStringLiteral("ntp.example.org");
+    config.Brightness = 10;
+    config.SummerTimeStartMonth = 2;
+    config.alarms[2].Active = true;
+    config.alarms[2].Time = QTime(7, 30);
+    config.alarms[2].Duration = 45;
+    const QString path = cli.filePath("hall.qlxztc");
+    QVERIFY(ConfigurationFiles::saveConfiguration(path, config));
+
+    CliProcess::Result result = cli.run({"config", "show", path, "--json"});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonObject object = result.json().object();
+    QCOMPARE(object.value("Time").toObject().value("TimeZone").toInt(), 15);
+    QCOMPARE(object.value("Time").toObject().value("Server1").toString(), QStringLiteral("ntp.example.org"));
+    QCOMPARE(object.value("choiceTexts").toObject().value("TimeZone").toString(), QStringLiteral("UTC + 1:00"));
+    QCOMPARE(object.value("choiceTexts").toObject().value("Brightness").toString(), QStringLiteral("Auto"));
+    QCOMPARE(object.value("choiceTexts").toObject().value("SummerTimeStartMonth").toString(), QStringLiteral("March"));
+    const QJsonObject alarm = object.value("Alarms").toArray().at(2).toObject();
+    QCOMPARE(alarm.value("Active").toBool(), true);
+    QCOMPARE(alarm.value("Time").toString(), QStringLiteral("07:30"));
+    QCOMPARE(alarm.value("Duration").toInt(), 45);
+
+    result = cli.run({"config", "show", path});
+    QCOMPARE(result.exitCode, 0);
+    const QString text = QString::fromUtf8(result.out);
+    QVERIFY2(QRegularExpression(QStringLiteral("(?m)^  TimeZone +15 +UTC \\+ 1:00$")).match(text).hasMatch(), result.out);
+    QVERIFY2(QRegularExpression(QStringLiteral("(?m)^  3 +on +07:30 +45 s +every day$")).match(text).hasMatch(),
+             result.out);
+}
+
+void TestCliLocal::configShowOfAMissingFile()
+{
+    CliProcess cli;
+    const QString path = cli.filePath("missing.qlxztc");
+    const CliProcess::Result result = cli.run({"config", "show", path});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("Configuration loaded failed: %1\n").arg(path));
+}
+
+void TestCliLocal::testMail_data()
+{
+    QTest::addColumn<bool>("withRecipient");
+    QTest::addColumn<QString>("clientPassword");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("delivered") << true << "mail-pass" << 0 << "Test e-mail has been sent successfully.";
+    QTest::newRow("no recipient") << false << "mail-pass" << 1 << "Test e-mail sent failed.";
+    QTest::newRow("password refused") << true << "wrong" << 1 << "Test e-mail sent failed:\n";
+}
+
+void TestCliLocal::testMail()
+{
+    QFETCH(bool, withRecipient);
+    QFETCH(QString, clientPassword);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+
+    CliProcess cli;
+    SmtpServerProcess server;
+    QVERIFY(server.start(QStringLiteral("plain"), QString(), QStringLiteral("mailer"), QStringLiteral("mail-pass")));
+
+    NotificationSettings settings;
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.port = server.port();
+    settings.username = QStringLiteral("mailer");
+    settings.password = clientPassword;
+    settings.from = QStringLiteral("zentick@example.org");
+    settings.smtpType = 2;  // no encryption
+    settings.authType = 1;  // AUTH PLAIN
+    if (withRecipient)
+        settings.recipients = {{QStringLiteral("ops@example.org"), false}};
+    QDir().mkpath(QFileInfo(cli.stateFilePath()).path());
+    QVERIFY(StateFile::save(cli.stateFilePath(), {}, {}, settings));
+
+    const CliProcess::Result result = cli.run({"test-mail"});
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.exitCode, exitCode);
+    if (exitCode == 0) {
+        QCOMPARE(QString::fromUtf8(result.out), message + QLatin1Char('\n'));
+        QVERIFY(server.waitForMessages(1));
+        const SmtpServerProcess::Message mail = server.messages().constFirst();
+        QCOMPARE(mail.recipients, QStringList{"ops@example.org"});
+        QVERIFY2(mail.data.contains("Subject: QLX Zentick Notification Test"), mail.data);
+        QVERIFY2(mail.data.contains("This is QLX Zentick notification test e-mail."), mail.data);
+    } else {
+        QVERIFY2(QString::fromUtf8(result.err).startsWith(message), result.err);
+        QVERIFY(server.messages().isEmpty());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCliLocal)
+#include "tst_cli_local.moc"

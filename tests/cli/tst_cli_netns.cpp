@@ -1,0 +1,404 @@
+#include "ClockSimControl.h"
+#include "CliProcess.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+// zentick-cli against simulated clocks (tests/cli/data/clocks.json):
+//   0 192.168.0.20 Lobby, admin/secret, a configuration of its own
+//   1 192.168.0.21 Hall, admin/admin, factory configuration
+//   2 192.168.0.22 refuses connections and ignores discovery
+//   3 192.168.0.23 refuses every credential with 401
+//   4, 5 two fresh clocks sharing 192.168.0.11
+class TestCliNetns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void discoverListsAndAdds();
+    void statusPrintsTheRecord();
+    void failingClock_data();
+    void failingClock();
+    void configGetThenSetCopiesExactly();
+    void configSetReportsEveryClock();
+    void renameClock();
+    void networkStartsFromTheStoredRecord();
+    void networkOfAnUnlistedClock();
+    void passwordChange();
+    void resolveConflicts();
+    void monitorSavesOnSigterm();
+    void monitorSavesOnItsTimer();
+    void monitorPrintsPlainLines();
+
+private:
+    // The last logged request to path, as the bytes of its body.
+    QByteArray lastBody(const QString &path) const;
+    CliProcess::Result runOk(const QStringList &arguments);
+
+    ClockSimControl m_sim;
+    std::unique_ptr<CliProcess> m_cli;
+};
+
+void TestCliNetns::initTestCase()
+{
+    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
+    QVERIFY2(QFile::exists(CliProcess::executable()), qPrintable(CliProcess::executable()));
+}
+
+void TestCliNetns::init()
+{
+    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
+    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
+    m_cli = std::make_unique<CliProcess>();
+    QVERIFY(m_cli->isValid());
+}
+
+QByteArray TestCliNetns::lastBody(const QString &path) const
+{
+    const QVector<QJsonObject> requests = m_sim.httpRequests();
+    for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
+        if (it->value(QStringLiteral("path")).toString() == path)
+            return QByteArray::fromBase64(it->value(QStringLiteral("body")).toString().toLatin1());
+    }
+    return QByteArray("<no request to ") + path.toLatin1() + '>';
+}
+
+CliProcess::Result TestCliNetns::runOk(const QStringList &arguments)
+{
+    const CliProcess::Result result = m_cli->run(arguments);
+    if (result.exitCode != 0 || result.crashed)
+        qWarning().noquote() << arguments.join(QLatin1Char(' ')) << "->" << result.exitCode << result.err;
+    return result;
+}
+
+void TestCliNetns::discoverListsAndAdds()
+{
+    const CliProcess::Result found = runOk({"--json", "discover", "--user", "admin", "--password", "admin"});
+    QCOMPARE(found.exitCode, 0);
+    QVERIFY2(!QFile::exists(m_cli->stateFilePath()), "discover without --add changed the device list");
+    const QJsonArray clocks = found.json().object().value("clocks").toArray();
+    QStringList ips;
+    for (const QJsonValue &clock : clocks) {
+        ips << clock.toObject().value("ip").toString();
+        QCOMPARE(clock.toObject().value("listed").toBool(), false);
+        QCOMPARE(clock.toObject().value("added").toBool(), false);
+    }
+    ips.sort();
+    QCOMPARE(ips, QStringList({"192.168.0.11", "192.168.0.11", "192.168.0.20", "192.168.0.21", "192.168.0.23"}));
+    for (const QJsonValue &value : clocks) {
+        const QJsonObject clock = value.toObject();
+        if (clock.value("ip").toString() == QLatin1String("192.168.0.21")) {
+            QCOMPARE(clock.value("name").toString(), QStringLiteral("Hall")); // from "/D"
+            QCOMPARE(clock.value("productCode").toString(), QStringLiteral("QM05"));
+            QCOMPARE(clock.value("firmware").toInt(), 210);
+        }
+        if (clock.value("ip").toString() == QLatin1String("192.168.0.23"))
+            QCOMPARE(clock.value("lastError").toInt(), 1); // refused "/D", kept from the broadcast
+    }
+
+    QCOMPARE(runOk({"discover", "--add", "--user", "admin", "--password", "admin"}).exitCode, 0);
+    const QJsonArray listed = runOk({"--json", "list"}).json().object().value("clocks").toArray();
+    QCOMPARE(listed.size(), 5);
+    QCOMPARE(listed.at(0).toObject().value("user").toString(), QStringLiteral("admin"));
+
+    // A second search adds nothing already listed.
+    const CliProcess::Result again = runOk({"--json", "discover", "--add", "--user", "admin", "--password", "admin"});
+    QCOMPARE(again.exitCode, 0);
+    for (const QJsonValue &clock : again.json().object().value("clocks").toArray()) {
+        QCOMPARE(clock.toObject().value("listed").toBool(), true);
+        QCOMPARE(clock.toObject().value("added").toBool(), false);
+    }
+    QCOMPARE(runOk({"--json", "list"}).json().object().value("clocks").toArray().size(), 5);
+}
+
+void TestCliNetns::statusPrintsTheRecord()
+{
+    QCOMPARE(runOk({"add", "192.168.0.20", "--user", "admin", "--password", "secret"}).exitCode, 0);
+    const QByteArray stateBefore = [this] {
+        QFile file(m_cli->stateFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    const CliProcess::Result listed = runOk({"--json", "status", "192.168.0.20"});
+    QCOMPARE(listed.exitCode, 0);
+    const QJsonObject clock = listed.json().object();
+    QCOMPARE(clock.value("index").toInt(), 0);
+    QCOMPARE(clock.value("ip").toString(), QStringLiteral("192.168.0.20"));
+    QCOMPARE(clock.value("name").toString(), QStringLiteral("Lobby"));
+    QCOMPARE(clock.value("firmware").toInt(), 305);
+    QCOMPARE(clock.value("temperature").toDouble(), 21.5);
+    QCOMPARE(clock.value("brightness").toInt(), 40);
+    QCOMPARE(clock.value("signalStrength").toInt(), 1);
+    QCOMPARE(clock.value("NtpSynchronization").toInt(), 0);
+    QCOMPARE(clock.value("lastNtpServer").toString(), QStringLiteral("ntp1.example.org"));
+    QVERIFY(!clock.value("lastStatusUpdate").toString().isEmpty());
+    QVERIFY2(!listed.out.contains("secret"), "the clock password was printed");
+
+    // Only discover --add, add and remove change the device list.
+    QFile file(m_cli->stateFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), stateBefore);
+
+    const CliProcess::Result unlisted = runOk({"status", "192.168.0.21", "--user", "admin", "--password", "admin"});
+    QCOMPARE(unlisted.exitCode, 0);
+    QVERIFY2(unlisted.out.contains("name:"), unlisted.out);
+    QVERIFY(QRegularExpression(QStringLiteral("(?m)^name: +Hall$")).match(QString::fromUtf8(unlisted.out)).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("(?m)^firmware: +2\\.10$")).match(QString::fromUtf8(unlisted.out)).hasMatch());
+}
+
+void TestCliNetns::failingClock_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QStringList creds = {"--user", "admin", "--password", "admin"};
+    QTest::newRow("status of a clock that refuses connections")
+        << (QStringList{"status", "192.168.0.22"} + creds) << "An error occured: Unable connect to device";
+    QTest::newRow("status with refused credentials")
+        << (QStringList{"status", "192.168.0.23"} + creds) << "An error occured: Authorization error";
+    QTest::newRow("configuration download with refused credentials")
+        << (QStringList{"config", "get", "192.168.0.23", "-o", "never.qlxztc"} + creds)
+        << "An error occured: Authorization error";
+    QTest::newRow("rename with refused credentials names the real kind")
+        << (QStringList{"name", "192.168.0.23", "Nobody"} + creds) << "An error occured: Authorization error";
+    QTest::newRow("password change to a clock that refuses connections")
+        << (QStringList{"password", "192.168.0.22", "--old", "a", "--new", "b"} + creds)
+        << "An error occured: Unable connect to device";
+    QTest::newRow("network change to a clock that refuses connections")
+        << (QStringList{"network", "192.168.0.22", "--dhcp", "on"} + creds)
+        << "An error occured: Unable connect to device";
+}
+
+void TestCliNetns::failingClock()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    const CliProcess::Result result = m_cli->run(QStringList{"--json"} + arguments);
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(result.err), message + QLatin1Char('\n'));
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY(!QFile::exists(m_cli->filePath("never.qlxztc")));
+}
+
+void TestCliNetns::configGetThenSetCopiesExactly()
+{
+    const QString source = m_cli->filePath("lobby.qlxztc");
+    const QString before = m_cli->filePath("hall-before.qlxztc");
+    const QString after = m_cli->filePath("hall-after.qlxztc");
+    QCOMPARE(runOk({"add", "192.168.0.21", "--user", "admin", "--password", "admin"}).exitCode, 0);
+
+    const CliProcess::Result got =
+        runOk({"config", "get", "192.168.0.20", "-o", source, "--user", "admin", "--password", "secret"});
+    QCOMPARE(got.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(got.out), QStringLiteral("Clock 192.168.0.20 configuration downloaded: %1\n").arg(source));
+    QCOMPARE(runOk({"config", "get", "192.168.0.21", "-o", before}).exitCode, 0);
+
+    QFile sourceFile(source);
+    QFile beforeFile(before);
+    QVERIFY(sourceFile.open(QIODevice::ReadOnly) && beforeFile.open(QIODevice::ReadOnly));
+    const QByteArray sourceBytes = sourceFile.readAll();
+    QVERIFY2(sourceBytes != beforeFile.readAll(), "the two clocks started alike; the copy would prove nothing");
+    QVERIFY(sourceBytes.contains("Server1=\"ntp1.example.org\""));
+
+    const CliProcess::Result set = runOk({"--json", "config", "set", source, "192.168.0.21"});
+    QCOMPARE(set.exitCode, 0);
+    const QJsonArray results = set.json().object().value("results").toArray();
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.at(0).toObject().value("ip").toString(), QStringLiteral("192.168.0.21"));
+    QCOMPARE(results.at(0).toObject().value("succeeded").toBool(), true);
+
+    QCOMPARE(runOk({"config", "get", "192.168.0.21", "-o", after}).exitCode, 0);
+    QFile afterFile(after);
+    QVERIFY(afterFile.open(QIODevice::ReadOnly));
+    QCOMPARE(afterFile.readAll(), sourceBytes);
+}
+
+void TestCliNetns::configSetReportsEveryClock()
+{
+    const QString file = m_cli->filePath("hall.qlxztc");
+    QCOMPARE(runOk({"config", "get", "192.168.0.21", "-o", file, "--user", "admin", "--password", "admin"}).exitCode, 0);
+
+    const CliProcess::Result partly =
+        m_cli->run({"--json", "config", "set", file, "192.168.0.21", "192.168.0.22", "--user", "admin",
+                    "--password", "admin"});
+    QCOMPARE(partly.exitCode, 1);
+    const QJsonArray results = partly.json().object().value("results").toArray();
+    QCOMPARE(results.size(), 2);
+    QCOMPARE(results.at(0).toObject().value("succeeded").toBool(), true);
+    QCOMPARE(results.at(1).toObject().value("ip").toString(), QStringLiteral("192.168.0.22"));
+    QCOMPARE(results.at(1).toObject().value("succeeded").toBool(), false);
+    QCOMPARE(QString::fromUtf8(partly.err), QStringLiteral("The configuration did not reach 1 of 2 clocks.\n"));
+
+    const CliProcess::Result none =
+        m_cli->run({"config", "set", file, "192.168.0.22", "--user", "admin", "--password", "admin"});
+    QCOMPARE(none.exitCode, 1);
+    QVERIFY2(none.err.startsWith("An error occured: "), none.err);
+    QVERIFY2(none.out.contains("192.168.0.22  failed"), none.out);
+
+    const CliProcess::Result missing = m_cli->run({"config", "set", m_cli->filePath("none.qlxztc"), "192.168.0.21"});
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY2(missing.err.startsWith("Configuration loaded failed: "), missing.err);
+}
+
+void TestCliNetns::renameClock()
+{
+    const CliProcess::Result renamed =
+        runOk({"name", "192.168.0.21", "Front desk & bar", "--user", "admin", "--password", "admin"});
+    QCOMPARE(renamed.exitCode, 0);
+    QCOMPARE(renamed.out, QByteArray("Name changed successfully.\n"));
+    QCOMPARE(lastBody("/D"), QByteArray("&D_006=Front desk & bar"));
+}
+
+void TestCliNetns::networkStartsFromTheStoredRecord()
+{
+    QCOMPARE(runOk({"add", "192.168.0.21", "--user", "admin", "--password", "admin"}).exitCode, 0);
+    const CliProcess::Result changed = runOk({"--json", "network", "192.168.0.21", "--ip", "192.168.0.41",
+                                              "--dhcp-private-number", "231", "--remote-access", "off",
+                                              "--dns2", "9.9.9.9"});
+    QCOMPARE(changed.exitCode, 0);
+    QCOMPARE(lastBody("/D0"), QByteArray("&D_000=192.168.0.41&D_001=255.255.255.0&D_002=192.168.0.1&D_007=0"
+                                         "&D_008=1&D_011=1&D_012=1&D_013=231&D_015=5&D_009=8.8.8.8"
+                                         "&D_010=9.9.9.9"));
+    // The command went to where the clock was, and the clock now answers at its new address.
+    QCOMPARE(m_sim.httpRequests().constLast().value("local").toString(), QStringLiteral("192.168.0.21"));
+    const CliProcess::Result moved = runOk({"--json", "status", "192.168.0.41", "--user", "admin", "--password", "admin"});
+    QCOMPARE(moved.exitCode, 0);
+    QCOMPARE(moved.json().object().value("name").toString(), QStringLiteral("Hall"));
+}
+
+void TestCliNetns::networkOfAnUnlistedClock()
+{
+    QCOMPARE(runOk({"network", "192.168.0.21", "--dhcp", "on", "--web-timeout", "12", "--user", "admin",
+                    "--password", "admin"})
+                 .exitCode,
+             0);
+    QCOMPARE(lastBody("/D0"), QByteArray("&D_000=192.168.0.21&D_001=255.255.255.0&D_002=192.168.0.1&D_007=1"
+                                         "&D_008=1&D_011=1&D_012=0&D_013=230&D_015=12&D_009=8.8.8.8"
+                                         "&D_010=4.4.4.4"));
+}
+
+void TestCliNetns::passwordChange()
+{
+    const CliProcess::Result changed = runOk({"password", "192.168.0.21", "--old", "admin", "--new", "n3w!",
+                                              "--user", "admin", "--password", "admin"});
+    QCOMPARE(changed.exitCode, 0);
+    QCOMPARE(changed.out, QByteArray("Password changed successfully.\n"));
+    QCOMPARE(lastBody("/D2"), QByteArray("passchange=admin%21n3w!%21"));
+    QCOMPARE(runOk({"status", "192.168.0.21", "--user", "admin", "--password", "n3w!"}).exitCode, 0);
+    const CliProcess::Result old = m_cli->run({"status", "192.168.0.21", "--user", "admin", "--password", "admin"});
+    QCOMPARE(old.exitCode, 1);
+    QCOMPARE(old.err, QByteArray("An error occured: Authorization error\n"));
+}
+
+void TestCliNetns::resolveConflicts()
+{
+    const CliProcess::Result resolved = runOk({"--json", "resolve-conflicts", "--user", "admin", "--password",
+                                               "admin", "--first-ip", "192.168.0.30", "--pause-ms", "0"});
+    QCOMPARE(resolved.exitCode, 0);
+    QCOMPARE(resolved.json().object(), QJsonObject({{"found", 2}, {"changed", 2}}));
+
+    QStringList addresses;
+    QStringList macs;
+    for (int i : {4, 5}) {
+        addresses << m_sim.clock(i).value("ip").toString();
+        macs << m_sim.clock(i).value("mac").toString();
+    }
+    addresses.sort();
+    macs.sort();
+    QCOMPARE(addresses, QStringList({"192.168.0.30", "192.168.0.31"}));
+    QCOMPARE(macs, QStringList({"02-A7-3C-DC-00-00", "02-A7-3C-DC-00-01"}));
+
+    const CliProcess::Result again =
+        runOk({"resolve-conflicts", "--user", "admin", "--password", "admin", "--pause-ms", "0"});
+    QCOMPARE(again.exitCode, 0);
+    QCOMPARE(again.out, QByteArray("No devices was found.\n"));
+}
+
+void TestCliNetns::monitorSavesOnSigterm()
+{
+    QCOMPARE(runOk({"add", "192.168.0.20", "--user", "admin", "--password", "secret"}).exitCode, 0);
+    QCOMPARE(runOk({"add", "192.168.0.22"}).exitCode, 0);
+
+    QProcess monitor;
+    m_cli->start(monitor, {"--json", "monitor"});
+    QVERIFY(monitor.waitForStarted());
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += monitor.readAllStandardOutput()).count('\n') >= 2, 60000);
+
+    QHash<QString, QJsonObject> lines;
+    for (const QByteArray &line : output.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QJsonParseError error;
+        const QJsonObject object = QJsonDocument::fromJson(line, &error).object();
+        QVERIFY2(error.error == QJsonParseError::NoError, line);
+        QCOMPARE(object.keys(), QStringList({"NtpSynchronization", "ip", "name", "status", "time"}));
+        lines.insert(object.value("ip").toString(), object);
+    }
+    QCOMPARE(lines.value("192.168.0.22").value("NtpSynchronization").toInt(), 3);
+    QCOMPARE(lines.value("192.168.0.22").value("status").toString(), QStringLiteral("Connection error"));
+    QCOMPARE(lines.value("192.168.0.20").value("NtpSynchronization").toInt(), 0);
+    QVERIFY(lines.value("192.168.0.20")
+                .value("status")
+                .toString()
+                .startsWith(QStringLiteral("Synchronized: ntp1.example.org; Last synchronization time: ")));
+
+    monitor.terminate(); // SIGTERM
+    QVERIFY(monitor.waitForFinished(30000));
+    QCOMPARE(monitor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(monitor.exitCode(), 0);
+    QVERIFY2(monitor.readAllStandardError().contains("device list saved"), "no word of the save");
+
+    const QJsonArray saved = runOk({"--json", "list"}).json().object().value("clocks").toArray();
+    QCOMPARE(saved.size(), 2);
+    QCOMPARE(saved.at(0).toObject().value("NtpSynchronization").toInt(), 0);
+    QCOMPARE(saved.at(0).toObject().value("temperature").toDouble(), 21.5);
+    QVERIFY(!saved.at(0).toObject().value("lastStatusUpdate").toString().isEmpty());
+    QCOMPARE(saved.at(1).toObject().value("NtpSynchronization").toInt(), 3);
+}
+
+void TestCliNetns::monitorSavesOnItsTimer()
+{
+    QCOMPARE(runOk({"add", "192.168.0.22"}).exitCode, 0);
+    QProcess monitor;
+    m_cli->start(monitor, {"monitor", "--save-interval", "1"});
+    QVERIFY(monitor.waitForStarted());
+    auto savedState = [this] {
+        QFile file(m_cli->stateFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(savedState().contains("NtpSynchronization=\"3\""), 60000);
+    QVERIFY(monitor.state() == QProcess::Running);
+    ::kill(pid_t(monitor.processId()), SIGINT);
+    QVERIFY(monitor.waitForFinished(30000));
+    QCOMPARE(monitor.exitCode(), 0);
+}
+
+void TestCliNetns::monitorPrintsPlainLines()
+{
+    QCOMPARE(runOk({"add", "192.168.0.22"}).exitCode, 0);
+    QProcess monitor;
+    m_cli->start(monitor, {"monitor"});
+    QVERIFY(monitor.waitForStarted());
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += monitor.readAllStandardOutput()).contains('\n'), 60000);
+    const QRegularExpression line(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  Clock  192\\.168\\.0\\.22  Connection error\n$"));
+    QVERIFY2(line.match(QString::fromUtf8(output)).hasMatch(), output);
+    monitor.terminate();
+    QVERIFY(monitor.waitForFinished(30000));
+    QCOMPARE(monitor.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestCliNetns)
+#include "tst_cli_netns.moc"
