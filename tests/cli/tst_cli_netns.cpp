@@ -1,7 +1,10 @@
 #include "ClockSimControl.h"
 #include "CliProcess.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -37,6 +40,7 @@ private slots:
     void monitorSavesOnSigterm();
     void monitorSavesOnItsTimer();
     void monitorPrintsPlainLines();
+    void monitorWritesTheReport();
 
 private:
     // The last logged request to path, as the bytes of its body.
@@ -398,6 +402,34 @@ void TestCliNetns::monitorPrintsPlainLines()
     monitor.terminate();
     QVERIFY(monitor.waitForFinished(30000));
     QCOMPARE(monitor.exitCode(), 0);
+}
+
+void TestCliNetns::monitorWritesTheReport()
+{
+    QCOMPARE(runOk({"add", "192.168.0.20", "--user", "admin", "--password", "secret"}).exitCode, 0);
+    const QString report = m_cli->filePath("report.xlsx");
+    const QString ini = m_cli->homePath() + QStringLiteral("/config/QLX Devices/Zentick.ini");
+    QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
+    {
+        QSettings settings(ini, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Report/enabled"), true);
+        settings.setValue(QStringLiteral("Report/filepath"), report);
+        settings.setValue(QStringLiteral("Report/interval"), 0);
+    }
+
+    QProcess monitor;
+    m_cli->start(monitor, {"monitor"});
+    QVERIFY(monitor.waitForStarted());
+    // An enabled report runs at start-up, as the window's does.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(report).size() > 0, 60000);
+    monitor.terminate();
+    QVERIFY(monitor.waitForFinished(30000));
+    QCOMPARE(monitor.exitCode(), 0);
+    QSettings settings(ini, QSettings::IniFormat);
+    settings.sync(); // re-read what the tool wrote
+    QVERIFY(QDateTime::fromString(settings.value(QStringLiteral("Report/lastSaveTime")).toString(),
+                                  QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+                .isValid());
 }
 
 QTEST_GUILESS_MAIN(TestCliNetns)
