@@ -6,6 +6,7 @@
 #include "DevClock.h"
 #include "StateFile.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 
@@ -25,7 +26,14 @@ int CliSession::loadState()
         return ExitSuccess;
     if (loadSettings())
         return ExitSuccess;
-    return m_output.failed(QStringLiteral("Cannot read the device list %1; it was left as it is.").arg(path));
+    if (QFileInfo::exists(path))
+        return m_output.failed(QStringLiteral("Cannot read the device list %1; it was left as it is.").arg(path));
+    // The loader renames an ill-formed file so that no later save can destroy it.
+    const QFileInfo info(path);
+    const QStringList kept = QDir(info.path()).entryList({info.fileName() + QStringLiteral(".unreadable-*")},
+                                                         QDir::Files, QDir::Time);
+    const QString keptPath = kept.isEmpty() ? QStringLiteral("?") : info.path() + QLatin1Char('/') + kept.constFirst();
+    return m_output.failed(QStringLiteral("Cannot read the device list %1; it was kept as %2.").arg(path, keptPath));
 }
 
 bool CliSession::saveState()

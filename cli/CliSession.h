@@ -27,8 +27,9 @@ public:
 
     // Reads the state file into the registry and the notification settings.
     // A missing file is an empty list. A file that exists but cannot be read
-    // fails the run: saving after that would replace the user's device list
-    // with an empty one. Returns ExitSuccess or the exit status.
+    // fails the run, saying where the file is now: a command that went on
+    // would start an empty list the user never asked for. Returns
+    // ExitSuccess or the exit status.
     int loadState();
     // Writes the state file; false, with a message, when it could not be written.
     bool saveState();

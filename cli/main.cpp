@@ -3,10 +3,15 @@
 #include "ProgressIndicator.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    // Standard error carries the tool's own messages; the libraries' debug
+    // diagnostics would read like a second, different report. QT_LOGGING_RULES
+    // still turns them on.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     return CliApplication::run(arguments, ProgressIndicator::stderrIsTerminal());

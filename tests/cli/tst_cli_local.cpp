@@ -153,30 +153,47 @@ void TestCliLocal::unreadableStateFileIsLeftAlone_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("setAside");
 
     const QByteArray truncated = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<QLXZentick version=\"1.00\">\n"
                                  " <ClockList size=\"1\">\n  <Clock index=\"0\">\n   <Common name=\"Lob";
     const QByteArray binary("\x00\x01\x02\xff\xfe", 5);
-    QTest::newRow("truncated file, add") << truncated << QStringList{"add", "10.0.0.1"};
-    QTest::newRow("truncated file, remove") << truncated << QStringList{"remove", "10.0.0.1"};
-    QTest::newRow("binary file, list") << binary << QStringList{"list"};
-    QTest::newRow("binary file, monitor") << binary << QStringList{"monitor"};
-    QTest::newRow("empty file, add") << QByteArray() << QStringList{"add", "10.0.0.1"};
+    QTest::newRow("truncated file, add") << truncated << QStringList{"add", "10.0.0.1"} << true;
+    QTest::newRow("truncated file, remove") << truncated << QStringList{"remove", "10.0.0.1"} << true;
+    QTest::newRow("binary file, list") << binary << QStringList{"list"} << true;
+    QTest::newRow("binary file, monitor") << binary << QStringList{"monitor"} << true;
+    QTest::newRow("empty file, add") << QByteArray() << QStringList{"add", "10.0.0.1"} << false;
 }
 
 void TestCliLocal::unreadableStateFileIsLeftAlone()
 {
     QFETCH(QByteArray, content);
     QFETCH(QStringList, arguments);
+    QFETCH(bool, setAside);
 
     CliProcess cli;
-    QVERIFY(writeFile(cli.stateFilePath(), content));
+    const QString path = cli.stateFilePath();
+    QVERIFY(writeFile(path, content));
     const CliProcess::Result result = cli.run(arguments);
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(result.err),
-             QStringLiteral("Cannot read the device list %1; it was left as it is.\n").arg(cli.stateFilePath()));
-    QCOMPARE(readFile(cli.stateFilePath()), content);
+    QCOMPARE(result.out, QByteArray());
+
+    // Nothing was saved: the bytes are where the message says they are.
+    const QStringList kept = QDir(QFileInfo(path).path()).entryList({"settings.xml.unreadable-*"}, QDir::Files);
+    if (setAside) {
+        QCOMPARE(kept.size(), 1);
+        const QString keptPath = QFileInfo(path).path() + QLatin1Char('/') + kept.constFirst();
+        QCOMPARE(QString::fromUtf8(result.err),
+                 QStringLiteral("Cannot read the device list %1; it was kept as %2.\n").arg(path, keptPath));
+        QCOMPARE(readFile(keptPath), content);
+        QVERIFY(!QFile::exists(path));
+    } else {
+        QVERIFY(kept.isEmpty());
+        QCOMPARE(QString::fromUtf8(result.err),
+                 QStringLiteral("Cannot read the device list %1; it was left as it is.\n").arg(path));
+        QCOMPARE(readFile(path), content);
+    }
 }
 
 void TestCliLocal::configShow()
