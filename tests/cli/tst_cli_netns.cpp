@@ -1,5 +1,9 @@
 #include "ClockSimControl.h"
 #include "CliProcess.h"
+#include "DevClock.h"
+#include "NotificationSettings.h"
+#include "SmtpServerProcess.h"
+#include "StateFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,6 +45,7 @@ private slots:
     void monitorSavesOnItsTimer();
     void monitorPrintsPlainLines();
     void monitorWritesTheReport();
+    void monitorMailsAnAlert();
 
 private:
     // The last logged request to path, as the bytes of its body.
@@ -430,6 +435,39 @@ void TestCliNetns::monitorWritesTheReport()
     QVERIFY(QDateTime::fromString(settings.value(QStringLiteral("Report/lastSaveTime")).toString(),
                                   QStringLiteral("yyyy-MM-dd hh:mm:ss"))
                 .isValid());
+}
+
+void TestCliNetns::monitorMailsAnAlert()
+{
+    SmtpServerProcess server;
+    QVERIFY(server.start(QStringLiteral("plain"), QString()));
+    NotificationSettings settings;
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.port = server.port();
+    settings.from = QStringLiteral("zentick@example.org");
+    settings.smtpType = 2; // no encryption
+    settings.authType = 0; // no AUTH
+    settings.errorConnection = true;
+    settings.recipients = {{QStringLiteral("ops@example.org"), false}};
+    DevClock refusing;
+    refusing.name = QStringLiteral("Back door");
+    refusing.network.ip = QStringLiteral("192.168.0.22");
+    QVERIFY(QDir().mkpath(QFileInfo(m_cli->stateFilePath()).path()));
+    QVERIFY(StateFile::save(m_cli->stateFilePath(), {&refusing}, {}, settings));
+
+    // Six failed polls, each after the clock's due interval, bring the
+    // connection counter to its limit: about a minute.
+    QProcess monitor;
+    m_cli->start(monitor, {"monitor"});
+    QVERIFY(monitor.waitForStarted());
+    QVERIFY(server.waitForMessages(1, 180000));
+    const SmtpServerProcess::Message mail = server.messages().constFirst();
+    QCOMPARE(mail.recipients, QStringList{"ops@example.org"});
+    QVERIFY2(mail.data.contains("Subject: QLX Zentick alert: Back door IP: 192.168.0.22"), mail.data);
+    QVERIFY2(mail.data.contains("Error code: Connection error"), mail.data);
+    monitor.terminate();
+    QVERIFY(monitor.waitForFinished(30000));
+    QCOMPARE(monitor.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCliNetns)
