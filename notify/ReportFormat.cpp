@@ -12,7 +12,8 @@ constexpr int digestLength = 6;
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("XlsxWritter", text);
+    // lupdate files these texts under the namespace's name.
+    return QCoreApplication::translate("ReportFormat", text);
 }
 
 bool isForbidden(QChar c)
