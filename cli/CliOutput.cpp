@@ -26,11 +26,23 @@ CliOutput::CliOutput(QIODevice *out, QIODevice *err, bool json)
     m_err.setCodec("UTF-8");
 }
 
+QString CliOutput::printable(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result) {
+        const ushort u = c.unicode();
+        const bool bidiControl = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+        if ((c.category() == QChar::Other_Control && c != QLatin1Char('\n')) || bidiControl)
+            c = QLatin1Char('?');
+    }
+    return result;
+}
+
 void CliOutput::text(const QString &text)
 {
     if (m_json)
         return;
-    m_out << text;
+    m_out << printable(text);
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
         m_out << '\n';
     m_out.flush();
@@ -52,13 +64,13 @@ void CliOutput::jsonLine(const QJsonObject &object)
 
 void CliOutput::line(const QString &text)
 {
-    m_out << text << '\n';
+    m_out << printable(text) << '\n';
     m_out.flush();
 }
 
 void CliOutput::message(const QString &text)
 {
-    m_err << text;
+    m_err << printable(text);
     if (!text.endsWith(QLatin1Char('\n')))
         m_err << '\n';
     m_err.flush();

@@ -42,6 +42,12 @@ public:
 
     QTextStream &errorStream() { return m_err; }
 
+    // Text for a terminal: control characters (escape sequences, carriage
+    // returns, tabs) and bidirectional overrides become "?", so a clock name
+    // taken from the network cannot move the cursor, recolour the terminal or
+    // disguise the lines around it. Line feeds stay.
+    static QString printable(const QString &text);
+
 private:
     QFile m_outFile;
     QFile m_errFile;

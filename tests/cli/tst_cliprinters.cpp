@@ -1,3 +1,4 @@
+#include "CliOutput.h"
 #include "ClockConfig.h"
 #include "ClockPrinter.h"
 #include "ConfigPrinter.h"
@@ -24,6 +25,9 @@ private slots:
     void progressLine_data();
     void progressLine();
     void progressOnlyOnTerminal();
+    void printableText_data();
+    void printableText();
+    void humanOutputIsSafeJsonIsExact();
 };
 
 void TestCliPrinters::clockJsonUsesStateFileKeys()
@@ -244,6 +248,54 @@ void TestCliPrinters::progressOnlyOnTerminal()
     shown.setProgress(0.5);
     shown.finish();
     QCOMPARE(written, QByteArray("\r\x1b[KSending name... 0%\r\x1b[KSending name... 50%\r\x1b[K"));
+}
+
+void TestCliPrinters::printableText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("escape sequence") << QStringLiteral("\x1b[31mLobby") << QStringLiteral("?[31mLobby");
+    QTest::newRow("carriage return over the line") << QStringLiteral("ok\rEVIL") << QStringLiteral("ok?EVIL");
+    QTest::newRow("tab") << QStringLiteral("a\tb") << QStringLiteral("a?b");
+    QTest::newRow("delete") << QStringLiteral("a\x7f") << QStringLiteral("a?");
+    QTest::newRow("eight-bit CSI") << QString(QChar(0x9b)) + QStringLiteral("2J") << QStringLiteral("?2J");
+    QTest::newRow("right-to-left override") << QStringLiteral("Hall") + QChar(0x202E) + QStringLiteral("cba")
+                                            << QStringLiteral("Hall?cba");
+    QTest::newRow("line feeds stay") << QStringLiteral("a\nb\n") << QStringLiteral("a\nb\n");
+    QTest::newRow("letters of other scripts stay") << QStringLiteral("Größe Часы 時計") << QStringLiteral("Größe Часы 時計");
+}
+
+void TestCliPrinters::printableText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(CliOutput::printable(text), shown);
+}
+
+void TestCliPrinters::humanOutputIsSafeJsonIsExact()
+{
+    DevClock clock;
+    clock.name = QStringLiteral("Lobby\x1b]0;owned\x07");
+
+    QByteArray out;
+    QByteArray err;
+    QBuffer outBuffer(&out);
+    QBuffer errBuffer(&err);
+    outBuffer.open(QIODevice::WriteOnly);
+    errBuffer.open(QIODevice::WriteOnly);
+    CliOutput human(&outBuffer, &errBuffer, false);
+    human.text(ClockPrinter::clockDetails(clock));
+    human.message(clock.name);
+    QVERIFY(!out.contains('\x1b') && !out.contains('\x07'));
+    QVERIFY(out.startsWith("name:                Lobby?]0;owned?\n"));
+    QCOMPARE(err, QByteArray("Lobby?]0;owned?\n"));
+
+    out.clear();
+    outBuffer.seek(0);
+    CliOutput json(&outBuffer, &errBuffer, true);
+    json.document(ClockPrinter::clockJson(clock));
+    QCOMPARE(QJsonDocument::fromJson(out).object().value("name").toString(), clock.name);
 }
 
 QTEST_GUILESS_MAIN(TestCliPrinters)
