@@ -32,6 +32,7 @@ private slots:
     void init();
     void discoverListsAndAdds();
     void statusPrintsTheRecord();
+    void interfaceOption();
     void failingClock_data();
     void failingClock();
     void configGetThenSetCopiesExactly();
@@ -161,6 +162,32 @@ void TestCliNetns::statusPrintsTheRecord()
     QVERIFY2(unlisted.out.contains("name:"), unlisted.out);
     QVERIFY(QRegularExpression(QStringLiteral("(?m)^name: +Hall$")).match(QString::fromUtf8(unlisted.out)).hasMatch());
     QVERIFY(QRegularExpression(QStringLiteral("(?m)^firmware: +2\\.10$")).match(QString::fromUtf8(unlisted.out)).hasMatch());
+}
+
+void TestCliNetns::interfaceOption()
+{
+    const QString pc = ClockSimControl::pcAddress();
+    QCOMPARE(runOk({"add", "192.168.0.21", "--user", "admin", "--password", "admin", "--interface", pc}).exitCode, 0);
+    const QJsonObject card =
+        runOk({"--json", "list"}).json().object().value("clocks").toArray().at(0).toObject().value("NetworkCardData").toObject();
+    QCOMPARE(card.value("ip").toString(), pc);
+    QCOMPARE(card.value("netmask").toString(), QStringLiteral("255.255.255.0"));
+    QCOMPARE(runOk({"status", "192.168.0.21"}).exitCode, 0);
+    QVERIFY(m_sim.httpRequests().constLast().value("peer").toString().startsWith(pc + QLatin1Char(':')));
+
+    const QByteArray stored = [this] {
+        QFile file(m_cli->stateFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    for (const QStringList &arguments : {QStringList{"status", "192.168.0.21", "--interface", "10.9.9.9"},
+                                         QStringList{"add", "192.168.0.30", "--interface", "10.9.9.9"}}) {
+        const CliProcess::Result result = m_cli->run(arguments);
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err, QByteArray("No local network interface has the address 10.9.9.9.\n"));
+    }
+    QFile file(m_cli->stateFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), stored);
 }
 
 void TestCliNetns::failingClock_data()
