@@ -42,6 +42,7 @@ private slots:
     void networkOfAnUnlistedClock();
     void passwordChange();
     void resolveConflicts();
+    void resolveConflictsWithARefusal();
     void monitorSavesOnSigterm();
     void monitorSavesOnItsTimer();
     void monitorPrintsPlainLines();
@@ -358,6 +359,16 @@ void TestCliNetns::resolveConflicts()
         runOk({"resolve-conflicts", "--user", "admin", "--password", "admin", "--pause-ms", "0"});
     QCOMPARE(again.exitCode, 0);
     QCOMPARE(again.out, QByteArray("No devices was found.\n"));
+}
+
+void TestCliNetns::resolveConflictsWithARefusal()
+{
+    QVERIFY2(m_sim.setFaults(5, QJsonObject{{"wrongCredentials", true}}), qPrintable(m_sim.lastError()));
+    const CliProcess::Result resolved = m_cli->run({"resolve-conflicts", "--user", "admin", "--password", "admin",
+                                                    "--first-ip", "192.168.0.30", "--pause-ms", "0"});
+    QCOMPARE(resolved.exitCode, 1);
+    QCOMPARE(resolved.out, QByteArray("MAC and IP address changed for 1 clocks(s) out of 2 device(s) found.\n"));
+    QCOMPARE(resolved.err, QByteArray("1 of 2 clocks found did not take their new addresses.\n"));
 }
 
 void TestCliNetns::monitorSavesOnSigterm()
