@@ -37,6 +37,7 @@ private slots:
     void failingClock();
     void configGetThenSetCopiesExactly();
     void configSetReportsEveryClock();
+    void configGetRefusesAPartialDownload();
     void renameClock();
     void networkStartsFromTheStoredRecord();
     void networkOfAnUnlistedClock();
@@ -285,6 +286,19 @@ void TestCliNetns::configSetReportsEveryClock()
     const CliProcess::Result missing = m_cli->run({"config", "set", m_cli->filePath("none.qlxztc"), "192.168.0.21"});
     QCOMPARE(missing.exitCode, 1);
     QVERIFY2(missing.err.startsWith("Configuration loaded failed: "), missing.err);
+}
+
+void TestCliNetns::configGetRefusesAPartialDownload()
+{
+    // The alarm part answers, but with nothing a configuration can be read from.
+    QVERIFY2(m_sim.setFaults(1, QJsonObject{{"replyBody", "garbage"}, {"paths", QJsonArray{"/C0"}}}),
+             qPrintable(m_sim.lastError()));
+    const QString file = m_cli->filePath("partial.qlxztc");
+    const CliProcess::Result result =
+        m_cli->run({"config", "get", "192.168.0.21", "-o", file, "--user", "admin", "--password", "admin"});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, QByteArray("An error occured: Incorrect data sent or function is unsupported\n"));
+    QVERIFY2(!QFile::exists(file), "a file of defaults would pass for the clock's configuration");
 }
 
 void TestCliNetns::renameClock()
