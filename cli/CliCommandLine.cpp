@@ -99,16 +99,16 @@ const QVector<CommandSpec> &commandTable()
 
 const CommandSpec *findCommand(const QString &name)
 {
-    for (const CommandSpec &spec : commandTable()) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const CommandSpec &entry : commandTable()) {
+        if (name == QLatin1String(entry.name))
+            return &entry;
     }
     return nullptr;
 }
 
-const OptionSpec *findOption(const CommandSpec &spec, const QString &name)
+const OptionSpec *findOption(const CommandSpec &entry, const QString &name)
 {
-    for (const OptionSpec &option : spec.options) {
+    for (const OptionSpec &option : entry.options) {
         if (name == QLatin1String(option.name))
             return &option;
     }
@@ -176,10 +176,10 @@ QString checkedArgument(ArgumentKind kind, const QString &value, QString &error)
     return value;
 }
 
-QString argumentsText(const CommandSpec &spec)
+QString argumentsText(const CommandSpec &entry)
 {
-    return spec.arguments.isEmpty() ? QStringLiteral("no arguments")
-                                    : QStringLiteral("%1 argument(s)").arg(spec.arguments.size());
+    return entry.arguments.isEmpty() ? QStringLiteral("no arguments")
+                                    : QStringLiteral("%1 argument(s)").arg(entry.arguments.size());
 }
 
 } // namespace
@@ -244,12 +244,12 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
         }
         name += QLatin1Char(' ') + words.takeFirst();
     }
-    const CommandSpec *spec = findCommand(name);
-    if (!spec) {
+    const CommandSpec *entry = findCommand(name);
+    if (!entry) {
         error = QStringLiteral("unknown command \"%1\"").arg(name);
         return false;
     }
-    invocation.command = spec->command;
+    invocation.command = entry->command;
 
     optionsEnded = false;
     for (int i = 0; i < words.size(); ++i) {
@@ -280,7 +280,7 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
             error = QStringLiteral("%1: unknown option %2").arg(name, word);
             return false;
         }
-        const OptionSpec *option = findOption(*spec, optionName);
+        const OptionSpec *option = findOption(*entry, optionName);
         if (!option) {
             error = QStringLiteral("%1: unknown option --%2").arg(name, optionName);
             return false;
@@ -309,21 +309,21 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
         invocation.options.insert(optionName, checked);
     }
 
-    for (const OptionSpec &option : spec->options) {
+    for (const OptionSpec &option : entry->options) {
         if (option.required && !invocation.options.contains(QLatin1String(option.name))) {
             error = QStringLiteral("%1: --%2 is required").arg(name, QLatin1String(option.name));
             return false;
         }
     }
 
-    const int expected = spec->arguments.size();
+    const int expected = entry->arguments.size();
     const int given = invocation.arguments.size();
-    if (given < expected || (given > expected && !spec->lastRepeats)) {
-        error = QStringLiteral("%1: expected %2, got %3").arg(name, argumentsText(*spec)).arg(given);
+    if (given < expected || (given > expected && !entry->lastRepeats)) {
+        error = QStringLiteral("%1: expected %2, got %3").arg(name, argumentsText(*entry)).arg(given);
         return false;
     }
     for (int i = 0; i < given; ++i) {
-        const ArgumentKind kind = spec->arguments.at(qMin(i, expected - 1));
+        const ArgumentKind kind = entry->arguments.at(qMin(i, expected - 1));
         const QString checked = checkedArgument(kind, invocation.arguments.at(i), error);
         if (!error.isEmpty()) {
             error = name + QStringLiteral(": ") + error;
