@@ -437,6 +437,65 @@
     </message>
 </context>
 <context>
+    <name>ClockCommands</name>
+    <message>
+        <source>Refreshing status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock %1 configuration downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration did not reach %1 of %2 clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration was sent successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name changed successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending network settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network settings changed successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClockPrinter</name>
     <message>
         <source>Default</source>
@@ -607,6 +666,13 @@
     </message>
 </context>
 <context>
+    <name>MailCommands</name>
+    <message>
+        <source>Sending test e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MailSender</name>
     <message>
         <source>Ntp server timeout</source>
@@ -673,6 +739,53 @@
     <message>
         <source>Invalid</source>
         <translation>Ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommands</name>
+    <message>
+        <source>No usable local network interface to search on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolving address conflicts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC and IP address changed for %1 out of %2 found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n clocks(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n device(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
