@@ -1,36 +1,20 @@
 #pragma once
 
-#include "DataSender.h"
-#include "SenderTarget.h"
-
-#include <memory>
-
-class DevClock;
-class Worker;
+#include "SteppedClockSender.h"
 
 // "Refresh status": firmware, network settings and status of one clock, one
 // exchange after the other, parsed into a scratch clock that the window copies
 // from on finished. Runs to its end even when canceled.
-class RefreshStatusSender : public DataSender
+class RefreshStatusSender : public SteppedClockSender
 {
     Q_OBJECT
 
 public:
     explicit RefreshStatusSender(const SenderTarget &target, QObject *parent = nullptr);
-    ~RefreshStatusSender() override;
 
-    DevClock *refreshedClock() const { return m_refreshedClock.get(); }
+    DevClock *refreshedClock() const { return scratchClock(); }
 
 protected:
-    void run() override;
-
-private slots:
-    void onWorkerFinished(Worker *worker, int id);
-
-private:
-    void sendStep();
-
-    SenderTarget m_target;
-    std::unique_ptr<DevClock> m_refreshedClock;
-    int m_step = 0;
+    CommandType stepCommand(int step) const override;
+    void parseStep(int step, const QString &reply) override;
 };
