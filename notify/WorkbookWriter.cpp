@@ -97,10 +97,15 @@ bool WorkbookWriter::write(const Workbook &workbook, const QString &path, QStrin
                     why = target.errorString();
                 } else {
                     const QByteArray bytes = built.readAll();
-                    if (target.write(bytes) != bytes.size() || !target.commit())
+                    // Qt 5's commit() misses a failure of its own final flush
+                    // (a full disk) and would rename a cut-off file over the
+                    // report; flushing first lets the failure show.
+                    if (target.write(bytes) != bytes.size() || !target.flush() || !target.commit()) {
                         why = target.errorString();
-                    else
+                        target.cancelWriting();
+                    } else {
                         ok = true;
+                    }
                 }
             }
         }

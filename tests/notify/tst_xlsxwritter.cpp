@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sched.h>
+#include <sys/mount.h>
+
 // The report workbook written for real and read back by two readers that are
 // not ours: liborcus' document model and openpyxl.
 class TestXlsxWritter : public QObject
@@ -25,6 +28,7 @@ private slots:
     void unreadableWorkbookIsNotTouched_data();
     void unreadableWorkbookIsNotTouched();
     void failedSaveKeepsOldFile();
+    void failedSaveOnFullDiskKeepsOldFile();
     void failedSaveAtBadPath_data();
     void failedSaveAtBadPath();
     void writeRunsOnWorkerOneAtATime();
@@ -248,6 +252,40 @@ void TestXlsxWritter::failedSaveKeepsOldFile()
     const QMap<QString, QString> cells = cellsOf(orcusRead(path()), lobby);
     QCOMPARE(cells.value("A3"), QStringLiteral("s:2026-12-06 10:10"));
     QCOMPARE(cells.value("A4"), QString());
+}
+
+void TestXlsxWritter::failedSaveOnFullDiskKeepsOldFile()
+{
+    // A small file system of the test's own, mounted in a mount namespace
+    // that only this thread sees, makes the full disk a real one.
+    if (unshare(CLONE_NEWNS) != 0)
+        QSKIP("a mount namespace of its own needs root");
+    QVERIFY(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0);
+    const QString disk = path("disk");
+    QVERIFY(QDir().mkpath(disk));
+    QVERIFY(mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=256k") == 0);
+    struct Unmount
+    {
+        QByteArray where;
+        ~Unmount() { umount2(where.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(disk)};
+
+    const QString target = disk + QStringLiteral("/report.xlsx");
+    XlsxWritter writer;
+    QVERIFY(writer.writeNow(run(target, "2026-12-06 10:00", {{lobby, "21.5°C"}})));
+    const QByteArray before = bytesOf(target);
+
+    QFile filler(disk + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    QCOMPARE(filler.write("x", 1), qint64(-1));
+    filler.close();
+
+    QVERIFY(!writer.writeNow(run(target, "2026-12-06 10:05", {{lobby, "21.6°C"}})));
+    QCOMPARE(bytesOf(target), before);
+    QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "report.xlsx"}));
 }
 
 void TestXlsxWritter::failedSaveAtBadPath_data()
