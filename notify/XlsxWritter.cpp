@@ -9,6 +9,15 @@
 #include <QFileInfo>
 #include <QThread>
 
+namespace {
+
+// No report grows anywhere near this. Past 2 GiB Qt 5 reads nothing at all
+// and reports no error, so such a file would pass for an empty one and be
+// replaced.
+constexpr qint64 maxWorkbookBytes = qint64(1) << 30;
+
+} // namespace
+
 // The cells as they are in the file we wrote last, and how that file looked
 // on disk right after the write.
 struct XlsxWritter::Cache
@@ -103,7 +112,15 @@ void XlsxWritter::runJob(Job &job)
                 job.error = file.errorString();
                 return;
             }
+            if (file.size() > maxWorkbookBytes) {
+                job.error = QStringLiteral("the workbook is too large to read");
+                return;
+            }
             const QByteArray bytes = file.readAll();
+            if (file.error() != QFileDevice::NoError) {
+                job.error = file.errorString();
+                return;
+            }
             file.close();
             // An empty file holds nothing to keep.
             if (!bytes.isEmpty() && !WorkbookReader::read(bytes, fresh->workbook, &job.error))

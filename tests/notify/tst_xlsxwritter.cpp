@@ -206,6 +206,7 @@ void TestXlsxWritter::unreadableWorkbookIsNotTouched_data()
     QTest::newRow("a formula") << "formula" << "formulas";
     QTest::newRow("not a workbook at all") << "garbage" << "does not parse";
     QTest::newRow("a zip cut short") << "truncated" << "does not parse";
+    QTest::newRow("a file too large to hold") << "huge" << "too large";
 }
 
 void TestXlsxWritter::unreadableWorkbookIsNotTouched()
@@ -216,6 +217,12 @@ void TestXlsxWritter::unreadableWorkbookIsNotTouched()
         QVERIFY(WorkbookProbe::writeInlineStringWorkbook(path()));
     } else if (kind == QLatin1String("formula")) {
         QVERIFY(WorkbookProbe::writeFormulaWorkbook(path()));
+    } else if (kind == QLatin1String("huge")) {
+        // Sparse: it takes no room on the disk.
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(qint64(3) << 30));
+        file.close();
     } else {
         XlsxWritter seed;
         QVERIFY(seed.writeNow(run(path(), "2026-12-06 10:00", {{lobby, "21.5°C"}})));
@@ -227,10 +234,12 @@ void TestXlsxWritter::unreadableWorkbookIsNotTouched()
         file.close();
     }
     const QByteArray before = bytesOf(path());
+    const qint64 sizeBefore = QFileInfo(path()).size();
 
     XlsxWritter writer;
     QVERIFY(!writer.writeNow(run(path(), "2026-12-06 10:05", {{lobby, "21.6°C"}})));
     QVERIFY2(writer.lastError().contains(reason), qPrintable(writer.lastError()));
+    QCOMPARE(QFileInfo(path()).size(), sizeBefore);
     QCOMPARE(bytesOf(path()), before);
     // And again at the next tick: still refused, still untouched.
     QVERIFY(!writer.writeNow(run(path(), "2026-12-06 10:06", {{lobby, "21.6°C"}})));
