@@ -3,7 +3,6 @@
 #include "CommandBodies.h"
 #include "CommandWWW.h"
 #include "ConflictResolver.h"
-#include "DatagramPacket.h"
 #include "DevClock.h"
 #include "DeviceFinder.h"
 #include "GetConfigurationSender.h"
@@ -22,7 +21,6 @@ Communication::Communication(QObject *parent)
     , m_pool(new SenderPool(this))
 {
     registerTransportMetaTypes();
-    qRegisterMetaType<QVector<DatagramPacket>>("QVector<DatagramPacket>");
     qRegisterMetaType<QVector<DevClock *>>("QVector<DevClock*>");
     qRegisterMetaType<DataSender *>("DataSender*");
     qRegisterMetaType<SenderTarget>("SenderTarget");
