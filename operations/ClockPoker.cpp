@@ -45,8 +45,6 @@ void ClockPoker::onClockTimeout()
     for (int i = 1; i <= n; ++i) {
         const int k = (m_cursor + i) % n;
         DevClock *clock = clocks.at(k);
-        if (m_inFlight.contains(clock->id))
-            continue;
         if (isDue(*clock)) {
             m_cursor = k;
             poke(clock);
