@@ -9,7 +9,6 @@
 #include "Worker.h"
 #include "WorkerThread.h"
 #include "WorkerThreadPool.h"
-#include "WorkerUdp.h"
 #include "WorkerWWW.h"
 
 #include <QHostAddress>
@@ -152,24 +151,12 @@ void ConflictResolver::onWorkerFinished(Worker *worker, int index)
 
 void ConflictResolver::handleInterfaceReplies(Worker *worker)
 {
-    const NetworkCardData card = m_interfaces.at(m_interfaceIndex);
     const QHostAddress factoryAddress(QString::fromLatin1(factoryClockIp));
-    auto *udp = qobject_cast<WorkerUdp *>(worker);
-    const QVector<DatagramPacket> packets = udp ? udp->packets() : QVector<DatagramPacket>();
-    for (const DatagramPacket &packet : packets) {
-        DeviceInfo info;
-        DiscoveryDatagram::parse(packet.data, packet.address, info);
-        info.networkInterface = card;
-        if (!info.isValid() || info.address != factoryAddress)
-            continue;
-        auto *clock = new DevClock;
-        clock->network.ip = info.address.toString();
-        clock->network.port = info.port;
-        clock->productCode = info.productCode;
-        clock->firmware = info.firmware;
-        clock->deviceCode = info.deviceCode;
-        clock->networkInterface = card;
-        m_found.append(clock);
+    const QVector<DeviceInfo> replies =
+        DiscoveryDatagram::validReplies(worker, m_interfaces.at(m_interfaceIndex));
+    for (const DeviceInfo &info : replies) {
+        if (info.address == factoryAddress)
+            m_found.append(DiscoveryDatagram::newClock(info));
     }
     ++m_interfaceIndex;
     setProgress(PhaseShare * m_interfaceIndex / m_interfaces.size());

@@ -8,7 +8,6 @@
 #include "Worker.h"
 #include "WorkerThread.h"
 #include "WorkerThreadPool.h"
-#include "WorkerUdp.h"
 #include "WorkerWWW.h"
 
 #include <algorithm>
@@ -100,24 +99,10 @@ void DeviceFinder::onWorkerFinish(Worker *worker)
 
 void DeviceFinder::handleCardReplies(Worker *worker)
 {
-    const NetworkCardData card = m_cards.at(m_cardIndex);
-    auto *udp = qobject_cast<WorkerUdp *>(worker);
-    const QVector<DatagramPacket> packets = udp ? udp->packets() : QVector<DatagramPacket>();
-    for (const DatagramPacket &packet : packets) {
-        DeviceInfo info;
-        // Only validity counts: a rejected reply that still gave an address and
-        // a port becomes a clock, and is dropped at the end if incomplete.
-        DiscoveryDatagram::parse(packet.data, packet.address, info);
-        info.networkInterface = card;
-        if (!info.isValid())
-            continue;
-        auto *clock = new DevClock;
-        clock->network.ip = info.address.toString();
-        clock->network.port = info.port;
-        clock->productCode = info.productCode;
-        clock->firmware = info.firmware;
-        clock->deviceCode = info.deviceCode;
-        clock->networkInterface = card;
+    // A clock made from a rejected reply is dropped at the end if incomplete.
+    const QVector<DeviceInfo> replies = DiscoveryDatagram::validReplies(worker, m_cards.at(m_cardIndex));
+    for (const DeviceInfo &info : replies) {
+        DevClock *clock = DiscoveryDatagram::newClock(info);
         clock->user = m_user;
         clock->password = m_password;
         clock->lastError = AuthorizationError;

@@ -1,10 +1,12 @@
 #include "DiscoveryDatagram.h"
 
 #include "CommandDeviceInfo.h"
+#include "DevClock.h"
 #include "DeviceInfo.h"
 #include "NetworkCardData.h"
 #include "WorkerFactory.h"
 #include "WorkerThread.h"
+#include "WorkerUdp.h"
 
 #include <QHostAddress>
 #include <QStringList>
@@ -124,6 +126,37 @@ WorkerThread *makeQuery(const NetworkCardData &card)
     device.address = QHostAddress(QHostAddress::Broadcast);
     CommandDeviceInfo command;
     return makeWorkerThread(command, makeParameters(device, Udp, QString(), QString(), 0));
+}
+
+QVector<DeviceInfo> validReplies(Worker *worker, const NetworkCardData &card)
+{
+    QVector<DeviceInfo> replies;
+    auto *udp = qobject_cast<WorkerUdp *>(worker);
+    if (!udp)
+        return replies;
+    const QVector<DatagramPacket> packets = udp->packets();
+    for (const DatagramPacket &packet : packets) {
+        DeviceInfo info;
+        // Only validity counts: a rejected reply that still gave an address and
+        // a port is kept.
+        parse(packet.data, packet.address, info);
+        info.networkInterface = card;
+        if (info.isValid())
+            replies.append(info);
+    }
+    return replies;
+}
+
+DevClock *newClock(const DeviceInfo &info)
+{
+    auto *clock = new DevClock;
+    clock->network.ip = info.address.toString();
+    clock->network.port = info.port;
+    clock->productCode = info.productCode;
+    clock->firmware = info.firmware;
+    clock->deviceCode = info.deviceCode;
+    clock->networkInterface = info.networkInterface;
+    return clock;
 }
 
 } // namespace DiscoveryDatagram

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "DeviceInfo.h"
+
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
-struct DeviceInfo;
-struct NetworkCardData;
+class DevClock;
+class Worker;
 class WorkerThread;
 
 // The discovery exchange: one "QLX?" broadcast on UDP port 9666 through one
@@ -21,5 +24,13 @@ bool parse(const QByteArray &datagram, const QString &senderAddress, DeviceInfo 
 
 // A worker thread carrying the broadcast through the interface, not started.
 WorkerThread *makeQuery(const NetworkCardData &card);
+
+// The replies a finished query heard on the card that give a valid record
+// (address and port), in arrival order, each with the card as its interface.
+QVector<DeviceInfo> validReplies(Worker *worker, const NetworkCardData &card);
+
+// A new clock (owned by the caller) with the reply's address, port, model,
+// firmware, device code and interface; every other field keeps its default.
+DevClock *newClock(const DeviceInfo &info);
 
 } // namespace DiscoveryDatagram
