@@ -11,7 +11,8 @@ CustomTableHeader::CustomTableHeader(Qt::Orientation orientation, QWidget *paren
 
 void CustomTableHeader::setSectionWidget(int section, QWidget *widget)
 {
-    if (QWidget *old = m_widgets.value(section))
+    // Setting the widget a section already holds must not delete it.
+    if (QWidget *old = m_widgets.value(section); old && old != widget)
         old->deleteLater();
     if (!widget) {
         m_widgets.remove(section);

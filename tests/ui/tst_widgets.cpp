@@ -33,6 +33,8 @@ private slots:
     void headerClicksSort_data();
     void headerClicksSort();
     void headerWidgetFollowsSection();
+    void headerWidgetReplaced_data();
+    void headerWidgetReplaced();
     void tableItemHidesEmptyLines_data();
     void tableItemHidesEmptyLines();
     void tableItemSignalsCarryRow();
@@ -237,6 +239,51 @@ void TestWidgets::headerWidgetFollowsSection()
 
     header->moveSection(2, 0);
     QCOMPARE(box->geometry(), expected());
+}
+
+namespace {
+enum class Replacement { SameWidget, OtherWidget, NoWidget };
+}
+
+void TestWidgets::headerWidgetReplaced_data()
+{
+    QTest::addColumn<int>("replacement");
+    QTest::addColumn<bool>("firstSurvives");
+
+    QTest::newRow("the same widget set again stays") << int(Replacement::SameWidget) << true;
+    QTest::newRow("another widget replaces and deletes the first") << int(Replacement::OtherWidget) << false;
+    QTest::newRow("no widget removes and deletes the first") << int(Replacement::NoWidget) << false;
+}
+
+void TestWidgets::headerWidgetReplaced()
+{
+    QFETCH(int, replacement);
+    QFETCH(bool, firstSurvives);
+
+    CustomHeaderedTable table;
+    table.setColumnCount(3);
+    CustomTableHeader *header = table.customHeader();
+    QPointer<QWidget> first = new QCheckBox;
+    header->setSectionWidget(1, first);
+
+    QPointer<QWidget> second;
+    switch (Replacement(replacement)) {
+    case Replacement::SameWidget:
+        second = first;
+        break;
+    case Replacement::OtherWidget:
+        second = new QCheckBox;
+        break;
+    case Replacement::NoWidget:
+        break;
+    }
+    header->setSectionWidget(1, second);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(!first.isNull(), firstSurvives);
+    QCOMPARE(header->sectionWidget(1), second.data());
+    if (second)
+        QCOMPARE(second->parentWidget(), header->viewport());
 }
 
 void TestWidgets::tableItemHidesEmptyLines_data()
