@@ -78,11 +78,7 @@ CFramelessWindow::CFramelessWindow(QWidget *parent)
 
 CFramelessWindow::~CFramelessWindow()
 {
-    // The base destructor deletes the title bar; by then this is no longer a
-    // CFramelessWindow and must not hear of it.
     qApp->removeEventFilter(this);
-    if (m_titleBar)
-        disconnect(m_titleBar, &QObject::destroyed, this, &CFramelessWindow::onTitleBarDestroyed);
 }
 
 void CFramelessWindow::applyWindowFlags()
@@ -96,21 +92,6 @@ void CFramelessWindow::applyWindowFlags()
     setWindowFlags(flags);
     if (wasVisible)
         setVisible(true);
-}
-
-void CFramelessWindow::setTitleBar(QWidget *titleBar)
-{
-    if (m_titleBar)
-        disconnect(m_titleBar, &QObject::destroyed, this, &CFramelessWindow::onTitleBarDestroyed);
-    m_titleBar = titleBar;
-    if (m_titleBar)
-        connect(m_titleBar, &QObject::destroyed, this, &CFramelessWindow::onTitleBarDestroyed);
-}
-
-void CFramelessWindow::onTitleBarDestroyed()
-{
-    if (sender() == m_titleBar)
-        m_titleBar = nullptr;
 }
 
 void CFramelessWindow::addIgnoreWidget(QWidget *widget)

@@ -44,7 +44,7 @@ public:
     explicit CFramelessWindow(QWidget *parent = nullptr);
     ~CFramelessWindow() override;
 
-    void setTitleBar(QWidget *titleBar);
+    void setTitleBar(QWidget *titleBar) { m_titleBar = titleBar; }
     QWidget *titleBar() const { return m_titleBar; }
     void addIgnoreWidget(QWidget *widget);
     void setResizeable(bool resizeable);
@@ -75,7 +75,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private slots:
-    void onTitleBarDestroyed();
     void onScreenChanged(QScreen *screen);
     void onMonitorTimeout();
 
@@ -85,7 +84,7 @@ private:
     bool handleMousePress(QWidget *receiver, QMouseEvent *event);
     void updateHoverCursor(const QPoint &globalPos);
 
-    QWidget *m_titleBar = nullptr;
+    QPointer<QWidget> m_titleBar;
     QList<QPointer<QWidget>> m_ignoreList;
     int m_borderWidth = defaultBorderWidth;
     QMargins m_margins;
