@@ -35,6 +35,14 @@ Theme initialTheme()
     return desktopTheme();
 }
 
+// The pixmap in the theme's colour, with its grey disabled variant.
+QIcon tintedIcon(const QPixmap &source, int kind)
+{
+    QIcon icon(recolouredPixmap(source, iconColour(kind)));
+    icon.addPixmap(recolouredPixmap(source, iconDisabledColour), QIcon::Disabled);
+    return icon;
+}
+
 } // namespace
 
 Theme currentTheme()
@@ -107,9 +115,7 @@ QIcon themedIcon(const QString &path, int kind)
     const QPixmap source(path);
     if (source.isNull())
         return QIcon();
-    QIcon icon(recolouredPixmap(source, iconColour(kind)));
-    icon.addPixmap(recolouredPixmap(source, iconDisabledColour), QIcon::Disabled);
-    return icon;
+    return tintedIcon(source, kind);
 }
 
 QIcon recolourIcon(const QIcon &icon, int kind, QSize size)
@@ -121,9 +127,7 @@ QIcon recolourIcon(const QIcon &icon, int kind, QSize size)
     // An icon naming a missing file is not null but has no pixels.
     if (source.isNull())
         return QIcon();
-    QIcon result(recolouredPixmap(source, iconColour(kind)));
-    result.addPixmap(recolouredPixmap(source, iconDisabledColour), QIcon::Disabled);
-    return result;
+    return tintedIcon(source, kind);
 }
 
 void resetForTest()
