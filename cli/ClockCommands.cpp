@@ -27,6 +27,15 @@ QString tr(const char *text)
     return QCoreApplication::translate("ClockCommands", text);
 }
 
+// Loads the state file and finds the clock the first argument names; the
+// exit status of whichever failed, else ExitSuccess.
+int loadTarget(CliSession &session, CliSession::Target &target)
+{
+    if (const int loaded = session.loadState())
+        return loaded;
+    return session.resolveTarget(session.invocation().arguments.at(0), target) ? ExitSuccess : ExitFailed;
+}
+
 QString clockLabel(const CliSession::Target &target, const QString &ip)
 {
     return target.listed ? target.listed->name : ip;
@@ -93,12 +102,10 @@ QJsonObject networkJson(const ClockNetworkSettings &settings)
 
 int status(CliSession &session)
 {
-    if (const int loaded = session.loadState())
-        return loaded;
-    const QString ip = session.invocation().arguments.at(0);
     CliSession::Target target;
-    if (!session.resolveTarget(ip, target))
-        return ExitFailed;
+    if (const int failed = loadTarget(session, target))
+        return failed;
+    const QString ip = session.invocation().arguments.at(0);
 
     // The listed clock takes the refresh as the window's would (in memory only:
     // this command does not change the state file); an unlisted one gets a record of its own.
@@ -133,14 +140,12 @@ int status(CliSession &session)
 
 int configGet(CliSession &session)
 {
-    if (const int loaded = session.loadState())
-        return loaded;
+    CliSession::Target target;
+    if (const int failed = loadTarget(session, target))
+        return failed;
     const CliInvocation &invocation = session.invocation();
     const QString ip = invocation.arguments.at(0);
     const QString path = invocation.option(QStringLiteral("output"));
-    CliSession::Target target;
-    if (!session.resolveTarget(ip, target))
-        return ExitFailed;
 
     std::unique_ptr<ClockConfig> config;
     Error error = ConnectionError;
@@ -223,13 +228,11 @@ int configSet(CliSession &session)
 
 int name(CliSession &session)
 {
-    if (const int loaded = session.loadState())
-        return loaded;
+    CliSession::Target target;
+    if (const int failed = loadTarget(session, target))
+        return failed;
     const QString ip = session.invocation().arguments.at(0);
     const QString newName = session.invocation().arguments.at(1);
-    CliSession::Target target;
-    if (!session.resolveTarget(ip, target))
-        return ExitFailed;
     SimpleSender *sender = Communication::instance()->setName(target.target, newName);
     const SimpleResult result = runSimple(session, sender, tr("Sending name"));
     return reportSimple(session, result, ip, tr("Name changed successfully."), {{QStringLiteral("name"), newName}});
@@ -237,13 +240,11 @@ int name(CliSession &session)
 
 int network(CliSession &session)
 {
-    if (const int loaded = session.loadState())
-        return loaded;
+    CliSession::Target target;
+    if (const int failed = loadTarget(session, target))
+        return failed;
     const CliInvocation &in = session.invocation();
     const QString ip = in.arguments.at(0);
-    CliSession::Target target;
-    if (!session.resolveTarget(ip, target))
-        return ExitFailed;
 
     ClockNetworkSettings settings;
     if (target.listed)
@@ -275,13 +276,11 @@ int network(CliSession &session)
 
 int password(CliSession &session)
 {
-    if (const int loaded = session.loadState())
-        return loaded;
+    CliSession::Target target;
+    if (const int failed = loadTarget(session, target))
+        return failed;
     const CliInvocation &in = session.invocation();
     const QString ip = in.arguments.at(0);
-    CliSession::Target target;
-    if (!session.resolveTarget(ip, target))
-        return ExitFailed;
     SimpleSender *sender = Communication::instance()->setPassword(target.target, in.option(QStringLiteral("old")),
                                                                   in.option(QStringLiteral("new")));
     const SimpleResult result = runSimple(session, sender, tr("Sending password"));
