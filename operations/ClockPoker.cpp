@@ -59,6 +59,15 @@ void ClockPoker::poke(DevClock *clock)
     DataSender *sender = Communication::instance()->getStatus({SenderTarget::fromClock(*clock)});
     connect(sender, &DataSender::finished, this, &ClockPoker::onPokeFinished);
     connect(sender, &DataSender::error, this, &ClockPoker::onPokeFinished);
+    // A poll someone cancels says nothing about the clock, but must not leave
+    // the poller waiting for it for ever.
+    connect(sender, &DataSender::canceled, this, &ClockPoker::onPokeCanceled);
+}
+
+void ClockPoker::onPokeCanceled(DataSender *sender)
+{
+    m_inFlight.removeAll(sender->clockId(0));
+    QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
 }
 
 void ClockPoker::onPokeFinished(DataSender *sender)

@@ -33,6 +33,7 @@ signals:
 private slots:
     void onClockTimeout();
     void onPokeFinished(DataSender *sender);
+    void onPokeCanceled(DataSender *sender);
 
 private:
     bool isDue(const DevClock &clock) const;

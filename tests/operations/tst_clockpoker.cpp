@@ -45,6 +45,7 @@ private slots:
     void dueClocksFollowEachOtherWithoutWaitingForTheTick();
     void sixRefusalsReachTheNoAuthenticationLimit();
     void clockRemovedDuringItsPollGetsNoSignal();
+    void canceledPollDoesNotStallThePoller();
 
 private:
     ClockSimControl m_sim;
@@ -164,6 +165,22 @@ void TestClockPoker::clockRemovedDuringItsPollGetsNoSignal()
     QCOMPARE(ids(updated).first(), otherId);
     QVERIFY(!ids(updated).contains(removedId));
     QCOMPARE(loggedPaths(m_sim).first(), QString("/T1"));
+}
+
+void TestClockPoker::canceledPollDoesNotStallThePoller()
+{
+    QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
+    DevClock *clock = addClock("192.168.0.50");
+    ClockPoker poker;
+    QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
+    SenderPool *pool = Communication::instance()->pool();
+    QTRY_VERIFY_WITH_TIMEOUT(pool->current() != nullptr, 5000);
+    QVERIFY(Communication::instance()->cancel(pool->current()));
+
+    // The canceled poll reports nothing; the clock is polled again.
+    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 1, 10000);
+    QCOMPARE(ids(updated).first(), clock->id);
+    QCOMPARE(loggedPaths(m_sim).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestClockPoker)
