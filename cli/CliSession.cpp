@@ -4,11 +4,11 @@
 #include "ClockRegistry.h"
 #include "DataSender.h"
 #include "DevClock.h"
+#include "DeviceListLock.h"
 #include "StateFile.h"
+#include "StateLoad.h"
 
-#include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 
 CliSession::CliSession(const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal)
     : m_invocation(invocation)
@@ -19,25 +19,29 @@ CliSession::CliSession(const CliInvocation &invocation, CliOutput &output, bool 
 
 CliSession::~CliSession() = default;
 
-int CliSession::loadState()
+int CliSession::loadState(Access access)
 {
-    const QString path = AppSettings::stateFilePath();
-    if (!QFileInfo::exists(path))
-        return ExitSuccess;
-    if (loadSettings())
-        return ExitSuccess;
-    if (QFileInfo::exists(path))
-        return m_output.failed(QStringLiteral("Cannot read the device list %1; it was left as it is.").arg(path));
-    // The loader renames an ill-formed file so that no later save can destroy it.
-    const QFileInfo info(path);
-    const QStringList kept = QDir(info.path()).entryList({info.fileName() + QStringLiteral(".unreadable-*")},
-                                                         QDir::Files, QDir::Time);
-    const QString keptPath = kept.isEmpty() ? QStringLiteral("?") : info.path() + QLatin1Char('/') + kept.constFirst();
-    return m_output.failed(QStringLiteral("Cannot read the device list %1; it was kept as %2.").arg(path, keptPath));
+    if (access == Access::Write) {
+        m_lock = std::make_unique<DeviceListLock>();
+        if (!m_lock->tryLock()) {
+            const QString failure = m_lock->failureText();
+            m_lock.reset();
+            return m_output.failed(failure);
+        }
+    }
+    const StateLoad::Result loaded = StateLoad::load();
+    if (loaded.outcome == StateLoad::Outcome::Unreadable)
+        return m_output.failed(loaded.message);
+    return ExitSuccess;
 }
 
 bool CliSession::saveState()
 {
+    // A write without the lock could replace what another writer saved.
+    if (!m_lock || !m_lock->isLocked()) {
+        m_output.message(QStringLiteral("The device list was not loaded for writing; nothing was saved."));
+        return false;
+    }
     if (saveSettings())
         return true;
     m_output.message(QStringLiteral("Cannot write the device list %1.").arg(AppSettings::stateFilePath()));

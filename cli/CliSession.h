@@ -12,6 +12,7 @@
 
 class DataSender;
 class DevClock;
+class DeviceListLock;
 
 // What every command handler of one run shares: the parsed command line, the
 // output streams, the progress display and the access to the state file.
@@ -25,13 +26,18 @@ public:
     CliOutput &output() { return m_output; }
     ProgressIndicator &progress() { return *m_progress; }
 
+    // What a command does with the device list.
+    enum class Access { Read, Write };
     // Reads the state file into the registry and the notification settings.
     // A missing file is an empty list. A file that exists but cannot be read
     // fails the run, saying where the file is now: a command that went on
-    // would start an empty list the user never asked for. Returns
-    // ExitSuccess or the exit status.
-    int loadState();
-    // Writes the state file; false, with a message, when it could not be written.
+    // would start an empty list the user never asked for. Write first takes
+    // the device-list lock and holds it for the rest of the run, so the list
+    // read is the one written back; when another writer holds it the run
+    // fails, naming the holder. Returns ExitSuccess or the exit status.
+    int loadState(Access access = Access::Read);
+    // Writes the state file; false, with a message, when it could not be
+    // written or the list was not loaded for writing.
     bool saveState();
 
     // A clock to talk to and where it came from.
@@ -60,4 +66,5 @@ private:
     CliInvocation m_invocation;
     CliOutput &m_output;
     std::unique_ptr<ProgressIndicator> m_progress;
+    std::unique_ptr<DeviceListLock> m_lock;
 };

@@ -2,12 +2,9 @@
 
 #include "AppSettings.h"
 #include "CliSession.h"
-#include "ClockPoker.h"
 #include "ClockPrinter.h"
 #include "ClockRegistry.h"
-#include "AlertTrigger.h"
 #include "DevClock.h"
-#include "Reporter.h"
 #include "SignalWatcher.h"
 
 #include <QDateTime>
@@ -24,35 +21,34 @@ MonitorCommand::MonitorCommand(CliSession &session, QObject *parent)
     : QObject(parent)
     , m_session(session)
 {
-    m_saveTimer.setInterval(DefaultSaveIntervalMs);
-    connect(&m_saveTimer, &QTimer::timeout, this, &MonitorCommand::saveNow);
 }
 
 MonitorCommand::~MonitorCommand() = default;
 
 int MonitorCommand::run()
 {
-    if (const int loaded = m_session.loadState())
-        return loaded;
+    CliOutput &out = m_session.output();
+    if (!m_monitoring.acquireLock())
+        return out.failed(m_monitoring.readOnlyReason());
+    const StateLoad::Result loaded = m_monitoring.load();
+    if (loaded.outcome == StateLoad::Outcome::Unreadable)
+        return out.failed(loaded.message);
     const CliInvocation &in = m_session.invocation();
     if (in.hasOption(QStringLiteral("save-interval")))
-        setSaveIntervalMs(in.intOption(QStringLiteral("save-interval"), DefaultSaveIntervalMs / 1000) * 1000);
+        m_monitoring.setAutosaveSeconds(
+            in.intOption(QStringLiteral("save-interval"), MonitoringSession::defaultAutosaveSeconds));
 
     SignalWatcher signals_;
     if (!signals_.isWatching())
-        return m_session.output().failed(QStringLiteral("Cannot watch for SIGINT and SIGTERM."));
+        return out.failed(QStringLiteral("Cannot watch for SIGINT and SIGTERM."));
     connect(&signals_, &SignalWatcher::received, this, &MonitorCommand::stop);
 
-    AppSettings::loadRegistrySettings();
     if (ClockRegistry::instance()->clockCount() == 0)
-        m_session.output().message(QStringLiteral("The device list is empty; nothing to poll."));
+        out.message(QStringLiteral("The device list is empty; nothing to poll."));
 
-    m_reporter = std::make_unique<Reporter>();
-    m_reporter->setEnabled(AppSettings::reportSettings().enabled);
-
-    m_poker = std::make_unique<ClockPoker>();
-    connect(m_poker.get(), &ClockPoker::ClockStatusUpdated, this, &MonitorCommand::SlotClockStatusUpdated);
-    m_saveTimer.start();
+    connect(&m_monitoring, &MonitoringSession::statusUpdated, this, &MonitorCommand::SlotClockStatusUpdated);
+    m_monitoring.start();
+    m_monitoring.setReportEnabled(AppSettings::reportSettings().enabled);
 
     QEventLoop loop;
     m_loop = &loop;
@@ -71,7 +67,6 @@ void MonitorCommand::SlotClockStatusUpdated(quint64 id)
         m_shownStatus.insert(id, clock->status.NtpSynchronization);
         printChange(*clock);
     }
-    sendAlertIfDue(*clock);
 }
 
 void MonitorCommand::printChange(const DevClock &clock)
@@ -99,19 +94,15 @@ QString MonitorCommand::statusWithoutUpdateTime(const DevClock &clock)
     return lines.join(QStringLiteral("; "));
 }
 
-void MonitorCommand::saveNow()
-{
-    m_session.saveState();
-}
-
 void MonitorCommand::stop(int signalNumber)
 {
-    m_saveTimer.stop();
-    m_poker.reset();
-    m_reporter.reset();
-    const bool saved = m_session.saveState();
-    m_session.output().message(saved ? QStringLiteral("Stopped by signal %1; device list saved.").arg(signalNumber)
-                                     : QStringLiteral("Stopped by signal %1.").arg(signalNumber));
+    m_monitoring.stop();
+    const bool saved = m_monitoring.save();
+    CliOutput &out = m_session.output();
+    if (!saved)
+        out.message(m_monitoring.lastSaveError());
+    out.message(saved ? QStringLiteral("Stopped by signal %1; device list saved.").arg(signalNumber)
+                      : QStringLiteral("Stopped by signal %1.").arg(signalNumber));
     m_exitStatus = saved ? ExitSuccess : ExitFailed;
     if (m_loop)
         m_loop->quit();

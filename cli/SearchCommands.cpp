@@ -37,10 +37,10 @@ int searchFailed(CliSession &session, Error error)
 
 int discover(CliSession &session)
 {
-    if (const int loaded = session.loadState())
-        return loaded;
     const CliInvocation &in = session.invocation();
     const bool add = in.hasOption(QStringLiteral("add"));
+    if (const int loaded = session.loadState(add ? CliSession::Access::Write : CliSession::Access::Read))
+        return loaded;
     CliOutput &out = session.output();
     ClockRegistry *registry = ClockRegistry::instance();
 

@@ -69,7 +69,7 @@ int list(CliSession &session)
 
 int add(CliSession &session)
 {
-    if (const int status = session.loadState())
+    if (const int status = session.loadState(CliSession::Access::Write))
         return status;
     const CliInvocation &invocation = session.invocation();
     const QString ip = invocation.arguments.at(0);
@@ -105,7 +105,7 @@ int add(CliSession &session)
 
 int remove(CliSession &session)
 {
-    if (const int status = session.loadState())
+    if (const int status = session.loadState(CliSession::Access::Write))
         return status;
     const QString ip = session.invocation().arguments.at(0);
     ClockRegistry *registry = ClockRegistry::instance();

@@ -1,0 +1,195 @@
+#include "CliProcess.h"
+#include "ClockRegistry.h"
+#include "DeviceListLock.h"
+#include "MonitoringSession.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// Each test gives the in-process session the same folders as the tool it
+// runs, so both meet at one state file and one lock.
+class TestSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void windowHoldsTheList_data();
+    void windowHoldsTheList();
+    void monitorHoldsTheList();
+    void staleLockIsTakenOver_data();
+    void staleLockIsTakenOver();
+    void autosave_data();
+    void autosave();
+
+private:
+    void startMonitor(QProcess &monitor);
+
+    std::unique_ptr<CliProcess> m_cli;
+    QString m_lockPath;
+};
+
+void TestSession::init()
+{
+    m_cli = std::make_unique<CliProcess>();
+    QVERIFY(m_cli->isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_cli->homePath() + QStringLiteral("/data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_cli->homePath() + QStringLiteral("/config")));
+    m_lockPath = DeviceListLock::lockFilePath(m_cli->stateFilePath());
+    ClockRegistry::resetForTest();
+    // One listed clock, written by the tool itself.
+    QCOMPARE(m_cli->run({"add", "10.0.0.1"}).exitCode, 0);
+}
+
+void TestSession::cleanup()
+{
+    ClockRegistry::resetForTest();
+    m_cli.reset();
+}
+
+void TestSession::startMonitor(QProcess &monitor)
+{
+    m_cli->start(monitor, {"monitor"});
+    QVERIFY(monitor.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_lockPath), 20000);
+}
+
+void TestSession::windowHoldsTheList_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("the monitor refuses to start") << QStringList{"monitor"} << true;
+    QTest::newRow("adding a clock is refused") << QStringList{"add", "10.0.0.2"} << true;
+    QTest::newRow("removing a clock is refused") << QStringList{"remove", "10.0.0.1"} << true;
+    QTest::newRow("listing still works") << QStringList{"list"} << false;
+}
+
+void TestSession::windowHoldsTheList()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, refused);
+
+    MonitoringSession window;
+    QVERIFY(window.acquireLock());
+    const QByteArray before = readFile(m_cli->stateFilePath());
+
+    const CliProcess::Result result = m_cli->run(arguments);
+    QVERIFY(!result.crashed);
+    if (refused) {
+        QCOMPARE(result.exitCode, 1);
+        const QString expected = QStringLiteral("The device list is in use by %1 (process %2 on ")
+                                     .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName())
+                                     .arg(QCoreApplication::applicationPid());
+        QVERIFY2(QString::fromUtf8(result.err).startsWith(expected), result.err.constData());
+    } else {
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.contains("10.0.0.1"));
+    }
+    QCOMPARE(readFile(m_cli->stateFilePath()), before);
+}
+
+void TestSession::monitorHoldsTheList()
+{
+    QProcess monitor;
+    startMonitor(monitor);
+
+    MonitoringSession window;
+    QVERIFY(!window.acquireLock());
+    QVERIFY(window.readOnlyReason().contains(QStringLiteral("zentick-cli (process %1 ").arg(monitor.processId())));
+    // Reading works; writing does nothing to the monitor's file.
+    window.load();
+    QCOMPARE(ClockRegistry::instance()->clockCount(), 1);
+    ClockRegistry::instance()->removeClock(0);
+    QVERIFY(!window.save());
+    QCOMPARE(window.lastSaveError(), window.readOnlyReason());
+
+    monitor.terminate();
+    QVERIFY(monitor.waitForFinished(20000));
+    QCOMPARE(monitor.exitCode(), 0);
+    QVERIFY(readFile(m_cli->stateFilePath()).contains("10.0.0.1"));
+    QVERIFY(window.acquireLock());
+}
+
+void TestSession::staleLockIsTakenOver_data()
+{
+    QTest::addColumn<bool>("byWindow");
+    QTest::newRow("the window takes over") << true;
+    QTest::newRow("a command takes over") << false;
+}
+
+void TestSession::staleLockIsTakenOver()
+{
+    QFETCH(bool, byWindow);
+
+    QProcess monitor;
+    startMonitor(monitor);
+    // Killed outright, the monitor leaves its lock file behind.
+    monitor.kill();
+    QVERIFY(monitor.waitForFinished(20000));
+    QVERIFY(QFile::exists(m_lockPath));
+
+    if (byWindow) {
+        MonitoringSession window;
+        QVERIFY(window.acquireLock());
+        window.load();
+        QVERIFY(window.isWritable());
+    } else {
+        QCOMPARE(m_cli->run({"add", "10.0.0.2"}).exitCode, 0);
+        QVERIFY(readFile(m_cli->stateFilePath()).contains("10.0.0.2"));
+    }
+}
+
+void TestSession::autosave_data()
+{
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("a loaded list is saved on the timer") << true;
+    // An empty file does not load and stays where it is; saving over it
+    // would turn an unreadable list into an empty one.
+    QTest::newRow("a list left unread is never saved") << false;
+}
+
+void TestSession::autosave()
+{
+    QFETCH(bool, written);
+
+    const QString path = m_cli->stateFilePath();
+    if (!written) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    }
+    const QByteArray before = readFile(path);
+
+    MonitoringSession session;
+    QVERIFY(session.acquireLock());
+    session.load();
+    QCOMPARE(session.isWritable(), written);
+    QSignalSpy saved(&session, &MonitoringSession::saved);
+    session.setAutosaveSeconds(1);
+    ClockRegistry::instance()->createGroup(QStringLiteral("Autosaved"));
+    session.start();
+    QVERIFY(saved.wait(10000));
+    QCOMPARE(saved.constFirst().constFirst().toBool(), written);
+    QCOMPARE(readFile(path).contains("Autosaved"), written);
+    if (!written)
+        QCOMPARE(readFile(path), before);
+    session.stop();
+}
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_session.moc"
