@@ -88,21 +88,34 @@ void WorkerUdp::send()
         throw GeneralException(tr("Send failed. Only %1 of %2 bytes sent.").arg(written).arg(m_payload.size()));
 }
 
+bool WorkerUdp::keepsListening(const Timing &timing, int elapsedMs, bool datagramsArriving)
+{
+    if (elapsedMs >= timing.maxListenMs)
+        return false;
+    return datagramsArriving || elapsedMs <= timing.windowMs;
+}
+
 void WorkerUdp::listen()
 {
     m_elapsed = 0;
-    while (m_elapsed < m_timing.maxListenMs) {
-        if (!m_socket->hasPendingDatagrams() && m_elapsed > m_timing.windowMs)
-            break;
+    bool arrived = false;
+    while (keepsListening(m_timing, m_elapsed, arrived || m_socket->hasPendingDatagrams())) {
         m_elapsed += m_timing.stepMs;
         QThread::msleep(m_timing.stepMs);
+        arrived = readPendingDatagrams() > 0;
+    }
+}
 
+int WorkerUdp::readPendingDatagrams()
+{
+    int count = 0;
+    while (count < maxDatagramsPerStep && m_socket->hasPendingDatagrams()) {
         // An empty datagram is read and dropped too: left pending, it would
         // keep the loop going for ever.
         const qint64 size = m_socket->pendingDatagramSize();
         if (size < 0)
-            continue;
-        DatagramPacket packet;
+            break;
+        ++count;
         QByteArray buffer(static_cast<int>(size), Qt::Uninitialized);
         QHostAddress sender;
         quint16 senderPort = 0;
@@ -110,11 +123,9 @@ void WorkerUdp::listen()
         if (read <= 0)
             continue;
         buffer.truncate(static_cast<int>(read));
-        packet.address = sender.toString();
-        packet.port = senderPort;
-        packet.data = buffer;
-        m_packets.append(packet);
+        m_packets.append({sender.toString(), senderPort, buffer});
     }
+    return count;
 }
 
 void WorkerUdp::deleteSocket()

@@ -18,9 +18,13 @@ public:
     // The pause after sending and the length of each listening step.
     static constexpr int defaultStepMs = 50;
     static constexpr int defaultWindowMs = 500;
-    // Listening goes on past the window while datagrams are pending; a peer
+    // Listening goes on past the window while datagrams keep arriving; a peer
     // that never stops sending must not hold the one worker thread forever.
     static constexpr int defaultMaxListenMs = 60000;
+    // Each step reads every datagram pending (a large fleet answers at once
+    // and would overflow the socket's buffer), but no more than this, so a
+    // flood cannot stretch one step.
+    static constexpr int maxDatagramsPerStep = 1024;
 
     WorkerUdp(const QHostAddress &remoteAddress, quint16 port, const QByteArray &payload);
     ~WorkerUdp() override;
@@ -46,9 +50,14 @@ public:
     static void setDefaultTiming(const Timing &timing);
     static Timing defaultTiming();
 
+    // Whether another listening step follows, after elapsedMs of listening,
+    // given whether datagrams came in the last step or are waiting now.
+    static bool keepsListening(const Timing &timing, int elapsedMs, bool datagramsArriving);
+
 private:
     void send();
     void listen();
+    int readPendingDatagrams();
     void deleteSocket();
 
     QUdpSocket *m_socket = nullptr;
