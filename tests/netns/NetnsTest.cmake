@@ -1,9 +1,10 @@
-# zentick_add_netns_test(name CLOCKS file.json SOURCES ... LIBS ...
+# zentick_add_netns_test(name CLOCKS file.json | GENERATE n  SOURCES ... LIBS ...
 #                        [SIM_ARGS arg...] [ADDRESSES F-L] [PC_LINKS n] [TIMEOUT s] [ENVIRONMENT VAR=value...])
 #
 # A QtTest executable, label netns, that runs in the "pc" namespace of
 # tests/netns/netns-run.sh while zentick-clocksim serves the clocks of
-# CLOCKS (a path relative to the calling folder) in the "clocks" namespace.
+# CLOCKS (a path relative to the calling folder), or n generated clocks from
+# 192.168.0.10 (GENERATE), in the "clocks" namespace.
 # The test links zentick_netns_support, whose ClockSimControl reads the
 # request log and the state dump and sets faults through the environment the
 # script provides. Without root or ip netns the test is reported as skipped.
@@ -20,11 +21,15 @@ endif()
 
 # The netns-run.sh command line up to and including "--", in the caller's ${out}.
 function(_zentick_netns_prefix out caller clocks addresses pc_links sim_args)
-    if(NOT clocks)
-        message(FATAL_ERROR "${caller}: CLOCKS file.json is required")
+    set(_cmd ${ZENTICK_NETNS_DIR}/netns-run.sh --sim $<TARGET_FILE:zentick-clocksim>)
+    if(clocks MATCHES "^GENERATE:([0-9]+)$")
+        list(APPEND _cmd --generate ${CMAKE_MATCH_1})
+    elseif(clocks)
+        get_filename_component(_clocks "${clocks}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+        list(APPEND _cmd --clocks ${_clocks})
+    else()
+        message(FATAL_ERROR "${caller}: CLOCKS file.json or GENERATE n is required")
     endif()
-    get_filename_component(_clocks "${clocks}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
-    set(_cmd ${ZENTICK_NETNS_DIR}/netns-run.sh --sim $<TARGET_FILE:zentick-clocksim> --clocks ${_clocks})
     if(addresses)
         list(APPEND _cmd --addresses ${addresses})
     endif()
@@ -38,8 +43,19 @@ function(_zentick_netns_prefix out caller clocks addresses pc_links sim_args)
     set(${out} ${_cmd} PARENT_SCOPE)
 endfunction()
 
+# The clocks argument of _zentick_netns_prefix for CLOCKS or GENERATE, in the caller's ${out}.
+macro(_zentick_netns_clocks out)
+    if(ARG_GENERATE)
+        set(${out} "GENERATE:${ARG_GENERATE}")
+    else()
+        set(${out} "${ARG_CLOCKS}")
+    endif()
+endmacro()
+
 function(zentick_add_netns_test name)
-    cmake_parse_arguments(ARG "" "CLOCKS;ADDRESSES;PC_LINKS;TIMEOUT" "SOURCES;LIBS;SIM_ARGS;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "" "CLOCKS;GENERATE;ADDRESSES;PC_LINKS;TIMEOUT" "SOURCES;LIBS;SIM_ARGS;ENVIRONMENT"
+                          ${ARGN})
+    _zentick_netns_clocks(ARG_CLOCKS)
     _zentick_netns_prefix(_cmd "zentick_add_netns_test(${name})" "${ARG_CLOCKS}" "${ARG_ADDRESSES}" "${ARG_PC_LINKS}"
                           "${ARG_SIM_ARGS}")
     list(APPEND _cmd $<TARGET_FILE:${name}>)
@@ -56,7 +72,7 @@ function(zentick_add_netns_test name)
     set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
 endfunction()
 
-# zentick_add_netns_command(name CLOCKS file.json COMMAND cmd arg...
+# zentick_add_netns_command(name CLOCKS file.json | GENERATE n  COMMAND cmd arg...
 #                           [DEPENDS target...] [SIM_ARGS ...] [ADDRESSES F-L] [PC_LINKS n] [TIMEOUT s]
 #                           [ENVIRONMENT ...])
 #
@@ -64,7 +80,9 @@ endfunction()
 # example zentick-cli driven by a script: COMMAND runs in the "pc" namespace
 # with the variables of netns-run.sh and its own settings and data folders.
 function(zentick_add_netns_command name)
-    cmake_parse_arguments(ARG "" "CLOCKS;ADDRESSES;PC_LINKS;TIMEOUT" "COMMAND;DEPENDS;SIM_ARGS;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "" "CLOCKS;GENERATE;ADDRESSES;PC_LINKS;TIMEOUT" "COMMAND;DEPENDS;SIM_ARGS;ENVIRONMENT"
+                          ${ARGN})
+    _zentick_netns_clocks(ARG_CLOCKS)
     if(NOT ARG_COMMAND)
         message(FATAL_ERROR "zentick_add_netns_command(${name}): COMMAND is required")
     endif()

@@ -1,0 +1,46 @@
+#include "Communication.h"
+#include "DevClock.h"
+#include "DeviceFinder.h"
+#include "OperationsTestSupport.h"
+
+#include <QtTest>
+
+using namespace OperationsTestSupport;
+
+// A whole /24 of clocks answering one broadcast at once.
+class TestDiscoveryFleet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findsEveryClockOfAFullNetwork();
+
+private:
+    ClockSimControl m_sim;
+};
+
+void TestDiscoveryFleet::findsEveryClockOfAFullNetwork()
+{
+    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
+    QStringList expected; // "ip name" as the simulator holds them
+    for (const QJsonValue &clock : m_sim.clocks())
+        expected << clock.toObject().value("ip").toString() + ' ' + clock.toObject().value("name").toString();
+    QVERIFY(expected.size() > 200);
+
+    QStringList found;
+    EndSpy spy(Communication::instance()->findDevices("admin", "admin"), [&found](DataSender *sender) {
+        const QVector<DevClock *> clocks = static_cast<DeviceFinder *>(sender)->clocks();
+        for (const DevClock *clock : clocks)
+            found << clock->network.ip + ' ' + clock->name;
+        qDeleteAll(clocks);
+    });
+    QVERIFY(spy.ended(120000));
+    QCOMPARE(spy.finished.count(), 1);
+    // Each once, and each named by its own "/D" reply.
+    expected.sort();
+    found.sort();
+    QCOMPARE(found, expected);
+}
+
+QTEST_GUILESS_MAIN(TestDiscoveryFleet)
+#include "tst_discoveryfleet.moc"
