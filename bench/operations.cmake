@@ -3,3 +3,8 @@
 zentick_add_bench(bench_operations
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/operations/bench_operations.cpp
     LIBS zentick_operations)
+# A device search of a fleet, phase by phase; bench/operations/discovery.sh
+# runs it for 50 and 245 clocks (needs root).
+zentick_add_bench(bench_discovery
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/operations/bench_discovery.cpp
+    LIBS zentick_operations)
