@@ -24,15 +24,18 @@ void GetConfigurationSender::parseStep(int step, const QString &reply)
 {
     // A part that does not decode keeps its defaults; only the alarm part marks
     // the configuration as loaded.
+    bool decoded = false;
     switch (step) {
     case 0:
-        scratchClock()->parseTimeConfig(reply, HttpOk);
+        decoded = scratchClock()->parseTimeConfig(reply, HttpOk);
         break;
     case 1:
-        scratchClock()->parseDisplayConfig(reply, HttpOk);
+        decoded = scratchClock()->parseDisplayConfig(reply, HttpOk);
         break;
     case 2:
-        scratchClock()->parseAlarmConfig(reply, HttpOk);
+        decoded = scratchClock()->parseAlarmConfig(reply, HttpOk);
         break;
     }
+    if (decoded)
+        ++m_decodedParts;
 }
