@@ -1,6 +1,7 @@
 #include "ChoiceLists.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace ChoiceLists {
 
@@ -217,6 +218,17 @@ QString sourceText(List list, int index)
 {
     const char *s = source(list, index);
     return s ? QString::fromUtf8(s) : QString();
+}
+
+bool timeZoneOffsetMinutes(int index, int &minutes)
+{
+    static const QRegularExpression entry(QStringLiteral("^UTC(?: ([+-]))? (\\d{1,2}):(\\d{2})$"));
+    const QRegularExpressionMatch match = entry.match(sourceText(TimeZone, index));
+    if (!match.hasMatch())
+        return false;
+    const int magnitude = match.captured(2).toInt() * 60 + match.captured(3).toInt();
+    minutes = match.captured(1) == QLatin1String("-") ? -magnitude : magnitude;
+    return true;
 }
 
 } // namespace ChoiceLists

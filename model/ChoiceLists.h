@@ -41,4 +41,9 @@ QStringList texts(List list);
 // language); empty outside the list.
 QString sourceText(List list, int index);
 
+// The UTC offset in minutes of a TimeZone index, read from its own entry
+// ("UTC - 9:30" is -570), so the offsets are never written twice; false
+// outside the list.
+bool timeZoneOffsetMinutes(int index, int &minutes);
+
 } // namespace ChoiceLists
