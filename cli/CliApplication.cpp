@@ -1,5 +1,6 @@
 #include "CliApplication.h"
 
+#include "AuditCommand.h"
 #include "ClockCommands.h"
 #include "CliCommandLine.h"
 #include "CliOutput.h"
@@ -48,6 +49,8 @@ int dispatch(CliSession &session)
         MonitorCommand monitor(session);
         return monitor.run();
     }
+    case CliCommand::Audit:
+        return AuditCommand::audit(session);
     }
     session.output().line(CliCommandLine::usage());
     return ExitSuccess;

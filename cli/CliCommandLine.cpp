@@ -1,6 +1,7 @@
 #include "CliCommandLine.h"
 
 #include <QRegularExpression>
+#include <QTimeZone>
 #include <QVector>
 
 namespace CliCommandLine {
@@ -14,6 +15,7 @@ enum class ValueKind {
     OnOff,   // "on" or "off"
     Number,  // decimal within [minimum, maximum]
     Mac,     // six hexadecimal pairs
+    Zone,    // a zone of the time-zone database, "Europe/Warsaw"
 };
 
 struct OptionSpec
@@ -93,6 +95,7 @@ const QVector<CommandSpec> &commandTable()
         {"test-mail", CliCommand::TestMail, {}, false, {}},
         {"monitor", CliCommand::Monitor, {}, false,
          {{"save-interval", ValueKind::Number, false, 1, maxSaveIntervalSeconds}}},
+        {"audit", CliCommand::Audit, {}, false, {{"group", ValueKind::Text}, {"site-zone", ValueKind::Zone}}},
     };
     return table;
 }
@@ -151,6 +154,10 @@ QString checkedValue(const OptionSpec &option, const QString &value, QString &er
             error = QStringLiteral("%1: \"%2\" is not a MAC address like 02-A7-3C-DC-00-00").arg(name, value);
         return mac;
     }
+    case ValueKind::Zone:
+        if (!QTimeZone(value.toUtf8()).isValid())
+            error = QStringLiteral("%1: \"%2\" is not a time zone like Europe/Warsaw").arg(name, value);
+        return value;
     }
     return value;
 }
@@ -354,10 +361,18 @@ QString usage()
         "  resolve-conflicts --user U --password P [--first-ip A] [--first-mac M] [--pause-ms N]\n"
         "  test-mail\n"
         "  monitor [--save-interval SECONDS]\n"
+        "  audit [--group NAME] [--site-zone ZONE]\n"
         "\n"
         "status, config get, config set, name, network and password also take\n"
         "--user U, --password P and --interface ADDR; without them the credentials\n"
         "and interface of the listed clock are used.\n"
+        "audit downloads every listed clock's configuration (or a group's) and reports\n"
+        "clocks that cannot be reached, that have no time source, whose daylight saving\n"
+        "leaves the site's zone (ZONE, the system's zone by default) in the next 24\n"
+        "months, or that differ from their group's configuration. The clocks' firmware\n"
+        "is taken to apply the public summer-time rules of its localization preset;\n"
+        "with TimeZoneActive off a clock keeps UTC. It exits with 1 when it found\n"
+        "anything.\n"
         "Exit status: 0 success, 1 the operation failed, 2 bad usage.\n");
 }
 

@@ -21,6 +21,7 @@ enum class CliCommand {
     ResolveConflicts,
     TestMail,
     Monitor,
+    Audit,
 };
 
 // One parsed command line: the command, its positional arguments and its

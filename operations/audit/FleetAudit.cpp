@@ -223,9 +223,8 @@ void FleetAudit::complete()
 {
     if (!m_running)
         return;
-    const QDateTime to = m_referenceTime.addMonths(m_horizonMonths);
     const AuditChecks::Site site{QString::fromUtf8(m_siteZone.id()),
-                                 OffsetTimeline::ofZone(m_siteZone, m_referenceTime, to)};
+                                 OffsetTimeline::ofZone(m_siteZone, m_referenceTime, spanEnd())};
     m_findings.clear();
     for (const AuditedClock &clock : qAsConst(m_clocks))
         m_findings += AuditChecks::check(clock, site);

@@ -55,6 +55,8 @@ public:
     bool isRunning() const { return m_running; }
     QTimeZone siteZone() const { return m_siteZone; }
     QDateTime referenceTime() const { return m_referenceTime; }
+    // The end of the span the daylight-saving check covers.
+    QDateTime spanEnd() const { return m_referenceTime.addMonths(m_horizonMonths); }
     const QVector<AuditedClock> &clocks() const { return m_clocks; }
     // Grouped by clock in list order; valid after finished.
     const QVector<AuditFinding> &findings() const { return m_findings; }

@@ -1,0 +1,65 @@
+#include "AuditCommand.h"
+
+#include "AuditReport.h"
+#include "CliSession.h"
+#include "ClockRegistry.h"
+#include "DevGroup.h"
+#include "FleetAudit.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+namespace AuditCommand {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("AuditCommand", text);
+}
+
+int groupIndexByName(const QString &name)
+{
+    const ClockRegistry *registry = ClockRegistry::instance();
+    for (int i = 0; i < registry->groupCount(); ++i) {
+        if (registry->groupAt(i)->name() == name)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+int audit(CliSession &session)
+{
+    if (const int loaded = session.loadState())
+        return loaded;
+    const CliInvocation &invocation = session.invocation();
+    CliOutput &out = session.output();
+
+    FleetAudit audit;
+    const QString groupName = invocation.option(QStringLiteral("group"));
+    if (invocation.hasOption(QStringLiteral("group"))) {
+        if (!audit.selectGroup(groupIndexByName(groupName)))
+            return out.failed(tr("There is no group named %1.").arg(groupName));
+    } else {
+        audit.selectAllClocks();
+    }
+    if (invocation.hasOption(QStringLiteral("site-zone")))
+        audit.setSiteZone(QTimeZone(invocation.option(QStringLiteral("site-zone")).toUtf8()));
+
+    QEventLoop loop;
+    QObject::connect(&audit, &FleetAudit::updateProgress, &session.progress(), &ProgressIndicator::setProgress);
+    QObject::connect(&audit, &FleetAudit::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&audit, &FleetAudit::canceled, &loop, &QEventLoop::quit);
+    session.progress().start(tr("Auditing clocks"));
+    audit.start();
+    loop.exec();
+    session.progress().finish();
+
+    out.document(AuditReport::json(audit, groupName));
+    out.text(AuditReport::text(audit));
+    return audit.findings().isEmpty() ? ExitSuccess : ExitFailed;
+}
+
+} // namespace AuditCommand

@@ -1,0 +1,145 @@
+#include "AuditReport.h"
+
+#include "AuditFindingsModel.h"
+#include "ClockPrinter.h"
+#include "FleetAudit.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace AuditReport {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("AuditReport", text);
+}
+
+QJsonObject findingJson(const AuditFinding &finding)
+{
+    QJsonObject object{{QStringLiteral("severity"), AuditFinding::severityKey(finding.severity)},
+                       {QStringLiteral("kind"), AuditFinding::kindKey(finding.kind)},
+                       {QStringLiteral("reason"), finding.reason}};
+    switch (finding.kind) {
+    case AuditFinding::Kind::Unreachable:
+    case AuditFinding::Kind::TimeSource:
+        if (finding.error != NoError) {
+            object.insert(QStringLiteral("error"), int(finding.error));
+            object.insert(QStringLiteral("errorText"), ErrorText::kindText(finding.error));
+        }
+        break;
+    case AuditFinding::Kind::Drift:
+        object.insert(QStringLiteral("field"), finding.field);
+        object.insert(QStringLiteral("groupValue"), finding.groupValue);
+        object.insert(QStringLiteral("clockValue"), finding.clockValue);
+        break;
+    case AuditFinding::Kind::DaylightSaving:
+        if (finding.at.isValid()) {
+            object.insert(QStringLiteral("at"), finding.at.toUTC().toString(Qt::ISODate));
+            object.insert(QStringLiteral("differenceMinutes"), finding.differenceMinutes);
+        }
+        break;
+    }
+    return object;
+}
+
+// The findings of each audited clock, in list order.
+QJsonArray clocksJson(const FleetAudit &audit)
+{
+    QJsonArray clocks;
+    for (const AuditedClock &clock : audit.clocks()) {
+        QJsonArray findings;
+        for (const AuditFinding &finding : audit.findings()) {
+            if (finding.clockId == clock.id && finding.clockIndex == clock.index)
+                findings.append(findingJson(finding));
+        }
+        QJsonObject object{{QStringLiteral("index"), clock.index},
+                           {QStringLiteral("name"), clock.name},
+                           {QStringLiteral("ip"), clock.ip},
+                           {QStringLiteral("findings"), findings}};
+        if (!clock.groupName.isEmpty())
+            object.insert(QStringLiteral("group"), clock.groupName);
+        clocks.append(object);
+    }
+    return clocks;
+}
+
+} // namespace
+
+Summary summary(const FleetAudit &audit)
+{
+    Summary s;
+    for (const AuditedClock &clock : audit.clocks()) {
+        int worst = 0;
+        for (const AuditFinding &finding : audit.findings()) {
+            if (finding.clockId == clock.id && finding.clockIndex == clock.index)
+                worst = std::max(worst, int(finding.severity));
+        }
+        ++s.audited;
+        if (worst == int(AuditFinding::Severity::Critical))
+            ++s.critical;
+        else if (worst == int(AuditFinding::Severity::Warning))
+            ++s.warning;
+        else
+            ++s.clean;
+    }
+    return s;
+}
+
+QString summaryLine(const Summary &s)
+{
+    return tr("%1 clocks audited: %2 with critical findings, %3 with warnings, %4 without findings.")
+        .arg(s.audited)
+        .arg(s.critical)
+        .arg(s.warning)
+        .arg(s.clean);
+}
+
+QString text(const FleetAudit &audit)
+{
+    QString result;
+    if (!audit.findings().isEmpty()) {
+        AuditFindingsModel model;
+        QList<QStringList> rows;
+        QStringList header;
+        for (int column = 0; column < AuditFindingsModel::ColumnCount; ++column)
+            header << model.headerData(column, Qt::Horizontal).toString();
+        rows << header;
+        const AuditFinding *previous = nullptr;
+        for (const AuditFinding &f : audit.findings()) {
+            // The clock's name and address only on its first line: grouped by clock.
+            const bool sameClock = previous && previous->clockId == f.clockId && previous->clockIndex == f.clockIndex;
+            rows << QStringList{sameClock ? QString() : f.clockName, sameClock ? QString() : f.clockIp,
+                                AuditFinding::severityText(f.severity), AuditFinding::kindText(f.kind), f.reason};
+            previous = &f;
+        }
+        result = ClockPrinter::formatTable(rows);
+    }
+    return result + summaryLine(summary(audit)) + QLatin1Char('\n');
+}
+
+QJsonObject findingsJson(const FleetAudit &audit)
+{
+    return {{QStringLiteral("siteZone"), QString::fromUtf8(audit.siteZone().id())},
+            {QStringLiteral("clocks"), clocksJson(audit)}};
+}
+
+QJsonObject json(const FleetAudit &audit, const QString &groupName)
+{
+    const Summary s = summary(audit);
+    QJsonObject object = findingsJson(audit);
+    object.insert(QStringLiteral("from"), audit.referenceTime().toString(Qt::ISODate));
+    object.insert(QStringLiteral("to"), audit.spanEnd().toString(Qt::ISODate));
+    if (!groupName.isEmpty())
+        object.insert(QStringLiteral("group"), groupName);
+    object.insert(QStringLiteral("summary"), QJsonObject{{QStringLiteral("clocksAudited"), s.audited},
+                                                         {QStringLiteral("clocksWithCritical"), s.critical},
+                                                         {QStringLiteral("clocksWithWarnings"), s.warning},
+                                                         {QStringLiteral("clocksWithoutFindings"), s.clean}});
+    return object;
+}
+
+} // namespace AuditReport

@@ -1,0 +1,179 @@
+#include "ClockSimControl.h"
+#include "CliProcess.h"
+#include "ConfigurationFiles.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "NotificationSettings.h"
+#include "StateFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+// zentick-cli audit against the simulated fleet of tests/cli/data/audit.json:
+// one clock per planted fault, clocks 0 and 1 in group "Hall" (whose
+// configuration is clock 0's), clock 0 alone in group "Quiet".
+class TestCliAudit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void findsWhatWasPlanted_data();
+    void findsWhatWasPlanted();
+    void choosesClocksAndZone_data();
+    void choosesClocksAndZone();
+
+private:
+    const char *const siteZone = "Europe/Warsaw";
+    static constexpr int fleetSize = 8;
+
+    ClockSimControl m_sim;
+    std::unique_ptr<CliProcess> m_cli;
+    QJsonObject m_fleetAudit; // the whole list, once per run
+};
+
+namespace {
+
+QString clockIp(int index)
+{
+    return QStringLiteral("192.168.0.%1").arg(20 + index);
+}
+
+// "kind|severity|field" of every finding of one clock.
+QStringList findingKeys(const QJsonObject &clock)
+{
+    QStringList keys;
+    for (const QJsonValue &value : clock.value("findings").toArray()) {
+        const QJsonObject f = value.toObject();
+        keys << f.value("kind").toString() + '|' + f.value("severity").toString() + '|' + f.value("field").toString();
+    }
+    return keys;
+}
+
+} // namespace
+
+void TestCliAudit::initTestCase()
+{
+    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
+    QVERIFY2(QFile::exists(CliProcess::executable()), qPrintable(CliProcess::executable()));
+}
+
+void TestCliAudit::init()
+{
+    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
+    m_cli = std::make_unique<CliProcess>();
+    QVERIFY(m_cli->isValid());
+
+    // The group's configuration is what the reference clock holds.
+    const QString reference = m_cli->filePath("reference.qlxztc");
+    const CliProcess::Result got =
+        m_cli->run({"config", "get", clockIp(0), "-o", reference, "--user", "admin", "--password", "admin"});
+    QVERIFY2(got.exitCode == 0, got.err);
+    const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(reference);
+    QVERIFY(config);
+
+    std::vector<std::unique_ptr<DevClock>> clocks;
+    QList<DevClock *> list;
+    for (int i = 0; i < fleetSize; ++i) {
+        clocks.push_back(std::make_unique<DevClock>());
+        clocks.back()->network.ip = clockIp(i);
+        clocks.back()->user = clocks.back()->password = QStringLiteral("admin");
+        list << clocks.back().get();
+    }
+    DevGroup hall;
+    hall.setName("Hall");
+    hall.setClockIndexes({0, 1});
+    hall.setConfig(*config);
+    DevGroup quiet;
+    quiet.setName("Quiet");
+    quiet.setClockIndexes({0});
+    quiet.setConfig(*config);
+    QVERIFY(QDir().mkpath(QFileInfo(m_cli->stateFilePath()).path()));
+    QVERIFY(StateFile::save(m_cli->stateFilePath(), list, {&hall, &quiet}, NotificationSettings()));
+}
+
+void TestCliAudit::findsWhatWasPlanted_data()
+{
+    QTest::addColumn<int>("clock");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("reference clock") << 0 << QStringList();
+    QTest::newRow("drift in a time field, a display field and an alarm slot")
+        << 1 << QStringList{"drift|warning|QueryInterval", "drift|warning|Brightness", "drift|warning|Alarm 3"};
+    QTest::newRow("custom rule starting in April") << 2 << QStringList{"daylightSaving|warning|"};
+    QTest::newRow("no time source") << 3 << QStringList{"timeSource|critical|"};
+    QTest::newRow("NTP without a server") << 4 << QStringList{"timeSource|critical|"};
+    QTest::newRow("NTP timing out in a fresh status") << 5 << QStringList{"timeSource|warning|"};
+    QTest::newRow("refusing connections") << 6 << QStringList{"unreachable|critical|"};
+    QTest::newRow("time part that does not decode") << 7 << QStringList{"unreachable|critical|"};
+}
+
+void TestCliAudit::findsWhatWasPlanted()
+{
+    QFETCH(int, clock);
+    QFETCH(QStringList, expected);
+    if (m_fleetAudit.isEmpty()) {
+        const CliProcess::Result result = m_cli->run({"--json", "audit", "--site-zone", siteZone});
+        QCOMPARE(result.exitCode, 1);
+        m_fleetAudit = result.json().object();
+        const QJsonObject summary = m_fleetAudit.value("summary").toObject();
+        QCOMPARE(summary.value("clocksAudited").toInt(), fleetSize);
+        QCOMPARE(summary.value("clocksWithCritical").toInt(), 4);
+        QCOMPARE(summary.value("clocksWithWarnings").toInt(), 3);
+    }
+    const QJsonObject audited = m_fleetAudit.value("clocks").toArray().at(clock).toObject();
+    QCOMPARE(audited.value("ip").toString(), clockIp(clock));
+    QCOMPARE(findingKeys(audited), expected);
+
+    const QJsonObject first = audited.value("findings").toArray().at(0).toObject();
+    if (clock == 1) {
+        QCOMPARE(first.value("groupValue").toString(), QStringLiteral("0 (64s)"));
+        QCOMPARE(first.value("clockValue").toString(), QStringLiteral("2 (10 min)"));
+    } else if (clock == 2) {
+        // Warsaw moves in March, the clock only in April.
+        QCOMPARE(first.value("differenceMinutes").toInt(), -60);
+        QCOMPARE(QDateTime::fromString(first.value("at").toString(), Qt::ISODate).date().month(), 3);
+    } else if (clock == 7) {
+        QCOMPARE(first.value("error").toInt(), int(IncorrectData));
+    }
+}
+
+void TestCliAudit::choosesClocksAndZone_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("audited");
+
+    QTest::newRow("a group whose member drifted") << QStringList{"--group", "Hall"} << 1 << 2;
+    QTest::newRow("a group without findings") << QStringList{"--group", "Quiet"} << 0 << 1;
+    QTest::newRow("the reference clock in a zone its rule does not follow")
+        << QStringList{"--group", "Quiet", "--site-zone", "America/New_York"} << 1 << 1;
+    QTest::newRow("a group that does not exist") << QStringList{"--group", "Nowhere"} << 1 << -1;
+    QTest::newRow("a zone that does not exist") << QStringList{"--site-zone", "Europe/Atlantis"} << 2 << -1;
+}
+
+void TestCliAudit::choosesClocksAndZone()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(int, audited);
+    QStringList zone;
+    if (!arguments.contains("--site-zone"))
+        zone = QStringList{"--site-zone", siteZone};
+    const CliProcess::Result result = m_cli->run(QStringList{"--json", "audit"} + arguments + zone);
+    QCOMPARE(result.exitCode, exitCode);
+    if (audited >= 0)
+        QCOMPARE(result.json().object().value("summary").toObject().value("clocksAudited").toInt(), audited);
+    else
+        QVERIFY2(result.out.isEmpty(), result.out);
+}
+
+QTEST_GUILESS_MAIN(TestCliAudit)
+#include "tst_cli_audit.moc"
