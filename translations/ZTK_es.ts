@@ -9,6 +9,121 @@
     </message>
 </context>
 <context>
+    <name>AuditChecks</name>
+    <message>
+        <source>Synchronization is &quot;None&quot;: the clock keeps time by itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP without any server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No fresh status: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP not synchronized: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone or summer-time rule outside the lists of choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clock runs %1 ahead of %2 now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clock runs %1 behind %2 now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 (%2) the clock runs %3 ahead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 (%2) the clock runs %3 behind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2 in the clock, %3 in group %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration not downloaded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AuditCommand</name>
+    <message>
+        <source>There is no group named %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auditing clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AuditFinding</name>
+    <message>
+        <source>Critical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not reachable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drift from the group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AuditFindingsModel</name>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AuditReport</name>
+    <message>
+        <source>%1 clocks audited: %2 with critical findings, %3 with warnings, %4 without findings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChoiceLists</name>
     <message>
         <source>Europe</source>
@@ -631,6 +746,25 @@
     </message>
 </context>
 <context>
+    <name>DeviceListLock</name>
+    <message>
+        <source>Cannot create the lock file %1 of the device list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device list is in use by %1 (process %2 on %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device list is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>Version %1</source>
@@ -791,6 +925,17 @@
     </message>
 </context>
 <context>
+    <name>MonitoringSession</name>
+    <message>
+        <source>The device list is not locked for writing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the device list %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NetworkCardChoices</name>
     <message>
         <source>Default</source>
@@ -864,6 +1009,17 @@
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StateLoad</name>
+    <message>
+        <source>Cannot read the device list %1; it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the device list %1; it was kept as %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
