@@ -1,5 +1,6 @@
 #include "ClockConfig.h"
 #include "ConfigCodes.h"
+#include "ParameterText.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -134,6 +135,8 @@ private slots:
     void alarmReplies_data();
     void alarmReplies();
     void roundTripOfRandomConfigurations();
+    void unsafeText_data();
+    void unsafeText();
 };
 
 void TestConfigCodes::emptyConfigurationBodies()
@@ -415,6 +418,39 @@ void TestConfigCodes::roundTripOfRandomConfigurations()
             expected.MasterIP = QStringLiteral("on");
         QVERIFY2(received.sameContent(expected), qPrintable(QStringLiteral("seed %1").arg(seed)));
     }
+}
+
+void TestConfigCodes::unsafeText_data()
+{
+    QTest::addColumn<int>("server"); // 1..5, or 0 for the master address
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("synchronization");
+    QTest::addColumn<QString>("refused");
+
+    QTest::newRow("host names and addresses pass") << 1 << "pool.ntp.org" << true << "";
+    QTest::newRow("letters beyond ASCII pass") << 2 << QString::fromUtf8("zeit.bü.de") << true << "";
+    QTest::newRow("ampersand adds a parameter") << 2 << "ntp.example&A_003=5" << false << "Server2";
+    QTest::newRow("equals sign") << 5 << "a=b" << false << "Server5";
+    QTest::newRow("line feed") << 3 << "ntp\nA_003" << false << "Server3";
+    QTest::newRow("carriage return") << 4 << "ntp\r" << false << "Server4";
+    QTest::newRow("other control character") << 1 << QString(QChar(0x7F)) << false << "Server1";
+    QTest::newRow("master address while synchronised") << 0 << "10.0.0.9&B_007=0" << true << "MasterIP";
+    QTest::newRow("master address unused, so not sent") << 0 << "10.0.0.9&B_007=0" << false << "";
+}
+
+void TestConfigCodes::unsafeText()
+{
+    QFETCH(int, server);
+    QFETCH(QString, text);
+    QFETCH(bool, synchronization);
+    QFETCH(QString, refused);
+    ClockConfig config;
+    config.Synchronization = synchronization;
+    if (server > 0)
+        config.setServer(server - 1, text);
+    else
+        config.MasterIP = text;
+    QCOMPARE(ParameterText::firstUnsafeField(config), refused);
 }
 
 QTEST_APPLESS_MAIN(TestConfigCodes)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class ClockConfig;
+class QRegularExpression;
+
+// Text values go to a clock unencoded in "&code=value" bodies (the clocks
+// take nothing else), so a value holding "&", "=" or a control character
+// would end its parameter early or smuggle in another. Such text is refused
+// rather than sent.
+namespace ParameterText {
+
+// Any text without those characters; a validator of typed text can use it.
+const QRegularExpression &safePattern();
+bool isSafe(const QString &text);
+
+// The first field that would go out unsafe, named as ClockConfig names it
+// ("Server1" .. "Server5", "MasterIP"); empty when all are safe. MasterIP
+// counts only while Synchronization is on: otherwise it is not sent.
+QString firstUnsafeField(const ClockConfig &config);
+
+// Why a configuration with that field was not sent.
+QString refusalText(const QString &field);
+
+} // namespace ParameterText
