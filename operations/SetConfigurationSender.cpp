@@ -3,6 +3,7 @@
 #include "ClockConfig.h"
 #include "CommandWWW.h"
 #include "ConfigCodes.h"
+#include "ParameterText.h"
 #include "Worker.h"
 #include "WorkerThread.h"
 
@@ -25,6 +26,13 @@ SetConfigurationSender::~SetConfigurationSender() = default;
 
 void SetConfigurationSender::run()
 {
+    m_refusedField = ParameterText::firstUnsafeField(*m_config);
+    if (!m_refusedField.isEmpty()) {
+        m_succeeded = QVector<bool>(m_targets.size(), false);
+        setErrorCode(IncorrectData);
+        fail();
+        return;
+    }
     m_succeeded = QVector<bool>(m_targets.size(), true);
     m_stage = 0;
     sendStage();

@@ -4,6 +4,7 @@
 #include "SenderTarget.h"
 
 #include <QList>
+#include <QString>
 #include <QVector>
 
 #include <memory>
@@ -14,7 +15,8 @@ class Worker;
 // Writes one configuration to many clocks in three stages (time, display,
 // alarms). A clock that fails a stage is dropped from the later ones; the
 // upload fails only when every clock has failed. Runs to its end even when
-// canceled.
+// canceled. A configuration whose text would break the request body fails
+// at once (IncorrectData) and nothing is sent.
 class SetConfigurationSender : public DataSender
 {
     Q_OBJECT
@@ -26,6 +28,8 @@ public:
 
     QVector<bool> succeeded() const { return m_succeeded; }
     QList<SenderTarget> targets() const { return m_targets; }
+    // The field that made the upload fail before sending; empty otherwise.
+    QString refusedField() const { return m_refusedField; }
 
 protected:
     void run() override;
@@ -42,4 +46,5 @@ private:
     QVector<bool> m_succeeded;
     std::unique_ptr<ClockConfig> m_config;
     int m_stage = -1;
+    QString m_refusedField;
 };
