@@ -8,6 +8,7 @@
 #include "ConfigurationFiles.h"
 #include "DevClock.h"
 #include "GetConfigurationSender.h"
+#include "ParameterText.h"
 #include "RefreshStatusSender.h"
 #include "SetConfigurationSender.h"
 #include "SetNetworkSender.h"
@@ -188,6 +189,9 @@ int configSet(CliSession &session)
         const auto texts = ConfigurationFileActions::texts(ConfigurationFileActions::Action::Open);
         return out.failed(texts.failure + QStringLiteral(": ") + path);
     }
+    const QString unsafeField = ParameterText::firstUnsafeField(*config);
+    if (!unsafeField.isEmpty())
+        return out.failed(ParameterText::refusalText(unsafeField));
     QList<SenderTarget> targets;
     for (const QString &ip : ips) {
         CliSession::Target target;

@@ -1,5 +1,6 @@
 #include "ClockSimControl.h"
 #include "CliProcess.h"
+#include "ConfigurationFiles.h"
 #include "DevClock.h"
 #include "NotificationSettings.h"
 #include "SmtpServerProcess.h"
@@ -38,6 +39,7 @@ private slots:
     void configGetThenSetCopiesExactly();
     void configSetReportsEveryClock();
     void configGetRefusesAPartialDownload();
+    void configSetRefusesUnsafeText();
     void renameClock();
     void networkStartsFromTheStoredRecord();
     void networkOfAnUnlistedClock();
@@ -299,6 +301,21 @@ void TestCliNetns::configGetRefusesAPartialDownload()
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err, QByteArray("An error occured: Incorrect data sent or function is unsupported\n"));
     QVERIFY2(!QFile::exists(file), "a file of defaults would pass for the clock's configuration");
+}
+
+void TestCliNetns::configSetRefusesUnsafeText()
+{
+    ClockConfig config;
+    config.loaded = true;
+    config.Server2 = QStringLiteral("ntp.example\nA_003=30");
+    const QString file = m_cli->filePath("unsafe.qlxztc");
+    QVERIFY(ConfigurationFiles::saveConfiguration(file, config));
+    const CliProcess::Result refused =
+        m_cli->run({"config", "set", file, "192.168.0.21", "--user", "admin", "--password", "admin"});
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.err, QByteArray("The configuration was not sent: Server2 holds \"&\", \"=\" or a control "
+                                     "character, which the clock would misread.\n"));
+    QVERIFY(m_sim.httpRequests().isEmpty());
 }
 
 void TestCliNetns::renameClock()
