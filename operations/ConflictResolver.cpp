@@ -33,6 +33,31 @@ bool acceptedBy(Worker *worker)
     return !(www && www->errorCode() == AuthorizationError);
 }
 
+// The four numbers of a dotted address, without leading zeros; false for
+// anything else.
+bool splitAddress(const QString &ip, QStringList &numbers)
+{
+    const QStringList parts = ip.split(QLatin1Char('.'));
+    if (parts.size() != AddressParts)
+        return false;
+    numbers.clear();
+    for (const QString &part : parts) {
+        bool ok = false;
+        const int number = part.toInt(&ok);
+        if (!ok)
+            return false;
+        numbers << QString::number(number);
+    }
+    return true;
+}
+
+// An address a clock can be given: its last number not past .254.
+bool isHostAddress(const QString &ip)
+{
+    QStringList numbers;
+    return splitAddress(ip, numbers) && numbers.last().toInt() <= LastHostNumber;
+}
+
 bool parseMac(const QString &mac, quint64 &value)
 {
     static const QRegularExpression pattern(QStringLiteral("^[0-9A-Fa-f]{2}(-[0-9A-Fa-f]{2}){5}$"));
@@ -66,17 +91,9 @@ ConflictResolver::~ConflictResolver()
 
 QString ConflictResolver::nextAddress(const QString &ip)
 {
-    const QStringList parts = ip.split(QLatin1Char('.'));
-    if (parts.size() != AddressParts)
-        return QString();
     QStringList numbers;
-    for (const QString &part : parts) {
-        bool ok = false;
-        const int number = part.toInt(&ok);
-        if (!ok)
-            return QString();
-        numbers << QString::number(number);
-    }
+    if (!splitAddress(ip, numbers))
+        return QString();
     const int last = numbers.last().toInt() + 1;
     if (last > LastHostNumber)
         return QString();
@@ -177,6 +194,12 @@ void ConflictResolver::startAddressChanges()
     m_done = 0;
     m_expected = m_found.size();
     m_accepted = QVector<bool>(m_found.size(), false);
+    // A first address past .254 leaves nothing to give.
+    if (!isHostAddress(m_nextIp)) {
+        m_unaddressed = m_found.size();
+        endAddressChanges();
+        return;
+    }
     sendAddress(0);
 }
 
@@ -209,10 +232,22 @@ void ConflictResolver::handleAddressResult(Worker *worker, int index)
         m_found.at(index)->network.ip = m_nextIp;
 
     if (m_done < m_expected) {
+        // Past .254 there is no address to give: an empty one would leave
+        // the next clock without any, so the rest keep the one they have.
+        if (nextAddress(m_nextIp).isEmpty()) {
+            m_unaddressed = m_expected - m_done;
+            endAddressChanges();
+            return;
+        }
         // No exchange of the resolver runs during the pause.
         m_pause.start();
         return;
     }
+    endAddressChanges();
+}
+
+void ConflictResolver::endAddressChanges()
+{
     if (!m_accepted.contains(true)) {
         markCanceled();
         return;

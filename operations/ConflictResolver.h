@@ -15,7 +15,8 @@ class Worker;
 // Every clock leaves the factory at 192.168.0.11. The resolver finds the clocks
 // answering discovery there, gives them new addresses one at a time (pausing
 // between two so the changed clock has left .11 before the next is addressed),
-// then new MAC addresses, both counting up from the first values given.
+// then new MAC addresses, both counting up from the first values given. When
+// the addresses run out past .254 the clocks not yet addressed keep theirs.
 class ConflictResolver : public DataSender
 {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
 
     int foundCount() const { return m_found.size(); }
     int changedCount() const { return int(m_accepted.count(true)); }
+    // Clocks found but never addressed because no address was left for them.
+    int unaddressedCount() const { return m_unaddressed; }
     int phase() const { return m_phase; }
 
     // The pause between two address changes.
@@ -55,6 +58,7 @@ private:
     SenderTarget targetOf(int index) const;
     void sendAddress(int index);
     void handleAddressResult(Worker *worker, int index);
+    void endAddressChanges();
     void startMacChanges();
     void handleMacResult(Worker *worker, int index);
 
@@ -65,6 +69,7 @@ private:
     int m_phase = 0;
     int m_done = 0;
     int m_expected = 0;
+    int m_unaddressed = 0;
     QList<DevClock *> m_found;
     QVector<bool> m_accepted;
     QList<NetworkCardData> m_interfaces;

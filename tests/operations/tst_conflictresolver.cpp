@@ -55,28 +55,31 @@ void TestConflictResolver::resolve_data()
     QTest::addColumn<QStringList>("macsSent");
     QTest::addColumn<int>("found");
     QTest::addColumn<int>("changed");
+    QTest::addColumn<int>("unaddressed");
 
     QTest::newRow("three clocks count up from the first values")
         << "192.168.0.12" << "02-A7-3C-DC-00-00" << false << false
         << QStringList({"192.168.0.12", "192.168.0.13", "192.168.0.14"})
         << QStringList({"02-A7-3C-DC-00-00@192.168.0.12", "02-A7-3C-DC-00-01@192.168.0.13",
                         "02-A7-3C-DC-00-02@192.168.0.14"})
-        << 3 << 3;
+        << 3 << 3 << 0;
     QTest::newRow("second refusing its address uses one up and gets no MAC")
         << "192.168.0.12" << "02-A7-3C-DC-00-00" << true << false
         << QStringList({"192.168.0.12", "192.168.0.13", "192.168.0.14"})
-        << QStringList({"02-A7-3C-DC-00-00@192.168.0.12", "02-A7-3C-DC-00-01@192.168.0.14"}) << 3 << 2;
+        << QStringList({"02-A7-3C-DC-00-00@192.168.0.12", "02-A7-3C-DC-00-01@192.168.0.14"}) << 3 << 2 << 0;
     QTest::newRow("MAC ending in FF carries into the next group")
         << "192.168.0.60" << "02-A7-3C-DC-00-FF" << false << false
         << QStringList({"192.168.0.60", "192.168.0.61", "192.168.0.62"})
         << QStringList({"02-A7-3C-DC-00-FF@192.168.0.60", "02-A7-3C-DC-01-00@192.168.0.61",
                         "02-A7-3C-DC-01-01@192.168.0.62"})
-        << 3 << 3;
-    QTest::newRow("first address ending in 254 leaves the next clocks an empty address")
-        << "192.168.0.254" << "02-A7-3C-DC-00-00" << false << false
-        << QStringList({"192.168.0.254", "", ""}) << QStringList({"02-A7-3C-DC-00-00@192.168.0.254"}) << 3 << -1;
+        << 3 << 3 << 0;
+    // The third clock is never sent an empty address: it keeps 192.168.0.11.
+    QTest::newRow("addresses running out after .254 leave the last clock as it was")
+        << "192.168.0.253" << "02-A7-3C-DC-00-00" << false << false
+        << QStringList({"192.168.0.253", "192.168.0.254"})
+        << QStringList({"02-A7-3C-DC-00-00@192.168.0.253", "02-A7-3C-DC-00-01@192.168.0.254"}) << 3 << 2 << 1;
     QTest::newRow("nothing at the factory address")
-        << "192.168.0.12" << "02-A7-3C-DC-00-00" << false << true << QStringList() << QStringList() << 0 << 0;
+        << "192.168.0.12" << "02-A7-3C-DC-00-00" << false << true << QStringList() << QStringList() << 0 << 0 << 0;
 }
 
 void TestConflictResolver::resolve()
@@ -89,6 +92,7 @@ void TestConflictResolver::resolve()
     QFETCH(QStringList, macsSent);
     QFETCH(int, found);
     QFETCH(int, changed);
+    QFETCH(int, unaddressed);
 
     if (nothingAtFactoryAddress) {
         for (int clock = 0; clock < 3; ++clock)
@@ -104,15 +108,17 @@ void TestConflictResolver::resolve()
     resolver->setPauseMs(ShortPauseMs);
     int foundCount = -1;
     int changedCount = -1;
+    int unaddressedCount = -1;
     EndSpy spy(resolver, [&](DataSender *s) {
         foundCount = static_cast<ConflictResolver *>(s)->foundCount();
         changedCount = static_cast<ConflictResolver *>(s)->changedCount();
+        unaddressedCount = static_cast<ConflictResolver *>(s)->unaddressedCount();
     });
     QVERIFY(spy.ended(30000));
     QCOMPARE(spy.finished.count(), 1);
     QCOMPARE(foundCount, found);
-    if (changed >= 0)
-        QCOMPARE(changedCount, changed);
+    QCOMPARE(changedCount, changed);
+    QCOMPARE(unaddressedCount, unaddressed);
     QVERIFY(qFuzzyCompare(spy.progressValues().last(), found ? 0.99 : 0.33));
 
     QStringList addresses;
