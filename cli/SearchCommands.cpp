@@ -112,18 +112,22 @@ int resolveConflicts(CliSession &session)
 
     int foundCount = 0;
     int changedCount = 0;
+    int unaddressedCount = 0;
     Error error = NoError;
     const CliSession::Outcome outcome =
         session.runSender(resolver, tr("Resolving address conflicts"), [&](DataSender *ended) {
             auto *done = static_cast<ConflictResolver *>(ended);
             foundCount = done->foundCount();
             changedCount = done->changedCount();
+            unaddressedCount = done->unaddressedCount();
             error = ended->errorCode();
         });
     if (outcome == CliSession::Outcome::Failed)
         return searchFailed(session, error);
 
-    out.document({{QStringLiteral("found"), foundCount}, {QStringLiteral("changed"), changedCount}});
+    out.document({{QStringLiteral("found"), foundCount},
+                  {QStringLiteral("changed"), changedCount},
+                  {QStringLiteral("unaddressed"), unaddressedCount}});
     if (foundCount == 0) {
         out.text(tr("No devices was found."));
         return ExitSuccess;
@@ -132,11 +136,19 @@ int resolveConflicts(CliSession &session)
                                 .arg(tr("%n clocks(s)", changedCount), tr("%n device(s)", foundCount));
     out.text(summary);
     // The resolver gives up (canceled) when no clock took its new address.
-    if (outcome == CliSession::Outcome::Canceled || changedCount < foundCount) {
-        return out.failed(tr("%1 of %2 clocks found did not take their new addresses.")
-                              .arg(foundCount - changedCount)
-                              .arg(foundCount));
+    const int refusedCount = foundCount - changedCount - unaddressedCount;
+    if (refusedCount > 0) {
+        out.message(tr("%1 of %2 clocks found did not take their new addresses.")
+                        .arg(refusedCount)
+                        .arg(foundCount));
     }
+    if (unaddressedCount > 0) {
+        out.message(tr("%1 of %2 clocks found were left unchanged: no address is left after .254.")
+                        .arg(unaddressedCount)
+                        .arg(foundCount));
+    }
+    if (outcome == CliSession::Outcome::Canceled || changedCount < foundCount)
+        return ExitFailed;
     return ExitSuccess;
 }
 

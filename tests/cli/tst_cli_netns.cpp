@@ -45,7 +45,8 @@ private slots:
     void networkOfAnUnlistedClock();
     void passwordChange();
     void resolveConflicts();
-    void resolveConflictsWithARefusal();
+    void resolveConflictsPartly_data();
+    void resolveConflictsPartly();
     void monitorSavesOnSigterm();
     void monitorSavesOnItsTimer();
     void monitorPrintsPlainLines();
@@ -373,7 +374,7 @@ void TestCliNetns::resolveConflicts()
     const CliProcess::Result resolved = runOk({"--json", "resolve-conflicts", "--user", "admin", "--password",
                                                "admin", "--first-ip", "192.168.0.30", "--pause-ms", "0"});
     QCOMPARE(resolved.exitCode, 0);
-    QCOMPARE(resolved.json().object(), QJsonObject({{"found", 2}, {"changed", 2}}));
+    QCOMPARE(resolved.json().object(), QJsonObject({{"found", 2}, {"changed", 2}, {"unaddressed", 0}}));
 
     QStringList addresses;
     QStringList macs;
@@ -392,14 +393,32 @@ void TestCliNetns::resolveConflicts()
     QCOMPARE(again.out, QByteArray("No devices was found.\n"));
 }
 
-void TestCliNetns::resolveConflictsWithARefusal()
+void TestCliNetns::resolveConflictsPartly_data()
 {
-    QVERIFY2(m_sim.setFaults(5, QJsonObject{{"wrongCredentials", true}}), qPrintable(m_sim.lastError()));
+    QTest::addColumn<QString>("firstIp");
+    QTest::addColumn<bool>("secondRefuses");
+    QTest::addColumn<QByteArray>("why");
+
+    QTest::newRow("one clock refuses") << "192.168.0.30" << true
+                                       << QByteArray("1 of 2 clocks found did not take their new addresses.\n");
+    QTest::newRow("addresses run out after the first")
+        << "192.168.0.254" << false
+        << QByteArray("1 of 2 clocks found were left unchanged: no address is left after .254.\n");
+}
+
+void TestCliNetns::resolveConflictsPartly()
+{
+    QFETCH(QString, firstIp);
+    QFETCH(bool, secondRefuses);
+    QFETCH(QByteArray, why);
+    if (secondRefuses)
+        QVERIFY2(m_sim.setFaults(5, QJsonObject{{"wrongCredentials", true}}), qPrintable(m_sim.lastError()));
     const CliProcess::Result resolved = m_cli->run({"resolve-conflicts", "--user", "admin", "--password", "admin",
-                                                    "--first-ip", "192.168.0.30", "--pause-ms", "0"});
+                                                    "--first-ip", firstIp, "--pause-ms", "0"});
     QCOMPARE(resolved.exitCode, 1);
     QCOMPARE(resolved.out, QByteArray("MAC and IP address changed for 1 clocks(s) out of 2 device(s) found.\n"));
-    QCOMPARE(resolved.err, QByteArray("1 of 2 clocks found did not take their new addresses.\n"));
+    QCOMPARE(resolved.err, why);
+    QCOMPARE(m_sim.clock(5).value("ip").toString(), QStringLiteral("192.168.0.11"));
 }
 
 void TestCliNetns::monitorSavesOnSigterm()
