@@ -947,6 +947,13 @@
     </message>
 </context>
 <context>
+    <name>ParameterText</name>
+    <message>
+        <source>The configuration was not sent: %1 holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
@@ -1009,6 +1016,10 @@
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
