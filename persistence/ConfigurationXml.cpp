@@ -8,8 +8,6 @@ namespace ConfigurationXml {
 
 namespace {
 
-const QString timeFormat = QStringLiteral("hh:mm");
-
 const QString tagTime = QStringLiteral("Time");
 const QString tagDisplay = QStringLiteral("Display");
 const QString tagAlarms = QStringLiteral("Alarms");
@@ -90,7 +88,8 @@ void writeAlarms(XmlWriter &w, const ClockConfigFields &c)
     w.endElement();
 }
 
-void readTimeFields(const QDomElement &e, ClockConfigFields &c)
+template <class Element>
+void readTimeFields(const Element &e, ClockConfigFields &c)
 {
     using namespace XmlFile;
     c.Localization = intAttribute(e, QStringLiteral("Localization"));
@@ -98,11 +97,11 @@ void readTimeFields(const QDomElement &e, ClockConfigFields &c)
     c.TimeZone = intAttribute(e, QStringLiteral("TimeZone"));
     c.DaylightSaving = nonZeroAttribute(e, QStringLiteral("DaylightSaving"));
     c.Mode = intAttribute(e, QStringLiteral("Mode"));
-    c.Server1 = e.attribute(QStringLiteral("Server1"));
-    c.Server2 = e.attribute(QStringLiteral("Server2"));
-    c.Server3 = e.attribute(QStringLiteral("Server3"));
-    c.Server4 = e.attribute(QStringLiteral("Server4"));
-    c.Server5 = e.attribute(QStringLiteral("Server5"));
+    c.Server1 = textAttribute(e, QStringLiteral("Server1"));
+    c.Server2 = textAttribute(e, QStringLiteral("Server2"));
+    c.Server3 = textAttribute(e, QStringLiteral("Server3"));
+    c.Server4 = textAttribute(e, QStringLiteral("Server4"));
+    c.Server5 = textAttribute(e, QStringLiteral("Server5"));
     c.MasterMode = nonZeroAttribute(e, QStringLiteral("MasterMode"));
     c.QueryInterval = intAttribute(e, QStringLiteral("QueryInterval"));
     c.SummerTimeStartTime = readTime(e, QStringLiteral("SummerTimeStartTime"));
@@ -115,7 +114,8 @@ void readTimeFields(const QDomElement &e, ClockConfigFields &c)
     c.SummerTimeEndMonth = intAttribute(e, QStringLiteral("SummerTimeEndMonth"));
 }
 
-void readDisplayFields(const QDomElement &e, ClockConfigFields &c)
+template <class Element>
+void readDisplayFields(const Element &e, ClockConfigFields &c)
 {
     using namespace XmlFile;
     c.ShowTime = nonZeroAttribute(e, QStringLiteral("ShowTime"));
@@ -135,26 +135,41 @@ void readDisplayFields(const QDomElement &e, ClockConfigFields &c)
     c.TemperatureOffsetValue = floatAttribute(e, QStringLiteral("TemperatureOffsetValue"));
     c.Synchronization = nonZeroAttribute(e, QStringLiteral("Synchronization"));
     c.SynchronizationMode = intAttribute(e, QStringLiteral("SynchronizationMode"));
-    c.MasterIP = e.attribute(QStringLiteral("MasterIP"));
+    c.MasterIP = textAttribute(e, QStringLiteral("MasterIP"));
     c.EcoMode = nonZeroAttribute(e, QStringLiteral("EcoMode"));
     c.EcoStart = readTime(e, QStringLiteral("EcoStart"));
     c.EcoEnd = readTime(e, QStringLiteral("EcoEnd"));
     c.typeface = intAttribute(e, QStringLiteral("typeface"));
 }
 
+template <class Element>
+void readAlarm(const Element &e, Alarm &alarm)
+{
+    alarm.Active = XmlFile::nonZeroAttribute(e, QStringLiteral("Active"));
+    alarm.Time = readTime(e, QStringLiteral("Time"));
+    alarm.Duration = XmlFile::intAttribute(e, QStringLiteral("Duration"));
+    alarm.SelectedDaysMode = XmlFile::nonZeroAttribute(e, QStringLiteral("SelectedDaysMode"));
+    for (int day = 1; day <= daysPerWeek; ++day)
+        alarm.setDayActive(day, XmlFile::nonZeroAttribute(e, QStringLiteral("DayActive") + QString::number(day)));
+}
+
+// The first "Alarm" and every sibling after it, whatever its name.
 void readAlarms(const QDomElement &alarms, ClockConfigFields &c)
 {
     int slot = 0;
     for (QDomElement e = alarms.firstChildElement(tagAlarm); !e.isNull() && slot < alarmCount;
-         e = e.nextSiblingElement(), ++slot) {
-        Alarm &alarm = c.alarms[slot];
-        alarm.Active = XmlFile::nonZeroAttribute(e, QStringLiteral("Active"));
-        alarm.Time = readTime(e, QStringLiteral("Time"));
-        alarm.Duration = XmlFile::intAttribute(e, QStringLiteral("Duration"));
-        alarm.SelectedDaysMode = XmlFile::nonZeroAttribute(e, QStringLiteral("SelectedDaysMode"));
-        for (int day = 1; day <= daysPerWeek; ++day)
-            alarm.setDayActive(day, XmlFile::nonZeroAttribute(e, QStringLiteral("DayActive") + QString::number(day)));
-    }
+         e = e.nextSiblingElement(), ++slot)
+        readAlarm(e, c.alarms[slot]);
+}
+
+void readAlarms(QXmlStreamReader &reader, ClockConfigFields &c)
+{
+    int slot = 0;
+    XmlFile::forEachChild(reader, [&](const QStringRef &name) {
+        if ((slot > 0 || name == tagAlarm) && slot < alarmCount)
+            readAlarm(XmlFile::StreamAttributes(reader.attributes()), c.alarms[slot++]);
+        return false;
+    });
 }
 
 } // namespace
@@ -164,9 +179,23 @@ QString timeText(const QTime &time)
     return time.isValid() ? time.toString(timeFormat) : QString();
 }
 
-QTime readTime(const QDomElement &element, const QString &name)
+QTime parseTime(const QString &text)
 {
-    return QTime::fromString(element.attribute(name), timeFormat);
+    // The toolkit's parser asks the C library for the local time zone, which
+    // stats /etc/localtime on every call: a third of the load time of a long
+    // device list. The common form is read directly.
+    constexpr int length = 5;
+    constexpr int hoursPerDay = 24;
+    constexpr int minutesPerHour = 60;
+    const auto digit = [&text](int i) { return text.at(i).unicode() - '0'; };
+    const auto isDigit = [&text](int i) { return text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); };
+    if (text.size() == length && isDigit(0) && isDigit(1) && text.at(2) == QLatin1Char(':') && isDigit(3) && isDigit(4)) {
+        const int hours = digit(0) * 10 + digit(1);
+        const int minutes = digit(3) * 10 + digit(4);
+        if (hours < hoursPerDay && minutes < minutesPerHour)
+            return QTime(hours, minutes);
+    }
+    return QTime::fromString(text, timeFormat);
 }
 
 void write(XmlWriter &writer, const ClockConfigFields &config)
@@ -184,6 +213,32 @@ std::unique_ptr<ClockConfig> read(const QDomElement &element)
     readTimeFields(element.firstChildElement(tagTime), *config);
     readDisplayFields(element.firstChildElement(tagDisplay), *config);
     readAlarms(element.firstChildElement(tagAlarms), *config);
+    config->loaded = true;
+    return config;
+}
+
+std::unique_ptr<ClockConfig> read(QXmlStreamReader &reader)
+{
+    auto config = std::make_unique<ClockConfig>();
+    // Missing elements read like elements without attributes.
+    XmlFile::StreamAttributes time;
+    XmlFile::StreamAttributes display;
+    XmlFile::FirstChild firstTime(tagTime);
+    XmlFile::FirstChild firstDisplay(tagDisplay);
+    XmlFile::FirstChild firstAlarms(tagAlarms);
+    XmlFile::forEachChild(reader, [&](const QStringRef &name) {
+        if (firstTime(name)) {
+            time = XmlFile::StreamAttributes(reader.attributes());
+        } else if (firstDisplay(name)) {
+            display = XmlFile::StreamAttributes(reader.attributes());
+        } else if (firstAlarms(name)) {
+            readAlarms(reader, *config);
+            return true;
+        }
+        return false;
+    });
+    readTimeFields(time, *config);
+    readDisplayFields(display, *config);
     config->loaded = true;
     return config;
 }

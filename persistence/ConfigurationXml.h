@@ -1,8 +1,11 @@
 #pragma once
 
+#include "XmlFile.h"
+
 #include <QDomElement>
 #include <QString>
 #include <QTime>
+#include <QXmlStreamReader>
 
 #include <memory>
 
@@ -15,10 +18,18 @@ class XmlWriter;
 // payload of the program's own configuration file.
 namespace ConfigurationXml {
 
+// Every time of day in the program's files.
+inline const QString timeFormat = QStringLiteral("hh:mm");
+
 // "hh:mm"; an invalid time is written as "".
 QString timeText(const QTime &time);
 // An invalid time when the text is missing or malformed.
-QTime readTime(const QDomElement &element, const QString &name);
+QTime parseTime(const QString &text);
+template <class Element>
+QTime readTime(const Element &element, const QString &name)
+{
+    return parseTime(XmlFile::textAttribute(element, name));
+}
 
 // Writes the element, with its Time, Display and all 30 Alarm children, at
 // the writer's current position.
@@ -29,5 +40,8 @@ void write(XmlWriter &writer, const ClockConfigFields &config);
 // time; alarms fill the slots in document order (at most 30), the others keep
 // their defaults.
 std::unique_ptr<ClockConfig> read(const QDomElement &element);
+// The same from the reader's current "Configuration" start element, which is
+// read up to its end element.
+std::unique_ptr<ClockConfig> read(QXmlStreamReader &reader);
 
 } // namespace ConfigurationXml

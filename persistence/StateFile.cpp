@@ -7,6 +7,9 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "NotificationSettings.h"
+#include "StateDocumentReader.h"
+#include "StateFields.h"
+#include "StateStreamReader.h"
 #include "XmlFile.h"
 #include "XmlWriter.h"
 
@@ -19,17 +22,6 @@ namespace StateFile {
 namespace {
 
 constexpr char fileVersion[] = "1.00";
-const QString statusTimeFormat = QStringLiteral("dd.MM.yyyy hh:mm:ss");
-
-const QString tagClockList = QStringLiteral("ClockList");
-const QString tagClock = QStringLiteral("Clock");
-const QString tagGroupList = QStringLiteral("GroupList");
-const QString tagGroup = QStringLiteral("Group");
-const QString tagClockIndex = QStringLiteral("ClockIndex");
-const QString tagConfiguration = QStringLiteral("Configuration");
-const QString tagNotifSet = QStringLiteral("NotifSet");
-const QString tagRecipients = QStringLiteral("Recipients");
-const QString tagRecipient = QStringLiteral("Recipient");
 
 QString addressText(const QHostAddress &address)
 {
@@ -63,7 +55,7 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index)
     w.attribute("lastNtpServer", s.lastNtpServer);
     w.attribute("lastSyncTime", s.lastSyncTime);
     w.attribute("signalStrength", s.signalStrength);
-    w.attribute("lastStatusUpdate", s.lastStatusUpdate.toString(statusTimeFormat));
+    w.attribute("lastStatusUpdate", s.lastStatusUpdate.toString(StateFields::statusTimeFormat));
     w.endElement();
 
     const ClockNetworkSettings &n = clock.network;
@@ -141,89 +133,6 @@ void writeNotificationSettings(XmlWriter &w, const NotificationSettings &n)
     w.endElement();
 }
 
-std::unique_ptr<DevClock> readClock(const QDomElement &e)
-{
-    using namespace XmlFile;
-    auto clock = std::make_unique<DevClock>();
-
-    const QDomElement common = e.firstChildElement(QStringLiteral("Common"));
-    clock->groupId = intAttribute(common, QStringLiteral("groupId"));
-    clock->name = common.attribute(QStringLiteral("name"));
-    clock->user = common.attribute(QStringLiteral("user"));
-    clock->password = common.attribute(QStringLiteral("password"));
-    clock->firmware = intAttribute(common, QStringLiteral("firmware"));
-    clock->productCode = common.attribute(QStringLiteral("productCode"));
-    clock->deviceCode = common.attribute(QStringLiteral("deviceCode"));
-
-    const QDomElement status = e.firstChildElement(QStringLiteral("Status"));
-    ClockStatus &s = clock->status;
-    s.NtpSynchronization = intAttribute(status, QStringLiteral("NtpSynchronization"));
-    s.temperature = floatAttribute(status, QStringLiteral("temperature"));
-    s.temperatureUnit = status.attribute(QStringLiteral("temperatureUnit"));
-    s.brightness = intAttribute(status, QStringLiteral("brightness"));
-    s.errorCode = status.attribute(QStringLiteral("errorCode"));
-    s.remoteMode = nonZeroAttribute(status, QStringLiteral("remoteMode"));
-    s.lastNtpServer = status.attribute(QStringLiteral("lastNtpServer"));
-    s.lastSyncTime = status.attribute(QStringLiteral("lastSyncTime"));
-    s.signalStrength = intAttribute(status, QStringLiteral("signalStrength"));
-    s.lastStatusUpdate = QDateTime::fromString(status.attribute(QStringLiteral("lastStatusUpdate")), statusTimeFormat);
-
-    const QDomElement network = e.firstChildElement(QStringLiteral("Network"));
-    ClockNetworkSettings &n = clock->network;
-    n.DHCP = oneAttribute(network, QStringLiteral("DHCP"));
-    n.ip = network.attribute(QStringLiteral("ip"));
-    n.port = intAttribute(network, QStringLiteral("port"));
-    n.subnet = network.attribute(QStringLiteral("subnet"));
-    n.gateway = network.attribute(QStringLiteral("gateway"));
-    n.dnsPrimary = network.attribute(QStringLiteral("dnsPrimary"));
-    n.dnsSecondary = network.attribute(QStringLiteral("dnsSecondary"));
-
-    clock->networkInterface.readXml(e);
-
-    const QDomElement config = e.firstChildElement(tagConfiguration);
-    if (!config.isNull())
-        clock->setConfig(*ConfigurationXml::read(config));
-    return clock;
-}
-
-std::unique_ptr<DevGroup> readGroup(const QDomElement &e)
-{
-    auto group = std::make_unique<DevGroup>();
-    group->setName(e.attribute(QStringLiteral("name")));
-    QList<int> members;
-    const QDomElement list = e.firstChildElement(tagClockList);
-    for (QDomElement m = list.firstChildElement(tagClockIndex); !m.isNull(); m = m.nextSiblingElement())
-        members.append(XmlFile::intAttribute(m, QStringLiteral("index")));
-    group->setClockIndexes(members);
-    const QDomElement config = e.firstChildElement(tagConfiguration);
-    if (!config.isNull())
-        group->setConfig(*ConfigurationXml::read(config));
-    return group;
-}
-
-void readNotificationSettings(const QDomElement &e, NotificationSettings &n)
-{
-    using namespace XmlFile;
-    n.server = e.attribute(QStringLiteral("server"));
-    n.port = intAttribute(e, QStringLiteral("port"));
-    n.username = e.attribute(QStringLiteral("username"));
-    n.password = QString::fromUtf8(QByteArray::fromBase64(e.attribute(QStringLiteral("password")).toUtf8()));
-    n.from = e.attribute(QStringLiteral("from"));
-    n.ignoreSslErrors = oneAttribute(e, QStringLiteral("ignoreSslErrors"));
-    n.resendMailTime = intAttribute(e, QStringLiteral("resendMailTime"));
-    n.key = e.attribute(QStringLiteral("key"));
-    n.cert = e.attribute(QStringLiteral("cert"));
-    n.authType = intAttribute(e, QStringLiteral("authType"));
-    n.smtpType = intAttribute(e, QStringLiteral("smtpType"));
-    n.errorConnection = oneAttribute(e, QStringLiteral("errorConnection"));
-    n.errorAuth = oneAttribute(e, QStringLiteral("errorAuth"));
-    n.errorNtpTimeout = oneAttribute(e, QStringLiteral("errorNtpTimeout"));
-    n.recipients.clear();
-    const QDomElement list = e.firstChildElement(tagRecipients);
-    for (QDomElement r = list.firstChildElement(tagRecipient); !r.isNull(); r = r.nextSiblingElement())
-        n.recipients.append({r.attribute(QStringLiteral("name")), oneAttribute(r, QStringLiteral("copy"))});
-}
-
 } // namespace
 
 Lists::Lists() = default;
@@ -257,24 +166,7 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
 
 bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings)
 {
-    QDomDocument document;
-    // Any root name and any version: older and newer files load alike.
-    const QDomElement root = XmlFile::parse(data, document);
-    if (root.isNull())
-        return false;
-
-    // The first "Clock" and every sibling after it, whatever its name.
-    const QDomElement clockList = root.firstChildElement(tagClockList);
-    for (QDomElement e = clockList.firstChildElement(tagClock); !e.isNull(); e = e.nextSiblingElement())
-        lists.clocks.push_back(readClock(e));
-    const QDomElement groupList = root.firstChildElement(tagGroupList);
-    for (QDomElement e = groupList.firstChildElement(tagGroup); !e.isNull(); e = e.nextSiblingElement())
-        lists.groups.push_back(readGroup(e));
-
-    const QDomElement notifSet = root.firstChildElement(tagNotifSet);
-    if (!notifSet.isNull())
-        readNotificationSettings(notifSet, settings);
-    return true;
+    return StateStreamReader(data).parse(lists, settings) || StateDocumentReader::parse(data, lists, settings);
 }
 
 bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,

@@ -34,7 +34,8 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
 // Appends the clocks and groups to lists and, only when the file has a
 // "NotifSet" element, reads the notification settings into settings
 // (otherwise settings stays as it is). False, with lists and settings
-// untouched, when the data does not parse or holds no element.
+// untouched, when the data does not parse or holds no element. Read with
+// StateStreamReader, and with StateDocumentReader when that one refuses.
 bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings);
 
 // Written through a temporary file renamed over the target, readable by its

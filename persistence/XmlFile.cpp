@@ -56,24 +56,4 @@ bool readData(const QString &path, QByteArray &data)
     return data.size() <= maxFileSize && file.error() == QFileDevice::NoError;
 }
 
-int intAttribute(const QDomElement &element, const QString &name)
-{
-    return element.attribute(name).toInt();
-}
-
-bool nonZeroAttribute(const QDomElement &element, const QString &name)
-{
-    return intAttribute(element, name) != 0;
-}
-
-bool oneAttribute(const QDomElement &element, const QString &name)
-{
-    return intAttribute(element, name) == 1;
-}
-
-float floatAttribute(const QDomElement &element, const QString &name)
-{
-    return element.attribute(name).toFloat();
-}
-
 } // namespace XmlFile

@@ -4,6 +4,9 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QString>
+#include <QStringRef>
+#include <QXmlStreamAttributes>
+#include <QXmlStreamReader>
 
 // Reading and writing of the program's XML files.
 namespace XmlFile {
@@ -33,12 +36,88 @@ QDomElement parse(const QByteArray &data, QDomDocument &document);
 // maxFileSize.
 bool readData(const QString &path, QByteArray &data);
 
-// Attribute readers. A missing attribute reads as "".
-int intAttribute(const QDomElement &element, const QString &name);
+// The attributes of one element found by QXmlStreamReader, read like a
+// QDomElement's so that both readers share the attribute readers below.
+class StreamAttributes
+{
+public:
+    StreamAttributes() = default;
+    explicit StreamAttributes(const QXmlStreamAttributes &attributes) : m_attributes(attributes) {}
+    QStringRef attribute(const QString &name) const { return m_attributes.value(name); }
+
+private:
+    QXmlStreamAttributes m_attributes;
+};
+
+inline QString text(const QString &value)
+{
+    return value;
+}
+inline QString text(const QStringRef &value)
+{
+    return value.toString();
+}
+
+// Calls visit(name) for every child element of the reader's current element.
+// visit either reads the child up to its end element and returns true, or
+// returns false and the child is skipped. Ends at the current element's end
+// element, or at the first error.
+template <class Visit>
+void forEachChild(QXmlStreamReader &reader, Visit visit)
+{
+    while (reader.readNextStartElement()) {
+        if (!visit(reader.qualifiedName()))
+            reader.skipCurrentElement();
+    }
+}
+
+// True the first time it is asked about its tag: a DOM reader takes the
+// first child of a name and ignores later ones, and so must a stream reader.
+class FirstChild
+{
+public:
+    explicit FirstChild(const QString &tag) : m_tag(tag) {}
+    bool operator()(const QStringRef &name)
+    {
+        if (m_seen || name != m_tag)
+            return false;
+        m_seen = true;
+        return true;
+    }
+
+private:
+    const QString m_tag;
+    bool m_seen = false;
+};
+
+// Attribute readers for a QDomElement or StreamAttributes. A missing
+// attribute reads as "".
+template <class Element>
+QString textAttribute(const Element &element, const QString &name)
+{
+    return text(element.attribute(name));
+}
+template <class Element>
+int intAttribute(const Element &element, const QString &name)
+{
+    return element.attribute(name).toInt();
+}
 // True when the decimal integer is not 0.
-bool nonZeroAttribute(const QDomElement &element, const QString &name);
+template <class Element>
+bool nonZeroAttribute(const Element &element, const QString &name)
+{
+    return intAttribute(element, name) != 0;
+}
 // True only when the decimal integer is exactly 1.
-bool oneAttribute(const QDomElement &element, const QString &name);
-float floatAttribute(const QDomElement &element, const QString &name);
+template <class Element>
+bool oneAttribute(const Element &element, const QString &name)
+{
+    return intAttribute(element, name) == 1;
+}
+template <class Element>
+float floatAttribute(const Element &element, const QString &name)
+{
+    return element.attribute(name).toFloat();
+}
 
 } // namespace XmlFile

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "DevClock.h"
+#include "NotificationSettings.h"
+#include "XmlFile.h"
+
+#include <QDateTime>
+#include <QHostAddress>
+
+// The fields of the state file's elements, read from a QDomElement or from
+// XmlFile::StreamAttributes: both readers of the state file share them, so
+// they cannot drift apart. A missing attribute reads as "".
+namespace StateFields {
+
+inline const QString statusTimeFormat = QStringLiteral("dd.MM.yyyy hh:mm:ss");
+
+template <class Element>
+void readCommon(const Element &e, DevClock &clock)
+{
+    using namespace XmlFile;
+    clock.groupId = intAttribute(e, QStringLiteral("groupId"));
+    clock.name = textAttribute(e, QStringLiteral("name"));
+    clock.user = textAttribute(e, QStringLiteral("user"));
+    clock.password = textAttribute(e, QStringLiteral("password"));
+    clock.firmware = intAttribute(e, QStringLiteral("firmware"));
+    clock.productCode = textAttribute(e, QStringLiteral("productCode"));
+    clock.deviceCode = textAttribute(e, QStringLiteral("deviceCode"));
+}
+
+template <class Element>
+void readStatus(const Element &e, ClockStatus &s)
+{
+    using namespace XmlFile;
+    s.NtpSynchronization = intAttribute(e, QStringLiteral("NtpSynchronization"));
+    s.temperature = floatAttribute(e, QStringLiteral("temperature"));
+    s.temperatureUnit = textAttribute(e, QStringLiteral("temperatureUnit"));
+    s.brightness = intAttribute(e, QStringLiteral("brightness"));
+    s.errorCode = textAttribute(e, QStringLiteral("errorCode"));
+    s.remoteMode = nonZeroAttribute(e, QStringLiteral("remoteMode"));
+    s.lastNtpServer = textAttribute(e, QStringLiteral("lastNtpServer"));
+    s.lastSyncTime = textAttribute(e, QStringLiteral("lastSyncTime"));
+    s.signalStrength = intAttribute(e, QStringLiteral("signalStrength"));
+    s.lastStatusUpdate = QDateTime::fromString(textAttribute(e, QStringLiteral("lastStatusUpdate")), statusTimeFormat);
+}
+
+template <class Element>
+void readNetwork(const Element &e, ClockNetworkSettings &n)
+{
+    using namespace XmlFile;
+    n.DHCP = oneAttribute(e, QStringLiteral("DHCP"));
+    n.ip = textAttribute(e, QStringLiteral("ip"));
+    n.port = intAttribute(e, QStringLiteral("port"));
+    n.subnet = textAttribute(e, QStringLiteral("subnet"));
+    n.gateway = textAttribute(e, QStringLiteral("gateway"));
+    n.dnsPrimary = textAttribute(e, QStringLiteral("dnsPrimary"));
+    n.dnsSecondary = textAttribute(e, QStringLiteral("dnsSecondary"));
+}
+
+template <class Element>
+void readInterface(const Element &e, NetworkCardData &card)
+{
+    using namespace XmlFile;
+    card.name = textAttribute(e, QStringLiteral("name"));
+    card.ip = QHostAddress(textAttribute(e, QStringLiteral("ip")));
+    card.netmask = QHostAddress(textAttribute(e, QStringLiteral("netmask")));
+    card.subnet = QHostAddress(textAttribute(e, QStringLiteral("subnet")));
+    card.mac = textAttribute(e, QStringLiteral("mac"));
+}
+
+// Every field but the recipients.
+template <class Element>
+void readNotificationSettings(const Element &e, NotificationSettings &n)
+{
+    using namespace XmlFile;
+    n.server = textAttribute(e, QStringLiteral("server"));
+    n.port = intAttribute(e, QStringLiteral("port"));
+    n.username = textAttribute(e, QStringLiteral("username"));
+    n.password = QString::fromUtf8(QByteArray::fromBase64(textAttribute(e, QStringLiteral("password")).toUtf8()));
+    n.from = textAttribute(e, QStringLiteral("from"));
+    n.ignoreSslErrors = oneAttribute(e, QStringLiteral("ignoreSslErrors"));
+    n.resendMailTime = intAttribute(e, QStringLiteral("resendMailTime"));
+    n.key = textAttribute(e, QStringLiteral("key"));
+    n.cert = textAttribute(e, QStringLiteral("cert"));
+    n.authType = intAttribute(e, QStringLiteral("authType"));
+    n.smtpType = intAttribute(e, QStringLiteral("smtpType"));
+    n.errorConnection = oneAttribute(e, QStringLiteral("errorConnection"));
+    n.errorAuth = oneAttribute(e, QStringLiteral("errorAuth"));
+    n.errorNtpTimeout = oneAttribute(e, QStringLiteral("errorNtpTimeout"));
+}
+
+template <class Element>
+Recipient readRecipient(const Element &e)
+{
+    return {XmlFile::textAttribute(e, QStringLiteral("name")), XmlFile::oneAttribute(e, QStringLiteral("copy"))};
+}
+
+} // namespace StateFields
