@@ -5,3 +5,6 @@ zentick_add_fuzzer(fuzz_statefile
 zentick_add_fuzzer(fuzz_configfile
     SOURCES persistence/fuzz_configfile.cpp
     LIBS zentick_persistence)
+zentick_add_fuzzer(fuzz_statefile_stream
+    SOURCES persistence/fuzz_statefile_stream.cpp
+    LIBS zentick_persistence)
