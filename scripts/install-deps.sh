@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything Zentick needs to build, run and test on Debian 12.
-# Idempotent and quick when everything is already there. Run as root or with sudo.
+# Idempotent and quick when everything is already there. Run as root, or as a
+# user who may use sudo: it calls sudo for apt-get only when it is not root.
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,7 @@ packages=(
     libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev
     clang libclang-rt-14-dev
     python3 python3-aiosmtpd python3-openpyxl
-    iproute2 openssl xvfb xauth
+    iproute2 openssl xvfb xauth jq
 )
 
 missing=()
