@@ -1,4 +1,7 @@
+#include "DialogHost.h"
+#include "DialogQuestion.h"
 #include "Language.h"
+#include "MonitoringSession.h"
 #include "WindowMain.h"
 
 #include <QApplication>
@@ -7,10 +10,26 @@ int main(int argc, char *argv[])
 {
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication application(argc, argv);
+    // A dialog closed while the window hides in the tray must not end the
+    // program; only an accepted close of the window does.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     LanguageManager::setupAtStartup();
 
-    WindowMain window;
+    MonitoringSession session;
+    if (!session.acquireLock()) {
+        const int answer = DialogHost::current().ask(
+            nullptr,
+            QCoreApplication::translate("main", "%1\nOpen the device list read-only? Nothing will be saved.")
+                .arg(session.readOnlyReason()),
+            QuestionIcon::Warning, QCoreApplication::translate("main", "Open read-only"),
+            QCoreApplication::translate("main", "Quit"));
+        if (answer != QuestionResult::Positive)
+            return 0;
+    }
+
+    WindowMain window(session);
+    QObject::connect(&window, &WindowMain::SigClosed, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     return application.exec();
 }

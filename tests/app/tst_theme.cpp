@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "ThemeManager.h"
 #include "ThemeWidgets.h"
+#include "MonitoringSession.h"
 #include "WindowMain.h"
 
 #include <QApplication>
@@ -123,7 +124,8 @@ void TestTheme::styleSheetsShareSelectors()
     for (const auto &e : expected) {
         ThemeManager::resetForTest();
         SettingsStore::open()->setValue("Common/theme", e.theme);
-        WindowMain window;
+        MonitoringSession session;
+        WindowMain window(session);
         window.ensurePolished();
         QCOMPARE(window.labelGoodColor(), QColor("#7CB342"));
         QCOMPARE(window.labelWarningColor(), QColor(e.warning));
@@ -236,7 +238,8 @@ void TestTheme::windowMainResetsLanguageToEnglish()
     SettingsStore::open()->setValue("Common/appLanguage", 5);
     LanguageManager::setupAtStartup();
     QCOMPARE(LanguageManager::currentLanguage(), 5);
-    WindowMain window;
+    MonitoringSession session;
+    WindowMain window(session);
     QCOMPARE(LanguageManager::currentLanguage(), 0);
     QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), 0);
     QCOMPARE(window.windowTitle(), QString("QLX Zentick"));

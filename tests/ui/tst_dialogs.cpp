@@ -3,6 +3,8 @@
 #include "DialogEditName.h"
 #include "DialogProgress.h"
 #include "DialogQuestion.h"
+#include "MonitoringSession.h"
+#include "ScriptedDialogHost.h"
 #include "ModalHelpers.h"
 #include "ProgressRamp.h"
 #include "TaskbarProgress.h"
@@ -51,7 +53,7 @@ private slots:
     void cleanup();
     void askAnswers_data();
     void askAnswers();
-    void presetAnswersNeverShowADialog();
+    void scriptedHostNeverShowsADialog();
     void progressRamp_data();
     void progressRamp();
     void progressDialogDrawsRamp();
@@ -71,7 +73,7 @@ private slots:
 
 void TestDialogs::cleanup()
 {
-    DialogQuestion::clearPresetAnswers();
+    DialogHost::install(nullptr);
 }
 
 void TestDialogs::askAnswers_data()
@@ -111,20 +113,24 @@ void TestDialogs::askAnswers()
     QCOMPARE(shown, visible);
 }
 
-void TestDialogs::presetAnswersNeverShowADialog()
+void TestDialogs::scriptedHostNeverShowsADialog()
 {
-    DialogQuestion::setPresetAnswers({QuestionResult::Positive, QuestionResult::Neutral});
+    ScriptedDialogHost host;
+    DialogHost::install(&host);
+    host.answerQuestion(QuestionResult::Positive).answerQuestion(QuestionResult::Neutral);
     QCOMPARE(DialogQuestion::Ask(nullptr, "T", "first", QuestionIcon::Info, "Yes", "No"), 1);
     QCOMPARE(DialogQuestion::Ask(nullptr, "T", "second", QuestionIcon::Warning, "Yes", "No", "Cancel"), 0);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no preset answer left"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no answer for the question"));
     QCOMPARE(DialogQuestion::Ask(nullptr, "T", "third", QuestionIcon::Critical, "OK"), -1);
     QVERIFY(!QApplication::activeModalWidget());
+    DialogHost::install(nullptr);
 
-    const auto asked = DialogQuestion::askedQuestions();
+    const auto asked = host.requests();
     QCOMPARE(asked.size(), 3);
     QCOMPARE(asked.at(1).text, QStringLiteral("second"));
-    QCOMPARE(asked.at(1).neutral, QStringLiteral("Cancel"));
+    QCOMPARE(asked.at(1).buttons, QStringList({"Yes", "No", "Cancel"}));
     QCOMPARE(asked.at(2).icon, int(QuestionIcon::Critical));
+    QVERIFY(!asked.at(2).answered);
 }
 
 void TestDialogs::progressRamp_data()
@@ -184,7 +190,8 @@ void TestDialogs::progressMirrorsOnTaskbar()
         DialogProgress withoutWindow(nullptr, "T", "text");
         QVERIFY(!withoutWindow.taskbarProgress());
     }
-    WindowMain window;
+    MonitoringSession session;
+    WindowMain window(session);
     DialogProgress dialog(&window, "T", "text");
     TaskbarProgress *taskbar = dialog.taskbarProgress();
     QVERIFY(taskbar);
@@ -212,7 +219,8 @@ void TestDialogs::progressCancel_data()
 void TestDialogs::progressCancel()
 {
     QFETCH(QString, button);
-    WindowMain window;
+    MonitoringSession session;
+    WindowMain window(session);
     DialogProgress dialog(&window, "QLX Zentick", "Searching");
     QSignalSpy canceled(&dialog, &DialogProgress::Canceled);
     clickInModal(button);

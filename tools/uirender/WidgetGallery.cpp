@@ -13,6 +13,7 @@
 #include "IconLabel.h"
 #include "IpEdit.h"
 #include "MenuPopup.h"
+#include "MonitoringSession.h"
 #include "PushButtonFlat.h"
 #include "TableItemCustom.h"
 #include "ThemeManager.h"
@@ -20,6 +21,7 @@
 #include "Toast.h"
 #include "ToolButtonMenu.h"
 #include "WidgetToaster.h"
+#include "WindowMain.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -278,6 +280,22 @@ std::unique_ptr<QWidget> toasts()
 
 } // namespace
 
+// The main window on an empty device list, showing one of its pages.
+std::unique_ptr<QWidget> mainWindow(const char *navigationButton, bool withToast)
+{
+    auto *session = new MonitoringSession;
+    // The render tool's own temporary list: the window shows as it does for its writer.
+    session->acquireLock();
+    auto *window = new WindowMain(*session);
+    session->setParent(window);
+    window->resize(1000, 620);
+    if (auto *button = window->findChild<QAbstractButton *>(QLatin1String(navigationButton)))
+        button->click();
+    if (withToast)
+        window->ShowToast(QObject::tr("Clock Lobby data refreshed"), ToastType::Success);
+    return own(window);
+}
+
 std::vector<Scene> scenes()
 {
     return {
@@ -313,6 +331,8 @@ std::vector<Scene> scenes()
         {QStringLiteral("widgets-headered-table"), headeredTable},
         {QStringLiteral("widgets-menu"), menu},
         {QStringLiteral("toasts"), toasts},
+        {QStringLiteral("window-main"), [] { return mainWindow("btnDeviceList", true); }},
+        {QStringLiteral("window-main-report"), [] { return mainWindow("btnReport", false); }},
     };
 }
 

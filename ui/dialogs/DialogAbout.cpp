@@ -9,12 +9,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-
-namespace {
-
-const char webSite[] = "https://www.qlx-devices.example/";
-
-} // namespace
+#include <QUrl>
 
 DialogAbout::DialogAbout(QWidget *parent)
     : QDialog(parent)
@@ -31,8 +26,9 @@ DialogAbout::DialogAbout(QWidget *parent)
 
     ui->lbWWW->setTextFormat(Qt::RichText);
     // The accent colour of both themes; the palette's link blue is too dark on the dark one.
+    const QUrl site(QLatin1String(AppIdentity::webAddress));
     ui->lbWWW->setText(QStringLiteral("<a href=\"%1\" style=\"color: #448AFF;\">%2</a>")
-                           .arg(QLatin1String(webSite), QStringLiteral("www.qlx-devices.example")));
+                           .arg(site.toString(), site.host()));
     ui->lbWWW->setTextInteractionFlags(Qt::TextBrowserInteraction);
     ui->lbWWW->setOpenExternalLinks(true);
 

@@ -1,24 +1,7 @@
 #include "DialogQuestion.h"
 
+#include "DialogHost.h"
 #include "ui_DialogQuestion.h"
-
-#include <QDebug>
-
-namespace {
-
-struct PresetAnswers {
-    bool active = false;
-    QList<int> answers;
-    QList<DialogQuestion::AskedQuestion> asked;
-};
-
-PresetAnswers &presets()
-{
-    static PresetAnswers instance;
-    return instance;
-}
-
-} // namespace
 
 DialogQuestion::DialogQuestion(QWidget *parent, const QString &title, const QString &text, const QString &positive,
                                int icon, const QString &negative, const QString &neutral)
@@ -73,42 +56,7 @@ QString DialogQuestion::iconPath(int icon)
 int DialogQuestion::Ask(QWidget *parent, const QString &title, const QString &text, int icon, const QString &positive,
                         const QString &negative, const QString &neutral)
 {
-    PresetAnswers &preset = presets();
-    if (preset.active) {
-        preset.asked.append({title, text, icon, positive, negative, neutral});
-        if (preset.answers.isEmpty()) {
-            qWarning() << "DialogQuestion: no preset answer left for" << text;
-            return QuestionResult::Negative;
-        }
-        return preset.answers.takeFirst();
-    }
-
-    DialogQuestion dialog(parent, title, text, positive, icon, negative, neutral);
-    dialog.exec();
-    return dialog.answer();
-}
-
-void DialogQuestion::setPresetAnswers(const QList<int> &answers)
-{
-    PresetAnswers &preset = presets();
-    preset.active = true;
-    preset.answers = answers;
-    preset.asked.clear();
-}
-
-void DialogQuestion::clearPresetAnswers()
-{
-    presets() = PresetAnswers();
-}
-
-bool DialogQuestion::answersArePreset()
-{
-    return presets().active;
-}
-
-QList<DialogQuestion::AskedQuestion> DialogQuestion::askedQuestions()
-{
-    return presets().asked;
+    return DialogHost::current().question({parent, title, text, icon, positive, negative, neutral});
 }
 
 void DialogQuestion::on_btnPositive_clicked()

@@ -2,7 +2,6 @@
 
 #include "FramelessDialog.h"
 
-#include <QList>
 #include <QString>
 
 namespace Ui {
@@ -31,7 +30,8 @@ public:
                    const QString &neutral = QString());
     ~DialogQuestion() override;
 
-    // Runs the dialog modally and returns 1, 0 or -1 (QuestionResult).
+    // Asks through the current DialogHost (a modal run unless a test
+    // installed a scripted host) and returns 1, 0 or -1 (QuestionResult).
     static int Ask(QWidget *parent, const QString &title, const QString &text, int icon, const QString &positive,
                    const QString &negative = QString(), const QString &neutral = QString());
 
@@ -39,21 +39,6 @@ public:
 
     static QString iconPath(int icon);
 
-    // For tests: while answers are preset, Ask shows nothing, records the
-    // question and returns the next answer (Negative once they run out), so
-    // that no test ever waits on a modal dialog.
-    struct AskedQuestion {
-        QString title;
-        QString text;
-        int icon;
-        QString positive;
-        QString negative;
-        QString neutral;
-    };
-    static void setPresetAnswers(const QList<int> &answers);
-    static void clearPresetAnswers();
-    static bool answersArePreset();
-    static QList<AskedQuestion> askedQuestions();
 
 private slots:
     void on_btnPositive_clicked();

@@ -1,0 +1,35 @@
+#include "HelpManual.h"
+
+#include "AppIdentity.h"
+#include "DocumentOpener.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+
+namespace HelpManual {
+
+QStringList candidates(const QString &programFolder, Language language)
+{
+    const QString base = programFolder + QStringLiteral("/manuals/") + appDisplayName() + QLatin1Char(' ');
+    const QString english = base + LanguageManager::languageCode(0) + QStringLiteral(".pdf");
+    const QString own = base + LanguageManager::languageCode(language) + QStringLiteral(".pdf");
+    return own == english ? QStringList{english} : QStringList{own, english};
+}
+
+QUrl target(const QString &programFolder, Language language)
+{
+    for (const QString &candidate : candidates(programFolder, language)) {
+        if (QFileInfo(candidate).isFile())
+            return QUrl::fromLocalFile(candidate);
+    }
+    return QUrl(QLatin1String(AppIdentity::webAddress));
+}
+
+bool open()
+{
+    const QUrl url = target(QCoreApplication::applicationDirPath(), LanguageManager::currentLanguage());
+    return url.isLocalFile() ? DocumentOpener::open(url.toLocalFile()) : QDesktopServices::openUrl(url);
+}
+
+} // namespace HelpManual

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Language.h"
+
+#include <QStringList>
+#include <QUrl>
+
+// Where Help finds the manual: the "manuals" folder beside the program holds
+// "QLX Zentick <CODE>.pdf" per language; the current language's manual comes
+// first, then the English one, and without either the project's web site.
+namespace HelpManual {
+
+// The manual files to try, in order.
+QStringList candidates(const QString &programFolder, Language language);
+// The first candidate that exists as a local file URL, else the web site.
+QUrl target(const QString &programFolder, Language language);
+// Opens target() for the running program and current language.
+bool open();
+
+} // namespace HelpManual

@@ -1,0 +1,73 @@
+#include "PageReport.h"
+
+#include "AppSettings.h"
+#include "DialogHost.h"
+#include "DialogQuestion.h"
+#include "MonitoringSession.h"
+#include "ui_PageReport.h"
+
+PageReport::PageReport(const PageServices &services, QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::PageReport)
+    , m_services(services)
+{
+    ui->setupUi(this);
+}
+
+PageReport::~PageReport()
+{
+    delete ui;
+}
+
+void PageReport::LoadReportWidgets()
+{
+    if (m_services.session)
+        m_services.session->setReportEnabled(false);
+    for (QWidget *control : {static_cast<QWidget *>(ui->btnReportChangeFile),
+                             static_cast<QWidget *>(ui->cbxReportFileType),
+                             static_cast<QWidget *>(ui->cbxReportInterval),
+                             static_cast<QWidget *>(ui->cbxReportValueType)})
+        control->setEnabled(false);
+    const ReportSettings &settings = AppSettings::reportSettings();
+    ui->cbxReportEnable->setChecked(settings.enabled);
+    ui->lblReportPath->setText(settings.filepath);
+    ui->cbxReportFileType->setCurrentIndex(settings.fileType);
+    ui->cbxReportInterval->setCurrentIndex(settings.interval);
+    ui->cbxReportValueType->setCurrentIndex(settings.valueType);
+}
+
+bool PageReport::SaveReportSettings()
+{
+    ReportSettings settings = AppSettings::reportSettings();
+    settings.filepath = ui->lblReportPath->text();
+    settings.fileType = ui->cbxReportFileType->currentIndex();
+    settings.interval = ui->cbxReportInterval->currentIndex();
+    settings.valueType = ui->cbxReportValueType->currentIndex();
+    AppSettings::saveReportSettings(ui->cbxReportEnable->isChecked(), settings);
+    return true;
+}
+
+void PageReport::on_cbxReportEnable_stateChanged(int arg1)
+{
+    const bool on = arg1 != 0;
+    if (m_services.session)
+        m_services.session->setReportEnabled(on);
+    ui->btnReportChangeFile->setEnabled(on);
+    ui->cbxReportFileType->setEnabled(on);
+    ui->cbxReportInterval->setEnabled(on);
+    ui->cbxReportValueType->setEnabled(on);
+}
+
+void PageReport::on_btnHideToTray2_clicked()
+{
+    const int answer = m_services.dialogs->ask(m_services.window,
+                                               tr("Save report configuration before minimize application?"),
+                                               QuestionIcon::Question, tr("Save and minimize"), tr("Minimize only"),
+                                               tr("Cancel"));
+    if (answer == QuestionResult::Neutral)
+        return;
+    // Hidden after a save only when the settings were stored.
+    if (answer == QuestionResult::Positive && !SaveReportSettings())
+        return;
+    m_services.SetHiddenToTray(false);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+class DialogProgress;
+class QDialog;
+class QWidget;
+
+// The one way the window and its pages open a modal dialog: questions and
+// messages, any QDialog, file dialogs and the progress dialog of an
+// operation. The program runs them for real (ModalDialogHost); tests and the
+// render tool install a ScriptedDialogHost, which answers from a script and
+// records what was asked, so that nothing ever waits on a modal dialog.
+class DialogHost
+{
+public:
+    struct Question
+    {
+        QWidget *parent = nullptr;
+        QString title;
+        QString text;
+        int icon = 0; // QuestionIcon
+        QString positive;
+        QString negative; // empty: no such button
+        QString neutral;
+    };
+
+    struct FileRequest
+    {
+        QWidget *parent = nullptr;
+        QString caption;
+        QString folder; // or a file path to start from
+        QString filter;
+    };
+
+    virtual ~DialogHost();
+
+    // 1 positive, 0 neutral, -1 negative or closed by the title bar (QuestionResult).
+    virtual int question(const Question &question) = 0;
+    // Runs the dialog modally and returns its result (QDialog::Accepted, ...).
+    virtual int runDialog(QDialog &dialog) = 0;
+    // The chosen path; empty when the user cancelled.
+    virtual QString openFileName(const FileRequest &request) = 0;
+    virtual QString saveFileName(const FileRequest &request) = 0;
+    // Runs the progress dialog of an operation until the operation finishes
+    // it (Accepted) or the user cancels it (Rejected).
+    virtual int runProgress(DialogProgress &dialog) = 0;
+
+    // A question titled with the program's name, as every question of the window is.
+    int ask(QWidget *parent, const QString &text, int icon, const QString &positive,
+            const QString &negative = QString(), const QString &neutral = QString());
+    // A message with one "OK" button.
+    void message(QWidget *parent, const QString &text, int icon);
+
+    // The host DialogQuestion::Ask and the window use: a ModalDialogHost
+    // unless another was installed.
+    static DialogHost &current();
+    // Not owned; null goes back to the modal host.
+    static void install(DialogHost *host);
+};

@@ -1,0 +1,34 @@
+#include "ModalDialogHost.h"
+
+#include "DialogProgress.h"
+#include "DialogQuestion.h"
+
+#include <QFileDialog>
+
+int ModalDialogHost::question(const Question &question)
+{
+    DialogQuestion dialog(question.parent, question.title, question.text, question.positive, question.icon,
+                          question.negative, question.neutral);
+    dialog.exec();
+    return dialog.answer();
+}
+
+int ModalDialogHost::runDialog(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+QString ModalDialogHost::openFileName(const FileRequest &request)
+{
+    return QFileDialog::getOpenFileName(request.parent, request.caption, request.folder, request.filter);
+}
+
+QString ModalDialogHost::saveFileName(const FileRequest &request)
+{
+    return QFileDialog::getSaveFileName(request.parent, request.caption, request.folder, request.filter);
+}
+
+int ModalDialogHost::runProgress(DialogProgress &dialog)
+{
+    return dialog.exec();
+}

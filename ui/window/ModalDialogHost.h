@@ -1,0 +1,14 @@
+#pragma once
+
+#include "DialogHost.h"
+
+// Runs every dialog for real, modally.
+class ModalDialogHost : public DialogHost
+{
+public:
+    int question(const Question &question) override;
+    int runDialog(QDialog &dialog) override;
+    QString openFileName(const FileRequest &request) override;
+    QString saveFileName(const FileRequest &request) override;
+    int runProgress(DialogProgress &dialog) override;
+};

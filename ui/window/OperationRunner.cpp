@@ -1,0 +1,79 @@
+#include "OperationRunner.h"
+
+#include "Communication.h"
+#include "DataSender.h"
+#include "DialogHost.h"
+#include "DialogProgress.h"
+#include "DialogQuestion.h"
+
+#include <QDialog>
+
+OperationRunner::OperationRunner(DialogHost &dialogs, QWidget *dialogParent, QObject *parent)
+    : QObject(parent)
+    , m_dialogs(dialogs)
+    , m_dialogParent(dialogParent)
+{
+}
+
+OperationRunner::~OperationRunner() = default;
+
+void OperationRunner::run(DataSender *sender, const QString &text, ResultSlot slot, QObject *context)
+{
+    if (!sender)
+        return;
+    if (!context)
+        context = this;
+    auto *dialog = new DialogProgress(m_dialogParent, tr("Please wait..."), text);
+    // Each end finishes its own dialog: a cancelled operation that runs to
+    // its end must not close the dialog of the one started after it.
+    const QPointer<DialogProgress> own(dialog);
+    const auto onEnd = [own, slot](DataSender *ended) {
+        if (own)
+            own->finish();
+        if (slot)
+            slot(ended);
+    };
+    connect(sender, &DataSender::finished, context, onEnd);
+    connect(sender, &DataSender::error, context, onEnd);
+    connect(sender, &DataSender::canceled, context, onEnd);
+    connect(sender, &DataSender::updateProgress, dialog, &DialogProgress::setValue);
+
+    // An operation started from a result slot runs inside the first one's
+    // dialog; the outer dialog is the current one again afterwards.
+    const QPointer<DialogProgress> outer = m_progressDialog;
+    m_progressDialog = dialog;
+    QPointer<DataSender> running(sender);
+    const int result = m_dialogs.runProgress(*dialog);
+    // The pool deletes a sender after its end, which may have come while the
+    // dialog faded out: cancel only one that still exists.
+    if (result == QDialog::Rejected && running)
+        Communication::instance()->cancel(running);
+    m_progressDialog = outer;
+    delete dialog;
+}
+
+void OperationRunner::onProgressUpdate(double value)
+{
+    if (m_progressDialog)
+        m_progressDialog->setValue(value);
+}
+
+void OperationRunner::ShowOperationError(Error kind)
+{
+    m_dialogs.message(m_dialogParent, ErrorText::operationFailed(kind), QuestionIcon::Critical);
+}
+
+bool OperationRunner::reportFailure(DataSender *sender, bool showError)
+{
+    switch (sender->result()) {
+    case DataSender::Succeeded:
+        return false;
+    case DataSender::Canceled:
+        // The user cancelled; there is nothing to tell.
+        return true;
+    default:
+        if (showError)
+            ShowOperationError(sender->errorCode());
+        return true;
+    }
+}

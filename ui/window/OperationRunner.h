@@ -1,0 +1,59 @@
+#pragma once
+
+#include "DialogProgress.h"
+#include "Error.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class DataSender;
+class DialogHost;
+class QWidget;
+
+// Runs a clock operation behind a modal progress dialog, the one way every
+// page does it: the result slot is connected to the sender's finished, error
+// and canceled, its progress to the dialog; "Please wait..." and the
+// operation's text are shown through the dialog host; when the user cancels
+// the dialog the operation is cancelled through the sender pool; and the
+// dialog is finished before the result slot sees the sender.
+class OperationRunner : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Gets the sender once, while it still exists; reads sender->result()
+    // (DataSender::Succeeded, Failed or Canceled) and errorCode().
+    using ResultSlot = std::function<void(DataSender *sender)>;
+
+    OperationRunner(DialogHost &dialogs, QWidget *dialogParent, QObject *parent = nullptr);
+    ~OperationRunner() override;
+
+    // sender comes queued from a Communication factory. Returns when the
+    // progress dialog has closed; the result slot may run later when the
+    // user cancelled an operation that runs to its end. The connections
+    // live as long as context (the runner when null).
+    void run(DataSender *sender, const QString &text, ResultSlot slot, QObject *context = nullptr);
+
+    // The dialog of the running operation; null when none runs.
+    DialogProgress *progressDialog() const { return m_progressDialog; }
+
+    // "An error occured:", a blank and the kind's text, as a critical message.
+    void ShowOperationError(Error kind);
+    // For result slots: false when the sender succeeded. A failure is shown
+    // with ShowOperationError unless showError is false; a cancel the user
+    // asked for shows nothing.
+    bool reportFailure(DataSender *sender, bool showError = true);
+
+    DialogHost &dialogs() const { return m_dialogs; }
+
+public slots:
+    // Progress of the current operation (0.0 to 1.0) to its dialog.
+    void onProgressUpdate(double value);
+
+private:
+    DialogHost &m_dialogs;
+    QPointer<QWidget> m_dialogParent;
+    QPointer<DialogProgress> m_progressDialog;
+};

@@ -1,0 +1,111 @@
+#include "ResultSlots.h"
+
+#include "ClockRegistry.h"
+#include "ConflictResolver.h"
+#include "DevClock.h"
+#include "DeviceFinder.h"
+#include "DialogHost.h"
+#include "DialogQuestion.h"
+#include "GetConfigurationSender.h"
+#include "MonitoringSession.h"
+#include "OperationRunner.h"
+#include "PageConfiguration.h"
+#include "PageServices.h"
+#include "RefreshStatusSender.h"
+#include "Toast.h"
+
+ResultSlots::ResultSlots(const PageServices &services, QObject *parent)
+    : QObject(parent)
+    , m_services(services)
+{
+}
+
+void ResultSlots::onStatusRefreshFinished(DataSender *dataSender)
+{
+    if (m_services.runner->reportFailure(dataSender))
+        return;
+    auto *sender = qobject_cast<RefreshStatusSender *>(dataSender);
+    DevClock *clock = ClockRegistry::instance()->clockById(dataSender->clockId());
+    if (!sender || !clock || !sender->refreshedClock())
+        return;
+    clock->updateFrom(*sender->refreshedClock());
+    // The same path as a poll: the row is re-rendered and the alert trigger runs.
+    if (m_services.session)
+        m_services.session->notifyStatusUpdated(clock->id);
+    m_services.ShowToast(tr("Clock %1 data refreshed").arg(clock->name), ToastType::Success);
+}
+
+DevClock *ResultSlots::storeDownloadedConfiguration(DataSender *dataSender)
+{
+    if (m_services.runner->reportFailure(dataSender))
+        return nullptr;
+    auto *sender = qobject_cast<GetConfigurationSender *>(dataSender);
+    DevClock *clock = ClockRegistry::instance()->clockById(dataSender->clockId());
+    if (!sender || !clock || !sender->downloadedClock())
+        return nullptr;
+    clock->copyConfigFrom(*sender->downloadedClock());
+    if (m_services.session)
+        m_services.session->notifyStatusUpdated(clock->id);
+    m_services.ShowToast(tr("Clock %1 configuration downloaded").arg(clock->name), ToastType::Success);
+    return clock;
+}
+
+void ResultSlots::onGetConfigurationFinished(DataSender *dataSender)
+{
+    downloadFinished(dataSender);
+}
+
+DevClock *ResultSlots::downloadFinished(DataSender *dataSender)
+{
+    DevClock *clock = storeDownloadedConfiguration(dataSender);
+    PageConfiguration *editor = m_services.editor;
+    if (clock && editor && editor->editedClockIndex() != -1)
+        editor->OpenConfigEditor(editor->editedGroupIndex(), editor->editedClockIndex());
+    return clock;
+}
+
+void ResultSlots::onGetConfigurationFinishedOpenConfig(DataSender *dataSender)
+{
+    if (DevClock *clock = downloadFinished(dataSender))
+        m_services.OpenEditor(-1, ClockRegistry::instance()->indexOfClock(clock));
+}
+
+void ResultSlots::onConfigSendFinished(DataSender *dataSender)
+{
+    if (m_services.runner->reportFailure(dataSender))
+        return;
+    m_services.dialogs->message(m_services.window, tr("Configuration was sent successfully."), QuestionIcon::Info);
+}
+
+void ResultSlots::onConflictSolverFinished(DataSender *sender)
+{
+    if (m_services.runner->reportFailure(sender, false))
+        return;
+    auto *resolver = qobject_cast<ConflictResolver *>(sender);
+    if (!resolver)
+        return;
+    if (resolver->foundCount() == 0) {
+        m_services.dialogs->message(m_services.window, tr("No devices was found."), QuestionIcon::Warning);
+        return;
+    }
+    m_services.dialogs->message(m_services.window,
+                                tr("MAC and IP address changed for %1 out of %2 found.")
+                                    .arg(tr("%n clocks(s)", nullptr, resolver->changedCount()),
+                                         tr("%n device(s)", nullptr, resolver->foundCount())),
+                                QuestionIcon::Info);
+}
+
+void ResultSlots::onDeviceFinderFinished(DataSender *dataSender,
+                                         const std::function<void(QVector<DevClock *>)> &handOver)
+{
+    if (m_services.runner->reportFailure(dataSender))
+        return;
+    auto *finder = qobject_cast<DeviceFinder *>(dataSender);
+    if (!finder)
+        return;
+    QVector<DevClock *> clocks = finder->clocks();
+    if (handOver)
+        handOver(clocks);
+    else
+        qDeleteAll(clocks);
+}
