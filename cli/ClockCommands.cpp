@@ -30,9 +30,10 @@ QString tr(const char *text)
 
 // Loads the state file and finds the clock the first argument names; the
 // exit status of whichever failed, else ExitSuccess.
-int loadTarget(CliSession &session, CliSession::Target &target)
+int loadTarget(CliSession &session, CliSession::Target &target,
+               CliSession::Access access = CliSession::Access::Read)
 {
-    if (const int loaded = session.loadState())
+    if (const int loaded = session.loadState(access))
         return loaded;
     return session.resolveTarget(session.invocation().arguments.at(0), target) ? ExitSuccess : ExitFailed;
 }
@@ -82,6 +83,15 @@ int reportSimple(CliSession &session, const SimpleResult &result, const QString 
     out.document(json);
     out.text(success);
     return ExitSuccess;
+}
+
+// After a command that changed the listed clock's record: the device list
+// is saved, so that it never points at an old address or password.
+int saveRecord(CliSession &session, const CliSession::Target &target, int status)
+{
+    if (status != ExitSuccess || !target.listed)
+        return status;
+    return session.saveState() ? ExitSuccess : ExitFailed;
 }
 
 QJsonObject networkJson(const ClockNetworkSettings &settings)
@@ -245,7 +255,7 @@ int name(CliSession &session)
 int network(CliSession &session)
 {
     CliSession::Target target;
-    if (const int failed = loadTarget(session, target))
+    if (const int failed = loadTarget(session, target, CliSession::Access::Write))
         return failed;
     const CliInvocation &in = session.invocation();
     const QString ip = in.arguments.at(0);
@@ -274,21 +284,30 @@ int network(CliSession &session)
     // Addressed to where the clock is now, not to the address being set.
     SetNetworkSender *sender = Communication::instance()->setNetwork(target.target, settings);
     const SimpleResult result = runSimple(session, sender, tr("Sending network settings"));
-    return reportSimple(session, result, ip, tr("Network settings changed successfully."),
-                        {{QStringLiteral("settings"), networkJson(settings)}});
+    // Started from the record, so only the fields sent differ from it.
+    if (result.succeeded && target.listed)
+        target.listed->network = settings;
+    const int status = reportSimple(session, result, ip, tr("Network settings changed successfully."),
+                                    {{QStringLiteral("settings"), networkJson(settings)}});
+    return saveRecord(session, target, status);
 }
 
 int password(CliSession &session)
 {
     CliSession::Target target;
-    if (const int failed = loadTarget(session, target))
+    if (const int failed = loadTarget(session, target, CliSession::Access::Write))
         return failed;
     const CliInvocation &in = session.invocation();
     const QString ip = in.arguments.at(0);
-    SimpleSender *sender = Communication::instance()->setPassword(target.target, in.option(QStringLiteral("old")),
-                                                                  in.option(QStringLiteral("new")));
+    const QString newPassword = in.option(QStringLiteral("new"));
+    SimpleSender *sender =
+        Communication::instance()->setPassword(target.target, in.option(QStringLiteral("old")), newPassword);
     const SimpleResult result = runSimple(session, sender, tr("Sending password"));
-    return reportSimple(session, result, ip, tr("Password changed successfully."), {});
+    // Later requests authenticate with the new password.
+    if (result.succeeded && target.listed)
+        target.listed->password = newPassword;
+    const int status = reportSimple(session, result, ip, tr("Password changed successfully."), {});
+    return saveRecord(session, target, status);
 }
 
 } // namespace ClockCommands

@@ -338,11 +338,15 @@ void TestCliNetns::networkStartsFromTheStoredRecord()
     QCOMPARE(lastBody("/D0"), QByteArray("&D_000=192.168.0.41&D_001=255.255.255.0&D_002=192.168.0.1&D_007=0"
                                          "&D_008=1&D_011=1&D_012=1&D_013=231&D_015=5&D_009=8.8.8.8"
                                          "&D_010=9.9.9.9"));
-    // The command went to where the clock was, and the clock now answers at its new address.
+    // The command went to where the clock was; the clock answers at its new
+    // address, and the device list, saved, says so.
     QCOMPARE(m_sim.httpRequests().constLast().value("local").toString(), QStringLiteral("192.168.0.21"));
-    const CliProcess::Result moved = runOk({"--json", "status", "192.168.0.41", "--user", "admin", "--password", "admin"});
+    const CliProcess::Result moved = runOk({"--json", "status", "192.168.0.41"});
     QCOMPARE(moved.exitCode, 0);
     QCOMPARE(moved.json().object().value("name").toString(), QStringLiteral("Hall"));
+    const QJsonObject listed = runOk({"--json", "list"}).json().object().value("clocks").toArray().at(0).toObject();
+    QCOMPARE(listed.value("ip").toString(), QStringLiteral("192.168.0.41"));
+    QCOMPARE(listed.value("dnsSecondary").toString(), QStringLiteral("9.9.9.9"));
 }
 
 void TestCliNetns::networkOfAnUnlistedClock()
@@ -354,16 +358,24 @@ void TestCliNetns::networkOfAnUnlistedClock()
     QCOMPARE(lastBody("/D0"), QByteArray("&D_000=192.168.0.21&D_001=255.255.255.0&D_002=192.168.0.1&D_007=1"
                                          "&D_008=1&D_011=1&D_012=0&D_013=230&D_015=12&D_009=8.8.8.8"
                                          "&D_010=4.4.4.4"));
+    QVERIFY2(!QFile::exists(m_cli->stateFilePath()), "a clock not on the list was added to it");
 }
 
 void TestCliNetns::passwordChange()
 {
-    const CliProcess::Result changed = runOk({"password", "192.168.0.21", "--old", "admin", "--new", "n3w!",
-                                              "--user", "admin", "--password", "admin"});
+    QCOMPARE(runOk({"add", "192.168.0.21", "--user", "admin", "--password", "admin"}).exitCode, 0);
+    // A refused change leaves the listed password as it was.
+    QVERIFY(m_sim.setFaults(1, QJsonObject{{"status", 500}, {"paths", QJsonArray{"/D2"}}}));
+    QCOMPARE(m_cli->run({"password", "192.168.0.21", "--old", "admin", "--new", "n3w!"}).exitCode, 1);
+    QVERIFY(m_sim.setFaults(1, QJsonObject()));
+    QCOMPARE(runOk({"status", "192.168.0.21"}).exitCode, 0);
+
+    const CliProcess::Result changed = runOk({"password", "192.168.0.21", "--old", "admin", "--new", "n3w!"});
     QCOMPARE(changed.exitCode, 0);
     QCOMPARE(changed.out, QByteArray("Password changed successfully.\n"));
     QCOMPARE(lastBody("/D2"), QByteArray("passchange=admin%21n3w!%21"));
-    QCOMPARE(runOk({"status", "192.168.0.21", "--user", "admin", "--password", "n3w!"}).exitCode, 0);
+    // The saved record now authenticates with the new password.
+    QCOMPARE(runOk({"status", "192.168.0.21"}).exitCode, 0);
     const CliProcess::Result old = m_cli->run({"status", "192.168.0.21", "--user", "admin", "--password", "admin"});
     QCOMPARE(old.exitCode, 1);
     QCOMPARE(old.err, QByteArray("An error occured: Authorization error\n"));

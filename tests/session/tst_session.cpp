@@ -76,6 +76,11 @@ void TestSession::windowHoldsTheList_data()
     QTest::newRow("the monitor refuses to start") << QStringList{"monitor"} << true;
     QTest::newRow("adding a clock is refused") << QStringList{"add", "10.0.0.2"} << true;
     QTest::newRow("removing a clock is refused") << QStringList{"remove", "10.0.0.1"} << true;
+    // Refused before anything is sent (a loopback address, should it be).
+    QTest::newRow("a network change is refused")
+        << QStringList{"network", "127.0.0.250", "--dhcp", "on"} << true;
+    QTest::newRow("a password change is refused")
+        << QStringList{"password", "127.0.0.250", "--old", "a", "--new", "b"} << true;
     QTest::newRow("listing still works") << QStringList{"list"} << false;
 }
 
