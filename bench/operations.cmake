@@ -8,3 +8,6 @@ zentick_add_bench(bench_operations
 zentick_add_bench(bench_discovery
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/operations/bench_discovery.cpp
     LIBS zentick_operations)
+zentick_add_bench(bench_audit
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/operations/bench_audit.cpp
+    LIBS zentick_operations)

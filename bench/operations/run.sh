@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 build="${1:-build-asan}"
 bench="$build/bin/bench_operations"
+audit="$build/bin/bench_audit"
 run="tests/netns/netns-run.sh --sim $build/bin/zentick-clocksim"
 
 # scenario, clocks the simulator serves, arguments of the benchmark
@@ -16,3 +17,5 @@ $run --generate 245 --addresses 10-254 -- "$bench" poll-round 300
 $run --generate 50 -- "$bench" discovery 50
 $run --generate 20 -- "$bench" upload 20
 $run --generate 1 -- "$bench" download
+# The same 300 listed clocks on 245 addresses, audited.
+$run --generate 245 --addresses 10-254 -- "$audit" 300
