@@ -16,6 +16,7 @@ enum class ValueKind {
     Number,  // decimal within [minimum, maximum]
     Mac,     // six hexadecimal pairs
     Zone,    // a zone of the time-zone database, "Europe/Warsaw"
+    TimeOfDay, // "HH:MM", 00:00 to 23:59
 };
 
 struct OptionSpec
@@ -94,7 +95,9 @@ const QVector<CommandSpec> &commandTable()
           {"pause-ms", ValueKind::Number, false, 0, maxPauseMs}}},
         {"test-mail", CliCommand::TestMail, {}, false, {}},
         {"monitor", CliCommand::Monitor, {}, false,
-         {{"save-interval", ValueKind::Number, false, 1, maxSaveIntervalSeconds}}},
+         {{"save-interval", ValueKind::Number, false, 1, maxSaveIntervalSeconds},
+          {"audit-daily", ValueKind::TimeOfDay},
+          {"site-zone", ValueKind::Zone}}},
         {"audit", CliCommand::Audit, {}, false, {{"group", ValueKind::Text}, {"site-zone", ValueKind::Zone}}},
     };
     return table;
@@ -153,6 +156,12 @@ QString checkedValue(const OptionSpec &option, const QString &value, QString &er
         if (mac.isEmpty())
             error = QStringLiteral("%1: \"%2\" is not a MAC address like 02-A7-3C-DC-00-00").arg(name, value);
         return mac;
+    }
+    case ValueKind::TimeOfDay: {
+        static const QRegularExpression hhmm(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]$"));
+        if (!hhmm.match(value).hasMatch())
+            error = QStringLiteral("%1: expected a time of day HH:MM, not \"%2\"").arg(name, value);
+        return value;
     }
     case ValueKind::Zone:
         if (!QTimeZone(value.toUtf8()).isValid())
@@ -360,7 +369,7 @@ QString usage()
         "  password IP --old OLD --new NEW\n"
         "  resolve-conflicts --user U --password P [--first-ip A] [--first-mac M] [--pause-ms N]\n"
         "  test-mail\n"
-        "  monitor [--save-interval SECONDS]\n"
+        "  monitor [--save-interval SECONDS] [--audit-daily HH:MM] [--site-zone ZONE]\n"
         "  audit [--group NAME] [--site-zone ZONE]\n"
         "\n"
         "status, config get, config set, name, network and password also take\n"
@@ -372,7 +381,8 @@ QString usage()
         "months, or that differ from their group's configuration. The clocks' firmware\n"
         "is taken to apply the public summer-time rules of its localization preset;\n"
         "with TimeZoneActive off a clock keeps UTC. It exits with 1 when it found\n"
-        "anything.\n"
+        "anything. monitor --audit-daily runs the audit every day at HH:MM and mails the\n"
+        "findings to the alert recipients when they changed since the last mail.\n"
         "Exit status: 0 success, 1 the operation failed, 2 bad usage.\n");
 }
 

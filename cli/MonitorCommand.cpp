@@ -4,6 +4,7 @@
 #include "CliSession.h"
 #include "ClockPrinter.h"
 #include "ClockRegistry.h"
+#include "DailyAudit.h"
 #include "DevClock.h"
 #include "SignalWatcher.h"
 
@@ -49,6 +50,9 @@ int MonitorCommand::run()
     connect(&m_monitoring, &MonitoringSession::statusUpdated, this, &MonitorCommand::SlotClockStatusUpdated);
     m_monitoring.start();
     m_monitoring.setReportEnabled(AppSettings::reportSettings().enabled);
+    m_dailyAudit = DailyAudit::fromInvocation(in, out);
+    if (m_dailyAudit)
+        m_dailyAudit->start();
 
     QEventLoop loop;
     m_loop = &loop;
@@ -96,6 +100,7 @@ QString MonitorCommand::statusWithoutUpdateTime(const DevClock &clock)
 
 void MonitorCommand::stop(int signalNumber)
 {
+    m_dailyAudit.reset();
     m_monitoring.stop();
     const bool saved = m_monitoring.save();
     CliOutput &out = m_session.output();

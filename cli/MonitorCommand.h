@@ -5,7 +5,10 @@
 #include <QHash>
 #include <QObject>
 
+#include <memory>
+
 class CliSession;
+class DailyAudit;
 class DevClock;
 class QEventLoop;
 
@@ -39,6 +42,7 @@ private:
 
     CliSession &m_session;
     MonitoringSession m_monitoring;
+    std::unique_ptr<DailyAudit> m_dailyAudit;
     QHash<quint64, int> m_shownStatus; // the NTP state last printed per clock id
     QEventLoop *m_loop = nullptr;
     int m_exitStatus = 0;

@@ -1,10 +1,16 @@
+#include "ClockRegistry.h"
 #include "ClockSimControl.h"
+#include "CliOutput.h"
 #include "CliProcess.h"
 #include "ConfigurationFiles.h"
+#include "DailyAudit.h"
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "NotificationSettings.h"
+#include "SmtpServerProcess.h"
 #include "StateFile.h"
+
+#include <QBuffer>
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +23,8 @@
 
 // zentick-cli audit against the simulated fleet of tests/cli/data/audit.json:
 // one clock per planted fault, clocks 0 and 1 in group "Hall" (whose
-// configuration is clock 0's), clock 0 alone in group "Quiet".
+// configuration is clock 0's), clock 0 alone in group "Quiet". The daily
+// audit runs in this process, against a real SMTP server.
 class TestCliAudit : public QObject
 {
     Q_OBJECT
@@ -29,6 +36,7 @@ private slots:
     void findsWhatWasPlanted();
     void choosesClocksAndZone_data();
     void choosesClocksAndZone();
+    void dailyMailOnlyWhenChanged();
 
 private:
     const char *const siteZone = "Europe/Warsaw";
@@ -173,6 +181,55 @@ void TestCliAudit::choosesClocksAndZone()
         QCOMPARE(result.json().object().value("summary").toObject().value("clocksAudited").toInt(), audited);
     else
         QVERIFY2(result.out.isEmpty(), result.out);
+}
+
+void TestCliAudit::dailyMailOnlyWhenChanged()
+{
+    SmtpServerProcess server;
+    QVERIFY(server.start(QStringLiteral("plain"), QString()));
+    NotificationSettings &settings = notificationSettings();
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.port = server.port();
+    settings.from = QStringLiteral("zentick@example.org");
+    settings.smtpType = 2; // no encryption
+    settings.authType = 0; // no AUTH
+    settings.recipients = {{QStringLiteral("ops@example.org"), false}};
+    ClockRegistry::resetForTest();
+    for (int index : {0, 3}) { // the reference clock and the one without a time source
+        auto *clock = new DevClock;
+        clock->network.ip = clockIp(index);
+        clock->user = clock->password = QStringLiteral("admin");
+        ClockRegistry::instance()->addClock(clock);
+    }
+
+    QBuffer out;
+    QBuffer err;
+    QVERIFY(out.open(QIODevice::WriteOnly) && err.open(QIODevice::WriteOnly));
+    CliOutput output(&out, &err, false);
+    qRegisterMetaType<DailyAudit::Outcome>();
+    // A new runner each day, as after a restart of the monitor.
+    auto runDay = [&](DailyAudit::Outcome expected, int mails) {
+        DailyAudit daily(output, QTime(6, 0), QTimeZone(siteZone));
+        daily.setRecordPath(m_cli->filePath("audit-mailed.json"));
+        QSignalSpy ran(&daily, &DailyAudit::ran);
+        daily.runNow();
+        QVERIFY(ran.wait(60000));
+        QCOMPARE(ran.constFirst().constFirst().value<DailyAudit::Outcome>(), expected);
+        QVERIFY(server.waitForMessages(mails));
+        QCOMPARE(server.messages().size(), mails);
+    };
+
+    runDay(DailyAudit::Outcome::Mailed, 1);
+    const QByteArray mail = server.messages().constFirst().data;
+    QVERIFY2(mail.contains("Subject: QLX Zentick audit: 2 clocks audited: 1 with critical findings"), mail);
+    QVERIFY2(mail.contains("Synchronization is \"None\""), mail);
+    runDay(DailyAudit::Outcome::Unchanged, 1);
+    QVERIFY(m_sim.setFaults(3, {{"refuse", true}}));
+    runDay(DailyAudit::Outcome::Mailed, 2);
+    QVERIFY2(server.messages().constLast().data.contains("Configuration not downloaded"),
+             server.messages().constLast().data);
+    runDay(DailyAudit::Outcome::Unchanged, 2);
+    ClockRegistry::resetForTest();
 }
 
 QTEST_GUILESS_MAIN(TestCliAudit)
