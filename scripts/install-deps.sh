@@ -10,7 +10,7 @@ packages=(
     libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev
     clang libclang-rt-14-dev
     python3 python3-aiosmtpd python3-openpyxl
-    iproute2 openssl xvfb xauth jq
+    iproute2 openssl xvfb xauth jq tzdata
 )
 
 missing=()
