@@ -691,6 +691,41 @@
     </message>
 </context>
 <context>
+    <name>DailyAudit</name>
+    <message>
+        <source>Canceled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unchanged since the last mail; not mailed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 audit: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not mailed: no recipient or no connection to the mail server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not mailed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1; the same findings will be mailed again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mailed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  Audit: %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DevClock</name>
     <message>
         <source>Synchronized</source>
