@@ -29,6 +29,15 @@ MonitorCommand::~MonitorCommand() = default;
 int MonitorCommand::run()
 {
     CliOutput &out = m_session.output();
+    // Watch for stop signals before the lock file appears: a service manager
+    // may send SIGTERM as soon as it sees the lock, and the default action
+    // would end the process without saving. A signal that arrives early waits
+    // in the watcher's pipe until the event loop runs.
+    SignalWatcher signals_;
+    if (!signals_.isWatching())
+        return out.failed(QStringLiteral("Cannot watch for SIGINT and SIGTERM."));
+    connect(&signals_, &SignalWatcher::received, this, &MonitorCommand::stop);
+
     if (!m_monitoring.acquireLock())
         return out.failed(m_monitoring.readOnlyReason());
     const StateLoad::Result loaded = m_monitoring.load();
@@ -38,11 +47,6 @@ int MonitorCommand::run()
     if (in.hasOption(QStringLiteral("save-interval")))
         m_monitoring.setAutosaveSeconds(
             in.intOption(QStringLiteral("save-interval"), MonitoringSession::defaultAutosaveSeconds));
-
-    SignalWatcher signals_;
-    if (!signals_.isWatching())
-        return out.failed(QStringLiteral("Cannot watch for SIGINT and SIGTERM."));
-    connect(&signals_, &SignalWatcher::received, this, &MonitorCommand::stop);
 
     if (ClockRegistry::instance()->clockCount() == 0)
         out.message(QStringLiteral("The device list is empty; nothing to poll."));
