@@ -1,5 +1,4 @@
 #include "DialogHost.h"
-#include "DialogQuestion.h"
 #include "Language.h"
 #include "MonitoringSession.h"
 #include "WindowMain.h"
@@ -17,16 +16,8 @@ int main(int argc, char *argv[])
     LanguageManager::setupAtStartup();
 
     MonitoringSession session;
-    if (!session.acquireLock()) {
-        const int answer = DialogHost::current().ask(
-            nullptr,
-            QCoreApplication::translate("main", "%1\nOpen the device list read-only? Nothing will be saved.")
-                .arg(session.readOnlyReason()),
-            QuestionIcon::Warning, QCoreApplication::translate("main", "Open read-only"),
-            QCoreApplication::translate("main", "Quit"));
-        if (answer != QuestionResult::Positive)
-            return 0;
-    }
+    if (!WindowMain::openDeviceList(session, DialogHost::current()))
+        return 0;
 
     WindowMain window(session);
     QObject::connect(&window, &WindowMain::SigClosed, &application, &QCoreApplication::quit, Qt::QueuedConnection);

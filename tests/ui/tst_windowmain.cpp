@@ -1,9 +1,20 @@
+#include "AppSettings.h"
+#include "ClockConfig.h"
 #include "ClockRegistry.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "DeviceListLock.h"
+#include "DialogQuestion.h"
+#include "MenuPopup.h"
 #include "MonitoringSession.h"
+#include "NotificationSettings.h"
 #include "ScriptedDialogHost.h"
 #include "ToolButtonMenu.h"
 #include "WindowMain.h"
+#include "WindowTray.h"
 
+#include <QPushButton>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -20,6 +31,20 @@ private slots:
     void cleanup();
     void navigation_data();
     void navigation();
+    void closeSequence_data();
+    void closeSequence();
+    void closingWithTheEditorOpenStoresAndSaves();
+    void closingWhenTheListCannotBeSaved_data();
+    void closingWhenTheListCannotBeSaved();
+    void tray_data();
+    void tray();
+    void operationError_data();
+    void operationError();
+    void geometryRoundTrip();
+    void themeSwitchRetintsStatusIcons_data();
+    void themeSwitchRetintsStatusIcons();
+    void lockedDeviceList_data();
+    void lockedDeviceList();
 
 private:
     std::unique_ptr<WindowMain> makeWindow();
@@ -31,6 +56,8 @@ private:
 void TestWindowMain::init()
 {
     ClockRegistry::resetForTest();
+    // Each test starts from an empty device list.
+    QFile::remove(AppSettings::stateFilePath());
     DialogHost::install(&m_dialogs);
     m_session = std::make_unique<MonitoringSession>();
     QVERIFY(m_session->acquireLock());
@@ -38,6 +65,9 @@ void TestWindowMain::init()
 
 void TestWindowMain::cleanup()
 {
+    notificationSettings() = NotificationSettings();
+    AppSettings::reportSettings() = ReportSettings();
+    WindowTray::clearAvailabilityForTest();
     DialogHost::install(nullptr);
     m_session.reset();
     m_dialogs.reset();
@@ -79,6 +109,322 @@ void TestWindowMain::navigation()
         selected += button->isSelected() ? 1 : 0;
     QCOMPARE(selected, 1);
     QVERIFY(m_dialogs.requests().isEmpty());
+}
+
+void TestWindowMain::closeSequence_data()
+{
+    QTest::addColumn<bool>("alerts");
+    QTest::addColumn<bool>("report");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QString>("outcome"); // closed, hidden or refused
+    QTest::addColumn<QStringList>("asked");
+
+    const QString alert = "Notification are turned on";
+    const QString report = "Reports are turned on";
+    QTest::newRow("nothing on closes at once") << false << false << QList<int>{} << "closed" << QStringList{};
+    QTest::newRow("alerts on, minimise") << true << false << QList<int>{1} << "hidden" << QStringList{alert};
+    QTest::newRow("alerts on, cancel") << true << false << QList<int>{0} << "refused" << QStringList{alert};
+    QTest::newRow("alerts on, close or title-bar close")
+        << true << false << QList<int>{-1} << "closed" << QStringList{alert};
+    QTest::newRow("report on, minimise") << false << true << QList<int>{1} << "hidden" << QStringList{report};
+    QTest::newRow("report on, cancel") << false << true << QList<int>{0} << "refused" << QStringList{report};
+    QTest::newRow("report on, close") << false << true << QList<int>{-1} << "closed" << QStringList{report};
+    QTest::newRow("both on, minimise at the first") << true << true << QList<int>{1} << "hidden" << QStringList{alert};
+    QTest::newRow("both on, cancel at the first") << true << true << QList<int>{0} << "refused" << QStringList{alert};
+    QTest::newRow("both on, close then minimise")
+        << true << true << QList<int>{-1, 1} << "hidden" << QStringList{alert, report};
+    QTest::newRow("both on, close then cancel")
+        << true << true << QList<int>{-1, 0} << "refused" << QStringList{alert, report};
+    QTest::newRow("both on, close twice") << true << true << QList<int>{-1, -1} << "closed" << QStringList{alert, report};
+}
+
+void TestWindowMain::closeSequence()
+{
+    QFETCH(bool, alerts);
+    QFETCH(bool, report);
+    QFETCH(QList<int>, answers);
+    QFETCH(QString, outcome);
+    QFETCH(QStringList, asked);
+
+    WindowTray::setAvailabilityForTest(true);
+    auto window = makeWindow();
+    window->show();
+    // Switched on after start-up, so the reporter never writes a workbook here.
+    notificationSettings().errorNtpTimeout = alerts;
+    AppSettings::reportSettings().enabled = report;
+    for (int answer : answers)
+        m_dialogs.answerQuestion(answer);
+    QSignalSpy saved(m_session.get(), &MonitoringSession::saved);
+
+    const bool closed = window->close();
+
+    QCOMPARE(closed, outcome == "closed");
+    QCOMPARE(window->isHiddenToTray(), outcome == "hidden");
+    QCOMPARE(window->isVisible(), outcome == "refused");
+    QCOMPARE(saved.count(), closed ? 1 : 0);
+    const QStringList texts = m_dialogs.questionTexts();
+    QCOMPARE(texts.size(), asked.size());
+    for (int i = 0; i < asked.size(); ++i) {
+        QVERIFY2(texts.at(i).startsWith(asked.at(i)), qPrintable(texts.at(i)));
+        QVERIFY(texts.at(i).contains("close QLX Zentick?"));
+        QCOMPARE(m_dialogs.requests().at(i).buttons,
+                 QStringList({"Minimalize to tray", "Close application", "Cancel"}));
+    }
+    QCOMPARE(m_dialogs.pendingAnswers(), 0);
+}
+
+void TestWindowMain::closingWithTheEditorOpenStoresAndSaves()
+{
+    auto *clock = new DevClock;
+    ClockConfig config;
+    config.Server1 = QStringLiteral("ntp.example");
+    clock->setConfig(config);
+    ClockRegistry::instance()->addClock(clock);
+    ClockRegistry::instance()->createGroup(QStringLiteral("Hall"));
+
+    auto window = makeWindow();
+    window->show();
+    // The member clock's configuration, edited for its group.
+    QVERIFY(window->services().OpenEditor(0, 0));
+    QCOMPARE(window->findChild<QStackedWidget *>("swdMain")->currentWidget()->objectName(),
+             QString("pageConfiguration"));
+    QSignalSpy saved(m_session.get(), &MonitoringSession::saved);
+
+    QVERIFY(window->close());
+    const DevGroup *group = ClockRegistry::instance()->groupAt(0);
+    QVERIFY(group->hasConfig());
+    QCOMPARE(group->config()->Server1, QStringLiteral("ntp.example"));
+    QCOMPARE(saved.count(), 1);
+    QVERIFY(saved.constFirst().constFirst().toBool());
+    QFile file(AppSettings::stateFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("ntp.example"));
+}
+
+void TestWindowMain::closingWhenTheListCannotBeSaved_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("the user keeps the window") << int(QuestionResult::Negative) << false;
+    QTest::newRow("the user closes anyway") << int(QuestionResult::Positive) << true;
+}
+
+void TestWindowMain::closingWhenTheListCannotBeSaved()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+
+    auto window = makeWindow();
+    window->show();
+    // A folder where the state file should be: the save cannot replace it.
+    QVERIFY(QDir().mkpath(AppSettings::stateFilePath()));
+    m_dialogs.answerQuestion(answer);
+    QCOMPARE(window->close(), closed);
+    QVERIFY(QDir().rmdir(AppSettings::stateFilePath()));
+    const QStringList asked = m_dialogs.questionTexts();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(asked.constFirst().startsWith("Cannot write the device list"), qPrintable(asked.constFirst()));
+    QCOMPARE(m_dialogs.requests().constFirst().buttons, QStringList({"Close application", "Cancel"}));
+}
+
+void TestWindowMain::tray_data()
+{
+    QTest::addColumn<bool>("available");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QString>("state"); // shown, hidden or minimized
+    QTest::addColumn<QStringList>("menu");
+
+    const QStringList shownMenu{"Hide window", "Close application"};
+    const QStringList hiddenMenu{"Show window", "Close application"};
+    QTest::newRow("double click hides") << true << "double click" << QList<int>{} << "hidden" << hiddenMenu;
+    QTest::newRow("second double click shows") << true << "double click twice" << QList<int>{} << "shown"
+                                               << shownMenu;
+    QTest::newRow("a single click does nothing") << true << "click" << QList<int>{} << "shown" << shownMenu;
+    QTest::newRow("menu hides") << true << "hide action" << QList<int>{} << "hidden" << hiddenMenu;
+    QTest::newRow("menu shows again") << true << "hide, show action" << QList<int>{} << "shown" << shownMenu;
+    QTest::newRow("hide to tray, minimize only") << true << "hide button" << QList<int>{-1} << "hidden"
+                                                 << hiddenMenu;
+    QTest::newRow("hide to tray, cancelled") << true << "hide button" << QList<int>{0} << "shown" << shownMenu;
+    QTest::newRow("no tray: double click minimises") << false << "double click" << QList<int>{} << "minimized"
+                                                      << shownMenu;
+    QTest::newRow("no tray: menu minimises") << false << "hide action" << QList<int>{} << "minimized" << shownMenu;
+    QTest::newRow("no tray: hide button minimises") << false << "hide button" << QList<int>{-1} << "minimized"
+                                                     << shownMenu;
+    QTest::newRow("no tray: close question minimises") << false << "close with alerts" << QList<int>{1}
+                                                        << "minimized" << shownMenu;
+}
+
+void TestWindowMain::tray()
+{
+    QFETCH(bool, available);
+    QFETCH(QString, action);
+    QFETCH(QList<int>, answers);
+    QFETCH(QString, state);
+    QFETCH(QStringList, menu);
+
+    WindowTray::setAvailabilityForTest(available);
+    auto window = makeWindow();
+    window->show();
+    QTRY_VERIFY(window->tray().icon());
+    for (int answer : answers)
+        m_dialogs.answerQuestion(answer);
+    QSystemTrayIcon *icon = window->tray().icon();
+    const auto trigger = [&window](const char *name) { window->findChild<QAction *>(name)->trigger(); };
+    if (action == "click") {
+        emit icon->activated(QSystemTrayIcon::Trigger);
+    } else if (action.startsWith("double click")) {
+        emit icon->activated(QSystemTrayIcon::DoubleClick);
+        if (action == "double click twice")
+            emit icon->activated(QSystemTrayIcon::DoubleClick);
+    } else if (action == "hide button") {
+        window->findChild<QAbstractButton *>("btnNotifications")->click();
+        window->findChild<QPushButton *>("btnHideToTray")->click();
+    } else if (action.startsWith("hide")) {
+        trigger("actionHideWindow");
+        if (action == "hide, show action")
+            trigger("actionShowWindow");
+    } else if (action == "close with alerts") {
+        notificationSettings().errorConnection = true;
+        QVERIFY(!window->close());
+    }
+
+    QCOMPARE(window->isHiddenToTray(), state == "hidden");
+    QCOMPARE(window->isVisible(), state != "hidden");
+    QCOMPARE(window->isMinimized(), state == "minimized");
+    const auto menuTexts = [&window] {
+        QStringList texts;
+        for (const QAction *entry : window->tray().menu()->actions()) {
+            if (!entry->isSeparator())
+                texts.append(entry->text());
+        }
+        return texts;
+    };
+    QTRY_COMPARE(menuTexts(), menu);
+    QCOMPARE(m_dialogs.pendingAnswers(), 0);
+}
+
+void TestWindowMain::operationError_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("authorization") << int(AuthorizationError) << "Authorization error";
+    QTest::newRow("no response") << int(NoResponse) << "No response";
+    QTest::newRow("host not found") << int(HostNotFound) << "Host not found";
+    QTest::newRow("incorrect data") << int(IncorrectData) << "Incorrect data sent or function is unsupported";
+    QTest::newRow("connection error") << int(ConnectionError) << "Unable connect to device";
+    QTest::newRow("page not found") << int(PageNotFound) << "Unable connect to device";
+    QTest::newRow("no error kind") << int(NoError) << "Unable connect to device";
+    QTest::newRow("unknown kind") << 99 << "Unable connect to device";
+}
+
+void TestWindowMain::operationError()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+
+    auto window = makeWindow();
+    m_dialogs.answerQuestion(QuestionResult::Positive);
+    window->ShowOperationError(Error(kind));
+    const auto asked = m_dialogs.requests();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.at(0).text, "An error occured: " + text);
+    QCOMPARE(asked.at(0).title, QString("QLX Zentick"));
+    QCOMPARE(asked.at(0).icon, int(QuestionIcon::Critical));
+    QCOMPARE(asked.at(0).buttons, QStringList{"OK"});
+}
+
+void TestWindowMain::geometryRoundTrip()
+{
+    const QRect geometry(40, 50, 930, 610);
+    QList<int> notifSizes;
+    {
+        auto window = makeWindow();
+        window->show();
+        window->setGeometry(geometry);
+        window->findChild<QAbstractButton *>("btnNotifications")->click();
+        auto *splitter = window->findChild<QSplitter *>("splitterNotif");
+        QTRY_VERIFY(splitter->width() > 300);
+        splitter->setSizes({200, splitter->width() - 200});
+        notifSizes = splitter->sizes();
+    }
+    auto window = makeWindow();
+    window->show();
+    window->findChild<QAbstractButton *>("btnNotifications")->click();
+    QCOMPARE(window->geometry(), geometry);
+    QTRY_COMPARE(window->findChild<QSplitter *>("splitterNotif")->sizes(), notifSizes);
+}
+
+void TestWindowMain::themeSwitchRetintsStatusIcons_data()
+{
+    QTest::addColumn<int>("severity");
+    QTest::addColumn<QColor>("colour"); // invalid: no icon
+
+    QTest::newRow("good") << 0 << QColor("#7CB342");
+    QTest::newRow("warning") << 1 << QColor("#FF6F00");
+    QTest::newRow("critical") << 2 << QColor("#D50000");
+    QTest::newRow("unknown state") << -1 << QColor();
+    QTest::newRow("past the last icon") << 3 << QColor();
+}
+
+void TestWindowMain::themeSwitchRetintsStatusIcons()
+{
+    QFETCH(int, severity);
+    QFETCH(QColor, colour);
+
+    ThemeManager::setCurrentTheme(ThemeDark);
+    auto window = makeWindow();
+    window->show();
+    QTRY_VERIFY(window->tray().icon()); // the deferred start-up has run
+    window->SetTheme(ThemeLight);
+
+    const QImage icon = window->services().statusPixmap(severity).toImage();
+    QCOMPARE(icon.isNull(), !colour.isValid());
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            if (qAlpha(icon.pixel(x, y)) == 255) {
+                QCOMPARE(QColor(icon.pixel(x, y)), colour);
+                return;
+            }
+        }
+    }
+    QVERIFY(!colour.isValid());
+}
+
+void TestWindowMain::lockedDeviceList_data()
+{
+    QTest::addColumn<bool>("heldElsewhere");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("writable");
+
+    QTest::newRow("free list opens for writing") << false << 0 << true << true;
+    QTest::newRow("held, opened read-only") << true << int(QuestionResult::Positive) << true << false;
+    QTest::newRow("held, quit") << true << int(QuestionResult::Negative) << false << false;
+}
+
+void TestWindowMain::lockedDeviceList()
+{
+    QFETCH(bool, heldElsewhere);
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    QFETCH(bool, writable);
+
+    m_session.reset(); // lets go of the lock init() took
+    DeviceListLock other;
+    if (heldElsewhere) {
+        QVERIFY(other.tryLock());
+        m_dialogs.answerQuestion(answer);
+    }
+    MonitoringSession session;
+    QCOMPARE(WindowMain::openDeviceList(session, m_dialogs), opened);
+    QCOMPARE(session.isWritable(), writable);
+    QCOMPARE(m_dialogs.questionTexts().size(), heldElsewhere ? 1 : 0);
+    if (heldElsewhere) {
+        QVERIFY(m_dialogs.questionTexts().constFirst().startsWith("The device list is in use by tst_windowmain"));
+        QCOMPARE(m_dialogs.requests().constFirst().buttons, QStringList({"Open read-only", "Quit"}));
+    }
 }
 
 QTEST_MAIN(TestWindowMain)

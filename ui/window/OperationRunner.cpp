@@ -65,15 +65,11 @@ void OperationRunner::ShowOperationError(Error kind)
 
 bool OperationRunner::reportFailure(DataSender *sender, bool showError)
 {
-    switch (sender->result()) {
-    case DataSender::Succeeded:
+    if (sender->result() == DataSender::Succeeded)
         return false;
-    case DataSender::Canceled:
-        // The user cancelled; there is nothing to tell.
-        return true;
-    default:
-        if (showError)
-            ShowOperationError(sender->errorCode());
-        return true;
-    }
+    // After the user cancelled, a failure (often the time-out of the exchange
+    // that was still running) is no news to them.
+    if (showError && sender->result() == DataSender::Failed && !sender->isCancelRequested())
+        ShowOperationError(sender->errorCode());
+    return true;
 }

@@ -42,8 +42,8 @@ public:
     // "An error occured:", a blank and the kind's text, as a critical message.
     void ShowOperationError(Error kind);
     // For result slots: false when the sender succeeded. A failure is shown
-    // with ShowOperationError unless showError is false; a cancel the user
-    // asked for shows nothing.
+    // with ShowOperationError unless showError is false; nothing is shown
+    // for an operation the user cancelled, however it ended.
     bool reportFailure(DataSender *sender, bool showError = true);
 
     DialogHost &dialogs() const { return m_dialogs; }

@@ -119,6 +119,16 @@ WindowMain *WindowMain::instance()
     return g_mainWindow;
 }
 
+bool WindowMain::openDeviceList(MonitoringSession &session, DialogHost &dialogs)
+{
+    if (session.acquireLock())
+        return true;
+    return dialogs.ask(nullptr,
+                       tr("%1\nOpen the device list read-only? Nothing will be saved.").arg(session.readOnlyReason()),
+                       QuestionIcon::Warning, tr("Open read-only"), tr("Quit"))
+           == QuestionResult::Positive;
+}
+
 void WindowMain::buildPages()
 {
     m_services.window = this;

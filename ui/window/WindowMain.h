@@ -52,6 +52,10 @@ public:
     // The window progress dialogs attach their task-bar progress to; null
     // before it exists.
     static WindowMain *instance();
+    // Takes the device-list lock before the window is built. When another
+    // program holds it, says who and asks whether to open the list
+    // read-only; false when the user would rather quit.
+    static bool openDeviceList(MonitoringSession &session, DialogHost &dialogs);
 
     QColor labelGoodColor() const { return m_labelGoodColor; }
     QColor labelWarningColor() const { return m_labelWarningColor; }
