@@ -1444,6 +1444,19 @@
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1
+Open the device list read-only? Nothing will be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>
@@ -1483,22 +1496,6 @@
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>%1
-Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open read-only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
