@@ -90,8 +90,9 @@ WindowMain::WindowMain(MonitoringSession &session, DialogHost &dialogs, QWidget 
     // 9.
     WindowGeometry::restore(*this);
     // 10.
+    // No refresh yet: the table is filled after the window shows.
     ui->swdMain->setCurrentIndex(0);
-    navigate(DeviceListPage);
+    selectPage(DeviceListPage);
     // 11.
     m_pageNotifications->LoadNotificationWidgets();
     // 12.
@@ -192,6 +193,11 @@ void WindowMain::navigate(int index)
     default:
         break;
     }
+    selectPage(index);
+}
+
+void WindowMain::selectPage(int index)
+{
     const QList<ToolButtonMenu *> buttons = navigationButtons();
     for (ToolButtonMenu *button : buttons)
         button->setSelected(false);

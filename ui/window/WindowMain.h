@@ -108,7 +108,9 @@ protected:
 
 private:
     void buildPages();
+    // The work a page needs before it shows, then selectPage.
     void navigate(int index);
+    void selectPage(int index);
     bool openEditor(int groupIndex, int clockIndex);
     void showMainPages();
     void applyIcons();
