@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FramelessDialog.h"
+
+namespace Ui {
+class DialogAuthentication;
+}
+
+// Asks for the user name and password a search (or the conflict resolver)
+// sends to every clock it finds. The caller reads both after an accepted run.
+class DialogAuthentication : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DialogAuthentication(QWidget *parent = nullptr);
+    ~DialogAuthentication() override;
+
+    QString user() const;
+    QString password() const;
+
+private slots:
+    void on_btnAccept_clicked();
+    void on_btnCancel_clicked();
+    void on_btnClose_clicked();
+
+private:
+    Ui::DialogAuthentication *ui;
+};
