@@ -1,9 +1,9 @@
 #include "Language.h"
 
+#include "ProgramFiles.h"
 #include "SettingsStore.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -26,14 +26,14 @@ void createTranslators()
     g_spareTranslator = new QTranslator(QCoreApplication::instance());
 }
 
-// Relative to the working folder first; beside the executable when the
-// program was started from somewhere else.
+// Relative to the working folder first; then beside the executable or in the
+// installed data folder when the program was started from somewhere else.
 bool loadCatalogue(QTranslator *translator, const QString &relativeFile)
 {
     if (translator->load(relativeFile))
         return true;
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1Char('/') + relativeFile;
-    return QFileInfo::exists(besideProgram) && translator->load(besideProgram);
+    const QString shipped = ProgramFiles::locate(relativeFile);
+    return !shipped.isEmpty() && translator->load(shipped);
 }
 
 } // namespace
