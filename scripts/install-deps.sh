@@ -11,6 +11,8 @@ packages=(
     clang libclang-rt-14-dev
     python3 python3-aiosmtpd python3-openpyxl
     iproute2 openssl xvfb xauth jq tzdata
+    # The Debian package and its checks; the metrics test's text parser.
+    dpkg-dev file desktop-file-utils appstream systemd lintian python3-prometheus-client
 )
 
 missing=()

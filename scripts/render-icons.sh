@@ -6,6 +6,7 @@
 #   icons-src/*.svg, icons-src/window/*.svg -> icons/…png   64x64, black on transparent
 #   icons-src/mono-icon.svg                 -> mono-icon.png 64x64, black on transparent
 #   icons-src/logos/*.svg                   -> logos/…png    at the size the SVG declares
+#   icons-src/logos/appIcon.svg             -> ../packaging/icons/NxN/apps/…png, hicolor sizes
 #
 # The single-colour icons are recoloured at run time by their alpha alone, so
 # their sources must draw in black only.
@@ -67,4 +68,10 @@ for src in icons-src/logos/*.svg; do
     name=$(basename "$src" .svg)
     # The about logo embeds the app icon by a relative reference.
     (cd icons-src/logos && render "$name.svg" "../../logos/$name.png")
+done
+
+# The desktop entry's icon in the hicolor theme, at the sizes menus and docks ask for.
+readonly appId=com.qlxdevices.zentick
+for size in 16 22 24 32 48 64 128 256; do
+    render icons-src/logos/appIcon.svg "../packaging/icons/${size}x${size}/apps/$appId.png" "$size"
 done
