@@ -1,0 +1,32 @@
+// A metrics scrape's request head, whatever bytes arrive and however they are
+// cut: never a crash, never more than the head limit kept, and the pieces give
+// the same verdict as the whole.
+#include "HttpRequestParser.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    // The first byte chooses the piece size, as a socket would cut the stream.
+    const size_t pieceSize = data[0] % 64 + 1;
+    const char *bytes = reinterpret_cast<const char *>(data + 1);
+    const size_t length = size - 1;
+
+    HttpRequestParser whole;
+    whole.feed(bytes, qsizetype(length));
+    HttpRequestParser pieces;
+    for (size_t at = 0; at < length; at += pieceSize)
+        pieces.feed(bytes + at, qsizetype(length - at < pieceSize ? length - at : pieceSize));
+
+    if (whole.state() != pieces.state() || whole.path() != pieces.path() || whole.method() != pieces.method())
+        std::abort();
+    if (whole.room() < 0)
+        std::abort();
+    if (whole.state() == HttpRequestParser::State::Complete && !whole.path().startsWith('/'))
+        std::abort();
+    return 0;
+}

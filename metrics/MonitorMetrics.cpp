@@ -1,0 +1,142 @@
+#include "MonitorMetrics.h"
+
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "PrometheusWriter.h"
+
+
+#include <limits>
+
+namespace {
+
+struct ClockSeries
+{
+    const DevClock *clock;
+    PrometheusWriter::Labels labels;
+};
+
+// name, ip and group; two clocks with the same three (clocks that still share
+// the factory address, for example) would be one series to Prometheus, and
+// a scrape with duplicate series is refused, so a repeat gets its number.
+QVector<ClockSeries> clockSeries(const ClockRegistry &registry)
+{
+    QVector<ClockSeries> series;
+    QHash<PrometheusWriter::Labels, int> seen;
+    for (const DevClock *clock : registry.clocks()) {
+        const DevGroup *group = registry.groupOfClock(clock);
+        PrometheusWriter::Labels labels{{QStringLiteral("name"), clock->name},
+                                        {QStringLiteral("ip"), clock->network.ip},
+                                        {QStringLiteral("group"), group ? group->name() : QString()}};
+        const int occurrence = ++seen[labels];
+        if (occurrence > 1)
+            labels.append({QStringLiteral("occurrence"), QString::number(occurrence)});
+        series.append({clock, labels});
+    }
+    return series;
+}
+
+// Clocks send the temperature as short decimal text; reading the float back
+// with the digits a float holds gives that text again (21.3, not 21.2999992).
+double decimalValue(float value)
+{
+    return QString::number(value, 'g', std::numeric_limits<float>::digits10).toDouble();
+}
+
+constexpr double fahrenheitOffset = 32.0;
+constexpr double celsiusPerFahrenheitNumerator = 5.0;
+constexpr double celsiusPerFahrenheitDenominator = 9.0;
+
+double celsius(const ClockStatus &status)
+{
+    const double value = decimalValue(status.temperature);
+    if (status.temperatureUnit.compare(QLatin1String("F"), Qt::CaseInsensitive) == 0)
+        return (value - fahrenheitOffset) * celsiusPerFahrenheitNumerator / celsiusPerFahrenheitDenominator;
+    return value;
+}
+
+} // namespace
+
+void MonitorMetrics::recordPoll(quint64 clockId, bool answered)
+{
+    ++m_counters.polls;
+    if (!answered)
+        ++m_counters.failedPolls;
+    m_answered.insert(clockId, answered);
+}
+
+void MonitorMetrics::recordAlertMail(bool delivered)
+{
+    ++(delivered ? m_counters.alertMailsSent : m_counters.alertMailsFailed);
+}
+
+void MonitorMetrics::recordReportWrite(bool ok)
+{
+    ++(ok ? m_counters.reportWrites : m_counters.reportFailures);
+}
+
+QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime &now) const
+{
+    const QVector<ClockSeries> series = clockSeries(registry);
+    PrometheusWriter out;
+
+    out.family("zentick_clock_up", "gauge",
+               QStringLiteral("1 when the clock answered its last status poll with a status, 0 when it did not. "
+                              "Absent until the clock was polled."));
+    for (const ClockSeries &s : series) {
+        const auto answered = m_answered.constFind(s.clock->id);
+        if (answered != m_answered.constEnd())
+            out.sample("zentick_clock_up", s.labels, answered.value() ? 1 : 0);
+    }
+
+    out.family("zentick_clock_ntp_state", "gauge",
+               QStringLiteral("NTP state: 0 synchronized, 1 timeout, 2 other, 3 no connection, 4 disabled, "
+                              "5 no status, 6 no authentication."));
+    for (const ClockSeries &s : series)
+        out.sample("zentick_clock_ntp_state", s.labels, s.clock->status.NtpSynchronization);
+
+    out.family("zentick_clock_temperature_celsius", "gauge",
+               QStringLiteral("Temperature the clock measured. Absent when it gave no reading."));
+    for (const ClockSeries &s : series) {
+        if (s.clock->status.hasTemperature())
+            out.sample("zentick_clock_temperature_celsius", s.labels, celsius(s.clock->status));
+    }
+
+    out.family("zentick_clock_brightness", "gauge", QStringLiteral("Display brightness the clock reported."));
+    for (const ClockSeries &s : series)
+        out.sample("zentick_clock_brightness", s.labels, s.clock->status.brightness);
+
+    out.family("zentick_clock_status_age_seconds", "gauge",
+               QStringLiteral("Seconds since the clock's last status update. Absent before the first one."));
+    for (const ClockSeries &s : series) {
+        const QDateTime &last = s.clock->status.lastStatusUpdate;
+        if (last.isValid())
+            out.sample("zentick_clock_status_age_seconds", s.labels, double(last.msecsTo(now)) / 1000.0);
+    }
+
+    out.family("zentick_monitor_clocks", "gauge", QStringLiteral("Clocks on the device list."));
+    out.sample("zentick_monitor_clocks", series.size());
+
+    const struct {
+        const char *name;
+        const char *help;
+        quint64 value;
+    } counters[] = {
+        {"zentick_monitor_poll_rounds_total", "Passes of the status poller over the device list begun.",
+         m_counters.pollRounds},
+        {"zentick_monitor_polls_total", "Status polls finished.", m_counters.polls},
+        {"zentick_monitor_polls_failed_total", "Status polls that got no status.", m_counters.failedPolls},
+        {"zentick_monitor_alert_mails_sent_total", "Alert mails delivered.", m_counters.alertMailsSent},
+        {"zentick_monitor_alert_mails_failed_total", "Alert mails that could not be delivered.",
+         m_counters.alertMailsFailed},
+        {"zentick_monitor_report_writes_total", "Value report runs that saved the workbook.",
+         m_counters.reportWrites},
+        {"zentick_monitor_report_failures_total", "Value report runs that failed to save the workbook.",
+         m_counters.reportFailures},
+    };
+    for (const auto &counter : counters) {
+        out.family(counter.name, "counter", QLatin1String(counter.help));
+        out.sample(counter.name, double(counter.value));
+    }
+    return out.page();
+}

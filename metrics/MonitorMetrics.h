@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+
+class ClockRegistry;
+
+// What the monitor has counted since it started, and each clock's answer to
+// its last poll, rendered with the clocks' status as a Prometheus page.
+class MonitorMetrics
+{
+public:
+    struct Counters
+    {
+        quint64 pollRounds = 0;
+        quint64 polls = 0;
+        quint64 failedPolls = 0;
+        quint64 alertMailsSent = 0;
+        quint64 alertMailsFailed = 0;
+        quint64 reportWrites = 0;
+        quint64 reportFailures = 0;
+    };
+
+    void recordPollRound() { ++m_counters.pollRounds; }
+    void recordPoll(quint64 clockId, bool answered);
+    void recordAlertMail(bool delivered);
+    void recordReportWrite(bool ok);
+
+    const Counters &counters() const { return m_counters; }
+
+    // Every listed clock (labels name, ip, group) and the monitor's counters.
+    QByteArray render(const ClockRegistry &registry, const QDateTime &now) const;
+
+private:
+    Counters m_counters;
+    QHash<quint64, bool> m_answered; // by clock id: did its last poll get a status?
+};
