@@ -1,5 +1,7 @@
 #include "CliCommandLine.h"
 
+#include "MetricsHttpServer.h"
+
 #include <QRegularExpression>
 #include <QTimeZone>
 #include <QVector>
@@ -17,6 +19,7 @@ enum class ValueKind {
     Mac,     // six hexadecimal pairs
     Zone,    // a zone of the time-zone database, "Europe/Warsaw"
     TimeOfDay, // "HH:MM", 00:00 to 23:59
+    Listen,  // [ADDRESS:]PORT
 };
 
 struct OptionSpec
@@ -97,7 +100,8 @@ const QVector<CommandSpec> &commandTable()
         {"monitor", CliCommand::Monitor, {}, false,
          {{"save-interval", ValueKind::Number, false, 1, maxSaveIntervalSeconds},
           {"audit-daily", ValueKind::TimeOfDay},
-          {"site-zone", ValueKind::Zone}}},
+          {"site-zone", ValueKind::Zone},
+          {"metrics", ValueKind::Listen}}},
         {"audit", CliCommand::Audit, {}, false, {{"group", ValueKind::Text}, {"site-zone", ValueKind::Zone}}},
     };
     return table;
@@ -167,6 +171,13 @@ QString checkedValue(const OptionSpec &option, const QString &value, QString &er
         if (!QTimeZone(value.toUtf8()).isValid())
             error = QStringLiteral("%1: \"%2\" is not a time zone like Europe/Warsaw").arg(name, value);
         return value;
+    case ValueKind::Listen: {
+        QHostAddress address;
+        quint16 port = 0;
+        if (!MetricsHttpServer::parseListenAddress(value, address, port))
+            error = QStringLiteral("%1: expected [ADDRESS:]PORT, not \"%2\"").arg(name, value);
+        return value;
+    }
     }
     return value;
 }
@@ -370,6 +381,7 @@ QString usage()
         "  resolve-conflicts --user U --password P [--first-ip A] [--first-mac M] [--pause-ms N]\n"
         "  test-mail\n"
         "  monitor [--save-interval SECONDS] [--audit-daily HH:MM] [--site-zone ZONE]\n"
+        "          [--metrics [ADDRESS:]PORT]\n"
         "  audit [--group NAME] [--site-zone ZONE]\n"
         "\n"
         "status, config get, config set, name, network and password also take\n"

@@ -6,6 +6,7 @@
 #include "ClockRegistry.h"
 #include "DailyAudit.h"
 #include "DevClock.h"
+#include "MetricsHttpServer.h"
 #include "SignalWatcher.h"
 
 #include <QDateTime>
@@ -51,6 +52,9 @@ int MonitorCommand::run()
     if (ClockRegistry::instance()->clockCount() == 0)
         out.message(QStringLiteral("The device list is empty; nothing to poll."));
 
+    if (in.hasOption(QStringLiteral("metrics")) && !startMetrics(in.options.value(QStringLiteral("metrics"))))
+        return ExitFailed;
+
     connect(&m_monitoring, &MonitoringSession::statusUpdated, this, &MonitorCommand::SlotClockStatusUpdated);
     m_monitoring.start();
     m_monitoring.setReportEnabled(AppSettings::reportSettings().enabled);
@@ -75,6 +79,21 @@ void MonitorCommand::SlotClockStatusUpdated(quint64 id)
         m_shownStatus.insert(id, clock->status.NtpSynchronization);
         printChange(*clock);
     }
+}
+
+bool MonitorCommand::startMetrics(const QString &listenAddress)
+{
+    QHostAddress address;
+    quint16 port = 0;
+    MetricsHttpServer::parseListenAddress(listenAddress, address, port);
+    m_metricsServer = std::make_unique<MetricsHttpServer>([this] {
+        return m_monitoring.metrics().render(*ClockRegistry::instance(), QDateTime::currentDateTime());
+    });
+    if (m_metricsServer->listen(address, port))
+        return true;
+    m_session.output().failed(
+        QStringLiteral("Cannot serve metrics on %1: %2").arg(listenAddress, m_metricsServer->errorString()));
+    return false;
 }
 
 void MonitorCommand::printChange(const DevClock &clock)
@@ -105,6 +124,7 @@ QString MonitorCommand::statusWithoutUpdateTime(const DevClock &clock)
 void MonitorCommand::stop(int signalNumber)
 {
     m_dailyAudit.reset();
+    m_metricsServer.reset();
     m_monitoring.stop();
     const bool saved = m_monitoring.save();
     CliOutput &out = m_session.output();

@@ -10,6 +10,7 @@
 class CliSession;
 class DailyAudit;
 class DevClock;
+class MetricsHttpServer;
 class QEventLoop;
 
 // The headless equivalent of leaving the window open in the tray, on the
@@ -39,10 +40,13 @@ public slots:
 
 private:
     void printChange(const DevClock &clock);
+    // --metrics: serves the session's metrics; false, with a message, when it cannot.
+    bool startMetrics(const QString &listenAddress);
 
     CliSession &m_session;
     MonitoringSession m_monitoring;
     std::unique_ptr<DailyAudit> m_dailyAudit;
+    std::unique_ptr<MetricsHttpServer> m_metricsServer; // only with --metrics
     QHash<quint64, int> m_shownStatus; // the NTP state last printed per clock id
     QEventLoop *m_loop = nullptr;
     int m_exitStatus = 0;

@@ -46,6 +46,8 @@ void ClockPoker::onClockTimeout()
         const int k = (m_cursor + i) % n;
         DevClock *clock = clocks.at(k);
         if (isDue(*clock)) {
+            if (k <= m_cursor || m_cursor == NoClockPolled)
+                emit PollRoundStarted();
             m_cursor = k;
             poke(clock);
             return;
@@ -83,12 +85,14 @@ void ClockPoker::onPokeFinished(DataSender *sender)
         return;
     clock->status.lastStatusUpdate = QDateTime::currentDateTime();
     auto *status = qobject_cast<GetStatusSender *>(sender);
+    bool answered = false;
     if (status && status->result() == DataSender::Succeeded && !status->replies().isEmpty()) {
-        clock->parseStatus(QString::fromUtf8(status->replies().constFirst()), NoStatusCode);
+        answered = clock->parseStatus(QString::fromUtf8(status->replies().constFirst()), NoStatusCode);
     } else {
         const QVector<Error> errors = status ? status->errors() : QVector<Error>();
         const bool refused = !errors.isEmpty() && errors.constFirst() == AuthorizationError;
         clock->setNtpStatus(refused ? NtpNoAuthentication : NtpNoConnection);
     }
+    emit PollFinished(id, answered);
     emit ClockStatusUpdated(id);
 }

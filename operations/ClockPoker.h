@@ -29,6 +29,10 @@ public:
 
 signals:
     void ClockStatusUpdated(quint64 id);
+    // Before ClockStatusUpdated: whether the poll got a status that parsed.
+    void PollFinished(quint64 id, bool answered);
+    // The poller starts again from the top of the list (and at its first poll).
+    void PollRoundStarted();
 
 private slots:
     void onClockTimeout();

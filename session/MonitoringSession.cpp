@@ -5,7 +5,9 @@
 #include "ClockPoker.h"
 #include "ClockRegistry.h"
 #include "DevClock.h"
+#include "MailSender.h"
 #include "Reporter.h"
+#include "Smtp.h"
 #include "StateFile.h"
 
 #include <QDebug>
@@ -52,11 +54,16 @@ StateLoad::Result MonitoringSession::load()
 
 void MonitoringSession::start()
 {
-    if (!m_reporter)
+    if (!m_reporter) {
         m_reporter = std::make_unique<Reporter>();
+        connect(m_reporter.get(), &Reporter::reportWritten, this, [this](bool ok) { m_metrics.recordReportWrite(ok); });
+    }
     if (!m_poller) {
         m_poller = std::make_unique<ClockPoker>();
         connect(m_poller.get(), &ClockPoker::ClockStatusUpdated, this, &MonitoringSession::notifyStatusUpdated);
+        connect(m_poller.get(), &ClockPoker::PollRoundStarted, this, [this] { m_metrics.recordPollRound(); });
+        connect(m_poller.get(), &ClockPoker::PollFinished, this,
+                [this](quint64 id, bool answered) { m_metrics.recordPoll(id, answered); });
     }
     m_autosaveTimer.start();
 }
@@ -105,9 +112,18 @@ void MonitoringSession::notifyStatusUpdated(quint64 id)
     DevClock *clock = ClockRegistry::instance()->clockById(id);
     if (!clock)
         return;
-    if (isWritable())
+    if (isWritable()) {
         sendAlertIfDue(*clock);
+        // The trigger keeps the mail in flight on the clock; count how it ends.
+        if (auto *mail = qobject_cast<MailSender *>(clock->alertMailSender.data()))
+            connect(mail, &MailSender::SigMailSent, this, &MonitoringSession::onAlertMailSent, Qt::UniqueConnection);
+    }
     emit statusUpdated(id);
+}
+
+void MonitoringSession::onAlertMailSent(const QString &status)
+{
+    m_metrics.recordAlertMail(status == Smtp::sentText);
 }
 
 void MonitoringSession::onAutosaveTimeout()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceListLock.h"
+#include "MonitorMetrics.h"
 #include "StateLoad.h"
 
 #include <QObject>
@@ -62,6 +63,9 @@ public:
 
     ClockPoker *poller() const { return m_poller.get(); }
     Reporter *reporter() const { return m_reporter.get(); }
+    // Polls, alert mails and report runs since the session started, and each
+    // clock's answer to its last poll.
+    const MonitorMetrics &metrics() const { return m_metrics; }
 
 public slots:
     // Every status update of a clock, from a poll or a refresh the user
@@ -74,6 +78,7 @@ signals:
 
 private slots:
     void onAutosaveTimeout();
+    void onAlertMailSent(const QString &status);
 
 private:
     DeviceListLock m_lock;
@@ -83,4 +88,5 @@ private:
     std::unique_ptr<Reporter> m_reporter;
     QTimer m_autosaveTimer;
     int m_autosaveSeconds = defaultAutosaveSeconds;
+    MonitorMetrics m_metrics;
 };

@@ -142,6 +142,11 @@ void TestCliCommandLine::refusedLines_data()
                                         << "given twice";
     QTest::newRow("empty name") << QStringList{"name", "10.0.0.1", ""} << "name is empty";
     QTest::newRow("save interval of zero") << QStringList{"monitor", "--save-interval", "0"} << "a number";
+    QTest::newRow("metrics on port zero") << QStringList{"monitor", "--metrics", "0"} << "[ADDRESS:]PORT";
+    QTest::newRow("metrics on a host name") << QStringList{"monitor", "--metrics", "localhost:9464"}
+                                            << "[ADDRESS:]PORT";
+    QTest::newRow("metrics on an unbracketed IPv6 address") << QStringList{"monitor", "--metrics", "::1:9464"}
+                                                            << "[ADDRESS:]PORT";
     QTest::newRow("interface that is no address") << QStringList{"add", "10.0.0.1", "--interface", "eth0"}
                                                   << "not an IPv4 address";
 }
