@@ -1,6 +1,6 @@
 #include "MetricsHttpServer.h"
 
-#include "HttpRequestParser.h"
+#include "ScrapeRequestParser.h"
 #include "PrometheusWriter.h"
 
 #include <QRegularExpression>
@@ -33,9 +33,9 @@ QByteArray reasonPhrase(int status)
     }
 }
 
-HttpRequestParser *parserOf(QTcpSocket *socket)
+ScrapeRequestParser *parserOf(QTcpSocket *socket)
 {
-    return static_cast<HttpRequestParser *>(socket->property(parserProperty).value<void *>());
+    return static_cast<ScrapeRequestParser *>(socket->property(parserProperty).value<void *>());
 }
 
 } // namespace
@@ -97,14 +97,14 @@ void MetricsHttpServer::onNewConnection()
         });
         deadline->start(m_timeoutMs);
         // Qt reads ahead into its own buffer only this far.
-        socket->setReadBufferSize(HttpRequestParser::DefaultMaxHeadBytes);
+        socket->setReadBufferSize(ScrapeRequestParser::DefaultMaxHeadBytes);
 
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         if (m_connections > m_maxConnections) {
             respond(socket, 503);
             continue;
         }
-        auto *parser = new HttpRequestParser;
+        auto *parser = new ScrapeRequestParser;
         socket->setProperty(parserProperty, QVariant::fromValue<void *>(parser));
         connect(socket, &QObject::destroyed, this, [parser] { delete parser; });
         if (socket->bytesAvailable() > 0)
@@ -122,9 +122,9 @@ void MetricsHttpServer::onReadyRead(QTcpSocket *socket)
         }
         return;
     }
-    HttpRequestParser *parser = parserOf(socket);
-    char buffer[HttpRequestParser::DefaultMaxHeadBytes];
-    while (parser->state() == HttpRequestParser::State::Incomplete && socket->bytesAvailable() > 0) {
+    ScrapeRequestParser *parser = parserOf(socket);
+    char buffer[ScrapeRequestParser::DefaultMaxHeadBytes];
+    while (parser->state() == ScrapeRequestParser::State::Incomplete && socket->bytesAvailable() > 0) {
         const qint64 read = socket->read(buffer, std::min<qint64>(sizeof buffer, parser->room()));
         if (read <= 0)
             break;
@@ -132,15 +132,15 @@ void MetricsHttpServer::onReadyRead(QTcpSocket *socket)
     }
 
     switch (parser->state()) {
-    case HttpRequestParser::State::Incomplete:
+    case ScrapeRequestParser::State::Incomplete:
         return;
-    case HttpRequestParser::State::Malformed:
+    case ScrapeRequestParser::State::Malformed:
         respond(socket, 400);
         return;
-    case HttpRequestParser::State::TooLarge:
+    case ScrapeRequestParser::State::TooLarge:
         respond(socket, 431);
         return;
-    case HttpRequestParser::State::Complete:
+    case ScrapeRequestParser::State::Complete:
         break;
     }
     if (parser->path() != metricsPath) {

@@ -1,7 +1,7 @@
 // A metrics scrape's request head, whatever bytes arrive and however they are
 // cut: never a crash, never more than the head limit kept, and the pieces give
 // the same verdict as the whole.
-#include "HttpRequestParser.h"
+#include "ScrapeRequestParser.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const char *bytes = reinterpret_cast<const char *>(data + 1);
     const size_t length = size - 1;
 
-    HttpRequestParser whole;
+    ScrapeRequestParser whole;
     whole.feed(bytes, qsizetype(length));
-    HttpRequestParser pieces;
+    ScrapeRequestParser pieces;
     for (size_t at = 0; at < length; at += pieceSize)
         pieces.feed(bytes + at, qsizetype(length - at < pieceSize ? length - at : pieceSize));
 
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     if (whole.room() < 0)
         std::abort();
-    if (whole.state() == HttpRequestParser::State::Complete && !whole.path().startsWith('/'))
+    if (whole.state() == ScrapeRequestParser::State::Complete && !whole.path().startsWith('/'))
         std::abort();
     return 0;
 }

@@ -1,14 +1,14 @@
 // The request-head parser and the metrics page, without a network.
 #include "ClockRegistry.h"
 #include "DevClock.h"
-#include "HttpRequestParser.h"
+#include "ScrapeRequestParser.h"
 #include "MetricsHttpServer.h"
 #include "MonitorMetrics.h"
 
 #include <QtTest>
 
-using State = HttpRequestParser::State;
-Q_DECLARE_METATYPE(HttpRequestParser::State)
+using State = ScrapeRequestParser::State;
+Q_DECLARE_METATYPE(ScrapeRequestParser::State)
 
 class TestMetrics : public QObject
 {
@@ -66,7 +66,7 @@ void TestMetrics::requestHead()
     QFETCH(State, state);
     QFETCH(QByteArray, path);
 
-    HttpRequestParser parser;
+    ScrapeRequestParser parser;
     for (const QByteArray &piece : pieces)
         parser.feed(piece);
     QCOMPARE(parser.state(), state);

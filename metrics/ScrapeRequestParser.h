@@ -6,7 +6,7 @@
 // fixed size: a peer can make it hold no more than maxHeadBytes, however much
 // it sends. Only what a metrics scrape needs is kept (method and path); the
 // header fields are checked for shape and dropped. A body is never read.
-class HttpRequestParser
+class ScrapeRequestParser
 {
 public:
     enum class State {
@@ -18,7 +18,7 @@ public:
 
     static constexpr int DefaultMaxHeadBytes = 8 * 1024;
 
-    explicit HttpRequestParser(int maxHeadBytes = DefaultMaxHeadBytes);
+    explicit ScrapeRequestParser(int maxHeadBytes = DefaultMaxHeadBytes);
 
     // Takes the next bytes; returns the state after them. Once the state is
     // no longer Incomplete, further bytes are ignored.

@@ -1,4 +1,4 @@
-#include "HttpRequestParser.h"
+#include "ScrapeRequestParser.h"
 
 #include <QList>
 
@@ -40,12 +40,12 @@ QByteArray withoutCarriageReturn(const QByteArray &line)
 
 } // namespace
 
-HttpRequestParser::HttpRequestParser(int maxHeadBytes)
+ScrapeRequestParser::ScrapeRequestParser(int maxHeadBytes)
     : m_maxHeadBytes(maxHeadBytes)
 {
 }
 
-HttpRequestParser::State HttpRequestParser::feed(const char *data, qsizetype size)
+ScrapeRequestParser::State ScrapeRequestParser::feed(const char *data, qsizetype size)
 {
     if (m_state != State::Incomplete || size <= 0)
         return m_state;
@@ -79,7 +79,7 @@ HttpRequestParser::State HttpRequestParser::feed(const char *data, qsizetype siz
     return m_state;
 }
 
-HttpRequestParser::State HttpRequestParser::parseHead()
+ScrapeRequestParser::State ScrapeRequestParser::parseHead()
 {
     QList<QByteArray> lines = m_head.split('\n');
     while (!lines.isEmpty() && withoutCarriageReturn(lines.constFirst()).isEmpty())
@@ -96,7 +96,7 @@ HttpRequestParser::State HttpRequestParser::parseHead()
     return State::Complete;
 }
 
-bool HttpRequestParser::parseRequestLine(const QByteArray &line)
+bool ScrapeRequestParser::parseRequestLine(const QByteArray &line)
 {
     // Exactly "METHOD SP target SP HTTP/1.x": no other separators are allowed,
     // so the same bytes cannot be read two ways by a proxy in front.
@@ -115,7 +115,7 @@ bool HttpRequestParser::parseRequestLine(const QByteArray &line)
     return true;
 }
 
-bool HttpRequestParser::isHeaderField(const QByteArray &line)
+bool ScrapeRequestParser::isHeaderField(const QByteArray &line)
 {
     // A line folded onto the previous one (obsolete) or a blank before the
     // colon is refused, as RFC 9112 asks of a server.
