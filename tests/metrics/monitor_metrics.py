@@ -64,7 +64,12 @@ def write_device_list(clocks):
         ET.SubElement(members, "ClockIndex", index=str(i))
     folder = os.path.join(os.environ["XDG_DATA_HOME"], "QLX Devices", "Zentick")
     os.makedirs(folder, exist_ok=True)
+    os.makedirs(os.path.join(os.environ["XDG_CONFIG_HOME"], "QLX Devices"), exist_ok=True)
     ET.ElementTree(root).write(os.path.join(folder, "settings.xml"), encoding="utf-8", xml_declaration=True)
+    # The value report on, so that its first run is counted.
+    with open(os.path.join(os.environ["XDG_CONFIG_HOME"], "QLX Devices", "Zentick.ini"), "w") as ini:
+        report = os.path.join(os.environ["ZENTICK_NETNS_RUN_DIR"], "report.xlsx")
+        ini.write(f"[Report]\nenabled=true\nfilepath={report}\n")
 
 
 def main():
@@ -80,7 +85,8 @@ def main():
 
 def check(monitor, clocks):
     ips = [c["ip"] for c in clocks]
-    s = wait_for(lambda s: all(("zentick_clock_up", ip) in s for ip in ips), "every clock polled")
+    s = wait_for(lambda s: all(("zentick_clock_up", ip) in s for ip in ips)
+                 and s[("zentick_monitor_report_writes_total", None)][0] == 1, "every clock polled, a report written")
 
     assert s[("zentick_clock_up", ips[0])][0] == 1, s
     assert s[("zentick_clock_up", ips[2])][0] == 0 and s[("zentick_clock_ntp_state", ips[2])][0] == 6, s
