@@ -2,6 +2,7 @@
 
 #include "AppIdentity.h"
 #include "DocumentOpener.h"
+#include "ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -11,10 +12,18 @@ namespace HelpManual {
 
 QStringList candidates(const QString &programFolder, Language language)
 {
-    const QString base = programFolder + QStringLiteral("/manuals/") + appDisplayName() + QLatin1Char(' ');
+    const QString base = QStringLiteral("/manuals/") + appDisplayName() + QLatin1Char(' ');
     const QString english = base + LanguageManager::languageCode(0) + QStringLiteral(".pdf");
     const QString own = base + LanguageManager::languageCode(language) + QStringLiteral(".pdf");
-    return own == english ? QStringList{english} : QStringList{own, english};
+    const QStringList names = own == english ? QStringList{english} : QStringList{own, english};
+    // Beside the program in a build tree, in the data folder when installed;
+    // the language decides first, the folder second.
+    QStringList files;
+    for (const QString &name : names) {
+        for (const QString &folder : ProgramFiles::searchFolders(programFolder))
+            files << folder + name;
+    }
+    return files;
 }
 
 QUrl target(const QString &programFolder, Language language)

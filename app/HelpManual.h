@@ -5,9 +5,10 @@
 #include <QStringList>
 #include <QUrl>
 
-// Where Help finds the manual: the "manuals" folder beside the program holds
-// "QLX Zentick <CODE>.pdf" per language; the current language's manual comes
-// first, then the English one, and without either the project's web site.
+// Where Help finds the manual: the "manuals" folder beside the program (or in
+// the installed data folder) holds "QLX Zentick <CODE>.pdf" per language; the
+// current language's manual comes first, then the English one, and without
+// either the project's web site.
 namespace HelpManual {
 
 // The manual files to try, in order.

@@ -24,6 +24,8 @@ void TestHelpManual::target_data()
     QTest::newRow("English for an unknown language") << QStringList{"EN", "PL"} << 9 << "EN";
     QTest::newRow("the web site without any manual") << QStringList{} << 0 << "web";
     QTest::newRow("another language's manual is no help") << QStringList{"FR"} << 2 << "web";
+    QTest::newRow("installed under a prefix") << QStringList{"share:EN", "share:DE"} << 5 << "share:DE";
+    QTest::newRow("the language before the folder") << QStringList{"EN", "share:DE"} << 5 << "share:DE";
 }
 
 void TestHelpManual::target()
@@ -32,17 +34,22 @@ void TestHelpManual::target()
     QFETCH(int, language);
     QFETCH(QString, opened);
 
-    QTemporaryDir program;
-    QVERIFY(QDir(program.path()).mkpath("manuals"));
+    // "share:" marks a manual of a program installed in bin/ of a prefix.
+    QTemporaryDir prefix;
+    const auto path = [&prefix](const QString &code) {
+        return code.startsWith("share:") ? prefix.filePath("share/zentick/manuals/QLX Zentick " + code.mid(6) + ".pdf")
+                                         : prefix.filePath("bin/manuals/QLX Zentick " + code + ".pdf");
+    };
     for (const QString &code : installed) {
-        QFile manual(program.filePath("manuals/QLX Zentick " + code + ".pdf"));
+        QVERIFY(QDir().mkpath(QFileInfo(path(code)).path()));
+        QFile manual(path(code));
         QVERIFY(manual.open(QIODevice::WriteOnly));
     }
-    const QUrl url = HelpManual::target(program.path(), language);
+    const QUrl url = HelpManual::target(prefix.filePath("bin"), language);
     if (opened == "web")
         QCOMPARE(url, QUrl("https://www.qlx-devices.example/"));
     else
-        QCOMPARE(url, QUrl::fromLocalFile(program.filePath("manuals/QLX Zentick " + opened + ".pdf")));
+        QCOMPARE(url, QUrl::fromLocalFile(path(opened)));
 }
 
 QTEST_APPLESS_MAIN(TestHelpManual)
