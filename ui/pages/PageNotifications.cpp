@@ -3,14 +3,50 @@
 #include "DialogHost.h"
 #include "DialogQuestion.h"
 #include "MonitoringSession.h"
+#include "NotificationSettings.h"
+#include "PushButtonFlat.h"
+#include "TableItemCustom.h"
+#include "TestMailFlow.h"
+#include "ThemeManager.h"
 #include "ui_PageNotifications.h"
+
+#include <QHeaderView>
+
+namespace {
+
+enum RecipientColumn { TypeColumn, AddressColumn, ButtonColumn };
+
+const QString deleteIcon = QStringLiteral(":/icons/resources/icons/delete.png");
+const QString addIcon = QStringLiteral(":/icons/resources/icons/add.png");
+constexpr int deleteButtonMinimumWidth = 48;
+constexpr int minimumRecipientLength = 4;
+
+} // namespace
 
 PageNotifications::PageNotifications(const PageServices &services, QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::PageNotifications)
     , m_services(services)
+    , m_testMail(new TestMailFlow(this))
 {
     ui->setupUi(this);
+    ui->btnAddRecipient->setIcon(ThemeManager::themedIcon(addIcon));
+    QHeaderView *header = ui->twdNotifRecipients->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(AddressColumn, QHeaderView::Stretch);
+
+    m_testMail->setAsker([this] {
+        const int answer = m_services.dialogs->ask(m_services.window,
+                                                   tr("Save configuration before sending test e-mail?"),
+                                                   QuestionIcon::Question, tr("Save and send"), tr("Send only"),
+                                                   tr("Cancel"));
+        if (answer == QuestionResult::Positive)
+            return TestMailFlow::Choice::SaveAndSend;
+        return answer == QuestionResult::Neutral ? TestMailFlow::Choice::Cancel : TestMailFlow::Choice::SendOnly;
+    });
+    m_testMail->setSaver([this] { SaveNotificationSettings(false); });
+    connect(m_testMail, &TestMailFlow::finished, this, &PageNotifications::onTestMailFinished);
+    on_cbxAuthenticationType_currentIndexChanged(ui->cbxAuthenticationType->currentIndex());
 }
 
 PageNotifications::~PageNotifications()
@@ -18,17 +54,156 @@ PageNotifications::~PageNotifications()
     delete ui;
 }
 
+bool PageNotifications::isRecipientAcceptable(const QString &address)
+{
+    return address.contains(QLatin1Char('@')) && address.size() >= minimumRecipientLength;
+}
+
+void PageNotifications::setTestMailTimeout(int timeoutMs)
+{
+    m_testMail->setTimeout(timeoutMs);
+}
+
+bool PageNotifications::isTestMailRunning() const
+{
+    return m_testMail->isRunning();
+}
+
 void PageNotifications::LoadNotificationWidgets()
 {
+    const NotificationSettings &settings = notificationSettings();
+    ui->ledNotifServer->setText(settings.server);
+    ui->sbxNotifPort->setValue(settings.port);
+    ui->ledNotifUsername->setText(settings.username);
+    ui->ledNotifPassword->setText(settings.password);
+    ui->ledNotifFrom->setText(settings.from);
+    ui->cbxEncryptionType->setCurrentIndex(settings.smtpType);
+    ui->cbxIgnoreSslErrors->setChecked(settings.ignoreSslErrors);
+    ui->cbxResendMail->setCurrentIndex(settings.resendMailTime);
+    ui->cbxAuthenticationType->setCurrentIndex(settings.authType);
+    // The same index emits nothing, so the credentials follow it here.
+    on_cbxAuthenticationType_currentIndexChanged(ui->cbxAuthenticationType->currentIndex());
+    ui->cbxNotifNoConnection->setChecked(settings.errorConnection);
+    ui->cbxNotifNoAuth->setChecked(settings.errorAuth);
+    ui->cbxNotifNtpTimeout->setChecked(settings.errorNtpTimeout);
+
+    ui->twdNotifRecipients->setRowCount(0);
+    for (const Recipient &recipient : settings.recipients)
+        addRecipientRow(recipient.copy ? tr("Copy") : tr("To"), recipient.name);
 }
 
 bool PageNotifications::SaveNotificationSettings(bool showMessage)
 {
-    if (!m_services.session || !m_services.session->save())
+    if (ui->ledNotifUsername->isEnabled() && ui->ledNotifUsername->text().isEmpty()) {
+        m_services.dialogs->message(m_services.window, tr("Username cannot be empty"), QuestionIcon::Warning);
         return false;
+    }
+    if (ui->ledNotifPassword->isEnabled() && ui->ledNotifPassword->text().isEmpty()) {
+        m_services.dialogs->message(m_services.window, tr("Password cannot be empty"), QuestionIcon::Warning);
+        return false;
+    }
+
+    NotificationSettings &settings = notificationSettings();
+    settings.server = ui->ledNotifServer->text();
+    settings.port = ui->sbxNotifPort->value();
+    settings.username = ui->ledNotifUsername->text();
+    settings.password = ui->ledNotifPassword->text();
+    settings.from = ui->ledNotifFrom->text();
+    settings.smtpType = ui->cbxEncryptionType->currentIndex();
+    settings.ignoreSslErrors = ui->cbxIgnoreSslErrors->isChecked();
+    settings.resendMailTime = ui->cbxResendMail->currentIndex();
+    settings.authType = ui->cbxAuthenticationType->currentIndex();
+    on_cbxAuthenticationType_currentIndexChanged(settings.authType);
+    settings.errorConnection = ui->cbxNotifNoConnection->isChecked();
+    settings.errorAuth = ui->cbxNotifNoAuth->isChecked();
+    settings.errorNtpTimeout = ui->cbxNotifNtpTimeout->isChecked();
+
+    settings.recipients.clear();
+    const QString to = tr("To");
+    for (int row = 0; row < ui->twdNotifRecipients->rowCount(); ++row) {
+        Recipient recipient;
+        recipient.name = ui->twdNotifRecipients->item(row, AddressColumn)->text();
+        recipient.copy = ui->twdNotifRecipients->item(row, TypeColumn)->text() != to;
+        settings.recipients.append(recipient);
+    }
+
+    // The settings stay changed in memory; a read-only window or a full disk
+    // must still say that nothing reached the file.
+    if (!m_services.session || !m_services.session->save()) {
+        if (m_services.session)
+            m_services.dialogs->message(m_services.window, m_services.session->lastSaveError(),
+                                        QuestionIcon::Warning);
+        return false;
+    }
     if (showMessage)
         m_services.dialogs->message(m_services.window, tr("Notification configuration saved."), QuestionIcon::Info);
     return true;
+}
+
+void PageNotifications::on_btnAddRecipient_clicked()
+{
+    if (ui->twdNotifRecipients->rowCount() >= maxRecipients) {
+        m_services.dialogs->message(m_services.window, tr("You can add up to 10 recipients."),
+                                    QuestionIcon::Warning);
+        return;
+    }
+    const QString address = ui->ledNotifRecipient->text();
+    if (!isRecipientAcceptable(address)) {
+        m_services.dialogs->message(m_services.window, tr("Recipient e-mail is not valid."), QuestionIcon::Warning);
+        return;
+    }
+    addRecipientRow(ui->cbxNotifRecipType->currentText(), address);
+}
+
+void PageNotifications::addRecipientRow(const QString &typeText, const QString &address)
+{
+    QTableWidget *table = ui->twdNotifRecipients;
+    const int row = table->rowCount();
+    table->insertRow(row);
+    table->setItem(row, TypeColumn, new QTableWidgetItem(typeText));
+    table->setItem(row, AddressColumn, new QTableWidgetItem(address));
+    auto *cell = new TableItemCustom(nullptr, row);
+    const QString toolTip = tr("Delete from list");
+    cell->addButton(deleteIcon, QString(), toolTip, deleteButtonMinimumWidth)->setAccessibleName(toolTip);
+    // The cell carries its current row, so the slot removes the right one
+    // however many rows went before it.
+    connect(cell, &TableItemCustom::ButtonClicked, this,
+            [this](int cellRow, int) { removeRecipientRow(cellRow); });
+    table->setCellWidget(row, ButtonColumn, cell);
+}
+
+void PageNotifications::removeRecipientRow(int row)
+{
+    QTableWidget *table = ui->twdNotifRecipients;
+    if (row < 0 || row >= table->rowCount())
+        return;
+    table->removeRow(row);
+    for (int r = row; r < table->rowCount(); ++r) {
+        if (auto *cell = qobject_cast<TableItemCustom *>(table->cellWidget(r, ButtonColumn)))
+            cell->setRow(r);
+    }
+}
+
+void PageNotifications::on_btnNotifSave_clicked()
+{
+    SaveNotificationSettings(true);
+}
+
+void PageNotifications::on_btnNotifTestMail_clicked()
+{
+    m_testMail->request();
+}
+
+void PageNotifications::onTestMailFinished(bool success, const QString &message)
+{
+    m_services.dialogs->message(m_services.window, message, success ? QuestionIcon::Info : QuestionIcon::Critical);
+}
+
+void PageNotifications::on_cbxAuthenticationType_currentIndexChanged(int index)
+{
+    const bool credentials = index != 0;
+    ui->ledNotifUsername->setEnabled(credentials);
+    ui->ledNotifPassword->setEnabled(credentials);
 }
 
 void PageNotifications::on_btnHideToTray_clicked()

@@ -4,7 +4,10 @@
 #include "DialogHost.h"
 #include "DialogQuestion.h"
 #include "MonitoringSession.h"
+#include "ThemeManager.h"
 #include "ui_PageReport.h"
+
+#include <QFileInfo>
 
 PageReport::PageReport(const PageServices &services, QWidget *parent)
     : QWidget(parent)
@@ -12,6 +15,7 @@ PageReport::PageReport(const PageServices &services, QWidget *parent)
     , m_services(services)
 {
     ui->setupUi(this);
+    ui->btnReportChangeFile->setIcon(ThemeManager::themedIcon(QStringLiteral(":/icons/resources/icons/folder.png")));
 }
 
 PageReport::~PageReport()
@@ -36,8 +40,25 @@ void PageReport::LoadReportWidgets()
     ui->cbxReportValueType->setCurrentIndex(settings.valueType);
 }
 
+QString PageReport::folderOf(const QString &path)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? path : path.left(slash);
+}
+
 bool PageReport::SaveReportSettings()
 {
+    if (ui->cbxReportEnable->isChecked()) {
+        const QString folder = folderOf(ui->lblReportPath->text());
+        if (folder.isEmpty()) {
+            m_services.dialogs->message(m_services.window, tr("Filepath can't be empty."), QuestionIcon::Warning);
+            return false;
+        }
+        if (!QFileInfo(folder).isDir()) {
+            m_services.dialogs->message(m_services.window, tr("Invalid report filepath."), QuestionIcon::Warning);
+            return false;
+        }
+    }
     ReportSettings settings = AppSettings::reportSettings();
     settings.filepath = ui->lblReportPath->text();
     settings.fileType = ui->cbxReportFileType->currentIndex();
@@ -45,6 +66,22 @@ bool PageReport::SaveReportSettings()
     settings.valueType = ui->cbxReportValueType->currentIndex();
     AppSettings::saveReportSettings(ui->cbxReportEnable->isChecked(), settings);
     return true;
+}
+
+void PageReport::on_btnReportSave_clicked()
+{
+    if (SaveReportSettings())
+        m_services.dialogs->message(m_services.window, tr("Report configuration saved"), QuestionIcon::Info);
+}
+
+void PageReport::on_btnReportChangeFile_clicked()
+{
+    const QString stored = AppSettings::reportSettings().filepath;
+    const QString path = m_services.dialogs->saveFileName(
+        {m_services.window, tr("Save"), stored.isEmpty() ? lastPath() : stored, tr("Microsoft Excel files (*.xlsx)")});
+    // Shown only: the settings change when they are saved.
+    if (!path.isEmpty())
+        ui->lblReportPath->setText(path);
 }
 
 void PageReport::on_cbxReportEnable_stateChanged(int arg1)

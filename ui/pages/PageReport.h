@@ -23,7 +23,13 @@ public:
     // Validates and stores the report settings; false when refused.
     bool SaveReportSettings();
 
+    // The folder part of a report path: the text before its last "/", or
+    // the whole text when it holds none.
+    static QString folderOf(const QString &path);
+
 private slots:
+    void on_btnReportSave_clicked();
+    void on_btnReportChangeFile_clicked();
     void on_cbxReportEnable_stateChanged(int arg1);
     void on_btnHideToTray2_clicked();
 
