@@ -4,19 +4,11 @@
 #include "ClockPrinter.h"
 #include "FleetAudit.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
-
-#include <algorithm>
 
 namespace AuditReport {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("AuditReport", text);
-}
 
 QJsonObject findingJson(const AuditFinding &finding)
 {
@@ -71,31 +63,12 @@ QJsonArray clocksJson(const FleetAudit &audit)
 
 Summary summary(const FleetAudit &audit)
 {
-    Summary s;
-    for (const AuditedClock &clock : audit.clocks()) {
-        int worst = 0;
-        for (const AuditFinding &finding : audit.findings()) {
-            if (finding.clockId == clock.id && finding.clockIndex == clock.index)
-                worst = std::max(worst, int(finding.severity));
-        }
-        ++s.audited;
-        if (worst == int(AuditFinding::Severity::Critical))
-            ++s.critical;
-        else if (worst == int(AuditFinding::Severity::Warning))
-            ++s.warning;
-        else
-            ++s.clean;
-    }
-    return s;
+    return AuditSummary::of(audit);
 }
 
 QString summaryLine(const Summary &s)
 {
-    return tr("%1 clocks audited: %2 with critical findings, %3 with warnings, %4 without findings.")
-        .arg(s.audited)
-        .arg(s.critical)
-        .arg(s.warning)
-        .arg(s.clean);
+    return s.text();
 }
 
 QString text(const FleetAudit &audit)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AuditSummary.h"
+
 #include <QJsonObject>
 #include <QString>
 
@@ -10,13 +12,7 @@ class FleetAudit;
 // stable keys for scripts. The monitor mails the same text.
 namespace AuditReport {
 
-struct Summary
-{
-    int audited = 0;
-    int critical = 0; // clocks whose worst finding is critical
-    int warning = 0;  // clocks whose worst finding is a warning
-    int clean = 0;
-};
+using Summary = AuditSummary;
 
 Summary summary(const FleetAudit &audit);
 // "3 clocks audited: 1 with critical findings, 1 with warnings, 1 without findings."

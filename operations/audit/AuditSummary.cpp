@@ -1,0 +1,38 @@
+#include "AuditSummary.h"
+
+#include "FleetAudit.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+AuditSummary AuditSummary::of(const FleetAudit &audit)
+{
+    AuditSummary s;
+    for (const AuditedClock &clock : audit.clocks()) {
+        int worst = 0;
+        for (const AuditFinding &finding : audit.findings()) {
+            if (finding.clockId == clock.id && finding.clockIndex == clock.index)
+                worst = std::max(worst, int(finding.severity));
+        }
+        ++s.audited;
+        if (worst == int(AuditFinding::Severity::Critical))
+            ++s.critical;
+        else if (worst == int(AuditFinding::Severity::Warning))
+            ++s.warning;
+        else
+            ++s.clean;
+    }
+    return s;
+}
+
+QString AuditSummary::text() const
+{
+    return QCoreApplication::translate("AuditReport",
+                                       "%1 clocks audited: %2 with critical findings, %3 with warnings, %4 without "
+                                       "findings.")
+        .arg(audited)
+        .arg(critical)
+        .arg(warning)
+        .arg(clean);
+}
