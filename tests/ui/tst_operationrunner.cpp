@@ -1,6 +1,8 @@
 #include "ClockRegistry.h"
 #include "Communication.h"
 #include "DevClock.h"
+#include "FleetAudit.h"
+#include "DialogAuditFindings.h"
 #include "DialogProgress.h"
 #include "DialogQuestion.h"
 #include "MonitoringSession.h"
@@ -10,6 +12,10 @@
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
 
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
 #include <QtTest>
 
 // The runner with real senders against the simulated clocks of
@@ -21,6 +27,8 @@ class TestOperationRunner : public QObject
 private slots:
     void refresh_data();
     void refresh();
+    void audit_data();
+    void audit();
 };
 
 void TestOperationRunner::refresh_data()
@@ -86,6 +94,68 @@ void TestOperationRunner::refresh()
     QCOMPARE(updated.count(), toast.isEmpty() ? 0 : 1);
     if (!toast.isEmpty())
         QCOMPARE(clock->name, QString("Hall"));
+    ClockRegistry::resetForTest();
+}
+
+void TestOperationRunner::audit_data()
+{
+    QTest::addColumn<QStringList>("ips");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("summary");
+
+    QTest::newRow("finished audit shows its findings")
+        << QStringList{"192.168.0.20", "192.168.0.21"} << false << "2 clocks audited: 2 with critical findings";
+    QTest::newRow("cancel stops a silent clock's audit, nothing shown")
+        << QStringList{"192.168.0.22", "192.168.0.20"} << true << "";
+}
+
+void TestOperationRunner::audit()
+{
+    QFETCH(QStringList, ips);
+    QFETCH(bool, cancel);
+    QFETCH(QString, summary);
+
+    ClockRegistry::resetForTest();
+    for (const QString &ip : ips) {
+        auto *clock = new DevClock;
+        clock->network.ip = ip;
+        clock->user = QStringLiteral("admin");
+        clock->password = QStringLiteral("pw");
+        ClockRegistry::instance()->addClock(clock);
+    }
+    ScriptedDialogHost dialogs;
+    MonitoringSession session;
+    StandaloneServices alone(session, dialogs);
+    if (cancel)
+        dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
+
+    FleetAudit audit;
+    audit.selectAllClocks();
+    QSignalSpy canceled(&audit, &FleetAudit::canceled);
+    QString shownSummary;
+    QString copied;
+    alone.services().runner->run(&audit, QStringLiteral("Checking clocks"), [&](FleetAudit *ended) {
+        DialogAuditFindings findings(alone.window());
+        findings.setAudit(*ended);
+        shownSummary = findings.findChild<QLabel *>("lblSummary")->text();
+        // Sorted by address, the highest first; the first row selected and copied.
+        auto *view = findings.findChild<QTableView *>("twdFindings");
+        view->sortByColumn(1, Qt::DescendingOrder);
+        view->selectRow(0);
+        findings.copyToClipboard();
+        copied = QGuiApplication::clipboard()->text();
+    });
+    // The audit has ended by the time the dialog is gone.
+    QVERIFY(!audit.isRunning());
+    QCOMPARE(canceled.count(), cancel ? 1 : 0);
+    QCOMPARE(dialogs.requests().constFirst().text, QString("Checking clocks"));
+    QVERIFY2(summary.isEmpty() ? shownSummary.isEmpty() : shownSummary.startsWith(summary), qPrintable(shownSummary));
+    if (!cancel) {
+        const QStringList lines = copied.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2); // the header and the one selected row
+        QVERIFY2(lines.at(1).startsWith("Clock\t192.168.0.21\tCritical\t"), qPrintable(lines.at(1)));
+        QVERIFY(lines.at(1).contains("Authorization error"));
+    }
     ClockRegistry::resetForTest();
 }
 

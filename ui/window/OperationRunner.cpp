@@ -5,6 +5,7 @@
 #include "DialogHost.h"
 #include "DialogProgress.h"
 #include "DialogQuestion.h"
+#include "FleetAudit.h"
 
 #include <QDialog>
 
@@ -48,6 +49,39 @@ void OperationRunner::run(DataSender *sender, const QString &text, ResultSlot sl
     // dialog faded out: cancel only one that still exists.
     if (result == QDialog::Rejected && running)
         Communication::instance()->cancel(running);
+    m_progressDialog = outer;
+    delete dialog;
+}
+
+void OperationRunner::run(FleetAudit *audit, const QString &text, AuditSlot slot, QObject *context)
+{
+    if (!audit || audit->isRunning())
+        return;
+    if (!context)
+        context = this;
+    auto *dialog = new DialogProgress(m_dialogParent, tr("Please wait..."), text);
+    const QPointer<DialogProgress> own(dialog);
+    // Connected for this run only: the caller may run the same audit again.
+    const QMetaObject::Connection done = connect(audit, &FleetAudit::finished, context, [own, slot](FleetAudit *ended) {
+        if (own)
+            own->finish();
+        if (slot)
+            slot(ended);
+    });
+    const QMetaObject::Connection progress =
+        connect(audit, &FleetAudit::updateProgress, dialog, &DialogProgress::setValue);
+
+    const QPointer<DialogProgress> outer = m_progressDialog;
+    m_progressDialog = dialog;
+    QPointer<FleetAudit> running(audit);
+    audit->start();
+    m_dialogs.runProgress(*dialog);
+    // Rejected, or a dialog closed some other way: an audit still running
+    // must not deliver findings to nobody later.
+    if (running && running->isRunning())
+        running->cancel();
+    disconnect(done);
+    disconnect(progress);
     m_progressDialog = outer;
     delete dialog;
 }

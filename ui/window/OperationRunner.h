@@ -10,6 +10,7 @@
 
 class DataSender;
 class DialogHost;
+class FleetAudit;
 class QWidget;
 
 // Runs a clock operation behind a modal progress dialog, the one way every
@@ -35,6 +36,13 @@ public:
     // user cancelled an operation that runs to its end. The connections
     // live as long as context (the runner when null).
     void run(DataSender *sender, const QString &text, ResultSlot slot, QObject *context = nullptr);
+
+    // Gets the audit once, when it finished; never for a cancelled one.
+    using AuditSlot = std::function<void(FleetAudit *audit)>;
+    // Starts the audit (selected, not started) behind the same dialog;
+    // cancelling the dialog cancels the audit. The audit stays the caller's
+    // and has ended when this returns.
+    void run(FleetAudit *audit, const QString &text, AuditSlot slot, QObject *context = nullptr);
 
     // The dialog of the running operation; null when none runs.
     DialogProgress *progressDialog() const { return m_progressDialog; }

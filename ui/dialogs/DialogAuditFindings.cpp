@@ -1,0 +1,79 @@
+#include "DialogAuditFindings.h"
+
+#include "AuditFindingsModel.h"
+#include "AuditSummary.h"
+#include "FleetAudit.h"
+#include "ui_DialogAuditFindings.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QShortcut>
+
+DialogAuditFindings::DialogAuditFindings(QWidget *parent)
+    : FramelessDialog(parent)
+    , ui(new Ui::DialogAuditFindings)
+    , m_model(new AuditFindingsModel(this))
+{
+    ui->setupUi(this);
+    attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    ui->btnCancel->setDefault(true);
+
+    QTableView *view = ui->twdFindings;
+    view->setModel(m_model);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setStretchLastSection(true);
+    // The audit's own order (grouped by clock, in list order) until the user
+    // sorts: enabling sorting would otherwise sort by the first column at once.
+    view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    view->setSortingEnabled(true);
+    auto *copy = new QShortcut(QKeySequence::Copy, view);
+    copy->setContext(Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, &DialogAuditFindings::copyToClipboard);
+}
+
+DialogAuditFindings::~DialogAuditFindings()
+{
+    delete ui;
+}
+
+void DialogAuditFindings::setAudit(const FleetAudit &audit)
+{
+    m_model->setFindings(audit.findings());
+    ui->twdFindings->resizeColumnsToContents();
+    QString summary = AuditSummary::of(audit).text();
+    if (!audit.findings().isEmpty())
+        summary += QLatin1Char('\n') + tr("Daylight saving compared with %1.").arg(QString::fromUtf8(audit.siteZone().id()));
+    ui->lblSummary->setText(summary);
+    ui->twdFindings->setVisible(!audit.findings().isEmpty());
+    ui->btnCopy->setEnabled(!audit.findings().isEmpty());
+}
+
+QString DialogAuditFindings::copyText() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : ui->twdFindings->selectionModel()->selectedRows())
+        rows.append(index.row());
+    return m_model->copyText(rows);
+}
+
+void DialogAuditFindings::copyToClipboard()
+{
+    if (m_model->rowCount() > 0)
+        QGuiApplication::clipboard()->setText(copyText());
+}
+
+void DialogAuditFindings::on_btnCopy_clicked()
+{
+    copyToClipboard();
+}
+
+void DialogAuditFindings::on_btnCancel_clicked()
+{
+    accept();
+}
+
+void DialogAuditFindings::on_btnClose_clicked()
+{
+    close();
+}

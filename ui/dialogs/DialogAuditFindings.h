@@ -1,0 +1,39 @@
+#pragma once
+
+#include "FramelessDialog.h"
+
+class AuditFindingsModel;
+class FleetAudit;
+
+namespace Ui {
+class DialogAuditFindings;
+}
+
+// What a fleet audit found, as a table the user sorts by clicking a header
+// and copies (the selected rows, or all) as tab-separated text that a
+// spreadsheet pastes as a table. A summary line sits above it.
+class DialogAuditFindings : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DialogAuditFindings(QWidget *parent = nullptr);
+    ~DialogAuditFindings() override;
+
+    // Copies what the audit found; the audit may go away afterwards.
+    void setAudit(const FleetAudit &audit);
+    // The selected rows, or every row when none is selected.
+    QString copyText() const;
+
+public slots:
+    void copyToClipboard();
+
+private slots:
+    void on_btnCopy_clicked();
+    void on_btnCancel_clicked();
+    void on_btnClose_clicked();
+
+private:
+    Ui::DialogAuditFindings *ui;
+    AuditFindingsModel *m_model;
+};
