@@ -815,6 +815,25 @@
     </message>
 </context>
 <context>
+    <name>DialogAuditFindings</name>
+    <message>
+        <source>Check clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving compared with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogAuthentication</name>
     <message>
         <source>Authentication</source>
