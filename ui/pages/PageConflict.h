@@ -17,7 +17,14 @@ public:
     explicit PageConflict(const PageServices &services, QWidget *parent = nullptr);
     ~PageConflict() override;
 
+    // The resolver's pause between two address changes.
+    void setPauseMs(int ms) { m_pauseMs = ms; }
+
+private slots:
+    void on_btnResolveConflict_clicked();
+
 private:
     Ui::PageConflict *ui;
     PageServices m_services;
+    int m_pauseMs;
 };

@@ -14,6 +14,8 @@
 #include "RefreshStatusSender.h"
 #include "Toast.h"
 
+#include <QStringList>
+
 ResultSlots::ResultSlots(const PageServices &services, QObject *parent)
     : QObject(parent)
     , m_services(services)
@@ -79,20 +81,33 @@ void ResultSlots::onConfigSendFinished(DataSender *dataSender)
 
 void ResultSlots::onConflictSolverFinished(DataSender *sender)
 {
-    if (m_services.runner->reportFailure(sender, false))
-        return;
     auto *resolver = qobject_cast<ConflictResolver *>(sender);
+    // The resolver also ends canceled when no clock took its new address;
+    // only the user's own cancel is no news.
+    const bool gaveUp = resolver && sender->result() == DataSender::Canceled && !sender->isCancelRequested()
+                        && resolver->foundCount() > 0;
+    if (!gaveUp && m_services.runner->reportFailure(sender))
+        return;
     if (!resolver)
         return;
-    if (resolver->foundCount() == 0) {
+    const int found = resolver->foundCount();
+    if (found == 0) {
         m_services.dialogs->message(m_services.window, tr("No devices was found."), QuestionIcon::Warning);
         return;
     }
-    m_services.dialogs->message(m_services.window,
-                                tr("MAC and IP address changed for %1 out of %2 found.")
-                                    .arg(tr("%n clocks(s)", nullptr, resolver->changedCount()),
-                                         tr("%n device(s)", nullptr, resolver->foundCount())),
-                                QuestionIcon::Info);
+    QStringList lines{tr("MAC and IP address changed for %1 out of %2 found.")
+                          .arg(tr("%n clocks(s)", nullptr, resolver->changedCount()),
+                               tr("%n device(s)", nullptr, found))};
+    const int unaddressed = resolver->unaddressedCount();
+    const int refused = found - resolver->changedCount() - unaddressed;
+    if (refused > 0)
+        lines << tr("%1 of %2 clocks found did not take their new addresses.").arg(refused).arg(found);
+    if (unaddressed > 0)
+        lines << tr("%1 of %2 clocks found were left unchanged: no address is left after .254.")
+                     .arg(unaddressed)
+                     .arg(found);
+    m_services.dialogs->message(m_services.window, lines.join(QLatin1Char('\n')),
+                                gaveUp ? QuestionIcon::Warning : QuestionIcon::Info);
 }
 
 void ResultSlots::onDeviceFinderFinished(DataSender *dataSender,
