@@ -1090,6 +1090,35 @@
         <source>IP conflicts</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Application will detect and change MAC and IP address of every clock with IP 192.168.0.11.
+Both MAC and IP will increase by 1 for every next device with conflict found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New MAC of first device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New IP of first device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new MAC of the first device is incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new IP of the first device is not a full address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolving conflicts</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageDeviceList</name>
@@ -1137,10 +1166,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Notifications</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hide to tray</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1163,6 +1188,190 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TLS/SSL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StartTLS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No encryption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore SSL errors (may be unsafe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resend e-mail every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No connection:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No authentication:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No authentication</source>
+        <translation>Keine Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Ntp timeout:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ntp timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipent list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipient type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipient:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add recipient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Send test notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save configuration before sending test e-mail?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save and send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username cannot be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password cannot be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can add up to 10 recipients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipient e-mail is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete from list</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1460,26 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>File report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filepath can&apos;t be empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid report filepath.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report configuration saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microsoft Excel files (*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ParameterText</name>
@@ -1313,6 +1542,14 @@
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
