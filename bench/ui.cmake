@@ -1,0 +1,9 @@
+# Start-up of the window with 1000 clocks: the state file, the first frame
+# and the longest event-loop stall after it.
+zentick_add_bench(bench_startup
+    SOURCES
+        ui/bench_startup.cpp
+        ${CMAKE_SOURCE_DIR}/tests/persistence/StateSamples.cpp
+        ${CMAKE_SOURCE_DIR}/tests/persistence/StateSamples.h
+    LIBS zentick_ui zentick_session zentick_persistence)
+target_include_directories(bench_startup PRIVATE ${CMAKE_SOURCE_DIR}/tests/persistence)
