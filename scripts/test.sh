@@ -24,6 +24,7 @@ as_tree_owner cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENTI
 as_tree_owner cmake --build build-asan
 status=0
 ctest --test-dir build-asan --output-on-failure --timeout 600 "$@" || status=$?
+as_tree_owner scripts/test-ratio.sh || true
 # What the tests wrote (their home folders, the log) belongs to the tree's owner too.
 if [ -n "$(calling_user)" ]; then
     chown -R --reference=. build-asan
