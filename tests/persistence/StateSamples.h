@@ -5,14 +5,9 @@
 
 #include <QList>
 
-struct ClockConfigFields;
-
 // Deterministic records for the state-file tests and the benchmark: every
 // stored field away from its default, so a field lost on the way shows.
 namespace StateSamples {
-
-// Fills every field; seed varies the values.
-void fillConfiguration(ClockConfigFields &config, int seed);
 
 struct Sample
 {

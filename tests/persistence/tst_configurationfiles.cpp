@@ -3,6 +3,7 @@
 #include "ConfigurationFileActions.h"
 #include "ConfigurationFiles.h"
 #include "GoldenFile.h"
+#include "SampleConfig.h"
 #include "StateSamples.h"
 
 #include <QTemporaryDir>
@@ -85,7 +86,7 @@ void TestConfigurationFiles::goldenFiles()
     QFETCH(QString, kind);
     QFETCH(QString, golden);
     ClockConfig config;
-    StateSamples::fillConfiguration(config, 7);
+    SampleConfig::fill(config, 7);
 
     QString difference;
     const QByteArray written = writerFor(kind)(config);
@@ -234,7 +235,7 @@ void TestConfigurationFiles::exportsImportOnlyTheirPart()
     QFETCH(QString, kind);
     QVERIFY(m_dir.isValid());
     ClockConfig source;
-    StateSamples::fillConfiguration(source, 3);
+    SampleConfig::fill(source, 3);
     const ClockConfig defaults;
     const QString path = m_dir.filePath(kind + QStringLiteral(".xml"));
     const bool display = kind == QLatin1String("display");
@@ -292,7 +293,7 @@ void TestConfigurationFiles::fileActions()
     AppSettings::setLastPath(m_dir.filePath(QStringLiteral("start/x")));
     const QString before = AppSettings::lastPath();
     ClockConfig current;
-    StateSamples::fillConfiguration(current, 11);
+    SampleConfig::fill(current, 11);
     const QString path = file.isEmpty() ? QString() : m_dir.filePath(file);
     const bool writes = texts(Action(action)).saveDialog;
     if (writes && message.endsWith(QLatin1String("failed")))

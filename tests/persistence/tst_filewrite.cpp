@@ -2,6 +2,7 @@
 #include "ClockConfig.h"
 #include "ConfigurationFiles.h"
 #include "StateFile.h"
+#include "SampleConfig.h"
 #include "StateSamples.h"
 
 #include <QTemporaryDir>
@@ -17,7 +18,7 @@ namespace {
 bool writeFile(const QString &writer, const QString &path)
 {
     ClockConfig config;
-    StateSamples::fillConfiguration(config, 1);
+    SampleConfig::fill(config, 1);
     if (writer == QLatin1String("state file")) {
         const StateSamples::Sample sample = StateSamples::golden();
         return StateFile::save(path, sample.clocks(), sample.groups(), sample.settings);
