@@ -1,5 +1,6 @@
 #include "CliCommandLine.h"
 
+#include "Ipv4Text.h"
 #include "MetricsHttpServer.h"
 
 #include <QRegularExpression>
@@ -213,19 +214,7 @@ QString argumentsText(const CommandSpec &entry)
 
 QString canonicalAddress(const QString &text)
 {
-    static const QRegularExpression dotted(
-        QStringLiteral("^([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})$"));
-    const QRegularExpressionMatch match = dotted.match(text);
-    if (!match.hasMatch())
-        return QString();
-    QStringList parts;
-    for (int i = 1; i <= 4; ++i) {
-        const int number = match.captured(i).toInt();
-        if (number > 255)
-            return QString();
-        parts << QString::number(number);
-    }
-    return parts.join(QLatin1Char('.'));
+    return Ipv4Text::canonical(text);
 }
 
 QString canonicalMac(const QString &text)
