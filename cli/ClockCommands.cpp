@@ -247,6 +247,9 @@ int name(CliSession &session)
         return failed;
     const QString ip = session.invocation().arguments.at(0);
     const QString newName = session.invocation().arguments.at(1);
+    // The name goes out unencoded: "&" or "=" would rewrite the request.
+    if (!ParameterText::isSafe(newName))
+        return session.output().failed(ParameterText::nameRefusalText());
     SimpleSender *sender = Communication::instance()->setName(target.target, newName);
     const SimpleResult result = runSimple(session, sender, tr("Sending name"));
     return reportSimple(session, result, ip, tr("Name changed successfully."), {{QStringLiteral("name"), newName}});
@@ -299,9 +302,11 @@ int password(CliSession &session)
         return failed;
     const CliInvocation &in = session.invocation();
     const QString ip = in.arguments.at(0);
+    const QString oldPassword = in.option(QStringLiteral("old"));
     const QString newPassword = in.option(QStringLiteral("new"));
-    SimpleSender *sender =
-        Communication::instance()->setPassword(target.target, in.option(QStringLiteral("old")), newPassword);
+    if (!ParameterText::isSafe(oldPassword) || !ParameterText::isSafe(newPassword))
+        return session.output().failed(ParameterText::passwordRefusalText());
+    SimpleSender *sender = Communication::instance()->setPassword(target.target, oldPassword, newPassword);
     const SimpleResult result = runSimple(session, sender, tr("Sending password"));
     // Later requests authenticate with the new password.
     if (result.succeeded && target.listed)

@@ -42,4 +42,18 @@ QString refusalText(const QString &field)
         .arg(field);
 }
 
+QString nameRefusalText()
+{
+    return QCoreApplication::translate("ParameterText",
+                                       "The name was not sent: it holds \"&\", \"=\" or a control character, "
+                                       "which the clock would misread.");
+}
+
+QString passwordRefusalText()
+{
+    return QCoreApplication::translate("ParameterText",
+                                       "The password was not sent: it holds \"&\", \"=\" or a control character, "
+                                       "which the clock would misread.");
+}
+
 } // namespace ParameterText

@@ -8,7 +8,7 @@ class QRegularExpression;
 // Text values go to a clock unencoded in "&code=value" bodies (the clocks
 // take nothing else), so a value holding "&", "=" or a control character
 // would end its parameter early or smuggle in another. Such text is refused
-// rather than sent.
+// rather than sent: configuration fields, a clock's name and its passwords.
 namespace ParameterText {
 
 // Any text without those characters; a validator of typed text can use it.
@@ -22,5 +22,8 @@ QString firstUnsafeField(const ClockConfig &config);
 
 // Why a configuration with that field was not sent.
 QString refusalText(const QString &field);
+// Why a name or a password was not sent to the clock.
+QString nameRefusalText();
+QString passwordRefusalText();
 
 } // namespace ParameterText

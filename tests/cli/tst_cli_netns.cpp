@@ -3,6 +3,7 @@
 #include "ConfigurationFiles.h"
 #include "DevClock.h"
 #include "NotificationSettings.h"
+#include "ParameterText.h"
 #include "SmtpServerProcess.h"
 #include "StateFile.h"
 
@@ -40,6 +41,7 @@ private slots:
     void configSetReportsEveryClock();
     void configGetRefusesAPartialDownload();
     void configSetRefusesUnsafeText();
+    void renameClock_data();
     void renameClock();
     void networkStartsFromTheStoredRecord();
     void networkOfAnUnlistedClock();
@@ -319,13 +321,36 @@ void TestCliNetns::configSetRefusesUnsafeText()
     QVERIFY(m_sim.httpRequests().isEmpty());
 }
 
+void TestCliNetns::renameClock_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QByteArray>("body"); // empty: refused, nothing sent
+
+    QTest::newRow("name sent as typed") << QStringList{"name", "192.168.0.21", "Front desk"}
+                                        << QByteArray("&D_006=Front desk");
+    QTest::newRow("a name with \"&\" would add a parameter")
+        << QStringList{"name", "192.168.0.21", "Front desk & bar"} << QByteArray();
+    QTest::newRow("a new password with \"=\"")
+        << QStringList{"password", "192.168.0.21", "--old", "admin", "--new", "a=b"} << QByteArray();
+}
+
 void TestCliNetns::renameClock()
 {
-    const CliProcess::Result renamed =
-        runOk({"name", "192.168.0.21", "Front desk & bar", "--user", "admin", "--password", "admin"});
-    QCOMPARE(renamed.exitCode, 0);
-    QCOMPARE(renamed.out, QByteArray("Name changed successfully.\n"));
-    QCOMPARE(lastBody("/D"), QByteArray("&D_006=Front desk & bar"));
+    QFETCH(QStringList, command);
+    QFETCH(QByteArray, body);
+
+    const CliProcess::Result result = m_cli->run(command + QStringList{"--user", "admin", "--password", "admin"});
+    QCOMPARE(result.exitCode, body.isEmpty() ? 1 : 0);
+    if (body.isEmpty()) {
+        QCOMPARE(result.err, (command.first() == "name" ? ParameterText::nameRefusalText()
+                                                         : ParameterText::passwordRefusalText())
+                                     .toUtf8()
+                                 + '\n');
+        QVERIFY(m_sim.httpRequests().isEmpty());
+    } else {
+        QCOMPARE(result.out, QByteArray("Name changed successfully.\n"));
+        QCOMPARE(lastBody("/D"), body);
+    }
 }
 
 void TestCliNetns::networkStartsFromTheStoredRecord()
