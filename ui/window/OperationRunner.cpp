@@ -18,13 +18,16 @@ OperationRunner::OperationRunner(DialogHost &dialogs, QWidget *dialogParent, QOb
 
 OperationRunner::~OperationRunner() = default;
 
-void OperationRunner::run(DataSender *sender, const QString &text, ResultSlot slot, QObject *context)
+void OperationRunner::run(DataSender *sender, const QString &text, ResultSlot slot, QObject *context,
+                          double initialProgress)
 {
     if (!sender)
         return;
     if (!context)
         context = this;
     auto *dialog = new DialogProgress(m_dialogParent, tr("Please wait..."), text);
+    if (initialProgress > 0.0)
+        dialog->setValue(initialProgress);
     // Each end finishes its own dialog: a cancelled operation that runs to
     // its end must not close the dialog of the one started after it.
     const QPointer<DialogProgress> own(dialog);

@@ -34,8 +34,10 @@ public:
     // sender comes queued from a Communication factory. Returns when the
     // progress dialog has closed; the result slot may run later when the
     // user cancelled an operation that runs to its end. The connections
-    // live as long as context (the runner when null).
-    void run(DataSender *sender, const QString &text, ResultSlot slot, QObject *context = nullptr);
+    // live as long as context (the runner when null). A single exchange
+    // reports nothing until it ends: initialProgress lets its bar move.
+    void run(DataSender *sender, const QString &text, ResultSlot slot, QObject *context = nullptr,
+             double initialProgress = 0.0);
 
     // Gets the audit once, when it finished; never for a cancelled one.
     using AuditSlot = std::function<void(FleetAudit *audit)>;

@@ -1,0 +1,292 @@
+#include "DialogDeviceSettings.h"
+
+#include "ClockNetworkSettings.h"
+#include "Communication.h"
+#include "DevClock.h"
+#include "DialogHost.h"
+#include "DialogQuestion.h"
+#include "Ipv4Text.h"
+#include "OperationRunner.h"
+#include "ParameterText.h"
+#include "SetNetworkSender.h"
+#include "SimpleSender.h"
+#include "ui_DialogDeviceSettings.h"
+
+#include <iterator>
+#include <utility>
+
+namespace {
+// A single exchange reports no progress until it ends; the bar heads here meanwhile.
+constexpr double commandProgress = 0.8;
+
+QString labelName(const QLabel *label)
+{
+    QString text = label->text();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}
+} // namespace
+
+DialogDeviceSettings::DialogDeviceSettings(QWidget *parent, DialogHost *dialogs)
+    : FramelessDialog(parent)
+    , ui(new Ui::DialogDeviceSettings)
+    , m_dialogs(dialogs ? *dialogs : DialogHost::current())
+    , m_runner(std::make_unique<OperationRunner>(m_dialogs, this))
+{
+    ui->setupUi(this);
+    attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    showNetworkMode();
+}
+
+DialogDeviceSettings::~DialogDeviceSettings()
+{
+    delete ui;
+}
+
+void DialogDeviceSettings::setClock(DevClock *clock, int index)
+{
+    m_clock = clock;
+    m_clockIndex = index;
+    if (!clock)
+        return;
+    const ClockNetworkSettings &n = clock->network;
+    ui->ledUser->setText(clock->user);
+    ui->ledPassword->setText(clock->password);
+    ui->ledName->setText(clock->name);
+    ui->cbxDhcp->setChecked(n.DHCP);
+    ui->ledIp->setText(n.ip);
+    ui->ledSubnetMask->setText(n.subnet);
+    ui->ledGateway->setText(n.gateway);
+    ui->ledDnsPrimary->setText(n.dnsPrimary);
+    ui->ledDnsSecondary->setText(n.dnsSecondary);
+    ui->cbxDhcpOpt42->setChecked(n.dhcpOpt42);
+    ui->cbxDhcpOptPrivate->setChecked(n.dhcpOptPrivate);
+    ui->sbxDhcpPrivateOptNumber->setValue(n.dhcpPrivateOptNumber);
+    ui->cbxDisableRemoteAccess->setChecked(n.disableRemoteAccess);
+    ui->sbxWebPanelTimeout->setValue(n.webPanelTimeout);
+    ui->ledPasswordOld->clear();
+    ui->ledPasswordNew->clear();
+    ui->ledPasswordNew2->clear();
+    showNetworkMode();
+    refreshInterfaces();
+}
+
+void DialogDeviceSettings::setNetworkCards(const QList<NetworkCardData> &cards)
+{
+    m_fixedCards = std::make_unique<QList<NetworkCardData>>(cards);
+    refreshInterfaces();
+}
+
+void DialogDeviceSettings::refreshInterfaces()
+{
+    const NetworkCardData current = m_clock ? m_clock->networkInterface : NetworkCardData();
+    if (m_fixedCards)
+        m_choices.build(*m_fixedCards, current);
+    else
+        m_choices.refresh(current);
+    ui->cbxNetworkInterface->clear();
+    ui->cbxNetworkInterface->addItems(m_choices.items());
+    ui->cbxNetworkInterface->setCurrentIndex(m_choices.selectedIndex());
+}
+
+void DialogDeviceSettings::showNetworkMode()
+{
+    ui->wdtNetworkManual->setVisible(!ui->cbxDhcp->isChecked());
+    ui->wdtNetworkDhcp->setVisible(ui->cbxDhcp->isChecked());
+}
+
+void DialogDeviceSettings::message(const QString &text, int icon)
+{
+    m_dialogs.message(this, text, icon);
+}
+
+void DialogDeviceSettings::on_btnAuthenticationSet_clicked()
+{
+    if (!m_clock)
+        return;
+    m_clock->user = ui->ledUser->text();
+    m_clock->password = ui->ledPassword->text();
+    message(tr("Authentication data set"), QuestionIcon::Info);
+}
+
+void DialogDeviceSettings::on_btnRefreshNetworkInterface_clicked()
+{
+    refreshInterfaces();
+}
+
+void DialogDeviceSettings::on_btnSetNetworkInterface_clicked()
+{
+    if (!m_clock)
+        return;
+    // "Default" gives the null record; a kept, no longer present interface
+    // is the last card, so choosing it keeps it.
+    m_clock->networkInterface = m_choices.cardAt(ui->cbxNetworkInterface->currentIndex());
+    message(tr("Network interface set"), QuestionIcon::Info);
+    refreshInterfaces();
+}
+
+void DialogDeviceSettings::on_cbxDhcp_clicked()
+{
+    showNetworkMode();
+}
+
+void DialogDeviceSettings::on_btnNameSend_clicked()
+{
+    if (!m_clock)
+        return;
+    const QString name = ui->ledName->text();
+    if (name.isEmpty()) {
+        message(tr("Name cannot be empty"), QuestionIcon::Warning);
+        return;
+    }
+    if (!ParameterText::isSafe(name)) {
+        message(ParameterText::nameRefusalText(), QuestionIcon::Warning);
+        return;
+    }
+    m_runner->run(Communication::instance()->setName(SenderTarget::fromClock(*m_clock), name), tr("Sending name"),
+                  [this](DataSender *sender) { onNameSendFinished(sender); }, this, commandProgress);
+}
+
+bool DialogDeviceSettings::formNetwork(ClockNetworkSettings &s, QString &badField) const
+{
+    // A partial address would leave the clock unreachable; leading zeros
+    // would be read as octal by whoever reads them next.
+    const std::pair<const QLineEdit *, const QLabel *> addresses[] = {
+        {ui->ledIp, ui->lblIp},
+        {ui->ledSubnetMask, ui->lblSubnetMark},
+        {ui->ledGateway, ui->lblGateway},
+        {ui->ledDnsPrimary, ui->lblDnsPrimary},
+        {ui->ledDnsSecondary, ui->lblDnsSecondary}};
+    QString *fields[] = {&s.ip, &s.subnet, &s.gateway, &s.dnsPrimary, &s.dnsSecondary};
+    for (int i = 0; i < int(std::size(addresses)); ++i) {
+        *fields[i] = Ipv4Text::canonical(addresses[i].first->text());
+        if (fields[i]->isEmpty()) {
+            badField = labelName(addresses[i].second);
+            return false;
+        }
+    }
+    s.DHCP = ui->cbxDhcp->isChecked();
+    s.dhcpOpt42 = ui->cbxDhcpOpt42->isChecked();
+    s.dhcpOptPrivate = ui->cbxDhcpOptPrivate->isChecked();
+    s.dhcpPrivateOptNumber = ui->sbxDhcpPrivateOptNumber->value();
+    s.disableRemoteAccess = ui->cbxDisableRemoteAccess->isChecked();
+    s.webPanelTimeout = ui->sbxWebPanelTimeout->value();
+    return true;
+}
+
+void DialogDeviceSettings::on_btnNetworkSend_clicked()
+{
+    if (!m_clock)
+        return;
+    // The port and anything else the form does not show stay as recorded.
+    ClockNetworkSettings settings = m_clock->network;
+    QString badField;
+    if (!formNetwork(settings, badField)) {
+        message(tr("The network settings were not sent: %1 is not a complete IP address.").arg(badField),
+                QuestionIcon::Warning);
+        return;
+    }
+    // Addressed to where the clock is now, not to the address being set.
+    m_runner->run(Communication::instance()->setNetwork(SenderTarget::fromClock(*m_clock), settings),
+                  tr("Sending network settings"), [this](DataSender *sender) { onNetworkSendFinished(sender); },
+                  this, commandProgress);
+}
+
+void DialogDeviceSettings::on_btnPasswordSend_clicked()
+{
+    if (!m_clock)
+        return;
+    const QString oldPassword = ui->ledPasswordOld->text();
+    const QString newPassword = ui->ledPasswordNew->text();
+    if (ui->ledPasswordNew2->text() != newPassword) {
+        message(tr("New password is not identical in both fields"), QuestionIcon::Warning);
+        ui->ledPasswordOld->clear();
+        ui->ledPasswordNew->clear();
+        ui->ledPasswordNew2->clear();
+        return;
+    }
+    if (!ParameterText::isSafe(oldPassword) || !ParameterText::isSafe(newPassword)) {
+        message(ParameterText::passwordRefusalText(), QuestionIcon::Warning);
+        return;
+    }
+    m_runner->run(Communication::instance()->setPassword(SenderTarget::fromClock(*m_clock), oldPassword, newPassword),
+                  tr("Sending password"), [this](DataSender *sender) { onPasswordSendFinished(sender); }, this,
+                  commandProgress);
+}
+
+void DialogDeviceSettings::onProgressUpdate(double value)
+{
+    m_runner->onProgressUpdate(value);
+}
+
+bool DialogDeviceSettings::commandSucceeded(DataSender *sender)
+{
+    if (sender->result() == DataSender::Succeeded)
+        return true;
+    if (!m_runner->reportFailure(sender, false) || sender->result() != DataSender::Failed
+        || sender->isCancelRequested())
+        return false;
+    // The exchange's own kind says more than the sender's, which a command
+    // to one clock leaves unset ("Unable connect to device" for everything).
+    Error kind = sender->errorCode();
+    if (const auto *simple = qobject_cast<SimpleSender *>(sender); simple && !simple->errors().isEmpty()
+        && simple->errors().constFirst() != NoError)
+        kind = simple->errors().constFirst();
+    m_runner->ShowOperationError(kind);
+    return false;
+}
+
+void DialogDeviceSettings::onNameSendFinished(DataSender *sender)
+{
+    if (!commandSucceeded(sender))
+        return;
+    message(tr("Name changed successfully."), QuestionIcon::Info);
+    m_changed = true;
+}
+
+void DialogDeviceSettings::onNetworkSendFinished(DataSender *sender)
+{
+    if (!commandSucceeded(sender))
+        return;
+    // The form is what was sent: the dialog is blocked while the command runs.
+    QString badField;
+    if (m_clock) {
+        ClockNetworkSettings settings = m_clock->network;
+        if (formNetwork(settings, badField))
+            m_clock->network = settings;
+    }
+    message(tr("Network settings changed successfully."), QuestionIcon::Info);
+    m_changed = true;
+}
+
+void DialogDeviceSettings::onPasswordSendFinished(DataSender *sender)
+{
+    if (!commandSucceeded(sender))
+        return;
+    message(tr("Password changed successfully."), QuestionIcon::Info);
+    // Later requests authenticate with the new password.
+    if (m_clock) {
+        m_clock->password = ui->ledPasswordNew->text();
+        ui->ledPassword->setText(m_clock->password);
+    }
+    m_changed = true;
+}
+
+void DialogDeviceSettings::reject()
+{
+    const bool changed = m_changed;
+    m_clock = nullptr;
+    m_clockIndex = -1;
+    done(changed ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void DialogDeviceSettings::on_btnCancel_clicked()
+{
+    reject();
+}
+
+void DialogDeviceSettings::on_btnClose_clicked()
+{
+    reject();
+}

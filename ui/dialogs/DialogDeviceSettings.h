@@ -1,0 +1,78 @@
+#pragma once
+
+#include "FramelessDialog.h"
+#include "NetworkCardChoices.h"
+
+#include <QPointer>
+
+#include <memory>
+
+class DataSender;
+class DevClock;
+class DialogHost;
+class OperationRunner;
+struct ClockNetworkSettings;
+
+namespace Ui {
+class DialogDeviceSettings;
+}
+
+// One clock's settings: the credentials and the local interface the program
+// uses for it (record only), and its name, network settings and password
+// (sent to the clock, each behind a progress dialog). Ends accepted when a
+// command reached the clock, so the caller re-renders its row.
+class DialogDeviceSettings : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DialogDeviceSettings(QWidget *parent = nullptr, DialogHost *dialogs = nullptr);
+    ~DialogDeviceSettings() override;
+
+    // The clock is the registry's; the dialog edits it in place.
+    void setClock(DevClock *clock, int index);
+    // Builds the interface list from the given cards instead of the
+    // interfaces present (tests, renders).
+    void setNetworkCards(const QList<NetworkCardData> &cards);
+    bool isChanged() const { return m_changed; }
+
+    // Every way of closing ends here: accepted after a successful command.
+    void reject() override;
+
+public slots:
+    void onProgressUpdate(double value);
+    void onNameSendFinished(DataSender *sender);
+    void onNetworkSendFinished(DataSender *sender);
+    void onPasswordSendFinished(DataSender *sender);
+
+private slots:
+    void on_btnClose_clicked();
+    void on_btnAuthenticationSet_clicked();
+    void on_btnNetworkSend_clicked();
+    void on_btnPasswordSend_clicked();
+    void on_btnCancel_clicked();
+    void on_btnNameSend_clicked();
+    void on_cbxDhcp_clicked();
+    void on_btnRefreshNetworkInterface_clicked();
+    void on_btnSetNetworkInterface_clicked();
+
+private:
+    void refreshInterfaces();
+    void showNetworkMode();
+    // The form's network settings; false, with the field's label, when an
+    // address is not complete.
+    bool formNetwork(ClockNetworkSettings &settings, QString &badField) const;
+    // False when the command failed; the failure has been shown.
+    bool commandSucceeded(DataSender *sender);
+    void message(const QString &text, int icon);
+
+    Ui::DialogDeviceSettings *ui;
+    DialogHost &m_dialogs;
+    std::unique_ptr<OperationRunner> m_runner;
+    QPointer<DevClock> m_clock;
+    int m_clockIndex = -1;
+    bool m_changed = false;
+    NetworkCardChoices m_choices;
+    // Set for tests: the interface list is built from these.
+    std::unique_ptr<QList<NetworkCardData>> m_fixedCards;
+};

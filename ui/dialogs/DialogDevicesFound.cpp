@@ -1,0 +1,133 @@
+#include "DialogDevicesFound.h"
+
+#include "AppIdentity.h"
+#include "CustomTableHeader.h"
+#include "DevClock.h"
+#include "DialogQuestion.h"
+#include "ui_DialogDevicesFound.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+
+namespace {
+// The clock's position in the given list; rows move when the table is sorted.
+constexpr int clockRole = Qt::UserRole;
+} // namespace
+
+DialogDevicesFound::DialogDevicesFound(QWidget *parent)
+    : FramelessDialog(parent)
+    , ui(new Ui::DialogDevicesFound)
+    , m_headerCheck(new QCheckBox)
+{
+    ui->setupUi(this);
+    attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    ui->btnAccept->setDefault(true);
+
+    CustomHeaderedTable *table = ui->twdDeviceList;
+    table->setColumnCount(ColumnCount);
+    table->setHorizontalHeaderLabels({QString(), tr("Name"), tr("IP"), tr("Network interface"), tr("Status")});
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    m_headerCheck->setAccessibleName(tr("Select all"));
+    m_headerCheck->setToolTip(tr("Select all"));
+    table->customHeader()->setSectionWidget(CheckColumn, m_headerCheck);
+    connect(m_headerCheck, &QCheckBox::toggled, this, &DialogDevicesFound::onHeaderToggled);
+    connect(table, &QTableWidget::itemChanged, this, &DialogDevicesFound::onItemChanged);
+}
+
+DialogDevicesFound::~DialogDevicesFound()
+{
+    delete ui;
+}
+
+void DialogDevicesFound::setClocks(const QVector<DevClock *> &clocks, const QVector<bool> &duplicate)
+{
+    CustomHeaderedTable *table = ui->twdDeviceList;
+    const QSignalBlocker blocker(table);
+    table->setSortingEnabled(false);
+    table->clearContents();
+    m_clocks = clocks;
+    m_duplicate = duplicate;
+    m_duplicate.resize(clocks.size());
+    m_selected = QVector<bool>(clocks.size(), true);
+    table->setRowCount(clocks.size());
+    for (int row = 0; row < clocks.size(); ++row) {
+        const DevClock *clock = clocks.at(row);
+        auto *check = new QTableWidgetItem;
+        check->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        check->setCheckState(Qt::Checked);
+        check->setData(clockRole, row);
+        table->setItem(row, CheckColumn, check);
+        const QString texts[] = {clock->name, clock->network.ip, clock->networkInterface.displayText(),
+                                 clock->lastErrorText(m_duplicate.at(row))};
+        for (int column = NameColumn; column < ColumnCount; ++column) {
+            auto *item = new QTableWidgetItem(texts[column - NameColumn]);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setData(clockRole, row);
+            table->setItem(row, column, item);
+        }
+    }
+    table->resizeColumnsToContents();
+    {
+        const QSignalBlocker headerBlocker(m_headerCheck);
+        m_headerCheck->setChecked(true);
+    }
+}
+
+void DialogDevicesFound::onItemChanged(QTableWidgetItem *item)
+{
+    if (!item || item->column() != CheckColumn)
+        return;
+    const int clock = item->data(clockRole).toInt();
+    if (clock < 0 || clock >= m_selected.size())
+        return;
+    m_selected[clock] = item->checkState() == Qt::Checked;
+    updateHeaderCheck();
+}
+
+void DialogDevicesFound::updateHeaderCheck()
+{
+    const QSignalBlocker blocker(m_headerCheck);
+    m_headerCheck->setChecked(!m_selected.isEmpty() && !m_selected.contains(false));
+}
+
+void DialogDevicesFound::onHeaderToggled(bool checked)
+{
+    CustomHeaderedTable *table = ui->twdDeviceList;
+    {
+        const QSignalBlocker blocker(table);
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (QTableWidgetItem *item = table->item(row, CheckColumn))
+                item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+    m_selected.fill(checked);
+    table->viewport()->update();
+}
+
+void DialogDevicesFound::on_btnAccept_clicked()
+{
+    bool duplicateChosen = false;
+    for (int i = 0; i < m_selected.size(); ++i)
+        duplicateChosen = duplicateChosen || (m_selected.at(i) && m_duplicate.at(i));
+    if (duplicateChosen
+        && DialogQuestion::Ask(this, appDisplayName(),
+                               tr("Clock(s) with same IP already exist on device list. Do you want to add selected "
+                                  "clock(s) anyway?"),
+                               QuestionIcon::Question, tr("Add"), tr("Cancel"))
+            != QuestionResult::Positive)
+        return;
+    m_result = 1;
+    accept();
+}
+
+void DialogDevicesFound::on_btnCancel_clicked()
+{
+    m_result = -1;
+    reject();
+}
+
+void DialogDevicesFound::on_btnClose_clicked()
+{
+    close();
+}

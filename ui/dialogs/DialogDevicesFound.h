@@ -1,0 +1,52 @@
+#pragma once
+
+#include "FramelessDialog.h"
+
+#include <QVector>
+
+class DevClock;
+class QCheckBox;
+class QTableWidgetItem;
+
+namespace Ui {
+class DialogDevicesFound;
+}
+
+// The clocks a search found, each with a check box, for the user to pick the
+// ones to add. Clocks whose address is already listed are flagged, and adding
+// one of them is asked about first. The clocks stay the caller's.
+class DialogDevicesFound : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    enum Column { CheckColumn, NameColumn, IpColumn, InterfaceColumn, StatusColumn, ColumnCount };
+
+    explicit DialogDevicesFound(QWidget *parent = nullptr);
+    ~DialogDevicesFound() override;
+
+    // duplicate holds one flag per clock: a clock with the same address is listed.
+    void setClocks(const QVector<DevClock *> &clocks, const QVector<bool> &duplicate);
+
+    // True when the user pressed "Add" (and confirmed any duplicate).
+    bool isAccepted() const { return m_result > 0; }
+    // One flag per clock, in the order given, however the table is sorted.
+    QVector<bool> selected() const { return m_selected; }
+
+private slots:
+    void on_btnAccept_clicked();
+    void on_btnCancel_clicked();
+    void on_btnClose_clicked();
+    void onItemChanged(QTableWidgetItem *item);
+    void onHeaderToggled(bool checked);
+
+private:
+    void updateHeaderCheck();
+
+    Ui::DialogDevicesFound *ui;
+    QCheckBox *m_headerCheck;
+    QVector<DevClock *> m_clocks;
+    QVector<bool> m_selected;
+    QVector<bool> m_duplicate;
+    int m_result = 0;
+};

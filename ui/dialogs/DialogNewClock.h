@@ -1,0 +1,45 @@
+#pragma once
+
+#include "FramelessDialog.h"
+#include "NetworkCardChoices.h"
+
+namespace Ui {
+class DialogNewClock;
+}
+
+// Adds one clock by its address: the address, the local interface to reach
+// it through ("Default" lets the system choose) and its credentials. Stays
+// open until the address is a complete one.
+class DialogNewClock : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DialogNewClock(QWidget *parent = nullptr);
+    ~DialogNewClock() override;
+
+    // The address as it will be stored: four decimal numbers without
+    // leading zeros. Empty until accepted.
+    QString ip() const { return m_ip; }
+    QString user() const;
+    QString password() const;
+    // The null record for "Default".
+    NetworkCardData networkInterface() const;
+
+    // Builds the list from the given cards instead of the interfaces present
+    // (tests); current is kept as " - Not available" when it is not among them.
+    void setNetworkCards(const QList<NetworkCardData> &cards, const NetworkCardData &current);
+
+private slots:
+    void on_btnAccept_clicked();
+    void on_btnCancel_clicked();
+    void on_btnRefreshNetworkInterface_clicked();
+    void on_btnClose_clicked();
+
+private:
+    void showChoices();
+
+    Ui::DialogNewClock *ui;
+    NetworkCardChoices m_choices;
+    QString m_ip;
+};
