@@ -1,10 +1,51 @@
 #include "PageDeviceList.h"
 
 #include "ClockRegistry.h"
+#include "Communication.h"
 #include "DevClock.h"
+#include "DevGroup.h"
+#include "DeviceFinder.h"
+#include "DialogAuditFindings.h"
+#include "DialogAuthentication.h"
+#include "DialogDeviceSettings.h"
+#include "DialogDevicesFound.h"
+#include "DialogHost.h"
+#include "DialogNewClock.h"
+#include "DialogQuestion.h"
+#include "FleetAudit.h"
+#include "FleetSummary.h"
+#include "GetConfigurationSender.h"
+#include "ManageButtonsDelegate.h"
+#include "MenuPopup.h"
+#include "MonitoringSession.h"
+#include "OperationRunner.h"
+#include "RefreshStatusSender.h"
+#include "ResultSlots.h"
+#include "ThemeManager.h"
 #include "ui_PageDeviceList.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QShortcut>
 #include <QTimer>
+
+namespace {
+
+const QString iconRoot = QStringLiteral(":/icons/resources/icons/");
+// The status cell shows two lines (state, then server and time).
+constexpr int statusLines = 2;
+constexpr int rowPadding = 10;
+
+QTableWidgetItem *plainItem()
+{
+    auto *item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
 
 PageDeviceList::PageDeviceList(const PageServices &services, QWidget *parent)
     : QWidget(parent)
@@ -12,6 +53,35 @@ PageDeviceList::PageDeviceList(const PageServices &services, QWidget *parent)
     , m_services(services)
 {
     ui->setupUi(this);
+    QTableWidget *table = ui->twdDeviceList;
+    table->setColumnCount(ColumnCount);
+    table->setHorizontalHeaderLabels(
+        {tr("Name"), tr("IP"), tr("Status"), tr("Firmware"), tr("Group"), tr("Manage")});
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(statusLines * fontMetrics().lineSpacing() + rowPadding);
+    table->setIconSize(QSize(ManageButtonsDelegate::iconSize, ManageButtonsDelegate::iconSize));
+    table->setSortingEnabled(false);
+
+    // Painted rather than a widget per row: a long list fills in time.
+    m_delegate = new ManageButtonsDelegate(table);
+    m_delegate->setButtons({{iconRoot + QStringLiteral("delete.png"), tr("Delete from list")},
+                            {iconRoot + QStringLiteral("download.png"), tr("Download configuration")},
+                            {iconRoot + QStringLiteral("edit.png"), tr("Edit configuration")},
+                            {iconRoot + QStringLiteral("settings.png"), tr("Edit settings")},
+                            {iconRoot + QStringLiteral("refresh.png"), tr("Refresh status")}});
+    table->setItemDelegateForColumn(ManageColumn, m_delegate);
+    connect(m_delegate, &ManageButtonsDelegate::ButtonClicked, this, &PageDeviceList::ManageDevice);
+
+    auto *deleteKey = new QShortcut(QKeySequence::Delete, table);
+    deleteKey->setContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &PageDeviceList::on_btnDeviceDelete_clicked);
+    table->installEventFilter(this);
+    table->viewport()->installEventFilter(this);
+
+    connect(ui->ledDeviceFilter, &QLineEdit::textChanged, this, &PageDeviceList::applyFilter);
+    connect(ui->cbxProblemsOnly, &QCheckBox::toggled, this, &PageDeviceList::applyFilter);
+    ui->wdtDeviceListLoad->hide();
 }
 
 PageDeviceList::~PageDeviceList()
@@ -21,33 +91,339 @@ PageDeviceList::~PageDeviceList()
 
 void PageDeviceList::StartProgressiveFill()
 {
+    m_filling = true;
+    ui->pbrDevListLoad->setMaximum(ClockRegistry::instance()->clockCount());
+    ui->pbrDevListLoad->setValue(0);
+    ui->wdtDeviceList->hide();
+    ui->wdtDeviceListLoad->show();
+    ui->twdDeviceList->setRowCount(0);
     listFillIndex = 0;
     QTimer::singleShot(0, this, &PageDeviceList::onTimerRefreshList);
 }
 
 void PageDeviceList::onTimerRefreshList()
 {
-    if (listFillIndex < ClockRegistry::instance()->clockCount()) {
-        ++listFillIndex;
-        QTimer::singleShot(0, this, &PageDeviceList::onTimerRefreshList);
+    if (!m_filling)
         return;
-    }
-    RefreshDeviceList();
+    const ClockRegistry *registry = ClockRegistry::instance();
+    QElapsedTimer batch;
+    batch.start();
+    // Rows rather than the index decide: a clock added meanwhile is picked up.
+    while (ui->twdDeviceList->rowCount() < registry->clockCount() && batch.elapsed() < fillBatchMs)
+        AddDeviceRow(registry->clockAt(ui->twdDeviceList->rowCount()));
+    listFillIndex = ui->twdDeviceList->rowCount();
+    ui->pbrDevListLoad->setValue(listFillIndex);
+    if (listFillIndex < registry->clockCount())
+        QTimer::singleShot(0, this, &PageDeviceList::onTimerRefreshList);
+    else
+        finishFill();
+}
+
+void PageDeviceList::finishFill()
+{
+    m_filling = false;
+    QHeaderView *header = ui->twdDeviceList->horizontalHeader();
+    for (int column = 0; column < ManageColumn; ++column)
+        header->setSectionResizeMode(column, QHeaderView::Stretch);
+    header->setSectionResizeMode(ManageColumn, QHeaderView::Fixed);
+    // Five buttons at their minimum width; narrower would squeeze them.
+    header->resizeSection(ManageColumn, m_delegate->preferredWidth());
+    ui->wdtDeviceListLoad->hide();
+    ui->wdtDeviceList->show();
+    updateSummary();
+}
+
+void PageDeviceList::AddDeviceRow(DevClock *clock)
+{
+    if (!clock)
+        return;
+    QTableWidget *table = ui->twdDeviceList;
+    const int row = table->rowCount();
+    table->insertRow(row);
+    for (int column = 0; column < ColumnCount; ++column)
+        table->setItem(row, column, plainItem());
+    table->item(row, ManageColumn)
+        ->setData(Qt::AccessibleDescriptionRole,
+                  tr("Left and Right choose a button, Space presses it; the context menu lists the same actions"));
+    UpdateDeviceRow(row, clock);
+}
+
+void PageDeviceList::UpdateDeviceRow(int row, DevClock *clock)
+{
+    QTableWidget *table = ui->twdDeviceList;
+    if (!clock || row < 0 || row >= table->rowCount() || !table->item(row, ManageColumn))
+        return;
+    // Every column, not only the status: a refresh brings the clock's new
+    // name and a network change its new address.
+    table->item(row, NameColumn)->setText(clock->name);
+    table->item(row, IpColumn)->setText(clock->network.ip);
+    QTableWidgetItem *status = table->item(row, StatusColumn);
+    status->setText(clock->statusText());
+    status->setToolTip(clock->statusText());
+    status->setIcon(m_services.statusPixmap(clock->ntpSeverity()));
+    table->item(row, FirmwareColumn)->setText(clock->firmwareText());
+    const DevGroup *group = ClockRegistry::instance()->groupAt(clock->groupId);
+    table->item(row, GroupColumn)->setText(group ? group->name() : tr("None"));
+    table->item(row, ManageColumn)->setData(Qt::UserRole, row);
+    table->setRowHidden(row, !m_filter.accepts(*clock));
+    scheduleSummary();
 }
 
 void PageDeviceList::RefreshDeviceList()
 {
-    ui->lblDeviceListStub->setText(tr("%n clock(s) on the device list", nullptr,
-                                      ClockRegistry::instance()->clockCount()));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    matchRowCount();
+    const ClockRegistry *registry = ClockRegistry::instance();
+    const int rows = qMin(ui->twdDeviceList->rowCount(), registry->clockCount());
+    for (int row = 0; row < rows; ++row)
+        UpdateDeviceRow(row, registry->clockAt(row));
+    m_delegate->rebuildIcons();
+    QApplication::restoreOverrideCursor();
+}
+
+void PageDeviceList::matchRowCount()
+{
+    // While the fill runs it owns the row count.
+    if (m_filling)
+        return;
+    const ClockRegistry *registry = ClockRegistry::instance();
+    if (ui->twdDeviceList->rowCount() > registry->clockCount())
+        ui->twdDeviceList->setRowCount(registry->clockCount());
+    while (ui->twdDeviceList->rowCount() < registry->clockCount())
+        AddDeviceRow(registry->clockAt(ui->twdDeviceList->rowCount()));
 }
 
 void PageDeviceList::SlotClockStatusUpdated(quint64 id)
 {
-    if (ClockRegistry::instance()->clockById(id))
-        RefreshDeviceList();
+    const ClockRegistry *registry = ClockRegistry::instance();
+    DevClock *clock = registry->clockById(id);
+    if (!clock)
+        return;
+    // A row that the fill has not reached yet is drawn when it gets there.
+    UpdateDeviceRow(registry->indexOfClock(clock), clock);
 }
 
 void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
 {
-    qDeleteAll(clocks);
+    if (clocks.isEmpty()) {
+        m_services.dialogs->message(m_services.window, tr("No devices found."), QuestionIcon::Warning);
+        return;
+    }
+    ClockRegistry *registry = ClockRegistry::instance();
+    const QList<bool> listed = registry->alreadyListed(QList<DevClock *>(clocks.cbegin(), clocks.cend()));
+    DialogDevicesFound dialog(m_services.window);
+    dialog.setClocks(clocks, QVector<bool>(listed.cbegin(), listed.cend()));
+    m_services.dialogs->runDialog(dialog);
+    const QVector<bool> selected = dialog.selected();
+    const bool accepted = dialog.isAccepted();
+    int added = 0;
+    for (int i = 0; i < clocks.size(); ++i) {
+        if (accepted && i < selected.size() && selected.at(i)) {
+            registry->addClock(clocks.at(i));
+            ++added;
+        } else {
+            delete clocks.at(i);
+        }
+    }
+    if (m_filling)
+        return;
+    for (int index = registry->clockCount() - added; index < registry->clockCount(); ++index)
+        AddDeviceRow(registry->clockAt(index));
+}
+
+void PageDeviceList::ManageDevice(int row, int index)
+{
+    DevClock *clock = ClockRegistry::instance()->clockAt(row);
+    if (!clock)
+        return;
+    ui->twdDeviceList->selectRow(row);
+    switch (index) {
+    case DeleteAction:
+        on_btnDeviceDelete_clicked();
+        break;
+    case DownloadAction:
+        downloadConfiguration(clock, false);
+        break;
+    case EditConfigurationAction:
+        editConfiguration(row, clock);
+        break;
+    case EditSettingsAction:
+        editSettings(row, clock);
+        break;
+    case RefreshAction:
+        m_services.runner->run(Communication::instance()->refreshStatus(SenderTarget::fromClock(*clock)),
+                               tr("Updating device"),
+                               [this](DataSender *sender) { m_services.results->onStatusRefreshFinished(sender); },
+                               this);
+        break;
+    default:
+        break;
+    }
+}
+
+void PageDeviceList::downloadConfiguration(DevClock *clock, bool openEditor)
+{
+    GetConfigurationSender *sender = Communication::instance()->getConfiguration(SenderTarget::fromClock(*clock));
+    if (openEditor) {
+        m_services.runner->run(
+            sender, tr("Downloading configuration"),
+            [this](DataSender *ended) { m_services.results->onGetConfigurationFinishedOpenConfig(ended); }, this);
+    } else {
+        m_services.runner->run(
+            sender, tr("Refreshing status"),
+            [this](DataSender *ended) { m_services.results->onGetConfigurationFinished(ended); }, this);
+    }
+}
+
+void PageDeviceList::editConfiguration(int row, DevClock *clock)
+{
+    if (!clock->hasConfig()) {
+        downloadConfiguration(clock, true);
+        return;
+    }
+    const int answer = m_services.dialogs->ask(m_services.window, tr("Do you want to download clock configuration?"),
+                                               QuestionIcon::Question, tr("Download and edit"),
+                                               tr("Edit without download"), tr("Cancel"));
+    if (answer == QuestionResult::Positive)
+        downloadConfiguration(clock, true);
+    else if (answer == QuestionResult::Negative)
+        m_services.OpenEditor(-1, row);
+}
+
+void PageDeviceList::editSettings(int row, DevClock *clock)
+{
+    DialogDeviceSettings dialog(m_services.window, m_services.dialogs);
+    dialog.setClock(clock, row);
+    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+        return;
+    // The same path as a poll: the row is re-rendered and the alert trigger runs.
+    if (m_services.session)
+        m_services.session->notifyStatusUpdated(clock->id);
+    else
+        SlotClockStatusUpdated(clock->id);
+}
+
+void PageDeviceList::on_btnDeviceDelete_clicked()
+{
+    const QModelIndexList rows = ui->twdDeviceList->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    const int row = rows.constFirst().row();
+    ClockRegistry *registry = ClockRegistry::instance();
+    const DevClock *clock = registry->clockAt(row);
+    if (!clock)
+        return;
+    const int answer = m_services.dialogs->ask(
+        m_services.window, tr("Are you sure you want to delete clock %1 (IP: %2)?").arg(clock->name, clock->network.ip),
+        QuestionIcon::Warning, tr("Delete"), tr("Cancel"));
+    if (answer != QuestionResult::Positive || !registry->removeClock(row))
+        return;
+    ui->twdDeviceList->removeRow(row);
+    RefreshDeviceList();
+}
+
+void PageDeviceList::on_btnDeviceAdd_clicked()
+{
+    DialogNewClock dialog(m_services.window);
+    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted || dialog.ip().isEmpty())
+        return;
+    auto *clock = new DevClock;
+    clock->network.ip = dialog.ip();
+    clock->user = dialog.user();
+    clock->password = dialog.password();
+    clock->networkInterface = dialog.networkInterface();
+    ClockRegistry *registry = ClockRegistry::instance();
+    registry->addClock(clock);
+    if (!m_filling)
+        AddDeviceRow(registry->clockAt(registry->clockCount() - 1));
+}
+
+void PageDeviceList::on_btnDeviceSearch_clicked()
+{
+    DialogAuthentication dialog(m_services.window);
+    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+        return;
+    m_services.runner->run(Communication::instance()->findDevices(dialog.user(), dialog.password()),
+                           tr("Device search"), [this](DataSender *sender) {
+                               m_services.results->onDeviceFinderFinished(
+                                   sender, [this](QVector<DevClock *> clocks) { SlotClockSearchingFinished(clocks); });
+                           },
+                           this);
+}
+
+void PageDeviceList::on_btnCheckClocks_clicked()
+{
+    FleetAudit audit;
+    audit.selectAllClocks();
+    bool finished = false;
+    m_services.runner->run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
+    if (!finished)
+        return;
+    DialogAuditFindings dialog(m_services.window);
+    dialog.setAudit(audit);
+    m_services.dialogs->runDialog(dialog);
+}
+
+void PageDeviceList::applyFilter()
+{
+    m_filter.setText(ui->ledDeviceFilter->text());
+    m_filter.setProblemsOnly(ui->cbxProblemsOnly->isChecked());
+    const ClockRegistry *registry = ClockRegistry::instance();
+    QTableWidget *table = ui->twdDeviceList;
+    const int rows = qMin(table->rowCount(), registry->clockCount());
+    for (int row = 0; row < rows; ++row)
+        table->setRowHidden(row, !m_filter.accepts(*registry->clockAt(row)));
+}
+
+void PageDeviceList::scheduleSummary()
+{
+    // Once per event-loop turn, however many rows a poll round touches.
+    if (m_summaryPending)
+        return;
+    m_summaryPending = true;
+    QTimer::singleShot(0, this, &PageDeviceList::updateSummary);
+}
+
+void PageDeviceList::updateSummary()
+{
+    m_summaryPending = false;
+    ui->lblFleetSummary->setText(FleetSummary::of(ClockRegistry::instance()->clocks()).text());
+}
+
+void PageDeviceList::showManageMenu(int row, const QPoint &globalPos)
+{
+    if (!ClockRegistry::instance()->clockAt(row))
+        return;
+    MenuPopup menu(this);
+    for (int i = 0; i < m_delegate->buttonCount(); ++i)
+        menu.addAction(m_delegate->toolTip(i))->setData(i);
+    if (QAction *chosen = menu.execAt(globalPos))
+        ManageDevice(row, chosen->data().toInt());
+}
+
+bool PageDeviceList::eventFilter(QObject *watched, QEvent *event)
+{
+    QTableWidget *table = ui->twdDeviceList;
+    if (event->type() == QEvent::ContextMenu && (watched == table || watched == table->viewport())) {
+        auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+        // From the keyboard the menu is for the current row, from the mouse for the row under it.
+        const QModelIndex index = menuEvent->reason() == QContextMenuEvent::Mouse
+            ? table->indexAt(table->viewport()->mapFrom(static_cast<QWidget *>(watched), menuEvent->pos()))
+            : table->currentIndex();
+        if (index.isValid()) {
+            const QRect cell = table->visualRect(index);
+            showManageMenu(index.row(), menuEvent->reason() == QContextMenuEvent::Mouse
+                                            ? menuEvent->globalPos()
+                                            : table->viewport()->mapToGlobal(cell.center()));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PageDeviceList::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::StyleChange)
+        m_delegate->rebuildIcons();
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class DevClock;
+
+// How the listed clocks stand, counted by their status severity: the one
+// line above the device table that follows every status update.
+struct FleetSummary
+{
+    int total = 0;
+    int synchronized = 0; // severity 0
+    int warning = 0;      // severity 1
+    int critical = 0;     // severity 2
+    int unknown = 0;      // a state no clock reports
+
+    static FleetSummary of(const QList<DevClock *> &clocks);
+    // "Clocks: 20 (15 synchronized, 3 warning, 2 critical)"; clocks in a
+    // state no clock reports are named only when there are any.
+    QString text() const;
+};
