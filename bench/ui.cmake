@@ -7,3 +7,7 @@ zentick_add_bench(bench_startup
         ${CMAKE_SOURCE_DIR}/tests/persistence/StateSamples.h
     LIBS zentick_ui zentick_session zentick_persistence)
 target_include_directories(bench_startup PRIVATE ${CMAKE_SOURCE_DIR}/tests/persistence)
+# The device list page with a long list: progressive fill and a poll round.
+zentick_add_bench(bench_devicelist
+    SOURCES ui/bench_devicelist.cpp
+    LIBS zentick_ui)
