@@ -1,10 +1,10 @@
 #include "ClockRegistry.h"
 #include "Communication.h"
 #include "DevClock.h"
-#include "FleetAudit.h"
 #include "DialogAuditFindings.h"
 #include "DialogProgress.h"
 #include "DialogQuestion.h"
+#include "FleetAudit.h"
 #include "MonitoringSession.h"
 #include "OperationRunner.h"
 #include "RefreshStatusSender.h"
@@ -13,10 +13,20 @@
 #include "StandaloneServices.h"
 
 #include <QClipboard>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 #include <QtTest>
+
+namespace {
+DevClock *listedClock(const QString &ip)
+{
+    auto *clock = new DevClock;
+    clock->network.ip = ip;
+    clock->user = QStringLiteral("admin");
+    clock->password = QStringLiteral("pw");
+    return clock;
+}
+} // namespace
 
 // The runner with real senders against the simulated clocks of
 // data/runner.json: Hall answers, Lab refuses the password, Roof is silent.
@@ -53,10 +63,7 @@ void TestOperationRunner::refresh()
     QFETCH(QString, message);
 
     ClockRegistry::resetForTest();
-    auto *clock = new DevClock;
-    clock->network.ip = ip;
-    clock->user = QStringLiteral("admin");
-    clock->password = QStringLiteral("pw");
+    DevClock *clock = listedClock(ip);
     ClockRegistry::instance()->addClock(clock);
 
     ScriptedDialogHost dialogs;
@@ -99,63 +106,50 @@ void TestOperationRunner::refresh()
 
 void TestOperationRunner::audit_data()
 {
-    QTest::addColumn<QStringList>("ips");
+    QTest::addColumn<QString>("ips");
     QTest::addColumn<bool>("cancel");
-    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("shown"); // the findings' summary and the row copied
 
     QTest::newRow("finished audit shows its findings")
-        << QStringList{"192.168.0.20", "192.168.0.21"} << false << "2 clocks audited: 2 with critical findings";
-    QTest::newRow("cancel stops a silent clock's audit, nothing shown")
-        << QStringList{"192.168.0.22", "192.168.0.20"} << true << "";
+        << "192.168.0.20 192.168.0.21" << false
+        << "2 clocks audited: 2 with critical findings|Clock\t192.168.0.21\tCritical\tNot reachable";
+    QTest::newRow("cancel stops a silent clock's audit, nothing shown") << "192.168.0.22 192.168.0.20" << true << "";
 }
 
 void TestOperationRunner::audit()
 {
-    QFETCH(QStringList, ips);
+    QFETCH(QString, ips);
     QFETCH(bool, cancel);
-    QFETCH(QString, summary);
+    QFETCH(QString, shown);
 
     ClockRegistry::resetForTest();
-    for (const QString &ip : ips) {
-        auto *clock = new DevClock;
-        clock->network.ip = ip;
-        clock->user = QStringLiteral("admin");
-        clock->password = QStringLiteral("pw");
-        ClockRegistry::instance()->addClock(clock);
-    }
+    for (const QString &ip : ips.split(' '))
+        ClockRegistry::instance()->addClock(listedClock(ip));
     ScriptedDialogHost dialogs;
     MonitoringSession session;
     StandaloneServices alone(session, dialogs);
     if (cancel)
         dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
-
     FleetAudit audit;
     audit.selectAllClocks();
     QSignalSpy canceled(&audit, &FleetAudit::canceled);
-    QString shownSummary;
-    QString copied;
+    QString seen;
     alone.services().runner->run(&audit, QStringLiteral("Checking clocks"), [&](FleetAudit *ended) {
         DialogAuditFindings findings(alone.window());
         findings.setAudit(*ended);
-        shownSummary = findings.findChild<QLabel *>("lblSummary")->text();
-        // Sorted by address, the highest first; the first row selected and copied.
+        // Sorted by address, the highest first; its row selected and copied.
         auto *view = findings.findChild<QTableView *>("twdFindings");
         view->sortByColumn(1, Qt::DescendingOrder);
         view->selectRow(0);
         findings.copyToClipboard();
-        copied = QGuiApplication::clipboard()->text();
+        seen = findings.findChild<QLabel *>("lblSummary")->text().section(',', 0, 0) + '|'
+            + QGuiApplication::clipboard()->text().section('\n', 1, 1).section('\t', 0, 3);
     });
     // The audit has ended by the time the dialog is gone.
     QVERIFY(!audit.isRunning());
     QCOMPARE(canceled.count(), cancel ? 1 : 0);
     QCOMPARE(dialogs.requests().constFirst().text, QString("Checking clocks"));
-    QVERIFY2(summary.isEmpty() ? shownSummary.isEmpty() : shownSummary.startsWith(summary), qPrintable(shownSummary));
-    if (!cancel) {
-        const QStringList lines = copied.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 2); // the header and the one selected row
-        QVERIFY2(lines.at(1).startsWith("Clock\t192.168.0.21\tCritical\t"), qPrintable(lines.at(1)));
-        QVERIFY(lines.at(1).contains("Authorization error"));
-    }
+    QCOMPARE(seen, shown);
     ClockRegistry::resetForTest();
 }
 

@@ -1,121 +1,137 @@
-#include "DevGroup.h"
-#include "DeviceListFixture.h"
+#include "ClockRegistry.h"
+#include "ClockSimControl.h"
+#include "DevClock.h"
 #include "DialogQuestion.h"
+#include "ManageButtonsDelegate.h"
+#include "MonitoringSession.h"
+#include "PageDeviceList.h"
+#include "ScriptedDialogHost.h"
+#include "StandaloneServices.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtTest>
 
-// The device list page without the network: rows, deleting, adding, the
-// filter and the keyboard. The operations are in tst_pagedevicelist_netns.
+namespace {
+
+DevClock *listClock(const QString &name, const QString &ip)
+{
+    auto *clock = new DevClock;
+    clock->name = name;
+    clock->network.ip = ip;
+    clock->user = QStringLiteral("admin");
+    clock->password = QStringLiteral("pw");
+    ClockRegistry::instance()->addClock(clock);
+    return clock;
+}
+
+// The page alone in a shown window (offscreen) with a scripted dialog host,
+// filled from whatever the registry lists.
+struct Fixture
+{
+    ScriptedDialogHost dialogs;
+    MonitoringSession session;
+    StandaloneServices alone{session, dialogs};
+    QWidget window;
+    PageDeviceList *page = new PageDeviceList(alone.services(), &window);
+
+    Fixture()
+    {
+        DialogHost::install(&dialogs);
+        (new QVBoxLayout(&window))->addWidget(page);
+        // What the window does with every status update.
+        QObject::connect(&session, &MonitoringSession::statusUpdated, page, &PageDeviceList::SlotClockStatusUpdated);
+        window.resize(1100, 600);
+    }
+    ~Fixture() { DialogHost::install(nullptr); }
+    bool fill()
+    {
+        window.show();
+        page->StartProgressiveFill();
+        return QTest::qWaitFor([this] { return !page->isFilling(); }, 10000);
+    }
+    QTableWidget *table() const { return page->findChild<QTableWidget *>("twdDeviceList"); }
+    QString cell(int row, int column) const { return table()->item(row, column)->text(); }
+    // A mouse click on one of the painted Manage buttons of a row.
+    void clickManage(int row, int index)
+    {
+        const QRect cell = table()->visualRect(table()->model()->index(row, PageDeviceList::ManageColumn));
+        const auto *buttons = static_cast<ManageButtonsDelegate *>(table()->itemDelegateForColumn(PageDeviceList::ManageColumn));
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, buttons->buttonRect(cell, index).center());
+    }
+};
+
+} // namespace
+
+// The device list page, against the simulated clocks of data/devicelist.json
+// (Hall answers, Lab refuses the password, Roof answers) where it talks to them.
 class TestPageDeviceList : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
     void emptyListShowsAtOnce();
-    void groupAndStatusCells_data();
-    void groupAndStatusCells();
-    void deleteShiftsRows_data();
     void deleteShiftsRows();
     void filter_data();
     void filter();
-    void addClockByAddress();
+    void actions_data();
+    void actions();
+    void settingsSends_data();
+    void settingsSends();
+    void search_data();
+    void search();
+
+private:
+    ClockSimControl m_sim;
 };
 
 void TestPageDeviceList::init()
 {
-    ClockRegistry::resetForTest();
-}
-
-void TestPageDeviceList::cleanup()
-{
+    QVERIFY(m_sim.reset());
+    QVERIFY(m_sim.clearLog());
     ClockRegistry::resetForTest();
 }
 
 void TestPageDeviceList::emptyListShowsAtOnce()
 {
-    DeviceListFixture f;
+    Fixture f;
     QVERIFY(f.fill());
     QVERIFY(f.page->findChild<QWidget *>("wdtDeviceList")->isVisible());
     QVERIFY(!f.page->findChild<QWidget *>("wdtDeviceListLoad")->isVisible());
     QCOMPARE(f.table()->rowCount(), 0);
 }
 
-void TestPageDeviceList::groupAndStatusCells_data()
-{
-    QTest::addColumn<int>("groupId");
-    QTest::addColumn<int>("ntpState");
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<bool>("icon");
-
-    QTest::newRow("member of a group, synchronized") << 0 << int(NtpSynchronized) << "Floor 1" << true;
-    QTest::newRow("group index naming no group") << 7 << int(NtpNoConnection) << "None" << true;
-    QTest::newRow("a state no clock reports has no icon") << -1 << 99 << "None" << false;
-}
-
-void TestPageDeviceList::groupAndStatusCells()
-{
-    QFETCH(int, groupId);
-    QFETCH(int, ntpState);
-    QFETCH(QString, group);
-    QFETCH(bool, icon);
-
-    ClockRegistry::instance()->createGroup("Floor 1");
-    DevClock *clock = DeviceListFixture::listClock("Hall", "192.168.0.20");
-    clock->groupId = groupId;
-    clock->status.NtpSynchronization = ntpState;
-    DeviceListFixture f;
-    QVERIFY(f.fill());
-    QCOMPARE(f.cell(0, PageDeviceList::GroupColumn), group);
-    QCOMPARE(f.cell(0, PageDeviceList::StatusColumn), clock->statusText());
-    QCOMPARE(!f.table()->item(0, PageDeviceList::StatusColumn)->icon().isNull(), icon);
-}
-
-void TestPageDeviceList::deleteShiftsRows_data()
-{
-    QTest::addColumn<bool>("keyboard");
-
-    QTest::newRow("Manage buttons clicked") << false;
-    QTest::newRow("Manage buttons reached by the keyboard") << true;
-}
-
 void TestPageDeviceList::deleteShiftsRows()
 {
-    QFETCH(bool, keyboard);
-
     for (const char *name : {"A", "B", "C", "D", "E"})
-        DeviceListFixture::listClock(name, QStringLiteral("192.168.0.%1").arg(20 + name[0] - 'A'));
-    DeviceListFixture f;
+        listClock(name, QStringLiteral("192.168.0.%1").arg(20 + name[0] - 'A'));
+    Fixture f;
     QVERIFY(f.fill());
     f.dialogs.answerQuestion(QuestionResult::Positive);
     f.clickManage(2, PageDeviceList::DeleteAction);
     QCOMPARE(f.dialogs.questionTexts(), QStringList{"Are you sure you want to delete clock C (IP: 192.168.0.22)?"});
     QCOMPARE(f.table()->rowCount(), 4);
-    QCOMPARE(ClockRegistry::instance()->clockCount(), 4);
 
-    // Rows 2 and 3 now act on D and E: the settings dialog opens for them.
+    // Rows 2 and 3 now open D's and E's settings, by mouse and by keyboard.
     QStringList opened;
-    for (int row : {2, 3}) {
+    for (int i = 0; i < 2; ++i) {
         f.dialogs.answerDialog([&opened](QDialog &dialog) {
             opened << dialog.findChild<QLineEdit *>("ledName")->text();
             return int(QDialog::Rejected);
         });
-        if (keyboard) {
-            f.table()->setFocus();
-            f.table()->setCurrentCell(row, PageDeviceList::ManageColumn);
-            for (int i = 0; i < PageDeviceList::EditSettingsAction; ++i)
-                QTest::keyClick(f.table(), Qt::Key_Right);
-            QTest::keyClick(f.table(), Qt::Key_Space);
-        } else {
-            f.clickManage(row, PageDeviceList::EditSettingsAction);
-        }
     }
+    f.clickManage(2, PageDeviceList::EditSettingsAction);
+    f.table()->setFocus();
+    f.table()->setCurrentCell(3, PageDeviceList::ManageColumn);
+    for (int i = 0; i < PageDeviceList::EditSettingsAction; ++i)
+        QTest::keyClick(f.table(), Qt::Key_Right);
+    QTest::keyClick(f.table(), Qt::Key_Space);
     QCOMPARE(opened, QStringList({"D", "E"}));
-    QCOMPARE(f.cell(3, PageDeviceList::NameColumn), QString("E"));
 }
 
 void TestPageDeviceList::filter_data()
@@ -137,10 +153,10 @@ void TestPageDeviceList::filter()
     QFETCH(bool, problemsOnly);
     QFETCH(QList<int>, shown);
 
-    DeviceListFixture::listClock("Hall", "192.168.0.20")->status.NtpSynchronization = NtpSynchronized;
-    DeviceListFixture::listClock("Lab", "192.168.0.21")->status.NtpSynchronization = NtpTimeout;
-    DeviceListFixture::listClock("Roof", "192.168.0.22");
-    DeviceListFixture f;
+    listClock("Hall", "192.168.0.20")->status.NtpSynchronization = NtpSynchronized;
+    listClock("Lab", "192.168.0.21")->status.NtpSynchronization = NtpTimeout;
+    listClock("Roof", "192.168.0.22");
+    Fixture f;
     QVERIFY(f.fill());
     QTRY_COMPARE(f.page->findChild<QLabel *>("lblFleetSummary")->text(),
                  QString("Clocks: 3 (1 synchronized, 2 warning, 0 critical)"));
@@ -157,24 +173,159 @@ void TestPageDeviceList::filter()
     QCOMPARE(visible, shown);
 }
 
-void TestPageDeviceList::addClockByAddress()
+void TestPageDeviceList::actions_data()
 {
-    DeviceListFixture f;
-    QVERIFY(f.fill());
-    f.dialogs.answerDialog([](QDialog &dialog) {
-        dialog.findChild<QLineEdit *>("ledIP")->setText("192.168.000.030");
-        dialog.findChild<QLineEdit *>("ledUser")->setText("admin");
-        dialog.findChild<QLineEdit *>("ledPassword")->setText("secret");
-        dialog.findChild<QPushButton *>("btnAccept")->click();
-        return dialog.result();
-    });
-    QTest::mouseClick(f.page->findChild<QPushButton *>("btnDeviceAdd"), Qt::LeftButton);
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("progress");
+    QTest::addColumn<QString>("toast");
+    QTest::addColumn<QString>("error");
 
-    QCOMPARE(f.table()->rowCount(), 1);
-    QCOMPARE(f.cell(0, PageDeviceList::IpColumn), QString("192.168.0.30"));
-    const DevClock *clock = ClockRegistry::instance()->clockAt(0);
-    QCOMPARE(clock->password, QString("secret"));
-    QVERIFY(clock->networkInterface.isNull());
+    QTest::newRow("refresh renders the clock's own name")
+        << "192.168.0.20" << int(PageDeviceList::RefreshAction) << "Updating device" << "Clock Hall data refreshed"
+        << "";
+    QTest::newRow("download keeps the configuration") << "192.168.0.20" << int(PageDeviceList::DownloadAction)
+                                                      << "Refreshing status" << "Clock Clock configuration downloaded"
+                                                      << "";
+    QTest::newRow("editing a clock without a configuration downloads first")
+        << "192.168.0.20" << int(PageDeviceList::EditConfigurationAction) << "Downloading configuration"
+        << "Clock Clock configuration downloaded" << "";
+    QTest::newRow("a refused password is reported with its kind")
+        << "192.168.0.21" << int(PageDeviceList::RefreshAction) << "Updating device" << ""
+        << "An error occured: Authorization error";
+}
+
+void TestPageDeviceList::actions()
+{
+    QFETCH(QString, ip);
+    QFETCH(int, action);
+    QFETCH(QString, progress);
+    QFETCH(QString, toast);
+    QFETCH(QString, error);
+
+    listClock("Clock", "192.168.0.22");
+    DevClock *clock = listClock("Clock", ip);
+    Fixture f;
+    QVERIFY(f.fill());
+    if (!error.isEmpty())
+        f.dialogs.answerQuestion(QuestionResult::Positive);
+    f.clickManage(1, action);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!f.alone.toasts().isEmpty() || !f.dialogs.questionTexts().isEmpty(), 30000);
+    QCOMPARE(f.dialogs.requests().constFirst().text, progress);
+    QCOMPARE(f.alone.toasts(), toast.isEmpty() ? QStringList() : QStringList{toast});
+    QCOMPARE(f.dialogs.questionTexts(), error.isEmpty() ? QStringList() : QStringList{error});
+    QCOMPARE(f.cell(1, PageDeviceList::NameColumn) + f.cell(1, PageDeviceList::StatusColumn),
+             clock->name + clock->statusText());
+    QCOMPARE(clock->hasConfig(), action != PageDeviceList::RefreshAction);
+}
+
+void TestPageDeviceList::settingsSends_data()
+{
+    QTest::addColumn<QStringList>("edits"); // "objectName=text"
+    QTest::addColumn<QString>("send");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("ipAfter");
+    QTest::addColumn<QString>("passwordAfter");
+
+    QTest::newRow("name") << QStringList{"ledName=Lobby"} << "btnNameSend" << "/D" << QByteArray("&D_006=Lobby")
+                          << "Name changed successfully." << "192.168.0.20" << "pw";
+    QTest::newRow("password")
+        << QStringList{"ledPasswordOld=pw", "ledPasswordNew=pw2", "ledPasswordNew2=pw2"} << "btnPasswordSend" << "/D2"
+        << QByteArray("passchange=pw%21pw2%21") << "Password changed successfully." << "192.168.0.20" << "pw2";
+    QTest::newRow("network, sent to the old address")
+        << QStringList{"ledIp=192.168.0.040", "ledDnsSecondary=1.1.1.1"} << "btnNetworkSend" << "/D0"
+        << QByteArray("&D_000=192.168.0.40&D_001=255.255.255.0&D_002=192.168.0.1&D_007=0&D_008=1&D_011=1&D_012=0"
+                      "&D_013=230&D_015=5&D_009=8.8.8.8&D_010=1.1.1.1")
+        << "Network settings changed successfully." << "192.168.0.40" << "pw";
+}
+
+void TestPageDeviceList::settingsSends()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(QString, send);
+    QFETCH(QString, path);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, message);
+    QFETCH(QString, ipAfter);
+    QFETCH(QString, passwordAfter);
+
+    DevClock *clock = listClock("Clock", "192.168.0.20");
+    Fixture f;
+    QVERIFY(f.fill());
+    QString shownPassword;
+    f.dialogs
+        .answerDialog([&](QDialog &dialog) {
+            for (const QString &edit : edits)
+                dialog.findChild<QLineEdit *>(edit.section('=', 0, 0))->setText(edit.section('=', 1));
+            dialog.findChild<QPushButton *>(send)->click();
+            shownPassword = dialog.findChild<QLineEdit *>("ledPassword")->text();
+            dialog.findChild<QPushButton *>("btnCancel")->click();
+            return dialog.result();
+        })
+        .answerQuestion(QuestionResult::Positive);
+    f.clickManage(0, PageDeviceList::EditSettingsAction);
+
+    QCOMPARE(f.dialogs.questionTexts(), QStringList{message});
+    const QVector<QJsonObject> sent = m_sim.httpRequests();
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent.constFirst().value("local").toString(), QString("192.168.0.20"));
+    QCOMPARE(sent.constFirst().value("path").toString(), path);
+    QCOMPARE(QByteArray::fromBase64(sent.constFirst().value("body").toString().toLatin1()), body);
+    QCOMPARE(clock->network.ip, ipAfter);
+    QCOMPARE(clock->password, passwordAfter);
+    QCOMPARE(shownPassword, passwordAfter);
+    // Accepted, so the row follows the record at once.
+    QCOMPARE(f.cell(0, PageDeviceList::IpColumn), ipAfter);
+}
+
+void TestPageDeviceList::search_data()
+{
+    QTest::addColumn<QStringList>("untick");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("two of three, one already listed") << QStringList{"192.168.0.22"}
+                                                      << QStringList{"192.168.0.20", "192.168.0.20", "192.168.0.21"};
+    QTest::newRow("every clock unticked adds no row")
+        << QStringList{"192.168.0.20", "192.168.0.21", "192.168.0.22"} << QStringList{"192.168.0.20"};
+}
+
+void TestPageDeviceList::search()
+{
+    QFETCH(QStringList, untick);
+    QFETCH(QStringList, rows);
+
+    listClock("Hall", "192.168.0.20");
+    Fixture f;
+    QVERIFY(f.fill());
+    f.dialogs
+        .answerDialog([](QDialog &dialog) {
+            dialog.findChild<QLineEdit *>("ledUser")->setText("admin");
+            dialog.findChild<QLineEdit *>("ledPassword")->setText("pw");
+            return int(QDialog::Accepted);
+        })
+        .answerDialog([&](QDialog &dialog) {
+            auto *table = dialog.findChild<QTableWidget *>("twdDeviceList");
+            for (int row = 0; row < table->rowCount(); ++row) {
+                if (untick.contains(table->item(row, 2)->text()))
+                    table->item(row, 0)->setCheckState(Qt::Unchecked);
+            }
+            dialog.findChild<QPushButton *>("btnAccept")->click();
+            return dialog.result();
+        })
+        .answerQuestion(QuestionResult::Positive);
+    QTest::mouseClick(f.page->findChild<QPushButton *>("btnDeviceSearch"), Qt::LeftButton);
+
+    // The listed address is flagged and asked about while it is ticked.
+    QCOMPARE(f.dialogs.questionTexts().size(), untick.contains("192.168.0.20") ? 0 : 1);
+    QStringList listed;
+    for (int row = 0; row < f.table()->rowCount(); ++row)
+        listed << f.cell(row, PageDeviceList::IpColumn);
+    std::sort(listed.begin() + 1, listed.end());
+    QCOMPARE(listed, rows);
+    QCOMPARE(ClockRegistry::instance()->clockCount(), rows.size());
 }
 
 QTEST_MAIN(TestPageDeviceList)
