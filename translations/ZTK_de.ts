@@ -876,6 +876,208 @@
     </message>
 </context>
 <context>
+    <name>DialogDeviceSettings</name>
+    <message>
+        <source>Clock settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network Interface:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh network interfaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DHCP client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subnet mask:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DNS Primary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DNS Secondary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DHCP opt. 42</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DHCP opt. private</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private opt. number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Panel Timeout:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable remote access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat new password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication data set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network interface set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name cannot be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The network settings were not sent: %1 is not a complete IP address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending network settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password is not identical in both fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name changed successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network settings changed successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogDevicesFound</name>
+    <message>
+        <source>Devices found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogEditName</name>
     <message>
         <source>Edit group name</source>
@@ -900,6 +1102,61 @@
 </context>
 <context>
     <name>DialogHost</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DialogNewClock</name>
+    <message>
+        <source>Add clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network interface:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh network interfaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect IP Address</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -964,6 +1221,21 @@
     <message>
         <source>An error occured:</source>
         <translation>Ein Fehler ist aufgetreten:</translation>
+    </message>
+</context>
+<context>
+    <name>FleetSummary</name>
+    <message>
+        <source>%1 synchronized, %2 warning, %3 critical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 without status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks: %1 (%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1123,15 +1395,136 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
 <context>
     <name>PageDeviceList</name>
     <message>
-        <source>Device list</source>
+        <source>Loading list, please wait...</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n clock(s) on the device list</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Filter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name or IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check that every clock keeps the right time and matches its group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Manage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete from list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>No devices found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refreshing status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to download clock configuration?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download and edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit without download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete clock %1 (IP: %2)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking clocks</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1485,6 +1878,14 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     <name>ParameterText</name>
     <message>
         <source>The configuration was not sent: %1 holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
