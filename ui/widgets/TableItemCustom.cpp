@@ -83,6 +83,8 @@ void TableItemCustom::setTexts(const QString &text, const QString &bottomText)
     ui->labelBottom->setText(bottomText);
     ui->label->setVisible(!text.isEmpty());
     ui->labelBottom->setVisible(!bottomText.isEmpty());
+    // Without text the cell's controls get the whole width.
+    ui->wdtText->setVisible(!text.isEmpty() || !bottomText.isEmpty());
 }
 
 QString TableItemCustom::text() const
