@@ -1,12 +1,16 @@
 #pragma once
 
+#include "ConfigurationFileActions.h"
 #include "PageServices.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <memory>
 
 class ClockConfig;
+struct ClockConfigFields;
+struct SenderTarget;
 
 namespace Ui {
 class PageConfiguration;
@@ -14,7 +18,7 @@ class PageConfiguration;
 
 // The configuration editor (page 1 of swdMain): one clock's or one group's
 // configuration in four tabs. A stored configuration changes only when the
-// editor is left or the program closes.
+// editor is left or the program closes; sending never stores it.
 class PageConfiguration : public QWidget
 {
     Q_OBJECT
@@ -32,12 +36,19 @@ public:
     // Stores the widgets into the edited clock or group (if it still
     // exists); both indices become -1.
     void StoreEditedConfiguration();
+
+    void FillTimeTab(const ClockConfigFields &config);
+    void FillDisplayTab(const ClockConfigFields &config);
+    // Fills the alarm table step by step; the header and send buttons are
+    // disabled until it is done.
+    void LoadAlarms(const ClockConfigFields &config);
     void FillSendTab(int groupIndex, int clockIndex);
     void selectFirstTab();
 
     int editedGroupIndex() const { return m_editedGroupIndex; }
     int editedClockIndex() const { return m_editedClockIndex; }
     bool isEditing() const { return m_editedGroupIndex != -1 || m_editedClockIndex != -1; }
+    bool isLoadingAlarms() const;
 
 signals:
     // The user left the editor; the configuration is already stored.
@@ -45,12 +56,26 @@ signals:
 
 private slots:
     void on_btnConfigBack_clicked();
+    void on_btnConfigFile_clicked();
+    void on_btnConfigDownload_clicked();
+    void on_btnSendConfiguration_clicked();
+    void on_actionConfigurationOpen_triggered();
+    void on_actionConfigurationSaveAs_triggered();
+    void on_btnImportConfiguration_clicked();
+    void on_btnImportAlarms_clicked();
+    void on_btnExportConfiguration_clicked();
+    void on_btnExportAlarms_clicked();
 
 private:
+    void fillAll(const ClockConfigFields &config);
+    void setButtonsEnabled(bool enabled);
+    // Asks for the file, runs the action and shows its message.
+    ConfigurationFileActions::Result runFileAction(ConfigurationFileActions::Action action);
+    QList<SenderTarget> sendTargets() const;
+    bool confirmSendToGroupMember();
+
     Ui::PageConfiguration *ui;
     PageServices m_services;
-    // Stands for the widgets' content until the tabs are built.
-    std::unique_ptr<ClockConfig> m_shown;
     int m_editedGroupIndex = -1;
     int m_editedClockIndex = -1;
 };

@@ -1,0 +1,47 @@
+#include "TabAlarms.h"
+
+#include "ui_TabAlarms.h"
+
+TabAlarms::TabAlarms(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::TabAlarms)
+{
+    ui->setupUi(this);
+    ui->wdtAlarmLoading->hide();
+    connect(ui->twdAlarmList, &AlarmTable::loadingStarted, this, [this] { showLoading(true); });
+    connect(ui->twdAlarmList, &AlarmTable::rowLoaded, ui->pbrAlarmLoad, &QProgressBar::setValue);
+    connect(ui->twdAlarmList, &AlarmTable::loadingFinished, this, [this] { showLoading(false); });
+}
+
+TabAlarms::~TabAlarms()
+{
+    delete ui;
+}
+
+void TabAlarms::LoadAlarms(const AlarmTable::Alarms &alarms)
+{
+    ui->twdAlarmList->load(alarms);
+}
+
+bool TabAlarms::isLoading() const
+{
+    return ui->twdAlarmList->isLoading();
+}
+
+AlarmTable::Alarms TabAlarms::alarms() const
+{
+    return ui->twdAlarmList->alarms();
+}
+
+void TabAlarms::showLoading(bool loading)
+{
+    ui->pbrAlarmLoad->setValue(0);
+    ui->wdtAlarmLoading->setVisible(loading);
+    ui->twdAlarmList->setVisible(!loading);
+    emit loadingChanged(loading);
+}
+
+void TabAlarms::on_btnAlarmDisableAll_clicked()
+{
+    ui->twdAlarmList->disableAll();
+}

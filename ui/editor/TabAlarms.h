@@ -1,0 +1,37 @@
+#pragma once
+
+#include "AlarmTable.h"
+
+#include <QWidget>
+
+namespace Ui {
+class TabAlarms;
+}
+
+// The editor's "Alarms" tab: the alarm table, shown once it has loaded.
+class TabAlarms : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TabAlarms(QWidget *parent = nullptr);
+    ~TabAlarms() override;
+
+    // Fills the table without freezing the window; loadingChanged tells
+    // when it starts and ends.
+    void LoadAlarms(const AlarmTable::Alarms &alarms);
+    bool isLoading() const;
+    // As shown, or as given to LoadAlarms while it runs.
+    AlarmTable::Alarms alarms() const;
+
+signals:
+    void loadingChanged(bool loading);
+
+private slots:
+    void on_btnAlarmDisableAll_clicked();
+
+private:
+    void showLoading(bool loading);
+
+    Ui::TabAlarms *ui;
+};

@@ -1,0 +1,65 @@
+#include "TabSend.h"
+
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "ThemeManager.h"
+#include "ui_TabSend.h"
+
+namespace {
+
+const QString groupIcon = QStringLiteral(":/icons/resources/icons/list.png");
+const QString clockIcon = QStringLiteral(":/icons/resources/icons/clock.png");
+
+QString clockText(const DevClock &clock)
+{
+    return clock.name + QStringLiteral(" (") + clock.network.ip + QLatin1Char(')');
+}
+
+QTreeWidgetItem *makeItem(const QString &text, const QString &icon)
+{
+    auto *item = new QTreeWidgetItem({text});
+    item->setIcon(0, ThemeManager::themedIcon(icon));
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+} // namespace
+
+TabSend::TabSend(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::TabSend)
+{
+    ui->setupUi(this);
+}
+
+TabSend::~TabSend()
+{
+    delete ui;
+}
+
+bool TabSend::fill(int groupIndex, int clockIndex)
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    ui->twdGroupListConfig->clear();
+    const bool isGroup = groupIndex >= 0;
+    if (isGroup) {
+        if (const DevGroup *group = registry->groupAt(groupIndex)) {
+            QTreeWidgetItem *top = makeItem(group->name(), groupIcon);
+            for (int member : group->clockIndexes()) {
+                if (const DevClock *clock = registry->clockAt(member))
+                    top->addChild(makeItem(clockText(*clock), clockIcon));
+            }
+            ui->twdGroupListConfig->addTopLevelItem(top);
+        }
+    } else if (const DevClock *clock = registry->clockAt(clockIndex)) {
+        ui->twdGroupListConfig->addTopLevelItem(makeItem(clockText(*clock), clockIcon));
+    }
+    ui->twdGroupListConfig->expandAll();
+    return isGroup;
+}
+
+void TabSend::setSendEnabled(bool enabled)
+{
+    ui->btnSendConfiguration->setEnabled(enabled);
+}

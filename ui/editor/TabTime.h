@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ClockConfig.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace Ui {
+class TabTime;
+}
+
+// The editor's "Time" tab: region, time zone, daylight saving, and where
+// the clock takes its time from.
+class TabTime : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TabTime(QWidget *parent = nullptr);
+    ~TabTime() override;
+
+    // Every widget from its field, then the tab's rules.
+    void fillFrom(const ClockConfigFields &config);
+    // The time fields from the widgets.
+    void readInto(ClockConfigFields &config) const;
+
+public slots:
+    void UpdateSummerTimeVisibility();
+
+private slots:
+    void on_cbxDaylightSaving_clicked();
+    void on_cbxLocalization_currentIndexChanged(int index);
+    void on_cbxTimeZone_clicked(bool checked);
+    void on_cbxSynchronizationMode_currentIndexChanged(int index);
+
+private:
+    QList<QLineEdit *> servers() const;
+    void applyRules();
+
+    Ui::TabTime *ui;
+    // What the widgets were filled from.
+    ClockConfigFields m_filled;
+};
