@@ -1,7 +1,33 @@
 #include "PageGroupList.h"
 
 #include "ClockRegistry.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "DialogCombobox.h"
+#include "DialogEditName.h"
+#include "DialogHost.h"
+#include "DialogQuestion.h"
+#include "TableItemCustom.h"
 #include "ui_PageGroupList.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace {
+
+enum MembershipColumn { NameColumn, IpColumn, GroupColumn };
+// Index 0 of a membership box is "None"; group g is g + 1.
+constexpr int noGroupItems = 1;
+
+QTableWidgetItem *plainItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+} // namespace
 
 PageGroupList::PageGroupList(const PageServices &services, QWidget *parent)
     : QWidget(parent)
@@ -9,6 +35,10 @@ PageGroupList::PageGroupList(const PageServices &services, QWidget *parent)
     , m_services(services)
 {
     ui->setupUi(this);
+    ui->splitterGroups->setStretchFactor(0, 1);
+    ui->splitterGroups->setStretchFactor(1, 1);
+    connect(ui->twdGroupList, &GroupTree::groupButtonClicked, this, &PageGroupList::onGroupButtonClicked);
+    connect(ui->twdGroupList, &GroupTree::clockButtonClicked, this, &PageGroupList::onClockButtonClicked);
 }
 
 PageGroupList::~PageGroupList()
@@ -18,10 +48,185 @@ PageGroupList::~PageGroupList()
 
 void PageGroupList::BuildGroupTree()
 {
-    ui->lblGroupTreeStub->setText(tr("%n group(s)", nullptr, ClockRegistry::instance()->groupCount()));
+    ui->twdGroupList->build();
 }
 
 void PageGroupList::RefreshGroupDeviceList()
 {
-    ui->lblGroupDevicesStub->setText(tr("%n clock(s)", nullptr, ClockRegistry::instance()->clockCount()));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ClockRegistry *registry = ClockRegistry::instance();
+    QStringList groupNames{tr("None")};
+    for (const DevGroup *group : registry->groups())
+        groupNames << group->name();
+
+    QTableWidget *table = ui->twdGroupDeviceList;
+    table->setRowCount(registry->clockCount());
+    for (int row = 0; row < registry->clockCount(); ++row) {
+        const DevClock *clock = registry->clockAt(row);
+        table->setItem(row, NameColumn, plainItem(clock->name));
+        table->setItem(row, IpColumn, plainItem(clock->network.ip));
+        const int current = clock->groupId + noGroupItems;
+        auto *cell = qobject_cast<TableItemCustom *>(table->cellWidget(row, GroupColumn));
+        if (!cell) {
+            cell = new TableItemCustom(table, row);
+            cell->addComboBox(groupNames, current)->setAccessibleName(tr("Group of %1").arg(clock->name));
+            connect(cell, &TableItemCustom::ComboboxIndexChanged, this,
+                    [this](int clockIndex, int, int value) { onMembershipChanged(clockIndex, value); });
+            table->setCellWidget(row, GroupColumn, cell);
+            continue;
+        }
+        // Bringing the box in line is no choice of the user's.
+        const QSignalBlocker blocker(cell);
+        cell->setComboItems(0, groupNames);
+        cell->setComboIndex(0, current);
+        cell->comboBoxes().constFirst()->setAccessibleName(tr("Group of %1").arg(clock->name));
+    }
+    table->resizeColumnsToContents();
+    QApplication::restoreOverrideCursor();
+}
+
+void PageGroupList::rebuild()
+{
+    BuildGroupTree();
+    RefreshGroupDeviceList();
+}
+
+void PageGroupList::on_btnGroupAdd_clicked()
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    DialogEditName dialog(m_services.window);
+    dialog.set(tr("Add group"), tr("Group name"),
+               tr("Group") + QLatin1Char(' ') + QString::number(registry->groupCount() + 1), tr("Add"));
+    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+        return;
+    registry->createGroup(dialog.text());
+    rebuild();
+}
+
+void PageGroupList::onGroupButtonClicked(int groupIndex, int button)
+{
+    switch (button) {
+    case GroupTree::DeleteGroup:
+        deleteGroup(groupIndex);
+        break;
+    case GroupTree::EditGroupConfiguration:
+        EditGroupConfiguration(groupIndex);
+        break;
+    case GroupTree::RenameGroup:
+        renameGroup(groupIndex);
+        break;
+    default:
+        break;
+    }
+}
+
+void PageGroupList::deleteGroup(int groupIndex)
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    const DevGroup *group = registry->groupAt(groupIndex);
+    if (!group)
+        return;
+    if (m_services.dialogs->ask(m_services.window, tr("Are you sure you want to delete group %1?").arg(group->name()),
+                                QuestionIcon::Warning, tr("Delete"), tr("Cancel"))
+        != QuestionResult::Positive)
+        return;
+    registry->removeGroup(groupIndex);
+    rebuild();
+}
+
+void PageGroupList::renameGroup(int groupIndex)
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    const DevGroup *group = registry->groupAt(groupIndex);
+    if (!group)
+        return;
+    DialogEditName dialog(m_services.window);
+    dialog.set(tr("Edit group name"), tr("Group name"), group->name(), tr("Save"));
+    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+        return;
+    if (registry->renameGroup(groupIndex, dialog.text()))
+        rebuild();
+}
+
+void PageGroupList::onClockButtonClicked(int groupIndex, int clockIndex, int button)
+{
+    switch (button) {
+    case GroupTree::RemoveClock:
+        ClockRegistry::instance()->setClockGroup(clockIndex, -1);
+        rebuild();
+        break;
+    case GroupTree::CopyClockConfiguration:
+        copyClockConfigurationAndEdit(groupIndex, clockIndex);
+        break;
+    default:
+        break;
+    }
+}
+
+void PageGroupList::copyClockConfigurationAndEdit(int groupIndex, int clockIndex)
+{
+    if (m_services.dialogs->ask(m_services.window,
+                                tr("Are you sure you want to open clock configuration and copy it to group?"),
+                                QuestionIcon::Question, tr("Open"), tr("Cancel"))
+        != QuestionResult::Positive)
+        return;
+    // The clock's configuration is shown; the group is what is sent and stored.
+    m_services.OpenEditor(groupIndex, clockIndex);
+}
+
+void PageGroupList::EditGroupConfiguration(int groupIndex)
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    DevGroup *group = registry->groupAt(groupIndex);
+    if (!group)
+        return;
+    if (m_services.OpenEditor(groupIndex, -1))
+        return;
+    if (group->clockIndexes().isEmpty()) {
+        m_services.dialogs->message(m_services.window, tr("Group don't have any clocks."), QuestionIcon::Critical);
+        return;
+    }
+    const int clockIndex = chooseMemberClock(groupIndex);
+    const DevClock *clock = registry->clockAt(clockIndex);
+    if (!clock)
+        return;
+    if (!clock->hasConfig()) {
+        m_services.dialogs->message(
+            m_services.window,
+            tr("Clock has no fetched configuration. Download clock configuration in device list first."),
+            QuestionIcon::Critical);
+        return;
+    }
+    group->setConfig(clock->config());
+    if (!m_services.OpenEditor(groupIndex, -1))
+        m_services.dialogs->message(m_services.window, tr("Group don't have configuration."), QuestionIcon::Critical);
+}
+
+int PageGroupList::chooseMemberClock(int groupIndex)
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    const QList<int> members = registry->groupAt(groupIndex)->clockIndexes();
+    QStringList names;
+    QList<int> listed;
+    for (int member : members) {
+        if (const DevClock *clock = registry->clockAt(member)) {
+            names << clock->name;
+            listed << member;
+        }
+    }
+    DialogCombobox dialog(m_services.window);
+    dialog.setButtons(tr("Set"), tr("Cancel"));
+    dialog.setTexts(tr("Selected group has no configuration."),
+                    tr("Choose device from which do you want to copy configuration for group."), tr("Clock name"),
+                    names);
+    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+        return -1;
+    const int chosen = dialog.selectedIndex();
+    return chosen >= 0 && chosen < listed.size() ? listed.at(chosen) : -1;
+}
+
+void PageGroupList::onMembershipChanged(int clockIndex, int value)
+{
+    ClockRegistry::instance()->setClockGroup(clockIndex, value - noGroupItems);
+    BuildGroupTree();
 }

@@ -9,7 +9,8 @@ class PageGroupList;
 }
 
 // Groups of clocks (page 1 of swdDevices): the group tree and the
-// membership table, side by side in splitterGroups.
+// membership table, side by side in splitterGroups. The page keeps no
+// state of its own: both are rebuilt from the registry.
 class PageGroupList : public QWidget
 {
     Q_OBJECT
@@ -19,9 +20,26 @@ public:
     ~PageGroupList() override;
 
     void BuildGroupTree();
+    // One row per clock, each with the group names and the clock's group.
     void RefreshGroupDeviceList();
+    // Opens the editor on the group, offering a member clock's configuration
+    // when the group has none yet.
+    void EditGroupConfiguration(int groupIndex);
+
+private slots:
+    void on_btnGroupAdd_clicked();
+    void onGroupButtonClicked(int groupIndex, int button);
+    void onClockButtonClicked(int groupIndex, int clockIndex, int button);
+    void onMembershipChanged(int clockIndex, int value);
 
 private:
+    void rebuild();
+    void deleteGroup(int groupIndex);
+    void renameGroup(int groupIndex);
+    void copyClockConfigurationAndEdit(int groupIndex, int clockIndex);
+    // The chosen member clock's index; -1 when the user cancelled.
+    int chooseMemberClock(int groupIndex);
+
     Ui::PageGroupList *ui;
     PageServices m_services;
 };

@@ -1,0 +1,100 @@
+#include "GroupTree.h"
+
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "PushButtonFlat.h"
+#include "TableItemCustom.h"
+#include "ThemeManager.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+
+namespace {
+
+const QString iconRoot = QStringLiteral(":/icons/resources/icons/");
+enum Column { NameColumn, ButtonColumn };
+
+} // namespace
+
+GroupTree::GroupTree(QWidget *parent)
+    : QTreeWidget(parent)
+{
+    setColumnCount(2);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setStretchLastSection(false);
+}
+
+QTreeWidgetItem *GroupTree::addRow(QTreeWidgetItem *parent, const QString &text, const QString &icon,
+                                   int groupIndex, int clockIndex)
+{
+    auto *item = new QTreeWidgetItem({text});
+    item->setIcon(NameColumn, ThemeManager::themedIcon(iconRoot + icon));
+    item->setData(NameColumn, Qt::UserRole, groupIndex);
+    item->setData(ButtonColumn, Qt::UserRole, clockIndex);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    if (parent)
+        parent->addChild(item);
+    else
+        addTopLevelItem(item);
+    return item;
+}
+
+void GroupTree::build()
+{
+    clear();
+    ClockRegistry *registry = ClockRegistry::instance();
+    struct Button
+    {
+        const char *icon;
+        QString toolTip;
+    };
+    const Button groupButtons[] = {{"delete.png", tr("Delete group")},
+                                   {"edit.png", tr("Edit group configuration")},
+                                   {"settings.png", tr("Change group name")}};
+    const Button clockButtons[] = {{"remove.png", tr("Remove clock from group")},
+                                   {"edit.png", tr("Copy clock configuration to group and edit")}};
+    const auto addButtons = [](TableItemCustom *cell, const auto &buttons) {
+        for (const Button &button : buttons) {
+            PushButtonFlat *added = cell->addButton(iconRoot + QLatin1String(button.icon), QString(),
+                                                    button.toolTip, buttonMinimumWidth);
+            added->setAccessibleName(button.toolTip);
+        }
+        // Buttons side by side from the left, like those of the other rows.
+        if (auto *row = qobject_cast<QBoxLayout *>(cell->layout()))
+            row->addStretch();
+    };
+
+    int buttonWidth = 0;
+    for (int g = 0; g < registry->groupCount(); ++g) {
+        const DevGroup *group = registry->groupAt(g);
+        QTreeWidgetItem *groupItem = addRow(nullptr, group->name(), QStringLiteral("list.png"), g, -1);
+        auto *groupCell = new TableItemCustom(this, g);
+        addButtons(groupCell, groupButtons);
+        connect(groupCell, &TableItemCustom::ButtonClicked, this,
+                [this, g](int, int button) { emit groupButtonClicked(g, button); });
+        setItemWidget(groupItem, ButtonColumn, groupCell);
+        buttonWidth = qMax(buttonWidth, groupCell->sizeHint().width());
+
+        for (int c : group->clockIndexes()) {
+            const DevClock *clock = registry->clockAt(c);
+            if (!clock)
+                continue;
+            QTreeWidgetItem *clockItem = addRow(groupItem, clock->name, QStringLiteral("clock.png"), g, c);
+            auto *clockCell = new TableItemCustom(this, c);
+            addButtons(clockCell, clockButtons);
+            connect(clockCell, &TableItemCustom::ButtonClicked, this,
+                    [this, g, c](int, int button) { emit clockButtonClicked(g, c, button); });
+            setItemWidget(clockItem, ButtonColumn, clockCell);
+        }
+    }
+    expandAll();
+    resizeColumnToContents(NameColumn);
+    resizeColumnToContents(ButtonColumn);
+    header()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    header()->setSectionResizeMode(ButtonColumn, QHeaderView::Fixed);
+    if (buttonWidth > 0)
+        header()->resizeSection(ButtonColumn, qMax(buttonWidth, columnWidth(ButtonColumn)));
+}
