@@ -9,6 +9,7 @@
 #include "DialogProgress.h"
 #include "DialogQuestion.h"
 #include "DoubleSpinBoxCustom.h"
+#include "EditorGallery.h"
 #include "ElideLabel.h"
 #include "IconLabel.h"
 #include "IpEdit.h"
@@ -333,6 +334,12 @@ std::vector<Scene> scenes()
         {QStringLiteral("toasts"), toasts},
         {QStringLiteral("window-main"), [] { return mainWindow("btnDeviceList", true); }},
         {QStringLiteral("window-main-report"), [] { return mainWindow("btnReport", false); }},
+        {QStringLiteral("window-editor-time"), [] { return EditorGallery::editorWindow(0); }},
+        {QStringLiteral("window-editor-display"), [] { return EditorGallery::editorWindow(1); }},
+        {QStringLiteral("window-editor-alarms"), [] { return EditorGallery::editorWindow(2); }},
+        {QStringLiteral("window-editor-send"), [] { return EditorGallery::editorWindow(3); }},
+        {QStringLiteral("window-editor-group-send"), EditorGallery::groupEditorWindow},
+        {QStringLiteral("window-groups"), EditorGallery::groupsWindow},
     };
 }
 
