@@ -11,7 +11,9 @@
 #include "OperationRunner.h"
 #include "PageConfiguration.h"
 #include "PageServices.h"
+#include "ParameterText.h"
 #include "RefreshStatusSender.h"
+#include "SetConfigurationSender.h"
 #include "Toast.h"
 
 #include <QStringList>
@@ -74,8 +76,34 @@ void ResultSlots::onGetConfigurationFinishedOpenConfig(DataSender *dataSender)
 
 void ResultSlots::onConfigSendFinished(DataSender *dataSender)
 {
+    auto *upload = qobject_cast<SetConfigurationSender *>(dataSender);
+    if (upload && !upload->refusedField().isEmpty()) {
+        m_services.dialogs->message(m_services.window, ParameterText::refusalText(upload->refusedField()),
+                                    QuestionIcon::Critical);
+        return;
+    }
     if (m_services.runner->reportFailure(dataSender))
         return;
+    // A clock that failed one part was left out of the rest: the upload as a
+    // whole succeeded, but that clock does not have the configuration.
+    QStringList missed;
+    const QVector<bool> succeeded = upload ? upload->succeeded() : QVector<bool>();
+    for (int i = 0; i < succeeded.size(); ++i) {
+        if (succeeded.at(i))
+            continue;
+        const SenderTarget target = upload->targets().value(i);
+        const DevClock *clock = ClockRegistry::instance()->clockById(target.clockId);
+        missed << (clock ? clock->name : target.device.address.toString());
+    }
+    if (!missed.isEmpty()) {
+        m_services.dialogs->message(m_services.window,
+                                    tr("The configuration was sent to %1 of %2 clocks. Not sent to: %3")
+                                        .arg(succeeded.size() - missed.size())
+                                        .arg(succeeded.size())
+                                        .arg(missed.join(QStringLiteral(", "))),
+                                    QuestionIcon::Warning);
+        return;
+    }
     m_services.dialogs->message(m_services.window, tr("Configuration was sent successfully."), QuestionIcon::Info);
 }
 
