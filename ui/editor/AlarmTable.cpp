@@ -92,6 +92,10 @@ void AlarmTable::createRow(int row)
         connect(dayCell, &TableItemCustom::CheckboxClicked, this, [this, row] { onDayClicked(row); });
         setCellWidget(row, FirstDayColumn + day, dayCell);
     }
+    // Styled now, a row at a time: left to the table's first paint, the
+    // style sheet of every cell at once would hold up the window.
+    for (int column = 0; column < columns; ++column)
+        cellWidget(row, column)->ensurePolished();
 }
 
 TableItemCustom *AlarmTable::cell(int row, int column) const
