@@ -11,3 +11,8 @@ target_include_directories(bench_startup PRIVATE ${CMAKE_SOURCE_DIR}/tests/persi
 zentick_add_bench(bench_devicelist
     SOURCES ui/bench_devicelist.cpp
     LIBS zentick_ui)
+# Opening the configuration editor on a clock: until its buttons are enabled
+# again and the longest event-loop stall meanwhile.
+zentick_add_bench(bench_editor
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/ui/bench_editor.cpp
+    LIBS zentick_ui)
