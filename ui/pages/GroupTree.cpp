@@ -53,7 +53,8 @@ void GroupTree::build()
     };
     const Button groupButtons[] = {{"delete.png", tr("Delete group")},
                                    {"edit.png", tr("Edit group configuration")},
-                                   {"settings.png", tr("Change group name")}};
+                                   {"settings.png", tr("Change group name")},
+                                   {"audit.png", tr("Check clocks")}};
     const Button clockButtons[] = {{"remove.png", tr("Remove clock from group")},
                                    {"edit.png", tr("Copy clock configuration to group and edit")}};
     const auto addButtons = [](TableItemCustom *cell, const auto &buttons) {

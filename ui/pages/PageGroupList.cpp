@@ -3,10 +3,13 @@
 #include "ClockRegistry.h"
 #include "DevClock.h"
 #include "DevGroup.h"
+#include "DialogAuditFindings.h"
 #include "DialogCombobox.h"
 #include "DialogEditName.h"
 #include "DialogHost.h"
 #include "DialogQuestion.h"
+#include "FleetAudit.h"
+#include "OperationRunner.h"
 #include "TableItemCustom.h"
 #include "ui_PageGroupList.h"
 
@@ -115,6 +118,9 @@ void PageGroupList::onGroupButtonClicked(int groupIndex, int button)
     case GroupTree::RenameGroup:
         renameGroup(groupIndex);
         break;
+    case GroupTree::CheckClocks:
+        checkClocks(groupIndex);
+        break;
     default:
         break;
     }
@@ -146,6 +152,21 @@ void PageGroupList::renameGroup(int groupIndex)
         return;
     if (registry->renameGroup(groupIndex, dialog.text()))
         rebuild();
+}
+
+void PageGroupList::checkClocks(int groupIndex)
+{
+    FleetAudit audit;
+    if (!audit.selectGroup(groupIndex))
+        return;
+    bool finished = false;
+    m_services.runner->run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
+    // A cancelled audit has nothing to show.
+    if (!finished)
+        return;
+    DialogAuditFindings findings(m_services.window);
+    findings.setAudit(audit);
+    m_services.dialogs->runDialog(findings);
 }
 
 void PageGroupList::onClockButtonClicked(int groupIndex, int clockIndex, int button)

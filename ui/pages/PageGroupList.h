@@ -36,6 +36,8 @@ private:
     void rebuild();
     void deleteGroup(int groupIndex);
     void renameGroup(int groupIndex);
+    // Audits the group's clocks behind the progress dialog, then shows the findings.
+    void checkClocks(int groupIndex);
     void copyClockConfigurationAndEdit(int groupIndex, int clockIndex);
     // The chosen member clock's index; -1 when the user cancelled.
     int chooseMemberClock(int groupIndex);
