@@ -3,11 +3,17 @@
 #include "ClockSimControl.h"
 #include "DevClock.h"
 #include "DevGroup.h"
+#include "GroupTree.h"
 #include "MonitoringSession.h"
 #include "PageConfiguration.h"
+#include "PageGroupList.h"
+#include "PushButtonFlat.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
+#include "TableItemCustom.h"
 
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -21,7 +27,35 @@ class TestEditorSend : public QObject
 private slots:
     void send_data();
     void send();
+    void checkClocksOfAGroup();
+
+private:
+    // Every simulated clock, with a stored configuration; group G of the members.
+    static void listClocks(const QList<int> &members);
 };
+
+void TestEditorSend::listClocks(const QList<int> &members)
+{
+    ClockSimControl sim;
+    QVERIFY(sim.reset() && sim.clearLog());
+    ClockRegistry::resetForTest();
+    ClockRegistry *registry = ClockRegistry::instance();
+    ClockConfig stored;
+    stored.Server1 = "ntp.stored";
+    for (const QJsonValue entry : sim.clocks()) {
+        auto *listed = new DevClock;
+        listed->name = entry.toObject().value("name").toString();
+        listed->network.ip = entry.toObject().value("ip").toString();
+        listed->user = "admin";
+        listed->password = "pw";
+        listed->setConfig(stored);
+        registry->addClock(listed);
+    }
+    registry->createGroup("G")->setConfig(stored);
+    registry->groupAt(0)->setClockIndexes(members);
+    for (int member : members)
+        registry->clockAt(member)->groupId = 0;
+}
 
 void TestEditorSend::send_data()
 {
@@ -50,25 +84,9 @@ void TestEditorSend::send()
     QFETCH(QList<int>, reached);
     QFETCH(QString, message);
 
+    listClocks(members);
     ClockSimControl sim;
-    QVERIFY(sim.reset() && sim.clearLog());
-    ClockRegistry::resetForTest();
     ClockRegistry *registry = ClockRegistry::instance();
-    ClockConfig stored;
-    stored.Server1 = "ntp.stored";
-    for (const QJsonValue entry : sim.clocks()) {
-        auto *listed = new DevClock;
-        listed->name = entry.toObject().value("name").toString();
-        listed->network.ip = entry.toObject().value("ip").toString();
-        listed->user = "admin";
-        listed->password = "pw";
-        listed->setConfig(stored);
-        registry->addClock(listed);
-    }
-    registry->createGroup("G")->setConfig(stored);
-    registry->groupAt(0)->setClockIndexes(members);
-    for (int member : members)
-        registry->clockAt(member)->groupId = 0;
 
     ScriptedDialogHost dialogs;
     MonitoringSession session;
@@ -101,6 +119,31 @@ void TestEditorSend::send()
     QCOMPARE(registry->groupAt(0)->config()->Server1, QString("ntp.stored"));
     for (int index = 0; index < registry->clockCount(); ++index)
         QCOMPARE(registry->clockAt(index)->config().Server1, QString("ntp.stored"));
+}
+
+void TestEditorSend::checkClocksOfAGroup()
+{
+    listClocks({3, 0});
+    ScriptedDialogHost dialogs;
+    MonitoringSession session;
+    StandaloneServices alone(session, dialogs);
+    PageGroupList page(alone.services());
+    page.BuildGroupTree();
+    QString summary;
+    dialogs.answerDialog([&summary](QDialog &findings) {
+        summary = findings.findChild<QLabel *>("lblSummary")->text();
+        return int(QDialog::Accepted);
+    });
+    auto *tree = page.findChild<GroupTree *>("twdGroupList");
+
+    qobject_cast<TableItemCustom *>(tree->itemWidget(tree->topLevelItem(0), 1))
+        ->buttons()
+        .at(GroupTree::CheckClocks)
+        ->click();
+
+    QCOMPARE(dialogs.requests().constFirst().text, QString("Checking clocks"));
+    // The group's two of the four clocks.
+    QVERIFY2(summary.startsWith("2 clocks audited: "), qPrintable(summary));
 }
 
 QTEST_MAIN(TestEditorSend)
