@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QSignalBlocker>
 
 namespace {
@@ -40,6 +41,11 @@ PageGroupList::PageGroupList(const PageServices &services, QWidget *parent)
     ui->setupUi(this);
     ui->splitterGroups->setStretchFactor(0, 1);
     ui->splitterGroups->setStretchFactor(1, 1);
+    // The group box takes what the name and address leave.
+    QHeaderView *header = ui->twdGroupDeviceList->horizontalHeader();
+    header->setSectionResizeMode(NameColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(IpColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(GroupColumn, QHeaderView::Stretch);
     connect(ui->twdGroupList, &GroupTree::groupButtonClicked, this, &PageGroupList::onGroupButtonClicked);
     connect(ui->twdGroupList, &GroupTree::clockButtonClicked, this, &PageGroupList::onClockButtonClicked);
 }
@@ -84,7 +90,6 @@ void PageGroupList::RefreshGroupDeviceList()
         cell->setComboIndex(0, current);
         cell->comboBoxes().constFirst()->setAccessibleName(tr("Group of %1").arg(clock->name));
     }
-    table->resizeColumnsToContents();
     QApplication::restoreOverrideCursor();
 }
 
