@@ -5,29 +5,32 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "DialogQuestion.h"
+#include "GroupTree.h"
 #include "MonitoringSession.h"
 #include "PageConfiguration.h"
+#include "PageGroupList.h"
 #include "ParameterText.h"
+#include "PushButtonFlat.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
 #include "TableItemCustom.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QtTest>
 
-#include <memory>
-
-// The configuration editor alone, on clock 0, with a scripted dialog host.
-// "file" is tests/data/configuration.qlxztc, which sets nearly every field.
+// The configuration editor on clock 0, and the group page that opens it,
+// with a scripted dialog host. "file" is tests/data/configuration.qlxztc,
+// which sets nearly every field.
 class TestEditor : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
     void visibilityRules_data();
     void visibilityRules();
     void alarmModeAndDays_data();
@@ -39,6 +42,10 @@ private slots:
     void closingWhileAlarmsLoadKeepsThem();
     void unsafeText_data();
     void unsafeText();
+    void groupMembership_data();
+    void groupMembership();
+    void groupConfiguration_data();
+    void groupConfiguration();
 
 private:
     // "defaults", "file" or "unshowable" (the file with values no widget can show).
@@ -47,20 +54,29 @@ private:
     template<typename T = QWidget>
     T *find(const QString &name) const
     {
-        T *widget = m_page->findChild<T *>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
+        return m_page->findChild<T *>(name);
     }
     TableItemCustom *alarmCell(int row, int column) const
     {
         return qobject_cast<TableItemCustom *>(find<AlarmTable>("twdAlarmList")->cellWidget(row, column));
     }
 
+    // Clocks A and C with a downloaded configuration, B without; A in G0, B in G1.
+    void listGroups();
+    // The group's row (member -1) or a member's row, then its button.
+    void click(int group, int member, int button);
+    PageServices withEditor()
+    {
+        PageServices services = m_alone.services();
+        services.openEditor = [this](int g, int c) { return m_page->OpenConfigEditor(g, c); };
+        return services;
+    }
+
     ScriptedDialogHost m_dialogs;
-    std::unique_ptr<MonitoringSession> m_session;
-    std::unique_ptr<StandaloneServices> m_alone;
-    std::unique_ptr<PageConfiguration> m_page;
+    MonitoringSession m_session;
+    StandaloneServices m_alone{m_session, m_dialogs};
+    std::unique_ptr<PageConfiguration> m_page = std::make_unique<PageConfiguration>(m_alone.services());
+    std::unique_ptr<PageGroupList> m_groups = std::make_unique<PageGroupList>(withEditor());
 };
 
 std::unique_ptr<ClockConfig> TestEditor::config(const QString &name)
@@ -85,22 +101,10 @@ std::unique_ptr<ClockConfig> TestEditor::config(const QString &name)
 
 void TestEditor::init()
 {
-    ClockRegistry::resetForTest();
-    DialogHost::install(&m_dialogs);
-    m_session = std::make_unique<MonitoringSession>();
-    m_alone = std::make_unique<StandaloneServices>(*m_session, m_dialogs);
-    m_page = std::make_unique<PageConfiguration>(m_alone->services());
-    ClockRegistry::instance()->addClock(new DevClock);
-}
-
-void TestEditor::cleanup()
-{
-    m_page.reset();
-    m_alone.reset();
-    m_session.reset();
-    DialogHost::install(nullptr);
     m_dialogs.reset();
+    m_page->StoreEditedConfiguration();
     ClockRegistry::resetForTest();
+    ClockRegistry::instance()->addClock(new DevClock);
 }
 
 void TestEditor::open(const ClockConfig &config)
@@ -112,7 +116,8 @@ void TestEditor::open(const ClockConfig &config)
 
 void TestEditor::visibilityRules_data()
 {
-    // Actions "click:box", "index:box:n", "fill:name"; then +shown -hidden ^enabled _disabled.
+    // Actions "click:box", "index:box:n", "type:line:text", "fill:name";
+    // then +shown -hidden ^enabled _disabled =line:text.
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("expected");
 
@@ -125,7 +130,6 @@ void TestEditor::visibilityRules_data()
     QTest::newRow("NTP shows the servers, GPS hides them")
         << "index:cbxSynchronizationMode:2 index:cbxSynchronizationMode:1" << "-wdtNtpServers";
     QTest::newRow("Auto brightness enables the profile") << "index:cbxBrightness:10" << "^cbxBrightnessProfile";
-    QTest::newRow("a level disables it") << "index:cbxBrightness:10 index:cbxBrightness:9" << "_cbxBrightnessProfile";
     QTest::newRow("temperature offset shows its value") << "click:cbxTempOffset" << "+lblTempOffset +dsbTempOffset";
     QTest::newRow("synchronised master needs no master address")
         << "click:cbxSync index:cbxSyncMode:0" << "+lblSyncMode +cbxSyncMode -lblMasterIp -ledSyncMasterIp";
@@ -140,6 +144,8 @@ void TestEditor::visibilityRules_data()
         << "click:cbxFormatDate click:cbxFormatTime" << "^cbxFormatTime _cbxFormatTemp ^cbxFormatDate";
     QTest::newRow("a second one back on releases the lock")
         << "click:cbxFormatTime click:cbxFormatTemp click:cbxFormatTime" << "^cbxFormatTime ^cbxFormatDate";
+    QTest::newRow("a typed ampersand is refused with a note")
+        << "type:ledRemoteServer1:a&b" << "+lblServerRefused =ledRemoteServer1:ab";
     QTest::newRow("filling applies every rule")
         << "fill:file" << "+wdtSummerTime +cbxTimezone +wdtNtpServers +dsbTempOffset +ledSyncMasterIp +wdtEco "
                           "^cbxBrightnessProfile ^cbxFormatTime ^cbxFormatTemp";
@@ -162,14 +168,17 @@ void TestEditor::visibilityRules()
             find<QCheckBox>(part.at(1))->click();
         else if (part.at(0) == "index")
             find<QComboBox>(part.at(1))->setCurrentIndex(part.at(2).toInt());
+        else if (part.at(0) == "type")
+            QTest::keyClicks(find(part.at(1)), part.at(2));
         else
             open(*config(part.at(1)));
     }
     for (const QString &expectation : expected.split(' ')) {
-        const QWidget *widget = find(expectation.mid(1));
-        const bool ok = QString("+-^_").indexOf(expectation.at(0)) < 2
-            ? widget->isHidden() == (expectation.at(0) == '-')
-            : widget->isEnabled() == (expectation.at(0) == '^');
+        const QWidget *widget = find(expectation.mid(1).section(':', 0, 0));
+        const int kind = QString("+-^_=").indexOf(expectation.at(0));
+        const bool ok = kind < 2 ? widget->isHidden() == (kind == 1)
+            : kind < 4           ? widget->isEnabled() == (kind == 2)
+                                 : qobject_cast<const QLineEdit *>(widget)->text() == expectation.section(':', 1);
         QVERIFY2(ok, qPrintable(expectation));
     }
 }
@@ -183,7 +192,6 @@ void TestEditor::alarmModeAndDays_data()
     QTest::addColumn<int>("daysAfter");
 
     QTest::newRow("Everyday checks all seven days") << true << 0x05 << "mode:0" << false << 0x7F;
-    QTest::newRow("Selected days keeps the days") << false << 0x7F << "mode:1" << true << 0x7F;
     QTest::newRow("unchecking a day shows Selected days") << false << 0x7F << "day:3" << true << 0x7B;
     QTest::newRow("the seventh day checked shows Everyday") << true << 0x3F << "day:7" << false << 0x7F;
     QTest::newRow("a day short of seven stays Selected days") << true << 0x01 << "day:2" << true << 0x03;
@@ -216,31 +224,24 @@ void TestEditor::alarmModeAndDays()
 void TestEditor::fillThenRead_data()
 {
     QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("edit"); // "type:line:text", "retype:line:text", "step:box:n", "index:box:n"
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QVariant>("value"); // of the field after the edit
+    QTest::addColumn<QString>("edit"); // "retype:line:text" or "step:box:n"
+    QTest::addColumn<QString>("masterIp");
+    QTest::addColumn<int>("durationTime");
 
-    QTest::newRow("defaults") << "defaults" << "" << "" << QVariant();
-    QTest::newRow("own file from tests/data") << "file" << "" << "" << QVariant();
-    QTest::newRow("values the widgets cannot show") << "unshowable" << "" << "" << QVariant();
-    QTest::newRow("a typed server name") << "unshowable" << "type:ledRemoteServer2:x" << "Server2"
-                                         << QVariant("192.168.0.250x");
-    QTest::newRow("a master address cleared") << "unshowable" << "retype:ledSyncMasterIp:" << "MasterIP" << QVariant("");
-    QTest::newRow("a master address typed anew")
-        << "unshowable" << "retype:ledSyncMasterIp:192.168.1.5" << "MasterIP" << QVariant("192.168.1.5");
-    QTest::newRow("a duration moved off its limit")
-        << "unshowable" << "step:sbxDurationTimeDur:1" << "DurationTime" << QVariant(2);
-    QTest::newRow("an offset moved by a step")
-        << "unshowable" << "step:dsbTempOffset:-1" << "TemperatureOffsetValue" << QVariant(9.8f);
-    QTest::newRow("a choice made in an empty box") << "unshowable" << "index:cbxTimezone:3" << "TimeZone" << QVariant(3);
+    QTest::newRow("defaults") << "defaults" << "" << "" << 0;
+    QTest::newRow("own file from tests/data") << "file" << "" << "192.168.0.20" << 17;
+    QTest::newRow("values the widgets cannot show") << "unshowable" << "" << "1.2.3.4&B_016=0" << 0;
+    QTest::newRow("a master address cleared") << "unshowable" << "retype:ledSyncMasterIp:" << "" << 0;
+    QTest::newRow("a duration moved off its limit") << "unshowable" << "step:sbxDurationTimeDur:1" << "1.2.3.4&B_016=0"
+                                                   << 2;
 }
 
 void TestEditor::fillThenRead()
 {
     QFETCH(QString, source);
     QFETCH(QString, edit);
-    QFETCH(QString, field);
-    QFETCH(QVariant, value);
+    QFETCH(QString, masterIp);
+    QFETCH(int, durationTime);
 
     const auto expected = config(source);
     expected->loaded = true;
@@ -251,26 +252,16 @@ void TestEditor::fillThenRead()
     open(*other);
     open(*expected);
     const QStringList part = edit.split(':');
-    if (part.at(0).endsWith("type")) {
+    if (part.at(0) == "retype") {
         auto *line = find<QLineEdit>(part.at(1));
-        line->end(false);
-        if (part.at(0) == "retype") {
-            line->selectAll();
-            QTest::keyClick(line, Qt::Key_Delete);
-            line->home(false);
-        }
+        line->selectAll();
+        QTest::keyClick(line, Qt::Key_Delete);
         QTest::keyClicks(line, part.at(2));
     } else if (part.at(0) == "step") {
         find<QAbstractSpinBox>(part.at(1))->stepBy(part.at(2).toInt());
-    } else if (part.at(0) == "index") {
-        find<QComboBox>(part.at(1))->setCurrentIndex(part.at(2).toInt());
     }
-    expected->Server2 = field == "Server2" ? value.toString() : expected->Server2;
-    expected->MasterIP = field == "MasterIP" ? value.toString() : expected->MasterIP;
-    expected->DurationTime = field == "DurationTime" ? value.toInt() : expected->DurationTime;
-    expected->TemperatureOffsetValue = field == "TemperatureOffsetValue" ? value.toFloat()
-                                                                         : expected->TemperatureOffsetValue;
-    expected->TimeZone = field == "TimeZone" ? value.toInt() : expected->TimeZone;
+    expected->MasterIP = masterIp;
+    expected->DurationTime = durationTime;
 
     QVERIFY(m_page->ReadConfigFromWidgets()->sameContent(*expected));
 }
@@ -282,7 +273,6 @@ void TestEditor::leavingStoresWhereEdited_data()
     QTest::addColumn<bool>("clockChanged");
 
     QTest::newRow("a clock") << -1 << 0 << true;
-    QTest::newRow("a group") << 0 << -1 << false;
     QTest::newRow("a member clock shown for its group") << 0 << 0 << false;
 }
 
@@ -323,48 +313,154 @@ void TestEditor::closingWhileAlarmsLoadKeepsThem()
     m_page->StoreEditedConfiguration();
 
     QVERIFY(ClockRegistry::instance()->clockAt(0)->config().alarms == second.alarms);
-    QTRY_VERIFY(find("btnConfigBack")->isEnabled());
-    QVERIFY(find("btnSendConfiguration")->isEnabled());
 }
 
 void TestEditor::unsafeText_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("typed");
 
-    QTest::newRow("an ampersand typed into a server") << "Server1" << "a&b" << true;
-    QTest::newRow("an equals sign typed into a server") << "Server5" << "a=b" << true;
-    QTest::newRow("a server from a file with an ampersand") << "Server3" << "time & more" << false;
-    QTest::newRow("a server from a file with a line break") << "Server1" << "a\nb" << false;
-    QTest::newRow("a master address from a file with an equals sign") << "MasterIP" << "1.2.3.4=5" << false;
+    QTest::newRow("a server from a file with an ampersand") << "Server3" << "time & more";
+    QTest::newRow("a server from a file with a line break") << "Server1" << "a\nb";
+    QTest::newRow("a master address from a file with an equals sign") << "MasterIP" << "1.2.3.4=5";
 }
 
 void TestEditor::unsafeText()
 {
     QFETCH(QString, field);
     QFETCH(QString, text);
-    QFETCH(bool, typed);
 
     ClockConfig config;
     config.Synchronization = true;
-    if (!typed && field == "MasterIP")
+    if (field == "MasterIP")
         config.MasterIP = text;
-    else if (!typed)
+    else
         config.setServer(field.right(1).toInt() - 1, text);
     open(config);
-    if (typed) {
-        auto *line = find<QLineEdit>("ledRemoteServer" + field.right(1));
-        QTest::keyClicks(line, text);
-        QCOMPARE(line->text(), QString(text).remove(QRegularExpression("[&=]")));
-        QVERIFY(!find("lblServerRefused")->isHidden());
-        return;
-    }
 
     QTest::mouseClick(find("btnSendConfiguration"), Qt::LeftButton);
 
     QCOMPARE(m_dialogs.questionTexts(), QStringList{ParameterText::refusalText(field)});
     QCOMPARE(m_dialogs.requests().constFirst().icon, int(QuestionIcon::Critical));
+}
+
+void TestEditor::listGroups()
+{
+    ClockRegistry::resetForTest();
+    ClockRegistry *registry = ClockRegistry::instance();
+    for (const QString name : {"A", "B", "C"}) {
+        auto *clock = new DevClock;
+        clock->name = name;
+        ClockConfig config;
+        config.Server1 = name;
+        if (name != "B")
+            clock->setConfig(config);
+        registry->addClock(clock);
+    }
+    registry->createGroup("G0");
+    registry->createGroup("G1");
+    registry->setClockGroup(0, 0);
+    registry->setClockGroup(1, 1);
+    m_groups->RefreshGroupDeviceList();
+    m_groups->BuildGroupTree();
+}
+
+void TestEditor::click(int group, int member, int button)
+{
+    auto *tree = m_groups->findChild<GroupTree *>("twdGroupList");
+    QTreeWidgetItem *item = member < 0 ? tree->topLevelItem(group) : tree->topLevelItem(group)->child(member);
+    qobject_cast<TableItemCustom *>(tree->itemWidget(item, 1))->buttons().at(button)->click();
+}
+
+void TestEditor::groupMembership_data()
+{
+    QTest::addColumn<QString>("action"); // delete:group, combo:row:index, add
+    QTest::addColumn<QString>("tree");
+    QTest::addColumn<QList<int>>("combos"); // per clock row
+
+    QTest::newRow("deleting group 0 of two moves the clocks of group 1") << "delete:0" << "G1 G1/B" << QList<int>{0, 1, 0};
+    QTest::newRow("None in a membership box takes the clock out") << "combo:0:0" << "G0 G1 G1/B" << QList<int>{0, 2, 0};
+    QTest::newRow("a new group gets the next number") << "add" << "G0 G0/A G1 G1/B Group 3" << QList<int>{1, 2, 0};
+}
+
+void TestEditor::groupMembership()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, tree);
+    QFETCH(QList<int>, combos);
+
+    listGroups();
+    auto *table = m_groups->findChild<QTableWidget *>("twdGroupDeviceList");
+    const auto combo = [table](int row) { return qobject_cast<TableItemCustom *>(table->cellWidget(row, 2)); };
+    const QStringList part = action.split(':');
+    if (part.at(0) == "delete") {
+        m_dialogs.answerQuestion(1);
+        click(part.at(1).toInt(), -1, GroupTree::DeleteGroup);
+    } else if (part.at(0) == "combo") {
+        combo(part.at(1).toInt())->comboBoxes().constFirst()->setCurrentIndex(part.at(2).toInt());
+    } else {
+        m_dialogs.answerDialog(QDialog::Accepted);
+        QTest::mouseClick(m_groups->findChild<QWidget *>("btnGroupAdd"), Qt::LeftButton);
+    }
+
+    QStringList rows;
+    auto *treeWidget = m_groups->findChild<GroupTree *>("twdGroupList");
+    for (int g = 0; g < treeWidget->topLevelItemCount(); ++g) {
+        const QTreeWidgetItem *item = treeWidget->topLevelItem(g);
+        rows << item->text(0);
+        for (int c = 0; c < item->childCount(); ++c)
+            rows << item->text(0) + "/" + item->child(c)->text(0);
+    }
+    QCOMPARE(rows.join(' '), tree);
+    for (int row = 0; row < combos.size(); ++row) {
+        QCOMPARE(combo(row)->comboIndex(0), combos.at(row));
+        QCOMPARE(ClockRegistry::instance()->clockAt(row)->groupId, combos.at(row) - 1);
+    }
+}
+
+void TestEditor::groupConfiguration_data()
+{
+    QTest::addColumn<int>("group");
+    QTest::addColumn<int>("chosen"); // in the choice dialog, when it is shown
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("editorShows"); // Server1 of what the editor opened
+
+    QTest::newRow("a group with a configuration opens") << 1 << -1 << "" << "group";
+    QTest::newRow("no configuration and no clocks") << 2 << -1 << "Group don't have any clocks." << "";
+    QTest::newRow("a member without a downloaded configuration")
+        << 0 << 1 << "Clock has no fetched configuration. Download clock configuration in device list first." << "";
+    QTest::newRow("a member's configuration is copied") << 0 << 0 << "" << "A";
+}
+
+void TestEditor::groupConfiguration()
+{
+    QFETCH(int, group);
+    QFETCH(int, chosen);
+    QFETCH(QString, asked);
+    QFETCH(QString, editorShows);
+
+    listGroups();
+    // G0 {A, B} without a configuration, G1 {} with one, G2 {} without.
+    ClockRegistry *registry = ClockRegistry::instance();
+    registry->setClockGroup(1, 0);
+    ClockConfig config;
+    config.Server1 = "group";
+    registry->groupAt(1)->setConfig(config);
+    registry->createGroup("G2");
+    m_groups->BuildGroupTree();
+    m_dialogs.answerDialog([chosen](QDialog &dialog) {
+        dialog.findChild<QComboBox *>("cbxSpecialFrames")->setCurrentIndex(chosen);
+        dialog.findChild<QAbstractButton *>("btnOk")->click();
+        return dialog.result();
+    });
+
+    click(group, -1, GroupTree::EditGroupConfiguration);
+
+    QCOMPARE(m_dialogs.questionTexts().join(""), asked);
+    QCOMPARE(m_page->isEditing(), !editorShows.isEmpty());
+    if (m_page->isEditing())
+        QCOMPARE(m_page->ReadConfigFromWidgets()->Server1, editorShows);
+    QCOMPARE(registry->groupAt(0)->hasConfig(), editorShows == "A");
 }
 
 QTEST_MAIN(TestEditor)
