@@ -9,6 +9,69 @@
     </message>
 </context>
 <context>
+    <name>AlarmTable</name>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration[s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1 time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1 duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected days</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AuditChecks</name>
     <message>
         <source>Synchronization is &quot;None&quot;: the clock keeps time by itself</source>
@@ -1239,6 +1302,33 @@
     </message>
 </context>
 <context>
+    <name>GroupTree</name>
+    <message>
+        <source>Delete group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit group configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change group name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove clock from group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy clock configuration to group and edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
@@ -1324,10 +1414,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Download configuration</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1353,6 +1439,50 @@
     </message>
     <message>
         <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the device list (keeps the changes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open or save a configuration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download the configuration from the clock again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to download clock configuration?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock %1 is in group %2. Send configuration anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending configuration</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1537,19 +1667,101 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
         <source>Device list</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n group(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Add group</source>
+        <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n clock(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>Clocks and their groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete group %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit group name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to open clock configuration and copy it to group?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group don&apos;t have any clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock has no fetched configuration. Download clock configuration in device list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group don&apos;t have configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected group has no configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose device from which do you want to copy configuration for group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1952,6 +2164,10 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SearchCommands</name>
@@ -2012,6 +2228,290 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Cannot read the device list %1; it was kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TabAlarms</name>
+    <message>
+        <source>Import/Export alarms configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable all alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TabDisplay</name>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time shown for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature shown for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date shown for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time leading zeros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blinking time colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typeface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import/Export display configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermometer configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eco</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eco mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TabSend</name>
+    <message>
+        <source>Send configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration is sent to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TabTime</name>
+    <message>
+        <source>Regional settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Localization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote time synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A server name cannot hold &quot;&amp;&quot;, &quot;=&quot; or a line break: the clock would misread it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Query interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local time synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master mode</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
