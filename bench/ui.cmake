@@ -5,8 +5,10 @@ zentick_add_bench(bench_startup
         ui/bench_startup.cpp
         ${CMAKE_SOURCE_DIR}/tests/persistence/StateSamples.cpp
         ${CMAKE_SOURCE_DIR}/tests/persistence/StateSamples.h
+        ${CMAKE_SOURCE_DIR}/tests/support/SampleConfig.cpp
+        ${CMAKE_SOURCE_DIR}/tests/support/SampleConfig.h
     LIBS zentick_ui zentick_session zentick_persistence)
-target_include_directories(bench_startup PRIVATE ${CMAKE_SOURCE_DIR}/tests/persistence)
+target_include_directories(bench_startup PRIVATE ${CMAKE_SOURCE_DIR}/tests/persistence ${CMAKE_SOURCE_DIR}/tests/support)
 # The device list page with a long list: progressive fill and a poll round.
 zentick_add_bench(bench_devicelist
     SOURCES ui/bench_devicelist.cpp
