@@ -106,7 +106,9 @@ void ManageButtonsDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
         else if (hovered)
             painter->fillRect(rect, ThemeManager::iconColour(0));
         if (hasFocus && i == focus) {
-            painter->setPen(QPen(palette.highlight(), 1, Qt::DotLine));
+            // On a selected row the highlight is the background itself.
+            const bool selected = option.state & QStyle::State_Selected;
+            painter->setPen(QPen(selected ? palette.highlightedText() : palette.highlight(), 1));
             painter->drawRect(rect.adjusted(0, 0, -1, -1));
         }
         const QIcon &icon = hovered && !pressed ? m_hoverIcons.at(i) : m_icons.at(i);
