@@ -141,11 +141,13 @@ int main(int argc, char *argv[])
     app.processEvents();
     const double fillMs = fill.nsecsElapsed() / 1e6;
     const double fillStall = probe.stop();
-    out() << QStringLiteral("fill of %1 clocks: %2 ms, longest stall %3 ms, resident memory +%4 MB\n")
+    const long after = residentKb();
+    out() << QStringLiteral("fill of %1 clocks: %2 ms, longest stall %3 ms, resident memory %4 MB (+%5 MB)\n")
                  .arg(fillClocks)
                  .arg(fillMs, 0, 'f', 1)
                  .arg(fillStall, 0, 'f', 1)
-                 .arg((residentKb() - before) / 1024.0, 0, 'f', 1);
+                 .arg(after / 1024.0, 0, 'f', 1)
+                 .arg((after - before) / 1024.0, 0, 'f', 1);
     out().flush();
 
     // One clock per turn of the event loop, as the poller delivers them.
