@@ -22,7 +22,9 @@ void WorkerThread::run()
         m_worker->execute();
     m_ran = true;
     emit Finished(m_worker, m_id);
-    // Posted after the queued Finished call, so the receiver's slot runs first.
-    if (m_worker)
-        m_worker->deleteLater();
+    // A queued call, posted after the queued Finished call, so the receiver's
+    // slot runs first. deleteLater would not keep that order: a deferred
+    // delete may be flushed ahead of other posted events (QTest::qWait does so).
+    if (Worker *worker = m_worker)
+        QMetaObject::invokeMethod(worker, [worker] { delete worker; }, Qt::QueuedConnection);
 }
