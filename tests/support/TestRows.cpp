@@ -44,6 +44,8 @@ QVariant convert(const QString &type, const QJsonValue &value)
         return float(value.toDouble());
     if (type == QLatin1String("object") && value.isObject())
         return value.toObject();
+    if (type == QLatin1String("array") && value.isArray())
+        return value.toArray();
     if (!value.isArray())
         return QVariant();
     const QJsonArray items = value.toArray();
@@ -69,7 +71,7 @@ bool declare(const Column &column)
         {"hex", QMetaType::QByteArray},      {"int", QMetaType::Int},          {"bool", QMetaType::Bool},
         {"double", QMetaType::Double},       {"float", QMetaType::Float},      {"texts", QMetaType::QStringList},
         {"ints", qMetaTypeId<QList<int>>()}, {"bytes[]", qMetaTypeId<QByteArrayList>()},
-        {"object", QMetaType::QJsonObject}};
+        {"object", QMetaType::QJsonObject},  {"array", QMetaType::QJsonArray}};
     if (!types.contains(column.type))
         return false;
     // QtTest keeps the name's pointer for the test's life.

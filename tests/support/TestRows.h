@@ -15,7 +15,7 @@
 // Column types: text (the default; null is a null QString), bytes (one byte
 // per character U+0000..U+00FF), utf8, hex, int, bool, double, float, texts
 // (QStringList), ints (QList<int>), bytes[] (QByteArrayList), object
-// (QJsonObject).
+// (QJsonObject), array (QJsonArray).
 namespace TestRows {
 
 // In a _data() function: declares the columns of the current test

@@ -5,20 +5,16 @@
 #include <QHostAddress>
 #include <QList>
 #include <QMetaType>
-#include <QMutex>
-#include <QObject>
 #include <QPointer>
-
-class QTcpServer;
-class QTcpSocket;
-class QThread;
+#include <QTcpServer>
+#include <QTcpSocket>
 
 // A scripted HTTP peer on port 80 of a loopback address: it records every
 // request as it arrives (bytes and arrival times) and answers each complete
 // request by a plan of timed chunks. It stands in for a clock where the test
-// needs replies no well-behaved clock gives: trickles, silence, floods, a line
-// held open. It runs on a thread of its own, so that arrival times do not
-// depend on what the test's thread is doing; the accessors are thread-safe.
+// needs replies no simulated clock gives: a line held open, a reply of
+// exactly the size limit. It serves from the event loop the caller runs
+// while it waits for the worker's result.
 class HttpPeer : public QObject
 {
     Q_OBJECT
@@ -40,33 +36,28 @@ public:
         QByteArray bytes;
     };
 
-    explicit HttpPeer(const QHostAddress &address);
-    ~HttpPeer() override;
+    explicit HttpPeer(const QHostAddress &address) : m_address(address) {}
 
     bool listen(quint16 port = 80);
-    void setPlan(const Plan &plan);
-
+    void setPlan(const Plan &plan) { m_plan = plan; }
     // Of the most recent connection.
     QByteArray request() const;
-    QList<Arrival> arrivals() const;
+    QList<Arrival> arrivals() const { return m_arrivals; }
     // Connections the client has closed so far.
-    int clientsGone() const;
+    int clientsGone() const { return m_clientsGone; }
 
-    static Plan answer(const QByteArray &reply, bool closeAfter = true);
+    static Plan answer(const QByteArray &reply, bool closeAfter = true) { return {{{0, reply}}, closeAfter}; }
 
 private:
     void acceptConnection();
     void readRequest(QTcpSocket *socket);
-    void sendChunk(QPointer<QTcpSocket> socket, const Plan &plan, int index);
+    void sendChunk(QPointer<QTcpSocket> socket, int index);
 
     QHostAddress m_address;
-    QThread *m_thread;
-    QTcpServer *m_server = nullptr;
+    QTcpServer m_server;
     QPointer<QTcpSocket> m_socket;
     QElapsedTimer m_clock;
     bool m_answered = false;
-
-    mutable QMutex m_mutex;
     Plan m_plan;
     QList<Arrival> m_arrivals;
     int m_clientsGone = 0;

@@ -7,8 +7,7 @@
 #include "CommandWWW.h"
 #include "DeviceInfo.h"
 #include "WorkerFactory.h"
-#include "WorkerThread.h"
-#include "WorkerThreadPool.h"
+#include "WorkerRun.h"
 #include "WorkerUdp.h"
 #include "WorkerWWW.h"
 
@@ -34,23 +33,15 @@ Outcome run(Command &command, const DeviceInfo &device, int type, const QString 
             int firmware)
 {
     Outcome outcome;
-    WorkerThread *thread = makeWorkerThread(command, makeParameters(device, type, user, password, firmware));
-    if (!thread)
-        return outcome;
-    QEventLoop loop;
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    QObject::connect(thread, &WorkerThread::Finished, &loop, [&outcome, &loop](Worker *worker, int) {
-        outcome.finished = true;
-        outcome.error = worker->error();
-        outcome.data = worker->data();
-        if (auto *www = qobject_cast<WorkerWWW *>(worker))
-            outcome.code = www->errorCode();
-        if (auto *udp = qobject_cast<WorkerUdp *>(worker))
-            outcome.packets = udp->packets();
-        loop.quit();
-    });
-    WorkerThreadPool::start(thread);
-    loop.exec();
+    outcome.finished = runWorker(makeWorkerThread(command, makeParameters(device, type, user, password, firmware)),
+                                 [&outcome](Worker *worker) {
+                                     outcome.error = worker->error();
+                                     outcome.data = worker->data();
+                                     if (auto *www = qobject_cast<WorkerWWW *>(worker))
+                                         outcome.code = www->errorCode();
+                                     if (auto *udp = qobject_cast<WorkerUdp *>(worker))
+                                         outcome.packets = udp->packets();
+                                 });
     return outcome;
 }
 

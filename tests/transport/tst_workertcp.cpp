@@ -1,6 +1,5 @@
+#include "WorkerRun.h"
 #include "WorkerTcp.h"
-#include "WorkerThread.h"
-#include "WorkerThreadPool.h"
 
 #include <QtTest>
 
@@ -53,6 +52,7 @@ private:
     Script m_script = AnswerTenThenMore;
     QList<QByteArray> m_arrivals;
     int m_answered = 0;
+    int m_closed = 0;
 };
 
 void TestWorkerTcp::initTestCase()
@@ -61,6 +61,7 @@ void TestWorkerTcp::initTestCase()
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *socket = m_server.nextPendingConnection()) {
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { react(socket); });
+            connect(socket, &QTcpSocket::disconnected, this, [this] { ++m_closed; });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
@@ -107,18 +108,11 @@ Outcome TestWorkerTcp::exchange(quint16 port, const QByteArray &payload, int exp
     // Reads without a length last the read time-out; one second keeps the
     // test short and still far above the peer's 200 ms pause.
     worker->setTimeouts(WorkerTcp::defaultConnectTimeoutMs, 1000);
-    auto *thread = new WorkerThread(worker);
     Outcome outcome;
-    QEventLoop loop;
-    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-    connect(thread, &WorkerThread::Finished, &loop, [&outcome, &loop](Worker *finished, int) {
-        outcome.finished = true;
+    outcome.finished = runWorker(new WorkerThread(worker), [&outcome](Worker *finished) {
         outcome.error = finished->error();
         outcome.data = finished->data();
-        loop.quit();
     });
-    WorkerThreadPool::start(thread);
-    loop.exec();
     return outcome;
 }
 
@@ -162,12 +156,13 @@ void TestWorkerTcp::exchanges()
     m_script = Script(script);
     m_arrivals.clear();
     m_answered = 0;
+    m_closed = 0;
     const Outcome outcome = exchange(m_server.serverPort(), payload, expectedLength, handshake);
     QVERIFY(outcome.finished);
     QVERIFY(!outcome.error);
     QCOMPARE(outcome.data, data);
-    // Let anything the worker might still have sent arrive before looking.
-    QTest::qWait(100);
+    // Whatever the worker sent arrives before the end of its connection.
+    QTRY_COMPARE_WITH_TIMEOUT(m_closed, 1, 5000);
     QCOMPARE(m_arrivals, arrivals);
 }
 
