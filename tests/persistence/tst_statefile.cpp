@@ -1,40 +1,35 @@
 #include "AppSettings.h"
-#include "ClockConfig.h"
 #include "ClockRegistry.h"
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "GoldenFile.h"
+#include "StateDocumentReader.h"
 #include "StateFile.h"
 #include "StateSamples.h"
+#include "StateStreamReader.h"
+#include "TestRows.h"
 
 #include <QtTest>
 
-
 namespace {
 
+const QString rows = QStringLiteral("persistence/statefile.rows");
 const QString golden = QStringLiteral("settings.xml");
 
-QByteArray document(const char *body)
+using Parse = bool (*)(const QByteArray &, StateFile::Lists &, NotificationSettings &);
+
+bool streamParse(const QByteArray &data, StateFile::Lists &lists, NotificationSettings &settings)
 {
-    return QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n") + body;
+    return StateStreamReader(data).parse(lists, settings);
 }
 
-QByteArray stateFile(const char *clocks, const char *rest = "")
+// What a reader made of the data, as the next save would write it; empty
+// when it refused the data. The settings it reads over hold one recipient.
+QByteArray records(Parse parse, const QByteArray &data)
 {
-    return document((QByteArray("<QLXZentick version=\"1.00\"><ClockList>") + clocks + "</ClockList>" + rest
-                     + "</QLXZentick>")
-                        .constData());
-}
-
-// The registry and the notification settings as a save finds them.
-void installInRegistry(StateSamples::Sample &sample)
-{
-    ClockRegistry::resetForTest();
-    for (auto &clock : sample.lists.clocks)
-        ClockRegistry::instance()->addClock(clock.release());
-    for (auto &group : sample.lists.groups)
-        ClockRegistry::instance()->addGroup(group.release());
-    notificationSettings() = sample.settings;
+    StateSamples::Sample sample;
+    sample.settings.recipients = {{QStringLiteral("old@example.org"), true}};
+    return parse(data, sample.lists, sample.settings) ? sample.serialize() : QByteArray();
 }
 
 QByteArray fileBytes(const QString &path)
@@ -45,21 +40,24 @@ QByteArray fileBytes(const QString &path)
 
 } // namespace
 
+// The state file byte for byte, what each reader makes of a document, the
+// process state saved and loaded, and files that cannot be loaded.
 class TestStateFile : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void init() { ClockRegistry::resetForTest(); }
+    void cleanup() { ClockRegistry::resetForTest(); }
     void goldenFile();
-    void loading_data();
+    void loading_data() { TestRows::add(rows); }
     void loading();
     void storedText_data();
     void storedText();
-    void zeroClocks();
+    void sameRecords_data();
+    void sameRecords();
     void saveAndLoadTheProcessState();
-    void stateFileIsOwnerOnly_data();
-    void stateFileIsOwnerOnly();
-    void unloadableFileChangesNothing_data();
+    void unloadableFileChangesNothing_data() { TestRows::add(rows); }
     void unloadableFileChangesNothing();
 };
 
@@ -69,85 +67,11 @@ void TestStateFile::goldenFile()
     QString difference;
     QVERIFY2(GoldenFile::matches(golden, sample.serialize(), &difference), qPrintable(difference));
 
-    StateFile::Lists lists;
-    NotificationSettings settings;
-    QVERIFY(StateFile::parse(GoldenFile::read(golden), lists, settings));
-    QCOMPARE(lists.clocks.size(), size_t(3));
-    QCOMPARE(settings, sample.settings);
     StateSamples::Sample reread;
-    reread.lists = std::move(lists);
-    reread.settings = settings;
+    QVERIFY(StateFile::parse(GoldenFile::read(golden), reread.lists, reread.settings));
+    QCOMPARE(reread.lists.clocks.size(), size_t(3));
+    QCOMPARE(reread.settings, sample.settings);
     QVERIFY2(GoldenFile::matches(golden, reread.serialize(), &difference), qPrintable(difference));
-}
-
-// Each input is loaded over settings that hold one recipient and saved
-// again; the saved file must hold the fragment exactly count times.
-void TestStateFile::loading_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<QByteArray>("fragment");
-    QTest::addColumn<int>("count");
-
-    QTest::newRow("root with another name and version")
-        << document("<Other version=\"0.5\"><ClockList><Clock><Common name=\"A\"/></Clock></ClockList></Other>")
-        << QByteArray(" name=\"A\" ") << 1;
-    QTest::newRow("root without version")
-        << document("<QLXZentick><ClockList><Clock/></ClockList></QLXZentick>") << QByteArray("<ClockList size=\"1\">") << 1;
-    QTest::newRow("sibling with another tag is read as a clock")
-        << stateFile("<Clock/><Device><Common name=\"B\"/></Device>") << QByteArray("<Clock index=\"1\">\n   <Common groupId=\"0\" name=\"B\" ") << 1;
-    QTest::newRow("elements before the first Clock are skipped")
-        << stateFile("<Junk><Common name=\"J\"/></Junk><Clock><Common name=\"C\"/></Clock>") << QByteArray("<Clock index=") << 1;
-    QTest::newRow("index attribute is not read")
-        << stateFile("<Clock index=\"5\"><Common name=\"first\"/></Clock><Clock index=\"0\"/>")
-        << QByteArray("<Clock index=\"0\">\n   <Common groupId=\"0\" name=\"first\" ") << 1;
-    QTest::newRow("DHCP 2 reads as false") << stateFile("<Clock><Network DHCP=\"2\"/></Clock>") << QByteArray("<Network DHCP=\"0\" ") << 1;
-    QTest::newRow("DHCP 1 reads as true") << stateFile("<Clock><Network DHCP=\"1\"/></Clock>") << QByteArray("<Network DHCP=\"1\" ") << 1;
-    QTest::newRow("remoteMode 2 reads as true")
-        << stateFile("<Clock><Status remoteMode=\"2\"/></Clock>") << QByteArray(" remoteMode=\"1\" ") << 1;
-    QTest::newRow("missing elements give empty values, not the defaults")
-        << stateFile("<Clock/>")
-        << QByteArray("<Common groupId=\"0\" name=\"\" user=\"\" password=\"\" firmware=\"0\" productCode=\"\" deviceCode=\"\"/>\n"
-                      "   <Status NtpSynchronization=\"0\" temperature=\"0\" temperatureUnit=\"\" brightness=\"0\" errorCode=\"\" "
-                      "remoteMode=\"0\" lastNtpServer=\"\" lastSyncTime=\"\" signalStrength=\"0\" lastStatusUpdate=\"\"/>\n"
-                      "   <Network DHCP=\"0\" ip=\"\" port=\"0\" subnet=\"\" gateway=\"\" dnsPrimary=\"\" dnsSecondary=\"\"/>\n"
-                      "   <NetworkCardData name=\"\" ip=\"\" netmask=\"\" subnet=\"\" mac=\"\"/>\n  </Clock>")
-        << 1;
-    QTest::newRow("non-numeric firmware reads as 0")
-        << stateFile("<Clock><Common firmware=\"1.05\"/></Clock>") << QByteArray(" firmware=\"0\" ") << 1;
-    QTest::newRow("status time is day first")
-        << stateFile("<Clock><Status lastStatusUpdate=\"07.03.2026 08:05:09\"/></Clock>")
-        << QByteArray(" lastStatusUpdate=\"07.03.2026 08:05:09\"/>") << 1;
-    QTest::newRow("malformed status time is null")
-        << stateFile("<Clock><Status lastStatusUpdate=\"2026-03-07 08:05\"/></Clock>") << QByteArray(" lastStatusUpdate=\"\"/>") << 1;
-    QTest::newRow("clock password taken as it stands")
-        << stateFile("<Clock><Common password=\"cGFzcw==\"/></Clock>") << QByteArray(" password=\"cGFzcw==\" ") << 1;
-    QTest::newRow("interface read")
-        << stateFile("<Clock><NetworkCardData name=\"eth1\" ip=\"10.1.2.3\"/></Clock>")
-        << QByteArray("<NetworkCardData name=\"eth1\" ip=\"10.1.2.3\" netmask=\"\" subnet=\"\" mac=\"\"/>") << 1;
-    QTest::newRow("clock without Configuration has none") << stateFile("<Clock/>") << QByteArray("<Configuration>") << 0;
-    QTest::newRow("clock with an empty Configuration has one")
-        << stateFile("<Clock><Configuration/></Clock>") << QByteArray("<Alarms size=\"30\">") << 1;
-    QTest::newRow("group members in document order, any tag")
-        << stateFile("", "<GroupList><Group><ClockList><ClockIndex index=\"3\"/><X index=\"1\"/></ClockList></Group></GroupList>")
-        << QByteArray("<ClockList size=\"2\">\n    <ClockIndex index=\"3\"/>\n    <ClockIndex index=\"1\"/>\n") << 1;
-    QTest::newRow("group without Configuration has none")
-        << stateFile("", "<GroupList><Group name=\"G\"/></GroupList>") << QByteArray("<Configuration>") << 0;
-    QTest::newRow("group sibling with another tag is a group")
-        << stateFile("", "<GroupList><Group/><Other name=\"O\"/></GroupList>") << QByteArray("<Group index=\"1\" name=\"O\">") << 1;
-    QTest::newRow("NotifSet without authType gives 0")
-        << stateFile("", "<NotifSet server=\"s\"/>") << QByteArray(" authType=\"0\" ") << 1;
-    QTest::newRow("no NotifSet keeps authType 2") << stateFile("") << QByteArray(" authType=\"2\" ") << 1;
-    QTest::newRow("NotifSet without port gives 0") << stateFile("", "<NotifSet/>") << QByteArray(" port=\"0\" ") << 1;
-    QTest::newRow("no NotifSet keeps port 465") << stateFile("") << QByteArray(" port=\"465\" ") << 1;
-    QTest::newRow("no NotifSet keeps the recipients")
-        << stateFile("") << QByteArray("<Recipient name=\"old@example.org\" copy=\"1\"/>") << 1;
-    QTest::newRow("NotifSet replaces the recipients, copy only when 1")
-        << stateFile("", "<NotifSet><Recipients><Recipient name=\"a@x\" copy=\"2\"/><To name=\"b@x\" copy=\"1\"/></Recipients></NotifSet>")
-        << QByteArray("<Recipients size=\"2\">\n   <Recipient name=\"a@x\" copy=\"0\"/>\n   <Recipient name=\"b@x\" copy=\"1\"/>\n") << 1;
-    QTest::newRow("ignoreSslErrors 2 reads as false")
-        << stateFile("", "<NotifSet ignoreSslErrors=\"2\"/>") << QByteArray(" ignoreSslErrors=\"0\" ") << 1;
-    QTest::newRow("SMTP password decoded from Base64 and encoded again")
-        << stateFile("", "<NotifSet password=\"xbzDs8WCdw==\"/>") << QByteArray(" password=\"xbzDs8WCdw==\" ") << 1;
 }
 
 void TestStateFile::loading()
@@ -155,29 +79,13 @@ void TestStateFile::loading()
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, fragment);
     QFETCH(int, count);
-    StateSamples::Sample sample;
-    sample.settings.recipients = {{QStringLiteral("old@example.org"), true}};
-    QVERIFY(StateFile::parse(data, sample.lists, sample.settings));
-    const QByteArray saved = sample.serialize();
+    const QByteArray saved = records(StateFile::parse, data);
     QVERIFY2(saved.count(fragment) == count, saved.constData());
 }
 
 void TestStateFile::storedText_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("readBack");
-    QTest::addColumn<QByteArray>("stored");
-
-    QTest::newRow("markup characters escaped")
-        << "a<b>&\"c'" << "a<b>&\"c'" << QByteArray("a&lt;b&gt;&amp;&quot;c'");
-    QTest::newRow("line breaks and tabs kept")
-        << "one\ntwo\tthree\r" << "one\ntwo\tthree\r" << QByteArray("one&#xa;two&#x9;three&#xd;");
-    QTest::newRow("non-ASCII kept") << QString::fromUtf8("Zegar ŻÓŁW €") << QString::fromUtf8("Zegar ŻÓŁW €")
-                                    << QByteArray("Zegar \xc5\xbb\xc3\x93\xc5\x81W \xe2\x82\xac");
-    QTest::newRow("character outside the basic plane kept")
-        << QString::fromUtf8("\xf0\x9f\x95\x90") << QString::fromUtf8("\xf0\x9f\x95\x90") << QByteArray("\xf0\x9f\x95\x90");
-    QTest::newRow("NUL and controls dropped")
-        << QString::fromLatin1("A\0B\x01" "C\x1f" "D", 7) << "ABCD" << QByteArray("ABCD");
+    TestRows::add(rows);
     QTest::newRow("lone surrogate and noncharacters dropped")
         << (QStringLiteral("x") + QChar(0xD800) + QStringLiteral("y") + QChar(0xFFFE) + QChar(0xFFFF) + QStringLiteral("z"))
         << "xyz" << QByteArray("xyz");
@@ -196,89 +104,78 @@ void TestStateFile::storedText()
     const QByteArray data = sample.serialize();
     QVERIFY2(data.contains("name=\"" + stored + "\""), data.constData());
 
-    StateFile::Lists lists;
-    NotificationSettings settings;
-    QVERIFY(StateFile::parse(data, lists, settings));
-    QCOMPARE(lists.clocks.at(0)->name, readBack);
+    StateSamples::Sample reread;
+    QVERIFY(StateFile::parse(data, reread.lists, reread.settings));
+    QCOMPARE(reread.lists.clocks.at(0)->name, readBack);
 }
 
-void TestStateFile::zeroClocks()
+void TestStateFile::sameRecords_data()
 {
-    StateSamples::Sample sample;
-    const QByteArray data = sample.serialize();
-    QVERIFY2(data.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<QLXZentick version=\"1.00\">\n"
-                             " <ClockList size=\"0\"/>\n <GroupList size=\"0\"/>\n"),
-             data.constData());
+    TestRows::add(rows);
+    const QByteArray file = GoldenFile::read(golden);
+    QVERIFY(!file.isEmpty());
+    QTest::newRow("golden state file") << file << true;
+    QTest::newRow("100 clocks with configurations") << StateSamples::large(100, 5, 10).serialize() << true;
+    QTest::newRow("written on Windows, with a comment")
+        << QByteArray(file).replace("\n", "\r\n").replace("<ClockList", "<!-- \"kept\" --><ClockList") << true;
+}
+
+// The stream reader must give exactly the records the DOM reader gives, and
+// leave to it every document the two would read differently.
+void TestStateFile::sameRecords()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(bool, streamReads);
+
+    const QByteArray byDocument = records(StateDocumentReader::parse, data);
+    QVERIFY(!byDocument.isEmpty());
+    const QByteArray byStream = records(streamParse, data);
+    QCOMPARE(!byStream.isEmpty(), streamReads);
+    if (streamReads)
+        QCOMPARE(byStream, byDocument);
+    QCOMPARE(records(StateFile::parse, data), byDocument);
 }
 
 void TestStateFile::saveAndLoadTheProcessState()
 {
     StateSamples::Sample sample = StateSamples::golden();
-    installInRegistry(sample);
+    for (auto &clock : sample.lists.clocks)
+        ClockRegistry::instance()->addClock(clock.release());
+    for (auto &group : sample.lists.groups)
+        ClockRegistry::instance()->addGroup(group.release());
+    notificationSettings() = sample.settings;
     const QString path = AppSettings::stateFilePath();
+    // A world-readable file left by an older version is tightened too.
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
+    old.close();
+
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+        | QFileDevice::WriteUser;
     QVERIFY(saveSettings());
     QCOMPARE(fileBytes(path), GoldenFile::read(golden));
+    QCOMPARE(QFile::permissions(path), ownerOnly);
 
-    const NotificationSettings saved = notificationSettings();
     ClockRegistry::resetForTest();
     notificationSettings() = NotificationSettings();
     QVERIFY(loadSettings());
     QCOMPARE(ClockRegistry::instance()->clockCount(), 3);
     QCOMPARE(ClockRegistry::instance()->groupCount(), 2);
-    QCOMPARE(notificationSettings(), saved);
+    QCOMPARE(notificationSettings(), sample.settings);
     QVERIFY(ClockRegistry::instance()->clockAt(0)->hasConfig());
     QVERIFY(!ClockRegistry::instance()->clockAt(1)->hasConfig());
 
     QFile::remove(path);
     QVERIFY(saveSettings());
     QCOMPARE(fileBytes(path), GoldenFile::read(golden));
-    ClockRegistry::resetForTest();
-}
-
-void TestStateFile::stateFileIsOwnerOnly_data()
-{
-    QTest::addColumn<bool>("existing");
-    QTest::newRow("new file") << false;
-    QTest::newRow("existing world-readable file is tightened") << true;
-}
-
-void TestStateFile::stateFileIsOwnerOnly()
-{
-    QFETCH(bool, existing);
-    const QString path = AppSettings::stateFilePath();
-    QFile::remove(path);
-    if (existing) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<old/>");
-        file.close();
-        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                    | QFileDevice::ReadOther));
-    }
-    ClockRegistry::resetForTest();
-    QVERIFY(saveSettings());
-    QCOMPARE(QFile::permissions(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
-                                           | QFileDevice::WriteUser);
-}
-
-void TestStateFile::unloadableFileChangesNothing_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<qint64>("size"); // > 0: a sparse file of that size
-    QTest::addColumn<bool>("keptAside");
-
-    QTest::newRow("missing file (first start)") << QByteArray() << qint64(-1) << false;
-    QTest::newRow("empty file") << QByteArray() << qint64(0) << false;
-    QTest::newRow("not XML") << QByteArray("settings") << qint64(0) << true;
-    QTest::newRow("truncated by a crash") << stateFile("<Clock><Common name=\"A\"/></Clock>").left(60) << qint64(0) << true;
-    QTest::newRow("no element") << document("<!-- empty -->") << qint64(0) << true;
-    QTest::newRow("larger than any state file") << QByteArray("<") << qint64(65) * 1024 * 1024 << true;
+    QCOMPARE(QFile::permissions(path), ownerOnly);
 }
 
 void TestStateFile::unloadableFileChangesNothing()
 {
     QFETCH(QByteArray, data);
-    QFETCH(qint64, size);
+    QFETCH(double, size);
     QFETCH(bool, keptAside);
     const QString path = AppSettings::stateFilePath();
     QFile::remove(path);
@@ -291,10 +188,9 @@ void TestStateFile::unloadableFileChangesNothing()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(data);
         if (size > 0)
-            QVERIFY(file.resize(size));
+            QVERIFY(file.resize(qint64(size)));
     }
 
-    ClockRegistry::resetForTest();
     ClockRegistry::instance()->createGroup(QStringLiteral("kept"));
     NotificationSettings before;
     before.server = QStringLiteral("kept.example.org");
@@ -313,7 +209,6 @@ void TestStateFile::unloadableFileChangesNothing()
     QCOMPARE(kept.size(), keptAside ? 1 : 0);
     if (keptAside && size == 0)
         QCOMPARE(fileBytes(folder.filePath(kept.at(0))), data);
-    ClockRegistry::resetForTest();
     QFile::remove(path);
     for (const QString &name : kept)
         QFile::remove(folder.filePath(name));

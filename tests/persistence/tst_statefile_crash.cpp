@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int kills = 100;
+constexpr int kills = 40;
 constexpr int clockCount = 150;
 constexpr int readyTimeoutMs = 60000;
 
