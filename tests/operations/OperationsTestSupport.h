@@ -83,11 +83,12 @@ public:
             finished.wait(50);
         return count() == 1;
     }
-    QVector<double> progressValues() const
+    // Six significant digits: 0.33 * 3 reads "0.99", 2.0 / 3 "0.666667".
+    QStringList progressTexts() const
     {
-        QVector<double> values;
+        QStringList values;
         for (const QList<QVariant> &arguments : progress)
-            values << arguments.at(0).toDouble();
+            values << QString::number(arguments.at(0).toDouble());
         return values;
     }
 

@@ -4,6 +4,7 @@
 #include "GetConfigurationSender.h"
 #include "GetStatusSender.h"
 #include "OperationsTestSupport.h"
+#include "TestRows.h"
 #include "RefreshStatusSender.h"
 #include "SetConfigurationSender.h"
 #include "SetNetworkSender.h"
@@ -31,7 +32,7 @@ private slots:
     void initTestCase();
     void init();
     void secondOfThreeTargetsFails();
-    void singleCommands_data();
+    void singleCommands_data() { TestRows::add(QStringLiteral("operations/senders.rows")); }
     void singleCommands();
     void sendersCreatedBackToBackNeverOverlap();
     void pollCreatedDuringAnUploadWaitsForIt();
@@ -69,7 +70,7 @@ void TestSimpleSenders::secondOfThreeTargetsFails()
     });
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
-    QCOMPARE(spy.progressValues(), QVector<double>({1.0 / 3, 2.0 / 3, 1.0}));
+    QCOMPARE(spy.progressTexts(), QStringList({"0.333333", "0.666667", "1"}));
     QCOMPARE(spy.result, int(DataSender::Failed));
     QCOMPARE(spy.errorCode, NoError);
     QCOMPARE(succeeded, QVector<bool>({true, false, true}));
@@ -77,45 +78,6 @@ void TestSimpleSenders::secondOfThreeTargetsFails()
     QVERIFY(replies.at(0).startsWith("HTTP/1.1 200"));
     QVERIFY(replies.at(1).isEmpty() || replies.at(1).startsWith("HTTP/1.1 401"));
     QCOMPARE(loggedRequests(m_sim), QStringList({"/T1@" + Hall, "/T1@" + Refusing, "/T1@" + Gym}));
-}
-
-void TestSimpleSenders::singleCommands_data()
-{
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<QString>("ip");
-    QTest::addColumn<QString>("argument1");
-    QTest::addColumn<QString>("argument2");
-    QTest::addColumn<QByteArray>("path");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("error");
-
-    QTest::newRow("rename to ab") << "name" << Hall << "ab" << "" << QByteArray("/D") << QByteArray("&D_006=ab")
-                                  << 0 << int(NoError);
-    QTest::newRow("rename refused with 401") << "name" << Refusing << "ab" << "" << QByteArray("/D")
-                                             << QByteArray("&D_006=ab") << 1 << int(AuthorizationError);
-    QTest::newRow("name with form syntax goes out unescaped")
-        << "name" << Hall << "a&b=c" << "" << QByteArray("/D") << QByteArray("&D_006=a&b=c") << 0 << int(NoError);
-    QTest::newRow("password change") << "password" << Hall << "pw" << "new!" << QByteArray("/D2")
-                                     << QByteArray("passchange=pw%21new!%21") << 0 << int(NoError);
-    QTest::newRow("password change from a wrong old password")
-        << "password" << Gym << "" << "new" << QByteArray("/D2") << QByteArray("passchange=%21new%21") << 1
-        << int(AuthorizationError);
-    QTest::newRow("network change answered")
-        << "network" << Gym << "" << "" << QByteArray("/D0")
-        << QByteArray("&D_000=192.168.0.11&D_001=255.255.255.0&D_002=192.168.0.1&D_007=1&D_008=1&D_011=1"
-                      "&D_012=0&D_013=230&D_015=5&D_009=8.8.8.8&D_010=4.4.4.4")
-        << 0 << int(NoError);
-    QTest::newRow("network change the clock never answers")
-        << "network" << Dropping << "" << "" << QByteArray("/D0")
-        << QByteArray("&D_000=192.168.0.11&D_001=255.255.255.0&D_002=192.168.0.1&D_007=1&D_008=1&D_011=1"
-                      "&D_012=0&D_013=230&D_015=5&D_009=8.8.8.8&D_010=4.4.4.4")
-        << 0 << int(NoError);
-    QTest::newRow("network change refused with 401")
-        << "network" << Refusing << "" << "" << QByteArray("/D0")
-        << QByteArray("&D_000=192.168.0.11&D_001=255.255.255.0&D_002=192.168.0.1&D_007=1&D_008=1&D_011=1"
-                      "&D_012=0&D_013=230&D_015=5&D_009=8.8.8.8&D_010=4.4.4.4")
-        << 1 << int(NoError);
 }
 
 void TestSimpleSenders::singleCommands()
@@ -128,6 +90,7 @@ void TestSimpleSenders::singleCommands()
     QFETCH(QByteArray, body);
     QFETCH(int, result);
     QFETCH(int, error);
+    QFETCH(QString, delivery);
 
     Communication *communication = Communication::instance();
     SimpleSender *sender = nullptr;
@@ -152,6 +115,7 @@ void TestSimpleSenders::singleCommands()
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests.at(0).value("local").toString(), ip);
     QCOMPARE(ClockSimControl::requestBytes(requests.at(0)), expectedRequest(path, "admin", "pw", body));
+    QCOMPARE(requests.at(0).value("delivery").toString(), delivery);
 }
 
 void TestSimpleSenders::sendersCreatedBackToBackNeverOverlap()
@@ -199,7 +163,7 @@ void TestSimpleSenders::cancelingARunningDownloadLetsItFinish()
     QVERIFY(communication->cancel(download));
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
-    QCOMPARE(spy.progressValues(), QVector<double>({0.33, 0.66, 1.0}));
+    QCOMPARE(spy.progressTexts(), QStringList({"0.33", "0.66", "1"}));
     QCOMPARE(loggedPaths(m_sim), QStringList({"/A", "/B", "/C0"}));
 }
 
@@ -212,7 +176,7 @@ void TestSimpleSenders::refreshWhoseSecondExchangeFailsEndsWithError()
     QCOMPARE(spy.error.count(), 1);
     QCOMPARE(spy.errorCode, ConnectionError);
     QCOMPARE(spy.result, int(DataSender::Failed));
-    QCOMPARE(spy.progressValues(), QVector<double>({0.33}));
+    QCOMPARE(spy.progressTexts(), QStringList{"0.33"});
     QCOMPARE(loggedPaths(m_sim), QStringList({"/F", "/D"}));
 }
 
@@ -235,7 +199,7 @@ void TestSimpleSenders::refreshReadsFirmwareNetworkAndStatus()
     });
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
-    QCOMPARE(spy.progressValues(), QVector<double>({0.33, 0.66, 1.0}));
+    QCOMPARE(spy.progressTexts(), QStringList({"0.33", "0.66", "1"}));
     QCOMPARE(firmware, 305);
     QCOMPARE(name, QString("Gym"));
     QCOMPARE(user, QString("admin"));
@@ -252,7 +216,7 @@ void TestSimpleSenders::cancelingASimpleSenderEndsItAtTheNextResult()
     QVERIFY(spy.ended());
     QCOMPARE(spy.canceled.count(), 1);
     QCOMPARE(spy.result, int(DataSender::Canceled));
-    QCOMPARE(spy.progressValues(), QVector<double>({1.0 / 3}));
+    QCOMPARE(spy.progressTexts(), QStringList{"0.333333"});
 }
 
 QTEST_GUILESS_MAIN(TestSimpleSenders)
