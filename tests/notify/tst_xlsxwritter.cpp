@@ -1,4 +1,5 @@
 #include "ReportFormat.h"
+#include "TestRows.h"
 #include "WorkbookProbe.h"
 #include "XlsxWritter.h"
 
@@ -32,9 +33,9 @@ private slots:
     void failedSaveAtBadPath_data();
     void failedSaveAtBadPath();
     void writeRunsOnWorkerOneAtATime();
-    void valueText_data();
+    void valueText_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
     void valueText();
-    void sheetName_data();
+    void sheetName_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
     void sheetName();
     void sheetNamesOfDifferentClocksDiffer();
 
@@ -344,24 +345,6 @@ void TestXlsxWritter::writeRunsOnWorkerOneAtATime()
     QCOMPARE(cells.value("A4"), QString());
 }
 
-void TestXlsxWritter::valueText_data()
-{
-    QTest::addColumn<int>("valueType");
-    QTest::addColumn<double>("temperature");
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<int>("brightness");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("temperature with unit") << 0 << double(21.5f) << "C" << 0 << "21.5°C";
-    QTest::newRow("float that is not exact in binary") << 0 << double(21.3f) << "C" << 0 << "21.3°C";
-    QTest::newRow("exactly -256 is still a reading") << 0 << -256.0 << "C" << 0 << "-256°C";
-    QTest::newRow("just below -256 is the marker") << 0 << double(-256.1f) << "C" << 0 << "Invalid";
-    QTest::newRow("never read") << 0 << double(-1000.9f) << "C" << 0 << "Invalid";
-    QTest::newRow("six significant digits") << 0 << 12.345678 << "F" << 0 << "12.3457°F";
-    QTest::newRow("brightness") << 1 << 21.5 << "C" << 40 << "40%";
-    QTest::newRow("unknown value type") << 2 << 21.5 << "C" << 40 << "";
-}
-
 void TestXlsxWritter::valueText()
 {
     QFETCH(int, valueType);
@@ -370,22 +353,6 @@ void TestXlsxWritter::valueText()
     QFETCH(int, brightness);
     QFETCH(QString, expected);
     QCOMPARE(ReportFormat::valueText(valueType, temperature, unit, brightness), expected);
-}
-
-void TestXlsxWritter::sheetName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("ip");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("plain name") << "Lobby" << "192.168.0.20" << "Lobby (192.168.0.20)";
-    QTest::newRow("empty name") << "" << "192.168.0.20" << "Clock (192.168.0.20)";
-    QTest::newRow("31 characters exactly") << "Lobby by the main do" << "10.0.0.1" << "Lobby by the main do (10.0.0.1)";
-    QTest::newRow("too long") << "Entrance hall, north staircase" << "192.168.100.200"
-                              << "Entran~8a5d5c (192.168.100.200)";
-    QTest::newRow("forbidden characters") << "A/B: [1]?*" << "10.0.0.1" << "A_B_ _1___~d5a0d3 (10.0.0.1)";
-    QTest::newRow("line break in the name") << "Lo\nbby" << "10.0.0.1" << "Lo_bby~1f1d8b (10.0.0.1)";
-    QTest::newRow("apostrophe first") << "'Lobby" << "10.0.0.1" << "_Lobby~c7b8b0 (10.0.0.1)";
 }
 
 void TestXlsxWritter::sheetName()
