@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 #include "SettingsStore.h"
+#include "TestRows.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -12,8 +13,7 @@ class TestAppSettings : public QObject
 
 private slots:
     void init();
-    void firstStartDefaults();
-    void lastPathWriter_data();
+    void lastPathWriter_data() { TestRows::add(QStringLiteral("app/app.rows")); }
     void lastPathWriter();
     void reportValuesRead_data();
     void reportValuesRead();
@@ -31,31 +31,6 @@ void TestAppSettings::init()
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + "/data"));
     SettingsStore::open()->clear();
     AppSettings::loadRegistrySettings();
-}
-
-void TestAppSettings::firstStartDefaults()
-{
-    QCOMPARE(AppSettings::lastPath(), QString());
-    const ReportSettings &report = AppSettings::reportSettings();
-    QCOMPARE(report.enabled, false);
-    QCOMPARE(report.filepath, QString());
-    QCOMPARE(report.fileType, 0);
-    QCOMPARE(report.interval, 0);
-    QCOMPARE(report.valueType, 0);
-    QVERIFY(!report.lastSaveTime.isValid());
-}
-
-void TestAppSettings::lastPathWriter_data()
-{
-    QTest::addColumn<QString>("previous");
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("file in a folder") << "" << "C:/data/a.qlxztc" << "C:/data/";
-    QTest::newRow("nested folders") << "C:/old/" << "/home/u/x/y.xml" << "/home/u/x/";
-    QTest::newRow("no slash keeps previous") << "C:/old/" << "a.qlxztc" << "C:/old/";
-    QTest::newRow("only leading slash keeps previous") << "C:/old/" << "/a.qlxztc" << "C:/old/";
-    QTest::newRow("backslashes are not separators") << "C:/old/" << "C:\\data\\a.qlxztc" << "C:/old/";
 }
 
 void TestAppSettings::lastPathWriter()

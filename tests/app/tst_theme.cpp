@@ -2,6 +2,7 @@
 #include "Language.h"
 #include "SettingsStore.h"
 #include "ThemeManager.h"
+#include "TestRows.h"
 #include "ThemeWidgets.h"
 #include "MonitoringSession.h"
 #include "WindowMain.h"
@@ -19,14 +20,14 @@ class TestTheme : public QObject
 private slots:
     void init();
     void cleanup();
-    void firstTheme_data();
+    void firstTheme_data() { TestRows::add(QStringLiteral("app/app.rows")); }
     void firstTheme();
     void setThemeWithCurrentValueWritesNothing();
     void styleSheetsShareSelectors();
-    void iconColours_data();
+    void iconColours_data() { TestRows::add(QStringLiteral("app/app.rows")); }
     void iconColours();
     void colouriseKeepsAlpha();
-    void localeMapping_data();
+    void localeMapping_data() { TestRows::add(QStringLiteral("app/app.rows")); }
     void localeMapping();
     void storedLanguageWinsOverLocale();
     void windowMainResetsLanguageToEnglish();
@@ -58,20 +59,6 @@ void TestTheme::setDesktopDark(bool dark)
     palette.setColor(QPalette::Window, dark ? QColor(30, 30, 30) : QColor(240, 240, 240));
     palette.setColor(QPalette::WindowText, dark ? QColor(240, 240, 240) : QColor(20, 20, 20));
     QGuiApplication::setPalette(palette);
-}
-
-void TestTheme::firstTheme_data()
-{
-    QTest::addColumn<bool>("desktopDark");
-    QTest::addColumn<QString>("storedKey");
-    QTest::addColumn<int>("storedValue");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("dark desktop, nothing stored") << true << "" << 0 << int(ThemeDark);
-    QTest::newRow("light desktop, nothing stored") << false << "" << 0 << int(ThemeLight);
-    QTest::newRow("stored light overrides dark desktop") << true << "Common/theme" << 1 << int(ThemeLight);
-    QTest::newRow("stored dark overrides light desktop") << false << "Common/theme" << 0 << int(ThemeDark);
-    QTest::newRow("key compared without case") << true << "common/Theme" << 1 << int(ThemeLight);
 }
 
 void TestTheme::firstTheme()
@@ -116,46 +103,16 @@ void TestTheme::styleSheetsShareSelectors()
         return css;
     };
     QCOMPARE(shape(ThemeManager::styleSheet(ThemeDark)), shape(ThemeManager::styleSheet(ThemeLight)));
-
-    const struct { int theme; const char *warning; const char *critical; const char *background; } expected[] = {
-        {ThemeDark, "#FDD835", "#FF5252", "#212121"},
-        {ThemeLight, "#FF6F00", "#D50000", "#DBDBDB"},
-    };
-    for (const auto &e : expected) {
-        ThemeManager::resetForTest();
-        SettingsStore::open()->setValue("Common/theme", e.theme);
-        MonitoringSession session;
-        WindowMain window(session);
-        window.ensurePolished();
-        QCOMPARE(window.labelGoodColor(), QColor("#7CB342"));
-        QCOMPARE(window.labelWarningColor(), QColor(e.warning));
-        QCOMPARE(window.labelCriticalColor(), QColor(e.critical));
-        QVERIFY(ThemeManager::styleSheet(e.theme).contains(e.background));
-    }
-}
-
-void TestTheme::iconColours_data()
-{
-    QTest::addColumn<int>("theme");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QColor>("expected");
-
-    QTest::newRow("ordinary icon, dark theme") << int(ThemeDark) << 0 << QColor(250, 250, 250);
-    QTest::newRow("ordinary icon, light theme") << int(ThemeLight) << 0 << QColor(33, 33, 33);
-    QTest::newRow("kind 1, light theme") << int(ThemeLight) << 1 << QColor(250, 250, 250);
-    QTest::newRow("kind 2, light theme") << int(ThemeLight) << 2 << QColor(250, 250, 250);
-    QTest::newRow("kind 1, dark theme") << int(ThemeDark) << 1 << QColor(33, 33, 33);
-    QTest::newRow("unknown theme counts as not dark") << 5 << 0 << QColor(33, 33, 33);
 }
 
 void TestTheme::iconColours()
 {
     QFETCH(int, theme);
     QFETCH(int, kind);
-    QFETCH(QColor, expected);
+    QFETCH(QString, expected);
 
     SettingsStore::open()->setValue("Common/theme", theme);
-    QCOMPARE(ThemeManager::iconColour(kind), expected);
+    QCOMPARE(ThemeManager::iconColour(kind), QColor(expected));
 
     const QIcon icon = ThemeManager::themedIcon(":/icons/resources/icons/info.png", kind);
     if (icon.isNull())
@@ -169,7 +126,7 @@ void TestTheme::iconColours()
             if (n.alpha() < 255)
                 continue;
             sawOpaque = true;
-            QCOMPARE(n.rgb(), expected.rgb());
+            QCOMPARE(n.rgb(), QColor(expected).rgb());
             QCOMPARE(disabled.pixelColor(x, y).rgb(), QColor(158, 158, 158).rgb());
         }
     }
@@ -185,23 +142,6 @@ void TestTheme::colouriseKeepsAlpha()
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(image.pixel(1, 0)), 128);
     QCOMPARE(qRed(image.pixel(1, 0)), 250);
-}
-
-void TestTheme::localeMapping_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("code");
-
-    QTest::newRow("en_US is not listed") << "en_US" << 0 << "EN";
-    QTest::newRow("en_EN") << "en_EN" << 0 << "EN";
-    QTest::newRow("pl_PL") << "pl_PL" << 1 << "PL";
-    QTest::newRow("es_ES") << "es_ES" << 2 << "ES";
-    QTest::newRow("fr_FR") << "fr_FR" << 3 << "FR";
-    QTest::newRow("it_IT") << "it_IT" << 4 << "IT";
-    QTest::newRow("de_DE") << "de_DE" << 5 << "DE";
-    QTest::newRow("de_AT falls back") << "de_AT" << 0 << "EN";
-    QTest::newRow("case-sensitive") << "DE_de" << 0 << "EN";
 }
 
 void TestTheme::localeMapping()
