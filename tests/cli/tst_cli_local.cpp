@@ -4,6 +4,7 @@
 #include "NotificationSettings.h"
 #include "SmtpServerProcess.h"
 #include "StateFile.h"
+#include "TestRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,11 +23,11 @@ class TestCliLocal : public QObject
 
 private slots:
     void initTestCase();
-    void badUsage_data();
+    void badUsage_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void badUsage();
     void helpGoesToStandardOutput();
     void addListRemove();
-    void unreadableStateFileIsLeftAlone_data();
+    void unreadableStateFileIsLeftAlone_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void unreadableStateFileIsLeftAlone();
     void configShow();
     void configShowOfAMissingFile();
@@ -54,21 +55,6 @@ bool TestCliLocal::writeFile(const QString &path, const QByteArray &data)
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-void TestCliLocal::badUsage_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("reason");
-
-    QTest::newRow("no command") << QStringList() << "zentick-cli: no command given";
-    QTest::newRow("unknown command") << QStringList{"--json", "reboot"} << "zentick-cli: unknown command \"reboot\"";
-    QTest::newRow("address out of range") << QStringList{"add", "192.168.0.300"}
-                                          << "zentick-cli: add: \"192.168.0.300\" is not an IPv4 address";
-    QTest::newRow("required option missing") << QStringList{"password", "192.168.0.20", "--old", "x"}
-                                             << "zentick-cli: password: --new is required";
-    QTest::newRow("bad on|off") << QStringList{"network", "192.168.0.20", "--dhcp", "1"}
-                                << "zentick-cli: network: --dhcp: expected on or off, not \"1\"";
 }
 
 void TestCliLocal::badUsage()
@@ -147,22 +133,6 @@ void TestCliLocal::addListRemove()
     result = cli.run({"remove", "192.168.0.20"});
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err, QByteArray("No clock with the address 192.168.0.20 is on the device list.\n"));
-}
-
-void TestCliLocal::unreadableStateFileIsLeftAlone_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("setAside");
-
-    const QByteArray truncated = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<QLXZentick version=\"1.00\">\n"
-                                 " <ClockList size=\"1\">\n  <Clock index=\"0\">\n   <Common name=\"Lob";
-    const QByteArray binary("\x00\x01\x02\xff\xfe", 5);
-    QTest::newRow("truncated file, add") << truncated << QStringList{"add", "10.0.0.1"} << true;
-    QTest::newRow("truncated file, remove") << truncated << QStringList{"remove", "10.0.0.1"} << true;
-    QTest::newRow("binary file, list") << binary << QStringList{"list"} << true;
-    QTest::newRow("binary file, monitor") << binary << QStringList{"monitor"} << true;
-    QTest::newRow("empty file, add") << QByteArray() << QStringList{"add", "10.0.0.1"} << false;
 }
 
 void TestCliLocal::unreadableStateFileIsLeftAlone()

@@ -6,6 +6,7 @@
 #include "ParameterText.h"
 #include "SmtpServerProcess.h"
 #include "StateFile.h"
+#include "TestRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +36,7 @@ private slots:
     void discoverListsAndAdds();
     void statusPrintsTheRecord();
     void interfaceOption();
-    void failingClock_data();
+    void failingClock_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void failingClock();
     void configGetThenSetCopiesExactly();
     void configSetReportsEveryClock();
@@ -195,29 +196,6 @@ void TestCliNetns::interfaceOption()
     QFile file(m_cli->stateFilePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), stored);
-}
-
-void TestCliNetns::failingClock_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-
-    const QStringList creds = {"--user", "admin", "--password", "admin"};
-    QTest::newRow("status of a clock that refuses connections")
-        << (QStringList{"status", "192.168.0.22"} + creds) << "An error occured: Unable connect to device";
-    QTest::newRow("status with refused credentials")
-        << (QStringList{"status", "192.168.0.23"} + creds) << "An error occured: Authorization error";
-    QTest::newRow("configuration download with refused credentials")
-        << (QStringList{"config", "get", "192.168.0.23", "-o", "never.qlxztc"} + creds)
-        << "An error occured: Authorization error";
-    QTest::newRow("rename with refused credentials names the real kind")
-        << (QStringList{"name", "192.168.0.23", "Nobody"} + creds) << "An error occured: Authorization error";
-    QTest::newRow("password change to a clock that refuses connections")
-        << (QStringList{"password", "192.168.0.22", "--old", "a", "--new", "b"} + creds)
-        << "An error occured: Unable connect to device";
-    QTest::newRow("network change to a clock that refuses connections")
-        << (QStringList{"network", "192.168.0.22", "--dhcp", "on"} + creds)
-        << "An error occured: Unable connect to device";
 }
 
 void TestCliNetns::failingClock()

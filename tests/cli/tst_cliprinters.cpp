@@ -4,6 +4,7 @@
 #include "ConfigPrinter.h"
 #include "DevClock.h"
 #include "ProgressIndicator.h"
+#include "TestRows.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -18,14 +19,14 @@ private slots:
     void clockJsonValues();
     void tableColumnsLineUp();
     void statusLineJoinsLines();
-    void configJsonChoiceTexts_data();
+    void configJsonChoiceTexts_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void configJsonChoiceTexts();
     void configJsonAlarmsAndTimes();
     void configTextShowsChoices();
     void progressLine_data();
     void progressLine();
     void progressOnlyOnTerminal();
-    void printableText_data();
+    void printableText_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void printableText();
     void humanOutputIsSafeJsonIsExact();
 };
@@ -98,26 +99,6 @@ void TestCliPrinters::statusLineJoinsLines()
     QCOMPARE(ClockPrinter::statusLine(clock), QStringLiteral("Connection error"));
     clock.status.NtpSynchronization = 42;
     QCOMPARE(ClockPrinter::statusLine(clock), QString());
-}
-
-void TestCliPrinters::configJsonChoiceTexts_data()
-{
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("first time zone") << "Time" << "TimeZone" << 0 << "UTC - 12:00";
-    QTest::newRow("UTC plus one") << "Time" << "TimeZone" << 15 << "UTC + 1:00";
-    QTest::newRow("last time zone") << "Time" << "TimeZone" << 39 << "UTC + 14:00";
-    QTest::newRow("time zone past the list") << "Time" << "TimeZone" << 40 << "";
-    QTest::newRow("negative index") << "Time" << "Localization" << -1 << "";
-    QTest::newRow("December") << "Time" << "SummerTimeEndMonth" << 11 << "December";
-    QTest::newRow("last week") << "Time" << "SummerTimeStartDate" << 4 << "Last";
-    QTest::newRow("NTP") << "Time" << "Mode" << 2 << "NTP";
-    QTest::newRow("brightness auto") << "Display" << "Brightness" << 10 << "Auto";
-    QTest::newRow("Fahrenheit") << "Display" << "TemperatureUnit" << 1 << "Fahrenheit [°F]";
-    QTest::newRow("sharp typeface") << "Display" << "typeface" << 1 << "Sharp";
 }
 
 void TestCliPrinters::configJsonChoiceTexts()
@@ -206,15 +187,7 @@ void TestCliPrinters::configTextShowsChoices()
 
 void TestCliPrinters::progressLine_data()
 {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("line");
-
-    QTest::newRow("start") << 0.0 << "Device search... 0%";
-    QTest::newRow("a third") << 0.333 << "Device search... 33%";
-    QTest::newRow("two thirds rounds up") << 0.666 << "Device search... 67%";
-    QTest::newRow("done") << 1.0 << "Device search... 100%";
-    QTest::newRow("past the end") << 1.7 << "Device search... 100%";
-    QTest::newRow("below zero") << -0.2 << "Device search... 0%";
+    TestRows::add(QStringLiteral("cli/cli.rows"));
     QTest::newRow("not a number") << std::nan("") << "Device search... 0%";
 }
 
@@ -248,22 +221,6 @@ void TestCliPrinters::progressOnlyOnTerminal()
     shown.setProgress(0.5);
     shown.finish();
     QCOMPARE(written, QByteArray("\r\x1b[KSending name... 0%\r\x1b[KSending name... 50%\r\x1b[K"));
-}
-
-void TestCliPrinters::printableText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("escape sequence") << QStringLiteral("\x1b[31mLobby") << QStringLiteral("?[31mLobby");
-    QTest::newRow("carriage return over the line") << QStringLiteral("ok\rEVIL") << QStringLiteral("ok?EVIL");
-    QTest::newRow("tab") << QStringLiteral("a\tb") << QStringLiteral("a?b");
-    QTest::newRow("delete") << QStringLiteral("a\x7f") << QStringLiteral("a?");
-    QTest::newRow("eight-bit CSI") << QString(QChar(0x9b)) + QStringLiteral("2J") << QStringLiteral("?2J");
-    QTest::newRow("right-to-left override") << QStringLiteral("Hall") + QChar(0x202E) + QStringLiteral("cba")
-                                            << QStringLiteral("Hall?cba");
-    QTest::newRow("line feeds stay") << QStringLiteral("a\nb\n") << QStringLiteral("a\nb\n");
-    QTest::newRow("letters of other scripts stay") << QStringLiteral("Größe Часы 時計") << QStringLiteral("Größe Часы 時計");
 }
 
 void TestCliPrinters::printableText()
