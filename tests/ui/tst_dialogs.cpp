@@ -8,6 +8,7 @@
 #include "ModalHelpers.h"
 #include "ProgressRamp.h"
 #include "TaskbarProgress.h"
+#include "TestRows.h"
 #include "WindowMain.h"
 
 #include <QComboBox>
@@ -21,6 +22,8 @@
 #include <limits>
 
 namespace {
+
+const QString rows = QStringLiteral("ui/widgets.rows");
 
 void clickInModal(const QString &buttonName, QStringList *visibleButtons = nullptr)
 {
@@ -66,7 +69,7 @@ private slots:
     void editName();
     void combobox_data();
     void combobox();
-    void versionText_data();
+    void versionText_data() { TestRows::add(rows); }
     void versionText();
     void aboutShowsBuildVersion();
 };
@@ -135,18 +138,7 @@ void TestDialogs::scriptedHostNeverShowsADialog()
 
 void TestDialogs::progressRamp_data()
 {
-    QTest::addColumn<double>("report");
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<int>("drawn"); // of 10000
-
-    QTest::newRow("half, before any tick") << 0.5 << 0 << 0;
-    QTest::newRow("half, after 62 ticks still short") << 0.5 << 62 << 4960;
-    QTest::newRow("half, reached after 63 ticks") << 0.5 << 63 << 5000;
-    QTest::newRow("half, never runs ahead") << 0.5 << 200 << 5000;
-    QTest::newRow("whole range takes 125 ticks") << 0.999 << 125 << 9990;
-    QTest::newRow("whole is drawn at once") << 1.0 << 0 << 10000;
-    QTest::newRow("above the range counts as whole") << 1.5 << 0 << 10000;
-    QTest::newRow("below the range counts as nothing") << -0.5 << 10 << 0;
+    TestRows::add(rows);
     QTest::newRow("not a number is ignored") << std::numeric_limits<double>::quiet_NaN() << 10 << 0;
 }
 
@@ -301,19 +293,6 @@ void TestDialogs::combobox()
     });
     QCOMPARE(dialog.exec(), result);
     QCOMPARE(dialog.selectedIndex(), selected);
-}
-
-void TestDialogs::versionText_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("single-digit minor and patch") << "1.0.5.0" << "1.05";
-    QTest::newRow("minor with patch zero") << "1.2.0.0" << "1.20";
-    QTest::newRow("two-digit patch") << "2.1.10.0" << "2.110";
-    QTest::newRow("three parts") << "3.4.1" << "3.41";
-    QTest::newRow("major and minor only get a leading zero") << "3.4" << "3.04";
-    QTest::newRow("major only does not crash") << "3" << "3.0";
-    QTest::newRow("empty") << "" << ".0";
 }
 
 void TestDialogs::versionText()

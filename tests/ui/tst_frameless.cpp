@@ -1,6 +1,7 @@
 #include "CFramelessWindow.h"
 #include "FrameLess.h"
 #include "MouseHelpers.h"
+#include "TestRows.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -11,8 +12,18 @@
 
 namespace {
 
+const QString rows = QStringLiteral("ui/widgets.rows");
 constexpr int border = 5;
-const QSize unbounded(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+
+QPoint point(const QList<int> &xy)
+{
+    return QPoint(xy.value(0), xy.value(1));
+}
+
+int hit(const QString &name)
+{
+    return QMetaEnum::fromType<CFramelessWindow::HitTest>().keyToValue(qPrintable(name));
+}
 
 // A main window laid out like the program's: a title bar with a logo, the
 // title and a button, above an empty body.
@@ -62,129 +73,48 @@ class TestFrameless : public QObject
     Q_OBJECT
 
 private slots:
-    void edgeCalculation_data();
+    void edgeCalculation_data() { TestRows::add(rows); }
     void edgeCalculation();
-    void hitTestBands_data();
+    void hitTestBands_data() { TestRows::add(rows); }
     void hitTestBands();
-    void titleBarHitTest_data();
+    void titleBarHitTest_data() { TestRows::add(rows); }
     void titleBarHitTest();
     void mainWindowDragByCaptionOnly_data();
     void mainWindowDragByCaptionOnly();
     void mainWindowResizeKeepsFixedWidth();
     void maximisingAddsFrameMargins();
     void monitorChangeWidensByOnePixel();
-    void dialogDragAndResize_data();
+    void dialogDragAndResize_data() { TestRows::add(rows); }
     void dialogDragAndResize();
     void dialogTitleBarFollowsActivation();
-    void dialogHoverCursor_data();
+    void dialogHoverCursor_data() { TestRows::add(rows); }
     void dialogHoverCursor();
 };
 
-void TestFrameless::edgeCalculation_data()
-{
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<int>("edge");
-
-    // Frame (100, 100) to (300, 250), border 5.
-    QTest::newRow("left border, mid height") << QPoint(100, 175) << int(FrameLess::Left);
-    QTest::newRow("left band reaches outside the frame") << QPoint(96, 175) << int(FrameLess::Left);
-    QTest::newRow("beyond the left band") << QPoint(94, 175) << int(FrameLess::None);
-    QTest::newRow("right border") << QPoint(300, 175) << int(FrameLess::Right);
-    QTest::newRow("right of the frame") << QPoint(301, 175) << int(FrameLess::None);
-    QTest::newRow("bottom border") << QPoint(200, 250) << int(FrameLess::Bottom);
-    QTest::newRow("top border") << QPoint(200, 102) << int(FrameLess::Top);
-    QTest::newRow("bottom-left corner") << QPoint(102, 248) << int(FrameLess::BottomLeft);
-    QTest::newRow("bottom-right corner") << QPoint(298, 248) << int(FrameLess::BottomRight);
-    QTest::newRow("top-right corner") << QPoint(298, 102) << int(FrameLess::TopRight);
-    QTest::newRow("top-left corner") << QPoint(102, 102) << int(FrameLess::TopLeft);
-    QTest::newRow("left side where the corner starts goes to the side") << QPoint(100, 105) << int(FrameLess::Left);
-    QTest::newRow("inside the body") << QPoint(200, 175) << int(FrameLess::None);
-}
-
 void TestFrameless::edgeCalculation()
 {
-    QFETCH(QPoint, pos);
-    QFETCH(int, edge);
-    QCOMPARE(int(FrameLess::calculateEdge(pos, QRect(100, 100, 200, 150), border)), edge);
-}
-
-void TestFrameless::hitTestBands_data()
-{
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<QSize>("minimum");
-    QTest::addColumn<QSize>("maximum");
-    QTest::addColumn<int>("expected");
-
-    const QSize small(100, 100);
-    QTest::newRow("left band") << QPoint(2, 150) << small << unbounded << int(CFramelessWindow::HitLeft);
-    QTest::newRow("band is five pixels wide") << QPoint(5, 150) << small << unbounded
-                                              << int(CFramelessWindow::HitNowhere);
-    QTest::newRow("right band") << QPoint(397, 150) << small << unbounded << int(CFramelessWindow::HitRight);
-    QTest::newRow("right edge is outside") << QPoint(400, 150) << small << unbounded
-                                           << int(CFramelessWindow::HitNowhere);
-    QTest::newRow("top band") << QPoint(200, 2) << small << unbounded << int(CFramelessWindow::HitTop);
-    QTest::newRow("bottom band") << QPoint(200, 297) << small << unbounded << int(CFramelessWindow::HitBottom);
-    QTest::newRow("top-left corner") << QPoint(2, 2) << small << unbounded << int(CFramelessWindow::HitTopLeft);
-    QTest::newRow("top-right corner") << QPoint(397, 2) << small << unbounded << int(CFramelessWindow::HitTopRight);
-    QTest::newRow("bottom-left corner") << QPoint(2, 297) << small << unbounded
-                                        << int(CFramelessWindow::HitBottomLeft);
-    QTest::newRow("bottom-right corner") << QPoint(397, 297) << small << unbounded
-                                         << int(CFramelessWindow::HitBottomRight);
-    QTest::newRow("interior") << QPoint(200, 150) << small << unbounded << int(CFramelessWindow::HitNowhere);
-
-    const QSize fixedWidthMin(400, 100);
-    const QSize fixedWidthMax(400, QWIDGETSIZE_MAX);
-    QTest::newRow("equal width limits: no left band") << QPoint(2, 150) << fixedWidthMin << fixedWidthMax
-                                                      << int(CFramelessWindow::HitNowhere);
-    QTest::newRow("equal width limits: no right band") << QPoint(397, 150) << fixedWidthMin << fixedWidthMax
-                                                       << int(CFramelessWindow::HitNowhere);
-    QTest::newRow("equal width limits: top still resizes") << QPoint(200, 2) << fixedWidthMin << fixedWidthMax
-                                                           << int(CFramelessWindow::HitTop);
-    QTest::newRow("equal width limits: bottom still resizes") << QPoint(200, 297) << fixedWidthMin << fixedWidthMax
-                                                              << int(CFramelessWindow::HitBottom);
-    QTest::newRow("equal width limits: corner is only vertical") << QPoint(2, 297) << fixedWidthMin
-                                                                 << fixedWidthMax << int(CFramelessWindow::HitBottom);
-    QTest::newRow("equal height limits: no bottom band") << QPoint(200, 297) << QSize(100, 300)
-                                                         << QSize(QWIDGETSIZE_MAX, 300)
-                                                         << int(CFramelessWindow::HitNowhere);
-    QTest::newRow("equal height limits: right still resizes") << QPoint(397, 150) << QSize(100, 300)
-                                                              << QSize(QWIDGETSIZE_MAX, 300)
-                                                              << int(CFramelessWindow::HitRight);
+    QFETCH(QList<int>, pos);
+    QFETCH(QString, edge);
+    QCOMPARE(int(FrameLess::calculateEdge(point(pos), QRect(100, 100, 200, 150), border)),
+             QMetaEnum::fromType<FrameLess::Edge>().keyToValue(qPrintable(edge)));
 }
 
 void TestFrameless::hitTestBands()
 {
-    QFETCH(QPoint, pos);
-    QFETCH(QSize, minimum);
-    QFETCH(QSize, maximum);
-    QFETCH(int, expected);
-    QCOMPARE(int(CFramelessWindow::hitTestBands(pos, QRect(0, 0, 400, 300), border, minimum, maximum)), expected);
-}
-
-void TestFrameless::titleBarHitTest_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("resizeable");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("title label is caption") << "lblTitle" << true << int(CFramelessWindow::HitCaption);
-    QTest::newRow("logo on the ignore list is caption") << "logo" << true << int(CFramelessWindow::HitCaption);
-    QTest::newRow("bare title bar is caption") << "titlebar" << true << int(CFramelessWindow::HitCaption);
-    QTest::newRow("button on the title bar is not caption") << "button" << true << int(CFramelessWindow::HitClient);
-    QTest::newRow("body below the title bar") << "body" << true << int(CFramelessWindow::HitClient);
-    QTest::newRow("left border over the title bar resizes") << "titlebar-left-border" << true
-                                                             << int(CFramelessWindow::HitLeft);
-    QTest::newRow("not resizeable: border over the title bar is caption") << "titlebar-left-border" << false
-                                                                          << int(CFramelessWindow::HitCaption);
-    QTest::newRow("not resizeable: bottom border is client") << "bottom-border" << false
-                                                             << int(CFramelessWindow::HitClient);
+    QFETCH(QList<int>, pos);
+    QFETCH(QList<int>, minimum);
+    QFETCH(QList<int>, maximum);
+    QFETCH(QString, expected);
+    QCOMPARE(int(CFramelessWindow::hitTestBands(point(pos), QRect(0, 0, 400, 300), border, QSize(minimum[0], minimum[1]),
+                                                QSize(maximum[0], maximum[1]))),
+             hit(expected));
 }
 
 void TestFrameless::titleBarHitTest()
 {
     QFETCH(QString, target);
     QFETCH(bool, resizeable);
-    QFETCH(int, expected);
+    QFETCH(QString, expected);
 
     MainWindowFixture f;
     f.window.setResizeable(resizeable);
@@ -205,7 +135,7 @@ void TestFrameless::titleBarHitTest()
         pos = QPoint(frame.left() + 1, frame.top() + 16);
     else if (target == "bottom-border")
         pos = QPoint(frame.center().x(), frame.bottom() - 1);
-    QCOMPARE(int(f.window.hitTest(pos)), expected);
+    QCOMPARE(int(f.window.hitTest(pos)), hit(expected));
 }
 
 void TestFrameless::mainWindowDragByCaptionOnly_data()
@@ -291,31 +221,11 @@ void TestFrameless::monitorChangeWidensByOnePixel()
     QCOMPARE(f.window.height(), 300);
 }
 
-void TestFrameless::dialogDragAndResize_data()
-{
-    QTest::addColumn<QPoint>("press");
-    QTest::addColumn<QPoint>("delta");
-    QTest::addColumn<QRect>("expectedChange"); // added to x, y, width, height
-
-    // Dialog 300 x 200 with a 30-pixel title bar and a minimum size of 200 x 120.
-    QTest::newRow("drag by the title bar moves") << QPoint(150, 15) << QPoint(40, 25) << QRect(40, 25, 0, 0);
-    QTest::newRow("press in the body does not move") << QPoint(150, 100) << QPoint(40, 25) << QRect(0, 0, 0, 0);
-    QTest::newRow("right border widens") << QPoint(298, 100) << QPoint(30, 0) << QRect(0, 0, 30, 0);
-    QTest::newRow("bottom-right corner grows both ways") << QPoint(298, 198) << QPoint(20, 10)
-                                                         << QRect(0, 0, 20, 10);
-    QTest::newRow("left border stops at the minimum width") << QPoint(1, 100) << QPoint(250, 0)
-                                                            << QRect(100, 0, -100, 0);
-    QTest::newRow("top border over the title bar resizes") << QPoint(150, 1) << QPoint(0, -20)
-                                                           << QRect(0, -20, 0, 20);
-    QTest::newRow("top border stops at the minimum height") << QPoint(150, 1) << QPoint(0, 500)
-                                                            << QRect(0, 80, 0, -80);
-}
-
 void TestFrameless::dialogDragAndResize()
 {
-    QFETCH(QPoint, press);
-    QFETCH(QPoint, delta);
-    QFETCH(QRect, expectedChange);
+    QFETCH(QList<int>, press);
+    QFETCH(QList<int>, delta);
+    QFETCH(QList<int>, change);
 
     QDialog dialog;
     auto *frameLess = new FrameLess(&dialog);
@@ -332,17 +242,16 @@ void TestFrameless::dialogDragAndResize()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const QRect before = dialog.geometry();
 
-    QWidget *receiver = dialog.childAt(press) ? dialog.childAt(press) : &dialog;
-    MouseHelpers::press(receiver, receiver->mapFrom(&dialog, press));
-    const QPoint target = dialog.mapToGlobal(press) + delta;
+    QWidget *receiver = dialog.childAt(point(press)) ? dialog.childAt(point(press)) : &dialog;
+    MouseHelpers::press(receiver, receiver->mapFrom(&dialog, point(press)));
+    const QPoint target = dialog.mapToGlobal(point(press)) + point(delta);
     MouseHelpers::dragTo(&dialog, target);
     MouseHelpers::release(&dialog, target);
 
     const QRect after = dialog.geometry();
-    QCOMPARE(after.x() - before.x(), expectedChange.x());
-    QCOMPARE(after.y() - before.y(), expectedChange.y());
-    QCOMPARE(after.width() - before.width(), expectedChange.width());
-    QCOMPARE(after.height() - before.height(), expectedChange.height());
+    QCOMPARE((QList<int>{after.x() - before.x(), after.y() - before.y(), after.width() - before.width(),
+                         after.height() - before.height()}),
+             change);
     QVERIFY(!frameLess->isDragging());
 }
 
@@ -361,23 +270,9 @@ void TestFrameless::dialogTitleBarFollowsActivation()
     QVERIFY(titleBar->isEnabled());
 }
 
-void TestFrameless::dialogHoverCursor_data()
-{
-    QTest::addColumn<QPoint>("pos"); // in a 300 x 200 dialog
-    QTest::addColumn<bool>("maximised");
-    QTest::addColumn<int>("cursor");
-
-    QTest::newRow("left border") << QPoint(1, 100) << false << int(Qt::SizeHorCursor);
-    QTest::newRow("bottom border") << QPoint(150, 199) << false << int(Qt::SizeVerCursor);
-    QTest::newRow("top-left corner") << QPoint(1, 1) << false << int(Qt::SizeFDiagCursor);
-    QTest::newRow("bottom-left corner") << QPoint(1, 199) << false << int(Qt::SizeBDiagCursor);
-    QTest::newRow("body") << QPoint(150, 100) << false << int(Qt::ArrowCursor);
-    QTest::newRow("maximised: border keeps the arrow") << QPoint(1, 100) << true << int(Qt::ArrowCursor);
-}
-
 void TestFrameless::dialogHoverCursor()
 {
-    QFETCH(QPoint, pos);
+    QFETCH(QList<int>, pos);
     QFETCH(bool, maximised);
     QFETCH(int, cursor);
 
@@ -388,7 +283,7 @@ void TestFrameless::dialogHoverCursor()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     if (maximised)
         QTRY_VERIFY(dialog.isMaximized());
-    QHoverEvent hover(QEvent::HoverMove, pos, pos);
+    QHoverEvent hover(QEvent::HoverMove, point(pos), point(pos));
     QApplication::sendEvent(&dialog, &hover);
     QCOMPARE(int(dialog.cursor().shape()), cursor);
 

@@ -7,6 +7,7 @@
 #include "MenuPopup.h"
 #include "PushButtonFlat.h"
 #include "TableItemCustom.h"
+#include "TestRows.h"
 #include "ThemeManager.h"
 #include "ToolButtonMenu.h"
 
@@ -19,12 +20,16 @@
 #include <QTimer>
 #include <QtTest>
 
+namespace {
+const QString rows = QStringLiteral("ui/widgets.rows");
+}
+
 class TestWidgets : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void ipEdit_data();
+    void ipEdit_data() { TestRows::add(rows); }
     void ipEdit();
     void pointKeyEntersComma_data();
     void pointKeyEntersComma();
@@ -43,28 +48,6 @@ private slots:
     void iconLabelTakesTextColour();
     void menuPopupReturnsChosenAction();
 };
-
-void TestWidgets::ipEdit_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("state");
-
-    const int ok = QValidator::Acceptable;
-    const int partial = QValidator::Intermediate;
-    const int bad = QValidator::Invalid;
-    QTest::newRow("ordinary address") << "192.168.0.12" << ok;
-    QTest::newRow("factory address") << "192.168.0.11" << ok;
-    QTest::newRow("highest octets") << "255.255.255.255" << ok;
-    QTest::newRow("three-digit octets with zeros") << "001.002.003.004" << ok;
-    QTest::newRow("octet of 256") << "256.1.1.1" << bad;
-    QTest::newRow("octet of 260 in the last place") << "1.1.1.260" << bad;
-    QTest::newRow("five numbers") << "1.2.3.4.5" << bad;
-    QTest::newRow("four-digit octet") << "1000.1.1.1" << bad;
-    QTest::newRow("letters") << "a.b.c.d" << bad;
-    QTest::newRow("sign") << "-1.2.3.4" << bad;
-    QTest::newRow("half typed") << "192.168." << partial;
-    QTest::newRow("empty") << "" << partial;
-}
 
 void TestWidgets::ipEdit()
 {
