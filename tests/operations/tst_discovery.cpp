@@ -147,9 +147,16 @@ void TestDiscovery::findsSupportedClocksWithTheirSettings()
     QCOMPARE(queried, times({"/D@192.168.0.40", "/D@192.168.0.41", "/D@192.168.0.42", "/D@192.168.0.43",
                              "/D@192.168.0.44"},
                             links));
-    const QVector<QJsonObject> requests = m_sim.httpRequests();
-    for (const QJsonObject &request : requests)
+    // Each "/D" leaves by the interface its clock answered on.
+    QStringList sources;
+    for (const QJsonObject &request : m_sim.httpRequests()) {
         QCOMPARE(ClockSimControl::requestBytes(request), expectedRequest("/D", "admin", "pw", QByteArray()));
+        const QString source = request.value("peer").toString().section(':', 0, 0);
+        if (!sources.contains(source))
+            sources << source;
+    }
+    sources.sort();
+    QCOMPARE(sources, pcAddresses());
 }
 
 void TestDiscovery::noRepliesFinishesWithAnEmptyList()
