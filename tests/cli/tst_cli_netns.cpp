@@ -51,10 +51,7 @@ private slots:
     void resolveConflictsPartly_data();
     void resolveConflictsPartly();
     void monitorSavesOnSigterm();
-    void monitorSavesOnItsTimer();
-    void monitorPrintsPlainLines();
-    void monitorWritesTheReport();
-    void monitorMailsAnAlert();
+    void monitorRunsItsSchedules();
 
 private:
     // The last logged request to path, as the bytes of its body.
@@ -471,68 +468,10 @@ void TestCliNetns::monitorSavesOnSigterm()
     QCOMPARE(saved.at(1).toObject().value("NtpSynchronization").toInt(), 3);
 }
 
-void TestCliNetns::monitorSavesOnItsTimer()
-{
-    QCOMPARE(runOk({"add", "192.168.0.22"}).exitCode, 0);
-    QProcess monitor;
-    m_cli->start(monitor, {"monitor", "--save-interval", "1"});
-    QVERIFY(monitor.waitForStarted());
-    auto savedState = [this] {
-        QFile file(m_cli->stateFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(savedState().contains("NtpSynchronization=\"3\""), 60000);
-    QVERIFY(monitor.state() == QProcess::Running);
-    ::kill(pid_t(monitor.processId()), SIGINT);
-    QVERIFY(monitor.waitForFinished(30000));
-    QCOMPARE(monitor.exitCode(), 0);
-}
-
-void TestCliNetns::monitorPrintsPlainLines()
-{
-    QCOMPARE(runOk({"add", "192.168.0.22"}).exitCode, 0);
-    QProcess monitor;
-    m_cli->start(monitor, {"monitor"});
-    QVERIFY(monitor.waitForStarted());
-    QByteArray output;
-    QTRY_VERIFY_WITH_TIMEOUT((output += monitor.readAllStandardOutput()).contains('\n'), 60000);
-    const QRegularExpression line(
-        QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  Clock  192\\.168\\.0\\.22  Connection error\n$"));
-    QVERIFY2(line.match(QString::fromUtf8(output)).hasMatch(), output);
-    monitor.terminate();
-    QVERIFY(monitor.waitForFinished(30000));
-    QCOMPARE(monitor.exitCode(), 0);
-}
-
-void TestCliNetns::monitorWritesTheReport()
-{
-    QCOMPARE(runOk({"add", "192.168.0.20", "--user", "admin", "--password", "secret"}).exitCode, 0);
-    const QString report = m_cli->filePath("report.xlsx");
-    const QString ini = m_cli->homePath() + QStringLiteral("/config/QLX Devices/Zentick.ini");
-    QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
-    {
-        QSettings settings(ini, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Report/enabled"), true);
-        settings.setValue(QStringLiteral("Report/filepath"), report);
-        settings.setValue(QStringLiteral("Report/interval"), 0);
-    }
-
-    QProcess monitor;
-    m_cli->start(monitor, {"monitor"});
-    QVERIFY(monitor.waitForStarted());
-    // An enabled report runs at start-up, as the window's does.
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(report).size() > 0, 60000);
-    monitor.terminate();
-    QVERIFY(monitor.waitForFinished(30000));
-    QCOMPARE(monitor.exitCode(), 0);
-    QSettings settings(ini, QSettings::IniFormat);
-    settings.sync(); // re-read what the tool wrote
-    QVERIFY(QDateTime::fromString(settings.value(QStringLiteral("Report/lastSaveTime")).toString(),
-                                  QStringLiteral("yyyy-MM-dd hh:mm:ss"))
-                .isValid());
-}
-
-void TestCliNetns::monitorMailsAnAlert()
+// One run of the monitor as an operator leaves it: plain lines, the report
+// it writes at once, the device list saved on its timer and an alert mailed
+// after six failed polls of a clock that refuses connections (about a minute).
+void TestCliNetns::monitorRunsItsSchedules()
 {
     SmtpServerProcess server;
     QVERIFY(server.start(QStringLiteral("plain"), QString()));
@@ -549,20 +488,44 @@ void TestCliNetns::monitorMailsAnAlert()
     refusing.network.ip = QStringLiteral("192.168.0.22");
     QVERIFY(QDir().mkpath(QFileInfo(m_cli->stateFilePath()).path()));
     QVERIFY(StateFile::save(m_cli->stateFilePath(), {&refusing}, {}, settings));
+    const QString report = m_cli->filePath("report.xlsx");
+    const QString ini = m_cli->homePath() + QStringLiteral("/config/QLX Devices/Zentick.ini");
+    QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
+    {
+        QSettings ini0(ini, QSettings::IniFormat);
+        ini0.setValue(QStringLiteral("Report/enabled"), true);
+        ini0.setValue(QStringLiteral("Report/filepath"), report);
+        ini0.setValue(QStringLiteral("Report/interval"), 0);
+    }
 
-    // Six failed polls, each after the clock's due interval, bring the
-    // connection counter to its limit: about a minute.
     QProcess monitor;
-    m_cli->start(monitor, {"monitor"});
+    m_cli->start(monitor, {"monitor", "--save-interval", "1"});
     QVERIFY(monitor.waitForStarted());
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += monitor.readAllStandardOutput()).contains('\n'), 60000);
+    const QRegularExpression line(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  Back door  192\\.168\\.0\\.22  Connection error\n"));
+    QVERIFY2(line.match(QString::fromUtf8(output)).hasMatch(), output);
+    // An enabled report runs at start-up, as the window's does.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(report).size() > 0, 60000);
+    const auto savedState = [this] {
+        QFile file(m_cli->stateFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(savedState().contains("NtpSynchronization=\"3\""), 60000);
     QVERIFY(server.waitForMessages(1, 180000));
     const SmtpServerProcess::Message mail = server.messages().constFirst();
     QCOMPARE(mail.recipients, QStringList{"ops@example.org"});
     QVERIFY2(mail.data.contains("Subject: QLX Zentick alert: Back door IP: 192.168.0.22"), mail.data);
     QVERIFY2(mail.data.contains("Error code: Connection error"), mail.data);
-    monitor.terminate();
+
+    ::kill(pid_t(monitor.processId()), SIGINT);
     QVERIFY(monitor.waitForFinished(30000));
     QCOMPARE(monitor.exitCode(), 0);
+    QSettings written(ini, QSettings::IniFormat);
+    QVERIFY(QDateTime::fromString(written.value(QStringLiteral("Report/lastSaveTime")).toString(),
+                                  QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+                .isValid());
 }
 
 QTEST_GUILESS_MAIN(TestCliNetns)
