@@ -54,20 +54,20 @@ class TestDialogs : public QObject
 
 private slots:
     void cleanup();
-    void askAnswers_data();
+    void askAnswers_data() { TestRows::add(rows); }
     void askAnswers();
     void scriptedHostNeverShowsADialog();
     void progressRamp_data();
     void progressRamp();
     void progressDialogDrawsRamp();
     void progressMirrorsOnTaskbar();
-    void progressCancel_data();
+    void progressCancel_data() { TestRows::add(rows); }
     void progressCancel();
-    void progressFinish_data();
+    void progressFinish_data() { TestRows::add(rows); }
     void progressFinish();
-    void editName_data();
+    void editName_data() { TestRows::add(rows); }
     void editName();
-    void combobox_data();
+    void combobox_data() { TestRows::add(rows); }
     void combobox();
     void versionText_data() { TestRows::add(rows); }
     void versionText();
@@ -77,27 +77,6 @@ private slots:
 void TestDialogs::cleanup()
 {
     DialogHost::install(nullptr);
-}
-
-void TestDialogs::askAnswers_data()
-{
-    QTest::addColumn<QString>("negative");
-    QTest::addColumn<QString>("neutral");
-    QTest::addColumn<QString>("click");
-    QTest::addColumn<QStringList>("visible");
-    QTest::addColumn<int>("answer");
-
-    QTest::newRow("message with one button, closed by the title bar")
-        << "" << "" << "btnClose" << QStringList{"OK"} << int(QuestionResult::Negative);
-    QTest::newRow("message with one button, confirmed") << "" << "" << "btnPositive" << QStringList{"OK"}
-                                                        << int(QuestionResult::Positive);
-    QTest::newRow("question answered no") << "No" << "" << "btnNegative" << QStringList{"OK", "No"}
-                                          << int(QuestionResult::Negative);
-    QTest::newRow("three buttons, neutral") << "No" << "Cancel" << "btnNeutral"
-                                            << QStringList{"OK", "No", "Cancel"} << int(QuestionResult::Neutral);
-    QTest::newRow("three buttons, closed by the title bar") << "No" << "Cancel" << "btnClose"
-                                                            << QStringList{"OK", "No", "Cancel"}
-                                                            << int(QuestionResult::Negative);
 }
 
 void TestDialogs::askAnswers()
@@ -201,13 +180,6 @@ void TestDialogs::progressMirrorsOnTaskbar()
     QVERIFY(!taskbar->isVisible());
 }
 
-void TestDialogs::progressCancel_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::newRow("Cancel button") << "btnCancel";
-    QTest::newRow("title-bar close") << "btnClose";
-}
-
 void TestDialogs::progressCancel()
 {
     QFETCH(QString, button);
@@ -221,13 +193,6 @@ void TestDialogs::progressCancel()
     QVERIFY(!dialog.taskbarProgress()->isVisible());
 }
 
-void TestDialogs::progressFinish_data()
-{
-    QTest::addColumn<bool>("beforeRun");
-    QTest::newRow("operation ends during the run") << false;
-    QTest::newRow("operation ends before the run starts") << true;
-}
-
 void TestDialogs::progressFinish()
 {
     QFETCH(bool, beforeRun);
@@ -238,15 +203,6 @@ void TestDialogs::progressFinish()
         ModalHelpers::whenModal([&dialog](QWidget *) { dialog.finish(); });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(progressBarValue(dialog), DialogProgress::progressMaximum);
-}
-
-void TestDialogs::editName_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("result");
-    QTest::newRow("accepted") << "btnAccept" << int(QDialog::Accepted);
-    QTest::newRow("cancelled") << "btnCancel" << int(QDialog::Rejected);
-    QTest::newRow("closed by the title bar") << "btnClose" << int(QDialog::Rejected);
 }
 
 void TestDialogs::editName()
@@ -266,16 +222,6 @@ void TestDialogs::editName()
     });
     QCOMPARE(dialog.exec(), result);
     QCOMPARE(dialog.text(), QStringLiteral("Hall B"));
-}
-
-void TestDialogs::combobox_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("selected");
-    QTest::newRow("OK takes the choice") << "btnOk" << int(QDialog::Accepted) << 2;
-    QTest::newRow("cancel keeps none") << "btnCancel" << int(QDialog::Rejected) << -1;
-    QTest::newRow("title-bar close keeps none") << "btnClose" << int(QDialog::Rejected) << -1;
 }
 
 void TestDialogs::combobox()

@@ -31,16 +31,16 @@ class TestWidgets : public QObject
 private slots:
     void ipEdit_data() { TestRows::add(rows); }
     void ipEdit();
-    void pointKeyEntersComma_data();
+    void pointKeyEntersComma_data() { TestRows::add(rows); }
     void pointKeyEntersComma();
-    void selectionBar_data();
+    void selectionBar_data() { TestRows::add(rows); }
     void selectionBar();
-    void headerClicksSort_data();
+    void headerClicksSort_data() { TestRows::add(rows); }
     void headerClicksSort();
     void headerWidgetFollowsSection();
-    void headerWidgetReplaced_data();
+    void headerWidgetReplaced_data() { TestRows::add(rows); }
     void headerWidgetReplaced();
-    void tableItemHidesEmptyLines_data();
+    void tableItemHidesEmptyLines_data() { TestRows::add(rows); }
     void tableItemHidesEmptyLines();
     void tableItemSignalsCarryRow();
     void elideLabelShortensText();
@@ -62,20 +62,10 @@ void TestWidgets::ipEdit()
     QCOMPARE(edit.text() == text, state != QValidator::Invalid);
 }
 
-void TestWidgets::pointKeyEntersComma_data()
-{
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<QChar>("separator");
-
-    QTest::newRow("main keyboard point") << Qt::KeyboardModifiers() << QChar('.');
-    QTest::newRow("keypad point") << Qt::KeyboardModifiers(Qt::KeypadModifier) << QChar('.');
-    QTest::newRow("comma typed as such") << Qt::KeyboardModifiers() << QChar(',');
-}
-
 void TestWidgets::pointKeyEntersComma()
 {
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(QChar, separator);
+    QFETCH(bool, keypad);
+    QFETCH(QString, separator);
 
     DoubleSpinBoxCustom box;
     box.setRange(-10.0, 10.0);
@@ -84,28 +74,18 @@ void TestWidgets::pointKeyEntersComma()
     QVERIFY(edit);
     edit->clear();
     QTest::keyClick(&box, Qt::Key_1);
-    QTest::keyClick(&box, separator.toLatin1(), modifiers);
+    QTest::keyClick(&box, separator.at(0).toLatin1(), keypad ? Qt::KeypadModifier : Qt::NoModifier);
     QTest::keyClick(&box, Qt::Key_5);
     QCOMPARE(edit->text(), QStringLiteral("1,5"));
     box.interpretText();
     QCOMPARE(box.value(), 1.5);
 }
 
-void TestWidgets::selectionBar_data()
-{
-    QTest::addColumn<QString>("position");
-    QTest::addColumn<QRect>("bar"); // in a 40 x 30 button
-
-    QTest::newRow("left") << "left" << QRect(0, 0, 4, 30);
-    QTest::newRow("right") << "right" << QRect(36, 0, 4, 30);
-    QTest::newRow("top") << "top" << QRect(0, 0, 40, 4);
-    QTest::newRow("bottom") << "bottom" << QRect(0, 26, 40, 4);
-}
-
 void TestWidgets::selectionBar()
 {
     QFETCH(QString, position);
-    QFETCH(QRect, bar);
+    QFETCH(QList<int>, barRect);
+    const QRect bar(barRect.at(0), barRect.at(1), barRect.at(2), barRect.at(3));
 
     // The properties come from a style sheet, as in the program's themes.
     const QColor barColour(255, 0, 0);
@@ -142,25 +122,6 @@ void TestWidgets::selectionBar()
 
     button.setSelected(false);
     QCOMPARE(barPixels(button.grab().toImage()).first, 0);
-}
-
-void TestWidgets::headerClicksSort_data()
-{
-    QTest::addColumn<QList<int>>("clicks");
-    QTest::addColumn<QStringList>("firstColumnAfterLast");
-    QTest::addColumn<int>("lastOrder");
-
-    QTest::newRow("one click sorts ascending") << QList<int>{0} << QStringList{"a", "b", "c"}
-                                               << int(Qt::AscendingOrder);
-    QTest::newRow("second click on the same column descends") << QList<int>{0, 0} << QStringList{"c", "b", "a"}
-                                                              << int(Qt::DescendingOrder);
-    QTest::newRow("third click ascends again") << QList<int>{0, 0, 0} << QStringList{"a", "b", "c"}
-                                               << int(Qt::AscendingOrder);
-    QTest::newRow("another column in between starts ascending") << QList<int>{0, 1, 0}
-                                                                << QStringList{"a", "b", "c"}
-                                                                << int(Qt::AscendingOrder);
-    QTest::newRow("second column ascending") << QList<int>{1} << QStringList{"c", "b", "a"}
-                                             << int(Qt::AscendingOrder);
 }
 
 void TestWidgets::headerClicksSort()
@@ -227,17 +188,6 @@ void TestWidgets::headerWidgetFollowsSection()
 namespace {
 enum class Replacement { SameWidget, OtherWidget, NoWidget };
 }
-
-void TestWidgets::headerWidgetReplaced_data()
-{
-    QTest::addColumn<int>("replacement");
-    QTest::addColumn<bool>("firstSurvives");
-
-    QTest::newRow("the same widget set again stays") << int(Replacement::SameWidget) << true;
-    QTest::newRow("another widget replaces and deletes the first") << int(Replacement::OtherWidget) << false;
-    QTest::newRow("no widget removes and deletes the first") << int(Replacement::NoWidget) << false;
-}
-
 void TestWidgets::headerWidgetReplaced()
 {
     QFETCH(int, replacement);
@@ -267,17 +217,6 @@ void TestWidgets::headerWidgetReplaced()
     QCOMPARE(header->sectionWidget(1), second.data());
     if (second)
         QCOMPARE(second->parentWidget(), header->viewport());
-}
-
-void TestWidgets::tableItemHidesEmptyLines_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("bottomText");
-
-    QTest::newRow("both lines empty") << "" << "";
-    QTest::newRow("only the top line") << "Clock 1" << "";
-    QTest::newRow("only the bottom line") << "" << "192.168.0.11";
-    QTest::newRow("both lines") << "Clock 1" << "192.168.0.11";
 }
 
 void TestWidgets::tableItemHidesEmptyLines()
