@@ -7,6 +7,7 @@
 #include "CommandWWW.h"
 #include "DeviceInfo.h"
 #include "WorkerFactory.h"
+#include "TestRows.h"
 #include "WorkerRun.h"
 #include "WorkerUdp.h"
 #include "WorkerWWW.h"
@@ -64,7 +65,7 @@ private slots:
     void initTestCase();
     void init();
     void discoveryBroadcast();
-    void httpExchange_data();
+    void httpExchange_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
     void httpExchange();
 
 private:
@@ -101,34 +102,14 @@ void TestTransportClockSim::discoveryBroadcast()
     QCOMPARE(senders, QStringList({"192.168.0.11", "192.168.0.12", "192.168.0.13"}));
 }
 
-void TestTransportClockSim::httpExchange_data()
-{
-    QTest::addColumn<QByteArray>("faults");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<int>("bodySize");
-    QTest::addColumn<int>("code");
-
-    QTest::newRow("right credentials") << QByteArray() << "secret" << 0 << int(NoError);
-    QTest::newRow("long body to firmware 3.05 in two writes") << QByteArray() << "secret" << 1461 << int(NoError);
-    QTest::newRow("wrong password") << QByteArray() << "admin" << 0 << int(AuthorizationError);
-    QTest::newRow("clock answering 500") << QByteArray("{\"status\":500}") << "secret" << 0 << int(ConnectionError);
-    QTest::newRow("clock refusing connections") << QByteArray("{\"refuse\":true}") << "secret" << 0
-                                                << int(ConnectionError);
-    QTest::newRow("clock accepting but silent") << QByteArray("{\"silent\":true}") << "secret" << 0
-                                                << int(NoResponse);
-    QTest::newRow("clock talking without end") << QByteArray("{\"endless\":true}") << "secret" << 0
-                                               << int(NoResponse);
-}
-
 void TestTransportClockSim::httpExchange()
 {
-    QFETCH(QByteArray, faults);
+    QFETCH(QJsonObject, faults);
     QFETCH(QString, password);
     QFETCH(int, bodySize);
     QFETCH(int, code);
 
-    if (!faults.isEmpty())
-        QVERIFY(m_control.setFaults(lobbyIndex, QJsonDocument::fromJson(faults).object()));
+    QVERIFY(m_control.setFaults(lobbyIndex, faults));
     QByteArray body;
     for (int i = 0; i < bodySize; ++i)
         body += char('a' + i % 26);

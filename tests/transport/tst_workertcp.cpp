@@ -1,4 +1,5 @@
 #include "WorkerRun.h"
+#include "TestRows.h"
 #include "WorkerTcp.h"
 
 #include <QtTest>
@@ -39,7 +40,7 @@ class TestWorkerTcp : public QObject
 
 private slots:
     void initTestCase();
-    void exchanges_data();
+    void exchanges_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
     void exchanges();
     void failures_data();
     void failures();
@@ -114,34 +115,6 @@ Outcome TestWorkerTcp::exchange(quint16 port, const QByteArray &payload, int exp
         outcome.data = finished->data();
     });
     return outcome;
-}
-
-void TestWorkerTcp::exchanges_data()
-{
-    QTest::addColumn<int>("script");
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<int>("expectedLength");
-    QTest::addColumn<bool>("handshake");
-    QTest::addColumn<QByteArrayList>("arrivals");
-    QTest::addColumn<QByteArray>("data");
-
-    QTest::newRow("expected length 10 ends the read at once")
-        << int(AnswerTenThenMore) << QByteArray("ask") << 10 << false << QByteArrayList{"ask"}
-        << QByteArray("0123456789");
-    QTest::newRow("no expected length reads until the time-out")
-        << int(AnswerInTwoParts) << QByteArray("ask") << -1 << false << QByteArrayList{"ask"}
-        << QByteArray("partmore");
-    QTest::newRow("expected length 0 reads nothing")
-        << int(AnswerTenThenMore) << QByteArray("ask") << 0 << false << QByteArrayList{"ask"} << QByteArray();
-    QTest::newRow("handshake AA AA sends the rest")
-        << int(AcceptHandshake) << QByteArray("0123456789") << 4 << true << QByteArrayList{"0123", "456789"}
-        << QByteArray("\xAA\xAAOK");
-    QTest::newRow("handshake AA 00 stops without an error")
-        << int(DeclineHandshake) << QByteArray("0123456789") << 4 << true << QByteArrayList{"0123"}
-        << QByteArray("\xAA\x00", 2);
-    QTest::newRow("peer hanging up keeps what it sent")
-        << int(AnswerAndHangUp) << QByteArray("ask") << -1 << false << QByteArrayList{"ask"}
-        << QByteArray("bye!!");
 }
 
 void TestWorkerTcp::exchanges()
