@@ -1,6 +1,7 @@
 #include "Communication.h"
 #include "ConflictResolver.h"
 #include "OperationsTestSupport.h"
+#include "TestRows.h"
 
 #include <QtTest>
 
@@ -24,7 +25,7 @@ class TestConflictResolver : public QObject
 private slots:
     void initTestCase();
     void init();
-    void resolve_data();
+    void resolve_data() { TestRows::add(QStringLiteral("operations/units.rows")); }
     void resolve();
     void threeClocksLeaveTheFactoryAddress();
     void cancelDuringThePauseStopsBeforeTheNextClock();
@@ -43,43 +44,6 @@ void TestConflictResolver::init()
 {
     QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
     QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
-}
-
-void TestConflictResolver::resolve_data()
-{
-    QTest::addColumn<QString>("firstIp");
-    QTest::addColumn<QString>("firstMac");
-    QTest::addColumn<bool>("secondRefusesOnce");
-    QTest::addColumn<bool>("nothingAtFactoryAddress");
-    QTest::addColumn<QStringList>("addressesSent");
-    QTest::addColumn<QStringList>("macsSent");
-    QTest::addColumn<int>("found");
-    QTest::addColumn<int>("changed");
-    QTest::addColumn<int>("unaddressed");
-
-    QTest::newRow("three clocks count up from the first values")
-        << "192.168.0.12" << "02-A7-3C-DC-00-00" << false << false
-        << QStringList({"192.168.0.12", "192.168.0.13", "192.168.0.14"})
-        << QStringList({"02-A7-3C-DC-00-00@192.168.0.12", "02-A7-3C-DC-00-01@192.168.0.13",
-                        "02-A7-3C-DC-00-02@192.168.0.14"})
-        << 3 << 3 << 0;
-    QTest::newRow("second refusing its address uses one up and gets no MAC")
-        << "192.168.0.12" << "02-A7-3C-DC-00-00" << true << false
-        << QStringList({"192.168.0.12", "192.168.0.13", "192.168.0.14"})
-        << QStringList({"02-A7-3C-DC-00-00@192.168.0.12", "02-A7-3C-DC-00-01@192.168.0.14"}) << 3 << 2 << 0;
-    QTest::newRow("MAC ending in FF carries into the next group")
-        << "192.168.0.60" << "02-A7-3C-DC-00-FF" << false << false
-        << QStringList({"192.168.0.60", "192.168.0.61", "192.168.0.62"})
-        << QStringList({"02-A7-3C-DC-00-FF@192.168.0.60", "02-A7-3C-DC-01-00@192.168.0.61",
-                        "02-A7-3C-DC-01-01@192.168.0.62"})
-        << 3 << 3 << 0;
-    // The third clock is never sent an empty address: it keeps 192.168.0.11.
-    QTest::newRow("addresses running out after .254 leave the last clock as it was")
-        << "192.168.0.253" << "02-A7-3C-DC-00-00" << false << false
-        << QStringList({"192.168.0.253", "192.168.0.254"})
-        << QStringList({"02-A7-3C-DC-00-00@192.168.0.253", "02-A7-3C-DC-00-01@192.168.0.254"}) << 3 << 2 << 1;
-    QTest::newRow("nothing at the factory address")
-        << "192.168.0.12" << "02-A7-3C-DC-00-00" << false << true << QStringList() << QStringList() << 0 << 0 << 0;
 }
 
 void TestConflictResolver::resolve()
