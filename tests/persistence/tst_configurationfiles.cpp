@@ -2,7 +2,6 @@
 #include "ClockConfig.h"
 #include "ConfigurationFileActions.h"
 #include "ConfigurationFiles.h"
-#include "GoldenFile.h"
 #include "SampleConfig.h"
 #include "StateFile.h"
 #include "StateSamples.h"
@@ -107,11 +106,11 @@ void TestConfigurationFiles::goldenFiles()
     SampleConfig::fill(config, 7);
 
     QString difference;
-    QVERIFY2(GoldenFile::matches(golden, writerFor(kind)(config), &difference), qPrintable(difference));
+    QVERIFY2(TestRows::matchesData(golden, writerFor(kind)(config), &difference), qPrintable(difference));
     // Reading the committed file and writing it again gives the same bytes.
-    const auto reread = parserFor(kind)(GoldenFile::read(golden));
+    const auto reread = parserFor(kind)(TestRows::readData(golden));
     QVERIFY(reread);
-    QVERIFY2(GoldenFile::matches(golden, writerFor(kind)(*reread), &difference), qPrintable(difference));
+    QVERIFY2(TestRows::matchesData(golden, writerFor(kind)(*reread), &difference), qPrintable(difference));
 }
 
 void TestConfigurationFiles::readers()

@@ -2,7 +2,6 @@
 #include "ClockRegistry.h"
 #include "DevClock.h"
 #include "DevGroup.h"
-#include "GoldenFile.h"
 #include "StateDocumentReader.h"
 #include "StateFile.h"
 #include "StateSamples.h"
@@ -65,13 +64,13 @@ void TestStateFile::goldenFile()
 {
     const StateSamples::Sample sample = StateSamples::golden();
     QString difference;
-    QVERIFY2(GoldenFile::matches(golden, sample.serialize(), &difference), qPrintable(difference));
+    QVERIFY2(TestRows::matchesData(golden, sample.serialize(), &difference), qPrintable(difference));
 
     StateSamples::Sample reread;
-    QVERIFY(StateFile::parse(GoldenFile::read(golden), reread.lists, reread.settings));
+    QVERIFY(StateFile::parse(TestRows::readData(golden), reread.lists, reread.settings));
     QCOMPARE(reread.lists.clocks.size(), size_t(3));
     QCOMPARE(reread.settings, sample.settings);
-    QVERIFY2(GoldenFile::matches(golden, reread.serialize(), &difference), qPrintable(difference));
+    QVERIFY2(TestRows::matchesData(golden, reread.serialize(), &difference), qPrintable(difference));
 }
 
 void TestStateFile::loading()
@@ -112,7 +111,7 @@ void TestStateFile::storedText()
 void TestStateFile::sameRecords_data()
 {
     TestRows::add(rows);
-    const QByteArray file = GoldenFile::read(golden);
+    const QByteArray file = TestRows::readData(golden);
     QVERIFY(!file.isEmpty());
     QTest::newRow("golden state file") << file << true;
     QTest::newRow("100 clocks with configurations") << StateSamples::large(100, 5, 10).serialize() << true;
@@ -154,7 +153,7 @@ void TestStateFile::saveAndLoadTheProcessState()
     const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
         | QFileDevice::WriteUser;
     QVERIFY(saveSettings());
-    QCOMPARE(fileBytes(path), GoldenFile::read(golden));
+    QCOMPARE(fileBytes(path), TestRows::readData(golden));
     QCOMPARE(QFile::permissions(path), ownerOnly);
 
     ClockRegistry::resetForTest();
@@ -168,7 +167,7 @@ void TestStateFile::saveAndLoadTheProcessState()
 
     QFile::remove(path);
     QVERIFY(saveSettings());
-    QCOMPARE(fileBytes(path), GoldenFile::read(golden));
+    QCOMPARE(fileBytes(path), TestRows::readData(golden));
     QCOMPARE(QFile::permissions(path), ownerOnly);
 }
 

@@ -1,6 +1,7 @@
 #include "TestRows.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -93,6 +94,28 @@ QByteArray readData(const QString &name)
 {
     QFile file(dataPath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool matchesData(const QString &name, const QByteArray &actual, QString *difference)
+{
+    const QByteArray expected = readData(name);
+    if (expected == actual)
+        return true;
+    const QString actualPath = qEnvironmentVariable("ZENTICK_BINARY_DIR") + QLatin1Char('/')
+        + QFileInfo(name).fileName() + QStringLiteral(".actual");
+    QFile out(actualPath);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(actual);
+    const QList<QByteArray> a = actual.split('\n');
+    const QList<QByteArray> e = expected.split('\n');
+    int line = 0;
+    while (line < a.size() && line < e.size() && a.at(line) == e.at(line))
+        ++line;
+    *difference = QStringLiteral("%1 differs at line %2 (actual bytes in %3)\n expected: %4\n actual:   %5")
+                      .arg(name)
+                      .arg(line + 1)
+                      .arg(actualPath, QString::fromUtf8(e.value(line)), QString::fromUtf8(a.value(line)));
+    return false;
 }
 
 void add(const QString &file)

@@ -24,5 +24,9 @@ void add(const QString &file);
 
 QString dataPath(const QString &name);
 QByteArray readData(const QString &name);
+// Whether actual holds the bytes of the committed file tests/data/<name>;
+// if not, writes them beside the build for a diff and says where they first
+// differ.
+bool matchesData(const QString &name, const QByteArray &actual, QString *difference);
 
 } // namespace TestRows
