@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 
 #include <QDir>
+#include <QFile>
 
 CliProcess::CliProcess()
 {
@@ -13,6 +14,12 @@ CliProcess::CliProcess()
 QString CliProcess::stateFilePath() const
 {
     return m_home.path() + QStringLiteral("/data/QLX Devices/Zentick/settings.xml");
+}
+
+QByteArray CliProcess::stateBytes() const
+{
+    QFile file(stateFilePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString CliProcess::filePath(const QString &name) const

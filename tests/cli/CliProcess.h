@@ -29,8 +29,9 @@ public:
 
     bool isValid() const { return m_home.isValid(); }
     QString homePath() const { return m_home.path(); }
-    // The state file the tool reads and writes.
+    // The state file the tool reads and writes, and its bytes (empty if none).
     QString stateFilePath() const;
+    QByteArray stateBytes() const;
     // A path inside the temporary folder.
     QString filePath(const QString &name) const;
 

@@ -94,7 +94,7 @@ void TestCliLocal::addListRemove()
     result = cli.run({"add", "192.168.0.20", "--user", "admin", "--password", "s&cret"});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QByteArray("Clock 192.168.0.20 added to the device list as number 0.\n"));
-    const QByteArray state = readFile(cli.stateFilePath());
+    const QByteArray state = cli.stateBytes();
     QVERIFY2(state.contains("ip=\"192.168.0.20\""), state);
     QVERIFY2(state.contains("user=\"admin\" password=\"s&amp;cret\""), state);
 
@@ -102,7 +102,7 @@ void TestCliLocal::addListRemove()
     result = cli.run({"add", "192.168.000.020"});
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err, QByteArray("A clock with the address 192.168.0.20 is already on the device list.\n"));
-    QCOMPARE(readFile(cli.stateFilePath()), state);
+    QCOMPARE(cli.stateBytes(), state);
 
     QCOMPARE(cli.run({"--json", "add", "192.168.0.21"}).json().object().value("added").toObject().value("index").toInt(),
              1);

@@ -137,10 +137,7 @@ void TestCliNetns::discoverListsAndAdds()
 void TestCliNetns::statusPrintsTheRecord()
 {
     QCOMPARE(runOk({"add", "192.168.0.20", "--user", "admin", "--password", "secret"}).exitCode, 0);
-    const QByteArray stateBefore = [this] {
-        QFile file(m_cli->stateFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray stateBefore = m_cli->stateBytes();
 
     const CliProcess::Result listed = runOk({"--json", "status", "192.168.0.20"});
     QCOMPARE(listed.exitCode, 0);
@@ -158,9 +155,7 @@ void TestCliNetns::statusPrintsTheRecord()
     QVERIFY2(!listed.out.contains("secret"), "the clock password was printed");
 
     // Only discover --add, add and remove change the device list.
-    QFile file(m_cli->stateFilePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), stateBefore);
+    QCOMPARE(m_cli->stateBytes(), stateBefore);
 
     const CliProcess::Result unlisted = runOk({"status", "192.168.0.21", "--user", "admin", "--password", "admin"});
     QCOMPARE(unlisted.exitCode, 0);
@@ -180,19 +175,14 @@ void TestCliNetns::interfaceOption()
     QCOMPARE(runOk({"status", "192.168.0.21"}).exitCode, 0);
     QVERIFY(m_sim.httpRequests().constLast().value("peer").toString().startsWith(pc + QLatin1Char(':')));
 
-    const QByteArray stored = [this] {
-        QFile file(m_cli->stateFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray stored = m_cli->stateBytes();
     for (const QStringList &arguments : {QStringList{"status", "192.168.0.21", "--interface", "10.9.9.9"},
                                          QStringList{"add", "192.168.0.30", "--interface", "10.9.9.9"}}) {
         const CliProcess::Result result = m_cli->run(arguments);
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(result.err, QByteArray("No local network interface has the address 10.9.9.9.\n"));
     }
-    QFile file(m_cli->stateFilePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), stored);
+    QCOMPARE(m_cli->stateBytes(), stored);
 }
 
 void TestCliNetns::failingClock()
@@ -508,11 +498,7 @@ void TestCliNetns::monitorRunsItsSchedules()
     QVERIFY2(line.match(QString::fromUtf8(output)).hasMatch(), output);
     // An enabled report runs at start-up, as the window's does.
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(report).size() > 0, 60000);
-    const auto savedState = [this] {
-        QFile file(m_cli->stateFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(savedState().contains("NtpSynchronization=\"3\""), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_cli->stateBytes().contains("NtpSynchronization=\"3\""), 60000);
     QVERIFY(server.waitForMessages(1, 180000));
     const SmtpServerProcess::Message mail = server.messages().constFirst();
     QCOMPARE(mail.recipients, QStringList{"ops@example.org"});
