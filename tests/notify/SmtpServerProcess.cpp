@@ -1,6 +1,5 @@
 #include "SmtpServerProcess.h"
 
-#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -57,18 +56,13 @@ bool SmtpServerProcess::start(const QString &mode, const QString &certFolder, co
     m_process.start(systemPython, args);
     if (!m_process.waitForStarted(10000))
         return false;
-    QDeadlineTimer deadline(20000);
-    while (m_port == 0 && !deadline.hasExpired() && m_process.state() == QProcess::Running)
-        QTest::qWait(20);
-    return m_port != 0;
+    return QTest::qWaitFor([this] { return m_port != 0 || m_process.state() != QProcess::Running; }, 20000)
+        && m_port != 0;
 }
 
 bool SmtpServerProcess::waitForMessages(int count, int timeoutMs)
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (m_messages.size() < count && !deadline.hasExpired())
-        QTest::qWait(20);
-    return m_messages.size() >= count;
+    return QTest::qWaitFor([this, count] { return m_messages.size() >= count; }, timeoutMs);
 }
 
 void SmtpServerProcess::readOutput()
