@@ -1,3 +1,4 @@
+#include "CliCommandLine.h"
 #include "CliOutput.h"
 #include "ClockConfig.h"
 #include "ClockPrinter.h"
@@ -10,12 +11,21 @@
 #include <QJsonArray>
 #include <QtTest>
 
-class TestCliPrinters : public QObject
+using OptionMap = QHash<QString, QString>;
+
+// zentick-cli's command lines and what it prints, in process.
+class TestCli : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void clockJsonUsesStateFileKeys();
+    void acceptedLines_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
+    void acceptedLines();
+    void refusedLines_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
+    void refusedLines();
+    void addresses_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
+    void addresses();
+    void usageNamesEveryCommand();
     void clockJsonValues();
     void tableColumnsLineUp();
     void statusLineJoinsLines();
@@ -31,25 +41,63 @@ private slots:
     void humanOutputIsSafeJsonIsExact();
 };
 
-void TestCliPrinters::clockJsonUsesStateFileKeys()
+void TestCli::acceptedLines()
 {
-    DevClock clock;
-    const QJsonObject object = ClockPrinter::clockJson(clock, 3);
-    QStringList keys = object.keys();
-    keys.sort();
-    QStringList expected = {"index", "groupId", "name", "user", "firmware", "productCode", "deviceCode",
-                            "NtpSynchronization", "temperature", "temperatureUnit", "brightness", "errorCode",
-                            "remoteMode", "lastNtpServer", "lastSyncTime", "signalStrength", "lastStatusUpdate",
-                            "DHCP", "ip", "port", "subnet", "gateway", "dnsPrimary", "dnsSecondary",
-                            "NetworkCardData", "hasConfig", "lastError", "statusText"};
-    expected.sort();
-    QCOMPARE(keys, expected);
-    // A clock off the list has no index, and the password never appears.
-    QVERIFY(!ClockPrinter::clockJson(clock).contains(QStringLiteral("index")));
-    QVERIFY(!object.contains(QStringLiteral("password")));
+    QFETCH(QStringList, arguments);
+    QFETCH(int, command);
+    QFETCH(bool, json);
+    QFETCH(QStringList, positionals);
+    QFETCH(QJsonObject, options);
+
+    CliInvocation invocation;
+    QString error;
+    QVERIFY2(CliCommandLine::parse(arguments, invocation, error), qPrintable(error));
+    QCOMPARE(int(invocation.command), command);
+    QCOMPARE(invocation.json, json);
+    QCOMPARE(invocation.arguments, positionals);
+    OptionMap expected;
+    for (auto it = options.begin(); it != options.end(); ++it)
+        expected.insert(it.key(), it.value().toString());
+    QCOMPARE(invocation.options, expected);
 }
 
-void TestCliPrinters::clockJsonValues()
+void TestCli::refusedLines()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+
+    CliInvocation invocation;
+    QString error;
+    QVERIFY(!CliCommandLine::parse(arguments, invocation, error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+}
+
+void TestCli::addresses()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, canonical);
+    QCOMPARE(CliCommandLine::canonicalAddress(text), canonical);
+}
+
+void TestCli::usageNamesEveryCommand()
+{
+    const QString usage = CliCommandLine::usage();
+    const QStringList commands = {"discover", "list", "add", "remove", "status", "config get", "config set",
+                                  "config show", "name", "network", "password", "resolve-conflicts", "test-mail",
+                                  "monitor"};
+    for (const QString &command : commands) {
+        QVERIFY2(usage.contains(QStringLiteral("\n  ") + command + QLatin1Char(' '))
+                     || usage.contains(QStringLiteral("\n  ") + command + QLatin1Char('\n')),
+                 qPrintable(command));
+        // Every command the usage names is one the parser takes.
+        CliInvocation invocation;
+        QString error;
+        CliCommandLine::parse(command.split(QLatin1Char(' ')), invocation, error);
+        QVERIFY2(!error.contains(QLatin1String("unknown command")), qPrintable(command));
+    }
+}
+
+void TestCli::clockJsonValues()
 {
     DevClock clock;
     clock.name = QStringLiteral("Lobby");
@@ -76,14 +124,16 @@ void TestCliPrinters::clockJsonValues()
     const QJsonObject card = object.value("NetworkCardData").toObject();
     QCOMPARE(card.value("ip").toString(), QStringLiteral("192.168.0.2"));
     QCOMPARE(card.value("netmask").toString(), QString());
+    // The password never appears, and a clock off the list has no index.
     QVERIFY(!QJsonDocument(object).toJson().contains("secret"));
+    QVERIFY(!ClockPrinter::clockJson(clock).contains(QStringLiteral("index")));
 
     // The "no reading" marker keeps the state file's short form, not the float's noise.
     DevClock fresh;
     QCOMPARE(ClockPrinter::clockJson(fresh).value("temperature").toDouble(), -1000.9);
 }
 
-void TestCliPrinters::tableColumnsLineUp()
+void TestCli::tableColumnsLineUp()
 {
     const QString text = ClockPrinter::formatTable({{"#", "Name", "IP"}, {"0", "Lobby clock", "10.0.0.1"},
                                                     {"12", "Hall", ""}});
@@ -92,7 +142,7 @@ void TestCliPrinters::tableColumnsLineUp()
                                   "12  Hall\n"));
 }
 
-void TestCliPrinters::statusLineJoinsLines()
+void TestCli::statusLineJoinsLines()
 {
     DevClock clock;
     clock.status.NtpSynchronization = NtpNoConnection;
@@ -101,7 +151,7 @@ void TestCliPrinters::statusLineJoinsLines()
     QCOMPARE(ClockPrinter::statusLine(clock), QString());
 }
 
-void TestCliPrinters::configJsonChoiceTexts()
+void TestCli::configJsonChoiceTexts()
 {
     QFETCH(QString, section);
     QFETCH(QString, field);
@@ -123,7 +173,7 @@ void TestCliPrinters::configJsonChoiceTexts()
     QCOMPARE(object.value("choiceTexts").toObject().value(field).toString(), text);
 }
 
-void TestCliPrinters::configJsonAlarmsAndTimes()
+void TestCli::configJsonAlarmsAndTimes()
 {
     ClockConfig config;
     config.EcoStart = QTime(22, 30);
@@ -158,7 +208,7 @@ void TestCliPrinters::configJsonAlarmsAndTimes()
     QCOMPARE(alarms.at(0).toObject().value("Time").toString(), QString());
 }
 
-void TestCliPrinters::configTextShowsChoices()
+void TestCli::configTextShowsChoices()
 {
     ClockConfig config;
     config.TimeZone = 15;
@@ -185,20 +235,20 @@ void TestCliPrinters::configTextShowsChoices()
     QCOMPARE(lineOf("30 "), QStringLiteral("30 off --:-- 0 s every day"));
 }
 
-void TestCliPrinters::progressLine_data()
+void TestCli::progressLine_data()
 {
     TestRows::add(QStringLiteral("cli/cli.rows"));
     QTest::newRow("not a number") << std::nan("") << "Device search... 0%";
 }
 
-void TestCliPrinters::progressLine()
+void TestCli::progressLine()
 {
     QFETCH(double, value);
     QFETCH(QString, line);
     QCOMPARE(ProgressIndicator::progressLine(QStringLiteral("Device search"), value), line);
 }
 
-void TestCliPrinters::progressOnlyOnTerminal()
+void TestCli::progressOnlyOnTerminal()
 {
     QByteArray written;
     QBuffer buffer(&written);
@@ -223,14 +273,14 @@ void TestCliPrinters::progressOnlyOnTerminal()
     QCOMPARE(written, QByteArray("\r\x1b[KSending name... 0%\r\x1b[KSending name... 50%\r\x1b[K"));
 }
 
-void TestCliPrinters::printableText()
+void TestCli::printableText()
 {
     QFETCH(QString, text);
     QFETCH(QString, shown);
     QCOMPARE(CliOutput::printable(text), shown);
 }
 
-void TestCliPrinters::humanOutputIsSafeJsonIsExact()
+void TestCli::humanOutputIsSafeJsonIsExact()
 {
     DevClock clock;
     clock.name = QStringLiteral("Lobby\x1b]0;owned\x07");
@@ -255,5 +305,5 @@ void TestCliPrinters::humanOutputIsSafeJsonIsExact()
     QCOMPARE(QJsonDocument::fromJson(out).object().value("name").toString(), clock.name);
 }
 
-QTEST_GUILESS_MAIN(TestCliPrinters)
-#include "tst_cliprinters.moc"
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
