@@ -40,7 +40,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void answeringClockIsPolledOncePerDueInterval();
+    void eachClockIsPolledOncePerDueInterval();
     void silentClocksAreTriedInTurn();
     void dueClocksFollowEachOtherWithoutWaitingForTheTick();
     void sixRefusalsReachTheNoAuthenticationLimit();
@@ -70,28 +70,29 @@ void TestClockPoker::cleanup()
     ClockRegistry::resetForTest();
 }
 
-void TestClockPoker::answeringClockIsPolledOncePerDueInterval()
+void TestClockPoker::eachClockIsPolledOncePerDueInterval()
 {
+    // One clock answers, the other refuses: a failed poll counts as an update too.
     DevClock *clock = addClock("192.168.0.50");
+    addClock("192.168.0.51");
     ClockPoker poker;
     poker.setDueAfterSeconds(1);
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
-    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 3, 15000);
-    QCOMPARE(ids(updated), QList<quint64>({clock->id, clock->id, clock->id}));
+    QTRY_VERIFY_WITH_TIMEOUT(updated.count() >= 6, 20000);
     QCOMPARE(clock->lastError, NoError);
-    QVERIFY(clock->status.lastStatusUpdate.isValid());
     QVERIFY(clock->status.hasTemperature());
 
     // More than one whole second between the reply of one poll and the next request.
-    const QVector<QJsonObject> requests = m_sim.httpRequests();
-    QVERIFY(requests.size() >= 3);
-    for (int i = 1; i < 3; ++i) {
-        const QDateTime previous = QDateTime::fromString(requests.at(i - 1).value("time").toString(), Qt::ISODateWithMs);
-        const QDateTime next = QDateTime::fromString(requests.at(i).value("time").toString(), Qt::ISODateWithMs);
-        QVERIFY2(previous.msecsTo(next) >= 2000, qPrintable(QString::number(previous.msecsTo(next))));
-    }
-    for (const QJsonObject &request : requests)
+    QHash<QString, QDateTime> last;
+    for (const QJsonObject &request : m_sim.httpRequests()) {
         QCOMPARE(ClockSimControl::requestBytes(request), expectedRequest("/T1", "admin", "pw", QByteArray()));
+        const QString ip = request.value("local").toString();
+        const QDateTime time = QDateTime::fromString(request.value("time").toString(), Qt::ISODateWithMs);
+        if (last.contains(ip))
+            QVERIFY2(last.value(ip).msecsTo(time) >= 2000, qPrintable(ip));
+        last.insert(ip, time);
+    }
+    QCOMPARE(last.size(), 2);
 }
 
 void TestClockPoker::silentClocksAreTriedInTurn()
