@@ -1,4 +1,5 @@
 #include "Toast.h"
+#include "TestRows.h"
 #include "WidgetToaster.h"
 
 #include <QLabel>
@@ -9,7 +10,7 @@ class TestToasts : public QObject
     Q_OBJECT
 
 private slots:
-    void limitFadesOldest_data();
+    void limitFadesOldest_data() { TestRows::add(QStringLiteral("ui/widgets.rows")); }
     void limitFadesOldest();
     void clickDismisses();
     void pressOutsideReleaseKeepsToast();
@@ -33,19 +34,6 @@ struct Host {
 };
 
 } // namespace
-
-void TestToasts::limitFadesOldest_data()
-{
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<int>("added");
-    QTest::addColumn<int>("fading");
-
-    QTest::newRow("six toasts, limit five: the first fades") << 5 << 6 << 1;
-    QTest::newRow("five toasts, limit five: none fades") << 5 << 5 << 0;
-    QTest::newRow("seven toasts, limit five: the first two fade") << 5 << 7 << 2;
-    QTest::newRow("no limit") << 0 << 8 << 0;
-    QTest::newRow("limit one") << 1 << 3 << 2;
-}
 
 void TestToasts::limitFadesOldest()
 {
