@@ -1,18 +1,14 @@
-// The simulator's request parser and write handling in process, and the
-// clock files the program refuses.
+// The simulator's request parser and write handling in process.
 #include "ClockEndpoints.h"
 #include "HttpRequestParser.h"
 #include "SimClock.h"
 #include "TestRows.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
 const QString rows = QStringLiteral("clocksim/core.rows");
-constexpr int kExitClockFile = 2;
 
 } // namespace
 
@@ -27,8 +23,6 @@ private slots:
     void alarmWrites();
     void networkAddress_data() { TestRows::add(rows); }
     void networkAddress();
-    void badClockFile_data() { TestRows::add(rows); }
-    void badClockFile();
 };
 
 void TestClockSimCore::requestParser()
@@ -76,30 +70,6 @@ void TestClockSimCore::networkAddress()
     // The clock itself moves only when the caller has delivered the reply.
     QCOMPARE(clock.ip.toString(), QStringLiteral("192.168.0.11"));
     QVERIFY(reply.body.startsWith("D_000=" + address.toLatin1() + "&D_001=255.0.0.0&"));
-}
-
-void TestClockSimCore::badClockFile()
-{
-    QFETCH(QString, content);
-    QFETCH(QString, message);
-
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("clocks.json"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content.toUtf8());
-    file.close();
-
-    // Ports that cannot clash with anything: the file is refused before any socket opens.
-    QProcess simulator;
-    simulator.start(qEnvironmentVariable("ZENTICK_BINARY_DIR") + QStringLiteral("/bin/zentick-clocksim"),
-                    {"--clocks", path, "--http-port", "0", "--discovery-port", "0"});
-    QVERIFY(simulator.waitForFinished(30000));
-    QCOMPARE(simulator.exitCode(), kExitClockFile);
-    const QString errors = QString::fromUtf8(simulator.readAllStandardError());
-    QVERIFY2(errors.startsWith(QStringLiteral("zentick-clocksim: ") + path + QStringLiteral(": ")), qPrintable(errors));
-    QVERIFY2(errors.contains(message), qPrintable(errors));
 }
 
 QTEST_GUILESS_MAIN(TestClockSimCore)

@@ -1,5 +1,6 @@
 #include "CommandWWW.h"
 #include "DeviceInfo.h"
+#include "NetworkCardChoices.h"
 #include "Error.h"
 #include "HttpReply.h"
 #include "NetworkParameters.h"
@@ -19,10 +20,26 @@ namespace {
 
 const QString rows = QStringLiteral("transport/http.rows");
 
+// "name ip [mac]", netmask 255.255.255.0; the empty text is the null record.
+NetworkCardData card(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(' '));
+    NetworkCardData data;
+    if (text.isEmpty())
+        return data;
+    data.name = parts.at(0);
+    data.ip = QHostAddress(parts.at(1));
+    data.netmask = QHostAddress(QStringLiteral("255.255.255.0"));
+    data.subnet = QHostAddress(data.ip.toIPv4Address() & 0xFFFFFF00u);
+    data.mac = parts.value(2);
+    return data;
+}
+
 } // namespace
 
 // From a command and a clock's connection record to the right worker; the
-// clock's reply taken apart; the user texts of the error kinds.
+// clock's reply taken apart; the user texts of the error kinds; the local
+// interfaces a clock may be reached by.
 class TestCommands : public QObject
 {
     Q_OBJECT
@@ -39,6 +56,8 @@ private slots:
     void workerFromCommand();
     void errorText_data() { TestRows::add(rows); }
     void errorText();
+    void choices_data() { TestRows::add(rows); }
+    void choices();
 };
 
 void TestCommands::parseAndClassify()
@@ -141,6 +160,36 @@ void TestCommands::errorText()
     QFETCH(int, error);
     QFETCH(QString, text);
     QCOMPARE(ErrorText::operationFailed(error), text);
+}
+
+void TestCommands::choices()
+{
+    QFETCH(QStringList, cards);
+    QFETCH(QString, current);
+    QFETCH(QStringList, items);
+    QFETCH(int, selected);
+    QFETCH(bool, unavailable);
+
+    QList<NetworkCardData> present;
+    for (const QString &text : cards)
+        present << card(text);
+    const NetworkCardData stored = card(current);
+    NetworkCardChoices choices;
+    choices.build(present, stored);
+    QCOMPARE(choices.items(), items);
+    QCOMPARE(choices.selectedIndex(), selected);
+    QCOMPARE(choices.lastIsUnavailable(), unavailable);
+
+    // Reading the selection back gives the record itself, the unavailable
+    // one included; "Default" gives the null record.
+    const NetworkCardData chosen = choices.cardAt(selected);
+    QCOMPARE(chosen.isNull(), stored.isNull());
+    if (!stored.isNull()) {
+        QCOMPARE(chosen, stored);
+        QCOMPARE(chosen.mac, unavailable ? stored.mac : present.at(selected - 1).mac);
+    }
+    QVERIFY(choices.cardAt(0).isNull());
+    QVERIFY(choices.cardAt(items.size()).isNull());
 }
 
 QTEST_APPLESS_MAIN(TestCommands)

@@ -56,11 +56,9 @@ private slots:
     void cleanup();
     void askAnswers_data() { TestRows::add(rows); }
     void askAnswers();
-    void scriptedHostNeverShowsADialog();
     void progressRamp_data();
     void progressRamp();
     void progressDialogDrawsRamp();
-    void progressMirrorsOnTaskbar();
     void progressCancel_data() { TestRows::add(rows); }
     void progressCancel();
     void progressFinish_data() { TestRows::add(rows); }
@@ -93,26 +91,6 @@ void TestDialogs::askAnswers()
                                            "OK", negative, neutral);
     QCOMPARE(result, answer);
     QCOMPARE(shown, visible);
-}
-
-void TestDialogs::scriptedHostNeverShowsADialog()
-{
-    ScriptedDialogHost host;
-    DialogHost::install(&host);
-    host.answerQuestion(QuestionResult::Positive).answerQuestion(QuestionResult::Neutral);
-    QCOMPARE(DialogQuestion::Ask(nullptr, "T", "first", QuestionIcon::Info, "Yes", "No"), 1);
-    QCOMPARE(DialogQuestion::Ask(nullptr, "T", "second", QuestionIcon::Warning, "Yes", "No", "Cancel"), 0);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no answer for the question"));
-    QCOMPARE(DialogQuestion::Ask(nullptr, "T", "third", QuestionIcon::Critical, "OK"), -1);
-    QVERIFY(!QApplication::activeModalWidget());
-    DialogHost::install(nullptr);
-
-    const auto asked = host.requests();
-    QCOMPARE(asked.size(), 3);
-    QCOMPARE(asked.at(1).text, QStringLiteral("second"));
-    QCOMPARE(asked.at(1).buttons, QStringList({"Yes", "No", "Cancel"}));
-    QCOMPARE(asked.at(2).icon, int(QuestionIcon::Critical));
-    QVERIFY(!asked.at(2).answered);
 }
 
 void TestDialogs::progressRamp_data()
@@ -153,31 +131,6 @@ void TestDialogs::progressDialogDrawsRamp()
 
     dialog.setValue(1.0);
     QCOMPARE(progressBarValue(dialog), 10000);
-}
-
-void TestDialogs::progressMirrorsOnTaskbar()
-{
-    {
-        DialogProgress withoutWindow(nullptr, "T", "text");
-        QVERIFY(!withoutWindow.taskbarProgress());
-    }
-    MonitoringSession session;
-    WindowMain window(session);
-    DialogProgress dialog(&window, "T", "text");
-    TaskbarProgress *taskbar = dialog.taskbarProgress();
-    QVERIFY(taskbar);
-    QVERIFY(taskbar->isVisible());
-    QCOMPARE(taskbar->maximum(), DialogProgress::progressMaximum);
-    QCOMPARE(taskbar->value(), 1);
-    dialog.setValue(0.25);
-    for (int i = 0; i < 40; ++i)
-        dialog.onTimerTimeout();
-    QCOMPARE(taskbar->value(), progressBarValue(dialog));
-
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.finish(); });
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(taskbar->value(), DialogProgress::progressMaximum);
-    QVERIFY(!taskbar->isVisible());
 }
 
 void TestDialogs::progressCancel()
