@@ -9,12 +9,10 @@
 #include "DialogProgress.h"
 #include "DialogQuestion.h"
 #include "DoubleSpinBoxCustom.h"
-#include "EditorGallery.h"
 #include "ElideLabel.h"
 #include "IconLabel.h"
 #include "IpEdit.h"
 #include "MenuPopup.h"
-#include "MonitoringSession.h"
 #include "PushButtonFlat.h"
 #include "TableItemCustom.h"
 #include "ThemeManager.h"
@@ -22,7 +20,7 @@
 #include "Toast.h"
 #include "ToolButtonMenu.h"
 #include "WidgetToaster.h"
-#include "WindowMain.h"
+#include "WindowGallery.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -281,25 +279,9 @@ std::unique_ptr<QWidget> toasts()
 
 } // namespace
 
-// The main window on an empty device list, showing one of its pages.
-std::unique_ptr<QWidget> mainWindow(const char *navigationButton, bool withToast)
-{
-    auto *session = new MonitoringSession;
-    // The render tool's own temporary list: the window shows as it does for its writer.
-    session->acquireLock();
-    auto *window = new WindowMain(*session);
-    session->setParent(window);
-    window->resize(1000, 620);
-    if (auto *button = window->findChild<QAbstractButton *>(QLatin1String(navigationButton)))
-        button->click();
-    if (withToast)
-        window->ShowToast(QObject::tr("Clock Lobby data refreshed"), ToastType::Success);
-    return own(window);
-}
-
 std::vector<Scene> scenes()
 {
-    return {
+    std::vector<Scene> all = {
         {QStringLiteral("dialog-question"),
          [] {
              return question(QuestionIcon::Question, QObject::tr("Remove the group \"Hall B\" from the list?"),
@@ -332,15 +314,10 @@ std::vector<Scene> scenes()
         {QStringLiteral("widgets-headered-table"), headeredTable},
         {QStringLiteral("widgets-menu"), menu},
         {QStringLiteral("toasts"), toasts},
-        {QStringLiteral("window-main"), [] { return mainWindow("btnDeviceList", true); }},
-        {QStringLiteral("window-main-report"), [] { return mainWindow("btnReport", false); }},
-        {QStringLiteral("window-editor-time"), [] { return EditorGallery::editorWindow(0); }},
-        {QStringLiteral("window-editor-display"), [] { return EditorGallery::editorWindow(1); }},
-        {QStringLiteral("window-editor-alarms"), [] { return EditorGallery::editorWindow(2); }},
-        {QStringLiteral("window-editor-send"), [] { return EditorGallery::editorWindow(3); }},
-        {QStringLiteral("window-editor-group-send"), EditorGallery::groupEditorWindow},
-        {QStringLiteral("window-groups"), EditorGallery::groupsWindow},
     };
+    for (Scene &scene : WindowGallery::scenes())
+        all.push_back(std::move(scene));
+    return all;
 }
 
 } // namespace WidgetGallery

@@ -8,8 +8,8 @@
 
 class QWidget;
 
-// The scenes the render tool draws: every dialog and custom widget, each
-// built afresh in the current theme.
+// The scenes the render tool draws: every dialog and custom widget, then
+// the window's (WindowGallery), each built afresh in the current theme.
 namespace WidgetGallery {
 
 struct Scene {

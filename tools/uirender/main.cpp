@@ -1,5 +1,6 @@
-// zentick-uirender: draws every dialog and custom widget in the dark and the
-// light theme to PNG files, on the offscreen platform (no display needed).
+// zentick-uirender: draws every dialog, custom widget and page of the window
+// (on a made-up site of clocks) in the dark and the light theme to PNG files,
+// on the offscreen platform (no display needed).
 //
 //     zentick-uirender [output folder]      (default "screenshots")
 //

@@ -1,0 +1,176 @@
+#include "WindowGallery.h"
+
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "DialogAuthentication.h"
+#include "DialogDeviceSettings.h"
+#include "DialogDevicesFound.h"
+#include "DialogNewClock.h"
+#include "MonitoringSession.h"
+#include "PageConfiguration.h"
+#include "PageDeviceList.h"
+#include "PageNotifications.h"
+#include "PageReport.h"
+#include "SampleSite.h"
+#include "WindowMain.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <functional>
+
+namespace WindowGallery {
+
+namespace {
+
+constexpr int windowWidth = 1000;
+constexpr int windowHeight = 680;
+// A debug build with sanitizers fills the list and the alarm table slowly.
+constexpr int readyDeadlineMs = 20000;
+
+enum EditorTab { TimeTab, DisplayTab, AlarmsTab, SendTab };
+
+template<typename T>
+std::unique_ptr<QWidget> own(T *widget)
+{
+    return std::unique_ptr<QWidget>(widget);
+}
+
+void waitUntil(const std::function<bool()> &ready)
+{
+    const QDeadlineTimer deadline(readyDeadlineMs);
+    while (!ready() && !deadline.hasExpired())
+        QCoreApplication::processEvents();
+}
+
+// The report page as it looks with a report switched on, without switching
+// the reporter on: a render must not write a workbook.
+void showReportSettings(WindowMain *window)
+{
+    auto *page = window->findChild<PageReport *>();
+    auto *enable = page->findChild<QCheckBox *>(QStringLiteral("cbxReportEnable"));
+    const QSignalBlocker blocker(enable);
+    enable->setChecked(true);
+    for (const char *name : {"btnReportChangeFile", "cbxReportFileType", "cbxReportInterval", "cbxReportValueType"})
+        page->findChild<QWidget *>(QLatin1String(name))->setEnabled(true);
+    page->findChild<QLabel *>(QStringLiteral("lblReportPath"))
+        ->setText(QStringLiteral("/home/operator/reports/temperatures.xlsx"));
+    const int halfHourIndex = 3;
+    page->findChild<QComboBox *>(QStringLiteral("cbxReportInterval"))->setCurrentIndex(halfHourIndex);
+}
+
+// The window on the sample site, on its device list once that is filled.
+WindowMain *makeWindow()
+{
+    auto *session = new MonitoringSession;
+    // The tool's own temporary list: the window shows as it does for its writer.
+    session->acquireLock();
+    auto *window = new WindowMain(*session);
+    session->setParent(window);
+    // The sample's addresses may exist on the network the tool runs in.
+    session->stop();
+    SampleSite::populate();
+    QObject::connect(window, &QObject::destroyed, [] { SampleSite::clear(); });
+    window->findChild<PageNotifications *>()->LoadNotificationWidgets();
+    showReportSettings(window);
+    window->resize(windowWidth, windowHeight);
+    window->show();
+    auto *list = window->findChild<PageDeviceList *>();
+    auto *table = list->findChild<QTableWidget *>(QStringLiteral("twdDeviceList"));
+    waitUntil([list, table] {
+        return !list->isFilling() && table->rowCount() == ClockRegistry::instance()->clockCount();
+    });
+    return window;
+}
+
+std::unique_ptr<QWidget> page(const char *navigationButton)
+{
+    WindowMain *window = makeWindow();
+    window->findChild<QAbstractButton *>(QLatin1String(navigationButton))->click();
+    return own(window);
+}
+
+std::unique_ptr<QWidget> editor(int groupIndex, int clockIndex, int tab)
+{
+    WindowMain *window = makeWindow();
+    window->services().OpenEditor(groupIndex, clockIndex);
+    PageConfiguration *editor = window->services().editor;
+    waitUntil([editor] { return !editor->isLoadingAlarms(); });
+    editor->findChild<QTabWidget *>(QStringLiteral("twdConfiguration"))->setCurrentIndex(tab);
+    return own(window);
+}
+
+std::unique_ptr<QWidget> newClock()
+{
+    auto *dialog = new DialogNewClock;
+    dialog->setNetworkCards({SampleSite::networkCard()}, NetworkCardData());
+    dialog->findChild<QLineEdit *>(QStringLiteral("ledIP"))->setText(QStringLiteral("192.168.0.40"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("ledUser"))->setText(QStringLiteral("admin"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("ledPassword"))->setText(QStringLiteral("admin"));
+    return own(dialog);
+}
+
+std::unique_ptr<QWidget> authentication()
+{
+    auto *dialog = new DialogAuthentication;
+    dialog->findChild<QLineEdit *>(QStringLiteral("ledUser"))->setText(QStringLiteral("admin"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("ledPassword"))->setText(QStringLiteral("admin"));
+    return own(dialog);
+}
+
+std::unique_ptr<QWidget> devicesFound()
+{
+    auto *dialog = new DialogDevicesFound;
+    const QVector<DevClock *> clocks = SampleSite::foundClocks();
+    for (DevClock *clock : clocks)
+        clock->setParent(dialog);
+    // The first is on the list already.
+    QVector<bool> duplicate(clocks.size(), false);
+    duplicate[0] = true;
+    dialog->setClocks(clocks, duplicate);
+    return own(dialog);
+}
+
+std::unique_ptr<QWidget> deviceSettings()
+{
+    SampleSite::populate();
+    auto *dialog = new DialogDeviceSettings;
+    QObject::connect(dialog, &QObject::destroyed, [] { SampleSite::clear(); });
+    dialog->setNetworkCards({SampleSite::networkCard()});
+    const int lobby = 2;
+    dialog->setClock(ClockRegistry::instance()->clockAt(lobby), lobby);
+    return own(dialog);
+}
+
+} // namespace
+
+std::vector<WidgetGallery::Scene> scenes()
+{
+    const int firstClock = 0;
+    const int firstGroup = 0;
+    return {
+        {QStringLiteral("window-device-list"), [] { return page("btnDeviceList"); }},
+        {QStringLiteral("window-groups"), [] { return page("btnGroupList"); }},
+        {QStringLiteral("window-conflicts"), [] { return page("btnConflictResolver"); }},
+        {QStringLiteral("window-notifications"), [] { return page("btnNotifications"); }},
+        {QStringLiteral("window-report"), [] { return page("btnReport"); }},
+        {QStringLiteral("window-editor-time"), [=] { return editor(-1, firstClock, TimeTab); }},
+        {QStringLiteral("window-editor-display"), [=] { return editor(-1, firstClock, DisplayTab); }},
+        {QStringLiteral("window-editor-alarms"), [=] { return editor(-1, firstClock, AlarmsTab); }},
+        {QStringLiteral("window-editor-send"), [=] { return editor(-1, firstClock, SendTab); }},
+        {QStringLiteral("window-editor-group-send"), [=] { return editor(firstGroup, -1, SendTab); }},
+        {QStringLiteral("dialog-new-clock"), newClock},
+        {QStringLiteral("dialog-authentication"), authentication},
+        {QStringLiteral("dialog-devices-found"), devicesFound},
+        {QStringLiteral("dialog-device-settings"), deviceSettings},
+    };
+}
+
+} // namespace WindowGallery
