@@ -123,8 +123,24 @@ void PageDeviceList::finishFill()
 {
     m_filling = false;
     QHeaderView *header = ui->twdDeviceList->horizontalHeader();
-    for (int column = 0; column < ManageColumn; ++column)
-        header->setSectionResizeMode(column, QHeaderView::Stretch);
+    // The two-line status text needs the room most: it stretches, while the
+    // short columns start at the width their usual content needs and stay
+    // adjustable. Measuring contents instead would walk every row on each
+    // status update of a long list.
+    const QFontMetrics metrics = ui->twdDeviceList->fontMetrics();
+    const int padding = metrics.averageCharWidth() * 2;
+    const auto widthFor = [&](const QString &sample) { return metrics.horizontalAdvance(sample) + padding; };
+    const QList<QPair<int, int>> startWidths = {
+        {NameColumn, widthFor(QStringLiteral("Meeting room 1"))},
+        {IpColumn, widthFor(QStringLiteral("192.168.0.100"))},
+        {FirmwareColumn, widthFor(header->model()->headerData(FirmwareColumn, Qt::Horizontal).toString())},
+        {GroupColumn, widthFor(QStringLiteral("Meeting rooms"))},
+    };
+    for (const auto &[column, width] : startWidths) {
+        header->setSectionResizeMode(column, QHeaderView::Interactive);
+        header->resizeSection(column, width);
+    }
+    header->setSectionResizeMode(StatusColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(ManageColumn, QHeaderView::Fixed);
     // Five buttons at their minimum width; narrower would squeeze them.
     header->resizeSection(ManageColumn, m_delegate->preferredWidth());
