@@ -1,4 +1,9 @@
+#include "AppSettings.h"
+#include "ClockRegistry.h"
+#include "DevClock.h"
 #include "ReportFormat.h"
+#include "Reporter.h"
+#include "SettingsStore.h"
 #include "TestRows.h"
 #include "WorkbookProbe.h"
 #include "XlsxWritter.h"
@@ -8,19 +13,21 @@
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
-
 #include <sched.h>
 #include <sys/mount.h>
 
 // The report workbook written for real and read back by two readers that are
-// not ours: liborcus' document model and openpyxl.
-class TestXlsxWritter : public QObject
+// not ours, liborcus' document model and openpyxl; and its schedule over real
+// clock records.
+class TestReport : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
+    void cleanup();
     void runs_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
     void runs();
     void formatsAsAnotherReaderSeesThem();
@@ -35,12 +42,21 @@ private slots:
     void sheetName_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
     void sheetName();
     void sheetNamesOfDifferentClocksDiffer();
+    void dueCheck_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
+    void dueCheck();
+    void runWritesEveryClockFromItsStatus();
+    void failedWriteKeepsLastSaveTime();
+    void noSecondWriteWhileOneRuns();
+    void timerFiresAtTheNextFullMinute();
+    void enablingRunsATickAtOnce();
 
 private:
     QString path(const QString &name = QStringLiteral("report.xlsx")) const { return m_dir.filePath(name); }
     static QByteArray bytesOf(const QString &file);
+    static DevClock *addClock(const QString &name, const QString &ip, float temperature);
 
     QTemporaryDir m_dir;
+    QDateTime m_now;
 };
 
 namespace {
@@ -82,20 +98,24 @@ QList<WorkbookProbe::Sheet> orcusRead(const QString &file)
 
 } // namespace
 
-void TestXlsxWritter::init()
+void TestReport::init()
 {
     QVERIFY(m_dir.isValid());
     QDir(m_dir.path()).removeRecursively();
     QDir().mkpath(m_dir.path());
+    SettingsStore::open()->clear();
+    AppSettings::loadRegistrySettings();
+    ClockRegistry::resetForTest();
+    m_now = QDateTime(QDate(2026, 12, 6), QTime(10, 0, 45));
 }
 
-QByteArray TestXlsxWritter::bytesOf(const QString &file)
+QByteArray TestReport::bytesOf(const QString &file)
 {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void TestXlsxWritter::runs()
+void TestReport::runs()
 {
     QFETCH(QJsonArray, runs);
     QFETCH(QStringList, sheets);
@@ -133,7 +153,7 @@ void TestXlsxWritter::runs()
 }
 
 // Widths, fonts and alignment as another reader sees them.
-void TestXlsxWritter::formatsAsAnotherReaderSeesThem()
+void TestReport::formatsAsAnotherReaderSeesThem()
 {
     XlsxWritter writer;
     QVERIFY(writer.writeNow(run(path(), "2026-12-06 10:05", {{lobby, QStringLiteral("21.5°C")}})));
@@ -161,7 +181,7 @@ void TestXlsxWritter::formatsAsAnotherReaderSeesThem()
     QCOMPARE(data.value("align").toString(), QStringLiteral("left"));
 }
 
-void TestXlsxWritter::unreadableWorkbookIsNotTouched()
+void TestReport::unreadableWorkbookIsNotTouched()
 {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
@@ -198,7 +218,7 @@ void TestXlsxWritter::unreadableWorkbookIsNotTouched()
     QCOMPARE(bytesOf(path()), before);
 }
 
-void TestXlsxWritter::failedSaveOnFullDiskKeepsOldFile()
+void TestReport::failedSaveOnFullDiskKeepsOldFile()
 {
     // A small file system of the test's own, mounted in a mount namespace
     // that only this thread sees, makes the full disk a real one.
@@ -232,7 +252,7 @@ void TestXlsxWritter::failedSaveOnFullDiskKeepsOldFile()
     QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "report.xlsx"}));
 }
 
-void TestXlsxWritter::failedSaveAtBadPath()
+void TestReport::failedSaveAtBadPath()
 {
     QFETCH(QString, target);
     QFile plain(path("plain.txt"));
@@ -249,7 +269,7 @@ void TestXlsxWritter::failedSaveAtBadPath()
              (QStringList{"folder", "plain.txt"}));
 }
 
-void TestXlsxWritter::writeRunsOnWorkerOneAtATime()
+void TestReport::writeRunsOnWorkerOneAtATime()
 {
     XlsxWritter writer;
     QSignalSpy finished(&writer, &XlsxWritter::writeFinished);
@@ -271,7 +291,7 @@ void TestXlsxWritter::writeRunsOnWorkerOneAtATime()
     QCOMPARE(cells.value("A4"), QString());
 }
 
-void TestXlsxWritter::valueText()
+void TestReport::valueText()
 {
     QFETCH(int, valueType);
     QFETCH(double, temperature);
@@ -281,7 +301,7 @@ void TestXlsxWritter::valueText()
     QCOMPARE(ReportFormat::valueText(valueType, temperature, unit, brightness), expected);
 }
 
-void TestXlsxWritter::sheetName()
+void TestReport::sheetName()
 {
     QFETCH(QString, name);
     QFETCH(QString, ip);
@@ -306,7 +326,7 @@ void TestXlsxWritter::sheetName()
     QCOMPARE(namesOf(orcusRead(path())), QStringList{sheet});
 }
 
-void TestXlsxWritter::sheetNamesOfDifferentClocksDiffer()
+void TestReport::sheetNamesOfDifferentClocksDiffer()
 {
     const QString a = ReportFormat::sheetName(QStringLiteral("Entrance hall, north staircase A"), "10.0.0.1");
     const QString b = ReportFormat::sheetName(QStringLiteral("Entrance hall, north staircase B"), "10.0.0.1");
@@ -316,5 +336,190 @@ void TestXlsxWritter::sheetNamesOfDifferentClocksDiffer()
     QVERIFY(c != d);
 }
 
-QTEST_GUILESS_MAIN(TestXlsxWritter)
-#include "tst_xlsxwritter.moc"
+namespace {
+
+constexpr int waitMs = 60000;
+
+void configure(const QString &path, int interval, int valueType, const QDateTime &lastSaveTime)
+{
+    ReportSettings settings;
+    settings.filepath = path;
+    settings.interval = interval;
+    settings.valueType = valueType;
+    AppSettings::saveReportSettings(true, settings);
+    if (lastSaveTime.isValid())
+        AppSettings::saveReportLastSaveTime(lastSaveTime);
+    else
+        AppSettings::reportSettings().lastSaveTime = QDateTime();
+}
+
+} // namespace
+
+void TestReport::cleanup()
+{
+    ClockRegistry::resetForTest();
+}
+
+DevClock *TestReport::addClock(const QString &name, const QString &ip, float temperature)
+{
+    auto *clock = new DevClock;
+    clock->name = name;
+    clock->network.ip = ip;
+    clock->status.temperature = temperature;
+    clock->status.brightness = 40;
+    ClockRegistry::instance()->addClock(clock);
+    return clock;
+}
+
+void TestReport::dueCheck()
+{
+    QFETCH(int, interval);
+    QFETCH(int, secondsSinceLastRun);
+    QFETCH(bool, writes);
+
+    addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"), 21.5f);
+    const QDateTime last = secondsSinceLastRun < 0 ? QDateTime() : m_now.addSecs(-secondsSinceLastRun);
+    configure(path(), interval, 0, last);
+
+    Reporter reporter;
+    reporter.setClock([this] { return m_now; });
+    QSignalSpy written(&reporter, &Reporter::reportWritten);
+    reporter.tick();
+    QCOMPARE(reporter.writer()->isWriting(), writes);
+    if (!writes) {
+        QVERIFY(!QFile::exists(path()));
+        QCOMPARE(AppSettings::reportSettings().lastSaveTime, last);
+        return;
+    }
+    QVERIFY(written.wait(waitMs));
+    QCOMPARE(written.at(0).at(0).toBool(), true);
+    QCOMPARE(AppSettings::reportSettings().lastSaveTime, m_now);
+    // Stored for the next start as well.
+    AppSettings::loadReportSettings();
+    QCOMPARE(AppSettings::reportSettings().lastSaveTime, m_now);
+}
+
+void TestReport::runWritesEveryClockFromItsStatus()
+{
+    addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"), 21.5f);
+    addClock(QStringLiteral(""), QStringLiteral("192.168.0.21"), -256.0f);
+    addClock(QStringLiteral("Roof"), QStringLiteral("192.168.0.22"), -256.1f);
+    configure(path(), 0, 0, QDateTime());
+
+    Reporter reporter;
+    reporter.setClock([this] { return m_now; });
+    QSignalSpy written(&reporter, &Reporter::reportWritten);
+    reporter.tick();
+    QVERIFY(written.wait(waitMs));
+
+    // Five minutes later, in brightness.
+    m_now = m_now.addSecs(300);
+    configure(path(), 0, 1, AppSettings::reportSettings().lastSaveTime);
+    reporter.tick();
+    QVERIFY(written.wait(waitMs));
+    QCOMPARE(written.count(), 2);
+
+    const QList<WorkbookProbe::Sheet> sheets = orcusRead(path());
+    QCOMPARE(sheets.size(), 3);
+    QCOMPARE(sheets.at(0).name, QStringLiteral("Lobby (192.168.0.20)"));
+    QCOMPARE(sheets.at(1).name, QStringLiteral("Clock (192.168.0.21)"));
+    QCOMPARE(sheets.at(2).name, QStringLiteral("Roof (192.168.0.22)"));
+    const QMap<QString, QString> lobby{{"A1", "s:Date"},
+                                       {"B1", "s:Temperature"},
+                                       {"C1", "s:Brightness"},
+                                       {"A2", "s:2026-12-06 10:00"},
+                                       {"B2", "s:21.5°C"},
+                                       {"A3", "s:2026-12-06 10:05"},
+                                       {"C3", "s:40%"}};
+    QCOMPARE(sheets.at(0).cells, lobby);
+    QCOMPARE(sheets.at(1).cells.value("B2"), QStringLiteral("s:-256°C"));
+    QCOMPARE(sheets.at(2).cells.value("B2"), QStringLiteral("s:Invalid"));
+
+    // Another reader accepts it too.
+    const QJsonArray python = WorkbookProbe::readWithOpenpyxl(path());
+    QCOMPARE(python.size(), 3);
+    QCOMPARE(python.at(2).toObject().value("cells").toObject().value("B2").toArray().at(1).toString(),
+             QStringLiteral("Invalid"));
+}
+
+void TestReport::failedWriteKeepsLastSaveTime()
+{
+    addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"), 21.5f);
+    const QDateTime last = m_now.addSecs(-3600);
+    configure(m_dir.filePath(QStringLiteral("gone/report.xlsx")), 0, 0, last);
+
+    Reporter reporter;
+    reporter.setClock([this] { return m_now; });
+    QSignalSpy written(&reporter, &Reporter::reportWritten);
+    reporter.tick();
+    QVERIFY(written.wait(waitMs));
+    QCOMPARE(written.at(0).at(0).toBool(), false);
+    QCOMPARE(AppSettings::reportSettings().lastSaveTime, last);
+
+    // The next minute tries again, and succeeds once the folder is there.
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("gone")));
+    m_now = m_now.addSecs(60);
+    reporter.tick();
+    QVERIFY(written.wait(waitMs));
+    QCOMPARE(written.at(1).at(0).toBool(), true);
+    QCOMPARE(AppSettings::reportSettings().lastSaveTime, m_now);
+}
+
+void TestReport::noSecondWriteWhileOneRuns()
+{
+    for (int i = 0; i < 20; ++i)
+        addClock(QStringLiteral("Clock %1").arg(i), QStringLiteral("10.0.0.%1").arg(i), 20.0f + i);
+    configure(path(), 0, 0, QDateTime());
+
+    Reporter reporter;
+    reporter.setClock([this] { return m_now; });
+    QSignalSpy written(&reporter, &Reporter::reportWritten);
+    reporter.tick();
+    QVERIFY(reporter.writer()->isWriting());
+    // A tick that finds the report due again while the first write runs.
+    m_now = m_now.addSecs(600);
+    reporter.tick();
+    QVERIFY(written.wait(waitMs));
+    // The second tick found a write running and started none of its own.
+    QVERIFY(!reporter.writer()->isWriting());
+    QCoreApplication::processEvents();
+    QCOMPARE(written.count(), 1);
+
+    const QList<WorkbookProbe::Sheet> sheets = orcusRead(path());
+    QVERIFY(!sheets.isEmpty());
+    QCOMPARE(sheets.at(0).cells.value("A2"), QStringLiteral("s:2026-12-06 10:00"));
+    QCOMPARE(sheets.at(0).cells.value("A3"), QString());
+}
+
+void TestReport::timerFiresAtTheNextFullMinute()
+{
+    configure(path(), 0, 0, m_now);
+    Reporter reporter;
+    reporter.setClock([this] { return m_now; });
+    auto *timer = reporter.findChild<QTimer *>();
+    QVERIFY(timer);
+    reporter.tick();
+    QCOMPARE(timer->interval(), 15000);
+    m_now = m_now.addSecs(15);
+    reporter.tick();
+    QCOMPARE(timer->interval(), 60000);
+}
+
+void TestReport::enablingRunsATickAtOnce()
+{
+    addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"), 21.5f);
+    configure(path(), 0, 0, QDateTime());
+    Reporter reporter;
+    reporter.setClock([this] { return m_now; });
+    auto *timer = reporter.findChild<QTimer *>();
+    QSignalSpy written(&reporter, &Reporter::reportWritten);
+    reporter.setEnabled(true);
+    QVERIFY(timer->isActive());
+    QVERIFY(written.wait(waitMs));
+    QVERIFY(QFile::exists(path()));
+    reporter.setEnabled(false);
+    QVERIFY(!timer->isActive());
+}
+
+QTEST_GUILESS_MAIN(TestReport)
+#include "tst_report.moc"
