@@ -3,7 +3,6 @@
 #include "ConfigurationFiles.h"
 #include "DevClock.h"
 #include "NotificationSettings.h"
-#include "ParameterText.h"
 #include "SmtpServerProcess.h"
 #include "StateFile.h"
 #include "TestRows.h"
@@ -42,13 +41,13 @@ private slots:
     void configSetReportsEveryClock();
     void configGetRefusesAPartialDownload();
     void configSetRefusesUnsafeText();
-    void renameClock_data();
+    void renameClock_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void renameClock();
     void networkStartsFromTheStoredRecord();
     void networkOfAnUnlistedClock();
     void passwordChange();
     void resolveConflicts();
-    void resolveConflictsPartly_data();
+    void resolveConflictsPartly_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void resolveConflictsPartly();
     void monitorSavesOnSigterm();
     void monitorRunsItsSchedules();
@@ -286,19 +285,6 @@ void TestCliNetns::configSetRefusesUnsafeText()
     QVERIFY(m_sim.httpRequests().isEmpty());
 }
 
-void TestCliNetns::renameClock_data()
-{
-    QTest::addColumn<QStringList>("command");
-    QTest::addColumn<QByteArray>("sent"); // the body, or what was printed instead
-
-    QTest::newRow("name sent as typed") << QStringList{"name", "192.168.0.21", "Front desk"}
-                                        << QByteArray("&D_006=Front desk");
-    QTest::newRow("a name with \"&\" would add a parameter")
-        << QStringList{"name", "192.168.0.21", "Front desk & bar"} << ParameterText::nameRefusalText().toUtf8();
-    QTest::newRow("a new password with \"=\"") << QStringList{"password", "192.168.0.21", "--old", "admin", "--new", "a=b"}
-                                             << ParameterText::passwordRefusalText().toUtf8();
-}
-
 void TestCliNetns::renameClock()
 {
     QFETCH(QStringList, command);
@@ -385,19 +371,6 @@ void TestCliNetns::resolveConflicts()
         runOk({"resolve-conflicts", "--user", "admin", "--password", "admin", "--pause-ms", "0"});
     QCOMPARE(again.exitCode, 0);
     QCOMPARE(again.out, QByteArray("No devices was found.\n"));
-}
-
-void TestCliNetns::resolveConflictsPartly_data()
-{
-    QTest::addColumn<QString>("firstIp");
-    QTest::addColumn<bool>("secondRefuses");
-    QTest::addColumn<QByteArray>("why");
-
-    QTest::newRow("one clock refuses") << "192.168.0.30" << true
-                                       << QByteArray("1 of 2 clocks found did not take their new addresses.\n");
-    QTest::newRow("addresses run out after the first")
-        << "192.168.0.254" << false
-        << QByteArray("1 of 2 clocks found were left unchanged: no address is left after .254.\n");
 }
 
 void TestCliNetns::resolveConflictsPartly()
