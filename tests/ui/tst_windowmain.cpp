@@ -9,6 +9,7 @@
 #include "MonitoringSession.h"
 #include "NotificationSettings.h"
 #include "ScriptedDialogHost.h"
+#include "TestRows.h"
 #include "ToolButtonMenu.h"
 #include "WindowMain.h"
 #include "WindowTray.h"
@@ -20,6 +21,10 @@
 
 #include <memory>
 
+namespace {
+const QString rows = QStringLiteral("ui/windowmain.rows");
+}
+
 // The shell on the offscreen platform, with a scripted dialog host so that
 // no test ever waits on a modal dialog.
 class TestWindowMain : public QObject
@@ -29,21 +34,20 @@ class TestWindowMain : public QObject
 private slots:
     void init();
     void cleanup();
-    void navigation_data();
+    void navigation_data() { TestRows::add(rows); }
     void navigation();
-    void closeSequence_data();
+    void closeSequence_data() { TestRows::add(rows); }
     void closeSequence();
     void closingWithTheEditorOpenStoresAndSaves();
-    void closingWhenTheListCannotBeSaved_data();
+    void closingWhenTheListCannotBeSaved_data() { TestRows::add(rows); }
     void closingWhenTheListCannotBeSaved();
-    void tray_data();
+    void tray_data() { TestRows::add(rows); }
     void tray();
-    void operationError_data();
     void operationError();
     void geometryRoundTrip();
-    void themeSwitchRetintsStatusIcons_data();
+    void themeSwitchRetintsStatusIcons_data() { TestRows::add(rows); }
     void themeSwitchRetintsStatusIcons();
-    void lockedDeviceList_data();
+    void lockedDeviceList_data() { TestRows::add(rows); }
     void lockedDeviceList();
 
 private:
@@ -79,19 +83,6 @@ std::unique_ptr<WindowMain> TestWindowMain::makeWindow()
     return std::make_unique<WindowMain>(*m_session, m_dialogs);
 }
 
-void TestWindowMain::navigation_data()
-{
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("page");
-
-    QTest::newRow("start page") << QStringList() << "pageDeviceList";
-    QTest::newRow("groups") << QStringList{"btnGroupList"} << "pageGroupList";
-    QTest::newRow("conflicts") << QStringList{"btnConflictResolver"} << "pageConflict";
-    QTest::newRow("notifications") << QStringList{"btnNotifications"} << "pageNotifications";
-    QTest::newRow("report, then back to the list") << QStringList{"btnReport", "btnDeviceList"} << "pageDeviceList";
-    QTest::newRow("the same button twice") << QStringList{"btnReport", "btnReport"} << "pageReport";
-}
-
 void TestWindowMain::navigation()
 {
     QFETCH(QStringList, clicks);
@@ -109,33 +100,6 @@ void TestWindowMain::navigation()
         selected += button->isSelected() ? 1 : 0;
     QCOMPARE(selected, 1);
     QVERIFY(m_dialogs.requests().isEmpty());
-}
-
-void TestWindowMain::closeSequence_data()
-{
-    QTest::addColumn<bool>("alerts");
-    QTest::addColumn<bool>("report");
-    QTest::addColumn<QList<int>>("answers");
-    QTest::addColumn<QString>("outcome"); // closed, hidden or refused
-    QTest::addColumn<QStringList>("asked");
-
-    const QString alert = "Notification are turned on";
-    const QString report = "Reports are turned on";
-    QTest::newRow("nothing on closes at once") << false << false << QList<int>{} << "closed" << QStringList{};
-    QTest::newRow("alerts on, minimise") << true << false << QList<int>{1} << "hidden" << QStringList{alert};
-    QTest::newRow("alerts on, cancel") << true << false << QList<int>{0} << "refused" << QStringList{alert};
-    QTest::newRow("alerts on, close or title-bar close")
-        << true << false << QList<int>{-1} << "closed" << QStringList{alert};
-    QTest::newRow("report on, minimise") << false << true << QList<int>{1} << "hidden" << QStringList{report};
-    QTest::newRow("report on, cancel") << false << true << QList<int>{0} << "refused" << QStringList{report};
-    QTest::newRow("report on, close") << false << true << QList<int>{-1} << "closed" << QStringList{report};
-    QTest::newRow("both on, minimise at the first") << true << true << QList<int>{1} << "hidden" << QStringList{alert};
-    QTest::newRow("both on, cancel at the first") << true << true << QList<int>{0} << "refused" << QStringList{alert};
-    QTest::newRow("both on, close then minimise")
-        << true << true << QList<int>{-1, 1} << "hidden" << QStringList{alert, report};
-    QTest::newRow("both on, close then cancel")
-        << true << true << QList<int>{-1, 0} << "refused" << QStringList{alert, report};
-    QTest::newRow("both on, close twice") << true << true << QList<int>{-1, -1} << "closed" << QStringList{alert, report};
 }
 
 void TestWindowMain::closeSequence()
@@ -201,14 +165,6 @@ void TestWindowMain::closingWithTheEditorOpenStoresAndSaves()
     QVERIFY(file.readAll().contains("ntp.example"));
 }
 
-void TestWindowMain::closingWhenTheListCannotBeSaved_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("closed");
-    QTest::newRow("the user keeps the window") << int(QuestionResult::Negative) << false;
-    QTest::newRow("the user closes anyway") << int(QuestionResult::Positive) << true;
-}
-
 void TestWindowMain::closingWhenTheListCannotBeSaved()
 {
     QFETCH(int, answer);
@@ -225,34 +181,6 @@ void TestWindowMain::closingWhenTheListCannotBeSaved()
     QCOMPARE(asked.size(), 1);
     QVERIFY2(asked.constFirst().startsWith("Cannot write the device list"), qPrintable(asked.constFirst()));
     QCOMPARE(m_dialogs.requests().constFirst().buttons, QStringList({"Close application", "Cancel"}));
-}
-
-void TestWindowMain::tray_data()
-{
-    QTest::addColumn<bool>("available");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QList<int>>("answers");
-    QTest::addColumn<QString>("state"); // shown, hidden or minimized
-    QTest::addColumn<QStringList>("menu");
-
-    const QStringList shownMenu{"Hide window", "Close application"};
-    const QStringList hiddenMenu{"Show window", "Close application"};
-    QTest::newRow("double click hides") << true << "double click" << QList<int>{} << "hidden" << hiddenMenu;
-    QTest::newRow("second double click shows") << true << "double click twice" << QList<int>{} << "shown"
-                                               << shownMenu;
-    QTest::newRow("a single click does nothing") << true << "click" << QList<int>{} << "shown" << shownMenu;
-    QTest::newRow("menu hides") << true << "hide action" << QList<int>{} << "hidden" << hiddenMenu;
-    QTest::newRow("menu shows again") << true << "hide, show action" << QList<int>{} << "shown" << shownMenu;
-    QTest::newRow("hide to tray, minimize only") << true << "hide button" << QList<int>{-1} << "hidden"
-                                                 << hiddenMenu;
-    QTest::newRow("hide to tray, cancelled") << true << "hide button" << QList<int>{0} << "shown" << shownMenu;
-    QTest::newRow("no tray: double click minimises") << false << "double click" << QList<int>{} << "minimized"
-                                                      << shownMenu;
-    QTest::newRow("no tray: menu minimises") << false << "hide action" << QList<int>{} << "minimized" << shownMenu;
-    QTest::newRow("no tray: hide button minimises") << false << "hide button" << QList<int>{-1} << "minimized"
-                                                     << shownMenu;
-    QTest::newRow("no tray: close question minimises") << false << "close with alerts" << QList<int>{1}
-                                                        << "minimized" << shownMenu;
 }
 
 void TestWindowMain::tray()
@@ -304,32 +232,15 @@ void TestWindowMain::tray()
     QCOMPARE(m_dialogs.pendingAnswers(), 0);
 }
 
-void TestWindowMain::operationError_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("authorization") << int(AuthorizationError) << "Authorization error";
-    QTest::newRow("no response") << int(NoResponse) << "No response";
-    QTest::newRow("host not found") << int(HostNotFound) << "Host not found";
-    QTest::newRow("incorrect data") << int(IncorrectData) << "Incorrect data sent or function is unsupported";
-    QTest::newRow("connection error") << int(ConnectionError) << "Unable connect to device";
-    QTest::newRow("page not found") << int(PageNotFound) << "Unable connect to device";
-    QTest::newRow("no error kind") << int(NoError) << "Unable connect to device";
-    QTest::newRow("unknown kind") << 99 << "Unable connect to device";
-}
-
+// The texts of the error kinds are the transport's; here how they are shown.
 void TestWindowMain::operationError()
 {
-    QFETCH(int, kind);
-    QFETCH(QString, text);
-
     auto window = makeWindow();
     m_dialogs.answerQuestion(QuestionResult::Positive);
-    window->ShowOperationError(Error(kind));
+    window->ShowOperationError(Error(HostNotFound));
     const auto asked = m_dialogs.requests();
     QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.at(0).text, "An error occured: " + text);
+    QCOMPARE(asked.at(0).text, QString("An error occured: Host not found"));
     QCOMPARE(asked.at(0).title, QString("QLX Zentick"));
     QCOMPARE(asked.at(0).icon, int(QuestionIcon::Critical));
     QCOMPARE(asked.at(0).buttons, QStringList{"OK"});
@@ -356,22 +267,11 @@ void TestWindowMain::geometryRoundTrip()
     QTRY_COMPARE(window->findChild<QSplitter *>("splitterNotif")->sizes(), notifSizes);
 }
 
-void TestWindowMain::themeSwitchRetintsStatusIcons_data()
-{
-    QTest::addColumn<int>("severity");
-    QTest::addColumn<QColor>("colour"); // invalid: no icon
-
-    QTest::newRow("good") << 0 << QColor("#7CB342");
-    QTest::newRow("warning") << 1 << QColor("#FF6F00");
-    QTest::newRow("critical") << 2 << QColor("#D50000");
-    QTest::newRow("unknown state") << -1 << QColor();
-    QTest::newRow("past the last icon") << 3 << QColor();
-}
-
 void TestWindowMain::themeSwitchRetintsStatusIcons()
 {
     QFETCH(int, severity);
-    QFETCH(QColor, colour);
+    QFETCH(QString, colourName);
+    const QColor colour(colourName);
 
     ThemeManager::setCurrentTheme(ThemeDark);
     auto window = makeWindow();
@@ -390,18 +290,6 @@ void TestWindowMain::themeSwitchRetintsStatusIcons()
         }
     }
     QVERIFY(!colour.isValid());
-}
-
-void TestWindowMain::lockedDeviceList_data()
-{
-    QTest::addColumn<bool>("heldElsewhere");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("opened");
-    QTest::addColumn<bool>("writable");
-
-    QTest::newRow("free list opens for writing") << false << 0 << true << true;
-    QTest::newRow("held, opened read-only") << true << int(QuestionResult::Positive) << true << false;
-    QTest::newRow("held, quit") << true << int(QuestionResult::Negative) << false << false;
 }
 
 void TestWindowMain::lockedDeviceList()
