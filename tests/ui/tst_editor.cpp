@@ -14,6 +14,7 @@
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
 #include "TableItemCustom.h"
+#include "TestRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,20 +32,20 @@ class TestEditor : public QObject
 
 private slots:
     void init();
-    void visibilityRules_data();
+    void visibilityRules_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void visibilityRules();
-    void alarmModeAndDays_data();
+    void alarmModeAndDays_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void alarmModeAndDays();
-    void fillThenRead_data();
+    void fillThenRead_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void fillThenRead();
-    void leavingStoresWhereEdited_data();
+    void leavingStoresWhereEdited_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void leavingStoresWhereEdited();
     void closingWhileAlarmsLoadKeepsThem();
-    void unsafeText_data();
+    void unsafeText_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void unsafeText();
-    void groupMembership_data();
+    void groupMembership_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void groupMembership();
-    void groupConfiguration_data();
+    void groupConfiguration_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void groupConfiguration();
 
 private:
@@ -114,46 +115,6 @@ void TestEditor::open(const ClockConfig &config)
     QTRY_VERIFY(!m_page->isLoadingAlarms());
 }
 
-void TestEditor::visibilityRules_data()
-{
-    // Actions "click:box", "index:box:n", "type:line:text", "fill:name";
-    // then +shown -hidden ^enabled _disabled =line:text.
-    QTest::addColumn<QString>("actions");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("Other with daylight saving shows the rule")
-        << "index:cbxLocalization:5 click:cbxDaylightSaving" << "+wdtSummerTime";
-    QTest::newRow("Europe with daylight saving hides it")
-        << "index:cbxLocalization:5 click:cbxDaylightSaving index:cbxLocalization:0" << "-wdtSummerTime";
-    QTest::newRow("Other without daylight saving hides it") << "index:cbxLocalization:5" << "-wdtSummerTime";
-    QTest::newRow("time zone active shows the zone") << "click:cbxTimeZone" << "+lblTimezone +cbxTimezone";
-    QTest::newRow("NTP shows the servers, GPS hides them")
-        << "index:cbxSynchronizationMode:2 index:cbxSynchronizationMode:1" << "-wdtNtpServers";
-    QTest::newRow("Auto brightness enables the profile") << "index:cbxBrightness:10" << "^cbxBrightnessProfile";
-    QTest::newRow("temperature offset shows its value") << "click:cbxTempOffset" << "+lblTempOffset +dsbTempOffset";
-    QTest::newRow("synchronised master needs no master address")
-        << "click:cbxSync index:cbxSyncMode:0" << "+lblSyncMode +cbxSyncMode -lblMasterIp -ledSyncMasterIp";
-    QTest::newRow("synchronised slave shows it") << "click:cbxSync index:cbxSyncMode:1" << "+lblMasterIp +ledSyncMasterIp";
-    QTest::newRow("slave without synchronisation hides it") << "index:cbxSyncMode:2" << "-cbxSyncMode -ledSyncMasterIp";
-    QTest::newRow("eco mode shows its times") << "click:cbxEcoMode" << "+wdtEco";
-    QTest::newRow("time and temperature off: date is locked")
-        << "click:cbxFormatTime click:cbxFormatTemp" << "^cbxFormatTime ^cbxFormatTemp _cbxFormatDate";
-    QTest::newRow("temperature and date off: time is locked")
-        << "click:cbxFormatTemp click:cbxFormatDate" << "_cbxFormatTime ^cbxFormatTemp ^cbxFormatDate";
-    QTest::newRow("time and date off: temperature is locked")
-        << "click:cbxFormatDate click:cbxFormatTime" << "^cbxFormatTime _cbxFormatTemp ^cbxFormatDate";
-    QTest::newRow("a second one back on releases the lock")
-        << "click:cbxFormatTime click:cbxFormatTemp click:cbxFormatTime" << "^cbxFormatTime ^cbxFormatDate";
-    QTest::newRow("a typed ampersand is refused with a note")
-        << "type:ledRemoteServer1:a&b" << "+lblServerRefused =ledRemoteServer1:ab";
-    QTest::newRow("filling applies every rule")
-        << "fill:file" << "+wdtSummerTime +cbxTimezone +wdtNtpServers +dsbTempOffset +ledSyncMasterIp +wdtEco "
-                          "^cbxBrightnessProfile ^cbxFormatTime ^cbxFormatTemp";
-    QTest::newRow("filling again resets every rule")
-        << "fill:file fill:defaults" << "-wdtSummerTime -cbxTimezone -wdtNtpServers -dsbTempOffset -cbxSyncMode "
-                                        "-wdtEco _cbxBrightnessProfile ^cbxFormatTime";
-}
-
 void TestEditor::visibilityRules()
 {
     QFETCH(QString, actions);
@@ -183,20 +144,6 @@ void TestEditor::visibilityRules()
     }
 }
 
-void TestEditor::alarmModeAndDays_data()
-{
-    QTest::addColumn<bool>("selectedDays");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<QString>("action"); // "mode:n" or "day:1..7"
-    QTest::addColumn<bool>("selectedDaysAfter");
-    QTest::addColumn<int>("daysAfter");
-
-    QTest::newRow("Everyday checks all seven days") << true << 0x05 << "mode:0" << false << 0x7F;
-    QTest::newRow("unchecking a day shows Selected days") << false << 0x7F << "day:3" << true << 0x7B;
-    QTest::newRow("the seventh day checked shows Everyday") << true << 0x3F << "day:7" << false << 0x7F;
-    QTest::newRow("a day short of seven stays Selected days") << true << 0x01 << "day:2" << true << 0x03;
-}
-
 void TestEditor::alarmModeAndDays()
 {
     QFETCH(bool, selectedDays);
@@ -219,21 +166,6 @@ void TestEditor::alarmModeAndDays()
     QCOMPARE(alarm.SelectedDaysMode, selectedDaysAfter);
     QCOMPARE(alarm.dayMask(), daysAfter);
     QCOMPARE(alarmCell(7, AlarmTable::ModeColumn)->comboIndex(0), selectedDaysAfter ? 1 : 0);
-}
-
-void TestEditor::fillThenRead_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("edit"); // "retype:line:text" or "step:box:n"
-    QTest::addColumn<QString>("masterIp");
-    QTest::addColumn<int>("durationTime");
-
-    QTest::newRow("defaults") << "defaults" << "" << "" << 0;
-    QTest::newRow("own file from tests/data") << "file" << "" << "192.168.0.20" << 17;
-    QTest::newRow("values the widgets cannot show") << "unshowable" << "" << "1.2.3.4&B_016=0" << 0;
-    QTest::newRow("a master address cleared") << "unshowable" << "retype:ledSyncMasterIp:" << "" << 0;
-    QTest::newRow("a duration moved off its limit") << "unshowable" << "step:sbxDurationTimeDur:1" << "1.2.3.4&B_016=0"
-                                                   << 2;
 }
 
 void TestEditor::fillThenRead()
@@ -264,16 +196,6 @@ void TestEditor::fillThenRead()
     expected->DurationTime = durationTime;
 
     QVERIFY(m_page->ReadConfigFromWidgets()->sameContent(*expected));
-}
-
-void TestEditor::leavingStoresWhereEdited_data()
-{
-    QTest::addColumn<int>("groupIndex");
-    QTest::addColumn<int>("clockIndex");
-    QTest::addColumn<bool>("clockChanged");
-
-    QTest::newRow("a clock") << -1 << 0 << true;
-    QTest::newRow("a member clock shown for its group") << 0 << 0 << false;
 }
 
 void TestEditor::leavingStoresWhereEdited()
@@ -313,16 +235,6 @@ void TestEditor::closingWhileAlarmsLoadKeepsThem()
     m_page->StoreEditedConfiguration();
 
     QVERIFY(ClockRegistry::instance()->clockAt(0)->config().alarms == second.alarms);
-}
-
-void TestEditor::unsafeText_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("a server from a file with an ampersand") << "Server3" << "time & more";
-    QTest::newRow("a server from a file with a line break") << "Server1" << "a\nb";
-    QTest::newRow("a master address from a file with an equals sign") << "MasterIP" << "1.2.3.4=5";
 }
 
 void TestEditor::unsafeText()
@@ -372,17 +284,6 @@ void TestEditor::click(int group, int member, int button)
     qobject_cast<TableItemCustom *>(tree->itemWidget(item, 1))->buttons().at(button)->click();
 }
 
-void TestEditor::groupMembership_data()
-{
-    QTest::addColumn<QString>("action"); // delete:group, combo:row:index, add
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<QList<int>>("combos"); // per clock row
-
-    QTest::newRow("deleting group 0 of two moves the clocks of group 1") << "delete:0" << "G1 G1/B" << QList<int>{0, 1, 0};
-    QTest::newRow("None in a membership box takes the clock out") << "combo:0:0" << "G0 G1 G1/B" << QList<int>{0, 2, 0};
-    QTest::newRow("a new group gets the next number") << "add" << "G0 G0/A G1 G1/B Group 3" << QList<int>{1, 2, 0};
-}
-
 void TestEditor::groupMembership()
 {
     QFETCH(QString, action);
@@ -416,20 +317,6 @@ void TestEditor::groupMembership()
         QCOMPARE(combo(row)->comboIndex(0), combos.at(row));
         QCOMPARE(ClockRegistry::instance()->clockAt(row)->groupId, combos.at(row) - 1);
     }
-}
-
-void TestEditor::groupConfiguration_data()
-{
-    QTest::addColumn<int>("group");
-    QTest::addColumn<int>("chosen"); // in the choice dialog, when it is shown
-    QTest::addColumn<QString>("asked");
-    QTest::addColumn<QString>("editorShows"); // Server1 of what the editor opened
-
-    QTest::newRow("a group with a configuration opens") << 1 << -1 << "" << "group";
-    QTest::newRow("no configuration and no clocks") << 2 << -1 << "Group don't have any clocks." << "";
-    QTest::newRow("a member without a downloaded configuration")
-        << 0 << 1 << "Clock has no fetched configuration. Download clock configuration in device list first." << "";
-    QTest::newRow("a member's configuration is copied") << 0 << 0 << "" << "A";
 }
 
 void TestEditor::groupConfiguration()
