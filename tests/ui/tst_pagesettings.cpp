@@ -11,6 +11,7 @@
 #include "SmtpServerProcess.h"
 #include "StandaloneServices.h"
 #include "TableItemCustom.h"
+#include "TestRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,13 +56,13 @@ class TestPageSettings : public QObject
 private slots:
     void init();
     void cleanup();
-    void recipients_data();
+    void recipients_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void recipients();
-    void saveNotifications_data();
+    void saveNotifications_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void saveNotifications();
-    void testMail_data();
+    void testMail_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void testMail();
-    void saveReport_data();
+    void saveReport_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void saveReport();
 
 private:
@@ -101,29 +102,6 @@ std::unique_ptr<PageNotifications> TestPageSettings::notificationsPage(bool writ
     return page;
 }
 
-void TestPageSettings::recipients_data()
-{
-    QTest::addColumn<QStringList>("added");
-    QTest::addColumn<QList<int>>("deletedRows"); // clicked in turn
-    QTest::addColumn<QStringList>("listed");
-    QTest::addColumn<QStringList>("warnings");
-
-    const QString invalid = "Recipient e-mail is not valid.";
-    const QStringList three{"a@x.org", "b@x.org", "c@x.org"};
-    const QStringList ten(QVector<QString>(10, "ops@x.org").toList());
-    QTest::newRow("three characters with @ refused") << QStringList{"a@b"} << QList<int>() << QStringList()
-                                                     << QStringList{invalid};
-    QTest::newRow("four characters with @ accepted") << QStringList{"a@bc"} << QList<int>() << QStringList{"a@bc"}
-                                                     << QStringList();
-    QTest::newRow("long text without @ refused") << QStringList{"alerts.example.com"} << QList<int>()
-                                                 << QStringList() << QStringList{invalid};
-    QTest::newRow("the eleventh refused") << ten + QStringList{"eleventh@x.org"} << QList<int>() << ten
-                                          << QStringList{"You can add up to 10 recipients."};
-    QTest::newRow("delete the first, then the last left") << three << QList<int>{0, 1} << QStringList{"b@x.org"}
-                                                          << QStringList();
-    QTest::newRow("delete the middle twice") << three << QList<int>{1, 1} << QStringList{"a@x.org"} << QStringList();
-}
-
 void TestPageSettings::recipients()
 {
     QFETCH(QStringList, added);
@@ -142,22 +120,6 @@ void TestPageSettings::recipients()
         shown << table->item(row, 1)->text();
     QCOMPARE(shown, listed);
     QCOMPARE(m_dialogs.questionTexts(), warnings);
-}
-
-void TestPageSettings::saveNotifications_data()
-{
-    QTest::addColumn<int>("authType");
-    QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<bool>("writable");
-    QTest::addColumn<QString>("message"); // "" for the read-only reason
-    QTest::addColumn<bool>("written");
-
-    QTest::newRow("None accepts empty credentials") << 0 << "" << "" << true << "Notification configuration saved."
-                                                    << true;
-    QTest::newRow("Basic needs a user name") << 1 << "" << "pw" << true << "Username cannot be empty" << false;
-    QTest::newRow("Login needs a password") << 2 << "alerts" << "" << true << "Password cannot be empty" << false;
-    QTest::newRow("read-only window says why") << 2 << "alerts" << "pw" << false << "" << false;
 }
 
 void TestPageSettings::saveNotifications()
@@ -191,17 +153,6 @@ void TestPageSettings::saveNotifications()
     }
 }
 
-void TestPageSettings::testMail_data()
-{
-    QTest::addColumn<QString>("serverUser");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("delivered");
-
-    QTest::newRow("delivered, a second click in flight does nothing")
-        << "" << "Test e-mail has been sent successfully." << 1;
-    QTest::newRow("login refused") << "alerts" << "Test e-mail sent failed:\n535" << 0;
-}
-
 void TestPageSettings::testMail()
 {
     QFETCH(QString, serverUser);
@@ -229,20 +180,6 @@ void TestPageSettings::testMail()
     QVERIFY2(m_dialogs.questionTexts().constLast().startsWith(message), qPrintable(m_dialogs.questionTexts().last()));
     QVERIFY(server.waitForMessages(delivered));
     QCOMPARE(server.messages().size(), delivered);
-}
-
-void TestPageSettings::saveReport_data()
-{
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QString>("file"); // under the temporary folder
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("stored");
-
-    QTest::newRow("enabled in a missing folder") << true << "missing/report.xlsx" << "Invalid report filepath."
-                                                 << false;
-    QTest::newRow("enabled in an existing folder") << true << "report.xlsx" << "Report configuration saved" << true;
-    QTest::newRow("disabled goes unchecked") << false << "missing/report.xlsx" << "Report configuration saved"
-                                             << true;
 }
 
 void TestPageSettings::saveReport()
