@@ -7,6 +7,7 @@
 #include "PageDeviceList.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
+#include "TestRows.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -77,13 +78,13 @@ private slots:
     void init();
     void emptyListShowsAtOnce();
     void deleteShiftsRows();
-    void filter_data();
+    void filter_data() { TestRows::add(QStringLiteral("ui/devicelist.rows")); }
     void filter();
-    void actions_data();
+    void actions_data() { TestRows::add(QStringLiteral("ui/devicelist.rows")); }
     void actions();
-    void settingsSends_data();
+    void settingsSends_data() { TestRows::add(QStringLiteral("ui/devicelist.rows")); }
     void settingsSends();
-    void search_data();
+    void search_data() { TestRows::add(QStringLiteral("ui/devicelist.rows")); }
     void search();
 
 private:
@@ -134,19 +135,6 @@ void TestPageDeviceList::deleteShiftsRows()
     QCOMPARE(opened, QStringList({"D", "E"}));
 }
 
-void TestPageDeviceList::filter_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("problemsOnly");
-    QTest::addColumn<QList<int>>("shown");
-
-    QTest::newRow("no filter") << "" << false << QList<int>{0, 1, 2};
-    QTest::newRow("name in any letter case") << "LA" << false << QList<int>{1};
-    QTest::newRow("part of an address") << ".22" << false << QList<int>{2};
-    QTest::newRow("problems only: not synchronized or unknown") << "" << true << QList<int>{1, 2};
-    QTest::newRow("both at once") << "l" << true << QList<int>{1};
-}
-
 void TestPageDeviceList::filter()
 {
     QFETCH(QString, text);
@@ -173,28 +161,6 @@ void TestPageDeviceList::filter()
     QCOMPARE(visible, shown);
 }
 
-void TestPageDeviceList::actions_data()
-{
-    QTest::addColumn<QString>("ip");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("progress");
-    QTest::addColumn<QString>("toast");
-    QTest::addColumn<QString>("error");
-
-    QTest::newRow("refresh renders the clock's own name")
-        << "192.168.0.20" << int(PageDeviceList::RefreshAction) << "Updating device" << "Clock Hall data refreshed"
-        << "";
-    QTest::newRow("download keeps the configuration") << "192.168.0.20" << int(PageDeviceList::DownloadAction)
-                                                      << "Refreshing status" << "Clock Clock configuration downloaded"
-                                                      << "";
-    QTest::newRow("editing a clock without a configuration downloads first")
-        << "192.168.0.20" << int(PageDeviceList::EditConfigurationAction) << "Downloading configuration"
-        << "Clock Clock configuration downloaded" << "";
-    QTest::newRow("a refused password is reported with its kind")
-        << "192.168.0.21" << int(PageDeviceList::RefreshAction) << "Updating device" << ""
-        << "An error occured: Authorization error";
-}
-
 void TestPageDeviceList::actions()
 {
     QFETCH(QString, ip);
@@ -218,28 +184,6 @@ void TestPageDeviceList::actions()
     QCOMPARE(f.cell(1, PageDeviceList::NameColumn) + f.cell(1, PageDeviceList::StatusColumn),
              clock->name + clock->statusText());
     QCOMPARE(clock->hasConfig(), action != PageDeviceList::RefreshAction);
-}
-
-void TestPageDeviceList::settingsSends_data()
-{
-    QTest::addColumn<QStringList>("edits"); // "objectName=text"
-    QTest::addColumn<QString>("send");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("ipAfter");
-    QTest::addColumn<QString>("passwordAfter");
-
-    QTest::newRow("name") << QStringList{"ledName=Lobby"} << "btnNameSend" << "/D" << QByteArray("&D_006=Lobby")
-                          << "Name changed successfully." << "192.168.0.20" << "pw";
-    QTest::newRow("password")
-        << QStringList{"ledPasswordOld=pw", "ledPasswordNew=pw2", "ledPasswordNew2=pw2"} << "btnPasswordSend" << "/D2"
-        << QByteArray("passchange=pw%21pw2%21") << "Password changed successfully." << "192.168.0.20" << "pw2";
-    QTest::newRow("network, sent to the old address")
-        << QStringList{"ledIp=192.168.0.040", "ledDnsSecondary=1.1.1.1"} << "btnNetworkSend" << "/D0"
-        << QByteArray("&D_000=192.168.0.40&D_001=255.255.255.0&D_002=192.168.0.1&D_007=0&D_008=1&D_011=1&D_012=0"
-                      "&D_013=230&D_015=5&D_009=8.8.8.8&D_010=1.1.1.1")
-        << "Network settings changed successfully." << "192.168.0.40" << "pw";
 }
 
 void TestPageDeviceList::settingsSends()
@@ -279,17 +223,6 @@ void TestPageDeviceList::settingsSends()
     QCOMPARE(shownPassword, passwordAfter);
     // Accepted, so the row follows the record at once.
     QCOMPARE(f.cell(0, PageDeviceList::IpColumn), ipAfter);
-}
-
-void TestPageDeviceList::search_data()
-{
-    QTest::addColumn<QStringList>("untick");
-    QTest::addColumn<QStringList>("rows");
-
-    QTest::newRow("two of three, one already listed") << QStringList{"192.168.0.22"}
-                                                      << QStringList{"192.168.0.20", "192.168.0.20", "192.168.0.21"};
-    QTest::newRow("every clock unticked adds no row")
-        << QStringList{"192.168.0.20", "192.168.0.21", "192.168.0.22"} << QStringList{"192.168.0.20"};
 }
 
 void TestPageDeviceList::search()
