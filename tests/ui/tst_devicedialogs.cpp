@@ -5,8 +5,8 @@
 #include "DialogDevicesFound.h"
 #include "DialogNewClock.h"
 #include "DialogQuestion.h"
-#include "ParameterText.h"
 #include "ScriptedDialogHost.h"
+#include "TestRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,11 +41,11 @@ class TestDeviceDialogs : public QObject
 private slots:
     void init();
     void cleanup();
-    void newClock_data();
+    void newClock_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
     void newClock();
-    void devicesFound_data();
+    void devicesFound_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
     void devicesFound();
-    void settingsRefusals_data();
+    void settingsRefusals_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
     void settingsRefusals();
     void settingsRecordOnly();
 
@@ -62,18 +62,6 @@ void TestDeviceDialogs::init()
 void TestDeviceDialogs::cleanup()
 {
     DialogHost::install(nullptr);
-}
-
-void TestDeviceDialogs::newClock_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("interfaceIndex");
-    QTest::addColumn<QString>("ip"); // empty: refused, the dialog stays open
-    QTest::addColumn<QString>("interfaceName");
-
-    QTest::newRow("complete address, default interface") << "192.168.0.30" << 0 << "192.168.0.30" << "";
-    QTest::newRow("leading zeros are decimal, not octal") << "192.168.000.011" << 2 << "192.168.0.11" << "eth1";
-    QTest::newRow("two numbers are not 192.0.0.168") << "192.168" << 0 << "" << "";
 }
 
 void TestDeviceDialogs::newClock()
@@ -97,32 +85,16 @@ void TestDeviceDialogs::newClock()
         QCOMPARE(dialog.networkInterface().name, interfaceName);
 }
 
-void TestDeviceDialogs::devicesFound_data()
-{
-    QTest::addColumn<QStringList>("untick"); // clock names; "all" unticks the header
-    QTest::addColumn<int>("answer");         // to the duplicate question, when asked
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QVector<bool>>("selected");
-    QTest::addColumn<int>("asked");
-
-    using V = QVector<bool>;
-    QTest::newRow("duplicate selected, confirmed") << QStringList() << 1 << true << V{true, true, true} << 1;
-    QTest::newRow("duplicate question cancelled keeps it open")
-        << QStringList() << -1 << false << V{true, true, true} << 1;
-    QTest::newRow("duplicate unticked adds without asking") << QStringList{"Lab"} << 0 << true << V{true, false, true}
-                                                            << 0;
-    QTest::newRow("ticks follow their clocks, not the sorted rows")
-        << QStringList{"Atrium", "Lab"} << 0 << true << V{false, false, true} << 0;
-    QTest::newRow("the header unticks every row") << QStringList{"all"} << 0 << true << V{false, false, false} << 0;
-}
-
 void TestDeviceDialogs::devicesFound()
 {
     QFETCH(QStringList, untick);
     QFETCH(int, answer);
     QFETCH(bool, accepted);
-    QFETCH(QVector<bool>, selected);
+    QFETCH(QList<int>, ticks);
     QFETCH(int, asked);
+    QVector<bool> selected;
+    for (int tick : ticks)
+        selected << (tick != 0);
 
     DevClock found[3];
     const char *names[] = {"Atrium", "Lab", "Roof"};
@@ -153,28 +125,6 @@ void TestDeviceDialogs::devicesFound()
     QCOMPARE(dialog.isAccepted(), accepted);
     QCOMPARE(dialog.selected(), selected);
     QCOMPARE(m_dialogs.questionTexts().size(), asked);
-}
-
-void TestDeviceDialogs::settingsRefusals_data()
-{
-    QTest::addColumn<QStringList>("edits"); // "objectName=text"
-    QTest::addColumn<QString>("press");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("passwordsCleared");
-
-    QTest::newRow("empty name") << QStringList{"ledName="} << "btnNameSend" << "Name cannot be empty" << false;
-    QTest::newRow("name with an ampersand") << QStringList{"ledName=Hall & Lobby"} << "btnNameSend"
-                                            << ParameterText::nameRefusalText() << false;
-    QTest::newRow("new passwords differ in letter case")
-        << QStringList{"ledPasswordOld=old", "ledPasswordNew=Secret", "ledPasswordNew2=secret"} << "btnPasswordSend"
-        << "New password is not identical in both fields" << true;
-    QTest::newRow("password with an equals sign")
-        << QStringList{"ledPasswordOld=old", "ledPasswordNew=a=b", "ledPasswordNew2=a=b"} << "btnPasswordSend"
-        << ParameterText::passwordRefusalText() << false;
-    QTest::newRow("gateway left partial") << QStringList{"ledGateway=192.168.0"} << "btnNetworkSend"
-                                          << "The network settings were not sent: Gateway is not a complete IP "
-                                             "address."
-                                          << false;
 }
 
 void TestDeviceDialogs::settingsRefusals()
