@@ -9,6 +9,7 @@
 #include "NotificationSettings.h"
 #include "SmtpServerProcess.h"
 #include "StateFile.h"
+#include "TestRows.h"
 
 #include <QBuffer>
 
@@ -32,9 +33,9 @@ class TestCliAudit : public QObject
 private slots:
     void initTestCase();
     void init();
-    void findsWhatWasPlanted_data();
+    void findsWhatWasPlanted_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void findsWhatWasPlanted();
-    void choosesClocksAndZone_data();
+    void choosesClocksAndZone_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void choosesClocksAndZone();
     void dailyMailOnlyWhenChanged();
 
@@ -107,22 +108,6 @@ void TestCliAudit::init()
     QVERIFY(StateFile::save(m_cli->stateFilePath(), list, {&hall, &quiet}, NotificationSettings()));
 }
 
-void TestCliAudit::findsWhatWasPlanted_data()
-{
-    QTest::addColumn<int>("clock");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("reference clock") << 0 << QStringList();
-    QTest::newRow("drift in a time field, a display field and an alarm slot")
-        << 1 << QStringList{"drift|warning|QueryInterval", "drift|warning|Brightness", "drift|warning|Alarm 3"};
-    QTest::newRow("custom rule starting in April") << 2 << QStringList{"daylightSaving|warning|"};
-    QTest::newRow("no time source") << 3 << QStringList{"timeSource|critical|"};
-    QTest::newRow("NTP without a server") << 4 << QStringList{"timeSource|critical|"};
-    QTest::newRow("NTP timing out in a fresh status") << 5 << QStringList{"timeSource|warning|"};
-    QTest::newRow("refusing connections") << 6 << QStringList{"unreachable|critical|"};
-    QTest::newRow("time part that does not decode") << 7 << QStringList{"unreachable|critical|"};
-}
-
 void TestCliAudit::findsWhatWasPlanted()
 {
     QFETCH(int, clock);
@@ -151,20 +136,6 @@ void TestCliAudit::findsWhatWasPlanted()
     } else if (clock == 7) {
         QCOMPARE(first.value("error").toInt(), int(IncorrectData));
     }
-}
-
-void TestCliAudit::choosesClocksAndZone_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<int>("audited");
-
-    QTest::newRow("a group whose member drifted") << QStringList{"--group", "Hall"} << 1 << 2;
-    QTest::newRow("a group without findings") << QStringList{"--group", "Quiet"} << 0 << 1;
-    QTest::newRow("the reference clock in a zone its rule does not follow")
-        << QStringList{"--group", "Quiet", "--site-zone", "America/New_York"} << 1 << 1;
-    QTest::newRow("a group that does not exist") << QStringList{"--group", "Nowhere"} << 1 << -1;
-    QTest::newRow("a zone that does not exist") << QStringList{"--site-zone", "Europe/Atlantis"} << 2 << -1;
 }
 
 void TestCliAudit::choosesClocksAndZone()
