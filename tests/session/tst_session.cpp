@@ -2,6 +2,7 @@
 #include "ClockRegistry.h"
 #include "DeviceListLock.h"
 #include "MonitoringSession.h"
+#include "TestRows.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,12 +29,12 @@ class TestSession : public QObject
 private slots:
     void init();
     void cleanup();
-    void windowHoldsTheList_data();
+    void windowHoldsTheList_data() { TestRows::add(QStringLiteral("session/session.rows")); }
     void windowHoldsTheList();
     void monitorHoldsTheList();
-    void staleLockIsTakenOver_data();
+    void staleLockIsTakenOver_data() { TestRows::add(QStringLiteral("session/session.rows")); }
     void staleLockIsTakenOver();
-    void autosave_data();
+    void autosave_data() { TestRows::add(QStringLiteral("session/session.rows")); }
     void autosave();
 
 private:
@@ -66,22 +67,6 @@ void TestSession::startMonitor(QProcess &monitor)
     m_cli->start(monitor, {"monitor"});
     QVERIFY(monitor.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_lockPath), 20000);
-}
-
-void TestSession::windowHoldsTheList_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("refused");
-
-    QTest::newRow("the monitor refuses to start") << QStringList{"monitor"} << true;
-    QTest::newRow("adding a clock is refused") << QStringList{"add", "10.0.0.2"} << true;
-    QTest::newRow("removing a clock is refused") << QStringList{"remove", "10.0.0.1"} << true;
-    // Refused before anything is sent (a loopback address, should it be).
-    QTest::newRow("a network change is refused")
-        << QStringList{"network", "127.0.0.250", "--dhcp", "on"} << true;
-    QTest::newRow("a password change is refused")
-        << QStringList{"password", "127.0.0.250", "--old", "a", "--new", "b"} << true;
-    QTest::newRow("listing still works") << QStringList{"list"} << false;
 }
 
 void TestSession::windowHoldsTheList()
@@ -130,13 +115,6 @@ void TestSession::monitorHoldsTheList()
     QVERIFY(window.acquireLock());
 }
 
-void TestSession::staleLockIsTakenOver_data()
-{
-    QTest::addColumn<bool>("byWindow");
-    QTest::newRow("the window takes over") << true;
-    QTest::newRow("a command takes over") << false;
-}
-
 void TestSession::staleLockIsTakenOver()
 {
     QFETCH(bool, byWindow);
@@ -157,16 +135,6 @@ void TestSession::staleLockIsTakenOver()
         QCOMPARE(m_cli->run({"add", "10.0.0.2"}).exitCode, 0);
         QVERIFY(readFile(m_cli->stateFilePath()).contains("10.0.0.2"));
     }
-}
-
-void TestSession::autosave_data()
-{
-    QTest::addColumn<bool>("written");
-
-    QTest::newRow("a loaded list is saved on the timer") << true;
-    // An empty file does not load and stays where it is; saving over it
-    // would turn an unreadable list into an empty one.
-    QTest::newRow("a list left unread is never saved") << false;
 }
 
 void TestSession::autosave()
