@@ -1,4 +1,5 @@
 #include "AppSettings.h"
+#include "HelpManual.h"
 #include "ImageExt.h"
 #include "Language.h"
 #include "MonitoringSession.h"
@@ -40,6 +41,8 @@ private slots:
     void reportValuesRead();
     void savingReportSettingsKeepsLastSaveTime();
     void dataFolderIsCreatedWithParents();
+    void helpManual_data() { TestRows::add(QStringLiteral("app/app.rows")); }
+    void helpManual();
 
 private:
     void setDesktopDark(bool dark);
@@ -299,6 +302,29 @@ void TestAppSettings::dataFolderIsCreatedWithParents()
     QVERIFY(!path.endsWith('/'));
     QCOMPARE(path, QDir::cleanPath(dataHome.path() + "/data/QLX Devices/Zentick"));
     QCOMPARE(AppSettings::stateFilePath(), path + "/settings.xml");
+}
+
+void TestAppSettings::helpManual()
+{
+    QFETCH(QStringList, installed);
+    QFETCH(int, language);
+    QFETCH(QString, opened);
+
+    QTemporaryDir prefix;
+    const auto path = [&prefix](const QString &code) {
+        return code.startsWith("share:") ? prefix.filePath("share/zentick/manuals/QLX Zentick " + code.mid(6) + ".pdf")
+                                         : prefix.filePath("bin/manuals/QLX Zentick " + code + ".pdf");
+    };
+    for (const QString &code : installed) {
+        QVERIFY(QDir().mkpath(QFileInfo(path(code)).path()));
+        QFile manual(path(code));
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+    }
+    const QUrl url = HelpManual::target(prefix.filePath("bin"), language);
+    if (opened == "web")
+        QCOMPARE(url, QUrl("https://www.qlx-devices.example/"));
+    else
+        QCOMPARE(url, QUrl::fromLocalFile(path(opened)));
 }
 
 QTEST_MAIN(TestAppSettings)
