@@ -7,6 +7,7 @@
 #include "PageConfiguration.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
+#include "TestRows.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -20,7 +21,7 @@ class TestEditorSend : public QObject
     Q_OBJECT
 
 private slots:
-    void send_data();
+    void send_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void send();
 
 private:
@@ -53,24 +54,6 @@ void TestEditorSend::listClocks(const QList<int> &members)
     registry->groupAt(0)->setClockIndexes(members);
     for (int member : members)
         registry->clockAt(member)->groupId = 0;
-}
-
-void TestEditorSend::send_data()
-{
-    QTest::addColumn<QList<int>>("members");
-    QTest::addColumn<int>("clock");  // edited clock; -1 edits the group
-    QTest::addColumn<int>("answer"); // to the group-member question
-    QTest::addColumn<QList<int>>("reached");
-    QTest::addColumn<QString>("asked");
-
-    const QString question = "Clock North is in group G. Send configuration anyway?";
-    const QString sent = "Configuration was sent successfully.";
-    QTest::newRow("a group send reaches every member in membership order")
-        << QList<int>{2, 0, 1} << -1 << 0 << QList<int>{2, 0, 1} << sent;
-    QTest::newRow("a member that was not reached is named")
-        << QList<int>{3, 0} << -1 << 0 << QList<int>{0} << "The configuration was sent to 1 of 2 clocks. Not sent to: Dead";
-    QTest::newRow("a group member not sent when the question is cancelled")
-        << QList<int>{1, 0} << 0 << -1 << QList<int>{} << question;
 }
 
 void TestEditorSend::send()

@@ -11,6 +11,7 @@
 #include "ResultSlots.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
+#include "TestRows.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -35,25 +36,11 @@ class TestOperationRunner : public QObject
     Q_OBJECT
 
 private slots:
-    void refresh_data();
+    void refresh_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void refresh();
-    void audit_data();
+    void audit_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void audit();
 };
-
-void TestOperationRunner::refresh_data()
-{
-    QTest::addColumn<QString>("ip");
-    QTest::addColumn<bool>("cancel");
-    QTest::addColumn<QString>("toast");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("success refreshes the clock") << "192.168.0.20" << false << "Clock Hall data refreshed" << "";
-    QTest::newRow("failure reports the kind") << "192.168.0.21" << false << ""
-                                             << "An error occured: Authorization error";
-    // The running exchange times out after the cancel: that is no news.
-    QTest::newRow("cancel from the dialog shows nothing") << "192.168.0.22" << true << "" << "";
-}
 
 void TestOperationRunner::refresh()
 {
@@ -102,18 +89,6 @@ void TestOperationRunner::refresh()
     if (!toast.isEmpty())
         QCOMPARE(clock->name, QString("Hall"));
     ClockRegistry::resetForTest();
-}
-
-void TestOperationRunner::audit_data()
-{
-    QTest::addColumn<QString>("ips");
-    QTest::addColumn<bool>("cancel");
-    QTest::addColumn<QString>("shown"); // the findings' summary and the row copied
-
-    QTest::newRow("finished audit shows its findings")
-        << "192.168.0.20 192.168.0.21" << false
-        << "2 clocks audited: 2 with critical findings|Clock\t192.168.0.21\tCritical\tNot reachable";
-    QTest::newRow("cancel stops a silent clock's audit, nothing shown") << "192.168.0.22 192.168.0.20" << true << "";
 }
 
 void TestOperationRunner::audit()

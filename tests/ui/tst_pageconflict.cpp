@@ -4,6 +4,7 @@
 #include "PageConflict.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
+#include "TestRows.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -19,7 +20,7 @@ class TestPageConflict : public QObject
 private slots:
     void initTestCase();
     void init();
-    void resolve_data();
+    void resolve_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void resolve();
 
 private:
@@ -35,31 +36,6 @@ void TestPageConflict::init()
 {
     QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
     QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
-}
-
-void TestPageConflict::resolve_data()
-{
-    QTest::addColumn<QString>("mac");
-    QTest::addColumn<QString>("ip");
-    QTest::addColumn<int>("credentials"); // the dialog's result; -1: not asked
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("message");
-
-    const QString changed = "MAC and IP address changed for %1 clocks(s) out of 3 device(s) found.";
-    QTest::newRow("three clocks count up from the first address")
-        << "02-A7-3C-DC-00-00" << "192.168.0.12" << int(QDialog::Accepted) << "pw" << changed.arg(3);
-    QTest::newRow("addresses run out after .254")
-        << "02-A7-3C-DC-00-00" << "192.168.0.253" << int(QDialog::Accepted) << "pw"
-        << changed.arg(2) + "\n1 of 3 clocks found were left unchanged: no address is left after .254.";
-    QTest::newRow("every clock refuses the password")
-        << "02-A7-3C-DC-00-00" << "192.168.0.12" << int(QDialog::Accepted) << "wrong"
-        << changed.arg(0) + "\n3 of 3 clocks found did not take their new addresses.";
-    QTest::newRow("credentials cancelled") << "02-A7-3C-DC-00-00" << "192.168.0.12" << int(QDialog::Rejected)
-                                           << "pw" << "";
-    QTest::newRow("incomplete MAC, asked nothing") << "02-A7-3C" << "192.168.0.12" << -1 << "pw"
-                                                   << "The new MAC of the first device is incomplete.";
-    QTest::newRow("incomplete IP, asked nothing") << "02-A7-3C-DC-00-00" << "192.168." << -1 << "pw"
-                                                  << "The new IP of the first device is not a full address.";
 }
 
 void TestPageConflict::resolve()
