@@ -1,0 +1,659 @@
+#include "AuditChecks.h"
+#include "AuditFindingsModel.h"
+#include "AuditedClock.h"
+#include "ClockNetworkSettings.h"
+#include "CommandBodies.h"
+#include "CommandWWW.h"
+#include "ConfigDrift.h"
+#include "ConflictResolver.h"
+#include "DataSender.h"
+#include "DeviceInfo.h"
+#include "DiscoveryDatagram.h"
+#include "OffsetTimeline.h"
+#include "SenderPool.h"
+#include "SimpleSender.h"
+#include "TestRows.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QStringList>
+#include <QTimeZone>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ClockConfigFields)
+Q_DECLARE_METATYPE(AuditedClock)
+
+namespace {
+
+const QString rows = QStringLiteral("operations/units.rows");
+
+// A sender whose end the test decides, logging when it starts and ends.
+class ScriptedSender : public DataSender
+{
+public:
+    enum Ending { EndFinished, EndError, EndCanceled };
+
+    ScriptedSender(const QString &name, QStringList *log)
+        : m_name(name)
+        , m_log(log)
+    {
+    }
+    ~ScriptedSender() override { m_log->append(m_name + " deleted"); }
+
+    void end(Ending ending)
+    {
+        m_log->append(m_name + " ends");
+        switch (ending) {
+        case EndFinished:
+            emitFinished();
+            break;
+        case EndError:
+            fail();
+            break;
+        case EndCanceled:
+            markCanceled();
+            break;
+        }
+    }
+    // A running sender notices a cancel at its next result.
+    void nextResult()
+    {
+        if (isCancelRequested())
+            end(EndCanceled);
+    }
+    int runs = 0;
+
+protected:
+    void run() override
+    {
+        ++runs;
+        m_log->append(m_name + " starts");
+    }
+
+private:
+    QString m_name;
+    QStringList *m_log;
+};
+
+} // namespace
+
+// The sender pool and simple senders on scripted senders; the bodies of the
+// clock commands, the resolver's address and MAC arithmetic, discovery
+// replies taken apart; and the audit's rules on records: daylight saving
+// against the time-zone database, drift from a group, the time-source
+// checks and the findings table.
+class TestOperationUnits : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { log.clear(); }
+    void cleanup();
+    void sendersRunOneAfterAnotherInCreationOrder_data() { TestRows::add(rows); }
+    void sendersRunOneAfterAnotherInCreationOrder();
+    void senderStartsOnlyFromTheEventLoop();
+    void cancelBeforeStart_data() { TestRows::add(rows); }
+    void cancelBeforeStart();
+    void cancelRunningSenderKeepsItCurrentUntilItEnds();
+    void removingAnUnknownSenderChangesNothing();
+    void aSenderEndsOnlyOnce();
+    void slotsAfterThePoolStillSeeALiveSender();
+    void simpleSenderWithoutCommandFailsAtOnce();
+    void simpleSenderWithoutTargetsFinishes();
+    void simpleSenderClockIdOutsideTheTargets_data() { TestRows::add(rows); }
+    void simpleSenderClockIdOutsideTheTargets();
+    void bodies_data() { TestRows::add(rows); }
+    void bodies();
+    void networkBodyNamesEveryField();
+    void nextAddress_data() { TestRows::add(rows); }
+    void nextAddress();
+    void macPlus_data() { TestRows::add(rows); }
+    void macPlus();
+    void parse_data() { TestRows::add(rows); }
+    void parse();
+    void everyTag_data() { TestRows::add(rows); }
+    void everyTag();
+    void daylightSaving_data();
+    void daylightSaving();
+    void drift_data();
+    void drift();
+    void timeSource_data();
+    void timeSource();
+    void tableSortsAndCopies();
+private:
+    // A member, so senders deleted after a failed check still have somewhere to write.
+    QStringList log;
+};
+
+void TestOperationUnits::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestOperationUnits::sendersRunOneAfterAnotherInCreationOrder()
+{
+    QFETCH(int, ending);
+    SenderPool pool;
+    QPointer<ScriptedSender> a = new ScriptedSender("a", &log);
+    QPointer<ScriptedSender> b = new ScriptedSender("b", &log);
+    QPointer<ScriptedSender> c = new ScriptedSender("c", &log);
+    pool.add(a);
+    pool.add(b);
+    pool.add(c);
+
+    QTRY_COMPARE_WITH_TIMEOUT(a->runs, 1, 2000);
+    // Give a wrongly started second sender every chance to show up.
+    QCoreApplication::processEvents();
+    QCOMPARE(b->runs, 0);
+    a->end(ScriptedSender::Ending(ending));
+    QTRY_COMPARE_WITH_TIMEOUT(b->runs, 1, 2000);
+    QCOMPARE(c->runs, 0);
+    b->end(ScriptedSender::EndFinished);
+    QTRY_COMPARE_WITH_TIMEOUT(c->runs, 1, 2000);
+    c->end(ScriptedSender::EndFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(a.isNull() && b.isNull() && c.isNull(), 2000);
+
+    // When a deletion lands relative to the next start is the event loop's business.
+    QStringList deleted = log.filter(" deleted");
+    deleted.sort();
+    QCOMPARE(deleted, QStringList({"a deleted", "b deleted", "c deleted"}));
+    QCOMPARE(log.filter(QRegularExpression(" (starts|ends)$")),
+             QStringList({"a starts", "a ends", "b starts", "b ends", "c starts", "c ends"}));
+    QCOMPARE(pool.queuedCount(), 0);
+}
+
+void TestOperationUnits::senderStartsOnlyFromTheEventLoop()
+{
+    SenderPool pool;
+    auto *sender = new ScriptedSender("a", &log);
+    pool.add(sender);
+    // The creator connects after add; nothing may have happened yet.
+    QVERIFY(!sender->isStarted());
+    QSignalSpy finished(sender, &DataSender::finished);
+    QTRY_VERIFY_WITH_TIMEOUT(sender->isStarted(), 2000);
+    sender->end(ScriptedSender::EndFinished);
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestOperationUnits::cancelBeforeStart()
+{
+    QFETCH(bool, behindAnother);
+    SenderPool pool;
+    QPointer<ScriptedSender> running;
+    if (behindAnother) {
+        running = new ScriptedSender("running", &log);
+        pool.add(running);
+        QTRY_COMPARE_WITH_TIMEOUT(running->runs, 1, 2000);
+    }
+    QPointer<ScriptedSender> victim = new ScriptedSender("victim", &log);
+    pool.add(victim);
+    QPointer<ScriptedSender> next = new ScriptedSender("next", &log);
+    pool.add(next);
+
+    QSignalSpy canceled(victim.data(), &DataSender::canceled);
+    QSignalSpy finished(victim.data(), &DataSender::finished);
+    QVERIFY(pool.remove(victim));
+    // At once, not from the event loop.
+    QCOMPARE(canceled.count(), 1);
+    QCOMPARE(victim->result(), int(DataSender::Canceled));
+    QVERIFY(!pool.remove(victim));
+
+    if (running)
+        running->end(ScriptedSender::EndFinished);
+    QTRY_COMPARE_WITH_TIMEOUT(next->runs, 1, 2000);
+    next->end(ScriptedSender::EndFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(victim.isNull() && next.isNull(), 2000);
+
+    QCOMPARE(canceled.count(), 1);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(!log.contains("victim starts"));
+    QCOMPARE(log.count("victim deleted"), 1);
+}
+
+void TestOperationUnits::cancelRunningSenderKeepsItCurrentUntilItEnds()
+{
+    SenderPool pool;
+    QPointer<ScriptedSender> running = new ScriptedSender("running", &log);
+    QPointer<ScriptedSender> next = new ScriptedSender("next", &log);
+    pool.add(running);
+    pool.add(next);
+    QTRY_COMPARE_WITH_TIMEOUT(running->runs, 1, 2000);
+
+    QSignalSpy canceled(running.data(), &DataSender::canceled);
+    QVERIFY(pool.remove(running));
+    QVERIFY(running->isCancelRequested());
+    QCOMPARE(canceled.count(), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(next->runs, 0);
+    QCOMPARE(pool.current(), running.data());
+
+    running->nextResult();
+    QCOMPARE(canceled.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(next->runs, 1, 2000);
+    QVERIFY(running.isNull());
+    next->end(ScriptedSender::EndFinished);
+}
+
+void TestOperationUnits::removingAnUnknownSenderChangesNothing()
+{
+    SenderPool pool;
+    ScriptedSender stranger("stranger", &log);
+    QSignalSpy canceled(&stranger, &DataSender::canceled);
+    QVERIFY(!pool.remove(&stranger));
+    QCOMPARE(canceled.count(), 0);
+    QVERIFY(!stranger.isCancelRequested());
+}
+
+void TestOperationUnits::aSenderEndsOnlyOnce()
+{
+    ScriptedSender sender("a", &log);
+    QSignalSpy finished(&sender, &DataSender::finished);
+    QSignalSpy error(&sender, &DataSender::error);
+    QSignalSpy canceled(&sender, &DataSender::canceled);
+    sender.start();
+    sender.end(ScriptedSender::EndFinished);
+    sender.end(ScriptedSender::EndError);
+    sender.cancel();
+    sender.nextResult();
+    QCOMPARE(finished.count() + error.count() + canceled.count(), 1);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(sender.result(), int(DataSender::Succeeded));
+    // An ended sender is never run again.
+    sender.start();
+    QCOMPARE(sender.runs, 1);
+}
+
+void TestOperationUnits::slotsAfterThePoolStillSeeALiveSender()
+{
+    SenderPool pool;
+    QPointer<ScriptedSender> sender = new ScriptedSender("a", &log);
+    pool.add(sender);
+    bool aliveInSlot = false;
+    connect(sender.data(), &DataSender::finished, this, [&](DataSender *s) {
+        aliveInSlot = !sender.isNull() && s == sender.data() && s->result() == DataSender::Succeeded;
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(sender->runs, 1, 2000);
+    sender->end(ScriptedSender::EndFinished);
+    QVERIFY(aliveInSlot);
+    QVERIFY(!sender.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(sender.isNull(), 2000);
+}
+
+void TestOperationUnits::simpleSenderWithoutCommandFailsAtOnce()
+{
+    SenderPool pool;
+    QPointer<SimpleSender> sender = new SimpleSender({SenderTarget()});
+    pool.add(sender);
+    QSignalSpy error(sender.data(), &DataSender::error);
+    QSignalSpy finished(sender.data(), &DataSender::finished);
+    int result = -1;
+    connect(sender.data(), &DataSender::error, this, [&](DataSender *s) { result = s->result(); });
+    QVERIFY(error.wait(2000));
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(result, int(DataSender::Failed));
+    QTRY_VERIFY_WITH_TIMEOUT(sender.isNull(), 2000);
+}
+
+void TestOperationUnits::simpleSenderWithoutTargetsFinishes()
+{
+    SenderPool pool;
+    auto *sender = new SimpleSender({});
+    sender->setCommand(std::make_unique<CommandWWW>(ReadStatus, QByteArray()));
+    pool.add(sender);
+    QSignalSpy finished(sender, &DataSender::finished);
+    int result = -1;
+    connect(sender, &DataSender::finished, this, [&](DataSender *s) { result = s->result(); });
+    QVERIFY(finished.wait(2000));
+    QCOMPARE(result, int(DataSender::Succeeded));
+}
+
+void TestOperationUnits::simpleSenderClockIdOutsideTheTargets()
+{
+    QFETCH(int, index);
+    QFETCH(int, expected);
+    SenderTarget first;
+    first.clockId = 11;
+    SenderTarget second;
+    second.clockId = 22;
+    SimpleSender sender({first, second});
+    QCOMPARE(sender.clockId(index), expected < 0 ? ~quint64(0) : quint64(expected));
+}
+
+void TestOperationUnits::bodies()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, argument1);
+    QFETCH(QString, argument2);
+    QFETCH(QByteArray, body);
+    if (command == QLatin1String("name"))
+        QCOMPARE(CommandBodies::name(argument1), body);
+    else if (command == QLatin1String("password"))
+        QCOMPARE(CommandBodies::password(argument1, argument2), body);
+    else if (command == QLatin1String("conflictAddress"))
+        QCOMPARE(CommandBodies::conflictAddress(argument1), body);
+    else
+        QCOMPARE(CommandBodies::mac(argument1), body);
+}
+
+void TestOperationUnits::networkBodyNamesEveryField()
+{
+    ClockNetworkSettings fixed;
+    fixed.ip = "10.1.2.3";
+    fixed.subnet = "255.0.0.0";
+    fixed.gateway = "10.0.0.1";
+    fixed.dhcpOpt42 = false;
+    fixed.dhcpOptPrivate = false;
+    fixed.disableRemoteAccess = true;
+    fixed.dhcpPrivateOptNumber = 224;
+    fixed.webPanelTimeout = 15;
+    fixed.dnsPrimary = "10.0.0.53";
+    fixed.dnsSecondary = "";
+    QCOMPARE(CommandBodies::network(fixed),
+             QByteArray("&D_000=10.1.2.3&D_001=255.0.0.0&D_002=10.0.0.1&D_007=0&D_008=0&D_011=0&D_012=1"
+                        "&D_013=224&D_015=15&D_009=10.0.0.53&D_010="));
+}
+
+void TestOperationUnits::nextAddress()
+{
+    QFETCH(QString, ip);
+    QFETCH(QString, expected);
+    QCOMPARE(ConflictResolver::nextAddress(ip), expected);
+}
+
+void TestOperationUnits::macPlus()
+{
+    QFETCH(QString, mac);
+    QFETCH(int, offset);
+    QFETCH(QString, expected);
+    QCOMPARE(ConflictResolver::macPlus(mac, offset), expected);
+}
+
+void TestOperationUnits::parse()
+{
+    QFETCH(QByteArray, datagram);
+    QFETCH(bool, accepted);
+    QFETCH(bool, valid);
+    QFETCH(QString, productCode);
+    QFETCH(int, port);
+    QFETCH(int, firmware);
+
+    DeviceInfo info;
+    QCOMPARE(DiscoveryDatagram::parse(datagram, "192.168.0.11", info), accepted);
+    // Our own query, heard back, leaves the record alone.
+    QCOMPARE(info.address, datagram == "QLX?" ? QHostAddress() : QHostAddress("192.168.0.11"));
+    QCOMPARE(info.isValid(), valid);
+    QCOMPARE(info.productCode, productCode);
+    QCOMPARE(int(info.port), port);
+    QCOMPARE(info.firmware, firmware);
+}
+
+void TestOperationUnits::everyTag()
+{
+    QFETCH(QByteArray, datagram);
+    QFETCH(QStringList, fields);
+    DeviceInfo info;
+    QVERIFY(DiscoveryDatagram::parse(datagram, QString(), info));
+    QVERIFY(info.address.isNull());
+    QCOMPARE((QStringList{info.productCode, info.mac, QString::number(info.port), info.auxAddress1.toString(),
+                          info.auxAddress2.toString(), QString::number(info.firmware), info.deviceCode,
+                          QString::number(info.auxNumber)}),
+             fields);
+}
+
+namespace {
+
+const QDateTime auditStart(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
+const int horizonMonths = 24;
+
+// Time zone indexes of the editor's list.
+enum Zone { Minus5 = 8, Minus3h30 = 10, Utc = 14, Plus1 = 15, Plus2 = 16, Plus5h30 = 22, Plus9 = 30,
+            Plus9h30 = 31, Plus10 = 32 };
+enum Localization { Europe, Australia, UnitedStates, Canada, Israel, Other };
+
+struct Rule
+{
+    int localization;
+    int zone;
+    bool daylightSaving = true;
+    bool zoneActive = true;
+};
+
+ClockConfigFields timeConfig(const Rule &rule)
+{
+    ClockConfigFields c;
+    c.Localization = rule.localization;
+    c.TimeZone = rule.zone;
+    c.TimeZoneActive = rule.zoneActive;
+    c.DaylightSaving = rule.daylightSaving;
+    return c;
+}
+
+// "Other": start week/day/month, end week/day/month by the editor's indexes.
+ClockConfigFields customRule(int zone, int startWeek, int startMonth, const QTime &startTime, int endWeek,
+                             int endMonth, const QTime &endTime)
+{
+    ClockConfigFields c = timeConfig({Other, zone});
+    const int sunday = 6;
+    c.SummerTimeStartDate = startWeek;
+    c.SummerTimeStartDay = sunday;
+    c.SummerTimeStartMonth = startMonth;
+    c.SummerTimeStartTime = startTime;
+    c.SummerTimeEndDate = endWeek;
+    c.SummerTimeEndDay = sunday;
+    c.SummerTimeEndMonth = endMonth;
+    c.SummerTimeEndTime = endTime;
+    return c;
+}
+
+QDateTime utc(const char *iso)
+{
+    QDateTime t = QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate);
+    t.setTimeSpec(Qt::UTC);
+    return t;
+}
+
+ClockConfigFields groupConfig()
+{
+    ClockConfigFields group;
+    group.Brightness = 10;
+    group.Server1 = QStringLiteral("pool.ntp.org");
+    group.SummerTimeStartTime = QTime(2, 0);
+    group.TemperatureOffsetValue = 0.5f;
+    group.MasterIP = QStringLiteral("192.168.0.50");
+    group.alarms[2].Active = true;
+    group.alarms[2].Time = QTime(7, 30);
+    return group;
+}
+
+AuditFinding findingOf(const char *name, const char *ip, AuditFinding::Severity severity)
+{
+    AuditFinding f;
+    f.clockName = QString::fromLatin1(name);
+    f.clockIp = QString::fromLatin1(ip);
+    f.severity = severity;
+    f.reason = QStringLiteral("reason\tof %1").arg(QLatin1String(name));
+    return f;
+}
+
+} // namespace
+
+void TestOperationUnits::daylightSaving_data()
+{
+    QTest::addColumn<ClockConfigFields>("config");
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QDateTime>("firstDisagreement"); // invalid: none
+    QTest::addColumn<int>("differenceMinutes");
+
+    const QDateTime none;
+    QTest::newRow("Europe preset in Warsaw") << timeConfig({Europe, Plus1}) << "Europe/Warsaw" << none << 0;
+    QTest::newRow("Europe preset in London") << timeConfig({Europe, Utc}) << "Europe/London" << none << 0;
+    QTest::newRow("United States preset in New York")
+        << timeConfig({UnitedStates, Minus5}) << "America/New_York" << none << 0;
+    QTest::newRow("Canada preset in half-hour St. John's")
+        << timeConfig({Canada, Minus3h30}) << "America/St_Johns" << none << 0;
+    QTest::newRow("Australia preset in Sydney, in summer at the start")
+        << timeConfig({Australia, Plus10}) << "Australia/Sydney" << none << 0;
+    QTest::newRow("Australia preset in half-hour Adelaide")
+        << timeConfig({Australia, Plus9h30}) << "Australia/Adelaide" << none << 0;
+    QTest::newRow("Israel preset in Jerusalem") << timeConfig({Israel, Plus2}) << "Asia/Jerusalem" << none << 0;
+    QTest::newRow("no summer time in Tokyo") << timeConfig({Europe, Plus9, false}) << "Asia/Tokyo" << none << 0;
+    QTest::newRow("zone switched off keeps UTC")
+        << timeConfig({Europe, Plus9, true, false}) << "Europe/London" << none << 0;
+    QTest::newRow("custom rule written like Europe's")
+        << customRule(Plus1, 4, 2, QTime(2, 0), 4, 9, QTime(3, 0)) << "Europe/Warsaw" << none << 0;
+
+    QTest::newRow("Europe preset in New York: the United States start first")
+        << timeConfig({Europe, Minus5}) << "America/New_York" << utc("2026-03-08T07:00:00") << -60;
+    QTest::newRow("United States preset in Warsaw: an hour early in March")
+        << timeConfig({UnitedStates, Plus1}) << "Europe/Warsaw" << utc("2026-03-08T01:00:00") << 60;
+    QTest::newRow("Israel preset in Athens: the Friday before")
+        << timeConfig({Israel, Plus2}) << "Europe/Athens" << utc("2026-03-27T00:00:00") << 60;
+    QTest::newRow("Europe preset in Sydney: southern summer from the start")
+        << timeConfig({Europe, Plus10}) << "Australia/Sydney" << auditStart << -60;
+    QTest::newRow("custom rule one week late in New York")
+        << customRule(Minus5, 2, 2, QTime(2, 0), 0, 10, QTime(2, 0)) << "America/New_York"
+        << utc("2026-03-08T07:00:00") << -60;
+    QTest::newRow("half-hour zone in a quarter-hour one")
+        << timeConfig({Europe, Plus5h30, false}) << "Asia/Kathmandu" << auditStart << -15;
+}
+
+void TestOperationUnits::daylightSaving()
+{
+    QFETCH(ClockConfigFields, config);
+    QFETCH(QString, site);
+    QFETCH(QDateTime, firstDisagreement);
+    QFETCH(int, differenceMinutes);
+
+    const QTimeZone zone(site.toLatin1());
+    QVERIFY2(zone.isValid(), qPrintable(site));
+    const QDateTime end = auditStart.addMonths(horizonMonths);
+    const std::optional<OffsetTimeline> clock = OffsetTimeline::ofClock(config, auditStart, end);
+    QVERIFY(clock);
+    const auto off = OffsetTimeline::firstDisagreement(*clock, OffsetTimeline::ofZone(zone, auditStart, end));
+    if (!firstDisagreement.isValid()) {
+        QVERIFY2(!off, qPrintable(off ? off->at.toString(Qt::ISODate) : QString()));
+        return;
+    }
+    QVERIFY(off);
+    QCOMPARE(off->at, firstDisagreement);
+    QCOMPARE(off->differenceMinutes(), differenceMinutes);
+}
+
+void TestOperationUnits::drift_data()
+{
+    QTest::addColumn<ClockConfigFields>("clock");
+    QTest::addColumn<QStringList>("expected"); // field|group value|clock value
+
+    const ClockConfigFields group = groupConfig();
+    QTest::newRow("same configuration") << group << QStringList();
+
+    ClockConfigFields c = group;
+    c.Brightness = 4;
+    c.Server2 = QStringLiteral("ntp2.example.org");
+    QTest::newRow("brightness and a second server")
+        << c << QStringList{"Server2|\"\"|\"ntp2.example.org\"", "Brightness|10 (Auto)|4 (5)"};
+    c = group;
+    c.SummerTimeStartTime = QTime(3, 0, 59);
+    c.TemperatureOffsetValue = 0.50001f;
+    QTest::newRow("times to the minute, offset to one decimal")
+        << c << QStringList{"SummerTimeStartTime|02:00|03:00"};
+    c = group;
+    c.MasterIP = QStringLiteral("on");
+    QTest::newRow("master address not compared without synchronization") << c << QStringList();
+    ClockConfigFields synchronized = group;
+    synchronized.Synchronization = true;
+    c = synchronized;
+    c.MasterIP = QStringLiteral("192.168.0.51");
+    QTest::newRow("master address compared when both synchronize")
+        << c << QStringList{"MasterIP|\"192.168.0.50\"|\"192.168.0.51\""};
+    c = group;
+    c.alarms[2].Active = false;
+    c.alarms[2].Time = QTime(8, 0);
+    c.alarms[29].setDayMask(0x40);
+    QTest::newRow("alarm slots compared one by one")
+        << c << QStringList{"Alarm 2|Active on, Time 07:30|Active off, Time 08:00", "Alarm 29|DayActive7 off|DayActive7 on"};
+}
+
+void TestOperationUnits::drift()
+{
+    QFETCH(ClockConfigFields, clock);
+    QFETCH(QStringList, expected);
+    ClockConfigFields group = groupConfig();
+    group.Synchronization = clock.Synchronization;
+
+    QStringList found;
+    for (const ConfigDrift::Difference &d : ConfigDrift::differences(group, clock))
+        found << d.field + '|' + d.groupValue + '|' + d.clockValue;
+    QCOMPARE(found, expected);
+}
+
+void TestOperationUnits::timeSource_data()
+{
+    QTest::addColumn<AuditedClock>("clock");
+    QTest::addColumn<QStringList>("expected"); // severity|kind of each finding
+
+    AuditedClock clock;
+    clock.downloaded = true;
+    clock.config = timeConfig({Europe, Plus1});
+    clock.config.Mode = 2;
+    clock.config.Server3 = QStringLiteral("ntp.example.org");
+    clock.statusAsked = true;
+    clock.status.NtpSynchronization = NtpSynchronized;
+    QTest::newRow("NTP with a server, synchronized") << clock << QStringList();
+
+    AuditedClock c = clock;
+    c.config.Server3 = QStringLiteral("  ");
+    QTest::newRow("NTP with blank servers only") << c << QStringList{"critical|timeSource"};
+    c = clock;
+    c.status.NtpSynchronization = NtpTimeout;
+    QTest::newRow("fresh status with an NTP time-out") << c << QStringList{"warning|timeSource"};
+    c = clock;
+    c.config.Mode = 0;
+    QTest::newRow("synchronization None") << c << QStringList{"critical|timeSource"};
+    c = clock;
+    c.config.Mode = 1;
+    c.status.NtpSynchronization = NtpDisabled;
+    QTest::newRow("GPS: the NTP state does not matter") << c << QStringList();
+    c = clock;
+    c.downloaded = false;
+    c.error = AuthorizationError;
+    QTest::newRow("not reachable: nothing else is judged") << c << QStringList{"critical|unreachable"};
+}
+
+void TestOperationUnits::timeSource()
+{
+    QFETCH(AuditedClock, clock);
+    QFETCH(QStringList, expected);
+    const QDateTime end = auditStart.addMonths(horizonMonths);
+    const AuditChecks::Site site{QStringLiteral("Europe/Warsaw"),
+                                 OffsetTimeline::ofZone(QTimeZone("Europe/Warsaw"), auditStart, end)};
+    QStringList found;
+    for (const AuditFinding &f : AuditChecks::check(clock, site))
+        found << AuditFinding::severityKey(f.severity) + '|' + AuditFinding::kindKey(f.kind);
+    QCOMPARE(found, expected);
+}
+
+void TestOperationUnits::tableSortsAndCopies()
+{
+    AuditFindingsModel model;
+    model.setFindings({findingOf("Hall", "192.168.0.100", AuditFinding::Severity::Warning),
+                       findingOf("Lobby", "192.168.0.9", AuditFinding::Severity::Critical),
+                       findingOf("Annex", "192.168.0.20", AuditFinding::Severity::Warning)});
+    const QPersistentModelIndex lobby = model.index(1, AuditFindingsModel::ClockColumn);
+
+    model.sort(AuditFindingsModel::IpColumn, Qt::AscendingOrder);
+    QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("Lobby")); // .9 before .20 before .100
+    QCOMPARE(model.index(2, 0).data().toString(), QStringLiteral("Hall"));
+    QCOMPARE(lobby.row(), 0);
+
+    model.sort(AuditFindingsModel::SeverityColumn, Qt::DescendingOrder);
+    QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("Lobby"));
+    QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("Annex")); // stable within equal severity
+
+    const QStringList lines = model.copyText({2}).split('\n');
+    QCOMPARE(lines.size(), 3); // header, the row, the final line break
+    QCOMPARE(lines.at(1), QStringLiteral("Hall\t192.168.0.100\tWarning\tNot reachable\treason of Hall"));
+}
+
+QTEST_GUILESS_MAIN(TestOperationUnits)
+#include "tst_operationunits.moc"
