@@ -1,7 +1,20 @@
-// The request-head parser of the metrics listener, fed as a socket would feed it.
+// The metrics listener's request parser, fed as a socket would feed it; the
+// listener on loopback, against raw sockets that behave well and badly: the
+// answers, and that bad peers neither stop nor clog it.
+#include "MetricsHttpServer.h"
 #include "ScrapeRequestParser.h"
 
+#include <QSignalSpy>
+#include <QTcpSocket>
 #include <QtTest>
+
+namespace {
+
+constexpr int waitMs = 10000;
+const QByteArray page = "zentick_monitor_clocks 3\n";
+const QByteArray scrape = "GET /metrics HTTP/1.1\r\n\r\n";
+
+} // namespace
 
 using State = ScrapeRequestParser::State;
 Q_DECLARE_METATYPE(ScrapeRequestParser::State)
@@ -11,9 +24,89 @@ class TestMetrics : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void answers_data();
+    void answers();
+    void slowAndSurplusPeersAreCutOff();
     void requestHead_data();
     void requestHead();
+
+private:
+    // Sends the bytes and reads until the server ends the stream.
+    QByteArray exchange(const QByteArray &request);
+    std::unique_ptr<MetricsHttpServer> m_server;
 };
+
+void TestMetrics::init()
+{
+    m_server = std::make_unique<MetricsHttpServer>([] { return page; });
+    QVERIFY(m_server->listen(QHostAddress::LocalHost, 0));
+}
+
+QByteArray TestMetrics::exchange(const QByteArray &request)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, m_server->serverPort());
+    // The server runs in this thread: the spy's wait spins the event loop.
+    QSignalSpy closed(&socket, &QTcpSocket::disconnected);
+    socket.write(request);
+    return closed.wait(waitMs) ? socket.readAll() : QByteArray("not closed");
+}
+
+void TestMetrics::answers_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("answer"); // status line, blank, then the body
+
+    const QByteArray headers = "Content-Type: text/plain; version=0.0.4; charset=utf-8\r\nContent-Length: ";
+    QTest::newRow("scrape") << scrape << "HTTP/1.1 200 OK\r\n" + headers + "25\r\nConnection: close\r\n\r\n" + page;
+    QTest::newRow("HEAD: the length, no body")
+        << QByteArray("HEAD /metrics?x HTTP/1.0\r\n\r\n")
+        << "HTTP/1.1 200 OK\r\n" + headers + "25\r\nConnection: close\r\n\r\n";
+    QTest::newRow("POST") << QByteArray("POST /metrics HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc")
+                          << QByteArray("HTTP/1.1 405 Method Not Allowed\r\nAllow: GET, HEAD\r\n"
+                                        "Content-Length: 0\r\nConnection: close\r\n\r\n");
+    QTest::newRow("1 MB header, all of it sent")
+        << "GET /metrics HTTP/1.1\r\nX: " + QByteArray(1 << 20, 'a') + "\r\n\r\n"
+        << QByteArray("HTTP/1.1 431 Request Header Fields Too Large\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+}
+
+void TestMetrics::answers()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, answer);
+
+    QCOMPARE(exchange(request), answer);
+    // Whatever came before, the next scrape is served and nothing stays open.
+    QVERIFY(exchange(scrape).endsWith(page));
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), 0, waitMs);
+}
+
+void TestMetrics::slowAndSurplusPeersAreCutOff()
+{
+    const int cap = 3;
+    m_server->setMaxConnections(cap);
+    std::vector<std::unique_ptr<QTcpSocket>> idle;
+    for (int i = 0; i < cap; ++i) {
+        idle.push_back(std::make_unique<QTcpSocket>());
+        idle.back()->connectToHost(QHostAddress::LocalHost, m_server->serverPort());
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), cap, waitMs);
+    QVERIFY(exchange(scrape).startsWith("HTTP/1.1 503 "));
+    idle.clear();
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), 0, waitMs);
+
+    // A peer that never finishes its request is cut off without an answer.
+    const int shortTimeoutMs = 200;
+    m_server->setTimeoutMs(shortTimeoutMs);
+    QTcpSocket slow;
+    slow.connectToHost(QHostAddress::LocalHost, m_server->serverPort());
+    slow.write("GET /metr");
+    QTRY_COMPARE_WITH_TIMEOUT(slow.state(), QAbstractSocket::UnconnectedState, waitMs);
+    QCOMPARE(slow.readAll(), QByteArray());
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), 0, waitMs);
+    QVERIFY(exchange(scrape).endsWith(page));
+}
 
 void TestMetrics::requestHead_data()
 {
@@ -59,5 +152,5 @@ void TestMetrics::requestHead()
     QVERIFY(parser.room() >= 0);
 }
 
-QTEST_APPLESS_MAIN(TestMetrics)
+QTEST_GUILESS_MAIN(TestMetrics)
 #include "tst_metrics.moc"
