@@ -1,19 +1,24 @@
 #include "CommandWWW.h"
 #include "DeviceInfo.h"
-#include "NetworkCardChoices.h"
 #include "Error.h"
 #include "HttpReply.h"
+#include "NetworkCardChoices.h"
 #include "NetworkParameters.h"
 #include "TestRows.h"
 #include "WWWParameters.h"
+#include "Worker.h"
 #include "WorkerFactory.h"
 #include "WorkerTcp.h"
 #include "WorkerThread.h"
+#include "WorkerThreadPool.h"
 #include "WorkerUdp.h"
 #include "WorkerWWW.h"
 
+#include <QMutex>
+#include <QPointer>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QtTest>
-
 #include <memory>
 
 namespace {
@@ -35,12 +40,59 @@ NetworkCardData card(const QString &text)
     return data;
 }
 
+
+// Records when its exchange starts and ends, so overlapping runs show.
+class StepWorker : public Worker
+{
+public:
+    StepWorker(QStringList &log, QMutex &mutex, int number, QSemaphore *gate = nullptr)
+        : Worker(QByteArray::number(number))
+        , m_log(log)
+        , m_mutex(mutex)
+        , m_gate(gate)
+    {
+    }
+
+    QByteArray data() const override { return "reply " + m_payload; }
+
+    void transfer() override
+    {
+        append("start " + m_payload);
+        if (m_gate)
+            m_gate->acquire();
+        else
+            QThread::msleep(30);
+        append("end " + m_payload);
+    }
+
+private:
+    void append(const QByteArray &entry)
+    {
+        QMutexLocker locker(&m_mutex);
+        m_log.append(QString::fromLatin1(entry));
+    }
+
+    QStringList &m_log;
+    QMutex &m_mutex;
+    QSemaphore *m_gate;
+};
+
+struct Delivery
+{
+    int id;
+    QByteArray data;
+    bool workerAlive;
+    bool onReceiverThread;
+};
+
 } // namespace
 
 // From a command and a clock's connection record to the right worker; the
 // clock's reply taken apart; the user texts of the error kinds; the local
-// interfaces a clock may be reached by.
-class TestCommands : public QObject
+// interfaces a clock may be reached by. And the single worker thread: serial
+// exchanges in start order, each result delivered once, and no worker leaked
+// or deleted too early.
+class TestTransport : public QObject
 {
     Q_OBJECT
 
@@ -58,9 +110,19 @@ private slots:
     void errorText();
     void choices_data() { TestRows::add(rows); }
     void choices();
+    void poolHeldToOneThreadWhenCreated();
+    void workersRunInStartOrder_data();
+    void workersRunInStartOrder();
+    void workerOutlivesTheReceivingSlot();
+    void threadDestroyedBeforeRunDeletesItsWorker();
+    void clearedQueueDeletesWaitingWorkers();
+
+private:
+    QStringList m_log;
+    QMutex m_mutex;
 };
 
-void TestCommands::parseAndClassify()
+void TestTransport::parseAndClassify()
 {
     QFETCH(QByteArray, reply);
     QFETCH(QString, status);
@@ -76,14 +138,14 @@ void TestCommands::parseAndClassify()
     QCOMPARE(int(classifyHttpReply(reply)), error);
 }
 
-void TestCommands::complete()
+void TestTransport::complete()
 {
     QFETCH(QByteArray, reply);
     QFETCH(bool, complete);
     QCOMPARE(isHttpReplyComplete(reply), complete);
 }
 
-void TestCommands::requestPath()
+void TestTransport::requestPath()
 {
     QFETCH(int, type);
     QFETCH(QString, path);
@@ -92,7 +154,7 @@ void TestCommands::requestPath()
     QVERIFY(command.payload().isEmpty()); // build must not invent a body
 }
 
-void TestCommands::parameters()
+void TestTransport::parameters()
 {
     QFETCH(int, type);
     QFETCH(QString, interfaceIp);
@@ -123,7 +185,7 @@ void TestCommands::parameters()
     }
 }
 
-void TestCommands::workerFromCommand()
+void TestTransport::workerFromCommand()
 {
     CommandWWW command(WriteName, "a=1&b=2");
     command.setHandshake(true);
@@ -155,14 +217,14 @@ void TestCommands::workerFromCommand()
     QCOMPARE(thread->id(), -1);
 }
 
-void TestCommands::errorText()
+void TestTransport::errorText()
 {
     QFETCH(int, error);
     QFETCH(QString, text);
     QCOMPARE(ErrorText::operationFailed(error), text);
 }
 
-void TestCommands::choices()
+void TestTransport::choices()
 {
     QFETCH(QStringList, cards);
     QFETCH(QString, current);
@@ -192,5 +254,109 @@ void TestCommands::choices()
     QVERIFY(choices.cardAt(items.size()).isNull());
 }
 
-QTEST_APPLESS_MAIN(TestCommands)
-#include "tst_commands.moc"
+void TestTransport::poolHeldToOneThreadWhenCreated()
+{
+    // Must stay the first test: it needs the pool before anything created it.
+    QThreadPool::globalInstance()->setMaxThreadCount(4);
+    WorkerThreadPool::instance();
+    QCOMPARE(QThreadPool::globalInstance()->maxThreadCount(), 1);
+}
+
+void TestTransport::workersRunInStartOrder_data()
+{
+    QTest::addColumn<int>("raisedTo");
+    QTest::newRow("pool as created") << 0;
+    QTest::newRow("pool raised by someone after creation") << 3;
+}
+
+void TestTransport::workersRunInStartOrder()
+{
+    QFETCH(int, raisedTo);
+    if (raisedTo > 0)
+        QThreadPool::globalInstance()->setMaxThreadCount(raisedTo);
+    m_log.clear();
+
+    QList<Delivery> deliveries;
+    const int ids[] = {7, 3, 11};
+    for (int i = 0; i < 3; ++i) {
+        auto *thread = new WorkerThread(new StepWorker(m_log, m_mutex, i));
+        thread->setId(ids[i]);
+        connect(thread, &WorkerThread::Finished, this, [&deliveries](Worker *worker, int id) {
+            deliveries.append({id, worker->data(), true, QThread::currentThread() == qApp->thread()});
+        });
+        WorkerThreadPool::start(thread);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(deliveries.size(), 3, 10000);
+
+    QCOMPARE(m_log, QStringList({"start 0", "end 0", "start 1", "end 1", "start 2", "end 2"}));
+    QCOMPARE(deliveries.at(0).id, 7);
+    QCOMPARE(deliveries.at(1).id, 3);
+    QCOMPARE(deliveries.at(2).id, 11);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(deliveries.at(i).data, "reply " + QByteArray::number(i));
+        QVERIFY(deliveries.at(i).onReceiverThread);
+    }
+}
+
+void TestTransport::workerOutlivesTheReceivingSlot()
+{
+    m_log.clear();
+    auto *worker = new StepWorker(m_log, m_mutex, 5);
+    QPointer<Worker> watched(worker);
+    auto *thread = new WorkerThread(worker);
+    QCOMPARE(worker->thread(), thread->thread());
+
+    bool aliveInSlot = false;
+    int calls = 0;
+    connect(thread, &WorkerThread::Finished, this, [&](Worker *finished, int id) {
+        ++calls;
+        aliveInSlot = !watched.isNull() && finished == watched && id == -1;
+    });
+    WorkerThreadPool::start(thread);
+    // Both the result and the deletion are posted once the run is over; a
+    // flush of deferred deletes (as QTest::qWait does) must not overtake the result.
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(calls, 1);
+    QVERIFY(aliveInSlot);
+    QVERIFY(watched.isNull());
+}
+
+void TestTransport::threadDestroyedBeforeRunDeletesItsWorker()
+{
+    auto *worker = new StepWorker(m_log, m_mutex, 1);
+    QPointer<Worker> watched(worker);
+    delete new WorkerThread(worker);
+    QVERIFY(watched.isNull());
+}
+
+void TestTransport::clearedQueueDeletesWaitingWorkers()
+{
+    m_log.clear();
+    QSemaphore gate;
+    auto *blocking = new WorkerThread(new StepWorker(m_log, m_mutex, 1, &gate));
+    auto *waitingWorker = new StepWorker(m_log, m_mutex, 2);
+    QPointer<Worker> watched(waitingWorker);
+    auto *waiting = new WorkerThread(waitingWorker);
+    int finished = 0;
+    connect(blocking, &WorkerThread::Finished, this, [&finished] { ++finished; });
+    connect(waiting, &WorkerThread::Finished, this, [&finished] { finished += 100; });
+
+    WorkerThreadPool::start(blocking);
+    WorkerThreadPool::start(waiting);
+    QTRY_VERIFY_WITH_TIMEOUT([&] {
+        QMutexLocker locker(&m_mutex);
+        return m_log.contains("start 1");
+    }(), 5000);
+    QThreadPool::globalInstance()->clear();
+    QVERIFY(watched.isNull());
+    gate.release();
+    QTRY_COMPARE_WITH_TIMEOUT(finished, 1, 5000);
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
+    QCoreApplication::processEvents();
+    QCOMPARE(finished, 1);
+}
+
+QTEST_GUILESS_MAIN(TestTransport)
+#include "tst_transport.moc"
