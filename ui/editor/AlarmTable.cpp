@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QLayout>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimeEdit>
 
 namespace {
@@ -80,8 +82,17 @@ void AlarmTable::createRow(int row)
     setCellWidget(row, DurationColumn, duration);
 
     auto *mode = new TableItemCustom(this, row);
-    mode->addComboBox({tr("Everyday"), tr("Selected days")}, Everyday)
-        ->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    QComboBox *modeBox = mode->addComboBox({tr("Everyday"), tr("Selected days")}, Everyday);
+    modeBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    modeBox->ensurePolished();
+    // A bordered combo box in the style sheet leaves its arrow out of the
+    // size hint, which cut "Selected days" short.
+    QStyleOptionComboBox option;
+    option.initFrom(modeBox);
+    const int arrow = modeBox->style()
+                          ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, modeBox)
+                          .width();
+    modeBox->setMinimumWidth(modeBox->sizeHint().width() + arrow);
     connect(mode, &TableItemCustom::ComboboxIndexChanged, this,
             [this](int modeRow, int /*box*/, int value) { onModeChanged(modeRow, value); });
     setCellWidget(row, ModeColumn, mode);
