@@ -1,33 +1,60 @@
+#include "CustomHeaderedTable.h"
+#include "CustomTableHeader.h"
+#include "DevClock.h"
 #include "DialogAbout.h"
 #include "DialogCombobox.h"
+#include "DialogDeviceSettings.h"
+#include "DialogDevicesFound.h"
 #include "DialogEditName.h"
+#include "DialogNewClock.h"
 #include "DialogProgress.h"
 #include "DialogQuestion.h"
 #include "MonitoringSession.h"
-#include "ScriptedDialogHost.h"
-#include "ModalHelpers.h"
 #include "ProgressRamp.h"
+#include "ScriptedDialogHost.h"
 #include "TaskbarProgress.h"
 #include "TestRows.h"
 #include "WindowMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QToolButton>
 #include <QtTest>
 
+#include <functional>
 #include <limits>
 
 namespace {
 
 const QString rows = QStringLiteral("ui/widgets.rows");
 
+// Acts on the next modal dialog once its run has started, polling from the
+// event loop so the test never sleeps; gives up after a while so that a
+// dialog that never appears fails the test instead of hanging it.
+void whenModal(std::function<void(QWidget *)> action)
+{
+    constexpr int pollMs = 10;
+    constexpr int giveUpMs = 10000;
+    auto *timer = new QTimer;
+    const QDeadlineTimer deadline(giveUpMs);
+    QObject::connect(timer, &QTimer::timeout, [timer, deadline, action] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if ((!modal || !modal->isVisible()) && !deadline.hasExpired())
+            return;
+        timer->deleteLater();
+        timer->stop();
+        if (modal)
+            action(modal);
+    });
+    timer->start(pollMs);
+}
+
 void clickInModal(const QString &buttonName, QStringList *visibleButtons = nullptr)
 {
-    ModalHelpers::whenModal([buttonName, visibleButtons](QWidget *dialog) {
+    whenModal([buttonName, visibleButtons](QWidget *dialog) {
         if (visibleButtons) {
             for (const char *name : {"btnPositive", "btnNegative", "btnNeutral"}) {
                 auto *button = dialog->findChild<QPushButton *>(name);
@@ -41,6 +68,19 @@ void clickInModal(const QString &buttonName, QStringList *visibleButtons = nullp
     });
 }
 
+NetworkCardData card(const QString &name, const char *ip)
+{
+    NetworkCardData card;
+    card.name = name;
+    card.ip = QHostAddress(QString::fromLatin1(ip));
+    return card;
+}
+
+void click(QWidget &dialog, const QString &name)
+{
+    dialog.findChild<QAbstractButton *>(name)->click();
+}
+
 int progressBarValue(DialogProgress &dialog)
 {
     return dialog.findChild<QProgressBar *>("pbrSearching")->value();
@@ -48,11 +88,14 @@ int progressBarValue(DialogProgress &dialog)
 
 } // namespace
 
+// The dialogs, driven by their buttons; where one asks something of its
+// own, a scripted dialog host answers.
 class TestDialogs : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
     void askAnswers_data() { TestRows::add(rows); }
     void askAnswers();
@@ -69,8 +112,23 @@ private slots:
     void combobox();
     void versionText_data() { TestRows::add(rows); }
     void versionText();
-    void aboutShowsBuildVersion();
+    void newClock_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
+    void newClock();
+    void devicesFound_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
+    void devicesFound();
+    void settingsRefusals_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
+    void settingsRefusals();
+    void settingsRecordOnly();
+
+private:
+    ScriptedDialogHost m_dialogs;
 };
+
+void TestDialogs::init()
+{
+    m_dialogs.reset();
+    DialogHost::install(&m_dialogs);
+}
 
 void TestDialogs::cleanup()
 {
@@ -85,6 +143,7 @@ void TestDialogs::askAnswers()
     QFETCH(QStringList, visible);
     QFETCH(int, answer);
 
+    DialogHost::install(nullptr); // the program's own modal question
     QStringList shown;
     clickInModal(click, &shown);
     const int result = DialogQuestion::Ask(nullptr, "QLX Zentick", "Delete the group?", QuestionIcon::Question,
@@ -117,18 +176,9 @@ void TestDialogs::progressDialogDrawsRamp()
 {
     DialogProgress dialog(nullptr, "QLX Zentick", "Downloading configuration");
     dialog.setValue(0.5);
-    for (int i = 0; i < 62; ++i)
+    for (int i = 0; i < 63; ++i)
         dialog.onTimerTimeout();
-    QVERIFY(progressBarValue(dialog) < 5000);
-    QVERIFY(progressBarValue(dialog) > 4900);
-    dialog.onTimerTimeout();
     QCOMPARE(progressBarValue(dialog), 5000);
-
-    // A later report that goes back does not move the bar back.
-    dialog.setValue(0.2);
-    dialog.onTimerTimeout();
-    QCOMPARE(progressBarValue(dialog), 5000);
-
     dialog.setValue(1.0);
     QCOMPARE(progressBarValue(dialog), 10000);
 }
@@ -153,7 +203,7 @@ void TestDialogs::progressFinish()
     if (beforeRun)
         dialog.finish();
     else
-        ModalHelpers::whenModal([&dialog](QWidget *) { dialog.finish(); });
+        whenModal([&dialog](QWidget *) { dialog.finish(); });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(progressBarValue(dialog), DialogProgress::progressMaximum);
 }
@@ -167,7 +217,7 @@ void TestDialogs::editName()
     dialog.set("Edit group name", "Group name:", "Hall", "Rename");
     QCOMPARE(dialog.findChild<QLabel *>("lblTitle")->text(), QStringLiteral("Edit group name"));
     QCOMPARE(dialog.findChild<QPushButton *>("btnAccept")->text(), QStringLiteral("Rename"));
-    ModalHelpers::whenModal([button](QWidget *modal) {
+    whenModal([button](QWidget *modal) {
         auto *edit = modal->findChild<QLineEdit *>("lineEdit");
         edit->selectAll();
         QTest::keyClicks(edit, "Hall B");
@@ -186,7 +236,7 @@ void TestDialogs::combobox()
     DialogCombobox dialog;
     dialog.setButtons("Replace", "Keep");
     dialog.setTexts("Frame 3 is in use.", "Choose the frame to show instead.", "Frame:", {"A", "B", "C"});
-    ModalHelpers::whenModal([button](QWidget *modal) {
+    whenModal([button](QWidget *modal) {
         modal->findChild<QComboBox *>("cbxSpecialFrames")->setCurrentIndex(2);
         QTest::mouseClick(modal->findChild<QAbstractButton *>(button), Qt::LeftButton);
     });
@@ -201,12 +251,114 @@ void TestDialogs::versionText()
     QCOMPARE(DialogAbout::formatVersion(version), text);
 }
 
-void TestDialogs::aboutShowsBuildVersion()
+void TestDialogs::newClock()
 {
-    QCOMPARE(DialogAbout::applicationVersion(), QStringLiteral("1.0.5.0"));
-    DialogAbout about;
-    QVERIFY(about.findChild<QLabel *>("lbAppVersion")->text().contains(QStringLiteral("1.05")));
-    QCOMPARE(about.findChild<QLabel *>("lbAppNAme")->text(), QStringLiteral("QLX Zentick"));
+    QFETCH(QString, typed);
+    QFETCH(int, interfaceIndex);
+    QFETCH(QString, ip);
+    QFETCH(QString, interfaceName);
+
+    DialogNewClock dialog;
+    dialog.setNetworkCards({card("eth0", "10.0.0.2"), card("eth1", "192.168.0.2")}, NetworkCardData());
+    dialog.findChild<QLineEdit *>("ledIP")->setText(typed);
+    dialog.findChild<QComboBox *>("cbxNetworkInterface")->setCurrentIndex(interfaceIndex);
+    m_dialogs.answerQuestion(QuestionResult::Positive);
+    click(dialog, "btnAccept");
+
+    QCOMPARE(dialog.result(), int(ip.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
+    QCOMPARE(dialog.ip(), ip);
+    QCOMPARE(m_dialogs.questionTexts(), ip.isEmpty() ? QStringList{"Incorrect IP Address"} : QStringList());
+    if (!ip.isEmpty())
+        QCOMPARE(dialog.networkInterface().name, interfaceName);
+}
+
+void TestDialogs::devicesFound()
+{
+    QFETCH(QStringList, untick);
+    QFETCH(int, answer);
+    QFETCH(bool, accepted);
+    QFETCH(QList<int>, ticks);
+    QFETCH(int, asked);
+    QVector<bool> selected;
+    for (int tick : ticks)
+        selected << (tick != 0);
+
+    DevClock found[3];
+    const char *names[] = {"Atrium", "Lab", "Roof"};
+    for (int i = 0; i < 3; ++i) {
+        found[i].name = names[i];
+        found[i].network.ip = QStringLiteral("192.168.0.%1").arg(20 + i);
+    }
+    found[1].lastError = AuthorizationError;
+    DialogDevicesFound dialog;
+    dialog.setClocks({&found[0], &found[1], &found[2]}, {false, true, false});
+    auto *table = dialog.findChild<CustomHeaderedTable *>("twdDeviceList");
+    // Twice: descending, so no row is where its clock was given.
+    table->sortByColumnClicked(DialogDevicesFound::NameColumn);
+    table->sortByColumnClicked(DialogDevicesFound::NameColumn);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (untick.contains(table->item(row, DialogDevicesFound::NameColumn)->text()))
+            table->item(row, DialogDevicesFound::CheckColumn)->setCheckState(Qt::Unchecked);
+    }
+    QCOMPARE(table->item(1, DialogDevicesFound::StatusColumn)->text(),
+             QString("Authorization error - IP duplicate found"));
+    auto *header = qobject_cast<QCheckBox *>(table->customHeader()->sectionWidget(0));
+    if (untick == QStringList{"all"})
+        header->click();
+    QCOMPARE(header->isChecked(), !selected.contains(false));
+    m_dialogs.answerQuestion(answer);
+    click(dialog, "btnAccept");
+
+    QCOMPARE(dialog.isAccepted(), accepted);
+    QCOMPARE(dialog.selected(), selected);
+    QCOMPARE(m_dialogs.questionTexts().size(), asked);
+}
+
+void TestDialogs::settingsRefusals()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(QString, press);
+    QFETCH(QString, message);
+    QFETCH(bool, passwordsCleared);
+
+    DevClock clock;
+    clock.name = "Hall";
+    DialogDeviceSettings dialog(nullptr, &m_dialogs);
+    dialog.setClock(&clock, 0);
+    for (const char *field : {"ledPasswordOld", "ledPasswordNew", "ledPasswordNew2"})
+        dialog.findChild<QLineEdit *>(field)->setText("x");
+    for (const QString &edit : edits)
+        dialog.findChild<QLineEdit *>(edit.section('=', 0, 0))->setText(edit.section('=', 1));
+    m_dialogs.answerQuestion(QuestionResult::Positive);
+    click(dialog, press);
+
+    // Refused before anything was sent: one warning, no progress dialog.
+    const auto requests = m_dialogs.requests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.constFirst().text, message);
+    QCOMPARE(requests.constFirst().icon, int(QuestionIcon::Warning));
+    QCOMPARE(dialog.findChild<QLineEdit *>("ledPasswordNew")->text().isEmpty(), passwordsCleared);
+    QCOMPARE(clock.name, QString("Hall"));
+}
+
+void TestDialogs::settingsRecordOnly()
+{
+    DevClock clock;
+    clock.networkInterface = card("eth9", "10.9.9.9");
+    DialogDeviceSettings dialog(nullptr, &m_dialogs);
+    dialog.setClock(&clock, 0);
+    dialog.setNetworkCards({card("eth0", "10.0.0.2")});
+    m_dialogs.answerQuestion(QuestionResult::Positive).answerQuestion(QuestionResult::Positive);
+    // The unplugged interface stays listed and chosen, and "Set" keeps it.
+    dialog.findChild<QLineEdit *>("ledUser")->setText("operator");
+    click(dialog, "btnSetNetworkInterface");
+    click(dialog, "btnAuthenticationSet");
+    QCOMPARE(clock.networkInterface.name, QString("eth9"));
+    QCOMPARE(clock.user, QString("operator"));
+    QCOMPARE(m_dialogs.questionTexts(), QStringList({"Network interface set", "Authentication data set"}));
+    // Nothing reached the clock, so closing tells the list nothing changed.
+    click(dialog, "btnCancel");
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
 
 QTEST_MAIN(TestDialogs)

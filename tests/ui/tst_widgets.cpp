@@ -52,8 +52,8 @@ private slots:
     void menuPopupReturnsChosenAction();
     void limitFadesOldest_data() { TestRows::add(rows); }
     void limitFadesOldest();
-    void clickDismisses();
-    void pressOutsideReleaseKeepsToast();
+    void releaseDismisses_data() { TestRows::add(rows); }
+    void releaseDismisses();
     void toastRunsItsCourse();
     void maskCoversToastsOnly();
 };
@@ -194,12 +194,9 @@ void TestWidgets::headerWidgetFollowsSection()
     QCOMPARE(box->geometry(), expected());
 }
 
-namespace {
-enum class Replacement { SameWidget, OtherWidget, NoWidget };
-}
 void TestWidgets::headerWidgetReplaced()
 {
-    QFETCH(int, replacement);
+    QFETCH(QString, replacement);
     QFETCH(bool, firstSurvives);
 
     CustomHeaderedTable table;
@@ -207,18 +204,7 @@ void TestWidgets::headerWidgetReplaced()
     CustomTableHeader *header = table.customHeader();
     QPointer<QWidget> first = new QCheckBox;
     header->setSectionWidget(1, first);
-
-    QPointer<QWidget> second;
-    switch (Replacement(replacement)) {
-    case Replacement::SameWidget:
-        second = first;
-        break;
-    case Replacement::OtherWidget:
-        second = new QCheckBox;
-        break;
-    case Replacement::NoWidget:
-        break;
-    }
+    QPointer<QWidget> second = replacement == "itself" ? first.data() : replacement == "other" ? new QCheckBox : nullptr;
     header->setSectionWidget(1, second);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -251,7 +237,7 @@ void TestWidgets::tableItemSignalsCarryRow()
 {
     TableItemCustom item(nullptr, 7, "Clock", "detail");
     item.addButton(QString(), "first");
-    PushButtonFlat *second = item.addButton(QString(), "second", "tip", 40);
+    PushButtonFlat *second = item.addButton(QString(), "second");
     item.addComboBox({"a", "b", "c"}, 1);
     item.addComboBox({"x", "y"}, 0);
     QCheckBox *check = item.addCheckBox(false);
@@ -267,8 +253,6 @@ void TestWidgets::tableItemSignalsCarryRow()
     QTest::mouseClick(second, Qt::LeftButton);
     QCOMPARE(buttons.count(), 1);
     QCOMPARE(buttons.at(0), (QVariantList{7, 1}));
-    QCOMPARE(second->minimumWidth(), 40);
-    QCOMPARE(second->toolTip(), QStringLiteral("tip"));
 
     item.setRow(9);
     item.setComboIndex(1, 1);
@@ -292,7 +276,6 @@ void TestWidgets::tableItemSignalsCarryRow()
     QCOMPARE(checks.count(), 1);
     QCOMPARE(checks.at(0).at(0).toBool(), true);
     QVERIFY(item.isChecked());
-    QCOMPARE(check->width(), TableItemCustom::checkBoxWidth);
 }
 
 void TestWidgets::elideLabelShortensText()
@@ -301,7 +284,6 @@ void TestWidgets::elideLabelShortensText()
     label.setElideMode(Qt::ElideRight);
     label.resize(80, 20);
     QVERIFY(label.elidedText().endsWith(QChar(0x2026)));
-    QCOMPARE(label.minimumSizeHint().width(), label.fontMetrics().horizontalAdvance(QStringLiteral("...")));
 
     label.setElideMode(Qt::ElideNone);
     QCOMPARE(label.elidedText(), label.text());
@@ -425,36 +407,32 @@ void TestWidgets::limitFadesOldest()
     QCOMPARE(host.toaster->toasts().constLast()->text(), QStringLiteral("Clock %1 configuration downloaded").arg(added - 1));
 }
 
-void TestWidgets::clickDismisses()
+// A press on a toast, released inside it or after moving off it.
+void TestWidgets::releaseDismisses()
 {
+    QFETCH(int, releaseX);
+    QFETCH(bool, dismissed);
+
     Host host;
     QVERIFY(QTest::qWaitForWindowExposed(&host.window));
     QPointer<Toast> toast = host.toaster->add(QStringLiteral("Group saved"), ToastType::Info);
     host.toaster->onUpdateMask();
-    QSignalSpy disappeared(toast.data(), &Toast::Disappeared);
-
-    QTest::mouseClick(toast, Qt::LeftButton, Qt::NoModifier, toast->rect().center());
-    QCOMPARE(toast->phase(), Toast::FadingOut);
+    QTest::mousePress(toast, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(toast->isPressed());
+    QTest::mouseRelease(toast, Qt::LeftButton, Qt::NoModifier, QPoint(releaseX, 5));
     QVERIFY(!toast->isPressed());
-
+    if (!dismissed) {
+        QCOMPARE(toast->phase(), Toast::FadingIn);
+        return;
+    }
+    QCOMPARE(toast->phase(), Toast::FadingOut);
+    QSignalSpy disappeared(toast.data(), &Toast::Disappeared);
     QVERIFY(disappeared.wait(5000));
     QCOMPARE(disappeared.at(0).at(0).value<Toast *>(), toast.data());
     QTRY_VERIFY(toast.isNull());
     QVERIFY(host.toaster->toasts().isEmpty());
     // With nothing left to show, the overlay no longer covers the window.
     QTRY_VERIFY(!host.toaster->isVisible());
-}
-
-void TestWidgets::pressOutsideReleaseKeepsToast()
-{
-    Host host;
-    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
-    Toast *toast = host.toaster->add(QStringLiteral("Saved"), ToastType::Success);
-    QTest::mousePress(toast, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    QVERIFY(toast->isPressed());
-    QTest::mouseRelease(toast, Qt::LeftButton, Qt::NoModifier, QPoint(-20, 5));
-    QVERIFY(!toast->isPressed());
-    QCOMPARE(toast->phase(), Toast::FadingIn);
 }
 
 void TestWidgets::toastRunsItsCourse()
