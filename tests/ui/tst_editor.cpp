@@ -1,6 +1,7 @@
 #include "AlarmTable.h"
 #include "ClockConfig.h"
 #include "ClockRegistry.h"
+#include "ClockSimControl.h"
 #include "ConfigurationFiles.h"
 #include "DevClock.h"
 #include "DevGroup.h"
@@ -25,7 +26,8 @@
 
 // The configuration editor on clock 0, and the group page that opens it,
 // with a scripted dialog host. "file" is tests/data/configuration.qlxztc,
-// which sets nearly every field.
+// which sets nearly every field. The send goes to the simulated clocks of
+// data/editor.json: North, South and East answer, Dead refuses connections.
 class TestEditor : public QObject
 {
     Q_OBJECT
@@ -47,6 +49,8 @@ private slots:
     void groupMembership();
     void groupConfiguration_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void groupConfiguration();
+    void send_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
+    void send();
 
 private:
     // "defaults", "file" or "unshowable" (the file with values no widget can show).
@@ -73,6 +77,11 @@ private:
         return services;
     }
 
+    // Every simulated clock listed with Server1 "ntp.stored"; group G holds
+    // the members, in that order.
+    void listSimulatedClocks(const QList<int> &members);
+
+    ClockSimControl m_sim;
     ScriptedDialogHost m_dialogs;
     MonitoringSession m_session;
     StandaloneServices m_alone{m_session, m_dialogs};
@@ -348,6 +357,63 @@ void TestEditor::groupConfiguration()
     if (m_page->isEditing())
         QCOMPARE(m_page->ReadConfigFromWidgets()->Server1, editorShows);
     QCOMPARE(registry->groupAt(0)->hasConfig(), editorShows == "A");
+}
+
+void TestEditor::listSimulatedClocks(const QList<int> &members)
+{
+    QVERIFY(m_sim.reset() && m_sim.clearLog());
+    ClockRegistry::resetForTest();
+    ClockRegistry *registry = ClockRegistry::instance();
+    ClockConfig stored;
+    stored.Server1 = "ntp.stored";
+    for (const QJsonValue entry : m_sim.clocks()) {
+        auto *listed = new DevClock;
+        listed->name = entry.toObject().value("name").toString();
+        listed->network.ip = entry.toObject().value("ip").toString();
+        listed->user = "admin";
+        listed->password = "pw";
+        listed->setConfig(stored);
+        registry->addClock(listed);
+    }
+    registry->createGroup("G")->setConfig(stored);
+    registry->groupAt(0)->setClockIndexes(members);
+    for (int member : members)
+        registry->clockAt(member)->groupId = 0;
+}
+
+void TestEditor::send()
+{
+    QFETCH(QList<int>, members);
+    QFETCH(int, clock);
+    QFETCH(int, answer);
+    QFETCH(QList<int>, reached);
+    QFETCH(QString, asked);
+
+    listSimulatedClocks(members);
+    QVERIFY(m_page->OpenConfigEditor(clock < 0 ? 0 : -1, clock));
+    QTRY_VERIFY(!m_page->isLoadingAlarms());
+    QTest::keyClicks(find<QLineEdit>("ledRemoteServer1"), "x");
+    if (answer != 0)
+        m_dialogs.answerQuestion(answer);
+    m_dialogs.answerQuestion(1);
+
+    QTest::mouseClick(find("btnSendConfiguration"), Qt::LeftButton);
+
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs.questionTexts().join(""), asked, 60000);
+    QStringList sent;
+    for (const QJsonObject &entry : m_sim.httpRequests())
+        sent << entry.value("path").toString() + QString::number(entry.value("clock").toInt());
+    QStringList expected;
+    for (const QString path : {"/A1", "/B0", "/C0"}) {
+        for (int index : reached)
+            expected << path + QString::number(index);
+    }
+    QCOMPARE(sent, expected);
+    for (int index : reached)
+        QCOMPARE(m_sim.clock(index).value("time").toObject().value("A_005").toString(), QString("ntp.storedx"));
+    // Sending never stores.
+    QCOMPARE(ClockRegistry::instance()->groupAt(0)->config()->Server1, QString("ntp.stored"));
+    QCOMPARE(ClockRegistry::instance()->clockAt(0)->config().Server1, QString("ntp.stored"));
 }
 
 QTEST_MAIN(TestEditor)
