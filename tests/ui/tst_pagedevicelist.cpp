@@ -1,18 +1,27 @@
 #include "ClockRegistry.h"
 #include "ClockSimControl.h"
+#include "Communication.h"
 #include "DevClock.h"
+#include "DialogAuditFindings.h"
+#include "DialogProgress.h"
 #include "DialogQuestion.h"
+#include "FleetAudit.h"
 #include "ManageButtonsDelegate.h"
 #include "MonitoringSession.h"
+#include "OperationRunner.h"
 #include "PageDeviceList.h"
+#include "RefreshStatusSender.h"
+#include "ResultSlots.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
 #include "TestRows.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -68,8 +77,9 @@ struct Fixture
 
 } // namespace
 
-// The device list page, against the simulated clocks of data/devicelist.json
-// (Hall answers, Lab refuses the password, Roof answers) where it talks to them.
+// The device list page and the operation runner, against the simulated
+// clocks of data/devicelist.json (Hall answers, Lab refuses the password,
+// Roof answers, or stays silent for the runner) where they talk to them.
 class TestPageDeviceList : public QObject
 {
     Q_OBJECT
@@ -86,6 +96,10 @@ private slots:
     void settingsSends();
     void search_data() { TestRows::add(QStringLiteral("ui/devicelist.rows")); }
     void search();
+    void refresh_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
+    void refresh();
+    void audit_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
+    void audit();
 
 private:
     ClockSimControl m_sim;
@@ -259,6 +273,85 @@ void TestPageDeviceList::search()
     std::sort(listed.begin() + 1, listed.end());
     QCOMPARE(listed, rows);
     QCOMPARE(ClockRegistry::instance()->clockCount(), rows.size());
+}
+
+void TestPageDeviceList::refresh()
+{
+    QFETCH(QString, ip);
+    QFETCH(bool, cancel);
+    QFETCH(QString, toast);
+    QFETCH(QString, message);
+
+    QVERIFY(m_sim.setFaults(2, {{"silent", true}}));
+    DevClock *clock = listClock("Clock", ip);
+    Fixture f;
+    ScriptedDialogHost &dialogs = f.dialogs;
+    const PageServices &services = f.alone.services();
+    QSignalSpy updated(&f.session, &MonitoringSession::statusUpdated);
+    if (cancel)
+        dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
+    if (!message.isEmpty())
+        dialogs.answerQuestion(QuestionResult::Positive);
+
+    bool ended = false;
+    bool cancelRequested = false;
+    services.runner->run(Communication::instance()->refreshStatus(SenderTarget::fromClock(*clock)),
+                         QStringLiteral("Updating device"), [&](DataSender *sender) {
+                             // The dialog is finished before the result is read; a
+                             // cancelled one is gone by the time the exchange ends.
+                             const DialogProgress *dialog = services.runner->progressDialog();
+                             QVERIFY(cancel ? !dialog : dialog && dialog->result() == QDialog::Accepted);
+                             cancelRequested = sender->isCancelRequested();
+                             services.results->onStatusRefreshFinished(sender);
+                             ended = true;
+                         });
+    QVERIFY(!services.runner->progressDialog());
+    QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
+
+    const auto requests = dialogs.requests();
+    QCOMPARE(requests.constFirst().kind, ScriptedDialogHost::Kind::Progress);
+    QCOMPARE(requests.constFirst().title, QString("Please wait..."));
+    QCOMPARE(requests.constFirst().text, QString("Updating device"));
+    QCOMPARE(cancelRequested, cancel);
+    QCOMPARE(f.alone.toasts(), toast.isEmpty() ? QStringList() : QStringList{toast});
+    QCOMPARE(dialogs.questionTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(updated.count(), toast.isEmpty() ? 0 : 1);
+    if (!toast.isEmpty())
+        QCOMPARE(clock->name, QString("Hall"));
+}
+
+void TestPageDeviceList::audit()
+{
+    QFETCH(QString, ips);
+    QFETCH(bool, cancel);
+    QFETCH(QString, shown);
+
+    QVERIFY(m_sim.setFaults(2, {{"silent", true}}));
+    for (const QString &ip : ips.split(' '))
+        listClock("Clock", ip);
+    Fixture f;
+    if (cancel)
+        f.dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
+    FleetAudit audit;
+    audit.selectAllClocks();
+    QSignalSpy canceled(&audit, &FleetAudit::canceled);
+    QString seen;
+    f.alone.services().runner->run(&audit, QStringLiteral("Checking clocks"), [&](FleetAudit *ended) {
+        DialogAuditFindings findings(f.alone.window());
+        findings.setAudit(*ended);
+        // Sorted by address, the highest first; its row selected and copied.
+        auto *view = findings.findChild<QTableView *>("twdFindings");
+        view->sortByColumn(1, Qt::DescendingOrder);
+        view->selectRow(0);
+        findings.copyToClipboard();
+        seen = findings.findChild<QLabel *>("lblSummary")->text().section(',', 0, 0) + '|'
+            + QGuiApplication::clipboard()->text().section('\n', 1, 1).section('\t', 0, 3);
+    });
+    // The audit has ended by the time the dialog is gone.
+    QVERIFY(!audit.isRunning());
+    QCOMPARE(canceled.count(), cancel ? 1 : 0);
+    QCOMPARE(f.dialogs.requests().constFirst().text, QString("Checking clocks"));
+    QCOMPARE(seen, shown);
 }
 
 QTEST_MAIN(TestPageDeviceList)
