@@ -34,7 +34,6 @@ private slots:
     void uploadToAGroupThenDownloadFromEachGoodClock();
     void uploadToAClockThatDoesNotAnswerFails();
     void uploadToNoClockFailsAtOnce();
-    void unsafeTextIsNeverSent();
     void downloadFailingInItsSecondStepEndsWithItsKind();
     void downloadWithAShortDisplayReplyStillFinishes();
 
@@ -118,22 +117,6 @@ void TestConfigTransfer::uploadToNoClockFailsAtOnce()
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);
     QVERIFY(spy.progressTexts().isEmpty());
-    QVERIFY(m_sim.httpRequests().isEmpty());
-}
-
-void TestConfigTransfer::unsafeTextIsNeverSent()
-{
-    // A "&" would add a time-zone parameter of its own to the first body.
-    ClockConfig config;
-    SampleConfig::fill(config, 1);
-    config.Server3 = "ntp.example&A_003=30";
-    QString refused;
-    EndSpy spy(Communication::instance()->setConfiguration(config, {target(Two), target(Three)}),
-               [&](DataSender *s) { refused = static_cast<SetConfigurationSender *>(s)->refusedField(); });
-    QVERIFY(spy.ended());
-    QCOMPARE(spy.error.count(), 1);
-    QCOMPARE(spy.errorCode, IncorrectData);
-    QCOMPARE(refused, QString("Server3"));
     QVERIFY(m_sim.httpRequests().isEmpty());
 }
 

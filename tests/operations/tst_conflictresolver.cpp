@@ -27,7 +27,6 @@ private slots:
     void init();
     void resolve_data() { TestRows::add(QStringLiteral("operations/units.rows")); }
     void resolve();
-    void threeClocksLeaveTheFactoryAddress();
     void cancelDuringThePauseStopsBeforeTheNextClock();
     void malformedFirstMacSendsNothing();
 
@@ -105,23 +104,6 @@ void TestConflictResolver::resolve()
     }
     QCOMPARE(addresses, addressesSent);
     QCOMPARE(macs, macsSent);
-}
-
-void TestConflictResolver::threeClocksLeaveTheFactoryAddress()
-{
-    ConflictResolver *resolver =
-        Communication::instance()->resolveConflicts("admin", "pw", "192.168.0.12", "02-A7-3C-DC-00-00");
-    resolver->setPauseMs(ShortPauseMs);
-    EndSpy spy(resolver);
-    QVERIFY(spy.ended(30000));
-    QCOMPARE(spy.finished.count(), 1);
-    const QJsonArray clocks = m_sim.clocks();
-    QCOMPARE(clocks.size(), 3);
-    QStringList state;
-    for (const QJsonValue &clock : clocks)
-        state << clock.toObject().value("ip").toString() + ' ' + clock.toObject().value("mac").toString();
-    QCOMPARE(state, QStringList({"192.168.0.12 02-A7-3C-DC-00-00", "192.168.0.13 02-A7-3C-DC-00-01",
-                                 "192.168.0.14 02-A7-3C-DC-00-02"}));
 }
 
 void TestConflictResolver::cancelDuringThePauseStopsBeforeTheNextClock()
