@@ -81,7 +81,6 @@ struct Delivery
 {
     int id;
     QByteArray data;
-    bool workerAlive;
     bool onReceiverThread;
 };
 
@@ -101,8 +100,6 @@ private slots:
     void parseAndClassify();
     void complete_data() { TestRows::add(rows); }
     void complete();
-    void requestPath_data() { TestRows::add(rows); }
-    void requestPath();
     void parameters_data() { TestRows::add(rows); }
     void parameters();
     void workerFromCommand();
@@ -143,15 +140,6 @@ void TestTransport::complete()
     QFETCH(QByteArray, reply);
     QFETCH(bool, complete);
     QCOMPARE(isHttpReplyComplete(reply), complete);
-}
-
-void TestTransport::requestPath()
-{
-    QFETCH(int, type);
-    QFETCH(QString, path);
-    CommandWWW command(type, QByteArray());
-    QCOMPARE(command.path(), path);
-    QVERIFY(command.payload().isEmpty()); // build must not invent a body
 }
 
 void TestTransport::parameters()
@@ -282,7 +270,7 @@ void TestTransport::workersRunInStartOrder()
         auto *thread = new WorkerThread(new StepWorker(m_log, m_mutex, i));
         thread->setId(ids[i]);
         connect(thread, &WorkerThread::Finished, this, [&deliveries](Worker *worker, int id) {
-            deliveries.append({id, worker->data(), true, QThread::currentThread() == qApp->thread()});
+            deliveries.append({id, worker->data(), QThread::currentThread() == qApp->thread()});
         });
         WorkerThreadPool::start(thread);
     }

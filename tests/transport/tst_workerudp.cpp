@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "WorkerRun.h"
 #include "WorkerUdp.h"
 
@@ -45,7 +46,7 @@ private slots:
     void cleanup();
     void replies_data();
     void replies();
-    void listeningRule_data();
+    void listeningRule_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
     void listeningRule();
     void emptyPayloadSendsNothing();
     void unboundWorkerListensOnEveryAddress();
@@ -164,19 +165,6 @@ void TestWorkerUdp::replies()
         received << QStringLiteral("%1:%2 %3").arg(packet.address).arg(packet.port).arg(QString::fromLatin1(packet.data));
     QCOMPARE(received, expected);
     QCOMPARE(outcome.data, outcome.packets.isEmpty() ? QByteArray() : outcome.packets.first().data);
-}
-
-void TestWorkerUdp::listeningRule_data()
-{
-    QTest::addColumn<int>("elapsedMs");
-    QTest::addColumn<bool>("arriving");
-    QTest::addColumn<bool>("goesOn");
-
-    // With the default timing: eleven quiet steps after the pause.
-    QTest::newRow("quiet, last step inside the window") << 500 << false << true;
-    QTest::newRow("quiet, past the window") << 550 << false << false;
-    QTest::newRow("past the window while replies keep arriving") << 550 << true << true;
-    QTest::newRow("still arriving at the upper bound") << WorkerUdp::defaultMaxListenMs << true << false;
 }
 
 void TestWorkerUdp::listeningRule()

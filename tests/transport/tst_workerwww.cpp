@@ -39,7 +39,7 @@ HttpPeer::Plan plan(const QList<HttpPeer::Chunk> &chunks, bool closeAfter)
 // One HTTP exchange with a scripted peer on port 80 for what no clock of the
 // simulator does: what goes on the wire and when, and when reading stops on
 // a line that trickles, pauses or stays open. The reply's classification is
-// tst_transport's subject, the clock's faults tst_transport_clocksim's.
+// tst_transport's subject.
 class TestWorkerWWW : public QObject
 {
     Q_OBJECT
