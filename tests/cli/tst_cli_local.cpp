@@ -30,7 +30,6 @@ private slots:
     void unreadableStateFileIsLeftAlone_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void unreadableStateFileIsLeftAlone();
     void configShow();
-    void configShowOfAMissingFile();
     void testMail_data();
     void testMail();
 
@@ -171,9 +170,6 @@ void TestCliLocal::configShow()
     CliProcess cli;
     ClockConfig config;
     config.TimeZone = 15;
-    config.Server1 = QStringLiteral("ntp.example.org");
-    config.Brightness = 10;
-    config.SummerTimeStartMonth = 2;
     config.alarms[2].Active = true;
     config.alarms[2].Time = QTime(7, 30);
     config.alarms[2].Duration = 45;
@@ -182,32 +178,19 @@ void TestCliLocal::configShow()
 
     CliProcess::Result result = cli.run({"config", "show", path, "--json"});
     QCOMPARE(result.exitCode, 0);
-    const QJsonObject object = result.json().object();
-    QCOMPARE(object.value("Time").toObject().value("TimeZone").toInt(), 15);
-    QCOMPARE(object.value("Time").toObject().value("Server1").toString(), QStringLiteral("ntp.example.org"));
-    QCOMPARE(object.value("choiceTexts").toObject().value("TimeZone").toString(), QStringLiteral("UTC + 1:00"));
-    QCOMPARE(object.value("choiceTexts").toObject().value("Brightness").toString(), QStringLiteral("Auto"));
-    QCOMPARE(object.value("choiceTexts").toObject().value("SummerTimeStartMonth").toString(), QStringLiteral("March"));
-    const QJsonObject alarm = object.value("Alarms").toArray().at(2).toObject();
-    QCOMPARE(alarm.value("Active").toBool(), true);
-    QCOMPARE(alarm.value("Time").toString(), QStringLiteral("07:30"));
-    QCOMPARE(alarm.value("Duration").toInt(), 45);
-
+    QCOMPARE(result.json().object().value("choiceTexts").toObject().value("TimeZone").toString(),
+             QStringLiteral("UTC + 1:00"));
     result = cli.run({"config", "show", path});
     QCOMPARE(result.exitCode, 0);
-    const QString text = QString::fromUtf8(result.out);
-    QVERIFY2(QRegularExpression(QStringLiteral("(?m)^  TimeZone +15 +UTC \\+ 1:00$")).match(text).hasMatch(), result.out);
-    QVERIFY2(QRegularExpression(QStringLiteral("(?m)^  3 +on +07:30 +45 s +every day$")).match(text).hasMatch(),
+    QVERIFY2(QRegularExpression(QStringLiteral("(?m)^  3 +on +07:30 +45 s +every day$"))
+                 .match(QString::fromUtf8(result.out))
+                 .hasMatch(),
              result.out);
-}
 
-void TestCliLocal::configShowOfAMissingFile()
-{
-    CliProcess cli;
-    const QString path = cli.filePath("missing.qlxztc");
-    const CliProcess::Result result = cli.run({"config", "show", path});
+    const QString missing = cli.filePath("missing.qlxztc");
+    result = cli.run({"config", "show", missing});
     QCOMPARE(result.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("Configuration loaded failed: %1\n").arg(path));
+    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("Configuration loaded failed: %1\n").arg(missing));
 }
 
 void TestCliLocal::testMail_data()

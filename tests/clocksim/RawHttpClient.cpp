@@ -17,21 +17,18 @@ QByteArray RawHttpClient::post(const QByteArray& path, const QByteArray& body, c
            "\r\n" + body;
 }
 
-RawHttpClient::Result RawHttpClient::exchange(const QString& address, const QByteArray& request, int waitMs,
-                                              qint64 maxBytes)
+RawHttpClient::Result RawHttpClient::exchange(const QString& address, const QByteArray& request, int waitMs)
 {
     Result result;
     QTcpSocket socket;
     socket.connectToHost(QHostAddress(address), kPort);
-    if (!socket.waitForConnected(waitMs)) {
-        result.error = socket.error();
+    if (!socket.waitForConnected(waitMs))
         return result;
-    }
     result.connected = true;
     socket.write(request);
     socket.flush();
     QDeadlineTimer deadline(waitMs);
-    while (!deadline.hasExpired() && result.reply.size() < maxBytes) {
+    while (!deadline.hasExpired()) {
         if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
             if (socket.state() != QAbstractSocket::ConnectedState) {
                 result.closedByPeer = true;
@@ -40,10 +37,8 @@ RawHttpClient::Result RawHttpClient::exchange(const QString& address, const QByt
             continue;
         }
         result.reply += socket.readAll();
-        ++result.reads;
     }
     result.reply += socket.readAll();
-    result.error = socket.error();
     return result;
 }
 
@@ -51,10 +46,4 @@ int RawHttpClient::statusOf(const QByteArray& reply)
 {
     const QList<QByteArray> words = reply.left(reply.indexOf("\r\n")).split(' ');
     return words.size() >= 2 ? words.at(1).toInt() : -1;
-}
-
-QByteArray RawHttpClient::bodyOf(const QByteArray& reply)
-{
-    const int end = reply.indexOf("\r\n\r\n");
-    return end < 0 ? QByteArray() : reply.mid(end + 4);
 }

@@ -5,13 +5,8 @@
 #include <QLocalSocket>
 
 ClockSimControl::ClockSimControl()
-    : ClockSimControl(qEnvironmentVariable("ZENTICK_CLOCKSIM_CONTROL"), qEnvironmentVariable("ZENTICK_CLOCKSIM_LOG"))
-{
-}
-
-ClockSimControl::ClockSimControl(const QString& controlPath, const QString& logPath)
-    : m_controlPath(controlPath)
-    , m_logPath(logPath)
+    : m_controlPath(qEnvironmentVariable("ZENTICK_CLOCKSIM_CONTROL"))
+    , m_logPath(qEnvironmentVariable("ZENTICK_CLOCKSIM_LOG"))
 {
 }
 

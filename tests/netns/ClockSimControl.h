@@ -29,7 +29,6 @@ public:
     static constexpr int kTimeoutMs = 5000;
 
     ClockSimControl(); // from ZENTICK_CLOCKSIM_CONTROL and ZENTICK_CLOCKSIM_LOG
-    ClockSimControl(const QString& controlPath, const QString& logPath);
 
     bool isAvailable() const { return !m_controlPath.isEmpty(); }
     QString lastError() const { return m_lastError; }

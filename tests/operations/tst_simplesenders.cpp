@@ -184,27 +184,16 @@ void TestSimpleSenders::refreshReadsFirmwareNetworkAndStatus()
 {
     QVERIFY(m_sim.setFaults(2, QJsonObject{{"ntpWord", "timeout"}}));
     RefreshStatusSender *refresh = Communication::instance()->refreshStatus(target(Gym, "admin", "pw", 42));
-    int firmware = 0;
-    QString name;
-    QString user;
-    int ntp = -1;
-    quint64 clockId = 0;
+    QStringList read; // firmware, name, user, NTP state, clock id
     EndSpy spy(refresh, [&](DataSender *s) {
         const DevClock *clock = static_cast<RefreshStatusSender *>(s)->refreshedClock();
-        firmware = clock->firmware;
-        name = clock->name;
-        user = clock->user;
-        ntp = clock->status.NtpSynchronization;
-        clockId = s->clockId(0);
+        read << QString::number(clock->firmware) << clock->name << clock->user
+             << QString::number(clock->status.NtpSynchronization) << QString::number(s->clockId(0));
     });
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
     QCOMPARE(spy.progressTexts(), QStringList({"0.33", "0.66", "1"}));
-    QCOMPARE(firmware, 305);
-    QCOMPARE(name, QString("Gym"));
-    QCOMPARE(user, QString("admin"));
-    QCOMPARE(ntp, int(NtpTimeout));
-    QCOMPARE(clockId, quint64(42));
+    QCOMPARE(read, QStringList({"305", "Gym", "admin", QString::number(NtpTimeout), "42"}));
 }
 
 void TestSimpleSenders::cancelingASimpleSenderEndsItAtTheNextResult()

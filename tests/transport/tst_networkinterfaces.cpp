@@ -26,18 +26,10 @@ void TestNetworkInterfaces::initTestCase()
 void TestNetworkInterfaces::usableIPv4InterfacesOnly()
 {
     const QList<NetworkCardData> cards = allNetworkCards();
-    QCOMPARE(cards.size(), 2);
-
-    QCOMPARE(cards.at(0).name, QString("up0"));
-    QCOMPARE(cards.at(0).ip, QHostAddress("192.168.1.20"));
-    QCOMPARE(cards.at(0).netmask, QHostAddress("255.255.255.0"));
-    QCOMPARE(cards.at(0).subnet, QHostAddress("192.168.1.0"));
-
-    QCOMPARE(cards.at(1).name, QString("up0"));
-    QCOMPARE(cards.at(1).ip, QHostAddress("10.9.8.7"));
-    QCOMPARE(cards.at(1).netmask, QHostAddress("255.255.0.0"));
-    QCOMPARE(cards.at(1).subnet, QHostAddress("10.9.0.0"));
-
+    QStringList read;
+    for (const NetworkCardData &card : cards)
+        read << QStringList{card.name, card.ip.toString(), card.netmask.toString(), card.subnet.toString()}.join(' ');
+    QCOMPARE(read, QStringList({"up0 192.168.1.20 255.255.255.0 192.168.1.0", "up0 10.9.8.7 255.255.0.0 10.9.0.0"}));
     QVERIFY(!cards.at(0).mac.isEmpty());
     QCOMPARE(cards.at(1).mac, cards.at(0).mac);
 }
