@@ -2,11 +2,14 @@
 #include "ClockSimControl.h"
 #include "CliOutput.h"
 #include "CliProcess.h"
+#include "Communication.h"
 #include "ConfigurationFiles.h"
 #include "DailyAudit.h"
 #include "DevClock.h"
 #include "DevGroup.h"
+#include "FleetAudit.h"
 #include "NotificationSettings.h"
+#include "SenderPool.h"
 #include "SmtpServerProcess.h"
 #include "StateFile.h"
 #include "TestRows.h"
@@ -38,6 +41,7 @@ private slots:
     void choosesClocksAndZone_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void choosesClocksAndZone();
     void dailyMailOnlyWhenChanged();
+    void downloadCanceledElsewhereCancelsTheAudit();
 
 private:
     const char *const siteZone = "Europe/Warsaw";
@@ -200,6 +204,28 @@ void TestCliAudit::dailyMailOnlyWhenChanged()
     QVERIFY2(server.messages().constLast().data.contains("Configuration not downloaded"),
              server.messages().constLast().data);
     runDay(DailyAudit::Outcome::Unchanged, 2);
+    ClockRegistry::resetForTest();
+}
+
+void TestCliAudit::downloadCanceledElsewhereCancelsTheAudit()
+{
+    ClockRegistry::resetForTest();
+    auto *clock = new DevClock;
+    clock->network.ip = clockIp(0);
+    clock->user = clock->password = QStringLiteral("admin");
+    ClockRegistry::instance()->addClock(clock);
+    FleetAudit audit;
+    audit.selectAllClocks();
+    QSignalSpy finished(&audit, &FleetAudit::finished);
+    QSignalSpy canceled(&audit, &FleetAudit::canceled);
+    audit.start();
+    // Taken back by someone else, as the window's cancel does: what is left
+    // would be no audit of the list.
+    SenderPool *pool = Communication::instance()->pool();
+    QTRY_VERIFY_WITH_TIMEOUT(pool->current(), 10000);
+    QVERIFY(Communication::instance()->cancel(pool->current()));
+    QTRY_COMPARE_WITH_TIMEOUT(canceled.count(), 1, 10000);
+    QCOMPARE(finished.count(), 0);
     ClockRegistry::resetForTest();
 }
 
