@@ -8,25 +8,60 @@
 #include "MenuPopup.h"
 #include "MonitoringSession.h"
 #include "NotificationSettings.h"
+#include "PageNotifications.h"
+#include "PageReport.h"
+#include "PushButtonFlat.h"
 #include "ScriptedDialogHost.h"
+#include "SettingsStore.h"
+#include "SmtpServerProcess.h"
+#include "StandaloneServices.h"
+#include "TableItemCustom.h"
 #include "TestRows.h"
 #include "ToolButtonMenu.h"
 #include "WindowMain.h"
 #include "WindowTray.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
+
 const QString rows = QStringLiteral("ui/windowmain.rows");
+
+template<typename T = QLineEdit>
+T *child(QWidget &page, const char *name)
+{
+    return page.findChild<T *>(name);
 }
 
-// The shell on the offscreen platform, with a scripted dialog host so that
-// no test ever waits on a modal dialog.
+void click(QWidget &page, const char *name)
+{
+    QTest::mouseClick(child<QPushButton>(page, name), Qt::LeftButton);
+}
+
+void addRecipients(QWidget &page, const QStringList &addresses)
+{
+    for (const QString &address : addresses) {
+        child(page, "ledNotifRecipient")->setText(address);
+        click(page, "btnAddRecipient");
+    }
+}
+
+} // namespace
+
+// The shell and its notification and report pages on the offscreen
+// platform, with a real state file and settings store, a real SMTP server
+// and a scripted dialog host so that no test ever waits on a modal dialog.
 class TestWindowMain : public QObject
 {
     Q_OBJECT
@@ -49,12 +84,22 @@ private slots:
     void themeSwitchRetintsStatusIcons();
     void lockedDeviceList_data() { TestRows::add(rows); }
     void lockedDeviceList();
+    void recipients_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
+    void recipients();
+    void saveNotifications_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
+    void saveNotifications();
+    void testMail_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
+    void testMail();
+    void saveReport_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
+    void saveReport();
 
 private:
     std::unique_ptr<WindowMain> makeWindow();
+    std::unique_ptr<PageNotifications> notificationsPage(bool writable = true);
 
     ScriptedDialogHost m_dialogs;
     std::unique_ptr<MonitoringSession> m_session;
+    std::unique_ptr<StandaloneServices> m_alone;
 };
 
 void TestWindowMain::init()
@@ -62,6 +107,7 @@ void TestWindowMain::init()
     ClockRegistry::resetForTest();
     // Each test starts from an empty device list.
     QFile::remove(AppSettings::stateFilePath());
+    SettingsStore::open()->clear();
     DialogHost::install(&m_dialogs);
     m_session = std::make_unique<MonitoringSession>();
     QVERIFY(m_session->acquireLock());
@@ -73,6 +119,7 @@ void TestWindowMain::cleanup()
     AppSettings::reportSettings() = ReportSettings();
     WindowTray::clearAvailabilityForTest();
     DialogHost::install(nullptr);
+    m_alone.reset();
     m_session.reset();
     m_dialogs.reset();
     ClockRegistry::resetForTest();
@@ -313,6 +360,123 @@ void TestWindowMain::lockedDeviceList()
         QVERIFY(m_dialogs.questionTexts().constFirst().startsWith("The device list is in use by tst_windowmain"));
         QCOMPARE(m_dialogs.requests().constFirst().buttons, QStringList({"Open read-only", "Quit"}));
     }
+}
+
+std::unique_ptr<PageNotifications> TestWindowMain::notificationsPage(bool writable)
+{
+    if (!writable)
+        m_session = std::make_unique<MonitoringSession>();
+    m_alone = std::make_unique<StandaloneServices>(*m_session, m_dialogs);
+    auto page = std::make_unique<PageNotifications>(m_alone->services());
+    page->LoadNotificationWidgets();
+    return page;
+}
+
+void TestWindowMain::recipients()
+{
+    QFETCH(QStringList, added);
+    QFETCH(QList<int>, deletedRows);
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, warnings);
+
+    auto page = notificationsPage();
+    addRecipients(*page, added);
+    auto *table = child<QTableWidget>(*page, "twdNotifRecipients");
+    for (int row : deletedRows)
+        QTest::mouseClick(qobject_cast<TableItemCustom *>(table->cellWidget(row, 2))->buttons().constFirst(),
+                          Qt::LeftButton);
+    QStringList shown;
+    for (int row = 0; row < table->rowCount(); ++row)
+        shown << table->item(row, 1)->text();
+    QCOMPARE(shown, listed);
+    QCOMPARE(m_dialogs.questionTexts(), warnings);
+}
+
+void TestWindowMain::saveNotifications()
+{
+    QFETCH(int, authType);
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(bool, writable);
+    QFETCH(QString, message);
+    QFETCH(bool, written);
+
+    auto page = notificationsPage(writable);
+    child<QComboBox>(*page, "cbxAuthenticationType")->setCurrentIndex(authType);
+    child(*page, "ledNotifUsername")->setText(user);
+    child(*page, "ledNotifPassword")->setText(password);
+    // Wider than a port: the box must not hand the mailer a truncated one.
+    child<QSpinBox>(*page, "sbxNotifPort")->setValue(99999);
+    child<QComboBox>(*page, "cbxNotifRecipType")->setCurrentIndex(1);
+    addRecipients(*page, {"copy@x.org"});
+    click(*page, "btnNotifSave");
+
+    QCOMPARE(m_dialogs.questionTexts(), QStringList{message.isEmpty() ? m_session->readOnlyReason() : message});
+    QCOMPARE(QFile::exists(AppSettings::stateFilePath()), written);
+    const bool refused = message.endsWith("cannot be empty");
+    const NotificationSettings &stored = notificationSettings();
+    QCOMPARE(stored.recipients.isEmpty(), refused);
+    if (!refused) {
+        QCOMPARE(stored.authType, authType);
+        QCOMPARE(stored.port, 65535);
+        QVERIFY(stored.recipients.constFirst().copy);
+    }
+}
+
+void TestWindowMain::testMail()
+{
+    QFETCH(QString, serverUser);
+    QFETCH(QString, message);
+    QFETCH(int, delivered);
+
+    SmtpServerProcess server;
+    QVERIFY(server.start("plain", QString(), serverUser, "right"));
+    auto page = notificationsPage();
+    child(*page, "ledNotifServer")->setText("127.0.0.1");
+    child<QSpinBox>(*page, "sbxNotifPort")->setValue(server.port());
+    child<QComboBox>(*page, "cbxEncryptionType")->setCurrentIndex(2);
+    child<QComboBox>(*page, "cbxAuthenticationType")->setCurrentIndex(serverUser.isEmpty() ? 0 : 2);
+    child(*page, "ledNotifUsername")->setText(serverUser);
+    child(*page, "ledNotifPassword")->setText("wrong");
+    child(*page, "ledNotifFrom")->setText("zentick@x.org");
+    addRecipients(*page, {"ops@x.org"});
+
+    m_dialogs.answerQuestion(QuestionResult::Positive); // "Save and send"
+    click(*page, "btnNotifTestMail");
+    QVERIFY(page->isTestMailRunning());
+    click(*page, "btnNotifTestMail");
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs.questionTexts().size(), 2, 15000);
+    QCOMPARE(m_dialogs.questionTexts().constFirst(), QString("Save configuration before sending test e-mail?"));
+    QVERIFY2(m_dialogs.questionTexts().constLast().startsWith(message), qPrintable(m_dialogs.questionTexts().last()));
+    QVERIFY(server.waitForMessages(delivered));
+    QCOMPARE(server.messages().size(), delivered);
+}
+
+void TestWindowMain::saveReport()
+{
+    QFETCH(bool, enabled);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    QFETCH(bool, stored);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(file);
+    m_alone = std::make_unique<StandaloneServices>(*m_session, m_dialogs);
+    PageReport page(m_alone->services());
+    page.LoadReportWidgets();
+    auto *enable = child<QCheckBox>(page, "cbxReportEnable");
+    enable->setChecked(true);
+    m_dialogs.answerFile(path);
+    click(page, "btnReportChangeFile");
+    enable->setChecked(enabled);
+    click(page, "btnReportSave");
+
+    QCOMPARE(m_dialogs.questionTexts(), QStringList{message});
+    // What the store holds, not only the record in memory.
+    AppSettings::reportSettings() = ReportSettings();
+    AppSettings::loadReportSettings();
+    QCOMPARE(AppSettings::reportSettings().filepath, stored ? path : QString());
+    QCOMPARE(AppSettings::reportSettings().enabled, stored && enabled);
 }
 
 QTEST_MAIN(TestWindowMain)
