@@ -1,7 +1,9 @@
 #include "CliProcess.h"
 #include "ClockRegistry.h"
+#include "DevClock.h"
 #include "DeviceListLock.h"
 #include "MonitoringSession.h"
+#include "NotificationSettings.h"
 #include "TestRows.h"
 
 #include <QCoreApplication>
@@ -36,6 +38,8 @@ private slots:
     void staleLockIsTakenOver();
     void autosave_data() { TestRows::add(QStringLiteral("session/session.rows")); }
     void autosave();
+    void readOnlyWindowStaysQuiet_data() { TestRows::add(QStringLiteral("session/session.rows")); }
+    void readOnlyWindowStaysQuiet();
 
 private:
     void startMonitor(QProcess &monitor);
@@ -58,6 +62,7 @@ void TestSession::init()
 
 void TestSession::cleanup()
 {
+    notificationSettings() = NotificationSettings();
     ClockRegistry::resetForTest();
     m_cli.reset();
 }
@@ -162,6 +167,36 @@ void TestSession::autosave()
     if (!written)
         QCOMPARE(readFile(path), before);
     session.stop();
+}
+
+// Only the window that holds the list may write reports or send alert mails;
+// another program is doing so for the list already.
+void TestSession::readOnlyWindowStaysQuiet()
+{
+    QFETCH(bool, writable);
+
+    NotificationSettings &alerts = notificationSettings();
+    alerts.errorConnection = true;
+    alerts.server = QStringLiteral("127.0.0.1");
+    alerts.from = QStringLiteral("zentick@example.test");
+    alerts.recipients = {Recipient{QStringLiteral("ops@example.test")}};
+    auto *clock = new DevClock;
+    ClockRegistry::instance()->addClock(clock);
+    // Six polls without a connection make its alert due.
+    for (int i = 0; i < 6; ++i)
+        clock->setNtpStatus(NtpNoConnection);
+
+    MonitoringSession holder;
+    QVERIFY(holder.acquireLock());
+    MonitoringSession window;
+    QVERIFY(!window.acquireLock());
+    MonitoringSession &tested = writable ? holder : window;
+    tested.start();
+    tested.setReportEnabled(true);
+    QCOMPARE(tested.isReportEnabled(), writable);
+    tested.notifyStatusUpdated(clock->id);
+    QCOMPARE(!clock->alertMailSender.isNull(), writable);
+    tested.stop();
 }
 
 QTEST_GUILESS_MAIN(TestSession)
