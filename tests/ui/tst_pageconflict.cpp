@@ -18,7 +18,6 @@ class TestPageConflict : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void resolve_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void resolve();
@@ -26,11 +25,6 @@ private slots:
 private:
     ClockSimControl m_sim;
 };
-
-void TestPageConflict::initTestCase()
-{
-    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
-}
 
 void TestPageConflict::init()
 {

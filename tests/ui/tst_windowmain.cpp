@@ -78,7 +78,6 @@ private slots:
     void closingWhenTheListCannotBeSaved();
     void tray_data() { TestRows::add(rows); }
     void tray();
-    void operationError();
     void geometryRoundTrip();
     void themeSwitchRetintsStatusIcons_data() { TestRows::add(rows); }
     void themeSwitchRetintsStatusIcons();
@@ -277,20 +276,6 @@ void TestWindowMain::tray()
     };
     QTRY_COMPARE(menuTexts(), menu);
     QCOMPARE(m_dialogs.pendingAnswers(), 0);
-}
-
-// The texts of the error kinds are the transport's; here how they are shown.
-void TestWindowMain::operationError()
-{
-    auto window = makeWindow();
-    m_dialogs.answerQuestion(QuestionResult::Positive);
-    window->ShowOperationError(Error(HostNotFound));
-    const auto asked = m_dialogs.requests();
-    QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.at(0).text, QString("An error occured: Host not found"));
-    QCOMPARE(asked.at(0).title, QString("QLX Zentick"));
-    QCOMPARE(asked.at(0).icon, int(QuestionIcon::Critical));
-    QCOMPARE(asked.at(0).buttons, QStringList{"OK"});
 }
 
 void TestWindowMain::geometryRoundTrip()
