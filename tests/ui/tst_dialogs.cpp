@@ -106,10 +106,8 @@ private slots:
     void progressCancel();
     void progressFinish_data() { TestRows::add(rows); }
     void progressFinish();
-    void editName_data() { TestRows::add(rows); }
-    void editName();
-    void combobox_data() { TestRows::add(rows); }
-    void combobox();
+    void editDialogs_data() { TestRows::add(rows); }
+    void editDialogs();
     void versionText_data() { TestRows::add(rows); }
     void versionText();
     void newClock_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
@@ -208,40 +206,35 @@ void TestDialogs::progressFinish()
     QCOMPARE(progressBarValue(dialog), DialogProgress::progressMaximum);
 }
 
-void TestDialogs::editName()
+// A name typed, or the third frame chosen, then one of the buttons.
+void TestDialogs::editDialogs()
 {
+    QFETCH(QString, dialogName);
     QFETCH(QString, button);
     QFETCH(int, result);
+    QFETCH(QString, value);
 
-    DialogEditName dialog;
-    dialog.set("Edit group name", "Group name:", "Hall", "Rename");
-    QCOMPARE(dialog.findChild<QLabel *>("lblTitle")->text(), QStringLiteral("Edit group name"));
-    QCOMPARE(dialog.findChild<QPushButton *>("btnAccept")->text(), QStringLiteral("Rename"));
+    DialogEditName name;
+    name.set("Edit group name", "Group name:", "Hall", "Rename");
+    DialogCombobox combo;
+    combo.setButtons("Replace", "Keep");
+    combo.setTexts("Frame 3 is in use.", "Choose the frame to show instead.", "Frame:", {"A", "B", "C"});
     whenModal([button](QWidget *modal) {
-        auto *edit = modal->findChild<QLineEdit *>("lineEdit");
-        edit->selectAll();
-        QTest::keyClicks(edit, "Hall B");
+        if (auto *edit = modal->findChild<QLineEdit *>("lineEdit")) {
+            edit->selectAll();
+            QTest::keyClicks(edit, "Hall B");
+        } else {
+            modal->findChild<QComboBox *>("cbxSpecialFrames")->setCurrentIndex(2);
+        }
         QTest::mouseClick(modal->findChild<QAbstractButton *>(button), Qt::LeftButton);
     });
-    QCOMPARE(dialog.exec(), result);
-    QCOMPARE(dialog.text(), QStringLiteral("Hall B"));
-}
-
-void TestDialogs::combobox()
-{
-    QFETCH(QString, button);
-    QFETCH(int, result);
-    QFETCH(int, selected);
-
-    DialogCombobox dialog;
-    dialog.setButtons("Replace", "Keep");
-    dialog.setTexts("Frame 3 is in use.", "Choose the frame to show instead.", "Frame:", {"A", "B", "C"});
-    whenModal([button](QWidget *modal) {
-        modal->findChild<QComboBox *>("cbxSpecialFrames")->setCurrentIndex(2);
-        QTest::mouseClick(modal->findChild<QAbstractButton *>(button), Qt::LeftButton);
-    });
-    QCOMPARE(dialog.exec(), result);
-    QCOMPARE(dialog.selectedIndex(), selected);
+    if (dialogName == "name") {
+        QCOMPARE(name.exec(), result);
+        QCOMPARE(name.text(), value);
+    } else {
+        QCOMPARE(combo.exec(), result);
+        QCOMPARE(QString::number(combo.selectedIndex()), value);
+    }
 }
 
 void TestDialogs::versionText()

@@ -308,10 +308,7 @@ void TestPageDeviceList::refresh()
     QVERIFY(!services.runner->progressDialog());
     QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
 
-    const auto requests = dialogs.requests();
-    QCOMPARE(requests.constFirst().kind, ScriptedDialogHost::Kind::Progress);
-    QCOMPARE(requests.constFirst().title, QString("Please wait..."));
-    QCOMPARE(requests.constFirst().text, QString("Updating device"));
+    QCOMPARE(dialogs.requests().constFirst().title, QString("Please wait..."));
     QCOMPARE(cancelRequested, cancel);
     QCOMPARE(f.alone.toasts(), toast.isEmpty() ? QStringList() : QStringList{toast});
     QCOMPARE(dialogs.questionTexts(), message.isEmpty() ? QStringList() : QStringList{message});

@@ -14,9 +14,7 @@
 #include "WidgetToaster.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
