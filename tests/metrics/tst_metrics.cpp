@@ -1,8 +1,10 @@
 // The metrics listener's request parser, fed as a socket would feed it; the
 // listener on loopback, against raw sockets that behave well and badly: the
-// answers, and that bad peers neither stop nor clog it.
+// answers, and that bad peers neither stop nor clog it; the page's lines.
 #include "MetricsHttpServer.h"
+#include "PrometheusWriter.h"
 #include "ScrapeRequestParser.h"
+#include "TestRows.h"
 
 #include <QSignalSpy>
 #include <QTcpSocket>
@@ -17,7 +19,6 @@ const QByteArray scrape = "GET /metrics HTTP/1.1\r\n\r\n";
 } // namespace
 
 using State = ScrapeRequestParser::State;
-Q_DECLARE_METATYPE(ScrapeRequestParser::State)
 
 class TestMetrics : public QObject
 {
@@ -30,6 +31,8 @@ private slots:
     void slowAndSurplusPeersAreCutOff();
     void requestHead_data();
     void requestHead();
+    void exposition_data() { TestRows::add(QStringLiteral("metrics/metrics.rows")); }
+    void exposition();
 
 private:
     // Sends the bytes and reads until the server ends the stream.
@@ -110,46 +113,41 @@ void TestMetrics::slowAndSurplusPeersAreCutOff()
 
 void TestMetrics::requestHead_data()
 {
-    QTest::addColumn<QByteArrayList>("pieces");
-    QTest::addColumn<State>("state");
-    QTest::addColumn<QByteArray>("path");
-
-    const QByteArray scrape = "GET /metrics HTTP/1.1\r\nHost: 10.0.0.1:9464\r\nAccept: text/plain\r\n\r\n";
-    QTest::newRow("scrape in one piece") << QByteArrayList{scrape} << State::Complete << QByteArray("/metrics");
+    TestRows::add(QStringLiteral("metrics/metrics.rows"));
     QByteArrayList bytes;
-    for (char c : scrape)
+    for (char c : QByteArray("GET /metrics HTTP/1.1\r\nHost: 10.0.0.1:9464\r\n\r\n"))
         bytes << QByteArray(1, c);
-    QTest::newRow("scrape byte by byte") << bytes << State::Complete << QByteArray("/metrics");
-    QTest::newRow("bare line feeds, query dropped") << QByteArrayList{"GET /metrics?name[]=up HTTP/1.1\n\n"}
-                                                    << State::Complete << QByteArray("/metrics");
-    QTest::newRow("head not ended yet") << QByteArrayList{"GET /metrics HTTP/1.1\r\nHost: x\r\n"}
-                                        << State::Incomplete << QByteArray();
-    QTest::newRow("garbage") << QByteArrayList{"\x16\x03\x01\x02\xfc\x03\x03\n\n"} << State::Malformed
-                             << QByteArray();
-    QTest::newRow("two blanks in the request line") << QByteArrayList{"GET  /metrics HTTP/1.1\r\n\r\n"}
-                                                    << State::Malformed << QByteArray();
-    QTest::newRow("blank before the colon") << QByteArrayList{"GET / HTTP/1.1\r\nHost : x\r\n\r\n"}
-                                            << State::Malformed << QByteArray();
-    QTest::newRow("folded header line") << QByteArrayList{"GET / HTTP/1.1\r\nA: b\r\n c\r\n\r\n"}
-                                        << State::Malformed << QByteArray();
-    QTest::newRow("NUL in a header value") << QByteArrayList{QByteArray("GET / HTTP/1.1\r\nA: b\0c\r\n\r\n", 26)}
-                                           << State::Malformed << QByteArray();
+    QTest::newRow("scrape byte by byte") << bytes << int(State::Complete) << QByteArray("/metrics");
     QTest::newRow("1 MB header") << QByteArrayList{"GET / HTTP/1.1\r\nX: " + QByteArray(1 << 20, 'a') + "\r\n\r\n"}
-                                 << State::TooLarge << QByteArray();
+                                 << int(State::TooLarge) << QByteArray();
 }
 
 void TestMetrics::requestHead()
 {
     QFETCH(QByteArrayList, pieces);
-    QFETCH(State, state);
+    QFETCH(int, state);
     QFETCH(QByteArray, path);
 
     ScrapeRequestParser parser;
     for (const QByteArray &piece : pieces)
         parser.feed(piece);
-    QCOMPARE(parser.state(), state);
+    QCOMPARE(int(parser.state()), state);
     QCOMPARE(parser.path(), path);
     QVERIFY(parser.room() >= 0);
+}
+
+void TestMetrics::exposition()
+{
+    QFETCH(QJsonArray, labels);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, line);
+
+    PrometheusWriter::Labels pairs;
+    for (const QJsonValue &label : labels)
+        pairs.append({label[0].toString(), label[1].toString()});
+    PrometheusWriter writer;
+    writer.sample("m", pairs, value.toDouble());
+    QCOMPARE(writer.page(), line);
 }
 
 QTEST_GUILESS_MAIN(TestMetrics)
