@@ -15,8 +15,27 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <QtTest>
 
 #include <functional>
+
+// A suite against the simulator: each test starts from the clock file's
+// state with an empty request log.
+class SimulatorSuite : public QObject
+{
+    Q_OBJECT
+
+protected:
+    ClockSimControl m_sim;
+
+private slots:
+    void initTestCase() { QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh"); }
+    void init()
+    {
+        QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
+        QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
+    }
+};
 
 namespace OperationsTestSupport {
 

@@ -32,13 +32,11 @@ QList<quint64> ids(const QSignalSpy &spy)
 
 } // namespace
 
-class TestClockPoker : public QObject
+class TestClockPoker : public SimulatorSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
     void cleanup();
     void eachClockIsPolledOncePerDueInterval();
     void silentClocksAreTriedInTurn();
@@ -46,22 +44,7 @@ private slots:
     void sixRefusalsReachTheNoAuthenticationLimit();
     void clockRemovedDuringItsPollGetsNoSignal();
     void canceledPollDoesNotStallThePoller();
-
-private:
-    ClockSimControl m_sim;
 };
-
-void TestClockPoker::initTestCase()
-{
-    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
-}
-
-void TestClockPoker::init()
-{
-    ClockRegistry::resetForTest();
-    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
-    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
-}
 
 void TestClockPoker::cleanup()
 {

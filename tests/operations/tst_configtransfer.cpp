@@ -24,33 +24,17 @@ std::unique_ptr<ClockConfig> downloadedConfig(DataSender *sender)
 
 } // namespace
 
-class TestConfigTransfer : public QObject
+class TestConfigTransfer : public SimulatorSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
     void uploadToAGroupThenDownloadFromEachGoodClock();
     void uploadToAClockThatDoesNotAnswerFails();
     void uploadToNoClockFailsAtOnce();
     void downloadFailingInItsSecondStepEndsWithItsKind();
     void downloadWithAShortDisplayReplyStillFinishes();
-
-private:
-    ClockSimControl m_sim;
 };
-
-void TestConfigTransfer::initTestCase()
-{
-    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
-}
-
-void TestConfigTransfer::init()
-{
-    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
-    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
-}
 
 void TestConfigTransfer::uploadToAGroupThenDownloadFromEachGoodClock()
 {

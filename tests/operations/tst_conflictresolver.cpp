@@ -18,32 +18,16 @@ QByteArray addressBody(const QString &ip)
 
 } // namespace
 
-class TestConflictResolver : public QObject
+class TestConflictResolver : public SimulatorSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
     void resolve_data() { TestRows::add(QStringLiteral("operations/units.rows")); }
     void resolve();
     void cancelDuringThePauseStopsBeforeTheNextClock();
     void malformedFirstMacSendsNothing();
-
-private:
-    ClockSimControl m_sim;
 };
-
-void TestConflictResolver::initTestCase()
-{
-    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
-}
-
-void TestConflictResolver::init()
-{
-    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
-    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
-}
 
 void TestConflictResolver::resolve()
 {

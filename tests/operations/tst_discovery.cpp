@@ -56,13 +56,11 @@ struct OwnedClocks
 
 } // namespace
 
-class TestDiscovery : public QObject
+class TestDiscovery : public SimulatorSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
     void findsSupportedClocksWithTheirSettings();
     void noRepliesFinishesWithAnEmptyList();
     void onlyUnsupportedClocksIsAnError();
@@ -70,20 +68,7 @@ private slots:
 
 private:
     bool silence(const QList<int> &clocks);
-
-    ClockSimControl m_sim;
 };
-
-void TestDiscovery::initTestCase()
-{
-    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
-}
-
-void TestDiscovery::init()
-{
-    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
-    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
-}
 
 bool TestDiscovery::silence(const QList<int> &clocks)
 {

@@ -8,20 +8,16 @@
 using namespace OperationsTestSupport;
 
 // A whole /24 of clocks answering one broadcast at once.
-class TestDiscoveryFleet : public QObject
+class TestDiscoveryFleet : public SimulatorSuite
 {
     Q_OBJECT
 
 private slots:
     void findsEveryClockOfAFullNetwork();
-
-private:
-    ClockSimControl m_sim;
 };
 
 void TestDiscoveryFleet::findsEveryClockOfAFullNetwork()
 {
-    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
     QStringList expected; // "ip name" as the simulator holds them
     for (const QJsonValue &clock : m_sim.clocks())
         expected << clock.toObject().value("ip").toString() + ' ' + clock.toObject().value("name").toString();

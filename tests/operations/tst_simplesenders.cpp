@@ -24,13 +24,11 @@ const QString Dropping = QStringLiteral("192.168.0.23");
 
 } // namespace
 
-class TestSimpleSenders : public QObject
+class TestSimpleSenders : public SimulatorSuite
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
     void secondOfThreeTargetsFails();
     void singleCommands_data() { TestRows::add(QStringLiteral("operations/senders.rows")); }
     void singleCommands();
@@ -40,21 +38,7 @@ private slots:
     void refreshWhoseSecondExchangeFailsEndsWithError();
     void refreshReadsFirmwareNetworkAndStatus();
     void cancelingASimpleSenderEndsItAtTheNextResult();
-
-private:
-    ClockSimControl m_sim;
 };
-
-void TestSimpleSenders::initTestCase()
-{
-    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
-}
-
-void TestSimpleSenders::init()
-{
-    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
-    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
-}
 
 void TestSimpleSenders::secondOfThreeTargetsFails()
 {
