@@ -2,6 +2,7 @@
 // sockets from the "pc" namespace, and its request parser and writes in
 // process. What the client's own tests rely on.
 #include "ClockEndpoints.h"
+#include "ClockFileLoader.h"
 #include "ClockSimControl.h"
 #include "HttpRequestParser.h"
 #include "RawHttpClient.h"
@@ -40,6 +41,8 @@ private slots:
     void alarmWrites();
     void networkAddress_data() { TestRows::add(rows); }
     void networkAddress();
+    void clockFile_data() { TestRows::add(rows); }
+    void clockFile();
 
 private:
     // Sends the datagram as the program does, bound to the discovery port,
@@ -200,6 +203,17 @@ void TestClockSim::networkAddress()
     // The clock itself moves only when the caller has delivered the reply.
     QCOMPARE(clock.ip.toString(), QStringLiteral("192.168.0.11"));
     QVERIFY(reply.body.startsWith("D_000=" + address.toLatin1() + "&D_001=255.0.0.0&"));
+}
+
+void TestClockSim::clockFile()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, error); // empty: loaded
+
+    QVector<SimClock> clocks;
+    QString why;
+    QCOMPARE(ClockFileLoader::loadJson(json, &clocks, &why), error.isEmpty());
+    QCOMPARE(why, error);
 }
 
 QTEST_GUILESS_MAIN(TestClockSim)
