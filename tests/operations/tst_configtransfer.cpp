@@ -31,7 +31,8 @@ class TestConfigTransfer : public SimulatorSuite
 private slots:
     void uploadToAGroupThenDownloadFromEachGoodClock();
     void uploadToAClockThatDoesNotAnswerFails();
-    void uploadToNoClockFailsAtOnce();
+    void uploadRefusedBeforeSending_data();
+    void uploadRefusedBeforeSending();
     void downloadFailingInItsSecondStepEndsWithItsKind();
     void downloadWithAShortDisplayReplyStillFinishes();
 };
@@ -93,13 +94,34 @@ void TestConfigTransfer::uploadToAClockThatDoesNotAnswerFails()
     QCOMPARE(spy.progressTexts(), QStringList{"0.33"});
 }
 
-void TestConfigTransfer::uploadToNoClockFailsAtOnce()
+void TestConfigTransfer::uploadRefusedBeforeSending_data()
 {
+    QTest::addColumn<bool>("toClocks");
+    QTest::addColumn<QString>("server3");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("no clock to send to") << false << "ntp3.example" << "";
+    // A "&" would add a time-zone parameter of its own to the first body.
+    QTest::newRow("unsafe text") << true << "ntp.example&A_003=30" << "Server3";
+}
+
+void TestConfigTransfer::uploadRefusedBeforeSending()
+{
+    QFETCH(bool, toClocks);
+    QFETCH(QString, server3);
+    QFETCH(QString, refused);
     ClockConfig config;
-    SetConfigurationSender *upload = Communication::instance()->setConfiguration(config, {});
-    EndSpy spy(upload);
+    SampleConfig::fill(config, 1);
+    config.Server3 = server3;
+    const QList<SenderTarget> targets =
+        toClocks ? QList<SenderTarget>{target(Two), target(Three)} : QList<SenderTarget>();
+    QString field;
+    EndSpy spy(Communication::instance()->setConfiguration(config, targets),
+               [&](DataSender *s) { field = static_cast<SetConfigurationSender *>(s)->refusedField(); });
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);
+    QCOMPARE(field, refused);
+    if (!refused.isEmpty())
+        QCOMPARE(spy.errorCode, IncorrectData);
     QVERIFY(spy.progressTexts().isEmpty());
     QVERIFY(m_sim.httpRequests().isEmpty());
 }
