@@ -31,13 +31,11 @@ SmtpServerProcess::~SmtpServerProcess()
 bool SmtpServerProcess::makeCertificate(const QString &folder)
 {
     QProcess openssl;
-    openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"),
-                   QStringLiteral("-nodes"), QStringLiteral("-keyout"), folder + QStringLiteral("/key.pem"),
-                   QStringLiteral("-out"), folder + QStringLiteral("/cert.pem"), QStringLiteral("-days"),
-                   QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
-                   QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:localhost")});
+    const QString options = QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
+                                           "-subj /CN=localhost -addext subjectAltName=IP:127.0.0.1,DNS:localhost");
+    const QStringList files{QStringLiteral("-keyout"), folder + QStringLiteral("/key.pem"), QStringLiteral("-out"),
+                            folder + QStringLiteral("/cert.pem")};
+    openssl.start(QStringLiteral("openssl"), options.split(QLatin1Char(' ')) + files);
     return openssl.waitForFinished(30000) && openssl.exitStatus() == QProcess::NormalExit
         && openssl.exitCode() == 0;
 }

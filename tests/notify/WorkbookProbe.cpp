@@ -9,9 +9,10 @@
 #include <orcus/spreadsheet/document.hpp>
 #include <orcus/spreadsheet/factory.hpp>
 #include <orcus/spreadsheet/sheet.hpp>
-#include <xlsxwriter.h>
 
 namespace WorkbookProbe {
+
+namespace {
 
 QString cellName(int row, int column)
 {
@@ -20,6 +21,8 @@ QString cellName(int row, int column)
         letters.prepend(QChar('A' + (c - 1) % 26));
     return letters + QString::number(row + 1);
 }
+
+} // namespace
 
 QJsonArray readWithOpenpyxl(const QString &path)
 {
@@ -32,11 +35,10 @@ QJsonArray readWithOpenpyxl(const QString &path)
     return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
 }
 
-QList<Sheet> readWithOrcusModel(const QString &path, bool *ok)
+QList<Sheet> readWithOrcusModel(const QString &path)
 {
     namespace ss = orcus::spreadsheet;
     QList<Sheet> sheets;
-    *ok = false;
     try {
         ss::document document({1048576, 16384});
         ss::import_factory factory(document);
@@ -51,54 +53,23 @@ QList<Sheet> readWithOrcusModel(const QString &path, bool *ok)
             for (int row = 0; range.valid() && row <= range.last.row; ++row) {
                 for (int column = 0; column <= range.last.column; ++column) {
                     const ixion::abs_address_t address(ixion::sheet_t(i), row, column);
-                    switch (context.get_celltype(address)) {
-                    case ixion::celltype_t::string: {
+                    const ixion::celltype_t type = context.get_celltype(address);
+                    if (type == ixion::celltype_t::string) {
                         const std::string_view text = context.get_string_value(address);
                         sheet.cells.insert(cellName(row, column),
                                            QStringLiteral("s:") + QString::fromUtf8(text.data(), int(text.size())));
-                        break;
-                    }
-                    case ixion::celltype_t::numeric:
-                        sheet.cells.insert(cellName(row, column),
-                                           QStringLiteral("n:") + QString::number(context.get_numeric_value(address)));
-                        break;
-                    case ixion::celltype_t::boolean:
-                        sheet.cells.insert(cellName(row, column),
-                                           QStringLiteral("b:") + QString::number(context.get_numeric_value(address)));
-                        break;
-                    default:
-                        break;
+                    } else if (type != ixion::celltype_t::empty) {
+                        sheet.cells.insert(cellName(row, column), QStringLiteral("other"));
                     }
                 }
             }
             sheets << sheet;
         }
-        *ok = true;
     } catch (...) {
+        qWarning("liborcus' document model could not read %s", qPrintable(path));
         sheets.clear();
     }
     return sheets;
-}
-
-bool writeInlineStringWorkbook(const QString &path)
-{
-    // The library's constant-memory mode stores texts inline.
-    lxw_workbook_options options = {};
-    options.constant_memory = LXW_TRUE;
-    lxw_workbook *book = workbook_new_opt(path.toUtf8().constData(), &options);
-    lxw_worksheet *sheet = workbook_add_worksheet(book, "Lobby (192.168.0.20)");
-    worksheet_write_string(sheet, 0, 0, "Date", nullptr);
-    worksheet_write_string(sheet, 1, 0, "kept by hand", nullptr);
-    return workbook_close(book) == LXW_NO_ERROR;
-}
-
-bool writeFormulaWorkbook(const QString &path)
-{
-    lxw_workbook *book = workbook_new(path.toUtf8().constData());
-    lxw_worksheet *sheet = workbook_add_worksheet(book, "Sums");
-    worksheet_write_number(sheet, 0, 0, 2.0, nullptr);
-    worksheet_write_formula(sheet, 1, 0, "=A1*2", nullptr);
-    return workbook_close(book) == LXW_NO_ERROR;
 }
 
 } // namespace WorkbookProbe

@@ -6,27 +6,19 @@
 #include <QString>
 
 // Independent views of a workbook file for the tests: openpyxl (Python) and
-// liborcus' own document model, plus makers of workbooks our reader must
-// refuse.
+// liborcus' own document model.
 namespace WorkbookProbe {
 
 struct Sheet
 {
     QString name;
-    // "A1" -> "s:Date", "n:21.5", "b:1"
+    // "A1" -> "s:Date"; any cell that is not a text is "other".
     QMap<QString, QString> cells;
 };
 
 // The JSON of tests/notify/read_xlsx.py; empty when openpyxl failed.
 QJsonArray readWithOpenpyxl(const QString &path);
-// Empty when the document model failed to load it.
-QList<Sheet> readWithOrcusModel(const QString &path, bool *ok);
-
-// A1 "Date" and A2 a text, both stored as inline strings.
-bool writeInlineStringWorkbook(const QString &path);
-// A1 a number and A2 a formula over it.
-bool writeFormulaWorkbook(const QString &path);
-
-QString cellName(int row, int column);
+// Empty, with a warning, when the document model failed to load it.
+QList<Sheet> readWithOrcusModel(const QString &path);
 
 } // namespace WorkbookProbe

@@ -272,9 +272,10 @@ void TestAlertMail::secondTestRequestWhileRunningDoesNothing()
 {
     TestMailFlow flow;
     int questions = 0;
-    flow.setAsker([&questions] {
+    TestMailFlow::Choice choice = TestMailFlow::Choice::SendOnly;
+    flow.setAsker([&questions, &choice] {
         ++questions;
-        return TestMailFlow::Choice::SendOnly;
+        return choice;
     });
     QSignalSpy finished(&flow, &TestMailFlow::finished);
     flow.request();
@@ -286,10 +287,7 @@ void TestAlertMail::secondTestRequestWhileRunningDoesNothing()
     QCOMPARE(finished.count(), 1);
 
     // Cancel asks and ends there.
-    flow.setAsker([&questions] {
-        ++questions;
-        return TestMailFlow::Choice::Cancel;
-    });
+    choice = TestMailFlow::Choice::Cancel;
     flow.request();
     QCOMPARE(questions, 2);
     QVERIFY(!flow.isRunning());

@@ -7,7 +7,6 @@
 #include <QSslKey>
 #include <QSslSocket>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,13 +20,8 @@ private slots:
     void initTestCase();
     void realServer_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
     void realServer();
-    void injectionArrivesAsPlainText();
-    void untrustedCertificate_data();
-    void untrustedCertificate();
-    void refusedConnectionIsAStatus();
     void scriptedPeer_data();
     void scriptedPeer();
-    void noRecipientsStartsNothing();
 
 private:
     QTemporaryDir m_certs;
@@ -82,121 +76,42 @@ void TestSmtp::realServer()
     QFETCH(QString, serverUser);
     QFETCH(QString, clientPassword);
     QFETCH(QStringList, rcpt);
+    QFETCH(bool, ignoreSsl);
+    QFETCH(QStringList, letter);
     QFETCH(QString, status);
-    QFETCH(QByteArray, headers);
+    QFETCH(QByteArray, data);
     QFETCH(QString, auth);
 
     SmtpServerProcess server;
     QVERIFY(server.start(mode, m_certs.path(), serverUser, password));
-
     Smtp smtp(authType, user, clientPassword, QStringLiteral("127.0.0.1"), server.port(), testTimeoutMs);
     smtp.setConnectionType(connectionType);
-    smtp.setIgnoreSslErrors(true);
+    smtp.setIgnoreSslErrors(ignoreSsl);
     QSignalSpy spy(&smtp, &Smtp::status);
-    QVERIFY(smtp.sendMail(QStringLiteral("zentick@example.test"), recipients(rcpt), QStringLiteral("Test subject"),
-                          QStringLiteral("First line\r\nSecond line")));
+    QVERIFY(smtp.sendMail(letter.at(0), recipients(rcpt), letter.at(1), letter.at(2)));
     QVERIFY(spy.wait(testTimeoutMs));
-    QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), status);
+    // One status only, even when the socket closes afterwards.
+    QTRY_VERIFY_WITH_TIMEOUT(smtp.findChild<QSslSocket *>()->state() == QAbstractSocket::UnconnectedState,
+                             testTimeoutMs);
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.count(), 1);
     if (status != Smtp::sentText) {
         QCOMPARE(server.messages().size(), 0);
         return;
     }
 
     QVERIFY(server.waitForMessages(1));
+    QCOMPARE(server.messages().size(), 1);
     const SmtpServerProcess::Message message = server.messages().at(0);
-    QCOMPARE(message.from, QStringLiteral("zentick@example.test"));
     QStringList addresses;
     for (const QString &entry : rcpt)
         addresses << entry.mid(3);
     QCOMPARE(message.recipients, addresses);
-    QCOMPARE(message.data,
-             headers + "From: zentick@example.test\r\nSubject: Test subject\r\n\r\nFirst line\r\nSecond line\r\n");
+    QCOMPARE(message.data, data);
+    QVERIFY(data.contains("\r\nFrom: " + message.from.toUtf8() + "\r\n"));
     QCOMPARE(message.auth, auth);
     QCOMPARE(message.tls, mode != QLatin1String("plain"));
-    // One status only, even when the socket closes afterwards.
-    QTRY_VERIFY_WITH_TIMEOUT(!smtp.findChild<QSslSocket *>() || smtp.findChild<QSslSocket *>()->state()
-                                 == QAbstractSocket::UnconnectedState, testTimeoutMs);
-    QCoreApplication::processEvents();
-    QCOMPARE(spy.count(), 1);
-}
-
-void TestSmtp::injectionArrivesAsPlainText()
-{
-    SmtpServerProcess server;
-    QVERIFY(server.start(QStringLiteral("plain"), QString()));
-
-    // A clock names itself; its name lands in subject and body.
-    const QString name = QStringLiteral("Lobby\r\n.\r\nRCPT TO:<evil@example.test>\r\nBcc: evil@example.test");
-    Smtp smtp(Smtp::AuthNone, QString(), QString(), QStringLiteral("127.0.0.1"), server.port(), testTimeoutMs);
-    smtp.setConnectionType(Smtp::NoEncryption);
-    QSignalSpy spy(&smtp, &Smtp::status);
-    QVERIFY(smtp.sendMail(QStringLiteral("zentick@example.test\r\nRSET"), recipients({QStringLiteral("to:ops@example.test")}),
-                          QStringLiteral("alert: ") + name, QStringLiteral("Clock name: ") + name + QStringLiteral("\n.hidden\r.")));
-    QVERIFY(spy.wait(testTimeoutMs));
-    QCOMPARE(spy.at(0).at(0).toString(), Smtp::sentText);
-    QVERIFY(server.waitForMessages(1));
-    QCOMPARE(server.messages().size(), 1);
-    const SmtpServerProcess::Message message = server.messages().at(0);
-    QCOMPARE(message.from, QStringLiteral("zentick@example.testRSET"));
-    QCOMPARE(message.recipients, QStringList{QStringLiteral("ops@example.test")});
-    QCOMPARE(message.data,
-             QByteArray("To: ops@example.test\r\n"
-                        "From: zentick@example.testRSET\r\n"
-                        "Subject: alert: Lobby.RCPT TO:<evil@example.test>Bcc: evil@example.test\r\n"
-                        "\r\n"
-                        "Clock name: Lobby\r\n"
-                        ".\r\n"
-                        "RCPT TO:<evil@example.test>\r\n"
-                        "Bcc: evil@example.test\r\n"
-                        ".hidden\r\n"
-                        ".\r\n"));
-}
-
-void TestSmtp::untrustedCertificate_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<int>("connectionType");
-    QTest::newRow("TLS from the start") << "tls" << int(Smtp::TlsFromStart);
-    QTest::newRow("STARTTLS upgrade") << "starttls" << int(Smtp::StartTlsUpgrade);
-}
-
-void TestSmtp::untrustedCertificate()
-{
-    QFETCH(QString, mode);
-    QFETCH(int, connectionType);
-    SmtpServerProcess server;
-    QVERIFY(server.start(mode, m_certs.path(), user, password));
-
-    Smtp smtp(Smtp::AuthLogin, user, password, QStringLiteral("127.0.0.1"), server.port(), testTimeoutMs);
-    smtp.setConnectionType(connectionType);
-    QSignalSpy spy(&smtp, &Smtp::status);
-    QVERIFY(smtp.sendMail(QStringLiteral("zentick@example.test"), recipients({QStringLiteral("to:ops@example.test")}),
-                          QStringLiteral("s"), QStringLiteral("b")));
-    QVERIFY(spy.wait(testTimeoutMs));
-    QCOMPARE(spy.at(0).at(0).toString(), QSslError(QSslError::SelfSignedCertificate).errorString());
-    QTRY_VERIFY_WITH_TIMEOUT(!smtp.findChild<QSslSocket *>() || smtp.findChild<QSslSocket *>()->state()
-                                 == QAbstractSocket::UnconnectedState, testTimeoutMs);
-    QCoreApplication::processEvents();
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(server.messages().size(), 0);
-}
-
-void TestSmtp::refusedConnectionIsAStatus()
-{
-    // A port that was free a moment ago and has no listener now.
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    const int port = probe.serverPort();
-    probe.close();
-
-    Smtp smtp(Smtp::AuthNone, QString(), QString(), QStringLiteral("127.0.0.1"), port, testTimeoutMs);
-    smtp.setConnectionType(Smtp::NoEncryption);
-    QSignalSpy spy(&smtp, &Smtp::status);
-    QVERIFY(smtp.sendMail(QStringLiteral("a@b"), recipients({QStringLiteral("to:c@d")}), QStringLiteral("s"),
-                          QStringLiteral("b")));
-    QVERIFY(spy.wait(testTimeoutMs));
-    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("0 Connection refused"));
 }
 
 void TestSmtp::scriptedPeer_data()
@@ -216,11 +131,10 @@ void TestSmtp::scriptedPeer()
     QFETCH(QString, status);
 
     ScriptedServer peer;
-    QFile certificate(m_certs.filePath("cert.pem"));
+    peer.certificate = QSslCertificate::fromPath(m_certs.filePath("cert.pem")).value(0);
     QFile key(m_certs.filePath("key.pem"));
-    QVERIFY(certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly));
-    peer.certificate = QSslCertificate(certificate.readAll());
-    peer.key = QSslKey(key.readAll(), QSsl::Ec);
+    QVERIFY(key.open(QIODevice::ReadOnly));
+    peer.key = QSslKey(&key, QSsl::Ec);
     QVERIFY(!peer.key.isNull());
     QVERIFY(peer.listen(QHostAddress::LocalHost, 0));
     // The time-out rows wait on a short reply timer.
@@ -261,19 +175,6 @@ void TestSmtp::scriptedPeer()
     QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QAbstractSocket::UnconnectedState, testTimeoutMs);
     QCOMPARE(socket->readAll(), QByteArray());
     QCOMPARE(spy.count(), 1);
-}
-
-void TestSmtp::noRecipientsStartsNothing()
-{
-    QTcpServer peer;
-    QVERIFY(peer.listen(QHostAddress::LocalHost, 0));
-    Smtp smtp(Smtp::AuthNone, QString(), QString(), QStringLiteral("127.0.0.1"), peer.serverPort(), testTimeoutMs);
-    QSignalSpy spy(&smtp, &Smtp::status);
-    QVERIFY(!smtp.sendMail(QStringLiteral("f@x"), {}, QStringLiteral("s"), QStringLiteral("b")));
-    const auto *socket = smtp.findChild<QSslSocket *>();
-    QVERIFY(!socket || socket->state() == QAbstractSocket::UnconnectedState);
-    QCoreApplication::processEvents();
-    QCOMPARE(spy.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSmtp)
