@@ -142,22 +142,17 @@ void TestFrameless::titleBarHitTest()
     f.window.setResizeable(resizeable);
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     const QRect frame = f.window.frameGeometry();
-    QPoint pos;
-    if (target == "lblTitle")
-        pos = f.centreOf(f.lblTitle);
-    else if (target == "logo")
-        pos = f.centreOf(f.logo);
-    else if (target == "button")
-        pos = f.centreOf(f.btnMinimize);
-    else if (target == "titlebar")
-        pos = f.titleBar->mapToGlobal(QPoint(f.titleBar->width() / 2 + 20, 16));
-    else if (target == "body")
-        pos = frame.center();
-    else if (target == "titlebar-left-border")
-        pos = QPoint(frame.left() + 1, frame.top() + 16);
-    else if (target == "bottom-border")
-        pos = QPoint(frame.center().x(), frame.bottom() - 1);
-    QCOMPARE(int(f.window.hitTest(pos)), hit(expected));
+    const QMap<QString, QPoint> points{
+        {"lblTitle", f.centreOf(f.lblTitle)},
+        {"logo", f.centreOf(f.logo)},
+        {"button", f.centreOf(f.btnMinimize)},
+        {"titlebar", f.titleBar->mapToGlobal(QPoint(f.titleBar->width() / 2 + 20, 16))},
+        {"body", frame.center()},
+        {"titlebar-left-border", QPoint(frame.left() + 1, frame.top() + 16)},
+        {"bottom-border", QPoint(frame.center().x(), frame.bottom() - 1)},
+    };
+    QVERIFY(points.contains(target));
+    QCOMPARE(int(f.window.hitTest(points.value(target))), hit(expected));
 }
 
 void TestFrameless::mainWindowDragByCaptionOnly()

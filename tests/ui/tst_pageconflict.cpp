@@ -28,8 +28,7 @@ private:
 
 void TestPageConflict::init()
 {
-    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
-    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
+    QVERIFY2(m_sim.reset() && m_sim.clearLog(), qPrintable(m_sim.lastError()));
 }
 
 void TestPageConflict::resolve()
