@@ -102,10 +102,8 @@ private slots:
     void progressRamp_data();
     void progressRamp();
     void progressDialogDrawsRamp();
-    void progressCancel_data() { TestRows::add(rows); }
-    void progressCancel();
-    void progressFinish_data() { TestRows::add(rows); }
-    void progressFinish();
+    void progressEnds_data() { TestRows::add(rows); }
+    void progressEnds();
     void editDialogs_data() { TestRows::add(rows); }
     void editDialogs();
     void versionText_data() { TestRows::add(rows); }
@@ -181,29 +179,25 @@ void TestDialogs::progressDialogDrawsRamp()
     QCOMPARE(progressBarValue(dialog), 10000);
 }
 
-void TestDialogs::progressCancel()
+void TestDialogs::progressEnds()
 {
-    QFETCH(QString, button);
+    QFETCH(QString, end);
+    QFETCH(int, result);
+
     MonitoringSession session;
     WindowMain window(session);
     DialogProgress dialog(&window, "QLX Zentick", "Searching");
     QSignalSpy canceled(&dialog, &DialogProgress::Canceled);
-    clickInModal(button);
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(canceled.count(), 1);
-    QVERIFY(!dialog.taskbarProgress()->isVisible());
-}
-
-void TestDialogs::progressFinish()
-{
-    QFETCH(bool, beforeRun);
-    DialogProgress dialog(nullptr, "QLX Zentick", "Uploading");
-    if (beforeRun)
+    if (end == "finish before the run")
         dialog.finish();
-    else
+    else if (end == "finish")
         whenModal([&dialog](QWidget *) { dialog.finish(); });
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(progressBarValue(dialog), DialogProgress::progressMaximum);
+    else
+        clickInModal(end);
+    QCOMPARE(dialog.exec(), result);
+    QCOMPARE(canceled.count(), result == QDialog::Rejected ? 1 : 0);
+    QCOMPARE(progressBarValue(dialog) == DialogProgress::progressMaximum, result == QDialog::Accepted);
+    QVERIFY(!dialog.taskbarProgress()->isVisible());
 }
 
 // A name typed, or the third frame chosen, then one of the buttons.

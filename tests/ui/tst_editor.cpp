@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -42,6 +43,7 @@ private slots:
     void fillThenRead();
     void leavingStoresWhereEdited_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void leavingStoresWhereEdited();
+    void clockWithoutConfigurationStaysClosed();
     void closingWhileAlarmsLoadKeepsThem();
     void unsafeText_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void unsafeText();
@@ -97,7 +99,8 @@ std::unique_ptr<ClockConfig> TestEditor::config(const QString &name)
                                                    + "/tests/data/configuration.qlxztc");
     if (c && name == "unshowable") {
         c->TimeZone = 40;
-        c->Brightness = -1;
+        c->Brightness = 99;
+        c->TemperatureUnit = -1;
         c->DurationTime = 0;
         c->DurationDate = 75;
         c->TemperatureOffsetValue = 12.5f;
@@ -168,10 +171,14 @@ void TestEditor::alarmModeAndDays()
     const int value = action.section(':', 1).toInt();
     if (action.startsWith("mode"))
         alarmCell(7, AlarmTable::ModeColumn)->comboBoxes().constFirst()->setCurrentIndex(value);
-    else
+    else if (action.startsWith("day"))
         alarmCell(7, AlarmTable::FirstDayColumn + value - 1)->checkBoxes().constFirst()->click();
+    else
+        qobject_cast<QSpinBox *>(find<AlarmTable>("twdAlarmList")->cellWidget(7, AlarmTable::DurationColumn))->setValue(value);
 
     const Alarm alarm = m_page->ReadConfigFromWidgets()->alarms[7];
+    if (action.startsWith("duration"))
+        QCOMPARE(alarm.Duration, value);
     QCOMPARE(alarm.SelectedDaysMode, selectedDaysAfter);
     QCOMPARE(alarm.dayMask(), daysAfter);
     QCOMPARE(alarmCell(7, AlarmTable::ModeColumn)->comboIndex(0), selectedDaysAfter ? 1 : 0);
@@ -183,6 +190,7 @@ void TestEditor::fillThenRead()
     QFETCH(QString, edit);
     QFETCH(QString, masterIp);
     QFETCH(int, durationTime);
+    QFETCH(QString, server3);
 
     const auto expected = config(source);
     expected->loaded = true;
@@ -203,6 +211,8 @@ void TestEditor::fillThenRead()
     }
     expected->MasterIP = masterIp;
     expected->DurationTime = durationTime;
+    if (!server3.isNull())
+        expected->Server3 = server3;
 
     QVERIFY(m_page->ReadConfigFromWidgets()->sameContent(*expected));
 }
@@ -219,6 +229,7 @@ void TestEditor::leavingStoresWhereEdited()
     registry->setClockGroup(0, 0);
     QVERIFY(m_page->OpenConfigEditor(groupIndex, clockIndex));
     QTRY_VERIFY(find("btnConfigBack")->isEnabled());
+    QCOMPARE(find("btnConfigDownload")->isHidden(), groupIndex >= 0);
     QTest::keyClicks(find<QLineEdit>("ledRemoteServer1"), "ntp.changed");
     QSignalSpy left(m_page.get(), &PageConfiguration::SigLeaveEditor);
 
@@ -228,6 +239,14 @@ void TestEditor::leavingStoresWhereEdited()
     QVERIFY(!m_page->isEditing());
     QCOMPARE(registry->clockAt(0)->config().Server1 == "ntp.changed", clockChanged);
     QCOMPARE(registry->groupAt(0)->config()->Server1 == "ntp.changed", !clockChanged);
+}
+
+void TestEditor::clockWithoutConfigurationStaysClosed()
+{
+    QVERIFY(!m_page->OpenConfigEditor(-1, 0));
+    QVERIFY(!m_page->isEditing());
+    QCOMPARE(m_dialogs.questionTexts(),
+             QStringList{"Clock has no fetched configuration. Download clock configuration first in device list."});
 }
 
 void TestEditor::closingWhileAlarmsLoadKeepsThem()

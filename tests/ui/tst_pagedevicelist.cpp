@@ -107,8 +107,7 @@ private:
 
 void TestPageDeviceList::init()
 {
-    QVERIFY(m_sim.reset());
-    QVERIFY(m_sim.clearLog());
+    QVERIFY(m_sim.reset() && m_sim.clearLog());
     ClockRegistry::resetForTest();
 }
 
@@ -119,6 +118,8 @@ void TestPageDeviceList::emptyListShowsAtOnce()
     QVERIFY(f.page->findChild<QWidget *>("wdtDeviceList")->isVisible());
     QVERIFY(!f.page->findChild<QWidget *>("wdtDeviceListLoad")->isVisible());
     QCOMPARE(f.table()->rowCount(), 0);
+    QCOMPARE(f.page->findChild<QLabel *>("lblFleetSummary")->text(),
+             QString("Clocks: 0 (0 synchronized, 0 warning, 0 critical)"));
 }
 
 void TestPageDeviceList::deleteShiftsRows()
@@ -127,10 +128,15 @@ void TestPageDeviceList::deleteShiftsRows()
         listClock(name, QStringLiteral("192.168.0.%1").arg(20 + name[0] - 'A'));
     Fixture f;
     QVERIFY(f.fill());
-    f.dialogs.answerQuestion(QuestionResult::Positive);
+    // Cancelled first, then confirmed.
+    f.dialogs.answerQuestion(QuestionResult::Negative).answerQuestion(QuestionResult::Positive);
     f.clickManage(2, PageDeviceList::DeleteAction);
-    QCOMPARE(f.dialogs.questionTexts(), QStringList{"Are you sure you want to delete clock C (IP: 192.168.0.22)?"});
+    QCOMPARE(ClockRegistry::instance()->clockCount(), 5);
+    f.clickManage(2, PageDeviceList::DeleteAction);
+    QCOMPARE(f.dialogs.questionTexts().constLast(), QString("Are you sure you want to delete clock C (IP: 192.168.0.22)?"));
     QCOMPARE(f.table()->rowCount(), 4);
+    QTRY_COMPARE(f.page->findChild<QLabel *>("lblFleetSummary")->text(),
+                 QString("Clocks: 4 (0 synchronized, 4 warning, 0 critical)"));
 
     // Rows 2 and 3 now open D's and E's settings, by mouse and by keyboard.
     QStringList opened;
