@@ -139,6 +139,9 @@ void TestWorkerWWW::reading_data()
     const int bodyOfMax = WorkerWWW::maxReplySize - int(withLength("HTTP/1.1 200 OK", "").size()) - 6;
     const QByteArray exactlyMax = withLength("HTTP/1.1 200 OK", QByteArray(bodyOfMax, 'x'));
     QTest::newRow("reply of exactly 1 MiB") << plan({{0, exactlyMax}}, true) << int(NoError) << exactlyMax;
+    // A clock that talks without end is cut off, not read on.
+    const QByteArray overMax = withLength("HTTP/1.1 200 OK", QByteArray(bodyOfMax + 1, 'x'));
+    QTest::newRow("reply one byte over 1 MiB") << plan({{0, overMax}}, false) << int(NoResponse) << overMax;
 
     // The peer keeps the line open and sends a stray line later, well inside
     // the quiet period: only a worker still reading can see it.
