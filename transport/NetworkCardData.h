@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QDomDocument>
-#include <QDomElement>
 #include <QHostAddress>
 #include <QList>
 #include <QMetaType>
@@ -20,11 +18,6 @@ struct NetworkCardData
     bool isNull() const { return ip.isNull(); }
     // "name (ip)"; empty when either is missing.
     QString displayText() const;
-
-    // Reads the first "NetworkCardData" child of the parent; false, and the
-    // record unchanged, when there is none.
-    bool readXml(const QDomElement &parent);
-    QDomElement writeXml(QDomDocument &document) const;
 
     // Name and ip only: netmask, subnet and mac are not compared.
     friend bool operator==(const NetworkCardData &a, const NetworkCardData &b)
