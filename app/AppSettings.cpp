@@ -16,6 +16,7 @@ const QString keyReportFileType = QStringLiteral("Report/fileType");
 const QString keyReportValueType = QStringLiteral("Report/valueType");
 const QString keyReportInterval = QStringLiteral("Report/interval");
 const QString keyReportLastSaveTime = QStringLiteral("Report/lastSaveTime");
+const QString keyParallelExchanges = QStringLiteral("Exchanges/parallel");
 
 QString g_lastPath;
 ReportSettings g_reportSettings;
@@ -34,6 +35,13 @@ void setLastPath(const QString &filePath)
         return;
     g_lastPath = filePath.left(slash + 1);
     SettingsStore::open()->setValue(keyLastPath, g_lastPath);
+}
+
+int parallelExchanges(int fallback)
+{
+    bool ok = false;
+    const int stored = SettingsStore::open()->value(keyParallelExchanges).toInt(&ok);
+    return ok && stored > 0 ? stored : fallback;
 }
 
 void loadLastPath()

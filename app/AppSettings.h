@@ -33,6 +33,10 @@ void loadReportSettings();
 void saveReportSettings(bool enabled, const ReportSettings &settings);
 void saveReportLastSaveTime(const QDateTime &time);
 
+// How many exchanges with clocks may run at once ("Exchanges/parallel");
+// fallback when the store has no positive number there.
+int parallelExchanges(int fallback);
+
 // Reads both start-up values: the last path and the report settings.
 void loadRegistrySettings();
 

@@ -1,7 +1,9 @@
+#include "AppSettings.h"
 #include "DialogHost.h"
 #include "Language.h"
 #include "MonitoringSession.h"
 #include "WindowMain.h"
+#include "WorkerThreadPool.h"
 
 #include <QApplication>
 
@@ -14,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     LanguageManager::setupAtStartup();
+    WorkerThreadPool::instance()->setBound(AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound));
 
     MonitoringSession session;
     if (!WindowMain::openDeviceList(session, DialogHost::current()))

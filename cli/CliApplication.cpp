@@ -1,5 +1,6 @@
 #include "CliApplication.h"
 
+#include "AppSettings.h"
 #include "AuditCommand.h"
 #include "ClockCommands.h"
 #include "CliCommandLine.h"
@@ -9,6 +10,7 @@
 #include "MonitorCommand.h"
 #include "SearchCommands.h"
 #include "StateCommands.h"
+#include "WorkerThreadPool.h"
 
 namespace CliApplication {
 
@@ -69,6 +71,8 @@ int run(const QStringList &arguments, bool progressOnTerminal)
         output.message(CliCommandLine::usage());
         return ExitUsage;
     }
+    WorkerThreadPool::instance()->setBound(invocation.intOption(
+        QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)));
     CliSession session(invocation, output, progressOnTerminal);
     return dispatch(session);
 }

@@ -1,5 +1,6 @@
 #include "CliCommandLine.h"
 
+#include "ExchangeSchedule.h"
 #include "Ipv4Text.h"
 #include "MetricsHttpServer.h"
 
@@ -57,13 +58,15 @@ constexpr int maxSaveIntervalSeconds = 24 * 60 * 60;
 const OptionSpec userOption{"user", ValueKind::Text};
 const OptionSpec passwordOption{"password", ValueKind::Text};
 const OptionSpec interfaceOption{"interface", ValueKind::Address};
+// How many clocks to talk to at once (the settings store's value otherwise).
+const OptionSpec parallelOption{"parallel", ValueKind::Number, false, 1, ExchangeSchedule::MaxBound};
 
 const QVector<CommandSpec> &commandTable()
 {
     static const QVector<CommandSpec> table = {
         {"help", CliCommand::Help, {}, false, {}},
         {"discover", CliCommand::Discover, {}, false,
-         {userOption, passwordOption, {"add", ValueKind::Flag}}},
+         {userOption, passwordOption, {"add", ValueKind::Flag}, parallelOption}},
         {"list", CliCommand::List, {}, false, {}},
         {"add", CliCommand::Add, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption}},
         {"remove", CliCommand::Remove, {ArgumentKind::Address}, false, {}},
@@ -71,7 +74,7 @@ const QVector<CommandSpec> &commandTable()
         {"config get", CliCommand::ConfigGet, {ArgumentKind::Address}, false,
          {{"output", ValueKind::Text, true}, userOption, passwordOption, interfaceOption}},
         {"config set", CliCommand::ConfigSet, {ArgumentKind::File, ArgumentKind::Address}, true,
-         {userOption, passwordOption, interfaceOption}},
+         {userOption, passwordOption, interfaceOption, parallelOption}},
         {"config show", CliCommand::ConfigShow, {ArgumentKind::File}, false, {}},
         {"name", CliCommand::Name, {ArgumentKind::Address, ArgumentKind::Text}, false,
          {userOption, passwordOption, interfaceOption}},
@@ -96,14 +99,17 @@ const QVector<CommandSpec> &commandTable()
           {"password", ValueKind::Text, true},
           {"first-ip", ValueKind::Address},
           {"first-mac", ValueKind::Mac},
-          {"pause-ms", ValueKind::Number, false, 0, maxPauseMs}}},
+          {"pause-ms", ValueKind::Number, false, 0, maxPauseMs},
+          parallelOption}},
         {"test-mail", CliCommand::TestMail, {}, false, {}},
         {"monitor", CliCommand::Monitor, {}, false,
          {{"save-interval", ValueKind::Number, false, 1, maxSaveIntervalSeconds},
           {"audit-daily", ValueKind::TimeOfDay},
           {"site-zone", ValueKind::Zone},
-          {"metrics", ValueKind::Listen}}},
-        {"audit", CliCommand::Audit, {}, false, {{"group", ValueKind::Text}, {"site-zone", ValueKind::Zone}}},
+          {"metrics", ValueKind::Listen},
+          parallelOption}},
+        {"audit", CliCommand::Audit, {}, false,
+         {{"group", ValueKind::Text}, {"site-zone", ValueKind::Zone}, parallelOption}},
     };
     return table;
 }
@@ -354,13 +360,13 @@ QString usage()
 {
     return QStringLiteral(
         "Usage: zentick-cli [--json] <command> [arguments]\n"
-        "  discover [--user U] [--password P] [--add]\n"
+        "  discover [--user U] [--password P] [--add] [--parallel N]\n"
         "  list\n"
         "  add IP [--user U] [--password P] [--interface ADDR]\n"
         "  remove IP\n"
         "  status IP\n"
         "  config get IP -o FILE.qlxztc\n"
-        "  config set FILE.qlxztc IP [IP ...]\n"
+        "  config set FILE.qlxztc IP [IP ...] [--parallel N]\n"
         "  config show FILE.qlxztc\n"
         "  name IP NEW-NAME\n"
         "  network IP [--ip A] [--subnet M] [--gateway G] [--dhcp on|off] [--dns1 A] [--dns2 A]\n"
@@ -368,10 +374,11 @@ QString usage()
         "             [--remote-access on|off] [--web-timeout N]\n"
         "  password IP --old OLD --new NEW\n"
         "  resolve-conflicts --user U --password P [--first-ip A] [--first-mac M] [--pause-ms N]\n"
+        "                    [--parallel N]\n"
         "  test-mail\n"
         "  monitor [--save-interval SECONDS] [--audit-daily HH:MM] [--site-zone ZONE]\n"
-        "          [--metrics [ADDRESS:]PORT]\n"
-        "  audit [--group NAME] [--site-zone ZONE]\n"
+        "          [--metrics [ADDRESS:]PORT] [--parallel N]\n"
+        "  audit [--group NAME] [--site-zone ZONE] [--parallel N]\n"
         "\n"
         "status, config get, config set, name, network and password also take\n"
         "--user U, --password P and --interface ADDR; without them the credentials\n"

@@ -5,8 +5,9 @@
 #include "DevClock.h"
 #include "GetStatusSender.h"
 #include "SenderTarget.h"
+#include "WorkerThreadPool.h"
 
-#include <QDateTime>
+#include <QHostAddress>
 
 namespace {
 
@@ -15,6 +16,13 @@ namespace {
 const int NoStatusCode = 0;
 // The cursor before the first poll, so that the first search starts at clock 0.
 const int NoClockPolled = -1;
+
+// Unreachable clocks may take this share of the poll slots at most (at least
+// one), so that answering clocks always find one free.
+int unreachableLimit(int bound)
+{
+    return qMax(1, bound - qMax(1, bound / 4));
+}
 
 } // namespace
 
@@ -26,39 +34,71 @@ ClockPoker::ClockPoker(QObject *parent)
     m_pollTimer.start();
 }
 
-bool ClockPoker::isDue(const DevClock &clock) const
+bool ClockPoker::isUnreachable(const DevClock &clock)
 {
-    const QDateTime last = clock.status.lastStatusUpdate;
-    return !last.isValid() || last.secsTo(QDateTime::currentDateTime()) > m_dueAfterSeconds;
+    return clock.status.NtpSynchronization == NtpNoConnection && clock.alertCounters[NtpNoConnection].isDue();
+}
+
+bool ClockPoker::isDue(const DevClock &clock, const QDateTime &now) const
+{
+    QDateTime last = clock.status.lastStatusUpdate;
+    if (!last.isValid())
+        return true;
+    const auto failed = m_failedPolls.constFind(clock.id);
+    if (failed != m_failedPolls.constEnd() && failed->ended == last)
+        last = failed->started;
+    return last.secsTo(now) > m_dueAfterSeconds;
 }
 
 void ClockPoker::onClockTimeout()
 {
-    if (!m_inFlight.isEmpty())
+    const int bound = WorkerThreadPool::instance()->bound();
+    if (m_inFlight.size() >= bound)
         return;
     const QList<DevClock *> clocks = ClockRegistry::instance()->clocks();
+    if (clocks.isEmpty())
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    pokeDue(clocks, false, bound, m_cursor, now);
+    pokeDue(clocks, true, unreachableLimit(bound), m_unreachableCursor, now);
+}
+
+void ClockPoker::pokeDue(const QList<DevClock *> &clocks, bool unreachable, int limit, int &cursor,
+                         const QDateTime &now)
+{
+    const int bound = WorkerThreadPool::instance()->bound();
+    const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
     const int n = clocks.size();
-    if (m_cursor >= n)
-        m_cursor = NoClockPolled;
+    if (cursor >= n)
+        cursor = NoClockPolled;
     // The search starts after the clock polled last, which comes last: when
     // several clocks fall due together, none is polled twice in a row.
+    const int start = cursor;
     for (int i = 1; i <= n; ++i) {
-        const int k = (m_cursor + i) % n;
-        DevClock *clock = clocks.at(k);
-        if (isDue(*clock)) {
-            if (k <= m_cursor || m_cursor == NoClockPolled)
-                emit PollRoundStarted();
-            m_cursor = k;
-            poke(clock);
+        if (m_inFlight.size() >= bound || (unreachable && m_unreachableInFlight >= limit))
             return;
-        }
+        const int k = (start + i) % n;
+        DevClock *clock = clocks.at(k);
+        if (isUnreachable(*clock) != unreachable || m_inFlight.contains(clock->id) || !isDue(*clock, now))
+            continue;
+        // A user's operation has this clock: its poll would only wait.
+        if (schedule.isHeldForUser(QHostAddress(clock->network.ip).toString()))
+            continue;
+        if (!unreachable && (k <= cursor || cursor == NoClockPolled))
+            emit PollRoundStarted();
+        cursor = k;
+        poke(clock, unreachable);
     }
 }
 
-void ClockPoker::poke(DevClock *clock)
+void ClockPoker::poke(DevClock *clock, bool unreachable)
 {
-    m_inFlight.append(clock->id);
+    m_inFlight.insert(clock->id, QDateTime::currentDateTime());
+    m_inFlightUnreachable.insert(clock->id, unreachable);
+    if (unreachable)
+        ++m_unreachableInFlight;
     DataSender *sender = Communication::instance()->getStatus({SenderTarget::fromClock(*clock)});
+    sender->setLane(ExchangeLane::Poll);
     connect(sender, &DataSender::finished, this, &ClockPoker::onPokeFinished);
     connect(sender, &DataSender::error, this, &ClockPoker::onPokeFinished);
     // A poll someone cancels says nothing about the clock, but must not leave
@@ -68,21 +108,28 @@ void ClockPoker::poke(DevClock *clock)
 
 void ClockPoker::onPokeCanceled(DataSender *sender)
 {
-    m_inFlight.removeAll(sender->clockId(0));
+    const quint64 id = sender->clockId(0);
+    m_inFlight.remove(id);
+    if (m_inFlightUnreachable.take(id))
+        --m_unreachableInFlight;
     QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
 }
 
 void ClockPoker::onPokeFinished(DataSender *sender)
 {
     const quint64 id = sender->clockId(0);
-    m_inFlight.removeAll(id);
+    const QDateTime started = m_inFlight.take(id);
+    if (m_inFlightUnreachable.take(id))
+        --m_unreachableInFlight;
     // With many clocks, waiting for the next tick would cap polling at ten
     // clocks a second although each answers in about a millisecond.
     QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
 
     DevClock *clock = ClockRegistry::instance()->clockById(id);
-    if (!clock)
+    if (!clock) {
+        m_failedPolls.remove(id);
         return;
+    }
     clock->status.lastStatusUpdate = QDateTime::currentDateTime();
     auto *status = qobject_cast<GetStatusSender *>(sender);
     bool answered = false;
@@ -93,6 +140,10 @@ void ClockPoker::onPokeFinished(DataSender *sender)
         const bool refused = !errors.isEmpty() && errors.constFirst() == AuthorizationError;
         clock->setNtpStatus(refused ? NtpNoAuthentication : NtpNoConnection);
     }
+    if (status && status->result() == DataSender::Succeeded)
+        m_failedPolls.remove(id);
+    else
+        m_failedPolls.insert(id, {started, clock->status.lastStatusUpdate});
     emit PollFinished(id, answered);
     emit ClockStatusUpdated(id);
 }

@@ -1,15 +1,24 @@
 #pragma once
 
-#include <QList>
+#include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 
 class DataSender;
 class DevClock;
 
-// Keeps every listed clock's status fresh: one status request at a time, each
-// clock at most once per due interval, the search for the next due clock
-// starting after the clock polled last.
+// Keeps every listed clock's status fresh. A clock is due when more than the
+// due interval has passed since its last update (a failed poll counts as one);
+// the search for due clocks goes round the list from the clock after the one
+// polled last. Up to the worker pool's bound of polls run at once, in the
+// poll lane, so a silent clock holds one slot for its time-out, never the
+// fleet.
+//
+// Clocks that answer come first. A clock whose connection alert is already
+// due (it has stopped answering) is polled only in the slots answering clocks
+// leave free, and never in all of them; its first failed polls, before the
+// alert is due, keep the ordinary pace so that the alert is not delayed.
 class ClockPoker : public QObject
 {
     Q_OBJECT
@@ -26,12 +35,17 @@ public:
     void setTickInterval(int ms) { m_pollTimer.setInterval(ms); }
 
     bool isPolling() const { return !m_inFlight.isEmpty(); }
+    int pollsInFlight() const { return m_inFlight.size(); }
+
+    // Has stopped answering: its connection alert is due.
+    static bool isUnreachable(const DevClock &clock);
 
 signals:
     void ClockStatusUpdated(quint64 id);
     // Before ClockStatusUpdated: whether the poll got a status that parsed.
     void PollFinished(quint64 id, bool answered);
-    // The poller starts again from the top of the list (and at its first poll).
+    // The search for answering clocks starts again from the top of the list
+    // (and at the first poll).
     void PollRoundStarted();
 
 private slots:
@@ -40,11 +54,29 @@ private slots:
     void onPokeCanceled(DataSender *sender);
 
 private:
-    bool isDue(const DevClock &clock) const;
-    void poke(DevClock *clock);
+    struct FailedPoll
+    {
+        QDateTime started;
+        QDateTime ended;
+    };
+
+    bool isDue(const DevClock &clock, const QDateTime &now) const;
+    // Pokes due clocks of one kind, round the list from after cursor, while
+    // fewer than limit polls run; cursor follows the last one poked.
+    void pokeDue(const QList<DevClock *> &clocks, bool unreachable, int limit, int &cursor,
+                 const QDateTime &now);
+    void poke(DevClock *clock, bool unreachable);
 
     QTimer m_pollTimer;
-    int m_cursor = -1; // the clock polled last
-    QList<quint64> m_inFlight;
+    int m_cursor = -1; // the answering clock polled last
+    int m_unreachableCursor = -1;
+    // Poll start per clock id in flight, and whether it counts as unreachable.
+    QHash<quint64, QDateTime> m_inFlight;
+    QHash<quint64, bool> m_inFlightUnreachable;
+    int m_unreachableInFlight = 0;
+    // A failed poll's update is its end, but its spacing counts from its
+    // start: a clock that holds each poll for its whole time-out would
+    // otherwise fall behind the pace that makes its alert due in time.
+    QHash<quint64, FailedPoll> m_failedPolls;
     int m_dueAfterSeconds = DefaultDueAfterSeconds;
 };

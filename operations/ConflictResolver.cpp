@@ -8,7 +8,6 @@
 #include "SenderTarget.h"
 #include "Worker.h"
 #include "WorkerThread.h"
-#include "WorkerThreadPool.h"
 #include "WorkerWWW.h"
 
 #include <QHostAddress>
@@ -140,7 +139,7 @@ void ConflictResolver::searchInterface()
         return;
     }
     connect(thread, &WorkerThread::Finished, this, &ConflictResolver::onWorkerFinished);
-    WorkerThreadPool::start(thread);
+    startExchange(thread);
 }
 
 void ConflictResolver::onWorkerFinished(Worker *worker, int index)

@@ -14,7 +14,10 @@ DataSender::DataSender(quint64 clockId, QObject *parent)
 {
 }
 
-DataSender::~DataSender() = default;
+DataSender::~DataSender()
+{
+    WorkerThreadPool::withdraw(this);
+}
 
 void DataSender::start()
 {
@@ -27,8 +30,7 @@ void DataSender::start()
 void DataSender::cancel()
 {
     m_cancelRequested = true;
-    if (!m_started)
-        markCanceled();
+    markCanceled();
 }
 
 quint64 DataSender::clockId(int /*index*/) const
@@ -52,6 +54,7 @@ bool DataSender::beginEnd()
     if (m_ended)
         return false;
     m_ended = true;
+    WorkerThreadPool::withdraw(this);
     return true;
 }
 
@@ -88,5 +91,10 @@ WorkerThread *DataSender::makeExchange(const SenderTarget &target, CommandWWW &c
 
 void DataSender::startExchange(WorkerThread *thread)
 {
-    WorkerThreadPool::start(thread);
+    // Asked for while the sender ended (a slot of its own cancelled it).
+    if (m_ended) {
+        delete thread;
+        return;
+    }
+    WorkerThreadPool::start(thread, m_lane, this);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Error.h"
+#include "ExchangeLane.h"
 #include "Worker.h"
 #include "WorkerThread.h"
 
@@ -10,9 +11,11 @@ class CommandWWW;
 class Worker;
 struct SenderTarget;
 
-// One operation against one or many clocks, run by the SenderPool. It ends with
-// exactly one of finished, error or canceled, once; the base enforces that, so
-// a late worker result after a cancel cannot end a sender a second time.
+// One operation against one or many clocks, started by the SenderPool. It ends
+// with exactly one of finished, error or canceled, once; the base enforces
+// that, so a late worker result after a cancel cannot end a sender a second
+// time. Its exchanges run in parallel with other operations' exchanges, under
+// the rules of ExchangeSchedule; when it ends, those still waiting never start.
 class DataSender : public QObject
 {
     Q_OBJECT
@@ -27,7 +30,8 @@ public:
     // Called only by the pool. Does nothing for a sender that already ran or ended.
     void start();
 
-    // Sets cancelRequested; a sender not started yet ends with canceled at once.
+    // Sets cancelRequested and ends with canceled at once: exchanges still
+    // waiting never start, and what the running ones bring back is dropped.
     virtual void cancel();
     // The clock a result belongs to; the base has one clock for every index.
     virtual quint64 clockId(int index = 0) const;
@@ -36,6 +40,9 @@ public:
     bool isCancelRequested() const { return m_cancelRequested; }
     bool hasEnded() const { return m_ended; }
     double progress() const { return m_progress; }
+    // The status poller's senders run in the poll lane; set before the start.
+    void setLane(ExchangeLane lane) { m_lane = lane; }
+    ExchangeLane lane() const { return m_lane; }
     int result() const { return m_result; }
     // The kind of the failure that ended the sender; NoError otherwise.
     Error errorCode() const { return m_error; }
@@ -61,9 +68,12 @@ protected:
     // Starts one HTTP exchange of command with the target on the worker pool;
     // its result arrives at slot with the given id. False when no worker could
     // be made (nothing was started).
+    // An ended sender sends nothing more (and says so with true: nothing failed).
     template<typename Receiver, typename... Args>
     bool sendExchange(const SenderTarget &target, CommandWWW &command, int id, void (Receiver::*slot)(Args...))
     {
+        if (m_ended)
+            return true;
         WorkerThread *thread = makeExchange(target, command, id);
         if (!thread)
             return false;
@@ -72,9 +82,11 @@ protected:
         return true;
     }
 
+    // Hands a worker of this sender (connected to its slot) to the worker pool.
+    void startExchange(WorkerThread *thread);
+
 private:
     static WorkerThread *makeExchange(const SenderTarget &target, CommandWWW &command, int id);
-    static void startExchange(WorkerThread *thread);
     bool beginEnd();
 
     quint64 m_clockId;
@@ -84,4 +96,5 @@ private:
     double m_progress = 0.0;
     int m_result = Running;
     Error m_error = NoError;
+    ExchangeLane m_lane = ExchangeLane::User;
 };

@@ -7,7 +7,6 @@
 #include "SenderTarget.h"
 #include "Worker.h"
 #include "WorkerThread.h"
-#include "WorkerThreadPool.h"
 #include "WorkerWWW.h"
 
 #include <algorithm>
@@ -60,41 +59,50 @@ void DeviceFinder::queryCard()
         return;
     }
     connect(thread, &WorkerThread::Finished, this, &DeviceFinder::onWorkerFinish);
-    WorkerThreadPool::start(thread);
+    startExchange(thread);
 }
 
-void DeviceFinder::queryClock()
+void DeviceFinder::queryClocks()
 {
     m_phase = PhaseClocks;
-    const DevClock *clock = m_clocks.at(m_clockIndex);
-    SenderTarget target;
-    target.device.address = QHostAddress(clock->network.ip);
-    target.device.networkInterface = clock->networkInterface;
-    // Only the first clock carries its firmware; the request has no body, so it
-    // does not matter for the others.
-    target.device.firmware = m_clockIndex == 0 ? clock->firmware : 0;
-    target.user = m_user;
-    target.password = m_password;
-    CommandWWW command(ReadNetwork, QByteArray());
-    if (!sendExchange(target, command, m_clockIndex, &DeviceFinder::onWorkerFinish))
-        fail();
+    m_clocksAnswered = 0;
+    // All at once: the worker pool asks different addresses in parallel and
+    // clocks that share one (the factory address) one after the other.
+    for (int index = 0; index < m_clocks.size(); ++index) {
+        const DevClock *clock = m_clocks.at(index);
+        SenderTarget target;
+        target.device.address = QHostAddress(clock->network.ip);
+        target.device.networkInterface = clock->networkInterface;
+        // Only the first clock carries its firmware; the request has no body,
+        // so it does not matter for the others.
+        target.device.firmware = index == 0 ? clock->firmware : 0;
+        target.user = m_user;
+        target.password = m_password;
+        CommandWWW command(ReadNetwork, QByteArray());
+        if (!sendExchange(target, command, index, &DeviceFinder::onWorkerFinish)) {
+            fail();
+            return;
+        }
+    }
 }
 
-void DeviceFinder::onWorkerFinish(Worker *worker)
+void DeviceFinder::onWorkerFinish(Worker *worker, int id)
 {
     if (hasEnded())
         return;
-    if (isCancelRequested()) {
-        dropIncompleteClocks();
-        markCanceled();
-        return;
-    }
     if (m_phase == PhaseInterfaces)
         handleCardReplies(worker);
     else if (m_phase == PhaseClocks)
-        handleClockReply(worker);
+        handleClockReply(worker, id);
     else
         fail();
+}
+
+void DeviceFinder::cancel()
+{
+    if (!hasEnded())
+        dropIncompleteClocks();
+    DataSender::cancel();
 }
 
 void DeviceFinder::handleCardReplies(Worker *worker)
@@ -119,24 +127,23 @@ void DeviceFinder::handleCardReplies(Worker *worker)
         emitFinished();
         return;
     }
-    m_clockIndex = 0;
-    queryClock();
+    queryClocks();
 }
 
-void DeviceFinder::handleClockReply(Worker *worker)
+void DeviceFinder::handleClockReply(Worker *worker, int index)
 {
-    DevClock *clock = m_clocks.at(m_clockIndex);
+    if (index < 0 || index >= m_clocks.size())
+        return;
+    DevClock *clock = m_clocks.at(index);
     auto *www = qobject_cast<WorkerWWW *>(worker);
     clock->lastError = www ? www->errorCode() : (worker->error() ? ConnectionError : NoError);
     if (!worker->error())
         clock->parseNetworkSettings(QString::fromUtf8(worker->data()), 0, m_user, m_password);
 
-    ++m_clockIndex;
-    setProgress(std::min(1.0, progress() + double(m_clockIndex) / m_clocks.size() / PhaseShare));
-    if (m_clockIndex < m_clocks.size()) {
-        queryClock();
+    ++m_clocksAnswered;
+    setProgress(std::min(1.0, progress() + double(m_clocksAnswered) / m_clocks.size() / PhaseShare));
+    if (m_clocksAnswered < m_clocks.size())
         return;
-    }
     dropIncompleteClocks();
     if (m_clocks.isEmpty())
         fail();

@@ -14,8 +14,9 @@ class DevClock;
 class Worker;
 
 // Finds the clocks on the local networks: a broadcast query on every usable
-// interface, then "/D" to each clock found for its name and network settings.
-// Clocks without a known model and a firmware are dropped.
+// interface, one after the other, then "/D" to every clock found, in
+// parallel, for its name and network settings. Clocks without a known model
+// and a firmware are dropped.
 class DeviceFinder : public DataSender
 {
     Q_OBJECT
@@ -30,23 +31,27 @@ public:
 
     int phase() const { return m_phase; }
 
+    // Drops the clocks found so far that are incomplete, then ends at once.
+    void cancel() override;
+
 public slots:
-    void onWorkerFinish(Worker *worker);
+    // id: the clock's index in the second phase.
+    void onWorkerFinish(Worker *worker, int id = -1);
 
 protected:
     void run() override;
 
 private:
     void queryCard();
-    void queryClock();
+    void queryClocks();
     void handleCardReplies(Worker *worker);
-    void handleClockReply(Worker *worker);
+    void handleClockReply(Worker *worker, int index);
     void dropIncompleteClocks();
 
     QString m_user;
     QString m_password;
     int m_phase = 0;
-    int m_clockIndex = 0;
+    int m_clocksAnswered = 0;
     QVector<DevClock *> m_clocks;
     bool m_clocksTaken = false;
     QList<NetworkCardData> m_cards;

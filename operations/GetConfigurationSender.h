@@ -4,7 +4,7 @@
 
 // Reads a clock's configuration in its three parts (time, display, alarms)
 // into a scratch clock; the window copies it into the listed clock on
-// finished. Runs to its end even when canceled.
+// finished.
 class GetConfigurationSender : public SteppedClockSender
 {
     Q_OBJECT

@@ -4,7 +4,7 @@
 
 // "Refresh status": firmware, network settings and status of one clock, one
 // exchange after the other, parsed into a scratch clock that the window copies
-// from on finished. Runs to its end even when canceled.
+// from on finished.
 class RefreshStatusSender : public SteppedClockSender
 {
     Q_OBJECT

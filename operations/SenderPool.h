@@ -1,14 +1,14 @@
 #pragma once
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
 
 class DataSender;
 
-// Runs the senders one at a time, in the order they were added, each started
-// from the event loop so its creator can connect to it first. The pool deletes
-// every sender after its final signal.
+// Starts every sender from the event loop, so that its creator can connect to
+// it first, and deletes it after its final signal. Senders run side by side:
+// what may go on the network when is the worker pool's to decide
+// (ExchangeSchedule), not the order of the senders.
 class SenderPool : public QObject
 {
     Q_OBJECT
@@ -19,22 +19,16 @@ public:
 
     // Always true.
     bool add(DataSender *sender);
-    // Cancels a sender still in the pool; false when it is not there. A sender
-    // that has not started is released here and never started. A running one
-    // stays the current sender until it ends, so nothing overlaps it.
+    // Cancels a sender still in the pool; false when it is not there. It ends
+    // with canceled at once and is released after that signal.
     bool remove(DataSender *sender);
 
-    DataSender *current() const { return m_current; }
-    int queuedCount() const { return m_queue.size(); }
+    // The senders added and not yet ended, in the order they were added.
+    QList<DataSender *> senders() const { return m_senders; }
 
-public slots:
+private slots:
     void onFinished(DataSender *dataSender);
 
 private:
-    void startNext();
-    void startCurrent(DataSender *sender);
-
-    QList<DataSender *> m_queue;
-    DataSender *m_current = nullptr;
-    QMutex m_mutex;
+    QList<DataSender *> m_senders;
 };

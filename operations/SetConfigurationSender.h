@@ -14,8 +14,8 @@ class Worker;
 
 // Writes one configuration to many clocks in three stages (time, display,
 // alarms). A clock that fails a stage is dropped from the later ones; the
-// upload fails only when every clock has failed. Runs to its end even when
-// canceled. A configuration whose text would break the request body fails
+// upload fails only when every clock has failed. The clocks of one stage
+// are written in parallel. A configuration whose text would break the request body fails
 // at once (IncorrectData) and nothing is sent.
 class SetConfigurationSender : public DataSender
 {

@@ -43,7 +43,7 @@ void SimpleSender::run()
         emitFinished();
         return;
     }
-    // All at once: the single worker thread carries them in target order.
+    // All at once: the worker pool runs them in parallel, each clock's in turn.
     for (int i = 0; i < count; ++i) {
         if (!sendExchange(m_targets.at(i), *m_command, i, &SimpleSender::onWorkerFinished)) {
             m_errors[i] = ConnectionError;

@@ -11,8 +11,7 @@ class Worker;
 
 // Three read-only exchanges with one clock, one after the other, each reply
 // parsed into a scratch clock that the caller copies from on finished. The
-// first failing exchange ends the sender with error. Runs to its end even when
-// canceled.
+// first failing exchange ends the sender with error.
 class SteppedClockSender : public DataSender
 {
     Q_OBJECT

@@ -20,6 +20,11 @@ void Worker::close()
 {
 }
 
+QString Worker::exchangeKey() const
+{
+    return QString();
+}
+
 void Worker::execute()
 {
     open();

@@ -4,7 +4,7 @@
 #include <QObject>
 
 // One exchange with a clock: owns its socket for the length of the exchange
-// and runs on the single worker thread (see WorkerThread). A transport reports
+// and runs on a worker thread (see WorkerThreadPool). A transport reports
 // failure only through the error flag (and WorkerWWW through its error code);
 // nothing is thrown out of execute.
 class Worker : public QObject
@@ -26,6 +26,10 @@ public:
 
     // open, transfer and close, in that order, on the calling thread.
     void execute();
+
+    // What this exchange occupies while it runs (a clock's address, a local
+    // port): no two exchanges with one key run at once. Empty: nothing.
+    virtual QString exchangeKey() const;
 
     bool error() const { return m_error; }
     QByteArray payload() const { return m_payload; }

@@ -14,3 +14,9 @@ bool WorkerEthernet::isWildcard(const QHostAddress &address)
     return address.isNull() || address == QHostAddress(QHostAddress::Any)
         || address == QHostAddress(QHostAddress::AnyIPv4) || address == QHostAddress(QHostAddress::AnyIPv6);
 }
+
+QString WorkerEthernet::exchangeKey() const
+{
+    // A clock serves one exchange at a time; clocks sharing an address share it.
+    return m_remoteAddress.toString();
+}

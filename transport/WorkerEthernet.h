@@ -21,6 +21,8 @@ public:
     quint16 port() const { return m_port; }
     QHostAddress localAddress() const { return m_localAddress; }
 
+    QString exchangeKey() const override;
+
     // Called by the transport's open once its socket exists.
     virtual void connectOrBind() = 0;
 

@@ -5,7 +5,7 @@
 
 class Worker;
 
-// Carries one worker onto the worker pool. The pool deletes the WorkerThread
+// Carries one worker onto the worker pool (see WorkerThreadPool::start). The pool deletes the WorkerThread
 // after run (auto-delete stays on); the worker is deleted in its own (the
 // creating) thread after Finished has been delivered there, so a slot
 // connected to Finished may read the worker but must not keep the pointer.
@@ -23,6 +23,8 @@ public:
     // exchanges can tell the results apart.
     void setId(int id) { m_id = id; }
     int id() const { return m_id; }
+    // The worker it carries; only to read before the exchange starts.
+    const Worker *worker() const { return m_worker; }
 
     // On the pool thread: executes the worker, emits Finished, posts the
     // worker's deletion.

@@ -1,23 +1,28 @@
 #include "WorkerThreadPool.h"
 
 #include "TransportMetaTypes.h"
+#include "Worker.h"
 #include "WorkerThread.h"
-
-#include <QThreadPool>
 
 namespace {
 
-// Exchanges must never overlap: two workers could otherwise hold the same UDP
-// port or talk to the same clock at once.
-constexpr int workerThreadCount = 1;
+// Senders still alive at exit withdraw from their destructors, which may run
+// after this static object is gone.
+bool poolAlive = false;
 
 } // namespace
 
 WorkerThreadPool::WorkerThreadPool()
-    : m_pool(QThreadPool::globalInstance())
 {
     registerTransportMetaTypes();
-    m_pool->setMaxThreadCount(workerThreadCount);
+    setBound(ExchangeSchedule::DefaultBound);
+    poolAlive = true;
+}
+
+WorkerThreadPool::~WorkerThreadPool()
+{
+    poolAlive = false;
+    qDeleteAll(m_waiting);
 }
 
 WorkerThreadPool *WorkerThreadPool::instance()
@@ -26,14 +31,58 @@ WorkerThreadPool *WorkerThreadPool::instance()
     return &pool;
 }
 
-void WorkerThreadPool::start(WorkerThread *thread)
+void WorkerThreadPool::setBound(int bound)
+{
+    m_schedule.setBound(bound);
+    // Each lane may fill its bound; a thread is only busy while its exchange
+    // runs, so this is never more than the schedule lets start.
+    m_threads.setMaxThreadCount(2 * m_schedule.bound());
+    dispatch();
+}
+
+void WorkerThreadPool::start(WorkerThread *thread, ExchangeLane lane, const QObject *owner)
 {
     if (!thread)
         return;
     WorkerThreadPool *self = instance();
-    // Someone may have raised the shared global pool since it was created;
-    // serial exchanges are what every client relies on.
-    if (self->m_pool->maxThreadCount() != workerThreadCount)
-        self->m_pool->setMaxThreadCount(workerThreadCount);
-    self->m_pool->start(thread, 0);
+    const Worker *worker = thread->worker();
+    const ExchangeSchedule::Id id = self->m_schedule.add({worker ? worker->exchangeKey() : QString(), lane, owner});
+    self->m_waiting.insert(id, thread);
+    // Queued: Finished is emitted on the pool thread, and this must run after
+    // the owner's own slot, which was connected first and may already have
+    // asked for its next exchange with the same clock.
+    connect(thread, &WorkerThread::Finished, self, [self, id] { self->onExchangeEnded(id); });
+    self->dispatch();
+}
+
+void WorkerThreadPool::withdraw(const QObject *owner)
+{
+    if (!poolAlive)
+        return;
+    WorkerThreadPool *self = instance();
+    const QVector<ExchangeSchedule::Id> dropped = self->m_schedule.withdraw(owner);
+    for (const ExchangeSchedule::Id id : dropped)
+        delete self->m_waiting.take(id);
+    if (!dropped.isEmpty())
+        self->dispatch();
+}
+
+void WorkerThreadPool::dispatch()
+{
+    const QVector<ExchangeSchedule::Id> startable = m_schedule.takeStartable();
+    for (const ExchangeSchedule::Id id : startable) {
+        if (WorkerThread *thread = m_waiting.take(id))
+            m_threads.start(thread, 0);
+    }
+}
+
+void WorkerThreadPool::onExchangeEnded(ExchangeSchedule::Id id)
+{
+    m_schedule.finish(id);
+    dispatch();
+}
+
+bool WorkerThreadPool::waitForDone(int msecs)
+{
+    return m_threads.waitForDone(msecs);
 }

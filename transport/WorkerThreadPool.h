@@ -1,25 +1,49 @@
 #pragma once
 
-#include <QObject>
+#include "ExchangeLane.h"
+#include "ExchangeSchedule.h"
 
-class QThreadPool;
+#include <QHash>
+#include <QObject>
+#include <QThreadPool>
+
 class WorkerThread;
 
-// The one thread on which every network exchange of the program runs, one at
-// a time in start order: the application's global thread pool, held to a
-// single thread.
+// The threads on which every network exchange of the program runs, and the
+// way onto them: start() hands an exchange to the ExchangeSchedule, which
+// decides when it runs (one exchange per clock address, a bound per lane,
+// user operations before polls). Lives on the GUI thread.
 class WorkerThreadPool : public QObject
 {
     Q_OBJECT
 
 public:
-    // Created on first call; sets the global pool's maximum thread count to 1.
     static WorkerThreadPool *instance();
-    // Queues the runnable with priority 0; the pool deletes it after it ran.
-    static void start(WorkerThread *thread);
+
+    // Queues the exchange; the pool deletes the runnable after it ran, or
+    // when its owner withdraws it first. The owner is the operation the
+    // exchange belongs to (none for a one-off exchange).
+    static void start(WorkerThread *thread, ExchangeLane lane = ExchangeLane::User, const QObject *owner = nullptr);
+    // The owner's exchanges still waiting never start (their workers are
+    // deleted), and its clocks are open to polls again. Running ones go on;
+    // their results reach whoever still listens.
+    static void withdraw(const QObject *owner);
+
+    // Parallel exchanges per lane.
+    void setBound(int bound);
+    int bound() const { return m_schedule.bound(); }
+    const ExchangeSchedule &schedule() const { return m_schedule; }
+
+    // For tests and shutdown: waits until no exchange runs.
+    bool waitForDone(int msecs);
 
 private:
     WorkerThreadPool();
+    ~WorkerThreadPool() override;
+    void dispatch();
+    void onExchangeEnded(ExchangeSchedule::Id id);
 
-    QThreadPool *m_pool = nullptr;
+    QThreadPool m_threads;
+    ExchangeSchedule m_schedule;
+    QHash<ExchangeSchedule::Id, WorkerThread *> m_waiting;
 };

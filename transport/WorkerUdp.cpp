@@ -20,6 +20,13 @@ WorkerUdp::WorkerUdp(const QHostAddress &remoteAddress, quint16 port, const QByt
 {
 }
 
+QString WorkerUdp::exchangeKey() const
+{
+    // The query and its replies use this port on every interface: one
+    // broadcast at a time keeps the replies apart.
+    return QStringLiteral("udp:%1").arg(m_port);
+}
+
 WorkerUdp::~WorkerUdp()
 {
     deleteSocket();

@@ -37,6 +37,7 @@ public:
     void connectOrBind() override;
     void transfer() override;
     void close() override;
+    QString exchangeKey() const override;
 
     // The pause and listening times. Only tests shorten them: per worker, or
     // for every worker created afterwards.

@@ -4,6 +4,7 @@
 #include "DevClock.h"
 #include "OperationsTestSupport.h"
 #include "SenderPool.h"
+#include "WorkerThreadPool.h"
 
 #include <QtTest>
 
@@ -36,6 +37,10 @@ class TestClockPoker : public SimulatorSuite
 {
     Q_OBJECT
 
+public:
+    // One slot: the order of the polls is the poller's alone to decide.
+    TestClockPoker() { WorkerThreadPool::instance()->setBound(1); }
+
 private slots:
     void cleanup();
     void eachClockIsPolledOncePerDueInterval();
@@ -49,7 +54,8 @@ private slots:
 void TestClockPoker::cleanup()
 {
     // A poll of this test still queued would run into the next one.
-    QTRY_VERIFY_WITH_TIMEOUT(Communication::instance()->pool()->current() == nullptr, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(Communication::instance()->pool()->senders().isEmpty(), 10000);
+    QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
     ClockRegistry::resetForTest();
 }
 
@@ -163,11 +169,13 @@ void TestClockPoker::canceledPollDoesNotStallThePoller()
     DevClock *clock = addClock("192.168.0.50");
     ClockPoker poker;
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
-    SenderPool *pool = Communication::instance()->pool();
-    QTRY_VERIFY_WITH_TIMEOUT(pool->current() != nullptr, 5000);
-    QVERIFY(Communication::instance()->cancel(pool->current()));
+    // Canceled while its exchange runs: the clock hears the next poll only
+    // after that exchange, and the canceled poll reports nothing.
+    QTRY_COMPARE_WITH_TIMEOUT(loggedPaths(m_sim).size(), 1, 5000);
+    const QList<DataSender *> running = Communication::instance()->pool()->senders();
+    QCOMPARE(running.size(), 1);
+    QVERIFY(Communication::instance()->cancel(running.first()));
 
-    // The canceled poll reports nothing; the clock is polled again.
     QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 1, 10000);
     QCOMPARE(ids(updated).first(), clock->id);
     QCOMPARE(loggedPaths(m_sim).size(), 2);

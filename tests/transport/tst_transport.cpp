@@ -1,4 +1,5 @@
 #include "CommandWWW.h"
+#include "ExchangeSchedule.h"
 #include "DeviceInfo.h"
 #include "Error.h"
 #include "HttpReply.h"
@@ -15,8 +16,8 @@
 #include "WorkerWWW.h"
 
 #include <QMutex>
+#include <QSemaphore>
 #include <QPointer>
-#include <QThreadPool>
 #include <QtTest>
 #include <memory>
 
@@ -71,20 +72,40 @@ private:
     QMutex &m_mutex;
 };
 
-struct Delivery
+// An exchange with a clock address that stays open until told to end, so
+// that a test can see which exchanges run at the same time.
+class HeldWorker : public Worker
 {
-    int id;
-    QByteArray data;
-    bool onReceiverThread;
+public:
+    HeldWorker(const QString &key, QSemaphore &started, QSemaphore &release)
+        : m_key(key)
+        , m_started(started)
+        , m_release(release)
+    {
+    }
+
+    QString exchangeKey() const override { return m_key; }
+
+    void transfer() override
+    {
+        m_started.release();
+        // Bounded, so a fault cannot hang the suite.
+        m_release.tryAcquire(1, 10000);
+    }
+
+private:
+    QString m_key;
+    QSemaphore &m_started;
+    QSemaphore &m_release;
 };
 
 } // namespace
 
 // From a command and a clock's connection record to the right worker; the
 // clock's reply taken apart; the user texts of the error kinds; the local
-// interfaces a clock may be reached by. And the single worker thread: serial
-// exchanges in start order, each result delivered once, and no worker leaked
-// or deleted too early.
+// interfaces a clock may be reached by. And the worker pool: which exchanges
+// may run together, each result delivered once, and no worker leaked or
+// deleted too early.
 class TestTransport : public QObject
 {
     Q_OBJECT
@@ -101,9 +122,9 @@ private slots:
     void errorText();
     void choices_data() { TestRows::add(rows); }
     void choices();
-    void poolHeldToOneThreadWhenCreated();
-    void workersRunInStartOrder_data();
-    void workersRunInStartOrder();
+    void schedule_data() { TestRows::add(rows); }
+    void schedule();
+    void exchangesWithOneAddressNeverOverlap();
     void workerOutlivesTheReceivingSlot();
     void threadDestroyedBeforeRunDeletesItsWorker();
 
@@ -235,48 +256,58 @@ void TestTransport::choices()
     QVERIFY(choices.cardAt(items.size()).isNull());
 }
 
-void TestTransport::poolHeldToOneThreadWhenCreated()
+void TestTransport::schedule()
 {
-    // Must stay the first test: it needs the pool before anything created it.
-    QThreadPool::globalInstance()->setMaxThreadCount(4);
-    WorkerThreadPool::instance();
-    QCOMPARE(QThreadPool::globalInstance()->maxThreadCount(), 1);
+    QFETCH(int, bound);
+    QFETCH(QStringList, steps);
+
+    ExchangeSchedule schedule(bound);
+    QHash<QString, int> owners;
+    for (const QString &step : steps) {
+        const QStringList sides = step.split(QStringLiteral("->"));
+        const QStringList words = sides.at(0).simplified().split(QLatin1Char(' '));
+        const QString what = words.at(0);
+        const auto owner = [&owners](const QString &name) {
+            return reinterpret_cast<const void *>(quintptr(owners.insert(name, owners.value(name, owners.size() + 1)).value()));
+        };
+        if (what == QLatin1String("add")) {
+            const QString key = words.at(1) == QLatin1String("-") ? QString() : words.at(1);
+            const ExchangeLane lane = words.at(2) == QLatin1String("poll") ? ExchangeLane::Poll : ExchangeLane::User;
+            schedule.add({key, lane, owner(words.at(3))});
+        } else if (what == QLatin1String("finish")) {
+            schedule.finish(words.at(1).toULongLong());
+        } else {
+            schedule.withdraw(owner(words.at(1)));
+        }
+        QStringList started;
+        for (const ExchangeSchedule::Id id : schedule.takeStartable())
+            started << QString::number(id);
+        QCOMPARE(started.join(QLatin1Char(',')), sides.at(1).simplified().replace(QLatin1Char(' '), QString()));
+    }
 }
 
-void TestTransport::workersRunInStartOrder_data()
+void TestTransport::exchangesWithOneAddressNeverOverlap()
 {
-    QTest::addColumn<int>("raisedTo");
-    QTest::newRow("pool as created") << 0;
-    QTest::newRow("pool raised by someone after creation") << 3;
-}
-
-void TestTransport::workersRunInStartOrder()
-{
-    QFETCH(int, raisedTo);
-    if (raisedTo > 0)
-        QThreadPool::globalInstance()->setMaxThreadCount(raisedTo);
-    m_log.clear();
-
-    QList<Delivery> deliveries;
-    const int ids[] = {7, 3, 11};
-    for (int i = 0; i < 3; ++i) {
-        auto *thread = new WorkerThread(new StepWorker(m_log, m_mutex, i));
-        thread->setId(ids[i]);
-        connect(thread, &WorkerThread::Finished, this, [&deliveries](Worker *worker, int id) {
-            deliveries.append({id, worker->data(), QThread::currentThread() == qApp->thread()});
-        });
+    // Two exchanges with one address and one with another: the other runs
+    // while the first is open, the second only after the first has ended.
+    QSemaphore started;
+    QSemaphore release;
+    QList<int> finished;
+    const QStringList keys = {"192.168.0.11", "192.168.0.11", "192.168.0.12"};
+    for (int i = 0; i < keys.size(); ++i) {
+        auto *thread = new WorkerThread(new HeldWorker(keys.at(i), started, release));
+        thread->setId(i);
+        connect(thread, &WorkerThread::Finished, this, [&finished](Worker *, int id) { finished << id; });
         WorkerThreadPool::start(thread);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(deliveries.size(), 3, 10000);
-
-    QCOMPARE(m_log, QStringList({"start 0", "end 0", "start 1", "end 1", "start 2", "end 2"}));
-    QCOMPARE(deliveries.at(0).id, 7);
-    QCOMPARE(deliveries.at(1).id, 3);
-    QCOMPARE(deliveries.at(2).id, 11);
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(deliveries.at(i).data, "reply " + QByteArray::number(i));
-        QVERIFY(deliveries.at(i).onReceiverThread);
-    }
+    QVERIFY(started.tryAcquire(2, 10000));
+    QVERIFY(!started.tryAcquire(1, 300));
+    release.release(2);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 10000);
+    QVERIFY(started.tryAcquire(1, 10000));
+    release.release(1);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 3, 10000);
+    QCOMPARE(finished.last(), 1);
 }
 
 void TestTransport::workerOutlivesTheReceivingSlot()
@@ -296,7 +327,7 @@ void TestTransport::workerOutlivesTheReceivingSlot()
     WorkerThreadPool::start(thread);
     // Both the result and the deletion are posted once the run is over; a
     // flush of deferred deletes (as QTest::qWait does) must not overtake the result.
-    QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+    QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::sendPostedEvents();
     QCOMPARE(calls, 1);

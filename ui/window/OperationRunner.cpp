@@ -48,11 +48,13 @@ void OperationRunner::run(DataSender *sender, const QString &text, ResultSlot sl
     m_progressDialog = dialog;
     QPointer<DataSender> running(sender);
     const int result = m_dialogs.runProgress(*dialog);
+    // Before the cancel: the result slot, which a cancel reaches at once,
+    // must not find this finished dialog as the current one.
+    m_progressDialog = outer;
     // The pool deletes a sender after its end, which may have come while the
     // dialog faded out: cancel only one that still exists.
     if (result == QDialog::Rejected && running)
         Communication::instance()->cancel(running);
-    m_progressDialog = outer;
     delete dialog;
 }
 

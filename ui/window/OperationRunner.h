@@ -32,8 +32,8 @@ public:
     ~OperationRunner() override;
 
     // sender comes queued from a Communication factory. Returns when the
-    // progress dialog has closed; the result slot may run later when the
-    // user cancelled an operation that runs to its end. The connections
+    // progress dialog has closed; a cancelled operation has reached its
+    // result slot by then. The connections
     // live as long as context (the runner when null). A single exchange
     // reports nothing until it ends: initialProgress lets its bar move.
     void run(DataSender *sender, const QString &text, ResultSlot slot, QObject *context = nullptr,
