@@ -39,15 +39,15 @@ bool ClockPoker::isUnreachable(const DevClock &clock)
     return clock.status.NtpSynchronization == NtpNoConnection && clock.alertCounters[NtpNoConnection].isDue();
 }
 
-bool ClockPoker::isDue(const DevClock &clock, const QDateTime &now) const
+qint64 ClockPoker::age(const DevClock &clock, const QDateTime &now) const
 {
     QDateTime last = clock.status.lastStatusUpdate;
     if (!last.isValid())
-        return true;
+        return -1;
     const auto failed = m_failedPolls.constFind(clock.id);
     if (failed != m_failedPolls.constEnd() && failed->ended == last)
         last = failed->started;
-    return last.secsTo(now) > m_dueAfterSeconds;
+    return last.secsTo(now);
 }
 
 void ClockPoker::onClockTimeout()
@@ -59,12 +59,14 @@ void ClockPoker::onClockTimeout()
     if (clocks.isEmpty())
         return;
     const QDateTime now = QDateTime::currentDateTime();
-    pokeDue(clocks, false, bound, m_cursor, now);
-    pokeDue(clocks, true, unreachableLimit(bound), m_unreachableCursor, now);
+    const int unreachableSlots = unreachableLimit(bound);
+    pokeDue(clocks, true, m_unreachableMaxAgeSeconds, unreachableSlots, m_unreachableCursor, now);
+    pokeDue(clocks, false, m_dueAfterSeconds, bound, m_cursor, now);
+    pokeDue(clocks, true, m_dueAfterSeconds, unreachableSlots, m_unreachableCursor, now);
 }
 
-void ClockPoker::pokeDue(const QList<DevClock *> &clocks, bool unreachable, int limit, int &cursor,
-                         const QDateTime &now)
+void ClockPoker::pokeDue(const QList<DevClock *> &clocks, bool unreachable, int minimumAge, int limit,
+                         int &cursor, const QDateTime &now)
 {
     const int bound = WorkerThreadPool::instance()->bound();
     const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
@@ -79,7 +81,10 @@ void ClockPoker::pokeDue(const QList<DevClock *> &clocks, bool unreachable, int 
             return;
         const int k = (start + i) % n;
         DevClock *clock = clocks.at(k);
-        if (isUnreachable(*clock) != unreachable || m_inFlight.contains(clock->id) || !isDue(*clock, now))
+        if (isUnreachable(*clock) != unreachable || m_inFlight.contains(clock->id))
+            continue;
+        const qint64 seconds = age(*clock, now);
+        if (seconds >= 0 && seconds <= minimumAge)
             continue;
         // A user's operation has this clock: its poll would only wait.
         if (schedule.isHeldForUser(QHostAddress(clock->network.ip).toString()))

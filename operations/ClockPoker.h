@@ -17,8 +17,10 @@ class DevClock;
 //
 // Clocks that answer come first. A clock whose connection alert is already
 // due (it has stopped answering) is polled only in the slots answering clocks
-// leave free, and never in all of them; its first failed polls, before the
-// alert is due, keep the ordinary pace so that the alert is not delayed.
+// leave free, and never in all of them, unless its status has grown older
+// than the unreachable limit: then it goes first, so that a recovery shows
+// within about a minute. Its first failed polls, before the alert is due,
+// keep the ordinary pace so that the alert is not delayed.
 class ClockPoker : public QObject
 {
     Q_OBJECT
@@ -26,6 +28,7 @@ class ClockPoker : public QObject
 public:
     static constexpr int DefaultTickMs = 100;
     static constexpr int DefaultDueAfterSeconds = 10;
+    static constexpr int DefaultUnreachableMaxAgeSeconds = 45;
 
     explicit ClockPoker(QObject *parent = nullptr);
 
@@ -33,6 +36,8 @@ public:
     // last update and now.
     void setDueAfterSeconds(int seconds) { m_dueAfterSeconds = seconds; }
     void setTickInterval(int ms) { m_pollTimer.setInterval(ms); }
+    // An unreachable clock whose status is older than this is polled first.
+    void setUnreachableMaxAgeSeconds(int seconds) { m_unreachableMaxAgeSeconds = seconds; }
 
     bool isPolling() const { return !m_inFlight.isEmpty(); }
     int pollsInFlight() const { return m_inFlight.size(); }
@@ -60,10 +65,13 @@ private:
         QDateTime ended;
     };
 
-    bool isDue(const DevClock &clock, const QDateTime &now) const;
-    // Pokes due clocks of one kind, round the list from after cursor, while
-    // fewer than limit polls run; cursor follows the last one poked.
-    void pokeDue(const QList<DevClock *> &clocks, bool unreachable, int limit, int &cursor,
+    // Seconds since the clock's last update counted for its next poll; -1
+    // when it never had one.
+    qint64 age(const DevClock &clock, const QDateTime &now) const;
+    // Pokes clocks of one kind older than minimumAge, round the list from
+    // after cursor, while fewer than limit polls run; cursor follows the last
+    // one poked.
+    void pokeDue(const QList<DevClock *> &clocks, bool unreachable, int minimumAge, int limit, int &cursor,
                  const QDateTime &now);
     void poke(DevClock *clock, bool unreachable);
 
@@ -79,4 +87,5 @@ private:
     // otherwise fall behind the pace that makes its alert due in time.
     QHash<quint64, FailedPoll> m_failedPolls;
     int m_dueAfterSeconds = DefaultDueAfterSeconds;
+    int m_unreachableMaxAgeSeconds = DefaultUnreachableMaxAgeSeconds;
 };

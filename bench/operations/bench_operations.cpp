@@ -12,6 +12,10 @@
 #include "SetConfigurationSender.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSet>
@@ -170,6 +174,58 @@ void download()
     report(QStringLiteral("full configuration download from one clock (3 exchanges)"), samples);
 }
 
+// When the request of a download reached the simulator, read from its log:
+// milliseconds since the epoch, or -1.
+qint64 loggedRequestTime(const QString &path, const QString &ip, qint64 notBefore)
+{
+    QFile log(qEnvironmentVariable("ZENTICK_CLOCKSIM_LOG"));
+    if (!log.open(QIODevice::ReadOnly))
+        return -1;
+    qint64 found = -1;
+    for (const QByteArray &line : log.readAll().split('\n')) {
+        const QJsonObject entry = QJsonDocument::fromJson(line).object();
+        if (entry.value("path").toString() != path || entry.value("local").toString() != ip)
+            continue;
+        const qint64 time = QDateTime::fromString(entry.value("time").toString(), Qt::ISODateWithMs).toMSecsSinceEpoch();
+        if (time >= notBefore && (found < 0 || time < found))
+            found = time;
+    }
+    return found;
+}
+
+// A user's download while the poller works through a fleet in which most
+// clocks are silent: how long until its first request reaches the clock.
+void downloadUnderPolls(int count, int target)
+{
+    ClockRegistry::resetForTest();
+    for (int i = 0; i < count; ++i) {
+        auto *clock = new DevClock;
+        clock->network.ip = clockIp(i);
+        clock->user = QStringLiteral("admin");
+        clock->password = QStringLiteral("admin");
+        clock->id = quint64(i + 1);
+        ClockRegistry::instance()->addClock(clock);
+    }
+    ClockPoker poker;
+    QEventLoop settle;
+    QTimer::singleShot(3000, &settle, &QEventLoop::quit);
+    settle.exec();
+    QVector<double> samples;
+    for (int i = 0; i < 10; ++i) {
+        const qint64 asked = QDateTime::currentMSecsSinceEpoch();
+        runSender([target] { return Communication::instance()->getConfiguration(clockTarget(target)); });
+        const qint64 reached = loggedRequestTime(QStringLiteral("/A"), clockIp(target), asked);
+        samples << (reached < 0 ? -1 : double(reached - asked));
+        QEventLoop pause;
+        QTimer::singleShot(700, &pause, &QEventLoop::quit);
+        pause.exec();
+    }
+    report(QStringLiteral("download while %1 clocks are polled, most of them silent: to its first request")
+               .arg(count),
+           samples);
+    ClockRegistry::resetForTest();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -188,8 +244,11 @@ int main(int argc, char *argv[])
         upload(count);
     else if (scenario == "download")
         download();
+    else if (scenario == "download-under-polls" && count > 0)
+        downloadUnderPolls(count, args.value(3).toInt());
     else {
-        out() << "usage: bench_operations poll-one | poll-round N | discovery N | upload N | download\n";
+        out() << "usage: bench_operations poll-one | poll-round N | discovery N | upload N | download\n"
+                 "       | download-under-polls N TARGET-INDEX\n";
         return 2;
     }
     return 0;

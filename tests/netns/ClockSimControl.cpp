@@ -83,14 +83,24 @@ QVector<QJsonObject> ClockSimControl::requestLog() const
     return entries;
 }
 
-QVector<QJsonObject> ClockSimControl::httpRequests() const
+QVector<QJsonObject> ClockSimControl::entriesOfKind(const QString& kind) const
 {
     QVector<QJsonObject> entries;
     for (const QJsonObject& entry : requestLog()) {
-        if (entry.value(QStringLiteral("kind")).toString() == QLatin1String("http"))
+        if (entry.value(QStringLiteral("kind")).toString() == kind)
             entries.append(entry);
     }
     return entries;
+}
+
+QVector<QJsonObject> ClockSimControl::httpRequests() const
+{
+    return entriesOfKind(QStringLiteral("http"));
+}
+
+QVector<QJsonObject> ClockSimControl::connections() const
+{
+    return entriesOfKind(QStringLiteral("connection"));
 }
 
 QByteArray ClockSimControl::requestBytes(const QJsonObject& entry)

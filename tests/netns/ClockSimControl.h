@@ -22,7 +22,9 @@
 // local (address the request reached), peer, method, path, head (Latin-1),
 // body (Base64), auth ("ok", "wrong", "missing", "malformed"), status (0 when
 // none was sent), delivery ("normal", "trickle", "silent", "drop", "endless",
-// "close"); discovery entries carry answered (clock indexes).
+// "close"); discovery entries carry answered (clock indexes). When an HTTP
+// connection ends, an entry of kind "connection" gives its local address,
+// peer, and the times it was opened and closed.
 class ClockSimControl
 {
 public:
@@ -43,15 +45,18 @@ public:
     QJsonArray clocks();                      // the state dump, one object per clock
     QJsonObject clock(int index);
 
-    // Every entry of the request log, in order; kind "http" or "discovery".
+    // Every entry of the request log, in order; kind "http", "discovery" or "connection".
     QVector<QJsonObject> requestLog() const;
     QVector<QJsonObject> httpRequests() const;
+    QVector<QJsonObject> connections() const;
     // The exact bytes of a logged HTTP request: head, then body.
     static QByteArray requestBytes(const QJsonObject& entry);
 
     static QString pcAddress(); // 192.168.0.2
 
 private:
+    QVector<QJsonObject> entriesOfKind(const QString& kind) const;
+
     QString m_controlPath;
     QString m_logPath;
     QString m_lastError;

@@ -17,7 +17,10 @@
 #   --generate N       instead of --clocks: N generated clocks (with --first-ip A.B.C.D)
 #   --first-ip ADDR    first address of generated clocks (default 192.168.0.10)
 #   --sim-arg ARG      one more argument for the simulator (repeatable), e.g. --sim-arg --fixed-time=2026-01-01T12:00:00
-#   --addresses F-L    last numbers of the clock-side addresses (default 10-99)
+#   --addresses F-L    last numbers of the clock-side addresses (default 10-99); with
+#                      --prefix, whole addresses (192.168.0.10-192.168.3.200)
+#   --prefix N         network prefix length, 16 to 24 (default 24): a wider network
+#                      192.168.0.0/N for fleets of more than 245 clocks
 #   --pc-links N       N links between the namespaces (default 1, at most 8); link i gives
 #                      "pc" the address 192.168.0.(2+i), so the pc sees the clocks through
 #                      N interfaces on one network
@@ -68,6 +71,7 @@ while [ $# -gt 0 ]; do
         --sim-arg) sim_args+=("$2"); shift 2 ;;
         --addresses) range="$2"; shift 2 ;;
         --pc-links) pc_links="$2"; shift 2 ;;
+        --prefix) PREFIX="$2"; shift 2 ;;
         --no-sim) with_sim=0; shift ;;
         --keep-log) keep_dir="$2"; shift 2 ;;
         --) shift; break ;;
@@ -78,13 +82,31 @@ done
 [ $# -gt 0 ] || { echo "netns-run: no command given" >&2; usage; }
 first="${range%-*}"
 last="${range#*-}"
+case "$PREFIX" in ''|*[!0-9]*) echo "netns-run: --prefix wants a number" >&2; exit 2 ;; esac
+if [ "$PREFIX" -lt 16 ] || [ "$PREFIX" -gt 24 ]; then
+    echo "netns-run: --prefix must be 16 to 24" >&2; exit 2
+fi
+# Whole addresses become host numbers counted from $NETWORK.0.
+host_number() {
+    local a b c d
+    case "$1" in
+        *.*.*.*) IFS=. read -r a b c d <<<"$1"
+                 [ "$a.$b" = "${NETWORK%.*}" ] || return 1
+                 echo $(( (c - ${NETWORK##*.}) * 256 + d )) ;;
+        *) echo "$1" ;;
+    esac
+}
+first="$(host_number "$first")" && last="$(host_number "$last")" || {
+    echo "netns-run: --addresses must lie in $NETWORK.0/$PREFIX" >&2; exit 2; }
 case "$first$last" in *[!0-9]*|"") echo "netns-run: --addresses wants F-L" >&2; exit 2 ;; esac
+host_address() { echo "${NETWORK%.*}.$(( ${NETWORK##*.} + $1 / 256 )).$(( $1 % 256 ))"; }
 case "$pc_links" in ''|*[!0-9]*) echo "netns-run: --pc-links wants a number" >&2; exit 2 ;; esac
 if [ "$pc_links" -lt 1 ] || [ "$pc_links" -gt "$MAX_PC_LINKS" ]; then
     echo "netns-run: --pc-links must be 1 to $MAX_PC_LINKS" >&2; exit 2
 fi
-if [ "$first" -le $((PC_FIRST_HOST + pc_links - 1)) ] || [ "$last" -gt 254 ] || [ "$first" -gt "$last" ]; then
-    echo "netns-run: --addresses must lie above the pc addresses and within 254" >&2; exit 2
+if [ "$first" -le $((PC_FIRST_HOST + pc_links - 1)) ] || [ "$last" -ge $(( (1 << (32 - PREFIX)) - 1 )) ] \
+    || [ "$first" -gt "$last" ]; then
+    echo "netns-run: --addresses must lie above the pc addresses and below the broadcast address" >&2; exit 2
 fi
 if [ "$with_sim" = 1 ]; then
     [ -x "$sim" ] || { echo "netns-run: simulator not found at '$sim' (use --sim)" >&2; exit 2; }
@@ -161,7 +183,7 @@ done
 {
     echo "link set lo up"
     for i in $(seq "$first" "$last"); do
-        echo "addr add $NETWORK.$i/$PREFIX dev veth-clocks"
+        echo "addr add $(host_address "$i")/$PREFIX dev veth-clocks"
     done
     for i in $(seq 0 $((pc_links - 1))); do
         suffix=""; [ "$i" -gt 0 ] && suffix="$i"

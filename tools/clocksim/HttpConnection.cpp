@@ -14,6 +14,10 @@ HttpConnection::HttpConnection(QTcpSocket* socket, Simulator* simulator, QObject
     : QObject(parent)
     , m_socket(socket)
     , m_simulator(simulator)
+    , m_local(socket->localAddress())
+    , m_peer(socket->peerAddress())
+    , m_peerPort(socket->peerPort())
+    , m_opened(QDateTime::currentDateTime())
 {
     m_socket->setParent(this);
     m_timer.setSingleShot(true);
@@ -117,6 +121,9 @@ void HttpConnection::onBytesWritten()
 
 void HttpConnection::finish()
 {
+    if (!m_finished && m_simulator)
+        m_simulator->logConnection(m_local, m_peer, m_peerPort, m_opened);
+    m_finished = true;
     m_timer.stop();
     m_endless = false;
     deleteLater();

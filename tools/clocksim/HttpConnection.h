@@ -3,6 +3,8 @@
 #include "HttpRequestParser.h"
 #include "Simulator.h"
 
+#include <QDateTime>
+#include <QHostAddress>
 #include <QObject>
 #include <QPointer>
 #include <QTcpSocket>
@@ -30,6 +32,12 @@ private:
 
     QTcpSocket* m_socket;
     QPointer<Simulator> m_simulator;
+    // For the connection's log entry, which is written when it ends.
+    QHostAddress m_local;
+    QHostAddress m_peer;
+    quint16 m_peerPort = 0;
+    QDateTime m_opened;
+    bool m_finished = false;
     HttpRequestParser m_parser;
     QTimer m_timer;
     bool m_answered = false;

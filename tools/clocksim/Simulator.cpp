@@ -280,6 +280,21 @@ QByteArray Simulator::discoveryReply(int index) const
     return datagram;
 }
 
+void Simulator::logConnection(const QHostAddress& local, const QHostAddress& peer, quint16 peerPort,
+                              const QDateTime& opened)
+{
+    QJsonObject entry;
+    const QString closed = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
+    entry.insert(QStringLiteral("time"), closed);
+    entry.insert(QStringLiteral("kind"), QStringLiteral("connection"));
+    entry.insert(QStringLiteral("local"), QHostAddress(local.toIPv4Address()).toString());
+    entry.insert(QStringLiteral("peer"),
+                 QStringLiteral("%1:%2").arg(QHostAddress(peer.toIPv4Address()).toString()).arg(peerPort));
+    entry.insert(QStringLiteral("opened"), opened.toString(Qt::ISODateWithMs));
+    entry.insert(QStringLiteral("closed"), closed);
+    m_log.append(entry);
+}
+
 void Simulator::logDiscovery(const QHostAddress& destination, const QHostAddress& peer, quint16 peerPort,
                              const QByteArray& data, const QList<int>& answered)
 {

@@ -50,6 +50,10 @@ public:
     // Clocks that answer a discovery query sent to this destination address.
     QList<int> discoveryAnswerers(const QHostAddress& destination) const;
     QByteArray discoveryReply(int clock) const;
+    // One accepted HTTP connection, from its start to its end: what shows
+    // whether two exchanges with one address ever overlapped.
+    void logConnection(const QHostAddress& local, const QHostAddress& peer, quint16 peerPort,
+                       const QDateTime& opened);
     void logDiscovery(const QHostAddress& destination, const QHostAddress& peer, quint16 peerPort,
                       const QByteArray& data, const QList<int>& answered);
 

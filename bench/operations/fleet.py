@@ -1,0 +1,182 @@
+#!/usr/bin/env python3
+"""Large simulated fleets with faults, for bench/operations/fleet.sh.
+
+  fleet.py make FILE ANSWERING SILENT     clock file: ANSWERING + SILENT clocks
+                                          from 192.168.0.10 on, silent ones spread
+                                          evenly; prints the last address
+  fleet.py monitor CLI UNREACHABLE SECONDS
+                                          in the "pc" namespace: lists the fleet
+                                          with zentick-cli, adds UNREACHABLE
+                                          clocks nobody answers for, runs the
+                                          monitor and prints its figures
+
+Figures come from the simulator's request log (every poll of a clock that
+answers or stays silent), the monitor's metrics (the status age of clocks
+nobody answers for) and /proc (the monitor's CPU time and memory).
+"""
+import json
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.request
+from datetime import datetime
+
+FIRST = (192 << 24) | (168 << 16) | 10
+SILENT_WAIT_S = 4.0  # 20 waits of 200 ms for the first byte
+METRICS_PORT = 9931
+
+
+def address(number):
+    return ".".join(str((number >> shift) & 0xFF) for shift in (24, 16, 8, 0))
+
+
+def make(path, answering, silent):
+    total = answering + silent
+    step = total / silent if silent else 0
+    silent_at = {int(i * step) for i in range(silent)}
+    clocks = []
+    for i in range(total):
+        clock = {"ip": address(FIRST + i), "user": "admin", "password": "admin", "name": f"Clock {i}"}
+        if i in silent_at:
+            clock["faults"] = {"silent": True}
+        clocks.append(clock)
+    with open(path, "w") as out:
+        json.dump({"clocks": clocks}, out)
+    print(address(FIRST + total - 1))
+
+
+def sim(command):
+    control = os.environ["ZENTICK_CLOCKSIM_CONTROL"]
+    sim_binary = os.environ["ZENTICK_CLOCKSIM_BINARY"]
+    return subprocess.run([sim_binary, "--control", control, "--ask", command], check=True,
+                          capture_output=True, text=True).stdout
+
+
+def log_entries(since):
+    entries = []
+    with open(os.environ["ZENTICK_CLOCKSIM_LOG"]) as log:
+        for line in log:
+            entry = json.loads(line)
+            if entry.get("kind") == "http" and entry.get("path") == "/T1":
+                moment = datetime.fromisoformat(entry["time"]).timestamp()
+                if moment >= since:
+                    entries.append((moment, entry["local"], entry.get("delivery")))
+    return entries
+
+
+def process_figures(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    ticks = int(fields[11]) + int(fields[12])
+    rss_kib = 0
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                rss_kib = int(line.split()[1])
+    return ticks / os.sysconf("SC_CLK_TCK"), rss_kib / 1024
+
+
+def scrape_ages():
+    ages = {}
+    with urllib.request.urlopen(f"http://127.0.0.1:{METRICS_PORT}/metrics", timeout=5) as reply:
+        for line in reply.read().decode().splitlines():
+            if line.startswith("zentick_clock_status_age_seconds{"):
+                labels, value = line.rsplit(" ", 1)
+                ip = labels.split('ip="', 1)[1].split('"', 1)[0]
+                ages[ip] = float(value)
+    return ages
+
+
+def gaps(times):
+    times = sorted(times)
+    return [b - a for a, b in zip(times, times[1:])]
+
+
+def monitor(cli, unreachable, seconds):
+    env = dict(os.environ)
+    env["XDG_CONFIG_HOME"] = tempfile.mkdtemp()
+    env["XDG_DATA_HOME"] = tempfile.mkdtemp()
+    started = time.time()
+    subprocess.run([cli, "discover", "--user", "admin", "--password", "admin", "--add"], env=env, check=True,
+                   stdout=subprocess.DEVNULL)
+    print(f"search and add of the simulated fleet: {time.time() - started:.1f} s")
+    fleet = json.load(open(os.environ["ZENTICK_CLOCKSIM_CLOCKS"]))["clocks"]
+    silent = {c["ip"] for c in fleet if c.get("faults", {}).get("silent")}
+    answering = [c["ip"] for c in fleet if c["ip"] not in silent]
+    # Past the simulated ones and not on the clocks' side: nobody answers ARP.
+    dead = [address(FIRST + len(fleet) + 10 + i) for i in range(unreachable)]
+    for ip in dead:
+        subprocess.run([cli, "add", ip, "--user", "admin", "--password", "admin"], env=env, check=True,
+                       stdout=subprocess.DEVNULL)
+    print(f"listed: {len(answering)} answering, {len(silent)} silent, {len(dead)} unreachable")
+
+    proc = subprocess.Popen([cli, "monitor", "--metrics", str(METRICS_PORT), "--save-interval", "3600"], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        # Every dead clock past its alert, so that the poller is in its steady state.
+        time.sleep(120)
+        cpu0, _ = process_figures(proc.pid)
+        wall0 = time.time()
+        quiet = min(60, seconds)
+        time.sleep(quiet)
+        cpu1, rss = process_figures(proc.pid)
+        cpu_share = (cpu1 - cpu0) / (time.time() - wall0) * 100
+
+        window_start = time.time()
+        victim = answering[len(answering) // 2]
+        victim_index = next(i for i, c in enumerate(fleet) if c["ip"] == victim)
+        turned_silent = None
+        dead_age = {ip: 0.0 for ip in dead}
+        while time.time() - window_start < seconds:
+            if turned_silent is None and time.time() - window_start > 10:
+                sim(f'faults {victim_index} {{"silent": true}}')
+                turned_silent = time.time()
+            for ip, age in scrape_ages().items():
+                if ip in dead_age:
+                    dead_age[ip] = max(dead_age[ip], age)
+            time.sleep(2)
+        _, rss_end = process_figures(proc.pid)
+    finally:
+        proc.terminate()
+        proc.wait()
+
+    polls = {}
+    failed = []
+    for moment, ip, delivery in log_entries(window_start):
+        if ip == victim:
+            if moment >= turned_silent and delivery == "silent":
+                failed.append(moment)
+            continue
+        polls.setdefault(ip, []).append(moment)
+    answering_gaps = [g for ip, times in polls.items() if ip not in silent for g in gaps(times)]
+    silent_gaps = [g for ip, times in polls.items() if ip in silent for g in gaps(times)]
+    print(f"monitor CPU at steady state: {cpu_share:.1f} % of one core; resident memory {rss:.0f} MB "
+          f"({max(rss, rss_end):.0f} MB at most)")
+    print(f"answering clocks: gap between two polls median {statistics.median(answering_gaps):.1f} s, "
+          f"worst {max(answering_gaps):.1f} s ({len(answering_gaps)} gaps)")
+    if silent_gaps:
+        print(f"silent clocks: gap median {statistics.median(silent_gaps):.1f} s, worst {max(silent_gaps):.1f} s")
+    if dead_age:
+        print(f"unreachable clocks: oldest status seen {max(dead_age.values()):.1f} s")
+    if len(failed) >= 6:
+        print(f"clock turned silent: alert due {failed[5] + SILENT_WAIT_S - turned_silent:.1f} s after it fell "
+              "silent (sixth failed poll ended)")
+    else:
+        print(f"clock turned silent: only {len(failed)} failed polls in the window")
+
+
+def main():
+    if len(sys.argv) == 5 and sys.argv[1] == "make":
+        make(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
+    elif len(sys.argv) == 5 and sys.argv[1] == "monitor":
+        monitor(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
+    else:
+        print(__doc__, file=sys.stderr)
+        sys.exit(2)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,304 @@
+#include "ClockConfig.h"
+#include "ClockPoker.h"
+#include "ClockRegistry.h"
+#include "Communication.h"
+#include "DevClock.h"
+#include "GetConfigurationSender.h"
+#include "OperationsTestSupport.h"
+#include "SenderPool.h"
+#include "SetConfigurationSender.h"
+#include "WorkerThreadPool.h"
+#include "WorkerWWW.h"
+
+#include <QtTest>
+
+using namespace OperationsTestSupport;
+
+namespace {
+
+// The fleet of data/parallel.json: three new clocks sharing the factory
+// address, three silent ones, and answering ones after them.
+const int SharedCount = 3;
+const int FirstSilent = 3;
+const int SilentCount = 3;
+const int FleetSize = 23;
+
+QString ipOf(int index)
+{
+    return index < SharedCount ? QStringLiteral("192.168.0.11") : QStringLiteral("192.168.0.%1").arg(57 + index);
+}
+
+struct Connection
+{
+    QString local;
+    QDateTime opened;
+    QDateTime closed;
+};
+
+QVector<Connection> connections(const ClockSimControl &sim)
+{
+    QVector<Connection> list;
+    for (const QJsonObject &entry : sim.connections()) {
+        list.append({entry.value("local").toString(),
+                     QDateTime::fromString(entry.value("opened").toString(), Qt::ISODateWithMs),
+                     QDateTime::fromString(entry.value("closed").toString(), Qt::ISODateWithMs)});
+    }
+    return list;
+}
+
+bool overlap(const Connection &a, const Connection &b)
+{
+    return a.opened < b.closed && b.opened < a.closed;
+}
+
+int pollsOf(const QSignalSpy &finished, quint64 id)
+{
+    int count = 0;
+    for (const QList<QVariant> &arguments : finished)
+        count += arguments.at(0).value<quint64>() == id;
+    return count;
+}
+
+} // namespace
+
+// Exchanges with different clocks in parallel, against the simulator: what a
+// clock sees, what a silent clock costs the others, and that user operations
+// and cancels keep their promises.
+class TestParallel : public SimulatorSuite
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void oneAddressNeverServesTwoExchangesAtOnce();
+    void silentClocksCostOneSlotEach();
+    void unreachableClocksLeaveSlotsToAnsweringOnes();
+    void downloadStartsBeforeTheNextPoll();
+    void groupSendReportsItsSilentClocks();
+    void cancelDuringAGroupSend();
+
+private:
+    QList<DevClock *> listFleet(const QList<int> &indexes);
+    QList<SenderTarget> targets(const QList<int> &indexes) const;
+};
+
+void TestParallel::cleanup()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(Communication::instance()->pool()->senders().isEmpty(), 20000);
+    QVERIFY(WorkerThreadPool::instance()->waitForDone(20000));
+    QCoreApplication::processEvents();
+    ClockRegistry::resetForTest();
+    WorkerThreadPool::instance()->setBound(ExchangeSchedule::DefaultBound);
+    WorkerWWW::setDefaultWaits(WorkerWWW::Waits());
+}
+
+QList<DevClock *> TestParallel::listFleet(const QList<int> &indexes)
+{
+    QList<DevClock *> clocks;
+    for (int i : indexes) {
+        auto *clock = new DevClock;
+        clock->network.ip = ipOf(i);
+        clock->user = QStringLiteral("admin");
+        clock->password = QStringLiteral("pw");
+        clock->id = quint64(i + 1);
+        ClockRegistry::instance()->addClock(clock);
+        clocks << clock;
+    }
+    return clocks;
+}
+
+QList<SenderTarget> TestParallel::targets(const QList<int> &indexes) const
+{
+    QList<SenderTarget> list;
+    for (int index : indexes)
+        list << target(ipOf(index), "admin", "pw", quint64(index + 1));
+    return list;
+}
+
+void TestParallel::oneAddressNeverServesTwoExchangesAtOnce()
+{
+    // Polls of every clock (the three at the factory address among them) and
+    // a group send to all, at once. Every clock answers here, some slowly, so
+    // that the simulator alone ends each connection and its log is exact.
+    QList<int> all;
+    for (int i = 0; i < FleetSize; ++i) {
+        QVERIFY(m_sim.setFaults(i, i % 2 ? QJsonObject{{"delayMs", 40}} : QJsonObject()));
+        all << i;
+    }
+    const QList<DevClock *> fleet = listFleet(all);
+    ClockPoker poker;
+    poker.setDueAfterSeconds(-1);
+    QSignalSpy polled(&poker, &ClockPoker::PollFinished);
+    EndSpy send(Communication::instance()->setConfiguration(ClockConfig(), targets(all)));
+    QVERIFY(send.ended(30000));
+    QCOMPARE(send.finished.count(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(pollsOf(polled, fleet.at(2)->id) >= 3 && pollsOf(polled, fleet.last()->id) >= 3, 30000);
+
+    const QVector<Connection> seen = connections(m_sim);
+    QVERIFY(seen.size() > 3 * all.size());
+    int parallel = 0;
+    for (int i = 0; i < seen.size(); ++i) {
+        for (int j = i + 1; j < seen.size(); ++j) {
+            if (!overlap(seen.at(i), seen.at(j)))
+                continue;
+            QVERIFY2(seen.at(i).local != seen.at(j).local, qPrintable(seen.at(i).local));
+            ++parallel;
+        }
+    }
+    QVERIFY(parallel > 0);
+}
+
+void TestParallel::silentClocksCostOneSlotEach()
+{
+    // A third of the fleet silent: each answering clock is polled at least
+    // twice before any silent one has ended its first poll.
+    WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
+    QList<int> indexes;
+    for (int i = FirstSilent; i < FirstSilent + 3 * SilentCount; ++i)
+        indexes << i;
+    const QList<DevClock *> fleet = listFleet(indexes);
+    ClockPoker poker;
+    poker.setDueAfterSeconds(-1);
+    QMap<quint64, int> answers;
+    QMap<quint64, int> answersAtFirstFailure;
+    QSet<quint64> failed;
+    connect(&poker, &ClockPoker::PollFinished, this, [&](quint64 id, bool answered) {
+        if (answered) {
+            ++answers[id];
+            return;
+        }
+        if (failed.isEmpty())
+            answersAtFirstFailure = answers;
+        failed.insert(id);
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(failed.size(), SilentCount, 20000);
+    for (const DevClock *clock : fleet.mid(SilentCount))
+        QVERIFY2(answersAtFirstFailure.value(clock->id) >= 2, qPrintable(clock->network.ip));
+
+    // An answering clock turns silent: its alert falls due with its sixth
+    // failed poll, not before and not later.
+    DevClock *dying = fleet.last();
+    QVERIFY(m_sim.setFaults(indexes.last(), QJsonObject{{"silent", true}}));
+    QList<bool> dueAfter;
+    connect(&poker, &ClockPoker::PollFinished, this, [&](quint64 id, bool answered) {
+        if (id == dying->id && !answered)
+            dueAfter << dying->alertCounters[NtpNoConnection].isDue();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(dueAfter.size() >= 6, 60000);
+    QCOMPARE(dueAfter.mid(0, 6), QList<bool>({false, false, false, false, false, true}));
+}
+
+void TestParallel::unreachableClocksLeaveSlotsToAnsweringOnes()
+{
+    // Five silent clocks whose alerts are due, four poll slots, every clock
+    // always due: the unreachable ones never hold more than three slots at
+    // once, and the answering clocks go on.
+    WorkerThreadPool::instance()->setBound(4);
+    WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
+    QList<int> indexes;
+    QStringList deadIps;
+    for (int i = FirstSilent; i < FirstSilent + 10; ++i)
+        indexes << i;
+    const QList<DevClock *> fleet = listFleet(indexes);
+    for (int k = 0; k < 5; ++k) {
+        QVERIFY(m_sim.setFaults(indexes.at(k), QJsonObject{{"silent", true}}));
+        DevClock *dead = fleet.at(k);
+        for (int failure = 0; failure < 6; ++failure)
+            dead->setNtpStatus(NtpNoConnection);
+        QVERIFY(ClockPoker::isUnreachable(*dead));
+        deadIps << dead->network.ip;
+    }
+    ClockPoker poker;
+    poker.setDueAfterSeconds(-1);
+    poker.setUnreachableMaxAgeSeconds(-1);
+    QSignalSpy polled(&poker, &ClockPoker::PollFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(pollsOf(polled, fleet.at(0)->id) >= 2 && pollsOf(polled, fleet.at(4)->id) >= 2, 30000);
+    for (const DevClock *clock : fleet.mid(5))
+        QVERIFY2(pollsOf(polled, clock->id) >= 4, qPrintable(clock->network.ip));
+
+    // The most connections to unreachable clocks open at one moment.
+    QVector<QPair<QDateTime, int>> edges;
+    for (const Connection &connection : connections(m_sim)) {
+        if (deadIps.contains(connection.local))
+            edges << qMakePair(connection.opened, 1) << qMakePair(connection.closed, -1);
+    }
+    std::sort(edges.begin(), edges.end(), [](const auto &a, const auto &b) {
+        return a.first < b.first || (a.first == b.first && a.second < b.second);
+    });
+    int open = 0;
+    int most = 0;
+    for (const auto &edge : qAsConst(edges))
+        most = qMax(most, open += edge.second);
+    QCOMPARE(most, 3);
+}
+
+void TestParallel::downloadStartsBeforeTheNextPoll()
+{
+    // Two poll slots, both held by silent clocks: the user's download goes
+    // out at once, before any further poll.
+    WorkerThreadPool::instance()->setBound(2);
+    // The silent clocks first, so that they are polled first.
+    listFleet({FirstSilent, FirstSilent + 1, FirstSilent + SilentCount, FirstSilent + SilentCount + 1});
+    ClockPoker poker;
+    QTRY_COMPARE_WITH_TIMEOUT(m_sim.httpRequests().size(), 2, 10000);
+    EndSpy download(Communication::instance()->getConfiguration(target(ipOf(FleetSize - 1))));
+    QVERIFY(download.ended(3000));
+    QCOMPARE(download.finished.count(), 1);
+    const QStringList logged = loggedRequests(m_sim);
+    QCOMPARE(logged.mid(2, 3), QStringList({"/A@" + ipOf(FleetSize - 1), "/B@" + ipOf(FleetSize - 1),
+                                            "/C0@" + ipOf(FleetSize - 1)}));
+}
+
+void TestParallel::groupSendReportsItsSilentClocks()
+{
+    WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
+    QList<int> group;
+    for (int i = FleetSize - 20; i < FleetSize; ++i)
+        group << i;
+    QVector<bool> succeeded;
+    EndSpy send(Communication::instance()->setConfiguration(ClockConfig(), targets(group)),
+                [&](DataSender *s) { succeeded = static_cast<SetConfigurationSender *>(s)->succeeded(); });
+    QVERIFY(send.ended(30000));
+    QCOMPARE(send.finished.count(), 1);
+    QVector<bool> expected(group.size(), true);
+    for (int k = 0; k < group.size(); ++k)
+        expected[k] = group.at(k) < FirstSilent || group.at(k) >= FirstSilent + SilentCount;
+    QCOMPARE(succeeded, expected);
+
+    QVector<Connection> silent;
+    for (const Connection &connection : connections(m_sim)) {
+        for (int i = FirstSilent; i < FirstSilent + SilentCount; ++i) {
+            if (connection.local == ipOf(i))
+                silent << connection;
+        }
+    }
+    QCOMPARE(silent.size(), SilentCount);
+    for (int i = 0; i < silent.size(); ++i) {
+        for (int j = i + 1; j < silent.size(); ++j)
+            QVERIFY(overlap(silent.at(i), silent.at(j)));
+    }
+}
+
+void TestParallel::cancelDuringAGroupSend()
+{
+    WorkerThreadPool::instance()->setBound(2);
+    QList<int> group;
+    for (int i = FirstSilent + SilentCount; i < FleetSize; ++i) {
+        QVERIFY(m_sim.setFaults(i, QJsonObject{{"delayMs", 300}}));
+        group << i;
+    }
+    SetConfigurationSender *send = Communication::instance()->setConfiguration(ClockConfig(), targets(group));
+    connect(send, &DataSender::updateProgress, send, [send] { Communication::instance()->cancel(send); });
+    EndSpy spy(send);
+    QVERIFY(spy.ended());
+    QCOMPARE(spy.canceled.count(), 1);
+    QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
+    QCoreApplication::processEvents();
+    // The two exchanges under way end; nothing else starts, nothing more is reported.
+    QCOMPARE(m_sim.httpRequests().size(), 2);
+    QCOMPARE(spy.progress.count(), 1);
+    QCOMPARE(spy.count(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestParallel)
+#include "tst_parallel.moc"
