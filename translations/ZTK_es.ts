@@ -1407,1280 +1407,1282 @@
     <name>PageConfiguration</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmas</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration first in device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj no tiene ninguna configuración descargada. Descargue primero la configuración del reloj en la lista de dispositivos.</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>Back to the device list (keeps the changes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la lista de dispositivos (conserva los cambios)</translation>
     </message>
     <message>
         <source>Open or save a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o guardar un archivo de configuración</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Download the configuration from the clock again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a descargar la configuración del reloj</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea descargar la configuración del reloj?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando configuración</translation>
     </message>
     <message>
         <source>Clock %1 is in group %2. Send configuration anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj %1 pertenece al grupo %2. ¿Enviar la configuración igualmente?</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando configuración</translation>
     </message>
 </context>
 <context>
     <name>PageConflict</name>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflictos de IP</translation>
     </message>
     <message>
         <source>Application will detect and change MAC and IP address of every clock with IP 192.168.0.11.
 Both MAC and IP will increase by 1 for every next device with conflict found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación detectará y cambiará las direcciones MAC e IP de cada reloj con la IP 192.168.0.11.
+Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto encontrado.</translation>
     </message>
     <message>
         <source>New MAC of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva MAC del primer dispositivo:</translation>
     </message>
     <message>
         <source>New IP of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva IP del primer dispositivo:</translation>
     </message>
     <message>
         <source>Resolve</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolver</translation>
     </message>
     <message>
         <source>The new MAC of the first device is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nueva MAC del primer dispositivo está incompleta.</translation>
     </message>
     <message>
         <source>The new IP of the first device is not a full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nueva IP del primer dispositivo no es una dirección completa.</translation>
     </message>
     <message>
         <source>Resolving conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolviendo conflictos</translation>
     </message>
 </context>
 <context>
     <name>PageDeviceList</name>
     <message>
         <source>Loading list, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando la lista, espere...</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro:</translation>
     </message>
     <message>
         <source>Name or IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre o IP</translation>
     </message>
     <message>
         <source>Problems only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo problemas</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir reloj</translation>
     </message>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar relojes</translation>
     </message>
     <message>
         <source>Check that every clock keeps the right time and matches its group</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar que cada reloj da la hora correcta y coincide con su grupo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar de la lista</translation>
     </message>
     <message>
         <source>Download configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar configuración</translation>
     </message>
     <message>
         <source>Edit configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar configuración</translation>
     </message>
     <message>
         <source>Edit settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar ajustes</translation>
     </message>
     <message>
         <source>Refresh status</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar estado</translation>
     </message>
     <message>
         <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas izquierda y derecha eligen un botón y Espacio lo pulsa; el menú contextual ofrece las mismas acciones</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han encontrado dispositivos.</translation>
     </message>
     <message>
         <source>Updating device</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando dispositivo</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando configuración</translation>
     </message>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando estado</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea descargar la configuración del reloj?</translation>
     </message>
     <message>
         <source>Download and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar y editar</translation>
     </message>
     <message>
         <source>Edit without download</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar sin descargar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Are you sure you want to delete clock %1 (IP: %2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar el reloj %1 (IP: %2)?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de dispositivos</translation>
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando relojes</translation>
     </message>
 </context>
 <context>
     <name>PageGroupList</name>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de dispositivos</translation>
     </message>
     <message>
         <source>Add group</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir grupo</translation>
     </message>
     <message>
         <source>Clocks and their groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Relojes y sus grupos</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Group of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo de %1</translation>
     </message>
     <message>
         <source>Group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Are you sure you want to delete group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar el grupo %1?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombre del grupo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando relojes</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea abrir la configuración del reloj y copiarla al grupo?</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Group don&apos;t have any clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo no tiene ningún reloj.</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration in device list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj no tiene ninguna configuración descargada. Descargue primero la configuración del reloj en la lista de dispositivos.</translation>
     </message>
     <message>
         <source>Group don&apos;t have configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo no tiene configuración.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Selected group has no configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo seleccionado no tiene configuración.</translation>
     </message>
     <message>
         <source>Choose device from which do you want to copy configuration for group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el dispositivo del que desea copiar la configuración para el grupo.</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del reloj</translation>
     </message>
 </context>
 <context>
     <name>PageNotifications</name>
     <message>
         <source>Server settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del servidor</translation>
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar en la bandeja</translation>
     </message>
     <message>
         <source>Notification configuration saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de notificaciones guardada.</translation>
     </message>
     <message>
         <source>Save configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la configuración antes de minimizar la aplicación?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y minimizar</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo minimizar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>Authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticación:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Básica</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Login</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Remitente:</translation>
     </message>
     <message>
         <source>Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrado:</translation>
     </message>
     <message>
         <source>TLS/SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS/SSL</translation>
     </message>
     <message>
         <source>StartTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTLS</translation>
     </message>
     <message>
         <source>No encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cifrado</translation>
     </message>
     <message>
         <source>Ignore SSL errors (may be unsafe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar errores SSL (puede ser inseguro)</translation>
     </message>
     <message>
         <source>Resend e-mail every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenviar correo cada:</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 hora</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 horas</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 horas</translation>
     </message>
     <message>
         <source>8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>8 horas</translation>
     </message>
     <message>
         <source>Alert type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de alerta</translation>
     </message>
     <message>
         <source>No connection:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión:</translation>
     </message>
     <message>
         <source>No connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <source>No authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin autenticación:</translation>
     </message>
     <message>
         <source>No authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin autenticación</translation>
     </message>
     <message>
         <source>Ntp timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera NTP agotado:</translation>
     </message>
     <message>
         <source>Ntp timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera NTP agotado</translation>
     </message>
     <message>
         <source>Recipent list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de destinatarios</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <source>Recipient type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de destinatario</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Para</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Recipient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatario:</translation>
     </message>
     <message>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir destinatario</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Send test notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar notificación de prueba</translation>
     </message>
     <message>
         <source>Save configuration before sending test e-mail?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la configuración antes de enviar el correo de prueba?</translation>
     </message>
     <message>
         <source>Save and send</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y enviar</translation>
     </message>
     <message>
         <source>Send only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo enviar</translation>
     </message>
     <message>
         <source>Username cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El usuario no puede estar vacío</translation>
     </message>
     <message>
         <source>Password cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña no puede estar vacía</translation>
     </message>
     <message>
         <source>You can add up to 10 recipients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede añadir hasta 10 destinatarios.</translation>
     </message>
     <message>
         <source>Recipient e-mail is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de correo del destinatario no es válida.</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar de la lista</translation>
     </message>
 </context>
 <context>
     <name>PageReport</name>
     <message>
         <source>Enable file report</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar informe en archivo</translation>
     </message>
     <message>
         <source>Filepath:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta del archivo:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>File type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de archivo:</translation>
     </message>
     <message>
         <source>MS Excel (xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Excel (xlsx)</translation>
     </message>
     <message>
         <source>Interval:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo:</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutos</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutos</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 minutos</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutos</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 hora</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 horas</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 horas</translation>
     </message>
     <message>
         <source>Value type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de valor:</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar en la bandeja</translation>
     </message>
     <message>
         <source>Save report configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la configuración del informe antes de minimizar la aplicación?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y minimizar</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo minimizar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>File report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe en archivo</translation>
     </message>
     <message>
         <source>Filepath can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta del archivo no puede estar vacía.</translation>
     </message>
     <message>
         <source>Invalid report filepath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta del archivo de informe no válida.</translation>
     </message>
     <message>
         <source>Report configuration saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del informe guardada</translation>
     </message>
     <message>
         <source>Microsoft Excel files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Microsoft Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>
     <name>ParameterText</name>
     <message>
         <source>The configuration was not sent: %1 holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se envió la configuración: %1 contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal.</translation>
     </message>
     <message>
         <source>The name was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se envió el nombre: contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal.</translation>
     </message>
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se envió la contraseña: contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal.</translation>
     </message>
 </context>
 <context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>No válido</translation>
     </message>
 </context>
 <context>
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del reloj %1 actualizados</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del reloj %1 descargada</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración se ha enviado correctamente.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n reloj</numerusform>
+            <numerusform>%n relojes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dispositivo encontrado</numerusform>
+            <numerusform>%n dispositivos encontrados</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración se envió a %1 de %2 relojes. No se envió a: %3</translation>
     </message>
 </context>
 <context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna interfaz de red local utilizable para buscar.</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de dispositivos</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>ya en la lista</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>añadido</translation>
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han encontrado dispositivos.</translation>
     </message>
     <message>
         <source>Resolving address conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolviendo conflictos de direcciones</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
     </message>
     <message>
         <source>%n clocks(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n reloj(es)</translation>
     </message>
     <message>
         <source>%n device(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n dispositivo(s) encontrado(s)</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
     </message>
 </context>
 <context>
     <name>StateLoad</name>
     <message>
         <source>Cannot read the device list %1; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de dispositivos %1; se ha dejado como estaba.</translation>
     </message>
     <message>
         <source>Cannot read the device list %1; it was kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de dispositivos %1; se ha conservado como %2.</translation>
     </message>
 </context>
 <context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar/exportar configuración de alarmas</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Disable all alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar todas las alarmas</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando, espere...</translation>
     </message>
 </context>
 <context>
     <name>TabDisplay</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Show time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar hora</translation>
     </message>
     <message>
         <source>Time shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de visualización de la hora</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Show temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar temperatura</translation>
     </message>
     <message>
         <source>Temperature shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de visualización de la temperatura</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar fecha</translation>
     </message>
     <message>
         <source>Date shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de visualización de la fecha</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de hora</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <source>Time leading zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceros a la izquierda en la hora</translation>
     </message>
     <message>
         <source>Blinking time colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos puntos intermitentes</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuentes</translation>
     </message>
     <message>
         <source>Typeface</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de letra</translation>
     </message>
     <message>
         <source>Import/Export display configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar/exportar configuración de pantalla</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>Thermometer configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del termómetro</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad</translation>
     </message>
     <message>
         <source>Temperature offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección de temperatura</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección</translation>
     </message>
     <message>
         <source>Display synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización de pantallas</translation>
     </message>
     <message>
         <source>Synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Master IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP del maestro</translation>
     </message>
     <message>
         <source>Eco</source>
-        <translation type="unfinished"></translation>
+        <translation>Eco</translation>
     </message>
     <message>
         <source>Eco mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo eco</translation>
     </message>
     <message>
         <source>Switch on</source>
-        <translation type="unfinished"></translation>
+        <translation>Activación</translation>
     </message>
     <message>
         <source>Switch off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivación</translation>
     </message>
 </context>
 <context>
     <name>TabSend</name>
     <message>
         <source>Send configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar configuración</translation>
     </message>
     <message>
         <source>The configuration is sent to:</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración se envía a:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
 </context>
 <context>
     <name>TabTime</name>
     <message>
         <source>Regional settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes regionales</translation>
     </message>
     <message>
         <source>Localization</source>
-        <translation type="unfinished"></translation>
+        <translation>Región</translation>
     </message>
     <message>
         <source>Time zone active</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria activa</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Start week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana de inicio</translation>
     </message>
     <message>
         <source>Start day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de inicio</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>Start month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes de inicio</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>a las</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>End week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana de fin</translation>
     </message>
     <message>
         <source>End day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de fin</translation>
     </message>
     <message>
         <source>End month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes de fin</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin</translation>
     </message>
     <message>
         <source>Remote time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización horaria remota</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de hora</translation>
     </message>
     <message>
         <source>NTP server 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 1</translation>
     </message>
     <message>
         <source>NTP server 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 2</translation>
     </message>
     <message>
         <source>NTP server 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 3</translation>
     </message>
     <message>
         <source>NTP server 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 4</translation>
     </message>
     <message>
         <source>NTP server 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 5</translation>
     </message>
     <message>
         <source>A server name cannot hold &quot;&amp;&quot;, &quot;=&quot; or a line break: the clock would misread it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre de servidor no puede contener «&amp;», «=» ni saltos de línea: el reloj lo interpretaría mal.</translation>
     </message>
     <message>
         <source>Query interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de consulta</translation>
     </message>
     <message>
         <source>Local time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización horaria local</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo maestro</translation>
     </message>
 </context>
 <context>
     <name>TestMailFlow</name>
     <message>
         <source>%1 Notification Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de notificación de %1</translation>
     </message>
     <message>
         <source>This is %1 notification test e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este es un correo de prueba de notificaciones de %1.</translation>
     </message>
     <message>
         <source>Test e-mail sent failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al enviar el correo de prueba.</translation>
     </message>
     <message>
         <source>Test e-mail has been sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>El correo de prueba se ha enviado correctamente.</translation>
     </message>
     <message>
         <source>Test e-mail sent failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al enviar el correo de prueba</translation>
     </message>
 </context>
 <context>
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de dispositivos</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflictos de IP</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificaciones</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>Show window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ventana</translation>
     </message>
     <message>
         <source>Hide window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar ventana</translation>
     </message>
     <message>
         <source>Close application</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar aplicación</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (solo lectura)</translation>
     </message>
     <message>
         <source>Minimalize to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar a la bandeja</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Las notificaciones están activadas. ¿Seguro que desea cerrar %1? (No se enviarán correos de alerta)</translation>
     </message>
     <message>
         <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation type="unfinished"></translation>
+        <translation>Los informes están activados. ¿Seguro que desea cerrar %1? (Se detendrá el registro de datos)</translation>
     </message>
     <message>
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ¿Cerrar igualmente? (Se perderán los cambios posteriores al último guardado)</translation>
     </message>
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+¿Abrir la lista de dispositivos en solo lectura? No se guardará nada.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en solo lectura</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
     <name>WindowTray</name>
     <message>
         <source>Application was minimized to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación se ha minimizado a la bandeja</translation>
     </message>
 </context>
 <context>
     <name>WorkerTcp</name>
     <message>
         <source>Failed to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar.</translation>
     </message>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. No hay datos que enviar.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. No se pudo enviar ningún dato.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. Solo se enviaron %1 de %2 bytes.</translation>
     </message>
 </context>
 <context>
     <name>WorkerUdp</name>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. No hay datos que enviar.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. No se pudo enviar ningún dato.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. Solo se enviaron %1 de %2 bytes.</translation>
     </message>
 </context>
 </TS>
