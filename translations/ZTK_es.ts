@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>The clock runs %1 ahead of %2 now</source>
-        <translation>El reloj va ahora %1 adelantado respecto a %2</translation>
+        <translation>El reloj va ahora %1 por delante de %2</translation>
     </message>
     <message>
         <source>The clock runs %1 behind %2 now</source>
-        <translation>El reloj va ahora %1 atrasado respecto a %2</translation>
+        <translation>El reloj va ahora %1 por detrás de %2</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 ahead</source>
