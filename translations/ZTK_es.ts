@@ -5,2682 +5,2684 @@
     <name>AboutDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>AlarmTable</name>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Duration[s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración [s]</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mié</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jue</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dom</translation>
     </message>
     <message>
         <source>Alarm %1 time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de la alarma %1</translation>
     </message>
     <message>
         <source>Alarm %1 duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la alarma %1</translation>
     </message>
     <message>
         <source>Everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los días</translation>
     </message>
     <message>
         <source>Selected days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días seleccionados</translation>
     </message>
 </context>
 <context>
     <name>AuditChecks</name>
     <message>
         <source>Synchronization is &quot;None&quot;: the clock keeps time by itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de hora «Ninguna»: el reloj mantiene la hora por sí solo</translation>
     </message>
     <message>
         <source>NTP without any server</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP sin ningún servidor</translation>
     </message>
     <message>
         <source>No fresh status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin estado reciente: %1</translation>
     </message>
     <message>
         <source>NTP not synchronized: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP no sincronizado: %1</translation>
     </message>
     <message>
         <source>Time zone or summer-time rule outside the lists of choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria o regla de horario de verano fuera de las opciones disponibles</translation>
     </message>
     <message>
         <source>The clock runs %1 ahead of %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj va ahora %1 por delante de %2</translation>
     </message>
     <message>
         <source>The clock runs %1 behind %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj va ahora %1 por detrás de %2</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>A partir de %1 (%2), el reloj irá %3 adelantado</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 behind</source>
-        <translation type="unfinished"></translation>
+        <translation>A partir de %1 (%2), el reloj irá %3 atrasado</translation>
     </message>
     <message>
         <source>%1 is %2 in the clock, %3 in group %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 en el reloj, %3 en el grupo %4</translation>
     </message>
     <message>
         <source>Configuration not downloaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración no descargada: %1</translation>
     </message>
 </context>
 <context>
     <name>AuditCommand</name>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe ningún grupo llamado %1.</translation>
     </message>
     <message>
         <source>Auditing clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Auditando relojes</translation>
     </message>
 </context>
 <context>
     <name>AuditFinding</name>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>Crítico</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Not reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaccesible</translation>
     </message>
     <message>
         <source>Drift from the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Difiere del grupo</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de hora</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano</translation>
     </message>
 </context>
 <context>
     <name>AuditFindingsModel</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravedad</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación</translation>
     </message>
     <message>
         <source>Finding</source>
-        <translation type="unfinished"></translation>
+        <translation>Hallazgo</translation>
     </message>
 </context>
 <context>
     <name>AuditReport</name>
     <message>
         <source>%1 clocks audited: %2 with critical findings, %3 with warnings, %4 without findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relojes auditados: %1; con hallazgos críticos: %2, con avisos: %3, sin hallazgos: %4.</translation>
     </message>
 </context>
 <context>
     <name>ChoiceLists</name>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Estados Unidos</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá</translation>
     </message>
     <message>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <source>UTC - 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 12:00</translation>
     </message>
     <message>
         <source>UTC - 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 11:00</translation>
     </message>
     <message>
         <source>UTC - 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 10:00</translation>
     </message>
     <message>
         <source>UTC - 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:30</translation>
     </message>
     <message>
         <source>UTC - 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:00</translation>
     </message>
     <message>
         <source>UTC - 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 8:00</translation>
     </message>
     <message>
         <source>UTC - 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 7:00</translation>
     </message>
     <message>
         <source>UTC - 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 6:00</translation>
     </message>
     <message>
         <source>UTC - 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 5:00</translation>
     </message>
     <message>
         <source>UTC - 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 4:00</translation>
     </message>
     <message>
         <source>UTC - 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:30</translation>
     </message>
     <message>
         <source>UTC - 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:00</translation>
     </message>
     <message>
         <source>UTC - 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 2:00</translation>
     </message>
     <message>
         <source>UTC - 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 1:00</translation>
     </message>
     <message>
         <source>UTC 0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC 0:00</translation>
     </message>
     <message>
         <source>UTC + 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 1:00</translation>
     </message>
     <message>
         <source>UTC + 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 2:00</translation>
     </message>
     <message>
         <source>UTC + 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:00</translation>
     </message>
     <message>
         <source>UTC + 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:30</translation>
     </message>
     <message>
         <source>UTC + 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:00</translation>
     </message>
     <message>
         <source>UTC + 4:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:30</translation>
     </message>
     <message>
         <source>UTC + 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:00</translation>
     </message>
     <message>
         <source>UTC + 5:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:30</translation>
     </message>
     <message>
         <source>UTC + 5:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:45</translation>
     </message>
     <message>
         <source>UTC + 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:00</translation>
     </message>
     <message>
         <source>UTC + 6:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:30</translation>
     </message>
     <message>
         <source>UTC + 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 7:00</translation>
     </message>
     <message>
         <source>UTC + 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:00</translation>
     </message>
     <message>
         <source>UTC + 8:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:30</translation>
     </message>
     <message>
         <source>UTC + 8:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:45</translation>
     </message>
     <message>
         <source>UTC + 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:00</translation>
     </message>
     <message>
         <source>UTC + 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:30</translation>
     </message>
     <message>
         <source>UTC + 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:00</translation>
     </message>
     <message>
         <source>UTC + 10:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:30</translation>
     </message>
     <message>
         <source>UTC + 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:00</translation>
     </message>
     <message>
         <source>UTC + 11:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:30</translation>
     </message>
     <message>
         <source>UTC + 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:00</translation>
     </message>
     <message>
         <source>UTC + 12:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:45</translation>
     </message>
     <message>
         <source>UTC + 13:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 13:00</translation>
     </message>
     <message>
         <source>UTC + 14:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 14:00</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercer</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Último</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>jueves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>viernes</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>sábado</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>domingo</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>enero</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>febrero</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>abril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mayo</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>junio</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>julio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>septiembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>octubre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>noviembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>diciembre</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>NTP</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP</translation>
     </message>
     <message>
         <source>64s</source>
-        <translation type="unfinished"></translation>
+        <translation>64 s</translation>
     </message>
     <message>
         <source>5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24 h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12 h</translation>
     </message>
     <message>
         <source>DNY</source>
-        <translation type="unfinished"></translation>
+        <translation>DNY</translation>
     </message>
     <message>
         <source>NDY</source>
-        <translation type="unfinished"></translation>
+        <translation>NDY</translation>
     </message>
     <message>
         <source>YND</source>
-        <translation type="unfinished"></translation>
+        <translation>YND</translation>
     </message>
     <message>
         <source>YDN</source>
-        <translation type="unfinished"></translation>
+        <translation>YDN</translation>
     </message>
     <message>
         <source>DN</source>
-        <translation type="unfinished"></translation>
+        <translation>DN</translation>
     </message>
     <message>
         <source>ND</source>
-        <translation type="unfinished"></translation>
+        <translation>ND</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Indoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Interior estándar</translation>
     </message>
     <message>
         <source>Indoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Interior dinámico</translation>
     </message>
     <message>
         <source>Outdoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exterior estándar</translation>
     </message>
     <message>
         <source>Outdoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Exterior dinámico</translation>
     </message>
     <message>
         <source>Celcius [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius [°C]</translation>
     </message>
     <message>
         <source>Fahrenheit [°F]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit [°F]</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo maestro</translation>
     </message>
     <message>
         <source>Slave basic mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo esclavo básico</translation>
     </message>
     <message>
         <source>Slave full mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo esclavo completo</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondeada</translation>
     </message>
     <message>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Angulosa</translation>
     </message>
 </context>
 <context>
     <name>ClockCommands</name>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando estado</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando configuración</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del reloj %1 descargada</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando configuración</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>enviada</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>no enviada</translation>
     </message>
     <message>
         <source>The configuration did not reach %1 of %2 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración no llegó a %1 de %2 relojes.</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración se ha enviado correctamente.</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando nombre</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre se ha cambiado correctamente.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando ajustes de red</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes de red se han cambiado correctamente.</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando contraseña</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña se ha cambiado correctamente.</translation>
     </message>
 </context>
 <context>
     <name>ClockPrinter</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminada</translation>
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>sin lectura</translation>
     </message>
 </context>
 <context>
     <name>ClockRegistry</name>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Zentick configuration files (*.qlxztc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de configuración de Zentick (*.qlxztc)</translation>
     </message>
     <message>
         <source>Zentick configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de configuración de Zentick (*.xml)</translation>
     </message>
     <message>
         <source>Clock configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de configuración de reloj (*.xml)</translation>
     </message>
     <message>
         <source>Configuration loaded successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración cargada correctamente</translation>
     </message>
     <message>
         <source>Configuration loaded failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar la configuración</translation>
     </message>
     <message>
         <source>Configuration saved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración guardada correctamente</translation>
     </message>
     <message>
         <source>Configuration save failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar la configuración</translation>
     </message>
     <message>
         <source>Configuration exported successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración exportada correctamente</translation>
     </message>
     <message>
         <source>Configuration export failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al exportar la configuración</translation>
     </message>
     <message>
         <source>Configuration import successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración importada correctamente</translation>
     </message>
     <message>
         <source>Configuration import failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al importar la configuración</translation>
     </message>
 </context>
 <context>
     <name>DailyAudit</name>
     <message>
         <source>Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelada.</translation>
     </message>
     <message>
         <source>Unchanged since the last mail; not mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios desde el último correo; no se ha enviado.</translation>
     </message>
     <message>
         <source>%1 audit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Auditoría de %1: %2</translation>
     </message>
     <message>
         <source>Not mailed: no recipient or no connection to the mail server.</source>
-        <translation type="unfinished"></translation>
+        <translation>No enviado: no hay destinatarios o no hay conexión con el servidor de correo.</translation>
     </message>
     <message>
         <source>Not mailed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No enviado: %1</translation>
     </message>
     <message>
         <source>Cannot write %1; the same findings will be mailed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1; los mismos hallazgos se volverán a enviar por correo.</translation>
     </message>
     <message>
         <source>Mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado por correo.</translation>
     </message>
     <message>
         <source>%1  Audit: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Auditoría: %2 %3</translation>
     </message>
 </context>
 <context>
     <name>DevClock</name>
     <message>
         <source>Synchronized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado</translation>
     </message>
     <message>
         <source>Last synchronization time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de la última sincronización</translation>
     </message>
     <message>
         <source>Ntp server timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera del servidor NTP agotado</translation>
     </message>
     <message>
         <source>Last synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sincronización</translation>
     </message>
     <message>
         <source>Connection error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de conexión</translation>
     </message>
     <message>
         <source>Ntp synchronization disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización NTP desactivada</translation>
     </message>
     <message>
         <source>No status available</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado no disponible</translation>
     </message>
     <message>
         <source>No authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin autenticación</translation>
     </message>
     <message>
         <source>Last status update</source>
-        <translation type="unfinished"></translation>
+        <translation>Última actualización del estado</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Authorization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de autorización</translation>
     </message>
     <message>
         <source>Device is not responding</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no responde</translation>
     </message>
     <message>
         <source> - IP duplicate found</source>
-        <translation type="unfinished"></translation>
+        <translation> - IP duplicada</translation>
     </message>
 </context>
 <context>
     <name>DeviceListLock</name>
     <message>
         <source>Cannot create the lock file %1 of the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de bloqueo %1 de la lista de dispositivos.</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa</translation>
     </message>
     <message>
         <source>The device list is in use by %1 (process %2 on %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de dispositivos está en uso por %1 (proceso %2 en %3).</translation>
     </message>
     <message>
         <source>The device list is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de dispositivos está en uso por otro programa.</translation>
     </message>
 </context>
 <context>
     <name>DialogAbout</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Finds, sets up and watches LED wall clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuentra, configura y supervisa relojes de pared LED.</translation>
     </message>
     <message>
         <source>Copyright QLX Devices. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright QLX Devices. Todos los derechos reservados.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuditFindings</name>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar relojes</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Daylight saving compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano comparado con %1.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticación</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
 </context>
 <context>
     <name>DialogCombobox</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>DialogDeviceSettings</name>
     <message>
         <source>Clock settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del reloj</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticación</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz de red</translation>
     </message>
     <message>
         <source>Network Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz de red:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar interfaces de red</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del reloj</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>DHCP client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente DHCP</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección IP:</translation>
     </message>
     <message>
         <source>Subnet mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de subred:</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerta de enlace:</translation>
     </message>
     <message>
         <source>DNS Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS primario:</translation>
     </message>
     <message>
         <source>DNS Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS secundario:</translation>
     </message>
     <message>
         <source>DHCP opt. 42</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción DHCP 42</translation>
     </message>
     <message>
         <source>DHCP opt. private</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción DHCP privada</translation>
     </message>
     <message>
         <source>Private opt. number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de opción privada:</translation>
     </message>
     <message>
         <source>Web Panel Timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera del panel web:</translation>
     </message>
     <message>
         <source>Disable remote access</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar acceso remoto</translation>
     </message>
     <message>
         <source>Change password</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <source>Old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña anterior:</translation>
     </message>
     <message>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña nueva:</translation>
     </message>
     <message>
         <source>Repeat new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir contraseña nueva:</translation>
     </message>
     <message>
         <source>Authentication data set</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de autenticación aplicados</translation>
     </message>
     <message>
         <source>Network interface set</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz de red aplicada</translation>
     </message>
     <message>
         <source>Name cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre no puede estar vacío</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando nombre</translation>
     </message>
     <message>
         <source>The network settings were not sent: %1 is not a complete IP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se enviaron los ajustes de red: %1 no es una dirección IP completa.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando ajustes de red</translation>
     </message>
     <message>
         <source>New password is not identical in both fields</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña nueva no coincide en ambos campos</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando contraseña</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre se ha cambiado correctamente.</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes de red se han cambiado correctamente.</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña se ha cambiado correctamente.</translation>
     </message>
 </context>
 <context>
     <name>DialogDevicesFound</name>
     <message>
         <source>Devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos encontrados</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz de red</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay relojes con la misma IP en la lista de dispositivos. ¿Desea añadir igualmente los relojes seleccionados?</translation>
     </message>
 </context>
 <context>
     <name>DialogEditName</name>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombre del grupo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>DialogHost</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>DialogNewClock</name>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir reloj</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección IP:</translation>
     </message>
     <message>
         <source>Network interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz de red:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar interfaces de red</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticación</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Incorrect IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección IP incorrecta</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>DialogProgress</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>DialogQuestion</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a preguntar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
 </context>
 <context>
     <name>Error</name>
     <message>
         <source>Authorization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de autorización</translation>
     </message>
     <message>
         <source>No response</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta</translation>
     </message>
     <message>
         <source>Host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Host no encontrado</translation>
     </message>
     <message>
         <source>Incorrect data sent or function is unsupported</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos enviados incorrectos o función no admitida</translation>
     </message>
     <message>
         <source>Unable connect to device</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conectar con el dispositivo</translation>
     </message>
     <message>
         <source>An error occured:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error:</translation>
     </message>
 </context>
 <context>
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
-        <translation type="unfinished"></translation>
+        <translation>sincronizados: %1, con aviso: %2, críticos: %3</translation>
     </message>
     <message>
         <source>%1 without status</source>
-        <translation type="unfinished"></translation>
+        <translation>sin estado: %1</translation>
     </message>
     <message>
         <source>Clocks: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relojes: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>GroupTree</name>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar grupo</translation>
     </message>
     <message>
         <source>Edit group configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar configuración del grupo</translation>
     </message>
     <message>
         <source>Change group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre del grupo</translation>
     </message>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar relojes</translation>
     </message>
     <message>
         <source>Remove clock from group</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar reloj del grupo</translation>
     </message>
     <message>
         <source>Copy clock configuration to group and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la configuración del reloj al grupo y editarla</translation>
     </message>
 </context>
 <context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando correo de prueba</translation>
     </message>
 </context>
 <context>
     <name>MailSender</name>
     <message>
         <source>Ntp server timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera del servidor NTP agotado</translation>
     </message>
     <message>
         <source>Connection error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de conexión</translation>
     </message>
     <message>
         <source>No authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin autenticación</translation>
     </message>
     <message>
         <source>alert: </source>
-        <translation type="unfinished"></translation>
+        <translation>alerta: </translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Clock name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del reloj: </translation>
     </message>
     <message>
         <source>IP: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección IP: </translation>
     </message>
     <message>
         <source>Group: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo: </translation>
     </message>
     <message>
         <source>Error code: </source>
-        <translation type="unfinished"></translation>
+        <translation>Código de error: </translation>
     </message>
 </context>
 <context>
     <name>MonitoringSession</name>
     <message>
         <source>The device list is not locked for writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de dispositivos no está bloqueada para escritura.</translation>
     </message>
     <message>
         <source>Cannot write the device list %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la lista de dispositivos %1.</translation>
     </message>
 </context>
 <context>
     <name>NetworkCardChoices</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminada</translation>
     </message>
     <message>
         <source>Not available</source>
-        <translation type="unfinished"></translation>
+        <translation>No disponible</translation>
     </message>
 </context>
 <context>
     <name>OperationRunner</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, por favor...</translation>
     </message>
 </context>
 <context>
     <name>PageConfiguration</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmas</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration first in device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj no tiene ninguna configuración descargada. Descargue primero la configuración del reloj en la lista de dispositivos.</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>Back to the device list (keeps the changes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la lista de dispositivos (conserva los cambios)</translation>
     </message>
     <message>
         <source>Open or save a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o guardar un archivo de configuración</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Download the configuration from the clock again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a descargar la configuración del reloj</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea descargar la configuración del reloj?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando configuración</translation>
     </message>
     <message>
         <source>Clock %1 is in group %2. Send configuration anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj %1 pertenece al grupo %2. ¿Enviar la configuración igualmente?</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando configuración</translation>
     </message>
 </context>
 <context>
     <name>PageConflict</name>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflictos de IP</translation>
     </message>
     <message>
         <source>Application will detect and change MAC and IP address of every clock with IP 192.168.0.11.
 Both MAC and IP will increase by 1 for every next device with conflict found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación detectará y cambiará las direcciones MAC e IP de cada reloj con la IP 192.168.0.11.
+Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto encontrado.</translation>
     </message>
     <message>
         <source>New MAC of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva MAC del primer dispositivo:</translation>
     </message>
     <message>
         <source>New IP of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva IP del primer dispositivo:</translation>
     </message>
     <message>
         <source>Resolve</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolver</translation>
     </message>
     <message>
         <source>The new MAC of the first device is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nueva MAC del primer dispositivo está incompleta.</translation>
     </message>
     <message>
         <source>The new IP of the first device is not a full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nueva IP del primer dispositivo no es una dirección completa.</translation>
     </message>
     <message>
         <source>Resolving conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolviendo conflictos</translation>
     </message>
 </context>
 <context>
     <name>PageDeviceList</name>
     <message>
         <source>Loading list, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando la lista, espere...</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro:</translation>
     </message>
     <message>
         <source>Name or IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre o IP</translation>
     </message>
     <message>
         <source>Problems only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo problemas</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir reloj</translation>
     </message>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar relojes</translation>
     </message>
     <message>
         <source>Check that every clock keeps the right time and matches its group</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar que cada reloj da la hora correcta y coincide con su grupo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar de la lista</translation>
     </message>
     <message>
         <source>Download configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar configuración</translation>
     </message>
     <message>
         <source>Edit configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar configuración</translation>
     </message>
     <message>
         <source>Edit settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar ajustes</translation>
     </message>
     <message>
         <source>Refresh status</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar estado</translation>
     </message>
     <message>
         <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas izquierda y derecha eligen un botón y Espacio lo pulsa; el menú contextual ofrece las mismas acciones</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han encontrado dispositivos.</translation>
     </message>
     <message>
         <source>Updating device</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando dispositivo</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando configuración</translation>
     </message>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando estado</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea descargar la configuración del reloj?</translation>
     </message>
     <message>
         <source>Download and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar y editar</translation>
     </message>
     <message>
         <source>Edit without download</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar sin descargar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Are you sure you want to delete clock %1 (IP: %2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar el reloj %1 (IP: %2)?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de dispositivos</translation>
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando relojes</translation>
     </message>
 </context>
 <context>
     <name>PageGroupList</name>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de dispositivos</translation>
     </message>
     <message>
         <source>Add group</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir grupo</translation>
     </message>
     <message>
         <source>Clocks and their groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Relojes y sus grupos</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Group of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo de %1</translation>
     </message>
     <message>
         <source>Group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Are you sure you want to delete group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar el grupo %1?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombre del grupo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando relojes</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea abrir la configuración del reloj y copiarla al grupo?</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Group don&apos;t have any clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo no tiene ningún reloj.</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration in device list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj no tiene ninguna configuración descargada. Descargue primero la configuración del reloj en la lista de dispositivos.</translation>
     </message>
     <message>
         <source>Group don&apos;t have configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo no tiene configuración.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Selected group has no configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo seleccionado no tiene configuración.</translation>
     </message>
     <message>
         <source>Choose device from which do you want to copy configuration for group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el dispositivo del que desea copiar la configuración para el grupo.</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del reloj</translation>
     </message>
 </context>
 <context>
     <name>PageNotifications</name>
     <message>
         <source>Server settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del servidor</translation>
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar en la bandeja</translation>
     </message>
     <message>
         <source>Notification configuration saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de notificaciones guardada.</translation>
     </message>
     <message>
         <source>Save configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la configuración antes de minimizar la aplicación?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y minimizar</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo minimizar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>Authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticación:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Básica</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Login</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Remitente:</translation>
     </message>
     <message>
         <source>Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrado:</translation>
     </message>
     <message>
         <source>TLS/SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS/SSL</translation>
     </message>
     <message>
         <source>StartTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTLS</translation>
     </message>
     <message>
         <source>No encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cifrado</translation>
     </message>
     <message>
         <source>Ignore SSL errors (may be unsafe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar errores SSL (puede ser inseguro)</translation>
     </message>
     <message>
         <source>Resend e-mail every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenviar correo cada:</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 hora</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 horas</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 horas</translation>
     </message>
     <message>
         <source>8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>8 horas</translation>
     </message>
     <message>
         <source>Alert type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de alerta</translation>
     </message>
     <message>
         <source>No connection:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión:</translation>
     </message>
     <message>
         <source>No connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <source>No authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin autenticación:</translation>
     </message>
     <message>
         <source>No authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin autenticación</translation>
     </message>
     <message>
         <source>Ntp timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera NTP agotado:</translation>
     </message>
     <message>
         <source>Ntp timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera NTP agotado</translation>
     </message>
     <message>
         <source>Recipent list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de destinatarios</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <source>Recipient type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de destinatario</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Para</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Recipient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatario:</translation>
     </message>
     <message>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir destinatario</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Send test notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar notificación de prueba</translation>
     </message>
     <message>
         <source>Save configuration before sending test e-mail?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la configuración antes de enviar el correo de prueba?</translation>
     </message>
     <message>
         <source>Save and send</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y enviar</translation>
     </message>
     <message>
         <source>Send only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo enviar</translation>
     </message>
     <message>
         <source>Username cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El usuario no puede estar vacío</translation>
     </message>
     <message>
         <source>Password cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña no puede estar vacía</translation>
     </message>
     <message>
         <source>You can add up to 10 recipients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede añadir hasta 10 destinatarios.</translation>
     </message>
     <message>
         <source>Recipient e-mail is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de correo del destinatario no es válida.</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar de la lista</translation>
     </message>
 </context>
 <context>
     <name>PageReport</name>
     <message>
         <source>Enable file report</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar informe en archivo</translation>
     </message>
     <message>
         <source>Filepath:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta del archivo:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>File type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de archivo:</translation>
     </message>
     <message>
         <source>MS Excel (xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Excel (xlsx)</translation>
     </message>
     <message>
         <source>Interval:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo:</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutos</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutos</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 minutos</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutos</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 hora</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 horas</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 horas</translation>
     </message>
     <message>
         <source>Value type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de valor:</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar en la bandeja</translation>
     </message>
     <message>
         <source>Save report configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la configuración del informe antes de minimizar la aplicación?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y minimizar</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo minimizar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>File report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe en archivo</translation>
     </message>
     <message>
         <source>Filepath can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta del archivo no puede estar vacía.</translation>
     </message>
     <message>
         <source>Invalid report filepath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta del archivo de informe no válida.</translation>
     </message>
     <message>
         <source>Report configuration saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del informe guardada</translation>
     </message>
     <message>
         <source>Microsoft Excel files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Microsoft Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>
     <name>ParameterText</name>
     <message>
         <source>The configuration was not sent: %1 holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se envió la configuración: %1 contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal.</translation>
     </message>
     <message>
         <source>The name was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se envió el nombre: contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal.</translation>
     </message>
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se envió la contraseña: contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal.</translation>
     </message>
 </context>
 <context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>No válido</translation>
     </message>
 </context>
 <context>
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del reloj %1 actualizados</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del reloj %1 descargada</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración se ha enviado correctamente.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n reloj</numerusform>
+            <numerusform>%n relojes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dispositivo encontrado</numerusform>
+            <numerusform>%n dispositivos encontrados</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración se envió a %1 de %2 relojes. No se envió a: %3</translation>
     </message>
 </context>
 <context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna interfaz de red local utilizable para buscar.</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de dispositivos</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>ya en la lista</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>añadido</translation>
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han encontrado dispositivos.</translation>
     </message>
     <message>
         <source>Resolving address conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolviendo conflictos de direcciones</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
     </message>
     <message>
         <source>%n clocks(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n reloj(es)</translation>
     </message>
     <message>
         <source>%n device(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n dispositivo(s) encontrado(s)</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
     </message>
 </context>
 <context>
     <name>StateLoad</name>
     <message>
         <source>Cannot read the device list %1; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de dispositivos %1; se ha dejado como estaba.</translation>
     </message>
     <message>
         <source>Cannot read the device list %1; it was kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de dispositivos %1; se ha conservado como %2.</translation>
     </message>
 </context>
 <context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar/exportar configuración de alarmas</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Disable all alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar todas las alarmas</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando, espere...</translation>
     </message>
 </context>
 <context>
     <name>TabDisplay</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Show time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar hora</translation>
     </message>
     <message>
         <source>Time shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de visualización de la hora</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Show temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar temperatura</translation>
     </message>
     <message>
         <source>Temperature shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de visualización de la temperatura</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar fecha</translation>
     </message>
     <message>
         <source>Date shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de visualización de la fecha</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de hora</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <source>Time leading zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceros a la izquierda en la hora</translation>
     </message>
     <message>
         <source>Blinking time colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos puntos intermitentes</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuentes</translation>
     </message>
     <message>
         <source>Typeface</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de letra</translation>
     </message>
     <message>
         <source>Import/Export display configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar/exportar configuración de pantalla</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>Thermometer configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del termómetro</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad</translation>
     </message>
     <message>
         <source>Temperature offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección de temperatura</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección</translation>
     </message>
     <message>
         <source>Display synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización de pantallas</translation>
     </message>
     <message>
         <source>Synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Master IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP del maestro</translation>
     </message>
     <message>
         <source>Eco</source>
-        <translation type="unfinished"></translation>
+        <translation>Eco</translation>
     </message>
     <message>
         <source>Eco mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo eco</translation>
     </message>
     <message>
         <source>Switch on</source>
-        <translation type="unfinished"></translation>
+        <translation>Activación</translation>
     </message>
     <message>
         <source>Switch off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivación</translation>
     </message>
 </context>
 <context>
     <name>TabSend</name>
     <message>
         <source>Send configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar configuración</translation>
     </message>
     <message>
         <source>The configuration is sent to:</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración se envía a:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
 </context>
 <context>
     <name>TabTime</name>
     <message>
         <source>Regional settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes regionales</translation>
     </message>
     <message>
         <source>Localization</source>
-        <translation type="unfinished"></translation>
+        <translation>Región</translation>
     </message>
     <message>
         <source>Time zone active</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria activa</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Start week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana de inicio</translation>
     </message>
     <message>
         <source>Start day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de inicio</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>Start month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes de inicio</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>a las</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>End week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana de fin</translation>
     </message>
     <message>
         <source>End day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de fin</translation>
     </message>
     <message>
         <source>End month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes de fin</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin</translation>
     </message>
     <message>
         <source>Remote time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización horaria remota</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de hora</translation>
     </message>
     <message>
         <source>NTP server 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 1</translation>
     </message>
     <message>
         <source>NTP server 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 2</translation>
     </message>
     <message>
         <source>NTP server 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 3</translation>
     </message>
     <message>
         <source>NTP server 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 4</translation>
     </message>
     <message>
         <source>NTP server 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor NTP 5</translation>
     </message>
     <message>
         <source>A server name cannot hold &quot;&amp;&quot;, &quot;=&quot; or a line break: the clock would misread it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre de servidor no puede contener «&amp;», «=» ni saltos de línea: el reloj lo interpretaría mal.</translation>
     </message>
     <message>
         <source>Query interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de consulta</translation>
     </message>
     <message>
         <source>Local time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización horaria local</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo maestro</translation>
     </message>
 </context>
 <context>
     <name>TestMailFlow</name>
     <message>
         <source>%1 Notification Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de notificación de %1</translation>
     </message>
     <message>
         <source>This is %1 notification test e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este es un correo de prueba de notificaciones de %1.</translation>
     </message>
     <message>
         <source>Test e-mail sent failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al enviar el correo de prueba.</translation>
     </message>
     <message>
         <source>Test e-mail has been sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>El correo de prueba se ha enviado correctamente.</translation>
     </message>
     <message>
         <source>Test e-mail sent failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al enviar el correo de prueba</translation>
     </message>
 </context>
 <context>
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de dispositivos</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflictos de IP</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificaciones</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>Show window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ventana</translation>
     </message>
     <message>
         <source>Hide window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar ventana</translation>
     </message>
     <message>
         <source>Close application</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar aplicación</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (solo lectura)</translation>
     </message>
     <message>
         <source>Minimalize to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar a la bandeja</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Las notificaciones están activadas. ¿Seguro que desea cerrar %1? (No se enviarán correos de alerta)</translation>
     </message>
     <message>
         <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation type="unfinished"></translation>
+        <translation>Los informes están activados. ¿Seguro que desea cerrar %1? (Se detendrá el registro de datos)</translation>
     </message>
     <message>
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ¿Cerrar igualmente? (Se perderán los cambios posteriores al último guardado)</translation>
     </message>
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+¿Abrir la lista de dispositivos en solo lectura? No se guardará nada.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en solo lectura</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
     <name>WindowTray</name>
     <message>
         <source>Application was minimized to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación se ha minimizado a la bandeja</translation>
     </message>
 </context>
 <context>
     <name>WorkerTcp</name>
     <message>
         <source>Failed to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar.</translation>
     </message>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. No hay datos que enviar.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. No se pudo enviar ningún dato.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. Solo se enviaron %1 de %2 bytes.</translation>
     </message>
 </context>
 <context>
     <name>WorkerUdp</name>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. No hay datos que enviar.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. No se pudo enviar ningún dato.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de envío. Solo se enviaron %1 de %2 bytes.</translation>
     </message>
 </context>
 </TS>
