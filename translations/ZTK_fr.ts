@@ -5,1258 +5,1258 @@
     <name>AboutDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>AlarmTable</name>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activée</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Duration[s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée [s]</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mer</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ven</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sam</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim</translation>
     </message>
     <message>
         <source>Alarm %1 time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de l&apos;alarme %1</translation>
     </message>
     <message>
         <source>Alarm %1 duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de l&apos;alarme %1</translation>
     </message>
     <message>
         <source>Everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jours</translation>
     </message>
     <message>
         <source>Selected days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours choisis</translation>
     </message>
 </context>
 <context>
     <name>AuditChecks</name>
     <message>
         <source>Synchronization is &quot;None&quot;: the clock keeps time by itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation «&#xa0;Aucune&#xa0;»&#xa0;: l&apos;horloge tient l&apos;heure de façon autonome</translation>
     </message>
     <message>
         <source>NTP without any server</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP sans aucun serveur</translation>
     </message>
     <message>
         <source>No fresh status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;état récent&#xa0;: %1</translation>
     </message>
     <message>
         <source>NTP not synchronized: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP non synchronisé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time zone or summer-time rule outside the lists of choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire ou règle d&apos;heure d&apos;été absents des listes de choix</translation>
     </message>
     <message>
         <source>The clock runs %1 ahead of %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge avance actuellement de %1 sur %2</translation>
     </message>
     <message>
         <source>The clock runs %1 behind %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge retarde actuellement de %1 sur %2</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir du %1 (%2), l&apos;horloge avancera de %3</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 behind</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir du %1 (%2), l&apos;horloge retardera de %3</translation>
     </message>
     <message>
         <source>%1 is %2 in the clock, %3 in group %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut %2 dans l&apos;horloge, %3 dans le groupe %4</translation>
     </message>
     <message>
         <source>Configuration not downloaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration non téléchargée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>AuditCommand</name>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucun groupe nommé %1.</translation>
     </message>
     <message>
         <source>Auditing clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit des horloges</translation>
     </message>
 </context>
 <context>
     <name>AuditFinding</name>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>Critique</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Not reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>Injoignable</translation>
     </message>
     <message>
         <source>Drift from the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart avec le groupe</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de l&apos;heure</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été</translation>
     </message>
 </context>
 <context>
     <name>AuditFindingsModel</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravité</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle</translation>
     </message>
     <message>
         <source>Finding</source>
-        <translation type="unfinished"></translation>
+        <translation>Constat</translation>
     </message>
 </context>
 <context>
     <name>AuditReport</name>
     <message>
         <source>%1 clocks audited: %2 with critical findings, %3 with warnings, %4 without findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges vérifiées&#xa0;: %1&#xa0;; avec constats critiques&#xa0;: %2&#xa0;; avec avertissements&#xa0;: %3&#xa0;; sans constat&#xa0;: %4.</translation>
     </message>
 </context>
 <context>
     <name>ChoiceLists</name>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>États-Unis</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israël</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>UTC - 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 12:00</translation>
     </message>
     <message>
         <source>UTC - 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 11:00</translation>
     </message>
     <message>
         <source>UTC - 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 10:00</translation>
     </message>
     <message>
         <source>UTC - 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:30</translation>
     </message>
     <message>
         <source>UTC - 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:00</translation>
     </message>
     <message>
         <source>UTC - 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 8:00</translation>
     </message>
     <message>
         <source>UTC - 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 7:00</translation>
     </message>
     <message>
         <source>UTC - 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 6:00</translation>
     </message>
     <message>
         <source>UTC - 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 5:00</translation>
     </message>
     <message>
         <source>UTC - 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 4:00</translation>
     </message>
     <message>
         <source>UTC - 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:30</translation>
     </message>
     <message>
         <source>UTC - 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:00</translation>
     </message>
     <message>
         <source>UTC - 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 2:00</translation>
     </message>
     <message>
         <source>UTC - 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 1:00</translation>
     </message>
     <message>
         <source>UTC 0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC 0:00</translation>
     </message>
     <message>
         <source>UTC + 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 1:00</translation>
     </message>
     <message>
         <source>UTC + 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 2:00</translation>
     </message>
     <message>
         <source>UTC + 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:00</translation>
     </message>
     <message>
         <source>UTC + 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:30</translation>
     </message>
     <message>
         <source>UTC + 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:00</translation>
     </message>
     <message>
         <source>UTC + 4:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:30</translation>
     </message>
     <message>
         <source>UTC + 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:00</translation>
     </message>
     <message>
         <source>UTC + 5:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:30</translation>
     </message>
     <message>
         <source>UTC + 5:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:45</translation>
     </message>
     <message>
         <source>UTC + 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:00</translation>
     </message>
     <message>
         <source>UTC + 6:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:30</translation>
     </message>
     <message>
         <source>UTC + 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 7:00</translation>
     </message>
     <message>
         <source>UTC + 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:00</translation>
     </message>
     <message>
         <source>UTC + 8:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:30</translation>
     </message>
     <message>
         <source>UTC + 8:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:45</translation>
     </message>
     <message>
         <source>UTC + 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:00</translation>
     </message>
     <message>
         <source>UTC + 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:30</translation>
     </message>
     <message>
         <source>UTC + 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:00</translation>
     </message>
     <message>
         <source>UTC + 10:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:30</translation>
     </message>
     <message>
         <source>UTC + 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:00</translation>
     </message>
     <message>
         <source>UTC + 11:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:30</translation>
     </message>
     <message>
         <source>UTC + 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:00</translation>
     </message>
     <message>
         <source>UTC + 12:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:45</translation>
     </message>
     <message>
         <source>UTC + 13:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 13:00</translation>
     </message>
     <message>
         <source>UTC + 14:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 14:00</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1er</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2e</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3e</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4e</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>vendredi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>samedi</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>dimanche</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>décembre</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>NTP</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP</translation>
     </message>
     <message>
         <source>64s</source>
-        <translation type="unfinished"></translation>
+        <translation>64 s</translation>
     </message>
     <message>
         <source>5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24 h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12 h</translation>
     </message>
     <message>
         <source>DNY</source>
-        <translation type="unfinished"></translation>
+        <translation>DNY</translation>
     </message>
     <message>
         <source>NDY</source>
-        <translation type="unfinished"></translation>
+        <translation>NDY</translation>
     </message>
     <message>
         <source>YND</source>
-        <translation type="unfinished"></translation>
+        <translation>YND</translation>
     </message>
     <message>
         <source>YDN</source>
-        <translation type="unfinished"></translation>
+        <translation>YDN</translation>
     </message>
     <message>
         <source>DN</source>
-        <translation type="unfinished"></translation>
+        <translation>DN</translation>
     </message>
     <message>
         <source>ND</source>
-        <translation type="unfinished"></translation>
+        <translation>ND</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Indoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérieur standard</translation>
     </message>
     <message>
         <source>Indoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérieur dynamique</translation>
     </message>
     <message>
         <source>Outdoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Extérieur standard</translation>
     </message>
     <message>
         <source>Outdoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Extérieur dynamique</translation>
     </message>
     <message>
         <source>Celcius [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius [°C]</translation>
     </message>
     <message>
         <source>Fahrenheit [°F]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit [°F]</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode maître</translation>
     </message>
     <message>
         <source>Slave basic mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode esclave simple</translation>
     </message>
     <message>
         <source>Slave full mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode esclave complet</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrondie</translation>
     </message>
     <message>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Anguleuse</translation>
     </message>
 </context>
 <context>
     <name>ClockCommands</name>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualisation de l&apos;état</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de la configuration</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;horloge %1 téléchargée</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de la configuration</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>envoyée</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec</translation>
     </message>
     <message>
         <source>The configuration did not reach %1 of %2 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;est pas parvenue à %1 des %2 horloges.</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a bien été envoyée.</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du nom</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom a bien été modifié.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des paramètres réseau</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres réseau ont bien été modifiés.</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du mot de passe</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe a bien été modifié.</translation>
     </message>
 </context>
 <context>
     <name>ClockPrinter</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune mesure</translation>
     </message>
 </context>
 <context>
     <name>ClockRegistry</name>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Zentick configuration files (*.qlxztc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration Zentick (*.qlxztc)</translation>
     </message>
     <message>
         <source>Zentick configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration Zentick (*.xml)</translation>
     </message>
     <message>
         <source>Clock configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration d&apos;horloge (*.xml)</translation>
     </message>
     <message>
         <source>Configuration loaded successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration chargée</translation>
     </message>
     <message>
         <source>Configuration loaded failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement de la configuration</translation>
     </message>
     <message>
         <source>Configuration saved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration enregistrée</translation>
     </message>
     <message>
         <source>Configuration save failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;enregistrement de la configuration</translation>
     </message>
     <message>
         <source>Configuration exported successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration exportée</translation>
     </message>
     <message>
         <source>Configuration export failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;exportation de la configuration</translation>
     </message>
     <message>
         <source>Configuration import successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration importée</translation>
     </message>
     <message>
         <source>Configuration import failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;importation de la configuration</translation>
     </message>
 </context>
 <context>
     <name>DailyAudit</name>
     <message>
         <source>Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>Unchanged since the last mail; not mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun changement depuis le dernier e-mail&#xa0;; pas d&apos;envoi.</translation>
     </message>
     <message>
         <source>%1 audit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Not mailed: no recipient or no connection to the mail server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé&#xa0;: aucun destinataire ou pas de connexion au serveur de messagerie.</translation>
     </message>
     <message>
         <source>Not mailed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot write %1; the same findings will be mailed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;; les mêmes constats seront envoyés de nouveau.</translation>
     </message>
     <message>
         <source>Mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé.</translation>
     </message>
     <message>
         <source>%1  Audit: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Audit&#xa0;: %2 %3</translation>
     </message>
 </context>
 <context>
     <name>DevClock</name>
     <message>
         <source>Synchronized</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisée</translation>
     </message>
     <message>
         <source>Last synchronization time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de la dernière synchronisation</translation>
     </message>
     <message>
         <source>Ntp server timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai du serveur NTP dépassé</translation>
     </message>
     <message>
         <source>Last synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation</translation>
     </message>
     <message>
         <source>Connection error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de connexion</translation>
     </message>
     <message>
         <source>Ntp synchronization disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation NTP désactivée</translation>
     </message>
     <message>
         <source>No status available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun état disponible</translation>
     </message>
     <message>
         <source>No authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec d&apos;authentification</translation>
     </message>
     <message>
         <source>Last status update</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière mise à jour de l&apos;état</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Authorization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;autorisation</translation>
     </message>
     <message>
         <source>Device is not responding</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil ne répond pas</translation>
     </message>
     <message>
         <source> - IP duplicate found</source>
-        <translation type="unfinished"></translation>
+        <translation> - IP en double</translation>
     </message>
 </context>
 <context>
     <name>DeviceListLock</name>
     <message>
         <source>Cannot create the lock file %1 of the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier de verrouillage %1 de la liste des appareils.</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme</translation>
     </message>
     <message>
         <source>The device list is in use by %1 (process %2 on %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des appareils est utilisée par %1 (processus %2 sur %3).</translation>
     </message>
     <message>
         <source>The device list is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des appareils est utilisée par un autre programme.</translation>
     </message>
 </context>
 <context>
     <name>DialogAbout</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Finds, sets up and watches LED wall clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Détecte, configure et surveille les horloges murales à LED.</translation>
     </message>
     <message>
         <source>Copyright QLX Devices. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright QLX Devices. Tous droits réservés.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuditFindings</name>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les horloges</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Daylight saving compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été comparée au fuseau %1.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>
     <name>DialogCombobox</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>DialogDeviceSettings</name>
     <message>
         <source>Clock settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de l&apos;horloge</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau</translation>
     </message>
     <message>
         <source>Network Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser les interfaces réseau</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;horloge</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>DHCP client</source>
-        <translation type="unfinished"></translation>
+        <translation>Client DHCP</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP&#xa0;:</translation>
     </message>
     <message>
         <source>Subnet mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de sous-réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passerelle&#xa0;:</translation>
     </message>
     <message>
         <source>DNS Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS principal&#xa0;:</translation>
     </message>
     <message>
         <source>DNS Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS secondaire&#xa0;:</translation>
     </message>
     <message>
         <source>DHCP opt. 42</source>
-        <translation type="unfinished"></translation>
+        <translation>Option DHCP 42</translation>
     </message>
     <message>
         <source>DHCP opt. private</source>
-        <translation type="unfinished"></translation>
+        <translation>Option DHCP privée</translation>
     </message>
     <message>
         <source>Private opt. number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° d&apos;option privée&#xa0;:</translation>
     </message>
     <message>
         <source>Web Panel Timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Expiration du panneau web&#xa0;:</translation>
     </message>
     <message>
         <source>Disable remote access</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver l&apos;accès à distance</translation>
     </message>
     <message>
         <source>Change password</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le mot de passe</translation>
     </message>
     <message>
         <source>Old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancien mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Repeat new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Authentication data set</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiants enregistrés</translation>
     </message>
     <message>
         <source>Network interface set</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau définie</translation>
     </message>
     <message>
         <source>Name cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne peut pas être vide</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du nom</translation>
     </message>
     <message>
         <source>The network settings were not sent: %1 is not a complete IP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres réseau n&apos;ont pas été envoyés&#xa0;: %1 n&apos;est pas une adresse IP complète.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des paramètres réseau</translation>
     </message>
     <message>
         <source>New password is not identical in both fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux saisies du nouveau mot de passe diffèrent</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du mot de passe</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom a bien été modifié.</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres réseau ont bien été modifiés.</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe a bien été modifié.</translation>
     </message>
 </context>
 <context>
     <name>DialogDevicesFound</name>
     <message>
         <source>Devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils trouvés</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des appareils contient déjà une ou plusieurs horloges ayant la même adresse IP. Voulez-vous quand même ajouter les horloges sélectionnées&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>DialogEditName</name>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le groupe</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe&#xa0;:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
 </context>
 <context>
     <name>DialogHost</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>DialogNewClock</name>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une horloge</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP&#xa0;:</translation>
     </message>
     <message>
         <source>Network interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser les interfaces réseau</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Incorrect IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP incorrecte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>DialogProgress</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>DialogQuestion</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus demander</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
 </context>
 <context>
