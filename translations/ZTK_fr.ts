@@ -5,2682 +5,2684 @@
     <name>AboutDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>AlarmTable</name>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activée</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Duration[s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée [s]</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mer</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ven</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sam</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim</translation>
     </message>
     <message>
         <source>Alarm %1 time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de l&apos;alarme %1</translation>
     </message>
     <message>
         <source>Alarm %1 duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de l&apos;alarme %1</translation>
     </message>
     <message>
         <source>Everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jours</translation>
     </message>
     <message>
         <source>Selected days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours choisis</translation>
     </message>
 </context>
 <context>
     <name>AuditChecks</name>
     <message>
         <source>Synchronization is &quot;None&quot;: the clock keeps time by itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation «&#xa0;Aucune&#xa0;»&#xa0;: l&apos;horloge tient l&apos;heure de façon autonome</translation>
     </message>
     <message>
         <source>NTP without any server</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP sans aucun serveur</translation>
     </message>
     <message>
         <source>No fresh status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;état récent&#xa0;: %1</translation>
     </message>
     <message>
         <source>NTP not synchronized: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP non synchronisé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time zone or summer-time rule outside the lists of choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire ou règle d&apos;heure d&apos;été absents des listes de choix</translation>
     </message>
     <message>
         <source>The clock runs %1 ahead of %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge avance actuellement de %1 sur %2</translation>
     </message>
     <message>
         <source>The clock runs %1 behind %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge retarde actuellement de %1 sur %2</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir du %1 (%2), l&apos;horloge avancera de %3</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 behind</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir du %1 (%2), l&apos;horloge retardera de %3</translation>
     </message>
     <message>
         <source>%1 is %2 in the clock, %3 in group %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut %2 dans l&apos;horloge, %3 dans le groupe %4</translation>
     </message>
     <message>
         <source>Configuration not downloaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration non téléchargée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>AuditCommand</name>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucun groupe nommé %1.</translation>
     </message>
     <message>
         <source>Auditing clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit des horloges</translation>
     </message>
 </context>
 <context>
     <name>AuditFinding</name>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>Critique</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Not reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>Injoignable</translation>
     </message>
     <message>
         <source>Drift from the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart avec le groupe</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de l&apos;heure</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été</translation>
     </message>
 </context>
 <context>
     <name>AuditFindingsModel</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravité</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle</translation>
     </message>
     <message>
         <source>Finding</source>
-        <translation type="unfinished"></translation>
+        <translation>Constat</translation>
     </message>
 </context>
 <context>
     <name>AuditReport</name>
     <message>
         <source>%1 clocks audited: %2 with critical findings, %3 with warnings, %4 without findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges vérifiées&#xa0;: %1&#xa0;; avec constats critiques&#xa0;: %2&#xa0;; avec avertissements&#xa0;: %3&#xa0;; sans constat&#xa0;: %4.</translation>
     </message>
 </context>
 <context>
     <name>ChoiceLists</name>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>États-Unis</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israël</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>UTC - 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 12:00</translation>
     </message>
     <message>
         <source>UTC - 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 11:00</translation>
     </message>
     <message>
         <source>UTC - 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 10:00</translation>
     </message>
     <message>
         <source>UTC - 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:30</translation>
     </message>
     <message>
         <source>UTC - 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:00</translation>
     </message>
     <message>
         <source>UTC - 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 8:00</translation>
     </message>
     <message>
         <source>UTC - 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 7:00</translation>
     </message>
     <message>
         <source>UTC - 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 6:00</translation>
     </message>
     <message>
         <source>UTC - 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 5:00</translation>
     </message>
     <message>
         <source>UTC - 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 4:00</translation>
     </message>
     <message>
         <source>UTC - 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:30</translation>
     </message>
     <message>
         <source>UTC - 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:00</translation>
     </message>
     <message>
         <source>UTC - 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 2:00</translation>
     </message>
     <message>
         <source>UTC - 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 1:00</translation>
     </message>
     <message>
         <source>UTC 0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC 0:00</translation>
     </message>
     <message>
         <source>UTC + 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 1:00</translation>
     </message>
     <message>
         <source>UTC + 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 2:00</translation>
     </message>
     <message>
         <source>UTC + 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:00</translation>
     </message>
     <message>
         <source>UTC + 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:30</translation>
     </message>
     <message>
         <source>UTC + 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:00</translation>
     </message>
     <message>
         <source>UTC + 4:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:30</translation>
     </message>
     <message>
         <source>UTC + 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:00</translation>
     </message>
     <message>
         <source>UTC + 5:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:30</translation>
     </message>
     <message>
         <source>UTC + 5:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:45</translation>
     </message>
     <message>
         <source>UTC + 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:00</translation>
     </message>
     <message>
         <source>UTC + 6:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:30</translation>
     </message>
     <message>
         <source>UTC + 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 7:00</translation>
     </message>
     <message>
         <source>UTC + 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:00</translation>
     </message>
     <message>
         <source>UTC + 8:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:30</translation>
     </message>
     <message>
         <source>UTC + 8:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:45</translation>
     </message>
     <message>
         <source>UTC + 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:00</translation>
     </message>
     <message>
         <source>UTC + 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:30</translation>
     </message>
     <message>
         <source>UTC + 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:00</translation>
     </message>
     <message>
         <source>UTC + 10:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:30</translation>
     </message>
     <message>
         <source>UTC + 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:00</translation>
     </message>
     <message>
         <source>UTC + 11:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:30</translation>
     </message>
     <message>
         <source>UTC + 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:00</translation>
     </message>
     <message>
         <source>UTC + 12:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:45</translation>
     </message>
     <message>
         <source>UTC + 13:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 13:00</translation>
     </message>
     <message>
         <source>UTC + 14:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 14:00</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1er</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2e</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3e</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4e</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>vendredi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>samedi</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>dimanche</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>décembre</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>NTP</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP</translation>
     </message>
     <message>
         <source>64s</source>
-        <translation type="unfinished"></translation>
+        <translation>64 s</translation>
     </message>
     <message>
         <source>5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24 h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12 h</translation>
     </message>
     <message>
         <source>DNY</source>
-        <translation type="unfinished"></translation>
+        <translation>DNY</translation>
     </message>
     <message>
         <source>NDY</source>
-        <translation type="unfinished"></translation>
+        <translation>NDY</translation>
     </message>
     <message>
         <source>YND</source>
-        <translation type="unfinished"></translation>
+        <translation>YND</translation>
     </message>
     <message>
         <source>YDN</source>
-        <translation type="unfinished"></translation>
+        <translation>YDN</translation>
     </message>
     <message>
         <source>DN</source>
-        <translation type="unfinished"></translation>
+        <translation>DN</translation>
     </message>
     <message>
         <source>ND</source>
-        <translation type="unfinished"></translation>
+        <translation>ND</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Indoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérieur standard</translation>
     </message>
     <message>
         <source>Indoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérieur dynamique</translation>
     </message>
     <message>
         <source>Outdoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Extérieur standard</translation>
     </message>
     <message>
         <source>Outdoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Extérieur dynamique</translation>
     </message>
     <message>
         <source>Celcius [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius [°C]</translation>
     </message>
     <message>
         <source>Fahrenheit [°F]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit [°F]</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode maître</translation>
     </message>
     <message>
         <source>Slave basic mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode esclave simple</translation>
     </message>
     <message>
         <source>Slave full mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode esclave complet</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrondie</translation>
     </message>
     <message>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Anguleuse</translation>
     </message>
 </context>
 <context>
     <name>ClockCommands</name>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualisation de l&apos;état</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de la configuration</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;horloge %1 téléchargée</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de la configuration</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>envoyée</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec</translation>
     </message>
     <message>
         <source>The configuration did not reach %1 of %2 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;est pas parvenue à %1 des %2 horloges.</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a bien été envoyée.</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du nom</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom a bien été modifié.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des paramètres réseau</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres réseau ont bien été modifiés.</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du mot de passe</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe a bien été modifié.</translation>
     </message>
 </context>
 <context>
     <name>ClockPrinter</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune mesure</translation>
     </message>
 </context>
 <context>
     <name>ClockRegistry</name>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Zentick configuration files (*.qlxztc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration Zentick (*.qlxztc)</translation>
     </message>
     <message>
         <source>Zentick configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration Zentick (*.xml)</translation>
     </message>
     <message>
         <source>Clock configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration d&apos;horloge (*.xml)</translation>
     </message>
     <message>
         <source>Configuration loaded successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration chargée</translation>
     </message>
     <message>
         <source>Configuration loaded failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement de la configuration</translation>
     </message>
     <message>
         <source>Configuration saved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration enregistrée</translation>
     </message>
     <message>
         <source>Configuration save failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;enregistrement de la configuration</translation>
     </message>
     <message>
         <source>Configuration exported successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration exportée</translation>
     </message>
     <message>
         <source>Configuration export failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;exportation de la configuration</translation>
     </message>
     <message>
         <source>Configuration import successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration importée</translation>
     </message>
     <message>
         <source>Configuration import failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;importation de la configuration</translation>
     </message>
 </context>
 <context>
     <name>DailyAudit</name>
     <message>
         <source>Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>Unchanged since the last mail; not mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun changement depuis le dernier e-mail&#xa0;; pas d&apos;envoi.</translation>
     </message>
     <message>
         <source>%1 audit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Not mailed: no recipient or no connection to the mail server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé&#xa0;: aucun destinataire ou pas de connexion au serveur de messagerie.</translation>
     </message>
     <message>
         <source>Not mailed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot write %1; the same findings will be mailed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;; les mêmes constats seront envoyés de nouveau.</translation>
     </message>
     <message>
         <source>Mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé.</translation>
     </message>
     <message>
         <source>%1  Audit: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Audit&#xa0;: %2 %3</translation>
     </message>
 </context>
 <context>
     <name>DevClock</name>
     <message>
         <source>Synchronized</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisée</translation>
     </message>
     <message>
         <source>Last synchronization time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de la dernière synchronisation</translation>
     </message>
     <message>
         <source>Ntp server timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai du serveur NTP dépassé</translation>
     </message>
     <message>
         <source>Last synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation</translation>
     </message>
     <message>
         <source>Connection error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de connexion</translation>
     </message>
     <message>
         <source>Ntp synchronization disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation NTP désactivée</translation>
     </message>
     <message>
         <source>No status available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun état disponible</translation>
     </message>
     <message>
         <source>No authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec d&apos;authentification</translation>
     </message>
     <message>
         <source>Last status update</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière mise à jour de l&apos;état</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Authorization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;autorisation</translation>
     </message>
     <message>
         <source>Device is not responding</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil ne répond pas</translation>
     </message>
     <message>
         <source> - IP duplicate found</source>
-        <translation type="unfinished"></translation>
+        <translation> - IP en double</translation>
     </message>
 </context>
 <context>
     <name>DeviceListLock</name>
     <message>
         <source>Cannot create the lock file %1 of the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier de verrouillage %1 de la liste des appareils.</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme</translation>
     </message>
     <message>
         <source>The device list is in use by %1 (process %2 on %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des appareils est utilisée par %1 (processus %2 sur %3).</translation>
     </message>
     <message>
         <source>The device list is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des appareils est utilisée par un autre programme.</translation>
     </message>
 </context>
 <context>
     <name>DialogAbout</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Finds, sets up and watches LED wall clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Détecte, configure et surveille les horloges murales à LED.</translation>
     </message>
     <message>
         <source>Copyright QLX Devices. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright QLX Devices. Tous droits réservés.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuditFindings</name>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les horloges</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Daylight saving compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été comparée au fuseau %1.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>
     <name>DialogCombobox</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>DialogDeviceSettings</name>
     <message>
         <source>Clock settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de l&apos;horloge</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau</translation>
     </message>
     <message>
         <source>Network Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser les interfaces réseau</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;horloge</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>DHCP client</source>
-        <translation type="unfinished"></translation>
+        <translation>Client DHCP</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP&#xa0;:</translation>
     </message>
     <message>
         <source>Subnet mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de sous-réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passerelle&#xa0;:</translation>
     </message>
     <message>
         <source>DNS Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS principal&#xa0;:</translation>
     </message>
     <message>
         <source>DNS Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS secondaire&#xa0;:</translation>
     </message>
     <message>
         <source>DHCP opt. 42</source>
-        <translation type="unfinished"></translation>
+        <translation>Option DHCP 42</translation>
     </message>
     <message>
         <source>DHCP opt. private</source>
-        <translation type="unfinished"></translation>
+        <translation>Option DHCP privée</translation>
     </message>
     <message>
         <source>Private opt. number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° d&apos;option privée&#xa0;:</translation>
     </message>
     <message>
         <source>Web Panel Timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Expiration du panneau web&#xa0;:</translation>
     </message>
     <message>
         <source>Disable remote access</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver l&apos;accès à distance</translation>
     </message>
     <message>
         <source>Change password</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le mot de passe</translation>
     </message>
     <message>
         <source>Old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancien mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Repeat new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Authentication data set</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiants enregistrés</translation>
     </message>
     <message>
         <source>Network interface set</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau définie</translation>
     </message>
     <message>
         <source>Name cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne peut pas être vide</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du nom</translation>
     </message>
     <message>
         <source>The network settings were not sent: %1 is not a complete IP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres réseau n&apos;ont pas été envoyés&#xa0;: %1 n&apos;est pas une adresse IP complète.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des paramètres réseau</translation>
     </message>
     <message>
         <source>New password is not identical in both fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux saisies du nouveau mot de passe diffèrent</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du mot de passe</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom a bien été modifié.</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres réseau ont bien été modifiés.</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe a bien été modifié.</translation>
     </message>
 </context>
 <context>
     <name>DialogDevicesFound</name>
     <message>
         <source>Devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils trouvés</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des appareils contient déjà une ou plusieurs horloges ayant la même adresse IP. Voulez-vous quand même ajouter les horloges sélectionnées&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>DialogEditName</name>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le groupe</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe&#xa0;:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
 </context>
 <context>
     <name>DialogHost</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>DialogNewClock</name>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une horloge</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP&#xa0;:</translation>
     </message>
     <message>
         <source>Network interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser les interfaces réseau</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Incorrect IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP incorrecte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>DialogProgress</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>DialogQuestion</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus demander</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
 </context>
 <context>
     <name>Error</name>
     <message>
         <source>Authorization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;autorisation</translation>
     </message>
     <message>
         <source>No response</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse</translation>
     </message>
     <message>
         <source>Host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte introuvable</translation>
     </message>
     <message>
         <source>Incorrect data sent or function is unsupported</source>
-        <translation type="unfinished"></translation>
+        <translation>Données envoyées incorrectes ou fonction non prise en charge</translation>
     </message>
     <message>
         <source>Unable connect to device</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter à l&apos;appareil</translation>
     </message>
     <message>
         <source>An error occured:</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
-        <translation type="unfinished"></translation>
+        <translation>synchronisées&#xa0;: %1, en avertissement&#xa0;: %2, critiques&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 without status</source>
-        <translation type="unfinished"></translation>
+        <translation>sans état&#xa0;: %1</translation>
     </message>
     <message>
         <source>Clocks: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges&#xa0;: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>GroupTree</name>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le groupe</translation>
     </message>
     <message>
         <source>Edit group configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la configuration du groupe</translation>
     </message>
     <message>
         <source>Change group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le groupe</translation>
     </message>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les horloges</translation>
     </message>
     <message>
         <source>Remove clock from group</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;horloge du groupe</translation>
     </message>
     <message>
         <source>Copy clock configuration to group and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la configuration de l&apos;horloge dans le groupe et la modifier</translation>
     </message>
 </context>
 <context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de l&apos;e-mail de test</translation>
     </message>
 </context>
 <context>
     <name>MailSender</name>
     <message>
         <source>Ntp server timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai du serveur NTP dépassé</translation>
     </message>
     <message>
         <source>Connection error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de connexion</translation>
     </message>
     <message>
         <source>No authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec d&apos;authentification</translation>
     </message>
     <message>
         <source>alert: </source>
-        <translation type="unfinished"></translation>
+        <translation>alerte&#xa0;: </translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Clock name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;horloge&#xa0;: </translation>
     </message>
     <message>
         <source>IP: </source>
-        <translation type="unfinished"></translation>
+        <translation>IP&#xa0;: </translation>
     </message>
     <message>
         <source>Group: </source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe&#xa0;: </translation>
     </message>
     <message>
         <source>Error code: </source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;erreur&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>MonitoringSession</name>
     <message>
         <source>The device list is not locked for writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des appareils n&apos;est pas verrouillée en écriture.</translation>
     </message>
     <message>
         <source>Cannot write the device list %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la liste des appareils %1.</translation>
     </message>
 </context>
 <context>
     <name>NetworkCardChoices</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Non disponible</translation>
     </message>
 </context>
 <context>
     <name>OperationRunner</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter…</translation>
     </message>
 </context>
 <context>
     <name>PageConfiguration</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmes</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration first in device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune configuration n&apos;a été téléchargée pour cette horloge. Téléchargez-la d&apos;abord depuis la liste des appareils.</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>Back to the device list (keeps the changes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la liste des appareils (les modifications sont conservées)</translation>
     </message>
     <message>
         <source>Open or save a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ou enregistrer un fichier de configuration</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Download the configuration from the clock again</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger de nouveau la configuration depuis l&apos;horloge</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous télécharger la configuration de l&apos;horloge&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de la configuration</translation>
     </message>
     <message>
         <source>Clock %1 is in group %2. Send configuration anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge %1 fait partie du groupe %2. Envoyer quand même la configuration&#xa0;?</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de la configuration</translation>
     </message>
 </context>
 <context>
     <name>PageConflict</name>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflits IP</translation>
     </message>
     <message>
         <source>Application will detect and change MAC and IP address of every clock with IP 192.168.0.11.
 Both MAC and IP will increase by 1 for every next device with conflict found.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;application détecte chaque horloge à l&apos;adresse IP 192.168.0.11 et modifie ses adresses MAC et IP.
+Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé ensuite.</translation>
     </message>
     <message>
         <source>New MAC of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle adresse MAC du premier appareil&#xa0;:</translation>
     </message>
     <message>
         <source>New IP of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle adresse IP du premier appareil&#xa0;:</translation>
     </message>
     <message>
         <source>Resolve</source>
-        <translation type="unfinished"></translation>
+        <translation>Résoudre</translation>
     </message>
     <message>
         <source>The new MAC of the first device is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle adresse MAC du premier appareil est incomplète.</translation>
     </message>
     <message>
         <source>The new IP of the first device is not a full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle adresse IP du premier appareil est incomplète.</translation>
     </message>
     <message>
         <source>Resolving conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution des conflits</translation>
     </message>
 </context>
 <context>
     <name>PageDeviceList</name>
     <message>
         <source>Loading list, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de la liste, veuillez patienter…</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre&#xa0;:</translation>
     </message>
     <message>
         <source>Name or IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom ou IP</translation>
     </message>
     <message>
         <source>Problems only</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes uniquement</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une horloge</translation>
     </message>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les horloges</translation>
     </message>
     <message>
         <source>Check that every clock keeps the right time and matches its group</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier que chaque horloge donne l&apos;heure exacte et correspond à son groupe</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrologiciel</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer de la liste</translation>
     </message>
     <message>
         <source>Download configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger la configuration</translation>
     </message>
     <message>
         <source>Edit configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la configuration</translation>
     </message>
     <message>
         <source>Edit settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les paramètres</translation>
     </message>
     <message>
         <source>Refresh status</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser l&apos;état</translation>
     </message>
     <message>
         <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches Gauche et Droite choisissent un bouton, Espace l&apos;active&#xa0;; le menu contextuel propose les mêmes actions</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil trouvé.</translation>
     </message>
     <message>
         <source>Updating device</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour de l&apos;appareil</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de la configuration</translation>
     </message>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualisation de l&apos;état</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous télécharger la configuration de l&apos;horloge&#xa0;?</translation>
     </message>
     <message>
         <source>Download and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger et modifier</translation>
     </message>
     <message>
         <source>Edit without download</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier sans télécharger</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Are you sure you want to delete clock %1 (IP: %2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer l&apos;horloge %1 (IP&#xa0;: %2)&#xa0;?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;appareils</translation>
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification des horloges</translation>
     </message>
 </context>
 <context>
     <name>PageGroupList</name>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes</translation>
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des appareils</translation>
     </message>
     <message>
         <source>Add group</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un groupe</translation>
     </message>
     <message>
         <source>Clocks and their groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges et leurs groupes</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Group of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe de %1</translation>
     </message>
     <message>
         <source>Group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Are you sure you want to delete group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le groupe %1&#xa0;?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le groupe</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification des horloges</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment ouvrir la configuration de l&apos;horloge et la copier dans le groupe&#xa0;?</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Group don&apos;t have any clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le groupe ne contient aucune horloge.</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration in device list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune configuration n&apos;a été téléchargée pour cette horloge. Téléchargez-la d&apos;abord depuis la liste des appareils.</translation>
     </message>
     <message>
         <source>Group don&apos;t have configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le groupe n&apos;a pas de configuration.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Selected group has no configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le groupe sélectionné n&apos;a pas de configuration.</translation>
     </message>
     <message>
         <source>Choose device from which do you want to copy configuration for group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;appareil dont la configuration sera copiée dans le groupe.</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;horloge</translation>
     </message>
 </context>
 <context>
     <name>PageNotifications</name>
     <message>
         <source>Server settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du serveur</translation>
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer dans la zone de notification</translation>
     </message>
     <message>
         <source>Notification configuration saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration des notifications enregistrée.</translation>
     </message>
     <message>
         <source>Save configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration avant de réduire l&apos;application&#xa0;?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer et réduire</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire seulement</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur&#xa0;:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <source>Authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification&#xa0;:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Login</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Expéditeur&#xa0;:</translation>
     </message>
     <message>
         <source>Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffrement&#xa0;:</translation>
     </message>
     <message>
         <source>TLS/SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS/SSL</translation>
     </message>
     <message>
         <source>StartTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTLS</translation>
     </message>
     <message>
         <source>No encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chiffrement</translation>
     </message>
     <message>
         <source>Ignore SSL errors (may be unsafe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les erreurs SSL (risqué)</translation>
     </message>
     <message>
         <source>Resend e-mail every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renvoyer l&apos;e-mail toutes les&#xa0;:</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 heure</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 heures</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 heures</translation>
     </message>
     <message>
         <source>8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>8 heures</translation>
     </message>
     <message>
         <source>Alert type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;alerte</translation>
     </message>
     <message>
         <source>No connection:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de connexion&#xa0;:</translation>
     </message>
     <message>
         <source>No connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de connexion</translation>
     </message>
     <message>
         <source>No authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec d&apos;authentification&#xa0;:</translation>
     </message>
     <message>
         <source>No authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec d&apos;authentification</translation>
     </message>
     <message>
         <source>Ntp timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai NTP dépassé&#xa0;:</translation>
     </message>
     <message>
         <source>Ntp timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai NTP dépassé</translation>
     </message>
     <message>
         <source>Recipent list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des destinataires</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton</translation>
     </message>
     <message>
         <source>Recipient type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de destinataire</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie</translation>
     </message>
     <message>
         <source>Recipient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinataire&#xa0;:</translation>
     </message>
     <message>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un destinataire</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Send test notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer une notification de test</translation>
     </message>
     <message>
         <source>Save configuration before sending test e-mail?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration avant d&apos;envoyer l&apos;e-mail de test&#xa0;?</translation>
     </message>
     <message>
         <source>Save and send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer et envoyer</translation>
     </message>
     <message>
         <source>Send only</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer seulement</translation>
     </message>
     <message>
         <source>Username cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;utilisateur ne peut pas être vide</translation>
     </message>
     <message>
         <source>Password cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe ne peut pas être vide</translation>
     </message>
     <message>
         <source>You can add up to 10 recipients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez ajouter jusqu&apos;à 10 destinataires.</translation>
     </message>
     <message>
         <source>Recipient e-mail is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse e-mail du destinataire n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer de la liste</translation>
     </message>
 </context>
 <context>
     <name>PageReport</name>
     <message>
         <source>Enable file report</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le rapport dans un fichier</translation>
     </message>
     <message>
         <source>Filepath:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>File type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier&#xa0;:</translation>
     </message>
     <message>
         <source>MS Excel (xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Excel (xlsx)</translation>
     </message>
     <message>
         <source>Interval:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle&#xa0;:</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutes</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutes</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 minutes</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutes</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 heure</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 heures</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 heures</translation>
     </message>
     <message>
         <source>Value type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de valeur&#xa0;:</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer dans la zone de notification</translation>
     </message>
     <message>
         <source>Save report configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration du rapport avant de réduire l&apos;application&#xa0;?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer et réduire</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire seulement</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>File report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport dans un fichier</translation>
     </message>
     <message>
         <source>Filepath can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin du fichier ne peut pas être vide.</translation>
     </message>
     <message>
         <source>Invalid report filepath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin du fichier de rapport non valide.</translation>
     </message>
     <message>
         <source>Report configuration saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du rapport enregistrée</translation>
     </message>
     <message>
         <source>Microsoft Excel files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Microsoft Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>
     <name>ParameterText</name>
     <message>
         <source>The configuration was not sent: %1 holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas été envoyée&#xa0;: %1 contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, que l&apos;horloge interpréterait mal.</translation>
     </message>
     <message>
         <source>The name was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom n&apos;a pas été envoyé&#xa0;: il contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, que l&apos;horloge interpréterait mal.</translation>
     </message>
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe n&apos;a pas été envoyé&#xa0;: il contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, que l&apos;horloge interpréterait mal.</translation>
     </message>
 </context>
 <context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Non valide</translation>
     </message>
 </context>
 <context>
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de l&apos;horloge %1 actualisées</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;horloge %1 téléchargée</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a bien été envoyée.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil trouvé.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses MAC et IP modifiées pour %1 sur %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n horloge</numerusform>
+            <numerusform>%n horloges</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n appareil trouvé</numerusform>
+            <numerusform>%n appareils trouvés</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges trouvées n&apos;ayant pas pris leur nouvelle adresse&#xa0;: %1 sur %2.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a été envoyée à %1 des %2 horloges. Non envoyée à&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune interface réseau locale utilisable pour la recherche.</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;appareils</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà dans la liste</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>ajoutée</translation>
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil trouvé.</translation>
     </message>
     <message>
         <source>Resolving address conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution des conflits d&apos;adresses</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil trouvé.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses MAC et IP modifiées pour %1 sur %2.</translation>
     </message>
     <message>
         <source>%n clocks(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n horloge(s)</translation>
     </message>
     <message>
         <source>%n device(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n appareil(s) trouvé(s)</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges trouvées n&apos;ayant pas pris leur nouvelle adresse&#xa0;: %1 sur %2.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
     </message>
 </context>
 <context>
     <name>StateLoad</name>
     <message>
         <source>Cannot read the device list %1; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la liste des appareils %1&#xa0;; elle a été laissée telle quelle.</translation>
     </message>
     <message>
         <source>Cannot read the device list %1; it was kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la liste des appareils %1&#xa0;; elle a été conservée sous le nom %2.</translation>
     </message>
 </context>
 <context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer/exporter la configuration des alarmes</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Disable all alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver toutes les alarmes</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement, veuillez patienter…</translation>
     </message>
 </context>
 <context>
     <name>TabDisplay</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Show time</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;heure</translation>
     </message>
     <message>
         <source>Time shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;affichage de l&apos;heure</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Show temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la température</translation>
     </message>
     <message>
         <source>Temperature shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;affichage de la température</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la date</translation>
     </message>
     <message>
         <source>Date shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;affichage de la date</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de l&apos;heure</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de la date</translation>
     </message>
     <message>
         <source>Time leading zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Zéros initiaux de l&apos;heure</translation>
     </message>
     <message>
         <source>Blinking time colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux-points clignotants</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Polices</translation>
     </message>
     <message>
         <source>Typeface</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Import/Export display configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer/exporter la configuration d&apos;affichage</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Thermometer configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du thermomètre</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Temperature offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction de température</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction</translation>
     </message>
     <message>
         <source>Display synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation de l&apos;affichage</translation>
     </message>
     <message>
         <source>Synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Master IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP du maître</translation>
     </message>
     <message>
         <source>Eco</source>
-        <translation type="unfinished"></translation>
+        <translation>Éco</translation>
     </message>
     <message>
         <source>Eco mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode éco</translation>
     </message>
     <message>
         <source>Switch on</source>
-        <translation type="unfinished"></translation>
+        <translation>Allumage</translation>
     </message>
     <message>
         <source>Switch off</source>
-        <translation type="unfinished"></translation>
+        <translation>Extinction</translation>
     </message>
 </context>
 <context>
     <name>TabSend</name>
     <message>
         <source>Send configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer la configuration</translation>
     </message>
     <message>
         <source>The configuration is sent to:</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration est envoyée à&#xa0;:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
 </context>
 <context>
     <name>TabTime</name>
     <message>
         <source>Regional settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres régionaux</translation>
     </message>
     <message>
         <source>Localization</source>
-        <translation type="unfinished"></translation>
+        <translation>Région</translation>
     </message>
     <message>
         <source>Time zone active</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire actif</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Start week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine de début</translation>
     </message>
     <message>
         <source>Start day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de début</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>en</translation>
     </message>
     <message>
         <source>Start month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois de début</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de début</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>End week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine de fin</translation>
     </message>
     <message>
         <source>End day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de fin</translation>
     </message>
     <message>
         <source>End month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois de fin</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de fin</translation>
     </message>
     <message>
         <source>Remote time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation horaire distante</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de l&apos;heure</translation>
     </message>
     <message>
         <source>NTP server 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur NTP 1</translation>
     </message>
     <message>
         <source>NTP server 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur NTP 2</translation>
     </message>
     <message>
         <source>NTP server 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur NTP 3</translation>
     </message>
     <message>
         <source>NTP server 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur NTP 4</translation>
     </message>
     <message>
         <source>NTP server 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur NTP 5</translation>
     </message>
     <message>
         <source>A server name cannot hold &quot;&amp;&quot;, &quot;=&quot; or a line break: the clock would misread it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de serveur ne peut contenir ni «&#xa0;&amp;&#xa0;», ni «&#xa0;=&#xa0;», ni saut de ligne&#xa0;: l&apos;horloge l&apos;interpréterait mal.</translation>
     </message>
     <message>
         <source>Query interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle d&apos;interrogation</translation>
     </message>
     <message>
         <source>Local time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation horaire locale</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode maître</translation>
     </message>
 </context>
 <context>
     <name>TestMailFlow</name>
     <message>
         <source>%1 Notification Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de notification %1</translation>
     </message>
     <message>
         <source>This is %1 notification test e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est un e-mail de test des notifications de %1.</translation>
     </message>
     <message>
         <source>Test e-mail sent failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi de l&apos;e-mail de test.</translation>
     </message>
     <message>
         <source>Test e-mail has been sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;e-mail de test a bien été envoyé.</translation>
     </message>
     <message>
         <source>Test e-mail sent failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi de l&apos;e-mail de test</translation>
     </message>
 </context>
 <context>
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des appareils</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes</translation>
     </message>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflits IP</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifications</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Show window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre</translation>
     </message>
     <message>
         <source>Hide window</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la fenêtre</translation>
     </message>
     <message>
         <source>Close application</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer l&apos;application</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lecture seule)</translation>
     </message>
     <message>
         <source>Minimalize to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire dans la zone de notification</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notifications sont activées. Voulez-vous vraiment fermer %1&#xa0;? (Les e-mails d&apos;alerte ne seront plus envoyés)</translation>
     </message>
     <message>
         <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rapports sont activés. Voulez-vous vraiment fermer %1&#xa0;? (L&apos;enregistrement des données s&apos;arrêtera)</translation>
     </message>
     <message>
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fermer quand même&#xa0;? (Les modifications faites depuis le dernier enregistrement seront perdues)</translation>
     </message>
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir en lecture seule</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>WindowTray</name>
     <message>
         <source>Application was minimized to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;application a été réduite dans la zone de notification</translation>
     </message>
 </context>
 <context>
     <name>WorkerTcp</name>
     <message>
         <source>Failed to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion.</translation>
     </message>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi. Aucune donnée à envoyer.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi. Aucune donnée n&apos;a pu être envoyée.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi. Octets envoyés&#xa0;: %1 sur %2 seulement.</translation>
     </message>
 </context>
 <context>
     <name>WorkerUdp</name>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi. Aucune donnée à envoyer.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi. Aucune donnée n&apos;a pu être envoyée.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi. Octets envoyés&#xa0;: %1 sur %2 seulement.</translation>
     </message>
 </context>
 </TS>
