@@ -12,148 +12,148 @@
     <name>AlarmTable</name>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Duration[s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer [s]</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Di</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Fr</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>So</translation>
     </message>
     <message>
         <source>Alarm %1 time</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm %1: Uhrzeit</translation>
     </message>
     <message>
         <source>Alarm %1 duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm %1: Dauer</translation>
     </message>
     <message>
         <source>Everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Selected days</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Tage</translation>
     </message>
 </context>
 <context>
     <name>AuditChecks</name>
     <message>
         <source>Synchronization is &quot;None&quot;: the clock keeps time by itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung ist „Keine“: Die Uhr läuft ohne Zeitabgleich</translation>
     </message>
     <message>
         <source>NTP without any server</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP ohne Server</translation>
     </message>
     <message>
         <source>No fresh status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein aktueller Status: %1</translation>
     </message>
     <message>
         <source>NTP not synchronized: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP nicht synchronisiert: %1</translation>
     </message>
     <message>
         <source>Time zone or summer-time rule outside the lists of choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone oder Sommerzeitregel außerhalb der Auswahllisten</translation>
     </message>
     <message>
         <source>The clock runs %1 ahead of %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr geht derzeit gegenüber %2 %1 vor</translation>
     </message>
     <message>
         <source>The clock runs %1 behind %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr geht derzeit gegenüber %2 %1 nach</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab %1 (%2) geht die Uhr %3 vor</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 behind</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab %1 (%2) geht die Uhr %3 nach</translation>
     </message>
     <message>
         <source>%1 is %2 in the clock, %3 in group %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in der Uhr %2, in der Gruppe %4 %3</translation>
     </message>
     <message>
         <source>Configuration not downloaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration nicht heruntergeladen: %1</translation>
     </message>
 </context>
 <context>
     <name>AuditCommand</name>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Gruppe namens %1.</translation>
     </message>
     <message>
         <source>Auditing clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren werden geprüft</translation>
     </message>
 </context>
 <context>
     <name>AuditFinding</name>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritisch</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Not reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erreichbar</translation>
     </message>
     <message>
         <source>Drift from the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung von der Gruppe</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitquelle</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
 </context>
 <context>
@@ -164,26 +164,26 @@
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweregrad</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung</translation>
     </message>
     <message>
         <source>Finding</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
 </context>
 <context>
     <name>AuditReport</name>
     <message>
         <source>%1 clocks audited: %2 with critical findings, %3 with warnings, %4 without findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Uhren geprüft: %2 mit kritischen Befunden, %3 mit Warnungen, %4 ohne Befund.</translation>
     </message>
 </context>
 <context>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <source>Other</source>
@@ -214,179 +214,179 @@
     </message>
     <message>
         <source>UTC - 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 12:00</translation>
     </message>
     <message>
         <source>UTC - 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 11:00</translation>
     </message>
     <message>
         <source>UTC - 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 10:00</translation>
     </message>
     <message>
         <source>UTC - 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:30</translation>
     </message>
     <message>
         <source>UTC - 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:00</translation>
     </message>
     <message>
         <source>UTC - 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 8:00</translation>
     </message>
     <message>
         <source>UTC - 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 7:00</translation>
     </message>
     <message>
         <source>UTC - 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 6:00</translation>
     </message>
     <message>
         <source>UTC - 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 5:00</translation>
     </message>
     <message>
         <source>UTC - 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 4:00</translation>
     </message>
     <message>
         <source>UTC - 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:30</translation>
     </message>
     <message>
         <source>UTC - 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:00</translation>
     </message>
     <message>
         <source>UTC - 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 2:00</translation>
     </message>
     <message>
         <source>UTC - 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 1:00</translation>
     </message>
     <message>
         <source>UTC 0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC 0:00</translation>
     </message>
     <message>
         <source>UTC + 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 1:00</translation>
     </message>
     <message>
         <source>UTC + 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 2:00</translation>
     </message>
     <message>
         <source>UTC + 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:00</translation>
     </message>
     <message>
         <source>UTC + 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:30</translation>
     </message>
     <message>
         <source>UTC + 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:00</translation>
     </message>
     <message>
         <source>UTC + 4:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:30</translation>
     </message>
     <message>
         <source>UTC + 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:00</translation>
     </message>
     <message>
         <source>UTC + 5:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:30</translation>
     </message>
     <message>
         <source>UTC + 5:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:45</translation>
     </message>
     <message>
         <source>UTC + 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:00</translation>
     </message>
     <message>
         <source>UTC + 6:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:30</translation>
     </message>
     <message>
         <source>UTC + 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 7:00</translation>
     </message>
     <message>
         <source>UTC + 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:00</translation>
     </message>
     <message>
         <source>UTC + 8:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:30</translation>
     </message>
     <message>
         <source>UTC + 8:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:45</translation>
     </message>
     <message>
         <source>UTC + 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:00</translation>
     </message>
     <message>
         <source>UTC + 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:30</translation>
     </message>
     <message>
         <source>UTC + 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:00</translation>
     </message>
     <message>
         <source>UTC + 10:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:30</translation>
     </message>
     <message>
         <source>UTC + 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:00</translation>
     </message>
     <message>
         <source>UTC + 11:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:30</translation>
     </message>
     <message>
         <source>UTC + 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:00</translation>
     </message>
     <message>
         <source>UTC + 12:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:45</translation>
     </message>
     <message>
         <source>UTC + 13:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 13:00</translation>
     </message>
     <message>
         <source>UTC + 14:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 14:00</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1.</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3.</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4.</translation>
     </message>
     <message>
         <source>Last</source>
@@ -474,210 +474,210 @@
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>NTP</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP</translation>
     </message>
     <message>
         <source>64s</source>
-        <translation type="unfinished"></translation>
+        <translation>64 s</translation>
     </message>
     <message>
         <source>5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24 h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12 h</translation>
     </message>
     <message>
         <source>DNY</source>
-        <translation type="unfinished"></translation>
+        <translation>DNY</translation>
     </message>
     <message>
         <source>NDY</source>
-        <translation type="unfinished"></translation>
+        <translation>NDY</translation>
     </message>
     <message>
         <source>YND</source>
-        <translation type="unfinished"></translation>
+        <translation>YND</translation>
     </message>
     <message>
         <source>YDN</source>
-        <translation type="unfinished"></translation>
+        <translation>YDN</translation>
     </message>
     <message>
         <source>DN</source>
-        <translation type="unfinished"></translation>
+        <translation>DN</translation>
     </message>
     <message>
         <source>ND</source>
-        <translation type="unfinished"></translation>
+        <translation>ND</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Indoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Innen, Standard</translation>
     </message>
     <message>
         <source>Indoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Innen, dynamisch</translation>
     </message>
     <message>
         <source>Outdoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Außen, Standard</translation>
     </message>
     <message>
         <source>Outdoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Außen, dynamisch</translation>
     </message>
     <message>
         <source>Celcius [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius [°C]</translation>
     </message>
     <message>
         <source>Fahrenheit [°F]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit [°F]</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Master-Modus</translation>
     </message>
     <message>
         <source>Slave basic mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave-Modus (Basis)</translation>
     </message>
     <message>
         <source>Slave full mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave-Modus (voll)</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Rund</translation>
     </message>
     <message>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Eckig</translation>
     </message>
 </context>
 <context>
     <name>ClockCommands</name>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status wird aktualisiert</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird heruntergeladen</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration der Uhr %1 heruntergeladen</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird gesendet</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>gesendet</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen</translation>
     </message>
     <message>
         <source>The configuration did not reach %1 of %2 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration hat %1 von %2 Uhren nicht erreicht.</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde erfolgreich gesendet.</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name wird gesendet</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name erfolgreich geändert.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen werden gesendet</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen erfolgreich geändert.</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort wird gesendet</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort erfolgreich geändert.</translation>
     </message>
 </context>
 <context>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Messwert</translation>
     </message>
 </context>
 <context>
@@ -710,15 +710,15 @@
     </message>
     <message>
         <source>Zentick configuration files (*.qlxztc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentick-Konfigurationsdateien (*.qlxztc)</translation>
     </message>
     <message>
         <source>Zentick configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentick-Konfigurationsdateien (*.xml)</translation>
     </message>
     <message>
         <source>Clock configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdateien der Uhr (*.xml)</translation>
     </message>
     <message>
         <source>Configuration loaded successfully</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>Configuration loaded failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden der Konfiguration fehlgeschlagen</translation>
     </message>
     <message>
         <source>Configuration saved successfully</source>
@@ -746,7 +746,7 @@
     </message>
     <message>
         <source>Configuration import successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration erfolgreich importiert</translation>
     </message>
     <message>
         <source>Configuration import failed</source>
@@ -757,35 +757,35 @@
     <name>DailyAudit</name>
     <message>
         <source>Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>Unchanged since the last mail; not mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit der letzten E-Mail unverändert; nicht gesendet.</translation>
     </message>
     <message>
         <source>%1 audit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrenprüfung mit %1: %2</translation>
     </message>
     <message>
         <source>Not mailed: no recipient or no connection to the mail server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: kein Empfänger oder keine Verbindung zum Mailserver.</translation>
     </message>
     <message>
         <source>Not mailed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: %1</translation>
     </message>
     <message>
         <source>Cannot write %1; the same findings will be mailed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden; dieselben Befunde werden erneut gesendet.</translation>
     </message>
     <message>
         <source>Mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet.</translation>
     </message>
     <message>
         <source>%1  Audit: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Prüfung: %2 %3</translation>
     </message>
 </context>
 <context>
@@ -796,7 +796,7 @@
     </message>
     <message>
         <source>Last synchronization time</source>
-        <translation>Letzte Synchronisierung um</translation>
+        <translation>Letzte Synchronisierung</translation>
     </message>
     <message>
         <source>Ntp server timeout</source>
@@ -847,19 +847,19 @@
     <name>DeviceListLock</name>
     <message>
         <source>Cannot create the lock file %1 of the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei %1 der Geräteliste kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>einem anderen Programm</translation>
     </message>
     <message>
         <source>The device list is in use by %1 (process %2 on %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste wird von %1 verwendet (Prozess %2 auf %3).</translation>
     </message>
     <message>
         <source>The device list is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste wird von einem anderen Programm verwendet.</translation>
     </message>
 </context>
 <context>
@@ -870,18 +870,18 @@
     </message>
     <message>
         <source>Finds, sets up and watches LED wall clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Findet, konfiguriert und überwacht LED-Wanduhren.</translation>
     </message>
     <message>
         <source>Copyright QLX Devices. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright QLX Devices. Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuditFindings</name>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren prüfen</translation>
     </message>
     <message>
         <source>Close</source>
@@ -889,18 +889,18 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Daylight saving compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit im Vergleich zu %1.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung</translation>
     </message>
     <message>
         <source>Close</source>
@@ -908,11 +908,11 @@
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -920,7 +920,7 @@
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>
@@ -942,7 +942,7 @@
     <name>DialogDeviceSettings</name>
     <message>
         <source>Clock settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Uhr</translation>
     </message>
     <message>
         <source>Close</source>
@@ -950,158 +950,158 @@
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle</translation>
     </message>
     <message>
         <source>Network Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstellen aktualisieren</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Uhr</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk</translation>
     </message>
     <message>
         <source>DHCP client</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP-Client</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>Subnet mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subnetzmaske:</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway:</translation>
     </message>
     <message>
         <source>DNS Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primärer DNS:</translation>
     </message>
     <message>
         <source>DNS Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärer DNS:</translation>
     </message>
     <message>
         <source>DHCP opt. 42</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP-Option 42</translation>
     </message>
     <message>
         <source>DHCP opt. private</source>
-        <translation type="unfinished"></translation>
+        <translation>Private DHCP-Option</translation>
     </message>
     <message>
         <source>Private opt. number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. der privaten Option:</translation>
     </message>
     <message>
         <source>Web Panel Timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit Weboberfläche:</translation>
     </message>
     <message>
         <source>Disable remote access</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernzugriff deaktivieren</translation>
     </message>
     <message>
         <source>Change password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>Old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Altes Passwort:</translation>
     </message>
     <message>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort:</translation>
     </message>
     <message>
         <source>Repeat new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort wiederholen:</translation>
     </message>
     <message>
         <source>Authentication data set</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldedaten übernommen</translation>
     </message>
     <message>
         <source>Network interface set</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle übernommen</translation>
     </message>
     <message>
         <source>Name cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf nicht leer sein</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name wird gesendet</translation>
     </message>
     <message>
         <source>The network settings were not sent: %1 is not a complete IP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzwerkeinstellungen wurden nicht gesendet: %1 ist keine vollständige IP-Adresse.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen werden gesendet</translation>
     </message>
     <message>
         <source>New password is not identical in both fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Das neue Passwort stimmt in beiden Feldern nicht überein</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort wird gesendet</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name erfolgreich geändert.</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen erfolgreich geändert.</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort erfolgreich geändert.</translation>
     </message>
 </context>
 <context>
     <name>DialogDevicesFound</name>
     <message>
         <source>Devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Geräte</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1121,30 +1121,30 @@
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren mit derselben IP-Adresse sind bereits in der Geräteliste. Möchten Sie die ausgewählten Uhren trotzdem hinzufügen?</translation>
     </message>
 </context>
 <context>
     <name>DialogEditName</name>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname bearbeiten</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname:</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1160,7 +1160,7 @@
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
@@ -1174,7 +1174,7 @@
     <name>DialogNewClock</name>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr hinzufügen</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1186,27 +1186,27 @@
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>Network interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstellen aktualisieren</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1214,11 +1214,11 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Incorrect IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige IP-Adresse</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1244,7 +1244,7 @@
     </message>
     <message>
         <source>Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr fragen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1290,49 +1290,49 @@
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 synchronisiert, %2 mit Warnung, %3 kritisch</translation>
     </message>
     <message>
         <source>%1 without status</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ohne Status</translation>
     </message>
     <message>
         <source>Clocks: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>GroupTree</name>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe löschen</translation>
     </message>
     <message>
         <source>Edit group configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenkonfiguration bearbeiten</translation>
     </message>
     <message>
         <source>Change group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe umbenennen</translation>
     </message>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren prüfen</translation>
     </message>
     <message>
         <source>Remove clock from group</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr aus Gruppe entfernen</translation>
     </message>
     <message>
         <source>Copy clock configuration to group and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration der Uhr in Gruppe kopieren und bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Test-E-Mail wird gesendet</translation>
     </message>
 </context>
 <context>
