@@ -1351,7 +1351,7 @@
     </message>
     <message>
         <source>alert: </source>
-        <translation type="unfinished"></translation>
+        <translation>Störungsmeldung: </translation>
     </message>
     <message>
         <source>None</source>
@@ -1363,7 +1363,7 @@
     </message>
     <message>
         <source>IP: </source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse: </translation>
     </message>
     <message>
         <source>Group: </source>
@@ -1378,11 +1378,11 @@
     <name>MonitoringSession</name>
     <message>
         <source>The device list is not locked for writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste ist nicht zum Schreiben gesperrt.</translation>
     </message>
     <message>
         <source>Cannot write the device list %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1400,34 +1400,34 @@
     <name>OperationRunner</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten …</translation>
     </message>
 </context>
 <context>
     <name>PageConfiguration</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Group</source>
@@ -1435,7 +1435,7 @@
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration first in device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Uhr liegt keine Konfiguration vor. Laden Sie die Konfiguration zuerst in der Geräteliste herunter.</translation>
     </message>
     <message>
         <source>Clock</source>
@@ -1443,19 +1443,19 @@
     </message>
     <message>
         <source>Back to the device list (keeps the changes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zur Geräteliste (Änderungen bleiben erhalten)</translation>
     </message>
     <message>
         <source>Open or save a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei öffnen oder speichern</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Download the configuration from the clock again</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration erneut von der Uhr herunterladen</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1463,11 +1463,11 @@
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Konfiguration der Uhr herunterladen?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1475,86 +1475,87 @@
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird heruntergeladen</translation>
     </message>
     <message>
         <source>Clock %1 is in group %2. Send configuration anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr %1 gehört zur Gruppe %2. Konfiguration trotzdem senden?</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird gesendet</translation>
     </message>
 </context>
 <context>
     <name>PageConflict</name>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Konflikte</translation>
     </message>
     <message>
         <source>Application will detect and change MAC and IP address of every clock with IP 192.168.0.11.
 Both MAC and IP will increase by 1 for every next device with conflict found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung erkennt jede Uhr mit der IP-Adresse 192.168.0.11 und ändert ihre MAC- und IP-Adresse.
+Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.</translation>
     </message>
     <message>
         <source>New MAC of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue MAC des ersten Geräts:</translation>
     </message>
     <message>
         <source>New IP of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue IP des ersten Geräts:</translation>
     </message>
     <message>
         <source>Resolve</source>
-        <translation type="unfinished"></translation>
+        <translation>Beheben</translation>
     </message>
     <message>
         <source>The new MAC of the first device is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue MAC-Adresse des ersten Geräts ist unvollständig.</translation>
     </message>
     <message>
         <source>The new IP of the first device is not a full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue IP-Adresse des ersten Geräts ist nicht vollständig.</translation>
     </message>
     <message>
         <source>Resolving conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konflikte werden behoben</translation>
     </message>
 </context>
 <context>
     <name>PageDeviceList</name>
     <message>
         <source>Loading list, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste wird geladen, bitte warten …</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter:</translation>
     </message>
     <message>
         <source>Name or IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Name oder IP</translation>
     </message>
     <message>
         <source>Problems only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Probleme</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr hinzufügen</translation>
     </message>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren prüfen</translation>
     </message>
     <message>
         <source>Check that every clock keeps the right time and matches its group</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen, ob jede Uhr die richtige Zeit anzeigt und mit ihrer Gruppe übereinstimmt</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1562,15 +1563,15 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Group</source>
@@ -1578,31 +1579,31 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwalten</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Liste entfernen</translation>
     </message>
     <message>
         <source>Download configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration herunterladen</translation>
     </message>
     <message>
         <source>Edit configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration bearbeiten</translation>
     </message>
     <message>
         <source>Edit settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen bearbeiten</translation>
     </message>
     <message>
         <source>Refresh status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status aktualisieren</translation>
     </message>
     <message>
         <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil links/rechts wählt eine Schaltfläche, die Leertaste betätigt sie; das Kontextmenü bietet dieselben Aktionen</translation>
     </message>
     <message>
         <source>None</source>
@@ -1610,31 +1611,31 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>Updating device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät wird aktualisiert</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird heruntergeladen</translation>
     </message>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status wird aktualisiert</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Konfiguration der Uhr herunterladen?</translation>
     </message>
     <message>
         <source>Download and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen und bearbeiten</translation>
     </message>
     <message>
         <source>Edit without download</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Herunterladen bearbeiten</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1642,38 +1643,38 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Are you sure you want to delete clock %1 (IP: %2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Uhr %1 (IP: %2) wirklich aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätesuche</translation>
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren werden geprüft</translation>
     </message>
 </context>
 <context>
     <name>PageGroupList</name>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste</translation>
     </message>
     <message>
         <source>Add group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe hinzufügen</translation>
     </message>
     <message>
         <source>Clocks and their groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren und ihre Gruppen</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1681,7 +1682,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
@@ -1693,23 +1694,23 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Group of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe von %1</translation>
     </message>
     <message>
         <source>Group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Are you sure you want to delete group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Gruppe %1 wirklich löschen?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1717,7 +1718,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname bearbeiten</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1725,11 +1726,11 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren werden geprüft</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Konfiguration der Uhr wirklich öffnen und in die Gruppe kopieren?</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1737,58 +1738,58 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Group don&apos;t have any clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gruppe enthält keine Uhren.</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration in device list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Uhr liegt keine Konfiguration vor. Laden Sie die Konfiguration zuerst in der Geräteliste herunter.</translation>
     </message>
     <message>
         <source>Group don&apos;t have configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gruppe hat keine Konfiguration.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Selected group has no configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Gruppe hat keine Konfiguration.</translation>
     </message>
     <message>
         <source>Choose device from which do you want to copy configuration for group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Gerät, dessen Konfiguration in die Gruppe kopiert werden soll.</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Uhr</translation>
     </message>
 </context>
 <context>
     <name>PageNotifications</name>
     <message>
         <source>Server settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Servereinstellungen</translation>
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>In Infobereich ausblenden</translation>
     </message>
     <message>
         <source>Notification configuration saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungseinstellungen gespeichert.</translation>
     </message>
     <message>
         <source>Save configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen vor dem Minimieren der Anwendung speichern?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und minimieren</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur minimieren</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1796,15 +1797,15 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung:</translation>
     </message>
     <message>
         <source>None</source>
@@ -1812,83 +1813,83 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Login</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absender:</translation>
     </message>
     <message>
         <source>Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselung:</translation>
     </message>
     <message>
         <source>TLS/SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS/SSL</translation>
     </message>
     <message>
         <source>StartTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTLS</translation>
     </message>
     <message>
         <source>No encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verschlüsselung</translation>
     </message>
     <message>
         <source>Ignore SSL errors (may be unsafe)</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL-Fehler ignorieren (möglicherweise unsicher)</translation>
     </message>
     <message>
         <source>Resend e-mail every:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail erneut senden alle:</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Stunde</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Stunden</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Stunden</translation>
     </message>
     <message>
         <source>8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Stunden</translation>
     </message>
     <message>
         <source>Alert type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Störungsmeldung</translation>
     </message>
     <message>
         <source>No connection:</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung:</translation>
     </message>
     <message>
         <source>No connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung</translation>
     </message>
     <message>
         <source>No authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Authentifizierung:</translation>
     </message>
     <message>
         <source>No authentication</source>
@@ -1896,19 +1897,19 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Ntp timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Zeitüberschreitung:</translation>
     </message>
     <message>
         <source>Ntp timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Recipent list</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerliste</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1916,27 +1917,27 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltfläche</translation>
     </message>
     <message>
         <source>Recipient type</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängertyp</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie</translation>
     </message>
     <message>
         <source>Recipient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger hinzufügen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1944,98 +1945,98 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Send test notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbenachrichtigung senden</translation>
     </message>
     <message>
         <source>Save configuration before sending test e-mail?</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen vor dem Senden der Test-E-Mail speichern?</translation>
     </message>
     <message>
         <source>Save and send</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und senden</translation>
     </message>
     <message>
         <source>Send only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur senden</translation>
     </message>
     <message>
         <source>Username cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzername darf nicht leer sein</translation>
     </message>
     <message>
         <source>Password cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort darf nicht leer sein</translation>
     </message>
     <message>
         <source>You can add up to 10 recipients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können bis zu 10 Empfänger hinzufügen.</translation>
     </message>
     <message>
         <source>Recipient e-mail is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adresse des Empfängers ist ungültig.</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Liste entfernen</translation>
     </message>
 </context>
 <context>
     <name>PageReport</name>
     <message>
         <source>Enable file report</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateibericht aktivieren</translation>
     </message>
     <message>
         <source>Filepath:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateipfad:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>File type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateityp:</translation>
     </message>
     <message>
         <source>MS Excel (xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Excel (xlsx)</translation>
     </message>
     <message>
         <source>Interval:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall:</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Minuten</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Minuten</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Minuten</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Minuten</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Stunde</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Stunden</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Stunden</translation>
     </message>
     <message>
         <source>Value type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Werttyp:</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -2047,19 +2048,19 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>In Infobereich ausblenden</translation>
     </message>
     <message>
         <source>Save report configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtseinstellungen vor dem Minimieren der Anwendung speichern?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und minimieren</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur minimieren</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2067,38 +2068,38 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>File report</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateibericht</translation>
     </message>
     <message>
         <source>Filepath can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateipfad darf nicht leer sein.</translation>
     </message>
     <message>
         <source>Invalid report filepath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateipfad für den Bericht.</translation>
     </message>
     <message>
         <source>Report configuration saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtseinstellungen gespeichert</translation>
     </message>
     <message>
         <source>Microsoft Excel files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft-Excel-Dateien (*.xlsx)</translation>
     </message>
 </context>
 <context>
     <name>ParameterText</name>
     <message>
         <source>The configuration was not sent: %1 holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde nicht gesendet: %1 enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde.</translation>
     </message>
     <message>
         <source>The name was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name wurde nicht gesendet: Er enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde.</translation>
     </message>
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort wurde nicht gesendet: Es enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde.</translation>
     </message>
 </context>
 <context>
@@ -2124,205 +2125,205 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten der Uhr %1 aktualisiert</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration der Uhr %1 heruntergeladen</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde erfolgreich gesendet.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Uhr</numerusform>
+            <numerusform>%n Uhren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gerät</numerusform>
+            <numerusform>%n Geräte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde an %1 von %2 Uhren gesendet. Nicht gesendet an: %3</translation>
     </message>
 </context>
 <context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine nutzbare lokale Netzwerkschnittstelle für die Suche.</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätesuche</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits in der Liste</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>hinzugefügt</translation>
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>Resolving address conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresskonflikte werden behoben</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
     </message>
     <message>
         <source>%n clocks(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Uhr(en)</translation>
     </message>
     <message>
         <source>%n device(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Gerät(e)</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
     </message>
 </context>
 <context>
     <name>StateLoad</name>
     <message>
         <source>Cannot read the device list %1; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste %1 kann nicht gelesen werden; sie bleibt unverändert.</translation>
     </message>
     <message>
         <source>Cannot read the device list %1; it was kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste %1 kann nicht gelesen werden; sie wurde als %2 aufbewahrt.</translation>
     </message>
 </context>
 <context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmkonfiguration importieren/exportieren</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Disable all alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Alarme deaktivieren</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen, bitte warten …</translation>
     </message>
 </context>
 <context>
     <name>TabDisplay</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Show time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit anzeigen</translation>
     </message>
     <message>
         <source>Time shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer Uhrzeit</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> Sek.</translation>
     </message>
     <message>
         <source>Show temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur anzeigen</translation>
     </message>
     <message>
         <source>Temperature shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer Temperatur</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum anzeigen</translation>
     </message>
     <message>
         <source>Date shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer Datum</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitformat</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat</translation>
     </message>
     <message>
         <source>Time leading zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Führende Nullen bei Uhrzeit</translation>
     </message>
     <message>
         <source>Blinking time colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinkender Doppelpunkt</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Typeface</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>Import/Export display configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigekonfiguration importieren/exportieren</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -2330,200 +2331,200 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Thermometer configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermometerkonfiguration</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Temperature offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturkorrektur</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur</translation>
     </message>
     <message>
         <source>Display synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigesynchronisierung</translation>
     </message>
     <message>
         <source>Synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Master IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Master-IP</translation>
     </message>
     <message>
         <source>Eco</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiesparen</translation>
     </message>
     <message>
         <source>Eco mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiesparmodus</translation>
     </message>
     <message>
         <source>Switch on</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten</translation>
     </message>
     <message>
         <source>Switch off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschalten</translation>
     </message>
 </context>
 <context>
     <name>TabSend</name>
     <message>
         <source>Send configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration senden</translation>
     </message>
     <message>
         <source>The configuration is sent to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wird gesendet an:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
 </context>
 <context>
     <name>TabTime</name>
     <message>
         <source>Regional settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Regionale Einstellungen</translation>
     </message>
     <message>
         <source>Localization</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Time zone active</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone aktiv</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Start week</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwoche</translation>
     </message>
     <message>
         <source>Start day</source>
-        <translation type="unfinished"></translation>
+        <translation>Starttag</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>im</translation>
     </message>
     <message>
         <source>Start month</source>
-        <translation type="unfinished"></translation>
+        <translation>Startmonat</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>um</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>End week</source>
-        <translation type="unfinished"></translation>
+        <translation>Endwoche</translation>
     </message>
     <message>
         <source>End day</source>
-        <translation type="unfinished"></translation>
+        <translation>Endtag</translation>
     </message>
     <message>
         <source>End month</source>
-        <translation type="unfinished"></translation>
+        <translation>Endmonat</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit</translation>
     </message>
     <message>
         <source>Remote time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Externe Zeitsynchronisierung</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitquelle</translation>
     </message>
     <message>
         <source>NTP server 1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 1</translation>
     </message>
     <message>
         <source>NTP server 2</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 2</translation>
     </message>
     <message>
         <source>NTP server 3</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 3</translation>
     </message>
     <message>
         <source>NTP server 4</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 4</translation>
     </message>
     <message>
         <source>NTP server 5</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 5</translation>
     </message>
     <message>
         <source>A server name cannot hold &quot;&amp;&quot;, &quot;=&quot; or a line break: the clock would misread it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Servername darf weder „&amp;“ noch „=“ oder einen Zeilenumbruch enthalten: Die Uhr würde ihn falsch interpretieren.</translation>
     </message>
     <message>
         <source>Query interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfrageintervall</translation>
     </message>
     <message>
         <source>Local time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Zeitsynchronisierung</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Master-Modus</translation>
     </message>
 </context>
 <context>
     <name>TestMailFlow</name>
     <message>
         <source>%1 Notification Test</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Testbenachrichtigung</translation>
     </message>
     <message>
         <source>This is %1 notification test e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine Testbenachrichtigung von %1.</translation>
     </message>
     <message>
         <source>Test e-mail sent failed.</source>
@@ -2542,23 +2543,23 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximieren</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2566,51 +2567,51 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Konflikte</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Show window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster anzeigen</translation>
     </message>
     <message>
         <source>Hide window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster ausblenden</translation>
     </message>
     <message>
         <source>Close application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung beenden</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (schreibgeschützt)</translation>
     </message>
     <message>
         <source>Minimalize to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>In Infobereich minimieren</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2618,69 +2619,70 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Dann werden keine Störungsmeldungen per E-Mail gesendet)</translation>
     </message>
     <message>
         <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Die Datenaufzeichnung wird beendet)</translation>
     </message>
     <message>
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Trotzdem schließen? (Änderungen seit dem letzten Speichern gehen verloren)</translation>
     </message>
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt öffnen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>WindowTray</name>
     <message>
         <source>Application was minimized to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung wurde in den Infobereich minimiert</translation>
     </message>
 </context>
 <context>
     <name>WorkerTcp</name>
     <message>
         <source>Failed to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Es sind keine Daten zum Senden vorhanden.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Es konnten keine Daten gesendet werden.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Nur %1 von %2 Bytes gesendet.</translation>
     </message>
 </context>
 <context>
     <name>WorkerUdp</name>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Es sind keine Daten zum Senden vorhanden.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Es konnten keine Daten gesendet werden.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Nur %1 von %2 Bytes gesendet.</translation>
     </message>
 </context>
 </TS>
