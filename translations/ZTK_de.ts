@@ -12,148 +12,148 @@
     <name>AlarmTable</name>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Duration[s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer [s]</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Di</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Fr</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>So</translation>
     </message>
     <message>
         <source>Alarm %1 time</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm %1: Uhrzeit</translation>
     </message>
     <message>
         <source>Alarm %1 duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm %1: Dauer</translation>
     </message>
     <message>
         <source>Everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Selected days</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Tage</translation>
     </message>
 </context>
 <context>
     <name>AuditChecks</name>
     <message>
         <source>Synchronization is &quot;None&quot;: the clock keeps time by itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung ist „Keine“: Die Uhr läuft ohne Zeitabgleich</translation>
     </message>
     <message>
         <source>NTP without any server</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP ohne Server</translation>
     </message>
     <message>
         <source>No fresh status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein aktueller Status: %1</translation>
     </message>
     <message>
         <source>NTP not synchronized: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP nicht synchronisiert: %1</translation>
     </message>
     <message>
         <source>Time zone or summer-time rule outside the lists of choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone oder Sommerzeitregel außerhalb der Auswahllisten</translation>
     </message>
     <message>
         <source>The clock runs %1 ahead of %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr geht derzeit gegenüber %2 %1 vor</translation>
     </message>
     <message>
         <source>The clock runs %1 behind %2 now</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr geht derzeit gegenüber %2 %1 nach</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab %1 (%2) geht die Uhr %3 vor</translation>
     </message>
     <message>
         <source>From %1 (%2) the clock runs %3 behind</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab %1 (%2) geht die Uhr %3 nach</translation>
     </message>
     <message>
         <source>%1 is %2 in the clock, %3 in group %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in der Uhr %2, in der Gruppe %4 %3</translation>
     </message>
     <message>
         <source>Configuration not downloaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration nicht heruntergeladen: %1</translation>
     </message>
 </context>
 <context>
     <name>AuditCommand</name>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Gruppe namens %1.</translation>
     </message>
     <message>
         <source>Auditing clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren werden geprüft</translation>
     </message>
 </context>
 <context>
     <name>AuditFinding</name>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritisch</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Not reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erreichbar</translation>
     </message>
     <message>
         <source>Drift from the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung von der Gruppe</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitquelle</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
 </context>
 <context>
@@ -164,26 +164,26 @@
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweregrad</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung</translation>
     </message>
     <message>
         <source>Finding</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
 </context>
 <context>
     <name>AuditReport</name>
     <message>
         <source>%1 clocks audited: %2 with critical findings, %3 with warnings, %4 without findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Uhren geprüft: %2 mit kritischen Befunden, %3 mit Warnungen, %4 ohne Befund.</translation>
     </message>
 </context>
 <context>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <source>Other</source>
@@ -214,179 +214,179 @@
     </message>
     <message>
         <source>UTC - 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 12:00</translation>
     </message>
     <message>
         <source>UTC - 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 11:00</translation>
     </message>
     <message>
         <source>UTC - 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 10:00</translation>
     </message>
     <message>
         <source>UTC - 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:30</translation>
     </message>
     <message>
         <source>UTC - 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 9:00</translation>
     </message>
     <message>
         <source>UTC - 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 8:00</translation>
     </message>
     <message>
         <source>UTC - 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 7:00</translation>
     </message>
     <message>
         <source>UTC - 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 6:00</translation>
     </message>
     <message>
         <source>UTC - 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 5:00</translation>
     </message>
     <message>
         <source>UTC - 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 4:00</translation>
     </message>
     <message>
         <source>UTC - 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:30</translation>
     </message>
     <message>
         <source>UTC - 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 3:00</translation>
     </message>
     <message>
         <source>UTC - 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 2:00</translation>
     </message>
     <message>
         <source>UTC - 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC - 1:00</translation>
     </message>
     <message>
         <source>UTC 0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC 0:00</translation>
     </message>
     <message>
         <source>UTC + 1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 1:00</translation>
     </message>
     <message>
         <source>UTC + 2:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 2:00</translation>
     </message>
     <message>
         <source>UTC + 3:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:00</translation>
     </message>
     <message>
         <source>UTC + 3:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 3:30</translation>
     </message>
     <message>
         <source>UTC + 4:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:00</translation>
     </message>
     <message>
         <source>UTC + 4:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 4:30</translation>
     </message>
     <message>
         <source>UTC + 5:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:00</translation>
     </message>
     <message>
         <source>UTC + 5:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:30</translation>
     </message>
     <message>
         <source>UTC + 5:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 5:45</translation>
     </message>
     <message>
         <source>UTC + 6:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:00</translation>
     </message>
     <message>
         <source>UTC + 6:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 6:30</translation>
     </message>
     <message>
         <source>UTC + 7:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 7:00</translation>
     </message>
     <message>
         <source>UTC + 8:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:00</translation>
     </message>
     <message>
         <source>UTC + 8:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:30</translation>
     </message>
     <message>
         <source>UTC + 8:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 8:45</translation>
     </message>
     <message>
         <source>UTC + 9:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:00</translation>
     </message>
     <message>
         <source>UTC + 9:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 9:30</translation>
     </message>
     <message>
         <source>UTC + 10:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:00</translation>
     </message>
     <message>
         <source>UTC + 10:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 10:30</translation>
     </message>
     <message>
         <source>UTC + 11:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:00</translation>
     </message>
     <message>
         <source>UTC + 11:30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 11:30</translation>
     </message>
     <message>
         <source>UTC + 12:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:00</translation>
     </message>
     <message>
         <source>UTC + 12:45</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 12:45</translation>
     </message>
     <message>
         <source>UTC + 13:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 13:00</translation>
     </message>
     <message>
         <source>UTC + 14:00</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC + 14:00</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1.</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3.</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4.</translation>
     </message>
     <message>
         <source>Last</source>
@@ -474,210 +474,210 @@
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>NTP</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP</translation>
     </message>
     <message>
         <source>64s</source>
-        <translation type="unfinished"></translation>
+        <translation>64 s</translation>
     </message>
     <message>
         <source>5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24 h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12 h</translation>
     </message>
     <message>
         <source>DNY</source>
-        <translation type="unfinished"></translation>
+        <translation>DNY</translation>
     </message>
     <message>
         <source>NDY</source>
-        <translation type="unfinished"></translation>
+        <translation>NDY</translation>
     </message>
     <message>
         <source>YND</source>
-        <translation type="unfinished"></translation>
+        <translation>YND</translation>
     </message>
     <message>
         <source>YDN</source>
-        <translation type="unfinished"></translation>
+        <translation>YDN</translation>
     </message>
     <message>
         <source>DN</source>
-        <translation type="unfinished"></translation>
+        <translation>DN</translation>
     </message>
     <message>
         <source>ND</source>
-        <translation type="unfinished"></translation>
+        <translation>ND</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Indoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Innen, Standard</translation>
     </message>
     <message>
         <source>Indoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Innen, dynamisch</translation>
     </message>
     <message>
         <source>Outdoor standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Außen, Standard</translation>
     </message>
     <message>
         <source>Outdoor dynamic</source>
-        <translation type="unfinished"></translation>
+        <translation>Außen, dynamisch</translation>
     </message>
     <message>
         <source>Celcius [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius [°C]</translation>
     </message>
     <message>
         <source>Fahrenheit [°F]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit [°F]</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Master-Modus</translation>
     </message>
     <message>
         <source>Slave basic mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave-Modus (Basis)</translation>
     </message>
     <message>
         <source>Slave full mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave-Modus (voll)</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Rund</translation>
     </message>
     <message>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Eckig</translation>
     </message>
 </context>
 <context>
     <name>ClockCommands</name>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status wird aktualisiert</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird heruntergeladen</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration der Uhr %1 heruntergeladen</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird gesendet</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>gesendet</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen</translation>
     </message>
     <message>
         <source>The configuration did not reach %1 of %2 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration hat %1 von %2 Uhren nicht erreicht.</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde erfolgreich gesendet.</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name wird gesendet</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name erfolgreich geändert.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen werden gesendet</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen erfolgreich geändert.</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort wird gesendet</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort erfolgreich geändert.</translation>
     </message>
 </context>
 <context>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Messwert</translation>
     </message>
 </context>
 <context>
@@ -710,15 +710,15 @@
     </message>
     <message>
         <source>Zentick configuration files (*.qlxztc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentick-Konfigurationsdateien (*.qlxztc)</translation>
     </message>
     <message>
         <source>Zentick configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentick-Konfigurationsdateien (*.xml)</translation>
     </message>
     <message>
         <source>Clock configuration files (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdateien der Uhr (*.xml)</translation>
     </message>
     <message>
         <source>Configuration loaded successfully</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>Configuration loaded failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden der Konfiguration fehlgeschlagen</translation>
     </message>
     <message>
         <source>Configuration saved successfully</source>
@@ -746,7 +746,7 @@
     </message>
     <message>
         <source>Configuration import successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration erfolgreich importiert</translation>
     </message>
     <message>
         <source>Configuration import failed</source>
@@ -757,35 +757,35 @@
     <name>DailyAudit</name>
     <message>
         <source>Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>Unchanged since the last mail; not mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit der letzten E-Mail unverändert; nicht gesendet.</translation>
     </message>
     <message>
         <source>%1 audit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrenprüfung mit %1: %2</translation>
     </message>
     <message>
         <source>Not mailed: no recipient or no connection to the mail server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: kein Empfänger oder keine Verbindung zum Mailserver.</translation>
     </message>
     <message>
         <source>Not mailed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: %1</translation>
     </message>
     <message>
         <source>Cannot write %1; the same findings will be mailed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden; dieselben Befunde werden erneut gesendet.</translation>
     </message>
     <message>
         <source>Mailed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet.</translation>
     </message>
     <message>
         <source>%1  Audit: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Prüfung: %2 %3</translation>
     </message>
 </context>
 <context>
@@ -796,7 +796,7 @@
     </message>
     <message>
         <source>Last synchronization time</source>
-        <translation>Letzte Synchronisierung um</translation>
+        <translation>Letzte Synchronisierung</translation>
     </message>
     <message>
         <source>Ntp server timeout</source>
@@ -847,19 +847,19 @@
     <name>DeviceListLock</name>
     <message>
         <source>Cannot create the lock file %1 of the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei %1 der Geräteliste kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>einem anderen Programm</translation>
     </message>
     <message>
         <source>The device list is in use by %1 (process %2 on %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste wird von %1 verwendet (Prozess %2 auf %3).</translation>
     </message>
     <message>
         <source>The device list is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste wird von einem anderen Programm verwendet.</translation>
     </message>
 </context>
 <context>
@@ -870,18 +870,18 @@
     </message>
     <message>
         <source>Finds, sets up and watches LED wall clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Findet, konfiguriert und überwacht LED-Wanduhren.</translation>
     </message>
     <message>
         <source>Copyright QLX Devices. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright QLX Devices. Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuditFindings</name>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren prüfen</translation>
     </message>
     <message>
         <source>Close</source>
@@ -889,18 +889,18 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Daylight saving compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit im Vergleich zu %1.</translation>
     </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung</translation>
     </message>
     <message>
         <source>Close</source>
@@ -908,11 +908,11 @@
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -920,7 +920,7 @@
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>
@@ -942,7 +942,7 @@
     <name>DialogDeviceSettings</name>
     <message>
         <source>Clock settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Uhr</translation>
     </message>
     <message>
         <source>Close</source>
@@ -950,158 +950,158 @@
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle</translation>
     </message>
     <message>
         <source>Network Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstellen aktualisieren</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Uhr</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk</translation>
     </message>
     <message>
         <source>DHCP client</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP-Client</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>Subnet mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subnetzmaske:</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway:</translation>
     </message>
     <message>
         <source>DNS Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primärer DNS:</translation>
     </message>
     <message>
         <source>DNS Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärer DNS:</translation>
     </message>
     <message>
         <source>DHCP opt. 42</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP-Option 42</translation>
     </message>
     <message>
         <source>DHCP opt. private</source>
-        <translation type="unfinished"></translation>
+        <translation>Private DHCP-Option</translation>
     </message>
     <message>
         <source>Private opt. number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. der privaten Option:</translation>
     </message>
     <message>
         <source>Web Panel Timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit Weboberfläche:</translation>
     </message>
     <message>
         <source>Disable remote access</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernzugriff deaktivieren</translation>
     </message>
     <message>
         <source>Change password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>Old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Altes Passwort:</translation>
     </message>
     <message>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort:</translation>
     </message>
     <message>
         <source>Repeat new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort wiederholen:</translation>
     </message>
     <message>
         <source>Authentication data set</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldedaten übernommen</translation>
     </message>
     <message>
         <source>Network interface set</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle übernommen</translation>
     </message>
     <message>
         <source>Name cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf nicht leer sein</translation>
     </message>
     <message>
         <source>Sending name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name wird gesendet</translation>
     </message>
     <message>
         <source>The network settings were not sent: %1 is not a complete IP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzwerkeinstellungen wurden nicht gesendet: %1 ist keine vollständige IP-Adresse.</translation>
     </message>
     <message>
         <source>Sending network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen werden gesendet</translation>
     </message>
     <message>
         <source>New password is not identical in both fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Das neue Passwort stimmt in beiden Feldern nicht überein</translation>
     </message>
     <message>
         <source>Sending password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort wird gesendet</translation>
     </message>
     <message>
         <source>Name changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name erfolgreich geändert.</translation>
     </message>
     <message>
         <source>Network settings changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen erfolgreich geändert.</translation>
     </message>
     <message>
         <source>Password changed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort erfolgreich geändert.</translation>
     </message>
 </context>
 <context>
     <name>DialogDevicesFound</name>
     <message>
         <source>Devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Geräte</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1121,30 +1121,30 @@
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Network interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren mit derselben IP-Adresse sind bereits in der Geräteliste. Möchten Sie die ausgewählten Uhren trotzdem hinzufügen?</translation>
     </message>
 </context>
 <context>
     <name>DialogEditName</name>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname bearbeiten</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname:</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1160,7 +1160,7 @@
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
@@ -1174,7 +1174,7 @@
     <name>DialogNewClock</name>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr hinzufügen</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1186,27 +1186,27 @@
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>Network interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstelle:</translation>
     </message>
     <message>
         <source>Refresh network interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkschnittstellen aktualisieren</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1214,11 +1214,11 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Incorrect IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige IP-Adresse</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1244,7 +1244,7 @@
     </message>
     <message>
         <source>Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr fragen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1290,49 +1290,49 @@
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 synchronisiert, %2 mit Warnung, %3 kritisch</translation>
     </message>
     <message>
         <source>%1 without status</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ohne Status</translation>
     </message>
     <message>
         <source>Clocks: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>GroupTree</name>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe löschen</translation>
     </message>
     <message>
         <source>Edit group configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenkonfiguration bearbeiten</translation>
     </message>
     <message>
         <source>Change group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe umbenennen</translation>
     </message>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren prüfen</translation>
     </message>
     <message>
         <source>Remove clock from group</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr aus Gruppe entfernen</translation>
     </message>
     <message>
         <source>Copy clock configuration to group and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration der Uhr in Gruppe kopieren und bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Test-E-Mail wird gesendet</translation>
     </message>
 </context>
 <context>
@@ -1351,7 +1351,7 @@
     </message>
     <message>
         <source>alert: </source>
-        <translation type="unfinished"></translation>
+        <translation>Störungsmeldung: </translation>
     </message>
     <message>
         <source>None</source>
@@ -1363,7 +1363,7 @@
     </message>
     <message>
         <source>IP: </source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse: </translation>
     </message>
     <message>
         <source>Group: </source>
@@ -1378,11 +1378,11 @@
     <name>MonitoringSession</name>
     <message>
         <source>The device list is not locked for writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste ist nicht zum Schreiben gesperrt.</translation>
     </message>
     <message>
         <source>Cannot write the device list %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1400,34 +1400,34 @@
     <name>OperationRunner</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten …</translation>
     </message>
 </context>
 <context>
     <name>PageConfiguration</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Group</source>
@@ -1435,7 +1435,7 @@
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration first in device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Uhr liegt keine Konfiguration vor. Laden Sie die Konfiguration zuerst in der Geräteliste herunter.</translation>
     </message>
     <message>
         <source>Clock</source>
@@ -1443,19 +1443,19 @@
     </message>
     <message>
         <source>Back to the device list (keeps the changes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zur Geräteliste (Änderungen bleiben erhalten)</translation>
     </message>
     <message>
         <source>Open or save a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei öffnen oder speichern</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Download the configuration from the clock again</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration erneut von der Uhr herunterladen</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1463,11 +1463,11 @@
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Konfiguration der Uhr herunterladen?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1475,86 +1475,87 @@
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird heruntergeladen</translation>
     </message>
     <message>
         <source>Clock %1 is in group %2. Send configuration anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr %1 gehört zur Gruppe %2. Konfiguration trotzdem senden?</translation>
     </message>
     <message>
         <source>Sending configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird gesendet</translation>
     </message>
 </context>
 <context>
     <name>PageConflict</name>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Konflikte</translation>
     </message>
     <message>
         <source>Application will detect and change MAC and IP address of every clock with IP 192.168.0.11.
 Both MAC and IP will increase by 1 for every next device with conflict found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung erkennt jede Uhr mit der IP-Adresse 192.168.0.11 und ändert ihre MAC- und IP-Adresse.
+Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.</translation>
     </message>
     <message>
         <source>New MAC of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue MAC des ersten Geräts:</translation>
     </message>
     <message>
         <source>New IP of first device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue IP des ersten Geräts:</translation>
     </message>
     <message>
         <source>Resolve</source>
-        <translation type="unfinished"></translation>
+        <translation>Beheben</translation>
     </message>
     <message>
         <source>The new MAC of the first device is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue MAC-Adresse des ersten Geräts ist unvollständig.</translation>
     </message>
     <message>
         <source>The new IP of the first device is not a full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue IP-Adresse des ersten Geräts ist nicht vollständig.</translation>
     </message>
     <message>
         <source>Resolving conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konflikte werden behoben</translation>
     </message>
 </context>
 <context>
     <name>PageDeviceList</name>
     <message>
         <source>Loading list, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste wird geladen, bitte warten …</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter:</translation>
     </message>
     <message>
         <source>Name or IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Name oder IP</translation>
     </message>
     <message>
         <source>Problems only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Probleme</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Add clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr hinzufügen</translation>
     </message>
     <message>
         <source>Check clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren prüfen</translation>
     </message>
     <message>
         <source>Check that every clock keeps the right time and matches its group</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen, ob jede Uhr die richtige Zeit anzeigt und mit ihrer Gruppe übereinstimmt</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1562,15 +1563,15 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Group</source>
@@ -1578,31 +1579,31 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwalten</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Liste entfernen</translation>
     </message>
     <message>
         <source>Download configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration herunterladen</translation>
     </message>
     <message>
         <source>Edit configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration bearbeiten</translation>
     </message>
     <message>
         <source>Edit settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen bearbeiten</translation>
     </message>
     <message>
         <source>Refresh status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status aktualisieren</translation>
     </message>
     <message>
         <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil links/rechts wählt eine Schaltfläche, die Leertaste betätigt sie; das Kontextmenü bietet dieselben Aktionen</translation>
     </message>
     <message>
         <source>None</source>
@@ -1610,31 +1611,31 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>Updating device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät wird aktualisiert</translation>
     </message>
     <message>
         <source>Downloading configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird heruntergeladen</translation>
     </message>
     <message>
         <source>Refreshing status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status wird aktualisiert</translation>
     </message>
     <message>
         <source>Do you want to download clock configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Konfiguration der Uhr herunterladen?</translation>
     </message>
     <message>
         <source>Download and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen und bearbeiten</translation>
     </message>
     <message>
         <source>Edit without download</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Herunterladen bearbeiten</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1642,38 +1643,38 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Are you sure you want to delete clock %1 (IP: %2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Uhr %1 (IP: %2) wirklich aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätesuche</translation>
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren werden geprüft</translation>
     </message>
 </context>
 <context>
     <name>PageGroupList</name>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste</translation>
     </message>
     <message>
         <source>Add group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe hinzufügen</translation>
     </message>
     <message>
         <source>Clocks and their groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren und ihre Gruppen</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1681,7 +1682,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
@@ -1693,23 +1694,23 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Group of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe von %1</translation>
     </message>
     <message>
         <source>Group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Are you sure you want to delete group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Gruppe %1 wirklich löschen?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1717,7 +1718,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname bearbeiten</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1725,11 +1726,11 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren werden geprüft</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Konfiguration der Uhr wirklich öffnen und in die Gruppe kopieren?</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1737,58 +1738,58 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Group don&apos;t have any clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gruppe enthält keine Uhren.</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration in device list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Uhr liegt keine Konfiguration vor. Laden Sie die Konfiguration zuerst in der Geräteliste herunter.</translation>
     </message>
     <message>
         <source>Group don&apos;t have configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gruppe hat keine Konfiguration.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Selected group has no configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Gruppe hat keine Konfiguration.</translation>
     </message>
     <message>
         <source>Choose device from which do you want to copy configuration for group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Gerät, dessen Konfiguration in die Gruppe kopiert werden soll.</translation>
     </message>
     <message>
         <source>Clock name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Uhr</translation>
     </message>
 </context>
 <context>
     <name>PageNotifications</name>
     <message>
         <source>Server settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Servereinstellungen</translation>
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>In Infobereich ausblenden</translation>
     </message>
     <message>
         <source>Notification configuration saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungseinstellungen gespeichert.</translation>
     </message>
     <message>
         <source>Save configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen vor dem Minimieren der Anwendung speichern?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und minimieren</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur minimieren</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1796,15 +1797,15 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung:</translation>
     </message>
     <message>
         <source>None</source>
@@ -1812,83 +1813,83 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Login</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absender:</translation>
     </message>
     <message>
         <source>Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselung:</translation>
     </message>
     <message>
         <source>TLS/SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS/SSL</translation>
     </message>
     <message>
         <source>StartTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTLS</translation>
     </message>
     <message>
         <source>No encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verschlüsselung</translation>
     </message>
     <message>
         <source>Ignore SSL errors (may be unsafe)</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL-Fehler ignorieren (möglicherweise unsicher)</translation>
     </message>
     <message>
         <source>Resend e-mail every:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail erneut senden alle:</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Stunde</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Stunden</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Stunden</translation>
     </message>
     <message>
         <source>8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Stunden</translation>
     </message>
     <message>
         <source>Alert type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Störungsmeldung</translation>
     </message>
     <message>
         <source>No connection:</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung:</translation>
     </message>
     <message>
         <source>No connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung</translation>
     </message>
     <message>
         <source>No authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Authentifizierung:</translation>
     </message>
     <message>
         <source>No authentication</source>
@@ -1896,19 +1897,19 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Ntp timeout:</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Zeitüberschreitung:</translation>
     </message>
     <message>
         <source>Ntp timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Recipent list</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerliste</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1916,27 +1917,27 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltfläche</translation>
     </message>
     <message>
         <source>Recipient type</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängertyp</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie</translation>
     </message>
     <message>
         <source>Recipient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger hinzufügen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1944,98 +1945,98 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Send test notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbenachrichtigung senden</translation>
     </message>
     <message>
         <source>Save configuration before sending test e-mail?</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen vor dem Senden der Test-E-Mail speichern?</translation>
     </message>
     <message>
         <source>Save and send</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und senden</translation>
     </message>
     <message>
         <source>Send only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur senden</translation>
     </message>
     <message>
         <source>Username cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzername darf nicht leer sein</translation>
     </message>
     <message>
         <source>Password cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort darf nicht leer sein</translation>
     </message>
     <message>
         <source>You can add up to 10 recipients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können bis zu 10 Empfänger hinzufügen.</translation>
     </message>
     <message>
         <source>Recipient e-mail is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adresse des Empfängers ist ungültig.</translation>
     </message>
     <message>
         <source>Delete from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Liste entfernen</translation>
     </message>
 </context>
 <context>
     <name>PageReport</name>
     <message>
         <source>Enable file report</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateibericht aktivieren</translation>
     </message>
     <message>
         <source>Filepath:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateipfad:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>File type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateityp:</translation>
     </message>
     <message>
         <source>MS Excel (xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Excel (xlsx)</translation>
     </message>
     <message>
         <source>Interval:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall:</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Minuten</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Minuten</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Minuten</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Minuten</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Stunde</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Stunden</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Stunden</translation>
     </message>
     <message>
         <source>Value type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Werttyp:</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -2047,19 +2048,19 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Hide to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>In Infobereich ausblenden</translation>
     </message>
     <message>
         <source>Save report configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtseinstellungen vor dem Minimieren der Anwendung speichern?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und minimieren</translation>
     </message>
     <message>
         <source>Minimize only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur minimieren</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2067,38 +2068,38 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>File report</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateibericht</translation>
     </message>
     <message>
         <source>Filepath can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateipfad darf nicht leer sein.</translation>
     </message>
     <message>
         <source>Invalid report filepath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateipfad für den Bericht.</translation>
     </message>
     <message>
         <source>Report configuration saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtseinstellungen gespeichert</translation>
     </message>
     <message>
         <source>Microsoft Excel files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft-Excel-Dateien (*.xlsx)</translation>
     </message>
 </context>
 <context>
     <name>ParameterText</name>
     <message>
         <source>The configuration was not sent: %1 holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde nicht gesendet: %1 enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde.</translation>
     </message>
     <message>
         <source>The name was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name wurde nicht gesendet: Er enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde.</translation>
     </message>
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort wurde nicht gesendet: Es enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde.</translation>
     </message>
 </context>
 <context>
@@ -2124,205 +2125,205 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten der Uhr %1 aktualisiert</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration der Uhr %1 heruntergeladen</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde erfolgreich gesendet.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Uhr</numerusform>
+            <numerusform>%n Uhren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gerät</numerusform>
+            <numerusform>%n Geräte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde an %1 von %2 Uhren gesendet. Nicht gesendet an: %3</translation>
     </message>
 </context>
 <context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine nutzbare lokale Netzwerkschnittstelle für die Suche.</translation>
     </message>
     <message>
         <source>Device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätesuche</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits in der Liste</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>hinzugefügt</translation>
     </message>
     <message>
         <source>No devices found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>Resolving address conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresskonflikte werden behoben</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
     </message>
     <message>
         <source>%n clocks(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Uhr(en)</translation>
     </message>
     <message>
         <source>%n device(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%n Gerät(e)</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
     </message>
 </context>
 <context>
     <name>StateLoad</name>
     <message>
         <source>Cannot read the device list %1; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste %1 kann nicht gelesen werden; sie bleibt unverändert.</translation>
     </message>
     <message>
         <source>Cannot read the device list %1; it was kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste %1 kann nicht gelesen werden; sie wurde als %2 aufbewahrt.</translation>
     </message>
 </context>
 <context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmkonfiguration importieren/exportieren</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Disable all alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Alarme deaktivieren</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen, bitte warten …</translation>
     </message>
 </context>
 <context>
     <name>TabDisplay</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Show time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit anzeigen</translation>
     </message>
     <message>
         <source>Time shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer Uhrzeit</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> Sek.</translation>
     </message>
     <message>
         <source>Show temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur anzeigen</translation>
     </message>
     <message>
         <source>Temperature shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer Temperatur</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum anzeigen</translation>
     </message>
     <message>
         <source>Date shown for</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer Datum</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitformat</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat</translation>
     </message>
     <message>
         <source>Time leading zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Führende Nullen bei Uhrzeit</translation>
     </message>
     <message>
         <source>Blinking time colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinkender Doppelpunkt</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Typeface</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>Import/Export display configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigekonfiguration importieren/exportieren</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -2330,200 +2331,200 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Thermometer configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermometerkonfiguration</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Temperature offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturkorrektur</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur</translation>
     </message>
     <message>
         <source>Display synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigesynchronisierung</translation>
     </message>
     <message>
         <source>Synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Master IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Master-IP</translation>
     </message>
     <message>
         <source>Eco</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiesparen</translation>
     </message>
     <message>
         <source>Eco mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiesparmodus</translation>
     </message>
     <message>
         <source>Switch on</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten</translation>
     </message>
     <message>
         <source>Switch off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschalten</translation>
     </message>
 </context>
 <context>
     <name>TabSend</name>
     <message>
         <source>Send configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration senden</translation>
     </message>
     <message>
         <source>The configuration is sent to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wird gesendet an:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
 </context>
 <context>
     <name>TabTime</name>
     <message>
         <source>Regional settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Regionale Einstellungen</translation>
     </message>
     <message>
         <source>Localization</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Time zone active</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone aktiv</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Start week</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwoche</translation>
     </message>
     <message>
         <source>Start day</source>
-        <translation type="unfinished"></translation>
+        <translation>Starttag</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>im</translation>
     </message>
     <message>
         <source>Start month</source>
-        <translation type="unfinished"></translation>
+        <translation>Startmonat</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>um</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>End week</source>
-        <translation type="unfinished"></translation>
+        <translation>Endwoche</translation>
     </message>
     <message>
         <source>End day</source>
-        <translation type="unfinished"></translation>
+        <translation>Endtag</translation>
     </message>
     <message>
         <source>End month</source>
-        <translation type="unfinished"></translation>
+        <translation>Endmonat</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit</translation>
     </message>
     <message>
         <source>Remote time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Externe Zeitsynchronisierung</translation>
     </message>
     <message>
         <source>Time source</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitquelle</translation>
     </message>
     <message>
         <source>NTP server 1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 1</translation>
     </message>
     <message>
         <source>NTP server 2</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 2</translation>
     </message>
     <message>
         <source>NTP server 3</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 3</translation>
     </message>
     <message>
         <source>NTP server 4</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 4</translation>
     </message>
     <message>
         <source>NTP server 5</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP-Server 5</translation>
     </message>
     <message>
         <source>A server name cannot hold &quot;&amp;&quot;, &quot;=&quot; or a line break: the clock would misread it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Servername darf weder „&amp;“ noch „=“ oder einen Zeilenumbruch enthalten: Die Uhr würde ihn falsch interpretieren.</translation>
     </message>
     <message>
         <source>Query interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfrageintervall</translation>
     </message>
     <message>
         <source>Local time synchronization</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Zeitsynchronisierung</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Master-Modus</translation>
     </message>
 </context>
 <context>
     <name>TestMailFlow</name>
     <message>
         <source>%1 Notification Test</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Testbenachrichtigung</translation>
     </message>
     <message>
         <source>This is %1 notification test e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine Testbenachrichtigung von %1.</translation>
     </message>
     <message>
         <source>Test e-mail sent failed.</source>
@@ -2542,23 +2543,23 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximieren</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2566,51 +2567,51 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>IP conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Konflikte</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Show window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster anzeigen</translation>
     </message>
     <message>
         <source>Hide window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster ausblenden</translation>
     </message>
     <message>
         <source>Close application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung beenden</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (schreibgeschützt)</translation>
     </message>
     <message>
         <source>Minimalize to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>In Infobereich minimieren</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2618,69 +2619,70 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Dann werden keine Störungsmeldungen per E-Mail gesendet)</translation>
     </message>
     <message>
         <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Die Datenaufzeichnung wird beendet)</translation>
     </message>
     <message>
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Trotzdem schließen? (Änderungen seit dem letzten Speichern gehen verloren)</translation>
     </message>
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt öffnen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>WindowTray</name>
     <message>
         <source>Application was minimized to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung wurde in den Infobereich minimiert</translation>
     </message>
 </context>
 <context>
     <name>WorkerTcp</name>
     <message>
         <source>Failed to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Es sind keine Daten zum Senden vorhanden.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Es konnten keine Daten gesendet werden.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Nur %1 von %2 Bytes gesendet.</translation>
     </message>
 </context>
 <context>
     <name>WorkerUdp</name>
     <message>
         <source>Send failed. There&apos;s no data to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Es sind keine Daten zum Senden vorhanden.</translation>
     </message>
     <message>
         <source>Send failed. Unable to send any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Es konnten keine Daten gesendet werden.</translation>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen. Nur %1 von %2 Bytes gesendet.</translation>
     </message>
 </context>
 </TS>
