@@ -5,6 +5,3 @@ cd "$(dirname "$0")/.."
 lupdate -silent -locations none app platform transport model operations persistence notify session ui cli \
     -ts translations/ZTK_en.ts translations/ZTK_pl.ts translations/ZTK_es.ts \
         translations/ZTK_fr.ts translations/ZTK_it.ts translations/ZTK_de.ts
-# Fill the German catalogue from its glossary, then let lupdate write it back in its own layout.
-/usr/bin/python3 scripts/translations-de.py translations/ZTK_de.ts
-lupdate -silent -locations none app platform transport model operations persistence notify session ui cli -ts translations/ZTK_de.ts
