@@ -17,9 +17,15 @@ const int NoStatusCode = 0;
 // The cursor before the first poll, so that the first search starts at clock 0.
 const int NoClockPolled = -1;
 
-// Unreachable clocks may take this share of the poll slots at most (at least
-// one), so that answering clocks always find one free.
+// Slots unreachable clocks may hold at once: half of them while they merely
+// fall due, so that answering clocks due together find room; up to three
+// quarters for those whose status grows too old. At least one either way.
 int unreachableLimit(int bound)
+{
+    return qMax(1, bound / 2);
+}
+
+int overdueUnreachableLimit(int bound)
 {
     return qMax(1, bound - qMax(1, bound / 4));
 }
@@ -59,10 +65,9 @@ void ClockPoker::onClockTimeout()
     if (clocks.isEmpty())
         return;
     const QDateTime now = QDateTime::currentDateTime();
-    const int unreachableSlots = unreachableLimit(bound);
-    pokeDue(clocks, true, m_unreachableMaxAgeSeconds, unreachableSlots, m_unreachableCursor, now);
+    pokeDue(clocks, true, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(bound), m_unreachableCursor, now);
     pokeDue(clocks, false, m_dueAfterSeconds, bound, m_cursor, now);
-    pokeDue(clocks, true, m_dueAfterSeconds, unreachableSlots, m_unreachableCursor, now);
+    pokeDue(clocks, true, m_dueAfterSeconds, unreachableLimit(bound), m_unreachableCursor, now);
 }
 
 void ClockPoker::pokeDue(const QList<DevClock *> &clocks, bool unreachable, int minimumAge, int limit,

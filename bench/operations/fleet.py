@@ -4,11 +4,14 @@
   fleet.py make FILE ANSWERING SILENT     clock file: ANSWERING + SILENT clocks
                                           from 192.168.0.10 on, silent ones spread
                                           evenly; prints the last address
-  fleet.py monitor CLI UNREACHABLE SECONDS
-                                          in the "pc" namespace: lists the fleet
-                                          with zentick-cli, adds UNREACHABLE
-                                          clocks nobody answers for, runs the
-                                          monitor and prints its figures
+  fleet.py list FILE UNREACHABLE          writes a device list of the clock file's
+                                          clocks and UNREACHABLE more that nobody
+                                          answers for, in $XDG_DATA_HOME
+  fleet.py monitor CLI SECONDS            in the "pc" namespace, on that list: runs
+                                          the monitor and prints its figures
+
+A search would not do for the list: a thousand discovery replies at once
+overflow any socket's receive buffer, and a search finds only some of them.
 
 Figures come from the simulator's request log (every poll of a clock that
 answers or stays silent), the monitor's metrics (the status age of clocks
@@ -16,10 +19,10 @@ nobody answers for) and /proc (the monitor's CPU time and memory).
 """
 import json
 import os
+from xml.sax.saxutils import quoteattr
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
 import urllib.request
 from datetime import datetime
@@ -46,6 +49,29 @@ def make(path, answering, silent):
     with open(path, "w") as out:
         json.dump({"clocks": clocks}, out)
     print(address(FIRST + total - 1))
+
+
+def unreachable_addresses(fleet, count):
+    # Past the simulated ones and not on the clocks' side: nobody answers ARP.
+    return [address(FIRST + len(fleet) + 10 + i) for i in range(count)]
+
+
+def write_list(path, unreachable):
+    fleet = json.load(open(path))["clocks"]
+    ips = [c["ip"] for c in fleet] + unreachable_addresses(fleet, unreachable)
+    folder = os.path.join(os.environ["XDG_DATA_HOME"], "QLX Devices", "Zentick")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "settings.xml"), "w") as out:
+        out.write('<?xml version="1.0" encoding="utf-8"?>\n<QLXZentick version="1.00">\n')
+        out.write(f' <ClockList size="{len(ips)}">\n')
+        for i, ip in enumerate(ips):
+            out.write(f'  <Clock index="{i}">\n'
+                      f'   <Common groupId="-1" name={quoteattr("Clock " + str(i))} user="admin" password="admin"'
+                      ' firmware="305" productCode="QM03" deviceCode=""/>\n'
+                      f'   <Network DHCP="0" ip="{ip}" port="2101" subnet="255.255.252.0" gateway=""'
+                      ' dnsPrimary="" dnsSecondary=""/>\n'
+                      '  </Clock>\n')
+        out.write(' </ClockList>\n <GroupList size="0"/>\n</QLXZentick>\n')
 
 
 def sim(command):
@@ -95,23 +121,16 @@ def gaps(times):
     return [b - a for a, b in zip(times, times[1:])]
 
 
-def monitor(cli, unreachable, seconds):
+def monitor(cli, seconds):
     env = dict(os.environ)
-    env["XDG_CONFIG_HOME"] = tempfile.mkdtemp()
-    env["XDG_DATA_HOME"] = tempfile.mkdtemp()
-    started = time.time()
-    subprocess.run([cli, "discover", "--user", "admin", "--password", "admin", "--add"], env=env, check=True,
-                   stdout=subprocess.DEVNULL)
-    print(f"search and add of the simulated fleet: {time.time() - started:.1f} s")
     fleet = json.load(open(os.environ["ZENTICK_CLOCKSIM_CLOCKS"]))["clocks"]
     silent = {c["ip"] for c in fleet if c.get("faults", {}).get("silent")}
     answering = [c["ip"] for c in fleet if c["ip"] not in silent]
-    # Past the simulated ones and not on the clocks' side: nobody answers ARP.
-    dead = [address(FIRST + len(fleet) + 10 + i) for i in range(unreachable)]
-    for ip in dead:
-        subprocess.run([cli, "add", ip, "--user", "admin", "--password", "admin"], env=env, check=True,
-                       stdout=subprocess.DEVNULL)
-    print(f"listed: {len(answering)} answering, {len(silent)} silent, {len(dead)} unreachable")
+    listed = json.loads(subprocess.run([cli, "--json", "list"], env=env, check=True, capture_output=True,
+                                       text=True).stdout)["clocks"]
+    dead = [c["ip"] for c in listed if c["ip"] not in silent and c["ip"] not in answering]
+    print(f"listed: {len(listed)} clocks, {len(answering)} answering, {len(silent)} silent, "
+          f"{len(dead)} unreachable")
 
     proc = subprocess.Popen([cli, "monitor", "--metrics", str(METRICS_PORT), "--save-interval", "3600"], env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -155,8 +174,16 @@ def monitor(cli, unreachable, seconds):
     silent_gaps = [g for ip, times in polls.items() if ip in silent for g in gaps(times)]
     print(f"monitor CPU at steady state: {cpu_share:.1f} % of one core; resident memory {rss:.0f} MB "
           f"({max(rss, rss_end):.0f} MB at most)")
+    answering_gaps.sort()
+    over = sum(1 for g in answering_gaps if g > 12)
     print(f"answering clocks: gap between two polls median {statistics.median(answering_gaps):.1f} s, "
-          f"worst {max(answering_gaps):.1f} s ({len(answering_gaps)} gaps)")
+          f"99th percentile {answering_gaps[int(len(answering_gaps) * 0.99)]:.1f} s, "
+          f"worst {max(answering_gaps):.1f} s ({len(answering_gaps)} gaps, {over} over 12 s)")
+    if os.environ.get("FLEET_GAPS"):
+        with open(os.environ["FLEET_GAPS"], "w") as out:
+            for ip, times in polls.items():
+                for a, b in zip(sorted(times), sorted(times)[1:]):
+                    out.write(f"{ip} {a:.3f} {b - a:.3f}\n")
     if silent_gaps:
         print(f"silent clocks: gap median {statistics.median(silent_gaps):.1f} s, worst {max(silent_gaps):.1f} s")
     if dead_age:
@@ -171,8 +198,10 @@ def monitor(cli, unreachable, seconds):
 def main():
     if len(sys.argv) == 5 and sys.argv[1] == "make":
         make(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
-    elif len(sys.argv) == 5 and sys.argv[1] == "monitor":
-        monitor(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
+    elif len(sys.argv) == 4 and sys.argv[1] == "list":
+        write_list(sys.argv[2], int(sys.argv[3]))
+    elif len(sys.argv) == 4 and sys.argv[1] == "monitor":
+        monitor(sys.argv[2], int(sys.argv[3]))
     else:
         print(__doc__, file=sys.stderr)
         sys.exit(2)
