@@ -54,7 +54,7 @@ int dispatch(CliSession &session)
     case CliCommand::Audit:
         return AuditCommand::audit(session);
     }
-    session.output().line(CliCommandLine::usage());
+    session.output().line(CliCommandLine::usage(session.invocation().helpFor));
     return ExitSuccess;
 }
 
@@ -67,8 +67,9 @@ int run(const QStringList &arguments, bool progressOnTerminal)
     const bool parsed = CliCommandLine::parse(arguments, invocation, error);
     CliOutput output(invocation.json);
     if (!parsed) {
+        // One line and a pointer to the help: the whole usage would bury the reason.
         output.message(QStringLiteral("zentick-cli: ") + error);
-        output.message(CliCommandLine::usage());
+        output.message(CliCommandLine::tryHelp());
         return ExitUsage;
     }
     WorkerThreadPool::instance()->setBound(invocation.intOption(

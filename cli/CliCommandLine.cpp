@@ -47,7 +47,20 @@ struct CommandSpec
     // The last argument may repeat (config set FILE IP [IP ...]).
     bool lastRepeats;
     QVector<OptionSpec> options;
+    // What follows the name in the usage; continuation lines start with "\n".
+    const char *synopsis;
+    // What "COMMAND --help" says below the synopsis.
+    const char *help;
 };
+
+// Said of every command that talks to one clock.
+const char clockOptionsHelp[] =
+    "Without --user, --password and --interface ADDR (a local interface address),\n"
+    "the listed clock's credentials and interface are used; an unlisted clock gets\n"
+    "empty credentials and the default interface.\n";
+const char parallelHelp[] =
+    "--parallel N talks to at most N clocks at once (the settings store's\n"
+    "Exchanges/parallel, or 16).\n";
 
 // Upper limits that keep numbers in the ranges the clocks and the pause timer take.
 constexpr int maxDhcpOptionNumber = 255;
@@ -64,20 +77,33 @@ const OptionSpec parallelOption{"parallel", ValueKind::Number, false, 1, Exchang
 const QVector<CommandSpec> &commandTable()
 {
     static const QVector<CommandSpec> table = {
-        {"help", CliCommand::Help, {}, false, {}},
+        {"help", CliCommand::Help, {}, false, {}, "", "Prints every command with its arguments.\n"},
         {"discover", CliCommand::Discover, {}, false,
-         {userOption, passwordOption, {"add", ValueKind::Flag}, parallelOption}},
-        {"list", CliCommand::List, {}, false, {}},
-        {"add", CliCommand::Add, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption}},
-        {"remove", CliCommand::Remove, {ArgumentKind::Address}, false, {}},
-        {"status", CliCommand::Status, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption}},
+         {userOption, passwordOption, {"add", ValueKind::Flag}, parallelOption},
+         "[--user U] [--password P] [--add] [--parallel N]",
+         "Searches the local networks for clocks (a broadcast on every interface) and\n"
+         "lists what it finds; --add puts the clocks not yet listed on the device list.\n"
+         "U and P are the clocks' user and password, used to read their names.\n"},
+        {"list", CliCommand::List, {}, false, {}, "", "Prints the device list.\n"},
+        {"add", CliCommand::Add, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption},
+         "IP [--user U] [--password P] [--interface ADDR]",
+         "Puts the clock at IP on the device list without asking it anything.\n"},
+        {"remove", CliCommand::Remove, {ArgumentKind::Address}, false, {}, "IP",
+         "Takes the clock at IP off the device list.\n"},
+        {"status", CliCommand::Status, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption},
+         "IP", "Reads the clock's firmware, network settings and status and prints them.\n"},
         {"config get", CliCommand::ConfigGet, {ArgumentKind::Address}, false,
-         {{"output", ValueKind::Text, true}, userOption, passwordOption, interfaceOption}},
+         {{"output", ValueKind::Text, true}, userOption, passwordOption, interfaceOption},
+         "IP -o/--output FILE.qlxztc",
+         "Downloads the clock's configuration into a configuration file.\n"},
         {"config set", CliCommand::ConfigSet, {ArgumentKind::File, ArgumentKind::Address}, true,
-         {userOption, passwordOption, interfaceOption, parallelOption}},
-        {"config show", CliCommand::ConfigShow, {ArgumentKind::File}, false, {}},
+         {userOption, passwordOption, interfaceOption, parallelOption},
+         "FILE.qlxztc IP [IP ...] [--parallel N]",
+         "Sends the configuration file to every clock named and says which took it.\n"},
+        {"config show", CliCommand::ConfigShow, {ArgumentKind::File}, false, {}, "FILE.qlxztc",
+         "Prints the settings a configuration file holds.\n"},
         {"name", CliCommand::Name, {ArgumentKind::Address, ArgumentKind::Text}, false,
-         {userOption, passwordOption, interfaceOption}},
+         {userOption, passwordOption, interfaceOption}, "IP NEW-NAME", "Gives the clock a new name.\n"},
         {"network", CliCommand::Network, {ArgumentKind::Address}, false,
          {{"ip", ValueKind::Address},
           {"subnet", ValueKind::Address},
@@ -90,28 +116,84 @@ const QVector<CommandSpec> &commandTable()
           {"dhcp-private-number", ValueKind::Number, false, 0, maxDhcpOptionNumber},
           {"remote-access", ValueKind::OnOff},
           {"web-timeout", ValueKind::Number, false, 0, maxWebPanelTimeout},
-          userOption, passwordOption, interfaceOption}},
+          userOption, passwordOption, interfaceOption},
+         "IP [--ip A] [--subnet M] [--gateway G] [--dhcp on|off] [--dns1 A] [--dns2 A]\n"
+         "[--dhcp-opt42 on|off] [--dhcp-private on|off] [--dhcp-private-number N]\n"
+         "[--remote-access on|off] [--web-timeout N]",
+         "Changes the clock's network settings: it starts from the listed clock's\n"
+         "settings (or the factory settings with the given address), changes only the\n"
+         "fields named and sends them to the clock's current address.\n"},
         {"password", CliCommand::Password, {ArgumentKind::Address}, false,
          {{"old", ValueKind::Text, true}, {"new", ValueKind::Text, true}, userOption, passwordOption,
-          interfaceOption}},
+          interfaceOption},
+         "IP --old OLD --new NEW", "Changes the clock's password.\n"},
         {"resolve-conflicts", CliCommand::ResolveConflicts, {}, false,
          {{"user", ValueKind::Text, true},
           {"password", ValueKind::Text, true},
           {"first-ip", ValueKind::Address},
           {"first-mac", ValueKind::Mac},
           {"pause-ms", ValueKind::Number, false, 0, maxPauseMs},
-          parallelOption}},
-        {"test-mail", CliCommand::TestMail, {}, false, {}},
+          parallelOption},
+         "--user U --password P [--first-ip A] [--first-mac M] [--pause-ms N]\n[--parallel N]",
+         "Gives every clock still at the factory address 192.168.0.11 an address and a\n"
+         "MAC of its own, counting up from A (192.168.0.12) and M (02-A7-3C-DC-00-00),\n"
+         "one clock every N milliseconds (10000).\n"},
+        {"test-mail", CliCommand::TestMail, {}, false, {}, "",
+         "Sends the test e-mail with the stored notification settings.\n"},
         {"monitor", CliCommand::Monitor, {}, false,
          {{"save-interval", ValueKind::Number, false, 1, maxSaveIntervalSeconds},
           {"audit-daily", ValueKind::TimeOfDay},
           {"site-zone", ValueKind::Zone},
           {"metrics", ValueKind::Listen},
-          parallelOption}},
+          parallelOption},
+         "[--save-interval SECONDS] [--audit-daily HH:MM] [--site-zone ZONE]\n"
+         "[--metrics [ADDRESS:]PORT] [--parallel N]",
+         "Watches the clocks as the window does, until stopped: polls their status,\n"
+         "sends the alert mails, writes the report and saves the device list every\n"
+         "SECONDS (150). --audit-daily runs the audit every day at HH:MM and mails the\n"
+         "findings to the alert recipients when they changed since the last mail.\n"
+         "--metrics serves the clocks' state for Prometheus on /metrics (127.0.0.1 when\n"
+         "no address is given).\n"},
         {"audit", CliCommand::Audit, {}, false,
-         {{"group", ValueKind::Text}, {"site-zone", ValueKind::Zone}, parallelOption}},
+         {{"group", ValueKind::Text}, {"site-zone", ValueKind::Zone}, parallelOption},
+         "[--group NAME] [--site-zone ZONE] [--parallel N]",
+         "Downloads every listed clock's configuration (or a group's) and reports\n"
+         "clocks that cannot be reached, that have no time source, whose daylight saving\n"
+         "leaves the site's zone (ZONE, the system's zone by default) in the next 24\n"
+         "months, or that differ from their group's configuration. The clocks' firmware\n"
+         "is taken to apply the public summer-time rules of its localization preset;\n"
+         "with TimeZoneActive off a clock keeps UTC. It exits with 1 when it found\n"
+         "anything.\n"},
     };
     return table;
+}
+
+bool talksToOneClock(const CommandSpec &entry)
+{
+    for (const OptionSpec &option : entry.options) {
+        if (option.name == interfaceOption.name)
+            return true;
+    }
+    return false;
+}
+
+bool takesParallel(const CommandSpec &entry)
+{
+    for (const OptionSpec &option : entry.options) {
+        if (option.name == parallelOption.name)
+            return true;
+    }
+    return false;
+}
+
+// "  name synopsis", continuation lines indented under the synopsis.
+QString usageLine(const CommandSpec &entry)
+{
+    const QString name = QLatin1String(entry.name);
+    QString synopsis = QLatin1String(entry.synopsis);
+    synopsis.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(name.size() + 3, QLatin1Char(' ')));
+    return (QStringLiteral("  ") + name + (synopsis.isEmpty() ? QString() : QLatin1Char(' ') + synopsis))
+        + QLatin1Char('\n');
 }
 
 const CommandSpec *findCommand(const QString &name)
@@ -272,6 +354,15 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
         return false;
     }
     invocation.command = entry->command;
+    for (const QString &word : qAsConst(words)) {
+        if (word == QLatin1String("--"))
+            break;
+        if (word == QLatin1String("--help") || word == QLatin1String("-h")) {
+            invocation.command = CliCommand::Help;
+            invocation.helpFor = name;
+            return true;
+        }
+    }
 
     optionsEnded = false;
     for (int i = 0; i < words.size(); ++i) {
@@ -358,40 +449,38 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
 
 QString usage()
 {
-    return QStringLiteral(
-        "Usage: zentick-cli [--json] <command> [arguments]\n"
-        "  discover [--user U] [--password P] [--add] [--parallel N]\n"
-        "  list\n"
-        "  add IP [--user U] [--password P] [--interface ADDR]\n"
-        "  remove IP\n"
-        "  status IP\n"
-        "  config get IP -o FILE.qlxztc\n"
-        "  config set FILE.qlxztc IP [IP ...] [--parallel N]\n"
-        "  config show FILE.qlxztc\n"
-        "  name IP NEW-NAME\n"
-        "  network IP [--ip A] [--subnet M] [--gateway G] [--dhcp on|off] [--dns1 A] [--dns2 A]\n"
-        "             [--dhcp-opt42 on|off] [--dhcp-private on|off] [--dhcp-private-number N]\n"
-        "             [--remote-access on|off] [--web-timeout N]\n"
-        "  password IP --old OLD --new NEW\n"
-        "  resolve-conflicts --user U --password P [--first-ip A] [--first-mac M] [--pause-ms N]\n"
-        "                    [--parallel N]\n"
-        "  test-mail\n"
-        "  monitor [--save-interval SECONDS] [--audit-daily HH:MM] [--site-zone ZONE]\n"
-        "          [--metrics [ADDRESS:]PORT] [--parallel N]\n"
-        "  audit [--group NAME] [--site-zone ZONE] [--parallel N]\n"
+    QString text = QStringLiteral("Usage: zentick-cli [--json] <command> [arguments]\n");
+    for (const CommandSpec &entry : commandTable()) {
+        if (entry.command != CliCommand::Help)
+            text += usageLine(entry);
+    }
+    text += QStringLiteral(
         "\n"
         "status, config get, config set, name, network and password also take\n"
         "--user U, --password P and --interface ADDR; without them the credentials\n"
         "and interface of the listed clock are used.\n"
-        "audit downloads every listed clock's configuration (or a group's) and reports\n"
-        "clocks that cannot be reached, that have no time source, whose daylight saving\n"
-        "leaves the site's zone (ZONE, the system's zone by default) in the next 24\n"
-        "months, or that differ from their group's configuration. The clocks' firmware\n"
-        "is taken to apply the public summer-time rules of its localization preset;\n"
-        "with TimeZoneActive off a clock keeps UTC. It exits with 1 when it found\n"
-        "anything. monitor --audit-daily runs the audit every day at HH:MM and mails the\n"
-        "findings to the alert recipients when they changed since the last mail.\n"
+        "'zentick-cli COMMAND --help' says what a command does.\n"
         "Exit status: 0 success, 1 the operation failed, 2 bad usage.\n");
+    return text;
+}
+
+QString usage(const QString &command)
+{
+    const CommandSpec *entry = findCommand(command);
+    if (!entry || entry->command == CliCommand::Help)
+        return usage();
+    QString text = QStringLiteral("Usage: zentick-cli [--json]") + usageLine(*entry).mid(1) + QLatin1Char('\n')
+        + QLatin1String(entry->help);
+    if (talksToOneClock(*entry))
+        text += QLatin1String(clockOptionsHelp);
+    if (takesParallel(*entry))
+        text += QLatin1String(parallelHelp);
+    return text;
+}
+
+QString tryHelp()
+{
+    return QStringLiteral("Try 'zentick-cli --help'.");
 }
 
 } // namespace CliCommandLine

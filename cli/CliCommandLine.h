@@ -32,6 +32,9 @@ struct CliInvocation
 {
     CliCommand command = CliCommand::Help;
     bool json = false;
+    // With Help: the command whose help was asked for ("config get"); empty
+    // for the whole usage.
+    QString helpFor;
     QStringList arguments;
     QHash<QString, QString> options;
 
@@ -54,6 +57,10 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
 
 // The usage text: every command with its arguments.
 QString usage();
+// One command's usage and what it does; the whole usage for an unknown one.
+QString usage(const QString &command);
+// The line that follows a usage error.
+QString tryHelp();
 
 // "192.168.0.21" and other dotted IPv4 addresses only: four decimal numbers
 // 0..255. Returns the canonical text, or an empty string when not one.

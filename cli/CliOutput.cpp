@@ -76,9 +76,9 @@ void CliOutput::message(const QString &text)
     m_err.flush();
 }
 
-int CliOutput::operationFailed(int error)
+int CliOutput::operationFailed(int error, const QString &reason)
 {
-    message(ErrorText::operationFailed(error));
+    message(ErrorText::operationFailed(error, reason));
     return ExitFailed;
 }
 

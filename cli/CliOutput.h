@@ -35,8 +35,9 @@ public:
 
     // A line on standard error.
     void message(const QString &text);
-    // "An error occured: " and the kind's text on standard error; returns ExitFailed.
-    int operationFailed(int error);
+    // "An error occured: ", the kind's text and the reason, if any, on standard
+    // error; returns ExitFailed.
+    int operationFailed(int error, const QString &reason = QString());
     // The text on standard error; returns ExitFailed.
     int failed(const QString &text);
 

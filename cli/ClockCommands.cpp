@@ -57,6 +57,20 @@ struct SimpleResult
 {
     bool succeeded = false;
     Error error = NoError;
+    QString reason;
+};
+
+// How a failed operation of one clock ended, for its message.
+struct Failure
+{
+    Error error = ConnectionError;
+    QString reason;
+
+    void takeFrom(const DataSender &sender)
+    {
+        error = sender.errorCode() == NoError ? ConnectionError : sender.errorCode();
+        reason = sender.errorReason();
+    }
 };
 
 // Runs a one-exchange command and keeps what the caller needs from it.
@@ -68,6 +82,7 @@ SimpleResult runSimple(CliSession &session, SimpleSender *sender, const QString 
         auto *simple = static_cast<SimpleSender *>(ended);
         result.succeeded = simple->result() == DataSender::Succeeded && !simple->succeeded().contains(false);
         result.error = targetError(*simple);
+        result.reason = simple->reasons().value(0);
     });
     return result;
 }
@@ -77,7 +92,7 @@ int reportSimple(CliSession &session, const SimpleResult &result, const QString 
 {
     CliOutput &out = session.output();
     if (!result.succeeded)
-        return out.operationFailed(result.error);
+        return out.operationFailed(result.error, result.reason);
     json.insert(QStringLiteral("ip"), ip);
     json.insert(QStringLiteral("succeeded"), true);
     out.document(json);
@@ -127,11 +142,11 @@ int status(CliSession &session)
         unlisted->network.ip = ip;
         shown = unlisted.get();
     }
-    Error error = ConnectionError;
+    Failure failure;
     RefreshStatusSender *sender = Communication::instance()->refreshStatus(target.target);
     const CliSession::Outcome outcome =
-        session.runSender(sender, tr("Refreshing status"), [shown, &error](DataSender *ended) {
-            error = ended->errorCode();
+        session.runSender(sender, tr("Refreshing status"), [shown, &failure](DataSender *ended) {
+            failure.takeFrom(*ended);
             const DevClock *refreshed = static_cast<RefreshStatusSender *>(ended)->refreshedClock();
             if (ended->result() != DataSender::Succeeded || !refreshed)
                 return;
@@ -141,7 +156,7 @@ int status(CliSession &session)
             shown->lastError = refreshed->lastError;
         });
     if (outcome != CliSession::Outcome::Finished)
-        return session.output().operationFailed(error == NoError ? ConnectionError : error);
+        return session.output().operationFailed(failure.error, failure.reason);
 
     CliOutput &out = session.output();
     out.document(ClockPrinter::clockJson(*shown, target.index));
@@ -159,18 +174,18 @@ int configGet(CliSession &session)
     const QString path = invocation.option(QStringLiteral("output"));
 
     std::unique_ptr<ClockConfig> config;
-    Error error = ConnectionError;
+    Failure failure;
     GetConfigurationSender *sender = Communication::instance()->getConfiguration(target.target);
     const CliSession::Outcome outcome =
-        session.runSender(sender, tr("Downloading configuration"), [&config, &error](DataSender *ended) {
-            error = ended->errorCode();
+        session.runSender(sender, tr("Downloading configuration"), [&config, &failure](DataSender *ended) {
+            failure.takeFrom(*ended);
             const DevClock *downloaded = static_cast<GetConfigurationSender *>(ended)->downloadedClock();
             if (ended->result() == DataSender::Succeeded && downloaded)
                 config = ClockConfig::copy(downloaded->config());
         });
     CliOutput &out = session.output();
     if (outcome != CliSession::Outcome::Finished || !config)
-        return out.operationFailed(error == NoError ? ConnectionError : error);
+        return out.operationFailed(failure.error, failure.reason);
     // A part that did not decode leaves defaults behind; a file made from
     // that would look like a real configuration and overwrite clocks with it.
     if (!config->loaded)
@@ -194,10 +209,11 @@ int configSet(CliSession &session)
     const QStringList ips = invocation.arguments.mid(1);
     CliOutput &out = session.output();
 
-    const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(path);
+    QString why;
+    const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(path, &why);
     if (!config) {
         const auto texts = ConfigurationFileActions::texts(ConfigurationFileActions::Action::Open);
-        return out.failed(texts.failure + QStringLiteral(": ") + path);
+        return out.failed(QStringLiteral("%1: %2 (%3)").arg(texts.failure, path, why));
     }
     const QString unsafeField = ParameterText::firstUnsafeField(*config);
     if (!unsafeField.isEmpty())
@@ -211,11 +227,13 @@ int configSet(CliSession &session)
     }
 
     QVector<bool> succeeded;
+    QVector<QString> reasons;
     Error error = ConnectionError;
     SetConfigurationSender *sender = Communication::instance()->setConfiguration(*config, targets);
-    const CliSession::Outcome outcome =
-        session.runSender(sender, tr("Sending configuration"), [&succeeded, &error](DataSender *ended) {
+    const CliSession::Outcome outcome = session.runSender(
+        sender, tr("Sending configuration"), [&succeeded, &reasons, &error](DataSender *ended) {
             succeeded = static_cast<SetConfigurationSender *>(ended)->succeeded();
+            reasons = static_cast<SetConfigurationSender *>(ended)->reasons();
             error = ended->errorCode();
         });
     if (outcome == CliSession::Outcome::Canceled)
@@ -227,8 +245,12 @@ int configSet(CliSession &session)
     for (int i = 0; i < ips.size(); ++i) {
         const bool ok = outcome == CliSession::Outcome::Finished && i < succeeded.size() && succeeded.at(i);
         failedCount += ok ? 0 : 1;
-        results.append(QJsonObject{{QStringLiteral("ip"), ips.at(i)}, {QStringLiteral("succeeded"), ok}});
-        rows.append({ips.at(i), ok ? tr("sent") : tr("failed")});
+        QJsonObject result{{QStringLiteral("ip"), ips.at(i)}, {QStringLiteral("succeeded"), ok}};
+        const QString reason = ok ? QString() : reasons.value(i);
+        if (!reason.isEmpty())
+            result.insert(QStringLiteral("reason"), reason);
+        results.append(result);
+        rows.append({ips.at(i), ok ? tr("sent") : tr("failed"), reason});
     }
     out.document({{QStringLiteral("file"), path}, {QStringLiteral("results"), results}});
     out.text(ClockPrinter::formatTable(rows));

@@ -136,10 +136,11 @@ int configShow(CliSession &session)
 {
     const QString path = session.invocation().arguments.at(0);
     CliOutput &out = session.output();
-    const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(path);
+    QString why;
+    const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(path, &why);
     if (!config) {
         const auto texts = ConfigurationFileActions::texts(ConfigurationFileActions::Action::Open);
-        return out.failed(texts.failure + QStringLiteral(": ") + path);
+        return out.failed(QStringLiteral("%1: %2 (%3)").arg(texts.failure, path, why));
     }
     out.document(ConfigPrinter::configJson(*config));
     out.text(ConfigPrinter::configText(*config));

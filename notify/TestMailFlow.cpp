@@ -38,7 +38,8 @@ void TestMailFlow::request()
     connect(m_sender, &MailSender::SigMailSent, this, &TestMailFlow::onMailSent);
     if (!m_sender->sendTest(subject(), body())) {
         release();
-        emit finished(false, tr("Test e-mail sent failed."));
+        // Nothing went out: the only reason is that nobody would receive it.
+        emit finished(false, tr("Test e-mail sent failed: no recipient is set."));
     }
 }
 

@@ -146,10 +146,6 @@ void ConflictResolver::onWorkerFinished(Worker *worker, int index)
 {
     if (hasEnded())
         return;
-    if (isCancelRequested()) {
-        markCanceled();
-        return;
-    }
     switch (m_phase) {
     case PhaseSearch:
         handleInterfaceReplies(worker);
@@ -256,13 +252,9 @@ void ConflictResolver::endAddressChanges()
 
 void ConflictResolver::onPauseEnded()
 {
+    // Canceled while waiting: no further clock is addressed.
     if (hasEnded())
         return;
-    // Canceled while waiting: stop before addressing yet another clock.
-    if (isCancelRequested()) {
-        markCanceled();
-        return;
-    }
     m_nextIp = nextAddress(m_nextIp);
     sendAddress(m_done);
 }

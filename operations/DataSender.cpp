@@ -5,6 +5,7 @@
 #include "WorkerFactory.h"
 #include "WorkerThread.h"
 #include "WorkerThreadPool.h"
+#include "WorkerWWW.h"
 
 #include <algorithm>
 
@@ -47,6 +48,13 @@ void DataSender::setProgress(double value)
 void DataSender::addProgress(double delta)
 {
     setProgress(m_progress + delta);
+}
+
+void DataSender::setErrorFrom(Worker *worker)
+{
+    auto *www = qobject_cast<WorkerWWW *>(worker);
+    m_error = www ? www->errorCode() : ConnectionError;
+    m_errorReason = www ? www->failureReason() : QString();
 }
 
 bool DataSender::beginEnd()

@@ -46,6 +46,8 @@ public:
     int result() const { return m_result; }
     // The kind of the failure that ended the sender; NoError otherwise.
     Error errorCode() const { return m_error; }
+    // Why, in words, when the exchange that failed said (see WorkerWWW).
+    QString errorReason() const { return m_errorReason; }
 
 signals:
     void updateProgress(double value);
@@ -60,6 +62,8 @@ protected:
     void addProgress(double delta);
     void setResult(int result) { m_result = result; }
     void setErrorCode(Error error) { m_error = error; }
+    // The kind and reason of a failed exchange's worker.
+    void setErrorFrom(Worker *worker);
     // The three ways to end; each does nothing once the sender has ended.
     void emitFinished();
     void fail();
@@ -96,5 +100,6 @@ private:
     double m_progress = 0.0;
     int m_result = Running;
     Error m_error = NoError;
+    QString m_errorReason;
     ExchangeLane m_lane = ExchangeLane::User;
 };

@@ -5,6 +5,7 @@
 #include "ConfigCodes.h"
 #include "ParameterText.h"
 #include "Worker.h"
+#include "WorkerWWW.h"
 #include "WorkerThread.h"
 
 namespace {
@@ -34,6 +35,7 @@ void SetConfigurationSender::run()
         return;
     }
     m_succeeded = QVector<bool>(m_targets.size(), true);
+    m_reasons = QVector<QString>(m_targets.size());
     m_stage = 0;
     sendStage();
 }
@@ -83,6 +85,8 @@ void SetConfigurationSender::onWorkerFinished(Worker *worker, int index)
     setProgress(StageShare * m_stage + StageShare * m_doneCount / m_pendingCount);
     // The reply's content is not examined: a clock that answered took the part.
     m_succeeded[index] = !worker->error();
+    if (auto *www = qobject_cast<WorkerWWW *>(worker))
+        m_reasons[index] = www->failureReason();
     if (m_doneCount < m_pendingCount)
         return;
     if (!m_succeeded.contains(true)) {

@@ -27,6 +27,9 @@ public:
     ~SetConfigurationSender() override;
 
     QVector<bool> succeeded() const { return m_succeeded; }
+    // Why each target that failed did, in words (see WorkerWWW); the kinds
+    // are not kept.
+    QVector<QString> reasons() const { return m_reasons; }
     QList<SenderTarget> targets() const { return m_targets; }
     // The field that made the upload fail before sending; empty otherwise.
     QString refusedField() const { return m_refusedField; }
@@ -44,6 +47,7 @@ private:
     int m_pendingCount = 0;
     QList<SenderTarget> m_targets;
     QVector<bool> m_succeeded;
+    QVector<QString> m_reasons;
     std::unique_ptr<ClockConfig> m_config;
     int m_stage = -1;
     QString m_refusedField;

@@ -11,12 +11,11 @@ void SetNetworkSender::onWorkerFinished(Worker *worker, int index)
 {
     if (hasEnded() || !isTargetIndex(index))
         return;
-    if (isCancelRequested()) {
-        markCanceled();
-        return;
-    }
     auto *www = qobject_cast<WorkerWWW *>(worker);
     const bool noResponse = www && www->errorCode() == NoResponse;
-    // The per-target error kinds are not kept by this sender.
+    // The per-target error kinds are not kept by this sender; the reason is
+    // for the message only.
+    if (www && !noResponse)
+        m_reasons[index] = www->failureReason();
     recordResult(index, !worker->error() || noResponse, worker->data());
 }

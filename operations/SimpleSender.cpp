@@ -37,6 +37,7 @@ void SimpleSender::run()
     const int count = m_targets.size();
     m_succeeded = QVector<bool>(count, false);
     m_errors = QVector<Error>(count, NoError);
+    m_reasons = QVector<QString>(count);
     m_replies = QVector<QByteArray>(count);
     if (count == 0) {
         // Nothing to wait for; without this an empty sender would never end.
@@ -56,12 +57,9 @@ void SimpleSender::onWorkerFinished(Worker *worker, int index)
 {
     if (hasEnded() || !isTargetIndex(index))
         return;
-    if (isCancelRequested()) {
-        markCanceled();
-        return;
-    }
     auto *www = qobject_cast<WorkerWWW *>(worker);
     m_errors[index] = www ? www->errorCode() : (worker->error() ? ConnectionError : NoError);
+    m_reasons[index] = www ? www->failureReason() : QString();
     recordResult(index, !worker->error(), worker->data());
 }
 

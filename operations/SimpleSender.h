@@ -31,6 +31,8 @@ public:
     QList<SenderTarget> targets() const { return m_targets; }
     QVector<bool> succeeded() const { return m_succeeded; }
     QVector<Error> errors() const { return m_errors; }
+    // Why each failed target failed, in words (see WorkerWWW); empty otherwise.
+    QVector<QString> reasons() const { return m_reasons; }
     QVector<QByteArray> replies() const { return m_replies; }
     int finishedCount() const { return m_finishedCount; }
 
@@ -47,6 +49,7 @@ protected:
     QList<SenderTarget> m_targets;
     QVector<bool> m_succeeded;
     QVector<Error> m_errors;
+    QVector<QString> m_reasons;
     QVector<QByteArray> m_replies;
 
 private:

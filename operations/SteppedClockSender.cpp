@@ -44,8 +44,7 @@ void SteppedClockSender::onWorkerFinished(Worker *worker, int /*id*/)
     if (hasEnded())
         return;
     if (worker->error()) {
-        auto *www = qobject_cast<WorkerWWW *>(worker);
-        setErrorCode(www ? www->errorCode() : ConnectionError);
+        setErrorFrom(worker);
         fail();
         return;
     }

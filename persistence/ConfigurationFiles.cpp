@@ -100,8 +100,13 @@ QByteArray ownFileData(const ClockConfigFields &config)
 
 std::unique_ptr<ClockConfig> parseOwnFile(const QByteArray &data)
 {
+    return parseOwnFile(data, nullptr);
+}
+
+std::unique_ptr<ClockConfig> parseOwnFile(const QByteArray &data, QString *why)
+{
     QDomDocument document;
-    const QDomElement root = XmlFile::parse(data, document);
+    const QDomElement root = XmlFile::parse(data, document, why);
     if (root.isNull())
         return nullptr;
     return ConfigurationXml::read(root.firstChildElement(QStringLiteral("Configuration")));
@@ -112,9 +117,12 @@ bool saveConfiguration(const QString &path, const ClockConfigFields &config)
     return XmlFile::write(path, ownFileData(config));
 }
 
-std::unique_ptr<ClockConfig> openConfiguration(const QString &path)
+std::unique_ptr<ClockConfig> openConfiguration(const QString &path, QString *why)
 {
-    return readFile(path, parseOwnFile);
+    QByteArray data;
+    if (!XmlFile::readData(path, data, why))
+        return nullptr;
+    return parseOwnFile(data, why);
 }
 
 QByteArray displayFileData(const ClockConfigFields &c)

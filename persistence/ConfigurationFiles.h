@@ -18,8 +18,11 @@ namespace ConfigurationFiles {
 // Own file: root "QLXZentickConf" holding one "Configuration" element.
 QByteArray ownFileData(const ClockConfigFields &config);
 std::unique_ptr<ClockConfig> parseOwnFile(const QByteArray &data);
+// why says what was wrong with bytes that did not parse.
+std::unique_ptr<ClockConfig> parseOwnFile(const QByteArray &data, QString *why);
 bool saveConfiguration(const QString &path, const ClockConfigFields &config);
-std::unique_ptr<ClockConfig> openConfiguration(const QString &path);
+// why, when given, says what was wrong with a file that did not open.
+std::unique_ptr<ClockConfig> openConfiguration(const QString &path, QString *why = nullptr);
 
 // Display export: only the display fields. The result of a parse holds the
 // constructor's defaults in every other field and is not marked loaded.

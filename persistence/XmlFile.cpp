@@ -1,5 +1,6 @@
 #include "XmlFile.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QSaveFile>
@@ -39,21 +40,45 @@ bool write(const QString &path, const QByteArray &data, Access access)
     return true;
 }
 
-QDomElement parse(const QByteArray &data, QDomDocument &document)
+QDomElement parse(const QByteArray &data, QDomDocument &document, QString *why)
 {
-    if (!document.setContent(data, false))
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!document.setContent(data, false, &message, &line, &column)) {
+        if (why) {
+            *why = QCoreApplication::translate("XmlFile", "not an XML file: %1 (line %2, column %3)")
+                       .arg(message)
+                       .arg(line)
+                       .arg(column);
+        }
         return QDomElement();
-    return document.firstChildElement();
+    }
+    const QDomElement root = document.firstChildElement();
+    if (root.isNull() && why)
+        *why = QCoreApplication::translate("XmlFile", "the XML file holds no element");
+    return root;
 }
 
-bool readData(const QString &path, QByteArray &data)
+bool readData(const QString &path, QByteArray &data, QString *why)
 {
+    QString reason;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileSize)
-        return false;
-    // The size can change between the check and the read.
-    data = file.read(maxFileSize + 1);
-    return data.size() <= maxFileSize && file.error() == QFileDevice::NoError;
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.exists() ? file.errorString() : QCoreApplication::translate("XmlFile", "no such file");
+    } else if (file.size() > maxFileSize) {
+        reason = QCoreApplication::translate("XmlFile", "larger than %1 MB").arg(maxFileSize / (1024 * 1024));
+    } else {
+        // The size can change between the check and the read.
+        data = file.read(maxFileSize + 1);
+        if (data.size() > maxFileSize)
+            reason = QCoreApplication::translate("XmlFile", "larger than %1 MB").arg(maxFileSize / (1024 * 1024));
+        else if (file.error() != QFileDevice::NoError)
+            reason = file.errorString();
+    }
+    if (why)
+        *why = reason;
+    return reason.isEmpty();
 }
 
 } // namespace XmlFile

@@ -29,12 +29,12 @@ bool write(const QString &path, const QByteArray &data, Access access = Access::
 
 // Parses the bytes without namespace processing and returns the first element
 // of the document whatever its name; a null element when the bytes are not
-// well-formed or hold no element.
-QDomElement parse(const QByteArray &data, QDomDocument &document);
+// well-formed or hold no element, with the reason in why when given.
+QDomElement parse(const QByteArray &data, QDomDocument &document, QString *why = nullptr);
 
 // Reads a whole file; false when it cannot be opened or is larger than
-// maxFileSize.
-bool readData(const QString &path, QByteArray &data);
+// maxFileSize, with the reason in why when given.
+bool readData(const QString &path, QByteArray &data, QString *why = nullptr);
 
 // The attributes of one element found by QXmlStreamReader, read like a
 // QDomElement's so that both readers share the attribute readers below.

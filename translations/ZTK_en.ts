@@ -1285,6 +1285,46 @@
         <source>An error occured:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>not a clock address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no route to the clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong user name or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer is not an HTTP reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clock answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clock does not know this request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer does not end</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FleetSummary</name>
@@ -2526,15 +2566,15 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Test e-mail sent failed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Test e-mail has been sent successfully.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Test e-mail sent failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test e-mail sent failed: no recipient is set.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2680,6 +2720,25 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XmlFile</name>
+    <message>
+        <source>not an XML file: %1 (line %2, column %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML file holds no element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

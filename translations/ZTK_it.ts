@@ -1285,6 +1285,46 @@
         <source>An error occured:</source>
         <translation>Si è verificato un errore:</translation>
     </message>
+    <message>
+        <source>not a clock address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no route to the clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong user name or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer is not an HTTP reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clock answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clock does not know this request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer does not end</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FleetSummary</name>
@@ -2528,7 +2568,7 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>Test e-mail sent failed.</source>
-        <translation>Invio dell&apos;e-mail di prova non riuscito.</translation>
+        <translation type="vanished">Invio dell&apos;e-mail di prova non riuscito.</translation>
     </message>
     <message>
         <source>Test e-mail has been sent successfully.</source>
@@ -2537,6 +2577,10 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Test e-mail sent failed</source>
         <translation>Invio dell&apos;e-mail di prova non riuscito</translation>
+    </message>
+    <message>
+        <source>Test e-mail sent failed: no recipient is set.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2683,6 +2727,25 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
         <translation>Invio non riuscito. Inviati solo %1 byte su %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmlFile</name>
+    <message>
+        <source>not an XML file: %1 (line %2, column %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML file holds no element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1285,6 +1285,46 @@
         <source>An error occured:</source>
         <translation>Wystąpił błąd:</translation>
     </message>
+    <message>
+        <source>not a clock address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no route to the clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong user name or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer is not an HTTP reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clock answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clock does not know this request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer does not end</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FleetSummary</name>
@@ -2530,7 +2570,7 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>Test e-mail sent failed.</source>
-        <translation>Nie udało się wysłać testowego e-maila.</translation>
+        <translation type="vanished">Nie udało się wysłać testowego e-maila.</translation>
     </message>
     <message>
         <source>Test e-mail has been sent successfully.</source>
@@ -2539,6 +2579,10 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Test e-mail sent failed</source>
         <translation>Nie udało się wysłać testowego e-maila</translation>
+    </message>
+    <message>
+        <source>Test e-mail sent failed: no recipient is set.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2685,6 +2729,25 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
         <translation>Błąd wysyłania. Wysłano tylko %1 z %2 bajtów.</translation>
+    </message>
+</context>
+<context>
+    <name>XmlFile</name>
+    <message>
+        <source>not an XML file: %1 (line %2, column %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML file holds no element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -20,9 +20,10 @@ QString kindText(int error)
     }
 }
 
-QString operationFailed(int error)
+QString operationFailed(int error, const QString &reason)
 {
-    return QCoreApplication::translate("Error", "An error occured:") + QLatin1Char(' ') + kindText(error);
+    const QString text = QCoreApplication::translate("Error", "An error occured:") + QLatin1Char(' ') + kindText(error);
+    return reason.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, reason);
 }
 
 } // namespace ErrorText

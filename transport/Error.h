@@ -20,7 +20,8 @@ namespace ErrorText {
 // The user text of an error kind: 1, 3, 4 and 5 have their own; every other
 // value (2, 6, -1, anything unknown) reads "Unable connect to device".
 QString kindText(int error);
-// "An error occured:" + " " + the kind's text, as every failed operation shows it.
-QString operationFailed(int error);
+// "An error occured:" + " " + the kind's text, as every failed operation shows
+// it; a reason, when given, follows in brackets.
+QString operationFailed(int error, const QString &reason = QString());
 
 } // namespace ErrorText

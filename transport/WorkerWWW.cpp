@@ -2,6 +2,7 @@
 
 #include "HttpReply.h"
 
+#include <QCoreApplication>
 #include <QMutex>
 #include <QTcpSocket>
 #include <QThread>
@@ -68,7 +69,7 @@ void WorkerWWW::connectOrBind()
     const QUrl url(QStringLiteral("http://") + m_remoteAddress.toString() + m_path, QUrl::TolerantMode);
     if (!url.isValid()) {
         // Left unreported, this would read as a success with an empty reply.
-        fail(ConnectionError);
+        fail(ConnectionError, QCoreApplication::translate("Error", "not a clock address"));
         return;
     }
 
@@ -81,9 +82,30 @@ void WorkerWWW::connectOrBind()
         m_socket->bind(m_localAddress, 0);
     m_socket->connectToHost(m_remoteAddress, httpPort, QIODevice::ReadWrite);
     if (!m_socket->waitForConnected(m_waits.connectMs)) {
-        fail(ConnectionError);
+        failToConnect();
         deleteSocket();
     }
+}
+
+void WorkerWWW::failToConnect()
+{
+    QString reason;
+    switch (m_socket->error()) {
+    case QAbstractSocket::ConnectionRefusedError:
+        reason = QCoreApplication::translate("Error", "connection refused");
+        break;
+    case QAbstractSocket::NetworkError:
+    case QAbstractSocket::HostNotFoundError:
+        reason = QCoreApplication::translate("Error", "no route to the clock");
+        break;
+    case QAbstractSocket::SocketTimeoutError:
+        reason = QCoreApplication::translate("Error", "no connection within %1 s").arg(m_waits.connectMs / 1000.0);
+        break;
+    default:
+        reason = m_socket->errorString();
+        break;
+    }
+    fail(ConnectionError, reason);
 }
 
 void WorkerWWW::transfer()
@@ -98,8 +120,23 @@ void WorkerWWW::transfer()
         return;
 
     const Error code = classifyHttpReply(m_response);
-    if (code != NoError)
-        fail(code);
+    if (code == NoError)
+        return;
+    QString reason;
+    if (code == AuthorizationError) {
+        reason = QCoreApplication::translate("Error", "wrong user name or password");
+    } else if (code == NoResponse && m_response.isEmpty()) {
+        const int waitedMs = m_waits.firstDataMs * emptyWaitsToStop;
+        reason = QCoreApplication::translate("Error", "no answer within %1 s").arg(waitedMs / 1000.0);
+    } else if (code == NoResponse) {
+        reason = QCoreApplication::translate("Error", "the answer is not an HTTP reply");
+    } else if (code == ConnectionError) {
+        reason = QCoreApplication::translate("Error", "the clock answered with HTTP status %1")
+                     .arg(parseHttpReply(m_response).status);
+    } else if (code == PageNotFound) {
+        reason = QCoreApplication::translate("Error", "the clock does not know this request");
+    }
+    fail(code, reason);
 }
 
 void WorkerWWW::close()
@@ -107,10 +144,11 @@ void WorkerWWW::close()
     deleteSocket();
 }
 
-void WorkerWWW::fail(Error code)
+void WorkerWWW::fail(Error code, const QString &reason)
 {
     setError(true);
     m_errorCode = code;
+    m_failureReason = reason;
 }
 
 void WorkerWWW::writeRequest()
@@ -142,7 +180,7 @@ void WorkerWWW::readUntilQuiet()
             wait = m_waits.quietMs;
             emptyWaits = 0;
             if (m_response.size() > maxReplySize) {
-                fail(NoResponse);
+                fail(NoResponse, QCoreApplication::translate("Error", "the answer does not end"));
                 return;
             }
             if (isHttpReplyComplete(m_response))

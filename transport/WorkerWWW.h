@@ -42,6 +42,10 @@ public:
     void close() override;
 
     Error errorCode() const { return m_errorCode; }
+    // Why the exchange failed, in words, where the kind alone does not say
+    // (refused, no route, no answer within the wait, the HTTP status); empty
+    // after a success.
+    QString failureReason() const { return m_failureReason; }
     QString path() const { return m_path; }
     // The complete request (head and body) and the length of its head; set
     // once the exchange has begun.
@@ -66,7 +70,8 @@ public:
                                        int payloadLength);
 
 private:
-    void fail(Error code);
+    void fail(Error code, const QString &reason);
+    void failToConnect();
     void writeRequest();
     void readUntilQuiet();
     void deleteSocket();
@@ -77,6 +82,7 @@ private:
     int m_firmware;
     int m_headerLength = 0;
     Error m_errorCode = NoError;
+    QString m_failureReason;
     QTcpSocket *m_socket = nullptr;
     QByteArray m_request;
     QByteArray m_response;

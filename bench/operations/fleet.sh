@@ -23,10 +23,10 @@ trap 'rm -rf "$tmp"' EXIT
 /usr/bin/python3 "$fleet" make "$tmp/d245.json" 220 25 >/dev/null
 $run --clocks "$tmp/d245.json" --addresses 10-254 -- "$bin/bench_discovery" 245 10000 3
 
+export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 last="$(/usr/bin/python3 "$fleet" make "$tmp/a300.json" 270 30)"
+/usr/bin/python3 "$fleet" list "$tmp/a300.json" 0
 $run --clocks "$tmp/a300.json" --prefix 22 --addresses "192.168.0.10-$last" -- bash -c '
-    export XDG_CONFIG_HOME=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d)
-    "$1/zentick-cli" discover --user admin --password admin --add >/dev/null
     start=$(date +%s%N)
     "$1/zentick-cli" audit >/dev/null || true
     echo "audit of 300 clocks, 30 of them silent: $(( ($(date +%s%N) - start) / 1000000 )) ms"' _ "$bin"
@@ -35,6 +35,7 @@ $run --clocks "$tmp/a300.json" --prefix 22 --addresses "192.168.0.10-$last" -- b
 $run --clocks "$tmp/p40.json" -- "$bin/bench_operations" download-under-polls 40 4
 
 last="$(/usr/bin/python3 "$fleet" make "$tmp/m1000.json" 850 100)"
+/usr/bin/python3 "$fleet" list "$tmp/m1000.json" 50
 ZENTICK_CLOCKSIM_BINARY="$bin/zentick-clocksim" \
     $run --clocks "$tmp/m1000.json" --prefix 22 --addresses "192.168.0.10-$last" -- \
-    /usr/bin/python3 "$fleet" monitor "$bin/zentick-cli" 50 "$seconds"
+    /usr/bin/python3 "$fleet" monitor "$bin/zentick-cli" "$seconds"

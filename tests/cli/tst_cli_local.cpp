@@ -66,9 +66,7 @@ void TestCliLocal::badUsage()
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.out, QByteArray());
-    const QStringList lines = QString::fromUtf8(result.err).split(QLatin1Char('\n'));
-    QCOMPARE(lines.value(0), reason);
-    QCOMPARE(lines.value(1), QStringLiteral("Usage: zentick-cli [--json] <command> [arguments]"));
+    QCOMPARE(QString::fromUtf8(result.err), reason + QStringLiteral("\nTry 'zentick-cli --help'.\n"));
     QVERIFY(!QFile::exists(cli.stateFilePath()));
 }
 
@@ -79,6 +77,14 @@ void TestCliLocal::helpGoesToStandardOutput()
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.startsWith("Usage: zentick-cli [--json] <command> [arguments]\n"));
     QCOMPARE(result.err, QByteArray());
+
+    // A command's own help, wherever --help stands among its arguments.
+    const CliProcess::Result audit = cli.run({"audit", "--group", "Hall", "--help"});
+    QCOMPARE(audit.exitCode, 0);
+    QVERIFY2(audit.out.startsWith("Usage: zentick-cli [--json] audit [--group NAME]"), audit.out);
+    QVERIFY(audit.out.contains("--parallel N"));
+    QVERIFY(!audit.out.contains("config get"));
+    QVERIFY(!QFile::exists(cli.stateFilePath()));
 }
 
 void TestCliLocal::addListRemove()
@@ -187,10 +193,18 @@ void TestCliLocal::configShow()
                  .hasMatch(),
              result.out);
 
+    // A file that does not open says why.
     const QString missing = cli.filePath("missing.qlxztc");
     result = cli.run({"config", "show", missing});
     QCOMPARE(result.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("Configuration loaded failed: %1\n").arg(missing));
+    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("Configuration loaded failed: %1 (no such file)\n").arg(missing));
+    const QString garbage = cli.filePath("garbage.qlxztc");
+    QVERIFY(writeFile(garbage, "\x89PNG\r\n"));
+    result = cli.run({"config", "show", garbage});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.err.startsWith("Configuration loaded failed: " + garbage.toUtf8() + " (not an XML file: "),
+             result.err);
+    QVERIFY2(result.err.endsWith("(line 1, column 1))\n"), result.err);
 }
 
 void TestCliLocal::testMail_data()
@@ -201,7 +215,7 @@ void TestCliLocal::testMail_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("delivered") << true << "mail-pass" << 0 << "Test e-mail has been sent successfully.";
-    QTest::newRow("no recipient") << false << "mail-pass" << 1 << "Test e-mail sent failed.";
+    QTest::newRow("no recipient") << false << "mail-pass" << 1 << "Test e-mail sent failed: no recipient is set.";
     QTest::newRow("password refused") << true << "wrong" << 1 << "Test e-mail sent failed:\n";
 }
 

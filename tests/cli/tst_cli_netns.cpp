@@ -188,8 +188,11 @@ void TestCliNetns::interfaceOption()
 void TestCliNetns::failingClock()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(int, silentClock);
     QFETCH(QString, message);
 
+    if (silentClock >= 0)
+        QVERIFY(m_sim.setFaults(silentClock, QJsonObject{{"silent", true}}));
     const CliProcess::Result result = m_cli->run(QStringList{"--json"} + arguments);
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 1);
@@ -240,7 +243,7 @@ void TestCliNetns::configSetReportsEveryClock()
     QCOMPARE(partly.exitCode, 1);
     QCOMPARE(partly.json().object().value("results").toArray(),
              QJsonArray({QJsonObject{{"ip", "192.168.0.21"}, {"succeeded", true}},
-                         QJsonObject{{"ip", "192.168.0.22"}, {"succeeded", false}}}));
+                         QJsonObject{{"ip", "192.168.0.22"}, {"succeeded", false}, {"reason", "connection refused"}}}));
     QCOMPARE(QString::fromUtf8(partly.err), QStringLiteral("The configuration did not reach 1 of 2 clocks.\n"));
 
     const CliProcess::Result none =
@@ -341,7 +344,7 @@ void TestCliNetns::passwordChange()
     QCOMPARE(runOk({"status", "192.168.0.21"}).exitCode, 0);
     const CliProcess::Result old = m_cli->run({"status", "192.168.0.21", "--user", "admin", "--password", "admin"});
     QCOMPARE(old.exitCode, 1);
-    QCOMPARE(old.err, QByteArray("An error occured: Authorization error\n"));
+    QCOMPARE(old.err, QByteArray("An error occured: Authorization error (wrong user name or password)\n"));
 }
 
 void TestCliNetns::resolveConflicts()
