@@ -4,6 +4,10 @@
 #
 #   scripts/run.sh [ARGS]          the program, with your settings and device list
 #   scripts/run.sh --demo [ARGS]   the program against a simulated fleet of clocks
+#   scripts/run.sh --demo --mail [ARGS]
+#                                  the same, with a mail server in the demo's own
+#                                  network that prints every mail it receives
+#                                  (127.0.0.1, port 8025, no authentication)
 #
 # Run it as root or as your own user. It calls sudo only when it is not root
 # and needs to be: for missing packages, and for the demo's network
@@ -20,10 +24,15 @@ cd "$(dirname "$0")/.."
 . scripts/common.sh
 
 demo=0
+mail=0
 if [ "${1:-}" = --demo ]; then
     demo=1
     shift
     become_root --demo "$@"
+    if [ "${1:-}" = --mail ]; then
+        mail=1
+        shift
+    fi
     if [ "$(id -u)" -ne 0 ]; then
         echo "run.sh: the demo needs root, or sudo, for its network namespaces" >&2
         exit 1
@@ -55,6 +64,14 @@ if [ -n "$user" ]; then
 fi
 echo "Demo: 20 simulated clocks on 192.168.0.0/24, user \"admin\", password \"admin\"."
 echo "Settings and device list are kept in $demo_home until the window closes."
+if [ "$mail" = 1 ]; then
+    # Inside the demo's namespace, so its 127.0.0.1 is the window's and no
+    # other demo or test run can be the one that answers.
+    echo "Mail server: 127.0.0.1, port 8025, no authentication, no encryption; every mail it"
+    echo "receives is printed below."
+    program=(bash -c '/usr/bin/python3 -m aiosmtpd -n -l 127.0.0.1:8025 & server=$!
+                      "$@"; status=$?; kill "$server" 2>/dev/null; exit "$status"' _ "${program[@]}")
+fi
 cd build/bin
 "$root/tests/netns/netns-run.sh" --sim "$root/build/bin/zentick-clocksim" \
     --clocks "$root/tools/clocksim/demo/fleet.json" -- "${program[@]}"
