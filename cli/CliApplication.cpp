@@ -8,6 +8,7 @@
 #include "CliSession.h"
 #include "MailCommands.h"
 #include "MonitorCommand.h"
+#include "QuietCommands.h"
 #include "SearchCommands.h"
 #include "StateCommands.h"
 #include "WorkerThreadPool.h"
@@ -53,6 +54,12 @@ int dispatch(CliSession &session)
     }
     case CliCommand::Audit:
         return AuditCommand::audit(session);
+    case CliCommand::Mute:
+        return QuietCommands::mute(session);
+    case CliCommand::Unmute:
+        return QuietCommands::unmute(session);
+    case CliCommand::Events:
+        return QuietCommands::events(session);
     }
     session.output().line(CliCommandLine::usage(session.invocation().helpFor));
     return ExitSuccess;

@@ -51,6 +51,8 @@ struct CommandSpec
     const char *synopsis;
     // What "COMMAND --help" says below the synopsis.
     const char *help;
+    // The last argument may be left out (mute IP or mute --group NAME).
+    bool lastOptional = false;
 };
 
 // Said of every command that talks to one clock.
@@ -164,6 +166,22 @@ const QVector<CommandSpec> &commandTable()
          "is taken to apply the public summer-time rules of its localization preset;\n"
          "with TimeZoneActive off a clock keeps UTC. It exits with 1 when it found\n"
          "anything.\n"},
+        {"mute", CliCommand::Mute, {ArgumentKind::Address}, false,
+         {{"group", ValueKind::Text}, {"until", ValueKind::Text}},
+         "IP|--group NAME [--until TIME]",
+         "Starts a quiet period for a clock or a whole group: it is polled and shown as\n"
+         "usual but no alert mail names it, until TIME (\"2026-12-08 18:00\", or a span\n"
+         "from now such as 90m, 8h or 2d) or until unmuted. While the window or the\n"
+         "monitor holds the device list, the request is left for it to apply.\n",
+         true},
+        {"unmute", CliCommand::Unmute, {ArgumentKind::Address}, false, {{"group", ValueKind::Text}},
+         "IP|--group NAME", "Ends a quiet period now; an alert that fell due meanwhile is mailed.\n", true},
+        {"events", CliCommand::Events, {}, false, {{"clock", ValueKind::Address}, {"since", ValueKind::Text}},
+         "[--clock IP] [--since TIME]",
+         "Prints what happened to the clocks, oldest first, from the journal the window\n"
+         "or the monitor keeps: answering or not, NTP state, alerts due, mails, recoveries\n"
+         "and quiet periods. TIME is a date (\"2026-12-01\"), a date and time, or a span\n"
+         "back from now (90m, 8h, 2d).\n"},
     };
     return table;
 }
@@ -431,7 +449,8 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
 
     const int expected = entry->arguments.size();
     const int given = invocation.arguments.size();
-    if (given < expected || (given > expected && !entry->lastRepeats)) {
+    const int least = entry->lastOptional ? expected - 1 : expected;
+    if (given < least || (given > expected && !entry->lastRepeats)) {
         error = QStringLiteral("%1: expected %2, got %3").arg(name, argumentsText(*entry)).arg(given);
         return false;
     }

@@ -22,6 +22,9 @@ enum class CliCommand {
     TestMail,
     Monitor,
     Audit,
+    Mute,
+    Unmute,
+    Events,
 };
 
 // One parsed command line: the command, its positional arguments and its

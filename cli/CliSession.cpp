@@ -19,13 +19,16 @@ CliSession::CliSession(const CliInvocation &invocation, CliOutput &output, bool 
 
 CliSession::~CliSession() = default;
 
-int CliSession::loadState(Access access)
+int CliSession::loadState(Access access, Quietly quietly)
 {
     if (access == Access::Write) {
         m_lock = std::make_unique<DeviceListLock>();
         if (!m_lock->tryLock()) {
             const QString failure = m_lock->failureText();
+            m_lockHeldElsewhere = m_lock->isHeldElsewhere();
             m_lock.reset();
+            if (m_lockHeldElsewhere && quietly == Quietly::Yes)
+                return ExitFailed;
             return m_output.failed(failure);
         }
     }

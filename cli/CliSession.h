@@ -35,7 +35,12 @@ public:
     // the device-list lock and holds it for the rest of the run, so the list
     // read is the one written back; when another writer holds it the run
     // fails, naming the holder. Returns ExitSuccess or the exit status.
-    int loadState(Access access = Access::Read);
+    // Quietly::Yes says nothing when the lock is held elsewhere (the caller
+    // asks lockHeldElsewhere() and has another way).
+    enum class Quietly { No, Yes };
+    int loadState(Access access = Access::Read, Quietly quietly = Quietly::No);
+    // After a failed loadState for writing: a running program holds the list.
+    bool lockHeldElsewhere() const { return m_lockHeldElsewhere; }
     // Writes the state file; false, with a message, when it could not be
     // written or the list was not loaded for writing.
     bool saveState();
@@ -67,4 +72,5 @@ private:
     CliOutput &m_output;
     std::unique_ptr<ProgressIndicator> m_progress;
     std::unique_ptr<DeviceListLock> m_lock;
+    bool m_lockHeldElsewhere = false;
 };

@@ -21,9 +21,10 @@ namespace {
 const char defaultFirstIp[] = "192.168.0.12";
 const char defaultFirstMac[] = "02-A7-3C-DC-00-00";
 
-QString tr(const char *text, int n = -1)
+// Shaped like QObject::tr, so that lupdate sees the plural forms.
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("SearchCommands", text, nullptr, n);
+    return QCoreApplication::translate("SearchCommands", text, disambiguation, n);
 }
 
 int searchFailed(CliSession &session, Error error)
@@ -133,7 +134,7 @@ int resolveConflicts(CliSession &session)
         return ExitSuccess;
     }
     const QString summary = tr("MAC and IP address changed for %1 out of %2 found.")
-                                .arg(tr("%n clocks(s)", changedCount), tr("%n device(s)", foundCount));
+                                .arg(tr("%n clocks(s)", nullptr, changedCount), tr("%n device(s)", nullptr, foundCount));
     out.text(summary);
     // The resolver gives up (canceled) when no clock took its new address.
     const int refusedCount = foundCount - changedCount - unaddressedCount;

@@ -4,6 +4,7 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "PrometheusWriter.h"
+#include "QuietPeriod.h"
 
 
 #include <limits>
@@ -65,9 +66,17 @@ void MonitorMetrics::recordPoll(quint64 clockId, bool answered)
     m_answered.insert(clockId, answered);
 }
 
-void MonitorMetrics::recordAlertMail(bool delivered)
+void MonitorMetrics::recordAlertMail(bool delivered, int clocks)
 {
     ++(delivered ? m_counters.alertMailsSent : m_counters.alertMailsFailed);
+    if (delivered)
+        m_counters.incidentClocks += quint64(qMax(0, clocks));
+}
+
+void MonitorMetrics::recordRecoveryMail(bool delivered)
+{
+    if (delivered)
+        ++m_counters.recoveryMailsSent;
 }
 
 void MonitorMetrics::recordReportWrite(bool ok)
@@ -114,8 +123,19 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
             out.sample("zentick_clock_status_age_seconds", s.labels, double(last.msecsTo(now)) / 1000.0);
     }
 
+    out.family("zentick_clock_muted", "gauge",
+               QStringLiteral("1 while the clock is in a quiet period (its own or its group's): no mail names it."));
+    int muted = 0;
+    for (const ClockSeries &s : series) {
+        const bool quiet = quietPeriodOf(*s.clock, now).on;
+        muted += quiet ? 1 : 0;
+        out.sample("zentick_clock_muted", s.labels, quiet ? 1 : 0);
+    }
+
     out.family("zentick_monitor_clocks", "gauge", QStringLiteral("Clocks on the device list."));
     out.sample("zentick_monitor_clocks", series.size());
+    out.family("zentick_monitor_muted_clocks", "gauge", QStringLiteral("Clocks in a quiet period."));
+    out.sample("zentick_monitor_muted_clocks", muted);
 
     const struct {
         const char *name;
@@ -126,9 +146,16 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
          m_counters.pollRounds},
         {"zentick_monitor_polls_total", "Status polls finished.", m_counters.polls},
         {"zentick_monitor_polls_failed_total", "Status polls that got no status.", m_counters.failedPolls},
-        {"zentick_monitor_alert_mails_sent_total", "Alert mails delivered.", m_counters.alertMailsSent},
+        {"zentick_monitor_alert_mails_sent_total",
+         "Alert mails delivered; each names every clock that fell due within one collection window.",
+         m_counters.alertMailsSent},
         {"zentick_monitor_alert_mails_failed_total", "Alert mails that could not be delivered.",
          m_counters.alertMailsFailed},
+        {"zentick_monitor_alert_mail_clocks_total",
+         "Clocks named by delivered alert mails; divided by the mails, the clocks per incident.",
+         m_counters.incidentClocks},
+        {"zentick_monitor_recovery_mails_sent_total", "Mails delivered naming clocks that are well again.",
+         m_counters.recoveryMailsSent},
         {"zentick_monitor_report_writes_total", "Value report runs that saved the workbook.",
          m_counters.reportWrites},
         {"zentick_monitor_report_failures_total", "Value report runs that failed to save the workbook.",

@@ -18,13 +18,17 @@ public:
         quint64 failedPolls = 0;
         quint64 alertMailsSent = 0;
         quint64 alertMailsFailed = 0;
+        quint64 incidentClocks = 0; // clocks named by delivered alert mails
+        quint64 recoveryMailsSent = 0;
         quint64 reportWrites = 0;
         quint64 reportFailures = 0;
     };
 
     void recordPollRound() { ++m_counters.pollRounds; }
     void recordPoll(quint64 clockId, bool answered);
-    void recordAlertMail(bool delivered);
+    // One alert mail (an incident), naming this many clocks.
+    void recordAlertMail(bool delivered, int clocks = 1);
+    void recordRecoveryMail(bool delivered);
     void recordReportWrite(bool ok);
 
     const Counters &counters() const { return m_counters; }

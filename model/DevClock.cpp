@@ -319,6 +319,8 @@ void DevClock::setNtpStatus(int value)
         // The failure seen rises; every other kind fades a little.
         for (int i = 0; i < ntpStatusCount; ++i)
             alertCounters[i].adjust(i == value ? alertStep : -(alertStep / 5));
+        if (!failingSince.isValid())
+            failingSince = QDateTime::currentDateTime();
         break;
     case NtpOther:
     case NtpNoStatus:
@@ -334,6 +336,8 @@ void DevClock::decayAlertCounters()
 {
     for (AlertCounter &record : alertCounters)
         record.adjust(-(alertStep / 2));
+    // Only a good state decays the counters: the failure episode is over.
+    failingSince = QDateTime();
 }
 
 int DevClock::firstDueAlert() const

@@ -6,10 +6,10 @@
 #include "ClockStatus.h"
 #include "Error.h"
 #include "NetworkCardData.h"
+#include "QuietPeriod.h"
 
 #include <QDateTime>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -46,9 +46,11 @@ public:
     int alertStep = 10;
     std::array<AlertCounter, ntpStatusCount> alertCounters{}; // indexed by NtpStatus
     QDateTime lastAlertMail;
-    // The alert mail in flight for this clock; set and cleared by the alert
-    // trigger, never owned here.
-    QPointer<QObject> alertMailSender;
+    // Since when the clock fails (no connection, no authentication or an NTP
+    // time-out): the first failed poll of the episode; invalid while it is well.
+    QDateTime failingSince;
+    // No mail about the clock while it lasts; kept in the state file.
+    QuietPeriod quietPeriod;
 
     ClockConfig &config() { return *m_config; }
     const ClockConfig &config() const { return *m_config; }
@@ -79,7 +81,8 @@ public:
     bool parseDisplayConfig(const QString &reply, int statusCode);
     bool parseAlarmConfig(const QString &reply, int statusCode);
 
-    // Sets the NTP state and moves the alert counters.
+    // Sets the NTP state and moves the alert counters; a failure starts an
+    // episode (failingSince), a good state ends it.
     void setNtpStatus(int value);
     void decayAlertCounters();
     // Index of the first counter at its limit; ntpStatusCount when none.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClockConfig.h"
+#include "QuietPeriod.h"
 
 #include <QList>
 #include <QObject>
@@ -31,6 +32,9 @@ public:
     bool hasConfig() const { return m_config != nullptr; }
     // Keeps a copy of the given configuration, marked loaded.
     bool setConfig(const ClockConfig &config);
+
+    // No mail about any clock of the group while it lasts.
+    QuietPeriod quietPeriod;
 
     Q_DISABLE_COPY(DevGroup)
 

@@ -4,9 +4,7 @@
 #include "DevClock.h"
 #include "MailSender.h"
 #include "NotificationSettings.h"
-#include "Smtp.h"
-
-#include <QPointer>
+#include "QuietPeriod.h"
 
 #include <array>
 
@@ -14,17 +12,6 @@ namespace {
 
 constexpr int secondsPerHour = 3600;
 constexpr std::array<int, 5> hoursOfChoice{0, 1, 2, 4, 8};
-
-void mailFinished(DevClock *clock, int index, MailSender *sender, const QString &status)
-{
-    if (status == Smtp::sentText) {
-        clock->alertCounters[std::size_t(index)].mailDelivered = true;
-        clock->lastAlertMail = QDateTime::currentDateTime();
-    }
-    if (clock->alertMailSender == sender)
-        clock->alertMailSender = nullptr;
-    sender->deleteLater();
-}
 
 } // namespace
 
@@ -35,9 +22,9 @@ int AlertTrigger::resendHours(int resendChoice)
     return hoursOfChoice[std::size_t(resendChoice)];
 }
 
-bool sendAlertIfDue(DevClock &clock, const QDateTime &now)
+int AlertTrigger::mailableRecord(DevClock &clock, const QDateTime &now)
 {
-    const int hours = AlertTrigger::resendHours(notificationSettings().resendMailTime);
+    const int hours = resendHours(notificationSettings().resendMailTime);
     bool anyDelivered = false;
     for (const AlertCounter &counter : clock.alertCounters)
         anyDelivered = anyDelivered || counter.mailDelivered;
@@ -50,26 +37,13 @@ bool sendAlertIfDue(DevClock &clock, const QDateTime &now)
 
     const int index = clock.firstDueAlert();
     if (index < 0 || index >= ntpStatusCount)
-        return false;
-    AlertCounter &counter = clock.alertCounters[std::size_t(index)];
+        return -1;
+    const AlertCounter &counter = clock.alertCounters[std::size_t(index)];
     if (counter.mailsSent >= counter.maxMails || counter.mailDelivered)
-        return false;
-    if (clock.alertMailSender)
-        return true;
-
-    // The sender dies with the clock if the clock is removed mid-mail.
-    auto *sender = new MailSender(&clock);
-    QObject::connect(sender, &MailSender::SigMailSent, &clock,
-                     [clockPtr = &clock, index, sender](const QString &status) {
-                         mailFinished(clockPtr, index, sender, status);
-                     });
-    // A kind that is switched off, or no recipient: nothing is in flight,
-    // so nothing may stay behind to block the clock's next alert.
-    if (!sender->sendAlert(clock)) {
-        delete sender;
-        return false;
-    }
-    clock.alertMailSender = sender;
-    ++counter.mailsSent;
-    return true;
+        return -1;
+    // A kind that is switched off, or a quiet period: nothing is sent and
+    // nothing counts as an attempt, so the alert follows once they end.
+    if (!MailSender::alertKindEnabled(index) || quietPeriodOf(clock, now).on)
+        return -1;
+    return index;
 }

@@ -4,19 +4,22 @@
 
 class DevClock;
 
-// The per-clock alert trigger, run after every status refresh of a clock: it
-// mails an alert when one of the clock's alert counters has reached its limit,
-// at most maxMails attempts per failure episode, and after a delivered mail
-// not again for that kind until the resend interval has passed. The clock
-// model cannot send mail itself, so the trigger lives here.
+// The per-clock rules of alert mails, run after every status refresh of a
+// clock: a mail is due when one of the clock's alert counters has reached its
+// limit, at most maxMails attempts per failure episode, and after a delivered
+// mail not again for that kind until the resend interval has passed. The
+// clock model cannot send mail itself, so the rules live here; the
+// IncidentMailer applies them and gathers the clocks into mails.
 namespace AlertTrigger {
 
 // The hours each resend choice names ("Never", "1 hour", "2 hours",
 // "4 hours", "8 hours"); 0 for never and for an unknown choice.
 int resendHours(int resendChoice);
 
-} // namespace AlertTrigger
+// The index of the clock's alert record that may be mailed now; -1 when none
+// may: no record is due, the due one was delivered or has used its attempts,
+// its kind is switched off, or the clock is in a quiet period. Clears the
+// records of a clock whose resend interval has passed first.
+int mailableRecord(DevClock &clock, const QDateTime &now);
 
-// true when an alert mail was started or one is already in flight for the
-// clock.
-bool sendAlertIfDue(DevClock &clock, const QDateTime &now = QDateTime::currentDateTime());
+} // namespace AlertTrigger

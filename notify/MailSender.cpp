@@ -73,15 +73,15 @@ bool MailSender::sendAlert(const DevClock &clock)
 {
     if (!alertKindEnabled(clock.firstDueAlert()))
         return false;
-    return send(alertSubject(clock), alertBody(clock));
+    return sendMessage(alertSubject(clock), alertBody(clock));
 }
 
 bool MailSender::sendTest(const QString &subject, const QString &body)
 {
-    return send(subject, body);
+    return sendMessage(subject, body);
 }
 
-bool MailSender::send(const QString &subject, const QString &body)
+bool MailSender::sendMessage(const QString &subject, const QString &body)
 {
     if (m_smtp)
         return false;

@@ -23,6 +23,8 @@ public:
     // off, or there is no recipient. Otherwise SigMailSent follows.
     bool sendAlert(const DevClock &clock);
     bool sendTest(const QString &subject, const QString &body);
+    // Any message to the alert recipients; false when there is none.
+    bool sendMessage(const QString &subject, const QString &body);
 
     void setTimeout(int timeoutMs) { m_timeoutMs = timeoutMs; }
 
@@ -42,8 +44,6 @@ public slots:
     void SlotMailSent(const QString &status);
 
 private:
-    bool send(const QString &subject, const QString &body);
-
     Smtp *m_smtp = nullptr;
     int m_timeoutMs = mailTimeoutMs;
 };

@@ -6,7 +6,8 @@ bool operator==(const NotificationSettings &a, const NotificationSettings &b)
         && a.from == b.from && a.ignoreSslErrors == b.ignoreSslErrors && a.resendMailTime == b.resendMailTime
         && a.recipients == b.recipients && a.key == b.key && a.cert == b.cert
         && a.errorConnection == b.errorConnection && a.errorAuth == b.errorAuth
-        && a.errorNtpTimeout == b.errorNtpTimeout && a.authType == b.authType && a.smtpType == b.smtpType;
+        && a.errorNtpTimeout == b.errorNtpTimeout && a.authType == b.authType && a.smtpType == b.smtpType
+        && a.collectionWindowSeconds == b.collectionWindowSeconds && a.recoveryMails == b.recoveryMails;
 }
 
 NotificationSettings &notificationSettings()

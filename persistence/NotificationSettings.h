@@ -25,6 +25,8 @@ struct NotificationSettings
 {
     static constexpr int defaultPort = 465;
     static constexpr int defaultAuthType = 2;
+    static constexpr int defaultCollectionWindowSeconds = 60;
+    static constexpr int maxCollectionWindowSeconds = 3600;
 
     QString server;
     int port = defaultPort;
@@ -42,6 +44,11 @@ struct NotificationSettings
     bool errorNtpTimeout = false;
     int authType = defaultAuthType;
     int smtpType = 0;
+    // Alerts that fall due within this many seconds of the first go out as
+    // one mail; so do the clocks that come back.
+    int collectionWindowSeconds = defaultCollectionWindowSeconds;
+    // A mail when clocks whose alert was delivered are well again.
+    bool recoveryMails = true;
 
     friend bool operator==(const NotificationSettings &a, const NotificationSettings &b);
     friend bool operator!=(const NotificationSettings &a, const NotificationSettings &b) { return !(a == b); }

@@ -25,6 +25,7 @@ void readCommon(const Element &e, DevClock &clock)
     clock.firmware = intAttribute(e, QStringLiteral("firmware"));
     clock.productCode = textAttribute(e, QStringLiteral("productCode"));
     clock.deviceCode = textAttribute(e, QStringLiteral("deviceCode"));
+    clock.quietPeriod = QuietPeriod::fromText(textAttribute(e, QStringLiteral("quietUntil")));
 }
 
 template <class Element>
@@ -86,6 +87,12 @@ void readNotificationSettings(const Element &e, NotificationSettings &n)
     n.errorConnection = oneAttribute(e, QStringLiteral("errorConnection"));
     n.errorAuth = oneAttribute(e, QStringLiteral("errorAuth"));
     n.errorNtpTimeout = oneAttribute(e, QStringLiteral("errorNtpTimeout"));
+    // Missing in files from before incident mails: their defaults, not zero.
+    const QString window = textAttribute(e, QStringLiteral("collectionWindow"));
+    n.collectionWindowSeconds = window.isEmpty() ? NotificationSettings::defaultCollectionWindowSeconds
+                                                 : intAttribute(e, QStringLiteral("collectionWindow"));
+    const QString recovery = textAttribute(e, QStringLiteral("recoveryMails"));
+    n.recoveryMails = recovery.isEmpty() || oneAttribute(e, QStringLiteral("recoveryMails"));
 }
 
 template <class Element>

@@ -42,6 +42,9 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index)
     w.attribute("firmware", clock.firmware);
     w.attribute("productCode", clock.productCode);
     w.attribute("deviceCode", clock.deviceCode);
+    // Only while one lasts: files without quiet periods stay as they were.
+    if (clock.quietPeriod.isActive(QDateTime::currentDateTime()))
+        w.attribute("quietUntil", clock.quietPeriod.toText());
     w.endElement();
 
     const ClockStatus &s = clock.status;
@@ -88,6 +91,8 @@ void writeGroup(XmlWriter &w, const DevGroup &group, int index)
     w.startElement("Group");
     w.attribute("index", index);
     w.attribute("name", group.name());
+    if (group.quietPeriod.isActive(QDateTime::currentDateTime()))
+        w.attribute("quietUntil", group.quietPeriod.toText());
     const QList<int> &members = group.clockIndexes();
     w.startElement("ClockList");
     w.attribute("size", members.size());
@@ -121,6 +126,8 @@ void writeNotificationSettings(XmlWriter &w, const NotificationSettings &n)
     w.attribute("errorConnection", n.errorConnection);
     w.attribute("errorAuth", n.errorAuth);
     w.attribute("errorNtpTimeout", n.errorNtpTimeout);
+    w.attribute("collectionWindow", n.collectionWindowSeconds);
+    w.attribute("recoveryMails", n.recoveryMails);
     w.startElement("Recipients");
     w.attribute("size", n.recipients.size());
     for (const Recipient &recipient : n.recipients) {

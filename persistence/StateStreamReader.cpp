@@ -217,6 +217,7 @@ std::unique_ptr<DevGroup> StateStreamReader::readGroup()
 {
     auto group = std::make_unique<DevGroup>();
     group->setName(XmlFile::textAttribute(attributes(), QStringLiteral("name")));
+    group->quietPeriod = QuietPeriod::fromText(XmlFile::textAttribute(attributes(), QStringLiteral("quietUntil")));
     QList<int> members;
     XmlFile::FirstChild firstList(tagClockList);
     XmlFile::FirstChild firstConfig(tagConfiguration);

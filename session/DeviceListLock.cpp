@@ -32,6 +32,7 @@ bool DeviceListLock::tryLock()
     if (m_file.isLocked())
         return true;
     m_failure.clear();
+    m_heldElsewhere = false;
     if (m_file.tryLock(0))
         return true;
 
@@ -39,6 +40,7 @@ bool DeviceListLock::tryLock()
         m_failure = tr("Cannot create the lock file %1 of the device list.").arg(QDir::toNativeSeparators(m_path));
         return false;
     }
+    m_heldElsewhere = true;
     qint64 pid = 0;
     QString host;
     QString application;

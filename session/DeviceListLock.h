@@ -27,6 +27,8 @@ public:
 
     // After a failed tryLock: who holds the lock, or why it could not be made.
     QString failureText() const { return m_failure; }
+    // After a failed tryLock: another running program holds it.
+    bool isHeldElsewhere() const { return m_heldElsewhere; }
 
     DeviceListLock(const DeviceListLock &) = delete;
     DeviceListLock &operator=(const DeviceListLock &) = delete;
@@ -35,4 +37,5 @@ private:
     QString m_path;
     QLockFile m_file;
     QString m_failure;
+    bool m_heldElsewhere = false;
 };

@@ -1,13 +1,14 @@
 #include "MonitoringSession.h"
 
-#include "AlertTrigger.h"
 #include "AppSettings.h"
+#include "ClockEventTracker.h"
 #include "ClockPoker.h"
 #include "ClockRegistry.h"
 #include "DevClock.h"
-#include "MailSender.h"
+#include "EventJournal.h"
+#include "IncidentMailer.h"
+#include "QuietRequests.h"
 #include "Reporter.h"
-#include "Smtp.h"
 #include "StateFile.h"
 
 #include <QDebug>
@@ -65,6 +66,25 @@ void MonitoringSession::start()
         connect(m_poller.get(), &ClockPoker::PollFinished, this,
                 [this](quint64 id, bool answered) { m_metrics.recordPoll(id, answered); });
     }
+    if (isWritable() && !m_mailer) {
+        m_journal = std::make_unique<EventJournal>(EventJournal::defaultFolder());
+        m_tracker = std::make_unique<ClockEventTracker>(*m_journal);
+        m_mailer = std::make_unique<IncidentMailer>();
+        connect(m_mailer.get(), &IncidentMailer::mailSent, this,
+                [this](IncidentMailer::Kind kind, const QList<quint64> &clocks, bool delivered, const QString &status) {
+                    const bool recovery = kind == IncidentMailer::Kind::Recovery;
+                    if (recovery)
+                        m_metrics.recordRecoveryMail(delivered);
+                    else
+                        m_metrics.recordAlertMail(delivered, int(clocks.size()));
+                    m_tracker->mailEnded(recovery, clocks, delivered, status);
+                });
+        m_quietRequests = std::make_unique<QuietRequestWatcher>();
+        connect(m_quietRequests.get(), &QuietRequestWatcher::applied, this,
+                [this](const QuietRequest &, const QList<DevClock *> &clocks) { quietPeriodsApplied(clocks); });
+        // Requests left while nobody held the list.
+        m_quietRequests->applyWaiting();
+    }
     m_autosaveTimer.start();
 }
 
@@ -73,6 +93,39 @@ void MonitoringSession::stop()
     m_autosaveTimer.stop();
     m_poller.reset();
     m_reporter.reset();
+    m_quietRequests.reset();
+    m_mailer.reset();
+    m_tracker.reset();
+    m_journal.reset();
+}
+
+QString MonitoringSession::applyQuietRequest(const QuietRequest &request)
+{
+    if (!isWritable())
+        return readOnlyReason();
+    const QuietRequest::Outcome outcome = request.apply(QDateTime::currentDateTime());
+    if (!outcome.error.isEmpty())
+        return outcome.error;
+    quietPeriodsApplied(outcome.clocks);
+    return QString();
+}
+
+void MonitoringSession::quietPeriodsApplied(const QList<DevClock *> &clocks)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    QList<quint64> ids;
+    for (DevClock *clock : clocks) {
+        ids << clock->id;
+        if (m_tracker)
+            m_tracker->quietPeriodChanged(*clock, now);
+        // Lifted from a clock whose alert is due: it is mailed now.
+        if (m_mailer)
+            m_mailer->clockUpdated(*clock, now);
+    }
+    // Kept at once: a quiet period that a crash forgot would mail a wing
+    // under maintenance.
+    save();
+    emit quietPeriodsChanged(ids);
 }
 
 bool MonitoringSession::save()
@@ -112,18 +165,12 @@ void MonitoringSession::notifyStatusUpdated(quint64 id)
     DevClock *clock = ClockRegistry::instance()->clockById(id);
     if (!clock)
         return;
-    if (isWritable()) {
-        sendAlertIfDue(*clock);
-        // The trigger keeps the mail in flight on the clock; count how it ends.
-        if (auto *mail = qobject_cast<MailSender *>(clock->alertMailSender.data()))
-            connect(mail, &MailSender::SigMailSent, this, &MonitoringSession::onAlertMailSent, Qt::UniqueConnection);
+    if (isWritable() && m_mailer) {
+        const QDateTime now = QDateTime::currentDateTime();
+        m_tracker->clockUpdated(*clock, now);
+        m_mailer->clockUpdated(*clock, now);
     }
     emit statusUpdated(id);
-}
-
-void MonitoringSession::onAlertMailSent(const QString &status)
-{
-    m_metrics.recordAlertMail(status == Smtp::sentText);
 }
 
 void MonitoringSession::onAutosaveTimeout()

@@ -9,17 +9,26 @@
 
 #include <memory>
 
+class ClockEventTracker;
 class ClockPoker;
+class DevClock;
+class EventJournal;
+class IncidentMailer;
+class QuietRequestWatcher;
 class Reporter;
+struct QuietRequest;
 
 // What runs while the program watches the clocks, shared by the window and
 // zentick-cli monitor: the device-list lock, the state file, the status
-// poller, the alert trigger on every status update, the value report and the
+// poller, the alert mails (gathered into incidents) on every status update,
+// the journal of clock events, quiet periods, the value report and the
 // auto-save.
 //
 // Only the holder of the lock writes: without it the session saves nothing,
-// sends no alert and writes no report (the holder does all three), and says
-// why in readOnlyReason(); reading the list and polling still work.
+// sends no alert, keeps no journal and writes no report (the holder does all
+// of it), and says why in readOnlyReason(); reading the list and polling
+// still work. The holder also applies the quiet periods other programs ask
+// for (QuietRequest).
 class MonitoringSession : public QObject
 {
     Q_OBJECT
@@ -42,7 +51,8 @@ public:
     QString readOnlyReason() const;
 
     // Starts the poller and the auto-save; the reporter exists from here on,
-    // switched off.
+    // switched off. A writing session also starts the alert mails, the
+    // journal and the pick-up of quiet-period requests.
     void start();
     // Stops polling, reporting and the auto-save. The final save is the
     // caller's, after the last status has arrived.
@@ -61,7 +71,13 @@ public:
     void setReportEnabled(bool enabled);
     bool isReportEnabled() const;
 
+    // Starts or lifts a quiet period, journals it and saves the list; the
+    // error text when it names nothing listed or the session cannot write.
+    QString applyQuietRequest(const QuietRequest &request);
+
     ClockPoker *poller() const { return m_poller.get(); }
+    IncidentMailer *mailer() const { return m_mailer.get(); }
+    EventJournal *journal() const { return m_journal.get(); }
     Reporter *reporter() const { return m_reporter.get(); }
     // Polls, alert mails and report runs since the session started, and each
     // clock's answer to its last poll.
@@ -75,17 +91,24 @@ public slots:
 signals:
     void statusUpdated(quint64 id);
     void saved(bool ok);
+    // A quiet period began or ended for these clocks (from here or a request).
+    void quietPeriodsChanged(const QList<quint64> &clocks);
 
 private slots:
     void onAutosaveTimeout();
-    void onAlertMailSent(const QString &status);
 
 private:
     DeviceListLock m_lock;
     QString m_readOnlyReason;
     QString m_lastSaveError;
+    void quietPeriodsApplied(const QList<DevClock *> &clocks);
+
     std::unique_ptr<ClockPoker> m_poller;
     std::unique_ptr<Reporter> m_reporter;
+    std::unique_ptr<EventJournal> m_journal;
+    std::unique_ptr<ClockEventTracker> m_tracker;
+    std::unique_ptr<IncidentMailer> m_mailer;
+    std::unique_ptr<QuietRequestWatcher> m_quietRequests;
     QTimer m_autosaveTimer;
     int m_autosaveSeconds = defaultAutosaveSeconds;
     MonitorMetrics m_metrics;

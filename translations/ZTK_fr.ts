@@ -681,6 +681,61 @@
     </message>
 </context>
 <context>
+    <name>ClockEventText</name>
+    <message>
+        <source>Stopped answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert due: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert mail delivered, naming %1 clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert mail delivered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail not delivered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery mail delivered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet until %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet until lifted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet period ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet period lifted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClockPrinter</name>
     <message>
         <source>Default</source>
@@ -1366,6 +1421,58 @@
     <message>
         <source>Copy clock configuration to group and edit</source>
         <translation>Copier la configuration de l&apos;horloge dans le groupe et la modifier</translation>
+    </message>
+</context>
+<context>
+    <name>IncidentMail</name>
+    <message numerus="yes">
+        <source>%n clocks</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks need attention.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Since: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back to normal: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks are back to normal.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Back to normal after %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2250,64 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
 </context>
 <context>
+    <name>QuietCommands</name>
+    <message>
+        <source>The request could not be written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program that holds the device list did not take the request.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is quiet until %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is quiet until unmuted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer quiet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Heure</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished">Horloge</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished">IP</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No events.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuietRequest</name>
+    <message>
+        <source>No group is named &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No clock with the address %1 is on the device list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
@@ -2244,13 +2409,19 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <source>MAC and IP address changed for %1 out of %2 found.</source>
         <translation>Adresses MAC et IP modifiées pour %1 sur %2.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation>%n horloge(s)</translation>
+        <translation type="unfinished">
+            <numerusform>%n horloge(s)</numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n device(s)</source>
-        <translation>%n appareil(s) trouvé(s)</translation>
+        <translation type="unfinished">
+            <numerusform>%n appareil(s) trouvé(s)</numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>

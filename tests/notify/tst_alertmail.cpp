@@ -1,6 +1,7 @@
-#include "AlertTrigger.h"
 #include "ClockRegistry.h"
 #include "DevClock.h"
+#include "DevGroup.h"
+#include "IncidentMailer.h"
 #include "MailSender.h"
 #include "NotificationSettings.h"
 #include "Smtp.h"
@@ -12,7 +13,8 @@
 #include <QTcpServer>
 #include <QtTest>
 
-// Alert mails and the test mail, delivered to a real SMTP server.
+// Alert mails, one clock's and an incident's, recoveries, quiet periods and
+// the test mail, delivered to a real SMTP server.
 class TestAlertMail : public QObject
 {
     Q_OBJECT
@@ -27,6 +29,9 @@ private slots:
     void deliveredKindWaitsForResendInterval_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
     void deliveredKindWaitsForResendInterval();
     void clockRemovedWhileMailInFlight();
+    void incidentNamesEveryClockDueInItsWindow();
+    void incidentKeepsEachClocksRules();
+    void quietGroupIsNotMailedUntilLifted();
     void smtpReleasedAfterItsStatus();
     void testMail_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
     void testMail();
@@ -36,8 +41,12 @@ private:
     static DevClock *addClock(const QString &name, const QString &ip);
     static void makeDue(DevClock &clock, int kind);
     static int refusedPort();
+    // Every mail the mailer ends, delivered or not.
+    void waitForMails(int count);
 
     SmtpServerProcess *m_server = nullptr;
+    IncidentMailer *m_mailer = nullptr;
+    QSignalSpy *m_ended = nullptr;
 };
 
 namespace {
@@ -59,6 +68,8 @@ void useServer(int port, int authType = Smtp::AuthNone, const QString &password 
     settings.errorConnection = true;
     settings.errorAuth = true;
     settings.errorNtpTimeout = true;
+    // Closed at the next turn of the event loop: one clock at a time.
+    settings.collectionWindowSeconds = 0;
     notificationSettings() = settings;
 }
 
@@ -70,13 +81,22 @@ void TestAlertMail::init()
     m_server = new SmtpServerProcess;
     QVERIFY(m_server->start(QStringLiteral("plain"), QString()));
     useServer(m_server->port());
+    m_mailer = new IncidentMailer;
+    m_ended = new QSignalSpy(m_mailer, &IncidentMailer::mailSent);
 }
 
 void TestAlertMail::cleanup()
 {
+    delete m_ended;
+    delete m_mailer;
     delete m_server;
     m_server = nullptr;
     ClockRegistry::resetForTest();
+}
+
+void TestAlertMail::waitForMails(int count)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(m_ended->count(), count, waitMs);
 }
 
 DevClock *TestAlertMail::addClock(const QString &name, const QString &ip)
@@ -119,12 +139,11 @@ void TestAlertMail::alertMailAsDelivered()
     }
     makeDue(*clock, kind);
 
-    QVERIFY(sendAlertIfDue(*clock));
-    QVERIFY(clock->alertMailSender);
-    // In flight: no second mail, but the trigger counts it as started.
-    QVERIFY(sendAlertIfDue(*clock));
+    m_mailer->clockUpdated(*clock);
+    waitForMails(1);
+    // In flight meanwhile: a status update starts no second mail.
+    m_mailer->clockUpdated(*clock);
     QVERIFY(m_server->waitForMessages(1, waitMs));
-    QTRY_VERIFY_WITH_TIMEOUT(!clock->alertMailSender, waitMs);
 
     const SmtpServerProcess::Message message = m_server->messages().at(0);
     QCOMPARE(message.recipients, (QStringList{"ops@example.test", "boss@example.test"}));
@@ -133,7 +152,9 @@ void TestAlertMail::alertMailAsDelivered()
     QCOMPARE(clock->alertCounters[std::size_t(kind)].mailDelivered, true);
     QVERIFY(clock->lastAlertMail.isValid());
     // Delivered: not again for this episode.
-    QVERIFY(!sendAlertIfDue(*clock));
+    m_mailer->clockUpdated(*clock);
+    QCoreApplication::processEvents();
+    QVERIFY(!m_mailer->isBusy());
     QCOMPARE(m_server->messages().size(), 1);
 }
 
@@ -142,13 +163,13 @@ void TestAlertMail::switchedOffKindDoesNotBlockLaterAlerts()
     notificationSettings().errorNtpTimeout = false;
     DevClock *clock = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
     makeDue(*clock, NtpTimeout);
-    QVERIFY(!sendAlertIfDue(*clock));
-    QVERIFY(!clock->alertMailSender);
+    m_mailer->clockUpdated(*clock);
+    QVERIFY(!m_mailer->isBusy());
     QCOMPARE(clock->alertCounters[NtpTimeout].mailsSent, 0);
 
     // The clock then loses its connection, an alert that is switched on.
     makeDue(*clock, NtpNoConnection);
-    QVERIFY(sendAlertIfDue(*clock));
+    m_mailer->clockUpdated(*clock);
     QVERIFY(m_server->waitForMessages(1, waitMs));
     QVERIFY(m_server->messages().at(0).data.endsWith("Error code: Connection error\r\n"));
     QCOMPARE(m_server->messages().size(), 1);
@@ -160,19 +181,20 @@ void TestAlertMail::atMostThreeAttemptsPerEpisode()
     DevClock *clock = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
     makeDue(*clock, NtpNoConnection);
     for (int attempt = 1; attempt <= 3; ++attempt) {
-        QVERIFY(sendAlertIfDue(*clock));
-        QTRY_VERIFY_WITH_TIMEOUT(!clock->alertMailSender, waitMs);
+        m_mailer->clockUpdated(*clock);
+        waitForMails(attempt);
         QCOMPARE(clock->alertCounters[NtpNoConnection].mailsSent, attempt);
         QCOMPARE(clock->alertCounters[NtpNoConnection].mailDelivered, false);
     }
-    QVERIFY(!sendAlertIfDue(*clock));
+    m_mailer->clockUpdated(*clock);
+    QVERIFY(!m_mailer->isBusy());
 
     // Good polls let the counter decay to 0, which starts a new episode.
     for (int i = 0; i < 12; ++i)
         clock->setNtpStatus(NtpSynchronized);
     makeDue(*clock, NtpNoConnection);
     useServer(m_server->port());
-    QVERIFY(sendAlertIfDue(*clock));
+    m_mailer->clockUpdated(*clock);
     QVERIFY(m_server->waitForMessages(1, waitMs));
 }
 
@@ -185,29 +207,142 @@ void TestAlertMail::deliveredKindWaitsForResendInterval()
     notificationSettings().resendMailTime = resendChoice;
     DevClock *clock = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
     makeDue(*clock, NtpNoConnection);
-    QVERIFY(sendAlertIfDue(*clock));
+    m_mailer->clockUpdated(*clock);
     QVERIFY(m_server->waitForMessages(1, waitMs));
-    QTRY_VERIFY_WITH_TIMEOUT(!clock->alertMailSender, waitMs);
+    waitForMails(1);
 
     const QDateTime later = clock->lastAlertMail.addSecs(qint64(minutesSinceMail) * 60);
-    QCOMPARE(sendAlertIfDue(*clock, later), mailsAgain);
+    m_mailer->clockUpdated(*clock, later);
+    QCOMPARE(m_mailer->isBusy(), mailsAgain);
     if (mailsAgain)
         QVERIFY(m_server->waitForMessages(2, waitMs));
-    QTRY_VERIFY_WITH_TIMEOUT(!clock->alertMailSender, waitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_mailer->isBusy(), waitMs);
     QCOMPARE(m_server->messages().size(), mailsAgain ? 2 : 1);
 }
 
 void TestAlertMail::clockRemovedWhileMailInFlight()
 {
+    // A server that takes the connection and never answers keeps the mail under way.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+    useServer(silent.serverPort());
+    m_mailer->setMailTimeout(500);
     DevClock *clock = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
     makeDue(*clock, NtpNoConnection);
-    QVERIFY(sendAlertIfDue(*clock));
-    QPointer<QObject> sender = clock->alertMailSender;
+    m_mailer->clockUpdated(*clock);
+    QTRY_VERIFY_WITH_TIMEOUT(m_mailer->isMailing(), waitMs);
     QVERIFY(ClockRegistry::instance()->removeClock(0));
-    QVERIFY(!sender);
-    // What the mail left queued runs without the clock and its mail.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The mail ends without the clock it named.
+    waitForMails(1);
+    QVERIFY(!m_mailer->isBusy());
+}
+
+void TestAlertMail::incidentNamesEveryClockDueInItsWindow()
+{
+    // Fifty clocks fall due within one window, and a well one: one mail names
+    // the fifty, sorted by group and name, and none of the others.
+    notificationSettings().collectionWindowSeconds = 1;
+    ClockRegistry *registry = ClockRegistry::instance();
+    registry->createGroup(QStringLiteral("West wing"));
+    registry->createGroup(QStringLiteral("East wing"));
+    QList<DevClock *> due;
+    for (int i = 0; i < 50; ++i) {
+        DevClock *clock = addClock(QStringLiteral("Clock %1").arg(49 - i, 2, 10, QLatin1Char('0')),
+                                   QStringLiteral("10.1.0.%1").arg(100 + i));
+        clock->id = quint64(i + 1);
+        QVERIFY(registry->setClockGroup(i, i % 2));
+        makeDue(*clock, i < 48 ? NtpNoConnection : NtpNoAuthentication);
+        due << clock;
+    }
+    DevClock *well = addClock(QStringLiteral("Hall"), QStringLiteral("10.1.0.99"));
+    well->id = 99;
+    for (DevClock *clock : due + QList<DevClock *>{well})
+        m_mailer->clockUpdated(*clock);
+    QVERIFY(m_server->waitForMessages(1, waitMs));
+    waitForMails(1);
+    QCOMPARE(m_server->messages().size(), 1);
+
+    const QByteArray data = m_server->messages().first().data;
+    QVERIFY2(data.contains("\r\nSubject: QLX Zentick alert: 50 clocks (Connection error 48, No authentication 2)\r\n"),
+             data);
+    QVERIFY(!data.contains("Hall"));
+    QVERIFY(data.contains("Clock name: Clock 48\r\nIP: 10.1.0.101\r\nGroup: East wing\r\nError code: Connection error"
+                          "\r\nSince: "));
+    // East before West, and within a wing by name.
+    const int east = data.indexOf("Group: East wing");
+    const int west = data.indexOf("Group: West wing");
+    QVERIFY(east > 0 && west > east && data.lastIndexOf("Group: East wing") < west);
+    QVERIFY(data.indexOf("Clock name: Clock 01") < data.indexOf("Clock name: Clock 03"));
+    for (DevClock *clock : due) {
+        QVERIFY(data.contains("IP: " + clock->network.ip.toLatin1() + "\r\n"));
+        QVERIFY(clock->alertCounters[std::size_t(clock->firstDueAlert())].mailDelivered);
+    }
+
+    // All of them back: one recovery mail.
+    for (DevClock *clock : due) {
+        clock->setNtpStatus(NtpSynchronized);
+        m_mailer->clockUpdated(*clock);
+    }
+    QVERIFY(m_server->waitForMessages(2, waitMs));
+    const QByteArray recovery = m_server->messages().at(1).data;
+    QVERIFY2(recovery.contains("\r\nSubject: QLX Zentick back to normal: 50 clocks\r\n"), recovery);
+    QCOMPARE(recovery.count("Back to normal after "), 50);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_mailer->isBusy(), waitMs);
+    QCOMPARE(m_server->messages().size(), 2);
+}
+
+void TestAlertMail::incidentKeepsEachClocksRules()
+{
+    // A clock whose alert was delivered is not named again before its resend
+    // time; the others share the incident, and a mail that fails counts one
+    // attempt for each clock it named, three at most.
+    notificationSettings().collectionWindowSeconds = 1;
+    notificationSettings().resendMailTime = 1;
+    DevClock *delivered = addClock(QStringLiteral("Delivered"), QStringLiteral("10.1.0.1"));
+    delivered->id = 1;
+    makeDue(*delivered, NtpNoConnection);
+    m_mailer->clockUpdated(*delivered);
+    waitForMails(1);
+    QList<DevClock *> others;
+    for (int i = 2; i <= 3; ++i) {
+        others << addClock(QStringLiteral("Clock %1").arg(i), QStringLiteral("10.1.0.%1").arg(i));
+        others.last()->id = quint64(i);
+        makeDue(*others.last(), NtpNoConnection);
+    }
+    useServer(refusedPort());
+    notificationSettings().collectionWindowSeconds = 1;
+    notificationSettings().resendMailTime = 1;
+    for (int attempt = 1; attempt <= 4; ++attempt) {
+        for (DevClock *clock : others + QList<DevClock *>{delivered})
+            m_mailer->clockUpdated(*clock);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_mailer->isBusy(), waitMs);
+    }
+    QCOMPARE(m_ended->count(), 4); // the first, then three failed attempts
+    for (int i = 1; i < m_ended->count(); ++i)
+        QCOMPARE(m_ended->at(i).at(1).value<QList<quint64>>(), QList<quint64>({2, 3}));
+    for (DevClock *clock : others)
+        QCOMPARE(clock->alertCounters[NtpNoConnection].mailsSent, 3);
+    QCOMPARE(delivered->alertCounters[NtpNoConnection].mailsSent, 1);
+}
+
+void TestAlertMail::quietGroupIsNotMailedUntilLifted()
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    DevGroup *wing = registry->createGroup(QStringLiteral("Wing"));
+    DevClock *clock = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
+    QVERIFY(registry->setClockGroup(0, 0));
+    wing->quietPeriod = QuietPeriod::untilLifted();
+    makeDue(*clock, NtpNoConnection);
+    m_mailer->clockUpdated(*clock);
     QCoreApplication::processEvents();
+    QVERIFY(!m_mailer->isBusy());
+    QCOMPARE(clock->alertCounters[NtpNoConnection].mailsSent, 0);
+
+    // Lifted: the alert that fell due meanwhile goes out.
+    wing->quietPeriod = QuietPeriod();
+    m_mailer->clockUpdated(*clock);
+    QVERIFY(m_server->waitForMessages(1, waitMs));
+    QVERIFY(m_server->messages().first().data.contains("Subject: QLX Zentick alert: Lobby IP: 192.168.0.20"));
 }
 
 void TestAlertMail::smtpReleasedAfterItsStatus()

@@ -1,0 +1,199 @@
+#include "QuietCommands.h"
+
+#include "ClockEventText.h"
+#include "ClockEventTracker.h"
+#include "ClockPrinter.h"
+#include "CliSession.h"
+#include "DevClock.h"
+#include "EventJournal.h"
+#include "QuietRequests.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QThread>
+
+namespace QuietCommands {
+
+namespace {
+
+// How long a request left for the holder of the device list may wait; it
+// looks every few seconds.
+constexpr int pickUpWaitMs = 10000;
+constexpr int pickUpStepMs = 100;
+const QString localTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("QuietCommands", text);
+}
+
+int usageError(CliSession &session, const QString &reason)
+{
+    session.output().message(QStringLiteral("zentick-cli: ") + reason);
+    session.output().message(CliCommandLine::tryHelp());
+    return ExitUsage;
+}
+
+// A clock's address or a group, never both, never neither.
+bool readTarget(CliSession &session, QuietRequest &request, QString &error)
+{
+    const CliInvocation &invocation = session.invocation();
+    request.ip = invocation.arguments.value(0);
+    request.group = invocation.option(QStringLiteral("group"));
+    if (request.ip.isEmpty() == request.group.isEmpty()) {
+        error = QStringLiteral("%1: give a clock's address or --group NAME")
+                    .arg(request.mute ? QStringLiteral("mute") : QStringLiteral("unmute"));
+        return false;
+    }
+    return true;
+}
+
+// The holder applies it and removes the file; false when nobody did in time.
+bool leaveForHolder(const QuietRequest &request, QString &error)
+{
+    QString path;
+    if (!request.leave(&path)) {
+        error = tr("The request could not be written to %1.").arg(QuietRequest::folder());
+        return false;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    while (QFile::exists(path) && waited.elapsed() < pickUpWaitMs)
+        QThread::msleep(pickUpStepMs);
+    if (QFile::exists(path)) {
+        QFile::remove(path);
+        error = tr("The program that holds the device list did not take the request.");
+        return false;
+    }
+    return true;
+}
+
+int run(CliSession &session, QuietRequest request)
+{
+    CliOutput &out = session.output();
+    QString error;
+    if (!readTarget(session, request, error))
+        return usageError(session, error);
+    const CliInvocation &invocation = session.invocation();
+    const QDateTime now = QDateTime::currentDateTime();
+    if (request.mute) {
+        request.period = QuietPeriod::untilLifted();
+        if (invocation.hasOption(QStringLiteral("until"))) {
+            const QDateTime until = QuietRequest::parseUntil(invocation.option(QStringLiteral("until")), now);
+            if (!until.isValid()) {
+                return usageError(session, QStringLiteral("mute: --until: \"%1\" is not a time to come like "
+                                                          "\"2026-12-08 18:00\", 90m, 8h or 2d")
+                                               .arg(invocation.option(QStringLiteral("until"))));
+            }
+            request.period = QuietPeriod::endingAt(until);
+        }
+    }
+
+    const QString target = request.group.isEmpty() ? request.ip : tr("group %1").arg(request.group);
+    const QString done = request.mute
+        ? (request.period.until.isValid()
+               ? tr("%1 is quiet until %2.").arg(target, request.period.until.toString(QStringLiteral("yyyy-MM-dd hh:mm")))
+               : tr("%1 is quiet until unmuted.").arg(target))
+        : tr("%1 is no longer quiet.").arg(target);
+
+    if (session.loadState(CliSession::Access::Write, CliSession::Quietly::Yes) == ExitSuccess) {
+        const QuietRequest::Outcome outcome = request.apply(now);
+        if (!outcome.error.isEmpty())
+            return out.failed(outcome.error);
+        {
+            EventJournal journal(EventJournal::defaultFolder());
+            ClockEventTracker tracker(journal);
+            for (DevClock *clock : outcome.clocks)
+                tracker.quietPeriodChanged(*clock, now);
+        }
+        if (!session.saveState())
+            return ExitFailed;
+    } else if (session.lockHeldElsewhere()) {
+        // The window or the monitor has the list: it applies the request.
+        if (!leaveForHolder(request, error))
+            return out.failed(error);
+    } else {
+        return ExitFailed; // loadState said why
+    }
+    out.document(QJsonObject{{QStringLiteral("quiet"), request.mute},
+                             {QStringLiteral("ip"), request.ip},
+                             {QStringLiteral("group"), request.group},
+                             {QStringLiteral("until"), request.period.toText()}});
+    out.text(done);
+    return ExitSuccess;
+}
+
+// A date, a date and time, or a span back from now.
+QDateTime parseSince(const QString &text, const QDateTime &now)
+{
+    static const QRegularExpression span(QStringLiteral("^(\\d{1,6})([mhd])$"));
+    const QRegularExpressionMatch match = span.match(text.trimmed());
+    if (match.hasMatch()) {
+        const QDateTime ahead = QuietRequest::parseUntil(text, now);
+        return ahead.isValid() ? now.addSecs(now.secsTo(ahead) * -1) : QDateTime();
+    }
+    const QDate day = QDate::fromString(text.trimmed(), Qt::ISODate);
+    if (day.isValid())
+        return QDateTime(day, QTime(0, 0));
+    for (const QString &format : {QStringLiteral("yyyy-MM-dd hh:mm"), QStringLiteral("yyyy-MM-ddThh:mm"),
+                                  QStringLiteral("yyyy-MM-dd hh:mm:ss"), QStringLiteral("yyyy-MM-ddThh:mm:ss")}) {
+        const QDateTime time = QDateTime::fromString(text.trimmed(), format);
+        if (time.isValid())
+            return time;
+    }
+    return QDateTime();
+}
+
+} // namespace
+
+int mute(CliSession &session)
+{
+    QuietRequest request;
+    request.mute = true;
+    return run(session, request);
+}
+
+int unmute(CliSession &session)
+{
+    QuietRequest request;
+    request.mute = false;
+    return run(session, request);
+}
+
+int events(CliSession &session)
+{
+    const CliInvocation &invocation = session.invocation();
+    EventJournal::Filter filter;
+    filter.ip = invocation.option(QStringLiteral("clock"));
+    if (invocation.hasOption(QStringLiteral("since"))) {
+        filter.since = parseSince(invocation.option(QStringLiteral("since")), QDateTime::currentDateTime());
+        if (!filter.since.isValid()) {
+            return usageError(session, QStringLiteral("events: --since: \"%1\" is not a date like 2026-12-01, a "
+                                                      "date and time, or a span like 8h")
+                                           .arg(invocation.option(QStringLiteral("since"))));
+        }
+    }
+    const QList<ClockEvent> found = EventJournal::read(EventJournal::defaultFolder(), filter);
+    CliOutput &out = session.output();
+    QJsonArray array;
+    QList<QStringList> rows{{tr("Time"), tr("Clock"), tr("IP"), tr("Event")}};
+    for (const ClockEvent &event : found) {
+        array.append(QJsonDocument::fromJson(event.toJson()).object());
+        rows.append({event.time.toLocalTime().toString(localTimeFormat), event.name, event.ip,
+                     ClockEventText::describe(event)});
+    }
+    out.document(QJsonObject{{QStringLiteral("events"), array}});
+    if (found.isEmpty())
+        out.text(tr("No events."));
+    else
+        out.text(ClockPrinter::formatTable(rows));
+    return ExitSuccess;
+}
+
+} // namespace QuietCommands

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// The texts of the mails that gather several clocks: an incident (alerts that
+// fell due together) and a recovery (clocks that are well again). One clock
+// alone gets the alert mail it has always got, so that mail filters keep
+// working; these texts are for two clocks or more, and for recoveries.
+namespace IncidentMail {
+
+struct Entry
+{
+    QString name;
+    QString ip;
+    QString group; // the group's name, or "None"
+    int kind = -1; // the due alert record (an NtpStatus)
+    QDateTime since; // the first failed poll of the episode
+    QDateTime recovered; // recoveries: when it was well again
+};
+
+// Sorted by group, then name, then address, as the mails list them.
+void sort(QList<Entry> &entries);
+
+// "QLX Zentick alert: 27 clocks (Connection error 25, No authentication 2)".
+QString alertSubject(const QList<Entry> &entries);
+QString alertBody(const QList<Entry> &entries);
+
+QString recoverySubject(const QList<Entry> &entries);
+QString recoveryBody(const QList<Entry> &entries);
+
+// "14 min", "2 h 5 min", "3 d 4 h", "less than a minute".
+QString durationText(qint64 seconds);
+
+} // namespace IncidentMail

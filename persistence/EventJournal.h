@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QThread;
+class JournalWriter;
+
+// One thing that happened to a clock. The journal, the history view, the
+// monitor and `zentick-cli events` all read these.
+struct ClockEvent
+{
+    enum class Kind {
+        Unreachable, // it stopped answering
+        Reachable,   // it answers again
+        Ntp,         // its NTP state changed (ntp)
+        AlertDue,    // an alert counter reached its limit (alert)
+        Mailed,      // an alert mail naming it was delivered (clocks: how many the mail named)
+        MailFailed,  // an alert mail naming it was not (detail: the mail server's word)
+        Recovered,   // well again after an alert (detail: for how long it was not)
+        RecoveryMailed,
+        Muted,       // a quiet period began (detail: until when, empty: until lifted)
+        Unmuted,     // it ended (detail: "lifted" or "expired")
+    };
+
+    QDateTime time; // UTC
+    QString ip;
+    QString name;
+    QString group;
+    Kind kind = Kind::Ntp;
+    int ntp = -1;   // an NtpStatus, for Ntp events
+    int alert = -1; // the due alert record, for AlertDue and mail events
+    int clocks = 0; // how many clocks the mail named
+    QString detail;
+
+    // One line of JSON, without the line end.
+    QByteArray toJson() const;
+    // False for a line that is not an event (a corrupt or cut-off line).
+    static bool fromJson(const QByteArray &line, ClockEvent &event);
+    static QString kindName(Kind kind);
+};
+
+// The events of all clocks, appended as JSON lines to files in a folder of
+// their own: one file per month, a new part when a file grows past a size,
+// and the oldest files removed when all of them together pass the limit, so
+// the journal never grows without bound. Appending never waits on the disk:
+// a thread of its own writes, so the window and the monitor go on. A line cut
+// short by a crash is skipped when reading.
+class EventJournal : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr qint64 DefaultMaxBytes = 50 * 1024 * 1024;
+    static constexpr qint64 DefaultMaxFileBytes = 8 * 1024 * 1024;
+
+    explicit EventJournal(const QString &folder, QObject *parent = nullptr);
+    ~EventJournal() override; // writes what is still queued
+
+    // The data folder's "journal".
+    static QString defaultFolder();
+
+    void append(const ClockEvent &event);
+    // Waits until everything appended so far is on disk.
+    void flush();
+    // Tests make the limits small.
+    void setLimits(qint64 maxBytes, qint64 maxFileBytes);
+
+    struct Filter
+    {
+        QString ip;      // empty: every clock
+        QDateTime since; // invalid: from the start
+        int limit = -1;  // the newest this many; -1: all
+    };
+    // The matching events, oldest first. Reads whatever is on disk; lines
+    // that are not events are skipped.
+    static QList<ClockEvent> read(const QString &folder, const Filter &filter);
+    // The journal's files, oldest first.
+    static QStringList files(const QString &folder);
+
+private:
+    QString m_folder;
+    QThread *m_thread;
+    JournalWriter *m_writer;
+};

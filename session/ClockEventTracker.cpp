@@ -1,0 +1,108 @@
+#include "ClockEventTracker.h"
+
+#include "ClockRegistry.h"
+#include "ClockStatus.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "QuietPeriod.h"
+
+namespace {
+
+bool answers(int ntp)
+{
+    return ntp != NtpNoConnection;
+}
+
+int dueAlertOf(const DevClock &clock)
+{
+    const int due = clock.firstDueAlert();
+    return due >= 0 && due < ntpStatusCount ? due : -1;
+}
+
+} // namespace
+
+ClockEventTracker::ClockEventTracker(EventJournal &journal)
+    : m_journal(journal)
+{
+}
+
+ClockEvent ClockEventTracker::eventOf(const DevClock &clock, ClockEvent::Kind kind, const QDateTime &now) const
+{
+    ClockEvent event;
+    event.time = now.toUTC();
+    event.ip = clock.network.ip;
+    event.name = clock.name;
+    const DevGroup *group = ClockRegistry::instance()->groupOfClock(&clock);
+    event.group = group ? group->name() : QString();
+    event.kind = kind;
+    return event;
+}
+
+void ClockEventTracker::clockUpdated(const DevClock &clock, const QDateTime &now)
+{
+    const auto found = m_seen.constFind(clock.id);
+    // Before its first update a clock is taken as well: only trouble is news.
+    const Seen before = found != m_seen.constEnd() ? found.value() : Seen{NtpSynchronized, -1, false};
+    Seen after;
+    after.ntp = clock.status.NtpSynchronization;
+    after.dueAlert = dueAlertOf(clock);
+    after.quiet = quietPeriodOf(clock, now).on;
+    m_seen.insert(clock.id, after);
+
+    if (answers(before.ntp) && !answers(after.ntp)) {
+        m_journal.append(eventOf(clock, ClockEvent::Kind::Unreachable, now));
+    } else if (after.ntp != before.ntp) {
+        if (!answers(before.ntp))
+            m_journal.append(eventOf(clock, ClockEvent::Kind::Reachable, now));
+        ClockEvent event = eventOf(clock, ClockEvent::Kind::Ntp, now);
+        event.ntp = after.ntp;
+        m_journal.append(event);
+    }
+    if (after.dueAlert >= 0 && after.dueAlert != before.dueAlert) {
+        ClockEvent event = eventOf(clock, ClockEvent::Kind::AlertDue, now);
+        event.alert = after.dueAlert;
+        m_journal.append(event);
+    }
+    if (before.dueAlert >= 0 && after.ntp == NtpSynchronized && before.ntp != NtpSynchronized) {
+        ClockEvent event = eventOf(clock, ClockEvent::Kind::Recovered, now);
+        event.alert = before.dueAlert;
+        m_journal.append(event);
+    }
+    if (before.quiet && !after.quiet) {
+        ClockEvent event = eventOf(clock, ClockEvent::Kind::Unmuted, now);
+        event.detail = QStringLiteral("expired");
+        m_journal.append(event);
+    }
+}
+
+void ClockEventTracker::mailEnded(bool recovery, const QList<quint64> &clocks, bool delivered, const QString &status)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    for (quint64 id : clocks) {
+        const DevClock *clock = ClockRegistry::instance()->clockById(id);
+        if (!clock)
+            continue;
+        const ClockEvent::Kind kind = !delivered ? ClockEvent::Kind::MailFailed
+            : recovery                           ? ClockEvent::Kind::RecoveryMailed
+                                                 : ClockEvent::Kind::Mailed;
+        ClockEvent event = eventOf(*clock, kind, now);
+        event.clocks = int(clocks.size());
+        event.alert = recovery ? -1 : dueAlertOf(*clock);
+        if (!delivered)
+            event.detail = status;
+        m_journal.append(event);
+    }
+}
+
+void ClockEventTracker::quietPeriodChanged(const DevClock &clock, const QDateTime &now)
+{
+    const QuietPeriod period = quietPeriodOf(clock, now);
+    Seen &seen = m_seen[clock.id];
+    ClockEvent event = eventOf(clock, period.on ? ClockEvent::Kind::Muted : ClockEvent::Kind::Unmuted, now);
+    if (period.on)
+        event.detail = period.until.isValid() ? period.until.toUTC().toString(Qt::ISODate) : QString();
+    else
+        event.detail = QStringLiteral("lifted");
+    seen.quiet = period.on;
+    m_journal.append(event);
+}
