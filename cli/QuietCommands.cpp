@@ -116,6 +116,13 @@ int run(CliSession &session, QuietRequest request)
             return ExitFailed;
     } else if (session.lockHeldElsewhere()) {
         // The window or the monitor has the list: it applies the request.
+        // Whether it names anything is seen on the list as last saved, since
+        // the holder only takes the file away.
+        if (const int loaded = session.loadState(CliSession::Access::Read))
+            return loaded;
+        const QuietRequest::Outcome outcome = request.apply(now);
+        if (!outcome.error.isEmpty())
+            return out.failed(outcome.error);
         if (!leaveForHolder(request, error))
             return out.failed(error);
     } else {

@@ -27,6 +27,7 @@ private slots:
     void badUsage();
     void helpGoesToStandardOutput();
     void addListRemove();
+    void quietPeriodWhileTheMonitorHoldsTheList();
     void unreadableStateFileIsLeftAlone_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void unreadableStateFileIsLeftAlone();
     void configShow();
@@ -169,6 +170,36 @@ void TestCliLocal::unreadableStateFileIsLeftAlone()
                  QStringLiteral("Cannot read the device list %1; it was left as it is.\n").arg(path));
         QCOMPARE(readFile(path), content);
     }
+}
+
+void TestCliLocal::quietPeriodWhileTheMonitorHoldsTheList()
+{
+    // A loopback address: the monitor's polls stay on this machine.
+    CliProcess cli;
+    QCOMPARE(cli.run({"add", "127.0.0.2"}).exitCode, 0);
+    QProcess monitor;
+    cli.start(monitor, {"monitor"});
+    QVERIFY(monitor.waitForStarted());
+    // The monitor holds the list once it says so on its first line.
+    QTRY_VERIFY_WITH_TIMEOUT(monitor.canReadLine() || monitor.state() != QProcess::Running, 20000);
+    QCOMPARE(monitor.state(), QProcess::Running);
+
+    // Left for the monitor, which applies it, journals it and keeps it.
+    const CliProcess::Result muted = cli.run({"mute", "127.0.0.2", "--until", "2h"});
+    QCOMPARE(muted.exitCode, 0);
+    QVERIFY2(muted.out.startsWith("127.0.0.2 is quiet until "), muted.out);
+    QVERIFY(cli.stateBytes().contains(" quietUntil=\""));
+    QCOMPARE(cli.run({"unmute", "--group", "Nobody"}).exitCode, 1);
+    monitor.terminate();
+    QVERIFY(monitor.waitForFinished(20000));
+
+    const CliProcess::Result events = cli.run({"--json", "events", "--clock", "127.0.0.2"});
+    QCOMPARE(events.exitCode, 0);
+    QStringList kinds;
+    for (const QJsonValue &event : events.json().object().value("events").toArray())
+        kinds << event.toObject().value("kind").toString();
+    QVERIFY2(kinds.contains("muted"), qPrintable(kinds.join(',')));
+    QVERIFY(cli.stateBytes().contains(" quietUntil=\""));
 }
 
 void TestCliLocal::configShow()

@@ -5,6 +5,7 @@
 #include "ConfigurationFiles.h"
 #include "DevClock.h"
 #include "DevGroup.h"
+#include "EventJournal.h"
 #include "SampleConfig.h"
 #include "StateDocumentReader.h"
 #include "StateFile.h"
@@ -119,7 +120,8 @@ private slots:
     void fileActions();
     void failedWriteKeepsPreviousFile_data();
     void failedWriteKeepsPreviousFile();
-
+    void journalReadsBackWhatWasAppended();
+    void journalStaysWithinItsBound();
 
 private:
     QTemporaryDir m_dir;
@@ -435,6 +437,89 @@ void TestPersistence::failedWriteKeepsPreviousFile()
     QCOMPARE(check.readAll(), previous);
     // No temporary file is left behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("file.xml")});
+}
+
+namespace {
+
+ClockEvent journalEvent(int n, ClockEvent::Kind kind, const QDateTime &time)
+{
+    ClockEvent event;
+    event.time = time;
+    event.ip = QStringLiteral("10.0.0.%1").arg(n % 3);
+    event.name = QStringLiteral("Clock \"%1\"").arg(n);
+    event.group = QStringLiteral("Hall");
+    event.kind = kind;
+    event.ntp = kind == ClockEvent::Kind::Ntp ? 1 : -1;
+    event.detail = QStringLiteral("detail %1").arg(n);
+    return event;
+}
+
+QStringList described(const QList<ClockEvent> &events)
+{
+    QStringList lines;
+    for (const ClockEvent &event : events)
+        lines << QString::fromUtf8(event.toJson());
+    return lines;
+}
+
+} // namespace
+
+void TestPersistence::journalReadsBackWhatWasAppended()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("journal-read"));
+    const QDateTime start = QDateTime(QDate(2026, 11, 30), QTime(23, 0), Qt::UTC);
+    QList<ClockEvent> appended;
+    {
+        EventJournal journal(folder);
+        for (int n = 0; n < 9; ++n) {
+            appended << journalEvent(n, ClockEvent::Kind(n % 10), start.addSecs(n * 900));
+            journal.append(appended.last());
+        }
+    }
+    // November and December in files of their own.
+    QCOMPARE(EventJournal::files(folder), QStringList({"events-2026-11.01.jsonl", "events-2026-12.01.jsonl"}));
+    QCOMPARE(described(EventJournal::read(folder, {})), described(appended));
+
+    // A line a crash cut short, and a line that is no event, are skipped.
+    QFile last(folder + QStringLiteral("/events-2026-12.01.jsonl"));
+    QVERIFY(last.open(QIODevice::Append));
+    last.write("{\"time\":\"2026-12-01T03:00:00.000Z\",\"ip\":\"10.0.0.0\",\"kind\":\"unknown\"}\n{\"time\":\"20");
+    last.close();
+    QCOMPARE(EventJournal::read(folder, {}).size(), appended.size());
+
+    EventJournal::Filter filter;
+    filter.ip = QStringLiteral("10.0.0.1");
+    filter.since = start.addSecs(3600);
+    QList<ClockEvent> expected;
+    for (const ClockEvent &event : appended) {
+        if (event.ip == filter.ip && event.time >= filter.since)
+            expected << event;
+    }
+    QCOMPARE(described(EventJournal::read(folder, filter)), described(expected));
+    filter.limit = 1;
+    QCOMPARE(described(EventJournal::read(folder, filter)), described(expected.mid(expected.size() - 1)));
+}
+
+void TestPersistence::journalStaysWithinItsBound()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("journal-bound"));
+    const qint64 maxBytes = 20000;
+    const QDateTime start = QDateTime(QDate(2026, 12, 1), QTime(0, 0), Qt::UTC);
+    {
+        EventJournal journal(folder);
+        journal.setLimits(maxBytes, 4000);
+        for (int n = 0; n < 2000; ++n)
+            journal.append(journalEvent(n, ClockEvent::Kind::Unreachable, start.addSecs(n)));
+    }
+    qint64 total = 0;
+    for (const QString &name : EventJournal::files(folder))
+        total += QFileInfo(folder + QLatin1Char('/') + name).size();
+    QVERIFY2(total <= maxBytes, qPrintable(QString::number(total)));
+    // The newest events stay, the oldest went.
+    const QList<ClockEvent> kept = EventJournal::read(folder, {});
+    QVERIFY(kept.size() > 50);
+    QCOMPARE(kept.last().detail, QStringLiteral("detail 1999"));
+    QVERIFY(kept.first().time > start.addSecs(1000));
 }
 
 QTEST_GUILESS_MAIN(TestPersistence)

@@ -1,0 +1,125 @@
+#include "ClockEventText.h"
+#include "ClockPoker.h"
+#include "ClockRegistry.h"
+#include "ClockSimControl.h"
+#include "DevClock.h"
+#include "EventJournal.h"
+#include "MonitoringSession.h"
+#include "NotificationSettings.h"
+#include "Smtp.h"
+#include "SmtpServerProcess.h"
+#include "WorkerWWW.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const int FleetSize = 60;
+const int CutCount = 50;
+const int MailWaitMs = 90000;
+
+QString ipOf(int index)
+{
+    return QStringLiteral("192.168.0.%1").arg(10 + index);
+}
+
+} // namespace
+
+// A power cut on a simulated site, watched by the session as the window and
+// the monitor run it, with a real mail server: one incident mail for the
+// clocks that went dark together, one mail when they are back, and the
+// journal's account of it.
+class TestIncidents : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void powerCutGivesOneIncidentAndOneRecovery();
+
+private:
+    QTemporaryDir m_home;
+    ClockSimControl m_sim;
+    SmtpServerProcess m_server;
+};
+
+void TestIncidents::initTestCase()
+{
+    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
+    QVERIFY(m_server.start(QStringLiteral("plain"), QString()));
+    NotificationSettings &settings = notificationSettings();
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.port = m_server.port();
+    settings.authType = Smtp::AuthNone;
+    settings.smtpType = Smtp::NoEncryption;
+    settings.from = QStringLiteral("zentick@example.test");
+    settings.recipients = {Recipient{QStringLiteral("ops@example.test"), false}};
+    settings.errorConnection = true;
+    settings.collectionWindowSeconds = 5;
+    // A silent clock costs half a second instead of four.
+    WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
+}
+
+void TestIncidents::cleanupTestCase()
+{
+    WorkerWWW::setDefaultWaits(WorkerWWW::Waits());
+}
+
+void TestIncidents::powerCutGivesOneIncidentAndOneRecovery()
+{
+    for (int i = 0; i < FleetSize; ++i) {
+        auto *clock = new DevClock;
+        clock->network.ip = ipOf(i);
+        clock->name = QStringLiteral("Clock %1").arg(i, 2, 10, QLatin1Char('0'));
+        clock->user = clock->password = QStringLiteral("admin");
+        ClockRegistry::instance()->addClock(clock);
+    }
+    MonitoringSession session;
+    QVERIFY(session.acquireLock());
+    session.start();
+    session.poller()->setDueAfterSeconds(0);
+    QSet<quint64> polled;
+    connect(&session, &MonitoringSession::statusUpdated, this, [&polled](quint64 id) { polled.insert(id); });
+    QTRY_COMPARE_WITH_TIMEOUT(polled.size(), FleetSize, 30000);
+
+    for (int i = 0; i < CutCount; ++i)
+        QVERIFY(m_sim.setFaults(i, QJsonObject{{"silent", true}}));
+    QVERIFY(m_server.waitForMessages(1, MailWaitMs));
+    const QByteArray incident = m_server.messages().first().data;
+    QVERIFY2(incident.contains("\r\nSubject: QLX Zentick alert: 50 clocks (Connection error 50)\r\n"), incident);
+    for (int i = 0; i < FleetSize; ++i)
+        QCOMPARE(incident.contains("IP: " + ipOf(i).toLatin1() + "\r\n"), i < CutCount);
+
+    for (int i = 0; i < CutCount; ++i)
+        QVERIFY(m_sim.setFaults(i, QJsonObject()));
+    QVERIFY(m_server.waitForMessages(2, MailWaitMs));
+    const QByteArray recovery = m_server.messages().at(1).data;
+    QVERIFY2(recovery.contains("\r\nSubject: QLX Zentick back to normal: 50 clocks\r\n"), recovery);
+    // Two more rounds of every clock: no further mail.
+    polled.clear();
+    QTRY_COMPARE_WITH_TIMEOUT(polled.size(), FleetSize, 30000);
+    polled.clear();
+    QTRY_COMPARE_WITH_TIMEOUT(polled.size(), FleetSize, 30000);
+    QCOMPARE(m_server.messages().size(), 2);
+    session.stop();
+
+    // The journal tells the story of one of them, in order.
+    EventJournal::Filter filter;
+    filter.ip = ipOf(0);
+    QStringList story;
+    QDateTime previous;
+    for (const ClockEvent &event : EventJournal::read(EventJournal::defaultFolder(), filter)) {
+        story << ClockEvent::kindName(event.kind);
+        QVERIFY(!previous.isValid() || previous <= event.time);
+        previous = event.time;
+    }
+    QCOMPARE(story, QStringList({"unreachable", "alertDue", "mailed", "reachable", "ntp", "recovered",
+                                 "recoveryMailed"}));
+}
+
+QTEST_GUILESS_MAIN(TestIncidents)
+#include "tst_incidents.moc"
