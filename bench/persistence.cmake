@@ -8,3 +8,6 @@ zentick_add_bench(bench_statefile
         ${CMAKE_SOURCE_DIR}/tests/support/SampleConfig.h
     LIBS zentick_persistence)
 target_include_directories(bench_statefile PRIVATE ${CMAKE_SOURCE_DIR}/tests/persistence ${CMAKE_SOURCE_DIR}/tests/support)
+
+# A month of a 1000-clock site's events: size on disk, one clock's history.
+zentick_add_bench(bench_journal SOURCES persistence/bench_journal.cpp LIBS zentick_persistence)

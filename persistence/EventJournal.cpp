@@ -35,7 +35,10 @@ QString partName(const QString &month, int part)
 
 } // namespace
 
-// Lives on the journal's own thread; everything it does runs there.
+// Lives on the journal's own thread; everything it does runs there. It keeps
+// the current file and the total size in mind, so a write is one append and
+// the folder is only listed when a file is started or the total passes the
+// bound.
 class JournalWriter : public QObject
 {
 public:
@@ -46,35 +49,52 @@ public:
 
     void write(const QString &month, const QByteArray &lines)
     {
-        QDir().mkpath(m_folder);
-        const QString path = currentPart(month, lines.size());
-        QFile file(path);
-        // Appending whole lines in one write; a crash cuts at most the last one.
+        if (month != m_month || m_total < 0)
+            startMonth(month);
+        if (m_size + lines.size() > maxFileBytes && m_size > 0 && m_part < maxParts)
+            startPart(m_part + 1);
+        QFile file(m_path);
+        // Whole lines in one write; a crash cuts at most the last one.
         if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(lines) != lines.size())
             qDebug("Error: Cannot write file");
         file.close();
-        trim();
+        m_size += lines.size();
+        m_total += lines.size();
+        if (m_total > maxBytes)
+            trim();
     }
 
-    qint64 maxBytes = EventJournal::DefaultMaxBytes;
-    qint64 maxFileBytes = EventJournal::DefaultMaxFileBytes;
+    void setLimits(qint64 total, qint64 perFile)
+    {
+        maxBytes = total;
+        maxFileBytes = perFile;
+        m_total = -1; // looked at again with the next write
+    }
 
 private:
-    QString currentPart(const QString &month, qint64 adding)
+    void startMonth(const QString &month)
     {
+        QDir().mkpath(m_folder);
+        m_month = month;
         int part = 1;
+        m_total = 0;
         for (const QString &name : EventJournal::files(m_folder)) {
+            m_total += QFileInfo(m_folder + QLatin1Char('/') + name).size();
             const QRegularExpressionMatch match = fileName.match(name);
             if (match.captured(1) + QLatin1Char('-') + match.captured(2) == month)
                 part = qMax(part, match.captured(3).toInt());
         }
-        const QString path = m_folder + QLatin1Char('/') + partName(month, part);
-        if (part < maxParts && QFileInfo(path).size() + adding > maxFileBytes)
-            return m_folder + QLatin1Char('/') + partName(month, part + 1);
-        return path;
+        startPart(part);
     }
 
-    // The oldest files go first; the newest one always stays.
+    void startPart(int part)
+    {
+        m_part = part;
+        m_path = m_folder + QLatin1Char('/') + partName(m_month, part);
+        m_size = QFileInfo(m_path).size();
+    }
+
+    // The oldest files go first; the one being written always stays.
     void trim()
     {
         QStringList names = EventJournal::files(m_folder);
@@ -83,12 +103,22 @@ private:
             total += QFileInfo(m_folder + QLatin1Char('/') + name).size();
         while (total > maxBytes && names.size() > 1) {
             const QString oldest = m_folder + QLatin1Char('/') + names.takeFirst();
+            if (oldest == m_path)
+                break;
             total -= QFileInfo(oldest).size();
             QFile::remove(oldest);
         }
+        m_total = total;
     }
 
+    qint64 maxBytes = EventJournal::DefaultMaxBytes;
+    qint64 maxFileBytes = EventJournal::DefaultMaxFileBytes;
     QString m_folder;
+    QString m_month;
+    QString m_path;
+    int m_part = 1;
+    qint64 m_size = 0;
+    qint64 m_total = -1;
 };
 
 QByteArray ClockEvent::toJson() const
@@ -151,6 +181,9 @@ EventJournal::EventJournal(const QString &folder, QObject *parent)
 {
     m_writer->moveToThread(m_thread);
     m_thread->start(QThread::LowPriority);
+    m_gather.setSingleShot(true);
+    m_gather.setInterval(gatherMs);
+    connect(&m_gather, &QTimer::timeout, this, &EventJournal::post);
 }
 
 EventJournal::~EventJournal()
@@ -170,24 +203,42 @@ void EventJournal::append(const ClockEvent &event)
 {
     const QString month = monthOf(event.time.toUTC());
     const QByteArray line = event.toJson() + '\n';
+    if (m_pending.isEmpty() || m_pending.last().first != month)
+        m_pending.append({month, QByteArray()});
+    m_pending.last().second += line;
+    m_pendingBytes += line.size();
+    if (m_pendingBytes >= gatherBytes)
+        post();
+    else if (!m_gather.isActive())
+        m_gather.start();
+}
+
+void EventJournal::post()
+{
+    m_gather.stop();
     JournalWriter *writer = m_writer;
-    QMetaObject::invokeMethod(writer, [writer, month, line] { writer->write(month, line); }, Qt::QueuedConnection);
+    for (const auto &batch : qAsConst(m_pending)) {
+        const QString month = batch.first;
+        const QByteArray lines = batch.second;
+        QMetaObject::invokeMethod(writer, [writer, month, lines] { writer->write(month, lines); },
+                                  Qt::QueuedConnection);
+    }
+    m_pending.clear();
+    m_pendingBytes = 0;
 }
 
 void EventJournal::flush()
 {
+    post();
     QMetaObject::invokeMethod(m_writer, [] {}, Qt::BlockingQueuedConnection);
 }
 
 void EventJournal::setLimits(qint64 maxBytes, qint64 maxFileBytes)
 {
+    post();
     JournalWriter *writer = m_writer;
     QMetaObject::invokeMethod(
-        writer,
-        [writer, maxBytes, maxFileBytes] {
-            writer->maxBytes = maxBytes;
-            writer->maxFileBytes = maxFileBytes;
-        },
+        writer, [writer, maxBytes, maxFileBytes] { writer->setLimits(maxBytes, maxFileBytes); },
         Qt::BlockingQueuedConnection);
 }
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class QThread;
 class JournalWriter;
@@ -47,8 +48,9 @@ struct ClockEvent
 // their own: one file per month, a new part when a file grows past a size,
 // and the oldest files removed when all of them together pass the limit, so
 // the journal never grows without bound. Appending never waits on the disk:
-// a thread of its own writes, so the window and the monitor go on. A line cut
-// short by a crash is skipped when reading.
+// lines are gathered for a moment and a thread of its own writes them, so the
+// window and the monitor go on. A line cut short by a crash is skipped when
+// reading.
 class EventJournal : public QObject
 {
     Q_OBJECT
@@ -82,7 +84,16 @@ public:
     static QStringList files(const QString &folder);
 
 private:
+    static constexpr int gatherMs = 200;
+    static constexpr int gatherBytes = 256 * 1024;
+
+    void post();
+
     QString m_folder;
     QThread *m_thread;
     JournalWriter *m_writer;
+    // Lines not yet handed to the writer, by month.
+    QList<QPair<QString, QByteArray>> m_pending;
+    int m_pendingBytes = 0;
+    QTimer m_gather;
 };
