@@ -51,15 +51,19 @@ public:
     {
         if (month != m_month || m_total < 0)
             startMonth(month);
-        if (m_size + lines.size() > maxFileBytes && m_size > 0 && m_part < maxParts)
-            startPart(m_part + 1);
-        QFile file(m_path);
-        // Whole lines in one write; a crash cuts at most the last one.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(lines) != lines.size())
-            qDebug("Error: Cannot write file");
-        file.close();
-        m_size += lines.size();
-        m_total += lines.size();
+        // Into parts of at most maxFileBytes, split between lines.
+        int start = 0;
+        while (start < lines.size()) {
+            if (m_size >= maxFileBytes && m_part < maxParts)
+                startPart(m_part + 1);
+            int end = start;
+            do {
+                const int lineEnd = lines.indexOf('\n', end);
+                end = lineEnd < 0 ? lines.size() : lineEnd + 1;
+            } while (end < lines.size() && m_size + (end - start) < maxFileBytes);
+            append(lines.mid(start, end - start));
+            start = end;
+        }
         if (m_total > maxBytes)
             trim();
     }
@@ -72,6 +76,16 @@ public:
     }
 
 private:
+    void append(const QByteArray &chunk)
+    {
+        QFile file(m_path);
+        // Whole lines in one write; a crash cuts at most the last one.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(chunk) != chunk.size())
+            qDebug("Error: Cannot write file");
+        m_size += chunk.size();
+        m_total += chunk.size();
+    }
+
     void startMonth(const QString &month)
     {
         QDir().mkpath(m_folder);
