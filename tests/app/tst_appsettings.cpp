@@ -78,27 +78,27 @@ void TestAppSettings::firstTheme()
     setDesktopDark(desktopDark);
     if (!storedKey.isEmpty())
         SettingsStore::open()->setValue(storedKey, storedValue);
-    QCOMPARE(ThemeManager::currentTheme(), expected);
+    QCOMPARE(ThemeManager::currentTheme(), Theme(expected));
 
     QWidget widget;
     ThemeWidgets::applyTheme(&widget);
-    QCOMPARE(widget.styleSheet(), ThemeManager::styleSheet(expected));
+    QCOMPARE(widget.styleSheet(), ThemeManager::styleSheet(Theme(expected)));
     QVERIFY(!widget.styleSheet().isEmpty());
 }
 
 void TestAppSettings::setThemeWithCurrentValueWritesNothing()
 {
     setDesktopDark(true);
-    QCOMPARE(ThemeManager::currentTheme(), int(ThemeDark));
+    QCOMPARE(ThemeManager::currentTheme(), Theme::Dark);
     QWidget widget;
-    QVERIFY(!ThemeWidgets::setTheme(ThemeDark, &widget));
+    QVERIFY(!ThemeWidgets::setTheme(Theme::Dark, &widget));
     QVERIFY(!SettingsStore::open()->contains("Common/theme"));
     QVERIFY(widget.styleSheet().isEmpty());
 
-    QVERIFY(ThemeWidgets::setTheme(ThemeLight, &widget));
-    QCOMPARE(SettingsStore::open()->value("Common/theme").toInt(), int(ThemeLight));
-    QCOMPARE(widget.styleSheet(), ThemeManager::styleSheet(ThemeLight));
-    QVERIFY(ThemeManager::styleSheet(7).isEmpty());
+    QVERIFY(ThemeWidgets::setTheme(Theme::Light, &widget));
+    QCOMPARE(SettingsStore::open()->value("Common/theme").toInt(), int(Theme::Light));
+    QCOMPARE(widget.styleSheet(), ThemeManager::styleSheet(Theme::Light));
+    QVERIFY(ThemeManager::styleSheet(Theme(7)).isEmpty());
 }
 
 void TestAppSettings::styleSheetsShareSelectors()
@@ -109,7 +109,7 @@ void TestAppSettings::styleSheetsShareSelectors()
         css.remove(QRegularExpression("Zentick \\w+ theme"));
         return css;
     };
-    QCOMPARE(shape(ThemeManager::styleSheet(ThemeDark)), shape(ThemeManager::styleSheet(ThemeLight)));
+    QCOMPARE(shape(ThemeManager::styleSheet(Theme::Dark)), shape(ThemeManager::styleSheet(Theme::Light)));
 }
 
 void TestAppSettings::iconColours()
@@ -148,16 +148,17 @@ void TestAppSettings::localeMapping()
     QFETCH(QString, locale);
     QFETCH(int, index);
     QFETCH(QString, code);
-    QCOMPARE(LanguageManager::languageForLocaleName(locale), index);
-    QCOMPARE(LanguageManager::languageCode(index), code);
-    QCOMPARE(LanguageManager::translationFileName(index), "translations/ZTK_" + code.toLower() + ".qm");
+    const Language language = Language(index);
+    QCOMPARE(LanguageManager::languageForLocaleName(locale), language);
+    QCOMPARE(LanguageManager::languageCode(language), code);
+    QCOMPARE(LanguageManager::translationFileName(language), "translations/ZTK_" + code.toLower() + ".qm");
 
     // With nothing stored, start-up takes the system locale.
     if (QLocale(locale).name() != locale)
         return; // Qt normalises it; only the name mapping applies
     QLocale::setDefault(QLocale(locale));
     LanguageManager::setupAtStartup();
-    QCOMPARE(LanguageManager::currentLanguage(), index);
+    QCOMPARE(LanguageManager::currentLanguage(), language);
     QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), index);
     QLocale::setDefault(QLocale::c());
 }
@@ -167,11 +168,11 @@ void TestAppSettings::windowMainResetsLanguageToEnglish()
     // The stored language wins over the locale at start-up...
     SettingsStore::open()->setValue("Common/appLanguage", 5);
     LanguageManager::setupAtStartup();
-    QCOMPARE(LanguageManager::currentLanguage(), 5);
+    QCOMPARE(LanguageManager::currentLanguage(), Language::German);
     // ...and the main window goes back to English.
     MonitoringSession session;
     WindowMain window(session);
-    QCOMPARE(LanguageManager::currentLanguage(), 0);
+    QCOMPARE(LanguageManager::currentLanguage(), Language::English);
     QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), 0);
     QCOMPARE(window.windowTitle(), QString("QLX Zentick"));
     QCOMPARE(WindowMain::instance(), &window);
@@ -184,9 +185,9 @@ void TestAppSettings::catalogueFoundFromAnotherFolder()
     QTemporaryDir elsewhere;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
-    LanguageManager::setLanguage(5);
+    LanguageManager::setLanguage(Language::German);
     const QString german = QCoreApplication::translate("Error", "Authorization error");
-    LanguageManager::setLanguage(0);
+    LanguageManager::setLanguage(Language::English);
     const QString english = QCoreApplication::translate("Error", "Authorization error");
     QDir::setCurrent(previous);
 
@@ -275,7 +276,7 @@ void TestAppSettings::helpManual()
         QFile manual(path(code));
         QVERIFY(manual.open(QIODevice::WriteOnly));
     }
-    const QUrl url = HelpManual::target(prefix.filePath("bin"), language);
+    const QUrl url = HelpManual::target(prefix.filePath("bin"), Language(language));
     if (opened == "web")
         QCOMPARE(url, QUrl("https://www.qlx-devices.example/"));
     else

@@ -15,7 +15,7 @@ StandaloneServices::StandaloneServices(MonitoringSession &session, DialogHost &d
     m_services.runner = m_runner.get();
     m_services.session = &session;
     m_services.pixmaps = &m_pixmaps;
-    m_services.toast = [this](const QString &text, int) { m_toasts.append(text); };
+    m_services.toast = [this](const QString &text, ToastType) { m_toasts.append(text); };
     m_results = std::make_unique<ResultSlots>(m_services);
     m_services.results = m_results.get();
 }

@@ -142,9 +142,9 @@ void TestDialogs::askAnswers()
     DialogHost::install(nullptr); // the program's own modal question
     QStringList shown;
     clickInModal(click, &shown);
-    const int result = DialogQuestion::Ask(nullptr, "QLX Zentick", "Delete the group?", QuestionIcon::Question,
-                                           "OK", negative, neutral);
-    QCOMPARE(result, answer);
+    const QuestionResult result = DialogQuestion::Ask(nullptr, "QLX Zentick", "Delete the group?",
+                                                      QuestionIcon::Question, "OK", negative, neutral);
+    QCOMPARE(result, QuestionResult(answer));
     QCOMPARE(shown, visible);
 }
 
@@ -293,7 +293,7 @@ void TestDialogs::devicesFound()
     if (untick == QStringList{"all"})
         header->click();
     QCOMPARE(header->isChecked(), !selected.contains(false));
-    m_dialogs.answerQuestion(answer);
+    m_dialogs.answerQuestion(QuestionResult(answer));
     click(dialog, "btnAccept");
 
     QCOMPARE(dialog.isAccepted(), accepted);
@@ -323,7 +323,7 @@ void TestDialogs::settingsRefusals()
     const auto requests = m_dialogs.requests();
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests.constFirst().text, message);
-    QCOMPARE(requests.constFirst().icon, int(QuestionIcon::Warning));
+    QCOMPARE(requests.constFirst().icon, QuestionIcon::Warning);
     QCOMPARE(dialog.findChild<QLineEdit *>("ledPasswordNew")->text().isEmpty(), passwordsCleared);
     QCOMPARE(clock.name, QString("Hall"));
 }

@@ -281,7 +281,7 @@ void TestEditor::unsafeText()
     QTest::mouseClick(find("btnSendConfiguration"), Qt::LeftButton);
 
     QCOMPARE(m_dialogs.questionTexts(), QStringList{ParameterText::refusalText(field)});
-    QCOMPARE(m_dialogs.requests().constFirst().icon, int(QuestionIcon::Critical));
+    QCOMPARE(m_dialogs.requests().constFirst().icon, QuestionIcon::Critical);
 }
 
 void TestEditor::listGroups()
@@ -323,7 +323,7 @@ void TestEditor::groupMembership()
     const auto combo = [table](int row) { return qobject_cast<TableItemCustom *>(table->cellWidget(row, 2)); };
     const QStringList part = action.split(':');
     if (part.at(0) == "delete") {
-        m_dialogs.answerQuestion(1);
+        m_dialogs.answerQuestion(QuestionResult::Positive);
         click(part.at(1).toInt(), -1, GroupTree::DeleteGroup);
     } else if (part.at(0) == "combo") {
         combo(part.at(1).toInt())->comboBoxes().constFirst()->setCurrentIndex(part.at(2).toInt());
@@ -413,8 +413,8 @@ void TestEditor::send()
     QTRY_VERIFY(!m_page->isLoadingAlarms());
     QTest::keyClicks(find<QLineEdit>("ledRemoteServer1"), "x");
     if (answer != 0)
-        m_dialogs.answerQuestion(answer);
-    m_dialogs.answerQuestion(1);
+        m_dialogs.answerQuestion(QuestionResult(answer));
+    m_dialogs.answerQuestion(QuestionResult::Positive);
 
     QTest::mouseClick(find("btnSendConfiguration"), Qt::LeftButton);
 

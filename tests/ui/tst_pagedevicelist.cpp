@@ -319,7 +319,7 @@ void TestPageDeviceList::refresh()
     QCOMPARE(f.alone.toasts(), toast.isEmpty() ? QStringList() : QStringList{toast});
     QCOMPARE(dialogs.questionTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (!message.isEmpty())
-        QCOMPARE(dialogs.requests().constLast().icon, int(QuestionIcon::Critical));
+        QCOMPARE(dialogs.requests().constLast().icon, QuestionIcon::Critical);
     QCOMPARE(updated.count(), toast.isEmpty() ? 0 : 1);
     if (!toast.isEmpty())
         QCOMPARE(clock->name, QString("Hall"));

@@ -162,7 +162,7 @@ void TestWindowMain::closeSequence()
     notificationSettings().errorNtpTimeout = alerts;
     AppSettings::reportSettings().enabled = report;
     for (int answer : answers)
-        m_dialogs.answerQuestion(answer);
+        m_dialogs.answerQuestion(QuestionResult(answer));
     QSignalSpy saved(m_session.get(), &MonitoringSession::saved);
     // A folder where the state file should be: the save cannot replace it.
     QVERIFY(!unwritable || QDir().mkpath(AppSettings::stateFilePath()));
@@ -228,7 +228,7 @@ void TestWindowMain::tray()
     window->show();
     QTRY_VERIFY(window->tray().icon());
     for (int answer : answers)
-        m_dialogs.answerQuestion(answer);
+        m_dialogs.answerQuestion(QuestionResult(answer));
     QSystemTrayIcon *icon = window->tray().icon();
     const auto trigger = [&window](const char *name) { window->findChild<QAction *>(name)->trigger(); };
     if (action == "click") {
@@ -291,11 +291,11 @@ void TestWindowMain::themeSwitchRetintsStatusIcons()
     QFETCH(QString, colourName);
     const QColor colour(colourName);
 
-    ThemeManager::setCurrentTheme(ThemeDark);
+    ThemeManager::setCurrentTheme(Theme::Dark);
     auto window = makeWindow();
     window->show();
     QTRY_VERIFY(window->tray().icon()); // the deferred start-up has run
-    window->SetTheme(ThemeLight);
+    window->SetTheme(Theme::Light);
 
     const QImage icon = window->services().statusPixmap(severity).toImage();
     QCOMPARE(icon.isNull(), !colour.isValid());
@@ -321,7 +321,7 @@ void TestWindowMain::lockedDeviceList()
     DeviceListLock other;
     if (heldElsewhere) {
         QVERIFY(other.tryLock());
-        m_dialogs.answerQuestion(answer);
+        m_dialogs.answerQuestion(QuestionResult(answer));
     }
     MonitoringSession session;
     QCOMPARE(WindowMain::openDeviceList(session, m_dialogs), opened);

@@ -17,13 +17,13 @@ DialogHost::~DialogHost()
         g_installed = nullptr;
 }
 
-int DialogHost::ask(QWidget *parent, const QString &text, int icon, const QString &positive,
-                    const QString &negative, const QString &neutral)
+QuestionResult DialogHost::ask(QWidget *parent, const QString &text, QuestionIcon icon, const QString &positive,
+                               const QString &negative, const QString &neutral)
 {
     return question({parent, appDisplayName(), text, icon, positive, negative, neutral});
 }
 
-void DialogHost::message(QWidget *parent, const QString &text, int icon)
+void DialogHost::message(QWidget *parent, const QString &text, QuestionIcon icon)
 {
     ask(parent, text, icon, QCoreApplication::translate("DialogHost", "OK"));
 }

@@ -4,7 +4,7 @@
 #include "ui_DialogQuestion.h"
 
 DialogQuestion::DialogQuestion(QWidget *parent, const QString &title, const QString &text, const QString &positive,
-                               int icon, const QString &negative, const QString &neutral)
+                               QuestionIcon icon, const QString &negative, const QString &neutral)
     : FramelessDialog(parent)
     , ui(new Ui::DialogQuestion)
 {
@@ -37,7 +37,7 @@ DialogQuestion::~DialogQuestion()
     delete ui;
 }
 
-QString DialogQuestion::iconPath(int icon)
+QString DialogQuestion::iconPath(QuestionIcon icon)
 {
     switch (icon) {
     case QuestionIcon::Info:
@@ -48,13 +48,14 @@ QString DialogQuestion::iconPath(int icon)
         return QStringLiteral(":/icons/resources/icons/critical.png");
     case QuestionIcon::Question:
         return QStringLiteral(":/icons/resources/icons/question.png");
-    default:
-        return QString();
+    case QuestionIcon::None:
+        break;
     }
+    return QString();
 }
 
-int DialogQuestion::Ask(QWidget *parent, const QString &title, const QString &text, int icon, const QString &positive,
-                        const QString &negative, const QString &neutral)
+QuestionResult DialogQuestion::Ask(QWidget *parent, const QString &title, const QString &text, QuestionIcon icon,
+                                   const QString &positive, const QString &negative, const QString &neutral)
 {
     return DialogHost::current().question({parent, title, text, icon, positive, negative, neutral});
 }

@@ -6,7 +6,7 @@
 class ModalDialogHost : public DialogHost
 {
 public:
-    int question(const Question &question) override;
+    QuestionResult question(const Question &question) override;
     int runDialog(QDialog &dialog) override;
     QString openFileName(const FileRequest &request) override;
     QString saveFileName(const FileRequest &request) override;

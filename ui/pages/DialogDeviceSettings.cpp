@@ -96,7 +96,7 @@ void DialogDeviceSettings::showNetworkMode()
     ui->wdtNetworkDhcp->setVisible(ui->cbxDhcp->isChecked());
 }
 
-void DialogDeviceSettings::message(const QString &text, int icon)
+void DialogDeviceSettings::message(const QString &text, QuestionIcon icon)
 {
     m_dialogs.message(this, text, icon);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogHost.h"
 #include "FramelessDialog.h"
 #include "NetworkCardChoices.h"
 
@@ -64,7 +65,7 @@ private:
     bool formNetwork(ClockNetworkSettings &settings, QString &badField) const;
     // False when the command failed; the failure has been shown.
     bool commandSucceeded(DataSender *sender);
-    void message(const QString &text, int icon);
+    void message(const QString &text, QuestionIcon icon);
 
     Ui::DialogDeviceSettings *ui;
     DialogHost &m_dialogs;

@@ -297,7 +297,7 @@ void PageDeviceList::editConfiguration(int row, DevClock *clock)
         downloadConfiguration(clock, true);
         return;
     }
-    const int answer = m_services.dialogs->ask(m_services.window, tr("Do you want to download clock configuration?"),
+    const QuestionResult answer = m_services.dialogs->ask(m_services.window, tr("Do you want to download clock configuration?"),
                                                QuestionIcon::Question, tr("Download and edit"),
                                                tr("Edit without download"), tr("Cancel"));
     if (answer == QuestionResult::Positive)
@@ -329,7 +329,7 @@ void PageDeviceList::on_btnDeviceDelete_clicked()
     const DevClock *clock = registry->clockAt(row);
     if (!clock)
         return;
-    const int answer = m_services.dialogs->ask(
+    const QuestionResult answer = m_services.dialogs->ask(
         m_services.window, tr("Are you sure you want to delete clock %1 (IP: %2)?").arg(clock->name, clock->network.ip),
         QuestionIcon::Warning, tr("Delete"), tr("Cancel"));
     if (answer != QuestionResult::Positive || !registry->removeClock(row))

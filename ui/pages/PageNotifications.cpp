@@ -36,7 +36,7 @@ PageNotifications::PageNotifications(const PageServices &services, QWidget *pare
     header->setSectionResizeMode(AddressColumn, QHeaderView::Stretch);
 
     m_testMail->setAsker([this] {
-        const int answer = m_services.dialogs->ask(m_services.window,
+        const QuestionResult answer = m_services.dialogs->ask(m_services.window,
                                                    tr("Save configuration before sending test e-mail?"),
                                                    QuestionIcon::Question, tr("Save and send"), tr("Send only"),
                                                    tr("Cancel"));
@@ -208,7 +208,7 @@ void PageNotifications::on_cbxAuthenticationType_currentIndexChanged(int index)
 
 void PageNotifications::on_btnHideToTray_clicked()
 {
-    const int answer = m_services.dialogs->ask(m_services.window, tr("Save configuration before minimize application?"),
+    const QuestionResult answer = m_services.dialogs->ask(m_services.window, tr("Save configuration before minimize application?"),
                                                QuestionIcon::Question, tr("Save and minimize"), tr("Minimize only"),
                                                tr("Cancel"));
     if (answer == QuestionResult::Neutral)

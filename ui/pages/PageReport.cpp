@@ -97,7 +97,7 @@ void PageReport::on_cbxReportEnable_stateChanged(int arg1)
 
 void PageReport::on_btnHideToTray2_clicked()
 {
-    const int answer = m_services.dialogs->ask(m_services.window,
+    const QuestionResult answer = m_services.dialogs->ask(m_services.window,
                                                tr("Save report configuration before minimize application?"),
                                                QuestionIcon::Question, tr("Save and minimize"), tr("Minimize only"),
                                                tr("Cancel"));

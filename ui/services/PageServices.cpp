@@ -3,7 +3,7 @@
 #include "OperationRunner.h"
 #include "StatusPixmaps.h"
 
-void PageServices::ShowToast(const QString &text, int type) const
+void PageServices::ShowToast(const QString &text, ToastType type) const
 {
     if (toast)
         toast(text, type);

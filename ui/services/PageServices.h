@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Error.h"
+#include "Toast.h"
 
 #include <QPixmap>
 #include <QString>
@@ -29,14 +30,13 @@ struct PageServices
     const StatusPixmaps *pixmaps = nullptr;
     PageConfiguration *editor = nullptr; // null when built without the window
 
-    std::function<void(const QString &text, int type)> toast;
+    std::function<void(const QString &text, ToastType type)> toast;
     // Opens the editor and shows it on its first tab; false when it could not open.
     std::function<bool(int groupIndex, int clockIndex)> openEditor;
     // SetHiddenToTray of the window.
     std::function<void(bool visible)> setHiddenToTray;
 
-    // ToastType: Success 0, Info 1, Warning 2.
-    void ShowToast(const QString &text, int type) const;
+    void ShowToast(const QString &text, ToastType type) const;
     void ShowOperationError(Error kind) const;
     // 0 good, 1 warning, 2 critical; a null pixmap for anything else.
     QPixmap statusPixmap(int severity) const;

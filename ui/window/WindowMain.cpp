@@ -28,6 +28,8 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 
 WindowMain *g_mainWindow = nullptr;
@@ -36,9 +38,6 @@ constexpr int maxToasts = 5;
 const QString iconRoot = QStringLiteral(":/icons/resources/icons/");
 
 enum NavigationPage { DeviceListPage, GroupListPage, ConflictPage, NotificationsPage, ReportPage };
-
-// No question was asked during a close.
-constexpr int notAsked = 2;
 
 } // namespace
 
@@ -52,7 +51,7 @@ WindowMain::WindowMain(MonitoringSession &session, DialogHost &dialogs, QWidget 
     ui->setupUi(this);
     g_mainWindow = this;
     // 2. English on every start, whatever was chosen before.
-    LanguageManager::setLanguage(0);
+    LanguageManager::setLanguage(Language::English);
     ui->retranslateUi(this);
     setWindowTitle(appDisplayName());
     // Styled before the first paint, so the window never shows unthemed.
@@ -137,7 +136,7 @@ void WindowMain::buildPages()
     m_services.runner = m_runner.get();
     m_services.session = &m_session;
     m_services.pixmaps = &m_statusPixmaps;
-    m_services.toast = [this](const QString &text, int type) { ShowToast(text, type); };
+    m_services.toast = [this](const QString &text, ToastType type) { ShowToast(text, type); };
     m_services.openEditor = [this](int groupIndex, int clockIndex) { return openEditor(groupIndex, clockIndex); };
     m_services.setHiddenToTray = [this](bool visible) { SetHiddenToTray(visible); };
     m_results = std::make_unique<ResultSlots>(m_services);
@@ -255,7 +254,7 @@ void WindowMain::onProgressUpdate(double value)
     m_runner->onProgressUpdate(value);
 }
 
-void WindowMain::ShowToast(const QString &text, int type)
+void WindowMain::ShowToast(const QString &text, ToastType type)
 {
     if (!m_toaster) {
         m_toaster = new WidgetToaster(ui->wdtMain);
@@ -386,11 +385,12 @@ void WindowMain::closeEvent(QCloseEvent *event)
         return m_dialogs.ask(this, text.arg(appDisplayName()), QuestionIcon::Warning, tr("Minimalize to tray"),
                              tr("Close application"), tr("Cancel"));
     };
-    int answer = notAsked;
+    // Unset while no question was asked.
+    std::optional<QuestionResult> answer;
     if (alerts.errorConnection || alerts.errorAuth || alerts.errorNtpTimeout)
         answer = askToClose(
             tr("Notification are turned on. Are you sure you want to close %1? (Alert e-mails won't be sent)"));
-    if ((answer == notAsked || answer == QuestionResult::Negative) && AppSettings::reportSettings().enabled)
+    if ((!answer || answer == QuestionResult::Negative) && AppSettings::reportSettings().enabled)
         answer = askToClose(tr("Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)"));
     if (answer == QuestionResult::Positive)
         SetHiddenToTray(false);
@@ -405,7 +405,7 @@ void WindowMain::closeEvent(QCloseEvent *event)
     }
     if (!m_session.save() && m_session.isWritable()) {
         // Closing now would drop every change since the last save.
-        const int closeAnyway = m_dialogs.ask(this, tr("%1 Close anyway? (Changes since the last save will be lost)")
+        const QuestionResult closeAnyway = m_dialogs.ask(this, tr("%1 Close anyway? (Changes since the last save will be lost)")
                                                         .arg(m_session.lastSaveError()),
                                               QuestionIcon::Critical, tr("Close application"), tr("Cancel"));
         if (closeAnyway != QuestionResult::Positive) {
@@ -431,12 +431,12 @@ void WindowMain::on_btnTheme_clicked()
 
 void WindowMain::on_actionThemeDark_triggered()
 {
-    SetTheme(ThemeDark);
+    SetTheme(Theme::Dark);
 }
 
 void WindowMain::on_actionThemeLight_triggered()
 {
-    SetTheme(ThemeLight);
+    SetTheme(Theme::Light);
 }
 
 void WindowMain::SetTheme(Theme theme)

@@ -65,7 +65,7 @@ public:
     WindowTray &tray() const { return *m_tray; }
     WidgetToaster *toaster() const { return m_toaster; }
 
-    void ShowToast(const QString &text, int type);
+    void ShowToast(const QString &text, ToastType type);
     void ShowOperationError(Error kind);
     void SetHiddenToTray(bool visible);
     bool isHiddenToTray() const;
