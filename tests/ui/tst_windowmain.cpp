@@ -5,6 +5,7 @@
 #include "DevGroup.h"
 #include "DeviceListLock.h"
 #include "DialogQuestion.h"
+#include "Language.h"
 #include "MenuPopup.h"
 #include "MonitoringSession.h"
 #include "NotificationSettings.h"
@@ -81,6 +82,7 @@ private slots:
     void themeSwitchRetintsStatusIcons();
     void lockedDeviceList_data() { TestRows::add(rows); }
     void lockedDeviceList();
+    void startResetsLanguageToEnglish();
     void recipients_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void recipients();
     void saveNotifications_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
@@ -331,6 +333,20 @@ void TestWindowMain::lockedDeviceList()
         QVERIFY(m_dialogs.questionTexts().constFirst().startsWith("The device list is in use by tst_windowmain"));
         QCOMPARE(m_dialogs.requests().constFirst().buttons, QStringList({"Open read-only", "Quit"}));
     }
+}
+
+void TestWindowMain::startResetsLanguageToEnglish()
+{
+    // The stored language wins over the locale at start-up...
+    SettingsStore::open()->setValue("Common/appLanguage", 5);
+    LanguageManager::setupAtStartup();
+    QCOMPARE(LanguageManager::currentLanguage(), Language::German);
+    // ...and the main window goes back to English.
+    auto window = makeWindow();
+    QCOMPARE(LanguageManager::currentLanguage(), Language::English);
+    QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), 0);
+    QCOMPARE(window->windowTitle(), QString("QLX Zentick"));
+    QCOMPARE(WindowMain::instance(), window.get());
 }
 
 std::unique_ptr<PageNotifications> TestWindowMain::notificationsPage(bool writable)
