@@ -72,11 +72,13 @@ private:
     void listGroups();
     // The group's row (member -1) or a member's row, then its button.
     void click(int group, int member, int button);
-    PageServices withEditor()
+    // What the window does with the group page's requests.
+    std::unique_ptr<PageGroupList> groupPage()
     {
-        PageServices services = m_alone.services();
-        services.openEditor = [this](int g, int c) { return m_page->OpenConfigEditor(g, c); };
-        return services;
+        auto page = std::make_unique<PageGroupList>(m_alone.services());
+        connect(page.get(), &PageGroupList::editRequested, m_page.get(),
+                [this](const EditTarget &target) { m_page->OpenConfigEditor(target.groupIndex, target.clockIndex); });
+        return page;
     }
 
     // Every simulated clock listed with Server1 "ntp.stored"; group G holds
@@ -88,7 +90,7 @@ private:
     MonitoringSession m_session;
     StandaloneServices m_alone{m_session, m_dialogs};
     std::unique_ptr<PageConfiguration> m_page = std::make_unique<PageConfiguration>(m_alone.services());
-    std::unique_ptr<PageGroupList> m_groups = std::make_unique<PageGroupList>(withEditor());
+    std::unique_ptr<PageGroupList> m_groups = groupPage();
 };
 
 std::unique_ptr<ClockConfig> TestEditor::config(const QString &name)

@@ -11,7 +11,6 @@
 #include "OperationRunner.h"
 #include "PageDeviceList.h"
 #include "RefreshStatusSender.h"
-#include "ResultSlots.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
 #include "TestRows.h"
@@ -51,13 +50,9 @@ struct Fixture
 
     Fixture()
     {
-        DialogHost::install(&dialogs);
         (new QVBoxLayout(&window))->addWidget(page);
-        // What the window does with every status update.
-        QObject::connect(&session, &MonitoringSession::statusUpdated, page, &PageDeviceList::SlotClockStatusUpdated);
         window.resize(1100, 600);
     }
-    ~Fixture() { DialogHost::install(nullptr); }
     bool fill()
     {
         window.show();
@@ -292,7 +287,7 @@ void TestPageDeviceList::refresh()
     DevClock *clock = listClock("Clock", ip);
     Fixture f;
     ScriptedDialogHost &dialogs = f.dialogs;
-    const PageServices &services = f.alone.services();
+    OperationRunner &runner = f.alone.services().runner();
     QSignalSpy updated(&f.session, &MonitoringSession::statusUpdated);
     if (cancel)
         dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
@@ -301,17 +296,17 @@ void TestPageDeviceList::refresh()
 
     bool ended = false;
     bool cancelRequested = false;
-    services.runner->run(Communication::instance()->refreshStatus(SenderTarget::fromClock(*clock)),
-                         QStringLiteral("Updating device"), [&](DataSender *sender) {
-                             // The dialog is finished before the result is read; a
-                             // cancelled one is gone by the time the exchange ends.
-                             const DialogProgress *dialog = services.runner->progressDialog();
-                             QVERIFY(cancel ? !dialog : dialog && dialog->result() == QDialog::Accepted);
-                             cancelRequested = sender->isCancelRequested();
-                             services.results->onStatusRefreshFinished(sender);
-                             ended = true;
-                         });
-    QVERIFY(!services.runner->progressDialog());
+    runner.run(Communication::instance()->refreshStatus(SenderTarget::fromClock(*clock)),
+               QStringLiteral("Updating device"), [&](DataSender *sender) {
+                   // The dialog is finished before the result is read; a
+                   // cancelled one is gone by the time the exchange ends.
+                   const DialogProgress *dialog = runner.progressDialog();
+                   QVERIFY(cancel ? !dialog : dialog && dialog->result() == QDialog::Accepted);
+                   cancelRequested = sender->isCancelRequested();
+                   f.page->onStatusRefreshed(sender);
+                   ended = true;
+               });
+    QVERIFY(!runner.progressDialog());
     QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
 
     QCOMPARE(dialogs.requests().constFirst().title, QString("Please wait..."));
@@ -341,7 +336,7 @@ void TestPageDeviceList::audit()
     audit.selectAllClocks();
     QSignalSpy canceled(&audit, &FleetAudit::canceled);
     QString seen;
-    f.alone.services().runner->run(&audit, QStringLiteral("Checking clocks"), [&](FleetAudit *ended) {
+    f.alone.services().runner().run(&audit, QStringLiteral("Checking clocks"), [&](FleetAudit *ended) {
         DialogAuditFindings findings(f.alone.window());
         findings.setAudit(*ended);
         // Sorted by address, the highest first; its row selected and copied.

@@ -16,6 +16,8 @@
 #include "SettingsStore.h"
 #include "SmtpServerProcess.h"
 #include "StandaloneServices.h"
+#include "StatusPixmaps.h"
+#include "Startup.h"
 #include "TableItemCustom.h"
 #include "TestRows.h"
 #include "ToolButtonMenu.h"
@@ -107,7 +109,6 @@ void TestWindowMain::init()
     // Each test starts from an empty device list.
     QFile::remove(AppSettings::stateFilePath());
     SettingsStore::open()->clear();
-    DialogHost::install(&m_dialogs);
     m_session = std::make_unique<MonitoringSession>();
     QVERIFY(m_session->acquireLock());
 }
@@ -117,7 +118,6 @@ void TestWindowMain::cleanup()
     notificationSettings() = NotificationSettings();
     AppSettings::reportSettings() = ReportSettings();
     WindowTray::clearAvailabilityForTest();
-    DialogHost::install(nullptr);
     m_alone.reset();
     m_session.reset();
     m_dialogs.reset();
@@ -126,7 +126,11 @@ void TestWindowMain::cleanup()
 
 std::unique_ptr<WindowMain> TestWindowMain::makeWindow()
 {
-    return std::make_unique<WindowMain>(*m_session, m_dialogs);
+    // As the program starts: the list loaded and the session started first.
+    Startup(*m_session, m_dialogs).startSession();
+    if (!m_alone)
+        m_alone = std::make_unique<StandaloneServices>(*m_session, m_dialogs);
+    return std::make_unique<WindowMain>(m_alone->services());
 }
 
 void TestWindowMain::navigation()
@@ -173,7 +177,7 @@ void TestWindowMain::closeSequence()
 
     QVERIFY(!unwritable || QDir().rmdir(AppSettings::stateFilePath()));
     QCOMPARE(closed, outcome == "closed");
-    QCOMPARE(window->isHiddenToTray(), outcome == "hidden");
+    QCOMPARE(window->tray().isHiddenToTray(), outcome == "hidden");
     QCOMPARE(window->isVisible(), outcome == "refused");
     QCOMPARE(saved.count(), closed || unwritable ? 1 : 0);
     const QStringList texts = m_dialogs.questionTexts();
@@ -201,7 +205,7 @@ void TestWindowMain::closingWithTheEditorOpenStoresAndSaves()
     auto window = makeWindow();
     window->show();
     // The member clock's configuration, edited for its group.
-    QVERIFY(window->services().OpenEditor(0, 0));
+    window->openEditor(EditTarget::groupFromClock(0, 0));
     QCOMPARE(window->findChild<QStackedWidget *>("swdMain")->currentWidget()->objectName(),
              QString("pageConfiguration"));
     QSignalSpy saved(m_session.get(), &MonitoringSession::saved);
@@ -251,7 +255,7 @@ void TestWindowMain::tray()
         QVERIFY(!window->close());
     }
 
-    QCOMPARE(window->isHiddenToTray(), state == "hidden");
+    QCOMPARE(window->tray().isHiddenToTray(), state == "hidden");
     QCOMPARE(window->isVisible(), state != "hidden");
     QCOMPARE(window->isMinimized(), state == "minimized");
     const auto menuTexts = [&window] {
@@ -299,7 +303,7 @@ void TestWindowMain::themeSwitchRetintsStatusIcons()
     QTRY_VERIFY(window->tray().icon()); // the deferred start-up has run
     window->SetTheme(Theme::Light);
 
-    const QImage icon = window->services().statusPixmap(severity).toImage();
+    const QImage icon = window->services().statusPixmaps().pixmap(severity).toImage();
     QCOMPARE(icon.isNull(), !colour.isValid());
     for (int y = 0; y < icon.height(); ++y) {
         for (int x = 0; x < icon.width(); ++x) {
@@ -326,7 +330,7 @@ void TestWindowMain::lockedDeviceList()
         m_dialogs.answerQuestion(QuestionResult(answer));
     }
     MonitoringSession session;
-    QCOMPARE(WindowMain::openDeviceList(session, m_dialogs), opened);
+    QCOMPARE(Startup(session, m_dialogs).openDeviceList(), opened);
     QCOMPARE(session.isWritable(), writable);
     QCOMPARE(m_dialogs.questionTexts().size(), heldElsewhere ? 1 : 0);
     if (heldElsewhere) {
@@ -346,7 +350,6 @@ void TestWindowMain::startResetsLanguageToEnglish()
     QCOMPARE(LanguageManager::currentLanguage(), Language::English);
     QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), 0);
     QCOMPARE(window->windowTitle(), QString("QLX Zentick"));
-    QCOMPARE(WindowMain::instance(), window.get());
 }
 
 std::unique_ptr<PageNotifications> TestWindowMain::notificationsPage(bool writable)

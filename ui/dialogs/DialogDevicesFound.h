@@ -5,6 +5,7 @@
 #include <QVector>
 
 class DevClock;
+class DialogHost;
 class QCheckBox;
 class QTableWidgetItem;
 
@@ -22,7 +23,8 @@ class DialogDevicesFound : public FramelessDialog
 public:
     enum Column { CheckColumn, NameColumn, IpColumn, InterfaceColumn, StatusColumn, ColumnCount };
 
-    explicit DialogDevicesFound(QWidget *parent = nullptr);
+    // Asks its question through dialogs.
+    explicit DialogDevicesFound(DialogHost &dialogs, QWidget *parent = nullptr);
     ~DialogDevicesFound() override;
 
     // duplicate holds one flag per clock: a clock with the same address is listed.
@@ -44,6 +46,7 @@ private:
     void updateHeaderCheck();
 
     Ui::DialogDevicesFound *ui;
+    DialogHost &m_dialogs;
     QCheckBox *m_headerCheck;
     QVector<DevClock *> m_clocks;
     QVector<bool> m_selected;

@@ -12,11 +12,13 @@ enum class QuestionIcon : int { None = 0, Info = 1, Warning = 2, Critical = 3, Q
 // The answer to a question: its positive, neutral or negative button. Closing
 // the question by its title bar answers Negative.
 enum class QuestionResult : int { Positive = 1, Neutral = 0, Negative = -1 };
-// The one way the window and its pages open a modal dialog: questions and
-// messages, any QDialog, file dialogs and the progress dialog of an
-// operation. The program runs them for real (ModalDialogHost); tests and the
-// render tool install a ScriptedDialogHost, which answers from a script and
-// records what was asked, so that nothing ever waits on a modal dialog.
+
+// The one way the window, its pages and dialogs open a modal dialog:
+// questions and messages, any QDialog, file dialogs and the progress dialog
+// of an operation. Each is given the host it uses when it is built. The
+// program runs them for real (ModalDialogHost); tests give a
+// ScriptedDialogHost, which answers from a script and records what was
+// asked, so that nothing ever waits on a modal dialog.
 class DialogHost
 {
 public:
@@ -53,13 +55,7 @@ public:
 
     // A question titled with the program's name, as every question of the window is.
     QuestionResult ask(QWidget *parent, const QString &text, QuestionIcon icon, const QString &positive,
-            const QString &negative = QString(), const QString &neutral = QString());
+                       const QString &negative = QString(), const QString &neutral = QString());
     // A message with one "OK" button.
     void message(QWidget *parent, const QString &text, QuestionIcon icon);
-
-    // The host DialogQuestion::Ask and the window use: a ModalDialogHost
-    // unless another was installed.
-    static DialogHost &current();
-    // Not owned; null goes back to the modal host.
-    static void install(DialogHost *host);
 };

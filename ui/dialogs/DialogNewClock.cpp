@@ -1,13 +1,13 @@
 #include "DialogNewClock.h"
 
-#include "AppIdentity.h"
-#include "DialogQuestion.h"
+#include "DialogHost.h"
 #include "Ipv4Text.h"
 #include "ui_DialogNewClock.h"
 
-DialogNewClock::DialogNewClock(QWidget *parent)
+DialogNewClock::DialogNewClock(DialogHost &dialogs, QWidget *parent)
     : FramelessDialog(parent)
     , ui(new Ui::DialogNewClock)
+    , m_dialogs(dialogs)
 {
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
@@ -56,7 +56,7 @@ void DialogNewClock::on_btnAccept_clicked()
     // 192.0.0.168), so only a complete one is taken.
     const QString ip = Ipv4Text::canonical(ui->ledIP->text());
     if (ip.isEmpty()) {
-        DialogQuestion::Ask(this, appDisplayName(), tr("Incorrect IP Address"), QuestionIcon::Warning, tr("OK"));
+        m_dialogs.ask(this, tr("Incorrect IP Address"), QuestionIcon::Warning, tr("OK"));
         return;
     }
     m_ip = ip;

@@ -3,6 +3,8 @@
 #include "FramelessDialog.h"
 #include "NetworkCardChoices.h"
 
+class DialogHost;
+
 namespace Ui {
 class DialogNewClock;
 }
@@ -15,7 +17,8 @@ class DialogNewClock : public FramelessDialog
     Q_OBJECT
 
 public:
-    explicit DialogNewClock(QWidget *parent = nullptr);
+    // Asks its questions through dialogs.
+    explicit DialogNewClock(DialogHost &dialogs, QWidget *parent = nullptr);
     ~DialogNewClock() override;
 
     // The address as it will be stored: four decimal numbers without
@@ -40,6 +43,7 @@ private:
     void showChoices();
 
     Ui::DialogNewClock *ui;
+    DialogHost &m_dialogs;
     NetworkCardChoices m_choices;
     QString m_ip;
 };

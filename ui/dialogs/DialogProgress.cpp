@@ -1,7 +1,6 @@
 #include "DialogProgress.h"
 
 #include "TaskbarProgress.h"
-#include "WindowMain.h"
 #include "ui_DialogProgress.h"
 
 #include <QCloseEvent>
@@ -11,9 +10,10 @@ DialogProgress::DialogProgress(QWidget *parent, const QString &title, const QStr
     , ui(new Ui::DialogProgress)
 {
     ui->setupUi(this);
-    if (WindowMain *window = WindowMain::instance()) {
+    // The progress shows on the task-bar button of the window it belongs to.
+    if (parent) {
         m_taskbar = new TaskbarProgress(this);
-        m_taskbar->setWindow(window->windowHandle());
+        m_taskbar->setWindow(parent->window()->windowHandle());
         m_taskbar->setRange(0, progressMaximum);
         m_taskbar->setValue(1);
         m_taskbar->show();

@@ -1,6 +1,5 @@
 #include "DialogQuestion.h"
 
-#include "DialogHost.h"
 #include "ui_DialogQuestion.h"
 
 DialogQuestion::DialogQuestion(QWidget *parent, const QString &title, const QString &text, const QString &positive,
@@ -52,12 +51,6 @@ QString DialogQuestion::iconPath(QuestionIcon icon)
         break;
     }
     return QString();
-}
-
-QuestionResult DialogQuestion::Ask(QWidget *parent, const QString &title, const QString &text, QuestionIcon icon,
-                                   const QString &positive, const QString &negative, const QString &neutral)
-{
-    return DialogHost::current().question({parent, title, text, icon, positive, negative, neutral});
 }
 
 void DialogQuestion::on_btnPositive_clicked()

@@ -21,12 +21,6 @@ public:
                    const QString &neutral = QString());
     ~DialogQuestion() override;
 
-    // Asks through the current DialogHost (a modal run unless a test
-    // installed a scripted host).
-    static QuestionResult Ask(QWidget *parent, const QString &title, const QString &text, QuestionIcon icon,
-                              const QString &positive,
-                   const QString &negative = QString(), const QString &neutral = QString());
-
     QuestionResult answer() const { return m_result; }
 
     // Empty for None.

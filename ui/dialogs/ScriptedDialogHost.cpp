@@ -155,6 +155,8 @@ int ScriptedDialogHost::runProgress(DialogProgress &dialog)
 
     QEventLoop loop;
     QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::exit);
+    // Gone with its window: the run ends as a modal one would.
+    QObject::connect(&dialog, &QObject::destroyed, &loop, [&loop] { loop.exit(QDialog::Rejected); });
     QPointer<DialogProgress> guard(&dialog);
     QTimer::singleShot(progressGuardMs, &loop, [guard] {
         qWarning("ScriptedDialogHost: the operation did not end; its progress dialog is cancelled");

@@ -4,7 +4,6 @@
 #include "Communication.h"
 #include "DevClock.h"
 #include "DialogHost.h"
-#include "DialogQuestion.h"
 #include "Ipv4Text.h"
 #include "OperationRunner.h"
 #include "ParameterText.h"
@@ -28,12 +27,15 @@ QString labelName(const QLabel *label)
 }
 } // namespace
 
-DialogDeviceSettings::DialogDeviceSettings(QWidget *parent, DialogHost *dialogs)
+DialogDeviceSettings::DialogDeviceSettings(DialogHost &dialogs, Communication &communication, QWidget *parent)
     : FramelessDialog(parent)
     , ui(new Ui::DialogDeviceSettings)
-    , m_dialogs(dialogs ? *dialogs : DialogHost::current())
-    , m_runner(std::make_unique<OperationRunner>(m_dialogs, this))
+    , m_dialogs(dialogs)
+    , m_communication(communication)
+    , m_runner(std::make_unique<OperationRunner>(dialogs, communication))
 {
+    // Its progress dialogs sit over this dialog, not over the window.
+    m_runner->setDialogParent(this);
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
     showNetworkMode();
@@ -144,7 +146,7 @@ void DialogDeviceSettings::on_btnNameSend_clicked()
         message(ParameterText::nameRefusalText(), QuestionIcon::Warning);
         return;
     }
-    m_runner->run(Communication::instance()->setName(SenderTarget::fromClock(*m_clock), name), tr("Sending name"),
+    m_runner->run(m_communication.setName(SenderTarget::fromClock(*m_clock), name), tr("Sending name"),
                   [this](DataSender *sender) { onNameSendFinished(sender); }, this, commandProgress);
 }
 
@@ -188,7 +190,7 @@ void DialogDeviceSettings::on_btnNetworkSend_clicked()
         return;
     }
     // Addressed to where the clock is now, not to the address being set.
-    m_runner->run(Communication::instance()->setNetwork(SenderTarget::fromClock(*m_clock), settings),
+    m_runner->run(m_communication.setNetwork(SenderTarget::fromClock(*m_clock), settings),
                   tr("Sending network settings"), [this](DataSender *sender) { onNetworkSendFinished(sender); },
                   this, commandProgress);
 }
@@ -210,7 +212,7 @@ void DialogDeviceSettings::on_btnPasswordSend_clicked()
         message(ParameterText::passwordRefusalText(), QuestionIcon::Warning);
         return;
     }
-    m_runner->run(Communication::instance()->setPassword(SenderTarget::fromClock(*m_clock), oldPassword, newPassword),
+    m_runner->run(m_communication.setPassword(SenderTarget::fromClock(*m_clock), oldPassword, newPassword),
                   tr("Sending password"), [this](DataSender *sender) { onPasswordSendFinished(sender); }, this,
                   commandProgress);
 }

@@ -8,9 +8,9 @@
 
 #include <memory>
 
+class Communication;
 class DataSender;
 class DevClock;
-class DialogHost;
 class OperationRunner;
 struct ClockNetworkSettings;
 
@@ -20,14 +20,15 @@ class DialogDeviceSettings;
 
 // One clock's settings: the credentials and the local interface the program
 // uses for it (record only), and its name, network settings and password
-// (sent to the clock, each behind a progress dialog). Ends accepted when a
-// command reached the clock, so the caller re-renders its row.
+// (sent to the clock, each behind a progress dialog of its own, whose result
+// it handles beside the command). Ends accepted when a command reached the
+// clock, so the device list re-renders its row.
 class DialogDeviceSettings : public FramelessDialog
 {
     Q_OBJECT
 
 public:
-    explicit DialogDeviceSettings(QWidget *parent = nullptr, DialogHost *dialogs = nullptr);
+    DialogDeviceSettings(DialogHost &dialogs, Communication &communication, QWidget *parent = nullptr);
     ~DialogDeviceSettings() override;
 
     // The clock is the registry's; the dialog edits it in place.
@@ -69,6 +70,7 @@ private:
 
     Ui::DialogDeviceSettings *ui;
     DialogHost &m_dialogs;
+    Communication &m_communication;
     std::unique_ptr<OperationRunner> m_runner;
     QPointer<DevClock> m_clock;
     int m_clockIndex = -1;

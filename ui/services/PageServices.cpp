@@ -2,31 +2,35 @@
 
 #include "OperationRunner.h"
 #include "StatusPixmaps.h"
+#include "Toasts.h"
 
-void PageServices::ShowToast(const QString &text, ToastType type) const
+#include <QWidget>
+
+PageServices::PageServices(ClockRegistry &registry, Communication &communication, MonitoringSession &session,
+                           DialogHost &dialogs, QObject *parent)
+    : QObject(parent)
+    , m_registry(registry)
+    , m_communication(communication)
+    , m_session(session)
+    , m_dialogs(dialogs)
+    , m_runner(std::make_unique<OperationRunner>(dialogs, communication))
+    , m_toasts(std::make_unique<Toasts>())
+    , m_statusPixmaps(std::make_unique<StatusPixmaps>())
 {
-    if (toast)
-        toast(text, type);
+    // Until a style sheet gives the theme's colours, the icons keep their own.
+    m_statusPixmaps->rebuild(QColor(), QColor(), QColor());
+    connect(this, &PageServices::themeChanged, m_toasts.get(), &Toasts::applyTheme);
 }
 
-void PageServices::ShowOperationError(Error kind) const
+PageServices::~PageServices() = default;
+
+void PageServices::setWindow(QWidget *window)
 {
-    if (runner)
-        runner->ShowOperationError(kind);
+    m_window = window;
+    m_runner->setDialogParent(window);
 }
 
-QPixmap PageServices::statusPixmap(int severity) const
+void PageServices::announceThemeChanged()
 {
-    return pixmaps ? pixmaps->pixmap(severity) : QPixmap();
-}
-
-bool PageServices::OpenEditor(int groupIndex, int clockIndex) const
-{
-    return openEditor && openEditor(groupIndex, clockIndex);
-}
-
-void PageServices::SetHiddenToTray(bool visible) const
-{
-    if (setHiddenToTray)
-        setHiddenToTray(visible);
+    emit themeChanged();
 }
