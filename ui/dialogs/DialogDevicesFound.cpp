@@ -22,6 +22,9 @@ DialogDevicesFound::DialogDevicesFound(DialogHost &dialogs, QWidget *parent)
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
     ui->btnAccept->setDefault(true);
+    connect(ui->btnAccept, &QAbstractButton::clicked, this, &DialogDevicesFound::acceptChoice);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &DialogDevicesFound::cancel);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
 
     CustomHeaderedTable *table = ui->twdDeviceList;
     table->setColumnCount(ColumnCount);
@@ -105,7 +108,7 @@ void DialogDevicesFound::onHeaderToggled(bool checked)
     table->viewport()->update();
 }
 
-void DialogDevicesFound::on_btnAccept_clicked()
+void DialogDevicesFound::acceptChoice()
 {
     bool duplicateChosen = false;
     for (int i = 0; i < m_selected.size(); ++i)
@@ -121,13 +124,9 @@ void DialogDevicesFound::on_btnAccept_clicked()
     accept();
 }
 
-void DialogDevicesFound::on_btnCancel_clicked()
+void DialogDevicesFound::cancel()
 {
     m_result = -1;
     reject();
 }
 
-void DialogDevicesFound::on_btnClose_clicked()
-{
-    close();
-}

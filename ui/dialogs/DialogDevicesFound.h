@@ -35,14 +35,12 @@ public:
     // One flag per clock, in the order given, however the table is sorted.
     QVector<bool> selected() const { return m_selected; }
 
-private slots:
-    void on_btnAccept_clicked();
-    void on_btnCancel_clicked();
-    void on_btnClose_clicked();
+private:
+    // "Add": asks first when a chosen clock's address is listed already.
+    void acceptChoice();
+    void cancel();
     void onItemChanged(QTableWidgetItem *item);
     void onHeaderToggled(bool checked);
-
-private:
     void updateHeaderCheck();
 
     Ui::DialogDevicesFound *ui;

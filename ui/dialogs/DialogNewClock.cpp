@@ -12,6 +12,10 @@ DialogNewClock::DialogNewClock(DialogHost &dialogs, QWidget *parent)
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
     ui->btnAccept->setDefault(true);
+    connect(ui->btnAccept, &QAbstractButton::clicked, this, &DialogNewClock::acceptAddress);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
+    connect(ui->btnRefreshNetworkInterface, &QAbstractButton::clicked, this, &DialogNewClock::refreshInterfaces);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
     ui->ledIP->setFocus();
     m_choices.refresh(NetworkCardData());
     showChoices();
@@ -50,7 +54,7 @@ void DialogNewClock::showChoices()
     ui->cbxNetworkInterface->setCurrentIndex(m_choices.selectedIndex());
 }
 
-void DialogNewClock::on_btnAccept_clicked()
+void DialogNewClock::acceptAddress()
 {
     // A partial address would be read as another clock's ("192.168" is
     // 192.0.0.168), so only a complete one is taken.
@@ -63,19 +67,10 @@ void DialogNewClock::on_btnAccept_clicked()
     accept();
 }
 
-void DialogNewClock::on_btnCancel_clicked()
-{
-    reject();
-}
-
-void DialogNewClock::on_btnRefreshNetworkInterface_clicked()
+void DialogNewClock::refreshInterfaces()
 {
     // The chosen interface stays chosen, marked when it has gone.
     m_choices.refresh(networkInterface());
     showChoices();
 }
 
-void DialogNewClock::on_btnClose_clicked()
-{
-    close();
-}

@@ -33,13 +33,11 @@ public:
     // (tests); current is kept as " - Not available" when it is not among them.
     void setNetworkCards(const QList<NetworkCardData> &cards, const NetworkCardData &current);
 
-private slots:
-    void on_btnAccept_clicked();
-    void on_btnCancel_clicked();
-    void on_btnRefreshNetworkInterface_clicked();
-    void on_btnClose_clicked();
-
 private:
+    // Accepts a complete address only.
+    void acceptAddress();
+    // The interfaces present now; the chosen one stays chosen.
+    void refreshInterfaces();
     void showChoices();
 
     Ui::DialogNewClock *ui;

@@ -20,6 +20,8 @@ DialogProgress::DialogProgress(QWidget *parent, const QString &title, const QStr
     }
     setWindowTitle(title);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &DialogProgress::cancel);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &DialogProgress::cancel);
     ui->lblInfo->setText(text);
     m_ramp.setTarget(0.0);
     refreshStateLabel();
@@ -75,18 +77,13 @@ void DialogProgress::refreshStateLabel()
                                   + QString::number(ui->pbrSearching->maximum()));
 }
 
-void DialogProgress::on_btnCancel_clicked()
+void DialogProgress::cancel()
 {
     emit Canceled();
     if (isVisible())
         close();
     else
         m_earlyResult = Rejected;
-}
-
-void DialogProgress::on_btnClose_clicked()
-{
-    on_btnCancel_clicked();
 }
 
 void DialogProgress::showEvent(QShowEvent *event)

@@ -42,15 +42,13 @@ signals:
 public slots:
     void onTimerTimeout();
 
-private slots:
-    void on_btnCancel_clicked();
-    void on_btnClose_clicked();
-
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Cancel and the title bar's close: Canceled, then the run ends rejected.
+    void cancel();
     void drawProgress();
     void refreshStateLabel();
 

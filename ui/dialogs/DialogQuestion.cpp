@@ -10,6 +10,10 @@ DialogQuestion::DialogQuestion(QWidget *parent, const QString &title, const QStr
     ui->setupUi(this);
     setWindowTitle(title);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    connect(ui->btnPositive, &QAbstractButton::clicked, this, [this] { answerWith(QuestionResult::Positive); });
+    connect(ui->btnNegative, &QAbstractButton::clicked, this, [this] { answerWith(QuestionResult::Negative); });
+    connect(ui->btnNeutral, &QAbstractButton::clicked, this, [this] { answerWith(QuestionResult::Neutral); });
+    connect(ui->btnClose, &QAbstractButton::clicked, this, [this] { answerWith(QuestionResult::Negative); });
     ui->label->setText(text);
 
     const auto setButton = [](QPushButton *button, const QString &buttonText) {
@@ -53,26 +57,18 @@ QString DialogQuestion::iconPath(QuestionIcon icon)
     return QString();
 }
 
-void DialogQuestion::on_btnPositive_clicked()
+void DialogQuestion::answerWith(QuestionResult answer)
 {
-    m_result = QuestionResult::Positive;
-    accept();
-}
-
-void DialogQuestion::on_btnNegative_clicked()
-{
-    m_result = QuestionResult::Negative;
-    reject();
-}
-
-void DialogQuestion::on_btnNeutral_clicked()
-{
-    m_result = QuestionResult::Neutral;
-    close();
-}
-
-void DialogQuestion::on_btnClose_clicked()
-{
-    m_result = QuestionResult::Negative;
-    reject();
+    m_result = answer;
+    switch (answer) {
+    case QuestionResult::Positive:
+        accept();
+        break;
+    case QuestionResult::Negative:
+        reject();
+        break;
+    case QuestionResult::Neutral:
+        close();
+        break;
+    }
 }

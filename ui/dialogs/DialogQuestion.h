@@ -27,13 +27,10 @@ public:
     static QString iconPath(QuestionIcon icon);
 
 
-private slots:
-    void on_btnPositive_clicked();
-    void on_btnNegative_clicked();
-    void on_btnNeutral_clicked();
-    void on_btnClose_clicked();
-
 private:
+    // Ends the dialog with the answer as a button or the title bar gives it.
+    void answerWith(QuestionResult answer);
+
     Ui::DialogQuestion *ui;
     QuestionResult m_result = QuestionResult::Neutral;
 };

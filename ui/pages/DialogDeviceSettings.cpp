@@ -38,6 +38,15 @@ DialogDeviceSettings::DialogDeviceSettings(DialogHost &dialogs, Communication &c
     m_runner->setDialogParent(this);
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    connect(ui->btnAuthenticationSet, &QAbstractButton::clicked, this, &DialogDeviceSettings::setAuthentication);
+    connect(ui->btnRefreshNetworkInterface, &QAbstractButton::clicked, this, &DialogDeviceSettings::refreshInterfaces);
+    connect(ui->btnSetNetworkInterface, &QAbstractButton::clicked, this, &DialogDeviceSettings::setNetworkInterface);
+    connect(ui->btnNameSend, &QAbstractButton::clicked, this, &DialogDeviceSettings::sendName);
+    connect(ui->cbxDhcp, &QAbstractButton::clicked, this, &DialogDeviceSettings::showNetworkMode);
+    connect(ui->btnNetworkSend, &QAbstractButton::clicked, this, &DialogDeviceSettings::sendNetwork);
+    connect(ui->btnPasswordSend, &QAbstractButton::clicked, this, &DialogDeviceSettings::sendPassword);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &DialogDeviceSettings::reject);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &DialogDeviceSettings::reject);
     showNetworkMode();
 }
 
@@ -103,7 +112,7 @@ void DialogDeviceSettings::message(const QString &text, QuestionIcon icon)
     m_dialogs.message(this, text, icon);
 }
 
-void DialogDeviceSettings::on_btnAuthenticationSet_clicked()
+void DialogDeviceSettings::setAuthentication()
 {
     if (!m_clock)
         return;
@@ -112,12 +121,7 @@ void DialogDeviceSettings::on_btnAuthenticationSet_clicked()
     message(tr("Authentication data set"), QuestionIcon::Info);
 }
 
-void DialogDeviceSettings::on_btnRefreshNetworkInterface_clicked()
-{
-    refreshInterfaces();
-}
-
-void DialogDeviceSettings::on_btnSetNetworkInterface_clicked()
+void DialogDeviceSettings::setNetworkInterface()
 {
     if (!m_clock)
         return;
@@ -128,12 +132,7 @@ void DialogDeviceSettings::on_btnSetNetworkInterface_clicked()
     refreshInterfaces();
 }
 
-void DialogDeviceSettings::on_cbxDhcp_clicked()
-{
-    showNetworkMode();
-}
-
-void DialogDeviceSettings::on_btnNameSend_clicked()
+void DialogDeviceSettings::sendName()
 {
     if (!m_clock)
         return;
@@ -177,7 +176,7 @@ bool DialogDeviceSettings::formNetwork(ClockNetworkSettings &s, QString &badFiel
     return true;
 }
 
-void DialogDeviceSettings::on_btnNetworkSend_clicked()
+void DialogDeviceSettings::sendNetwork()
 {
     if (!m_clock)
         return;
@@ -195,7 +194,7 @@ void DialogDeviceSettings::on_btnNetworkSend_clicked()
                   this, commandProgress);
 }
 
-void DialogDeviceSettings::on_btnPasswordSend_clicked()
+void DialogDeviceSettings::sendPassword()
 {
     if (!m_clock)
         return;
@@ -283,12 +282,3 @@ void DialogDeviceSettings::reject()
     done(changed ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void DialogDeviceSettings::on_btnCancel_clicked()
-{
-    reject();
-}
-
-void DialogDeviceSettings::on_btnClose_clicked()
-{
-    reject();
-}

@@ -47,18 +47,14 @@ public slots:
     void onNetworkSendFinished(DataSender *sender);
     void onPasswordSendFinished(DataSender *sender);
 
-private slots:
-    void on_btnClose_clicked();
-    void on_btnAuthenticationSet_clicked();
-    void on_btnNetworkSend_clicked();
-    void on_btnPasswordSend_clicked();
-    void on_btnCancel_clicked();
-    void on_btnNameSend_clicked();
-    void on_cbxDhcp_clicked();
-    void on_btnRefreshNetworkInterface_clicked();
-    void on_btnSetNetworkInterface_clicked();
-
 private:
+    // Recorded only: the credentials and the interface the program uses.
+    void setAuthentication();
+    void setNetworkInterface();
+    // Sent to the clock, each behind its progress dialog.
+    void sendName();
+    void sendNetwork();
+    void sendPassword();
     void refreshInterfaces();
     void showNetworkMode();
     // The form's network settings; false, with the field's label, when an
