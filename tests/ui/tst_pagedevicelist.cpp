@@ -11,9 +11,11 @@
 #include "OperationRunner.h"
 #include "PageDeviceList.h"
 #include "RefreshStatusSender.h"
+#include "SenderPool.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
 #include "TestRows.h"
+#include "WindowMain.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -74,7 +76,8 @@ struct Fixture
 
 // The device list page and the operation runner, against the simulated
 // clocks of data/devicelist.json (Hall answers, Lab refuses the password,
-// Roof answers, or stays silent for the runner) where they talk to them.
+// Roof answers, or stays silent for the runner) where they talk to them;
+// last, the window closed while the page's refresh still waits.
 class TestPageDeviceList : public QObject
 {
     Q_OBJECT
@@ -95,6 +98,7 @@ private slots:
     void refresh();
     void audit_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void audit();
+    void closingWhileARefreshRuns();
 
 private:
     ClockSimControl m_sim;
@@ -352,6 +356,41 @@ void TestPageDeviceList::audit()
     QCOMPARE(canceled.count(), cancel ? 1 : 0);
     QCOMPARE(f.dialogs.requests().constFirst().text, QString("Checking clocks"));
     QCOMPARE(seen, shown);
+}
+
+void TestPageDeviceList::closingWhileARefreshRuns()
+{
+    // Roof stays silent: its refresh still waits when the window closes.
+    QVERIFY(m_sim.setFaults(2, {{"silent", true}}));
+    listClock("Roof", "192.168.0.22");
+    ScriptedDialogHost dialogs;
+    MonitoringSession session;
+    QVERIFY(session.acquireLock());
+    // Built before the window and kept after it, as main() does.
+    auto alone = std::make_unique<StandaloneServices>(session, dialogs);
+    auto window = std::make_unique<WindowMain>(alone->services());
+    window->show();
+    auto *page = window->findChild<PageDeviceList *>();
+    QTRY_VERIFY(!page->isFilling() && page->findChild<QTableWidget *>()->rowCount() == 1);
+    QPointer<DataSender> refresh;
+    bool closed = false;
+    // The tray's "Close application" while the progress dialog runs; the
+    // program's end then ends that run as a cancel does.
+    QTimer::singleShot(0, window.get(), [&] {
+        refresh = Communication::instance()->pool()->senders().value(0);
+        closed = window->close();
+        alone->services().runner().progressDialog()->reject();
+    });
+    page->ManageDevice(0, PageDeviceList::RefreshAction);
+    QVERIFY(closed && refresh);
+    window.reset();
+
+    // The exchange runs on to its time-out with no page left to hear it.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_sim.connections().isEmpty(), 30000);
+    QTRY_VERIFY(!refresh);
+    alone.reset();
+    QCOMPARE(dialogs.requests().size(), 1);
+    QCOMPARE(dialogs.requests().constFirst().text, QString("Updating device"));
 }
 
 QTEST_MAIN(TestPageDeviceList)

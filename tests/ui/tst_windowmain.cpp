@@ -170,6 +170,10 @@ void TestWindowMain::closeSequence()
     for (int answer : answers)
         m_dialogs.answerQuestion(QuestionResult(answer));
     QSignalSpy saved(m_session.get(), &MonitoringSession::saved);
+    // Nothing may poll, mail or report after the final save.
+    bool pollingAtSave = false;
+    connect(m_session.get(), &MonitoringSession::saved, window.get(),
+            [this, &pollingAtSave] { pollingAtSave = pollingAtSave || m_session->isRunning(); });
     // A folder where the state file should be: the save cannot replace it.
     QVERIFY(!unwritable || QDir().mkpath(AppSettings::stateFilePath()));
 
@@ -180,6 +184,9 @@ void TestWindowMain::closeSequence()
     QCOMPARE(window->tray().isHiddenToTray(), outcome == "hidden");
     QCOMPARE(window->isVisible(), outcome == "refused");
     QCOMPARE(saved.count(), closed || unwritable ? 1 : 0);
+    QVERIFY(!pollingAtSave);
+    // A window that stays goes on watching the clocks.
+    QCOMPARE(m_session->isRunning(), !closed);
     const QStringList texts = m_dialogs.questionTexts();
     QCOMPARE(texts.size(), asked.size());
     for (int i = 0; i < asked.size(); ++i) {
