@@ -48,12 +48,10 @@ WindowMain::WindowMain(PageServices &services, QWidget *parent)
     m_tray = std::make_unique<WindowTray>(*this, ui->actionShowWindow, ui->actionHideWindow, ui->actionCloseApp);
     buildPages();
 
+    // A read-only window says so, and why.
     const MonitoringSession &session = m_services.session();
-    ui->lblTitle->setText(appDisplayName());
-    if (!session.isWritable()) {
-        ui->lblTitle->setText(tr("%1 (read-only)").arg(appDisplayName()));
-        ui->lblTitle->setToolTip(session.readOnlyReason());
-    }
+    ui->lblTitle->setText(session.isWritable() ? appDisplayName() : tr("%1 (read-only)").arg(appDisplayName()));
+    ui->lblTitle->setToolTip(session.readOnlyReason());
 #ifdef Q_OS_WIN
     if (QSysInfo::productVersion() != QLatin1String("10"))
         setWindowFlags(Qt::CustomizeWindowHint);
@@ -94,14 +92,12 @@ void WindowMain::buildPages()
     m_pages = {new PageDeviceList(m_services, ui->swdDevices), new PageGroupList(m_services, ui->swdDevices),
                new PageConflict(m_services, ui->swdDevices), new PageNotifications(m_services, ui->swdDevices),
                new PageReport(m_services, ui->swdDevices)};
-    const QList<ToolButtonMenu *> buttons = {ui->btnDeviceList, ui->btnGroupList, ui->btnConflictResolver,
-                                             ui->btnNotifications, ui->btnReport};
     for (int index = 0; index < m_pages.size(); ++index) {
         NavigationPage *page = m_pages.at(index);
         ui->swdDevices->addWidget(page);
-        connect(buttons.at(index), &QAbstractButton::clicked, this, [this, index] { navigate(index); });
+        connect(navigationButtons().at(index), &QAbstractButton::clicked, this, [this, index] { navigate(index); });
         connect(page, &NavigationPage::editRequested, this, &WindowMain::openEditor);
-        connect(page, &NavigationPage::hideToTrayRequested, m_tray.get(), [this] { m_tray->SetHiddenToTray(false); });
+        connect(page, &NavigationPage::hideToTrayRequested, m_tray.get(), &WindowTray::hideToTray);
     }
 }
 
@@ -116,10 +112,6 @@ void WindowMain::connectTitleBar()
     connect(ui->btnMaximize, &QAbstractButton::clicked, this,
             [this] { isMaximized() ? showNormal() : showMaximized(); });
     connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
-    // The tray menu's actions.
-    connect(ui->actionShowWindow, &QAction::triggered, m_tray.get(), [this] { m_tray->SetHiddenToTray(true); });
-    connect(ui->actionHideWindow, &QAction::triggered, m_tray.get(), [this] { m_tray->SetHiddenToTray(false); });
-    connect(ui->actionCloseApp, &QAction::triggered, this, &QWidget::close);
 }
 
 void WindowMain::deferredInit()
@@ -140,10 +132,14 @@ void WindowMain::navigate(int index)
     selectPage(index);
 }
 
+QList<ToolButtonMenu *> WindowMain::navigationButtons() const
+{
+    return {ui->btnDeviceList, ui->btnGroupList, ui->btnConflictResolver, ui->btnNotifications, ui->btnReport};
+}
+
 void WindowMain::selectPage(int index)
 {
-    const QList<ToolButtonMenu *> buttons = {ui->btnDeviceList, ui->btnGroupList, ui->btnConflictResolver,
-                                             ui->btnNotifications, ui->btnReport};
+    const QList<ToolButtonMenu *> buttons = navigationButtons();
     for (ToolButtonMenu *button : buttons)
         button->setSelected(false);
     buttons.at(index)->setSelected(true);
@@ -185,16 +181,11 @@ void WindowMain::applyIcons()
         QAbstractButton *button;
         const char *icon;
     } icons[] = {
-        {ui->btnTheme, "theme.png"},
-        {ui->btnHelp, "help.png"},
-        {ui->btnAbout, "about.png"},
-        {ui->btnMinimize, "window/minimize.png"},
-        {ui->btnClose, "window/close.png"},
-        {ui->btnDeviceList, "list.png"},
-        {ui->btnGroupList, "group.png"},
-        {ui->btnConflictResolver, "network.png"},
-        {ui->btnNotifications, "mail.png"},
-        {ui->btnReport, "report.png"},
+        {ui->btnTheme, "theme.png"},       {ui->btnHelp, "help.png"},
+        {ui->btnAbout, "about.png"},       {ui->btnMinimize, "window/minimize.png"},
+        {ui->btnClose, "window/close.png"}, {ui->btnDeviceList, "list.png"},
+        {ui->btnGroupList, "group.png"},   {ui->btnConflictResolver, "network.png"},
+        {ui->btnNotifications, "mail.png"}, {ui->btnReport, "report.png"},
     };
     for (const auto &entry : icons)
         entry.button->setIcon(ThemeManager::themedIcon(iconRoot + QLatin1String(entry.icon)));

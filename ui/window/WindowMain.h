@@ -11,6 +11,7 @@
 class NavigationPage;
 class PageConfiguration;
 class PageServices;
+class ToolButtonMenu;
 class WindowTray;
 
 namespace Ui {
@@ -60,6 +61,8 @@ private:
     // The work a page needs before it shows, then selectPage.
     void navigate(int index);
     void selectPage(int index);
+    // In the order of the pages.
+    QList<ToolButtonMenu *> navigationButtons() const;
     void showMainPages();
     void deferredInit();
     void showThemeMenu();
