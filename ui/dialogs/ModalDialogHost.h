@@ -2,7 +2,8 @@
 
 #include "DialogHost.h"
 
-// Runs every dialog for real, modally.
+// Runs every dialog for real, modally: the program's host, which main()
+// gives to the window's services.
 class ModalDialogHost : public DialogHost
 {
 public:

@@ -15,7 +15,8 @@
 // a warning is logged and it is dismissed (Negative, Rejected, no path) without
 // using up the answer. A progress dialog takes the next answer only when it
 // is a progress answer and otherwise lets the operation run: it is shown
-// (not modally) until the operation finishes it. Cancel presses the dialog's
+// (not modally) until the operation finishes it, or until it goes with its
+// window (Rejected, as a modal run ends then). Cancel presses the dialog's
 // own Cancel button, so the operation is cancelled the way a user would.
 class ScriptedDialogHost : public DialogHost
 {

@@ -373,7 +373,8 @@ void PageDeviceList::deleteSelectedClock()
     if (!clock)
         return;
     const QuestionResult answer = m_services.dialogs().ask(
-        m_services.window(), tr("Are you sure you want to delete clock %1 (IP: %2)?").arg(clock->name, clock->network.ip),
+        m_services.window(),
+        tr("Are you sure you want to delete clock %1 (IP: %2)?").arg(clock->name, clock->network.ip),
         QuestionIcon::Warning, tr("Delete"), tr("Cancel"));
     if (answer != QuestionResult::Positive || !registry.removeClock(row))
         return;

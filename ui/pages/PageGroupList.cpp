@@ -153,8 +153,9 @@ void PageGroupList::deleteGroup(int groupIndex)
     const DevGroup *group = registry->groupAt(groupIndex);
     if (!group)
         return;
-    if (m_services.dialogs().ask(m_services.window(), tr("Are you sure you want to delete group %1?").arg(group->name()),
-                                QuestionIcon::Warning, tr("Delete"), tr("Cancel"))
+    if (m_services.dialogs().ask(m_services.window(),
+                                 tr("Are you sure you want to delete group %1?").arg(group->name()),
+                                 QuestionIcon::Warning, tr("Delete"), tr("Cancel"))
         != QuestionResult::Positive)
         return;
     registry->removeGroup(groupIndex);
@@ -245,7 +246,8 @@ void PageGroupList::EditGroupConfiguration(int groupIndex)
     if (group->hasConfig())
         emit editRequested(EditTarget::group(groupIndex));
     else
-        m_services.dialogs().message(m_services.window(), tr("Group don't have configuration."), QuestionIcon::Critical);
+        m_services.dialogs().message(m_services.window(), tr("Group don't have configuration."),
+                                     QuestionIcon::Critical);
 }
 
 int PageGroupList::chooseMemberClock(int groupIndex)

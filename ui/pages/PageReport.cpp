@@ -81,8 +81,9 @@ void PageReport::saveSettings()
 void PageReport::chooseFile()
 {
     const QString stored = AppSettings::reportSettings().filepath;
-    const QString path = m_services.dialogs().saveFileName(
-        {m_services.window(), tr("Save"), stored.isEmpty() ? lastPath() : stored, tr("Microsoft Excel files (*.xlsx)")});
+    const QString path = m_services.dialogs().saveFileName({m_services.window(), tr("Save"),
+                                                            stored.isEmpty() ? lastPath() : stored,
+                                                            tr("Microsoft Excel files (*.xlsx)")});
     // Shown only: the settings change when they are saved.
     if (!path.isEmpty())
         ui->lblReportPath->setText(path);

@@ -17,9 +17,9 @@ bool Startup::openDeviceList()
 {
     if (m_session.acquireLock())
         return true;
-    return m_dialogs.ask(nullptr,
-                         tr("%1\nOpen the device list read-only? Nothing will be saved.").arg(m_session.readOnlyReason()),
-                         QuestionIcon::Warning, tr("Open read-only"), tr("Quit"))
+    const QString question =
+        tr("%1\nOpen the device list read-only? Nothing will be saved.").arg(m_session.readOnlyReason());
+    return m_dialogs.ask(nullptr, question, QuestionIcon::Warning, tr("Open read-only"), tr("Quit"))
            == QuestionResult::Positive;
 }
 

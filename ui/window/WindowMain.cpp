@@ -257,9 +257,10 @@ void WindowMain::closeEvent(QCloseEvent *event)
     session.stop();
     if (!session.save() && session.isWritable()) {
         // Closing now would drop every change since the last save.
+        const QString question =
+            tr("%1 Close anyway? (Changes since the last save will be lost)").arg(session.lastSaveError());
         const QuestionResult closeAnyway =
-            dialogs.ask(this, tr("%1 Close anyway? (Changes since the last save will be lost)").arg(session.lastSaveError()),
-                        QuestionIcon::Critical, tr("Close application"), tr("Cancel"));
+            dialogs.ask(this, question, QuestionIcon::Critical, tr("Close application"), tr("Cancel"));
         if (closeAnyway != QuestionResult::Positive) {
             // The window stays, and the session goes on watching.
             if (wasRunning)
