@@ -699,6 +699,13 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationDownload</name>
+    <message>
+        <source>Clock %1 configuration downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
@@ -1485,6 +1492,14 @@
         <source>Sending configuration</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration was sent successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageConflict</name>
@@ -1519,6 +1534,36 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Resolving conflicts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC and IP address changed for %1 out of %2 found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1654,6 +1699,10 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Checking clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock %1 data refreshed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2121,55 +2170,6 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
 </context>
 <context>
-    <name>ResultSlots</name>
-    <message>
-        <source>Clock %1 data refreshed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
@@ -2217,6 +2217,22 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+Open the device list read-only? Nothing will be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2626,19 +2642,6 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1
-Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open read-only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
