@@ -13,7 +13,7 @@ namespace {
 
 const QString keyLanguage = QStringLiteral("Common/appLanguage");
 
-Language g_language = 0;
+Language g_language = Language::English;
 QTranslator *g_translator = nullptr;
 QTranslator *g_spareTranslator = nullptr;
 
@@ -38,9 +38,10 @@ bool loadCatalogue(QTranslator *translator, const QString &relativeFile)
 
 } // namespace
 
-QString languageCode(Language index)
+QString languageCode(Language language)
 {
     static const char *const codes[languageCount] = {"EN", "PL", "ES", "FR", "IT", "DE"};
+    const int index = int(language);
     if (index < 1 || index >= languageCount)
         return QStringLiteral("EN");
     return QLatin1String(codes[index]);
@@ -58,32 +59,33 @@ Language currentLanguage()
 
 Language languageForLocaleName(const QString &localeName)
 {
-    static const struct { const char *name; Language index; } locales[] = {
-        {"pl_PL", 1}, {"en_EN", 0}, {"es_ES", 2}, {"fr_FR", 3}, {"it_IT", 4}, {"de_DE", 5},
+    static const struct { const char *name; Language language; } locales[] = {
+        {"pl_PL", Language::Polish},  {"en_EN", Language::English}, {"es_ES", Language::Spanish},
+        {"fr_FR", Language::French},  {"it_IT", Language::Italian}, {"de_DE", Language::German},
     };
     for (const auto &locale : locales) {
         if (localeName == QLatin1String(locale.name))
-            return locale.index;
+            return locale.language;
     }
-    return 0;
+    return Language::English;
 }
 
-QString translationFileName(Language index)
+QString translationFileName(Language language)
 {
-    return QStringLiteral("translations/ZTK_") + languageCode(index).toLower() + QStringLiteral(".qm");
+    return QStringLiteral("translations/ZTK_") + languageCode(language).toLower() + QStringLiteral(".qm");
 }
 
-void setLanguage(Language index)
+void setLanguage(Language language)
 {
     createTranslators();
-    g_language = index;
+    g_language = language;
     QCoreApplication::removeTranslator(g_translator);
     QCoreApplication::removeTranslator(g_spareTranslator);
     // A catalogue that does not load leaves the translator empty: English text.
-    loadCatalogue(g_translator, translationFileName(index));
+    loadCatalogue(g_translator, translationFileName(language));
     QCoreApplication::installTranslator(g_translator);
     QCoreApplication::installTranslator(g_spareTranslator);
-    SettingsStore::open()->setValue(keyLanguage, index);
+    SettingsStore::open()->setValue(keyLanguage, int(language));
 }
 
 void setupAtStartup()
@@ -91,7 +93,7 @@ void setupAtStartup()
     createTranslators();
     const auto store = SettingsStore::open();
     if (store->contains(keyLanguage)) {
-        setLanguage(store->value(keyLanguage).toInt());
+        setLanguage(Language(store->value(keyLanguage).toInt()));
         return;
     }
     // The default locale is the system one unless the program changed it.

@@ -2,7 +2,10 @@
 
 #include <QString>
 
-using Language = int;
+// The interface languages, by the number the settings store keeps under
+// "Common/appLanguage". A number that names none is kept as it is and reads
+// as English.
+enum class Language : int { English = 0, Polish = 1, Spanish = 2, French = 3, Italian = 4, German = 5 };
 
 // The interface language: six translation catalogues and two translators
 // installed in the application (the second stays empty).
@@ -13,16 +16,16 @@ inline constexpr int languageCount = 6;
 // Creates the translators and picks the stored language, or the one of the
 // system locale when none is stored.
 void setupAtStartup();
-void setLanguage(Language index);
+void setLanguage(Language language);
 Language currentLanguage();
 
-// "EN", "PL", "ES", "FR", "IT" or "DE"; "EN" for any index outside 1..5.
-QString languageCode(Language index);
+// "EN", "PL", "ES", "FR", "IT" or "DE"; "EN" for a number that names no language.
+QString languageCode(Language language);
 QString currentLanguageCode();
-// Exact locale names only ("en_US" falls back to 0).
+// Exact locale names only ("en_US" falls back to English).
 Language languageForLocaleName(const QString &localeName);
 // "translations/ZTK_xx.qm", relative to the working folder.
-QString translationFileName(Language index);
+QString translationFileName(Language language);
 
 } // namespace LanguageManager
 

@@ -12,7 +12,9 @@ target_include_directories(bench_startup PRIVATE ${CMAKE_SOURCE_DIR}/tests/persi
 # The device list page with a long list: progressive fill and a poll round.
 zentick_add_bench(bench_devicelist
     SOURCES ui/bench_devicelist.cpp
+        ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.cpp ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.h
     LIBS zentick_ui)
+target_include_directories(bench_devicelist PRIVATE ${CMAKE_SOURCE_DIR}/tests/ui)
 # Opening the configuration editor on a clock: until its buttons are enabled
 # again and the longest event-loop stall meanwhile.
 zentick_add_bench(bench_editor

@@ -58,6 +58,8 @@ void MonitoringSession::start()
     if (!m_reporter) {
         m_reporter = std::make_unique<Reporter>();
         connect(m_reporter.get(), &Reporter::reportWritten, this, [this](bool ok) { m_metrics.recordReportWrite(ok); });
+        if (m_reportWanted)
+            m_reporter->setEnabled(isWritable());
     }
     if (!m_poller) {
         m_poller = std::make_unique<ClockPoker>();
@@ -150,9 +152,9 @@ void MonitoringSession::setAutosaveSeconds(int seconds)
 
 void MonitoringSession::setReportEnabled(bool enabled)
 {
-    if (!m_reporter)
-        return;
-    m_reporter->setEnabled(enabled && isWritable());
+    m_reportWanted = enabled;
+    if (m_reporter)
+        m_reporter->setEnabled(enabled && isWritable());
 }
 
 bool MonitoringSession::isReportEnabled() const

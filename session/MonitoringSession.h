@@ -51,12 +51,15 @@ public:
     QString readOnlyReason() const;
 
     // Starts the poller and the auto-save; the reporter exists from here on,
-    // switched off. A writing session also starts the alert mails, the
-    // journal and the pick-up of quiet-period requests.
+    // switched on only when setReportEnabled asked for it. A writing session
+    // also starts the alert mails, the journal and the pick-up of
+    // quiet-period requests.
     void start();
     // Stops polling, reporting and the auto-save. The final save is the
-    // caller's, after the last status has arrived.
+    // caller's, after the last status has arrived. A later start() goes on
+    // as before, the report as last asked.
     void stop();
+    bool isRunning() const { return m_poller != nullptr; }
 
     // Writes the state file; false, with lastSaveError(), when nothing was written.
     bool save();
@@ -67,7 +70,7 @@ public:
     bool isAutosaveActive() const { return m_autosaveTimer.isActive(); }
 
     // Two programs writing one workbook would lose each other's rows, so the
-    // report runs in the writing session only.
+    // report runs in the writing session only. Kept across stop() and start().
     void setReportEnabled(bool enabled);
     bool isReportEnabled() const;
 
@@ -111,5 +114,6 @@ private:
     std::unique_ptr<QuietRequestWatcher> m_quietRequests;
     QTimer m_autosaveTimer;
     int m_autosaveSeconds = defaultAutosaveSeconds;
+    bool m_reportWanted = false;
     MonitorMetrics m_metrics;
 };

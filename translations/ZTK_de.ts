@@ -754,6 +754,13 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationDownload</name>
+    <message>
+        <source>Clock %1 configuration downloaded</source>
+        <translation type="unfinished">Konfiguration der Uhr %1 heruntergeladen</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
@@ -1632,6 +1639,14 @@
         <source>Sending configuration</source>
         <translation>Konfiguration wird gesendet</translation>
     </message>
+    <message>
+        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
+        <translation type="unfinished">Die Konfiguration wurde an %1 von %2 Uhren gesendet. Nicht gesendet an: %3</translation>
+    </message>
+    <message>
+        <source>Configuration was sent successfully.</source>
+        <translation type="unfinished">Die Konfiguration wurde erfolgreich gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>PageConflict</name>
@@ -1668,6 +1683,36 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Resolving conflicts</source>
         <translation>Konflikte werden behoben</translation>
+    </message>
+    <message>
+        <source>No devices was found.</source>
+        <translation type="unfinished">Es wurden keine Geräte gefunden.</translation>
+    </message>
+    <message>
+        <source>MAC and IP address changed for %1 out of %2 found.</source>
+        <translation type="unfinished">MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished">%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
+        <translation type="unfinished">%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
     </message>
 </context>
 <context>
@@ -1803,6 +1848,10 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Checking clocks</source>
         <translation>Uhren werden geprüft</translation>
+    </message>
+    <message>
+        <source>Clock %1 data refreshed</source>
+        <translation type="unfinished">Daten der Uhr %1 aktualisiert</translation>
     </message>
 </context>
 <context>
@@ -2330,49 +2379,49 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation>Daten der Uhr %1 aktualisiert</translation>
+        <translation type="vanished">Daten der Uhr %1 aktualisiert</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation>Konfiguration der Uhr %1 heruntergeladen</translation>
+        <translation type="vanished">Konfiguration der Uhr %1 heruntergeladen</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation>Die Konfiguration wurde erfolgreich gesendet.</translation>
+        <translation type="vanished">Die Konfiguration wurde erfolgreich gesendet.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation>Es wurden keine Geräte gefunden.</translation>
+        <translation type="vanished">Es wurden keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation>MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
+        <translation type="vanished">MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n Uhr</numerusform>
             <numerusform>%n Uhren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n Gerät</numerusform>
             <numerusform>%n Geräte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation>%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
+        <translation type="vanished">%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation>%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
+        <translation type="vanished">%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation>Die Konfiguration wurde an %1 von %2 Uhren gesendet. Nicht gesendet an: %3</translation>
+        <translation type="vanished">Die Konfiguration wurde an %1 von %2 Uhren gesendet. Nicht gesendet an: %3</translation>
     </message>
 </context>
 <context>
@@ -2430,6 +2479,23 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+Open the device list read-only? Nothing will be saved.</source>
+        <translation type="unfinished">%1
+Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation type="unfinished">Schreibgeschützt öffnen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished">Beenden</translation>
     </message>
 </context>
 <context>
@@ -2847,16 +2913,16 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation>%1
+        <translation type="vanished">%1
 Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation>Schreibgeschützt öffnen</translation>
+        <translation type="vanished">Schreibgeschützt öffnen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Beenden</translation>
+        <translation type="vanished">Beenden</translation>
     </message>
 </context>
 <context>

@@ -754,6 +754,13 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationDownload</name>
+    <message>
+        <source>Clock %1 configuration downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
@@ -1632,6 +1639,14 @@
         <source>Sending configuration</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration was sent successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageConflict</name>
@@ -1666,6 +1681,36 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Resolving conflicts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC and IP address changed for %1 out of %2 found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1801,6 +1846,10 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Checking clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock %1 data refreshed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2326,55 +2375,6 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
 </context>
 <context>
-    <name>ResultSlots</name>
-    <message>
-        <source>Clock %1 data refreshed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Configuration was sent successfully.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
@@ -2428,6 +2428,22 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+Open the device list read-only? Nothing will be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2837,19 +2853,6 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1
-Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open read-only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -754,6 +754,13 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationDownload</name>
+    <message>
+        <source>Clock %1 configuration downloaded</source>
+        <translation type="unfinished">Configuración del reloj %1 descargada</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
@@ -1632,6 +1639,14 @@
         <source>Sending configuration</source>
         <translation>Enviando configuración</translation>
     </message>
+    <message>
+        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
+        <translation type="unfinished">La configuración se envió a %1 de %2 relojes. No se envió a: %3</translation>
+    </message>
+    <message>
+        <source>Configuration was sent successfully.</source>
+        <translation type="unfinished">La configuración se ha enviado correctamente.</translation>
+    </message>
 </context>
 <context>
     <name>PageConflict</name>
@@ -1668,6 +1683,36 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Resolving conflicts</source>
         <translation>Resolviendo conflictos</translation>
+    </message>
+    <message>
+        <source>No devices was found.</source>
+        <translation type="unfinished">No se ha encontrado ningún dispositivo.</translation>
+    </message>
+    <message>
+        <source>MAC and IP address changed for %1 out of %2 found.</source>
+        <translation type="unfinished">Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished">%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
+        <translation type="unfinished">%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
     </message>
 </context>
 <context>
@@ -1803,6 +1848,10 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Checking clocks</source>
         <translation>Comprobando relojes</translation>
+    </message>
+    <message>
+        <source>Clock %1 data refreshed</source>
+        <translation type="unfinished">Datos del reloj %1 actualizados</translation>
     </message>
 </context>
 <context>
@@ -2330,49 +2379,49 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation>Datos del reloj %1 actualizados</translation>
+        <translation type="vanished">Datos del reloj %1 actualizados</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation>Configuración del reloj %1 descargada</translation>
+        <translation type="vanished">Configuración del reloj %1 descargada</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation>La configuración se ha enviado correctamente.</translation>
+        <translation type="vanished">La configuración se ha enviado correctamente.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation>No se ha encontrado ningún dispositivo.</translation>
+        <translation type="vanished">No se ha encontrado ningún dispositivo.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation>Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
+        <translation type="vanished">Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n reloj</numerusform>
             <numerusform>%n relojes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n dispositivo encontrado</numerusform>
             <numerusform>%n dispositivos encontrados</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation>%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
+        <translation type="vanished">%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation>%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
+        <translation type="vanished">%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation>La configuración se envió a %1 de %2 relojes. No se envió a: %3</translation>
+        <translation type="vanished">La configuración se envió a %1 de %2 relojes. No se envió a: %3</translation>
     </message>
 </context>
 <context>
@@ -2430,6 +2479,23 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+Open the device list read-only? Nothing will be saved.</source>
+        <translation type="unfinished">%1
+¿Abrir la lista de dispositivos en solo lectura? No se guardará nada.</translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation type="unfinished">Abrir en solo lectura</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished">Salir</translation>
     </message>
 </context>
 <context>
@@ -2847,16 +2913,16 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation>%1
+        <translation type="vanished">%1
 ¿Abrir la lista de dispositivos en solo lectura? No se guardará nada.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation>Abrir en solo lectura</translation>
+        <translation type="vanished">Abrir en solo lectura</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Salir</translation>
+        <translation type="vanished">Salir</translation>
     </message>
 </context>
 <context>

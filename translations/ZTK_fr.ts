@@ -754,6 +754,13 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationDownload</name>
+    <message>
+        <source>Clock %1 configuration downloaded</source>
+        <translation type="unfinished">Configuration de l&apos;horloge %1 téléchargée</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
@@ -1632,6 +1639,14 @@
         <source>Sending configuration</source>
         <translation>Envoi de la configuration</translation>
     </message>
+    <message>
+        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
+        <translation type="unfinished">La configuration a été envoyée à %1 des %2 horloges. Non envoyée à&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Configuration was sent successfully.</source>
+        <translation type="unfinished">La configuration a bien été envoyée.</translation>
+    </message>
 </context>
 <context>
     <name>PageConflict</name>
@@ -1668,6 +1683,36 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Resolving conflicts</source>
         <translation>Résolution des conflits</translation>
+    </message>
+    <message>
+        <source>No devices was found.</source>
+        <translation type="unfinished">Aucun appareil trouvé.</translation>
+    </message>
+    <message>
+        <source>MAC and IP address changed for %1 out of %2 found.</source>
+        <translation type="unfinished">Adresses MAC et IP modifiées pour %1 sur %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished">Horloges trouvées n&apos;ayant pas pris leur nouvelle adresse&#xa0;: %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
+        <translation type="unfinished">Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
     </message>
 </context>
 <context>
@@ -1803,6 +1848,10 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Checking clocks</source>
         <translation>Vérification des horloges</translation>
+    </message>
+    <message>
+        <source>Clock %1 data refreshed</source>
+        <translation type="unfinished">Données de l&apos;horloge %1 actualisées</translation>
     </message>
 </context>
 <context>
@@ -2330,49 +2379,49 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation>Données de l&apos;horloge %1 actualisées</translation>
+        <translation type="vanished">Données de l&apos;horloge %1 actualisées</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation>Configuration de l&apos;horloge %1 téléchargée</translation>
+        <translation type="vanished">Configuration de l&apos;horloge %1 téléchargée</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation>La configuration a bien été envoyée.</translation>
+        <translation type="vanished">La configuration a bien été envoyée.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation>Aucun appareil trouvé.</translation>
+        <translation type="vanished">Aucun appareil trouvé.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation>Adresses MAC et IP modifiées pour %1 sur %2.</translation>
+        <translation type="vanished">Adresses MAC et IP modifiées pour %1 sur %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n horloge</numerusform>
             <numerusform>%n horloges</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n appareil trouvé</numerusform>
             <numerusform>%n appareils trouvés</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation>Horloges trouvées n&apos;ayant pas pris leur nouvelle adresse&#xa0;: %1 sur %2.</translation>
+        <translation type="vanished">Horloges trouvées n&apos;ayant pas pris leur nouvelle adresse&#xa0;: %1 sur %2.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation>Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
+        <translation type="vanished">Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation>La configuration a été envoyée à %1 des %2 horloges. Non envoyée à&#xa0;: %3</translation>
+        <translation type="vanished">La configuration a été envoyée à %1 des %2 horloges. Non envoyée à&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -2430,6 +2479,23 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+Open the device list read-only? Nothing will be saved.</source>
+        <translation type="unfinished">%1
+Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.</translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation type="unfinished">Ouvrir en lecture seule</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished">Quitter</translation>
     </message>
 </context>
 <context>
@@ -2847,16 +2913,16 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation>%1
+        <translation type="vanished">%1
 Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation>Ouvrir en lecture seule</translation>
+        <translation type="vanished">Ouvrir en lecture seule</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Quitter</translation>
+        <translation type="vanished">Quitter</translation>
     </message>
 </context>
 <context>

@@ -754,6 +754,13 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationDownload</name>
+    <message>
+        <source>Clock %1 configuration downloaded</source>
+        <translation type="unfinished">Configurazione dell&apos;orologio %1 scaricata</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
@@ -1632,6 +1639,14 @@
         <source>Sending configuration</source>
         <translation>Invio della configurazione</translation>
     </message>
+    <message>
+        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
+        <translation type="unfinished">Orologi che hanno ricevuto la configurazione: %1 su %2. Non inviata a: %3</translation>
+    </message>
+    <message>
+        <source>Configuration was sent successfully.</source>
+        <translation type="unfinished">Configurazione inviata correttamente.</translation>
+    </message>
 </context>
 <context>
     <name>PageConflict</name>
@@ -1668,6 +1683,36 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Resolving conflicts</source>
         <translation>Risoluzione dei conflitti</translation>
+    </message>
+    <message>
+        <source>No devices was found.</source>
+        <translation type="unfinished">Nessun dispositivo trovato.</translation>
+    </message>
+    <message>
+        <source>MAC and IP address changed for %1 out of %2 found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished">Orologi trovati che non hanno accettato il nuovo indirizzo: %1 su %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
+        <translation type="unfinished">Orologi trovati lasciati invariati: %1 su %2; non resta alcun indirizzo dopo .254.</translation>
     </message>
 </context>
 <context>
@@ -1803,6 +1848,10 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Checking clocks</source>
         <translation>Verifica degli orologi</translation>
+    </message>
+    <message>
+        <source>Clock %1 data refreshed</source>
+        <translation type="unfinished">Dati dell&apos;orologio %1 aggiornati</translation>
     </message>
 </context>
 <context>
@@ -2330,49 +2379,49 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation>Dati dell&apos;orologio %1 aggiornati</translation>
+        <translation type="vanished">Dati dell&apos;orologio %1 aggiornati</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation>Configurazione dell&apos;orologio %1 scaricata</translation>
+        <translation type="vanished">Configurazione dell&apos;orologio %1 scaricata</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation>Configurazione inviata correttamente.</translation>
+        <translation type="vanished">Configurazione inviata correttamente.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation>Nessun dispositivo trovato.</translation>
+        <translation type="vanished">Nessun dispositivo trovato.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation>Indirizzi MAC e IP modificati per %1 su %2.</translation>
+        <translation type="vanished">Indirizzi MAC e IP modificati per %1 su %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n orologio</numerusform>
             <numerusform>%n orologi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n dispositivo trovato</numerusform>
             <numerusform>%n dispositivi trovati</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation>Orologi trovati che non hanno accettato il nuovo indirizzo: %1 su %2.</translation>
+        <translation type="vanished">Orologi trovati che non hanno accettato il nuovo indirizzo: %1 su %2.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation>Orologi trovati lasciati invariati: %1 su %2; non resta alcun indirizzo dopo .254.</translation>
+        <translation type="vanished">Orologi trovati lasciati invariati: %1 su %2; non resta alcun indirizzo dopo .254.</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation>Orologi che hanno ricevuto la configurazione: %1 su %2. Non inviata a: %3</translation>
+        <translation type="vanished">Orologi che hanno ricevuto la configurazione: %1 su %2. Non inviata a: %3</translation>
     </message>
 </context>
 <context>
@@ -2430,6 +2479,23 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>Orologi trovati lasciati invariati: %1 su %2; non resta alcun indirizzo dopo .254.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+Open the device list read-only? Nothing will be saved.</source>
+        <translation type="unfinished">%1
+Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation type="unfinished">Apri in sola lettura</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished">Esci</translation>
     </message>
 </context>
 <context>
@@ -2847,16 +2913,16 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation>%1
+        <translation type="vanished">%1
 Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation>Apri in sola lettura</translation>
+        <translation type="vanished">Apri in sola lettura</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Esci</translation>
+        <translation type="vanished">Esci</translation>
     </message>
 </context>
 <context>

@@ -754,6 +754,13 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationDownload</name>
+    <message>
+        <source>Clock %1 configuration downloaded</source>
+        <translation type="unfinished">Pobrano konfigurację zegara %1</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationFileActions</name>
     <message>
         <source>Open</source>
@@ -1635,6 +1642,14 @@
         <source>Sending configuration</source>
         <translation>Wysyłanie konfiguracji</translation>
     </message>
+    <message>
+        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
+        <translation type="unfinished">Konfigurację wysłano do części zegarów: %1 z %2. Nie wysłano do: %3</translation>
+    </message>
+    <message>
+        <source>Configuration was sent successfully.</source>
+        <translation type="unfinished">Konfigurację wysłano pomyślnie.</translation>
+    </message>
 </context>
 <context>
     <name>PageConflict</name>
@@ -1671,6 +1686,38 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Resolving conflicts</source>
         <translation>Rozwiązywanie konfliktów</translation>
+    </message>
+    <message>
+        <source>No devices was found.</source>
+        <translation type="unfinished">Nie znaleziono urządzeń.</translation>
+    </message>
+    <message>
+        <source>MAC and IP address changed for %1 out of %2 found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found did not take their new addresses.</source>
+        <translation type="unfinished">Zegary, które nie przyjęły nowych adresów: %1 (znalezione: %2).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
+        <translation type="unfinished">Zegary pozostawione bez zmian, bo po .254 nie ma wolnych adresów: %1 (znalezione: %2).</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +1853,10 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Checking clocks</source>
         <translation>Sprawdzanie zegarów</translation>
+    </message>
+    <message>
+        <source>Clock %1 data refreshed</source>
+        <translation type="unfinished">Odświeżono dane zegara %1</translation>
     </message>
 </context>
 <context>
@@ -2333,27 +2384,27 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <name>ResultSlots</name>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation>Odświeżono dane zegara %1</translation>
+        <translation type="vanished">Odświeżono dane zegara %1</translation>
     </message>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation>Pobrano konfigurację zegara %1</translation>
+        <translation type="vanished">Pobrano konfigurację zegara %1</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation>Konfigurację wysłano pomyślnie.</translation>
+        <translation type="vanished">Konfigurację wysłano pomyślnie.</translation>
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation>Nie znaleziono urządzeń.</translation>
+        <translation type="vanished">Nie znaleziono urządzeń.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation>Zmieniono adresy MAC i IP %1 z %2.</translation>
+        <translation type="vanished">Zmieniono adresy MAC i IP %1 z %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n zegara</numerusform>
             <numerusform>%n zegarów</numerusform>
             <numerusform>%n zegarów</numerusform>
@@ -2361,7 +2412,7 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n znalezionego urządzenia</numerusform>
             <numerusform>%n znalezionych urządzeń</numerusform>
             <numerusform>%n znalezionych urządzeń</numerusform>
@@ -2369,15 +2420,15 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation>Zegary, które nie przyjęły nowych adresów: %1 (znalezione: %2).</translation>
+        <translation type="vanished">Zegary, które nie przyjęły nowych adresów: %1 (znalezione: %2).</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation>Zegary pozostawione bez zmian, bo po .254 nie ma wolnych adresów: %1 (znalezione: %2).</translation>
+        <translation type="vanished">Zegary pozostawione bez zmian, bo po .254 nie ma wolnych adresów: %1 (znalezione: %2).</translation>
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation>Konfigurację wysłano do części zegarów: %1 z %2. Nie wysłano do: %3</translation>
+        <translation type="vanished">Konfigurację wysłano do części zegarów: %1 z %2. Nie wysłano do: %3</translation>
     </message>
 </context>
 <context>
@@ -2437,6 +2488,23 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>Zegary pozostawione bez zmian, bo po .254 nie ma wolnych adresów: %1 (znalezione: %2).</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+Open the device list read-only? Nothing will be saved.</source>
+        <translation type="unfinished">%1
+Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation type="unfinished">Otwórz tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished">Zakończ</translation>
     </message>
 </context>
 <context>
@@ -2854,16 +2922,16 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation>%1
+        <translation type="vanished">%1
 Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation>Otwórz tylko do odczytu</translation>
+        <translation type="vanished">Otwórz tylko do odczytu</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Zakończ</translation>
+        <translation type="vanished">Zakończ</translation>
     </message>
 </context>
 <context>

@@ -116,14 +116,12 @@ int main(int argc, char *argv[])
     const int pollClocks = argc > 2 ? QString::fromLatin1(argv[2]).toInt() : DefaultPollClocks;
 
     ScriptedDialogHost dialogs;
-    DialogHost::install(&dialogs);
     MonitoringSession session;
     StandaloneServices alone(session, dialogs);
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     auto *page = new PageDeviceList(alone.services(), &window);
     layout->addWidget(page);
-    QObject::connect(&session, &MonitoringSession::statusUpdated, page, &PageDeviceList::SlotClockStatusUpdated);
     window.resize(WindowWidth, WindowHeight);
     ThemeWidgets::applyTheme(&window);
     window.show();
@@ -176,6 +174,5 @@ int main(int argc, char *argv[])
                  .arg(poll.nsecsElapsed() / 1e6, 0, 'f', 1)
                  .arg(pollStall, 0, 'f', 1)
                  .arg(longestUpdate, 0, 'f', 2);
-    DialogHost::install(nullptr);
     return 0;
 }

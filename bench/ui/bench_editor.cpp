@@ -5,9 +5,13 @@
 // 300 ms until the buttons are enabled and 50 ms for the longest stall.
 #include "ClockConfig.h"
 #include "ClockRegistry.h"
+#include "Communication.h"
 #include "DevClock.h"
 #include "MonitoringSession.h"
 #include "PageConfiguration.h"
+#include "PageServices.h"
+#include "ScriptedDialogHost.h"
+#include "Startup.h"
 #include "WindowMain.h"
 
 #include <QAbstractButton>
@@ -37,7 +41,7 @@ struct Figures
 // Opens the editor from the event loop and runs it until every button is enabled again.
 Figures openOnce(WindowMain &window)
 {
-    PageConfiguration *editor = window.services().editor;
+    auto *editor = window.findChild<PageConfiguration *>();
     auto *back = editor->findChild<QAbstractButton *>(QStringLiteral("btnConfigBack"));
     auto *send = editor->findChild<QAbstractButton *>(QStringLiteral("btnSendConfiguration"));
     Figures figures;
@@ -58,7 +62,7 @@ Figures openOnce(WindowMain &window)
     });
     QTimer::singleShot(0, [&] {
         clock.start();
-        window.services().OpenEditor(-1, 0);
+        window.openEditor(EditTarget::clock(0));
         probe.start();
     });
     loop.exec();
@@ -108,12 +112,15 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     out << "Opening the editor on a clock: the first opening in " << FirstRounds << " new windows, then " << Rounds
         << " more in the last one\n";
+    ScriptedDialogHost dialogs;
     MonitoringSession session;
     session.acquireLock();
+    Startup(session, dialogs).startSession();
+    PageServices services(*ClockRegistry::instance(), *Communication::instance(), session, dialogs);
     QVector<Figures> first;
     QVector<Figures> later;
     for (int w = 0; w < FirstRounds; ++w) {
-        WindowMain window(session);
+        WindowMain window(services);
         window.resize(1000, 680);
         window.show();
         QEventLoop settle;

@@ -1,7 +1,12 @@
 #include "AppSettings.h"
+#include "ClockRegistry.h"
+#include "Communication.h"
 #include "DevClock.h"
 #include "Language.h"
+#include "ModalDialogHost.h"
 #include "MonitoringSession.h"
+#include "PageServices.h"
+#include "Startup.h"
 #include "StateFile.h"
 #include "StateSamples.h"
 #include "WindowMain.h"
@@ -159,10 +164,15 @@ int main(int argc, char *argv[])
     lists = StateFile::Lists();
 
     clock.start();
+    ModalDialogHost dialogs;
     MonitoringSession session;
     if (!session.acquireLock())
         return 1;
-    WindowMain window(session);
+    // As the program starts: the list loaded and the session started, then
+    // the services and the window.
+    Startup(session, dialogs).startSession();
+    PageServices services(*ClockRegistry::instance(), *Communication::instance(), session, dialogs);
+    WindowMain window(services);
     const double constructedMs = msSince(clock);
     FirstPaint paint(clock);
     window.installEventFilter(&paint);

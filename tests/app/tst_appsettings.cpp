@@ -1,47 +1,31 @@
 #include "AppSettings.h"
-#include "HelpManual.h"
 #include "Language.h"
-#include "MonitoringSession.h"
 #include "SettingsStore.h"
 #include "TestRows.h"
-#include "ThemeManager.h"
-#include "ThemeWidgets.h"
-#include "WindowMain.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
-#include <QPalette>
 #include <QTemporaryDir>
 #include <QtTest>
 
+// The settings store's values, the data folder and the interface language,
+// with settings and data in a temporary folder.
 class TestAppSettings : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
-    void firstTheme_data() { TestRows::add(QStringLiteral("app/app.rows")); }
-    void firstTheme();
-    void setThemeWithCurrentValueWritesNothing();
-    void styleSheetsShareSelectors();
-    void iconColours_data() { TestRows::add(QStringLiteral("app/app.rows")); }
-    void iconColours();
     void localeMapping_data() { TestRows::add(QStringLiteral("app/app.rows")); }
     void localeMapping();
-    void windowMainResetsLanguageToEnglish();
     void catalogueFoundFromAnotherFolder();
     void lastPathWriter_data() { TestRows::add(QStringLiteral("app/app.rows")); }
     void lastPathWriter();
     void reportSettingsStored();
     void dataFolderIsCreatedWithParents();
-    void helpManual_data() { TestRows::add(QStringLiteral("app/app.rows")); }
-    void helpManual();
 
 private:
-    void setDesktopDark(bool dark);
     QTemporaryDir m_home;
-    QPalette m_originalPalette;
 };
 
 void TestAppSettings::init()
@@ -51,96 +35,6 @@ void TestAppSettings::init()
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + "/data"));
     SettingsStore::open()->clear();
     AppSettings::loadRegistrySettings();
-    ThemeManager::resetForTest();
-    m_originalPalette = QGuiApplication::palette();
-}
-
-void TestAppSettings::cleanup()
-{
-    QGuiApplication::setPalette(m_originalPalette);
-}
-
-void TestAppSettings::setDesktopDark(bool dark)
-{
-    QPalette palette = m_originalPalette;
-    palette.setColor(QPalette::Window, dark ? QColor(30, 30, 30) : QColor(240, 240, 240));
-    palette.setColor(QPalette::WindowText, dark ? QColor(240, 240, 240) : QColor(20, 20, 20));
-    QGuiApplication::setPalette(palette);
-}
-
-void TestAppSettings::firstTheme()
-{
-    QFETCH(bool, desktopDark);
-    QFETCH(QString, storedKey);
-    QFETCH(int, storedValue);
-    QFETCH(int, expected);
-
-    setDesktopDark(desktopDark);
-    if (!storedKey.isEmpty())
-        SettingsStore::open()->setValue(storedKey, storedValue);
-    QCOMPARE(ThemeManager::currentTheme(), expected);
-
-    QWidget widget;
-    ThemeWidgets::applyTheme(&widget);
-    QCOMPARE(widget.styleSheet(), ThemeManager::styleSheet(expected));
-    QVERIFY(!widget.styleSheet().isEmpty());
-}
-
-void TestAppSettings::setThemeWithCurrentValueWritesNothing()
-{
-    setDesktopDark(true);
-    QCOMPARE(ThemeManager::currentTheme(), int(ThemeDark));
-    QWidget widget;
-    QVERIFY(!ThemeWidgets::setTheme(ThemeDark, &widget));
-    QVERIFY(!SettingsStore::open()->contains("Common/theme"));
-    QVERIFY(widget.styleSheet().isEmpty());
-
-    QVERIFY(ThemeWidgets::setTheme(ThemeLight, &widget));
-    QCOMPARE(SettingsStore::open()->value("Common/theme").toInt(), int(ThemeLight));
-    QCOMPARE(widget.styleSheet(), ThemeManager::styleSheet(ThemeLight));
-    QVERIFY(ThemeManager::styleSheet(7).isEmpty());
-}
-
-void TestAppSettings::styleSheetsShareSelectors()
-{
-    // Both sheets must differ in colour only: strip colours and compare.
-    auto shape = [](QString css) {
-        css.remove(QRegularExpression("#[0-9A-Fa-f]{6}"));
-        css.remove(QRegularExpression("Zentick \\w+ theme"));
-        return css;
-    };
-    QCOMPARE(shape(ThemeManager::styleSheet(ThemeDark)), shape(ThemeManager::styleSheet(ThemeLight)));
-}
-
-void TestAppSettings::iconColours()
-{
-    QFETCH(int, theme);
-    QFETCH(int, kind);
-    QFETCH(QString, expected);
-
-    SettingsStore::open()->setValue("Common/theme", theme);
-    QCOMPARE(ThemeManager::iconColour(kind), QColor(expected));
-
-    const QIcon icon = ThemeManager::themedIcon(":/icons/resources/icons/info.png", kind);
-    if (icon.isNull())
-        QSKIP("icon resources not present");
-    const QImage normal = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage disabled = icon.pixmap(16, 16, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
-    // Recoloured, the transparent background stays transparent.
-    bool sawOpaque = false;
-    bool sawClear = false;
-    for (int y = 0; y < normal.height(); ++y) {
-        for (int x = 0; x < normal.width(); ++x) {
-            const QColor n = normal.pixelColor(x, y);
-            sawClear = sawClear || n.alpha() == 0;
-            if (n.alpha() < 255)
-                continue;
-            sawOpaque = true;
-            QCOMPARE(n.rgb(), QColor(expected).rgb());
-            QCOMPARE(disabled.pixelColor(x, y).rgb(), QColor(158, 158, 158).rgb());
-        }
-    }
-    QVERIFY(sawOpaque && sawClear);
 }
 
 void TestAppSettings::localeMapping()
@@ -148,33 +42,19 @@ void TestAppSettings::localeMapping()
     QFETCH(QString, locale);
     QFETCH(int, index);
     QFETCH(QString, code);
-    QCOMPARE(LanguageManager::languageForLocaleName(locale), index);
-    QCOMPARE(LanguageManager::languageCode(index), code);
-    QCOMPARE(LanguageManager::translationFileName(index), "translations/ZTK_" + code.toLower() + ".qm");
+    const Language language = Language(index);
+    QCOMPARE(LanguageManager::languageForLocaleName(locale), language);
+    QCOMPARE(LanguageManager::languageCode(language), code);
+    QCOMPARE(LanguageManager::translationFileName(language), "translations/ZTK_" + code.toLower() + ".qm");
 
     // With nothing stored, start-up takes the system locale.
     if (QLocale(locale).name() != locale)
         return; // Qt normalises it; only the name mapping applies
     QLocale::setDefault(QLocale(locale));
     LanguageManager::setupAtStartup();
-    QCOMPARE(LanguageManager::currentLanguage(), index);
+    QCOMPARE(LanguageManager::currentLanguage(), language);
     QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), index);
     QLocale::setDefault(QLocale::c());
-}
-
-void TestAppSettings::windowMainResetsLanguageToEnglish()
-{
-    // The stored language wins over the locale at start-up...
-    SettingsStore::open()->setValue("Common/appLanguage", 5);
-    LanguageManager::setupAtStartup();
-    QCOMPARE(LanguageManager::currentLanguage(), 5);
-    // ...and the main window goes back to English.
-    MonitoringSession session;
-    WindowMain window(session);
-    QCOMPARE(LanguageManager::currentLanguage(), 0);
-    QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), 0);
-    QCOMPARE(window.windowTitle(), QString("QLX Zentick"));
-    QCOMPARE(WindowMain::instance(), &window);
 }
 
 void TestAppSettings::catalogueFoundFromAnotherFolder()
@@ -184,9 +64,9 @@ void TestAppSettings::catalogueFoundFromAnotherFolder()
     QTemporaryDir elsewhere;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
-    LanguageManager::setLanguage(5);
+    LanguageManager::setLanguage(Language::German);
     const QString german = QCoreApplication::translate("Error", "Authorization error");
-    LanguageManager::setLanguage(0);
+    LanguageManager::setLanguage(Language::English);
     const QString english = QCoreApplication::translate("Error", "Authorization error");
     QDir::setCurrent(previous);
 
@@ -259,28 +139,5 @@ void TestAppSettings::dataFolderIsCreatedWithParents()
     QCOMPARE(AppSettings::stateFilePath(), path + "/settings.xml");
 }
 
-void TestAppSettings::helpManual()
-{
-    QFETCH(QStringList, installed);
-    QFETCH(int, language);
-    QFETCH(QString, opened);
-
-    QTemporaryDir prefix;
-    const auto path = [&prefix](const QString &code) {
-        return code.startsWith("share:") ? prefix.filePath("share/zentick/manuals/QLX Zentick " + code.mid(6) + ".pdf")
-                                         : prefix.filePath("bin/manuals/QLX Zentick " + code + ".pdf");
-    };
-    for (const QString &code : installed) {
-        QVERIFY(QDir().mkpath(QFileInfo(path(code)).path()));
-        QFile manual(path(code));
-        QVERIFY(manual.open(QIODevice::WriteOnly));
-    }
-    const QUrl url = HelpManual::target(prefix.filePath("bin"), language);
-    if (opened == "web")
-        QCOMPARE(url, QUrl("https://www.qlx-devices.example/"));
-    else
-        QCOMPARE(url, QUrl::fromLocalFile(path(opened)));
-}
-
-QTEST_MAIN(TestAppSettings)
+QTEST_GUILESS_MAIN(TestAppSettings)
 #include "tst_appsettings.moc"

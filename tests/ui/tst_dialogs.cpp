@@ -1,3 +1,4 @@
+#include "Communication.h"
 #include "CustomHeaderedTable.h"
 #include "CustomTableHeader.h"
 #include "DevClock.h"
@@ -9,12 +10,11 @@
 #include "DialogNewClock.h"
 #include "DialogProgress.h"
 #include "DialogQuestion.h"
-#include "MonitoringSession.h"
+#include "ModalDialogHost.h"
 #include "ProgressRamp.h"
 #include "ScriptedDialogHost.h"
 #include "TaskbarProgress.h"
 #include "TestRows.h"
-#include "WindowMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -96,7 +96,6 @@ class TestDialogs : public QObject
 
 private slots:
     void init();
-    void cleanup();
     void askAnswers_data() { TestRows::add(rows); }
     void askAnswers();
     void progressRamp_data();
@@ -123,12 +122,6 @@ private:
 void TestDialogs::init()
 {
     m_dialogs.reset();
-    DialogHost::install(&m_dialogs);
-}
-
-void TestDialogs::cleanup()
-{
-    DialogHost::install(nullptr);
 }
 
 void TestDialogs::askAnswers()
@@ -139,12 +132,12 @@ void TestDialogs::askAnswers()
     QFETCH(QStringList, visible);
     QFETCH(int, answer);
 
-    DialogHost::install(nullptr); // the program's own modal question
+    ModalDialogHost modal; // the program's own modal question
     QStringList shown;
     clickInModal(click, &shown);
-    const int result = DialogQuestion::Ask(nullptr, "QLX Zentick", "Delete the group?", QuestionIcon::Question,
-                                           "OK", negative, neutral);
-    QCOMPARE(result, answer);
+    const QuestionResult result =
+        modal.question({nullptr, "QLX Zentick", "Delete the group?", QuestionIcon::Question, "OK", negative, neutral});
+    QCOMPARE(result, QuestionResult(answer));
     QCOMPARE(shown, visible);
 }
 
@@ -184,8 +177,8 @@ void TestDialogs::progressEnds()
     QFETCH(QString, end);
     QFETCH(int, result);
 
-    MonitoringSession session;
-    WindowMain window(session);
+    // A progress dialog shows on the task-bar button of its parent's window.
+    QWidget window;
     DialogProgress dialog(&window, "QLX Zentick", "Searching");
     QSignalSpy canceled(&dialog, &DialogProgress::Canceled);
     if (end == "finish before the run")
@@ -245,7 +238,7 @@ void TestDialogs::newClock()
     QFETCH(QString, ip);
     QFETCH(QString, interfaceName);
 
-    DialogNewClock dialog;
+    DialogNewClock dialog(m_dialogs);
     dialog.setNetworkCards({card("eth0", "10.0.0.2"), card("eth1", "192.168.0.2")}, NetworkCardData());
     dialog.findChild<QLineEdit *>("ledIP")->setText(typed);
     dialog.findChild<QComboBox *>("cbxNetworkInterface")->setCurrentIndex(interfaceIndex);
@@ -277,7 +270,7 @@ void TestDialogs::devicesFound()
         found[i].network.ip = QStringLiteral("192.168.0.%1").arg(20 + i);
     }
     found[1].lastError = AuthorizationError;
-    DialogDevicesFound dialog;
+    DialogDevicesFound dialog(m_dialogs);
     dialog.setClocks({&found[0], &found[1], &found[2]}, {false, true, false});
     auto *table = dialog.findChild<CustomHeaderedTable *>("twdDeviceList");
     // Twice: descending, so no row is where its clock was given.
@@ -293,7 +286,7 @@ void TestDialogs::devicesFound()
     if (untick == QStringList{"all"})
         header->click();
     QCOMPARE(header->isChecked(), !selected.contains(false));
-    m_dialogs.answerQuestion(answer);
+    m_dialogs.answerQuestion(QuestionResult(answer));
     click(dialog, "btnAccept");
 
     QCOMPARE(dialog.isAccepted(), accepted);
@@ -310,7 +303,7 @@ void TestDialogs::settingsRefusals()
 
     DevClock clock;
     clock.name = "Hall";
-    DialogDeviceSettings dialog(nullptr, &m_dialogs);
+    DialogDeviceSettings dialog(m_dialogs, *Communication::instance());
     dialog.setClock(&clock, 0);
     for (const char *field : {"ledPasswordOld", "ledPasswordNew", "ledPasswordNew2"})
         dialog.findChild<QLineEdit *>(field)->setText("x");
@@ -323,7 +316,7 @@ void TestDialogs::settingsRefusals()
     const auto requests = m_dialogs.requests();
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests.constFirst().text, message);
-    QCOMPARE(requests.constFirst().icon, int(QuestionIcon::Warning));
+    QCOMPARE(requests.constFirst().icon, QuestionIcon::Warning);
     QCOMPARE(dialog.findChild<QLineEdit *>("ledPasswordNew")->text().isEmpty(), passwordsCleared);
     QCOMPARE(clock.name, QString("Hall"));
 }
@@ -332,7 +325,7 @@ void TestDialogs::settingsRecordOnly()
 {
     DevClock clock;
     clock.networkInterface = card("eth9", "10.9.9.9");
-    DialogDeviceSettings dialog(nullptr, &m_dialogs);
+    DialogDeviceSettings dialog(m_dialogs, *Communication::instance());
     dialog.setClock(&clock, 0);
     dialog.setNetworkCards({card("eth0", "10.0.0.2")});
     m_dialogs.answerQuestion(QuestionResult::Positive).answerQuestion(QuestionResult::Positive);

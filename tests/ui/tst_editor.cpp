@@ -72,11 +72,13 @@ private:
     void listGroups();
     // The group's row (member -1) or a member's row, then its button.
     void click(int group, int member, int button);
-    PageServices withEditor()
+    // What the window does with the group page's requests.
+    std::unique_ptr<PageGroupList> groupPage()
     {
-        PageServices services = m_alone.services();
-        services.openEditor = [this](int g, int c) { return m_page->OpenConfigEditor(g, c); };
-        return services;
+        auto page = std::make_unique<PageGroupList>(m_alone.services());
+        connect(page.get(), &PageGroupList::editRequested, m_page.get(),
+                [this](const EditTarget &target) { m_page->OpenConfigEditor(target.groupIndex, target.clockIndex); });
+        return page;
     }
 
     // Every simulated clock listed with Server1 "ntp.stored"; group G holds
@@ -88,7 +90,7 @@ private:
     MonitoringSession m_session;
     StandaloneServices m_alone{m_session, m_dialogs};
     std::unique_ptr<PageConfiguration> m_page = std::make_unique<PageConfiguration>(m_alone.services());
-    std::unique_ptr<PageGroupList> m_groups = std::make_unique<PageGroupList>(withEditor());
+    std::unique_ptr<PageGroupList> m_groups = groupPage();
 };
 
 std::unique_ptr<ClockConfig> TestEditor::config(const QString &name)
@@ -281,7 +283,7 @@ void TestEditor::unsafeText()
     QTest::mouseClick(find("btnSendConfiguration"), Qt::LeftButton);
 
     QCOMPARE(m_dialogs.questionTexts(), QStringList{ParameterText::refusalText(field)});
-    QCOMPARE(m_dialogs.requests().constFirst().icon, int(QuestionIcon::Critical));
+    QCOMPARE(m_dialogs.requests().constFirst().icon, QuestionIcon::Critical);
 }
 
 void TestEditor::listGroups()
@@ -323,7 +325,7 @@ void TestEditor::groupMembership()
     const auto combo = [table](int row) { return qobject_cast<TableItemCustom *>(table->cellWidget(row, 2)); };
     const QStringList part = action.split(':');
     if (part.at(0) == "delete") {
-        m_dialogs.answerQuestion(1);
+        m_dialogs.answerQuestion(QuestionResult::Positive);
         click(part.at(1).toInt(), -1, GroupTree::DeleteGroup);
     } else if (part.at(0) == "combo") {
         combo(part.at(1).toInt())->comboBoxes().constFirst()->setCurrentIndex(part.at(2).toInt());
@@ -413,8 +415,8 @@ void TestEditor::send()
     QTRY_VERIFY(!m_page->isLoadingAlarms());
     QTest::keyClicks(find<QLineEdit>("ledRemoteServer1"), "x");
     if (answer != 0)
-        m_dialogs.answerQuestion(answer);
-    m_dialogs.answerQuestion(1);
+        m_dialogs.answerQuestion(QuestionResult(answer));
+    m_dialogs.answerQuestion(QuestionResult::Positive);
 
     QTest::mouseClick(find("btnSendConfiguration"), Qt::LeftButton);
 

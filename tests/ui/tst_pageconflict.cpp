@@ -40,7 +40,6 @@ void TestPageConflict::resolve()
     QFETCH(QString, message);
 
     ScriptedDialogHost dialogs;
-    DialogHost::install(&dialogs);
     MonitoringSession session;
     StandaloneServices alone(session, dialogs);
     PageConflict page(alone.services());
@@ -67,7 +66,6 @@ void TestPageConflict::resolve()
         QCOMPARE(dialogs.requests().at(1).text, QString("Resolving conflicts"));
     else
         QVERIFY(m_sim.httpRequests().isEmpty());
-    DialogHost::install(nullptr);
 }
 
 QTEST_MAIN(TestPageConflict)

@@ -11,10 +11,11 @@
 #include "OperationRunner.h"
 #include "PageDeviceList.h"
 #include "RefreshStatusSender.h"
-#include "ResultSlots.h"
+#include "SenderPool.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
 #include "TestRows.h"
+#include "WindowMain.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -51,13 +52,9 @@ struct Fixture
 
     Fixture()
     {
-        DialogHost::install(&dialogs);
         (new QVBoxLayout(&window))->addWidget(page);
-        // What the window does with every status update.
-        QObject::connect(&session, &MonitoringSession::statusUpdated, page, &PageDeviceList::SlotClockStatusUpdated);
         window.resize(1100, 600);
     }
-    ~Fixture() { DialogHost::install(nullptr); }
     bool fill()
     {
         window.show();
@@ -79,7 +76,8 @@ struct Fixture
 
 // The device list page and the operation runner, against the simulated
 // clocks of data/devicelist.json (Hall answers, Lab refuses the password,
-// Roof answers, or stays silent for the runner) where they talk to them.
+// Roof answers, or stays silent for the runner) where they talk to them;
+// last, the window closed while the page's refresh still waits.
 class TestPageDeviceList : public QObject
 {
     Q_OBJECT
@@ -100,6 +98,7 @@ private slots:
     void refresh();
     void audit_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void audit();
+    void closingWhileARefreshRuns();
 
 private:
     ClockSimControl m_sim;
@@ -292,7 +291,7 @@ void TestPageDeviceList::refresh()
     DevClock *clock = listClock("Clock", ip);
     Fixture f;
     ScriptedDialogHost &dialogs = f.dialogs;
-    const PageServices &services = f.alone.services();
+    OperationRunner &runner = f.alone.services().runner();
     QSignalSpy updated(&f.session, &MonitoringSession::statusUpdated);
     if (cancel)
         dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
@@ -301,17 +300,17 @@ void TestPageDeviceList::refresh()
 
     bool ended = false;
     bool cancelRequested = false;
-    services.runner->run(Communication::instance()->refreshStatus(SenderTarget::fromClock(*clock)),
-                         QStringLiteral("Updating device"), [&](DataSender *sender) {
-                             // The dialog is finished before the result is read; a
-                             // cancelled one is gone by the time the exchange ends.
-                             const DialogProgress *dialog = services.runner->progressDialog();
-                             QVERIFY(cancel ? !dialog : dialog && dialog->result() == QDialog::Accepted);
-                             cancelRequested = sender->isCancelRequested();
-                             services.results->onStatusRefreshFinished(sender);
-                             ended = true;
-                         });
-    QVERIFY(!services.runner->progressDialog());
+    runner.run(Communication::instance()->refreshStatus(SenderTarget::fromClock(*clock)),
+               QStringLiteral("Updating device"), [&](DataSender *sender) {
+                   // The dialog is finished before the result is read; a
+                   // cancelled one is gone by the time the exchange ends.
+                   const DialogProgress *dialog = runner.progressDialog();
+                   QVERIFY(cancel ? !dialog : dialog && dialog->result() == QDialog::Accepted);
+                   cancelRequested = sender->isCancelRequested();
+                   f.page->onStatusRefreshed(sender);
+                   ended = true;
+               });
+    QVERIFY(!runner.progressDialog());
     QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
 
     QCOMPARE(dialogs.requests().constFirst().title, QString("Please wait..."));
@@ -319,7 +318,7 @@ void TestPageDeviceList::refresh()
     QCOMPARE(f.alone.toasts(), toast.isEmpty() ? QStringList() : QStringList{toast});
     QCOMPARE(dialogs.questionTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (!message.isEmpty())
-        QCOMPARE(dialogs.requests().constLast().icon, int(QuestionIcon::Critical));
+        QCOMPARE(dialogs.requests().constLast().icon, QuestionIcon::Critical);
     QCOMPARE(updated.count(), toast.isEmpty() ? 0 : 1);
     if (!toast.isEmpty())
         QCOMPARE(clock->name, QString("Hall"));
@@ -341,7 +340,7 @@ void TestPageDeviceList::audit()
     audit.selectAllClocks();
     QSignalSpy canceled(&audit, &FleetAudit::canceled);
     QString seen;
-    f.alone.services().runner->run(&audit, QStringLiteral("Checking clocks"), [&](FleetAudit *ended) {
+    f.alone.services().runner().run(&audit, QStringLiteral("Checking clocks"), [&](FleetAudit *ended) {
         DialogAuditFindings findings(f.alone.window());
         findings.setAudit(*ended);
         // Sorted by address, the highest first; its row selected and copied.
@@ -357,6 +356,41 @@ void TestPageDeviceList::audit()
     QCOMPARE(canceled.count(), cancel ? 1 : 0);
     QCOMPARE(f.dialogs.requests().constFirst().text, QString("Checking clocks"));
     QCOMPARE(seen, shown);
+}
+
+void TestPageDeviceList::closingWhileARefreshRuns()
+{
+    // Roof stays silent: its refresh still waits when the window closes.
+    QVERIFY(m_sim.setFaults(2, {{"silent", true}}));
+    listClock("Roof", "192.168.0.22");
+    ScriptedDialogHost dialogs;
+    MonitoringSession session;
+    QVERIFY(session.acquireLock());
+    // Built before the window and kept after it, as main() does.
+    auto alone = std::make_unique<StandaloneServices>(session, dialogs);
+    auto window = std::make_unique<WindowMain>(alone->services());
+    window->show();
+    auto *page = window->findChild<PageDeviceList *>();
+    QTRY_VERIFY(!page->isFilling() && page->findChild<QTableWidget *>()->rowCount() == 1);
+    QPointer<DataSender> refresh;
+    bool closed = false;
+    // The tray's "Close application" while the progress dialog runs; the
+    // program's end then ends that run as a cancel does.
+    QTimer::singleShot(0, window.get(), [&] {
+        refresh = Communication::instance()->pool()->senders().value(0);
+        closed = window->close();
+        alone->services().runner().progressDialog()->reject();
+    });
+    page->ManageDevice(0, PageDeviceList::RefreshAction);
+    QVERIFY(closed && refresh);
+    window.reset();
+
+    // The exchange runs on to its time-out with no page left to hear it.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_sim.connections().isEmpty(), 30000);
+    QTRY_VERIFY(!refresh);
+    alone.reset();
+    QCOMPARE(dialogs.requests().size(), 1);
+    QCOMPARE(dialogs.requests().constFirst().text, QString("Updating device"));
 }
 
 QTEST_MAIN(TestPageDeviceList)

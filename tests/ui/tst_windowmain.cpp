@@ -5,6 +5,7 @@
 #include "DevGroup.h"
 #include "DeviceListLock.h"
 #include "DialogQuestion.h"
+#include "Language.h"
 #include "MenuPopup.h"
 #include "MonitoringSession.h"
 #include "NotificationSettings.h"
@@ -15,6 +16,8 @@
 #include "SettingsStore.h"
 #include "SmtpServerProcess.h"
 #include "StandaloneServices.h"
+#include "StatusPixmaps.h"
+#include "Startup.h"
 #include "TableItemCustom.h"
 #include "TestRows.h"
 #include "ToolButtonMenu.h"
@@ -81,6 +84,7 @@ private slots:
     void themeSwitchRetintsStatusIcons();
     void lockedDeviceList_data() { TestRows::add(rows); }
     void lockedDeviceList();
+    void startResetsLanguageToEnglish();
     void recipients_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void recipients();
     void saveNotifications_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
@@ -105,7 +109,6 @@ void TestWindowMain::init()
     // Each test starts from an empty device list.
     QFile::remove(AppSettings::stateFilePath());
     SettingsStore::open()->clear();
-    DialogHost::install(&m_dialogs);
     m_session = std::make_unique<MonitoringSession>();
     QVERIFY(m_session->acquireLock());
 }
@@ -115,7 +118,6 @@ void TestWindowMain::cleanup()
     notificationSettings() = NotificationSettings();
     AppSettings::reportSettings() = ReportSettings();
     WindowTray::clearAvailabilityForTest();
-    DialogHost::install(nullptr);
     m_alone.reset();
     m_session.reset();
     m_dialogs.reset();
@@ -124,7 +126,11 @@ void TestWindowMain::cleanup()
 
 std::unique_ptr<WindowMain> TestWindowMain::makeWindow()
 {
-    return std::make_unique<WindowMain>(*m_session, m_dialogs);
+    // As the program starts: the list loaded and the session started first.
+    Startup(*m_session, m_dialogs).startSession();
+    if (!m_alone)
+        m_alone = std::make_unique<StandaloneServices>(*m_session, m_dialogs);
+    return std::make_unique<WindowMain>(m_alone->services());
 }
 
 void TestWindowMain::navigation()
@@ -162,8 +168,12 @@ void TestWindowMain::closeSequence()
     notificationSettings().errorNtpTimeout = alerts;
     AppSettings::reportSettings().enabled = report;
     for (int answer : answers)
-        m_dialogs.answerQuestion(answer);
+        m_dialogs.answerQuestion(QuestionResult(answer));
     QSignalSpy saved(m_session.get(), &MonitoringSession::saved);
+    // Nothing may poll, mail or report after the final save.
+    bool pollingAtSave = false;
+    connect(m_session.get(), &MonitoringSession::saved, window.get(),
+            [this, &pollingAtSave] { pollingAtSave = pollingAtSave || m_session->isRunning(); });
     // A folder where the state file should be: the save cannot replace it.
     QVERIFY(!unwritable || QDir().mkpath(AppSettings::stateFilePath()));
 
@@ -171,9 +181,12 @@ void TestWindowMain::closeSequence()
 
     QVERIFY(!unwritable || QDir().rmdir(AppSettings::stateFilePath()));
     QCOMPARE(closed, outcome == "closed");
-    QCOMPARE(window->isHiddenToTray(), outcome == "hidden");
+    QCOMPARE(window->tray().isHiddenToTray(), outcome == "hidden");
     QCOMPARE(window->isVisible(), outcome == "refused");
     QCOMPARE(saved.count(), closed || unwritable ? 1 : 0);
+    QVERIFY(!pollingAtSave);
+    // A window that stays goes on watching the clocks.
+    QCOMPARE(m_session->isRunning(), !closed);
     const QStringList texts = m_dialogs.questionTexts();
     QCOMPARE(texts.size(), asked.size());
     for (int i = 0; i < asked.size(); ++i) {
@@ -199,7 +212,7 @@ void TestWindowMain::closingWithTheEditorOpenStoresAndSaves()
     auto window = makeWindow();
     window->show();
     // The member clock's configuration, edited for its group.
-    QVERIFY(window->services().OpenEditor(0, 0));
+    window->openEditor(EditTarget::groupFromClock(0, 0));
     QCOMPARE(window->findChild<QStackedWidget *>("swdMain")->currentWidget()->objectName(),
              QString("pageConfiguration"));
     QSignalSpy saved(m_session.get(), &MonitoringSession::saved);
@@ -228,7 +241,7 @@ void TestWindowMain::tray()
     window->show();
     QTRY_VERIFY(window->tray().icon());
     for (int answer : answers)
-        m_dialogs.answerQuestion(answer);
+        m_dialogs.answerQuestion(QuestionResult(answer));
     QSystemTrayIcon *icon = window->tray().icon();
     const auto trigger = [&window](const char *name) { window->findChild<QAction *>(name)->trigger(); };
     if (action == "click") {
@@ -249,7 +262,7 @@ void TestWindowMain::tray()
         QVERIFY(!window->close());
     }
 
-    QCOMPARE(window->isHiddenToTray(), state == "hidden");
+    QCOMPARE(window->tray().isHiddenToTray(), state == "hidden");
     QCOMPARE(window->isVisible(), state != "hidden");
     QCOMPARE(window->isMinimized(), state == "minimized");
     const auto menuTexts = [&window] {
@@ -291,13 +304,13 @@ void TestWindowMain::themeSwitchRetintsStatusIcons()
     QFETCH(QString, colourName);
     const QColor colour(colourName);
 
-    ThemeManager::setCurrentTheme(ThemeDark);
+    ThemeManager::setCurrentTheme(Theme::Dark);
     auto window = makeWindow();
     window->show();
     QTRY_VERIFY(window->tray().icon()); // the deferred start-up has run
-    window->SetTheme(ThemeLight);
+    window->SetTheme(Theme::Light);
 
-    const QImage icon = window->services().statusPixmap(severity).toImage();
+    const QImage icon = window->services().statusPixmaps().pixmap(severity).toImage();
     QCOMPARE(icon.isNull(), !colour.isValid());
     for (int y = 0; y < icon.height(); ++y) {
         for (int x = 0; x < icon.width(); ++x) {
@@ -321,16 +334,29 @@ void TestWindowMain::lockedDeviceList()
     DeviceListLock other;
     if (heldElsewhere) {
         QVERIFY(other.tryLock());
-        m_dialogs.answerQuestion(answer);
+        m_dialogs.answerQuestion(QuestionResult(answer));
     }
     MonitoringSession session;
-    QCOMPARE(WindowMain::openDeviceList(session, m_dialogs), opened);
+    QCOMPARE(Startup(session, m_dialogs).openDeviceList(), opened);
     QCOMPARE(session.isWritable(), writable);
     QCOMPARE(m_dialogs.questionTexts().size(), heldElsewhere ? 1 : 0);
     if (heldElsewhere) {
         QVERIFY(m_dialogs.questionTexts().constFirst().startsWith("The device list is in use by tst_windowmain"));
         QCOMPARE(m_dialogs.requests().constFirst().buttons, QStringList({"Open read-only", "Quit"}));
     }
+}
+
+void TestWindowMain::startResetsLanguageToEnglish()
+{
+    // The stored language wins over the locale at start-up...
+    SettingsStore::open()->setValue("Common/appLanguage", 5);
+    LanguageManager::setupAtStartup();
+    QCOMPARE(LanguageManager::currentLanguage(), Language::German);
+    // ...and the main window goes back to English.
+    auto window = makeWindow();
+    QCOMPARE(LanguageManager::currentLanguage(), Language::English);
+    QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), 0);
+    QCOMPARE(window->windowTitle(), QString("QLX Zentick"));
 }
 
 std::unique_ptr<PageNotifications> TestWindowMain::notificationsPage(bool writable)

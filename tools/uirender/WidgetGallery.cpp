@@ -42,8 +42,8 @@ std::unique_ptr<QWidget> own(T *widget)
     return std::unique_ptr<QWidget>(widget);
 }
 
-std::unique_ptr<QWidget> question(int icon, const QString &text, const QString &positive, const QString &negative,
-                                  const QString &neutral)
+std::unique_ptr<QWidget> question(QuestionIcon icon, const QString &text, const QString &positive,
+                                  const QString &negative, const QString &neutral)
 {
     return own(new DialogQuestion(nullptr, QStringLiteral("QLX Zentick"), text, positive, icon, negative, neutral));
 }

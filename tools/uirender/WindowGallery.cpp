@@ -1,6 +1,7 @@
 #include "WindowGallery.h"
 
 #include "ClockRegistry.h"
+#include "Communication.h"
 #include "DevClock.h"
 #include "DialogAuthentication.h"
 #include "DialogDeviceSettings.h"
@@ -11,7 +12,9 @@
 #include "PageDeviceList.h"
 #include "PageNotifications.h"
 #include "PageReport.h"
+#include "PageServices.h"
 #include "SampleSite.h"
+#include "ScriptedDialogHost.h"
 #include "WindowMain.h"
 
 #include <QAbstractButton>
@@ -43,6 +46,14 @@ std::unique_ptr<QWidget> own(T *widget)
     return std::unique_ptr<QWidget>(widget);
 }
 
+// Nothing the tool renders asks a question; should anything, it is answered
+// at once instead of waiting for a click nobody makes.
+DialogHost &dialogs()
+{
+    static ScriptedDialogHost host;
+    return host;
+}
+
 void waitUntil(const std::function<bool()> &ready)
 {
     const QDeadlineTimer deadline(readyDeadlineMs);
@@ -71,11 +82,15 @@ WindowMain *makeWindow()
 {
     auto *session = new MonitoringSession;
     // The tool's own temporary list: the window shows as it does for its writer.
+    // The session is never started: the sample's addresses may exist on the
+    // network the tool runs in.
     session->acquireLock();
-    auto *window = new WindowMain(*session);
+    auto *services = new PageServices(*ClockRegistry::instance(), *Communication::instance(), *session, dialogs());
+    auto *window = new WindowMain(*services);
+    // The window's children go in order: its pages first, then the services
+    // and the session they use.
+    services->setParent(window);
     session->setParent(window);
-    // The sample's addresses may exist on the network the tool runs in.
-    session->stop();
     SampleSite::populate();
     QObject::connect(window, &QObject::destroyed, [] { SampleSite::clear(); });
     window->findChild<PageNotifications *>()->LoadNotificationWidgets();
@@ -100,8 +115,8 @@ std::unique_ptr<QWidget> page(const char *navigationButton)
 std::unique_ptr<QWidget> editor(int groupIndex, int clockIndex, int tab)
 {
     WindowMain *window = makeWindow();
-    window->services().OpenEditor(groupIndex, clockIndex);
-    PageConfiguration *editor = window->services().editor;
+    window->openEditor({groupIndex, clockIndex});
+    auto *editor = window->findChild<PageConfiguration *>();
     waitUntil([editor] { return !editor->isLoadingAlarms(); });
     editor->findChild<QTabWidget *>(QStringLiteral("twdConfiguration"))->setCurrentIndex(tab);
     return own(window);
@@ -109,7 +124,7 @@ std::unique_ptr<QWidget> editor(int groupIndex, int clockIndex, int tab)
 
 std::unique_ptr<QWidget> newClock()
 {
-    auto *dialog = new DialogNewClock;
+    auto *dialog = new DialogNewClock(dialogs());
     dialog->setNetworkCards({SampleSite::networkCard()}, NetworkCardData());
     dialog->findChild<QLineEdit *>(QStringLiteral("ledIP"))->setText(QStringLiteral("192.168.0.40"));
     dialog->findChild<QLineEdit *>(QStringLiteral("ledUser"))->setText(QStringLiteral("admin"));
@@ -127,7 +142,7 @@ std::unique_ptr<QWidget> authentication()
 
 std::unique_ptr<QWidget> devicesFound()
 {
-    auto *dialog = new DialogDevicesFound;
+    auto *dialog = new DialogDevicesFound(dialogs());
     const QVector<DevClock *> clocks = SampleSite::foundClocks();
     for (DevClock *clock : clocks)
         clock->setParent(dialog);
@@ -141,7 +156,7 @@ std::unique_ptr<QWidget> devicesFound()
 std::unique_ptr<QWidget> deviceSettings()
 {
     SampleSite::populate();
-    auto *dialog = new DialogDeviceSettings;
+    auto *dialog = new DialogDeviceSettings(dialogs(), *Communication::instance());
     QObject::connect(dialog, &QObject::destroyed, [] { SampleSite::clear(); });
     dialog->setNetworkCards({SampleSite::networkCard()});
     const int lobby = 2;

@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     const struct {
         Theme theme;
         const char *folder;
-    } themes[] = {{ThemeDark, "dark"}, {ThemeLight, "light"}};
+    } themes[] = {{Theme::Dark, "dark"}, {Theme::Light, "light"}};
 
     int failures = 0;
     for (const auto &entry : themes) {

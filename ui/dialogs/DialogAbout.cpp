@@ -17,6 +17,7 @@ DialogAbout::DialogAbout(QWidget *parent)
 {
     Resources::ensureLoaded();
     ui->setupUi(this);
+    connect(ui->pushButton, &QAbstractButton::clicked, this, &QWidget::close);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -91,7 +92,3 @@ void DialogAbout::mouseReleaseEvent(QMouseEvent *event)
     QDialog::mouseReleaseEvent(event);
 }
 
-void DialogAbout::on_pushButton_clicked()
-{
-    close();
-}

@@ -28,9 +28,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-private slots:
-    void on_pushButton_clicked();
-
 private:
     Ui::AboutDialog *ui;
     bool m_pressed = false;

@@ -18,6 +18,10 @@ DialogAuditFindings::DialogAuditFindings(QWidget *parent)
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
     ui->btnCancel->setDefault(true);
+    connect(ui->btnCopy, &QAbstractButton::clicked, this, &DialogAuditFindings::copyToClipboard);
+    // "Close" at the bottom accepts; the title bar's close rejects.
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &QDialog::accept);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
 
     QTableView *view = ui->twdFindings;
     view->setModel(m_model);
@@ -63,17 +67,3 @@ void DialogAuditFindings::copyToClipboard()
         QGuiApplication::clipboard()->setText(copyText());
 }
 
-void DialogAuditFindings::on_btnCopy_clicked()
-{
-    copyToClipboard();
-}
-
-void DialogAuditFindings::on_btnCancel_clicked()
-{
-    accept();
-}
-
-void DialogAuditFindings::on_btnClose_clicked()
-{
-    close();
-}

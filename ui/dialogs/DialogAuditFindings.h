@@ -28,11 +28,6 @@ public:
 public slots:
     void copyToClipboard();
 
-private slots:
-    void on_btnCopy_clicked();
-    void on_btnCancel_clicked();
-    void on_btnClose_clicked();
-
 private:
     Ui::DialogAuditFindings *ui;
     AuditFindingsModel *m_model;

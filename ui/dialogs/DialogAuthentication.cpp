@@ -8,6 +8,9 @@ DialogAuthentication::DialogAuthentication(QWidget *parent)
 {
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    connect(ui->btnAccept, &QAbstractButton::clicked, this, &QDialog::accept);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
     // Enter in either field starts the search.
     ui->btnAccept->setDefault(true);
     ui->ledUser->setFocus();
@@ -28,17 +31,3 @@ QString DialogAuthentication::password() const
     return ui->ledPassword->text();
 }
 
-void DialogAuthentication::on_btnAccept_clicked()
-{
-    accept();
-}
-
-void DialogAuthentication::on_btnCancel_clicked()
-{
-    reject();
-}
-
-void DialogAuthentication::on_btnClose_clicked()
-{
-    close();
-}

@@ -19,11 +19,6 @@ public:
     QString user() const;
     QString password() const;
 
-private slots:
-    void on_btnAccept_clicked();
-    void on_btnCancel_clicked();
-    void on_btnClose_clicked();
-
 private:
     Ui::DialogAuthentication *ui;
 };

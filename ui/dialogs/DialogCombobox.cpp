@@ -8,6 +8,9 @@ DialogCombobox::DialogCombobox(QWidget *parent)
 {
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    connect(ui->btnOk, &QAbstractButton::clicked, this, &DialogCombobox::choose);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
 }
 
 DialogCombobox::~DialogCombobox()
@@ -31,18 +34,9 @@ void DialogCombobox::setTexts(const QString &info, const QString &info2, const Q
     ui->cbxSpecialFrames->addItems(items);
 }
 
-void DialogCombobox::on_btnOk_clicked()
+void DialogCombobox::choose()
 {
     m_selectedIndex = ui->cbxSpecialFrames->currentIndex();
     accept();
 }
 
-void DialogCombobox::on_btnCancel_clicked()
-{
-    reject();
-}
-
-void DialogCombobox::on_btnClose_clicked()
-{
-    close();
-}

@@ -20,12 +20,10 @@ public:
     void setTexts(const QString &info, const QString &info2, const QString &comboLabel, const QStringList &items);
     int selectedIndex() const { return m_selectedIndex; }
 
-private slots:
-    void on_btnOk_clicked();
-    void on_btnCancel_clicked();
-    void on_btnClose_clicked();
-
 private:
+    // OK: the shown item is the choice.
+    void choose();
+
     Ui::DialogCombobox *ui;
     int m_selectedIndex = -1;
 };

@@ -1,9 +1,8 @@
 #include "DialogDevicesFound.h"
 
-#include "AppIdentity.h"
 #include "CustomTableHeader.h"
 #include "DevClock.h"
-#include "DialogQuestion.h"
+#include "DialogHost.h"
 #include "ui_DialogDevicesFound.h"
 
 #include <QCheckBox>
@@ -14,14 +13,18 @@ namespace {
 constexpr int clockRole = Qt::UserRole;
 } // namespace
 
-DialogDevicesFound::DialogDevicesFound(QWidget *parent)
+DialogDevicesFound::DialogDevicesFound(DialogHost &dialogs, QWidget *parent)
     : FramelessDialog(parent)
     , ui(new Ui::DialogDevicesFound)
+    , m_dialogs(dialogs)
     , m_headerCheck(new QCheckBox)
 {
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
     ui->btnAccept->setDefault(true);
+    connect(ui->btnAccept, &QAbstractButton::clicked, this, &DialogDevicesFound::acceptChoice);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &DialogDevicesFound::cancel);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
 
     CustomHeaderedTable *table = ui->twdDeviceList;
     table->setColumnCount(ColumnCount);
@@ -105,29 +108,25 @@ void DialogDevicesFound::onHeaderToggled(bool checked)
     table->viewport()->update();
 }
 
-void DialogDevicesFound::on_btnAccept_clicked()
+void DialogDevicesFound::acceptChoice()
 {
     bool duplicateChosen = false;
     for (int i = 0; i < m_selected.size(); ++i)
         duplicateChosen = duplicateChosen || (m_selected.at(i) && m_duplicate.at(i));
     if (duplicateChosen
-        && DialogQuestion::Ask(this, appDisplayName(),
-                               tr("Clock(s) with same IP already exist on device list. Do you want to add selected "
-                                  "clock(s) anyway?"),
-                               QuestionIcon::Question, tr("Add"), tr("Cancel"))
+        && m_dialogs.ask(this,
+                         tr("Clock(s) with same IP already exist on device list. Do you want to add selected "
+                            "clock(s) anyway?"),
+                         QuestionIcon::Question, tr("Add"), tr("Cancel"))
             != QuestionResult::Positive)
         return;
     m_result = 1;
     accept();
 }
 
-void DialogDevicesFound::on_btnCancel_clicked()
+void DialogDevicesFound::cancel()
 {
     m_result = -1;
     reject();
 }
 
-void DialogDevicesFound::on_btnClose_clicked()
-{
-    close();
-}

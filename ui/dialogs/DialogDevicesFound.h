@@ -5,6 +5,7 @@
 #include <QVector>
 
 class DevClock;
+class DialogHost;
 class QCheckBox;
 class QTableWidgetItem;
 
@@ -22,7 +23,8 @@ class DialogDevicesFound : public FramelessDialog
 public:
     enum Column { CheckColumn, NameColumn, IpColumn, InterfaceColumn, StatusColumn, ColumnCount };
 
-    explicit DialogDevicesFound(QWidget *parent = nullptr);
+    // Asks its question through dialogs.
+    explicit DialogDevicesFound(DialogHost &dialogs, QWidget *parent = nullptr);
     ~DialogDevicesFound() override;
 
     // duplicate holds one flag per clock: a clock with the same address is listed.
@@ -33,17 +35,16 @@ public:
     // One flag per clock, in the order given, however the table is sorted.
     QVector<bool> selected() const { return m_selected; }
 
-private slots:
-    void on_btnAccept_clicked();
-    void on_btnCancel_clicked();
-    void on_btnClose_clicked();
+private:
+    // "Add": asks first when a chosen clock's address is listed already.
+    void acceptChoice();
+    void cancel();
     void onItemChanged(QTableWidgetItem *item);
     void onHeaderToggled(bool checked);
-
-private:
     void updateHeaderCheck();
 
     Ui::DialogDevicesFound *ui;
+    DialogHost &m_dialogs;
     QCheckBox *m_headerCheck;
     QVector<DevClock *> m_clocks;
     QVector<bool> m_selected;

@@ -8,6 +8,9 @@ DialogEditName::DialogEditName(QWidget *parent)
 {
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    connect(ui->btnAccept, &QAbstractButton::clicked, this, &QDialog::accept);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
     ui->btnAccept->setDefault(true);
 }
 
@@ -29,17 +32,3 @@ QString DialogEditName::text() const
     return ui->lineEdit->text();
 }
 
-void DialogEditName::on_btnAccept_clicked()
-{
-    accept();
-}
-
-void DialogEditName::on_btnCancel_clicked()
-{
-    reject();
-}
-
-void DialogEditName::on_btnClose_clicked()
-{
-    close();
-}

@@ -19,11 +19,6 @@ public:
     void set(const QString &title, const QString &label, const QString &text, const QString &acceptText);
     QString text() const;
 
-private slots:
-    void on_btnAccept_clicked();
-    void on_btnCancel_clicked();
-    void on_btnClose_clicked();
-
 private:
     Ui::DialogEditName *ui;
 };

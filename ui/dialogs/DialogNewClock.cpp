@@ -1,17 +1,21 @@
 #include "DialogNewClock.h"
 
-#include "AppIdentity.h"
-#include "DialogQuestion.h"
+#include "DialogHost.h"
 #include "Ipv4Text.h"
 #include "ui_DialogNewClock.h"
 
-DialogNewClock::DialogNewClock(QWidget *parent)
+DialogNewClock::DialogNewClock(DialogHost &dialogs, QWidget *parent)
     : FramelessDialog(parent)
     , ui(new Ui::DialogNewClock)
+    , m_dialogs(dialogs)
 {
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
     ui->btnAccept->setDefault(true);
+    connect(ui->btnAccept, &QAbstractButton::clicked, this, &DialogNewClock::acceptAddress);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
+    connect(ui->btnRefreshNetworkInterface, &QAbstractButton::clicked, this, &DialogNewClock::refreshInterfaces);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
     ui->ledIP->setFocus();
     m_choices.refresh(NetworkCardData());
     showChoices();
@@ -50,32 +54,23 @@ void DialogNewClock::showChoices()
     ui->cbxNetworkInterface->setCurrentIndex(m_choices.selectedIndex());
 }
 
-void DialogNewClock::on_btnAccept_clicked()
+void DialogNewClock::acceptAddress()
 {
     // A partial address would be read as another clock's ("192.168" is
     // 192.0.0.168), so only a complete one is taken.
     const QString ip = Ipv4Text::canonical(ui->ledIP->text());
     if (ip.isEmpty()) {
-        DialogQuestion::Ask(this, appDisplayName(), tr("Incorrect IP Address"), QuestionIcon::Warning, tr("OK"));
+        m_dialogs.ask(this, tr("Incorrect IP Address"), QuestionIcon::Warning, tr("OK"));
         return;
     }
     m_ip = ip;
     accept();
 }
 
-void DialogNewClock::on_btnCancel_clicked()
-{
-    reject();
-}
-
-void DialogNewClock::on_btnRefreshNetworkInterface_clicked()
+void DialogNewClock::refreshInterfaces()
 {
     // The chosen interface stays chosen, marked when it has gone.
     m_choices.refresh(networkInterface());
     showChoices();
 }
 
-void DialogNewClock::on_btnClose_clicked()
-{
-    close();
-}

@@ -3,6 +3,8 @@
 #include "FramelessDialog.h"
 #include "NetworkCardChoices.h"
 
+class DialogHost;
+
 namespace Ui {
 class DialogNewClock;
 }
@@ -15,7 +17,8 @@ class DialogNewClock : public FramelessDialog
     Q_OBJECT
 
 public:
-    explicit DialogNewClock(QWidget *parent = nullptr);
+    // Asks its questions through dialogs.
+    explicit DialogNewClock(DialogHost &dialogs, QWidget *parent = nullptr);
     ~DialogNewClock() override;
 
     // The address as it will be stored: four decimal numbers without
@@ -30,16 +33,15 @@ public:
     // (tests); current is kept as " - Not available" when it is not among them.
     void setNetworkCards(const QList<NetworkCardData> &cards, const NetworkCardData &current);
 
-private slots:
-    void on_btnAccept_clicked();
-    void on_btnCancel_clicked();
-    void on_btnRefreshNetworkInterface_clicked();
-    void on_btnClose_clicked();
-
 private:
+    // Accepts a complete address only.
+    void acceptAddress();
+    // The interfaces present now; the chosen one stays chosen.
+    void refreshInterfaces();
     void showChoices();
 
     Ui::DialogNewClock *ui;
+    DialogHost &m_dialogs;
     NetworkCardChoices m_choices;
     QString m_ip;
 };

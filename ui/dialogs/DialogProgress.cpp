@@ -1,7 +1,6 @@
 #include "DialogProgress.h"
 
 #include "TaskbarProgress.h"
-#include "WindowMain.h"
 #include "ui_DialogProgress.h"
 
 #include <QCloseEvent>
@@ -11,15 +10,18 @@ DialogProgress::DialogProgress(QWidget *parent, const QString &title, const QStr
     , ui(new Ui::DialogProgress)
 {
     ui->setupUi(this);
-    if (WindowMain *window = WindowMain::instance()) {
+    // The progress shows on the task-bar button of the window it belongs to.
+    if (parent) {
         m_taskbar = new TaskbarProgress(this);
-        m_taskbar->setWindow(window->windowHandle());
+        m_taskbar->setWindow(parent->window()->windowHandle());
         m_taskbar->setRange(0, progressMaximum);
         m_taskbar->setValue(1);
         m_taskbar->show();
     }
     setWindowTitle(title);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &DialogProgress::cancel);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &DialogProgress::cancel);
     ui->lblInfo->setText(text);
     m_ramp.setTarget(0.0);
     refreshStateLabel();
@@ -75,18 +77,13 @@ void DialogProgress::refreshStateLabel()
                                   + QString::number(ui->pbrSearching->maximum()));
 }
 
-void DialogProgress::on_btnCancel_clicked()
+void DialogProgress::cancel()
 {
     emit Canceled();
     if (isVisible())
         close();
     else
         m_earlyResult = Rejected;
-}
-
-void DialogProgress::on_btnClose_clicked()
-{
-    on_btnCancel_clicked();
 }
 
 void DialogProgress::showEvent(QShowEvent *event)

@@ -11,8 +11,9 @@ namespace Ui {
 class DialogProgress;
 }
 
-// The modal progress display of a running operation, mirrored on the main
-// window's task-bar button. The caller reports progress with setValue and
+// The modal progress display of a running operation, mirrored on the
+// task-bar button of its parent's window (the operation runner gives it the
+// main window). The caller reports progress with setValue and
 // ends the run with finish; Cancel or the title-bar close emit Canceled and
 // end the run rejected, on which the caller cancels its operation.
 class DialogProgress : public FramelessDialog
@@ -29,7 +30,7 @@ public:
     void finish();
     void done(int result) override;
 
-    // The task-bar indicator; null when no main window exists.
+    // The task-bar indicator; null for a dialog without a parent.
     TaskbarProgress *taskbarProgress() const { return m_taskbar; }
     const ProgressRamp &ramp() const { return m_ramp; }
 
@@ -41,15 +42,13 @@ signals:
 public slots:
     void onTimerTimeout();
 
-private slots:
-    void on_btnCancel_clicked();
-    void on_btnClose_clicked();
-
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Cancel and the title bar's close: Canceled, then the run ends rejected.
+    void cancel();
     void drawProgress();
     void refreshStateLabel();
 

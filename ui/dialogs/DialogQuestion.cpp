@@ -1,16 +1,19 @@
 #include "DialogQuestion.h"
 
-#include "DialogHost.h"
 #include "ui_DialogQuestion.h"
 
 DialogQuestion::DialogQuestion(QWidget *parent, const QString &title, const QString &text, const QString &positive,
-                               int icon, const QString &negative, const QString &neutral)
+                               QuestionIcon icon, const QString &negative, const QString &neutral)
     : FramelessDialog(parent)
     , ui(new Ui::DialogQuestion)
 {
     ui->setupUi(this);
     setWindowTitle(title);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    connect(ui->btnPositive, &QAbstractButton::clicked, this, [this] { answerWith(QuestionResult::Positive); });
+    connect(ui->btnNegative, &QAbstractButton::clicked, this, [this] { answerWith(QuestionResult::Negative); });
+    connect(ui->btnNeutral, &QAbstractButton::clicked, this, [this] { answerWith(QuestionResult::Neutral); });
+    connect(ui->btnClose, &QAbstractButton::clicked, this, [this] { answerWith(QuestionResult::Negative); });
     ui->label->setText(text);
 
     const auto setButton = [](QPushButton *button, const QString &buttonText) {
@@ -37,7 +40,7 @@ DialogQuestion::~DialogQuestion()
     delete ui;
 }
 
-QString DialogQuestion::iconPath(int icon)
+QString DialogQuestion::iconPath(QuestionIcon icon)
 {
     switch (icon) {
     case QuestionIcon::Info:
@@ -48,37 +51,24 @@ QString DialogQuestion::iconPath(int icon)
         return QStringLiteral(":/icons/resources/icons/critical.png");
     case QuestionIcon::Question:
         return QStringLiteral(":/icons/resources/icons/question.png");
-    default:
-        return QString();
+    case QuestionIcon::None:
+        break;
     }
+    return QString();
 }
 
-int DialogQuestion::Ask(QWidget *parent, const QString &title, const QString &text, int icon, const QString &positive,
-                        const QString &negative, const QString &neutral)
+void DialogQuestion::answerWith(QuestionResult answer)
 {
-    return DialogHost::current().question({parent, title, text, icon, positive, negative, neutral});
-}
-
-void DialogQuestion::on_btnPositive_clicked()
-{
-    m_result = QuestionResult::Positive;
-    accept();
-}
-
-void DialogQuestion::on_btnNegative_clicked()
-{
-    m_result = QuestionResult::Negative;
-    reject();
-}
-
-void DialogQuestion::on_btnNeutral_clicked()
-{
-    m_result = QuestionResult::Neutral;
-    close();
-}
-
-void DialogQuestion::on_btnClose_clicked()
-{
-    m_result = QuestionResult::Negative;
-    reject();
+    m_result = answer;
+    switch (answer) {
+    case QuestionResult::Positive:
+        accept();
+        break;
+    case QuestionResult::Negative:
+        reject();
+        break;
+    case QuestionResult::Neutral:
+        close();
+        break;
+    }
 }

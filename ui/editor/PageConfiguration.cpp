@@ -4,19 +4,21 @@
 #include "ClockConfig.h"
 #include "ClockRegistry.h"
 #include "Communication.h"
+#include "ConfigurationDownload.h"
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "DialogHost.h"
-#include "DialogQuestion.h"
 #include "GetConfigurationSender.h"
 #include "MenuPopup.h"
 #include "OperationRunner.h"
+#include "PageServices.h"
 #include "ParameterText.h"
-#include "ResultSlots.h"
 #include "SenderTarget.h"
 #include "SetConfigurationSender.h"
 #include "ThemeManager.h"
 #include "ui_PageConfiguration.h"
+
+#include <QStringList>
 
 using ConfigurationFileActions::Action;
 
@@ -24,7 +26,7 @@ namespace {
 const QString iconRoot = QStringLiteral(":/icons/resources/icons/");
 }
 
-PageConfiguration::PageConfiguration(const PageServices &services, QWidget *parent)
+PageConfiguration::PageConfiguration(PageServices &services, QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::PageConfiguration)
     , m_services(services)
@@ -35,6 +37,18 @@ PageConfiguration::PageConfiguration(const PageServices &services, QWidget *pare
     ui->btnConfigDownload->setIcon(QIcon(iconRoot + QStringLiteral("download.png")));
     connect(ui->tabAlarms, &TabAlarms::loadingChanged, this,
             [this](bool loading) { setButtonsEnabled(!loading); });
+
+    connect(ui->btnConfigBack, &QAbstractButton::clicked, this, &PageConfiguration::leaveEditor);
+    connect(ui->btnConfigFile, &QAbstractButton::clicked, this, &PageConfiguration::showFileMenu);
+    connect(ui->btnConfigDownload, &QAbstractButton::clicked, this, &PageConfiguration::downloadConfiguration);
+    connect(ui->actionConfigurationOpen, &QAction::triggered, this, &PageConfiguration::openFile);
+    connect(ui->actionConfigurationSaveAs, &QAction::triggered, this, [this] { runFileAction(Action::SaveAs); });
+    connect(ui->tabDisplay, &TabDisplay::importRequested, this, &PageConfiguration::importDisplay);
+    connect(ui->tabDisplay, &TabDisplay::exportRequested, this, [this] { runFileAction(Action::ExportDisplay); });
+    connect(ui->tabAlarms, &TabAlarms::importRequested, this, &PageConfiguration::importAlarms);
+    connect(ui->tabAlarms, &TabAlarms::exportRequested, this, [this] { runFileAction(Action::ExportAlarms); });
+    connect(ui->tabSend, &TabSend::sendRequested, this, &PageConfiguration::sendConfiguration);
+    connect(&m_services, &PageServices::themeChanged, this, &PageConfiguration::onThemeChanged);
 }
 
 PageConfiguration::~PageConfiguration()
@@ -44,7 +58,7 @@ PageConfiguration::~PageConfiguration()
 
 bool PageConfiguration::OpenConfigEditor(int groupIndex, int clockIndex)
 {
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     std::unique_ptr<ClockConfig> source;
     QString title;
     if (groupIndex >= 0 && clockIndex == -1) {
@@ -58,8 +72,8 @@ bool PageConfiguration::OpenConfigEditor(int groupIndex, int clockIndex)
         if (!clock)
             return false;
         if (!clock->hasConfig()) {
-            m_services.dialogs->message(
-                m_services.window,
+            m_services.dialogs().message(
+                m_services.window(),
                 tr("Clock has no fetched configuration. Download clock configuration first in device list."),
                 QuestionIcon::Critical);
             return false;
@@ -125,7 +139,7 @@ std::unique_ptr<ClockConfig> PageConfiguration::ReadConfigFromWidgets() const
 
 void PageConfiguration::StoreEditedConfiguration()
 {
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     if (isEditing()) {
         const std::unique_ptr<ClockConfig> config = ReadConfigFromWidgets();
         if (m_editedGroupIndex == -1) {
@@ -141,7 +155,7 @@ void PageConfiguration::StoreEditedConfiguration()
 
 void PageConfiguration::FillSendTab(int groupIndex, int clockIndex)
 {
-    const bool isGroup = ui->tabSend->fill(groupIndex, clockIndex);
+    const bool isGroup = ui->tabSend->fill(m_services.registry(), groupIndex, clockIndex);
     ui->btnConfigDownload->setVisible(!isGroup);
 }
 
@@ -150,13 +164,20 @@ void PageConfiguration::selectFirstTab()
     ui->twdConfiguration->setCurrentIndex(0);
 }
 
-void PageConfiguration::on_btnConfigBack_clicked()
+void PageConfiguration::onThemeChanged()
+{
+    // The send tab's icons are tinted as it is filled.
+    if (isEditing())
+        FillSendTab(m_editedGroupIndex, m_editedClockIndex);
+}
+
+void PageConfiguration::leaveEditor()
 {
     StoreEditedConfiguration();
     emit SigLeaveEditor();
 }
 
-void PageConfiguration::on_btnConfigFile_clicked()
+void PageConfiguration::showFileMenu()
 {
     MenuPopup menu(this);
     ui->actionConfigurationOpen->setIcon(ThemeManager::themedIcon(iconRoot + QStringLiteral("folder.png")));
@@ -166,31 +187,36 @@ void PageConfiguration::on_btnConfigFile_clicked()
     menu.execAt(ui->btnConfigFile->mapToGlobal(QPoint(0, ui->btnConfigFile->height())));
 }
 
-void PageConfiguration::on_btnConfigDownload_clicked()
+void PageConfiguration::downloadConfiguration()
 {
-    const DevClock *clock = ClockRegistry::instance()->clockAt(m_editedClockIndex);
+    const DevClock *clock = m_services.registry().clockAt(m_editedClockIndex);
     if (!clock)
         return;
-    if (m_services.dialogs->ask(m_services.window, tr("Do you want to download clock configuration?"),
-                                QuestionIcon::Question, tr("Download"), tr("Cancel"))
+    if (m_services.dialogs().ask(m_services.window(), tr("Do you want to download clock configuration?"),
+                                 QuestionIcon::Question, tr("Download"), tr("Cancel"))
         != QuestionResult::Positive)
         return;
-    ResultSlots *results = m_services.results;
-    m_services.runner->run(Communication::instance()->getConfiguration(SenderTarget::fromClock(*clock)),
-                           tr("Downloading configuration"),
-                           [results](DataSender *sender) { results->onGetConfigurationFinished(sender); }, this);
+    m_services.runner().run(m_services.communication().getConfiguration(SenderTarget::fromClock(*clock)),
+                            tr("Downloading configuration"),
+                            [this](DataSender *sender) { onDownloadFinished(sender); }, this);
+}
+
+void PageConfiguration::onDownloadFinished(DataSender *sender)
+{
+    if (ConfigurationDownload::store(m_services, sender) && m_editedClockIndex != -1)
+        OpenConfigEditor(m_editedGroupIndex, m_editedClockIndex);
 }
 
 bool PageConfiguration::confirmSendToGroupMember()
 {
     if (m_editedGroupIndex != -1)
         return true;
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     const DevClock *clock = registry->clockAt(m_editedClockIndex);
     const DevGroup *group = clock ? registry->groupOfClock(clock) : nullptr;
     if (!group)
         return true;
-    return m_services.dialogs->ask(m_services.window,
+    return m_services.dialogs().ask(m_services.window(),
                                    tr("Clock %1 is in group %2. Send configuration anyway?")
                                        .arg(clock->name, group->name()),
                                    QuestionIcon::Warning, tr("Send"), tr("Cancel"))
@@ -199,7 +225,7 @@ bool PageConfiguration::confirmSendToGroupMember()
 
 QList<SenderTarget> PageConfiguration::sendTargets() const
 {
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     QList<SenderTarget> targets;
     if (m_editedGroupIndex == -1) {
         if (const DevClock *clock = registry->clockAt(m_editedClockIndex))
@@ -213,7 +239,7 @@ QList<SenderTarget> PageConfiguration::sendTargets() const
     return targets;
 }
 
-void PageConfiguration::on_btnSendConfiguration_clicked()
+void PageConfiguration::sendConfiguration()
 {
     if (!isEditing() || !confirmSendToGroupMember())
         return;
@@ -222,64 +248,82 @@ void PageConfiguration::on_btnSendConfiguration_clicked()
     // reply can. Say which field rather than send a broken request.
     const QString unsafe = ParameterText::firstUnsafeField(*config);
     if (!unsafe.isEmpty()) {
-        m_services.dialogs->message(m_services.window, ParameterText::refusalText(unsafe), QuestionIcon::Critical);
+        m_services.dialogs().message(m_services.window(), ParameterText::refusalText(unsafe), QuestionIcon::Critical);
         return;
     }
-    ResultSlots *results = m_services.results;
-    m_services.runner->run(Communication::instance()->setConfiguration(*config, sendTargets()),
-                           tr("Sending configuration"),
-                           [results](DataSender *sender) { results->onConfigSendFinished(sender); }, this);
+    m_services.runner().run(m_services.communication().setConfiguration(*config, sendTargets()),
+                            tr("Sending configuration"), [this](DataSender *sender) { onSendFinished(sender); },
+                            this);
+}
+
+void PageConfiguration::onSendFinished(DataSender *sender)
+{
+    DialogHost &dialogs = m_services.dialogs();
+    auto *upload = qobject_cast<SetConfigurationSender *>(sender);
+    if (upload && !upload->refusedField().isEmpty()) {
+        dialogs.message(m_services.window(), ParameterText::refusalText(upload->refusedField()),
+                        QuestionIcon::Critical);
+        return;
+    }
+    if (m_services.runner().reportFailure(sender))
+        return;
+    // A clock that failed one part was left out of the rest: the upload as a
+    // whole succeeded, but that clock does not have the configuration.
+    QStringList missed;
+    const QVector<bool> succeeded = upload ? upload->succeeded() : QVector<bool>();
+    for (int i = 0; i < succeeded.size(); ++i) {
+        if (succeeded.at(i))
+            continue;
+        const SenderTarget target = upload->targets().value(i);
+        const DevClock *clock = m_services.registry().clockById(target.clockId);
+        missed << (clock ? clock->name : target.device.address.toString());
+    }
+    if (!missed.isEmpty()) {
+        dialogs.message(m_services.window(),
+                        tr("The configuration was sent to %1 of %2 clocks. Not sent to: %3")
+                            .arg(succeeded.size() - missed.size())
+                            .arg(succeeded.size())
+                            .arg(missed.join(QStringLiteral(", "))),
+                        QuestionIcon::Warning);
+        return;
+    }
+    dialogs.message(m_services.window(), tr("Configuration was sent successfully."), QuestionIcon::Info);
 }
 
 ConfigurationFileActions::Result PageConfiguration::runFileAction(Action action)
 {
     const ConfigurationFileActions::Texts texts = ConfigurationFileActions::texts(action);
-    const DialogHost::FileRequest request{m_services.window, texts.title, lastPath(), texts.filter};
+    const DialogHost::FileRequest request{m_services.window(), texts.title, lastPath(), texts.filter};
     const QString path =
-        texts.saveDialog ? m_services.dialogs->saveFileName(request) : m_services.dialogs->openFileName(request);
+        texts.saveDialog ? m_services.dialogs().saveFileName(request) : m_services.dialogs().openFileName(request);
     if (path.isEmpty())
         return {};
     // Save and export write what the widgets show; open and import ignore it.
     const std::unique_ptr<ClockConfig> current =
         texts.saveDialog ? ReadConfigFromWidgets() : std::make_unique<ClockConfig>();
     ConfigurationFileActions::Result result = ConfigurationFileActions::run(action, path, *current);
-    m_services.dialogs->message(m_services.window, result.message,
+    m_services.dialogs().message(m_services.window(), result.message,
                                 result.ok ? QuestionIcon::Info : QuestionIcon::Critical);
     return result;
 }
 
-void PageConfiguration::on_actionConfigurationOpen_triggered()
+void PageConfiguration::openFile()
 {
     const ConfigurationFileActions::Result result = runFileAction(Action::Open);
     if (result.ok && result.config)
         fillAll(*result.config);
 }
 
-void PageConfiguration::on_actionConfigurationSaveAs_triggered()
-{
-    runFileAction(Action::SaveAs);
-}
-
-void PageConfiguration::on_btnImportConfiguration_clicked()
+void PageConfiguration::importDisplay()
 {
     const ConfigurationFileActions::Result result = runFileAction(Action::ImportDisplay);
     if (result.ok && result.config)
         FillDisplayTab(*result.config);
 }
 
-void PageConfiguration::on_btnImportAlarms_clicked()
+void PageConfiguration::importAlarms()
 {
     const ConfigurationFileActions::Result result = runFileAction(Action::ImportAlarms);
     if (result.ok && result.config)
         LoadAlarms(*result.config);
-}
-
-void PageConfiguration::on_btnExportConfiguration_clicked()
-{
-    runFileAction(Action::ExportDisplay);
-}
-
-void PageConfiguration::on_btnExportAlarms_clicked()
-{
-    runFileAction(Action::ExportAlarms);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ConfigurationFileActions.h"
-#include "PageServices.h"
 
 #include <QList>
 #include <QWidget>
@@ -10,6 +9,8 @@
 
 class ClockConfig;
 struct ClockConfigFields;
+class DataSender;
+class PageServices;
 struct SenderTarget;
 
 namespace Ui {
@@ -17,14 +18,17 @@ class PageConfiguration;
 }
 
 // The configuration editor (page 1 of swdMain): one clock's or one group's
-// configuration in four tabs. A stored configuration changes only when the
-// editor is left or the program closes; sending never stores it.
+// configuration in four tabs. The tabs hold the widgets and say when one of
+// their buttons asks for something; the editor sends, downloads and handles
+// the files, each result beside the slot that starts it. A stored
+// configuration changes only when the editor is left or the program closes;
+// sending never stores it.
 class PageConfiguration : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit PageConfiguration(const PageServices &services, QWidget *parent = nullptr);
+    explicit PageConfiguration(PageServices &services, QWidget *parent = nullptr);
     ~PageConfiguration() override;
 
     // A clock (groupIndex -1), a group (clockIndex -1) or a member clock's
@@ -54,19 +58,19 @@ signals:
     // The user left the editor; the configuration is already stored.
     void SigLeaveEditor();
 
-private slots:
-    void on_btnConfigBack_clicked();
-    void on_btnConfigFile_clicked();
-    void on_btnConfigDownload_clicked();
-    void on_btnSendConfiguration_clicked();
-    void on_actionConfigurationOpen_triggered();
-    void on_actionConfigurationSaveAs_triggered();
-    void on_btnImportConfiguration_clicked();
-    void on_btnImportAlarms_clicked();
-    void on_btnExportConfiguration_clicked();
-    void on_btnExportAlarms_clicked();
-
 private:
+    void leaveEditor();
+    void showFileMenu();
+    // Downloads the edited clock's configuration and shows it when it came.
+    void downloadConfiguration();
+    void onDownloadFinished(DataSender *sender);
+    // Sends what the widgets show to the clock, or to every member of the group.
+    void sendConfiguration();
+    void onSendFinished(DataSender *sender);
+    void openFile();
+    void importDisplay();
+    void importAlarms();
+    void onThemeChanged();
     void fillAll(const ClockConfigFields &config);
     void setButtonsEnabled(bool enabled);
     // Asks for the file, runs the action and shows its message.
@@ -75,7 +79,7 @@ private:
     bool confirmSendToGroupMember();
 
     Ui::PageConfiguration *ui;
-    PageServices m_services;
+    PageServices &m_services;
     int m_editedGroupIndex = -1;
     int m_editedClockIndex = -1;
 };

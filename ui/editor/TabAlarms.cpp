@@ -11,6 +11,9 @@ TabAlarms::TabAlarms(QWidget *parent)
     connect(ui->twdAlarmList, &AlarmTable::loadingStarted, this, [this] { showLoading(true); });
     connect(ui->twdAlarmList, &AlarmTable::rowLoaded, ui->pbrAlarmLoad, &QProgressBar::setValue);
     connect(ui->twdAlarmList, &AlarmTable::loadingFinished, this, [this] { showLoading(false); });
+    connect(ui->btnAlarmDisableAll, &QAbstractButton::clicked, ui->twdAlarmList, &AlarmTable::disableAll);
+    connect(ui->btnImportAlarms, &QAbstractButton::clicked, this, &TabAlarms::importRequested);
+    connect(ui->btnExportAlarms, &QAbstractButton::clicked, this, &TabAlarms::exportRequested);
 }
 
 TabAlarms::~TabAlarms()
@@ -39,9 +42,4 @@ void TabAlarms::showLoading(bool loading)
     ui->wdtAlarmLoading->setVisible(loading);
     ui->twdAlarmList->setVisible(!loading);
     emit loadingChanged(loading);
-}
-
-void TabAlarms::on_btnAlarmDisableAll_clicked()
-{
-    ui->twdAlarmList->disableAll();
 }

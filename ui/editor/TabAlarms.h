@@ -8,7 +8,9 @@ namespace Ui {
 class TabAlarms;
 }
 
-// The editor's "Alarms" tab: the alarm table, shown once it has loaded.
+// The editor's "Alarms" tab: the alarm table, shown once it has loaded, and
+// the buttons that import and export the alarms (the editor does the file
+// work).
 class TabAlarms : public QWidget
 {
     Q_OBJECT
@@ -26,9 +28,8 @@ public:
 
 signals:
     void loadingChanged(bool loading);
-
-private slots:
-    void on_btnAlarmDisableAll_clicked();
+    void importRequested();
+    void exportRequested();
 
 private:
     void showLoading(bool loading);

@@ -21,6 +21,17 @@ TabDisplay::TabDisplay(QWidget *parent)
     ui->cbxTempUnit->addItems(ChoiceLists::texts(ChoiceLists::TemperatureUnit));
     ui->cbxSyncMode->addItems(ChoiceLists::texts(ChoiceLists::SynchronizationMode));
     ui->cbxTypeface->addItems(ChoiceLists::texts(ChoiceLists::Typeface));
+    for (QCheckBox *box : {ui->cbxFormatTime, ui->cbxFormatTemp, ui->cbxFormatDate})
+        connect(box, &QCheckBox::clicked, this, &TabDisplay::applyShowFormatRule);
+    connect(ui->cbxBrightness, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &TabDisplay::applyBrightnessRule);
+    connect(ui->cbxTempOffset, &QCheckBox::clicked, this, &TabDisplay::showTemperatureOffset);
+    connect(ui->cbxSync, &QCheckBox::clicked, this, &TabDisplay::showSynchronization);
+    connect(ui->cbxSyncMode, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &TabDisplay::applyMasterIpRule);
+    connect(ui->cbxEcoMode, &QCheckBox::clicked, this, &TabDisplay::showEcoTimes);
+    connect(ui->btnImportConfiguration, &QAbstractButton::clicked, this, &TabDisplay::importRequested);
+    connect(ui->btnExportConfiguration, &QAbstractButton::clicked, this, &TabDisplay::exportRequested);
     applyRules();
 }
 
@@ -89,10 +100,10 @@ void TabDisplay::readInto(ClockConfigFields &config) const
 
 void TabDisplay::applyRules()
 {
-    on_cbxBrightness_currentIndexChanged(ui->cbxBrightness->currentIndex());
-    on_cbxTempOffset_clicked(ui->cbxTempOffset->isChecked());
-    on_cbxSync_clicked(ui->cbxSync->isChecked());
-    on_cbxEcoMode_clicked(ui->cbxEcoMode->isChecked());
+    applyBrightnessRule(ui->cbxBrightness->currentIndex());
+    showTemperatureOffset(ui->cbxTempOffset->isChecked());
+    showSynchronization(ui->cbxSync->isChecked());
+    showEcoTimes(ui->cbxEcoMode->isChecked());
     applyShowFormatRule();
 }
 
@@ -112,41 +123,21 @@ void TabDisplay::applyShowFormatRule()
     }
 }
 
-void TabDisplay::on_cbxFormatTime_clicked()
+void TabDisplay::applyBrightnessRule(int brightness)
 {
-    applyShowFormatRule();
+    ui->cbxBrightnessProfile->setEnabled(brightness == brightnessAuto);
 }
 
-void TabDisplay::on_cbxFormatTemp_clicked()
+void TabDisplay::showTemperatureOffset(bool shown)
 {
-    applyShowFormatRule();
+    ui->lblTempOffset->setVisible(shown);
+    ui->dsbTempOffset->setVisible(shown);
 }
 
-void TabDisplay::on_cbxFormatDate_clicked()
+void TabDisplay::showSynchronization(bool shown)
 {
-    applyShowFormatRule();
-}
-
-void TabDisplay::on_cbxBrightness_currentIndexChanged(int index)
-{
-    ui->cbxBrightnessProfile->setEnabled(index == brightnessAuto);
-}
-
-void TabDisplay::on_cbxTempOffset_clicked(bool checked)
-{
-    ui->lblTempOffset->setVisible(checked);
-    ui->dsbTempOffset->setVisible(checked);
-}
-
-void TabDisplay::on_cbxSync_clicked(bool checked)
-{
-    ui->lblSyncMode->setVisible(checked);
-    ui->cbxSyncMode->setVisible(checked);
-    applyMasterIpRule();
-}
-
-void TabDisplay::on_cbxSyncMode_currentIndexChanged(int /*index*/)
-{
+    ui->lblSyncMode->setVisible(shown);
+    ui->cbxSyncMode->setVisible(shown);
     applyMasterIpRule();
 }
 
@@ -158,7 +149,7 @@ void TabDisplay::applyMasterIpRule()
     ui->ledSyncMasterIp->setVisible(slave);
 }
 
-void TabDisplay::on_cbxEcoMode_clicked(bool checked)
+void TabDisplay::showEcoTimes(bool shown)
 {
-    ui->wdtEco->setVisible(checked);
+    ui->wdtEco->setVisible(shown);
 }

@@ -9,7 +9,9 @@ class TabDisplay;
 }
 
 // The editor's "Display" tab: what the clock shows and how, brightness,
-// thermometer, synchronisation between clocks, eco mode and typeface.
+// thermometer, synchronisation between clocks, eco mode and typeface, and
+// the buttons that import and export these settings (the editor does the
+// file work).
 class TabDisplay : public QWidget
 {
     Q_OBJECT
@@ -27,17 +29,16 @@ public:
     // checked cannot be unchecked.
     void applyShowFormatRule();
 
-private slots:
-    void on_cbxFormatTime_clicked();
-    void on_cbxFormatTemp_clicked();
-    void on_cbxFormatDate_clicked();
-    void on_cbxBrightness_currentIndexChanged(int index);
-    void on_cbxTempOffset_clicked(bool checked);
-    void on_cbxSync_clicked(bool checked);
-    void on_cbxSyncMode_currentIndexChanged(int index);
-    void on_cbxEcoMode_clicked(bool checked);
+signals:
+    void importRequested();
+    void exportRequested();
 
 private:
+    // The brightness profile applies to automatic brightness only.
+    void applyBrightnessRule(int brightness);
+    void showTemperatureOffset(bool shown);
+    void showSynchronization(bool shown);
+    void showEcoTimes(bool shown);
     void applyMasterIpRule();
     void applyRules();
 

@@ -31,6 +31,7 @@ TabSend::TabSend(QWidget *parent)
     , ui(new Ui::TabSend)
 {
     ui->setupUi(this);
+    connect(ui->btnSendConfiguration, &QAbstractButton::clicked, this, &TabSend::sendRequested);
 }
 
 TabSend::~TabSend()
@@ -38,21 +39,20 @@ TabSend::~TabSend()
     delete ui;
 }
 
-bool TabSend::fill(int groupIndex, int clockIndex)
+bool TabSend::fill(const ClockRegistry &registry, int groupIndex, int clockIndex)
 {
-    ClockRegistry *registry = ClockRegistry::instance();
     ui->twdGroupListConfig->clear();
     const bool isGroup = groupIndex >= 0;
     if (isGroup) {
-        if (const DevGroup *group = registry->groupAt(groupIndex)) {
+        if (const DevGroup *group = registry.groupAt(groupIndex)) {
             QTreeWidgetItem *top = makeItem(group->name(), groupIcon);
             for (int member : group->clockIndexes()) {
-                if (const DevClock *clock = registry->clockAt(member))
+                if (const DevClock *clock = registry.clockAt(member))
                     top->addChild(makeItem(clockText(*clock), clockIcon));
             }
             ui->twdGroupListConfig->addTopLevelItem(top);
         }
-    } else if (const DevClock *clock = registry->clockAt(clockIndex)) {
+    } else if (const DevClock *clock = registry.clockAt(clockIndex)) {
         ui->twdGroupListConfig->addTopLevelItem(makeItem(clockText(*clock), clockIcon));
     }
     ui->twdGroupListConfig->expandAll();

@@ -2,12 +2,15 @@
 
 #include <QWidget>
 
+class ClockRegistry;
+
 namespace Ui {
 class TabSend;
 }
 
 // The editor's "Send" tab: the clock, or the group and its member clocks,
-// that the configuration goes to.
+// that the configuration goes to, and the button that sends it (the editor
+// does the sending).
 class TabSend : public QWidget
 {
     Q_OBJECT
@@ -17,8 +20,12 @@ public:
     ~TabSend() override;
 
     // A group (groupIndex >= 0) with its members, else the clock; true for a group.
-    bool fill(int groupIndex, int clockIndex);
+    bool fill(const ClockRegistry &registry, int groupIndex, int clockIndex);
     void setSendEnabled(bool enabled);
+
+signals:
+    // "Send" was pressed.
+    void sendRequested();
 
 private:
     Ui::TabSend *ui;

@@ -41,6 +41,12 @@ TabTime::TabTime(QWidget *parent)
         server->setValidator(new QRegularExpressionValidator(ParameterText::safePattern(), server));
         connect(server, &QLineEdit::inputRejected, ui->lblServerRefused, &QWidget::show);
     }
+    connect(ui->cbxDaylightSaving, &QCheckBox::clicked, this, &TabTime::UpdateSummerTimeVisibility);
+    connect(ui->cbxLocalization, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &TabTime::UpdateSummerTimeVisibility);
+    connect(ui->cbxTimeZone, &QCheckBox::clicked, this, &TabTime::showTimeZone);
+    connect(ui->cbxSynchronizationMode, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &TabTime::applyTimeSourceRule);
     applyRules();
 }
 
@@ -112,9 +118,9 @@ void TabTime::readInto(ClockConfigFields &config) const
 
 void TabTime::applyRules()
 {
-    on_cbxTimeZone_clicked(ui->cbxTimeZone->isChecked());
+    showTimeZone(ui->cbxTimeZone->isChecked());
     UpdateSummerTimeVisibility();
-    on_cbxSynchronizationMode_currentIndexChanged(ui->cbxSynchronizationMode->currentIndex());
+    applyTimeSourceRule(ui->cbxSynchronizationMode->currentIndex());
 }
 
 void TabTime::UpdateSummerTimeVisibility()
@@ -123,23 +129,13 @@ void TabTime::UpdateSummerTimeVisibility()
                                   && ui->cbxDaylightSaving->isChecked());
 }
 
-void TabTime::on_cbxDaylightSaving_clicked()
+void TabTime::showTimeZone(bool shown)
 {
-    UpdateSummerTimeVisibility();
+    ui->lblTimezone->setVisible(shown);
+    ui->cbxTimezone->setVisible(shown);
 }
 
-void TabTime::on_cbxLocalization_currentIndexChanged(int /*index*/)
+void TabTime::applyTimeSourceRule(int timeSource)
 {
-    UpdateSummerTimeVisibility();
-}
-
-void TabTime::on_cbxTimeZone_clicked(bool checked)
-{
-    ui->lblTimezone->setVisible(checked);
-    ui->cbxTimezone->setVisible(checked);
-}
-
-void TabTime::on_cbxSynchronizationMode_currentIndexChanged(int index)
-{
-    ui->wdtNtpServers->setVisible(index == timeSourceNtp);
+    ui->wdtNtpServers->setVisible(timeSource == timeSourceNtp);
 }

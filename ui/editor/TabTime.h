@@ -28,13 +28,10 @@ public:
 public slots:
     void UpdateSummerTimeVisibility();
 
-private slots:
-    void on_cbxDaylightSaving_clicked();
-    void on_cbxLocalization_currentIndexChanged(int index);
-    void on_cbxTimeZone_clicked(bool checked);
-    void on_cbxSynchronizationMode_currentIndexChanged(int index);
-
 private:
+    void showTimeZone(bool shown);
+    // The NTP servers apply to the NTP time source only.
+    void applyTimeSourceRule(int timeSource);
     QList<QLineEdit *> servers() const;
     void applyRules();
 

@@ -42,10 +42,9 @@ QTreeWidgetItem *GroupTree::addRow(QTreeWidgetItem *parent, const QString &text,
     return item;
 }
 
-void GroupTree::build()
+void GroupTree::build(const ClockRegistry &registry)
 {
     clear();
-    ClockRegistry *registry = ClockRegistry::instance();
     struct Button
     {
         const char *icon;
@@ -69,8 +68,8 @@ void GroupTree::build()
     };
 
     int buttonWidth = 0;
-    for (int g = 0; g < registry->groupCount(); ++g) {
-        const DevGroup *group = registry->groupAt(g);
+    for (int g = 0; g < registry.groupCount(); ++g) {
+        const DevGroup *group = registry.groupAt(g);
         QTreeWidgetItem *groupItem = addRow(nullptr, group->name(), QStringLiteral("list.png"), g, -1);
         auto *groupCell = new TableItemCustom(this, g);
         addButtons(groupCell, groupButtons);
@@ -80,7 +79,7 @@ void GroupTree::build()
         buttonWidth = qMax(buttonWidth, groupCell->sizeHint().width());
 
         for (int c : group->clockIndexes()) {
-            const DevClock *clock = registry->clockAt(c);
+            const DevClock *clock = registry.clockAt(c);
             if (!clock)
                 continue;
             QTreeWidgetItem *clockItem = addRow(groupItem, clock->name, QStringLiteral("clock.png"), g, c);

@@ -2,6 +2,8 @@
 
 #include <QTreeWidget>
 
+class ClockRegistry;
+
 // The group page's tree: each group with its member clocks, every row with
 // its icon buttons. The group index is the user data of column 0 and the
 // clock index (-1 on a group row) that of column 1.
@@ -17,7 +19,7 @@ public:
     explicit GroupTree(QWidget *parent = nullptr);
 
     // Rebuilds from the registry.
-    void build();
+    void build(const ClockRegistry &registry);
 
 signals:
     void groupButtonClicked(int groupIndex, int button);

@@ -4,18 +4,18 @@
 #include "ConflictResolver.h"
 #include "DialogAuthentication.h"
 #include "DialogHost.h"
-#include "DialogQuestion.h"
 #include "OperationRunner.h"
-#include "ResultSlots.h"
+#include "PageServices.h"
 #include "ui_PageConflict.h"
 
-PageConflict::PageConflict(const PageServices &services, QWidget *parent)
-    : QWidget(parent)
+PageConflict::PageConflict(PageServices &services, QWidget *parent)
+    : NavigationPage(parent)
     , ui(new Ui::PageConflict)
     , m_services(services)
     , m_pauseMs(ConflictResolver::DefaultPauseMs)
 {
     ui->setupUi(this);
+    connect(ui->btnResolveConflict, &QAbstractButton::clicked, this, &PageConflict::resolveConflicts);
 }
 
 PageConflict::~PageConflict()
@@ -23,26 +23,59 @@ PageConflict::~PageConflict()
     delete ui;
 }
 
-void PageConflict::on_btnResolveConflict_clicked()
+void PageConflict::resolveConflicts()
 {
+    DialogHost &dialogs = m_services.dialogs();
     // A half-typed MAC would make the resolver give up without a word, and a
     // half-typed address would leave every clock where it is.
     if (!ui->ledConflictMac->hasAcceptableInput()) {
-        m_services.dialogs->message(m_services.window, tr("The new MAC of the first device is incomplete."),
-                                    QuestionIcon::Warning);
+        dialogs.message(m_services.window(), tr("The new MAC of the first device is incomplete."),
+                        QuestionIcon::Warning);
         return;
     }
     if (!ui->ledConflictIp->hasAcceptableInput()) {
-        m_services.dialogs->message(m_services.window, tr("The new IP of the first device is not a full address."),
-                                    QuestionIcon::Warning);
+        dialogs.message(m_services.window(), tr("The new IP of the first device is not a full address."),
+                        QuestionIcon::Warning);
         return;
     }
-    DialogAuthentication authentication(m_services.window);
-    if (m_services.dialogs->runDialog(authentication) != QDialog::Accepted)
+    DialogAuthentication authentication(m_services.window());
+    if (dialogs.runDialog(authentication) != QDialog::Accepted)
         return;
-    ConflictResolver *resolver = Communication::instance()->resolveConflicts(
+    ConflictResolver *resolver = m_services.communication().resolveConflicts(
         authentication.user(), authentication.password(), ui->ledConflictIp->text(), ui->ledConflictMac->text());
     resolver->setPauseMs(m_pauseMs);
-    m_services.runner->run(resolver, tr("Resolving conflicts"),
-                           [this](DataSender *sender) { m_services.results->onConflictSolverFinished(sender); }, this);
+    m_services.runner().run(resolver, tr("Resolving conflicts"),
+                            [this](DataSender *sender) { onResolverFinished(sender); }, this);
+}
+
+void PageConflict::onResolverFinished(DataSender *sender)
+{
+    auto *resolver = qobject_cast<ConflictResolver *>(sender);
+    // The resolver also ends canceled when no clock took its new address;
+    // only the user's own cancel is no news.
+    const bool gaveUp = resolver && sender->result() == DataSender::Canceled && !sender->isCancelRequested()
+                        && resolver->foundCount() > 0;
+    if (!gaveUp && m_services.runner().reportFailure(sender))
+        return;
+    if (!resolver)
+        return;
+    DialogHost &dialogs = m_services.dialogs();
+    const int found = resolver->foundCount();
+    if (found == 0) {
+        dialogs.message(m_services.window(), tr("No devices was found."), QuestionIcon::Warning);
+        return;
+    }
+    QStringList lines{tr("MAC and IP address changed for %1 out of %2 found.")
+                          .arg(tr("%n clocks(s)", nullptr, resolver->changedCount()),
+                               tr("%n device(s)", nullptr, found))};
+    const int unaddressed = resolver->unaddressedCount();
+    const int refused = found - resolver->changedCount() - unaddressed;
+    if (refused > 0)
+        lines << tr("%1 of %2 clocks found did not take their new addresses.").arg(refused).arg(found);
+    if (unaddressed > 0)
+        lines << tr("%1 of %2 clocks found were left unchanged: no address is left after .254.")
+                     .arg(unaddressed)
+                     .arg(found);
+    dialogs.message(m_services.window(), lines.join(QLatin1Char('\n')),
+                    gaveUp ? QuestionIcon::Warning : QuestionIcon::Info);
 }

@@ -1,30 +1,33 @@
 #pragma once
 
-#include "PageServices.h"
+#include "NavigationPage.h"
 
-#include <QWidget>
+class DataSender;
+class PageServices;
 
 namespace Ui {
 class PageConflict;
 }
 
-// Resolving clocks that share the factory address (page 2 of swdDevices).
-class PageConflict : public QWidget
+// Resolving clocks that share the factory address (page 2 of swdDevices):
+// the resolver runs behind the progress dialog and its outcome is shown
+// beside the slot that starts it.
+class PageConflict : public NavigationPage
 {
     Q_OBJECT
 
 public:
-    explicit PageConflict(const PageServices &services, QWidget *parent = nullptr);
+    explicit PageConflict(PageServices &services, QWidget *parent = nullptr);
     ~PageConflict() override;
 
     // The resolver's pause between two address changes.
     void setPauseMs(int ms) { m_pauseMs = ms; }
 
-private slots:
-    void on_btnResolveConflict_clicked();
-
 private:
+    void resolveConflicts();
+    void onResolverFinished(DataSender *sender);
+
     Ui::PageConflict *ui;
-    PageServices m_services;
+    PageServices &m_services;
     int m_pauseMs;
 };

@@ -2,6 +2,7 @@
 
 #include "ClockRegistry.h"
 #include "Communication.h"
+#include "ConfigurationDownload.h"
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "DeviceFinder.h"
@@ -11,7 +12,6 @@
 #include "DialogDevicesFound.h"
 #include "DialogHost.h"
 #include "DialogNewClock.h"
-#include "DialogQuestion.h"
 #include "FleetAudit.h"
 #include "FleetSummary.h"
 #include "GetConfigurationSender.h"
@@ -19,9 +19,10 @@
 #include "MenuPopup.h"
 #include "MonitoringSession.h"
 #include "OperationRunner.h"
+#include "PageServices.h"
 #include "RefreshStatusSender.h"
-#include "ResultSlots.h"
-#include "ThemeManager.h"
+#include "StatusPixmaps.h"
+#include "Toasts.h"
 #include "ui_PageDeviceList.h"
 
 #include <QApplication>
@@ -47,8 +48,8 @@ QTableWidgetItem *plainItem()
 
 } // namespace
 
-PageDeviceList::PageDeviceList(const PageServices &services, QWidget *parent)
-    : QWidget(parent)
+PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
+    : NavigationPage(parent)
     , ui(new Ui::PageDeviceList)
     , m_services(services)
 {
@@ -75,12 +76,18 @@ PageDeviceList::PageDeviceList(const PageServices &services, QWidget *parent)
 
     auto *deleteKey = new QShortcut(QKeySequence::Delete, table);
     deleteKey->setContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this, &PageDeviceList::on_btnDeviceDelete_clicked);
+    connect(deleteKey, &QShortcut::activated, this, &PageDeviceList::deleteSelectedClock);
     table->installEventFilter(this);
     table->viewport()->installEventFilter(this);
 
+    connect(ui->btnDeviceSearch, &QAbstractButton::clicked, this, &PageDeviceList::searchDevices);
+    connect(ui->btnDeviceAdd, &QAbstractButton::clicked, this, &PageDeviceList::addClock);
+    connect(ui->btnCheckClocks, &QAbstractButton::clicked, this, &PageDeviceList::checkClocks);
     connect(ui->ledDeviceFilter, &QLineEdit::textChanged, this, &PageDeviceList::applyFilter);
     connect(ui->cbxProblemsOnly, &QCheckBox::toggled, this, &PageDeviceList::applyFilter);
+    // Every status update, from a poll or an operation of any page.
+    connect(&m_services.session(), &MonitoringSession::statusUpdated, this, &PageDeviceList::SlotClockStatusUpdated);
+    connect(&m_services, &PageServices::themeChanged, this, &PageDeviceList::RefreshDeviceList);
     ui->wdtDeviceListLoad->hide();
 }
 
@@ -89,10 +96,29 @@ PageDeviceList::~PageDeviceList()
     delete ui;
 }
 
+void PageDeviceList::showEvent(QShowEvent *event)
+{
+    NavigationPage::showEvent(event);
+    // Filled from the event loop after the window has shown: a long list
+    // must not keep the window from showing.
+    if (!m_fillStarted) {
+        QTimer::singleShot(0, this, [this] {
+            if (!m_fillStarted)
+                StartProgressiveFill();
+        });
+    }
+}
+
+void PageDeviceList::enter()
+{
+    RefreshDeviceList();
+}
+
 void PageDeviceList::StartProgressiveFill()
 {
+    m_fillStarted = true;
     m_filling = true;
-    ui->pbrDevListLoad->setMaximum(ClockRegistry::instance()->clockCount());
+    ui->pbrDevListLoad->setMaximum(m_services.registry().clockCount());
     ui->pbrDevListLoad->setValue(0);
     ui->wdtDeviceList->hide();
     ui->wdtDeviceListLoad->show();
@@ -105,7 +131,7 @@ void PageDeviceList::onTimerRefreshList()
 {
     if (!m_filling)
         return;
-    const ClockRegistry *registry = ClockRegistry::instance();
+    const ClockRegistry *registry = &m_services.registry();
     QElapsedTimer batch;
     batch.start();
     // Rows rather than the index decide: a clock added meanwhile is picked up.
@@ -176,9 +202,9 @@ void PageDeviceList::UpdateDeviceRow(int row, DevClock *clock)
     QTableWidgetItem *status = table->item(row, StatusColumn);
     status->setText(clock->statusText());
     status->setToolTip(clock->statusText());
-    status->setIcon(m_services.statusPixmap(clock->ntpSeverity()));
+    status->setIcon(m_services.statusPixmaps().pixmap(clock->ntpSeverity()));
     table->item(row, FirmwareColumn)->setText(clock->firmwareText());
-    const DevGroup *group = ClockRegistry::instance()->groupAt(clock->groupId);
+    const DevGroup *group = m_services.registry().groupAt(clock->groupId);
     table->item(row, GroupColumn)->setText(group ? group->name() : tr("None"));
     table->item(row, ManageColumn)->setData(Qt::UserRole, row);
     table->setRowHidden(row, !m_filter.accepts(*clock));
@@ -189,7 +215,7 @@ void PageDeviceList::RefreshDeviceList()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     matchRowCount();
-    const ClockRegistry *registry = ClockRegistry::instance();
+    const ClockRegistry *registry = &m_services.registry();
     const int rows = qMin(ui->twdDeviceList->rowCount(), registry->clockCount());
     for (int row = 0; row < rows; ++row)
         UpdateDeviceRow(row, registry->clockAt(row));
@@ -202,7 +228,7 @@ void PageDeviceList::matchRowCount()
     // While the fill runs it owns the row count.
     if (m_filling)
         return;
-    const ClockRegistry *registry = ClockRegistry::instance();
+    const ClockRegistry *registry = &m_services.registry();
     if (ui->twdDeviceList->rowCount() > registry->clockCount())
         ui->twdDeviceList->setRowCount(registry->clockCount());
     while (ui->twdDeviceList->rowCount() < registry->clockCount())
@@ -211,7 +237,7 @@ void PageDeviceList::matchRowCount()
 
 void PageDeviceList::SlotClockStatusUpdated(quint64 id)
 {
-    const ClockRegistry *registry = ClockRegistry::instance();
+    const ClockRegistry *registry = &m_services.registry();
     DevClock *clock = registry->clockById(id);
     if (!clock)
         return;
@@ -222,14 +248,14 @@ void PageDeviceList::SlotClockStatusUpdated(quint64 id)
 void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
 {
     if (clocks.isEmpty()) {
-        m_services.dialogs->message(m_services.window, tr("No devices found."), QuestionIcon::Warning);
+        m_services.dialogs().message(m_services.window(), tr("No devices found."), QuestionIcon::Warning);
         return;
     }
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     const QList<bool> listed = registry->alreadyListed(QList<DevClock *>(clocks.cbegin(), clocks.cend()));
-    DialogDevicesFound dialog(m_services.window);
+    DialogDevicesFound dialog(m_services.dialogs(), m_services.window());
     dialog.setClocks(clocks, QVector<bool>(listed.cbegin(), listed.cend()));
-    m_services.dialogs->runDialog(dialog);
+    m_services.dialogs().runDialog(dialog);
     const QVector<bool> selected = dialog.selected();
     const bool accepted = dialog.isAccepted();
     int added = 0;
@@ -249,16 +275,16 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
 
 void PageDeviceList::ManageDevice(int row, int index)
 {
-    DevClock *clock = ClockRegistry::instance()->clockAt(row);
+    DevClock *clock = m_services.registry().clockAt(row);
     if (!clock)
         return;
     ui->twdDeviceList->selectRow(row);
     switch (index) {
     case DeleteAction:
-        on_btnDeviceDelete_clicked();
+        deleteSelectedClock();
         break;
     case DownloadAction:
-        downloadConfiguration(clock, false);
+        downloadConfiguration(clock);
         break;
     case EditConfigurationAction:
         editConfiguration(row, clock);
@@ -267,124 +293,146 @@ void PageDeviceList::ManageDevice(int row, int index)
         editSettings(row, clock);
         break;
     case RefreshAction:
-        m_services.runner->run(Communication::instance()->refreshStatus(SenderTarget::fromClock(*clock)),
-                               tr("Updating device"),
-                               [this](DataSender *sender) { m_services.results->onStatusRefreshFinished(sender); },
-                               this);
+        refreshStatus(clock);
         break;
     default:
         break;
     }
 }
 
-void PageDeviceList::downloadConfiguration(DevClock *clock, bool openEditor)
+void PageDeviceList::refreshStatus(DevClock *clock)
 {
-    GetConfigurationSender *sender = Communication::instance()->getConfiguration(SenderTarget::fromClock(*clock));
-    if (openEditor) {
-        m_services.runner->run(
-            sender, tr("Downloading configuration"),
-            [this](DataSender *ended) { m_services.results->onGetConfigurationFinishedOpenConfig(ended); }, this);
-    } else {
-        m_services.runner->run(
-            sender, tr("Refreshing status"),
-            [this](DataSender *ended) { m_services.results->onGetConfigurationFinished(ended); }, this);
-    }
+    m_services.runner().run(m_services.communication().refreshStatus(SenderTarget::fromClock(*clock)),
+                            tr("Updating device"), [this](DataSender *sender) { onStatusRefreshed(sender); }, this);
+}
+
+void PageDeviceList::onStatusRefreshed(DataSender *sender)
+{
+    if (m_services.runner().reportFailure(sender))
+        return;
+    auto *refresh = qobject_cast<RefreshStatusSender *>(sender);
+    DevClock *clock = m_services.registry().clockById(sender->clockId());
+    if (!refresh || !clock || !refresh->refreshedClock())
+        return;
+    clock->updateFrom(*refresh->refreshedClock());
+    // The same path as a poll: the row is re-rendered and the alert trigger runs.
+    m_services.session().notifyStatusUpdated(clock->id);
+    m_services.toasts().show(tr("Clock %1 data refreshed").arg(clock->name), ToastType::Success);
+}
+
+void PageDeviceList::downloadConfiguration(DevClock *clock)
+{
+    m_services.runner().run(m_services.communication().getConfiguration(SenderTarget::fromClock(*clock)),
+                            tr("Refreshing status"),
+                            [this](DataSender *sender) { ConfigurationDownload::store(m_services, sender); }, this);
+}
+
+void PageDeviceList::downloadAndEdit(DevClock *clock)
+{
+    m_services.runner().run(m_services.communication().getConfiguration(SenderTarget::fromClock(*clock)),
+                            tr("Downloading configuration"), [this](DataSender *sender) {
+                                if (DevClock *stored = ConfigurationDownload::store(m_services, sender))
+                                    emit editRequested(EditTarget::clock(m_services.registry().indexOfClock(stored)));
+                            },
+                            this);
 }
 
 void PageDeviceList::editConfiguration(int row, DevClock *clock)
 {
     if (!clock->hasConfig()) {
-        downloadConfiguration(clock, true);
+        downloadAndEdit(clock);
         return;
     }
-    const int answer = m_services.dialogs->ask(m_services.window, tr("Do you want to download clock configuration?"),
-                                               QuestionIcon::Question, tr("Download and edit"),
-                                               tr("Edit without download"), tr("Cancel"));
+    const QuestionResult answer = m_services.dialogs().ask(
+        m_services.window(), tr("Do you want to download clock configuration?"), QuestionIcon::Question,
+        tr("Download and edit"), tr("Edit without download"), tr("Cancel"));
     if (answer == QuestionResult::Positive)
-        downloadConfiguration(clock, true);
+        downloadAndEdit(clock);
     else if (answer == QuestionResult::Negative)
-        m_services.OpenEditor(-1, row);
+        emit editRequested(EditTarget::clock(row));
 }
 
 void PageDeviceList::editSettings(int row, DevClock *clock)
 {
-    DialogDeviceSettings dialog(m_services.window, m_services.dialogs);
+    DialogDeviceSettings dialog(m_services.dialogs(), m_services.communication(), m_services.window());
     dialog.setClock(clock, row);
-    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
         return;
     // The same path as a poll: the row is re-rendered and the alert trigger runs.
-    if (m_services.session)
-        m_services.session->notifyStatusUpdated(clock->id);
-    else
-        SlotClockStatusUpdated(clock->id);
+    m_services.session().notifyStatusUpdated(clock->id);
 }
 
-void PageDeviceList::on_btnDeviceDelete_clicked()
+void PageDeviceList::deleteSelectedClock()
 {
     const QModelIndexList rows = ui->twdDeviceList->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return;
     const int row = rows.constFirst().row();
-    ClockRegistry *registry = ClockRegistry::instance();
-    const DevClock *clock = registry->clockAt(row);
+    ClockRegistry &registry = m_services.registry();
+    const DevClock *clock = registry.clockAt(row);
     if (!clock)
         return;
-    const int answer = m_services.dialogs->ask(
-        m_services.window, tr("Are you sure you want to delete clock %1 (IP: %2)?").arg(clock->name, clock->network.ip),
+    const QuestionResult answer = m_services.dialogs().ask(
+        m_services.window(),
+        tr("Are you sure you want to delete clock %1 (IP: %2)?").arg(clock->name, clock->network.ip),
         QuestionIcon::Warning, tr("Delete"), tr("Cancel"));
-    if (answer != QuestionResult::Positive || !registry->removeClock(row))
+    if (answer != QuestionResult::Positive || !registry.removeClock(row))
         return;
     ui->twdDeviceList->removeRow(row);
     RefreshDeviceList();
 }
 
-void PageDeviceList::on_btnDeviceAdd_clicked()
+void PageDeviceList::addClock()
 {
-    DialogNewClock dialog(m_services.window);
-    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted || dialog.ip().isEmpty())
+    DialogNewClock dialog(m_services.dialogs(), m_services.window());
+    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted || dialog.ip().isEmpty())
         return;
     auto *clock = new DevClock;
     clock->network.ip = dialog.ip();
     clock->user = dialog.user();
     clock->password = dialog.password();
     clock->networkInterface = dialog.networkInterface();
-    ClockRegistry *registry = ClockRegistry::instance();
-    registry->addClock(clock);
+    ClockRegistry &registry = m_services.registry();
+    registry.addClock(clock);
     if (!m_filling)
-        AddDeviceRow(registry->clockAt(registry->clockCount() - 1));
+        AddDeviceRow(registry.clockAt(registry.clockCount() - 1));
 }
 
-void PageDeviceList::on_btnDeviceSearch_clicked()
+void PageDeviceList::searchDevices()
 {
-    DialogAuthentication dialog(m_services.window);
-    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+    DialogAuthentication dialog(m_services.window());
+    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
         return;
-    m_services.runner->run(Communication::instance()->findDevices(dialog.user(), dialog.password()),
-                           tr("Device search"), [this](DataSender *sender) {
-                               m_services.results->onDeviceFinderFinished(
-                                   sender, [this](QVector<DevClock *> clocks) { SlotClockSearchingFinished(clocks); });
-                           },
-                           this);
+    m_services.runner().run(m_services.communication().findDevices(dialog.user(), dialog.password()),
+                            tr("Device search"), [this](DataSender *sender) { onSearchFinished(sender); }, this);
 }
 
-void PageDeviceList::on_btnCheckClocks_clicked()
+void PageDeviceList::onSearchFinished(DataSender *sender)
+{
+    if (m_services.runner().reportFailure(sender))
+        return;
+    if (auto *finder = qobject_cast<DeviceFinder *>(sender))
+        SlotClockSearchingFinished(finder->clocks());
+}
+
+void PageDeviceList::checkClocks()
 {
     FleetAudit audit;
     audit.selectAllClocks();
     bool finished = false;
-    m_services.runner->run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
+    m_services.runner().run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
     if (!finished)
         return;
-    DialogAuditFindings dialog(m_services.window);
+    DialogAuditFindings dialog(m_services.window());
     dialog.setAudit(audit);
-    m_services.dialogs->runDialog(dialog);
+    m_services.dialogs().runDialog(dialog);
 }
 
 void PageDeviceList::applyFilter()
 {
     m_filter.setText(ui->ledDeviceFilter->text());
     m_filter.setProblemsOnly(ui->cbxProblemsOnly->isChecked());
-    const ClockRegistry *registry = ClockRegistry::instance();
+    const ClockRegistry *registry = &m_services.registry();
     QTableWidget *table = ui->twdDeviceList;
     const int rows = qMin(table->rowCount(), registry->clockCount());
     for (int row = 0; row < rows; ++row)
@@ -403,12 +451,12 @@ void PageDeviceList::scheduleSummary()
 void PageDeviceList::updateSummary()
 {
     m_summaryPending = false;
-    ui->lblFleetSummary->setText(FleetSummary::of(ClockRegistry::instance()->clocks()).text());
+    ui->lblFleetSummary->setText(FleetSummary::of(m_services.registry().clocks()).text());
 }
 
 void PageDeviceList::showManageMenu(int row, const QPoint &globalPos)
 {
-    if (!ClockRegistry::instance()->clockAt(row))
+    if (!m_services.registry().clockAt(row))
         return;
     MenuPopup menu(this);
     for (int i = 0; i < m_delegate->buttonCount(); ++i)

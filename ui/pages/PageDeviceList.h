@@ -1,13 +1,14 @@
 #pragma once
 
 #include "DeviceRowFilter.h"
-#include "PageServices.h"
+#include "NavigationPage.h"
 
 #include <QVector>
-#include <QWidget>
 
+class DataSender;
 class DevClock;
 class ManageButtonsDelegate;
+class PageServices;
 class QPoint;
 
 namespace Ui {
@@ -15,9 +16,11 @@ class PageDeviceList;
 }
 
 // The device list (page 0 of swdDevices): every listed clock with its live
-// status and the operations on it. Row indices always equal registry
-// indices; the filter only hides rows.
-class PageDeviceList : public QWidget
+// status and the operations on it, each operation's result handled beside
+// the slot that starts it. Row indices always equal registry indices; the
+// filter only hides rows. The table fills step by step the first time the
+// page shows, and follows every status update of the session.
+class PageDeviceList : public NavigationPage
 {
     Q_OBJECT
 
@@ -28,7 +31,7 @@ public:
     // A fill step adds rows for about this long, then lets the event loop run.
     static constexpr int fillBatchMs = 12;
 
-    explicit PageDeviceList(const PageServices &services, QWidget *parent = nullptr);
+    explicit PageDeviceList(PageServices &services, QWidget *parent = nullptr);
     ~PageDeviceList() override;
 
     // Starts filling the table step by step from the event loop behind the
@@ -39,9 +42,7 @@ public:
     void RefreshDeviceList();
     void AddDeviceRow(DevClock *clock);
     void UpdateDeviceRow(int row, DevClock *clock);
-    // Asks, then deletes the clock of the first selected row (the Delete key
-    // and the first Manage button; the page has no button of that name).
-    void on_btnDeviceDelete_clicked();
+    void enter() override;
 
 public slots:
     void onTimerRefreshList();
@@ -51,33 +52,44 @@ public slots:
     void SlotClockSearchingFinished(QVector<DevClock *> clocks);
     // One of the five Manage buttons of a row (ManageAction).
     void ManageDevice(int row, int index);
-
-private slots:
-    void on_btnDeviceSearch_clicked();
-    void on_btnDeviceAdd_clicked();
-    void on_btnCheckClocks_clicked();
-    void applyFilter();
-    void updateSummary();
+    // The end of "Refresh status": the clock's answer into the list, its row
+    // re-rendered and a toast; a failure is shown.
+    void onStatusRefreshed(DataSender *sender);
 
 protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
-    void finishFill();
-    void scheduleSummary();
-    void downloadConfiguration(DevClock *clock, bool openEditor);
+    // Search: the credentials, then the finder; its clocks go to the "Devices found" dialog.
+    void searchDevices();
+    void onSearchFinished(DataSender *sender);
+    void addClock();
+    void checkClocks();
+    // Asks, then deletes the clock of the first selected row (the Delete key
+    // and the first Manage button).
+    void deleteSelectedClock();
+    void refreshStatus(DevClock *clock);
+    void downloadConfiguration(DevClock *clock);
+    // Downloads the clock's configuration, then opens the editor on it.
+    void downloadAndEdit(DevClock *clock);
     void editConfiguration(int row, DevClock *clock);
     void editSettings(int row, DevClock *clock);
+    void applyFilter();
+    void updateSummary();
+    void finishFill();
+    void scheduleSummary();
     void showManageMenu(int row, const QPoint &globalPos);
     // Adds or removes rows so that there is one per listed clock.
     void matchRowCount();
 
     Ui::PageDeviceList *ui;
-    PageServices m_services;
+    PageServices &m_services;
     ManageButtonsDelegate *m_delegate;
     DeviceRowFilter m_filter;
     int listFillIndex = 0;
     bool m_filling = false;
+    bool m_fillStarted = false;
     bool m_summaryPending = false;
 };

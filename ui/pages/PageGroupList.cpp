@@ -7,9 +7,9 @@
 #include "DialogCombobox.h"
 #include "DialogEditName.h"
 #include "DialogHost.h"
-#include "DialogQuestion.h"
 #include "FleetAudit.h"
 #include "OperationRunner.h"
+#include "PageServices.h"
 #include "TableItemCustom.h"
 #include "ui_PageGroupList.h"
 
@@ -33,8 +33,8 @@ QTableWidgetItem *plainItem(const QString &text)
 
 } // namespace
 
-PageGroupList::PageGroupList(const PageServices &services, QWidget *parent)
-    : QWidget(parent)
+PageGroupList::PageGroupList(PageServices &services, QWidget *parent)
+    : NavigationPage(parent)
     , ui(new Ui::PageGroupList)
     , m_services(services)
 {
@@ -48,6 +48,8 @@ PageGroupList::PageGroupList(const PageServices &services, QWidget *parent)
     header->setSectionResizeMode(GroupColumn, QHeaderView::Stretch);
     connect(ui->twdGroupList, &GroupTree::groupButtonClicked, this, &PageGroupList::onGroupButtonClicked);
     connect(ui->twdGroupList, &GroupTree::clockButtonClicked, this, &PageGroupList::onClockButtonClicked);
+    connect(ui->btnGroupAdd, &QAbstractButton::clicked, this, &PageGroupList::addGroup);
+    connect(&m_services, &PageServices::themeChanged, this, &PageGroupList::onThemeChanged);
 }
 
 PageGroupList::~PageGroupList()
@@ -57,13 +59,27 @@ PageGroupList::~PageGroupList()
 
 void PageGroupList::BuildGroupTree()
 {
-    ui->twdGroupList->build();
+    ui->twdGroupList->build(m_services.registry());
+}
+
+void PageGroupList::enter()
+{
+    RefreshGroupDeviceList();
+    BuildGroupTree();
+}
+
+void PageGroupList::onThemeChanged()
+{
+    // The tree's icons are tinted as it is built; a hidden tree is built
+    // anew when the page is entered.
+    if (isVisible())
+        BuildGroupTree();
 }
 
 void PageGroupList::RefreshGroupDeviceList()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     QStringList groupNames{tr("None")};
     for (const DevGroup *group : registry->groups())
         groupNames << group->name();
@@ -99,13 +115,13 @@ void PageGroupList::rebuild()
     RefreshGroupDeviceList();
 }
 
-void PageGroupList::on_btnGroupAdd_clicked()
+void PageGroupList::addGroup()
 {
-    ClockRegistry *registry = ClockRegistry::instance();
-    DialogEditName dialog(m_services.window);
+    ClockRegistry *registry = &m_services.registry();
+    DialogEditName dialog(m_services.window());
     dialog.set(tr("Add group"), tr("Group name"),
                tr("Group") + QLatin1Char(' ') + QString::number(registry->groupCount() + 1), tr("Add"));
-    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
         return;
     registry->createGroup(dialog.text());
     rebuild();
@@ -133,12 +149,13 @@ void PageGroupList::onGroupButtonClicked(int groupIndex, int button)
 
 void PageGroupList::deleteGroup(int groupIndex)
 {
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     const DevGroup *group = registry->groupAt(groupIndex);
     if (!group)
         return;
-    if (m_services.dialogs->ask(m_services.window, tr("Are you sure you want to delete group %1?").arg(group->name()),
-                                QuestionIcon::Warning, tr("Delete"), tr("Cancel"))
+    if (m_services.dialogs().ask(m_services.window(),
+                                 tr("Are you sure you want to delete group %1?").arg(group->name()),
+                                 QuestionIcon::Warning, tr("Delete"), tr("Cancel"))
         != QuestionResult::Positive)
         return;
     registry->removeGroup(groupIndex);
@@ -147,13 +164,13 @@ void PageGroupList::deleteGroup(int groupIndex)
 
 void PageGroupList::renameGroup(int groupIndex)
 {
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     const DevGroup *group = registry->groupAt(groupIndex);
     if (!group)
         return;
-    DialogEditName dialog(m_services.window);
+    DialogEditName dialog(m_services.window());
     dialog.set(tr("Edit group name"), tr("Group name"), group->name(), tr("Save"));
-    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
         return;
     if (registry->renameGroup(groupIndex, dialog.text()))
         rebuild();
@@ -165,20 +182,20 @@ void PageGroupList::checkClocks(int groupIndex)
     if (!audit.selectGroup(groupIndex))
         return;
     bool finished = false;
-    m_services.runner->run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
+    m_services.runner().run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
     // A cancelled audit has nothing to show.
     if (!finished)
         return;
-    DialogAuditFindings findings(m_services.window);
+    DialogAuditFindings findings(m_services.window());
     findings.setAudit(audit);
-    m_services.dialogs->runDialog(findings);
+    m_services.dialogs().runDialog(findings);
 }
 
 void PageGroupList::onClockButtonClicked(int groupIndex, int clockIndex, int button)
 {
     switch (button) {
     case GroupTree::RemoveClock:
-        ClockRegistry::instance()->setClockGroup(clockIndex, -1);
+        m_services.registry().setClockGroup(clockIndex, -1);
         rebuild();
         break;
     case GroupTree::CopyClockConfiguration:
@@ -191,25 +208,27 @@ void PageGroupList::onClockButtonClicked(int groupIndex, int clockIndex, int but
 
 void PageGroupList::copyClockConfigurationAndEdit(int groupIndex, int clockIndex)
 {
-    if (m_services.dialogs->ask(m_services.window,
+    if (m_services.dialogs().ask(m_services.window(),
                                 tr("Are you sure you want to open clock configuration and copy it to group?"),
                                 QuestionIcon::Question, tr("Open"), tr("Cancel"))
         != QuestionResult::Positive)
         return;
     // The clock's configuration is shown; the group is what is sent and stored.
-    m_services.OpenEditor(groupIndex, clockIndex);
+    emit editRequested(EditTarget::groupFromClock(groupIndex, clockIndex));
 }
 
 void PageGroupList::EditGroupConfiguration(int groupIndex)
 {
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     DevGroup *group = registry->groupAt(groupIndex);
     if (!group)
         return;
-    if (m_services.OpenEditor(groupIndex, -1))
+    if (group->hasConfig()) {
+        emit editRequested(EditTarget::group(groupIndex));
         return;
+    }
     if (group->clockIndexes().isEmpty()) {
-        m_services.dialogs->message(m_services.window, tr("Group don't have any clocks."), QuestionIcon::Critical);
+        m_services.dialogs().message(m_services.window(), tr("Group don't have any clocks."), QuestionIcon::Critical);
         return;
     }
     const int clockIndex = chooseMemberClock(groupIndex);
@@ -217,20 +236,23 @@ void PageGroupList::EditGroupConfiguration(int groupIndex)
     if (!clock)
         return;
     if (!clock->hasConfig()) {
-        m_services.dialogs->message(
-            m_services.window,
+        m_services.dialogs().message(
+            m_services.window(),
             tr("Clock has no fetched configuration. Download clock configuration in device list first."),
             QuestionIcon::Critical);
         return;
     }
     group->setConfig(clock->config());
-    if (!m_services.OpenEditor(groupIndex, -1))
-        m_services.dialogs->message(m_services.window, tr("Group don't have configuration."), QuestionIcon::Critical);
+    if (group->hasConfig())
+        emit editRequested(EditTarget::group(groupIndex));
+    else
+        m_services.dialogs().message(m_services.window(), tr("Group don't have configuration."),
+                                     QuestionIcon::Critical);
 }
 
 int PageGroupList::chooseMemberClock(int groupIndex)
 {
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_services.registry();
     const QList<int> members = registry->groupAt(groupIndex)->clockIndexes();
     QStringList names;
     QList<int> listed;
@@ -240,12 +262,12 @@ int PageGroupList::chooseMemberClock(int groupIndex)
             listed << member;
         }
     }
-    DialogCombobox dialog(m_services.window);
+    DialogCombobox dialog(m_services.window());
     dialog.setButtons(tr("Set"), tr("Cancel"));
     dialog.setTexts(tr("Selected group has no configuration."),
                     tr("Choose device from which do you want to copy configuration for group."), tr("Clock name"),
                     names);
-    if (m_services.dialogs->runDialog(dialog) != QDialog::Accepted)
+    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
         return -1;
     const int chosen = dialog.selectedIndex();
     return chosen >= 0 && chosen < listed.size() ? listed.at(chosen) : -1;
@@ -253,6 +275,6 @@ int PageGroupList::chooseMemberClock(int groupIndex)
 
 void PageGroupList::onMembershipChanged(int clockIndex, int value)
 {
-    ClockRegistry::instance()->setClockGroup(clockIndex, value - noGroupItems);
+    m_services.registry().setClockGroup(clockIndex, value - noGroupItems);
     BuildGroupTree();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PageServices.h"
+#include "NavigationPage.h"
 
-#include <QWidget>
+class PageServices;
 
 namespace Ui {
 class PageGroupList;
@@ -10,13 +10,14 @@ class PageGroupList;
 
 // Groups of clocks (page 1 of swdDevices): the group tree and the
 // membership table, side by side in splitterGroups. The page keeps no
-// state of its own: both are rebuilt from the registry.
-class PageGroupList : public QWidget
+// state of its own: both are rebuilt from the registry. Editing a group's
+// configuration is asked of the window through editRequested.
+class PageGroupList : public NavigationPage
 {
     Q_OBJECT
 
 public:
-    explicit PageGroupList(const PageServices &services, QWidget *parent = nullptr);
+    explicit PageGroupList(PageServices &services, QWidget *parent = nullptr);
     ~PageGroupList() override;
 
     void BuildGroupTree();
@@ -25,14 +26,14 @@ public:
     // Opens the editor on the group, offering a member clock's configuration
     // when the group has none yet.
     void EditGroupConfiguration(int groupIndex);
+    void enter() override;
 
-private slots:
-    void on_btnGroupAdd_clicked();
+private:
+    void addGroup();
     void onGroupButtonClicked(int groupIndex, int button);
     void onClockButtonClicked(int groupIndex, int clockIndex, int button);
     void onMembershipChanged(int clockIndex, int value);
-
-private:
+    void onThemeChanged();
     void rebuild();
     void deleteGroup(int groupIndex);
     void renameGroup(int groupIndex);
@@ -43,5 +44,5 @@ private:
     int chooseMemberClock(int groupIndex);
 
     Ui::PageGroupList *ui;
-    PageServices m_services;
+    PageServices &m_services;
 };

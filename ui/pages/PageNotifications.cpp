@@ -1,9 +1,9 @@
 #include "PageNotifications.h"
 
 #include "DialogHost.h"
-#include "DialogQuestion.h"
 #include "MonitoringSession.h"
 #include "NotificationSettings.h"
+#include "PageServices.h"
 #include "PushButtonFlat.h"
 #include "TableItemCustom.h"
 #include "TestMailFlow.h"
@@ -23,8 +23,8 @@ constexpr int minimumRecipientLength = 4;
 
 } // namespace
 
-PageNotifications::PageNotifications(const PageServices &services, QWidget *parent)
-    : QWidget(parent)
+PageNotifications::PageNotifications(PageServices &services, QWidget *parent)
+    : NavigationPage(parent)
     , ui(new Ui::PageNotifications)
     , m_services(services)
     , m_testMail(new TestMailFlow(this))
@@ -36,17 +36,24 @@ PageNotifications::PageNotifications(const PageServices &services, QWidget *pare
     header->setSectionResizeMode(AddressColumn, QHeaderView::Stretch);
 
     m_testMail->setAsker([this] {
-        const int answer = m_services.dialogs->ask(m_services.window,
-                                                   tr("Save configuration before sending test e-mail?"),
-                                                   QuestionIcon::Question, tr("Save and send"), tr("Send only"),
-                                                   tr("Cancel"));
+        const QuestionResult answer = m_services.dialogs().ask(
+            m_services.window(), tr("Save configuration before sending test e-mail?"), QuestionIcon::Question,
+            tr("Save and send"), tr("Send only"), tr("Cancel"));
         if (answer == QuestionResult::Positive)
             return TestMailFlow::Choice::SaveAndSend;
         return answer == QuestionResult::Neutral ? TestMailFlow::Choice::Cancel : TestMailFlow::Choice::SendOnly;
     });
     m_testMail->setSaver([this] { SaveNotificationSettings(false); });
     connect(m_testMail, &TestMailFlow::finished, this, &PageNotifications::onTestMailFinished);
-    on_cbxAuthenticationType_currentIndexChanged(ui->cbxAuthenticationType->currentIndex());
+
+    connect(ui->btnAddRecipient, &QAbstractButton::clicked, this, &PageNotifications::addRecipient);
+    connect(ui->btnNotifSave, &QAbstractButton::clicked, this, [this] { SaveNotificationSettings(true); });
+    connect(ui->btnNotifTestMail, &QAbstractButton::clicked, m_testMail, &TestMailFlow::request);
+    connect(ui->cbxAuthenticationType, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &PageNotifications::showCredentials);
+    connect(ui->btnHideToTray, &QAbstractButton::clicked, this, &PageNotifications::hideToTray);
+    showCredentials(ui->cbxAuthenticationType->currentIndex());
+    LoadNotificationWidgets();
 }
 
 PageNotifications::~PageNotifications()
@@ -82,7 +89,7 @@ void PageNotifications::LoadNotificationWidgets()
     ui->cbxResendMail->setCurrentIndex(settings.resendMailTime);
     ui->cbxAuthenticationType->setCurrentIndex(settings.authType);
     // The same index emits nothing, so the credentials follow it here.
-    on_cbxAuthenticationType_currentIndexChanged(ui->cbxAuthenticationType->currentIndex());
+    showCredentials(ui->cbxAuthenticationType->currentIndex());
     ui->cbxNotifNoConnection->setChecked(settings.errorConnection);
     ui->cbxNotifNoAuth->setChecked(settings.errorAuth);
     ui->cbxNotifNtpTimeout->setChecked(settings.errorNtpTimeout);
@@ -95,11 +102,11 @@ void PageNotifications::LoadNotificationWidgets()
 bool PageNotifications::SaveNotificationSettings(bool showMessage)
 {
     if (ui->ledNotifUsername->isEnabled() && ui->ledNotifUsername->text().isEmpty()) {
-        m_services.dialogs->message(m_services.window, tr("Username cannot be empty"), QuestionIcon::Warning);
+        m_services.dialogs().message(m_services.window(), tr("Username cannot be empty"), QuestionIcon::Warning);
         return false;
     }
     if (ui->ledNotifPassword->isEnabled() && ui->ledNotifPassword->text().isEmpty()) {
-        m_services.dialogs->message(m_services.window, tr("Password cannot be empty"), QuestionIcon::Warning);
+        m_services.dialogs().message(m_services.window(), tr("Password cannot be empty"), QuestionIcon::Warning);
         return false;
     }
 
@@ -113,7 +120,7 @@ bool PageNotifications::SaveNotificationSettings(bool showMessage)
     settings.ignoreSslErrors = ui->cbxIgnoreSslErrors->isChecked();
     settings.resendMailTime = ui->cbxResendMail->currentIndex();
     settings.authType = ui->cbxAuthenticationType->currentIndex();
-    on_cbxAuthenticationType_currentIndexChanged(settings.authType);
+    showCredentials(settings.authType);
     settings.errorConnection = ui->cbxNotifNoConnection->isChecked();
     settings.errorAuth = ui->cbxNotifNoAuth->isChecked();
     settings.errorNtpTimeout = ui->cbxNotifNtpTimeout->isChecked();
@@ -129,27 +136,26 @@ bool PageNotifications::SaveNotificationSettings(bool showMessage)
 
     // The settings stay changed in memory; a read-only window or a full disk
     // must still say that nothing reached the file.
-    if (!m_services.session || !m_services.session->save()) {
-        if (m_services.session)
-            m_services.dialogs->message(m_services.window, m_services.session->lastSaveError(),
-                                        QuestionIcon::Warning);
+    MonitoringSession &session = m_services.session();
+    if (!session.save()) {
+        m_services.dialogs().message(m_services.window(), session.lastSaveError(), QuestionIcon::Warning);
         return false;
     }
     if (showMessage)
-        m_services.dialogs->message(m_services.window, tr("Notification configuration saved."), QuestionIcon::Info);
+        m_services.dialogs().message(m_services.window(), tr("Notification configuration saved."), QuestionIcon::Info);
     return true;
 }
 
-void PageNotifications::on_btnAddRecipient_clicked()
+void PageNotifications::addRecipient()
 {
     if (ui->twdNotifRecipients->rowCount() >= maxRecipients) {
-        m_services.dialogs->message(m_services.window, tr("You can add up to 10 recipients."),
+        m_services.dialogs().message(m_services.window(), tr("You can add up to 10 recipients."),
                                     QuestionIcon::Warning);
         return;
     }
     const QString address = ui->ledNotifRecipient->text();
     if (!isRecipientAcceptable(address)) {
-        m_services.dialogs->message(m_services.window, tr("Recipient e-mail is not valid."), QuestionIcon::Warning);
+        m_services.dialogs().message(m_services.window(), tr("Recipient e-mail is not valid."), QuestionIcon::Warning);
         return;
     }
     addRecipientRow(ui->cbxNotifRecipType->currentText(), address);
@@ -184,37 +190,27 @@ void PageNotifications::removeRecipientRow(int row)
     }
 }
 
-void PageNotifications::on_btnNotifSave_clicked()
-{
-    SaveNotificationSettings(true);
-}
-
-void PageNotifications::on_btnNotifTestMail_clicked()
-{
-    m_testMail->request();
-}
-
 void PageNotifications::onTestMailFinished(bool success, const QString &message)
 {
-    m_services.dialogs->message(m_services.window, message, success ? QuestionIcon::Info : QuestionIcon::Critical);
+    m_services.dialogs().message(m_services.window(), message, success ? QuestionIcon::Info : QuestionIcon::Critical);
 }
 
-void PageNotifications::on_cbxAuthenticationType_currentIndexChanged(int index)
+void PageNotifications::showCredentials(int authenticationType)
 {
-    const bool credentials = index != 0;
+    const bool credentials = authenticationType != 0;
     ui->ledNotifUsername->setEnabled(credentials);
     ui->ledNotifPassword->setEnabled(credentials);
 }
 
-void PageNotifications::on_btnHideToTray_clicked()
+void PageNotifications::hideToTray()
 {
-    const int answer = m_services.dialogs->ask(m_services.window, tr("Save configuration before minimize application?"),
-                                               QuestionIcon::Question, tr("Save and minimize"), tr("Minimize only"),
-                                               tr("Cancel"));
+    const QuestionResult answer = m_services.dialogs().ask(
+        m_services.window(), tr("Save configuration before minimize application?"), QuestionIcon::Question,
+        tr("Save and minimize"), tr("Minimize only"), tr("Cancel"));
     if (answer == QuestionResult::Neutral)
         return;
     // Hidden whatever the save's outcome: the alerts go on either way.
     if (answer == QuestionResult::Positive)
         SaveNotificationSettings(false);
-    m_services.SetHiddenToTray(false);
+    emit hideToTrayRequested();
 }

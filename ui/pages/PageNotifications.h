@@ -1,24 +1,24 @@
 #pragma once
 
-#include "PageServices.h"
+#include "NavigationPage.h"
 
-#include <QWidget>
-
+class PageServices;
 class TestMailFlow;
 
 namespace Ui {
 class PageNotifications;
 }
 
-// The e-mail alert settings and the test mail (page 3 of swdDevices).
-class PageNotifications : public QWidget
+// The e-mail alert settings and the test mail (page 3 of swdDevices), filled
+// from the notification settings when it is built.
+class PageNotifications : public NavigationPage
 {
     Q_OBJECT
 
 public:
     static constexpr int maxRecipients = 10;
 
-    explicit PageNotifications(const PageServices &services, QWidget *parent = nullptr);
+    explicit PageNotifications(PageServices &services, QWidget *parent = nullptr);
     ~PageNotifications() override;
 
     // Fills the widgets from the notification settings.
@@ -34,19 +34,17 @@ public:
     // Contains "@" and is longer than three characters.
     static bool isRecipientAcceptable(const QString &address);
 
-private slots:
-    void on_btnAddRecipient_clicked();
-    void on_btnNotifSave_clicked();
-    void on_btnNotifTestMail_clicked();
-    void on_cbxAuthenticationType_currentIndexChanged(int index);
-    void on_btnHideToTray_clicked();
-
 private:
+    void addRecipient();
+    // User name and password only for an authentication type that uses them.
+    void showCredentials(int authenticationType);
+    // Asks whether to save first, then asks the window to hide to the tray.
+    void hideToTray();
     void addRecipientRow(const QString &typeText, const QString &address);
     void removeRecipientRow(int row);
     void onTestMailFinished(bool success, const QString &message);
 
     Ui::PageNotifications *ui;
-    PageServices m_services;
+    PageServices &m_services;
     TestMailFlow *m_testMail;
 };

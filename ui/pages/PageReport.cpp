@@ -2,20 +2,25 @@
 
 #include "AppSettings.h"
 #include "DialogHost.h"
-#include "DialogQuestion.h"
 #include "MonitoringSession.h"
+#include "PageServices.h"
 #include "ThemeManager.h"
 #include "ui_PageReport.h"
 
 #include <QFileInfo>
 
-PageReport::PageReport(const PageServices &services, QWidget *parent)
-    : QWidget(parent)
+PageReport::PageReport(PageServices &services, QWidget *parent)
+    : NavigationPage(parent)
     , ui(new Ui::PageReport)
     , m_services(services)
 {
     ui->setupUi(this);
     ui->btnReportChangeFile->setIcon(ThemeManager::themedIcon(QStringLiteral(":/icons/resources/icons/folder.png")));
+    connect(ui->btnReportSave, &QAbstractButton::clicked, this, &PageReport::saveSettings);
+    connect(ui->btnReportChangeFile, &QAbstractButton::clicked, this, &PageReport::chooseFile);
+    connect(ui->cbxReportEnable, &QCheckBox::stateChanged, this, &PageReport::enableReport);
+    connect(ui->btnHideToTray2, &QAbstractButton::clicked, this, &PageReport::hideToTray);
+    LoadReportWidgets();
 }
 
 PageReport::~PageReport()
@@ -25,8 +30,7 @@ PageReport::~PageReport()
 
 void PageReport::LoadReportWidgets()
 {
-    if (m_services.session)
-        m_services.session->setReportEnabled(false);
+    m_services.session().setReportEnabled(false);
     for (QWidget *control : {static_cast<QWidget *>(ui->btnReportChangeFile),
                              static_cast<QWidget *>(ui->cbxReportFileType),
                              static_cast<QWidget *>(ui->cbxReportInterval),
@@ -51,11 +55,11 @@ bool PageReport::SaveReportSettings()
     if (ui->cbxReportEnable->isChecked()) {
         const QString folder = folderOf(ui->lblReportPath->text());
         if (folder.isEmpty()) {
-            m_services.dialogs->message(m_services.window, tr("Filepath can't be empty."), QuestionIcon::Warning);
+            m_services.dialogs().message(m_services.window(), tr("Filepath can't be empty."), QuestionIcon::Warning);
             return false;
         }
         if (!QFileInfo(folder).isDir()) {
-            m_services.dialogs->message(m_services.window, tr("Invalid report filepath."), QuestionIcon::Warning);
+            m_services.dialogs().message(m_services.window(), tr("Invalid report filepath."), QuestionIcon::Warning);
             return false;
         }
     }
@@ -68,43 +72,42 @@ bool PageReport::SaveReportSettings()
     return true;
 }
 
-void PageReport::on_btnReportSave_clicked()
+void PageReport::saveSettings()
 {
     if (SaveReportSettings())
-        m_services.dialogs->message(m_services.window, tr("Report configuration saved"), QuestionIcon::Info);
+        m_services.dialogs().message(m_services.window(), tr("Report configuration saved"), QuestionIcon::Info);
 }
 
-void PageReport::on_btnReportChangeFile_clicked()
+void PageReport::chooseFile()
 {
     const QString stored = AppSettings::reportSettings().filepath;
-    const QString path = m_services.dialogs->saveFileName(
-        {m_services.window, tr("Save"), stored.isEmpty() ? lastPath() : stored, tr("Microsoft Excel files (*.xlsx)")});
+    const QString path = m_services.dialogs().saveFileName({m_services.window(), tr("Save"),
+                                                            stored.isEmpty() ? lastPath() : stored,
+                                                            tr("Microsoft Excel files (*.xlsx)")});
     // Shown only: the settings change when they are saved.
     if (!path.isEmpty())
         ui->lblReportPath->setText(path);
 }
 
-void PageReport::on_cbxReportEnable_stateChanged(int arg1)
+void PageReport::enableReport(int checkState)
 {
-    const bool on = arg1 != 0;
-    if (m_services.session)
-        m_services.session->setReportEnabled(on);
+    const bool on = checkState != Qt::Unchecked;
+    m_services.session().setReportEnabled(on);
     ui->btnReportChangeFile->setEnabled(on);
     ui->cbxReportFileType->setEnabled(on);
     ui->cbxReportInterval->setEnabled(on);
     ui->cbxReportValueType->setEnabled(on);
 }
 
-void PageReport::on_btnHideToTray2_clicked()
+void PageReport::hideToTray()
 {
-    const int answer = m_services.dialogs->ask(m_services.window,
-                                               tr("Save report configuration before minimize application?"),
-                                               QuestionIcon::Question, tr("Save and minimize"), tr("Minimize only"),
-                                               tr("Cancel"));
+    const QuestionResult answer = m_services.dialogs().ask(
+        m_services.window(), tr("Save report configuration before minimize application?"), QuestionIcon::Question,
+        tr("Save and minimize"), tr("Minimize only"), tr("Cancel"));
     if (answer == QuestionResult::Neutral)
         return;
     // Hidden after a save only when the settings were stored.
     if (answer == QuestionResult::Positive && !SaveReportSettings())
         return;
-    m_services.SetHiddenToTray(false);
+    emit hideToTrayRequested();
 }

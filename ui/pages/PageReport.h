@@ -1,20 +1,21 @@
 #pragma once
 
-#include "PageServices.h"
+#include "NavigationPage.h"
 
-#include <QWidget>
+class PageServices;
 
 namespace Ui {
 class PageReport;
 }
 
-// The periodic value report (page 4 of swdDevices).
-class PageReport : public QWidget
+// The periodic value report (page 4 of swdDevices), shown from the stored
+// report settings when it is built.
+class PageReport : public NavigationPage
 {
     Q_OBJECT
 
 public:
-    explicit PageReport(const PageServices &services, QWidget *parent = nullptr);
+    explicit PageReport(PageServices &services, QWidget *parent = nullptr);
     ~PageReport() override;
 
     // The start-up state: the reporter off, the controls disabled, then the
@@ -27,13 +28,14 @@ public:
     // the whole text when it holds none.
     static QString folderOf(const QString &path);
 
-private slots:
-    void on_btnReportSave_clicked();
-    void on_btnReportChangeFile_clicked();
-    void on_cbxReportEnable_stateChanged(int arg1);
-    void on_btnHideToTray2_clicked();
-
 private:
+    void saveSettings();
+    void chooseFile();
+    // The reporter and the controls follow the enable box.
+    void enableReport(int checkState);
+    // Asks whether to save first, then asks the window to hide to the tray.
+    void hideToTray();
+
     Ui::PageReport *ui;
-    PageServices m_services;
+    PageServices &m_services;
 };

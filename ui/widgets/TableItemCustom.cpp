@@ -18,6 +18,8 @@ TableItemCustom::TableItemCustom(QWidget *parent, int row, const QString &text, 
     , m_kind(kind)
 {
     ui->setupUi(this);
+    for (ElideLabel *label : {ui->label, ui->labelBottom})
+        connect(label, &ElideLabel::Clicked, this, [this] { emit LabelClicked(m_row); });
     ui->wdtIcon->hide();
     setTexts(text, bottomText);
 }
@@ -146,12 +148,3 @@ void TableItemCustom::comboBoxIndexChanged(int value)
         emit ComboboxIndexChanged(m_row, box->property(indexProperty).toInt(), value);
 }
 
-void TableItemCustom::on_label_Clicked()
-{
-    emit LabelClicked(m_row);
-}
-
-void TableItemCustom::on_labelBottom_Clicked()
-{
-    emit LabelClicked(m_row);
-}

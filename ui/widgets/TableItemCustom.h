@@ -62,8 +62,6 @@ signals:
 private slots:
     void buttonClicked();
     void comboBoxIndexChanged(int value);
-    void on_label_Clicked();
-    void on_labelBottom_Clicked();
 
 private:
     Ui::TableItemRow *ui;

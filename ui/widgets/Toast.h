@@ -10,10 +10,8 @@ namespace Ui {
 class Toast;
 }
 
-// The kinds of toast; any other value shows the success picture.
-struct ToastType {
-    enum Value : int { Success = 0, Info = 1, Warning = 2 };
-};
+// The kinds of toast, each with its picture.
+enum class ToastType : int { Success = 0, Info = 1, Warning = 2 };
 
 // A short self-dismissing note: fades in, holds, fades out and deletes
 // itself. A click dismisses it early.

@@ -29,16 +29,17 @@ WidgetToaster::~WidgetToaster()
     delete ui;
 }
 
-QString WidgetToaster::iconPath(int type)
+QString WidgetToaster::iconPath(ToastType type)
 {
     switch (type) {
     case ToastType::Info:
         return QStringLiteral(":/icons/resources/icons/info.png");
     case ToastType::Warning:
         return QStringLiteral(":/icons/resources/icons/warning.png");
-    default:
-        return QStringLiteral(":/icons/resources/icons/success.png");
+    case ToastType::Success:
+        break;
     }
+    return QStringLiteral(":/icons/resources/icons/success.png");
 }
 
 void WidgetToaster::setToastDurations(int fadeInMs, int showMs, int fadeOutMs)
@@ -48,7 +49,7 @@ void WidgetToaster::setToastDurations(int fadeInMs, int showMs, int fadeOutMs)
     m_fadeOutMs = fadeOutMs;
 }
 
-Toast *WidgetToaster::add(const QString &text, int type)
+Toast *WidgetToaster::add(const QString &text, ToastType type)
 {
     auto *layout = qobject_cast<QBoxLayout *>(ui->wdtMain->layout());
     if (!layout)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "Toast.h"
+
 #include <QList>
 #include <QTimer>
 #include <QWidget>
 
-class Toast;
 
 namespace Ui {
 class WidgetToaster;
@@ -25,7 +26,7 @@ public:
     explicit WidgetToaster(QWidget *parent = nullptr);
     ~WidgetToaster() override;
 
-    Toast *add(const QString &text, int type);
+    Toast *add(const QString &text, ToastType type);
     // 0 means no limit.
     void setMaxToasts(int maxToasts) { m_maxToasts = maxToasts; }
     void setTopOffset(int topOffset) { m_topOffset = topOffset; }
@@ -36,7 +37,7 @@ public:
 
     // The toasts counted against the limit, oldest first.
     QList<Toast *> toasts() const { return m_toasts; }
-    static QString iconPath(int type);
+    static QString iconPath(ToastType type);
 
 public slots:
     void onUpdateMask();

@@ -1,28 +1,16 @@
 #pragma once
 
 #include "CFramelessWindow.h"
-#include "DialogHost.h"
-#include "Error.h"
-#include "PageServices.h"
-#include "StatusPixmaps.h"
+#include "EditTarget.h"
 #include "ThemeManager.h"
-#include "WidgetToaster.h"
 
 #include <QColor>
-#include <QPointer>
-#include <QSystemTrayIcon>
 
 #include <memory>
 
-class MonitoringSession;
-class OperationRunner;
+class NavigationPage;
 class PageConfiguration;
-class PageConflict;
-class PageDeviceList;
-class PageGroupList;
-class PageNotifications;
-class PageReport;
-class ResultSlots;
+class PageServices;
 class ToolButtonMenu;
 class WindowTray;
 
@@ -30,9 +18,11 @@ namespace Ui {
 class WindowMain;
 }
 
-// The main window: the frame, title bar, navigation between the pages, the
-// tray, closing, theme, help and geometry. The pages do the work; each gets
-// its services (dialogs, operations, session, toasts) when it is built.
+// The shell: the frame and title bar, navigation between the pages, the
+// editor, the tray, the theme, help, geometry and the close sequence. The
+// pages do the work, each with the services it was given; the shell only
+// connects their requests (open the editor, hide to the tray) once. Start-up
+// (the device list, the session, the language) happens before it is built.
 // Its colours for good, warning and critical states come from the theme's
 // style sheet.
 class WindowMain : public CFramelessWindow
@@ -43,100 +33,49 @@ class WindowMain : public CFramelessWindow
     Q_PROPERTY(QColor labelCriticalColor MEMBER m_labelCriticalColor)
 
 public:
-    // The session is the program's; the window loads the list through it
-    // and saves it on closing, and writes only when the session may.
-    explicit WindowMain(MonitoringSession &session, DialogHost &dialogs = DialogHost::current(),
-                        QWidget *parent = nullptr);
+    // The services are the caller's and outlive the window; the window
+    // becomes the parent of the pages' dialogs and the home of the toasts.
+    explicit WindowMain(PageServices &services, QWidget *parent = nullptr);
     ~WindowMain() override;
 
-    // The window progress dialogs attach their task-bar progress to; null
-    // before it exists.
-    static WindowMain *instance();
-    // Takes the device-list lock before the window is built. When another
-    // program holds it, says who and asks whether to open the list
-    // read-only; false when the user would rather quit.
-    static bool openDeviceList(MonitoringSession &session, DialogHost &dialogs);
-
-    QColor labelGoodColor() const { return m_labelGoodColor; }
-    QColor labelWarningColor() const { return m_labelWarningColor; }
-    QColor labelCriticalColor() const { return m_labelCriticalColor; }
-
-    const PageServices &services() const { return m_services; }
+    PageServices &services() const { return m_services; }
     WindowTray &tray() const { return *m_tray; }
-    WidgetToaster *toaster() const { return m_toaster; }
-
-    void ShowToast(const QString &text, int type);
-    void ShowOperationError(Error kind);
-    void SetHiddenToTray(bool visible);
-    bool isHiddenToTray() const;
-    void RebuildTrayMenu();
     void SetTheme(Theme theme);
+
+public slots:
+    // Shows the editor on the target, on its first tab; nothing when there
+    // is nothing to show (the editor says why).
+    void openEditor(const EditTarget &target);
 
 signals:
     // The close was accepted and the state saved: the program may end.
     void SigClosed();
 
-public slots:
-    void SlotClockStatusUpdated(quint64 id);
-    void TrayActivated(QSystemTrayIcon::ActivationReason reason);
-    void onProgressUpdate(double value);
-    void onApplicationStateChanged(Qt::ApplicationState state);
-
-private slots:
-    void deferredInit();
-    void on_btnDeviceList_clicked();
-    void on_btnGroupList_clicked();
-    void on_btnConflictResolver_clicked();
-    void on_btnNotifications_clicked();
-    void on_btnReport_clicked();
-    void on_actionShowWindow_triggered();
-    void on_actionHideWindow_triggered();
-    void on_actionCloseApp_triggered();
-    void on_actionThemeDark_triggered();
-    void on_actionThemeLight_triggered();
-    void on_btnTheme_clicked();
-    void on_btnMinimize_clicked();
-    void on_btnMaximize_clicked();
-    void on_btnClose_clicked();
-    void on_btnAbout_clicked();
-    void on_btnHelp_clicked();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildPages();
+    void connectTitleBar();
     // The work a page needs before it shows, then selectPage.
     void navigate(int index);
     void selectPage(int index);
-    bool openEditor(int groupIndex, int clockIndex);
+    // In the order of the pages.
+    QList<ToolButtonMenu *> navigationButtons() const;
     void showMainPages();
+    void deferredInit();
+    void showThemeMenu();
+    void showAbout();
     void applyIcons();
     void updateMaximizeIcon();
     void rebuildStatusPixmaps();
-    void restoreWindowGeometry();
-    void saveWindowGeometry();
-    QList<ToolButtonMenu *> navigationButtons() const;
 
     Ui::WindowMain *ui;
-    MonitoringSession &m_session;
-    DialogHost &m_dialogs;
-    std::unique_ptr<OperationRunner> m_runner;
-    std::unique_ptr<ResultSlots> m_results;
+    PageServices &m_services;
     std::unique_ptr<WindowTray> m_tray;
-    StatusPixmaps m_statusPixmaps;
-    PageServices m_services;
-    QPointer<WidgetToaster> m_toaster;
-    QString m_loadMessage;
-
-    PageDeviceList *m_pageDeviceList = nullptr;
-    PageGroupList *m_pageGroupList = nullptr;
-    PageConflict *m_pageConflict = nullptr;
-    PageNotifications *m_pageNotifications = nullptr;
-    PageReport *m_pageReport = nullptr;
-    PageConfiguration *m_pageConfiguration = nullptr;
+    QList<NavigationPage *> m_pages;
+    PageConfiguration *m_editor = nullptr;
 
     QColor m_labelGoodColor;
     QColor m_labelWarningColor;

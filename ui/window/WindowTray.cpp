@@ -27,6 +27,12 @@ WindowTray::WindowTray(QWidget &window, QAction *showWindow, QAction *hideWindow
     , m_hideWindow(hideWindow)
     , m_closeApp(closeApp)
 {
+    if (showWindow)
+        connect(showWindow, &QAction::triggered, this, [this] { SetHiddenToTray(true); });
+    if (hideWindow)
+        connect(hideWindow, &QAction::triggered, this, &WindowTray::hideToTray);
+    if (closeApp)
+        connect(closeApp, &QAction::triggered, &m_window, &QWidget::close);
 }
 
 WindowTray::~WindowTray()

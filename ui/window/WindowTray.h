@@ -18,7 +18,8 @@ class WindowTray : public QObject
 public:
     static constexpr int balloonMs = 10000;
 
-    // The actions come from the window's form and stay the window's.
+    // The actions come from the window's form and stay the window's; they
+    // show, hide and close the window.
     WindowTray(QWidget &window, QAction *showWindow, QAction *hideWindow, QAction *closeApp,
                QObject *parent = nullptr);
     ~WindowTray() override;
@@ -43,6 +44,8 @@ public:
 public slots:
     // Only a double click acts: it toggles between hidden and shown.
     void TrayActivated(QSystemTrayIcon::ActivationReason reason);
+    // SetHiddenToTray(false), for the pages' "Minimize to tray" buttons.
+    void hideToTray() { SetHiddenToTray(false); }
 
 private:
     QWidget &m_window;

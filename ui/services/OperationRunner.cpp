@@ -9,14 +9,19 @@
 
 #include <QDialog>
 
-OperationRunner::OperationRunner(DialogHost &dialogs, QWidget *dialogParent, QObject *parent)
+OperationRunner::OperationRunner(DialogHost &dialogs, Communication &communication, QObject *parent)
     : QObject(parent)
     , m_dialogs(dialogs)
-    , m_dialogParent(dialogParent)
+    , m_communication(communication)
 {
 }
 
 OperationRunner::~OperationRunner() = default;
+
+void OperationRunner::setDialogParent(QWidget *parent)
+{
+    m_dialogParent = parent;
+}
 
 void OperationRunner::run(DataSender *sender, const QString &text, ResultSlot slot, QObject *context,
                           double initialProgress)
@@ -54,8 +59,9 @@ void OperationRunner::run(DataSender *sender, const QString &text, ResultSlot sl
     // The pool deletes a sender after its end, which may have come while the
     // dialog faded out: cancel only one that still exists.
     if (result == QDialog::Rejected && running)
-        Communication::instance()->cancel(running);
-    delete dialog;
+        m_communication.cancel(running);
+    // Gone already when its window went while it ran.
+    delete own;
 }
 
 void OperationRunner::run(FleetAudit *audit, const QString &text, AuditSlot slot, QObject *context)
@@ -88,7 +94,7 @@ void OperationRunner::run(FleetAudit *audit, const QString &text, AuditSlot slot
     disconnect(done);
     disconnect(progress);
     m_progressDialog = outer;
-    delete dialog;
+    delete own;
 }
 
 void OperationRunner::onProgressUpdate(double value)

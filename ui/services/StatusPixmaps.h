@@ -6,7 +6,8 @@
 #include <array>
 
 // The status icons of the device table: good, warning and critical, each
-// tinted with the theme's colour for it.
+// tinted with the theme's colour for it. One set in the page services; the
+// window rebuilds it from its style sheet's colours for each theme.
 class StatusPixmaps
 {
 public:

@@ -6,11 +6,19 @@ class DialogProgress;
 class QDialog;
 class QWidget;
 
-// The one way the window and its pages open a modal dialog: questions and
-// messages, any QDialog, file dialogs and the progress dialog of an
-// operation. The program runs them for real (ModalDialogHost); tests and the
-// render tool install a ScriptedDialogHost, which answers from a script and
-// records what was asked, so that nothing ever waits on a modal dialog.
+// The picture beside a question.
+enum class QuestionIcon : int { None = 0, Info = 1, Warning = 2, Critical = 3, Question = 4 };
+
+// The answer to a question: its positive, neutral or negative button. Closing
+// the question by its title bar answers Negative.
+enum class QuestionResult : int { Positive = 1, Neutral = 0, Negative = -1 };
+
+// The one way the window, its pages and dialogs open a modal dialog:
+// questions and messages, any QDialog, file dialogs and the progress dialog
+// of an operation. Each is given the host it uses when it is built. The
+// program runs them for real (ModalDialogHost); tests give a
+// ScriptedDialogHost, which answers from a script and records what was
+// asked, so that nothing ever waits on a modal dialog.
 class DialogHost
 {
 public:
@@ -19,7 +27,7 @@ public:
         QWidget *parent = nullptr;
         QString title;
         QString text;
-        int icon = 0; // QuestionIcon
+        QuestionIcon icon = QuestionIcon::None;
         QString positive;
         QString negative; // empty: no such button
         QString neutral;
@@ -35,8 +43,7 @@ public:
 
     virtual ~DialogHost();
 
-    // 1 positive, 0 neutral, -1 negative or closed by the title bar (QuestionResult).
-    virtual int question(const Question &question) = 0;
+    virtual QuestionResult question(const Question &question) = 0;
     // Runs the dialog modally and returns its result (QDialog::Accepted, ...).
     virtual int runDialog(QDialog &dialog) = 0;
     // The chosen path; empty when the user cancelled.
@@ -47,14 +54,8 @@ public:
     virtual int runProgress(DialogProgress &dialog) = 0;
 
     // A question titled with the program's name, as every question of the window is.
-    int ask(QWidget *parent, const QString &text, int icon, const QString &positive,
-            const QString &negative = QString(), const QString &neutral = QString());
+    QuestionResult ask(QWidget *parent, const QString &text, QuestionIcon icon, const QString &positive,
+                       const QString &negative = QString(), const QString &neutral = QString());
     // A message with one "OK" button.
-    void message(QWidget *parent, const QString &text, int icon);
-
-    // The host DialogQuestion::Ask and the window use: a ModalDialogHost
-    // unless another was installed.
-    static DialogHost &current();
-    // Not owned; null goes back to the modal host.
-    static void install(DialogHost *host);
+    void message(QWidget *parent, const QString &text, QuestionIcon icon);
 };

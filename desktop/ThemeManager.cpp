@@ -21,7 +21,7 @@ std::optional<Theme> g_theme;
 
 Theme desktopTheme()
 {
-    return DesktopTheme::prefersLight() ? ThemeLight : ThemeDark;
+    return DesktopTheme::prefersLight() ? Theme::Light : Theme::Dark;
 }
 
 Theme initialTheme()
@@ -30,7 +30,7 @@ Theme initialTheme()
     const QStringList keys = store->allKeys();
     for (const QString &key : keys) {
         if (key.compare(keyTheme, Qt::CaseInsensitive) == 0)
-            return store->value(key).toInt();
+            return Theme(store->value(key).toInt());
     }
     return desktopTheme();
 }
@@ -63,15 +63,15 @@ bool setCurrentTheme(Theme theme)
 
 void storeCurrentTheme()
 {
-    SettingsStore::open()->setValue(keyTheme, currentTheme());
+    SettingsStore::open()->setValue(keyTheme, int(currentTheme()));
 }
 
 QString styleSheetResource(Theme theme)
 {
     switch (theme) {
-    case ThemeDark:
+    case Theme::Dark:
         return QStringLiteral(":/theme/resources/themes/dark.css");
-    case ThemeLight:
+    case Theme::Light:
         return QStringLiteral(":/theme/resources/themes/light.css");
     default:
         return QString();
@@ -92,7 +92,7 @@ QString styleSheet(Theme theme)
 
 QColor iconColour(int kind)
 {
-    const bool dark = currentTheme() == ThemeDark;
+    const bool dark = currentTheme() == Theme::Dark;
     const bool inverted = kind == 1 || kind == 2;
     return dark != inverted ? iconLightColour : iconDarkColour;
 }

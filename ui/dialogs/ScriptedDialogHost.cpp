@@ -35,9 +35,9 @@ ScriptedDialogHost::ScriptedDialogHost() = default;
 
 ScriptedDialogHost::~ScriptedDialogHost() = default;
 
-ScriptedDialogHost &ScriptedDialogHost::answerQuestion(int answer)
+ScriptedDialogHost &ScriptedDialogHost::answerQuestion(QuestionResult answer)
 {
-    m_answers.append({Kind::Question, answer, {}, {}});
+    m_answers.append({Kind::Question, int(answer), {}, {}});
     return *this;
 }
 
@@ -95,7 +95,7 @@ bool ScriptedDialogHost::takeAnswer(Kind kind, Request &request, Answer &answer)
     return request.answered;
 }
 
-int ScriptedDialogHost::question(const Question &question)
+QuestionResult ScriptedDialogHost::question(const Question &question)
 {
     Request request;
     request.kind = Kind::Question;
@@ -107,7 +107,7 @@ int ScriptedDialogHost::question(const Question &question)
             request.buttons.append(button);
     }
     Answer answer{};
-    return takeAnswer(Kind::Question, request, answer) ? answer.value : -1;
+    return takeAnswer(Kind::Question, request, answer) ? QuestionResult(answer.value) : QuestionResult::Negative;
 }
 
 int ScriptedDialogHost::runDialog(QDialog &dialog)
@@ -155,6 +155,8 @@ int ScriptedDialogHost::runProgress(DialogProgress &dialog)
 
     QEventLoop loop;
     QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::exit);
+    // Gone with its window: the run ends as a modal one would.
+    QObject::connect(&dialog, &QObject::destroyed, &loop, [&loop] { loop.exit(QDialog::Rejected); });
     QPointer<DialogProgress> guard(&dialog);
     QTimer::singleShot(progressGuardMs, &loop, [guard] {
         qWarning("ScriptedDialogHost: the operation did not end; its progress dialog is cancelled");

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class Communication;
 class DataSender;
 class DialogHost;
 class FleetAudit;
@@ -18,7 +19,9 @@ class QWidget;
 // and canceled, its progress to the dialog; "Please wait..." and the
 // operation's text are shown through the dialog host; when the user cancels
 // the dialog the operation is cancelled through the sender pool; and the
-// dialog is finished before the result slot sees the sender.
+// dialog is finished before the result slot sees the sender. The progress
+// dialogs are children of the runner's dialog parent, whose window shows the
+// task-bar progress.
 class OperationRunner : public QObject
 {
     Q_OBJECT
@@ -28,8 +31,12 @@ public:
     // (DataSender::Succeeded, Failed or Canceled) and errorCode().
     using ResultSlot = std::function<void(DataSender *sender)>;
 
-    OperationRunner(DialogHost &dialogs, QWidget *dialogParent, QObject *parent = nullptr);
+    OperationRunner(DialogHost &dialogs, Communication &communication, QObject *parent = nullptr);
     ~OperationRunner() override;
+
+    // The window the progress dialogs belong to; null makes them top-level.
+    void setDialogParent(QWidget *parent);
+    QWidget *dialogParent() const { return m_dialogParent; }
 
     // sender comes queued from a Communication factory. Returns when the
     // progress dialog has closed; a cancelled operation has reached its
@@ -64,6 +71,7 @@ public slots:
 
 private:
     DialogHost &m_dialogs;
+    Communication &m_communication;
     QPointer<QWidget> m_dialogParent;
     QPointer<DialogProgress> m_progressDialog;
 };

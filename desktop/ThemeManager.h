@@ -4,8 +4,10 @@
 #include <QIcon>
 #include <QString>
 
-using Theme = int;
-enum : Theme { ThemeDark = 0, ThemeLight = 1 };
+// The colour themes, by the number the settings store keeps under
+// "Common/theme". A stored number that names no theme is kept as it is: it
+// gets no style sheet and light-theme icons.
+enum class Theme : int { Dark = 0, Light = 1 };
 
 // The process-wide colour theme: which style sheet applies and how the
 // single-colour icons are tinted. Widget-facing helpers (applying the sheet

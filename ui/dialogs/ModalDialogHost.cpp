@@ -5,7 +5,7 @@
 
 #include <QFileDialog>
 
-int ModalDialogHost::question(const Question &question)
+QuestionResult ModalDialogHost::question(const Question &question)
 {
     DialogQuestion dialog(question.parent, question.title, question.text, question.positive, question.icon,
                           question.negative, question.neutral);

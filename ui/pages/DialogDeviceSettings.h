@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogHost.h"
 #include "FramelessDialog.h"
 #include "NetworkCardChoices.h"
 
@@ -7,9 +8,9 @@
 
 #include <memory>
 
+class Communication;
 class DataSender;
 class DevClock;
-class DialogHost;
 class OperationRunner;
 struct ClockNetworkSettings;
 
@@ -19,14 +20,15 @@ class DialogDeviceSettings;
 
 // One clock's settings: the credentials and the local interface the program
 // uses for it (record only), and its name, network settings and password
-// (sent to the clock, each behind a progress dialog). Ends accepted when a
-// command reached the clock, so the caller re-renders its row.
+// (sent to the clock, each behind a progress dialog of its own, whose result
+// it handles beside the command). Ends accepted when a command reached the
+// clock, so the device list re-renders its row.
 class DialogDeviceSettings : public FramelessDialog
 {
     Q_OBJECT
 
 public:
-    explicit DialogDeviceSettings(QWidget *parent = nullptr, DialogHost *dialogs = nullptr);
+    DialogDeviceSettings(DialogHost &dialogs, Communication &communication, QWidget *parent = nullptr);
     ~DialogDeviceSettings() override;
 
     // The clock is the registry's; the dialog edits it in place.
@@ -45,18 +47,14 @@ public slots:
     void onNetworkSendFinished(DataSender *sender);
     void onPasswordSendFinished(DataSender *sender);
 
-private slots:
-    void on_btnClose_clicked();
-    void on_btnAuthenticationSet_clicked();
-    void on_btnNetworkSend_clicked();
-    void on_btnPasswordSend_clicked();
-    void on_btnCancel_clicked();
-    void on_btnNameSend_clicked();
-    void on_cbxDhcp_clicked();
-    void on_btnRefreshNetworkInterface_clicked();
-    void on_btnSetNetworkInterface_clicked();
-
 private:
+    // Recorded only: the credentials and the interface the program uses.
+    void setAuthentication();
+    void setNetworkInterface();
+    // Sent to the clock, each behind its progress dialog.
+    void sendName();
+    void sendNetwork();
+    void sendPassword();
     void refreshInterfaces();
     void showNetworkMode();
     // The form's network settings; false, with the field's label, when an
@@ -64,10 +62,11 @@ private:
     bool formNetwork(ClockNetworkSettings &settings, QString &badField) const;
     // False when the command failed; the failure has been shown.
     bool commandSucceeded(DataSender *sender);
-    void message(const QString &text, int icon);
+    void message(const QString &text, QuestionIcon icon);
 
     Ui::DialogDeviceSettings *ui;
     DialogHost &m_dialogs;
+    Communication &m_communication;
     std::unique_ptr<OperationRunner> m_runner;
     QPointer<DevClock> m_clock;
     int m_clockIndex = -1;

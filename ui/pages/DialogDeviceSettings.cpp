@@ -4,7 +4,6 @@
 #include "Communication.h"
 #include "DevClock.h"
 #include "DialogHost.h"
-#include "DialogQuestion.h"
 #include "Ipv4Text.h"
 #include "OperationRunner.h"
 #include "ParameterText.h"
@@ -28,14 +27,26 @@ QString labelName(const QLabel *label)
 }
 } // namespace
 
-DialogDeviceSettings::DialogDeviceSettings(QWidget *parent, DialogHost *dialogs)
+DialogDeviceSettings::DialogDeviceSettings(DialogHost &dialogs, Communication &communication, QWidget *parent)
     : FramelessDialog(parent)
     , ui(new Ui::DialogDeviceSettings)
-    , m_dialogs(dialogs ? *dialogs : DialogHost::current())
-    , m_runner(std::make_unique<OperationRunner>(m_dialogs, this))
+    , m_dialogs(dialogs)
+    , m_communication(communication)
+    , m_runner(std::make_unique<OperationRunner>(dialogs, communication))
 {
+    // Its progress dialogs sit over this dialog, not over the window.
+    m_runner->setDialogParent(this);
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
+    connect(ui->btnAuthenticationSet, &QAbstractButton::clicked, this, &DialogDeviceSettings::setAuthentication);
+    connect(ui->btnRefreshNetworkInterface, &QAbstractButton::clicked, this, &DialogDeviceSettings::refreshInterfaces);
+    connect(ui->btnSetNetworkInterface, &QAbstractButton::clicked, this, &DialogDeviceSettings::setNetworkInterface);
+    connect(ui->btnNameSend, &QAbstractButton::clicked, this, &DialogDeviceSettings::sendName);
+    connect(ui->cbxDhcp, &QAbstractButton::clicked, this, &DialogDeviceSettings::showNetworkMode);
+    connect(ui->btnNetworkSend, &QAbstractButton::clicked, this, &DialogDeviceSettings::sendNetwork);
+    connect(ui->btnPasswordSend, &QAbstractButton::clicked, this, &DialogDeviceSettings::sendPassword);
+    connect(ui->btnCancel, &QAbstractButton::clicked, this, &DialogDeviceSettings::reject);
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &DialogDeviceSettings::reject);
     showNetworkMode();
 }
 
@@ -96,12 +107,12 @@ void DialogDeviceSettings::showNetworkMode()
     ui->wdtNetworkDhcp->setVisible(ui->cbxDhcp->isChecked());
 }
 
-void DialogDeviceSettings::message(const QString &text, int icon)
+void DialogDeviceSettings::message(const QString &text, QuestionIcon icon)
 {
     m_dialogs.message(this, text, icon);
 }
 
-void DialogDeviceSettings::on_btnAuthenticationSet_clicked()
+void DialogDeviceSettings::setAuthentication()
 {
     if (!m_clock)
         return;
@@ -110,12 +121,7 @@ void DialogDeviceSettings::on_btnAuthenticationSet_clicked()
     message(tr("Authentication data set"), QuestionIcon::Info);
 }
 
-void DialogDeviceSettings::on_btnRefreshNetworkInterface_clicked()
-{
-    refreshInterfaces();
-}
-
-void DialogDeviceSettings::on_btnSetNetworkInterface_clicked()
+void DialogDeviceSettings::setNetworkInterface()
 {
     if (!m_clock)
         return;
@@ -126,12 +132,7 @@ void DialogDeviceSettings::on_btnSetNetworkInterface_clicked()
     refreshInterfaces();
 }
 
-void DialogDeviceSettings::on_cbxDhcp_clicked()
-{
-    showNetworkMode();
-}
-
-void DialogDeviceSettings::on_btnNameSend_clicked()
+void DialogDeviceSettings::sendName()
 {
     if (!m_clock)
         return;
@@ -144,7 +145,7 @@ void DialogDeviceSettings::on_btnNameSend_clicked()
         message(ParameterText::nameRefusalText(), QuestionIcon::Warning);
         return;
     }
-    m_runner->run(Communication::instance()->setName(SenderTarget::fromClock(*m_clock), name), tr("Sending name"),
+    m_runner->run(m_communication.setName(SenderTarget::fromClock(*m_clock), name), tr("Sending name"),
                   [this](DataSender *sender) { onNameSendFinished(sender); }, this, commandProgress);
 }
 
@@ -175,7 +176,7 @@ bool DialogDeviceSettings::formNetwork(ClockNetworkSettings &s, QString &badFiel
     return true;
 }
 
-void DialogDeviceSettings::on_btnNetworkSend_clicked()
+void DialogDeviceSettings::sendNetwork()
 {
     if (!m_clock)
         return;
@@ -188,12 +189,12 @@ void DialogDeviceSettings::on_btnNetworkSend_clicked()
         return;
     }
     // Addressed to where the clock is now, not to the address being set.
-    m_runner->run(Communication::instance()->setNetwork(SenderTarget::fromClock(*m_clock), settings),
+    m_runner->run(m_communication.setNetwork(SenderTarget::fromClock(*m_clock), settings),
                   tr("Sending network settings"), [this](DataSender *sender) { onNetworkSendFinished(sender); },
                   this, commandProgress);
 }
 
-void DialogDeviceSettings::on_btnPasswordSend_clicked()
+void DialogDeviceSettings::sendPassword()
 {
     if (!m_clock)
         return;
@@ -210,7 +211,7 @@ void DialogDeviceSettings::on_btnPasswordSend_clicked()
         message(ParameterText::passwordRefusalText(), QuestionIcon::Warning);
         return;
     }
-    m_runner->run(Communication::instance()->setPassword(SenderTarget::fromClock(*m_clock), oldPassword, newPassword),
+    m_runner->run(m_communication.setPassword(SenderTarget::fromClock(*m_clock), oldPassword, newPassword),
                   tr("Sending password"), [this](DataSender *sender) { onPasswordSendFinished(sender); }, this,
                   commandProgress);
 }
@@ -281,12 +282,3 @@ void DialogDeviceSettings::reject()
     done(changed ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void DialogDeviceSettings::on_btnCancel_clicked()
-{
-    reject();
-}
-
-void DialogDeviceSettings::on_btnClose_clicked()
-{
-    reject();
-}

@@ -12,10 +12,11 @@
 //
 // Questions, dialogs and file dialogs each take the next answer, which must
 // be of their kind; when it is not (or none is left) the request is recorded,
-// a warning is logged and it is dismissed (-1, Rejected, no path) without
+// a warning is logged and it is dismissed (Negative, Rejected, no path) without
 // using up the answer. A progress dialog takes the next answer only when it
 // is a progress answer and otherwise lets the operation run: it is shown
-// (not modally) until the operation finishes it. Cancel presses the dialog's
+// (not modally) until the operation finishes it, or until it goes with its
+// window (Rejected, as a modal run ends then). Cancel presses the dialog's
 // own Cancel button, so the operation is cancelled the way a user would.
 class ScriptedDialogHost : public DialogHost
 {
@@ -35,7 +36,7 @@ public:
         QString title;      // question title, dialog or progress window title, file caption
         QString text;       // question text, progress operation text, file filter
         QString objectName; // of the dialog
-        int icon = 0;
+        QuestionIcon icon = QuestionIcon::None;
         QStringList buttons; // the question's visible buttons, positive first
         bool answered = false;
     };
@@ -43,7 +44,7 @@ public:
     ScriptedDialogHost();
     ~ScriptedDialogHost() override;
 
-    ScriptedDialogHost &answerQuestion(int answer);
+    ScriptedDialogHost &answerQuestion(QuestionResult answer);
     ScriptedDialogHost &answerDialog(DialogScript script);
     ScriptedDialogHost &answerDialog(int result);
     ScriptedDialogHost &answerFile(const QString &path);
@@ -56,7 +57,7 @@ public:
     // Forgets answers and requests.
     void reset();
 
-    int question(const Question &question) override;
+    QuestionResult question(const Question &question) override;
     int runDialog(QDialog &dialog) override;
     QString openFileName(const FileRequest &request) override;
     QString saveFileName(const FileRequest &request) override;

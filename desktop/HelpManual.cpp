@@ -13,7 +13,7 @@ namespace HelpManual {
 QStringList candidates(const QString &programFolder, Language language)
 {
     const QString base = QStringLiteral("/manuals/") + appDisplayName() + QLatin1Char(' ');
-    const QString english = base + LanguageManager::languageCode(0) + QStringLiteral(".pdf");
+    const QString english = base + LanguageManager::languageCode(Language::English) + QStringLiteral(".pdf");
     const QString own = base + LanguageManager::languageCode(language) + QStringLiteral(".pdf");
     const QStringList names = own == english ? QStringList{english} : QStringList{own, english};
     // Beside the program in a build tree, in the data folder when installed;

@@ -1,7 +1,14 @@
+// zentick: the window. Start-up in the order the program has always kept:
+// the stored language, the exchange bound, the device list and the session,
+// then the services every page is given, then the window.
 #include "AppSettings.h"
-#include "DialogHost.h"
+#include "ClockRegistry.h"
+#include "Communication.h"
 #include "Language.h"
+#include "ModalDialogHost.h"
 #include "MonitoringSession.h"
+#include "PageServices.h"
+#include "Startup.h"
 #include "WindowMain.h"
 #include "WorkerThreadPool.h"
 
@@ -18,12 +25,18 @@ int main(int argc, char *argv[])
     LanguageManager::setupAtStartup();
     WorkerThreadPool::instance()->setBound(AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound));
 
+    ModalDialogHost dialogs;
     MonitoringSession session;
-    if (!WindowMain::openDeviceList(session, DialogHost::current()))
+    Startup startup(session, dialogs);
+    if (!startup.openDeviceList())
         return 0;
+    startup.startSession();
 
-    WindowMain window(session);
+    // Declared before the window, so they outlive every page that holds them.
+    PageServices services(*ClockRegistry::instance(), *Communication::instance(), session, dialogs);
+    WindowMain window(services);
     QObject::connect(&window, &WindowMain::SigClosed, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
+    startup.reportLoad(&window);
     return application.exec();
 }

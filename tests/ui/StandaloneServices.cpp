@@ -1,0 +1,19 @@
+#include "StandaloneServices.h"
+
+#include "ClockRegistry.h"
+#include "Communication.h"
+#include "Toasts.h"
+
+#include <QWidget>
+
+StandaloneServices::StandaloneServices(MonitoringSession &session, DialogHost &dialogs)
+    : m_window(std::make_unique<QWidget>())
+    , m_services(std::make_unique<PageServices>(*ClockRegistry::instance(), *Communication::instance(), session,
+                                                dialogs))
+{
+    m_services->setWindow(m_window.get());
+    QObject::connect(&m_services->toasts(), &Toasts::shown,
+                     [this](const QString &text, ToastType) { m_toasts.append(text); });
+}
+
+StandaloneServices::~StandaloneServices() = default;
