@@ -1226,6 +1226,44 @@
     </message>
 </context>
 <context>
+    <name>DialogHistory</name>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Hora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History of %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the journal...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has happened to this clock yet, or the journal is kept elsewhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The latest %n events, newest first.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DialogHost</name>
     <message>
         <source>OK</source>
@@ -1428,6 +1466,14 @@
     <message>
         <source>Copy clock configuration to group and edit</source>
         <translation>Copiar la configuración del reloj al grupo y editarla</translation>
+    </message>
+    <message>
+        <source>Quiet period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (quiet)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1853,6 +1899,18 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <source>Clock %1 data refreshed</source>
         <translation type="unfinished">Datos del reloj %1 actualizados</translation>
     </message>
+    <message>
+        <source>End quiet period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet period...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -1959,6 +2017,18 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Clock name</source>
         <translation>Nombre del reloj</translation>
+    </message>
+    <message>
+        <source>any clock of group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End the quiet period of group %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End it</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2175,6 +2245,26 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <source>Delete from list</source>
         <translation>Eliminar de la lista</translation>
     </message>
+    <message>
+        <source>One mail for alerts within:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks whose alerts fall due within this time of the first are named in one mail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation type="unfinished"> s</translation>
+    </message>
+    <message>
+        <source>Back to normal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail when clocks whose alert was sent are back to normal</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageReport</name>
@@ -2342,6 +2432,57 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>No events.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuietPeriodChoice</name>
+    <message>
+        <source>For 1 hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For 8 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Until 06:00 tomorrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For 7 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Until unmuted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished">Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>No alert mail names %1 while it lasts; it is polled and shown as usual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muted until %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muted until unmuted</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,10 +1,13 @@
+#include "AppSettings.h"
 #include "ClockRegistry.h"
 #include "ClockSimControl.h"
 #include "Communication.h"
 #include "DevClock.h"
 #include "DialogAuditFindings.h"
+#include "DialogHistory.h"
 #include "DialogProgress.h"
 #include "DialogQuestion.h"
+#include "EventJournal.h"
 #include "FleetAudit.h"
 #include "ManageButtonsDelegate.h"
 #include "MonitoringSession.h"
@@ -17,8 +20,11 @@
 #include "TestRows.h"
 #include "WindowMain.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,6 +104,7 @@ private slots:
     void refresh();
     void audit_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void audit();
+    void quietPeriodAndHistoryFromTheMenu();
     void closingWhileARefreshRuns();
 
 private:
@@ -356,6 +363,69 @@ void TestPageDeviceList::audit()
     QCOMPARE(canceled.count(), cancel ? 1 : 0);
     QCOMPARE(f.dialogs.requests().constFirst().text, QString("Checking clocks"));
     QCOMPARE(seen, shown);
+}
+
+namespace {
+
+// Opens the row's context menu from the keyboard and picks the entry.
+void chooseFromMenu(QTableWidget *table, int row, const QString &entry)
+{
+    table->setCurrentCell(row, PageDeviceList::NameColumn);
+    QTimer::singleShot(0, table, [entry] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions()) {
+            if (action->text() == entry)
+                menu->setActiveAction(action);
+        }
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint());
+    QApplication::sendEvent(table->viewport(), &event);
+}
+
+} // namespace
+
+void TestPageDeviceList::quietPeriodAndHistoryFromTheMenu()
+{
+    DevClock *clock = listClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.20"));
+    Fixture f;
+    QVERIFY(f.session.acquireLock());
+    f.session.start();
+    QVERIFY(f.fill());
+
+    // "For 8 hours": the row says so, the list keeps it, the journal has it.
+    f.dialogs.answerDialog([](QDialog &dialog) {
+        dialog.findChild<QComboBox *>()->setCurrentIndex(1);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnOk")), Qt::LeftButton);
+        return dialog.result();
+    });
+    chooseFromMenu(f.table(), 0, QStringLiteral("Quiet period..."));
+    QVERIFY(clock->quietPeriod.isActive(QDateTime::currentDateTime().addSecs(7 * 3600)));
+    QVERIFY(!clock->quietPeriod.isActive(QDateTime::currentDateTime().addSecs(9 * 3600)));
+    QVERIFY2(f.cell(0, PageDeviceList::StatusColumn).contains(QStringLiteral("\nMuted until ")),
+             qPrintable(f.cell(0, PageDeviceList::StatusColumn)));
+    QFile state(AppSettings::stateFilePath());
+    QVERIFY(state.open(QIODevice::ReadOnly) && state.readAll().contains(" quietUntil=\""));
+
+    // Ended from the same menu; the history shows both, newest first.
+    chooseFromMenu(f.table(), 0, QStringLiteral("End quiet period"));
+    QVERIFY(!clock->quietPeriod.on);
+    f.session.journal()->flush();
+    QStringList shown;
+    f.dialogs.answerDialog([&shown](QDialog &dialog) {
+        auto &history = static_cast<DialogHistory &>(dialog);
+        if (history.isReading())
+            QSignalSpy(&history, &DialogHistory::historyShown).wait(10000);
+        const auto *table = history.findChild<QTableWidget *>(QStringLiteral("twdHistory"));
+        for (int row = 0; row < table->rowCount(); ++row)
+            shown << table->item(row, 1)->text();
+        return int(QDialog::Accepted);
+    });
+    chooseFromMenu(f.table(), 0, QStringLiteral("History..."));
+    QCOMPARE(shown.value(0), QStringLiteral("Quiet period lifted"));
+    QVERIFY2(shown.value(1).startsWith(QStringLiteral("Quiet until ")), qPrintable(shown.join('|')));
+    f.session.stop();
 }
 
 void TestPageDeviceList::closingWhileARefreshRuns()

@@ -4,6 +4,7 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "PushButtonFlat.h"
+#include "QuietPeriodChoice.h"
 #include "TableItemCustom.h"
 #include "ThemeManager.h"
 
@@ -53,7 +54,8 @@ void GroupTree::build(const ClockRegistry &registry)
     const Button groupButtons[] = {{"delete.png", tr("Delete group")},
                                    {"edit.png", tr("Edit group configuration")},
                                    {"settings.png", tr("Change group name")},
-                                   {"audit.png", tr("Check clocks")}};
+                                   {"audit.png", tr("Check clocks")},
+                                   {"quiet.png", tr("Quiet period")}};
     const Button clockButtons[] = {{"remove.png", tr("Remove clock from group")},
                                    {"edit.png", tr("Copy clock configuration to group and edit")}};
     const auto addButtons = [](TableItemCustom *cell, const auto &buttons) {
@@ -70,7 +72,13 @@ void GroupTree::build(const ClockRegistry &registry)
     int buttonWidth = 0;
     for (int g = 0; g < registry.groupCount(); ++g) {
         const DevGroup *group = registry.groupAt(g);
-        QTreeWidgetItem *groupItem = addRow(nullptr, group->name(), QStringLiteral("list.png"), g, -1);
+        // A quiet group says so after its name, until when in the tool tip.
+        const QString quiet = QuietPeriodChoice::statusLine(group->quietPeriod);
+        const bool isQuiet = group->quietPeriod.isActive(QDateTime::currentDateTime());
+        QTreeWidgetItem *groupItem = addRow(nullptr, isQuiet ? tr("%1 (quiet)").arg(group->name()) : group->name(),
+                                            QStringLiteral("list.png"), g, -1);
+        if (isQuiet)
+            groupItem->setToolTip(NameColumn, quiet);
         auto *groupCell = new TableItemCustom(this, g);
         addButtons(groupCell, groupButtons);
         connect(groupCell, &TableItemCustom::ButtonClicked, this,

@@ -12,7 +12,7 @@ class GroupTree : public QTreeWidget
     Q_OBJECT
 
 public:
-    enum GroupButton { DeleteGroup, EditGroupConfiguration, RenameGroup, CheckClocks };
+    enum GroupButton { DeleteGroup, EditGroupConfiguration, RenameGroup, CheckClocks, QuietGroup };
     enum ClockButton { RemoveClock, CopyClockConfiguration };
     static constexpr int buttonMinimumWidth = 24;
 

@@ -10,8 +10,10 @@
 #include "DialogAuthentication.h"
 #include "DialogDeviceSettings.h"
 #include "DialogDevicesFound.h"
+#include "DialogHistory.h"
 #include "DialogHost.h"
 #include "DialogNewClock.h"
+#include "EventJournal.h"
 #include "FleetAudit.h"
 #include "FleetSummary.h"
 #include "GetConfigurationSender.h"
@@ -20,6 +22,8 @@
 #include "MonitoringSession.h"
 #include "OperationRunner.h"
 #include "PageServices.h"
+#include "QuietPeriodChoice.h"
+#include "QuietRequests.h"
 #include "RefreshStatusSender.h"
 #include "StatusPixmaps.h"
 #include "Toasts.h"
@@ -87,6 +91,8 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     connect(ui->cbxProblemsOnly, &QCheckBox::toggled, this, &PageDeviceList::applyFilter);
     // Every status update, from a poll or an operation of any page.
     connect(&m_services.session(), &MonitoringSession::statusUpdated, this, &PageDeviceList::SlotClockStatusUpdated);
+    connect(&m_services.session(), &MonitoringSession::quietPeriodsChanged, this,
+            &PageDeviceList::onQuietPeriodsChanged);
     connect(&m_services, &PageServices::themeChanged, this, &PageDeviceList::RefreshDeviceList);
     ui->wdtDeviceListLoad->hide();
 }
@@ -200,8 +206,11 @@ void PageDeviceList::UpdateDeviceRow(int row, DevClock *clock)
     table->item(row, NameColumn)->setText(clock->name);
     table->item(row, IpColumn)->setText(clock->network.ip);
     QTableWidgetItem *status = table->item(row, StatusColumn);
-    status->setText(clock->statusText());
-    status->setToolTip(clock->statusText());
+    const QString statusText = clock->statusText();
+    // A quiet clock says so where its second line would be; the tool tip has all.
+    const QString quiet = QuietPeriodChoice::statusLine(quietPeriodOf(*clock, QDateTime::currentDateTime()));
+    status->setText(quiet.isEmpty() ? statusText : statusText.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') + quiet);
+    status->setToolTip(quiet.isEmpty() ? statusText : quiet + QLatin1Char('\n') + statusText);
     status->setIcon(m_services.statusPixmaps().pixmap(clock->ntpSeverity()));
     table->item(row, FirmwareColumn)->setText(clock->firmwareText());
     const DevGroup *group = m_services.registry().groupAt(clock->groupId);
@@ -456,13 +465,52 @@ void PageDeviceList::updateSummary()
 
 void PageDeviceList::showManageMenu(int row, const QPoint &globalPos)
 {
-    if (!m_services.registry().clockAt(row))
+    DevClock *clock = m_services.registry().clockAt(row);
+    if (!clock)
         return;
     MenuPopup menu(this);
     for (int i = 0; i < m_delegate->buttonCount(); ++i)
         menu.addAction(m_delegate->toolTip(i))->setData(i);
-    if (QAction *chosen = menu.execAt(globalPos))
+    menu.addSeparator();
+    const bool quiet = clock->quietPeriod.isActive(QDateTime::currentDateTime());
+    QAction *quietAction = menu.addAction(quiet ? tr("End quiet period") : tr("Quiet period..."));
+    QAction *historyAction = menu.addAction(tr("History..."));
+    QAction *chosen = menu.execAt(globalPos);
+    if (!chosen)
+        return;
+    if (chosen == quietAction)
+        setQuietPeriod(clock, !quiet);
+    else if (chosen == historyAction)
+        showHistory(clock);
+    else
         ManageDevice(row, chosen->data().toInt());
+}
+
+void PageDeviceList::setQuietPeriod(DevClock *clock, bool quiet)
+{
+    QuietRequest request;
+    request.mute = quiet;
+    request.ip = clock->network.ip;
+    if (quiet && !QuietPeriodChoice::ask(m_services, clock->name, request.period))
+        return;
+    const QString error = m_services.session().applyQuietRequest(request);
+    if (!error.isEmpty())
+        m_services.dialogs().message(m_services.window(), error, QuestionIcon::Warning);
+}
+
+void PageDeviceList::showHistory(DevClock *clock)
+{
+    DialogHistory dialog(m_services.window());
+    dialog.showClock(clock->name, clock->network.ip, EventJournal::defaultFolder());
+    m_services.dialogs().runDialog(dialog);
+}
+
+void PageDeviceList::onQuietPeriodsChanged(const QList<quint64> &ids)
+{
+    for (quint64 id : ids) {
+        DevClock *clock = m_services.registry().clockById(id);
+        UpdateDeviceRow(m_services.registry().indexOfClock(clock), clock);
+    }
 }
 
 bool PageDeviceList::eventFilter(QObject *watched, QEvent *event)

@@ -81,6 +81,10 @@ private:
     void finishFill();
     void scheduleSummary();
     void showManageMenu(int row, const QPoint &globalPos);
+    // Asks how long and starts a quiet period, or ends one.
+    void setQuietPeriod(DevClock *clock, bool quiet);
+    void showHistory(DevClock *clock);
+    void onQuietPeriodsChanged(const QList<quint64> &ids);
     // Adds or removes rows so that there is one per listed clock.
     void matchRowCount();
 

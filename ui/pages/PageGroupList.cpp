@@ -8,8 +8,11 @@
 #include "DialogEditName.h"
 #include "DialogHost.h"
 #include "FleetAudit.h"
+#include "MonitoringSession.h"
 #include "OperationRunner.h"
 #include "PageServices.h"
+#include "QuietPeriodChoice.h"
+#include "QuietRequests.h"
 #include "TableItemCustom.h"
 #include "ui_PageGroupList.h"
 
@@ -142,9 +145,35 @@ void PageGroupList::onGroupButtonClicked(int groupIndex, int button)
     case GroupTree::CheckClocks:
         checkClocks(groupIndex);
         break;
+    case GroupTree::QuietGroup:
+        toggleQuietPeriod(groupIndex);
+        break;
     default:
         break;
     }
+}
+
+void PageGroupList::toggleQuietPeriod(int groupIndex)
+{
+    const DevGroup *group = m_services.registry().groupAt(groupIndex);
+    if (!group)
+        return;
+    QuietRequest request;
+    request.group = group->name();
+    request.mute = !group->quietPeriod.isActive(QDateTime::currentDateTime());
+    if (request.mute) {
+        if (!QuietPeriodChoice::ask(m_services, tr("any clock of group %1").arg(group->name()), request.period))
+            return;
+    } else if (m_services.dialogs().ask(m_services.window(),
+                                         tr("End the quiet period of group %1?").arg(group->name()),
+                                         QuestionIcon::Question, tr("End it"), tr("Cancel"))
+               != QuestionResult::Positive) {
+        return;
+    }
+    const QString error = m_services.session().applyQuietRequest(request);
+    if (!error.isEmpty())
+        m_services.dialogs().message(m_services.window(), error, QuestionIcon::Warning);
+    BuildGroupTree();
 }
 
 void PageGroupList::deleteGroup(int groupIndex)

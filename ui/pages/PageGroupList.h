@@ -35,6 +35,8 @@ private:
     void onMembershipChanged(int clockIndex, int value);
     void onThemeChanged();
     void rebuild();
+    // Asks how long and starts the group's quiet period, or ends it.
+    void toggleQuietPeriod(int groupIndex);
     void deleteGroup(int groupIndex);
     void renameGroup(int groupIndex);
     // Audits the group's clocks behind the progress dialog, then shows the findings.

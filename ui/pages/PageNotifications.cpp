@@ -93,6 +93,8 @@ void PageNotifications::LoadNotificationWidgets()
     ui->cbxNotifNoConnection->setChecked(settings.errorConnection);
     ui->cbxNotifNoAuth->setChecked(settings.errorAuth);
     ui->cbxNotifNtpTimeout->setChecked(settings.errorNtpTimeout);
+    ui->sbxCollectionWindow->setValue(settings.collectionWindowSeconds);
+    ui->cbxRecoveryMails->setChecked(settings.recoveryMails);
 
     ui->twdNotifRecipients->setRowCount(0);
     for (const Recipient &recipient : settings.recipients)
@@ -124,6 +126,8 @@ bool PageNotifications::SaveNotificationSettings(bool showMessage)
     settings.errorConnection = ui->cbxNotifNoConnection->isChecked();
     settings.errorAuth = ui->cbxNotifNoAuth->isChecked();
     settings.errorNtpTimeout = ui->cbxNotifNtpTimeout->isChecked();
+    settings.collectionWindowSeconds = ui->sbxCollectionWindow->value();
+    settings.recoveryMails = ui->cbxRecoveryMails->isChecked();
 
     settings.recipients.clear();
     const QString to = tr("To");
