@@ -2,6 +2,7 @@
 
 #include "ExchangeSchedule.h"
 #include "Ipv4Text.h"
+#include "MacText.h"
 #include "MetricsHttpServer.h"
 
 #include <QRegularExpression>
@@ -307,12 +308,7 @@ QString canonicalAddress(const QString &text)
 
 QString canonicalMac(const QString &text)
 {
-    static const QRegularExpression mac(QStringLiteral("^[0-9A-Fa-f]{2}([-:][0-9A-Fa-f]{2}){5}$"));
-    if (!mac.match(text).hasMatch())
-        return QString();
-    QString result = text.toUpper();
-    result.replace(QLatin1Char(':'), QLatin1Char('-'));
-    return result;
+    return MacText::canonical(text);
 }
 
 bool parse(const QStringList &arguments, CliInvocation &invocation, QString &error)
