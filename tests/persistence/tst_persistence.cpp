@@ -5,6 +5,7 @@
 #include "ConfigurationFiles.h"
 #include "DevClock.h"
 #include "DevGroup.h"
+#include "PlanFile.h"
 #include "SampleConfig.h"
 #include "StateDocumentReader.h"
 #include "StateFile.h"
@@ -78,6 +79,23 @@ QByteArray records(Parse parse, const QByteArray &data)
     return parse(data, sample.lists, sample.settings) ? sample.serialize() : QByteArray();
 }
 
+QVector<PlanRow> planRows(int count, bool withPasswords)
+{
+    QVector<PlanRow> rows;
+    for (int i = 0; i < count; ++i)
+        rows.append({0, QStringLiteral("10.0.0.%1").arg(i + 1), QStringLiteral("Clock %1").arg(i), QString(),
+                     QStringLiteral("admin"), withPasswords ? QStringLiteral("secret") : QString()});
+    return rows;
+}
+
+QString rowsText(const QVector<PlanRow> &rows)
+{
+    QStringList lines;
+    for (const PlanRow &row : rows)
+        lines << QStringList{row.ip, row.name, row.group, row.user, row.password}.join(QLatin1Char('|'));
+    return lines.join(QLatin1Char('\n'));
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -119,6 +137,7 @@ private slots:
     void fileActions();
     void failedWriteKeepsPreviousFile_data();
     void failedWriteKeepsPreviousFile();
+    void planWithPasswordsIsTheOwnersOnly();
 
 
 private:
@@ -385,7 +404,7 @@ void TestPersistence::failedWriteKeepsPreviousFile_data()
 {
     QTest::addColumn<QString>("writer");
     QTest::addColumn<QString>("failure");
-    for (const char *writer : {"state file", "configuration file", "display export", "alarms export"}) {
+    for (const char *writer : {"state file", "configuration file", "display export", "alarms export", "address plan"}) {
         for (const char *failure : {"folder missing", "target is a folder", "disk full mid-write"})
             QTest::addRow("%s, %s", writer, failure) << writer << failure;
     }
@@ -423,6 +442,8 @@ void TestPersistence::failedWriteKeepsPreviousFile()
         written = StateFile::save(path, sample.clocks(), sample.groups(), sample.settings);
     else if (writer == QLatin1String("configuration file"))
         written = ConfigurationFiles::saveConfiguration(path, config);
+    else if (writer == QLatin1String("address plan"))
+        written = PlanFile::save(path, planRows(10, false));
     else if (writer == QLatin1String("display export"))
         written = ConfigurationFiles::exportDisplay(path, config);
     else
@@ -435,6 +456,23 @@ void TestPersistence::failedWriteKeepsPreviousFile()
     QCOMPARE(check.readAll(), previous);
     // No temporary file is left behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("file.xml")});
+}
+
+// The export of the device list, read back as written; with passwords in
+// clear it is as private as the state file.
+void TestPersistence::planWithPasswordsIsTheOwnersOnly()
+{
+    const QString path = m_dir.filePath(QStringLiteral("plan.csv"));
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+        | QFileDevice::WriteUser;
+    for (const bool withPasswords : {false, true}) {
+        QVERIFY(PlanFile::save(path, planRows(2, withPasswords)));
+        QCOMPARE((QFile::permissions(path) & ~ownerOnly) == 0, withPasswords);
+        const AddressPlan::Parsed read = PlanFile::load(path);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(rowsText(read.rows), rowsText(planRows(2, withPasswords)));
+    }
+    QCOMPARE(PlanFile::load(m_dir.filePath(QStringLiteral("none.csv"))).error, QStringLiteral("no such file"));
 }
 
 QTEST_GUILESS_MAIN(TestPersistence)
