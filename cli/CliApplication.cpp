@@ -6,6 +6,7 @@
 #include "CliCommandLine.h"
 #include "CliOutput.h"
 #include "CliSession.h"
+#include "CommissionCommands.h"
 #include "MailCommands.h"
 #include "MonitorCommand.h"
 #include "SearchCommands.h"
@@ -53,6 +54,10 @@ int dispatch(CliSession &session)
     }
     case CliCommand::Audit:
         return AuditCommand::audit(session);
+    case CliCommand::AddRange:
+        return CommissionCommands::addRange(session);
+    case CliCommand::Import:
+        return CommissionCommands::importPlan(session);
     }
     session.output().line(CliCommandLine::usage(session.invocation().helpFor));
     return ExitSuccess;

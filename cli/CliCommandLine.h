@@ -22,6 +22,8 @@ enum class CliCommand {
     TestMail,
     Monitor,
     Audit,
+    AddRange,
+    Import,
 };
 
 // One parsed command line: the command, its positional arguments and its
