@@ -80,7 +80,12 @@ int run(const QStringList &arguments, bool progressOnTerminal)
     WorkerThreadPool::instance()->setBound(invocation.intOption(
         QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)));
     CliSession session(invocation, output, progressOnTerminal);
-    return dispatch(session);
+    const int status = dispatch(session);
+    // A command stopped by a signal leaves exchanges running; they end within
+    // their waits, and the process must not end under them (their sockets
+    // need what the toolkit tears down at exit).
+    WorkerThreadPool::instance()->waitForDone(-1);
+    return status;
 }
 
 } // namespace CliApplication

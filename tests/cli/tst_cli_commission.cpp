@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -47,6 +48,7 @@ private slots:
     void badInput();
     void exitStatus_data() { TestRows::add(rows); }
     void exitStatus();
+    void stopKeepsTheClocksFound();
 
 private:
     QJsonArray results(const CliProcess::Result &result) const
@@ -152,6 +154,31 @@ void TestCliCommission::exitStatus()
     for (const QJsonValue &value : this->results(result))
         outcomes << value.toObject().value("result").toString();
     QCOMPARE(outcomes, results);
+}
+
+// Stopped while probes wait for empty addresses (.100 on holds nothing), the
+// run saves the clocks it found and ends normally once those waits are over.
+void TestCliCommission::stopKeepsTheClocksFound()
+{
+    QProcess process;
+    m_cli->start(process, {"--json", "add-range", "192.168.0.20-192.168.0.254", "--user", "admin", "--password",
+                           "admin"});
+    QVERIFY(process.waitForStarted());
+    // Every clock asked: three requests each, one where the password is refused.
+    const int requests = 3 * (planSize - otherPassword.size()) + otherPassword.size();
+    QTRY_VERIFY_WITH_TIMEOUT(m_sim.httpRequests().size() >= requests, 30000);
+    process.terminate();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().startsWith("Stopped by signal 15 after "));
+    const QJsonObject report = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    QCOMPARE(report.value("complete").toBool(), false);
+    int added = 0;
+    for (const QJsonValue &result : report.value("results").toArray())
+        added += result.toObject().value("result").toString() == QLatin1String("added") ? 1 : 0;
+    QCOMPARE(added, planSize - otherPassword.size());
+    QCOMPARE(m_cli->run({"--json", "list"}).json().object().value("clocks").toArray().size(), added);
 }
 
 QTEST_GUILESS_MAIN(TestCliCommission)
