@@ -109,8 +109,7 @@ public:
                 m_recordLine = m_line;
             } else if (c == QLatin1Char('"')) {
                 if (m_closed || !m_field.trimmed().isEmpty()) {
-                    error = atLine(m_line, m_closed ? tr("text after a closing quote")
-                                                    : tr("a quote inside a field that does not begin with one"));
+                    error = atLine(m_line, m_closed ? afterQuoteText() : insideFieldText());
                     return false;
                 }
                 m_field.clear();
@@ -119,7 +118,7 @@ public:
                 m_quoteLine = m_line;
             } else if (m_closed) {
                 if (!c.isSpace()) {
-                    error = atLine(m_line, tr("text after a closing quote"));
+                    error = atLine(m_line, afterQuoteText());
                     return false;
                 }
             } else {
@@ -127,7 +126,7 @@ public:
             }
         }
         if (m_inQuotes) {
-            error = atLine(m_quoteLine, tr("a quoted field is not closed"));
+            error = atLine(m_quoteLine, QCoreApplication::translate("AddressPlan", "a quoted field is not closed"));
             return false;
         }
         if (!m_fields.isEmpty() || !m_field.isEmpty() || m_quoted) {
@@ -138,6 +137,14 @@ public:
     }
 
 private:
+    static QString afterQuoteText()
+    {
+        return QCoreApplication::translate("AddressPlan", "text after a closing quote");
+    }
+    static QString insideFieldText()
+    {
+        return QCoreApplication::translate("AddressPlan", "a quote inside a field that does not begin with one");
+    }
     bool nextIs(int i, QChar c) const { return i + 1 < m_text.size() && m_text.at(i + 1) == c; }
 
     void endField()

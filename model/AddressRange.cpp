@@ -23,7 +23,7 @@ bool readAddress(const QString &text, quint32 &address, QString *why)
     const QString canonical = Ipv4Text::canonical(text.trimmed());
     if (canonical.isEmpty()) {
         if (why)
-            *why = tr("\"%1\" is not an IPv4 address").arg(text.trimmed());
+            *why = QCoreApplication::translate("AddressRange", "\"%1\" is not an IPv4 address").arg(text.trimmed());
         return false;
     }
     address = QHostAddress(canonical).toIPv4Address();
