@@ -11,3 +11,8 @@ zentick_add_bench(bench_discovery
 zentick_add_bench(bench_audit
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/operations/bench_audit.cpp
     LIBS zentick_operations)
+# Commissioning by address range and by plan; bench/operations/commissioning.sh
+# runs it (needs root).
+zentick_add_bench(bench_commissioning
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/operations/bench_commissioning.cpp
+    LIBS zentick_operations zentick_persistence)

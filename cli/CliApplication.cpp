@@ -6,6 +6,7 @@
 #include "CliCommandLine.h"
 #include "CliOutput.h"
 #include "CliSession.h"
+#include "CommissionCommands.h"
 #include "MailCommands.h"
 #include "MonitorCommand.h"
 #include "QuietCommands.h"
@@ -60,6 +61,10 @@ int dispatch(CliSession &session)
         return QuietCommands::unmute(session);
     case CliCommand::Events:
         return QuietCommands::events(session);
+    case CliCommand::AddRange:
+        return CommissionCommands::addRange(session);
+    case CliCommand::Import:
+        return CommissionCommands::importPlan(session);
     }
     session.output().line(CliCommandLine::usage(session.invocation().helpFor));
     return ExitSuccess;
@@ -82,7 +87,12 @@ int run(const QStringList &arguments, bool progressOnTerminal)
     WorkerThreadPool::instance()->setBound(invocation.intOption(
         QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)));
     CliSession session(invocation, output, progressOnTerminal);
-    return dispatch(session);
+    const int status = dispatch(session);
+    // A command stopped by a signal leaves exchanges running; they end within
+    // their waits, and the process must not end under them (their sockets
+    // need what the toolkit tears down at exit).
+    WorkerThreadPool::instance()->waitForDone(-1);
+    return status;
 }
 
 } // namespace CliApplication

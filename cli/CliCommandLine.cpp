@@ -1,7 +1,9 @@
 #include "CliCommandLine.h"
 
+#include "AddressRange.h"
 #include "ExchangeSchedule.h"
 #include "Ipv4Text.h"
+#include "MacText.h"
 #include "MetricsHttpServer.h"
 
 #include <QRegularExpression>
@@ -37,6 +39,7 @@ enum class ArgumentKind {
     Address,
     Text,
     File,
+    Range, // an address range (AddressRange)
 };
 
 struct CommandSpec
@@ -86,7 +89,11 @@ const QVector<CommandSpec> &commandTable()
          "Searches the local networks for clocks (a broadcast on every interface) and\n"
          "lists what it finds; --add puts the clocks not yet listed on the device list.\n"
          "U and P are the clocks' user and password, used to read their names.\n"},
-        {"list", CliCommand::List, {}, false, {}, "", "Prints the device list.\n"},
+        {"list", CliCommand::List, {}, false, {{"csv", ValueKind::Flag}, {"with-passwords", ValueKind::Flag}},
+         "[--csv [--with-passwords]]",
+         "Prints the device list. --csv prints it as an address plan (ip, name, group,\n"
+         "user and password, the passwords left empty unless --with-passwords is given),\n"
+         "which import reads back.\n"},
         {"add", CliCommand::Add, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption},
          "IP [--user U] [--password P] [--interface ADDR]",
          "Puts the clock at IP on the device list without asking it anything.\n"},
@@ -156,6 +163,27 @@ const QVector<CommandSpec> &commandTable()
          "findings to the alert recipients when they changed since the last mail.\n"
          "--metrics serves the clocks' state for Prometheus on /metrics (127.0.0.1 when\n"
          "no address is given).\n"},
+        {"add-range", CliCommand::AddRange, {ArgumentKind::Range}, false,
+         {{"user", ValueKind::Text, true}, {"password", ValueKind::Text, true}, {"force", ValueKind::Flag}},
+         "RANGE --user U --password P [--force]",
+         "Asks every address of RANGE directly, without a broadcast, whether a clock\n"
+         "answers there, and puts the clocks it finds on the device list: a listed clock\n"
+         "found at another address (known by its MAC) moves there instead of being added\n"
+         "twice. RANGE is FIRST-LAST (10.20.1.10-10.20.1.200), NETWORK/PREFIX\n"
+         "(10.20.1.0/24: .1 to .254) or one address; more than 4096 addresses need\n"
+         "--force. Prints one line per address: added, already listed, moved, not a\n"
+         "clock, no answer or wrong password. Exits with 1 when an address gave no\n"
+         "answer or refused the password.\n"},
+        {"import", CliCommand::Import, {ArgumentKind::File}, false,
+         {userOption, passwordOption, {"rename", ValueKind::Flag}},
+         "PLAN.csv [--user U] [--password P] [--rename]",
+         "Does what add-range does for the addresses of an address plan: a CSV file whose\n"
+         "header names the columns ip, name, group, user and password (only ip is\n"
+         "needed; UTF-8; commas or semicolons; quoted fields as spreadsheets write\n"
+         "them). Each clock goes into the plan's group, which is made when missing;\n"
+         "--rename gives clocks the plan's names. Rows without credentials use U and P.\n"
+         "A plan with a fault changes nothing. Exits with 1 when an address gave no\n"
+         "answer, refused the password or could not be renamed.\n"},
         {"audit", CliCommand::Audit, {}, false,
          {{"group", ValueKind::Text}, {"site-zone", ValueKind::Zone}, parallelOption},
          "[--group NAME] [--site-zone ZONE] [--parallel N]",
@@ -306,6 +334,13 @@ QString checkedArgument(ArgumentKind kind, const QString &value, QString &error)
         if (value.isEmpty())
             error = QStringLiteral("the name is empty");
         return value;
+    case ArgumentKind::Range: {
+        AddressRange range;
+        QString why;
+        if (!AddressRange::parse(value, range, &why))
+            error = why;
+        return value.trimmed();
+    }
     }
     return value;
 }
@@ -325,12 +360,7 @@ QString canonicalAddress(const QString &text)
 
 QString canonicalMac(const QString &text)
 {
-    static const QRegularExpression mac(QStringLiteral("^[0-9A-Fa-f]{2}([-:][0-9A-Fa-f]{2}){5}$"));
-    if (!mac.match(text).hasMatch())
-        return QString();
-    QString result = text.toUpper();
-    result.replace(QLatin1Char(':'), QLatin1Char('-'));
-    return result;
+    return MacText::canonical(text);
 }
 
 bool parse(const QStringList &arguments, CliInvocation &invocation, QString &error)

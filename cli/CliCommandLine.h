@@ -25,6 +25,8 @@ enum class CliCommand {
     Mute,
     Unmute,
     Events,
+    AddRange,
+    Import,
 };
 
 // One parsed command line: the command, its positional arguments and its

@@ -75,6 +75,7 @@ QJsonObject clockJson(const DevClock &clock, int index)
     object.insert(QStringLiteral("gateway"), network.gateway);
     object.insert(QStringLiteral("dnsPrimary"), network.dnsPrimary);
     object.insert(QStringLiteral("dnsSecondary"), network.dnsSecondary);
+    object.insert(QStringLiteral("mac"), clock.mac);
 
     const NetworkCardData &card = clock.networkInterface;
     object.insert(QStringLiteral("NetworkCardData"),
@@ -135,6 +136,7 @@ QString clockDetails(const DevClock &clock)
         {QStringLiteral("gateway:"), network.gateway},
         {QStringLiteral("dnsPrimary:"), network.dnsPrimary},
         {QStringLiteral("dnsSecondary:"), network.dnsSecondary},
+        {QStringLiteral("mac:"), clock.mac},
         {QStringLiteral("user:"), clock.user},
         {QStringLiteral("interface:"), interfaceText(clock.networkInterface)},
     };

@@ -1,6 +1,7 @@
 #include "SearchCommands.h"
 
 #include "CliSession.h"
+#include "ClockMerge.h"
 #include "ClockPrinter.h"
 #include "ClockRegistry.h"
 #include "Communication.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <QSet>
 
 #include <memory>
 #include <vector>
@@ -59,37 +61,49 @@ int discover(CliSession &session)
     if (outcome != CliSession::Outcome::Finished)
         return searchFailed(session, error);
 
-    QList<DevClock *> candidates;
-    for (const auto &clock : found)
-        candidates.append(clock.get());
-    const QList<bool> listed = registry->alreadyListed(candidates);
-
     // A clock already on the list is not added a second time: the window asks
-    // first, and a script cannot answer.
+    // first, and a script cannot answer. A listed clock found at another
+    // address (its MAC tells) moved there; with --add its record follows it.
     QJsonArray clocks;
     QList<ClockPrinter::TableRow> rows;
-    int addedCount = 0;
-    for (size_t i = 0; i < found.size(); ++i) {
-        DevClock *clock = found.at(i).get();
-        const bool wasListed = listed.value(int(i));
+    QSet<quint64> claimed;
+    bool changed = false;
+    for (auto &owned : found) {
+        DevClock *clock = owned.get();
+        const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *clock, claimed);
         int index = -1;
-        if (add && !wasListed) {
-            registry->addClock(found.at(i).release());
-            index = registry->indexOfClock(clock);
-            ++addedCount;
+        QString note;
+        if (finding.match == ClockMerge::Match::New) {
+            if (add) {
+                registry->addClock(owned.release());
+                index = registry->indexOfClock(clock);
+                claimed.insert(clock->id);
+                changed = true;
+                note = tr("added");
+            }
+        } else {
+            DevClock *listed = registry->clockAt(finding.index);
+            claimed.insert(listed->id);
+            note = finding.match == ClockMerge::Match::Moved ? ClockMerge::movedText(finding.movedFrom, clock->network.ip)
+                                                             : tr("already listed");
+            if (add) {
+                ClockMerge::update(*listed, *clock, finding.match);
+                changed = true;
+            }
         }
         QJsonObject object = ClockPrinter::clockJson(*clock, index);
-        object.insert(QStringLiteral("listed"), wasListed);
+        object.insert(QStringLiteral("listed"), finding.match != ClockMerge::Match::New);
         object.insert(QStringLiteral("added"), index >= 0);
+        if (finding.match == ClockMerge::Match::Moved)
+            object.insert(QStringLiteral("movedFrom"), finding.movedFrom);
         clocks.append(object);
-        QString note = wasListed ? tr("already listed") : (index >= 0 ? tr("added") : QString());
         if (!note.isEmpty() && clock->lastError != NoError)
             note += QStringLiteral(", ");
         if (clock->lastError != NoError)
             note += clock->lastErrorText();
         rows.append({clock, index, QString(), note});
     }
-    if (addedCount > 0 && !session.saveState())
+    if (changed && !session.saveState())
         return ExitFailed;
 
     out.document({{QStringLiteral("clocks"), clocks}});

@@ -1,5 +1,6 @@
 #include "StateCommands.h"
 
+#include "AddressPlan.h"
 #include "ClockPrinter.h"
 #include "ClockRegistry.h"
 #include "CliSession.h"
@@ -27,10 +28,27 @@ QString groupName(const DevClock &clock)
 
 int list(CliSession &session)
 {
+    const CliInvocation &in = session.invocation();
+    CliOutput &out = session.output();
+    const bool csv = in.hasOption(QStringLiteral("csv"));
+    QString misuse;
+    if (in.hasOption(QStringLiteral("with-passwords")) && !csv)
+        misuse = QStringLiteral("--with-passwords needs --csv");
+    else if (csv && out.json())
+        misuse = QStringLiteral("--csv and --json exclude each other");
+    if (!misuse.isEmpty()) {
+        out.message(QStringLiteral("zentick-cli: list: ") + misuse);
+        return ExitUsage;
+    }
     if (const int status = session.loadState())
         return status;
     ClockRegistry *registry = ClockRegistry::instance();
-    CliOutput &out = session.output();
+
+    if (csv) {
+        const bool withPasswords = in.hasOption(QStringLiteral("with-passwords"));
+        out.text(QString::fromUtf8(AddressPlan::write(AddressPlan::fromClocks(*registry, withPasswords))));
+        return ExitSuccess;
+    }
 
     if (out.json()) {
         QJsonArray clocks;

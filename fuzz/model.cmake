@@ -8,3 +8,7 @@ zentick_add_fuzzer(fuzz_clock_replies
 zentick_add_fuzzer(fuzz_config_decoders
     SOURCES model/fuzz_config_decoders.cpp
     LIBS zentick_model)
+# Address plans (CSV files from spreadsheets) and typed address ranges.
+zentick_add_fuzzer(fuzz_address_plan
+    SOURCES model/fuzz_address_plan.cpp
+    LIBS zentick_model)

@@ -1,6 +1,7 @@
 #include "DevClock.h"
 
 #include "ConfigCodes.h"
+#include "MacText.h"
 #include "ReplyParser.h"
 
 #include <QRandomGenerator64>
@@ -29,7 +30,10 @@ constexpr int syncTimeMinLength = 4;
 // "date - time": the time starts this far after the "-".
 constexpr int syncTimeOffset = 2;
 
-// The device-information reply carries the version in this field.
+// The device-information reply's fields.
+constexpr int fieldModel = 0;
+constexpr int fieldDeviceCode = 1;
+constexpr int fieldMac = 2;
 constexpr int fieldFirmware = 4;
 // Keeps versions such as 1.05, which a float holds as 1.0499999, from losing
 // a hundredth when scaled.
@@ -83,7 +87,7 @@ bool DevClock::isSupported() const
     return isKnownModel() && firmware > 0;
 }
 
-QString DevClock::firmwareText() const
+QString DevClock::firmwareText(int firmware)
 {
     // Widened so that the smallest int has a magnitude.
     const qint64 value = firmware;
@@ -293,6 +297,19 @@ bool DevClock::parseFirmware(const QString &reply)
     else
         firmware = static_cast<int>(scaled);
     return true;
+}
+
+bool DevClock::parseDeviceInformation(const QString &reply)
+{
+    const QString lineBreak = QStringLiteral("\r\n");
+    const int lastBreak = reply.lastIndexOf(lineBreak);
+    const QString body = lastBreak < 0 ? reply : reply.mid(lastBreak + lineBreak.size());
+    const QStringList fields = splitReplyFields(body);
+    productCode = fields.value(fieldModel);
+    deviceCode = fields.value(fieldDeviceCode);
+    mac = MacText::canonical(fields.value(fieldMac));
+    parseFirmware(body);
+    return isSupported();
 }
 
 bool DevClock::parseTimeConfig(const QString &reply, int statusCode)

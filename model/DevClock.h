@@ -37,6 +37,10 @@ public:
 
     ClockStatus status;
     ClockNetworkSettings network;
+    // "02-A7-3C-DC-00-00"; empty while unknown. What tells a clock that
+    // moved to another address from a new one (see ClockMerge); stored with
+    // the Network group.
+    QString mac;
 
     // Run-time and other fields
     NetworkCardData networkInterface; // the null record means "Default"
@@ -63,7 +67,8 @@ public:
     bool isKnownModel() const;
     bool isSupported() const;
     // 105 gives "1.05".
-    QString firmwareText() const;
+    QString firmwareText() const { return firmwareText(firmware); }
+    static QString firmwareText(int firmware);
     // 0 good, 1 warning, 2 critical, -1 for an unknown state.
     int ntpSeverity() const;
     QString statusText() const;
@@ -75,6 +80,11 @@ public:
     bool parseNetworkSettings(const QString &reply, int statusCode, const QString &user,
                               const QString &password);
     bool parseFirmware(const QString &reply);
+    // The device-information reply ("/F"): model, device code, MAC, hardware
+    // revision and firmware; only the body after the last line break is read.
+    // False when the reply names no known model with a firmware: whatever
+    // answered is not a clock.
+    bool parseDeviceInformation(const QString &reply);
     // A, B and C replies into config(); false, and nothing changed, unless
     // statusCode is 200 and the decoder accepts the reply.
     bool parseTimeConfig(const QString &reply, int statusCode);

@@ -2,6 +2,7 @@
 
 #include "CommandBodies.h"
 #include "CommandWWW.h"
+#include "CommissioningSender.h"
 #include "ConflictResolver.h"
 #include "DevClock.h"
 #include "DeviceFinder.h"
@@ -84,6 +85,11 @@ SimpleSender *Communication::setPassword(const SenderTarget &target, const QStri
     sender->setCommand(
         std::make_unique<CommandWWW>(WritePassword, CommandBodies::password(oldPassword, newPassword)));
     return queue(sender);
+}
+
+CommissioningSender *Communication::commission(const QVector<CommissioningTarget> &targets, bool renameFromPlan)
+{
+    return queue(new CommissioningSender(targets, renameFromPlan));
 }
 
 ConflictResolver *Communication::resolveConflicts(const QString &user, const QString &password, const QString &firstIp,

@@ -5,8 +5,11 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 class ClockConfig;
+class CommissioningSender;
+struct CommissioningTarget;
 struct ClockNetworkSettings;
 class ConflictResolver;
 class DataSender;
@@ -37,6 +40,9 @@ public:
     SimpleSender *setName(const SenderTarget &target, const QString &name);
     SetNetworkSender *setNetwork(const SenderTarget &target, const ClockNetworkSettings &settings);
     SimpleSender *setPassword(const SenderTarget &target, const QString &oldPassword, const QString &newPassword);
+    // Looks for clocks at the targets and puts them on the device list (see
+    // CommissioningSender); from a plan, renames them when asked.
+    CommissioningSender *commission(const QVector<CommissioningTarget> &targets, bool renameFromPlan);
     ConflictResolver *resolveConflicts(const QString &user, const QString &password, const QString &firstIp,
                                        const QString &firstMac);
     // Takes the sender out of the pool and cancels it; false when it is not there.

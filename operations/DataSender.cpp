@@ -88,12 +88,19 @@ void DataSender::markCanceled()
     emit canceled(this);
 }
 
-WorkerThread *DataSender::makeExchange(const SenderTarget &target, CommandWWW &command, int id)
+WorkerThread *DataSender::makeExchange(const SenderTarget &target, CommandWWW &command, int id) const
 {
-    WorkerThread *thread = makeWorkerThread(
-        command, makeParameters(target.device, Www, target.user, target.password, target.device.firmware));
-    if (thread)
-        thread->setId(id);
+    const std::unique_ptr<InterfaceParameters> parameters =
+        makeParameters(target.device, Www, target.user, target.password, target.device.firmware);
+    Worker *worker = parameters ? createWorker(command, *parameters) : nullptr;
+    if (!worker)
+        return nullptr;
+    if (m_lane == ExchangeLane::Probe) {
+        if (auto *www = qobject_cast<WorkerWWW *>(worker))
+            www->setWaits(WorkerWWW::probeWaits());
+    }
+    auto *thread = new WorkerThread(worker);
+    thread->setId(id);
     return thread;
 }
 

@@ -40,7 +40,8 @@ public:
     bool isCancelRequested() const { return m_cancelRequested; }
     bool hasEnded() const { return m_ended; }
     double progress() const { return m_progress; }
-    // The status poller's senders run in the poll lane; set before the start.
+    // The status poller's senders run in the poll lane, probes of addresses
+    // in the probe lane (with the probe connect wait); set before the start.
     void setLane(ExchangeLane lane) { m_lane = lane; }
     ExchangeLane lane() const { return m_lane; }
     int result() const { return m_result; }
@@ -90,7 +91,7 @@ protected:
     void startExchange(WorkerThread *thread);
 
 private:
-    static WorkerThread *makeExchange(const SenderTarget &target, CommandWWW &command, int id);
+    WorkerThread *makeExchange(const SenderTarget &target, CommandWWW &command, int id) const;
     bool beginEnd();
 
     quint64 m_clockId;

@@ -3,6 +3,7 @@
 #include "CommandDeviceInfo.h"
 #include "DevClock.h"
 #include "DeviceInfo.h"
+#include "MacText.h"
 #include "NetworkCardData.h"
 #include "WorkerFactory.h"
 #include "WorkerThread.h"
@@ -155,6 +156,7 @@ DevClock *newClock(const DeviceInfo &info)
     clock->productCode = info.productCode;
     clock->firmware = info.firmware;
     clock->deviceCode = info.deviceCode;
+    clock->mac = MacText::canonical(info.mac);
     clock->networkInterface = info.networkInterface;
     return clock;
 }

@@ -30,7 +30,8 @@ WorkerThread *makeQuery(const NetworkCardData &card);
 QVector<DeviceInfo> validReplies(Worker *worker, const NetworkCardData &card);
 
 // A new clock (owned by the caller) with the reply's address, port, model,
-// firmware, device code and interface; every other field keeps its default.
+// firmware, device code, MAC (when it has six bytes) and interface; every
+// other field keeps its default.
 DevClock *newClock(const DeviceInfo &info);
 
 } // namespace DiscoveryDatagram

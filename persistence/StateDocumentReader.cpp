@@ -28,7 +28,7 @@ std::unique_ptr<DevClock> readClock(const QDomElement &e)
     auto clock = std::make_unique<DevClock>();
     StateFields::readCommon(e.firstChildElement(QStringLiteral("Common")), *clock);
     StateFields::readStatus(e.firstChildElement(QStringLiteral("Status")), clock->status);
-    StateFields::readNetwork(e.firstChildElement(QStringLiteral("Network")), clock->network);
+    StateFields::readNetwork(e.firstChildElement(QStringLiteral("Network")), clock->network, clock->mac);
     const QDomElement card = e.firstChildElement(QStringLiteral("NetworkCardData"));
     if (!card.isNull())
         StateFields::readInterface(card, clock->networkInterface);

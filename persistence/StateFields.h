@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DevClock.h"
+#include "MacText.h"
 #include "NotificationSettings.h"
 #include "XmlFile.h"
 
@@ -44,10 +45,12 @@ void readStatus(const Element &e, ClockStatus &s)
     s.lastStatusUpdate = QDateTime::fromString(textAttribute(e, QStringLiteral("lastStatusUpdate")), statusTimeFormat);
 }
 
+// Files written before the MAC was kept read as an unknown MAC.
 template <class Element>
-void readNetwork(const Element &e, ClockNetworkSettings &n)
+void readNetwork(const Element &e, ClockNetworkSettings &n, QString &mac)
 {
     using namespace XmlFile;
+    mac = MacText::canonical(textAttribute(e, QStringLiteral("mac")));
     n.DHCP = oneAttribute(e, QStringLiteral("DHCP"));
     n.ip = textAttribute(e, QStringLiteral("ip"));
     n.port = intAttribute(e, QStringLiteral("port"));

@@ -70,6 +70,8 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index)
     w.attribute("gateway", n.gateway);
     w.attribute("dnsPrimary", n.dnsPrimary);
     w.attribute("dnsSecondary", n.dnsSecondary);
+    // Last, and new: a reader that does not know it passes over it.
+    w.attribute("mac", clock.mac);
     w.endElement();
 
     const NetworkCardData &card = clock.networkInterface;

@@ -198,7 +198,7 @@ std::unique_ptr<DevClock> StateStreamReader::readClock()
     });
     StateFields::readCommon(common, *clock);
     StateFields::readStatus(status, clock->status);
-    StateFields::readNetwork(network, clock->network);
+    StateFields::readNetwork(network, clock->network, clock->mac);
     return clock;
 }
 

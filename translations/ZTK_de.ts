@@ -9,6 +9,108 @@
     </message>
 </context>
 <context>
+    <name>AddressPlan</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is not a text file (a spreadsheet must be saved as CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not begin with one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; is named twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header names no &quot;ip&quot; column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 fields where the header names %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan lists no address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan lists more than %1 addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddressRange</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;/%1&quot; is not a prefix length from 0 to 32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the range %1 ends before it starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the range %1 holds %2 addresses; at most %3 are probed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AlarmTable</name>
     <message>
         <source>Active</source>
@@ -736,6 +838,13 @@
     </message>
 </context>
 <context>
+    <name>ClockMerge</name>
+    <message>
+        <source>moved from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClockPrinter</name>
     <message>
         <source>Default</source>
@@ -751,6 +860,101 @@
     <message>
         <source>Group</source>
         <translation>Gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>CommissionCommands</name>
+    <message>
+        <source>Probing addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1 after %2 of %3 addresses; the clocks found are on the device list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give --force to probe them all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommissionedAddress</name>
+    <message>
+        <source>added</source>
+        <translation type="unfinished">hinzugefügt</translation>
+    </message>
+    <message>
+        <source>already listed</source>
+        <translation type="unfinished">bereits in der Liste</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningModel</name>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished">IP</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished">Firmware</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished">Gruppe</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address(es)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningSender</name>
+    <message>
+        <source>the answer names no known clock model</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,9 @@
 #pragma once
 
-// Who an exchange is for: an operation a user started, or the status poller
-// in the background. Polls have slots of their own and give way to user
-// operations, so no button waits behind a silent clock being polled.
-enum class ExchangeLane { User, Poll };
+// Who an exchange is for: an operation a user started, the status poller in
+// the background, or a probe of an address that may hold no clock at all
+// (commissioning by address range or plan). Polls have slots of their own and
+// give way to user operations, so no button waits behind a silent clock being
+// polled; probes have slots of their own too, many of them, because most
+// probed addresses of a range are empty and cost a connect wait each.
+enum class ExchangeLane { User, Poll, Probe };

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
-ExchangeSchedule::ExchangeSchedule(int bound)
+ExchangeSchedule::ExchangeSchedule(int bound, int probeBound)
     : m_bound(DefaultBound)
+    , m_probeBound(DefaultProbeBound)
 {
     setBound(bound);
+    setProbeBound(probeBound);
 }
 
 void ExchangeSchedule::setBound(int bound)
@@ -13,11 +15,16 @@ void ExchangeSchedule::setBound(int bound)
     m_bound = std::clamp(bound, 1, MaxBound);
 }
 
+void ExchangeSchedule::setProbeBound(int bound)
+{
+    m_probeBound = std::clamp(bound, 1, MaxBound);
+}
+
 ExchangeSchedule::Id ExchangeSchedule::add(const Ticket &ticket)
 {
     const Id id = m_nextId++;
     m_waiting.append({id, ticket});
-    if (ticket.lane == ExchangeLane::User && ticket.owner && !ticket.key.isEmpty()) {
+    if (holdsKeys(ticket.lane) && ticket.owner && !ticket.key.isEmpty()) {
         m_userHolds[ticket.key].insert(ticket.owner);
         m_ownerKeys[ticket.owner].insert(ticket.key);
     }
@@ -26,13 +33,13 @@ ExchangeSchedule::Id ExchangeSchedule::add(const Ticket &ticket)
 
 bool ExchangeSchedule::canStart(const Ticket &ticket) const
 {
-    if (m_running[laneIndex(ticket.lane)] >= m_bound)
+    if (m_running[laneIndex(ticket.lane)] >= laneBound(ticket.lane))
         return false;
     if (ticket.key.isEmpty())
         return true;
     if (m_busy.contains(ticket.key))
         return false;
-    return ticket.lane == ExchangeLane::User || !m_userHolds.contains(ticket.key);
+    return holdsKeys(ticket.lane) || !m_userHolds.contains(ticket.key);
 }
 
 void ExchangeSchedule::start(int waitingIndex, QVector<Id> &started)
@@ -60,8 +67,8 @@ QVector<ExchangeSchedule::Id> ExchangeSchedule::takeStartable()
     }
     m_continuations.clear();
 
-    for (const ExchangeLane lane : {ExchangeLane::User, ExchangeLane::Poll}) {
-        for (int i = 0; i < m_waiting.size() && m_running[laneIndex(lane)] < m_bound;) {
+    for (const ExchangeLane lane : {ExchangeLane::User, ExchangeLane::Probe, ExchangeLane::Poll}) {
+        for (int i = 0; i < m_waiting.size() && m_running[laneIndex(lane)] < laneBound(lane);) {
             const Ticket &ticket = m_waiting.at(i).ticket;
             if (ticket.lane == lane && canStart(ticket))
                 start(i, started);

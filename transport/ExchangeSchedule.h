@@ -17,10 +17,14 @@
 // fleet one slot, never its freshness. The rules:
 // - one exchange at a time per key: a clock's address (clocks that share the
 //   factory address share its key) or the discovery port;
-// - at most bound() exchanges running in each lane;
-// - waiting exchanges start in the order they were added, user ones before
-//   polls; a poll does not start on a key that a running user operation has
-//   used, so a clock sees an operation's exchanges back to back;
+// - at most bound() exchanges running in the user lane and as many in the
+//   poll lane, and at most probeBound() in the probe lane;
+// - waiting exchanges start in the order they were added, user ones first,
+//   then probes (a user asked for them too), then polls; a poll does not
+//   start on a key that a running user operation has used, so a clock sees
+//   an operation's exchanges back to back (a probe queues its next step as
+//   its last one ends, and the rule below keeps them together; holding every
+//   address of a long range against polls would starve listed clocks in it);
 // - when an exchange ends, the next exchange of the same owner for the same
 //   key comes before anything else waiting for that key: a stepped operation
 //   keeps the clock until its last step.
@@ -30,21 +34,27 @@ class ExchangeSchedule
 public:
     using Id = quint64;
     static constexpr int DefaultBound = 16;
+    // Probes mostly wait for connections that never come; see WorkerWWW's
+    // probe connect wait for why this many and no more.
+    static constexpr int DefaultProbeBound = 64;
     static constexpr int MaxBound = 256;
 
     struct Ticket
     {
         QString key;
         ExchangeLane lane = ExchangeLane::User;
-        // Who asked: a user owner holds its keys against polls until released.
+        // Who asked: a user or probe owner holds its keys against polls until
+    // released.
         const void *owner = nullptr;
     };
 
-    explicit ExchangeSchedule(int bound = DefaultBound);
+    explicit ExchangeSchedule(int bound = DefaultBound, int probeBound = DefaultProbeBound);
 
     // Clamped to 1 .. MaxBound; running exchanges are not affected.
     void setBound(int bound);
     int bound() const { return m_bound; }
+    void setProbeBound(int bound);
+    int probeBound() const { return m_probeBound; }
 
     Id add(const Ticket &ticket);
     // The waiting exchanges that may start now, in start order; from here on
@@ -68,15 +78,19 @@ private:
         Ticket ticket;
     };
 
-    static int laneIndex(ExchangeLane lane) { return lane == ExchangeLane::Poll ? 1 : 0; }
+    static constexpr int LaneCount = 3;
+    static int laneIndex(ExchangeLane lane) { return static_cast<int>(lane); }
+    static bool holdsKeys(ExchangeLane lane) { return lane == ExchangeLane::User; }
+    int laneBound(ExchangeLane lane) const { return lane == ExchangeLane::Probe ? m_probeBound : m_bound; }
     bool canStart(const Ticket &ticket) const;
     void start(int waitingIndex, QVector<Id> &started);
 
     int m_bound;
+    int m_probeBound;
     Id m_nextId = 1;
     QList<Entry> m_waiting;
     QHash<Id, Ticket> m_runningTickets;
-    int m_running[2] = {0, 0};
+    int m_running[LaneCount] = {0, 0, 0};
     QSet<QString> m_busy;
     // Keys whose last exchange just ended, with its owner: that owner's next
     // exchange for the key goes first.

@@ -34,9 +34,20 @@ WorkerThreadPool *WorkerThreadPool::instance()
 void WorkerThreadPool::setBound(int bound)
 {
     m_schedule.setBound(bound);
+    fitThreads();
+}
+
+void WorkerThreadPool::setProbeBound(int bound)
+{
+    m_schedule.setProbeBound(bound);
+    fitThreads();
+}
+
+void WorkerThreadPool::fitThreads()
+{
     // Each lane may fill its bound; a thread is only busy while its exchange
     // runs, so this is never more than the schedule lets start.
-    m_threads.setMaxThreadCount(2 * m_schedule.bound());
+    m_threads.setMaxThreadCount(2 * m_schedule.bound() + m_schedule.probeBound());
     dispatch();
 }
 

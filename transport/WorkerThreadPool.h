@@ -12,7 +12,7 @@ class WorkerThread;
 // The threads on which every network exchange of the program runs, and the
 // way onto them: start() hands an exchange to the ExchangeSchedule, which
 // decides when it runs (one exchange per clock address, a bound per lane,
-// user operations before polls). Lives on the GUI thread.
+// user operations before probes before polls). Lives on the GUI thread.
 class WorkerThreadPool : public QObject
 {
     Q_OBJECT
@@ -29,9 +29,12 @@ public:
     // their results reach whoever still listens.
     static void withdraw(const QObject *owner);
 
-    // Parallel exchanges per lane.
+    // Parallel exchanges in the user lane and in the poll lane each.
     void setBound(int bound);
     int bound() const { return m_schedule.bound(); }
+    // Parallel exchanges in the probe lane.
+    void setProbeBound(int bound);
+    int probeBound() const { return m_schedule.probeBound(); }
     const ExchangeSchedule &schedule() const { return m_schedule; }
 
     // For tests and shutdown: waits until no exchange runs.
@@ -41,6 +44,7 @@ private:
     WorkerThreadPool();
     ~WorkerThreadPool() override;
     void dispatch();
+    void fitThreads();
     void onExchangeEnded(ExchangeSchedule::Id id);
 
     QThreadPool m_threads;

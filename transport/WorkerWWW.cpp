@@ -12,6 +12,7 @@ namespace {
 
 QMutex defaultWaitsMutex;
 WorkerWWW::Waits sharedDefaultWaits;
+int sharedProbeConnectMs = WorkerWWW::defaultProbeConnectTimeoutMs;
 
 } // namespace
 
@@ -41,6 +42,20 @@ WorkerWWW::Waits WorkerWWW::defaultWaits()
 {
     QMutexLocker locker(&defaultWaitsMutex);
     return sharedDefaultWaits;
+}
+
+WorkerWWW::Waits WorkerWWW::probeWaits()
+{
+    QMutexLocker locker(&defaultWaitsMutex);
+    Waits waits = sharedDefaultWaits;
+    waits.connectMs = sharedProbeConnectMs;
+    return waits;
+}
+
+void WorkerWWW::setProbeConnectMs(int ms)
+{
+    QMutexLocker locker(&defaultWaitsMutex);
+    sharedProbeConnectMs = ms;
 }
 
 QByteArray WorkerWWW::buildRequestHead(const QString &path, const QString &user, const QString &password,

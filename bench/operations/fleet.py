@@ -9,6 +9,11 @@
                                           answers for, in $XDG_DATA_HOME
   fleet.py monitor CLI SECONDS            in the "pc" namespace, on that list: runs
                                           the monitor and prints its figures
+  fleet.py powercut CLI CUT DOWN PARALLEL in the "pc" namespace: the monitor with
+                                          alert mails to a mail server of its own;
+                                          CUT clocks lose power for DOWN seconds
+                                          (their addresses vanish); prints the
+                                          mails of the ten minutes after the cut
 
 A search would not do for the list: a thousand discovery replies at once
 overflow any socket's receive buffer, and a search finds only some of them.
@@ -56,6 +61,9 @@ def unreachable_addresses(fleet, count):
     return [address(FIRST + len(fleet) + 10 + i) for i in range(count)]
 
 
+SMTP_PORT = 2525
+
+
 def write_list(path, unreachable):
     fleet = json.load(open(path))["clocks"]
     ips = [c["ip"] for c in fleet] + unreachable_addresses(fleet, unreachable)
@@ -71,7 +79,13 @@ def write_list(path, unreachable):
                       f'   <Network DHCP="0" ip="{ip}" port="2101" subnet="255.255.252.0" gateway=""'
                       ' dnsPrimary="" dnsSecondary=""/>\n'
                       '  </Clock>\n')
-        out.write(' </ClockList>\n <GroupList size="0"/>\n</QLXZentick>\n')
+        out.write(' </ClockList>\n <GroupList size="0"/>\n')
+        # Alert mails to the bench's own server; its window as the site would keep it.
+        out.write(f' <NotifSet server="127.0.0.1" port="{SMTP_PORT}" username="" password="" from="zentick@example.test"'
+                  ' ignoreSslErrors="0" resendMailTime="0" key="" cert="" authType="0" smtpType="2"'
+                  ' errorConnection="1" errorAuth="1" errorNtpTimeout="1" collectionWindow="60" recoveryMails="1">\n'
+                  '  <Recipients size="1">\n   <Recipient name="ops@example.test" copy="0"/>\n  </Recipients>\n'
+                  ' </NotifSet>\n</QLXZentick>\n')
 
 
 def sim(command):
@@ -195,6 +209,48 @@ def monitor(cli, seconds):
         print(f"clock turned silent: only {len(failed)} failed polls in the window")
 
 
+def set_addresses(ips, present):
+    verb = "add" if present else "del"
+    batch = "".join(f"addr {verb} {ip}/22 dev veth-clocks\n" for ip in ips)
+    subprocess.run(["ip", "-n", os.environ["ZENTICK_NETNS_CLOCKS"], "-force", "-batch", "-"], input=batch,
+                   text=True, check=False, capture_output=True)
+
+
+def powercut(cli, cut, down, parallel):
+    from aiosmtpd.controller import Controller
+
+    mails = []
+
+    class Sink:
+        async def handle_DATA(self, server, session, envelope):
+            text = envelope.content.decode("utf-8", "replace")
+            subject = next((l[9:] for l in text.splitlines() if l.startswith("Subject: ")), "")
+            mails.append((time.time(), subject, text.count("IP: ")))
+            return "250 OK"
+
+    controller = Controller(Sink(), hostname="127.0.0.1", port=SMTP_PORT)
+    controller.start()
+    fleet = json.load(open(os.environ["ZENTICK_CLOCKSIM_CLOCKS"]))["clocks"]
+    victims = [c["ip"] for c in fleet[:cut]]
+    proc = subprocess.Popen([cli, "monitor", "--parallel", str(parallel), "--save-interval", "3600"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(40)  # every clock polled and well
+        cut_at = time.time()
+        set_addresses(victims, False)
+        time.sleep(down)
+        set_addresses(victims, True)
+        time.sleep(max(0, 600 - (time.time() - cut_at)))
+    finally:
+        proc.terminate()
+        proc.wait()
+        controller.stop()
+    print(f"power cut of {cut} of {len(fleet)} clocks for {down} s, --parallel {parallel}: "
+          f"{len(mails)} mails in the ten minutes after the cut")
+    for moment, subject, listed in mails:
+        print(f"  +{moment - cut_at:6.1f} s  {subject}  ({listed} clocks listed)")
+
+
 def main():
     if len(sys.argv) == 5 and sys.argv[1] == "make":
         make(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
@@ -202,6 +258,8 @@ def main():
         write_list(sys.argv[2], int(sys.argv[3]))
     elif len(sys.argv) == 4 and sys.argv[1] == "monitor":
         monitor(sys.argv[2], int(sys.argv[3]))
+    elif len(sys.argv) == 6 and sys.argv[1] == "powercut":
+        powercut(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), int(sys.argv[5]))
     else:
         print(__doc__, file=sys.stderr)
         sys.exit(2)

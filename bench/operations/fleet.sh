@@ -7,6 +7,7 @@
 #   discovery of 245 clocks of which 25 are silent
 #   audit of 300 clocks of which 30 are silent
 #   a download while the poller works through 40 clocks, 32 of them silent
+#   zentick-cli monitor over 200 clocks, 20 of them silent
 #   zentick-cli monitor over 1000 clocks: 850 answering, 100 silent and 50
 #   that nobody answers for (gaps between polls, CPU, memory, and the time
 #   from a clock falling silent to its alert being due)
@@ -33,6 +34,12 @@ $run --clocks "$tmp/a300.json" --prefix 22 --addresses "192.168.0.10-$last" -- b
 
 /usr/bin/python3 "$fleet" make "$tmp/p40.json" 8 32 >/dev/null
 $run --clocks "$tmp/p40.json" -- "$bin/bench_operations" download-under-polls 40 4
+
+last="$(/usr/bin/python3 "$fleet" make "$tmp/m200.json" 180 20)"
+/usr/bin/python3 "$fleet" list "$tmp/m200.json" 0
+ZENTICK_CLOCKSIM_BINARY="$bin/zentick-clocksim" \
+    $run --clocks "$tmp/m200.json" --addresses "10-$(( ${last##*.} ))" -- \
+    /usr/bin/python3 "$fleet" monitor "$bin/zentick-cli" "$seconds"
 
 last="$(/usr/bin/python3 "$fleet" make "$tmp/m1000.json" 850 100)"
 /usr/bin/python3 "$fleet" list "$tmp/m1000.json" 50

@@ -140,6 +140,20 @@ void TestCliNetns::discoverListsAndAdds()
         QCOMPARE(clock.toObject().value("added").toBool(), false);
     }
     QCOMPARE(listed().size(), 5);
+
+    // Hall gets another lease: its row follows it, known by its MAC.
+    QVERIFY2(m_sim.moveClock(1, QStringLiteral("192.168.0.41")), qPrintable(m_sim.lastError()));
+    const CliProcess::Result moved = runOk({"discover", "--add", "--user", "admin", "--password", "admin"});
+    QCOMPARE(moved.exitCode, 0);
+    QVERIFY2(moved.out.contains("moved from 192.168.0.21 to 192.168.0.41"), moved.out);
+    const QJsonArray after = listed();
+    QCOMPARE(after.size(), 5);
+    QStringList hall;
+    for (const QJsonValue &clock : after) {
+        if (clock.toObject().value("mac").toString() == QLatin1String("02-A7-3C-00-10-02"))
+            hall << clock.toObject().value("ip").toString() + QLatin1Char(' ') + clock.toObject().value("name").toString();
+    }
+    QCOMPARE(hall, QStringList{"192.168.0.41 Hall"});
 }
 
 void TestCliNetns::statusPrintsTheRecord()

@@ -36,6 +36,8 @@ private slots:
     void counterResetClearsMails();
     void firmware_data() { TestRows::add(rows); }
     void firmware();
+    void deviceInformation_data() { TestRows::add(rows); }
+    void deviceInformation();
     void knownModels_data() { TestRows::add(rows); }
     void knownModels();
     void statusText_data() { TestRows::add(rows); }
@@ -151,6 +153,18 @@ void TestDevClock::firmware()
         QVERIFY(clock.parseFirmware(reply));
     QCOMPARE(clock.firmware, firmware);
     QCOMPARE(clock.firmwareText(), text);
+}
+
+void TestDevClock::deviceInformation()
+{
+    QFETCH(QString, reply);
+    QFETCH(bool, clock);
+    DevClock parsed;
+    QCOMPARE(parsed.parseDeviceInformation(reply), clock);
+    QTEST(parsed.productCode, "productCode");
+    QTEST(parsed.deviceCode, "deviceCode");
+    QTEST(parsed.mac, "mac");
+    QTEST(parsed.firmware, "firmware");
 }
 
 void TestDevClock::knownModels()

@@ -54,6 +54,11 @@ bool ClockSimControl::setStatus(int clock, const QJsonObject& status)
     return command(line).value(QStringLiteral("ok")).toBool();
 }
 
+bool ClockSimControl::moveClock(int clock, const QString& address)
+{
+    return command("move " + QByteArray::number(clock) + ' ' + address.toLatin1()).value(QStringLiteral("ok")).toBool();
+}
+
 bool ClockSimControl::setFixedTime(const QDateTime& time)
 {
     const QByteArray argument = time.isValid() ? time.toString(Qt::ISODate).toLatin1() : QByteArray("real");

@@ -42,6 +42,7 @@ public:
     bool setFaults(int clock, const QJsonObject& faults);   // replaces all faults of the clock
     bool setStatus(int clock, const QJsonObject& status);   // changes only the values named
     bool setFixedTime(const QDateTime& time); // invalid: real time
+    bool moveClock(int clock, const QString& address); // a new DHCP lease
     QJsonArray clocks();                      // the state dump, one object per clock
     QJsonObject clock(int index);
 

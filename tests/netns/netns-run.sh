@@ -33,7 +33,7 @@
 #   ZENTICK_PC_ADDRESSES                    every pc address, blank-separated (see --pc-links)
 #   ZENTICK_CLOCKSIM_CONTROL                control socket of the simulator (see zentick-clocksim --ask,
 #                                           commands: ping, state, reset, clear-log, faults N {json},
-#                                           status N {json}, time ISO|real)
+#                                           status N {json}, move N ADDRESS, time ISO|real)
 #   ZENTICK_CLOCKSIM_LOG                    request log, one JSON object per line
 #   ZENTICK_CLOCKSIM_CLOCKS                 the clock file (empty for --generate)
 #   ZENTICK_NETNS_RUN_DIR                   scratch folder of this run (removed afterwards)

@@ -106,6 +106,7 @@ Sample golden()
     hall->network.DHCP = true;
     hall->network.ip = QStringLiteral("192.168.0.21");
     hall->network.port = 2101;
+    hall->mac = QStringLiteral("02-A7-3C-00-00-21");
     hall->setConfig(*configuration(1));
     s.lists.clocks.push_back(std::move(hall));
 

@@ -6,6 +6,7 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "EventJournal.h"
+#include "PlanFile.h"
 #include "SampleConfig.h"
 #include "StateDocumentReader.h"
 #include "StateFile.h"
@@ -79,6 +80,23 @@ QByteArray records(Parse parse, const QByteArray &data)
     return parse(data, sample.lists, sample.settings) ? sample.serialize() : QByteArray();
 }
 
+QVector<PlanRow> planRows(int count, bool withPasswords)
+{
+    QVector<PlanRow> rows;
+    for (int i = 0; i < count; ++i)
+        rows.append({0, QStringLiteral("10.0.0.%1").arg(i + 1), QStringLiteral("Clock %1").arg(i), QString(),
+                     QStringLiteral("admin"), withPasswords ? QStringLiteral("secret") : QString()});
+    return rows;
+}
+
+QString rowsText(const QVector<PlanRow> &rows)
+{
+    QStringList lines;
+    for (const PlanRow &row : rows)
+        lines << QStringList{row.ip, row.name, row.group, row.user, row.password}.join(QLatin1Char('|'));
+    return lines.join(QLatin1Char('\n'));
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -122,6 +140,8 @@ private slots:
     void failedWriteKeepsPreviousFile();
     void journalReadsBackWhatWasAppended();
     void journalStaysWithinItsBound();
+    void planWithPasswordsIsTheOwnersOnly();
+
 
 private:
     QTemporaryDir m_dir;
@@ -387,7 +407,7 @@ void TestPersistence::failedWriteKeepsPreviousFile_data()
 {
     QTest::addColumn<QString>("writer");
     QTest::addColumn<QString>("failure");
-    for (const char *writer : {"state file", "configuration file", "display export", "alarms export"}) {
+    for (const char *writer : {"state file", "configuration file", "display export", "alarms export", "address plan"}) {
         for (const char *failure : {"folder missing", "target is a folder", "disk full mid-write"})
             QTest::addRow("%s, %s", writer, failure) << writer << failure;
     }
@@ -425,6 +445,8 @@ void TestPersistence::failedWriteKeepsPreviousFile()
         written = StateFile::save(path, sample.clocks(), sample.groups(), sample.settings);
     else if (writer == QLatin1String("configuration file"))
         written = ConfigurationFiles::saveConfiguration(path, config);
+    else if (writer == QLatin1String("address plan"))
+        written = PlanFile::save(path, planRows(10, false));
     else if (writer == QLatin1String("display export"))
         written = ConfigurationFiles::exportDisplay(path, config);
     else
@@ -520,6 +542,23 @@ void TestPersistence::journalStaysWithinItsBound()
     QVERIFY(kept.size() > 50);
     QCOMPARE(kept.last().detail, QStringLiteral("detail 1999"));
     QVERIFY(kept.first().time > start.addSecs(1000));
+}
+
+// The export of the device list, read back as written; with passwords in
+// clear it is as private as the state file.
+void TestPersistence::planWithPasswordsIsTheOwnersOnly()
+{
+    const QString path = m_dir.filePath(QStringLiteral("plan.csv"));
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+        | QFileDevice::WriteUser;
+    for (const bool withPasswords : {false, true}) {
+        QVERIFY(PlanFile::save(path, planRows(2, withPasswords)));
+        QCOMPARE((QFile::permissions(path) & ~ownerOnly) == 0, withPasswords);
+        const AddressPlan::Parsed read = PlanFile::load(path);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(rowsText(read.rows), rowsText(planRows(2, withPasswords)));
+    }
+    QCOMPARE(PlanFile::load(m_dir.filePath(QStringLiteral("none.csv"))).error, QStringLiteral("no such file"));
 }
 
 QTEST_GUILESS_MAIN(TestPersistence)

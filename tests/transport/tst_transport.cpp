@@ -272,8 +272,12 @@ void TestTransport::schedule()
         };
         if (what == QLatin1String("add")) {
             const QString key = words.at(1) == QLatin1String("-") ? QString() : words.at(1);
-            const ExchangeLane lane = words.at(2) == QLatin1String("poll") ? ExchangeLane::Poll : ExchangeLane::User;
+            const ExchangeLane lane = words.at(2) == QLatin1String("poll")
+                ? ExchangeLane::Poll
+                : (words.at(2) == QLatin1String("probe") ? ExchangeLane::Probe : ExchangeLane::User);
             schedule.add({key, lane, owner(words.at(3))});
+        } else if (what == QLatin1String("probe-bound")) {
+            schedule.setProbeBound(words.at(1).toInt());
         } else if (what == QLatin1String("finish")) {
             schedule.finish(words.at(1).toULongLong());
         } else {

@@ -86,6 +86,15 @@ QJsonObject ControlServer::execute(const QByteArray& line)
                                               : m_simulator->setStatus(clock, object.object(), &error);
         return done ? success() : failure(error);
     }
+    if (command == "move") {
+        // A new DHCP lease: the clock answers at the address from now on.
+        const QList<QByteArray> words = argument.split(' ');
+        bool ok = false;
+        const int clock = words.value(0).toInt(&ok);
+        if (words.size() != 2 || !ok)
+            return failure(QStringLiteral("usage: move CLOCK-INDEX ADDRESS"));
+        return m_simulator->moveTo(clock, QString::fromLatin1(words.at(1)), &error) ? success() : failure(error);
+    }
     if (command == "time") {
         if (argument == "real") {
             m_simulator->setFixedTime(QDateTime());

@@ -365,6 +365,22 @@ bool Simulator::setStatus(int clock, const QJsonObject& status, QString* error)
     return true;
 }
 
+bool Simulator::moveTo(int clock, const QString& address, QString* error)
+{
+    if (clock < 0 || clock >= m_clocks.size()) {
+        *error = QStringLiteral("no clock %1 (there are %2)").arg(clock).arg(m_clocks.size());
+        return false;
+    }
+    const QHostAddress target(address);
+    if (target.protocol() != QAbstractSocket::IPv4Protocol) {
+        *error = QStringLiteral("\"%1\" is not an IPv4 address").arg(address);
+        return false;
+    }
+    m_clocks[clock].ip = target;
+    emit addressesChanged();
+    return true;
+}
+
 QJsonObject Simulator::state() const
 {
     QJsonArray clocks;

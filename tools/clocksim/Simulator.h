@@ -64,6 +64,8 @@ public:
     void reset();
     bool setFaults(int clock, const QJsonObject& faults, QString* error);
     bool setStatus(int clock, const QJsonObject& status, QString* error);
+    // The clock leaves its address for this one at once, as after a new DHCP lease.
+    bool moveTo(int clock, const QString& address, QString* error);
     QJsonObject state() const;
 
     static QByteArray httpReply(int status, const QByteArray& body);

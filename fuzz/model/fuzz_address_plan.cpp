@@ -1,0 +1,49 @@
+#include "AddressPlan.h"
+#include "AddressRange.h"
+#include "Ipv4Text.h"
+#include "ParameterText.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool sameRows(const QVector<PlanRow> &a, const QVector<PlanRow> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        if (a.at(i).ip != b.at(i).ip || a.at(i).name != b.at(i).name || a.at(i).group != b.at(i).group
+            || a.at(i).user != b.at(i).user || a.at(i).password != b.at(i).password)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<int>(size));
+
+    // A plan that is read holds canonical, distinct addresses and names and
+    // passwords a clock can take, and what it writes reads back the same.
+    const AddressPlan::Parsed parsed = AddressPlan::parse(bytes);
+    if (parsed.ok() == parsed.rows.isEmpty())
+        std::abort();
+    for (const PlanRow &row : parsed.rows) {
+        if (Ipv4Text::canonical(row.ip) != row.ip || !ParameterText::isSafe(row.name)
+            || !ParameterText::isSafe(row.password) || row.line < 1)
+            std::abort();
+    }
+    if (parsed.ok() && !sameRows(AddressPlan::parse(AddressPlan::write(parsed.rows)).rows, parsed.rows))
+        std::abort();
+
+    // A range that is read is never empty and never larger than allowed.
+    AddressRange range;
+    if (AddressRange::parse(QString::fromUtf8(bytes.left(64)), range)
+        && (range.count() < 1 || range.count() > AddressRange::MaxAddresses))
+        std::abort();
+    return 0;
+}

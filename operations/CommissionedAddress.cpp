@@ -1,0 +1,84 @@
+#include "CommissionedAddress.h"
+
+#include "AddressPlan.h"
+#include "AddressRange.h"
+#include "ClockMerge.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommissionedAddress", text);
+}
+
+} // namespace
+
+QVector<CommissioningTarget> CommissioningTarget::fromRange(const AddressRange &range, const QString &user,
+                                                            const QString &password)
+{
+    QVector<CommissioningTarget> targets;
+    const QStringList addresses = range.addresses();
+    targets.reserve(addresses.size());
+    for (const QString &ip : addresses)
+        targets.append({ip, user, password, QString(), QString()});
+    return targets;
+}
+
+QVector<CommissioningTarget> CommissioningTarget::fromPlan(const QVector<PlanRow> &rows, const QString &user,
+                                                           const QString &password)
+{
+    QVector<CommissioningTarget> targets;
+    targets.reserve(rows.size());
+    for (const PlanRow &row : rows) {
+        targets.append({row.ip, row.user.isEmpty() ? user : row.user,
+                        row.password.isEmpty() ? password : row.password, row.name, row.group});
+    }
+    return targets;
+}
+
+bool CommissionedAddress::isHandled() const
+{
+    return outcome != NoAnswer && outcome != WrongPassword && rename != Rename::Failed;
+}
+
+QString CommissionedAddress::outcomeText() const
+{
+    switch (outcome) {
+    case Added:
+        return tr("added");
+    case AlreadyListed:
+        return tr("already listed");
+    case Moved:
+        return tr("moved");
+    case NotAClock:
+        return tr("not a clock");
+    case NoAnswer:
+        return tr("no answer");
+    case WrongPassword:
+        return tr("wrong password");
+    }
+    return QString();
+}
+
+QString CommissionedAddress::outcomeKey() const
+{
+    static const char *const keys[] = {"added", "alreadyListed", "moved", "notAClock", "noAnswer", "wrongPassword"};
+    return QLatin1String(keys[outcome]);
+}
+
+QString CommissionedAddress::note() const
+{
+    QStringList parts;
+    if (outcome == Moved)
+        parts << ClockMerge::movedText(movedFrom, ip);
+    if (rename == Rename::Renamed)
+        parts << tr("renamed");
+    else if (rename == Rename::Failed)
+        parts << tr("not renamed");
+    if (!reason.isEmpty())
+        parts << reason;
+    return parts.join(QStringLiteral("; "));
+}

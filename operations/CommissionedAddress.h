@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+#include <QVector>
+
+class AddressRange;
+struct PlanRow;
+
+// One address to look for a clock at, from an address range or a plan: how
+// to log in there and, from a plan, what the clock is to be called and which
+// group it belongs to.
+struct CommissioningTarget
+{
+    QString ip;
+    QString user;
+    QString password;
+    QString name;  // empty: the plan names none
+    QString group; // empty: the plan names none
+
+    static QVector<CommissioningTarget> fromRange(const AddressRange &range, const QString &user,
+                                                  const QString &password);
+    // A row without a user or a password of its own takes the given one.
+    static QVector<CommissioningTarget> fromPlan(const QVector<PlanRow> &rows, const QString &user,
+                                                 const QString &password);
+};
+
+// What became of one address of a range or a plan: the row of the result
+// table.
+struct CommissionedAddress
+{
+    enum Outcome {
+        Added,         // a clock, new on the list
+        AlreadyListed, // a clock the list holds at this address
+        Moved,         // a listed clock found at a new address (movedFrom)
+        NotAClock,     // something answered, but not as a clock does
+        NoAnswer,      // nothing answered
+        WrongPassword, // the user name or the password was refused
+    };
+    enum class Rename { NotAsked, Renamed, Failed };
+
+    QString ip;
+    Outcome outcome = NoAnswer;
+    QString movedFrom;
+    // The listed clock (Added, AlreadyListed, Moved) and what the list says
+    // of it after the merge.
+    quint64 clockId = 0;
+    QString name;
+    QString productCode;
+    int firmware = 0;
+    QString group;
+    Rename rename = Rename::NotAsked;
+    // Why nothing answered, why it is no clock, or why the renaming failed.
+    QString reason;
+
+    bool isClock() const { return outcome == Added || outcome == AlreadyListed || outcome == Moved; }
+    // The program did with the address what it was asked to: false when
+    // nothing answered, the password was refused or the renaming failed.
+    bool isHandled() const;
+
+    QString outcomeText() const;
+    // The outcome for scripts: "added", "alreadyListed", "moved", "notAClock",
+    // "noAnswer", "wrongPassword".
+    QString outcomeKey() const;
+    // What else the table says of the address: where the clock moved from,
+    // the renaming, the reason.
+    QString note() const;
+};
+Q_DECLARE_METATYPE(CommissionedAddress)

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "CommissionedAddress.h"
+#include "DataSender.h"
+
+#include <QSet>
+#include <QVector>
+
+#include <memory>
+#include <vector>
+
+class DevClock;
+class Worker;
+
+// Puts the clocks of an address range or a plan on the device list by asking
+// every address directly over HTTP, no broadcast: clocks behind routers never
+// hear one. Each address gets "/F" (is it a clock, which model, which MAC),
+// then "/D" (name, network settings) and "/T1" (status), one after the other;
+// many addresses are asked at once, in the probe lane of the worker pool
+// (ExchangeSchedule), with the probe's shorter connect wait.
+//
+// Results are reported in the order of the targets, each as soon as it and
+// every address before it are done: the clock found there goes onto the
+// device list (ClockMerge: added, already listed or moved; from a plan, into
+// its group, created when missing), then addressReported is emitted. Progress
+// counts the addresses done. Cancel (Communication::cancel) is exact: no
+// exchange starts after it and nothing is reported after it; what was
+// reported before stays on the list.
+//
+// From a plan, on request, a clock whose name differs from the plan's is
+// renamed first (the name command, "/D" with the name); the list then holds
+// the plan's name.
+class CommissioningSender : public DataSender
+{
+    Q_OBJECT
+
+public:
+    CommissioningSender(const QVector<CommissioningTarget> &targets, bool renameFromPlan, QObject *parent = nullptr);
+    ~CommissioningSender() override;
+
+    int targetCount() const { return m_targets.size(); }
+    // The addresses reported so far, in target order.
+    const QVector<CommissionedAddress> &results() const { return m_results; }
+
+signals:
+    // results().at(index) is new.
+    void addressReported(int index);
+
+protected:
+    void run() override;
+
+private slots:
+    void onWorkerFinished(Worker *worker, int index);
+
+private:
+    enum Step { StepIdentify, StepNetwork, StepStatus, StepRename, StepDone };
+    struct Probe
+    {
+        Step step = StepIdentify;
+        bool done = false;
+        CommissionedAddress::Outcome finding = CommissionedAddress::NoAnswer;
+        CommissionedAddress::Rename rename = CommissionedAddress::Rename::NotAsked;
+        QString reason;
+        std::unique_ptr<DevClock> clock;
+    };
+
+    void openMore();
+    void send(int index, Step step);
+    void identify(int index, Worker *worker);
+    // After the status: rename when asked and the names differ, or finish.
+    void renameOrFinish(int index);
+    void finish(int index);
+    void reportDone();
+    CommissionedAddress place(int index);
+
+    QVector<CommissioningTarget> m_targets;
+    bool m_renameFromPlan;
+    std::vector<Probe> m_probes;
+    QVector<CommissionedAddress> m_results;
+    // Listed clocks already matched by an earlier address of this run: a
+    // second address with the same MAC is not the first one moving.
+    QSet<quint64> m_claimed;
+    int m_opened = 0;
+    int m_done = 0;
+};

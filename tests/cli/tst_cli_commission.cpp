@@ -1,0 +1,185 @@
+#include "ClockSimControl.h"
+#include "CliProcess.h"
+#include "TestRows.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString rows = QStringLiteral("cli/commission.rows");
+const int planSize = 40;
+// Clocks of plan.json whose password is "other".
+const QList<int> otherPassword = {7, 23};
+
+// The plan of the site: names of its own, four floors, the password only
+// where it is not the one given on the command line.
+QByteArray plan(bool withAllPasswords, bool withOtherPasswords)
+{
+    QByteArray text = "ip,name,group,user,password\n";
+    for (int i = 0; i < planSize; ++i) {
+        const bool other = otherPassword.contains(i);
+        const QByteArray password = other ? (withOtherPasswords ? "other" : "") : (withAllPasswords ? "admin" : "");
+        text += "192.168.0." + QByteArray::number(20 + i) + ",Office " + QByteArray::number(i + 1) + ",Floor "
+            + QByteArray::number(i / 10 + 1) + ",admin," + password + '\n';
+    }
+    return text;
+}
+
+} // namespace
+
+// Commissioning from the command line, with discovery switched off in the
+// simulator so that only direct requests find clocks: a plan with groups and
+// names, its export, the exit status and every kind of bad input.
+class TestCliCommission : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void planWithGroupsAndNames();
+    void badInput_data() { TestRows::add(rows); }
+    void badInput();
+    void exitStatus_data() { TestRows::add(rows); }
+    void exitStatus();
+    void stopKeepsTheClocksFound();
+
+private:
+    QJsonArray results(const CliProcess::Result &result) const
+    {
+        return result.json().object().value("results").toArray();
+    }
+
+    ClockSimControl m_sim;
+    std::unique_ptr<CliProcess> m_cli;
+};
+
+void TestCliCommission::initTestCase()
+{
+    QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh");
+    QVERIFY2(QFile::exists(CliProcess::executable()), qPrintable(CliProcess::executable()));
+}
+
+void TestCliCommission::init()
+{
+    QVERIFY2(m_sim.reset(), qPrintable(m_sim.lastError()));
+    QVERIFY2(m_sim.clearLog(), qPrintable(m_sim.lastError()));
+    m_cli = std::make_unique<CliProcess>();
+    QVERIFY(m_cli->isValid());
+}
+
+void TestCliCommission::planWithGroupsAndNames()
+{
+    const QString path = m_cli->filePath("site.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(plan(false, true));
+    file.close();
+
+    // Without --rename the clocks keep their names; the groups are made.
+    const CliProcess::Result first = m_cli->run({"--json", "import", path, "--password", "admin"});
+    QCOMPARE(first.exitCode, 0);
+    QCOMPARE(results(first).size(), planSize);
+    for (const QJsonValue &result : results(first))
+        QCOMPARE(result.toObject().value("result").toString(), QStringLiteral("added"));
+    const QJsonObject list = m_cli->run({"--json", "list"}).json().object();
+    QStringList groups;
+    for (const QJsonValue &group : list.value("groups").toArray())
+        groups << group.toObject().value("name").toString() + QLatin1Char(':')
+                + QString::number(group.toObject().value("clockIndexes").toArray().size());
+    QCOMPARE(groups, QStringList({"Floor 1:10", "Floor 2:10", "Floor 3:10", "Floor 4:10"}));
+    QCOMPARE(list.value("clocks").toArray().at(7).toObject().value("name").toString(), QStringLiteral("Room 8"));
+    QVERIFY(m_sim.httpRequests().size() == 3 * planSize);
+
+    // With --rename the clocks take the plan's names, on the clock and on the list.
+    const CliProcess::Result renamed = m_cli->run({"--json", "import", path, "--password", "admin", "--rename"});
+    QCOMPARE(renamed.exitCode, 0);
+    for (const QJsonValue &result : results(renamed)) {
+        QCOMPARE(result.toObject().value("result").toString(), QStringLiteral("alreadyListed"));
+        QCOMPARE(result.toObject().value("renamed").toBool(), true);
+    }
+    QCOMPARE(m_sim.clock(23).value("name").toString(), QStringLiteral("Office 24"));
+
+    // The export is the plan again: without passwords, or with those that work.
+    QCOMPARE(m_cli->run({"list", "--csv"}).out, plan(false, false));
+    QCOMPARE(m_cli->run({"list", "--csv", "--with-passwords"}).out, plan(true, true));
+    // A second import of the same plan changes nothing.
+    const QByteArray stored = m_cli->stateBytes();
+    QCOMPARE(m_cli->run({"import", path, "--password", "admin", "--rename"}).exitCode, 0);
+    QCOMPARE(m_cli->run({"list", "--csv"}).out, plan(false, false));
+    QCOMPARE(m_cli->stateBytes().size(), stored.size());
+}
+
+void TestCliCommission::badInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+
+    QCOMPARE(m_cli->run({"add", "192.168.0.20", "--user", "admin", "--password", "admin"}).exitCode, 0);
+    const QByteArray before = m_cli->stateBytes();
+    const QString path = m_cli->filePath("plan.csv");
+    if (!file.isNull()) {
+        QFile plan(path);
+        QVERIFY(plan.open(QIODevice::WriteOnly));
+        plan.write(file.toLatin1());
+    }
+    arguments.replaceInStrings(QStringLiteral("PLAN"), path);
+
+    const CliProcess::Result result = m_cli->run(arguments);
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(QString::fromUtf8(result.err), QString(message).replace(QStringLiteral("PLAN"), path) + QLatin1Char('\n'));
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY(m_sim.httpRequests().isEmpty());
+    QCOMPARE(m_cli->stateBytes(), before);
+}
+
+void TestCliCommission::exitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, results);
+
+    const CliProcess::Result result =
+        m_cli->run(QStringList{"--json"} + arguments + QStringList{"--user", "admin", "--password", "admin"});
+    QCOMPARE(result.exitCode, exitCode);
+    QStringList outcomes;
+    for (const QJsonValue &value : this->results(result))
+        outcomes << value.toObject().value("result").toString();
+    QCOMPARE(outcomes, results);
+}
+
+// Stopped while probes wait for empty addresses (.100 on holds nothing), the
+// run saves the clocks it found and ends normally once those waits are over.
+void TestCliCommission::stopKeepsTheClocksFound()
+{
+    QProcess process;
+    m_cli->start(process, {"--json", "add-range", "192.168.0.20-192.168.0.254", "--user", "admin", "--password",
+                           "admin"});
+    QVERIFY(process.waitForStarted());
+    // Every clock asked: three requests each, one where the password is refused.
+    const int requests = 3 * (planSize - otherPassword.size()) + otherPassword.size();
+    QTRY_VERIFY_WITH_TIMEOUT(m_sim.httpRequests().size() >= requests, 30000);
+    process.terminate();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().startsWith("Stopped by signal 15 after "));
+    const QJsonObject report = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    QCOMPARE(report.value("complete").toBool(), false);
+    int added = 0;
+    for (const QJsonValue &result : report.value("results").toArray())
+        added += result.toObject().value("result").toString() == QLatin1String("added") ? 1 : 0;
+    QCOMPARE(added, planSize - otherPassword.size());
+    QCOMPARE(m_cli->run({"--json", "list"}).json().object().value("clocks").toArray().size(), added);
+}
+
+QTEST_GUILESS_MAIN(TestCliCommission)
+#include "tst_cli_commission.moc"

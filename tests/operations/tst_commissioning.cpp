@@ -1,0 +1,167 @@
+#include "AddressRange.h"
+#include "ClockRegistry.h"
+#include "CommissioningModel.h"
+#include "CommissioningSender.h"
+#include "Communication.h"
+#include "DevClock.h"
+#include "OperationsTestSupport.h"
+#include "TestRows.h"
+#include "WorkerThreadPool.h"
+#include "WorkerWWW.h"
+
+#include <QtTest>
+
+using namespace OperationsTestSupport;
+
+namespace {
+
+const QString wholeNetwork = QStringLiteral("192.168.0.0/24");
+// Unassigned addresses cost a connect wait each: short ones keep the test quick.
+const int probeConnectMs = 300;
+
+QVector<CommissioningTarget> rangeTargets(const QString &text, const QString &password)
+{
+    AddressRange range;
+    AddressRange::parse(text, range);
+    return CommissioningTarget::fromRange(range, QStringLiteral("admin"), password);
+}
+
+} // namespace
+
+// Clocks found by asking every address of a /24 directly, with discovery
+// switched off in the simulator: what the result table says, what the device
+// list holds after it, and that a cancel is exact.
+class TestCommissioning : public SimulatorSuite
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { WorkerWWW::setProbeConnectMs(probeConnectMs); }
+    void cleanup();
+    void rangeRuns_data() { TestRows::add(QStringLiteral("operations/commissioning.rows")); }
+    void rangeRuns();
+    void cancelStopsAtOnce();
+
+private:
+    // One run over the range, shown in model; its results.
+    QVector<CommissionedAddress> run(const QString &password, CommissioningModel &model);
+};
+
+void TestCommissioning::cleanup()
+{
+    WorkerThreadPool::instance()->setProbeBound(ExchangeSchedule::DefaultProbeBound);
+    QVERIFY(WorkerThreadPool::instance()->waitForDone(20000));
+    ClockRegistry::resetForTest();
+}
+
+QVector<CommissionedAddress> TestCommissioning::run(const QString &password, CommissioningModel &model)
+{
+    CommissioningSender *sender = Communication::instance()->commission(rangeTargets(wholeNetwork, password), false);
+    model.clear();
+    model.follow(sender);
+    QVector<CommissionedAddress> results;
+    EndSpy spy(sender, [&results](DataSender *ended) { results = static_cast<CommissioningSender *>(ended)->results(); });
+    if (!spy.ended(60000) || spy.finished.count() != 1)
+        qWarning("the run did not finish");
+    return results;
+}
+
+void TestCommissioning::rangeRuns()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QJsonObject, counts);
+    QFETCH(int, listed);
+
+    CommissioningModel model;
+    QVector<CommissionedAddress> results;
+    for (const QString &step : steps) {
+        const QStringList words = step.split(QLatin1Char(' '));
+        if (words.at(0) == QLatin1String("move"))
+            QVERIFY2(m_sim.moveClock(words.at(1).toInt(), words.at(2)), qPrintable(m_sim.lastError()));
+        else
+            results = run(words.at(1), model);
+    }
+
+    // Every address once, in the order of the range, in the table as in the results.
+    AddressRange range;
+    AddressRange::parse(wholeNetwork, range);
+    QStringList ips;
+    QJsonObject counted;
+    for (const CommissionedAddress &address : qAsConst(results)) {
+        ips << address.ip;
+        counted.insert(address.outcomeKey(), counted.value(address.outcomeKey()).toInt() + 1);
+    }
+    QCOMPARE(ips, range.addresses());
+    QCOMPARE(counted, counts);
+    QCOMPARE(model.rowCount(), results.size());
+    QCOMPARE(model.addresses().constLast().ip, results.constLast().ip);
+
+    // The list holds exactly the clocks found, one row per MAC, each at the
+    // address where the run found it, under the clock's own name.
+    const ClockRegistry *registry = ClockRegistry::instance();
+    QCOMPARE(registry->clockCount(), listed);
+    QSet<QString> macs;
+    for (const DevClock *clock : registry->clocks())
+        macs.insert(clock->mac);
+    QCOMPARE(macs.size(), listed);
+    const QJsonArray simulated = m_sim.clocks();
+    for (const CommissionedAddress &address : qAsConst(results)) {
+        if (!address.isClock())
+            continue;
+        const DevClock *clock = registry->clockById(address.clockId);
+        QVERIFY(clock);
+        QCOMPARE(clock->network.ip, address.ip);
+        const int index = address.ip.section(QLatin1Char('.'), 3).toInt() - 20;
+        if (address.outcome != CommissionedAddress::Moved) {
+            QCOMPARE(clock->mac, simulated.at(index).toObject().value("mac").toString());
+            QCOMPARE(clock->name, QStringLiteral("Room %1").arg(index + 1));
+        }
+        QVERIFY(clock->status.lastStatusUpdate.isValid());
+    }
+    // Only direct requests: nothing was broadcast.
+    for (const QJsonObject &entry : m_sim.requestLog())
+        QVERIFY(entry.value("kind").toString() != QLatin1String("discovery"));
+}
+
+// Cancelled once 40 addresses are reported: nothing is reported after the
+// cancel, no request reaches a clock after the exchanges then running, and
+// the list holds exactly the clocks reported.
+void TestCommissioning::cancelStopsAtOnce()
+{
+    const int cancelAfter = 40;
+    WorkerThreadPool::instance()->setProbeBound(2);
+    CommissioningSender *sender = Communication::instance()->commission(rangeTargets(wholeNetwork, "admin"), false);
+    int reported = 0;
+    int reportedAfterCancel = 0;
+    bool cancelled = false;
+    connect(sender, &CommissioningSender::addressReported, this, [&](int) {
+        ++reported;
+        if (cancelled) {
+            ++reportedAfterCancel;
+        } else if (reported == cancelAfter) {
+            cancelled = true;
+            QVERIFY(Communication::instance()->cancel(sender));
+        }
+    });
+    QVector<CommissionedAddress> results;
+    EndSpy spy(sender, [&results](DataSender *ended) { results = static_cast<CommissioningSender *>(ended)->results(); });
+    QVERIFY(spy.ended(60000));
+    QCOMPARE(spy.canceled.count(), 1);
+    QCOMPARE(results.size(), cancelAfter);
+    QVERIFY(WorkerThreadPool::instance()->waitForDone(20000));
+    const int requestsThen = m_sim.httpRequests().size();
+    // An exchange the cancel failed to take back would reach a clock within this.
+    QTest::qWait(2 * probeConnectMs);
+    QCOMPARE(m_sim.httpRequests().size(), requestsThen);
+    QCOMPARE(reportedAfterCancel, 0);
+
+    int clocks = 0;
+    for (const CommissionedAddress &address : qAsConst(results))
+        clocks += address.isClock() ? 1 : 0;
+    QCOMPARE(ClockRegistry::instance()->clockCount(), clocks);
+    // The addresses .1 to .40: the clocks from .20 on, .25 and .37 refusing.
+    QCOMPARE(clocks, 19);
+}
+
+QTEST_GUILESS_MAIN(TestCommissioning)
+#include "tst_commissioning.moc"
