@@ -210,6 +210,9 @@ def monitor(cli, seconds):
 
 
 def set_addresses(ips, present):
+    # Without this, removing a subnet's first address removes every other one too.
+    subprocess.run(["ip", "netns", "exec", os.environ["ZENTICK_NETNS_CLOCKS"], "sysctl", "-qw",
+                    "net.ipv4.conf.veth-clocks.promote_secondaries=1"], check=False)
     verb = "add" if present else "del"
     batch = "".join(f"addr {verb} {ip}/22 dev veth-clocks\n" for ip in ips)
     subprocess.run(["ip", "-n", os.environ["ZENTICK_NETNS_CLOCKS"], "-force", "-batch", "-"], input=batch,
@@ -231,7 +234,7 @@ def powercut(cli, cut, down, parallel):
     controller = Controller(Sink(), hostname="127.0.0.1", port=SMTP_PORT)
     controller.start()
     fleet = json.load(open(os.environ["ZENTICK_CLOCKSIM_CLOCKS"]))["clocks"]
-    victims = [c["ip"] for c in fleet[:cut]]
+    victims = [c["ip"] for c in fleet[-cut:]]
     proc = subprocess.Popen([cli, "monitor", "--parallel", str(parallel), "--save-interval", "3600"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
