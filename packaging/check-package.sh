@@ -49,8 +49,8 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 for code in en pl es fr it de; do
     expected+=("/usr/share/zentick/translations/ZTK_$code.qm")
+    expected+=("/usr/share/zentick/manuals/QLX Zentick ${code^^}.pdf")
 done
-expected+=("/usr/share/zentick/manuals/QLX Zentick EN.pdf")
 missing=0
 for path in "${expected[@]}"; do
     grep -qxF "$path" "$work/files" || { fail "not in the package: $path"; missing=1; }
