@@ -2,10 +2,17 @@
 // (on a made-up site of clocks) in the dark and the light theme to PNG files,
 // on the offscreen platform (no display needed).
 //
-//     zentick-uirender [output folder]      (default "screenshots")
+//     zentick-uirender [--language CODE] [output folder]   (default "screenshots")
+//     zentick-uirender [--language CODE] --check-clipping
 //
-// writes <folder>/dark/<scene>.png and <folder>/light/<scene>.png.
+// writes <folder>/dark/<scene>.png and <folder>/light/<scene>.png, in the
+// language of CODE (en, pl, es, fr, it, de; English by default). With
+// --check-clipping it draws nothing but lists every label, button, check box,
+// tab and column header whose text is cut short, and exits with 1 when there
+// is one.
 
+#include "ClippedText.h"
+#include "Language.h"
 #include "ThemeManager.h"
 #include "WidgetGallery.h"
 
@@ -46,7 +53,24 @@ int main(int argc, char *argv[])
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
 
     QApplication application(argc, argv);
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool checkClipping = arguments.removeAll(QStringLiteral("--check-clipping")) > 0;
+    const int languageAt = arguments.indexOf(QStringLiteral("--language"));
+    if (languageAt >= 0) {
+        const QString code = arguments.value(languageAt + 1).toUpper();
+        Language language = Language::English;
+        for (int i = 0; i < LanguageManager::languageCount; ++i) {
+            if (LanguageManager::languageCode(Language(i)) == code)
+                language = Language(i);
+        }
+        if (LanguageManager::languageCode(language) != code) {
+            std::fprintf(stderr, "--language: expected en, pl, es, fr, it or de\n");
+            return 2;
+        }
+        LanguageManager::setLanguage(language);
+        arguments.erase(arguments.begin() + languageAt, arguments.begin() + languageAt + 2);
+    }
+    const QString output = arguments.value(0, QStringLiteral("screenshots"));
 
     const struct {
         Theme theme;
@@ -57,7 +81,7 @@ int main(int argc, char *argv[])
     for (const auto &entry : themes) {
         ThemeManager::setCurrentTheme(entry.theme);
         const QDir folder(QDir(output).filePath(QString::fromLatin1(entry.folder)));
-        if (!QDir().mkpath(folder.path())) {
+        if (!checkClipping && !QDir().mkpath(folder.path())) {
             std::fprintf(stderr, "Cannot create %s\n", qPrintable(folder.path()));
             return 1;
         }
@@ -70,6 +94,14 @@ int main(int argc, char *argv[])
             // The offscreen platform need not report the activation itself.
             QEvent activate(QEvent::WindowActivate);
             QApplication::sendEvent(widget.get(), &activate);
+            if (checkClipping) {
+                for (const QString &clipped : ClippedText::find(widget.get())) {
+                    std::printf("%s %s: %s\n", entry.folder, qPrintable(scene.name), qPrintable(clipped));
+                    ++failures;
+                }
+                widget->hide();
+                continue;
+            }
             const QString file = folder.filePath(scene.name + QStringLiteral(".png"));
             if (widget->grab().save(file)) {
                 std::printf("%s\n", qPrintable(QDir::toNativeSeparators(file)));

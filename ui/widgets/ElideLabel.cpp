@@ -1,7 +1,9 @@
 #include "ElideLabel.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 
 ElideLabel::ElideLabel(QWidget *parent)
     : QLabel(parent)
@@ -35,6 +37,15 @@ QString ElideLabel::elidedText() const
     if (m_elideMode == Qt::ElideNone)
         return text();
     return fontMetrics().elidedText(text(), m_elideMode, contentsRect().width());
+}
+
+bool ElideLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && isElided()) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QLabel::event(event);
 }
 
 void ElideLabel::paintEvent(QPaintEvent *event)

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A label that shortens its text with an ellipsis to fit, and reports clicks.
-// With Qt::ElideNone it behaves as a plain label.
+// A shortened text shows whole in the tool tip (unless one is set). With
+// Qt::ElideNone it behaves as a plain label.
 class ElideLabel : public QLabel
 {
     Q_OBJECT
@@ -19,11 +20,13 @@ public:
     QSize minimumSizeHint() const override;
     // The text as drawn in the current width.
     QString elidedText() const;
+    bool isElided() const { return elidedText() != text(); }
 
 signals:
     void Clicked();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 

@@ -1,0 +1,132 @@
+#include "ClippedText.h"
+
+#include "ElideLabel.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionHeader>
+#include <QTabBar>
+#include <QWidget>
+
+namespace {
+
+// A pixel of rounding between the size hint and the laid-out size is no cut.
+constexpr int tolerance = 1;
+
+QString pathOf(const QWidget *widget)
+{
+    QStringList names;
+    for (const QWidget *w = widget; w; w = w->parentWidget())
+        names.prepend(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+    return names.join(QLatin1Char('/'));
+}
+
+bool isShown(const QWidget *widget)
+{
+    return widget->isVisible() && widget->width() > 0 && widget->height() > 0;
+}
+
+// The full text is at hand elsewhere, as the elided ones promise (an
+// ElideLabel shows it as its tool tip).
+bool fullTextElsewhere(const QWidget *widget, const QString &text)
+{
+    if (const auto *elide = qobject_cast<const ElideLabel *>(widget))
+        return elide->elideMode() != Qt::ElideNone;
+    return widget->toolTip().contains(text) || widget->accessibleName() == text;
+}
+
+QString entry(const QWidget *widget, const QString &what, const QString &text, int needed, int has)
+{
+    return QStringLiteral("%1 %2 \"%3\": needs %4 px, has %5").arg(pathOf(widget), what, text).arg(needed).arg(has);
+}
+
+void checkLabel(const QLabel *label, QStringList &found)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || label->pixmap(Qt::ReturnByValue).width() > 0 || fullTextElsewhere(label, text))
+        return;
+    if (label->wordWrap()) {
+        const int needed = label->heightForWidth(label->width());
+        if (needed > label->height() + tolerance)
+            found << entry(label, QStringLiteral("label (height)"), text, needed, label->height());
+        return;
+    }
+    const int needed = label->sizeHint().width();
+    if (needed > label->width() + tolerance)
+        found << entry(label, QStringLiteral("label"), text, needed, label->width());
+}
+
+void checkButton(const QAbstractButton *button, QStringList &found)
+{
+    const QString text = button->text();
+    if (text.isEmpty() || fullTextElsewhere(button, text))
+        return;
+    const int needed = button->sizeHint().width();
+    if (needed > button->width() + tolerance)
+        found << entry(button, QStringLiteral("button"), text, needed, button->width());
+}
+
+void checkTabs(const QTabBar *bar, QStringList &found)
+{
+    for (int i = 0; i < bar->count(); ++i) {
+        if (!bar->isTabVisible(i) || bar->tabText(i).isEmpty())
+            continue;
+        // What a tab's size hint adds to its text (tabSizeHint is the bar's own).
+        const int icon = bar->tabIcon(i).isNull() ? 0 : bar->iconSize().width() + 4;
+        const int needed = bar->fontMetrics().horizontalAdvance(bar->tabText(i))
+            + bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar) + icon;
+        const int has = bar->tabRect(i).width();
+        if (needed > has + tolerance && !bar->tabToolTip(i).contains(bar->tabText(i)))
+            found << entry(bar, QStringLiteral("tab"), bar->tabText(i), needed, has);
+    }
+}
+
+void checkHeader(const QHeaderView *header, QStringList &found)
+{
+    if (header->isHidden() || !header->model())
+        return;
+    for (int section = 0; section < header->count(); ++section) {
+        if (header->isSectionHidden(section))
+            continue;
+        const QString text = header->model()->headerData(section, header->orientation()).toString();
+        if (text.isEmpty())
+            continue;
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.text = text;
+        option.section = section;
+        const QSize contents = header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(),
+                                                                   header);
+        const int has = header->sectionSize(section);
+        if (header->orientation() == Qt::Horizontal && contents.width() > has + tolerance)
+            found << entry(header, QStringLiteral("column header"), text, contents.width(), has);
+    }
+}
+
+} // namespace
+
+namespace ClippedText {
+
+QStringList find(QWidget *top)
+{
+    QStringList found;
+    QList<QWidget *> widgets = top->findChildren<QWidget *>();
+    widgets.prepend(top);
+    for (QWidget *widget : widgets) {
+        if (!isShown(widget))
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            checkLabel(label, found);
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            checkButton(button, found);
+        else if (auto *bar = qobject_cast<QTabBar *>(widget))
+            checkTabs(bar, found);
+        else if (auto *header = qobject_cast<QHeaderView *>(widget))
+            checkHeader(header, found);
+    }
+    return found;
+}
+
+} // namespace ClippedText
