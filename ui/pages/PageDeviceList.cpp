@@ -207,7 +207,11 @@ void PageDeviceList::UpdateDeviceRow(int row, DevClock *clock)
     const DevGroup *group = m_services.registry().groupAt(clock->groupId);
     table->item(row, GroupColumn)->setText(group ? group->name() : tr("None"));
     table->item(row, ManageColumn)->setData(Qt::UserRole, row);
-    table->setRowHidden(row, !m_filter.accepts(*clock));
+    const bool shown = m_filter.accepts(*clock);
+    table->setRowHidden(row, !shown);
+    // Under "Problems only" a status update can hide the current row.
+    if (!shown)
+        keepCurrentRowShown();
     scheduleSummary();
 }
 
@@ -276,7 +280,8 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
 void PageDeviceList::ManageDevice(int row, int index)
 {
     DevClock *clock = m_services.registry().clockAt(row);
-    if (!clock)
+    // A row the filter hides is never acted on, whichever way it was reached.
+    if (!clock || ui->twdDeviceList->isRowHidden(row))
         return;
     ui->twdDeviceList->selectRow(row);
     switch (index) {
@@ -365,7 +370,7 @@ void PageDeviceList::editSettings(int row, DevClock *clock)
 void PageDeviceList::deleteSelectedClock()
 {
     const QModelIndexList rows = ui->twdDeviceList->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    if (rows.isEmpty() || ui->twdDeviceList->isRowHidden(rows.constFirst().row()))
         return;
     const int row = rows.constFirst().row();
     ClockRegistry &registry = m_services.registry();
@@ -437,6 +442,26 @@ void PageDeviceList::applyFilter()
     const int rows = qMin(table->rowCount(), registry->clockCount());
     for (int row = 0; row < rows; ++row)
         table->setRowHidden(row, !m_filter.accepts(*registry->clockAt(row)));
+    keepCurrentRowShown();
+}
+
+void PageDeviceList::keepCurrentRowShown()
+{
+    // The view keeps its current row when the row is hidden; the keyboard
+    // (context menu, Delete, Enter and Space on the Manage cell) would then
+    // act on a clock the list does not show.
+    QTableWidget *table = ui->twdDeviceList;
+    const QModelIndex current = table->currentIndex();
+    if (!current.isValid() || !table->isRowHidden(current.row()))
+        return;
+    int row = 0;
+    while (row < table->rowCount() && table->isRowHidden(row))
+        ++row;
+    if (row == table->rowCount()) {
+        table->selectionModel()->clear();
+        return;
+    }
+    table->setCurrentCell(row, current.column());
 }
 
 void PageDeviceList::scheduleSummary()
@@ -456,7 +481,7 @@ void PageDeviceList::updateSummary()
 
 void PageDeviceList::showManageMenu(int row, const QPoint &globalPos)
 {
-    if (!m_services.registry().clockAt(row))
+    if (!m_services.registry().clockAt(row) || ui->twdDeviceList->isRowHidden(row))
         return;
     MenuPopup menu(this);
     for (int i = 0; i < m_delegate->buttonCount(); ++i)
