@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Duration[s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration [s]</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Every day</translation>
     </message>
     <message>
         <source>Selected days</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Celcius [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius [°C]</translation>
     </message>
     <message>
         <source>Fahrenheit [°F]</source>
@@ -788,7 +788,7 @@
     </message>
     <message>
         <source>Configuration loaded failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration load failed</translation>
     </message>
     <message>
         <source>Configuration saved successfully</source>
@@ -808,7 +808,7 @@
     </message>
     <message>
         <source>Configuration import successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration imported successfully</translation>
     </message>
     <message>
         <source>Configuration import failed</source>
@@ -1199,7 +1199,7 @@
     </message>
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock(s) with the same IP already exist on the device list. Do you want to add the selected clock(s) anyway?</translation>
     </message>
 </context>
 <context>
@@ -1341,11 +1341,11 @@
     </message>
     <message>
         <source>Unable connect to device</source>
-        <translation type="unfinished"></translation>
+        <translation>Unable to connect to device</translation>
     </message>
     <message>
         <source>An error occured:</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred:</translation>
     </message>
     <message>
         <source>not a clock address</source>
@@ -1589,7 +1589,7 @@
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration first in device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>The clock has no fetched configuration. Download its configuration in the device list first.</translation>
     </message>
     <message>
         <source>Clock</source>
@@ -1657,7 +1657,8 @@
     <message>
         <source>Application will detect and change MAC and IP address of every clock with IP 192.168.0.11.
 Both MAC and IP will increase by 1 for every next device with conflict found.</source>
-        <translation type="unfinished"></translation>
+        <translation>The application will detect and change the MAC and IP address of every clock with IP 192.168.0.11.
+Both MAC and IP will increase by 1 for each further device found with a conflict.</translation>
     </message>
     <message>
         <source>New MAC of first device:</source>
@@ -1685,7 +1686,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No devices were found.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
@@ -1693,9 +1694,9 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n clock(s)</numerusform>
+            <numerusform>%n clock(s)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1925,7 +1926,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to open the clock&apos;s configuration and copy it to the group?</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1933,15 +1934,15 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Group don&apos;t have any clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>The group has no clocks.</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration in device list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>The clock has no fetched configuration. Download its configuration in the device list first.</translation>
     </message>
     <message>
         <source>Group don&apos;t have configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>The group has no configuration.</translation>
     </message>
     <message>
         <source>Set</source>
@@ -1953,7 +1954,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Choose device from which do you want to copy configuration for group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the clock whose configuration the group gets.</translation>
     </message>
     <message>
         <source>Clock name</source>
@@ -1976,7 +1977,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Save configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the configuration before minimizing the application?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
@@ -2100,7 +2101,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Recipent list</source>
-        <translation type="unfinished"></translation>
+        <translation>Recipient list</translation>
     </message>
     <message>
         <source>Type</source>
@@ -2183,7 +2184,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Filepath:</source>
-        <translation type="unfinished"></translation>
+        <translation>File path:</translation>
     </message>
     <message>
         <source>Change</source>
@@ -2247,7 +2248,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Save report configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the report configuration before minimizing the application?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
@@ -2267,11 +2268,11 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Filepath can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>File path can&apos;t be empty.</translation>
     </message>
     <message>
         <source>Invalid report filepath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid report file path.</translation>
     </message>
     <message>
         <source>Report configuration saved</source>
@@ -2402,7 +2403,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No devices were found.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
@@ -2410,9 +2411,9 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n clock(s)</numerusform>
+            <numerusform>%n clock(s)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2758,11 +2759,11 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Test e-mail sent failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sending the test e-mail failed</translation>
     </message>
     <message>
         <source>Test e-mail sent failed: no recipient is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sending the test e-mail failed: no recipient is set.</translation>
     </message>
 </context>
 <context>
@@ -2837,7 +2838,7 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Minimalize to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimize to tray</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2845,7 +2846,7 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifications are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</translation>
     </message>
     <message>
         <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>

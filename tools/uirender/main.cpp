@@ -6,6 +6,7 @@
 //
 // writes <folder>/dark/<scene>.png and <folder>/light/<scene>.png.
 
+#include "Language.h"
 #include "ThemeManager.h"
 #include "WidgetGallery.h"
 
@@ -46,6 +47,9 @@ int main(int argc, char *argv[])
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
 
     QApplication application(argc, argv);
+    // The texts as the program shows them: it loads the English catalogue at
+    // every start.
+    LanguageManager::installCatalogue(Language::English);
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
 
     const struct {
