@@ -200,8 +200,13 @@ void PageDeviceList::UpdateDeviceRow(int row, DevClock *clock)
     table->item(row, NameColumn)->setText(clock->name);
     table->item(row, IpColumn)->setText(clock->network.ip);
     QTableWidgetItem *status = table->item(row, StatusColumn);
-    status->setText(clock->statusText());
-    status->setToolTip(clock->statusText());
+    const QString statusText = clock->statusText();
+    // The row holds two lines. Given a third (the last status update), the
+    // view would elide the second one however wide the column; the whole
+    // text stays in the tool tip and for screen readers.
+    status->setText(statusText.section(QLatin1Char('\n'), 0, statusLines - 1));
+    status->setToolTip(statusText);
+    status->setData(Qt::AccessibleTextRole, statusText);
     status->setIcon(m_services.statusPixmaps().pixmap(clock->ntpSeverity()));
     table->item(row, FirmwareColumn)->setText(clock->firmwareText());
     const DevGroup *group = m_services.registry().groupAt(clock->groupId);
