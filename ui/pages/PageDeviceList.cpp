@@ -207,7 +207,7 @@ void PageDeviceList::UpdateDeviceRow(int row, DevClock *clock)
     status->setText(statusText.section(QLatin1Char('\n'), 0, statusLines - 1));
     status->setToolTip(statusText);
     status->setData(Qt::AccessibleTextRole, statusText);
-    status->setIcon(m_services.statusPixmaps().pixmap(clock->ntpSeverity()));
+    status->setIcon(m_services.statusPixmaps().icon(clock->ntpSeverity()));
     table->item(row, FirmwareColumn)->setText(clock->firmwareText());
     const DevGroup *group = m_services.registry().groupAt(clock->groupId);
     table->item(row, GroupColumn)->setText(group ? group->name() : tr("None"));
