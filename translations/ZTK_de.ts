@@ -1960,6 +1960,10 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <source>Clock name</source>
         <translation>Name der Uhr</translation>
     </message>
+    <message>
+        <source>Copy configuration to the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageNotifications</name>

@@ -1960,6 +1960,10 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <source>Clock name</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Copy configuration to the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageNotifications</name>

@@ -1960,6 +1960,10 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <source>Clock name</source>
         <translation>Nombre del reloj</translation>
     </message>
+    <message>
+        <source>Copy configuration to the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageNotifications</name>

@@ -1960,6 +1960,10 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <source>Clock name</source>
         <translation>Nom de l&apos;horloge</translation>
     </message>
+    <message>
+        <source>Copy configuration to the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageNotifications</name>

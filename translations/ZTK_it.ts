@@ -1960,6 +1960,10 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <source>Clock name</source>
         <translation>Nome orologio</translation>
     </message>
+    <message>
+        <source>Copy configuration to the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageNotifications</name>

@@ -1965,6 +1965,10 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <source>Clock name</source>
         <translation>Nazwa zegara</translation>
     </message>
+    <message>
+        <source>Copy configuration to the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageNotifications</name>
