@@ -2666,6 +2666,38 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
         <source>Switch off</source>
         <translation>Ausschalten</translation>
     </message>
+    <message>
+        <source>day, month, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The order in which the clock shows the date: D day, N month, Y year</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TabSend</name>

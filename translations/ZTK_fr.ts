@@ -2666,6 +2666,38 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
         <source>Switch off</source>
         <translation>Extinction</translation>
     </message>
+    <message>
+        <source>day, month, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The order in which the clock shows the date: D day, N month, Y year</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TabSend</name>
