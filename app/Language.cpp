@@ -75,7 +75,7 @@ QString translationFileName(Language language)
     return QStringLiteral("translations/ZTK_") + languageCode(language).toLower() + QStringLiteral(".qm");
 }
 
-void setLanguage(Language language)
+void installCatalogue(Language language)
 {
     createTranslators();
     g_language = language;
@@ -85,6 +85,11 @@ void setLanguage(Language language)
     loadCatalogue(g_translator, translationFileName(language));
     QCoreApplication::installTranslator(g_translator);
     QCoreApplication::installTranslator(g_spareTranslator);
+}
+
+void setLanguage(Language language)
+{
+    installCatalogue(language);
     SettingsStore::open()->setValue(keyLanguage, int(language));
 }
 

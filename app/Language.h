@@ -16,7 +16,12 @@ inline constexpr int languageCount = 6;
 // Creates the translators and picks the stored language, or the one of the
 // system locale when none is stored.
 void setupAtStartup();
+// Installs the language's catalogue and stores the choice.
 void setLanguage(Language language);
+// Installs the language's catalogue for this process only and stores
+// nothing: zentick-cli reads its texts through the English catalogue without
+// changing the window's language.
+void installCatalogue(Language language);
 Language currentLanguage();
 
 // "EN", "PL", "ES", "FR", "IT" or "DE"; "EN" for a number that names no language.

@@ -5,6 +5,7 @@
 #
 #   icons-src/*.svg, icons-src/window/*.svg -> icons/…png   64x64, black on transparent
 #   icons-src/mono-icon.svg                 -> mono-icon.png 64x64, black on transparent
+#   icons-src/indicators/*.svg              -> icons/indicators/…png at the size the SVG declares, in colour
 #   icons-src/logos/*.svg                   -> logos/…png    at the size the SVG declares
 #   icons-src/logos/appIcon.svg             -> ../packaging/icons/NxN/apps/…png, hicolor sizes
 #
@@ -63,6 +64,11 @@ for src in icons-src/*.svg icons-src/window/*.svg; do
 done
 
 render icons-src/mono-icon.svg mono-icon.png "$iconSize"
+
+# Check-box marks the style sheets draw as they are, untinted.
+for src in icons-src/indicators/*.svg; do
+    render "$src" "icons/indicators/$(basename "$src" .svg).png"
+done
 
 for src in icons-src/logos/*.svg; do
     name=$(basename "$src" .svg)

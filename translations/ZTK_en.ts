@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Duration[s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration [s]</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Every day</translation>
     </message>
     <message>
         <source>Selected days</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>Celcius [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius [°C]</translation>
     </message>
     <message>
         <source>Fahrenheit [°F]</source>
@@ -992,7 +992,7 @@
     </message>
     <message>
         <source>Configuration loaded failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration load failed</translation>
     </message>
     <message>
         <source>Configuration saved successfully</source>
@@ -1012,7 +1012,7 @@
     </message>
     <message>
         <source>Configuration import successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration imported successfully</translation>
     </message>
     <message>
         <source>Configuration import failed</source>
@@ -1403,7 +1403,7 @@
     </message>
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock(s) with the same IP already exist on the device list. Do you want to add the selected clock(s) anyway?</translation>
     </message>
 </context>
 <context>
@@ -1583,11 +1583,11 @@
     </message>
     <message>
         <source>Unable connect to device</source>
-        <translation type="unfinished"></translation>
+        <translation>Unable to connect to device</translation>
     </message>
     <message>
         <source>An error occured:</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred:</translation>
     </message>
     <message>
         <source>not a clock address</source>
@@ -1839,7 +1839,7 @@
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration first in device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>The clock has no fetched configuration. Download its configuration in the device list first.</translation>
     </message>
     <message>
         <source>Clock</source>
@@ -1907,7 +1907,8 @@
     <message>
         <source>Application will detect and change MAC and IP address of every clock with IP 192.168.0.11.
 Both MAC and IP will increase by 1 for every next device with conflict found.</source>
-        <translation type="unfinished"></translation>
+        <translation>The application will detect and change the MAC and IP address of every clock with IP 192.168.0.11.
+Both MAC and IP will increase by 1 for each further device found with a conflict.</translation>
     </message>
     <message>
         <source>New MAC of first device:</source>
@@ -1935,7 +1936,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No devices were found.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
@@ -1943,9 +1944,9 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n clock(s)</numerusform>
+            <numerusform>%n clock(s)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2187,7 +2188,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to open the clock&apos;s configuration and copy it to the group?</translation>
     </message>
     <message>
         <source>Open</source>
@@ -2195,15 +2196,15 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Group don&apos;t have any clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>The group has no clocks.</translation>
     </message>
     <message>
         <source>Clock has no fetched configuration. Download clock configuration in device list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>The clock has no fetched configuration. Download its configuration in the device list first.</translation>
     </message>
     <message>
         <source>Group don&apos;t have configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>The group has no configuration.</translation>
     </message>
     <message>
         <source>Set</source>
@@ -2215,10 +2216,14 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Choose device from which do you want to copy configuration for group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the clock whose configuration the group gets.</translation>
     </message>
     <message>
         <source>Clock name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy configuration to the group</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2250,7 +2255,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Save configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the configuration before minimizing the application?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
@@ -2374,7 +2379,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Recipent list</source>
-        <translation type="unfinished"></translation>
+        <translation>Recipient list</translation>
     </message>
     <message>
         <source>Type</source>
@@ -2465,7 +2470,11 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Mail when clocks whose alert was sent are back to normal</source>
+        <source>One more mail when the clocks of a delivered alert answer and are synchronised again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail when they are well again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2477,7 +2486,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Filepath:</source>
-        <translation type="unfinished"></translation>
+        <translation>File path:</translation>
     </message>
     <message>
         <source>Change</source>
@@ -2541,7 +2550,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Save report configuration before minimize application?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the report configuration before minimizing the application?</translation>
     </message>
     <message>
         <source>Save and minimize</source>
@@ -2561,11 +2570,11 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>Filepath can&apos;t be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>File path can&apos;t be empty.</translation>
     </message>
     <message>
         <source>Invalid report filepath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid report file path.</translation>
     </message>
     <message>
         <source>Report configuration saved</source>
@@ -2747,7 +2756,7 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No devices were found.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
@@ -2755,9 +2764,9 @@ Both MAC and IP will increase by 1 for every next device with conflict found.</s
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n clock(s)</numerusform>
+            <numerusform>%n clock(s)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2956,6 +2965,38 @@ Open the device list read-only? Nothing will be saved.</source>
         <source>Switch off</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>day, month, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The order in which the clock shows the date: D day, N month, Y year</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TabSend</name>
@@ -3103,11 +3144,11 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Test e-mail sent failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sending the test e-mail failed</translation>
     </message>
     <message>
         <source>Test e-mail sent failed: no recipient is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sending the test e-mail failed: no recipient is set.</translation>
     </message>
 </context>
 <context>
@@ -3182,7 +3223,7 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Minimalize to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimize to tray</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3190,7 +3231,7 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifications are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</translation>
     </message>
     <message>
         <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>

@@ -2234,6 +2234,10 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <source>End it</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Copy configuration to the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageNotifications</name>
@@ -2466,7 +2470,11 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Mail when clocks whose alert was sent are back to normal</source>
+        <source>One more mail when the clocks of a delivered alert answer and are synchronised again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail when they are well again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3006,6 +3014,38 @@ Open the device list read-only? Nothing will be saved.</source>
     <message>
         <source>Switch off</source>
         <translation>Desactivación</translation>
+    </message>
+    <message>
+        <source>day, month, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The order in which the clock shows the date: D day, N month, Y year</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

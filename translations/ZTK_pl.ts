@@ -2241,6 +2241,10 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <source>End it</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Copy configuration to the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageNotifications</name>
@@ -2473,7 +2477,11 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Mail when clocks whose alert was sent are back to normal</source>
+        <source>One more mail when the clocks of a delivered alert answer and are synchronised again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail when they are well again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3017,6 +3025,38 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     <message>
         <source>Switch off</source>
         <translation>Wyłączenie</translation>
+    </message>
+    <message>
+        <source>day, month, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day, year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year, day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day, month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month, day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The order in which the clock shows the date: D day, N month, Y year</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

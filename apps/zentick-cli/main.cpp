@@ -1,5 +1,6 @@
 // zentick-cli: the clock operations from a shell, and a headless monitor.
 #include "CliApplication.h"
+#include "Language.h"
 #include "ProgressIndicator.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     // diagnostics would read like a second, different report. QT_LOGGING_RULES
     // still turns them on.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    // The English catalogue corrects the wording of some source texts.
+    LanguageManager::installCatalogue(Language::English);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     return CliApplication::run(arguments, ProgressIndicator::stderrIsTerminal());

@@ -5,7 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 // The settings store's values, the data folder and the interface language,
@@ -19,6 +22,9 @@ private slots:
     void localeMapping_data() { TestRows::add(QStringLiteral("app/app.rows")); }
     void localeMapping();
     void catalogueFoundFromAnotherFolder();
+    void correctedEnglish_data() { TestRows::add(QStringLiteral("app/english.rows")); }
+    void correctedEnglish();
+    void englishCatalogueCorrectsNothingElse();
     void lastPathWriter_data() { TestRows::add(QStringLiteral("app/app.rows")); }
     void lastPathWriter();
     void reportSettingsStored();
@@ -72,6 +78,51 @@ void TestAppSettings::catalogueFoundFromAnotherFolder()
 
     QCOMPARE(german, QString("Autorisierungsfehler"));
     QCOMPARE(english, QString("Authorization error"));
+}
+
+void TestAppSettings::correctedEnglish()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, english);
+
+    // As zentick-cli loads it: the stored language stays as it was.
+    LanguageManager::installCatalogue(Language::English);
+    const int count = source.contains("%n") ? 3 : -1;
+    QCOMPARE(QCoreApplication::translate(context.toUtf8().constData(), source.toUtf8().constData(), nullptr, count),
+             QString(english).replace("%n", QString::number(count)));
+    QVERIFY(!SettingsStore::open()->contains("Common/appLanguage"));
+}
+
+void TestAppSettings::englishCatalogueCorrectsNothingElse()
+{
+    // A text the mails, the report or a stored value carry must not change
+    // in English: only the listed corrections may be translated.
+    QStringList listed;
+    for (const QByteArray &line : TestRows::readData(QStringLiteral("app/english.rows")).split('\n')) {
+        if (line.startsWith('[')) {
+            const QJsonArray row = QJsonDocument::fromJson(line).array();
+            listed << row.at(1).toString() + " | " + row.at(2).toString();
+        }
+    }
+    QFile file(qEnvironmentVariable("ZENTICK_SOURCE_DIR") + "/translations/ZTK_en.ts");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QStringList translated;
+    QString context;
+    QString source;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && xml.attributes().value("type").isEmpty())
+            translated << context + " | " + source;
+    }
+    listed.sort();
+    translated.sort();
+    QCOMPARE(translated, listed);
 }
 
 void TestAppSettings::lastPathWriter()

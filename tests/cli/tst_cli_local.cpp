@@ -228,12 +228,12 @@ void TestCliLocal::configShow()
     const QString missing = cli.filePath("missing.qlxztc");
     result = cli.run({"config", "show", missing});
     QCOMPARE(result.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("Configuration loaded failed: %1 (no such file)\n").arg(missing));
+    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("Configuration load failed: %1 (no such file)\n").arg(missing));
     const QString garbage = cli.filePath("garbage.qlxztc");
     QVERIFY(writeFile(garbage, "\x89PNG\r\n"));
     result = cli.run({"config", "show", garbage});
     QCOMPARE(result.exitCode, 1);
-    QVERIFY2(result.err.startsWith("Configuration loaded failed: " + garbage.toUtf8() + " (not an XML file: "),
+    QVERIFY2(result.err.startsWith("Configuration load failed: " + garbage.toUtf8() + " (not an XML file: "),
              result.err);
     QVERIFY2(result.err.endsWith("(line 1, column 1))\n"), result.err);
 }
@@ -246,8 +246,8 @@ void TestCliLocal::testMail_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("delivered") << true << "mail-pass" << 0 << "Test e-mail has been sent successfully.";
-    QTest::newRow("no recipient") << false << "mail-pass" << 1 << "Test e-mail sent failed: no recipient is set.";
-    QTest::newRow("password refused") << true << "wrong" << 1 << "Test e-mail sent failed:\n";
+    QTest::newRow("no recipient") << false << "mail-pass" << 1 << "Sending the test e-mail failed: no recipient is set.";
+    QTest::newRow("password refused") << true << "wrong" << 1 << "Sending the test e-mail failed:\n";
 }
 
 void TestCliLocal::testMail()

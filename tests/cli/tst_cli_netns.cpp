@@ -263,12 +263,12 @@ void TestCliNetns::configSetReportsEveryClock()
     const CliProcess::Result none =
         m_cli->run({"config", "set", file, "192.168.0.22", "--user", "admin", "--password", "admin"});
     QCOMPARE(none.exitCode, 1);
-    QVERIFY2(none.err.startsWith("An error occured: "), none.err);
+    QVERIFY2(none.err.startsWith("An error occurred: "), none.err);
     QVERIFY2(none.out.contains("192.168.0.22  failed"), none.out);
 
     const CliProcess::Result missing = m_cli->run({"config", "set", m_cli->filePath("none.qlxztc"), "192.168.0.21"});
     QCOMPARE(missing.exitCode, 1);
-    QVERIFY2(missing.err.startsWith("Configuration loaded failed: "), missing.err);
+    QVERIFY2(missing.err.startsWith("Configuration load failed: "), missing.err);
 }
 
 void TestCliNetns::configGetRefusesAPartialDownload()
@@ -280,7 +280,7 @@ void TestCliNetns::configGetRefusesAPartialDownload()
     const CliProcess::Result result =
         m_cli->run({"config", "get", "192.168.0.21", "-o", file, "--user", "admin", "--password", "admin"});
     QCOMPARE(result.exitCode, 1);
-    QCOMPARE(result.err, QByteArray("An error occured: Incorrect data sent or function is unsupported\n"));
+    QCOMPARE(result.err, QByteArray("An error occurred: Incorrect data sent or function is unsupported\n"));
     QVERIFY2(!QFile::exists(file), "a file of defaults would pass for the clock's configuration");
 }
 
@@ -358,7 +358,7 @@ void TestCliNetns::passwordChange()
     QCOMPARE(runOk({"status", "192.168.0.21"}).exitCode, 0);
     const CliProcess::Result old = m_cli->run({"status", "192.168.0.21", "--user", "admin", "--password", "admin"});
     QCOMPARE(old.exitCode, 1);
-    QCOMPARE(old.err, QByteArray("An error occured: Authorization error (wrong user name or password)\n"));
+    QCOMPARE(old.err, QByteArray("An error occurred: Authorization error (wrong user name or password)\n"));
 }
 
 void TestCliNetns::resolveConflicts()
@@ -382,7 +382,7 @@ void TestCliNetns::resolveConflicts()
     const CliProcess::Result again =
         runOk({"resolve-conflicts", "--user", "admin", "--password", "admin", "--pause-ms", "0"});
     QCOMPARE(again.exitCode, 0);
-    QCOMPARE(again.out, QByteArray("No devices was found.\n"));
+    QCOMPARE(again.out, QByteArray("No devices were found.\n"));
 }
 
 void TestCliNetns::resolveConflictsPartly()
@@ -395,7 +395,7 @@ void TestCliNetns::resolveConflictsPartly()
     const CliProcess::Result resolved = m_cli->run({"resolve-conflicts", "--user", "admin", "--password", "admin",
                                                     "--first-ip", firstIp, "--pause-ms", "0"});
     QCOMPARE(resolved.exitCode, 1);
-    QCOMPARE(resolved.out, QByteArray("MAC and IP address changed for 1 clocks(s) out of 2 device(s) found.\n"));
+    QCOMPARE(resolved.out, QByteArray("MAC and IP address changed for 1 clock(s) out of 2 device(s) found.\n"));
     QCOMPARE(resolved.err, why);
     QCOMPARE(m_sim.clock(5).value("ip").toString(), QStringLiteral("192.168.0.11"));
 }

@@ -24,9 +24,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QMenu>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -94,6 +95,8 @@ private slots:
     void deleteShiftsRows();
     void filter_data() { TestRows::add(QStringLiteral("ui/devicelist.rows")); }
     void filter();
+    void keysActOnShownRowsOnly_data() { TestRows::add(QStringLiteral("ui/devicelist.rows")); }
+    void keysActOnShownRowsOnly();
     void actions_data() { TestRows::add(QStringLiteral("ui/devicelist.rows")); }
     void actions();
     void settingsSends_data() { TestRows::add(QStringLiteral("ui/devicelist.rows")); }
@@ -187,6 +190,47 @@ void TestPageDeviceList::filter()
     QCOMPARE(visible, shown);
 }
 
+void TestPageDeviceList::keysActOnShownRowsOnly()
+{
+    QFETCH(QString, key);
+    QFETCH(int, current);
+    QFETCH(QString, text);
+    QFETCH(bool, problemsOnly);
+    QFETCH(int, currentAfter);
+    QFETCH(QString, asked);
+
+    listClock("Hall", "192.168.0.20")->status.NtpSynchronization = NtpSynchronized;
+    listClock("Lab", "192.168.0.21")->status.NtpSynchronization = NtpTimeout;
+    listClock("Roof", "192.168.0.22");
+    Fixture f;
+    QVERIFY(f.fill());
+    QTableWidget *table = f.table();
+    table->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    table->setCurrentCell(current, PageDeviceList::ManageColumn);
+    f.page->findChild<QLineEdit *>("ledDeviceFilter")->setText(text);
+    f.page->findChild<QCheckBox *>("cbxProblemsOnly")->setChecked(problemsOnly);
+
+    // Every path ends in the first action, Delete, whose question names the clock.
+    f.dialogs.answerQuestion(QuestionResult::Negative);
+    if (key == "menu") {
+        QTimer::singleShot(0, table, [] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                menu->setActiveAction(menu->actions().constFirst());
+                QTest::keyClick(menu, Qt::Key_Return);
+            }
+        });
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint());
+        QApplication::sendEvent(table, &menuKey);
+    } else {
+        const QHash<QString, Qt::Key> keys{{"delete", Qt::Key_Delete}, {"enter", Qt::Key_Return}, {"space", Qt::Key_Space}};
+        QTest::keyClick(table, keys.value(key));
+    }
+    QCOMPARE(f.dialogs.questionTexts(),
+             asked.isEmpty() ? QStringList() : QStringList{"Are you sure you want to delete clock " + asked + "?"});
+    QCOMPARE(table->currentIndex().row(), currentAfter);
+}
+
 void TestPageDeviceList::actions()
 {
     QFETCH(QString, ip);
@@ -207,7 +251,7 @@ void TestPageDeviceList::actions()
     QCOMPARE(f.dialogs.requests().constFirst().text, progress);
     QCOMPARE(f.alone.toasts(), toast.isEmpty() ? QStringList() : QStringList{toast});
     QCOMPARE(f.dialogs.questionTexts(), error.isEmpty() ? QStringList() : QStringList{error});
-    QCOMPARE(f.cell(1, PageDeviceList::NameColumn) + f.cell(1, PageDeviceList::StatusColumn),
+    QCOMPARE(f.cell(1, PageDeviceList::NameColumn) + f.table()->item(1, PageDeviceList::StatusColumn)->toolTip(),
              clock->name + clock->statusText());
     QCOMPARE(clock->hasConfig(), action != PageDeviceList::RefreshAction);
 }

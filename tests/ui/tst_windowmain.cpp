@@ -105,6 +105,8 @@ private:
 
 void TestWindowMain::init()
 {
+    // The texts as the program shows them: it loads the English catalogue at start.
+    LanguageManager::installCatalogue(Language::English);
     ClockRegistry::resetForTest();
     // Each test starts from an empty device list.
     QFile::remove(AppSettings::stateFilePath());
@@ -195,7 +197,7 @@ void TestWindowMain::closeSequence()
         QVERIFY(saveFailed || texts.at(i).contains("close QLX Zentick?"));
         QCOMPARE(m_dialogs.requests().at(i).buttons,
                  saveFailed ? QStringList({"Close application", "Cancel"})
-                            : QStringList({"Minimalize to tray", "Close application", "Cancel"}));
+                            : QStringList({"Minimize to tray", "Close application", "Cancel"}));
     }
     QCOMPARE(m_dialogs.pendingAnswers(), 0);
 }

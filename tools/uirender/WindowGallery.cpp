@@ -4,12 +4,14 @@
 #include "Communication.h"
 #include "DevClock.h"
 #include "DialogAuthentication.h"
+#include "DialogCombobox.h"
 #include "DialogDeviceSettings.h"
 #include "DialogDevicesFound.h"
 #include "DialogNewClock.h"
 #include "MonitoringSession.h"
 #include "PageConfiguration.h"
 #include "PageDeviceList.h"
+#include "PageGroupList.h"
 #include "PageNotifications.h"
 #include "PageReport.h"
 #include "PageServices.h"
@@ -33,7 +35,8 @@ namespace WindowGallery {
 
 namespace {
 
-constexpr int windowWidth = 1000;
+// Wide enough for the status column to show its two lines whole.
+constexpr int windowWidth = 1200;
 constexpr int windowHeight = 680;
 // A debug build with sanitizers fills the list and the alarm table slowly.
 constexpr int readyDeadlineMs = 20000;
@@ -112,6 +115,15 @@ std::unique_ptr<QWidget> page(const char *navigationButton)
     return own(window);
 }
 
+// With the row of a synchronised clock selected, as after a click on it.
+std::unique_ptr<QWidget> deviceList()
+{
+    std::unique_ptr<QWidget> window = page("btnDeviceList");
+    const int lobby = 2;
+    window->findChild<QTableWidget *>(QStringLiteral("twdDeviceList"))->selectRow(lobby);
+    return window;
+}
+
 std::unique_ptr<QWidget> editor(int groupIndex, int clockIndex, int tab)
 {
     WindowMain *window = makeWindow();
@@ -164,6 +176,15 @@ std::unique_ptr<QWidget> deviceSettings()
     return own(dialog);
 }
 
+// Which member's configuration a group without one takes.
+std::unique_ptr<QWidget> groupMemberChoice()
+{
+    auto *dialog = new DialogCombobox;
+    PageGroupList::setUpMemberChoice(*dialog, {QStringLiteral("Main entrance"), QStringLiteral("Reception"),
+                                               QStringLiteral("Lobby")});
+    return own(dialog);
+}
+
 } // namespace
 
 std::vector<WidgetGallery::Scene> scenes()
@@ -171,7 +192,7 @@ std::vector<WidgetGallery::Scene> scenes()
     const int firstClock = 0;
     const int firstGroup = 0;
     return {
-        {QStringLiteral("window-device-list"), [] { return page("btnDeviceList"); }},
+        {QStringLiteral("window-device-list"), deviceList},
         {QStringLiteral("window-groups"), [] { return page("btnGroupList"); }},
         {QStringLiteral("window-conflicts"), [] { return page("btnConflictResolver"); }},
         {QStringLiteral("window-notifications"), [] { return page("btnNotifications"); }},
@@ -185,6 +206,7 @@ std::vector<WidgetGallery::Scene> scenes()
         {QStringLiteral("dialog-authentication"), authentication},
         {QStringLiteral("dialog-devices-found"), devicesFound},
         {QStringLiteral("dialog-device-settings"), deviceSettings},
+        {QStringLiteral("dialog-group-member-choice"), groupMemberChoice},
     };
 }
 

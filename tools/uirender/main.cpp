@@ -55,6 +55,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     const bool checkClipping = arguments.removeAll(QStringLiteral("--check-clipping")) > 0;
+    // English by default, with the corrections its catalogue carries, as the
+    // program shows it.
+    LanguageManager::installCatalogue(Language::English);
     const int languageAt = arguments.indexOf(QStringLiteral("--language"));
     if (languageAt >= 0) {
         const QString code = arguments.value(languageAt + 1).toUpper();
@@ -67,7 +70,7 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "--language: expected en, pl, es, fr, it or de\n");
             return 2;
         }
-        LanguageManager::setLanguage(language);
+        LanguageManager::installCatalogue(language);
         arguments.erase(arguments.begin() + languageAt, arguments.begin() + languageAt + 2);
     }
     const QString output = arguments.value(0, QStringLiteral("screenshots"));

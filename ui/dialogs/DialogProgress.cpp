@@ -23,6 +23,8 @@ DialogProgress::DialogProgress(QWidget *parent, const QString &title, const QStr
     connect(ui->btnCancel, &QAbstractButton::clicked, this, &DialogProgress::cancel);
     connect(ui->btnClose, &QAbstractButton::clicked, this, &DialogProgress::cancel);
     ui->lblInfo->setText(text);
+    // A screen reader names the bar by the operation and reads its percentage.
+    ui->pbrSearching->setAccessibleName(text);
     m_ramp.setTarget(0.0);
     refreshStateLabel();
     ui->pbrSearching->setMaximum(progressMaximum);

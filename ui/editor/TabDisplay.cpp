@@ -15,7 +15,7 @@ TabDisplay::TabDisplay(QWidget *parent)
 {
     ui->setupUi(this);
     ui->cbxFormatTimeFormat->addItems(ChoiceLists::texts(ChoiceLists::FormatTime));
-    ui->cbxFormatDateFormat->addItems(ChoiceLists::texts(ChoiceLists::FormatDate));
+    addDateFormats();
     ui->cbxBrightness->addItems(ChoiceLists::texts(ChoiceLists::Brightness));
     ui->cbxBrightnessProfile->addItems(ChoiceLists::texts(ChoiceLists::BrightnessProfile));
     ui->cbxTempUnit->addItems(ChoiceLists::texts(ChoiceLists::TemperatureUnit));
@@ -38,6 +38,19 @@ TabDisplay::TabDisplay(QWidget *parent)
 TabDisplay::~TabDisplay()
 {
     delete ui;
+}
+
+void TabDisplay::addDateFormats()
+{
+    // The clock's letters (D day, N month, Y year) tell a reader nothing:
+    // each choice spells its order out, in the order of the list.
+    const QStringList orders = {tr("day, month, year"), tr("month, day, year"), tr("year, month, day"),
+                                tr("year, day, month"), tr("day, month"),       tr("month, day")};
+    const QStringList formats = ChoiceLists::texts(ChoiceLists::FormatDate);
+    for (int i = 0; i < formats.size(); ++i)
+        ui->cbxFormatDateFormat->addItem(i < orders.size() ? tr("%1 (%2)").arg(formats.at(i), orders.at(i))
+                                                           : formats.at(i));
+    ui->cbxFormatDateFormat->setToolTip(tr("The order in which the clock shows the date: D day, N month, Y year"));
 }
 
 void TabDisplay::fillFrom(const ClockConfigFields &config)

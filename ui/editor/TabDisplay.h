@@ -34,6 +34,8 @@ signals:
     void exportRequested();
 
 private:
+    // The date formats, each with the order of its parts spelt out.
+    void addDateFormats();
     // The brightness profile applies to automatic brightness only.
     void applyBrightnessRule(int brightness);
     void showTemperatureOffset(bool shown);

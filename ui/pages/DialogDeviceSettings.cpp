@@ -11,6 +11,8 @@
 #include "SimpleSender.h"
 #include "ui_DialogDeviceSettings.h"
 
+#include <QScreen>
+
 #include <iterator>
 #include <utility>
 
@@ -53,6 +55,25 @@ DialogDeviceSettings::DialogDeviceSettings(DialogHost &dialogs, Communication &c
 DialogDeviceSettings::~DialogDeviceSettings()
 {
     delete ui;
+}
+
+void DialogDeviceSettings::setVisible(bool visible)
+{
+    // Before the dialog is placed over its parent, so that it is placed at its final size.
+    if (visible && !isVisible())
+        fitToContents();
+    FramelessDialog::setVisible(visible);
+}
+
+void DialogDeviceSettings::fitToContents()
+{
+    layout()->activate();
+    const QSize hidden = ui->wdtScrollContents->sizeHint() - ui->sarSettings->viewport()->size();
+    QSize wanted = size() + hidden.expandedTo(QSize(0, 0));
+    const QWidget *anchor = parentWidget() ? parentWidget() : this;
+    if (const QScreen *screen = anchor->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    resize(wanted);
 }
 
 void DialogDeviceSettings::setClock(DevClock *clock, int index)

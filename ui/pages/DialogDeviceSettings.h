@@ -40,6 +40,7 @@ public:
 
     // Every way of closing ends here: accepted after a successful command.
     void reject() override;
+    void setVisible(bool visible) override;
 
 public slots:
     void onProgressUpdate(double value);
@@ -57,6 +58,9 @@ private:
     void sendPassword();
     void refreshInterfaces();
     void showNetworkMode();
+    // Grows the dialog to show every group without scrolling, as far as the
+    // screen allows; on a smaller screen the scroll area keeps the rest in reach.
+    void fitToContents();
     // The form's network settings; false, with the field's label, when an
     // address is not complete.
     bool formNetwork(ClockNetworkSettings &settings, QString &badField) const;

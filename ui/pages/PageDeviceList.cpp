@@ -207,16 +207,26 @@ void PageDeviceList::UpdateDeviceRow(int row, DevClock *clock)
     table->item(row, IpColumn)->setText(clock->network.ip);
     QTableWidgetItem *status = table->item(row, StatusColumn);
     const QString statusText = clock->statusText();
-    // A quiet clock says so where its second line would be; the tool tip has all.
+    // The row holds two lines. Given a third (the last status update), the
+    // view would elide the second one however wide the column; the whole
+    // text stays in the tool tip and for screen readers. A quiet clock says
+    // so where its second line would be.
     const QString quiet = QuietPeriodChoice::statusLine(quietPeriodOf(*clock, QDateTime::currentDateTime()));
-    status->setText(quiet.isEmpty() ? statusText : statusText.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') + quiet);
-    status->setToolTip(quiet.isEmpty() ? statusText : quiet + QLatin1Char('\n') + statusText);
-    status->setIcon(m_services.statusPixmaps().pixmap(clock->ntpSeverity()));
+    const QString fullText = quiet.isEmpty() ? statusText : quiet + QLatin1Char('\n') + statusText;
+    status->setText(quiet.isEmpty() ? statusText.section(QLatin1Char('\n'), 0, statusLines - 1)
+                                    : statusText.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') + quiet);
+    status->setToolTip(fullText);
+    status->setData(Qt::AccessibleTextRole, fullText);
+    status->setIcon(m_services.statusPixmaps().icon(clock->ntpSeverity()));
     table->item(row, FirmwareColumn)->setText(clock->firmwareText());
     const DevGroup *group = m_services.registry().groupAt(clock->groupId);
     table->item(row, GroupColumn)->setText(group ? group->name() : tr("None"));
     table->item(row, ManageColumn)->setData(Qt::UserRole, row);
-    table->setRowHidden(row, !m_filter.accepts(*clock));
+    const bool shown = m_filter.accepts(*clock);
+    table->setRowHidden(row, !shown);
+    // Under "Problems only" a status update can hide the current row.
+    if (!shown)
+        keepCurrentRowShown();
     scheduleSummary();
 }
 
@@ -285,7 +295,8 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
 void PageDeviceList::ManageDevice(int row, int index)
 {
     DevClock *clock = m_services.registry().clockAt(row);
-    if (!clock)
+    // A row the filter hides is never acted on, whichever way it was reached.
+    if (!clock || ui->twdDeviceList->isRowHidden(row))
         return;
     ui->twdDeviceList->selectRow(row);
     switch (index) {
@@ -374,7 +385,7 @@ void PageDeviceList::editSettings(int row, DevClock *clock)
 void PageDeviceList::deleteSelectedClock()
 {
     const QModelIndexList rows = ui->twdDeviceList->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    if (rows.isEmpty() || ui->twdDeviceList->isRowHidden(rows.constFirst().row()))
         return;
     const int row = rows.constFirst().row();
     ClockRegistry &registry = m_services.registry();
@@ -446,6 +457,26 @@ void PageDeviceList::applyFilter()
     const int rows = qMin(table->rowCount(), registry->clockCount());
     for (int row = 0; row < rows; ++row)
         table->setRowHidden(row, !m_filter.accepts(*registry->clockAt(row)));
+    keepCurrentRowShown();
+}
+
+void PageDeviceList::keepCurrentRowShown()
+{
+    // The view keeps its current row when the row is hidden; the keyboard
+    // (context menu, Delete, Enter and Space on the Manage cell) would then
+    // act on a clock the list does not show.
+    QTableWidget *table = ui->twdDeviceList;
+    const QModelIndex current = table->currentIndex();
+    if (!current.isValid() || !table->isRowHidden(current.row()))
+        return;
+    int row = 0;
+    while (row < table->rowCount() && table->isRowHidden(row))
+        ++row;
+    if (row == table->rowCount()) {
+        table->selectionModel()->clear();
+        return;
+    }
+    table->setCurrentCell(row, current.column());
 }
 
 void PageDeviceList::scheduleSummary()
@@ -466,7 +497,7 @@ void PageDeviceList::updateSummary()
 void PageDeviceList::showManageMenu(int row, const QPoint &globalPos)
 {
     DevClock *clock = m_services.registry().clockAt(row);
-    if (!clock)
+    if (!clock || ui->twdDeviceList->isRowHidden(row))
         return;
     MenuPopup menu(this);
     for (int i = 0; i < m_delegate->buttonCount(); ++i)

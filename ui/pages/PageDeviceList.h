@@ -77,6 +77,8 @@ private:
     void editConfiguration(int row, DevClock *clock);
     void editSettings(int row, DevClock *clock);
     void applyFilter();
+    // Moves the current row off a hidden one: to the first shown row, or none.
+    void keepCurrentRowShown();
     void updateSummary();
     void finishFill();
     void scheduleSummary();

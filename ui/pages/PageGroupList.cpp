@@ -292,14 +292,20 @@ int PageGroupList::chooseMemberClock(int groupIndex)
         }
     }
     DialogCombobox dialog(m_services.window());
-    dialog.setButtons(tr("Set"), tr("Cancel"));
-    dialog.setTexts(tr("Selected group has no configuration."),
-                    tr("Choose device from which do you want to copy configuration for group."), tr("Clock name"),
-                    names);
+    setUpMemberChoice(dialog, names);
     if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
         return -1;
     const int chosen = dialog.selectedIndex();
     return chosen >= 0 && chosen < listed.size() ? listed.at(chosen) : -1;
+}
+
+void PageGroupList::setUpMemberChoice(DialogCombobox &dialog, const QStringList &clockNames)
+{
+    dialog.setWindowTitle(tr("Copy configuration to the group"));
+    dialog.setButtons(tr("Set"), tr("Cancel"));
+    dialog.setTexts(tr("Selected group has no configuration."),
+                    tr("Choose device from which do you want to copy configuration for group."), tr("Clock name"),
+                    clockNames);
 }
 
 void PageGroupList::onMembershipChanged(int clockIndex, int value)

@@ -2,6 +2,9 @@
 
 #include "NavigationPage.h"
 
+#include <QStringList>
+
+class DialogCombobox;
 class PageServices;
 
 namespace Ui {
@@ -27,6 +30,9 @@ public:
     // when the group has none yet.
     void EditGroupConfiguration(int groupIndex);
     void enter() override;
+    // The question which member clock's configuration a group without one
+    // takes (the render tool draws it too).
+    static void setUpMemberChoice(DialogCombobox &dialog, const QStringList &clockNames);
 
 private:
     void addGroup();

@@ -123,7 +123,8 @@ void WindowMain::deferredInit()
 void WindowMain::rebuildStatusPixmaps()
 {
     ensurePolished();
-    m_services.statusPixmaps().rebuild(m_labelGoodColor, m_labelWarningColor, m_labelCriticalColor);
+    m_services.statusPixmaps().rebuild(m_labelGoodColor, m_labelWarningColor, m_labelCriticalColor,
+                                       palette().color(QPalette::HighlightedText));
 }
 
 void WindowMain::navigate(int index)
