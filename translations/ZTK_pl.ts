@@ -12,102 +12,102 @@
     <name>AddressPlan</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: %2</translation>
     </message>
     <message>
         <source>this is not a text file (a spreadsheet must be saved as CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest plik tekstowy (arkusz kalkulacyjny trzeba zapisać jako CSV)</translation>
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>tekst nie jest zapisany w UTF-8</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>pole ujęte w cudzysłów nie jest zamknięte</translation>
     </message>
     <message>
         <source>text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>tekst po cudzysłowie zamykającym</translation>
     </message>
     <message>
         <source>a quote inside a field that does not begin with one</source>
-        <translation type="unfinished"></translation>
+        <translation>cudzysłów wewnątrz pola, które nie zaczyna się od cudzysłowu</translation>
     </message>
     <message>
         <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana kolumna „%1” (kolumny to ip, name, group, user i password)</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumna „%1” występuje dwukrotnie</translation>
     </message>
     <message>
         <source>the header names no &quot;ip&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>w nagłówku brak kolumny „ip”</translation>
     </message>
     <message>
         <source>%1 fields where the header names %2</source>
-        <translation type="unfinished"></translation>
+        <translation>liczba pól: %1, a w nagłówku: %2</translation>
     </message>
     <message>
         <source>no address</source>
-        <translation type="unfinished"></translation>
+        <translation>brak adresu</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest adresem IPv4</translation>
     </message>
     <message>
         <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa zawiera „&amp;”, „=” lub znak sterujący, których zegar nie odczyta poprawnie</translation>
     </message>
     <message>
         <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>hasło zawiera „&amp;”, „=” lub znak sterujący, których zegar nie odczyta poprawnie</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest większy niż %1 MB</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest pusty</translation>
     </message>
     <message>
         <source>the plan lists no address</source>
-        <translation type="unfinished"></translation>
+        <translation>plan nie zawiera żadnego adresu</translation>
     </message>
     <message>
         <source>the plan lists more than %1 addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>plan zawiera ponad %1 adresów</translation>
     </message>
     <message>
         <source>%1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>adres %1 występuje już w wierszu %2</translation>
     </message>
 </context>
 <context>
     <name>AddressRange</name>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest adresem IPv4</translation>
     </message>
     <message>
         <source>&quot;/%1&quot; is not a prefix length from 0 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>„/%1” nie jest długością prefiksu od 0 do 32</translation>
     </message>
     <message>
         <source>the range %1 ends before it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>zakres %1 kończy się przed swoim początkiem</translation>
     </message>
     <message>
         <source>the range %1 holds %2 addresses; at most %3 are probed</source>
-        <translation type="unfinished"></translation>
+        <translation>zakres %1 obejmuje adresów: %2; odpytać można najwyżej %3</translation>
     </message>
     <message>
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakres od %1 do %2 obejmuje ponad %4 adresów (%3).</translation>
     </message>
 </context>
 <context>
@@ -786,62 +786,62 @@
     <name>ClockEventText</name>
     <message>
         <source>Stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Przestał odpowiadać</translation>
     </message>
     <message>
         <source>Answers again</source>
-        <translation type="unfinished"></translation>
+        <translation>Znów odpowiada</translation>
     </message>
     <message>
         <source>NTP: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP: %1</translation>
     </message>
     <message>
         <source>Alert due: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alert do wysłania: %1</translation>
     </message>
     <message>
         <source>Alert mail delivered, naming %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Doręczono e-mail z alertem dla zegarów: %1</translation>
     </message>
     <message>
         <source>Alert mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>Doręczono e-mail z alertem</translation>
     </message>
     <message>
         <source>Mail not delivered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie doręczono e-maila: %1</translation>
     </message>
     <message>
         <source>Back to normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Powrót do normy</translation>
     </message>
     <message>
         <source>Recovery mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>Doręczono e-mail o powrocie do normy</translation>
     </message>
     <message>
         <source>Quiet until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyciszenie do %1</translation>
     </message>
     <message>
         <source>Quiet until lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyciszenie do odwołania</translation>
     </message>
     <message>
         <source>Quiet period ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyciszenie wygasło</translation>
     </message>
     <message>
         <source>Quiet period lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyciszenie odwołano</translation>
     </message>
 </context>
 <context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>przeniesiony z %1 na %2</translation>
     </message>
 </context>
 <context>
@@ -866,88 +866,88 @@
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpytywanie adresów</translation>
     </message>
     <message>
         <source>Stopped by signal %1 after %2 of %3 addresses; the clocks found are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano sygnałem %1 po %2 z %3 adresów; znalezione zegary są na liście urządzeń.</translation>
     </message>
     <message>
         <source>Give --force to probe them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby odpytać wszystkie, podaj --force.</translation>
     </message>
 </context>
 <context>
     <name>CommissionedAddress</name>
     <message>
         <source>added</source>
-        <translation type="unfinished">dodano</translation>
+        <translation>dodano</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished">już na liście</translation>
+        <translation>już na liście</translation>
     </message>
     <message>
         <source>moved</source>
-        <translation type="unfinished"></translation>
+        <translation>przeniesiony</translation>
     </message>
     <message>
         <source>not a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie zegar</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>brak odpowiedzi</translation>
     </message>
     <message>
         <source>wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>błędne hasło</translation>
     </message>
     <message>
         <source>renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>zmieniono nazwę</translation>
     </message>
     <message>
         <source>not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>nie zmieniono nazwy</translation>
     </message>
 </context>
 <context>
     <name>CommissioningModel</name>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Grupa</translation>
+        <translation>Grupa</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi</translation>
     </message>
     <message numerus="yes">
         <source>%n address(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n adres</numerusform>
+            <numerusform>%n adresy</numerusform>
+            <numerusform>%n adresów</numerusform>
         </translation>
     </message>
 </context>
@@ -955,14 +955,14 @@
     <name>CommissioningSender</name>
     <message>
         <source>the answer names no known clock model</source>
-        <translation type="unfinished"></translation>
+        <translation>odpowiedź nie wskazuje żadnego znanego modelu zegara</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished">Pobrano konfigurację zegara %1</translation>
+        <translation>Pobrano konfigurację zegara %1</translation>
     </message>
 </context>
 <context>
@@ -1434,38 +1434,38 @@
     <name>DialogHistory</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zamknij</translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdarzenie</translation>
     </message>
     <message>
         <source>History of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia zegara %1 (%2)</translation>
     </message>
     <message>
         <source>Reading the journal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytywanie dziennika zdarzeń...</translation>
     </message>
     <message>
         <source>Nothing has happened to this clock yet, or the journal is kept elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dla tego zegara nie zapisano jeszcze zdarzeń albo dziennik zdarzeń jest przechowywany gdzie indziej.</translation>
     </message>
     <message numerus="yes">
         <source>The latest %n events, newest first.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ostatnie zdarzenie, najnowsze na górze.</numerusform>
+            <numerusform>%n ostatnie zdarzenia, najnowsze na górze.</numerusform>
+            <numerusform>%n ostatnich zdarzeń, najnowsze na górze.</numerusform>
         </translation>
     </message>
 </context>
@@ -1593,43 +1593,43 @@
     </message>
     <message>
         <source>not a clock address</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest adres zegara</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>połączenie odrzucone</translation>
     </message>
     <message>
         <source>no route to the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>brak trasy do zegara</translation>
     </message>
     <message>
         <source>no connection within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>brak połączenia w ciągu %1 sek.</translation>
     </message>
     <message>
         <source>wrong user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>błędna nazwa użytkownika lub hasło</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>brak odpowiedzi w ciągu %1 sek.</translation>
     </message>
     <message>
         <source>the answer is not an HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>odpowiedź nie jest odpowiedzią HTTP</translation>
     </message>
     <message>
         <source>the clock answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zegar zwrócił kod stanu HTTP %1</translation>
     </message>
     <message>
         <source>the clock does not know this request</source>
-        <translation type="unfinished"></translation>
+        <translation>zegar nie obsługuje tego żądania</translation>
     </message>
     <message>
         <source>the answer does not end</source>
-        <translation type="unfinished"></translation>
+        <translation>odpowiedź się nie kończy</translation>
     </message>
 </context>
 <context>
@@ -1675,66 +1675,66 @@
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyciszenie</translation>
     </message>
     <message>
         <source>%1 (quiet)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (wyciszona)</translation>
     </message>
 </context>
 <context>
     <name>IncidentMail</name>
     <message numerus="yes">
         <source>%n clocks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zegar</numerusform>
+            <numerusform>%n zegary</numerusform>
+            <numerusform>%n zegarów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks need attention.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zegar wymaga uwagi.</numerusform>
+            <numerusform>%n zegary wymagają uwagi.</numerusform>
+            <numerusform>%n zegarów wymaga uwagi.</numerusform>
         </translation>
     </message>
     <message>
         <source>Since: </source>
-        <translation type="unfinished"></translation>
+        <translation>Występuje od: </translation>
     </message>
     <message>
         <source>back to normal: </source>
-        <translation type="unfinished"></translation>
+        <translation>powrót do normy: </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks are back to normal.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zegar wrócił do normy.</numerusform>
+            <numerusform>%n zegary wróciły do normy.</numerusform>
+            <numerusform>%n zegarów wróciło do normy.</numerusform>
         </translation>
     </message>
     <message>
         <source>Back to normal after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Powrót do normy po %1</translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>niecałej minucie</translation>
     </message>
     <message>
         <source>%1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 d %2 h</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>
@@ -1760,7 +1760,7 @@
     </message>
     <message>
         <source>alert: </source>
-        <translation>alert dla zegara: </translation>
+        <translation>alert: </translation>
     </message>
     <message>
         <source>None</source>
@@ -1896,11 +1896,11 @@
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished">Konfigurację wysłano do części zegarów: %1 z %2. Nie wysłano do: %3</translation>
+        <translation>Konfigurację wysłano do części zegarów: %1 z %2. Nie wysłano do: %3</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished">Konfigurację wysłano pomyślnie.</translation>
+        <translation>Konfigurację wysłano pomyślnie.</translation>
     </message>
 </context>
 <context>
@@ -1941,35 +1941,35 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished">Nie znaleziono urządzeń.</translation>
+        <translation>Nie znaleziono urządzeń.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono adresy MAC i IP %1 z %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zegara</numerusform>
+            <numerusform>%n zegarów</numerusform>
+            <numerusform>%n zegarów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n znalezionego urządzenia</numerusform>
+            <numerusform>%n znalezionych urządzeń</numerusform>
+            <numerusform>%n znalezionych urządzeń</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished">Zegary, które nie przyjęły nowych adresów: %1 (znalezione: %2).</translation>
+        <translation>Zegary, które nie przyjęły nowych adresów: %1 (znalezione: %2).</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished">Zegary pozostawione bez zmian, bo po .254 nie ma wolnych adresów: %1 (znalezione: %2).</translation>
+        <translation>Zegary pozostawione bez zmian, bo po .254 nie ma wolnych adresów: %1 (znalezione: %2).</translation>
     </message>
 </context>
 <context>
@@ -2108,19 +2108,19 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished">Odświeżono dane zegara %1</translation>
+        <translation>Odświeżono dane zegara %1</translation>
     </message>
     <message>
         <source>End quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ wyciszenie</translation>
     </message>
     <message>
         <source>Quiet period...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wycisz...</translation>
     </message>
     <message>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia...</translation>
     </message>
 </context>
 <context>
@@ -2231,19 +2231,19 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>any clock of group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zegary z grupy %1</translation>
     </message>
     <message>
         <source>End the quiet period of group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończyć wyciszenie grupy %1?</translation>
     </message>
     <message>
         <source>End it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Copy configuration to the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiowanie konfiguracji do grupy</translation>
     </message>
 </context>
 <context>
@@ -2462,27 +2462,27 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>One mail for alerts within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbieraj alerty przez:</translation>
     </message>
     <message>
         <source>Clocks whose alerts fall due within this time of the first are named in one mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegary, których alerty wystąpią w tym czasie od pierwszego, zostaną wymienione w jednym e-mailu.</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"> sek.</translation>
+        <translation> sek.</translation>
     </message>
     <message>
         <source>Back to normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Powrót do normy:</translation>
     </message>
     <message>
         <source>One more mail when the clocks of a delivered alert answer and are synchronised again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodatkowy e-mail, gdy zegary z doręczonego alertu znów odpowiadają i są zsynchronizowane.</translation>
     </message>
     <message>
         <source>Mail when they are well again</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiadom e-mailem</translation>
     </message>
 </context>
 <context>
@@ -2611,109 +2611,109 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <name>QuietCommands</name>
     <message>
         <source>The request could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać żądania w folderze %1.</translation>
     </message>
     <message>
         <source>The program that holds the device list did not take the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program, który trzyma listę urządzeń, nie przyjął żądania.</translation>
     </message>
     <message>
         <source>group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupa %1</translation>
     </message>
     <message>
         <source>%1 is quiet until %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – wyciszenie do %2.</translation>
     </message>
     <message>
         <source>%1 is quiet until unmuted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – wyciszenie do odwołania.</translation>
     </message>
     <message>
         <source>%1 is no longer quiet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – wyciszenie zakończone.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Zegar</translation>
+        <translation>Zegar</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdarzenie</translation>
     </message>
     <message>
         <source>No events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak zdarzeń.</translation>
     </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
     <message>
         <source>For 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Na 1 godzinę</translation>
     </message>
     <message>
         <source>For 8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Na 8 godzin</translation>
     </message>
     <message>
         <source>Until 06:00 tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Do jutra, godz. 06:00</translation>
     </message>
     <message>
         <source>For 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Na 7 dni</translation>
     </message>
     <message>
         <source>Until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>Do odwołania</translation>
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyciszenie</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished">Ustaw</translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Anuluj</translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>No alert mail names %1 while it lasts; it is polled and shown as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na czas wyciszenia alerty e-mail pomijają: %1. Odpytywanie i wyświetlanie stanu działa jak zwykle.</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wyciszenia</translation>
     </message>
     <message>
         <source>Muted until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyciszenie do %1</translation>
     </message>
     <message>
         <source>Muted until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyciszenie do odwołania</translation>
     </message>
 </context>
 <context>
     <name>QuietRequest</name>
     <message>
         <source>No group is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma grupy o nazwie „%1”.</translation>
     </message>
     <message>
         <source>No clock with the address %1 is on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na liście urządzeń nie ma zegara o adresie %1.</translation>
     </message>
 </context>
 <context>
@@ -2818,22 +2818,22 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation>Zmieniono adresy MAC i IP (%1, %2).</translation>
+        <translation>Zmieniono adresy MAC i IP %1 z %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform>zegary: %n</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zegara</numerusform>
+            <numerusform>%n zegarów</numerusform>
+            <numerusform>%n zegarów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform>znalezione urządzenia: %n</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n znalezionego urządzenia</numerusform>
+            <numerusform>%n znalezionych urządzeń</numerusform>
+            <numerusform>%n znalezionych urządzeń</numerusform>
         </translation>
     </message>
     <message>
@@ -2850,16 +2850,16 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished">%1
+        <translation>%1
 Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished">Otwórz tylko do odczytu</translation>
+        <translation>Otwórz tylko do odczytu</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished">Zakończ</translation>
+        <translation>Zakończ</translation>
     </message>
 </context>
 <context>
@@ -3028,35 +3028,35 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     </message>
     <message>
         <source>day, month, year</source>
-        <translation type="unfinished"></translation>
+        <translation>dzień, miesiąc, rok</translation>
     </message>
     <message>
         <source>month, day, year</source>
-        <translation type="unfinished"></translation>
+        <translation>miesiąc, dzień, rok</translation>
     </message>
     <message>
         <source>year, month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>rok, miesiąc, dzień</translation>
     </message>
     <message>
         <source>year, day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>rok, dzień, miesiąc</translation>
     </message>
     <message>
         <source>day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>dzień, miesiąc</translation>
     </message>
     <message>
         <source>month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>miesiąc, dzień</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The order in which the clock shows the date: D day, N month, Y year</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolejność, w jakiej zegar wyświetla datę: D – dzień, N – miesiąc, Y – rok</translation>
     </message>
 </context>
 <context>
@@ -3213,7 +3213,7 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     </message>
     <message>
         <source>Test e-mail sent failed: no recipient is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wysłać testowego e-maila: nie ustawiono odbiorcy.</translation>
     </message>
 </context>
 <context>
@@ -3366,19 +3366,19 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     <name>XmlFile</name>
     <message>
         <source>not an XML file: %1 (line %2, column %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest plik XML: %1 (wiersz %2, kolumna %3)</translation>
     </message>
     <message>
         <source>the XML file holds no element</source>
-        <translation type="unfinished"></translation>
+        <translation>plik XML nie zawiera żadnego elementu</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>plik nie istnieje</translation>
     </message>
     <message>
         <source>larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest większy niż %1 MB</translation>
     </message>
 </context>
 </TS>
