@@ -12,102 +12,102 @@
     <name>AddressPlan</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>this is not a text file (a spreadsheet must be saved as CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de texto (una hoja de cálculo debe guardarse como CSV)</translation>
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto no está en UTF-8</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo entre comillas no está cerrado</translation>
     </message>
     <message>
         <source>text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>texto después de las comillas de cierre</translation>
     </message>
     <message>
         <source>a quote inside a field that does not begin with one</source>
-        <translation type="unfinished"></translation>
+        <translation>comillas dentro de un campo que no empieza con comillas</translation>
     </message>
     <message>
         <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation type="unfinished"></translation>
+        <translation>columna «%1» desconocida (las columnas son ip, name, group, user y password)</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna «%1» aparece dos veces</translation>
     </message>
     <message>
         <source>the header names no &quot;ip&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>la cabecera no incluye la columna «ip»</translation>
     </message>
     <message>
         <source>%1 fields where the header names %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 campos donde la cabecera indica %2</translation>
     </message>
     <message>
         <source>no address</source>
-        <translation type="unfinished"></translation>
+        <translation>sin dirección</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una dirección IPv4</translation>
     </message>
     <message>
         <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal</translation>
     </message>
     <message>
         <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>la contraseña contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío</translation>
     </message>
     <message>
         <source>the plan lists no address</source>
-        <translation type="unfinished"></translation>
+        <translation>el plan no contiene ninguna dirección</translation>
     </message>
     <message>
         <source>the plan lists more than %1 addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>el plan contiene más de %1 direcciones</translation>
     </message>
     <message>
         <source>%1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya figura en la línea %2</translation>
     </message>
 </context>
 <context>
     <name>AddressRange</name>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una dirección IPv4</translation>
     </message>
     <message>
         <source>&quot;/%1&quot; is not a prefix length from 0 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>«/%1» no es una longitud de prefijo entre 0 y 32</translation>
     </message>
     <message>
         <source>the range %1 ends before it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>el rango %1 termina antes de empezar</translation>
     </message>
     <message>
         <source>the range %1 holds %2 addresses; at most %3 are probed</source>
-        <translation type="unfinished"></translation>
+        <translation>el rango %1 contiene %2 direcciones; se sondean como máximo %3</translation>
     </message>
     <message>
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rango de %1 a %2 contiene %3 direcciones, más de %4.</translation>
     </message>
 </context>
 <context>
@@ -786,62 +786,62 @@
     <name>ClockEventText</name>
     <message>
         <source>Stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejó de responder</translation>
     </message>
     <message>
         <source>Answers again</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a responder</translation>
     </message>
     <message>
         <source>NTP: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP: %1</translation>
     </message>
     <message>
         <source>Alert due: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerta activada: %1</translation>
     </message>
     <message>
         <source>Alert mail delivered, naming %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo de alerta entregado (%1 relojes)</translation>
     </message>
     <message>
         <source>Alert mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo de alerta entregado</translation>
     </message>
     <message>
         <source>Mail not delivered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo no entregado: %1</translation>
     </message>
     <message>
         <source>Back to normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalidad restablecida</translation>
     </message>
     <message>
         <source>Recovery mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo de recuperación entregado</translation>
     </message>
     <message>
         <source>Quiet until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciado hasta %1</translation>
     </message>
     <message>
         <source>Quiet until lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciado indefinidamente</translation>
     </message>
     <message>
         <source>Quiet period ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de silencio finalizado</translation>
     </message>
     <message>
         <source>Quiet period lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de silencio anulado</translation>
     </message>
 </context>
 <context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>trasladado de %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -866,87 +866,87 @@
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondeando direcciones</translation>
     </message>
     <message>
         <source>Stopped by signal %1 after %2 of %3 addresses; the clocks found are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido por la señal %1 tras %2 de %3 direcciones; los relojes encontrados están en la lista de dispositivos.</translation>
     </message>
     <message>
         <source>Give --force to probe them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique --force para sondearlas todas.</translation>
     </message>
 </context>
 <context>
     <name>CommissionedAddress</name>
     <message>
         <source>added</source>
-        <translation type="unfinished">añadido</translation>
+        <translation>añadido</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished">ya en la lista</translation>
+        <translation>ya en la lista</translation>
     </message>
     <message>
         <source>moved</source>
-        <translation type="unfinished"></translation>
+        <translation>trasladado</translation>
     </message>
     <message>
         <source>not a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un reloj</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>contraseña incorrecta</translation>
     </message>
     <message>
         <source>renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>renombrado</translation>
     </message>
     <message>
         <source>not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>sin renombrar</translation>
     </message>
 </context>
 <context>
     <name>CommissioningModel</name>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Grupo</translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message numerus="yes">
         <source>%n address(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dirección</numerusform>
+            <numerusform>%n direcciones</numerusform>
         </translation>
     </message>
 </context>
@@ -954,14 +954,14 @@
     <name>CommissioningSender</name>
     <message>
         <source>the answer names no known clock model</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta no indica ningún modelo de reloj conocido</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished">Configuración del reloj %1 descargada</translation>
+        <translation>Configuración del reloj %1 descargada</translation>
     </message>
 </context>
 <context>
@@ -1433,37 +1433,37 @@
     <name>DialogHistory</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Hora</translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>History of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de %1 (%2)</translation>
     </message>
     <message>
         <source>Reading the journal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el registro de eventos...</translation>
     </message>
     <message>
         <source>Nothing has happened to this clock yet, or the journal is kept elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no ha ocurrido nada con este reloj, o el registro de eventos se guarda en otro lugar.</translation>
     </message>
     <message numerus="yes">
         <source>The latest %n events, newest first.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El último evento.</numerusform>
+            <numerusform>Los últimos %n eventos, del más reciente al más antiguo.</numerusform>
         </translation>
     </message>
 </context>
@@ -1591,43 +1591,43 @@
     </message>
     <message>
         <source>not a clock address</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección de reloj no válida</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>conexión rechazada</translation>
     </message>
     <message>
         <source>no route to the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ruta hasta el reloj</translation>
     </message>
     <message>
         <source>no connection within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>sin conexión en %1 s</translation>
     </message>
     <message>
         <source>wrong user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>usuario o contraseña incorrectos</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta en %1 s</translation>
     </message>
     <message>
         <source>the answer is not an HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>lo recibido no es una respuesta HTTP</translation>
     </message>
     <message>
         <source>the clock answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el reloj respondió con el estado HTTP %1</translation>
     </message>
     <message>
         <source>the clock does not know this request</source>
-        <translation type="unfinished"></translation>
+        <translation>el reloj no reconoce esta petición</translation>
     </message>
     <message>
         <source>the answer does not end</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta no termina</translation>
     </message>
 </context>
 <context>
@@ -1673,63 +1673,63 @@
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de silencio</translation>
     </message>
     <message>
         <source>%1 (quiet)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (silenciado)</translation>
     </message>
 </context>
 <context>
     <name>IncidentMail</name>
     <message numerus="yes">
         <source>%n clocks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n reloj</numerusform>
+            <numerusform>%n relojes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks need attention.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n reloj necesita atención.</numerusform>
+            <numerusform>%n relojes necesitan atención.</numerusform>
         </translation>
     </message>
     <message>
         <source>Since: </source>
-        <translation type="unfinished"></translation>
+        <translation>Desde: </translation>
     </message>
     <message>
         <source>back to normal: </source>
-        <translation type="unfinished"></translation>
+        <translation>normalidad restablecida: </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks are back to normal.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n reloj ha vuelto a la normalidad.</numerusform>
+            <numerusform>%n relojes han vuelto a la normalidad.</numerusform>
         </translation>
     </message>
     <message>
         <source>Back to normal after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalidad restablecida tras %1</translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>menos de un minuto</translation>
     </message>
     <message>
         <source>%1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 d %2 h</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>
@@ -1891,11 +1891,11 @@
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished">La configuración se envió a %1 de %2 relojes. No se envió a: %3</translation>
+        <translation>La configuración se envió a %1 de %2 relojes. No se envió a: %3</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished">La configuración se ha enviado correctamente.</translation>
+        <translation>La configuración se ha enviado correctamente.</translation>
     </message>
 </context>
 <context>
@@ -1936,33 +1936,33 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished">No se ha encontrado ningún dispositivo.</translation>
+        <translation>No se ha encontrado ningún dispositivo.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished">Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
+        <translation>Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n reloj</numerusform>
+            <numerusform>%n relojes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dispositivo encontrado</numerusform>
+            <numerusform>%n dispositivos encontrados</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished">%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
+        <translation>%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished">%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
+        <translation>%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
     </message>
 </context>
 <context>
@@ -2101,19 +2101,19 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished">Datos del reloj %1 actualizados</translation>
+        <translation>Datos del reloj %1 actualizados</translation>
     </message>
     <message>
         <source>End quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar periodo de silencio</translation>
     </message>
     <message>
         <source>Quiet period...</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de silencio...</translation>
     </message>
     <message>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial...</translation>
     </message>
 </context>
 <context>
@@ -2224,19 +2224,19 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>any clock of group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún reloj del grupo %1</translation>
     </message>
     <message>
         <source>End the quiet period of group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Terminar el periodo de silencio del grupo %1?</translation>
     </message>
     <message>
         <source>End it</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar</translation>
     </message>
     <message>
         <source>Copy configuration to the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar configuración al grupo</translation>
     </message>
 </context>
 <context>
@@ -2455,27 +2455,27 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>One mail for alerts within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrupar alertas durante:</translation>
     </message>
     <message>
         <source>Clocks whose alerts fall due within this time of the first are named in one mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los relojes cuyas alertas se activan dentro de este plazo desde la primera aparecen en un mismo correo.</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"> s</translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Back to normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalidad restablecida:</translation>
     </message>
     <message>
         <source>One more mail when the clocks of a delivered alert answer and are synchronised again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un correo más cuando los relojes de una alerta enviada vuelven a responder y a estar sincronizados.</translation>
     </message>
     <message>
         <source>Mail when they are well again</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificar la recuperación</translation>
     </message>
 </context>
 <context>
@@ -2604,109 +2604,109 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <name>QuietCommands</name>
     <message>
         <source>The request could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la petición en %1.</translation>
     </message>
     <message>
         <source>The program that holds the device list did not take the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa que tiene la lista de dispositivos no aceptó la petición.</translation>
     </message>
     <message>
         <source>group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo %1</translation>
     </message>
     <message>
         <source>%1 is quiet until %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 queda silenciado hasta %2.</translation>
     </message>
     <message>
         <source>%1 is quiet until unmuted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 queda silenciado indefinidamente.</translation>
     </message>
     <message>
         <source>%1 is no longer quiet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no está silenciado.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Hora</translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Reloj</translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>No events.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay eventos.</translation>
     </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
     <message>
         <source>For 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante 1 hora</translation>
     </message>
     <message>
         <source>For 8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante 8 horas</translation>
     </message>
     <message>
         <source>Until 06:00 tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta mañana a las 06:00</translation>
     </message>
     <message>
         <source>For 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante 7 días</translation>
     </message>
     <message>
         <source>Until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>Indefinidamente</translation>
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de silencio</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished">Aplicar</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>No alert mail names %1 while it lasts; it is polled and shown as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras dure, los correos de alerta no nombrarán a %1; el estado se sigue consultando y mostrando como siempre.</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar</translation>
     </message>
     <message>
         <source>Muted until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciado hasta %1</translation>
     </message>
     <message>
         <source>Muted until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciado indefinidamente</translation>
     </message>
 </context>
 <context>
     <name>QuietRequest</name>
     <message>
         <source>No group is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún grupo llamado «%1».</translation>
     </message>
     <message>
         <source>No clock with the address %1 is on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún reloj con la dirección %1 en la lista de dispositivos.</translation>
     </message>
 </context>
 <context>
@@ -2813,16 +2813,16 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform>%n reloj(es)</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n reloj</numerusform>
+            <numerusform>%n relojes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform>%n dispositivo(s) encontrado(s)</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dispositivo encontrado</numerusform>
+            <numerusform>%n dispositivos encontrados</numerusform>
         </translation>
     </message>
     <message>
@@ -2839,16 +2839,16 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished">%1
+        <translation>%1
 ¿Abrir la lista de dispositivos en solo lectura? No se guardará nada.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished">Abrir en solo lectura</translation>
+        <translation>Abrir en solo lectura</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished">Salir</translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
@@ -3017,35 +3017,35 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>day, month, year</source>
-        <translation type="unfinished"></translation>
+        <translation>día, mes, año</translation>
     </message>
     <message>
         <source>month, day, year</source>
-        <translation type="unfinished"></translation>
+        <translation>mes, día, año</translation>
     </message>
     <message>
         <source>year, month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>año, mes, día</translation>
     </message>
     <message>
         <source>year, day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>año, día, mes</translation>
     </message>
     <message>
         <source>day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>día, mes</translation>
     </message>
     <message>
         <source>month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>mes, día</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The order in which the clock shows the date: D day, N month, Y year</source>
-        <translation type="unfinished"></translation>
+        <translation>El orden en que el reloj muestra la fecha: D día, N mes, Y año</translation>
     </message>
 </context>
 <context>
@@ -3202,7 +3202,7 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Test e-mail sent failed: no recipient is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al enviar el correo de prueba: no hay ningún destinatario.</translation>
     </message>
 </context>
 <context>
@@ -3355,19 +3355,19 @@ Open the device list read-only? Nothing will be saved.</source>
     <name>XmlFile</name>
     <message>
         <source>not an XML file: %1 (line %2, column %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo XML: %1 (línea %2, columna %3)</translation>
     </message>
     <message>
         <source>the XML file holds no element</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo XML no contiene ningún elemento</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no existe</translation>
     </message>
     <message>
         <source>larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB</translation>
     </message>
 </context>
 </TS>
