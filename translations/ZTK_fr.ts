@@ -12,102 +12,102 @@
     <name>AddressPlan</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>this is not a text file (a spreadsheet must be saved as CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier texte (une feuille de calcul doit être enregistrée au format CSV)</translation>
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte n&apos;est pas en UTF-8</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets n&apos;est pas fermé</translation>
     </message>
     <message>
         <source>text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>texte après un guillemet fermant</translation>
     </message>
     <message>
         <source>a quote inside a field that does not begin with one</source>
-        <translation type="unfinished"></translation>
+        <translation>guillemet dans un champ qui ne commence pas par un guillemet</translation>
     </message>
     <message>
         <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne «&#xa0;%1&#xa0;» inconnue (les colonnes sont ip, name, group, user et password)</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonne «&#xa0;%1&#xa0;» figure deux fois</translation>
     </message>
     <message>
         <source>the header names no &quot;ip&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête ne contient pas de colonne «&#xa0;ip&#xa0;»</translation>
     </message>
     <message>
         <source>%1 fields where the header names %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs alors que l&apos;en-tête en annonce %2</translation>
     </message>
     <message>
         <source>no address</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune adresse</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse IPv4</translation>
     </message>
     <message>
         <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, que l&apos;horloge interpréterait mal</translation>
     </message>
     <message>
         <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>le mot de passe contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, que l&apos;horloge interpréterait mal</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasse %1 Mo</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
         <source>the plan lists no address</source>
-        <translation type="unfinished"></translation>
+        <translation>le plan ne contient aucune adresse</translation>
     </message>
     <message>
         <source>the plan lists more than %1 addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>le plan contient plus de %1 adresses</translation>
     </message>
     <message>
         <source>%1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 figure déjà à la ligne %2</translation>
     </message>
 </context>
 <context>
     <name>AddressRange</name>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse IPv4</translation>
     </message>
     <message>
         <source>&quot;/%1&quot; is not a prefix length from 0 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;/%1&#xa0;» n&apos;est pas une longueur de préfixe comprise entre 0 et 32</translation>
     </message>
     <message>
         <source>the range %1 ends before it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>la plage %1 se termine avant de commencer</translation>
     </message>
     <message>
         <source>the range %1 holds %2 addresses; at most %3 are probed</source>
-        <translation type="unfinished"></translation>
+        <translation>la plage %1 compte %2 adresses&#xa0;; %3 au plus sont sondées</translation>
     </message>
     <message>
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage de %1 à %2 compte %3 adresses, soit plus de %4.</translation>
     </message>
 </context>
 <context>
@@ -786,62 +786,62 @@
     <name>ClockEventText</name>
     <message>
         <source>Stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne répond plus</translation>
     </message>
     <message>
         <source>Answers again</source>
-        <translation type="unfinished"></translation>
+        <translation>Répond de nouveau</translation>
     </message>
     <message>
         <source>NTP: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP&#xa0;: %1</translation>
     </message>
     <message>
         <source>Alert due: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte déclenchée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Alert mail delivered, naming %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail d&apos;alerte envoyé, citant %1 horloges</translation>
     </message>
     <message>
         <source>Alert mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail d&apos;alerte envoyé</translation>
     </message>
     <message>
         <source>Mail not delivered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail non envoyé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Back to normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la normale</translation>
     </message>
     <message>
         <source>Recovery mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail de retour à la normale envoyé</translation>
     </message>
     <message>
         <source>Quiet until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Silence jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Quiet until lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Silence jusqu&apos;à nouvel ordre</translation>
     </message>
     <message>
         <source>Quiet period ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de silence écoulée</translation>
     </message>
     <message>
         <source>Quiet period lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de silence levée</translation>
     </message>
 </context>
 <context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>déplacée de %1 vers %2</translation>
     </message>
 </context>
 <context>
@@ -866,87 +866,87 @@
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondage des adresses</translation>
     </message>
     <message>
         <source>Stopped by signal %1 after %2 of %3 addresses; the clocks found are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt par le signal %1 après %2 adresses sur %3&#xa0;; les horloges trouvées sont dans la liste des appareils.</translation>
     </message>
     <message>
         <source>Give --force to probe them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez --force pour toutes les sonder.</translation>
     </message>
 </context>
 <context>
     <name>CommissionedAddress</name>
     <message>
         <source>added</source>
-        <translation type="unfinished">ajoutée</translation>
+        <translation>ajoutée</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished">déjà dans la liste</translation>
+        <translation>déjà dans la liste</translation>
     </message>
     <message>
         <source>moved</source>
-        <translation type="unfinished"></translation>
+        <translation>déplacée</translation>
     </message>
     <message>
         <source>not a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une horloge</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sans réponse</translation>
     </message>
     <message>
         <source>wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>mot de passe erroné</translation>
     </message>
     <message>
         <source>renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>renommée</translation>
     </message>
     <message>
         <source>not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>non renommée</translation>
     </message>
 </context>
 <context>
     <name>CommissioningModel</name>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished">Micrologiciel</translation>
+        <translation>Micrologiciel</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Groupe</translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message numerus="yes">
         <source>%n address(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n adresse</numerusform>
+            <numerusform>%n adresses</numerusform>
         </translation>
     </message>
 </context>
@@ -954,14 +954,14 @@
     <name>CommissioningSender</name>
     <message>
         <source>the answer names no known clock model</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse n&apos;indique aucun modèle d&apos;horloge connu</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished">Configuration de l&apos;horloge %1 téléchargée</translation>
+        <translation>Configuration de l&apos;horloge %1 téléchargée</translation>
     </message>
 </context>
 <context>
@@ -1433,37 +1433,37 @@
     <name>DialogHistory</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Heure</translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement</translation>
     </message>
     <message>
         <source>History of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de %1 (%2)</translation>
     </message>
     <message>
         <source>Reading the journal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du journal…</translation>
     </message>
     <message>
         <source>Nothing has happened to this clock yet, or the journal is kept elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun événement pour cette horloge à ce jour, ou le journal est tenu ailleurs.</translation>
     </message>
     <message numerus="yes">
         <source>The latest %n events, newest first.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le dernier événement.</numerusform>
+            <numerusform>Les %n derniers événements, du plus récent au plus ancien.</numerusform>
         </translation>
     </message>
 </context>
@@ -1591,43 +1591,43 @@
     </message>
     <message>
         <source>not a clock address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse d&apos;horloge non valide</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion refusée</translation>
     </message>
     <message>
         <source>no route to the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune route vers l&apos;horloge</translation>
     </message>
     <message>
         <source>no connection within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de connexion en %1 s</translation>
     </message>
     <message>
         <source>wrong user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>nom d&apos;utilisateur ou mot de passe erroné</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de réponse en %1 s</translation>
     </message>
     <message>
         <source>the answer is not an HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse n&apos;est pas au format HTTP</translation>
     </message>
     <message>
         <source>the clock answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;horloge a répondu avec le code HTTP %1</translation>
     </message>
     <message>
         <source>the clock does not know this request</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;horloge ne connaît pas cette requête</translation>
     </message>
     <message>
         <source>the answer does not end</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse ne se termine pas</translation>
     </message>
 </context>
 <context>
@@ -1673,63 +1673,63 @@
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de silence</translation>
     </message>
     <message>
         <source>%1 (quiet)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (en silence)</translation>
     </message>
 </context>
 <context>
     <name>IncidentMail</name>
     <message numerus="yes">
         <source>%n clocks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n horloge</numerusform>
+            <numerusform>%n horloges</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks need attention.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n horloge demande votre attention.</numerusform>
+            <numerusform>%n horloges demandent votre attention.</numerusform>
         </translation>
     </message>
     <message>
         <source>Since: </source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis&#xa0;: </translation>
     </message>
     <message>
         <source>back to normal: </source>
-        <translation type="unfinished"></translation>
+        <translation>retour à la normale&#xa0;: </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks are back to normal.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n horloge est revenue à la normale.</numerusform>
+            <numerusform>%n horloges sont revenues à la normale.</numerusform>
         </translation>
     </message>
     <message>
         <source>Back to normal after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la normale après %1</translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>moins d&apos;une minute</translation>
     </message>
     <message>
         <source>%1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 j %2 h</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>
@@ -1891,11 +1891,11 @@
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished">La configuration a été envoyée à %1 des %2 horloges. Non envoyée à&#xa0;: %3</translation>
+        <translation>La configuration a été envoyée à %1 des %2 horloges. Non envoyée à&#xa0;: %3</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished">La configuration a bien été envoyée.</translation>
+        <translation>La configuration a bien été envoyée.</translation>
     </message>
 </context>
 <context>
@@ -1936,33 +1936,33 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished">Aucun appareil trouvé.</translation>
+        <translation>Aucun appareil trouvé.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished">Adresses MAC et IP modifiées pour %1 sur %2.</translation>
+        <translation>Adresses MAC et IP modifiées pour %1 sur %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n horloge</numerusform>
+            <numerusform>%n horloges</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n appareil trouvé</numerusform>
+            <numerusform>%n appareils trouvés</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished">Horloges trouvées n&apos;ayant pas pris leur nouvelle adresse&#xa0;: %1 sur %2.</translation>
+        <translation>Horloges trouvées n&apos;ayant pas pris leur nouvelle adresse&#xa0;: %1 sur %2.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished">Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
+        <translation>Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
     </message>
 </context>
 <context>
@@ -2101,19 +2101,19 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished">Données de l&apos;horloge %1 actualisées</translation>
+        <translation>Données de l&apos;horloge %1 actualisées</translation>
     </message>
     <message>
         <source>End quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever le silence</translation>
     </message>
     <message>
         <source>Quiet period...</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de silence…</translation>
     </message>
     <message>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique…</translation>
     </message>
 </context>
 <context>
@@ -2224,19 +2224,19 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>any clock of group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les horloges du groupe %1</translation>
     </message>
     <message>
         <source>End the quiet period of group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever la période de silence du groupe %1&#xa0;?</translation>
     </message>
     <message>
         <source>End it</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever</translation>
     </message>
     <message>
         <source>Copy configuration to the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la configuration dans le groupe</translation>
     </message>
 </context>
 <context>
@@ -2455,27 +2455,27 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>One mail for alerts within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Regrouper les alertes sur&#xa0;:</translation>
     </message>
     <message>
         <source>Clocks whose alerts fall due within this time of the first are named in one mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les horloges dont les alertes se déclenchent dans ce délai après la première sont citées dans un seul e-mail.</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"> s</translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Back to normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la normale&#xa0;:</translation>
     </message>
     <message>
         <source>One more mail when the clocks of a delivered alert answer and are synchronised again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un e-mail de plus quand les horloges d&apos;une alerte envoyée répondent et sont de nouveau synchronisées.</translation>
     </message>
     <message>
         <source>Mail when they are well again</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail au rétablissement</translation>
     </message>
 </context>
 <context>
@@ -2604,109 +2604,109 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <name>QuietCommands</name>
     <message>
         <source>The request could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la demande dans %1.</translation>
     </message>
     <message>
         <source>The program that holds the device list did not take the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme qui détient la liste des appareils n&apos;a pas pris la demande en compte.</translation>
     </message>
     <message>
         <source>group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe %1</translation>
     </message>
     <message>
         <source>%1 is quiet until %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: silence jusqu&apos;au %2.</translation>
     </message>
     <message>
         <source>%1 is quiet until unmuted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: silence jusqu&apos;à nouvel ordre.</translation>
     </message>
     <message>
         <source>%1 is no longer quiet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: silence levé.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Heure</translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Horloge</translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement</translation>
     </message>
     <message>
         <source>No events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun événement.</translation>
     </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
     <message>
         <source>For 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant 1 heure</translation>
     </message>
     <message>
         <source>For 8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant 8 heures</translation>
     </message>
     <message>
         <source>Until 06:00 tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;à demain 06:00</translation>
     </message>
     <message>
         <source>For 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant 7 jours</translation>
     </message>
     <message>
         <source>Until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;à nouvel ordre</translation>
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de silence</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished">Appliquer</translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>No alert mail names %1 while it lasts; it is polled and shown as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant cette période, les e-mails d&apos;alerte ne citent pas %1&#xa0;; l&apos;interrogation et l&apos;affichage continuent normalement.</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished"></translation>
+        <translation>Silence</translation>
     </message>
     <message>
         <source>Muted until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En silence jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Muted until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>En silence jusqu&apos;à nouvel ordre</translation>
     </message>
 </context>
 <context>
     <name>QuietRequest</name>
     <message>
         <source>No group is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucun groupe nommé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>No clock with the address %1 is on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune horloge d&apos;adresse %1 ne figure dans la liste des appareils.</translation>
     </message>
 </context>
 <context>
@@ -2813,16 +2813,16 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform>%n horloge(s)</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n horloge</numerusform>
+            <numerusform>%n horloges</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform>%n appareil(s) trouvé(s)</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n appareil trouvé</numerusform>
+            <numerusform>%n appareils trouvés</numerusform>
         </translation>
     </message>
     <message>
@@ -2839,16 +2839,16 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished">%1
+        <translation>%1
 Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished">Ouvrir en lecture seule</translation>
+        <translation>Ouvrir en lecture seule</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -3017,35 +3017,35 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     </message>
     <message>
         <source>day, month, year</source>
-        <translation type="unfinished"></translation>
+        <translation>jour, mois, année</translation>
     </message>
     <message>
         <source>month, day, year</source>
-        <translation type="unfinished"></translation>
+        <translation>mois, jour, année</translation>
     </message>
     <message>
         <source>year, month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>année, mois, jour</translation>
     </message>
     <message>
         <source>year, day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>année, jour, mois</translation>
     </message>
     <message>
         <source>day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>jour, mois</translation>
     </message>
     <message>
         <source>month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>mois, jour</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The order in which the clock shows the date: D day, N month, Y year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre dans lequel l&apos;horloge affiche la date&#xa0;: D jour, N mois, Y année</translation>
     </message>
 </context>
 <context>
@@ -3202,7 +3202,7 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     </message>
     <message>
         <source>Test e-mail sent failed: no recipient is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi de l&apos;e-mail de test&#xa0;: aucun destinataire défini.</translation>
     </message>
 </context>
 <context>
@@ -3355,19 +3355,19 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     <name>XmlFile</name>
     <message>
         <source>not an XML file: %1 (line %2, column %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier XML&#xa0;: %1 (ligne %2, colonne %3)</translation>
     </message>
     <message>
         <source>the XML file holds no element</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier XML ne contient aucun élément</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier introuvable</translation>
     </message>
     <message>
         <source>larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 Mo</translation>
     </message>
 </context>
 </TS>
