@@ -12,102 +12,102 @@
     <name>AddressPlan</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>this is not a text file (a spreadsheet must be saved as CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file di testo (un foglio di calcolo va salvato come CSV)</translation>
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo non è in UTF-8</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo tra virgolette non è chiuso</translation>
     </message>
     <message>
         <source>text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>testo dopo le virgolette di chiusura</translation>
     </message>
     <message>
         <source>a quote inside a field that does not begin with one</source>
-        <translation type="unfinished"></translation>
+        <translation>virgolette all&apos;interno di un campo che non inizia con virgolette</translation>
     </message>
     <message>
         <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation type="unfinished"></translation>
+        <translation>colonna «%1» sconosciuta (le colonne sono ip, name, group, user e password)</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonna «%1» compare due volte</translation>
     </message>
     <message>
         <source>the header names no &quot;ip&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intestazione non contiene la colonna «ip»</translation>
     </message>
     <message>
         <source>%1 fields where the header names %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 campi, ma l&apos;intestazione ne indica %2</translation>
     </message>
     <message>
         <source>no address</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun indirizzo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un indirizzo IPv4</translation>
     </message>
     <message>
         <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome contiene «&amp;», «=» o un carattere di controllo, che l&apos;orologio interpreterebbe male</translation>
     </message>
     <message>
         <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>la password contiene «&amp;», «=» o un carattere di controllo, che l&apos;orologio interpreterebbe male</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>il file supera %1 MB</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è vuoto</translation>
     </message>
     <message>
         <source>the plan lists no address</source>
-        <translation type="unfinished"></translation>
+        <translation>il piano non elenca alcun indirizzo</translation>
     </message>
     <message>
         <source>the plan lists more than %1 addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>il piano elenca più di %1 indirizzi</translation>
     </message>
     <message>
         <source>%1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è già alla riga %2</translation>
     </message>
 </context>
 <context>
     <name>AddressRange</name>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un indirizzo IPv4</translation>
     </message>
     <message>
         <source>&quot;/%1&quot; is not a prefix length from 0 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>«/%1» non è una lunghezza di prefisso da 0 a 32</translation>
     </message>
     <message>
         <source>the range %1 ends before it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intervallo %1 finisce prima di iniziare</translation>
     </message>
     <message>
         <source>the range %1 holds %2 addresses; at most %3 are probed</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intervallo %1 contiene %2 indirizzi; se ne scansionano al massimo %3</translation>
     </message>
     <message>
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervallo da %1 a %2 contiene %3 indirizzi, più di %4.</translation>
     </message>
 </context>
 <context>
@@ -786,62 +786,62 @@
     <name>ClockEventText</name>
     <message>
         <source>Stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Non risponde più</translation>
     </message>
     <message>
         <source>Answers again</source>
-        <translation type="unfinished"></translation>
+        <translation>Risponde di nuovo</translation>
     </message>
     <message>
         <source>NTP: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP: %1</translation>
     </message>
     <message>
         <source>Alert due: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso scattato: %1</translation>
     </message>
     <message>
         <source>Alert mail delivered, naming %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail di avviso consegnata, con %1 orologi</translation>
     </message>
     <message>
         <source>Alert mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail di avviso consegnata</translation>
     </message>
     <message>
         <source>Mail not delivered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail non consegnata: %1</translation>
     </message>
     <message>
         <source>Back to normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornato alla normalità</translation>
     </message>
     <message>
         <source>Recovery mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail di ripristino consegnata</translation>
     </message>
     <message>
         <source>Quiet until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzio fino al %1</translation>
     </message>
     <message>
         <source>Quiet until lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzio fino a revoca</translation>
     </message>
     <message>
         <source>Quiet period ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo di silenzio terminato</translation>
     </message>
     <message>
         <source>Quiet period lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo di silenzio revocato</translation>
     </message>
 </context>
 <context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>spostato da %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -866,87 +866,87 @@
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione degli indirizzi</translation>
     </message>
     <message>
         <source>Stopped by signal %1 after %2 of %3 addresses; the clocks found are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto dal segnale %1 dopo %2 indirizzi su %3; gli orologi trovati sono nell&apos;elenco dispositivi.</translation>
     </message>
     <message>
         <source>Give --force to probe them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usare --force per scansionarli tutti.</translation>
     </message>
 </context>
 <context>
     <name>CommissionedAddress</name>
     <message>
         <source>added</source>
-        <translation type="unfinished">aggiunto</translation>
+        <translation>aggiunto</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished">già in elenco</translation>
+        <translation>già in elenco</translation>
     </message>
     <message>
         <source>moved</source>
-        <translation type="unfinished"></translation>
+        <translation>spostato</translation>
     </message>
     <message>
         <source>not a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un orologio</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta</translation>
     </message>
     <message>
         <source>wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>password errata</translation>
     </message>
     <message>
         <source>renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>rinominato</translation>
     </message>
     <message>
         <source>not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>non rinominato</translation>
     </message>
 </context>
 <context>
     <name>CommissioningModel</name>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Esito</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Gruppo</translation>
+        <translation>Gruppo</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message numerus="yes">
         <source>%n address(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n indirizzo</numerusform>
+            <numerusform>%n indirizzi</numerusform>
         </translation>
     </message>
 </context>
@@ -954,14 +954,14 @@
     <name>CommissioningSender</name>
     <message>
         <source>the answer names no known clock model</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta non indica alcun modello di orologio noto</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished">Configurazione dell&apos;orologio %1 scaricata</translation>
+        <translation>Configurazione dell&apos;orologio %1 scaricata</translation>
     </message>
 </context>
 <context>
@@ -1433,37 +1433,37 @@
     <name>DialogHistory</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Ora</translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>History of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia di %1 (%2)</translation>
     </message>
     <message>
         <source>Reading the journal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura del registro eventi...</translation>
     </message>
     <message>
         <source>Nothing has happened to this clock yet, or the journal is kept elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per questo orologio non è ancora successo nulla, oppure il registro eventi si trova altrove.</translation>
     </message>
     <message numerus="yes">
         <source>The latest %n events, newest first.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;ultimo evento.</numerusform>
+            <numerusform>Gli ultimi %n eventi, dal più recente.</numerusform>
         </translation>
     </message>
 </context>
@@ -1591,43 +1591,43 @@
     </message>
     <message>
         <source>not a clock address</source>
-        <translation type="unfinished"></translation>
+        <translation>non è l&apos;indirizzo di un orologio</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>connessione rifiutata</translation>
     </message>
     <message>
         <source>no route to the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun percorso verso l&apos;orologio</translation>
     </message>
     <message>
         <source>no connection within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna connessione entro %1 s</translation>
     </message>
     <message>
         <source>wrong user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>nome utente o password errati</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta entro %1 s</translation>
     </message>
     <message>
         <source>the answer is not an HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta non è in formato HTTP</translation>
     </message>
     <message>
         <source>the clock answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;orologio ha risposto con lo stato HTTP %1</translation>
     </message>
     <message>
         <source>the clock does not know this request</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;orologio non riconosce questa richiesta</translation>
     </message>
     <message>
         <source>the answer does not end</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta non termina</translation>
     </message>
 </context>
 <context>
@@ -1673,63 +1673,63 @@
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo di silenzio</translation>
     </message>
     <message>
         <source>%1 (quiet)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (in silenzio)</translation>
     </message>
 </context>
 <context>
     <name>IncidentMail</name>
     <message numerus="yes">
         <source>%n clocks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n orologio</numerusform>
+            <numerusform>%n orologi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks need attention.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n orologio richiede attenzione.</numerusform>
+            <numerusform>%n orologi richiedono attenzione.</numerusform>
         </translation>
     </message>
     <message>
         <source>Since: </source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio: </translation>
     </message>
     <message>
         <source>back to normal: </source>
-        <translation type="unfinished"></translation>
+        <translation>ripristino: </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks are back to normal.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n orologio è tornato alla normalità.</numerusform>
+            <numerusform>%n orologi sono tornati alla normalità.</numerusform>
         </translation>
     </message>
     <message>
         <source>Back to normal after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornato alla normalità dopo %1</translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>meno di un minuto</translation>
     </message>
     <message>
         <source>%1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 g %2 h</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>
@@ -1891,11 +1891,11 @@
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished">Orologi che hanno ricevuto la configurazione: %1 su %2. Non inviata a: %3</translation>
+        <translation>Orologi che hanno ricevuto la configurazione: %1 su %2. Non inviata a: %3</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished">Configurazione inviata correttamente.</translation>
+        <translation>Configurazione inviata correttamente.</translation>
     </message>
 </context>
 <context>
@@ -1936,33 +1936,33 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished">Nessun dispositivo trovato.</translation>
+        <translation>Nessun dispositivo trovato.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzi MAC e IP modificati per %1 su %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n orologio</numerusform>
+            <numerusform>%n orologi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dispositivo trovato</numerusform>
+            <numerusform>%n dispositivi trovati</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished">Orologi trovati che non hanno accettato il nuovo indirizzo: %1 su %2.</translation>
+        <translation>Orologi trovati che non hanno accettato il nuovo indirizzo: %1 su %2.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished">Orologi trovati lasciati invariati: %1 su %2; non resta alcun indirizzo dopo .254.</translation>
+        <translation>Orologi trovati lasciati invariati: %1 su %2; non resta alcun indirizzo dopo .254.</translation>
     </message>
 </context>
 <context>
@@ -2101,19 +2101,19 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished">Dati dell&apos;orologio %1 aggiornati</translation>
+        <translation>Dati dell&apos;orologio %1 aggiornati</translation>
     </message>
     <message>
         <source>End quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina periodo di silenzio</translation>
     </message>
     <message>
         <source>Quiet period...</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo di silenzio...</translation>
     </message>
     <message>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia...</translation>
     </message>
 </context>
 <context>
@@ -2224,19 +2224,19 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>any clock of group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>alcun orologio del gruppo %1</translation>
     </message>
     <message>
         <source>End the quiet period of group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminare il periodo di silenzio del gruppo %1?</translation>
     </message>
     <message>
         <source>End it</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina</translation>
     </message>
     <message>
         <source>Copy configuration to the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia configurazione nel gruppo</translation>
     </message>
 </context>
 <context>
@@ -2455,27 +2455,27 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>One mail for alerts within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggruppa avvisi entro:</translation>
     </message>
     <message>
         <source>Clocks whose alerts fall due within this time of the first are named in one mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli orologi i cui avvisi scattano entro questo tempo dal primo vengono riuniti in un&apos;unica e-mail.</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"> s</translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Back to normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino:</translation>
     </message>
     <message>
         <source>One more mail when the clocks of a delivered alert answer and are synchronised again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra e-mail quando gli orologi di un avviso consegnato rispondono e sono di nuovo sincronizzati.</translation>
     </message>
     <message>
         <source>Mail when they are well again</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail al ripristino</translation>
     </message>
 </context>
 <context>
@@ -2604,109 +2604,109 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <name>QuietCommands</name>
     <message>
         <source>The request could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la richiesta in %1.</translation>
     </message>
     <message>
         <source>The program that holds the device list did not take the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma che detiene l&apos;elenco dispositivi non ha accolto la richiesta.</translation>
     </message>
     <message>
         <source>group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gruppo %1</translation>
     </message>
     <message>
         <source>%1 is quiet until %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: silenzio fino al %2.</translation>
     </message>
     <message>
         <source>%1 is quiet until unmuted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: silenzio fino a revoca.</translation>
     </message>
     <message>
         <source>%1 is no longer quiet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: silenzio revocato.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Ora</translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Orologio</translation>
+        <translation>Orologio</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>No events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun evento.</translation>
     </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
     <message>
         <source>For 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Per 1 ora</translation>
     </message>
     <message>
         <source>For 8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Per 8 ore</translation>
     </message>
     <message>
         <source>Until 06:00 tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Fino alle 06:00 di domani</translation>
     </message>
     <message>
         <source>For 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Per 7 giorni</translation>
     </message>
     <message>
         <source>Until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>Fino a revoca</translation>
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo di silenzio</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished">Imposta</translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>No alert mail names %1 while it lasts; it is polled and shown as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finché dura, nessuna e-mail di avviso nomina %1; lo stato viene interrogato e mostrato come sempre.</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzio</translation>
     </message>
     <message>
         <source>Muted until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzio fino al %1</translation>
     </message>
     <message>
         <source>Muted until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzio fino a revoca</translation>
     </message>
 </context>
 <context>
     <name>QuietRequest</name>
     <message>
         <source>No group is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste alcun gruppo denominato «%1».</translation>
     </message>
     <message>
         <source>No clock with the address %1 is on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nell&apos;elenco dispositivi non c&apos;è alcun orologio con l&apos;indirizzo %1.</translation>
     </message>
 </context>
 <context>
@@ -2809,20 +2809,20 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation>Orologi con indirizzi MAC e IP modificati: %1 (trovati: %2).</translation>
+        <translation>Indirizzi MAC e IP modificati per %1 su %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform>%n</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n orologio</numerusform>
+            <numerusform>%n orologi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform>%n</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dispositivo trovato</numerusform>
+            <numerusform>%n dispositivi trovati</numerusform>
         </translation>
     </message>
     <message>
@@ -2839,16 +2839,16 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished">%1
+        <translation>%1
 Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished">Apri in sola lettura</translation>
+        <translation>Apri in sola lettura</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished">Esci</translation>
+        <translation>Esci</translation>
     </message>
 </context>
 <context>
@@ -3017,35 +3017,35 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     </message>
     <message>
         <source>day, month, year</source>
-        <translation type="unfinished"></translation>
+        <translation>giorno, mese, anno</translation>
     </message>
     <message>
         <source>month, day, year</source>
-        <translation type="unfinished"></translation>
+        <translation>mese, giorno, anno</translation>
     </message>
     <message>
         <source>year, month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>anno, mese, giorno</translation>
     </message>
     <message>
         <source>year, day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>anno, giorno, mese</translation>
     </message>
     <message>
         <source>day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>giorno, mese</translation>
     </message>
     <message>
         <source>month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>mese, giorno</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The order in which the clock shows the date: D day, N month, Y year</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordine in cui l&apos;orologio mostra la data: D giorno, N mese, Y anno</translation>
     </message>
 </context>
 <context>
@@ -3202,7 +3202,7 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     </message>
     <message>
         <source>Test e-mail sent failed: no recipient is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio dell&apos;e-mail di prova non riuscito: nessun destinatario impostato.</translation>
     </message>
 </context>
 <context>
@@ -3355,19 +3355,19 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     <name>XmlFile</name>
     <message>
         <source>not an XML file: %1 (line %2, column %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file XML: %1 (riga %2, colonna %3)</translation>
     </message>
     <message>
         <source>the XML file holds no element</source>
-        <translation type="unfinished"></translation>
+        <translation>il file XML non contiene alcun elemento</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>file inesistente</translation>
     </message>
     <message>
         <source>larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>più grande di %1 MB</translation>
     </message>
 </context>
 </TS>
