@@ -12,102 +12,102 @@
     <name>AddressPlan</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>this is not a text file (a spreadsheet must be saved as CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist keine Textdatei (eine Tabelle muss als CSV gespeichert werden)</translation>
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>der Text ist nicht UTF-8-kodiert</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Feld in Anführungszeichen wird nicht geschlossen</translation>
     </message>
     <message>
         <source>text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nach einem schließenden Anführungszeichen</translation>
     </message>
     <message>
         <source>a quote inside a field that does not begin with one</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
     </message>
     <message>
         <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Spalte „%1“ (die Spalten heißen ip, name, group, user und password)</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spalte „%1“ ist doppelt angegeben</translation>
     </message>
     <message>
         <source>the header names no &quot;ip&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kopfzeile nennt keine Spalte „ip“</translation>
     </message>
     <message>
         <source>%1 fields where the header names %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder, laut Kopfzeile aber %2</translation>
     </message>
     <message>
         <source>no address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Adresse</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine IPv4-Adresse</translation>
     </message>
     <message>
         <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde</translation>
     </message>
     <message>
         <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1 MB</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>the plan lists no address</source>
-        <translation type="unfinished"></translation>
+        <translation>der Adressplan enthält keine Adresse</translation>
     </message>
     <message>
         <source>the plan lists more than %1 addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>der Adressplan enthält mehr als %1 Adressen</translation>
     </message>
     <message>
         <source>%1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht bereits in Zeile %2</translation>
     </message>
 </context>
 <context>
     <name>AddressRange</name>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine IPv4-Adresse</translation>
     </message>
     <message>
         <source>&quot;/%1&quot; is not a prefix length from 0 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>„/%1“ ist keine Präfixlänge von 0 bis 32</translation>
     </message>
     <message>
         <source>the range %1 ends before it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>der Adressbereich %1 endet, bevor er beginnt</translation>
     </message>
     <message>
         <source>the range %1 holds %2 addresses; at most %3 are probed</source>
-        <translation type="unfinished"></translation>
+        <translation>der Adressbereich %1 umfasst %2 Adressen; höchstens %3 werden abgefragt</translation>
     </message>
     <message>
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Adressbereich %1 bis %2 umfasst %3 Adressen, mehr als %4.</translation>
     </message>
 </context>
 <context>
@@ -786,62 +786,62 @@
     <name>ClockEventText</name>
     <message>
         <source>Stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortet nicht mehr</translation>
     </message>
     <message>
         <source>Answers again</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortet wieder</translation>
     </message>
     <message>
         <source>NTP: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP: %1</translation>
     </message>
     <message>
         <source>Alert due: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Störungsmeldung fällig: %1</translation>
     </message>
     <message>
         <source>Alert mail delivered, naming %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Störungsmeldung zu %1 Uhren zugestellt</translation>
     </message>
     <message>
         <source>Alert mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>Störungsmeldung zugestellt</translation>
     </message>
     <message>
         <source>Mail not delivered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail nicht zugestellt: %1</translation>
     </message>
     <message>
         <source>Back to normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder in Ordnung</translation>
     </message>
     <message>
         <source>Recovery mail delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>Entwarnung zugestellt</translation>
     </message>
     <message>
         <source>Quiet until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit bis %1</translation>
     </message>
     <message>
         <source>Quiet until lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit bis zur Aufhebung</translation>
     </message>
     <message>
         <source>Quiet period ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit abgelaufen</translation>
     </message>
     <message>
         <source>Quiet period lifted</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit aufgehoben</translation>
     </message>
 </context>
 <context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1 nach %2 umgezogen</translation>
     </message>
 </context>
 <context>
@@ -866,87 +866,87 @@
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen werden abgefragt</translation>
     </message>
     <message>
         <source>Stopped by signal %1 after %2 of %3 addresses; the clocks found are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach %2 von %3 Adressen durch Signal %1 beendet; die gefundenen Uhren stehen in der Geräteliste.</translation>
     </message>
     <message>
         <source>Give --force to probe them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --force werden alle abgefragt.</translation>
     </message>
 </context>
 <context>
     <name>CommissionedAddress</name>
     <message>
         <source>added</source>
-        <translation type="unfinished">hinzugefügt</translation>
+        <translation>hinzugefügt</translation>
     </message>
     <message>
         <source>already listed</source>
-        <translation type="unfinished">bereits in der Liste</translation>
+        <translation>bereits in der Liste</translation>
     </message>
     <message>
         <source>moved</source>
-        <translation type="unfinished"></translation>
+        <translation>umgezogen</translation>
     </message>
     <message>
         <source>not a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Uhr</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort</translation>
     </message>
     <message>
         <source>wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>falsches Passwort</translation>
     </message>
     <message>
         <source>renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>umbenannt</translation>
     </message>
     <message>
         <source>not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht umbenannt</translation>
     </message>
 </context>
 <context>
     <name>CommissioningModel</name>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Gruppe</translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message numerus="yes">
         <source>%n address(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Adresse</numerusform>
+            <numerusform>%n Adressen</numerusform>
         </translation>
     </message>
 </context>
@@ -954,14 +954,14 @@
     <name>CommissioningSender</name>
     <message>
         <source>the answer names no known clock model</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort nennt kein bekanntes Uhrenmodell</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
-        <translation type="unfinished">Konfiguration der Uhr %1 heruntergeladen</translation>
+        <translation>Konfiguration der Uhr %1 heruntergeladen</translation>
     </message>
 </context>
 <context>
@@ -1433,37 +1433,37 @@
     <name>DialogHistory</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkt</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>History of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf von %1 (%2)</translation>
     </message>
     <message>
         <source>Reading the journal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisprotokoll wird gelesen …</translation>
     </message>
     <message>
         <source>Nothing has happened to this clock yet, or the journal is kept elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu dieser Uhr gibt es noch keine Ereignisse, oder das Ereignisprotokoll liegt an einem anderen Ort.</translation>
     </message>
     <message numerus="yes">
         <source>The latest %n events, newest first.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein Ereignis.</numerusform>
+            <numerusform>Die letzten %n Ereignisse, neueste zuerst.</numerusform>
         </translation>
     </message>
 </context>
@@ -1591,43 +1591,43 @@
     </message>
     <message>
         <source>not a clock address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gültige Uhrenadresse</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung abgelehnt</translation>
     </message>
     <message>
         <source>no route to the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Route zur Uhr</translation>
     </message>
     <message>
         <source>no connection within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Verbindung innerhalb von %1 s</translation>
     </message>
     <message>
         <source>wrong user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>falscher Benutzername oder falsches Passwort</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort innerhalb von %1 s</translation>
     </message>
     <message>
         <source>the answer is not an HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort ist keine HTTP-Antwort</translation>
     </message>
     <message>
         <source>the clock answered with HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Uhr antwortete mit HTTP-Status %1</translation>
     </message>
     <message>
         <source>the clock does not know this request</source>
-        <translation type="unfinished"></translation>
+        <translation>die Uhr kennt diese Anfrage nicht</translation>
     </message>
     <message>
         <source>the answer does not end</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort endet nicht</translation>
     </message>
 </context>
 <context>
@@ -1673,63 +1673,63 @@
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit</translation>
     </message>
     <message>
         <source>%1 (quiet)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Ruhezeit)</translation>
     </message>
 </context>
 <context>
     <name>IncidentMail</name>
     <message numerus="yes">
         <source>%n clocks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>eine Uhr</numerusform>
+            <numerusform>%n Uhren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks need attention.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eine Uhr erfordert Aufmerksamkeit.</numerusform>
+            <numerusform>%n Uhren erfordern Aufmerksamkeit.</numerusform>
         </translation>
     </message>
     <message>
         <source>Since: </source>
-        <translation type="unfinished"></translation>
+        <translation>Seit: </translation>
     </message>
     <message>
         <source>back to normal: </source>
-        <translation type="unfinished"></translation>
+        <translation>Entwarnung: </translation>
     </message>
     <message numerus="yes">
         <source>%n clocks are back to normal.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eine Uhr ist wieder in Ordnung.</numerusform>
+            <numerusform>%n Uhren sind wieder in Ordnung.</numerusform>
         </translation>
     </message>
     <message>
         <source>Back to normal after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder in Ordnung (Dauer der Störung: %1)</translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger als eine Minute</translation>
     </message>
     <message>
         <source>%1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 d %2 h</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>
@@ -1891,11 +1891,11 @@
     </message>
     <message>
         <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="unfinished">Die Konfiguration wurde an %1 von %2 Uhren gesendet. Nicht gesendet an: %3</translation>
+        <translation>Die Konfiguration wurde an %1 von %2 Uhren gesendet. Nicht gesendet an: %3</translation>
     </message>
     <message>
         <source>Configuration was sent successfully.</source>
-        <translation type="unfinished">Die Konfiguration wurde erfolgreich gesendet.</translation>
+        <translation>Die Konfiguration wurde erfolgreich gesendet.</translation>
     </message>
 </context>
 <context>
@@ -1936,33 +1936,33 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>No devices was found.</source>
-        <translation type="unfinished">Es wurden keine Geräte gefunden.</translation>
+        <translation>Es wurden keine Geräte gefunden.</translation>
     </message>
     <message>
         <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="unfinished">MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
+        <translation>MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>einer Uhr</numerusform>
+            <numerusform>%n Uhren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gerät</numerusform>
+            <numerusform>%n Geräte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="unfinished">%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
+        <translation>%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="unfinished">%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
+        <translation>%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
     </message>
 </context>
 <context>
@@ -2101,19 +2101,19 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>Clock %1 data refreshed</source>
-        <translation type="unfinished">Daten der Uhr %1 aktualisiert</translation>
+        <translation>Daten der Uhr %1 aktualisiert</translation>
     </message>
     <message>
         <source>End quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit beenden</translation>
     </message>
     <message>
         <source>Quiet period...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit …</translation>
     </message>
     <message>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf …</translation>
     </message>
 </context>
 <context>
@@ -2224,19 +2224,19 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>any clock of group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Uhren der Gruppe %1</translation>
     </message>
     <message>
         <source>End the quiet period of group %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit der Gruppe %1 beenden?</translation>
     </message>
     <message>
         <source>End it</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Copy configuration to the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration in die Gruppe kopieren</translation>
     </message>
 </context>
 <context>
@@ -2455,27 +2455,27 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>One mail for alerts within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelzeitraum:</translation>
     </message>
     <message>
         <source>Clocks whose alerts fall due within this time of the first are named in one mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren, deren Störungsmeldungen innerhalb dieser Zeit nach der ersten fällig werden, stehen in einer gemeinsamen E-Mail.</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"> Sek.</translation>
+        <translation> Sek.</translation>
     </message>
     <message>
         <source>Back to normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder in Ordnung:</translation>
     </message>
     <message>
         <source>One more mail when the clocks of a delivered alert answer and are synchronised again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine weitere E-Mail, wenn die Uhren einer zugestellten Störungsmeldung wieder antworten und synchronisiert sind.</translation>
     </message>
     <message>
         <source>Mail when they are well again</source>
-        <translation type="unfinished"></translation>
+        <translation>Entwarnung senden</translation>
     </message>
 </context>
 <context>
@@ -2604,109 +2604,109 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <name>QuietCommands</name>
     <message>
         <source>The request could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage konnte nicht in %1 geschrieben werden.</translation>
     </message>
     <message>
         <source>The program that holds the device list did not take the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm, das die Geräteliste belegt, hat die Anfrage nicht angenommen.</translation>
     </message>
     <message>
         <source>group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source>%1 is quiet until %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit für %1 bis %2.</translation>
     </message>
     <message>
         <source>%1 is quiet until unmuted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit für %1 bis zur Aufhebung.</translation>
     </message>
     <message>
         <source>%1 is no longer quiet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit für %1 beendet.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkt</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Uhr</translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>No events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ereignisse.</translation>
     </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
     <message>
         <source>For 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Für 1 Stunde</translation>
     </message>
     <message>
         <source>For 8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Für 8 Stunden</translation>
     </message>
     <message>
         <source>Until 06:00 tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis morgen 06:00 Uhr</translation>
     </message>
     <message>
         <source>For 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Für 7 Tage</translation>
     </message>
     <message>
         <source>Until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zur Aufhebung</translation>
     </message>
     <message>
         <source>Quiet period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished">Übernehmen</translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>No alert mail names %1 while it lasts; it is polled and shown as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Währenddessen nennt keine Störungsmeldung %1; der Status wird weiter abgefragt und angezeigt.</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Muted until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm bis %1</translation>
     </message>
     <message>
         <source>Muted until unmuted</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm bis zur Aufhebung</translation>
     </message>
 </context>
 <context>
     <name>QuietRequest</name>
     <message>
         <source>No group is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Gruppe namens „%1“.</translation>
     </message>
     <message>
         <source>No clock with the address %1 is on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Geräteliste steht keine Uhr mit der Adresse %1.</translation>
     </message>
 </context>
 <context>
@@ -2813,16 +2813,16 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message numerus="yes">
         <source>%n clocks(s)</source>
-        <translation type="unfinished">
-            <numerusform>%n Uhr(en)</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>einer Uhr</numerusform>
+            <numerusform>%n Uhren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n device(s)</source>
-        <translation type="unfinished">
-            <numerusform>%n Gerät(e)</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gerät</numerusform>
+            <numerusform>%n Geräte</numerusform>
         </translation>
     </message>
     <message>
@@ -2839,16 +2839,16 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>%1
 Open the device list read-only? Nothing will be saved.</source>
-        <translation type="unfinished">%1
+        <translation>%1
 Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished">Schreibgeschützt öffnen</translation>
+        <translation>Schreibgeschützt öffnen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished">Beenden</translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -3017,35 +3017,35 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     </message>
     <message>
         <source>day, month, year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag, Monat, Jahr</translation>
     </message>
     <message>
         <source>month, day, year</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat, Tag, Jahr</translation>
     </message>
     <message>
         <source>year, month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr, Monat, Tag</translation>
     </message>
     <message>
         <source>year, day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr, Tag, Monat</translation>
     </message>
     <message>
         <source>day, month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag, Monat</translation>
     </message>
     <message>
         <source>month, day</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat, Tag</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The order in which the clock shows the date: D day, N month, Y year</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge, in der die Uhr das Datum anzeigt: D Tag, N Monat, Y Jahr</translation>
     </message>
 </context>
 <context>
@@ -3202,7 +3202,7 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     </message>
     <message>
         <source>Test e-mail sent failed: no recipient is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden der Test-E-Mail fehlgeschlagen: kein Empfänger festgelegt.</translation>
     </message>
 </context>
 <context>
@@ -3355,19 +3355,19 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     <name>XmlFile</name>
     <message>
         <source>not an XML file: %1 (line %2, column %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine XML-Datei: %1 (Zeile %2, Spalte %3)</translation>
     </message>
     <message>
         <source>the XML file holds no element</source>
-        <translation type="unfinished"></translation>
+        <translation>die XML-Datei enthält kein Element</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht vorhanden</translation>
     </message>
     <message>
         <source>larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 MB</translation>
     </message>
 </context>
 </TS>
