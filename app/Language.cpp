@@ -12,6 +12,7 @@ namespace LanguageManager {
 namespace {
 
 const QString keyLanguage = QStringLiteral("Common/appLanguage");
+const QString keyChosenLanguage = QStringLiteral("Common/chosenLanguage");
 
 Language g_language = Language::English;
 QTranslator *g_translator = nullptr;
@@ -55,6 +56,45 @@ QString currentLanguageCode()
 Language currentLanguage()
 {
     return g_language;
+}
+
+Language chosenLanguage()
+{
+    Language language = Language::English;
+    languageForCode(SettingsStore::open()->value(keyChosenLanguage).toString(), &language);
+    return language;
+}
+
+void choose(Language language)
+{
+    SettingsStore::open()->setValue(keyChosenLanguage, languageCode(language));
+}
+
+QString nativeName(Language language)
+{
+    static const char *const names[languageCount] = {"English",  "Polski",   "Español",
+                                                     "Français", "Italiano", "Deutsch"};
+    const int index = int(language);
+    return QString::fromUtf8(names[index >= 0 && index < languageCount ? index : 0]);
+}
+
+QString translateIn(Language language, const char *context, const char *sourceText)
+{
+    QTranslator translator;
+    loadCatalogue(&translator, translationFileName(language));
+    const QString text = translator.translate(context, sourceText);
+    return text.isEmpty() ? QString::fromUtf8(sourceText) : text;
+}
+
+bool languageForCode(const QString &code, Language *language)
+{
+    for (int i = 0; i < languageCount; ++i) {
+        if (code.compare(languageCode(Language(i)), Qt::CaseInsensitive) == 0) {
+            *language = Language(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 Language languageForLocaleName(const QString &localeName)

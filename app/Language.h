@@ -24,6 +24,20 @@ void setLanguage(Language language);
 void installCatalogue(Language language);
 Language currentLanguage();
 
+// The user's own choice, kept apart from "Common/appLanguage" (which start-up
+// fills from the system locale): stored as its code, so a value from another
+// version cannot be mistaken for one. Nothing chosen, or a code this version
+// does not know, reads as English.
+Language chosenLanguage();
+// Stores the choice; the window takes it at its next start.
+void choose(Language language);
+// The language's own name for itself ("Deutsch"), never translated.
+QString nativeName(Language language);
+// The source text in the language's catalogue, without installing it.
+QString translateIn(Language language, const char *context, const char *sourceText);
+// "DE" or "de" names German; anything else is no language.
+bool languageForCode(const QString &code, Language *language);
+
 // "EN", "PL", "ES", "FR", "IT" or "DE"; "EN" for a number that names no language.
 QString languageCode(Language language);
 QString currentLanguageCode();

@@ -20,6 +20,7 @@
 #include "Startup.h"
 #include "TableItemCustom.h"
 #include "TestRows.h"
+#include "Toasts.h"
 #include "ToolButtonMenu.h"
 #include "WindowMain.h"
 #include "WindowTray.h"
@@ -84,7 +85,9 @@ private slots:
     void themeSwitchRetintsStatusIcons();
     void lockedDeviceList_data() { TestRows::add(rows); }
     void lockedDeviceList();
-    void startResetsLanguageToEnglish();
+    void startLanguage_data() { TestRows::add(rows); }
+    void startLanguage();
+    void languageChosenFromTheTray();
     void recipients_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void recipients();
     void saveNotifications_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
@@ -348,17 +351,52 @@ void TestWindowMain::lockedDeviceList()
     }
 }
 
-void TestWindowMain::startResetsLanguageToEnglish()
+void TestWindowMain::startLanguage()
 {
-    // The stored language wins over the locale at start-up...
-    SettingsStore::open()->setValue("Common/appLanguage", 5);
+    QFETCH(QString, chosen);
+    QFETCH(int, appLanguage);
+    QFETCH(int, language);
+
+    if (!chosen.isEmpty())
+        SettingsStore::open()->setValue("Common/chosenLanguage", chosen);
+    SettingsStore::open()->setValue("Common/appLanguage", appLanguage);
     LanguageManager::setupAtStartup();
-    QCOMPARE(LanguageManager::currentLanguage(), Language::German);
-    // ...and the main window goes back to English.
     auto window = makeWindow();
-    QCOMPARE(LanguageManager::currentLanguage(), Language::English);
-    QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), 0);
+    QCOMPARE(int(LanguageManager::currentLanguage()), language);
+    // What reads the stored number sees the language the window runs in.
+    QCOMPARE(SettingsStore::open()->value("Common/appLanguage").toInt(), language);
     QCOMPARE(window->windowTitle(), QString("QLX Zentick"));
+}
+
+void TestWindowMain::languageChosenFromTheTray()
+{
+    WindowTray::setAvailabilityForTest(true);
+    auto window = makeWindow();
+    window->show();
+    QTRY_VERIFY(window->tray().menu());
+    QSignalSpy toasts(&window->services().toasts(), &Toasts::shown);
+    const auto pick = [&window](const QString &name) {
+        for (QAction *entry : window->tray().menu()->actions()) {
+            if (!entry->menu())
+                continue;
+            for (QAction *language : entry->menu()->actions()) {
+                if (language->text() == name)
+                    language->trigger();
+            }
+        }
+    };
+    pick("Deutsch");
+    // Kept for the next start; this window stays in its language.
+    QCOMPARE(SettingsStore::open()->value("Common/chosenLanguage").toString(), QString("DE"));
+    QCOMPARE(LanguageManager::currentLanguage(), Language::English);
+    QCOMPARE(toasts.size(), 1);
+    QVERIFY(toasts.at(0).at(0).toString().contains("Deutsch"));
+    pick("Deutsch");
+    QCOMPARE(toasts.size(), 1);
+
+    window.reset();
+    window = makeWindow();
+    QCOMPARE(LanguageManager::currentLanguage(), Language::German);
 }
 
 std::unique_ptr<PageNotifications> TestWindowMain::notificationsPage(bool writable)

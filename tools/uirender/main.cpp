@@ -60,13 +60,8 @@ int main(int argc, char *argv[])
     LanguageManager::installCatalogue(Language::English);
     const int languageAt = arguments.indexOf(QStringLiteral("--language"));
     if (languageAt >= 0) {
-        const QString code = arguments.value(languageAt + 1).toUpper();
         Language language = Language::English;
-        for (int i = 0; i < LanguageManager::languageCount; ++i) {
-            if (LanguageManager::languageCode(Language(i)) == code)
-                language = Language(i);
-        }
-        if (LanguageManager::languageCode(language) != code) {
+        if (!LanguageManager::languageForCode(arguments.value(languageAt + 1), &language)) {
             std::fprintf(stderr, "--language: expected en, pl, es, fr, it or de\n");
             return 2;
         }

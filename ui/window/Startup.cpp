@@ -25,8 +25,9 @@ bool Startup::openDeviceList()
 
 void Startup::startSession()
 {
-    // English on every start, whatever was chosen before.
-    LanguageManager::setLanguage(Language::English);
+    // English unless the user chose a language in the window; the language
+    // of the system locale alone does not count as a choice.
+    LanguageManager::setLanguage(LanguageManager::chosenLanguage());
     m_loadMessage = m_session.load().message;
     m_session.start();
 }

@@ -5,6 +5,7 @@
 #include "DialogAbout.h"
 #include "DialogHost.h"
 #include "HelpManual.h"
+#include "LanguageMenu.h"
 #include "MenuPopup.h"
 #include "MonitoringSession.h"
 #include "NotificationSettings.h"
@@ -106,6 +107,8 @@ void WindowMain::connectTitleBar()
     connect(ui->btnTheme, &QAbstractButton::clicked, this, &WindowMain::showThemeMenu);
     connect(ui->actionThemeDark, &QAction::triggered, this, [this] { SetTheme(Theme::Dark); });
     connect(ui->actionThemeLight, &QAction::triggered, this, [this] { SetTheme(Theme::Light); });
+    connect(ui->btnLanguage, &QAbstractButton::clicked, this, &WindowMain::showLanguageMenu);
+    m_tray->setLanguageChooser([this](Language language) { chooseLanguage(language); });
     connect(ui->btnHelp, &QAbstractButton::clicked, this, [] { HelpManual::open(); });
     connect(ui->btnAbout, &QAbstractButton::clicked, this, &WindowMain::showAbout);
     connect(ui->btnMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
@@ -182,7 +185,8 @@ void WindowMain::applyIcons()
         QAbstractButton *button;
         const char *icon;
     } icons[] = {
-        {ui->btnTheme, "theme.png"},       {ui->btnHelp, "help.png"},
+        {ui->btnTheme, "theme.png"},       {ui->btnLanguage, "language.png"},
+        {ui->btnHelp, "help.png"},
         {ui->btnAbout, "about.png"},       {ui->btnMinimize, "window/minimize.png"},
         {ui->btnClose, "window/close.png"}, {ui->btnDeviceList, "list.png"},
         {ui->btnGroupList, "group.png"},   {ui->btnConflictResolver, "network.png"},
@@ -201,6 +205,20 @@ void WindowMain::showThemeMenu()
         menu.addAction(action);
     }
     menu.execAt(ui->btnTheme->mapToGlobal(QPoint(0, ui->btnTheme->height())));
+}
+
+void WindowMain::showLanguageMenu()
+{
+    MenuPopup menu(this);
+    LanguageMenu::fill(menu, [this](Language language) { chooseLanguage(language); });
+    menu.execAt(ui->btnLanguage->mapToGlobal(QPoint(0, ui->btnLanguage->height())));
+}
+
+void WindowMain::chooseLanguage(Language language)
+{
+    const QString notice = LanguageMenu::choose(language);
+    if (!notice.isEmpty())
+        m_services.toasts().show(notice, ToastType::Info);
 }
 
 void WindowMain::SetTheme(Theme theme)

@@ -2,6 +2,7 @@
 
 #include "CFramelessWindow.h"
 #include "EditTarget.h"
+#include "Language.h"
 #include "ThemeManager.h"
 
 #include <QColor>
@@ -41,6 +42,8 @@ public:
     PageServices &services() const { return m_services; }
     WindowTray &tray() const { return *m_tray; }
     void SetTheme(Theme theme);
+    // Stores the language for the next start and says so.
+    void chooseLanguage(Language language);
 
 public slots:
     // Shows the editor on the target, on its first tab; nothing when there
@@ -66,6 +69,7 @@ private:
     void showMainPages();
     void deferredInit();
     void showThemeMenu();
+    void showLanguageMenu();
     void showAbout();
     void applyIcons();
     void updateMaximizeIcon();

@@ -1,6 +1,7 @@
 #include "WindowTray.h"
 
 #include "AppIdentity.h"
+#include "LanguageMenu.h"
 #include "MenuPopup.h"
 #include "ThemeManager.h"
 
@@ -17,6 +18,7 @@ const char appIconPath[] = ":/logos/resources/appIcon.png";
 const char showIconPath[] = ":/icons/resources/icons/window/maximize.png";
 const char hideIconPath[] = ":/icons/resources/icons/window/minimize.png";
 const char closeIconPath[] = ":/icons/resources/icons/window/close.png";
+const char languageIconPath[] = ":/icons/resources/icons/language.png";
 
 } // namespace
 
@@ -115,6 +117,11 @@ void WindowTray::RebuildTrayMenu()
         add(m_showWindow, showIconPath);
     else if (m_window.isVisible())
         add(m_hideWindow, hideIconPath);
+    if (m_chooseLanguage) {
+        QMenu *languages = m_menu->addMenu(tr("Language"));
+        languages->setIcon(ThemeManager::themedIcon(QString::fromLatin1(languageIconPath)));
+        LanguageMenu::fill(*languages, m_chooseLanguage);
+    }
     m_menu->addSeparator();
     add(m_closeApp, closeIconPath);
     if (m_icon)

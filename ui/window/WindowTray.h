@@ -1,8 +1,12 @@
 #pragma once
 
+#include "Language.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
+
+#include <functional>
 
 class MenuPopup;
 class QAction;
@@ -35,6 +39,8 @@ public:
     void SetHiddenToTray(bool visible);
     void RebuildTrayMenu();
     void postRebuild();
+    // Adds the language submenu, which reports the user's pick here.
+    void setLanguageChooser(std::function<void(Language)> onChosen) { m_chooseLanguage = std::move(onChosen); }
 
     // Whether the desktop shows tray icons; tests may decide instead.
     static bool isAvailable();
@@ -55,4 +61,5 @@ private:
     QSystemTrayIcon *m_icon = nullptr;
     QPointer<MenuPopup> m_menu;
     bool m_hiddenToTray = false;
+    std::function<void(Language)> m_chooseLanguage;
 };
