@@ -7,6 +7,7 @@
 #include "CliOutput.h"
 #include "CliSession.h"
 #include "CommissionCommands.h"
+#include "Language.h"
 #include "MailCommands.h"
 #include "MonitorCommand.h"
 #include "QuietCommands.h"
@@ -84,6 +85,11 @@ int run(const QStringList &arguments, bool progressOnTerminal)
         output.message(CliCommandLine::tryHelp());
         return ExitUsage;
     }
+    // The monitor's mails and report in the site's language; every printed
+    // text stays English.
+    Language language;
+    if (LanguageManager::languageForCode(invocation.options.value(QStringLiteral("language")), &language))
+        LanguageManager::installCatalogue(language);
     WorkerThreadPool::instance()->setBound(invocation.intOption(
         QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)));
     CliSession session(invocation, output, progressOnTerminal);

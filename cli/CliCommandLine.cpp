@@ -3,6 +3,7 @@
 #include "AddressRange.h"
 #include "ExchangeSchedule.h"
 #include "Ipv4Text.h"
+#include "Language.h"
 #include "MacText.h"
 #include "MetricsHttpServer.h"
 
@@ -24,6 +25,7 @@ enum class ValueKind {
     Zone,    // a zone of the time-zone database, "Europe/Warsaw"
     TimeOfDay, // "HH:MM", 00:00 to 23:59
     Listen,  // [ADDRESS:]PORT
+    LanguageCode, // en, pl, es, fr, it or de
 };
 
 struct OptionSpec
@@ -154,15 +156,17 @@ const QVector<CommandSpec> &commandTable()
           {"audit-daily", ValueKind::TimeOfDay},
           {"site-zone", ValueKind::Zone},
           {"metrics", ValueKind::Listen},
+          {"language", ValueKind::LanguageCode},
           parallelOption},
          "[--save-interval SECONDS] [--audit-daily HH:MM] [--site-zone ZONE]\n"
-         "[--metrics [ADDRESS:]PORT] [--parallel N]",
+         "[--metrics [ADDRESS:]PORT] [--language CODE] [--parallel N]",
          "Watches the clocks as the window does, until stopped: polls their status,\n"
          "sends the alert mails, writes the report and saves the device list every\n"
          "SECONDS (150). --audit-daily runs the audit every day at HH:MM and mails the\n"
          "findings to the alert recipients when they changed since the last mail.\n"
          "--metrics serves the clocks' state for Prometheus on /metrics (127.0.0.1 when\n"
-         "no address is given).\n"},
+         "no address is given). --language writes the mails and the report in en, pl, es,\n"
+         "fr, it or de (English by default).\n"},
         {"add-range", CliCommand::AddRange, {ArgumentKind::Range}, false,
          {{"user", ValueKind::Text, true}, {"password", ValueKind::Text, true}, {"force", ValueKind::Flag}},
          "RANGE --user U --password P [--force]",
@@ -300,6 +304,12 @@ QString checkedValue(const OptionSpec &option, const QString &value, QString &er
         static const QRegularExpression hhmm(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]$"));
         if (!hhmm.match(value).hasMatch())
             error = QStringLiteral("%1: expected a time of day HH:MM, not \"%2\"").arg(name, value);
+        return value;
+    }
+    case ValueKind::LanguageCode: {
+        Language language;
+        if (!LanguageManager::languageForCode(value, &language))
+            error = QStringLiteral("%1: expected en, pl, es, fr, it or de, not \"%2\"").arg(name, value);
         return value;
     }
     case ValueKind::Zone:
