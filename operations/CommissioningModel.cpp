@@ -119,7 +119,8 @@ QString CommissioningModel::summary(const QVector<CommissionedAddress> &addresse
         if (count > 0) {
             CommissionedAddress sample;
             sample.outcome = outcome;
-            counts << QStringLiteral("%1 %2").arg(count).arg(sample.outcomeText());
+            // "added 27": a tally needs no plural form of the result word.
+            counts << QStringLiteral("%1 %2").arg(sample.outcomeText()).arg(count);
         }
     }
     const QString total = tr("%n address(es)", nullptr, addresses.size());
