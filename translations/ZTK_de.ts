@@ -1733,6 +1733,13 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>%1 applies at the next start.</source>
+        <translation>%1 gilt ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
@@ -2729,55 +2736,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
 </context>
 <context>
-    <name>ResultSlots</name>
-    <message>
-        <source>Clock %1 data refreshed</source>
-        <translation type="vanished">Daten der Uhr %1 aktualisiert</translation>
-    </message>
-    <message>
-        <source>Clock %1 configuration downloaded</source>
-        <translation type="vanished">Konfiguration der Uhr %1 heruntergeladen</translation>
-    </message>
-    <message>
-        <source>Configuration was sent successfully.</source>
-        <translation type="vanished">Die Konfiguration wurde erfolgreich gesendet.</translation>
-    </message>
-    <message>
-        <source>No devices was found.</source>
-        <translation type="vanished">Es wurden keine Geräte gefunden.</translation>
-    </message>
-    <message>
-        <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="vanished">MAC- und IP-Adresse bei %1 geändert (%2 gefunden).</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n clocks(s)</source>
-        <translation type="vanished">
-            <numerusform>%n Uhr</numerusform>
-            <numerusform>%n Uhren</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n device(s)</source>
-        <translation type="vanished">
-            <numerusform>%n Gerät</numerusform>
-            <numerusform>%n Geräte</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="vanished">%1 von %2 gefundenen Uhren haben ihre neue Adresse nicht übernommen.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="vanished">%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
-    </message>
-    <message>
-        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="vanished">Die Konfiguration wurde an %1 von %2 Uhren gesendet. Nicht gesendet an: %3</translation>
-    </message>
-</context>
-<context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
@@ -3189,10 +3147,6 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
         <translation>Dies ist eine Testbenachrichtigung von %1.</translation>
     </message>
     <message>
-        <source>Test e-mail sent failed.</source>
-        <translation type="vanished">Senden der Test-E-Mail fehlgeschlagen.</translation>
-    </message>
-    <message>
         <source>Test e-mail has been sent successfully.</source>
         <translation>Die Test-E-Mail wurde erfolgreich gesendet.</translation>
     </message>
@@ -3296,18 +3250,8 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
         <translation>%1 Trotzdem schließen? (Änderungen seit dem letzten Speichern gehen verloren)</translation>
     </message>
     <message>
-        <source>%1
-Open the device list read-only? Nothing will be saved.</source>
-        <translation type="vanished">%1
-Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>Open read-only</source>
-        <translation type="vanished">Schreibgeschützt öffnen</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Beenden</translation>
+        <source>Language</source>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>
@@ -3315,6 +3259,10 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     <message>
         <source>Application was minimized to tray</source>
         <translation>Anwendung wurde in den Infobereich minimiert</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>

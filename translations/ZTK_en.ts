@@ -1733,6 +1733,13 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>%1 applies at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
@@ -3241,11 +3248,19 @@ Open the device list read-only? Nothing will be saved.</source>
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>
     <message>
         <source>Application was minimized to tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

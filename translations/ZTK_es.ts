@@ -1733,6 +1733,13 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>%1 applies at the next start.</source>
+        <translation>%1 se aplicará en el próximo inicio.</translation>
+    </message>
+</context>
+<context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
@@ -2729,55 +2736,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
 </context>
 <context>
-    <name>ResultSlots</name>
-    <message>
-        <source>Clock %1 data refreshed</source>
-        <translation type="vanished">Datos del reloj %1 actualizados</translation>
-    </message>
-    <message>
-        <source>Clock %1 configuration downloaded</source>
-        <translation type="vanished">Configuración del reloj %1 descargada</translation>
-    </message>
-    <message>
-        <source>Configuration was sent successfully.</source>
-        <translation type="vanished">La configuración se ha enviado correctamente.</translation>
-    </message>
-    <message>
-        <source>No devices was found.</source>
-        <translation type="vanished">No se ha encontrado ningún dispositivo.</translation>
-    </message>
-    <message>
-        <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="vanished">Se cambiaron las direcciones MAC e IP en %1 de %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n clocks(s)</source>
-        <translation type="vanished">
-            <numerusform>%n reloj</numerusform>
-            <numerusform>%n relojes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n device(s)</source>
-        <translation type="vanished">
-            <numerusform>%n dispositivo encontrado</numerusform>
-            <numerusform>%n dispositivos encontrados</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="vanished">%1 de los %2 relojes encontrados no aceptaron sus nuevas direcciones.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="vanished">%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
-    </message>
-    <message>
-        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="vanished">La configuración se envió a %1 de %2 relojes. No se envió a: %3</translation>
-    </message>
-</context>
-<context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
@@ -3189,10 +3147,6 @@ Open the device list read-only? Nothing will be saved.</source>
         <translation>Este es un correo de prueba de notificaciones de %1.</translation>
     </message>
     <message>
-        <source>Test e-mail sent failed.</source>
-        <translation type="vanished">Error al enviar el correo de prueba.</translation>
-    </message>
-    <message>
         <source>Test e-mail has been sent successfully.</source>
         <translation>El correo de prueba se ha enviado correctamente.</translation>
     </message>
@@ -3296,18 +3250,8 @@ Open the device list read-only? Nothing will be saved.</source>
         <translation>%1 ¿Cerrar igualmente? (Se perderán los cambios posteriores al último guardado)</translation>
     </message>
     <message>
-        <source>%1
-Open the device list read-only? Nothing will be saved.</source>
-        <translation type="vanished">%1
-¿Abrir la lista de dispositivos en solo lectura? No se guardará nada.</translation>
-    </message>
-    <message>
-        <source>Open read-only</source>
-        <translation type="vanished">Abrir en solo lectura</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Salir</translation>
+        <source>Language</source>
+        <translation>Idioma</translation>
     </message>
 </context>
 <context>
@@ -3315,6 +3259,10 @@ Open the device list read-only? Nothing will be saved.</source>
     <message>
         <source>Application was minimized to tray</source>
         <translation>La aplicación se ha minimizado a la bandeja</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
     </message>
 </context>
 <context>

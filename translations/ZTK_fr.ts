@@ -1733,6 +1733,13 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>%1 applies at the next start.</source>
+        <translation>%1 s’appliquera au prochain démarrage.</translation>
+    </message>
+</context>
+<context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
@@ -2729,55 +2736,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
 </context>
 <context>
-    <name>ResultSlots</name>
-    <message>
-        <source>Clock %1 data refreshed</source>
-        <translation type="vanished">Données de l&apos;horloge %1 actualisées</translation>
-    </message>
-    <message>
-        <source>Clock %1 configuration downloaded</source>
-        <translation type="vanished">Configuration de l&apos;horloge %1 téléchargée</translation>
-    </message>
-    <message>
-        <source>Configuration was sent successfully.</source>
-        <translation type="vanished">La configuration a bien été envoyée.</translation>
-    </message>
-    <message>
-        <source>No devices was found.</source>
-        <translation type="vanished">Aucun appareil trouvé.</translation>
-    </message>
-    <message>
-        <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="vanished">Adresses MAC et IP modifiées pour %1 sur %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n clocks(s)</source>
-        <translation type="vanished">
-            <numerusform>%n horloge</numerusform>
-            <numerusform>%n horloges</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n device(s)</source>
-        <translation type="vanished">
-            <numerusform>%n appareil trouvé</numerusform>
-            <numerusform>%n appareils trouvés</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="vanished">Horloges trouvées n&apos;ayant pas pris leur nouvelle adresse&#xa0;: %1 sur %2.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="vanished">Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
-    </message>
-    <message>
-        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="vanished">La configuration a été envoyée à %1 des %2 horloges. Non envoyée à&#xa0;: %3</translation>
-    </message>
-</context>
-<context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
@@ -3189,10 +3147,6 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
         <translation>Ceci est un e-mail de test des notifications de %1.</translation>
     </message>
     <message>
-        <source>Test e-mail sent failed.</source>
-        <translation type="vanished">Échec de l&apos;envoi de l&apos;e-mail de test.</translation>
-    </message>
-    <message>
         <source>Test e-mail has been sent successfully.</source>
         <translation>L&apos;e-mail de test a bien été envoyé.</translation>
     </message>
@@ -3296,18 +3250,8 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
         <translation>%1 Fermer quand même&#xa0;? (Les modifications faites depuis le dernier enregistrement seront perdues)</translation>
     </message>
     <message>
-        <source>%1
-Open the device list read-only? Nothing will be saved.</source>
-        <translation type="vanished">%1
-Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.</translation>
-    </message>
-    <message>
-        <source>Open read-only</source>
-        <translation type="vanished">Ouvrir en lecture seule</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Quitter</translation>
+        <source>Language</source>
+        <translation>Langue</translation>
     </message>
 </context>
 <context>
@@ -3315,6 +3259,10 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     <message>
         <source>Application was minimized to tray</source>
         <translation>L&apos;application a été réduite dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
     </message>
 </context>
 <context>

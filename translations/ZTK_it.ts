@@ -1733,6 +1733,13 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>%1 applies at the next start.</source>
+        <translation>%1 verrà applicato al prossimo avvio.</translation>
+    </message>
+</context>
+<context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
@@ -2729,55 +2736,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
 </context>
 <context>
-    <name>ResultSlots</name>
-    <message>
-        <source>Clock %1 data refreshed</source>
-        <translation type="vanished">Dati dell&apos;orologio %1 aggiornati</translation>
-    </message>
-    <message>
-        <source>Clock %1 configuration downloaded</source>
-        <translation type="vanished">Configurazione dell&apos;orologio %1 scaricata</translation>
-    </message>
-    <message>
-        <source>Configuration was sent successfully.</source>
-        <translation type="vanished">Configurazione inviata correttamente.</translation>
-    </message>
-    <message>
-        <source>No devices was found.</source>
-        <translation type="vanished">Nessun dispositivo trovato.</translation>
-    </message>
-    <message>
-        <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="vanished">Indirizzi MAC e IP modificati per %1 su %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n clocks(s)</source>
-        <translation type="vanished">
-            <numerusform>%n orologio</numerusform>
-            <numerusform>%n orologi</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n device(s)</source>
-        <translation type="vanished">
-            <numerusform>%n dispositivo trovato</numerusform>
-            <numerusform>%n dispositivi trovati</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="vanished">Orologi trovati che non hanno accettato il nuovo indirizzo: %1 su %2.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="vanished">Orologi trovati lasciati invariati: %1 su %2; non resta alcun indirizzo dopo .254.</translation>
-    </message>
-    <message>
-        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="vanished">Orologi che hanno ricevuto la configurazione: %1 su %2. Non inviata a: %3</translation>
-    </message>
-</context>
-<context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
@@ -3189,10 +3147,6 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
         <translation>Questa è un&apos;e-mail di prova delle notifiche di %1.</translation>
     </message>
     <message>
-        <source>Test e-mail sent failed.</source>
-        <translation type="vanished">Invio dell&apos;e-mail di prova non riuscito.</translation>
-    </message>
-    <message>
         <source>Test e-mail has been sent successfully.</source>
         <translation>E-mail di prova inviata correttamente.</translation>
     </message>
@@ -3296,18 +3250,8 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
         <translation>%1 Chiudere comunque? (Le modifiche successive all&apos;ultimo salvataggio andranno perse)</translation>
     </message>
     <message>
-        <source>%1
-Open the device list read-only? Nothing will be saved.</source>
-        <translation type="vanished">%1
-Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</translation>
-    </message>
-    <message>
-        <source>Open read-only</source>
-        <translation type="vanished">Apri in sola lettura</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Esci</translation>
+        <source>Language</source>
+        <translation>Lingua</translation>
     </message>
 </context>
 <context>
@@ -3315,6 +3259,10 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     <message>
         <source>Application was minimized to tray</source>
         <translation>Applicazione ridotta nel vassoio di sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
     </message>
 </context>
 <context>

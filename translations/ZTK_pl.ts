@@ -1738,6 +1738,13 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>%1 applies at the next start.</source>
+        <translation>%1 – od następnego uruchomienia programu.</translation>
+    </message>
+</context>
+<context>
     <name>MailCommands</name>
     <message>
         <source>Sending test e-mail</source>
@@ -2736,57 +2743,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
 </context>
 <context>
-    <name>ResultSlots</name>
-    <message>
-        <source>Clock %1 data refreshed</source>
-        <translation type="vanished">Odświeżono dane zegara %1</translation>
-    </message>
-    <message>
-        <source>Clock %1 configuration downloaded</source>
-        <translation type="vanished">Pobrano konfigurację zegara %1</translation>
-    </message>
-    <message>
-        <source>Configuration was sent successfully.</source>
-        <translation type="vanished">Konfigurację wysłano pomyślnie.</translation>
-    </message>
-    <message>
-        <source>No devices was found.</source>
-        <translation type="vanished">Nie znaleziono urządzeń.</translation>
-    </message>
-    <message>
-        <source>MAC and IP address changed for %1 out of %2 found.</source>
-        <translation type="vanished">Zmieniono adresy MAC i IP %1 z %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n clocks(s)</source>
-        <translation type="vanished">
-            <numerusform>%n zegara</numerusform>
-            <numerusform>%n zegarów</numerusform>
-            <numerusform>%n zegarów</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n device(s)</source>
-        <translation type="vanished">
-            <numerusform>%n znalezionego urządzenia</numerusform>
-            <numerusform>%n znalezionych urządzeń</numerusform>
-            <numerusform>%n znalezionych urządzeń</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found did not take their new addresses.</source>
-        <translation type="vanished">Zegary, które nie przyjęły nowych adresów: %1 (znalezione: %2).</translation>
-    </message>
-    <message>
-        <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
-        <translation type="vanished">Zegary pozostawione bez zmian, bo po .254 nie ma wolnych adresów: %1 (znalezione: %2).</translation>
-    </message>
-    <message>
-        <source>The configuration was sent to %1 of %2 clocks. Not sent to: %3</source>
-        <translation type="vanished">Konfigurację wysłano do części zegarów: %1 z %2. Nie wysłano do: %3</translation>
-    </message>
-</context>
-<context>
     <name>SearchCommands</name>
     <message>
         <source>No usable local network interface to search on.</source>
@@ -3200,10 +3156,6 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
         <translation>To jest testowy e-mail powiadomień programu %1.</translation>
     </message>
     <message>
-        <source>Test e-mail sent failed.</source>
-        <translation type="vanished">Nie udało się wysłać testowego e-maila.</translation>
-    </message>
-    <message>
         <source>Test e-mail has been sent successfully.</source>
         <translation>Testowy e-mail wysłano pomyślnie.</translation>
     </message>
@@ -3307,18 +3259,8 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
         <translation>%1 Zamknąć mimo to? (Zmiany od ostatniego zapisu zostaną utracone)</translation>
     </message>
     <message>
-        <source>%1
-Open the device list read-only? Nothing will be saved.</source>
-        <translation type="vanished">%1
-Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</translation>
-    </message>
-    <message>
-        <source>Open read-only</source>
-        <translation type="vanished">Otwórz tylko do odczytu</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="vanished">Zakończ</translation>
+        <source>Language</source>
+        <translation>Język</translation>
     </message>
 </context>
 <context>
@@ -3326,6 +3268,10 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     <message>
         <source>Application was minimized to tray</source>
         <translation>Program zminimalizowano do zasobnika</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 # scripts/update-translations.sh scans, must find nothing new.
 set -euo pipefail
 src=$1
-folders=$(sed -n 's/^lupdate -silent -locations none \(.*\) \\$/\1/p' "$src/scripts/update-translations.sh" | head -n 1)
+folders=$(sed -n 's/^lupdate -silent -no-obsolete -locations none \(.*\) \\$/\1/p' "$src/scripts/update-translations.sh" | head -n 1)
 if [ -z "$folders" ]; then
     echo "Cannot read the scanned folders from scripts/update-translations.sh" >&2
     exit 1
