@@ -85,22 +85,85 @@ QByteArray Smtp::dotStuffed(const QString &body)
     return lines.join(QLatin1String("\r\n")).toUtf8();
 }
 
-bool Smtp::sendMail(const QString &from, const QList<Recipient> &recipients, const QString &subject,
-                    const QString &body)
-{
-    if (recipients.isEmpty())
-        return false;
+namespace {
 
+bool isAscii(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0x7f)
+            return false;
+    }
+    return true;
+}
+
+// Encoded words of at most 45 bytes of text each (60 in base64, well inside
+// the 75 a word may take), cut between characters, on folded lines.
+QByteArray encodedWords(const QString &text)
+{
+    constexpr int maxBytes = 45;
+    QByteArrayList words;
+    QByteArray chunk;
+    for (int i = 0; i < text.size(); ++i) {
+        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QByteArray character = text.mid(i, length).toUtf8();
+        i += length - 1;
+        if (chunk.size() + character.size() > maxBytes) {
+            words << "=?UTF-8?B?" + chunk.toBase64() + "?=";
+            chunk.clear();
+        }
+        chunk += character;
+    }
+    if (!chunk.isEmpty())
+        words << "=?UTF-8?B?" + chunk.toBase64() + "?=";
+    return words.join("\r\n ");
+}
+
+// Base64 in lines of 76 characters.
+QByteArray base64Lines(const QByteArray &data)
+{
+    const QByteArray encoded = data.toBase64();
+    QByteArrayList lines;
+    for (int at = 0; at < encoded.size(); at += 76)
+        lines << encoded.mid(at, 76);
+    return lines.join("\r\n");
+}
+
+} // namespace
+
+QByteArray Smtp::composeMessage(const QString &from, const QList<Recipient> &recipients, const QString &subject,
+                                const QString &body)
+{
     QByteArray message;
     for (const Recipient &recipient : recipients) {
         message += recipient.copy ? "Cc: " : "To: ";
         message += headerValue(recipient.name).toUtf8() + "\r\n";
     }
     message += "From: " + headerValue(from).toUtf8() + "\r\n";
-    message += "Subject: " + headerValue(subject).toUtf8() + "\r\n";
-    message += "\r\n";
-    message += dotStuffed(body);
-    m_message = message;
+    if (isAscii(subject) && isAscii(body)) {
+        message += "Subject: " + headerValue(subject).toUtf8() + "\r\n";
+        message += "\r\n";
+        return message + dotStuffed(body);
+    }
+    message += "Subject: " + encodedWords(headerValue(subject)) + "\r\n";
+    message += "MIME-Version: 1.0\r\n"
+               "Content-Type: text/plain; charset=UTF-8\r\n"
+               "Content-Transfer-Encoding: base64\r\n"
+               "\r\n";
+    // Line ends as the plain body has them; base64 never starts a line with ".".
+    QString text = body;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return message + base64Lines(text.toUtf8());
+}
+
+bool Smtp::sendMail(const QString &from, const QList<Recipient> &recipients, const QString &subject,
+                    const QString &body)
+{
+    if (recipients.isEmpty())
+        return false;
+
+    m_message = composeMessage(from, recipients, subject, body);
 
     m_from = from;
     m_recipients = recipients;

@@ -75,6 +75,12 @@ public:
     // Line ends become CRLF and a line beginning with "." gets a second one,
     // so the body can never end the DATA section early.
     static QByteArray dotStuffed(const QString &body);
+    // The headers and body as sent. Plain ASCII goes as it is, byte for byte
+    // as always; a subject or body with other characters (a translated mail,
+    // a clock named "Küche") is declared UTF-8: the subject as encoded words,
+    // the body in base64, so no server or reader mangles it.
+    static QByteArray composeMessage(const QString &from, const QList<Recipient> &recipients, const QString &subject,
+                                     const QString &body);
 
 signals:
     void status(const QString &text);

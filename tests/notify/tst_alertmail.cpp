@@ -2,8 +2,10 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "IncidentMailer.h"
+#include "Language.h"
 #include "MailSender.h"
 #include "NotificationSettings.h"
+#include "ProgramFiles.h"
 #include "Smtp.h"
 #include "SmtpServerProcess.h"
 #include "TestRows.h"
@@ -11,6 +13,7 @@
 
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTranslator>
 #include <QtTest>
 
 // Alert mails, one clock's and an incident's, recoveries, quiet periods and
@@ -24,6 +27,8 @@ private slots:
     void cleanup();
     void alertMailAsDelivered_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
     void alertMailAsDelivered();
+    void mailInTheInstalledLanguage_data();
+    void mailInTheInstalledLanguage();
     void switchedOffKindDoesNotBlockLaterAlerts();
     void atMostThreeAttemptsPerEpisode();
     void deliveredKindWaitsForResendInterval_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
@@ -156,6 +161,63 @@ void TestAlertMail::alertMailAsDelivered()
     QCoreApplication::processEvents();
     QVERIFY(!m_mailer->isBusy());
     QCOMPARE(m_server->messages().size(), 1);
+}
+
+void TestAlertMail::mailInTheInstalledLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("plain");
+    QTest::newRow("English, plain ASCII as always") << int(Language::English) << "Lobby" << true;
+    QTest::newRow("English, a clock named in German") << int(Language::English) << "Küche" << false;
+    QTest::newRow("Polish") << int(Language::Polish) << "Lobby" << false;
+    QTest::newRow("German, a long name folds the subject")
+        << int(Language::German) << QString("Küche im Erdgeschoss, Westflügel, neben dem Aufzug 😀") << false;
+}
+
+void TestAlertMail::mailInTheInstalledLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, name);
+    QFETCH(bool, plain);
+
+    // As the monitor with --language, or the window in a chosen language.
+    QTranslator catalogue;
+    if (language != int(Language::English)) {
+        QVERIFY(catalogue.load(ProgramFiles::locate(LanguageManager::translationFileName(Language(language)))));
+        QCoreApplication::installTranslator(&catalogue);
+    }
+    DevClock *clock = addClock(name, QStringLiteral("192.168.0.20"));
+    makeDue(*clock, NtpNoConnection);
+    const QString subject = MailSender::alertSubject(*clock);
+    const QString body = MailSender::alertBody(*clock);
+    m_mailer->clockUpdated(*clock);
+    QVERIFY(m_server->waitForMessages(1, waitMs));
+    QCoreApplication::removeTranslator(&catalogue);
+    QCOMPARE(body.contains("Clock name: ") && body.contains("Connection error"), language == int(Language::English));
+
+    const QByteArray data = m_server->messages().at(0).data;
+    const int blank = data.indexOf("\r\n\r\n");
+    const QByteArray headers = data.left(blank);
+    QCOMPARE(headers.contains("Content-Type: text/plain; charset=UTF-8"), !plain);
+    QString sentSubject;
+    const QRegularExpression word("=\\?UTF-8\\?B\\?([^?]*)\\?=");
+    const QByteArray subjectField = headers.mid(headers.indexOf("Subject: ") + 9).split('\n').first().trimmed();
+    if (plain) {
+        sentSubject = QString::fromUtf8(subjectField);
+        QCOMPARE(QString::fromUtf8(data.mid(blank + 4)).trimmed(), QString(body).replace("\r\n", "\n").replace("\n", "\r\n").trimmed());
+    } else {
+        // Encoded words on folded lines, each within the line limit.
+        const QString folded = QString::fromUtf8(headers.mid(headers.indexOf("Subject: ")));
+        for (auto words = word.globalMatch(folded); words.hasNext();) {
+            const QRegularExpressionMatch match = words.next();
+            QVERIFY(match.capturedLength(0) <= 75);
+            sentSubject += QString::fromUtf8(QByteArray::fromBase64(match.captured(1).toLatin1()));
+        }
+        QCOMPARE(QString::fromUtf8(QByteArray::fromBase64(data.mid(blank + 4))),
+                 QString(body).replace("\r\n", "\n").replace("\n", "\r\n"));
+    }
+    QCOMPARE(sentSubject, subject);
 }
 
 void TestAlertMail::switchedOffKindDoesNotBlockLaterAlerts()
