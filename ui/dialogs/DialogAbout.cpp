@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOption>
 #include <QUrl>
@@ -37,6 +38,20 @@ DialogAbout::DialogAbout(QWidget *parent)
     ui->lbAppVersion->setText(tr("Version %1").arg(formatVersion(applicationVersion())));
     ui->lbAdditionalInfo->setText(tr("Finds, sets up and watches LED wall clocks.") + QLatin1Char('\n')
                                   + tr("Copyright QLX Devices. All rights reserved."));
+    fitTexts();
+}
+
+void DialogAbout::fitTexts()
+{
+    // The panel is laid out by hand; translated texts decide the sizes: the
+    // close button grows to the left, the note downwards with the panel.
+    QPushButton *close = ui->pushButton;
+    const QSize button = close->sizeHint().expandedTo(close->size());
+    close->setGeometry(close->geometry().right() + 1 - button.width(), close->y(), button.width(), button.height());
+    QLabel *note = ui->lbAdditionalInfo;
+    const int grow = qMax(0, note->heightForWidth(note->width()) - note->height());
+    note->resize(note->width(), note->height() + grow);
+    setFixedSize(width(), height() + grow);
 }
 
 DialogAbout::~DialogAbout()

@@ -29,6 +29,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void fitTexts();
+
     Ui::AboutDialog *ui;
     bool m_pressed = false;
     QPoint m_offset;

@@ -35,7 +35,10 @@ void FramelessDialog::showEvent(QShowEvent *event)
 {
     m_closing = false;
     ThemeWidgets::applyTheme(this);
-    // Wrapped texts need more height than the form's size when they are long.
+    // A translated title or button may need more width than the form's size,
+    // and wrapped texts more height when they are long.
+    if (QLayout *layout = this->layout(); layout && layout->totalMinimumSize().width() > width())
+        resize(layout->totalMinimumSize().width(), height());
     if (QLayout *layout = this->layout(); layout && layout->hasHeightForWidth()) {
         const int needed = layout->totalHeightForWidth(width());
         if (needed > height())
