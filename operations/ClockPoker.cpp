@@ -17,9 +17,10 @@ const int NoStatusCode = 0;
 // The cursor before the first poll, so that the first search starts at clock 0.
 const int NoClockPolled = -1;
 
-// Slots unreachable clocks may hold at once: half of them while they merely
-// fall due, so that answering clocks due together find room; up to three
-// quarters for those whose status grows too old. At least one either way.
+// Retry slots unreachable clocks may hold at once: half of them while they
+// merely fall due, so that clocks failing their first polls find room; up to
+// three quarters for those whose status grows too old. At least one either
+// way.
 int unreachableLimit(int bound)
 {
     return qMax(1, bound / 2);
@@ -56,25 +57,37 @@ qint64 ClockPoker::age(const DevClock &clock, const QDateTime &now) const
     return last.secsTo(now);
 }
 
+ClockPoker::Kind ClockPoker::kindOf(const DevClock &clock) const
+{
+    if (isUnreachable(clock))
+        return Kind::Unreachable;
+    return m_failedPolls.contains(clock.id) ? Kind::Failing : Kind::Answering;
+}
+
 void ClockPoker::onClockTimeout()
 {
-    const int bound = WorkerThreadPool::instance()->bound();
-    if (m_inFlight.size() >= bound)
-        return;
     const QList<DevClock *> clocks = ClockRegistry::instance()->clocks();
     if (clocks.isEmpty())
         return;
+    const int bound = WorkerThreadPool::instance()->bound();
+    const int retryBound = WorkerThreadPool::instance()->schedule().probeBound();
     const QDateTime now = QDateTime::currentDateTime();
-    pokeDue(clocks, true, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(bound), m_unreachableCursor, now);
-    pokeDue(clocks, false, m_dueAfterSeconds, bound, m_cursor, now);
-    pokeDue(clocks, true, m_dueAfterSeconds, unreachableLimit(bound), m_unreachableCursor, now);
+    pokeDue(clocks, Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound),
+            m_unreachableCursor, now);
+    pokeDue(clocks, Kind::Failing, m_dueAfterSeconds, retryBound, m_failingCursor, now);
+    pokeDue(clocks, Kind::Answering, m_dueAfterSeconds, bound, m_cursor, now);
+    pokeDue(clocks, Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound), m_unreachableCursor, now);
 }
 
-void ClockPoker::pokeDue(const QList<DevClock *> &clocks, bool unreachable, int minimumAge, int limit,
-                         int &cursor, const QDateTime &now)
+void ClockPoker::pokeDue(const QList<DevClock *> &clocks, Kind kind, int minimumAge, int limit, int &cursor,
+                         const QDateTime &now)
 {
-    const int bound = WorkerThreadPool::instance()->bound();
     const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
+    const int retryBound = schedule.probeBound();
+    const auto full = [&] {
+        const int failing = m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
+        return m_inFlightCount[int(kind)] >= limit || (kind != Kind::Answering && failing >= retryBound);
+    };
     const int n = clocks.size();
     if (cursor >= n)
         cursor = NoClockPolled;
@@ -82,11 +95,11 @@ void ClockPoker::pokeDue(const QList<DevClock *> &clocks, bool unreachable, int 
     // several clocks fall due together, none is polled twice in a row.
     const int start = cursor;
     for (int i = 1; i <= n; ++i) {
-        if (m_inFlight.size() >= bound || (unreachable && m_unreachableInFlight >= limit))
+        if (full())
             return;
         const int k = (start + i) % n;
         DevClock *clock = clocks.at(k);
-        if (isUnreachable(*clock) != unreachable || m_inFlight.contains(clock->id))
+        if (m_inFlight.contains(clock->id) || kindOf(*clock) != kind)
             continue;
         const qint64 seconds = age(*clock, now);
         if (seconds >= 0 && seconds <= minimumAge)
@@ -94,21 +107,20 @@ void ClockPoker::pokeDue(const QList<DevClock *> &clocks, bool unreachable, int 
         // A user's operation has this clock: its poll would only wait.
         if (schedule.isHeldForUser(QHostAddress(clock->network.ip).toString()))
             continue;
-        if (!unreachable && (k <= cursor || cursor == NoClockPolled))
+        if (kind == Kind::Answering && (k <= cursor || cursor == NoClockPolled))
             emit PollRoundStarted();
         cursor = k;
-        poke(clock, unreachable);
+        poke(clock, kind);
     }
 }
 
-void ClockPoker::poke(DevClock *clock, bool unreachable)
+void ClockPoker::poke(DevClock *clock, Kind kind)
 {
     m_inFlight.insert(clock->id, QDateTime::currentDateTime());
-    m_inFlightUnreachable.insert(clock->id, unreachable);
-    if (unreachable)
-        ++m_unreachableInFlight;
+    m_inFlightKind.insert(clock->id, kind);
+    ++m_inFlightCount[int(kind)];
     DataSender *sender = Communication::instance()->getStatus({SenderTarget::fromClock(*clock)});
-    sender->setLane(ExchangeLane::Poll);
+    sender->setLane(kind == Kind::Answering ? ExchangeLane::Poll : ExchangeLane::Retry);
     connect(sender, &DataSender::finished, this, &ClockPoker::onPokeFinished);
     connect(sender, &DataSender::error, this, &ClockPoker::onPokeFinished);
     // A poll someone cancels says nothing about the clock, but must not leave
@@ -116,12 +128,20 @@ void ClockPoker::poke(DevClock *clock, bool unreachable)
     connect(sender, &DataSender::canceled, this, &ClockPoker::onPokeCanceled);
 }
 
+void ClockPoker::pollEnded(quint64 id)
+{
+    const auto kind = m_inFlightKind.constFind(id);
+    if (kind != m_inFlightKind.constEnd()) {
+        --m_inFlightCount[int(kind.value())];
+        m_inFlightKind.erase(kind);
+    }
+}
+
 void ClockPoker::onPokeCanceled(DataSender *sender)
 {
     const quint64 id = sender->clockId(0);
     m_inFlight.remove(id);
-    if (m_inFlightUnreachable.take(id))
-        --m_unreachableInFlight;
+    pollEnded(id);
     QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
 }
 
@@ -129,8 +149,7 @@ void ClockPoker::onPokeFinished(DataSender *sender)
 {
     const quint64 id = sender->clockId(0);
     const QDateTime started = m_inFlight.take(id);
-    if (m_inFlightUnreachable.take(id))
-        --m_unreachableInFlight;
+    pollEnded(id);
     // With many clocks, waiting for the next tick would cap polling at ten
     // clocks a second although each answers in about a millisecond.
     QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);

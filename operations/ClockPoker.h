@@ -11,16 +11,19 @@ class DevClock;
 // Keeps every listed clock's status fresh. A clock is due when more than the
 // due interval has passed since its last update (a failed poll counts as one);
 // the search for due clocks goes round the list from the clock after the one
-// polled last. Up to the worker pool's bound of polls run at once, in the
-// poll lane, so a silent clock holds one slot for its time-out, never the
-// fleet.
+// polled last. Up to the worker pool's bound of polls of answering clocks run
+// at once, in the poll lane; a clock whose last poll failed is polled in the
+// retry lane, which has slots of its own (the probe bound), so silent or
+// switched-off clocks never take an answering clock's slot, and a power cut
+// of hundreds of clocks still sees each of them polled at the ordinary pace
+// until its alert is due.
 //
-// Clocks that answer come first. A clock whose connection alert is already
-// due (it has stopped answering) is polled only in the slots answering clocks
-// leave free, and never in all of them, unless its status has grown older
-// than the unreachable limit: then it goes first, so that a recovery shows
-// within about a minute. Its first failed polls, before the alert is due,
-// keep the ordinary pace so that the alert is not delayed.
+// Among the failing clocks, those whose connection alert is already due
+// (they have stopped answering) are polled only in the retry slots the
+// others leave free, and never in all of them, unless their status has grown
+// older than the unreachable limit: then they go first, so that a recovery
+// shows within about a minute. A clock's first failed polls, before the alert
+// is due, keep the ordinary pace so that the alert is not delayed.
 class ClockPoker : public QObject
 {
     Q_OBJECT
@@ -68,20 +71,26 @@ private:
     // Seconds since the clock's last update counted for its next poll; -1
     // when it never had one.
     qint64 age(const DevClock &clock, const QDateTime &now) const;
+    // Answering: its last poll got through. Failing: it did not, and its
+    // connection alert is not due yet. Unreachable: the alert is due.
+    enum class Kind { Answering, Failing, Unreachable };
+    Kind kindOf(const DevClock &clock) const;
     // Pokes clocks of one kind older than minimumAge, round the list from
-    // after cursor, while fewer than limit polls run; cursor follows the last
-    // one poked.
-    void pokeDue(const QList<DevClock *> &clocks, bool unreachable, int minimumAge, int limit, int &cursor,
+    // after cursor, while fewer than limit polls of that kind run and its
+    // lane has room; cursor follows the last one poked.
+    void pokeDue(const QList<DevClock *> &clocks, Kind kind, int minimumAge, int limit, int &cursor,
                  const QDateTime &now);
-    void poke(DevClock *clock, bool unreachable);
+    void poke(DevClock *clock, Kind kind);
+    void pollEnded(quint64 id);
 
     QTimer m_pollTimer;
     int m_cursor = -1; // the answering clock polled last
+    int m_failingCursor = -1;
     int m_unreachableCursor = -1;
-    // Poll start per clock id in flight, and whether it counts as unreachable.
+    // Poll start per clock id in flight, and the kind it was polled as.
     QHash<quint64, QDateTime> m_inFlight;
-    QHash<quint64, bool> m_inFlightUnreachable;
-    int m_unreachableInFlight = 0;
+    QHash<quint64, Kind> m_inFlightKind;
+    int m_inFlightCount[3] = {0, 0, 0};
     // A failed poll's update is its end, but its spacing counts from its
     // start: a clock that holds each poll for its whole time-out would
     // otherwise fall behind the pace that makes its alert due in time.

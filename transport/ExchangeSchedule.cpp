@@ -67,7 +67,7 @@ QVector<ExchangeSchedule::Id> ExchangeSchedule::takeStartable()
     }
     m_continuations.clear();
 
-    for (const ExchangeLane lane : {ExchangeLane::User, ExchangeLane::Probe, ExchangeLane::Poll}) {
+    for (const ExchangeLane lane : {ExchangeLane::User, ExchangeLane::Probe, ExchangeLane::Poll, ExchangeLane::Retry}) {
         for (int i = 0; i < m_waiting.size() && m_running[laneIndex(lane)] < laneBound(lane);) {
             const Ticket &ticket = m_waiting.at(i).ticket;
             if (ticket.lane == lane && canStart(ticket))

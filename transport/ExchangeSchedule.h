@@ -18,13 +18,15 @@
 // - one exchange at a time per key: a clock's address (clocks that share the
 //   factory address share its key) or the discovery port;
 // - at most bound() exchanges running in the user lane and as many in the
-//   poll lane, and at most probeBound() in the probe lane;
+//   poll lane, and at most probeBound() in the probe lane and as many in the
+//   retry lane;
 // - waiting exchanges start in the order they were added, user ones first,
-//   then probes (a user asked for them too), then polls; a poll does not
-//   start on a key that a running user operation has used, so a clock sees
-//   an operation's exchanges back to back (a probe queues its next step as
-//   its last one ends, and the rule below keeps them together; holding every
-//   address of a long range against polls would starve listed clocks in it);
+//   then probes (a user asked for them too), then polls and retries; a poll
+//   or retry does not start on a key that a running user operation has used,
+//   so a clock sees an operation's exchanges back to back (a probe queues
+//   its next step as its last one ends, and the rule below keeps them
+//   together; holding every address of a long range against polls would
+//   starve listed clocks in it);
 // - when an exchange ends, the next exchange of the same owner for the same
 //   key comes before anything else waiting for that key: a stepped operation
 //   keeps the clock until its last step.
@@ -78,10 +80,13 @@ private:
         Ticket ticket;
     };
 
-    static constexpr int LaneCount = 3;
+    static constexpr int LaneCount = 4;
     static int laneIndex(ExchangeLane lane) { return static_cast<int>(lane); }
     static bool holdsKeys(ExchangeLane lane) { return lane == ExchangeLane::User; }
-    int laneBound(ExchangeLane lane) const { return lane == ExchangeLane::Probe ? m_probeBound : m_bound; }
+    int laneBound(ExchangeLane lane) const
+    {
+        return lane == ExchangeLane::Probe || lane == ExchangeLane::Retry ? m_probeBound : m_bound;
+    }
     bool canStart(const Ticket &ticket) const;
     void start(int waitingIndex, QVector<Id> &started);
 
@@ -90,7 +95,7 @@ private:
     Id m_nextId = 1;
     QList<Entry> m_waiting;
     QHash<Id, Ticket> m_runningTickets;
-    int m_running[LaneCount] = {0, 0, 0};
+    int m_running[LaneCount] = {0, 0, 0, 0};
     QSet<QString> m_busy;
     // Keys whose last exchange just ended, with its owner: that owner's next
     // exchange for the key goes first.

@@ -272,9 +272,8 @@ void TestTransport::schedule()
         };
         if (what == QLatin1String("add")) {
             const QString key = words.at(1) == QLatin1String("-") ? QString() : words.at(1);
-            const ExchangeLane lane = words.at(2) == QLatin1String("poll")
-                ? ExchangeLane::Poll
-                : (words.at(2) == QLatin1String("probe") ? ExchangeLane::Probe : ExchangeLane::User);
+            const QStringList lanes = {"user", "poll", "probe", "retry"};
+            const ExchangeLane lane = ExchangeLane(qMax(0, lanes.indexOf(words.at(2))));
             schedule.add({key, lane, owner(words.at(3))});
         } else if (what == QLatin1String("probe-bound")) {
             schedule.setProbeBound(words.at(1).toInt());
