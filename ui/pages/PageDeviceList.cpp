@@ -1,5 +1,6 @@
 #include "PageDeviceList.h"
 
+#include "ClockMerge.h"
 #include "ClockRegistry.h"
 #include "Communication.h"
 #include "ConfigurationDownload.h"
@@ -262,14 +263,33 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
     }
     ClockRegistry *registry = &m_services.registry();
     const QList<bool> listed = registry->alreadyListed(QList<DevClock *>(clocks.cbegin(), clocks.cend()));
+    QVector<ClockMerge::Finding> findings;
+    QVector<bool> duplicate;
+    QStringList movedFrom;
+    QSet<quint64> claimed;
+    for (int i = 0; i < clocks.size(); ++i) {
+        const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *clocks.at(i), claimed);
+        if (finding.match != ClockMerge::Match::New)
+            claimed.insert(registry->clockAt(finding.index)->id);
+        const bool moved = finding.match == ClockMerge::Match::Moved;
+        findings.append(finding);
+        duplicate.append(listed.at(i) && !moved);
+        movedFrom.append(moved ? finding.movedFrom : QString());
+    }
     DialogDevicesFound dialog(m_services.dialogs(), m_services.window());
-    dialog.setClocks(clocks, QVector<bool>(listed.cbegin(), listed.cend()));
+    dialog.setClocks(clocks, duplicate, movedFrom);
     m_services.dialogs().runDialog(dialog);
     const QVector<bool> selected = dialog.selected();
     const bool accepted = dialog.isAccepted();
     int added = 0;
     for (int i = 0; i < clocks.size(); ++i) {
-        if (accepted && i < selected.size() && selected.at(i)) {
+        const bool taken = accepted && i < selected.size() && selected.at(i);
+        if (taken && findings.at(i).match == ClockMerge::Match::Moved) {
+            DevClock *record = registry->clockAt(findings.at(i).index);
+            ClockMerge::update(*record, *clocks.at(i), ClockMerge::Match::Moved);
+            SlotClockStatusUpdated(record->id);
+            delete clocks.at(i);
+        } else if (taken) {
             registry->addClock(clocks.at(i));
             ++added;
         } else {

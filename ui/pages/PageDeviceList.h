@@ -48,7 +48,9 @@ public slots:
     void onTimerRefreshList();
     // Re-renders one clock's row; the session has already run its alert trigger.
     void SlotClockStatusUpdated(quint64 id);
-    // Takes ownership of the clocks a search found.
+    // Takes ownership of the clocks a search found. A listed clock found at
+    // another address (known by its MAC) is offered as moved; taken, its
+    // record follows it instead of a second row appearing.
     void SlotClockSearchingFinished(QVector<DevClock *> clocks);
     // One of the five Manage buttons of a row (ManageAction).
     void ManageDevice(int row, int index);
