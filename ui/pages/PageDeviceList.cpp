@@ -1,5 +1,6 @@
 #include "PageDeviceList.h"
 
+#include "AddressPlanActions.h"
 #include "ClockMerge.h"
 #include "ClockRegistry.h"
 #include "Communication.h"
@@ -57,6 +58,7 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     : NavigationPage(parent)
     , ui(new Ui::PageDeviceList)
     , m_services(services)
+    , m_plans(new AddressPlanActions(services, this))
 {
     ui->setupUi(this);
     QTableWidget *table = ui->twdDeviceList;
@@ -87,6 +89,7 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
 
     connect(ui->btnDeviceSearch, &QAbstractButton::clicked, this, &PageDeviceList::searchDevices);
     connect(ui->btnDeviceAdd, &QAbstractButton::clicked, this, &PageDeviceList::addClock);
+    connect(m_plans, &AddressPlanActions::clockListed, this, &PageDeviceList::showListedClock);
     connect(ui->btnCheckClocks, &QAbstractButton::clicked, this, &PageDeviceList::checkClocks);
     connect(ui->ledDeviceFilter, &QLineEdit::textChanged, this, &PageDeviceList::applyFilter);
     connect(ui->cbxProblemsOnly, &QCheckBox::toggled, this, &PageDeviceList::applyFilter);
@@ -414,7 +417,13 @@ void PageDeviceList::deleteSelectedClock()
 void PageDeviceList::addClock()
 {
     DialogNewClock dialog(m_services.dialogs(), m_services.window());
-    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted || dialog.ip().isEmpty())
+    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
+        return;
+    if (dialog.way() != DialogNewClock::Way::OneAddress) {
+        m_plans->commission(dialog.targets(), dialog.renameFromPlan());
+        return;
+    }
+    if (dialog.ip().isEmpty())
         return;
     auto *clock = new DevClock;
     clock->network.ip = dialog.ip();
@@ -425,6 +434,12 @@ void PageDeviceList::addClock()
     registry.addClock(clock);
     if (!m_filling)
         AddDeviceRow(registry.clockAt(registry.clockCount() - 1));
+}
+
+void PageDeviceList::showListedClock(quint64 id)
+{
+    matchRowCount();
+    SlotClockStatusUpdated(id);
 }
 
 void PageDeviceList::searchDevices()
