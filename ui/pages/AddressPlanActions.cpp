@@ -1,12 +1,18 @@
 #include "AddressPlanActions.h"
 
+#include "AppSettings.h"
+#include "ClockRegistry.h"
 #include "CommissioningSender.h"
 #include "Communication.h"
 #include "DialogCommissioningResults.h"
 #include "DialogHost.h"
 #include "OperationRunner.h"
 #include "PageServices.h"
+#include "PlanFile.h"
+#include "Toasts.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <utility>
@@ -52,4 +58,34 @@ void AddressPlanActions::commission(const QVector<CommissioningTarget> &targets,
     showListed();
     results.showSummary(targets.size());
     m_services.dialogs().runDialog(results);
+}
+
+void AddressPlanActions::exportList()
+{
+    const ClockRegistry &registry = m_services.registry();
+    DialogHost &dialogs = m_services.dialogs();
+    QWidget *window = m_services.window();
+    // A plan without rows would not read back.
+    if (registry.clockCount() == 0) {
+        dialogs.message(window, tr("The device list is empty: there is nothing to export."), QuestionIcon::Info);
+        return;
+    }
+    // Closing the question cancels: passwords go into the file only when chosen by name.
+    const QuestionResult answer = dialogs.ask(
+        window,
+        tr("Write the clocks' passwords into the file too? Whoever can read the file can then log in to the clocks."),
+        QuestionIcon::Question, tr("Without passwords"), tr("Cancel"), tr("With passwords"));
+    if (answer == QuestionResult::Negative)
+        return;
+    const QString path = dialogs.saveFileName(
+        {window, tr("Export device list"), lastPath() + QStringLiteral("clocks.csv"), tr("Address plans (*.csv)")});
+    if (path.isEmpty())
+        return;
+    if (!PlanFile::save(path, AddressPlan::fromClocks(registry, answer == QuestionResult::Neutral))) {
+        dialogs.message(window, tr("The device list could not be written to %1.").arg(QDir::toNativeSeparators(path)),
+                        QuestionIcon::Critical);
+        return;
+    }
+    AppSettings::setLastPath(path);
+    m_services.toasts().show(tr("Device list exported to %1").arg(QFileInfo(path).fileName()), ToastType::Success);
 }

@@ -89,6 +89,7 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
 
     connect(ui->btnDeviceSearch, &QAbstractButton::clicked, this, &PageDeviceList::searchDevices);
     connect(ui->btnDeviceAdd, &QAbstractButton::clicked, this, &PageDeviceList::addClock);
+    connect(ui->btnDeviceExport, &QAbstractButton::clicked, m_plans, &AddressPlanActions::exportList);
     connect(m_plans, &AddressPlanActions::clockListed, this, &PageDeviceList::showListedClock);
     connect(ui->btnCheckClocks, &QAbstractButton::clicked, this, &PageDeviceList::checkClocks);
     connect(ui->ledDeviceFilter, &QLineEdit::textChanged, this, &PageDeviceList::applyFilter);
