@@ -152,7 +152,9 @@ std::unique_ptr<QWidget> newClocks(bool plan)
 // A plan's run with every outcome.
 std::unique_ptr<QWidget> commissioningResults()
 {
-    auto *dialog = new DialogCommissioningResults;
+    auto *model = new CommissioningModel;
+    auto *dialog = new DialogCommissioningResults(*model);
+    model->setParent(dialog);
     const auto clock = [](const char *ip, CommissionedAddress::Outcome outcome, const char *name, const char *group) {
         CommissionedAddress address;
         address.ip = QLatin1String(ip);

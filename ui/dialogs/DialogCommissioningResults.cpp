@@ -12,17 +12,17 @@ namespace {
 constexpr int measuredRows = 100;
 } // namespace
 
-DialogCommissioningResults::DialogCommissioningResults(QWidget *parent)
+DialogCommissioningResults::DialogCommissioningResults(CommissioningModel &model, QWidget *parent)
     : FramelessDialog(parent)
     , ui(new Ui::DialogCommissioningResults)
-    , m_model(new CommissioningModel(this))
+    , m_model(model)
 {
     ui->setupUi(this);
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
     ui->btnCancel->setDefault(true);
     connect(ui->btnCancel, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
-    ui->twdResults->setModel(m_model);
+    ui->twdResults->setModel(&m_model);
     ui->twdResults->verticalHeader()->hide();
     ui->twdResults->horizontalHeader()->setStretchLastSection(true);
     // The first rows of a long run stand for the rest: measuring every one
@@ -35,14 +35,9 @@ DialogCommissioningResults::~DialogCommissioningResults()
     delete ui;
 }
 
-void DialogCommissioningResults::follow(CommissioningSender *sender)
-{
-    m_model->follow(sender);
-}
-
 void DialogCommissioningResults::showSummary(int total)
 {
-    const QVector<CommissionedAddress> &done = m_model->addresses();
+    const QVector<CommissionedAddress> &done = m_model.addresses();
     QString summary = CommissioningModel::summary(done);
     if (done.size() < total) {
         summary += QLatin1Char('\n')

@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "ClockRegistry.h"
+#include "CommissioningModel.h"
 #include "CommissioningSender.h"
 #include "Communication.h"
 #include "DialogCommissioningResults.h"
@@ -33,9 +34,11 @@ void AddressPlanActions::commission(const QVector<CommissioningTarget> &targets,
     if (targets.isEmpty())
         return;
     CommissioningSender *sender = m_services.communication().commission(targets, renameFromPlan);
-    // Filled while the run goes on; shown once it is over.
-    DialogCommissioningResults results(m_services.window());
-    results.follow(sender);
+    // Filled while the run goes on. The table is built once it is over:
+    // building it beside the progress dialog made the run's first turn the
+    // longest the window went without answering.
+    CommissioningModel found;
+    found.follow(sender);
     // The list takes its new rows a few times a second rather than one per
     // address: each would be laid out and painted on its own turn of the
     // event loop, and a plan of a thousand clocks would keep the window busy.
@@ -56,6 +59,7 @@ void AddressPlanActions::commission(const QVector<CommissioningTarget> &targets,
     m_services.runner().run(sender, tr("Probing addresses"), nullptr, this);
     batch.stop();
     showListed();
+    DialogCommissioningResults results(found, m_services.window());
     results.showSummary(targets.size());
     m_services.dialogs().runDialog(results);
 }
