@@ -20,3 +20,11 @@ target_include_directories(bench_devicelist PRIVATE ${CMAKE_SOURCE_DIR}/tests/ui
 zentick_add_bench(bench_editor
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/ui/bench_editor.cpp
     LIBS zentick_ui)
+# A plan of many clocks added through the add-clock dialog: the longest
+# event-loop stall of the window meanwhile; bench/operations/commissioning.sh
+# runs it (needs root).
+zentick_add_bench(bench_commissioning_window
+    SOURCES ui/bench_commissioning_window.cpp
+        ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.cpp ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.h
+    LIBS zentick_ui)
+target_include_directories(bench_commissioning_window PRIVATE ${CMAKE_SOURCE_DIR}/tests/ui)

@@ -88,6 +88,49 @@
     </message>
 </context>
 <context>
+    <name>AddressPlanActions</name>
+    <message>
+        <source>Probing addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device list is empty: there is nothing to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the clocks&apos; passwords into the file too? Whoever can read the file can then log in to the clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export device list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address plans (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device list could not be written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device list exported to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AddressRange</name>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address</source>
@@ -1205,6 +1248,21 @@
     </message>
 </context>
 <context>
+    <name>DialogCommissioningResults</name>
+    <message>
+        <source>Results by address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses; the clocks found until then are on the device list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogDeviceSettings</name>
     <message>
         <source>Clock settings</source>
@@ -1526,6 +1584,74 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10.20.1.10-10.20.1.200 or 10.20.1.0/24</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address plan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A CSV file with a header row: ip, name, group, user, password (only ip is needed).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the clocks the plan&apos;s names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect address range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask every one of them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open address plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address plans (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the address plan first.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2120,6 +2246,14 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the device list to a file as an address plan</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

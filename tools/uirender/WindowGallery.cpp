@@ -1,10 +1,12 @@
 #include "WindowGallery.h"
 
 #include "ClockRegistry.h"
+#include "CommissioningModel.h"
 #include "Communication.h"
 #include "DevClock.h"
 #include "DialogAuthentication.h"
 #include "DialogCombobox.h"
+#include "DialogCommissioningResults.h"
 #include "DialogDeviceSettings.h"
 #include "DialogDevicesFound.h"
 #include "DialogNewClock.h"
@@ -26,6 +28,7 @@
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -144,6 +147,54 @@ std::unique_ptr<QWidget> newClock()
     return own(dialog);
 }
 
+// The second way in: a range typed, or a plan chosen with its names to be given.
+std::unique_ptr<QWidget> newClocks(bool plan)
+{
+    auto *dialog = new DialogNewClock(dialogs());
+    dialog->findChild<QRadioButton *>(QLatin1String(plan ? "rbtPlan" : "rbtRange"))->setChecked(true);
+    dialog->findChild<QLineEdit *>(QStringLiteral("ledRange"))->setText(QStringLiteral("10.20.1.0/24"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("ledPlanFile"))
+        ->setText(QStringLiteral("/home/operator/sites/north-wing.csv"));
+    dialog->findChild<QCheckBox *>(QStringLiteral("cbxPlanNames"))->setChecked(true);
+    dialog->findChild<QLineEdit *>(QStringLiteral("ledUser"))->setText(QStringLiteral("admin"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("ledPassword"))->setText(QStringLiteral("admin"));
+    return own(dialog);
+}
+
+// A plan's run with every outcome.
+std::unique_ptr<QWidget> commissioningResults()
+{
+    auto *model = new CommissioningModel;
+    auto *dialog = new DialogCommissioningResults(*model);
+    model->setParent(dialog);
+    const auto clock = [](const char *ip, CommissionedAddress::Outcome outcome, const char *name, const char *group) {
+        CommissionedAddress address;
+        address.ip = QLatin1String(ip);
+        address.outcome = outcome;
+        address.name = QLatin1String(name);
+        address.productCode = QStringLiteral("QM03");
+        address.firmware = 305;
+        address.group = QLatin1String(group);
+        return address;
+    };
+    CommissionedAddress lobby = clock("10.20.1.10", CommissionedAddress::Added, "Lobby", "Ground floor");
+    lobby.rename = CommissionedAddress::Rename::Renamed;
+    CommissionedAddress yard = clock("10.20.2.40", CommissionedAddress::Moved, "Yard", "Outside");
+    yard.movedFrom = QStringLiteral("10.20.2.17");
+    CommissionedAddress refused = clock("10.20.1.11", CommissionedAddress::WrongPassword, "", "Ground floor");
+    refused.reason = QStringLiteral("wrong user name or password");
+    CommissionedAddress printer = clock("10.20.1.12", CommissionedAddress::NotAClock, "", "");
+    printer.reason = QStringLiteral("the answer names no known clock model");
+    CommissionedAddress empty = clock("10.20.1.13", CommissionedAddress::NoAnswer, "", "");
+    empty.reason = QStringLiteral("no answer within 1.5 s");
+    for (const CommissionedAddress &address :
+         {lobby, refused, printer, empty, clock("10.20.1.14", CommissionedAddress::AlreadyListed, "Hall", "Ground floor"),
+          yard})
+        dialog->model().append(address);
+    dialog->showSummary(6);
+    return own(dialog);
+}
+
 std::unique_ptr<QWidget> authentication()
 {
     auto *dialog = new DialogAuthentication;
@@ -203,6 +254,9 @@ std::vector<WidgetGallery::Scene> scenes()
         {QStringLiteral("window-editor-send"), [=] { return editor(-1, firstClock, SendTab); }},
         {QStringLiteral("window-editor-group-send"), [=] { return editor(firstGroup, -1, SendTab); }},
         {QStringLiteral("dialog-new-clock"), newClock},
+        {QStringLiteral("dialog-new-clock-range"), [] { return newClocks(false); }},
+        {QStringLiteral("dialog-new-clock-plan"), [] { return newClocks(true); }},
+        {QStringLiteral("dialog-commissioning-results"), commissioningResults},
         {QStringLiteral("dialog-authentication"), authentication},
         {QStringLiteral("dialog-devices-found"), devicesFound},
         {QStringLiteral("dialog-device-settings"), deviceSettings},

@@ -1,5 +1,6 @@
 #include "DialogDevicesFound.h"
 
+#include "ClockMerge.h"
 #include "CustomTableHeader.h"
 #include "DevClock.h"
 #include "DialogHost.h"
@@ -43,7 +44,8 @@ DialogDevicesFound::~DialogDevicesFound()
     delete ui;
 }
 
-void DialogDevicesFound::setClocks(const QVector<DevClock *> &clocks, const QVector<bool> &duplicate)
+void DialogDevicesFound::setClocks(const QVector<DevClock *> &clocks, const QVector<bool> &duplicate,
+                                   const QStringList &movedFrom)
 {
     CustomHeaderedTable *table = ui->twdDeviceList;
     const QSignalBlocker blocker(table);
@@ -61,8 +63,10 @@ void DialogDevicesFound::setClocks(const QVector<DevClock *> &clocks, const QVec
         check->setCheckState(Qt::Checked);
         check->setData(clockRole, row);
         table->setItem(row, CheckColumn, check);
-        const QString texts[] = {clock->name, clock->network.ip, clock->networkInterface.displayText(),
-                                 clock->lastErrorText(m_duplicate.at(row))};
+        QString status = clock->lastErrorText(m_duplicate.at(row));
+        if (!movedFrom.value(row).isEmpty())
+            status += QStringLiteral(" - ") + ClockMerge::movedText(movedFrom.at(row), clock->network.ip);
+        const QString texts[] = {clock->name, clock->network.ip, clock->networkInterface.displayText(), status};
         for (int column = NameColumn; column < ColumnCount; ++column) {
             auto *item = new QTableWidgetItem(texts[column - NameColumn]);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);

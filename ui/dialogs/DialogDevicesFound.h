@@ -2,6 +2,7 @@
 
 #include "FramelessDialog.h"
 
+#include <QStringList>
 #include <QVector>
 
 class DevClock;
@@ -15,7 +16,8 @@ class DialogDevicesFound;
 
 // The clocks a search found, each with a check box, for the user to pick the
 // ones to add. Clocks whose address is already listed are flagged, and adding
-// one of them is asked about first. The clocks stay the caller's.
+// one of them is asked about first; a listed clock found at a new address
+// says where it moved from. The clocks stay the caller's.
 class DialogDevicesFound : public FramelessDialog
 {
     Q_OBJECT
@@ -27,8 +29,11 @@ public:
     explicit DialogDevicesFound(DialogHost &dialogs, QWidget *parent = nullptr);
     ~DialogDevicesFound() override;
 
-    // duplicate holds one flag per clock: a clock with the same address is listed.
-    void setClocks(const QVector<DevClock *> &clocks, const QVector<bool> &duplicate);
+    // duplicate holds one flag per clock: a clock with the same address is
+    // listed; movedFrom, where it is not empty, the address a listed clock
+    // with the same MAC had.
+    void setClocks(const QVector<DevClock *> &clocks, const QVector<bool> &duplicate,
+                   const QStringList &movedFrom = QStringList());
 
     // True when the user pressed "Add" (and confirmed any duplicate).
     bool isAccepted() const { return m_result > 0; }

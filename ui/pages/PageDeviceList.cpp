@@ -1,5 +1,7 @@
 #include "PageDeviceList.h"
 
+#include "AddressPlanActions.h"
+#include "ClockMerge.h"
 #include "ClockRegistry.h"
 #include "Communication.h"
 #include "ConfigurationDownload.h"
@@ -56,6 +58,7 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     : NavigationPage(parent)
     , ui(new Ui::PageDeviceList)
     , m_services(services)
+    , m_plans(new AddressPlanActions(services, this))
 {
     ui->setupUi(this);
     QTableWidget *table = ui->twdDeviceList;
@@ -86,6 +89,8 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
 
     connect(ui->btnDeviceSearch, &QAbstractButton::clicked, this, &PageDeviceList::searchDevices);
     connect(ui->btnDeviceAdd, &QAbstractButton::clicked, this, &PageDeviceList::addClock);
+    connect(ui->btnDeviceExport, &QAbstractButton::clicked, m_plans, &AddressPlanActions::exportList);
+    connect(m_plans, &AddressPlanActions::clockListed, this, &PageDeviceList::showListedClock);
     connect(ui->btnCheckClocks, &QAbstractButton::clicked, this, &PageDeviceList::checkClocks);
     connect(ui->ledDeviceFilter, &QLineEdit::textChanged, this, &PageDeviceList::applyFilter);
     connect(ui->cbxProblemsOnly, &QCheckBox::toggled, this, &PageDeviceList::applyFilter);
@@ -272,14 +277,33 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
     }
     ClockRegistry *registry = &m_services.registry();
     const QList<bool> listed = registry->alreadyListed(QList<DevClock *>(clocks.cbegin(), clocks.cend()));
+    QVector<ClockMerge::Finding> findings;
+    QVector<bool> duplicate;
+    QStringList movedFrom;
+    QSet<quint64> claimed;
+    for (int i = 0; i < clocks.size(); ++i) {
+        const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *clocks.at(i), claimed);
+        if (finding.match != ClockMerge::Match::New)
+            claimed.insert(registry->clockAt(finding.index)->id);
+        const bool moved = finding.match == ClockMerge::Match::Moved;
+        findings.append(finding);
+        duplicate.append(listed.at(i) && !moved);
+        movedFrom.append(moved ? finding.movedFrom : QString());
+    }
     DialogDevicesFound dialog(m_services.dialogs(), m_services.window());
-    dialog.setClocks(clocks, QVector<bool>(listed.cbegin(), listed.cend()));
+    dialog.setClocks(clocks, duplicate, movedFrom);
     m_services.dialogs().runDialog(dialog);
     const QVector<bool> selected = dialog.selected();
     const bool accepted = dialog.isAccepted();
     int added = 0;
     for (int i = 0; i < clocks.size(); ++i) {
-        if (accepted && i < selected.size() && selected.at(i)) {
+        const bool taken = accepted && i < selected.size() && selected.at(i);
+        if (taken && findings.at(i).match == ClockMerge::Match::Moved) {
+            DevClock *record = registry->clockAt(findings.at(i).index);
+            ClockMerge::update(*record, *clocks.at(i), ClockMerge::Match::Moved);
+            SlotClockStatusUpdated(record->id);
+            delete clocks.at(i);
+        } else if (taken) {
             registry->addClock(clocks.at(i));
             ++added;
         } else {
@@ -405,7 +429,13 @@ void PageDeviceList::deleteSelectedClock()
 void PageDeviceList::addClock()
 {
     DialogNewClock dialog(m_services.dialogs(), m_services.window());
-    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted || dialog.ip().isEmpty())
+    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
+        return;
+    if (dialog.way() != DialogNewClock::Way::OneAddress) {
+        m_plans->commission(dialog.targets(), dialog.renameFromPlan());
+        return;
+    }
+    if (dialog.ip().isEmpty())
         return;
     auto *clock = new DevClock;
     clock->network.ip = dialog.ip();
@@ -416,6 +446,12 @@ void PageDeviceList::addClock()
     registry.addClock(clock);
     if (!m_filling)
         AddDeviceRow(registry.clockAt(registry.clockCount() - 1));
+}
+
+void PageDeviceList::showListedClock(quint64 id)
+{
+    matchRowCount();
+    SlotClockStatusUpdated(id);
 }
 
 void PageDeviceList::searchDevices()

@@ -5,6 +5,7 @@
 
 #include <QVector>
 
+class AddressPlanActions;
 class DataSender;
 class DevClock;
 class ManageButtonsDelegate;
@@ -48,7 +49,9 @@ public slots:
     void onTimerRefreshList();
     // Re-renders one clock's row; the session has already run its alert trigger.
     void SlotClockStatusUpdated(quint64 id);
-    // Takes ownership of the clocks a search found.
+    // Takes ownership of the clocks a search found. A listed clock found at
+    // another address (known by its MAC) is offered as moved; taken, its
+    // record follows it instead of a second row appearing.
     void SlotClockSearchingFinished(QVector<DevClock *> clocks);
     // One of the five Manage buttons of a row (ManageAction).
     void ManageDevice(int row, int index);
@@ -65,7 +68,10 @@ private:
     // Search: the credentials, then the finder; its clocks go to the "Devices found" dialog.
     void searchDevices();
     void onSearchFinished(DataSender *sender);
+    // One clock by its address, or the clocks of a range or plan.
     void addClock();
+    // A clock new on the list, or a listed one that changed, drawn at once.
+    void showListedClock(quint64 id);
     void checkClocks();
     // Asks, then deletes the clock of the first selected row (the Delete key
     // and the first Manage button).
@@ -93,6 +99,7 @@ private:
     Ui::PageDeviceList *ui;
     PageServices &m_services;
     ManageButtonsDelegate *m_delegate;
+    AddressPlanActions *m_plans;
     DeviceRowFilter m_filter;
     int listFillIndex = 0;
     bool m_filling = false;

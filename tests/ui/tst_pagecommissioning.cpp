@@ -1,0 +1,175 @@
+#include "ClockRegistry.h"
+#include "ClockSimControl.h"
+#include "CommissioningModel.h"
+#include "DevClock.h"
+#include "DialogCommissioningResults.h"
+#include "MonitoringSession.h"
+#include "PageDeviceList.h"
+#include "ScriptedDialogHost.h"
+#include "StandaloneServices.h"
+#include "TestRows.h"
+
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+void listClock(const QString &name, const QString &ip, const QString &mac)
+{
+    auto *clock = new DevClock;
+    clock->name = name;
+    clock->network.ip = ip;
+    clock->mac = mac;
+    clock->user = clock->password = QStringLiteral("admin");
+    ClockRegistry::instance()->addClock(clock);
+}
+
+// The device list page, shown and filled, with a scripted dialog host.
+struct Page
+{
+    ScriptedDialogHost dialogs;
+    MonitoringSession session;
+    StandaloneServices alone{session, dialogs};
+    PageDeviceList page{alone.services()};
+
+    Page()
+    {
+        page.show();
+        page.StartProgressiveFill();
+        if (!QTest::qWaitFor([this] { return !page.isFilling(); }, 10000))
+            qFatal("the device list never filled");
+    }
+    void press(const char *button) { QTest::mouseClick(page.findChild<QPushButton *>(button), Qt::LeftButton); }
+    // "Name|IP|Group" of every row.
+    QStringList rows() const
+    {
+        const auto *table = page.findChild<QTableWidget *>(QStringLiteral("twdDeviceList"));
+        QStringList texts;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            texts << table->item(row, PageDeviceList::NameColumn)->text() + '|'
+                    + table->item(row, PageDeviceList::IpColumn)->text() + '|'
+                    + table->item(row, PageDeviceList::GroupColumn)->text();
+        }
+        return texts;
+    }
+};
+
+// The credentials "admin" where the dialog asks for them; then fields by
+// object name: text into line edits, a state into check and radio boxes, a
+// click on push buttons; then "Add".
+int fill(QDialog &dialog, const QJsonObject &fields)
+{
+    for (const char *name : {"ledUser", "ledPassword"}) {
+        if (auto *edit = dialog.findChild<QLineEdit *>(name))
+            edit->setText("admin");
+    }
+    for (auto field = fields.begin(); field != fields.end(); ++field) {
+        QWidget *widget = dialog.findChild<QWidget *>(field.key());
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            edit->setText(field.value().toString());
+        else if (button->isCheckable())
+            button->setChecked(field.value().toBool());
+        else
+            button->click();
+    }
+    dialog.findChild<QPushButton *>("btnAccept")->click();
+    return dialog.result();
+}
+
+} // namespace
+
+// Clocks added by address range or plan through the add-clock dialog or
+// found by a search, and the list exported as a plan, against simulated
+// clocks of which only one answers a search.
+class TestPageCommissioning : public QObject
+{
+    Q_OBJECT
+
+    ClockSimControl m_sim;
+    QTemporaryDir m_folder;
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_sim.reset() && m_sim.clearLog());
+        ClockRegistry::resetForTest();
+        listClock("Old", "192.168.0.30", "02-A7-3C-00-00-20");
+        listClock("Room 2", "192.168.0.21", "02-A7-3C-00-00-21");
+        listClock("Gate", "192.168.0.40", "02-A7-3C-00-00-41");
+    }
+
+    void clocksFound_data() { TestRows::add(QStringLiteral("ui/commissioning.rows")); }
+    void clocksFound()
+    {
+        QFETCH(QString, button);
+        QFETCH(QJsonObject, fields);
+        QFETCH(QString, plan);
+        QFETCH(bool, untick);
+        QFETCH(QString, message);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, rows);
+
+        Page p;
+        p.dialogs.answerDialog([&fields](QDialog &dialog) { return fill(dialog, fields); });
+        if (!plan.isEmpty()) {
+            QFile file(m_folder.filePath("plan.csv"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(plan.toUtf8()) > 0);
+            p.dialogs.answerFile(file.fileName());
+        }
+        // Refused input: the one question is answered "no"; the dialog stays
+        // open and closes without a run, so no result table is asked for.
+        if (!message.isEmpty())
+            p.dialogs.answerQuestion(QuestionResult::Negative);
+        QStringList seen;
+        p.dialogs.answerDialog([&](QDialog &dialog) {
+            if (auto *found = dialog.findChild<QTableWidget *>("twdDeviceList")) {
+                seen << found->item(0, found->columnCount() - 1)->text();
+                found->item(0, 0)->setCheckState(untick ? Qt::Unchecked : Qt::Checked);
+                return fill(dialog, {});
+            }
+            for (const CommissionedAddress &a : static_cast<DialogCommissioningResults &>(dialog).model().addresses())
+                seen << QStringList{a.ip, a.outcomeText(), a.name, a.group, a.note()}.join('|');
+            return int(QDialog::Accepted);
+        });
+        p.press(button.toLatin1());
+
+        QCOMPARE(p.dialogs.pendingAnswers(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(p.dialogs.questionTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(seen, shown);
+        QCOMPARE(p.rows(), rows);
+        QCOMPARE(ClockRegistry::instance()->clockCount(), rows.size());
+        if (!message.isEmpty())
+            QVERIFY(m_sim.httpRequests().isEmpty());
+    }
+
+    void exportList_data() { TestRows::add(QStringLiteral("ui/commissioning.rows")); }
+    void exportList()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, file);
+
+        ClockRegistry *registry = ClockRegistry::instance();
+        registry->clockAt(0)->password = "s3cret";
+        registry->clockAt(1)->name = "Room 2, east";
+        registry->clockAt(1)->password = "a,b";
+        registry->createGroup("Ground floor");
+        registry->setClockGroup(0, 0);
+        Page p;
+        const QString path = m_folder.filePath("export.csv");
+        QFile::remove(path);
+        p.dialogs.answerQuestion(QuestionResult(answer)).answerFile(path);
+        p.press("btnDeviceExport");
+
+        QFile written(path);
+        QCOMPARE(written.open(QIODevice::ReadOnly) ? QString::fromUtf8(written.readAll()) : QString(), file);
+        QCOMPARE(p.dialogs.pendingAnswers(), file.isEmpty() ? 1 : 0);
+    }
+};
+
+QTEST_MAIN(TestPageCommissioning)
+#include "tst_pagecommissioning.moc"
