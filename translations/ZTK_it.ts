@@ -91,7 +91,7 @@
     <name>AddressPlanActions</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Scansione degli indirizzi</translation>
     </message>
     <message>
         <source>The device list is empty: there is nothing to export.</source>
