@@ -91,43 +91,43 @@
     <name>AddressPlanActions</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished">Odpytywanie adresów</translation>
+        <translation>Odpytywanie adresów</translation>
     </message>
     <message>
         <source>The device list is empty: there is nothing to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista urządzeń jest pusta: nie ma czego eksportować.</translation>
     </message>
     <message>
         <source>Write the clocks&apos; passwords into the file too? Whoever can read the file can then log in to the clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisać w pliku także hasła zegarów? Każdy, kto odczyta plik, będzie mógł zalogować się do zegarów.</translation>
     </message>
     <message>
         <source>Without passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez haseł</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Anuluj</translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>With passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Z hasłami</translation>
     </message>
     <message>
         <source>Export device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport listy urządzeń</translation>
     </message>
     <message>
         <source>Address plans (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plany adresów (*.csv)</translation>
     </message>
     <message>
         <source>The device list could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać listy urządzeń w pliku %1.</translation>
     </message>
     <message>
         <source>Device list exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyeksportowano listę urządzeń do pliku %1</translation>
     </message>
 </context>
 <context>
@@ -1252,15 +1252,15 @@
     <name>DialogCommissioningResults</name>
     <message>
         <source>Results by address</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki według adresów</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zamknij</translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 addresses; the clocks found until then are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano po %1 z %2 adresów; zegary znalezione do tej pory są na liście urządzeń.</translation>
     </message>
 </context>
 <context>
@@ -1590,71 +1590,71 @@
     </message>
     <message>
         <source>One address</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden adres</translation>
     </message>
     <message>
         <source>Address range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakres adresów</translation>
     </message>
     <message>
         <source>Address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan adresów</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegary</translation>
     </message>
     <message>
         <source>Address range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakres adresów:</translation>
     </message>
     <message>
         <source>10.20.1.10-10.20.1.200 or 10.20.1.0/24</source>
-        <translation type="unfinished"></translation>
+        <translation>10.20.1.10-10.20.1.200 lub 10.20.1.0/24</translation>
     </message>
     <message>
         <source>Address plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan adresów:</translation>
     </message>
     <message>
         <source>No file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wybrano pliku</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz...</translation>
     </message>
     <message>
         <source>A CSV file with a header row: ip, name, group, user, password (only ip is needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik CSV z wierszem nagłówka: ip, name, group, user, password (wymagana jest tylko kolumna ip).</translation>
     </message>
     <message>
         <source>Give the clocks the plan&apos;s names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadaj zegarom nazwy z planu</translation>
     </message>
     <message>
         <source>Incorrect address range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy zakres adresów: %1</translation>
     </message>
     <message>
         <source>Ask every one of them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpytać wszystkie?</translation>
     </message>
     <message>
         <source>Ask all</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpytaj wszystkie</translation>
     </message>
     <message>
         <source>Open address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz plan adresów</translation>
     </message>
     <message>
         <source>Address plans (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plany adresów (*.csv);;Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>Choose the address plan first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw wybierz plan adresów.</translation>
     </message>
 </context>
 <context>
@@ -2257,11 +2257,11 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Eksportuj</translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>Write the device list to a file as an address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz listę urządzeń w pliku jako plan adresów</translation>
     </message>
 </context>
 <context>
