@@ -1624,7 +1624,7 @@
     </message>
     <message>
         <source>A CSV file with a header row: ip, name, group, user, password (only ip is needed).</source>
-        <translation>Un archivo CSV con una fila de encabezado: ip, name, group, user, password (solo ip es obligatoria).</translation>
+        <translation>Un archivo CSV con una fila de cabecera: ip, name, group, user, password (solo ip es obligatoria).</translation>
     </message>
     <message>
         <source>Give the clocks the plan&apos;s names</source>
