@@ -91,43 +91,43 @@
     <name>AddressPlanActions</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished">Sondeando direcciones</translation>
+        <translation>Sondeando direcciones</translation>
     </message>
     <message>
         <source>The device list is empty: there is nothing to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de dispositivos está vacía: no hay nada que exportar.</translation>
     </message>
     <message>
         <source>Write the clocks&apos; passwords into the file too? Whoever can read the file can then log in to the clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Escribir también las contraseñas de los relojes en el archivo? Quien pueda leer el archivo podrá entonces acceder a los relojes.</translation>
     </message>
     <message>
         <source>Without passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin contraseñas</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>With passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Con contraseñas</translation>
     </message>
     <message>
         <source>Export device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar lista de dispositivos</translation>
     </message>
     <message>
         <source>Address plans (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Planes de direcciones (*.csv)</translation>
     </message>
     <message>
         <source>The device list could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la lista de dispositivos en %1.</translation>
     </message>
     <message>
         <source>Device list exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de dispositivos exportada a %1</translation>
     </message>
 </context>
 <context>
@@ -1251,15 +1251,15 @@
     <name>DialogCommissioningResults</name>
     <message>
         <source>Results by address</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados por dirección</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 addresses; the clocks found until then are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido tras %1 de %2 direcciones; los relojes encontrados hasta entonces están en la lista de dispositivos.</translation>
     </message>
 </context>
 <context>
@@ -1588,71 +1588,71 @@
     </message>
     <message>
         <source>One address</source>
-        <translation type="unfinished"></translation>
+        <translation>Por dirección</translation>
     </message>
     <message>
         <source>Address range</source>
-        <translation type="unfinished"></translation>
+        <translation>Por rango</translation>
     </message>
     <message>
         <source>Address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Por plan</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Relojes</translation>
     </message>
     <message>
         <source>Address range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de direcciones:</translation>
     </message>
     <message>
         <source>10.20.1.10-10.20.1.200 or 10.20.1.0/24</source>
-        <translation type="unfinished"></translation>
+        <translation>10.20.1.10-10.20.1.200 o 10.20.1.0/24</translation>
     </message>
     <message>
         <source>Address plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de direcciones:</translation>
     </message>
     <message>
         <source>No file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún archivo elegido</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir...</translation>
     </message>
     <message>
         <source>A CSV file with a header row: ip, name, group, user, password (only ip is needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo CSV con una fila de cabecera: ip, name, group, user, password (solo ip es obligatoria).</translation>
     </message>
     <message>
         <source>Give the clocks the plan&apos;s names</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar los relojes según el plan</translation>
     </message>
     <message>
         <source>Incorrect address range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de direcciones incorrecto: %1</translation>
     </message>
     <message>
         <source>Ask every one of them?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sondearlas todas?</translation>
     </message>
     <message>
         <source>Ask all</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondear todas</translation>
     </message>
     <message>
         <source>Open address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir plan de direcciones</translation>
     </message>
     <message>
         <source>Address plans (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Planes de direcciones (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Choose the address plan first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero el plan de direcciones.</translation>
     </message>
 </context>
 <context>
@@ -2250,11 +2250,11 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Exportar</translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Write the device list to a file as an address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lista de dispositivos en un archivo como plan de direcciones</translation>
     </message>
 </context>
 <context>
