@@ -91,43 +91,43 @@
     <name>AddressPlanActions</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished">Sondage des adresses</translation>
+        <translation>Sondage des adresses</translation>
     </message>
     <message>
         <source>The device list is empty: there is nothing to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des appareils est vide&#xa0;: il n&apos;y a rien à exporter.</translation>
     </message>
     <message>
         <source>Write the clocks&apos; passwords into the file too? Whoever can read the file can then log in to the clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire aussi les mots de passe des horloges dans le fichier&#xa0;? Quiconque peut lire le fichier pourra alors se connecter aux horloges.</translation>
     </message>
     <message>
         <source>Without passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans mots de passe</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>With passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec mots de passe</translation>
     </message>
     <message>
         <source>Export device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste des appareils</translation>
     </message>
     <message>
         <source>Address plans (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans d&apos;adressage (*.csv)</translation>
     </message>
     <message>
         <source>The device list could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la liste des appareils dans %1.</translation>
     </message>
     <message>
         <source>Device list exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des appareils exportée dans %1</translation>
     </message>
 </context>
 <context>
@@ -1251,15 +1251,15 @@
     <name>DialogCommissioningResults</name>
     <message>
         <source>Results by address</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats par adresse</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 addresses; the clocks found until then are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt après %1 adresses sur %2&#xa0;; les horloges trouvées jusque-là sont dans la liste des appareils.</translation>
     </message>
 </context>
 <context>
@@ -1588,71 +1588,71 @@
     </message>
     <message>
         <source>One address</source>
-        <translation type="unfinished"></translation>
+        <translation>Une adresse</translation>
     </message>
     <message>
         <source>Address range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage d&apos;adresses</translation>
     </message>
     <message>
         <source>Address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan d&apos;adressage</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges</translation>
     </message>
     <message>
         <source>Address range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage d&apos;adresses&#xa0;:</translation>
     </message>
     <message>
         <source>10.20.1.10-10.20.1.200 or 10.20.1.0/24</source>
-        <translation type="unfinished"></translation>
+        <translation>10.20.1.10-10.20.1.200 ou 10.20.1.0/24</translation>
     </message>
     <message>
         <source>Address plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan d&apos;adressage&#xa0;:</translation>
     </message>
     <message>
         <source>No file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier choisi</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>A CSV file with a header row: ip, name, group, user, password (only ip is needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier CSV avec une ligne d&apos;en-tête&#xa0;: ip, name, group, user, password (seul ip est obligatoire).</translation>
     </message>
     <message>
         <source>Give the clocks the plan&apos;s names</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre les noms du plan</translation>
     </message>
     <message>
         <source>Incorrect address range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage d&apos;adresses incorrecte&#xa0;: %1</translation>
     </message>
     <message>
         <source>Ask every one of them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les interroger toutes&#xa0;?</translation>
     </message>
     <message>
         <source>Ask all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout interroger</translation>
     </message>
     <message>
         <source>Open address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un plan d&apos;adressage</translation>
     </message>
     <message>
         <source>Address plans (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans d&apos;adressage (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Choose the address plan first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord le plan d&apos;adressage.</translation>
     </message>
 </context>
 <context>
@@ -2250,11 +2250,11 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Exporter</translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Write the device list to a file as an address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la liste des appareils dans un fichier sous forme de plan d&apos;adressage</translation>
     </message>
 </context>
 <context>
