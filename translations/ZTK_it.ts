@@ -91,43 +91,43 @@
     <name>AddressPlanActions</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished">Scansione degli indirizzi</translation>
+        <translation>Scansione degli indirizzi</translation>
     </message>
     <message>
         <source>The device list is empty: there is nothing to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco dispositivi è vuoto: non c&apos;è nulla da esportare.</translation>
     </message>
     <message>
         <source>Write the clocks&apos; passwords into the file too? Whoever can read the file can then log in to the clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere nel file anche le password degli orologi? Chiunque possa leggere il file potrà accedere agli orologi.</translation>
     </message>
     <message>
         <source>Without passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza password</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>With passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Con password</translation>
     </message>
     <message>
         <source>Export device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta elenco dispositivi</translation>
     </message>
     <message>
         <source>Address plans (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Piani di indirizzamento (*.csv)</translation>
     </message>
     <message>
         <source>The device list could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere l&apos;elenco dispositivi in %1.</translation>
     </message>
     <message>
         <source>Device list exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco dispositivi esportato in %1</translation>
     </message>
 </context>
 <context>
@@ -1251,15 +1251,15 @@
     <name>DialogCommissioningResults</name>
     <message>
         <source>Results by address</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiti per indirizzo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 addresses; the clocks found until then are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto dopo %1 indirizzi su %2; gli orologi trovati fino a quel momento sono nell&apos;elenco dispositivi.</translation>
     </message>
 </context>
 <context>
@@ -1588,71 +1588,71 @@
     </message>
     <message>
         <source>One address</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indirizzo</translation>
     </message>
     <message>
         <source>Address range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo</translation>
     </message>
     <message>
         <source>Address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Orologi</translation>
     </message>
     <message>
         <source>Address range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di indirizzi:</translation>
     </message>
     <message>
         <source>10.20.1.10-10.20.1.200 or 10.20.1.0/24</source>
-        <translation type="unfinished"></translation>
+        <translation>10.20.1.10-10.20.1.200 o 10.20.1.0/24</translation>
     </message>
     <message>
         <source>Address plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano di indirizzamento:</translation>
     </message>
     <message>
         <source>No file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file scelto</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli...</translation>
     </message>
     <message>
         <source>A CSV file with a header row: ip, name, group, user, password (only ip is needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file CSV con una riga di intestazione: ip, name, group, user, password (serve solo ip).</translation>
     </message>
     <message>
         <source>Give the clocks the plan&apos;s names</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegna agli orologi i nomi del piano</translation>
     </message>
     <message>
         <source>Incorrect address range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di indirizzi non valido: %1</translation>
     </message>
     <message>
         <source>Ask every one of them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansionarli tutti?</translation>
     </message>
     <message>
         <source>Ask all</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansiona tutti</translation>
     </message>
     <message>
         <source>Open address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri piano di indirizzamento</translation>
     </message>
     <message>
         <source>Address plans (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Piani di indirizzamento (*.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Choose the address plan first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere prima il piano di indirizzamento.</translation>
     </message>
 </context>
 <context>
@@ -2250,11 +2250,11 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Esporta</translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>Write the device list to a file as an address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva l&apos;elenco dispositivi in un file come piano di indirizzamento</translation>
     </message>
 </context>
 <context>
