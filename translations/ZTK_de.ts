@@ -91,43 +91,43 @@
     <name>AddressPlanActions</name>
     <message>
         <source>Probing addresses</source>
-        <translation type="unfinished">Adressen werden abgefragt</translation>
+        <translation>Adressen werden abgefragt</translation>
     </message>
     <message>
         <source>The device list is empty: there is nothing to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste ist leer: Es gibt nichts zu exportieren.</translation>
     </message>
     <message>
         <source>Write the clocks&apos; passwords into the file too? Whoever can read the file can then log in to the clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die Passwörter der Uhren in die Datei schreiben? Wer die Datei lesen kann, kann sich dann an den Uhren anmelden.</translation>
     </message>
     <message>
         <source>Without passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Passwörter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>With passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Passwörtern</translation>
     </message>
     <message>
         <source>Export device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste exportieren</translation>
     </message>
     <message>
         <source>Address plans (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresspläne (*.csv)</translation>
     </message>
     <message>
         <source>The device list could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste konnte nicht in %1 geschrieben werden.</translation>
     </message>
     <message>
         <source>Device list exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste nach %1 exportiert</translation>
     </message>
 </context>
 <context>
@@ -1251,15 +1251,15 @@
     <name>DialogCommissioningResults</name>
     <message>
         <source>Results by address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse je Adresse</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 addresses; the clocks found until then are on the device list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach %1 von %2 Adressen beendet; die bis dahin gefundenen Uhren stehen in der Geräteliste.</translation>
     </message>
 </context>
 <context>
@@ -1588,71 +1588,71 @@
     </message>
     <message>
         <source>One address</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Adresse</translation>
     </message>
     <message>
         <source>Address range</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbereich</translation>
     </message>
     <message>
         <source>Address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressplan</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren</translation>
     </message>
     <message>
         <source>Address range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbereich:</translation>
     </message>
     <message>
         <source>10.20.1.10-10.20.1.200 or 10.20.1.0/24</source>
-        <translation type="unfinished"></translation>
+        <translation>10.20.1.10-10.20.1.200 oder 10.20.1.0/24</translation>
     </message>
     <message>
         <source>Address plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressplan:</translation>
     </message>
     <message>
         <source>No file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen …</translation>
     </message>
     <message>
         <source>A CSV file with a header row: ip, name, group, user, password (only ip is needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine CSV-Datei mit Kopfzeile: ip, name, group, user, password (nur ip ist erforderlich).</translation>
     </message>
     <message>
         <source>Give the clocks the plan&apos;s names</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren nach dem Adressplan benennen</translation>
     </message>
     <message>
         <source>Incorrect address range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Adressbereich: %1</translation>
     </message>
     <message>
         <source>Ask every one of them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle abfragen?</translation>
     </message>
     <message>
         <source>Ask all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle abfragen</translation>
     </message>
     <message>
         <source>Open address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressplan öffnen</translation>
     </message>
     <message>
         <source>Address plans (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresspläne (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Choose the address plan first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst den Adressplan aus.</translation>
     </message>
 </context>
 <context>
@@ -2250,11 +2250,11 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Exportieren</translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Write the device list to a file as an address plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste als Adressplan in eine Datei schreiben</translation>
     </message>
 </context>
 <context>
