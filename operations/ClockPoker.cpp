@@ -70,7 +70,7 @@ void ClockPoker::onClockTimeout()
     if (clocks.isEmpty())
         return;
     const int bound = WorkerThreadPool::instance()->bound();
-    const int retryBound = WorkerThreadPool::instance()->schedule().probeBound();
+    const int retryBound = WorkerThreadPool::instance()->schedule().retryBound();
     const QDateTime now = QDateTime::currentDateTime();
     pokeDue(clocks, Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound),
             m_unreachableCursor, now);
@@ -83,7 +83,7 @@ void ClockPoker::pokeDue(const QList<DevClock *> &clocks, Kind kind, int minimum
                          const QDateTime &now)
 {
     const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
-    const int retryBound = schedule.probeBound();
+    const int retryBound = schedule.retryBound();
     const auto full = [&] {
         const int failing = m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
         return m_inFlightCount[int(kind)] >= limit || (kind != Kind::Answering && failing >= retryBound);

@@ -13,7 +13,7 @@ class DevClock;
 // the search for due clocks goes round the list from the clock after the one
 // polled last. Up to the worker pool's bound of polls of answering clocks run
 // at once, in the poll lane; a clock whose last poll failed is polled in the
-// retry lane, which has slots of its own (the probe bound), so silent or
+// retry lane, which has slots of its own (twice the probe bound), so silent or
 // switched-off clocks never take an answering clock's slot, and a power cut
 // of hundreds of clocks still sees each of them polled at the ordinary pace
 // until its alert is due.

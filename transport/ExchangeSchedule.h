@@ -18,7 +18,7 @@
 // - one exchange at a time per key: a clock's address (clocks that share the
 //   factory address share its key) or the discovery port;
 // - at most bound() exchanges running in the user lane and as many in the
-//   poll lane, and at most probeBound() in the probe lane and as many in the
+//   poll lane, at most probeBound() in the probe lane and retryBound() in the
 //   retry lane;
 // - waiting exchanges start in the order they were added, user ones first,
 //   then probes (a user asked for them too), then polls and retries; a poll
@@ -57,6 +57,10 @@ public:
     int bound() const { return m_bound; }
     void setProbeBound(int bound);
     int probeBound() const { return m_probeBound; }
+    // Twice the probe bound: when a power cut takes 300 clocks, each of them
+    // costs a 2 s connect wait every 10 s, about 60 slots, and the pace that
+    // makes their alerts due in time needs room beyond that.
+    int retryBound() const { return 2 * m_probeBound; }
 
     Id add(const Ticket &ticket);
     // The waiting exchanges that may start now, in start order; from here on
@@ -85,7 +89,9 @@ private:
     static bool holdsKeys(ExchangeLane lane) { return lane == ExchangeLane::User; }
     int laneBound(ExchangeLane lane) const
     {
-        return lane == ExchangeLane::Probe || lane == ExchangeLane::Retry ? m_probeBound : m_bound;
+        if (lane == ExchangeLane::Retry)
+            return retryBound();
+        return lane == ExchangeLane::Probe ? m_probeBound : m_bound;
     }
     bool canStart(const Ticket &ticket) const;
     void start(int waitingIndex, QVector<Id> &started);

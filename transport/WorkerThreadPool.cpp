@@ -47,7 +47,7 @@ void WorkerThreadPool::fitThreads()
 {
     // Each lane may fill its bound; a thread is only busy while its exchange
     // runs, so this is never more than the schedule lets start.
-    m_threads.setMaxThreadCount(2 * m_schedule.bound() + 2 * m_schedule.probeBound());
+    m_threads.setMaxThreadCount(2 * m_schedule.bound() + m_schedule.probeBound() + m_schedule.retryBound());
     dispatch();
 }
 

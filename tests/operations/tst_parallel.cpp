@@ -195,7 +195,7 @@ void TestParallel::unreachableClocksLeaveSlotsToAnsweringOnes()
     // always due: the unreachable ones never hold more than three of them at
     // once, and the answering clocks go on in slots of their own.
     WorkerThreadPool::instance()->setBound(4);
-    WorkerThreadPool::instance()->setProbeBound(4);
+    WorkerThreadPool::instance()->setProbeBound(2); // four retry slots
     WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
     QList<int> indexes;
     QStringList deadIps;
