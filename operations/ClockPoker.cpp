@@ -72,15 +72,24 @@ void ClockPoker::onClockTimeout()
     const int bound = WorkerThreadPool::instance()->bound();
     const int retryBound = WorkerThreadPool::instance()->schedule().retryBound();
     const QDateTime now = QDateTime::currentDateTime();
-    pokeDue(clocks, Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound),
-            m_unreachableCursor, now);
-    pokeDue(clocks, Kind::Failing, m_dueAfterSeconds, retryBound, m_failingCursor, now);
-    pokeDue(clocks, Kind::Answering, m_dueAfterSeconds, bound, m_cursor, now);
-    pokeDue(clocks, Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound), m_unreachableCursor, now);
+    // Each clock's kind and age once per scan: with a thousand clocks the
+    // four passes would otherwise convert local times four thousand times.
+    QVector<Candidate> candidates;
+    candidates.reserve(clocks.size());
+    for (DevClock *clock : clocks) {
+        if (m_inFlight.contains(clock->id))
+            candidates.append({clock, Kind::Answering, 0, true});
+        else
+            candidates.append({clock, kindOf(*clock), age(*clock, now), false});
+    }
+    pokeDue(candidates, Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound),
+            m_unreachableCursor);
+    pokeDue(candidates, Kind::Failing, m_dueAfterSeconds, retryBound, m_failingCursor);
+    pokeDue(candidates, Kind::Answering, m_dueAfterSeconds, bound, m_cursor);
+    pokeDue(candidates, Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound), m_unreachableCursor);
 }
 
-void ClockPoker::pokeDue(const QList<DevClock *> &clocks, Kind kind, int minimumAge, int limit, int &cursor,
-                         const QDateTime &now)
+void ClockPoker::pokeDue(QVector<Candidate> &candidates, Kind kind, int minimumAge, int limit, int &cursor)
 {
     const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
     const int retryBound = schedule.retryBound();
@@ -88,7 +97,7 @@ void ClockPoker::pokeDue(const QList<DevClock *> &clocks, Kind kind, int minimum
         const int failing = m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
         return m_inFlightCount[int(kind)] >= limit || (kind != Kind::Answering && failing >= retryBound);
     };
-    const int n = clocks.size();
+    const int n = candidates.size();
     if (cursor >= n)
         cursor = NoClockPolled;
     // The search starts after the clock polled last, which comes last: when
@@ -98,19 +107,19 @@ void ClockPoker::pokeDue(const QList<DevClock *> &clocks, Kind kind, int minimum
         if (full())
             return;
         const int k = (start + i) % n;
-        DevClock *clock = clocks.at(k);
-        if (m_inFlight.contains(clock->id) || kindOf(*clock) != kind)
+        Candidate &candidate = candidates[k];
+        if (candidate.inFlight || candidate.kind != kind)
             continue;
-        const qint64 seconds = age(*clock, now);
-        if (seconds >= 0 && seconds <= minimumAge)
+        if (candidate.age >= 0 && candidate.age <= minimumAge)
             continue;
         // A user's operation has this clock: its poll would only wait.
-        if (schedule.isHeldForUser(QHostAddress(clock->network.ip).toString()))
+        if (schedule.isHeldForUser(QHostAddress(candidate.clock->network.ip).toString()))
             continue;
         if (kind == Kind::Answering && (k <= cursor || cursor == NoClockPolled))
             emit PollRoundStarted();
         cursor = k;
-        poke(clock, kind);
+        candidate.inFlight = true;
+        poke(candidate.clock, kind);
     }
 }
 
@@ -128,31 +137,40 @@ void ClockPoker::poke(DevClock *clock, Kind kind)
     connect(sender, &DataSender::canceled, this, &ClockPoker::onPokeCanceled);
 }
 
-void ClockPoker::pollEnded(quint64 id)
+bool ClockPoker::pollEnded(quint64 id)
 {
     const auto kind = m_inFlightKind.constFind(id);
-    if (kind != m_inFlightKind.constEnd()) {
-        --m_inFlightCount[int(kind.value())];
-        m_inFlightKind.erase(kind);
-    }
+    if (kind == m_inFlightKind.constEnd())
+        return false;
+    const bool answering = kind.value() == Kind::Answering;
+    const int inLane = answering
+        ? m_inFlightCount[int(Kind::Answering)]
+        : m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
+    const int laneBound = answering ? WorkerThreadPool::instance()->bound()
+                                    : WorkerThreadPool::instance()->schedule().retryBound();
+    --m_inFlightCount[int(kind.value())];
+    m_inFlightKind.erase(kind);
+    return inLane >= laneBound;
 }
 
 void ClockPoker::onPokeCanceled(DataSender *sender)
 {
     const quint64 id = sender->clockId(0);
     m_inFlight.remove(id);
-    pollEnded(id);
-    QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
+    if (pollEnded(id))
+        QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
 }
 
 void ClockPoker::onPokeFinished(DataSender *sender)
 {
     const quint64 id = sender->clockId(0);
     const QDateTime started = m_inFlight.take(id);
-    pollEnded(id);
-    // With many clocks, waiting for the next tick would cap polling at ten
-    // clocks a second although each answers in about a millisecond.
-    QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
+    // A full lane may hold back due clocks: waiting for the next tick would
+    // cap polling at ten lanes' worth a second although each clock answers in
+    // about a millisecond. Otherwise every due clock already started, and
+    // the tick finds the next ones.
+    if (pollEnded(id))
+        QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
 
     DevClock *clock = ClockRegistry::instance()->clockById(id);
     if (!clock) {

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QObject>
 #include <QTimer>
+#include <QVector>
 
 class DataSender;
 class DevClock;
@@ -75,13 +76,20 @@ private:
     // connection alert is not due yet. Unreachable: the alert is due.
     enum class Kind { Answering, Failing, Unreachable };
     Kind kindOf(const DevClock &clock) const;
+    struct Candidate
+    {
+        DevClock *clock;
+        Kind kind;
+        qint64 age;
+        bool inFlight;
+    };
     // Pokes clocks of one kind older than minimumAge, round the list from
     // after cursor, while fewer than limit polls of that kind run and its
     // lane has room; cursor follows the last one poked.
-    void pokeDue(const QList<DevClock *> &clocks, Kind kind, int minimumAge, int limit, int &cursor,
-                 const QDateTime &now);
+    void pokeDue(QVector<Candidate> &candidates, Kind kind, int minimumAge, int limit, int &cursor);
     void poke(DevClock *clock, Kind kind);
-    void pollEnded(quint64 id);
+    // Whether its lane was full until it ended.
+    bool pollEnded(quint64 id);
 
     QTimer m_pollTimer;
     int m_cursor = -1; // the answering clock polled last
