@@ -71,7 +71,7 @@ private:
 
     // Seconds since the clock's last update counted for its next poll; -1
     // when it never had one.
-    qint64 age(const DevClock &clock, const QDateTime &now) const;
+    qint64 age(const DevClock &clock, qint64 nowMs) const;
     // Answering: its last poll got through. Failing: it did not, and its
     // connection alert is not due yet. Unreachable: the alert is due.
     enum class Kind { Answering, Failing, Unreachable };
@@ -103,6 +103,14 @@ private:
     // start: a clock that holds each poll for its whole time-out would
     // otherwise fall behind the pace that makes its alert due in time.
     QHash<quint64, FailedPoll> m_failedPolls;
+    // Each clock's last update as counted, and the same in milliseconds
+    // since the epoch.
+    struct LastUpdate
+    {
+        QDateTime at;
+        qint64 epochMs = 0;
+    };
+    mutable QHash<quint64, LastUpdate> m_lastUpdates;
     int m_dueAfterSeconds = DefaultDueAfterSeconds;
     int m_unreachableMaxAgeSeconds = DefaultUnreachableMaxAgeSeconds;
 };
