@@ -72,12 +72,22 @@ QString Smtp::headerValue(const QString &text)
     return value;
 }
 
+namespace {
+
+// Any mix of CRLF, CR and LF as LF.
+QString withLineFeeds(const QString &text)
+{
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return lines;
+}
+
+} // namespace
+
 QByteArray Smtp::dotStuffed(const QString &body)
 {
-    QString text = body;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList lines = withLineFeeds(body).split(QLatin1Char('\n'));
     for (QString &line : lines) {
         if (line.startsWith(QLatin1Char('.')))
             line.prepend(QLatin1Char('.'));
@@ -150,11 +160,7 @@ QByteArray Smtp::composeMessage(const QString &from, const QList<Recipient> &rec
                "Content-Transfer-Encoding: base64\r\n"
                "\r\n";
     // Line ends as the plain body has them; base64 never starts a line with ".".
-    QString text = body;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return message + base64Lines(text.toUtf8());
+    return message + base64Lines(withLineFeeds(body).replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8());
 }
 
 bool Smtp::sendMail(const QString &from, const QList<Recipient> &recipients, const QString &subject,
