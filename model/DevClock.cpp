@@ -175,7 +175,7 @@ QString DevClock::lastErrorText(bool ipDuplicate) const
     return text;
 }
 
-bool DevClock::parseStatus(const QString &reply, int statusCode)
+bool DevClock::parseStatus(const QString &reply, int statusCode, const QDateTime &at)
 {
     if (statusCode == httpUnauthorized || reply.isEmpty()) {
         lastError = AuthorizationError;
@@ -245,7 +245,7 @@ bool DevClock::parseStatus(const QString &reply, int statusCode)
     if (fields.size() > fieldRemote)
         status.remoteMode = fields.at(fieldRemote).toInt() != 0;
 
-    status.lastStatusUpdate = QDateTime::currentDateTime();
+    status.lastStatusUpdate = at.isValid() ? at : QDateTime::currentDateTime();
     lastError = NoError;
     return true;
 }

@@ -76,7 +76,8 @@ public:
 
     // Reply parsers: a reply that does not parse sets lastError, returns
     // false and leaves the other fields as they were.
-    bool parseStatus(const QString &reply, int statusCode);
+    // A status that parses is stamped at `at`, or now when that is invalid.
+    bool parseStatus(const QString &reply, int statusCode, const QDateTime &at = QDateTime());
     bool parseNetworkSettings(const QString &reply, int statusCode, const QString &user,
                               const QString &password);
     bool parseFirmware(const QString &reply);

@@ -8,6 +8,11 @@
 #include "WorkerThreadPool.h"
 
 #include <QHostAddress>
+#include <QSet>
+#include <QVector>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -46,56 +51,101 @@ bool ClockPoker::isUnreachable(const DevClock &clock)
     return clock.status.NtpSynchronization == NtpNoConnection && clock.alertCounters[NtpNoConnection].isDue();
 }
 
-qint64 ClockPoker::age(const DevClock &clock, qint64 nowMs) const
+qint64 ClockPoker::age(const DevClock &clock, Record &record, qint64 nowMs)
 {
-    QDateTime last = clock.status.lastStatusUpdate;
+    const QDateTime &last = clock.status.lastStatusUpdate;
     if (!last.isValid())
         return -1;
-    const auto failed = m_failedPolls.constFind(clock.id);
-    if (failed != m_failedPolls.constEnd() && failed->ended == last)
-        last = failed->started;
     // Converting a local time asks the C library for the time zone, a file
     // lookup each time; a scan of a thousand clocks ten times a second made
     // that a quarter of a core. Two local times compare without it.
-    LastUpdate &seen = m_lastUpdates[clock.id];
-    if (seen.at != last)
-        seen = {last, last.toMSecsSinceEpoch()};
-    return (nowMs - seen.epochMs) / 1000;
+    if (record.seenUpdate != last) {
+        record.seenUpdate = last;
+        record.countedMs = record.failed && record.failedEnded == last ? record.failedStartedMs
+                                                                       : last.toMSecsSinceEpoch();
+    }
+    return (nowMs - record.countedMs) / 1000;
 }
 
-ClockPoker::Kind ClockPoker::kindOf(const DevClock &clock) const
+ClockPoker::Kind ClockPoker::kindOf(const DevClock &clock, const Record &record)
 {
     if (isUnreachable(clock))
         return Kind::Unreachable;
-    return m_failedPolls.contains(clock.id) ? Kind::Failing : Kind::Answering;
+    return record.failed ? Kind::Failing : Kind::Answering;
 }
 
 void ClockPoker::onClockTimeout()
 {
+    scan(true);
+}
+
+void ClockPoker::scanSoon()
+{
+    if (m_scanQueued)
+        return;
+    m_scanQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_scanQueued = false;
+        scan(false);
+    });
+}
+
+void ClockPoker::takeSnapshot(const QList<DevClock *> &clocks)
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const int dueAfter = qMin(m_dueAfterSeconds, m_unreachableMaxAgeSeconds);
+    m_candidates.clear();
+    m_candidates.reserve(clocks.size());
+    std::fill(std::begin(m_dueCount), std::end(m_dueCount), 0);
+    for (DevClock *clock : clocks) {
+        Record &record = m_records[clock->id];
+        if (record.inFlight) {
+            m_candidates.push_back({clock, record.pollKind, 0, true});
+            continue;
+        }
+        const Candidate candidate{clock, kindOf(*clock, record), age(*clock, record, now), false};
+        if (candidate.age < 0 || candidate.age > dueAfter)
+            ++m_dueCount[int(candidate.kind)];
+        m_candidates.push_back(candidate);
+    }
+    m_snapshotClocks = clocks;
+
+    // Records of removed clocks; one whose poll still runs goes when it ends.
+    if (m_records.size() > clocks.size() + pollsInFlight()) {
+        QSet<quint64> listed;
+        listed.reserve(clocks.size());
+        for (const DevClock *clock : clocks)
+            listed.insert(clock->id);
+        for (auto it = m_records.begin(); it != m_records.end();) {
+            if (!it->inFlight && !listed.contains(it.key()))
+                it = m_records.erase(it);
+            else
+                ++it;
+        }
+    }
+}
+
+void ClockPoker::scan(bool freshSnapshot)
+{
     const QList<DevClock *> clocks = ClockRegistry::instance()->clocks();
     if (clocks.isEmpty())
         return;
+    // Polls end in bursts, as clocks polled together fall due together, and
+    // each end in a full lane asks for a scan. Those scans share the tick's
+    // snapshot: a clock that falls due in between waits for the next tick,
+    // as it would with room in its lane. A changed list may have lost clocks
+    // the snapshot points to.
+    if (freshSnapshot || clocks != m_snapshotClocks)
+        takeSnapshot(clocks);
     const int bound = WorkerThreadPool::instance()->bound();
     const int retryBound = WorkerThreadPool::instance()->schedule().retryBound();
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    // Each clock's kind and age once per scan: with a thousand clocks the
-    // four passes would otherwise convert local times four thousand times.
-    QVector<Candidate> candidates;
-    candidates.reserve(clocks.size());
-    for (DevClock *clock : clocks) {
-        if (m_inFlight.contains(clock->id))
-            candidates.append({clock, Kind::Answering, 0, true});
-        else
-            candidates.append({clock, kindOf(*clock), age(*clock, now), false});
-    }
-    pokeDue(candidates, Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound),
-            m_unreachableCursor);
-    pokeDue(candidates, Kind::Failing, m_dueAfterSeconds, retryBound, m_failingCursor);
-    pokeDue(candidates, Kind::Answering, m_dueAfterSeconds, bound, m_cursor);
-    pokeDue(candidates, Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound), m_unreachableCursor);
+    pokeDue(Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound), m_unreachableCursor);
+    pokeDue(Kind::Failing, m_dueAfterSeconds, retryBound, m_failingCursor);
+    pokeDue(Kind::Answering, m_dueAfterSeconds, bound, m_cursor);
+    pokeDue(Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound), m_unreachableCursor);
 }
 
-void ClockPoker::pokeDue(QVector<Candidate> &candidates, Kind kind, int minimumAge, int limit, int &cursor)
+void ClockPoker::pokeDue(Kind kind, int minimumAge, int limit, int &cursor)
 {
     const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
     const int retryBound = schedule.retryBound();
@@ -103,9 +153,12 @@ void ClockPoker::pokeDue(QVector<Candidate> &candidates, Kind kind, int minimumA
         const int failing = m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
         return m_inFlightCount[int(kind)] >= limit || (kind != Kind::Answering && failing >= retryBound);
     };
-    const int n = candidates.size();
+    const int n = int(m_candidates.size());
     if (cursor >= n)
         cursor = NoClockPolled;
+    // Most scans between ticks find nothing of most kinds due.
+    if (m_dueCount[int(kind)] == 0)
+        return;
     // The search starts after the clock polled last, which comes last: when
     // several clocks fall due together, none is polled twice in a row.
     const int start = cursor;
@@ -113,7 +166,7 @@ void ClockPoker::pokeDue(QVector<Candidate> &candidates, Kind kind, int minimumA
         if (full())
             return;
         const int k = (start + i) % n;
-        Candidate &candidate = candidates[k];
+        Candidate &candidate = m_candidates[k];
         if (candidate.inFlight || candidate.kind != kind)
             continue;
         if (candidate.age >= 0 && candidate.age <= minimumAge)
@@ -124,18 +177,22 @@ void ClockPoker::pokeDue(QVector<Candidate> &candidates, Kind kind, int minimumA
         if (kind == Kind::Answering && (k <= cursor || cursor == NoClockPolled))
             emit PollRoundStarted();
         cursor = k;
-        candidate.inFlight = true;
-        poke(candidate.clock, kind);
+        poke(candidate);
     }
 }
 
-void ClockPoker::poke(DevClock *clock, Kind kind)
+void ClockPoker::poke(Candidate &candidate)
 {
-    m_inFlight.insert(clock->id, QDateTime::currentDateTime());
-    m_inFlightKind.insert(clock->id, kind);
-    ++m_inFlightCount[int(kind)];
+    DevClock *clock = candidate.clock;
+    candidate.inFlight = true;
+    --m_dueCount[int(candidate.kind)];
+    Record &record = m_records[clock->id];
+    record.inFlight = true;
+    record.pollKind = candidate.kind;
+    record.pollStartedMs = QDateTime::currentMSecsSinceEpoch();
+    ++m_inFlightCount[int(candidate.kind)];
     DataSender *sender = Communication::instance()->getStatus({SenderTarget::fromClock(*clock)});
-    sender->setLane(kind == Kind::Answering ? ExchangeLane::Poll : ExchangeLane::Retry);
+    sender->setLane(candidate.kind == Kind::Answering ? ExchangeLane::Poll : ExchangeLane::Retry);
     connect(sender, &DataSender::finished, this, &ClockPoker::onPokeFinished);
     connect(sender, &DataSender::error, this, &ClockPoker::onPokeFinished);
     // A poll someone cancels says nothing about the clock, but must not leave
@@ -143,61 +200,67 @@ void ClockPoker::poke(DevClock *clock, Kind kind)
     connect(sender, &DataSender::canceled, this, &ClockPoker::onPokeCanceled);
 }
 
-bool ClockPoker::pollEnded(quint64 id)
+bool ClockPoker::pollEnded(Record &record)
 {
-    const auto kind = m_inFlightKind.constFind(id);
-    if (kind == m_inFlightKind.constEnd())
+    if (!record.inFlight)
         return false;
-    const bool answering = kind.value() == Kind::Answering;
+    const bool answering = record.pollKind == Kind::Answering;
     const int inLane = answering
         ? m_inFlightCount[int(Kind::Answering)]
         : m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
     const int laneBound = answering ? WorkerThreadPool::instance()->bound()
                                     : WorkerThreadPool::instance()->schedule().retryBound();
-    --m_inFlightCount[int(kind.value())];
-    m_inFlightKind.erase(kind);
+    --m_inFlightCount[int(record.pollKind)];
+    record.inFlight = false;
     return inLane >= laneBound;
 }
 
 void ClockPoker::onPokeCanceled(DataSender *sender)
 {
-    const quint64 id = sender->clockId(0);
-    m_inFlight.remove(id);
-    if (pollEnded(id))
-        QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
+    const auto record = m_records.find(sender->clockId(0));
+    if (record != m_records.end() && pollEnded(*record))
+        scanSoon();
 }
 
 void ClockPoker::onPokeFinished(DataSender *sender)
 {
     const quint64 id = sender->clockId(0);
-    const QDateTime started = m_inFlight.take(id);
+    const auto found = m_records.find(id);
+    if (found == m_records.end())
+        return;
+    Record &record = *found;
     // A full lane may hold back due clocks: waiting for the next tick would
     // cap polling at ten lanes' worth a second although each clock answers in
     // about a millisecond. Otherwise every due clock already started, and
     // the tick finds the next ones.
-    if (pollEnded(id))
-        QTimer::singleShot(0, this, &ClockPoker::onClockTimeout);
+    if (pollEnded(record))
+        scanSoon();
 
     DevClock *clock = ClockRegistry::instance()->clockById(id);
     if (!clock) {
-        m_failedPolls.remove(id);
-        m_lastUpdates.remove(id);
+        m_records.erase(found);
         return;
     }
-    clock->status.lastStatusUpdate = QDateTime::currentDateTime();
+    // One local time per poll, for the same reason as in age().
+    const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
+    const QDateTime now = QDateTime::fromMSecsSinceEpoch(nowMs);
+    clock->status.lastStatusUpdate = now;
     auto *status = qobject_cast<GetStatusSender *>(sender);
     bool answered = false;
     if (status && status->result() == DataSender::Succeeded && !status->replies().isEmpty()) {
-        answered = clock->parseStatus(QString::fromUtf8(status->replies().constFirst()), NoStatusCode);
+        answered = clock->parseStatus(QString::fromUtf8(status->replies().constFirst()), NoStatusCode, now);
     } else {
         const QVector<Error> errors = status ? status->errors() : QVector<Error>();
         const bool refused = !errors.isEmpty() && errors.constFirst() == AuthorizationError;
         clock->setNtpStatus(refused ? NtpNoAuthentication : NtpNoConnection);
     }
-    if (status && status->result() == DataSender::Succeeded)
-        m_failedPolls.remove(id);
-    else
-        m_failedPolls.insert(id, {started, clock->status.lastStatusUpdate});
+    record.failed = !(status && status->result() == DataSender::Succeeded);
+    if (record.failed) {
+        record.failedEnded = now;
+        record.failedStartedMs = record.pollStartedMs;
+    }
+    record.seenUpdate = now;
+    record.countedMs = record.failed ? record.pollStartedMs : nowMs;
     emit PollFinished(id, answered);
     emit ClockStatusUpdated(id);
 }

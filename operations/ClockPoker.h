@@ -4,7 +4,8 @@
 #include <QHash>
 #include <QObject>
 #include <QTimer>
-#include <QVector>
+
+#include <vector>
 
 class DataSender;
 class DevClock;
@@ -43,8 +44,8 @@ public:
     // An unreachable clock whose status is older than this is polled first.
     void setUnreachableMaxAgeSeconds(int seconds) { m_unreachableMaxAgeSeconds = seconds; }
 
-    bool isPolling() const { return !m_inFlight.isEmpty(); }
-    int pollsInFlight() const { return m_inFlight.size(); }
+    bool isPolling() const { return pollsInFlight() > 0; }
+    int pollsInFlight() const { return m_inFlightCount[0] + m_inFlightCount[1] + m_inFlightCount[2]; }
 
     // Has stopped answering: its connection alert is due.
     static bool isUnreachable(const DevClock &clock);
@@ -63,54 +64,65 @@ private slots:
     void onPokeCanceled(DataSender *sender);
 
 private:
-    struct FailedPoll
-    {
-        QDateTime started;
-        QDateTime ended;
-    };
-
-    // Seconds since the clock's last update counted for its next poll; -1
-    // when it never had one.
-    qint64 age(const DevClock &clock, qint64 nowMs) const;
     // Answering: its last poll got through. Failing: it did not, and its
     // connection alert is not due yet. Unreachable: the alert is due.
     enum class Kind { Answering, Failing, Unreachable };
-    Kind kindOf(const DevClock &clock) const;
+
+    // What the poller knows of one clock.
+    struct Record
+    {
+        // The clock's last update as last seen, and the moment counted for
+        // its next poll, in milliseconds since the epoch.
+        QDateTime seenUpdate;
+        qint64 countedMs = 0;
+        // A failed poll's update is its end, but its spacing counts from its
+        // start: a clock that holds each poll for its whole time-out would
+        // otherwise fall behind the pace that makes its alert due in time.
+        bool failed = false;
+        QDateTime failedEnded;
+        qint64 failedStartedMs = 0;
+        bool inFlight = false;
+        Kind pollKind = Kind::Answering;
+        qint64 pollStartedMs = 0;
+    };
+
     struct Candidate
     {
         DevClock *clock;
         Kind kind;
-        qint64 age;
+        qint64 age; // whole seconds since the moment counted; -1 for never
         bool inFlight;
     };
+
+    // Seconds since the clock's last update counted for its next poll; -1
+    // when it never had one.
+    static qint64 age(const DevClock &clock, Record &record, qint64 nowMs);
+    static Kind kindOf(const DevClock &clock, const Record &record);
+
+    // Every clock's kind and age as of now.
+    void takeSnapshot(const QList<DevClock *> &clocks);
+    void scan(bool freshSnapshot);
     // Pokes clocks of one kind older than minimumAge, round the list from
     // after cursor, while fewer than limit polls of that kind run and its
     // lane has room; cursor follows the last one poked.
-    void pokeDue(QVector<Candidate> &candidates, Kind kind, int minimumAge, int limit, int &cursor);
-    void poke(DevClock *clock, Kind kind);
+    void pokeDue(Kind kind, int minimumAge, int limit, int &cursor);
+    void poke(Candidate &candidate);
     // Whether its lane was full until it ended.
-    bool pollEnded(quint64 id);
+    bool pollEnded(Record &record);
+    void scanSoon();
 
     QTimer m_pollTimer;
     int m_cursor = -1; // the answering clock polled last
     int m_failingCursor = -1;
     int m_unreachableCursor = -1;
-    // Poll start per clock id in flight, and the kind it was polled as.
-    QHash<quint64, QDateTime> m_inFlight;
-    QHash<quint64, Kind> m_inFlightKind;
+    QHash<quint64, Record> m_records;
     int m_inFlightCount[3] = {0, 0, 0};
-    // A failed poll's update is its end, but its spacing counts from its
-    // start: a clock that holds each poll for its whole time-out would
-    // otherwise fall behind the pace that makes its alert due in time.
-    QHash<quint64, FailedPoll> m_failedPolls;
-    // Each clock's last update as counted, and the same in milliseconds
-    // since the epoch.
-    struct LastUpdate
-    {
-        QDateTime at;
-        qint64 epochMs = 0;
-    };
-    mutable QHash<quint64, LastUpdate> m_lastUpdates;
+    // The last tick's snapshot and the list it was taken of.
+    std::vector<Candidate> m_candidates;
+    QList<DevClock *> m_snapshotClocks;
+    // Candidates of each kind in it that may be due and not started yet.
+    int m_dueCount[3] = {0, 0, 0};
+    bool m_scanQueued = false;
     int m_dueAfterSeconds = DefaultDueAfterSeconds;
     int m_unreachableMaxAgeSeconds = DefaultUnreachableMaxAgeSeconds;
 };

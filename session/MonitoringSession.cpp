@@ -168,7 +168,10 @@ void MonitoringSession::notifyStatusUpdated(quint64 id)
     if (!clock)
         return;
     if (isWritable() && m_mailer) {
-        const QDateTime now = QDateTime::currentDateTime();
+        // The poll that just ended stamped the clock; asking for the local
+        // time again would cost a time-zone lookup per poll.
+        const QDateTime now = clock->status.lastStatusUpdate.isValid() ? clock->status.lastStatusUpdate
+                                                                       : QDateTime::currentDateTime();
         m_tracker->clockUpdated(*clock, now);
         m_mailer->clockUpdated(*clock, now);
     }

@@ -52,6 +52,7 @@ private slots:
     void dueClocksFollowEachOtherWithoutWaitingForTheTick();
     void sixRefusalsReachTheNoAuthenticationLimit();
     void clockRemovedDuringItsPollGetsNoSignal();
+    void clockRemovedWhileWaitingIsNotPolled();
     void canceledPollDoesNotStallThePoller();
 };
 
@@ -170,6 +171,26 @@ void TestClockPoker::clockRemovedDuringItsPollGetsNoSignal()
     QCOMPARE(ids(updated).first(), otherId);
     QVERIFY(!ids(updated).contains(removedId));
     QCOMPARE(loggedPaths(m_sim).first(), QString("/T1"));
+}
+
+void TestClockPoker::clockRemovedWhileWaitingIsNotPolled()
+{
+    // All due, one slot, no tick: the end of the first poll starts the next
+    // from what the poller saw before the removal.
+    QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
+    addClock("192.168.0.50");
+    DevClock *removed = addClock("192.168.0.52");
+    const quint64 removedId = removed->id;
+    const quint64 lastId = addClock("192.168.0.53")->id;
+    ClockPoker poker;
+    QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
+    QTRY_VERIFY_WITH_TIMEOUT(poker.isPolling(), 5000);
+    poker.setTickInterval(3600 * 1000);
+    QVERIFY(ClockRegistry::instance()->removeClock(1));
+
+    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 2, 10000);
+    QCOMPARE(ids(updated).last(), lastId);
+    QVERIFY(!ids(updated).contains(removedId));
 }
 
 void TestClockPoker::canceledPollDoesNotStallThePoller()
