@@ -4,19 +4,43 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "Ipv4Text.h"
+#include "MacText.h"
 #include "ParameterText.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
-#include <QTextCodec>
+
+#include <functional>
 
 namespace AddressPlan {
 
 namespace {
 
-enum Column { ColumnIp, ColumnName, ColumnGroup, ColumnUser, ColumnPassword, ColumnCount };
-const char *const columnNames[ColumnCount] = {"ip", "name", "group", "user", "password"};
+enum Column { ColumnIp, ColumnName, ColumnGroup, ColumnUser, ColumnPassword, ColumnMac, ColumnCount };
+const char *const columnNames[ColumnCount] = {"ip", "name", "group", "user", "password", "mac"};
+
+// The first characters that make a spreadsheet run a cell as a formula.
+bool startsFormula(const QString &value)
+{
+    static const QString triggers = QStringLiteral("=+-@\t\r");
+    return !value.isEmpty() && triggers.contains(value.at(0));
+}
+
+// The guard write() puts before such a cell, and before a cell beginning
+// with the guard itself, so that removing one "'" is always exact.
+const QChar guard = QLatin1Char('\'');
+
+QString guarded(const QString &value)
+{
+    return startsFormula(value) || value.startsWith(guard) ? guard + value : value;
+}
+
+QString unguarded(const QString &value)
+{
+    const QString rest = value.mid(1);
+    return value.startsWith(guard) && (startsFormula(rest) || rest.startsWith(guard)) ? rest : value;
+}
 
 const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
@@ -30,27 +54,55 @@ QString atLine(int line, const QString &fault)
     return tr("line %1: %2").arg(line).arg(fault);
 }
 
-// The first line that is not UTF-8 text; 0 when every line is. Spreadsheet
-// files picked by mistake hold NUL bytes; a file in another encoding holds
-// bytes UTF-8 does not allow.
+// The length of the well-formed UTF-8 sequence at i (no overlong forms, no
+// surrogates, nothing above U+10FFFF), or 0.
+int utf8Length(const QByteArray &data, int i)
+{
+    const auto byte = [&data](int at) { return at < data.size() ? uchar(data.at(at)) : 0; };
+    const uchar lead = byte(i);
+    if (lead < 0x80)
+        return 1;
+    int length = 0;
+    uchar low = 0x80;
+    uchar high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
+    for (int k = 2; k < length; ++k) {
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+// The first line that is not UTF-8 text, counting LF, CR and CRLF as line
+// ends; empty when every line is. Spreadsheet files picked by mistake hold
+// NUL bytes; a file in another encoding holds bytes UTF-8 does not allow.
 QString textFault(const QByteArray &data)
 {
-    QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
     int line = 1;
-    int start = 0;
-    while (start <= data.size()) {
-        int end = data.indexOf('\n', start);
-        if (end < 0)
-            end = data.size();
-        const QByteArray bytes = data.mid(start, end - start);
-        if (bytes.contains('\0'))
+    for (int i = 0; i < data.size();) {
+        const char c = data.at(i);
+        if (c == '\0')
             return atLine(line, tr("this is not a text file (a spreadsheet must be saved as CSV)"));
-        QTextCodec::ConverterState state;
-        utf8->toUnicode(bytes.constData(), bytes.size(), &state);
-        if (state.invalidChars > 0 || state.remainingChars > 0)
+        if (c == '\n' || (c == '\r' && (i + 1 >= data.size() || data.at(i + 1) != '\n')))
+            ++line;
+        const int length = utf8Length(data, i);
+        if (length == 0)
             return atLine(line, tr("the text is not UTF-8"));
-        start = end + 1;
-        ++line;
+        i += length;
     }
     return QString();
 }
@@ -77,7 +129,9 @@ class Tokenizer
 public:
     Tokenizer(const QString &text, QChar separator) : m_text(text), m_separator(separator) {}
 
-    bool run(QVector<Record> &records, QString &error)
+    // Hands each record that is not blank to take as soon as it ends; stops
+    // when take returns false (its error set).
+    bool run(const std::function<bool(const Record &)> &take, QString &error)
     {
         const int size = m_text.size();
         for (int i = 0; i < size; ++i) {
@@ -104,7 +158,8 @@ public:
                 if (c == QLatin1Char('\r') && nextIs(i, QLatin1Char('\n')))
                     ++i;
                 endField();
-                endRecord(records);
+                if (!endRecord(take))
+                    return false;
                 ++m_line;
                 m_recordLine = m_line;
             } else if (c == QLatin1Char('"')) {
@@ -131,7 +186,7 @@ public:
         }
         if (!m_fields.isEmpty() || !m_field.isEmpty() || m_quoted) {
             endField();
-            endRecord(records);
+            return endRecord(take);
         }
         return true;
     }
@@ -155,12 +210,11 @@ private:
         m_closed = false;
     }
 
-    void endRecord(QVector<Record> &records)
+    bool endRecord(const std::function<bool(const Record &)> &take)
     {
         Record record{m_recordLine, m_fields};
         m_fields.clear();
-        if (!record.blank())
-            records.append(record);
+        return record.blank() || take(record);
     }
 
     const QString &m_text;
@@ -197,8 +251,8 @@ bool readHeader(const Record &header, QVector<int> &columns, QString &error)
         while (column < ColumnCount && name != QLatin1String(columnNames[column]))
             ++column;
         if (column == ColumnCount) {
-            error = atLine(header.line, tr("unknown column \"%1\" (the columns are ip, name, group, user and "
-                                           "password)")
+            error = atLine(header.line, tr("unknown column \"%1\" (the columns are ip, name, group, user, "
+                                           "password and mac)")
                                             .arg(field));
             return false;
         }
@@ -224,7 +278,7 @@ bool readRow(const Record &record, const QVector<int> &columns, PlanRow &row, QS
     }
     row.line = record.line;
     for (int i = 0; i < record.fields.size(); ++i) {
-        const QString &value = record.fields.at(i);
+        const QString value = unguarded(record.fields.at(i));
         switch (columns.at(i)) {
         case ColumnIp:
             row.ip = value.trimmed();
@@ -241,6 +295,9 @@ bool readRow(const Record &record, const QVector<int> &columns, PlanRow &row, QS
         case ColumnPassword:
             row.password = value;
             break;
+        case ColumnMac:
+            row.mac = value.trimmed();
+            break;
         }
     }
     if (row.ip.isEmpty()) {
@@ -253,23 +310,39 @@ bool readRow(const Record &record, const QVector<int> &columns, PlanRow &row, QS
         return false;
     }
     row.ip = canonical;
+    if (!row.mac.isEmpty()) {
+        const QString mac = MacText::canonical(row.mac);
+        if (mac.isEmpty()) {
+            error = atLine(record.line, tr("\"%1\" is not a MAC address like 02-A7-3C-DC-00-00").arg(row.mac));
+            return false;
+        }
+        row.mac = mac;
+    }
     // Both go to the clock unencoded (see ParameterText).
     if (!ParameterText::isSafe(row.name)) {
-        error = atLine(record.line, tr("the name holds \"&\", \"=\" or a control character, which the clock "
-                                       "would misread"));
+        error = atLine(record.line, unsafeNameText());
         return false;
     }
     if (!ParameterText::isSafe(row.password)) {
-        error = atLine(record.line, tr("the password holds \"&\", \"=\" or a control character, which the "
-                                       "clock would misread"));
+        error = atLine(record.line, unsafePasswordText());
         return false;
+    }
+    // A group never reaches a clock, so "&" and "=" are harmless there (the
+    // window accepts them); a line break or escape would forge lines in logs
+    // and tables.
+    for (const QChar c : qAsConst(row.group)) {
+        if (c.category() == QChar::Other_Control) {
+            error = atLine(record.line, tr("the group holds a control character"));
+            return false;
+        }
     }
     return true;
 }
 
 // Quoted when a reader would otherwise split it, or lose its blanks.
-QString csvField(const QString &value)
+QString csvField(const QString &raw)
 {
+    const QString value = guarded(raw);
     const bool needsQuotes = value.contains(QLatin1Char(',')) || value.contains(QLatin1Char(';'))
         || value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'))
         || value != value.trimmed();
@@ -295,42 +368,63 @@ Parsed parse(const QByteArray &data)
         return parsed;
 
     const QString text = QString::fromUtf8(bytes);
-    QVector<Record> records;
-    if (!Tokenizer(text, separatorOf(text)).run(records, parsed.error))
-        return parsed;
-    if (records.isEmpty()) {
-        parsed.error = tr("the file is empty");
-        return parsed;
-    }
     QVector<int> columns;
-    if (!readHeader(records.constFirst(), columns, parsed.error))
-        return parsed;
-    if (records.size() == 1) {
-        parsed.error = tr("the plan lists no address");
-        return parsed;
-    }
-    if (records.size() - 1 > MaxRows) {
-        parsed.error = tr("the plan lists more than %1 addresses").arg(MaxRows);
-        return parsed;
-    }
-
+    bool header = true;
+    // Rows at one address are told apart by their MACs: the first line of
+    // each address, of each address and MAC, and of a row without a MAC.
     QHash<QString, int> lineOfAddress;
-    QVector<PlanRow> rows;
-    rows.reserve(records.size() - 1);
-    for (int i = 1; i < records.size(); ++i) {
-        PlanRow row;
-        if (!readRow(records.at(i), columns, row, parsed.error))
-            return parsed;
-        const auto earlier = lineOfAddress.constFind(row.ip);
-        if (earlier != lineOfAddress.constEnd()) {
-            parsed.error = atLine(row.line, tr("%1 is already on line %2").arg(row.ip).arg(earlier.value()));
-            return parsed;
+    QHash<QString, int> lineOfAddressMac;
+    QHash<QString, int> lineWithoutMac;
+    QVector<PlanRow> &rows = parsed.rows;
+    // Each row is checked as it is read: a huge file is refused at its first
+    // fault or at the row past the cap, never held whole.
+    const auto take = [&](const Record &record) {
+        if (header) {
+            header = false;
+            return readHeader(record, columns, parsed.error);
         }
-        lineOfAddress.insert(row.ip, row.line);
+        if (rows.size() == MaxRows) {
+            parsed.error = tr("the plan lists more than %1 addresses").arg(MaxRows);
+            return false;
+        }
+        PlanRow row;
+        if (!readRow(record, columns, row, parsed.error))
+            return false;
+        const QString both = row.ip + QLatin1Char('/') + row.mac;
+        int earlier = lineWithoutMac.value(row.ip);
+        if (earlier == 0)
+            earlier = row.mac.isEmpty() ? lineOfAddress.value(row.ip) : lineOfAddressMac.value(both);
+        if (earlier != 0) {
+            parsed.error = atLine(row.line, tr("%1 is already on line %2").arg(row.ip).arg(earlier));
+            return false;
+        }
+        lineOfAddress.insert(row.ip, lineOfAddress.value(row.ip, row.line));
+        if (row.mac.isEmpty())
+            lineWithoutMac.insert(row.ip, row.line);
+        else
+            lineOfAddressMac.insert(both, row.line);
         rows.append(row);
+        return true;
+    };
+    if (!Tokenizer(text, separatorOf(text)).run(take, parsed.error)) {
+        rows.clear();
+        return parsed;
     }
-    parsed.rows = rows;
+    if (header)
+        parsed.error = tr("the file is empty");
+    else if (rows.isEmpty())
+        parsed.error = tr("the plan lists no address");
     return parsed;
+}
+
+QString unsafePasswordText()
+{
+    return tr("the password holds \"&\", \"=\" or a control character, which the clock would misread");
+}
+
+QString unsafeNameText()
+{
+    return tr("the name holds \"&\", \"=\" or a control character, which the clock would misread");
 }
 
 QByteArray write(const QVector<PlanRow> &rows)
@@ -340,8 +434,8 @@ QByteArray write(const QVector<PlanRow> &rows)
         names << QLatin1String(name);
     QString text = names.join(QLatin1Char(',')) + QLatin1Char('\n');
     for (const PlanRow &row : rows) {
-        text += QStringList{csvField(row.ip), csvField(row.name), csvField(row.group), csvField(row.user),
-                            csvField(row.password)}
+        text += QStringList{csvField(row.ip),   csvField(row.name),     csvField(row.group),
+                            csvField(row.user), csvField(row.password), csvField(row.mac)}
                     .join(QLatin1Char(','))
             + QLatin1Char('\n');
     }
@@ -359,6 +453,10 @@ QVector<PlanRow> fromClocks(const ClockRegistry &registry, bool withPasswords)
         if (const DevGroup *group = registry.groupOfClock(clock))
             row.group = group->name();
         row.user = clock->user;
+        // Tells apart clocks that share an address (the factory address).
+        const QString mac = MacText::canonical(clock->mac);
+        if (MacText::isIdentity(mac))
+            row.mac = mac;
         if (withPasswords)
             row.password = clock->password;
         rows.append(row);

@@ -16,11 +16,12 @@ struct PlanRow
     QString group;
     QString user;
     QString password;
+    QString mac; // empty: the plan names none
 };
 
 // The address plan of a site: the CSV file installers keep beside their
 // spreadsheets. A header row names the columns (ip, name, group, user,
-// password, in any order; only ip is needed), then one clock per row. UTF-8,
+// password, mac, in any order; only ip is needed), then one clock per row. UTF-8,
 // with a byte order mark or without; fields separated by commas or, when the
 // header uses them, by semicolons; fields quoted as in RFC 4180.
 //
@@ -43,18 +44,30 @@ struct Parsed
 
 // Refused: a file that is not UTF-8 text, an unknown or repeated column, a
 // header without "ip", a malformed quoted field, a row with more fields than
-// the header, a missing or malformed address, an address listed twice, a
-// name or password holding "&", "=" or a control character (the clocks would
-// misread them), and a plan without rows or with more than MaxRows.
-// Unquoted fields lose the blanks around them; blank lines are skipped.
+// the header, a missing or malformed address or MAC, an address listed twice
+// (clocks that share an address are told apart by their MACs), a name or
+// password holding "&", "=" or a control character (the clocks would misread
+// them), a group holding a control character, and a plan without rows or
+// with more than MaxRows (counted while reading, so a huge file is refused
+// early). Unquoted fields lose the blanks around them; blank lines are
+// skipped. A field written with the formula guard (see write()) loses it.
+// Lines are counted at LF, CR and CRLF alike.
 Parsed parse(const QByteArray &data);
 
 // The header and one row per entry, comma-separated, lines ending in "\n";
-// fields quoted only where they must be. parse() reads it back as it was.
+// fields quoted only where they must be. A field a spreadsheet would run as
+// a formula (beginning with "=", "+", "-", "@", TAB or CR) gets a leading
+// "'", as does one that begins with "'" itself. parse() reads it back as it
+// was, byte for byte.
 QByteArray write(const QVector<PlanRow> &rows);
 
-// The device list as a plan, in list order: address, name, group and user of
-// every clock, and its password only when asked.
+// Why a row's password or name is refused, without the line: add says the
+// same of its --password.
+QString unsafePasswordText();
+QString unsafeNameText();
+
+// The device list as a plan, in list order: address, name, group, user and
+// MAC of every clock, and its password only when asked.
 QVector<PlanRow> fromClocks(const ClockRegistry &registry, bool withPasswords);
 
 } // namespace AddressPlan

@@ -12,10 +12,15 @@ namespace PlanFile {
 // names the line and the fault of a plan that is refused.
 AddressPlan::Parsed load(const QString &path);
 
+// The bytes written as a plan file: to a new temporary file beside the target
+// (readable by its owner only, whatever the umask: a plan may hold passwords)
+// renamed over the target, so a failed write leaves the previous file as it
+// was. A target that is a symbolic link is refused: the export never writes
+// through one. False with the reason in why when it could not be written.
+bool saveData(const QString &path, const QByteArray &data, QString *why = nullptr);
+
 // The rows (the device list, see AddressPlan::fromClocks) written as a plan,
-// through a temporary file renamed over the target, so a failed write leaves
-// the previous file as it was. A plan holding a password is readable by its
-// owner only. False when it could not be written.
-bool save(const QString &path, const QVector<PlanRow> &rows);
+// as saveData writes it.
+bool save(const QString &path, const QVector<PlanRow> &rows, QString *why = nullptr);
 
 } // namespace PlanFile

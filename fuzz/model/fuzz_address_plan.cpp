@@ -1,6 +1,7 @@
 #include "AddressPlan.h"
 #include "AddressRange.h"
 #include "Ipv4Text.h"
+#include "MacText.h"
 #include "ParameterText.h"
 
 #include <cstddef>
@@ -15,7 +16,7 @@ bool sameRows(const QVector<PlanRow> &a, const QVector<PlanRow> &b)
         return false;
     for (int i = 0; i < a.size(); ++i) {
         if (a.at(i).ip != b.at(i).ip || a.at(i).name != b.at(i).name || a.at(i).group != b.at(i).group
-            || a.at(i).user != b.at(i).user || a.at(i).password != b.at(i).password)
+            || a.at(i).user != b.at(i).user || a.at(i).password != b.at(i).password || a.at(i).mac != b.at(i).mac)
             return false;
     }
     return true;
@@ -27,14 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<int>(size));
 
-    // A plan that is read holds canonical, distinct addresses and names and
-    // passwords a clock can take, and what it writes reads back the same.
+    // A plan that is read holds canonical addresses (distinct, or told apart
+    // by canonical MACs) and names and passwords a clock can take, and what it
+    // writes reads back the same, byte for byte.
     const AddressPlan::Parsed parsed = AddressPlan::parse(bytes);
     if (parsed.ok() == parsed.rows.isEmpty())
         std::abort();
     for (const PlanRow &row : parsed.rows) {
         if (Ipv4Text::canonical(row.ip) != row.ip || !ParameterText::isSafe(row.name)
-            || !ParameterText::isSafe(row.password) || row.line < 1)
+            || !ParameterText::isSafe(row.password) || row.line < 1
+            || (!row.mac.isEmpty() && MacText::canonical(row.mac) != row.mac))
             std::abort();
     }
     if (parsed.ok() && !sameRows(AddressPlan::parse(AddressPlan::write(parsed.rows)).rows, parsed.rows))

@@ -20,7 +20,7 @@ QJsonArray rowsJson(const QVector<PlanRow> &planRows)
 {
     QJsonArray array;
     for (const PlanRow &row : planRows)
-        array.append(QJsonArray{row.line, row.ip, row.name, row.group, row.user, row.password});
+        array.append(QJsonArray{row.line, row.ip, row.name, row.group, row.user, row.password, row.mac});
     return array;
 }
 
@@ -30,7 +30,7 @@ QVector<PlanRow> planRows(const QJsonArray &array)
     for (const QJsonValue &value : array) {
         const QJsonArray row = value.toArray();
         result.append({row.at(0).toInt(), row.at(1).toString(), row.at(2).toString(), row.at(3).toString(),
-                       row.at(4).toString(), row.at(5).toString()});
+                       row.at(4).toString(), row.at(5).toString(), row.at(6).toString()});
     }
     return result;
 }
@@ -62,6 +62,7 @@ private slots:
     void planWrite_data() { TestRows::add(rows); }
     void planWrite();
     void listExportsAsAPlan();
+    void hugePlanRefusedWhileReading();
     void merge_data() { TestRows::add(rows); }
     void merge();
     void movedClockFollowsWithItsRecord();
@@ -134,9 +135,24 @@ void TestAddressPlan::listExportsAsAPlan()
     registry->setClockGroup(1, 0);
 
     QCOMPARE(AddressPlan::write(AddressPlan::fromClocks(*registry, false)),
-             QByteArray("ip,name,group,user,password\n10.0.0.1,Hall,,admin,\n10.0.0.2,Yard,Outside,admin,\n"));
+             QByteArray("ip,name,group,user,password,mac\n10.0.0.1,Hall,,admin,,\n10.0.0.2,Yard,Outside,admin,,\n"));
     QCOMPARE(AddressPlan::write(AddressPlan::fromClocks(*registry, true)),
-             QByteArray("ip,name,group,user,password\n10.0.0.1,Hall,,admin,pwHall\n10.0.0.2,Yard,Outside,admin,pwYard\n"));
+             QByteArray("ip,name,group,user,password,mac\n10.0.0.1,Hall,,admin,pwHall,\n10.0.0.2,Yard,Outside,admin,pwYard,\n"));
+}
+
+// The cap holds while reading: the first fault, or the row past the cap, ends
+// the read (bench_plan_import measures time and memory of the 16 MB file).
+void TestAddressPlan::hugePlanRefusedWhileReading()
+{
+    const QByteArray oneCharacterRows = "ip\n" + QByteArray("1\n").repeated(AddressPlan::MaxBytes / 2 - 2);
+    QCOMPARE(AddressPlan::parse(oneCharacterRows).error, QStringLiteral("line 2: \"1\" is not an IPv4 address"));
+    QByteArray tooMany = "ip\n";
+    for (int i = 0; i <= AddressPlan::MaxRows; ++i)
+        tooMany += QByteArray("10.") + QByteArray::number(i >> 16) + '.' + QByteArray::number((i >> 8) & 255) + '.'
+            + QByteArray::number(i & 255) + '\n';
+    const AddressPlan::Parsed parsed = AddressPlan::parse(tooMany);
+    QCOMPARE(parsed.error, QStringLiteral("the plan lists more than %1 addresses").arg(AddressPlan::MaxRows));
+    QVERIFY(parsed.rows.isEmpty());
 }
 
 void TestAddressPlan::merge()

@@ -19,6 +19,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -85,7 +86,7 @@ QVector<PlanRow> planRows(int count, bool withPasswords)
     QVector<PlanRow> rows;
     for (int i = 0; i < count; ++i)
         rows.append({0, QStringLiteral("10.0.0.%1").arg(i + 1), QStringLiteral("Clock %1").arg(i), QString(),
-                     QStringLiteral("admin"), withPasswords ? QStringLiteral("secret") : QString()});
+                     QStringLiteral("admin"), withPasswords ? QStringLiteral("secret") : QString(), QString()});
     return rows;
 }
 
@@ -544,21 +545,32 @@ void TestPersistence::journalStaysWithinItsBound()
     QVERIFY(kept.first().time > start.addSecs(1000));
 }
 
-// The export of the device list, read back as written; with passwords in
-// clear it is as private as the state file.
+// The export of the device list, read back as written, as private as the
+// state file whatever the umask; never written through a symbolic link.
 void TestPersistence::planWithPasswordsIsTheOwnersOnly()
 {
     const QString path = m_dir.filePath(QStringLiteral("plan.csv"));
     const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
         | QFileDevice::WriteUser;
+    const mode_t umaskBefore = ::umask(0);
     for (const bool withPasswords : {false, true}) {
         QVERIFY(PlanFile::save(path, planRows(2, withPasswords)));
-        QCOMPARE((QFile::permissions(path) & ~ownerOnly) == 0, withPasswords);
+        QCOMPARE(QFile::permissions(path) & ~ownerOnly, QFileDevice::Permissions());
         const AddressPlan::Parsed read = PlanFile::load(path);
         QVERIFY2(read.ok(), qPrintable(read.error));
         QCOMPARE(rowsText(read.rows), rowsText(planRows(2, withPasswords)));
     }
+    ::umask(umaskBefore);
     QCOMPARE(PlanFile::load(m_dir.filePath(QStringLiteral("none.csv"))).error, QStringLiteral("no such file"));
+
+    const QString link = m_dir.filePath(QStringLiteral("link.csv"));
+    QVERIFY(QFile::link(path, link));
+    QString why;
+    QTest::ignoreMessage(QtDebugMsg, "Error: Cannot write file");
+    QVERIFY(!PlanFile::save(link, planRows(3, true), &why));
+    QCOMPARE(why, QStringLiteral("it is a symbolic link, and a plan is not written through one"));
+    QCOMPARE(PlanFile::load(path).rows.size(), 2);
+    QVERIFY(QFileInfo(link).isSymLink());
 }
 
 QTEST_GUILESS_MAIN(TestPersistence)
