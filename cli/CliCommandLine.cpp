@@ -1,6 +1,7 @@
 #include "CliCommandLine.h"
 
 #include "AddressRange.h"
+#include "CliCommandLineSecrets.h"
 #include "ExchangeSchedule.h"
 #include "Ipv4Text.h"
 #include "Language.h"
@@ -65,6 +66,10 @@ const char clockOptionsHelp[] =
     "Without --user, --password and --interface ADDR (a local interface address),\n"
     "the listed clock's credentials and interface are used; an unlisted clock gets\n"
     "empty credentials and the default interface.\n";
+const char passwordHelp[] =
+    "Give passwords as --password-file FILE (its first line), --password - (read\n"
+    "from standard input, not echoed on a terminal) or in ZENTICK_PASSWORD, which\n"
+    "stands for --password when neither is given: ps shows every argument.\n";
 const char parallelHelp[] =
     "--parallel N talks to at most N clocks at once (the settings store's\n"
     "Exchanges/parallel, or 16).\n";
@@ -91,11 +96,16 @@ const QVector<CommandSpec> &commandTable()
          "Searches the local networks for clocks (a broadcast on every interface) and\n"
          "lists what it finds; --add puts the clocks not yet listed on the device list.\n"
          "U and P are the clocks' user and password, used to read their names.\n"},
-        {"list", CliCommand::List, {}, false, {{"csv", ValueKind::Flag}, {"with-passwords", ValueKind::Flag}},
-         "[--csv [--with-passwords]]",
+        {"list", CliCommand::List, {}, false,
+         {{"csv", ValueKind::Flag}, {"with-passwords", ValueKind::Flag}, {"output", ValueKind::Text}},
+         "[--csv [--with-passwords] [-o FILE]]",
          "Prints the device list. --csv prints it as an address plan (ip, name, group,\n"
-         "user and password, the passwords left empty unless --with-passwords is given),\n"
-         "which import reads back.\n"},
+         "user, password and MAC, the passwords left empty unless --with-passwords is\n"
+         "given), which import reads back as it was; -o FILE writes it to FILE instead,\n"
+         "readable by its owner only. A cell a spreadsheet would run as a formula\n"
+         "(beginning with =, +, -, @, a tab or a carriage return) is written after a\n"
+         "\"'\", which import removes. On standard output passwords make a file owner-only\n"
+         "too; only a terminal gets control characters shown as \"?\".\n"},
         {"add", CliCommand::Add, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption},
          "IP [--user U] [--password P] [--interface ADDR]",
          "Puts the clock at IP on the device list without asking it anything.\n"},
@@ -261,6 +271,11 @@ const OptionSpec *findOption(const CommandSpec &entry, const QString &name)
         if (name == QLatin1String(option.name))
             return &option;
     }
+    // --password-file, --old-file and --new-file go with the option they name.
+    static const OptionSpec fileForm{"password-file", ValueKind::Text};
+    QString base;
+    if (CliCommandLineSecrets::isFileForm(name, &base) && findOption(entry, base))
+        return &fileForm;
     return nullptr;
 }
 
@@ -480,6 +495,10 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
         invocation.options.insert(optionName, checked);
     }
 
+    if (!CliCommandLineSecrets::resolve(invocation.options, findOption(*entry, QStringLiteral("password")), error)) {
+        error = name + QStringLiteral(": ") + error;
+        return false;
+    }
     for (const OptionSpec &option : entry->options) {
         if (option.required && !invocation.options.contains(QLatin1String(option.name))) {
             error = QStringLiteral("%1: --%2 is required").arg(name, QLatin1String(option.name));
@@ -518,6 +537,11 @@ QString usage()
         "status, config get, config set, name, network and password also take\n"
         "--user U, --password P and --interface ADDR; without them the credentials\n"
         "and interface of the listed clock are used.\n"
+        "Passwords stay off the command line (where ps shows them) with\n"
+        "--password-file FILE (its first line), --password - (read from standard input,\n"
+        "not echoed) or the environment variable ZENTICK_PASSWORD, which stands for\n"
+        "--password when neither is given; --old and --new take -, --old-file and\n"
+        "--new-file alike.\n"
         "'zentick-cli COMMAND --help' says what a command does.\n"
         "Exit status: 0 success, 1 the operation failed, 2 bad usage.\n");
     return text;
@@ -532,6 +556,8 @@ QString usage(const QString &command)
         + QLatin1String(entry->help);
     if (talksToOneClock(*entry))
         text += QLatin1String(clockOptionsHelp);
+    if (findOption(*entry, QStringLiteral("password")))
+        text += QLatin1String(passwordHelp);
     if (takesParallel(*entry))
         text += QLatin1String(parallelHelp);
     return text;

@@ -4,10 +4,14 @@
 
 #include <QJsonDocument>
 
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 CliOutput::CliOutput(bool json)
     : m_json(json)
+    , m_outIsProcess(true)
 {
     m_outFile.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     m_errFile.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -66,6 +70,30 @@ void CliOutput::line(const QString &text)
 {
     m_out << printable(text) << '\n';
     m_out.flush();
+}
+
+bool CliOutput::data(const QByteArray &bytes, bool privateData)
+{
+    const bool terminal = m_outIsProcess && ::isatty(STDOUT_FILENO);
+    struct stat status {};
+    if (privateData && m_outIsProcess && ::fstat(STDOUT_FILENO, &status) == 0 && S_ISREG(status.st_mode)
+        && (status.st_mode & 077) != 0 && ::fchmod(STDOUT_FILENO, S_IRUSR | S_IWUSR) != 0) {
+        message(QStringLiteral("Not written: standard output is a file others can read, and it could not be made "
+                               "private (%1). Give -o FILE instead.")
+                    .arg(qt_error_string(errno)));
+        return false;
+    }
+    if (terminal) {
+        m_out << printable(QString::fromUtf8(bytes));
+        m_out.flush();
+        return true;
+    }
+    m_out.flush();
+    if (m_out.device()->write(bytes) != bytes.size()) {
+        message(QStringLiteral("Standard output could not be written: %1").arg(m_out.device()->errorString()));
+        return false;
+    }
+    return true;
 }
 
 void CliOutput::message(const QString &text)

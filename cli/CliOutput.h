@@ -33,6 +33,13 @@ public:
     // One human line on standard output, flushed at once (monitor).
     void line(const QString &text);
 
+    // Data for a file or a program (an address plan) on standard output, as
+    // it is: filtered as text() filters only when standard output is a
+    // terminal. Private data (passwords) makes a regular file behind standard
+    // output readable by its owner only, and is refused (false, the reason
+    // said) when that cannot be done.
+    bool data(const QByteArray &bytes, bool privateData);
+
     // A line on standard error.
     void message(const QString &text);
     // "An error occured: ", the kind's text and the reason, if any, on standard
@@ -55,4 +62,5 @@ private:
     QTextStream m_out;
     QTextStream m_err;
     bool m_json;
+    bool m_outIsProcess = false;
 };

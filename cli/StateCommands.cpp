@@ -9,6 +9,7 @@
 #include "ConfigurationFiles.h"
 #include "DevClock.h"
 #include "DevGroup.h"
+#include "PlanFile.h"
 
 #include <QJsonArray>
 
@@ -34,6 +35,8 @@ int list(CliSession &session)
     QString misuse;
     if (in.hasOption(QStringLiteral("with-passwords")) && !csv)
         misuse = QStringLiteral("--with-passwords needs --csv");
+    else if (in.hasOption(QStringLiteral("output")) && !csv)
+        misuse = QStringLiteral("-o/--output needs --csv");
     else if (csv && out.json())
         misuse = QStringLiteral("--csv and --json exclude each other");
     if (!misuse.isEmpty()) {
@@ -46,7 +49,13 @@ int list(CliSession &session)
 
     if (csv) {
         const bool withPasswords = in.hasOption(QStringLiteral("with-passwords"));
-        out.text(QString::fromUtf8(AddressPlan::write(AddressPlan::fromClocks(*registry, withPasswords))));
+        const QByteArray plan = AddressPlan::write(AddressPlan::fromClocks(*registry, withPasswords));
+        if (!in.hasOption(QStringLiteral("output")))
+            return out.data(plan, withPasswords) ? ExitSuccess : ExitFailed;
+        const QString path = in.option(QStringLiteral("output"));
+        QString why;
+        if (!PlanFile::saveData(path, plan, &why))
+            return out.failed(QStringLiteral("%1 could not be written: %2").arg(path, why));
         return ExitSuccess;
     }
 

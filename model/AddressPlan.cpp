@@ -318,13 +318,11 @@ bool readRow(const Record &record, const QVector<int> &columns, PlanRow &row, QS
         }
         row.mac = mac;
     }
-    // Both go to the clock unencoded (see ParameterText).
+    // The name goes to the clock unencoded (see ParameterText). The password
+    // only logs in, as add's does, so it may hold anything add takes.
     if (!ParameterText::isSafe(row.name)) {
-        error = atLine(record.line, unsafeNameText());
-        return false;
-    }
-    if (!ParameterText::isSafe(row.password)) {
-        error = atLine(record.line, unsafePasswordText());
+        error = atLine(record.line, tr("the name holds \"&\", \"=\" or a control character, which the clock "
+                                       "would misread"));
         return false;
     }
     // A group never reaches a clock, so "&" and "=" are harmless there (the
@@ -415,16 +413,6 @@ Parsed parse(const QByteArray &data)
     else if (rows.isEmpty())
         parsed.error = tr("the plan lists no address");
     return parsed;
-}
-
-QString unsafePasswordText()
-{
-    return tr("the password holds \"&\", \"=\" or a control character, which the clock would misread");
-}
-
-QString unsafeNameText()
-{
-    return tr("the name holds \"&\", \"=\" or a control character, which the clock would misread");
 }
 
 QByteArray write(const QVector<PlanRow> &rows)

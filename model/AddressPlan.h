@@ -45,9 +45,9 @@ struct Parsed
 // Refused: a file that is not UTF-8 text, an unknown or repeated column, a
 // header without "ip", a malformed quoted field, a row with more fields than
 // the header, a missing or malformed address or MAC, an address listed twice
-// (clocks that share an address are told apart by their MACs), a name or
-// password holding "&", "=" or a control character (the clocks would misread
-// them), a group holding a control character, and a plan without rows or
+// (clocks that share an address are told apart by their MACs), a name
+// holding "&", "=" or a control character (the clocks would misread it), a
+// group holding a control character, and a plan without rows or
 // with more than MaxRows (counted while reading, so a huge file is refused
 // early). Unquoted fields lose the blanks around them; blank lines are
 // skipped. A field written with the formula guard (see write()) loses it.
@@ -60,11 +60,6 @@ Parsed parse(const QByteArray &data);
 // "'", as does one that begins with "'" itself. parse() reads it back as it
 // was, byte for byte.
 QByteArray write(const QVector<PlanRow> &rows);
-
-// Why a row's password or name is refused, without the line: add says the
-// same of its --password.
-QString unsafePasswordText();
-QString unsafeNameText();
 
 // The device list as a plan, in list order: address, name, group, user and
 // MAC of every clock, and its password only when asked.
