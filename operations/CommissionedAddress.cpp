@@ -3,6 +3,8 @@
 #include "AddressPlan.h"
 #include "AddressRange.h"
 #include "ClockMerge.h"
+#include "DevClock.h"
+#include "MacText.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -23,7 +25,7 @@ QVector<CommissioningTarget> CommissioningTarget::fromRange(const AddressRange &
     const QStringList addresses = range.addresses();
     targets.reserve(addresses.size());
     for (const QString &ip : addresses)
-        targets.append({ip, user, password, QString(), QString()});
+        targets.append({ip, user, password, QString(), QString(), QString()});
     return targets;
 }
 
@@ -34,9 +36,26 @@ QVector<CommissioningTarget> CommissioningTarget::fromPlan(const QVector<PlanRow
     targets.reserve(rows.size());
     for (const PlanRow &row : rows) {
         targets.append({row.ip, row.user.isEmpty() ? user : row.user,
-                        row.password.isEmpty() ? password : row.password, row.name, row.group});
+                        row.password.isEmpty() ? password : row.password, row.name, row.group, row.mac});
     }
     return targets;
+}
+
+std::unique_ptr<DevClock> CommissioningTarget::ownClockInstead(const DevClock &found) const
+{
+    if (!MacText::isIdentity(mac) || !MacText::isIdentity(found.mac) || found.mac == mac)
+        return nullptr;
+    auto own = std::make_unique<DevClock>();
+    own->network.ip = ip;
+    own->mac = mac;
+    if (!name.isEmpty())
+        own->name = name;
+    own->user = user;
+    own->password = password;
+    // Not reached: a listed record keeps what it knows (ClockMerge::update
+    // takes nothing from a read that failed), a new one waits for the poller.
+    own->lastError = ConnectionError;
+    return own;
 }
 
 bool CommissionedAddress::isHandled() const

@@ -4,7 +4,10 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
 class AddressRange;
+class DevClock;
 struct PlanRow;
 
 // One address to look for a clock at, from an address range or a plan: how
@@ -17,6 +20,14 @@ struct CommissioningTarget
     QString password;
     QString name;  // empty: the plan names none
     QString group; // empty: the plan names none
+    QString mac;   // empty: the plan names none
+
+    // The row names a MAC and another clock answered at its address (clocks
+    // that share one, the factory address): a record of the row's own clock,
+    // as the plan gives it and marked unreached, to place instead of the
+    // clock found, so that the row touches neither that clock's record nor
+    // its name. Null when the clock found may be the row's.
+    std::unique_ptr<DevClock> ownClockInstead(const DevClock &found) const;
 
     static QVector<CommissioningTarget> fromRange(const AddressRange &range, const QString &user,
                                                   const QString &password);

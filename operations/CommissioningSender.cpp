@@ -159,7 +159,8 @@ void CommissioningSender::renameOrFinish(int index)
 {
     const CommissioningTarget &target = m_targets.at(index);
     Probe &probe = m_probes[size_t(index)];
-    if (!m_renameFromPlan || target.name.isEmpty() || target.name == probe.clock->name) {
+    if (!m_renameFromPlan || target.name.isEmpty() || target.name == probe.clock->name
+        || target.ownClockInstead(*probe.clock)) {
         finish(index);
     } else if (!ParameterText::isSafe(target.name)) {
         probe.rename = CommissionedAddress::Rename::Failed;
@@ -204,9 +205,19 @@ CommissionedAddress CommissioningSender::place(int index)
     result.reason = probe.reason;
     if (!probe.clock)
         return result;
+    std::unique_ptr<DevClock> own = target.ownClockInstead(*probe.clock);
+    const bool unreached = own != nullptr;
+    if (unreached) {
+        result.reason = QCoreApplication::translate("CommissioningSender", "another clock (%1) answers at this address")
+                            .arg(probe.clock->mac);
+        probe.clock = std::move(own);
+    }
 
     ClockRegistry *registry = ClockRegistry::instance();
-    const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *probe.clock, m_claimed);
+    ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *probe.clock, m_claimed);
+    // A clock not reached does not move on the plan's word.
+    if (unreached && finding.match == ClockMerge::Match::Moved)
+        finding = {ClockMerge::Match::Listed, finding.index, QString()};
     DevClock *listed = nullptr;
     if (finding.match == ClockMerge::Match::New) {
         listed = probe.clock.release();
