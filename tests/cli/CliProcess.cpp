@@ -50,8 +50,22 @@ void CliProcess::start(QProcess &process, const QStringList &arguments) const
 
 CliProcess::Result CliProcess::run(const QStringList &arguments) const
 {
+    return run(arguments, Io());
+}
+
+CliProcess::Result CliProcess::run(const QStringList &arguments, const Io &io) const
+{
     QProcess process;
-    start(process, arguments);
+    QProcessEnvironment env = environment();
+    for (const QString &variable : io.environment)
+        env.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(m_home.path());
+    if (!io.outputFile.isEmpty())
+        process.setStandardOutputFile(io.outputFile);
+    process.start(executable(), arguments);
+    process.write(io.input);
+    process.closeWriteChannel();
     Result result;
     if (!process.waitForStarted() || !process.waitForFinished(runTimeoutMs)) {
         process.kill();

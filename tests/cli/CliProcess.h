@@ -38,6 +38,15 @@ public:
     static QString executable();
 
     Result run(const QStringList &arguments) const;
+    // With input on standard input, more environment variables and, when
+    // given, standard output going to that file instead of a pipe.
+    struct Io
+    {
+        QByteArray input;
+        QStringList environment; // NAME=VALUE
+        QString outputFile;
+    };
+    Result run(const QStringList &arguments, const Io &io) const;
     // Starts the tool without waiting (monitor); the caller owns process.
     void start(QProcess &process, const QStringList &arguments) const;
 

@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 // zentick-cli commands that need no clock: bad usage, the device list, the
 // configuration file display and the test mail (to a real SMTP server on
 // loopback).
@@ -33,6 +35,9 @@ private slots:
     void configShow();
     void testMail_data();
     void testMail();
+    void passwordSources_data() { TestRows::add(QStringLiteral("cli/plans.rows")); }
+    void passwordSources();
+    void planExportIsExactAndPrivate();
 
 private:
     static QByteArray readFile(const QString &path);
@@ -42,6 +47,52 @@ private:
 void TestCliLocal::initTestCase()
 {
     QVERIFY2(QFile::exists(CliProcess::executable()), qPrintable(CliProcess::executable()));
+}
+
+void TestCliLocal::passwordSources()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, environment);
+    QFETCH(QByteArray, password);
+    QFETCH(int, exit);
+    CliProcess cli;
+    QVERIFY(writeFile(cli.filePath(QStringLiteral("FILE")), file));
+    const CliProcess::Result result = cli.run(QStringList{"add", "10.0.0.1"} + arguments, {input, environment, {}});
+    QCOMPARE(result.exitCode, exit);
+    QTEST(QString::fromUtf8(result.err).section(QLatin1Char('\n'), 0, 0), "error");
+    if (exit == 0)
+        QCOMPARE(cli.run({"list", "--csv", "--with-passwords"}).out, "ip,name,group,user,password,mac\n10.0.0.1,Clock,,," + password + ",\n");
+}
+
+// What goes to a file or a pipe is the plan as it is; with passwords, a file
+// is the owner's only, whichever way it is written; never through a link.
+void TestCliLocal::planExportIsExactAndPrivate()
+{
+    CliProcess cli;
+    QCOMPARE(cli.run({"add", "10.0.0.1", "--user", "=1+2", "--password", "pa\tss&x=1"}).exitCode, 0);
+    const QByteArray plan = "ip,name,group,user,password,mac\n10.0.0.1,Clock,,'=1+2,pa\tss&x=1,\n";
+    QCOMPARE(cli.run({"list", "--csv", "--with-passwords"}).out, plan);
+
+    const mode_t umaskBefore = ::umask(0);
+    const QString redirected = cli.filePath(QStringLiteral("redirected.csv"));
+    CliProcess::Result result = cli.run({"list", "--csv", "--with-passwords"}, {{}, {}, redirected});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(readFile(redirected), plan);
+    QCOMPARE(QFileInfo(redirected).permissions() & 0077, QFileDevice::Permissions());
+    const QString written = cli.filePath(QStringLiteral("written.csv"));
+    QCOMPARE(cli.run({"list", "--csv", "--with-passwords", "-o", written}).exitCode, 0);
+    ::umask(umaskBefore);
+    QCOMPARE(readFile(written), plan);
+    QCOMPARE(QFileInfo(written).permissions() & 0077, QFileDevice::Permissions());
+
+    const QString link = cli.filePath(QStringLiteral("link.csv"));
+    QVERIFY(QFile::link(redirected, link));
+    result = cli.run({"list", "--csv", "-o", link});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.err.contains("symbolic link"), result.err);
+    QCOMPARE(readFile(redirected), plan);
 }
 
 QByteArray TestCliLocal::readFile(const QString &path)
