@@ -11,3 +11,6 @@ target_include_directories(bench_statefile PRIVATE ${CMAKE_SOURCE_DIR}/tests/per
 
 # A month of a 1000-clock site's events: size on disk, one clock's history.
 zentick_add_bench(bench_journal SOURCES persistence/bench_journal.cpp LIBS zentick_persistence)
+
+# Refusing 16 MB address plans: time and peak resident size of the reader.
+zentick_add_bench(bench_plan_import SOURCES persistence/bench_plan_import.cpp LIBS zentick_persistence)

@@ -2,7 +2,6 @@
 
 #include "XmlFile.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 
@@ -60,8 +59,7 @@ bool saveData(const QString &path, const QByteArray &data, QString *why)
     const QByteArray target = QFile::encodeName(path);
     struct stat status {};
     if (::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode))
-        return failed(why, QCoreApplication::translate("PlanFile", "it is a symbolic link, and a plan is not "
-                                                                   "written through one"));
+        return failed(why, QStringLiteral("it is a symbolic link, and a plan is not written through one"));
     // mkstemp makes the file 0600 with O_EXCL: no umask widens it, and no
     // link planted under the temporary name is followed. The rename replaces
     // a link put at the target meanwhile rather than writing through it.

@@ -35,10 +35,6 @@
         <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
     </message>
     <message>
-        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation>unbekannte Spalte „%1“ (die Spalten heißen ip, name, group, user und password)</translation>
-    </message>
-    <message>
         <source>the column &quot;%1&quot; is named twice</source>
         <translation>die Spalte „%1“ ist doppelt angegeben</translation>
     </message>
@@ -63,10 +59,6 @@
         <translation>der Name enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde</translation>
     </message>
     <message>
-        <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>das Passwort enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>die Datei ist größer als %1 MB</translation>
     </message>
@@ -85,6 +77,18 @@
     <message>
         <source>%1 is already on line %2</source>
         <translation>%1 steht bereits in Zeile %2</translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user, password and mac)</source>
+        <translation>unbekannte Spalte „%1“ (die Spalten heißen ip, name, group, user, password und mac)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a MAC address like 02-A7-3C-DC-00-00</source>
+        <translation>„%1“ ist keine MAC-Adresse wie 02-A7-3C-DC-00-00</translation>
+    </message>
+    <message>
+        <source>the group holds a control character</source>
+        <translation>die Gruppe enthält ein Steuerzeichen</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1002,10 @@
     <message>
         <source>the answer names no known clock model</source>
         <translation>die Antwort nennt kein bekanntes Uhrenmodell</translation>
+    </message>
+    <message>
+        <source>another clock (%1) answers at this address</source>
+        <translation>an dieser Adresse antwortet eine andere Uhr (%1)</translation>
     </message>
 </context>
 <context>

@@ -35,10 +35,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the column &quot;%1&quot; is named twice</source>
         <translation type="unfinished"></translation>
     </message>
@@ -63,10 +59,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation type="unfinished"></translation>
     </message>
@@ -84,6 +76,18 @@
     </message>
     <message>
         <source>%1 is already on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user, password and mac)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a MAC address like 02-A7-3C-DC-00-00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the group holds a control character</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -997,6 +1001,10 @@
     <name>CommissioningSender</name>
     <message>
         <source>the answer names no known clock model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another clock (%1) answers at this address</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -35,10 +35,6 @@
         <translation>comillas dentro de un campo que no empieza con comillas</translation>
     </message>
     <message>
-        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation>columna «%1» desconocida (las columnas son ip, name, group, user y password)</translation>
-    </message>
-    <message>
         <source>the column &quot;%1&quot; is named twice</source>
         <translation>la columna «%1» aparece dos veces</translation>
     </message>
@@ -63,10 +59,6 @@
         <translation>el nombre contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal</translation>
     </message>
     <message>
-        <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>la contraseña contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>el archivo ocupa más de %1 MB</translation>
     </message>
@@ -85,6 +77,18 @@
     <message>
         <source>%1 is already on line %2</source>
         <translation>%1 ya figura en la línea %2</translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user, password and mac)</source>
+        <translation>columna «%1» desconocida (las columnas son ip, name, group, user, password y mac)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a MAC address like 02-A7-3C-DC-00-00</source>
+        <translation>«%1» no es una dirección MAC como 02-A7-3C-DC-00-00</translation>
+    </message>
+    <message>
+        <source>the group holds a control character</source>
+        <translation>el grupo contiene un carácter de control</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1002,10 @@
     <message>
         <source>the answer names no known clock model</source>
         <translation>la respuesta no indica ningún modelo de reloj conocido</translation>
+    </message>
+    <message>
+        <source>another clock (%1) answers at this address</source>
+        <translation>en esta dirección responde otro reloj (%1)</translation>
     </message>
 </context>
 <context>

@@ -35,10 +35,6 @@
         <translation>guillemet dans un champ qui ne commence pas par un guillemet</translation>
     </message>
     <message>
-        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation>colonne «&#xa0;%1&#xa0;» inconnue (les colonnes sont ip, name, group, user et password)</translation>
-    </message>
-    <message>
         <source>the column &quot;%1&quot; is named twice</source>
         <translation>la colonne «&#xa0;%1&#xa0;» figure deux fois</translation>
     </message>
@@ -63,10 +59,6 @@
         <translation>le nom contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, que l&apos;horloge interpréterait mal</translation>
     </message>
     <message>
-        <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>le mot de passe contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, que l&apos;horloge interpréterait mal</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>le fichier dépasse %1 Mo</translation>
     </message>
@@ -85,6 +77,18 @@
     <message>
         <source>%1 is already on line %2</source>
         <translation>%1 figure déjà à la ligne %2</translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user, password and mac)</source>
+        <translation>colonne «&#xa0;%1&#xa0;» inconnue (les colonnes sont ip, name, group, user, password et mac)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a MAC address like 02-A7-3C-DC-00-00</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse MAC comme 02-A7-3C-DC-00-00</translation>
+    </message>
+    <message>
+        <source>the group holds a control character</source>
+        <translation>le groupe contient un caractère de contrôle</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1002,10 @@
     <message>
         <source>the answer names no known clock model</source>
         <translation>la réponse n&apos;indique aucun modèle d&apos;horloge connu</translation>
+    </message>
+    <message>
+        <source>another clock (%1) answers at this address</source>
+        <translation>une autre horloge (%1) répond à cette adresse</translation>
     </message>
 </context>
 <context>

@@ -35,10 +35,6 @@
         <translation>virgolette all&apos;interno di un campo che non inizia con virgolette</translation>
     </message>
     <message>
-        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation>colonna «%1» sconosciuta (le colonne sono ip, name, group, user e password)</translation>
-    </message>
-    <message>
         <source>the column &quot;%1&quot; is named twice</source>
         <translation>la colonna «%1» compare due volte</translation>
     </message>
@@ -63,10 +59,6 @@
         <translation>il nome contiene «&amp;», «=» o un carattere di controllo, che l&apos;orologio interpreterebbe male</translation>
     </message>
     <message>
-        <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>la password contiene «&amp;», «=» o un carattere di controllo, che l&apos;orologio interpreterebbe male</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>il file supera %1 MB</translation>
     </message>
@@ -85,6 +77,18 @@
     <message>
         <source>%1 is already on line %2</source>
         <translation>%1 è già alla riga %2</translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user, password and mac)</source>
+        <translation>colonna «%1» sconosciuta (le colonne sono ip, name, group, user, password e mac)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a MAC address like 02-A7-3C-DC-00-00</source>
+        <translation>«%1» non è un indirizzo MAC come 02-A7-3C-DC-00-00</translation>
+    </message>
+    <message>
+        <source>the group holds a control character</source>
+        <translation>il gruppo contiene un carattere di controllo</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1002,10 @@
     <message>
         <source>the answer names no known clock model</source>
         <translation>la risposta non indica alcun modello di orologio noto</translation>
+    </message>
+    <message>
+        <source>another clock (%1) answers at this address</source>
+        <translation>a questo indirizzo risponde un altro orologio (%1)</translation>
     </message>
 </context>
 <context>

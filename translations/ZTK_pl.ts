@@ -35,10 +35,6 @@
         <translation>cudzysłów wewnątrz pola, które nie zaczyna się od cudzysłowu</translation>
     </message>
     <message>
-        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user and password)</source>
-        <translation>nieznana kolumna „%1” (kolumny to ip, name, group, user i password)</translation>
-    </message>
-    <message>
         <source>the column &quot;%1&quot; is named twice</source>
         <translation>kolumna „%1” występuje dwukrotnie</translation>
     </message>
@@ -63,10 +59,6 @@
         <translation>nazwa zawiera „&amp;”, „=” lub znak sterujący, których zegar nie odczyta poprawnie</translation>
     </message>
     <message>
-        <source>the password holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>hasło zawiera „&amp;”, „=” lub znak sterujący, których zegar nie odczyta poprawnie</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>plik jest większy niż %1 MB</translation>
     </message>
@@ -85,6 +77,18 @@
     <message>
         <source>%1 is already on line %2</source>
         <translation>adres %1 występuje już w wierszu %2</translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot; (the columns are ip, name, group, user, password and mac)</source>
+        <translation>nieznana kolumna „%1” (kolumny to ip, name, group, user, password i mac)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a MAC address like 02-A7-3C-DC-00-00</source>
+        <translation>„%1” nie jest adresem MAC w postaci 02-A7-3C-DC-00-00</translation>
+    </message>
+    <message>
+        <source>the group holds a control character</source>
+        <translation>nazwa grupy zawiera znak sterujący</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1003,10 @@
     <message>
         <source>the answer names no known clock model</source>
         <translation>odpowiedź nie wskazuje żadnego znanego modelu zegara</translation>
+    </message>
+    <message>
+        <source>another clock (%1) answers at this address</source>
+        <translation>pod tym adresem odpowiada inny zegar (%1)</translation>
     </message>
 </context>
 <context>
