@@ -99,7 +99,7 @@ QString textFault(const QByteArray &data)
             return atLine(line, tr("this is not a text file (a spreadsheet must be saved as CSV)"));
         if (c == '\n' || (c == '\r' && (i + 1 >= data.size() || data.at(i + 1) != '\n')))
             ++line;
-        const int length = utf8Length(data, i);
+        const int length = uchar(c) < 0x80 ? 1 : utf8Length(data, i);
         if (length == 0)
             return atLine(line, tr("the text is not UTF-8"));
         i += length;
@@ -110,24 +110,18 @@ QString textFault(const QByteArray &data)
 struct Record
 {
     int line = 0;
-    QStringList fields;
-    // A blank line, or one of separators only (spreadsheets write those).
-    bool blank() const
-    {
-        for (const QString &field : fields) {
-            if (!field.isEmpty())
-                return false;
-        }
-        return true;
-    }
+    QStringList fields; // never all empty: blank lines are skipped
 };
 
-// Splits the text into records, RFC 4180 style; a lone carriage return also
-// ends a line. Fields that were not quoted lose their surrounding blanks.
+// Splits the text (UTF-8 already checked) into records, RFC 4180 style; a
+// lone carriage return also ends a line. Fields that were not quoted lose
+// their surrounding blanks. It works on the bytes: every character it looks
+// for is ASCII, which no byte of a longer UTF-8 sequence is, and a field
+// becomes text only when it ends, so a large file is never held twice.
 class Tokenizer
 {
 public:
-    Tokenizer(const QString &text, QChar separator) : m_text(text), m_separator(separator) {}
+    Tokenizer(const QByteArray &text, char separator) : m_text(text), m_separator(separator) {}
 
     // Hands each record that is not blank to take as soon as it ends; stops
     // when take returns false (its error set).
@@ -135,10 +129,10 @@ public:
     {
         const int size = m_text.size();
         for (int i = 0; i < size; ++i) {
-            const QChar c = m_text.at(i);
+            const char c = m_text.at(i);
             if (m_inQuotes) {
-                if (c == QLatin1Char('"')) {
-                    if (i + 1 < size && m_text.at(i + 1) == QLatin1Char('"')) {
+                if (c == '"') {
+                    if (nextIs(i, '"')) {
                         m_field += c;
                         ++i;
                     } else {
@@ -146,7 +140,7 @@ public:
                         m_closed = true;
                     }
                 } else {
-                    if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !nextIs(i, QLatin1Char('\n'))))
+                    if (c == '\n' || (c == '\r' && !nextIs(i, '\n')))
                         ++m_line;
                     m_field += c;
                 }
@@ -154,16 +148,16 @@ public:
             }
             if (c == m_separator) {
                 endField();
-            } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-                if (c == QLatin1Char('\r') && nextIs(i, QLatin1Char('\n')))
+            } else if (c == '\n' || c == '\r') {
+                if (c == '\r' && nextIs(i, '\n'))
                     ++i;
                 endField();
                 if (!endRecord(take))
                     return false;
                 ++m_line;
                 m_recordLine = m_line;
-            } else if (c == QLatin1Char('"')) {
-                if (m_closed || !m_field.trimmed().isEmpty()) {
+            } else if (c == '"') {
+                if (m_closed || !QString::fromUtf8(m_field).trimmed().isEmpty()) {
                     error = atLine(m_line, m_closed ? afterQuoteText() : insideFieldText());
                     return false;
                 }
@@ -172,10 +166,12 @@ public:
                 m_inQuotes = true;
                 m_quoteLine = m_line;
             } else if (m_closed) {
-                if (!c.isSpace()) {
+                const int length = qMax(1, utf8Length(m_text, i));
+                if (!QString::fromUtf8(m_text.constData() + i, length).trimmed().isEmpty()) {
                     error = atLine(m_line, afterQuoteText());
                     return false;
                 }
+                i += length - 1;
             } else {
                 m_field += c;
             }
@@ -200,27 +196,42 @@ private:
     {
         return QCoreApplication::translate("AddressPlan", "a quote inside a field that does not begin with one");
     }
-    bool nextIs(int i, QChar c) const { return i + 1 < m_text.size() && m_text.at(i + 1) == c; }
+    bool nextIs(int i, char c) const { return i + 1 < m_text.size() && m_text.at(i + 1) == c; }
 
     void endField()
     {
-        m_fields << (m_quoted ? m_field : m_field.trimmed());
-        m_field.clear();
+        const QString field = m_field.isEmpty() ? QString() : QString::fromUtf8(m_field);
+        const QString value = m_quoted || field.isEmpty() ? field : field.trimmed();
+        // Empty fields before the first that is not are only counted: blank
+        // lines, which spreadsheets write by the thousand, cost nothing.
+        if (value.isEmpty() && m_fields.isEmpty()) {
+            ++m_leadingEmpty;
+        } else {
+            for (; m_leadingEmpty > 0; --m_leadingEmpty)
+                m_fields << QString();
+            m_fields << value;
+        }
+        if (!m_field.isEmpty())
+            m_field.resize(0); // keeps its buffer for the next field
         m_quoted = false;
         m_closed = false;
     }
 
     bool endRecord(const std::function<bool(const Record &)> &take)
     {
-        Record record{m_recordLine, m_fields};
+        m_leadingEmpty = 0;
+        if (m_fields.isEmpty())
+            return true;
+        const Record record{m_recordLine, m_fields};
         m_fields.clear();
-        return record.blank() || take(record);
+        return take(record);
     }
 
-    const QString &m_text;
-    const QChar m_separator;
+    const QByteArray &m_text;
+    const char m_separator;
     QStringList m_fields;
-    QString m_field;
+    int m_leadingEmpty = 0;
+    QByteArray m_field;
     bool m_quoted = false;   // the field began with a quote
     bool m_inQuotes = false; // inside that quote now
     bool m_closed = false;   // its closing quote has passed
@@ -232,13 +243,13 @@ private:
 // The header's separator: a semicolon when its first line has semicolons
 // and no commas (what spreadsheets write where the comma is the decimal
 // mark), a comma otherwise.
-QChar separatorOf(const QString &text)
+char separatorOf(const QByteArray &text)
 {
-    const int end = text.indexOf(QLatin1Char('\n'));
-    const QString first = end < 0 ? text : text.left(end);
-    return first.contains(QLatin1Char(';')) && !first.contains(QLatin1Char(','))
-        ? QLatin1Char(';')
-        : QLatin1Char(',');
+    int end = 0;
+    while (end < text.size() && text.at(end) != '\n' && text.at(end) != '\r')
+        ++end;
+    const QByteArray first = text.left(end);
+    return first.contains(';') && !first.contains(',') ? ';' : ',';
 }
 
 // The column of each header field, or an error.
@@ -365,7 +376,6 @@ Parsed parse(const QByteArray &data)
     if (!parsed.ok())
         return parsed;
 
-    const QString text = QString::fromUtf8(bytes);
     QVector<int> columns;
     bool header = true;
     // Rows at one address are told apart by their MACs: the first line of
@@ -404,7 +414,7 @@ Parsed parse(const QByteArray &data)
         rows.append(row);
         return true;
     };
-    if (!Tokenizer(text, separatorOf(text)).run(take, parsed.error)) {
+    if (!Tokenizer(bytes, separatorOf(bytes)).run(take, parsed.error)) {
         rows.clear();
         return parsed;
     }
