@@ -192,9 +192,10 @@ const QVector<CommandSpec> &commandTable()
          {userOption, passwordOption, {"rename", ValueKind::Flag}},
          "PLAN.csv [--user U] [--password P] [--rename]",
          "Does what add-range does for the addresses of an address plan: a CSV file whose\n"
-         "header names the columns ip, name, group, user and password (only ip is\n"
+         "header names the columns ip, name, group, user, password and mac (only ip is\n"
          "needed; UTF-8; commas or semicolons; quoted fields as spreadsheets write\n"
-         "them). Each clock goes into the plan's group, which is made when missing;\n"
+         "them; rows at one address told apart by mac). Each clock goes into the plan's\n"
+         "group, which is made when missing;\n"
          "--rename gives clocks the plan's names. Rows without credentials use U and P.\n"
          "A plan with a fault changes nothing. Exits with 1 when an address gave no\n"
          "answer, refused the password or could not be renamed.\n"},
