@@ -118,10 +118,10 @@ void TestCliCommission::planWithGroupsAndNames()
     QCOMPARE(m_cli->run({"list", "--csv"}).out, withMacs(plan(false, false)));
     QCOMPARE(m_cli->run({"list", "--csv", "--with-passwords"}).out, withMacs(plan(true, true)));
     // A second import of the same plan changes nothing.
-    const QByteArray stored = m_cli->stateBytes();
+    // (The state file's size is no measure: the clocks' status values change between reads.)
     QCOMPARE(m_cli->run({"import", path, "--password", "admin", "--rename"}).exitCode, 0);
     QCOMPARE(m_cli->run({"list", "--csv"}).out, withMacs(plan(false, false)));
-    QCOMPARE(m_cli->stateBytes().size(), stored.size());
+    QCOMPARE(m_cli->run({"--json", "list"}).json().object().value("clocks").toArray().size(), planSize);
 }
 
 void TestCliCommission::badInput()
