@@ -124,6 +124,11 @@ void DailyAudit::onAuditFinished()
     FleetAudit *audit = m_audit.release();
     audit->deleteLater();
     m_summary = AuditReport::summaryLine(AuditReport::summary(*audit));
+    emit audited(*audit);
+    if (!m_mailEnabled) {
+        finish(Outcome::MailOff, QString());
+        return;
+    }
 
     const QByteArray current = fingerprint(*audit);
     if (current == mailedFingerprint()) {
