@@ -99,7 +99,8 @@ def check(monitor, clocks):
         page = reply.read()
     lint = subprocess.run(["promtool", "check", "metrics"], input=page, capture_output=True)
     assert lint.returncode == 0 and not lint.stdout and not lint.stderr, lint
-    assert s[("zentick_clock_alerting", ips[1], None)][1]["kind"] in ("connection", "authentication", "ntp_timeout"), s
+    # Not yet six failed polls for anyone: no alert is due (stack_e2e.py sees them fall due).
+    assert b"# TYPE zentick_clock_alerting gauge" in page and b"\nzentick_clock_alerting{" not in page, page
     assert s[("zentick_build_info", None, None)][0] == 1, s
     assert b'zentick_monitor_exchanges_in_flight{lane="retry"}' in page and b"site=" not in page, page
 

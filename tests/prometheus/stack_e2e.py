@@ -5,11 +5,12 @@ routed by one real Alertmanager with the shipped routing to a webhook that
 records what it gets. Cuts clocks at site A and stops site B's monitor, then
 brings everything back, and checks the notifications.
 
-  stack_e2e.py [--shipped-intervals] [--clocks-a N] [--cut N]
+  stack_e2e.py [--shipped-intervals] [--clocks-a N] [--cut N] [--fault refuse|silent]
 
 The test's copies shorten the scrape, evaluation and group intervals;
 --shipped-intervals keeps them as shipped and prints how long a cut took to
-reach the webhook. --clocks-a and --cut scale site A (a power cut).
+reach the webhook. --clocks-a and --cut scale site A (a power cut); a cut
+clock refuses connections, or with --fault silent accepts and never answers.
 Needs root (namespaces); exits 77 without it."""
 import argparse, ctypes, json, os, signal, subprocess, sys, tempfile, time, urllib.parse
 import xml.etree.ElementTree as ET
@@ -211,7 +212,7 @@ def clock_names(note):
     return sorted(a["labels"].get("name") for a in note["alerts"] if a["status"] == "firing")
 
 
-def run(stack, clocks_a, cut):
+def run(stack, clocks_a, cut, fault):
     stack.start_namespace()
     stack.add_site("a", 1, clocks_a)
     stack.add_site("b", 2, 3)
@@ -227,7 +228,7 @@ def run(stack, clocks_a, cut):
     # A's clocks lose power; B's monitor stops.
     started = time.monotonic()
     for i in range(cut):
-        stack.sim("a", f'faults {i} {{"refuse": true}}')
+        stack.sim("a", f'faults {i} {{"{fault}": true}}')
     stack.stop_monitor("b")
     cut_names = sorted(f"A-{i + 1}" for i in range(cut))
     note = wait_for(lambda: [n for n in firing(stack.notifications(), site="a") if clock_names(n) == cut_names],
@@ -260,6 +261,7 @@ def main():
     parser.add_argument("--shipped-intervals", action="store_true")
     parser.add_argument("--clocks-a", type=int, default=5)
     parser.add_argument("--cut", type=int, default=3)
+    parser.add_argument("--fault", choices=("refuse", "silent"), default="refuse")
     args = parser.parse_args()
     if os.geteuid() != 0:
         print("stack_e2e: needs root for network namespaces; skipping", file=sys.stderr)
@@ -268,7 +270,7 @@ def main():
     with tempfile.TemporaryDirectory(prefix="zentick-stack.") as work:
         stack = Stack(work, args.shipped_intervals)
         try:
-            run(stack, args.clocks_a, args.cut)
+            run(stack, args.clocks_a, args.cut, args.fault)
         except BaseException:
             for name in ("prometheus", "alertmanager", "monitor-a", "monitor-b"):
                 path = os.path.join(work, name + ".log")
