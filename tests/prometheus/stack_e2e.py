@@ -12,7 +12,7 @@ The test's copies shorten the scrape, evaluation and group intervals;
 reach the webhook. --clocks-a and --cut scale site A (a power cut); a cut
 clock refuses connections, or with --fault silent accepts and never answers.
 Needs root (namespaces); exits 77 without it."""
-import argparse, ctypes, json, os, signal, subprocess, sys, tempfile, time, urllib.parse
+import argparse, ctypes, json, os, signal, socket, subprocess, sys, tempfile, time, urllib.parse
 import xml.etree.ElementTree as ET
 
 import yaml
@@ -109,9 +109,16 @@ class Stack:
         monitor.send_signal(signal.SIGTERM)
         assert monitor.wait(timeout=30) == 0, f"monitor {name} did not stop cleanly"
 
-    def sim(self, name, command):
-        subprocess.run([SIM, "--control", self.sites[name]["env"]["ZENTICK_CLOCKSIM_CONTROL"], "--ask", command],
-                       check=True, stdout=subprocess.DEVNULL)
+    def sim(self, name, commands):
+        """Commands to the site's simulator over one control connection, so
+        that a cut of hundreds of clocks happens at once."""
+        with socket.socket(socket.AF_UNIX) as control:
+            control.connect(self.sites[name]["env"]["ZENTICK_CLOCKSIM_CONTROL"])
+            control.sendall("".join(c + "\n" for c in commands).encode())
+            replies = control.makefile().readline
+            for command in commands:
+                reply = json.loads(replies())
+                assert "error" not in reply, (command, reply)
 
     def start_servers(self):
         sites_dir = os.path.join(self.work, "sites")
@@ -226,14 +233,15 @@ def run(stack, clocks_a, cut, fault):
     assert stack.notifications() == [], stack.notifications()
 
     # A's clocks lose power; B's monitor stops.
-    started = time.monotonic()
-    for i in range(cut):
-        stack.sim("a", f'faults {i} {{"{fault}": true}}')
+    started = time.time()
+    stack.sim("a", [f'faults {i} {{"{fault}": true}}' for i in range(cut)])
     stack.stop_monitor("b")
     cut_names = sorted(f"A-{i + 1}" for i in range(cut))
     note = wait_for(lambda: [n for n in firing(stack.notifications(), site="a") if clock_names(n) == cut_names],
                     f"one notification for site a naming the {cut} clocks", 300)[0]
-    print(f"cut to notification: {time.monotonic() - started:.1f} s ({cut} clocks)", flush=True)
+    first = min(n["receivedAt"] for n in firing(stack.notifications(), site="a"))
+    print(f"cut to the first notification: {first - started:.1f} s, to one naming all {cut} clocks: "
+          f"{note['receivedAt'] - started:.1f} s", flush=True)
     wait_for(lambda: firing(stack.notifications(), site="b"), "the notification for site b", 240)
     notes = stack.notifications()
     a_groups = {n["groupKey"] for n in firing(notes, site="a")}
@@ -244,12 +252,12 @@ def run(stack, clocks_a, cut, fault):
     assert b_alerts == {("ZentickMonitorDown", None)}, b_alerts
 
     # Everything back: resolved notifications for both sites.
-    stack.sim("a", "reset")
+    stack.sim("a", ["reset"])
     stack.start_monitor("b")
     for site, alertname in (("a", "ZentickClockAlerting"), ("b", "ZentickMonitorDown")):
         wait_for(lambda: [n for n in stack.notifications() if n["status"] == "resolved"
                           and n["groupLabels"] == {"site": site, "alertname": alertname}],
-                 f"the resolved notification of {alertname} at site {site}", 180)
+                 f"the resolved notification of {alertname} at site {site}", 420 if stack.shipped else 180)
     notes = stack.notifications()
     assert all(a["labels"]["alertname"] == "ZentickMonitorDown" for n in notes
                if n["groupLabels"]["site"] == "b" for a in n["alerts"]), notes
