@@ -17,6 +17,7 @@ const QString keyReportValueType = QStringLiteral("Report/valueType");
 const QString keyReportInterval = QStringLiteral("Report/interval");
 const QString keyReportLastSaveTime = QStringLiteral("Report/lastSaveTime");
 const QString keyParallelExchanges = QStringLiteral("Exchanges/parallel");
+const QString keyMonitorMail = QStringLiteral("Monitor/mail");
 
 QString g_lastPath;
 ReportSettings g_reportSettings;
@@ -42,6 +43,11 @@ int parallelExchanges(int fallback)
     bool ok = false;
     const int stored = SettingsStore::open()->value(keyParallelExchanges).toInt(&ok);
     return ok && stored > 0 ? stored : fallback;
+}
+
+bool monitorMails()
+{
+    return SettingsStore::open()->value(keyMonitorMail, true).toBool();
 }
 
 void loadLastPath()

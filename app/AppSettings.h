@@ -37,6 +37,9 @@ void saveReportLastSaveTime(const QDateTime &time);
 // fallback when the store has no positive number there.
 int parallelExchanges(int fallback);
 
+// Whether the monitor mails alerts ("Monitor/mail"); true when unset.
+bool monitorMails();
+
 // Reads both start-up values: the last path and the report settings.
 void loadRegistrySettings();
 

@@ -124,6 +124,11 @@ void DailyAudit::onAuditFinished()
     FleetAudit *audit = m_audit.release();
     audit->deleteLater();
     m_summary = AuditReport::summaryLine(AuditReport::summary(*audit));
+    emit audited(*audit);
+    if (!m_mailEnabled) {
+        finish(Outcome::MailOff, QString());
+        return;
+    }
 
     const QByteArray current = fingerprint(*audit);
     if (current == mailedFingerprint()) {
@@ -158,7 +163,7 @@ void DailyAudit::onMailSent(const QString &status)
 void DailyAudit::finish(Outcome outcome, const QString &note)
 {
     const QString time = QDateTime::currentDateTime().toString(lineTimeFormat);
-    m_output.line(tr("%1  Audit: %2 %3").arg(time, m_summary, note));
+    m_output.line(tr("%1  Audit: %2 %3").arg(time, m_summary, note).trimmed());
     schedule();
     emit ran(outcome);
 }

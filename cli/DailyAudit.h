@@ -26,7 +26,7 @@ class DailyAudit : public QObject
 
 public:
     // What became of one run.
-    enum class Outcome { Mailed, Unchanged, MailFailed, Canceled };
+    enum class Outcome { Mailed, Unchanged, MailFailed, Canceled, MailOff };
     Q_ENUM(Outcome)
 
     DailyAudit(CliOutput &output, const QTime &at, const QTimeZone &siteZone, QObject *parent = nullptr);
@@ -39,6 +39,9 @@ public:
     // "audit-mailed.json" in the data folder unless set.
     void setRecordPath(const QString &path) { m_recordPath = path; }
     QString recordPath() const { return m_recordPath; }
+
+    // Off (monitor --mail off): audits and reports, mails nothing.
+    void setMailEnabled(bool enabled) { m_mailEnabled = enabled; }
 
     // Waits for the next time of day, runs, and waits again.
     void start();
@@ -54,6 +57,8 @@ public slots:
 
 signals:
     void ran(DailyAudit::Outcome outcome);
+    // Every finished audit, before anything is mailed.
+    void audited(const FleetAudit &audit);
 
 private slots:
     void onAuditFinished();
@@ -76,4 +81,5 @@ private:
     std::unique_ptr<MailSender> m_mail;
     QByteArray m_pendingFingerprint;
     QString m_summary;
+    bool m_mailEnabled = true;
 };

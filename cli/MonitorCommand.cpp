@@ -6,6 +6,7 @@
 #include "ClockRegistry.h"
 #include "DailyAudit.h"
 #include "DevClock.h"
+#include "FleetAudit.h"
 #include "MetricsHttpServer.h"
 #include "SignalWatcher.h"
 
@@ -56,11 +57,17 @@ int MonitorCommand::run()
         return ExitFailed;
 
     connect(&m_monitoring, &MonitoringSession::statusUpdated, this, &MonitorCommand::SlotClockStatusUpdated);
+    const bool mail = in.hasOption(QStringLiteral("mail")) ? in.option(QStringLiteral("mail")) == QLatin1String("on")
+                                                            : AppSettings::monitorMails();
+    m_monitoring.setMailEnabled(mail);
     m_monitoring.start();
     m_monitoring.setReportEnabled(AppSettings::reportSettings().enabled);
     m_dailyAudit = DailyAudit::fromInvocation(in, out);
-    if (m_dailyAudit)
+    if (m_dailyAudit) {
+        m_dailyAudit->setMailEnabled(mail);
+        connect(m_dailyAudit.get(), &DailyAudit::audited, this, &MonitorCommand::auditFinished);
         m_dailyAudit->start();
+    }
 
     QEventLoop loop;
     m_loop = &loop;
@@ -79,6 +86,16 @@ void MonitorCommand::SlotClockStatusUpdated(quint64 id)
         m_shownStatus.insert(id, clock->status.NtpSynchronization);
         printChange(*clock);
     }
+}
+
+void MonitorCommand::auditFinished(const FleetAudit &audit)
+{
+    QHash<quint64, MonitorMetrics::AuditCounts> counts;
+    for (const AuditFinding &finding : audit.findings()) {
+        MonitorMetrics::AuditCounts &clock = counts[finding.clockId];
+        ++(finding.severity == AuditFinding::Severity::Critical ? clock.critical : clock.warning);
+    }
+    m_monitoring.metrics().recordAudit(counts, QDateTime::currentDateTime());
 }
 
 bool MonitorCommand::startMetrics(const QString &listenAddress)

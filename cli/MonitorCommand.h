@@ -10,6 +10,7 @@
 class CliSession;
 class DailyAudit;
 class DevClock;
+class FleetAudit;
 class MetricsHttpServer;
 class QEventLoop;
 
@@ -40,6 +41,8 @@ public slots:
 
 private:
     void printChange(const DevClock &clock);
+    // The daily audit's findings, counted per clock for the metrics.
+    void auditFinished(const FleetAudit &audit);
     // --metrics: serves the session's metrics; false, with a message, when it cannot.
     bool startMetrics(const QString &listenAddress);
 

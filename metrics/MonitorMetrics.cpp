@@ -1,6 +1,7 @@
 #include "MonitorMetrics.h"
 
 #include "ClockRegistry.h"
+#include "ClockStatus.h"
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "PrometheusWriter.h"
@@ -56,7 +57,31 @@ double celsius(const ClockStatus &status)
     return value;
 }
 
+// The alert records an alert mail is about, in the order of the mails' kinds.
+const struct {
+    int record;
+    const char *kind;
+} alertKinds[] = {{NtpNoConnection, "connection"}, {NtpNoAuthentication, "authentication"}, {NtpTimeout, "ntp_timeout"}};
+
 } // namespace
+
+QString MonitorMetrics::alertKind(int record)
+{
+    // An NTP state the server gave but did not name counts as a time-out, as in the mails.
+    if (record == NtpOther)
+        record = NtpTimeout;
+    for (const auto &kind : alertKinds) {
+        if (kind.record == record)
+            return QLatin1String(kind.kind);
+    }
+    return QString();
+}
+
+void MonitorMetrics::recordAudit(const QHash<quint64, AuditCounts> &findings, const QDateTime &at)
+{
+    m_auditFindings = findings;
+    m_lastAudit = at;
+}
 
 void MonitorMetrics::recordPoll(quint64 clockId, bool answered)
 {
@@ -130,6 +155,52 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
         const bool quiet = quietPeriodOf(*s.clock, now).on;
         muted += quiet ? 1 : 0;
         out.sample("zentick_clock_muted", s.labels, quiet ? 1 : 0);
+    }
+
+    out.family("zentick_clock_alerting", "gauge",
+               QStringLiteral("1 while the clock's alert of this kind is due: the failure was seen on as many polls in "
+                              "a row as makes an alert mail due. Mail switches and quiet periods do not change it "
+                              "(see zentick_clock_muted). Present only while due."));
+    // Only the due ones: three series of zeros per clock would make a
+    // thousand-clock page half as large again.
+    for (const ClockSeries &s : series) {
+        const QString due = alertKind(s.clock->firstDueAlert());
+        if (due.isEmpty())
+            continue;
+        PrometheusWriter::Labels labels = s.labels;
+        labels.append({QStringLiteral("kind"), due});
+        out.sample("zentick_clock_alerting", labels, 1);
+    }
+
+    out.family("zentick_clock_audit_findings", "gauge",
+               QStringLiteral("Findings of the monitor's last daily audit for the clock, by severity. Absent for "
+                              "clocks without findings and before the first audit."));
+    for (const ClockSeries &s : series) {
+        const auto found = m_auditFindings.constFind(s.clock->id);
+        if (found == m_auditFindings.constEnd())
+            continue;
+        const QPair<const char *, int> severities[] = {{"warning", found->warning}, {"critical", found->critical}};
+        for (const auto &severity : severities) {
+            if (severity.second == 0)
+                continue;
+            PrometheusWriter::Labels labels = s.labels;
+            labels.append({QStringLiteral("severity"), QLatin1String(severity.first)});
+            out.sample("zentick_clock_audit_findings", labels, severity.second);
+        }
+    }
+
+    out.family("zentick_build_info", "gauge", QStringLiteral("Always 1; the version of the monitor as a label."));
+    out.sample("zentick_build_info", {{QStringLiteral("version"), QStringLiteral(ZENTICK_VERSION)}}, 1);
+    if (m_lastAudit.isValid()) {
+        out.family("zentick_monitor_audit_last_run_timestamp_seconds", "gauge",
+                   QStringLiteral("When the last daily audit finished, in seconds since the epoch."));
+        out.sample("zentick_monitor_audit_last_run_timestamp_seconds", double(m_lastAudit.toSecsSinceEpoch()));
+    }
+    if (m_laneSource) {
+        out.family("zentick_monitor_exchanges_in_flight", "gauge",
+                   QStringLiteral("Exchanges with clocks running now, by lane: user, poll, probe, retry."));
+        for (const auto &lane : m_laneSource())
+            out.sample("zentick_monitor_exchanges_in_flight", {{QStringLiteral("lane"), lane.first}}, lane.second);
     }
 
     out.family("zentick_monitor_clocks", "gauge", QStringLiteral("Clocks on the device list."));

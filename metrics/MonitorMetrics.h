@@ -3,6 +3,11 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QHash>
+#include <QPair>
+#include <QString>
+#include <QVector>
+
+#include <functional>
 
 class ClockRegistry;
 
@@ -33,10 +38,29 @@ public:
 
     const Counters &counters() const { return m_counters; }
 
+    // Findings of the last audit, by clock id: warnings and critical ones.
+    struct AuditCounts
+    {
+        int warning = 0;
+        int critical = 0;
+    };
+    void recordAudit(const QHash<quint64, AuditCounts> &findings, const QDateTime &at);
+
+    // Exchanges running per lane ("poll", "retry", ...), asked at each scrape.
+    using LaneCounts = QVector<QPair<QString, int>>;
+    void setLaneSource(std::function<LaneCounts()> source) { m_laneSource = std::move(source); }
+
+    // The kind label of zentick_clock_alerting for an alert record (an
+    // NtpStatus); empty for a record that no alert mail is about.
+    static QString alertKind(int record);
+
     // Every listed clock (labels name, ip, group) and the monitor's counters.
     QByteArray render(const ClockRegistry &registry, const QDateTime &now) const;
 
 private:
     Counters m_counters;
     QHash<quint64, bool> m_answered; // by clock id: did its last poll get a status?
+    QHash<quint64, AuditCounts> m_auditFindings;
+    QDateTime m_lastAudit;
+    std::function<LaneCounts()> m_laneSource;
 };

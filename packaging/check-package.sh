@@ -12,7 +12,7 @@ build=$(realpath "${1:?usage: check-package.sh BUILD_DIR [--keep DIR]}")
 keep=""
 [ "${2:-}" = "--keep" ] && keep="${3:?--keep needs a folder}"
 
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli systemd-analyze lintian; do
+for tool in cpack dpkg-deb desktop-file-validate appstreamcli systemd-analyze lintian promtool; do
     command -v "$tool" >/dev/null || { echo "check-package: $tool not found; run scripts/install-deps.sh" >&2; exit 1; }
 done
 
@@ -43,6 +43,8 @@ expected=(
     /usr/lib/systemd/system/zentick-monitor.service
     /usr/lib/systemd/user/zentick-monitor.service
     /usr/share/doc/zentick/copyright /usr/share/doc/zentick/changelog.gz
+    /usr/share/zentick/prometheus/zentick-rules.yml /usr/share/zentick/prometheus/prometheus.yml
+    /usr/share/zentick/prometheus/alertmanager.yml /usr/share/zentick/prometheus/sites/site-a.yml
 )
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$appId.png")
@@ -56,6 +58,13 @@ for path in "${expected[@]}"; do
     grep -qxF "$path" "$work/files" || { fail "not in the package: $path"; missing=1; }
 done
 [ $missing -eq 0 ] && pass "file list (${#expected[@]} files)"
+
+rules="$work/root/usr/share/zentick/prometheus/zentick-rules.yml"
+if cmp -s "$rules" "$(dirname "$0")/prometheus/zentick-rules.yml" && out=$(promtool check rules "$rules" 2>&1); then
+    pass "Prometheus rules as shipped (promtool check rules)"
+else
+    fail "Prometheus rules: ${out:-differ from packaging/prometheus}"
+fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 if [[ "$depends" == *libqt5core5a* && "$depends" == *libc6* ]]; then

@@ -13,6 +13,8 @@ packages=(
     iproute2 openssl xvfb xauth jq tzdata
     # The Debian package and its checks; the metrics test's text parser.
     dpkg-dev file desktop-file-utils appstream systemd lintian python3-prometheus-client
+    # The shipped Prometheus rules' tests (promtool) and the end-to-end test of the stack.
+    prometheus prometheus-alertmanager python3-yaml
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include "QuietRequests.h"
 #include "Reporter.h"
 #include "StateFile.h"
+#include "WorkerThreadPool.h"
 
 #include <QDebug>
 
@@ -24,6 +25,13 @@ MonitoringSession::MonitoringSession(QObject *parent)
 {
     setAutosaveSeconds(defaultAutosaveSeconds);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &MonitoringSession::onAutosaveTimeout);
+    m_metrics.setLaneSource([] {
+        const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
+        return MonitorMetrics::LaneCounts{{QStringLiteral("user"), schedule.runningCount(ExchangeLane::User)},
+                                          {QStringLiteral("poll"), schedule.runningCount(ExchangeLane::Poll)},
+                                          {QStringLiteral("probe"), schedule.runningCount(ExchangeLane::Probe)},
+                                          {QStringLiteral("retry"), schedule.runningCount(ExchangeLane::Retry)}};
+    });
 }
 
 MonitoringSession::~MonitoringSession() = default;
@@ -68,9 +76,11 @@ void MonitoringSession::start()
         connect(m_poller.get(), &ClockPoker::PollFinished, this,
                 [this](quint64 id, bool answered) { m_metrics.recordPoll(id, answered); });
     }
-    if (isWritable() && !m_mailer) {
+    if (isWritable() && !m_tracker) {
         m_journal = std::make_unique<EventJournal>(EventJournal::defaultFolder());
         m_tracker = std::make_unique<ClockEventTracker>(*m_journal);
+    }
+    if (isWritable() && m_mailWanted && !m_mailer) {
         m_mailer = std::make_unique<IncidentMailer>();
         connect(m_mailer.get(), &IncidentMailer::mailSent, this,
                 [this](IncidentMailer::Kind kind, const QList<quint64> &clocks, bool delivered, const QString &status) {
@@ -81,6 +91,8 @@ void MonitoringSession::start()
                         m_metrics.recordAlertMail(delivered, int(clocks.size()));
                     m_tracker->mailEnded(recovery, clocks, delivered, status);
                 });
+    }
+    if (isWritable() && !m_quietRequests) {
         m_quietRequests = std::make_unique<QuietRequestWatcher>();
         connect(m_quietRequests.get(), &QuietRequestWatcher::applied, this,
                 [this](const QuietRequest &, const QList<DevClock *> &clocks) { quietPeriodsApplied(clocks); });
@@ -167,13 +179,14 @@ void MonitoringSession::notifyStatusUpdated(quint64 id)
     DevClock *clock = ClockRegistry::instance()->clockById(id);
     if (!clock)
         return;
-    if (isWritable() && m_mailer) {
+    if (isWritable() && m_tracker) {
         // The poll that just ended stamped the clock; asking for the local
         // time again would cost a time-zone lookup per poll.
         const QDateTime now = clock->status.lastStatusUpdate.isValid() ? clock->status.lastStatusUpdate
                                                                        : QDateTime::currentDateTime();
         m_tracker->clockUpdated(*clock, now);
-        m_mailer->clockUpdated(*clock, now);
+        if (m_mailer)
+            m_mailer->clockUpdated(*clock, now);
     }
     emit statusUpdated(id);
 }

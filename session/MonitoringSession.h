@@ -74,6 +74,12 @@ public:
     void setReportEnabled(bool enabled);
     bool isReportEnabled() const;
 
+    // Off where another system (Alertmanager) mails the alerts: the session
+    // then judges and journals as before but sends no alert or recovery
+    // mail. Takes effect at the next start().
+    void setMailEnabled(bool enabled) { m_mailWanted = enabled; }
+    bool isMailEnabled() const { return m_mailWanted; }
+
     // Starts or lifts a quiet period, journals it and saves the list; the
     // error text when it names nothing listed or the session cannot write.
     QString applyQuietRequest(const QuietRequest &request);
@@ -85,6 +91,7 @@ public:
     // Polls, alert mails and report runs since the session started, and each
     // clock's answer to its last poll.
     const MonitorMetrics &metrics() const { return m_metrics; }
+    MonitorMetrics &metrics() { return m_metrics; }
 
 public slots:
     // Every status update of a clock, from a poll or a refresh the user
@@ -115,5 +122,6 @@ private:
     QTimer m_autosaveTimer;
     int m_autosaveSeconds = defaultAutosaveSeconds;
     bool m_reportWanted = false;
+    bool m_mailWanted = true;
     MonitorMetrics m_metrics;
 };

@@ -183,13 +183,17 @@ void TestCliAudit::dailyMailOnlyWhenChanged()
     CliOutput output(&out, &err, false);
     qRegisterMetaType<DailyAudit::Outcome>();
     // A new runner each day, as after a restart of the monitor.
-    auto runDay = [&](DailyAudit::Outcome expected, int mails) {
+    auto runDay = [&](DailyAudit::Outcome expected, int mails, bool mailOn = true) {
         DailyAudit daily(output, QTime(6, 0), QTimeZone(siteZone));
         daily.setRecordPath(m_cli->filePath("audit-mailed.json"));
+        daily.setMailEnabled(mailOn);
         QSignalSpy ran(&daily, &DailyAudit::ran);
+        int audited = 0;
+        connect(&daily, &DailyAudit::audited, this, [&audited] { ++audited; });
         daily.runNow();
         QVERIFY(ran.wait(60000));
         QCOMPARE(ran.constFirst().constFirst().value<DailyAudit::Outcome>(), expected);
+        QCOMPARE(audited, 1);
         QVERIFY(server.waitForMessages(mails));
         QCOMPARE(server.messages().size(), mails);
     };
@@ -204,6 +208,9 @@ void TestCliAudit::dailyMailOnlyWhenChanged()
     QVERIFY2(server.messages().constLast().data.contains("Configuration not downloaded"),
              server.messages().constLast().data);
     runDay(DailyAudit::Outcome::Unchanged, 2);
+    // Alertmanager mails for this site: changed findings are audited, not mailed.
+    QVERIFY(m_sim.setFaults(3, {}));
+    runDay(DailyAudit::Outcome::MailOff, 2, false);
     ClockRegistry::resetForTest();
 }
 

@@ -94,6 +94,16 @@ def check(monitor, clocks):
     assert s[(up, ips[1], None)][0] == 0 and s[(ntp, ips[1], None)][0] == 3, s
     assert s[("zentick_monitor_polls_failed_total", None, None)][0] >= 2, s
 
+    # Names, types and help texts as Prometheus wants them; the judgement beside the state.
+    with urllib.request.urlopen(f"http://127.0.0.1:{PORT}/metrics", timeout=10) as reply:
+        page = reply.read()
+    lint = subprocess.run(["promtool", "check", "metrics"], input=page, capture_output=True)
+    assert lint.returncode == 0 and not lint.stdout and not lint.stderr, lint
+    # Not yet six failed polls for anyone: no alert is due (stack_e2e.py sees them fall due).
+    assert b"# TYPE zentick_clock_alerting gauge" in page and b"\nzentick_clock_alerting{" not in page, page
+    assert s[("zentick_build_info", None, None)][0] == 1, s
+    assert b'zentick_monitor_exchanges_in_flight{lane="retry"}' in page and b"site=" not in page, page
+
     for request, status in [(b"GET /nothing HTTP/1.1\r\n\r\n", "HTTP/1.1 404 Not Found"),
                             (b"\x00\xff garbage\r\n\r\n", "HTTP/1.1 400 Bad Request")]:
         assert raw_status(request) == status, request

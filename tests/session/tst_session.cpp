@@ -2,6 +2,7 @@
 #include "ClockRegistry.h"
 #include "DevClock.h"
 #include "DeviceListLock.h"
+#include "EventJournal.h"
 #include "IncidentMailer.h"
 #include "MonitoringSession.h"
 #include "NotificationSettings.h"
@@ -182,6 +183,7 @@ void TestSession::autosave()
 void TestSession::readOnlyWindowStaysQuiet()
 {
     QFETCH(bool, writable);
+    QFETCH(bool, mail);
 
     NotificationSettings &alerts = notificationSettings();
     alerts.errorConnection = true;
@@ -199,13 +201,19 @@ void TestSession::readOnlyWindowStaysQuiet()
     MonitoringSession window;
     QVERIFY(!window.acquireLock());
     MonitoringSession &tested = writable ? holder : window;
+    tested.setMailEnabled(mail);
     tested.start();
     tested.setReportEnabled(true);
     QCOMPARE(tested.isReportEnabled(), writable);
     tested.notifyStatusUpdated(clock->id);
-    QCOMPARE(tested.mailer() && tested.mailer()->isBusy(), writable);
+    QCOMPARE(tested.mailer() && tested.mailer()->isBusy(), writable && mail);
     QCOMPARE(tested.journal() != nullptr, writable);
     tested.stop();
+    if (writable) {
+        const QList<ClockEvent> events = EventJournal::read(EventJournal::defaultFolder(), {});
+        QVERIFY(!events.isEmpty());
+        QCOMPARE(events.constLast().kind, ClockEvent::Kind::AlertDue);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSession)
