@@ -1,0 +1,118 @@
+#include "StatusBoard.h"
+
+#include "BoardJson.h"
+#include "BoardLanguage.h"
+#include "BoardPage.h"
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "ScrapeRequestParser.h"
+
+#include <QDateTime>
+#include <QHostAddress>
+#include <QJsonDocument>
+#include <QUrlQuery>
+
+static void registerBoardResources()
+{
+    Q_INIT_RESOURCE(board);
+}
+
+namespace {
+
+const QByteArray apiPrefix = "/api/v1/";
+const QByteArray eventsSuffix = "/events";
+
+QByteArray compact(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+MetricsHttpServer::Response json(const QByteArray &body)
+{
+    return {200, body,
+            "Content-Type: application/json\r\nCache-Control: no-store\r\nVary: Accept-Language\r\n"
+                + BoardPage::securityHeaders()};
+}
+
+} // namespace
+
+StatusBoard::StatusBoard(ClockRegistry &registry, const QString &journalFolder, QObject *parent)
+    : QObject(parent)
+    , m_registry(registry)
+    , m_journalFolder(journalFolder)
+    , m_firstVersion(quint64(QDateTime::currentMSecsSinceEpoch()))
+    , m_version(m_firstVersion)
+{
+    static const bool registered = (registerBoardResources(), true);
+    Q_UNUSED(registered);
+}
+
+void StatusBoard::noteChanged(quint64 clockId)
+{
+    m_changed.insert(clockId, ++m_version);
+}
+
+void StatusBoard::noteChangedClocks(const QList<quint64> &clockIds)
+{
+    for (quint64 id : clockIds)
+        noteChanged(id);
+}
+
+MetricsHttpServer::Response StatusBoard::handle(const ScrapeRequestParser &request)
+{
+    if (!m_access.allows(request.header("Authorization")))
+        return {401, QByteArray(), "WWW-Authenticate: Bearer\r\n"};
+    const QUrlQuery query(QString::fromLatin1(request.query()));
+    const Language language = BoardLanguage::choose(query.queryItemValue(QStringLiteral("lang")).toLatin1(),
+                                                    request.header("Accept-Language"));
+    const QByteArray path = request.path();
+    if (!path.startsWith(apiPrefix))
+        return BoardPage::asset(path, language);
+    const QByteArray what = path.mid(apiPrefix.size());
+    if (what == "clocks")
+        return json(clocksDocument(language, query.queryItemValue(QStringLiteral("since")).toULongLong()));
+    if (what == "summary")
+        return json(summaryDocument(language));
+    if (what.startsWith("clocks/") && what.endsWith(eventsSuffix)) {
+        const QByteArray address = QByteArray::fromPercentEncoding(
+            what.mid(int(qstrlen("clocks/")), what.size() - int(qstrlen("clocks/")) - eventsSuffix.size()));
+        if (!QHostAddress().setAddress(QString::fromLatin1(address)))
+            return {};
+        return json(eventsDocument(language, QString::fromLatin1(address)));
+    }
+    return {};
+}
+
+QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
+{
+    const QList<DevClock *> clocks = m_registry.clocks();
+    const bool complete = since < m_firstVersion || since > m_version || clocks.size() != m_clockCount;
+    m_clockCount = clocks.size();
+    const QDateTime now = QDateTime::currentDateTime();
+    BoardLanguage::Scope scope(language);
+    QJsonArray rows;
+    for (const DevClock *clock : clocks) {
+        if (complete || m_changed.value(clock->id) > since)
+            rows.append(BoardJson::clock(*clock, m_registry, now));
+    }
+    return compact({{QStringLiteral("version"), QString::number(m_version)},
+                    {QStringLiteral("complete"), complete},
+                    {QStringLiteral("clocks"), rows},
+                    {QStringLiteral("summary"), BoardJson::summary(clocks)}});
+}
+
+QByteArray StatusBoard::summaryDocument(Language language) const
+{
+    BoardLanguage::Scope scope(language);
+    return compact(BoardJson::summary(m_registry.clocks()));
+}
+
+QByteArray StatusBoard::eventsDocument(Language language, const QString &ip) const
+{
+    EventJournal::Filter filter;
+    filter.ip = ip;
+    filter.limit = historyLength;
+    const QList<ClockEvent> events = EventJournal::read(m_journalFolder, filter);
+    BoardLanguage::Scope scope(language);
+    return compact({{QStringLiteral("ip"), ip}, {QStringLiteral("events"), BoardJson::events(events)}});
+}
