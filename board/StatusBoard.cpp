@@ -22,9 +22,15 @@ namespace {
 const QByteArray apiPrefix = "/api/v1/";
 const QByteArray eventsSuffix = "/events";
 
+// <, > and & only ever stand inside strings here: written as escapes, the
+// document cannot be read as markup even by a client that sniffs.
 QByteArray compact(const QJsonObject &object)
 {
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    return QJsonDocument(object)
+        .toJson(QJsonDocument::Compact)
+        .replace('<', "\\u003c")
+        .replace('>', "\\u003e")
+        .replace('&', "\\u0026");
 }
 
 MetricsHttpServer::Response json(const QByteArray &body)

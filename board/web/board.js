@@ -89,6 +89,8 @@
             td.className = key;
             if (key === 'temperature' || key === 'brightness' || key === 'age')
                 td.classList.add('num');
+            if (key !== 'name' && key !== 'state')
+                td.classList.add('empty');
             cells[key] = td;
             tr.appendChild(td);
         }
