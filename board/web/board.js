@@ -18,6 +18,8 @@
     let version = '0';
     let lastOrder = '';
     let openId = null;
+    // The last few updates: clocks applied and milliseconds taken (benchmarks read it).
+    const timings = window.boardTimings = [];
 
     const $ = (id) => document.getElementById(id);
     const tbody = $('rows');
@@ -173,6 +175,7 @@
     }
 
     function apply(data) {
+        const started = performance.now();
         const now = Date.now();
         if (data.complete) {
             const keep = new Set(data.clocks.map((c) => c.id));
@@ -198,6 +201,9 @@
         version = data.version;
         $('summary').textContent = data.summary.text;
         arrange();
+        timings.push({ clocks: data.clocks.length, ms: performance.now() - started, at: started });
+        if (timings.length > 100)
+            timings.shift();
     }
 
     function poll() {

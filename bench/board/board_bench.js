@@ -1,0 +1,90 @@
+#!/usr/bin/env node
+// board_bench.js CLI, in the "pc" namespace of bench/board/board.sh: the
+// status board in headless chromium over the listed clocks. Prints the time
+// to the first rows, the time to apply updates (about a tenth of the clocks
+// change every second), the monitor's CPU with ten boards open against none,
+// and the weight of page and data for 100 clocks.
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const { spawn } = require('child_process');
+const { chromium } = require(path.join(__dirname, '..', '..', 'tests', 'board', 'node_modules', 'playwright-core'));
+
+const port = 8472;
+const origin = `http://127.0.0.1:${port}`;
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+function cpuSeconds(pid) {
+    const fields = fs.readFileSync(`/proc/${pid}/stat`, 'utf8').split(') ')[1].split(' ');
+    return (Number(fields[11]) + Number(fields[12])) / 100; // utime + stime, in ticks of 1/100 s
+}
+
+async function cpuShare(pid, seconds) {
+    const before = cpuSeconds(pid);
+    await sleep(seconds * 1000);
+    return (cpuSeconds(pid) - before) / seconds * 100;
+}
+
+async function main() {
+    const monitor = spawn(process.argv[2], ['monitor', '--board', String(port)], { stdio: 'ignore' });
+    const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
+    try {
+        let total = 0;
+        for (let i = 0; i < 240; ++i) {
+            try {
+                const summary = await (await fetch(origin + '/api/v1/summary')).json();
+                total = summary.total;
+                if (total > 0 && summary.unknown === 0 && summary.ok === total)
+                    break;
+            } catch (e) { /* not listening yet */ }
+            await sleep(500);
+        }
+        const idle = await cpuShare(monitor.pid, 30);
+
+        const page = await browser.newPage();
+        const started = Date.now();
+        await page.goto(origin + '/');
+        await page.waitForFunction((n) => document.querySelectorAll('#rows tr').length === n, total, { timeout: 30000 });
+        const firstRows = Date.now() - started;
+        const paint = await page.evaluate(() => {
+            const entry = performance.getEntriesByName('first-contentful-paint')[0];
+            return entry ? entry.startTime : NaN;
+        });
+        await sleep(20000);
+        const updates = (await page.evaluate(() => window.boardTimings)).slice(1).filter((t) => t.clocks > 0);
+        const ms = updates.map((t) => t.ms).sort((a, b) => a - b);
+        const per100 = updates.map((t) => t.ms * 100 / t.clocks).sort((a, b) => a - b);
+        const clocks = updates.map((t) => t.clocks);
+
+        const pages = [page];
+        for (let i = 1; i < 10; ++i) {
+            const other = await browser.newPage();
+            await other.goto(origin + '/');
+            pages.push(other);
+        }
+        await sleep(5000);
+        const busy = await cpuShare(monitor.pid, 30);
+
+        const weights = await page.evaluate(async () => {
+            const size = async (url) => (await (await fetch(url)).arrayBuffer()).byteLength;
+            const data = await (await fetch('api/v1/clocks')).json();
+            data.clocks = data.clocks.slice(0, 100);
+            return { page: await size('./') + await size('board.js') + await size('board.css'),
+                     data: new TextEncoder().encode(JSON.stringify(data)).length };
+        });
+        console.log(`board at ${total} clocks: first rows ${firstRows} ms after navigation (first contentful paint `
+            + `${paint.toFixed(0)} ms)`);
+        console.log(`updates: ${updates.length}, ${Math.min(...clocks)}-${Math.max(...clocks)} clocks each; applied in `
+            + `median ${ms[ms.length >> 1].toFixed(1)} ms, slowest ${ms[ms.length - 1].toFixed(1)} ms; per 100 clocks `
+            + `median ${per100[per100.length >> 1].toFixed(1)} ms, slowest ${per100[per100.length - 1].toFixed(1)} ms`);
+        console.log(`monitor CPU: ${idle.toFixed(2)} % of a core with no board, ${busy.toFixed(2)} % with 10 boards `
+            + `(+${(busy - idle).toFixed(2)} %)`);
+        console.log(`page ${weights.page} bytes + data for 100 clocks ${weights.data} bytes = `
+            + `${((weights.page + weights.data) / 1024).toFixed(1)} kB before compression`);
+    } finally {
+        await browser.close();
+        monitor.kill('SIGKILL');
+    }
+}
+
+main().catch((error) => { console.error(`FAIL: ${error.stack}`); process.exit(1); });
