@@ -12,6 +12,8 @@
 #include <QJsonDocument>
 #include <QUrlQuery>
 
+#include <algorithm>
+
 static void registerBoardResources()
 {
     Q_INIT_RESOURCE(board);
@@ -93,13 +95,22 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
 {
     const QList<DevClock *> clocks = m_registry.clocks();
     const bool complete = since < m_firstVersion || since > m_version || clocks.size() != m_clockCount;
+    if (clocks.size() != m_clockCount)
+        std::for_each(m_rows.begin(), m_rows.end(), [](auto &built) { built.clear(); });
     m_clockCount = clocks.size();
+    QHash<quint64, BuiltRow> &built = m_rows[size_t(std::clamp(int(language), 0, int(m_rows.size()) - 1))];
     const QDateTime now = QDateTime::currentDateTime();
     BoardLanguage::Scope scope(language);
     QJsonArray rows;
     for (const DevClock *clock : clocks) {
-        if (complete || m_changed.value(clock->id) > since)
-            rows.append(BoardJson::clock(*clock, m_registry, now));
+        const quint64 changed = m_changed.value(clock->id);
+        if (!complete && changed <= since)
+            continue;
+        auto row = built.find(clock->id);
+        // A complete list is built afresh: a quiet period may have run out.
+        if (complete || row == built.end() || row->version != changed)
+            row = built.insert(clock->id, {changed, BoardJson::clock(*clock, m_registry, now)});
+        rows.append(row->row);
     }
     return compact({{QStringLiteral("version"), QString::number(m_version)},
                     {QStringLiteral("complete"), complete},

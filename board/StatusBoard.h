@@ -5,8 +5,11 @@
 #include "MetricsHttpServer.h"
 
 #include <QHash>
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
+
+#include <array>
 
 class ClockRegistry;
 class ScrapeRequestParser;
@@ -48,4 +51,12 @@ private:
     quint64 m_version;
     QHash<quint64, quint64> m_changed; // clock id to the version of its last change
     int m_clockCount = -1;
+    // Rows as last built, by language and clock id, with the version they
+    // show: boards polling the same changes share one build of each row.
+    struct BuiltRow
+    {
+        quint64 version = 0;
+        QJsonObject row;
+    };
+    std::array<QHash<quint64, BuiltRow>, LanguageManager::languageCount> m_rows;
 };

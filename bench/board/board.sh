@@ -24,5 +24,8 @@ last="$(/usr/bin/python3 "$fleet" make "$tmp/m1000.json" 1000 0)"
 /usr/bin/python3 "$fleet" list "$tmp/m1000.json" 0
 $run --clocks "$tmp/m1000.json" --prefix 22 --addresses "192.168.0.10-$last" -- \
     /usr/bin/python3 bench/board/flood.py "$bin/zentick-cli" 2000 "$seconds"
+# An earlier report's case: 600 connections against a file limit of 256.
+$run --clocks "$tmp/m1000.json" --prefix 22 --addresses "192.168.0.10-$last" -- \
+    /usr/bin/python3 bench/board/flood.py "$bin/zentick-cli" 600 20 256
 $run --clocks "$tmp/m1000.json" --prefix 22 --addresses "192.168.0.10-$last" -- \
     node bench/board/board_bench.js "$bin/zentick-cli"

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""flood.py CLI CONNECTIONS SECONDS, in the "pc" namespace of bench/board/board.sh:
+"""flood.py CLI CONNECTIONS SECONDS [FILE_LIMIT], in the "pc" namespace of bench/board/board.sh:
 runs zentick-cli monitor --metrics on the device list, waits until every
 clock answered, then holds CONNECTIONS connections open to the listener for
 SECONDS while scraping twice a second; prints the failed polls added
-meanwhile, the slowest scrape and the most file descriptors the monitor held."""
+meanwhile, the slowest scrape and the most file descriptors the monitor held.
+The monitor's file limit is FILE_LIMIT (1024, systemd's default)."""
 import os, resource, socket, subprocess, sys, time, urllib.request
 
 PORT = 9932
@@ -25,11 +26,11 @@ def up(values):
 
 def main():
     cli, count, seconds = sys.argv[1], int(sys.argv[2]), float(sys.argv[3])
+    file_limit = int(sys.argv[4]) if len(sys.argv) > 4 else 1024
     hard = resource.getrlimit(resource.RLIMIT_NOFILE)[1]
     resource.setrlimit(resource.RLIMIT_NOFILE, (hard, hard))
-    # The monitor gets systemd's default limit, as a service would.
     monitor = subprocess.Popen([cli, "monitor", "--metrics", str(PORT)], stdout=subprocess.DEVNULL,
-                               preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_NOFILE, (1024, hard)))
+                               preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_NOFILE, (file_limit, hard)))
     try:
         end = time.monotonic() + 120
         clocks = 0
@@ -61,7 +62,7 @@ def main():
             most_fds = max(most_fds, len(os.listdir(f"/proc/{monitor.pid}/fd")))
             time.sleep(0.5)
         failed_after = metrics()["zentick_monitor_polls_failed_total"]
-        print(f"metrics flood: {clocks} clocks, {len(held)} connections held ({refused} not accepted) for "
+        print(f"metrics flood (file limit {file_limit}): {clocks} clocks, {len(held)} connections held ({refused} not accepted) for "
               f"{seconds:.0f} s: {failed_after - failed_before:.0f} more failed polls, slowest scrape "
               f"{slowest * 1000:.0f} ms, {failed_scrapes} scrapes failed, at most {most_fds} file descriptors")
         for s in held:

@@ -145,7 +145,7 @@
         return view.desc ? -order : order;
     }
 
-    function arrange() {
+    function arrange(resort) {
         const needle = view.q.trim().toLowerCase();
         let shown = 0;
         for (const row of rows.values()) {
@@ -156,14 +156,16 @@
                 row.tr.hidden = !visible;
             shown += visible ? 1 : 0;
         }
-        const sorted = Array.from(rows.values()).sort(compare);
-        const order = sorted.map((row) => row.clock.id).join(',');
-        if (order !== lastOrder) {
-            lastOrder = order;
-            const fragment = document.createDocumentFragment();
-            for (const row of sorted)
-                fragment.appendChild(row.tr);
-            tbody.appendChild(fragment);
+        if (resort !== false) {
+            const sorted = Array.from(rows.values()).sort(compare);
+            const order = sorted.map((row) => row.clock.id).join(',');
+            if (order !== lastOrder) {
+                lastOrder = order;
+                const fragment = document.createDocumentFragment();
+                for (const row of sorted)
+                    fragment.appendChild(row.tr);
+                tbody.appendChild(fragment);
+            }
         }
         document.querySelectorAll('th[data-key]').forEach((th) => {
             if (th.dataset.key === view.sort)
@@ -186,11 +188,17 @@
                 }
             }
         }
+        // Sorting again is only needed when a row came or its sort value moved.
+        let moved = data.complete || view.sort === 'age';
         for (const clock of data.clocks) {
             let row = rows.get(clock.id);
             if (!row) {
                 row = makeRow(clock.id);
                 rows.set(clock.id, row);
+                moved = true;
+            } else if (!moved && (sortValue(row.clock, view.sort) !== sortValue(clock, view.sort)
+                                  || row.clock.name !== clock.name || row.clock.ip !== clock.ip)) {
+                moved = true;
             }
             row.clock = clock;
             fill(row, now);
@@ -200,7 +208,9 @@
             setText(row.cells.age, ageText(row.clock.statusTime, now));
         version = data.version;
         $('summary').textContent = data.summary.text;
-        arrange();
+        arrange(moved);
+        if (!timings.firstRows && rows.size > 0)
+            requestAnimationFrame(() => setTimeout(() => { timings.firstRows = performance.now(); }));
         timings.push({ clocks: data.clocks.length, ms: performance.now() - started, at: started });
         if (timings.length > 100)
             timings.shift();

@@ -154,8 +154,8 @@ async function main() {
 
 async function pictures(browser, failures) {
     const folder = process.env.ZENTICK_BOARD_PICTURES;
-    for (const [name, options] of [['board-light', { colorScheme: 'light', viewport: { width: 1100, height: 420 } }],
-                                   ['board-dark', { colorScheme: 'dark', viewport: { width: 1100, height: 420 } }],
+    for (const [name, options] of [['board-light', { colorScheme: 'light', viewport: { width: 1100, height: 600 } }],
+                                   ['board-dark', { colorScheme: 'dark', viewport: { width: 1100, height: 600 } }],
                                    ['board-phone', { colorScheme: 'light', viewport: { width: 390, height: 760 },
                                                      deviceScaleFactor: 1, isMobile: true }]]) {
         const { context, page } = await openBoard(browser, { locale: 'en-GB', ...options }, failures);
