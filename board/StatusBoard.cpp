@@ -101,7 +101,7 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
     QHash<quint64, BuiltRow> &built = m_rows[size_t(std::clamp(int(language), 0, int(m_rows.size()) - 1))];
     const QDateTime now = QDateTime::currentDateTime();
     BoardLanguage::Scope scope(language);
-    QJsonArray rows;
+    QByteArrayList rows;
     for (const DevClock *clock : clocks) {
         const quint64 changed = m_changed.value(clock->id);
         if (!complete && changed <= since)
@@ -109,13 +109,12 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
         auto row = built.find(clock->id);
         // A complete list is built afresh: a quiet period may have run out.
         if (complete || row == built.end() || row->version != changed)
-            row = built.insert(clock->id, {changed, BoardJson::clock(*clock, m_registry, now)});
-        rows.append(row->row);
+            row = built.insert(clock->id, {changed, compact(BoardJson::clock(*clock, m_registry, now))});
+        rows.append(row->json);
     }
-    return compact({{QStringLiteral("version"), QString::number(m_version)},
-                    {QStringLiteral("complete"), complete},
-                    {QStringLiteral("clocks"), rows},
-                    {QStringLiteral("summary"), BoardJson::summary(clocks)}});
+    // Put together from the rows' own text, so that each is written once.
+    return "{\"version\":\"" + QByteArray::number(m_version) + "\",\"complete\":" + (complete ? "true" : "false")
+        + ",\"clocks\":[" + rows.join(',') + "],\"summary\":" + compact(BoardJson::summary(clocks)) + '}';
 }
 
 QByteArray StatusBoard::summaryDocument(Language language) const

@@ -5,7 +5,6 @@
 #include "MetricsHttpServer.h"
 
 #include <QHash>
-#include <QJsonObject>
 #include <QObject>
 #include <QString>
 
@@ -56,7 +55,7 @@ private:
     struct BuiltRow
     {
         quint64 version = 0;
-        QJsonObject row;
+        QByteArray json;
     };
     std::array<QHash<quint64, BuiltRow>, LanguageManager::languageCount> m_rows;
 };
