@@ -211,7 +211,9 @@
         arrange(moved);
         if (!timings.firstRows && rows.size > 0)
             requestAnimationFrame(() => setTimeout(() => { timings.firstRows = performance.now(); }));
-        timings.push({ clocks: data.clocks.length, ms: performance.now() - started, at: started });
+        const timing = { clocks: data.clocks.length, ms: performance.now() - started };
+        timings.push(timing);
+        requestAnimationFrame(() => setTimeout(() => { timing.painted = performance.now() - started; }));
         if (timings.length > 100)
             timings.shift();
     }
