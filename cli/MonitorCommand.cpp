@@ -104,8 +104,12 @@ bool MonitorCommand::startBoard()
 {
     const CliInvocation &in = m_session.invocation();
     const bool ownListener = in.hasOption(QStringLiteral("board"));
-    if (!ownListener && !m_metricsServer)
-        return true;
+    if (!ownListener && !m_metricsServer) {
+        if (!in.hasOption(QStringLiteral("board-token-file")))
+            return true;
+        m_session.output().failed(QStringLiteral("--board-token-file needs --board or --metrics."));
+        return false;
+    }
     BoardAccess access;
     if (in.hasOption(QStringLiteral("board-token-file"))) {
         QString error;

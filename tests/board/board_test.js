@@ -14,9 +14,9 @@ const { chromium } = require(path.join(__dirname, 'node_modules', 'playwright-co
 const bin = path.join(process.env.ZENTICK_BINARY_DIR, 'bin');
 const port = 8471;
 const origin = `http://127.0.0.1:${port}`;
-// A poll every 10 s and a read time-out of 3 s: a silent clock fails within
-// 13 s; the board may take 2 s more.
-const failWithinMs = (10 + 3 + 2) * 1000;
+// A poll every 10 s, and a silent clock given up after 20 empty waits of
+// 200 ms: it fails within 14 s; the board may take 2 s more.
+const failWithinMs = (10 + 4 + 2) * 1000;
 
 function writeDeviceList(clocks) {
     const esc = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
