@@ -166,17 +166,23 @@ const QVector<CommandSpec> &commandTable()
           {"audit-daily", ValueKind::TimeOfDay},
           {"site-zone", ValueKind::Zone},
           {"metrics", ValueKind::Listen},
+          {"board", ValueKind::Listen},
+          {"board-token-file", ValueKind::Text},
           {"language", ValueKind::LanguageCode},
           {"mail", ValueKind::OnOff},
           parallelOption},
          "[--save-interval SECONDS] [--audit-daily HH:MM] [--site-zone ZONE]\n"
-         "[--metrics [ADDRESS:]PORT] [--language CODE] [--mail on|off] [--parallel N]",
+         "[--metrics [ADDRESS:]PORT] [--language CODE] [--mail on|off] [--parallel N]\n"
+         "[--board [ADDRESS:]PORT] [--board-token-file FILE]",
          "Watches the clocks as the window does, until stopped: polls their status,\n"
          "sends the alert mails, writes the report and saves the device list every\n"
          "SECONDS (150). --audit-daily runs the audit every day at HH:MM and mails the\n"
          "findings to the alert recipients when they changed since the last mail.\n"
          "--metrics serves the clocks' state for Prometheus on /metrics (127.0.0.1 when\n"
-         "no address is given). --language writes the mails and the report in en, pl, es,\n"
+         "no address is given), and the status board at / with its API under /api/v1/.\n"
+         "--board serves the board on a listener of its own instead; --board-token-file\n"
+         "asks every board request for \"Authorization: Bearer\" and the token in FILE.\n"
+         "--language writes the mails and the report in en, pl, es,\n"
          "fr, it or de (English by default). --mail off sends no alert, recovery or audit\n"
          "mail, for sites where Alertmanager mails the alerts from the metrics (default:\n"
          "the setting Monitor/mail of the settings file, on when unset).\n"},

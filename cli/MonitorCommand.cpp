@@ -6,9 +6,11 @@
 #include "ClockRegistry.h"
 #include "DailyAudit.h"
 #include "DevClock.h"
+#include "EventJournal.h"
 #include "FleetAudit.h"
 #include "MetricsHttpServer.h"
 #include "SignalWatcher.h"
+#include "StatusBoard.h"
 
 #include <QDateTime>
 #include <QEventLoop>
@@ -54,6 +56,8 @@ int MonitorCommand::run()
         out.message(QStringLiteral("The device list is empty; nothing to poll."));
 
     if (in.hasOption(QStringLiteral("metrics")) && !startMetrics(in.options.value(QStringLiteral("metrics"))))
+        return ExitFailed;
+    if (!startBoard())
         return ExitFailed;
 
     connect(&m_monitoring, &MonitoringSession::statusUpdated, this, &MonitorCommand::SlotClockStatusUpdated);
@@ -113,6 +117,49 @@ bool MonitorCommand::startMetrics(const QString &listenAddress)
     return false;
 }
 
+bool MonitorCommand::startBoard()
+{
+    const CliInvocation &in = m_session.invocation();
+    const bool ownListener = in.hasOption(QStringLiteral("board"));
+    if (!ownListener && !m_metricsServer) {
+        if (!in.hasOption(QStringLiteral("board-token-file")))
+            return true;
+        m_session.output().failed(QStringLiteral("--board-token-file needs --board or --metrics."));
+        return false;
+    }
+    BoardAccess access;
+    if (in.hasOption(QStringLiteral("board-token-file"))) {
+        QString error;
+        if (!access.loadTokenFile(in.options.value(QStringLiteral("board-token-file")), &error)) {
+            m_session.output().failed(QStringLiteral("Cannot read the board's token: %1").arg(error));
+            return false;
+        }
+    }
+    m_board = std::make_unique<StatusBoard>(*ClockRegistry::instance(), EventJournal::defaultFolder());
+    m_board->setAccess(access);
+    connect(&m_monitoring, &MonitoringSession::statusUpdated, m_board.get(), &StatusBoard::noteChanged);
+    connect(&m_monitoring, &MonitoringSession::quietPeriodsChanged, m_board.get(), &StatusBoard::noteChangedClocks);
+    const auto handler = [this](const ScrapeRequestParser &request) { return m_board->handle(request); };
+    const QString listenAddress = in.options.value(ownListener ? QStringLiteral("board") : QStringLiteral("metrics"));
+    QHostAddress address;
+    quint16 port = 0;
+    MetricsHttpServer::parseListenAddress(listenAddress, address, port);
+    if (!address.isLoopback() && !access.requiresToken())
+        m_session.output().message(QStringLiteral(
+            "The status board on %1 is open to anyone who can reach it; see --board-token-file.").arg(listenAddress));
+    if (!ownListener) {
+        m_metricsServer->setHandler(handler);
+        return true;
+    }
+    m_boardServer = std::make_unique<MetricsHttpServer>(nullptr);
+    m_boardServer->setHandler(handler);
+    if (m_boardServer->listen(address, port))
+        return true;
+    m_session.output().failed(
+        QStringLiteral("Cannot serve the status board on %1: %2").arg(listenAddress, m_boardServer->errorString()));
+    return false;
+}
+
 void MonitorCommand::printChange(const DevClock &clock)
 {
     const QString time = QDateTime::currentDateTime().toString(lineTimeFormat);
@@ -142,6 +189,7 @@ void MonitorCommand::stop(int signalNumber)
 {
     m_dailyAudit.reset();
     m_metricsServer.reset();
+    m_boardServer.reset();
     m_monitoring.stop();
     const bool saved = m_monitoring.save();
     CliOutput &out = m_session.output();

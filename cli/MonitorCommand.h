@@ -12,6 +12,7 @@ class DailyAudit;
 class DevClock;
 class FleetAudit;
 class MetricsHttpServer;
+class StatusBoard;
 class QEventLoop;
 
 // The headless equivalent of leaving the window open in the tray, on the
@@ -45,11 +46,16 @@ private:
     void auditFinished(const FleetAudit &audit);
     // --metrics: serves the session's metrics; false, with a message, when it cannot.
     bool startMetrics(const QString &listenAddress);
+    // The status board, on the metrics listener or (--board) on its own;
+    // false, with a message, when it cannot start.
+    bool startBoard();
 
     CliSession &m_session;
     MonitoringSession m_monitoring;
     std::unique_ptr<DailyAudit> m_dailyAudit;
     std::unique_ptr<MetricsHttpServer> m_metricsServer; // only with --metrics
+    std::unique_ptr<StatusBoard> m_board;                // with --metrics or --board
+    std::unique_ptr<MetricsHttpServer> m_boardServer;    // only with --board
     QHash<quint64, int> m_shownStatus; // the NTP state last printed per clock id
     QEventLoop *m_loop = nullptr;
     int m_exitStatus = 0;

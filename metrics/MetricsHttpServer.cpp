@@ -19,12 +19,16 @@ const char answeredProperty[] = "zentickAnswered";
 
 // Unread bytes are dropped in pieces of this size once the answer is out.
 constexpr qint64 drainChunk = 4096;
+constexpr int acceptRetryMs = 100;
 
 QByteArray reasonPhrase(int status)
 {
     switch (status) {
     case 200: return "OK";
+    case 304: return "Not Modified";
     case 400: return "Bad Request";
+    case 401: return "Unauthorized";
+    case 403: return "Forbidden";
     case 404: return "Not Found";
     case 405: return "Method Not Allowed";
     case 431: return "Request Header Fields Too Large";
@@ -45,6 +49,7 @@ MetricsHttpServer::MetricsHttpServer(PageProvider page, QObject *parent)
     , m_page(std::move(page))
 {
     connect(&m_server, &QTcpServer::newConnection, this, &MetricsHttpServer::onNewConnection);
+    connect(&m_server, &QTcpServer::acceptError, this, &MetricsHttpServer::onAcceptError);
 }
 
 MetricsHttpServer::~MetricsHttpServer()
@@ -84,32 +89,67 @@ bool MetricsHttpServer::parseListenAddress(const QString &text, QHostAddress &ad
 void MetricsHttpServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-        ++m_connections;
-        connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+        if (!makeRoom()) {
+            // Every open connection is being answered: this one is closed at
+            // once rather than kept, so the count never passes the cap.
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        m_open.append(socket);
+        connect(socket, &QObject::destroyed, this, [this, socket] { m_open.removeOne(socket); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         // The time-out covers the whole life of the connection, so a peer
         // that trickles bytes or never reads the answer is cut off as well.
         auto *deadline = new QTimer(socket);
         deadline->setSingleShot(true);
-        connect(deadline, &QTimer::timeout, socket, [socket] {
-            socket->abort();
-            socket->deleteLater();
-        });
+        connect(deadline, &QTimer::timeout, this, [this, socket] { drop(socket); });
         deadline->start(m_timeoutMs);
         // Qt reads ahead into its own buffer only this far.
         socket->setReadBufferSize(ScrapeRequestParser::DefaultMaxHeadBytes);
 
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
-        if (m_connections > m_maxConnections) {
-            respond(socket, 503);
-            continue;
-        }
         auto *parser = new ScrapeRequestParser;
         socket->setProperty(parserProperty, QVariant::fromValue<void *>(parser));
         connect(socket, &QObject::destroyed, this, [parser] { delete parser; });
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         if (socket->bytesAvailable() > 0)
             onReadyRead(socket);
     }
+}
+
+bool MetricsHttpServer::makeRoom()
+{
+    if (m_open.size() < m_maxConnections)
+        return true;
+    for (QTcpSocket *socket : qAsConst(m_open)) {
+        if (!socket->property(answeredProperty).toBool()) {
+            drop(socket);
+            return true;
+        }
+    }
+    return false;
+}
+
+void MetricsHttpServer::drop(QTcpSocket *socket)
+{
+    // Closed and out of the count now; the object goes when control returns.
+    m_open.removeOne(socket);
+    socket->abort();
+    socket->deleteLater();
+}
+
+void MetricsHttpServer::onAcceptError()
+{
+    // Out of file descriptors, most likely: QTcpServer stops accepting after
+    // an error. Give one back and try again shortly; the peers wait in the
+    // kernel's backlog meanwhile.
+    for (QTcpSocket *socket : qAsConst(m_open)) {
+        if (!socket->property(answeredProperty).toBool()) {
+            drop(socket);
+            break;
+        }
+    }
+    QTimer::singleShot(acceptRetryMs, this, [this] { m_server.resumeAccepting(); });
 }
 
 void MetricsHttpServer::onReadyRead(QTcpSocket *socket)
@@ -143,23 +183,26 @@ void MetricsHttpServer::onReadyRead(QTcpSocket *socket)
     case ScrapeRequestParser::State::Complete:
         break;
     }
-    if (parser->path() != metricsPath) {
-        respond(socket, 404);
-        return;
-    }
     const QByteArray method = parser->method();
     if (method != "GET" && method != "HEAD") {
         respond(socket, 405, QByteArray(), "Allow: GET, HEAD\r\n");
         return;
     }
-    const QByteArray page = m_page ? m_page() : QByteArray();
-    const QByteArray headers = "Content-Type: " + QByteArray(PrometheusWriter::contentType) + "\r\n";
+    Response response;
+    if (m_page && parser->path() == metricsPath) {
+        response.status = 200;
+        response.body = m_page();
+        response.headers = "Content-Type: " + QByteArray(PrometheusWriter::contentType) + "\r\n";
+    } else if (m_handler) {
+        response = m_handler(*parser);
+    }
     if (method == "HEAD") {
         // The length of the page a GET would get, without the page.
-        respond(socket, 200, QByteArray(), headers + "Content-Length: " + QByteArray::number(page.size()) + "\r\n");
+        respond(socket, response.status, QByteArray(),
+                response.headers + "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n");
         return;
     }
-    respond(socket, 200, page, headers);
+    respond(socket, response.status, response.body, response.headers);
 }
 
 void MetricsHttpServer::respond(QTcpSocket *socket, int status, const QByteArray &body, const QByteArray &extraHeaders)

@@ -7,12 +7,18 @@
 
 #include <functional>
 
-class QTcpSocket;
+#include <QList>
 
-// Serves one page, the metrics, on GET or HEAD /metrics over plain HTTP/1.x,
-// one request per connection. Every connection is bounded: the request head
-// by a size limit, its life by a time-out, their number by a cap; a peer that
-// sends garbage, sends slowly or sends a huge head costs a fixed amount.
+class QTcpSocket;
+class ScrapeRequestParser;
+
+// Serves the metrics on GET or HEAD /metrics over plain HTTP/1.x, and any
+// other path through a handler, one request per connection. Every connection
+// is bounded: the request head by a size limit, its life by a time-out, their
+// number by a cap; a peer that sends garbage, sends slowly or sends a huge
+// head costs a fixed amount. At the cap a new connection takes the place of
+// the oldest one still waiting for its request, so idle peers cannot lock a
+// scrape out, and the open connections never pass the cap.
 class MetricsHttpServer : public QObject
 {
     Q_OBJECT
@@ -20,10 +26,21 @@ class MetricsHttpServer : public QObject
 public:
     using PageProvider = std::function<QByteArray()>;
 
+    struct Response
+    {
+        int status = 404;
+        QByteArray body;
+        QByteArray headers; // whole lines, each ending in CRLF
+    };
+    // Answers a complete GET or HEAD request for a path other than /metrics
+    // (every path without a page provider); the server drops the body of HEAD.
+    using Handler = std::function<Response(const ScrapeRequestParser &request)>;
+
     static constexpr char metricsPath[] = "/metrics";
     static constexpr int DefaultTimeoutMs = 10 * 1000;
     static constexpr int DefaultMaxConnections = 16;
 
+    // A null page leaves /metrics to the handler.
     explicit MetricsHttpServer(PageProvider page, QObject *parent = nullptr);
     ~MetricsHttpServer() override;
 
@@ -35,7 +52,8 @@ public:
     // From accept to close, whatever the peer does.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
     void setMaxConnections(int count) { m_maxConnections = count; }
-    int connectionCount() const { return m_connections; }
+    int connectionCount() const { return int(m_open.size()); }
+    void setHandler(Handler handler) { m_handler = std::move(handler); }
 
     // "[ADDRESS:]PORT", the address IPv4 or bracketed IPv6; without an
     // address only the loopback interface (127.0.0.1) is bound.
@@ -43,8 +61,12 @@ public:
 
 private slots:
     void onNewConnection();
+    void onAcceptError();
 
 private:
+    // Makes room for one more connection: false when every open one is busy.
+    bool makeRoom();
+    void drop(QTcpSocket *socket);
     void onReadyRead(QTcpSocket *socket);
     void respond(QTcpSocket *socket, int status, const QByteArray &body = QByteArray(),
                  const QByteArray &extraHeaders = QByteArray());
@@ -52,7 +74,8 @@ private:
 
     QTcpServer m_server;
     PageProvider m_page;
+    Handler m_handler;
     int m_timeoutMs = DefaultTimeoutMs;
     int m_maxConnections = DefaultMaxConnections;
-    int m_connections = 0;
+    QList<QTcpSocket *> m_open; // oldest first
 };

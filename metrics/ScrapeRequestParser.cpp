@@ -69,6 +69,8 @@ ScrapeRequestParser::State ScrapeRequestParser::feed(const char *data, qsizetype
             if (m_state != State::Complete) {
                 m_method.clear();
                 m_path.clear();
+                m_query.clear();
+                m_fields.clear();
             }
             return m_state;
         }
@@ -90,7 +92,7 @@ ScrapeRequestParser::State ScrapeRequestParser::parseHead()
         const QByteArray line = withoutCarriageReturn(lines.at(i));
         if (line.isEmpty())
             break;
-        if (!isHeaderField(line))
+        if (!readHeaderField(line))
             return State::Malformed;
     }
     return State::Complete;
@@ -112,10 +114,21 @@ bool ScrapeRequestParser::parseRequestLine(const QByteArray &line)
     m_method = parts.at(0);
     const int query = target.indexOf('?');
     m_path = query < 0 ? target : target.left(query);
+    m_query = query < 0 ? QByteArray() : target.mid(query + 1);
     return true;
 }
 
-bool ScrapeRequestParser::isHeaderField(const QByteArray &line)
+QByteArray ScrapeRequestParser::header(const QByteArray &name) const
+{
+    const QByteArray wanted = name.toLower();
+    for (const auto &field : m_fields) {
+        if (field.first == wanted)
+            return field.second;
+    }
+    return QByteArray();
+}
+
+bool ScrapeRequestParser::readHeaderField(const QByteArray &line)
 {
     // A line folded onto the previous one (obsolete) or a blank before the
     // colon is refused, as RFC 9112 asks of a server.
@@ -123,5 +136,8 @@ bool ScrapeRequestParser::isHeaderField(const QByteArray &line)
     if (colon <= 0 || !isToken(line.left(colon)))
         return false;
     const QByteArray value = line.mid(colon + 1);
-    return std::all_of(value.begin(), value.end(), isFieldValueChar);
+    if (!std::all_of(value.begin(), value.end(), isFieldValueChar))
+        return false;
+    m_fields.append({line.left(colon).toLower(), value.trimmed()});
+    return true;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 
 // Reads the head of one HTTP/1.x request as it arrives in pieces, within a
 // fixed size: a peer can make it hold no more than maxHeadBytes, however much
-// it sends. Only what a metrics scrape needs is kept (method and path); the
-// header fields are checked for shape and dropped. A body is never read.
+// it sends. Method, path, query and the header fields are kept, every field
+// checked for shape. A body is never read.
 class ScrapeRequestParser
 {
 public:
@@ -32,11 +34,16 @@ public:
     QByteArray method() const { return m_method; }
     // The request target without its query ("/metrics?x=1" gives "/metrics").
     QByteArray path() const { return m_path; }
+    // What follows the "?" of the target, undecoded; empty without one.
+    QByteArray query() const { return m_query; }
+    // The value of the first field of that name (any letter case), without
+    // the blanks around it; empty when there is none.
+    QByteArray header(const QByteArray &name) const;
 
 private:
     State parseHead();
     bool parseRequestLine(const QByteArray &line);
-    static bool isHeaderField(const QByteArray &line);
+    bool readHeaderField(const QByteArray &line);
 
     const int m_maxHeadBytes;
     QByteArray m_head;
@@ -45,4 +52,6 @@ private:
     State m_state = State::Incomplete;
     QByteArray m_method;
     QByteArray m_path;
+    QByteArray m_query;
+    QList<QPair<QByteArray, QByteArray>> m_fields; // names in lower case
 };

@@ -15,7 +15,20 @@ packages=(
     dpkg-dev file desktop-file-utils appstream systemd lintian python3-prometheus-client
     # The shipped Prometheus rules' tests (promtool) and the end-to-end test of the stack.
     prometheus prometheus-alertmanager python3-yaml
+    # The status board's browser test: Debian's chromium, driven from node.
+    chromium nodejs
 )
+# npm comes with some builds of nodejs; Debian's own is a package of its own.
+command -v npm >/dev/null || packages+=(npm)
+
+# playwright-core for the board's browser test, into tests/board/node_modules;
+# it drives Debian's chromium and never downloads a browser.
+board_test_modules() {
+    local dir
+    dir="$(cd "$(dirname "$0")/.." && pwd)/tests/board"
+    [ -f "$dir/node_modules/playwright-core/package.json" ] && return 0
+    PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm install --prefix "$dir" --no-audit --no-fund --no-save --silent
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,6 +38,7 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
+    board_test_modules
     exit 0
 fi
 
@@ -35,3 +49,4 @@ fi
 echo "Installing: ${missing[*]}"
 $SUDO apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+board_test_modules

@@ -2963,6 +2963,77 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     </message>
 </context>
 <context>
+    <name>StatusBoard</name>
+    <message>
+        <source>Clock status</source>
+        <translation>Uhrenstatus</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Nach Name oder Adresse filtern</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation>Nur Probleme</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Muted until</source>
+        <translation>Stumm bis</translation>
+    </message>
+    <message>
+        <source>Status age</source>
+        <translation>Alter des Status</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No events.</source>
+        <translation>Keine Ereignisse.</translation>
+    </message>
+    <message>
+        <source>until lifted</source>
+        <translation>bis zur Aufhebung</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks shown</source>
+        <translation>%1 von %2 Uhren angezeigt</translation>
+    </message>
+    <message>
+        <source>The monitor cannot be reached. The board shows what it last received.</source>
+        <translation>Der Monitor ist nicht erreichbar. Die Übersicht zeigt den zuletzt empfangenen Stand.</translation>
+    </message>
+</context>
+<context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>

@@ -2962,6 +2962,77 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
 </context>
 <context>
+    <name>StatusBoard</name>
+    <message>
+        <source>Clock status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muted until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status age</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No events.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>until lifted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monitor cannot be reached. The board shows what it last received.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>

@@ -2963,6 +2963,77 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
 </context>
 <context>
+    <name>StatusBoard</name>
+    <message>
+        <source>Clock status</source>
+        <translation>Estado de los relojes</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Filtrar por nombre o dirección</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation>Solo problemas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Muted until</source>
+        <translation>Silenciado hasta</translation>
+    </message>
+    <message>
+        <source>Status age</source>
+        <translation>Antigüedad del estado</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No events.</source>
+        <translation>No hay eventos.</translation>
+    </message>
+    <message>
+        <source>until lifted</source>
+        <translation>hasta que se levante</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks shown</source>
+        <translation>%1 de %2 relojes mostrados</translation>
+    </message>
+    <message>
+        <source>The monitor cannot be reached. The board shows what it last received.</source>
+        <translation>No se puede contactar con el monitor. El panel muestra lo último que recibió.</translation>
+    </message>
+</context>
+<context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>

@@ -2963,6 +2963,77 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     </message>
 </context>
 <context>
+    <name>StatusBoard</name>
+    <message>
+        <source>Clock status</source>
+        <translation>État des horloges</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Filtrer par nom ou adresse</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation>Problèmes uniquement</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Muted until</source>
+        <translation>Silencieux jusqu’à</translation>
+    </message>
+    <message>
+        <source>Status age</source>
+        <translation>Âge de l’état</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No events.</source>
+        <translation>Aucun événement.</translation>
+    </message>
+    <message>
+        <source>until lifted</source>
+        <translation>jusqu’à levée</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks shown</source>
+        <translation>%1 horloges affichées sur %2</translation>
+    </message>
+    <message>
+        <source>The monitor cannot be reached. The board shows what it last received.</source>
+        <translation>Le moniteur est injoignable. Le tableau montre ce qu’il a reçu en dernier.</translation>
+    </message>
+</context>
+<context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>

@@ -2963,6 +2963,77 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     </message>
 </context>
 <context>
+    <name>StatusBoard</name>
+    <message>
+        <source>Clock status</source>
+        <translation>Stato degli orologi</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Filtra per nome o indirizzo</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation>Solo problemi</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Muted until</source>
+        <translation>Silenziato fino a</translation>
+    </message>
+    <message>
+        <source>Status age</source>
+        <translation>Età dello stato</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>No events.</source>
+        <translation>Nessun evento.</translation>
+    </message>
+    <message>
+        <source>until lifted</source>
+        <translation>fino a revoca</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks shown</source>
+        <translation>%1 di %2 orologi mostrati</translation>
+    </message>
+    <message>
+        <source>The monitor cannot be reached. The board shows what it last received.</source>
+        <translation>Il monitor non è raggiungibile. La bacheca mostra l’ultimo stato ricevuto.</translation>
+    </message>
+</context>
+<context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>

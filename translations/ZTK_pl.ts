@@ -2972,6 +2972,77 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     </message>
 </context>
 <context>
+    <name>StatusBoard</name>
+    <message>
+        <source>Clock status</source>
+        <translation>Stan zegarów</translation>
+    </message>
+    <message>
+        <source>Filter by name or address</source>
+        <translation>Filtruj według nazwy lub adresu</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation>Tylko problemy</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupa</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Muted until</source>
+        <translation>Wyciszony do</translation>
+    </message>
+    <message>
+        <source>Status age</source>
+        <translation>Wiek stanu</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jasność</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>No events.</source>
+        <translation>Brak zdarzeń.</translation>
+    </message>
+    <message>
+        <source>until lifted</source>
+        <translation>do odwołania</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks shown</source>
+        <translation>Pokazano zegary: %1 z %2</translation>
+    </message>
+    <message>
+        <source>The monitor cannot be reached. The board shows what it last received.</source>
+        <translation>Nie można połączyć się z monitorem. Tablica pokazuje ostatnio otrzymany stan.</translation>
+    </message>
+</context>
+<context>
     <name>TabAlarms</name>
     <message>
         <source>Import/Export alarms configuration</source>

@@ -1,6 +1,8 @@
 // A metrics scrape's request head, whatever bytes arrive and however they are
 // cut: never a crash, never more than the head limit kept, and the pieces give
-// the same verdict as the whole.
+// the same verdict as the whole; the board's language choice from what the
+// head holds never fails either.
+#include "BoardLanguage.h"
 #include "ScrapeRequestParser.h"
 
 #include <cstddef>
@@ -22,7 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (size_t at = 0; at < length; at += pieceSize)
         pieces.feed(bytes + at, qsizetype(length - at < pieceSize ? length - at : pieceSize));
 
-    if (whole.state() != pieces.state() || whole.path() != pieces.path() || whole.method() != pieces.method())
+    if (whole.state() != pieces.state() || whole.path() != pieces.path() || whole.method() != pieces.method()
+        || whole.query() != pieces.query() || whole.header("Accept-Language") != pieces.header("accept-language"))
+        std::abort();
+    const int language = int(BoardLanguage::choose(whole.query(), whole.header("Accept-Language")));
+    if (language < 0 || language >= LanguageManager::languageCount)
         std::abort();
     if (whole.room() < 0)
         std::abort();

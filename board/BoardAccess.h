@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Who may read the board: everyone, or only requests that carry the token
+// (an "Authorization: Bearer" field) read from a file only its owner can read.
+class BoardAccess
+{
+public:
+    // The token is the file's first line. False, with the reason in
+    // *error, for a missing, empty or group- or world-readable file.
+    bool loadTokenFile(const QString &path, QString *error);
+    bool requiresToken() const { return !m_token.isEmpty(); }
+
+    // The value of the request's Authorization field.
+    bool allows(const QByteArray &authorization) const;
+
+private:
+    QByteArray m_token;
+};

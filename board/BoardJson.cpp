@@ -1,0 +1,89 @@
+#include "BoardJson.h"
+
+#include "ClockEventText.h"
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "FleetSummary.h"
+#include "QuietPeriod.h"
+
+#include <limits>
+
+namespace BoardJson {
+
+namespace {
+
+QJsonValue utcText(const QDateTime &time)
+{
+    return time.isValid() ? QJsonValue(time.toUTC().toString(Qt::ISODateWithMs)) : QJsonValue();
+}
+
+// The digits a float holds: 21.3, not 21.2999992.
+double decimalValue(float value)
+{
+    return QString::number(value, 'g', std::numeric_limits<float>::digits10).toDouble();
+}
+
+} // namespace
+
+QString severityName(int severity)
+{
+    switch (severity) {
+    case 0: return QStringLiteral("ok");
+    case 1: return QStringLiteral("warning");
+    case 2: return QStringLiteral("critical");
+    default: return QStringLiteral("unknown");
+    }
+}
+
+QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QDateTime &now)
+{
+    const DevGroup *group = registry.groupAt(clock.groupId);
+    const QuietPeriod quiet = quietPeriodOf(clock, now);
+    const bool known = clock.status.lastStatusUpdate.isValid();
+    QJsonObject row{
+        {QStringLiteral("id"), QString::number(clock.id)},
+        {QStringLiteral("name"), clock.name},
+        {QStringLiteral("ip"), clock.network.ip},
+        {QStringLiteral("group"), group ? group->name() : QString()},
+        {QStringLiteral("severity"), severityName(clock.ntpSeverity())},
+        {QStringLiteral("ntp"), clock.status.NtpSynchronization},
+        // The device list's own words for the state.
+        {QStringLiteral("state"), clock.statusText()},
+        {QStringLiteral("muted"), quiet.isActive(now)},
+        {QStringLiteral("mutedUntil"), quiet.isActive(now) ? utcText(quiet.until) : QJsonValue()},
+        {QStringLiteral("statusTime"), utcText(clock.status.lastStatusUpdate)},
+        {QStringLiteral("temperature"),
+         known && clock.status.hasTemperature() ? QJsonValue(decimalValue(clock.status.temperature)) : QJsonValue()},
+        {QStringLiteral("temperatureUnit"), clock.status.temperatureUnit},
+        {QStringLiteral("brightness"), known ? QJsonValue(clock.status.brightness) : QJsonValue()},
+    };
+    return row;
+}
+
+QJsonObject summary(const QList<DevClock *> &clocks)
+{
+    const FleetSummary counts = FleetSummary::of(clocks);
+    return {{QStringLiteral("total"), counts.total},
+            {QStringLiteral("ok"), counts.synchronized},
+            {QStringLiteral("warning"), counts.warning},
+            {QStringLiteral("critical"), counts.critical},
+            {QStringLiteral("unknown"), counts.unknown},
+            {QStringLiteral("text"), counts.text()}};
+}
+
+QJsonArray events(const QList<ClockEvent> &events)
+{
+    QJsonArray list;
+    for (auto it = events.crbegin(); it != events.crend(); ++it) {
+        ClockEvent shown = *it;
+        if (shown.kind == ClockEvent::Kind::MailFailed)
+            shown.detail.clear();
+        list.append(QJsonObject{{QStringLiteral("time"), utcText(shown.time)},
+                                {QStringLiteral("kind"), ClockEvent::kindName(shown.kind)},
+                                {QStringLiteral("text"), ClockEventText::describe(shown)}});
+    }
+    return list;
+}
+
+} // namespace BoardJson

@@ -1,0 +1,97 @@
+#include "BoardPage.h"
+
+#include "BoardLanguage.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace BoardPage {
+
+namespace {
+
+// The page's words: {{key}} in board.html, and data-t-key on its body for
+// the script. Context "StatusBoard" in the catalogues.
+const struct { const char *key; const char *text; } pageTexts[] = {
+    {"title", QT_TRANSLATE_NOOP("StatusBoard", "Clock status")},
+    {"filter", QT_TRANSLATE_NOOP("StatusBoard", "Filter by name or address")},
+    {"problems", QT_TRANSLATE_NOOP("StatusBoard", "Problems only")},
+    {"name", QT_TRANSLATE_NOOP("StatusBoard", "Name")},
+    {"ip", QT_TRANSLATE_NOOP("StatusBoard", "Address")},
+    {"group", QT_TRANSLATE_NOOP("StatusBoard", "Group")},
+    {"state", QT_TRANSLATE_NOOP("StatusBoard", "State")},
+    {"muted", QT_TRANSLATE_NOOP("StatusBoard", "Muted until")},
+    {"age", QT_TRANSLATE_NOOP("StatusBoard", "Status age")},
+    {"temperature", QT_TRANSLATE_NOOP("StatusBoard", "Temperature")},
+    {"brightness", QT_TRANSLATE_NOOP("StatusBoard", "Brightness")},
+    {"history", QT_TRANSLATE_NOOP("StatusBoard", "History")},
+    {"close", QT_TRANSLATE_NOOP("StatusBoard", "Close")},
+    {"noevents", QT_TRANSLATE_NOOP("StatusBoard", "No events.")},
+    {"lifted", QT_TRANSLATE_NOOP("StatusBoard", "until lifted")},
+    {"shown", QT_TRANSLATE_NOOP("StatusBoard", "%1 of %2 clocks shown")},
+    {"unreachable", QT_TRANSLATE_NOOP("StatusBoard",
+                                      "The monitor cannot be reached. The board shows what it last received.")},
+};
+
+QByteArray resource(const QString &name)
+{
+    QFile file(QStringLiteral(":/board/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray page(Language language)
+{
+    QString html = QString::fromUtf8(resource(QStringLiteral("board.html")));
+    QString attributes;
+    {
+        BoardLanguage::Scope scope(language);
+        for (const auto &entry : pageTexts) {
+            const QString text = escapeHtml(QCoreApplication::translate("StatusBoard", entry.text));
+            const QString key = QLatin1String(entry.key);
+            html.replace(QStringLiteral("{{") + key + QStringLiteral("}}"), text);
+            attributes += QStringLiteral(" data-t-") + key + QStringLiteral("=\"") + text + QLatin1Char('"');
+        }
+    }
+    html.replace(QStringLiteral("{{lang}}"), QString::fromLatin1(BoardLanguage::tag(language)));
+    html.replace(QStringLiteral("{{texts}}"), attributes);
+    return html.toUtf8();
+}
+
+} // namespace
+
+QString escapeHtml(const QString &text)
+{
+    return text.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
+}
+
+QByteArray securityHeaders()
+{
+    return "Content-Security-Policy: default-src 'none'; script-src 'self'; style-src 'self'; "
+           "connect-src 'self'; img-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'\r\n"
+           "X-Content-Type-Options: nosniff\r\n"
+           "X-Frame-Options: DENY\r\n"
+           "Referrer-Policy: no-referrer\r\n";
+}
+
+MetricsHttpServer::Response asset(const QByteArray &path, Language language)
+{
+    MetricsHttpServer::Response response;
+    QByteArray type;
+    if (path == "/") {
+        response.body = page(language);
+        type = "text/html; charset=utf-8";
+        response.headers = "Vary: Accept-Language\r\n";
+    } else if (path == "/board.js") {
+        response.body = resource(QStringLiteral("board.js"));
+        type = "text/javascript; charset=utf-8";
+    } else if (path == "/board.css") {
+        response.body = resource(QStringLiteral("board.css"));
+        type = "text/css; charset=utf-8";
+    } else {
+        return response;
+    }
+    response.status = 200;
+    response.headers += "Content-Type: " + type + "\r\nCache-Control: no-cache\r\n" + securityHeaders();
+    return response;
+}
+
+} // namespace BoardPage

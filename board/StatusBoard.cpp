@@ -1,0 +1,134 @@
+#include "StatusBoard.h"
+
+#include "BoardJson.h"
+#include "BoardLanguage.h"
+#include "BoardPage.h"
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "ScrapeRequestParser.h"
+
+#include <QDateTime>
+#include <QHostAddress>
+#include <QJsonDocument>
+#include <QUrlQuery>
+
+#include <algorithm>
+
+static void registerBoardResources()
+{
+    Q_INIT_RESOURCE(board);
+}
+
+namespace {
+
+const QByteArray apiPrefix = "/api/v1/";
+const QByteArray eventsSuffix = "/events";
+
+// <, > and & only ever stand inside strings here: written as escapes, the
+// document cannot be read as markup even by a client that sniffs.
+QByteArray compact(const QJsonObject &object)
+{
+    return QJsonDocument(object)
+        .toJson(QJsonDocument::Compact)
+        .replace('<', "\\u003c")
+        .replace('>', "\\u003e")
+        .replace('&', "\\u0026");
+}
+
+MetricsHttpServer::Response json(const QByteArray &body)
+{
+    return {200, body,
+            "Content-Type: application/json\r\nCache-Control: no-store\r\nVary: Accept-Language\r\n"
+                + BoardPage::securityHeaders()};
+}
+
+} // namespace
+
+StatusBoard::StatusBoard(ClockRegistry &registry, const QString &journalFolder, QObject *parent)
+    : QObject(parent)
+    , m_registry(registry)
+    , m_journalFolder(journalFolder)
+    , m_firstVersion(quint64(QDateTime::currentMSecsSinceEpoch()))
+    , m_version(m_firstVersion)
+{
+    static const bool registered = (registerBoardResources(), true);
+    Q_UNUSED(registered);
+}
+
+void StatusBoard::noteChanged(quint64 clockId)
+{
+    m_changed.insert(clockId, ++m_version);
+}
+
+void StatusBoard::noteChangedClocks(const QList<quint64> &clockIds)
+{
+    for (quint64 id : clockIds)
+        noteChanged(id);
+}
+
+MetricsHttpServer::Response StatusBoard::handle(const ScrapeRequestParser &request)
+{
+    if (!m_access.allows(request.header("Authorization")))
+        return {401, QByteArray(), "WWW-Authenticate: Bearer\r\n"};
+    const QUrlQuery query(QString::fromLatin1(request.query()));
+    const Language language = BoardLanguage::choose(query.queryItemValue(QStringLiteral("lang")).toLatin1(),
+                                                    request.header("Accept-Language"));
+    const QByteArray path = request.path();
+    if (!path.startsWith(apiPrefix))
+        return BoardPage::asset(path, language);
+    const QByteArray what = path.mid(apiPrefix.size());
+    if (what == "clocks")
+        return json(clocksDocument(language, query.queryItemValue(QStringLiteral("since")).toULongLong()));
+    if (what == "summary")
+        return json(summaryDocument(language));
+    if (what.startsWith("clocks/") && what.endsWith(eventsSuffix)) {
+        const QByteArray address = QByteArray::fromPercentEncoding(
+            what.mid(int(qstrlen("clocks/")), what.size() - int(qstrlen("clocks/")) - eventsSuffix.size()));
+        if (!QHostAddress().setAddress(QString::fromLatin1(address)))
+            return {};
+        return json(eventsDocument(language, QString::fromLatin1(address)));
+    }
+    return {};
+}
+
+QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
+{
+    const QList<DevClock *> clocks = m_registry.clocks();
+    const bool complete = since < m_firstVersion || since > m_version || clocks.size() != m_clockCount;
+    if (clocks.size() != m_clockCount)
+        std::for_each(m_rows.begin(), m_rows.end(), [](auto &built) { built.clear(); });
+    m_clockCount = clocks.size();
+    QHash<quint64, BuiltRow> &built = m_rows[size_t(std::clamp(int(language), 0, int(m_rows.size()) - 1))];
+    const QDateTime now = QDateTime::currentDateTime();
+    BoardLanguage::Scope scope(language);
+    QByteArrayList rows;
+    for (const DevClock *clock : clocks) {
+        const quint64 changed = m_changed.value(clock->id);
+        if (!complete && changed <= since)
+            continue;
+        auto row = built.find(clock->id);
+        // A complete list is built afresh: a quiet period may have run out.
+        if (complete || row == built.end() || row->version != changed)
+            row = built.insert(clock->id, {changed, compact(BoardJson::clock(*clock, m_registry, now))});
+        rows.append(row->json);
+    }
+    // Put together from the rows' own text, so that each is written once.
+    return "{\"version\":\"" + QByteArray::number(m_version) + "\",\"complete\":" + (complete ? "true" : "false")
+        + ",\"clocks\":[" + rows.join(',') + "],\"summary\":" + compact(BoardJson::summary(clocks)) + '}';
+}
+
+QByteArray StatusBoard::summaryDocument(Language language) const
+{
+    BoardLanguage::Scope scope(language);
+    return compact(BoardJson::summary(m_registry.clocks()));
+}
+
+QByteArray StatusBoard::eventsDocument(Language language, const QString &ip) const
+{
+    EventJournal::Filter filter;
+    filter.ip = ip;
+    filter.limit = historyLength;
+    const QList<ClockEvent> events = EventJournal::read(m_journalFolder, filter);
+    BoardLanguage::Scope scope(language);
+    return compact({{QStringLiteral("ip"), ip}, {QStringLiteral("events"), BoardJson::events(events)}});
+}

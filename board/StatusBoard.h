@@ -1,0 +1,61 @@
+#pragma once
+
+#include "BoardAccess.h"
+#include "Language.h"
+#include "MetricsHttpServer.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class ClockRegistry;
+class ScrapeRequestParser;
+
+// The status board and its read-only API, for the metrics listener's
+// handler: the page at "/", and under /api/v1/ the clocks, a summary and one
+// address's last events from the journal. Clocks are read from the registry
+// at each request; the board only remembers which changed when, so that a
+// page asks for what changed since its last look.
+class StatusBoard : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int historyLength = 50;
+
+    StatusBoard(ClockRegistry &registry, const QString &journalFolder, QObject *parent = nullptr);
+
+    void setAccess(const BoardAccess &access) { m_access = access; }
+    MetricsHttpServer::Response handle(const ScrapeRequestParser &request);
+
+    // {"version", "complete", "clocks", "summary"}: every clock when since
+    // is 0 or from another run, else those that changed after since.
+    QByteArray clocksDocument(Language language, quint64 since);
+    QByteArray summaryDocument(Language language) const;
+    QByteArray eventsDocument(Language language, const QString &ip) const;
+
+public slots:
+    void noteChanged(quint64 clockId);
+    void noteChangedClocks(const QList<quint64> &clockIds);
+
+private:
+    ClockRegistry &m_registry;
+    QString m_journalFolder;
+    BoardAccess m_access;
+    // Starts at the run's start time in milliseconds, so that a version from
+    // an earlier run is always older and gets a complete list.
+    const quint64 m_firstVersion;
+    quint64 m_version;
+    QHash<quint64, quint64> m_changed; // clock id to the version of its last change
+    int m_clockCount = -1;
+    // Rows as last built, by language and clock id, with the version they
+    // show: boards polling the same changes share one build of each row.
+    struct BuiltRow
+    {
+        quint64 version = 0;
+        QByteArray json;
+    };
+    std::array<QHash<quint64, BuiltRow>, LanguageManager::languageCount> m_rows;
+};

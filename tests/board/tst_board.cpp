@@ -1,0 +1,222 @@
+// The board's API and page as a browser gets them, from StatusBoard's
+// handler: hostile clock names come back as the same text in valid JSON and
+// never as markup, no credential leaks, only the token opens a guarded
+// board, the language follows the request, a page gets only what changed,
+// and a failed mail's server reply stays out of the history.
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "EventJournal.h"
+#include "ScrapeRequestParser.h"
+#include "StatusBoard.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString password = QStringLiteral("S3cret-pw!");
+const QString user = QStringLiteral("operator-x");
+
+MetricsHttpServer::Response get(StatusBoard &board, const QByteArray &target, const QByteArray &fields = {})
+{
+    ScrapeRequestParser request;
+    request.feed("GET " + target + " HTTP/1.1\r\n" + fields + "\r\n");
+    return board.handle(request);
+}
+
+QJsonObject parsed(const QByteArray &body)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(body, &error);
+    return error.error == QJsonParseError::NoError ? document.object() : QJsonObject{{"error", error.errorString()}};
+}
+
+} // namespace
+
+class TestBoard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void hostileNames_data();
+    void hostileNames();
+    void requests_data();
+    void requests();
+    void onlyChangesAfterTheFirstLook();
+    void historyWithoutMailSettings();
+
+private:
+    DevClock *addClock(const QString &name, const QString &ip);
+    QTemporaryDir m_folder;
+    std::unique_ptr<StatusBoard> m_board;
+};
+
+void TestBoard::init()
+{
+    m_board = std::make_unique<StatusBoard>(*ClockRegistry::instance(), m_folder.path());
+}
+
+void TestBoard::cleanup()
+{
+    while (ClockRegistry::instance()->clockCount() > 0)
+        ClockRegistry::instance()->removeClock(0);
+}
+
+DevClock *TestBoard::addClock(const QString &name, const QString &ip)
+{
+    static quint64 nextId = 1;
+    auto *clock = new DevClock;
+    clock->id = nextId++;
+    clock->name = name;
+    clock->network.ip = ip;
+    clock->user = user;
+    clock->password = password;
+    ClockRegistry::instance()->addClock(clock);
+    return clock;
+}
+
+void TestBoard::hostileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("image with an error handler") << QStringLiteral("<img src=x onerror=alert(1)>");
+    QTest::newRow("end of a script element") << QStringLiteral("</script><script>alert(1)</script>");
+    QTest::newRow("quotes and backslashes") << QStringLiteral("\"x\\\" \\u0022 '");
+    QTest::newRow("line ends and control characters") << QStringLiteral("a\r\nb\x01\x1f\x7f");
+    QTest::newRow("line and paragraph separators") << QString::fromUtf8("a\u2028b\u2029c");
+    QTest::newRow("entity text") << QStringLiteral("&lt;b&gt; &amp; &#x3c;");
+}
+
+void TestBoard::hostileNames()
+{
+    QFETCH(QString, name);
+    addClock(name, QStringLiteral("192.168.0.20"));
+    const MetricsHttpServer::Response response = get(*m_board, "/api/v1/clocks");
+    QCOMPARE(response.status, 200);
+    QVERIFY(response.headers.contains("Content-Type: application/json\r\n"));
+    QVERIFY(response.headers.contains("X-Content-Type-Options: nosniff\r\n"));
+    const QJsonObject document = parsed(response.body);
+    QCOMPARE(document.value("clocks").toArray().at(0).toObject().value("name").toString(), name);
+    QVERIFY(!response.body.contains(password.toUtf8()));
+    QVERIFY(!response.body.contains(user.toUtf8()));
+    // Neither the API nor the page carries markup from a clock.
+    QVERIFY(!response.body.contains("<"));
+    QVERIFY(!get(*m_board, "/").body.contains(name.toUtf8()));
+}
+
+void TestBoard::requests_data()
+{
+    QTest::addColumn<QByteArray>("target");
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<bool>("guarded");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("contains");
+
+    QTest::newRow("page in German from Accept-Language") << QByteArray("/") << QByteArray("Accept-Language: de\r\n")
+                                                          << false << 200 << QByteArray("<html lang=\"de\">");
+    QTest::newRow("the weightier language wins") << QByteArray("/") << QByteArray("Accept-Language: fr;q=0.4, it;q=0.8\r\n")
+                                                 << false << 200 << QByteArray("<html lang=\"it\">");
+    QTest::newRow("?lang= before Accept-Language") << QByteArray("/?lang=pl") << QByteArray("Accept-Language: de\r\n")
+                                                   << false << 200 << QByteArray("<html lang=\"pl\">");
+    QTest::newRow("unknown language is English") << QByteArray("/") << QByteArray("Accept-Language: xx\r\n") << false
+                                                 << 200 << QByteArray("<html lang=\"en\">");
+    QTest::newRow("page allows only its own script and style")
+        << QByteArray("/") << QByteArray() << false << 200 << QByteArray("script-src 'self'; style-src 'self'");
+    QTest::newRow("summary") << QByteArray("/api/v1/summary") << QByteArray() << false << 200
+                             << QByteArray("\"total\":1");
+    QTest::newRow("events of no address") << QByteArray("/api/v1/clocks/x%3Cy/events") << QByteArray() << false
+                                          << 404 << QByteArray();
+    QTest::newRow("unknown path") << QByteArray("/api/v1/passwords") << QByteArray() << false << 404 << QByteArray();
+    QTest::newRow("guarded, no token") << QByteArray("/api/v1/summary") << QByteArray() << true << 401
+                                       << QByteArray("WWW-Authenticate: Bearer");
+    QTest::newRow("guarded, wrong token") << QByteArray("/") << QByteArray("Authorization: Bearer t0ken-\r\n") << true
+                                          << 401 << QByteArray();
+    QTest::newRow("guarded, other scheme") << QByteArray("/") << QByteArray("Authorization: Basic t0ken\r\n") << true
+                                           << 401 << QByteArray();
+    QTest::newRow("guarded, right token") << QByteArray("/api/v1/summary")
+                                          << QByteArray("Authorization: bearer t0ken\r\n") << true << 200
+                                          << QByteArray("\"total\":1");
+}
+
+void TestBoard::requests()
+{
+    QFETCH(QByteArray, target);
+    QFETCH(QByteArray, fields);
+    QFETCH(bool, guarded);
+    QFETCH(int, status);
+    QFETCH(QByteArray, contains);
+
+    addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"));
+    if (guarded) {
+        const QString tokenFile = m_folder.filePath(QStringLiteral("token"));
+        QFile file(tokenFile);
+        file.remove();
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ReadOther));
+        file.write("t0ken\n");
+        file.close();
+        BoardAccess access;
+        QString error;
+        QVERIFY(!access.loadTokenFile(tokenFile, &error)); // readable by others
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY2(access.loadTokenFile(tokenFile, &error), qPrintable(error));
+        m_board->setAccess(access);
+    }
+    const MetricsHttpServer::Response response = get(*m_board, target, fields);
+    QCOMPARE(response.status, status);
+    QVERIFY2((response.headers + response.body).contains(contains), response.headers + response.body.left(300));
+}
+
+void TestBoard::onlyChangesAfterTheFirstLook()
+{
+    addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"));
+    DevClock *lobby = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
+    const QJsonObject first = parsed(m_board->clocksDocument(Language::English, 0));
+    QCOMPARE(first.value("complete").toBool(), true);
+    QCOMPARE(first.value("clocks").toArray().size(), 2);
+    const quint64 since = first.value("version").toString().toULongLong();
+    QCOMPARE(parsed(m_board->clocksDocument(Language::English, since)).value("clocks").toArray().size(), 0);
+
+    lobby->setNtpStatus(NtpNoConnection);
+    m_board->noteChanged(lobby->id);
+    const QJsonObject next = parsed(m_board->clocksDocument(Language::English, since));
+    QCOMPARE(next.value("complete").toBool(), false);
+    const QJsonArray changed = next.value("clocks").toArray();
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.at(0).toObject().value("severity").toString(), QStringLiteral("critical"));
+    QCOMPARE(next.value("summary").toObject().value("critical").toInt(), 1);
+    // A version from before this run gets the whole list again.
+    QCOMPARE(parsed(m_board->clocksDocument(Language::English, since / 2)).value("clocks").toArray().size(), 2);
+}
+
+void TestBoard::historyWithoutMailSettings()
+{
+    {
+        EventJournal journal(m_folder.path());
+        for (int i = 0; i < StatusBoard::historyLength + 5; ++i) {
+            ClockEvent event;
+            event.time = QDateTime::currentDateTimeUtc().addSecs(i);
+            event.ip = QStringLiteral("192.168.0.21");
+            event.kind = i % 2 ? ClockEvent::Kind::Unreachable : ClockEvent::Kind::Reachable;
+            journal.append(event);
+        }
+        ClockEvent failed;
+        failed.time = QDateTime::currentDateTimeUtc().addSecs(3600);
+        failed.ip = QStringLiteral("192.168.0.21");
+        failed.kind = ClockEvent::Kind::MailFailed;
+        failed.detail = QStringLiteral("550 <alerts@mail.site.example> refused by smtp.site.example");
+        journal.append(failed);
+    }
+    const QByteArray body = get(*m_board, "/api/v1/clocks/192.168.0.21/events").body;
+    const QJsonArray events = parsed(body).value("events").toArray();
+    QCOMPARE(events.size(), StatusBoard::historyLength);
+    QCOMPARE(events.at(0).toObject().value("kind").toString(), ClockEvent::kindName(ClockEvent::Kind::MailFailed));
+    QVERIFY(!body.contains("site.example"));
+}
+
+QTEST_GUILESS_MAIN(TestBoard)
+#include "tst_board.moc"
