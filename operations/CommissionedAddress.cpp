@@ -3,8 +3,10 @@
 #include "AddressPlan.h"
 #include "AddressRange.h"
 #include "ClockMerge.h"
+#include "DevClock.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QStringList>
 
 namespace {
@@ -23,25 +25,37 @@ QVector<CommissioningTarget> CommissioningTarget::fromRange(const AddressRange &
     const QStringList addresses = range.addresses();
     targets.reserve(addresses.size());
     for (const QString &ip : addresses)
-        targets.append({ip, user, password, QString(), QString()});
+        targets.append({ip, user, password, QString(), QString(), false});
     return targets;
 }
 
 QVector<CommissioningTarget> CommissioningTarget::fromPlan(const QVector<PlanRow> &rows, const QString &user,
-                                                           const QString &password)
+                                                           const QString &password, const QList<DevClock *> &listed)
 {
+    QHash<QString, const DevClock *> listedAt;
+    for (const DevClock *clock : listed) {
+        if (!clock->user.isEmpty() || !clock->password.isEmpty())
+            listedAt.insert(clock->network.ip, clock);
+    }
     QVector<CommissioningTarget> targets;
     targets.reserve(rows.size());
     for (const PlanRow &row : rows) {
-        targets.append({row.ip, row.user.isEmpty() ? user : row.user,
-                        row.password.isEmpty() ? password : row.password, row.name, row.group});
+        CommissioningTarget target{row.ip, row.user.isEmpty() ? user : row.user,
+                                   row.password.isEmpty() ? password : row.password, row.name, row.group, true};
+        const DevClock *clock = listedAt.value(row.ip);
+        if (row.user.isEmpty() && row.password.isEmpty() && clock) {
+            target.user = clock->user;
+            target.password = clock->password;
+        }
+        targets.append(target);
     }
     return targets;
 }
 
 bool CommissionedAddress::isHandled() const
 {
-    return outcome != NoAnswer && outcome != WrongPassword && rename != Rename::Failed;
+    return outcome != NoAnswer && outcome != WrongPassword && outcome != MacConflict && outcome != AddedSilent
+        && rename != Rename::Failed;
 }
 
 QString CommissionedAddress::outcomeText() const
@@ -59,13 +73,18 @@ QString CommissionedAddress::outcomeText() const
         return tr("no answer");
     case WrongPassword:
         return tr("wrong password");
+    case MacConflict:
+        return tr("MAC conflict");
+    case AddedSilent:
+        return tr("added, not answering");
     }
     return QString();
 }
 
 QString CommissionedAddress::outcomeKey() const
 {
-    static const char *const keys[] = {"added", "alreadyListed", "moved", "notAClock", "noAnswer", "wrongPassword"};
+    static const char *const keys[] = {"added", "alreadyListed", "moved", "notAClock", "noAnswer",
+                                         "wrongPassword", "macConflict", "addedNotAnswering"};
     return QLatin1String(keys[outcome]);
 }
 

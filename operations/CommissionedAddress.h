@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QMetaType>
 #include <QString>
 #include <QVector>
 
 class AddressRange;
+class DevClock;
 struct PlanRow;
 
 // One address to look for a clock at, from an address range or a plan: how
@@ -17,12 +19,16 @@ struct CommissioningTarget
     QString password;
     QString name;  // empty: the plan names none
     QString group; // empty: the plan names none
+    // A plan row: listed even when nothing answers there (the site's plan;
+    // the poller finds the clock once it is switched on).
+    bool listWhenSilent = false;
 
     static QVector<CommissioningTarget> fromRange(const AddressRange &range, const QString &user,
                                                   const QString &password);
-    // A row without a user or a password of its own takes the given one.
+    // A row without a user and a password of its own takes those of the
+    // clock listed at its address, or else the given ones.
     static QVector<CommissioningTarget> fromPlan(const QVector<PlanRow> &rows, const QString &user,
-                                                 const QString &password);
+                                                 const QString &password, const QList<DevClock *> &listed = {});
 };
 
 // What became of one address of a range or a plan: the row of the result
@@ -36,6 +42,10 @@ struct CommissionedAddress
         NotAClock,     // something answered, but not as a clock does
         NoAnswer,      // nothing answered
         WrongPassword, // the user name or the password was refused
+        // Another clock reports the MAC of a listed clock that still answers
+        // at its own address: neither record changed (movedFrom: that address).
+        MacConflict,
+        AddedSilent, // a plan row where nothing answered, listed as not reachable
     };
     enum class Rename { NotAsked, Renamed, Failed };
 
@@ -54,13 +64,15 @@ struct CommissionedAddress
     QString reason;
 
     bool isClock() const { return outcome == Added || outcome == AlreadyListed || outcome == Moved; }
+    // On the device list after the run.
+    bool isListed() const { return isClock() || outcome == AddedSilent; }
     // The program did with the address what it was asked to: false when
     // nothing answered, the password was refused or the renaming failed.
     bool isHandled() const;
 
     QString outcomeText() const;
     // The outcome for scripts: "added", "alreadyListed", "moved", "notAClock",
-    // "noAnswer", "wrongPassword".
+    // "noAnswer", "wrongPassword", "macConflict", "addedNotAnswering".
     QString outcomeKey() const;
     // What else the table says of the address: where the clock moved from,
     // the renaming, the reason.

@@ -7,6 +7,7 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "ParameterText.h"
+#include "ReplyParser.h"
 #include "SenderTarget.h"
 #include "Worker.h"
 #include "WorkerThreadPool.h"
@@ -52,18 +53,26 @@ void CommissioningSender::openMore()
 {
     const int limit = openPerSlot * WorkerThreadPool::instance()->probeBound();
     while (!hasEnded() && m_opened < m_targets.size() && m_opened - m_done < limit)
-        send(m_opened++, StepIdentify);
+        send(m_opened++, StepProbe);
 }
 
 void CommissioningSender::send(int index, Step step)
 {
     const CommissioningTarget &target = m_targets.at(index);
-    m_probes[size_t(index)].step = step;
     SenderTarget to;
     to.device.address = QHostAddress(target.ip);
     to.user = target.user;
     to.password = target.password;
-    static const CommandType commands[] = {ReadFirmware, ReadNetwork, ReadStatus, WriteName};
+    // Nothing but a clock's answer earns the password.
+    to.withoutCredentials = step == StepProbe;
+    sendTo(index, step, to);
+}
+
+void CommissioningSender::sendTo(int index, Step step, const SenderTarget &to)
+{
+    const CommissioningTarget &target = m_targets.at(index);
+    m_probes[size_t(index)].step = step;
+    static const CommandType commands[] = {ReadFirmware, ReadFirmware, ReadNetwork, ReadStatus, ReadFirmware, WriteName};
     CommandWWW command(commands[step],
                        step == StepRename ? CommandBodies::name(target.name) : QByteArray());
     if (!sendExchange(to, command, index, &CommissioningSender::onWorkerFinished)) {
@@ -84,6 +93,9 @@ void CommissioningSender::onWorkerFinished(Worker *worker, int index)
     const QString reply = QString::fromUtf8(worker->data());
     const QString reason = www ? www->failureReason() : QString();
     switch (probe.step) {
+    case StepProbe:
+        this->probe(index, worker);
+        return;
     case StepIdentify:
         identify(index, worker);
         return;
@@ -97,14 +109,27 @@ void CommissioningSender::onWorkerFinished(Worker *worker, int index)
             finish(index);
             return;
         }
-        probe.clock->parseNetworkSettings(reply, noStatusCode, m_targets.at(index).user,
-                                          m_targets.at(index).password);
+        if (!probe.clock->parseNetworkSettings(reply, noStatusCode, m_targets.at(index).user,
+                                               m_targets.at(index).password)) {
+            notAClock(index, QCoreApplication::translate("CommissioningSender",
+                                                         "the network settings do not read as a clock's"));
+            return;
+        }
+        // Some clocks name their model or MAC only here.
+        probe.clock->learnIdentity(parseReplyMap(reply).values());
         send(index, StepStatus);
         return;
     case StepStatus:
-        // A status that did not come leaves the clock to the poller.
-        if (!worker->error())
-            probe.clock->parseStatus(reply, noStatusCode);
+        // A status that did not come leaves the clock to the poller; one
+        // that came and does not read is no clock's.
+        if (!worker->error() && !probe.clock->parseStatus(reply, noStatusCode)) {
+            notAClock(index, QCoreApplication::translate("CommissioningSender", "the status does not read as a clock's"));
+            return;
+        }
+        checkOldAddress(index);
+        return;
+    case StepOldAddress:
+        probe.oldStillThere = !worker->error() && ClockMerge::stillThere(reply, probe.clock->mac);
         renameOrFinish(index);
         return;
     case StepRename:
@@ -120,6 +145,27 @@ void CommissioningSender::onWorkerFinished(Worker *worker, int index)
     case StepDone:
         return;
     }
+}
+
+void CommissioningSender::probe(int index, Worker *worker)
+{
+    auto *www = qobject_cast<WorkerWWW *>(worker);
+    if (!worker->error()) {
+        // Open to anyone: its reply says whether it is a clock.
+        identify(index, worker);
+        return;
+    }
+    if (www && www->errorCode() == AuthorizationError) {
+        send(index, StepIdentify);
+        return;
+    }
+    Probe &probe = m_probes[size_t(index)];
+    probe.finding = worker->data().isEmpty() ? CommissionedAddress::NoAnswer : CommissionedAddress::NotAClock;
+    probe.reason = www ? www->failureReason() : QString();
+    if (probe.finding == CommissionedAddress::NotAClock)
+        probe.reason = QCoreApplication::translate("CommissioningSender", "it does not answer as a clock does, so it "
+                                                                          "was not sent the password");
+    finish(index);
 }
 
 void CommissioningSender::identify(int index, Worker *worker)
@@ -142,7 +188,7 @@ void CommissioningSender::identify(int index, Worker *worker)
     auto clock = std::make_unique<DevClock>();
     if (!clock->parseDeviceInformation(QString::fromUtf8(worker->data()))) {
         probe.finding = CommissionedAddress::NotAClock;
-        probe.reason = QCoreApplication::translate("CommissioningSender", "the answer names no known clock model");
+        probe.reason = QCoreApplication::translate("CommissioningSender", "the answer names no firmware");
         finish(index);
         return;
     }
@@ -155,11 +201,38 @@ void CommissioningSender::identify(int index, Worker *worker)
     send(index, StepNetwork);
 }
 
+void CommissioningSender::notAClock(int index, const QString &reason)
+{
+    Probe &probe = m_probes[size_t(index)];
+    probe.clock.reset();
+    probe.finding = CommissionedAddress::NotAClock;
+    probe.reason = reason;
+    finish(index);
+}
+
+void CommissioningSender::checkOldAddress(int index)
+{
+    Probe &probe = m_probes[size_t(index)];
+    ClockRegistry *registry = ClockRegistry::instance();
+    const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *probe.clock, m_claimed);
+    // Conflict: the listed clock answered at its own address in this run.
+    probe.oldStillThere = finding.match == ClockMerge::Match::Conflict;
+    if (finding.match != ClockMerge::Match::Moved) {
+        renameOrFinish(index);
+        return;
+    }
+    // The address the poller asks for this clock anyway, with its credentials.
+    SenderTarget old = SenderTarget::fromClock(*registry->clockAt(finding.index));
+    probe.checkedOld = finding.movedFrom;
+    sendTo(index, StepOldAddress, old);
+}
+
 void CommissioningSender::renameOrFinish(int index)
 {
     const CommissioningTarget &target = m_targets.at(index);
     Probe &probe = m_probes[size_t(index)];
-    if (!m_renameFromPlan || target.name.isEmpty() || target.name == probe.clock->name) {
+    // A clock in a MAC conflict is left as it is.
+    if (probe.oldStillThere || !m_renameFromPlan || target.name.isEmpty() || target.name == probe.clock->name) {
         finish(index);
     } else if (!ParameterText::isSafe(target.name)) {
         probe.rename = CommissionedAddress::Rename::Failed;
@@ -202,11 +275,24 @@ CommissionedAddress CommissioningSender::place(int index)
     result.outcome = probe.finding;
     result.rename = probe.rename;
     result.reason = probe.reason;
-    if (!probe.clock)
+    if (!probe.clock) {
+        if (probe.finding == CommissionedAddress::NoAnswer && target.listWhenSilent)
+            placeSilent(index, result);
         return result;
+    }
 
     ClockRegistry *registry = ClockRegistry::instance();
-    const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *probe.clock, m_claimed);
+    ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *probe.clock, m_claimed);
+    // A move is taken only from an address asked and found without the MAC.
+    if (finding.match == ClockMerge::Match::Moved && (probe.checkedOld != finding.movedFrom || probe.oldStillThere))
+        finding.match = ClockMerge::Match::Conflict;
+    if (finding.match == ClockMerge::Match::Conflict) {
+        result.outcome = CommissionedAddress::MacConflict;
+        result.movedFrom = finding.movedFrom;
+        result.rename = CommissionedAddress::Rename::NotAsked;
+        result.reason = ClockMerge::conflictText(probe.clock->mac, finding.movedFrom, target.ip);
+        return result;
+    }
     DevClock *listed = nullptr;
     if (finding.match == ClockMerge::Match::New) {
         listed = probe.clock.release();
@@ -219,8 +305,43 @@ CommissionedAddress CommissioningSender::place(int index)
                                                                     : CommissionedAddress::AlreadyListed;
         result.movedFrom = finding.movedFrom;
     }
+    if (listed->productCode.isEmpty()) {
+        const QString note = QCoreApplication::translate("CommissioningSender", "model not recognised");
+        result.reason = result.reason.isEmpty() ? note : note + QStringLiteral("; ") + result.reason;
+    }
     m_claimed.insert(listed->id);
-    const int group = ClockMerge::groupNamed(*registry, target.group);
+    joinGroup(listed, target.group, result);
+    return result;
+}
+
+void CommissioningSender::placeSilent(int index, CommissionedAddress &result)
+{
+    const CommissioningTarget &target = m_targets.at(index);
+    ClockRegistry *registry = ClockRegistry::instance();
+    for (DevClock *clock : registry->clocks()) {
+        // Listed already: the poller will tell when it answers again.
+        if (clock->network.ip == target.ip && !m_claimed.contains(clock->id))
+            return;
+    }
+    auto *clock = new DevClock;
+    clock->network.ip = target.ip;
+    if (!target.name.isEmpty())
+        clock->name = target.name;
+    clock->user = target.user;
+    clock->password = target.password;
+    clock->productCode.clear();
+    clock->firmware = 0;
+    clock->lastError = ConnectionError;
+    registry->addClock(clock);
+    m_claimed.insert(clock->id);
+    result.outcome = CommissionedAddress::AddedSilent;
+    joinGroup(clock, target.group, result);
+}
+
+void CommissioningSender::joinGroup(DevClock *listed, const QString &groupName, CommissionedAddress &result)
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    const int group = ClockMerge::groupNamed(*registry, groupName);
     if (group >= 0)
         registry->setClockGroup(registry->indexOfClock(listed), group);
     if (const DevGroup *member = registry->groupOfClock(listed))
@@ -229,5 +350,4 @@ CommissionedAddress CommissioningSender::place(int index)
     result.name = listed->name;
     result.productCode = listed->productCode;
     result.firmware = listed->firmware;
-    return result;
 }
