@@ -106,7 +106,8 @@ void CommissioningSender::onWorkerFinished(Worker *worker, int index)
             probe.reason = reason;
             if (m_renameFromPlan && !m_targets.at(index).name.isEmpty())
                 probe.rename = CommissionedAddress::Rename::Failed;
-            finish(index);
+            // Its MAC may still name a listed clock elsewhere.
+            checkOldAddress(index);
             return;
         }
         if (!probe.clock->parseNetworkSettings(reply, noStatusCode, m_targets.at(index).user,
@@ -231,8 +232,10 @@ void CommissioningSender::renameOrFinish(int index)
 {
     const CommissioningTarget &target = m_targets.at(index);
     Probe &probe = m_probes[size_t(index)];
-    // A clock in a MAC conflict is left as it is.
-    if (probe.oldStillThere || !m_renameFromPlan || target.name.isEmpty() || target.name == probe.clock->name) {
+    // A clock in a MAC conflict is left as it is; one whose read failed
+    // cannot be renamed.
+    if (probe.oldStillThere || probe.rename == CommissionedAddress::Rename::Failed || !m_renameFromPlan
+        || target.name.isEmpty() || target.name == probe.clock->name) {
         finish(index);
     } else if (!ParameterText::isSafe(target.name)) {
         probe.rename = CommissionedAddress::Rename::Failed;
