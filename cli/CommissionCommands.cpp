@@ -3,7 +3,6 @@
 #include "AddressRange.h"
 #include "CliSession.h"
 #include "ClockPrinter.h"
-#include "ClockRegistry.h"
 #include "CommissioningModel.h"
 #include "CommissioningSender.h"
 #include "Communication.h"
@@ -145,8 +144,7 @@ int importPlan(CliSession &session)
     if (const int loaded = session.loadState(CliSession::Access::Write))
         return loaded;
     QVector<CommissioningTarget> targets =
-        CommissioningTarget::fromPlan(plan.rows, in.option(QStringLiteral("user")), in.option(QStringLiteral("password")),
-                                      ClockRegistry::instance()->clocks());
+        CommissioningTarget::fromPlan(plan.rows, in.option(QStringLiteral("user")), in.option(QStringLiteral("password")));
     if (in.hasOption(QStringLiteral("answering-only"))) {
         for (CommissioningTarget &target : targets)
             target.listWhenSilent = false;

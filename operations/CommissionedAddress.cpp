@@ -3,10 +3,8 @@
 #include "AddressPlan.h"
 #include "AddressRange.h"
 #include "ClockMerge.h"
-#include "DevClock.h"
 
 #include <QCoreApplication>
-#include <QHash>
 #include <QStringList>
 
 namespace {
@@ -25,29 +23,18 @@ QVector<CommissioningTarget> CommissioningTarget::fromRange(const AddressRange &
     const QStringList addresses = range.addresses();
     targets.reserve(addresses.size());
     for (const QString &ip : addresses)
-        targets.append({ip, user, password, QString(), QString(), false});
+        targets.append({ip, user, password, QString(), QString(), false, false});
     return targets;
 }
 
 QVector<CommissioningTarget> CommissioningTarget::fromPlan(const QVector<PlanRow> &rows, const QString &user,
-                                                           const QString &password, const QList<DevClock *> &listed)
+                                                           const QString &password)
 {
-    QHash<QString, const DevClock *> listedAt;
-    for (const DevClock *clock : listed) {
-        if (!clock->user.isEmpty() || !clock->password.isEmpty())
-            listedAt.insert(clock->network.ip, clock);
-    }
     QVector<CommissioningTarget> targets;
     targets.reserve(rows.size());
     for (const PlanRow &row : rows) {
-        CommissioningTarget target{row.ip, row.user.isEmpty() ? user : row.user,
-                                   row.password.isEmpty() ? password : row.password, row.name, row.group, true};
-        const DevClock *clock = listedAt.value(row.ip);
-        if (row.user.isEmpty() && row.password.isEmpty() && clock) {
-            target.user = clock->user;
-            target.password = clock->password;
-        }
-        targets.append(target);
+        targets.append({row.ip, row.user.isEmpty() ? user : row.user, row.password.isEmpty() ? password : row.password,
+                        row.name, row.group, true, row.user.isEmpty() && row.password.isEmpty()});
     }
     return targets;
 }

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QList>
 #include <QMetaType>
 #include <QString>
 #include <QVector>
 
 class AddressRange;
-class DevClock;
 struct PlanRow;
 
 // One address to look for a clock at, from an address range or a plan: how
@@ -22,13 +20,17 @@ struct CommissioningTarget
     // A plan row: listed even when nothing answers there (the site's plan;
     // the poller finds the clock once it is switched on).
     bool listWhenSilent = false;
+    // A plan row without credentials of its own: a clock listed at its
+    // address lends its stored ones (CommissioningSender), else user and
+    // password above are the ones given.
+    bool listedCredentials = false;
 
     static QVector<CommissioningTarget> fromRange(const AddressRange &range, const QString &user,
                                                   const QString &password);
-    // A row without a user and a password of its own takes those of the
-    // clock listed at its address, or else the given ones.
+    // A row without a user or a password of its own takes the given one,
+    // unless it has neither (listedCredentials).
     static QVector<CommissioningTarget> fromPlan(const QVector<PlanRow> &rows, const QString &user,
-                                                 const QString &password, const QList<DevClock *> &listed = {});
+                                                 const QString &password);
 };
 
 // What became of one address of a range or a plan: the row of the result

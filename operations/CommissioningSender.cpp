@@ -14,6 +14,7 @@
 #include "WorkerWWW.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 namespace {
 
@@ -42,11 +43,28 @@ CommissioningSender::~CommissioningSender() = default;
 void CommissioningSender::run()
 {
     m_results.reserve(m_targets.size());
+    takeListedCredentials();
     if (m_targets.isEmpty()) {
         emitFinished();
         return;
     }
     openMore();
+}
+
+void CommissioningSender::takeListedCredentials()
+{
+    QHash<QString, const DevClock *> listedAt;
+    for (const DevClock *clock : ClockRegistry::instance()->clocks()) {
+        if (!clock->user.isEmpty() || !clock->password.isEmpty())
+            listedAt.insert(clock->network.ip, clock);
+    }
+    for (CommissioningTarget &target : m_targets) {
+        const DevClock *clock = target.listedCredentials ? listedAt.value(target.ip) : nullptr;
+        if (clock) {
+            target.user = clock->user;
+            target.password = clock->password;
+        }
+    }
 }
 
 void CommissioningSender::openMore()

@@ -77,6 +77,9 @@ private:
         bool oldStillThere = false;
     };
 
+    // Plan rows without credentials of their own take those stored for the
+    // clock listed at their address.
+    void takeListedCredentials();
     void openMore();
     void send(int index, Step step);
     void sendTo(int index, Step step, const SenderTarget &to);
