@@ -96,7 +96,8 @@ int discover(CliSession &session)
             }
         }
         QJsonObject object = ClockPrinter::clockJson(*clock, index);
-        object.insert(QStringLiteral("listed"), finding.match != ClockMerge::Match::New);
+        object.insert(QStringLiteral("listed"),
+                      finding.match == ClockMerge::Match::Listed || finding.match == ClockMerge::Match::Moved);
         if (finding.match == ClockMerge::Match::Conflict)
             object.insert(QStringLiteral("macConflictWith"), finding.movedFrom);
         object.insert(QStringLiteral("added"), index >= 0);
