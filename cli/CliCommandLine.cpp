@@ -95,7 +95,8 @@ const QVector<CommandSpec> &commandTable()
          "[--user U] [--password P] [--add] [--parallel N]",
          "Searches the local networks for clocks (a broadcast on every interface) and\n"
          "lists what it finds; --add puts the clocks not yet listed on the device list.\n"
-         "U and P are the clocks' user and password, used to read their names.\n"},
+         "U and P are the clocks' user and password, used to read their names; without\n"
+         "--user, a clock listed at the address found keeps its stored credentials.\n"},
         {"list", CliCommand::List, {}, false,
          {{"csv", ValueKind::Flag}, {"with-passwords", ValueKind::Flag}, {"output", ValueKind::Text}},
          "[--csv [--with-passwords] [-o FILE]]",
@@ -194,18 +195,24 @@ const QVector<CommandSpec> &commandTable()
          "found at another address (known by its MAC) moves there instead of being added\n"
          "twice. RANGE is FIRST-LAST (10.20.1.10-10.20.1.200), NETWORK/PREFIX\n"
          "(10.20.1.0/24: .1 to .254) or one address; more than 4096 addresses need\n"
-         "--force. Prints one line per address: added, already listed, moved, not a\n"
-         "clock, no answer or wrong password. Exits with 1 when an address gave no\n"
-         "answer or refused the password.\n"},
+         "--force. Each address is first asked without credentials: only one that\n"
+         "answers as a clock's server does (401, or a device-information reply) is sent\n"
+         "P. A listed clock moves only when its old address no longer answers with its\n"
+         "MAC (otherwise: MAC conflict, nothing changes). Prints one line per address:\n"
+         "added, already listed, moved, MAC conflict, not a clock, no answer or wrong\n"
+         "password. Exits with 1 when an address gave no answer, refused the password\n"
+         "or was in a MAC conflict.\n"},
         {"import", CliCommand::Import, {ArgumentKind::File}, false,
-         {userOption, passwordOption, {"rename", ValueKind::Flag}},
-         "PLAN.csv [--user U] [--password P] [--rename]",
+         {userOption, passwordOption, {"rename", ValueKind::Flag}, {"answering-only", ValueKind::Flag}},
+         "PLAN.csv [--user U] [--password P] [--rename] [--answering-only]",
          "Does what add-range does for the addresses of an address plan: a CSV file whose\n"
          "header names the columns ip, name, group, user, password and mac (only ip is\n"
          "needed; UTF-8; commas or semicolons; quoted fields as spreadsheets write\n"
          "them; rows at one address told apart by mac). Each clock goes into the plan's\n"
-         "group, which is made when missing;\n"
-         "--rename gives clocks the plan's names. Rows without credentials use U and P.\n"
+         "group, which is made when missing; --rename gives clocks the plan's names.\n"
+         "A row without credentials uses those of the clock listed at its address, or\n"
+         "else U and P. A row where nothing answers is listed as not reachable, unless\n"
+         "--answering-only is given.\n"
          "A plan with a fault changes nothing. Exits with 1 when an address gave no\n"
          "answer, refused the password or could not be renamed.\n"},
         {"audit", CliCommand::Audit, {}, false,

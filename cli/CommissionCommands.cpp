@@ -39,6 +39,12 @@ QJsonObject resultJson(const CommissionedAddress &address)
     }
     if (address.outcome == CommissionedAddress::Moved)
         object.insert(QStringLiteral("movedFrom"), address.movedFrom);
+    if (address.outcome == CommissionedAddress::MacConflict)
+        object.insert(QStringLiteral("macConflictWith"), address.movedFrom);
+    if (address.outcome == CommissionedAddress::AddedSilent) {
+        object.insert(QStringLiteral("name"), address.name);
+        object.insert(QStringLiteral("group"), address.group);
+    }
     if (address.rename != CommissionedAddress::Rename::NotAsked)
         object.insert(QStringLiteral("renamed"), address.rename == CommissionedAddress::Rename::Renamed);
     if (!address.reason.isEmpty())
@@ -87,7 +93,7 @@ int commission(CliSession &session, const QVector<CommissioningTarget> &targets,
     bool placed = false;
     QJsonArray json;
     for (const CommissionedAddress &address : qAsConst(results)) {
-        placed = placed || address.isClock();
+        placed = placed || address.isListed();
         json.append(resultJson(address));
     }
     if (placed && !session.saveState())
@@ -137,10 +143,13 @@ int importPlan(CliSession &session)
         return badInput(session, QStringLiteral("%1: %2").arg(path, plan.error));
     if (const int loaded = session.loadState(CliSession::Access::Write))
         return loaded;
-    return commission(session,
-                      CommissioningTarget::fromPlan(plan.rows, in.option(QStringLiteral("user")),
-                                                    in.option(QStringLiteral("password"))),
-                      in.hasOption(QStringLiteral("rename")));
+    QVector<CommissioningTarget> targets =
+        CommissioningTarget::fromPlan(plan.rows, in.option(QStringLiteral("user")), in.option(QStringLiteral("password")));
+    if (in.hasOption(QStringLiteral("answering-only"))) {
+        for (CommissioningTarget &target : targets)
+            target.listWhenSilent = false;
+    }
+    return commission(session, targets, in.hasOption(QStringLiteral("rename")));
 }
 
 } // namespace CommissionCommands

@@ -66,24 +66,28 @@ int discover(CliSession &session)
     // address (its MAC tells) moved there; with --add its record follows it.
     QJsonArray clocks;
     QList<ClockPrinter::TableRow> rows;
-    QSet<quint64> claimed;
+    QVector<DevClock *> foundClocks;
+    for (const auto &owned : found)
+        foundClocks.append(owned.get());
+    const QVector<ClockMerge::Finding> findings = ClockMerge::findAll(registry->clocks(), foundClocks);
     bool changed = false;
-    for (auto &owned : found) {
+    for (size_t i = 0; i < found.size(); ++i) {
+        auto &owned = found[i];
         DevClock *clock = owned.get();
-        const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *clock, claimed);
+        const ClockMerge::Finding &finding = findings.at(int(i));
         int index = -1;
         QString note;
         if (finding.match == ClockMerge::Match::New) {
             if (add) {
                 registry->addClock(owned.release());
                 index = registry->indexOfClock(clock);
-                claimed.insert(clock->id);
                 changed = true;
                 note = tr("added");
             }
+        } else if (finding.match == ClockMerge::Match::Conflict) {
+            note = ClockMerge::conflictText(clock->mac, finding.movedFrom, clock->network.ip);
         } else {
             DevClock *listed = registry->clockAt(finding.index);
-            claimed.insert(listed->id);
             note = finding.match == ClockMerge::Match::Moved ? ClockMerge::movedText(finding.movedFrom, clock->network.ip)
                                                              : tr("already listed");
             if (add) {
@@ -92,7 +96,10 @@ int discover(CliSession &session)
             }
         }
         QJsonObject object = ClockPrinter::clockJson(*clock, index);
-        object.insert(QStringLiteral("listed"), finding.match != ClockMerge::Match::New);
+        object.insert(QStringLiteral("listed"),
+                      finding.match == ClockMerge::Match::Listed || finding.match == ClockMerge::Match::Moved);
+        if (finding.match == ClockMerge::Match::Conflict)
+            object.insert(QStringLiteral("macConflictWith"), finding.movedFrom);
         object.insert(QStringLiteral("added"), index >= 0);
         if (finding.match == ClockMerge::Match::Moved)
             object.insert(QStringLiteral("movedFrom"), finding.movedFrom);

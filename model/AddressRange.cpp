@@ -35,6 +35,35 @@ QString addressText(quint32 address)
     return QHostAddress(address).toString();
 }
 
+// Blocks no clock can be reached at: probing them would send the clocks'
+// password to "this network", to every host of a multicast group, or out as
+// a broadcast.
+struct RefusedBlock
+{
+    quint32 first;
+    quint32 last;
+    const char *why;
+};
+const RefusedBlock refusedBlocks[] = {
+    {0x00000000u, 0x00FFFFFFu, QT_TRANSLATE_NOOP("AddressRange", "%1 is in 0.0.0.0/8, which means \"this network\", not a host")},
+    {0xE0000000u, 0xEFFFFFFFu, QT_TRANSLATE_NOOP("AddressRange", "%1 is a multicast address (224.0.0.0/4), not a clock")},
+    {0xF0000000u, 0xFFFFFFFEu, QT_TRANSLATE_NOOP("AddressRange", "%1 is in the reserved block 240.0.0.0/4, not a clock")},
+    {0xFFFFFFFFu, 0xFFFFFFFFu, QT_TRANSLATE_NOOP("AddressRange", "%1 is the limited broadcast address, not a clock")},
+};
+
+// The first address of first..last inside a refused block, with the reason.
+bool refused(quint32 first, quint32 last, QString *why)
+{
+    for (const RefusedBlock &block : refusedBlocks) {
+        if (last < block.first || first > block.last)
+            continue;
+        if (why)
+            *why = tr(block.why).arg(addressText(qMax(first, block.first)));
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool AddressRange::parse(const QString &text, AddressRange &range, QString *why)
@@ -87,6 +116,8 @@ bool AddressRange::parse(const QString &text, AddressRange &range, QString *why)
         }
         return false;
     }
+    if (refused(first, last, why))
+        return false;
     range.m_first = first;
     range.m_last = last;
     range.m_valid = true;

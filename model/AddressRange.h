@@ -18,7 +18,8 @@ public:
     static constexpr int MaxAddresses = 65536;
 
     // False, with the reason in why, for text that is no range, a range that
-    // ends before it starts or one of more than MaxAddresses addresses.
+    // ends before it starts, one of more than MaxAddresses addresses, or one
+    // that reaches into 0.0.0.0/8, multicast, 240.0.0.0/4 or the broadcast.
     static bool parse(const QString &text, AddressRange &range, QString *why = nullptr);
 
     int count() const { return m_valid ? int(m_last - m_first + 1) : 0; }

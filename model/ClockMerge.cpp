@@ -32,13 +32,14 @@ Finding find(const QList<DevClock *> &listed, const DevClock &found, const QSet<
     const bool knownMac = MacText::isIdentity(found.mac);
     if (knownMac) {
         const int index = onlyClockWithMac(listed, found.mac);
-        if (index >= 0 && !claimed.contains(listed.at(index)->id)) {
+        const QString ip = index >= 0 ? listed.at(index)->network.ip : QString();
+        const bool isClaimed = index >= 0 && claimed.contains(listed.at(index)->id);
+        if (index >= 0 && (ip != found.network.ip || !isClaimed)) {
             finding.index = index;
-            const QString &ip = listed.at(index)->network.ip;
             if (ip == found.network.ip) {
                 finding.match = Match::Listed;
             } else {
-                finding.match = Match::Moved;
+                finding.match = isClaimed ? Match::Conflict : Match::Moved;
                 finding.movedFrom = ip;
             }
             return finding;
@@ -57,8 +58,31 @@ Finding find(const QList<DevClock *> &listed, const DevClock &found, const QSet<
     return finding;
 }
 
+QVector<Finding> findAll(const QList<DevClock *> &listed, const QVector<DevClock *> &found)
+{
+    QVector<Finding> findings(found.size());
+    QSet<quint64> claimed;
+    QVector<bool> done(found.size(), false);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < found.size(); ++i) {
+            if (done.at(i))
+                continue;
+            const Finding finding = find(listed, *found.at(i), claimed);
+            if (pass == 0 && finding.match != Match::Listed)
+                continue;
+            findings[i] = finding;
+            done[i] = true;
+            if (finding.match == Match::Listed || finding.match == Match::Moved)
+                claimed.insert(listed.at(finding.index)->id);
+        }
+    }
+    return findings;
+}
+
 void update(DevClock &listed, const DevClock &found, Match match)
 {
+    if (match == Match::Conflict)
+        return;
     if (!MacText::isIdentity(listed.mac) && MacText::isIdentity(found.mac))
         listed.mac = found.mac;
     if (match == Match::Moved) {
@@ -80,7 +104,13 @@ void update(DevClock &listed, const DevClock &found, Match match)
     // the one the list holds.
     const ClockStatus status = listed.status;
     const auto counters = listed.alertCounters;
+    const QString user = listed.user;
+    const QString password = listed.password;
     listed.updateFrom(found);
+    if (match == Match::Moved) {
+        listed.user = user;
+        listed.password = password;
+    }
     if (hasStatus) {
         listed.status.lastStatusUpdate = found.status.lastStatusUpdate;
     } else {
@@ -92,6 +122,18 @@ void update(DevClock &listed, const DevClock &found, Match match)
 QString movedText(const QString &from, const QString &to)
 {
     return QCoreApplication::translate("ClockMerge", "moved from %1 to %2").arg(from, to);
+}
+
+QString conflictText(const QString &mac, const QString &listedAt, const QString &foundAt)
+{
+    return QCoreApplication::translate("ClockMerge", "two clocks report MAC %1 (%2 and %3); nothing changed")
+        .arg(mac, listedAt, foundAt);
+}
+
+bool stillThere(const QString &deviceInformationReply, const QString &mac)
+{
+    DevClock there;
+    return there.parseDeviceInformation(deviceInformationReply) && there.mac == mac;
 }
 
 int groupNamed(ClockRegistry &registry, const QString &name)

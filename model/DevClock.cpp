@@ -30,10 +30,8 @@ constexpr int syncTimeMinLength = 4;
 // "date - time": the time starts this far after the "-".
 constexpr int syncTimeOffset = 2;
 
-// The device-information reply's fields.
-constexpr int fieldModel = 0;
-constexpr int fieldDeviceCode = 1;
-constexpr int fieldMac = 2;
+// The device-information reply's firmware field; the model and the MAC are
+// found by their look wherever they stand.
 constexpr int fieldFirmware = 4;
 // Keeps versions such as 1.05, which a float holds as 1.0499999, from losing
 // a hundredth when scaled.
@@ -75,11 +73,26 @@ void DevClock::copyConfigFrom(const DevClock &other)
 
 bool DevClock::isKnownModel() const
 {
+    return isKnownModelCode(productCode);
+}
+
+bool DevClock::isKnownModelCode(const QString &code)
+{
     for (const char *model : knownModels) {
-        if (productCode == QLatin1String(model))
+        if (code == QLatin1String(model))
             return true;
     }
     return false;
+}
+
+void DevClock::learnIdentity(const QStringList &values)
+{
+    for (const QString &value : values) {
+        if (productCode.isEmpty() && isKnownModelCode(value))
+            productCode = value;
+        if (mac.isEmpty())
+            mac = MacText::canonical(value);
+    }
 }
 
 bool DevClock::isSupported() const
@@ -305,11 +318,19 @@ bool DevClock::parseDeviceInformation(const QString &reply)
     const int lastBreak = reply.lastIndexOf(lineBreak);
     const QString body = lastBreak < 0 ? reply : reply.mid(lastBreak + lineBreak.size());
     const QStringList fields = splitReplyFields(body);
-    productCode = fields.value(fieldModel);
-    deviceCode = fields.value(fieldDeviceCode);
-    mac = MacText::canonical(fields.value(fieldMac));
+    // Only the firmware's place is fixed; clocks order the other fields
+    // differently, so the model and the MAC are known by their look.
+    productCode.clear();
+    deviceCode.clear();
+    mac.clear();
+    learnIdentity(fields);
+    // The device code follows the model, unless the MAC or the firmware does.
+    const int model = productCode.isEmpty() ? -1 : int(fields.indexOf(productCode));
+    const int next = model + 1;
+    if (model >= 0 && next < fields.size() && next != fieldFirmware && MacText::canonical(fields.at(next)).isEmpty())
+        deviceCode = fields.at(next);
     parseFirmware(body);
-    return isSupported();
+    return firmware > 0;
 }
 
 bool DevClock::parseTimeConfig(const QString &reply, int statusCode)

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -65,6 +66,10 @@ public:
 
     // Exact letter case: "QM01" .. "QM12".
     bool isKnownModel() const;
+    static bool isKnownModelCode(const QString &code);
+    // Takes the first value that is a known model code and the first that
+    // is a MAC, for whichever of productCode and mac is still empty.
+    void learnIdentity(const QStringList &values);
     bool isSupported() const;
     // 105 gives "1.05".
     QString firmwareText() const { return firmwareText(firmware); }
@@ -81,9 +86,11 @@ public:
     bool parseNetworkSettings(const QString &reply, int statusCode, const QString &user,
                               const QString &password);
     bool parseFirmware(const QString &reply);
-    // The device-information reply ("/F"): model, device code, MAC, hardware
-    // revision and firmware; only the body after the last line break is read.
-    // False when the reply names no known model with a firmware: whatever
+    // The device-information reply ("/F"); only the body after the last line
+    // break is read. The firmware is field 4; the model and the MAC are the
+    // fields shaped like them (a known model code, six hexadecimal bytes)
+    // wherever they stand, empty when none is; the device code is the field
+    // after the model. False when the reply has no firmware: whatever
     // answered is not a clock.
     bool parseDeviceInformation(const QString &reply);
     // A, B and C replies into config(); false, and nothing changed, unless

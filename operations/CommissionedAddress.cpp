@@ -25,7 +25,7 @@ QVector<CommissioningTarget> CommissioningTarget::fromRange(const AddressRange &
     const QStringList addresses = range.addresses();
     targets.reserve(addresses.size());
     for (const QString &ip : addresses)
-        targets.append({ip, user, password, QString(), QString(), QString()});
+        targets.append({ip, user, password, QString(), QString(), QString(), false, false});
     return targets;
 }
 
@@ -35,8 +35,8 @@ QVector<CommissioningTarget> CommissioningTarget::fromPlan(const QVector<PlanRow
     QVector<CommissioningTarget> targets;
     targets.reserve(rows.size());
     for (const PlanRow &row : rows) {
-        targets.append({row.ip, row.user.isEmpty() ? user : row.user,
-                        row.password.isEmpty() ? password : row.password, row.name, row.group, row.mac});
+        targets.append({row.ip, row.user.isEmpty() ? user : row.user, row.password.isEmpty() ? password : row.password,
+                        row.name, row.group, row.mac, true, row.user.isEmpty() && row.password.isEmpty()});
     }
     return targets;
 }
@@ -60,7 +60,8 @@ std::unique_ptr<DevClock> CommissioningTarget::ownClockInstead(const DevClock &f
 
 bool CommissionedAddress::isHandled() const
 {
-    return outcome != NoAnswer && outcome != WrongPassword && rename != Rename::Failed;
+    return outcome != NoAnswer && outcome != WrongPassword && outcome != MacConflict && outcome != AddedSilent
+        && rename != Rename::Failed;
 }
 
 QString CommissionedAddress::outcomeText() const
@@ -78,13 +79,18 @@ QString CommissionedAddress::outcomeText() const
         return tr("no answer");
     case WrongPassword:
         return tr("wrong password");
+    case MacConflict:
+        return tr("MAC conflict");
+    case AddedSilent:
+        return tr("added, not answering");
     }
     return QString();
 }
 
 QString CommissionedAddress::outcomeKey() const
 {
-    static const char *const keys[] = {"added", "alreadyListed", "moved", "notAClock", "noAnswer", "wrongPassword"};
+    static const char *const keys[] = {"added", "alreadyListed", "moved", "notAClock", "noAnswer",
+                                         "wrongPassword", "macConflict", "addedNotAnswering"};
     return QLatin1String(keys[outcome]);
 }
 

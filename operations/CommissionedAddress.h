@@ -28,10 +28,18 @@ struct CommissioningTarget
     // clock found, so that the row touches neither that clock's record nor
     // its name. Null when the clock found may be the row's.
     std::unique_ptr<DevClock> ownClockInstead(const DevClock &found) const;
+    // A plan row: listed even when nothing answers there (the site's plan;
+    // the poller finds the clock once it is switched on).
+    bool listWhenSilent = false;
+    // A plan row without credentials of its own: a clock listed at its
+    // address lends its stored ones (CommissioningSender), else user and
+    // password above are the ones given.
+    bool listedCredentials = false;
 
     static QVector<CommissioningTarget> fromRange(const AddressRange &range, const QString &user,
                                                   const QString &password);
-    // A row without a user or a password of its own takes the given one.
+    // A row without a user or a password of its own takes the given one,
+    // unless it has neither (listedCredentials).
     static QVector<CommissioningTarget> fromPlan(const QVector<PlanRow> &rows, const QString &user,
                                                  const QString &password);
 };
@@ -47,6 +55,10 @@ struct CommissionedAddress
         NotAClock,     // something answered, but not as a clock does
         NoAnswer,      // nothing answered
         WrongPassword, // the user name or the password was refused
+        // Another clock reports the MAC of a listed clock that still answers
+        // at its own address: neither record changed (movedFrom: that address).
+        MacConflict,
+        AddedSilent, // a plan row where nothing answered, listed as not reachable
     };
     enum class Rename { NotAsked, Renamed, Failed };
 
@@ -65,13 +77,15 @@ struct CommissionedAddress
     QString reason;
 
     bool isClock() const { return outcome == Added || outcome == AlreadyListed || outcome == Moved; }
+    // On the device list after the run.
+    bool isListed() const { return isClock() || outcome == AddedSilent; }
     // The program did with the address what it was asked to: false when
     // nothing answered, the password was refused or the renaming failed.
     bool isHandled() const;
 
     QString outcomeText() const;
     // The outcome for scripts: "added", "alreadyListed", "moved", "notAClock",
-    // "noAnswer", "wrongPassword".
+    // "noAnswer", "wrongPassword", "macConflict", "addedNotAnswering".
     QString outcomeKey() const;
     // What else the table says of the address: where the clock moved from,
     // the renaming, the reason.

@@ -9,8 +9,9 @@ namespace {
 
 // Every outcome, in the order the summary names them.
 const CommissionedAddress::Outcome outcomes[] = {
-    CommissionedAddress::Added,     CommissionedAddress::AlreadyListed, CommissionedAddress::Moved,
-    CommissionedAddress::NotAClock, CommissionedAddress::NoAnswer,      CommissionedAddress::WrongPassword,
+    CommissionedAddress::Added,         CommissionedAddress::AddedSilent, CommissionedAddress::AlreadyListed,
+    CommissionedAddress::Moved,         CommissionedAddress::MacConflict, CommissionedAddress::NotAClock,
+    CommissionedAddress::NoAnswer,      CommissionedAddress::WrongPassword,
 };
 
 } // namespace
@@ -95,7 +96,7 @@ QString CommissioningModel::cellText(const CommissionedAddress &address, int col
     case ResultColumn:
         return address.outcomeText();
     case NameColumn:
-        return clock ? address.name : QString();
+        return address.isListed() ? address.name : QString();
     case ModelColumn:
         return clock ? address.productCode : QString();
     case FirmwareColumn:

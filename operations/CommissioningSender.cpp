@@ -7,12 +7,14 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "ParameterText.h"
+#include "ReplyParser.h"
 #include "SenderTarget.h"
 #include "Worker.h"
 #include "WorkerThreadPool.h"
 #include "WorkerWWW.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 namespace {
 
@@ -41,6 +43,7 @@ CommissioningSender::~CommissioningSender() = default;
 void CommissioningSender::run()
 {
     m_results.reserve(m_targets.size());
+    takeListedCredentials();
     if (m_targets.isEmpty()) {
         emitFinished();
         return;
@@ -48,22 +51,46 @@ void CommissioningSender::run()
     openMore();
 }
 
+void CommissioningSender::takeListedCredentials()
+{
+    QHash<QString, const DevClock *> listedAt;
+    for (const DevClock *clock : ClockRegistry::instance()->clocks()) {
+        if (!clock->user.isEmpty() || !clock->password.isEmpty())
+            listedAt.insert(clock->network.ip, clock);
+    }
+    for (CommissioningTarget &target : m_targets) {
+        const DevClock *clock = target.listedCredentials ? listedAt.value(target.ip) : nullptr;
+        if (clock) {
+            target.user = clock->user;
+            target.password = clock->password;
+        }
+    }
+}
+
 void CommissioningSender::openMore()
 {
     const int limit = openPerSlot * WorkerThreadPool::instance()->probeBound();
     while (!hasEnded() && m_opened < m_targets.size() && m_opened - m_done < limit)
-        send(m_opened++, StepIdentify);
+        send(m_opened++, StepProbe);
 }
 
 void CommissioningSender::send(int index, Step step)
 {
     const CommissioningTarget &target = m_targets.at(index);
-    m_probes[size_t(index)].step = step;
     SenderTarget to;
     to.device.address = QHostAddress(target.ip);
     to.user = target.user;
     to.password = target.password;
-    static const CommandType commands[] = {ReadFirmware, ReadNetwork, ReadStatus, WriteName};
+    // Nothing but a clock's answer earns the password.
+    to.withoutCredentials = step == StepProbe;
+    sendTo(index, step, to);
+}
+
+void CommissioningSender::sendTo(int index, Step step, const SenderTarget &to)
+{
+    const CommissioningTarget &target = m_targets.at(index);
+    m_probes[size_t(index)].step = step;
+    static const CommandType commands[] = {ReadFirmware, ReadFirmware, ReadNetwork, ReadStatus, ReadFirmware, WriteName};
     CommandWWW command(commands[step],
                        step == StepRename ? CommandBodies::name(target.name) : QByteArray());
     if (!sendExchange(to, command, index, &CommissioningSender::onWorkerFinished)) {
@@ -84,6 +111,9 @@ void CommissioningSender::onWorkerFinished(Worker *worker, int index)
     const QString reply = QString::fromUtf8(worker->data());
     const QString reason = www ? www->failureReason() : QString();
     switch (probe.step) {
+    case StepProbe:
+        this->probe(index, worker);
+        return;
     case StepIdentify:
         identify(index, worker);
         return;
@@ -94,17 +124,31 @@ void CommissioningSender::onWorkerFinished(Worker *worker, int index)
             probe.reason = reason;
             if (m_renameFromPlan && !m_targets.at(index).name.isEmpty())
                 probe.rename = CommissionedAddress::Rename::Failed;
-            finish(index);
+            // Its MAC may still name a listed clock elsewhere.
+            checkOldAddress(index);
             return;
         }
-        probe.clock->parseNetworkSettings(reply, noStatusCode, m_targets.at(index).user,
-                                          m_targets.at(index).password);
+        if (!probe.clock->parseNetworkSettings(reply, noStatusCode, m_targets.at(index).user,
+                                               m_targets.at(index).password)) {
+            notAClock(index, QCoreApplication::translate("CommissioningSender",
+                                                         "the network settings do not read as a clock's"));
+            return;
+        }
+        // Some clocks name their model or MAC only here.
+        probe.clock->learnIdentity(parseReplyMap(reply).values());
         send(index, StepStatus);
         return;
     case StepStatus:
-        // A status that did not come leaves the clock to the poller.
-        if (!worker->error())
-            probe.clock->parseStatus(reply, noStatusCode);
+        // A status that did not come leaves the clock to the poller; one
+        // that came and does not read is no clock's.
+        if (!worker->error() && !probe.clock->parseStatus(reply, noStatusCode)) {
+            notAClock(index, QCoreApplication::translate("CommissioningSender", "the status does not read as a clock's"));
+            return;
+        }
+        checkOldAddress(index);
+        return;
+    case StepOldAddress:
+        probe.oldStillThere = !worker->error() && ClockMerge::stillThere(reply, probe.clock->mac);
         renameOrFinish(index);
         return;
     case StepRename:
@@ -120,6 +164,27 @@ void CommissioningSender::onWorkerFinished(Worker *worker, int index)
     case StepDone:
         return;
     }
+}
+
+void CommissioningSender::probe(int index, Worker *worker)
+{
+    auto *www = qobject_cast<WorkerWWW *>(worker);
+    if (!worker->error()) {
+        // Open to anyone: its reply says whether it is a clock.
+        identify(index, worker);
+        return;
+    }
+    if (www && www->errorCode() == AuthorizationError) {
+        send(index, StepIdentify);
+        return;
+    }
+    Probe &probe = m_probes[size_t(index)];
+    probe.finding = worker->data().isEmpty() ? CommissionedAddress::NoAnswer : CommissionedAddress::NotAClock;
+    probe.reason = www ? www->failureReason() : QString();
+    if (probe.finding == CommissionedAddress::NotAClock)
+        probe.reason = QCoreApplication::translate("CommissioningSender", "it does not answer as a clock does, so it "
+                                                                          "was not sent the password");
+    finish(index);
 }
 
 void CommissioningSender::identify(int index, Worker *worker)
@@ -142,7 +207,7 @@ void CommissioningSender::identify(int index, Worker *worker)
     auto clock = std::make_unique<DevClock>();
     if (!clock->parseDeviceInformation(QString::fromUtf8(worker->data()))) {
         probe.finding = CommissionedAddress::NotAClock;
-        probe.reason = QCoreApplication::translate("CommissioningSender", "the answer names no known clock model");
+        probe.reason = QCoreApplication::translate("CommissioningSender", "the answer names no firmware");
         finish(index);
         return;
     }
@@ -155,12 +220,40 @@ void CommissioningSender::identify(int index, Worker *worker)
     send(index, StepNetwork);
 }
 
+void CommissioningSender::notAClock(int index, const QString &reason)
+{
+    Probe &probe = m_probes[size_t(index)];
+    probe.clock.reset();
+    probe.finding = CommissionedAddress::NotAClock;
+    probe.reason = reason;
+    finish(index);
+}
+
+void CommissioningSender::checkOldAddress(int index)
+{
+    Probe &probe = m_probes[size_t(index)];
+    ClockRegistry *registry = ClockRegistry::instance();
+    const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *probe.clock, m_claimed);
+    // Conflict: the listed clock answered at its own address in this run.
+    probe.oldStillThere = finding.match == ClockMerge::Match::Conflict;
+    if (finding.match != ClockMerge::Match::Moved) {
+        renameOrFinish(index);
+        return;
+    }
+    // The address the poller asks for this clock anyway, with its credentials.
+    SenderTarget old = SenderTarget::fromClock(*registry->clockAt(finding.index));
+    probe.checkedOld = finding.movedFrom;
+    sendTo(index, StepOldAddress, old);
+}
+
 void CommissioningSender::renameOrFinish(int index)
 {
     const CommissioningTarget &target = m_targets.at(index);
     Probe &probe = m_probes[size_t(index)];
-    if (!m_renameFromPlan || target.name.isEmpty() || target.name == probe.clock->name
-        || target.ownClockInstead(*probe.clock)) {
+    // A clock in a MAC conflict is left as it is; one whose read failed
+    // cannot be renamed, nor one that is not the row's own clock.
+    if (probe.oldStillThere || probe.rename == CommissionedAddress::Rename::Failed || !m_renameFromPlan
+        || target.name.isEmpty() || target.name == probe.clock->name || target.ownClockInstead(*probe.clock)) {
         finish(index);
     } else if (!ParameterText::isSafe(target.name)) {
         probe.rename = CommissionedAddress::Rename::Failed;
@@ -203,8 +296,11 @@ CommissionedAddress CommissioningSender::place(int index)
     result.outcome = probe.finding;
     result.rename = probe.rename;
     result.reason = probe.reason;
-    if (!probe.clock)
+    if (!probe.clock) {
+        if (probe.finding == CommissionedAddress::NoAnswer && target.listWhenSilent)
+            placeSilent(index, result);
         return result;
+    }
     std::unique_ptr<DevClock> own = target.ownClockInstead(*probe.clock);
     const bool unreached = own != nullptr;
     if (unreached) {
@@ -218,6 +314,16 @@ CommissionedAddress CommissioningSender::place(int index)
     // A clock not reached does not move on the plan's word.
     if (unreached && finding.match == ClockMerge::Match::Moved)
         finding = {ClockMerge::Match::Listed, finding.index, QString()};
+    // A move is taken only from an address asked and found without the MAC.
+    if (finding.match == ClockMerge::Match::Moved && (probe.checkedOld != finding.movedFrom || probe.oldStillThere))
+        finding.match = ClockMerge::Match::Conflict;
+    if (finding.match == ClockMerge::Match::Conflict) {
+        result.outcome = CommissionedAddress::MacConflict;
+        result.movedFrom = finding.movedFrom;
+        result.rename = CommissionedAddress::Rename::NotAsked;
+        result.reason = ClockMerge::conflictText(probe.clock->mac, finding.movedFrom, target.ip);
+        return result;
+    }
     DevClock *listed = nullptr;
     if (finding.match == ClockMerge::Match::New) {
         listed = probe.clock.release();
@@ -230,8 +336,43 @@ CommissionedAddress CommissioningSender::place(int index)
                                                                     : CommissionedAddress::AlreadyListed;
         result.movedFrom = finding.movedFrom;
     }
+    if (!unreached && listed->productCode.isEmpty()) {
+        const QString note = QCoreApplication::translate("CommissioningSender", "model not recognised");
+        result.reason = result.reason.isEmpty() ? note : note + QStringLiteral("; ") + result.reason;
+    }
     m_claimed.insert(listed->id);
-    const int group = ClockMerge::groupNamed(*registry, target.group);
+    joinGroup(listed, target.group, result);
+    return result;
+}
+
+void CommissioningSender::placeSilent(int index, CommissionedAddress &result)
+{
+    const CommissioningTarget &target = m_targets.at(index);
+    ClockRegistry *registry = ClockRegistry::instance();
+    for (DevClock *clock : registry->clocks()) {
+        // Listed already: the poller will tell when it answers again.
+        if (clock->network.ip == target.ip && !m_claimed.contains(clock->id))
+            return;
+    }
+    auto *clock = new DevClock;
+    clock->network.ip = target.ip;
+    if (!target.name.isEmpty())
+        clock->name = target.name;
+    clock->user = target.user;
+    clock->password = target.password;
+    clock->productCode.clear();
+    clock->firmware = 0;
+    clock->lastError = ConnectionError;
+    registry->addClock(clock);
+    m_claimed.insert(clock->id);
+    result.outcome = CommissionedAddress::AddedSilent;
+    joinGroup(clock, target.group, result);
+}
+
+void CommissioningSender::joinGroup(DevClock *listed, const QString &groupName, CommissionedAddress &result)
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    const int group = ClockMerge::groupNamed(*registry, groupName);
     if (group >= 0)
         registry->setClockGroup(registry->indexOfClock(listed), group);
     if (const DevGroup *member = registry->groupOfClock(listed))
@@ -240,5 +381,4 @@ CommissionedAddress CommissioningSender::place(int index)
     result.name = listed->name;
     result.productCode = listed->productCode;
     result.firmware = listed->firmware;
-    return result;
 }

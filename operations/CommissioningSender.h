@@ -10,12 +10,15 @@
 #include <vector>
 
 class DevClock;
+struct SenderTarget;
 class Worker;
 
 // Puts the clocks of an address range or a plan on the device list by asking
 // every address directly over HTTP, no broadcast: clocks behind routers never
-// hear one. Each address gets "/F" (is it a clock, which model, which MAC),
-// then "/D" (name, network settings) and "/T1" (status), one after the other;
+// hear one. Each address first gets "/F" without credentials: only one that
+// answers as a clock does (the 401 of its server, or a device-information
+// reply) is sent the password. Then "/F" (is it a clock, which model, which
+// MAC), "/D" (name, network settings) and "/T1" (status), one after the other;
 // many addresses are asked at once, in the probe lane of the worker pool
 // (ExchangeSchedule), with the probe's shorter connect wait.
 //
@@ -27,9 +30,15 @@ class Worker;
 // exchange starts after it and nothing is reported after it; what was
 // reported before stays on the list.
 //
+// A listed clock found at another address by its MAC moves only when its old
+// address no longer answers with that MAC ("/F" there, with the listed
+// credentials the poller sends there anyway); otherwise it is a MAC conflict
+// and neither record changes.
+//
 // From a plan, on request, a clock whose name differs from the plan's is
 // renamed first (the name command, "/D" with the name); the list then holds
-// the plan's name.
+// the plan's name. A plan row where nothing answers is listed all the same,
+// as not reachable (CommissioningTarget::listWhenSilent).
 class CommissioningSender : public DataSender
 {
     Q_OBJECT
@@ -53,25 +62,41 @@ private slots:
     void onWorkerFinished(Worker *worker, int index);
 
 private:
-    enum Step { StepIdentify, StepNetwork, StepStatus, StepRename, StepDone };
+    enum Step { StepProbe, StepIdentify, StepNetwork, StepStatus, StepOldAddress, StepRename, StepDone };
     struct Probe
     {
-        Step step = StepIdentify;
+        Step step = StepProbe;
         bool done = false;
         CommissionedAddress::Outcome finding = CommissionedAddress::NoAnswer;
         CommissionedAddress::Rename rename = CommissionedAddress::Rename::NotAsked;
         QString reason;
         std::unique_ptr<DevClock> clock;
+        // The old address of a listed clock with this MAC, once asked, and
+        // whether it still answers there with the MAC.
+        QString checkedOld;
+        bool oldStillThere = false;
     };
 
+    // Plan rows without credentials of their own take those stored for the
+    // clock listed at their address.
+    void takeListedCredentials();
     void openMore();
     void send(int index, Step step);
+    void sendTo(int index, Step step, const SenderTarget &to);
+    void probe(int index, Worker *worker);
     void identify(int index, Worker *worker);
+    // After the status: asks the old address of a listed clock that seems to
+    // have moved here, or goes on.
+    void checkOldAddress(int index);
     // After the status: rename when asked and the names differ, or finish.
     void renameOrFinish(int index);
     void finish(int index);
     void reportDone();
     CommissionedAddress place(int index);
+    // A plan row where nothing answered: onto the list as not reachable.
+    void placeSilent(int index, CommissionedAddress &result);
+    void joinGroup(DevClock *listed, const QString &groupName, CommissionedAddress &result);
+    void notAClock(int index, const QString &reason);
 
     QVector<CommissioningTarget> m_targets;
     bool m_renameFromPlan;

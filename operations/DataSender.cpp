@@ -95,9 +95,10 @@ WorkerThread *DataSender::makeExchange(const SenderTarget &target, CommandWWW &c
     Worker *worker = parameters ? createWorker(command, *parameters) : nullptr;
     if (!worker)
         return nullptr;
-    if (m_lane == ExchangeLane::Probe) {
-        if (auto *www = qobject_cast<WorkerWWW *>(worker))
+    if (auto *www = qobject_cast<WorkerWWW *>(worker)) {
+        if (m_lane == ExchangeLane::Probe)
             www->setWaits(WorkerWWW::probeWaits());
+        www->setWithoutCredentials(target.withoutCredentials);
     }
     auto *thread = new WorkerThread(worker);
     thread->setId(id);

@@ -1,9 +1,11 @@
 #include "DeviceFinder.h"
 
+#include "ClockRegistry.h"
 #include "CommandWWW.h"
 #include "DevClock.h"
 #include "DeviceInfo.h"
 #include "DiscoveryDatagram.h"
+#include "MacText.h"
 #include "SenderTarget.h"
 #include "Worker.h"
 #include "WorkerThread.h"
@@ -76,8 +78,8 @@ void DeviceFinder::queryClocks()
         // Only the first clock carries its firmware; the request has no body,
         // so it does not matter for the others.
         target.device.firmware = index == 0 ? clock->firmware : 0;
-        target.user = m_user;
-        target.password = m_password;
+        target.user = clock->user;
+        target.password = clock->password;
         CommandWWW command(ReadNetwork, QByteArray());
         if (!sendExchange(target, command, index, &DeviceFinder::onWorkerFinish)) {
             fail();
@@ -113,6 +115,8 @@ void DeviceFinder::handleCardReplies(Worker *worker)
         DevClock *clock = DiscoveryDatagram::newClock(info);
         clock->user = m_user;
         clock->password = m_password;
+        if (m_user.isEmpty())
+            takeListedCredentials(*clock);
         clock->lastError = AuthorizationError;
         m_clocks.append(clock);
     }
@@ -130,6 +134,21 @@ void DeviceFinder::handleCardReplies(Worker *worker)
     queryClocks();
 }
 
+void DeviceFinder::takeListedCredentials(DevClock &clock) const
+{
+    // Only at the listed clock's own address, where the poller logs in
+    // anyway: a stranger reporting a listed MAC elsewhere gets no password.
+    for (const DevClock *listed : ClockRegistry::instance()->clocks()) {
+        if (listed->network.ip != clock.network.ip || (listed->user.isEmpty() && listed->password.isEmpty()))
+            continue;
+        if (MacText::isIdentity(clock.mac) && MacText::isIdentity(listed->mac) && listed->mac != clock.mac)
+            continue;
+        clock.user = listed->user;
+        clock.password = listed->password;
+        return;
+    }
+}
+
 void DeviceFinder::handleClockReply(Worker *worker, int index)
 {
     if (index < 0 || index >= m_clocks.size())
@@ -138,7 +157,7 @@ void DeviceFinder::handleClockReply(Worker *worker, int index)
     auto *www = qobject_cast<WorkerWWW *>(worker);
     clock->lastError = www ? www->errorCode() : (worker->error() ? ConnectionError : NoError);
     if (!worker->error())
-        clock->parseNetworkSettings(QString::fromUtf8(worker->data()), 0, m_user, m_password);
+        clock->parseNetworkSettings(QString::fromUtf8(worker->data()), 0, clock->user, clock->password);
 
     ++m_clocksAnswered;
     setProgress(std::min(1.0, progress() + double(m_clocksAnswered) / m_clocks.size() / PhaseShare));

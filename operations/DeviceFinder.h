@@ -46,6 +46,9 @@ private:
     void queryClocks();
     void handleCardReplies(Worker *worker);
     void handleClockReply(Worker *worker, int index);
+    // Without a user of the search's own, a listed clock at the found
+    // clock's address (with its MAC, when both are known) lends its credentials.
+    void takeListedCredentials(DevClock &clock) const;
     void dropIncompleteClocks();
 
     QString m_user;

@@ -15,6 +15,8 @@ struct SenderTarget
     QString user;
     QString password;
     quint64 clockId = 0;
+    // Sends no Authorization header: asks whether a clock answers at all.
+    bool withoutCredentials = false;
 
     // Address, firmware and interface from the clock; every other device field
     // keeps its default.

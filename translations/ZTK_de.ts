@@ -156,6 +156,22 @@
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
         <translation>Der Adressbereich %1 bis %2 umfasst %3 Adressen, mehr als %4.</translation>
     </message>
+    <message>
+        <source>%1 is in 0.0.0.0/8, which means &quot;this network&quot;, not a host</source>
+        <translation>%1 liegt in 0.0.0.0/8, das „dieses Netz“ bedeutet, kein Gerät</translation>
+    </message>
+    <message>
+        <source>%1 is a multicast address (224.0.0.0/4), not a clock</source>
+        <translation>%1 ist eine Multicast-Adresse (224.0.0.0/4), keine Uhr</translation>
+    </message>
+    <message>
+        <source>%1 is in the reserved block 240.0.0.0/4, not a clock</source>
+        <translation>%1 liegt im reservierten Bereich 240.0.0.0/4, keine Uhr</translation>
+    </message>
+    <message>
+        <source>%1 is the limited broadcast address, not a clock</source>
+        <translation>%1 ist die Broadcast-Adresse, keine Uhr</translation>
+    </message>
 </context>
 <context>
     <name>AlarmTable</name>
@@ -890,6 +906,10 @@
         <source>moved from %1 to %2</source>
         <translation>von %1 nach %2 umgezogen</translation>
     </message>
+    <message>
+        <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
+        <translation>zwei Uhren melden die MAC %1 (%2 und %3); nichts geändert</translation>
+    </message>
 </context>
 <context>
     <name>ClockPrinter</name>
@@ -958,6 +978,14 @@
         <source>not renamed</source>
         <translation>nicht umbenannt</translation>
     </message>
+    <message>
+        <source>MAC conflict</source>
+        <translation>MAC-Konflikt</translation>
+    </message>
+    <message>
+        <source>added, not answering</source>
+        <translation>hinzugefügt, antwortet nicht</translation>
+    </message>
 </context>
 <context>
     <name>CommissioningModel</name>
@@ -1000,8 +1028,24 @@
 <context>
     <name>CommissioningSender</name>
     <message>
-        <source>the answer names no known clock model</source>
-        <translation>die Antwort nennt kein bekanntes Uhrenmodell</translation>
+        <source>the network settings do not read as a clock&apos;s</source>
+        <translation>die Netzwerkeinstellungen sind nicht die einer Uhr</translation>
+    </message>
+    <message>
+        <source>the status does not read as a clock&apos;s</source>
+        <translation>der Status ist nicht der einer Uhr</translation>
+    </message>
+    <message>
+        <source>it does not answer as a clock does, so it was not sent the password</source>
+        <translation>antwortet nicht wie eine Uhr und erhielt daher kein Passwort</translation>
+    </message>
+    <message>
+        <source>the answer names no firmware</source>
+        <translation>die Antwort nennt keine Firmware</translation>
+    </message>
+    <message>
+        <source>model not recognised</source>
+        <translation>Modell nicht erkannt</translation>
     </message>
     <message>
         <source>another clock (%1) answers at this address</source>

@@ -156,6 +156,22 @@
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is in 0.0.0.0/8, which means &quot;this network&quot;, not a host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a multicast address (224.0.0.0/4), not a clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in the reserved block 240.0.0.0/4, not a clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the limited broadcast address, not a clock</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AlarmTable</name>
@@ -890,6 +906,10 @@
         <source>moved from %1 to %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockPrinter</name>
@@ -958,6 +978,14 @@
         <source>not renamed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>MAC conflict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>added, not answering</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommissioningModel</name>
@@ -1000,7 +1028,23 @@
 <context>
     <name>CommissioningSender</name>
     <message>
-        <source>the answer names no known clock model</source>
+        <source>the network settings do not read as a clock&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the status does not read as a clock&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not answer as a clock does, so it was not sent the password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer names no firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>model not recognised</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -156,6 +156,22 @@
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
         <translation>El rango de %1 a %2 contiene %3 direcciones, más de %4.</translation>
     </message>
+    <message>
+        <source>%1 is in 0.0.0.0/8, which means &quot;this network&quot;, not a host</source>
+        <translation>%1 está en 0.0.0.0/8, que significa «esta red», no un equipo</translation>
+    </message>
+    <message>
+        <source>%1 is a multicast address (224.0.0.0/4), not a clock</source>
+        <translation>%1 es una dirección multicast (224.0.0.0/4), no un reloj</translation>
+    </message>
+    <message>
+        <source>%1 is in the reserved block 240.0.0.0/4, not a clock</source>
+        <translation>%1 está en el bloque reservado 240.0.0.0/4, no es un reloj</translation>
+    </message>
+    <message>
+        <source>%1 is the limited broadcast address, not a clock</source>
+        <translation>%1 es la dirección de difusión limitada, no un reloj</translation>
+    </message>
 </context>
 <context>
     <name>AlarmTable</name>
@@ -890,6 +906,10 @@
         <source>moved from %1 to %2</source>
         <translation>trasladado de %1 a %2</translation>
     </message>
+    <message>
+        <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
+        <translation>dos relojes indican la MAC %1 (%2 y %3); no se ha cambiado nada</translation>
+    </message>
 </context>
 <context>
     <name>ClockPrinter</name>
@@ -958,6 +978,14 @@
         <source>not renamed</source>
         <translation>sin renombrar</translation>
     </message>
+    <message>
+        <source>MAC conflict</source>
+        <translation>conflicto de MAC</translation>
+    </message>
+    <message>
+        <source>added, not answering</source>
+        <translation>añadido, no responde</translation>
+    </message>
 </context>
 <context>
     <name>CommissioningModel</name>
@@ -1000,8 +1028,24 @@
 <context>
     <name>CommissioningSender</name>
     <message>
-        <source>the answer names no known clock model</source>
-        <translation>la respuesta no indica ningún modelo de reloj conocido</translation>
+        <source>the network settings do not read as a clock&apos;s</source>
+        <translation>los ajustes de red no son los de un reloj</translation>
+    </message>
+    <message>
+        <source>the status does not read as a clock&apos;s</source>
+        <translation>el estado no es el de un reloj</translation>
+    </message>
+    <message>
+        <source>it does not answer as a clock does, so it was not sent the password</source>
+        <translation>no responde como un reloj, así que no se le envió la contraseña</translation>
+    </message>
+    <message>
+        <source>the answer names no firmware</source>
+        <translation>la respuesta no indica ningún firmware</translation>
+    </message>
+    <message>
+        <source>model not recognised</source>
+        <translation>modelo no reconocido</translation>
     </message>
     <message>
         <source>another clock (%1) answers at this address</source>

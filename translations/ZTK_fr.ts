@@ -156,6 +156,22 @@
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
         <translation>La plage de %1 à %2 compte %3 adresses, soit plus de %4.</translation>
     </message>
+    <message>
+        <source>%1 is in 0.0.0.0/8, which means &quot;this network&quot;, not a host</source>
+        <translation>%1 est dans 0.0.0.0/8, qui désigne « ce réseau », pas un hôte</translation>
+    </message>
+    <message>
+        <source>%1 is a multicast address (224.0.0.0/4), not a clock</source>
+        <translation>%1 est une adresse multicast (224.0.0.0/4), pas une horloge</translation>
+    </message>
+    <message>
+        <source>%1 is in the reserved block 240.0.0.0/4, not a clock</source>
+        <translation>%1 est dans le bloc réservé 240.0.0.0/4, pas une horloge</translation>
+    </message>
+    <message>
+        <source>%1 is the limited broadcast address, not a clock</source>
+        <translation>%1 est l&apos;adresse de diffusion limitée, pas une horloge</translation>
+    </message>
 </context>
 <context>
     <name>AlarmTable</name>
@@ -890,6 +906,10 @@
         <source>moved from %1 to %2</source>
         <translation>déplacée de %1 vers %2</translation>
     </message>
+    <message>
+        <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
+        <translation>deux horloges annoncent la MAC %1 (%2 et %3) ; rien n&apos;a changé</translation>
+    </message>
 </context>
 <context>
     <name>ClockPrinter</name>
@@ -958,6 +978,14 @@
         <source>not renamed</source>
         <translation>non renommée</translation>
     </message>
+    <message>
+        <source>MAC conflict</source>
+        <translation>conflit de MAC</translation>
+    </message>
+    <message>
+        <source>added, not answering</source>
+        <translation>ajoutée, ne répond pas</translation>
+    </message>
 </context>
 <context>
     <name>CommissioningModel</name>
@@ -1000,8 +1028,24 @@
 <context>
     <name>CommissioningSender</name>
     <message>
-        <source>the answer names no known clock model</source>
-        <translation>la réponse n&apos;indique aucun modèle d&apos;horloge connu</translation>
+        <source>the network settings do not read as a clock&apos;s</source>
+        <translation>les paramètres réseau ne sont pas ceux d&apos;une horloge</translation>
+    </message>
+    <message>
+        <source>the status does not read as a clock&apos;s</source>
+        <translation>l&apos;état n&apos;est pas celui d&apos;une horloge</translation>
+    </message>
+    <message>
+        <source>it does not answer as a clock does, so it was not sent the password</source>
+        <translation>ne répond pas comme une horloge : le mot de passe ne lui a pas été envoyé</translation>
+    </message>
+    <message>
+        <source>the answer names no firmware</source>
+        <translation>la réponse n&apos;indique aucun firmware</translation>
+    </message>
+    <message>
+        <source>model not recognised</source>
+        <translation>modèle non reconnu</translation>
     </message>
     <message>
         <source>another clock (%1) answers at this address</source>

@@ -156,6 +156,22 @@
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
         <translation>L&apos;intervallo da %1 a %2 contiene %3 indirizzi, più di %4.</translation>
     </message>
+    <message>
+        <source>%1 is in 0.0.0.0/8, which means &quot;this network&quot;, not a host</source>
+        <translation>%1 è in 0.0.0.0/8, che indica «questa rete», non un host</translation>
+    </message>
+    <message>
+        <source>%1 is a multicast address (224.0.0.0/4), not a clock</source>
+        <translation>%1 è un indirizzo multicast (224.0.0.0/4), non un orologio</translation>
+    </message>
+    <message>
+        <source>%1 is in the reserved block 240.0.0.0/4, not a clock</source>
+        <translation>%1 è nel blocco riservato 240.0.0.0/4, non un orologio</translation>
+    </message>
+    <message>
+        <source>%1 is the limited broadcast address, not a clock</source>
+        <translation>%1 è l&apos;indirizzo di broadcast limitato, non un orologio</translation>
+    </message>
 </context>
 <context>
     <name>AlarmTable</name>
@@ -890,6 +906,10 @@
         <source>moved from %1 to %2</source>
         <translation>spostato da %1 a %2</translation>
     </message>
+    <message>
+        <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
+        <translation>due orologi riportano il MAC %1 (%2 e %3); nulla è cambiato</translation>
+    </message>
 </context>
 <context>
     <name>ClockPrinter</name>
@@ -958,6 +978,14 @@
         <source>not renamed</source>
         <translation>non rinominato</translation>
     </message>
+    <message>
+        <source>MAC conflict</source>
+        <translation>conflitto di MAC</translation>
+    </message>
+    <message>
+        <source>added, not answering</source>
+        <translation>aggiunto, non risponde</translation>
+    </message>
 </context>
 <context>
     <name>CommissioningModel</name>
@@ -1000,8 +1028,24 @@
 <context>
     <name>CommissioningSender</name>
     <message>
-        <source>the answer names no known clock model</source>
-        <translation>la risposta non indica alcun modello di orologio noto</translation>
+        <source>the network settings do not read as a clock&apos;s</source>
+        <translation>le impostazioni di rete non sono quelle di un orologio</translation>
+    </message>
+    <message>
+        <source>the status does not read as a clock&apos;s</source>
+        <translation>lo stato non è quello di un orologio</translation>
+    </message>
+    <message>
+        <source>it does not answer as a clock does, so it was not sent the password</source>
+        <translation>non risponde come un orologio, quindi non gli è stata inviata la password</translation>
+    </message>
+    <message>
+        <source>the answer names no firmware</source>
+        <translation>la risposta non indica alcun firmware</translation>
+    </message>
+    <message>
+        <source>model not recognised</source>
+        <translation>modello non riconosciuto</translation>
     </message>
     <message>
         <source>another clock (%1) answers at this address</source>

@@ -156,6 +156,22 @@
         <source>The range %1 to %2 holds %3 addresses, more than %4.</source>
         <translation>Zakres od %1 do %2 obejmuje ponad %4 adresów (%3).</translation>
     </message>
+    <message>
+        <source>%1 is in 0.0.0.0/8, which means &quot;this network&quot;, not a host</source>
+        <translation>%1 należy do 0.0.0.0/8, czyli „tej sieci”, a nie do urządzenia</translation>
+    </message>
+    <message>
+        <source>%1 is a multicast address (224.0.0.0/4), not a clock</source>
+        <translation>%1 to adres multicast (224.0.0.0/4), a nie zegar</translation>
+    </message>
+    <message>
+        <source>%1 is in the reserved block 240.0.0.0/4, not a clock</source>
+        <translation>%1 należy do zarezerwowanego bloku 240.0.0.0/4, a nie do zegara</translation>
+    </message>
+    <message>
+        <source>%1 is the limited broadcast address, not a clock</source>
+        <translation>%1 to ograniczony adres rozgłoszeniowy, a nie zegar</translation>
+    </message>
 </context>
 <context>
     <name>AlarmTable</name>
@@ -890,6 +906,10 @@
         <source>moved from %1 to %2</source>
         <translation>przeniesiony z %1 na %2</translation>
     </message>
+    <message>
+        <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
+        <translation>dwa zegary podają MAC %1 (%2 i %3); nic nie zmieniono</translation>
+    </message>
 </context>
 <context>
     <name>ClockPrinter</name>
@@ -958,6 +978,14 @@
         <source>not renamed</source>
         <translation>nie zmieniono nazwy</translation>
     </message>
+    <message>
+        <source>MAC conflict</source>
+        <translation>konflikt MAC</translation>
+    </message>
+    <message>
+        <source>added, not answering</source>
+        <translation>dodano, nie odpowiada</translation>
+    </message>
 </context>
 <context>
     <name>CommissioningModel</name>
@@ -1001,8 +1029,24 @@
 <context>
     <name>CommissioningSender</name>
     <message>
-        <source>the answer names no known clock model</source>
-        <translation>odpowiedź nie wskazuje żadnego znanego modelu zegara</translation>
+        <source>the network settings do not read as a clock&apos;s</source>
+        <translation>ustawienia sieci nie wyglądają na ustawienia zegara</translation>
+    </message>
+    <message>
+        <source>the status does not read as a clock&apos;s</source>
+        <translation>stan nie wygląda na stan zegara</translation>
+    </message>
+    <message>
+        <source>it does not answer as a clock does, so it was not sent the password</source>
+        <translation>nie odpowiada jak zegar, więc nie wysłano mu hasła</translation>
+    </message>
+    <message>
+        <source>the answer names no firmware</source>
+        <translation>odpowiedź nie podaje oprogramowania</translation>
+    </message>
+    <message>
+        <source>model not recognised</source>
+        <translation>nie rozpoznano modelu</translation>
     </message>
     <message>
         <source>another clock (%1) answers at this address</source>

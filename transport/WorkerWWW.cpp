@@ -59,13 +59,14 @@ void WorkerWWW::setProbeConnectMs(int ms)
 }
 
 QByteArray WorkerWWW::buildRequestHead(const QString &path, const QString &user, const QString &password,
-                                       int payloadLength)
+                                       int payloadLength, bool withCredentials)
 {
     const QByteArray credentials = (user + QLatin1Char(':') + password).toLocal8Bit().toBase64();
     // No Host and no User-Agent: the clocks expect exactly these lines.
     QByteArray head;
     head += "POST " + path.toUtf8() + " HTTP/1.1\r\n";
-    head += "Authorization: Basic " + credentials + "\r\n";
+    if (withCredentials)
+        head += "Authorization: Basic " + credentials + "\r\n";
     head += "Content-Length: " + QByteArray::number(payloadLength) + "\r\n";
     head += "Connection: Keep-Alive\r\n";
     head += "Accept-Encoding: gzip, deflate\r\n";
@@ -88,7 +89,7 @@ void WorkerWWW::connectOrBind()
         return;
     }
 
-    const QByteArray head = buildRequestHead(m_path, m_user, m_password, m_payload.size());
+    const QByteArray head = buildRequestHead(m_path, m_user, m_password, m_payload.size(), !m_withoutCredentials);
     m_headerLength = head.size();
     m_request = head + m_payload;
 

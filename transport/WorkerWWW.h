@@ -76,9 +76,14 @@ public:
     static Waits probeWaits();
     static void setProbeConnectMs(int ms);
 
-    // The request head for these credentials and payload length.
+    // Leaves the Authorization header out: the request asks whether a clock
+    // answers at an address before its password goes there.
+    void setWithoutCredentials(bool without) { m_withoutCredentials = without; }
+
+    // The request head for these credentials and payload length; without
+    // the Authorization line when withCredentials is false.
     static QByteArray buildRequestHead(const QString &path, const QString &user, const QString &password,
-                                       int payloadLength);
+                                       int payloadLength, bool withCredentials = true);
 
 private:
     void fail(Error code, const QString &reason);
@@ -91,6 +96,7 @@ private:
     QString m_user;
     QString m_password;
     int m_firmware;
+    bool m_withoutCredentials = false;
     int m_headerLength = 0;
     Error m_errorCode = NoError;
     QString m_failureReason;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // The first byte picks the status code the reply came with; the rest is the
-// reply, given to each of the three clock reply parsers.
+// reply, given to each of the clock reply parsers.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size == 0)
@@ -17,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     clock.parseStatus(reply, statusCode);
     clock.parseNetworkSettings(reply, statusCode, QStringLiteral("user"), QStringLiteral("pass"));
     clock.parseFirmware(reply);
+    clock.parseDeviceInformation(reply);
     clock.setNtpStatus(clock.status.NtpSynchronization);
     (void)clock.statusText();
     (void)clock.firmwareText();

@@ -49,6 +49,8 @@ private slots:
     void exitStatus_data() { TestRows::add(rows); }
     void exitStatus();
     void stopKeepsTheClocksFound();
+    void planCredentials_data() { TestRows::add(rows); }
+    void planCredentials();
 
 private:
     QJsonArray results(const CliProcess::Result &result) const
@@ -95,7 +97,8 @@ void TestCliCommission::planWithGroupsAndNames()
                 + QString::number(group.toObject().value("clockIndexes").toArray().size());
     QCOMPARE(groups, QStringList({"Floor 1:10", "Floor 2:10", "Floor 3:10", "Floor 4:10"}));
     QCOMPARE(list.value("clocks").toArray().at(7).toObject().value("name").toString(), QStringLiteral("Room 8"));
-    QVERIFY(m_sim.httpRequests().size() == 3 * planSize);
+    // Each address asked once without credentials, then "/F", "/D" and "/T1".
+    QCOMPARE(m_sim.httpRequests().size(), 4 * planSize);
 
     // With --rename the clocks take the plan's names, on the clock and on the list.
     const CliProcess::Result renamed = m_cli->run({"--json", "import", path, "--password", "admin", "--rename"});
@@ -172,8 +175,8 @@ void TestCliCommission::stopKeepsTheClocksFound()
     m_cli->start(process, {"--json", "add-range", "192.168.0.20-192.168.0.254", "--user", "admin", "--password",
                            "admin"});
     QVERIFY(process.waitForStarted());
-    // Every clock asked: three requests each, one where the password is refused.
-    const int requests = 3 * (planSize - otherPassword.size()) + otherPassword.size();
+    // Every clock asked: four requests each, two where the password is refused.
+    const int requests = 4 * (planSize - otherPassword.size()) + 2 * otherPassword.size();
     QTRY_VERIFY_WITH_TIMEOUT(m_sim.httpRequests().size() >= requests, 30000);
     process.terminate();
     QVERIFY(process.waitForFinished(30000));
@@ -187,6 +190,26 @@ void TestCliCommission::stopKeepsTheClocksFound()
         added += result.toObject().value("result").toString() == QLatin1String("added") ? 1 : 0;
     QCOMPARE(added, planSize - otherPassword.size());
     QCOMPARE(m_cli->run({"--json", "list"}).json().object().value("clocks").toArray().size(), added);
+}
+
+void TestCliCommission::planCredentials()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, results);
+
+    QCOMPARE(m_cli->run({"add", "192.168.0.27", "--user", "admin", "--password", "other"}).exitCode, 0);
+    const QString path = m_cli->filePath("plan.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("ip,name,group\n192.168.0.26,Desk,Hall\n192.168.0.27,Door,Hall\n192.168.0.100,Boiler,Cellar\n");
+    file.close();
+    const CliProcess::Result result = m_cli->run(QStringList{"--json", "import", path} + arguments);
+    QTEST(result.exitCode, "exitCode");
+    QStringList outcomes;
+    for (const QJsonValue &value : this->results(result))
+        outcomes << value.toObject().value("result").toString();
+    QCOMPARE(outcomes, results);
+    QTEST(QString::fromUtf8(m_cli->run({"list", "--csv", "--with-passwords"}).out), "list");
 }
 
 QTEST_GUILESS_MAIN(TestCliCommission)

@@ -32,6 +32,7 @@ private slots:
     void initTestCase();
     void init();
     void discoverListsAndAdds();
+    void discoverKeepsListedCredentials();
     void statusPrintsTheRecord();
     void interfaceOption();
     void failingClock_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
@@ -155,6 +156,24 @@ void TestCliNetns::discoverListsAndAdds()
             hall << clock.toObject().value("ip").toString() + QLatin1Char(' ') + clock.toObject().value("name").toString();
     }
     QCOMPARE(hall, QStringList{"192.168.0.41 Hall"});
+}
+
+// Without --user, a listed clock is read with its own stored credentials.
+void TestCliNetns::discoverKeepsListedCredentials()
+{
+    QCOMPARE(runOk({"add", "192.168.0.20", "--user", "admin", "--password", "secret"}).exitCode, 0);
+    const CliProcess::Result found = runOk({"--json", "discover", "--add"});
+    QCOMPARE(found.exitCode, 0);
+    int lobby = 0;
+    for (const QJsonValue &value : found.json().object().value("clocks").toArray()) {
+        const QJsonObject clock = value.toObject();
+        if (clock.value("ip").toString() != QLatin1String("192.168.0.20"))
+            continue;
+        ++lobby;
+        compareSubset(clock, {{"name", "Lobby"}, {"lastError", -1}});
+    }
+    QCOMPARE(lobby, 1);
+    QVERIFY(m_cli->run({"list", "--csv", "--with-passwords"}).out.contains("192.168.0.20,Lobby,,admin,secret\n"));
 }
 
 void TestCliNetns::statusPrintsTheRecord()

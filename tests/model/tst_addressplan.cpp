@@ -64,6 +64,8 @@ private slots:
     void listExportsAsAPlan();
     void hugePlanRefusedWhileReading();
     void merge_data() { TestRows::add(rows); }
+    void searchMerge_data() { TestRows::add(rows); }
+    void searchMerge();
     void merge();
     void movedClockFollowsWithItsRecord();
 };
@@ -175,19 +177,45 @@ void TestAddressPlan::merge()
     const auto candidate = clockAt(words.at(0), words.at(1));
 
     const ClockMerge::Finding finding = ClockMerge::find(clocks, *candidate, claimedIds);
-    const char *const names[] = {"new", "listed", "moved"};
+    const char *const names[] = {"new", "listed", "moved", "conflict"};
     QCOMPARE(QString::fromLatin1(names[int(finding.match)]), match);
     QTEST(finding.index, "index");
     QTEST(finding.movedFrom, "movedFrom");
 }
 
+// One broadcast's clocks, all heard at once.
+void TestAddressPlan::searchMerge()
+{
+    QFETCH(QJsonArray, listed);
+    QFETCH(QStringList, found);
+    QFETCH(QStringList, matches);
+    std::vector<std::unique_ptr<DevClock>> owned;
+    QList<DevClock *> clocks;
+    for (const QJsonValue &value : listed) {
+        owned.push_back(clockAt(value.toArray().at(0).toString(), value.toArray().at(1).toString()));
+        clocks.append(owned.back().get());
+    }
+    QVector<DevClock *> heard;
+    for (const QString &clock : found) {
+        owned.push_back(clockAt(clock.section(QLatin1Char(' '), 0, 0), clock.section(QLatin1Char(' '), 1)));
+        heard.append(owned.back().get());
+    }
+    const char *const names[] = {"new", "listed", "moved", "conflict"};
+    QStringList actual;
+    for (const ClockMerge::Finding &finding : ClockMerge::findAll(clocks, heard))
+        actual << QString::fromLatin1(names[int(finding.match)]);
+    QCOMPARE(actual, matches);
+}
+
 // The record of a moved clock takes its new address and what the clock told;
-// it keeps its place, its group and, when the search read no status, its status.
+// it keeps its place, its group, its credentials and, when the search read no
+// status, its status.
 void TestAddressPlan::movedClockFollowsWithItsRecord()
 {
     ClockRegistry *registry = ClockRegistry::instance();
     auto listed = clockAt(QStringLiteral("10.0.0.1"), QString());
     listed->name = QStringLiteral("Hall");
+    listed->password = QStringLiteral("stored");
     listed->status.temperature = 20.5f;
     listed->status.lastStatusUpdate = QDateTime(QDate(2026, 12, 1), QTime(8, 0));
     DevClock *record = listed.get();
@@ -200,11 +228,15 @@ void TestAddressPlan::movedClockFollowsWithItsRecord()
     auto searched = clockAt(QStringLiteral("10.0.0.7"), QStringLiteral("02-00-00-00-00-07"));
     searched->name = QStringLiteral("Hall east");
     searched->user = QStringLiteral("admin");
+    searched->password = QStringLiteral("given");
+    ClockMerge::update(*record, *searched, ClockMerge::Match::Conflict);
+    QCOMPARE(record->network.ip, QStringLiteral("10.0.0.1"));
     ClockMerge::update(*record, *searched, ClockMerge::Match::Moved);
     QCOMPARE(record->network.ip, QStringLiteral("10.0.0.7"));
     QCOMPARE(record->mac, QStringLiteral("02-00-00-00-00-07"));
     QCOMPARE(record->name, QStringLiteral("Hall east"));
-    QCOMPARE(record->user, QStringLiteral("admin"));
+    QCOMPARE(record->user, QString());
+    QCOMPARE(record->password, QStringLiteral("stored"));
     QCOMPARE(record->status.temperature, 20.5f);
     QCOMPARE(registry->groupOfClock(record)->name(), QStringLiteral("Floor 1"));
 

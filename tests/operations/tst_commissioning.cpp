@@ -76,10 +76,16 @@ void TestCommissioning::rangeRuns()
     QVector<CommissionedAddress> results;
     for (const QString &step : steps) {
         const QStringList words = step.split(QLatin1Char(' '));
-        if (words.at(0) == QLatin1String("move"))
+        if (words.at(0) == QLatin1String("move")) {
             QVERIFY2(m_sim.moveClock(words.at(1).toInt(), words.at(2)), qPrintable(m_sim.lastError()));
-        else
+        } else if (words.at(0) == QLatin1String("spoof")) {
+            const QString mac = m_sim.clock(words.at(2).toInt()).value("mac").toString();
+            const QJsonObject faults{{"noDiscovery", true}, {"paths", QJsonArray{"/F"}},
+                                     {"replyBody", QStringLiteral("QM03&DC-9&%1&1&3.05").arg(mac)}};
+            QVERIFY2(m_sim.setFaults(words.at(1).toInt(), faults), qPrintable(m_sim.lastError()));
+        } else {
             results = run(words.at(1), model);
+        }
     }
 
     // Every address once, in the order of the range, in the table as in the results.
@@ -113,14 +119,26 @@ void TestCommissioning::rangeRuns()
         QCOMPARE(clock->network.ip, address.ip);
         const int index = address.ip.section(QLatin1Char('.'), 3).toInt() - 20;
         if (address.outcome != CommissionedAddress::Moved) {
-            QCOMPARE(clock->mac, simulated.at(index).toObject().value("mac").toString());
+            // Both layouts of the device information; a model no clock has is left empty.
+            const QJsonObject sim = simulated.at(index).toObject();
+            QCOMPARE(clock->mac, sim.value("mac").toString());
             QCOMPARE(clock->name, QStringLiteral("Room %1").arg(index + 1));
+            const QString model = sim.value("productCode").toString();
+            QCOMPARE(clock->productCode, DevClock::isKnownModelCode(model) ? model : QString());
         }
         QVERIFY(clock->status.lastStatusUpdate.isValid());
     }
-    // Only direct requests: nothing was broadcast.
-    for (const QJsonObject &entry : m_sim.requestLog())
+    // Only direct requests: nothing was broadcast; the web server was asked
+    // and never saw the password.
+    int webRequests = 0;
+    for (const QJsonObject &entry : m_sim.requestLog()) {
         QVERIFY(entry.value("kind").toString() != QLatin1String("discovery"));
+        if (entry.value("local").toString() == QLatin1String("192.168.0.60") && entry.contains("head")) {
+            ++webRequests;
+            QVERIFY(!entry.value("head").toString().contains(QLatin1String("Authorization")));
+        }
+    }
+    QVERIFY(webRequests > 0);
 }
 
 // Cancelled once 40 addresses are reported: nothing is reported after the

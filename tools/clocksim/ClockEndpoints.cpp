@@ -171,9 +171,12 @@ QByteArray ClockEndpoints::statusReply(const SimClock& clock, const SimMoment& m
 
 QByteArray ClockEndpoints::firmwareReply(const SimClock& clock)
 {
-    // Model, device code, hardware address, hardware revision, firmware version.
-    const QStringList fields = {clock.productCode, clock.deviceCode, clock.macText(), QStringLiteral("1"),
-                                clock.firmwareText()};
+    // Model, device code, hardware address, hardware revision, firmware version;
+    // or a tag, model, device code, hardware address, firmware version, port.
+    const QStringList fields = clock.taggedInfoLayout
+        ? QStringList{QStringLiteral("F"), clock.productCode, clock.deviceCode, clock.macText(), clock.firmwareText(),
+                      QString::number(clock.port)}
+        : QStringList{clock.productCode, clock.deviceCode, clock.macText(), QStringLiteral("1"), clock.firmwareText()};
     return fields.join(QLatin1Char('&')).toUtf8();
 }
 

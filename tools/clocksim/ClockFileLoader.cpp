@@ -271,7 +271,7 @@ bool ClockFileLoader::readClock(const QJsonObject& object, int index, SimClock* 
 {
     static const QStringList known = {"ip", "mac", "productCode", "firmware", "deviceCode", "port", "user",
                                       "password", "name", "network", "status", "time", "display", "alarms",
-                                      "faults"};
+                                      "faults", "infoLayout"};
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!known.contains(it.key())) {
             *error = QStringLiteral("%1: unknown field").arg(it.key());
@@ -305,6 +305,14 @@ bool ClockFileLoader::readClock(const QJsonObject& object, int index, SimClock* 
         *error = QStringLiteral("firmware: expected hundredths from 0 to %1 (305) or a version text (\"3.05\")")
                      .arg(kMaxFirmware);
         return false;
+    }
+    if (object.contains(QStringLiteral("infoLayout"))) {
+        const QString layout = object.value(QStringLiteral("infoLayout")).toString();
+        if (layout != QLatin1String("plain") && layout != QLatin1String("tagged")) {
+            *error = QStringLiteral("infoLayout: expected \"plain\" or \"tagged\"");
+            return false;
+        }
+        clock->taggedInfoLayout = layout == QLatin1String("tagged");
     }
     if (object.contains(QStringLiteral("port"))) {
         const QJsonValue port = object.value(QStringLiteral("port"));

@@ -50,6 +50,8 @@ QJsonObject SimClock::toJson() const
     object.insert(QStringLiteral("firmware"), firmware);
     object.insert(QStringLiteral("deviceCode"), deviceCode);
     object.insert(QStringLiteral("port"), port);
+    if (taggedInfoLayout)
+        object.insert(QStringLiteral("infoLayout"), QStringLiteral("tagged"));
     object.insert(QStringLiteral("user"), user);
     object.insert(QStringLiteral("password"), password);
     object.insert(QStringLiteral("name"), name);

@@ -45,6 +45,9 @@ public:
     int firmware = 100;           // hundredths: 305 is 3.05
     QString deviceCode;
     quint16 port = 2101;
+    // The device-information reply's layout: false "MODEL&CODE&MAC&1&FW",
+    // true "F&MODEL&CODE&MAC&FW&PORT" (clocks that order the fields otherwise).
+    bool taggedInfoLayout = false;
     QString user;
     QString password;
     QString name;

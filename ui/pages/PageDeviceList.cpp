@@ -280,14 +280,14 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
     QVector<ClockMerge::Finding> findings;
     QVector<bool> duplicate;
     QStringList movedFrom;
-    QSet<quint64> claimed;
+    const QVector<ClockMerge::Finding> all = ClockMerge::findAll(registry->clocks(), clocks);
     for (int i = 0; i < clocks.size(); ++i) {
-        const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *clocks.at(i), claimed);
-        if (finding.match != ClockMerge::Match::New)
-            claimed.insert(registry->clockAt(finding.index)->id);
+        const ClockMerge::Finding &finding = all.at(i);
         const bool moved = finding.match == ClockMerge::Match::Moved;
         findings.append(finding);
-        duplicate.append(listed.at(i) && !moved);
+        // A clock that reports a listed clock's MAC while that clock still
+        // answers is offered as a duplicate and never taken.
+        duplicate.append((listed.at(i) && !moved) || finding.match == ClockMerge::Match::Conflict);
         movedFrom.append(moved ? finding.movedFrom : QString());
     }
     DialogDevicesFound dialog(m_services.dialogs(), m_services.window());
@@ -297,7 +297,8 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
     const bool accepted = dialog.isAccepted();
     int added = 0;
     for (int i = 0; i < clocks.size(); ++i) {
-        const bool taken = accepted && i < selected.size() && selected.at(i);
+        const bool taken = accepted && i < selected.size() && selected.at(i)
+            && findings.at(i).match != ClockMerge::Match::Conflict;
         if (taken && findings.at(i).match == ClockMerge::Match::Moved) {
             DevClock *record = registry->clockAt(findings.at(i).index);
             ClockMerge::update(*record, *clocks.at(i), ClockMerge::Match::Moved);
