@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <sys/socket.h>
+#include <zlib.h>
 
 #include <algorithm>
 
@@ -20,6 +21,49 @@ const char answeredProperty[] = "zentickAnswered";
 // Unread bytes are dropped in pieces of this size once the answer is out.
 constexpr qint64 drainChunk = 4096;
 constexpr int acceptRetryMs = 100;
+// Smaller answers are not worth compressing. A scrape of a large fleet is
+// hundreds of kilobytes of repetitive text that gzip brings down to a tenth,
+// and Prometheus always asks for it.
+constexpr int gzipFromBytes = 1024;
+
+bool acceptsGzip(const QByteArray &acceptEncoding)
+{
+    for (const QByteArray &item : acceptEncoding.split(',')) {
+        const QList<QByteArray> parts = item.split(';');
+        const QByteArray coding = parts.first().trimmed().toLower();
+        if (coding != "gzip" && coding != "*")
+            continue;
+        bool refused = false;
+        for (int i = 1; i < parts.size(); ++i) {
+            const QByteArray parameter = parts.at(i).trimmed().toLower();
+            if (parameter.startsWith("q=") && parameter.mid(2).toDouble() <= 0)
+                refused = true;
+        }
+        return !refused;
+    }
+    return false;
+}
+
+// An empty result means the body could not be compressed; it is then sent as it is.
+QByteArray gzipped(const QByteArray &body)
+{
+    z_stream stream{};
+    // 15 window bits plus 16: a gzip wrapper rather than zlib's own.
+    if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        return QByteArray();
+    QByteArray out(int(deflateBound(&stream, uLong(body.size()))) + 32, Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(body.constData()));
+    stream.avail_in = uInt(body.size());
+    stream.next_out = reinterpret_cast<Bytef *>(out.data());
+    stream.avail_out = uInt(out.size());
+    const int result = deflate(&stream, Z_FINISH);
+    const uLong written = stream.total_out;
+    deflateEnd(&stream);
+    if (result != Z_STREAM_END)
+        return QByteArray();
+    out.truncate(int(written));
+    return out;
+}
 
 QByteArray reasonPhrase(int status)
 {
@@ -201,6 +245,14 @@ void MetricsHttpServer::onReadyRead(QTcpSocket *socket)
         respond(socket, response.status, QByteArray(),
                 response.headers + "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n");
         return;
+    }
+    if (response.status == 200 && response.body.size() >= gzipFromBytes
+        && acceptsGzip(parser->header("Accept-Encoding"))) {
+        const QByteArray compressed = gzipped(response.body);
+        if (!compressed.isEmpty()) {
+            response.body = compressed;
+            response.headers += "Content-Encoding: gzip\r\nVary: Accept-Encoding\r\n";
+        }
     }
     respond(socket, response.status, response.body, response.headers);
 }

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <zlib.h>
 
 namespace {
 
@@ -34,6 +35,8 @@ private slots:
     void answers();
     void slowAndSurplusPeersAreCutOff();
     void floodBeyondTheFileLimit();
+    void compressedWhenAsked_data();
+    void compressedWhenAsked();
     void requestHead_data();
     void requestHead();
     void exposition_data() { TestRows::add(QStringLiteral("metrics/metrics.rows")); }
@@ -154,6 +157,57 @@ void TestMetrics::floodBeyondTheFileLimit()
     QVERIFY(m_server->connectionCount() <= cap);
     flood.closeWriteChannel();
     QVERIFY(flood.waitForFinished(waitMs));
+}
+
+void TestMetrics::compressedWhenAsked_data()
+{
+    QTest::addColumn<QByteArray>("acceptEncoding");
+    QTest::addColumn<bool>("compressed");
+
+    QTest::newRow("gzip") << QByteArray("gzip") << true;
+    QTest::newRow("gzip among others, with a weight") << QByteArray("deflate, GZIP;q=0.5") << true;
+    QTest::newRow("any coding") << QByteArray("*") << true;
+    QTest::newRow("gzip refused with q=0") << QByteArray("gzip;q=0, identity") << false;
+    QTest::newRow("identity only") << QByteArray("identity") << false;
+    QTest::newRow("no Accept-Encoding") << QByteArray() << false;
+}
+
+void TestMetrics::compressedWhenAsked()
+{
+    QFETCH(QByteArray, acceptEncoding);
+    QFETCH(bool, compressed);
+
+    QByteArray large;
+    for (int i = 0; i < 2000; ++i)
+        large += "zentick_clock_up{name=\"Clock " + QByteArray::number(i) + "\"} 1\n";
+    m_server = std::make_unique<MetricsHttpServer>([large] { return large; });
+    QVERIFY(m_server->listen(QHostAddress::LocalHost, 0));
+    QByteArray request = "GET /metrics HTTP/1.1\r\n";
+    if (!acceptEncoding.isEmpty())
+        request += "Accept-Encoding: " + acceptEncoding + "\r\n";
+    const QByteArray answer = exchange(request + "\r\n");
+    const int split = answer.indexOf("\r\n\r\n");
+    QVERIFY(split > 0);
+    const QByteArray head = answer.left(split);
+    QByteArray body = answer.mid(split + 4);
+    QVERIFY(head.contains("Content-Length: " + QByteArray::number(body.size()) + "\r\n"));
+    QCOMPARE(head.contains("Content-Encoding: gzip"), compressed);
+    if (compressed) {
+        QVERIFY(body.size() < large.size() / 4);
+        QByteArray plain(large.size() + 1, Qt::Uninitialized);
+        z_stream stream{};
+        QCOMPARE(inflateInit2(&stream, 15 + 16), Z_OK);
+        stream.next_in = reinterpret_cast<Bytef *>(body.data());
+        stream.avail_in = uInt(body.size());
+        stream.next_out = reinterpret_cast<Bytef *>(plain.data());
+        stream.avail_out = uInt(plain.size());
+        const int result = inflate(&stream, Z_FINISH);
+        plain.truncate(int(stream.total_out));
+        inflateEnd(&stream);
+        QCOMPARE(result, Z_STREAM_END);
+        body = plain;
+    }
+    QCOMPARE(body, large);
 }
 
 void TestMetrics::requestHead_data()
