@@ -8,6 +8,7 @@
 #include <memory>
 
 class CliSession;
+struct CliInvocation;
 class DailyAudit;
 class DevClock;
 class MetricsHttpServer;
@@ -42,6 +43,7 @@ private:
     void printChange(const DevClock &clock);
     // --metrics: serves the session's metrics; false, with a message, when it cannot.
     bool startMetrics(const QString &listenAddress);
+    void startAudits(const CliInvocation &in);
 
     CliSession &m_session;
     MonitoringSession m_monitoring;

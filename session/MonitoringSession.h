@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AuditSchedule.h"
 #include "DeviceListLock.h"
 #include "MonitorMetrics.h"
 #include "StateLoad.h"
@@ -85,6 +86,9 @@ public:
     // Polls, alert mails and report runs since the session started, and each
     // clock's answer to its last poll.
     const MonitorMetrics &metrics() const { return m_metrics; }
+    // The background audit whose findings the device list shows; started by
+    // the program (not by start()), stopped by stop().
+    AuditSchedule &audits() { return m_audits; }
 
 public slots:
     // Every status update of a clock, from a poll or a refresh the user
@@ -116,4 +120,5 @@ private:
     int m_autosaveSeconds = defaultAutosaveSeconds;
     bool m_reportWanted = false;
     MonitorMetrics m_metrics;
+    AuditSchedule m_audits;
 };
