@@ -42,7 +42,7 @@ QString FleetSummary::text() const
         counts += QStringLiteral(", ") + QCoreApplication::translate("FleetSummary", "%1 without status").arg(unknown);
     QString text = QCoreApplication::translate("FleetSummary", "Clocks: %1 (%2)").arg(total).arg(counts);
     if (auditCritical > 0)
-        text += QStringLiteral("; ")
+        text += QLatin1Char('\n')
             + QCoreApplication::translate("FleetSummary", "%1 with critical audit findings").arg(auditCritical);
     return text;
 }

@@ -20,7 +20,7 @@ struct FleetSummary
 
     static FleetSummary of(const QList<DevClock *> &clocks);
     // "Clocks: 20 (15 synchronized, 3 warning, 2 critical)"; clocks in a
-    // state no clock reports, and clocks with critical audit findings ("; 5
-    // with critical audit findings"), are named only when there are any.
+    // state no clock reports, and on a second line clocks with critical audit
+    // findings ("5 with critical audit findings"), only when there are any.
     QString text() const;
 };

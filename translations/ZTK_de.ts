@@ -1153,7 +1153,7 @@
     </message>
     <message>
         <source>Synchronized (no server named)</source>
-        <translation>Synchronisiert (kein Server genannt)</translation>
+        <translation>Synchronisiert (ohne Server)</translation>
     </message>
 </context>
 <context>

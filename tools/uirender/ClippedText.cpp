@@ -75,8 +75,10 @@ constexpr int lineEditHintChars = 17;
 
 void checkPlaceholder(const QLineEdit *edit, QStringList &found)
 {
+    // Whether the field is empty in this scene or not: the hint is what a
+    // user sees first.
     const QString text = edit->placeholderText();
-    if (text.isEmpty() || !edit->text().isEmpty())
+    if (text.isEmpty())
         return;
     const QFontMetrics metrics = edit->fontMetrics();
     const int chrome = edit->sizeHint().width() - metrics.horizontalAdvance(QLatin1Char('x')) * lineEditHintChars;

@@ -32,6 +32,7 @@ DialogNewClock::DialogNewClock(DialogHost &dialogs, QWidget *parent)
         });
     }
     fitPlaceholder(ui->ledRange);
+    fitPlaceholder(ui->ledPlanFile);
     showWay();
     m_choices.refresh(NetworkCardData());
     showChoices();
@@ -39,7 +40,8 @@ DialogNewClock::DialogNewClock(DialogHost &dialogs, QWidget *parent)
 
 void DialogNewClock::fitPlaceholder(QLineEdit *edit)
 {
-    // The hint shows both forms a range takes; cut, it would teach neither.
+    // The range hint shows both forms a range takes; cut, it would teach
+    // neither.
     // A line edit's size hint is seventeen "x" wide plus its frame.
     constexpr int hintChars = 17;
     const QFontMetrics metrics = edit->fontMetrics();

@@ -1,6 +1,7 @@
 #include "PageDeviceList.h"
 
 #include "AddressPlanActions.h"
+#include "AuditFinding.h"
 #include "ClockMerge.h"
 #include "ClockRegistry.h"
 #include "Communication.h"
@@ -37,6 +38,8 @@
 #include <QHeaderView>
 #include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -183,8 +186,10 @@ void PageDeviceList::finishFill()
         {IpColumn, widthFor(QStringLiteral("192.168.0.100"))},
         {FirmwareColumn, widthFor(header->model()->headerData(FirmwareColumn, Qt::Horizontal).toString())},
         {GroupColumn, widthFor(QStringLiteral("Meeting rooms"))},
-        {AuditColumn, widthFor(header->model()->headerData(AuditColumn, Qt::Horizontal).toString())
-                          + ManageButtonsDelegate::iconSize},
+        {AuditColumn, std::max({widthFor(header->model()->headerData(AuditColumn, Qt::Horizontal).toString()),
+                                widthFor(AuditFindingsStore::severityText(int(AuditFinding::Severity::Critical))),
+                                widthFor(AuditFindingsStore::severityText(int(AuditFinding::Severity::Warning)))})
+                          + ManageButtonsDelegate::iconSize + padding},
     };
     for (const auto &[column, width] : startWidths) {
         header->setSectionResizeMode(column, QHeaderView::Interactive);
