@@ -273,6 +273,10 @@
         <source>Auditing clocks</source>
         <translation>Uhren werden geprüft</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>Die Befunde können nicht in %1 gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>

@@ -273,6 +273,10 @@
         <source>Auditing clocks</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>

@@ -273,6 +273,10 @@
         <source>Auditing clocks</source>
         <translation>Auditando relojes</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>No se pueden guardar los hallazgos en %1.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>

@@ -273,6 +273,10 @@
         <source>Auditing clocks</source>
         <translation>Audit des horloges</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>Impossible de conserver les constats dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>

@@ -273,6 +273,10 @@
         <source>Auditing clocks</source>
         <translation>Verifica degli orologi</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>Impossibile conservare i rilievi in %1.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>

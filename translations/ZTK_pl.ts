@@ -273,6 +273,10 @@
         <source>Auditing clocks</source>
         <translation>Sprawdzanie zegarów</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>Nie można zapisać wyników w %1.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>
