@@ -39,11 +39,16 @@ QString AuditFindingsStore::defaultPath()
 
 AuditFindingsStore AuditFindingsStore::load(const QString &path)
 {
-    AuditFindingsStore store;
     QFile file(path);
     if (file.size() > maxFileSize || !file.open(QIODevice::ReadOnly))
-        return store;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        return AuditFindingsStore();
+    return fromJson(file.readAll());
+}
+
+AuditFindingsStore AuditFindingsStore::fromJson(const QByteArray &data)
+{
+    AuditFindingsStore store;
+    const QJsonObject root = QJsonDocument::fromJson(data).object();
     store.m_auditedAt = QDateTime::fromString(root.value(auditedKey).toString(), Qt::ISODate);
     for (const QJsonValue &clockValue : root.value(clocksKey).toArray()) {
         const QJsonObject object = clockValue.toObject();
@@ -80,6 +85,11 @@ AuditFindingsStore AuditFindingsStore::of(const FleetAudit &audit)
 
 bool AuditFindingsStore::save(const QString &path) const
 {
+    return XmlFile::write(path, toJson(), XmlFile::Access::OwnerOnly);
+}
+
+QByteArray AuditFindingsStore::toJson() const
+{
     QJsonArray clocks;
     for (const ClockFindings &clock : m_clocks) {
         QJsonArray findings;
@@ -92,7 +102,7 @@ bool AuditFindingsStore::save(const QString &path) const
         clocks.append(QJsonObject{{ipKey, clock.ip}, {macKey, clock.mac}, {findingsKey, findings}});
     }
     const QJsonObject root{{auditedKey, m_auditedAt.toUTC().toString(Qt::ISODate)}, {clocksKey, clocks}};
-    return XmlFile::write(path, QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n', XmlFile::Access::OwnerOnly);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
 }
 
 QVector<AuditFindingsStore::Finding> AuditFindingsStore::findingsOf(const DevClock &clock) const

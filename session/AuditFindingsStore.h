@@ -33,6 +33,9 @@ public:
 
     // Empty when the file is missing, too large or not one of ours.
     static AuditFindingsStore load(const QString &path = defaultPath());
+    // The file's bytes; whatever they hold, a store (empty for anything not ours).
+    static AuditFindingsStore fromJson(const QByteArray &data);
+    QByteArray toJson() const;
     // The findings of an audit of every listed clock; MACs from the registry.
     static AuditFindingsStore of(const FleetAudit &audit);
     // Atomically, readable by the owner only.
