@@ -1,5 +1,6 @@
 #include "AuditCommand.h"
 
+#include "AuditFindingsStore.h"
 #include "AuditReport.h"
 #include "CliSession.h"
 #include "ClockRegistry.h"
@@ -50,12 +51,20 @@ int audit(CliSession &session)
 
     QEventLoop loop;
     QObject::connect(&audit, &FleetAudit::updateProgress, &session.progress(), &ProgressIndicator::setProgress);
-    QObject::connect(&audit, &FleetAudit::finished, &loop, &QEventLoop::quit);
+    bool finished = false;
+    QObject::connect(&audit, &FleetAudit::finished, &loop, [&finished, &loop] {
+        finished = true;
+        loop.quit();
+    });
     QObject::connect(&audit, &FleetAudit::canceled, &loop, &QEventLoop::quit);
     session.progress().start(tr("Auditing clocks"));
     audit.start();
     loop.exec();
     session.progress().finish();
+    // An audit of the whole list is what the device list and `list` show
+    // beside each clock's live status until the next one.
+    if (finished && !invocation.hasOption(QStringLiteral("group")) && !AuditFindingsStore::of(audit).save())
+        out.message(tr("Cannot keep the findings in %1.").arg(AuditFindingsStore::defaultPath()));
 
     out.document(AuditReport::json(audit, groupName));
     out.text(AuditReport::text(audit));

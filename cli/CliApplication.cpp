@@ -82,7 +82,7 @@ int run(const QStringList &arguments, bool progressOnTerminal)
     if (!parsed) {
         // One line and a pointer to the help: the whole usage would bury the reason.
         output.message(QStringLiteral("zentick-cli: ") + error);
-        output.message(CliCommandLine::tryHelp());
+        output.message(CliCommandLine::tryHelp(invocation.commandName));
         return ExitUsage;
     }
     // The monitor's mails and report in the site's language; every printed

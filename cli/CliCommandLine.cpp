@@ -387,10 +387,30 @@ QString checkedArgument(ArgumentKind kind, const QString &value, QString &error)
     return value;
 }
 
-QString argumentsText(const CommandSpec &entry)
+// What an argument is, for "status: give the clock's IP address".
+QString argumentNoun(const CommandSpec &entry, ArgumentKind kind)
 {
-    return entry.arguments.isEmpty() ? QStringLiteral("no arguments")
-                                    : QStringLiteral("%1 argument(s)").arg(entry.arguments.size());
+    switch (kind) {
+    case ArgumentKind::Address:
+        return QStringLiteral("the clock's IP address");
+    case ArgumentKind::Range:
+        return QStringLiteral("the address range");
+    case ArgumentKind::Text:
+        return QStringLiteral("the new name");
+    case ArgumentKind::File:
+        return QLatin1String(entry.synopsis).contains(QLatin1String(".csv")) ? QStringLiteral("the address plan file")
+                                                                              : QStringLiteral("the configuration file");
+    }
+    return QString();
+}
+
+// The arguments from `first` on that are missing, named.
+QString missingArgumentsText(const CommandSpec &entry, int first, int least)
+{
+    QStringList nouns;
+    for (int i = first; i < least; ++i)
+        nouns << argumentNoun(entry, entry.arguments.at(i));
+    return nouns.join(QStringLiteral(" and "));
 }
 
 } // namespace
@@ -444,6 +464,7 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
         return false;
     }
     invocation.command = entry->command;
+    invocation.commandName = name;
     for (const QString &word : qAsConst(words)) {
         if (word == QLatin1String("--"))
             break;
@@ -526,8 +547,12 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
     const int expected = entry->arguments.size();
     const int given = invocation.arguments.size();
     const int least = entry->lastOptional ? expected - 1 : expected;
-    if (given < least || (given > expected && !entry->lastRepeats)) {
-        error = QStringLiteral("%1: expected %2, got %3").arg(name, argumentsText(*entry)).arg(given);
+    if (given < least) {
+        error = QStringLiteral("%1: give %2").arg(name, missingArgumentsText(*entry, given, least));
+        return false;
+    }
+    if (given > expected && !entry->lastRepeats) {
+        error = QStringLiteral("%1: unexpected argument \"%2\"").arg(name, invocation.arguments.at(expected));
         return false;
     }
     for (int i = 0; i < given; ++i) {
@@ -580,9 +605,11 @@ QString usage(const QString &command)
     return text;
 }
 
-QString tryHelp()
+QString tryHelp(const QString &command)
 {
-    return QStringLiteral("Try 'zentick-cli --help'.");
+    if (!findCommand(command))
+        return QStringLiteral("Try 'zentick-cli --help'.");
+    return QStringLiteral("Try 'zentick-cli %1 --help'.").arg(command);
 }
 
 } // namespace CliCommandLine

@@ -40,6 +40,8 @@ struct CliInvocation
     // With Help: the command whose help was asked for ("config get"); empty
     // for the whole usage.
     QString helpFor;
+    // The command named ("config set"), also when its arguments were wrong.
+    QString commandName;
     QStringList arguments;
     QHash<QString, QString> options;
 
@@ -64,8 +66,8 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
 QString usage();
 // One command's usage and what it does; the whole usage for an unknown one.
 QString usage(const QString &command);
-// The line that follows a usage error.
-QString tryHelp();
+// The line that follows a usage error: the command's own help when it is one.
+QString tryHelp(const QString &command = QString());
 
 // "192.168.0.21" and other dotted IPv4 addresses only: four decimal numbers
 // 0..255. Returns the canonical text, or an empty string when not one.

@@ -128,13 +128,21 @@ QJsonObject networkJson(const ClockNetworkSettings &settings)
 
 int status(CliSession &session)
 {
+    // The listed clock keeps what the refresh read, as the window's refresh
+    // does. While a running program holds the list its own polls keep the
+    // record, so the status is only shown.
+    int loaded = session.loadState(CliSession::Access::Write, CliSession::Quietly::Yes);
+    const bool writable = loaded == ExitSuccess;
+    if (!writable && session.lockHeldElsewhere())
+        loaded = session.loadState(CliSession::Access::Read);
+    if (loaded)
+        return loaded;
     CliSession::Target target;
-    if (const int failed = loadTarget(session, target))
-        return failed;
     const QString ip = session.invocation().arguments.at(0);
+    if (!session.resolveTarget(ip, target))
+        return ExitFailed;
 
-    // The listed clock takes the refresh as the window's would (in memory only:
-    // this command does not change the state file); an unlisted one gets a record of its own.
+    // An unlisted clock gets a record of its own.
     std::unique_ptr<DevClock> unlisted;
     DevClock *shown = target.listed;
     if (!shown) {
@@ -158,6 +166,8 @@ int status(CliSession &session)
     if (outcome != CliSession::Outcome::Finished)
         return session.output().operationFailed(failure.error, failure.reason);
 
+    if (writable && target.listed && !session.saveState())
+        return ExitFailed;
     CliOutput &out = session.output();
     out.document(ClockPrinter::clockJson(*shown, target.index));
     out.text(ClockPrinter::clockDetails(*shown));

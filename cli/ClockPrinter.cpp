@@ -143,7 +143,7 @@ QString clockDetails(const DevClock &clock)
     return formatTable(rows);
 }
 
-QString clockTable(const QList<TableRow> &rows)
+QString clockTable(const QList<TableRow> &rows, bool listColumns)
 {
     bool withNotes = false;
     for (const TableRow &row : rows)
@@ -152,6 +152,8 @@ QString clockTable(const QList<TableRow> &rows)
     QStringList header = {QStringLiteral("#"),        QStringLiteral("Name"),  QStringLiteral("IP"),
                           QStringLiteral("Model"),    QStringLiteral("Firmware"), QStringLiteral("Group"),
                           QStringLiteral("Status")};
+    if (listColumns)
+        header << QStringLiteral("Quiet until") << QStringLiteral("Audit");
     if (withNotes)
         header << QString();
     QList<QStringList> table = {header};
@@ -164,6 +166,10 @@ QString clockTable(const QList<TableRow> &rows)
                              clock.firmwareText(),
                              row.group.isEmpty() ? QStringLiteral("-") : row.group,
                              statusLine(clock)};
+        if (listColumns) {
+            cells << (row.quietUntil.isEmpty() ? QStringLiteral("-") : row.quietUntil)
+                  << (row.audit.isEmpty() ? QStringLiteral("-") : row.audit);
+        }
         if (withNotes)
             cells << row.note;
         table << cells;

@@ -33,11 +33,15 @@ struct TableRow
     int index = -1;   // position on the device list; -1 shows "-"
     QString group;    // group name, empty for none
     QString note;     // an extra remark ("added", "already listed")
+    // The device list's own columns (listColumns of clockTable).
+    QString quietUntil; // "2026-12-08 18:00", "until unmuted"
+    QString audit;      // the latest audit's findings of the clock
 };
 
 // A table of clocks with a header row, for list and discover; the note
 // column appears when any row has a note.
-QString clockTable(const QList<TableRow> &rows);
+// listColumns adds "Quiet until" and "Audit" (the device list).
+QString clockTable(const QList<TableRow> &rows, bool listColumns = false);
 
 // Columns padded to their widest cell, two blanks apart; no trailing blanks.
 QString formatTable(const QList<QStringList> &rows);

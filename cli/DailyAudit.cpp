@@ -2,6 +2,7 @@
 
 #include "AppIdentity.h"
 #include "AppSettings.h"
+#include "AuditFindingsStore.h"
 #include "AuditReport.h"
 #include "CliCommandLine.h"
 #include "CliOutput.h"
@@ -124,6 +125,8 @@ void DailyAudit::onAuditFinished()
     FleetAudit *audit = m_audit.release();
     audit->deleteLater();
     m_summary = AuditReport::summaryLine(AuditReport::summary(*audit));
+    // Also what `list` shows beside each clock's live status.
+    AuditFindingsStore::of(*audit).save();
     emit audited(*audit);
     if (!m_mailEnabled) {
         finish(Outcome::MailOff, QString());

@@ -1,6 +1,7 @@
 #include "MonitorCommand.h"
 
 #include "AppSettings.h"
+#include "CliCommandLine.h"
 #include "CliSession.h"
 #include "ClockPrinter.h"
 #include "ClockRegistry.h"
@@ -15,6 +16,7 @@
 #include <QDateTime>
 #include <QEventLoop>
 #include <QJsonObject>
+#include <QTimeZone>
 
 namespace {
 
@@ -72,12 +74,27 @@ int MonitorCommand::run()
         connect(m_dailyAudit.get(), &DailyAudit::audited, this, &MonitorCommand::auditFinished);
         m_dailyAudit->start();
     }
+    startAudits(in);
 
     QEventLoop loop;
     m_loop = &loop;
     loop.exec();
     m_loop = nullptr;
     return m_exitStatus;
+}
+
+void MonitorCommand::startAudits(const CliInvocation &in)
+{
+    // The findings `list` shows beside the live status: audited at start and
+    // daily (by the mailed daily audit when there is one).
+    AuditSchedule &audits = m_monitoring.audits();
+    if (in.hasOption(QStringLiteral("site-zone")))
+        audits.setSiteZone(QTimeZone(in.option(QStringLiteral("site-zone")).toUtf8()));
+    if (m_dailyAudit)
+        audits.setIntervalMs(0);
+    // The metrics count the findings of either audit.
+    connect(&audits, &AuditSchedule::audited, this, &MonitorCommand::auditFinished);
+    audits.start();
 }
 
 void MonitorCommand::SlotClockStatusUpdated(quint64 id)

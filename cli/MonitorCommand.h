@@ -8,6 +8,7 @@
 #include <memory>
 
 class CliSession;
+struct CliInvocation;
 class DailyAudit;
 class DevClock;
 class FleetAudit;
@@ -49,6 +50,7 @@ private:
     // The status board, on the metrics listener or (--board) on its own;
     // false, with a message, when it cannot start.
     bool startBoard();
+    void startAudits(const CliInvocation &in);
 
     CliSession &m_session;
     MonitoringSession m_monitoring;

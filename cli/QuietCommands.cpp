@@ -3,8 +3,10 @@
 #include "ClockEventText.h"
 #include "ClockEventTracker.h"
 #include "ClockPrinter.h"
+#include "ClockRegistry.h"
 #include "CliSession.h"
 #include "DevClock.h"
+#include "DevGroup.h"
 #include "EventJournal.h"
 #include "QuietRequests.h"
 
@@ -36,7 +38,7 @@ QString tr(const char *text)
 int usageError(CliSession &session, const QString &reason)
 {
     session.output().message(QStringLiteral("zentick-cli: ") + reason);
-    session.output().message(CliCommandLine::tryHelp());
+    session.output().message(CliCommandLine::tryHelp(session.invocation().commandName));
     return ExitUsage;
 }
 
@@ -47,7 +49,7 @@ bool readTarget(CliSession &session, QuietRequest &request, QString &error)
     request.ip = invocation.arguments.value(0);
     request.group = invocation.option(QStringLiteral("group"));
     if (request.ip.isEmpty() == request.group.isEmpty()) {
-        error = QStringLiteral("%1: give a clock's address or --group NAME")
+        error = QStringLiteral("%1: give the clock's IP address or --group NAME")
                     .arg(request.mute ? QStringLiteral("mute") : QStringLiteral("unmute"));
         return false;
     }
@@ -72,6 +74,31 @@ bool leaveForHolder(const QuietRequest &request, QString &error)
         return false;
     }
     return true;
+}
+
+enum class Quietness { Quiet, NotQuiet, NotListed };
+
+// Whether an unmute of the request's target would lift anything now: only
+// the target's own period counts (unmuting a clock leaves its group quiet).
+Quietness quietness(const QuietRequest &request, const QDateTime &now)
+{
+    const ClockRegistry *registry = ClockRegistry::instance();
+    Quietness found = Quietness::NotListed;
+    if (!request.group.isEmpty()) {
+        for (const DevGroup *group : registry->groups()) {
+            if (group->name() == request.group)
+                found = group->quietPeriod.isActive(now) ? Quietness::Quiet : Quietness::NotQuiet;
+        }
+        return found;
+    }
+    for (const DevClock *clock : registry->clocks()) {
+        if (clock->network.ip != request.ip)
+            continue;
+        if (clock->quietPeriod.isActive(now))
+            return Quietness::Quiet;
+        found = Quietness::NotQuiet;
+    }
+    return found;
 }
 
 int run(CliSession &session, QuietRequest request)
@@ -102,7 +129,25 @@ int run(CliSession &session, QuietRequest request)
                : tr("%1 is quiet until unmuted.").arg(target))
         : tr("%1 is no longer quiet.").arg(target);
 
-    if (session.loadState(CliSession::Access::Write, CliSession::Quietly::Yes) == ExitSuccess) {
+    const bool writable = session.loadState(CliSession::Access::Write, CliSession::Quietly::Yes) == ExitSuccess;
+    if (!writable && session.lockHeldElsewhere()) {
+        // Whether it names anything is seen on the list as last saved: the
+        // holder saves the list whenever it applies a request.
+        if (const int loaded = session.loadState(CliSession::Access::Read))
+            return loaded;
+    }
+    // Lifting what is not there would only journal a second "lifted".
+    if ((writable || session.lockHeldElsewhere()) && !request.mute
+        && quietness(request, now) == Quietness::NotQuiet) {
+        out.document(QJsonObject{{QStringLiteral("quiet"), false},
+                                 {QStringLiteral("ip"), request.ip},
+                                 {QStringLiteral("group"), request.group},
+                                 {QStringLiteral("changed"), false}});
+        out.text(tr("%1 is not muted; nothing changed.").arg(target));
+        return ExitSuccess;
+    }
+
+    if (writable) {
         const QuietRequest::Outcome outcome = request.apply(now);
         if (!outcome.error.isEmpty())
             return out.failed(outcome.error);
@@ -116,10 +161,6 @@ int run(CliSession &session, QuietRequest request)
             return ExitFailed;
     } else if (session.lockHeldElsewhere()) {
         // The window or the monitor has the list: it applies the request.
-        // Whether it names anything is seen on the list as last saved, since
-        // the holder only takes the file away.
-        if (const int loaded = session.loadState(CliSession::Access::Read))
-            return loaded;
         const QuietRequest::Outcome outcome = request.apply(now);
         if (!outcome.error.isEmpty())
             return out.failed(outcome.error);

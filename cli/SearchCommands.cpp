@@ -8,6 +8,8 @@
 #include "ConflictResolver.h"
 #include "DevClock.h"
 #include "DeviceFinder.h"
+#include "GetStatusSender.h"
+#include "SenderTarget.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -22,6 +24,8 @@ namespace {
 
 const char defaultFirstIp[] = "192.168.0.12";
 const char defaultFirstMac[] = "02-A7-3C-DC-00-00";
+// A status reply is read from its body; no HTTP status code to check.
+constexpr int noStatusCode = 0;
 
 // Shaped like QObject::tr, so that lupdate sees the plural forms.
 QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
@@ -34,6 +38,26 @@ int searchFailed(CliSession &session, Error error)
     if (allNetworkCards().isEmpty())
         return session.output().failed(tr("No usable local network interface to search on."));
     return session.output().operationFailed(error);
+}
+
+// The clocks just listed get their status now, as the window's poller would
+// give it within seconds: `list` right after the search shows it.
+void readStatuses(CliSession &session, const QList<DevClock *> &clocks)
+{
+    if (clocks.isEmpty())
+        return;
+    QList<SenderTarget> targets;
+    for (const DevClock *clock : clocks)
+        targets.append(SenderTarget::fromClock(*clock));
+    session.runSender(Communication::instance()->getStatus(targets), tr("Reading status"), [&clocks](DataSender *ended) {
+        const auto *status = static_cast<GetStatusSender *>(ended);
+        const QVector<bool> succeeded = status->succeeded();
+        const QVector<QByteArray> replies = status->replies();
+        for (int i = 0; i < clocks.size() && i < succeeded.size() && i < replies.size(); ++i) {
+            if (succeeded.at(i))
+                clocks.at(i)->parseStatus(QString::fromUtf8(replies.at(i)), noStatusCode);
+        }
+    });
 }
 
 } // namespace
@@ -71,6 +95,7 @@ int discover(CliSession &session)
         foundClocks.append(owned.get());
     const QVector<ClockMerge::Finding> findings = ClockMerge::findAll(registry->clocks(), foundClocks);
     bool changed = false;
+    QList<DevClock *> answered; // listed records of clocks that took the credentials
     for (size_t i = 0; i < found.size(); ++i) {
         auto &owned = found[i];
         DevClock *clock = owned.get();
@@ -83,6 +108,8 @@ int discover(CliSession &session)
                 index = registry->indexOfClock(clock);
                 changed = true;
                 note = tr("added");
+                if (clock->lastError == NoError)
+                    answered.append(clock);
             }
         } else if (finding.match == ClockMerge::Match::Conflict) {
             note = ClockMerge::conflictText(clock->mac, finding.movedFrom, clock->network.ip);
@@ -93,6 +120,8 @@ int discover(CliSession &session)
             if (add) {
                 ClockMerge::update(*listed, *clock, finding.match);
                 changed = true;
+                if (clock->lastError == NoError)
+                    answered.append(listed);
             }
         }
         QJsonObject object = ClockPrinter::clockJson(*clock, index);
@@ -108,8 +137,9 @@ int discover(CliSession &session)
             note += QStringLiteral(", ");
         if (clock->lastError != NoError)
             note += clock->lastErrorText();
-        rows.append({clock, index, QString(), note});
+        rows.append({clock, index, QString(), note, QString(), QString()});
     }
+    readStatuses(session, answered);
     if (changed && !session.saveState())
         return ExitFailed;
 

@@ -1,6 +1,7 @@
 #include "StateCommands.h"
 
 #include "AddressPlan.h"
+#include "AuditFindingsStore.h"
 #include "ClockPrinter.h"
 #include "ClockRegistry.h"
 #include "CliSession.h"
@@ -11,6 +12,7 @@
 #include "DevGroup.h"
 #include "PlanFile.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 
 #include <memory>
@@ -23,6 +25,36 @@ QString groupName(const DevClock &clock)
 {
     const DevGroup *group = ClockRegistry::instance()->groupOfClock(&clock);
     return group ? group->name() : QString();
+}
+
+const QString quietTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm");
+
+// "2026-12-08 18:00", "until unmuted", or empty while the clock is not quiet.
+QString quietUntilText(const DevClock &clock, const QDateTime &now)
+{
+    const QuietPeriod period = quietPeriodOf(clock, now);
+    if (!period.isActive(now))
+        return QString();
+    return period.until.isValid() ? period.until.toString(quietTimeFormat) : QStringLiteral("until unmuted");
+}
+
+// What a script reads beside the record: the quiet period and the findings.
+void addListFields(QJsonObject &object, const DevClock &clock, const AuditFindingsStore &audit, const QDateTime &now)
+{
+    const QuietPeriod period = quietPeriodOf(clock, now);
+    if (!period.isActive(now))
+        object.insert(QStringLiteral("quietUntil"), QJsonValue::Null);
+    else
+        object.insert(QStringLiteral("quietUntil"),
+                      period.until.isValid() ? period.until.toString(Qt::ISODate) : QStringLiteral("unmuted"));
+    QJsonArray findings;
+    for (const AuditFindingsStore::Finding &f : audit.findingsOf(clock)) {
+        findings.append(QJsonObject{{QStringLiteral("severity"), f.severity >= 2 ? QStringLiteral("critical")
+                                                                                 : QStringLiteral("warning")},
+                                    {QStringLiteral("kind"), f.kind},
+                                    {QStringLiteral("reason"), f.text}});
+    }
+    object.insert(QStringLiteral("auditFindings"), findings);
 }
 
 } // namespace
@@ -59,14 +91,22 @@ int list(CliSession &session)
         return ExitSuccess;
     }
 
+    const AuditFindingsStore audit = AuditFindingsStore::load();
+    const QDateTime now = QDateTime::currentDateTime();
     if (out.json()) {
         QJsonArray clocks;
-        for (int i = 0; i < registry->clockCount(); ++i)
-            clocks.append(ClockPrinter::clockJson(*registry->clockAt(i), i));
+        for (int i = 0; i < registry->clockCount(); ++i) {
+            QJsonObject clock = ClockPrinter::clockJson(*registry->clockAt(i), i);
+            addListFields(clock, *registry->clockAt(i), audit, now);
+            clocks.append(clock);
+        }
         QJsonArray groups;
         for (int i = 0; i < registry->groupCount(); ++i)
             groups.append(ClockPrinter::groupJson(*registry->groupAt(i), i));
-        out.document({{QStringLiteral("clocks"), clocks}, {QStringLiteral("groups"), groups}});
+        QJsonObject document{{QStringLiteral("clocks"), clocks}, {QStringLiteral("groups"), groups}};
+        if (audit.auditedAt().isValid())
+            document.insert(QStringLiteral("audited"), audit.auditedAt().toString(Qt::ISODate));
+        out.document(document);
         return ExitSuccess;
     }
 
@@ -76,9 +116,10 @@ int list(CliSession &session)
         QList<ClockPrinter::TableRow> rows;
         for (int i = 0; i < registry->clockCount(); ++i) {
             const DevClock *clock = registry->clockAt(i);
-            rows.append({clock, i, groupName(*clock), QString()});
+            rows.append({clock, i, groupName(*clock), QString(), quietUntilText(*clock, now),
+                         audit.text(*clock, QStringLiteral("; "))});
         }
-        out.text(ClockPrinter::clockTable(rows));
+        out.text(ClockPrinter::clockTable(rows, true));
     }
     if (registry->groupCount() > 0) {
         QList<QStringList> groupRows = {{QStringLiteral("Group"), QStringLiteral("Clocks")}};

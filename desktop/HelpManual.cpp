@@ -35,10 +35,16 @@ QUrl target(const QString &programFolder, Language language)
     return QUrl(QLatin1String(AppIdentity::webAddress));
 }
 
-bool open()
+bool open(QString *notOpened)
 {
     const QUrl url = target(QCoreApplication::applicationDirPath(), LanguageManager::currentLanguage());
-    return url.isLocalFile() ? DocumentOpener::open(url.toLocalFile()) : QDesktopServices::openUrl(url);
+    if (!url.isLocalFile())
+        return QDesktopServices::openUrl(url);
+    if (DocumentOpener::open(url.toLocalFile()))
+        return true;
+    if (notOpened)
+        *notOpened = url.toLocalFile();
+    return false;
 }
 
 } // namespace HelpManual

@@ -15,7 +15,8 @@ namespace HelpManual {
 QStringList candidates(const QString &programFolder, Language language);
 // The first candidate that exists as a local file URL, else the web site.
 QUrl target(const QString &programFolder, Language language);
-// Opens target() for the running program and current language.
-bool open();
+// Opens target() for the running program and current language. False when
+// nothing opened; notOpened then names the manual that no viewer took.
+bool open(QString *notOpened = nullptr);
 
 } // namespace HelpManual

@@ -114,7 +114,8 @@ int DevClock::ntpSeverity() const
 {
     switch (status.NtpSynchronization) {
     case NtpSynchronized:
-        return 0;
+        // A clock that names no server cannot say where its time came from.
+        return status.lastNtpServer.isEmpty() ? 1 : 0;
     case NtpTimeout:
     case NtpOther:
     case NtpDisabled:
@@ -134,8 +135,9 @@ QString DevClock::statusText() const
     QString text;
     switch (status.NtpSynchronization) {
     case NtpSynchronized:
-        text = tr("Synchronized") + separator + status.lastNtpServer + QLatin1Char('\n')
-            + tr("Last synchronization time") + separator + status.lastSyncTime;
+        text = (status.lastNtpServer.isEmpty() ? tr("Synchronized (no server named)")
+                                               : tr("Synchronized") + separator + status.lastNtpServer)
+            + QLatin1Char('\n') + tr("Last synchronization time") + separator + status.lastSyncTime;
         break;
     case NtpTimeout:
     case NtpOther:

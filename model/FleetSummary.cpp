@@ -40,5 +40,9 @@ QString FleetSummary::text() const
                          .arg(critical);
     if (unknown > 0)
         counts += QStringLiteral(", ") + QCoreApplication::translate("FleetSummary", "%1 without status").arg(unknown);
-    return QCoreApplication::translate("FleetSummary", "Clocks: %1 (%2)").arg(total).arg(counts);
+    QString text = QCoreApplication::translate("FleetSummary", "Clocks: %1 (%2)").arg(total).arg(counts);
+    if (auditCritical > 0)
+        text += QLatin1Char('\n')
+            + QCoreApplication::translate("FleetSummary", "%1 with critical audit findings").arg(auditCritical);
+    return text;
 }

@@ -105,6 +105,7 @@ void MonitoringSession::start()
 void MonitoringSession::stop()
 {
     m_autosaveTimer.stop();
+    m_audits.stop();
     m_poller.reset();
     m_reporter.reset();
     m_quietRequests.reset();

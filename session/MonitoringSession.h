@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AuditSchedule.h"
 #include "DeviceListLock.h"
 #include "MonitorMetrics.h"
 #include "StateLoad.h"
@@ -92,6 +93,9 @@ public:
     // clock's answer to its last poll.
     const MonitorMetrics &metrics() const { return m_metrics; }
     MonitorMetrics &metrics() { return m_metrics; }
+    // The background audit whose findings the device list shows; started by
+    // the program (not by start()), stopped by stop().
+    AuditSchedule &audits() { return m_audits; }
 
 public slots:
     // Every status update of a clock, from a poll or a refresh the user
@@ -124,4 +128,5 @@ private:
     bool m_reportWanted = false;
     bool m_mailWanted = true;
     MonitorMetrics m_metrics;
+    AuditSchedule m_audits;
 };

@@ -293,6 +293,10 @@
         <source>Auditing clocks</source>
         <translation>Uhren werden geprüft</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>Die Befunde können nicht in %1 gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>
@@ -1203,6 +1207,10 @@
         <source> - IP duplicate found</source>
         <translation> - doppelte IP-Adresse gefunden</translation>
     </message>
+    <message>
+        <source>Synchronized (no server named)</source>
+        <translation>Synchronisiert (ohne Server)</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListLock</name>
@@ -1822,6 +1830,10 @@
         <source>Clocks: %1 (%2)</source>
         <translation>Uhren: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 with critical audit findings</source>
+        <translation>%1 mit kritischen Prüfbefunden</translation>
+    </message>
 </context>
 <context>
     <name>GroupTree</name>
@@ -2308,6 +2320,14 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <source>Write the device list to a file as an address plan</source>
         <translation>Geräteliste als Adressplan in eine Datei schreiben</translation>
     </message>
+    <message>
+        <source>Audit</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Keine Prüfbefunde</translation>
+    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2583,10 +2603,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <translation>Name</translation>
     </message>
     <message>
-        <source>Button</source>
-        <translation>Schaltfläche</translation>
-    </message>
-    <message>
         <source>Recipient type</source>
         <translation>Empfängertyp</translation>
     </message>
@@ -2669,6 +2685,10 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Mail when they are well again</source>
         <translation>Entwarnung senden</translation>
+    </message>
+    <message>
+        <source>Remove recipient %1</source>
+        <translation>Empfänger %1 entfernen</translation>
     </message>
 </context>
 <context>
@@ -2839,6 +2859,10 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <source>No events.</source>
         <translation>Keine Ereignisse.</translation>
     </message>
+    <message>
+        <source>%1 is not muted; nothing changed.</source>
+        <translation>%1 ist nicht stummgeschaltet; nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
@@ -2976,6 +3000,10 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Status wird gelesen</translation>
     </message>
 </context>
 <context>
@@ -3509,6 +3537,16 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>No PDF viewer was found to open the manual. You can find it here:
+%1</source>
+        <translation>Es wurde kein PDF-Betrachter gefunden, um das Handbuch zu öffnen. Sie finden es hier:
+%1</translation>
+    </message>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Benachrichtigungen und Berichte sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Dann werden keine Störungsmeldungen per E-Mail gesendet, und die Datenaufzeichnung wird beendet)</translation>
     </message>
 </context>
 <context>

@@ -293,6 +293,10 @@
         <source>Auditing clocks</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>
@@ -1203,6 +1207,10 @@
         <source> - IP duplicate found</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Synchronized (no server named)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeviceListLock</name>
@@ -1822,6 +1830,10 @@
         <source>Clocks: %1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 with critical audit findings</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GroupTree</name>
@@ -2308,6 +2320,14 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <source>Write the device list to a file as an address plan</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Audit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2583,10 +2603,6 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Button</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Recipient type</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2668,6 +2684,10 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Mail when they are well again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove recipient %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2839,6 +2859,10 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <source>No events.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is not muted; nothing changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
@@ -2975,6 +2999,10 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading status</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3507,6 +3535,15 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No PDF viewer was found to open the manual. You can find it here:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

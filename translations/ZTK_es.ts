@@ -293,6 +293,10 @@
         <source>Auditing clocks</source>
         <translation>Auditando relojes</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>No se pueden guardar los hallazgos en %1.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>
@@ -1203,6 +1207,10 @@
         <source> - IP duplicate found</source>
         <translation> - IP duplicada</translation>
     </message>
+    <message>
+        <source>Synchronized (no server named)</source>
+        <translation>Sincronizado (sin servidor indicado)</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListLock</name>
@@ -1822,6 +1830,10 @@
         <source>Clocks: %1 (%2)</source>
         <translation>Relojes: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 with critical audit findings</source>
+        <translation>con hallazgos críticos de auditoría: %1</translation>
+    </message>
 </context>
 <context>
     <name>GroupTree</name>
@@ -2308,6 +2320,14 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <source>Write the device list to a file as an address plan</source>
         <translation>Guardar la lista de dispositivos en un archivo como plan de direcciones</translation>
     </message>
+    <message>
+        <source>Audit</source>
+        <translation>Auditoría</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Sin hallazgos de auditoría</translation>
+    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2583,10 +2603,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <translation>Nombre</translation>
     </message>
     <message>
-        <source>Button</source>
-        <translation>Acción</translation>
-    </message>
-    <message>
         <source>Recipient type</source>
         <translation>Tipo de destinatario</translation>
     </message>
@@ -2669,6 +2685,10 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Mail when they are well again</source>
         <translation>Notificar la recuperación</translation>
+    </message>
+    <message>
+        <source>Remove recipient %1</source>
+        <translation>Quitar destinatario %1</translation>
     </message>
 </context>
 <context>
@@ -2839,6 +2859,10 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <source>No events.</source>
         <translation>No hay eventos.</translation>
     </message>
+    <message>
+        <source>%1 is not muted; nothing changed.</source>
+        <translation>%1 no está silenciado; no se ha cambiado nada.</translation>
+    </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
@@ -2976,6 +3000,10 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Leyendo estado</translation>
     </message>
 </context>
 <context>
@@ -3509,6 +3537,16 @@ Open the device list read-only? Nothing will be saved.</source>
     <message>
         <source>Language</source>
         <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>No PDF viewer was found to open the manual. You can find it here:
+%1</source>
+        <translation>No se encontró ningún visor de PDF para abrir el manual. Está aquí:
+%1</translation>
+    </message>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Las notificaciones y los informes están activados. ¿Seguro que desea cerrar %1? (No se enviarán correos de alerta y se detendrá el registro de datos)</translation>
     </message>
 </context>
 <context>

@@ -293,6 +293,10 @@
         <source>Auditing clocks</source>
         <translation>Audit des horloges</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>Impossible de conserver les constats dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>
@@ -1203,6 +1207,10 @@
         <source> - IP duplicate found</source>
         <translation> - IP en double</translation>
     </message>
+    <message>
+        <source>Synchronized (no server named)</source>
+        <translation>Synchronisée (aucun serveur indiqué)</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListLock</name>
@@ -1822,6 +1830,10 @@
         <source>Clocks: %1 (%2)</source>
         <translation>Horloges&#xa0;: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 with critical audit findings</source>
+        <translation>avec constats critiques de vérification&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>GroupTree</name>
@@ -2308,6 +2320,14 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <source>Write the device list to a file as an address plan</source>
         <translation>Écrire la liste des appareils dans un fichier sous forme de plan d&apos;adressage</translation>
     </message>
+    <message>
+        <source>Audit</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Aucun constat de vérification</translation>
+    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2583,10 +2603,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <translation>Nom</translation>
     </message>
     <message>
-        <source>Button</source>
-        <translation>Bouton</translation>
-    </message>
-    <message>
         <source>Recipient type</source>
         <translation>Type de destinataire</translation>
     </message>
@@ -2669,6 +2685,10 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Mail when they are well again</source>
         <translation>E-mail au rétablissement</translation>
+    </message>
+    <message>
+        <source>Remove recipient %1</source>
+        <translation>Retirer le destinataire %1</translation>
     </message>
 </context>
 <context>
@@ -2839,6 +2859,10 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <source>No events.</source>
         <translation>Aucun événement.</translation>
     </message>
+    <message>
+        <source>%1 is not muted; nothing changed.</source>
+        <translation>%1 n&apos;est pas en silence&#xa0;; rien n&apos;a changé.</translation>
+    </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
@@ -2976,6 +3000,10 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Lecture de l&apos;état</translation>
     </message>
 </context>
 <context>
@@ -3509,6 +3537,16 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     <message>
         <source>Language</source>
         <translation>Langue</translation>
+    </message>
+    <message>
+        <source>No PDF viewer was found to open the manual. You can find it here:
+%1</source>
+        <translation>Aucune visionneuse PDF n&apos;a été trouvée pour ouvrir le manuel. Il se trouve ici&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Les notifications et les rapports sont activés. Voulez-vous vraiment fermer %1&#xa0;? (Les e-mails d&apos;alerte ne seront plus envoyés et l&apos;enregistrement des données s&apos;arrêtera)</translation>
     </message>
 </context>
 <context>

@@ -293,6 +293,10 @@
         <source>Auditing clocks</source>
         <translation>Verifica degli orologi</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>Impossibile conservare i rilievi in %1.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>
@@ -1203,6 +1207,10 @@
         <source> - IP duplicate found</source>
         <translation> - trovato IP duplicato</translation>
     </message>
+    <message>
+        <source>Synchronized (no server named)</source>
+        <translation>Sincronizzato (nessun server indicato)</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListLock</name>
@@ -1822,6 +1830,10 @@
         <source>Clocks: %1 (%2)</source>
         <translation>Orologi: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 with critical audit findings</source>
+        <translation>con rilievi critici della verifica: %1</translation>
+    </message>
 </context>
 <context>
     <name>GroupTree</name>
@@ -2308,6 +2320,14 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <source>Write the device list to a file as an address plan</source>
         <translation>Salva l&apos;elenco dispositivi in un file come piano di indirizzamento</translation>
     </message>
+    <message>
+        <source>Audit</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Nessun rilievo della verifica</translation>
+    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2583,10 +2603,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <translation>Nome</translation>
     </message>
     <message>
-        <source>Button</source>
-        <translation>Pulsante</translation>
-    </message>
-    <message>
         <source>Recipient type</source>
         <translation>Tipo di destinatario</translation>
     </message>
@@ -2669,6 +2685,10 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Mail when they are well again</source>
         <translation>E-mail al ripristino</translation>
+    </message>
+    <message>
+        <source>Remove recipient %1</source>
+        <translation>Rimuovi destinatario %1</translation>
     </message>
 </context>
 <context>
@@ -2839,6 +2859,10 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <source>No events.</source>
         <translation>Nessun evento.</translation>
     </message>
+    <message>
+        <source>%1 is not muted; nothing changed.</source>
+        <translation>%1 non è in silenzio; nulla è cambiato.</translation>
+    </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
@@ -2976,6 +3000,10 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>Orologi trovati lasciati invariati: %1 su %2; non resta alcun indirizzo dopo .254.</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Lettura dello stato</translation>
     </message>
 </context>
 <context>
@@ -3509,6 +3537,16 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     <message>
         <source>Language</source>
         <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>No PDF viewer was found to open the manual. You can find it here:
+%1</source>
+        <translation>Nessun visualizzatore PDF trovato per aprire il manuale. Si trova qui:
+%1</translation>
+    </message>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Le notifiche e i report sono attivi. Chiudere %1? (Le e-mail di avviso non verranno inviate e la scrittura del report si interromperà)</translation>
     </message>
 </context>
 <context>

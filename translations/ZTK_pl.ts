@@ -293,6 +293,10 @@
         <source>Auditing clocks</source>
         <translation>Sprawdzanie zegarów</translation>
     </message>
+    <message>
+        <source>Cannot keep the findings in %1.</source>
+        <translation>Nie można zapisać wyników w %1.</translation>
+    </message>
 </context>
 <context>
     <name>AuditFinding</name>
@@ -1204,6 +1208,10 @@
         <source> - IP duplicate found</source>
         <translation> – znaleziono duplikat IP</translation>
     </message>
+    <message>
+        <source>Synchronized (no server named)</source>
+        <translation>Zsynchronizowany (bez nazwy serwera)</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListLock</name>
@@ -1824,6 +1832,10 @@
         <source>Clocks: %1 (%2)</source>
         <translation>Zegary: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 with critical audit findings</source>
+        <translation>z krytycznymi wynikami kontroli: %1</translation>
+    </message>
 </context>
 <context>
     <name>GroupTree</name>
@@ -2315,6 +2327,14 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <source>Write the device list to a file as an address plan</source>
         <translation>Zapisz listę urządzeń w pliku jako plan adresów</translation>
     </message>
+    <message>
+        <source>Audit</source>
+        <translation>Kontrola</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Brak wyników kontroli</translation>
+    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2590,10 +2610,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <translation>Adres</translation>
     </message>
     <message>
-        <source>Button</source>
-        <translation>Przycisk</translation>
-    </message>
-    <message>
         <source>Recipient type</source>
         <translation>Typ odbiorcy</translation>
     </message>
@@ -2676,6 +2692,10 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Mail when they are well again</source>
         <translation>Powiadom e-mailem</translation>
+    </message>
+    <message>
+        <source>Remove recipient %1</source>
+        <translation>Usuń odbiorcę %1</translation>
     </message>
 </context>
 <context>
@@ -2846,6 +2866,10 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <source>No events.</source>
         <translation>Brak zdarzeń.</translation>
     </message>
+    <message>
+        <source>%1 is not muted; nothing changed.</source>
+        <translation>%1 nie jest wyciszony; nic nie zmieniono.</translation>
+    </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
@@ -2985,6 +3009,10 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>Zegary pozostawione bez zmian, bo po .254 nie ma wolnych adresów: %1 (znalezione: %2).</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Odczyt stanu</translation>
     </message>
 </context>
 <context>
@@ -3518,6 +3546,16 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     <message>
         <source>Language</source>
         <translation>Język</translation>
+    </message>
+    <message>
+        <source>No PDF viewer was found to open the manual. You can find it here:
+%1</source>
+        <translation>Nie znaleziono przeglądarki PDF, aby otworzyć instrukcję. Znajduje się tutaj:
+%1</translation>
+    </message>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Powiadomienia i raporty są włączone. Czy na pewno chcesz zamknąć %1? (Alerty e-mail nie będą wysyłane, a zapisywanie danych zostanie zatrzymane)</translation>
     </message>
 </context>
 <context>

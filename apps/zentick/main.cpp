@@ -38,5 +38,9 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &WindowMain::SigClosed, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     startup.reportLoad(&window);
+    // The findings shown beside each clock's live status: audited now and
+    // daily, by the program that writes the list.
+    if (session.isWritable())
+        session.audits().start();
     return application.exec();
 }

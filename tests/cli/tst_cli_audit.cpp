@@ -124,6 +124,13 @@ void TestCliAudit::findsWhatWasPlanted()
         QCOMPARE(summary.value("clocksAudited").toInt(), fleetSize);
         QCOMPARE(summary.value("clocksWithCritical").toInt(), 4);
         QCOMPARE(summary.value("clocksWithWarnings").toInt(), 3);
+        // An audit of the whole list is kept for `list`, finding for finding.
+        const QJsonArray listed = m_cli->run({"--json", "list"}).json().object().value("clocks").toArray();
+        const QJsonArray auditedClocks = m_fleetAudit.value("clocks").toArray();
+        for (int i = 0; i < fleetSize; ++i) {
+            QCOMPARE(listed.at(i).toObject().value("auditFindings").toArray().size(),
+                     auditedClocks.at(i).toObject().value("findings").toArray().size());
+        }
     }
     const QJsonObject audited = m_fleetAudit.value("clocks").toArray().at(clock).toObject();
     QCOMPARE(audited.value("ip").toString(), clockIp(clock));

@@ -30,6 +30,9 @@ private slots:
     void helpGoesToStandardOutput();
     void addListRemove();
     void quietPeriodWhileTheMonitorHoldsTheList();
+    void listShowsQuietAndAudit_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
+    void listShowsQuietAndAudit();
+    void unmuteOfAClockNotMuted();
     void unreadableStateFileIsLeftAlone_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void unreadableStateFileIsLeftAlone();
     void configShow();
@@ -112,13 +115,14 @@ void TestCliLocal::badUsage()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
+    QFETCH(QString, help);
 
     CliProcess cli;
     const CliProcess::Result result = cli.run(arguments);
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.out, QByteArray());
-    QCOMPARE(QString::fromUtf8(result.err), reason + QStringLiteral("\nTry 'zentick-cli --help'.\n"));
+    QCOMPARE(QString::fromUtf8(result.err), reason + QLatin1Char('\n') + help + QLatin1Char('\n'));
     QVERIFY(!QFile::exists(cli.stateFilePath()));
 }
 
@@ -176,8 +180,8 @@ void TestCliLocal::addListRemove()
 
     result = cli.run({"list"});
     const QStringList lines = QString::fromUtf8(result.out).split(QLatin1Char('\n'));
-    QCOMPARE(lines.value(0).simplified(), QStringLiteral("# Name IP Model Firmware Group Status"));
-    QCOMPARE(lines.value(1).simplified(), QStringLiteral("0 Clock 192.168.0.20 - 1.00 - No status available"));
+    QCOMPARE(lines.value(0).simplified(), QStringLiteral("# Name IP Model Firmware Group Status Quiet until Audit"));
+    QCOMPARE(lines.value(1).simplified(), QStringLiteral("0 Clock 192.168.0.20 - 1.00 - No status available - -"));
 
     result = cli.run({"remove", "192.168.0.20"});
     QCOMPARE(result.exitCode, 0);
@@ -190,6 +194,42 @@ void TestCliLocal::addListRemove()
     result = cli.run({"remove", "192.168.0.20"});
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err, QByteArray("No clock with the address 192.168.0.20 is on the device list.\n"));
+}
+
+void TestCliLocal::listShowsQuietAndAudit()
+{
+    QFETCH(QStringList, mute);
+    QFETCH(QByteArray, findings);
+    QFETCH(QString, cells);
+    QFETCH(QString, quietUntil);
+    QFETCH(QString, severity);
+
+    CliProcess cli;
+    QCOMPARE(cli.run({"add", "192.168.0.20"}).exitCode, 0);
+    if (!mute.isEmpty())
+        QCOMPARE(cli.run(mute).exitCode, 0);
+    QVERIFY(writeFile(QFileInfo(cli.stateFilePath()).path() + QStringLiteral("/audit-findings.json"), findings));
+
+    const CliProcess::Result table = cli.run({"list"});
+    QCOMPARE(table.exitCode, 0);
+    const QString row = QString::fromUtf8(table.out).split(QLatin1Char('\n')).value(1).simplified();
+    QVERIFY2(row.endsWith(QStringLiteral("No status available ") + cells), qPrintable(row));
+
+    const QJsonObject clock = cli.run({"--json", "list"}).json().object().value("clocks").toArray().at(0).toObject();
+    QCOMPARE(clock.value("quietUntil").toString(), quietUntil);
+    QCOMPARE(clock.value("auditFindings").toArray().at(0).toObject().value("severity").toString(), severity);
+}
+
+void TestCliLocal::unmuteOfAClockNotMuted()
+{
+    CliProcess cli;
+    QCOMPARE(cli.run({"add", "192.168.0.20"}).exitCode, 0);
+    const QByteArray state = cli.stateBytes();
+    const CliProcess::Result result = cli.run({"unmute", "192.168.0.20"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("192.168.0.20 is not muted; nothing changed.\n"));
+    QCOMPARE(cli.stateBytes(), state);
+    QCOMPARE(cli.run({"events"}).out, QByteArray("No events.\n"));
 }
 
 void TestCliLocal::unreadableStateFileIsLeftAlone()

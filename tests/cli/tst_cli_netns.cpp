@@ -130,9 +130,21 @@ void TestCliNetns::discoverListsAndAdds()
             QCOMPARE(clock.value("lastError").toInt(), 1); // refused "/D", kept from the broadcast
     }
 
-    QCOMPARE(runOk({"discover", "--add", "--user", "admin", "--password", "admin"}).exitCode, 0);
+    const CliProcess::Result added = runOk({"--json", "discover", "--add", "--user", "admin", "--password", "admin"});
+    QCOMPARE(added.exitCode, 0);
     QCOMPARE(listed().size(), 5);
     QCOMPARE(listed().at(0).toObject().value("user").toString(), QStringLiteral("admin"));
+    // The clocks that took the credentials are listed with their status.
+    QHash<QString, bool> took;
+    for (const QJsonValue &clock : added.json().object().value("clocks").toArray())
+        took.insert(clock.toObject().value("ip").toString(), clock.toObject().value("lastError").toInt() == int(NoError));
+    for (const QJsonValue &value : listed()) {
+        const QJsonObject clock = value.toObject();
+        const bool answered = took.value(clock.value("ip").toString());
+        const QByteArray ip = clock.value("ip").toString().toLatin1();
+        QVERIFY2(clock.value("lastStatusUpdate").toString().isEmpty() != answered, ip);
+        QVERIFY2((clock.value("NtpSynchronization").toInt() == 5) != answered, ip);
+    }
 
     // A second search adds nothing already listed.
     const CliProcess::Result again = runOk({"--json", "discover", "--add", "--user", "admin", "--password", "admin"});
@@ -190,10 +202,13 @@ void TestCliNetns::statusPrintsTheRecord()
     QVERIFY(!clock.value("lastStatusUpdate").toString().isEmpty());
     QVERIFY2(!status.out.contains("secret"), "the clock password was printed");
 
-    // Only discover --add, add and remove change the device list.
-    QCOMPARE(m_cli->stateBytes(), stateBefore);
+    // The listed clock keeps what was read, as after the window's refresh.
+    QVERIFY(m_cli->stateBytes() != stateBefore);
+    compareSubset(listed().at(0).toObject(), {{"NtpSynchronization", 0}, {"lastNtpServer", "ntp1.example.org"},
+                                              {"lastStatusUpdate", clock.value("lastStatusUpdate")}});
 
     const CliProcess::Result unlisted = runOk({"status", "192.168.0.21", "--user", "admin", "--password", "admin"});
+    QCOMPARE(listed().size(), 1);
     QCOMPARE(unlisted.exitCode, 0);
     QVERIFY(QRegularExpression(QStringLiteral("(?m)^name: +Hall$")).match(QString::fromUtf8(unlisted.out)).hasMatch());
     QVERIFY(QRegularExpression(QStringLiteral("(?m)^firmware: +2\\.10$")).match(QString::fromUtf8(unlisted.out)).hasMatch());
@@ -480,6 +495,8 @@ void TestCliNetns::monitorRunsItsSchedules()
     QVERIFY2(mail.data.contains("Subject: QLX Zentick alert: Back door IP: 192.168.0.22"), mail.data);
     QVERIFY2(mail.data.contains("Error code: Connection error"), mail.data);
 
+    const QString findings = QFileInfo(m_cli->stateFilePath()).path() + QStringLiteral("/audit-findings.json");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(findings), 60000);
     monitor.terminate(); // SIGTERM
     QVERIFY(monitor.waitForFinished(30000));
     QCOMPARE(monitor.exitStatus(), QProcess::NormalExit);
@@ -487,6 +504,11 @@ void TestCliNetns::monitorRunsItsSchedules()
     QVERIFY2(monitor.readAllStandardError().contains("device list saved"), "no word of the save");
     const QJsonArray saved = listed();
     compareSubset(saved.at(0).toObject(), {{"NtpSynchronization", 0}, {"temperature", 21.5}});
+    // Audited at start-up: the findings are kept, privately, for `list`.
+    QCOMPARE(QFile::permissions(findings) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+    const QJsonArray unreachable = saved.at(1).toObject().value("auditFindings").toArray();
+    QCOMPARE(unreachable.size(), 1);
+    compareSubset(unreachable.at(0).toObject(), {{"severity", "critical"}, {"kind", "unreachable"}});
     QVERIFY(!saved.at(0).toObject().value("lastStatusUpdate").toString().isEmpty());
     QSettings written(ini, QSettings::IniFormat);
     QVERIFY(QDateTime::fromString(written.value(QStringLiteral("Report/lastSaveTime")).toString(),

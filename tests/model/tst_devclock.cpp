@@ -183,12 +183,13 @@ void TestDevClock::knownModels()
 void TestDevClock::statusText()
 {
     QFETCH(int, state);
+    QFETCH(QString, server);
     QFETCH(QString, lastUpdate);
     QFETCH(QString, text);
     QFETCH(int, severity);
     DevClock clock;
     clock.status.NtpSynchronization = state;
-    clock.status.lastNtpServer = QStringLiteral("ntp1");
+    clock.status.lastNtpServer = server;
     clock.status.lastSyncTime = QStringLiteral("10:00:00");
     clock.status.lastStatusUpdate = QDateTime::fromString(lastUpdate, Qt::ISODate);
     QCOMPARE(clock.statusText(), text);

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include <functional>
@@ -110,6 +111,7 @@ private slots:
     void newClock_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
     void newClock();
     void devicesFound_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
+    void newClockFitsTheWayChosen();
     void devicesFound();
     void settingsRefusals_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
     void settingsRefusals();
@@ -250,6 +252,19 @@ void TestDialogs::newClock()
     QCOMPARE(m_dialogs.questionTexts(), ip.isEmpty() ? QStringList{"Incorrect IP Address"} : QStringList());
     if (!ip.isEmpty())
         QCOMPARE(dialog.networkInterface().name, interfaceName);
+}
+
+void TestDialogs::newClockFitsTheWayChosen()
+{
+    DialogNewClock dialog(m_dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *range = dialog.findChild<QRadioButton *>("rbtRange");
+    range->setChecked(true);
+    const int rangeHeight = dialog.height();
+    dialog.findChild<QRadioButton *>("rbtPlan")->setChecked(true);
+    range->setChecked(true);
+    QCOMPARE(dialog.height(), rangeHeight);
 }
 
 void TestDialogs::devicesFound()

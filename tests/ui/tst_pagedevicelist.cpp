@@ -47,6 +47,14 @@ DevClock *listClock(const QString &name, const QString &ip)
     return clock;
 }
 
+ClockStatus synchronizedStatus()
+{
+    ClockStatus status;
+    status.NtpSynchronization = NtpSynchronized;
+    status.lastNtpServer = QStringLiteral("ntp1");
+    return status;
+}
+
 // The page alone in a shown window (offscreen) with a scripted dialog host,
 // filled from whatever the registry lists.
 struct Fixture
@@ -170,7 +178,7 @@ void TestPageDeviceList::filter()
     QFETCH(bool, problemsOnly);
     QFETCH(QList<int>, shown);
 
-    listClock("Hall", "192.168.0.20")->status.NtpSynchronization = NtpSynchronized;
+    listClock("Hall", "192.168.0.20")->status = synchronizedStatus();
     listClock("Lab", "192.168.0.21")->status.NtpSynchronization = NtpTimeout;
     listClock("Roof", "192.168.0.22");
     Fixture f;
@@ -199,7 +207,7 @@ void TestPageDeviceList::keysActOnShownRowsOnly()
     QFETCH(int, currentAfter);
     QFETCH(QString, asked);
 
-    listClock("Hall", "192.168.0.20")->status.NtpSynchronization = NtpSynchronized;
+    listClock("Hall", "192.168.0.20")->status = synchronizedStatus();
     listClock("Lab", "192.168.0.21")->status.NtpSynchronization = NtpTimeout;
     listClock("Roof", "192.168.0.22");
     Fixture f;

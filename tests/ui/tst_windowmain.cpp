@@ -94,6 +94,8 @@ private slots:
     void saveNotifications();
     void testMail_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void testMail();
+    void saveQuestionOnlyWhenChanged_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
+    void saveQuestionOnlyWhenChanged();
     void saveReport_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void saveReport();
 
@@ -427,6 +429,40 @@ void TestWindowMain::recipients()
         shown << table->item(row, 1)->text();
     QCOMPARE(shown, listed);
     QCOMPARE(m_dialogs.questionTexts(), warnings);
+    // Taken, the address leaves the field; refused, it stays to be mended.
+    QCOMPARE(child(*page, "ledNotifRecipient")->text().isEmpty(), warnings.isEmpty());
+    // The remove button's column has no title: its name says whom it removes.
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QCOMPARE(qobject_cast<TableItemCustom *>(table->cellWidget(row, 2))->buttons().constFirst()->accessibleName(),
+                 QStringLiteral("Remove recipient ") + listed.at(row));
+    }
+}
+
+void TestWindowMain::saveQuestionOnlyWhenChanged()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(QString, button);
+    QFETCH(bool, asked);
+
+    // A closed port on this machine: a test mail sent unasked fails at once.
+    NotificationSettings &stored = notificationSettings();
+    stored.server = QStringLiteral("127.0.0.1");
+    stored.port = 1;
+    stored.authType = 0;
+    auto page = notificationsPage();
+    for (const QString &edit : edits) {
+        if (edit == QLatin1String("server"))
+            child(*page, "ledNotifServer")->setText("127.0.0.2");
+        else if (edit == QLatin1String("recipient"))
+            addRecipients(*page, {"ops@x.org"});
+        else
+            click(*page, "btnNotifSave");
+    }
+    m_dialogs.reset();
+    m_dialogs.answerQuestion(QuestionResult::Neutral); // "Cancel", when asked
+    child<QPushButton>(*page, qPrintable(button))->click();
+    QCOMPARE(m_dialogs.questionTexts().value(0).startsWith("Save configuration before"), asked);
+    QTRY_VERIFY(!page->isTestMailRunning());
 }
 
 void TestWindowMain::saveNotifications()

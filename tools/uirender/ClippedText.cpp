@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionHeader>
 #include <QTabBar>
@@ -68,6 +69,24 @@ void checkButton(const QAbstractButton *button, QStringList &found)
         found << entry(button, QStringLiteral("button"), text, needed, button->width());
 }
 
+// What a line edit adds around its text: its size hint is seventeen "x"
+// wide plus the frame and margins.
+constexpr int lineEditHintChars = 17;
+
+void checkPlaceholder(const QLineEdit *edit, QStringList &found)
+{
+    // Whether the field is empty in this scene or not: the hint is what a
+    // user sees first.
+    const QString text = edit->placeholderText();
+    if (text.isEmpty())
+        return;
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int chrome = edit->sizeHint().width() - metrics.horizontalAdvance(QLatin1Char('x')) * lineEditHintChars;
+    const int needed = metrics.horizontalAdvance(text) + chrome;
+    if (needed > edit->width() + tolerance)
+        found << entry(edit, QStringLiteral("placeholder"), text, needed, edit->width());
+}
+
 void checkTabs(const QTabBar *bar, QStringList &found)
 {
     for (int i = 0; i < bar->count(); ++i) {
@@ -125,6 +144,8 @@ QStringList find(QWidget *top)
             checkTabs(bar, found);
         else if (auto *header = qobject_cast<QHeaderView *>(widget))
             checkHeader(header, found);
+        else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            checkPlaceholder(edit, found);
     }
     return found;
 }

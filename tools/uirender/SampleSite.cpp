@@ -1,12 +1,19 @@
 #include "SampleSite.h"
 
+#include "AuditFindingsStore.h"
 #include "ClockConfig.h"
 #include "ClockRegistry.h"
 #include "DevClock.h"
 #include "DevGroup.h"
+#include "Error.h"
 #include "NotificationSettings.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace SampleSite {
 
@@ -47,6 +54,8 @@ const SampleClock sampleClocks[] = {
     {"Server room", 36, "QM01", 105, 18.0f, NtpDisabled, -1},
 };
 
+constexpr int libraryOctet = 35;
+
 const char *const sampleGroups[] = {"Ground floor", "Meeting rooms", "Corridors", "Outdoor and storage"};
 
 QString siteIp(int lastOctet)
@@ -66,7 +75,8 @@ DevClock *makeClock(const SampleClock &sample)
     clock->status.temperature = sample.temperature;
     clock->status.brightness = 60;
     clock->status.NtpSynchronization = sample.ntp;
-    clock->status.lastNtpServer = QStringLiteral("pool.ntp.org");
+    // The demo's "Library" uses NTP without any server and names none.
+    clock->status.lastNtpServer = sample.lastOctet == libraryOctet ? QString() : QStringLiteral("pool.ntp.org");
     clock->status.lastSyncTime = QStringLiteral("10:00:00");
     clock->status.lastStatusUpdate = statusTime;
     return clock;
@@ -144,6 +154,44 @@ NetworkCardData networkCard()
     return card;
 }
 
+// What the audit finds on the demo fleet, in the window's language, as the
+// window's own start-up audit would have kept it.
+void writeAuditFindings()
+{
+    const auto checks = [](const char *text) { return QCoreApplication::translate("AuditChecks", text); };
+    const auto finding = [](const char *severity, const char *kind, const QString &text) {
+        return QJsonObject{{QStringLiteral("severity"), QLatin1String(severity)},
+                           {QStringLiteral("kind"), QLatin1String(kind)},
+                           {QStringLiteral("text"), text}};
+    };
+    const QString notDownloaded = checks("Configuration not downloaded: %1");
+    const struct {
+        int lastOctet;
+        QJsonObject finding;
+    } found[] = {
+        {21, finding("critical", "unreachable",
+                     notDownloaded.arg(ErrorText::kindText(AuthorizationError)))},
+        {25, finding("critical", "daylightSaving",
+                     checks("The clock runs %1 behind %2 now").arg(QStringLiteral("1:00"), QStringLiteral("Europe/Berlin")))},
+        {32, finding("warning", "timeSource", checks("NTP not synchronized: %1").arg(QStringLiteral("Ntp server timeout")))},
+        {33, finding("critical", "unreachable",
+                     notDownloaded.arg(ErrorText::kindText(NoResponse)))},
+        {34, finding("warning", "daylightSaving",
+                     checks("From %1 (%2) the clock runs %3 behind")
+                         .arg(QStringLiteral("2027-03-28 03:00"), QStringLiteral("Europe/Berlin"), QStringLiteral("1:00")))},
+        {35, finding("critical", "timeSource", checks("NTP without any server"))},
+        {36, finding("critical", "timeSource", checks("Synchronization is \"None\": the clock keeps time by itself"))},
+    };
+    QJsonArray clocks;
+    for (const auto &entry : found) {
+        clocks.append(QJsonObject{{QStringLiteral("ip"), siteIp(entry.lastOctet)},
+                                  {QStringLiteral("findings"), QJsonArray{entry.finding}}});
+    }
+    QFile file(AuditFindingsStore::defaultPath());
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QJsonDocument(QJsonObject{{QStringLiteral("clocks"), clocks}}).toJson());
+}
+
 void populate()
 {
     ClockRegistry *registry = ClockRegistry::instance();
@@ -160,12 +208,14 @@ void populate()
     }
     registry->groupAt(0)->setConfig(config);
     populateNotifications();
+    writeAuditFindings();
 }
 
 void clear()
 {
     ClockRegistry::instance()->clear();
     notificationSettings() = NotificationSettings();
+    QFile::remove(AuditFindingsStore::defaultPath());
 }
 
 QVector<DevClock *> foundClocks()

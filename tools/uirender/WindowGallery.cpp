@@ -127,6 +127,18 @@ std::unique_ptr<QWidget> deviceList()
     return window;
 }
 
+// Scrolled to the end of the list, where the audit found most, with
+// "Library" (synchronised, naming no server) selected.
+std::unique_ptr<QWidget> deviceListAudit()
+{
+    std::unique_ptr<QWidget> window = page("btnDeviceList");
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("twdDeviceList"));
+    const int library = 15;
+    table->selectRow(library);
+    table->scrollToBottom();
+    return window;
+}
+
 std::unique_ptr<QWidget> editor(int groupIndex, int clockIndex, int tab)
 {
     WindowMain *window = makeWindow();
@@ -244,6 +256,7 @@ std::vector<WidgetGallery::Scene> scenes()
     const int firstGroup = 0;
     return {
         {QStringLiteral("window-device-list"), deviceList},
+        {QStringLiteral("window-device-list-audit"), deviceListAudit},
         {QStringLiteral("window-groups"), [] { return page("btnGroupList"); }},
         {QStringLiteral("window-conflicts"), [] { return page("btnConflictResolver"); }},
         {QStringLiteral("window-notifications"), [] { return page("btnNotifications"); }},

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QCoreApplication>
+#include <QLineEdit>
 
 DialogNewClock::DialogNewClock(DialogHost &dialogs, QWidget *parent)
     : FramelessDialog(parent)
@@ -29,9 +31,22 @@ DialogNewClock::DialogNewClock(DialogHost &dialogs, QWidget *parent)
                 showWay();
         });
     }
+    fitPlaceholder(ui->ledRange);
+    fitPlaceholder(ui->ledPlanFile);
     showWay();
     m_choices.refresh(NetworkCardData());
     showChoices();
+}
+
+void DialogNewClock::fitPlaceholder(QLineEdit *edit)
+{
+    // The range hint shows both forms a range takes; cut, it would teach
+    // neither.
+    // A line edit's size hint is seventeen "x" wide plus its frame.
+    constexpr int hintChars = 17;
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int chrome = edit->sizeHint().width() - metrics.horizontalAdvance(QLatin1Char('x')) * hintChars;
+    edit->setMinimumWidth(metrics.horizontalAdvance(edit->placeholderText()) + chrome);
 }
 
 DialogNewClock::~DialogNewClock()
@@ -84,7 +99,10 @@ void DialogNewClock::showWay()
         : chosen == Way::Plan             ? static_cast<QWidget *>(ui->btnChoosePlan)
                                           : static_cast<QWidget *>(ui->ledIP);
     first->setFocus();
-    // Fits the fields shown: the layout only ever grows the dialog by itself.
+    // Fits the fields shown: the layout only ever grows the dialog by itself,
+    // and its hint and minimum follow the hidden group only once the layout
+    // requests the hiding posted have been handled.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (isVisible())
         resize(qMax(width(), sizeHint().width()), sizeHint().height());
 }

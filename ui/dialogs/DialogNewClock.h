@@ -5,6 +5,7 @@
 #include "NetworkCardChoices.h"
 
 class DialogHost;
+class QLineEdit;
 
 namespace Ui {
 class DialogNewClock;
@@ -57,6 +58,7 @@ private:
     void choosePlan();
     // Shows the fields of the chosen way in.
     void showWay();
+    static void fitPlaceholder(QLineEdit *edit);
     // The interfaces present now; the chosen one stays chosen.
     void refreshInterfaces();
     void showChoices();

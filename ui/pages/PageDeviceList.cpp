@@ -1,6 +1,7 @@
 #include "PageDeviceList.h"
 
 #include "AddressPlanActions.h"
+#include "AuditFinding.h"
 #include "ClockMerge.h"
 #include "ClockRegistry.h"
 #include "Communication.h"
@@ -38,6 +39,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 const QString iconRoot = QStringLiteral(":/icons/resources/icons/");
@@ -64,7 +67,7 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     QTableWidget *table = ui->twdDeviceList;
     table->setColumnCount(ColumnCount);
     table->setHorizontalHeaderLabels(
-        {tr("Name"), tr("IP"), tr("Status"), tr("Firmware"), tr("Group"), tr("Manage")});
+        {tr("Name"), tr("IP"), tr("Status"), tr("Audit"), tr("Firmware"), tr("Group"), tr("Manage")});
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(statusLines * fontMetrics().lineSpacing() + rowPadding);
@@ -99,6 +102,9 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     connect(&m_services.session(), &MonitoringSession::quietPeriodsChanged, this,
             &PageDeviceList::onQuietPeriodsChanged);
     connect(&m_services, &PageServices::themeChanged, this, &PageDeviceList::RefreshDeviceList);
+    connect(&m_services.session().audits(), &AuditSchedule::findingsChanged, this,
+            &PageDeviceList::reloadAuditFindings);
+    m_findings = AuditFindingsStore::load();
     ui->wdtDeviceListLoad->hide();
 }
 
@@ -122,6 +128,14 @@ void PageDeviceList::showEvent(QShowEvent *event)
 
 void PageDeviceList::enter()
 {
+    // Another program (the monitor) may have audited meanwhile.
+    m_findings = AuditFindingsStore::load();
+    RefreshDeviceList();
+}
+
+void PageDeviceList::reloadAuditFindings()
+{
+    m_findings = AuditFindingsStore::load();
     RefreshDeviceList();
 }
 
@@ -172,6 +186,10 @@ void PageDeviceList::finishFill()
         {IpColumn, widthFor(QStringLiteral("192.168.0.100"))},
         {FirmwareColumn, widthFor(header->model()->headerData(FirmwareColumn, Qt::Horizontal).toString())},
         {GroupColumn, widthFor(QStringLiteral("Meeting rooms"))},
+        {AuditColumn, std::max({widthFor(header->model()->headerData(AuditColumn, Qt::Horizontal).toString()),
+                                widthFor(AuditFindingsStore::severityText(int(AuditFinding::Severity::Critical))),
+                                widthFor(AuditFindingsStore::severityText(int(AuditFinding::Severity::Warning)))})
+                          + ManageButtonsDelegate::iconSize + padding},
     };
     for (const auto &[column, width] : startWidths) {
         header->setSectionResizeMode(column, QHeaderView::Interactive);
@@ -223,6 +241,15 @@ void PageDeviceList::UpdateDeviceRow(int row, DevClock *clock)
     status->setToolTip(fullText);
     status->setData(Qt::AccessibleTextRole, fullText);
     status->setIcon(m_services.statusPixmaps().icon(clock->ntpSeverity()));
+    // Beside the live status, what the latest audit found: the worst
+    // severity with its icon, every finding in the tool tip.
+    QTableWidgetItem *audit = table->item(row, AuditColumn);
+    const int worst = m_findings.worstSeverity(*clock);
+    const QString findings = m_findings.text(*clock);
+    audit->setText(worst > 0 ? AuditFindingsStore::severityText(worst) : QString());
+    audit->setIcon(worst > 0 ? m_services.statusPixmaps().icon(worst) : QIcon());
+    audit->setToolTip(findings);
+    audit->setData(Qt::AccessibleTextRole, findings.isEmpty() ? tr("No audit findings") : findings);
     table->item(row, FirmwareColumn)->setText(clock->firmwareText());
     const DevGroup *group = m_services.registry().groupAt(clock->groupId);
     table->item(row, GroupColumn)->setText(group ? group->name() : tr("None"));
@@ -480,6 +507,8 @@ void PageDeviceList::checkClocks()
     m_services.runner().run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
     if (!finished)
         return;
+    if (m_services.session().isWritable())
+        m_services.session().audits().record(audit);
     DialogAuditFindings dialog(m_services.window());
     dialog.setAudit(audit);
     m_services.dialogs().runDialog(dialog);
@@ -528,7 +557,9 @@ void PageDeviceList::scheduleSummary()
 void PageDeviceList::updateSummary()
 {
     m_summaryPending = false;
-    ui->lblFleetSummary->setText(FleetSummary::of(m_services.registry().clocks()).text());
+    FleetSummary summary = FleetSummary::of(m_services.registry().clocks());
+    summary.auditCritical = m_findings.criticalCount(m_services.registry().clocks());
+    ui->lblFleetSummary->setText(summary.text());
 }
 
 void PageDeviceList::showManageMenu(int row, const QPoint &globalPos)

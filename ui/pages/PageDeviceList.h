@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AuditFindingsStore.h"
 #include "DeviceRowFilter.h"
 #include "NavigationPage.h"
 
@@ -26,7 +27,16 @@ class PageDeviceList : public NavigationPage
     Q_OBJECT
 
 public:
-    enum Column { NameColumn, IpColumn, StatusColumn, FirmwareColumn, GroupColumn, ManageColumn, ColumnCount };
+    enum Column {
+        NameColumn,
+        IpColumn,
+        StatusColumn,
+        AuditColumn,
+        FirmwareColumn,
+        GroupColumn,
+        ManageColumn,
+        ColumnCount
+    };
     enum ManageAction { DeleteAction, DownloadAction, EditConfigurationAction, EditSettingsAction, RefreshAction };
 
     // A fill step adds rows for about this long, then lets the event loop run.
@@ -73,6 +83,8 @@ private:
     // A clock new on the list, or a listed one that changed, drawn at once.
     void showListedClock(quint64 id);
     void checkClocks();
+    // The latest audit's findings, as kept by whichever program ran it.
+    void reloadAuditFindings();
     // Asks, then deletes the clock of the first selected row (the Delete key
     // and the first Manage button).
     void deleteSelectedClock();
@@ -101,6 +113,7 @@ private:
     ManageButtonsDelegate *m_delegate;
     AddressPlanActions *m_plans;
     DeviceRowFilter m_filter;
+    AuditFindingsStore m_findings;
     int listFillIndex = 0;
     bool m_filling = false;
     bool m_fillStarted = false;

@@ -36,6 +36,8 @@ PageNotifications::PageNotifications(PageServices &services, QWidget *parent)
     header->setSectionResizeMode(AddressColumn, QHeaderView::Stretch);
 
     m_testMail->setAsker([this] {
+        if (!hasUnsavedChanges())
+            return TestMailFlow::Choice::SendOnly;
         const QuestionResult answer = m_services.dialogs().ask(
             m_services.window(), tr("Save configuration before sending test e-mail?"), QuestionIcon::Question,
             tr("Save and send"), tr("Send only"), tr("Cancel"));
@@ -99,6 +101,8 @@ void PageNotifications::LoadNotificationWidgets()
     ui->twdNotifRecipients->setRowCount(0);
     for (const Recipient &recipient : settings.recipients)
         addRecipientRow(recipient.copy ? tr("Copy") : tr("To"), recipient.name);
+    // As the form shows them: a value the form cannot show is no change.
+    m_savedSettings = formSettings();
 }
 
 bool PageNotifications::SaveNotificationSettings(bool showMessage)
@@ -113,6 +117,26 @@ bool PageNotifications::SaveNotificationSettings(bool showMessage)
     }
 
     NotificationSettings &settings = notificationSettings();
+    settings = formSettings();
+    showCredentials(settings.authType);
+
+    // The settings stay changed in memory; a read-only window or a full disk
+    // must still say that nothing reached the file.
+    MonitoringSession &session = m_services.session();
+    if (!session.save()) {
+        m_services.dialogs().message(m_services.window(), session.lastSaveError(), QuestionIcon::Warning);
+        return false;
+    }
+    m_savedSettings = settings;
+    if (showMessage)
+        m_services.dialogs().message(m_services.window(), tr("Notification configuration saved."), QuestionIcon::Info);
+    return true;
+}
+
+NotificationSettings PageNotifications::formSettings() const
+{
+    // What the form does not show (key, certificate) stays as it is.
+    NotificationSettings settings = notificationSettings();
     settings.server = ui->ledNotifServer->text();
     settings.port = ui->sbxNotifPort->value();
     settings.username = ui->ledNotifUsername->text();
@@ -122,7 +146,6 @@ bool PageNotifications::SaveNotificationSettings(bool showMessage)
     settings.ignoreSslErrors = ui->cbxIgnoreSslErrors->isChecked();
     settings.resendMailTime = ui->cbxResendMail->currentIndex();
     settings.authType = ui->cbxAuthenticationType->currentIndex();
-    showCredentials(settings.authType);
     settings.errorConnection = ui->cbxNotifNoConnection->isChecked();
     settings.errorAuth = ui->cbxNotifNoAuth->isChecked();
     settings.errorNtpTimeout = ui->cbxNotifNtpTimeout->isChecked();
@@ -137,17 +160,12 @@ bool PageNotifications::SaveNotificationSettings(bool showMessage)
         recipient.copy = ui->twdNotifRecipients->item(row, TypeColumn)->text() != to;
         settings.recipients.append(recipient);
     }
+    return settings;
+}
 
-    // The settings stay changed in memory; a read-only window or a full disk
-    // must still say that nothing reached the file.
-    MonitoringSession &session = m_services.session();
-    if (!session.save()) {
-        m_services.dialogs().message(m_services.window(), session.lastSaveError(), QuestionIcon::Warning);
-        return false;
-    }
-    if (showMessage)
-        m_services.dialogs().message(m_services.window(), tr("Notification configuration saved."), QuestionIcon::Info);
-    return true;
+bool PageNotifications::hasUnsavedChanges() const
+{
+    return formSettings() != m_savedSettings;
 }
 
 void PageNotifications::addRecipient()
@@ -163,6 +181,7 @@ void PageNotifications::addRecipient()
         return;
     }
     addRecipientRow(ui->cbxNotifRecipType->currentText(), address);
+    ui->ledNotifRecipient->clear();
 }
 
 void PageNotifications::addRecipientRow(const QString &typeText, const QString &address)
@@ -173,8 +192,10 @@ void PageNotifications::addRecipientRow(const QString &typeText, const QString &
     table->setItem(row, TypeColumn, new QTableWidgetItem(typeText));
     table->setItem(row, AddressColumn, new QTableWidgetItem(address));
     auto *cell = new TableItemCustom(nullptr, row);
+    // The column has no title: the button's name says what it does to whom.
     const QString toolTip = tr("Delete from list");
-    cell->addButton(deleteIcon, QString(), toolTip, deleteButtonMinimumWidth)->setAccessibleName(toolTip);
+    cell->addButton(deleteIcon, QString(), toolTip, deleteButtonMinimumWidth)
+        ->setAccessibleName(tr("Remove recipient %1").arg(address));
     // The cell carries its current row, so the slot removes the right one
     // however many rows went before it.
     connect(cell, &TableItemCustom::ButtonClicked, this,
@@ -208,6 +229,10 @@ void PageNotifications::showCredentials(int authenticationType)
 
 void PageNotifications::hideToTray()
 {
+    if (!hasUnsavedChanges()) {
+        emit hideToTrayRequested();
+        return;
+    }
     const QuestionResult answer = m_services.dialogs().ask(
         m_services.window(), tr("Save configuration before minimize application?"), QuestionIcon::Question,
         tr("Save and minimize"), tr("Minimize only"), tr("Cancel"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NavigationPage.h"
+#include "NotificationSettings.h"
 
 class PageServices;
 class TestMailFlow;
@@ -26,6 +27,9 @@ public:
     // Copies the widgets into the notification settings and saves the state
     // file; false when the input was refused or nothing was saved.
     bool SaveNotificationSettings(bool showMessage);
+    // The form differs from what was last loaded or saved; only then do the
+    // test mail and hiding to the tray ask whether to save first.
+    bool hasUnsavedChanges() const;
 
     // The test mail's wait for the server's replies.
     void setTestMailTimeout(int timeoutMs);
@@ -35,6 +39,7 @@ public:
     static bool isRecipientAcceptable(const QString &address);
 
 private:
+    NotificationSettings formSettings() const;
     void addRecipient();
     // User name and password only for an authentication type that uses them.
     void showCredentials(int authenticationType);
@@ -47,4 +52,5 @@ private:
     Ui::PageNotifications *ui;
     PageServices &m_services;
     TestMailFlow *m_testMail;
+    NotificationSettings m_savedSettings;
 };

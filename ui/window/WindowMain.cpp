@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QTimer>
 
 #include <optional>
@@ -109,7 +110,7 @@ void WindowMain::connectTitleBar()
     connect(ui->actionThemeLight, &QAction::triggered, this, [this] { SetTheme(Theme::Light); });
     connect(ui->btnLanguage, &QAbstractButton::clicked, this, &WindowMain::showLanguageMenu);
     m_tray->setLanguageChooser([this](Language language) { chooseLanguage(language); });
-    connect(ui->btnHelp, &QAbstractButton::clicked, this, [] { HelpManual::open(); });
+    connect(ui->btnHelp, &QAbstractButton::clicked, this, &WindowMain::openHelp);
     connect(ui->btnAbout, &QAbstractButton::clicked, this, &WindowMain::showAbout);
     connect(ui->btnMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
     connect(ui->btnMaximize, &QAbstractButton::clicked, this,
@@ -240,6 +241,17 @@ void WindowMain::showAbout()
     m_services.dialogs().runDialog(about);
 }
 
+void WindowMain::openHelp()
+{
+    QString manual;
+    if (HelpManual::open(&manual) || manual.isEmpty())
+        return;
+    // Said in the window: the opener's own complaints go to a terminal nobody reads.
+    m_services.dialogs().message(
+        this, tr("No PDF viewer was found to open the manual. You can find it here:\n%1").arg(QDir::toNativeSeparators(manual)),
+        QuestionIcon::Warning);
+}
+
 // Closing
 
 void WindowMain::closeEvent(QCloseEvent *event)
@@ -251,12 +263,17 @@ void WindowMain::closeEvent(QCloseEvent *event)
         return dialogs.ask(this, text.arg(appDisplayName()), QuestionIcon::Warning, tr("Minimalize to tray"),
                            tr("Close application"), tr("Cancel"));
     };
-    // Unset while no question was asked.
+    // One question naming everything that stops; unset while none was asked.
     std::optional<QuestionResult> answer;
-    if (alerts.errorConnection || alerts.errorAuth || alerts.errorNtpTimeout)
+    const bool alertsOn = alerts.errorConnection || alerts.errorAuth || alerts.errorNtpTimeout;
+    const bool reportOn = AppSettings::reportSettings().enabled;
+    if (alertsOn && reportOn)
+        answer = askToClose(tr("Notifications and reports are turned on. Are you sure you want to close %1? "
+                               "(Alert e-mails won't be sent and data reporting will stop)"));
+    else if (alertsOn)
         answer = askToClose(
             tr("Notification are turned on. Are you sure you want to close %1? (Alert e-mails won't be sent)"));
-    if ((!answer || answer == QuestionResult::Negative) && AppSettings::reportSettings().enabled)
+    else if (reportOn)
         answer = askToClose(tr("Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)"));
     if (answer == QuestionResult::Positive)
         m_tray->SetHiddenToTray(false);

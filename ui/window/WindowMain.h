@@ -71,6 +71,8 @@ private:
     void showThemeMenu();
     void showLanguageMenu();
     void showAbout();
+    // The manual in a PDF viewer, or where it is when no viewer was found.
+    void openHelp();
     void applyIcons();
     void updateMaximizeIcon();
     void rebuildStatusPixmaps();
