@@ -17,6 +17,7 @@ const QString keyReportValueType = QStringLiteral("Report/valueType");
 const QString keyReportInterval = QStringLiteral("Report/interval");
 const QString keyReportLastSaveTime = QStringLiteral("Report/lastSaveTime");
 const QString keyParallelExchanges = QStringLiteral("Exchanges/parallel");
+const QString keyPollCeiling = QStringLiteral("Exchanges/pollCeiling");
 
 QString g_lastPath;
 ReportSettings g_reportSettings;
@@ -41,6 +42,13 @@ int parallelExchanges(int fallback)
 {
     bool ok = false;
     const int stored = SettingsStore::open()->value(keyParallelExchanges).toInt(&ok);
+    return ok && stored > 0 ? stored : fallback;
+}
+
+int pollCeiling(int fallback)
+{
+    bool ok = false;
+    const int stored = SettingsStore::open()->value(keyPollCeiling).toInt(&ok);
     return ok && stored > 0 ? stored : fallback;
 }
 

@@ -8,6 +8,7 @@
 #include "DevClock.h"
 #include "MetricsHttpServer.h"
 #include "SignalWatcher.h"
+#include "WorkerThreadPool.h"
 
 #include <QDateTime>
 #include <QEventLoop>
@@ -57,6 +58,7 @@ int MonitorCommand::run()
 
     connect(&m_monitoring, &MonitoringSession::statusUpdated, this, &MonitorCommand::SlotClockStatusUpdated);
     m_monitoring.start();
+    out.message(WorkerThreadPool::instance()->capacityText());
     m_monitoring.setReportEnabled(AppSettings::reportSettings().enabled);
     m_dailyAudit = DailyAudit::fromInvocation(in, out);
     if (m_dailyAudit)
