@@ -64,11 +64,13 @@ void ExchangeSchedule::resize()
 {
     m_laneBound[laneIndex(ExchangeLane::User)] = m_bound;
     m_laneBound[laneIndex(ExchangeLane::Probe)] = m_probeBound;
-    for (const ExchangeLane lane : {ExchangeLane::Poll, ExchangeLane::Retry}) {
-        const int floor = lane == ExchangeLane::Poll ? m_bound : retryFloor();
-        const int i = laneIndex(lane);
-        m_laneBound[i] = pollsInFlight(m_demand[i], m_meanMs[i] / 1000, floor, m_pollCeiling);
-    }
+    // The ceiling holds for both lanes together: the poll lane may take what
+    // the retry lane's floor leaves, the retry lane what the poll lane leaves.
+    const int poll = laneIndex(ExchangeLane::Poll);
+    const int retry = laneIndex(ExchangeLane::Retry);
+    m_laneBound[poll] = pollsInFlight(m_demand[poll], m_meanMs[poll] / 1000, m_bound, m_pollCeiling - retryFloor());
+    m_laneBound[retry] =
+        pollsInFlight(m_demand[retry], m_meanMs[retry] / 1000, retryFloor(), m_pollCeiling - m_laneBound[poll]);
 }
 
 int ExchangeSchedule::totalBound() const

@@ -81,7 +81,8 @@ public:
 
     // The poller's demand on a lane: how many polls per second fall due.
     void setPollDemand(ExchangeLane lane, double pollsPerSecond);
-    // Clamped to the floors .. MaxPollCeiling.
+    // The most polls in flight in the poll and retry lanes together (each
+    // keeps its floor), clamped to 1 .. MaxPollCeiling.
     void setPollCeiling(int ceiling);
     int pollCeiling() const { return m_pollCeiling; }
     // A lane's bound as of now; the poll and retry lanes follow pollsInFlight().

@@ -73,11 +73,12 @@ QString WorkerThreadPool::capacityText() const
 {
     const QString files = g_openFileLimit == RLIM_INFINITY ? QStringLiteral("unlimited")
                                                            : QString::number(qulonglong(g_openFileLimit));
-    return QStringLiteral("Polls in flight: %1 to %2 in the poll lane, %3 to %2 in the retry lane, "
-                          "following the fleet; %4 user exchanges at once; open-file limit %5.")
+    return QStringLiteral("Polls in flight: at least %1 for answering clocks and %2 for failing ones, "
+                          "following the fleet, at most %3 together; %4 user exchanges at once; "
+                          "open-file limit %5.")
         .arg(m_schedule.bound())
-        .arg(m_schedule.pollCeiling())
         .arg(m_schedule.retryFloor())
+        .arg(qMax(m_schedule.pollCeiling(), m_schedule.bound() + m_schedule.retryFloor()))
         .arg(m_schedule.bound())
         .arg(files);
 }

@@ -35,7 +35,7 @@ public:
     // Parallel exchanges in the probe lane.
     void setProbeBound(int bound);
     int probeBound() const { return m_schedule.probeBound(); }
-    // The most polls in flight in the poll lane and in the retry lane each.
+    // The most polls in flight in the poll and retry lanes together.
     void setPollCeiling(int ceiling);
     // See ExchangeSchedule::setPollDemand.
     void setPollDemand(ExchangeLane lane, double pollsPerSecond);
