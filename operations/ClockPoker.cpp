@@ -46,7 +46,7 @@ ClockPoker::ClockPoker(QObject *parent)
     connect(&m_wakeTimer, &QTimer::timeout, this, &ClockPoker::startDue);
     m_listTimer.setInterval(ListCheckMs);
     connect(&m_listTimer, &QTimer::timeout, this, [this] {
-        if (!m_held.empty() || ClockRegistry::instance()->clocks() != m_listed)
+        if (!m_held.empty() || listChanged())
             startDue();
     });
     m_listTimer.start();
@@ -164,12 +164,22 @@ bool ClockPoker::laneFull(Kind kind, int limit) const
     return retrying >= WorkerThreadPool::instance()->schedule().retryBound();
 }
 
-void ClockPoker::startDue()
+bool ClockPoker::listChanged()
 {
     const QList<DevClock *> clocks = ClockRegistry::instance()->clocks();
-    // A changed list may have lost clocks the records point to.
     if (clocks != m_listed)
-        rebuild(clocks);
+        return true;
+    // The same clocks in a list of its own: shared from now on, the next
+    // comparison is one pointer.
+    m_listed = clocks;
+    return false;
+}
+
+void ClockPoker::startDue()
+{
+    // A changed list may have lost clocks the records point to.
+    if (listChanged())
+        rebuild(ClockRegistry::instance()->clocks());
     // Clocks a user held wait their turn again.
     for (const Waiting &held : m_held) {
         Queue &queue = m_queues[int(m_records[held.id].kind)];
@@ -281,7 +291,7 @@ void ClockPoker::onPokeCanceled(DataSender *sender)
     if (found == m_records.end() || !found->inFlight)
         return;
     pollEnded(*found);
-    if (ClockRegistry::instance()->clocks() == m_listed)
+    if (!listChanged())
         enqueue(id, *found);
 }
 
@@ -321,9 +331,8 @@ void ClockPoker::onPokeFinished(DataSender *sender)
     record.countedMs = record.failed ? record.pollStartedMs : nowMs;
     // Queued only while the list is the one its record points into; a
     // changed list queues every clock anew.
-    if (ClockRegistry::instance()->clocks() == m_listed) {
+    if (!listChanged())
         enqueue(id, record);
-    }
     emit PollFinished(id, answered);
     emit ClockStatusUpdated(id);
 }

@@ -122,6 +122,8 @@ private:
     // due next.
     void startDue();
     void startSoon();
+    // Whether the device list is no longer the one the records point into.
+    bool listChanged();
     // Everything anew from the list: it changed, or this is the start.
     void rebuild(const QList<DevClock *> &clocks);
     void enqueue(quint64 id, Record &record);
