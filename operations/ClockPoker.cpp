@@ -130,8 +130,6 @@ void ClockPoker::rebuild(const QList<DevClock *> &clocks)
             ++it;
     }
     m_listed = clocks;
-    if (m_lastAnsweringIndex >= clocks.size())
-        m_lastAnsweringIndex = -1;
     m_demandChanged = true;
 }
 
@@ -228,11 +226,13 @@ void ClockPoker::pokeDue(Kind kind, int minimumAge, int limit, qint64 nowMs)
             m_held.push_back(waiting);
             continue;
         }
-        if (kind == Kind::Answering) {
-            if (record.index <= m_lastAnsweringIndex || m_lastAnsweringIndex < 0)
-                emit PollRoundStarted();
-            m_lastAnsweringIndex = record.index;
+        // A round ends when a clock would be polled a second time in it.
+        if (kind == Kind::Answering && record.round == m_round) {
+            ++m_round;
+            emit PollRoundStarted();
         }
+        if (kind == Kind::Answering)
+            record.round = m_round;
         poke(waiting.id, record, nowMs);
     }
 }

@@ -63,8 +63,8 @@ signals:
     void ClockStatusUpdated(quint64 id);
     // Before ClockStatusUpdated: whether the poll got a status that parsed.
     void PollFinished(quint64 id, bool answered);
-    // The polls of answering clocks start again from the top of the list
-    // (and at the first poll).
+    // A new round of answering clocks' polls: the next poll is of a clock
+    // already polled in the round before (and at the first poll).
     void PollRoundStarted();
 
 private slots:
@@ -95,6 +95,7 @@ private:
         bool inFlight = false;
         Kind kind = Kind::Answering; // the queue it waits in, or its poll's kind
         qint64 pollStartedMs = 0;
+        quint64 round = 0; // the round of its last poll as an answering clock
     };
 
     // One waiting clock; the queue's front has the smallest (countedMs, index).
@@ -148,7 +149,8 @@ private:
     // Clocks a user's operation held at the last pass; queued again after it.
     std::vector<Waiting> m_held;
     int m_inFlightCount[KindCount] = {0, 0, 0};
-    int m_lastAnsweringIndex = -1;
+    // Rounds of answering clocks' polls so far.
+    quint64 m_round = 0;
     double m_reportedDemand[2] = {-1, -1};
     bool m_demandChanged = true;
     int m_dueAfterSeconds = DefaultDueAfterSeconds;
