@@ -18,6 +18,7 @@ const QString keyReportInterval = QStringLiteral("Report/interval");
 const QString keyReportLastSaveTime = QStringLiteral("Report/lastSaveTime");
 const QString keyParallelExchanges = QStringLiteral("Exchanges/parallel");
 const QString keyMonitorMail = QStringLiteral("Monitor/mail");
+const QString keyPollCeiling = QStringLiteral("Exchanges/pollCeiling");
 
 QString g_lastPath;
 ReportSettings g_reportSettings;
@@ -48,6 +49,13 @@ int parallelExchanges(int fallback)
 bool monitorMails()
 {
     return SettingsStore::open()->value(keyMonitorMail, true).toBool();
+}
+
+int pollCeiling(int fallback)
+{
+    bool ok = false;
+    const int stored = SettingsStore::open()->value(keyPollCeiling).toInt(&ok);
+    return ok && stored > 0 ? stored : fallback;
 }
 
 void loadLastPath()

@@ -36,6 +36,9 @@ void saveReportLastSaveTime(const QDateTime &time);
 // How many exchanges with clocks may run at once ("Exchanges/parallel");
 // fallback when the store has no positive number there.
 int parallelExchanges(int fallback);
+// The most polls in flight per poll lane ("Exchanges/pollCeiling"), however
+// large the fleet; fallback when the store has no positive number there.
+int pollCeiling(int fallback);
 
 // Whether the monitor mails alerts ("Monitor/mail"); true when unset.
 bool monitorMails();

@@ -90,8 +90,9 @@ int run(const QStringList &arguments, bool progressOnTerminal)
     Language language;
     if (LanguageManager::languageForCode(invocation.options.value(QStringLiteral("language")), &language))
         LanguageManager::installCatalogue(language);
-    WorkerThreadPool::instance()->setBound(invocation.intOption(
-        QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)));
+    WorkerThreadPool::instance()->configure(
+        invocation.intOption(QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)),
+        AppSettings::pollCeiling(ExchangeSchedule::DefaultPollCeiling));
     CliSession session(invocation, output, progressOnTerminal);
     const int status = dispatch(session);
     // A command stopped by a signal leaves exchanges running; they end within

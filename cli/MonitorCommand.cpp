@@ -12,6 +12,7 @@
 #include "MetricsHttpServer.h"
 #include "SignalWatcher.h"
 #include "StatusBoard.h"
+#include "WorkerThreadPool.h"
 
 #include <QDateTime>
 #include <QEventLoop>
@@ -67,6 +68,7 @@ int MonitorCommand::run()
                                                             : AppSettings::monitorMails();
     m_monitoring.setMailEnabled(mail);
     m_monitoring.start();
+    out.message(WorkerThreadPool::instance()->capacityText());
     m_monitoring.setReportEnabled(AppSettings::reportSettings().enabled);
     m_dailyAudit = DailyAudit::fromInvocation(in, out);
     if (m_dailyAudit) {

@@ -9,18 +9,17 @@
 
 #include <QHostAddress>
 #include <QSet>
-#include <QVector>
 
 #include <algorithm>
-#include <iterator>
+#include <limits>
 
 namespace {
 
 // A failed poll still counts as an update: the clock is retried after the due
 // interval, not at once.
 const int NoStatusCode = 0;
-// The cursor before the first poll, so that the first search starts at clock 0.
-const int NoClockPolled = -1;
+const qint64 NeverUpdated = std::numeric_limits<qint64>::min();
+const qint64 NoWake = std::numeric_limits<qint64>::max();
 
 // Retry slots unreachable clocks may hold at once: half of them while they
 // merely fall due, so that clocks failing their first polls find room; up to
@@ -41,9 +40,32 @@ int overdueUnreachableLimit(int bound)
 ClockPoker::ClockPoker(QObject *parent)
     : QObject(parent)
 {
-    m_pollTimer.setInterval(DefaultTickMs);
-    connect(&m_pollTimer, &QTimer::timeout, this, &ClockPoker::onClockTimeout);
-    m_pollTimer.start();
+    // A coarse timer may fire 5 % late: half a second on an 11 s pace.
+    m_wakeTimer.setSingleShot(true);
+    m_wakeTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_wakeTimer, &QTimer::timeout, this, &ClockPoker::startDue);
+    m_listTimer.setInterval(ListCheckMs);
+    connect(&m_listTimer, &QTimer::timeout, this, [this] {
+        if (!m_held.empty() || listChanged())
+            startDue();
+    });
+    m_listTimer.start();
+    // After the caller's setters.
+    startSoon();
+}
+
+void ClockPoker::setDueAfterSeconds(int seconds)
+{
+    m_dueAfterSeconds = seconds;
+    m_demandChanged = true;
+    startSoon();
+}
+
+void ClockPoker::setUnreachableMaxAgeSeconds(int seconds)
+{
+    m_unreachableMaxAgeSeconds = seconds;
+    m_demandChanged = true;
+    startSoon();
 }
 
 bool ClockPoker::isUnreachable(const DevClock &clock)
@@ -51,20 +73,19 @@ bool ClockPoker::isUnreachable(const DevClock &clock)
     return clock.status.NtpSynchronization == NtpNoConnection && clock.alertCounters[NtpNoConnection].isDue();
 }
 
-qint64 ClockPoker::age(const DevClock &clock, Record &record, qint64 nowMs)
+qint64 ClockPoker::countedMs(const DevClock &clock, Record &record)
 {
     const QDateTime &last = clock.status.lastStatusUpdate;
     if (!last.isValid())
-        return -1;
+        return NeverUpdated;
     // Converting a local time asks the C library for the time zone, a file
-    // lookup each time; a scan of a thousand clocks ten times a second made
-    // that a quarter of a core. Two local times compare without it.
+    // lookup each time. Two local times compare without it.
     if (record.seenUpdate != last) {
         record.seenUpdate = last;
         record.countedMs = record.failed && record.failedEnded == last ? record.failedStartedMs
                                                                        : last.toMSecsSinceEpoch();
     }
-    return (nowMs - record.countedMs) / 1000;
+    return record.countedMs;
 }
 
 ClockPoker::Kind ClockPoker::kindOf(const DevClock &clock, const Record &record)
@@ -74,125 +95,180 @@ ClockPoker::Kind ClockPoker::kindOf(const DevClock &clock, const Record &record)
     return record.failed ? Kind::Failing : Kind::Answering;
 }
 
-void ClockPoker::onClockTimeout()
+void ClockPoker::startSoon()
 {
-    scan(true);
-}
-
-void ClockPoker::scanSoon()
-{
-    if (m_scanQueued)
+    if (m_startQueued)
         return;
-    m_scanQueued = true;
+    m_startQueued = true;
     QTimer::singleShot(0, this, [this] {
-        m_scanQueued = false;
-        scan(false);
+        m_startQueued = false;
+        startDue();
     });
 }
 
-void ClockPoker::takeSnapshot(const QList<DevClock *> &clocks)
+void ClockPoker::rebuild(const QList<DevClock *> &clocks)
 {
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    const int dueAfter = qMin(m_dueAfterSeconds, m_unreachableMaxAgeSeconds);
-    m_candidates.clear();
-    m_candidates.reserve(clocks.size());
-    std::fill(std::begin(m_dueCount), std::end(m_dueCount), 0);
-    for (DevClock *clock : clocks) {
+    for (Queue &queue : m_queues)
+        queue.clear();
+    m_held.clear();
+    QSet<quint64> listed;
+    listed.reserve(clocks.size());
+    for (int i = 0; i < clocks.size(); ++i) {
+        DevClock *clock = clocks.at(i);
+        listed.insert(clock->id);
         Record &record = m_records[clock->id];
-        if (record.inFlight) {
-            m_candidates.push_back({clock, record.pollKind, 0, true});
-            continue;
-        }
-        const Candidate candidate{clock, kindOf(*clock, record), age(*clock, record, now), false};
-        if (candidate.age < 0 || candidate.age > dueAfter)
-            ++m_dueCount[int(candidate.kind)];
-        m_candidates.push_back(candidate);
+        record.clock = clock;
+        record.index = i;
+        if (!record.inFlight)
+            enqueue(clock->id, record);
     }
-    m_snapshotClocks = clocks;
-
     // Records of removed clocks; one whose poll still runs goes when it ends.
-    if (m_records.size() > clocks.size() + pollsInFlight()) {
-        QSet<quint64> listed;
-        listed.reserve(clocks.size());
-        for (const DevClock *clock : clocks)
-            listed.insert(clock->id);
-        for (auto it = m_records.begin(); it != m_records.end();) {
-            if (!it->inFlight && !listed.contains(it.key()))
-                it = m_records.erase(it);
-            else
-                ++it;
-        }
+    for (auto it = m_records.begin(); it != m_records.end();) {
+        if (!it->inFlight && !listed.contains(it.key()))
+            it = m_records.erase(it);
+        else
+            ++it;
     }
+    m_listed = clocks;
+    m_demandChanged = true;
 }
 
-void ClockPoker::scan(bool freshSnapshot)
+void ClockPoker::enqueue(quint64 id, Record &record)
+{
+    const Kind before = record.kind;
+    record.kind = kindOf(*record.clock, record);
+    if (record.kind != before)
+        m_demandChanged = true;
+    Queue &queue = m_queues[int(record.kind)];
+    queue.push_back({countedMs(*record.clock, record), record.index, id});
+    std::push_heap(queue.begin(), queue.end(), Later());
+}
+
+qint64 ClockPoker::dueMs(const Waiting &waiting, int minimumAge) const
+{
+    if (waiting.countedMs == NeverUpdated)
+        return NeverUpdated;
+    // More than minimumAge whole seconds: (now - counted) / 1000 > minimumAge.
+    return waiting.countedMs + (qint64(minimumAge) + 1) * 1000;
+}
+
+bool ClockPoker::laneFull(Kind kind, int limit) const
+{
+    if (m_inFlightCount[int(kind)] >= limit)
+        return true;
+    if (kind == Kind::Answering)
+        return false;
+    const int retrying = m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
+    return retrying >= WorkerThreadPool::instance()->schedule().retryBound();
+}
+
+bool ClockPoker::listChanged()
 {
     const QList<DevClock *> clocks = ClockRegistry::instance()->clocks();
-    if (clocks.isEmpty())
-        return;
-    // Polls end in bursts, as clocks polled together fall due together, and
-    // each end in a full lane asks for a scan. Those scans share the tick's
-    // snapshot: a clock that falls due in between waits for the next tick,
-    // as it would with room in its lane. A changed list may have lost clocks
-    // the snapshot points to.
-    if (freshSnapshot || clocks != m_snapshotClocks)
-        takeSnapshot(clocks);
-    const int bound = WorkerThreadPool::instance()->bound();
-    const int retryBound = WorkerThreadPool::instance()->schedule().retryBound();
-    pokeDue(Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound), m_unreachableCursor);
-    pokeDue(Kind::Failing, m_dueAfterSeconds, retryBound, m_failingCursor);
-    pokeDue(Kind::Answering, m_dueAfterSeconds, bound, m_cursor);
-    pokeDue(Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound), m_unreachableCursor);
+    if (clocks != m_listed)
+        return true;
+    // The same clocks in a list of its own: shared from now on, the next
+    // comparison is one pointer.
+    m_listed = clocks;
+    return false;
 }
 
-void ClockPoker::pokeDue(Kind kind, int minimumAge, int limit, int &cursor)
+void ClockPoker::startDue()
 {
+    // A changed list may have lost clocks the records point to.
+    if (listChanged())
+        rebuild(ClockRegistry::instance()->clocks());
+    // Clocks a user held wait their turn again.
+    for (const Waiting &held : m_held) {
+        Queue &queue = m_queues[int(m_records[held.id].kind)];
+        queue.push_back(held);
+        std::push_heap(queue.begin(), queue.end(), Later());
+    }
+    m_held.clear();
+
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
     const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
     const int retryBound = schedule.retryBound();
-    const auto full = [&] {
-        const int failing = m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
-        return m_inFlightCount[int(kind)] >= limit || (kind != Kind::Answering && failing >= retryBound);
-    };
-    const int n = int(m_candidates.size());
-    if (cursor >= n)
-        cursor = NoClockPolled;
-    // Most scans between ticks find nothing of most kinds due.
-    if (m_dueCount[int(kind)] == 0)
-        return;
-    // The search starts after the clock polled last, which comes last: when
-    // several clocks fall due together, none is polled twice in a row.
-    const int start = cursor;
-    for (int i = 1; i <= n; ++i) {
-        if (full())
+    pokeDue(Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound), now);
+    pokeDue(Kind::Failing, m_dueAfterSeconds, retryBound, now);
+    pokeDue(Kind::Answering, m_dueAfterSeconds, schedule.laneBound(ExchangeLane::Poll), now);
+    pokeDue(Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound), now);
+    if (m_demandChanged)
+        reportDemand();
+    armTimer(now);
+}
+
+void ClockPoker::pokeDue(Kind kind, int minimumAge, int limit, qint64 nowMs)
+{
+    const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
+    Queue &queue = m_queues[int(kind)];
+    while (!queue.empty() && !laneFull(kind, limit)) {
+        std::pop_heap(queue.begin(), queue.end(), Later());
+        const Waiting waiting = queue.back();
+        queue.pop_back();
+        const auto found = m_records.find(waiting.id);
+        if (found == m_records.end() || found->inFlight)
+            continue;
+        Record &record = *found;
+        // Someone else may have updated the clock since it was queued (a
+        // user's operation), or its alert fell due: queue it anew.
+        if (kindOf(*record.clock, record) != kind || countedMs(*record.clock, record) != waiting.countedMs) {
+            enqueue(waiting.id, record);
+            continue;
+        }
+        if (dueMs(waiting, minimumAge) > nowMs) {
+            queue.push_back(waiting);
+            std::push_heap(queue.begin(), queue.end(), Later());
             return;
-        const int k = (start + i) % n;
-        Candidate &candidate = m_candidates[k];
-        if (candidate.inFlight || candidate.kind != kind)
-            continue;
-        if (candidate.age >= 0 && candidate.age <= minimumAge)
-            continue;
+        }
         // A user's operation has this clock: its poll would only wait.
-        if (schedule.isHeldForUser(QHostAddress(candidate.clock->network.ip).toString()))
+        if (schedule.isHeldForUser(QHostAddress(record.clock->network.ip).toString())) {
+            m_held.push_back(waiting);
             continue;
-        if (kind == Kind::Answering && (k <= cursor || cursor == NoClockPolled))
+        }
+        // A round ends when a clock would be polled a second time in it.
+        if (kind == Kind::Answering && record.round == m_round) {
+            ++m_round;
             emit PollRoundStarted();
-        cursor = k;
-        poke(candidate);
+        }
+        if (kind == Kind::Answering)
+            record.round = m_round;
+        poke(waiting.id, record, nowMs);
     }
 }
 
-void ClockPoker::poke(Candidate &candidate)
+void ClockPoker::armTimer(qint64 nowMs)
 {
-    DevClock *clock = candidate.clock;
-    candidate.inFlight = true;
-    --m_dueCount[int(candidate.kind)];
-    Record &record = m_records[clock->id];
+    const int retryBound = WorkerThreadPool::instance()->schedule().retryBound();
+    qint64 wake = NoWake;
+    const auto consider = [&](Kind kind, int minimumAge, int limit) {
+        const Queue &queue = m_queues[int(kind)];
+        if (!queue.empty() && !laneFull(kind, limit))
+            wake = qMin(wake, dueMs(queue.front(), minimumAge));
+    };
+    consider(Kind::Answering, m_dueAfterSeconds, WorkerThreadPool::instance()->schedule().laneBound(ExchangeLane::Poll));
+    consider(Kind::Failing, m_dueAfterSeconds, retryBound);
+    if (!laneFull(Kind::Unreachable, unreachableLimit(retryBound)))
+        consider(Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound));
+    else
+        consider(Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound));
+    // A full lane wakes the poller when one of its polls ends.
+    if (wake == NoWake) {
+        m_wakeTimer.stop();
+        return;
+    }
+    m_wakeTimer.start(wake <= nowMs ? 0 : int(qMin<qint64>(wake - nowMs, 24 * 3600 * 1000)));
+}
+
+void ClockPoker::poke(quint64 id, Record &record, qint64 nowMs)
+{
+    DevClock *clock = record.clock;
     record.inFlight = true;
-    record.pollKind = candidate.kind;
-    record.pollStartedMs = QDateTime::currentMSecsSinceEpoch();
-    ++m_inFlightCount[int(candidate.kind)];
+    record.pollStartedMs = nowMs;
+    ++m_inFlightCount[int(record.kind)];
     DataSender *sender = Communication::instance()->getStatus({SenderTarget::fromClock(*clock)});
-    sender->setLane(candidate.kind == Kind::Answering ? ExchangeLane::Poll : ExchangeLane::Retry);
+    Q_ASSERT(sender->clockId(0) == id);
+    sender->setLane(record.kind == Kind::Answering ? ExchangeLane::Poll : ExchangeLane::Retry);
     connect(sender, &DataSender::finished, this, &ClockPoker::onPokeFinished);
     connect(sender, &DataSender::error, this, &ClockPoker::onPokeFinished);
     // A poll someone cancels says nothing about the clock, but must not leave
@@ -200,48 +276,40 @@ void ClockPoker::poke(Candidate &candidate)
     connect(sender, &DataSender::canceled, this, &ClockPoker::onPokeCanceled);
 }
 
-bool ClockPoker::pollEnded(Record &record)
+void ClockPoker::pollEnded(Record &record)
 {
-    if (!record.inFlight)
-        return false;
-    const bool answering = record.pollKind == Kind::Answering;
-    const int inLane = answering
-        ? m_inFlightCount[int(Kind::Answering)]
-        : m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
-    const int laneBound = answering ? WorkerThreadPool::instance()->bound()
-                                    : WorkerThreadPool::instance()->schedule().retryBound();
-    --m_inFlightCount[int(record.pollKind)];
+    --m_inFlightCount[int(record.kind)];
     record.inFlight = false;
-    return inLane >= laneBound;
+    // Its lane has room now: the next due clock need not wait for a timer.
+    startSoon();
 }
 
 void ClockPoker::onPokeCanceled(DataSender *sender)
 {
-    const auto record = m_records.find(sender->clockId(0));
-    if (record != m_records.end() && pollEnded(*record))
-        scanSoon();
+    const quint64 id = sender->clockId(0);
+    const auto found = m_records.find(id);
+    if (found == m_records.end() || !found->inFlight)
+        return;
+    pollEnded(*found);
+    if (!listChanged())
+        enqueue(id, *found);
 }
 
 void ClockPoker::onPokeFinished(DataSender *sender)
 {
     const quint64 id = sender->clockId(0);
     const auto found = m_records.find(id);
-    if (found == m_records.end())
+    if (found == m_records.end() || !found->inFlight)
         return;
     Record &record = *found;
-    // A full lane may hold back due clocks: waiting for the next tick would
-    // cap polling at ten lanes' worth a second although each clock answers in
-    // about a millisecond. Otherwise every due clock already started, and
-    // the tick finds the next ones.
-    if (pollEnded(record))
-        scanSoon();
+    pollEnded(record);
 
     DevClock *clock = ClockRegistry::instance()->clockById(id);
     if (!clock) {
         m_records.erase(found);
         return;
     }
-    // One local time per poll, for the same reason as in age().
+    // One local time per poll, for the same reason as in countedMs().
     const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
     const QDateTime now = QDateTime::fromMSecsSinceEpoch(nowMs);
     clock->status.lastStatusUpdate = now;
@@ -261,6 +329,31 @@ void ClockPoker::onPokeFinished(DataSender *sender)
     }
     record.seenUpdate = now;
     record.countedMs = record.failed ? record.pollStartedMs : nowMs;
+    // Queued only while the list is the one its record points into; a
+    // changed list queues every clock anew.
+    if (!listChanged())
+        enqueue(id, record);
     emit PollFinished(id, answered);
     emit ClockStatusUpdated(id);
+}
+
+void ClockPoker::reportDemand()
+{
+    m_demandChanged = false;
+    int count[KindCount] = {0, 0, 0};
+    for (const Record &record : qAsConst(m_records))
+        ++count[int(record.kind)];
+    // Polls per second each lane must start: a clock every due interval, and
+    // one that stopped answering at least every unreachable limit.
+    const double pace = qMax(1, m_dueAfterSeconds + 1);
+    const double slowPace = qMax(1, m_unreachableMaxAgeSeconds + 1);
+    const double demand[2] = {count[int(Kind::Answering)] / pace,
+                              count[int(Kind::Failing)] / pace + count[int(Kind::Unreachable)] / slowPace};
+    const ExchangeLane lanes[2] = {ExchangeLane::Poll, ExchangeLane::Retry};
+    for (int i = 0; i < 2; ++i) {
+        if (demand[i] != m_reportedDemand[i]) {
+            m_reportedDemand[i] = demand[i];
+            WorkerThreadPool::instance()->setPollDemand(lanes[i], demand[i]);
+        }
+    }
 }

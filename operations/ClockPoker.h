@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QTimer>
 
@@ -11,14 +12,14 @@ class DataSender;
 class DevClock;
 
 // Keeps every listed clock's status fresh. A clock is due when more than the
-// due interval has passed since its last update (a failed poll counts as one);
-// the search for due clocks goes round the list from the clock after the one
-// polled last. Up to the worker pool's bound of polls of answering clocks run
-// at once, in the poll lane; a clock whose last poll failed is polled in the
-// retry lane, which has slots of its own (twice the probe bound), so silent or
-// switched-off clocks never take an answering clock's slot, and a power cut
+// due interval has passed since its last update (a failed poll counts as one).
+// Polls of answering clocks run in the poll lane; a clock whose last poll
+// failed is polled in the retry lane, which has slots of its own, so silent
+// or switched-off clocks never take an answering clock's slot, and a power cut
 // of hundreds of clocks still sees each of them polled at the ordinary pace
-// until its alert is due.
+// until its alert is due. Both lanes grow with the fleet and the time a poll
+// takes (ExchangeSchedule::pollsInFlight); the poller tells the schedule how
+// many polls per second fall due.
 //
 // Among the failing clocks, those whose connection alert is already due
 // (they have stopped answering) are polled only in the retry slots the
@@ -26,23 +27,31 @@ class DevClock;
 // older than the unreachable limit: then they go first, so that a recovery
 // shows within about a minute. A clock's first failed polls, before the alert
 // is due, keep the ordinary pace so that the alert is not delayed.
+//
+// Clocks wait in queues ordered by the moment counted for their next poll,
+// one queue per kind; ties go by list order, so clocks that fall due together
+// are polled round the list. A poll that ends starts the next due clock at
+// once when its lane has room, and a timer wakes the poller when the next
+// clock falls due: the cost is a queue step per poll, and nothing while no
+// clock is due.
 class ClockPoker : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int DefaultTickMs = 100;
     static constexpr int DefaultDueAfterSeconds = 10;
     static constexpr int DefaultUnreachableMaxAgeSeconds = 45;
+    // How often the poller looks for a changed device list, and tries again
+    // a clock a user's operation held.
+    static constexpr int ListCheckMs = 100;
 
     explicit ClockPoker(QObject *parent = nullptr);
 
     // A clock is due when more than this many whole seconds lie between its
     // last update and now.
-    void setDueAfterSeconds(int seconds) { m_dueAfterSeconds = seconds; }
-    void setTickInterval(int ms) { m_pollTimer.setInterval(ms); }
+    void setDueAfterSeconds(int seconds);
     // An unreachable clock whose status is older than this is polled first.
-    void setUnreachableMaxAgeSeconds(int seconds) { m_unreachableMaxAgeSeconds = seconds; }
+    void setUnreachableMaxAgeSeconds(int seconds);
 
     bool isPolling() const { return pollsInFlight() > 0; }
     int pollsInFlight() const { return m_inFlightCount[0] + m_inFlightCount[1] + m_inFlightCount[2]; }
@@ -54,12 +63,11 @@ signals:
     void ClockStatusUpdated(quint64 id);
     // Before ClockStatusUpdated: whether the poll got a status that parsed.
     void PollFinished(quint64 id, bool answered);
-    // The search for answering clocks starts again from the top of the list
-    // (and at the first poll).
+    // A new round of answering clocks' polls: the next poll is of a clock
+    // already polled in the round before (and at the first poll).
     void PollRoundStarted();
 
 private slots:
-    void onClockTimeout();
     void onPokeFinished(DataSender *sender);
     void onPokeCanceled(DataSender *sender);
 
@@ -67,10 +75,13 @@ private:
     // Answering: its last poll got through. Failing: it did not, and its
     // connection alert is not due yet. Unreachable: the alert is due.
     enum class Kind { Answering, Failing, Unreachable };
+    static constexpr int KindCount = 3;
 
     // What the poller knows of one clock.
     struct Record
     {
+        DevClock *clock = nullptr; // valid while the list is the one last seen
+        int index = 0;             // its place in that list
         // The clock's last update as last seen, and the moment counted for
         // its next poll, in milliseconds since the epoch.
         QDateTime seenUpdate;
@@ -82,47 +93,66 @@ private:
         QDateTime failedEnded;
         qint64 failedStartedMs = 0;
         bool inFlight = false;
-        Kind pollKind = Kind::Answering;
+        Kind kind = Kind::Answering; // the queue it waits in, or its poll's kind
         qint64 pollStartedMs = 0;
+        quint64 round = 0; // the round of its last poll as an answering clock
     };
 
-    struct Candidate
+    // One waiting clock; the queue's front has the smallest (countedMs, index).
+    struct Waiting
     {
-        DevClock *clock;
-        Kind kind;
-        qint64 age; // whole seconds since the moment counted; -1 for never
-        bool inFlight;
+        qint64 countedMs;
+        int index;
+        quint64 id;
     };
+    struct Later
+    {
+        bool operator()(const Waiting &a, const Waiting &b) const
+        {
+            return a.countedMs != b.countedMs ? a.countedMs > b.countedMs : a.index > b.index;
+        }
+    };
+    using Queue = std::vector<Waiting>;
 
-    // Seconds since the clock's last update counted for its next poll; -1
-    // when it never had one.
-    static qint64 age(const DevClock &clock, Record &record, qint64 nowMs);
+    // The moment counted for the clock's next poll; the smallest number when
+    // it never had one.
+    static qint64 countedMs(const DevClock &clock, Record &record);
     static Kind kindOf(const DevClock &clock, const Record &record);
 
-    // Every clock's kind and age as of now.
-    void takeSnapshot(const QList<DevClock *> &clocks);
-    void scan(bool freshSnapshot);
-    // Pokes clocks of one kind older than minimumAge, round the list from
-    // after cursor, while fewer than limit polls of that kind run and its
-    // lane has room; cursor follows the last one poked.
-    void pokeDue(Kind kind, int minimumAge, int limit, int &cursor);
-    void poke(Candidate &candidate);
-    // Whether its lane was full until it ended.
-    bool pollEnded(Record &record);
-    void scanSoon();
+    // Starts what is due and has room, then sets the timer for what falls
+    // due next.
+    void startDue();
+    void startSoon();
+    // Whether the device list is no longer the one the records point into.
+    bool listChanged();
+    // Everything anew from the list: it changed, or this is the start.
+    void rebuild(const QList<DevClock *> &clocks);
+    void enqueue(quint64 id, Record &record);
+    // Pokes due clocks of one kind, oldest first, while fewer than limit
+    // polls of that kind run and its lane has room. A clock is due when more
+    // than minimumAge whole seconds lie between its counted moment and now.
+    void pokeDue(Kind kind, int minimumAge, int limit, qint64 nowMs);
+    bool laneFull(Kind kind, int limit) const;
+    qint64 dueMs(const Waiting &waiting, int minimumAge) const;
+    void armTimer(qint64 nowMs);
+    void poke(quint64 id, Record &record, qint64 nowMs);
+    void pollEnded(Record &record);
+    // Tells the schedule how many polls per second each lane must start.
+    void reportDemand();
 
-    QTimer m_pollTimer;
-    int m_cursor = -1; // the answering clock polled last
-    int m_failingCursor = -1;
-    int m_unreachableCursor = -1;
+    QTimer m_wakeTimer;
+    QTimer m_listTimer;
+    bool m_startQueued = false;
+    QList<DevClock *> m_listed;
     QHash<quint64, Record> m_records;
-    int m_inFlightCount[3] = {0, 0, 0};
-    // The last tick's snapshot and the list it was taken of.
-    std::vector<Candidate> m_candidates;
-    QList<DevClock *> m_snapshotClocks;
-    // Candidates of each kind in it that may be due and not started yet.
-    int m_dueCount[3] = {0, 0, 0};
-    bool m_scanQueued = false;
+    Queue m_queues[KindCount];
+    // Clocks a user's operation held at the last pass; queued again after it.
+    std::vector<Waiting> m_held;
+    int m_inFlightCount[KindCount] = {0, 0, 0};
+    // Rounds of answering clocks' polls so far.
+    quint64 m_round = 0;
+    double m_reportedDemand[2] = {-1, -1};
+    bool m_demandChanged = true;
     int m_dueAfterSeconds = DefaultDueAfterSeconds;
     int m_unreachableMaxAgeSeconds = DefaultUnreachableMaxAgeSeconds;
 };

@@ -1,11 +1,29 @@
 #include "ExchangeSchedule.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+qint64 monotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Weight of the newest exchange in a lane's mean time: enough history to
+// smooth single slow polls, short enough to follow a fleet that slows down
+// within a few seconds.
+constexpr double NewestWeight = 1.0 / 32;
+
+} // namespace
 
 ExchangeSchedule::ExchangeSchedule(int bound, int probeBound)
     : m_bound(DefaultBound)
     , m_probeBound(DefaultProbeBound)
 {
+    resize();
     setBound(bound);
     setProbeBound(probeBound);
 }
@@ -13,11 +31,54 @@ ExchangeSchedule::ExchangeSchedule(int bound, int probeBound)
 void ExchangeSchedule::setBound(int bound)
 {
     m_bound = std::clamp(bound, 1, MaxBound);
+    resize();
 }
 
 void ExchangeSchedule::setProbeBound(int bound)
 {
     m_probeBound = std::clamp(bound, 1, MaxBound);
+    resize();
+}
+
+void ExchangeSchedule::setPollCeiling(int ceiling)
+{
+    m_pollCeiling = std::clamp(ceiling, 1, MaxPollCeiling);
+    resize();
+}
+
+void ExchangeSchedule::setPollDemand(ExchangeLane lane, double pollsPerSecond)
+{
+    m_demand[laneIndex(lane)] = std::max(0.0, pollsPerSecond);
+    resize();
+}
+
+int ExchangeSchedule::pollsInFlight(double pollsPerSecond, double secondsPerPoll, int floor, int ceiling)
+{
+    const double needed = std::ceil(2 * pollsPerSecond * secondsPerPoll);
+    if (!(needed > floor)) // also when not a number
+        return floor;
+    return needed >= ceiling ? std::max(floor, ceiling) : int(needed);
+}
+
+void ExchangeSchedule::resize()
+{
+    m_laneBound[laneIndex(ExchangeLane::User)] = m_bound;
+    m_laneBound[laneIndex(ExchangeLane::Probe)] = m_probeBound;
+    // The ceiling holds for both lanes together: the poll lane may take what
+    // the retry lane's floor leaves, the retry lane what the poll lane leaves.
+    const int poll = laneIndex(ExchangeLane::Poll);
+    const int retry = laneIndex(ExchangeLane::Retry);
+    m_laneBound[poll] = pollsInFlight(m_demand[poll], m_meanMs[poll] / 1000, m_bound, m_pollCeiling - retryFloor());
+    m_laneBound[retry] =
+        pollsInFlight(m_demand[retry], m_meanMs[retry] / 1000, retryFloor(), m_pollCeiling - m_laneBound[poll]);
+}
+
+int ExchangeSchedule::totalBound() const
+{
+    int total = 0;
+    for (const int bound : m_laneBound)
+        total += bound;
+    return total;
 }
 
 ExchangeSchedule::Id ExchangeSchedule::add(const Ticket &ticket)
@@ -45,7 +106,7 @@ bool ExchangeSchedule::canStart(const Ticket &ticket) const
 void ExchangeSchedule::start(int waitingIndex, QVector<Id> &started)
 {
     const Entry entry = m_waiting.takeAt(waitingIndex);
-    m_runningTickets.insert(entry.id, entry.ticket);
+    m_runningTickets.insert(entry.id, {entry.ticket, monotonicNs()});
     ++m_running[laneIndex(entry.ticket.lane)];
     if (!entry.ticket.key.isEmpty())
         m_busy.insert(entry.ticket.key);
@@ -84,9 +145,15 @@ void ExchangeSchedule::finish(Id id)
     const auto found = m_runningTickets.constFind(id);
     if (found == m_runningTickets.constEnd())
         return;
-    const Ticket ticket = found.value();
+    const Ticket ticket = found->ticket;
+    const int lane = laneIndex(ticket.lane);
+    const double tookMs = (monotonicNs() - found->startedNs) / 1e6;
     m_runningTickets.erase(found);
-    --m_running[laneIndex(ticket.lane)];
+    --m_running[lane];
+    if (ticket.lane == ExchangeLane::Poll || ticket.lane == ExchangeLane::Retry) {
+        m_meanMs[lane] = m_meanMs[lane] == 0 ? tookMs : m_meanMs[lane] + NewestWeight * (tookMs - m_meanMs[lane]);
+        resize();
+    }
     if (ticket.key.isEmpty())
         return;
     m_busy.remove(ticket.key);

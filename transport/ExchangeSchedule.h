@@ -17,9 +17,9 @@
 // fleet one slot, never its freshness. The rules:
 // - one exchange at a time per key: a clock's address (clocks that share the
 //   factory address share its key) or the discovery port;
-// - at most bound() exchanges running in the user lane and as many in the
-//   poll lane, at most probeBound() in the probe lane and retryBound() in the
-//   retry lane;
+// - at most bound() exchanges running in the user lane, probeBound() in the
+//   probe lane, and laneBound() in the poll and retry lanes, which follow
+//   the fleet (pollsInFlight());
 // - waiting exchanges start in the order they were added, user ones first,
 //   then probes (a user asked for them too), then polls and retries; a poll
 //   or retry does not start on a key that a running user operation has used,
@@ -31,6 +31,8 @@
 //   key comes before anything else waiting for that key: a stepped operation
 //   keeps the clock until its last step.
 // Exchanges with an empty key only count against the bound.
+//
+// The poll and retry lanes size themselves: see pollsInFlight().
 class ExchangeSchedule
 {
 public:
@@ -40,6 +42,8 @@ public:
     // probe connect wait for why this many and no more.
     static constexpr int DefaultProbeBound = 64;
     static constexpr int MaxBound = 256;
+    static constexpr int DefaultPollCeiling = 512;
+    static constexpr int MaxPollCeiling = 4096;
 
     struct Ticket
     {
@@ -57,10 +61,36 @@ public:
     int bound() const { return m_bound; }
     void setProbeBound(int bound);
     int probeBound() const { return m_probeBound; }
-    // Twice the probe bound: when a power cut takes 300 clocks, each of them
-    // costs a 2 s connect wait every 10 s, about 60 slots, and the pace that
-    // makes their alerts due in time needs room beyond that.
-    int retryBound() const { return 2 * m_probeBound; }
+    // The poll lane's floor is bound(). The retry lane's floor is twice the
+    // probe bound: when a power cut takes 300 clocks, each of them costs a
+    // 2 s connect wait every 10 s, about 60 slots, and the pace that makes
+    // their alerts due in time needs room beyond that before the measured
+    // exchange time has caught up with the cut.
+    int retryFloor() const { return 2 * m_probeBound; }
+    int retryBound() const { return laneBound(ExchangeLane::Retry); }
+
+    // How many polls a lane lets run at once. A lane must start every poll
+    // when it falls due; by Little's law it then holds, on average, the polls
+    // due per second times the seconds one poll takes (measured: the mean of
+    // the lane's recent exchanges, from start to end). Twice that leaves room
+    // for bursts, as clocks polled together fall due together, and for polls
+    // that take longer than the mean. Never fewer than the floor (what a small
+    // site always had), never more than the ceiling (sockets and threads, one
+    // each per poll); the schedule's one exchange per address bounds it too.
+    static int pollsInFlight(double pollsPerSecond, double secondsPerPoll, int floor, int ceiling);
+
+    // The poller's demand on a lane: how many polls per second fall due.
+    void setPollDemand(ExchangeLane lane, double pollsPerSecond);
+    // The most polls in flight in the poll and retry lanes together (each
+    // keeps its floor), clamped to 1 .. MaxPollCeiling.
+    void setPollCeiling(int ceiling);
+    int pollCeiling() const { return m_pollCeiling; }
+    // A lane's bound as of now; the poll and retry lanes follow pollsInFlight().
+    int laneBound(ExchangeLane lane) const { return m_laneBound[laneIndex(lane)]; }
+    // The lane's mean exchange time so far, in milliseconds.
+    double exchangeMs(ExchangeLane lane) const { return m_meanMs[laneIndex(lane)]; }
+    // Sums of the lane bounds: the threads and sockets the schedule may use.
+    int totalBound() const;
 
     Id add(const Ticket &ticket);
     // The waiting exchanges that may start now, in start order; from here on
@@ -75,6 +105,7 @@ public:
     bool isHeldForUser(const QString &key) const { return m_userHolds.contains(key); }
     bool isBusy(const QString &key) const { return m_busy.contains(key); }
     int runningCount(ExchangeLane lane) const { return m_running[laneIndex(lane)]; }
+    int inFlight(ExchangeLane lane) const { return runningCount(lane); }
     int waitingCount() const { return m_waiting.size(); }
 
 private:
@@ -83,16 +114,16 @@ private:
         Id id;
         Ticket ticket;
     };
+    struct Running
+    {
+        Ticket ticket;
+        qint64 startedNs = 0;
+    };
 
     static constexpr int LaneCount = 4;
     static int laneIndex(ExchangeLane lane) { return static_cast<int>(lane); }
     static bool holdsKeys(ExchangeLane lane) { return lane == ExchangeLane::User; }
-    int laneBound(ExchangeLane lane) const
-    {
-        if (lane == ExchangeLane::Retry)
-            return retryBound();
-        return lane == ExchangeLane::Probe ? m_probeBound : m_bound;
-    }
+    void resize();
     bool canStart(const Ticket &ticket) const;
     void start(int waitingIndex, QVector<Id> &started);
 
@@ -100,7 +131,11 @@ private:
     int m_probeBound;
     Id m_nextId = 1;
     QList<Entry> m_waiting;
-    QHash<Id, Ticket> m_runningTickets;
+    QHash<Id, Running> m_runningTickets;
+    int m_pollCeiling = DefaultPollCeiling;
+    int m_laneBound[LaneCount] = {0, 0, 0, 0};
+    double m_demand[LaneCount] = {0, 0, 0, 0};
+    double m_meanMs[LaneCount] = {0, 0, 0, 0};
     int m_running[LaneCount] = {0, 0, 0, 0};
     QSet<QString> m_busy;
     // Keys whose last exchange just ended, with its owner: that owner's next

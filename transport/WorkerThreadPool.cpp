@@ -4,7 +4,26 @@
 #include "Worker.h"
 #include "WorkerThread.h"
 
+#include <sys/resource.h>
+
 namespace {
+
+// The soft limit on open files, raised to the hard limit; the old soft limit
+// when that is refused.
+rlim_t raiseOpenFileLimit()
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return 0;
+    if (limit.rlim_cur < limit.rlim_max) {
+        const rlimit raised{limit.rlim_max, limit.rlim_max};
+        if (setrlimit(RLIMIT_NOFILE, &raised) == 0)
+            return raised.rlim_cur;
+    }
+    return limit.rlim_cur;
+}
+
+rlim_t g_openFileLimit = 0;
 
 // Senders still alive at exit withdraw from their destructors, which may run
 // after this static object is gone.
@@ -43,11 +62,46 @@ void WorkerThreadPool::setProbeBound(int bound)
     fitThreads();
 }
 
+void WorkerThreadPool::configure(int parallel, int pollCeiling)
+{
+    g_openFileLimit = raiseOpenFileLimit();
+    setBound(parallel);
+    setPollCeiling(pollCeiling);
+}
+
+QString WorkerThreadPool::capacityText() const
+{
+    const QString files = g_openFileLimit == RLIM_INFINITY ? QStringLiteral("unlimited")
+                                                           : QString::number(qulonglong(g_openFileLimit));
+    return QStringLiteral("Polls in flight: at least %1 for answering clocks and %2 for failing ones, "
+                          "following the fleet, at most %3 together; %4 user exchanges at once; "
+                          "open-file limit %5.")
+        .arg(m_schedule.bound())
+        .arg(m_schedule.retryFloor())
+        .arg(qMax(m_schedule.pollCeiling(), m_schedule.bound() + m_schedule.retryFloor()))
+        .arg(m_schedule.bound())
+        .arg(files);
+}
+
+void WorkerThreadPool::setPollCeiling(int ceiling)
+{
+    m_schedule.setPollCeiling(ceiling);
+    fitThreads();
+}
+
+void WorkerThreadPool::setPollDemand(ExchangeLane lane, double pollsPerSecond)
+{
+    m_schedule.setPollDemand(lane, pollsPerSecond);
+    fitThreads();
+}
+
 void WorkerThreadPool::fitThreads()
 {
     // Each lane may fill its bound; a thread is only busy while its exchange
-    // runs, so this is never more than the schedule lets start.
-    m_threads.setMaxThreadCount(2 * m_schedule.bound() + m_schedule.probeBound() + m_schedule.retryBound());
+    // runs, so this is never more than the schedule lets start. Idle threads
+    // end after a while, so a lane that shrinks gives its threads back.
+    if (m_threads.maxThreadCount() != m_schedule.totalBound())
+        m_threads.setMaxThreadCount(m_schedule.totalBound());
     dispatch();
 }
 
@@ -90,7 +144,7 @@ void WorkerThreadPool::dispatch()
 void WorkerThreadPool::onExchangeEnded(ExchangeSchedule::Id id)
 {
     m_schedule.finish(id);
-    dispatch();
+    fitThreads();
 }
 
 bool WorkerThreadPool::waitForDone(int msecs)

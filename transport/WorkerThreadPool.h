@@ -29,13 +29,23 @@ public:
     // their results reach whoever still listens.
     static void withdraw(const QObject *owner);
 
-    // Parallel exchanges in the user lane and in the poll lane each.
+    // Parallel exchanges in the user lane, and the poll lane's floor.
     void setBound(int bound);
     int bound() const { return m_schedule.bound(); }
     // Parallel exchanges in the probe lane.
     void setProbeBound(int bound);
     int probeBound() const { return m_schedule.probeBound(); }
+    // The most polls in flight in the poll and retry lanes together.
+    void setPollCeiling(int ceiling);
+    // See ExchangeSchedule::setPollDemand.
+    void setPollDemand(ExchangeLane lane, double pollsPerSecond);
     const ExchangeSchedule &schedule() const { return m_schedule; }
+
+    // At start-up: the parallel setting, the poll ceiling, and the soft limit
+    // of open files raised to the hard one, as every poll holds a socket.
+    void configure(int parallel, int pollCeiling);
+    // One line for the start-up log: how many polls may run at once.
+    QString capacityText() const;
 
     // For tests and shutdown: waits until no exchange runs.
     bool waitForDone(int msecs);

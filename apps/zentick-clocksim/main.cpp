@@ -13,6 +13,8 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <sys/resource.h>
+
 namespace {
 
 constexpr quint16 kHttpPort = 80;
@@ -54,10 +56,26 @@ int ask(const QString& controlPath, const QString& command)
     return reply.object().value(QStringLiteral("ok")).toBool() ? kExitOk : kExitControl;
 }
 
+// One listening socket per clock and one per connection: ten thousand
+// clocks need more than the usual soft limit of open files.
+void raiseOpenFileLimit()
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    raiseOpenFileLimit();
+    // With TZ unset the C library looks at the zone file on every local
+    // time, and every logged request takes two.
+    if (!qEnvironmentVariableIsSet("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zentick-clocksim"));
 

@@ -23,7 +23,9 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     LanguageManager::setupAtStartup();
-    WorkerThreadPool::instance()->setBound(AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound));
+    WorkerThreadPool::instance()->configure(AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound),
+                                            AppSettings::pollCeiling(ExchangeSchedule::DefaultPollCeiling));
+    qInfo("%s", qPrintable(WorkerThreadPool::instance()->capacityText()));
 
     ModalDialogHost dialogs;
     MonitoringSession session;

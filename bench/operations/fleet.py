@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Large simulated fleets with faults, for bench/operations/fleet.sh.
 
-  fleet.py make FILE ANSWERING SILENT     clock file: ANSWERING + SILENT clocks
+  fleet.py make FILE ANSWERING SILENT [LOW HIGH]
+                                          clock file: ANSWERING + SILENT clocks
                                           from 192.168.0.10 on, silent ones spread
-                                          evenly; prints the last address
+                                          evenly, answering ones after LOW to HIGH
+                                          ms if given; prints the last address
   fleet.py list FILE UNREACHABLE          writes a device list of the clock file's
                                           clocks and UNREACHABLE more that nobody
                                           answers for, in $XDG_DATA_HOME
@@ -28,6 +30,7 @@ from xml.sax.saxutils import quoteattr
 import statistics
 import subprocess
 import sys
+import threading
 import time
 import urllib.request
 from datetime import datetime
@@ -41,7 +44,7 @@ def address(number):
     return ".".join(str((number >> shift) & 0xFF) for shift in (24, 16, 8, 0))
 
 
-def make(path, answering, silent):
+def make(path, answering, silent, delay=None):
     total = answering + silent
     step = total / silent if silent else 0
     silent_at = {int(i * step) for i in range(silent)}
@@ -50,6 +53,8 @@ def make(path, answering, silent):
         clock = {"ip": address(FIRST + i), "user": "admin", "password": "admin", "name": f"Clock {i}"}
         if i in silent_at:
             clock["faults"] = {"silent": True}
+        elif delay:
+            clock["faults"] = {"delayMs": delay if delay[0] != delay[1] else delay[0]}
         clocks.append(clock)
     with open(path, "w") as out:
         json.dump({"clocks": clocks}, out)
@@ -91,8 +96,27 @@ def write_list(path, unreachable):
 def sim(command):
     control = os.environ["ZENTICK_CLOCKSIM_CONTROL"]
     sim_binary = os.environ["ZENTICK_CLOCKSIM_BINARY"]
-    return subprocess.run([sim_binary, "--control", control, "--ask", command], check=True,
-                          capture_output=True, text=True).stdout
+    # A simulator serving a thousand requests a second on a busy machine may
+    # answer its control channel late.
+    for attempt in range(5):
+        done = subprocess.run([sim_binary, "--control", control, "--ask", command], capture_output=True, text=True)
+        if done.returncode == 0:
+            return done.stdout
+    raise RuntimeError(f"the simulator did not take {command!r}: {done.stderr.strip()}")
+
+
+def sim_pid():
+    control = os.environ["ZENTICK_CLOCKSIM_CONTROL"]
+    for pid in os.listdir("/proc"):
+        if pid.isdigit():
+            try:
+                with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                    words = cmdline.read().split(b"\0")
+            except OSError:
+                continue
+            if control.encode() in words and b"--ask" not in words:
+                return int(pid)
+    return None
 
 
 def log_entries(since):
@@ -119,14 +143,29 @@ def process_figures(pid):
     return ticks / os.sysconf("SC_CLK_TCK"), rss_kib / 1024
 
 
+def descriptors(pid):
+    return len(os.listdir(f"/proc/{pid}/fd"))
+
+
+def threads(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        return int(stat.read().rsplit(")", 1)[1].split()[17])
+
+
+SCRAPES = []
+
+
 def scrape_ages():
     ages = {}
+    start = time.time()
     with urllib.request.urlopen(f"http://127.0.0.1:{METRICS_PORT}/metrics", timeout=5) as reply:
-        for line in reply.read().decode().splitlines():
-            if line.startswith("zentick_clock_status_age_seconds{"):
-                labels, value = line.rsplit(" ", 1)
-                ip = labels.split('ip="', 1)[1].split('"', 1)[0]
-                ages[ip] = float(value)
+        text = reply.read().decode()
+    SCRAPES.append(time.time() - start)
+    for line in text.splitlines():
+        if line.startswith("zentick_clock_status_age_seconds{"):
+            labels, value = line.rsplit(" ", 1)
+            ip = labels.split('ip="', 1)[1].split('"', 1)[0]
+            ages[ip] = float(value)
     return ages
 
 
@@ -147,16 +186,26 @@ def monitor(cli, seconds):
           f"{len(dead)} unreachable")
 
     proc = subprocess.Popen([cli, "monitor", "--metrics", str(METRICS_PORT), "--save-interval", "3600"], env=env,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    most_fds = 0
+    most_threads = 0
     try:
+        print(f"monitor says: {proc.stderr.readline().strip()}")
+        threading.Thread(target=proc.stderr.read, daemon=True).start()
         # Every dead clock past its alert, so that the poller is in its steady state.
         time.sleep(120)
+        simulator = sim_pid()
         cpu0, _ = process_figures(proc.pid)
+        sim0 = process_figures(simulator)[0] if simulator else 0
+        load0 = os.getloadavg()[0]
         wall0 = time.time()
         quiet = min(60, seconds)
         time.sleep(quiet)
         cpu1, rss = process_figures(proc.pid)
         cpu_share = (cpu1 - cpu0) / (time.time() - wall0) * 100
+        sim_share = ((process_figures(simulator)[0] - sim0) / (time.time() - wall0) * 100) if simulator else -1
+        print(f"machine load average {load0:.1f} -> {os.getloadavg()[0]:.1f}; simulator CPU {sim_share:.1f} % "
+              "of one core")
 
         window_start = time.time()
         victim = answering[len(answering) // 2]
@@ -165,11 +214,17 @@ def monitor(cli, seconds):
         dead_age = {ip: 0.0 for ip in dead}
         while time.time() - window_start < seconds:
             if turned_silent is None and time.time() - window_start > 10:
-                sim(f'faults {victim_index} {{"silent": true}}')
-                turned_silent = time.time()
+                try:
+                    sim(f'faults {victim_index} {{"silent": true}}')
+                    turned_silent = time.time()
+                except RuntimeError as failure:
+                    print(failure)
+                    turned_silent = float("inf")
             for ip, age in scrape_ages().items():
                 if ip in dead_age:
                     dead_age[ip] = max(dead_age[ip], age)
+            most_fds = max(most_fds, descriptors(proc.pid))
+            most_threads = max(most_threads, threads(proc.pid))
             time.sleep(2)
         _, rss_end = process_figures(proc.pid)
     finally:
@@ -187,9 +242,16 @@ def monitor(cli, seconds):
     answering_gaps = [g for ip, times in polls.items() if ip not in silent for g in gaps(times)]
     silent_gaps = [g for ip, times in polls.items() if ip in silent for g in gaps(times)]
     print(f"monitor CPU at steady state: {cpu_share:.1f} % of one core; resident memory {rss:.0f} MB "
-          f"({max(rss, rss_end):.0f} MB at most)")
+          f"({max(rss, rss_end):.0f} MB at most); open descriptors at most {most_fds}, threads at most "
+          f"{most_threads}")
+    SCRAPES.sort()
+    print(f"metrics scrape: median {statistics.median(SCRAPES) * 1000:.0f} ms, worst {SCRAPES[-1] * 1000:.0f} ms "
+          f"({len(SCRAPES)} scrapes)")
     answering_gaps.sort()
     over = sum(1 for g in answering_gaps if g > 12)
+    never = [ip for ip in answering if ip != victim and len(polls.get(ip, [])) < 2]
+    if never:
+        print(f"answering clocks polled fewer than twice in the window: {len(never)}")
     print(f"answering clocks: gap between two polls median {statistics.median(answering_gaps):.1f} s, "
           f"99th percentile {answering_gaps[int(len(answering_gaps) * 0.99)]:.1f} s, "
           f"worst {max(answering_gaps):.1f} s ({len(answering_gaps)} gaps, {over} over 12 s)")
@@ -257,6 +319,8 @@ def powercut(cli, cut, down, parallel):
 def main():
     if len(sys.argv) == 5 and sys.argv[1] == "make":
         make(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
+    elif len(sys.argv) == 7 and sys.argv[1] == "make":
+        make(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), [int(sys.argv[5]), int(sys.argv[6])])
     elif len(sys.argv) == 4 and sys.argv[1] == "list":
         write_list(sys.argv[2], int(sys.argv[3]))
     elif len(sys.argv) == 4 and sys.argv[1] == "monitor":

@@ -13,6 +13,8 @@
 #include "ThemeWidgets.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
@@ -146,6 +148,25 @@ int main(int argc, char *argv[])
                  .arg(fillStall, 0, 'f', 1)
                  .arg(after / 1024.0, 0, 'f', 1)
                  .arg((after - before) / 1024.0, 0, 'f', 1);
+    out().flush();
+
+    // Typing into the filter and ticking "problems only", each until the
+    // table has been painted again.
+    const auto timed = [&](const QString &what, const std::function<void()> &change) {
+        QElapsedTimer one;
+        one.start();
+        change();
+        app.processEvents();
+        out() << QStringLiteral("%1: %2 ms\n").arg(what).arg(one.nsecsElapsed() / 1e6, 0, 'f', 1);
+    };
+    auto *filter = window.findChild<QLineEdit *>(QStringLiteral("ledDeviceFilter"));
+    auto *problems = window.findChild<QCheckBox *>(QStringLiteral("cbxProblemsOnly"));
+    if (filter && problems) {
+        timed(QStringLiteral("filter \"Clock 99\""), [filter] { filter->setText(QStringLiteral("Clock 99")); });
+        timed(QStringLiteral("filter cleared"), [filter] { filter->clear(); });
+        timed(QStringLiteral("problems only"), [problems] { problems->setChecked(true); });
+        timed(QStringLiteral("problems only off"), [problems] { problems->setChecked(false); });
+    }
     out().flush();
 
     // One clock per turn of the event loop, as the poller delivers them.

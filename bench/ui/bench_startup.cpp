@@ -33,7 +33,9 @@
 
 namespace {
 
-constexpr int clockCount = 1000;
+constexpr int defaultClockCount = 1000;
+// The first argument, when given: a larger site (the goals are for 1000).
+int clockCount = defaultClockCount;
 constexpr int groupCount = 20;
 constexpr int recipientCount = 10;
 // The pulse the event loop is watched with.
@@ -145,6 +147,8 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    if (argc > 1)
+        clockCount = std::max(1, QString::fromLatin1(argv[1]).toInt());
     LanguageManager::setupAtStartup();
 
     const StateSamples::Sample sample = startupSample();

@@ -8,6 +8,7 @@
 #include "SenderTarget.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QJsonObject>
@@ -66,6 +67,30 @@ inline QStringList loggedPaths(const ClockSimControl &sim)
     for (const QJsonObject &entry : sim.httpRequests())
         paths << entry.value(QStringLiteral("path")).toString();
     return paths;
+}
+
+// One accepted connection as the simulator logged it.
+struct Connection
+{
+    QString local;
+    QDateTime opened;
+    QDateTime closed;
+};
+
+inline QVector<Connection> connections(const ClockSimControl &sim)
+{
+    QVector<Connection> list;
+    for (const QJsonObject &entry : sim.connections()) {
+        list.append({entry.value("local").toString(),
+                     QDateTime::fromString(entry.value("opened").toString(), Qt::ISODateWithMs),
+                     QDateTime::fromString(entry.value("closed").toString(), Qt::ISODateWithMs)});
+    }
+    return list;
+}
+
+inline bool overlap(const Connection &a, const Connection &b)
+{
+    return a.opened < b.closed && b.opened < a.closed;
 }
 
 // "path@address" for every logged request, in order.

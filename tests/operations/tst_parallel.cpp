@@ -28,29 +28,6 @@ QString ipOf(int index)
     return index < SharedCount ? QStringLiteral("192.168.0.11") : QStringLiteral("192.168.0.%1").arg(57 + index);
 }
 
-struct Connection
-{
-    QString local;
-    QDateTime opened;
-    QDateTime closed;
-};
-
-QVector<Connection> connections(const ClockSimControl &sim)
-{
-    QVector<Connection> list;
-    for (const QJsonObject &entry : sim.connections()) {
-        list.append({entry.value("local").toString(),
-                     QDateTime::fromString(entry.value("opened").toString(), Qt::ISODateWithMs),
-                     QDateTime::fromString(entry.value("closed").toString(), Qt::ISODateWithMs)});
-    }
-    return list;
-}
-
-bool overlap(const Connection &a, const Connection &b)
-{
-    return a.opened < b.closed && b.opened < a.closed;
-}
-
 int pollsOf(const QSignalSpy &finished, quint64 id)
 {
     int count = 0;
@@ -90,6 +67,7 @@ void TestParallel::cleanup()
     ClockRegistry::resetForTest();
     WorkerThreadPool::instance()->setBound(ExchangeSchedule::DefaultBound);
     WorkerThreadPool::instance()->setProbeBound(ExchangeSchedule::DefaultProbeBound);
+    WorkerThreadPool::instance()->setPollCeiling(ExchangeSchedule::DefaultPollCeiling);
     WorkerWWW::setDefaultWaits(WorkerWWW::Waits());
 }
 
@@ -195,7 +173,8 @@ void TestParallel::unreachableClocksLeaveSlotsToAnsweringOnes()
     // always due: the unreachable ones never hold more than three of them at
     // once, and the answering clocks go on in slots of their own.
     WorkerThreadPool::instance()->setBound(4);
-    WorkerThreadPool::instance()->setProbeBound(2); // four retry slots
+    WorkerThreadPool::instance()->setProbeBound(2); // four retry slots,
+    WorkerThreadPool::instance()->setPollCeiling(4); // however slow the silent clocks
     WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
     QList<int> indexes;
     QStringList deadIps;

@@ -124,6 +124,8 @@ private slots:
     void choices();
     void schedule_data() { TestRows::add(rows); }
     void schedule();
+    void pollsInFlight_data() { TestRows::add(rows); }
+    void pollsInFlight();
     void exchangesWithOneAddressNeverOverlap();
     void workerOutlivesTheReceivingSlot();
     void threadDestroyedBeforeRunDeletesItsWorker();
@@ -287,6 +289,18 @@ void TestTransport::schedule()
             started << QString::number(id);
         QCOMPARE(started.join(QLatin1Char(',')), sides.at(1).simplified().replace(QLatin1Char(' '), QString()));
     }
+}
+
+void TestTransport::pollsInFlight()
+{
+    QFETCH(int, clocks);
+    QFETCH(int, intervalSeconds);
+    QFETCH(int, exchangeMs);
+    QFETCH(int, floor);
+    QFETCH(int, ceiling);
+    QFETCH(int, expected);
+    QCOMPARE(ExchangeSchedule::pollsInFlight(double(clocks) / intervalSeconds, exchangeMs / 1000.0, floor, ceiling),
+             expected);
 }
 
 void TestTransport::exchangesWithOneAddressNeverOverlap()

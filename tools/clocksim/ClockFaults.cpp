@@ -1,6 +1,7 @@
 #include "ClockFaults.h"
 
 #include <QJsonArray>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -54,6 +55,11 @@ bool ClockFaults::appliesTo(const QString& path) const
     return paths.isEmpty() || paths.contains(path);
 }
 
+int ClockFaults::drawDelayMs() const
+{
+    return delayMaxMs > delayMs ? QRandomGenerator::global()->bounded(delayMs, delayMaxMs + 1) : delayMs;
+}
+
 QJsonObject ClockFaults::toJson() const
 {
     QJsonObject object;
@@ -62,7 +68,10 @@ QJsonObject ClockFaults::toJson() const
     object.insert(QStringLiteral("status"), status);
     object.insert(QStringLiteral("wrongCredentials"), wrongCredentials);
     object.insert(QStringLiteral("ntpWord"), ntpWord);
-    object.insert(QStringLiteral("delayMs"), delayMs);
+    if (delayMaxMs > delayMs)
+        object.insert(QStringLiteral("delayMs"), QJsonArray{delayMs, delayMaxMs});
+    else
+        object.insert(QStringLiteral("delayMs"), delayMs);
     object.insert(QStringLiteral("trickleGapMs"), trickleGapMs);
     object.insert(QStringLiteral("tricklePieces"), tricklePieces);
     object.insert(QStringLiteral("dropOnNetworkWrite"), dropOnNetworkWrite);
@@ -108,6 +117,14 @@ bool ClockFaults::fromJson(const QJsonObject& object, ClockFaults* faults, QStri
                              .arg(kHighestStatus);
                 ok = false;
             }
+        } else if (key == QLatin1String("delayMs") && value.isArray()) {
+            // A spread: slow clocks are not all equally slow.
+            const QJsonArray spread = value.toArray();
+            ok = spread.size() == 2 && readInt(spread.at(0), key, 0, kMaxDelayMs, &result.delayMs, error)
+                 && readInt(spread.at(1), key, result.delayMs, kMaxDelayMs, &result.delayMaxMs, error);
+            if (!ok)
+                *error = QStringLiteral("faults.delayMs: expected a whole number or [low, high] from 0 to %1")
+                             .arg(kMaxDelayMs);
         } else if (key == QLatin1String("delayMs"))
             ok = readInt(value, key, 0, kMaxDelayMs, &result.delayMs, error);
         else if (key == QLatin1String("trickleGapMs"))

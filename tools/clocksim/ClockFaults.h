@@ -16,6 +16,7 @@ public:
     bool wrongCredentials = false;   // refuses every credential with 401
     QString ntpWord;                 // NTP word of the status reply instead of the clock's own
     int delayMs = 0;                 // wait this long before the first byte of a reply
+    int delayMaxMs = 0;              // with "delayMs": [low, high], a wait drawn anew per reply
     int trickleGapMs = 0;            // send the reply in pieces with this gap (0: off)
     int tricklePieces = 3;           // number of pieces of a trickled reply
     bool dropOnNetworkWrite = false; // "/D0": apply, then close without answering
@@ -33,6 +34,8 @@ public:
     QStringList paths;
 
     bool appliesTo(const QString& path) const;
+    // The wait before this reply's first byte.
+    int drawDelayMs() const;
     QJsonObject toJson() const;
 
     // Reads the fault object of a clock file or of the control channel.

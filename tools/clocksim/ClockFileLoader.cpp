@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kMaxClocks = 4096;
+constexpr int kMaxClocks = 16384; // a large site of ten thousand, with room
 constexpr int kMaxTagText = 255; // a discovery value carries at most 255 bytes
 constexpr int kMaxFirmware = 255 * 100 + 99;
 constexpr int kFirmwareScale = 100;

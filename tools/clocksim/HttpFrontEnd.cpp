@@ -14,11 +14,41 @@ HttpFrontEnd::HttpFrontEnd(Simulator* simulator, quint16 port, QObject* parent)
     connect(m_simulator, &Simulator::addressesChanged, this, &HttpFrontEnd::onAddressesChanged);
 }
 
+namespace {
+
+// From this many addresses on, one socket listens on all of them: the event
+// loop watches every listening socket on each turn, and ten thousand of them
+// were most of the simulator's work.
+constexpr int kOneListenerFrom = 1024;
+
+} // namespace
+
+bool HttpFrontEnd::syncOneListener(const QList<QHostAddress>& addresses, QString* error)
+{
+    m_listening.clear();
+    for (const QHostAddress& address : addresses)
+        m_listening.insert(address.toIPv4Address());
+    if (m_anyAddress)
+        return true;
+    qDeleteAll(m_servers);
+    m_servers.clear();
+    m_anyAddress = new QTcpServer(this);
+    if (!m_anyAddress->listen(QHostAddress::AnyIPv4, m_port)) {
+        *error = QStringLiteral("cannot listen on port %1: %2").arg(m_port).arg(m_anyAddress->errorString());
+        return false;
+    }
+    connect(m_anyAddress, &QTcpServer::newConnection, this, [this] { onNewConnection(m_anyAddress); });
+    return true;
+}
+
 bool HttpFrontEnd::sync(QString* error)
 {
+    const QList<QHostAddress> addresses = m_simulator->listeningAddresses();
+    if (m_anyAddress || addresses.size() >= kOneListenerFrom)
+        return syncOneListener(addresses, error);
     QSet<QString> wanted;
     bool ok = true;
-    for (const QHostAddress& address : m_simulator->listeningAddresses()) {
+    for (const QHostAddress& address : addresses) {
         const QString key = address.toString();
         wanted.insert(key);
         if (m_servers.contains(key))
@@ -49,8 +79,16 @@ bool HttpFrontEnd::sync(QString* error)
 
 void HttpFrontEnd::onNewConnection(QTcpServer* server)
 {
-    while (QTcpSocket* socket = server->nextPendingConnection())
+    while (QTcpSocket* socket = server->nextPendingConnection()) {
+        // No clock listens there: as near to a refused connection as an
+        // accepted one gets.
+        if (server == m_anyAddress && !m_listening.contains(socket->localAddress().toIPv4Address())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         new HttpConnection(socket, m_simulator, this);
+    }
 }
 
 void HttpFrontEnd::onAddressesChanged()

@@ -3,6 +3,8 @@
 #include "Simulator.h"
 
 #include <QHash>
+#include <QList>
+#include <QSet>
 #include <QObject>
 #include <QString>
 #include <QTcpServer>
@@ -21,10 +23,14 @@ public:
     bool sync(QString* error);
 
 private:
+    bool syncOneListener(const QList<QHostAddress>& addresses, QString* error);
     void onNewConnection(QTcpServer* server);
     void onAddressesChanged();
 
     Simulator* m_simulator;
     quint16 m_port;
     QHash<QString, QTcpServer*> m_servers;
+    // Past many addresses: one listener on all, and the addresses that answer.
+    QTcpServer* m_anyAddress = nullptr;
+    QSet<quint32> m_listening;
 };

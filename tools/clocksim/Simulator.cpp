@@ -78,12 +78,29 @@ Simulator::Simulator(const QVector<SimClock>& clocks, QObject* parent)
 
 int Simulator::clockAt(const QHostAddress& address) const
 {
+    // Ten thousand clocks answer a thousand requests a second: a search of
+    // the whole list per request would be most of the simulator's work.
+    if (m_addressesChanged) {
+        m_byAddress.clear();
+        for (int i = 0; i < m_clocks.size(); ++i)
+            m_byAddress[m_clocks.at(i).ip.toIPv4Address()].append(i);
+        m_addressesChanged = false;
+    }
+    bool ipv4 = false;
+    const quint32 key = address.toIPv4Address(&ipv4);
     int found = -1;
-    for (int i = 0; i < m_clocks.size(); ++i) {
+    const auto consider = [&](int i) {
         if (m_moving.at(i) || !m_clocks.at(i).ip.isEqual(address, QHostAddress::TolerantConversion))
-            continue;
+            return;
         if (found < 0 || m_rank.at(i) < m_rank.at(found))
             found = i;
+    };
+    if (ipv4) {
+        for (const int i : m_byAddress.value(key))
+            consider(i);
+    } else {
+        for (int i = 0; i < m_clocks.size(); ++i)
+            consider(i);
     }
     return found;
 }
@@ -176,7 +193,7 @@ HttpDecision Simulator::handleHttp(const QHostAddress& local, const QHostAddress
             moveClock(index, reply.newAddress);
     }
     if (decision.delivery == HttpDecision::Delivery::Normal && faulty) {
-        decision.delayMs = faults.delayMs;
+        decision.delayMs = faults.drawDelayMs();
         if (faults.trickleGapMs > 0) {
             decision.trickleGapMs = faults.trickleGapMs;
             decision.tricklePieces = faults.tricklePieces;
@@ -223,6 +240,7 @@ void Simulator::moveClock(int clock, const QHostAddress& address)
     const int delay = m_clocks.at(clock).faults.moveDelayMs;
     if (delay <= 0) {
         m_clocks[clock].ip = address;
+        m_addressesChanged = true;
         emit addressesChanged();
         return;
     }
@@ -234,6 +252,7 @@ void Simulator::moveClock(int clock, const QHostAddress& address)
         if (generation != m_generation)
             return;
         m_clocks[clock].ip = address;
+        m_addressesChanged = true;
         m_moving[clock] = false;
         emit addressesChanged();
     });
@@ -334,6 +353,7 @@ void Simulator::reset()
 {
     ++m_generation;
     m_clocks = m_initial;
+    m_addressesChanged = true;
     m_moving.fill(false, m_clocks.size());
     m_rank.fill(0, m_clocks.size());
     m_lastRank = 0;
@@ -377,6 +397,7 @@ bool Simulator::moveTo(int clock, const QString& address, QString* error)
         return false;
     }
     m_clocks[clock].ip = target;
+    m_addressesChanged = true;
     emit addressesChanged();
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
 #include <QJsonObject>
 #include <QList>
@@ -88,4 +89,7 @@ private:
     QElapsedTimer m_uptime;
     QDateTime m_fixedTime;
     RequestLog m_log;
+    // Clocks by IPv4 address, rebuilt after an address changed.
+    mutable QHash<quint32, QVector<int>> m_byAddress;
+    mutable bool m_addressesChanged = true;
 };
