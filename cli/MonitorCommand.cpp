@@ -6,6 +6,7 @@
 #include "ClockRegistry.h"
 #include "DailyAudit.h"
 #include "DevClock.h"
+#include "LogText.h"
 #include "MetricsHttpServer.h"
 #include "SignalWatcher.h"
 
@@ -108,7 +109,9 @@ void MonitorCommand::printChange(const DevClock &clock)
                       {QStringLiteral("NtpSynchronization"), clock.status.NtpSynchronization},
                       {QStringLiteral("status"), status}});
     } else {
-        out.line(QStringLiteral("%1  %2  %3  %4").arg(time, clock.name, clock.network.ip, status));
+        // A clock names itself: a line feed in its name must not forge a line.
+        out.line(QStringLiteral("%1  %2  %3  %4")
+                     .arg(time, LogText::escaped(clock.name), clock.network.ip, LogText::escaped(status)));
     }
 }
 
