@@ -80,7 +80,7 @@ void SmtpServerProcess::readOutput()
                 message.recipients << value.toString();
             message.data = QByteArray::fromBase64(object.value(QStringLiteral("data")).toString().toLatin1());
             message.headers = object.value(QStringLiteral("headers")).toObject();
-            for (const QByteArray name : {QByteArrayLiteral("\r\nDate: "), QByteArrayLiteral("\r\nMessage-ID: ")}) {
+            for (const QByteArray &name : {QByteArrayLiteral("\r\nDate: "), QByteArrayLiteral("\r\nMessage-ID: ")}) {
                 const int at = message.data.indexOf(name);
                 const int headEnd = message.data.indexOf("\r\n\r\n");
                 if (at < 0 || at >= headEnd)
