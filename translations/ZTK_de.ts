@@ -3387,6 +3387,14 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>Der Verlauf der Uhrenereignisse kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (Verlauf nicht geschrieben)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

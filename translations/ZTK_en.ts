@@ -3386,6 +3386,14 @@ Open the device list read-only? Nothing will be saved.</source>
         <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

@@ -3387,6 +3387,14 @@ Open the device list read-only? Nothing will be saved.</source>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>No se puede escribir el historial de eventos de los relojes: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (historial no escrito)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

@@ -3387,6 +3387,14 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
         <source>Language</source>
         <translation>Langue</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>L&apos;historique des événements des horloges ne peut pas être écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (historique non écrit)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

@@ -3387,6 +3387,14 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
         <source>Language</source>
         <translation>Lingua</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>Impossibile scrivere la cronologia degli eventi degli orologi: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (cronologia non scritta)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

@@ -3396,6 +3396,14 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
         <source>Language</source>
         <translation>Język</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>Nie można zapisać historii zdarzeń zegarów: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (historia nie zapisana)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>
