@@ -281,10 +281,9 @@ EventJournal::EventJournal(const QString &folder, QObject *parent)
 EventJournal::~EventJournal()
 {
     if (!flush())
-        qWarning().noquote() << QStringLiteral("Journal %1: %2 events could not be written: %3")
-                                    .arg(m_folder)
-                                    .arg(m_waiting)
-                                    .arg(m_problem);
+        qWarning().noquote() << QStringLiteral("Journal %1 could not be written (%2); events lost: %3")
+                                    .arg(m_folder, m_problem)
+                                    .arg(m_waiting);
     m_thread->quit();
     m_thread->wait();
     delete m_writer; // its thread has ended
