@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 
 #include "AppIdentity.h"
+#include "PrivateFiles.h"
 #include "SettingsStore.h"
 
 #include <QDir>
@@ -121,8 +122,9 @@ QString dataFolderPath()
                                          + QLatin1String(AppIdentity::companyName) + QDir::separator()
                                          + QLatin1String(AppIdentity::productName));
     // All levels: with only the last one, a first start could never write the
-    // state file and the device list would be lost on exit.
-    QDir().mkpath(path);
+    // state file and the device list would be lost on exit. Owner only: it
+    // holds the clocks' passwords and their history.
+    PrivateFiles::makeFolder(path);
     return path;
 }
 

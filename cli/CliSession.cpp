@@ -5,6 +5,7 @@
 #include "DataSender.h"
 #include "DevClock.h"
 #include "DeviceListLock.h"
+#include "PrivateFiles.h"
 #include "StateFile.h"
 #include "StateLoad.h"
 
@@ -48,6 +49,8 @@ bool CliSession::saveState()
     if (saveSettings())
         return true;
     m_output.message(QStringLiteral("Cannot write the device list %1.").arg(AppSettings::stateFilePath()));
+    if (PrivateFiles::isSymlink(AppSettings::stateFilePath()))
+        m_output.message(QStringLiteral("It is not saved there: ") + PrivateFiles::symlinkReason() + '.');
     return false;
 }
 

@@ -9,6 +9,7 @@
 #include "DevClock.h"
 #include "EventJournal.h"
 #include "FleetAudit.h"
+#include "LogText.h"
 #include "MetricsHttpServer.h"
 #include "SignalWatcher.h"
 #include "StatusBoard.h"
@@ -191,7 +192,9 @@ void MonitorCommand::printChange(const DevClock &clock)
                       {QStringLiteral("NtpSynchronization"), clock.status.NtpSynchronization},
                       {QStringLiteral("status"), status}});
     } else {
-        out.line(QStringLiteral("%1  %2  %3  %4").arg(time, clock.name, clock.network.ip, status));
+        // A clock names itself: a line feed in its name must not forge a line.
+        out.line(QStringLiteral("%1  %2  %3  %4")
+                     .arg(time, LogText::escaped(clock.name), clock.network.ip, LogText::escaped(status)));
     }
 }
 

@@ -151,14 +151,22 @@ int run(CliSession &session, QuietRequest request)
         const QuietRequest::Outcome outcome = request.apply(now);
         if (!outcome.error.isEmpty())
             return out.failed(outcome.error);
+        QString journalProblem;
         {
             EventJournal journal(EventJournal::defaultFolder());
             ClockEventTracker tracker(journal);
             for (DevClock *clock : outcome.clocks)
                 tracker.quietPeriodChanged(*clock, now);
+            if (!journal.flush())
+                journalProblem = journal.problem();
         }
         if (!session.saveState())
             return ExitFailed;
+        // The quiet period holds; only its record is missing.
+        if (!journalProblem.isEmpty()) {
+            const QString said = done.endsWith(QLatin1Char('.')) ? done.chopped(1) : done;
+            return out.failed(QStringLiteral("%1, but the history could not be written: %2").arg(said, journalProblem));
+        }
     } else if (session.lockHeldElsewhere()) {
         // The window or the monitor has the list: it applies the request.
         const QuietRequest::Outcome outcome = request.apply(now);
@@ -227,7 +235,8 @@ int events(CliSession &session)
                                            .arg(invocation.option(QStringLiteral("since"))));
         }
     }
-    const QList<ClockEvent> found = EventJournal::read(EventJournal::defaultFolder(), filter);
+    int damaged = 0;
+    const QList<ClockEvent> found = EventJournal::read(EventJournal::defaultFolder(), filter, &damaged);
     CliOutput &out = session.output();
     QJsonArray array;
     QList<QStringList> rows{{tr("Time"), tr("Clock"), tr("IP"), tr("Event")}};
@@ -237,6 +246,8 @@ int events(CliSession &session)
                      ClockEventText::describe(event)});
     }
     out.document(QJsonObject{{QStringLiteral("events"), array}});
+    if (damaged > 0)
+        out.message(QStringLiteral("%1 damaged lines of the journal were skipped.").arg(damaged));
     if (found.isEmpty())
         out.text(tr("No events."));
     else

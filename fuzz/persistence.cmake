@@ -8,3 +8,7 @@ zentick_add_fuzzer(fuzz_configfile
 zentick_add_fuzzer(fuzz_statefile_stream
     SOURCES persistence/fuzz_statefile_stream.cpp
     LIBS zentick_persistence)
+# The journal of clock events: damaged, cut and glued lines.
+zentick_add_fuzzer(fuzz_journal
+    SOURCES persistence/fuzz_journal.cpp
+    LIBS zentick_persistence)

@@ -231,6 +231,9 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
          m_counters.reportWrites},
         {"zentick_monitor_report_failures_total", "Value report runs that failed to save the workbook.",
          m_counters.reportFailures},
+        {"zentick_monitor_journal_errors_total",
+         "Tries to write the journal of clock events that failed; the events wait in memory meanwhile.",
+         m_counters.journalErrors},
     };
     for (const auto &counter : counters) {
         out.family(counter.name, "counter", QLatin1String(counter.help));

@@ -27,6 +27,7 @@ public:
         quint64 recoveryMailsSent = 0;
         quint64 reportWrites = 0;
         quint64 reportFailures = 0;
+        quint64 journalErrors = 0; // failed tries to write the journal
     };
 
     void recordPollRound() { ++m_counters.pollRounds; }
@@ -35,6 +36,7 @@ public:
     void recordAlertMail(bool delivered, int clocks = 1);
     void recordRecoveryMail(bool delivered);
     void recordReportWrite(bool ok);
+    void recordJournalError() { ++m_counters.journalErrors; }
 
     const Counters &counters() const { return m_counters; }
 

@@ -15,15 +15,21 @@ QString QuietPeriod::toText() const
 {
     if (!on)
         return QString();
-    return until.isValid() ? until.toString(timeFormat) : liftedText;
+    if (!until.isValid())
+        return liftedText;
+    // With the offset: a request written in one time zone and read by a
+    // monitor in another must end at the same moment.
+    return until.toOffsetFromUtc(until.offsetFromUtc()).toString(Qt::ISODate);
 }
 
 QuietPeriod QuietPeriod::fromText(const QString &text)
 {
     if (text == liftedText)
         return untilLifted();
-    const QDateTime end = QDateTime::fromString(text, timeFormat);
-    return end.isValid() ? endingAt(end) : QuietPeriod();
+    // Files written before the offset was kept hold local time, which ISO
+    // reading gives a time without one. Kept as local time, as it is shown.
+    const QDateTime end = QDateTime::fromString(text, Qt::ISODate);
+    return end.isValid() && text.size() >= timeFormat.size() ? endingAt(end.toLocalTime()) : QuietPeriod();
 }
 
 QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now)

@@ -19,8 +19,9 @@ struct QuietPeriod
     static QuietPeriod endingAt(const QDateTime &end) { return {true, end}; }
 
     // The state file's text: empty for none, "lifted" for a period without an
-    // end, else the end as "yyyy-MM-ddThh:mm:ss" (local time). Anything else
-    // reads as none.
+    // end, else the end as "yyyy-MM-ddThh:mm:ss+hh:mm" (local time with its
+    // offset; read without one, as older files have it, it is local time).
+    // Anything else reads as none.
     QString toText() const;
     static QuietPeriod fromText(const QString &text);
 

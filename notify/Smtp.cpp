@@ -1,8 +1,12 @@
 #include "Smtp.h"
 
+#include <QDateTime>
 #include <QSslSocket>
 #include <QStringList>
 #include <QTimer>
+#include <QUuid>
+
+#include <cctype>
 
 namespace {
 
@@ -138,23 +142,69 @@ QByteArray base64Lines(const QByteArray &data)
     return lines.join("\r\n");
 }
 
+// One header line naming every address, folded between addresses so that
+// no line grows past the recommended 78 characters.
+QByteArray addressHeader(const char *name, const QStringList &addresses)
+{
+    constexpr int foldAt = 78;
+    QByteArray header = name;
+    int lineLength = header.size();
+    for (int i = 0; i < addresses.size(); ++i) {
+        const QByteArray address = Smtp::headerValue(addresses.at(i)).toUtf8();
+        if (i > 0) {
+            header += ',';
+            ++lineLength;
+            if (lineLength + 1 + address.size() > foldAt) {
+                header += "\r\n";
+                lineLength = 0;
+            }
+        }
+        header += ' ' + address;
+        lineLength += 1 + address.size();
+    }
+    return header + "\r\n";
+}
+
+// The sender's domain for the Message-ID, reduced to what may stand there.
+QByteArray messageIdDomain(const QString &from)
+{
+    QByteArray domain;
+    for (const char c : from.section(QLatin1Char('@'), -1).toLatin1()) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-')
+            domain += c;
+    }
+    return from.contains(QLatin1Char('@')) && !domain.isEmpty() ? domain : QByteArrayLiteral("localhost");
+}
+
 } // namespace
 
 QByteArray Smtp::composeMessage(const QString &from, const QList<Recipient> &recipients, const QString &subject,
                                 const QString &body)
 {
+    // One To: and one Cc: line, each listing its recipients in list order,
+    // where the mails once carried a line per recipient: a message with two
+    // To: fields breaks RFC 5322, and large providers reject it.
+    QStringList to;
+    QStringList copy;
+    for (const Recipient &recipient : recipients)
+        (recipient.copy ? copy : to) << recipient.name;
     QByteArray message;
-    for (const Recipient &recipient : recipients) {
-        message += recipient.copy ? "Cc: " : "To: ";
-        message += headerValue(recipient.name).toUtf8() + "\r\n";
-    }
+    if (!to.isEmpty())
+        message += addressHeader("To:", to);
+    if (!copy.isEmpty())
+        message += addressHeader("Cc:", copy);
     message += "From: " + headerValue(from).toUtf8() + "\r\n";
+    const QByteArray dateAndId = "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1()
+        + "\r\nMessage-ID: <" + QUuid::createUuid().toByteArray(QUuid::WithoutBraces) + '@' + messageIdDomain(from)
+        + ">\r\n";
     if (isAscii(subject) && isAscii(body)) {
         message += "Subject: " + headerValue(subject).toUtf8() + "\r\n";
+        message += dateAndId;
         message += "\r\n";
         return message + dotStuffed(body);
     }
     message += "Subject: " + encodedWords(headerValue(subject)) + "\r\n";
+    message += dateAndId;
     message += "MIME-Version: 1.0\r\n"
                "Content-Type: text/plain; charset=UTF-8\r\n"
                "Content-Transfer-Encoding: base64\r\n"

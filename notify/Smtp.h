@@ -79,6 +79,8 @@ public:
     // as always; a subject or body with other characters (a translated mail,
     // a clock named "Küche") is declared UTF-8: the subject as encoded words,
     // the body in base64, so no server or reader mangles it.
+    // One To: and one Cc: line, then Date: (local time with its offset) and
+    // a Message-ID: unique in the sender's domain.
     static QByteArray composeMessage(const QString &from, const QList<Recipient> &recipients, const QString &subject,
                                      const QString &body);
 

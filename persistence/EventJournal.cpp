@@ -1,6 +1,7 @@
 #include "EventJournal.h"
 
 #include "AppSettings.h"
+#include "PrivateFiles.h"
 
 #include <QDebug>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <deque>
 
 namespace {
 
@@ -38,19 +40,95 @@ QString partName(const QString &month, int part)
 // Lives on the journal's own thread; everything it does runs there. It keeps
 // the current file and the total size in mind, so a write is one append and
 // the folder is only listed when a file is started or the total passes the
-// bound.
+// bound. A write is all or nothing: what could not be written waits, in
+// order, for the next try, up to a bound past which the oldest are dropped.
 class JournalWriter : public QObject
 {
 public:
-    explicit JournalWriter(const QString &folder)
+    explicit JournalWriter(const QString &folder, EventJournal *journal)
         : m_folder(folder)
+        , m_journal(journal)
     {
     }
 
     void write(const QString &month, const QByteArray &lines)
     {
-        if (month != m_month || m_total < 0)
-            startMonth(month);
+        const int count = lines.count('\n');
+        m_backlog.push_back({month, lines, count});
+        m_backlogLines += count;
+        while (m_backlogLines > EventJournal::MaxWaitingEvents && m_backlog.size() > 1) {
+            m_dropped += m_backlog.front().count;
+            m_backlogLines -= m_backlog.front().count;
+            m_backlog.pop_front();
+        }
+        drain();
+    }
+
+    // Writes what waits; true when nothing is left waiting.
+    bool drain()
+    {
+        while (!m_backlog.empty()) {
+            Batch &batch = m_backlog.front();
+            QString why;
+            const int done = writeBatch(batch.month, batch.lines, why);
+            if (done < batch.lines.size()) {
+                const int left = batch.lines.size() - done;
+                batch.lines = batch.lines.right(left);
+                const int count = batch.lines.count('\n');
+                m_backlogLines -= batch.count - count;
+                batch.count = count;
+                failed(why);
+                return false;
+            }
+            m_backlogLines -= batch.count;
+            m_backlog.pop_front();
+        }
+        if (!m_problem.isEmpty()) {
+            m_problem.clear();
+            const int dropped = m_dropped;
+            m_dropped = 0;
+            EventJournal *journal = m_journal;
+            QMetaObject::invokeMethod(journal, [journal, dropped] { journal->writerResumed(dropped); },
+                                      Qt::QueuedConnection);
+        }
+        return true;
+    }
+
+    QString problem() const { return m_problem; }
+    int waiting() const { return m_backlogLines; }
+
+    void setLimits(qint64 total, qint64 perFile)
+    {
+        maxBytes = total;
+        maxFileBytes = perFile;
+        m_total = -1; // looked at again with the next write
+    }
+
+private:
+    struct Batch
+    {
+        QString month;
+        QByteArray lines;
+        int count;
+    };
+
+    void failed(const QString &why)
+    {
+        const bool first = m_problem.isEmpty();
+        m_problem = why.isEmpty() ? QStringLiteral("unknown error") : why;
+        // The folder is looked at afresh when the next try starts.
+        m_total = -1;
+        EventJournal *journal = m_journal;
+        const QString problem = m_problem;
+        QMetaObject::invokeMethod(journal, [journal, problem, first] { journal->writerFailed(problem, first); },
+                                  Qt::QueuedConnection);
+    }
+
+    // How many bytes of whole lines went to disk.
+    int writeBatch(const QString &month, const QByteArray &lines, QString &why)
+    {
+        if ((month != m_month || m_total < 0) && !startMonth(month, why))
+            return 0;
         // Into parts of at most maxFileBytes, split between lines.
         int start = 0;
         while (start < lines.size()) {
@@ -61,34 +139,23 @@ public:
                 const int lineEnd = lines.indexOf('\n', end);
                 end = lineEnd < 0 ? lines.size() : lineEnd + 1;
             } while (end < lines.size() && m_size + (end - start) < maxFileBytes);
-            append(lines.mid(start, end - start));
+            if (!PrivateFiles::appendLines(m_path, lines.mid(start, end - start), &why))
+                return start;
+            m_size += end - start;
+            m_total += end - start;
             start = end;
         }
         if (m_total > maxBytes)
             trim();
+        return lines.size();
     }
 
-    void setLimits(qint64 total, qint64 perFile)
+    bool startMonth(const QString &month, QString &why)
     {
-        maxBytes = total;
-        maxFileBytes = perFile;
-        m_total = -1; // looked at again with the next write
-    }
-
-private:
-    void append(const QByteArray &chunk)
-    {
-        QFile file(m_path);
-        // Whole lines in one write; a crash cuts at most the last one.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(chunk) != chunk.size())
-            qDebug("Error: Cannot write file");
-        m_size += chunk.size();
-        m_total += chunk.size();
-    }
-
-    void startMonth(const QString &month)
-    {
-        QDir().mkpath(m_folder);
+        if (!PrivateFiles::makeFolder(m_folder) || !QFileInfo(m_folder).isDir()) {
+            why = QStringLiteral("cannot create the folder %1").arg(m_folder);
+            return false;
+        }
         m_month = month;
         int part = 1;
         m_total = 0;
@@ -99,6 +166,7 @@ private:
                 part = qMax(part, match.captured(3).toInt());
         }
         startPart(part);
+        return true;
     }
 
     void startPart(int part)
@@ -128,11 +196,16 @@ private:
     qint64 maxBytes = EventJournal::DefaultMaxBytes;
     qint64 maxFileBytes = EventJournal::DefaultMaxFileBytes;
     QString m_folder;
+    EventJournal *m_journal;
     QString m_month;
     QString m_path;
     int m_part = 1;
     qint64 m_size = 0;
     qint64 m_total = -1;
+    std::deque<Batch> m_backlog;
+    int m_backlogLines = 0;
+    int m_dropped = 0;
+    QString m_problem; // empty while writes succeed
 };
 
 QByteArray ClockEvent::toJson() const
@@ -191,21 +264,55 @@ EventJournal::EventJournal(const QString &folder, QObject *parent)
     : QObject(parent)
     , m_folder(folder)
     , m_thread(new QThread(this))
-    , m_writer(new JournalWriter(folder))
+    , m_writer(new JournalWriter(folder, this))
 {
     m_writer->moveToThread(m_thread);
     m_thread->start(QThread::LowPriority);
     m_gather.setSingleShot(true);
     m_gather.setInterval(gatherMs);
     connect(&m_gather, &QTimer::timeout, this, &EventJournal::post);
+    m_retry.setInterval(retryMs);
+    connect(&m_retry, &QTimer::timeout, this, [this] {
+        JournalWriter *writer = m_writer;
+        QMetaObject::invokeMethod(writer, [writer] { writer->drain(); }, Qt::QueuedConnection);
+    });
 }
 
 EventJournal::~EventJournal()
 {
-    flush();
+    if (!flush())
+        qWarning().noquote() << QStringLiteral("Journal %1 could not be written (%2); events lost: %3")
+                                    .arg(m_folder, m_problem)
+                                    .arg(m_waiting);
     m_thread->quit();
     m_thread->wait();
     delete m_writer; // its thread has ended
+}
+
+void EventJournal::writerFailed(const QString &problem, bool first)
+{
+    ++m_failures;
+    emit writeFailed();
+    if (!first)
+        return;
+    m_problem = problem;
+    m_retry.start();
+    qWarning().noquote() << QStringLiteral("Journal %1 cannot be written: %2; events wait in memory and are "
+                                           "written when it can be.")
+                                .arg(m_folder, problem);
+    emit problemChanged(problem);
+}
+
+void EventJournal::writerResumed(int dropped)
+{
+    m_retry.stop();
+    m_problem.clear();
+    qWarning().noquote() << (dropped > 0 ? QStringLiteral("Journal %1 is written again; %2 events were dropped "
+                                                          "meanwhile.")
+                                               .arg(m_folder)
+                                               .arg(dropped)
+                                         : QStringLiteral("Journal %1 is written again.").arg(m_folder));
+    emit problemChanged(QString());
 }
 
 QString EventJournal::defaultFolder()
@@ -241,10 +348,27 @@ void EventJournal::post()
     m_pendingBytes = 0;
 }
 
-void EventJournal::flush()
+bool EventJournal::flush()
 {
+    // New lines are tried as they arrive; without any, what waits is tried again.
+    const bool retry = m_pending.isEmpty();
     post();
-    QMetaObject::invokeMethod(m_writer, [] {}, Qt::BlockingQueuedConnection);
+    JournalWriter *writer = m_writer;
+    QString problem;
+    int waiting = 0;
+    QMetaObject::invokeMethod(
+        writer,
+        [writer, retry, &problem, &waiting] {
+            if (retry)
+                writer->drain();
+            problem = writer->problem();
+            waiting = writer->waiting();
+        },
+        Qt::BlockingQueuedConnection);
+    m_waiting = waiting;
+    if (!problem.isEmpty())
+        m_problem = problem;
+    return problem.isEmpty();
 }
 
 void EventJournal::setLimits(qint64 maxBytes, qint64 maxFileBytes)
@@ -259,45 +383,71 @@ void EventJournal::setLimits(qint64 maxBytes, qint64 maxFileBytes)
 QStringList EventJournal::files(const QString &folder)
 {
     QStringList names;
-    for (const QString &name : QDir(folder).entryList({QStringLiteral("events-*.jsonl")}, QDir::Files, QDir::Name)) {
+    // A link planted among the files is neither read nor written through.
+    const QDir::Filters kinds = QDir::Files | QDir::NoSymLinks;
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("events-*.jsonl")}, kinds, QDir::Name)) {
         if (fileName.match(name).hasMatch())
             names << name;
     }
     return names;
 }
 
-QList<ClockEvent> EventJournal::read(const QString &folder, const Filter &filter)
+namespace {
+
+// A line cut off by a crash or a full disk may have had the next event glued
+// onto it. "{\"" stands nowhere inside an event but at its start (a quote in
+// a value is escaped), so the event is looked for from each one on.
+bool fromDamagedJson(const QByteArray &line, ClockEvent &event)
 {
-    const QString fromMonth = filter.since.isValid() ? monthOf(filter.since.toUTC()) : QString();
+    for (int at = line.indexOf("{\"", 1); at > 0; at = line.indexOf("{\"", at + 1)) {
+        if (ClockEvent::fromJson(QByteArray::fromRawData(line.constData() + at, line.size() - at), event))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QList<ClockEvent> EventJournal::parse(const QByteArray &data, const Filter &filter, int *damaged)
+{
     // A cheap look for the address before a line is parsed: a month of a
     // large site is millions of lines.
     const QByteArray needle = filter.ip.isEmpty() ? QByteArray() : "\"ip\":\"" + filter.ip.toUtf8() + '"';
+    QList<ClockEvent> events;
+    int start = 0;
+    while (start < data.size()) {
+        int end = data.indexOf('\n', start);
+        if (end < 0)
+            end = data.size();
+        const QByteArray line = QByteArray::fromRawData(data.constData() + start, end - start);
+        start = end + 1;
+        if (line.isEmpty() || (!needle.isEmpty() && !line.contains(needle)))
+            continue;
+        ClockEvent event;
+        if (!ClockEvent::fromJson(line, event)) {
+            if (damaged)
+                ++*damaged;
+            if (!fromDamagedJson(line, event))
+                continue;
+        }
+        if ((!filter.ip.isEmpty() && event.ip != filter.ip) || (filter.since.isValid() && event.time < filter.since))
+            continue;
+        events.append(event);
+    }
+    return events;
+}
+
+QList<ClockEvent> EventJournal::read(const QString &folder, const Filter &filter, int *damaged)
+{
+    const QString fromMonth = filter.since.isValid() ? monthOf(filter.since.toUTC()) : QString();
     QList<ClockEvent> events;
     for (const QString &name : files(folder)) {
         const QRegularExpressionMatch match = fileName.match(name);
         if (!fromMonth.isEmpty() && match.captured(1) + QLatin1Char('-') + match.captured(2) < fromMonth)
             continue;
         QFile file(folder + QLatin1Char('/') + name);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray data = file.readAll();
-        int start = 0;
-        while (start < data.size()) {
-            int end = data.indexOf('\n', start);
-            if (end < 0)
-                end = data.size();
-            const QByteArray line = QByteArray::fromRawData(data.constData() + start, end - start);
-            start = end + 1;
-            if (!needle.isEmpty() && !line.contains(needle))
-                continue;
-            ClockEvent event;
-            if (!ClockEvent::fromJson(line, event))
-                continue;
-            if ((!filter.ip.isEmpty() && event.ip != filter.ip)
-                || (filter.since.isValid() && event.time < filter.since))
-                continue;
-            events.append(event);
-        }
+        if (file.open(QIODevice::ReadOnly))
+            events += parse(file.readAll(), filter, damaged);
     }
     if (filter.limit >= 0 && events.size() > filter.limit)
         events = events.mid(events.size() - filter.limit);

@@ -50,7 +50,8 @@ struct ClockEvent
 // the journal never grows without bound. Appending never waits on the disk:
 // lines are gathered for a moment and a thread of its own writes them, so the
 // window and the monitor go on. A line cut short by a crash is skipped when
-// reading.
+// reading. A write is all or nothing: a failed one is cut back to the last
+// whole line and tried again later, the events waiting in memory meanwhile.
 class EventJournal : public QObject
 {
     Q_OBJECT
@@ -58,6 +59,9 @@ class EventJournal : public QObject
 public:
     static constexpr qint64 DefaultMaxBytes = 50 * 1024 * 1024;
     static constexpr qint64 DefaultMaxFileBytes = 8 * 1024 * 1024;
+    // Events that may wait for a journal that cannot be written; past it the
+    // oldest are dropped (and counted in the log).
+    static constexpr int MaxWaitingEvents = 20000;
 
     explicit EventJournal(const QString &folder, QObject *parent = nullptr);
     ~EventJournal() override; // writes what is still queued
@@ -66,8 +70,13 @@ public:
     static QString defaultFolder();
 
     void append(const ClockEvent &event);
-    // Waits until everything appended so far is on disk.
-    void flush();
+    // Waits until everything appended so far is written, or has failed to
+    // be; true when nothing is left waiting.
+    bool flush();
+    // Why the journal cannot be written; empty while it can.
+    QString problem() const { return m_problem; }
+    // Failed tries since it was opened.
+    quint64 failures() const { return m_failures; }
     // Tests make the limits small.
     void setLimits(qint64 maxBytes, qint64 maxFileBytes);
 
@@ -78,16 +87,30 @@ public:
         int limit = -1;  // the newest this many; -1: all
     };
     // The matching events, oldest first. Reads whatever is on disk; lines
-    // that are not events are skipped.
-    static QList<ClockEvent> read(const QString &folder, const Filter &filter);
+    // that are not events are skipped and counted in damaged, and an event
+    // glued onto the end of a cut-off line is still found.
+    static QList<ClockEvent> read(const QString &folder, const Filter &filter, int *damaged = nullptr);
+    // The same for the bytes of one file.
+    static QList<ClockEvent> parse(const QByteArray &data, const Filter &filter, int *damaged = nullptr);
     // The journal's files, oldest first.
     static QStringList files(const QString &folder);
 
+signals:
+    // The journal could not be written (why), or can be again (empty): once
+    // each time it changes; the log says so as well.
+    void problemChanged(const QString &problem);
+    // Every failed try.
+    void writeFailed();
+
 private:
+    friend class JournalWriter;
     static constexpr int gatherMs = 200;
+    static constexpr int retryMs = 5000;
     static constexpr int gatherBytes = 256 * 1024;
 
     void post();
+    void writerFailed(const QString &problem, bool first);
+    void writerResumed(int dropped);
 
     QString m_folder;
     QThread *m_thread;
@@ -96,4 +119,8 @@ private:
     QList<QPair<QString, QByteArray>> m_pending;
     int m_pendingBytes = 0;
     QTimer m_gather;
+    QTimer m_retry;
+    QString m_problem;
+    quint64 m_failures = 0;
+    int m_waiting = 0;
 };

@@ -1,5 +1,7 @@
 #include "XmlFile.h"
 
+#include "PrivateFiles.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
@@ -18,6 +20,13 @@ void reportWriteFailure()
 
 bool write(const QString &path, const QByteArray &data, Access access)
 {
+    // A private file is never written through a link: the saving file would
+    // follow it and replace whatever it points at.
+    if (access == Access::OwnerOnly && PrivateFiles::isSymlink(path)) {
+        qDebug().noquote() << path << PrivateFiles::symlinkReason();
+        reportWriteFailure();
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         reportWriteFailure();

@@ -17,7 +17,8 @@ inline constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 
 enum class Access {
     Default,
-    // Readable and writable by the owner only (POSIX permissions).
+    // Readable and writable by the owner only (POSIX permissions), and
+    // never written through a symbolic link.
     OwnerOnly,
 };
 

@@ -7,6 +7,7 @@
 #include "DevClock.h"
 #include "EventJournal.h"
 #include "IncidentMailer.h"
+#include "PrivateFiles.h"
 #include "QuietRequests.h"
 #include "Reporter.h"
 #include "StateFile.h"
@@ -79,6 +80,8 @@ void MonitoringSession::start()
     if (isWritable() && !m_tracker) {
         m_journal = std::make_unique<EventJournal>(EventJournal::defaultFolder());
         m_tracker = std::make_unique<ClockEventTracker>(*m_journal);
+        connect(m_journal.get(), &EventJournal::writeFailed, this, [this] { m_metrics.recordJournalError(); });
+        connect(m_journal.get(), &EventJournal::problemChanged, this, &MonitoringSession::journalProblemChanged);
     }
     if (isWritable() && m_mailWanted && !m_mailer) {
         m_mailer = std::make_unique<IncidentMailer>();
@@ -153,6 +156,8 @@ bool MonitoringSession::save()
     const bool ok = saveSettings();
     m_lastSaveError = ok ? QString()
                          : tr("Cannot write the device list %1.").arg(AppSettings::stateFilePath());
+    if (!ok && PrivateFiles::isSymlink(AppSettings::stateFilePath()))
+        m_lastSaveError = QStringLiteral("%1 (%2)").arg(m_lastSaveError, PrivateFiles::symlinkReason());
     emit saved(ok);
     return ok;
 }

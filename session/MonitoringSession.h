@@ -107,6 +107,9 @@ signals:
     void saved(bool ok);
     // A quiet period began or ended for these clocks (from here or a request).
     void quietPeriodsChanged(const QList<quint64> &clocks);
+    // The journal of clock events cannot be written (why), or can be again
+    // (empty).
+    void journalProblemChanged(const QString &problem);
 
 private slots:
     void onAutosaveTimeout();

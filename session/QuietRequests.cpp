@@ -4,7 +4,9 @@
 #include "ClockRegistry.h"
 #include "DevClock.h"
 #include "DevGroup.h"
+#include "PrivateFiles.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -117,11 +119,12 @@ QString QuietRequest::folder()
 
 bool QuietRequest::leave(QString *path) const
 {
-    QDir().mkpath(folder());
+    PrivateFiles::makeFolder(folder());
     const QString name = folder() + QStringLiteral("/quiet-%1.json").arg(QUuid::createUuid().toString(QUuid::Id128));
     QSaveFile file(name);
     const QByteArray data = toJson();
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || file.write(data) != data.size() || !file.commit())
         return false;
     if (path)
         *path = name;
@@ -131,7 +134,7 @@ bool QuietRequest::leave(QString *path) const
 QuietRequestWatcher::QuietRequestWatcher(QObject *parent)
     : QObject(parent)
 {
-    QDir().mkpath(QuietRequest::folder());
+    PrivateFiles::makeFolder(QuietRequest::folder());
     m_watcher.addPath(QuietRequest::folder());
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &QuietRequestWatcher::applyWaiting);
     m_poll.setInterval(pollMs);
@@ -142,16 +145,28 @@ QuietRequestWatcher::QuietRequestWatcher(QObject *parent)
 void QuietRequestWatcher::applyWaiting()
 {
     const QDir dir(QuietRequest::folder());
+    // Whoever else could put a file here could mute any clock for ever.
+    const bool own = PrivateFiles::isOwnFolder(dir.path());
+    if (!own && m_folderTrusted)
+        qWarning().noquote() << QStringLiteral("Quiet requests in %1 are not obeyed: other users can write "
+                                               "into the folder.")
+                                    .arg(dir.path());
+    m_folderTrusted = own;
+    if (!own)
+        return;
     const QDateTime now = QDateTime::currentDateTime();
-    for (const QString &name : dir.entryList({QStringLiteral("quiet-*.json")}, QDir::Files, QDir::Time | QDir::Reversed)) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray data = file.read(maxRequestBytes + 1);
-        file.close();
+    for (const QString &name : dir.entryList({QStringLiteral("quiet-*.json")}, QDir::Files | QDir::System,
+                                             QDir::Time | QDir::Reversed)) {
+        QByteArray data;
+        QString why;
+        const bool read = PrivateFiles::readOwnFile(dir.filePath(name), maxRequestBytes, data, &why);
         // Removed first: a request that cannot be applied must not come back
         // at every look.
         QFile::remove(dir.filePath(name));
+        if (!read) {
+            qWarning().noquote() << QStringLiteral("Quiet request %1 not obeyed: %2").arg(dir.filePath(name), why);
+            continue;
+        }
         QuietRequest request;
         if (data.size() > maxRequestBytes || !QuietRequest::fromJson(data, request))
             continue;

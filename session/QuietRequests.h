@@ -16,7 +16,8 @@ class DevClock;
 // the device list applies it and keeps it in the state file; a second
 // program (zentick-cli while the window or the monitor runs) cannot write the
 // list, so it leaves the request as a small file in the data folder's
-// "requests" folder, and the holder applies and removes it.
+// "requests" folder, and the holder applies and removes it: only a regular
+// file of its own user, in a folder no other user can write.
 struct QuietRequest
 {
     Q_DECLARE_TR_FUNCTIONS(QuietRequest)
@@ -70,4 +71,5 @@ private:
     QFileSystemWatcher m_watcher;
     // A watcher may miss a file written while it was being set up.
     QTimer m_poll;
+    bool m_folderTrusted = true; // said once when it is not
 };

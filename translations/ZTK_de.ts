@@ -3548,6 +3548,14 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
         <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
         <translation>Benachrichtigungen und Berichte sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Dann werden keine Störungsmeldungen per E-Mail gesendet, und die Datenaufzeichnung wird beendet)</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>Der Verlauf der Uhrenereignisse kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (Verlauf nicht geschrieben)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

@@ -3546,6 +3546,14 @@ Open the device list read-only? Nothing will be saved.</source>
         <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

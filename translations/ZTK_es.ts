@@ -3548,6 +3548,14 @@ Open the device list read-only? Nothing will be saved.</source>
         <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
         <translation>Las notificaciones y los informes están activados. ¿Seguro que desea cerrar %1? (No se enviarán correos de alerta y se detendrá el registro de datos)</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>No se puede escribir el historial de eventos de los relojes: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (historial no escrito)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

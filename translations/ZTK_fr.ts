@@ -3548,6 +3548,14 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
         <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
         <translation>Les notifications et les rapports sont activés. Voulez-vous vraiment fermer %1&#xa0;? (Les e-mails d&apos;alerte ne seront plus envoyés et l&apos;enregistrement des données s&apos;arrêtera)</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>L&apos;historique des événements des horloges ne peut pas être écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (historique non écrit)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

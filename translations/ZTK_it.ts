@@ -3548,6 +3548,14 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
         <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
         <translation>Le notifiche e i report sono attivi. Chiudere %1? (Le e-mail di avviso non verranno inviate e la scrittura del report si interromperà)</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>Impossibile scrivere la cronologia degli eventi degli orologi: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (cronologia non scritta)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

@@ -3557,6 +3557,14 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
         <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
         <translation>Powiadomienia i raporty są włączone. Czy na pewno chcesz zamknąć %1? (Alerty e-mail nie będą wysyłane, a zapisywanie danych zostanie zatrzymane)</translation>
     </message>
+    <message>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>Nie można zapisać historii zdarzeń zegarów: %1</translation>
+    </message>
+    <message>
+        <source>%1 (history not written)</source>
+        <translation>%1 (historia nie zapisana)</translation>
+    </message>
 </context>
 <context>
     <name>WindowTray</name>

@@ -1,4 +1,5 @@
 #include "DevClock.h"
+#include "LogText.h"
 #include "ReplyParser.h"
 #include "TestRows.h"
 
@@ -44,6 +45,8 @@ private slots:
     void statusText();
     void lastErrorText_data() { TestRows::add(rows); }
     void lastErrorText();
+    void logText_data() { TestRows::add(rows); }
+    void logText();
     void parseNetworkSettings_data() { TestRows::add(rows); }
     void parseNetworkSettings();
     void updateFromKeepsIdentity();
@@ -284,6 +287,13 @@ void TestDevClock::configRepliesNeedStatus200()
         QCOMPARE(clock.config().alarms[29].Active, decodes);
         QCOMPARE(clock.hasConfig(), decodes);
     }
+}
+
+void TestDevClock::logText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, escaped);
+    QCOMPARE(LogText::escaped(text), escaped);
 }
 
 QTEST_GUILESS_MAIN(TestDevClock)

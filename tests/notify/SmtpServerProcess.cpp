@@ -79,6 +79,16 @@ void SmtpServerProcess::readOutput()
             for (const QJsonValue &value : object.value(QStringLiteral("rcpt")).toArray())
                 message.recipients << value.toString();
             message.data = QByteArray::fromBase64(object.value(QStringLiteral("data")).toString().toLatin1());
+            message.headers = object.value(QStringLiteral("headers")).toObject();
+            for (const QByteArray &name : {QByteArrayLiteral("\r\nDate: "), QByteArrayLiteral("\r\nMessage-ID: ")}) {
+                const int at = message.data.indexOf(name);
+                const int headEnd = message.data.indexOf("\r\n\r\n");
+                if (at < 0 || at >= headEnd)
+                    continue;
+                const int lineEnd = message.data.indexOf("\r\n", at + 2);
+                message.stamps += message.data.mid(at + 2, lineEnd - at);
+                message.data.remove(at + 2, lineEnd - at);
+            }
             message.auth = object.value(QStringLiteral("auth")).toString();
             message.tls = object.value(QStringLiteral("tls")).toBool();
             m_messages << message;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QList>
 #include <QProcess>
 #include <QString>
@@ -15,7 +16,9 @@ public:
     {
         QString from;
         QStringList recipients;
-        QByteArray data;
+        QByteArray data; // without its Date: and Message-ID: lines, which change with every mail
+        QByteArray stamps; // those lines
+        QJsonObject headers; // To, Cc, Date, Message-ID as the email package reads them
         QString auth;
         bool tls = false;
     };

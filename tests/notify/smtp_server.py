@@ -2,8 +2,9 @@
 """A real SMTP server (aiosmtpd) on a free loopback port for the mail tests.
 
 Prints "PORT <n>" once it listens, then one "MESSAGE <json>" line per message
-it accepted, with the envelope, the raw data (Base64) and how the client
-authenticated. Runs until stdin closes or it is killed.
+it accepted, with the envelope, the raw data (Base64), how the client
+authenticated and the To, Cc, Date and Message-ID headers as Python's email
+package reads them (a list per header, one entry per line found). Runs until stdin closes or it is killed.
 """
 import argparse
 import asyncio
@@ -13,6 +14,8 @@ import logging
 import ssl
 import sys
 import warnings
+from email import policy
+from email.parser import BytesParser
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 
@@ -21,8 +24,23 @@ class Recorder:
     def __init__(self):
         self.auth = {}
 
+    @staticmethod
+    def headers(data):
+        message = BytesParser(policy=policy.default).parsebytes(data)
+
+        def addresses(name):
+            return [[a.addr_spec for a in h.addresses] for h in message.get_all(name, [])]
+
+        return {
+            "to": addresses("To"),
+            "cc": addresses("Cc"),
+            "date": [h.datetime.isoformat() if h.datetime else "" for h in message.get_all("Date", [])],
+            "messageId": [str(h) for h in message.get_all("Message-ID", [])],
+        }
+
     async def handle_DATA(self, server, session, envelope):
         record = {
+            "headers": self.headers(envelope.original_content or b""),
             "from": envelope.mail_from,
             "rcpt": envelope.rcpt_tos,
             "data": base64.b64encode(envelope.original_content or b"").decode("ascii"),

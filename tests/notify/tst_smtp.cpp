@@ -110,6 +110,23 @@ void TestSmtp::realServer()
     QCOMPARE(message.recipients, addresses);
     QCOMPARE(message.data, data);
     QVERIFY(data.contains("\r\nFrom: " + message.from.toUtf8() + "\r\n"));
+    // One To: and at most one Cc: field naming every recipient in list
+    // order, one Date: near now with its offset and one Message-ID: in the
+    // sender's domain, as Python's email package reads them.
+    QStringList to;
+    QStringList copy;
+    for (const QString &entry : rcpt)
+        (entry.startsWith(QLatin1String("cc:")) ? copy : to) << entry.mid(3);
+    const auto fields = [&message](const char *name) { return message.headers.value(QLatin1String(name)).toArray(); };
+    QCOMPARE(fields("to").toVariantList(), QVariantList({to}));
+    QCOMPARE(fields("cc").toVariantList(), copy.isEmpty() ? QVariantList() : QVariantList({copy}));
+    QCOMPARE(fields("date").size(), 1);
+    const QString dateText = fields("date").at(0).toString();
+    QVERIFY2(QRegularExpression(QStringLiteral("[+-]\\d\\d:\\d\\d$")).match(dateText).hasMatch(), qPrintable(dateText));
+    QVERIFY(qAbs(QDateTime::fromString(dateText, Qt::ISODate).secsTo(QDateTime::currentDateTime())) < 300);
+    QCOMPARE(fields("messageId").size(), 1);
+    const QString id = QStringLiteral("^<[^@<>]+@%1>$").arg(QRegularExpression::escape(message.from.section('@', -1)));
+    QVERIFY(QRegularExpression(id).match(fields("messageId").at(0).toString()).hasMatch());
     QCOMPARE(message.auth, auth);
     QCOMPARE(message.tls, mode != QLatin1String("plain"));
 }
@@ -160,7 +177,12 @@ void TestSmtp::scriptedPeer()
             socket->flush();
         } else if (step.startsWith(QLatin1String("C:"))) {
             QTRY_VERIFY_WITH_TIMEOUT(socket->canReadLine(), testTimeoutMs);
-            QCOMPARE(socket->readLine(), step.mid(2).toUtf8() + "\r\n");
+            // "*" at the end: a line that begins so (a date, a unique id).
+            const QByteArray expected = step.mid(2).toUtf8();
+            if (expected.endsWith('*'))
+                QVERIFY(socket->readLine().startsWith(expected.chopped(1)));
+            else
+                QCOMPARE(socket->readLine(), expected + "\r\n");
         } else if (step == QLatin1String("R")) {
             QVERIFY(clientRead.count() > 0 || clientRead.wait(testTimeoutMs));
         } else if (step == QLatin1String("X")) {

@@ -7,6 +7,7 @@
 #include "DevGroup.h"
 #include "EventJournal.h"
 #include "PlanFile.h"
+#include "QuietPeriod.h"
 #include "SampleConfig.h"
 #include "StateDocumentReader.h"
 #include "StateFile.h"
@@ -18,6 +19,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <ctime>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -141,6 +143,10 @@ private slots:
     void failedWriteKeepsPreviousFile();
     void journalReadsBackWhatWasAppended();
     void journalStaysWithinItsBound();
+    void journalWriteIsAllOrNothing_data();
+    void quietPeriodEndsAtTheSameMoment_data();
+    void quietPeriodEndsAtTheSameMoment();
+    void journalWriteIsAllOrNothing();
     void planWithPasswordsIsTheOwnersOnly();
 
 
@@ -412,6 +418,8 @@ void TestPersistence::failedWriteKeepsPreviousFile_data()
         for (const char *failure : {"folder missing", "target is a folder", "disk full mid-write"})
             QTest::addRow("%s, %s", writer, failure) << writer << failure;
     }
+    // Saving would replace whatever the link points at.
+    QTest::addRow("state file, symbolic link planted at it") << "state file" << "symbolic link";
 }
 
 void TestPersistence::failedWriteKeepsPreviousFile()
@@ -432,6 +440,10 @@ void TestPersistence::failedWriteKeepsPreviousFile()
         path = dir.filePath(QStringLiteral("missing/file.xml"));
     } else if (failure == QLatin1String("target is a folder")) {
         path = dir.path();
+    } else if (failure == QLatin1String("symbolic link")) {
+        path = dir.filePath(QStringLiteral("link.xml"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("file.xml")), path));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("symbolic link")));
     } else {
         limit = std::make_unique<FileSizeLimit>(previous.size() + 100);
         QVERIFY(limit->active);
@@ -454,6 +466,8 @@ void TestPersistence::failedWriteKeepsPreviousFile()
         written = ConfigurationFiles::exportAlarms(path, config);
     limit.reset();
     QVERIFY(!written);
+    if (failure == QLatin1String("symbolic link"))
+        QVERIFY(QFile::remove(path));
 
     QFile check(dir.filePath(QStringLiteral("file.xml")));
     QVERIFY(check.open(QIODevice::ReadOnly));
@@ -475,6 +489,24 @@ ClockEvent journalEvent(int n, ClockEvent::Kind kind, const QDateTime &time)
     event.ntp = kind == ClockEvent::Kind::Ntp ? 1 : -1;
     event.detail = QStringLiteral("detail %1").arg(n);
     return event;
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int modeOf(const QString &path)
+{
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
 }
 
 QStringList described(const QList<ClockEvent> &events)
@@ -503,12 +535,18 @@ void TestPersistence::journalReadsBackWhatWasAppended()
     QCOMPARE(EventJournal::files(folder), QStringList({"events-2026-11.01.jsonl", "events-2026-12.01.jsonl"}));
     QCOMPARE(described(EventJournal::read(folder, {})), described(appended));
 
-    // A line a crash cut short, and a line that is no event, are skipped.
+    // A line that is no event, a line cut short with the next event glued
+    // onto it (as a full disk once left them) and a last line a crash cut
+    // short: each is counted and skipped, the glued event still read.
     QFile last(folder + QStringLiteral("/events-2026-12.01.jsonl"));
     QVERIFY(last.open(QIODevice::Append));
-    last.write("{\"time\":\"2026-12-01T03:00:00.000Z\",\"ip\":\"10.0.0.0\",\"kind\":\"unknown\"}\n{\"time\":\"20");
+    const ClockEvent glued = journalEvent(9, ClockEvent::Kind::Reachable, start.addSecs(9 * 900));
+    last.write("{\"time\":\"2026-12-01T03:00:00.000Z\",\"ip\":\"10.0.0.0\",\"kind\":\"unknown\"}\n"
+               "{\"detail\":\"cut\",\"time\":\"2026-12-08T01:23:44.95" + glued.toJson() + "\n{\"time\":\"20");
     last.close();
-    QCOMPARE(EventJournal::read(folder, {}).size(), appended.size());
+    int damaged = 0;
+    QCOMPARE(described(EventJournal::read(folder, {}, &damaged)), described(appended << glued));
+    QCOMPARE(damaged, 3);
 
     EventJournal::Filter filter;
     filter.ip = QStringLiteral("10.0.0.1");
@@ -543,6 +581,125 @@ void TestPersistence::journalStaysWithinItsBound()
     QVERIFY(kept.size() > 50);
     QCOMPARE(kept.last().detail, QStringLiteral("detail 1999"));
     QVERIFY(kept.first().time > start.addSecs(1000));
+}
+
+void TestPersistence::journalWriteIsAllOrNothing_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("disk full in the middle of a line, then space freed") << "disk full";
+    QTest::newRow("journal folder cannot be made: a file has its name") << "folder is a file";
+    QTest::newRow("symbolic link planted as the month's file") << "symbolic link";
+}
+
+// A failed write leaves only whole lines, the events wait and reach the disk
+// in order once it can be written again; the failure is said once. Files are
+// the owner's alone even under umask 000.
+void TestPersistence::journalWriteIsAllOrNothing()
+{
+    QFETCH(QString, failure);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("journal"));
+    const QString file = folder + QStringLiteral("/events-2026-12.01.jsonl");
+    const QString victim = dir.filePath(QStringLiteral("victim"));
+    const QDateTime start = QDateTime(QDate(2026, 12, 8), QTime(1, 0), Qt::UTC);
+    const mode_t umaskBefore = umask(0);
+    EventJournal journal(folder);
+    QSignalSpy problems(&journal, &EventJournal::problemChanged);
+    QSignalSpy failures(&journal, &EventJournal::writeFailed);
+    QList<ClockEvent> appended{journalEvent(0, ClockEvent::Kind::Unreachable, start)};
+    journal.append(appended.last());
+    QVERIFY(journal.flush());
+
+    std::unique_ptr<FileSizeLimit> limit;
+    if (failure == QLatin1String("disk full")) {
+        limit = std::make_unique<FileSizeLimit>(QFileInfo(file).size() + 40);
+        QVERIFY(limit->active);
+    } else if (failure == QLatin1String("folder is a file")) {
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(writeFile(folder, "not a folder"));
+    } else {
+        QVERIFY(writeFile(victim, "root's file\n"));
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QFile::link(victim, file));
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot be written")));
+    for (int round = 1; round <= 2; ++round) {
+        appended << journalEvent(round, ClockEvent::Kind::Ntp, start.addSecs(round));
+        journal.append(appended.last());
+        QVERIFY(!journal.flush());
+    }
+    QVERIFY(!journal.problem().isEmpty());
+    if (failure == QLatin1String("symbolic link"))
+        QVERIFY2(journal.problem().contains(QLatin1String("symbolic link")), qPrintable(journal.problem()));
+    int damaged = 0;
+    QCOMPARE(EventJournal::read(folder, {}, &damaged).size(), failure == QLatin1String("disk full") ? 1 : 0);
+    QCOMPARE(damaged, 0);
+
+    limit.reset();
+    if (failure == QLatin1String("folder is a file"))
+        QVERIFY(QFile::remove(folder));
+    else if (failure == QLatin1String("symbolic link"))
+        QVERIFY(QFile::remove(file));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("written again")));
+    QVERIFY(journal.flush());
+    QTRY_COMPARE(problems.size(), 2);
+    QVERIFY(!problems.at(0).at(0).toString().isEmpty());
+    QVERIFY(problems.at(1).at(0).toString().isEmpty());
+    QCOMPARE(failures.size(), 2);
+    const QList<ClockEvent> read = EventJournal::read(folder, {}, &damaged);
+    QCOMPARE(damaged, 0);
+    QCOMPARE(described(read), described(failure == QLatin1String("disk full") ? appended : appended.mid(1)));
+    if (failure == QLatin1String("symbolic link"))
+        QCOMPARE(readFile(victim), QByteArray("root's file\n"));
+    umask(umaskBefore);
+    QCOMPARE(modeOf(folder), 0700);
+    QCOMPARE(modeOf(file), 0600);
+}
+
+void TestPersistence::quietPeriodEndsAtTheSameMoment_data()
+{
+    QTest::addColumn<QString>("writtenIn");
+    QTest::addColumn<QString>("localEnd");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("readIn");
+    QTest::addColumn<QString>("utcEnd");
+    QTest::newRow("muted in Tokyo, read by a monitor in UTC")
+        << "Asia/Tokyo" << "2030-01-02T12:00:00" << "2030-01-02T12:00:00+09:00" << "UTC" << "2030-01-02T03:00:00Z";
+    QTest::newRow("muted in New York summer time, read in Berlin")
+        << "America/New_York" << "2030-07-01T12:00:00" << "2030-07-01T12:00:00-04:00" << "Europe/Berlin"
+        << "2030-07-01T16:00:00Z";
+    QTest::newRow("older file without an offset is local time")
+        << "" << "" << "2030-01-02T12:00:00" << "Asia/Tokyo" << "2030-01-02T03:00:00Z";
+}
+
+// The end of a quiet period is one moment wherever the state file or a
+// request is read; files from before the offset was kept are local time.
+void TestPersistence::quietPeriodEndsAtTheSameMoment()
+{
+    QFETCH(QString, writtenIn);
+    QFETCH(QString, localEnd);
+    QFETCH(QString, stored);
+    QFETCH(QString, readIn);
+    QFETCH(QString, utcEnd);
+    const QByteArray zoneBefore = qgetenv("TZ");
+    const auto setZone = [](const QString &zone) {
+        qputenv("TZ", zone.toUtf8());
+        tzset();
+    };
+    if (!writtenIn.isEmpty()) {
+        setZone(writtenIn);
+        const QDateTime end = QDateTime::fromString(localEnd, Qt::ISODate);
+        QCOMPARE(QuietPeriod::endingAt(end).toText(), stored);
+    }
+    setZone(readIn);
+    const QuietPeriod read = QuietPeriod::fromText(stored);
+    const QDateTime expected = QDateTime::fromString(utcEnd, Qt::ISODate);
+    QCOMPARE(read.until.toUTC(), expected);
+    // Shown in the reader's own time.
+    QCOMPARE(read.until.timeSpec(), Qt::LocalTime);
+    QCOMPARE(read.until.time(), expected.toLocalTime().time());
+    zoneBefore.isNull() ? qunsetenv("TZ") : qputenv("TZ", zoneBefore);
+    tzset();
 }
 
 // The export of the device list, read back as written, as private as the

@@ -6,6 +6,7 @@
 #include "EventJournal.h"
 #include "MonitoringSession.h"
 #include "NotificationSettings.h"
+#include "QuietRequests.h"
 #include "Smtp.h"
 #include "SmtpServerProcess.h"
 #include "WorkerWWW.h"
@@ -38,6 +39,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void powerCutGivesOneIncidentAndOneRecovery();
+    void quietPeriodsKeepMailsAway();
 
 private:
     QTemporaryDir m_home;
@@ -119,6 +121,55 @@ void TestIncidents::powerCutGivesOneIncidentAndOneRecovery()
     }
     QCOMPARE(story, QStringList({"unreachable", "alertDue", "mailed", "reachable", "ntp", "recovered",
                                  "recoveryMailed"}));
+}
+
+// Clocks the power cut spared: one muted before it goes dark, one in a muted
+// group, one muted only after its alert was mailed. Only that alert is
+// mailed; nobody gets a mail when the three are back.
+void TestIncidents::quietPeriodsKeepMailsAway()
+{
+    ClockRegistry *registry = ClockRegistry::instance();
+    QCOMPARE(registry->clockCount(), FleetSize);
+    const int mutedAlone = CutCount;
+    const int inMutedGroup = CutCount + 1;
+    const int mutedAfterAlert = CutCount + 2;
+    registry->createGroup(QStringLiteral("Wing B"));
+    QVERIFY(registry->setClockGroup(inMutedGroup, registry->groupCount() - 1));
+    const int mailsBefore = m_server.messages().size();
+
+    MonitoringSession session;
+    QVERIFY(session.acquireLock());
+    session.start();
+    session.poller()->setDueAfterSeconds(0);
+    QSet<quint64> polled;
+    connect(&session, &MonitoringSession::statusUpdated, this, [&polled](quint64 id) { polled.insert(id); });
+    const auto mute = [&session](const QString &ip, const QString &group) {
+        QuietRequest request;
+        request.ip = ip;
+        request.group = group;
+        request.period = QuietPeriod::untilLifted();
+        return session.applyQuietRequest(request);
+    };
+    QCOMPARE(mute(ipOf(mutedAlone), QString()), QString());
+    QCOMPARE(mute(QString(), QStringLiteral("Wing B")), QString());
+    for (const int clock : {mutedAlone, inMutedGroup, mutedAfterAlert})
+        QVERIFY(m_sim.setFaults(clock, QJsonObject{{"silent", true}}));
+    QVERIFY(m_server.waitForMessages(mailsBefore + 1, MailWaitMs));
+    const QByteArray alert = m_server.messages().at(mailsBefore).data;
+    for (const int clock : {mutedAlone, inMutedGroup, mutedAfterAlert})
+        QCOMPARE(alert.contains("IP: " + ipOf(clock).toLatin1() + "\r\n"), clock == mutedAfterAlert);
+
+    QCOMPARE(mute(ipOf(mutedAfterAlert), QString()), QString());
+    for (const int clock : {mutedAlone, inMutedGroup, mutedAfterAlert})
+        QVERIFY(m_sim.setFaults(clock, QJsonObject()));
+    // Three rounds of every clock, and longer than a collection window.
+    for (int round = 0; round < 3; ++round) {
+        polled.clear();
+        QTRY_COMPARE_WITH_TIMEOUT(polled.size(), FleetSize, 30000);
+    }
+    QVERIFY(!m_server.waitForMessages(mailsBefore + 2, notificationSettings().collectionWindowSeconds * 2000));
+    QCOMPARE(m_server.messages().size(), mailsBefore + 1);
+    session.stop();
 }
 
 QTEST_GUILESS_MAIN(TestIncidents)

@@ -6,6 +6,7 @@
 #include "IncidentMailer.h"
 #include "MonitoringSession.h"
 #include "NotificationSettings.h"
+#include "QuietRequests.h"
 #include "TestRows.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,8 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +23,12 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int modeOf(const QString &path)
+{
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
 }
 
 } // namespace
@@ -42,6 +51,9 @@ private slots:
     void autosave();
     void readOnlyWindowStaysQuiet_data() { TestRows::add(QStringLiteral("session/session.rows")); }
     void readOnlyWindowStaysQuiet();
+    void requestsAreTakenOnlyFromTheOwner_data();
+    void requestsAreTakenOnlyFromTheOwner();
+    void muteWhoseHistoryCannotBeWritten();
 
 private:
     void startMonitor(QProcess &monitor);
@@ -214,6 +226,77 @@ void TestSession::readOnlyWindowStaysQuiet()
         QVERIFY(!events.isEmpty());
         QCOMPARE(events.constLast().kind, ClockEvent::Kind::AlertDue);
     }
+}
+
+void TestSession::requestsAreTakenOnlyFromTheOwner_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::addColumn<bool>("obeyed");
+    QTest::newRow("the owner's request in a private folder") << "" << true;
+    QTest::newRow("a request file of another user") << "other owner" << false;
+    QTest::newRow("a symbolic link to a request") << "symbolic link" << false;
+    QTest::newRow("a folder every user can write into") << "open folder" << false;
+}
+
+// Whoever could leave a request could mute any clock for ever: only a
+// regular file of the monitor's own user, in a folder only that user can
+// write, is obeyed.
+void TestSession::requestsAreTakenOnlyFromTheOwner()
+{
+    QFETCH(QString, planted);
+    QFETCH(bool, obeyed);
+    if (planted == QLatin1String("other owner") && ::geteuid() != 0)
+        QSKIP("giving a file to another user needs root");
+    MonitoringSession window;
+    window.load();
+    QuietRequestWatcher watcher;
+    QSignalSpy applied(&watcher, &QuietRequestWatcher::applied);
+    QuietRequest request;
+    request.ip = QStringLiteral("10.0.0.1");
+    request.period = QuietPeriod::untilLifted();
+    QString path;
+    QVERIFY(request.leave(&path));
+    const QString folder = QuietRequest::folder();
+    if (planted == QLatin1String("other owner")) {
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    } else if (planted == QLatin1String("symbolic link")) {
+        const QString elsewhere = m_cli->homePath() + QStringLiteral("/request.json");
+        QVERIFY(QFile::rename(path, elsewhere));
+        QVERIFY(QFile::link(elsewhere, path));
+    } else if (planted == QLatin1String("open folder")) {
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    }
+    if (!obeyed && planted != QLatin1String("open folder"))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not obeyed")));
+    else if (!obeyed)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("other users can write")));
+    watcher.applyWaiting();
+    QCOMPARE(applied.size(), obeyed ? 1 : 0);
+    QCOMPARE(ClockRegistry::instance()->clockAt(0)->quietPeriod.on, obeyed);
+    QCOMPARE(QFileInfo::exists(path), planted == QLatin1String("open folder"));
+    if (obeyed) {
+        QCOMPARE(modeOf(folder), 0700);
+        QCOMPARE(modeOf(QFileInfo(m_cli->stateFilePath()).path()), 0700);
+    }
+}
+
+// The quiet period holds, but a history with a gap is not a success.
+void TestSession::muteWhoseHistoryCannotBeWritten()
+{
+    const QString journal = QFileInfo(m_cli->stateFilePath()).path() + QStringLiteral("/journal");
+    QVERIFY(QDir(journal).removeRecursively());
+    QFile blocker(journal);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const CliProcess::Result result = m_cli->run({"mute", "10.0.0.1", "--until", "2h"});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("^10\\.0\\.0\\.1 is quiet until [^\n]+, but the history could not be "
+                                               "written: cannot create the folder [^\n]+journal$"),
+                                QRegularExpression::MultilineOption)
+                 .match(QString::fromUtf8(result.err))
+                 .hasMatch(),
+             result.err.constData());
+    QVERIFY(readFile(m_cli->stateFilePath()).contains("quietUntil="));
 }
 
 QTEST_GUILESS_MAIN(TestSession)

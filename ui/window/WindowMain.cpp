@@ -54,6 +54,16 @@ WindowMain::WindowMain(PageServices &services, QWidget *parent)
     const MonitoringSession &session = m_services.session();
     ui->lblTitle->setText(session.isWritable() ? appDisplayName() : tr("%1 (read-only)").arg(appDisplayName()));
     ui->lblTitle->setToolTip(session.readOnlyReason());
+    // So does a journal that cannot be written: the history would have gaps.
+    connect(&m_services.session(), &MonitoringSession::journalProblemChanged, this, [this](const QString &problem) {
+        const QString title = m_services.session().isWritable() ? appDisplayName()
+                                                                : tr("%1 (read-only)").arg(appDisplayName());
+        const QString warning = tr("The history of clock events cannot be written: %1").arg(problem);
+        ui->lblTitle->setText(problem.isEmpty() ? title : tr("%1 (history not written)").arg(title));
+        ui->lblTitle->setToolTip(problem.isEmpty() ? m_services.session().readOnlyReason() : warning);
+        if (!problem.isEmpty())
+            m_services.toasts().show(warning, ToastType::Warning);
+    });
 #ifdef Q_OS_WIN
     if (QSysInfo::productVersion() != QLatin1String("10"))
         setWindowFlags(Qt::CustomizeWindowHint);
