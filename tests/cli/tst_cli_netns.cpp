@@ -185,7 +185,7 @@ void TestCliNetns::discoverKeepsListedCredentials()
         compareSubset(clock, {{"name", "Lobby"}, {"lastError", -1}});
     }
     QCOMPARE(lobby, 1);
-    QVERIFY(m_cli->run({"list", "--csv", "--with-passwords"}).out.contains("192.168.0.20,Lobby,,admin,secret\n"));
+    QVERIFY(m_cli->run({"list", "--csv", "--with-passwords"}).out.contains("192.168.0.20,Lobby,,admin,secret,"));
 }
 
 void TestCliNetns::statusPrintsTheRecord()
