@@ -34,6 +34,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 DevClock *listClock(const QString &name, const QString &ip)
@@ -475,8 +477,11 @@ void TestPageDeviceList::quietPeriodAndHistoryFromTheMenu()
         return int(QDialog::Accepted);
     });
     chooseFromMenu(f.table(), 0, QStringLiteral("History..."));
+    // The poller's own events may fall between the two.
     QCOMPARE(shown.value(0), QStringLiteral("Quiet period lifted"));
-    QVERIFY2(shown.value(1).startsWith(QStringLiteral("Quiet until ")), qPrintable(shown.join('|')));
+    const auto quiet = std::find_if(shown.cbegin() + 1, shown.cend(),
+                                    [](const QString &text) { return text.startsWith(QStringLiteral("Quiet until ")); });
+    QVERIFY2(quiet != shown.cend(), qPrintable(shown.join('|')));
     f.session.stop();
 }
 
