@@ -33,6 +33,8 @@ void AuditSchedule::runNow()
     m_audit = std::make_unique<FleetAudit>();
     m_audit->selectAllClocks();
     m_audit->setSiteZone(m_siteZone);
+    // Nobody waits for this one: a user's download at start-up goes first.
+    m_audit->setLane(ExchangeLane::Probe);
     connect(m_audit.get(), &FleetAudit::finished, this, &AuditSchedule::onAuditFinished);
     connect(m_audit.get(), &FleetAudit::canceled, this, &AuditSchedule::onAuditCanceled);
     m_audit->start();

@@ -90,6 +90,7 @@ void FleetAudit::start()
     // poll that comes in meanwhile waits its turn like any other operation.
     for (int slot = 0; slot < m_clocks.size(); ++slot) {
         DataSender *sender = Communication::instance()->getConfiguration(m_clocks.at(slot).target);
+        sender->setLane(m_lane);
         m_downloads.insert(sender, slot);
         connect(sender, &DataSender::finished, this, &FleetAudit::onDownloadEnded);
         connect(sender, &DataSender::error, this, &FleetAudit::onDownloadEnded);
@@ -170,6 +171,7 @@ void FleetAudit::readStatuses()
         return;
     }
     m_statusSender = Communication::instance()->getStatus(targets);
+    m_statusSender->setLane(m_lane);
     connect(m_statusSender, &DataSender::updateProgress, this, [this](double value) {
         m_statusProgress = value;
         reportProgress();

@@ -2,6 +2,7 @@
 
 #include "AuditFinding.h"
 #include "AuditedClock.h"
+#include "ExchangeLane.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -42,6 +43,9 @@ public:
 
     // The site's real zone; the system's zone unless set.
     void setSiteZone(const QTimeZone &zone) { m_siteZone = zone; }
+    // The lane of the audit's exchanges; an audit no user waits for runs in
+    // the probe lane, behind the user's own operations.
+    void setLane(ExchangeLane lane) { m_lane = lane; }
     // The start of the span the daylight-saving check covers; the start of
     // the audit unless set.
     void setReferenceTime(const QDateTime &time) { m_referenceTime = time.toUTC(); }
@@ -86,6 +90,7 @@ private:
     QHash<DataSender *, int> m_downloads; // running or queued, to the clock's slot
     int m_downloadsDone = 0;
     QPointer<DataSender> m_statusSender;
+    ExchangeLane m_lane = ExchangeLane::User;
     QVector<int> m_statusSlots; // the clock slot of each status target
     double m_statusProgress = 0.0;
 };

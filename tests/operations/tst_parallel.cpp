@@ -3,6 +3,7 @@
 #include "ClockRegistry.h"
 #include "Communication.h"
 #include "DevClock.h"
+#include "FleetAudit.h"
 #include "GetConfigurationSender.h"
 #include "OperationsTestSupport.h"
 #include "SenderPool.h"
@@ -51,6 +52,7 @@ private slots:
     void silentClocksCostOneSlotEach();
     void unreachableClocksLeaveSlotsToAnsweringOnes();
     void downloadStartsBeforeTheNextPoll();
+    void downloadStartsBeforeABackgroundAudit();
     void groupSendReportsItsSilentClocks();
     void cancelDuringAGroupSend();
 
@@ -230,6 +232,24 @@ void TestParallel::downloadStartsBeforeTheNextPoll()
     const QStringList logged = loggedRequests(m_sim);
     QCOMPARE(logged.mid(2, 3), QStringList({"/A@" + ipOf(FleetSize - 1), "/B@" + ipOf(FleetSize - 1),
                                             "/C0@" + ipOf(FleetSize - 1)}));
+}
+
+void TestParallel::downloadStartsBeforeABackgroundAudit()
+{
+    // An audit nobody waits for, its slots held by silent clocks and one
+    // more waiting: the user's download still goes out at once.
+    WorkerThreadPool::instance()->setBound(2);
+    WorkerThreadPool::instance()->setProbeBound(2);
+    listFleet({FirstSilent, FirstSilent + 1, FirstSilent + 2});
+    FleetAudit audit;
+    audit.setLane(ExchangeLane::Probe);
+    audit.selectAllClocks();
+    audit.start();
+    QTRY_COMPARE_WITH_TIMEOUT(m_sim.httpRequests().size(), 2, 10000);
+    EndSpy download(Communication::instance()->getConfiguration(target(ipOf(FleetSize - 1))));
+    QVERIFY(download.ended(3000));
+    QCOMPARE(download.finished.count(), 1);
+    audit.cancel();
 }
 
 void TestParallel::groupSendReportsItsSilentClocks()
