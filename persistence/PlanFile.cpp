@@ -1,5 +1,6 @@
 #include "PlanFile.h"
 
+#include "PrivateFiles.h"
 #include "XmlFile.h"
 
 #include <QDebug>
@@ -56,13 +57,12 @@ AddressPlan::Parsed load(const QString &path)
 
 bool saveData(const QString &path, const QByteArray &data, QString *why)
 {
-    const QByteArray target = QFile::encodeName(path);
-    struct stat status {};
-    if (::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode))
+    if (PrivateFiles::isSymlink(path))
         return failed(why, QStringLiteral("it is a symbolic link, and a plan is not written through one"));
     // mkstemp makes the file 0600 with O_EXCL: no umask widens it, and no
     // link planted under the temporary name is followed. The rename replaces
     // a link put at the target meanwhile rather than writing through it.
+    const QByteArray target = QFile::encodeName(path);
     QByteArray temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
