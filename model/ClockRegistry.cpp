@@ -14,9 +14,15 @@ ClockRegistry *ClockRegistry::instance()
     return &registry;
 }
 
+ClockRegistry::ClockRegistry(QObject *parent)
+    : QObject(parent)
+{
+}
+
 ClockRegistry::~ClockRegistry()
 {
-    clear();
+    qDeleteAll(m_clocks);
+    qDeleteAll(m_groups);
 }
 
 DevClock *ClockRegistry::clockAt(int index) const
@@ -42,7 +48,10 @@ void ClockRegistry::addClock(DevClock *clock)
 {
     if (!clock || m_clocks.contains(clock))
         return;
+    const int index = m_clocks.size();
+    emit clockAboutToBeAdded(index);
     m_clocks.append(clock);
+    emit clockAdded(index);
 }
 
 bool ClockRegistry::removeClock(int index)
@@ -61,8 +70,18 @@ bool ClockRegistry::removeClock(int index)
         }
         group->setClockIndexes(indexes);
     }
+    emit clockAboutToBeRemoved(index);
     delete m_clocks.takeAt(index);
+    emit clockRemoved(index);
+    emit groupsChanged();
     return true;
+}
+
+void ClockRegistry::announceClockChanged(const DevClock *clock)
+{
+    const int index = indexOfClock(clock);
+    if (index >= 0)
+        emit clockChanged(index);
 }
 
 DevGroup *ClockRegistry::groupAt(int index) const
@@ -75,6 +94,7 @@ void ClockRegistry::addGroup(DevGroup *group)
     if (!group || m_groups.contains(group))
         return;
     m_groups.append(group);
+    emit groupsChanged();
 }
 
 DevGroup *ClockRegistry::createGroup(const QString &name)
@@ -85,6 +105,7 @@ DevGroup *ClockRegistry::createGroup(const QString &name)
                            + QString::number(m_groups.size() + 1)
                        : name);
     m_groups.append(group);
+    emit groupsChanged();
     return group;
 }
 
@@ -94,6 +115,7 @@ bool ClockRegistry::renameGroup(int index, const QString &name)
     if (!group)
         return false;
     group->setName(name);
+    emit groupsChanged();
     return true;
 }
 
@@ -108,6 +130,7 @@ bool ClockRegistry::removeGroup(int index)
             --clock->groupId;
     }
     delete m_groups.takeAt(index);
+    emit groupsChanged();
     return true;
 }
 
@@ -126,16 +149,17 @@ bool ClockRegistry::setClockGroup(int clockIndex, int groupIndex)
         group->setClockIndexes(indexes);
     }
     DevGroup *target = groupAt(groupIndex);
-    if (!target) {
-        clock->groupId = -1;
-        return false;
+    const bool placed = target != nullptr;
+    clock->groupId = placed ? groupIndex : -1;
+    if (placed) {
+        QList<int> indexes = target->clockIndexes();
+        indexes.append(clockIndex);
+        std::sort(indexes.begin(), indexes.end());
+        target->setClockIndexes(indexes);
     }
-    clock->groupId = groupIndex;
-    QList<int> indexes = target->clockIndexes();
-    indexes.append(clockIndex);
-    std::sort(indexes.begin(), indexes.end());
-    target->setClockIndexes(indexes);
-    return true;
+    emit clockChanged(clockIndex);
+    emit groupsChanged();
+    return placed;
 }
 
 DevGroup *ClockRegistry::groupOfClock(const DevClock *clock) const
@@ -166,10 +190,13 @@ QList<bool> ClockRegistry::alreadyListed(const QList<DevClock *> &candidates) co
 
 void ClockRegistry::clear()
 {
+    emit aboutToBeCleared();
     qDeleteAll(m_clocks);
     m_clocks.clear();
     qDeleteAll(m_groups);
     m_groups.clear();
+    emit cleared();
+    emit groupsChanged();
 }
 
 void ClockRegistry::resetForTest()

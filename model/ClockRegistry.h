@@ -1,18 +1,27 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
 class DevClock;
 class DevGroup;
 
-// The process-wide lists of clocks and groups; it owns every element. A
-// clock's index is its identity in the state file and in the groups' member
-// lists; removing a clock or a group renumbers what follows it. Used on the
-// GUI thread only; only the creation is thread-safe.
-class ClockRegistry
+// The lists of clocks and groups; it owns every element. A clock's index is
+// its identity in the state file and in the groups' member lists; removing a
+// clock or a group renumbers what follows it. Every change is announced, so
+// tables, metrics and the session follow the list instead of asking it again.
+// Used on the GUI thread only.
+class ClockRegistry : public QObject
 {
+    Q_OBJECT
+
 public:
+    explicit ClockRegistry(QObject *parent = nullptr);
+    ~ClockRegistry() override;
+
+    // The list of the executables' main() and of test support; libraries are
+    // handed the list they work on.
     static ClockRegistry *instance();
 
     QList<DevClock *> clocks() const { return m_clocks; }
@@ -25,6 +34,9 @@ public:
     // Takes ownership; a null or already registered clock is ignored.
     void addClock(DevClock *clock);
     bool removeClock(int index);
+    // Whoever changed a listed clock's fields (status, name, address,
+    // credentials, configuration) says so here; unlisted clocks are ignored.
+    void announceClockChanged(const DevClock *clock);
 
     QList<DevGroup *> groups() const { return m_groups; }
     DevGroup *groupAt(int index) const;
@@ -48,12 +60,21 @@ public:
     // Starts the process-wide registry empty.
     static void resetForTest();
 
-    ClockRegistry(const ClockRegistry &) = delete;
-    ClockRegistry &operator=(const ClockRegistry &) = delete;
+signals:
+    // Row-model order: the "about" signal comes before the list changes, the
+    // other after it.
+    void clockAboutToBeAdded(int index);
+    void clockAdded(int index);
+    void clockAboutToBeRemoved(int index);
+    void clockRemoved(int index);
+    void clockChanged(int index);
+    // Groups made, renamed or removed, or a clock's membership changed.
+    void groupsChanged();
+    void aboutToBeCleared();
+    void cleared();
 
 private:
-    ClockRegistry() = default;
-    ~ClockRegistry();
+    Q_DISABLE_COPY(ClockRegistry)
 
     QList<DevClock *> m_clocks;
     QList<DevGroup *> m_groups;
