@@ -4,7 +4,7 @@
 # Qt Gui or Qt Widgets along, not even ones the linker would drop again.
 
 # zentick_link_closure(<target> <out-var>): the names in CMake's own terms
-# ("zentick_app", "Qt5::Gui", a library path), each once.
+# ("zentick_core", "Qt5::Gui", a library path), each once.
 function(zentick_link_closure target out_var)
     set(seen)
     set(pending ${target})

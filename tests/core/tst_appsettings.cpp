@@ -19,13 +19,13 @@ class TestAppSettings : public QObject
 
 private slots:
     void init();
-    void localeMapping_data() { TestRows::add(QStringLiteral("app/app.rows")); }
+    void localeMapping_data() { TestRows::add(QStringLiteral("core/app.rows")); }
     void localeMapping();
     void catalogueFoundFromAnotherFolder();
-    void correctedEnglish_data() { TestRows::add(QStringLiteral("app/english.rows")); }
+    void correctedEnglish_data() { TestRows::add(QStringLiteral("core/english.rows")); }
     void correctedEnglish();
     void englishCatalogueCorrectsNothingElse();
-    void lastPathWriter_data() { TestRows::add(QStringLiteral("app/app.rows")); }
+    void lastPathWriter_data() { TestRows::add(QStringLiteral("core/app.rows")); }
     void lastPathWriter();
     void reportSettingsStored();
     void dataFolderIsCreatedWithParents();
@@ -99,7 +99,7 @@ void TestAppSettings::englishCatalogueCorrectsNothingElse()
     // A text the mails, the report or a stored value carry must not change
     // in English: only the listed corrections may be translated.
     QStringList listed;
-    for (const QByteArray &line : TestRows::readData(QStringLiteral("app/english.rows")).split('\n')) {
+    for (const QByteArray &line : TestRows::readData(QStringLiteral("core/english.rows")).split('\n')) {
         if (line.startsWith('[')) {
             const QJsonArray row = QJsonDocument::fromJson(line).array();
             listed << row.at(1).toString() + " | " + row.at(2).toString();
