@@ -34,8 +34,8 @@ void ClockIntake::hear(const QVector<DevClock *> &found)
     const QVector<ClockMerge::Finding> findings = ClockMerge::findAll(listed, found);
     for (int i = 0; i < found.size(); ++i) {
         const ClockMerge::Finding &finding = findings.at(i);
-        Decision decision{takenOf(finding.match), finding.index >= 0 ? listed.at(finding.index)->id : 0,
-                          finding.movedFrom};
+        const Decision decision{takenOf(finding.match), finding.index >= 0 ? listed.at(finding.index)->id : 0,
+                                finding.movedFrom};
         m_heard.insert(found.at(i), decision);
         if (finding.match == ClockMerge::Match::Listed || finding.match == ClockMerge::Match::Moved)
             m_claimed.insert(decision.listedId);
@@ -55,7 +55,7 @@ ClockIntake::Decision ClockIntake::decide(const DevClock &found, const Rules &ru
     Decision decision;
     const auto heard = m_heard.constFind(&found);
     // A record heard then and gone since is decided anew.
-    if (heard != m_heard.constEnd() && (heard->listedId == 0 || m_registry.clockById(heard->listedId))) {
+    if (heard != m_heard.constEnd() && (heard->taken == Taken::Added || m_registry.clockById(heard->listedId))) {
         decision = *heard;
     } else {
         const ClockMerge::Finding finding = ClockMerge::find(m_registry.clocks(), found, m_claimed);
@@ -74,7 +74,7 @@ ClockIntake::Decision ClockIntake::decide(const DevClock &found, const Rules &ru
 ClockIntake::Result ClockIntake::resultOf(const Decision &decision) const
 {
     Result result{decision.taken, nullptr, decision.movedFrom};
-    if (decision.taken != Taken::Conflict)
+    if (decision.taken != Taken::Conflict && decision.taken != Taken::Added)
         result.clock = m_registry.clockById(decision.listedId);
     return result;
 }

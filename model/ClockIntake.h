@@ -85,7 +85,7 @@ private:
     struct Decision
     {
         Taken taken = Taken::Added;
-        quint64 listedId = 0; // 0: nothing listed matches
+        quint64 listedId = 0; // unless Added
         QString movedFrom;
     };
     Decision decide(const DevClock &found, const Rules &rules) const;
