@@ -61,6 +61,7 @@ void AddressPlanActions::commission(const QVector<CommissioningTarget> &targets,
     m_services.runner().run(sender, tr("Probing addresses"), nullptr, this);
     batch.stop();
     showListed();
+    // Written while the user reads the table.
     if (!found.addresses().isEmpty())
         m_services.listChanged();
     DialogCommissioningResults results(found, m_services.window());
