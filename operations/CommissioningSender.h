@@ -52,7 +52,6 @@ public:
     ~CommissioningSender() override;
 
     int targetCount() const { return m_targets.size(); }
-    int reportedCount() const { return m_reported; }
     // The finding of the address addressReported is being emitted for.
     CommissioningFinding &finding() { return m_finding; }
 

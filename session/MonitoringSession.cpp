@@ -7,15 +7,17 @@
 #include "DevClock.h"
 #include "EventJournal.h"
 #include "IncidentMailer.h"
-#include "NotificationSettings.h"
 #include "PrivateFiles.h"
 #include "QuietRequests.h"
 #include "Reporter.h"
 #include "StateFile.h"
+#include "StateSnapshot.h"
 #include "WorkerThreadPool.h"
 #include "XmlFile.h"
 
 #include <QDebug>
+
+#include <memory>
 
 namespace {
 
@@ -212,10 +214,10 @@ void MonitoringSession::saveInBackground(const ClockRegistry &registry)
         return;
     // One writer, so that writes land in the order they were asked for.
     m_writer.setMaxThreadCount(1);
-    const QByteArray data = StateFile::serialize(registry.clocks(), registry.groups(), notificationSettings());
+    auto snapshot = std::make_shared<const StateSnapshot>(registry.clocks(), registry.groups(), notificationSettings());
     const QString path = AppSettings::stateFilePath();
-    m_writer.start(QRunnable::create([this, data, path] {
-        const bool ok = XmlFile::write(path, data, XmlFile::Access::OwnerOnly);
+    m_writer.start(QRunnable::create([this, snapshot, path] {
+        const bool ok = XmlFile::write(path, snapshot->serialize(), XmlFile::Access::OwnerOnly);
         // Queued to this object: dropped should the session be gone by then.
         QMetaObject::invokeMethod(
             this,
