@@ -54,6 +54,11 @@ bool CliSession::saveState()
     return false;
 }
 
+ClockRegistry &CliSession::registry()
+{
+    return *ClockRegistry::instance();
+}
+
 bool CliSession::findInterface(const QString &address, NetworkCardData &card)
 {
     const QHostAddress wanted(address);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class ClockRegistry;
 class DataSender;
 class DevClock;
 class DeviceListLock;
@@ -44,6 +45,8 @@ public:
     // Writes the state file; false, with a message, when it could not be
     // written or the list was not loaded for writing.
     bool saveState();
+    // The device list this run works on.
+    ClockRegistry &registry();
 
     // A clock to talk to and where it came from.
     struct Target

@@ -2,6 +2,7 @@
 
 #include "AddressRange.h"
 #include "CliSession.h"
+#include "ClockIntake.h"
 #include "ClockPrinter.h"
 #include "CommissioningModel.h"
 #include "CommissioningSender.h"
@@ -75,8 +76,11 @@ QString resultTable(const QVector<CommissionedAddress> &addresses)
 int commission(CliSession &session, const QVector<CommissioningTarget> &targets, bool rename)
 {
     CliOutput &out = session.output();
-    QVector<CommissionedAddress> results;
-    QPointer<CommissioningSender> sender = Communication::instance()->commission(targets, rename);
+    ClockIntake intake(session.registry());
+    QPointer<CommissioningSender> sender = Communication::instance()->commission(targets, rename, intake);
+    // The list takes each address as it is reported.
+    CommissioningModel found;
+    found.follow(sender, intake);
     // Stopped by a signal, the run keeps what it reported: those clocks are
     // on the list already, and the list is saved with them.
     SignalWatcher stop;
@@ -86,9 +90,8 @@ int commission(CliSession &session, const QVector<CommissioningTarget> &targets,
         if (sender)
             Communication::instance()->cancel(sender);
     });
-    session.runSender(sender, tr("Probing addresses"), [&results](DataSender *ended) {
-        results = static_cast<CommissioningSender *>(ended)->results();
-    });
+    session.runSender(sender, tr("Probing addresses"));
+    const QVector<CommissionedAddress> &results = found.addresses();
 
     bool placed = false;
     QJsonArray json;

@@ -1,6 +1,7 @@
 #include "SearchCommands.h"
 
 #include "CliSession.h"
+#include "ClockIntake.h"
 #include "ClockMerge.h"
 #include "ClockPrinter.h"
 #include "ClockRegistry.h"
@@ -69,12 +70,12 @@ int discover(CliSession &session)
     if (const int loaded = session.loadState(add ? CliSession::Access::Write : CliSession::Access::Read))
         return loaded;
     CliOutput &out = session.output();
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockIntake intake(session.registry());
 
     std::vector<std::unique_ptr<DevClock>> found;
     Error error = NoError;
-    DeviceFinder *finder =
-        Communication::instance()->findDevices(in.option(QStringLiteral("user")), in.option(QStringLiteral("password")));
+    DeviceFinder *finder = Communication::instance()->findDevices(
+        in.option(QStringLiteral("user")), in.option(QStringLiteral("password")), session.registry());
     const CliSession::Outcome outcome = session.runSender(finder, tr("Device search"), [&found, &error](DataSender *ended) {
         error = ended->errorCode();
         if (ended->result() != DataSender::Succeeded)
@@ -93,45 +94,45 @@ int discover(CliSession &session)
     QVector<DevClock *> foundClocks;
     for (const auto &owned : found)
         foundClocks.append(owned.get());
-    const QVector<ClockMerge::Finding> findings = ClockMerge::findAll(registry->clocks(), foundClocks);
+    intake.hear(foundClocks);
     bool changed = false;
     QList<DevClock *> answered; // listed records of clocks that took the credentials
-    for (size_t i = 0; i < found.size(); ++i) {
-        auto &owned = found[i];
+    for (auto &owned : found) {
+        // Added, the found record is the listed one; it is printed either way.
         DevClock *clock = owned.get();
-        const ClockMerge::Finding &finding = findings.at(int(i));
-        int index = -1;
+        const ClockIntake::Result taken =
+            add ? intake.take(owned, ClockIntake::Rules()) : intake.preview(*clock, ClockIntake::Rules());
+        const bool added = add && taken.taken == ClockIntake::Taken::Added;
+        const int index = added ? intake.registry().indexOfClock(clock) : -1;
         QString note;
-        if (finding.match == ClockMerge::Match::New) {
-            if (add) {
-                registry->addClock(owned.release());
-                index = registry->indexOfClock(clock);
-                changed = true;
-                note = tr("added");
-                if (clock->lastError == NoError)
-                    answered.append(clock);
-            }
-        } else if (finding.match == ClockMerge::Match::Conflict) {
-            note = ClockMerge::conflictText(clock->mac, finding.movedFrom, clock->network.ip);
-        } else {
-            DevClock *listed = registry->clockAt(finding.index);
-            note = finding.match == ClockMerge::Match::Moved ? ClockMerge::movedText(finding.movedFrom, clock->network.ip)
-                                                             : tr("already listed");
-            if (add) {
-                ClockMerge::update(*listed, *clock, finding.match);
-                changed = true;
-                if (clock->lastError == NoError)
-                    answered.append(listed);
-            }
+        switch (taken.taken) {
+        case ClockIntake::Taken::Added:
+            note = added ? tr("added") : QString();
+            break;
+        case ClockIntake::Taken::Conflict:
+            note = ClockMerge::conflictText(clock->mac, taken.movedFrom, clock->network.ip);
+            break;
+        case ClockIntake::Taken::Moved:
+            note = ClockMerge::movedText(taken.movedFrom, clock->network.ip);
+            break;
+        case ClockIntake::Taken::AlreadyListed:
+        case ClockIntake::Taken::Updated:
+            note = tr("already listed");
+            break;
         }
+        if (add && taken.clock) {
+            changed = true;
+            if (clock->lastError == NoError)
+                answered.append(taken.clock);
+        }
+        const bool listed = taken.clock && !added;
         QJsonObject object = ClockPrinter::clockJson(*clock, index);
-        object.insert(QStringLiteral("listed"),
-                      finding.match == ClockMerge::Match::Listed || finding.match == ClockMerge::Match::Moved);
-        if (finding.match == ClockMerge::Match::Conflict)
-            object.insert(QStringLiteral("macConflictWith"), finding.movedFrom);
+        object.insert(QStringLiteral("listed"), listed);
+        if (taken.taken == ClockIntake::Taken::Conflict)
+            object.insert(QStringLiteral("macConflictWith"), taken.movedFrom);
         object.insert(QStringLiteral("added"), index >= 0);
-        if (finding.match == ClockMerge::Match::Moved)
-            object.insert(QStringLiteral("movedFrom"), finding.movedFrom);
+        if (taken.taken == ClockIntake::Taken::Moved)
+            object.insert(QStringLiteral("movedFrom"), taken.movedFrom);
         clocks.append(object);
         if (!note.isEmpty() && clock->lastError != NoError)
             note += QStringLiteral(", ");

@@ -2,6 +2,7 @@
 
 #include "AddressPlan.h"
 #include "AuditFindingsStore.h"
+#include "ClockIntake.h"
 #include "ClockPrinter.h"
 #include "ClockRegistry.h"
 #include "CliSession.h"
@@ -21,9 +22,9 @@ namespace StateCommands {
 
 namespace {
 
-QString groupName(const DevClock &clock)
+QString groupName(const ClockRegistry &registry, const DevClock &clock)
 {
-    const DevGroup *group = ClockRegistry::instance()->groupOfClock(&clock);
+    const DevGroup *group = registry.groupOfClock(&clock);
     return group ? group->name() : QString();
 }
 
@@ -77,7 +78,7 @@ int list(CliSession &session)
     }
     if (const int status = session.loadState())
         return status;
-    ClockRegistry *registry = ClockRegistry::instance();
+    const ClockRegistry *registry = &session.registry();
 
     if (csv) {
         const bool withPasswords = in.hasOption(QStringLiteral("with-passwords"));
@@ -116,7 +117,7 @@ int list(CliSession &session)
         QList<ClockPrinter::TableRow> rows;
         for (int i = 0; i < registry->clockCount(); ++i) {
             const DevClock *clock = registry->clockAt(i);
-            rows.append({clock, i, groupName(*clock), QString(), quietUntilText(*clock, now),
+            rows.append({clock, i, groupName(*registry, *clock), QString(), quietUntilText(*clock, now),
                          audit.text(*clock, QStringLiteral("; "))});
         }
         out.text(ClockPrinter::clockTable(rows, true));
@@ -141,18 +142,18 @@ int add(CliSession &session)
         return status;
     const CliInvocation &invocation = session.invocation();
     const QString ip = invocation.arguments.at(0);
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &session.registry();
     CliOutput &out = session.output();
-
-    // The window lets an operator add a second record for an address after a
-    // question; a script that runs twice must not fill the list with copies.
-    for (const DevClock *clock : registry->clocks()) {
-        if (clock->network.ip == ip)
-            return out.failed(QStringLiteral("A clock with the address %1 is already on the device list.").arg(ip));
-    }
 
     auto clock = std::make_unique<DevClock>();
     clock->network.ip = ip;
+    // The window lets an operator add a second record for an address after a
+    // question; a script that runs twice must not fill the list with copies.
+    ClockIntake intake(*registry);
+    ClockIntake::Rules rules;
+    rules.whenListed = ClockIntake::WhenListed::Keep;
+    if (intake.preview(*clock, rules).taken != ClockIntake::Taken::Added)
+        return out.failed(QStringLiteral("A clock with the address %1 is already on the device list.").arg(ip));
     clock->user = invocation.option(QStringLiteral("user"));
     clock->password = invocation.option(QStringLiteral("password"));
     if (invocation.hasOption(QStringLiteral("interface"))) {
@@ -160,8 +161,7 @@ int add(CliSession &session)
         if (!CliSession::findInterface(address, clock->networkInterface))
             return out.failed(QStringLiteral("No local network interface has the address %1.").arg(address));
     }
-    DevClock *added = clock.release();
-    registry->addClock(added);
+    DevClock *added = intake.take(clock, rules).clock;
     if (!session.saveState())
         return ExitFailed;
 
@@ -176,7 +176,7 @@ int remove(CliSession &session)
     if (const int status = session.loadState(CliSession::Access::Write))
         return status;
     const QString ip = session.invocation().arguments.at(0);
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &session.registry();
     CliOutput &out = session.output();
 
     // Discovery lists a clock once per reply, so one address may stand on the

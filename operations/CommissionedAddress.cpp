@@ -3,7 +3,9 @@
 #include "AddressPlan.h"
 #include "AddressRange.h"
 #include "ClockMerge.h"
+#include "ClockRegistry.h"
 #include "DevClock.h"
+#include "DevGroup.h"
 #include "MacText.h"
 
 #include <QCoreApplication>
@@ -56,6 +58,48 @@ std::unique_ptr<DevClock> CommissioningTarget::ownClockInstead(const DevClock &f
     // takes nothing from a read that failed), a new one waits for the poller.
     own->lastError = ConnectionError;
     return own;
+}
+
+CommissionedAddress CommissioningFinding::takeInto(ClockIntake &intake)
+{
+    CommissionedAddress result = address;
+    if (!clock)
+        return result;
+    const QString mac = clock->mac;
+    const ClockIntake::Result taken = intake.take(clock, rules);
+    if (rules.silent && taken.taken != ClockIntake::Taken::Added)
+        return result;
+    switch (taken.taken) {
+    case ClockIntake::Taken::Conflict:
+        result.outcome = CommissionedAddress::MacConflict;
+        result.movedFrom = taken.movedFrom;
+        result.rename = CommissionedAddress::Rename::NotAsked;
+        result.reason = ClockMerge::conflictText(mac, taken.movedFrom, address.ip);
+        return result;
+    case ClockIntake::Taken::Added:
+        result.outcome = rules.silent ? CommissionedAddress::AddedSilent : CommissionedAddress::Added;
+        break;
+    case ClockIntake::Taken::Moved:
+        result.outcome = CommissionedAddress::Moved;
+        result.movedFrom = taken.movedFrom;
+        break;
+    case ClockIntake::Taken::AlreadyListed:
+    case ClockIntake::Taken::Updated:
+        result.outcome = CommissionedAddress::AlreadyListed;
+        break;
+    }
+    const DevClock *listed = taken.clock;
+    if (!rules.silent && !unreached && listed->productCode.isEmpty()) {
+        const QString note = QCoreApplication::translate("CommissioningSender", "model not recognised");
+        result.reason = result.reason.isEmpty() ? note : note + QStringLiteral("; ") + result.reason;
+    }
+    if (const DevGroup *member = intake.registry().groupOfClock(listed))
+        result.group = member->name();
+    result.clockId = listed->id;
+    result.name = listed->name;
+    result.productCode = listed->productCode;
+    result.firmware = listed->firmware;
+    return result;
 }
 
 bool CommissionedAddress::isHandled() const

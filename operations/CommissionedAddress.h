@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClockIntake.h"
+
 #include <QMetaType>
 #include <QString>
 #include <QVector>
@@ -92,3 +94,24 @@ struct CommissionedAddress
     QString note() const;
 };
 Q_DECLARE_METATYPE(CommissionedAddress)
+
+// What a commissioning run found at one address, for the caller to hand to
+// its list.
+struct CommissioningFinding
+{
+    // The probe's part of the row: the address, Added when a clock answered
+    // (else why not), the renaming, the reason.
+    CommissionedAddress address;
+    // The clock found; for a plan row where nothing answered, the record to
+    // list as not reachable (rules.silent); null when nothing goes onto the list.
+    std::unique_ptr<DevClock> clock;
+    ClockIntake::Rules rules;
+    // Another clock answered at the row's address: clock is the row's own,
+    // not reached.
+    bool unreached = false;
+
+    // Puts the clock onto the list (added, already listed, moved, or a MAC
+    // conflict that changes nothing; into the row's group) and returns the
+    // row of the result table.
+    CommissionedAddress takeInto(ClockIntake &intake);
+};

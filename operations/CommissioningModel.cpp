@@ -21,10 +21,10 @@ CommissioningModel::CommissioningModel(QObject *parent)
 {
 }
 
-void CommissioningModel::follow(CommissioningSender *sender)
+void CommissioningModel::follow(CommissioningSender *sender, ClockIntake &intake)
 {
     connect(sender, &CommissioningSender::addressReported, this,
-            [this, sender](int index) { append(sender->results().at(index)); });
+            [this, sender, &intake] { append(sender->finding().takeInto(intake)); });
 }
 
 void CommissioningModel::append(const CommissionedAddress &address)

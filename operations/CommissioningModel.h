@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QVector>
 
+class ClockIntake;
 class CommissioningSender;
 
 // The result table of a commissioning run, one row per address in the order
@@ -20,8 +21,9 @@ public:
 
     explicit CommissioningModel(QObject *parent = nullptr);
 
-    // Appends every address the sender reports from now on.
-    void follow(CommissioningSender *sender);
+    // Appends every address the sender reports from now on, each as the
+    // caller's list takes it through intake (CommissioningFinding::takeInto).
+    void follow(CommissioningSender *sender, ClockIntake &intake);
     void append(const CommissionedAddress &address);
     void clear();
     const QVector<CommissionedAddress> &addresses() const { return m_addresses; }

@@ -5,7 +5,6 @@
 #include "CommandBodies.h"
 #include "CommandWWW.h"
 #include "DevClock.h"
-#include "DevGroup.h"
 #include "ParameterText.h"
 #include "ReplyParser.h"
 #include "SenderTarget.h"
@@ -28,11 +27,12 @@ constexpr int openPerSlot = 2;
 } // namespace
 
 CommissioningSender::CommissioningSender(const QVector<CommissioningTarget> &targets, bool renameFromPlan,
-                                         QObject *parent)
+                                         const ClockIntake &listing, QObject *parent)
     : DataSender(0, parent)
     , m_targets(targets)
     , m_renameFromPlan(renameFromPlan)
     , m_probes(size_t(targets.size()))
+    , m_listing(listing)
 {
     setLane(ExchangeLane::Probe);
     qRegisterMetaType<CommissionedAddress>("CommissionedAddress");
@@ -42,7 +42,6 @@ CommissioningSender::~CommissioningSender() = default;
 
 void CommissioningSender::run()
 {
-    m_results.reserve(m_targets.size());
     takeListedCredentials();
     if (m_targets.isEmpty()) {
         emitFinished();
@@ -54,7 +53,7 @@ void CommissioningSender::run()
 void CommissioningSender::takeListedCredentials()
 {
     QHash<QString, const DevClock *> listedAt;
-    for (const DevClock *clock : ClockRegistry::instance()->clocks()) {
+    for (const DevClock *clock : m_listing.registry().clocks()) {
         if (!clock->user.isEmpty() || !clock->password.isEmpty())
             listedAt.insert(clock->network.ip, clock);
     }
@@ -232,16 +231,15 @@ void CommissioningSender::notAClock(int index, const QString &reason)
 void CommissioningSender::checkOldAddress(int index)
 {
     Probe &probe = m_probes[size_t(index)];
-    ClockRegistry *registry = ClockRegistry::instance();
-    const ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *probe.clock, m_claimed);
+    const ClockIntake::Result finding = m_listing.preview(*probe.clock, ClockIntake::Rules());
     // Conflict: the listed clock answered at its own address in this run.
-    probe.oldStillThere = finding.match == ClockMerge::Match::Conflict;
-    if (finding.match != ClockMerge::Match::Moved) {
+    probe.oldStillThere = finding.taken == ClockIntake::Taken::Conflict;
+    if (finding.taken != ClockIntake::Taken::Moved) {
         renameOrFinish(index);
         return;
     }
     // The address the poller asks for this clock anyway, with its credentials.
-    SenderTarget old = SenderTarget::fromClock(*registry->clockAt(finding.index));
+    SenderTarget old = SenderTarget::fromClock(*finding.clock);
     probe.checkedOld = finding.movedFrom;
     sendTo(index, StepOldAddress, old);
 }
@@ -277,108 +275,56 @@ void CommissioningSender::finish(int index)
 
 void CommissioningSender::reportDone()
 {
-    while (!hasEnded() && m_results.size() < m_targets.size() && m_probes[size_t(m_results.size())].done) {
-        const int index = m_results.size();
-        m_results.append(place(index));
-        m_probes[size_t(index)].clock.reset();
+    while (!hasEnded() && m_reported < m_targets.size() && m_probes[size_t(m_reported)].done) {
+        const int index = m_reported++;
+        m_finding = findingOf(index);
         emit addressReported(index);
+        m_finding = CommissioningFinding();
     }
-    if (!hasEnded() && m_results.size() == m_targets.size())
+    if (!hasEnded() && m_reported == m_targets.size())
         emitFinished();
 }
 
-CommissionedAddress CommissioningSender::place(int index)
+CommissioningFinding CommissioningSender::findingOf(int index)
 {
     const CommissioningTarget &target = m_targets.at(index);
     Probe &probe = m_probes[size_t(index)];
-    CommissionedAddress result;
+    CommissioningFinding found;
+    CommissionedAddress &result = found.address;
     result.ip = target.ip;
     result.outcome = probe.finding;
     result.rename = probe.rename;
     result.reason = probe.reason;
+    found.rules.group = target.group;
     if (!probe.clock) {
-        if (probe.finding == CommissionedAddress::NoAnswer && target.listWhenSilent)
-            placeSilent(index, result);
-        return result;
+        if (probe.finding == CommissionedAddress::NoAnswer && target.listWhenSilent) {
+            // A plan row where nothing answered: onto the list as not reachable.
+            found.clock = std::make_unique<DevClock>();
+            found.clock->network.ip = target.ip;
+            if (!target.name.isEmpty())
+                found.clock->name = target.name;
+            found.clock->user = target.user;
+            found.clock->password = target.password;
+            found.clock->productCode.clear();
+            found.clock->firmware = 0;
+            found.clock->lastError = ConnectionError;
+            found.rules.silent = true;
+        }
+        return found;
     }
     std::unique_ptr<DevClock> own = target.ownClockInstead(*probe.clock);
-    const bool unreached = own != nullptr;
-    if (unreached) {
+    found.unreached = own != nullptr;
+    if (found.unreached) {
         result.reason = QCoreApplication::translate("CommissioningSender", "another clock (%1) answers at this address")
                             .arg(probe.clock->mac);
         probe.clock = std::move(own);
-    }
-
-    ClockRegistry *registry = ClockRegistry::instance();
-    ClockMerge::Finding finding = ClockMerge::find(registry->clocks(), *probe.clock, m_claimed);
-    // A clock not reached does not move on the plan's word.
-    if (unreached && finding.match == ClockMerge::Match::Moved)
-        finding = {ClockMerge::Match::Listed, finding.index, QString()};
-    // A move is taken only from an address asked and found without the MAC.
-    if (finding.match == ClockMerge::Match::Moved && (probe.checkedOld != finding.movedFrom || probe.oldStillThere))
-        finding.match = ClockMerge::Match::Conflict;
-    if (finding.match == ClockMerge::Match::Conflict) {
-        result.outcome = CommissionedAddress::MacConflict;
-        result.movedFrom = finding.movedFrom;
-        result.rename = CommissionedAddress::Rename::NotAsked;
-        result.reason = ClockMerge::conflictText(probe.clock->mac, finding.movedFrom, target.ip);
-        return result;
-    }
-    DevClock *listed = nullptr;
-    if (finding.match == ClockMerge::Match::New) {
-        listed = probe.clock.release();
-        registry->addClock(listed);
-        result.outcome = CommissionedAddress::Added;
+        // A clock not reached does not move on the plan's word.
+        found.rules.moves = ClockIntake::Moves::Stay;
     } else {
-        listed = registry->clockAt(finding.index);
-        ClockMerge::update(*listed, *probe.clock, finding.match);
-        result.outcome = finding.match == ClockMerge::Match::Moved ? CommissionedAddress::Moved
-                                                                    : CommissionedAddress::AlreadyListed;
-        result.movedFrom = finding.movedFrom;
+        // A move is taken only from an address asked and found without the MAC.
+        found.rules.moves = ClockIntake::Moves::Checked;
+        found.rules.checkedFrom = probe.oldStillThere ? QString() : probe.checkedOld;
     }
-    if (!unreached && listed->productCode.isEmpty()) {
-        const QString note = QCoreApplication::translate("CommissioningSender", "model not recognised");
-        result.reason = result.reason.isEmpty() ? note : note + QStringLiteral("; ") + result.reason;
-    }
-    m_claimed.insert(listed->id);
-    joinGroup(listed, target.group, result);
-    return result;
-}
-
-void CommissioningSender::placeSilent(int index, CommissionedAddress &result)
-{
-    const CommissioningTarget &target = m_targets.at(index);
-    ClockRegistry *registry = ClockRegistry::instance();
-    for (DevClock *clock : registry->clocks()) {
-        // Listed already: the poller will tell when it answers again.
-        if (clock->network.ip == target.ip && !m_claimed.contains(clock->id))
-            return;
-    }
-    auto *clock = new DevClock;
-    clock->network.ip = target.ip;
-    if (!target.name.isEmpty())
-        clock->name = target.name;
-    clock->user = target.user;
-    clock->password = target.password;
-    clock->productCode.clear();
-    clock->firmware = 0;
-    clock->lastError = ConnectionError;
-    registry->addClock(clock);
-    m_claimed.insert(clock->id);
-    result.outcome = CommissionedAddress::AddedSilent;
-    joinGroup(clock, target.group, result);
-}
-
-void CommissioningSender::joinGroup(DevClock *listed, const QString &groupName, CommissionedAddress &result)
-{
-    ClockRegistry *registry = ClockRegistry::instance();
-    const int group = ClockMerge::groupNamed(*registry, groupName);
-    if (group >= 0)
-        registry->setClockGroup(registry->indexOfClock(listed), group);
-    if (const DevGroup *member = registry->groupOfClock(listed))
-        result.group = member->name();
-    result.clockId = listed->id;
-    result.name = listed->name;
-    result.productCode = listed->productCode;
-    result.firmware = listed->firmware;
+    found.clock = std::move(probe.clock);
+    return found;
 }

@@ -3,7 +3,6 @@
 #include "CommissionedAddress.h"
 #include "DataSender.h"
 
-#include <QSet>
 #include <QVector>
 
 #include <memory>
@@ -23,12 +22,13 @@ class Worker;
 // (ExchangeSchedule), with the probe's shorter connect wait.
 //
 // Results are reported in the order of the targets, each as soon as it and
-// every address before it are done: the clock found there goes onto the
-// device list (ClockMerge: added, already listed or moved; from a plan, into
-// its group, created when missing), then addressReported is emitted. Progress
-// counts the addresses done. Cancel (Communication::cancel) is exact: no
-// exchange starts after it and nothing is reported after it; what was
-// reported before stays on the list.
+// every address before it are done (addressReported); the caller hands each
+// finding to its list (CommissioningFinding::takeInto, ClockMerge: added,
+// already listed or moved; from a plan, into its group, created when
+// missing) before the next address is reported. The run reads the list
+// through the caller's intake and never writes it. Progress counts the
+// addresses done. Cancel (Communication::cancel) is exact: no exchange
+// starts after it and nothing is reported after it.
 //
 // A listed clock found at another address by its MAC moves only when its old
 // address no longer answers with that MAC ("/F" there, with the listed
@@ -44,15 +44,19 @@ class CommissioningSender : public DataSender
     Q_OBJECT
 
 public:
-    CommissioningSender(const QVector<CommissioningTarget> &targets, bool renameFromPlan, QObject *parent = nullptr);
+    // listing: the list the clocks found go onto, as the caller takes them
+    // (credentials lent by listed clocks, the old address of a clock that
+    // seems to have moved); it outlives the run.
+    CommissioningSender(const QVector<CommissioningTarget> &targets, bool renameFromPlan, const ClockIntake &listing,
+                        QObject *parent = nullptr);
     ~CommissioningSender() override;
 
     int targetCount() const { return m_targets.size(); }
-    // The addresses reported so far, in target order.
-    const QVector<CommissionedAddress> &results() const { return m_results; }
+    // The finding of the address addressReported is being emitted for.
+    CommissioningFinding &finding() { return m_finding; }
 
 signals:
-    // results().at(index) is new.
+    // The index-th target is done: finding() tells what was found there.
     void addressReported(int index);
 
 protected:
@@ -92,19 +96,15 @@ private:
     void renameOrFinish(int index);
     void finish(int index);
     void reportDone();
-    CommissionedAddress place(int index);
-    // A plan row where nothing answered: onto the list as not reachable.
-    void placeSilent(int index, CommissionedAddress &result);
-    void joinGroup(DevClock *listed, const QString &groupName, CommissionedAddress &result);
+    CommissioningFinding findingOf(int index);
     void notAClock(int index, const QString &reason);
 
     QVector<CommissioningTarget> m_targets;
     bool m_renameFromPlan;
     std::vector<Probe> m_probes;
-    QVector<CommissionedAddress> m_results;
-    // Listed clocks already matched by an earlier address of this run: a
-    // second address with the same MAC is not the first one moving.
-    QSet<quint64> m_claimed;
+    const ClockIntake &m_listing;
+    CommissioningFinding m_finding;
+    int m_reported = 0;
     int m_opened = 0;
     int m_done = 0;
 };

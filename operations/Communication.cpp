@@ -39,9 +39,9 @@ template<typename T> T *Communication::queue(T *sender)
     return sender;
 }
 
-DeviceFinder *Communication::findDevices(const QString &user, const QString &password)
+DeviceFinder *Communication::findDevices(const QString &user, const QString &password, const ClockRegistry &listed)
 {
-    return queue(new DeviceFinder(user, password));
+    return queue(new DeviceFinder(user, password, listed));
 }
 
 GetConfigurationSender *Communication::getConfiguration(const SenderTarget &target)
@@ -87,9 +87,10 @@ SimpleSender *Communication::setPassword(const SenderTarget &target, const QStri
     return queue(sender);
 }
 
-CommissioningSender *Communication::commission(const QVector<CommissioningTarget> &targets, bool renameFromPlan)
+CommissioningSender *Communication::commission(const QVector<CommissioningTarget> &targets, bool renameFromPlan,
+                                               const ClockIntake &listing)
 {
-    return queue(new CommissioningSender(targets, renameFromPlan));
+    return queue(new CommissioningSender(targets, renameFromPlan, listing));
 }
 
 ConflictResolver *Communication::resolveConflicts(const QString &user, const QString &password, const QString &firstIp,

@@ -8,6 +8,8 @@
 #include <QVector>
 
 class ClockConfig;
+class ClockIntake;
+class ClockRegistry;
 class CommissioningSender;
 struct CommissioningTarget;
 struct ClockNetworkSettings;
@@ -32,7 +34,7 @@ class Communication : public QObject
 public:
     static Communication *instance();
 
-    DeviceFinder *findDevices(const QString &user, const QString &password);
+    DeviceFinder *findDevices(const QString &user, const QString &password, const ClockRegistry &listed);
     GetConfigurationSender *getConfiguration(const SenderTarget &target);
     SetConfigurationSender *setConfiguration(const ClockConfig &config, const QList<SenderTarget> &targets);
     GetStatusSender *getStatus(const QList<SenderTarget> &targets);
@@ -42,7 +44,8 @@ public:
     SimpleSender *setPassword(const SenderTarget &target, const QString &oldPassword, const QString &newPassword);
     // Looks for clocks at the targets and puts them on the device list (see
     // CommissioningSender); from a plan, renames them when asked.
-    CommissioningSender *commission(const QVector<CommissioningTarget> &targets, bool renameFromPlan);
+    CommissioningSender *commission(const QVector<CommissioningTarget> &targets, bool renameFromPlan,
+                                    const ClockIntake &listing);
     ConflictResolver *resolveConflicts(const QString &user, const QString &password, const QString &firstIp,
                                        const QString &firstMac);
     // Takes the sender out of the pool and cancels it; false when it is not there.

@@ -22,10 +22,12 @@ const double PhaseShare = 3.0;
 
 } // namespace
 
-DeviceFinder::DeviceFinder(const QString &user, const QString &password, QObject *parent)
+DeviceFinder::DeviceFinder(const QString &user, const QString &password, const ClockRegistry &listed,
+                           QObject *parent)
     : DataSender(0, parent)
     , m_user(user)
     , m_password(password)
+    , m_listed(listed)
 {
 }
 
@@ -138,7 +140,7 @@ void DeviceFinder::takeListedCredentials(DevClock &clock) const
 {
     // Only at the listed clock's own address, where the poller logs in
     // anyway: a stranger reporting a listed MAC elsewhere gets no password.
-    for (const DevClock *listed : ClockRegistry::instance()->clocks()) {
+    for (const DevClock *listed : m_listed.clocks()) {
         if (listed->network.ip != clock.network.ip || (listed->user.isEmpty() && listed->password.isEmpty()))
             continue;
         if (MacText::isIdentity(clock.mac) && MacText::isIdentity(listed->mac) && listed->mac != clock.mac)

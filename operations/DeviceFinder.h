@@ -10,19 +10,22 @@
 #include <QString>
 #include <QVector>
 
+class ClockRegistry;
 class DevClock;
 class Worker;
 
 // Finds the clocks on the local networks: a broadcast query on every usable
 // interface, one after the other, then "/D" to every clock found, in
 // parallel, for its name and network settings. Clocks without a known model
-// and a firmware are dropped.
+// and a firmware are dropped. It reads the list (for credentials) and never
+// writes it: the caller decides what becomes of the clocks found.
 class DeviceFinder : public DataSender
 {
     Q_OBJECT
 
 public:
-    DeviceFinder(const QString &user, const QString &password, QObject *parent = nullptr);
+    // listed outlives the search.
+    DeviceFinder(const QString &user, const QString &password, const ClockRegistry &listed, QObject *parent = nullptr);
     ~DeviceFinder() override;
 
     // The clocks found. Ownership passes to the caller with the first call;
@@ -53,6 +56,7 @@ private:
 
     QString m_user;
     QString m_password;
+    const ClockRegistry &m_listed;
     int m_phase = 0;
     int m_clocksAnswered = 0;
     QVector<DevClock *> m_clocks;

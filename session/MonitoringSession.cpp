@@ -11,9 +11,13 @@
 #include "QuietRequests.h"
 #include "Reporter.h"
 #include "StateFile.h"
+#include "StateSnapshot.h"
 #include "WorkerThreadPool.h"
+#include "XmlFile.h"
 
 #include <QDebug>
+
+#include <memory>
 
 namespace {
 
@@ -148,6 +152,7 @@ void MonitoringSession::quietPeriodsApplied(const QList<DevClock *> &clocks)
 
 bool MonitoringSession::save()
 {
+    waitForSaves();
     if (!isWritable()) {
         m_lastSaveError = readOnlyReason();
         emit saved(false);
@@ -201,4 +206,30 @@ void MonitoringSession::onAutosaveTimeout()
 {
     if (!save())
         qDebug() << "Auto-save skipped:" << m_lastSaveError;
+}
+
+void MonitoringSession::saveInBackground(const ClockRegistry &registry)
+{
+    if (!isWritable())
+        return;
+    // One writer, so that writes land in the order they were asked for.
+    m_writer.setMaxThreadCount(1);
+    auto snapshot = std::make_shared<const StateSnapshot>(registry.clocks(), registry.groups(), notificationSettings());
+    const QString path = AppSettings::stateFilePath();
+    m_writer.start(QRunnable::create([this, snapshot, path] {
+        const bool ok = XmlFile::write(path, snapshot->serialize(), XmlFile::Access::OwnerOnly);
+        // Queued to this object: dropped should the session be gone by then.
+        QMetaObject::invokeMethod(
+            this,
+            [this, ok, path] {
+                m_lastSaveError = ok ? QString() : tr("Cannot write the device list %1.").arg(path);
+                emit saved(ok);
+            },
+            Qt::QueuedConnection);
+    }));
+}
+
+void MonitoringSession::waitForSaves()
+{
+    m_writer.waitForDone();
 }

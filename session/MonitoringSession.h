@@ -6,11 +6,13 @@
 #include "StateLoad.h"
 
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
 
 class ClockEventTracker;
+class ClockRegistry;
 class ClockPoker;
 class DevClock;
 class EventJournal;
@@ -132,4 +134,19 @@ private:
     bool m_mailWanted = true;
     MonitorMetrics m_metrics;
     AuditSchedule m_audits;
+
+    // Saving when a user's flow ends.
+public:
+    // A flow of the user changed the list (added, imported, removed, moved,
+    // regrouped, renamed): saved now, so that a crash right after loses
+    // nothing. The text is made here, on the thread that owns the clocks,
+    // and written on a worker thread, one write after the other; save()
+    // waits for them first. A read-only session saves nothing.
+    void saveInBackground(const ClockRegistry &registry);
+    // Until every background write has ended.
+    void waitForSaves();
+
+private:
+    // Last: destroyed first, waiting for a write still running.
+    QThreadPool m_writer;
 };

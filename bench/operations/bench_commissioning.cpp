@@ -5,6 +5,7 @@
 // while the clocks went onto the list.
 #include "AddressPlan.h"
 #include "AddressRange.h"
+#include "ClockIntake.h"
 #include "ClockRegistry.h"
 #include "CommissioningSender.h"
 #include "Communication.h"
@@ -73,13 +74,14 @@ int main(int argc, char *argv[])
         longestStallMs = std::max(longestStallMs, now - lastTickMs - TickMs);
         lastTickMs = now;
     });
-    CommissioningSender *sender = Communication::instance()->commission(list, kind == QLatin1String("plan"));
+    ClockIntake intake(*ClockRegistry::instance());
+    CommissioningSender *sender = Communication::instance()->commission(list, kind == QLatin1String("plan"), intake);
     QMap<QString, int> outcomes;
     double totalMs = -1;
-    QObject::connect(sender, &CommissioningSender::addressReported, &loop, [&](int index) {
+    QObject::connect(sender, &CommissioningSender::addressReported, &loop, [&] {
         if (firstReportMs < 0)
             firstReportMs = clock.nsecsElapsed() / 1e6;
-        ++outcomes[sender->results().at(index).outcomeKey()];
+        ++outcomes[sender->finding().takeInto(intake).outcomeKey()];
     });
     QObject::connect(sender, &DataSender::finished, &loop, [&] {
         totalMs = clock.nsecsElapsed() / 1e6;

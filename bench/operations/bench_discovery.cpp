@@ -2,6 +2,7 @@
 // "pc" namespace by bench/operations/discovery.sh: the broadcast phase (one
 // window per interface), the "/D" phase (one exchange per clock found) and
 // the exchanges within it, and whether every clock was found.
+#include "ClockRegistry.h"
 #include "Communication.h"
 #include "DevClock.h"
 #include "DeviceFinder.h"
@@ -41,7 +42,7 @@ Run searchOnce()
     QEventLoop loop;
     QElapsedTimer clock;
     double last = 0;
-    DeviceFinder *finder = Communication::instance()->findDevices(QStringLiteral("admin"), QStringLiteral("admin"));
+    DeviceFinder *finder = Communication::instance()->findDevices(QStringLiteral("admin"), QStringLiteral("admin"), *ClockRegistry::instance());
     QObject::connect(finder, &DataSender::updateProgress, &loop, [&](double progress) {
         const double now = clock.nsecsElapsed() / 1e6;
         if (run.broadcastMs < 0 && progress >= BroadcastShare - 1e-9)

@@ -137,7 +137,7 @@ void discovery(int expected)
         int found = 0;
         samples << runSender([&found] {
             DeviceFinder *finder = Communication::instance()->findDevices(QStringLiteral("admin"),
-                                                                          QStringLiteral("admin"));
+                                                                          QStringLiteral("admin"), *ClockRegistry::instance());
             QObject::connect(finder, &DataSender::finished, finder, [finder, &found] {
                 const QVector<DevClock *> clocks = finder->clocks();
                 found = clocks.size();

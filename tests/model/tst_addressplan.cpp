@@ -64,8 +64,6 @@ private slots:
     void listExportsAsAPlan();
     void hugePlanRefusedWhileReading();
     void merge_data() { TestRows::add(rows); }
-    void searchMerge_data() { TestRows::add(rows); }
-    void searchMerge();
     void merge();
     void movedClockFollowsWithItsRecord();
 };
@@ -181,30 +179,6 @@ void TestAddressPlan::merge()
     QCOMPARE(QString::fromLatin1(names[int(finding.match)]), match);
     QTEST(finding.index, "index");
     QTEST(finding.movedFrom, "movedFrom");
-}
-
-// One broadcast's clocks, all heard at once.
-void TestAddressPlan::searchMerge()
-{
-    QFETCH(QJsonArray, listed);
-    QFETCH(QStringList, found);
-    QFETCH(QStringList, matches);
-    std::vector<std::unique_ptr<DevClock>> owned;
-    QList<DevClock *> clocks;
-    for (const QJsonValue &value : listed) {
-        owned.push_back(clockAt(value.toArray().at(0).toString(), value.toArray().at(1).toString()));
-        clocks.append(owned.back().get());
-    }
-    QVector<DevClock *> heard;
-    for (const QString &clock : found) {
-        owned.push_back(clockAt(clock.section(QLatin1Char(' '), 0, 0), clock.section(QLatin1Char(' '), 1)));
-        heard.append(owned.back().get());
-    }
-    const char *const names[] = {"new", "listed", "moved", "conflict"};
-    QStringList actual;
-    for (const ClockMerge::Finding &finding : ClockMerge::findAll(clocks, heard))
-        actual << QString::fromLatin1(names[int(finding.match)]);
-    QCOMPARE(actual, matches);
 }
 
 // The record of a moved clock takes its new address and what the clock told;

@@ -1,4 +1,5 @@
 #include "AddressRange.h"
+#include "ClockIntake.h"
 #include "ClockRegistry.h"
 #include "CommissioningModel.h"
 #include "CommissioningSender.h"
@@ -56,14 +57,15 @@ void TestCommissioning::cleanup()
 
 QVector<CommissionedAddress> TestCommissioning::run(const QString &password, CommissioningModel &model)
 {
-    CommissioningSender *sender = Communication::instance()->commission(rangeTargets(wholeNetwork, password), false);
+    ClockIntake intake(*ClockRegistry::instance());
+    CommissioningSender *sender =
+        Communication::instance()->commission(rangeTargets(wholeNetwork, password), false, intake);
     model.clear();
-    model.follow(sender);
-    QVector<CommissionedAddress> results;
-    EndSpy spy(sender, [&results](DataSender *ended) { results = static_cast<CommissioningSender *>(ended)->results(); });
+    model.follow(sender, intake);
+    EndSpy spy(sender);
     if (!spy.ended(60000) || spy.finished.count() != 1)
         qWarning("the run did not finish");
-    return results;
+    return model.addresses();
 }
 
 void TestCommissioning::rangeRuns()
@@ -148,7 +150,11 @@ void TestCommissioning::cancelStopsAtOnce()
 {
     const int cancelAfter = 40;
     WorkerThreadPool::instance()->setProbeBound(2);
-    CommissioningSender *sender = Communication::instance()->commission(rangeTargets(wholeNetwork, "admin"), false);
+    ClockIntake intake(*ClockRegistry::instance());
+    CommissioningSender *sender =
+        Communication::instance()->commission(rangeTargets(wholeNetwork, "admin"), false, intake);
+    CommissioningModel found;
+    found.follow(sender, intake);
     int reported = 0;
     int reportedAfterCancel = 0;
     bool cancelled = false;
@@ -161,9 +167,9 @@ void TestCommissioning::cancelStopsAtOnce()
             QVERIFY(Communication::instance()->cancel(sender));
         }
     });
-    QVector<CommissionedAddress> results;
-    EndSpy spy(sender, [&results](DataSender *ended) { results = static_cast<CommissioningSender *>(ended)->results(); });
+    EndSpy spy(sender);
     QVERIFY(spy.ended(60000));
+    const QVector<CommissionedAddress> &results = found.addresses();
     QCOMPARE(spy.canceled.count(), 1);
     QCOMPARE(results.size(), cancelAfter);
     QVERIFY(WorkerThreadPool::instance()->waitForDone(20000));

@@ -1,3 +1,4 @@
+#include "ClockRegistry.h"
 #include "Communication.h"
 #include "DevClock.h"
 #include "DeviceFinder.h"
@@ -84,7 +85,7 @@ bool TestDiscovery::silence(const QList<int> &clocks)
 void TestDiscovery::findsSupportedClocksWithTheirSettings()
 {
     OwnedClocks found;
-    EndSpy spy(Communication::instance()->findDevices("admin", "pw"), found.taker());
+    EndSpy spy(Communication::instance()->findDevices("admin", "pw", *ClockRegistry::instance()), found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
     const int links = pcAddresses().size();
@@ -140,7 +141,7 @@ void TestDiscovery::noRepliesFinishesWithAnEmptyList()
 {
     QVERIFY(silence({0, 1, 2, 3, 4}));
     OwnedClocks found;
-    EndSpy spy(Communication::instance()->findDevices("admin", "pw"), found.taker());
+    EndSpy spy(Communication::instance()->findDevices("admin", "pw", *ClockRegistry::instance()), found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
     QVERIFY(found.clocks.isEmpty());
@@ -151,7 +152,7 @@ void TestDiscovery::onlyUnsupportedClocksIsAnError()
 {
     QVERIFY(silence({0, 1, 4}));
     OwnedClocks found;
-    EndSpy spy(Communication::instance()->findDevices("admin", "pw"), found.taker());
+    EndSpy spy(Communication::instance()->findDevices("admin", "pw", *ClockRegistry::instance()), found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);
     QVERIFY(found.clocks.isEmpty());
@@ -160,7 +161,7 @@ void TestDiscovery::onlyUnsupportedClocksIsAnError()
 
 void TestDiscovery::cancelDuringTheClockQueries()
 {
-    DeviceFinder *finder = Communication::instance()->findDevices("admin", "pw");
+    DeviceFinder *finder = Communication::instance()->findDevices("admin", "pw", *ClockRegistry::instance());
     // Phase 1 ends with progress one third, just before the "/D" queries.
     connect(finder, &DataSender::updateProgress, finder, [finder](double progress) {
         if (qFuzzyCompare(progress, 1.0 / 3))

@@ -1,3 +1,4 @@
+#include "ClockRegistry.h"
 #include "Communication.h"
 #include "DevClock.h"
 #include "DeviceFinder.h"
@@ -24,7 +25,7 @@ void TestDiscoveryFleet::findsEveryClockOfAFullNetwork()
     QVERIFY(expected.size() > 200);
 
     QStringList found;
-    EndSpy spy(Communication::instance()->findDevices("admin", "admin"), [&found](DataSender *sender) {
+    EndSpy spy(Communication::instance()->findDevices("admin", "admin", *ClockRegistry::instance()), [&found](DataSender *sender) {
         const QVector<DevClock *> clocks = static_cast<DeviceFinder *>(sender)->clocks();
         for (const DevClock *clock : clocks)
             found << clock->network.ip + ' ' + clock->name;

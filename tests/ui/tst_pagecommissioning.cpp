@@ -1,20 +1,27 @@
+#include "AppSettings.h"
 #include "ClockRegistry.h"
 #include "ClockSimControl.h"
 #include "CommissioningModel.h"
 #include "DevClock.h"
 #include "DialogCommissioningResults.h"
 #include "MonitoringSession.h"
+#include "NotificationSettings.h"
 #include "PageDeviceList.h"
 #include "ScriptedDialogHost.h"
 #include "StandaloneServices.h"
+#include "StateFile.h"
 #include "TestRows.h"
+#include "XmlFile.h"
 
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -145,6 +152,48 @@ private slots:
         QCOMPARE(ClockRegistry::instance()->clockCount(), rows.size());
         if (!message.isEmpty())
             QVERIFY(m_sim.httpRequests().isEmpty());
+    }
+
+    // A plan of a thousand addresses imported in the window is on disk when
+    // the flow ends: the process killed right after its save, the state file
+    // holds every clock (the listed ones and the plan's, none answering).
+    void importSurvivesKill()
+    {
+        const int planned = 1000;
+        if (qEnvironmentVariableIsSet("ZENTICK_IMPORT_THEN_DIE")) {
+            Page p;
+            QVERIFY(p.session.acquireLock());
+            QString plan = QStringLiteral("ip,name\n");
+            // Refused at once on loopback: every row is listed as not reachable.
+            for (int i = 0; i < planned; ++i)
+                plan += QStringLiteral("127.1.%1.%2,Clock %3\n").arg(i / 250).arg(i % 250 + 1).arg(i);
+            QFile file(m_folder.filePath("big.csv"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(plan.toUtf8()) > 0);
+            file.close();
+            p.dialogs.answerDialog([](QDialog &dialog) { return fill(dialog, {{"rbtPlan", true}, {"btnChoosePlan", QJsonValue()}}); })
+                .answerFile(file.fileName())
+                .answerDialog([](QDialog &) { return int(QDialog::Accepted); });
+            QSignalSpy saved(&p.session, &MonitoringSession::saved);
+            p.press("btnDeviceAdd");
+            QVERIFY(saved.count() > 0 || saved.wait(20000));
+            std::raise(SIGKILL);
+        }
+        QFile::remove(AppSettings::stateFilePath());
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ZENTICK_IMPORT_THEN_DIE"), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("importSurvivesKill")});
+        QVERIFY(child.waitForFinished(120000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QByteArray data;
+        QVERIFY(XmlFile::readData(AppSettings::stateFilePath(), data));
+        StateFile::Lists lists;
+        NotificationSettings settings;
+        QVERIFY(StateFile::parse(data, lists, settings));
+        QCOMPARE(int(lists.clocks.size()), planned + 3);
+        QCOMPARE(lists.clocks.back()->name, QStringLiteral("Clock %1").arg(planned - 1));
     }
 
     void exportList_data() { TestRows::add(QStringLiteral("ui/commissioning.rows")); }

@@ -1,6 +1,7 @@
 #include "AddressPlanActions.h"
 
 #include "AppSettings.h"
+#include "ClockIntake.h"
 #include "ClockRegistry.h"
 #include "CommissioningModel.h"
 #include "CommissioningSender.h"
@@ -33,12 +34,13 @@ void AddressPlanActions::commission(const QVector<CommissioningTarget> &targets,
 {
     if (targets.isEmpty())
         return;
-    CommissioningSender *sender = m_services.communication().commission(targets, renameFromPlan);
-    // Filled while the run goes on. The table is built once it is over:
-    // building it beside the progress dialog made the run's first turn the
-    // longest the window went without answering.
+    ClockIntake intake(m_services.registry());
+    CommissioningSender *sender = m_services.communication().commission(targets, renameFromPlan, intake);
+    // Filled while the run goes on, each address as the list takes it. The
+    // table is built once it is over: building it beside the progress dialog
+    // made the run's first turn the longest the window went without answering.
     CommissioningModel found;
-    found.follow(sender);
+    found.follow(sender, intake);
     // The list takes its new rows a few times a second rather than one per
     // address: each would be laid out and painted on its own turn of the
     // event loop, and a plan of a thousand clocks would keep the window busy.
@@ -49,8 +51,8 @@ void AddressPlanActions::commission(const QVector<CommissioningTarget> &targets,
             emit clockListed(id);
     };
     connect(&batch, &QTimer::timeout, this, showListed);
-    connect(sender, &CommissioningSender::addressReported, &batch, [&listed, sender](int index) {
-        if (const quint64 id = sender->results().at(index).clockId)
+    connect(&found, &QAbstractItemModel::rowsInserted, &batch, [&listed, &found](const QModelIndex &, int row) {
+        if (const quint64 id = found.addresses().at(row).clockId)
             listed.append(id);
     });
     batch.start(listBatchMs);
@@ -59,6 +61,9 @@ void AddressPlanActions::commission(const QVector<CommissioningTarget> &targets,
     m_services.runner().run(sender, tr("Probing addresses"), nullptr, this);
     batch.stop();
     showListed();
+    // Written while the user reads the table.
+    if (!found.addresses().isEmpty())
+        m_services.listChanged();
     DialogCommissioningResults results(found, m_services.window());
     results.showSummary(targets.size());
     m_services.dialogs().runDialog(results);

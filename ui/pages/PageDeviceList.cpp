@@ -2,7 +2,7 @@
 
 #include "AddressPlanActions.h"
 #include "AuditFinding.h"
-#include "ClockMerge.h"
+#include "ClockIntake.h"
 #include "ClockRegistry.h"
 #include "Communication.h"
 #include "ConfigurationDownload.h"
@@ -304,17 +304,19 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
     }
     ClockRegistry *registry = &m_services.registry();
     const QList<bool> listed = registry->alreadyListed(QList<DevClock *>(clocks.cbegin(), clocks.cend()));
-    QVector<ClockMerge::Finding> findings;
+    ClockIntake intake(*registry);
+    intake.hear(clocks);
+    // A duplicate the user still chooses becomes a second record.
+    ClockIntake::Rules rules;
+    rules.whenListed = ClockIntake::WhenListed::AddAnother;
     QVector<bool> duplicate;
     QStringList movedFrom;
-    const QVector<ClockMerge::Finding> all = ClockMerge::findAll(registry->clocks(), clocks);
     for (int i = 0; i < clocks.size(); ++i) {
-        const ClockMerge::Finding &finding = all.at(i);
-        const bool moved = finding.match == ClockMerge::Match::Moved;
-        findings.append(finding);
+        const ClockIntake::Result finding = intake.preview(*clocks.at(i), ClockIntake::Rules());
+        const bool moved = finding.taken == ClockIntake::Taken::Moved;
         // A clock that reports a listed clock's MAC while that clock still
         // answers is offered as a duplicate and never taken.
-        duplicate.append((listed.at(i) && !moved) || finding.match == ClockMerge::Match::Conflict);
+        duplicate.append((listed.at(i) && !moved) || finding.taken == ClockIntake::Taken::Conflict);
         movedFrom.append(moved ? finding.movedFrom : QString());
     }
     DialogDevicesFound dialog(m_services.dialogs(), m_services.window());
@@ -323,21 +325,20 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
     const QVector<bool> selected = dialog.selected();
     const bool accepted = dialog.isAccepted();
     int added = 0;
+    bool changed = false;
     for (int i = 0; i < clocks.size(); ++i) {
-        const bool taken = accepted && i < selected.size() && selected.at(i)
-            && findings.at(i).match != ClockMerge::Match::Conflict;
-        if (taken && findings.at(i).match == ClockMerge::Match::Moved) {
-            DevClock *record = registry->clockAt(findings.at(i).index);
-            ClockMerge::update(*record, *clocks.at(i), ClockMerge::Match::Moved);
-            SlotClockStatusUpdated(record->id);
-            delete clocks.at(i);
-        } else if (taken) {
-            registry->addClock(clocks.at(i));
+        std::unique_ptr<DevClock> found(clocks.at(i));
+        if (!accepted || i >= selected.size() || !selected.at(i))
+            continue;
+        const ClockIntake::Result taken = intake.take(found, rules);
+        changed = changed || taken.clock;
+        if (taken.taken == ClockIntake::Taken::Added)
             ++added;
-        } else {
-            delete clocks.at(i);
-        }
+        else if (taken.taken == ClockIntake::Taken::Moved)
+            SlotClockStatusUpdated(taken.clock->id);
     }
+    if (changed)
+        m_services.listChanged();
     if (m_filling)
         return;
     for (int index = registry->clockCount() - added; index < registry->clockCount(); ++index)
@@ -432,6 +433,7 @@ void PageDeviceList::editSettings(int row, DevClock *clock)
         return;
     // The same path as a poll: the row is re-rendered and the alert trigger runs.
     m_services.session().notifyStatusUpdated(clock->id);
+    m_services.listChanged();
 }
 
 void PageDeviceList::deleteSelectedClock()
@@ -450,6 +452,7 @@ void PageDeviceList::deleteSelectedClock()
         QuestionIcon::Warning, tr("Delete"), tr("Cancel"));
     if (answer != QuestionResult::Positive || !registry.removeClock(row))
         return;
+    m_services.listChanged();
     ui->twdDeviceList->removeRow(row);
     RefreshDeviceList();
 }
@@ -465,13 +468,17 @@ void PageDeviceList::addClock()
     }
     if (dialog.ip().isEmpty())
         return;
-    auto *clock = new DevClock;
+    auto clock = std::make_unique<DevClock>();
     clock->network.ip = dialog.ip();
     clock->user = dialog.user();
     clock->password = dialog.password();
     clock->networkInterface = dialog.networkInterface();
     ClockRegistry &registry = m_services.registry();
-    registry.addClock(clock);
+    // Asked for by address: a record of its own, even where one is listed.
+    ClockIntake::Rules rules;
+    rules.whenListed = ClockIntake::WhenListed::AddAnother;
+    ClockIntake(registry).take(clock, rules);
+    m_services.listChanged();
     if (!m_filling)
         AddDeviceRow(registry.clockAt(registry.clockCount() - 1));
 }
@@ -487,7 +494,7 @@ void PageDeviceList::searchDevices()
     DialogAuthentication dialog(m_services.window());
     if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
         return;
-    m_services.runner().run(m_services.communication().findDevices(dialog.user(), dialog.password()),
+    m_services.runner().run(m_services.communication().findDevices(dialog.user(), dialog.password(), m_services.registry()),
                             tr("Device search"), [this](DataSender *sender) { onSearchFinished(sender); }, this);
 }
 

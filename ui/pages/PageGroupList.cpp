@@ -128,6 +128,7 @@ void PageGroupList::addGroup()
         return;
     registry->createGroup(dialog.text());
     rebuild();
+    m_services.listChanged();
 }
 
 void PageGroupList::onGroupButtonClicked(int groupIndex, int button)
@@ -189,6 +190,7 @@ void PageGroupList::deleteGroup(int groupIndex)
         return;
     registry->removeGroup(groupIndex);
     rebuild();
+    m_services.listChanged();
 }
 
 void PageGroupList::renameGroup(int groupIndex)
@@ -203,6 +205,7 @@ void PageGroupList::renameGroup(int groupIndex)
         return;
     if (registry->renameGroup(groupIndex, dialog.text()))
         rebuild();
+    m_services.listChanged();
 }
 
 void PageGroupList::checkClocks(int groupIndex)
@@ -226,6 +229,7 @@ void PageGroupList::onClockButtonClicked(int groupIndex, int clockIndex, int but
     case GroupTree::RemoveClock:
         m_services.registry().setClockGroup(clockIndex, -1);
         rebuild();
+        m_services.listChanged();
         break;
     case GroupTree::CopyClockConfiguration:
         copyClockConfigurationAndEdit(groupIndex, clockIndex);
@@ -312,4 +316,5 @@ void PageGroupList::onMembershipChanged(int clockIndex, int value)
 {
     m_services.registry().setClockGroup(clockIndex, value - noGroupItems);
     BuildGroupTree();
+    m_services.listChanged();
 }

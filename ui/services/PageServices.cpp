@@ -1,5 +1,6 @@
 #include "PageServices.h"
 
+#include "MonitoringSession.h"
 #include "OperationRunner.h"
 #include "StatusPixmaps.h"
 #include "Toasts.h"
@@ -33,4 +34,9 @@ void PageServices::setWindow(QWidget *window)
 void PageServices::announceThemeChanged()
 {
     emit themeChanged();
+}
+
+void PageServices::listChanged()
+{
+    m_session.saveInBackground(m_registry);
 }

@@ -47,6 +47,9 @@ public:
 
     // The window switched the theme: pages re-tint what they drew themselves.
     void announceThemeChanged();
+    // A flow of the user that changed the clock list has ended: it is saved
+    // now, in the background (the 150-second save keeps the status).
+    void listChanged();
 
 signals:
     void themeChanged();
