@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class ClockRegistry;
 class DataSender;
 class DevClock;
 class DeviceListLock;
@@ -19,9 +20,11 @@ class DeviceListLock;
 class CliSession
 {
 public:
-    CliSession(const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal);
+    // Works on this list, which outlives the session.
+    CliSession(ClockRegistry &registry, const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal);
     ~CliSession();
 
+    ClockRegistry &registry() const { return m_registry; }
     const CliInvocation &invocation() const { return m_invocation; }
     CliOutput &output() { return m_output; }
     ProgressIndicator &progress() { return *m_progress; }
@@ -68,6 +71,7 @@ public:
                       const std::function<void(DataSender *)> &onEnd = {});
 
 private:
+    ClockRegistry &m_registry;
     CliInvocation m_invocation;
     CliOutput &m_output;
     std::unique_ptr<ProgressIndicator> m_progress;

@@ -153,7 +153,7 @@ int status(CliSession &session)
     Failure failure;
     RefreshStatusSender *sender = Communication::instance()->refreshStatus(target.target);
     const CliSession::Outcome outcome =
-        session.runSender(sender, tr("Refreshing status"), [shown, &failure](DataSender *ended) {
+        session.runSender(sender, tr("Refreshing status"), [shown, &session, &failure](DataSender *ended) {
             failure.takeFrom(*ended);
             const DevClock *refreshed = static_cast<RefreshStatusSender *>(ended)->refreshedClock();
             if (ended->result() != DataSender::Succeeded || !refreshed)
@@ -162,6 +162,7 @@ int status(CliSession &session)
             if (refreshed->status.lastStatusUpdate.isValid())
                 shown->status.lastStatusUpdate = refreshed->status.lastStatusUpdate;
             shown->lastError = refreshed->lastError;
+            session.registry().announceClockChanged(shown);
         });
     if (outcome != CliSession::Outcome::Finished)
         return session.output().operationFailed(failure.error, failure.reason);

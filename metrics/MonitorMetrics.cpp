@@ -91,6 +91,18 @@ void MonitorMetrics::recordPoll(quint64 clockId, bool answered)
     m_answered.insert(clockId, answered);
 }
 
+void MonitorMetrics::forgetClock(quint64 clockId)
+{
+    m_answered.remove(clockId);
+    m_auditFindings.remove(clockId);
+}
+
+void MonitorMetrics::forgetClocks()
+{
+    m_answered.clear();
+    m_auditFindings.clear();
+}
+
 void MonitorMetrics::recordAlertMail(bool delivered, int clocks)
 {
     ++(delivered ? m_counters.alertMailsSent : m_counters.alertMailsFailed);

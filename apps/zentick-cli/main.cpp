@@ -1,5 +1,6 @@
 // zentick-cli: the clock operations from a shell, and a headless monitor.
 #include "CliApplication.h"
+#include "ClockRegistry.h"
 #include "Language.h"
 #include "ProgressIndicator.h"
 
@@ -17,5 +18,5 @@ int main(int argc, char *argv[])
     LanguageManager::installCatalogue(Language::English);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return CliApplication::run(arguments, ProgressIndicator::stderrIsTerminal());
+    return CliApplication::run(*ClockRegistry::instance(), arguments, ProgressIndicator::stderrIsTerminal());
 }

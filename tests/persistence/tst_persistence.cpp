@@ -234,13 +234,13 @@ void TestPersistence::saveAndLoadTheProcessState()
     const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
         | QFileDevice::WriteUser;
     QString difference;
-    QVERIFY(saveSettings());
+    QVERIFY(saveDeviceList(*ClockRegistry::instance()));
     QVERIFY2(TestRows::matchesData(goldenState, fileBytes(path), &difference), qPrintable(difference));
     QCOMPARE(QFile::permissions(path), ownerOnly);
 
     ClockRegistry::resetForTest();
     notificationSettings() = NotificationSettings();
-    QVERIFY(loadSettings());
+    QVERIFY(loadDeviceList(*ClockRegistry::instance()));
     QCOMPARE(ClockRegistry::instance()->clockCount(), 3);
     QCOMPARE(ClockRegistry::instance()->groupCount(), 2);
     QCOMPARE(notificationSettings(), sample.settings);
@@ -249,7 +249,7 @@ void TestPersistence::saveAndLoadTheProcessState()
 
     // What was loaded is saved again byte for byte.
     QFile::remove(path);
-    QVERIFY(saveSettings());
+    QVERIFY(saveDeviceList(*ClockRegistry::instance()));
     QVERIFY2(TestRows::matchesData(goldenState, fileBytes(path), &difference), qPrintable(difference));
     QCOMPARE(QFile::permissions(path), ownerOnly);
 }
@@ -279,13 +279,13 @@ void TestPersistence::unloadableFileChangesNothing()
 
     if (keptAside)
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^State file could not be loaded; kept as ")));
-    QVERIFY(!loadSettings());
+    QVERIFY(!loadDeviceList(*ClockRegistry::instance()));
     QCOMPARE(ClockRegistry::instance()->clockCount(), 0);
     QCOMPARE(ClockRegistry::instance()->groupCount(), 1);
     QCOMPARE(notificationSettings(), before);
 
     // The next save must not take the only copy of what the file held.
-    QVERIFY(saveSettings());
+    QVERIFY(saveDeviceList(*ClockRegistry::instance()));
     const QStringList kept = folder.entryList(keptPattern, QDir::Files);
     QCOMPARE(kept.size(), keptAside ? 1 : 0);
     if (keptAside && size == 0)

@@ -80,7 +80,7 @@ void TestIncidents::powerCutGivesOneIncidentAndOneRecovery()
         clock->user = clock->password = QStringLiteral("admin");
         ClockRegistry::instance()->addClock(clock);
     }
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     QVERIFY(session.acquireLock());
     session.start();
     session.poller()->setDueAfterSeconds(0);
@@ -137,7 +137,7 @@ void TestIncidents::quietPeriodsKeepMailsAway()
     QVERIFY(registry->setClockGroup(inMutedGroup, registry->groupCount() - 1));
     const int mailsBefore = m_server.messages().size();
 
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     QVERIFY(session.acquireLock());
     session.start();
     session.poller()->setDueAfterSeconds(0);

@@ -93,7 +93,7 @@ void TestSession::windowHoldsTheList()
     QFETCH(QStringList, arguments);
     QFETCH(bool, refused);
 
-    MonitoringSession window;
+    MonitoringSession window{*ClockRegistry::instance()};
     QVERIFY(window.acquireLock());
     // Asking again while holding it keeps the list writable.
     QVERIFY(window.acquireLock());
@@ -119,7 +119,7 @@ void TestSession::monitorHoldsTheList()
     QProcess monitor;
     startMonitor(monitor);
 
-    MonitoringSession window;
+    MonitoringSession window{*ClockRegistry::instance()};
     QVERIFY(!window.acquireLock());
     QVERIFY(window.readOnlyReason().contains(QStringLiteral("zentick-cli (process %1 ").arg(monitor.processId())));
     // Reading works; writing does nothing to the monitor's file.
@@ -148,7 +148,7 @@ void TestSession::staleLockIsTakenOver()
     QVERIFY(QFile::exists(m_lockPath));
 
     if (byWindow) {
-        MonitoringSession window;
+        MonitoringSession window{*ClockRegistry::instance()};
         QVERIFY(window.acquireLock());
         window.load();
         QVERIFY(window.isWritable());
@@ -169,7 +169,7 @@ void TestSession::autosave()
     }
     const QByteArray before = readFile(path);
 
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     QVERIFY(session.acquireLock());
     session.load();
     QCOMPARE(session.isWritable(), written);
@@ -208,9 +208,9 @@ void TestSession::readOnlyWindowStaysQuiet()
     for (int i = 0; i < 6; ++i)
         clock->setNtpStatus(NtpNoConnection);
 
-    MonitoringSession holder;
+    MonitoringSession holder{*ClockRegistry::instance()};
     QVERIFY(holder.acquireLock());
-    MonitoringSession window;
+    MonitoringSession window{*ClockRegistry::instance()};
     QVERIFY(!window.acquireLock());
     MonitoringSession &tested = writable ? holder : window;
     tested.setMailEnabled(mail);
@@ -247,9 +247,9 @@ void TestSession::requestsAreTakenOnlyFromTheOwner()
     QFETCH(bool, obeyed);
     if (planted == QLatin1String("other owner") && ::geteuid() != 0)
         QSKIP("giving a file to another user needs root");
-    MonitoringSession window;
+    MonitoringSession window{*ClockRegistry::instance()};
     window.load();
-    QuietRequestWatcher watcher;
+    QuietRequestWatcher watcher(*ClockRegistry::instance());
     QSignalSpy applied(&watcher, &QuietRequestWatcher::applied);
     QuietRequest request;
     request.ip = QStringLiteral("10.0.0.1");
