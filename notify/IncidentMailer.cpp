@@ -139,8 +139,10 @@ void IncidentMailer::sendAlerts(const QList<quint64> &ids)
     for (DevClock *clock : clocks) {
         listed << clock->id;
         records << clock->firstDueAlert();
-        if (started)
+        if (started) {
             ++clock->alertCounters[std::size_t(records.last())].mailsSent;
+            m_registry.announceClockChanged(clock);
+        }
     }
     start(Kind::Alert, sender, listed, records, started);
 }
@@ -209,6 +211,7 @@ void IncidentMailer::finished(Kind kind, const QString &status)
                 clock->alertCounters[std::size_t(record)].mailDelivered = true;
             clock->lastAlertMail = now;
             m_awaitingRecovery.insert(id, clock->failingSince.isValid() ? clock->failingSince : now);
+            m_registry.announceClockChanged(clock);
         }
     }
     emit mailSent(kind, ids, delivered, status);
