@@ -1,13 +1,13 @@
 #pragma once
 
+#include "IncidentMail.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-
-#include "IncidentMail.h"
 
 class ClockRegistry;
 class DevClock;
