@@ -39,7 +39,7 @@ QString severityName(int severity)
 QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QDateTime &now)
 {
     const DevGroup *group = registry.groupAt(clock.groupId);
-    const QuietPeriod quiet = quietPeriodOf(clock, now);
+    const QuietPeriod quiet = registry.quietPeriodOf(clock, now);
     const bool known = clock.status.lastStatusUpdate.isValid();
     QJsonObject row{
         {QStringLiteral("id"), QString::number(clock.id)},

@@ -53,6 +53,15 @@ StatusBoard::StatusBoard(ClockRegistry &registry, const QString &journalFolder, 
 {
     static const bool registered = (registerBoardResources(), true);
     Q_UNUSED(registered);
+    connect(&registry, &ClockRegistry::clockChanged, this, [this](int index) {
+        if (const DevClock *clock = m_registry.clockAt(index))
+            noteChanged(clock->id);
+    });
+    // A group renamed or its quiet period changed shows in its clocks' rows.
+    connect(&registry, &ClockRegistry::groupsChanged, this, [this] {
+        for (const DevClock *clock : m_registry.clocks())
+            noteChanged(clock->id);
+    });
 }
 
 void StatusBoard::noteChanged(quint64 clockId)

@@ -25,6 +25,7 @@ class StatusBoard : public QObject
 public:
     static constexpr int historyLength = 50;
 
+    // Follows the changes the list announces.
     StatusBoard(ClockRegistry &registry, const QString &journalFolder, QObject *parent = nullptr);
 
     void setAccess(const BoardAccess &access) { m_access = access; }

@@ -19,11 +19,10 @@ QString tr(const char *text)
     return QCoreApplication::translate("AuditCommand", text);
 }
 
-int groupIndexByName(const QString &name)
+int groupIndexByName(const ClockRegistry &registry, const QString &name)
 {
-    const ClockRegistry *registry = ClockRegistry::instance();
-    for (int i = 0; i < registry->groupCount(); ++i) {
-        if (registry->groupAt(i)->name() == name)
+    for (int i = 0; i < registry.groupCount(); ++i) {
+        if (registry.groupAt(i)->name() == name)
             return i;
     }
     return -1;
@@ -37,14 +36,15 @@ int audit(CliSession &session)
         return loaded;
     const CliInvocation &invocation = session.invocation();
     CliOutput &out = session.output();
+    const ClockRegistry &registry = session.registry();
 
     FleetAudit audit;
     const QString groupName = invocation.option(QStringLiteral("group"));
     if (invocation.hasOption(QStringLiteral("group"))) {
-        if (!audit.selectGroup(groupIndexByName(groupName)))
+        if (!audit.selectGroup(registry, groupIndexByName(registry, groupName)))
             return out.failed(tr("There is no group named %1.").arg(groupName));
     } else {
-        audit.selectAllClocks();
+        audit.selectAllClocks(registry);
     }
     if (invocation.hasOption(QStringLiteral("site-zone")))
         audit.setSiteZone(QTimeZone(invocation.option(QStringLiteral("site-zone")).toUtf8()));
@@ -63,7 +63,7 @@ int audit(CliSession &session)
     session.progress().finish();
     // An audit of the whole list is what the device list and `list` show
     // beside each clock's live status until the next one.
-    if (finished && !invocation.hasOption(QStringLiteral("group")) && !AuditFindingsStore::of(audit).save())
+    if (finished && !invocation.hasOption(QStringLiteral("group")) && !AuditFindingsStore::of(audit, registry).save())
         out.message(tr("Cannot keep the findings in %1.").arg(AuditFindingsStore::defaultPath()));
 
     out.document(AuditReport::json(audit, groupName));

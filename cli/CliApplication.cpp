@@ -73,7 +73,7 @@ int dispatch(CliSession &session)
 
 } // namespace
 
-int run(const QStringList &arguments, bool progressOnTerminal)
+int run(ClockRegistry &registry, const QStringList &arguments, bool progressOnTerminal)
 {
     CliInvocation invocation;
     QString error;
@@ -93,7 +93,7 @@ int run(const QStringList &arguments, bool progressOnTerminal)
     WorkerThreadPool::instance()->configure(
         invocation.intOption(QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)),
         AppSettings::pollCeiling(ExchangeSchedule::DefaultPollCeiling));
-    CliSession session(invocation, output, progressOnTerminal);
+    CliSession session(registry, invocation, output, progressOnTerminal);
     const int status = dispatch(session);
     // A command stopped by a signal leaves exchanges running; they end within
     // their waits, and the process must not end under them (their sockets

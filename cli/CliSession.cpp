@@ -11,8 +11,10 @@
 
 #include <QEventLoop>
 
-CliSession::CliSession(const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal)
-    : m_invocation(invocation)
+CliSession::CliSession(ClockRegistry &registry, const CliInvocation &invocation, CliOutput &output,
+                       bool progressOnTerminal)
+    : m_registry(registry)
+    , m_invocation(invocation)
     , m_output(output)
     , m_progress(std::make_unique<ProgressIndicator>(output.errorStream(), progressOnTerminal))
 {
@@ -33,7 +35,7 @@ int CliSession::loadState(Access access, Quietly quietly)
             return m_output.failed(failure);
         }
     }
-    const StateLoad::Result loaded = StateLoad::load();
+    const StateLoad::Result loaded = StateLoad::load(m_registry);
     if (loaded.outcome == StateLoad::Outcome::Unreadable)
         return m_output.failed(loaded.message);
     return ExitSuccess;
@@ -46,17 +48,12 @@ bool CliSession::saveState()
         m_output.message(QStringLiteral("The device list was not loaded for writing; nothing was saved."));
         return false;
     }
-    if (saveSettings())
+    if (saveDeviceList(m_registry))
         return true;
     m_output.message(QStringLiteral("Cannot write the device list %1.").arg(AppSettings::stateFilePath()));
     if (PrivateFiles::isSymlink(AppSettings::stateFilePath()))
         m_output.message(QStringLiteral("It is not saved there: ") + PrivateFiles::symlinkReason() + '.');
     return false;
-}
-
-ClockRegistry &CliSession::registry()
-{
-    return *ClockRegistry::instance();
 }
 
 bool CliSession::findInterface(const QString &address, NetworkCardData &card)
@@ -73,11 +70,10 @@ bool CliSession::findInterface(const QString &address, NetworkCardData &card)
 
 bool CliSession::resolveTarget(const QString &ip, Target &target)
 {
-    ClockRegistry *registry = ClockRegistry::instance();
     target = Target();
-    for (int i = 0; i < registry->clockCount(); ++i) {
-        if (registry->clockAt(i)->network.ip == ip) {
-            target.listed = registry->clockAt(i);
+    for (int i = 0; i < m_registry.clockCount(); ++i) {
+        if (m_registry.clockAt(i)->network.ip == ip) {
+            target.listed = m_registry.clockAt(i);
             target.index = i;
             break;
         }

@@ -20,9 +20,11 @@ class DeviceListLock;
 class CliSession
 {
 public:
-    CliSession(const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal);
+    // Works on this list, which outlives the session.
+    CliSession(ClockRegistry &registry, const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal);
     ~CliSession();
 
+    ClockRegistry &registry() const { return m_registry; }
     const CliInvocation &invocation() const { return m_invocation; }
     CliOutput &output() { return m_output; }
     ProgressIndicator &progress() { return *m_progress; }
@@ -45,8 +47,6 @@ public:
     // Writes the state file; false, with a message, when it could not be
     // written or the list was not loaded for writing.
     bool saveState();
-    // The device list this run works on.
-    ClockRegistry &registry();
 
     // A clock to talk to and where it came from.
     struct Target
@@ -71,6 +71,7 @@ public:
                       const std::function<void(DataSender *)> &onEnd = {});
 
 private:
+    ClockRegistry &m_registry;
     CliInvocation m_invocation;
     CliOutput &m_output;
     std::unique_ptr<ProgressIndicator> m_progress;

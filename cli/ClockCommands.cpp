@@ -153,7 +153,7 @@ int status(CliSession &session)
     Failure failure;
     RefreshStatusSender *sender = Communication::instance()->refreshStatus(target.target);
     const CliSession::Outcome outcome =
-        session.runSender(sender, tr("Refreshing status"), [shown, &failure](DataSender *ended) {
+        session.runSender(sender, tr("Refreshing status"), [shown, &session, &failure](DataSender *ended) {
             failure.takeFrom(*ended);
             const DevClock *refreshed = static_cast<RefreshStatusSender *>(ended)->refreshedClock();
             if (ended->result() != DataSender::Succeeded || !refreshed)
@@ -162,6 +162,7 @@ int status(CliSession &session)
             if (refreshed->status.lastStatusUpdate.isValid())
                 shown->status.lastStatusUpdate = refreshed->status.lastStatusUpdate;
             shown->lastError = refreshed->lastError;
+            session.registry().announceClockChanged(shown);
         });
     if (outcome != CliSession::Outcome::Finished)
         return session.output().operationFailed(failure.error, failure.reason);
@@ -320,8 +321,10 @@ int network(CliSession &session)
     SetNetworkSender *sender = Communication::instance()->setNetwork(target.target, settings);
     const SimpleResult result = runSimple(session, sender, tr("Sending network settings"));
     // Started from the record, so only the fields sent differ from it.
-    if (result.succeeded && target.listed)
+    if (result.succeeded && target.listed) {
         target.listed->network = settings;
+        session.registry().announceClockChanged(target.listed);
+    }
     const int status = reportSimple(session, result, ip, tr("Network settings changed successfully."),
                                     {{QStringLiteral("settings"), networkJson(settings)}});
     return saveRecord(session, target, status);
@@ -341,8 +344,10 @@ int password(CliSession &session)
     SimpleSender *sender = Communication::instance()->setPassword(target.target, oldPassword, newPassword);
     const SimpleResult result = runSimple(session, sender, tr("Sending password"));
     // Later requests authenticate with the new password.
-    if (result.succeeded && target.listed)
+    if (result.succeeded && target.listed) {
         target.listed->password = newPassword;
+        session.registry().announceClockChanged(target.listed);
+    }
     const int status = reportSimple(session, result, ip, tr("Password changed successfully."), {});
     return saveRecord(session, target, status);
 }

@@ -28,8 +28,10 @@ constexpr qint64 maxRecordSize = 64 * 1024;
 
 } // namespace
 
-DailyAudit::DailyAudit(CliOutput &output, const QTime &at, const QTimeZone &siteZone, QObject *parent)
+DailyAudit::DailyAudit(ClockRegistry &registry, CliOutput &output, const QTime &at, const QTimeZone &siteZone,
+                       QObject *parent)
     : QObject(parent)
+    , m_registry(registry)
     , m_output(output)
     , m_at(at)
     , m_siteZone(siteZone)
@@ -41,7 +43,8 @@ DailyAudit::DailyAudit(CliOutput &output, const QTime &at, const QTimeZone &site
 
 DailyAudit::~DailyAudit() = default;
 
-std::unique_ptr<DailyAudit> DailyAudit::fromInvocation(const CliInvocation &invocation, CliOutput &output)
+std::unique_ptr<DailyAudit> DailyAudit::fromInvocation(ClockRegistry &registry, const CliInvocation &invocation,
+                                                       CliOutput &output)
 {
     if (!invocation.hasOption(QStringLiteral("audit-daily")))
         return nullptr;
@@ -49,7 +52,7 @@ std::unique_ptr<DailyAudit> DailyAudit::fromInvocation(const CliInvocation &invo
     const QTimeZone zone = invocation.hasOption(QStringLiteral("site-zone"))
         ? QTimeZone(invocation.option(QStringLiteral("site-zone")).toUtf8())
         : QTimeZone::systemTimeZone();
-    return std::make_unique<DailyAudit>(output, at, zone);
+    return std::make_unique<DailyAudit>(registry, output, at, zone);
 }
 
 QDateTime DailyAudit::nextRun(const QDateTime &now, const QTime &at)
@@ -106,7 +109,7 @@ void DailyAudit::runNow()
     if (m_audit || m_mail)
         return;
     m_audit = std::make_unique<FleetAudit>();
-    m_audit->selectAllClocks();
+    m_audit->selectAllClocks(m_registry);
     m_audit->setSiteZone(m_siteZone);
     connect(m_audit.get(), &FleetAudit::finished, this, &DailyAudit::onAuditFinished);
     connect(m_audit.get(), &FleetAudit::canceled, this, &DailyAudit::onAuditCanceled);
@@ -126,7 +129,7 @@ void DailyAudit::onAuditFinished()
     audit->deleteLater();
     m_summary = AuditReport::summaryLine(AuditReport::summary(*audit));
     // Also what `list` shows beside each clock's live status.
-    AuditFindingsStore::of(*audit).save();
+    AuditFindingsStore::of(*audit, m_registry).save();
     emit audited(*audit);
     if (!m_mailEnabled) {
         finish(Outcome::MailOff, QString());

@@ -10,6 +10,7 @@
 #include <memory>
 
 class CliOutput;
+class ClockRegistry;
 struct CliInvocation;
 class QJsonArray;
 class FleetAudit;
@@ -29,12 +30,15 @@ public:
     enum class Outcome { Mailed, Unchanged, MailFailed, Canceled, MailOff };
     Q_ENUM(Outcome)
 
-    DailyAudit(CliOutput &output, const QTime &at, const QTimeZone &siteZone, QObject *parent = nullptr);
+    // Audits the clocks of registry.
+    DailyAudit(ClockRegistry &registry, CliOutput &output, const QTime &at, const QTimeZone &siteZone,
+               QObject *parent = nullptr);
     ~DailyAudit() override;
 
     // The daily audit that --audit-daily and --site-zone ask for; none
     // without --audit-daily.
-    static std::unique_ptr<DailyAudit> fromInvocation(const CliInvocation &invocation, CliOutput &output);
+    static std::unique_ptr<DailyAudit> fromInvocation(ClockRegistry &registry, const CliInvocation &invocation,
+                                                      CliOutput &output);
 
     // "audit-mailed.json" in the data folder unless set.
     void setRecordPath(const QString &path) { m_recordPath = path; }
@@ -72,6 +76,7 @@ private:
     QByteArray mailedFingerprint() const;
     bool writeRecord(const QByteArray &fingerprint) const;
 
+    ClockRegistry &m_registry;
     CliOutput &m_output;
     QTime m_at;
     QTimeZone m_siteZone;

@@ -29,6 +29,7 @@ const QString lineTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 MonitorCommand::MonitorCommand(CliSession &session, QObject *parent)
     : QObject(parent)
     , m_session(session)
+    , m_monitoring(session.registry())
 {
 }
 
@@ -56,7 +57,7 @@ int MonitorCommand::run()
         m_monitoring.setAutosaveSeconds(
             in.intOption(QStringLiteral("save-interval"), MonitoringSession::defaultAutosaveSeconds));
 
-    if (ClockRegistry::instance()->clockCount() == 0)
+    if (m_session.registry().clockCount() == 0)
         out.message(QStringLiteral("The device list is empty; nothing to poll."));
 
     if (in.hasOption(QStringLiteral("metrics")) && !startMetrics(in.options.value(QStringLiteral("metrics"))))
@@ -71,7 +72,7 @@ int MonitorCommand::run()
     m_monitoring.start();
     out.message(WorkerThreadPool::instance()->capacityText());
     m_monitoring.setReportEnabled(AppSettings::reportSettings().enabled);
-    m_dailyAudit = DailyAudit::fromInvocation(in, out);
+    m_dailyAudit = DailyAudit::fromInvocation(m_session.registry(), in, out);
     if (m_dailyAudit) {
         m_dailyAudit->setMailEnabled(mail);
         connect(m_dailyAudit.get(), &DailyAudit::audited, this, &MonitorCommand::auditFinished);
@@ -102,7 +103,7 @@ void MonitorCommand::startAudits(const CliInvocation &in)
 
 void MonitorCommand::SlotClockStatusUpdated(quint64 id)
 {
-    DevClock *clock = ClockRegistry::instance()->clockById(id);
+    DevClock *clock = m_session.registry().clockById(id);
     if (!clock)
         return;
     const auto shown = m_shownStatus.constFind(id);
@@ -128,7 +129,7 @@ bool MonitorCommand::startMetrics(const QString &listenAddress)
     quint16 port = 0;
     MetricsHttpServer::parseListenAddress(listenAddress, address, port);
     m_metricsServer = std::make_unique<MetricsHttpServer>([this] {
-        return m_monitoring.metrics().render(*ClockRegistry::instance(), QDateTime::currentDateTime());
+        return m_monitoring.metrics().render(m_session.registry(), QDateTime::currentDateTime());
     });
     if (m_metricsServer->listen(address, port))
         return true;
@@ -155,10 +156,8 @@ bool MonitorCommand::startBoard()
             return false;
         }
     }
-    m_board = std::make_unique<StatusBoard>(*ClockRegistry::instance(), EventJournal::defaultFolder());
+    m_board = std::make_unique<StatusBoard>(m_session.registry(), EventJournal::defaultFolder());
     m_board->setAccess(access);
-    connect(&m_monitoring, &MonitoringSession::statusUpdated, m_board.get(), &StatusBoard::noteChanged);
-    connect(&m_monitoring, &MonitoringSession::quietPeriodsChanged, m_board.get(), &StatusBoard::noteChangedClocks);
     const auto handler = [this](const ScrapeRequestParser &request) { return m_board->handle(request); };
     const QString listenAddress = in.options.value(ownListener ? QStringLiteral("board") : QStringLiteral("metrics"));
     QHostAddress address;

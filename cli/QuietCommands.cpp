@@ -80,18 +80,17 @@ enum class Quietness { Quiet, NotQuiet, NotListed };
 
 // Whether an unmute of the request's target would lift anything now: only
 // the target's own period counts (unmuting a clock leaves its group quiet).
-Quietness quietness(const QuietRequest &request, const QDateTime &now)
+Quietness quietness(const ClockRegistry &registry, const QuietRequest &request, const QDateTime &now)
 {
-    const ClockRegistry *registry = ClockRegistry::instance();
     Quietness found = Quietness::NotListed;
     if (!request.group.isEmpty()) {
-        for (const DevGroup *group : registry->groups()) {
+        for (const DevGroup *group : registry.groups()) {
             if (group->name() == request.group)
                 found = group->quietPeriod.isActive(now) ? Quietness::Quiet : Quietness::NotQuiet;
         }
         return found;
     }
-    for (const DevClock *clock : registry->clocks()) {
+    for (const DevClock *clock : registry.clocks()) {
         if (clock->network.ip != request.ip)
             continue;
         if (clock->quietPeriod.isActive(now))
@@ -138,7 +137,7 @@ int run(CliSession &session, QuietRequest request)
     }
     // Lifting what is not there would only journal a second "lifted".
     if ((writable || session.lockHeldElsewhere()) && !request.mute
-        && quietness(request, now) == Quietness::NotQuiet) {
+        && quietness(session.registry(), request, now) == Quietness::NotQuiet) {
         out.document(QJsonObject{{QStringLiteral("quiet"), false},
                                  {QStringLiteral("ip"), request.ip},
                                  {QStringLiteral("group"), request.group},
@@ -148,13 +147,13 @@ int run(CliSession &session, QuietRequest request)
     }
 
     if (writable) {
-        const QuietRequest::Outcome outcome = request.apply(now);
+        const QuietRequest::Outcome outcome = request.apply(session.registry(), now);
         if (!outcome.error.isEmpty())
             return out.failed(outcome.error);
         QString journalProblem;
         {
             EventJournal journal(EventJournal::defaultFolder());
-            ClockEventTracker tracker(journal);
+            ClockEventTracker tracker(session.registry(), journal);
             for (DevClock *clock : outcome.clocks)
                 tracker.quietPeriodChanged(*clock, now);
             if (!journal.flush())
@@ -169,7 +168,7 @@ int run(CliSession &session, QuietRequest request)
         }
     } else if (session.lockHeldElsewhere()) {
         // The window or the monitor has the list: it applies the request.
-        const QuietRequest::Outcome outcome = request.apply(now);
+        const QuietRequest::Outcome outcome = request.apply(session.registry(), now);
         if (!outcome.error.isEmpty())
             return out.failed(outcome.error);
         if (!leaveForHolder(request, error))

@@ -31,18 +31,19 @@ QString groupName(const ClockRegistry &registry, const DevClock &clock)
 const QString quietTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm");
 
 // "2026-12-08 18:00", "until unmuted", or empty while the clock is not quiet.
-QString quietUntilText(const DevClock &clock, const QDateTime &now)
+QString quietUntilText(const ClockRegistry &registry, const DevClock &clock, const QDateTime &now)
 {
-    const QuietPeriod period = quietPeriodOf(clock, now);
+    const QuietPeriod period = registry.quietPeriodOf(clock, now);
     if (!period.isActive(now))
         return QString();
     return period.until.isValid() ? period.until.toString(quietTimeFormat) : QStringLiteral("until unmuted");
 }
 
 // What a script reads beside the record: the quiet period and the findings.
-void addListFields(QJsonObject &object, const DevClock &clock, const AuditFindingsStore &audit, const QDateTime &now)
+void addListFields(QJsonObject &object, const ClockRegistry &registry, const DevClock &clock,
+                   const AuditFindingsStore &audit, const QDateTime &now)
 {
-    const QuietPeriod period = quietPeriodOf(clock, now);
+    const QuietPeriod period = registry.quietPeriodOf(clock, now);
     if (!period.isActive(now))
         object.insert(QStringLiteral("quietUntil"), QJsonValue::Null);
     else
@@ -98,7 +99,7 @@ int list(CliSession &session)
         QJsonArray clocks;
         for (int i = 0; i < registry->clockCount(); ++i) {
             QJsonObject clock = ClockPrinter::clockJson(*registry->clockAt(i), i);
-            addListFields(clock, *registry->clockAt(i), audit, now);
+            addListFields(clock, *registry, *registry->clockAt(i), audit, now);
             clocks.append(clock);
         }
         QJsonArray groups;
@@ -117,7 +118,7 @@ int list(CliSession &session)
         QList<ClockPrinter::TableRow> rows;
         for (int i = 0; i < registry->clockCount(); ++i) {
             const DevClock *clock = registry->clockAt(i);
-            rows.append({clock, i, groupName(*registry, *clock), QString(), quietUntilText(*clock, now),
+            rows.append({clock, i, groupName(*registry, *clock), QString(), quietUntilText(*registry, *clock, now),
                          audit.text(*clock, QStringLiteral("; "))});
         }
         out.text(ClockPrinter::clockTable(rows, true));

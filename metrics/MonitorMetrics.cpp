@@ -91,6 +91,18 @@ void MonitorMetrics::recordPoll(quint64 clockId, bool answered)
     m_answered.insert(clockId, answered);
 }
 
+void MonitorMetrics::forgetClock(quint64 clockId)
+{
+    m_answered.remove(clockId);
+    m_auditFindings.remove(clockId);
+}
+
+void MonitorMetrics::forgetClocks()
+{
+    m_answered.clear();
+    m_auditFindings.clear();
+}
+
 void MonitorMetrics::recordAlertMail(bool delivered, int clocks)
 {
     ++(delivered ? m_counters.alertMailsSent : m_counters.alertMailsFailed);
@@ -152,7 +164,7 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
                QStringLiteral("1 while the clock is in a quiet period (its own or its group's): no mail names it."));
     int muted = 0;
     for (const ClockSeries &s : series) {
-        const bool quiet = quietPeriodOf(*s.clock, now).on;
+        const bool quiet = registry.quietPeriodOf(*s.clock, now).on;
         muted += quiet ? 1 : 0;
         out.sample("zentick_clock_muted", s.labels, quiet ? 1 : 0);
     }

@@ -37,6 +37,9 @@ public:
     void recordRecoveryMail(bool delivered);
     void recordReportWrite(bool ok);
     void recordJournalError() { ++m_counters.journalErrors; }
+    // A clock left the list: what was kept of it goes (all without an id).
+    void forgetClock(quint64 clockId);
+    void forgetClocks();
 
     const Counters &counters() const { return m_counters; }
 

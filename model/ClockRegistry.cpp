@@ -14,6 +14,11 @@ ClockRegistry *ClockRegistry::instance()
     return &registry;
 }
 
+QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now)
+{
+    return ClockRegistry::instance()->quietPeriodOf(clock, now);
+}
+
 ClockRegistry::ClockRegistry(QObject *parent)
     : QObject(parent)
 {
@@ -82,6 +87,12 @@ void ClockRegistry::announceClockChanged(const DevClock *clock)
     const int index = indexOfClock(clock);
     if (index >= 0)
         emit clockChanged(index);
+}
+
+void ClockRegistry::announceGroupChanged(const DevGroup *group)
+{
+    if (group && m_groups.contains(const_cast<DevGroup *>(group)))
+        emit groupsChanged();
 }
 
 DevGroup *ClockRegistry::groupAt(int index) const
@@ -172,6 +183,17 @@ DevGroup *ClockRegistry::groupOfClock(const DevClock *clock) const
             return group;
     }
     return nullptr;
+}
+
+QString ClockRegistry::groupNameOf(const DevClock &clock) const
+{
+    const DevGroup *group = groupOfClock(&clock);
+    return group ? group->name() : QString();
+}
+
+QuietPeriod ClockRegistry::quietPeriodOf(const DevClock &clock, const QDateTime &now) const
+{
+    return ::quietPeriodOf(clock, groupOfClock(&clock), now);
 }
 
 QList<bool> ClockRegistry::alreadyListed(const QList<DevClock *> &candidates) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QuietPeriod.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -47,11 +49,17 @@ public:
     DevGroup *createGroup(const QString &name);
     bool renameGroup(int index, const QString &name);
     bool removeGroup(int index);
+    // Whoever changed a listed group's fields (its quiet period) says so here.
+    void announceGroupChanged(const DevGroup *group);
 
     // Takes the clock out of any group that lists it, then into groupIndex;
     // false when either index is out of range (the clock then has no group).
     bool setClockGroup(int clockIndex, int groupIndex);
     DevGroup *groupOfClock(const DevClock *clock) const;
+    // The name of the clock's group; empty when it has none.
+    QString groupNameOf(const DevClock &clock) const;
+    // The quiet period that applies to the clock now, its own or its group's.
+    QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now) const;
     // For each candidate: a registered clock has the same ip text.
     QList<bool> alreadyListed(const QList<DevClock *> &candidates) const;
 
@@ -79,3 +87,7 @@ private:
     QList<DevClock *> m_clocks;
     QList<DevGroup *> m_groups;
 };
+
+// Temporary, for the callers that are not handed the list yet; the lead
+// removes it when they are.
+QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now);

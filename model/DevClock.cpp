@@ -380,10 +380,15 @@ void DevClock::decayAlertCounters()
     failingSince = QDateTime();
 }
 
+bool DevClock::isDead() const
+{
+    return !answers(status.NtpSynchronization) && alertCounters[NtpNoConnection].isDue();
+}
+
 int DevClock::firstDueAlert() const
 {
     for (int i = 0; i < ntpStatusCount; ++i) {
-        if (alertCounters[i].isDue())
+        if (alertCounters[i].isDue() && (i != NtpNoConnection || isDead()))
             return i;
     }
     return ntpStatusCount;

@@ -103,7 +103,19 @@ public:
     // episode (failingSince), a good state ends it.
     void setNtpStatus(int value);
     void decayAlertCounters();
-    // Index of the first counter at its limit; ntpStatusCount when none.
+    // The one rule of a dead clock: it has stopped answering. Its polls got
+    // no connection as many times in a row as make the connection alert due,
+    // and the last one still got none. Only then is the connection alert due
+    // (firstDueAlert: mailed, journaled, shown by the metrics) and the poller
+    // spaces the clock's polls. A single failed poll (answers() false) is
+    // news for the journal, not death; a clock that answers again, even with
+    // another failure, is alive although its connection counter still
+    // stands at the limit.
+    bool isDead() const;
+    // Whether a clock in this NTP state answered its poll.
+    static bool answers(int ntpState) { return ntpState != NtpNoConnection; }
+    // Index of the first counter at its limit, the connection counter only
+    // while the clock is dead; ntpStatusCount when none.
     int firstDueAlert() const;
 
     // Takes the credentials, name, network addresses and status of a freshly

@@ -1,6 +1,5 @@
 #include "QuietPeriod.h"
 
-#include "ClockRegistry.h"
 #include "DevClock.h"
 #include "DevGroup.h"
 
@@ -32,10 +31,9 @@ QuietPeriod QuietPeriod::fromText(const QString &text)
     return end.isValid() && text.size() >= timeFormat.size() ? endingAt(end.toLocalTime()) : QuietPeriod();
 }
 
-QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now)
+QuietPeriod quietPeriodOf(const DevClock &clock, const DevGroup *group, const QDateTime &now)
 {
     QuietPeriod longest;
-    const DevGroup *group = ClockRegistry::instance()->groupOfClock(&clock);
     for (const QuietPeriod *period : {&clock.quietPeriod, group ? &group->quietPeriod : nullptr}) {
         if (!period || !period->isActive(now))
             continue;

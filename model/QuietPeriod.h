@@ -4,6 +4,7 @@
 #include <QString>
 
 class DevClock;
+class DevGroup;
 
 // A time during which a clock, or every clock of a group, is polled and shown
 // as usual but never mailed about: a wing under maintenance, a clock taken
@@ -30,4 +31,4 @@ struct QuietPeriod
 
 // The quiet period that applies to the clock now, its own or its group's (the
 // longer one); an inactive one when there is none.
-QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now);
+QuietPeriod quietPeriodOf(const DevClock &clock, const DevGroup *group, const QDateTime &now);

@@ -4,7 +4,6 @@
 #include "DevClock.h"
 #include "MailSender.h"
 #include "NotificationSettings.h"
-#include "QuietPeriod.h"
 
 #include <array>
 
@@ -22,7 +21,7 @@ int AlertTrigger::resendHours(int resendChoice)
     return hoursOfChoice[std::size_t(resendChoice)];
 }
 
-int AlertTrigger::mailableRecord(DevClock &clock, const QDateTime &now)
+int AlertTrigger::mailableRecord(DevClock &clock, bool quiet, const QDateTime &now)
 {
     const int hours = resendHours(notificationSettings().resendMailTime);
     bool anyDelivered = false;
@@ -43,7 +42,7 @@ int AlertTrigger::mailableRecord(DevClock &clock, const QDateTime &now)
         return -1;
     // A kind that is switched off, or a quiet period: nothing is sent and
     // nothing counts as an attempt, so the alert follows once they end.
-    if (!MailSender::alertKindEnabled(index) || quietPeriodOf(clock, now).on)
+    if (!MailSender::alertKindEnabled(index) || quiet)
         return -1;
     return index;
 }

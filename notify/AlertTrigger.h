@@ -18,8 +18,9 @@ int resendHours(int resendChoice);
 
 // The index of the clock's alert record that may be mailed now; -1 when none
 // may: no record is due, the due one was delivered or has used its attempts,
-// its kind is switched off, or the clock is in a quiet period. Clears the
-// records of a clock whose resend interval has passed first.
-int mailableRecord(DevClock &clock, const QDateTime &now);
+// its kind is switched off, or the clock is quiet (in a quiet period of its
+// own or of its group). Clears the records of a clock whose resend interval
+// has passed first.
+int mailableRecord(DevClock &clock, bool quiet, const QDateTime &now);
 
 } // namespace AlertTrigger

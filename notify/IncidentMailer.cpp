@@ -19,22 +19,23 @@ constexpr int millisecondsPerSecond = 1000;
 // A window whose previous mail is still under way waits this long again.
 constexpr int busyRetryMs = 1000;
 
-IncidentMail::Entry entryOf(const DevClock &clock, int kind)
+} // namespace
+
+IncidentMail::Entry IncidentMailer::entryOf(const DevClock &clock, int kind) const
 {
-    const DevGroup *group = ClockRegistry::instance()->groupOfClock(&clock);
+    const QString group = m_registry.groupNameOf(clock);
     IncidentMail::Entry entry;
     entry.name = clock.name;
     entry.ip = clock.network.ip;
-    entry.group = group ? group->name() : QCoreApplication::translate("MailSender", "None");
+    entry.group = group.isEmpty() ? QCoreApplication::translate("MailSender", "None") : group;
     entry.kind = kind;
     entry.since = clock.failingSince.isValid() ? clock.failingSince : clock.status.lastStatusUpdate;
     return entry;
 }
 
-} // namespace
-
-IncidentMailer::IncidentMailer(QObject *parent)
+IncidentMailer::IncidentMailer(ClockRegistry &registry, QObject *parent)
     : QObject(parent)
+    , m_registry(registry)
     , m_mailTimeoutMs(MailSender::mailTimeoutMs)
 {
     qRegisterMetaType<IncidentMailer::Kind>("IncidentMailer::Kind");
@@ -61,7 +62,8 @@ bool IncidentMailer::isMailing() const
 void IncidentMailer::clockUpdated(DevClock &clock, const QDateTime &now)
 {
     const quint64 id = clock.id;
-    if (AlertTrigger::mailableRecord(clock, now) >= 0 && !m_alerts.inFlightClocks.contains(id))
+    const bool quiet = m_registry.quietPeriodOf(clock, now).on;
+    if (AlertTrigger::mailableRecord(clock, quiet, now) >= 0 && !m_alerts.inFlightClocks.contains(id))
         gather(m_alerts, id);
 
     const auto awaiting = m_awaitingRecovery.constFind(id);
@@ -70,7 +72,7 @@ void IncidentMailer::clockUpdated(DevClock &clock, const QDateTime &now)
     const QDateTime since = awaiting.value();
     m_awaitingRecovery.erase(awaiting);
     // A clock nobody wants mail about says nothing when it comes back either.
-    if (!notificationSettings().recoveryMails || quietPeriodOf(clock, now).on)
+    if (!notificationSettings().recoveryMails || quiet)
         return;
     m_recovered.insert(id, {since, now});
     gather(m_recoveries, id);
@@ -112,8 +114,9 @@ void IncidentMailer::sendAlerts(const QList<quint64> &ids)
     QList<DevClock *> clocks;
     QList<IncidentMail::Entry> entries;
     for (quint64 id : ids) {
-        DevClock *clock = ClockRegistry::instance()->clockById(id);
-        const int record = clock ? AlertTrigger::mailableRecord(*clock, now) : -1;
+        DevClock *clock = m_registry.clockById(id);
+        const bool quiet = clock && m_registry.quietPeriodOf(*clock, now).on;
+        const int record = clock ? AlertTrigger::mailableRecord(*clock, quiet, now) : -1;
         if (record < 0)
             continue;
         clocks << clock;
@@ -126,7 +129,7 @@ void IncidentMailer::sendAlerts(const QList<quint64> &ids)
     sender->setTimeout(m_mailTimeoutMs);
     bool started = false;
     if (clocks.size() == 1) {
-        started = sender->sendAlert(*clocks.first());
+        started = sender->sendAlert(*clocks.first(), m_registry);
     } else {
         IncidentMail::sort(entries);
         started = sender->sendMessage(IncidentMail::alertSubject(entries), IncidentMail::alertBody(entries));
@@ -136,8 +139,10 @@ void IncidentMailer::sendAlerts(const QList<quint64> &ids)
     for (DevClock *clock : clocks) {
         listed << clock->id;
         records << clock->firstDueAlert();
-        if (started)
+        if (started) {
             ++clock->alertCounters[std::size_t(records.last())].mailsSent;
+            m_registry.announceClockChanged(clock);
+        }
     }
     start(Kind::Alert, sender, listed, records, started);
 }
@@ -148,7 +153,7 @@ void IncidentMailer::sendRecoveries(const QList<quint64> &ids)
     QList<quint64> listed;
     for (quint64 id : ids) {
         const Recovery recovery = m_recovered.take(id);
-        const DevClock *clock = ClockRegistry::instance()->clockById(id);
+        const DevClock *clock = m_registry.clockById(id);
         if (!clock)
             continue;
         IncidentMail::Entry entry = entryOf(*clock, -1);
@@ -198,7 +203,7 @@ void IncidentMailer::finished(Kind kind, const QString &status)
         const QDateTime now = QDateTime::currentDateTime();
         for (int i = 0; i < ids.size(); ++i) {
             const quint64 id = ids.at(i);
-            DevClock *clock = ClockRegistry::instance()->clockById(id);
+            DevClock *clock = m_registry.clockById(id);
             if (!clock)
                 continue;
             const int record = records.value(i, -1);
@@ -206,6 +211,7 @@ void IncidentMailer::finished(Kind kind, const QString &status)
                 clock->alertCounters[std::size_t(record)].mailDelivered = true;
             clock->lastAlertMail = now;
             m_awaitingRecovery.insert(id, clock->failingSince.isValid() ? clock->failingSince : now);
+            m_registry.announceClockChanged(clock);
         }
     }
     emit mailSent(kind, ids, delivered, status);

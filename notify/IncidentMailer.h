@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IncidentMail.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -7,6 +9,7 @@
 #include <QPointer>
 #include <QTimer>
 
+class ClockRegistry;
 class DevClock;
 class MailSender;
 
@@ -32,7 +35,8 @@ class IncidentMailer : public QObject
 public:
     enum class Kind { Alert, Recovery };
 
-    explicit IncidentMailer(QObject *parent = nullptr);
+    // Mails about the clocks of this list.
+    explicit IncidentMailer(ClockRegistry &registry, QObject *parent = nullptr);
     ~IncidentMailer() override;
 
     // After every status update of a clock: gathers it when its alert may be
@@ -76,6 +80,10 @@ private:
     void finished(Kind kind, const QString &status);
     Window &window(Kind kind) { return kind == Kind::Alert ? m_alerts : m_recoveries; }
 
+    // One entry of an incident mail.
+    IncidentMail::Entry entryOf(const DevClock &clock, int kind) const;
+
+    ClockRegistry &m_registry;
     Window m_alerts;
     Window m_recoveries;
     // Clocks whose alert was delivered, waiting to be well again: the start

@@ -61,19 +61,19 @@ QString MailSender::alertSubject(const DevClock &clock)
         + clock.network.ip;
 }
 
-QString MailSender::alertBody(const DevClock &clock)
+QString MailSender::alertBody(const DevClock &clock, const ClockRegistry &registry)
 {
-    const DevGroup *group = ClockRegistry::instance()->groupOfClock(&clock);
-    const QString groupName = group ? group->name() : tr("None");
+    const QString group = registry.groupNameOf(clock);
+    const QString groupName = group.isEmpty() ? tr("None") : group;
     return tr("Clock name: ") + clock.name + lineEnd + tr("IP: ") + clock.network.ip + lineEnd + tr("Group: ")
         + groupName + lineEnd + tr("Error code: ") + reasonText(clock.firstDueAlert());
 }
 
-bool MailSender::sendAlert(const DevClock &clock)
+bool MailSender::sendAlert(const DevClock &clock, const ClockRegistry &registry)
 {
     if (!alertKindEnabled(clock.firstDueAlert()))
         return false;
-    return sendMessage(alertSubject(clock), alertBody(clock));
+    return sendMessage(alertSubject(clock), alertBody(clock, registry));
 }
 
 bool MailSender::sendTest(const QString &subject, const QString &body)

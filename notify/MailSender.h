@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class ClockRegistry;
 class DevClock;
 class Smtp;
 
@@ -21,7 +22,7 @@ public:
 
     // false when nothing was sent: the clock's due kind of alert is switched
     // off, or there is no recipient. Otherwise SigMailSent follows.
-    bool sendAlert(const DevClock &clock);
+    bool sendAlert(const DevClock &clock, const ClockRegistry &registry);
     bool sendTest(const QString &subject, const QString &body);
     // Any message to the alert recipients; false when there is none.
     bool sendMessage(const QString &subject, const QString &body);
@@ -35,7 +36,8 @@ public:
     static bool alertKindEnabled(int dueIndex);
     static QString reasonText(int dueIndex);
     static QString alertSubject(const DevClock &clock);
-    static QString alertBody(const DevClock &clock);
+    // Names the clock's group in the registry it is listed in.
+    static QString alertBody(const DevClock &clock, const ClockRegistry &registry);
 
 signals:
     void SigMailSent(const QString &status);

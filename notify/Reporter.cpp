@@ -16,8 +16,9 @@ constexpr int millisecondsPerSecond = 1000;
 
 } // namespace
 
-Reporter::Reporter(QObject *parent)
+Reporter::Reporter(ClockRegistry &registry, QObject *parent)
     : QObject(parent)
+    , m_registry(registry)
     , m_timer(new QTimer(this))
     , m_writer(new XlsxWritter(this))
     , m_now([] { return QDateTime::currentDateTime(); })
@@ -62,7 +63,7 @@ void Reporter::tick()
 
     m_runTime = now;
     m_writer->startWrite(
-        XlsxWritter::makeRun(settings.filepath, ClockRegistry::instance()->clocks(), settings.valueType, now));
+        XlsxWritter::makeRun(settings.filepath, m_registry.clocks(), settings.valueType, now));
 }
 
 void Reporter::onWriteFinished(bool ok)

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class ClockRegistry;
 class QTimer;
 class XlsxWritter;
 
@@ -20,7 +21,8 @@ class Reporter : public QObject
 public:
     static constexpr int secondsPerMinute = 60;
 
-    explicit Reporter(QObject *parent = nullptr);
+    // Reports the clocks of this list.
+    explicit Reporter(ClockRegistry &registry, QObject *parent = nullptr);
     ~Reporter() override;
 
     // false stops the timer; true runs a tick at once and starts the timer.
@@ -44,6 +46,7 @@ signals:
 private:
     void onWriteFinished(bool ok);
 
+    ClockRegistry &m_registry;
     QTimer *m_timer;
     XlsxWritter *m_writer;
     bool m_enabled = false;

@@ -37,8 +37,9 @@ int overdueUnreachableLimit(int bound)
 
 } // namespace
 
-ClockPoker::ClockPoker(QObject *parent)
+ClockPoker::ClockPoker(ClockRegistry &registry, QObject *parent)
     : QObject(parent)
+    , m_registry(registry)
 {
     // A coarse timer may fire 5 % late: half a second on an 11 s pace.
     m_wakeTimer.setSingleShot(true);
@@ -46,10 +47,13 @@ ClockPoker::ClockPoker(QObject *parent)
     connect(&m_wakeTimer, &QTimer::timeout, this, &ClockPoker::startDue);
     m_listTimer.setInterval(ListCheckMs);
     connect(&m_listTimer, &QTimer::timeout, this, [this] {
-        if (!m_held.empty() || listChanged())
+        if (!m_held.empty())
             startDue();
     });
     m_listTimer.start();
+    connect(&registry, &ClockRegistry::clockAdded, this, &ClockPoker::onClockAdded);
+    connect(&registry, &ClockRegistry::clockAboutToBeRemoved, this, &ClockPoker::onListRenumbered);
+    connect(&registry, &ClockRegistry::aboutToBeCleared, this, &ClockPoker::onListRenumbered);
     // After the caller's setters.
     startSoon();
 }
@@ -66,11 +70,6 @@ void ClockPoker::setUnreachableMaxAgeSeconds(int seconds)
     m_unreachableMaxAgeSeconds = seconds;
     m_demandChanged = true;
     startSoon();
-}
-
-bool ClockPoker::isUnreachable(const DevClock &clock)
-{
-    return clock.status.NtpSynchronization == NtpNoConnection && clock.alertCounters[NtpNoConnection].isDue();
 }
 
 qint64 ClockPoker::countedMs(const DevClock &clock, Record &record)
@@ -90,7 +89,7 @@ qint64 ClockPoker::countedMs(const DevClock &clock, Record &record)
 
 ClockPoker::Kind ClockPoker::kindOf(const DevClock &clock, const Record &record)
 {
-    if (isUnreachable(clock))
+    if (clock.isDead())
         return Kind::Unreachable;
     return record.failed ? Kind::Failing : Kind::Answering;
 }
@@ -129,8 +128,31 @@ void ClockPoker::rebuild(const QList<DevClock *> &clocks)
         else
             ++it;
     }
-    m_listed = clocks;
+    m_listChanged = false;
     m_demandChanged = true;
+}
+
+void ClockPoker::onClockAdded(int index)
+{
+    DevClock *clock = m_registry.clockAt(index);
+    if (!m_listChanged && clock && index == m_registry.clockCount() - 1) {
+        Record &record = m_records[clock->id];
+        record.clock = clock;
+        record.index = index;
+        if (!record.inFlight)
+            enqueue(clock->id, record);
+        m_demandChanged = true;
+    } else {
+        m_listChanged = true;
+    }
+    startSoon();
+}
+
+void ClockPoker::onListRenumbered()
+{
+    // Before the clocks go: from now on no record's pointer is used.
+    m_listChanged = true;
+    startSoon();
 }
 
 void ClockPoker::enqueue(quint64 id, Record &record)
@@ -162,22 +184,11 @@ bool ClockPoker::laneFull(Kind kind, int limit) const
     return retrying >= WorkerThreadPool::instance()->schedule().retryBound();
 }
 
-bool ClockPoker::listChanged()
-{
-    const QList<DevClock *> clocks = ClockRegistry::instance()->clocks();
-    if (clocks != m_listed)
-        return true;
-    // The same clocks in a list of its own: shared from now on, the next
-    // comparison is one pointer.
-    m_listed = clocks;
-    return false;
-}
-
 void ClockPoker::startDue()
 {
     // A changed list may have lost clocks the records point to.
     if (listChanged())
-        rebuild(ClockRegistry::instance()->clocks());
+        rebuild(m_registry.clocks());
     // Clocks a user held wait their turn again.
     for (const Waiting &held : m_held) {
         Queue &queue = m_queues[int(m_records[held.id].kind)];
@@ -304,7 +315,7 @@ void ClockPoker::onPokeFinished(DataSender *sender)
     Record &record = *found;
     pollEnded(record);
 
-    DevClock *clock = ClockRegistry::instance()->clockById(id);
+    DevClock *clock = m_registry.clockById(id);
     if (!clock) {
         m_records.erase(found);
         return;
@@ -333,6 +344,7 @@ void ClockPoker::onPokeFinished(DataSender *sender)
     // changed list queues every clock anew.
     if (!listChanged())
         enqueue(id, record);
+    m_registry.announceClockChanged(clock);
     emit PollFinished(id, answered);
     emit ClockStatusUpdated(id);
 }

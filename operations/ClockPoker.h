@@ -8,6 +8,7 @@
 
 #include <vector>
 
+class ClockRegistry;
 class DataSender;
 class DevClock;
 
@@ -41,11 +42,11 @@ class ClockPoker : public QObject
 public:
     static constexpr int DefaultDueAfterSeconds = 10;
     static constexpr int DefaultUnreachableMaxAgeSeconds = 45;
-    // How often the poller looks for a changed device list, and tries again
-    // a clock a user's operation held.
+    // How often the poller tries again a clock a user's operation held.
     static constexpr int ListCheckMs = 100;
 
-    explicit ClockPoker(QObject *parent = nullptr);
+    // Polls the clocks of the list, following its additions and removals.
+    explicit ClockPoker(ClockRegistry &registry, QObject *parent = nullptr);
 
     // A clock is due when more than this many whole seconds lie between its
     // last update and now.
@@ -55,9 +56,6 @@ public:
 
     bool isPolling() const { return pollsInFlight() > 0; }
     int pollsInFlight() const { return m_inFlightCount[0] + m_inFlightCount[1] + m_inFlightCount[2]; }
-
-    // Has stopped answering: its connection alert is due.
-    static bool isUnreachable(const DevClock &clock);
 
 signals:
     void ClockStatusUpdated(quint64 id);
@@ -72,8 +70,8 @@ private slots:
     void onPokeCanceled(DataSender *sender);
 
 private:
-    // Answering: its last poll got through. Failing: it did not, and its
-    // connection alert is not due yet. Unreachable: the alert is due.
+    // Answering: its last poll got through. Failing: it did not, and the
+    // clock is not dead yet. Unreachable: it is dead (DevClock::isDead).
     enum class Kind { Answering, Failing, Unreachable };
     static constexpr int KindCount = 3;
 
@@ -124,7 +122,11 @@ private:
     void startDue();
     void startSoon();
     // Whether the device list is no longer the one the records point into.
-    bool listChanged();
+    bool listChanged() const { return m_listChanged; }
+    // A clock appended to the list joins the queues; any other change
+    // renumbers the list, and the next pass queues every clock anew.
+    void onClockAdded(int index);
+    void onListRenumbered();
     // Everything anew from the list: it changed, or this is the start.
     void rebuild(const QList<DevClock *> &clocks);
     void enqueue(quint64 id, Record &record);
@@ -140,10 +142,11 @@ private:
     // Tells the schedule how many polls per second each lane must start.
     void reportDemand();
 
+    ClockRegistry &m_registry;
     QTimer m_wakeTimer;
     QTimer m_listTimer;
     bool m_startQueued = false;
-    QList<DevClock *> m_listed;
+    bool m_listChanged = true;
     QHash<quint64, Record> m_records;
     Queue m_queues[KindCount];
     // Clocks a user's operation held at the last pass; queued again after it.

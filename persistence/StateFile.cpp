@@ -186,10 +186,9 @@ bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevG
 
 } // namespace StateFile
 
-bool saveSettings()
+bool saveDeviceList(const ClockRegistry &registry)
 {
-    const ClockRegistry *registry = ClockRegistry::instance();
-    return StateFile::save(AppSettings::stateFilePath(), registry->clocks(), registry->groups(),
+    return StateFile::save(AppSettings::stateFilePath(), registry.clocks(), registry.groups(),
                            notificationSettings());
 }
 
@@ -208,7 +207,7 @@ void keepUnloadableFile(const QString &path)
 
 } // namespace
 
-bool loadSettings()
+bool loadDeviceList(ClockRegistry &registry)
 {
     const QString path = AppSettings::stateFilePath();
     QByteArray data;
@@ -223,10 +222,9 @@ bool loadSettings()
             keepUnloadableFile(path);
         return false;
     }
-    ClockRegistry *registry = ClockRegistry::instance();
     for (auto &clock : lists.clocks)
-        registry->addClock(clock.release());
+        registry.addClock(clock.release());
     for (auto &group : lists.groups)
-        registry->addGroup(group.release());
+        registry.addGroup(group.release());
     return true;
 }

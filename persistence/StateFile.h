@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+class ClockRegistry;
 class DevClock;
 class DevGroup;
 struct NotificationSettings;
@@ -45,13 +46,13 @@ bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevG
 
 } // namespace StateFile
 
-// The process-wide state: ClockRegistry and notificationSettings() to and
-// from AppSettings::stateFilePath(). Saving writes the whole file; on failure
+// The device list and notificationSettings() to and from
+// AppSettings::stateFilePath(). Saving writes the whole file; on failure
 // "Error: Cannot write file" goes to the debug log, the previous file stays
 // and false is returned. Loading appends to the registry (it runs once, on an
 // empty registry) and returns false, changing nothing, when the file is
 // missing, unreadable or ill-formed; an ill-formed or oversized file is
 // renamed to "settings.xml.unreadable-<date>-<time>" first, so the next save
 // cannot destroy what it holds.
-bool saveSettings();
-bool loadSettings();
+bool saveDeviceList(const ClockRegistry &registry);
+bool loadDeviceList(ClockRegistry &registry);

@@ -66,12 +66,12 @@ AuditFindingsStore AuditFindingsStore::fromJson(const QByteArray &data)
     return store;
 }
 
-AuditFindingsStore AuditFindingsStore::of(const FleetAudit &audit)
+AuditFindingsStore AuditFindingsStore::of(const FleetAudit &audit, const ClockRegistry &registry)
 {
     AuditFindingsStore store;
     store.m_auditedAt = QDateTime::currentDateTimeUtc();
     for (const AuditedClock &audited : audit.clocks()) {
-        const DevClock *listed = ClockRegistry::instance()->clockById(audited.id);
+        const DevClock *listed = registry.clockById(audited.id);
         ClockFindings clock{audited.ip, listed ? listed->mac : QString(), {}};
         for (const AuditFinding &finding : audit.findings()) {
             if (finding.clockId == audited.id && finding.clockIndex == audited.index)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVector>
 
+class ClockRegistry;
 class DevClock;
 class FleetAudit;
 
@@ -36,8 +37,8 @@ public:
     // The file's bytes; whatever they hold, a store (empty for anything not ours).
     static AuditFindingsStore fromJson(const QByteArray &data);
     QByteArray toJson() const;
-    // The findings of an audit of every listed clock; MACs from the registry.
-    static AuditFindingsStore of(const FleetAudit &audit);
+    // The findings of an audit of every listed clock; MACs from the list.
+    static AuditFindingsStore of(const FleetAudit &audit, const ClockRegistry &registry);
     // Atomically, readable by the owner only.
     bool save(const QString &path = defaultPath()) const;
 

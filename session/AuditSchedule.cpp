@@ -3,8 +3,9 @@
 #include "AuditFindingsStore.h"
 #include "FleetAudit.h"
 
-AuditSchedule::AuditSchedule(QObject *parent)
+AuditSchedule::AuditSchedule(ClockRegistry &registry, QObject *parent)
     : QObject(parent)
+    , m_registry(registry)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &AuditSchedule::runNow);
@@ -31,7 +32,7 @@ void AuditSchedule::runNow()
     if (m_audit)
         return;
     m_audit = std::make_unique<FleetAudit>();
-    m_audit->selectAllClocks();
+    m_audit->selectAllClocks(m_registry);
     m_audit->setSiteZone(m_siteZone);
     // Nobody waits for this one: a user's download at start-up goes first.
     m_audit->setLane(ExchangeLane::Probe);
@@ -64,7 +65,7 @@ void AuditSchedule::scheduleNext()
 
 bool AuditSchedule::record(const FleetAudit &audit)
 {
-    if (!AuditFindingsStore::of(audit).save())
+    if (!AuditFindingsStore::of(audit, m_registry).save())
         return false;
     emit findingsChanged();
     return true;

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class ClockRegistry;
 class FleetAudit;
 
 // Audits every listed clock when started and then once a day in the
@@ -20,7 +21,8 @@ class AuditSchedule : public QObject
 public:
     static constexpr int defaultIntervalMs = 24 * 60 * 60 * 1000;
 
-    explicit AuditSchedule(QObject *parent = nullptr);
+    // Audits the clocks of this list.
+    explicit AuditSchedule(ClockRegistry &registry, QObject *parent = nullptr);
     ~AuditSchedule() override;
 
     void setSiteZone(const QTimeZone &zone) { m_siteZone = zone; }
@@ -53,6 +55,7 @@ private slots:
 private:
     void scheduleNext();
 
+    ClockRegistry &m_registry;
     QTimeZone m_siteZone = QTimeZone::systemTimeZone();
     int m_intervalMs = defaultIntervalMs;
     bool m_active = false;

@@ -3,15 +3,8 @@
 #include "ClockRegistry.h"
 #include "ClockStatus.h"
 #include "DevClock.h"
-#include "DevGroup.h"
-#include "QuietPeriod.h"
 
 namespace {
-
-bool answers(int ntp)
-{
-    return ntp != NtpNoConnection;
-}
 
 int dueAlertOf(const DevClock &clock)
 {
@@ -21,8 +14,9 @@ int dueAlertOf(const DevClock &clock)
 
 } // namespace
 
-ClockEventTracker::ClockEventTracker(EventJournal &journal)
-    : m_journal(journal)
+ClockEventTracker::ClockEventTracker(const ClockRegistry &registry, EventJournal &journal)
+    : m_registry(registry)
+    , m_journal(journal)
 {
 }
 
@@ -32,8 +26,7 @@ ClockEvent ClockEventTracker::eventOf(const DevClock &clock, ClockEvent::Kind ki
     event.time = now.toUTC();
     event.ip = clock.network.ip;
     event.name = clock.name;
-    const DevGroup *group = ClockRegistry::instance()->groupOfClock(&clock);
-    event.group = group ? group->name() : QString();
+    event.group = m_registry.groupNameOf(clock);
     event.kind = kind;
     return event;
 }
@@ -46,13 +39,13 @@ void ClockEventTracker::clockUpdated(const DevClock &clock, const QDateTime &now
     Seen after;
     after.ntp = clock.status.NtpSynchronization;
     after.dueAlert = dueAlertOf(clock);
-    after.quiet = quietPeriodOf(clock, now).on;
+    after.quiet = m_registry.quietPeriodOf(clock, now).on;
     m_seen.insert(clock.id, after);
 
-    if (answers(before.ntp) && !answers(after.ntp)) {
+    if (DevClock::answers(before.ntp) && !DevClock::answers(after.ntp)) {
         m_journal.append(eventOf(clock, ClockEvent::Kind::Unreachable, now));
     } else if (after.ntp != before.ntp) {
-        if (!answers(before.ntp))
+        if (!DevClock::answers(before.ntp))
             m_journal.append(eventOf(clock, ClockEvent::Kind::Reachable, now));
         ClockEvent event = eventOf(clock, ClockEvent::Kind::Ntp, now);
         event.ntp = after.ntp;
@@ -79,7 +72,7 @@ void ClockEventTracker::mailEnded(bool recovery, const QList<quint64> &clocks, b
 {
     const QDateTime now = QDateTime::currentDateTime();
     for (quint64 id : clocks) {
-        const DevClock *clock = ClockRegistry::instance()->clockById(id);
+        const DevClock *clock = m_registry.clockById(id);
         if (!clock)
             continue;
         const ClockEvent::Kind kind = !delivered ? ClockEvent::Kind::MailFailed
@@ -96,7 +89,7 @@ void ClockEventTracker::mailEnded(bool recovery, const QList<quint64> &clocks, b
 
 void ClockEventTracker::quietPeriodChanged(const DevClock &clock, const QDateTime &now)
 {
-    const QuietPeriod period = quietPeriodOf(clock, now);
+    const QuietPeriod period = m_registry.quietPeriodOf(clock, now);
     Seen &seen = m_seen[clock.id];
     ClockEvent event = eventOf(clock, period.on ? ClockEvent::Kind::Muted : ClockEvent::Kind::Unmuted, now);
     if (period.on)

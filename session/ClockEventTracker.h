@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 
+class ClockRegistry;
 class DevClock;
 class DevGroup;
 
@@ -16,7 +17,8 @@ class DevGroup;
 class ClockEventTracker
 {
 public:
-    explicit ClockEventTracker(EventJournal &journal);
+    // Journals the clocks of this list.
+    ClockEventTracker(const ClockRegistry &registry, EventJournal &journal);
 
     // After every status update of a clock.
     void clockUpdated(const DevClock &clock, const QDateTime &now);
@@ -35,6 +37,7 @@ private:
 
     ClockEvent eventOf(const DevClock &clock, ClockEvent::Kind kind, const QDateTime &now) const;
 
+    const ClockRegistry &m_registry;
     EventJournal &m_journal;
     QHash<quint64, Seen> m_seen;
 };

@@ -25,11 +25,19 @@ constexpr int millisecondsPerSecond = 1000;
 
 } // namespace
 
-MonitoringSession::MonitoringSession(QObject *parent)
+MonitoringSession::MonitoringSession(ClockRegistry &registry, QObject *parent)
     : QObject(parent)
+    , m_registry(registry)
+    , m_audits(registry)
 {
     setAutosaveSeconds(defaultAutosaveSeconds);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &MonitoringSession::onAutosaveTimeout);
+    // The metrics keep per-clock answers only while the clock is listed.
+    connect(&registry, &ClockRegistry::clockAboutToBeRemoved, this, [this](int index) {
+        if (const DevClock *clock = m_registry.clockAt(index))
+            m_metrics.forgetClock(clock->id);
+    });
+    connect(&registry, &ClockRegistry::aboutToBeCleared, this, [this] { m_metrics.forgetClocks(); });
     m_metrics.setLaneSource([] {
         const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
         return MonitorMetrics::LaneCounts{{QStringLiteral("user"), schedule.runningCount(ExchangeLane::User)},
@@ -60,7 +68,7 @@ QString MonitoringSession::readOnlyReason() const
 StateLoad::Result MonitoringSession::load()
 {
     AppSettings::loadRegistrySettings();
-    const StateLoad::Result result = StateLoad::load();
+    const StateLoad::Result result = StateLoad::load(m_registry);
     if (result.leftInPlace)
         m_readOnlyReason = result.message;
     return result;
@@ -69,26 +77,27 @@ StateLoad::Result MonitoringSession::load()
 void MonitoringSession::start()
 {
     if (!m_reporter) {
-        m_reporter = std::make_unique<Reporter>();
+        m_reporter = std::make_unique<Reporter>(m_registry);
         connect(m_reporter.get(), &Reporter::reportWritten, this, [this](bool ok) { m_metrics.recordReportWrite(ok); });
         if (m_reportWanted)
             m_reporter->setEnabled(isWritable());
     }
     if (!m_poller) {
-        m_poller = std::make_unique<ClockPoker>();
-        connect(m_poller.get(), &ClockPoker::ClockStatusUpdated, this, &MonitoringSession::notifyStatusUpdated);
+        m_poller = std::make_unique<ClockPoker>(m_registry);
+        connect(m_poller.get(), &ClockPoker::ClockStatusUpdated, this,
+                [this](quint64 id) { statusUpdatedOf(id, false); });
         connect(m_poller.get(), &ClockPoker::PollRoundStarted, this, [this] { m_metrics.recordPollRound(); });
         connect(m_poller.get(), &ClockPoker::PollFinished, this,
                 [this](quint64 id, bool answered) { m_metrics.recordPoll(id, answered); });
     }
     if (isWritable() && !m_tracker) {
         m_journal = std::make_unique<EventJournal>(EventJournal::defaultFolder());
-        m_tracker = std::make_unique<ClockEventTracker>(*m_journal);
+        m_tracker = std::make_unique<ClockEventTracker>(m_registry, *m_journal);
         connect(m_journal.get(), &EventJournal::writeFailed, this, [this] { m_metrics.recordJournalError(); });
         connect(m_journal.get(), &EventJournal::problemChanged, this, &MonitoringSession::journalProblemChanged);
     }
     if (isWritable() && m_mailWanted && !m_mailer) {
-        m_mailer = std::make_unique<IncidentMailer>();
+        m_mailer = std::make_unique<IncidentMailer>(m_registry);
         connect(m_mailer.get(), &IncidentMailer::mailSent, this,
                 [this](IncidentMailer::Kind kind, const QList<quint64> &clocks, bool delivered, const QString &status) {
                     const bool recovery = kind == IncidentMailer::Kind::Recovery;
@@ -100,7 +109,7 @@ void MonitoringSession::start()
                 });
     }
     if (isWritable() && !m_quietRequests) {
-        m_quietRequests = std::make_unique<QuietRequestWatcher>();
+        m_quietRequests = std::make_unique<QuietRequestWatcher>(m_registry);
         connect(m_quietRequests.get(), &QuietRequestWatcher::applied, this,
                 [this](const QuietRequest &, const QList<DevClock *> &clocks) { quietPeriodsApplied(clocks); });
         // Requests left while nobody held the list.
@@ -125,7 +134,7 @@ QString MonitoringSession::applyQuietRequest(const QuietRequest &request)
 {
     if (!isWritable())
         return readOnlyReason();
-    const QuietRequest::Outcome outcome = request.apply(QDateTime::currentDateTime());
+    const QuietRequest::Outcome outcome = request.apply(m_registry, QDateTime::currentDateTime());
     if (!outcome.error.isEmpty())
         return outcome.error;
     quietPeriodsApplied(outcome.clocks);
@@ -158,7 +167,7 @@ bool MonitoringSession::save()
         emit saved(false);
         return false;
     }
-    const bool ok = saveSettings();
+    const bool ok = saveDeviceList(m_registry);
     m_lastSaveError = ok ? QString()
                          : tr("Cannot write the device list %1.").arg(AppSettings::stateFilePath());
     if (!ok && PrivateFiles::isSymlink(AppSettings::stateFilePath()))
@@ -187,9 +196,16 @@ bool MonitoringSession::isReportEnabled() const
 
 void MonitoringSession::notifyStatusUpdated(quint64 id)
 {
-    DevClock *clock = ClockRegistry::instance()->clockById(id);
+    statusUpdatedOf(id, true);
+}
+
+void MonitoringSession::statusUpdatedOf(quint64 id, bool announce)
+{
+    DevClock *clock = m_registry.clockById(id);
     if (!clock)
         return;
+    if (announce)
+        m_registry.announceClockChanged(clock);
     if (isWritable() && m_tracker) {
         // The poll that just ended stamped the clock; asking for the local
         // time again would cost a time-zone lookup per poll.

@@ -39,7 +39,8 @@ class MonitoringSession : public QObject
 public:
     static constexpr int defaultAutosaveSeconds = 150;
 
-    explicit MonitoringSession(QObject *parent = nullptr);
+    // Monitors the clocks of this list, which outlives the session.
+    explicit MonitoringSession(ClockRegistry &registry, QObject *parent = nullptr);
     ~MonitoringSession() override;
 
     // Takes the lock. False when another writer holds it; readOnlyReason()
@@ -87,6 +88,7 @@ public:
     // error text when it names nothing listed or the session cannot write.
     QString applyQuietRequest(const QuietRequest &request);
 
+    ClockRegistry &registry() const { return m_registry; }
     ClockPoker *poller() const { return m_poller.get(); }
     IncidentMailer *mailer() const { return m_mailer.get(); }
     EventJournal *journal() const { return m_journal.get(); }
@@ -100,8 +102,9 @@ public:
     AuditSchedule &audits() { return m_audits; }
 
 public slots:
-    // Every status update of a clock, from a poll or a refresh the user
-    // asked for, goes through here.
+    // A status update of a clock other than a poll (a refresh the user asked
+    // for, a configuration read): announced through the list, then judged,
+    // journaled and mailed about like a poll's.
     void notifyStatusUpdated(quint64 id);
 
 signals:
@@ -117,10 +120,13 @@ private slots:
     void onAutosaveTimeout();
 
 private:
+    ClockRegistry &m_registry;
     DeviceListLock m_lock;
     QString m_readOnlyReason;
     QString m_lastSaveError;
     void quietPeriodsApplied(const QList<DevClock *> &clocks);
+    // Every status update, a poll's (which the poller announced) or another.
+    void statusUpdatedOf(quint64 id, bool announce);
 
     std::unique_ptr<ClockPoker> m_poller;
     std::unique_ptr<Reporter> m_reporter;

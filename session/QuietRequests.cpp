@@ -27,14 +27,13 @@ constexpr qint64 maxSpanDays = 3660;
 
 } // namespace
 
-QuietRequest::Outcome QuietRequest::apply(const QDateTime &now) const
+QuietRequest::Outcome QuietRequest::apply(ClockRegistry &registry, const QDateTime &now) const
 {
     Outcome outcome;
-    ClockRegistry *registry = ClockRegistry::instance();
     const QuietPeriod next = mute ? period : QuietPeriod();
     if (!group.isEmpty()) {
         DevGroup *target = nullptr;
-        for (DevGroup *candidate : registry->groups()) {
+        for (DevGroup *candidate : registry.groups()) {
             if (candidate->name() == group)
                 target = candidate;
         }
@@ -43,18 +42,23 @@ QuietRequest::Outcome QuietRequest::apply(const QDateTime &now) const
             return outcome;
         }
         target->quietPeriod = next;
-        for (DevClock *clock : registry->clocks()) {
-            if (registry->groupOfClock(clock) == target)
+        registry.announceGroupChanged(target);
+        for (DevClock *clock : registry.clocks()) {
+            if (registry.groupOfClock(clock) == target)
                 outcome.clocks << clock;
         }
+        for (const DevClock *clock : qAsConst(outcome.clocks))
+            registry.announceClockChanged(clock);
         return outcome;
     }
-    for (DevClock *clock : registry->clocks()) {
+    for (DevClock *clock : registry.clocks()) {
         if (clock->network.ip == ip) {
             clock->quietPeriod = next;
             outcome.clocks << clock;
         }
     }
+    for (const DevClock *clock : qAsConst(outcome.clocks))
+        registry.announceClockChanged(clock);
     if (outcome.clocks.isEmpty())
         outcome.error = tr("No clock with the address %1 is on the device list.").arg(ip);
     Q_UNUSED(now)
@@ -131,8 +135,9 @@ bool QuietRequest::leave(QString *path) const
     return true;
 }
 
-QuietRequestWatcher::QuietRequestWatcher(QObject *parent)
+QuietRequestWatcher::QuietRequestWatcher(ClockRegistry &registry, QObject *parent)
     : QObject(parent)
+    , m_registry(registry)
 {
     PrivateFiles::makeFolder(QuietRequest::folder());
     m_watcher.addPath(QuietRequest::folder());
@@ -170,7 +175,7 @@ void QuietRequestWatcher::applyWaiting()
         QuietRequest request;
         if (data.size() > maxRequestBytes || !QuietRequest::fromJson(data, request))
             continue;
-        const QuietRequest::Outcome outcome = request.apply(now);
+        const QuietRequest::Outcome outcome = request.apply(m_registry, now);
         if (!outcome.clocks.isEmpty())
             emit applied(request, outcome.clocks);
     }

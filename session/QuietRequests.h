@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTimer>
 
+class ClockRegistry;
 class DevClock;
 
 // Starting or lifting a quiet period for a clock or a group. Whoever holds
@@ -35,8 +36,8 @@ public:
         QList<DevClock *> clocks;
         QString error;
     };
-    // On the registry, now.
-    Outcome apply(const QDateTime &now) const;
+    // On the list, now; the clocks and the group it changed are announced.
+    Outcome apply(ClockRegistry &registry, const QDateTime &now) const;
 
     QByteArray toJson() const;
     static bool fromJson(const QByteArray &data, QuietRequest &request);
@@ -59,7 +60,8 @@ class QuietRequestWatcher : public QObject
 public:
     static constexpr int pollMs = 2000;
 
-    explicit QuietRequestWatcher(QObject *parent = nullptr);
+    // Applies the requests to this list.
+    explicit QuietRequestWatcher(ClockRegistry &registry, QObject *parent = nullptr);
 
     // Applies every request waiting now and removes its file.
     void applyWaiting();
@@ -68,6 +70,7 @@ signals:
     void applied(const QuietRequest &request, const QList<DevClock *> &clocks);
 
 private:
+    ClockRegistry &m_registry;
     QFileSystemWatcher m_watcher;
     // A watcher may miss a file written while it was being set up.
     QTimer m_poll;

@@ -9,13 +9,13 @@
 
 namespace StateLoad {
 
-Result load()
+Result load(ClockRegistry &registry)
 {
     Result result;
     const QString path = AppSettings::stateFilePath();
     if (!QFileInfo::exists(path))
         return result;
-    if (loadSettings()) {
+    if (loadDeviceList(registry)) {
         result.outcome = Outcome::Loaded;
         return result;
     }

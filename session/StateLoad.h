@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class ClockRegistry;
+
 // Reading the state file into the registry and the notification settings,
 // with the one account of what happened that the window and the command line
 // both give.
@@ -24,6 +26,6 @@ struct Result
     bool leftInPlace = false;
 };
 
-Result load();
+Result load(ClockRegistry &registry);
 
 } // namespace StateLoad

@@ -1,5 +1,6 @@
 // zentick-cli: the clock operations from a shell, and a headless monitor.
 #include "CliApplication.h"
+#include "ClockRegistry.h"
 #include "Language.h"
 #include "ProgressIndicator.h"
 
@@ -17,5 +18,7 @@ int main(int argc, char *argv[])
     LanguageManager::installCatalogue(Language::English);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return CliApplication::run(arguments, ProgressIndicator::stderrIsTerminal());
+    // The one device list of the run; every command is handed it.
+    ClockRegistry registry;
+    return CliApplication::run(registry, arguments, ProgressIndicator::stderrIsTerminal());
 }

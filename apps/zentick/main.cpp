@@ -27,15 +27,17 @@ int main(int argc, char *argv[])
                                             AppSettings::pollCeiling(ExchangeSchedule::DefaultPollCeiling));
     qInfo("%s", qPrintable(WorkerThreadPool::instance()->capacityText()));
 
+    // The one device list of the window; everything below is handed it.
+    ClockRegistry registry;
     ModalDialogHost dialogs;
-    MonitoringSession session;
+    MonitoringSession session(registry);
     Startup startup(session, dialogs);
     if (!startup.openDeviceList())
         return 0;
     startup.startSession();
 
     // Declared before the window, so they outlive every page that holds them.
-    PageServices services(*ClockRegistry::instance(), *Communication::instance(), session, dialogs);
+    PageServices services(registry, *Communication::instance(), session, dialogs);
     WindowMain window(services);
     QObject::connect(&window, &WindowMain::SigClosed, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();

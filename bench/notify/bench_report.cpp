@@ -216,7 +216,7 @@ int main(int argc, char **argv)
     settings.filepath = path;
     AppSettings::saveReportSettings(true, settings);
 
-    Reporter reporter;
+    Reporter reporter(*ClockRegistry::instance());
     const QDateTime now(QDate(2026, 12, 6), QTime(10, 0));
     const double idle = peakMiB();
     const Figures cold = runTick(reporter, now);

@@ -89,7 +89,7 @@ AuditRun audit()
 {
     AuditRun run;
     FleetAudit audit;
-    audit.selectGroup(0);
+    audit.selectGroup(*ClockRegistry::instance(), 0);
     audit.setSiteZone(QTimeZone(SiteZone));
     QEventLoop loop;
     QElapsedTimer clock;

@@ -113,7 +113,7 @@ void pollRound(int count)
     int failures = 0;
     QElapsedTimer clock;
     clock.start();
-    ClockPoker poker;
+    ClockPoker poker(*ClockRegistry::instance());
     QObject::connect(&poker, &ClockPoker::ClockStatusUpdated, &loop, [&](quint64 id) {
         if (ClockRegistry::instance()->clockById(id)->status.NtpSynchronization == NtpNoConnection)
             ++failures;
@@ -206,7 +206,7 @@ void downloadUnderPolls(int count, int target)
         clock->id = quint64(i + 1);
         ClockRegistry::instance()->addClock(clock);
     }
-    ClockPoker poker;
+    ClockPoker poker(*ClockRegistry::instance());
     QEventLoop settle;
     QTimer::singleShot(3000, &settle, &QEventLoop::quit);
     settle.exec();

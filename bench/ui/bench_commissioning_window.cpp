@@ -8,6 +8,7 @@
 // opens. Run by bench/operations/commissioning.sh in the "pc" namespace
 // against zentick-clocksim (needs root):
 //   bench_commissioning_window PLAN.csv
+#include "ClockRegistry.h"
 #include "CommissioningModel.h"
 #include "DialogCommissioningResults.h"
 #include "MonitoringSession.h"
@@ -97,7 +98,7 @@ int main(int argc, char *argv[])
     }
 
     ScriptedDialogHost dialogs;
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     if (!session.acquireLock()) {
         out() << "the device list is locked: " << session.readOnlyReason() << "\n";
         return 1;

@@ -118,7 +118,7 @@ int main(int argc, char *argv[])
     const int pollClocks = argc > 2 ? QString::fromLatin1(argv[2]).toInt() : DefaultPollClocks;
 
     ScriptedDialogHost dialogs;
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     StandaloneServices alone(session, dialogs);
     QWidget window;
     auto *layout = new QVBoxLayout(&window);

@@ -113,7 +113,7 @@ int main(int argc, char *argv[])
     out << "Opening the editor on a clock: the first opening in " << FirstRounds << " new windows, then " << Rounds
         << " more in the last one\n";
     ScriptedDialogHost dialogs;
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     session.acquireLock();
     Startup(session, dialogs).startSession();
     PageServices services(*ClockRegistry::instance(), *Communication::instance(), session, dialogs);

@@ -169,7 +169,7 @@ int main(int argc, char *argv[])
 
     clock.start();
     ModalDialogHost dialogs;
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     if (!session.acquireLock())
         return 1;
     // As the program starts: the list loaded and the session started, then

@@ -31,38 +31,36 @@ FleetAudit::~FleetAudit()
     dropSenders();
 }
 
-void FleetAudit::selectAllClocks()
+void FleetAudit::selectAllClocks(const ClockRegistry &registry)
 {
-    selectClocks(ClockRegistry::instance()->clocks());
+    selectClocks(registry, registry.clocks());
 }
 
-bool FleetAudit::selectGroup(int groupIndex)
+bool FleetAudit::selectGroup(const ClockRegistry &registry, int groupIndex)
 {
-    const ClockRegistry *registry = ClockRegistry::instance();
-    const DevGroup *group = registry->groupAt(groupIndex);
+    const DevGroup *group = registry.groupAt(groupIndex);
     if (!group)
         return false;
     QList<DevClock *> members;
     for (int index : group->clockIndexes()) {
-        if (DevClock *clock = registry->clockAt(index))
+        if (DevClock *clock = registry.clockAt(index))
             members.append(clock);
     }
-    selectClocks(members);
+    selectClocks(registry, members);
     return true;
 }
 
-void FleetAudit::selectClocks(const QList<DevClock *> &clocks)
+void FleetAudit::selectClocks(const ClockRegistry &registry, const QList<DevClock *> &clocks)
 {
-    const ClockRegistry *registry = ClockRegistry::instance();
     m_clocks.clear();
     for (const DevClock *clock : clocks) {
         AuditedClock audited;
         audited.id = clock->id;
-        audited.index = registry->indexOfClock(clock);
+        audited.index = registry.indexOfClock(clock);
         audited.name = clock->name;
         audited.ip = clock->network.ip;
         audited.target = SenderTarget::fromClock(*clock);
-        if (const DevGroup *group = registry->groupOfClock(clock)) {
+        if (const DevGroup *group = registry.groupOfClock(clock)) {
             audited.groupName = group->name();
             if (group->hasConfig())
                 audited.groupConfig = static_cast<const ClockConfigFields &>(*group->config());

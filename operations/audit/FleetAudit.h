@@ -12,6 +12,7 @@
 #include <QTimeZone>
 #include <QVector>
 
+class ClockRegistry;
 class DataSender;
 class DevClock;
 
@@ -34,12 +35,13 @@ public:
     // Takes back the downloads still queued.
     ~FleetAudit() override;
 
-    // What to audit, copied from the registry at once: clocks removed or
-    // groups edited while the audit runs do not change it.
-    void selectAllClocks();
+    // What to audit, copied from the list at once: clocks removed or groups
+    // edited while the audit runs do not change it.
+    void selectAllClocks(const ClockRegistry &registry);
     // False when there is no such group.
-    bool selectGroup(int groupIndex);
-    void selectClocks(const QList<DevClock *> &clocks);
+    bool selectGroup(const ClockRegistry &registry, int groupIndex);
+    // Clocks of the list.
+    void selectClocks(const ClockRegistry &registry, const QList<DevClock *> &clocks);
 
     // The site's real zone; the system's zone unless set.
     void setSiteZone(const QTimeZone &zone) { m_siteZone = zone; }

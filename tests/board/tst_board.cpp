@@ -17,6 +17,13 @@
 
 namespace {
 
+// The board's own list; the process-wide one stays empty.
+ClockRegistry &list()
+{
+    static ClockRegistry registry;
+    return registry;
+}
+
 const QString password = QStringLiteral("S3cret-pw!");
 const QString user = QStringLiteral("operator-x");
 
@@ -58,13 +65,13 @@ private:
 
 void TestBoard::init()
 {
-    m_board = std::make_unique<StatusBoard>(*ClockRegistry::instance(), m_folder.path());
+    m_board = std::make_unique<StatusBoard>(list(), m_folder.path());
 }
 
 void TestBoard::cleanup()
 {
-    while (ClockRegistry::instance()->clockCount() > 0)
-        ClockRegistry::instance()->removeClock(0);
+    while (list().clockCount() > 0)
+        list().removeClock(0);
 }
 
 DevClock *TestBoard::addClock(const QString &name, const QString &ip)
@@ -76,7 +83,7 @@ DevClock *TestBoard::addClock(const QString &name, const QString &ip)
     clock->network.ip = ip;
     clock->user = user;
     clock->password = password;
-    ClockRegistry::instance()->addClock(clock);
+    list().addClock(clock);
     return clock;
 }
 

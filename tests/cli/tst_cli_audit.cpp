@@ -191,7 +191,7 @@ void TestCliAudit::dailyMailOnlyWhenChanged()
     qRegisterMetaType<DailyAudit::Outcome>();
     // A new runner each day, as after a restart of the monitor.
     auto runDay = [&](DailyAudit::Outcome expected, int mails, bool mailOn = true) {
-        DailyAudit daily(output, QTime(6, 0), QTimeZone(siteZone));
+        DailyAudit daily(*ClockRegistry::instance(), output, QTime(6, 0), QTimeZone(siteZone));
         daily.setRecordPath(m_cli->filePath("audit-mailed.json"));
         daily.setMailEnabled(mailOn);
         QSignalSpy ran(&daily, &DailyAudit::ran);
@@ -229,7 +229,7 @@ void TestCliAudit::downloadCanceledElsewhereCancelsTheAudit()
     clock->user = clock->password = QStringLiteral("admin");
     ClockRegistry::instance()->addClock(clock);
     FleetAudit audit;
-    audit.selectAllClocks();
+    audit.selectAllClocks(*ClockRegistry::instance());
     QSignalSpy finished(&audit, &FleetAudit::finished);
     QSignalSpy canceled(&audit, &FleetAudit::canceled);
     audit.start();

@@ -10,12 +10,19 @@
 
 namespace {
 
+// The metrics's own list; the process-wide one stays empty.
+ClockRegistry &list()
+{
+    static ClockRegistry registry;
+    return registry;
+}
+
 DevClock *listedClock(const QString &name, const QString &ip)
 {
     auto *clock = new DevClock;
     clock->name = name;
     clock->network.ip = ip;
-    ClockRegistry::instance()->addClock(clock);
+    list().addClock(clock);
     return clock;
 }
 
@@ -36,7 +43,7 @@ class TestJudgement : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { ClockRegistry::instance()->clear(); }
+    void cleanup() { list().clear(); }
     void alerting_data();
     void alerting();
     void auditAndMonitor();
@@ -71,7 +78,7 @@ void TestJudgement::alerting()
     }
     for (int i = 0; i < polls; ++i)
         clock->setNtpStatus(ntp);
-    const QByteArray page = MonitorMetrics().render(*ClockRegistry::instance(), QDateTime::currentDateTime());
+    const QByteArray page = MonitorMetrics().render(list(), QDateTime::currentDateTime());
     QCOMPARE(linesOf(page, "zentick_clock_alerting"), lines);
 }
 
@@ -82,7 +89,7 @@ void TestJudgement::auditAndMonitor()
     MonitorMetrics metrics;
     metrics.recordAudit({{drifted->id, {1, 2}}}, QDateTime::fromSecsSinceEpoch(1796000000));
     metrics.setLaneSource([] { return MonitorMetrics::LaneCounts{{QStringLiteral("poll"), 3}}; });
-    const QByteArray page = metrics.render(*ClockRegistry::instance(), QDateTime::currentDateTime());
+    const QByteArray page = metrics.render(list(), QDateTime::currentDateTime());
 
     QCOMPARE(linesOf(page, "zentick_clock_audit_findings"),
              QByteArrayList({"zentick_clock_audit_findings{name=\"Gym\",ip=\"10.0.0.6\",group=\"\",severity=\"warning\"} 1",

@@ -43,12 +43,14 @@ private slots:
     void secondTestRequestWhileRunningDoesNothing();
 
 private:
-    static DevClock *addClock(const QString &name, const QString &ip);
+    DevClock *addClock(const QString &name, const QString &ip);
     static void makeDue(DevClock &clock, int kind);
     static int refusedPort();
     // Every mail the mailer ends, delivered or not.
     void waitForMails(int count);
 
+    // The mailer's own list; the process-wide one stays empty.
+    ClockRegistry m_list;
     SmtpServerProcess *m_server = nullptr;
     IncidentMailer *m_mailer = nullptr;
     QSignalSpy *m_ended = nullptr;
@@ -82,11 +84,11 @@ void useServer(int port, int authType = Smtp::AuthNone, const QString &password 
 
 void TestAlertMail::init()
 {
-    ClockRegistry::resetForTest();
+    m_list.clear();
     m_server = new SmtpServerProcess;
     QVERIFY(m_server->start(QStringLiteral("plain"), QString()));
     useServer(m_server->port());
-    m_mailer = new IncidentMailer;
+    m_mailer = new IncidentMailer(m_list);
     m_ended = new QSignalSpy(m_mailer, &IncidentMailer::mailSent);
 }
 
@@ -96,7 +98,7 @@ void TestAlertMail::cleanup()
     delete m_mailer;
     delete m_server;
     m_server = nullptr;
-    ClockRegistry::resetForTest();
+    m_list.clear();
 }
 
 void TestAlertMail::waitForMails(int count)
@@ -109,7 +111,7 @@ DevClock *TestAlertMail::addClock(const QString &name, const QString &ip)
     auto *clock = new DevClock;
     clock->name = name;
     clock->network.ip = ip;
-    ClockRegistry::instance()->addClock(clock);
+    m_list.addClock(clock);
     return clock;
 }
 
@@ -139,8 +141,8 @@ void TestAlertMail::alertMailAsDelivered()
     DevClock *clock = addClock(name, QStringLiteral("192.168.0.20"));
     addClock(QStringLiteral("Other"), QStringLiteral("192.168.0.21"));
     if (!group.isEmpty()) {
-        ClockRegistry::instance()->createGroup(group);
-        QVERIFY(ClockRegistry::instance()->setClockGroup(0, 0));
+        m_list.createGroup(group);
+        QVERIFY(m_list.setClockGroup(0, 0));
     }
     makeDue(*clock, kind);
 
@@ -190,7 +192,7 @@ void TestAlertMail::mailInTheInstalledLanguage()
     DevClock *clock = addClock(name, QStringLiteral("192.168.0.20"));
     makeDue(*clock, NtpNoConnection);
     const QString subject = MailSender::alertSubject(*clock);
-    const QString body = MailSender::alertBody(*clock);
+    const QString body = MailSender::alertBody(*clock, m_list);
     m_mailer->clockUpdated(*clock);
     QVERIFY(m_server->waitForMessages(1, waitMs));
     QCoreApplication::removeTranslator(&catalogue);
@@ -293,7 +295,7 @@ void TestAlertMail::clockRemovedWhileMailInFlight()
     makeDue(*clock, NtpNoConnection);
     m_mailer->clockUpdated(*clock);
     QTRY_VERIFY_WITH_TIMEOUT(m_mailer->isMailing(), waitMs);
-    QVERIFY(ClockRegistry::instance()->removeClock(0));
+    QVERIFY(m_list.removeClock(0));
     // The mail ends without the clock it named.
     waitForMails(1);
     QVERIFY(!m_mailer->isBusy());
@@ -304,7 +306,7 @@ void TestAlertMail::incidentNamesEveryClockDueInItsWindow()
     // Fifty clocks fall due within one window, and a well one: one mail names
     // the fifty, sorted by group and name, and none of the others.
     notificationSettings().collectionWindowSeconds = 1;
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_list;
     registry->createGroup(QStringLiteral("West wing"));
     registry->createGroup(QStringLiteral("East wing"));
     QList<DevClock *> due;
@@ -389,7 +391,7 @@ void TestAlertMail::incidentKeepsEachClocksRules()
 
 void TestAlertMail::quietGroupIsNotMailedUntilLifted()
 {
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &m_list;
     DevGroup *wing = registry->createGroup(QStringLiteral("Wing"));
     DevClock *clock = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
     QVERIFY(registry->setClockGroup(0, 0));

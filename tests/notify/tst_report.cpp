@@ -310,7 +310,7 @@ void TestReport::cleanup()
 Reporter &TestReport::reporter()
 {
     if (!m_reporter) {
-        m_reporter = std::make_unique<Reporter>();
+        m_reporter = std::make_unique<Reporter>(*ClockRegistry::instance());
         m_reporter->setClock([this] { return m_now; });
         m_written = std::make_unique<QSignalSpy>(m_reporter.get(), &Reporter::reportWritten);
     }

@@ -12,14 +12,22 @@ using namespace OperationsTestSupport;
 
 namespace {
 
+// The poller's own list; the process-wide one stays empty.
+ClockRegistry &list()
+{
+    static ClockRegistry registry;
+    return registry;
+}
+
 DevClock *addClock(const QString &ip)
 {
     auto *clock = new DevClock;
     clock->network.ip = ip;
     clock->user = "admin";
     clock->password = "pw";
-    clock->id = quint64(ClockRegistry::instance()->clockCount() + 1);
-    ClockRegistry::instance()->addClock(clock);
+    static quint64 lastId = 0;
+    clock->id = ++lastId;
+    list().addClock(clock);
     return clock;
 }
 
@@ -62,7 +70,7 @@ void TestClockPoker::cleanup()
     // A poll of this test still queued would run into the next one.
     QTRY_VERIFY_WITH_TIMEOUT(Communication::instance()->pool()->senders().isEmpty(), 10000);
     QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
-    ClockRegistry::resetForTest();
+    list().clear();
 }
 
 void TestClockPoker::eachClockIsPolledOncePerDueInterval()
@@ -70,7 +78,7 @@ void TestClockPoker::eachClockIsPolledOncePerDueInterval()
     // One clock answers, the other refuses: a failed poll counts as an update too.
     DevClock *clock = addClock("192.168.0.50");
     addClock("192.168.0.51");
-    ClockPoker poker;
+    ClockPoker poker(list());
     poker.setDueAfterSeconds(1);
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(updated.count() >= 6, 20000);
@@ -98,7 +106,7 @@ void TestClockPoker::silentClocksAreTriedInTurn()
     DevClock *a = addClock("192.168.0.52");
     DevClock *b = addClock("192.168.0.53");
     DevClock *c = addClock("192.168.0.54");
-    auto *poker = new ClockPoker;
+    auto *poker = new ClockPoker(list());
     poker->setDueAfterSeconds(-1);
     QSignalSpy updated(poker, &ClockPoker::ClockStatusUpdated);
     connect(poker, &ClockPoker::ClockStatusUpdated, this, [&] {
@@ -124,7 +132,7 @@ void TestClockPoker::dueClocksFollowEachOtherWithoutWaitingForTheTick()
     QList<quint64> all;
     for (int i = 50; i <= 54; ++i)
         all << addClock(QStringLiteral("192.168.0.%1").arg(i))->id;
-    ClockPoker poker;
+    ClockPoker poker(list());
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QVERIFY(updated.wait(10000));
     // Only the end of one poll can start the next.
@@ -135,7 +143,7 @@ void TestClockPoker::dueClocksFollowEachOtherWithoutWaitingForTheTick()
 void TestClockPoker::sixRefusalsReachTheNoAuthenticationLimit()
 {
     DevClock *clock = addClock("192.168.0.51");
-    auto *poker = new ClockPoker;
+    auto *poker = new ClockPoker(list());
     // Always due: six polls back to back.
     poker->setDueAfterSeconds(-1);
     QSignalSpy updated(poker, &ClockPoker::ClockStatusUpdated);
@@ -161,11 +169,11 @@ void TestClockPoker::clockRemovedDuringItsPollGetsNoSignal()
     const quint64 removedId = removed->id;
     DevClock *other = addClock("192.168.0.52");
     const quint64 otherId = other->id;
-    ClockPoker poker;
+    ClockPoker poker(list());
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(poker.isPolling(), 5000);
     QCOMPARE(updated.count(), 0);
-    QVERIFY(ClockRegistry::instance()->removeClock(0));
+    QVERIFY(list().removeClock(0));
 
     QTRY_VERIFY_WITH_TIMEOUT(updated.count() >= 1, 10000);
     QCOMPARE(ids(updated).first(), otherId);
@@ -182,21 +190,26 @@ void TestClockPoker::clockRemovedWhileWaitingIsNotPolled()
     DevClock *removed = addClock("192.168.0.52");
     const quint64 removedId = removed->id;
     const quint64 lastId = addClock("192.168.0.53")->id;
-    ClockPoker poker;
+    ClockPoker poker(list());
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(poker.isPolling(), 5000);
-    QVERIFY(ClockRegistry::instance()->removeClock(1));
+    QVERIFY(list().removeClock(1));
+    // Joins the queues as it is added, behind those already waiting.
+    const quint64 addedId = addClock("192.168.0.54")->id;
+    QSignalSpy announced(&list(), &ClockRegistry::clockChanged);
 
-    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 2, 10000);
-    QCOMPARE(ids(updated).last(), lastId);
+    QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 3, 10000);
+    QCOMPARE(ids(updated).mid(1), (QList<quint64>{lastId, addedId}));
     QVERIFY(!ids(updated).contains(removedId));
+    // Each result is announced through the list.
+    QCOMPARE(announced.count(), 3);
 }
 
 void TestClockPoker::canceledPollDoesNotStallThePoller()
 {
     QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
     DevClock *clock = addClock("192.168.0.50");
-    ClockPoker poker;
+    ClockPoker poker(list());
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     // Canceled while its exchange runs: the clock hears the next poll only
     // after that exchange, and the canceled poll reports nothing.

@@ -107,7 +107,7 @@ void TestParallel::oneAddressNeverServesTwoExchangesAtOnce()
         all << i;
     }
     const QList<DevClock *> fleet = listFleet(all);
-    ClockPoker poker;
+    ClockPoker poker(*ClockRegistry::instance());
     poker.setDueAfterSeconds(-1);
     QSignalSpy polled(&poker, &ClockPoker::PollFinished);
     EndSpy send(Communication::instance()->setConfiguration(ClockConfig(), targets(all)));
@@ -138,7 +138,7 @@ void TestParallel::silentClocksCostOneSlotEach()
     for (int i = FirstSilent; i < FirstSilent + 3 * SilentCount; ++i)
         indexes << i;
     const QList<DevClock *> fleet = listFleet(indexes);
-    ClockPoker poker;
+    ClockPoker poker(*ClockRegistry::instance());
     poker.setDueAfterSeconds(-1);
     QMap<quint64, int> answers;
     QMap<quint64, int> answersAtFirstFailure;
@@ -188,10 +188,10 @@ void TestParallel::unreachableClocksLeaveSlotsToAnsweringOnes()
         DevClock *dead = fleet.at(k);
         for (int failure = 0; failure < 6; ++failure)
             dead->setNtpStatus(NtpNoConnection);
-        QVERIFY(ClockPoker::isUnreachable(*dead));
+        QVERIFY(dead->isDead());
         deadIps << dead->network.ip;
     }
-    ClockPoker poker;
+    ClockPoker poker(*ClockRegistry::instance());
     poker.setDueAfterSeconds(-1);
     poker.setUnreachableMaxAgeSeconds(-1);
     QSignalSpy polled(&poker, &ClockPoker::PollFinished);
@@ -224,7 +224,7 @@ void TestParallel::downloadStartsBeforeTheNextPoll()
     WorkerThreadPool::instance()->setBound(2);
     // The silent clocks first, so that they are polled first.
     listFleet({FirstSilent, FirstSilent + 1, FirstSilent + SilentCount, FirstSilent + SilentCount + 1});
-    ClockPoker poker;
+    ClockPoker poker(*ClockRegistry::instance());
     QTRY_COMPARE_WITH_TIMEOUT(m_sim.httpRequests().size(), 2, 10000);
     EndSpy download(Communication::instance()->getConfiguration(target(ipOf(FleetSize - 1))));
     QVERIFY(download.ended(3000));
@@ -243,7 +243,7 @@ void TestParallel::downloadStartsBeforeABackgroundAudit()
     listFleet({FirstSilent, FirstSilent + 1, FirstSilent + 2});
     FleetAudit audit;
     audit.setLane(ExchangeLane::Probe);
-    audit.selectAllClocks();
+    audit.selectAllClocks(*ClockRegistry::instance());
     audit.start();
     QTRY_COMPARE_WITH_TIMEOUT(m_sim.httpRequests().size(), 2, 10000);
     EndSpy download(Communication::instance()->getConfiguration(target(ipOf(FleetSize - 1))));

@@ -54,7 +54,7 @@ void TestPollFleet::pollLaneFollowsTheFleet()
     const int floor = schedule.bound();
     QCOMPARE(floor, ExchangeSchedule::DefaultBound);
 
-    ClockPoker poker;
+    ClockPoker poker(*ClockRegistry::instance());
     poker.setDueAfterSeconds(1);
     QHash<quint64, int> polls;
     int widest = 0;

@@ -118,8 +118,8 @@ class TestPersistence : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { ClockRegistry::resetForTest(); }
-    void cleanup() { ClockRegistry::resetForTest(); }
+    void init() { m_list.clear(); }
+    void cleanup() { m_list.clear(); }
     void loading_data() { TestRows::add(stateRows); }
     void loading();
     void storedText_data();
@@ -154,6 +154,8 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    // The state file's own list; the process-wide one stays empty.
+    ClockRegistry m_list;
 };
 
 void TestPersistence::loading()
@@ -231,9 +233,9 @@ void TestPersistence::saveAndLoadTheProcessState()
 {
     StateSamples::Sample sample = StateSamples::golden();
     for (auto &clock : sample.lists.clocks)
-        ClockRegistry::instance()->addClock(clock.release());
+        m_list.addClock(clock.release());
     for (auto &group : sample.lists.groups)
-        ClockRegistry::instance()->addGroup(group.release());
+        m_list.addGroup(group.release());
     notificationSettings() = sample.settings;
     const QString path = AppSettings::stateFilePath();
     // A world-readable file left by an older version is tightened too.
@@ -245,22 +247,22 @@ void TestPersistence::saveAndLoadTheProcessState()
     const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
         | QFileDevice::WriteUser;
     QString difference;
-    QVERIFY(saveSettings());
+    QVERIFY(saveDeviceList(m_list));
     QVERIFY2(TestRows::matchesData(goldenState, fileBytes(path), &difference), qPrintable(difference));
     QCOMPARE(QFile::permissions(path), ownerOnly);
 
-    ClockRegistry::resetForTest();
+    m_list.clear();
     notificationSettings() = NotificationSettings();
-    QVERIFY(loadSettings());
-    QCOMPARE(ClockRegistry::instance()->clockCount(), 3);
-    QCOMPARE(ClockRegistry::instance()->groupCount(), 2);
+    QVERIFY(loadDeviceList(m_list));
+    QCOMPARE(m_list.clockCount(), 3);
+    QCOMPARE(m_list.groupCount(), 2);
     QCOMPARE(notificationSettings(), sample.settings);
-    QVERIFY(ClockRegistry::instance()->clockAt(0)->hasConfig());
-    QVERIFY(!ClockRegistry::instance()->clockAt(1)->hasConfig());
+    QVERIFY(m_list.clockAt(0)->hasConfig());
+    QVERIFY(!m_list.clockAt(1)->hasConfig());
 
     // What was loaded is saved again byte for byte.
     QFile::remove(path);
-    QVERIFY(saveSettings());
+    QVERIFY(saveDeviceList(m_list));
     QVERIFY2(TestRows::matchesData(goldenState, fileBytes(path), &difference), qPrintable(difference));
     QCOMPARE(QFile::permissions(path), ownerOnly);
 }
@@ -283,20 +285,20 @@ void TestPersistence::unloadableFileChangesNothing()
         file.write(QByteArray(qMax(0, int(size) - data.size()), ' '));
     }
 
-    ClockRegistry::instance()->createGroup(QStringLiteral("kept"));
+    m_list.createGroup(QStringLiteral("kept"));
     NotificationSettings before;
     before.server = QStringLiteral("kept.example.org");
     notificationSettings() = before;
 
     if (keptAside)
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^State file could not be loaded; kept as ")));
-    QVERIFY(!loadSettings());
-    QCOMPARE(ClockRegistry::instance()->clockCount(), 0);
-    QCOMPARE(ClockRegistry::instance()->groupCount(), 1);
+    QVERIFY(!loadDeviceList(m_list));
+    QCOMPARE(m_list.clockCount(), 0);
+    QCOMPARE(m_list.groupCount(), 1);
     QCOMPARE(notificationSettings(), before);
 
     // The next save must not take the only copy of what the file held.
-    QVERIFY(saveSettings());
+    QVERIFY(saveDeviceList(m_list));
     const QStringList kept = folder.entryList(keptPattern, QDir::Files);
     QCOMPARE(kept.size(), keptAside ? 1 : 0);
     if (keptAside && size == 0)

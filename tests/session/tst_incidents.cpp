@@ -16,6 +16,13 @@
 
 namespace {
 
+// The session's own list; the process-wide one stays empty.
+ClockRegistry &list()
+{
+    static ClockRegistry registry;
+    return registry;
+}
+
 const int FleetSize = 60;
 const int CutCount = 50;
 const int MailWaitMs = 90000;
@@ -78,9 +85,9 @@ void TestIncidents::powerCutGivesOneIncidentAndOneRecovery()
         clock->network.ip = ipOf(i);
         clock->name = QStringLiteral("Clock %1").arg(i, 2, 10, QLatin1Char('0'));
         clock->user = clock->password = QStringLiteral("admin");
-        ClockRegistry::instance()->addClock(clock);
+        list().addClock(clock);
     }
-    MonitoringSession session;
+    MonitoringSession session{list()};
     QVERIFY(session.acquireLock());
     session.start();
     session.poller()->setDueAfterSeconds(0);
@@ -128,7 +135,7 @@ void TestIncidents::powerCutGivesOneIncidentAndOneRecovery()
 // mailed; nobody gets a mail when the three are back.
 void TestIncidents::quietPeriodsKeepMailsAway()
 {
-    ClockRegistry *registry = ClockRegistry::instance();
+    ClockRegistry *registry = &list();
     QCOMPARE(registry->clockCount(), FleetSize);
     const int mutedAlone = CutCount;
     const int inMutedGroup = CutCount + 1;
@@ -137,7 +144,7 @@ void TestIncidents::quietPeriodsKeepMailsAway()
     QVERIFY(registry->setClockGroup(inMutedGroup, registry->groupCount() - 1));
     const int mailsBefore = m_server.messages().size();
 
-    MonitoringSession session;
+    MonitoringSession session{list()};
     QVERIFY(session.acquireLock());
     session.start();
     session.poller()->setDueAfterSeconds(0);

@@ -60,6 +60,8 @@ private:
 
     std::unique_ptr<CliProcess> m_cli;
     QString m_lockPath;
+    // The sessions' own list; the process-wide one stays empty.
+    ClockRegistry m_list;
 };
 
 void TestSession::init()
@@ -69,7 +71,7 @@ void TestSession::init()
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_cli->homePath() + QStringLiteral("/data")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_cli->homePath() + QStringLiteral("/config")));
     m_lockPath = DeviceListLock::lockFilePath(m_cli->stateFilePath());
-    ClockRegistry::resetForTest();
+    m_list.clear();
     // One listed clock, written by the tool itself.
     QCOMPARE(m_cli->run({"add", "10.0.0.1"}).exitCode, 0);
 }
@@ -77,7 +79,7 @@ void TestSession::init()
 void TestSession::cleanup()
 {
     notificationSettings() = NotificationSettings();
-    ClockRegistry::resetForTest();
+    m_list.clear();
     m_cli.reset();
 }
 
@@ -93,7 +95,7 @@ void TestSession::windowHoldsTheList()
     QFETCH(QStringList, arguments);
     QFETCH(bool, refused);
 
-    MonitoringSession window;
+    MonitoringSession window{m_list};
     QVERIFY(window.acquireLock());
     // Asking again while holding it keeps the list writable.
     QVERIFY(window.acquireLock());
@@ -119,13 +121,13 @@ void TestSession::monitorHoldsTheList()
     QProcess monitor;
     startMonitor(monitor);
 
-    MonitoringSession window;
+    MonitoringSession window{m_list};
     QVERIFY(!window.acquireLock());
     QVERIFY(window.readOnlyReason().contains(QStringLiteral("zentick-cli (process %1 ").arg(monitor.processId())));
     // Reading works; writing does nothing to the monitor's file.
     window.load();
-    QCOMPARE(ClockRegistry::instance()->clockCount(), 1);
-    ClockRegistry::instance()->removeClock(0);
+    QCOMPARE(m_list.clockCount(), 1);
+    m_list.removeClock(0);
     QVERIFY(!window.save());
     QCOMPARE(window.lastSaveError(), window.readOnlyReason());
 
@@ -148,7 +150,7 @@ void TestSession::staleLockIsTakenOver()
     QVERIFY(QFile::exists(m_lockPath));
 
     if (byWindow) {
-        MonitoringSession window;
+        MonitoringSession window{m_list};
         QVERIFY(window.acquireLock());
         window.load();
         QVERIFY(window.isWritable());
@@ -169,13 +171,13 @@ void TestSession::autosave()
     }
     const QByteArray before = readFile(path);
 
-    MonitoringSession session;
+    MonitoringSession session{m_list};
     QVERIFY(session.acquireLock());
     session.load();
     QCOMPARE(session.isWritable(), written);
     QSignalSpy saved(&session, &MonitoringSession::saved);
     session.setAutosaveSeconds(60);
-    ClockRegistry::instance()->createGroup(QStringLiteral("Autosaved"));
+    m_list.createGroup(QStringLiteral("Autosaved"));
     session.start();
     // Not before its time: a due timer would run in these passes.
     QCoreApplication::processEvents();
@@ -203,14 +205,14 @@ void TestSession::readOnlyWindowStaysQuiet()
     alerts.from = QStringLiteral("zentick@example.test");
     alerts.recipients = {Recipient{QStringLiteral("ops@example.test")}};
     auto *clock = new DevClock;
-    ClockRegistry::instance()->addClock(clock);
+    m_list.addClock(clock);
     // Six polls without a connection make its alert due.
     for (int i = 0; i < 6; ++i)
         clock->setNtpStatus(NtpNoConnection);
 
-    MonitoringSession holder;
+    MonitoringSession holder{m_list};
     QVERIFY(holder.acquireLock());
-    MonitoringSession window;
+    MonitoringSession window{m_list};
     QVERIFY(!window.acquireLock());
     MonitoringSession &tested = writable ? holder : window;
     tested.setMailEnabled(mail);
@@ -247,9 +249,9 @@ void TestSession::requestsAreTakenOnlyFromTheOwner()
     QFETCH(bool, obeyed);
     if (planted == QLatin1String("other owner") && ::geteuid() != 0)
         QSKIP("giving a file to another user needs root");
-    MonitoringSession window;
+    MonitoringSession window{m_list};
     window.load();
-    QuietRequestWatcher watcher;
+    QuietRequestWatcher watcher(m_list);
     QSignalSpy applied(&watcher, &QuietRequestWatcher::applied);
     QuietRequest request;
     request.ip = QStringLiteral("10.0.0.1");
@@ -272,7 +274,7 @@ void TestSession::requestsAreTakenOnlyFromTheOwner()
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("other users can write")));
     watcher.applyWaiting();
     QCOMPARE(applied.size(), obeyed ? 1 : 0);
-    QCOMPARE(ClockRegistry::instance()->clockAt(0)->quietPeriod.on, obeyed);
+    QCOMPARE(m_list.clockAt(0)->quietPeriod.on, obeyed);
     QCOMPARE(QFileInfo::exists(path), planted == QLatin1String("open folder"));
     if (obeyed) {
         QCOMPARE(modeOf(folder), 0700);

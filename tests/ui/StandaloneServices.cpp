@@ -1,6 +1,6 @@
 #include "StandaloneServices.h"
 
-#include "ClockRegistry.h"
+#include "MonitoringSession.h"
 #include "Communication.h"
 #include "Toasts.h"
 
@@ -8,7 +8,7 @@
 
 StandaloneServices::StandaloneServices(MonitoringSession &session, DialogHost &dialogs)
     : m_window(std::make_unique<QWidget>())
-    , m_services(std::make_unique<PageServices>(*ClockRegistry::instance(), *Communication::instance(), session,
+    , m_services(std::make_unique<PageServices>(session.registry(), *Communication::instance(), session,
                                                 dialogs))
 {
     m_services->setWindow(m_window.get());

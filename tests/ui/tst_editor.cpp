@@ -87,7 +87,7 @@ private:
 
     ClockSimControl m_sim;
     ScriptedDialogHost m_dialogs;
-    MonitoringSession m_session;
+    MonitoringSession m_session{*ClockRegistry::instance()};
     StandaloneServices m_alone{m_session, m_dialogs};
     std::unique_ptr<PageConfiguration> m_page = std::make_unique<PageConfiguration>(m_alone.services());
     std::unique_ptr<PageGroupList> m_groups = groupPage();

@@ -39,7 +39,7 @@ void listClock(const QString &name, const QString &ip, const QString &mac)
 struct Page
 {
     ScriptedDialogHost dialogs;
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     StandaloneServices alone{session, dialogs};
     PageDeviceList page{alone.services()};
 

@@ -1,3 +1,4 @@
+#include "ClockRegistry.h"
 #include "ClockSimControl.h"
 #include "DialogQuestion.h"
 #include "MonitoringSession.h"
@@ -40,7 +41,7 @@ void TestPageConflict::resolve()
     QFETCH(QString, message);
 
     ScriptedDialogHost dialogs;
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     StandaloneServices alone(session, dialogs);
     PageConflict page(alone.services());
     page.setPauseMs(200);

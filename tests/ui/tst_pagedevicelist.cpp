@@ -62,7 +62,7 @@ ClockStatus synchronizedStatus()
 struct Fixture
 {
     ScriptedDialogHost dialogs;
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     StandaloneServices alone{session, dialogs};
     QWidget window;
     PageDeviceList *page = new PageDeviceList(alone.services(), &window);
@@ -398,7 +398,7 @@ void TestPageDeviceList::audit()
     if (cancel)
         f.dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
     FleetAudit audit;
-    audit.selectAllClocks();
+    audit.selectAllClocks(*ClockRegistry::instance());
     QSignalSpy canceled(&audit, &FleetAudit::canceled);
     QString seen;
     f.alone.services().runner().run(&audit, QStringLiteral("Checking clocks"), [&](FleetAudit *ended) {
@@ -491,7 +491,7 @@ void TestPageDeviceList::closingWhileARefreshRuns()
     QVERIFY(m_sim.setFaults(2, {{"silent", true}}));
     listClock("Roof", "192.168.0.22");
     ScriptedDialogHost dialogs;
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     QVERIFY(session.acquireLock());
     // Built before the window and kept after it, as main() does.
     auto alone = std::make_unique<StandaloneServices>(session, dialogs);

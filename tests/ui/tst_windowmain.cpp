@@ -116,7 +116,7 @@ void TestWindowMain::init()
     // Each test starts from an empty device list.
     QFile::remove(AppSettings::stateFilePath());
     SettingsStore::open()->clear();
-    m_session = std::make_unique<MonitoringSession>();
+    m_session = std::make_unique<MonitoringSession>(*ClockRegistry::instance());
     QVERIFY(m_session->acquireLock());
 }
 
@@ -343,7 +343,7 @@ void TestWindowMain::lockedDeviceList()
         QVERIFY(other.tryLock());
         m_dialogs.answerQuestion(QuestionResult(answer));
     }
-    MonitoringSession session;
+    MonitoringSession session{*ClockRegistry::instance()};
     QCOMPARE(Startup(session, m_dialogs).openDeviceList(), opened);
     QCOMPARE(session.isWritable(), writable);
     QCOMPARE(m_dialogs.questionTexts().size(), heldElsewhere ? 1 : 0);
@@ -404,7 +404,7 @@ void TestWindowMain::languageChosenFromTheTray()
 std::unique_ptr<PageNotifications> TestWindowMain::notificationsPage(bool writable)
 {
     if (!writable)
-        m_session = std::make_unique<MonitoringSession>();
+        m_session = std::make_unique<MonitoringSession>(*ClockRegistry::instance());
     m_alone = std::make_unique<StandaloneServices>(*m_session, m_dialogs);
     auto page = std::make_unique<PageNotifications>(m_alone->services());
     page->LoadNotificationWidgets();

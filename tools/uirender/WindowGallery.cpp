@@ -86,7 +86,7 @@ void showReportSettings(WindowMain *window)
 // The window on the sample site, on its device list once that is filled.
 WindowMain *makeWindow()
 {
-    auto *session = new MonitoringSession;
+    auto *session = new MonitoringSession(*ClockRegistry::instance());
     // The tool's own temporary list: the window shows as it does for its writer.
     // The session is never started: the sample's addresses may exist on the
     // network the tool runs in.

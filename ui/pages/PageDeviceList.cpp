@@ -509,7 +509,7 @@ void PageDeviceList::onSearchFinished(DataSender *sender)
 void PageDeviceList::checkClocks()
 {
     FleetAudit audit;
-    audit.selectAllClocks();
+    audit.selectAllClocks(m_services.registry());
     bool finished = false;
     m_services.runner().run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
     if (!finished)

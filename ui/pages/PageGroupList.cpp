@@ -211,7 +211,7 @@ void PageGroupList::renameGroup(int groupIndex)
 void PageGroupList::checkClocks(int groupIndex)
 {
     FleetAudit audit;
-    if (!audit.selectGroup(groupIndex))
+    if (!audit.selectGroup(m_services.registry(), groupIndex))
         return;
     bool finished = false;
     m_services.runner().run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
