@@ -14,11 +14,6 @@ ClockRegistry *ClockRegistry::instance()
     return &registry;
 }
 
-QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now)
-{
-    return ClockRegistry::instance()->quietPeriodOf(clock, now);
-}
-
 ClockRegistry::ClockRegistry(QObject *parent)
     : QObject(parent)
 {
@@ -193,7 +188,8 @@ QString ClockRegistry::groupNameOf(const DevClock &clock) const
 
 QuietPeriod ClockRegistry::quietPeriodOf(const DevClock &clock, const QDateTime &now) const
 {
-    return ::quietPeriodOf(clock, groupOfClock(&clock), now);
+    const DevGroup *group = groupOfClock(&clock);
+    return QuietPeriod::longerActive(clock.quietPeriod, group ? group->quietPeriod : QuietPeriod(), now);
 }
 
 QList<bool> ClockRegistry::alreadyListed(const QList<DevClock *> &candidates) const

@@ -88,6 +88,3 @@ private:
     QList<DevGroup *> m_groups;
 };
 
-// Temporary, for the callers that are not handed the list yet; the lead
-// removes it when they are.
-QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now);

@@ -1,8 +1,5 @@
 #include "QuietPeriod.h"
 
-#include "DevClock.h"
-#include "DevGroup.h"
-
 namespace {
 
 const QString liftedText = QStringLiteral("lifted");
@@ -31,11 +28,11 @@ QuietPeriod QuietPeriod::fromText(const QString &text)
     return end.isValid() && text.size() >= timeFormat.size() ? endingAt(end.toLocalTime()) : QuietPeriod();
 }
 
-QuietPeriod quietPeriodOf(const DevClock &clock, const DevGroup *group, const QDateTime &now)
+QuietPeriod QuietPeriod::longerActive(const QuietPeriod &own, const QuietPeriod &group, const QDateTime &now)
 {
     QuietPeriod longest;
-    for (const QuietPeriod *period : {&clock.quietPeriod, group ? &group->quietPeriod : nullptr}) {
-        if (!period || !period->isActive(now))
+    for (const QuietPeriod *period : {&own, &group}) {
+        if (!period->isActive(now))
             continue;
         if (!longest.on || !period->until.isValid() || (longest.until.isValid() && period->until > longest.until))
             longest = *period;

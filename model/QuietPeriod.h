@@ -3,9 +3,6 @@
 #include <QDateTime>
 #include <QString>
 
-class DevClock;
-class DevGroup;
-
 // A time during which a clock, or every clock of a group, is polled and shown
 // as usual but never mailed about: a wing under maintenance, a clock taken
 // off the wall. It lasts until a moment, or until someone lifts it.
@@ -26,9 +23,9 @@ struct QuietPeriod
     QString toText() const;
     static QuietPeriod fromText(const QString &text);
 
+    // Of a clock's own period and its group's, the one that applies now: the
+    // longer active one; an inactive one when neither is active.
+    static QuietPeriod longerActive(const QuietPeriod &own, const QuietPeriod &group, const QDateTime &now);
+
     friend bool operator==(const QuietPeriod &a, const QuietPeriod &b) { return a.on == b.on && a.until == b.until; }
 };
-
-// The quiet period that applies to the clock now, its own or its group's (the
-// longer one); an inactive one when there is none.
-QuietPeriod quietPeriodOf(const DevClock &clock, const DevGroup *group, const QDateTime &now);

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "StateFile.h"
+#include "StateLists.h"
+
+#include <QByteArray>
+
+struct NotificationSettings;
 
 // The state file read as a DOM document: the reader every file that ever
 // loaded was read with. Slower than StateStreamReader, and kept for the

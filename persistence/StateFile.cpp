@@ -144,11 +144,6 @@ void writeNotificationSettings(XmlWriter &w, const NotificationSettings &n)
 
 } // namespace
 
-Lists::Lists() = default;
-Lists::~Lists() = default;
-Lists::Lists(Lists &&) noexcept = default;
-Lists &Lists::operator=(Lists &&) noexcept = default;
-
 QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
                      const NotificationSettings &settings)
 {

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "StateLists.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
-
-#include <memory>
-#include <vector>
 
 class ClockRegistry;
 class DevClock;
@@ -16,18 +15,6 @@ struct NotificationSettings;
 // status and configuration, the groups and the e-mail notification settings.
 // GUI thread only.
 namespace StateFile {
-
-// What a state file holds apart from the notification settings, in file order.
-struct Lists
-{
-    std::vector<std::unique_ptr<DevClock>> clocks;
-    std::vector<std::unique_ptr<DevGroup>> groups;
-
-    Lists();
-    ~Lists();
-    Lists(Lists &&) noexcept;
-    Lists &operator=(Lists &&) noexcept;
-};
 
 QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
                      const NotificationSettings &settings);

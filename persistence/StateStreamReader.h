@@ -1,9 +1,11 @@
 #pragma once
 
-#include "StateFile.h"
+#include "StateLists.h"
 #include "XmlFile.h"
 
 #include <QXmlStreamReader>
+
+struct NotificationSettings;
 
 // The state file read with QXmlStreamReader: several times faster than the
 // DOM reader on a long device list. It reads every document it accepts into
