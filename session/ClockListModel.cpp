@@ -1,0 +1,208 @@
+#include "ClockListModel.h"
+
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "DevGroup.h"
+#include "QuietPeriod.h"
+
+#include <QDateTime>
+
+namespace {
+
+// Dotted IPv4 text as a number; anything else after every address, by text.
+QVariant addressKey(const QString &ip)
+{
+    const QVector<QStringRef> parts = ip.splitRef(QLatin1Char('.'));
+    quint64 key = 0;
+    bool valid = parts.size() == 4;
+    for (int i = 0; valid && i < 4; ++i) {
+        const uint octet = parts.at(i).toUInt(&valid);
+        valid = valid && octet <= 255;
+        key = key << 8 | octet;
+    }
+    return valid ? QVariant(key) : QVariant(quint64(1) << 32);
+}
+
+} // namespace
+
+ClockListModel::ClockListModel(ClockRegistry &registry, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_registry(registry)
+{
+    connect(&registry, &ClockRegistry::clockAboutToBeAdded, this,
+            [this](int index) { beginInsertRows(QModelIndex(), index, index); });
+    connect(&registry, &ClockRegistry::clockAdded, this, [this] { endInsertRows(); });
+    connect(&registry, &ClockRegistry::clockAboutToBeRemoved, this,
+            [this](int index) { beginRemoveRows(QModelIndex(), index, index); });
+    connect(&registry, &ClockRegistry::clockRemoved, this, [this] { endRemoveRows(); });
+    connect(&registry, &ClockRegistry::clockChanged, this,
+            [this](int index) { announceRows(index, index, 0, ColumnCount - 1); });
+    // A renamed or removed group renames the cells of its members.
+    connect(&registry, &ClockRegistry::groupsChanged, this,
+            [this] { announceRows(0, rowCount() - 1, GroupColumn, GroupColumn); });
+    connect(&registry, &ClockRegistry::aboutToBeCleared, this, [this] { beginResetModel(); });
+    connect(&registry, &ClockRegistry::cleared, this, [this] { endResetModel(); });
+}
+
+DevClock *ClockListModel::clockAt(const QModelIndex &index) const
+{
+    return index.isValid() && index.model() == this ? m_registry.clockAt(index.row()) : nullptr;
+}
+
+void ClockListModel::setAuditFindings(const AuditFindingsStore &findings)
+{
+    m_findings = findings;
+    announceRows(0, rowCount() - 1, AuditColumn, AuditColumn);
+}
+
+void ClockListModel::announceRows(int first, int last, int firstColumn, int lastColumn)
+{
+    if (first <= last)
+        emit dataChanged(index(first, firstColumn), index(last, lastColumn));
+}
+
+QString ClockListModel::quietLine(const QuietPeriod &period)
+{
+    if (!period.on)
+        return QString();
+    return period.until.isValid()
+        ? tr("Muted until %1").arg(period.until.toString(QStringLiteral("yyyy-MM-dd hh:mm")))
+        : tr("Muted until unmuted");
+}
+
+QString ClockListModel::statusCellText(const DevClock &clock, const QDateTime &now)
+{
+    // Given a third line (the last status update), the view would elide the
+    // second one however wide the column; the whole text is in the tool tip
+    // and for screen readers. A quiet clock says so where its second line would be.
+    const QString status = clock.statusText();
+    const QString quiet = quietLine(quietPeriodOf(clock, now));
+    return quiet.isEmpty() ? status.section(QLatin1Char('\n'), 0, statusLines - 1)
+                           : status.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') + quiet;
+}
+
+QString ClockListModel::statusFullText(const DevClock &clock, const QDateTime &now)
+{
+    const QString quiet = quietLine(quietPeriodOf(clock, now));
+    return quiet.isEmpty() ? clock.statusText() : quiet + QLatin1Char('\n') + clock.statusText();
+}
+
+int ClockListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_registry.clockCount();
+}
+
+int ClockListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ClockListModel::data(const QModelIndex &index, int role) const
+{
+    const DevClock *clock = clockAt(index);
+    if (!clock)
+        return QVariant();
+    const int column = index.column();
+    switch (column) {
+    case NameColumn:
+        if (role == Qt::DisplayRole || role == SortRole)
+            return clock->name;
+        break;
+    case IpColumn:
+        if (role == Qt::DisplayRole)
+            return clock->network.ip;
+        if (role == SortRole)
+            return addressKey(clock->network.ip);
+        break;
+    case StatusColumn:
+        if (role == Qt::DisplayRole)
+            return statusCellText(*clock, QDateTime::currentDateTime());
+        if (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
+            return statusFullText(*clock, QDateTime::currentDateTime());
+        if (role == SeverityRole || role == SortRole)
+            return clock->ntpSeverity();
+        break;
+    case AuditColumn: {
+        // Beside the live status, what the latest audit found: the worst
+        // severity, every finding in the tool tip.
+        if (role == Qt::DisplayRole || role == SeverityRole) {
+            const int worst = m_findings.worstSeverity(*clock);
+            if (worst <= 0)
+                return role == SeverityRole ? QVariant() : QVariant(QString());
+            return role == SeverityRole ? QVariant(worst) : QVariant(AuditFindingsStore::severityText(worst));
+        }
+        if (role == SortRole)
+            return m_findings.worstSeverity(*clock);
+        if (role == Qt::ToolTipRole)
+            return m_findings.text(*clock);
+        if (role == Qt::AccessibleTextRole) {
+            const QString findings = m_findings.text(*clock);
+            return findings.isEmpty() ? tr("No audit findings") : findings;
+        }
+        break;
+    }
+    case FirmwareColumn:
+        if (role == Qt::DisplayRole)
+            return clock->firmwareText();
+        if (role == SortRole)
+            return clock->firmware;
+        break;
+    case GroupColumn:
+        if (role == Qt::DisplayRole || role == SortRole || role == Qt::AccessibleTextRole) {
+            const DevGroup *group = m_registry.groupAt(clock->groupId);
+            return group ? group->name() : tr("None");
+        }
+        if (role == Qt::EditRole)
+            return m_registry.groupAt(clock->groupId) ? clock->groupId + 1 : 0;
+        if (role == Qt::AccessibleDescriptionRole)
+            return tr("Group of %1").arg(clock->name);
+        if (role == ChoicesRole) {
+            QStringList names{tr("None")};
+            for (const DevGroup *group : m_registry.groups())
+                names << group->name();
+            return names;
+        }
+        break;
+    case ManageColumn:
+        if (role == Qt::AccessibleDescriptionRole)
+            return tr("Left and Right choose a button, Space presses it; the context menu lists the same actions");
+        if (role == SortRole)
+            return index.row();
+        break;
+    default:
+        break;
+    }
+    return QVariant();
+}
+
+QVariant ClockListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case NameColumn:
+        return tr("Name");
+    case IpColumn:
+        return tr("IP");
+    case StatusColumn:
+        return tr("Status");
+    case AuditColumn:
+        return tr("Audit");
+    case FirmwareColumn:
+        return tr("Firmware");
+    case GroupColumn:
+        return tr("Group");
+    case ManageColumn:
+        return tr("Manage");
+    default:
+        return QVariant();
+    }
+}
+
+Qt::ItemFlags ClockListModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == GroupColumn)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
