@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -77,5 +78,6 @@ private:
     Q_DISABLE_COPY(ClockRegistry)
 
     QList<DevClock *> m_clocks;
+    QHash<quint64, DevClock *> m_byId;
     QList<DevGroup *> m_groups;
 };

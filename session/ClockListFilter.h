@@ -16,6 +16,8 @@ class ClockListFilter : public QSortFilterProxyModel
 public:
     explicit ClockListFilter(ClockListModel &clocks, QObject *parent = nullptr);
 
+    // Rows that were shown and still are keep their persistent indexes (the
+    // view's current row among them); the others' become invalid.
     void setFilter(const QString &text, bool problemsOnly);
     const DeviceRowFilter &filter() const { return m_filter; }
     // The clock's index in the list for a row of this model; -1 when none.

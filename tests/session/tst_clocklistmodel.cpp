@@ -32,7 +32,7 @@ void TestClockListModel::init()
     m_list = std::make_unique<ClockRegistry>();
     list("Clock 10", "10.0.0.9", NtpSynchronized)->firmware = 305;
     list("clock 9", "10.0.0.10", NtpTimeout)->firmware = 40;
-    list("Lab", "192.168.0.2", NtpNoConnection)->firmware = 305;
+    list("Lab", "192.168.0.256", NtpNoConnection)->firmware = 305;
     list("Hall", "9.255.255.255", NtpSynchronized)->firmware = 7;
 }
 
@@ -64,7 +64,7 @@ void TestClockListModel::sortAndFilter_data()
     QTest::newRow("the list's order unsorted") << -1 << "" << false << QStringList{"Clock 10", "clock 9", "Lab", "Hall"};
     QTest::newRow("names: digits by value, any letter case")
         << int(ClockListModel::NameColumn) << "" << false << QStringList{"clock 9", "Clock 10", "Hall", "Lab"};
-    QTest::newRow("addresses by number, not by text")
+    QTest::newRow("addresses by number, not by text; no address last")
         << int(ClockListModel::IpColumn) << "" << false << QStringList{"Hall", "Clock 10", "clock 9", "Lab"};
     QTest::newRow("status by severity, ties in list order")
         << int(ClockListModel::StatusColumn) << "" << false << QStringList{"Clock 10", "Hall", "clock 9", "Lab"};

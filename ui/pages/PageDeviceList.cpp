@@ -65,10 +65,9 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     table->verticalHeader()->setDefaultSectionSize(ClockListModel::statusLines * fontMetrics().lineSpacing()
                                                    + rowPadding);
     table->setIconSize(QSize(ManageButtonsDelegate::iconSize, ManageButtonsDelegate::iconSize));
-    table->setSortingEnabled(true);
     // The list's own order until the user picks a column.
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_shown->sort(-1);
+    table->setSortingEnabled(true);
     auto *severities = new SeverityIconDelegate(m_services.statusPixmaps(), ClockListModel::SeverityRole, table);
     table->setItemDelegateForColumn(StatusColumn, severities);
     table->setItemDelegateForColumn(AuditColumn, severities);
@@ -380,9 +379,14 @@ void PageDeviceList::checkClocks()
 
 void PageDeviceList::applyFilter()
 {
-    // A current row the filter hides gives way to a shown neighbour (or none):
-    // the keyboard never acts on a clock the list does not show.
+    QTableView *table = ui->twdDeviceList;
+    const QModelIndex before = table->currentIndex();
     m_shown->setFilter(ui->ledDeviceFilter->text(), ui->cbxProblemsOnly->isChecked());
+    // A current row the filter hid gives way to the first shown row, or none:
+    // the keyboard (context menu, Delete, Enter and Space on the Manage cell)
+    // never acts on a clock the list does not show.
+    if (before.isValid() && !table->currentIndex().isValid() && m_shown->rowCount() > 0)
+        table->setCurrentIndex(m_shown->index(0, before.column()));
 }
 
 void PageDeviceList::scheduleSummary()
