@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -34,8 +35,11 @@
 namespace {
 
 constexpr int defaultClockCount = 1000;
-// The first argument, when given: a larger site.
+// The first argument, when given: a larger site; the second: how many of its
+// clocks carry a downloaded configuration (all unless given; 10 000 with one
+// each exceed the state file's size limit).
 int clockCount = defaultClockCount;
+int configuredCount = -1;
 constexpr int groupCount = 20;
 constexpr int recipientCount = 10;
 // The pulse the event loop is watched with.
@@ -128,8 +132,11 @@ private:
 StateSamples::Sample startupSample()
 {
     StateSamples::Sample sample = StateSamples::large(clockCount, groupCount, recipientCount);
-    for (size_t i = 0; i < sample.lists.clocks.size(); ++i)
+    for (size_t i = 0; i < sample.lists.clocks.size(); ++i) {
         sample.lists.clocks[i]->network.ip = QStringLiteral("127.255.%1.%2").arg(i / 250).arg(i % 250 + 1);
+        if (configuredCount >= 0 && int(i) >= configuredCount)
+            sample.lists.clocks[i]->config().loaded = false;
+    }
     sample.settings.errorConnection = false;
     sample.settings.errorAuth = false;
     sample.settings.errorNtpTimeout = false;
@@ -153,6 +160,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc > 1)
         clockCount = std::max(1, QString::fromLatin1(argv[1]).toInt());
+    if (argc > 2)
+        configuredCount = std::max(0, QString::fromLatin1(argv[2]).toInt());
     LanguageManager::setupAtStartup();
 
     const StateSamples::Sample sample = startupSample();
@@ -166,8 +175,12 @@ int main(int argc, char *argv[])
     QByteArray data;
     StateFile::Lists lists;
     NotificationSettings settings;
-    if (!XmlFile::readData(path, data) || !StateFile::parse(data, lists, settings))
+    QString why;
+    if (!XmlFile::readData(path, data, &why) || !StateFile::parse(data, lists, settings)) {
+        std::printf("the state file of %d clocks (%lld bytes) does not load: %s\n", clockCount,
+                    static_cast<long long>(QFileInfo(path).size()), qPrintable(why));
         return 1;
+    }
     const double loadMs = msSince(clock);
     lists = StateFile::Lists();
 
@@ -188,8 +201,9 @@ int main(int argc, char *argv[])
     window.show();
     app.exec();
 
-    std::printf("platform %s, state file %lld bytes, %d clocks with configurations\n",
-                qPrintable(QGuiApplication::platformName()), static_cast<long long>(data.size()), clockCount);
+    std::printf("platform %s, state file %lld bytes, %d clocks, %d with configurations\n",
+                qPrintable(QGuiApplication::platformName()), static_cast<long long>(data.size()), clockCount,
+                configuredCount < 0 ? clockCount : std::min(configuredCount, clockCount));
     std::printf("%-48s %8.1f ms\n", "state file save", saveMs);
     std::printf("%-48s %8.1f ms\n", "state file load", loadMs);
     std::printf("%-48s %8.1f ms   (goal %lld ms)\n", "load and save", loadMs + saveMs,
