@@ -53,8 +53,9 @@ PageGroupList::PageGroupList(PageServices &services, QWidget *parent)
     // contents would walk every row of a long list.
     QHeaderView *header = table->horizontalHeader();
     const QFontMetrics metrics = table->fontMetrics();
-    header->resizeSection(ClockListModel::NameColumn, metrics.horizontalAdvance(QStringLiteral("Meeting room 1 ")));
-    header->resizeSection(ClockListModel::IpColumn, metrics.horizontalAdvance(QStringLiteral("192.168.100.100 ")));
+    const int padding = metrics.averageCharWidth() * 3;
+    header->resizeSection(ClockListModel::NameColumn, metrics.horizontalAdvance(QStringLiteral("Meeting room 1")) + padding);
+    header->resizeSection(ClockListModel::IpColumn, metrics.horizontalAdvance(QStringLiteral("192.168.100.100")) + padding);
     header->setStretchLastSection(true);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // An open box lists the groups it was opened with: opened again, it

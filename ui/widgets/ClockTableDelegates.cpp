@@ -2,6 +2,7 @@
 
 #include "StatusPixmaps.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QSignalBlocker>
 
@@ -27,6 +28,22 @@ ChoiceDelegate::ChoiceDelegate(int choicesRole, QObject *parent)
     : QStyledItemDelegate(parent)
     , m_choicesRole(choicesRole)
 {
+}
+
+void ChoiceDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem cell(option);
+    initStyleOption(&cell, index);
+    const QWidget *widget = option.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    QStyleOptionComboBox box;
+    box.initFrom(widget);
+    box.rect = option.rect.adjusted(1, 1, -1, -1);
+    box.state = option.state | QStyle::State_Enabled;
+    box.currentText = cell.text;
+    box.editable = false;
+    style->drawComplexControl(QStyle::CC_ComboBox, &box, painter, widget);
+    style->drawControl(QStyle::CE_ComboBoxLabel, &box, painter, widget);
 }
 
 QWidget *ChoiceDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const

@@ -32,6 +32,9 @@ class ChoiceDelegate : public QStyledItemDelegate
 public:
     explicit ChoiceDelegate(int choicesRole, QObject *parent = nullptr);
 
+    // Drawn as a closed combo box, so the cell says it can be chosen.
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
