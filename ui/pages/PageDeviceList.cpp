@@ -391,16 +391,19 @@ void PageDeviceList::applyFilter()
 
 void PageDeviceList::scheduleSummary()
 {
-    // Once per event-loop turn, however many rows a poll round touches.
+    // Counting a long list costs more than the updates of a turn: while a
+    // poll round arrives, at most every summaryIntervalMs.
     if (m_summaryPending)
         return;
     m_summaryPending = true;
-    QTimer::singleShot(0, this, &PageDeviceList::updateSummary);
+    const qint64 since = m_summaryAge.isValid() ? m_summaryAge.elapsed() : summaryIntervalMs;
+    QTimer::singleShot(int(qMax<qint64>(0, summaryIntervalMs - since)), this, &PageDeviceList::updateSummary);
 }
 
 void PageDeviceList::updateSummary()
 {
     m_summaryPending = false;
+    m_summaryAge.start();
     FleetSummary summary = FleetSummary::of(m_services.registry().clocks());
     summary.auditCritical = m_services.clockTable().auditFindings().criticalCount(m_services.registry().clocks());
     ui->lblFleetSummary->setText(summary.text());

@@ -3,6 +3,7 @@
 #include "ClockListModel.h"
 #include "NavigationPage.h"
 
+#include <QElapsedTimer>
 #include <QVector>
 
 class AddressPlanActions;
@@ -39,6 +40,9 @@ public:
         ColumnCount = ClockListModel::ColumnCount
     };
     enum ManageAction { DeleteAction, DownloadAction, EditConfigurationAction, EditSettingsAction, RefreshAction };
+
+    // The fleet summary above the table follows changes at most this often.
+    static constexpr int summaryIntervalMs = 250;
 
     explicit PageDeviceList(PageServices &services, QWidget *parent = nullptr);
     ~PageDeviceList() override;
@@ -99,4 +103,5 @@ private:
     AddressPlanActions *m_plans;
     ClockListFilter *m_shown;
     bool m_summaryPending = false;
+    QElapsedTimer m_summaryAge;
 };
