@@ -32,7 +32,6 @@
 #include "Toasts.h"
 #include "ui_PageDeviceList.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QShortcut>
