@@ -7,6 +7,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace {
 
 // Dotted IPv4 text as a number; anything else after every address. Read
@@ -42,18 +44,28 @@ ClockListModel::ClockListModel(ClockRegistry &registry, QObject *parent)
     : QAbstractTableModel(parent)
     , m_registry(registry)
 {
-    connect(&registry, &ClockRegistry::clockAboutToBeAdded, this,
-            [this](int index) { beginInsertRows(QModelIndex(), index, index); });
+    m_changes.setSingleShot(true);
+    m_changes.setInterval(changeDelayMs);
+    connect(&m_changes, &QTimer::timeout, this, &ClockListModel::flushChanges);
+    // Changes gathered so far are announced before the rows renumber.
+    connect(&registry, &ClockRegistry::clockAboutToBeAdded, this, [this](int index) {
+        flushChanges();
+        beginInsertRows(QModelIndex(), index, index);
+    });
     connect(&registry, &ClockRegistry::clockAdded, this, [this] { endInsertRows(); });
-    connect(&registry, &ClockRegistry::clockAboutToBeRemoved, this,
-            [this](int index) { beginRemoveRows(QModelIndex(), index, index); });
+    connect(&registry, &ClockRegistry::clockAboutToBeRemoved, this, [this](int index) {
+        flushChanges();
+        beginRemoveRows(QModelIndex(), index, index);
+    });
     connect(&registry, &ClockRegistry::clockRemoved, this, [this] { endRemoveRows(); });
-    connect(&registry, &ClockRegistry::clockChanged, this,
-            [this](int index) { announceRows(index, index, 0, ColumnCount - 1); });
+    connect(&registry, &ClockRegistry::clockChanged, this, &ClockListModel::rowChanged);
     // A renamed or removed group renames the cells of its members.
     connect(&registry, &ClockRegistry::groupsChanged, this,
             [this] { announceRows(0, rowCount() - 1, GroupColumn, GroupColumn); });
-    connect(&registry, &ClockRegistry::aboutToBeCleared, this, [this] { beginResetModel(); });
+    connect(&registry, &ClockRegistry::aboutToBeCleared, this, [this] {
+        m_changedRows.clear();
+        beginResetModel();
+    });
     connect(&registry, &ClockRegistry::cleared, this, [this] { endResetModel(); });
 }
 
@@ -66,6 +78,32 @@ void ClockListModel::setAuditFindings(const AuditFindingsStore &findings)
 {
     m_findings = findings;
     announceRows(0, rowCount() - 1, AuditColumn, AuditColumn);
+}
+
+void ClockListModel::rowChanged(int row)
+{
+    m_changedRows.insert(row);
+    if (!m_changes.isActive())
+        m_changes.start();
+}
+
+void ClockListModel::flushChanges()
+{
+    m_changes.stop();
+    if (m_changedRows.isEmpty())
+        return;
+    QList<int> rows = m_changedRows.values();
+    m_changedRows.clear();
+    std::sort(rows.begin(), rows.end());
+    // A few rows one by one, so a view repaints just them; more as the one
+    // range that holds them: a proxy then checks each row of it once, where
+    // a signal per row would make it move rows and relayout per row.
+    if (rows.size() > rowsAnnouncedOneByOne) {
+        announceRows(rows.constFirst(), rows.constLast(), 0, ColumnCount - 1);
+        return;
+    }
+    for (int row : qAsConst(rows))
+        announceRows(row, row, 0, ColumnCount - 1);
 }
 
 void ClockListModel::announceRows(int first, int last, int firstColumn, int lastColumn)

@@ -3,6 +3,8 @@
 #include "AuditFindingsStore.h"
 
 #include <QAbstractTableModel>
+#include <QSet>
+#include <QTimer>
 
 class ClockRegistry;
 class DevClock;
@@ -11,7 +13,10 @@ struct QuietPeriod;
 // The clock list as rows of a table, one row per listed clock in the list's
 // order (a row is its clock's index). It follows the list's announcements:
 // a clock added or removed is one row inserted or removed, a clock changed
-// is dataChanged of that one row. Texts only; how a severity looks (its
+// is dataChanged of that one row, gathered for changeDelayMs: a sorted or
+// filtered view moves rows and repaints once for all the clocks a poll
+// round changed meanwhile (more than a few announced as the one range that
+// holds them), not once for each. Texts only; how a severity looks (its
 // icon) is the view's business, read from SeverityRole.
 class ClockListModel : public QAbstractTableModel
 {
@@ -41,6 +46,8 @@ public:
     };
     // The status cell shows two lines: state, then server and time (or the quiet period).
     static constexpr int statusLines = 2;
+    static constexpr int changeDelayMs = 50;
+    static constexpr int rowsAnnouncedOneByOne = 8;
 
     explicit ClockListModel(ClockRegistry &registry, QObject *parent = nullptr);
 
@@ -50,6 +57,8 @@ public:
     // The latest audit's findings, shown in the audit column.
     void setAuditFindings(const AuditFindingsStore &findings);
     const AuditFindingsStore &auditFindings() const { return m_findings; }
+    // Announces the clocks changed since the last announcement now.
+    void flushChanges();
 
     // The status cell's texts: what the row shows, and in full.
     static QString statusCellText(const DevClock &clock, const QDateTime &now);
@@ -66,7 +75,10 @@ public:
 
 private:
     void announceRows(int first, int last, int firstColumn, int lastColumn);
+    void rowChanged(int row);
 
     ClockRegistry &m_registry;
     AuditFindingsStore m_findings;
+    QSet<int> m_changedRows;
+    QTimer m_changes;
 };

@@ -5,7 +5,7 @@
 // changing, announced in batches per event-loop turn as the poller delivers
 // them (the longest event-loop stall), unsorted and then sorted by status
 // under "problems only". Run it on a display (xvfb-run) or offscreen:
-//   QT_QPA_PLATFORM=offscreen build/bin/bench_devicelist [clocks] [batch]
+//   QT_QPA_PLATFORM=offscreen build/bin/bench_devicelist [clocks] [batch] [round-ms]
 #include "ClockRegistry.h"
 #include "DevClock.h"
 #include "DevGroup.h"
@@ -33,6 +33,8 @@ constexpr int DefaultClocks = 10000;
 // Status updates per event-loop turn: a poll round of 10 000 clocks every
 // 11 s at the lane's width brings a few dozen per turn at most.
 constexpr int DefaultBatch = 50;
+// The poll pace: every answering clock once in 11 s.
+constexpr int DefaultRoundMs = 11000;
 constexpr int Groups = 12;
 constexpr int WindowWidth = 1280;
 constexpr int WindowHeight = 800;
@@ -192,8 +194,12 @@ int main(int argc, char *argv[])
     }
     out().flush();
 
-    // Every clock's status changes once; a batch a turn of the event loop.
+    // Every clock's status changes once; a batch a turn of the event loop,
+    // spread over the poll pace as the poller spreads its answers (the third
+    // argument: the round's length in ms; 0 delivers as fast as it can).
     const QList<DevClock *> clocks = ClockRegistry::instance()->clocks();
+    const int roundMs = argc > 3 ? QString::fromLatin1(argv[3]).toInt() : DefaultRoundMs;
+    const int paceMs = int(qint64(roundMs) * batch / std::max(1, int(clocks.size())));
     const auto pollRound = [&](const QString &what) {
         int next = 0;
         double longestBatch = 0.0;
@@ -207,19 +213,20 @@ int main(int argc, char *argv[])
             }
             longestBatch = std::max(longestBatch, one.nsecsElapsed() / 1e6);
             if (next < clocks.size())
-                QTimer::singleShot(0, deliver);
+                QTimer::singleShot(paceMs, deliver);
         };
         probe.start();
         QElapsedTimer poll;
         poll.start();
-        QTimer::singleShot(0, deliver);
+        QTimer::singleShot(paceMs, deliver);
         runUntil([&] { return next >= clocks.size(); });
         app.processEvents();
         const double stall = probe.stop();
-        out() << QStringLiteral("poll round of %1 clocks, %2 a turn, %3: %4 ms, longest stall %5 ms, "
-                                "longest batch %6 ms\n")
+        out() << QStringLiteral("poll round of %1 clocks, %2 a turn every %3 ms, %4: %5 ms, longest stall %6 ms, "
+                                "longest batch %7 ms\n")
                      .arg(clocks.size())
                      .arg(batch)
+                     .arg(paceMs)
                      .arg(what)
                      .arg(poll.nsecsElapsed() / 1e6, 0, 'f', 1)
                      .arg(stall, 0, 'f', 1)

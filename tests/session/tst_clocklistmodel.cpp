@@ -18,6 +18,7 @@ private slots:
     void sortAndFilter_data();
     void sortAndFilter();
     void oneRowPerStatusChange();
+    void manyChangesAreOneRange();
     void rowsFollowTheList();
 
 private:
@@ -103,7 +104,11 @@ void TestClockListModel::oneRowPerStatusChange()
     DevClock *clock = m_list->clockAt(2);
     clock->status.NtpSynchronization = NtpSynchronized;
     m_list->announceClockChanged(clock);
+    m_list->announceClockChanged(clock);
 
+    // Announced a moment later, once however often it changed meanwhile.
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(changed.wait());
     QCOMPARE(changed.count(), 1);
     const auto first = changed.constFirst().at(0).value<QModelIndex>();
     const auto last = changed.constFirst().at(1).value<QModelIndex>();
@@ -114,6 +119,27 @@ void TestClockListModel::oneRowPerStatusChange()
     QCOMPARE(status.data(ClockListModel::SeverityRole).toInt(), 0);
     // Under "problems only" the synchronised clock's row leaves the view.
     QCOMPARE(names(filter), QStringList{"clock 9"});
+}
+
+void TestClockListModel::manyChangesAreOneRange()
+{
+    ClockListModel model(*m_list);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    const int many = ClockListModel::rowsAnnouncedOneByOne + 1;
+    for (int i = 0; i < many; ++i)
+        list(QString("Extra %1").arg(i), "10.1.0.1", NtpSynchronized);
+    for (int row : {1, 3, 2 + many})
+        m_list->announceClockChanged(m_list->clockAt(row));
+    // A clock added meanwhile: what changed before it is announced first.
+    QCOMPARE(changed.count(), 0);
+    list("Late", "10.1.0.2", NtpSynchronized);
+    QCOMPARE(changed.count(), 3);
+    for (int row = 0; row < many; ++row)
+        m_list->announceClockChanged(m_list->clockAt(row));
+    model.flushChanges();
+    QCOMPARE(changed.count(), 4);
+    QCOMPARE(changed.constLast().at(0).value<QModelIndex>().row(), 0);
+    QCOMPARE(changed.constLast().at(1).value<QModelIndex>().row(), many - 1);
 }
 
 void TestClockListModel::rowsFollowTheList()
