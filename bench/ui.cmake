@@ -1,5 +1,6 @@
-# Start-up of the window with 1000 clocks: the state file, the first frame
-# and the longest event-loop stall after it.
+# Start-up of the window with 1000 clocks (or as many as the first argument
+# says): the state file, the first frame and the longest event-loop stall
+# after it.
 zentick_add_bench(bench_startup
     SOURCES
         ui/bench_startup.cpp
@@ -9,7 +10,8 @@ zentick_add_bench(bench_startup
         ${CMAKE_SOURCE_DIR}/tests/support/SampleConfig.h
     LIBS zentick_ui zentick_session zentick_persistence)
 target_include_directories(bench_startup PRIVATE ${CMAKE_SOURCE_DIR}/tests/persistence ${CMAKE_SOURCE_DIR}/tests/support)
-# The device list page with a long list: progressive fill and a poll round.
+# The device list page with a long list: shown, filtered, sorted, and a poll
+# round of every clock arriving in batches.
 zentick_add_bench(bench_devicelist
     SOURCES ui/bench_devicelist.cpp
         ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.cpp ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.h

@@ -32,6 +32,12 @@ DevClock *ClockRegistry::clockAt(int index) const
 
 DevClock *ClockRegistry::clockById(quint64 id) const
 {
+    // Every status update asks by id: a scan of a long list per update would
+    // cost more than the update. The scan stays for what the index misses (a
+    // clock whose id was set after it was listed).
+    DevClock *indexed = m_byId.value(id);
+    if (indexed && indexed->id == id)
+        return indexed;
     for (DevClock *clock : m_clocks) {
         if (clock->id == id)
             return clock;
@@ -51,6 +57,9 @@ void ClockRegistry::addClock(DevClock *clock)
     const int index = m_clocks.size();
     emit clockAboutToBeAdded(index);
     m_clocks.append(clock);
+    // The first of two clocks that share an id stays the one found.
+    if (!m_byId.contains(clock->id))
+        m_byId.insert(clock->id, clock);
     emit clockAdded(index);
 }
 
@@ -71,7 +80,15 @@ bool ClockRegistry::removeClock(int index)
         group->setClockIndexes(indexes);
     }
     emit clockAboutToBeRemoved(index);
-    delete m_clocks.takeAt(index);
+    DevClock *removed = m_clocks.takeAt(index);
+    // By the pointer: the clock's id may have been set after it was listed.
+    for (auto it = m_byId.begin(); it != m_byId.end();)
+        it = it.value() == removed ? m_byId.erase(it) : std::next(it);
+    const auto other = std::find_if(m_clocks.cbegin(), m_clocks.cend(),
+                                    [removed](const DevClock *clock) { return clock->id == removed->id; });
+    if (other != m_clocks.cend() && !m_byId.contains(removed->id))
+        m_byId.insert(removed->id, *other);
+    delete removed;
     emit clockRemoved(index);
     emit groupsChanged();
     return true;
@@ -211,6 +228,7 @@ void ClockRegistry::clear()
     emit aboutToBeCleared();
     qDeleteAll(m_clocks);
     m_clocks.clear();
+    m_byId.clear();
     qDeleteAll(m_groups);
     m_groups.clear();
     emit cleared();

@@ -2,6 +2,7 @@
 
 #include "QuietPeriod.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -85,6 +86,7 @@ private:
     Q_DISABLE_COPY(ClockRegistry)
 
     QList<DevClock *> m_clocks;
+    QHash<quint64, DevClock *> m_byId;
     QList<DevGroup *> m_groups;
 };
 

@@ -6,8 +6,7 @@ class DevClock;
 
 // Which clocks of a long device list to show: those whose name or address
 // contains the typed text (any letter case), and with "problems only" those
-// not known to be synchronised. Hiding rows keeps every row's index equal to
-// its clock's index in the registry.
+// not known to be synchronised.
 class DeviceRowFilter
 {
 public:

@@ -152,6 +152,7 @@ void MonitoringSession::quietPeriodsApplied(const QList<DevClock *> &clocks)
         // Lifted from a clock whose alert is due: it is mailed now.
         if (m_mailer)
             m_mailer->clockUpdated(*clock, now);
+        m_registry.announceClockChanged(clock);
     }
     // Kept at once: a quiet period that a crash forgot would mail a wing
     // under maintenance.

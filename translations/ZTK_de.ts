@@ -905,6 +905,61 @@
     </message>
 </context>
 <context>
+    <name>ClockListModel</name>
+    <message>
+        <source>Muted until %1</source>
+        <translation>Stumm bis %1</translation>
+    </message>
+    <message>
+        <source>Muted until unmuted</source>
+        <translation>Stumm bis zur Aufhebung</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Keine Prüfbefunde</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Group of %1</source>
+        <translation>Gruppe von %1</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
+        <translation>Pfeil links/rechts wählt eine Schaltfläche, die Leertaste betätigt sie; das Kontextmenü bietet dieselben Aktionen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Audit</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Manage</source>
+        <translation>Verwalten</translation>
+    </message>
+</context>
+<context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
@@ -2165,10 +2220,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
 <context>
     <name>PageDeviceList</name>
     <message>
-        <source>Loading list, please wait...</source>
-        <translation>Liste wird geladen, bitte warten …</translation>
-    </message>
-    <message>
         <source>Filter:</source>
         <translation>Filter:</translation>
     </message>
@@ -2197,30 +2248,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <translation>Prüfen, ob jede Uhr die richtige Zeit anzeigt und mit ihrer Gruppe übereinstimmt</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>Firmware</source>
-        <translation>Firmware</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>Gruppe</translation>
-    </message>
-    <message>
-        <source>Manage</source>
-        <translation>Verwalten</translation>
-    </message>
-    <message>
         <source>Delete from list</source>
         <translation>Aus Liste entfernen</translation>
     </message>
@@ -2239,14 +2266,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Refresh status</source>
         <translation>Status aktualisieren</translation>
-    </message>
-    <message>
-        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation>Pfeil links/rechts wählt eine Schaltfläche, die Leertaste betätigt sie; das Kontextmenü bietet dieselben Aktionen</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
     </message>
     <message>
         <source>No devices found.</source>
@@ -2320,14 +2339,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <source>Write the device list to a file as an address plan</source>
         <translation>Geräteliste als Adressplan in eine Datei schreiben</translation>
     </message>
-    <message>
-        <source>Audit</source>
-        <translation>Prüfung</translation>
-    </message>
-    <message>
-        <source>No audit findings</source>
-        <translation>Keine Prüfbefunde</translation>
-    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2348,24 +2359,8 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <translation>Uhren und ihre Gruppen</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
         <source>Group</source>
         <translation>Gruppe</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
-    </message>
-    <message>
-        <source>Group of %1</source>
-        <translation>Gruppe von %1</translation>
     </message>
     <message>
         <source>Group name</source>
@@ -2905,14 +2900,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Quiet</source>
         <translation>Dauer</translation>
-    </message>
-    <message>
-        <source>Muted until %1</source>
-        <translation>Stumm bis %1</translation>
-    </message>
-    <message>
-        <source>Muted until unmuted</source>
-        <translation>Stumm bis zur Aufhebung</translation>
     </message>
 </context>
 <context>

@@ -905,6 +905,61 @@
     </message>
 </context>
 <context>
+    <name>ClockListModel</name>
+    <message>
+        <source>Muted until %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muted until unmuted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
@@ -2165,10 +2220,6 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
 <context>
     <name>PageDeviceList</name>
     <message>
-        <source>Loading list, please wait...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Filter:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2197,30 +2248,6 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Firmware</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Manage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Delete from list</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2238,14 +2265,6 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Refresh status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2320,14 +2339,6 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <source>Write the device list to a file as an address plan</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Audit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No audit findings</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2348,23 +2359,7 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Group of %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2904,14 +2899,6 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Muted until %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Muted until unmuted</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -905,6 +905,61 @@
     </message>
 </context>
 <context>
+    <name>ClockListModel</name>
+    <message>
+        <source>Muted until %1</source>
+        <translation>Silenciado hasta %1</translation>
+    </message>
+    <message>
+        <source>Muted until unmuted</source>
+        <translation>Silenciado indefinidamente</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Sin hallazgos de auditoría</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Group of %1</source>
+        <translation>Grupo de %1</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
+        <translation>Las flechas izquierda y derecha eligen un botón y Espacio lo pulsa; el menú contextual ofrece las mismas acciones</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Audit</source>
+        <translation>Auditoría</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Manage</source>
+        <translation>Gestión</translation>
+    </message>
+</context>
+<context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
@@ -2165,10 +2220,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
 <context>
     <name>PageDeviceList</name>
     <message>
-        <source>Loading list, please wait...</source>
-        <translation>Cargando la lista, espere...</translation>
-    </message>
-    <message>
         <source>Filter:</source>
         <translation>Filtro:</translation>
     </message>
@@ -2197,30 +2248,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <translation>Comprobar que cada reloj da la hora correcta y coincide con su grupo</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>Firmware</source>
-        <translation>Firmware</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>Grupo</translation>
-    </message>
-    <message>
-        <source>Manage</source>
-        <translation>Gestión</translation>
-    </message>
-    <message>
         <source>Delete from list</source>
         <translation>Eliminar de la lista</translation>
     </message>
@@ -2239,14 +2266,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Refresh status</source>
         <translation>Actualizar estado</translation>
-    </message>
-    <message>
-        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation>Las flechas izquierda y derecha eligen un botón y Espacio lo pulsa; el menú contextual ofrece las mismas acciones</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Ninguno</translation>
     </message>
     <message>
         <source>No devices found.</source>
@@ -2320,14 +2339,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <source>Write the device list to a file as an address plan</source>
         <translation>Guardar la lista de dispositivos en un archivo como plan de direcciones</translation>
     </message>
-    <message>
-        <source>Audit</source>
-        <translation>Auditoría</translation>
-    </message>
-    <message>
-        <source>No audit findings</source>
-        <translation>Sin hallazgos de auditoría</translation>
-    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2348,24 +2359,8 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <translation>Relojes y sus grupos</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
         <source>Group</source>
         <translation>Grupo</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Ninguno</translation>
-    </message>
-    <message>
-        <source>Group of %1</source>
-        <translation>Grupo de %1</translation>
     </message>
     <message>
         <source>Group name</source>
@@ -2905,14 +2900,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Quiet</source>
         <translation>Silenciar</translation>
-    </message>
-    <message>
-        <source>Muted until %1</source>
-        <translation>Silenciado hasta %1</translation>
-    </message>
-    <message>
-        <source>Muted until unmuted</source>
-        <translation>Silenciado indefinidamente</translation>
     </message>
 </context>
 <context>

@@ -905,6 +905,61 @@
     </message>
 </context>
 <context>
+    <name>ClockListModel</name>
+    <message>
+        <source>Muted until %1</source>
+        <translation>En silence jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>Muted until unmuted</source>
+        <translation>En silence jusqu&apos;à nouvel ordre</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Aucun constat de vérification</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Group of %1</source>
+        <translation>Groupe de %1</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
+        <translation>Les flèches Gauche et Droite choisissent un bouton, Espace l&apos;active&#xa0;; le menu contextuel propose les mêmes actions</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Audit</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Manage</source>
+        <translation>Gestion</translation>
+    </message>
+</context>
+<context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
@@ -2165,10 +2220,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
 <context>
     <name>PageDeviceList</name>
     <message>
-        <source>Loading list, please wait...</source>
-        <translation>Chargement de la liste, veuillez patienter…</translation>
-    </message>
-    <message>
         <source>Filter:</source>
         <translation>Filtre&#xa0;:</translation>
     </message>
@@ -2197,30 +2248,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <translation>Vérifier que chaque horloge donne l&apos;heure exacte et correspond à son groupe</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>Firmware</source>
-        <translation>Micrologiciel</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>Groupe</translation>
-    </message>
-    <message>
-        <source>Manage</source>
-        <translation>Gestion</translation>
-    </message>
-    <message>
         <source>Delete from list</source>
         <translation>Supprimer de la liste</translation>
     </message>
@@ -2239,14 +2266,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Refresh status</source>
         <translation>Actualiser l&apos;état</translation>
-    </message>
-    <message>
-        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation>Les flèches Gauche et Droite choisissent un bouton, Espace l&apos;active&#xa0;; le menu contextuel propose les mêmes actions</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucun</translation>
     </message>
     <message>
         <source>No devices found.</source>
@@ -2320,14 +2339,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <source>Write the device list to a file as an address plan</source>
         <translation>Écrire la liste des appareils dans un fichier sous forme de plan d&apos;adressage</translation>
     </message>
-    <message>
-        <source>Audit</source>
-        <translation>Vérification</translation>
-    </message>
-    <message>
-        <source>No audit findings</source>
-        <translation>Aucun constat de vérification</translation>
-    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2348,24 +2359,8 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <translation>Horloges et leurs groupes</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
         <source>Group</source>
         <translation>Groupe</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucun</translation>
-    </message>
-    <message>
-        <source>Group of %1</source>
-        <translation>Groupe de %1</translation>
     </message>
     <message>
         <source>Group name</source>
@@ -2905,14 +2900,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Quiet</source>
         <translation>Silence</translation>
-    </message>
-    <message>
-        <source>Muted until %1</source>
-        <translation>En silence jusqu&apos;au %1</translation>
-    </message>
-    <message>
-        <source>Muted until unmuted</source>
-        <translation>En silence jusqu&apos;à nouvel ordre</translation>
     </message>
 </context>
 <context>

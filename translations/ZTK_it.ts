@@ -905,6 +905,61 @@
     </message>
 </context>
 <context>
+    <name>ClockListModel</name>
+    <message>
+        <source>Muted until %1</source>
+        <translation>Silenzio fino al %1</translation>
+    </message>
+    <message>
+        <source>Muted until unmuted</source>
+        <translation>Silenzio fino a revoca</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Nessun rilievo della verifica</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Group of %1</source>
+        <translation>Gruppo di %1</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
+        <translation>Le frecce sinistra e destra scelgono un pulsante, la barra spaziatrice lo preme; il menu contestuale elenca le stesse azioni</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Audit</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Manage</source>
+        <translation>Gestione</translation>
+    </message>
+</context>
+<context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
@@ -2165,10 +2220,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
 <context>
     <name>PageDeviceList</name>
     <message>
-        <source>Loading list, please wait...</source>
-        <translation>Caricamento dell&apos;elenco, attendere...</translation>
-    </message>
-    <message>
         <source>Filter:</source>
         <translation>Filtro:</translation>
     </message>
@@ -2197,30 +2248,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <translation>Verifica che ogni orologio mostri l&apos;ora esatta e corrisponda al suo gruppo</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Stato</translation>
-    </message>
-    <message>
-        <source>Firmware</source>
-        <translation>Firmware</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>Gruppo</translation>
-    </message>
-    <message>
-        <source>Manage</source>
-        <translation>Gestione</translation>
-    </message>
-    <message>
         <source>Delete from list</source>
         <translation>Elimina dall&apos;elenco</translation>
     </message>
@@ -2239,14 +2266,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Refresh status</source>
         <translation>Aggiorna stato</translation>
-    </message>
-    <message>
-        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation>Le frecce sinistra e destra scelgono un pulsante, la barra spaziatrice lo preme; il menu contestuale elenca le stesse azioni</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nessuno</translation>
     </message>
     <message>
         <source>No devices found.</source>
@@ -2320,14 +2339,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <source>Write the device list to a file as an address plan</source>
         <translation>Salva l&apos;elenco dispositivi in un file come piano di indirizzamento</translation>
     </message>
-    <message>
-        <source>Audit</source>
-        <translation>Verifica</translation>
-    </message>
-    <message>
-        <source>No audit findings</source>
-        <translation>Nessun rilievo della verifica</translation>
-    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2348,24 +2359,8 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <translation>Orologi e relativi gruppi</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
         <source>Group</source>
         <translation>Gruppo</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nessuno</translation>
-    </message>
-    <message>
-        <source>Group of %1</source>
-        <translation>Gruppo di %1</translation>
     </message>
     <message>
         <source>Group name</source>
@@ -2905,14 +2900,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Quiet</source>
         <translation>Silenzio</translation>
-    </message>
-    <message>
-        <source>Muted until %1</source>
-        <translation>Silenzio fino al %1</translation>
-    </message>
-    <message>
-        <source>Muted until unmuted</source>
-        <translation>Silenzio fino a revoca</translation>
     </message>
 </context>
 <context>

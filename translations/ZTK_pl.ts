@@ -905,6 +905,61 @@
     </message>
 </context>
 <context>
+    <name>ClockListModel</name>
+    <message>
+        <source>Muted until %1</source>
+        <translation>Wyciszenie do %1</translation>
+    </message>
+    <message>
+        <source>Muted until unmuted</source>
+        <translation>Wyciszenie do odwołania</translation>
+    </message>
+    <message>
+        <source>No audit findings</source>
+        <translation>Brak wyników kontroli</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Group of %1</source>
+        <translation>Grupa zegara %1</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
+        <translation>Strzałki w lewo i w prawo wybierają przycisk, spacja go naciska; menu kontekstowe zawiera te same akcje</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Audit</source>
+        <translation>Kontrola</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupa</translation>
+    </message>
+    <message>
+        <source>Manage</source>
+        <translation>Zarządzanie</translation>
+    </message>
+</context>
+<context>
     <name>ClockMerge</name>
     <message>
         <source>moved from %1 to %2</source>
@@ -2172,10 +2227,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
 <context>
     <name>PageDeviceList</name>
     <message>
-        <source>Loading list, please wait...</source>
-        <translation>Wczytywanie listy, proszę czekać...</translation>
-    </message>
-    <message>
         <source>Filter:</source>
         <translation>Filtr:</translation>
     </message>
@@ -2204,30 +2255,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <translation>Sprawdź, czy każdy zegar wskazuje właściwy czas i zgadza się ze swoją grupą</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nazwa</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Stan</translation>
-    </message>
-    <message>
-        <source>Firmware</source>
-        <translation>Firmware</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>Grupa</translation>
-    </message>
-    <message>
-        <source>Manage</source>
-        <translation>Zarządzanie</translation>
-    </message>
-    <message>
         <source>Delete from list</source>
         <translation>Usuń z listy</translation>
     </message>
@@ -2246,14 +2273,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Refresh status</source>
         <translation>Odśwież stan</translation>
-    </message>
-    <message>
-        <source>Left and Right choose a button, Space presses it; the context menu lists the same actions</source>
-        <translation>Strzałki w lewo i w prawo wybierają przycisk, spacja go naciska; menu kontekstowe zawiera te same akcje</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Brak</translation>
     </message>
     <message>
         <source>No devices found.</source>
@@ -2327,14 +2346,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <source>Write the device list to a file as an address plan</source>
         <translation>Zapisz listę urządzeń w pliku jako plan adresów</translation>
     </message>
-    <message>
-        <source>Audit</source>
-        <translation>Kontrola</translation>
-    </message>
-    <message>
-        <source>No audit findings</source>
-        <translation>Brak wyników kontroli</translation>
-    </message>
 </context>
 <context>
     <name>PageGroupList</name>
@@ -2355,24 +2366,8 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <translation>Zegary i ich grupy</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nazwa</translation>
-    </message>
-    <message>
-        <source>IP</source>
-        <translation>IP</translation>
-    </message>
-    <message>
         <source>Group</source>
         <translation>Grupa</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Brak</translation>
-    </message>
-    <message>
-        <source>Group of %1</source>
-        <translation>Grupa zegara %1</translation>
     </message>
     <message>
         <source>Group name</source>
@@ -2912,14 +2907,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Quiet</source>
         <translation>Czas wyciszenia</translation>
-    </message>
-    <message>
-        <source>Muted until %1</source>
-        <translation>Wyciszenie do %1</translation>
-    </message>
-    <message>
-        <source>Muted until unmuted</source>
-        <translation>Wyciszenie do odwołania</translation>
     </message>
 </context>
 <context>

@@ -283,7 +283,14 @@ void TestRecords::groupNamesAndLookups()
     DevClock unregistered;
     QCOMPARE(registry()->groupOfClock(&unregistered), nullptr);
 
+    // An id given after listing and one shared by two clocks are still found,
+    // also once the clock found first has gone.
+    third->id = 7;
+    registry()->clockAt(0)->id = secondId;
+    QCOMPARE(registry()->clockById(7), third);
     QVERIFY(registry()->removeClock(1));
+    QCOMPARE(registry()->clockById(secondId), registry()->clockAt(0));
+    registry()->clockAt(0)->id = 8;
     QCOMPARE(registry()->clockById(secondId), nullptr);
     // The clock that moved into index 1 is not a member of the group.
     QCOMPARE(registry()->groupOfClock(registry()->clockAt(1)), nullptr);

@@ -46,20 +46,17 @@ struct Page
     Page()
     {
         page.show();
-        page.StartProgressiveFill();
-        if (!QTest::qWaitFor([this] { return !page.isFilling(); }, 10000))
-            qFatal("the device list never filled");
     }
     void press(const char *button) { QTest::mouseClick(page.findChild<QPushButton *>(button), Qt::LeftButton); }
     // "Name|IP|Group" of every row.
     QStringList rows() const
     {
-        const auto *table = page.findChild<QTableWidget *>(QStringLiteral("twdDeviceList"));
+        const QAbstractItemModel *table = page.table()->model();
         QStringList texts;
         for (int row = 0; row < table->rowCount(); ++row) {
-            texts << table->item(row, PageDeviceList::NameColumn)->text() + '|'
-                    + table->item(row, PageDeviceList::IpColumn)->text() + '|'
-                    + table->item(row, PageDeviceList::GroupColumn)->text();
+            texts << table->index(row, PageDeviceList::NameColumn).data().toString() + '|'
+                    + table->index(row, PageDeviceList::IpColumn).data().toString() + '|'
+                    + table->index(row, PageDeviceList::GroupColumn).data().toString();
         }
         return texts;
     }

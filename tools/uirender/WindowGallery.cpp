@@ -104,10 +104,7 @@ WindowMain *makeWindow()
     window->resize(windowWidth, windowHeight);
     window->show();
     auto *list = window->findChild<PageDeviceList *>();
-    auto *table = list->findChild<QTableWidget *>(QStringLiteral("twdDeviceList"));
-    waitUntil([list, table] {
-        return !list->isFilling() && table->rowCount() == ClockRegistry::instance()->clockCount();
-    });
+    waitUntil([list] { return list->table()->model()->rowCount() == ClockRegistry::instance()->clockCount(); });
     return window;
 }
 
@@ -123,7 +120,7 @@ std::unique_ptr<QWidget> deviceList()
 {
     std::unique_ptr<QWidget> window = page("btnDeviceList");
     const int lobby = 2;
-    window->findChild<QTableWidget *>(QStringLiteral("twdDeviceList"))->selectRow(lobby);
+    window->findChild<PageDeviceList *>()->table()->selectRow(lobby);
     return window;
 }
 
@@ -132,7 +129,7 @@ std::unique_ptr<QWidget> deviceList()
 std::unique_ptr<QWidget> deviceListAudit()
 {
     std::unique_ptr<QWidget> window = page("btnDeviceList");
-    auto *table = window->findChild<QTableWidget *>(QStringLiteral("twdDeviceList"));
+    QTableView *table = window->findChild<PageDeviceList *>()->table();
     const int library = 15;
     table->selectRow(library);
     table->scrollToBottom();

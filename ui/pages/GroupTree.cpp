@@ -1,10 +1,10 @@
 #include "GroupTree.h"
 
+#include "ClockListModel.h"
 #include "ClockRegistry.h"
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "PushButtonFlat.h"
-#include "QuietPeriodChoice.h"
 #include "TableItemCustom.h"
 #include "ThemeManager.h"
 
@@ -73,7 +73,7 @@ void GroupTree::build(const ClockRegistry &registry)
     for (int g = 0; g < registry.groupCount(); ++g) {
         const DevGroup *group = registry.groupAt(g);
         // A quiet group says so after its name, until when in the tool tip.
-        const QString quiet = QuietPeriodChoice::statusLine(group->quietPeriod);
+        const QString quiet = ClockListModel::quietLine(group->quietPeriod);
         const bool isQuiet = group->quietPeriod.isActive(QDateTime::currentDateTime());
         QTreeWidgetItem *groupItem = addRow(nullptr, isQuiet ? tr("%1 (quiet)").arg(group->name()) : group->name(),
                                             QStringLiteral("list.png"), g, -1);

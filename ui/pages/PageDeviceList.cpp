@@ -3,11 +3,12 @@
 #include "AddressPlanActions.h"
 #include "AuditFinding.h"
 #include "ClockIntake.h"
+#include "ClockListFilter.h"
+#include "ClockTableDelegates.h"
 #include "ClockRegistry.h"
 #include "Communication.h"
 #include "ConfigurationDownload.h"
 #include "DevClock.h"
-#include "DevGroup.h"
 #include "DeviceFinder.h"
 #include "DialogAuditFindings.h"
 #include "DialogAuthentication.h"
@@ -28,15 +29,13 @@
 #include "QuietPeriodChoice.h"
 #include "QuietRequests.h"
 #include "RefreshStatusSender.h"
-#include "StatusPixmaps.h"
 #include "Toasts.h"
 #include "ui_PageDeviceList.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QShortcut>
+#include <QTableView>
 #include <QTimer>
 
 #include <algorithm>
@@ -44,16 +43,7 @@
 namespace {
 
 const QString iconRoot = QStringLiteral(":/icons/resources/icons/");
-// The status cell shows two lines (state, then server and time).
-constexpr int statusLines = 2;
 constexpr int rowPadding = 10;
-
-QTableWidgetItem *plainItem()
-{
-    auto *item = new QTableWidgetItem;
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
-}
 
 } // namespace
 
@@ -64,15 +54,22 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     , m_plans(new AddressPlanActions(services, this))
 {
     ui->setupUi(this);
-    QTableWidget *table = ui->twdDeviceList;
-    table->setColumnCount(ColumnCount);
-    table->setHorizontalHeaderLabels(
-        {tr("Name"), tr("IP"), tr("Status"), tr("Audit"), tr("Firmware"), tr("Group"), tr("Manage")});
+    ClockListModel &clocks = m_services.clockTable();
+    m_shown = new ClockListFilter(clocks, this);
+    QTableView *table = ui->twdDeviceList;
+    table->setModel(m_shown);
     table->verticalHeader()->hide();
+    // Fixed row heights: the view never measures rows it does not show.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setDefaultSectionSize(statusLines * fontMetrics().lineSpacing() + rowPadding);
+    table->verticalHeader()->setDefaultSectionSize(ClockListModel::statusLines * fontMetrics().lineSpacing()
+                                                   + rowPadding);
     table->setIconSize(QSize(ManageButtonsDelegate::iconSize, ManageButtonsDelegate::iconSize));
-    table->setSortingEnabled(false);
+    // The list's own order until the user picks a column.
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table->setSortingEnabled(true);
+    auto *severities = new SeverityIconDelegate(m_services.statusPixmaps(), ClockListModel::SeverityRole, table);
+    table->setItemDelegateForColumn(StatusColumn, severities);
+    table->setItemDelegateForColumn(AuditColumn, severities);
 
     // Painted rather than a widget per row: a long list fills in time.
     m_delegate = new ManageButtonsDelegate(table);
@@ -82,7 +79,9 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
                             {iconRoot + QStringLiteral("settings.png"), tr("Edit settings")},
                             {iconRoot + QStringLiteral("refresh.png"), tr("Refresh status")}});
     table->setItemDelegateForColumn(ManageColumn, m_delegate);
-    connect(m_delegate, &ManageButtonsDelegate::ButtonClicked, this, &PageDeviceList::ManageDevice);
+    connect(m_delegate, &ManageButtonsDelegate::ButtonClicked, this,
+            [this](int row, int button) { ManageDevice(clockIndex(m_shown->index(row, 0)), button); });
+    setUpColumns();
 
     auto *deleteKey = new QShortcut(QKeySequence::Delete, table);
     deleteKey->setContext(Qt::WidgetShortcut);
@@ -97,15 +96,18 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     connect(ui->btnCheckClocks, &QAbstractButton::clicked, this, &PageDeviceList::checkClocks);
     connect(ui->ledDeviceFilter, &QLineEdit::textChanged, this, &PageDeviceList::applyFilter);
     connect(ui->cbxProblemsOnly, &QCheckBox::toggled, this, &PageDeviceList::applyFilter);
-    // Every status update, from a poll or an operation of any page.
-    connect(&m_services.session(), &MonitoringSession::statusUpdated, this, &PageDeviceList::SlotClockStatusUpdated);
-    connect(&m_services.session(), &MonitoringSession::quietPeriodsChanged, this,
-            &PageDeviceList::onQuietPeriodsChanged);
-    connect(&m_services, &PageServices::themeChanged, this, &PageDeviceList::RefreshDeviceList);
+    connect(&m_services, &PageServices::themeChanged, this, [this] {
+        m_delegate->rebuildIcons();
+        ui->twdDeviceList->viewport()->update();
+    });
     connect(&m_services.session().audits(), &AuditSchedule::findingsChanged, this,
             &PageDeviceList::reloadAuditFindings);
-    m_findings = AuditFindingsStore::load();
-    ui->wdtDeviceListLoad->hide();
+    // The summary follows the list: clocks added, removed or changed.
+    connect(&clocks, &QAbstractItemModel::rowsInserted, this, &PageDeviceList::scheduleSummary);
+    connect(&clocks, &QAbstractItemModel::rowsRemoved, this, &PageDeviceList::scheduleSummary);
+    connect(&clocks, &QAbstractItemModel::modelReset, this, &PageDeviceList::scheduleSummary);
+    connect(&clocks, &QAbstractItemModel::dataChanged, this, &PageDeviceList::scheduleSummary);
+    reloadAuditFindings();
 }
 
 PageDeviceList::~PageDeviceList()
@@ -113,71 +115,29 @@ PageDeviceList::~PageDeviceList()
     delete ui;
 }
 
-void PageDeviceList::showEvent(QShowEvent *event)
+QTableView *PageDeviceList::table() const
 {
-    NavigationPage::showEvent(event);
-    // Filled from the event loop after the window has shown: a long list
-    // must not keep the window from showing.
-    if (!m_fillStarted) {
-        QTimer::singleShot(0, this, [this] {
-            if (!m_fillStarted)
-                StartProgressiveFill();
-        });
-    }
+    return ui->twdDeviceList;
 }
 
 void PageDeviceList::enter()
 {
     // Another program (the monitor) may have audited meanwhile.
-    m_findings = AuditFindingsStore::load();
-    RefreshDeviceList();
+    reloadAuditFindings();
 }
 
 void PageDeviceList::reloadAuditFindings()
 {
-    m_findings = AuditFindingsStore::load();
-    RefreshDeviceList();
+    m_services.clockTable().setAuditFindings(AuditFindingsStore::load());
+    scheduleSummary();
 }
 
-void PageDeviceList::StartProgressiveFill()
+void PageDeviceList::setUpColumns()
 {
-    m_fillStarted = true;
-    m_filling = true;
-    ui->pbrDevListLoad->setMaximum(m_services.registry().clockCount());
-    ui->pbrDevListLoad->setValue(0);
-    ui->wdtDeviceList->hide();
-    ui->wdtDeviceListLoad->show();
-    ui->twdDeviceList->setRowCount(0);
-    listFillIndex = 0;
-    QTimer::singleShot(0, this, &PageDeviceList::onTimerRefreshList);
-}
-
-void PageDeviceList::onTimerRefreshList()
-{
-    if (!m_filling)
-        return;
-    const ClockRegistry *registry = &m_services.registry();
-    QElapsedTimer batch;
-    batch.start();
-    // Rows rather than the index decide: a clock added meanwhile is picked up.
-    while (ui->twdDeviceList->rowCount() < registry->clockCount() && batch.elapsed() < fillBatchMs)
-        AddDeviceRow(registry->clockAt(ui->twdDeviceList->rowCount()));
-    listFillIndex = ui->twdDeviceList->rowCount();
-    ui->pbrDevListLoad->setValue(listFillIndex);
-    if (listFillIndex < registry->clockCount())
-        QTimer::singleShot(0, this, &PageDeviceList::onTimerRefreshList);
-    else
-        finishFill();
-}
-
-void PageDeviceList::finishFill()
-{
-    m_filling = false;
     QHeaderView *header = ui->twdDeviceList->horizontalHeader();
     // The two-line status text needs the room most: it stretches, while the
     // short columns start at the width their usual content needs and stay
-    // adjustable. Measuring contents instead would walk every row on each
-    // status update of a long list.
+    // adjustable. Measuring contents instead would walk every row of a long list.
     const QFontMetrics metrics = ui->twdDeviceList->fontMetrics();
     const int padding = metrics.averageCharWidth() * 2;
     const auto widthFor = [&](const QString &sample) { return metrics.horizontalAdvance(sample) + padding; };
@@ -199,101 +159,11 @@ void PageDeviceList::finishFill()
     header->setSectionResizeMode(ManageColumn, QHeaderView::Fixed);
     // Five buttons at their minimum width; narrower would squeeze them.
     header->resizeSection(ManageColumn, m_delegate->preferredWidth());
-    ui->wdtDeviceListLoad->hide();
-    ui->wdtDeviceList->show();
-    updateSummary();
 }
 
-void PageDeviceList::AddDeviceRow(DevClock *clock)
+int PageDeviceList::clockIndex(const QModelIndex &index) const
 {
-    if (!clock)
-        return;
-    QTableWidget *table = ui->twdDeviceList;
-    const int row = table->rowCount();
-    table->insertRow(row);
-    for (int column = 0; column < ColumnCount; ++column)
-        table->setItem(row, column, plainItem());
-    table->item(row, ManageColumn)
-        ->setData(Qt::AccessibleDescriptionRole,
-                  tr("Left and Right choose a button, Space presses it; the context menu lists the same actions"));
-    UpdateDeviceRow(row, clock);
-}
-
-void PageDeviceList::UpdateDeviceRow(int row, DevClock *clock)
-{
-    QTableWidget *table = ui->twdDeviceList;
-    if (!clock || row < 0 || row >= table->rowCount() || !table->item(row, ManageColumn))
-        return;
-    // Every column, not only the status: a refresh brings the clock's new
-    // name and a network change its new address.
-    table->item(row, NameColumn)->setText(clock->name);
-    table->item(row, IpColumn)->setText(clock->network.ip);
-    QTableWidgetItem *status = table->item(row, StatusColumn);
-    const QString statusText = clock->statusText();
-    // The row holds two lines. Given a third (the last status update), the
-    // view would elide the second one however wide the column; the whole
-    // text stays in the tool tip and for screen readers. A quiet clock says
-    // so where its second line would be.
-    const QString quiet = QuietPeriodChoice::statusLine(quietPeriodOf(*clock, QDateTime::currentDateTime()));
-    const QString fullText = quiet.isEmpty() ? statusText : quiet + QLatin1Char('\n') + statusText;
-    status->setText(quiet.isEmpty() ? statusText.section(QLatin1Char('\n'), 0, statusLines - 1)
-                                    : statusText.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') + quiet);
-    status->setToolTip(fullText);
-    status->setData(Qt::AccessibleTextRole, fullText);
-    status->setIcon(m_services.statusPixmaps().icon(clock->ntpSeverity()));
-    // Beside the live status, what the latest audit found: the worst
-    // severity with its icon, every finding in the tool tip.
-    QTableWidgetItem *audit = table->item(row, AuditColumn);
-    const int worst = m_findings.worstSeverity(*clock);
-    const QString findings = m_findings.text(*clock);
-    audit->setText(worst > 0 ? AuditFindingsStore::severityText(worst) : QString());
-    audit->setIcon(worst > 0 ? m_services.statusPixmaps().icon(worst) : QIcon());
-    audit->setToolTip(findings);
-    audit->setData(Qt::AccessibleTextRole, findings.isEmpty() ? tr("No audit findings") : findings);
-    table->item(row, FirmwareColumn)->setText(clock->firmwareText());
-    const DevGroup *group = m_services.registry().groupAt(clock->groupId);
-    table->item(row, GroupColumn)->setText(group ? group->name() : tr("None"));
-    table->item(row, ManageColumn)->setData(Qt::UserRole, row);
-    const bool shown = m_filter.accepts(*clock);
-    table->setRowHidden(row, !shown);
-    // Under "Problems only" a status update can hide the current row.
-    if (!shown)
-        keepCurrentRowShown();
-    scheduleSummary();
-}
-
-void PageDeviceList::RefreshDeviceList()
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    matchRowCount();
-    const ClockRegistry *registry = &m_services.registry();
-    const int rows = qMin(ui->twdDeviceList->rowCount(), registry->clockCount());
-    for (int row = 0; row < rows; ++row)
-        UpdateDeviceRow(row, registry->clockAt(row));
-    m_delegate->rebuildIcons();
-    QApplication::restoreOverrideCursor();
-}
-
-void PageDeviceList::matchRowCount()
-{
-    // While the fill runs it owns the row count.
-    if (m_filling)
-        return;
-    const ClockRegistry *registry = &m_services.registry();
-    if (ui->twdDeviceList->rowCount() > registry->clockCount())
-        ui->twdDeviceList->setRowCount(registry->clockCount());
-    while (ui->twdDeviceList->rowCount() < registry->clockCount())
-        AddDeviceRow(registry->clockAt(ui->twdDeviceList->rowCount()));
-}
-
-void PageDeviceList::SlotClockStatusUpdated(quint64 id)
-{
-    const ClockRegistry *registry = &m_services.registry();
-    DevClock *clock = registry->clockById(id);
-    if (!clock)
-        return;
-    // A row that the fill has not reached yet is drawn when it gets there.
-    UpdateDeviceRow(registry->indexOfClock(clock), clock);
+    return m_shown->clockIndex(index.isValid() ? m_shown->index(index.row(), 0) : index);
 }
 
 void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
@@ -324,34 +194,25 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
     m_services.dialogs().runDialog(dialog);
     const QVector<bool> selected = dialog.selected();
     const bool accepted = dialog.isAccepted();
-    int added = 0;
     bool changed = false;
     for (int i = 0; i < clocks.size(); ++i) {
         std::unique_ptr<DevClock> found(clocks.at(i));
         if (!accepted || i >= selected.size() || !selected.at(i))
             continue;
-        const ClockIntake::Result taken = intake.take(found, rules);
-        changed = changed || taken.clock;
-        if (taken.taken == ClockIntake::Taken::Added)
-            ++added;
-        else if (taken.taken == ClockIntake::Taken::Moved)
-            SlotClockStatusUpdated(taken.clock->id);
+        changed = intake.take(found, rules).clock || changed;
     }
     if (changed)
         m_services.listChanged();
-    if (m_filling)
-        return;
-    for (int index = registry->clockCount() - added; index < registry->clockCount(); ++index)
-        AddDeviceRow(registry->clockAt(index));
 }
 
 void PageDeviceList::ManageDevice(int row, int index)
 {
     DevClock *clock = m_services.registry().clockAt(row);
     // A row the filter hides is never acted on, whichever way it was reached.
-    if (!clock || ui->twdDeviceList->isRowHidden(row))
+    const QModelIndex shown = m_shown->mapFromSource(m_services.clockTable().index(row, 0));
+    if (!clock || !shown.isValid())
         return;
-    ui->twdDeviceList->selectRow(row);
+    ui->twdDeviceList->selectRow(shown.row());
     switch (index) {
     case DeleteAction:
         deleteSelectedClock();
@@ -439,9 +300,7 @@ void PageDeviceList::editSettings(int row, DevClock *clock)
 void PageDeviceList::deleteSelectedClock()
 {
     const QModelIndexList rows = ui->twdDeviceList->selectionModel()->selectedRows();
-    if (rows.isEmpty() || ui->twdDeviceList->isRowHidden(rows.constFirst().row()))
-        return;
-    const int row = rows.constFirst().row();
+    const int row = rows.isEmpty() ? -1 : clockIndex(rows.constFirst());
     ClockRegistry &registry = m_services.registry();
     const DevClock *clock = registry.clockAt(row);
     if (!clock)
@@ -453,8 +312,6 @@ void PageDeviceList::deleteSelectedClock()
     if (answer != QuestionResult::Positive || !registry.removeClock(row))
         return;
     m_services.listChanged();
-    ui->twdDeviceList->removeRow(row);
-    RefreshDeviceList();
 }
 
 void PageDeviceList::addClock()
@@ -479,14 +336,13 @@ void PageDeviceList::addClock()
     rules.whenListed = ClockIntake::WhenListed::AddAnother;
     ClockIntake(registry).take(clock, rules);
     m_services.listChanged();
-    if (!m_filling)
-        AddDeviceRow(registry.clockAt(registry.clockCount() - 1));
 }
 
 void PageDeviceList::showListedClock(quint64 id)
 {
-    matchRowCount();
-    SlotClockStatusUpdated(id);
+    ClockRegistry &registry = m_services.registry();
+    if (const DevClock *clock = registry.clockById(id))
+        registry.announceClockChanged(clock);
 }
 
 void PageDeviceList::searchDevices()
@@ -523,56 +379,40 @@ void PageDeviceList::checkClocks()
 
 void PageDeviceList::applyFilter()
 {
-    m_filter.setText(ui->ledDeviceFilter->text());
-    m_filter.setProblemsOnly(ui->cbxProblemsOnly->isChecked());
-    const ClockRegistry *registry = &m_services.registry();
-    QTableWidget *table = ui->twdDeviceList;
-    const int rows = qMin(table->rowCount(), registry->clockCount());
-    for (int row = 0; row < rows; ++row)
-        table->setRowHidden(row, !m_filter.accepts(*registry->clockAt(row)));
-    keepCurrentRowShown();
-}
-
-void PageDeviceList::keepCurrentRowShown()
-{
-    // The view keeps its current row when the row is hidden; the keyboard
-    // (context menu, Delete, Enter and Space on the Manage cell) would then
-    // act on a clock the list does not show.
-    QTableWidget *table = ui->twdDeviceList;
-    const QModelIndex current = table->currentIndex();
-    if (!current.isValid() || !table->isRowHidden(current.row()))
-        return;
-    int row = 0;
-    while (row < table->rowCount() && table->isRowHidden(row))
-        ++row;
-    if (row == table->rowCount()) {
-        table->selectionModel()->clear();
-        return;
-    }
-    table->setCurrentCell(row, current.column());
+    QTableView *table = ui->twdDeviceList;
+    const QModelIndex before = table->currentIndex();
+    m_shown->setFilter(ui->ledDeviceFilter->text(), ui->cbxProblemsOnly->isChecked());
+    // A current row the filter hid gives way to the first shown row, or none:
+    // the keyboard (context menu, Delete, Enter and Space on the Manage cell)
+    // never acts on a clock the list does not show.
+    if (before.isValid() && !table->currentIndex().isValid() && m_shown->rowCount() > 0)
+        table->setCurrentIndex(m_shown->index(0, before.column()));
 }
 
 void PageDeviceList::scheduleSummary()
 {
-    // Once per event-loop turn, however many rows a poll round touches.
+    // Counting a long list costs more than the updates of a turn: while a
+    // poll round arrives, at most every summaryIntervalMs.
     if (m_summaryPending)
         return;
     m_summaryPending = true;
-    QTimer::singleShot(0, this, &PageDeviceList::updateSummary);
+    const qint64 since = m_summaryAge.isValid() ? m_summaryAge.elapsed() : summaryIntervalMs;
+    QTimer::singleShot(int(qMax<qint64>(0, summaryIntervalMs - since)), this, &PageDeviceList::updateSummary);
 }
 
 void PageDeviceList::updateSummary()
 {
     m_summaryPending = false;
+    m_summaryAge.start();
     FleetSummary summary = FleetSummary::of(m_services.registry().clocks());
-    summary.auditCritical = m_findings.criticalCount(m_services.registry().clocks());
+    summary.auditCritical = m_services.clockTable().auditFindings().criticalCount(m_services.registry().clocks());
     ui->lblFleetSummary->setText(summary.text());
 }
 
 void PageDeviceList::showManageMenu(int row, const QPoint &globalPos)
 {
     DevClock *clock = m_services.registry().clockAt(row);
-    if (!clock || ui->twdDeviceList->isRowHidden(row))
+    if (!clock || !m_shown->mapFromSource(m_services.clockTable().index(row, 0)).isValid())
         return;
     MenuPopup menu(this);
     for (int i = 0; i < m_delegate->buttonCount(); ++i)
@@ -611,17 +451,9 @@ void PageDeviceList::showHistory(DevClock *clock)
     m_services.dialogs().runDialog(dialog);
 }
 
-void PageDeviceList::onQuietPeriodsChanged(const QList<quint64> &ids)
-{
-    for (quint64 id : ids) {
-        DevClock *clock = m_services.registry().clockById(id);
-        UpdateDeviceRow(m_services.registry().indexOfClock(clock), clock);
-    }
-}
-
 bool PageDeviceList::eventFilter(QObject *watched, QEvent *event)
 {
-    QTableWidget *table = ui->twdDeviceList;
+    QTableView *table = ui->twdDeviceList;
     if (event->type() == QEvent::ContextMenu && (watched == table || watched == table->viewport())) {
         auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         // From the keyboard the menu is for the current row, from the mouse for the row under it.
@@ -630,7 +462,7 @@ bool PageDeviceList::eventFilter(QObject *watched, QEvent *event)
             : table->currentIndex();
         if (index.isValid()) {
             const QRect cell = table->visualRect(index);
-            showManageMenu(index.row(), menuEvent->reason() == QContextMenuEvent::Mouse
+            showManageMenu(clockIndex(index), menuEvent->reason() == QContextMenuEvent::Mouse
                                             ? menuEvent->globalPos()
                                             : table->viewport()->mapToGlobal(cell.center()));
             return true;

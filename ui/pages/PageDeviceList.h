@@ -1,17 +1,19 @@
 #pragma once
 
-#include "AuditFindingsStore.h"
-#include "DeviceRowFilter.h"
+#include "ClockListModel.h"
 #include "NavigationPage.h"
 
+#include <QElapsedTimer>
 #include <QVector>
 
 class AddressPlanActions;
+class ClockListFilter;
 class DataSender;
 class DevClock;
 class ManageButtonsDelegate;
 class PageServices;
 class QPoint;
+class QTableView;
 
 namespace Ui {
 class PageDeviceList;
@@ -19,51 +21,42 @@ class PageDeviceList;
 
 // The device list (page 0 of swdDevices): every listed clock with its live
 // status and the operations on it, each operation's result handled beside
-// the slot that starts it. Row indices always equal registry indices; the
-// filter only hides rows. The table fills step by step the first time the
-// page shows, and follows every status update of the session.
+// the slot that starts it. The table is a view of the clock list's model
+// through the filter (text, "problems only") and the sort the user chose; it
+// follows the list on its own. "row" below is a clock's index in the list.
 class PageDeviceList : public NavigationPage
 {
     Q_OBJECT
 
 public:
     enum Column {
-        NameColumn,
-        IpColumn,
-        StatusColumn,
-        AuditColumn,
-        FirmwareColumn,
-        GroupColumn,
-        ManageColumn,
-        ColumnCount
+        NameColumn = ClockListModel::NameColumn,
+        IpColumn = ClockListModel::IpColumn,
+        StatusColumn = ClockListModel::StatusColumn,
+        AuditColumn = ClockListModel::AuditColumn,
+        FirmwareColumn = ClockListModel::FirmwareColumn,
+        GroupColumn = ClockListModel::GroupColumn,
+        ManageColumn = ClockListModel::ManageColumn,
+        ColumnCount = ClockListModel::ColumnCount
     };
     enum ManageAction { DeleteAction, DownloadAction, EditConfigurationAction, EditSettingsAction, RefreshAction };
 
-    // A fill step adds rows for about this long, then lets the event loop run.
-    static constexpr int fillBatchMs = 12;
+    // The fleet summary above the table follows changes at most this often.
+    static constexpr int summaryIntervalMs = 250;
 
     explicit PageDeviceList(PageServices &services, QWidget *parent = nullptr);
     ~PageDeviceList() override;
 
-    // Starts filling the table step by step from the event loop behind the
-    // loading bar, so the window shows before a long list is in.
-    void StartProgressiveFill();
-    bool isFilling() const { return m_filling; }
-    // Brings every row in line with the registry (navigation, theme change).
-    void RefreshDeviceList();
-    void AddDeviceRow(DevClock *clock);
-    void UpdateDeviceRow(int row, DevClock *clock);
+    QTableView *table() const;
+    ClockListFilter &shownClocks() const { return *m_shown; }
     void enter() override;
 
 public slots:
-    void onTimerRefreshList();
-    // Re-renders one clock's row; the session has already run its alert trigger.
-    void SlotClockStatusUpdated(quint64 id);
     // Takes ownership of the clocks a search found. A listed clock found at
     // another address (known by its MAC) is offered as moved; taken, its
     // record follows it instead of a second row appearing.
     void SlotClockSearchingFinished(QVector<DevClock *> clocks);
-    // One of the five Manage buttons of a row (ManageAction).
+    // One of the five Manage buttons of a clock's row (ManageAction).
     void ManageDevice(int row, int index);
     // The end of "Refresh status": the clock's answer into the list, its row
     // re-rendered and a toast; a failure is shown.
@@ -72,7 +65,6 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     // Search: the credentials, then the finder; its clocks go to the "Devices found" dialog.
@@ -95,27 +87,21 @@ private:
     void editConfiguration(int row, DevClock *clock);
     void editSettings(int row, DevClock *clock);
     void applyFilter();
-    // Moves the current row off a hidden one: to the first shown row, or none.
-    void keepCurrentRowShown();
+    // The clock's index in the list for a row of the view; -1 when none.
+    int clockIndex(const QModelIndex &index) const;
+    void setUpColumns();
     void updateSummary();
-    void finishFill();
     void scheduleSummary();
     void showManageMenu(int row, const QPoint &globalPos);
     // Asks how long and starts a quiet period, or ends one.
     void setQuietPeriod(DevClock *clock, bool quiet);
     void showHistory(DevClock *clock);
-    void onQuietPeriodsChanged(const QList<quint64> &ids);
-    // Adds or removes rows so that there is one per listed clock.
-    void matchRowCount();
 
     Ui::PageDeviceList *ui;
     PageServices &m_services;
     ManageButtonsDelegate *m_delegate;
     AddressPlanActions *m_plans;
-    DeviceRowFilter m_filter;
-    AuditFindingsStore m_findings;
-    int listFillIndex = 0;
-    bool m_filling = false;
-    bool m_fillStarted = false;
+    ClockListFilter *m_shown;
     bool m_summaryPending = false;
+    QElapsedTimer m_summaryAge;
 };

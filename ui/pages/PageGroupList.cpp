@@ -1,6 +1,8 @@
 #include "PageGroupList.h"
 
+#include "ClockListModel.h"
 #include "ClockRegistry.h"
+#include "ClockTableDelegates.h"
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "DialogAuditFindings.h"
@@ -13,26 +15,14 @@
 #include "PageServices.h"
 #include "QuietPeriodChoice.h"
 #include "QuietRequests.h"
-#include "TableItemCustom.h"
 #include "ui_PageGroupList.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QHeaderView>
-#include <QSignalBlocker>
 
 namespace {
 
-enum MembershipColumn { NameColumn, IpColumn, GroupColumn };
 // Index 0 of a membership box is "None"; group g is g + 1.
 constexpr int noGroupItems = 1;
-
-QTableWidgetItem *plainItem(const QString &text)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    return item;
-}
 
 } // namespace
 
@@ -44,11 +34,39 @@ PageGroupList::PageGroupList(PageServices &services, QWidget *parent)
     ui->setupUi(this);
     ui->splitterGroups->setStretchFactor(0, 1);
     ui->splitterGroups->setStretchFactor(1, 1);
-    // The group box takes what the name and address leave.
-    QHeaderView *header = ui->twdGroupDeviceList->horizontalHeader();
-    header->setSectionResizeMode(NameColumn, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(IpColumn, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(GroupColumn, QHeaderView::Stretch);
+    // The clock list's model, its name, address and group: the group's cell
+    // opens a box of the groups as soon as it is reached, by key or by mouse.
+    QTableView *table = ui->twdGroupDeviceList;
+    table->setModel(&m_services.clockTable());
+    for (int column = 0; column < ClockListModel::ColumnCount; ++column) {
+        const bool shown = column == ClockListModel::NameColumn || column == ClockListModel::IpColumn
+            || column == ClockListModel::GroupColumn;
+        table->setColumnHidden(column, !shown);
+    }
+    table->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked
+                           | QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    auto *groups = new ChoiceDelegate(ClockListModel::ChoicesRole, table);
+    table->setItemDelegateForColumn(ClockListModel::GroupColumn, groups);
+    connect(groups, &ChoiceDelegate::choiceMade, this,
+            [this](const QModelIndex &index, int value) { onMembershipChanged(index.row(), value); });
+    // The group box takes what the name and address leave; measuring the
+    // contents would walk every row of a long list.
+    QHeaderView *header = table->horizontalHeader();
+    const QFontMetrics metrics = table->fontMetrics();
+    const int padding = metrics.averageCharWidth() * 3;
+    header->resizeSection(ClockListModel::NameColumn, metrics.horizontalAdvance(QStringLiteral("Meeting room 1")) + padding);
+    header->resizeSection(ClockListModel::IpColumn, metrics.horizontalAdvance(QStringLiteral("192.168.100.100")) + padding);
+    header->setStretchLastSection(true);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // An open box lists the groups it was opened with: opened again, it
+    // lists them as they are now.
+    connect(&m_services.registry(), &ClockRegistry::groupsChanged, table, [table] {
+        const QModelIndex current = table->currentIndex();
+        if (current.column() != ClockListModel::GroupColumn)
+            return;
+        table->setCurrentIndex(QModelIndex());
+        table->setCurrentIndex(current);
+    });
     connect(ui->twdGroupList, &GroupTree::groupButtonClicked, this, &PageGroupList::onGroupButtonClicked);
     connect(ui->twdGroupList, &GroupTree::clockButtonClicked, this, &PageGroupList::onClockButtonClicked);
     connect(ui->btnGroupAdd, &QAbstractButton::clicked, this, &PageGroupList::addGroup);
@@ -67,7 +85,6 @@ void PageGroupList::BuildGroupTree()
 
 void PageGroupList::enter()
 {
-    RefreshGroupDeviceList();
     BuildGroupTree();
 }
 
@@ -79,43 +96,10 @@ void PageGroupList::onThemeChanged()
         BuildGroupTree();
 }
 
-void PageGroupList::RefreshGroupDeviceList()
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ClockRegistry *registry = &m_services.registry();
-    QStringList groupNames{tr("None")};
-    for (const DevGroup *group : registry->groups())
-        groupNames << group->name();
-
-    QTableWidget *table = ui->twdGroupDeviceList;
-    table->setRowCount(registry->clockCount());
-    for (int row = 0; row < registry->clockCount(); ++row) {
-        const DevClock *clock = registry->clockAt(row);
-        table->setItem(row, NameColumn, plainItem(clock->name));
-        table->setItem(row, IpColumn, plainItem(clock->network.ip));
-        const int current = clock->groupId + noGroupItems;
-        auto *cell = qobject_cast<TableItemCustom *>(table->cellWidget(row, GroupColumn));
-        if (!cell) {
-            cell = new TableItemCustom(table, row);
-            cell->addComboBox(groupNames, current)->setAccessibleName(tr("Group of %1").arg(clock->name));
-            connect(cell, &TableItemCustom::ComboboxIndexChanged, this,
-                    [this](int clockIndex, int, int value) { onMembershipChanged(clockIndex, value); });
-            table->setCellWidget(row, GroupColumn, cell);
-            continue;
-        }
-        // Bringing the box in line is no choice of the user's.
-        const QSignalBlocker blocker(cell);
-        cell->setComboItems(0, groupNames);
-        cell->setComboIndex(0, current);
-        cell->comboBoxes().constFirst()->setAccessibleName(tr("Group of %1").arg(clock->name));
-    }
-    QApplication::restoreOverrideCursor();
-}
-
 void PageGroupList::rebuild()
 {
+    // The membership table follows the list by itself.
     BuildGroupTree();
-    RefreshGroupDeviceList();
 }
 
 void PageGroupList::addGroup()

@@ -13,7 +13,8 @@ class PageGroupList;
 
 // Groups of clocks (page 1 of swdDevices): the group tree and the
 // membership table, side by side in splitterGroups. The page keeps no
-// state of its own: both are rebuilt from the registry. Editing a group's
+// state of its own: the tree is rebuilt from the registry, the table is a
+// view of the clock list's model. Editing a group's
 // configuration is asked of the window through editRequested.
 class PageGroupList : public NavigationPage
 {
@@ -24,8 +25,6 @@ public:
     ~PageGroupList() override;
 
     void BuildGroupTree();
-    // One row per clock, each with the group names and the clock's group.
-    void RefreshGroupDeviceList();
     // Opens the editor on the group, offering a member clock's configuration
     // when the group has none yet.
     void EditGroupConfiguration(int groupIndex);

@@ -1,5 +1,6 @@
 #include "PageServices.h"
 
+#include "ClockListModel.h"
 #include "MonitoringSession.h"
 #include "OperationRunner.h"
 #include "StatusPixmaps.h"
@@ -17,6 +18,7 @@ PageServices::PageServices(ClockRegistry &registry, Communication &communication
     , m_runner(std::make_unique<OperationRunner>(dialogs, communication))
     , m_toasts(std::make_unique<Toasts>())
     , m_statusPixmaps(std::make_unique<StatusPixmaps>())
+    , m_clockTable(std::make_unique<ClockListModel>(registry))
 {
     // Until a style sheet gives the theme's colours, the icons keep their own.
     m_statusPixmaps->rebuild(QColor(), QColor(), QColor());

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class ClockListModel;
 class ClockRegistry;
 class Communication;
 class DialogHost;
@@ -17,7 +18,7 @@ class Toasts;
 // What every page, and every dialog that runs clock operations, is given
 // when it is built, instead of reaching for process-wide objects: the clock
 // list and the operations on clocks, the monitoring session, the dialog host,
-// the operation runner, toasts and the status icons.
+// the operation runner, toasts, the status icons and the clock table model.
 //
 // Whoever builds the pages builds this first and keeps it until every page
 // has gone: main() for the window, a test for a page built alone. So a page
@@ -39,6 +40,8 @@ public:
     Toasts &toasts() const { return *m_toasts; }
     // Rebuilt by the window for each theme.
     StatusPixmaps &statusPixmaps() const { return *m_statusPixmaps; }
+    // The clock list as the rows of the device list and of the group page.
+    ClockListModel &clockTable() const { return *m_clockTable; }
 
     // The parent of the pages' dialogs and of the operations' progress
     // dialogs: the window once it is built, null before.
@@ -62,5 +65,6 @@ private:
     std::unique_ptr<OperationRunner> m_runner;
     std::unique_ptr<Toasts> m_toasts;
     std::unique_ptr<StatusPixmaps> m_statusPixmaps;
+    std::unique_ptr<ClockListModel> m_clockTable;
     QPointer<QWidget> m_window;
 };

@@ -51,12 +51,3 @@ bool QuietPeriodChoice::ask(PageServices &services, const QString &what, QuietPe
     period = QuietPeriodChoice::period(dialog.selectedIndex(), QDateTime::currentDateTime());
     return period.on;
 }
-
-QString QuietPeriodChoice::statusLine(const QuietPeriod &period)
-{
-    if (!period.on)
-        return QString();
-    return period.until.isValid()
-        ? tr("Muted until %1").arg(period.until.toString(QStringLiteral("yyyy-MM-dd hh:mm")))
-        : tr("Muted until unmuted");
-}

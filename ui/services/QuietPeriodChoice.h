@@ -22,7 +22,4 @@ public:
 
     // Asks through the dialog host; false when the user cancelled.
     static bool ask(PageServices &services, const QString &what, QuietPeriod &period);
-
-    // "Muted until 2026-12-08 18:00", or "Muted until unmuted"; empty when not quiet.
-    static QString statusLine(const QuietPeriod &period);
 };
