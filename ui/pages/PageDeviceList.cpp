@@ -290,8 +290,9 @@ void PageDeviceList::editSettings(int row, DevClock *clock)
 {
     DialogDeviceSettings dialog(m_services.dialogs(), m_services.communication(), m_services.window());
     dialog.setClock(clock, row);
-    if (m_services.dialogs().runDialog(dialog) != QDialog::Accepted)
-        return;
+    // Closed either way: a name, address or password the dialog already set
+    // on the clock is on the record, and must be shown and kept.
+    m_services.dialogs().runDialog(dialog);
     // The same path as a poll: the row is re-rendered and the alert trigger runs.
     m_services.session().notifyStatusUpdated(clock->id);
     m_services.listChanged();
