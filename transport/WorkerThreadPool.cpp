@@ -3,6 +3,9 @@
 #include "TransportMetaTypes.h"
 #include "Worker.h"
 #include "WorkerThread.h"
+#include "WorkerWWW.h"
+
+#include <QDeadlineTimer>
 
 #include <sys/resource.h>
 
@@ -41,7 +44,13 @@ WorkerThreadPool::WorkerThreadPool()
 WorkerThreadPool::~WorkerThreadPool()
 {
     poolAlive = false;
-    qDeleteAll(m_waiting);
+    for (const Waiting &waiting : qAsConst(m_waiting))
+        delete waiting.thread;
+    if (m_eventThread.isRunning()) {
+        m_eventThread.quit();
+        m_eventThread.wait();
+    }
+    delete m_eventContext;
 }
 
 WorkerThreadPool *WorkerThreadPool::instance()
@@ -112,7 +121,7 @@ void WorkerThreadPool::start(WorkerThread *thread, ExchangeLane lane, const QObj
     WorkerThreadPool *self = instance();
     const Worker *worker = thread->worker();
     const ExchangeSchedule::Id id = self->m_schedule.add({worker ? worker->exchangeKey() : QString(), lane, owner});
-    self->m_waiting.insert(id, thread);
+    self->m_waiting.insert(id, {thread, lane});
     // Queued: Finished is emitted on the pool thread, and this must run after
     // the owner's own slot, which was connected first and may already have
     // asked for its next exchange with the same clock.
@@ -127,7 +136,7 @@ void WorkerThreadPool::withdraw(const QObject *owner)
     WorkerThreadPool *self = instance();
     const QVector<ExchangeSchedule::Id> dropped = self->m_schedule.withdraw(owner);
     for (const ExchangeSchedule::Id id : dropped)
-        delete self->m_waiting.take(id);
+        delete self->m_waiting.take(id).thread;
     if (!dropped.isEmpty())
         self->dispatch();
 }
@@ -136,9 +145,42 @@ void WorkerThreadPool::dispatch()
 {
     const QVector<ExchangeSchedule::Id> startable = m_schedule.takeStartable();
     for (const ExchangeSchedule::Id id : startable) {
-        if (WorkerThread *thread = m_waiting.take(id))
-            m_threads.start(thread, 0);
+        const Waiting waiting = m_waiting.take(id);
+        if (!waiting.thread)
+            continue;
+        const bool poll = waiting.lane == ExchangeLane::Poll || waiting.lane == ExchangeLane::Retry;
+        if (!poll || !startAsync(waiting.thread))
+            m_threads.start(waiting.thread, 0);
     }
+}
+
+bool WorkerThreadPool::startAsync(WorkerThread *thread)
+{
+    auto *www = qobject_cast<WorkerWWW *>(thread->worker());
+    if (!www || !www->canRunAsync() || www->thread() != QThread::currentThread() || !thread->autoDelete())
+        return false;
+    if (!m_eventThread.isRunning()) {
+        m_eventThread.setObjectName(QStringLiteral("Polls"));
+        if (!m_eventContext)
+            m_eventContext = new QObject;
+        m_eventContext->moveToThread(&m_eventThread);
+        m_eventThread.start();
+    }
+    QThread *home = thread->thread();
+    www->moveToThread(&m_eventThread);
+    m_eventExchanges.ref();
+    QMetaObject::invokeMethod(m_eventContext, [this, thread, www, home] {
+        www->startAsync([this, thread, www, home] {
+            // Back where the client reads it, as after a pool thread's run.
+            www->moveToThread(home);
+            QMetaObject::invokeMethod(thread, [thread] {
+                thread->finishRun();
+                delete thread;
+            }, Qt::QueuedConnection);
+            m_eventExchanges.deref();
+        });
+    }, Qt::QueuedConnection);
+    return true;
 }
 
 void WorkerThreadPool::onExchangeEnded(ExchangeSchedule::Id id)
@@ -149,5 +191,13 @@ void WorkerThreadPool::onExchangeEnded(ExchangeSchedule::Id id)
 
 bool WorkerThreadPool::waitForDone(int msecs)
 {
-    return m_threads.waitForDone(msecs);
+    const QDeadlineTimer deadline(msecs < 0 ? QDeadlineTimer::Forever : QDeadlineTimer(msecs));
+    if (!m_threads.waitForDone(msecs))
+        return false;
+    while (m_eventExchanges.loadAcquire() > 0) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
 }

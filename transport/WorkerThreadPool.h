@@ -3,8 +3,10 @@
 #include "ExchangeLane.h"
 #include "ExchangeSchedule.h"
 
+#include <QAtomicInt>
 #include <QHash>
 #include <QObject>
+#include <QThread>
 #include <QThreadPool>
 
 class WorkerThread;
@@ -56,8 +58,20 @@ private:
     void dispatch();
     void fitThreads();
     void onExchangeEnded(ExchangeSchedule::Id id);
+    // Polls and retries run on one thread's event loop, not a thread each:
+    // false when this one cannot (see WorkerWWW::startAsync).
+    bool startAsync(WorkerThread *thread);
+
+    struct Waiting
+    {
+        WorkerThread *thread = nullptr;
+        ExchangeLane lane = ExchangeLane::User;
+    };
 
     QThreadPool m_threads;
     ExchangeSchedule m_schedule;
-    QHash<ExchangeSchedule::Id, WorkerThread *> m_waiting;
+    QHash<ExchangeSchedule::Id, Waiting> m_waiting;
+    QThread m_eventThread;
+    QObject *m_eventContext = nullptr;
+    QAtomicInt m_eventExchanges = 0;
 };
