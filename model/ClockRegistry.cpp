@@ -32,6 +32,26 @@ DevClock *ClockRegistry::clockAt(int index) const
 
 DevClock *ClockRegistry::clockById(quint64 id) const
 {
+    if (m_byIdStale) {
+        m_byId.clear();
+        m_byId.reserve(m_clocks.size());
+        // The first of clocks sharing an id wins, as with the scan.
+        for (auto it = m_clocks.crbegin(); it != m_clocks.crend(); ++it)
+            m_byId.insert((*it)->id, *it);
+        m_byIdStale = false;
+    }
+    DevClock *found = m_byId.value(id);
+    if (found && found->id == id)
+        return found;
+    found = clockByIdScan(id);
+    // Some clock's id changed; the next look-up builds the table anew.
+    if (found)
+        m_byIdStale = true;
+    return found;
+}
+
+DevClock *ClockRegistry::clockByIdScan(quint64 id) const
+{
     for (DevClock *clock : m_clocks) {
         if (clock->id == id)
             return clock;
@@ -51,6 +71,7 @@ void ClockRegistry::addClock(DevClock *clock)
     const int index = m_clocks.size();
     emit clockAboutToBeAdded(index);
     m_clocks.append(clock);
+    m_byIdStale = true;
     emit clockAdded(index);
 }
 
@@ -72,6 +93,7 @@ bool ClockRegistry::removeClock(int index)
     }
     emit clockAboutToBeRemoved(index);
     delete m_clocks.takeAt(index);
+    m_byIdStale = true;
     emit clockRemoved(index);
     emit groupsChanged();
     return true;
@@ -193,6 +215,7 @@ void ClockRegistry::clear()
     emit aboutToBeCleared();
     qDeleteAll(m_clocks);
     m_clocks.clear();
+    m_byIdStale = true;
     qDeleteAll(m_groups);
     m_groups.clear();
     emit cleared();

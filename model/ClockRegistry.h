@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -78,4 +79,11 @@ private:
 
     QList<DevClock *> m_clocks;
     QList<DevGroup *> m_groups;
+    // clockById is asked for every poll's result, several times; a scan of
+    // ten thousand clocks each time was the monitor's largest cost. Rebuilt
+    // after the list changed; an entry is trusted only while the clock still
+    // has that id (a copied-over clock may not).
+    DevClock *clockByIdScan(quint64 id) const;
+    mutable QHash<quint64, DevClock *> m_byId;
+    mutable bool m_byIdStale = true;
 };
