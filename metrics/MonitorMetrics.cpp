@@ -16,6 +16,7 @@ struct ClockSeries
 {
     const DevClock *clock;
     PrometheusWriter::Labels labels;
+    QByteArray text; // the labels as written
 };
 
 // name, ip and group; two clocks with the same three (clocks that still share
@@ -25,15 +26,28 @@ QVector<ClockSeries> clockSeries(const ClockRegistry &registry)
 {
     QVector<ClockSeries> series;
     QHash<PrometheusWriter::Labels, int> seen;
-    for (const DevClock *clock : registry.clocks()) {
-        const DevGroup *group = registry.groupOfClock(clock);
+    // Each clock's group by its index, the first group listing it as with
+    // groupOfClock, which would scan the list for every clock.
+    const QList<DevClock *> clocks = registry.clocks();
+    QVector<const DevGroup *> groupAt(clocks.size(), nullptr);
+    for (const DevGroup *listed : registry.groups()) {
+        for (const int index : listed->clockIndexes()) {
+            if (index >= 0 && index < groupAt.size() && !groupAt[index])
+                groupAt[index] = listed;
+        }
+    }
+    series.reserve(clocks.size());
+    seen.reserve(clocks.size());
+    for (int i = 0; i < clocks.size(); ++i) {
+        const DevClock *clock = clocks.at(i);
+        const DevGroup *group = groupAt.at(i);
         PrometheusWriter::Labels labels{{QStringLiteral("name"), clock->name},
                                         {QStringLiteral("ip"), clock->network.ip},
                                         {QStringLiteral("group"), group ? group->name() : QString()}};
         const int occurrence = ++seen[labels];
         if (occurrence > 1)
             labels.append({QStringLiteral("occurrence"), QString::number(occurrence)});
-        series.append({clock, labels});
+        series.append({clock, labels, PrometheusWriter::labelText(labels)});
     }
     return series;
 }
@@ -113,6 +127,8 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
 {
     const QVector<ClockSeries> series = clockSeries(registry);
     PrometheusWriter out;
+    // About 90 bytes per clock and family.
+    out.reserve(int(qMin<qint64>(qint64(series.size()) * 6 * 96 + 65536, 256 * 1024 * 1024)));
 
     out.family("zentick_clock_up", "gauge",
                QStringLiteral("1 when the clock answered its last status poll with a status, 0 when it did not. "
@@ -120,32 +136,32 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
     for (const ClockSeries &s : series) {
         const auto answered = m_answered.constFind(s.clock->id);
         if (answered != m_answered.constEnd())
-            out.sample("zentick_clock_up", s.labels, answered.value() ? 1 : 0);
+            out.sampleText("zentick_clock_up", s.text, answered.value() ? 1 : 0);
     }
 
     out.family("zentick_clock_ntp_state", "gauge",
                QStringLiteral("NTP state: 0 synchronized, 1 timeout, 2 other, 3 no connection, 4 disabled, "
                               "5 no status, 6 no authentication."));
     for (const ClockSeries &s : series)
-        out.sample("zentick_clock_ntp_state", s.labels, s.clock->status.NtpSynchronization);
+        out.sampleText("zentick_clock_ntp_state", s.text, s.clock->status.NtpSynchronization);
 
     out.family("zentick_clock_temperature_celsius", "gauge",
                QStringLiteral("Temperature the clock measured. Absent when it gave no reading."));
     for (const ClockSeries &s : series) {
         if (s.clock->status.hasTemperature())
-            out.sample("zentick_clock_temperature_celsius", s.labels, celsius(s.clock->status));
+            out.sampleText("zentick_clock_temperature_celsius", s.text, celsius(s.clock->status));
     }
 
     out.family("zentick_clock_brightness", "gauge", QStringLiteral("Display brightness the clock reported."));
     for (const ClockSeries &s : series)
-        out.sample("zentick_clock_brightness", s.labels, s.clock->status.brightness);
+        out.sampleText("zentick_clock_brightness", s.text, s.clock->status.brightness);
 
     out.family("zentick_clock_status_age_seconds", "gauge",
                QStringLiteral("Seconds since the clock's last status update. Absent before the first one."));
     for (const ClockSeries &s : series) {
         const QDateTime &last = s.clock->status.lastStatusUpdate;
         if (last.isValid())
-            out.sample("zentick_clock_status_age_seconds", s.labels, double(last.msecsTo(now)) / 1000.0);
+            out.sampleText("zentick_clock_status_age_seconds", s.text, double(last.msecsTo(now)) / 1000.0);
     }
 
     out.family("zentick_clock_muted", "gauge",
@@ -154,7 +170,7 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
     for (const ClockSeries &s : series) {
         const bool quiet = quietPeriodOf(*s.clock, now).on;
         muted += quiet ? 1 : 0;
-        out.sample("zentick_clock_muted", s.labels, quiet ? 1 : 0);
+        out.sampleText("zentick_clock_muted", s.text, quiet ? 1 : 0);
     }
 
     out.family("zentick_clock_alerting", "gauge",
