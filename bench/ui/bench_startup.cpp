@@ -162,7 +162,7 @@ int main(int argc, char *argv[])
     QByteArray data;
     StateFile::Lists lists;
     NotificationSettings settings;
-    if (!XmlFile::readData(path, data) || !StateFile::parse(data, lists, settings))
+    if (!XmlFile::readData(path, data, nullptr, XmlFile::maxStateFileSize) || !StateFile::parse(data, lists, settings))
         return 1;
     const double loadMs = msSince(clock);
     lists = StateFile::Lists();
