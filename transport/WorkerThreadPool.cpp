@@ -44,8 +44,7 @@ WorkerThreadPool::WorkerThreadPool()
 WorkerThreadPool::~WorkerThreadPool()
 {
     poolAlive = false;
-    for (const Waiting &waiting : qAsConst(m_waiting))
-        delete waiting.thread;
+    qDeleteAll(m_waiting);
     if (m_eventThread.isRunning()) {
         m_eventThread.quit();
         m_eventThread.wait();
@@ -121,7 +120,7 @@ void WorkerThreadPool::start(WorkerThread *thread, ExchangeLane lane, const QObj
     WorkerThreadPool *self = instance();
     const Worker *worker = thread->worker();
     const ExchangeSchedule::Id id = self->m_schedule.add({worker ? worker->exchangeKey() : QString(), lane, owner});
-    self->m_waiting.insert(id, {thread, lane});
+    self->m_waiting.insert(id, thread);
     // Queued: Finished is emitted on the pool thread, and this must run after
     // the owner's own slot, which was connected first and may already have
     // asked for its next exchange with the same clock.
@@ -136,7 +135,7 @@ void WorkerThreadPool::withdraw(const QObject *owner)
     WorkerThreadPool *self = instance();
     const QVector<ExchangeSchedule::Id> dropped = self->m_schedule.withdraw(owner);
     for (const ExchangeSchedule::Id id : dropped)
-        delete self->m_waiting.take(id).thread;
+        delete self->m_waiting.take(id);
     if (!dropped.isEmpty())
         self->dispatch();
 }
@@ -145,12 +144,9 @@ void WorkerThreadPool::dispatch()
 {
     const QVector<ExchangeSchedule::Id> startable = m_schedule.takeStartable();
     for (const ExchangeSchedule::Id id : startable) {
-        const Waiting waiting = m_waiting.take(id);
-        if (!waiting.thread)
-            continue;
-        const bool poll = waiting.lane == ExchangeLane::Poll || waiting.lane == ExchangeLane::Retry;
-        if (!poll || !startAsync(waiting.thread))
-            m_threads.start(waiting.thread, 0);
+        WorkerThread *thread = m_waiting.take(id);
+        if (thread && !startAsync(thread))
+            m_threads.start(thread, 0);
     }
 }
 
@@ -160,7 +156,7 @@ bool WorkerThreadPool::startAsync(WorkerThread *thread)
     if (!www || !www->canRunAsync() || www->thread() != QThread::currentThread() || !thread->autoDelete())
         return false;
     if (!m_eventThread.isRunning()) {
-        m_eventThread.setObjectName(QStringLiteral("Polls"));
+        m_eventThread.setObjectName(QStringLiteral("Exchanges"));
         if (!m_eventContext)
             m_eventContext = new QObject;
         m_eventContext->moveToThread(&m_eventThread);

@@ -15,6 +15,9 @@ class WorkerThread;
 // way onto them: start() hands an exchange to the ExchangeSchedule, which
 // decides when it runs (one exchange per clock address, a bound per lane,
 // user operations before probes before polls). Lives on the GUI thread.
+// HTTP exchanges run together on one thread's event loop (spread over four,
+// they cost more); the others, and a body sent in two parts, take a pool
+// thread each.
 class WorkerThreadPool : public QObject
 {
     Q_OBJECT
@@ -58,19 +61,13 @@ private:
     void dispatch();
     void fitThreads();
     void onExchangeEnded(ExchangeSchedule::Id id);
-    // Polls and retries run on one thread's event loop, not a thread each:
-    // false when this one cannot (see WorkerWWW::startAsync).
+    // Exchanges with clocks run on an event loop, not a thread each: false when this one cannot (see WorkerWWW::startAsync); it then
+    // takes a pool thread.
     bool startAsync(WorkerThread *thread);
-
-    struct Waiting
-    {
-        WorkerThread *thread = nullptr;
-        ExchangeLane lane = ExchangeLane::User;
-    };
 
     QThreadPool m_threads;
     ExchangeSchedule m_schedule;
-    QHash<ExchangeSchedule::Id, Waiting> m_waiting;
+    QHash<ExchangeSchedule::Id, WorkerThread *> m_waiting;
     QThread m_eventThread;
     QObject *m_eventContext = nullptr;
     QAtomicInt m_eventExchanges = 0;
