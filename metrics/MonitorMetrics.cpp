@@ -17,6 +17,7 @@ struct ClockSeries
     const DevClock *clock;
     PrometheusWriter::Labels labels;
     QByteArray text; // the labels as written
+    const DevGroup *group;
 };
 
 // name, ip and group; two clocks with the same three (clocks that still share
@@ -47,7 +48,7 @@ QVector<ClockSeries> clockSeries(const ClockRegistry &registry)
         const int occurrence = ++seen[labels];
         if (occurrence > 1)
             labels.append({QStringLiteral("occurrence"), QString::number(occurrence)});
-        series.append({clock, labels, PrometheusWriter::labelText(labels)});
+        series.append({clock, labels, PrometheusWriter::labelText(labels), group});
     }
     return series;
 }
@@ -158,17 +159,26 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
 
     out.family("zentick_clock_status_age_seconds", "gauge",
                QStringLiteral("Seconds since the clock's last status update. Absent before the first one."));
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    QHash<quint64, QPair<QDateTime, qint64>> updateMs;
+    updateMs.reserve(series.size());
     for (const ClockSeries &s : series) {
         const QDateTime &last = s.clock->status.lastStatusUpdate;
-        if (last.isValid())
-            out.sampleText("zentick_clock_status_age_seconds", s.text, double(last.msecsTo(now)) / 1000.0);
+        if (!last.isValid())
+            continue;
+        const auto known = m_updateMs.constFind(s.clock->id);
+        const qint64 lastMs = known != m_updateMs.constEnd() && known->first == last ? known->second
+                                                                                      : last.toMSecsSinceEpoch();
+        updateMs.insert(s.clock->id, {last, lastMs});
+        out.sampleText("zentick_clock_status_age_seconds", s.text, double(nowMs - lastMs) / 1000.0);
     }
+    m_updateMs.swap(updateMs);
 
     out.family("zentick_clock_muted", "gauge",
                QStringLiteral("1 while the clock is in a quiet period (its own or its group's): no mail names it."));
     int muted = 0;
     for (const ClockSeries &s : series) {
-        const bool quiet = quietPeriodOf(*s.clock, now).on;
+        const bool quiet = quietPeriodOf(*s.clock, s.group, now).on;
         muted += quiet ? 1 : 0;
         out.sampleText("zentick_clock_muted", s.text, quiet ? 1 : 0);
     }

@@ -34,8 +34,13 @@ QuietPeriod QuietPeriod::fromText(const QString &text)
 
 QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now)
 {
-    QuietPeriod longest;
     const DevGroup *group = ClockRegistry::instance()->groupOfClock(&clock);
+    return quietPeriodOf(clock, group, now);
+}
+
+QuietPeriod quietPeriodOf(const DevClock &clock, const DevGroup *group, const QDateTime &now)
+{
+    QuietPeriod longest;
     for (const QuietPeriod *period : {&clock.quietPeriod, group ? &group->quietPeriod : nullptr}) {
         if (!period || !period->isActive(now))
             continue;

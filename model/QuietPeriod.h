@@ -4,6 +4,7 @@
 #include <QString>
 
 class DevClock;
+class DevGroup;
 
 // A time during which a clock, or every clock of a group, is polled and shown
 // as usual but never mailed about: a wing under maintenance, a clock taken
@@ -31,3 +32,6 @@ struct QuietPeriod
 // The quiet period that applies to the clock now, its own or its group's (the
 // longer one); an inactive one when there is none.
 QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now);
+// The same for a clock whose group the caller knows (nullptr: none); a page
+// of every clock need not look each one's group up in the list.
+QuietPeriod quietPeriodOf(const DevClock &clock, const DevGroup *group, const QDateTime &now);
