@@ -16,6 +16,8 @@ struct ClockSeries
 {
     const DevClock *clock;
     PrometheusWriter::Labels labels;
+    QByteArray text; // the labels as written
+    const DevGroup *group;
 };
 
 // name, ip and group; two clocks with the same three (clocks that still share
@@ -25,15 +27,28 @@ QVector<ClockSeries> clockSeries(const ClockRegistry &registry)
 {
     QVector<ClockSeries> series;
     QHash<PrometheusWriter::Labels, int> seen;
-    for (const DevClock *clock : registry.clocks()) {
-        const DevGroup *group = registry.groupOfClock(clock);
+    // Each clock's group by its index, the first group listing it as with
+    // groupOfClock, which would scan the list for every clock.
+    const QList<DevClock *> clocks = registry.clocks();
+    QVector<const DevGroup *> groupAt(clocks.size(), nullptr);
+    for (const DevGroup *listed : registry.groups()) {
+        for (const int index : listed->clockIndexes()) {
+            if (index >= 0 && index < groupAt.size() && !groupAt[index])
+                groupAt[index] = listed;
+        }
+    }
+    series.reserve(clocks.size());
+    seen.reserve(clocks.size());
+    for (int i = 0; i < clocks.size(); ++i) {
+        const DevClock *clock = clocks.at(i);
+        const DevGroup *group = groupAt.at(i);
         PrometheusWriter::Labels labels{{QStringLiteral("name"), clock->name},
                                         {QStringLiteral("ip"), clock->network.ip},
                                         {QStringLiteral("group"), group ? group->name() : QString()}};
         const int occurrence = ++seen[labels];
         if (occurrence > 1)
             labels.append({QStringLiteral("occurrence"), QString::number(occurrence)});
-        series.append({clock, labels});
+        series.append({clock, labels, PrometheusWriter::labelText(labels), group});
     }
     return series;
 }
@@ -125,6 +140,8 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
 {
     const QVector<ClockSeries> series = clockSeries(registry);
     PrometheusWriter out;
+    // About 90 bytes per clock and family.
+    out.reserve(int(qMin<qint64>(qint64(series.size()) * 6 * 96 + 65536, 256 * 1024 * 1024)));
 
     out.family("zentick_clock_up", "gauge",
                QStringLiteral("1 when the clock answered its last status poll with a status, 0 when it did not. "
@@ -132,41 +149,50 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
     for (const ClockSeries &s : series) {
         const auto answered = m_answered.constFind(s.clock->id);
         if (answered != m_answered.constEnd())
-            out.sample("zentick_clock_up", s.labels, answered.value() ? 1 : 0);
+            out.sampleText("zentick_clock_up", s.text, answered.value() ? 1 : 0);
     }
 
     out.family("zentick_clock_ntp_state", "gauge",
                QStringLiteral("NTP state: 0 synchronized, 1 timeout, 2 other, 3 no connection, 4 disabled, "
                               "5 no status, 6 no authentication."));
     for (const ClockSeries &s : series)
-        out.sample("zentick_clock_ntp_state", s.labels, s.clock->status.NtpSynchronization);
+        out.sampleText("zentick_clock_ntp_state", s.text, s.clock->status.NtpSynchronization);
 
     out.family("zentick_clock_temperature_celsius", "gauge",
                QStringLiteral("Temperature the clock measured. Absent when it gave no reading."));
     for (const ClockSeries &s : series) {
         if (s.clock->status.hasTemperature())
-            out.sample("zentick_clock_temperature_celsius", s.labels, celsius(s.clock->status));
+            out.sampleText("zentick_clock_temperature_celsius", s.text, celsius(s.clock->status));
     }
 
     out.family("zentick_clock_brightness", "gauge", QStringLiteral("Display brightness the clock reported."));
     for (const ClockSeries &s : series)
-        out.sample("zentick_clock_brightness", s.labels, s.clock->status.brightness);
+        out.sampleText("zentick_clock_brightness", s.text, s.clock->status.brightness);
 
     out.family("zentick_clock_status_age_seconds", "gauge",
                QStringLiteral("Seconds since the clock's last status update. Absent before the first one."));
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    QHash<quint64, QPair<QDateTime, qint64>> updateMs;
+    updateMs.reserve(series.size());
     for (const ClockSeries &s : series) {
         const QDateTime &last = s.clock->status.lastStatusUpdate;
-        if (last.isValid())
-            out.sample("zentick_clock_status_age_seconds", s.labels, double(last.msecsTo(now)) / 1000.0);
+        if (!last.isValid())
+            continue;
+        const auto known = m_updateMs.constFind(s.clock->id);
+        const qint64 lastMs = known != m_updateMs.constEnd() && known->first == last ? known->second
+                                                                                      : last.toMSecsSinceEpoch();
+        updateMs.insert(s.clock->id, {last, lastMs});
+        out.sampleText("zentick_clock_status_age_seconds", s.text, double(nowMs - lastMs) / 1000.0);
     }
+    m_updateMs.swap(updateMs);
 
     out.family("zentick_clock_muted", "gauge",
                QStringLiteral("1 while the clock is in a quiet period (its own or its group's): no mail names it."));
     int muted = 0;
     for (const ClockSeries &s : series) {
-        const bool quiet = registry.quietPeriodOf(*s.clock, now).on;
+        const bool quiet = QuietPeriod::longerActive(s.clock->quietPeriod, s.group ? s.group->quietPeriod : QuietPeriod(), now).on;
         muted += quiet ? 1 : 0;
-        out.sample("zentick_clock_muted", s.labels, quiet ? 1 : 0);
+        out.sampleText("zentick_clock_muted", s.text, quiet ? 1 : 0);
     }
 
     out.family("zentick_clock_alerting", "gauge",

@@ -65,6 +65,10 @@ public:
 private:
     Counters m_counters;
     QHash<quint64, bool> m_answered; // by clock id: did its last poll get a status?
+    // By clock id: its last update and that moment in milliseconds since the
+    // epoch. Converting a local time asks the C library for the time zone (a
+    // file check) each time: once per update, not per clock and scrape.
+    mutable QHash<quint64, QPair<QDateTime, qint64>> m_updateMs;
     QHash<quint64, AuditCounts> m_auditFindings;
     QDateTime m_lastAudit;
     std::function<LaneCounts()> m_laneSource;

@@ -22,17 +22,31 @@ void PrometheusWriter::family(const char *name, const char *type, const QString 
 
 void PrometheusWriter::sample(const char *name, const Labels &labels, double value)
 {
+    sampleText(name, labelText(labels), value);
+}
+
+void PrometheusWriter::sampleText(const char *name, const QByteArray &labelText, double value)
+{
     m_page += name;
-    if (!labels.isEmpty()) {
-        m_page += '{';
-        for (int i = 0; i < labels.size(); ++i) {
-            if (i > 0)
-                m_page += ',';
-            m_page += labels.at(i).first.toUtf8() + "=\"" + escapeLabelValue(labels.at(i).second).toUtf8() + '"';
-        }
-        m_page += '}';
+    m_page += labelText;
+    m_page += ' ';
+    m_page += formatValue(value);
+    m_page += '\n';
+}
+
+QByteArray PrometheusWriter::labelText(const Labels &labels)
+{
+    QByteArray text;
+    if (labels.isEmpty())
+        return text;
+    text += '{';
+    for (int i = 0; i < labels.size(); ++i) {
+        if (i > 0)
+            text += ',';
+        text += labels.at(i).first.toUtf8() + "=\"" + escapeLabelValue(labels.at(i).second).toUtf8() + '"';
     }
-    m_page += ' ' + formatValue(value) + '\n';
+    text += '}';
+    return text;
 }
 
 QString PrometheusWriter::escapeLabelValue(const QString &value)

@@ -17,6 +17,12 @@ public:
     void family(const char *name, const char *type, const QString &help);
     void sample(const char *name, const Labels &labels, double value);
     void sample(const char *name, double value) { sample(name, {}, value); }
+    // With labels rendered once by labelText: a series written in several
+    // families costs its escaping once.
+    void sampleText(const char *name, const QByteArray &labelText, double value);
+    // "{name=\"value\",...}", or nothing for no labels.
+    static QByteArray labelText(const Labels &labels);
+    void reserve(int bytes) { m_page.reserve(bytes); }
 
     QByteArray page() const { return m_page; }
 

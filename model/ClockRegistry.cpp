@@ -39,8 +39,10 @@ DevClock *ClockRegistry::clockById(quint64 id) const
     if (indexed && indexed->id == id)
         return indexed;
     for (DevClock *clock : m_clocks) {
-        if (clock->id == id)
+        if (clock->id == id) {
+            m_byId.insert(id, clock);
             return clock;
+        }
     }
     return nullptr;
 }

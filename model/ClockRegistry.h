@@ -86,7 +86,10 @@ private:
     Q_DISABLE_COPY(ClockRegistry)
 
     QList<DevClock *> m_clocks;
-    QHash<quint64, DevClock *> m_byId;
+    // clockById is asked for every poll's result, several times; a scan of
+    // ten thousand clocks each time was the monitor's largest cost. An entry
+    // is trusted only while the clock still has that id.
+    mutable QHash<quint64, DevClock *> m_byId;
     QList<DevGroup *> m_groups;
 };
 

@@ -6,6 +6,7 @@
 
 #include <QRandomGenerator64>
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -47,11 +48,20 @@ const char *const signalLetters = "NVAX";
 
 const QString statusTimeFormat = QStringLiteral("dd.MM.yyyy hh:mm:ss");
 
+// Ids follow each other from a random start: drawn at random, two of ten
+// thousand clocks would share one about once in a hundred runs, and the
+// poller would then keep one of them stale.
+quint64 nextClockId()
+{
+    static std::atomic<quint64> next{QRandomGenerator64::global()->generate()};
+    return next.fetch_add(1) & 0xFFFFFFFFu;
+}
+
 } // namespace
 
 DevClock::DevClock(QObject *parent)
     : QObject(parent)
-    , id(QRandomGenerator64::global()->generate() & 0xFFFFFFFFu)
+    , id(nextClockId())
     , m_config(std::make_unique<ClockConfig>())
 {
 }

@@ -47,6 +47,10 @@ ClockPoker::ClockPoker(ClockRegistry &registry, QObject *parent)
     connect(&m_wakeTimer, &QTimer::timeout, this, &ClockPoker::startDue);
     m_listTimer.setInterval(ListCheckMs);
     connect(&m_listTimer, &QTimer::timeout, this, [this] {
+        // Counting every clock's kind after each poll cost more than the
+        // poll; the lanes follow the demand within a tick.
+        if (m_demandChanged)
+            reportDemand();
         if (!m_held.empty())
             startDue();
     });
@@ -204,7 +208,7 @@ void ClockPoker::startDue()
     pokeDue(Kind::Failing, m_dueAfterSeconds, retryBound, now);
     pokeDue(Kind::Answering, m_dueAfterSeconds, schedule.laneBound(ExchangeLane::Poll), now);
     pokeDue(Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound), now);
-    if (m_demandChanged)
+    if (m_demandChanged && m_reportedDemand[0] < 0)
         reportDemand();
     armTimer(now);
 }

@@ -206,8 +206,8 @@ bool loadDeviceList(ClockRegistry &registry)
 {
     const QString path = AppSettings::stateFilePath();
     QByteArray data;
-    if (!XmlFile::readData(path, data)) {
-        if (QFileInfo(path).size() > XmlFile::maxFileSize)
+    if (!XmlFile::readData(path, data, nullptr, XmlFile::maxStateFileSize)) {
+        if (QFileInfo(path).size() > XmlFile::maxStateFileSize)
             keepUnloadableFile(path);
         return false;
     }

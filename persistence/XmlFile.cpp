@@ -69,19 +69,19 @@ QDomElement parse(const QByteArray &data, QDomDocument &document, QString *why)
     return root;
 }
 
-bool readData(const QString &path, QByteArray &data, QString *why)
+bool readData(const QString &path, QByteArray &data, QString *why, qint64 limit)
 {
     QString reason;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         reason = file.exists() ? file.errorString() : QCoreApplication::translate("XmlFile", "no such file");
-    } else if (file.size() > maxFileSize) {
-        reason = QCoreApplication::translate("XmlFile", "larger than %1 MB").arg(maxFileSize / (1024 * 1024));
+    } else if (file.size() > limit) {
+        reason = QCoreApplication::translate("XmlFile", "larger than %1 MB").arg(limit / (1024 * 1024));
     } else {
         // The size can change between the check and the read.
-        data = file.read(maxFileSize + 1);
-        if (data.size() > maxFileSize)
-            reason = QCoreApplication::translate("XmlFile", "larger than %1 MB").arg(maxFileSize / (1024 * 1024));
+        data = file.read(limit + 1);
+        if (data.size() > limit)
+            reason = QCoreApplication::translate("XmlFile", "larger than %1 MB").arg(limit / (1024 * 1024));
         else if (file.error() != QFileDevice::NoError)
             reason = file.errorString();
     }

@@ -14,6 +14,11 @@ namespace XmlFile {
 // Larger files are refused unread: no real state or configuration file comes
 // near this, and a wrong file chosen in a dialog must not exhaust memory.
 inline constexpr qint64 maxFileSize = 64 * 1024 * 1024;
+// The state file grows with the fleet: a clock with its stored configuration
+// takes about 7.5 kB, so 10 000 of them make 74 MB. This bound leaves room for
+// more than 30 000 such clocks, and still refuses a file whose parsed lists
+// would take gigabytes.
+inline constexpr qint64 maxStateFileSize = 256 * 1024 * 1024;
 
 enum class Access {
     Default,
@@ -34,8 +39,8 @@ bool write(const QString &path, const QByteArray &data, Access access = Access::
 QDomElement parse(const QByteArray &data, QDomDocument &document, QString *why = nullptr);
 
 // Reads a whole file; false when it cannot be opened or is larger than
-// maxFileSize, with the reason in why when given.
-bool readData(const QString &path, QByteArray &data, QString *why = nullptr);
+// limit, with the reason in why when given.
+bool readData(const QString &path, QByteArray &data, QString *why = nullptr, qint64 limit = maxFileSize);
 
 // The attributes of one element found by QXmlStreamReader, read like a
 // QDomElement's so that both readers share the attribute readers below.

@@ -84,7 +84,9 @@ int ExchangeSchedule::totalBound() const
 ExchangeSchedule::Id ExchangeSchedule::add(const Ticket &ticket)
 {
     const Id id = m_nextId++;
-    m_waiting.append({id, ticket});
+    m_waiting[laneIndex(ticket.lane)].append({id, ticket});
+    if (ticket.owner)
+        ++m_waitingOf[ticket.owner];
     if (holdsKeys(ticket.lane) && ticket.owner && !ticket.key.isEmpty()) {
         m_userHolds[ticket.key].insert(ticket.owner);
         m_ownerKeys[ticket.owner].insert(ticket.key);
@@ -103,9 +105,22 @@ bool ExchangeSchedule::canStart(const Ticket &ticket) const
     return holdsKeys(ticket.lane) || !m_userHolds.contains(ticket.key);
 }
 
-void ExchangeSchedule::start(int waitingIndex, QVector<Id> &started)
+int ExchangeSchedule::waitingCount() const
 {
-    const Entry entry = m_waiting.takeAt(waitingIndex);
+    int count = 0;
+    for (const QList<Entry> &waiting : m_waiting)
+        count += waiting.size();
+    return count;
+}
+
+void ExchangeSchedule::start(int lane, int waitingIndex, QVector<Id> &started)
+{
+    const Entry entry = m_waiting[lane].takeAt(waitingIndex);
+    if (entry.ticket.owner) {
+        const auto owner = m_waitingOf.find(entry.ticket.owner);
+        if (owner != m_waitingOf.end() && --*owner <= 0)
+            m_waitingOf.erase(owner);
+    }
     m_runningTickets.insert(entry.id, {entry.ticket, monotonicNs()});
     ++m_running[laneIndex(entry.ticket.lane)];
     if (!entry.ticket.key.isEmpty())
@@ -117,22 +132,37 @@ QVector<ExchangeSchedule::Id> ExchangeSchedule::takeStartable()
 {
     QVector<Id> started;
     for (auto it = m_continuations.cbegin(); it != m_continuations.cend(); ++it) {
-        for (int i = 0; i < m_waiting.size(); ++i) {
-            const Ticket &ticket = m_waiting.at(i).ticket;
-            if (ticket.key == it.key() && ticket.owner == it.value()) {
-                if (canStart(ticket))
-                    start(i, started);
-                break;
+        if (!m_waitingOf.contains(it.value()))
+            continue;
+        // The owner's first waiting exchange for the key, whatever its lane.
+        int foundLane = -1;
+        int foundIndex = -1;
+        Id foundId = 0;
+        for (int lane = 0; lane < LaneCount; ++lane) {
+            const QList<Entry> &waiting = m_waiting[lane];
+            for (int i = 0; i < waiting.size(); ++i) {
+                const Entry &entry = waiting.at(i);
+                if (entry.ticket.owner == it.value() && entry.ticket.key == it.key()) {
+                    if (foundLane < 0 || entry.id < foundId) {
+                        foundLane = lane;
+                        foundIndex = i;
+                        foundId = entry.id;
+                    }
+                    break;
+                }
             }
         }
+        if (foundLane >= 0 && canStart(m_waiting[foundLane].at(foundIndex).ticket))
+            start(foundLane, foundIndex, started);
     }
     m_continuations.clear();
 
     for (const ExchangeLane lane : {ExchangeLane::User, ExchangeLane::Probe, ExchangeLane::Poll, ExchangeLane::Retry}) {
-        for (int i = 0; i < m_waiting.size() && m_running[laneIndex(lane)] < laneBound(lane);) {
-            const Ticket &ticket = m_waiting.at(i).ticket;
-            if (ticket.lane == lane && canStart(ticket))
-                start(i, started);
+        const int index = laneIndex(lane);
+        QList<Entry> &waiting = m_waiting[index];
+        for (int i = 0; i < waiting.size() && m_running[index] < laneBound(lane);) {
+            if (canStart(waiting.at(i).ticket))
+                start(index, i, started);
             else
                 ++i;
         }
@@ -166,9 +196,15 @@ QVector<ExchangeSchedule::Id> ExchangeSchedule::withdraw(const void *owner)
     QVector<Id> dropped;
     if (!owner)
         return dropped;
-    for (int i = m_waiting.size() - 1; i >= 0; --i) {
-        if (m_waiting.at(i).ticket.owner == owner)
-            dropped.prepend(m_waiting.takeAt(i).id);
+    if (m_waitingOf.remove(owner) > 0) {
+        for (QList<Entry> &waiting : m_waiting) {
+            for (int i = waiting.size() - 1; i >= 0; --i) {
+                if (waiting.at(i).ticket.owner == owner)
+                    dropped.append(waiting.takeAt(i).id);
+            }
+        }
+        // In the order they were added.
+        std::sort(dropped.begin(), dropped.end());
     }
     const QSet<QString> keys = m_ownerKeys.take(owner);
     for (const QString &key : keys) {

@@ -106,7 +106,7 @@ public:
     bool isBusy(const QString &key) const { return m_busy.contains(key); }
     int runningCount(ExchangeLane lane) const { return m_running[laneIndex(lane)]; }
     int inFlight(ExchangeLane lane) const { return runningCount(lane); }
-    int waitingCount() const { return m_waiting.size(); }
+    int waitingCount() const;
 
 private:
     struct Entry
@@ -125,12 +125,16 @@ private:
     static bool holdsKeys(ExchangeLane lane) { return lane == ExchangeLane::User; }
     void resize();
     bool canStart(const Ticket &ticket) const;
-    void start(int waitingIndex, QVector<Id> &started);
+    void start(int lane, int waitingIndex, QVector<Id> &started);
 
     int m_bound;
     int m_probeBound;
     Id m_nextId = 1;
-    QList<Entry> m_waiting;
+    // Waiting exchanges per lane, in the order they were added: a fleet
+    // audit queues thousands of probes, and a poll must not scan past them.
+    QList<Entry> m_waiting[LaneCount];
+    // How many exchanges each owner has waiting; most that end have none.
+    QHash<const void *, int> m_waitingOf;
     QHash<Id, Running> m_runningTickets;
     int m_pollCeiling = DefaultPollCeiling;
     int m_laneBound[LaneCount] = {0, 0, 0, 0};

@@ -20,6 +20,11 @@ void WorkerThread::run()
 {
     if (m_worker)
         m_worker->execute();
+    finishRun();
+}
+
+void WorkerThread::finishRun()
+{
     m_ran = true;
     emit Finished(m_worker, m_id);
     // A queued call, posted after the queued Finished call, so the receiver's

@@ -25,10 +25,14 @@ public:
     int id() const { return m_id; }
     // The worker it carries; only to read before the exchange starts.
     const Worker *worker() const { return m_worker; }
+    Worker *worker() { return m_worker; }
 
     // On the pool thread: executes the worker, emits Finished, posts the
     // worker's deletion.
     void run() override;
+    // What run does once the worker has executed, on whichever thread the
+    // exchange ended; for exchanges carried without a pool thread.
+    void finishRun();
 
 signals:
     void Finished(Worker *worker, int id);

@@ -3,6 +3,9 @@
 #include "TransportMetaTypes.h"
 #include "Worker.h"
 #include "WorkerThread.h"
+#include "WorkerWWW.h"
+
+#include <QDeadlineTimer>
 
 #include <sys/resource.h>
 
@@ -42,6 +45,11 @@ WorkerThreadPool::~WorkerThreadPool()
 {
     poolAlive = false;
     qDeleteAll(m_waiting);
+    if (m_eventThread.isRunning()) {
+        m_eventThread.quit();
+        m_eventThread.wait();
+    }
+    delete m_eventContext;
 }
 
 WorkerThreadPool *WorkerThreadPool::instance()
@@ -136,9 +144,39 @@ void WorkerThreadPool::dispatch()
 {
     const QVector<ExchangeSchedule::Id> startable = m_schedule.takeStartable();
     for (const ExchangeSchedule::Id id : startable) {
-        if (WorkerThread *thread = m_waiting.take(id))
+        WorkerThread *thread = m_waiting.take(id);
+        if (thread && !startAsync(thread))
             m_threads.start(thread, 0);
     }
+}
+
+bool WorkerThreadPool::startAsync(WorkerThread *thread)
+{
+    auto *www = qobject_cast<WorkerWWW *>(thread->worker());
+    if (!www || !www->canRunAsync() || www->thread() != QThread::currentThread() || !thread->autoDelete())
+        return false;
+    if (!m_eventThread.isRunning()) {
+        m_eventThread.setObjectName(QStringLiteral("Exchanges"));
+        if (!m_eventContext)
+            m_eventContext = new QObject;
+        m_eventContext->moveToThread(&m_eventThread);
+        m_eventThread.start();
+    }
+    QThread *home = thread->thread();
+    www->moveToThread(&m_eventThread);
+    m_eventExchanges.ref();
+    QMetaObject::invokeMethod(m_eventContext, [this, thread, www, home] {
+        www->startAsync([this, thread, www, home] {
+            // Back where the client reads it, as after a pool thread's run.
+            www->moveToThread(home);
+            QMetaObject::invokeMethod(thread, [thread] {
+                thread->finishRun();
+                delete thread;
+            }, Qt::QueuedConnection);
+            m_eventExchanges.deref();
+        });
+    }, Qt::QueuedConnection);
+    return true;
 }
 
 void WorkerThreadPool::onExchangeEnded(ExchangeSchedule::Id id)
@@ -149,5 +187,13 @@ void WorkerThreadPool::onExchangeEnded(ExchangeSchedule::Id id)
 
 bool WorkerThreadPool::waitForDone(int msecs)
 {
-    return m_threads.waitForDone(msecs);
+    const QDeadlineTimer deadline(msecs < 0 ? QDeadlineTimer::Forever : QDeadlineTimer(msecs));
+    if (!m_threads.waitForDone(msecs))
+        return false;
+    while (m_eventExchanges.loadAcquire() > 0) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
 }

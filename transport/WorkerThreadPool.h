@@ -3,8 +3,10 @@
 #include "ExchangeLane.h"
 #include "ExchangeSchedule.h"
 
+#include <QAtomicInt>
 #include <QHash>
 #include <QObject>
+#include <QThread>
 #include <QThreadPool>
 
 class WorkerThread;
@@ -13,6 +15,9 @@ class WorkerThread;
 // way onto them: start() hands an exchange to the ExchangeSchedule, which
 // decides when it runs (one exchange per clock address, a bound per lane,
 // user operations before probes before polls). Lives on the GUI thread.
+// HTTP exchanges run together on one thread's event loop (spread over four,
+// they cost more); the others, and a body sent in two parts, take a pool
+// thread each.
 class WorkerThreadPool : public QObject
 {
     Q_OBJECT
@@ -56,8 +61,14 @@ private:
     void dispatch();
     void fitThreads();
     void onExchangeEnded(ExchangeSchedule::Id id);
+    // Exchanges with clocks run on an event loop, not a thread each: false when this one cannot (see WorkerWWW::startAsync); it then
+    // takes a pool thread.
+    bool startAsync(WorkerThread *thread);
 
     QThreadPool m_threads;
     ExchangeSchedule m_schedule;
     QHash<ExchangeSchedule::Id, WorkerThread *> m_waiting;
+    QThread m_eventThread;
+    QObject *m_eventContext = nullptr;
+    QAtomicInt m_eventExchanges = 0;
 };

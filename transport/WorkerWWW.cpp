@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QTcpSocket>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -80,33 +81,39 @@ void WorkerWWW::open()
     connectOrBind();
 }
 
-void WorkerWWW::connectOrBind()
+bool WorkerWWW::prepareRequest()
 {
     const QUrl url(QStringLiteral("http://") + m_remoteAddress.toString() + m_path, QUrl::TolerantMode);
     if (!url.isValid()) {
         // Left unreported, this would read as a success with an empty reply.
         fail(ConnectionError, QCoreApplication::translate("Error", "not a clock address"));
-        return;
+        return false;
     }
 
     const QByteArray head = buildRequestHead(m_path, m_user, m_password, m_payload.size(), !m_withoutCredentials);
     m_headerLength = head.size();
     m_request = head + m_payload;
+    return true;
+}
 
+void WorkerWWW::connectOrBind()
+{
+    if (!prepareRequest())
+        return;
     m_socket = new QTcpSocket();
     if (!isWildcard(m_localAddress))
         m_socket->bind(m_localAddress, 0);
     m_socket->connectToHost(m_remoteAddress, httpPort, QIODevice::ReadWrite);
     if (!m_socket->waitForConnected(m_waits.connectMs)) {
-        failToConnect();
+        failToConnect(m_socket->error());
         deleteSocket();
     }
 }
 
-void WorkerWWW::failToConnect()
+void WorkerWWW::failToConnect(QAbstractSocket::SocketError error)
 {
     QString reason;
-    switch (m_socket->error()) {
+    switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
         reason = QCoreApplication::translate("Error", "connection refused");
         break;
@@ -134,7 +141,11 @@ void WorkerWWW::transfer()
     deleteSocket();
     if (error())
         return;
+    classifyReply();
+}
 
+void WorkerWWW::classifyReply()
+{
     const Error code = classifyHttpReply(m_response);
     if (code == NoError)
         return;
@@ -167,9 +178,14 @@ void WorkerWWW::fail(Error code, const QString &reason)
     m_failureReason = reason;
 }
 
+bool WorkerWWW::sendsInTwoParts() const
+{
+    return m_payload.size() > splitPayloadSize && m_firmware >= splitMinFirmware;
+}
+
 void WorkerWWW::writeRequest()
 {
-    if (m_payload.size() > splitPayloadSize && m_firmware >= splitMinFirmware) {
+    if (sendsInTwoParts()) {
         m_socket->write(m_request.left(m_headerLength));
         m_socket->flush();
         QThread::msleep(splitPauseMs);
@@ -217,4 +233,90 @@ void WorkerWWW::deleteSocket()
     m_socket->close();
     delete m_socket;
     m_socket = nullptr;
+}
+
+void WorkerWWW::startAsync(std::function<void()> done)
+{
+    m_asyncDone = std::move(done);
+    if (!prepareRequest()) {
+        endAsync();
+        return;
+    }
+    m_socket = new QTcpSocket();
+    m_socket->setReadBufferSize(maxReplySize + 1);
+    m_asyncTimer = new QTimer();
+    m_asyncTimer->setSingleShot(true);
+    connect(m_socket, &QAbstractSocket::connected, this, [this] {
+        m_asyncConnected = true;
+        m_socket->write(m_request);
+        // As the blocking read: so many empty waits for the first byte.
+        m_asyncTimer->start(emptyWaitsToStop * m_waits.firstDataMs);
+    });
+    connect(m_socket, &QIODevice::readyRead, this, &WorkerWWW::readAsync);
+    // A peer that closes the line, or any failure once connected, ends the
+    // read with what came; before that it is a failed connection.
+    connect(m_socket, &QAbstractSocket::disconnected, this, &WorkerWWW::readAsync);
+    connect(m_socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError socketError) {
+        if (m_asyncConnected) {
+            readAsync();
+            endAsync();
+        } else {
+            failToConnect(socketError);
+            endAsync();
+        }
+    });
+    connect(m_asyncTimer, &QTimer::timeout, this, [this] {
+        if (!m_asyncConnected)
+            failToConnect(QAbstractSocket::SocketTimeoutError);
+        endAsync();
+    });
+    if (!isWildcard(m_localAddress))
+        m_socket->bind(m_localAddress, 0);
+    m_asyncTimer->start(m_waits.connectMs);
+    m_socket->connectToHost(m_remoteAddress, httpPort, QIODevice::ReadWrite);
+}
+
+void WorkerWWW::readAsync()
+{
+    if (!m_socket || !m_asyncDone)
+        return;
+    if (m_socket->bytesAvailable() > 0) {
+        m_response += m_socket->readAll();
+        if (m_response.size() > maxReplySize) {
+            fail(NoResponse, QCoreApplication::translate("Error", "the answer does not end"));
+            endAsync();
+            return;
+        }
+        if (isHttpReplyComplete(m_response)) {
+            endAsync();
+            return;
+        }
+        m_asyncTimer->start(emptyWaitsToStop * m_waits.quietMs);
+    }
+    if (m_asyncConnected && m_socket->state() == QAbstractSocket::UnconnectedState)
+        endAsync();
+}
+
+void WorkerWWW::endAsync()
+{
+    if (!m_asyncDone)
+        return;
+    // Deleted later: this may run inside a signal of either.
+    if (m_socket) {
+        m_socket->disconnect(this);
+        m_socket->close();
+        m_socket->deleteLater();
+        m_socket = nullptr;
+    }
+    if (m_asyncTimer) {
+        m_asyncTimer->disconnect(this);
+        m_asyncTimer->stop();
+        m_asyncTimer->deleteLater();
+        m_asyncTimer = nullptr;
+    }
+    if (!error())
+        classifyReply();
+    const std::function<void()> done = std::move(m_asyncDone);
+    m_asyncDone = nullptr;
+    done();
 }

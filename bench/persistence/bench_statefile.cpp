@@ -95,7 +95,7 @@ int main(int argc, char **argv)
 
         step = Figures::Run();
         QByteArray bytes;
-        if (!XmlFile::readData(path, bytes))
+        if (!XmlFile::readData(path, bytes, nullptr, XmlFile::maxStateFileSize))
             return 1;
         read.add(step);
 

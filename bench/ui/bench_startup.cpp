@@ -176,7 +176,7 @@ int main(int argc, char *argv[])
     StateFile::Lists lists;
     NotificationSettings settings;
     QString why;
-    if (!XmlFile::readData(path, data, &why) || !StateFile::parse(data, lists, settings)) {
+    if (!XmlFile::readData(path, data, &why, XmlFile::maxStateFileSize) || !StateFile::parse(data, lists, settings)) {
         std::printf("the state file of %d clocks (%lld bytes) does not load: %s\n", clockCount,
                     static_cast<long long>(QFileInfo(path).size()), qPrintable(why));
         return 1;

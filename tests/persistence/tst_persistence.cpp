@@ -282,7 +282,9 @@ void TestPersistence::unloadableFileChangesNothing()
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(data);
-        file.write(QByteArray(qMax(0, int(size) - data.size()), ' '));
+        // Sparse: the padding past the document is never read.
+        if (qint64(size) > data.size())
+            QVERIFY(file.resize(qint64(size)));
     }
 
     m_list.createGroup(QStringLiteral("kept"));
