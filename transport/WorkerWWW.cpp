@@ -244,6 +244,11 @@ void WorkerWWW::startAsync(std::function<void()> done)
     }
     m_socket = new QTcpSocket();
     m_socket->setReadBufferSize(maxReplySize + 1);
+    // Before the error handler is connected: a local address that cannot be
+    // bound reports its error at once, and the connection then goes out from
+    // the default address, as the blocking exchange does.
+    if (!isWildcard(m_localAddress))
+        m_socket->bind(m_localAddress, 0);
     m_asyncTimer = new QTimer();
     m_asyncTimer->setSingleShot(true);
     connect(m_socket, &QAbstractSocket::connected, this, [this] {
@@ -270,8 +275,6 @@ void WorkerWWW::startAsync(std::function<void()> done)
             failToConnect(QAbstractSocket::SocketTimeoutError);
         endAsync();
     });
-    if (!isWildcard(m_localAddress))
-        m_socket->bind(m_localAddress, 0);
     m_asyncTimer->start(m_waits.connectMs);
     m_socket->connectToHost(m_remoteAddress, httpPort, QIODevice::ReadWrite);
 }

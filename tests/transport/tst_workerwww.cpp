@@ -50,10 +50,11 @@ private slots:
     void requestOnTheWire();
     void reading_data();
     void reading();
+    void unboundLocalAddressStillExchanges();
     void unparseableUrlTouchesNoSocket();
 
 private:
-    Outcome exchange(const QByteArray &payload, int firmware);
+    Outcome exchange(const QByteArray &payload, int firmware, const QHostAddress &local = QHostAddress());
 
     std::unique_ptr<HttpPeer> m_peer;
 };
@@ -64,11 +65,11 @@ void TestWorkerWWW::initTestCase()
     QVERIFY2(m_peer->listen(), "port 80 on 127.0.0.201 needs root");
 }
 
-Outcome TestWorkerWWW::exchange(const QByteArray &payload, int firmware)
+Outcome TestWorkerWWW::exchange(const QByteArray &payload, int firmware, const QHostAddress &local)
 {
     CommandWWW command(ReadNetwork, payload);
     WorkerThread *thread =
-        makeWorkerThread(command, std::make_unique<WWWParameters>(peerAddress, QHostAddress(), "user", "pass", firmware));
+        makeWorkerThread(command, std::make_unique<WWWParameters>(peerAddress, local, "user", "pass", firmware));
     Outcome outcome;
     outcome.finished = runWorker(thread, [&outcome](Worker *worker) {
         outcome.code = worker->error() ? qobject_cast<WorkerWWW *>(worker)->errorCode() : NoError;
@@ -170,6 +171,18 @@ void TestWorkerWWW::reading()
     QCOMPARE(outcome.data, data);
     // The worker never leaves a line open behind it.
     QTRY_COMPARE_WITH_TIMEOUT(m_peer->clientsGone(), goneBefore + 1, 5000);
+}
+
+void TestWorkerWWW::unboundLocalAddressStillExchanges()
+{
+    // An interface address that went away (a laptop off its dock) cannot be
+    // bound: the exchange goes out from the default address, as it always did.
+    const QByteArray reply = withLength("HTTP/1.1 200 OK", "V=305");
+    m_peer->setPlan(plan({{0, reply}}, false));
+    const Outcome outcome = exchange("a=1", 305, QHostAddress(QStringLiteral("192.0.2.77")));
+    QVERIFY(outcome.finished);
+    QCOMPARE(outcome.code, int(NoError));
+    QCOMPARE(outcome.data, reply);
 }
 
 void TestWorkerWWW::unparseableUrlTouchesNoSocket()
