@@ -225,13 +225,13 @@ void MonitoringSession::onAutosaveTimeout()
         qDebug() << "Auto-save skipped:" << m_lastSaveError;
 }
 
-void MonitoringSession::saveInBackground(const ClockRegistry &registry)
+void MonitoringSession::saveInBackground()
 {
     if (!isWritable())
         return;
     // One writer, so that writes land in the order they were asked for.
     m_writer.setMaxThreadCount(1);
-    auto snapshot = std::make_shared<const StateSnapshot>(registry.clocks(), registry.groups(), notificationSettings());
+    auto snapshot = std::make_shared<const StateSnapshot>(m_registry.clocks(), m_registry.groups(), notificationSettings());
     const QString path = AppSettings::stateFilePath();
     m_writer.start(QRunnable::create([this, snapshot, path] {
         const bool ok = XmlFile::write(path, snapshot->serialize(), XmlFile::Access::OwnerOnly);

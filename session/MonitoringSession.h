@@ -101,6 +101,16 @@ public:
     // the program (not by start()), stopped by stop().
     AuditSchedule &audits() { return m_audits; }
 
+    // A flow of the user changed the list (added, imported, removed, moved,
+    // regrouped, renamed): saved now, so that a crash right after loses
+    // nothing. What the file holds is copied here, on the thread that owns
+    // the clocks; a worker thread makes the text and writes it, one write
+    // after the other, and save() waits for them first. A read-only session
+    // saves nothing.
+    void saveInBackground();
+    // Until every background write has ended.
+    void waitForSaves();
+
 public slots:
     // A status update of a clock other than a poll (a refresh the user asked
     // for, a configuration read): announced through the list, then judged,
@@ -140,19 +150,6 @@ private:
     bool m_mailWanted = true;
     MonitorMetrics m_metrics;
     AuditSchedule m_audits;
-
-    // Saving when a user's flow ends.
-public:
-    // A flow of the user changed the list (added, imported, removed, moved,
-    // regrouped, renamed): saved now, so that a crash right after loses
-    // nothing. The text is made here, on the thread that owns the clocks,
-    // and written on a worker thread, one write after the other; save()
-    // waits for them first. A read-only session saves nothing.
-    void saveInBackground(const ClockRegistry &registry);
-    // Until every background write has ended.
-    void waitForSaves();
-
-private:
     // Last: destroyed first, waiting for a write still running.
     QThreadPool m_writer;
 };

@@ -40,5 +40,5 @@ void PageServices::announceThemeChanged()
 
 void PageServices::listChanged()
 {
-    m_session.saveInBackground(m_registry);
+    m_session.saveInBackground();
 }
