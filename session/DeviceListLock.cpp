@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 
 #include <QDir>
+#include <QFile>
 
 DeviceListLock::DeviceListLock()
     : DeviceListLock(AppSettings::stateFilePath())
@@ -33,8 +34,12 @@ bool DeviceListLock::tryLock()
         return true;
     m_failure.clear();
     m_heldElsewhere = false;
-    if (m_file.tryLock(0))
+    if (m_file.tryLock(0)) {
+        // Made as the umask allows; it names this host and process, which
+        // are nobody else's business.
+        QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         return true;
+    }
 
     if (m_file.error() != QLockFile::LockFailedError) {
         m_failure = tr("Cannot create the lock file %1 of the device list.").arg(QDir::toNativeSeparators(m_path));

@@ -96,7 +96,10 @@ void TestSession::windowHoldsTheList()
     QFETCH(bool, refused);
 
     MonitoringSession window{m_list};
+    const mode_t umaskBefore = ::umask(0);
     QVERIFY(window.acquireLock());
+    ::umask(umaskBefore);
+    QCOMPARE(QFileInfo(m_lockPath).permissions() & 0077, QFileDevice::Permissions());
     // Asking again while holding it keeps the list writable.
     QVERIFY(window.acquireLock());
     const QByteArray before = readFile(m_cli->stateFilePath());
