@@ -45,11 +45,6 @@ WorkerThreadPool::~WorkerThreadPool()
 {
     poolAlive = false;
     qDeleteAll(m_waiting);
-    if (m_eventThread.isRunning()) {
-        m_eventThread.quit();
-        m_eventThread.wait();
-    }
-    delete m_eventContext;
 }
 
 WorkerThreadPool *WorkerThreadPool::instance()
@@ -153,29 +148,12 @@ void WorkerThreadPool::dispatch()
 bool WorkerThreadPool::startAsync(WorkerThread *thread)
 {
     auto *www = qobject_cast<WorkerWWW *>(thread->worker());
-    if (!www || !www->canRunAsync() || www->thread() != QThread::currentThread() || !thread->autoDelete())
+    if (!www || !www->canRunAsync() || www->thread() != this->thread() || !thread->autoDelete())
         return false;
-    if (!m_eventThread.isRunning()) {
-        m_eventThread.setObjectName(QStringLiteral("Exchanges"));
-        if (!m_eventContext)
-            m_eventContext = new QObject;
-        m_eventContext->moveToThread(&m_eventThread);
-        m_eventThread.start();
-    }
-    QThread *home = thread->thread();
-    www->moveToThread(&m_eventThread);
-    m_eventExchanges.ref();
-    QMetaObject::invokeMethod(m_eventContext, [this, thread, www, home] {
-        www->startAsync([this, thread, www, home] {
-            // Back where the client reads it, as after a pool thread's run.
-            www->moveToThread(home);
-            QMetaObject::invokeMethod(thread, [thread] {
-                thread->finishRun();
-                delete thread;
-            }, Qt::QueuedConnection);
-            m_eventExchanges.deref();
-        });
-    }, Qt::QueuedConnection);
+    www->startAsync(m_exchanges, [thread] {
+        thread->finishRun();
+        delete thread;
+    });
     return true;
 }
 
@@ -190,7 +168,7 @@ bool WorkerThreadPool::waitForDone(int msecs)
     const QDeadlineTimer deadline(msecs < 0 ? QDeadlineTimer::Forever : QDeadlineTimer(msecs));
     if (!m_threads.waitForDone(msecs))
         return false;
-    while (m_eventExchanges.loadAcquire() > 0) {
+    while (m_exchanges.pending() > 0) {
         if (deadline.hasExpired())
             return false;
         QThread::msleep(5);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ExchangeLane.h"
+#include "ExchangeLoop.h"
 #include "ExchangeSchedule.h"
 
-#include <QAtomicInt>
 #include <QHash>
 #include <QObject>
 #include <QThread>
@@ -15,9 +15,8 @@ class WorkerThread;
 // way onto them: start() hands an exchange to the ExchangeSchedule, which
 // decides when it runs (one exchange per clock address, a bound per lane,
 // user operations before probes before polls). Lives on the GUI thread.
-// HTTP exchanges run together on one thread's event loop (spread over four,
-// they cost more); the others, and a body sent in two parts, take a pool
-// thread each.
+// HTTP exchanges run together on one thread (ExchangeLoop); the others, and
+// a body sent in two parts, take a pool thread each.
 class WorkerThreadPool : public QObject
 {
     Q_OBJECT
@@ -61,14 +60,14 @@ private:
     void dispatch();
     void fitThreads();
     void onExchangeEnded(ExchangeSchedule::Id id);
-    // Exchanges with clocks run on an event loop, not a thread each: false when this one cannot (see WorkerWWW::startAsync); it then
-    // takes a pool thread.
+    // Exchanges with clocks run on the exchange loop, not a thread each:
+    // false when this one cannot (see WorkerWWW::canRunAsync); it then takes
+    // a pool thread.
     bool startAsync(WorkerThread *thread);
 
     QThreadPool m_threads;
     ExchangeSchedule m_schedule;
     QHash<ExchangeSchedule::Id, WorkerThread *> m_waiting;
-    QThread m_eventThread;
-    QObject *m_eventContext = nullptr;
-    QAtomicInt m_eventExchanges = 0;
+    // Last: stopped before anything it reports to is gone.
+    ExchangeLoop m_exchanges{this};
 };

@@ -1,12 +1,12 @@
 #include "WorkerWWW.h"
 
+#include "ExchangeLoop.h"
 #include "HttpReply.h"
 
 #include <QCoreApplication>
 #include <QMutex>
 #include <QTcpSocket>
 #include <QThread>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -83,8 +83,11 @@ void WorkerWWW::open()
 
 bool WorkerWWW::prepareRequest()
 {
-    const QUrl url(QStringLiteral("http://") + m_remoteAddress.toString() + m_path, QUrl::TolerantMode);
-    if (!url.isValid()) {
+    // An IPv4 address always makes a URL with our paths; building one for
+    // every poll would cost more than the rest of the request.
+    const bool fits = m_remoteAddress.protocol() == QAbstractSocket::IPv4Protocol
+        || QUrl(QStringLiteral("http://") + m_remoteAddress.toString() + m_path, QUrl::TolerantMode).isValid();
+    if (!fits) {
         // Left unreported, this would read as a success with an empty reply.
         fail(ConnectionError, QCoreApplication::translate("Error", "not a clock address"));
         return false;
@@ -105,12 +108,12 @@ void WorkerWWW::connectOrBind()
         m_socket->bind(m_localAddress, 0);
     m_socket->connectToHost(m_remoteAddress, httpPort, QIODevice::ReadWrite);
     if (!m_socket->waitForConnected(m_waits.connectMs)) {
-        failToConnect(m_socket->error());
+        failToConnect(m_socket->error(), m_socket->errorString());
         deleteSocket();
     }
 }
 
-void WorkerWWW::failToConnect(QAbstractSocket::SocketError error)
+void WorkerWWW::failToConnect(QAbstractSocket::SocketError error, const QString &errorText)
 {
     QString reason;
     switch (error) {
@@ -125,7 +128,7 @@ void WorkerWWW::failToConnect(QAbstractSocket::SocketError error)
         reason = QCoreApplication::translate("Error", "no connection within %1 s").arg(m_waits.connectMs / 1000.0);
         break;
     default:
-        reason = m_socket->errorString();
+        reason = errorText;
         break;
     }
     fail(ConnectionError, reason);
@@ -235,88 +238,43 @@ void WorkerWWW::deleteSocket()
     m_socket = nullptr;
 }
 
-void WorkerWWW::startAsync(std::function<void()> done)
+void WorkerWWW::startAsync(ExchangeLoop &loop, std::function<void()> done)
 {
     m_asyncDone = std::move(done);
     if (!prepareRequest()) {
-        endAsync();
+        // Later, as every other outcome: the caller may be starting others.
+        QMetaObject::invokeMethod(this, [this] { endAsync(); }, Qt::QueuedConnection);
         return;
     }
-    m_socket = new QTcpSocket();
-    m_socket->setReadBufferSize(maxReplySize + 1);
-    // Before the error handler is connected: a local address that cannot be
-    // bound reports its error at once, and the connection then goes out from
-    // the default address, as the blocking exchange does.
+    ExchangeLoop::Request request;
+    request.remote = m_remoteAddress;
+    request.port = httpPort;
     if (!isWildcard(m_localAddress))
-        m_socket->bind(m_localAddress, 0);
-    m_asyncTimer = new QTimer();
-    m_asyncTimer->setSingleShot(true);
-    connect(m_socket, &QAbstractSocket::connected, this, [this] {
-        m_asyncConnected = true;
-        m_socket->write(m_request);
-        // As the blocking read: so many empty waits for the first byte.
-        m_asyncTimer->start(emptyWaitsToStop * m_waits.firstDataMs);
-    });
-    connect(m_socket, &QIODevice::readyRead, this, &WorkerWWW::readAsync);
-    // A peer that closes the line, or any failure once connected, ends the
-    // read with what came; before that it is a failed connection.
-    connect(m_socket, &QAbstractSocket::disconnected, this, &WorkerWWW::readAsync);
-    connect(m_socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError socketError) {
-        if (m_asyncConnected) {
-            readAsync();
-            endAsync();
+        request.local = m_localAddress;
+    request.bytes = m_request;
+    request.connectMs = m_waits.connectMs;
+    // As the blocking read: so many empty waits for the first byte, and after
+    // each later one.
+    request.firstByteMs = emptyWaitsToStop * m_waits.firstDataMs;
+    request.quietMs = emptyWaitsToStop * m_waits.quietMs;
+    request.maxReply = maxReplySize;
+    // The worker lives until done has run: its owner deletes it from there.
+    loop.submit(std::move(request), [this](ExchangeLoop::Outcome &&outcome) {
+        if (!outcome.connected) {
+            failToConnect(outcome.connectError, outcome.connectErrorText);
         } else {
-            failToConnect(socketError);
-            endAsync();
+            m_response = std::move(outcome.reply);
+            if (m_response.size() > maxReplySize)
+                fail(NoResponse, QCoreApplication::translate("Error", "the answer does not end"));
         }
-    });
-    connect(m_asyncTimer, &QTimer::timeout, this, [this] {
-        if (!m_asyncConnected)
-            failToConnect(QAbstractSocket::SocketTimeoutError);
         endAsync();
     });
-    m_asyncTimer->start(m_waits.connectMs);
-    m_socket->connectToHost(m_remoteAddress, httpPort, QIODevice::ReadWrite);
-}
-
-void WorkerWWW::readAsync()
-{
-    if (!m_socket || !m_asyncDone)
-        return;
-    if (m_socket->bytesAvailable() > 0) {
-        m_response += m_socket->readAll();
-        if (m_response.size() > maxReplySize) {
-            fail(NoResponse, QCoreApplication::translate("Error", "the answer does not end"));
-            endAsync();
-            return;
-        }
-        if (isHttpReplyComplete(m_response)) {
-            endAsync();
-            return;
-        }
-        m_asyncTimer->start(emptyWaitsToStop * m_waits.quietMs);
-    }
-    if (m_asyncConnected && m_socket->state() == QAbstractSocket::UnconnectedState)
-        endAsync();
 }
 
 void WorkerWWW::endAsync()
 {
     if (!m_asyncDone)
         return;
-    // Deleted later: this may run inside a signal of either.
-    if (m_socket) {
-        m_socket->disconnect(this);
-        m_socket->close();
-        m_socket->deleteLater();
-        m_socket = nullptr;
-    }
-    if (m_asyncTimer) {
-        m_asyncTimer->disconnect(this);
-        m_asyncTimer->stop();
-        m_asyncTimer->deleteLater();
-        m_asyncTimer = nullptr;
-    }
     if (!error())
         classifyReply();
     const std::function<void()> done = std::move(m_asyncDone);

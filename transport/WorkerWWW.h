@@ -9,8 +9,8 @@
 
 #include <functional>
 
+class ExchangeLoop;
 class QTcpSocket;
-class QTimer;
 
 // One HTTP/1.1 POST to a clock's port 80 over a fresh connection: builds the
 // request itself (the clocks want exactly these headers), reads the reply
@@ -53,12 +53,12 @@ public:
     void transfer() override;
     void close() override;
 
-    // The same exchange without a thread of its own: the calling thread's
-    // event loop drives it, with the same waits and the same outcome. done
-    // runs once, on that thread, after the socket is closed. A thread blocked
-    // in each poll costs a thread, its wake-up descriptor and two switches per
-    // wait; thousands of polls a minute need none of that.
-    void startAsync(std::function<void()> done);
+    // The same exchange without a thread of its own: the loop carries it,
+    // with the same waits and the same outcome. done runs once, on the loop's
+    // home thread, after the socket is closed. A thread blocked in each poll
+    // costs a thread, its wake-up descriptor and two switches per wait;
+    // thousands of polls a minute need none of that.
+    void startAsync(ExchangeLoop &loop, std::function<void()> done);
     // Whether startAsync can carry this exchange: a body sent as head, pause,
     // body needs the blocking path.
     bool canRunAsync() const { return !sendsInTwoParts(); }
@@ -101,13 +101,12 @@ public:
 
 private:
     void fail(Error code, const QString &reason);
-    void failToConnect(QAbstractSocket::SocketError error);
+    void failToConnect(QAbstractSocket::SocketError error, const QString &errorText);
     // The request for this exchange; false (and failed) when the address is no clock's.
     bool prepareRequest();
     bool sendsInTwoParts() const;
     // The reply read: its kind and, when it is no success, why.
     void classifyReply();
-    void readAsync();
     void endAsync();
     void writeRequest();
     void readUntilQuiet();
@@ -125,7 +124,5 @@ private:
     QByteArray m_request;
     QByteArray m_response;
     Waits m_waits;
-    QTimer *m_asyncTimer = nullptr;
     std::function<void()> m_asyncDone;
-    bool m_asyncConnected = false;
 };

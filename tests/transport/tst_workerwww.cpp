@@ -51,6 +51,7 @@ private slots:
     void reading_data();
     void reading();
     void unboundLocalAddressStillExchanges();
+    void refusedConnectionSaysSo();
     void unparseableUrlTouchesNoSocket();
 
 private:
@@ -183,6 +184,22 @@ void TestWorkerWWW::unboundLocalAddressStillExchanges()
     QVERIFY(outcome.finished);
     QCOMPARE(outcome.code, int(NoError));
     QCOMPARE(outcome.data, reply);
+}
+
+void TestWorkerWWW::refusedConnectionSaysSo()
+{
+    // Nothing listens on this loopback address.
+    CommandWWW command(ReadNetwork, "a=1");
+    WorkerThread *thread = makeWorkerThread(
+        command, std::make_unique<WWWParameters>(QHostAddress("127.0.0.202"), QHostAddress(), "user", "pass", 305));
+    QString reason;
+    int code = NoError;
+    QVERIFY(runWorker(thread, [&](Worker *worker) {
+        code = qobject_cast<WorkerWWW *>(worker)->errorCode();
+        reason = qobject_cast<WorkerWWW *>(worker)->failureReason();
+    }));
+    QCOMPARE(code, int(ConnectionError));
+    QCOMPARE(reason, QStringLiteral("connection refused"));
 }
 
 void TestWorkerWWW::unparseableUrlTouchesNoSocket()
