@@ -49,16 +49,17 @@ DevClock *ClockRegistry::clockById(quint64 id) const
 
 int ClockRegistry::indexOfClock(const DevClock *clock) const
 {
-    return clock ? m_clocks.indexOf(const_cast<DevClock *>(clock)) : -1;
+    return m_indexOf.value(clock, -1);
 }
 
 void ClockRegistry::addClock(DevClock *clock)
 {
-    if (!clock || m_clocks.contains(clock))
+    if (!clock || m_indexOf.contains(clock))
         return;
     const int index = m_clocks.size();
     emit clockAboutToBeAdded(index);
     m_clocks.append(clock);
+    m_indexOf.insert(clock, index);
     // The first of two clocks that share an id stays the one found.
     if (!m_byId.contains(clock->id))
         m_byId.insert(clock->id, clock);
@@ -83,6 +84,9 @@ bool ClockRegistry::removeClock(int index)
     }
     emit clockAboutToBeRemoved(index);
     DevClock *removed = m_clocks.takeAt(index);
+    m_indexOf.remove(removed);
+    for (int later = index; later < m_clocks.size(); ++later)
+        m_indexOf[m_clocks.at(later)] = later;
     // By the pointer: the clock's id may have been set after it was listed.
     for (auto it = m_byId.begin(); it != m_byId.end();)
         it = it.value() == removed ? m_byId.erase(it) : std::next(it);
@@ -230,6 +234,7 @@ void ClockRegistry::clear()
     emit aboutToBeCleared();
     qDeleteAll(m_clocks);
     m_clocks.clear();
+    m_indexOf.clear();
     m_byId.clear();
     qDeleteAll(m_groups);
     m_groups.clear();

@@ -90,6 +90,8 @@ private:
     // ten thousand clocks each time was the monitor's largest cost. An entry
     // is trusted only while the clock still has that id.
     mutable QHash<quint64, DevClock *> m_byId;
+    // Every poll's result is announced by the clock's place in the list.
+    QHash<const DevClock *, int> m_indexOf;
     QList<DevGroup *> m_groups;
 };
 

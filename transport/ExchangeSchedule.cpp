@@ -87,6 +87,8 @@ ExchangeSchedule::Id ExchangeSchedule::add(const Ticket &ticket)
     m_waiting[laneIndex(ticket.lane)].append({id, ticket});
     if (ticket.owner)
         ++m_waitingOf[ticket.owner];
+    if (!ticket.key.isEmpty())
+        ++m_waitingKeys[ticket.key];
     if (holdsKeys(ticket.lane) && ticket.owner && !ticket.key.isEmpty()) {
         m_userHolds[ticket.key].insert(ticket.owner);
         m_ownerKeys[ticket.owner].insert(ticket.key);
@@ -121,6 +123,7 @@ void ExchangeSchedule::start(int lane, int waitingIndex, QVector<Id> &started)
         if (owner != m_waitingOf.end() && --*owner <= 0)
             m_waitingOf.erase(owner);
     }
+    forgetWaitingKey(entry.ticket.key);
     m_runningTickets.insert(entry.id, {entry.ticket, monotonicNs()});
     ++m_running[laneIndex(entry.ticket.lane)];
     if (!entry.ticket.key.isEmpty())
@@ -128,11 +131,20 @@ void ExchangeSchedule::start(int lane, int waitingIndex, QVector<Id> &started)
     started.append(entry.id);
 }
 
+void ExchangeSchedule::forgetWaitingKey(const QString &key)
+{
+    const auto found = m_waitingKeys.find(key);
+    if (found != m_waitingKeys.end() && --*found <= 0)
+        m_waitingKeys.erase(found);
+}
+
 QVector<ExchangeSchedule::Id> ExchangeSchedule::takeStartable()
 {
     QVector<Id> started;
     for (auto it = m_continuations.cbegin(); it != m_continuations.cend(); ++it) {
-        if (!m_waitingOf.contains(it.value()))
+        // Most polls that end have no next exchange waiting for their clock:
+        // no scan of the waiting polls for them.
+        if (!m_waitingOf.contains(it.value()) || !m_waitingKeys.contains(it.key()))
             continue;
         // The owner's first waiting exchange for the key, whatever its lane.
         int foundLane = -1;
@@ -199,8 +211,10 @@ QVector<ExchangeSchedule::Id> ExchangeSchedule::withdraw(const void *owner)
     if (m_waitingOf.remove(owner) > 0) {
         for (QList<Entry> &waiting : m_waiting) {
             for (int i = waiting.size() - 1; i >= 0; --i) {
-                if (waiting.at(i).ticket.owner == owner)
-                    dropped.append(waiting.takeAt(i).id);
+                if (waiting.at(i).ticket.owner != owner)
+                    continue;
+                forgetWaitingKey(waiting.at(i).ticket.key);
+                dropped.append(waiting.takeAt(i).id);
             }
         }
         // In the order they were added.

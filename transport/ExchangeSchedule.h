@@ -126,6 +126,7 @@ private:
     void resize();
     bool canStart(const Ticket &ticket) const;
     void start(int lane, int waitingIndex, QVector<Id> &started);
+    void forgetWaitingKey(const QString &key);
 
     int m_bound;
     int m_probeBound;
@@ -135,6 +136,8 @@ private:
     QList<Entry> m_waiting[LaneCount];
     // How many exchanges each owner has waiting; most that end have none.
     QHash<const void *, int> m_waitingOf;
+    // How many exchanges wait for each key.
+    QHash<QString, int> m_waitingKeys;
     QHash<Id, Running> m_runningTickets;
     int m_pollCeiling = DefaultPollCeiling;
     int m_laneBound[LaneCount] = {0, 0, 0, 0};
