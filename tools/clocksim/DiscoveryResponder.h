@@ -9,7 +9,8 @@
 // Answers the discovery query: every clock the query reaches sends one
 // datagram from its own address back to the querier's address and port.
 // A wildcard socket hears broadcasts; one socket per clock address sends the
-// replies from that address (and hears queries sent straight to it).
+// replies from that address (and hears queries sent straight to it), or, in
+// a large fleet, the wildcard socket does all of it.
 class DiscoveryResponder : public QObject
 {
     Q_OBJECT
@@ -27,4 +28,5 @@ private:
     Simulator* m_simulator;
     QUdpSocket m_broadcastSocket;
     QHash<QString, QUdpSocket*> m_addressSockets;
+    bool m_oneSocket = false;
 };
