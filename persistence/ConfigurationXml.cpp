@@ -13,6 +13,21 @@ const QString tagDisplay = QStringLiteral("Display");
 const QString tagAlarms = QStringLiteral("Alarms");
 const QString tagAlarm = QStringLiteral("Alarm");
 
+// As timeText, without a string per time: a long device list holds 34 times
+// per clock.
+void writeTimeAttribute(XmlWriter &w, const char *name, const QTime &time)
+{
+    if (!time.isValid()) {
+        w.attribute(name, QLatin1String());
+        return;
+    }
+    const int hours = time.hour();
+    const int minutes = time.minute();
+    const char text[] = {char('0' + hours / 10), char('0' + hours % 10), ':', char('0' + minutes / 10),
+                         char('0' + minutes % 10)};
+    w.attribute(name, QLatin1String(text, int(sizeof text)));
+}
+
 void writeTime(XmlWriter &w, const ClockConfigFields &c)
 {
     w.startElement("Time");
@@ -28,8 +43,8 @@ void writeTime(XmlWriter &w, const ClockConfigFields &c)
     w.attribute("Server5", c.Server5);
     w.attribute("MasterMode", c.MasterMode);
     w.attribute("QueryInterval", c.QueryInterval);
-    w.attribute("SummerTimeStartTime", timeText(c.SummerTimeStartTime));
-    w.attribute("SummerTimeEndTime", timeText(c.SummerTimeEndTime));
+    writeTimeAttribute(w, "SummerTimeStartTime", c.SummerTimeStartTime);
+    writeTimeAttribute(w, "SummerTimeEndTime", c.SummerTimeEndTime);
     w.attribute("SummerTimeStartDate", c.SummerTimeStartDate);
     w.attribute("SummerTimeEndDate", c.SummerTimeEndDate);
     w.attribute("SummerTimeStartDay", c.SummerTimeStartDay);
@@ -61,8 +76,8 @@ void writeDisplay(XmlWriter &w, const ClockConfigFields &c)
     w.attribute("SynchronizationMode", c.SynchronizationMode);
     w.attribute("MasterIP", c.MasterIP);
     w.attribute("EcoMode", c.EcoMode);
-    w.attribute("EcoStart", timeText(c.EcoStart));
-    w.attribute("EcoEnd", timeText(c.EcoEnd));
+    writeTimeAttribute(w, "EcoStart", c.EcoStart);
+    writeTimeAttribute(w, "EcoEnd", c.EcoEnd);
     w.attribute("typeface", c.typeface);
     w.endElement();
 }
@@ -78,7 +93,7 @@ void writeAlarms(XmlWriter &w, const ClockConfigFields &c)
         w.startElement("Alarm");
         w.attribute("index", slot);
         w.attribute("Active", alarm.Active);
-        w.attribute("Time", timeText(alarm.Time));
+        writeTimeAttribute(w, "Time", alarm.Time);
         w.attribute("Duration", alarm.Duration);
         w.attribute("SelectedDaysMode", alarm.SelectedDaysMode);
         for (int day = 1; day <= daysPerWeek; ++day)

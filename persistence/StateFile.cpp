@@ -17,15 +17,43 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <array>
+
 namespace StateFile {
 
 namespace {
 
 constexpr char fileVersion[] = "1.00";
+// About what a clock takes in the file, with and without a configuration.
+constexpr int clockBytes = 1200;
+constexpr int configurationBytes = 6400;
 
 QString addressText(const QHostAddress &address)
 {
     return address.isNull() ? QString() : address.toString();
+}
+
+// As QDateTime::toString with the status time format, which asks the C
+// library for the time zone on every call; other years go to it still.
+void writeStatusTime(XmlWriter &w, const QDateTime &when)
+{
+    const QDate date = when.date();
+    constexpr int firstYear = 1000;
+    constexpr int lastYear = 9999;
+    if (!when.isValid() || date.year() < firstYear || date.year() > lastYear) {
+        w.attribute("lastStatusUpdate", when.toString(StateFields::statusTimeFormat));
+        return;
+    }
+    const QTime time = when.time();
+    const auto two = [](int value) { return std::array<char, 2>{char('0' + value / 10), char('0' + value % 10)}; };
+    const auto day = two(date.day()), month = two(date.month()), century = two(date.year() / 100),
+               year = two(date.year() % 100), hours = two(time.hour()), minutes = two(time.minute()),
+               seconds = two(time.second());
+    const char text[] = {day[0],     day[1],  '.',     month[0],   month[1],   '.',        century[0],
+                         century[1], year[0], year[1], ' ',        hours[0],   hours[1],   ':',
+                         minutes[0], minutes[1],       ':',        seconds[0], seconds[1]};
+    w.attribute("lastStatusUpdate", QLatin1String(text, int(sizeof text)));
 }
 
 void writeClock(XmlWriter &w, const DevClock &clock, int index)
@@ -58,7 +86,7 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index)
     w.attribute("lastNtpServer", s.lastNtpServer);
     w.attribute("lastSyncTime", s.lastSyncTime);
     w.attribute("signalStrength", s.signalStrength);
-    w.attribute("lastStatusUpdate", s.lastStatusUpdate.toString(StateFields::statusTimeFormat));
+    writeStatusTime(w, s.lastStatusUpdate);
     w.endElement();
 
     const ClockNetworkSettings &n = clock.network;
@@ -148,6 +176,10 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
                      const NotificationSettings &settings)
 {
     XmlWriter w;
+    qint64 expected = 4096;
+    for (const DevClock *clock : clocks)
+        expected += clockBytes + (clock->hasConfig() ? configurationBytes : 0);
+    w.reserve(int(std::min(expected, XmlFile::maxStateFileSize)));
     w.startElement("QLXZentick");
     w.attribute("version", QString::fromLatin1(fileVersion));
 
