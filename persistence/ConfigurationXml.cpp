@@ -2,7 +2,11 @@
 
 #include "ClockConfig.h"
 #include "XmlFile.h"
+#include "XmlScanner.h"
 #include "XmlWriter.h"
+
+#include <type_traits>
+#include <utility>
 
 namespace ConfigurationXml {
 
@@ -160,12 +164,16 @@ void readDisplayFields(const Element &e, ClockConfigFields &c)
 template <class Element>
 void readAlarm(const Element &e, Alarm &alarm)
 {
+    static const QString dayNames[daysPerWeek] = {
+        QStringLiteral("DayActive1"), QStringLiteral("DayActive2"), QStringLiteral("DayActive3"),
+        QStringLiteral("DayActive4"), QStringLiteral("DayActive5"), QStringLiteral("DayActive6"),
+        QStringLiteral("DayActive7")};
     alarm.Active = XmlFile::nonZeroAttribute(e, QStringLiteral("Active"));
     alarm.Time = readTime(e, QStringLiteral("Time"));
     alarm.Duration = XmlFile::intAttribute(e, QStringLiteral("Duration"));
     alarm.SelectedDaysMode = XmlFile::nonZeroAttribute(e, QStringLiteral("SelectedDaysMode"));
     for (int day = 1; day <= daysPerWeek; ++day)
-        alarm.setDayActive(day, XmlFile::nonZeroAttribute(e, QStringLiteral("DayActive") + QString::number(day)));
+        alarm.setDayActive(day, XmlFile::nonZeroAttribute(e, dayNames[day - 1]));
 }
 
 // The first "Alarm" and every sibling after it, whatever its name.
@@ -177,14 +185,43 @@ void readAlarms(const QDomElement &alarms, ClockConfigFields &c)
         readAlarm(e, c.alarms[slot]);
 }
 
-void readAlarms(QXmlStreamReader &reader, ClockConfigFields &c)
+template <class Reader>
+void readAlarms(Reader &reader, ClockConfigFields &c)
 {
     int slot = 0;
-    XmlFile::forEachChild(reader, [&](const QStringRef &name) {
+    XmlFile::forEachChild(reader, [&](const auto &name) {
         if ((slot > 0 || name == tagAlarm) && slot < alarmCount)
-            readAlarm(XmlFile::StreamAttributes(reader.attributes()), c.alarms[slot++]);
+            readAlarm(XmlFile::attributesOf(reader), c.alarms[slot++]);
         return false;
     });
+}
+
+template <class Reader>
+std::unique_ptr<ClockConfig> readStream(Reader &reader)
+{
+    using Attributes = std::decay_t<decltype(XmlFile::attributesOf(std::declval<Reader &>()))>;
+    auto config = std::make_unique<ClockConfig>();
+    // Missing elements read like elements without attributes.
+    Attributes time;
+    Attributes display;
+    XmlFile::FirstChild firstTime(tagTime);
+    XmlFile::FirstChild firstDisplay(tagDisplay);
+    XmlFile::FirstChild firstAlarms(tagAlarms);
+    XmlFile::forEachChild(reader, [&](const auto &name) {
+        if (firstTime(name)) {
+            time = XmlFile::attributesOf(reader);
+        } else if (firstDisplay(name)) {
+            display = XmlFile::attributesOf(reader);
+        } else if (firstAlarms(name)) {
+            readAlarms(reader, *config);
+            return true;
+        }
+        return false;
+    });
+    readTimeFields(time, *config);
+    readDisplayFields(display, *config);
+    config->loaded = true;
+    return config;
 }
 
 } // namespace
@@ -234,28 +271,12 @@ std::unique_ptr<ClockConfig> read(const QDomElement &element)
 
 std::unique_ptr<ClockConfig> read(QXmlStreamReader &reader)
 {
-    auto config = std::make_unique<ClockConfig>();
-    // Missing elements read like elements without attributes.
-    XmlFile::StreamAttributes time;
-    XmlFile::StreamAttributes display;
-    XmlFile::FirstChild firstTime(tagTime);
-    XmlFile::FirstChild firstDisplay(tagDisplay);
-    XmlFile::FirstChild firstAlarms(tagAlarms);
-    XmlFile::forEachChild(reader, [&](const QStringRef &name) {
-        if (firstTime(name)) {
-            time = XmlFile::StreamAttributes(reader.attributes());
-        } else if (firstDisplay(name)) {
-            display = XmlFile::StreamAttributes(reader.attributes());
-        } else if (firstAlarms(name)) {
-            readAlarms(reader, *config);
-            return true;
-        }
-        return false;
-    });
-    readTimeFields(time, *config);
-    readDisplayFields(display, *config);
-    config->loaded = true;
-    return config;
+    return readStream(reader);
+}
+
+std::unique_ptr<ClockConfig> read(XmlScanner &reader)
+{
+    return readStream(reader);
 }
 
 } // namespace ConfigurationXml

@@ -202,7 +202,8 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
 
 bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings)
 {
-    return StateStreamReader(data).parse(lists, settings) || StateDocumentReader::parse(data, lists, settings);
+    return StateStreamReader::parsePlain(data, lists, settings) || StateStreamReader(data).parse(lists, settings)
+        || StateDocumentReader::parse(data, lists, settings);
 }
 
 bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
