@@ -56,7 +56,7 @@ void writeStatusTime(XmlWriter &w, const QDateTime &when)
     w.attribute("lastStatusUpdate", QLatin1String(text, int(sizeof text)));
 }
 
-void writeClock(XmlWriter &w, const DevClock &clock, int index)
+void writeClock(XmlWriter &w, const DevClock &clock, int index, const QDateTime &now)
 {
     w.startElement("Clock");
     w.attribute("index", index);
@@ -71,7 +71,7 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index)
     w.attribute("productCode", clock.productCode);
     w.attribute("deviceCode", clock.deviceCode);
     // Only while one lasts: files without quiet periods stay as they were.
-    if (clock.quietPeriod.isActive(QDateTime::currentDateTime()))
+    if (clock.quietPeriod.isActive(now))
         w.attribute("quietUntil", clock.quietPeriod.toText());
     w.endElement();
 
@@ -116,12 +116,12 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index)
     w.endElement();
 }
 
-void writeGroup(XmlWriter &w, const DevGroup &group, int index)
+void writeGroup(XmlWriter &w, const DevGroup &group, int index, const QDateTime &now)
 {
     w.startElement("Group");
     w.attribute("index", index);
     w.attribute("name", group.name());
-    if (group.quietPeriod.isActive(QDateTime::currentDateTime()))
+    if (group.quietPeriod.isActive(now))
         w.attribute("quietUntil", group.quietPeriod.toText());
     const QList<int> &members = group.clockIndexes();
     w.startElement("ClockList");
@@ -185,14 +185,16 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
 
     w.startElement("ClockList");
     w.attribute("size", clocks.size());
+    // Asked once: every call consults the C library's time zone.
+    const QDateTime now = QDateTime::currentDateTime();
     for (int i = 0; i < clocks.size(); ++i)
-        writeClock(w, *clocks.at(i), i);
+        writeClock(w, *clocks.at(i), i, now);
     w.endElement();
 
     w.startElement("GroupList");
     w.attribute("size", groups.size());
     for (int i = 0; i < groups.size(); ++i)
-        writeGroup(w, *groups.at(i), i);
+        writeGroup(w, *groups.at(i), i, now);
     w.endElement();
 
     writeNotificationSettings(w, settings);
