@@ -19,8 +19,9 @@
 // argument says), each with a full configuration, 20 groups and 10
 // recipients. Prints the median and the best of several runs of each step
 // and the file size, and for comparison the parse times of the stream reader
-// that reads the documents the scanner refuses and of the DOM reader. A second argument names a file the last
-// saved text is copied to, to compare the bytes of two builds.
+// (it reads the documents the scanner refuses) and of the DOM reader. A
+// second argument names a file the last saved text is copied to, to compare
+// the bytes of two builds.
 
 namespace {
 
