@@ -18,7 +18,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
+#include <cstdio>
 
 namespace StateFile {
 
@@ -46,14 +46,10 @@ void writeStatusTime(XmlWriter &w, const QDateTime &when)
         return;
     }
     const QTime time = when.time();
-    const auto two = [](int value) { return std::array<char, 2>{char('0' + value / 10), char('0' + value % 10)}; };
-    const auto day = two(date.day()), month = two(date.month()), century = two(date.year() / 100),
-               year = two(date.year() % 100), hours = two(time.hour()), minutes = two(time.minute()),
-               seconds = two(time.second());
-    const char text[] = {day[0],     day[1],  '.',     month[0],   month[1],   '.',        century[0],
-                         century[1], year[0], year[1], ' ',        hours[0],   hours[1],   ':',
-                         minutes[0], minutes[1],       ':',        seconds[0], seconds[1]};
-    w.attribute("lastStatusUpdate", QLatin1String(text, int(sizeof text)));
+    char text[sizeof "dd.MM.yyyy hh:mm:ss"];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", date.day(), date.month(), date.year(),
+                  time.hour(), time.minute(), time.second());
+    w.attribute("lastStatusUpdate", QLatin1String(text));
 }
 
 void writeClock(XmlWriter &w, const DevClock &clock, int index, const QDateTime &now)
