@@ -126,7 +126,8 @@ private:
     std::unique_ptr<DevGroup> readGroup();
     QList<int> readMembers();
     void readNotificationSettings(NotificationSettings &settings);
-    Attributes attributes() const { return XmlFile::attributesOf(m_xml); }
+    // The scanner's own attributes, not a copy of them.
+    decltype(auto) attributes() const { return XmlFile::attributesOf(m_xml); }
 
     Reader &m_xml;
 };
