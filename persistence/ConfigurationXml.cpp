@@ -2,7 +2,11 @@
 
 #include "ClockConfig.h"
 #include "XmlFile.h"
+#include "XmlScanner.h"
 #include "XmlWriter.h"
+
+#include <type_traits>
+#include <utility>
 
 namespace ConfigurationXml {
 
@@ -12,6 +16,21 @@ const QString tagTime = QStringLiteral("Time");
 const QString tagDisplay = QStringLiteral("Display");
 const QString tagAlarms = QStringLiteral("Alarms");
 const QString tagAlarm = QStringLiteral("Alarm");
+
+// As timeText, without a string per time: a long device list holds 34 times
+// per clock.
+void writeTimeAttribute(XmlWriter &w, const char *name, const QTime &time)
+{
+    if (!time.isValid()) {
+        w.attribute(name, QLatin1String());
+        return;
+    }
+    const int hours = time.hour();
+    const int minutes = time.minute();
+    const char text[] = {char('0' + hours / 10), char('0' + hours % 10), ':', char('0' + minutes / 10),
+                         char('0' + minutes % 10)};
+    w.attribute(name, QLatin1String(text, int(sizeof text)));
+}
 
 void writeTime(XmlWriter &w, const ClockConfigFields &c)
 {
@@ -28,8 +47,8 @@ void writeTime(XmlWriter &w, const ClockConfigFields &c)
     w.attribute("Server5", c.Server5);
     w.attribute("MasterMode", c.MasterMode);
     w.attribute("QueryInterval", c.QueryInterval);
-    w.attribute("SummerTimeStartTime", timeText(c.SummerTimeStartTime));
-    w.attribute("SummerTimeEndTime", timeText(c.SummerTimeEndTime));
+    writeTimeAttribute(w, "SummerTimeStartTime", c.SummerTimeStartTime);
+    writeTimeAttribute(w, "SummerTimeEndTime", c.SummerTimeEndTime);
     w.attribute("SummerTimeStartDate", c.SummerTimeStartDate);
     w.attribute("SummerTimeEndDate", c.SummerTimeEndDate);
     w.attribute("SummerTimeStartDay", c.SummerTimeStartDay);
@@ -61,8 +80,8 @@ void writeDisplay(XmlWriter &w, const ClockConfigFields &c)
     w.attribute("SynchronizationMode", c.SynchronizationMode);
     w.attribute("MasterIP", c.MasterIP);
     w.attribute("EcoMode", c.EcoMode);
-    w.attribute("EcoStart", timeText(c.EcoStart));
-    w.attribute("EcoEnd", timeText(c.EcoEnd));
+    writeTimeAttribute(w, "EcoStart", c.EcoStart);
+    writeTimeAttribute(w, "EcoEnd", c.EcoEnd);
     w.attribute("typeface", c.typeface);
     w.endElement();
 }
@@ -78,7 +97,7 @@ void writeAlarms(XmlWriter &w, const ClockConfigFields &c)
         w.startElement("Alarm");
         w.attribute("index", slot);
         w.attribute("Active", alarm.Active);
-        w.attribute("Time", timeText(alarm.Time));
+        writeTimeAttribute(w, "Time", alarm.Time);
         w.attribute("Duration", alarm.Duration);
         w.attribute("SelectedDaysMode", alarm.SelectedDaysMode);
         for (int day = 1; day <= daysPerWeek; ++day)
@@ -145,12 +164,16 @@ void readDisplayFields(const Element &e, ClockConfigFields &c)
 template <class Element>
 void readAlarm(const Element &e, Alarm &alarm)
 {
+    static const QString dayNames[daysPerWeek] = {
+        QStringLiteral("DayActive1"), QStringLiteral("DayActive2"), QStringLiteral("DayActive3"),
+        QStringLiteral("DayActive4"), QStringLiteral("DayActive5"), QStringLiteral("DayActive6"),
+        QStringLiteral("DayActive7")};
     alarm.Active = XmlFile::nonZeroAttribute(e, QStringLiteral("Active"));
     alarm.Time = readTime(e, QStringLiteral("Time"));
     alarm.Duration = XmlFile::intAttribute(e, QStringLiteral("Duration"));
     alarm.SelectedDaysMode = XmlFile::nonZeroAttribute(e, QStringLiteral("SelectedDaysMode"));
     for (int day = 1; day <= daysPerWeek; ++day)
-        alarm.setDayActive(day, XmlFile::nonZeroAttribute(e, QStringLiteral("DayActive") + QString::number(day)));
+        alarm.setDayActive(day, XmlFile::nonZeroAttribute(e, dayNames[day - 1]));
 }
 
 // The first "Alarm" and every sibling after it, whatever its name.
@@ -162,14 +185,43 @@ void readAlarms(const QDomElement &alarms, ClockConfigFields &c)
         readAlarm(e, c.alarms[slot]);
 }
 
-void readAlarms(QXmlStreamReader &reader, ClockConfigFields &c)
+template <class Reader>
+void readAlarms(Reader &reader, ClockConfigFields &c)
 {
     int slot = 0;
-    XmlFile::forEachChild(reader, [&](const QStringRef &name) {
+    XmlFile::forEachChild(reader, [&](const auto &name) {
         if ((slot > 0 || name == tagAlarm) && slot < alarmCount)
-            readAlarm(XmlFile::StreamAttributes(reader.attributes()), c.alarms[slot++]);
+            readAlarm(XmlFile::attributesOf(reader), c.alarms[slot++]);
         return false;
     });
+}
+
+template <class Reader>
+std::unique_ptr<ClockConfig> readStream(Reader &reader)
+{
+    using Attributes = std::decay_t<decltype(XmlFile::attributesOf(std::declval<Reader &>()))>;
+    auto config = std::make_unique<ClockConfig>();
+    // Missing elements read like elements without attributes.
+    Attributes time;
+    Attributes display;
+    XmlFile::FirstChild firstTime(tagTime);
+    XmlFile::FirstChild firstDisplay(tagDisplay);
+    XmlFile::FirstChild firstAlarms(tagAlarms);
+    XmlFile::forEachChild(reader, [&](const auto &name) {
+        if (firstTime(name)) {
+            time = XmlFile::attributesOf(reader);
+        } else if (firstDisplay(name)) {
+            display = XmlFile::attributesOf(reader);
+        } else if (firstAlarms(name)) {
+            readAlarms(reader, *config);
+            return true;
+        }
+        return false;
+    });
+    readTimeFields(time, *config);
+    readDisplayFields(display, *config);
+    config->loaded = true;
+    return config;
 }
 
 } // namespace
@@ -219,28 +271,12 @@ std::unique_ptr<ClockConfig> read(const QDomElement &element)
 
 std::unique_ptr<ClockConfig> read(QXmlStreamReader &reader)
 {
-    auto config = std::make_unique<ClockConfig>();
-    // Missing elements read like elements without attributes.
-    XmlFile::StreamAttributes time;
-    XmlFile::StreamAttributes display;
-    XmlFile::FirstChild firstTime(tagTime);
-    XmlFile::FirstChild firstDisplay(tagDisplay);
-    XmlFile::FirstChild firstAlarms(tagAlarms);
-    XmlFile::forEachChild(reader, [&](const QStringRef &name) {
-        if (firstTime(name)) {
-            time = XmlFile::StreamAttributes(reader.attributes());
-        } else if (firstDisplay(name)) {
-            display = XmlFile::StreamAttributes(reader.attributes());
-        } else if (firstAlarms(name)) {
-            readAlarms(reader, *config);
-            return true;
-        }
-        return false;
-    });
-    readTimeFields(time, *config);
-    readDisplayFields(display, *config);
-    config->loaded = true;
-    return config;
+    return readStream(reader);
+}
+
+std::unique_ptr<ClockConfig> read(XmlScanner &reader)
+{
+    return readStream(reader);
 }
 
 } // namespace ConfigurationXml

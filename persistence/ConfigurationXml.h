@@ -11,6 +11,7 @@
 
 class ClockConfig;
 struct ClockConfigFields;
+class XmlScanner;
 class XmlWriter;
 
 // The "Configuration" element: a complete clock configuration. It is embedded
@@ -43,5 +44,6 @@ std::unique_ptr<ClockConfig> read(const QDomElement &element);
 // The same from the reader's current "Configuration" start element, which is
 // read up to its end element.
 std::unique_ptr<ClockConfig> read(QXmlStreamReader &reader);
+std::unique_ptr<ClockConfig> read(XmlScanner &reader);
 
 } // namespace ConfigurationXml

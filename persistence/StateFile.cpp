@@ -17,18 +17,42 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cstdio>
+
 namespace StateFile {
 
 namespace {
 
 constexpr char fileVersion[] = "1.00";
+// About what a clock takes in the file, with and without a configuration.
+constexpr int clockBytes = 1200;
+constexpr int configurationBytes = 6400;
 
 QString addressText(const QHostAddress &address)
 {
     return address.isNull() ? QString() : address.toString();
 }
 
-void writeClock(XmlWriter &w, const DevClock &clock, int index)
+// As QDateTime::toString with the status time format, which asks the C
+// library for the time zone on every call; other years go to it still.
+void writeStatusTime(XmlWriter &w, const QDateTime &when)
+{
+    const QDate date = when.date();
+    constexpr int firstYear = 1000;
+    constexpr int lastYear = 9999;
+    if (!when.isValid() || date.year() < firstYear || date.year() > lastYear) {
+        w.attribute("lastStatusUpdate", when.toString(StateFields::statusTimeFormat));
+        return;
+    }
+    const QTime time = when.time();
+    char text[sizeof "dd.MM.yyyy hh:mm:ss"];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", date.day(), date.month(), date.year(),
+                  time.hour(), time.minute(), time.second());
+    w.attribute("lastStatusUpdate", QLatin1String(text));
+}
+
+void writeClock(XmlWriter &w, const DevClock &clock, int index, const QDateTime &now)
 {
     w.startElement("Clock");
     w.attribute("index", index);
@@ -43,7 +67,7 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index)
     w.attribute("productCode", clock.productCode);
     w.attribute("deviceCode", clock.deviceCode);
     // Only while one lasts: files without quiet periods stay as they were.
-    if (clock.quietPeriod.isActive(QDateTime::currentDateTime()))
+    if (clock.quietPeriod.isActive(now))
         w.attribute("quietUntil", clock.quietPeriod.toText());
     w.endElement();
 
@@ -58,7 +82,7 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index)
     w.attribute("lastNtpServer", s.lastNtpServer);
     w.attribute("lastSyncTime", s.lastSyncTime);
     w.attribute("signalStrength", s.signalStrength);
-    w.attribute("lastStatusUpdate", s.lastStatusUpdate.toString(StateFields::statusTimeFormat));
+    writeStatusTime(w, s.lastStatusUpdate);
     w.endElement();
 
     const ClockNetworkSettings &n = clock.network;
@@ -88,12 +112,12 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index)
     w.endElement();
 }
 
-void writeGroup(XmlWriter &w, const DevGroup &group, int index)
+void writeGroup(XmlWriter &w, const DevGroup &group, int index, const QDateTime &now)
 {
     w.startElement("Group");
     w.attribute("index", index);
     w.attribute("name", group.name());
-    if (group.quietPeriod.isActive(QDateTime::currentDateTime()))
+    if (group.quietPeriod.isActive(now))
         w.attribute("quietUntil", group.quietPeriod.toText());
     const QList<int> &members = group.clockIndexes();
     w.startElement("ClockList");
@@ -148,19 +172,25 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
                      const NotificationSettings &settings)
 {
     XmlWriter w;
+    qint64 expected = 4096;
+    for (const DevClock *clock : clocks)
+        expected += clockBytes + (clock->hasConfig() ? configurationBytes : 0);
+    w.reserve(int(std::min(expected, XmlFile::maxStateFileSize)));
     w.startElement("QLXZentick");
     w.attribute("version", QString::fromLatin1(fileVersion));
 
     w.startElement("ClockList");
     w.attribute("size", clocks.size());
+    // Asked once: every call consults the C library's time zone.
+    const QDateTime now = QDateTime::currentDateTime();
     for (int i = 0; i < clocks.size(); ++i)
-        writeClock(w, *clocks.at(i), i);
+        writeClock(w, *clocks.at(i), i, now);
     w.endElement();
 
     w.startElement("GroupList");
     w.attribute("size", groups.size());
     for (int i = 0; i < groups.size(); ++i)
-        writeGroup(w, *groups.at(i), i);
+        writeGroup(w, *groups.at(i), i, now);
     w.endElement();
 
     writeNotificationSettings(w, settings);
@@ -170,7 +200,8 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
 
 bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings)
 {
-    return StateStreamReader(data).parse(lists, settings) || StateDocumentReader::parse(data, lists, settings);
+    return StateStreamReader::parsePlain(data, lists, settings) || StateStreamReader(data).parse(lists, settings)
+        || StateDocumentReader::parse(data, lists, settings);
 }
 
 bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,

@@ -23,7 +23,8 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
 // "NotifSet" element, reads the notification settings into settings
 // (otherwise settings stays as it is). False, with lists and settings
 // untouched, when the data does not parse or holds no element. Read with
-// StateStreamReader, and with StateDocumentReader when that one refuses.
+// StateStreamReader's scanner, its QXmlStreamReader when the scanner
+// refuses, and StateDocumentReader when that one refuses too.
 bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings);
 
 // Written through a temporary file renamed over the target, readable by its

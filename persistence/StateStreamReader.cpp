@@ -5,8 +5,11 @@
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "StateFields.h"
+#include "XmlScanner.h"
 
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -19,6 +22,10 @@ const QString tagConfiguration = QStringLiteral("Configuration");
 const QString tagNotifSet = QStringLiteral("NotifSet");
 const QString tagRecipients = QStringLiteral("Recipients");
 const QString tagRecipient = QStringLiteral("Recipient");
+const QString tagCommon = QStringLiteral("Common");
+const QString tagStatus = QStringLiteral("Status");
+const QString tagNetwork = QStringLiteral("Network");
+const QString tagNetworkCardData = QStringLiteral("NetworkCardData");
 
 constexpr uint lastBasicPlaneCharacter = 0xFFFF;
 
@@ -100,50 +107,39 @@ bool readsAlike(const QByteArray &data)
     return true;
 }
 
-} // namespace
-
-StateStreamReader::StateStreamReader(const QByteArray &data) : m_data(data), m_xml(data)
+// The records of the document from either reader, the reader at the root's
+// start tag.
+template <class Reader>
+class StateReading
 {
-    m_xml.setNamespaceProcessing(false);
-}
+public:
+    explicit StateReading(Reader &reader) : m_xml(reader) {}
 
-bool StateStreamReader::parse(StateFile::Lists &lists, NotificationSettings &settings)
-{
-    if (!readsAlike(m_data))
-        return false;
-    while (!m_xml.atEnd() && !m_xml.isStartElement()) {
-        if (m_xml.readNext() == QXmlStreamReader::DTD)
-            return false;
-    }
-    if (!m_xml.isStartElement())
-        return false;
+    void readRoot(StateFile::Lists &lists, NotificationSettings &settings, bool &hasSettings);
 
-    // Nothing reaches the caller unless the whole document is well-formed.
-    StateFile::Lists read;
-    NotificationSettings readSettings = settings;
-    bool hasSettings = false;
-    readRoot(read, readSettings, hasSettings);
-    while (!m_xml.atEnd())
-        m_xml.readNext();
-    if (m_xml.hasError())
-        return false;
+private:
+    using Attributes = std::decay_t<decltype(XmlFile::attributesOf(std::declval<Reader &>()))>;
 
-    for (auto &clock : read.clocks)
-        lists.clocks.push_back(std::move(clock));
-    for (auto &group : read.groups)
-        lists.groups.push_back(std::move(group));
-    if (hasSettings)
-        settings = readSettings;
-    return true;
-}
+    void readClockList(StateFile::Lists &lists);
+    std::unique_ptr<DevClock> readClock();
+    void readGroupList(StateFile::Lists &lists);
+    std::unique_ptr<DevGroup> readGroup();
+    QList<int> readMembers();
+    void readNotificationSettings(NotificationSettings &settings);
+    // The scanner's own attributes, not a copy of them.
+    decltype(auto) attributes() const { return XmlFile::attributesOf(m_xml); }
+
+    Reader &m_xml;
+};
 
 // Any root name and any version: older and newer files load alike.
-void StateStreamReader::readRoot(StateFile::Lists &lists, NotificationSettings &settings, bool &hasSettings)
+template <class Reader>
+void StateReading<Reader>::readRoot(StateFile::Lists &lists, NotificationSettings &settings, bool &hasSettings)
 {
     XmlFile::FirstChild clockList(tagClockList);
     XmlFile::FirstChild groupList(tagGroupList);
     XmlFile::FirstChild notifSet(tagNotifSet);
-    XmlFile::forEachChild(m_xml, [&](const QStringRef &name) {
+    XmlFile::forEachChild(m_xml, [&](const auto &name) {
         if (clockList(name)) {
             readClockList(lists);
         } else if (groupList(name)) {
@@ -159,9 +155,10 @@ void StateStreamReader::readRoot(StateFile::Lists &lists, NotificationSettings &
 }
 
 // The first "Clock" and every sibling after it, whatever its name.
-void StateStreamReader::readClockList(StateFile::Lists &lists)
+template <class Reader>
+void StateReading<Reader>::readClockList(StateFile::Lists &lists)
 {
-    XmlFile::forEachChild(m_xml, [&](const QStringRef &name) {
+    XmlFile::forEachChild(m_xml, [&](const auto &name) {
         if (lists.clocks.empty() && name != tagClock)
             return false;
         lists.clocks.push_back(readClock());
@@ -169,19 +166,20 @@ void StateStreamReader::readClockList(StateFile::Lists &lists)
     });
 }
 
-std::unique_ptr<DevClock> StateStreamReader::readClock()
+template <class Reader>
+std::unique_ptr<DevClock> StateReading<Reader>::readClock()
 {
     auto clock = std::make_unique<DevClock>();
     // A missing element reads like one without attributes.
-    XmlFile::StreamAttributes common;
-    XmlFile::StreamAttributes status;
-    XmlFile::StreamAttributes network;
-    XmlFile::FirstChild firstCommon(QStringLiteral("Common"));
-    XmlFile::FirstChild firstStatus(QStringLiteral("Status"));
-    XmlFile::FirstChild firstNetwork(QStringLiteral("Network"));
-    XmlFile::FirstChild firstCard(QStringLiteral("NetworkCardData"));
+    Attributes common;
+    Attributes status;
+    Attributes network;
+    XmlFile::FirstChild firstCommon(tagCommon);
+    XmlFile::FirstChild firstStatus(tagStatus);
+    XmlFile::FirstChild firstNetwork(tagNetwork);
+    XmlFile::FirstChild firstCard(tagNetworkCardData);
     XmlFile::FirstChild firstConfig(tagConfiguration);
-    XmlFile::forEachChild(m_xml, [&](const QStringRef &name) {
+    XmlFile::forEachChild(m_xml, [&](const auto &name) {
         if (firstCommon(name)) {
             common = attributes();
         } else if (firstStatus(name)) {
@@ -203,9 +201,10 @@ std::unique_ptr<DevClock> StateStreamReader::readClock()
 }
 
 // The first "Group" and every sibling after it, whatever its name.
-void StateStreamReader::readGroupList(StateFile::Lists &lists)
+template <class Reader>
+void StateReading<Reader>::readGroupList(StateFile::Lists &lists)
 {
-    XmlFile::forEachChild(m_xml, [&](const QStringRef &name) {
+    XmlFile::forEachChild(m_xml, [&](const auto &name) {
         if (lists.groups.empty() && name != tagGroup)
             return false;
         lists.groups.push_back(readGroup());
@@ -213,7 +212,8 @@ void StateStreamReader::readGroupList(StateFile::Lists &lists)
     });
 }
 
-std::unique_ptr<DevGroup> StateStreamReader::readGroup()
+template <class Reader>
+std::unique_ptr<DevGroup> StateReading<Reader>::readGroup()
 {
     auto group = std::make_unique<DevGroup>();
     group->setName(XmlFile::textAttribute(attributes(), QStringLiteral("name")));
@@ -221,7 +221,7 @@ std::unique_ptr<DevGroup> StateStreamReader::readGroup()
     QList<int> members;
     XmlFile::FirstChild firstList(tagClockList);
     XmlFile::FirstChild firstConfig(tagConfiguration);
-    XmlFile::forEachChild(m_xml, [&](const QStringRef &name) {
+    XmlFile::forEachChild(m_xml, [&](const auto &name) {
         if (firstList(name))
             members = readMembers();
         else if (firstConfig(name))
@@ -235,10 +235,11 @@ std::unique_ptr<DevGroup> StateStreamReader::readGroup()
 }
 
 // The first "ClockIndex" and every sibling after it, whatever its name.
-QList<int> StateStreamReader::readMembers()
+template <class Reader>
+QList<int> StateReading<Reader>::readMembers()
 {
     QList<int> members;
-    XmlFile::forEachChild(m_xml, [&](const QStringRef &name) {
+    XmlFile::forEachChild(m_xml, [&](const auto &name) {
         if (!members.isEmpty() || name == tagClockIndex)
             members.append(XmlFile::intAttribute(attributes(), QStringLiteral("index")));
         return false;
@@ -246,16 +247,17 @@ QList<int> StateStreamReader::readMembers()
     return members;
 }
 
-void StateStreamReader::readNotificationSettings(NotificationSettings &settings)
+template <class Reader>
+void StateReading<Reader>::readNotificationSettings(NotificationSettings &settings)
 {
     StateFields::readNotificationSettings(attributes(), settings);
     settings.recipients.clear();
     XmlFile::FirstChild firstList(tagRecipients);
-    XmlFile::forEachChild(m_xml, [&](const QStringRef &name) {
+    XmlFile::forEachChild(m_xml, [&](const auto &name) {
         if (!firstList(name))
             return false;
         // The first "Recipient" and every sibling after it, whatever its name.
-        XmlFile::forEachChild(m_xml, [&](const QStringRef &entry) {
+        XmlFile::forEachChild(m_xml, [&](const auto &entry) {
             if (!settings.recipients.isEmpty() || entry == tagRecipient)
                 settings.recipients.append(StateFields::readRecipient(attributes()));
             return false;
@@ -264,7 +266,56 @@ void StateStreamReader::readNotificationSettings(NotificationSettings &settings)
     });
 }
 
-XmlFile::StreamAttributes StateStreamReader::attributes() const
+// Nothing reaches the caller unless the reader found the whole document
+// well-formed (and, for the scanner, plain).
+template <class Reader, class Finish>
+bool readInto(Reader &reader, Finish finish, StateFile::Lists &lists, NotificationSettings &settings)
 {
-    return XmlFile::StreamAttributes(m_xml.attributes());
+    StateFile::Lists read;
+    NotificationSettings readSettings = settings;
+    bool hasSettings = false;
+    StateReading<Reader>(reader).readRoot(read, readSettings, hasSettings);
+    if (!finish())
+        return false;
+    for (auto &clock : read.clocks)
+        lists.clocks.push_back(std::move(clock));
+    for (auto &group : read.groups)
+        lists.groups.push_back(std::move(group));
+    if (hasSettings)
+        settings = readSettings;
+    return true;
+}
+
+} // namespace
+
+StateStreamReader::StateStreamReader(const QByteArray &data) : m_data(data) {}
+
+bool StateStreamReader::parse(StateFile::Lists &lists, NotificationSettings &settings)
+{
+    if (!readsAlike(m_data))
+        return false;
+    QXmlStreamReader xml(m_data);
+    xml.setNamespaceProcessing(false);
+    while (!xml.atEnd() && !xml.isStartElement()) {
+        if (xml.readNext() == QXmlStreamReader::DTD)
+            return false;
+    }
+    if (!xml.isStartElement())
+        return false;
+    return readInto(
+        xml,
+        [&xml] {
+            while (!xml.atEnd())
+                xml.readNext();
+            return !xml.hasError();
+        },
+        lists, settings);
+}
+
+bool StateStreamReader::parsePlain(const QByteArray &data, StateFile::Lists &lists, NotificationSettings &settings)
+{
+    XmlScanner scanner(data);
+    if (!scanner.readRootElement())
+        return false;
+    return readInto(scanner, [&scanner] { return scanner.finish(); }, lists, settings);
 }

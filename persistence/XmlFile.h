@@ -64,12 +64,18 @@ inline QString text(const QStringRef &value)
     return value.toString();
 }
 
+inline StreamAttributes attributesOf(const QXmlStreamReader &reader)
+{
+    return StreamAttributes(reader.attributes());
+}
+
 // Calls visit(name) for every child element of the reader's current element.
 // visit either reads the child up to its end element and returns true, or
 // returns false and the child is skipped. Ends at the current element's end
-// element, or at the first error.
-template <class Visit>
-void forEachChild(QXmlStreamReader &reader, Visit visit)
+// element, or at the first error. The reader is a QXmlStreamReader or an
+// XmlScanner.
+template <class Reader, class Visit>
+void forEachChild(Reader &reader, Visit visit)
 {
     while (reader.readNextStartElement()) {
         if (!visit(reader.qualifiedName()))
@@ -83,7 +89,8 @@ class FirstChild
 {
 public:
     explicit FirstChild(const QString &tag) : m_tag(tag) {}
-    bool operator()(const QStringRef &name)
+    template <class Name>
+    bool operator()(const Name &name)
     {
         if (m_seen || name != m_tag)
             return false;

@@ -1,5 +1,7 @@
 #include "XmlWriter.h"
 
+#include <charconv>
+
 namespace {
 
 constexpr char processingInstruction[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
@@ -20,52 +22,71 @@ XmlWriter::XmlWriter()
 
 void XmlWriter::startElement(const char *tag)
 {
-    startElement(QByteArray(tag));
+    closeStartTag();
+    indent(int(m_openTags.size()));
+    m_out.append('<').append(tag);
+    m_openTags.emplace_back(tag);
+    m_startTagOpen = true;
 }
 
 void XmlWriter::startElement(const QByteArray &tag)
 {
-    closeStartTag();
-    indent(m_openTags.size());
-    m_out.append('<').append(tag);
-    m_openTags.append(tag);
-    m_startTagOpen = true;
+    startElement(tag.constData());
 }
 
 void XmlWriter::attribute(const char *name, const QString &value)
 {
-    Q_ASSERT(m_startTagOpen);
-    m_out.append(' ').append(name).append("=\"");
-    appendEscaped(value);
-    m_out.append('"');
+    startAttribute(name);
+    const int size = value.size();
+    const QChar *chars = value.constData();
+    for (int i = 0; i < size; ++i) {
+        if (chars[i].isHighSurrogate() && i + 1 < size && chars[i + 1].isLowSurrogate()) {
+            appendEscaped(QChar::surrogateToUcs4(chars[i], chars[i + 1]));
+            ++i;
+        } else {
+            appendEscaped(chars[i].unicode());
+        }
+    }
+    endAttribute();
+}
+
+void XmlWriter::attribute(const char *name, QLatin1String value)
+{
+    startAttribute(name);
+    for (const char c : value)
+        appendEscaped(uchar(c));
+    endAttribute();
 }
 
 void XmlWriter::attribute(const char *name, int value)
 {
-    attribute(name, QString::number(value));
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    attribute(name, QLatin1String(digits, int(end - digits)));
 }
 
 void XmlWriter::attribute(const char *name, bool value)
 {
-    attribute(name, value ? QStringLiteral("1") : QStringLiteral("0"));
+    attribute(name, value ? QLatin1String("1") : QLatin1String("0"));
 }
 
 void XmlWriter::attribute(const char *name, float value)
 {
-    attribute(name, QString::number(double(value), 'g', floatPrecision));
+    attribute(name, QLatin1String(QByteArray::number(double(value), 'g', floatPrecision)));
 }
 
 void XmlWriter::endElement()
 {
-    Q_ASSERT(!m_openTags.isEmpty());
-    const QByteArray tag = m_openTags.takeLast();
+    Q_ASSERT(!m_openTags.empty());
     if (m_startTagOpen) {
         m_out.append("/>\n");
         m_startTagOpen = false;
+        m_openTags.pop_back();
         return;
     }
-    indent(m_openTags.size());
-    m_out.append("</").append(tag).append(">\n");
+    indent(int(m_openTags.size()) - 1);
+    m_out.append("</").append(m_openTags.back().c_str()).append(">\n");
+    m_openTags.pop_back();
 }
 
 void XmlWriter::closeStartTag()
@@ -81,32 +102,48 @@ void XmlWriter::indent(int depth)
     m_out.append(depth, ' ');
 }
 
-void XmlWriter::appendEscaped(const QString &value)
+void XmlWriter::startAttribute(const char *name)
 {
-    QString escaped;
-    escaped.reserve(value.size());
-    const int size = value.size();
-    for (int i = 0; i < size; ++i) {
-        const QChar c = value.at(i);
-        uint code = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < size && value.at(i + 1).isLowSurrogate()) {
-            escaped.append(c).append(value.at(i + 1));
-            ++i;
-            continue;
-        }
-        if (!isXmlChar(code))
-            continue;
-        switch (code) {
-        case '<': escaped.append(QLatin1String("&lt;")); break;
-        case '>': escaped.append(QLatin1String("&gt;")); break;
-        case '&': escaped.append(QLatin1String("&amp;")); break;
-        case '"': escaped.append(QLatin1String("&quot;")); break;
-        // A reader normalises raw white space in attributes to blanks.
-        case '\t': escaped.append(QLatin1String("&#x9;")); break;
-        case '\n': escaped.append(QLatin1String("&#xa;")); break;
-        case '\r': escaped.append(QLatin1String("&#xd;")); break;
-        default: escaped.append(c); break;
-        }
+    Q_ASSERT(m_startTagOpen);
+    m_out.append(' ').append(name).append("=\"");
+    m_value.clear();
+}
+
+void XmlWriter::endAttribute()
+{
+    m_value.push_back('"');
+    m_out.append(m_value.data(), int(m_value.size()));
+}
+
+void XmlWriter::appendEscaped(uint code)
+{
+    if (!isXmlChar(code))
+        return;
+    switch (code) {
+    case '<': m_value.append("&lt;"); return;
+    case '>': m_value.append("&gt;"); return;
+    case '&': m_value.append("&amp;"); return;
+    case '"': m_value.append("&quot;"); return;
+    // A reader normalises raw white space in attributes to blanks.
+    case '\t': m_value.append("&#x9;"); return;
+    case '\n': m_value.append("&#xa;"); return;
+    case '\r': m_value.append("&#xd;"); return;
+    default: break;
     }
-    m_out.append(escaped.toUtf8());
+    // UTF-8 by hand: the toolkit's encoder would need a string per value.
+    if (code < 0x80) {
+        m_value.push_back(char(code));
+    } else if (code < 0x800) {
+        m_value.push_back(char(0xC0 | (code >> 6)));
+        m_value.push_back(char(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        m_value.push_back(char(0xE0 | (code >> 12)));
+        m_value.push_back(char(0x80 | ((code >> 6) & 0x3F)));
+        m_value.push_back(char(0x80 | (code & 0x3F)));
+    } else {
+        m_value.push_back(char(0xF0 | (code >> 18)));
+        m_value.push_back(char(0x80 | ((code >> 12) & 0x3F)));
+        m_value.push_back(char(0x80 | ((code >> 6) & 0x3F)));
+        m_value.push_back(char(0x80 | (code & 0x3F)));
+    }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLatin1String>
 #include <QString>
-#include <QVector>
+
+#include <string>
+#include <vector>
 
 // Writes the program's XML files: the "xml" processing instruction, UTF-8, one
 // space of indentation per level, every value an attribute, attributes in the
@@ -17,10 +20,14 @@ class XmlWriter
 {
 public:
     XmlWriter();
+    // Room for a document of about this many bytes: a long device list is
+    // then built without copying what is already written.
+    void reserve(int bytes) { m_out.reserve(bytes); }
 
     void startElement(const char *tag);
     void startElement(const QByteArray &tag);
     void attribute(const char *name, const QString &value);
+    void attribute(const char *name, QLatin1String value);
     void attribute(const char *name, int value);
     // "0" or "1".
     void attribute(const char *name, bool value);
@@ -36,9 +43,14 @@ public:
 private:
     void closeStartTag();
     void indent(int depth);
-    void appendEscaped(const QString &value);
+    void startAttribute(const char *name);
+    void appendEscaped(uint code);
+    void endAttribute();
 
     QByteArray m_out;
-    QVector<QByteArray> m_openTags;
+    // One value's escaped UTF-8, appended to m_out in one piece.
+    std::string m_value;
+    // Short names stay within the strings' own storage.
+    std::vector<std::string> m_openTags;
     bool m_startTagOpen = false;
 };

@@ -37,7 +37,7 @@ namespace {
 constexpr int defaultClockCount = 1000;
 // The first argument, when given: a larger site; the second: how many of its
 // clocks carry a downloaded configuration (all unless given; 10 000 with one
-// each exceed the state file's size limit).
+// each make a state file of 73 MB).
 int clockCount = defaultClockCount;
 int configuredCount = -1;
 constexpr int groupCount = 20;

@@ -11,7 +11,9 @@
 // bytes: whatever both accept, they must read into the same records, or the
 // choice of reader would change what a user's device list holds. (The stream
 // reader is laxer about the characters of names, so it loads a few documents
-// the DOM reader refuses; those it reads like any other.)
+// the DOM reader refuses; those it reads like any other.) The scanner of
+// plain documents accepts only what the stream reader accepts, into the same
+// records.
 namespace {
 
 QByteArray saved(const StateFile::Lists &lists, const NotificationSettings &settings)
@@ -30,9 +32,15 @@ QByteArray saved(const StateFile::Lists &lists, const NotificationSettings &sett
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+    StateFile::Lists plainLists;
+    NotificationSettings plainSettings;
+    const bool plain = StateStreamReader::parsePlain(input, plainLists, plainSettings);
     StateFile::Lists streamLists;
     NotificationSettings streamSettings;
-    if (!StateStreamReader(input).parse(streamLists, streamSettings))
+    const bool stream = StateStreamReader(input).parse(streamLists, streamSettings);
+    if (plain && (!stream || plainSettings != streamSettings || saved(plainLists, plainSettings) != saved(streamLists, streamSettings)))
+        std::abort();
+    if (!stream)
         return 0;
     StateFile::Lists documentLists;
     NotificationSettings documentSettings;

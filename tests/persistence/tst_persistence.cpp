@@ -198,18 +198,20 @@ void TestPersistence::sameRecords_data()
     TestRows::add(stateRows);
     const QByteArray file = TestRows::readData(goldenState);
     QVERIFY(!file.isEmpty());
-    QTest::newRow("golden state file") << file << true;
-    QTest::newRow("100 clocks with configurations") << StateSamples::large(100, 5, 10).serialize() << true;
+    QTest::newRow("golden state file") << file << true << true;
+    QTest::newRow("100 clocks with configurations") << StateSamples::large(100, 5, 10).serialize() << true << true;
     QTest::newRow("written on Windows, with a comment")
-        << QByteArray(file).replace("\n", "\r\n").replace("<ClockList", "<!-- \"kept\" --><ClockList") << true;
+        << QByteArray(file).replace("\n", "\r\n").replace("<ClockList", "<!-- \"kept\" --><ClockList") << true
+        << false;
 }
 
-// The stream reader must give exactly the records the DOM reader gives, and
-// leave to it every document the two would read differently.
+// The stream reader and the scanner must give exactly the records the DOM
+// reader gives, and leave to it every document they would read differently.
 void TestPersistence::sameRecords()
 {
     QFETCH(QByteArray, data);
     QFETCH(bool, streamReads);
+    QFETCH(bool, plainReads);
 
     const QByteArray byDocument = records(StateDocumentReader::parse, data);
     QVERIFY(!byDocument.isEmpty());
@@ -217,6 +219,10 @@ void TestPersistence::sameRecords()
     QCOMPARE(!byStream.isEmpty(), streamReads);
     if (streamReads)
         QCOMPARE(byStream, byDocument);
+    const QByteArray byScanner = records(StateStreamReader::parsePlain, data);
+    QCOMPARE(!byScanner.isEmpty(), plainReads);
+    if (plainReads)
+        QCOMPARE(byScanner, byDocument);
     QCOMPARE(records(StateFile::parse, data), byDocument);
 }
 
