@@ -161,9 +161,11 @@ public:
                 error = errno;
             if (error != 0)
                 return failConnect(exchange, error);
-            if (events & EPOLLOUT)
-                connected(exchange);
-            return;
+            // A hang-up without an error or a writable line would otherwise
+            // wake the loop on every turn.
+            if (!(events & EPOLLOUT))
+                return failConnect(exchange, ECONNRESET);
+            return connected(exchange);
         }
         if ((events & EPOLLOUT) && !send(exchange))
             return;

@@ -6,6 +6,8 @@
 #include <QTcpSocket>
 #include <QTextStream>
 
+#include <sys/socket.h>
+
 HttpFrontEnd::HttpFrontEnd(Simulator* simulator, quint16 port, QObject* parent)
     : QObject(parent)
     , m_simulator(simulator)
@@ -20,6 +22,16 @@ namespace {
 // loop watches every listening socket on each turn, and ten thousand of them
 // were most of the simulator's work.
 constexpr int kOneListenerFrom = 1024;
+
+// Qt listens with a queue of 50 connections. A monitor polling ten thousand
+// clocks opens a thousand a second, more in bursts: while the loop is busy
+// the queue overflows, the kernel drops the connection request and the
+// monitor sends it again a second later, which no real clock would cause.
+// Listening again on a listening socket only changes its queue.
+void widenQueue(QTcpServer* server)
+{
+    ::listen(int(server->socketDescriptor()), SOMAXCONN);
+}
 
 } // namespace
 
@@ -37,6 +49,7 @@ bool HttpFrontEnd::syncOneListener(const QList<QHostAddress>& addresses, QString
         *error = QStringLiteral("cannot listen on port %1: %2").arg(m_port).arg(m_anyAddress->errorString());
         return false;
     }
+    widenQueue(m_anyAddress);
     connect(m_anyAddress, &QTcpServer::newConnection, this, [this] { onNewConnection(m_anyAddress); });
     return true;
 }
@@ -61,6 +74,7 @@ bool HttpFrontEnd::sync(QString* error)
             delete server;
             continue;
         }
+        widenQueue(server);
         connect(server, &QTcpServer::newConnection, this, [this, server] { onNewConnection(server); });
         m_servers.insert(key, server);
     }
