@@ -90,6 +90,8 @@ bool toSocketAddress(const QHostAddress &address, quint16 port, sockaddr_storage
 
 struct ExchangeLoop::Exchange
 {
+    using Deadlines = std::multimap<qint64, Exchange *>;
+
     Request request;
     Done done;
     Outcome outcome;
@@ -99,7 +101,7 @@ struct ExchangeLoop::Exchange
     socklen_t localLength = 0;
     int fd = -1;
     int written = 0;
-    std::multimap<qint64, Exchange *>::iterator deadline;
+    Deadlines::iterator deadline;
 };
 
 // The loop's own state, on its thread only.
@@ -280,7 +282,7 @@ private:
 
     int m_epoll;
     QAtomicInt &m_pending;
-    std::multimap<qint64, Exchange *> m_deadlines;
+    Exchange::Deadlines m_deadlines;
     Finished m_finished;
     char m_buffer[64 * 1024];
 };
@@ -321,8 +323,7 @@ void ExchangeLoop::submit(Request request, Done done)
         exchange->remote.ss_family = AF_UNSPEC;
         exchange->remoteLength = sizeof(sockaddr);
     }
-    if (!request.local.isNull() && request.local != QHostAddress::Any && request.local != QHostAddress::AnyIPv4
-        && request.local != QHostAddress::AnyIPv6 && request.local.protocol() == request.remote.protocol())
+    if (request.local.protocol() == request.remote.protocol())
         toSocketAddress(request.local, 0, &exchange->local, &exchange->localLength);
     exchange->request = std::move(request);
     exchange->done = std::move(done);

@@ -28,8 +28,8 @@ public:
     {
         QHostAddress remote;
         quint16 port = 80;
-        // Bound first when not a wildcard; a local address that cannot be
-        // bound leaves the choice to the system, as a Qt socket does.
+        // Bound first when set; a local address that cannot be bound leaves
+        // the choice to the system, as a Qt socket does.
         QHostAddress local;
         QByteArray bytes;
         int connectMs = 2000;
