@@ -1,13 +1,12 @@
 #include "ClockPoker.h"
 
 #include "ClockRegistry.h"
-#include "Communication.h"
+#include "CommandWWW.h"
 #include "DevClock.h"
-#include "GetStatusSender.h"
-#include "SenderTarget.h"
 #include "WorkerThreadPool.h"
+#include "WorkerWWW.h"
 
-#include <QHostAddress>
+#include <QPointer>
 #include <QSet>
 
 #include <algorithm>
@@ -35,6 +34,12 @@ int overdueUnreachableLimit(int bound)
     return qMax(1, bound - qMax(1, bound / 4));
 }
 
+const QString &statusPath()
+{
+    static const QString path = CommandWWW::path(ReadStatus);
+    return path;
+}
+
 } // namespace
 
 ClockPoker::ClockPoker(ClockRegistry &registry, QObject *parent)
@@ -60,6 +65,11 @@ ClockPoker::ClockPoker(ClockRegistry &registry, QObject *parent)
     connect(&registry, &ClockRegistry::aboutToBeCleared, this, &ClockPoker::onListRenumbered);
     // After the caller's setters.
     startSoon();
+}
+
+ClockPoker::~ClockPoker()
+{
+    WorkerThreadPool::withdraw(this);
 }
 
 void ClockPoker::setDueAfterSeconds(int seconds)
@@ -237,7 +247,8 @@ void ClockPoker::pokeDue(Kind kind, int minimumAge, int limit, qint64 nowMs)
             return;
         }
         // A user's operation has this clock: its poll would only wait.
-        if (schedule.isHeldForUser(QHostAddress(record.clock->network.ip).toString())) {
+        seeAddress(record);
+        if (schedule.isHeldForUser(record.key)) {
             m_held.push_back(waiting);
             continue;
         }
@@ -275,20 +286,49 @@ void ClockPoker::armTimer(qint64 nowMs)
     m_wakeTimer.start(wake <= nowMs ? 0 : int(qMin<qint64>(wake - nowMs, 24 * 3600 * 1000)));
 }
 
+void ClockPoker::seeAddress(Record &record)
+{
+    const QString &ip = record.clock->network.ip;
+    if (record.address == ip && !record.key.isNull())
+        return;
+    record.address = ip;
+    record.remote = QHostAddress(ip);
+    // The key every other exchange with this address is scheduled under.
+    record.key = record.remote.toString();
+}
+
 void ClockPoker::poke(quint64 id, Record &record, qint64 nowMs)
 {
-    DevClock *clock = record.clock;
+    const DevClock &clock = *record.clock;
     record.inFlight = true;
     record.pollStartedMs = nowMs;
     ++m_inFlightCount[int(record.kind)];
-    DataSender *sender = Communication::instance()->getStatus({SenderTarget::fromClock(*clock)});
-    Q_ASSERT(sender->clockId(0) == id);
-    sender->setLane(record.kind == Kind::Answering ? ExchangeLane::Poll : ExchangeLane::Retry);
-    connect(sender, &DataSender::finished, this, &ClockPoker::onPokeFinished);
-    connect(sender, &DataSender::error, this, &ClockPoker::onPokeFinished);
-    // A poll someone cancels says nothing about the clock, but must not leave
-    // the poller waiting for it for ever.
-    connect(sender, &DataSender::canceled, this, &ClockPoker::onPokeCanceled);
+    if (!WorkerWWW::isClockAddress(record.remote, statusPath())) {
+        // Ends as a poll that could not connect, later, as every poll ends.
+        QMetaObject::invokeMethod(
+            this, [this, id] { onPollDone(id, ConnectionError, QByteArray()); }, Qt::QueuedConnection);
+        return;
+    }
+    if (record.request.isNull() || record.user != clock.user || record.password != clock.password) {
+        if (m_lastRequest.isNull() || m_lastUser != clock.user || m_lastPassword != clock.password) {
+            m_lastUser = clock.user;
+            m_lastPassword = clock.password;
+            m_lastRequest = WorkerWWW::buildRequestHead(statusPath(), clock.user, clock.password, 0);
+        }
+        record.user = clock.user;
+        record.password = clock.password;
+        record.request = m_lastRequest;
+    }
+    const ExchangeLane lane = record.kind == Kind::Answering ? ExchangeLane::Poll : ExchangeLane::Retry;
+    const WorkerWWW::Waits waits = WorkerWWW::defaultWaits();
+    const QPointer<ClockPoker> guard(this);
+    WorkerThreadPool::startOnLoop(
+        record.key, lane, this,
+        WorkerWWW::loopRequest(record.remote, clock.networkInterface.ip, record.request, waits),
+        [guard, id, waits](ExchangeLoop::Outcome &&outcome) {
+            if (guard)
+                guard->onPollDone(id, WorkerWWW::judge(outcome, waits).code, outcome.reply);
+        });
 }
 
 void ClockPoker::pollEnded(Record &record)
@@ -299,20 +339,8 @@ void ClockPoker::pollEnded(Record &record)
     startSoon();
 }
 
-void ClockPoker::onPokeCanceled(DataSender *sender)
+void ClockPoker::onPollDone(quint64 id, Error code, const QByteArray &reply)
 {
-    const quint64 id = sender->clockId(0);
-    const auto found = m_records.find(id);
-    if (found == m_records.end() || !found->inFlight)
-        return;
-    pollEnded(*found);
-    if (!listChanged())
-        enqueue(id, *found);
-}
-
-void ClockPoker::onPokeFinished(DataSender *sender)
-{
-    const quint64 id = sender->clockId(0);
     const auto found = m_records.find(id);
     if (found == m_records.end() || !found->inFlight)
         return;
@@ -328,16 +356,12 @@ void ClockPoker::onPokeFinished(DataSender *sender)
     const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
     const QDateTime now = QDateTime::fromMSecsSinceEpoch(nowMs);
     clock->status.lastStatusUpdate = now;
-    auto *status = qobject_cast<GetStatusSender *>(sender);
     bool answered = false;
-    if (status && status->result() == DataSender::Succeeded && !status->replies().isEmpty()) {
-        answered = clock->parseStatus(QString::fromUtf8(status->replies().constFirst()), NoStatusCode, now);
-    } else {
-        const QVector<Error> errors = status ? status->errors() : QVector<Error>();
-        const bool refused = !errors.isEmpty() && errors.constFirst() == AuthorizationError;
-        clock->setNtpStatus(refused ? NtpNoAuthentication : NtpNoConnection);
-    }
-    record.failed = !(status && status->result() == DataSender::Succeeded);
+    if (code == NoError)
+        answered = clock->parseStatus(QString::fromUtf8(reply), NoStatusCode, now);
+    else
+        clock->setNtpStatus(code == AuthorizationError ? NtpNoAuthentication : NtpNoConnection);
+    record.failed = code != NoError;
     if (record.failed) {
         record.failedEnded = now;
         record.failedStartedMs = record.pollStartedMs;

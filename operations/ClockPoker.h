@@ -1,15 +1,19 @@
 #pragma once
 
+#include "Error.h"
+
+#include <QByteArray>
 #include <QDateTime>
 #include <QHash>
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <vector>
 
 class ClockRegistry;
-class DataSender;
 class DevClock;
 
 // Keeps every listed clock's status fresh. A clock is due when more than the
@@ -34,7 +38,9 @@ class DevClock;
 // are polled round the list. A poll that ends starts the next due clock at
 // once when its lane has room, and a timer wakes the poller when the next
 // clock falls due: the cost is a queue step per poll, and nothing while no
-// clock is due.
+// clock is due. A poll goes straight to the exchange loop, with no sender or
+// worker object around it, and its request is built once per clock and
+// credentials.
 class ClockPoker : public QObject
 {
     Q_OBJECT
@@ -47,6 +53,8 @@ public:
 
     // Polls the clocks of the list, following its additions and removals.
     explicit ClockPoker(ClockRegistry &registry, QObject *parent = nullptr);
+    // Polls still waiting for their turn never start; running ones end unheard.
+    ~ClockPoker() override;
 
     // A clock is due when more than this many whole seconds lie between its
     // last update and now.
@@ -64,10 +72,6 @@ signals:
     // A new round of answering clocks' polls: the next poll is of a clock
     // already polled in the round before (and at the first poll).
     void PollRoundStarted();
-
-private slots:
-    void onPokeFinished(DataSender *sender);
-    void onPokeCanceled(DataSender *sender);
 
 private:
     // Answering: its last poll got through. Failing: it did not, and the
@@ -94,6 +98,15 @@ private:
         Kind kind = Kind::Answering; // the queue it waits in, or its poll's kind
         qint64 pollStartedMs = 0;
         quint64 round = 0; // the round of its last poll as an answering clock
+        // The clock's address as last seen, what it makes (the address and
+        // the schedule's key), and the status request for the credentials
+        // last seen: made again only when they change.
+        QString address;
+        QHostAddress remote;
+        QString key;
+        QString user;
+        QString password;
+        QByteArray request;
     };
 
     // One waiting clock; the queue's front has the smallest (countedMs, index).
@@ -137,8 +150,11 @@ private:
     bool laneFull(Kind kind, int limit) const;
     qint64 dueMs(const Waiting &waiting, int minimumAge) const;
     void armTimer(qint64 nowMs);
+    // The record's address and key, brought up to date with its clock.
+    static void seeAddress(Record &record);
     void poke(quint64 id, Record &record, qint64 nowMs);
     void pollEnded(Record &record);
+    void onPollDone(quint64 id, Error code, const QByteArray &reply);
     // Tells the schedule how many polls per second each lane must start.
     void reportDemand();
 
@@ -148,6 +164,11 @@ private:
     bool m_startQueued = false;
     bool m_listChanged = true;
     QHash<quint64, Record> m_records;
+    // The last status request built, shared by every clock with the same
+    // credentials.
+    QString m_lastUser;
+    QString m_lastPassword;
+    QByteArray m_lastRequest;
     Queue m_queues[KindCount];
     // Clocks a user's operation held at the last pass; queued again after it.
     std::vector<Waiting> m_held;

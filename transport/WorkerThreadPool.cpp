@@ -123,14 +123,25 @@ void WorkerThreadPool::start(WorkerThread *thread, ExchangeLane lane, const QObj
     self->dispatch();
 }
 
+void WorkerThreadPool::startOnLoop(const QString &key, ExchangeLane lane, const QObject *owner,
+                                   ExchangeLoop::Request request, LoopDone done)
+{
+    WorkerThreadPool *self = instance();
+    const ExchangeSchedule::Id id = self->m_schedule.add({key, lane, owner});
+    self->m_waitingOnLoop.insert(id, {std::move(request), std::move(done)});
+    self->dispatch();
+}
+
 void WorkerThreadPool::withdraw(const QObject *owner)
 {
     if (!poolAlive)
         return;
     WorkerThreadPool *self = instance();
     const QVector<ExchangeSchedule::Id> dropped = self->m_schedule.withdraw(owner);
-    for (const ExchangeSchedule::Id id : dropped)
+    for (const ExchangeSchedule::Id id : dropped) {
         delete self->m_waiting.take(id);
+        self->m_waitingOnLoop.remove(id);
+    }
     if (!dropped.isEmpty())
         self->dispatch();
 }
@@ -139,9 +150,22 @@ void WorkerThreadPool::dispatch()
 {
     const QVector<ExchangeSchedule::Id> startable = m_schedule.takeStartable();
     for (const ExchangeSchedule::Id id : startable) {
-        WorkerThread *thread = m_waiting.take(id);
-        if (thread && !startAsync(thread))
-            m_threads.start(thread, 0);
+        if (WorkerThread *thread = m_waiting.take(id)) {
+            if (!startAsync(thread))
+                m_threads.start(thread, 0);
+            continue;
+        }
+        const auto found = m_waitingOnLoop.find(id);
+        if (found == m_waitingOnLoop.end())
+            continue;
+        LoopExchange exchange = std::move(*found);
+        m_waitingOnLoop.erase(found);
+        // Its owner hears of the end before the next exchange for the key starts.
+        m_exchanges.submit(std::move(exchange.request),
+                           [this, id, done = std::move(exchange.done)](ExchangeLoop::Outcome &&outcome) {
+                               done(std::move(outcome));
+                               onExchangeEnded(id);
+                           });
     }
 }
 

@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QThreadPool>
 
+#include <functional>
+
 class WorkerThread;
 
 // The threads on which every network exchange of the program runs, and the
@@ -28,6 +30,13 @@ public:
     // when its owner withdraws it first. The owner is the operation the
     // exchange belongs to (none for a one-off exchange).
     static void start(WorkerThread *thread, ExchangeLane lane = ExchangeLane::User, const QObject *owner = nullptr);
+    // An HTTP exchange carried by the exchange loop without a worker or a
+    // thread object: the status poller starts thousands a minute. Scheduled
+    // as start() schedules a worker (key, lane, owner); done runs on this
+    // thread when it ended, unless the owner withdrew it before it started.
+    using LoopDone = ExchangeLoop::Done;
+    static void startOnLoop(const QString &key, ExchangeLane lane, const QObject *owner, ExchangeLoop::Request request,
+                            LoopDone done);
     // The owner's exchanges still waiting never start (their workers are
     // deleted), and its clocks are open to polls again. Running ones go on;
     // their results reach whoever still listens.
@@ -68,6 +77,12 @@ private:
     QThreadPool m_threads;
     ExchangeSchedule m_schedule;
     QHash<ExchangeSchedule::Id, WorkerThread *> m_waiting;
+    struct LoopExchange
+    {
+        ExchangeLoop::Request request;
+        LoopDone done;
+    };
+    QHash<ExchangeSchedule::Id, LoopExchange> m_waitingOnLoop;
     // Last: stopped before anything it reports to is gone.
     ExchangeLoop m_exchanges{this};
 };

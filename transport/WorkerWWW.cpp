@@ -62,18 +62,60 @@ void WorkerWWW::setProbeConnectMs(int ms)
 QByteArray WorkerWWW::buildRequestHead(const QString &path, const QString &user, const QString &password,
                                        int payloadLength, bool withCredentials)
 {
-    const QByteArray credentials = (user + QLatin1Char(':') + password).toLocal8Bit().toBase64();
     // No Host and no User-Agent: the clocks expect exactly these lines.
     QByteArray head;
-    head += "POST " + path.toUtf8() + " HTTP/1.1\r\n";
-    if (withCredentials)
-        head += "Authorization: Basic " + credentials + "\r\n";
-    head += "Content-Length: " + QByteArray::number(payloadLength) + "\r\n";
-    head += "Connection: Keep-Alive\r\n";
-    head += "Accept-Encoding: gzip, deflate\r\n";
-    head += "Content-Type: application/x-www-form-urlencoded\r\n";
-    head += "\r\n";
+    head.reserve(256 + path.size() + 2 * (user.size() + password.size()));
+    head += "POST ";
+    head += path.toUtf8();
+    head += " HTTP/1.1\r\n";
+    if (withCredentials) {
+        head += "Authorization: Basic ";
+        head += (user + QLatin1Char(':') + password).toLocal8Bit().toBase64();
+        head += "\r\n";
+    }
+    head += "Content-Length: ";
+    head += QByteArray::number(payloadLength);
+    head += "\r\n"
+            "Connection: Keep-Alive\r\n"
+            "Accept-Encoding: gzip, deflate\r\n"
+            "Content-Type: application/x-www-form-urlencoded\r\n"
+            "\r\n";
     return head;
+}
+
+bool WorkerWWW::isClockAddress(const QHostAddress &remote, const QString &path)
+{
+    // An IPv4 address always makes a URL with our paths; building one for
+    // every poll would cost more than the rest of the request.
+    return remote.protocol() == QAbstractSocket::IPv4Protocol
+        || QUrl(QStringLiteral("http://") + remote.toString() + path, QUrl::TolerantMode).isValid();
+}
+
+ExchangeLoop::Request WorkerWWW::loopRequest(const QHostAddress &remote, const QHostAddress &local,
+                                             const QByteArray &bytes, const Waits &waits)
+{
+    ExchangeLoop::Request request;
+    request.remote = remote;
+    request.port = httpPort;
+    if (!isWildcard(local))
+        request.local = local;
+    request.bytes = bytes;
+    request.connectMs = waits.connectMs;
+    // As the blocking read: so many empty waits for the first byte, and after
+    // each later one.
+    request.firstByteMs = emptyWaitsToStop * waits.firstDataMs;
+    request.quietMs = emptyWaitsToStop * waits.quietMs;
+    request.maxReply = maxReplySize;
+    return request;
+}
+
+WorkerWWW::Verdict WorkerWWW::judge(const ExchangeLoop::Outcome &outcome, const Waits &waits)
+{
+    if (!outcome.connected)
+        return connectVerdict(outcome.connectError, outcome.connectErrorText, waits);
+    if (outcome.reply.size() > maxReplySize)
+        return {NoResponse, QCoreApplication::translate("Error", "the answer does not end")};
+    return replyVerdict(outcome.reply, waits);
 }
 
 void WorkerWWW::open()
@@ -83,11 +125,7 @@ void WorkerWWW::open()
 
 bool WorkerWWW::prepareRequest()
 {
-    // An IPv4 address always makes a URL with our paths; building one for
-    // every poll would cost more than the rest of the request.
-    const bool fits = m_remoteAddress.protocol() == QAbstractSocket::IPv4Protocol
-        || QUrl(QStringLiteral("http://") + m_remoteAddress.toString() + m_path, QUrl::TolerantMode).isValid();
-    if (!fits) {
+    if (!isClockAddress(m_remoteAddress, m_path)) {
         // Left unreported, this would read as a success with an empty reply.
         fail(ConnectionError, QCoreApplication::translate("Error", "not a clock address"));
         return false;
@@ -108,30 +146,26 @@ void WorkerWWW::connectOrBind()
         m_socket->bind(m_localAddress, 0);
     m_socket->connectToHost(m_remoteAddress, httpPort, QIODevice::ReadWrite);
     if (!m_socket->waitForConnected(m_waits.connectMs)) {
-        failToConnect(m_socket->error(), m_socket->errorString());
+        fail(connectVerdict(m_socket->error(), m_socket->errorString(), m_waits));
         deleteSocket();
     }
 }
 
-void WorkerWWW::failToConnect(QAbstractSocket::SocketError error, const QString &errorText)
+WorkerWWW::Verdict WorkerWWW::connectVerdict(QAbstractSocket::SocketError error, const QString &errorText,
+                                             const Waits &waits)
 {
-    QString reason;
     switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
-        reason = QCoreApplication::translate("Error", "connection refused");
-        break;
+        return {ConnectionError, QCoreApplication::translate("Error", "connection refused")};
     case QAbstractSocket::NetworkError:
     case QAbstractSocket::HostNotFoundError:
-        reason = QCoreApplication::translate("Error", "no route to the clock");
-        break;
+        return {ConnectionError, QCoreApplication::translate("Error", "no route to the clock")};
     case QAbstractSocket::SocketTimeoutError:
-        reason = QCoreApplication::translate("Error", "no connection within %1 s").arg(m_waits.connectMs / 1000.0);
-        break;
+        return {ConnectionError,
+                QCoreApplication::translate("Error", "no connection within %1 s").arg(waits.connectMs / 1000.0)};
     default:
-        reason = errorText;
-        break;
+        return {ConnectionError, errorText};
     }
-    fail(ConnectionError, reason);
 }
 
 void WorkerWWW::transfer()
@@ -144,29 +178,33 @@ void WorkerWWW::transfer()
     deleteSocket();
     if (error())
         return;
-    classifyReply();
+    const Verdict verdict = replyVerdict(m_response, m_waits);
+    if (verdict.code != NoError)
+        fail(verdict);
 }
 
-void WorkerWWW::classifyReply()
+WorkerWWW::Verdict WorkerWWW::replyVerdict(const QByteArray &reply, const Waits &waits)
 {
-    const Error code = classifyHttpReply(m_response);
-    if (code == NoError)
-        return;
-    QString reason;
-    if (code == AuthorizationError) {
-        reason = QCoreApplication::translate("Error", "wrong user name or password");
-    } else if (code == NoResponse && m_response.isEmpty()) {
-        const int waitedMs = m_waits.firstDataMs * emptyWaitsToStop;
-        reason = QCoreApplication::translate("Error", "no answer within %1 s").arg(waitedMs / 1000.0);
-    } else if (code == NoResponse) {
-        reason = QCoreApplication::translate("Error", "the answer is not an HTTP reply");
-    } else if (code == ConnectionError) {
-        reason = QCoreApplication::translate("Error", "the clock answered with HTTP status %1")
-                     .arg(parseHttpReply(m_response).status);
-    } else if (code == PageNotFound) {
-        reason = QCoreApplication::translate("Error", "the clock does not know this request");
+    const Error code = classifyHttpReply(reply);
+    switch (code) {
+    case NoError:
+        return {};
+    case AuthorizationError:
+        return {code, QCoreApplication::translate("Error", "wrong user name or password")};
+    case NoResponse:
+        if (reply.isEmpty()) {
+            const int waitedMs = waits.firstDataMs * emptyWaitsToStop;
+            return {code, QCoreApplication::translate("Error", "no answer within %1 s").arg(waitedMs / 1000.0)};
+        }
+        return {code, QCoreApplication::translate("Error", "the answer is not an HTTP reply")};
+    case ConnectionError:
+        return {code, QCoreApplication::translate("Error", "the clock answered with HTTP status %1")
+                          .arg(parseHttpReply(reply).status)};
+    case PageNotFound:
+        return {code, QCoreApplication::translate("Error", "the clock does not know this request")};
+    default:
+        return {code, QString()};
     }
-    fail(code, reason);
 }
 
 void WorkerWWW::close()
@@ -246,37 +284,21 @@ void WorkerWWW::startAsync(ExchangeLoop &loop, std::function<void()> done)
         QMetaObject::invokeMethod(this, [this] { endAsync(); }, Qt::QueuedConnection);
         return;
     }
-    ExchangeLoop::Request request;
-    request.remote = m_remoteAddress;
-    request.port = httpPort;
-    if (!isWildcard(m_localAddress))
-        request.local = m_localAddress;
-    request.bytes = m_request;
-    request.connectMs = m_waits.connectMs;
-    // As the blocking read: so many empty waits for the first byte, and after
-    // each later one.
-    request.firstByteMs = emptyWaitsToStop * m_waits.firstDataMs;
-    request.quietMs = emptyWaitsToStop * m_waits.quietMs;
-    request.maxReply = maxReplySize;
     // The worker lives until done has run: its owner deletes it from there.
-    loop.submit(std::move(request), [this](ExchangeLoop::Outcome &&outcome) {
-        if (!outcome.connected) {
-            failToConnect(outcome.connectError, outcome.connectErrorText);
-        } else {
-            m_response = std::move(outcome.reply);
-            if (m_response.size() > maxReplySize)
-                fail(NoResponse, QCoreApplication::translate("Error", "the answer does not end"));
-        }
-        endAsync();
-    });
+    loop.submit(loopRequest(m_remoteAddress, m_localAddress, m_request, m_waits),
+                [this](ExchangeLoop::Outcome &&outcome) {
+                    const Verdict verdict = judge(outcome, m_waits);
+                    m_response = std::move(outcome.reply);
+                    if (verdict.code != NoError)
+                        fail(verdict);
+                    endAsync();
+                });
 }
 
 void WorkerWWW::endAsync()
 {
     if (!m_asyncDone)
         return;
-    if (!error())
-        classifyReply();
     const std::function<void()> done = std::move(m_asyncDone);
     m_asyncDone = nullptr;
     done();

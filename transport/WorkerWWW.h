@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Error.h"
+#include "ExchangeLoop.h"
 #include "WorkerEthernet.h"
 
 #include <QAbstractSocket>
@@ -9,7 +10,6 @@
 
 #include <functional>
 
-class ExchangeLoop;
 class QTcpSocket;
 
 // One HTTP/1.1 POST to a clock's port 80 over a fresh connection: builds the
@@ -99,14 +99,29 @@ public:
     static QByteArray buildRequestHead(const QString &path, const QString &user, const QString &password,
                                        int payloadLength, bool withCredentials = true);
 
+    // The exchange without a worker, for a caller that makes thousands a
+    // minute (the status poller): the loop's request for the complete
+    // request bytes, and what the loop's outcome means, exactly as a worker
+    // carried by startAsync would report it.
+    struct Verdict
+    {
+        Error code = NoError;
+        // Why, in words, when code is not NoError.
+        QString reason;
+    };
+    static bool isClockAddress(const QHostAddress &remote, const QString &path);
+    static ExchangeLoop::Request loopRequest(const QHostAddress &remote, const QHostAddress &local,
+                                             const QByteArray &bytes, const Waits &waits);
+    static Verdict judge(const ExchangeLoop::Outcome &outcome, const Waits &waits);
+
 private:
     void fail(Error code, const QString &reason);
-    void failToConnect(QAbstractSocket::SocketError error, const QString &errorText);
+    void fail(const Verdict &verdict) { fail(verdict.code, verdict.reason); }
+    static Verdict connectVerdict(QAbstractSocket::SocketError error, const QString &errorText, const Waits &waits);
+    static Verdict replyVerdict(const QByteArray &reply, const Waits &waits);
     // The request for this exchange; false (and failed) when the address is no clock's.
     bool prepareRequest();
     bool sendsInTwoParts() const;
-    // The reply read: its kind and, when it is no success, why.
-    void classifyReply();
     void endAsync();
     void writeRequest();
     void readUntilQuiet();
