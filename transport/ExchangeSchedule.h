@@ -58,6 +58,7 @@ public:
     };
 
     explicit ExchangeSchedule(int bound = DefaultBound, int probeBound = DefaultProbeBound);
+    Q_DISABLE_COPY(ExchangeSchedule)
 
     // Clamped to 1 .. MaxBound; running exchanges are not affected.
     void setBound(int bound);
@@ -123,8 +124,9 @@ private:
     };
     // Waiting and running exchanges point at their key's state (null for an
     // empty key), so a poll hashes its key once. A state with an exchange
-    // waiting or running is never idle, so never swept, and the table's
-    // nodes do not move.
+    // waiting or running is never idle, so never swept, and an unordered
+    // map's elements stay where they are as it grows. Hence no copies of
+    // the schedule either.
     struct Entry
     {
         Id id;
