@@ -7,3 +7,7 @@ zentick_add_bench(bench_http_exchange
         ${CMAKE_SOURCE_DIR}/tests/transport/HttpPeer.h
     LIBS zentick_transport)
 target_include_directories(bench_http_exchange PRIVATE ${CMAKE_SOURCE_DIR}/tests/transport)
+# The schedule's bookkeeping per poll: add, start and finish at a fleet's pace.
+zentick_add_bench(bench_schedule
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/transport/bench_schedule.cpp
+    LIBS zentick_transport)

@@ -26,6 +26,7 @@ constexpr int fieldErrorCode = 6;
 constexpr int fieldNtp = 7;
 constexpr int fieldSyncTime = 8;
 constexpr int fieldRemote = 9;
+constexpr int statusFieldCount = fieldRemote + 1;
 // A sync-time field shorter than this carries no time.
 constexpr int syncTimeMinLength = 4;
 // "date - time": the time starts this far after the "-".
@@ -45,6 +46,19 @@ const char *const knownModels[] = {
 };
 
 const char *const signalLetters = "NVAX";
+
+// The NTP words other than "OK" are read in any letter case.
+bool isNtpWordLength(int size)
+{
+    return size == int(sizeof "timeout") - 1 || size == int(sizeof "other") - 1 || size == int(sizeof "-") - 1;
+}
+
+// Copies the piece only when the text differs, a null piece giving a null text.
+void assignChanged(QString &target, const QStringRef &value)
+{
+    if (target.isNull() != value.isNull() || target != value)
+        target = value.toString();
+}
 
 const QString statusTimeFormat = QStringLiteral("dd.MM.yyyy hh:mm:ss");
 
@@ -206,28 +220,29 @@ bool DevClock::parseStatus(const QString &reply, int statusCode, const QDateTime
         lastError = AuthorizationError;
         return false;
     }
-    const QStringList fields = splitReplyFields(reply);
-    if (fields.size() < statusMinFields) {
+    // Pieces of the reply, no copies: the poller reads one reply per clock
+    // every few seconds, and most fields say what they said the last time.
+    QStringRef fields[statusFieldCount];
+    const int count = splitReplyFieldRefs(reply, fields, statusFieldCount);
+    if (count < statusMinFields) {
         lastError = AuthorizationError;
         return false;
     }
-    const auto field = [&fields](int index) {
-        return index < fields.size() ? fields.at(index) : QString();
-    };
+    // A field the reply lacks stays a null piece, read as a null text.
 
     bool ok = false;
-    const float temperature = fields.at(fieldTemperature).toFloat(&ok);
+    const float temperature = fields[fieldTemperature].toFloat(&ok);
     // "nan" and "inf" parse as floats but are no reading.
     status.temperature = ok && std::isfinite(temperature) ? temperature : noTemperatureReading;
 
-    const QString unit = field(fieldUnit);
+    const QStringRef &unit = fields[fieldUnit];
     const int semicolon = unit.indexOf(QLatin1Char(';'));
-    status.temperatureUnit = semicolon < 0 ? unit : unit.mid(semicolon + 1);
+    assignChanged(status.temperatureUnit, semicolon < 0 ? unit : unit.mid(semicolon + 1));
 
-    status.brightness = field(fieldBrightness).toInt();
+    status.brightness = fields[fieldBrightness].toInt();
 
-    if (fields.size() > fieldSignal) {
-        const QString letter = fields.at(fieldSignal);
+    if (count > fieldSignal) {
+        const QStringRef &letter = fields[fieldSignal];
         if (letter.size() == 1) {
             const char *found = std::strchr(signalLetters, letter.at(0).toLatin1());
             if (found && *found)
@@ -235,19 +250,21 @@ bool DevClock::parseStatus(const QString &reply, int statusCode, const QDateTime
         }
     }
 
-    if (fields.size() > fieldErrorCode)
-        status.errorCode = fields.at(fieldErrorCode);
+    if (count > fieldErrorCode)
+        assignChanged(status.errorCode, fields[fieldErrorCode]);
 
-    if (fields.size() > fieldNtp) {
-        const QString ntp = fields.at(fieldNtp);
+    if (count > fieldNtp) {
+        const QStringRef &ntp = fields[fieldNtp];
         const int blank = ntp.indexOf(QLatin1Char(' '));
-        status.lastNtpServer = blank < 0 ? ntp : ntp.left(blank);
-        const QString word = blank < 0 ? ntp : ntp.mid(blank + 1);
+        assignChanged(status.lastNtpServer, blank < 0 ? ntp : ntp.left(blank));
+        const QStringRef word = blank < 0 ? ntp : ntp.mid(blank + 1);
         if (word == QLatin1String("OK")) {
             decayAlertCounters();
             status.NtpSynchronization = NtpSynchronized;
-        } else {
-            const QString lower = word.toLower();
+        } else if (isNtpWordLength(word.size())) {
+            // Lower-cased only when it can match: a letter that lower-cases
+            // to more than one character never gives one of these words.
+            const QString lower = word.toString().toLower();
             if (lower == QLatin1String("timeout")) {
                 setNtpStatus(NtpTimeout);
             } else if (lower == QLatin1String("other")) {
@@ -259,16 +276,18 @@ bool DevClock::parseStatus(const QString &reply, int statusCode, const QDateTime
         }
     }
 
-    if (fields.size() > fieldSyncTime) {
-        const QString sync = fields.at(fieldSyncTime);
-        if (sync.size() < syncTimeMinLength)
-            status.lastSyncTime = QStringLiteral("-");
-        else
-            status.lastSyncTime = sync.mid(sync.indexOf(QLatin1Char('-')) + syncTimeOffset);
+    if (count > fieldSyncTime) {
+        const QStringRef &sync = fields[fieldSyncTime];
+        if (sync.size() < syncTimeMinLength) {
+            if (status.lastSyncTime != QLatin1String("-"))
+                status.lastSyncTime = QStringLiteral("-");
+        } else {
+            assignChanged(status.lastSyncTime, sync.mid(sync.indexOf(QLatin1Char('-')) + syncTimeOffset));
+        }
     }
 
-    if (fields.size() > fieldRemote)
-        status.remoteMode = fields.at(fieldRemote).toInt() != 0;
+    if (count > fieldRemote)
+        status.remoteMode = fields[fieldRemote].toInt() != 0;
 
     status.lastStatusUpdate = at.isValid() ? at : QDateTime::currentDateTime();
     lastError = NoError;

@@ -19,6 +19,31 @@ QStringList splitReplyFields(const QString &text)
     }
 }
 
+int splitReplyFieldRefs(const QString &text, QStringRef *fields, int capacity)
+{
+    const QChar separator = QLatin1Char('&');
+    int count = 0; // fields before the last one
+    int start = 0;
+    bool previousEmpty = false;
+    for (;;) {
+        const int i = text.indexOf(separator, start);
+        if (i < 0)
+            break;
+        if (count < capacity)
+            fields[count] = text.midRef(start, i - start);
+        ++count;
+        previousEmpty = i == start;
+        start = i + 1;
+    }
+    // Seen from the end this is the rule above: a last field after an empty
+    // one takes that one's place ("a&&b" is "a", "b").
+    if (count > 0 && previousEmpty)
+        --count;
+    if (count < capacity)
+        fields[count] = text.midRef(start);
+    return count + 1;
+}
+
 QMap<QString, QString> parseReplyMap(const QString &text)
 {
     QMap<QString, QString> map;

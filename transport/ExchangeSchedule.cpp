@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -23,6 +24,10 @@ ExchangeSchedule::ExchangeSchedule(int bound, int probeBound)
     : m_bound(DefaultBound)
     , m_probeBound(DefaultProbeBound)
 {
+    // Sized once, so that an owner added and started per poll neither grows
+    // nor shrinks the table.
+    m_waitingOf.reserve(DefaultPollCeiling);
+    m_runningTickets.reserve(DefaultPollCeiling);
     resize();
     setBound(bound);
     setProbeBound(probeBound);
@@ -84,11 +89,12 @@ int ExchangeSchedule::totalBound() const
 ExchangeSchedule::Id ExchangeSchedule::add(const Ticket &ticket)
 {
     const Id id = m_nextId++;
-    m_waiting[laneIndex(ticket.lane)].append({id, ticket});
+    KeyState *state = ticket.key.isEmpty() ? nullptr : &m_keys[ticket.key];
+    if (state)
+        ++state->waiting;
+    m_waiting[laneIndex(ticket.lane)].push_back({id, ticket, state});
     if (ticket.owner)
         ++m_waitingOf[ticket.owner];
-    if (!ticket.key.isEmpty())
-        ++m_waitingKeys[ticket.key];
     if (holdsKeys(ticket.lane) && ticket.owner && !ticket.key.isEmpty()) {
         m_userHolds[ticket.key].insert(ticket.owner);
         m_ownerKeys[ticket.owner].insert(ticket.key);
@@ -96,13 +102,27 @@ ExchangeSchedule::Id ExchangeSchedule::add(const Ticket &ticket)
     return id;
 }
 
-bool ExchangeSchedule::canStart(const Ticket &ticket) const
+bool ExchangeSchedule::isBusy(const QString &key) const
+{
+    const auto found = m_keys.find(key);
+    return found != m_keys.end() && found->second.busy;
+}
+
+ExchangeSchedule::KeyState *ExchangeSchedule::keyState(const QString &key)
+{
+    if (key.isEmpty())
+        return nullptr;
+    const auto found = m_keys.find(key);
+    return found == m_keys.end() ? nullptr : &found->second;
+}
+
+bool ExchangeSchedule::canStart(const Ticket &ticket, const KeyState *state) const
 {
     if (m_running[laneIndex(ticket.lane)] >= laneBound(ticket.lane))
         return false;
     if (ticket.key.isEmpty())
         return true;
-    if (m_busy.contains(ticket.key))
+    if (state && state->busy)
         return false;
     return holdsKeys(ticket.lane) || !m_userHolds.contains(ticket.key);
 }
@@ -110,51 +130,62 @@ bool ExchangeSchedule::canStart(const Ticket &ticket) const
 int ExchangeSchedule::waitingCount() const
 {
     int count = 0;
-    for (const QList<Entry> &waiting : m_waiting)
-        count += waiting.size();
+    for (const std::deque<Entry> &waiting : m_waiting)
+        count += int(waiting.size());
     return count;
 }
 
 void ExchangeSchedule::start(int lane, int waitingIndex, QVector<Id> &started)
 {
-    const Entry entry = m_waiting[lane].takeAt(waitingIndex);
+    std::deque<Entry> &waiting = m_waiting[lane];
+    const auto at = waiting.begin() + waitingIndex;
+    Entry entry = std::move(*at);
+    waiting.erase(at);
     if (entry.ticket.owner) {
+        // remove(), not erase(): erase looks for the next entry in a table
+        // kept large and mostly empty.
         const auto owner = m_waitingOf.find(entry.ticket.owner);
         if (owner != m_waitingOf.end() && --*owner <= 0)
-            m_waitingOf.erase(owner);
+            m_waitingOf.remove(entry.ticket.owner);
     }
-    forgetWaitingKey(entry.ticket.key);
-    m_runningTickets.insert(entry.id, {entry.ticket, monotonicNs()});
+    if (entry.state) {
+        --entry.state->waiting;
+        entry.state->busy = true;
+    }
     ++m_running[laneIndex(entry.ticket.lane)];
-    if (!entry.ticket.key.isEmpty())
-        m_busy.insert(entry.ticket.key);
     started.append(entry.id);
+    m_runningTickets.emplace(entry.id, Running{std::move(entry.ticket), monotonicNs(), entry.state});
 }
 
-void ExchangeSchedule::forgetWaitingKey(const QString &key)
+void ExchangeSchedule::sweepIdleKeys()
 {
-    const auto found = m_waitingKeys.find(key);
-    if (found != m_waitingKeys.end() && --*found <= 0)
-        m_waitingKeys.erase(found);
+    for (auto it = m_keys.begin(); it != m_keys.end();)
+        it = isIdle(it->second) ? m_keys.erase(it) : std::next(it);
+    m_endsSinceSweep = 0;
 }
 
 QVector<ExchangeSchedule::Id> ExchangeSchedule::takeStartable()
 {
     QVector<Id> started;
-    for (auto it = m_continuations.cbegin(); it != m_continuations.cend(); ++it) {
+    for (const QString &key : m_continued) {
+        KeyState *state = keyState(key);
+        if (!state || !state->continuation)
+            continue; // withdrawn
+        const void *continuing = state->continuation;
+        state->continuation = nullptr;
         // Most polls that end have no next exchange waiting for their clock:
         // no scan of the waiting polls for them.
-        if (!m_waitingOf.contains(it.value()) || !m_waitingKeys.contains(it.key()))
+        if (!state->waiting || !m_waitingOf.contains(continuing))
             continue;
         // The owner's first waiting exchange for the key, whatever its lane.
         int foundLane = -1;
         int foundIndex = -1;
         Id foundId = 0;
         for (int lane = 0; lane < LaneCount; ++lane) {
-            const QList<Entry> &waiting = m_waiting[lane];
-            for (int i = 0; i < waiting.size(); ++i) {
-                const Entry &entry = waiting.at(i);
-                if (entry.ticket.owner == it.value() && entry.ticket.key == it.key()) {
+            const std::deque<Entry> &waiting = m_waiting[lane];
+            for (int i = 0; i < int(waiting.size()); ++i) {
+                const Entry &entry = waiting[size_t(i)];
+                if (entry.ticket.owner == continuing && entry.ticket.key == key) {
                     if (foundLane < 0 || entry.id < foundId) {
                         foundLane = lane;
                         foundIndex = i;
@@ -164,16 +195,17 @@ QVector<ExchangeSchedule::Id> ExchangeSchedule::takeStartable()
                 }
             }
         }
-        if (foundLane >= 0 && canStart(m_waiting[foundLane].at(foundIndex).ticket))
+        if (foundLane >= 0 && canStart(m_waiting[foundLane][size_t(foundIndex)].ticket, state))
             start(foundLane, foundIndex, started);
     }
-    m_continuations.clear();
+    m_continued.clear();
 
     for (const ExchangeLane lane : {ExchangeLane::User, ExchangeLane::Probe, ExchangeLane::Poll, ExchangeLane::Retry}) {
         const int index = laneIndex(lane);
-        QList<Entry> &waiting = m_waiting[index];
-        for (int i = 0; i < waiting.size() && m_running[index] < laneBound(lane);) {
-            if (canStart(waiting.at(i).ticket))
+        std::deque<Entry> &waiting = m_waiting[index];
+        for (int i = 0; i < int(waiting.size()) && m_running[index] < laneBound(lane);) {
+            const Entry &entry = waiting[size_t(i)];
+            if (canStart(entry.ticket, entry.state))
                 start(index, i, started);
             else
                 ++i;
@@ -184,23 +216,29 @@ QVector<ExchangeSchedule::Id> ExchangeSchedule::takeStartable()
 
 void ExchangeSchedule::finish(Id id)
 {
-    const auto found = m_runningTickets.constFind(id);
-    if (found == m_runningTickets.constEnd())
+    const auto found = m_runningTickets.find(id);
+    if (found == m_runningTickets.end())
         return;
-    const Ticket ticket = found->ticket;
+    const Ticket ticket = std::move(found->second.ticket);
+    KeyState *state = found->second.state;
     const int lane = laneIndex(ticket.lane);
-    const double tookMs = (monotonicNs() - found->startedNs) / 1e6;
+    const double tookMs = (monotonicNs() - found->second.startedNs) / 1e6;
     m_runningTickets.erase(found);
     --m_running[lane];
     if (ticket.lane == ExchangeLane::Poll || ticket.lane == ExchangeLane::Retry) {
         m_meanMs[lane] = m_meanMs[lane] == 0 ? tookMs : m_meanMs[lane] + NewestWeight * (tookMs - m_meanMs[lane]);
         resize();
     }
-    if (ticket.key.isEmpty())
+    if (!state)
         return;
-    m_busy.remove(ticket.key);
-    if (ticket.owner)
-        m_continuations.insert(ticket.key, ticket.owner);
+    state->busy = false;
+    if (ticket.owner) {
+        if (!state->continuation)
+            m_continued.push_back(ticket.key);
+        state->continuation = ticket.owner;
+    }
+    if (m_keys.size() > size_t(KeptKeys) && 2 * ++m_endsSinceSweep >= int(m_keys.size()))
+        sweepIdleKeys();
 }
 
 QVector<ExchangeSchedule::Id> ExchangeSchedule::withdraw(const void *owner)
@@ -209,13 +247,21 @@ QVector<ExchangeSchedule::Id> ExchangeSchedule::withdraw(const void *owner)
     if (!owner)
         return dropped;
     if (m_waitingOf.remove(owner) > 0) {
-        for (QList<Entry> &waiting : m_waiting) {
-            for (int i = waiting.size() - 1; i >= 0; --i) {
-                if (waiting.at(i).ticket.owner != owner)
-                    continue;
-                forgetWaitingKey(waiting.at(i).ticket.key);
-                dropped.append(waiting.takeAt(i).id);
+        // One pass per lane: an audit withdrawn may leave thousands of probes.
+        for (std::deque<Entry> &waiting : m_waiting) {
+            auto kept = waiting.begin();
+            for (auto it = waiting.begin(); it != waiting.end(); ++it) {
+                if (it->ticket.owner == owner) {
+                    if (it->state)
+                        --it->state->waiting;
+                    dropped.append(it->id);
+                } else {
+                    if (kept != it)
+                        *kept = std::move(*it);
+                    ++kept;
+                }
             }
+            waiting.erase(kept, waiting.end());
         }
         // In the order they were added.
         std::sort(dropped.begin(), dropped.end());
@@ -229,11 +275,10 @@ QVector<ExchangeSchedule::Id> ExchangeSchedule::withdraw(const void *owner)
         if (holders->isEmpty())
             m_userHolds.erase(holders);
     }
-    for (auto it = m_continuations.begin(); it != m_continuations.end();) {
-        if (it.value() == owner)
-            it = m_continuations.erase(it);
-        else
-            ++it;
+    for (const QString &key : m_continued) {
+        KeyState *state = keyState(key);
+        if (state && state->continuation == owner)
+            state->continuation = nullptr;
     }
     return dropped;
 }

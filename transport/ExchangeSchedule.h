@@ -3,10 +3,13 @@
 #include "ExchangeLane.h"
 
 #include <QHash>
-#include <QList>
 #include <QSet>
 #include <QString>
 #include <QVector>
+
+#include <deque>
+#include <unordered_map>
+#include <vector>
 
 // Decides which exchange may start now; WorkerThreadPool carries them out.
 //
@@ -55,6 +58,7 @@ public:
     };
 
     explicit ExchangeSchedule(int bound = DefaultBound, int probeBound = DefaultProbeBound);
+    Q_DISABLE_COPY(ExchangeSchedule)
 
     // Clamped to 1 .. MaxBound; running exchanges are not affected.
     void setBound(int bound);
@@ -103,51 +107,78 @@ public:
     QVector<Id> withdraw(const void *owner);
 
     bool isHeldForUser(const QString &key) const { return m_userHolds.contains(key); }
-    bool isBusy(const QString &key) const { return m_busy.contains(key); }
+    bool isBusy(const QString &key) const;
     int runningCount(ExchangeLane lane) const { return m_running[laneIndex(lane)]; }
     int inFlight(ExchangeLane lane) const { return runningCount(lane); }
     int waitingCount() const;
 
 private:
+    // What the schedule knows of one key.
+    struct KeyState
+    {
+        int waiting = 0; // exchanges waiting for it
+        bool busy = false; // one runs
+        // The owner of the exchange that just ended on it: that owner's next
+        // exchange for the key goes first.
+        const void *continuation = nullptr;
+    };
+    // Waiting and running exchanges point at their key's state (null for an
+    // empty key), so a poll hashes its key once. A state with an exchange
+    // waiting or running is never idle, so never swept, and an unordered
+    // map's elements stay where they are as it grows. Hence no copies of
+    // the schedule either.
     struct Entry
     {
         Id id;
         Ticket ticket;
+        KeyState *state;
     };
     struct Running
     {
         Ticket ticket;
-        qint64 startedNs = 0;
+        qint64 startedNs;
+        KeyState *state;
+    };
+    struct KeyHash
+    {
+        size_t operator()(const QString &key) const { return qHash(key); }
     };
 
     static constexpr int LaneCount = 4;
+    // Idle key states (nothing waiting, running or continuing) are kept: a
+    // fleet's clocks come back every few seconds, and a state kept costs less
+    // than one made and dropped per poll. Beyond this many states the idle
+    // ones are swept, once per half as many ended exchanges as there are
+    // states, so the addresses of a large audit do not stay for good.
+    static constexpr int KeptKeys = 16384;
     static int laneIndex(ExchangeLane lane) { return static_cast<int>(lane); }
     static bool holdsKeys(ExchangeLane lane) { return lane == ExchangeLane::User; }
+    static bool isIdle(const KeyState &state) { return !state.waiting && !state.busy && !state.continuation; }
     void resize();
-    bool canStart(const Ticket &ticket) const;
+    // Null for an empty key or one the schedule has no state for.
+    KeyState *keyState(const QString &key);
+    bool canStart(const Ticket &ticket, const KeyState *state) const;
     void start(int lane, int waitingIndex, QVector<Id> &started);
-    void forgetWaitingKey(const QString &key);
+    void sweepIdleKeys();
 
     int m_bound;
     int m_probeBound;
     Id m_nextId = 1;
     // Waiting exchanges per lane, in the order they were added: a fleet
     // audit queues thousands of probes, and a poll must not scan past them.
-    QList<Entry> m_waiting[LaneCount];
+    std::deque<Entry> m_waiting[LaneCount];
     // How many exchanges each owner has waiting; most that end have none.
     QHash<const void *, int> m_waitingOf;
-    // How many exchanges wait for each key.
-    QHash<QString, int> m_waitingKeys;
-    QHash<Id, Running> m_runningTickets;
+    std::unordered_map<QString, KeyState, KeyHash> m_keys;
+    int m_endsSinceSweep = 0;
+    // Keys with a continuation, in the order their exchanges ended.
+    std::vector<QString> m_continued;
+    std::unordered_map<Id, Running> m_runningTickets;
     int m_pollCeiling = DefaultPollCeiling;
     int m_laneBound[LaneCount] = {0, 0, 0, 0};
     double m_demand[LaneCount] = {0, 0, 0, 0};
     double m_meanMs[LaneCount] = {0, 0, 0, 0};
     int m_running[LaneCount] = {0, 0, 0, 0};
-    QSet<QString> m_busy;
-    // Keys whose last exchange just ended, with its owner: that owner's next
-    // exchange for the key goes first.
-    QHash<QString, const void *> m_continuations;
     QHash<QString, QSet<const void *>> m_userHolds;
     QHash<const void *, QSet<QString>> m_ownerKeys;
 };

@@ -124,6 +124,7 @@ private slots:
     void choices();
     void schedule_data() { TestRows::add(rows); }
     void schedule();
+    void scheduleKeepsLiveKeysThroughSweeps();
     void pollsInFlight_data() { TestRows::add(rows); }
     void pollsInFlight();
     void exchangesWithOneAddressNeverOverlap();
@@ -289,6 +290,32 @@ void TestTransport::schedule()
             started << QString::number(id);
         QCOMPARE(started.join(QLatin1Char(',')), sides.at(1).simplified().replace(QLatin1Char(' '), QString()));
     }
+}
+
+void TestTransport::scheduleKeepsLiveKeysThroughSweeps()
+{
+    // Polls of more addresses than the schedule keeps idle states for make it
+    // sweep them; a clock's running and waiting exchanges, and its owner's
+    // next step, come through.
+    ExchangeSchedule schedule;
+    const auto owner = [](quintptr n) { return reinterpret_cast<const void *>(n); };
+    const QString clock = QStringLiteral("192.168.0.11");
+    schedule.add({clock, ExchangeLane::User, owner(1)});
+    schedule.add({clock, ExchangeLane::User, owner(2)});
+    schedule.add({clock, ExchangeLane::User, owner(1)});
+    QCOMPARE(schedule.takeStartable(), QVector<ExchangeSchedule::Id>{1});
+    for (int i = 0; i < 40000; ++i) {
+        const ExchangeSchedule::Id id =
+            schedule.add({QStringLiteral("10.0.%1.%2").arg(i / 200).arg(i % 200), ExchangeLane::Poll, owner(10 + i)});
+        QCOMPARE(schedule.takeStartable(), QVector<ExchangeSchedule::Id>{id});
+        schedule.finish(id);
+        schedule.takeStartable();
+    }
+    QVERIFY(schedule.isBusy(clock));
+    schedule.finish(1);
+    QCOMPARE(schedule.takeStartable(), QVector<ExchangeSchedule::Id>{3});
+    schedule.finish(3);
+    QCOMPARE(schedule.takeStartable(), QVector<ExchangeSchedule::Id>{2});
 }
 
 void TestTransport::pollsInFlight()
