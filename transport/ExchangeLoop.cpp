@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr qint64 pacingMs = 2;
+constexpr qint64 pacingMs = 5;
 
 qint64 nowMs()
 {
@@ -358,7 +358,7 @@ void ExchangeLoop::run()
         // The loop turns at most every pacingMs: what becomes ready meanwhile
         // is handled in one turn, and the home thread wakes once for all that
         // ended. Thousands of exchanges a minute otherwise cost a wake-up of
-        // both threads per step of each; a step that waits 2 ms more is far
+        // both threads per step of each; a step that waits 5 ms more is far
         // inside every wait of an exchange.
         const qint64 sinceTurnMs = nowMs() - lastTurnMs;
         if (sinceTurnMs < pacingMs) {
