@@ -225,14 +225,17 @@ void ExchangeSchedule::finish(Id id)
     const double tookMs = (monotonicNs() - found->second.startedNs) / 1e6;
     m_runningTickets.erase(found);
     --m_running[lane];
-    if (ticket.lane == ExchangeLane::Poll || ticket.lane == ExchangeLane::Retry) {
+    if (isPollLane(ticket.lane)) {
         m_meanMs[lane] = m_meanMs[lane] == 0 ? tookMs : m_meanMs[lane] + NewestWeight * (tookMs - m_meanMs[lane]);
         resize();
     }
     if (!state)
         return;
     state->busy = false;
-    if (ticket.owner) {
+    // A poll is never a step of something longer. The poller owns every
+    // poll, and two clocks that share an address must not pass a probe
+    // waiting for it.
+    if (ticket.owner && !isPollLane(ticket.lane)) {
         if (!state->continuation)
             m_continued.push_back(ticket.key);
         state->continuation = ticket.owner;

@@ -32,7 +32,8 @@
 //   starve listed clocks in it);
 // - when an exchange ends, the next exchange of the same owner for the same
 //   key comes before anything else waiting for that key: a stepped operation
-//   keeps the clock until its last step.
+//   keeps the clock until its last step. Not so for polls: the poller owns
+//   them all, and none is the step of another.
 // Exchanges with an empty key only count against the bound.
 //
 // The poll and retry lanes size themselves: see pollsInFlight().
@@ -153,6 +154,7 @@ private:
     static constexpr int KeptKeys = 16384;
     static int laneIndex(ExchangeLane lane) { return static_cast<int>(lane); }
     static bool holdsKeys(ExchangeLane lane) { return lane == ExchangeLane::User; }
+    static bool isPollLane(ExchangeLane lane) { return lane == ExchangeLane::Poll || lane == ExchangeLane::Retry; }
     static bool isIdle(const KeyState &state) { return !state.waiting && !state.busy && !state.continuation; }
     void resize();
     // Null for an empty key or one the schedule has no state for.
