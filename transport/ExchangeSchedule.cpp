@@ -24,9 +24,7 @@ ExchangeSchedule::ExchangeSchedule(int bound, int probeBound)
     : m_bound(DefaultBound)
     , m_probeBound(DefaultProbeBound)
 {
-    // Sized once, so that an owner added and started per poll neither grows
-    // nor shrinks the table.
-    m_waitingOf.reserve(DefaultPollCeiling);
+    // Sized once for the polls in flight: a fleet's polls never rehash it.
     m_runningTickets.reserve(DefaultPollCeiling);
     resize();
     setBound(bound);
@@ -142,11 +140,9 @@ void ExchangeSchedule::start(int lane, int waitingIndex, QVector<Id> &started)
     Entry entry = std::move(*at);
     waiting.erase(at);
     if (entry.ticket.owner) {
-        // remove(), not erase(): erase looks for the next entry in a table
-        // kept large and mostly empty.
         const auto owner = m_waitingOf.find(entry.ticket.owner);
         if (owner != m_waitingOf.end() && --*owner <= 0)
-            m_waitingOf.remove(entry.ticket.owner);
+            m_waitingOf.erase(owner);
     }
     if (entry.state) {
         --entry.state->waiting;

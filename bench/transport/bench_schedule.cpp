@@ -1,5 +1,5 @@
 // The schedule's cost per poll at a fleet's pace: 100 000 polls of 10 000
-// clocks in turn, each by an owner of its own (a sender per poll), pass add,
+// clocks in turn, all of one owner (the poller), pass add,
 // takeStartable, finish and takeStartable again, as the worker pool calls
 // them, with a window of polls in flight. Prints nanoseconds per poll.
 #include "ExchangeSchedule.h"
@@ -21,7 +21,7 @@ double nsPerPoll(const std::vector<QString> &keys, int window)
 {
     ExchangeSchedule schedule(window);
     std::deque<ExchangeSchedule::Id> running;
-    std::uintptr_t owner = 0x1000;
+    const auto *poller = reinterpret_cast<const void *>(std::uintptr_t(0x1000));
     int started = 0;
     QElapsedTimer timer;
     timer.start();
@@ -31,9 +31,7 @@ double nsPerPoll(const std::vector<QString> &keys, int window)
             running.pop_front();
             started += schedule.takeStartable().size();
         }
-        owner += 64;
-        const ExchangeSchedule::Ticket ticket{keys[size_t(i % keyCount)], ExchangeLane::Poll,
-                                              reinterpret_cast<const void *>(owner)};
+        const ExchangeSchedule::Ticket ticket{keys[size_t(i % keyCount)], ExchangeLane::Poll, poller};
         running.push_back(schedule.add(ticket));
         started += schedule.takeStartable().size();
     }
