@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Fails when a file includes a header of a folder that README's layout table
-# puts below its own: the table reads bottom-up, each folder using only those
-# above it. Includes go by file name, and no two headers share one.
+# Fails when a file includes a header of a folder that the layout table in
+# docs/architecture.md puts below its own: the table reads bottom-up, each
+# folder using only those above it. Includes go by file name, and no two
+# headers share one.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -10,8 +11,8 @@ ranks=$(awk '/^## Layout/ { on = 1; next } on && /^## / { exit }
     on && /^\| `/ { row++; n = split($0, cells, "|"); cell = cells[2]
         while (match(cell, /`[^`\/]+\//)) {
             print substr(cell, RSTART + 1, RLENGTH - 2), row
-            cell = substr(cell, RSTART + RLENGTH) } }' README.md)
-[ "$(wc -l <<<"$ranks")" -ge 10 ] || { echo "no layout table in README.md"; exit 1; }
+            cell = substr(cell, RSTART + RLENGTH) } }' docs/architecture.md)
+[ "$(wc -l <<<"$ranks")" -ge 10 ] || { echo "no layout table in docs/architecture.md"; exit 1; }
 
 git ls-files -- $(cut -d' ' -f1 <<<"$ranks") | grep -E '\.(h|cpp)$' \
     | awk -v ranks="$ranks" '
