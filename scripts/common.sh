@@ -43,3 +43,16 @@ as_tree_owner() {
         "$@"
     fi
 }
+
+# Answers --help (the comment block at the top of the script) and --version,
+# then exits 0, before the script installs, builds or starts anything.
+answer_help_and_version() {
+    case "${1:-}" in
+        -h|--help)
+            sed -n '2,/^[^#]/p' "$0" | sed '$d' | sed 's/^# \{0,1\}//'
+            exit 0 ;;
+        --version)
+            echo "$(basename "$0") $(sed -n 's/^project(Zentick VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../CMakeLists.txt")"
+            exit 0 ;;
+    esac
+}

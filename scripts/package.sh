@@ -4,8 +4,11 @@
 #
 #   scripts/package.sh           build build-package/zentick_VERSION_amd64.deb
 #   scripts/package.sh --check   and run packaging/check-package.sh on it
+#   scripts/package.sh --help | --version
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
+answer_help_and_version "$@"
 
 scripts/install-deps.sh
 export CCACHE_BASEDIR="$PWD"

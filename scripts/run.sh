@@ -8,6 +8,8 @@
 #                                  the same, with a mail server in the demo's own
 #                                  network that prints every mail it receives
 #                                  (127.0.0.1, port 8025, no authentication)
+#   scripts/run.sh --help | --version
+#                                  this text, or the version; starts nothing
 #
 # Run it as root or as your own user. It calls sudo only when it is not root
 # and needs to be: for missing packages, and for the demo's network
@@ -22,6 +24,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/common.sh
+answer_help_and_version "$@"
 
 demo=0
 mail=0

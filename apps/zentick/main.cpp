@@ -14,8 +14,36 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Answered before the window's application object exists: asking for help or
+// the version must neither need a display nor open the device list.
+bool answeredFromCommandLine(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::printf("Usage: zentick [--help] [--version]\n\n"
+                        "Opens the window on your device list (settings.xml in the data folder).\n"
+                        "zentick-cli does the same work from a shell; zentick-cli --help lists its commands.\n");
+            return true;
+        }
+        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
+            std::printf("zentick %s\n", ZENTICK_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (answeredFromCommandLine(argc, argv))
+        return 0;
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication application(argc, argv);
     // A dialog closed while the window hides in the tray must not end the

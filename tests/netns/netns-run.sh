@@ -60,7 +60,8 @@ with_sim=1
 keep_dir=""
 pc_links=1
 
-usage() { sed -n '2,/^set -uo/p' "$0" | sed '$d' | sed 's/^# \{0,1\}//' >&2; exit 2; }
+help_text() { sed -n '2,/^set -uo/p' "$0" | sed '$d' | sed 's/^# \{0,1\}//'; }
+usage() { help_text >&2; exit 2; }
 
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -75,7 +76,7 @@ while [ $# -gt 0 ]; do
         --no-sim) with_sim=0; shift ;;
         --keep-log) keep_dir="$2"; shift 2 ;;
         --) shift; break ;;
-        -h|--help) usage ;;
+        -h|--help) help_text; exit 0 ;;
         *) echo "netns-run: unknown option $1" >&2; usage ;;
     esac
 done
