@@ -66,28 +66,39 @@ void storeCurrentTheme()
     SettingsStore::open()->setValue(keyTheme, int(currentTheme()));
 }
 
-QString styleSheetResource(Theme theme)
-{
-    switch (theme) {
-    case Theme::Dark:
-        return QStringLiteral(":/theme/resources/themes/dark.css");
-    case Theme::Light:
-        return QStringLiteral(":/theme/resources/themes/light.css");
-    default:
-        return QString();
-    }
-}
+namespace {
+
+// The colours of each theme by role; the sheet names roles as @role@.
+struct PaletteEntry {
+    const char *role;
+    const char *dark;
+    const char *light;
+};
+constexpr PaletteEntry palette[] = {
+    {"window", "#212121", "#DBDBDB"},       {"base", "#282828", "#F0F0F0"},
+    {"alternate", "#2E2E2E", "#E8E8E8"},    {"hover", "#333333", "#E3E3E3"},
+    {"border", "#444444", "#C0C0C0"},       {"handle", "#5A5A5A", "#B5B5B5"},
+    {"handleHover", "#7A7A7A", "#909090"},  {"toastPressed", "#888888", "#A0A0A0"},
+    {"disabledText", "#9E9E9E", "#757575"}, {"warning", "#FDD835", "#FF6F00"},
+    {"text", "#FEFEFE", "#212121"},         {"critical", "#FF5252", "#D50000"},
+};
+
+} // namespace
 
 QString styleSheet(Theme theme)
 {
-    Resources::ensureLoaded();
-    const QString resource = styleSheetResource(theme);
-    if (resource.isEmpty())
+    if (theme != Theme::Dark && theme != Theme::Light)
         return QString();
-    QFile file(resource);
+    Resources::ensureLoaded();
+    QFile file(QStringLiteral(":/theme/resources/themes/theme.css"));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    return QString::fromUtf8(file.readAll());
+    QString sheet = QString::fromUtf8(file.readAll());
+    for (const PaletteEntry &entry : palette) {
+        sheet.replace(QLatin1Char('@') + QLatin1String(entry.role) + QLatin1Char('@'),
+                      QLatin1String(theme == Theme::Dark ? entry.dark : entry.light));
+    }
+    return sheet;
 }
 
 QColor iconColour(int kind)

@@ -25,8 +25,8 @@ bool setCurrentTheme(Theme theme);
 // Writes the current theme to the settings store.
 void storeCurrentTheme();
 
-QString styleSheetResource(Theme theme);
-// The style sheet text of a theme; empty for an unknown theme or unreadable resource.
+// The style sheet of a theme: the one sheet coloured by the theme's palette;
+// empty for an unknown theme or an unreadable resource.
 QString styleSheet(Theme theme);
 
 // Light icons on the dark theme and dark ones on the light theme; kinds 1 and
