@@ -12,7 +12,7 @@ import sys
 
 root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 os.chdir(root)
-skip = {"tests", "bench", "fuzz", "tools", "apps", "packaging", "manual", "docs", "scripts", "cmake"}
+skip = {"tests", "bench", "fuzz", "apps", "packaging", "manual", "docs", "scripts", "cmake"}
 files = subprocess.run(["git", "ls-files", "*.h", "*.cpp"], capture_output=True, text=True, check=True).stdout.split()
 include = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
 

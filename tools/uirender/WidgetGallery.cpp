@@ -20,7 +20,6 @@
 #include "Toast.h"
 #include "ToolButtonMenu.h"
 #include "WidgetToaster.h"
-#include "WindowGallery.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -315,8 +314,6 @@ std::vector<Scene> scenes()
         {QStringLiteral("widgets-menu"), menu},
         {QStringLiteral("toasts"), toasts},
     };
-    for (Scene &scene : WindowGallery::scenes())
-        all.push_back(std::move(scene));
     return all;
 }
 

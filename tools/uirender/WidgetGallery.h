@@ -1,21 +1,13 @@
 #pragma once
 
-#include <QString>
+#include "GalleryScene.h"
 
-#include <functional>
-#include <memory>
 #include <vector>
 
-class QWidget;
-
-// The scenes the render tool draws: every dialog and custom widget, then
-// the window's (WindowGallery), each built afresh in the current theme.
+// Every dialog and custom widget the render tool draws.
 namespace WidgetGallery {
 
-struct Scene {
-    QString name;
-    std::function<std::unique_ptr<QWidget>()> build;
-};
+using Scene = GalleryScene;
 
 std::vector<Scene> scenes();
 

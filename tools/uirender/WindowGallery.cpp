@@ -247,7 +247,7 @@ std::unique_ptr<QWidget> groupMemberChoice()
 
 } // namespace
 
-std::vector<WidgetGallery::Scene> scenes()
+std::vector<GalleryScene> scenes()
 {
     const int firstClock = 0;
     const int firstGroup = 0;

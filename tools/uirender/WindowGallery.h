@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WidgetGallery.h"
+#include "GalleryScene.h"
 
 #include <vector>
 
@@ -9,6 +9,6 @@
 // list. The window polls nothing and writes no report.
 namespace WindowGallery {
 
-std::vector<WidgetGallery::Scene> scenes();
+std::vector<GalleryScene> scenes();
 
 } // namespace WindowGallery

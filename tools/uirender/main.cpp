@@ -15,6 +15,7 @@
 #include "Language.h"
 #include "ThemeManager.h"
 #include "WidgetGallery.h"
+#include "WindowGallery.h"
 
 #include <QApplication>
 #include <QDir>
@@ -83,7 +84,10 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "Cannot create %s\n", qPrintable(folder.path()));
             return 1;
         }
-        for (const WidgetGallery::Scene &scene : WidgetGallery::scenes()) {
+        std::vector<GalleryScene> scenes = WidgetGallery::scenes();
+        for (GalleryScene &scene : WindowGallery::scenes())
+            scenes.push_back(std::move(scene));
+        for (const GalleryScene &scene : scenes) {
             std::unique_ptr<QWidget> widget = scene.build();
             widget->show();
             // Shown active, as a dialog in use is; an inactive one greys its title.
