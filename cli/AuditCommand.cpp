@@ -1,5 +1,6 @@
 #include "AuditCommand.h"
 
+#include "AppSettings.h"
 #include "AuditFindingsStore.h"
 #include "AuditReport.h"
 #include "CliSession.h"
@@ -46,8 +47,9 @@ int audit(CliSession &session)
     } else {
         audit.selectAllClocks(registry);
     }
-    if (invocation.hasOption(QStringLiteral("site-zone")))
-        audit.setSiteZone(QTimeZone(invocation.option(QStringLiteral("site-zone")).toUtf8()));
+    audit.setSiteZone(invocation.hasOption(QStringLiteral("site-zone"))
+                          ? QTimeZone(invocation.option(QStringLiteral("site-zone")).toUtf8())
+                          : AppSettings::siteZone());
 
     QEventLoop loop;
     QObject::connect(&audit, &FleetAudit::updateProgress, &session.progress(), &ProgressIndicator::setProgress);

@@ -51,7 +51,7 @@ std::unique_ptr<DailyAudit> DailyAudit::fromInvocation(ClockRegistry &registry, 
     const QTime at = QTime::fromString(invocation.option(QStringLiteral("audit-daily")), QStringLiteral("HH:mm"));
     const QTimeZone zone = invocation.hasOption(QStringLiteral("site-zone"))
         ? QTimeZone(invocation.option(QStringLiteral("site-zone")).toUtf8())
-        : QTimeZone::systemTimeZone();
+        : AppSettings::siteZone();
     return std::make_unique<DailyAudit>(registry, output, at, zone);
 }
 

@@ -20,6 +20,7 @@ const QString keyReportLastSaveTime = QStringLiteral("Report/lastSaveTime");
 const QString keyParallelExchanges = QStringLiteral("Exchanges/parallel");
 const QString keyMonitorMail = QStringLiteral("Monitor/mail");
 const QString keyPollCeiling = QStringLiteral("Exchanges/pollCeiling");
+const QString keySiteZone = QStringLiteral("Audit/siteZone");
 
 QString g_lastPath;
 ReportSettings g_reportSettings;
@@ -50,6 +51,24 @@ int parallelExchanges(int fallback)
 bool monitorMails()
 {
     return SettingsStore::open()->value(keyMonitorMail, true).toBool();
+}
+
+bool hasSiteZone()
+{
+    const QByteArray id = SettingsStore::open()->value(keySiteZone).toString().toUtf8();
+    return !id.isEmpty() && QTimeZone::isTimeZoneIdAvailable(id);
+}
+
+QTimeZone siteZone()
+{
+    if (!hasSiteZone())
+        return QTimeZone::systemTimeZone();
+    return QTimeZone(SettingsStore::open()->value(keySiteZone).toString().toUtf8());
+}
+
+void setSiteZone(const QTimeZone &zone)
+{
+    SettingsStore::open()->setValue(keySiteZone, QString::fromUtf8(zone.id()));
 }
 
 int pollCeiling(int fallback)

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 
 // Small per-user settings kept in the settings store, and the location of the
 // machine-wide data folder that holds the state file. All of it is used on the
@@ -42,6 +43,14 @@ int pollCeiling(int fallback);
 
 // Whether the monitor mails alerts ("Monitor/mail"); true when unset.
 bool monitorMails();
+
+// The zone the audit compares the clocks' daylight saving with
+// ("Audit/siteZone", an IANA id): the site's, which the window asks for once
+// and the monitor and zentick-cli read too, or the computer's own while none
+// is stored or the stored one is unknown.
+QTimeZone siteZone();
+bool hasSiteZone();
+void setSiteZone(const QTimeZone &zone);
 
 // Reads both start-up values: the last path and the report settings.
 void loadRegistrySettings();

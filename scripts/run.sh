@@ -60,9 +60,13 @@ root=$PWD
 demo_home=$(mktemp -d "${TMPDIR:-/tmp}/zentick-demo.XXXXXX")
 trap 'rm -rf "$demo_home"' EXIT
 program=(env XDG_CONFIG_HOME="$demo_home/config" XDG_DATA_HOME="$demo_home/data" ./zentick "$@")
+# The demo's site is in Central Europe: the audit compares its clocks with
+# that zone whatever the computer's own is.
+mkdir -p "$demo_home/config/QLX Devices"
+printf '[Audit]\nsiteZone=Europe/Berlin\n' >"$demo_home/config/QLX Devices/Zentick.ini"
 user=$(calling_user)
 if [ -n "$user" ]; then
-    chown "$user" "$demo_home"
+    chown -R "$user" "$demo_home"
     program=(runuser -u "$user" -- "${program[@]}")
 fi
 echo "Demo: 20 simulated clocks on 192.168.0.0/24, user \"admin\", password \"admin\"."

@@ -1,11 +1,13 @@
 #include "AuditSchedule.h"
 
+#include "AppSettings.h"
 #include "AuditFindingsStore.h"
 #include "FleetAudit.h"
 
 AuditSchedule::AuditSchedule(ClockRegistry &registry, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
+    , m_siteZone(AppSettings::siteZone())
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &AuditSchedule::runNow);

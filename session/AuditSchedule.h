@@ -25,6 +25,7 @@ public:
     explicit AuditSchedule(ClockRegistry &registry, QObject *parent = nullptr);
     ~AuditSchedule() override;
 
+    // The stored site zone (or the computer's) unless set.
     void setSiteZone(const QTimeZone &zone) { m_siteZone = zone; }
     // 0: only the audit at start.
     void setIntervalMs(int ms) { m_intervalMs = ms; }
@@ -56,7 +57,7 @@ private:
     void scheduleNext();
 
     ClockRegistry &m_registry;
-    QTimeZone m_siteZone = QTimeZone::systemTimeZone();
+    QTimeZone m_siteZone;
     int m_intervalMs = defaultIntervalMs;
     bool m_active = false;
     QTimer m_timer;

@@ -127,6 +127,7 @@ private slots:
     void refresh();
     void audit_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void audit();
+    void siteZoneChangedFromFindings();
     void quietPeriodAndHistoryFromTheMenu();
     void closingWhileARefreshRuns();
 
@@ -424,6 +425,33 @@ void TestPageDeviceList::audit()
     QCOMPARE(canceled.count(), cancel ? 1 : 0);
     QCOMPARE(f.dialogs.requests().constFirst().text, QString("Checking clocks"));
     QCOMPARE(seen, shown);
+}
+
+void TestPageDeviceList::siteZoneChangedFromFindings()
+{
+    // A machine in UTC judging a site elsewhere: the findings name the zone,
+    // and the one chosen there is stored and audited with at once.
+    AppSettings::setSiteZone(QTimeZone("Etc/UTC"));
+    Fixture f;
+    QStringList compared;
+    auto findings = [&compared](int result) {
+        return [&compared, result](QDialog &dialog) {
+            compared << dialog.findChild<QLabel *>("lblSummary")->text().section('\n', -1);
+            return result;
+        };
+    };
+    f.dialogs.answerDialog(findings(DialogAuditFindings::ChangeSiteZone))
+        .answerDialog([](QDialog &dialog) {
+            auto *zones = dialog.findChild<QComboBox *>("cbxSpecialFrames");
+            zones->setCurrentIndex(zones->findText("Europe/Berlin"));
+            dialog.findChild<QPushButton *>("btnOk")->click();
+            return dialog.result();
+        })
+        .answerDialog(findings(QDialog::Accepted));
+    f.page->findChild<QPushButton *>("btnCheckClocks")->click();
+    QCOMPARE(compared, QStringList({"Daylight saving compared with Etc/UTC.",
+                                    "Daylight saving compared with Europe/Berlin."}));
+    QCOMPARE(AppSettings::siteZone().id(), QByteArray("Europe/Berlin"));
 }
 
 namespace {

@@ -19,6 +19,7 @@ DialogAuditFindings::DialogAuditFindings(QWidget *parent)
     attachTitleBar(ui->wdtTitlebar, ui->lblTitle);
     ui->btnCancel->setDefault(true);
     connect(ui->btnCopy, &QAbstractButton::clicked, this, &DialogAuditFindings::copyToClipboard);
+    connect(ui->btnSiteZone, &QAbstractButton::clicked, this, [this] { done(ChangeSiteZone); });
     // "Close" at the bottom accepts; the title bar's close rejects.
     connect(ui->btnCancel, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
@@ -45,9 +46,10 @@ void DialogAuditFindings::setAudit(const FleetAudit &audit)
 {
     m_model->setFindings(audit.findings());
     ui->twdFindings->resizeColumnsToContents();
-    QString summary = AuditSummary::of(audit).text();
-    if (!audit.findings().isEmpty())
-        summary += QLatin1Char('\n') + tr("Daylight saving compared with %1.").arg(QString::fromUtf8(audit.siteZone().id()));
+    // Always named: a machine in UTC would otherwise judge every clock of a
+    // site elsewhere as an hour off without saying why.
+    const QString summary = AuditSummary::of(audit).text() + QLatin1Char('\n')
+        + tr("Daylight saving compared with %1.").arg(QString::fromUtf8(audit.siteZone().id()));
     ui->lblSummary->setText(summary);
     ui->twdFindings->setVisible(!audit.findings().isEmpty());
     ui->btnCopy->setEnabled(!audit.findings().isEmpty());

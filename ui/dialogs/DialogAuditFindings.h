@@ -17,6 +17,9 @@ class DialogAuditFindings : public FramelessDialog
     Q_OBJECT
 
 public:
+    // The result when the user asked to change the site's zone.
+    static constexpr int ChangeSiteZone = 2;
+
     explicit DialogAuditFindings(QWidget *parent = nullptr);
     ~DialogAuditFindings() override;
 

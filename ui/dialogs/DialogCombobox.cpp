@@ -34,6 +34,12 @@ void DialogCombobox::setTexts(const QString &info, const QString &info2, const Q
     ui->cbxSpecialFrames->addItems(items);
 }
 
+void DialogCombobox::setCurrentItem(int index)
+{
+    if (index >= 0 && index < ui->cbxSpecialFrames->count())
+        ui->cbxSpecialFrames->setCurrentIndex(index);
+}
+
 void DialogCombobox::choose()
 {
     m_selectedIndex = ui->cbxSpecialFrames->currentIndex();

@@ -18,6 +18,8 @@ public:
 
     void setButtons(const QString &okText, const QString &cancelText);
     void setTexts(const QString &info, const QString &info2, const QString &comboLabel, const QStringList &items);
+    // The item shown first; none when index is out of range.
+    void setCurrentItem(int index);
     int selectedIndex() const { return m_selectedIndex; }
 
 private:

@@ -4,13 +4,12 @@
 #include "AuditFinding.h"
 #include "ClockIntake.h"
 #include "ClockListFilter.h"
-#include "ClockTableDelegates.h"
 #include "ClockRegistry.h"
+#include "ClockTableDelegates.h"
 #include "Communication.h"
 #include "ConfigurationDownload.h"
 #include "DevClock.h"
 #include "DeviceFinder.h"
-#include "DialogAuditFindings.h"
 #include "DialogAuthentication.h"
 #include "DialogDeviceSettings.h"
 #include "DialogDevicesFound.h"
@@ -19,6 +18,7 @@
 #include "DialogNewClock.h"
 #include "EventJournal.h"
 #include "FleetAudit.h"
+#include "FleetCheck.h"
 #include "FleetSummary.h"
 #include "GetConfigurationSender.h"
 #include "ManageButtonsDelegate.h"
@@ -365,17 +365,14 @@ void PageDeviceList::onSearchFinished(DataSender *sender)
 
 void PageDeviceList::checkClocks()
 {
-    FleetAudit audit;
-    audit.selectAllClocks(m_services.registry());
-    bool finished = false;
-    m_services.runner().run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
-    if (!finished)
-        return;
-    if (m_services.session().isWritable())
-        m_services.session().audits().record(audit);
-    DialogAuditFindings dialog(m_services.window());
-    dialog.setAudit(audit);
-    m_services.dialogs().runDialog(dialog);
+    ClockRegistry &registry = m_services.registry();
+    FleetCheck::run(
+        m_services, this,
+        [&registry](FleetAudit &audit) {
+            audit.selectAllClocks(registry);
+            return true;
+        },
+        true);
 }
 
 void PageDeviceList::applyFilter()

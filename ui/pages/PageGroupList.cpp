@@ -5,11 +5,11 @@
 #include "ClockTableDelegates.h"
 #include "DevClock.h"
 #include "DevGroup.h"
-#include "DialogAuditFindings.h"
 #include "DialogCombobox.h"
 #include "DialogEditName.h"
 #include "DialogHost.h"
 #include "FleetAudit.h"
+#include "FleetCheck.h"
 #include "MonitoringSession.h"
 #include "OperationRunner.h"
 #include "PageServices.h"
@@ -194,17 +194,10 @@ void PageGroupList::renameGroup(int groupIndex)
 
 void PageGroupList::checkClocks(int groupIndex)
 {
-    FleetAudit audit;
-    if (!audit.selectGroup(m_services.registry(), groupIndex))
-        return;
-    bool finished = false;
-    m_services.runner().run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, this);
-    // A cancelled audit has nothing to show.
-    if (!finished)
-        return;
-    DialogAuditFindings findings(m_services.window());
-    findings.setAudit(audit);
-    m_services.dialogs().runDialog(findings);
+    ClockRegistry &registry = m_services.registry();
+    FleetCheck::run(
+        m_services, this, [&registry, groupIndex](FleetAudit &audit) { return audit.selectGroup(registry, groupIndex); },
+        false);
 }
 
 void PageGroupList::onClockButtonClicked(int groupIndex, int clockIndex, int button)

@@ -1,0 +1,51 @@
+#include "FleetCheck.h"
+
+#include "AppSettings.h"
+#include "DialogAuditFindings.h"
+#include "DialogCombobox.h"
+#include "DialogHost.h"
+#include "FleetAudit.h"
+#include "MonitoringSession.h"
+#include "OperationRunner.h"
+#include "PageServices.h"
+
+#include <QTimeZone>
+
+void FleetCheck::run(PageServices &services, QObject *context, const std::function<bool(FleetAudit &)> &select,
+                     bool recordFindings)
+{
+    for (;;) {
+        FleetAudit audit;
+        if (!select(audit))
+            return;
+        audit.setSiteZone(AppSettings::siteZone());
+        bool finished = false;
+        services.runner().run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, context);
+        // A cancelled audit has nothing to show.
+        if (!finished)
+            return;
+        if (recordFindings && services.session().isWritable())
+            services.session().audits().record(audit);
+        DialogAuditFindings dialog(services.window());
+        dialog.setAudit(audit);
+        if (services.dialogs().runDialog(dialog) != DialogAuditFindings::ChangeSiteZone || !askSiteZone(services))
+            return;
+    }
+}
+
+bool FleetCheck::askSiteZone(PageServices &services)
+{
+    QStringList zones;
+    for (const QByteArray &id : QTimeZone::availableTimeZoneIds())
+        zones.append(QString::fromUtf8(id));
+    DialogCombobox dialog(services.window());
+    dialog.setWindowTitle(tr("Site zone"));
+    dialog.setButtons(tr("Set"), tr("Cancel"));
+    dialog.setTexts(tr("The audit compares each clock's daylight saving with the time zone of the site."), QString(),
+                    tr("Zone"), zones);
+    dialog.setCurrentItem(zones.indexOf(QString::fromUtf8(AppSettings::siteZone().id())));
+    if (services.dialogs().runDialog(dialog) != QDialog::Accepted || dialog.selectedIndex() < 0)
+        return false;
+    AppSettings::setSiteZone(QTimeZone(zones.at(dialog.selectedIndex()).toUtf8()));
+    return true;
+}
