@@ -27,8 +27,8 @@ private slots:
     void cleanup();
     void alertMailAsDelivered_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
     void alertMailAsDelivered();
-    void mailInTheInstalledLanguage_data();
-    void mailInTheInstalledLanguage();
+    void mailsEveryServerTakes_data();
+    void mailsEveryServerTakes();
     void switchedOffKindDoesNotBlockLaterAlerts();
     void atMostThreeAttemptsPerEpisode();
     void deliveredKindWaitsForResendInterval_data() { TestRows::add(QStringLiteral("notify/notify.rows")); }
@@ -165,23 +165,43 @@ void TestAlertMail::alertMailAsDelivered()
     QCOMPARE(m_server->messages().size(), 1);
 }
 
-void TestAlertMail::mailInTheInstalledLanguage_data()
+void TestAlertMail::mailsEveryServerTakes_data()
 {
     QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("plain");
-    QTest::newRow("English, plain ASCII as always") << int(Language::English) << "Lobby" << true;
-    QTest::newRow("English, a clock named in German") << int(Language::English) << "Küche" << false;
-    QTest::newRow("Polish") << int(Language::Polish) << "Lobby" << false;
-    QTest::newRow("German, a long name folds the subject")
-        << int(Language::German) << QString("Küche im Erdgeschoss, Westflügel, neben dem Aufzug 😀") << false;
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("displayName");
+    QTest::addColumn<bool>("encoded");
+    const QString sender = QStringLiteral("zentick@example.test");
+    const int english = int(Language::English);
+    // "QLX Zentick alert: " + name + " IP: 192.168.0.20": 1278 characters.
+    const QString unbroken = QString(1242, QLatin1Char('x'));
+    const QString words = QStringLiteral("Lobby by the lift ").repeated(60).trimmed();
+    QTest::newRow("English, plain ASCII as always") << english << QStringList{"Lobby"} << sender << "" << false;
+    QTest::newRow("English, a clock named in German") << english << QStringList{"Küche"} << sender << "" << true;
+    QTest::newRow("Polish") << int(Language::Polish) << QStringList{"Lobby"} << sender << "" << true;
+    QTest::newRow("German, a long name")
+        << int(Language::German) << QStringList{"Küche im Erdgeschoss, Westflügel, neben dem Aufzug 😀"} << sender
+        << "" << true;
+    QTest::newRow("1278-character subject of a name without blanks")
+        << english << QStringList{unbroken} << sender << "" << true;
+    QTest::newRow("a long name with blanks") << english << QStringList{words} << sender << "" << true;
+    QTest::newRow("an incident of two long names")
+        << english << QStringList{unbroken, words} << sender << "" << true;
+    QTest::newRow("sender with a non-ASCII display name")
+        << english << QStringList{"Lobby"} << "Zentick Ü <zentick@example.test>" << "Zentick Ü" << false;
+    QTest::newRow("sender with a quoted display name")
+        << english << QStringList{"Lobby"} << "\"Zentick, Site \\\"A\\\"\" <zentick@example.test>"
+        << "Zentick, Site \"A\"" << false;
 }
 
-void TestAlertMail::mailInTheInstalledLanguage()
+void TestAlertMail::mailsEveryServerTakes()
 {
     QFETCH(int, language);
-    QFETCH(QString, name);
-    QFETCH(bool, plain);
+    QFETCH(QStringList, names);
+    QFETCH(QString, from);
+    QFETCH(QString, displayName);
+    QFETCH(bool, encoded);
 
     // As the monitor with --language, or the window in a chosen language.
     QTranslator catalogue;
@@ -189,37 +209,43 @@ void TestAlertMail::mailInTheInstalledLanguage()
         QVERIFY(catalogue.load(ProgramFiles::locate(LanguageManager::translationFileName(Language(language)))));
         QCoreApplication::installTranslator(&catalogue);
     }
-    DevClock *clock = addClock(name, QStringLiteral("192.168.0.20"));
-    makeDue(*clock, NtpNoConnection);
-    const QString subject = MailSender::alertSubject(*clock);
-    const QString body = MailSender::alertBody(*clock, m_list);
-    m_mailer->clockUpdated(*clock);
+    notificationSettings().from = from;
+    notificationSettings().collectionWindowSeconds = names.size() > 1 ? 1 : 0;
+    QList<DevClock *> clocks;
+    for (const QString &name : names) {
+        clocks << addClock(name, QStringLiteral("192.168.0.%1").arg(20 + clocks.size()));
+        clocks.last()->id = quint64(clocks.size());
+        makeDue(*clocks.last(), NtpNoConnection);
+    }
+    const QString subject = MailSender::alertSubject(*clocks.first());
+    const QString body = MailSender::alertBody(*clocks.first(), m_list);
+    for (DevClock *clock : qAsConst(clocks))
+        m_mailer->clockUpdated(*clock);
     QVERIFY(m_server->waitForMessages(1, waitMs));
     QCoreApplication::removeTranslator(&catalogue);
     QCOMPARE(body.contains("Clock name: ") && body.contains("Connection error"), language == int(Language::English));
 
-    const QByteArray data = m_server->messages().at(0).data;
-    const int blank = data.indexOf("\r\n\r\n");
-    const QByteArray headers = data.left(blank);
-    QCOMPARE(headers.contains("Content-Type: text/plain; charset=UTF-8"), !plain);
-    QString sentSubject;
-    const QRegularExpression word("=\\?UTF-8\\?B\\?([^?]*)\\?=");
-    const QByteArray subjectField = headers.mid(headers.indexOf("Subject: ") + 9).split('\n').first().trimmed();
-    if (plain) {
-        sentSubject = QString::fromUtf8(subjectField);
-        QCOMPARE(QString::fromUtf8(data.mid(blank + 4)).trimmed(), QString(body).replace("\r\n", "\n").replace("\n", "\r\n").trimmed());
-    } else {
-        // Encoded words on folded lines, each within the line limit.
-        const QString folded = QString::fromUtf8(headers.mid(headers.indexOf("Subject: ")));
-        for (auto words = word.globalMatch(folded); words.hasNext();) {
-            const QRegularExpressionMatch match = words.next();
-            QVERIFY(match.capturedLength(0) <= 75);
-            sentSubject += QString::fromUtf8(QByteArray::fromBase64(match.captured(1).toLatin1()));
-        }
-        QCOMPARE(QString::fromUtf8(QByteArray::fromBase64(data.mid(blank + 4))),
-                 QString(body).replace("\r\n", "\n").replace("\n", "\r\n"));
+    // As sent: header lines within 78 characters, none over 998.
+    const SmtpServerProcess::Message message = m_server->messages().at(0);
+    const QByteArray headers = message.data.left(message.data.indexOf("\r\n\r\n"));
+    for (const QByteArray &line : headers.split('\n'))
+        QVERIFY2(line.trimmed().size() <= 78, line);
+    for (const QByteArray &line : message.data.split('\n'))
+        QVERIFY(line.size() <= 999);
+    QCOMPARE(headers.contains("\r\nContent-Transfer-Encoding: quoted-printable"), encoded);
+    QCOMPARE(message.from, QStringLiteral("zentick@example.test"));
+
+    // As Python's email package reads it: every text whole.
+    const auto field = [&message](const char *name) { return message.headers.value(QLatin1String(name)).toString(); };
+    QCOMPARE(field("fromName"), displayName);
+    const QString received = field("body").replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (names.size() == 1) {
+        QCOMPARE(field("subject"), subject);
+        QCOMPARE(received, QString(body).replace(QLatin1String("\r\n"), QLatin1String("\n")) + '\n');
+        return;
     }
-    QCOMPARE(sentSubject, subject);
+    for (const QString &name : names)
+        QVERIFY(received.contains("Clock name: " + name + '\n'));
 }
 
 void TestAlertMail::switchedOffKindDoesNotBlockLaterAlerts()
