@@ -175,29 +175,37 @@ QByteArray addressHeader(const char *name, const QStringList &addresses)
 
 QByteArray quotedPrintable(const QByteArray &text)
 {
+    static const char hex[] = "0123456789ABCDEF";
     QByteArray encoded;
-    const QList<QByteArray> lines = text.split('\n');
-    for (int l = 0; l < lines.size(); ++l) {
-        if (l > 0)
+    encoded.reserve(text.size() + text.size() / 4);
+    int length = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (c == '\n') {
             encoded += "\r\n";
-        const QByteArray &line = lines.at(l);
-        int length = 0;
-        for (int i = 0; i < line.size(); ++i) {
-            const char c = line.at(i);
-            const auto byte = static_cast<unsigned char>(c);
-            // A blank at the end of a line would be taken for transport
-            // padding and dropped.
-            const bool literal = (byte > ' ' && byte < 0x7f && c != '=') || (isBlank(c) && i + 1 < line.size());
-            QByteArray token = literal ? QByteArray(1, c) : '=' + QByteArray(1, c).toHex().toUpper();
-            if (length + token.size() > maxQuotedLine) {
-                encoded += "=\r\n";
-                length = 0;
-            }
-            // A line of "." would end the message early.
-            if (length == 0 && c == '.')
-                token = "=2E";
-            encoded += token;
-            length += token.size();
+            length = 0;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        const bool lineEnds = i + 1 == text.size() || text.at(i + 1) == '\n';
+        // A blank at the end of a line would be taken for transport padding
+        // and dropped; a line of "." would end the message early.
+        bool literal = (byte > ' ' && byte < 0x7f && c != '=') || (isBlank(c) && !lineEnds);
+        const int size = literal ? 1 : 3;
+        if (length + size > maxQuotedLine) {
+            encoded += "=\r\n";
+            length = 0;
+        }
+        if (length == 0 && c == '.')
+            literal = false;
+        if (literal) {
+            encoded += c;
+            length += 1;
+        } else {
+            encoded += '=';
+            encoded += hex[byte >> 4];
+            encoded += hex[byte & 0xf];
+            length += 3;
         }
     }
     return encoded;

@@ -178,7 +178,11 @@ void TestAlertMail::mailsEveryServerTakes_data()
     const QString unbroken = QString(1242, QLatin1Char('x'));
     const QString words = QStringLiteral("Lobby by the lift ").repeated(60).trimmed();
     QTest::newRow("English, plain ASCII as always") << english << QStringList{"Lobby"} << sender << "" << false;
-    QTest::newRow("English, a clock named in German") << english << QStringList{"Küche"} << sender << "" << true;
+    QTest::newRow("English, a clock named in German, a blank at the end")
+        << english << QStringList{"Küche "} << sender << "" << true;
+    // "Clock name: =C3=BC" and 57 more fill an encoded line: the "." begins the next.
+    QTest::newRow("a dot at the start of an encoded line")
+        << english << QStringList{"ü" + QString(57, QLatin1Char('x')) + ".yz"} << sender << "" << true;
     QTest::newRow("Polish") << int(Language::Polish) << QStringList{"Lobby"} << sender << "" << true;
     QTest::newRow("German, a long name")
         << int(Language::German) << QStringList{"Küche im Erdgeschoss, Westflügel, neben dem Aufzug 😀"} << sender
