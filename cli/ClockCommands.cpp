@@ -339,7 +339,7 @@ int password(CliSession &session)
     const QString ip = in.arguments.at(0);
     const QString oldPassword = in.option(QStringLiteral("old"));
     const QString newPassword = in.option(QStringLiteral("new"));
-    if (!ParameterText::isSafe(oldPassword) || !ParameterText::isSafe(newPassword))
+    if (!ParameterText::isSafePassword(oldPassword) || !ParameterText::isSafePassword(newPassword))
         return session.output().failed(ParameterText::passwordRefusalText());
     SimpleSender *sender = Communication::instance()->setPassword(target.target, oldPassword, newPassword);
     const SimpleResult result = runSimple(session, sender, tr("Sending password"));

@@ -22,6 +22,11 @@ bool isSafe(const QString &text)
     return whole.match(text).hasMatch();
 }
 
+bool isSafePassword(const QString &text)
+{
+    return isSafe(text) && !text.contains(QLatin1String("%21"));
+}
+
 QString firstUnsafeField(const ClockConfig &config)
 {
     const QString servers[] = {config.Server1, config.Server2, config.Server3, config.Server4, config.Server5};

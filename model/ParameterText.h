@@ -14,6 +14,10 @@ namespace ParameterText {
 // Any text without those characters; a validator of typed text can use it.
 const QRegularExpression &safePattern();
 bool isSafe(const QString &text);
+// The password command puts the old and the new password between "%21"
+// separators, sent as they are: a password holding that text would end its
+// field early, so it is refused like "&" and "=", with the same words.
+bool isSafePassword(const QString &text);
 
 // The first field that would go out unsafe, named as ClockConfig names it
 // ("Server1" .. "Server5", "MasterIP"); empty when all are safe. MasterIP

@@ -1,5 +1,7 @@
 #include "Smtp.h"
 
+#include "MailEncoding.h"
+
 #include <QDateTime>
 #include <QSslSocket>
 #include <QStringList>
@@ -101,79 +103,16 @@ QByteArray Smtp::dotStuffed(const QString &body)
 
 namespace {
 
-bool isAscii(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() > 0x7f)
-            return false;
-    }
-    return true;
-}
-
-// Encoded words of at most 45 bytes of text each (60 in base64, well inside
-// the 75 a word may take), cut between characters, on folded lines.
-QByteArray encodedWords(const QString &text)
-{
-    constexpr int maxBytes = 45;
-    QByteArrayList words;
-    QByteArray chunk;
-    for (int i = 0; i < text.size(); ++i) {
-        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QByteArray character = text.mid(i, length).toUtf8();
-        i += length - 1;
-        if (chunk.size() + character.size() > maxBytes) {
-            words << "=?UTF-8?B?" + chunk.toBase64() + "?=";
-            chunk.clear();
-        }
-        chunk += character;
-    }
-    if (!chunk.isEmpty())
-        words << "=?UTF-8?B?" + chunk.toBase64() + "?=";
-    return words.join("\r\n ");
-}
-
-// Base64 in lines of 76 characters.
-QByteArray base64Lines(const QByteArray &data)
-{
-    const QByteArray encoded = data.toBase64();
-    QByteArrayList lines;
-    for (int at = 0; at < encoded.size(); at += 76)
-        lines << encoded.mid(at, 76);
-    return lines.join("\r\n");
-}
-
-// One header line naming every address, folded between addresses so that
-// no line grows past the recommended 78 characters.
-QByteArray addressHeader(const char *name, const QStringList &addresses)
-{
-    constexpr int foldAt = 78;
-    QByteArray header = name;
-    int lineLength = header.size();
-    for (int i = 0; i < addresses.size(); ++i) {
-        const QByteArray address = Smtp::headerValue(addresses.at(i)).toUtf8();
-        if (i > 0) {
-            header += ',';
-            ++lineLength;
-            if (lineLength + 1 + address.size() > foldAt) {
-                header += "\r\n";
-                lineLength = 0;
-            }
-        }
-        header += ' ' + address;
-        lineLength += 1 + address.size();
-    }
-    return header + "\r\n";
-}
-
 // The sender's domain for the Message-ID, reduced to what may stand there.
 QByteArray messageIdDomain(const QString &from)
 {
+    const QString address = MailEncoding::mailbox(from).address;
     QByteArray domain;
-    for (const char c : from.section(QLatin1Char('@'), -1).toLatin1()) {
+    for (const char c : address.section(QLatin1Char('@'), -1).toLatin1()) {
         if (std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-')
             domain += c;
     }
-    return from.contains(QLatin1Char('@')) && !domain.isEmpty() ? domain : QByteArrayLiteral("localhost");
+    return address.contains(QLatin1Char('@')) && !domain.isEmpty() ? domain : QByteArrayLiteral("localhost");
 }
 
 } // namespace
@@ -187,30 +126,24 @@ QByteArray Smtp::composeMessage(const QString &from, const QList<Recipient> &rec
     QStringList to;
     QStringList copy;
     for (const Recipient &recipient : recipients)
-        (recipient.copy ? copy : to) << recipient.name;
+        (recipient.copy ? copy : to) << headerValue(recipient.name);
     QByteArray message;
     if (!to.isEmpty())
-        message += addressHeader("To:", to);
+        message += MailEncoding::addressHeader("To:", to);
     if (!copy.isEmpty())
-        message += addressHeader("Cc:", copy);
-    message += "From: " + headerValue(from).toUtf8() + "\r\n";
-    const QByteArray dateAndId = "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1()
-        + "\r\nMessage-ID: <" + QUuid::createUuid().toByteArray(QUuid::WithoutBraces) + '@' + messageIdDomain(from)
-        + ">\r\n";
-    if (isAscii(subject) && isAscii(body)) {
-        message += "Subject: " + headerValue(subject).toUtf8() + "\r\n";
-        message += dateAndId;
-        message += "\r\n";
-        return message + dotStuffed(body);
-    }
-    message += "Subject: " + encodedWords(headerValue(subject)) + "\r\n";
-    message += dateAndId;
+        message += MailEncoding::addressHeader("Cc:", copy);
+    message += MailEncoding::mailboxHeader("From:", headerValue(from));
+    message += MailEncoding::textHeader("Subject:", headerValue(subject));
+    message += "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1() + "\r\nMessage-ID: <"
+        + QUuid::createUuid().toByteArray(QUuid::WithoutBraces) + '@' + messageIdDomain(from) + ">\r\n";
+    const QByteArray plain = dotStuffed(body);
+    if (MailEncoding::isAscii(body) && MailEncoding::longestLine(plain) <= MailEncoding::maxLineLength)
+        return message + "\r\n" + plain;
     message += "MIME-Version: 1.0\r\n"
-               "Content-Type: text/plain; charset=UTF-8\r\n"
-               "Content-Transfer-Encoding: base64\r\n"
+               "Content-Type: text/plain; charset=utf-8\r\n"
+               "Content-Transfer-Encoding: quoted-printable\r\n"
                "\r\n";
-    // Line ends as the plain body has them; base64 never starts a line with ".".
-    return message + base64Lines(withLineFeeds(body).replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8());
+    return message + MailEncoding::quotedPrintable(withLineFeeds(body).toUtf8());
 }
 
 bool Smtp::sendMail(const QString &from, const QList<Recipient> &recipients, const QString &subject,
@@ -391,7 +324,9 @@ void Smtp::handleReply(const QString &reply, int code)
         m_state = SmtpState::Mail;
         break;
     case SmtpState::Mail:
-        sendCommand("MAIL FROM:<" + headerValue(m_from).toUtf8() + ">");
+        // The envelope takes the bare address, whatever display name the
+        // sender was written with.
+        sendCommand("MAIL FROM:<" + MailEncoding::mailbox(headerValue(m_from)).address.toUtf8() + ">");
         m_state = SmtpState::Rcpt;
         break;
     case SmtpState::Rcpt:

@@ -75,10 +75,11 @@ public:
     // Line ends become CRLF and a line beginning with "." gets a second one,
     // so the body can never end the DATA section early.
     static QByteArray dotStuffed(const QString &body);
-    // The headers and body as sent. Plain ASCII goes as it is, byte for byte
-    // as always; a subject or body with other characters (a translated mail,
-    // a clock named "Küche") is declared UTF-8: the subject as encoded words,
-    // the body in base64, so no server or reader mangles it.
+    // The headers and body as sent. What fits the line limits in plain
+    // ASCII goes as it is, byte for byte as always; anything else (a
+    // translated mail, a clock named "Küche", a name of a thousand
+    // characters) is encoded as MailEncoding says, the body as
+    // quoted-printable UTF-8.
     // One To: and one Cc: line, then Date: (local time with its offset) and
     // a Message-ID: unique in the sender's domain.
     static QByteArray composeMessage(const QString &from, const QList<Recipient> &recipients, const QString &subject,

@@ -4,7 +4,8 @@
 Prints "PORT <n>" once it listens, then one "MESSAGE <json>" line per message
 it accepted, with the envelope, the raw data (Base64), how the client
 authenticated and the To, Cc, Date and Message-ID headers as Python's email
-package reads them (a list per header, one entry per line found). Runs until stdin closes or it is killed.
+package reads them (a list per header, one entry per line found), with the
+decoded subject, sender's display name and text. Runs until stdin closes or it is killed.
 """
 import argparse
 import asyncio
@@ -31,11 +32,15 @@ class Recorder:
         def addresses(name):
             return [[a.addr_spec for a in h.addresses] for h in message.get_all(name, [])]
 
+        senders = [a.display_name for h in message.get_all("From", []) for a in h.addresses]
         return {
             "to": addresses("To"),
             "cc": addresses("Cc"),
             "date": [h.datetime.isoformat() if h.datetime else "" for h in message.get_all("Date", [])],
             "messageId": [str(h) for h in message.get_all("Message-ID", [])],
+            "subject": str(message.get("Subject", "")),
+            "fromName": senders[0] if senders else "",
+            "body": message.get_content() if message.get_content_maintype() == "text" else "",
         }
 
     async def handle_DATA(self, server, session, envelope):

@@ -228,7 +228,7 @@ void DialogDeviceSettings::sendPassword()
         ui->ledPasswordNew2->clear();
         return;
     }
-    if (!ParameterText::isSafe(oldPassword) || !ParameterText::isSafe(newPassword)) {
+    if (!ParameterText::isSafePassword(oldPassword) || !ParameterText::isSafePassword(newPassword)) {
         message(ParameterText::passwordRefusalText(), QuestionIcon::Warning);
         return;
     }
