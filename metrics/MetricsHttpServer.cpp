@@ -90,7 +90,8 @@ MetricsHttpServer::MetricsHttpServer(PageProvider page, QObject *parent)
     : QObject(parent)
     , m_page(std::move(page))
 {
-    m_pool.setMaxThreadCount(workThreads);
+    m_workPool.setMaxThreadCount(workThreads);
+    m_compressPool.setMaxThreadCount(workThreads);
     connect(&m_server, &QTcpServer::newConnection, this, &MetricsHttpServer::onNewConnection);
     connect(&m_server, &QTcpServer::acceptError, this, &MetricsHttpServer::onAcceptError);
 }
@@ -99,7 +100,8 @@ MetricsHttpServer::~MetricsHttpServer()
 {
     m_server.close();
     // Work still running posts its result to this object: let it end first.
-    m_pool.waitForDone();
+    m_workPool.waitForDone();
+    m_compressPool.waitForDone();
     for (Connection *connection : qAsConst(m_open)) {
         connection->socket->disconnect(this);
         delete connection->socket;
@@ -326,7 +328,11 @@ void MetricsHttpServer::runElsewhere(Connection *connection, std::function<Conti
 {
     connection->phase = Phase::Working;
     const quint64 id = connection->id;
-    m_pool.start([this, id, work = std::move(work), thenDeliver] {
+    // Compression is short: it never queues behind a slow file read, and a
+    // scrape's goes before a board list's, so Prometheus is not kept waiting.
+    QThreadPool &pool = thenDeliver ? m_workPool : m_compressPool;
+    const int priority = connection->parser.path() == metricsPath ? 1 : 0;
+    const auto job = [this, id, work = std::move(work), thenDeliver] {
         Continuation next = work();
         // Queued to this object, which waits for the pool before it goes;
         // a connection dropped meanwhile is simply not found.
@@ -342,7 +348,8 @@ void MetricsHttpServer::runElsewhere(Connection *connection, std::function<Conti
                     send(connection, next());
             },
             Qt::QueuedConnection);
-    });
+    };
+    pool.start(job, priority);
 }
 
 void MetricsHttpServer::deliver(Connection *connection, Response response)

@@ -138,5 +138,6 @@ private:
     int m_maxConnections = DefaultMaxConnections;
     quint64 m_nextId = 1;
     QList<Connection *> m_open; // oldest first
-    QThreadPool m_pool;
+    QThreadPool m_workPool;     // the handlers' slow work
+    QThreadPool m_compressPool; // large answers' compression
 };
