@@ -227,6 +227,12 @@ void TestBoard::onlyChangesAfterTheFirstLook()
     QCOMPARE(next.value("summary").toObject().value("critical").toInt(), 1);
     // A version from before this run gets the whole list again.
     QCOMPARE(parsed(m_board->clocksDocument(Language::English, since / 2)).value("clocks").toArray().size(), 2);
+    // A quiet period that runs out shows in the next complete list, though
+    // nothing announced a change.
+    lobby->quietPeriod = QuietPeriod::endingAt(QDateTime::currentDateTime().addMSecs(300));
+    m_board->noteChanged(lobby->id);
+    QVERIFY(m_board->clocksDocument(Language::English, 0).contains("\"muted\":true"));
+    QTRY_VERIFY(!m_board->clocksDocument(Language::English, 0).contains("\"muted\":true"));
 }
 
 void TestBoard::historyWithoutMailSettings()
