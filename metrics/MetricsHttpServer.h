@@ -5,7 +5,6 @@
 #include "ScrapeRequestParser.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>

@@ -491,7 +491,7 @@ QList<ClockEvent> EventJournal::readNewest(const QString &folder, const Filter &
         if (!file.open(QIODevice::ReadOnly))
             continue;
         qint64 end = file.size();
-        // The start of a line whose beginning is further back, in the order read.
+        // The rest of a line that began further back, in pieces in file order.
         QByteArrayList unended;
         while (end > 0 && found < filter.limit) {
             const qint64 start = std::max<qint64>(0, end - readChunkBytes);
