@@ -25,6 +25,16 @@ bool BoardAccess::loadTokenFile(const QString &path, QString *error)
         *error = QStringLiteral("%1 holds no token").arg(path);
         return false;
     }
+    // A short token is guessed before the slowed answers make any difference.
+    if (m_token.size() < minimumTokenLength) {
+        *error = QStringLiteral("the token in %1 has %2 characters; it needs at least %3 "
+                                "(for example the output of: head -c 24 /dev/urandom | base64)")
+                     .arg(path)
+                     .arg(m_token.size())
+                     .arg(minimumTokenLength);
+        m_token.clear();
+        return false;
+    }
     return true;
 }
 

@@ -8,8 +8,11 @@
 class BoardAccess
 {
 public:
+    static constexpr int minimumTokenLength = 16;
+
     // The token is the file's first line. False, with the reason in
-    // *error, for a missing, empty or group- or world-readable file.
+    // *error, for a missing or group- or world-readable file, or a token
+    // shorter than minimumTokenLength.
     bool loadTokenFile(const QString &path, QString *error);
     bool requiresToken() const { return !m_token.isEmpty(); }
 

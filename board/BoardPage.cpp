@@ -63,15 +63,6 @@ QString escapeHtml(const QString &text)
     return text.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
 }
 
-QByteArray securityHeaders()
-{
-    return "Content-Security-Policy: default-src 'none'; script-src 'self'; style-src 'self'; "
-           "connect-src 'self'; img-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'\r\n"
-           "X-Content-Type-Options: nosniff\r\n"
-           "X-Frame-Options: DENY\r\n"
-           "Referrer-Policy: no-referrer\r\n";
-}
-
 MetricsHttpServer::Response asset(const QByteArray &path, Language language)
 {
     MetricsHttpServer::Response response;
@@ -90,7 +81,7 @@ MetricsHttpServer::Response asset(const QByteArray &path, Language language)
         return response;
     }
     response.status = 200;
-    response.headers += "Content-Type: " + type + "\r\nCache-Control: no-cache\r\n" + securityHeaders();
+    response.headers += "Content-Type: " + type + "\r\nCache-Control: no-cache\r\n";
     return response;
 }
 

@@ -5,6 +5,7 @@
 #include "BoardPage.h"
 #include "ClockRegistry.h"
 #include "DevClock.h"
+#include "QuietPeriod.h"
 #include "ScrapeRequestParser.h"
 
 #include <QDateTime>
@@ -37,9 +38,8 @@ QByteArray compact(const QJsonObject &object)
 
 MetricsHttpServer::Response json(const QByteArray &body)
 {
-    return {200, body,
-            "Content-Type: application/json\r\nCache-Control: no-store\r\nVary: Accept-Language\r\n"
-                + BoardPage::securityHeaders()};
+    return {200, body, "Content-Type: application/json\r\nCache-Control: no-store\r\nVary: Accept-Language\r\n",
+            {}};
 }
 
 } // namespace
@@ -78,7 +78,7 @@ void StatusBoard::noteChangedClocks(const QList<quint64> &clockIds)
 MetricsHttpServer::Response StatusBoard::handle(const ScrapeRequestParser &request)
 {
     if (!m_access.allows(request.header("Authorization")))
-        return {401, QByteArray(), "WWW-Authenticate: Bearer\r\n"};
+        return {401, QByteArray(), "WWW-Authenticate: Bearer\r\n", {}};
     const QUrlQuery query(QString::fromLatin1(request.query()));
     const Language language = BoardLanguage::choose(query.queryItemValue(QStringLiteral("lang")).toLatin1(),
                                                     request.header("Accept-Language"));
@@ -95,7 +95,18 @@ MetricsHttpServer::Response StatusBoard::handle(const ScrapeRequestParser &reque
             what.mid(int(qstrlen("clocks/")), what.size() - int(qstrlen("clocks/")) - eventsSuffix.size()));
         if (!QHostAddress().setAddress(QString::fromLatin1(address)))
             return {};
-        return json(eventsDocument(language, QString::fromLatin1(address)));
+        // A busy clock's history is read from the journal's files on the
+        // listener's work threads; only the few events found come back here.
+        const QString ip = QString::fromLatin1(address);
+        MetricsHttpServer::Response response;
+        response.work = [folder = m_journalFolder, ip, language]() -> MetricsHttpServer::Continuation {
+            EventJournal::Filter filter;
+            filter.ip = ip;
+            filter.limit = historyLength;
+            const QList<ClockEvent> events = EventJournal::read(folder, filter);
+            return [language, ip, events] { return json(eventsDocument(language, ip, events)); };
+        };
+        return response;
     }
     return {};
 }
@@ -116,14 +127,33 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
         if (!complete && changed <= since)
             continue;
         auto row = built.find(clock->id);
-        // A complete list is built afresh: a quiet period may have run out.
-        if (complete || row == built.end() || row->version != changed)
-            row = built.insert(clock->id, {changed, compact(BoardJson::clock(*clock, m_registry, now))});
+        // A row is built once per change of its clock, so that a large
+        // fleet's complete list is put together from rows already written;
+        // a quiet period running out changes a row without a change.
+        if (row == built.end() || row->version != changed || (row->staleAt.isValid() && now >= row->staleAt)) {
+            const QuietPeriod quiet = m_registry.quietPeriodOf(*clock, now);
+            const QDateTime staleAt = quiet.isActive(now) ? quiet.until : QDateTime();
+            row = built.insert(clock->id, {changed, compact(BoardJson::clock(*clock, m_registry, now)), staleAt});
+        }
         rows.append(row->json);
     }
-    // Put together from the rows' own text, so that each is written once.
-    return "{\"version\":\"" + QByteArray::number(m_version) + "\",\"complete\":" + (complete ? "true" : "false")
-        + ",\"clocks\":[" + rows.join(',') + "],\"summary\":" + compact(BoardJson::summary(clocks)) + '}';
+    // Put together from the rows' own text in one buffer: a large fleet's
+    // list is megabytes, copied once.
+    const QByteArray head = "{\"version\":\"" + QByteArray::number(m_version) + "\",\"complete\":"
+        + (complete ? "true" : "false") + ",\"clocks\":[";
+    const QByteArray tail = "],\"summary\":" + compact(BoardJson::summary(clocks)) + '}';
+    int length = head.size() + tail.size();
+    for (const QByteArray &row : qAsConst(rows))
+        length += row.size() + 1;
+    QByteArray document;
+    document.reserve(length);
+    document += head;
+    for (int i = 0; i < rows.size(); ++i) {
+        if (i > 0)
+            document += ',';
+        document += rows.at(i);
+    }
+    return document += tail;
 }
 
 QByteArray StatusBoard::summaryDocument(Language language) const
@@ -132,12 +162,8 @@ QByteArray StatusBoard::summaryDocument(Language language) const
     return compact(BoardJson::summary(m_registry.clocks()));
 }
 
-QByteArray StatusBoard::eventsDocument(Language language, const QString &ip) const
+QByteArray StatusBoard::eventsDocument(Language language, const QString &ip, const QList<ClockEvent> &events)
 {
-    EventJournal::Filter filter;
-    filter.ip = ip;
-    filter.limit = historyLength;
-    const QList<ClockEvent> events = EventJournal::read(m_journalFolder, filter);
     BoardLanguage::Scope scope(language);
     return compact({{QStringLiteral("ip"), ip}, {QStringLiteral("events"), BoardJson::events(events)}});
 }

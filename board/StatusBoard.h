@@ -1,9 +1,11 @@
 #pragma once
 
 #include "BoardAccess.h"
+#include "EventJournal.h"
 #include "Language.h"
 #include "MetricsHttpServer.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -15,9 +17,11 @@ class ScrapeRequestParser;
 
 // The status board and its read-only API, for the metrics listener's
 // handler: the page at "/", and under /api/v1/ the clocks, a summary and one
-// address's last events from the journal. Clocks are read from the registry
-// at each request; the board only remembers which changed when, so that a
-// page asks for what changed since its last look.
+// address's last events from the journal (read off the listener's thread).
+// Clocks are read from the registry at each request; the board remembers
+// which changed when, so that a page asks for what changed since its last
+// look, and keeps each row as last written, so that a complete list costs
+// only the rows that changed.
 class StatusBoard : public QObject
 {
     Q_OBJECT
@@ -35,7 +39,8 @@ public:
     // is 0 or from another run, else those that changed after since.
     QByteArray clocksDocument(Language language, quint64 since);
     QByteArray summaryDocument(Language language) const;
-    QByteArray eventsDocument(Language language, const QString &ip) const;
+    // The events as read from the journal (oldest first), newest first.
+    static QByteArray eventsDocument(Language language, const QString &ip, const QList<ClockEvent> &events);
 
 public slots:
     void noteChanged(quint64 clockId);
@@ -57,6 +62,7 @@ private:
     {
         quint64 version = 0;
         QByteArray json;
+        QDateTime staleAt; // when its quiet period ends; invalid: never by time alone
     };
     std::array<QHash<quint64, BuiltRow>, LanguageManager::languageCount> m_rows;
 };

@@ -36,6 +36,8 @@ struct OptionSpec
     bool required = false;
     int minimum = 0;
     int maximum = 0;
+    // May be given more than once; the values are kept one a line.
+    bool repeats = false;
 };
 
 enum class ArgumentKind {
@@ -169,12 +171,13 @@ const QVector<CommandSpec> &commandTable()
           {"metrics", ValueKind::Listen},
           {"board", ValueKind::Listen},
           {"board-token-file", ValueKind::Text},
+          {"board-host", ValueKind::Text, false, 0, 0, true},
           {"language", ValueKind::LanguageCode},
           {"mail", ValueKind::OnOff},
           parallelOption},
          "[--save-interval SECONDS] [--audit-daily HH:MM] [--site-zone ZONE]\n"
          "[--metrics [ADDRESS:]PORT] [--language CODE] [--mail on|off] [--parallel N]\n"
-         "[--board [ADDRESS:]PORT] [--board-token-file FILE]",
+         "[--board [ADDRESS:]PORT] [--board-token-file FILE] [--board-host NAME]...",
          "Watches the clocks as the window does, until stopped: polls their status,\n"
          "sends the alert mails, writes the report and saves the device list every\n"
          "SECONDS (150). --audit-daily runs the audit every day at HH:MM and mails the\n"
@@ -182,7 +185,10 @@ const QVector<CommandSpec> &commandTable()
          "--metrics serves the clocks' state for Prometheus on /metrics (127.0.0.1 when\n"
          "no address is given), and the status board at / with its API under /api/v1/.\n"
          "--board serves the board on a listener of its own instead; --board-token-file\n"
-         "asks every board request for \"Authorization: Bearer\" and the token in FILE.\n"
+         "asks every board request for \"Authorization: Bearer\" and the token in FILE\n"
+         "(at least 16 characters). Both listeners answer only requests naming one of\n"
+         "their addresses, localhost, or a NAME given with --board-host (repeatable) or\n"
+         "in the setting Monitor/boardHosts.\n"
          "--language writes the mails and the report in en, pl, es,\n"
          "fr, it or de (English by default). --mail off sends no alert, recovery or audit\n"
          "mail, for sites where Alertmanager mails the alerts from the metrics (default:\n"
@@ -521,7 +527,7 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
             }
             value = words.at(++i);
         }
-        if (invocation.options.contains(optionName)) {
+        if (invocation.options.contains(optionName) && !option->repeats) {
             error = QStringLiteral("%1: --%2 given twice").arg(name, optionName);
             return false;
         }
@@ -530,7 +536,10 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
             error = name + QStringLiteral(": ") + error;
             return false;
         }
-        invocation.options.insert(optionName, checked);
+        if (invocation.options.contains(optionName))
+            invocation.options[optionName] += QLatin1Char('\n') + checked;
+        else
+            invocation.options.insert(optionName, checked);
     }
 
     if (!CliCommandLineSecrets::resolve(invocation.options, findOption(*entry, QStringLiteral("password")), error)) {

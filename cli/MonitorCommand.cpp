@@ -9,8 +9,10 @@
 #include "DevClock.h"
 #include "EventJournal.h"
 #include "FleetAudit.h"
+#include "ListenerHosts.h"
 #include "LogText.h"
 #include "MetricsHttpServer.h"
+#include "SettingsStore.h"
 #include "SignalWatcher.h"
 #include "StatusBoard.h"
 #include "WorkerThreadPool.h"
@@ -156,6 +158,14 @@ bool MonitorCommand::startBoard()
             return false;
         }
     }
+    QStringList hosts = in.option(QStringLiteral("board-host")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    hosts += SettingsStore::open()->value(QStringLiteral("Monitor/boardHosts")).toStringList();
+    for (const QString &host : qAsConst(hosts)) {
+        if (!ListenerHosts::isName(host)) {
+            m_session.output().failed(QStringLiteral("--board-host %1 is not a host name.").arg(host));
+            return false;
+        }
+    }
     m_board = std::make_unique<StatusBoard>(m_session.registry(), EventJournal::defaultFolder());
     m_board->setAccess(access);
     const auto handler = [this](const ScrapeRequestParser &request) { return m_board->handle(request); };
@@ -166,11 +176,14 @@ bool MonitorCommand::startBoard()
     if (!address.isLoopback() && !access.requiresToken())
         m_session.output().message(QStringLiteral(
             "The status board on %1 is open to anyone who can reach it; see --board-token-file.").arg(listenAddress));
+    if (m_metricsServer)
+        m_metricsServer->setHostNames(hosts);
     if (!ownListener) {
         m_metricsServer->setHandler(handler);
         return true;
     }
     m_boardServer = std::make_unique<MetricsHttpServer>(nullptr);
+    m_boardServer->setHostNames(hosts);
     m_boardServer->setHandler(handler);
     if (m_boardServer->listen(address, port))
         return true;

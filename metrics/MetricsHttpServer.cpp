@@ -3,6 +3,7 @@
 #include "ScrapeRequestParser.h"
 #include "PrometheusWriter.h"
 
+#include <QNetworkInterface>
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTimer>
@@ -14,10 +15,6 @@
 
 namespace {
 
-// Per-connection state, kept on the socket itself so it dies with it.
-const char parserProperty[] = "zentickRequestParser";
-const char answeredProperty[] = "zentickAnswered";
-
 // Unread bytes are dropped in pieces of this size once the answer is out.
 constexpr qint64 drainChunk = 4096;
 constexpr int acceptRetryMs = 100;
@@ -25,6 +22,9 @@ constexpr int acceptRetryMs = 100;
 // hundreds of kilobytes of repetitive text that gzip brings down to a tenth,
 // and Prometheus always asks for it.
 constexpr int gzipFromBytes = 1024;
+// A large page (a big fleet's list) is compressed off the listener's thread.
+constexpr int gzipElsewhereFromBytes = 64 * 1024;
+constexpr int workThreads = 2;
 
 bool acceptsGzip(const QByteArray &acceptEncoding)
 {
@@ -77,15 +77,11 @@ QByteArray reasonPhrase(int status)
     case 403: return "Forbidden";
     case 404: return "Not Found";
     case 405: return "Method Not Allowed";
+    case 421: return "Misdirected Request";
     case 431: return "Request Header Fields Too Large";
     case 503: return "Service Unavailable";
     default: return "Error";
     }
-}
-
-ScrapeRequestParser *parserOf(QTcpSocket *socket)
-{
-    return static_cast<ScrapeRequestParser *>(socket->property(parserProperty).value<void *>());
 }
 
 } // namespace
@@ -94,20 +90,43 @@ MetricsHttpServer::MetricsHttpServer(PageProvider page, QObject *parent)
     : QObject(parent)
     , m_page(std::move(page))
 {
+    m_workPool.setMaxThreadCount(workThreads);
+    m_compressPool.setMaxThreadCount(workThreads);
     connect(&m_server, &QTcpServer::newConnection, this, &MetricsHttpServer::onNewConnection);
     connect(&m_server, &QTcpServer::acceptError, this, &MetricsHttpServer::onAcceptError);
 }
 
 MetricsHttpServer::~MetricsHttpServer()
 {
-    // Open connections go first, while the count they update still exists.
     m_server.close();
-    qDeleteAll(m_server.findChildren<QTcpSocket *>());
+    // Work still running posts its result to this object: let it end first.
+    m_workPool.waitForDone();
+    m_compressPool.waitForDone();
+    for (Connection *connection : qAsConst(m_open)) {
+        connection->socket->disconnect(this);
+        delete connection->socket;
+        delete connection;
+    }
+    m_open.clear();
 }
 
 bool MetricsHttpServer::listen(const QHostAddress &address, quint16 port)
 {
-    return m_server.listen(address, port);
+    if (!m_server.listen(address, port))
+        return false;
+    // Bound to every interface, a peer may name any of the machine's addresses.
+    if (address == QHostAddress::Any || address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6)
+        m_hosts.setAddresses(QNetworkInterface::allAddresses());
+    return true;
+}
+
+QByteArray MetricsHttpServer::securityHeaders()
+{
+    return "Content-Security-Policy: default-src 'none'; script-src 'self'; style-src 'self'; "
+           "connect-src 'self'; img-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'\r\n"
+           "X-Content-Type-Options: nosniff\r\n"
+           "X-Frame-Options: DENY\r\n"
+           "Referrer-Policy: no-referrer\r\n";
 }
 
 bool MetricsHttpServer::parseListenAddress(const QString &text, QHostAddress &address, quint16 &port)
@@ -132,56 +151,75 @@ bool MetricsHttpServer::parseListenAddress(const QString &text, QHostAddress &ad
     return true;
 }
 
+MetricsHttpServer::Connection *MetricsHttpServer::find(quint64 id) const
+{
+    for (Connection *connection : m_open) {
+        if (connection->id == id)
+            return connection;
+    }
+    return nullptr;
+}
+
 void MetricsHttpServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-        if (!makeRoom()) {
-            // Every open connection is being answered: this one is closed at
-            // once rather than kept, so the count never passes the cap.
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
-        m_open.append(socket);
-        connect(socket, &QObject::destroyed, this, [this, socket] { m_open.removeOne(socket); });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        if (m_open.size() >= m_maxConnections)
+            makeRoom();
+        auto *connection = new Connection;
+        connection->id = m_nextId++;
+        connection->socket = socket;
+        connection->peer = socket->peerAddress();
+        m_open.append(connection);
+        const quint64 id = connection->id;
+        connect(socket, &QTcpSocket::disconnected, this, [this, id] {
+            if (Connection *gone = find(id))
+                drop(gone);
+        });
         // The time-out covers the whole life of the connection, so a peer
         // that trickles bytes or never reads the answer is cut off as well.
         auto *deadline = new QTimer(socket);
         deadline->setSingleShot(true);
-        connect(deadline, &QTimer::timeout, this, [this, socket] { drop(socket); });
+        connect(deadline, &QTimer::timeout, this, [this, id] {
+            if (Connection *late = find(id))
+                drop(late);
+        });
         deadline->start(m_timeoutMs);
         // Qt reads ahead into its own buffer only this far.
         socket->setReadBufferSize(ScrapeRequestParser::DefaultMaxHeadBytes);
-
-        auto *parser = new ScrapeRequestParser;
-        socket->setProperty(parserProperty, QVariant::fromValue<void *>(parser));
-        connect(socket, &QObject::destroyed, this, [parser] { delete parser; });
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+        connect(socket, &QTcpSocket::readyRead, this, [this, id] {
+            if (Connection *reading = find(id))
+                onReadyRead(reading);
+        });
         if (socket->bytesAvailable() > 0)
-            onReadyRead(socket);
+            onReadyRead(connection);
     }
 }
 
-bool MetricsHttpServer::makeRoom()
+void MetricsHttpServer::makeRoom()
 {
-    if (m_open.size() < m_maxConnections)
-        return true;
-    for (QTcpSocket *socket : qAsConst(m_open)) {
-        if (!socket->property(answeredProperty).toBool()) {
-            drop(socket);
-            return true;
-        }
-    }
-    return false;
+    // Oldest first: whatever an idle peer does, a newer one takes its place.
+    const auto idle = std::find_if(m_open.cbegin(), m_open.cend(),
+                                   [](const Connection *open) { return open->phase != Phase::Working; });
+    if (idle != m_open.cend())
+        drop(*idle);
+    else if (!m_open.isEmpty())
+        drop(m_open.first());
 }
 
-void MetricsHttpServer::drop(QTcpSocket *socket)
+void MetricsHttpServer::drop(Connection *connection)
 {
-    // Closed and out of the count now; the object goes when control returns.
-    m_open.removeOne(socket);
-    socket->abort();
-    socket->deleteLater();
+    // Closed and out of the count now; the socket goes when control returns.
+    m_open.removeOne(connection);
+    connection->socket->abort();
+    connection->socket->deleteLater();
+    delete connection;
+}
+
+int MetricsHttpServer::busyOf(const QHostAddress &peer) const
+{
+    return int(std::count_if(m_open.cbegin(), m_open.cend(), [&peer](const Connection *open) {
+        return (open->phase == Phase::Working || open->phase == Phase::HeldBack) && open->peer == peer;
+    }));
 }
 
 void MetricsHttpServer::onAcceptError()
@@ -189,100 +227,215 @@ void MetricsHttpServer::onAcceptError()
     // Out of file descriptors, most likely: QTcpServer stops accepting after
     // an error. Give one back and try again shortly; the peers wait in the
     // kernel's backlog meanwhile.
-    for (QTcpSocket *socket : qAsConst(m_open)) {
-        if (!socket->property(answeredProperty).toBool()) {
-            drop(socket);
-            break;
-        }
-    }
+    if (!m_open.isEmpty())
+        makeRoom();
     QTimer::singleShot(acceptRetryMs, this, [this] { m_server.resumeAccepting(); });
 }
 
-void MetricsHttpServer::onReadyRead(QTcpSocket *socket)
+void MetricsHttpServer::onReadyRead(Connection *connection)
 {
-    if (socket->property(answeredProperty).toBool()) {
-        // Whatever follows the answer is dropped, so that closing does not
+    QTcpSocket *socket = connection->socket;
+    if (connection->phase != Phase::Reading) {
+        // Whatever follows the request is dropped, so that closing does not
         // reset the connection before the peer has read the answer.
         char sink[drainChunk];
         while (socket->read(sink, sizeof sink) > 0) {
         }
         return;
     }
-    ScrapeRequestParser *parser = parserOf(socket);
+    ScrapeRequestParser &parser = connection->parser;
     char buffer[ScrapeRequestParser::DefaultMaxHeadBytes];
-    while (parser->state() == ScrapeRequestParser::State::Incomplete && socket->bytesAvailable() > 0) {
-        const qint64 read = socket->read(buffer, std::min<qint64>(sizeof buffer, parser->room()));
+    while (parser.state() == ScrapeRequestParser::State::Incomplete && socket->bytesAvailable() > 0) {
+        const qint64 read = socket->read(buffer, std::min<qint64>(sizeof buffer, parser.room()));
         if (read <= 0)
             break;
-        parser->feed(buffer, read);
+        parser.feed(buffer, read);
     }
 
-    switch (parser->state()) {
+    switch (parser.state()) {
     case ScrapeRequestParser::State::Incomplete:
         return;
     case ScrapeRequestParser::State::Malformed:
-        respond(socket, 400);
+        respond(connection, 400);
         return;
     case ScrapeRequestParser::State::TooLarge:
-        respond(socket, 431);
+        respond(connection, 431);
         return;
     case ScrapeRequestParser::State::Complete:
-        break;
-    }
-    const QByteArray method = parser->method();
-    if (method != "GET" && method != "HEAD") {
-        respond(socket, 405, QByteArray(), "Allow: GET, HEAD\r\n");
+        answer(connection);
         return;
     }
+}
+
+void MetricsHttpServer::answer(Connection *connection)
+{
+    const ScrapeRequestParser &request = connection->parser;
+    // Before anything is read for it: a page under a name that only points
+    // here (a rebinding attack) learns nothing, not even whether a path exists.
+    const QHostAddress arrivedAt = connection->socket->localAddress();
+    if (!m_hosts.allowsHost(request.header("Host"), arrivedAt)
+        || !m_hosts.allowsOrigin(request.header("Origin"), arrivedAt)) {
+        respond(connection, 421);
+        return;
+    }
+    const QByteArray method = request.method();
+    if (method != "GET" && method != "HEAD") {
+        respond(connection, 405, QByteArray(), "Allow: GET, HEAD\r\n");
+        return;
+    }
+    connection->headOnly = method == "HEAD";
+    connection->gzip = acceptsGzip(request.header("Accept-Encoding"));
+    const bool token = !request.header("Authorization").isEmpty();
+    if (token && busyOf(connection->peer) >= maxBusyPerPeer) {
+        tooBusy(connection);
+        return;
+    }
+    const int wait = token ? m_failures.reserve(connection->peer) : 0;
+    if (wait <= 0) {
+        evaluate(connection);
+        return;
+    }
+    connection->phase = Phase::HeldBack;
+    const quint64 id = connection->id;
+    QTimer::singleShot(wait, connection->socket, [this, id] {
+        if (Connection *waited = find(id))
+            evaluate(waited);
+    });
+}
+
+void MetricsHttpServer::evaluate(Connection *connection)
+{
+    const ScrapeRequestParser &request = connection->parser;
     Response response;
-    if (m_page && parser->path() == metricsPath) {
+    if (m_page && request.path() == metricsPath) {
         response.status = 200;
         response.body = m_page();
         response.headers = "Content-Type: " + QByteArray(PrometheusWriter::contentType) + "\r\n";
     } else if (m_handler) {
-        response = m_handler(*parser);
+        response = m_handler(request);
     }
-    if (method == "HEAD") {
+    if (response.status == 401 && !request.header("Authorization").isEmpty())
+        m_failures.record(connection->peer);
+    if (response.work && busyOf(connection->peer) >= maxBusyPerPeer)
+        tooBusy(connection);
+    else if (response.work)
+        runElsewhere(connection, std::move(response.work), true);
+    else
+        deliver(connection, std::move(response));
+}
+
+void MetricsHttpServer::runElsewhere(Connection *connection, std::function<Continuation()> work, bool thenDeliver)
+{
+    connection->phase = Phase::Working;
+    const quint64 id = connection->id;
+    // Compression is short: it never queues behind a slow file read, and a
+    // scrape's goes before a board list's, so Prometheus is not kept waiting.
+    QThreadPool &pool = thenDeliver ? m_workPool : m_compressPool;
+    const int priority = connection->parser.path() == metricsPath ? 1 : 0;
+    const auto job = [this, id, work = std::move(work), thenDeliver] {
+        Continuation next = work();
+        // Queued to this object, which waits for the pool before it goes;
+        // a connection dropped meanwhile is simply not found.
+        QMetaObject::invokeMethod(
+            this,
+            [this, id, next = std::move(next), thenDeliver] {
+                Connection *connection = find(id);
+                if (!connection)
+                    return;
+                if (thenDeliver)
+                    deliver(connection, next());
+                else
+                    send(connection, next());
+            },
+            Qt::QueuedConnection);
+    };
+    pool.start(job, priority);
+}
+
+void MetricsHttpServer::deliver(Connection *connection, Response response)
+{
+    if (connection->headOnly) {
         // The length of the page a GET would get, without the page.
-        respond(socket, response.status, QByteArray(),
+        respond(connection, response.status, QByteArray(),
                 response.headers + "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n");
         return;
     }
-    if (response.status == 200 && response.body.size() >= gzipFromBytes
-        && acceptsGzip(parser->header("Accept-Encoding"))) {
-        const QByteArray compressed = gzipped(response.body);
-        if (!compressed.isEmpty()) {
-            response.body = compressed;
-            response.headers += "Content-Encoding: gzip\r\nVary: Accept-Encoding\r\n";
-        }
+    if (response.status != 200 || response.body.size() < gzipFromBytes || !connection->gzip) {
+        send(connection, response);
+        return;
     }
-    respond(socket, response.status, response.body, response.headers);
+    const auto compress = [](Response plain) {
+        const QByteArray compressed = gzipped(plain.body);
+        if (!compressed.isEmpty()) {
+            plain.body = compressed;
+            plain.headers += "Content-Encoding: gzip\r\nVary: Accept-Encoding\r\n";
+        }
+        return plain;
+    };
+    if (response.body.size() < gzipElsewhereFromBytes) {
+        send(connection, compress(std::move(response)));
+        return;
+    }
+    runElsewhere(
+        connection,
+        [compress, response]() -> Continuation {
+            const Response compressed = compress(response);
+            return [compressed] { return compressed; };
+        },
+        false);
 }
 
-void MetricsHttpServer::respond(QTcpSocket *socket, int status, const QByteArray &body, const QByteArray &extraHeaders)
+void MetricsHttpServer::tooBusy(Connection *connection)
 {
-    socket->setProperty(answeredProperty, true);
+    // Said at once: the peer has enough waiting already.
+    respond(connection, 503, QByteArray(), "Retry-After: 1\r\n");
+}
+
+void MetricsHttpServer::send(Connection *connection, const Response &response)
+{
+    respond(connection, response.status, response.body, response.headers);
+}
+
+void MetricsHttpServer::respond(Connection *connection, int status, const QByteArray &body,
+                                const QByteArray &extraHeaders)
+{
+    connection->phase = Phase::Answered;
+    QTcpSocket *socket = connection->socket;
     QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) + "\r\n";
     head += extraHeaders;
+    head += securityHeaders();
     if (!extraHeaders.contains("Content-Length:"))
         head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
     head += "Connection: close\r\n\r\n";
     socket->write(head);
     socket->write(body);
-    if (socket->bytesToWrite() == 0)
-        finish(socket);
-    else
-        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] {
-            if (socket->bytesToWrite() == 0)
-                finish(socket);
-        });
+    if (socket->bytesToWrite() == 0) {
+        finish(connection);
+        return;
+    }
+    const quint64 id = connection->id;
+    connect(socket, &QTcpSocket::bytesWritten, this, [this, id] {
+        Connection *writing = find(id);
+        if (writing && !writing->finished && writing->socket->bytesToWrite() == 0)
+            finish(writing);
+    });
 }
 
-void MetricsHttpServer::finish(QTcpSocket *socket)
+void MetricsHttpServer::finish(Connection *connection)
 {
     // Half-close: the peer reads the answer and the end of the stream, then
-    // closes; its unread request bytes are drained meanwhile. The deadline
-    // still ends a peer that never closes.
+    // closes; its unread request bytes are drained meanwhile. A peer that
+    // does neither is cut off after the linger.
+    QTcpSocket *socket = connection->socket;
+    connection->finished = true;
     ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
-    onReadyRead(socket);
+    auto *linger = new QTimer(socket);
+    linger->setSingleShot(true);
+    const quint64 id = connection->id;
+    connect(linger, &QTimer::timeout, this, [this, id] {
+        if (Connection *lingering = find(id))
+            drop(lingering);
+    });
+    linger->start(m_lingerMs);
+    onReadyRead(connection);
 }

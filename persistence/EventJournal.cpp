@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <deque>
 
 namespace {
@@ -127,6 +128,12 @@ private:
     // How many bytes of whole lines went to disk.
     int writeBatch(const QString &month, const QByteArray &lines, QString &why)
     {
+        // Looked at before every write: a link put in the folder's place
+        // since the last one would take the lines wherever it points.
+        if (PrivateFiles::isSymlink(m_folder)) {
+            why = QStringLiteral("the folder %1 is a symbolic link; nothing is written through one").arg(m_folder);
+            return 0;
+        }
         if ((month != m_month || m_total < 0) && !startMonth(month, why))
             return 0;
         // Into parts of at most maxFileBytes, split between lines.
@@ -394,19 +401,32 @@ QStringList EventJournal::files(const QString &folder)
 
 namespace {
 
+std::atomic<quint64> bytesParsed{0};
+// What a backward read takes from the end of a file at a time.
+constexpr qint64 readChunkBytes = 256 * 1024;
+
+bool eventFromJson(const QByteArray &line, ClockEvent &event)
+{
+    bytesParsed += quint64(line.size());
+    return ClockEvent::fromJson(line, event);
+}
+
 // A line cut off by a crash or a full disk may have had the next event glued
 // onto it. "{\"" stands nowhere inside an event but at its start (a quote in
-// a value is escaped), so the event is looked for from each one on.
+// a value is escaped, and events hold no nested objects), so the glued event
+// can only start at the last one: one try, however the line was crafted.
 bool fromDamagedJson(const QByteArray &line, ClockEvent &event)
 {
-    for (int at = line.indexOf("{\"", 1); at > 0; at = line.indexOf("{\"", at + 1)) {
-        if (ClockEvent::fromJson(QByteArray::fromRawData(line.constData() + at, line.size() - at), event))
-            return true;
-    }
-    return false;
+    const int at = line.lastIndexOf("{\"");
+    return at > 0 && eventFromJson(QByteArray::fromRawData(line.constData() + at, line.size() - at), event);
 }
 
 } // namespace
+
+quint64 EventJournal::parsedBytes()
+{
+    return bytesParsed;
+}
 
 QList<ClockEvent> EventJournal::parse(const QByteArray &data, const Filter &filter, int *damaged)
 {
@@ -424,7 +444,7 @@ QList<ClockEvent> EventJournal::parse(const QByteArray &data, const Filter &filt
         if (line.isEmpty() || (!needle.isEmpty() && !line.contains(needle)))
             continue;
         ClockEvent event;
-        if (!ClockEvent::fromJson(line, event)) {
+        if (!eventFromJson(line, event)) {
             if (damaged)
                 ++*damaged;
             if (!fromDamagedJson(line, event))
@@ -439,6 +459,8 @@ QList<ClockEvent> EventJournal::parse(const QByteArray &data, const Filter &filt
 
 QList<ClockEvent> EventJournal::read(const QString &folder, const Filter &filter, int *damaged)
 {
+    if (filter.limit >= 0)
+        return readNewest(folder, filter, damaged);
     const QString fromMonth = filter.since.isValid() ? monthOf(filter.since.toUTC()) : QString();
     QList<ClockEvent> events;
     for (const QString &name : files(folder)) {
@@ -449,7 +471,54 @@ QList<ClockEvent> EventJournal::read(const QString &folder, const Filter &filter
         if (file.open(QIODevice::ReadOnly))
             events += parse(file.readAll(), filter, damaged);
     }
-    if (filter.limit >= 0 && events.size() > filter.limit)
+    return events;
+}
+
+QList<ClockEvent> EventJournal::readNewest(const QString &folder, const Filter &filter, int *damaged)
+{
+    // From the end of the newest file backwards, a chunk at a time, until
+    // enough are found: the history of a busy clock costs its newest lines,
+    // not the whole journal.
+    const QString fromMonth = filter.since.isValid() ? monthOf(filter.since.toUTC()) : QString();
+    QList<QList<ClockEvent>> pieces; // newest first, each oldest first
+    int found = 0;
+    QStringList names = files(folder);
+    for (auto name = names.crbegin(); name != names.crend() && found < filter.limit; ++name) {
+        const QRegularExpressionMatch match = fileName.match(*name);
+        if (!fromMonth.isEmpty() && match.captured(1) + QLatin1Char('-') + match.captured(2) < fromMonth)
+            break;
+        QFile file(folder + QLatin1Char('/') + *name);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        qint64 end = file.size();
+        // The rest of a line that began further back, in pieces in file order.
+        QByteArrayList unended;
+        while (end > 0 && found < filter.limit) {
+            const qint64 start = std::max<qint64>(0, end - readChunkBytes);
+            if (!file.seek(start))
+                break;
+            QByteArray chunk = file.read(end - start);
+            if (chunk.size() != end - start)
+                break;
+            end = start;
+            const int firstLineEnd = start == 0 ? -1 : chunk.indexOf('\n');
+            if (start > 0 && firstLineEnd < 0) {
+                unended.prepend(chunk);
+                continue;
+            }
+            unended.prepend(chunk.mid(firstLineEnd + 1));
+            const QList<ClockEvent> events = parse(unended.join(), filter, damaged);
+            unended = {chunk.left(firstLineEnd + 1)};
+            if (!events.isEmpty()) {
+                pieces.append(events);
+                found += events.size();
+            }
+        }
+    }
+    QList<ClockEvent> events;
+    for (auto piece = pieces.crbegin(); piece != pieces.crend(); ++piece)
+        events += *piece;
+    if (events.size() > filter.limit)
         events = events.mid(events.size() - filter.limit);
     return events;
 }

@@ -1,8 +1,10 @@
 // A metrics scrape's request head, whatever bytes arrive and however they are
 // cut: never a crash, never more than the head limit kept, and the pieces give
-// the same verdict as the whole; the board's language choice from what the
-// head holds never fails either.
+// the same verdict as the whole; the board's language choice and the host
+// check from what the head holds never fail either, and an origin is
+// answered exactly when its host would be.
 #include "BoardLanguage.h"
+#include "ListenerHosts.h"
 #include "ScrapeRequestParser.h"
 
 #include <cstddef>
@@ -31,6 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (language < 0 || language >= LanguageManager::languageCount)
         std::abort();
     if (whole.room() < 0)
+        std::abort();
+    static ListenerHosts hosts = [] {
+        ListenerHosts made;
+        made.setNames({QStringLiteral("board.site.example")});
+        return made;
+    }();
+    const QByteArray host = whole.header("Host");
+    const bool hostAllowed = hosts.allowsHost(host, QHostAddress(QHostAddress::LocalHost));
+    hosts.allowsOrigin(whole.header("Origin"), QHostAddress(QHostAddress::LocalHost));
+    if (!host.contains('/') && !host.isEmpty()
+        && hosts.allowsOrigin("http://" + host, QHostAddress(QHostAddress::LocalHost)) != hostAllowed)
         std::abort();
     if (whole.state() == ScrapeRequestParser::State::Complete && !whole.path().startsWith('/'))
         std::abort();

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The board's own list; the process-wide one stays empty.
@@ -26,12 +28,15 @@ ClockRegistry &list()
 
 const QString password = QStringLiteral("S3cret-pw!");
 const QString user = QStringLiteral("operator-x");
+const QByteArray token = "t0ken-of-16-char";
 
 MetricsHttpServer::Response get(StatusBoard &board, const QByteArray &target, const QByteArray &fields = {})
 {
     ScrapeRequestParser request;
     request.feed("GET " + target + " HTTP/1.1\r\n" + fields + "\r\n");
-    return board.handle(request);
+    const MetricsHttpServer::Response response = board.handle(request);
+    // As the listener would: the slow part, then the rest.
+    return response.work ? response.work()() : response;
 }
 
 QJsonObject parsed(const QByteArray &body)
@@ -54,11 +59,14 @@ private slots:
     void hostileNames();
     void requests_data();
     void requests();
+    void tokenFile_data();
+    void tokenFile();
     void onlyChangesAfterTheFirstLook();
     void historyWithoutMailSettings();
 
 private:
     DevClock *addClock(const QString &name, const QString &ip);
+    QString writeToken(const QByteArray &text, int mode);
     QTemporaryDir m_folder;
     std::unique_ptr<StatusBoard> m_board;
 };
@@ -105,7 +113,6 @@ void TestBoard::hostileNames()
     const MetricsHttpServer::Response response = get(*m_board, "/api/v1/clocks");
     QCOMPARE(response.status, 200);
     QVERIFY(response.headers.contains("Content-Type: application/json\r\n"));
-    QVERIFY(response.headers.contains("X-Content-Type-Options: nosniff\r\n"));
     const QJsonObject document = parsed(response.body);
     QCOMPARE(document.value("clocks").toArray().at(0).toObject().value("name").toString(), name);
     QVERIFY(!response.body.contains(password.toUtf8()));
@@ -131,8 +138,6 @@ void TestBoard::requests_data()
                                                    << false << 200 << QByteArray("<html lang=\"pl\">");
     QTest::newRow("unknown language is English") << QByteArray("/") << QByteArray("Accept-Language: xx\r\n") << false
                                                  << 200 << QByteArray("<html lang=\"en\">");
-    QTest::newRow("page allows only its own script and style")
-        << QByteArray("/") << QByteArray() << false << 200 << QByteArray("script-src 'self'; style-src 'self'");
     QTest::newRow("summary") << QByteArray("/api/v1/summary") << QByteArray() << false << 200
                              << QByteArray("\"total\":1");
     QTest::newRow("events of no address") << QByteArray("/api/v1/clocks/x%3Cy/events") << QByteArray() << false
@@ -140,12 +145,12 @@ void TestBoard::requests_data()
     QTest::newRow("unknown path") << QByteArray("/api/v1/passwords") << QByteArray() << false << 404 << QByteArray();
     QTest::newRow("guarded, no token") << QByteArray("/api/v1/summary") << QByteArray() << true << 401
                                        << QByteArray("WWW-Authenticate: Bearer");
-    QTest::newRow("guarded, wrong token") << QByteArray("/") << QByteArray("Authorization: Bearer t0ken-\r\n") << true
-                                          << 401 << QByteArray();
-    QTest::newRow("guarded, other scheme") << QByteArray("/") << QByteArray("Authorization: Basic t0ken\r\n") << true
+    QTest::newRow("guarded, token with one more character")
+        << QByteArray("/") << "Authorization: Bearer " + token + "-\r\n" << true << 401 << QByteArray();
+    QTest::newRow("guarded, other scheme") << QByteArray("/") << "Authorization: Basic " + token + "\r\n" << true
                                            << 401 << QByteArray();
     QTest::newRow("guarded, right token") << QByteArray("/api/v1/summary")
-                                          << QByteArray("Authorization: bearer t0ken\r\n") << true << 200
+                                          << "Authorization: bearer " + token + "\r\n" << true << 200
                                           << QByteArray("\"total\":1");
 }
 
@@ -159,23 +164,47 @@ void TestBoard::requests()
 
     addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"));
     if (guarded) {
-        const QString tokenFile = m_folder.filePath(QStringLiteral("token"));
-        QFile file(tokenFile);
-        file.remove();
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ReadOther));
-        file.write("t0ken\n");
-        file.close();
         BoardAccess access;
         QString error;
-        QVERIFY(!access.loadTokenFile(tokenFile, &error)); // readable by others
-        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-        QVERIFY2(access.loadTokenFile(tokenFile, &error), qPrintable(error));
+        QVERIFY2(access.loadTokenFile(writeToken(token, 0600), &error), qPrintable(error));
         m_board->setAccess(access);
     }
     const MetricsHttpServer::Response response = get(*m_board, target, fields);
     QCOMPARE(response.status, status);
     QVERIFY2((response.headers + response.body).contains(contains), response.headers + response.body.left(300));
+}
+
+QString TestBoard::writeToken(const QByteArray &text, int mode)
+{
+    const QString path = m_folder.filePath(QStringLiteral("token"));
+    QFile file(path);
+    file.remove();
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(text + '\n') > 0 && file.flush();
+    return written && ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0 ? path : QString();
+}
+
+void TestBoard::tokenFile_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("refusal"); // empty: taken
+
+    QTest::newRow("private, 16 characters") << token << 0600 << QString();
+    QTest::newRow("readable by the group") << token << 0640 << QStringLiteral("may be read by others");
+    QTest::newRow("readable by anyone") << token << 0604 << QStringLiteral("may be read by others");
+    QTest::newRow("15 characters") << token.left(15) << 0600 << QStringLiteral("has 15 characters; it needs at least 16");
+}
+
+void TestBoard::tokenFile()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, mode);
+    QFETCH(QString, refusal);
+
+    BoardAccess access;
+    QString error;
+    QCOMPARE(access.loadTokenFile(writeToken(text, mode), &error), refusal.isEmpty());
+    QVERIFY2(error.contains(refusal), qPrintable(error));
 }
 
 void TestBoard::onlyChangesAfterTheFirstLook()
@@ -198,6 +227,12 @@ void TestBoard::onlyChangesAfterTheFirstLook()
     QCOMPARE(next.value("summary").toObject().value("critical").toInt(), 1);
     // A version from before this run gets the whole list again.
     QCOMPARE(parsed(m_board->clocksDocument(Language::English, since / 2)).value("clocks").toArray().size(), 2);
+    // A quiet period that runs out shows in the next complete list, though
+    // nothing announced a change.
+    lobby->quietPeriod = QuietPeriod::endingAt(QDateTime::currentDateTime().addMSecs(300));
+    m_board->noteChanged(lobby->id);
+    QVERIFY(m_board->clocksDocument(Language::English, 0).contains("\"muted\":true"));
+    QTRY_VERIFY(!m_board->clocksDocument(Language::English, 0).contains("\"muted\":true"));
 }
 
 void TestBoard::historyWithoutMailSettings()

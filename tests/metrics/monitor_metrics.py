@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """zentick-cli monitor --metrics against simulated clocks: the scraped values
 follow the simulator, a clock made silent goes down within one poll round,
-and bad requests are refused without stopping the monitor."""
-import json, os, signal, socket, subprocess, sys, time, urllib.request
+and the page is what Prometheus wants (the listener's answers to bad
+requests are tst_metrics' rows)."""
+import json, os, signal, subprocess, sys, time, urllib.request
 import xml.etree.ElementTree as ET
 
 from prometheus_client.parser import text_string_to_metric_families
@@ -31,12 +32,6 @@ def wait_for(condition, what):
             pass
         time.sleep(0.2)
     sys.exit(f"FAIL: {what} within {DEADLINE_S} s")
-
-
-def raw_status(request):
-    with socket.create_connection(("127.0.0.1", PORT), timeout=10) as s:
-        s.sendall(request)
-        return s.makefile("rb").readline().decode().strip()
 
 
 def write_device_list(clocks):
@@ -104,11 +99,7 @@ def check(monitor, clocks):
     assert s[("zentick_build_info", None, None)][0] == 1, s
     assert b'zentick_monitor_exchanges_in_flight{lane="retry"}' in page and b"site=" not in page, page
 
-    for request, status in [(b"GET /nothing HTTP/1.1\r\n\r\n", "HTTP/1.1 404 Not Found"),
-                            (b"\x00\xff garbage\r\n\r\n", "HTTP/1.1 400 Bad Request")]:
-        assert raw_status(request) == status, request
     assert monitor.poll() is None, "the monitor stopped"
-    scrape()
 
     monitor.send_signal(signal.SIGTERM)
     assert monitor.wait(timeout=30) == 0

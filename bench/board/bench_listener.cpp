@@ -1,0 +1,215 @@
+// The monitor's listener under the board's heaviest requests: four clients
+// loop the history of a clock that is rare in a large journal (every history
+// read goes through the whole journal), four loop the complete list of a
+// large fleet, compressed, and meanwhile a scraper asks for /metrics every
+// 100 ms. Prints the scrape latency without and with that load, and what the
+// board's clients got. Clients come from addresses of their own (127.0.0.x),
+// as they would from their own machines.
+//   bench_listener [JOURNAL_MB] [CLOCKS] [SECONDS]   (48, 10000, 20)
+#include "ClockRegistry.h"
+#include "DevClock.h"
+#include "EventJournal.h"
+#include "MetricsHttpServer.h"
+#include "StatusBoard.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Answer
+{
+    double ms = 0;
+    int status = 0;
+};
+
+// One request on a connection of its own, from 127.0.0.<from>.
+Answer ask(quint16 port, int from, const QByteArray &target, const QByteArray &fields = {})
+{
+    QElapsedTimer timer;
+    timer.start();
+    Answer answer;
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(0x7f000000u | quint32(from));
+    sockaddr_in remote{};
+    remote.sin_family = AF_INET;
+    remote.sin_port = htons(port);
+    remote.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&local), sizeof local) == 0
+        && ::connect(fd, reinterpret_cast<sockaddr *>(&remote), sizeof remote) == 0) {
+        const QByteArray request = "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + fields + "\r\n";
+        if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size()) {
+            QByteArray reply;
+            char buffer[65536];
+            ssize_t got;
+            while ((got = ::recv(fd, buffer, sizeof buffer, 0)) > 0)
+                reply.append(buffer, int(got));
+            if (reply.startsWith("HTTP/1.1 "))
+                answer.status = reply.mid(9, 3).toInt();
+        }
+    }
+    ::close(fd);
+    answer.ms = double(timer.nsecsElapsed()) / 1e6;
+    return answer;
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(p * double(values.size())))];
+}
+
+void printScrapes(const char *what, const std::vector<double> &ms)
+{
+    std::printf("%-28s %5zu scrapes  p50 %8.1f ms  p99 %8.1f ms  max %8.1f ms\n", what, ms.size(),
+                percentile(ms, 0.5), percentile(ms, 0.99), ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int journalMb = args.size() > 1 ? args.at(1).toInt() : 48;
+    const int clockCount = args.size() > 2 ? args.at(2).toInt() : 10000;
+    const int seconds = args.size() > 3 ? args.at(3).toInt() : 20;
+
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("journal"));
+    QDir().mkpath(folder);
+    {
+        // Busy clocks, and one that appears every 10 000th line only.
+        QFile file(folder + QStringLiteral("/events-2026-12.01.jsonl"));
+        file.open(QIODevice::WriteOnly);
+        const QDateTime start(QDate(2026, 12, 1), QTime(0, 0), Qt::UTC);
+        for (qint64 n = 0; file.size() < qint64(journalMb) * 1024 * 1024; ++n) {
+            ClockEvent event;
+            event.time = start.addMSecs(n * 100);
+            event.ip = n % 10000 == 0 ? QStringLiteral("10.0.0.2") : QStringLiteral("10.1.%1.%2").arg(n % 50).arg(n % 200);
+            event.name = QStringLiteral("Clock %1").arg(n % 10000);
+            event.kind = ClockEvent::Kind(n % 2);
+            file.write(event.toJson() + '\n');
+        }
+    }
+    ClockRegistry registry;
+    for (int i = 0; i < clockCount; ++i) {
+        auto *clock = new DevClock;
+        clock->id = quint64(i + 1);
+        clock->name = QStringLiteral("Clock %1 in the east wing").arg(i);
+        clock->network.ip = QStringLiteral("10.2.%1.%2").arg(i / 250).arg(i % 250 + 1);
+        registry.addClock(clock);
+    }
+    StatusBoard board(registry, folder);
+    // What a complete list costs the listener's thread: first, then from rows already written.
+    for (int round = 0; round < 3; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        const QByteArray list = board.clocksDocument(Language::English, 0);
+        std::printf("complete list of %d clocks (%d KB), %s: %.1f ms\n", clockCount, list.size() / 1024,
+                    round == 0 ? "first" : "again", double(timer.nsecsElapsed()) / 1e6);
+    }
+    QByteArray page;
+    for (int i = 0; i < clockCount; ++i)
+        page += "zentick_clock_up{ip=\"10.2." + QByteArray::number(i / 250) + '.' + QByteArray::number(i % 250 + 1)
+            + "\"} 1\n";
+    MetricsHttpServer server([&page] { return page; });
+    server.setHandler([&board](const ScrapeRequestParser &request) { return board.handle(request); });
+    if (!server.listen(QHostAddress::LocalHost, 0))
+        return 1;
+    const quint16 port = server.serverPort();
+
+    std::atomic<int> phase{0}; // 0 quiet, 1 loaded, 2 done
+    std::atomic<int> finished{0};
+    std::mutex lock;
+    std::vector<double> quiet, loaded;
+    std::vector<Answer> history, lists;
+    std::vector<std::thread> threads;
+    threads.emplace_back([&] {
+        while (phase < 2) {
+            const int now = phase;
+            const Answer answer = ask(port, 2, "/metrics", "Accept-Encoding: gzip\r\n");
+            std::lock_guard<std::mutex> guard(lock);
+            (now == 0 ? quiet : loaded).push_back(answer.ms);
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        ++finished;
+    });
+    for (int i = 0; i < 8; ++i) {
+        threads.emplace_back([&, i] {
+            while (phase == 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            while (phase == 1) {
+                const Answer answer = i < 4 ? ask(port, 10 + i, "/api/v1/clocks/10.0.0.2/events")
+                                            : ask(port, 10 + i, "/api/v1/clocks", "Accept-Encoding: gzip\r\n");
+                std::lock_guard<std::mutex> guard(lock);
+                (i < 4 ? history : lists).push_back(answer);
+            }
+            ++finished;
+        });
+    }
+    threads.emplace_back([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(3));
+        phase = 1;
+        std::this_thread::sleep_for(std::chrono::seconds(seconds));
+        phase = 2;
+    });
+    // The longest the listener's thread was kept from its event loop.
+    QElapsedTimer beat;
+    qint64 longestPauseMs = 0;
+    QTimer heartbeat;
+    QObject::connect(&heartbeat, &QTimer::timeout, &app, [&] {
+        if (phase == 1)
+            longestPauseMs = std::max(longestPauseMs, beat.elapsed());
+        beat.restart();
+    });
+    beat.start();
+    heartbeat.start(10);
+    // The listener serves until every client has had its last answer.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &app, [&finished] {
+        if (finished == 9)
+            QCoreApplication::quit();
+    });
+    watch.start(50);
+    app.exec();
+    for (std::thread &thread : threads)
+        thread.join();
+
+    std::printf("journal %d MB, %d clocks, %d s of load\n", journalMb, clockCount, seconds);
+    printScrapes("scrapes, no other requests", quiet);
+    printScrapes("scrapes under load", loaded);
+    std::printf("longest pause of the listener's thread under load: %lld ms\n", longestPauseMs);
+    for (const auto &kind : {std::make_pair("history of a rare clock", &history),
+                             std::make_pair("complete list, gzip", &lists)}) {
+        std::vector<double> ms;
+        int ok = 0;
+        for (const Answer &answer : *kind.second) {
+            ms.push_back(answer.ms);
+            ok += answer.status == 200;
+        }
+        std::printf("%-28s %5zu answers (%d of them 200)  p50 %8.1f ms  p99 %8.1f ms\n", kind.first, ms.size(), ok,
+                    percentile(ms, 0.5), percentile(ms, 0.99));
+    }
+    return 0;
+}
