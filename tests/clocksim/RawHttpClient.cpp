@@ -4,19 +4,6 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
-QByteArray RawHttpClient::post(const QByteArray& path, const QByteArray& body, const QString& user,
-                               const QString& password)
-{
-    const QByteArray credentials = (user + QLatin1Char(':') + password).toUtf8().toBase64();
-    return "POST " + path + " HTTP/1.1\r\n"
-           "Authorization: Basic " + credentials + "\r\n"
-           "Content-Length: " + QByteArray::number(body.size()) + "\r\n"
-           "Connection: Keep-Alive\r\n"
-           "Accept-Encoding: gzip, deflate\r\n"
-           "Content-Type: application/x-www-form-urlencoded\r\n"
-           "\r\n" + body;
-}
-
 RawHttpClient::Result RawHttpClient::exchange(const QString& address, const QByteArray& request, int waitMs)
 {
     Result result;

@@ -18,9 +18,6 @@ public:
 
     static constexpr int kPort = 80;
 
-    // The request exactly as the program sends it.
-    static QByteArray post(const QByteArray& path, const QByteArray& body, const QString& user,
-                           const QString& password);
     // Sends request to address:80; waits up to waitMs for the clock to close.
     static Result exchange(const QString& address, const QByteArray& request, int waitMs = 5000);
     static int statusOf(const QByteArray& reply);

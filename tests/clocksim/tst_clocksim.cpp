@@ -2,6 +2,7 @@
 // sockets from the "pc" namespace, and its request parser and writes in
 // process. What the client's own tests rely on.
 #include "ClockEndpoints.h"
+#include "ClockRequest.h"
 #include "ClockFileLoader.h"
 #include "ClockSimControl.h"
 #include "HttpRequestParser.h"
@@ -79,8 +80,8 @@ void TestClockSim::conversation()
         const QStringList credentials = step.at(1).toString().split(QLatin1Char(':'));
         const RawHttpClient::Result result = RawHttpClient::exchange(
             step.at(0).toString(), step.at(1).isNull() ? request + body
-                                                        : RawHttpClient::post(request, body, credentials.value(0),
-                                                                              credentials.value(1)));
+                                                        : expectedRequest(request, credentials.value(0).toUtf8(),
+                                                                          credentials.value(1).toUtf8(), body));
         const QString where = QStringLiteral("step %1: ").arg(i + 1) + QString::fromLatin1(result.reply);
         QVERIFY2(result.connected == (expected != 0), qPrintable(where));
         if (expected == 0)
@@ -149,7 +150,7 @@ void TestClockSim::macChangeShowsInDiscovery()
 {
     QVERIFY(m_control.reset());
     const auto result = RawHttpClient::exchange(
-        "192.168.0.21", RawHttpClient::post("/E0", "&E_000=02-A7-3C-DC-00-00", "admin", "admin"));
+        "192.168.0.21", expectedRequest("/E0", "admin", "admin", "&E_000=02-A7-3C-DC-00-00"));
     QCOMPARE(RawHttpClient::statusOf(result.reply), 200);
     QList<int> logged;
     QList<QNetworkDatagram> replies;

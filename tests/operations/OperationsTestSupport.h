@@ -3,6 +3,7 @@
 // Small helpers shared by the operations tests that run against the clock
 // simulator in the network namespaces.
 
+#include "../support/ClockRequest.h"
 #include "ClockSimControl.h"
 #include "DataSender.h"
 #include "SenderTarget.h"
@@ -49,16 +50,6 @@ inline SenderTarget target(const QString &ip, const QString &user = QStringLiter
     t.password = password;
     t.clockId = clockId;
     return t;
-}
-
-// The request exactly as a clock must receive it, written out here rather than
-// taken from the transport so that both sides cannot drift together.
-inline QByteArray expectedRequest(const QByteArray &path, const QByteArray &user, const QByteArray &password,
-                                  const QByteArray &body)
-{
-    return "POST " + path + " HTTP/1.1\r\n" + "Authorization: Basic " + (user + ':' + password).toBase64() + "\r\n"
-        + "Content-Length: " + QByteArray::number(body.size()) + "\r\n" + "Connection: Keep-Alive\r\n"
-        + "Accept-Encoding: gzip, deflate\r\n" + "Content-Type: application/x-www-form-urlencoded\r\n\r\n" + body;
 }
 
 inline QStringList loggedPaths(const ClockSimControl &sim)

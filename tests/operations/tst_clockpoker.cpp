@@ -165,10 +165,8 @@ void TestClockPoker::sixRefusalsReachTheNoAuthenticationLimit()
 void TestClockPoker::clockRemovedDuringItsPollGetsNoSignal()
 {
     QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
-    DevClock *removed = addClock("192.168.0.50");
-    const quint64 removedId = removed->id;
-    DevClock *other = addClock("192.168.0.52");
-    const quint64 otherId = other->id;
+    const quint64 removedId = addClock("192.168.0.50")->id;
+    const quint64 otherId = addClock("192.168.0.52")->id;
     ClockPoker poker(list());
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(poker.isPolling(), 5000);
@@ -187,8 +185,7 @@ void TestClockPoker::clockRemovedWhileWaitingIsNotPolled()
     // from what the poller saw before the removal.
     QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
     addClock("192.168.0.50");
-    DevClock *removed = addClock("192.168.0.52");
-    const quint64 removedId = removed->id;
+    const quint64 removedId = addClock("192.168.0.52")->id;
     const quint64 lastId = addClock("192.168.0.53")->id;
     ClockPoker poker(list());
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);

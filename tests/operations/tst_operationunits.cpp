@@ -36,7 +36,6 @@ public:
         , m_log(log)
     {
     }
-    ~ScriptedSender() override { m_log->append(m_name + " deleted"); }
 
     void end(Ending ending)
     {
@@ -134,7 +133,6 @@ void TestOperationUnits::sendersStartTogetherFromTheEventLoop()
     QCOMPARE(pool.senders(), QList<DataSender *>({b.data()}));
     b->end(ScriptedSender::EndFinished);
     QTRY_VERIFY_WITH_TIMEOUT(b.isNull(), 2000);
-    QCOMPARE(log.count("a deleted") + log.count("b deleted"), 2);
 }
 
 void TestOperationUnits::cancelEndsASenderAtOnce()
@@ -161,7 +159,6 @@ void TestOperationUnits::cancelEndsASenderAtOnce()
     QCOMPARE(canceled.count(), 1);
     QCOMPARE(finished.count(), 0);
     QCOMPARE(log.count("victim starts"), started ? 1 : 0);
-    QCOMPARE(log.count("victim deleted"), 1);
 }
 
 void TestOperationUnits::aSenderEndsOnlyOnce()
@@ -174,8 +171,7 @@ void TestOperationUnits::aSenderEndsOnlyOnce()
     sender.end(ScriptedSender::EndFinished);
     sender.end(ScriptedSender::EndError);
     sender.cancel();
-    QCOMPARE(finished.count() + error.count() + canceled.count(), 1);
-    QCOMPARE(finished.count(), 1);
+    QCOMPARE((QList<int>{finished.count(), error.count(), canceled.count()}), (QList<int>{1, 0, 0}));
     QCOMPARE(sender.result(), int(DataSender::Succeeded));
     // An ended sender is never run again.
     sender.start();
@@ -205,8 +201,8 @@ void TestOperationUnits::simpleSenderClockIdOutsideTheTargets()
     QFETCH(int, index);
     QFETCH(int, expected);
     SenderTarget first;
-    first.clockId = 11;
     SenderTarget second;
+    first.clockId = 11;
     second.clockId = 22;
     SimpleSender sender({first, second});
     QCOMPARE(sender.clockId(index), expected < 0 ? ~quint64(0) : quint64(expected));

@@ -15,7 +15,6 @@
 #include "WorkerUdp.h"
 #include "WorkerWWW.h"
 
-#include <QMutex>
 #include <QSemaphore>
 #include <QPointer>
 #include <QtTest>
@@ -40,36 +39,11 @@ NetworkCardData card(const QString &text)
     return data;
 }
 
-
-// Records when its exchange starts and ends, so overlapping runs show.
+// An exchange that takes a moment, so its result and its deletion are both pending.
 class StepWorker : public Worker
 {
 public:
-    StepWorker(QStringList &log, QMutex &mutex, int number)
-        : Worker(QByteArray::number(number))
-        , m_log(log)
-        , m_mutex(mutex)
-    {
-    }
-
-    QByteArray data() const override { return "reply " + m_payload; }
-
-    void transfer() override
-    {
-        append("start " + m_payload);
-        QThread::msleep(30);
-        append("end " + m_payload);
-    }
-
-private:
-    void append(const QByteArray &entry)
-    {
-        QMutexLocker locker(&m_mutex);
-        m_log.append(QString::fromLatin1(entry));
-    }
-
-    QStringList &m_log;
-    QMutex &m_mutex;
+    void transfer() override { QThread::msleep(30); }
 };
 
 // An exchange with a clock address that stays open until told to end, so
@@ -130,10 +104,6 @@ private slots:
     void exchangesWithOneAddressNeverOverlap();
     void workerOutlivesTheReceivingSlot();
     void threadDestroyedBeforeRunDeletesItsWorker();
-
-private:
-    QStringList m_log;
-    QMutex m_mutex;
 };
 
 void TestTransport::parseAndClassify()
@@ -359,8 +329,7 @@ void TestTransport::exchangesWithOneAddressNeverOverlap()
 
 void TestTransport::workerOutlivesTheReceivingSlot()
 {
-    m_log.clear();
-    auto *worker = new StepWorker(m_log, m_mutex, 5);
+    auto *worker = new StepWorker;
     QPointer<Worker> watched(worker);
     auto *thread = new WorkerThread(worker);
     QCOMPARE(worker->thread(), thread->thread());
@@ -384,7 +353,7 @@ void TestTransport::workerOutlivesTheReceivingSlot()
 
 void TestTransport::threadDestroyedBeforeRunDeletesItsWorker()
 {
-    auto *worker = new StepWorker(m_log, m_mutex, 1);
+    auto *worker = new StepWorker;
     QPointer<Worker> watched(worker);
     delete new WorkerThread(worker);
     QVERIFY(watched.isNull());

@@ -42,7 +42,7 @@ private slots:
     void initTestCase();
     void exchanges_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
     void exchanges();
-    void failures_data();
+    void failures_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
     void failures();
 
 private:
@@ -137,16 +137,6 @@ void TestWorkerTcp::exchanges()
     // Whatever the worker sent arrives before the end of its connection.
     QTRY_COMPARE_WITH_TIMEOUT(m_closed, 1, 5000);
     QCOMPARE(m_arrivals, arrivals);
-}
-
-void TestWorkerTcp::failures_data()
-{
-    QTest::addColumn<bool>("portOpen");
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("closed port") << false << QByteArray("ask") << "Failed to connect.";
-    QTest::newRow("empty payload") << true << QByteArray() << "Send failed. There's no data to send.";
 }
 
 void TestWorkerTcp::failures()

@@ -43,7 +43,6 @@ class TestWorkerUdp : public QObject
 
 private slots:
     void init();
-    void cleanup();
     void replies_data();
     void replies();
     void listeningRule_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
@@ -87,13 +86,6 @@ void TestWorkerUdp::init()
             }
         }
     });
-}
-
-void TestWorkerUdp::cleanup()
-{
-    m_peer.reset();
-    m_others[0].reset();
-    m_others[1].reset();
 }
 
 Outcome TestWorkerUdp::exchange(const QByteArray &payload, const QHostAddress &local,

@@ -1,5 +1,7 @@
+#include "ClockRequest.h"
 #include "CommandWWW.h"
 #include "HttpPeer.h"
+#include "TestRows.h"
 #include "WWWParameters.h"
 #include "WorkerFactory.h"
 #include "WorkerRun.h"
@@ -19,6 +21,7 @@ struct Outcome
     bool finished = false;
     int code = NoError;
     QByteArray data;
+    QString reason;
 };
 
 QByteArray withLength(const QByteArray &status, const QByteArray &body)
@@ -46,7 +49,7 @@ class TestWorkerWWW : public QObject
 
 private slots:
     void initTestCase();
-    void requestOnTheWire_data();
+    void requestOnTheWire_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
     void requestOnTheWire();
     void reading_data();
     void reading();
@@ -55,7 +58,8 @@ private slots:
     void unparseableUrlTouchesNoSocket();
 
 private:
-    Outcome exchange(const QByteArray &payload, int firmware, const QHostAddress &local = QHostAddress());
+    Outcome exchange(const QByteArray &payload, int firmware, const QHostAddress &local = QHostAddress(),
+                     const QHostAddress &peer = peerAddress);
 
     std::unique_ptr<HttpPeer> m_peer;
 };
@@ -66,29 +70,19 @@ void TestWorkerWWW::initTestCase()
     QVERIFY2(m_peer->listen(), "port 80 on 127.0.0.201 needs root");
 }
 
-Outcome TestWorkerWWW::exchange(const QByteArray &payload, int firmware, const QHostAddress &local)
+Outcome TestWorkerWWW::exchange(const QByteArray &payload, int firmware, const QHostAddress &local,
+                               const QHostAddress &peer)
 {
     CommandWWW command(ReadNetwork, payload);
     WorkerThread *thread =
-        makeWorkerThread(command, std::make_unique<WWWParameters>(peerAddress, local, "user", "pass", firmware));
+        makeWorkerThread(command, std::make_unique<WWWParameters>(peer, local, "user", "pass", firmware));
     Outcome outcome;
     outcome.finished = runWorker(thread, [&outcome](Worker *worker) {
         outcome.code = worker->error() ? qobject_cast<WorkerWWW *>(worker)->errorCode() : NoError;
         outcome.data = worker->data();
+        outcome.reason = qobject_cast<WorkerWWW *>(worker)->failureReason();
     });
     return outcome;
-}
-
-void TestWorkerWWW::requestOnTheWire_data()
-{
-    QTest::addColumn<int>("payloadSize");
-    QTest::addColumn<int>("firmware");
-    QTest::addColumn<bool>("split");
-
-    QTest::newRow("empty payload") << 0 << 305 << false;
-    QTest::newRow("1461 bytes to firmware 3.00: head, pause, body") << 1461 << 300 << true;
-    QTest::newRow("1461 bytes to firmware 2.99: one piece") << 1461 << 299 << false;
-    QTest::newRow("1460 bytes to firmware 3.00: one piece") << 1460 << 300 << false;
 }
 
 void TestWorkerWWW::requestOnTheWire()
@@ -108,11 +102,9 @@ void TestWorkerWWW::requestOnTheWire()
     QCOMPARE(outcome.code, int(NoError));
     QCOMPARE(outcome.data, reply);
 
-    const QByteArray head = "POST /D HTTP/1.1\r\nAuthorization: Basic dXNlcjpwYXNz\r\nContent-Length: "
-        + QByteArray::number(payloadSize)
-        + "\r\nConnection: Keep-Alive\r\nAccept-Encoding: gzip, deflate\r\n"
-          "Content-Type: application/x-www-form-urlencoded\r\n\r\n";
-    QCOMPARE(m_peer->request(), head + payload);
+    const QByteArray request = expectedRequest("/D", "user", "pass", payload);
+    const QByteArray head = request.chopped(payloadSize);
+    QCOMPARE(m_peer->request(), request);
     const QList<HttpPeer::Arrival> arrivals = m_peer->arrivals();
     QCOMPARE(arrivals.first().bytes, split ? head : head + payload);
     // A lower bound only: a busy machine makes the pause longer, never shorter.
@@ -189,17 +181,10 @@ void TestWorkerWWW::unboundLocalAddressStillExchanges()
 void TestWorkerWWW::refusedConnectionSaysSo()
 {
     // Nothing listens on this loopback address.
-    CommandWWW command(ReadNetwork, "a=1");
-    WorkerThread *thread = makeWorkerThread(
-        command, std::make_unique<WWWParameters>(QHostAddress("127.0.0.202"), QHostAddress(), "user", "pass", 305));
-    QString reason;
-    int code = NoError;
-    QVERIFY(runWorker(thread, [&](Worker *worker) {
-        code = qobject_cast<WorkerWWW *>(worker)->errorCode();
-        reason = qobject_cast<WorkerWWW *>(worker)->failureReason();
-    }));
-    QCOMPARE(code, int(ConnectionError));
-    QCOMPARE(reason, QStringLiteral("connection refused"));
+    const Outcome outcome = exchange("a=1", 305, QHostAddress(), QHostAddress("127.0.0.202"));
+    QVERIFY(outcome.finished);
+    QCOMPARE(outcome.code, int(ConnectionError));
+    QCOMPARE(outcome.reason, QStringLiteral("connection refused"));
 }
 
 void TestWorkerWWW::unparseableUrlTouchesNoSocket()

@@ -33,9 +33,13 @@ void dragTo(QWidget *widget, const QPoint &globalPos)
     send(widget, QEvent::MouseMove, widget->mapFromGlobal(globalPos), Qt::LeftButton);
 }
 
-void release(QWidget *widget, const QPoint &globalPos)
+// Pressed at a point of the widget, moved to a place on the screen, released there.
+void drag(QWidget *widget, const QPoint &localPos, const QPoint &globalPos, QWidget *mover = nullptr)
 {
-    send(widget, QEvent::MouseButtonRelease, widget->mapFromGlobal(globalPos), Qt::NoButton);
+    pressAt(widget, localPos);
+    dragTo(mover ? mover : widget, globalPos);
+    send(mover ? mover : widget, QEvent::MouseButtonRelease, (mover ? mover : widget)->mapFromGlobal(globalPos),
+         Qt::NoButton);
 }
 
 QPoint point(const QList<int> &xy)
@@ -157,9 +161,7 @@ void TestFrameless::titleBarHitTest()
     if (QWidget *widget = widgets.value(target)) {
         const QPoint start = f.window.pos();
         const QPoint globalGrip = widget->mapToGlobal(widget->rect().center());
-        pressAt(widget, widget->rect().center());
-        dragTo(widget, globalGrip + QPoint(30, 20));
-        release(widget, globalGrip + QPoint(30, 20));
+        drag(widget, widget->rect().center(), globalGrip + QPoint(30, 20));
         QCOMPARE(f.window.pos(), expected == "HitCaption" ? start + QPoint(30, 20) : start);
     }
 }
@@ -180,16 +182,14 @@ void TestFrameless::mainWindowResizeKeepsFixedWidth()
     dragTo(body, corner - QPoint(1000, 1000));
     QCOMPARE(f.window.size(), QSize(200, 150));
     QCOMPARE(f.window.pos(), before.topLeft());
-    release(body, corner);
+    send(body, QEvent::MouseButtonRelease, body->mapFromGlobal(corner), Qt::NoButton);
 
     // With equal width limits the same corner only resizes vertically.
     f.window.setFixedWidth(300);
     const QRect fixed = f.window.geometry();
     const QPoint fixedCorner = fixed.bottomRight() - QPoint(1, 1);
     QCOMPARE(int(f.window.hitTest(fixedCorner)), int(CFramelessWindow::HitBottom));
-    pressAt(body, body->mapFromGlobal(fixedCorner));
-    dragTo(body, fixedCorner + QPoint(50, 20));
-    release(body, fixedCorner + QPoint(50, 20));
+    drag(body, body->mapFromGlobal(fixedCorner), fixedCorner + QPoint(50, 20));
     QCOMPARE(f.window.size(), QSize(300, fixed.height() + 20));
 }
 
@@ -242,10 +242,7 @@ void TestFrameless::dialogDragAndResize()
     const QRect before = dialog.geometry();
 
     QWidget *receiver = dialog.childAt(point(press)) ? dialog.childAt(point(press)) : &dialog;
-    pressAt(receiver, receiver->mapFrom(&dialog, point(press)));
-    const QPoint target = dialog.mapToGlobal(point(press)) + point(delta);
-    dragTo(&dialog, target);
-    release(&dialog, target);
+    drag(receiver, receiver->mapFrom(&dialog, point(press)), dialog.mapToGlobal(point(press)) + point(delta), &dialog);
 
     const QRect after = dialog.geometry();
     QCOMPARE((QList<int>{after.x() - before.x(), after.y() - before.y(), after.width() - before.width(),

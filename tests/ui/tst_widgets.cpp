@@ -316,13 +316,14 @@ void TestWidgets::pushButtonFlatInvertsIconWhileHovered()
     const QColor hover = ThemeManager::iconColour(1);
     QCOMPARE(opaqueColourOf(button.icon()), normal);
 
-    QMouseEvent inside(QEvent::MouseMove, QPointF(10, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&button, &inside);
+    const auto moveTo = [&button](int x) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&button, &move);
+    };
+    moveTo(10);
     QVERIFY(button.isHovered());
     QCOMPARE(opaqueColourOf(button.icon()), hover);
-
-    QMouseEvent outside(QEvent::MouseMove, QPointF(100, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&button, &outside);
+    moveTo(100);
     QVERIFY(!button.isHovered());
     QCOMPARE(opaqueColourOf(button.icon()), normal);
 }
