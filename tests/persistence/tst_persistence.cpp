@@ -15,6 +15,7 @@
 #include "StateSnapshot.h"
 #include "StateStreamReader.h"
 #include "TestRows.h"
+#include "XmlFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -130,6 +131,8 @@ private slots:
     void snapshotWritesTheSameText();
     void unloadableFileChangesNothing_data() { TestRows::add(stateRows); }
     void unloadableFileChangesNothing();
+    void boundedReaders_data() { TestRows::add(stateRows); }
+    void boundedReaders();
     void goldenFiles_data();
     void goldenFiles();
     void readers_data() { TestRows::add(rows); }
@@ -314,6 +317,70 @@ void TestPersistence::unloadableFileChangesNothing()
     QFile::remove(path);
     for (const QString &name : kept)
         QFile::remove(folder.filePath(name));
+}
+
+// Readers by name: the file readers of the editor and the command line, the
+// device list loader, and the state file's three readers on the bytes.
+bool readBounded(const QString &reader, const QString &path, const QByteArray &data, ClockRegistry &list,
+                 QString &why)
+{
+    using namespace ConfigurationFiles;
+    if (reader == QLatin1String("own") || reader == QLatin1String("display") || reader == QLatin1String("alarms")) {
+        const auto open = reader == QLatin1String("own") ? openConfiguration
+                                                         : reader == QLatin1String("display") ? importDisplay : importAlarms;
+        return open(path, &why) != nullptr;
+    }
+    if (reader == QLatin1String("device list"))
+        return loadDeviceList(list, &why);
+    StateFile::Lists lists;
+    NotificationSettings settings;
+    if (reader == QLatin1String("state DOM"))
+        return StateDocumentReader::parse(data, lists, settings, &why);
+    if (reader == QLatin1String("state stream"))
+        return StateStreamReader(data).parse(lists, settings);
+    return StateStreamReader::parsePlain(data, lists, settings);
+}
+
+void TestPersistence::boundedReaders()
+{
+    QFETCH(QString, reader);
+    QFETCH(QString, shape);
+    QFETCH(QString, reason);
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+    constexpr int deep = 30000;
+    QByteArray data = head + "<a></a>";
+    if (shape == QLatin1String("deep"))
+        data = head + QByteArray("<a>").repeated(deep) + QByteArray("</a>").repeated(deep);
+    else if (shape == QLatin1String("deep behind a document type"))
+        data = "<!DOCTYPE a>" + QByteArray("<a>").repeated(deep * 2) + QByteArray("</a>").repeated(deep * 2);
+    else if (shape == QLatin1String("long attribute"))
+        data = head + "<a><b name=\"" + QByteArray(XmlFile::maxAttributeLength + 1, 'x') + "\"/></a>";
+
+    const bool deviceList = reader == QLatin1String("device list");
+    const QString path = deviceList ? AppSettings::stateFilePath() : m_dir.filePath(QStringLiteral("bounded.xml"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
+    // Sparse: the padding is never read.
+    if (shape == QLatin1String("oversized"))
+        QVERIFY(file.resize((deviceList ? XmlFile::maxStateFileSize : XmlFile::maxConfigurationFileSize) + 1));
+    file.close();
+    const qint64 written = QFileInfo(path).size();
+    if (deviceList)
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^State file could not be loaded; kept as ")));
+
+    QString why;
+    QVERIFY(!readBounded(reader, path, data, m_list, why));
+    QVERIFY2(why.contains(reason), qPrintable(why));
+    QCOMPARE(m_list.clockCount(), 0);
+    if (deviceList) {
+        // Kept aside whole for the user, not overwritten by the next save.
+        const QDir folder(AppSettings::dataFolderPath());
+        const QStringList kept = folder.entryList({QStringLiteral("settings.xml.unreadable-*")}, QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(QFileInfo(folder.filePath(kept.at(0))).size(), written);
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(QFile::remove(folder.filePath(kept.at(0))));
+    }
 }
 
 void TestPersistence::goldenFiles_data()
