@@ -54,6 +54,8 @@ private slots:
     void groupConfiguration();
     void send_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void send();
+    void halfReadConfigurationGoesNowhere_data();
+    void halfReadConfigurationGoesNowhere();
 
 private:
     // "defaults", "file" or "unshowable" (the file with values no widget can show).
@@ -398,6 +400,7 @@ void TestEditor::listSimulatedClocks(const QList<int> &members)
     ClockRegistry *registry = ClockRegistry::instance();
     ClockConfig stored;
     stored.Server1 = "ntp.stored";
+    stored.ShowTime = true;
     for (const QJsonValue entry : m_sim.clocks()) {
         auto *listed = new DevClock;
         listed->name = entry.toObject().value("name").toString();
@@ -449,6 +452,47 @@ void TestEditor::send()
     // Sending never stores.
     QCOMPARE(ClockRegistry::instance()->groupAt(0)->config()->Server1, QString("ntp.stored"));
     QCOMPARE(ClockRegistry::instance()->clockAt(0)->config().Server1, QString("ntp.stored"));
+}
+
+void TestEditor::halfReadConfigurationGoesNowhere_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("asked");
+    const QString notSent = ConfigParts::notWholeText(ConfigPart::Display);
+    QTest::newRow("a clock's configuration that shows nothing is not sent") << "send clock" << notSent;
+    QTest::newRow("a group's configuration that shows nothing is not sent") << "send group" << notSent;
+    QTest::newRow("a download with a short display reply stores nothing")
+        << "download" << ConfigParts::notReadText(ConfigPart::Display);
+}
+
+// What a display reply that did not decode leaves behind reaches no clock,
+// and a download that meets one leaves the stored configuration as it was.
+void TestEditor::halfReadConfigurationGoesNowhere()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, asked);
+    listSimulatedClocks({1});
+    ClockRegistry *registry = ClockRegistry::instance();
+    ClockConfig halfRead;
+    halfRead.loaded = true;
+    if (action != "download") {
+        registry->clockAt(0)->setConfig(halfRead);
+        registry->groupAt(0)->setConfig(halfRead);
+    }
+    QVERIFY(m_sim.setFaults(0, QJsonObject{{"replyBody", "B_000=1"}, {"paths", QJsonArray{"/B"}}}));
+    QVERIFY(m_page->OpenConfigEditor(action == "send group" ? 0 : -1, action == "send group" ? -1 : 0));
+    QTRY_VERIFY(!m_page->isLoadingAlarms());
+    m_dialogs.answerQuestion(QuestionResult::Positive);
+
+    QTest::mouseClick(find(action == "download" ? "btnConfigDownload" : "btnSendConfiguration"), Qt::LeftButton);
+
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs.questionTexts().constLast(), asked, 30000);
+    QCOMPARE(m_dialogs.requests().constLast().icon, QuestionIcon::Critical);
+    QStringList paths;
+    for (const QJsonObject &entry : m_sim.httpRequests())
+        paths << entry.value("path").toString();
+    QCOMPARE(paths, action == "download" ? QStringList({"/A", "/B"}) : QStringList());
+    QCOMPARE(registry->clockAt(0)->config().Server1, action == "download" ? QString("ntp.stored") : QString());
 }
 
 QTEST_MAIN(TestEditor)
