@@ -118,7 +118,8 @@ void TestCliLocal::badUsage()
     QFETCH(QString, help);
 
     CliProcess cli;
-    const CliProcess::Result result = cli.run(arguments);
+    // A zone that puts its clocks forward, for the times that do not exist.
+    const CliProcess::Result result = cli.run(arguments, {{}, {"TZ=Europe/Berlin"}, {}});
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.out, QByteArray());
