@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace XmlFile {
 
 namespace {
@@ -64,6 +66,16 @@ QString notXml(const QString &message, qint64 line, qint64 column)
         .arg(column);
 }
 
+QString tooDeep()
+{
+    return QCoreApplication::translate("XmlFile", "nested deeper than %1 levels").arg(maxDepth);
+}
+
+QString tooLong()
+{
+    return QCoreApplication::translate("XmlFile", "an attribute longer than %1 characters").arg(maxAttributeLength);
+}
+
 bool isNameStart(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || uchar(c) >= 0x80;
@@ -78,21 +90,24 @@ bool isNameStart(char c)
 // see), is refused outright with the stream reader's reason.
 QString byteLimitsReason(const QByteArray &data, const QString &streamReason)
 {
-    const QString deep = QCoreApplication::translate("XmlFile", "nested deeper than %1 levels").arg(maxDepth);
     if (data.contains('\0') || data.contains("<!DOCTYPE") || data.contains("<!ENTITY"))
         return streamReason;
     const auto skipPast = [&data](int from, const char *end) {
         const int at = data.indexOf(end, from);
         return at < 0 ? data.size() : at + int(qstrlen(end));
     };
+    const auto opens = [&data](int at, const char *text) {
+        const int length = int(qstrlen(text));
+        return at + length <= data.size() && std::memcmp(data.constData() + at, text, size_t(length)) == 0;
+    };
     int depth = 0;
     int at = data.indexOf('<');
     while (at >= 0 && at + 1 < data.size()) {
         const char next = data.at(at + 1);
         int after;
-        if (data.mid(at, 4) == "<!--") {
+        if (opens(at, "<!--")) {
             after = skipPast(at + 4, "-->");
-        } else if (data.mid(at, 9) == "<![CDATA[") {
+        } else if (opens(at, "<![CDATA[")) {
             after = skipPast(at + 9, "]]>");
         } else if (next == '?') {
             after = skipPast(at + 2, "?>");
@@ -112,12 +127,11 @@ QString byteLimitsReason(const QByteArray &data, const QString &streamReason)
                 } else if (c == quote) {
                     quote = 0;
                     if (after - valueStart > maxAttributeLength)
-                        return QCoreApplication::translate("XmlFile", "an attribute longer than %1 characters")
-                            .arg(maxAttributeLength);
+                        return tooLong();
                 }
             }
             if (after < data.size() && data.at(after - 1) != '/' && ++depth > maxDepth)
-                return deep;
+                return tooDeep();
             ++after;
         } else {
             after = at + 1;
@@ -144,13 +158,11 @@ bool withinLimits(const QByteArray &data, qint64 sizeLimit, QString *why)
                 --depth;
             } else if (token == QXmlStreamReader::StartElement) {
                 if (++depth > maxDepth)
-                    reason = QCoreApplication::translate("XmlFile", "nested deeper than %1 levels").arg(maxDepth);
+                    reason = tooDeep();
                 const QXmlStreamAttributes attributes = xml.attributes();
                 for (const QXmlStreamAttribute &attribute : attributes) {
-                    if (reason.isEmpty() && attribute.value().size() > maxAttributeLength) {
-                        reason = QCoreApplication::translate("XmlFile", "an attribute longer than %1 characters")
-                                     .arg(maxAttributeLength);
-                    }
+                    if (reason.isEmpty() && attribute.value().size() > maxAttributeLength)
+                        reason = tooLong();
                 }
             }
         }
