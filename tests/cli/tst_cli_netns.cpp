@@ -39,7 +39,7 @@ private slots:
     void failingClock();
     void configGetThenSetCopiesExactly();
     void configSetReportsEveryClock();
-    void refusedBeforeAnythingIsWritten_data();
+    void refusedBeforeAnythingIsWritten_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void refusedBeforeAnythingIsWritten();
     void renameClock_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void renameClock();
@@ -306,29 +306,6 @@ void TestCliNetns::configSetReportsEveryClock()
     QVERIFY2(missing.err.startsWith("Configuration load failed: "), missing.err);
 }
 
-void TestCliNetns::refusedBeforeAnythingIsWritten_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QJsonObject>("faults");
-    QTest::addColumn<QString>("server2");
-    QTest::addColumn<QByteArray>("err");
-    const QByteArray incorrect = "An error occurred: Incorrect data sent or function is unsupported";
-    const auto reply = [](const char *body, const char *path) {
-        return QJsonObject{{"replyBody", body}, {"paths", QJsonArray{path}}};
-    };
-    QTest::newRow("config get with a display reply one field long")
-        << "get" << reply("B_000=1", "/B") << "" << incorrect + " (Configuration not read completely: display part)\n";
-    QTest::newRow("config get with an alarm reply of garbage")
-        << "get" << reply("garbage", "/C0") << "" << incorrect + " (Configuration not read completely: alarm part)\n";
-    // What such a download saved before: every display item off.
-    QTest::newRow("config set of a file that shows nothing")
-        << "set" << QJsonObject() << "" << QByteArray("Configuration not complete (display part); nothing was sent.\n");
-    QTest::newRow("config set of a file with unsafe text")
-        << "set" << QJsonObject() << "ntp.example\nA_003=30"
-        << QByteArray("The configuration was not sent: Server2 holds \"&\", \"=\" or a control "
-                      "character, which the clock would misread.\n");
-}
-
 // A half-read download saves no file; a file that is not whole or would
 // break the request is sent to no clock.
 void TestCliNetns::refusedBeforeAnythingIsWritten()
@@ -336,7 +313,7 @@ void TestCliNetns::refusedBeforeAnythingIsWritten()
     QFETCH(QString, command);
     QFETCH(QJsonObject, faults);
     QFETCH(QString, server2);
-    QFETCH(QByteArray, err);
+    QFETCH(QString, err);
     QVERIFY2(faults.isEmpty() || m_sim.setFaults(1, faults), qPrintable(m_sim.lastError()));
     const QString file = m_cli->filePath("refused.qlxztc");
     QStringList arguments = {"config", "get", "192.168.0.21", "-o", file};
@@ -349,7 +326,7 @@ void TestCliNetns::refusedBeforeAnythingIsWritten()
     }
     const CliProcess::Result result = m_cli->run(arguments + QStringList{"--user", "admin", "--password", "admin"});
     QCOMPARE(result.exitCode, 1);
-    QCOMPARE(result.err, err);
+    QCOMPARE(QString::fromUtf8(result.err), err + QLatin1Char('\n'));
     if (command == "get")
         QVERIFY2(!QFile::exists(file), "a file of defaults would pass for the clock's configuration");
     else

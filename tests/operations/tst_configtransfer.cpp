@@ -6,6 +6,7 @@
 #include "OperationsTestSupport.h"
 #include "SampleConfig.h"
 #include "SetConfigurationSender.h"
+#include "TestRows.h"
 
 #include <QtTest>
 
@@ -33,7 +34,7 @@ private slots:
     void uploadToAClockThatDoesNotAnswerFails();
     void uploadRefusedBeforeSending_data();
     void uploadRefusedBeforeSending();
-    void downloadEndsAtTheFirstFailingPart_data();
+    void downloadEndsAtTheFirstFailingPart_data() { TestRows::add(QStringLiteral("operations/senders.rows")); }
     void downloadEndsAtTheFirstFailingPart();
 };
 
@@ -132,36 +133,13 @@ void TestConfigTransfer::uploadRefusedBeforeSending()
     QVERIFY(m_sim.httpRequests().isEmpty());
 }
 
-void TestConfigTransfer::downloadEndsAtTheFirstFailingPart_data()
-{
-    QTest::addColumn<QJsonObject>("faults");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<int>("part");
-    QTest::addColumn<QStringList>("paths");
-    // 18 pairs: one short of a display reply.
-    const QString shortDisplay = "B_000=1&B_001=9&B_002=1&B_003=9&B_004=3&B_005=1&B_006=9&B_007=5&B_008=2&B_009=1"
-                                 "&B_010=01:00&B_011=02:00&B_014=1&B_015=+1.0&B_016=1&B_017=1&B_018=1.2.3.4&B_021=1";
-    const auto fault = [](const QString &body, const QString &path) {
-        return QJsonObject{{"replyBody", body}, {"paths", QJsonArray{path}}};
-    };
-    QTest::newRow("second step refused") << QJsonObject{{"wrongCredentials", true}, {"paths", QJsonArray{"/B"}}}
-                                         << int(AuthorizationError) << int(ConfigPart::None)
-                                         << QStringList{"/A", "/B"};
-    QTest::newRow("time reply that does not decode") << fault("A_000=1", "/A") << int(IncorrectData)
-                                                     << int(ConfigPart::Time) << QStringList{"/A"};
-    QTest::newRow("display reply one pair short") << fault(shortDisplay, "/B") << int(IncorrectData)
-                                                  << int(ConfigPart::Display) << QStringList{"/A", "/B"};
-    QTest::newRow("alarm reply that does not decode") << fault("1&2&3", "/C0") << int(IncorrectData)
-                                                      << int(ConfigPart::Alarms) << QStringList{"/A", "/B", "/C0"};
-}
-
 // Nothing after the failing part is asked, and nothing of it is left marked
 // loaded for the window or the command line to store.
 void TestConfigTransfer::downloadEndsAtTheFirstFailingPart()
 {
     QFETCH(QJsonObject, faults);
     QFETCH(int, error);
-    QFETCH(int, part);
+    QFETCH(QString, part);
     QFETCH(QStringList, paths);
     QVERIFY(m_sim.setFaults(1, faults));
     GetConfigurationSender *download = Communication::instance()->getConfiguration(target(Two));
@@ -174,7 +152,7 @@ void TestConfigTransfer::downloadEndsAtTheFirstFailingPart()
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);
     QCOMPARE(spy.errorCode, Error(error));
-    QCOMPARE(int(unread), part);
+    QCOMPARE(ConfigParts::name(unread), part);
     QCOMPARE(spy.progressTexts().size(), paths.size() - 1);
     QVERIFY(!downloaded->loaded);
     QCOMPARE(loggedPaths(m_sim), paths);
