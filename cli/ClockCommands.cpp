@@ -190,17 +190,20 @@ int configGet(CliSession &session)
     const CliSession::Outcome outcome =
         session.runSender(sender, tr("Downloading configuration"), [&config, &failure](DataSender *ended) {
             failure.takeFrom(*ended);
-            const DevClock *downloaded = static_cast<GetConfigurationSender *>(ended)->downloadedClock();
+            const auto *download = static_cast<GetConfigurationSender *>(ended);
+            if (download->unreadPart() != ConfigPart::None)
+                failure.reason = ConfigParts::notReadText(download->unreadPart());
+            const DevClock *downloaded = download->downloadedClock();
             if (ended->result() == DataSender::Succeeded && downloaded)
                 config = ClockConfig::copy(downloaded->config());
         });
     CliOutput &out = session.output();
     if (outcome != CliSession::Outcome::Finished || !config)
         return out.operationFailed(failure.error, failure.reason);
-    // A part that did not decode leaves defaults behind; a file made from
-    // that would look like a real configuration and overwrite clocks with it.
-    if (!config->loaded)
-        return out.operationFailed(IncorrectData);
+    // A part left at its defaults would make a file that looks like a real
+    // configuration and overwrites clocks with it.
+    if (config->incompletePart() != ConfigPart::None)
+        return out.operationFailed(IncorrectData, ConfigParts::notReadText(config->incompletePart()));
 
     if (!ConfigurationFiles::saveConfiguration(path, *config)) {
         const auto texts = ConfigurationFileActions::texts(ConfigurationFileActions::Action::SaveAs);
@@ -229,6 +232,9 @@ int configSet(CliSession &session)
     const QString unsafeField = ParameterText::firstUnsafeField(*config);
     if (!unsafeField.isEmpty())
         return out.failed(ParameterText::refusalText(unsafeField));
+    // A file saved from a download that was not whole holds defaults.
+    if (config->incompletePart() != ConfigPart::None)
+        return out.failed(ConfigParts::notWholeText(config->incompletePart()));
     QList<SenderTarget> targets;
     for (const QString &ip : ips) {
         CliSession::Target target;

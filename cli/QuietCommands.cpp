@@ -35,6 +35,21 @@ QString tr(const char *text)
     return QCoreApplication::translate("QuietCommands", text);
 }
 
+// True when the text is a date and a time of day that this machine's time
+// zone skips (the hour given away when daylight saving time begins): the
+// toolkit reads such a time as no time at all.
+bool inDaylightSavingGap(const QString &text)
+{
+    static const QRegularExpression dateAndTime(
+        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2})[ T](\\d{2}:\\d{2}(?::\\d{2})?)$"));
+    const QRegularExpressionMatch match = dateAndTime.match(text.trimmed());
+    if (!match.hasMatch())
+        return false;
+    const QDate date = QDate::fromString(match.captured(1), Qt::ISODate);
+    const QTime time = QTime::fromString(match.captured(2), Qt::ISODate);
+    return date.isValid() && time.isValid() && !QDateTime(date, time, Qt::LocalTime).isValid();
+}
+
 int usageError(CliSession &session, const QString &reason)
 {
     session.output().message(QStringLiteral("zentick-cli: ") + reason);
@@ -112,6 +127,11 @@ int run(CliSession &session, QuietRequest request)
         request.period = QuietPeriod::untilLifted();
         if (invocation.hasOption(QStringLiteral("until"))) {
             const QDateTime until = QuietRequest::parseUntil(invocation.option(QStringLiteral("until")), now);
+            if (!until.isValid() && inDaylightSavingGap(invocation.option(QStringLiteral("until")))) {
+                return usageError(session, QStringLiteral("mute: --until: \"%1\" does not exist in this time zone: "
+                                                          "the clock is put forward past it")
+                                               .arg(invocation.option(QStringLiteral("until"))));
+            }
             if (!until.isValid()) {
                 return usageError(session, QStringLiteral("mute: --until: \"%1\" is not a time to come like "
                                                           "\"2026-12-08 18:00\", 90m, 8h or 2d")

@@ -1,5 +1,7 @@
 #include "ClockConfig.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Shared by the const and non-const callers.
@@ -116,3 +118,42 @@ void ClockConfig::setServer(int index, const QString &name)
     if (QString *field = serverField(*this, index))
         *field = name;
 }
+
+ConfigPart ClockConfigFields::incompletePart() const
+{
+    if (!loaded)
+        return ConfigPart::Alarms;
+    if (!ShowTime && !ShowTemp && !ShowDate)
+        return ConfigPart::Display;
+    return ConfigPart::None;
+}
+
+namespace ConfigParts {
+
+QString name(ConfigPart part)
+{
+    switch (part) {
+    case ConfigPart::Time:
+        return QCoreApplication::translate("ConfigParts", "time part");
+    case ConfigPart::Display:
+        return QCoreApplication::translate("ConfigParts", "display part");
+    case ConfigPart::Alarms:
+        return QCoreApplication::translate("ConfigParts", "alarm part");
+    case ConfigPart::None:
+        break;
+    }
+    return QString();
+}
+
+QString notReadText(ConfigPart part)
+{
+    return QCoreApplication::translate("ConfigParts", "Configuration not read completely: %1").arg(name(part));
+}
+
+QString notWholeText(ConfigPart part)
+{
+    return QCoreApplication::translate("ConfigParts", "Configuration not complete (%1); nothing was sent.")
+        .arg(name(part));
+}
+
+} // namespace ConfigParts

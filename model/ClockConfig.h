@@ -37,6 +37,21 @@ struct Alarm
 inline constexpr int alarmCount = 30;
 inline constexpr int daysPerWeek = 7;
 
+// The three parts a configuration travels in to and from a clock.
+enum class ConfigPart { None, Time, Display, Alarms };
+
+namespace ConfigParts {
+
+// "display part" and so on, in the user's language.
+QString name(ConfigPart part);
+// "Configuration not read completely: display part": a download one of whose
+// replies did not decode.
+QString notReadText(ConfigPart part);
+// Why a configuration that is not whole is not sent.
+QString notWholeText(ConfigPart part);
+
+} // namespace ConfigParts
+
 // The plain fields of a clock configuration. Kept apart from the QObject so
 // that a copy can never forget a field.
 struct ClockConfigFields
@@ -95,6 +110,13 @@ struct ClockConfigFields
 
     // Every field, alarms and loaded included; floats compared exactly.
     bool sameContent(const ClockConfigFields &other) const;
+
+    // The part that keeps the record from being a clock's whole
+    // configuration; None when it may be sent. A record never loaded lacks
+    // at least its alarms (only they mark it loaded). One that shows nothing
+    // on the display is what a display reply that did not decode leaves: no
+    // clock shows nothing, and the editor keeps one item shown.
+    ConfigPart incompletePart() const;
 };
 
 // Everything a clock can be told about keeping and showing time.

@@ -8,7 +8,8 @@ QString escaped(const QString &text)
     result.reserve(text.size());
     for (const QChar c : text) {
         const ushort u = c.unicode();
-        const bool bidiControl = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+        // The line and paragraph separators end a line for many log viewers.
+        const bool escapedAsUnicode = (u >= 0x2028 && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
         if (c == QLatin1Char('\\'))
             result += QLatin1String("\\\\");
         else if (c == QLatin1Char('\r'))
@@ -19,7 +20,7 @@ QString escaped(const QString &text)
             result += QLatin1String("\\t");
         else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
             result += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
-        else if (bidiControl)
+        else if (escapedAsUnicode)
             result += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
         else
             result += c;

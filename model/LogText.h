@@ -7,8 +7,9 @@
 // sequence recolour the operator's terminal.
 namespace LogText {
 
-// CR, LF, TAB and every other control character (C0, DEL, C1) and the
-// bidirectional overrides as "\r", "\n", "\t" or "\xHH" / "\u202E"; a
+// CR, LF, TAB and every other control character (C0, DEL, C1), the line and
+// paragraph separators and the bidirectional overrides as "\r", "\n", "\t"
+// or "\xHH" / "\u2028" / "\u202E"; a
 // backslash doubled, so the escapes cannot be forged either.
 QString escaped(const QString &text);
 

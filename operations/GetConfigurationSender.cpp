@@ -6,6 +6,7 @@ namespace {
 
 const CommandType StepCommands[] = {ReadTimeConfig, ReadDisplayConfig,
                                     ReadAlarmConfig};
+const ConfigPart StepParts[] = {ConfigPart::Time, ConfigPart::Display, ConfigPart::Alarms};
 const int HttpOk = 200;
 
 } // namespace
@@ -22,8 +23,6 @@ CommandType GetConfigurationSender::stepCommand(int step) const
 
 void GetConfigurationSender::parseStep(int step, const QString &reply)
 {
-    // A part that does not decode keeps its defaults; only the alarm part marks
-    // the configuration as loaded.
     bool decoded = false;
     switch (step) {
     case 0:
@@ -36,6 +35,11 @@ void GetConfigurationSender::parseStep(int step, const QString &reply)
         decoded = scratchClock()->parseAlarmConfig(reply, HttpOk);
         break;
     }
-    if (decoded)
+    if (decoded) {
         ++m_decodedParts;
+        return;
+    }
+    m_unreadPart = StepParts[step];
+    setErrorCode(IncorrectData);
+    fail();
 }

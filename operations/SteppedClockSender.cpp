@@ -53,6 +53,9 @@ void SteppedClockSender::onWorkerFinished(Worker *worker, int /*id*/)
         return;
     }
     parseStep(m_step, QString::fromUtf8(worker->data()));
+    // A reply can end the sender (see GetConfigurationSender).
+    if (hasEnded())
+        return;
     setProgress(StepProgress[m_step]);
     ++m_step;
     if (m_step == StepCount)

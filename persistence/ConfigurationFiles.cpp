@@ -15,14 +15,14 @@ constexpr char fileVersion[] = "1.00";
 constexpr char modeAllDays[] = "All days";
 constexpr char modeSelectedDays[] = "Selected days";
 
-using Parser = std::unique_ptr<ClockConfig> (*)(const QByteArray &);
+using Parser = std::unique_ptr<ClockConfig> (*)(const QByteArray &, QString *);
 
-std::unique_ptr<ClockConfig> readFile(const QString &path, Parser parser)
+std::unique_ptr<ClockConfig> readFile(const QString &path, Parser parser, QString *why)
 {
     QByteArray data;
-    if (!XmlFile::readData(path, data))
+    if (!XmlFile::readData(path, data, why, XmlFile::maxConfigurationFileSize))
         return nullptr;
-    return parser(data);
+    return parser(data, why);
 }
 
 QString alarmTag(int slot)
@@ -119,10 +119,7 @@ bool saveConfiguration(const QString &path, const ClockConfigFields &config)
 
 std::unique_ptr<ClockConfig> openConfiguration(const QString &path, QString *why)
 {
-    QByteArray data;
-    if (!XmlFile::readData(path, data, why))
-        return nullptr;
-    return parseOwnFile(data, why);
+    return readFile(path, parseOwnFile, why);
 }
 
 QByteArray displayFileData(const ClockConfigFields &c)
@@ -179,8 +176,13 @@ QByteArray displayFileData(const ClockConfigFields &c)
 
 std::unique_ptr<ClockConfig> parseDisplayFile(const QByteArray &data)
 {
+    return parseDisplayFile(data, nullptr);
+}
+
+std::unique_ptr<ClockConfig> parseDisplayFile(const QByteArray &data, QString *why)
+{
     QDomDocument document;
-    const QDomElement root = XmlFile::parse(data, document);
+    const QDomElement root = XmlFile::parse(data, document, why);
     if (root.isNull())
         return nullptr;
     auto config = std::make_unique<ClockConfig>();
@@ -193,9 +195,9 @@ bool exportDisplay(const QString &path, const ClockConfigFields &config)
     return XmlFile::write(path, displayFileData(config));
 }
 
-std::unique_ptr<ClockConfig> importDisplay(const QString &path)
+std::unique_ptr<ClockConfig> importDisplay(const QString &path, QString *why)
 {
-    return readFile(path, parseDisplayFile);
+    return readFile(path, parseDisplayFile, why);
 }
 
 QByteArray alarmsFileData(const ClockConfigFields &c)
@@ -224,8 +226,13 @@ QByteArray alarmsFileData(const ClockConfigFields &c)
 
 std::unique_ptr<ClockConfig> parseAlarmsFile(const QByteArray &data)
 {
+    return parseAlarmsFile(data, nullptr);
+}
+
+std::unique_ptr<ClockConfig> parseAlarmsFile(const QByteArray &data, QString *why)
+{
     QDomDocument document;
-    const QDomElement root = XmlFile::parse(data, document);
+    const QDomElement root = XmlFile::parse(data, document, why);
     if (root.isNull())
         return nullptr;
     auto config = std::make_unique<ClockConfig>();
@@ -243,9 +250,9 @@ bool exportAlarms(const QString &path, const ClockConfigFields &config)
     return XmlFile::write(path, alarmsFileData(config));
 }
 
-std::unique_ptr<ClockConfig> importAlarms(const QString &path)
+std::unique_ptr<ClockConfig> importAlarms(const QString &path, QString *why)
 {
-    return readFile(path, parseAlarmsFile);
+    return readFile(path, parseAlarmsFile, why);
 }
 
 } // namespace ConfigurationFiles

@@ -12,7 +12,9 @@ struct ClockConfigFields;
 // whole configuration), the display export and the alarms export. Writers
 // return false, with "Error: Cannot write file" in the debug log, when the
 // file could not be written; readers return null when the file is missing,
-// unreadable, ill-formed or holds no element. Readers accept any root name.
+// unreadable, ill-formed, holds no element or exceeds XmlFile's limits (size,
+// nesting, attribute length); why, where a reader takes it, says which.
+// Readers accept any root name.
 namespace ConfigurationFiles {
 
 // Own file: root "QLXZentickConf" holding one "Configuration" element.
@@ -28,16 +30,18 @@ std::unique_ptr<ClockConfig> openConfiguration(const QString &path, QString *why
 // constructor's defaults in every other field and is not marked loaded.
 QByteArray displayFileData(const ClockConfigFields &config);
 std::unique_ptr<ClockConfig> parseDisplayFile(const QByteArray &data);
+std::unique_ptr<ClockConfig> parseDisplayFile(const QByteArray &data, QString *why);
 bool exportDisplay(const QString &path, const ClockConfigFields &config);
-std::unique_ptr<ClockConfig> importDisplay(const QString &path);
+std::unique_ptr<ClockConfig> importDisplay(const QString &path, QString *why = nullptr);
 
 // Alarms export: only the 30 alarms, "ALARM1" .. "ALARM30". The result of a
 // parse holds the constructor's defaults in every other field and in every
 // slot the file does not name, and is not marked loaded.
 QByteArray alarmsFileData(const ClockConfigFields &config);
 std::unique_ptr<ClockConfig> parseAlarmsFile(const QByteArray &data);
+std::unique_ptr<ClockConfig> parseAlarmsFile(const QByteArray &data, QString *why);
 bool exportAlarms(const QString &path, const ClockConfigFields &config);
-std::unique_ptr<ClockConfig> importAlarms(const QString &path);
+std::unique_ptr<ClockConfig> importAlarms(const QString &path, QString *why = nullptr);
 
 // "+0.0", "-0.5": fixed, one decimal, always signed.
 QString temperatureOffsetText(float value);

@@ -67,9 +67,14 @@ void readNotificationSettings(const QDomElement &e, NotificationSettings &n)
 
 bool parse(const QByteArray &data, StateFile::Lists &lists, NotificationSettings &settings)
 {
+    return parse(data, lists, settings, nullptr);
+}
+
+bool parse(const QByteArray &data, StateFile::Lists &lists, NotificationSettings &settings, QString *why)
+{
     QDomDocument document;
     // Any root name and any version: older and newer files load alike.
-    const QDomElement root = XmlFile::parse(data, document);
+    const QDomElement root = XmlFile::parse(data, document, why, XmlFile::maxStateFileSize);
     if (root.isNull())
         return false;
 

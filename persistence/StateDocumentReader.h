@@ -3,6 +3,7 @@
 #include "StateLists.h"
 
 #include <QByteArray>
+#include <QString>
 
 struct NotificationSettings;
 
@@ -13,5 +14,6 @@ namespace StateDocumentReader {
 
 // As StateFile::parse.
 bool parse(const QByteArray &data, StateFile::Lists &lists, NotificationSettings &settings);
+bool parse(const QByteArray &data, StateFile::Lists &lists, NotificationSettings &settings, QString *why);
 
 } // namespace StateDocumentReader

@@ -200,8 +200,13 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
 
 bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings)
 {
+    return parse(data, lists, settings, nullptr);
+}
+
+bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings, QString *why)
+{
     return StateStreamReader::parsePlain(data, lists, settings) || StateStreamReader(data).parse(lists, settings)
-        || StateDocumentReader::parse(data, lists, settings);
+        || StateDocumentReader::parse(data, lists, settings, why);
 }
 
 bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
@@ -233,17 +238,17 @@ void keepUnloadableFile(const QString &path)
 
 } // namespace
 
-bool loadDeviceList(ClockRegistry &registry)
+bool loadDeviceList(ClockRegistry &registry, QString *why)
 {
     const QString path = AppSettings::stateFilePath();
     QByteArray data;
-    if (!XmlFile::readData(path, data, nullptr, XmlFile::maxStateFileSize)) {
+    if (!XmlFile::readData(path, data, why, XmlFile::maxStateFileSize)) {
         if (QFileInfo(path).size() > XmlFile::maxStateFileSize)
             keepUnloadableFile(path);
         return false;
     }
     StateFile::Lists lists;
-    if (!StateFile::parse(data, lists, notificationSettings())) {
+    if (!StateFile::parse(data, lists, notificationSettings(), why)) {
         if (!data.isEmpty())
             keepUnloadableFile(path);
         return false;

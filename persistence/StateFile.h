@@ -24,8 +24,11 @@ QByteArray serialize(const QList<DevClock *> &clocks, const QList<DevGroup *> &g
 // (otherwise settings stays as it is). False, with lists and settings
 // untouched, when the data does not parse or holds no element. Read with
 // StateStreamReader's scanner, its QXmlStreamReader when the scanner
-// refuses, and StateDocumentReader when that one refuses too.
+// refuses, and StateDocumentReader when that one refuses too. Every reader
+// refuses a document beyond XmlFile's limits (size, nesting, attribute
+// length); why, when given, says what the last one found.
 bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings);
+bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings, QString *why);
 
 // Written through a temporary file renamed over the target, readable by its
 // owner only: the file holds the clocks' passwords in clear.
@@ -41,6 +44,6 @@ bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevG
 // empty registry) and returns false, changing nothing, when the file is
 // missing, unreadable or ill-formed; an ill-formed or oversized file is
 // renamed to "settings.xml.unreadable-<date>-<time>" first, so the next save
-// cannot destroy what it holds.
+// cannot destroy what it holds. why, when given, says what was wrong.
 bool saveDeviceList(const ClockRegistry &registry);
-bool loadDeviceList(ClockRegistry &registry);
+bool loadDeviceList(ClockRegistry &registry, QString *why = nullptr);

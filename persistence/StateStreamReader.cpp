@@ -292,7 +292,7 @@ StateStreamReader::StateStreamReader(const QByteArray &data) : m_data(data) {}
 
 bool StateStreamReader::parse(StateFile::Lists &lists, NotificationSettings &settings)
 {
-    if (!readsAlike(m_data))
+    if (!readsAlike(m_data) || !XmlFile::withinLimits(m_data, XmlFile::maxStateFileSize))
         return false;
     QXmlStreamReader xml(m_data);
     xml.setNamespaceProcessing(false);

@@ -19,6 +19,15 @@ inline constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 // more than 30 000 such clocks, and still refuses a file whose parsed lists
 // would take gigabytes.
 inline constexpr qint64 maxStateFileSize = 256 * 1024 * 1024;
+// A configuration file or export takes under 10 kB.
+inline constexpr qint64 maxConfigurationFileSize = 4 * 1024 * 1024;
+// The deepest element any of the program's files needs is an alarm of a
+// clock's configuration in the state file, at level 6. Deeper documents are
+// refused before a DOM reader sees them: it recurses once per level.
+inline constexpr int maxDepth = 16;
+// Names, addresses, passwords and paths are far shorter; one huge value
+// would cost many times its size once decoded and copied.
+inline constexpr int maxAttributeLength = 64 * 1024;
 
 enum class Access {
     Default,
@@ -33,10 +42,19 @@ enum class Access {
 // false; the previous file, if any, stays as it was.
 bool write(const QString &path, const QByteArray &data, Access access = Access::Default);
 
+// True when the document is no larger than sizeLimit, nests no deeper than
+// maxDepth and has no attribute longer than maxAttributeLength; otherwise
+// false with the reason in why when given. Counted with QXmlStreamReader,
+// which keeps no tree, and on the bytes for a document it cannot read to the
+// end (see the source).
+bool withinLimits(const QByteArray &data, qint64 sizeLimit, QString *why = nullptr);
+
 // Parses the bytes without namespace processing and returns the first element
 // of the document whatever its name; a null element when the bytes are not
-// well-formed or hold no element, with the reason in why when given.
-QDomElement parse(const QByteArray &data, QDomDocument &document, QString *why = nullptr);
+// well-formed, hold no element or exceed the limits above, with the reason in
+// why when given.
+QDomElement parse(const QByteArray &data, QDomDocument &document, QString *why = nullptr,
+                  qint64 sizeLimit = maxConfigurationFileSize);
 
 // Reads a whole file; false when it cannot be opened or is larger than
 // limit, with the reason in why when given.

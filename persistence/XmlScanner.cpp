@@ -1,5 +1,7 @@
 #include "XmlScanner.h"
 
+#include "XmlFile.h"
+
 #include <cstring>
 
 namespace {
@@ -284,7 +286,7 @@ bool XmlScanner::readStartTag()
             return fail();
         m_attributes.m_entries.push_back(entry);
     }
-    if (hasDuplicateName())
+    if (hasDuplicateName() || m_open.size() >= size_t(XmlFile::maxDepth))
         return fail();
     m_open.push_back(m_name);
     if (*m_at == '/') {
@@ -317,7 +319,10 @@ bool XmlScanner::readValue(Value &value)
     const char quote = *m_at++;
     value.m_begin = m_at;
     value.m_plain = true;
-    while (m_at < m_end && *m_at != quote) {
+    // Bytes, not characters: a longer value may still be short enough for
+    // the complete reader, which counts characters.
+    const char *const end = m_end - m_at > XmlFile::maxAttributeLength ? m_at + XmlFile::maxAttributeLength + 1 : m_end;
+    while (m_at < end && *m_at != quote) {
         const auto c = uchar(*m_at);
         uint code = 0;
         if (c == '&') {
@@ -337,7 +342,7 @@ bool XmlScanner::readValue(Value &value)
             ++m_at;
         }
     }
-    if (m_at == m_end)
+    if (m_at >= end)
         return false;
     value.m_size = int(m_at - value.m_begin);
     ++m_at;

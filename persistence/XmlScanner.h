@@ -15,7 +15,9 @@
 // Whatever lies outside that plain form (comments, text, CDATA, a DTD,
 // another encoding, a literal tab or line break in a value, a character
 // reference beyond U+FFFF, any ill-formed markup) is an error, never a guess,
-// so a caller can hand such a document to a complete XML reader. Its reading
+// so a caller can hand such a document to a complete XML reader. So is
+// nesting deeper than XmlFile::maxDepth and a value longer than
+// XmlFile::maxAttributeLength bytes. Its reading
 // interface is the part of QXmlStreamReader the program's readers use.
 class XmlScanner
 {

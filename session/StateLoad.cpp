@@ -9,13 +9,24 @@
 
 namespace StateLoad {
 
+namespace {
+
+void appendReason(QString &message, const QString &why)
+{
+    if (!why.isEmpty())
+        message += QStringLiteral(" (") + why + QLatin1Char(')');
+}
+
+} // namespace
+
 Result load(ClockRegistry &registry)
 {
     Result result;
     const QString path = AppSettings::stateFilePath();
     if (!QFileInfo::exists(path))
         return result;
-    if (loadDeviceList(registry)) {
+    QString why;
+    if (loadDeviceList(registry, &why)) {
         result.outcome = Outcome::Loaded;
         return result;
     }
@@ -25,6 +36,7 @@ Result load(ClockRegistry &registry)
         result.message = QCoreApplication::translate("StateLoad",
                                                      "Cannot read the device list %1; it was left as it is.")
                              .arg(path);
+        appendReason(result.message, why);
         return result;
     }
     // The loader renames an ill-formed file so that no later save can destroy it.
@@ -34,6 +46,7 @@ Result load(ClockRegistry &registry)
     const QString keptPath = kept.isEmpty() ? QStringLiteral("?") : info.path() + QLatin1Char('/') + kept.constFirst();
     result.message = QCoreApplication::translate("StateLoad", "Cannot read the device list %1; it was kept as %2.")
                          .arg(path, keptPath);
+    appendReason(result.message, why);
     return result;
 }
 

@@ -118,7 +118,8 @@ void TestCliLocal::badUsage()
     QFETCH(QString, help);
 
     CliProcess cli;
-    const CliProcess::Result result = cli.run(arguments);
+    // A zone that puts its clocks forward, for the times that do not exist.
+    const CliProcess::Result result = cli.run(arguments, {{}, {"TZ=Europe/Berlin"}, {}});
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.out, QByteArray());
@@ -235,11 +236,14 @@ void TestCliLocal::unmuteOfAClockNotMuted()
 void TestCliLocal::unreadableStateFileIsLeftAlone()
 {
     QFETCH(QByteArray, content);
+    QFETCH(int, nesting);
     QFETCH(QStringList, arguments);
     QFETCH(bool, setAside);
+    QFETCH(QString, reason);
 
     CliProcess cli;
     const QString path = cli.stateFilePath();
+    content += QByteArray("<a>").repeated(nesting) + QByteArray("</a>").repeated(nesting);
     QVERIFY(writeFile(path, content));
     const CliProcess::Result result = cli.run(arguments);
     QVERIFY(!result.crashed);
@@ -252,13 +256,13 @@ void TestCliLocal::unreadableStateFileIsLeftAlone()
         QCOMPARE(kept.size(), 1);
         const QString keptPath = QFileInfo(path).path() + QLatin1Char('/') + kept.constFirst();
         QCOMPARE(QString::fromUtf8(result.err),
-                 QStringLiteral("Cannot read the device list %1; it was kept as %2.\n").arg(path, keptPath));
+                 QStringLiteral("Cannot read the device list %1; it was kept as %2. (%3)\n").arg(path, keptPath, reason));
         QCOMPARE(readFile(keptPath), content);
         QVERIFY(!QFile::exists(path));
     } else {
         QVERIFY(kept.isEmpty());
         QCOMPARE(QString::fromUtf8(result.err),
-                 QStringLiteral("Cannot read the device list %1; it was left as it is.\n").arg(path));
+                 QStringLiteral("Cannot read the device list %1; it was left as it is. (%2)\n").arg(path, reason));
         QCOMPARE(readFile(path), content);
     }
 }

@@ -6,6 +6,7 @@
 #include "OperationsTestSupport.h"
 #include "SampleConfig.h"
 #include "SetConfigurationSender.h"
+#include "TestRows.h"
 
 #include <QtTest>
 
@@ -33,8 +34,8 @@ private slots:
     void uploadToAClockThatDoesNotAnswerFails();
     void uploadRefusedBeforeSending_data();
     void uploadRefusedBeforeSending();
-    void downloadFailingInItsSecondStepEndsWithItsKind();
-    void downloadWithAShortDisplayReplyStillFinishes();
+    void downloadEndsAtTheFirstFailingPart_data() { TestRows::add(QStringLiteral("operations/senders.rows")); }
+    void downloadEndsAtTheFirstFailingPart();
 };
 
 void TestConfigTransfer::uploadToAGroupThenDownloadFromEachGoodClock()
@@ -132,46 +133,29 @@ void TestConfigTransfer::uploadRefusedBeforeSending()
     QVERIFY(m_sim.httpRequests().isEmpty());
 }
 
-void TestConfigTransfer::downloadFailingInItsSecondStepEndsWithItsKind()
+// Nothing after the failing part is asked, and nothing of it is left marked
+// loaded for the window or the command line to store.
+void TestConfigTransfer::downloadEndsAtTheFirstFailingPart()
 {
-    QVERIFY(m_sim.setFaults(1, QJsonObject{{"wrongCredentials", true}, {"paths", QJsonArray{"/B"}}}));
+    QFETCH(QJsonObject, faults);
+    QFETCH(int, error);
+    QFETCH(QString, part);
+    QFETCH(QStringList, paths);
+    QVERIFY(m_sim.setFaults(1, faults));
     GetConfigurationSender *download = Communication::instance()->getConfiguration(target(Two));
     std::unique_ptr<ClockConfig> downloaded;
-    EndSpy spy(download, [&](DataSender *s) { downloaded = downloadedConfig(s); });
+    ConfigPart unread = ConfigPart::None;
+    EndSpy spy(download, [&](DataSender *s) {
+        downloaded = downloadedConfig(s);
+        unread = static_cast<GetConfigurationSender *>(s)->unreadPart();
+    });
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);
-    QCOMPARE(spy.errorCode, AuthorizationError);
-    QCOMPARE(spy.progressTexts(), QStringList{"0.33"});
+    QCOMPARE(spy.errorCode, Error(error));
+    QCOMPARE(ConfigParts::name(unread), part);
+    QCOMPARE(spy.progressTexts().size(), paths.size() - 1);
     QVERIFY(!downloaded->loaded);
-    QCOMPARE(loggedPaths(m_sim), QStringList({"/A", "/B"}));
-}
-
-void TestConfigTransfer::downloadWithAShortDisplayReplyStillFinishes()
-{
-    // 18 pairs: one short of a display reply.
-    const QString shortDisplay = "B_000=1&B_001=9&B_002=1&B_003=9&B_004=3&B_005=1&B_006=9&B_007=5&B_008=2&B_009=1"
-                                 "&B_010=01:00&B_011=02:00&B_014=1&B_015=+1.0&B_016=1&B_017=1&B_018=1.2.3.4&B_021=1";
-    QVERIFY(m_sim.setFaults(2, QJsonObject{{"replyBody", shortDisplay}, {"paths", QJsonArray{"/B"}}}));
-
-    GetConfigurationSender *download = Communication::instance()->getConfiguration(target(Three));
-    std::unique_ptr<ClockConfig> downloaded;
-    EndSpy spy(download, [&](DataSender *s) { downloaded = downloadedConfig(s); });
-    QVERIFY(spy.ended());
-    QCOMPARE(spy.finished.count(), 1);
-    QCOMPARE(spy.progressTexts(), QStringList({"0.33", "0.66", "1"}));
-    const ClockConfig &read = *downloaded;
-    const ClockConfig defaults;
-    // Time and alarms as the clock holds them, the display part untouched.
-    QCOMPARE(read.TimeZone, 16);
-    QCOMPARE(read.Server1, QString("ntp.three"));
-    QCOMPARE(encodeDisplayConfig(read), encodeDisplayConfig(defaults));
-    QVERIFY(read.loaded);
-    QCOMPARE(read.alarms[3].Active, true);
-    QCOMPARE(read.alarms[3].Time, QTime(7, 45));
-    QCOMPARE(read.alarms[3].Duration, 30);
-    QCOMPARE(read.alarms[3].SelectedDaysMode, true);
-    QCOMPARE(read.alarms[3].dayMask(), 65);
-    QCOMPARE(read.alarms[4].Active, false);
+    QCOMPARE(loggedPaths(m_sim), paths);
 }
 
 QTEST_GUILESS_MAIN(TestConfigTransfer)

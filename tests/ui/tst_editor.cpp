@@ -54,6 +54,7 @@ private slots:
     void groupConfiguration();
     void send_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void send();
+    void halfReadDownloadStoresNothing();
 
 private:
     // "defaults", "file" or "unshowable" (the file with values no widget can show).
@@ -82,9 +83,9 @@ private:
         return page;
     }
 
-    // Every simulated clock listed with Server1 "ntp.stored"; group G holds
-    // the members, in that order.
-    void listSimulatedClocks(const QList<int> &members);
+    // Every simulated clock listed with Server1 "ntp.stored" (and the time
+    // shown, unless not); group G holds the members, in that order.
+    void listSimulatedClocks(const QList<int> &members, bool shows = true);
 
     ClockSimControl m_sim;
     ScriptedDialogHost m_dialogs;
@@ -391,13 +392,14 @@ void TestEditor::groupConfiguration()
     QCOMPARE(registry->groupAt(0)->hasConfig(), editorShows == "A");
 }
 
-void TestEditor::listSimulatedClocks(const QList<int> &members)
+void TestEditor::listSimulatedClocks(const QList<int> &members, bool shows)
 {
     QVERIFY(m_sim.reset() && m_sim.clearLog());
     ClockRegistry::resetForTest();
     ClockRegistry *registry = ClockRegistry::instance();
     ClockConfig stored;
     stored.Server1 = "ntp.stored";
+    stored.ShowTime = shows;
     for (const QJsonValue entry : m_sim.clocks()) {
         auto *listed = new DevClock;
         listed->name = entry.toObject().value("name").toString();
@@ -420,8 +422,9 @@ void TestEditor::send()
     QFETCH(int, answer);
     QFETCH(QList<int>, reached);
     QFETCH(QString, asked);
+    QFETCH(bool, shows);
 
-    listSimulatedClocks(members);
+    listSimulatedClocks(members, shows);
     QVERIFY(m_page->OpenConfigEditor(clock < 0 ? 0 : -1, clock));
     QTRY_VERIFY(!m_page->isLoadingAlarms());
     QTest::keyClicks(find<QLineEdit>("ledRemoteServer1"), "x");
@@ -448,6 +451,22 @@ void TestEditor::send()
         QCOMPARE(m_sim.clock(index).value("time").toObject().value("A_005").toString(), QString("ntp.storedx"));
     // Sending never stores.
     QCOMPARE(ClockRegistry::instance()->groupAt(0)->config()->Server1, QString("ntp.stored"));
+    QCOMPARE(ClockRegistry::instance()->clockAt(0)->config().Server1, QString("ntp.stored"));
+}
+
+// What a display reply that did not decode would leave behind is not
+// stored, and the configuration that clock had stays as it was.
+void TestEditor::halfReadDownloadStoresNothing()
+{
+    listSimulatedClocks({1});
+    QVERIFY(m_sim.setFaults(0, QJsonObject{{"replyBody", "B_000=1"}, {"paths", QJsonArray{"/B"}}}));
+    QVERIFY(m_page->OpenConfigEditor(-1, 0));
+    QTRY_VERIFY(!m_page->isLoadingAlarms());
+    m_dialogs.answerQuestion(QuestionResult::Positive);
+    QTest::mouseClick(find("btnConfigDownload"), Qt::LeftButton);
+    const QString notRead = ConfigParts::notReadText(ConfigPart::Display);
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs.questionTexts().constLast(), notRead, 30000);
+    QCOMPARE(m_sim.httpRequests().size(), 2);
     QCOMPARE(ClockRegistry::instance()->clockAt(0)->config().Server1, QString("ntp.stored"));
 }
 

@@ -251,6 +251,13 @@ void PageConfiguration::sendConfiguration()
         m_services.dialogs().message(m_services.window(), ParameterText::refusalText(unsafe), QuestionIcon::Critical);
         return;
     }
+    // Filled from a configuration that was never read whole, the tabs hold
+    // defaults no clock should be given.
+    if (config->incompletePart() != ConfigPart::None) {
+        m_services.dialogs().message(m_services.window(), ConfigParts::notWholeText(config->incompletePart()),
+                                     QuestionIcon::Critical);
+        return;
+    }
     m_services.runner().run(m_services.communication().setConfiguration(*config, sendTargets()),
                             tr("Sending configuration"), [this](DataSender *sender) { onSendFinished(sender); },
                             this);

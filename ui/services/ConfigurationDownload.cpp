@@ -1,6 +1,8 @@
 #include "ConfigurationDownload.h"
 
+#include "ClockConfig.h"
 #include "ClockRegistry.h"
+#include "DialogHost.h"
 #include "DevClock.h"
 #include "GetConfigurationSender.h"
 #include "MonitoringSession.h"
@@ -14,9 +16,15 @@ namespace ConfigurationDownload {
 
 DevClock *store(const PageServices &services, DataSender *sender)
 {
+    auto *download = qobject_cast<GetConfigurationSender *>(sender);
+    // Said with the part: the kind's text alone would blame the network.
+    if (download && download->unreadPart() != ConfigPart::None) {
+        services.dialogs().message(services.window(), ConfigParts::notReadText(download->unreadPart()),
+                                   QuestionIcon::Critical);
+        return nullptr;
+    }
     if (services.runner().reportFailure(sender))
         return nullptr;
-    auto *download = qobject_cast<GetConfigurationSender *>(sender);
     DevClock *clock = services.registry().clockById(sender->clockId());
     if (!download || !clock || !download->downloadedClock())
         return nullptr;
