@@ -11,40 +11,41 @@ namespace XmlFile {
 
 namespace {
 
-void reportWriteFailure()
+bool failed(QString *why, const QString &reason)
 {
     qDebug("Error: Cannot write file");
+    qDebug().noquote() << reason;
+    if (why)
+        *why = reason;
+    return false;
 }
 
 } // namespace
 
-bool write(const QString &path, const QByteArray &data, Access access)
+bool write(const QString &path, const QByteArray &data, Access access, QString *why)
 {
     // A private file is never written through a link: the saving file would
     // follow it and replace whatever it points at.
     if (access == Access::OwnerOnly && PrivateFiles::isSymlink(path)) {
-        qDebug().noquote() << path << PrivateFiles::symlinkReason();
-        reportWriteFailure();
-        return false;
+        return failed(why, PrivateFiles::symlinkReason());
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportWriteFailure();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(why, file.errorString());
     // Before any byte is written: the state file holds passwords.
     if (access == Access::OwnerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        reportWriteFailure();
-        return false;
+        return failed(why, reason);
     }
     // The explicit flush matters: Qt 5's commit() does not notice a failure
     // of its own final flush (a full disk) and renames a truncated file over
     // the target.
     if (file.write(data) != data.size() || !file.flush() || !file.commit()) {
+        // Read before cancelWriting(), which replaces it.
+        const QString reason = file.errorString();
         file.cancelWriting();
-        reportWriteFailure();
-        return false;
+        return failed(why, reason);
     }
     return true;
 }
