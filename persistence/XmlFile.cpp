@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace XmlFile {
 
 namespace {
@@ -41,9 +43,15 @@ bool write(const QString &path, const QByteArray &data, Access access, QString *
     // The explicit flush matters: Qt 5's commit() does not notice a failure
     // of its own final flush (a full disk) and renames a truncated file over
     // the target.
+    errno = 0;
     if (file.write(data) != data.size() || !file.flush() || !file.commit()) {
-        // Read before cancelWriting(), which replaces it.
-        const QString reason = file.errorString();
+        // Read before cancelWriting(), which replaces it. A write cut short
+        // by the system (a full disk, a file size limit) leaves Qt's text
+        // at "Unknown error", and the reason in errno.
+        const int error = errno;
+        QString reason = file.errorString();
+        if (error != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error")))
+            reason = qt_error_string(error);
         file.cancelWriting();
         return failed(why, reason);
     }
