@@ -10,7 +10,6 @@
 #include "DialogQuestion.h"
 #include "EventJournal.h"
 #include "FleetAudit.h"
-#include "ClockTableAccessible.h"
 #include "ClockTableView.h"
 #include "ManageButtonsDelegate.h"
 #include "MonitoringSession.h"
@@ -273,7 +272,7 @@ void TestPageDeviceList::actions()
         const QModelIndex cell = f.shown(1, PageDeviceList::ManageColumn);
         QAccessibleInterface *table = QAccessible::queryAccessibleInterface(f.table());
         const auto *view = qobject_cast<ClockTableView *>(f.table());
-        QAccessibleInterface *buttons = table->child(ClockTableAccessible::childIndex(*view, cell));
+        QAccessibleInterface *buttons = table->child(view->accessibleChildIndex(cell));
         QCOMPARE(buttons->childCount(), 5);
         QAccessibleInterface *button = buttons->child(action);
         QCOMPARE(button->role(), QAccessible::PushButton);

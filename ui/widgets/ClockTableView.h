@@ -7,10 +7,16 @@
 // (QTableView repaints its whole viewport for any change wider than one
 // cell, so a poll round of a fleet would repaint the table for every clock.)
 //
-// To assistive technology it is a table of its shown columns only (hidden
-// columns are not there at all); a cell being edited holds its editor, a
-// cell of choices is an editable combo box, and a cell of painted buttons
-// holds them as buttons (see ClockTableAccessible).
+// What assistive technology is told: QTableView's own interface lists every
+// column of the model, the hidden ones too, and knows neither an open editor
+// nor buttons painted into a cell. Here the table is a row of column
+// headers, then the cells of the shown columns in the order they are shown:
+// - a cell whose delegate offers choices (ChoiceDelegate) is a combo box,
+//   named by its description and valued by its choice; its actions open it,
+//   its value interface chooses as the user's own choice would;
+// - a cell being edited holds the editor as its one child;
+// - a cell of ManageButtonsDelegate holds its buttons, named by their tool
+//   tips and pressed by their action.
 class ClockTableView : public QTableView
 {
     Q_OBJECT
@@ -26,6 +32,9 @@ public:
     QWidget *openEditor() const;
     // Opens the cell's editor as a key would; false when it has none.
     bool openCell(const QModelIndex &index);
+    // The number of the cell among the table's accessible children; -1 for
+    // an invalid index or a hidden column.
+    int accessibleChildIndex(const QModelIndex &index) const;
 
 protected:
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
