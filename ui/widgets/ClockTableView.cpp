@@ -545,7 +545,6 @@ void installAccessibility()
 
 } // namespace
 
-
 ClockTableView::ClockTableView(QWidget *parent)
     : QTableView(parent)
 {
@@ -607,7 +606,7 @@ bool ClockTableView::edit(const QModelIndex &index, EditTrigger trigger, QEvent 
                 Qt::QueuedConnection);
             return true;
         }
-        // A key opens only with the keys that open a cell (any letter would too, otherwise).
+        // Only the keys that open a cell (any letter would too, otherwise).
         if (isOpeningKey(event))
             trigger = AllEditTriggers;
     }
