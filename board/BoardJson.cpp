@@ -56,7 +56,8 @@ QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QD
         {QStringLiteral("temperature"),
          known && clock.status.hasTemperature() ? QJsonValue(decimalValue(clock.status.temperature)) : QJsonValue()},
         {QStringLiteral("temperatureUnit"), clock.status.temperatureUnit},
-        {QStringLiteral("brightness"), known ? QJsonValue(clock.status.brightness) : QJsonValue()},
+        {QStringLiteral("brightness"),
+         known && clock.status.hasBrightness() ? QJsonValue(clock.status.brightness) : QJsonValue()},
     };
     return row;
 }

@@ -5,7 +5,6 @@
 #include "DataSender.h"
 #include "DevClock.h"
 #include "DeviceListLock.h"
-#include "PrivateFiles.h"
 #include "StateFile.h"
 #include "StateLoad.h"
 
@@ -48,11 +47,10 @@ bool CliSession::saveState()
         m_output.message(QStringLiteral("The device list was not loaded for writing; nothing was saved."));
         return false;
     }
-    if (saveDeviceList(m_registry))
+    QString reason;
+    if (saveDeviceList(m_registry, &reason))
         return true;
-    m_output.message(QStringLiteral("Cannot write the device list %1.").arg(AppSettings::stateFilePath()));
-    if (PrivateFiles::isSymlink(AppSettings::stateFilePath()))
-        m_output.message(QStringLiteral("It is not saved there: ") + PrivateFiles::symlinkReason() + '.');
+    m_output.message(QStringLiteral("Cannot write the device list %1: %2.").arg(AppSettings::stateFilePath(), reason));
     return false;
 }
 

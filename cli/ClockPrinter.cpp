@@ -33,10 +33,8 @@ QString interfaceText(const NetworkCardData &card)
 
 QString temperatureText(const DevClock &clock)
 {
-    if (!clock.status.hasTemperature())
-        return QCoreApplication::translate("ClockPrinter", "no reading");
-    return QString::number(double(clock.status.temperature), 'g', 6) + QLatin1Char(' ')
-        + clock.status.temperatureUnit;
+    return valueOrUnknown(clock.status.hasTemperature(), QString::number(double(clock.status.temperature), 'g', 6)
+                                                             + QLatin1Char(' ') + clock.status.temperatureUnit);
 }
 
 } // namespace
@@ -122,7 +120,7 @@ QString clockDetails(const DevClock &clock)
         {QStringLiteral("status:"), statusLine(clock)},
         {QStringLiteral("NtpSynchronization:"), QString::number(status.NtpSynchronization)},
         {QStringLiteral("temperature:"), temperatureText(clock)},
-        {QStringLiteral("brightness:"), QString::number(status.brightness)},
+        {QStringLiteral("brightness:"), valueOrUnknown(status.hasBrightness(), QString::number(status.brightness))},
         {QStringLiteral("errorCode:"), status.errorCode},
         {QStringLiteral("remoteMode:"), onOff(status.remoteMode)},
         {QStringLiteral("lastNtpServer:"), status.lastNtpServer},

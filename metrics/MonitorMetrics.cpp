@@ -165,9 +165,12 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
             out.sampleText("zentick_clock_temperature_celsius", s.text, celsius(s.clock->status));
     }
 
-    out.family("zentick_clock_brightness", "gauge", QStringLiteral("Display brightness the clock reported."));
-    for (const ClockSeries &s : series)
-        out.sampleText("zentick_clock_brightness", s.text, s.clock->status.brightness);
+    out.family("zentick_clock_brightness", "gauge",
+               QStringLiteral("Display brightness the clock reported. Absent before it reported one."));
+    for (const ClockSeries &s : series) {
+        if (s.clock->status.hasBrightness())
+            out.sampleText("zentick_clock_brightness", s.text, s.clock->status.brightness);
+    }
 
     out.family("zentick_clock_status_age_seconds", "gauge",
                QStringLiteral("Seconds since the clock's last status update. Absent before the first one."));

@@ -19,6 +19,16 @@ inline constexpr int ntpStatusCount = 7;
 
 // A temperature at or below this means that the clock gave no reading.
 inline constexpr float noTemperatureReading = -1000.0f;
+// The brightness of a clock that never gave one.
+inline constexpr int noBrightnessReading = -1;
+
+// What every list, table and report shows for a value the clock never
+// reported ("-"), and the value's text otherwise. The board's JSON gives
+// null instead.
+inline QString valueOrUnknown(bool known, const QString &text)
+{
+    return known ? text : QStringLiteral("-");
+}
 
 // What the last status reply of a clock said; copied as a whole.
 struct ClockStatus
@@ -26,7 +36,7 @@ struct ClockStatus
     int NtpSynchronization = NtpNoStatus;
     float temperature = -1000.9f;
     QString temperatureUnit = QStringLiteral("C");
-    int brightness = 0;
+    int brightness = noBrightnessReading;
     QString errorCode = QStringLiteral("noEr");
     bool remoteMode = false;
     QString lastNtpServer;
@@ -37,5 +47,6 @@ struct ClockStatus
     QDateTime lastStatusUpdate;
 
     bool hasTemperature() const { return temperature > noTemperatureReading; }
+    bool hasBrightness() const { return brightness > noBrightnessReading; }
 };
 Q_DECLARE_METATYPE(ClockStatus)

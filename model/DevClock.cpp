@@ -126,12 +126,10 @@ bool DevClock::isSupported() const
 
 QString DevClock::firmwareText(int firmware)
 {
-    // Widened so that the smallest int has a magnitude.
-    const qint64 value = firmware;
-    const qint64 magnitude = value < 0 ? -value : value;
-    QString text = QString::number(magnitude / firmwareScale) + QLatin1Char('.')
-        + QStringLiteral("%1").arg(magnitude % firmwareScale, 2, 10, QLatin1Char('0'));
-    return value < 0 ? QLatin1Char('-') + text : text;
+    if (firmware <= 0)
+        return valueOrUnknown(false, QString());
+    return QString::number(firmware / firmwareScale) + QLatin1Char('.')
+        + QStringLiteral("%1").arg(firmware % firmwareScale, 2, 10, QLatin1Char('0'));
 }
 
 int DevClock::ntpSeverity() const

@@ -32,7 +32,7 @@ public:
     QString name = QStringLiteral("Clock");
     QString user;
     QString password;
-    int firmware = 100; // hundredths: 105 is 1.05
+    int firmware = 0; // hundredths: 105 is 1.05; 0 while the clock never told it
     QString productCode;
     QString deviceCode;
 
@@ -73,6 +73,7 @@ public:
     bool isSupported() const;
     // 105 gives "1.05".
     QString firmwareText() const { return firmwareText(firmware); }
+    // "1.05"; "-" for a firmware never read (0 or less).
     static QString firmwareText(int firmware);
     // 0 good, 1 warning, 2 critical, -1 for an unknown state.
     int ntpSeverity() const;

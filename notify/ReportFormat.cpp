@@ -1,5 +1,7 @@
 #include "ReportFormat.h"
 
+#include "ClockStatus.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 
@@ -101,7 +103,7 @@ QString valueText(int valueType, double temperature, const QString &unit, int br
             return tr("Invalid");
         return QString::number(temperature, 'g', 6) + QChar(0x00B0) + unit;
     case Brightness:
-        return QString::number(brightness) + QLatin1Char('%');
+        return valueOrUnknown(brightness > noBrightnessReading, QString::number(brightness) + QLatin1Char('%'));
     default:
         return QString();
     }

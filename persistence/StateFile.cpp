@@ -210,17 +210,17 @@ bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings,
 }
 
 bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
-          const NotificationSettings &settings)
+          const NotificationSettings &settings, QString *why)
 {
-    return XmlFile::write(path, serialize(clocks, groups, settings), XmlFile::Access::OwnerOnly);
+    return XmlFile::write(path, serialize(clocks, groups, settings), XmlFile::Access::OwnerOnly, why);
 }
 
 } // namespace StateFile
 
-bool saveDeviceList(const ClockRegistry &registry)
+bool saveDeviceList(const ClockRegistry &registry, QString *why)
 {
     return StateFile::save(AppSettings::stateFilePath(), registry.clocks(), registry.groups(),
-                           notificationSettings());
+                           notificationSettings(), why);
 }
 
 namespace {

@@ -31,19 +31,20 @@ bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings)
 bool parse(const QByteArray &data, Lists &lists, NotificationSettings &settings, QString *why);
 
 // Written through a temporary file renamed over the target, readable by its
-// owner only: the file holds the clocks' passwords in clear.
+// owner only: the file holds the clocks' passwords in clear. On failure why,
+// when given, holds the operating system's reason.
 bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
-          const NotificationSettings &settings);
+          const NotificationSettings &settings, QString *why = nullptr);
 
 } // namespace StateFile
 
 // The device list and notificationSettings() to and from
 // AppSettings::stateFilePath(). Saving writes the whole file; on failure
 // "Error: Cannot write file" goes to the debug log, the previous file stays
-// and false is returned. Loading appends to the registry (it runs once, on an
+// and false is returned, with the reason in why when given. Loading appends to the registry (it runs once, on an
 // empty registry) and returns false, changing nothing, when the file is
 // missing, unreadable or ill-formed; an ill-formed or oversized file is
 // renamed to "settings.xml.unreadable-<date>-<time>" first, so the next save
 // cannot destroy what it holds. why, when given, says what was wrong.
-bool saveDeviceList(const ClockRegistry &registry);
+bool saveDeviceList(const ClockRegistry &registry, QString *why = nullptr);
 bool loadDeviceList(ClockRegistry &registry, QString *why = nullptr);

@@ -7,46 +7,54 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
 
 namespace XmlFile {
 
 namespace {
 
-void reportWriteFailure()
+bool failed(QString *why, const QString &reason)
 {
     qDebug("Error: Cannot write file");
+    qDebug().noquote() << reason;
+    if (why)
+        *why = reason;
+    return false;
 }
 
 } // namespace
 
-bool write(const QString &path, const QByteArray &data, Access access)
+bool write(const QString &path, const QByteArray &data, Access access, QString *why)
 {
     // A private file is never written through a link: the saving file would
     // follow it and replace whatever it points at.
     if (access == Access::OwnerOnly && PrivateFiles::isSymlink(path)) {
-        qDebug().noquote() << path << PrivateFiles::symlinkReason();
-        reportWriteFailure();
-        return false;
+        return failed(why, PrivateFiles::symlinkReason());
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportWriteFailure();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(why, file.errorString());
     // Before any byte is written: the state file holds passwords.
     if (access == Access::OwnerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        reportWriteFailure();
-        return false;
+        return failed(why, reason);
     }
     // The explicit flush matters: Qt 5's commit() does not notice a failure
     // of its own final flush (a full disk) and renames a truncated file over
     // the target.
+    errno = 0;
     if (file.write(data) != data.size() || !file.flush() || !file.commit()) {
+        // Read before cancelWriting(), which replaces it. A write cut short
+        // by the system (a full disk, a file size limit) leaves Qt's text
+        // at "Unknown error", and the reason in errno.
+        const int error = errno;
+        QString reason = file.errorString();
+        if (error != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error")))
+            reason = qt_error_string(error);
         file.cancelWriting();
-        reportWriteFailure();
-        return false;
+        return failed(why, reason);
     }
     return true;
 }

@@ -38,9 +38,10 @@ enum class Access {
 
 // Writes the data to a temporary file beside the target and renames it over
 // the target, so a crash or a full disk never leaves a half-written file.
-// On failure writes "Error: Cannot write file" to the debug log and returns
-// false; the previous file, if any, stays as it was.
-bool write(const QString &path, const QByteArray &data, Access access = Access::Default);
+// On failure writes "Error: Cannot write file" and the operating system's
+// reason ("No space left on device") to the debug log and to why when given,
+// and returns false; the previous file, if any, stays as it was.
+bool write(const QString &path, const QByteArray &data, Access access = Access::Default, QString *why = nullptr);
 
 // True when the document is no larger than sizeLimit, nests no deeper than
 // maxDepth and has no attribute longer than maxAttributeLength; otherwise

@@ -5,6 +5,37 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// QLockFile tells only that it failed. What the operating system says of a
+// file made and written beside the lock is what the user can act on ("No
+// space left on device", "Read-only file system").
+QString creationFailure(const QString &lockPath, QLockFile::LockError error)
+{
+    QByteArray probe = QFile::encodeName(lockPath) + ".XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0)
+        return qt_error_string(errno);
+    const char text[] = "probe\n";
+    errno = 0;
+    bool written = ::write(fd, text, sizeof text - 1) == ssize_t(sizeof text - 1) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    written = ::close(fd) == 0 && written;
+    const int closeError = errno;
+    ::unlink(probe.constData());
+    if (!written)
+        return qt_error_string(writeError != 0 ? writeError : closeError);
+    return error == QLockFile::PermissionError ? qt_error_string(EACCES)
+                                               : DeviceListLock::tr("the lock file could not be written");
+}
+
+} // namespace
+
 DeviceListLock::DeviceListLock()
     : DeviceListLock(AppSettings::stateFilePath())
 {
@@ -42,7 +73,8 @@ bool DeviceListLock::tryLock()
     }
 
     if (m_file.error() != QLockFile::LockFailedError) {
-        m_failure = tr("Cannot create the lock file %1 of the device list.").arg(QDir::toNativeSeparators(m_path));
+        m_failure = tr("Cannot create the lock file %1 of the device list: %2.")
+                        .arg(QDir::toNativeSeparators(m_path), creationFailure(m_path, m_file.error()));
         return false;
     }
     m_heldElsewhere = true;

@@ -7,7 +7,6 @@
 #include "DevClock.h"
 #include "EventJournal.h"
 #include "IncidentMailer.h"
-#include "PrivateFiles.h"
 #include "QuietRequests.h"
 #include "Reporter.h"
 #include "StateFile.h"
@@ -32,6 +31,10 @@ MonitoringSession::MonitoringSession(ClockRegistry &registry, QObject *parent)
 {
     setAutosaveSeconds(defaultAutosaveSeconds);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &MonitoringSession::onAutosaveTimeout);
+    m_saveRetry.setSingleShot(true);
+    m_saveRetry.setInterval(defaultSaveRetryMs);
+    // In the background: a full disk must not freeze the window every few seconds.
+    connect(&m_saveRetry, &QTimer::timeout, this, &MonitoringSession::saveInBackground);
     // The metrics keep per-clock answers only while the clock is listed.
     connect(&registry, &ClockRegistry::clockAboutToBeRemoved, this, [this](int index) {
         if (const DevClock *clock = m_registry.clockAt(index))
@@ -116,11 +119,14 @@ void MonitoringSession::start()
         m_quietRequests->applyWaiting();
     }
     m_autosaveTimer.start();
+    if (!m_saveProblem.isEmpty())
+        m_saveRetry.start();
 }
 
 void MonitoringSession::stop()
 {
     m_autosaveTimer.stop();
+    m_saveRetry.stop();
     m_audits.stop();
     m_poller.reset();
     m_reporter.reset();
@@ -168,13 +174,25 @@ bool MonitoringSession::save()
         emit saved(false);
         return false;
     }
-    const bool ok = saveDeviceList(m_registry);
-    m_lastSaveError = ok ? QString()
-                         : tr("Cannot write the device list %1.").arg(AppSettings::stateFilePath());
-    if (!ok && PrivateFiles::isSymlink(AppSettings::stateFilePath()))
-        m_lastSaveError = QStringLiteral("%1 (%2)").arg(m_lastSaveError, PrivateFiles::symlinkReason());
-    emit saved(ok);
+    QString reason;
+    const bool ok = saveDeviceList(m_registry, &reason);
+    saveEnded(ok, AppSettings::stateFilePath(), reason);
     return ok;
+}
+
+void MonitoringSession::saveEnded(bool ok, const QString &path, const QString &reason)
+{
+    m_lastSaveError = ok ? QString() : tr("Cannot write the device list %1: %2.").arg(path, reason);
+    // Retried only while the session runs: after the final save nothing may write.
+    if (ok)
+        m_saveRetry.stop();
+    else if (isRunning() && !m_saveRetry.isActive())
+        m_saveRetry.start();
+    const bool changed = m_saveProblem != m_lastSaveError;
+    m_saveProblem = m_lastSaveError;
+    emit saved(ok);
+    if (changed)
+        emit saveProblemChanged(m_saveProblem);
 }
 
 void MonitoringSession::setAutosaveSeconds(int seconds)
@@ -234,15 +252,11 @@ void MonitoringSession::saveInBackground()
     auto snapshot = std::make_shared<const StateSnapshot>(m_registry.clocks(), m_registry.groups(), notificationSettings());
     const QString path = AppSettings::stateFilePath();
     m_writer.start(QRunnable::create([this, snapshot, path] {
-        const bool ok = XmlFile::write(path, snapshot->serialize(), XmlFile::Access::OwnerOnly);
+        QString reason;
+        const bool ok = XmlFile::write(path, snapshot->serialize(), XmlFile::Access::OwnerOnly, &reason);
         // Queued to this object: dropped should the session be gone by then.
         QMetaObject::invokeMethod(
-            this,
-            [this, ok, path] {
-                m_lastSaveError = ok ? QString() : tr("Cannot write the device list %1.").arg(path);
-                emit saved(ok);
-            },
-            Qt::QueuedConnection);
+            this, [this, ok, path, reason] { saveEnded(ok, path, reason); }, Qt::QueuedConnection);
     }));
 }
 

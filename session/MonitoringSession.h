@@ -38,6 +38,9 @@ class MonitoringSession : public QObject
 
 public:
     static constexpr int defaultAutosaveSeconds = 150;
+    // A save that failed is tried again after this long (and at the next
+    // change, whichever comes first).
+    static constexpr int defaultSaveRetryMs = 10000;
 
     // Monitors the clocks of this list, which outlives the session.
     explicit MonitoringSession(ClockRegistry &registry, QObject *parent = nullptr);
@@ -68,6 +71,10 @@ public:
     // Writes the state file; false, with lastSaveError(), when nothing was written.
     bool save();
     QString lastSaveError() const { return m_lastSaveError; }
+    // Why the device list of this writing session is not saved, with the
+    // operating system's reason; empty once a save succeeded.
+    QString saveProblem() const { return m_saveProblem; }
+    void setSaveRetryMs(int milliseconds) { m_saveRetry.setInterval(qMax(1, milliseconds)); }
 
     void setAutosaveSeconds(int seconds);
     int autosaveSeconds() const { return m_autosaveSeconds; }
@@ -125,6 +132,8 @@ signals:
     // The journal of clock events cannot be written (why), or can be again
     // (empty).
     void journalProblemChanged(const QString &problem);
+    // A save of the device list failed (why), or one succeeded again (empty).
+    void saveProblemChanged(const QString &problem);
 
 private slots:
     void onAutosaveTimeout();
@@ -134,6 +143,9 @@ private:
     DeviceListLock m_lock;
     QString m_readOnlyReason;
     QString m_lastSaveError;
+    QString m_saveProblem;
+    // Keeps the outcome of a save of the writing session and retries a failed one.
+    void saveEnded(bool ok, const QString &path, const QString &reason);
     void quietPeriodsApplied(const QList<DevClock *> &clocks);
     // Every status update, a poll's (which the poller announced) or another.
     void statusUpdatedOf(quint64 id, bool announce);
@@ -145,6 +157,7 @@ private:
     std::unique_ptr<IncidentMailer> m_mailer;
     std::unique_ptr<QuietRequestWatcher> m_quietRequests;
     QTimer m_autosaveTimer;
+    QTimer m_saveRetry;
     int m_autosaveSeconds = defaultAutosaveSeconds;
     bool m_reportWanted = false;
     bool m_mailWanted = true;

@@ -976,10 +976,6 @@
         <source>Default</source>
         <translation>Standard</translation>
     </message>
-    <message>
-        <source>no reading</source>
-        <translation>kein Messwert</translation>
-    </message>
 </context>
 <context>
     <name>ClockRegistry</name>
@@ -1270,10 +1266,6 @@
 <context>
     <name>DeviceListLock</name>
     <message>
-        <source>Cannot create the lock file %1 of the device list.</source>
-        <translation>Die Sperrdatei %1 der Geräteliste kann nicht angelegt werden.</translation>
-    </message>
-    <message>
         <source>another program</source>
         <translation>einem anderen Programm</translation>
     </message>
@@ -1284,6 +1276,14 @@
     <message>
         <source>The device list is in use by another program.</source>
         <translation>Die Geräteliste wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>the lock file could not be written</source>
+        <translation>die Sperrdatei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot create the lock file %1 of the device list: %2.</source>
+        <translation>Die Sperrdatei %1 der Geräteliste kann nicht angelegt werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -2037,8 +2037,8 @@
         <translation>Die Geräteliste ist nicht zum Schreiben gesperrt.</translation>
     </message>
     <message>
-        <source>Cannot write the device list %1.</source>
-        <translation>Die Geräteliste %1 kann nicht geschrieben werden.</translation>
+        <source>Cannot write the device list %1: %2.</source>
+        <translation>Die Geräteliste %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -3542,6 +3542,10 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (Verlauf nicht geschrieben)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (nicht gespeichert)</translation>
     </message>
 </context>
 <context>

@@ -976,10 +976,6 @@
         <source>Default</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>no reading</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ClockRegistry</name>
@@ -1270,10 +1266,6 @@
 <context>
     <name>DeviceListLock</name>
     <message>
-        <source>Cannot create the lock file %1 of the device list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>another program</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1283,6 +1275,14 @@
     </message>
     <message>
         <source>The device list is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lock file could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the lock file %1 of the device list: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2037,7 +2037,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot write the device list %1.</source>
+        <source>Cannot write the device list %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3539,6 +3539,10 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>%1 (history not written)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

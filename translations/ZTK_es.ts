@@ -976,10 +976,6 @@
         <source>Default</source>
         <translation>Predeterminada</translation>
     </message>
-    <message>
-        <source>no reading</source>
-        <translation>sin lectura</translation>
-    </message>
 </context>
 <context>
     <name>ClockRegistry</name>
@@ -1270,10 +1266,6 @@
 <context>
     <name>DeviceListLock</name>
     <message>
-        <source>Cannot create the lock file %1 of the device list.</source>
-        <translation>No se puede crear el archivo de bloqueo %1 de la lista de dispositivos.</translation>
-    </message>
-    <message>
         <source>another program</source>
         <translation>otro programa</translation>
     </message>
@@ -1284,6 +1276,14 @@
     <message>
         <source>The device list is in use by another program.</source>
         <translation>La lista de dispositivos está en uso por otro programa.</translation>
+    </message>
+    <message>
+        <source>the lock file could not be written</source>
+        <translation>no se pudo escribir el archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>Cannot create the lock file %1 of the device list: %2.</source>
+        <translation>No se puede crear el archivo de bloqueo %1 de la lista de dispositivos: %2.</translation>
     </message>
 </context>
 <context>
@@ -2037,8 +2037,8 @@
         <translation>La lista de dispositivos no está bloqueada para escritura.</translation>
     </message>
     <message>
-        <source>Cannot write the device list %1.</source>
-        <translation>No se puede escribir la lista de dispositivos %1.</translation>
+        <source>Cannot write the device list %1: %2.</source>
+        <translation>No se puede escribir la lista de dispositivos %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3542,6 +3542,10 @@ Open the device list read-only? Nothing will be saved.</source>
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (historial no escrito)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (sin guardar)</translation>
     </message>
 </context>
 <context>

@@ -976,10 +976,6 @@
         <source>Default</source>
         <translation>Par défaut</translation>
     </message>
-    <message>
-        <source>no reading</source>
-        <translation>aucune mesure</translation>
-    </message>
 </context>
 <context>
     <name>ClockRegistry</name>
@@ -1270,10 +1266,6 @@
 <context>
     <name>DeviceListLock</name>
     <message>
-        <source>Cannot create the lock file %1 of the device list.</source>
-        <translation>Impossible de créer le fichier de verrouillage %1 de la liste des appareils.</translation>
-    </message>
-    <message>
         <source>another program</source>
         <translation>un autre programme</translation>
     </message>
@@ -1284,6 +1276,14 @@
     <message>
         <source>The device list is in use by another program.</source>
         <translation>La liste des appareils est utilisée par un autre programme.</translation>
+    </message>
+    <message>
+        <source>the lock file could not be written</source>
+        <translation>le fichier de verrouillage n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>Cannot create the lock file %1 of the device list: %2.</source>
+        <translation>Impossible de créer le fichier de verrouillage %1 de la liste des appareils&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -2037,8 +2037,8 @@
         <translation>La liste des appareils n&apos;est pas verrouillée en écriture.</translation>
     </message>
     <message>
-        <source>Cannot write the device list %1.</source>
-        <translation>Impossible d&apos;écrire la liste des appareils %1.</translation>
+        <source>Cannot write the device list %1: %2.</source>
+        <translation>Impossible d&apos;écrire la liste des appareils %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -3542,6 +3542,10 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (historique non écrit)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (non enregistré)</translation>
     </message>
 </context>
 <context>

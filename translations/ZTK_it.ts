@@ -976,10 +976,6 @@
         <source>Default</source>
         <translation>Predefinita</translation>
     </message>
-    <message>
-        <source>no reading</source>
-        <translation>nessuna lettura</translation>
-    </message>
 </context>
 <context>
     <name>ClockRegistry</name>
@@ -1270,10 +1266,6 @@
 <context>
     <name>DeviceListLock</name>
     <message>
-        <source>Cannot create the lock file %1 of the device list.</source>
-        <translation>Impossibile creare il file di blocco %1 dell&apos;elenco dispositivi.</translation>
-    </message>
-    <message>
         <source>another program</source>
         <translation>un altro programma</translation>
     </message>
@@ -1284,6 +1276,14 @@
     <message>
         <source>The device list is in use by another program.</source>
         <translation>L&apos;elenco dispositivi è in uso da parte di un altro programma.</translation>
+    </message>
+    <message>
+        <source>the lock file could not be written</source>
+        <translation>impossibile scrivere il file di blocco</translation>
+    </message>
+    <message>
+        <source>Cannot create the lock file %1 of the device list: %2.</source>
+        <translation>Impossibile creare il file di blocco %1 dell&apos;elenco dispositivi: %2.</translation>
     </message>
 </context>
 <context>
@@ -2037,8 +2037,8 @@
         <translation>L&apos;elenco dispositivi non è bloccato in scrittura.</translation>
     </message>
     <message>
-        <source>Cannot write the device list %1.</source>
-        <translation>Impossibile scrivere l&apos;elenco dispositivi %1.</translation>
+        <source>Cannot write the device list %1: %2.</source>
+        <translation>Impossibile scrivere l&apos;elenco dispositivi %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3542,6 +3542,10 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (cronologia non scritta)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (non salvato)</translation>
     </message>
 </context>
 <context>

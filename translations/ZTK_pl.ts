@@ -976,10 +976,6 @@
         <source>Default</source>
         <translation>Domyślny</translation>
     </message>
-    <message>
-        <source>no reading</source>
-        <translation>brak odczytu</translation>
-    </message>
 </context>
 <context>
     <name>ClockRegistry</name>
@@ -1271,10 +1267,6 @@
 <context>
     <name>DeviceListLock</name>
     <message>
-        <source>Cannot create the lock file %1 of the device list.</source>
-        <translation>Nie można utworzyć pliku blokady %1 listy urządzeń.</translation>
-    </message>
-    <message>
         <source>another program</source>
         <translation>inny program</translation>
     </message>
@@ -1285,6 +1277,14 @@
     <message>
         <source>The device list is in use by another program.</source>
         <translation>Lista urządzeń jest używana przez inny program.</translation>
+    </message>
+    <message>
+        <source>the lock file could not be written</source>
+        <translation>nie można zapisać pliku blokady</translation>
+    </message>
+    <message>
+        <source>Cannot create the lock file %1 of the device list: %2.</source>
+        <translation>Nie można utworzyć pliku blokady %1 listy urządzeń: %2.</translation>
     </message>
 </context>
 <context>
@@ -2042,8 +2042,8 @@
         <translation>Lista urządzeń nie jest zablokowana do zapisu.</translation>
     </message>
     <message>
-        <source>Cannot write the device list %1.</source>
-        <translation>Nie można zapisać listy urządzeń %1.</translation>
+        <source>Cannot write the device list %1: %2.</source>
+        <translation>Nie można zapisać listy urządzeń %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3551,6 +3551,10 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (historia nie zapisana)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (nie zapisano)</translation>
     </message>
 </context>
 <context>

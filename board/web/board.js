@@ -120,8 +120,8 @@
         row.tr.dataset.severity = c.severity;
         setText(row.cells.muted, c.muted ? (c.mutedUntil ? localTime(c.mutedUntil) : texts.tLifted) : '');
         setText(row.cells.age, ageText(c.statusTime, now));
-        setText(row.cells.temperature, c.temperature === null ? '' : c.temperature + ' °' + c.temperatureUnit);
-        setText(row.cells.brightness, c.brightness === null ? '' : String(c.brightness));
+        setText(row.cells.temperature, c.temperature === null ? '-' : c.temperature + ' °' + c.temperatureUnit);
+        setText(row.cells.brightness, c.brightness === null ? '-' : String(c.brightness));
     }
 
     function sortValue(c, key) {

@@ -63,6 +63,8 @@ private slots:
     void tokenFile();
     void onlyChangesAfterTheFirstLook();
     void historyWithoutMailSettings();
+    void unknownValues_data();
+    void unknownValues();
 
 private:
     DevClock *addClock(const QString &name, const QString &ip);
@@ -260,5 +262,43 @@ void TestBoard::historyWithoutMailSettings()
     QVERIFY(!body.contains("site.example"));
 }
 
+void TestBoard::unknownValues_data()
+{
+    // reply: the status reply the clock gave, empty for none; brightness -1
+    // stands for null in the API.
+    QTest::addColumn<bool>("polled");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<int>("brightness");
+    QTest::addColumn<bool>("temperature");
+    QTest::newRow("listed, never polled") << false << QString() << -1 << false;
+    QTest::newRow("polled, never answered") << true << QString() << -1 << false;
+    QTest::newRow("answered") << true << QStringLiteral("a&b&21.5&C&40&V&noEr&ntp1 OK&x - 10:00:00&0") << 40 << true;
+    QTest::newRow("answered with brightness 0") << true << QStringLiteral("a&b&21.5&C&0") << 0 << true;
+}
+
+void TestBoard::unknownValues()
+{
+    QFETCH(bool, polled);
+    QFETCH(QString, reply);
+    QFETCH(int, brightness);
+    QFETCH(bool, temperature);
+
+    DevClock *clock = addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"));
+    if (!reply.isEmpty())
+        QVERIFY(clock->parseStatus(reply, 0));
+    // As the poller stamps a poll that went unanswered.
+    if (polled && reply.isEmpty()) {
+        clock->status.lastStatusUpdate = QDateTime::currentDateTime();
+        clock->setNtpStatus(NtpNoConnection);
+    }
+    const QJsonObject row = parsed(get(*m_board, "/api/v1/clocks").body).value("clocks").toArray().at(0).toObject();
+    QCOMPARE(row.value("brightness").isNull(), brightness < 0);
+    QCOMPARE(row.value("brightness").toInt(-1), brightness);
+    QCOMPARE(row.value("temperature").isNull(), !temperature);
+    // Never read from any clock here: the same "-" wherever it is shown.
+    QCOMPARE(clock->firmwareText(), QStringLiteral("-"));
+}
+
 QTEST_GUILESS_MAIN(TestBoard)
 #include "tst_board.moc"
+

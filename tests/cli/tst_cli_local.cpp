@@ -182,7 +182,7 @@ void TestCliLocal::addListRemove()
     result = cli.run({"list"});
     const QStringList lines = QString::fromUtf8(result.out).split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0).simplified(), QStringLiteral("# Name IP Model Firmware Group Status Quiet until Audit"));
-    QCOMPARE(lines.value(1).simplified(), QStringLiteral("0 Clock 192.168.0.20 - 1.00 - No status available - -"));
+    QCOMPARE(lines.value(1).simplified(), QStringLiteral("0 Clock 192.168.0.20 - - - No status available - -"));
 
     result = cli.run({"remove", "192.168.0.20"});
     QCOMPARE(result.exitCode, 0);

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -54,6 +55,7 @@ private slots:
     void requestsAreTakenOnlyFromTheOwner_data();
     void requestsAreTakenOnlyFromTheOwner();
     void muteWhoseHistoryCannotBeWritten();
+    void writeFailuresSayWhy();
 
 private:
     void startMonitor(QProcess &monitor);
@@ -302,6 +304,19 @@ void TestSession::muteWhoseHistoryCannotBeWritten()
                  .hasMatch(),
              result.err.constData());
     QVERIFY(readFile(m_cli->stateFilePath()).contains("quietUntil="));
+}
+
+// A lock file that cannot be made: the message names the cause.
+void TestSession::writeFailuresSayWhy()
+{
+    QTemporaryDir home;
+    QFile(home.filePath("file")).open(QIODevice::WriteOnly);
+    DeviceListLock lock(home.filePath("file/settings.xml"));
+    QVERIFY(!lock.tryLock());
+    QVERIFY(!lock.isHeldElsewhere());
+    QVERIFY2(lock.failureText().startsWith("Cannot create the lock file")
+                 && lock.failureText().endsWith(": Not a directory."),
+             qPrintable(lock.failureText()));
 }
 
 QTEST_GUILESS_MAIN(TestSession)

@@ -1,6 +1,7 @@
 #include "AlarmTable.h"
 #include "ClockConfig.h"
 #include "ClockListModel.h"
+#include "ClockTableView.h"
 #include "ClockRegistry.h"
 #include "ClockSimControl.h"
 #include "ConfigurationFiles.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QAccessible>
 #include <QtTest>
 
 // The configuration editor on clock 0, and the group page that opens it,
@@ -50,6 +52,7 @@ private slots:
     void unsafeText();
     void groupMembership_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void groupMembership();
+    void groupCellByKeysScreenReaderAndOneClick();
     void groupConfiguration_data() { TestRows::add(QStringLiteral("ui/editor.rows")); }
     void groupConfiguration();
     void send_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
@@ -323,16 +326,21 @@ void TestEditor::groupMembership()
 
     listGroups();
     auto *table = m_groups->findChild<QTableView *>("twdGroupDeviceList");
-    // The group cell of a row, reached from the keyboard: its box opens at once.
+    // The group cell of a row, reached from the keyboard: F2 opens its box.
     m_groups->show();
     const auto combo = [table](int row) {
         table->setCurrentIndex(table->model()->index(row, ClockListModel::GroupColumn));
-        // Boxes of cells left are hidden until they are deleted.
-        for (QComboBox *box : table->viewport()->findChildren<QComboBox *>()) {
-            if (box->isVisible())
-                return box;
-        }
-        return static_cast<QComboBox *>(nullptr);
+        const auto open = [table] {
+            // Boxes of cells left are hidden until they are deleted.
+            for (QComboBox *box : table->viewport()->findChildren<QComboBox *>()) {
+                if (box->isVisible())
+                    return box;
+            }
+            return static_cast<QComboBox *>(nullptr);
+        };
+        if (!open())
+            QTest::keyClick(table, Qt::Key_F2);
+        return open();
     };
     const QStringList part = action.split(':');
     if (part.at(0) == "delete") {
@@ -359,6 +367,71 @@ void TestEditor::groupMembership()
         QCOMPARE(combo(row)->accessibleName(), "Group of " + ClockRegistry::instance()->clockAt(row)->name);
         QCOMPARE(ClockRegistry::instance()->clockAt(row)->groupId, combos.at(row) - 1);
     }
+}
+
+// A screen-reader user on the group page: the table through QAccessible,
+// the group changed with keys and accessibility actions only; then one
+// click opens a box with its list.
+void TestEditor::groupCellByKeysScreenReaderAndOneClick()
+{
+    listGroups();
+    m_groups->show();
+    m_groups->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_groups.get()));
+    auto *view = m_groups->findChild<ClockTableView *>("twdGroupDeviceList");
+    // Reached from the page down, as a screen reader walks the window.
+    QAccessibleInterface *table = nullptr;
+    QList<QAccessibleInterface *> walk{QAccessible::queryAccessibleInterface(m_groups.get())};
+    while (!walk.isEmpty() && !table) {
+        QAccessibleInterface *next = walk.takeFirst();
+        if (next->role() == QAccessible::Table && next->object() == view)
+            table = next;
+        for (int i = 0; i < next->childCount(); ++i)
+            walk << next->child(i);
+    }
+    QVERIFY(table);
+    QAccessibleTableInterface *cells = table->tableInterface();
+    // Only what the page shows: no Status, Audit, Firmware or Manage.
+    QStringList headers;
+    for (int column = 0; column < cells->columnCount(); ++column)
+        headers << cells->columnDescription(column);
+    QCOMPARE(headers, QStringList({"Name", "IP", "Group"}));
+    QCOMPARE(table->childCount(), (3 + 1) * 3);
+    QCOMPARE(cells->cellAt(0, 3), nullptr);
+
+    // The group cell is a combo box named for its clock, valued by its group.
+    QAccessibleInterface *cell = cells->cellAt(2, 2);
+    QCOMPARE(cell->role(), QAccessible::ComboBox);
+    QCOMPARE(cell->text(QAccessible::Name), QString("Group of C"));
+    QCOMPARE(cell->text(QAccessible::Value), QString("None"));
+    QCOMPARE(table->indexOfChild(cell), (2 + 1) * 3 + 2);
+    // Focused by its action, opened by Space: the open box is the cell's child.
+    cell->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    QCOMPARE(view->currentIndex().row(), 2);
+    QTest::keyClick(view, Qt::Key_Space);
+    QCOMPARE(cell->childCount(), 1);
+    QAccessibleInterface *box = cell->child(0);
+    QCOMPARE(box->role(), QAccessible::ComboBox);
+    QCOMPARE(box->text(QAccessible::Value), QString("None"));
+    QCOMPARE(box->object()->property("accessibleName").toString(), QString("Group of C"));
+    auto *opened = qobject_cast<QComboBox *>(box->object());
+    // Down twice: None, G0, G1.
+    QTest::keyClick(opened, Qt::Key_Down);
+    QTest::keyClick(opened, Qt::Key_Down);
+    QCOMPARE(ClockRegistry::instance()->clockAt(2)->groupId, 1);
+
+    // The value interface chooses as the user does: A from G0 to None.
+    QAccessibleInterface *first = cells->cellAt(0, 2);
+    QCOMPARE(first->valueInterface()->maximumValue().toInt(), 2);
+    first->valueInterface()->setCurrentValue(0);
+    QCOMPARE(ClockRegistry::instance()->clockAt(0)->groupId, -1);
+    QTRY_COMPARE(cells->cellAt(0, 2)->text(QAccessible::Value), QString("None"));
+    QTRY_COMPARE(cells->cellAt(2, 2)->text(QAccessible::Value), QString("G1"));
+
+    const QRect second = view->visualRect(view->model()->index(1, ClockListModel::GroupColumn));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
+    QTRY_COMPARE(cells->cellAt(1, 2)->childCount(), 1);
+    QVERIFY(qobject_cast<QComboBox *>(cells->cellAt(1, 2)->child(0)->object())->view()->isVisible());
 }
 
 void TestEditor::groupConfiguration()

@@ -10,6 +10,7 @@
 #include "DialogQuestion.h"
 #include "EventJournal.h"
 #include "FleetAudit.h"
+#include "ClockTableView.h"
 #include "ManageButtonsDelegate.h"
 #include "MonitoringSession.h"
 #include "OperationRunner.h"
@@ -33,6 +34,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QAccessible>
 #include <QtTest>
 
 #include <algorithm>
@@ -256,6 +258,7 @@ void TestPageDeviceList::actions()
     QFETCH(QString, progress);
     QFETCH(QString, toast);
     QFETCH(QString, error);
+    QFETCH(QString, pressedBy);
 
     listClock("Clock", "192.168.0.22");
     DevClock *clock = listClock("Clock", ip);
@@ -263,7 +266,20 @@ void TestPageDeviceList::actions()
     QVERIFY(f.fill());
     if (!error.isEmpty())
         f.dialogs.answerQuestion(QuestionResult::Positive);
-    f.clickManage(1, action);
+    if (pressedBy == "mouse") {
+        f.clickManage(1, action);
+    } else {
+        // As a screen reader presses it: the button is a named child of its cell.
+        const QModelIndex cell = f.shown(1, PageDeviceList::ManageColumn);
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(f.table());
+        const auto *view = qobject_cast<ClockTableView *>(f.table());
+        QAccessibleInterface *buttons = table->child(view->accessibleChildIndex(cell));
+        QCOMPARE(buttons->childCount(), 5);
+        QAccessibleInterface *button = buttons->child(action);
+        QCOMPARE(button->role(), QAccessible::PushButton);
+        QVERIFY(!button->text(QAccessible::Name).isEmpty());
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
 
     QTRY_VERIFY_WITH_TIMEOUT(!f.alone.toasts().isEmpty() || !f.dialogs.questionTexts().isEmpty(), 30000);
     QCOMPARE(f.dialogs.requests().constFirst().text, progress);

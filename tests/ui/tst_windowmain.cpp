@@ -27,6 +27,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -78,6 +79,7 @@ private slots:
     void closeSequence_data() { TestRows::add(rows); }
     void closeSequence();
     void closingWithTheEditorOpenStoresAndSaves();
+    void failedSaveIsShownUntilASaveSucceeds();
     void tray_data() { TestRows::add(rows); }
     void tray();
     void geometryRoundTrip();
@@ -233,6 +235,40 @@ void TestWindowMain::closingWithTheEditorOpenStoresAndSaves()
     QFile file(AppSettings::stateFilePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("ntp.example"));
+}
+
+void TestWindowMain::failedSaveIsShownUntilASaveSucceeds()
+{
+    auto window = makeWindow();
+    window->show();
+    m_session->setSaveRetryMs(20);
+    const auto *title = window->findChild<QLabel *>("lblTitle");
+    QSignalSpy toasts(&m_alone->services().toasts(), &Toasts::shown);
+    QSignalSpy saved(m_session.get(), &MonitoringSession::saved);
+    // The data folder below a regular file: the system refuses every write.
+    QTemporaryDir home;
+    QFile(home.filePath("file")).open(QIODevice::WriteOnly);
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.filePath("file").toUtf8());
+
+    // A change through a dialog: the new group is saved in the background.
+    m_dialogs.answerDialog(QDialog::Accepted);
+    QTest::mouseClick(window->findChild<ToolButtonMenu *>("btnGroupList"), Qt::LeftButton);
+    click(*window, "btnGroupAdd");
+    QTRY_COMPARE(toasts.count(), 1);
+    const QString shown = toasts.constFirst().constFirst().toString();
+    QVERIFY2(shown.startsWith("Cannot write the device list") && shown.contains("Not a directory"), qPrintable(shown));
+    QVERIFY(title->text().contains("(not saved)"));
+    QCOMPARE(title->toolTip(), shown);
+    // Retried without a word more while it fails, saved once it can be.
+    QTRY_VERIFY(saved.count() >= 3);
+    QCOMPARE(toasts.count(), 1);
+    qputenv("XDG_DATA_HOME", dataHome);
+    QTRY_COMPARE(title->text(), QString("QLX Zentick"));
+    QVERIFY(saved.constLast().constFirst().toBool());
+    QVERIFY(m_session->saveProblem().isEmpty());
+    QVERIFY(m_dialogs.requests().size() == 1);
+    QVERIFY(QFile(AppSettings::stateFilePath()).size() > 0);
 }
 
 void TestWindowMain::tray()

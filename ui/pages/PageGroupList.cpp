@@ -3,6 +3,7 @@
 #include "ClockListModel.h"
 #include "ClockRegistry.h"
 #include "ClockTableDelegates.h"
+#include "ClockTableView.h"
 #include "DevClock.h"
 #include "DevGroup.h"
 #include "DialogCombobox.h"
@@ -35,16 +36,19 @@ PageGroupList::PageGroupList(PageServices &services, QWidget *parent)
     ui->splitterGroups->setStretchFactor(0, 1);
     ui->splitterGroups->setStretchFactor(1, 1);
     // The clock list's model, its name, address and group: the group's cell
-    // opens a box of the groups as soon as it is reached, by key or by mouse.
-    QTableView *table = ui->twdGroupDeviceList;
+    // opens its box of the groups at one click, or with Space, Enter or F2.
+    // (Opened on arrival, the box took the arrow keys that were moving
+    // through the table, and changed groups on the way.)
+    ClockTableView *table = ui->twdGroupDeviceList;
     table->setModel(&m_services.clockTable());
     for (int column = 0; column < ClockListModel::ColumnCount; ++column) {
         const bool shown = column == ClockListModel::NameColumn || column == ClockListModel::IpColumn
             || column == ClockListModel::GroupColumn;
         table->setColumnHidden(column, !shown);
     }
-    table->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked
-                           | QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    table->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked
+                           | QAbstractItemView::EditKeyPressed);
+    table->setEditsAtOnce(true);
     auto *groups = new ChoiceDelegate(ClockListModel::ChoicesRole, table);
     table->setItemDelegateForColumn(ClockListModel::GroupColumn, groups);
     connect(groups, &ChoiceDelegate::choiceMade, this,
@@ -58,15 +62,8 @@ PageGroupList::PageGroupList(PageServices &services, QWidget *parent)
     header->resizeSection(ClockListModel::IpColumn, metrics.horizontalAdvance(QStringLiteral("192.168.100.100")) + padding);
     header->setStretchLastSection(true);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // An open box lists the groups it was opened with: opened again, it
-    // lists them as they are now.
-    connect(&m_services.registry(), &ClockRegistry::groupsChanged, table, [table] {
-        const QModelIndex current = table->currentIndex();
-        if (current.column() != ClockListModel::GroupColumn)
-            return;
-        table->setCurrentIndex(QModelIndex());
-        table->setCurrentIndex(current);
-    });
+    // An open box follows groups made or renamed meanwhile: the model
+    // announces the group cells, and the delegate brings the box in line.
     connect(ui->twdGroupList, &GroupTree::groupButtonClicked, this, &PageGroupList::onGroupButtonClicked);
     connect(ui->twdGroupList, &GroupTree::clockButtonClicked, this, &PageGroupList::onClockButtonClicked);
     connect(ui->btnGroupAdd, &QAbstractButton::clicked, this, &PageGroupList::addGroup);

@@ -31,6 +31,7 @@ class ChoiceDelegate : public QStyledItemDelegate
 
 public:
     explicit ChoiceDelegate(int choicesRole, QObject *parent = nullptr);
+    int choicesRole() const { return m_choicesRole; }
 
     // Drawn as a closed combo box, so the cell says it can be chosen.
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;

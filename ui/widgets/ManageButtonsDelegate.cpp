@@ -31,6 +31,15 @@ void ManageButtonsDelegate::setButtons(const QList<Button> &buttons)
     rebuildIcons();
 }
 
+void ManageButtonsDelegate::press(const QModelIndex &index, int button)
+{
+    if (!isOurs(index) || button < 0 || button >= m_buttons.size())
+        return;
+    m_focusIndex = index;
+    m_focusButton = button;
+    emit ButtonClicked(index.row(), button);
+}
+
 QString ManageButtonsDelegate::toolTip(int button) const
 {
     return button >= 0 && button < m_buttons.size() ? m_buttons.at(button).toolTip : QString();

@@ -46,6 +46,8 @@ public:
     int buttonAt(const QRect &cell, const QPoint &pos) const;
     // The button Space or Enter presses in the view's current cell.
     int focusedButton() const;
+    // As a click on the button of the cell (assistive technology presses so).
+    void press(const QModelIndex &index, int button);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;

@@ -50,19 +50,20 @@ WindowMain::WindowMain(PageServices &services, QWidget *parent)
     m_tray = std::make_unique<WindowTray>(*this, ui->actionShowWindow, ui->actionHideWindow, ui->actionCloseApp);
     buildPages();
 
-    // A read-only window says so, and why.
-    const MonitoringSession &session = m_services.session();
-    ui->lblTitle->setText(session.isWritable() ? appDisplayName() : tr("%1 (read-only)").arg(appDisplayName()));
-    ui->lblTitle->setToolTip(session.readOnlyReason());
-    // So does a journal that cannot be written: the history would have gaps.
+    // A read-only window says so, and why; so does one whose history or
+    // device list cannot be written, until it can be again.
+    updateTitle();
     connect(&m_services.session(), &MonitoringSession::journalProblemChanged, this, [this](const QString &problem) {
-        const QString title = m_services.session().isWritable() ? appDisplayName()
-                                                                : tr("%1 (read-only)").arg(appDisplayName());
-        const QString warning = tr("The history of clock events cannot be written: %1").arg(problem);
-        ui->lblTitle->setText(problem.isEmpty() ? title : tr("%1 (history not written)").arg(title));
-        ui->lblTitle->setToolTip(problem.isEmpty() ? m_services.session().readOnlyReason() : warning);
+        m_journalProblem = problem;
+        updateTitle();
         if (!problem.isEmpty())
-            m_services.toasts().show(warning, ToastType::Warning);
+            m_services.toasts().show(tr("The history of clock events cannot be written: %1").arg(problem),
+                                     ToastType::Warning);
+    });
+    connect(&m_services.session(), &MonitoringSession::saveProblemChanged, this, [this](const QString &problem) {
+        updateTitle();
+        if (!problem.isEmpty())
+            m_services.toasts().show(problem, ToastType::Warning);
     });
 #ifdef Q_OS_WIN
     if (QSysInfo::productVersion() != QLatin1String("10"))
@@ -111,6 +112,25 @@ void WindowMain::buildPages()
         connect(page, &NavigationPage::editRequested, this, &WindowMain::openEditor);
         connect(page, &NavigationPage::hideToTrayRequested, m_tray.get(), &WindowTray::hideToTray);
     }
+}
+
+void WindowMain::updateTitle()
+{
+    const MonitoringSession &session = m_services.session();
+    QString title = session.isWritable() ? appDisplayName() : tr("%1 (read-only)").arg(appDisplayName());
+    QStringList why = {session.readOnlyReason()};
+    if (!session.saveProblem().isEmpty()) {
+        title = tr("%1 (not saved)").arg(title);
+        why = QStringList{session.saveProblem()};
+    }
+    if (!m_journalProblem.isEmpty()) {
+        title = tr("%1 (history not written)").arg(title);
+        why << tr("The history of clock events cannot be written: %1").arg(m_journalProblem);
+    }
+    why.removeAll(QString());
+    ui->lblTitle->setText(title);
+    setWindowTitle(title);
+    ui->lblTitle->setToolTip(why.join(QLatin1Char('\n')));
 }
 
 void WindowMain::connectTitleBar()

@@ -61,6 +61,9 @@ protected:
 private:
     void buildPages();
     void connectTitleBar();
+    // The name, with what is wrong with the session's writing (read-only,
+    // the device list not saved, the history not written) and why.
+    void updateTitle();
     // The work a page needs before it shows, then selectPage.
     void navigate(int index);
     void selectPage(int index);
@@ -82,6 +85,7 @@ private:
     std::unique_ptr<WindowTray> m_tray;
     QList<NavigationPage *> m_pages;
     PageConfiguration *m_editor = nullptr;
+    QString m_journalProblem;
 
     QColor m_labelGoodColor;
     QColor m_labelWarningColor;
