@@ -1108,6 +1108,29 @@
     </message>
 </context>
 <context>
+    <name>ConfigParts</name>
+    <message>
+        <source>time part</source>
+        <translation>Zeitteil</translation>
+    </message>
+    <message>
+        <source>display part</source>
+        <translation>Anzeigeteil</translation>
+    </message>
+    <message>
+        <source>alarm part</source>
+        <translation>Alarmteil</translation>
+    </message>
+    <message>
+        <source>Configuration not read completely: %1</source>
+        <translation>Konfiguration nicht vollständig gelesen: %1</translation>
+    </message>
+    <message>
+        <source>Configuration not complete (%1); nothing was sent.</source>
+        <translation>Konfiguration unvollständig (%1); nichts wurde gesendet.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
@@ -1318,6 +1341,14 @@
     <message>
         <source>Daylight saving compared with %1.</source>
         <translation>Sommerzeit im Vergleich zu %1.</translation>
+    </message>
+    <message>
+        <source>Site zone…</source>
+        <translation>Standortzone…</translation>
+    </message>
+    <message>
+        <source>Change the time zone the audit compares the clocks with</source>
+        <translation>Die Zeitzone ändern, mit der die Prüfung die Uhren vergleicht</translation>
     </message>
 </context>
 <context>
@@ -1872,6 +1903,33 @@
     </message>
 </context>
 <context>
+    <name>FleetCheck</name>
+    <message>
+        <source>Checking clocks</source>
+        <translation>Uhren werden geprüft</translation>
+    </message>
+    <message>
+        <source>Site zone</source>
+        <translation>Standortzone</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The audit compares each clock&apos;s daylight saving with the time zone of the site.</source>
+        <translation>Die Prüfung vergleicht die Sommerzeit jeder Uhr mit der Zeitzone des Standorts.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+</context>
+<context>
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
@@ -2312,10 +2370,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <translation>Gerätesuche</translation>
     </message>
     <message>
-        <source>Checking clocks</source>
-        <translation>Uhren werden geprüft</translation>
-    </message>
-    <message>
         <source>Clock %1 data refreshed</source>
         <translation>Daten der Uhr %1 aktualisiert</translation>
     </message>
@@ -2389,10 +2443,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Save</source>
         <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Checking clocks</source>
-        <translation>Uhren werden geprüft</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
@@ -3610,6 +3660,14 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     <message>
         <source>larger than %1 MB</source>
         <translation>größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation>tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>an attribute longer than %1 characters</source>
+        <translation>ein Attribut länger als %1 Zeichen</translation>
     </message>
 </context>
 </TS>

@@ -1108,6 +1108,29 @@
     </message>
 </context>
 <context>
+    <name>ConfigParts</name>
+    <message>
+        <source>time part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>display part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alarm part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration not read completely: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration not complete (%1); nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
@@ -1317,6 +1340,14 @@
     </message>
     <message>
         <source>Daylight saving compared with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site zone…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the time zone the audit compares the clocks with</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1872,6 +1903,33 @@
     </message>
 </context>
 <context>
+    <name>FleetCheck</name>
+    <message>
+        <source>Checking clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The audit compares each clock&apos;s daylight saving with the time zone of the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
@@ -2312,10 +2370,6 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Checking clocks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Clock %1 data refreshed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2388,10 +2442,6 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Checking clocks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3607,6 +3657,14 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an attribute longer than %1 characters</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1108,6 +1108,29 @@
     </message>
 </context>
 <context>
+    <name>ConfigParts</name>
+    <message>
+        <source>time part</source>
+        <translation>parte de hora</translation>
+    </message>
+    <message>
+        <source>display part</source>
+        <translation>parte de pantalla</translation>
+    </message>
+    <message>
+        <source>alarm part</source>
+        <translation>parte de alarmas</translation>
+    </message>
+    <message>
+        <source>Configuration not read completely: %1</source>
+        <translation>La configuración no se leyó por completo: %1</translation>
+    </message>
+    <message>
+        <source>Configuration not complete (%1); nothing was sent.</source>
+        <translation>Configuración incompleta (%1); no se envió nada.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
@@ -1318,6 +1341,14 @@
     <message>
         <source>Daylight saving compared with %1.</source>
         <translation>Horario de verano comparado con %1.</translation>
+    </message>
+    <message>
+        <source>Site zone…</source>
+        <translation>Zona del sitio…</translation>
+    </message>
+    <message>
+        <source>Change the time zone the audit compares the clocks with</source>
+        <translation>Cambiar la zona horaria con la que la auditoría compara los relojes</translation>
     </message>
 </context>
 <context>
@@ -1872,6 +1903,33 @@
     </message>
 </context>
 <context>
+    <name>FleetCheck</name>
+    <message>
+        <source>Checking clocks</source>
+        <translation>Comprobando relojes</translation>
+    </message>
+    <message>
+        <source>Site zone</source>
+        <translation>Zona del sitio</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The audit compares each clock&apos;s daylight saving with the time zone of the site.</source>
+        <translation>La auditoría compara el horario de verano de cada reloj con la zona horaria del sitio.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+</context>
+<context>
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
@@ -2312,10 +2370,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <translation>Búsqueda de dispositivos</translation>
     </message>
     <message>
-        <source>Checking clocks</source>
-        <translation>Comprobando relojes</translation>
-    </message>
-    <message>
         <source>Clock %1 data refreshed</source>
         <translation>Datos del reloj %1 actualizados</translation>
     </message>
@@ -2389,10 +2443,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Checking clocks</source>
-        <translation>Comprobando relojes</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
@@ -3610,6 +3660,14 @@ Open the device list read-only? Nothing will be saved.</source>
     <message>
         <source>larger than %1 MB</source>
         <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation>anidado a más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>an attribute longer than %1 characters</source>
+        <translation>un atributo de más de %1 caracteres</translation>
     </message>
 </context>
 </TS>

@@ -1108,6 +1108,29 @@
     </message>
 </context>
 <context>
+    <name>ConfigParts</name>
+    <message>
+        <source>time part</source>
+        <translation>partie heure</translation>
+    </message>
+    <message>
+        <source>display part</source>
+        <translation>partie affichage</translation>
+    </message>
+    <message>
+        <source>alarm part</source>
+        <translation>partie alarmes</translation>
+    </message>
+    <message>
+        <source>Configuration not read completely: %1</source>
+        <translation>Configuration non lue entièrement : %1</translation>
+    </message>
+    <message>
+        <source>Configuration not complete (%1); nothing was sent.</source>
+        <translation>Configuration incomplète (%1) ; rien n&apos;a été envoyé.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
@@ -1318,6 +1341,14 @@
     <message>
         <source>Daylight saving compared with %1.</source>
         <translation>Heure d&apos;été comparée au fuseau %1.</translation>
+    </message>
+    <message>
+        <source>Site zone…</source>
+        <translation>Fuseau du site…</translation>
+    </message>
+    <message>
+        <source>Change the time zone the audit compares the clocks with</source>
+        <translation>Changer le fuseau horaire auquel l&apos;audit compare les horloges</translation>
     </message>
 </context>
 <context>
@@ -1872,6 +1903,33 @@
     </message>
 </context>
 <context>
+    <name>FleetCheck</name>
+    <message>
+        <source>Checking clocks</source>
+        <translation>Vérification des horloges</translation>
+    </message>
+    <message>
+        <source>Site zone</source>
+        <translation>Fuseau du site</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The audit compares each clock&apos;s daylight saving with the time zone of the site.</source>
+        <translation>L&apos;audit compare l&apos;heure d&apos;été de chaque horloge au fuseau horaire du site.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Fuseau</translation>
+    </message>
+</context>
+<context>
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
@@ -2312,10 +2370,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <translation>Recherche d&apos;appareils</translation>
     </message>
     <message>
-        <source>Checking clocks</source>
-        <translation>Vérification des horloges</translation>
-    </message>
-    <message>
         <source>Clock %1 data refreshed</source>
         <translation>Données de l&apos;horloge %1 actualisées</translation>
     </message>
@@ -2389,10 +2443,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Checking clocks</source>
-        <translation>Vérification des horloges</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
@@ -3610,6 +3660,14 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     <message>
         <source>larger than %1 MB</source>
         <translation>plus de %1 Mo</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation>imbriqué sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>an attribute longer than %1 characters</source>
+        <translation>un attribut de plus de %1 caractères</translation>
     </message>
 </context>
 </TS>

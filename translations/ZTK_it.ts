@@ -1108,6 +1108,29 @@
     </message>
 </context>
 <context>
+    <name>ConfigParts</name>
+    <message>
+        <source>time part</source>
+        <translation>parte orario</translation>
+    </message>
+    <message>
+        <source>display part</source>
+        <translation>parte display</translation>
+    </message>
+    <message>
+        <source>alarm part</source>
+        <translation>parte allarmi</translation>
+    </message>
+    <message>
+        <source>Configuration not read completely: %1</source>
+        <translation>Configurazione non letta completamente: %1</translation>
+    </message>
+    <message>
+        <source>Configuration not complete (%1); nothing was sent.</source>
+        <translation>Configurazione incompleta (%1); non è stato inviato nulla.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
@@ -1318,6 +1341,14 @@
     <message>
         <source>Daylight saving compared with %1.</source>
         <translation>Ora legale confrontata con %1.</translation>
+    </message>
+    <message>
+        <source>Site zone…</source>
+        <translation>Fuso della sede…</translation>
+    </message>
+    <message>
+        <source>Change the time zone the audit compares the clocks with</source>
+        <translation>Cambia il fuso orario con cui la verifica confronta gli orologi</translation>
     </message>
 </context>
 <context>
@@ -1872,6 +1903,33 @@
     </message>
 </context>
 <context>
+    <name>FleetCheck</name>
+    <message>
+        <source>Checking clocks</source>
+        <translation>Verifica degli orologi</translation>
+    </message>
+    <message>
+        <source>Site zone</source>
+        <translation>Fuso della sede</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Imposta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The audit compares each clock&apos;s daylight saving with the time zone of the site.</source>
+        <translation>La verifica confronta l&apos;ora legale di ogni orologio con il fuso orario della sede.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Fuso</translation>
+    </message>
+</context>
+<context>
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
@@ -2312,10 +2370,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <translation>Ricerca dispositivi</translation>
     </message>
     <message>
-        <source>Checking clocks</source>
-        <translation>Verifica degli orologi</translation>
-    </message>
-    <message>
         <source>Clock %1 data refreshed</source>
         <translation>Dati dell&apos;orologio %1 aggiornati</translation>
     </message>
@@ -2389,10 +2443,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Save</source>
         <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Checking clocks</source>
-        <translation>Verifica degli orologi</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
@@ -3610,6 +3660,14 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     <message>
         <source>larger than %1 MB</source>
         <translation>più grande di %1 MB</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation>annidato oltre %1 livelli</translation>
+    </message>
+    <message>
+        <source>an attribute longer than %1 characters</source>
+        <translation>un attributo più lungo di %1 caratteri</translation>
     </message>
 </context>
 </TS>

@@ -1109,6 +1109,29 @@
     </message>
 </context>
 <context>
+    <name>ConfigParts</name>
+    <message>
+        <source>time part</source>
+        <translation>część czasu</translation>
+    </message>
+    <message>
+        <source>display part</source>
+        <translation>część wyświetlacza</translation>
+    </message>
+    <message>
+        <source>alarm part</source>
+        <translation>część alarmów</translation>
+    </message>
+    <message>
+        <source>Configuration not read completely: %1</source>
+        <translation>Konfiguracja nie została odczytana w całości: %1</translation>
+    </message>
+    <message>
+        <source>Configuration not complete (%1); nothing was sent.</source>
+        <translation>Konfiguracja niekompletna (%1); nic nie wysłano.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationDownload</name>
     <message>
         <source>Clock %1 configuration downloaded</source>
@@ -1319,6 +1342,14 @@
     <message>
         <source>Daylight saving compared with %1.</source>
         <translation>Czas letni porównano ze strefą %1.</translation>
+    </message>
+    <message>
+        <source>Site zone…</source>
+        <translation>Strefa obiektu…</translation>
+    </message>
+    <message>
+        <source>Change the time zone the audit compares the clocks with</source>
+        <translation>Zmień strefę czasową, z którą audyt porównuje zegary</translation>
     </message>
 </context>
 <context>
@@ -1874,6 +1905,33 @@
     </message>
 </context>
 <context>
+    <name>FleetCheck</name>
+    <message>
+        <source>Checking clocks</source>
+        <translation>Sprawdzanie zegarów</translation>
+    </message>
+    <message>
+        <source>Site zone</source>
+        <translation>Strefa obiektu</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Ustaw</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>The audit compares each clock&apos;s daylight saving with the time zone of the site.</source>
+        <translation>Audyt porównuje czas letni każdego zegara ze strefą czasową obiektu.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Strefa</translation>
+    </message>
+</context>
+<context>
     <name>FleetSummary</name>
     <message>
         <source>%1 synchronized, %2 warning, %3 critical</source>
@@ -2319,10 +2377,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <translation>Wyszukiwanie urządzeń</translation>
     </message>
     <message>
-        <source>Checking clocks</source>
-        <translation>Sprawdzanie zegarów</translation>
-    </message>
-    <message>
         <source>Clock %1 data refreshed</source>
         <translation>Odświeżono dane zegara %1</translation>
     </message>
@@ -2396,10 +2450,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Save</source>
         <translation>Zapisz</translation>
-    </message>
-    <message>
-        <source>Checking clocks</source>
-        <translation>Sprawdzanie zegarów</translation>
     </message>
     <message>
         <source>Are you sure you want to open clock configuration and copy it to group?</source>
@@ -3619,6 +3669,14 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     <message>
         <source>larger than %1 MB</source>
         <translation>plik jest większy niż %1 MB</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation>zagnieżdżenie głębsze niż %1 poziomów</translation>
+    </message>
+    <message>
+        <source>an attribute longer than %1 characters</source>
+        <translation>atrybut dłuższy niż %1 znaków</translation>
     </message>
 </context>
 </TS>
