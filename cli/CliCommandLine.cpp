@@ -241,16 +241,16 @@ const QVector<CommandSpec> &commandTable()
          "is taken to apply the public summer-time rules of its localization preset;\n"
          "with TimeZoneActive off a clock keeps UTC. It exits with 1 when it found\n"
          "anything.\n"},
-        {"mute", CliCommand::Mute, {ArgumentKind::Address}, false,
+        {"mute", CliCommand::Mute, {ArgumentKind::Clock}, false,
          {{"group", ValueKind::Text}, {"until", ValueKind::Text}},
-         "IP|--group NAME [--until TIME]",
+         "IP|N|--group NAME [--until TIME]",
          "Starts a quiet period for a clock or a whole group: it is polled and shown as\n"
          "usual but no alert mail names it, until TIME (\"2026-12-08 18:00\", or a span\n"
          "from now such as 90m, 8h or 2d) or until unmuted. While the window or the\n"
          "monitor holds the device list, the request is left for it to apply.\n",
          true},
-        {"unmute", CliCommand::Unmute, {ArgumentKind::Address}, false, {{"group", ValueKind::Text}},
-         "IP|--group NAME", "Ends a quiet period now; an alert that fell due meanwhile is mailed.\n", true},
+        {"unmute", CliCommand::Unmute, {ArgumentKind::Clock}, false, {{"group", ValueKind::Text}},
+         "IP|N|--group NAME", "Ends a quiet period now; an alert that fell due meanwhile is mailed.\n", true},
         {"events", CliCommand::Events, {}, false, {{"clock", ValueKind::Address}, {"since", ValueKind::Text}},
          "[--clock IP] [--since TIME]",
          "Prints what happened to the clocks, oldest first, from the journal the window\n"
