@@ -134,7 +134,7 @@ QString unconfirmedMoveText(const QString &from, const QString &to)
 {
     return QCoreApplication::translate("ClockMerge",
                                        "not moved from %1 to %2: %1 did not answer with another clock; "
-                                       "confirm the move (--accept-moves)")
+                                       "the move waits for confirmation")
         .arg(from, to);
 }
 

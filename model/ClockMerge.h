@@ -65,7 +65,7 @@ void update(DevClock &listed, const DevClock &found, Match match);
 QString movedText(const QString &from, const QString &to);
 // "two clocks report MAC M (at A and B); nothing changed".
 QString conflictText(const QString &mac, const QString &listedAt, const QString &foundAt);
-// "not moved from A to B: A did not answer; confirm the move (--accept-moves)".
+// "not moved from A to B: A did not answer with another clock; ...".
 QString unconfirmedMoveText(const QString &from, const QString &to);
 // Whether the reply of the old address to "/F" still names mac: a move is
 // taken only when it does not.
