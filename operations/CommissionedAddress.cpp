@@ -81,6 +81,8 @@ CommissionedAddress CommissioningFinding::takeInto(ClockIntake &intake)
         result.movedFrom = taken.movedFrom;
         result.rename = CommissionedAddress::Rename::NotAsked;
         result.reason = ClockMerge::unconfirmedMoveText(taken.movedFrom, address.ip);
+        // The listed clock, for the user to confirm its move.
+        result.clockId = taken.clock->id;
         return result;
     case ClockIntake::Taken::WrongPassword:
         result.outcome = CommissionedAddress::WrongPassword;
