@@ -42,6 +42,7 @@ struct OptionSpec
 
 enum class ArgumentKind {
     Address,
+    Clock, // a listed clock: its address, or its number on the list; empty with --mac
     Text,
     File,
     Range, // an address range (AddressRange)
@@ -85,6 +86,10 @@ constexpr int maxSaveIntervalSeconds = 24 * 60 * 60;
 const OptionSpec userOption{"user", ValueKind::Text};
 const OptionSpec passwordOption{"password", ValueKind::Text};
 const OptionSpec interfaceOption{"interface", ValueKind::Address};
+// Picks one of the clocks listed at an address (or names it alone).
+const OptionSpec macOption{"mac", ValueKind::Mac};
+// Takes a listed clock's move by MAC without proof that it left its address.
+const OptionSpec acceptMovesOption{"accept-moves", ValueKind::Flag};
 // How many clocks to talk to at once (the settings store's value otherwise).
 const OptionSpec parallelOption{"parallel", ValueKind::Number, false, 1, ExchangeSchedule::MaxBound};
 
@@ -93,12 +98,16 @@ const QVector<CommandSpec> &commandTable()
     static const QVector<CommandSpec> table = {
         {"help", CliCommand::Help, {}, false, {}, "", "Prints every command with its arguments.\n"},
         {"discover", CliCommand::Discover, {}, false,
-         {userOption, passwordOption, {"add", ValueKind::Flag}, parallelOption},
-         "[--user U] [--password P] [--add] [--parallel N]",
+         {userOption, passwordOption, {"add", ValueKind::Flag}, acceptMovesOption, parallelOption},
+         "[--user U] [--password P] [--add] [--accept-moves] [--parallel N]",
          "Searches the local networks for clocks (a broadcast on every interface) and\n"
          "lists what it finds; --add puts the clocks not yet listed on the device list.\n"
          "U and P are the clocks' user and password, used to read their names; without\n"
-         "--user, a clock listed at the address found keeps its stored credentials.\n"},
+         "--user, a clock listed at the address found keeps its stored credentials.\n"
+         "A listed clock found elsewhere by its MAC moves there only when another clock\n"
+         "answers at its old address, or with --accept-moves; a clock that refuses the\n"
+         "password where a listed clock is, is that clock (\"wrong password for listed\n"
+         "clock\"), never a new one.\n"},
         {"list", CliCommand::List, {}, false,
          {{"csv", ValueKind::Flag}, {"with-passwords", ValueKind::Flag}, {"output", ValueKind::Text}},
          "[--csv [--with-passwords] [-o FILE]]",
@@ -112,13 +121,16 @@ const QVector<CommandSpec> &commandTable()
         {"add", CliCommand::Add, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption},
          "IP [--user U] [--password P] [--interface ADDR]",
          "Puts the clock at IP on the device list without asking it anything.\n"},
-        {"remove", CliCommand::Remove, {ArgumentKind::Address}, false, {}, "IP",
-         "Takes the clock at IP off the device list.\n"},
-        {"status", CliCommand::Status, {ArgumentKind::Address}, false, {userOption, passwordOption, interfaceOption},
-         "IP", "Reads the clock's firmware, network settings and status and prints them.\n"},
-        {"config get", CliCommand::ConfigGet, {ArgumentKind::Address}, false,
-         {{"output", ValueKind::Text, true}, userOption, passwordOption, interfaceOption},
-         "IP -o/--output FILE.qlxztc",
+        {"remove", CliCommand::Remove, {ArgumentKind::Clock}, false, {macOption, {"all", ValueKind::Flag}},
+         "IP|N [--mac MAC] [--all]",
+         "Takes the clock at IP (or number N of list, or the one with --mac) off the\n"
+         "device list; --all takes every clock listed at IP.\n"},
+        {"status", CliCommand::Status, {ArgumentKind::Clock}, false,
+         {macOption, userOption, passwordOption, interfaceOption},
+         "IP|N [--mac MAC]", "Reads the clock's firmware, network settings and status and prints them.\n"},
+        {"config get", CliCommand::ConfigGet, {ArgumentKind::Clock}, false,
+         {{"output", ValueKind::Text, true}, macOption, userOption, passwordOption, interfaceOption},
+         "IP|N [--mac MAC] -o/--output FILE.qlxztc",
          "Downloads the clock's configuration into a configuration file.\n"},
         {"config set", CliCommand::ConfigSet, {ArgumentKind::File, ArgumentKind::Address}, true,
          {userOption, passwordOption, interfaceOption, parallelOption},
@@ -126,10 +138,12 @@ const QVector<CommandSpec> &commandTable()
          "Sends the configuration file to every clock named and says which took it.\n"},
         {"config show", CliCommand::ConfigShow, {ArgumentKind::File}, false, {}, "FILE.qlxztc",
          "Prints the settings a configuration file holds.\n"},
-        {"name", CliCommand::Name, {ArgumentKind::Address, ArgumentKind::Text}, false,
-         {userOption, passwordOption, interfaceOption}, "IP NEW-NAME", "Gives the clock a new name.\n"},
-        {"network", CliCommand::Network, {ArgumentKind::Address}, false,
-         {{"ip", ValueKind::Address},
+        {"name", CliCommand::Name, {ArgumentKind::Clock, ArgumentKind::Text}, false,
+         {macOption, userOption, passwordOption, interfaceOption}, "IP|N [--mac MAC] NEW-NAME",
+         "Gives the clock a new name; the listed clock takes it too.\n"},
+        {"network", CliCommand::Network, {ArgumentKind::Clock}, false,
+         {macOption,
+          {"ip", ValueKind::Address},
           {"subnet", ValueKind::Address},
           {"gateway", ValueKind::Address},
           {"dhcp", ValueKind::OnOff},
@@ -141,16 +155,16 @@ const QVector<CommandSpec> &commandTable()
           {"remote-access", ValueKind::OnOff},
           {"web-timeout", ValueKind::Number, false, 0, maxWebPanelTimeout},
           userOption, passwordOption, interfaceOption},
-         "IP [--ip A] [--subnet M] [--gateway G] [--dhcp on|off] [--dns1 A] [--dns2 A]\n"
+         "IP|N [--mac MAC] [--ip A] [--subnet M] [--gateway G] [--dhcp on|off]\n[--dns1 A] [--dns2 A] "
          "[--dhcp-opt42 on|off] [--dhcp-private on|off] [--dhcp-private-number N]\n"
          "[--remote-access on|off] [--web-timeout N]",
          "Changes the clock's network settings: it starts from the listed clock's\n"
          "settings (or the factory settings with the given address), changes only the\n"
          "fields named and sends them to the clock's current address.\n"},
-        {"password", CliCommand::Password, {ArgumentKind::Address}, false,
-         {{"old", ValueKind::Text, true}, {"new", ValueKind::Text, true}, userOption, passwordOption,
+        {"password", CliCommand::Password, {ArgumentKind::Clock}, false,
+         {{"old", ValueKind::Text, true}, {"new", ValueKind::Text, true}, macOption, userOption, passwordOption,
           interfaceOption},
-         "IP --old OLD --new NEW", "Changes the clock's password.\n"},
+         "IP|N [--mac MAC] --old OLD --new NEW", "Changes the clock's password.\n"},
         {"resolve-conflicts", CliCommand::ResolveConflicts, {}, false,
          {{"user", ValueKind::Text, true},
           {"password", ValueKind::Text, true},
@@ -194,8 +208,9 @@ const QVector<CommandSpec> &commandTable()
          "mail, for sites where Alertmanager mails the alerts from the metrics (default:\n"
          "the setting Monitor/mail of the settings file, on when unset).\n"},
         {"add-range", CliCommand::AddRange, {ArgumentKind::Range}, false,
-         {{"user", ValueKind::Text, true}, {"password", ValueKind::Text, true}, {"force", ValueKind::Flag}},
-         "RANGE --user U --password P [--force]",
+         {{"user", ValueKind::Text, true}, {"password", ValueKind::Text, true}, {"force", ValueKind::Flag},
+          acceptMovesOption},
+         "RANGE --user U --password P [--force] [--accept-moves]",
          "Asks every address of RANGE directly, without a broadcast, whether a clock\n"
          "answers there, and puts the clocks it finds on the device list: a listed clock\n"
          "found at another address (known by its MAC) moves there instead of being added\n"
@@ -203,22 +218,23 @@ const QVector<CommandSpec> &commandTable()
          "(10.20.1.0/24: .1 to .254) or one address; more than 4096 addresses need\n"
          "--force. Each address is first asked without credentials: only one that\n"
          "answers as a clock's server does (401, or a device-information reply) is sent\n"
-         "P. A listed clock moves only when its old address no longer answers with its\n"
-         "MAC (otherwise: MAC conflict, nothing changes). Prints one line per address:\n"
+         "P. A listed clock moves only when its old address answers with another MAC, or\n"
+         "with --accept-moves (otherwise: MAC conflict, nothing changes). Prints one line per address:\n"
          "added, already listed, moved, MAC conflict, not a clock, no answer or wrong\n"
          "password. Exits with 1 when an address gave no answer, refused the password\n"
          "or was in a MAC conflict.\n"},
         {"import", CliCommand::Import, {ArgumentKind::File}, false,
-         {userOption, passwordOption, {"rename", ValueKind::Flag}, {"answering-only", ValueKind::Flag}},
-         "PLAN.csv [--user U] [--password P] [--rename] [--answering-only]",
+         {userOption, passwordOption, {"rename", ValueKind::Flag}, {"answering-only", ValueKind::Flag},
+          acceptMovesOption},
+         "PLAN.csv [--user U] [--password P] [--rename] [--answering-only] [--accept-moves]",
          "Does what add-range does for the addresses of an address plan: a CSV file whose\n"
          "header names the columns ip, name, group, user, password and mac (only ip is\n"
          "needed; UTF-8; commas or semicolons; quoted fields as spreadsheets write\n"
          "them; rows at one address told apart by mac). Each clock goes into the plan's\n"
          "group, which is made when missing; --rename gives clocks the plan's names.\n"
          "A row without credentials uses those of the clock listed at its address, or\n"
-         "else U and P. A row where nothing answers is listed as not reachable, unless\n"
-         "--answering-only is given.\n"
+         "else U and P. A row where nothing answers, or that refuses the\n"
+         "password, is listed as the plan gives it, unless --answering-only is given.\n"
          "A plan with a fault changes nothing. Exits with 1 when an address gave no\n"
          "answer, refused the password or could not be renamed.\n"},
         {"audit", CliCommand::Audit, {}, false,
@@ -231,16 +247,16 @@ const QVector<CommandSpec> &commandTable()
          "is taken to apply the public summer-time rules of its localization preset;\n"
          "with TimeZoneActive off a clock keeps UTC. It exits with 1 when it found\n"
          "anything.\n"},
-        {"mute", CliCommand::Mute, {ArgumentKind::Address}, false,
+        {"mute", CliCommand::Mute, {ArgumentKind::Clock}, false,
          {{"group", ValueKind::Text}, {"until", ValueKind::Text}},
-         "IP|--group NAME [--until TIME]",
+         "IP|N|--group NAME [--until TIME]",
          "Starts a quiet period for a clock or a whole group: it is polled and shown as\n"
          "usual but no alert mail names it, until TIME (\"2026-12-08 18:00\", or a span\n"
          "from now such as 90m, 8h or 2d) or until unmuted. While the window or the\n"
          "monitor holds the device list, the request is left for it to apply.\n",
          true},
-        {"unmute", CliCommand::Unmute, {ArgumentKind::Address}, false, {{"group", ValueKind::Text}},
-         "IP|--group NAME", "Ends a quiet period now; an alert that fell due meanwhile is mailed.\n", true},
+        {"unmute", CliCommand::Unmute, {ArgumentKind::Clock}, false, {{"group", ValueKind::Text}},
+         "IP|N|--group NAME", "Ends a quiet period now; an alert that fell due meanwhile is mailed.\n", true},
         {"events", CliCommand::Events, {}, false, {{"clock", ValueKind::Address}, {"since", ValueKind::Text}},
          "[--clock IP] [--since TIME]",
          "Prints what happened to the clocks, oldest first, from the journal the window\n"
@@ -365,9 +381,18 @@ QString checkedValue(const OptionSpec &option, const QString &value, QString &er
     return value;
 }
 
-QString checkedArgument(ArgumentKind kind, const QString &value, QString &error)
+QString checkedArgument(ArgumentKind kind, const QString &value, QString &error, bool macGiven)
 {
     switch (kind) {
+    case ArgumentKind::Clock: {
+        static const QRegularExpression number(QStringLiteral("^[0-9]{1,9}$"));
+        if ((value.isEmpty() && macGiven) || number.match(value).hasMatch())
+            return value;
+        const QString address = canonicalAddress(value);
+        if (address.isEmpty())
+            error = QStringLiteral("\"%1\" is not an IPv4 address nor a number of the device list").arg(value);
+        return address;
+    }
     case ArgumentKind::Address: {
         const QString address = canonicalAddress(value);
         if (address.isEmpty())
@@ -398,6 +423,7 @@ QString argumentNoun(const CommandSpec &entry, ArgumentKind kind)
 {
     switch (kind) {
     case ArgumentKind::Address:
+    case ArgumentKind::Clock:
         return QStringLiteral("the clock's IP address");
     case ArgumentKind::Range:
         return QStringLiteral("the address range");
@@ -554,6 +580,11 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
     }
 
     const int expected = entry->arguments.size();
+    const bool macGiven = invocation.hasOption(QStringLiteral("mac"));
+    // With --mac the clock's address may be left out.
+    if (macGiven && !entry->arguments.isEmpty() && entry->arguments.constFirst() == ArgumentKind::Clock
+        && invocation.arguments.size() < expected)
+        invocation.arguments.prepend(QString());
     const int given = invocation.arguments.size();
     const int least = entry->lastOptional ? expected - 1 : expected;
     if (given < least) {
@@ -566,7 +597,7 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
     }
     for (int i = 0; i < given; ++i) {
         const ArgumentKind kind = entry->arguments.at(qMin(i, expected - 1));
-        const QString checked = checkedArgument(kind, invocation.arguments.at(i), error);
+        const QString checked = checkedArgument(kind, invocation.arguments.at(i), error, macGiven);
         if (!error.isEmpty()) {
             error = name + QStringLiteral(": ") + error;
             return false;
@@ -588,6 +619,9 @@ QString usage()
         "status, config get, config set, name, network and password also take\n"
         "--user U, --password P and --interface ADDR; without them the credentials\n"
         "and interface of the listed clock are used.\n"
+        "A listed clock is named by its IP, by its number N in 'list', or with\n"
+        "--mac MAC; when several listed clocks share an address, the address alone\n"
+        "is refused (exit 2) and they are listed.\n"
         "Passwords stay off the command line (where ps shows them) with\n"
         "--password-file FILE (its first line), --password - (read from standard input,\n"
         "not echoed) or the environment variable ZENTICK_PASSWORD, which stands for\n"

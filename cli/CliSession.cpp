@@ -66,16 +66,64 @@ bool CliSession::findInterface(const QString &address, NetworkCardData &card)
     return false;
 }
 
-bool CliSession::resolveTarget(const QString &ip, Target &target)
+QList<int> CliSession::listedClocks(const QString &handle, QString &failure) const
+{
+    QList<int> found;
+    const QString mac = m_invocation.option(QStringLiteral("mac"));
+    bool isNumber = false;
+    const int number = handle.toInt(&isNumber);
+    if (isNumber) {
+        const DevClock *clock = m_registry.clockAt(number);
+        if (!clock)
+            failure = QStringLiteral("No clock number %1 is on the device list.").arg(handle);
+        else if (!mac.isEmpty() && clock->mac != mac)
+            failure = QStringLiteral("Clock number %1 does not have the MAC %2.").arg(handle, mac);
+        else
+            found << number;
+        return found;
+    }
+    for (int i = 0; i < m_registry.clockCount(); ++i) {
+        const DevClock *clock = m_registry.clockAt(i);
+        if ((handle.isEmpty() || clock->network.ip == handle) && (mac.isEmpty() || clock->mac == mac))
+            found << i;
+    }
+    if (found.isEmpty() && !mac.isEmpty()) {
+        failure = handle.isEmpty() ? QStringLiteral("No clock with the MAC %1 is on the device list.").arg(mac)
+                                   : QStringLiteral("No clock with the MAC %1 is listed at %2.").arg(mac, handle);
+    }
+    return found;
+}
+
+int CliSession::ambiguous(const QString &ip, const QList<int> &clocks)
+{
+    m_output.message(QStringLiteral("%1 clocks on the device list have the address %2; name one by its number "
+                                    "or with --mac:")
+                         .arg(clocks.size())
+                         .arg(ip));
+    for (int index : clocks) {
+        const DevClock *clock = m_registry.clockAt(index);
+        m_output.message(QStringLiteral("  %1  %2  %3")
+                             .arg(index)
+                             .arg(clock->mac.isEmpty() ? QStringLiteral("(no MAC)") : clock->mac, clock->name));
+    }
+    return ExitUsage;
+}
+
+int CliSession::findTarget(const QString &handle, Target &target)
 {
     target = Target();
-    for (int i = 0; i < m_registry.clockCount(); ++i) {
-        if (m_registry.clockAt(i)->network.ip == ip) {
-            target.listed = m_registry.clockAt(i);
-            target.index = i;
-            break;
-        }
+    QString failure;
+    const QList<int> listed = listedClocks(handle, failure);
+    if (!failure.isEmpty())
+        return m_output.failed(failure);
+    if (listed.size() > 1)
+        return ambiguous(handle, listed);
+    if (!listed.isEmpty()) {
+        target.index = listed.constFirst();
+        target.listed = m_registry.clockAt(target.index);
     }
+    const QString ip = target.listed ? target.listed->network.ip : handle;
+    target.ip = ip;
 
     DevClock scratch;
     if (target.listed) {
@@ -92,13 +140,11 @@ bool CliSession::resolveTarget(const QString &ip, Target &target)
         scratch.password = m_invocation.option(QStringLiteral("password"));
     if (m_invocation.hasOption(QStringLiteral("interface"))) {
         const QString address = m_invocation.option(QStringLiteral("interface"));
-        if (!findInterface(address, scratch.networkInterface)) {
-            m_output.message(QStringLiteral("No local network interface has the address %1.").arg(address));
-            return false;
-        }
+        if (!findInterface(address, scratch.networkInterface))
+            return m_output.failed(QStringLiteral("No local network interface has the address %1.").arg(address));
     }
     target.target = SenderTarget::fromClock(scratch);
-    return true;
+    return ExitSuccess;
 }
 
 CliSession::Outcome CliSession::runSender(DataSender *sender, const QString &label,

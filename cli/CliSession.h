@@ -54,11 +54,22 @@ public:
         SenderTarget target;
         DevClock *listed = nullptr; // the clock on the device list, if any
         int index = -1;             // its position there
+        QString ip;                 // where the clock is
     };
-    // --user, --password and --interface when given, else the listed clock's
-    // values, else empty credentials and the default interface. False, with
-    // a message, when --interface names no local interface.
-    bool resolveTarget(const QString &ip, Target &target);
+    // handle names a listed clock by its address, its number on the list or
+    // (with --mac) its MAC; an address no clock is listed at is an unlisted
+    // clock. --user, --password and --interface when given, else the listed
+    // clock's values, else empty credentials and the default interface.
+    // ExitSuccess; ExitFailed, with a message, when --interface names no
+    // local interface or the number or MAC no listed clock; ExitUsage, listing
+    // them, when several listed clocks share the address and nothing picks one.
+    int findTarget(const QString &handle, Target &target);
+    bool resolveTarget(const QString &handle, Target &target) { return findTarget(handle, target) == ExitSuccess; }
+    // The listed clocks a handle names (all of those at an address), and a
+    // message when it names none.
+    QList<int> listedClocks(const QString &handle, QString &failure) const;
+    // Says which clocks share the address; ExitUsage.
+    int ambiguous(const QString &ip, const QList<int> &clocks);
     // The local interface with this address; false when there is none.
     static bool findInterface(const QString &address, NetworkCardData &card);
 

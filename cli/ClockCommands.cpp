@@ -35,7 +35,7 @@ int loadTarget(CliSession &session, CliSession::Target &target,
 {
     if (const int loaded = session.loadState(access))
         return loaded;
-    return session.resolveTarget(session.invocation().arguments.at(0), target) ? ExitSuccess : ExitFailed;
+    return session.findTarget(session.invocation().arguments.at(0), target);
 }
 
 QString clockLabel(const CliSession::Target &target, const QString &ip)
@@ -138,9 +138,9 @@ int status(CliSession &session)
     if (loaded)
         return loaded;
     CliSession::Target target;
-    const QString ip = session.invocation().arguments.at(0);
-    if (!session.resolveTarget(ip, target))
-        return ExitFailed;
+    if (const int found = session.findTarget(session.invocation().arguments.at(0), target))
+        return found;
+    const QString ip = target.ip;
 
     // An unlisted clock gets a record of its own.
     std::unique_ptr<DevClock> unlisted;
@@ -282,16 +282,23 @@ int configSet(CliSession &session)
 int name(CliSession &session)
 {
     CliSession::Target target;
-    if (const int failed = loadTarget(session, target))
+    if (const int failed = loadTarget(session, target, CliSession::Access::Write))
         return failed;
-    const QString ip = session.invocation().arguments.at(0);
+    const QString ip = target.ip;
     const QString newName = session.invocation().arguments.at(1);
     // The name goes out unencoded: "&" or "=" would rewrite the request.
     if (!ParameterText::isSafe(newName))
         return session.output().failed(ParameterText::nameRefusalText());
     SimpleSender *sender = Communication::instance()->setName(target.target, newName);
     const SimpleResult result = runSimple(session, sender, tr("Sending name"));
-    return reportSimple(session, result, ip, tr("Name changed successfully."), {{QStringLiteral("name"), newName}});
+    // The list, the report and the board show the clock's new name at once.
+    if (result.succeeded && target.listed) {
+        target.listed->name = newName;
+        session.registry().announceClockChanged(target.listed);
+    }
+    const int status =
+        reportSimple(session, result, ip, tr("Name changed successfully."), {{QStringLiteral("name"), newName}});
+    return saveRecord(session, target, status);
 }
 
 int network(CliSession &session)
@@ -300,7 +307,7 @@ int network(CliSession &session)
     if (const int failed = loadTarget(session, target, CliSession::Access::Write))
         return failed;
     const CliInvocation &in = session.invocation();
-    const QString ip = in.arguments.at(0);
+    const QString ip = target.ip;
 
     ClockNetworkSettings settings;
     if (target.listed)
@@ -342,7 +349,7 @@ int password(CliSession &session)
     if (const int failed = loadTarget(session, target, CliSession::Access::Write))
         return failed;
     const CliInvocation &in = session.invocation();
-    const QString ip = in.arguments.at(0);
+    const QString ip = target.ip;
     const QString oldPassword = in.option(QStringLiteral("old"));
     const QString newPassword = in.option(QStringLiteral("new"));
     if (!ParameterText::isSafePassword(oldPassword) || !ParameterText::isSafePassword(newPassword))

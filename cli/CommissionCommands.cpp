@@ -77,6 +77,7 @@ int commission(CliSession &session, const QVector<CommissioningTarget> &targets,
 {
     CliOutput &out = session.output();
     ClockIntake intake(session.registry());
+    intake.setAcceptMoves(session.invocation().hasOption(QStringLiteral("accept-moves")));
     QPointer<CommissioningSender> sender = Communication::instance()->commission(targets, rename, intake);
     // The list takes each address as it is reported.
     CommissioningModel found;
@@ -96,7 +97,7 @@ int commission(CliSession &session, const QVector<CommissioningTarget> &targets,
     bool placed = false;
     QJsonArray json;
     for (const CommissionedAddress &address : qAsConst(results)) {
-        placed = placed || address.isListed();
+        placed = placed || address.isListed() || address.clockId != 0;
         json.append(resultJson(address));
     }
     if (placed && !session.saveState())

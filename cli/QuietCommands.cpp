@@ -141,13 +141,6 @@ int run(CliSession &session, QuietRequest request)
         }
     }
 
-    const QString target = request.group.isEmpty() ? request.ip : tr("group %1").arg(request.group);
-    const QString done = request.mute
-        ? (request.period.until.isValid()
-               ? tr("%1 is quiet until %2.").arg(target, request.period.until.toString(QStringLiteral("yyyy-MM-dd hh:mm")))
-               : tr("%1 is quiet until unmuted.").arg(target))
-        : tr("%1 is no longer quiet.").arg(target);
-
     const bool writable = session.loadState(CliSession::Access::Write, CliSession::Quietly::Yes) == ExitSuccess;
     if (!writable && session.lockHeldElsewhere()) {
         // Whether it names anything is seen on the list as last saved: the
@@ -155,6 +148,25 @@ int run(CliSession &session, QuietRequest request)
         if (const int loaded = session.loadState(CliSession::Access::Read))
             return loaded;
     }
+    // A clock named by its number stands for its address; an address several
+    // listed clocks share would quiet them all, so it must be meant.
+    if (!request.ip.isEmpty()) {
+        QString failure;
+        const QList<int> named = session.listedClocks(request.ip, failure);
+        if (!failure.isEmpty())
+            return out.failed(failure);
+        if (named.size() > 1)
+            return session.ambiguous(request.ip, named);
+        if (!named.isEmpty())
+            request.ip = session.registry().clockAt(named.constFirst())->network.ip;
+    }
+    const QString target = request.group.isEmpty() ? request.ip : tr("group %1").arg(request.group);
+    const QString done = request.mute
+        ? (request.period.until.isValid()
+               ? tr("%1 is quiet until %2.").arg(target, request.period.until.toString(QStringLiteral("yyyy-MM-dd hh:mm")))
+               : tr("%1 is quiet until unmuted.").arg(target))
+        : tr("%1 is no longer quiet.").arg(target);
+
     // Lifting what is not there would only journal a second "lifted".
     if ((writable || session.lockHeldElsewhere()) && !request.mute
         && quietness(session.registry(), request, now) == Quietness::NotQuiet) {

@@ -34,6 +34,11 @@ QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
     return QCoreApplication::translate("SearchCommands", text, disambiguation, n);
 }
 
+QString wrongPasswordText()
+{
+    return QCoreApplication::translate("DialogDevicesFound", "wrong password for listed clock");
+}
+
 int searchFailed(CliSession &session, Error error)
 {
     if (allNetworkCards().isEmpty())
@@ -95,6 +100,7 @@ int discover(CliSession &session)
     for (const auto &owned : found)
         foundClocks.append(owned.get());
     intake.hear(foundClocks);
+    intake.setAcceptMoves(in.hasOption(QStringLiteral("accept-moves")));
     bool changed = false;
     QList<DevClock *> answered; // listed records of clocks that took the credentials
     for (auto &owned : found) {
@@ -115,12 +121,20 @@ int discover(CliSession &session)
         case ClockIntake::Taken::Moved:
             note = ClockMerge::movedText(taken.movedFrom, clock->network.ip);
             break;
+        case ClockIntake::Taken::MoveUnconfirmed:
+            note = ClockMerge::unconfirmedMoveText(taken.movedFrom, clock->network.ip);
+            break;
+        case ClockIntake::Taken::WrongPassword:
+            note = wrongPasswordText();
+            break;
         case ClockIntake::Taken::AlreadyListed:
         case ClockIntake::Taken::Updated:
             note = tr("already listed");
             break;
         }
-        if (add && taken.clock) {
+        const bool untouched =
+            taken.taken == ClockIntake::Taken::WrongPassword || taken.taken == ClockIntake::Taken::MoveUnconfirmed;
+        if (add && taken.clock && !untouched) {
             changed = true;
             if (clock->lastError == NoError)
                 answered.append(taken.clock);
@@ -133,10 +147,15 @@ int discover(CliSession &session)
         object.insert(QStringLiteral("added"), index >= 0);
         if (taken.taken == ClockIntake::Taken::Moved)
             object.insert(QStringLiteral("movedFrom"), taken.movedFrom);
+        if (taken.taken == ClockIntake::Taken::MoveUnconfirmed)
+            object.insert(QStringLiteral("moveUnconfirmedFrom"), taken.movedFrom);
+        if (taken.taken == ClockIntake::Taken::WrongPassword)
+            object.insert(QStringLiteral("wrongPasswordFor"), taken.clock->network.ip);
         clocks.append(object);
-        if (!note.isEmpty() && clock->lastError != NoError)
+        const bool saysError = clock->lastError != NoError && taken.taken != ClockIntake::Taken::WrongPassword;
+        if (!note.isEmpty() && saysError)
             note += QStringLiteral(", ");
-        if (clock->lastError != NoError)
+        if (saysError)
             note += clock->lastErrorText();
         rows.append({clock, index, QString(), note, QString(), QString()});
     }
@@ -156,6 +175,9 @@ int resolveConflicts(CliSession &session)
 {
     const CliInvocation &in = session.invocation();
     CliOutput &out = session.output();
+    // The list is held from the start: the rows of the clocks moved follow them.
+    if (const int loaded = session.loadState(CliSession::Access::Write))
+        return loaded;
     ConflictResolver *resolver = Communication::instance()->resolveConflicts(
         in.option(QStringLiteral("user")), in.option(QStringLiteral("password")),
         in.option(QStringLiteral("first-ip"), QLatin1String(defaultFirstIp)),
@@ -166,6 +188,7 @@ int resolveConflicts(CliSession &session)
     int foundCount = 0;
     int changedCount = 0;
     int unaddressedCount = 0;
+    QVector<ClockIntake::Readdressed> readdressed;
     Error error = NoError;
     const CliSession::Outcome outcome =
         session.runSender(resolver, tr("Resolving address conflicts"), [&](DataSender *ended) {
@@ -173,14 +196,21 @@ int resolveConflicts(CliSession &session)
             foundCount = done->foundCount();
             changedCount = done->changedCount();
             unaddressedCount = done->unaddressedCount();
+            readdressed = done->readdressed();
             error = ended->errorCode();
         });
     if (outcome == CliSession::Outcome::Failed)
         return searchFailed(session, error);
+    const QStringList followed = ClockIntake(session.registry())
+                                     .follow(readdressed, in.option(QStringLiteral("user")),
+                                             in.option(QStringLiteral("password")));
+    if (!followed.isEmpty() && !session.saveState())
+        return ExitFailed;
 
     out.document({{QStringLiteral("found"), foundCount},
                   {QStringLiteral("changed"), changedCount},
-                  {QStringLiteral("unaddressed"), unaddressedCount}});
+                  {QStringLiteral("unaddressed"), unaddressedCount},
+                  {QStringLiteral("listChanges"), QJsonArray::fromStringList(followed)}});
     if (foundCount == 0) {
         out.text(tr("No devices was found."));
         return ExitSuccess;
@@ -188,6 +218,8 @@ int resolveConflicts(CliSession &session)
     const QString summary = tr("MAC and IP address changed for %1 out of %2 found.")
                                 .arg(tr("%n clocks(s)", nullptr, changedCount), tr("%n device(s)", nullptr, foundCount));
     out.text(summary);
+    for (const QString &line : followed)
+        out.text(line);
     // The resolver gives up (canceled) when no clock took its new address.
     const int refusedCount = foundCount - changedCount - unaddressedCount;
     if (refusedCount > 0) {

@@ -176,24 +176,28 @@ int remove(CliSession &session)
 {
     if (const int status = session.loadState(CliSession::Access::Write))
         return status;
-    const QString ip = session.invocation().arguments.at(0);
+    const QString handle = session.invocation().arguments.at(0);
     ClockRegistry *registry = &session.registry();
     CliOutput &out = session.output();
 
-    // Discovery lists a clock once per reply, so one address may stand on the
-    // list more than once; every record of it goes.
+    QString failure;
+    const QList<int> named = session.listedClocks(handle, failure);
+    if (!failure.isEmpty())
+        return out.failed(failure);
+    if (named.isEmpty())
+        return out.failed(QStringLiteral("No clock with the address %1 is on the device list.").arg(handle));
+    // Clocks sharing an address are told apart first; --all means them all.
+    if (named.size() > 1 && !session.invocation().hasOption(QStringLiteral("all")))
+        return session.ambiguous(handle, named);
     QJsonArray removed;
     QStringList lines;
-    for (int i = registry->clockCount() - 1; i >= 0; --i) {
+    for (int k = named.size() - 1; k >= 0; --k) {
+        const int i = named.at(k);
         const DevClock *clock = registry->clockAt(i);
-        if (clock->network.ip != ip)
-            continue;
         removed.prepend(ClockPrinter::clockJson(*clock, i));
-        lines.prepend(QStringLiteral("Clock %1 (IP: %2) removed from the device list.").arg(clock->name, ip));
+        lines.prepend(QStringLiteral("Clock %1 (IP: %2) removed from the device list.").arg(clock->name, clock->network.ip));
         registry->removeClock(i);
     }
-    if (removed.isEmpty())
-        return out.failed(QStringLiteral("No clock with the address %1 is on the device list.").arg(ip));
     if (!session.saveState())
         return ExitFailed;
     out.document({{QStringLiteral("removed"), removed}});

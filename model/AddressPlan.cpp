@@ -5,7 +5,6 @@
 #include "DevGroup.h"
 #include "Ipv4Text.h"
 #include "MacText.h"
-#include "ParameterText.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -329,13 +328,8 @@ bool readRow(const Record &record, const QVector<int> &columns, PlanRow &row, QS
         }
         row.mac = mac;
     }
-    // The name goes to the clock unencoded (see ParameterText). The password
-    // only logs in, as add's does, so it may hold anything add takes.
-    if (!ParameterText::isSafe(row.name)) {
-        error = atLine(record.line, tr("the name holds \"&\", \"=\" or a control character, which the clock "
-                                       "would misread"));
-        return false;
-    }
+    // Names are kept as the list holds them ("&", "=" and line breaks
+    // included); only sending one to a clock (--rename) refuses them.
     // A group never reaches a clock, so "&" and "=" are harmless there (the
     // window accepts them); a line break or escape would forge lines in logs
     // and tables.

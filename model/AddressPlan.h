@@ -45,9 +45,8 @@ struct Parsed
 // Refused: a file that is not UTF-8 text, an unknown or repeated column, a
 // header without "ip", a malformed quoted field, a row with more fields than
 // the header, a missing or malformed address or MAC, an address listed twice
-// (clocks that share an address are told apart by their MACs), a name
-// holding "&", "=" or a control character (the clocks would misread it), a
-// group holding a control character, and a plan without rows or
+// (clocks that share an address are told apart by their MACs), a group
+// holding a control character, and a plan without rows or
 // with more than MaxRows (counted while reading, so a huge file is refused
 // early). Unquoted fields lose the blanks around them; blank lines are
 // skipped. A field written with the formula guard (see write()) loses it.

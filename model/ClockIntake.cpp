@@ -3,6 +3,9 @@
 #include "ClockMerge.h"
 #include "ClockRegistry.h"
 #include "DevClock.h"
+#include "MacText.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -32,12 +35,23 @@ void ClockIntake::hear(const QVector<DevClock *> &found)
 {
     const QList<DevClock *> listed = m_registry.clocks();
     const QVector<ClockMerge::Finding> findings = ClockMerge::findAll(listed, found);
+    // Another clock answering at the old address shows the listed one gone.
+    const auto answeredByOther = [&found](const QString &ip, const QString &mac) {
+        for (const DevClock *other : found) {
+            if (other->network.ip == ip && MacText::isIdentity(other->mac) && other->mac != mac)
+                return true;
+        }
+        return false;
+    };
     for (int i = 0; i < found.size(); ++i) {
         const ClockMerge::Finding &finding = findings.at(i);
-        const Decision decision{takenOf(finding.match), finding.index >= 0 ? listed.at(finding.index)->id : 0,
-                                finding.movedFrom};
+        Decision decision{takenOf(finding.match), finding.index >= 0 ? listed.at(finding.index)->id : 0,
+                          finding.movedFrom};
+        decision.confirmed = decision.taken == Taken::Moved && found.at(i)->lastError != AuthorizationError
+                             && answeredByOther(finding.movedFrom, found.at(i)->mac);
         m_heard.insert(found.at(i), decision);
-        if (finding.match == ClockMerge::Match::Listed || finding.match == ClockMerge::Match::Moved)
+        // An unconfirmed move claims its record only once the user confirms it.
+        if (finding.match == ClockMerge::Match::Listed || decision.confirmed)
             m_claimed.insert(decision.listedId);
     }
 }
@@ -62,10 +76,20 @@ ClockIntake::Decision ClockIntake::decide(const DevClock &found, const Rules &ru
         decision = {takenOf(finding.match), finding.index >= 0 ? m_registry.clockAt(finding.index)->id : 0,
                     finding.movedFrom};
     }
-    if (decision.taken == Taken::Moved && rules.moves == Moves::Stay)
+    // A refusal tells nothing about the clock but that it is there: a
+    // listed clock it may be is that clock, with the wrong password.
+    if (found.lastError == AuthorizationError && decision.taken != Taken::Added)
+        return {Taken::WrongPassword, decision.listedId, decision.movedFrom};
+    if (decision.taken == Taken::Moved && rules.moves == Moves::Stay) {
         decision = {Taken::AlreadyListed, decision.listedId, QString()};
-    else if (decision.taken == Taken::Moved && rules.moves == Moves::Checked && decision.movedFrom != rules.checkedFrom)
-        decision.taken = Taken::Conflict;
+    } else if (decision.taken == Taken::Moved && rules.moves == Moves::Checked) {
+        if (decision.movedFrom == rules.checkedFrom)
+            decision.confirmed = true;
+        else if (decision.movedFrom != rules.unconfirmedFrom)
+            decision.taken = Taken::Conflict;
+    }
+    if (decision.taken == Taken::Moved && !decision.confirmed && !rules.acceptMoves && !m_acceptMoves)
+        decision.taken = Taken::MoveUnconfirmed;
     if (decision.taken == Taken::AlreadyListed && rules.whenListed == WhenListed::AddAnother)
         decision = {};
     return decision;
@@ -107,6 +131,8 @@ ClockIntake::Result ClockIntake::take(std::unique_ptr<DevClock> &found, const Ru
         break;
     case Taken::Updated:
     case Taken::Conflict:
+    case Taken::WrongPassword:
+    case Taken::MoveUnconfirmed:
         return result;
     }
     m_claimed.insert(result.clock->id);
@@ -114,4 +140,52 @@ ClockIntake::Result ClockIntake::take(std::unique_ptr<DevClock> &found, const Ru
     if (group >= 0)
         m_registry.setClockGroup(m_registry.indexOfClock(result.clock), group);
     return result;
+}
+
+QStringList ClockIntake::follow(const QVector<Readdressed> &clocks, const QString &user, const QString &password)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("ClockIntake", text); };
+    QStringList lines;
+    for (const Readdressed &moved : clocks) {
+        // Its row: at the old address, by its old MAC, else one that knows
+        // no MAC (listed by address before a search told it).
+        DevClock *row = nullptr;
+        for (DevClock *clock : m_registry.clocks()) {
+            if (clock->network.ip != moved.oldIp || m_claimed.contains(clock->id))
+                continue;
+            if (MacText::isIdentity(moved.oldMac) && clock->mac == moved.oldMac) {
+                row = clock;
+                break;
+            }
+            if (!row && !MacText::isIdentity(clock->mac))
+                row = clock;
+        }
+        if (!row || !moved.addressed)
+            continue;
+        m_claimed.insert(row->id);
+        const QString label = row->name.isEmpty() ? moved.oldIp : row->name;
+        if (moved.addressTaken) {
+            row->network.ip = moved.newIp;
+            if (moved.port > 0)
+                row->network.port = moved.port;
+            row->user = user;
+            row->password = password;
+            row->status = ClockStatus();
+            row->alertCounters = {};
+            row->lastError = NoError;
+        }
+        if (moved.addressTaken && moved.macTaken) {
+            row->mac = moved.newMac;
+            lines << tr("%1: %2 (%3) moved to %4 (%5)").arg(label, moved.oldIp, moved.oldMac, moved.newIp, moved.newMac);
+        } else {
+            // It refused with these credentials: shown as such until a poll says otherwise.
+            row->lastError = AuthorizationError;
+            row->status.NtpSynchronization = NtpNoAuthentication;
+            lines << (moved.addressTaken
+                          ? tr("%1: moved to %2, but refused its new MAC; it keeps %3").arg(label, moved.newIp, moved.oldMac)
+                          : tr("%1: refused its new address; it stays at %2").arg(label, moved.oldIp));
+        }
+        m_registry.announceClockChanged(row);
+    }
+    return lines;
 }

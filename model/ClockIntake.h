@@ -30,6 +30,16 @@ public:
         // Its MAC names a listed clock that still answers at movedFrom: two
         // clocks report one MAC, and neither record changes.
         Conflict,
+        // It refused the credentials where a listed clock stands (at that
+        // clock's address, or with its MAC elsewhere): that clock with an
+        // authorisation problem, not a new one. Nothing changes.
+        WrongPassword,
+        // Its MAC names a listed clock elsewhere, but nothing showed that
+        // clock gone from its address (silent, refusing, or not asked): a
+        // device that merely reports the MAC would otherwise take the record
+        // and the next exchange would send it the clock's credentials. The
+        // record stays unless the move is confirmed (acceptMoves).
+        MoveUnconfirmed,
     };
     // What becomes of a clock the list holds at the found address already.
     enum class WhenListed {
@@ -56,6 +66,11 @@ public:
         // A record for an address where nothing answered: added unless a
         // clock not yet matched in this flow is listed at that address.
         bool silent = false;
+        // Checked: an address asked that did not answer (or refused): a
+        // move from there waits for confirmation.
+        QString unconfirmedFrom;
+        // The user confirmed this clock's move (a ticked row, --accept-moves).
+        bool acceptMoves = false;
         // The clock's group, made when the list has none; empty: unchanged.
         QString group;
     };
@@ -63,7 +78,20 @@ public:
     {
         Taken taken = Taken::Added;
         DevClock *clock = nullptr; // the listed record; null for a conflict
-        QString movedFrom;         // Moved and Conflict: the listed clock's address
+        QString movedFrom;         // Moved, MoveUnconfirmed and Conflict: the listed clock's address
+    };
+    // A clock this program itself gave a new address and MAC (the conflict
+    // resolver): where it was and what it took.
+    struct Readdressed
+    {
+        QString oldIp;
+        QString oldMac;
+        QString newIp;
+        QString newMac;
+        int port = 0;
+        bool addressTaken = false; // false: it refused (or no address was left)
+        bool macTaken = false;
+        bool addressed = true; // false: no address was left for it
     };
 
     explicit ClockIntake(ClockRegistry &registry);
@@ -80,6 +108,14 @@ public:
     // found goes onto the list when it is added (found is then null);
     // otherwise it stays the caller's.
     Result take(std::unique_ptr<DevClock> &found, const Rules &rules);
+    // Every move of this flow counts as confirmed (--accept-moves).
+    void setAcceptMoves(bool accept) { m_acceptMoves = accept; }
+
+    // The records of readdressed clocks follow them: address, MAC and port,
+    // the status back to not yet polled; a clock that refused keeps its row,
+    // marked as not authenticated. Announced; returns one line per listed
+    // clock saying what became of it. Unlisted clocks are left to a search.
+    QStringList follow(const QVector<Readdressed> &clocks, const QString &user, const QString &password);
 
 private:
     struct Decision
@@ -87,6 +123,8 @@ private:
         Taken taken = Taken::Added;
         quint64 listedId = 0; // unless Added
         QString movedFrom;
+        // A move heard while another clock answered at the old address.
+        bool confirmed = false;
     };
     Decision decide(const DevClock &found, const Rules &rules) const;
     Result resultOf(const Decision &decision) const;
@@ -94,4 +132,5 @@ private:
     ClockRegistry &m_registry;
     QSet<quint64> m_claimed;
     QHash<const DevClock *, Decision> m_heard;
+    bool m_acceptMoves = false;
 };

@@ -130,10 +130,24 @@ QString conflictText(const QString &mac, const QString &listedAt, const QString 
         .arg(mac, listedAt, foundAt);
 }
 
+QString unconfirmedMoveText(const QString &from, const QString &to)
+{
+    return QCoreApplication::translate("ClockMerge",
+                                       "not moved from %1 to %2: %1 did not answer with another clock; "
+                                       "the move waits for confirmation")
+        .arg(from, to);
+}
+
 bool stillThere(const QString &deviceInformationReply, const QString &mac)
 {
     DevClock there;
     return there.parseDeviceInformation(deviceInformationReply) && there.mac == mac;
+}
+
+bool answersWithOther(const QString &deviceInformationReply, const QString &mac)
+{
+    DevClock there;
+    return there.parseDeviceInformation(deviceInformationReply) && MacText::isIdentity(there.mac) && there.mac != mac;
 }
 
 int groupNamed(ClockRegistry &registry, const QString &name)

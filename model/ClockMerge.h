@@ -65,9 +65,13 @@ void update(DevClock &listed, const DevClock &found, Match match);
 QString movedText(const QString &from, const QString &to);
 // "two clocks report MAC M (at A and B); nothing changed".
 QString conflictText(const QString &mac, const QString &listedAt, const QString &foundAt);
+// "not moved from A to B: A did not answer with another clock; ...".
+QString unconfirmedMoveText(const QString &from, const QString &to);
 // Whether the reply of the old address to "/F" still names mac: a move is
 // taken only when it does not.
 bool stillThere(const QString &deviceInformationReply, const QString &mac);
+// Whether that reply names another clock's MAC: only then is the move sure.
+bool answersWithOther(const QString &deviceInformationReply, const QString &mac);
 
 // The index of the group called name, made when the list has none; -1 for
 // an empty name.

@@ -76,8 +76,25 @@ CommissionedAddress CommissioningFinding::takeInto(ClockIntake &intake)
         result.rename = CommissionedAddress::Rename::NotAsked;
         result.reason = ClockMerge::conflictText(mac, taken.movedFrom, address.ip);
         return result;
+    case ClockIntake::Taken::MoveUnconfirmed:
+        result.outcome = CommissionedAddress::MacConflict;
+        result.movedFrom = taken.movedFrom;
+        result.rename = CommissionedAddress::Rename::NotAsked;
+        result.reason = ClockMerge::unconfirmedMoveText(taken.movedFrom, address.ip);
+        // The listed clock, for the user to confirm its move.
+        result.clockId = taken.clock->id;
+        return result;
+    case ClockIntake::Taken::WrongPassword:
+        result.outcome = CommissionedAddress::WrongPassword;
+        result.rename = CommissionedAddress::Rename::NotAsked;
+        return result;
     case ClockIntake::Taken::Added:
-        result.outcome = rules.silent ? CommissionedAddress::AddedSilent : CommissionedAddress::Added;
+        // A plan row that refused the password stays a refusal on the list.
+        if (rules.silent)
+            result.outcome = address.outcome == CommissionedAddress::WrongPassword ? CommissionedAddress::WrongPassword
+                                                                                  : CommissionedAddress::AddedSilent;
+        else
+            result.outcome = CommissionedAddress::Added;
         break;
     case ClockIntake::Taken::Moved:
         result.outcome = CommissionedAddress::Moved;

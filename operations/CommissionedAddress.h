@@ -81,6 +81,9 @@ struct CommissionedAddress
     bool isClock() const { return outcome == Added || outcome == AlreadyListed || outcome == Moved; }
     // On the device list after the run.
     bool isListed() const { return isClock() || outcome == AddedSilent; }
+    // A listed clock found here by its MAC while nothing showed it gone from
+    // movedFrom: its row moves only when the user confirms.
+    bool awaitsMoveConfirmation() const { return outcome == MacConflict && clockId != 0; }
     // The program did with the address what it was asked to: false when
     // nothing answered, the password was refused or the renaming failed.
     bool isHandled() const;

@@ -148,6 +148,7 @@ void CommissioningSender::onWorkerFinished(Worker *worker, int index)
         return;
     case StepOldAddress:
         probe.oldStillThere = !worker->error() && ClockMerge::stillThere(reply, probe.clock->mac);
+        probe.oldAnsweredOther = !worker->error() && ClockMerge::answersWithOther(reply, probe.clock->mac);
         renameOrFinish(index);
         return;
     case StepRename:
@@ -234,7 +235,7 @@ void CommissioningSender::checkOldAddress(int index)
     const ClockIntake::Result finding = m_listing.preview(*probe.clock, ClockIntake::Rules());
     // Conflict: the listed clock answered at its own address in this run.
     probe.oldStillThere = finding.taken == ClockIntake::Taken::Conflict;
-    if (finding.taken != ClockIntake::Taken::Moved) {
+    if (finding.taken != ClockIntake::Taken::Moved && finding.taken != ClockIntake::Taken::MoveUnconfirmed) {
         renameOrFinish(index);
         return;
     }
@@ -297,17 +298,20 @@ CommissioningFinding CommissioningSender::findingOf(int index)
     result.reason = probe.reason;
     found.rules.group = target.group;
     if (!probe.clock) {
-        if (probe.finding == CommissionedAddress::NoAnswer && target.listWhenSilent) {
-            // A plan row where nothing answered: onto the list as not reachable.
+        const bool refused = probe.finding == CommissionedAddress::WrongPassword;
+        if ((probe.finding == CommissionedAddress::NoAnswer || refused) && target.listWhenSilent) {
+            // A plan row where nothing answered, or that refused the plan's
+            // password: onto the list as the plan gives it, not reachable.
             found.clock = std::make_unique<DevClock>();
             found.clock->network.ip = target.ip;
+            found.clock->mac = target.mac;
             if (!target.name.isEmpty())
                 found.clock->name = target.name;
             found.clock->user = target.user;
             found.clock->password = target.password;
             found.clock->productCode.clear();
             found.clock->firmware = 0;
-            found.clock->lastError = ConnectionError;
+            found.clock->lastError = refused ? AuthorizationError : ConnectionError;
             found.rules.silent = true;
         }
         return found;
@@ -321,9 +325,11 @@ CommissioningFinding CommissioningSender::findingOf(int index)
         // A clock not reached does not move on the plan's word.
         found.rules.moves = ClockIntake::Moves::Stay;
     } else {
-        // A move is taken only from an address asked and found without the MAC.
+        // A move is taken only from an address asked that answered with
+        // another MAC; one silent or refusing waits for confirmation.
         found.rules.moves = ClockIntake::Moves::Checked;
-        found.rules.checkedFrom = probe.oldStillThere ? QString() : probe.checkedOld;
+        found.rules.checkedFrom = probe.oldAnsweredOther ? probe.checkedOld : QString();
+        found.rules.unconfirmedFrom = probe.oldStillThere || probe.oldAnsweredOther ? QString() : probe.checkedOld;
     }
     found.clock = std::move(probe.clock);
     return found;

@@ -79,6 +79,8 @@ private:
         // whether it still answers there with the MAC.
         QString checkedOld;
         bool oldStillThere = false;
+        // The old address answered, with another clock's MAC: the move is sure.
+        bool oldAnsweredOther = false;
     };
 
     // Plan rows without credentials of their own take those stored for the

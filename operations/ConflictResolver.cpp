@@ -112,6 +112,26 @@ QString ConflictResolver::macPlus(const QString &mac, int offset)
     return groups.join(QLatin1Char('-'));
 }
 
+QVector<ClockIntake::Readdressed> ConflictResolver::readdressed() const
+{
+    const QString factory = QString::fromLatin1(factoryClockIp);
+    QVector<ClockIntake::Readdressed> clocks;
+    for (int k = 0; k < m_found.size(); ++k) {
+        ClockIntake::Readdressed clock;
+        clock.oldIp = factory;
+        clock.oldMac = m_oldMacs.value(k);
+        clock.newIp = m_found.at(k)->network.ip;
+        clock.newMac = m_givenMacs.value(k);
+        clock.port = m_found.at(k)->network.port;
+        clock.addressTaken = m_addressTaken.value(k);
+        clock.macTaken = clock.addressTaken && m_accepted.value(k) && !clock.newMac.isEmpty();
+        // Clocks after the last address given, or after a cancel, were never asked.
+        clock.addressed = m_addressAsked.value(k);
+        clocks.append(clock);
+    }
+    return clocks;
+}
+
 void ConflictResolver::run()
 {
     // A first MAC that is not a MAC would be sent to every clock as garbage;
@@ -167,8 +187,10 @@ void ConflictResolver::handleInterfaceReplies(Worker *worker)
     const QVector<DeviceInfo> replies =
         DiscoveryDatagram::validReplies(worker, m_interfaces.at(m_interfaceIndex));
     for (const DeviceInfo &info : replies) {
-        if (info.address == factoryAddress)
+        if (info.address == factoryAddress) {
             m_found.append(DiscoveryDatagram::newClock(info));
+            m_oldMacs.append(m_found.last()->mac);
+        }
     }
     ++m_interfaceIndex;
     setProgress(PhaseShare * m_interfaceIndex / m_interfaces.size());
@@ -189,6 +211,9 @@ void ConflictResolver::startAddressChanges()
     m_done = 0;
     m_expected = m_found.size();
     m_accepted = QVector<bool>(m_found.size(), false);
+    m_addressTaken = QVector<bool>(m_found.size(), false);
+    m_addressAsked = QVector<bool>(m_found.size(), false);
+    m_givenMacs = QVector<QString>(m_found.size()).toList();
     // A first address past .254 leaves nothing to give.
     if (!isHostAddress(m_nextIp)) {
         m_unaddressed = m_found.size();
@@ -223,6 +248,8 @@ void ConflictResolver::handleAddressResult(Worker *worker, int index)
     ++m_done;
     setProgress(PhaseShare + PhaseShare * m_done / m_expected);
     m_accepted[index] = acceptedBy(worker);
+    m_addressTaken[index] = m_accepted.at(index);
+    m_addressAsked[index] = true;
     if (m_accepted.at(index))
         m_found.at(index)->network.ip = m_nextIp;
 
@@ -272,7 +299,8 @@ void ConflictResolver::startMacChanges()
     m_expected = changed.size();
     for (int j = 0; j < changed.size(); ++j) {
         const int k = changed.at(j);
-        CommandWWW command(WriteMac, CommandBodies::mac(macPlus(m_nextMac, j)));
+        m_givenMacs[k] = macPlus(m_nextMac, j);
+        CommandWWW command(WriteMac, CommandBodies::mac(m_givenMacs.at(k)));
         if (!sendExchange(targetOf(k), command, k, &ConflictResolver::onWorkerFinished)) {
             fail();
             return;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ClockIntake.h"
 #include "DataSender.h"
 #include "NetworkCardData.h"
 #include "SenderTarget.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QVector>
 
@@ -33,6 +35,9 @@ public:
     // Clocks found but never addressed because no address was left for them.
     int unaddressedCount() const { return m_unaddressed; }
     int phase() const { return m_phase; }
+    // What became of every clock found, in the order found: where it was,
+    // the address and MAC it was given and whether it took them.
+    QVector<ClockIntake::Readdressed> readdressed() const;
 
     // The pause between two address changes.
     void setPauseMs(int ms) { m_pause.setInterval(ms); }
@@ -72,6 +77,11 @@ private:
     int m_unaddressed = 0;
     QList<DevClock *> m_found;
     QVector<bool> m_accepted;
+    // Per clock found: its MAC before, and whether it took its new address.
+    QStringList m_oldMacs;
+    QStringList m_givenMacs;
+    QVector<bool> m_addressTaken;
+    QVector<bool> m_addressAsked;
     QList<NetworkCardData> m_interfaces;
     int m_interfaceIndex = -1;
     QTimer m_pause;

@@ -34,8 +34,6 @@ private slots:
     void acceptedLines();
     void refusedLines_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void refusedLines();
-    void addresses_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
-    void addresses();
     void usageNamesEveryCommand();
     void clockJsonValues();
     void tableColumnsLineUp();
@@ -81,13 +79,6 @@ void TestCli::refusedLines()
     QString error;
     QVERIFY(!CliCommandLine::parse(arguments, invocation, error));
     QVERIFY2(error.contains(reason), qPrintable(error));
-}
-
-void TestCli::addresses()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, canonical);
-    QCOMPARE(CliCommandLine::canonicalAddress(text), canonical);
 }
 
 void TestCli::usageNamesEveryCommand()

@@ -1,6 +1,7 @@
 #include "ClockConfig.h"
 #include "CliProcess.h"
 #include "ConfigurationFiles.h"
+#include "DevClock.h"
 #include "NotificationSettings.h"
 #include "SmtpServerProcess.h"
 #include "StateFile.h"
@@ -29,6 +30,8 @@ private slots:
     void badUsage();
     void helpGoesToStandardOutput();
     void addListRemove();
+    void sharedAddressNeedsAHandle_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
+    void sharedAddressNeedsAHandle();
     void quietPeriodWhileTheMonitorHoldsTheList();
     void listShowsQuietAndAudit_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void listShowsQuietAndAudit();
@@ -36,7 +39,7 @@ private slots:
     void unreadableStateFileIsLeftAlone_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void unreadableStateFileIsLeftAlone();
     void configShow();
-    void testMail_data();
+    void testMail_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void testMail();
     void passwordSources_data() { TestRows::add(QStringLiteral("cli/plans.rows")); }
     void passwordSources();
@@ -191,10 +194,32 @@ void TestCliLocal::addListRemove()
     QCOMPARE(left.size(), 1);
     QCOMPARE(left.at(0).toObject().value("ip").toString(), QStringLiteral("192.168.0.21"));
     QCOMPARE(left.at(0).toObject().value("index").toInt(), 0);
+}
 
-    result = cli.run({"remove", "192.168.0.20"});
-    QCOMPARE(result.exitCode, 1);
-    QCOMPARE(result.err, QByteArray("No clock with the address 192.168.0.20 is on the device list.\n"));
+// Two clocks at the factory address and one of its own ("ip name" after).
+void TestCliLocal::sharedAddressNeedsAHandle()
+{
+    QFETCH(QStringList, command);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, after);
+    CliProcess cli;
+    DevClock clocks[3];
+    const char *const names[] = {"One", "Two", "Lobby"};
+    for (int i = 0; i < 3; ++i) {
+        clocks[i].name = names[i];
+        clocks[i].network.ip = i < 2 ? QStringLiteral("192.168.0.11") : QStringLiteral("192.168.0.20");
+        clocks[i].mac = QStringLiteral("02-A7-3C-00-10-0%1").arg(i + 5);
+    }
+    QVERIFY(QDir().mkpath(QFileInfo(cli.stateFilePath()).path()));
+    QVERIFY(StateFile::save(cli.stateFilePath(), {&clocks[0], &clocks[1], &clocks[2]}, {}, NotificationSettings()));
+    const CliProcess::Result result = cli.run(command);
+    QVERIFY2(result.exitCode == exitCode, result.err);
+    if (exitCode == 2)
+        QVERIFY2(result.err.contains("1  02-A7-3C-00-10-06  Two"), result.err);
+    QStringList listed;
+    for (const QJsonValue &clock : cli.run({"--json", "list"}).json().object().value("clocks").toArray())
+        listed << clock.toObject().value("ip").toString() + ' ' + clock.toObject().value("name").toString();
+    QCOMPARE(listed, after);
 }
 
 void TestCliLocal::listShowsQuietAndAudit()
@@ -331,18 +356,6 @@ void TestCliLocal::configShow()
     QVERIFY2(result.err.startsWith("Configuration load failed: " + garbage.toUtf8() + " (not an XML file: "),
              result.err);
     QVERIFY2(result.err.endsWith("(line 1, column 1))\n"), result.err);
-}
-
-void TestCliLocal::testMail_data()
-{
-    QTest::addColumn<bool>("withRecipient");
-    QTest::addColumn<QString>("clientPassword");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("delivered") << true << "mail-pass" << 0 << "Test e-mail has been sent successfully.";
-    QTest::newRow("no recipient") << false << "mail-pass" << 1 << "Sending the test e-mail failed: no recipient is set.";
-    QTest::newRow("password refused") << true << "wrong" << 1 << "Sending the test e-mail failed:\n";
 }
 
 void TestCliLocal::testMail()

@@ -15,8 +15,10 @@ std::unique_ptr<DevClock> clockFrom(const QString &ipAndMac)
 {
     auto clock = std::make_unique<DevClock>();
     clock->network.ip = ipAndMac.section(QLatin1Char(' '), 0, 0);
-    clock->mac = ipAndMac.section(QLatin1Char(' '), 1);
+    clock->mac = ipAndMac.section(QLatin1Char(' '), 1, 1);
     clock->name = QStringLiteral("found");
+    if (ipAndMac.section(QLatin1Char(' '), 2) == QLatin1String("401"))
+        clock->lastError = AuthorizationError;
     return clock;
 }
 
@@ -31,6 +33,8 @@ class TestClockIntake : public QObject
 private slots:
     void take_data() { TestRows::add(QStringLiteral("model/clockintake.rows")); }
     void take();
+    void follow_data() { TestRows::add(QStringLiteral("model/clockintake.rows")); }
+    void follow();
 };
 
 void TestClockIntake::take()
@@ -59,13 +63,14 @@ void TestClockIntake::take()
     how.whenListed = word == QLatin1String("keep")      ? ClockIntake::WhenListed::Keep
         : word == QLatin1String("another")              ? ClockIntake::WhenListed::AddAnother
                                                         : ClockIntake::WhenListed::Update;
-    how.moves = word == QLatin1String("checked") ? ClockIntake::Moves::Checked
+    how.moves = word == QLatin1String("checked") || word == QLatin1String("unconfirmed") ? ClockIntake::Moves::Checked
         : word == QLatin1String("stay")          ? ClockIntake::Moves::Stay
                                                  : ClockIntake::Moves::Heard;
-    how.checkedFrom = rules.section(QLatin1Char(' '), 1);
+    (word == QLatin1String("unconfirmed") ? how.unconfirmedFrom : how.checkedFrom) = rules.section(QLatin1Char(' '), 1);
+    intake.setAcceptMoves(rules.endsWith(QLatin1String("accept")));
     how.silent = word == QLatin1String("silent");
 
-    const char *const names[] = {"added", "already listed", "updated", "moved", "conflict"};
+    const char *const names[] = {"added", "already listed", "updated", "moved", "conflict", "wrong password", "move unconfirmed"};
     QStringList taken;
     for (auto &clock : clocks) {
         const ClockIntake::Result previewed = intake.preview(*clock, how);
@@ -87,6 +92,34 @@ void TestClockIntake::take()
         after << QStringLiteral("%1 %2 %3").arg(clock->network.ip, clock->mac, clock->name).simplified();
     QTEST(taken, "taken");
     QTEST(after, "after");
+}
+
+// Clocks "oldIp oldMac newIp newMac taken" the resolver readdressed (taken:
+// both, ip, none or unaddressed) and the listed records ("ip mac") after.
+void TestClockIntake::follow()
+{
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, readdressed);
+    ClockRegistry registry;
+    for (const QString &clock : listed)
+        registry.addClock(clockFrom(clock).release());
+    QVector<ClockIntake::Readdressed> moves;
+    for (const QString &text : readdressed) {
+        const QStringList word = text.split(QLatin1Char(' '));
+        moves.append({word.at(0), word.at(1), word.at(2), word.at(3), 2101,
+                      word.at(4) != QLatin1String("none") && word.at(4) != QLatin1String("unaddressed"),
+                      word.at(4) == QLatin1String("both"), word.at(4) != QLatin1String("unaddressed")});
+    }
+    int announced = 0;
+    connect(&registry, &ClockRegistry::clockChanged, this, [&announced] { ++announced; });
+    const QStringList lines = ClockIntake(registry).follow(moves, QStringLiteral("admin"), QStringLiteral("admin"));
+    QStringList after;
+    for (const DevClock *clock : registry.clocks())
+        after << QStringLiteral("%1 %2%3").arg(clock->network.ip, clock->mac,
+                                              clock->lastError == AuthorizationError ? QStringLiteral(" refused") : QString());
+    QTEST(after, "after");
+    QCOMPARE(announced, lines.size());
+    QTEST(lines.size(), "lines");
 }
 
 QTEST_APPLESS_MAIN(TestClockIntake)

@@ -45,7 +45,7 @@ private slots:
 
 private:
     // One run over the range, shown in model; its results.
-    QVector<CommissionedAddress> run(const QString &password, CommissioningModel &model);
+    QVector<CommissionedAddress> run(const QString &password, CommissioningModel &model, bool acceptMoves);
 };
 
 void TestCommissioning::cleanup()
@@ -55,9 +55,11 @@ void TestCommissioning::cleanup()
     ClockRegistry::resetForTest();
 }
 
-QVector<CommissionedAddress> TestCommissioning::run(const QString &password, CommissioningModel &model)
+QVector<CommissionedAddress> TestCommissioning::run(const QString &password, CommissioningModel &model,
+                                                    bool acceptMoves)
 {
     ClockIntake intake(*ClockRegistry::instance());
+    intake.setAcceptMoves(acceptMoves);
     CommissioningSender *sender =
         Communication::instance()->commission(rangeTargets(wholeNetwork, password), false, intake);
     model.clear();
@@ -86,7 +88,7 @@ void TestCommissioning::rangeRuns()
                                      {"replyBody", QStringLiteral("QM03&DC-9&%1&1&3.05").arg(mac)}};
             QVERIFY2(m_sim.setFaults(words.at(1).toInt(), faults), qPrintable(m_sim.lastError()));
         } else {
-            results = run(words.at(1), model);
+            results = run(words.at(1), model, words.value(2) == QLatin1String("accept"));
         }
     }
 

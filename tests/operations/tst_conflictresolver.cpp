@@ -56,7 +56,14 @@ void TestConflictResolver::resolve()
     int foundCount = -1;
     int changedCount = -1;
     int unaddressedCount = -1;
+    QStringList readdressed;
     EndSpy spy(resolver, [&](DataSender *s) {
+        for (const ClockIntake::Readdressed &clock : static_cast<ConflictResolver *>(s)->readdressed()) {
+            QVERIFY(!clock.oldMac.isEmpty());
+            readdressed << (!clock.addressed ? QStringLiteral("unaddressed")
+                            : !clock.addressTaken ? QStringLiteral("refused")
+                            : clock.macTaken ? clock.newIp : clock.newIp + QStringLiteral(" kept its MAC"));
+        }
         foundCount = static_cast<ConflictResolver *>(s)->foundCount();
         changedCount = static_cast<ConflictResolver *>(s)->changedCount();
         unaddressedCount = static_cast<ConflictResolver *>(s)->unaddressedCount();
@@ -66,6 +73,8 @@ void TestConflictResolver::resolve()
     QCOMPARE(foundCount, found);
     QCOMPARE(changedCount, changed);
     QCOMPARE(unaddressedCount, unaddressed);
+    readdressed.sort();
+    QTEST(readdressed, "readdressed");
     QCOMPARE(spy.progressTexts().last(), QString(found ? "0.99" : "0.33"));
 
     QStringList addresses;

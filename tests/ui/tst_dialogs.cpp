@@ -113,6 +113,7 @@ private slots:
     void devicesFound_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
     void newClockFitsTheWayChosen();
     void devicesFound();
+    void devicesFoundFindings();
     void settingsRefusals_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
     void settingsRefusals();
     void settingsRecordOnly();
@@ -307,6 +308,29 @@ void TestDialogs::devicesFound()
     QCOMPARE(dialog.isAccepted(), accepted);
     QCOMPARE(dialog.selected(), selected);
     QCOMPARE(m_dialogs.questionTexts().size(), asked);
+}
+
+// What the list makes of each clock decides its tick and its status text.
+void TestDialogs::devicesFoundFindings()
+{
+    DevClock found[3];
+    for (DevClock &clock : found)
+        clock.network.ip = QStringLiteral("192.168.0.11");
+    found[0].lastError = AuthorizationError;
+    found[1].network.ip = QStringLiteral("192.168.0.40");
+    DevClock listed;
+    const QVector<ClockIntake::Result> findings = {{ClockIntake::Taken::WrongPassword, &listed, QString()},
+                                                   {ClockIntake::Taken::MoveUnconfirmed, &listed, "192.168.0.30"},
+                                                   {ClockIntake::Taken::Added, nullptr, QString()}};
+    DialogDevicesFound dialog(m_dialogs);
+    dialog.setFindings({&found[0], &found[1], &found[2]}, findings, {true, false, true});
+    auto *table = dialog.findChild<CustomHeaderedTable *>("twdDeviceList");
+    QCOMPARE(table->item(0, DialogDevicesFound::StatusColumn)->text(), QString("wrong password for listed clock"));
+    QCOMPARE(table->item(1, DialogDevicesFound::StatusColumn)->text(),
+             QString("OK - moved from 192.168.0.30 to 192.168.0.40? Tick to confirm"));
+    // Another clock at the factory address is offered, and asked about.
+    QCOMPARE(table->item(2, DialogDevicesFound::StatusColumn)->text(), QString("OK - IP duplicate found"));
+    QCOMPARE(dialog.selected(), QVector<bool>({false, false, true}));
 }
 
 void TestDialogs::settingsRefusals()

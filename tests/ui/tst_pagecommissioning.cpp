@@ -117,6 +117,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QStringList, shown);
         QFETCH(QStringList, rows);
+        QFETCH(int, moveAnswer);
 
         Page p;
         p.dialogs.answerDialog([&fields](QDialog &dialog) { return fill(dialog, fields); });
@@ -129,6 +130,8 @@ private slots:
         // open and closes without a run, so no result table is asked for.
         if (!message.isEmpty())
             p.dialogs.answerQuestion(QuestionResult::Negative);
+        if (moveAnswer >= 0)
+            p.dialogs.answerQuestion(moveAnswer ? QuestionResult::Positive : QuestionResult::Negative);
         QStringList seen;
         p.dialogs.answerDialog([&](QDialog &dialog) {
             if (auto *found = dialog.findChild<QTableWidget *>("twdDeviceList")) {
@@ -143,7 +146,12 @@ private slots:
         p.press(button.toLatin1());
 
         QCOMPARE(p.dialogs.pendingAnswers(), message.isEmpty() ? 0 : 1);
-        QCOMPARE(p.dialogs.questionTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QStringList asked = p.dialogs.questionTexts();
+        // The one question after a run: whether unproved moves are taken.
+        QCOMPARE(moveAnswer >= 0, !asked.isEmpty() && asked.constLast().startsWith("These listed clocks"));
+        if (moveAnswer >= 0)
+            asked.removeLast();
+        QCOMPARE(asked, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(seen, shown);
         QCOMPARE(p.rows(), rows);
         QCOMPARE(ClockRegistry::instance()->clockCount(), rows.size());

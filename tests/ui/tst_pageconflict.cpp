@@ -1,5 +1,6 @@
 #include "ClockRegistry.h"
 #include "ClockSimControl.h"
+#include "DevClock.h"
 #include "DialogQuestion.h"
 #include "MonitoringSession.h"
 #include "PageConflict.h"
@@ -39,7 +40,15 @@ void TestPageConflict::resolve()
     QFETCH(int, credentials);
     QFETCH(QString, password);
     QFETCH(QString, message);
+    QFETCH(QStringList, rows);
 
+    // Rows "ip mac" listed before, as a search leaves them.
+    for (const QString &row : qAsConst(rows)) {
+        auto *clock = new DevClock;
+        clock->network.ip = QStringLiteral("192.168.0.11");
+        clock->mac = row.section(QLatin1Char(' '), 1);
+        ClockRegistry::instance()->addClock(clock);
+    }
     ScriptedDialogHost dialogs;
     MonitoringSession session{*ClockRegistry::instance()};
     StandaloneServices alone(session, dialogs);
@@ -67,6 +76,12 @@ void TestPageConflict::resolve()
         QCOMPARE(dialogs.requests().at(1).text, QString("Resolving conflicts"));
     else
         QVERIFY(m_sim.httpRequests().isEmpty());
+    // The rows followed their clocks: "ip mac" of each, in list order.
+    QStringList after;
+    for (const DevClock *clock : ClockRegistry::instance()->clocks())
+        after << clock->network.ip + ' ' + clock->mac;
+    ClockRegistry::instance()->clear();
+    QTEST(after, "after");
 }
 
 QTEST_MAIN(TestPageConflict)

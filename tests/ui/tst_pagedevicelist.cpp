@@ -333,14 +333,15 @@ void TestPageDeviceList::search()
 {
     QFETCH(QStringList, untick);
     QFETCH(QStringList, rows);
+    QFETCH(QString, password);
 
     listClock("Hall", "192.168.0.20");
     Fixture f;
     QVERIFY(f.fill());
     f.dialogs
-        .answerDialog([](QDialog &dialog) {
+        .answerDialog([&](QDialog &dialog) {
             dialog.findChild<QLineEdit *>("ledUser")->setText("admin");
-            dialog.findChild<QLineEdit *>("ledPassword")->setText("pw");
+            dialog.findChild<QLineEdit *>("ledPassword")->setText(password);
             return int(QDialog::Accepted);
         })
         .answerDialog([&](QDialog &dialog) {
@@ -355,8 +356,9 @@ void TestPageDeviceList::search()
         .answerQuestion(QuestionResult::Positive);
     QTest::mouseClick(f.page->findChild<QPushButton *>("btnDeviceSearch"), Qt::LeftButton);
 
-    // The listed address is flagged and asked about while it is ticked.
-    QCOMPARE(f.dialogs.questionTexts().size(), untick.contains("192.168.0.20") ? 0 : 1);
+    // The listed address is flagged and asked about while it is ticked; a
+    // refusal there is the listed clock, neither ticked nor asked about.
+    QTEST(int(f.dialogs.questionTexts().size()), "asked");
     QStringList listed;
     for (int row = 0; row < f.table()->model()->rowCount(); ++row)
         listed << f.cell(row, PageDeviceList::IpColumn);

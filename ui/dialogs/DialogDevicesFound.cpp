@@ -81,6 +81,55 @@ void DialogDevicesFound::setClocks(const QVector<DevClock *> &clocks, const QVec
     }
 }
 
+void DialogDevicesFound::setFindings(const QVector<DevClock *> &clocks, const QVector<ClockIntake::Result> &findings,
+                                     const QList<bool> &listedAtAddress)
+{
+    QVector<bool> duplicate;
+    QStringList notes;
+    QVector<bool> ticked;
+    for (int i = 0; i < clocks.size(); ++i) {
+        const ClockIntake::Result finding = findings.value(i);
+        const QString ip = clocks.at(i)->network.ip;
+        QString note;
+        switch (finding.taken) {
+        case ClockIntake::Taken::Moved:
+            note = ClockMerge::movedText(finding.movedFrom, ip);
+            break;
+        case ClockIntake::Taken::MoveUnconfirmed:
+            note = tr("moved from %1 to %2? Tick to confirm").arg(finding.movedFrom, ip);
+            break;
+        case ClockIntake::Taken::WrongPassword:
+            note = tr("wrong password for listed clock");
+            break;
+        default:
+            break;
+        }
+        notes << note;
+        const bool moving =
+            finding.taken == ClockIntake::Taken::Moved || finding.taken == ClockIntake::Taken::MoveUnconfirmed;
+        duplicate << (finding.taken == ClockIntake::Taken::Conflict
+                      || (listedAtAddress.value(i) && !moving && finding.taken != ClockIntake::Taken::WrongPassword));
+        ticked << (finding.taken != ClockIntake::Taken::WrongPassword
+                   && finding.taken != ClockIntake::Taken::MoveUnconfirmed);
+    }
+    setClocks(clocks, duplicate, QStringList());
+    CustomHeaderedTable *table = ui->twdDeviceList;
+    const QSignalBlocker blocker(table);
+    for (int row = 0; row < clocks.size(); ++row) {
+        if (!notes.at(row).isEmpty()) {
+            // A refusal at a listed clock says so instead of "Authorization error".
+            QTableWidgetItem *status = table->item(row, StatusColumn);
+            const bool refused = findings.value(row).taken == ClockIntake::Taken::WrongPassword;
+            status->setText(refused ? notes.at(row) : status->text() + QStringLiteral(" - ") + notes.at(row));
+        }
+        if (!ticked.at(row)) {
+            table->item(row, CheckColumn)->setCheckState(Qt::Unchecked);
+            m_selected[row] = false;
+        }
+    }
+    updateHeaderCheck();
+}
+
 void DialogDevicesFound::onItemChanged(QTableWidgetItem *item)
 {
     if (!item || item->column() != CheckColumn)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClockIntake.h"
 #include "FramelessDialog.h"
 
 #include <QStringList>
@@ -34,6 +35,11 @@ public:
     // with the same MAC had.
     void setClocks(const QVector<DevClock *> &clocks, const QVector<bool> &duplicate,
                    const QStringList &movedFrom = QStringList());
+    // The clocks with what the list makes of each (ClockIntake::preview)
+    // and whether a clock is listed at its address. A refusal at a listed
+    // clock and a move nothing proved start unticked: ticking a move confirms it.
+    void setFindings(const QVector<DevClock *> &clocks, const QVector<ClockIntake::Result> &findings,
+                     const QList<bool> &listedAtAddress);
 
     // True when the user pressed "Add" (and confirmed any duplicate).
     bool isAccepted() const { return m_result > 0; }

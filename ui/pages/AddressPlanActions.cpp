@@ -2,11 +2,13 @@
 
 #include "AppSettings.h"
 #include "ClockIntake.h"
+#include "ClockMerge.h"
 #include "ClockRegistry.h"
 #include "CommissioningModel.h"
 #include "CommissioningSender.h"
 #include "Communication.h"
 #include "DialogCommissioningResults.h"
+#include "DevClock.h"
 #include "DialogHost.h"
 #include "OperationRunner.h"
 #include "PageServices.h"
@@ -61,12 +63,40 @@ void AddressPlanActions::commission(const QVector<CommissioningTarget> &targets,
     m_services.runner().run(sender, tr("Probing addresses"), nullptr, this);
     batch.stop();
     showListed();
+    confirmMoves(found.addresses());
     // Written while the user reads the table.
     if (!found.addresses().isEmpty())
         m_services.listChanged();
     DialogCommissioningResults results(found, m_services.window());
     results.showSummary(targets.size());
     m_services.dialogs().runDialog(results);
+}
+
+void AddressPlanActions::confirmMoves(const QVector<CommissionedAddress> &addresses)
+{
+    QStringList moves;
+    for (const CommissionedAddress &address : addresses) {
+        if (address.awaitsMoveConfirmation())
+            moves << ClockMerge::movedText(address.movedFrom, address.ip);
+    }
+    // A device merely reporting a listed MAC would otherwise get the row and,
+    // with it, the clock's stored password.
+    if (moves.isEmpty()
+        || m_services.dialogs().ask(m_services.window(),
+                                    tr("These listed clocks answered at a new address while nothing else answered "
+                                       "at the old one:\n%1\nMove their rows there?")
+                                        .arg(moves.join(QLatin1Char('\n'))),
+                                    QuestionIcon::Question, tr("Move"), tr("Keep"))
+            != QuestionResult::Positive)
+        return;
+    ClockRegistry &registry = m_services.registry();
+    for (const CommissionedAddress &address : addresses) {
+        DevClock *clock = address.awaitsMoveConfirmation() ? registry.clockById(address.clockId) : nullptr;
+        if (!clock)
+            continue;
+        clock->network.ip = address.ip;
+        registry.announceClockChanged(clock);
+    }
 }
 
 void AddressPlanActions::exportList()

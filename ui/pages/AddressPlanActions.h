@@ -32,5 +32,9 @@ signals:
     void clockListed(quint64 id);
 
 private:
+    // Asks once whether the listed clocks found elsewhere by their MAC, with
+    // nothing proving them gone from their old address, move there.
+    void confirmMoves(const QVector<CommissionedAddress> &addresses);
+
     PageServices &m_services;
 };

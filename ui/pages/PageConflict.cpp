@@ -1,5 +1,6 @@
 #include "PageConflict.h"
 
+#include "ClockIntake.h"
 #include "Communication.h"
 #include "ConflictResolver.h"
 #include "DialogAuthentication.h"
@@ -44,13 +45,23 @@ void PageConflict::resolveConflicts()
     ConflictResolver *resolver = m_services.communication().resolveConflicts(
         authentication.user(), authentication.password(), ui->ledConflictIp->text(), ui->ledConflictMac->text());
     resolver->setPauseMs(m_pauseMs);
+    const QString user = authentication.user();
+    const QString password = authentication.password();
     m_services.runner().run(resolver, tr("Resolving conflicts"),
-                            [this](DataSender *sender) { onResolverFinished(sender); }, this);
+                            [this, user, password](DataSender *sender) { onResolverFinished(sender, user, password); },
+                            this);
 }
 
-void PageConflict::onResolverFinished(DataSender *sender)
+void PageConflict::onResolverFinished(DataSender *sender, const QString &user, const QString &password)
 {
     auto *resolver = qobject_cast<ConflictResolver *>(sender);
+    // The rows of the clocks that moved follow them, whatever else the run did.
+    QStringList followed;
+    if (resolver && sender->result() != DataSender::Failed) {
+        followed = ClockIntake(m_services.registry()).follow(resolver->readdressed(), user, password);
+        if (!followed.isEmpty())
+            m_services.listChanged();
+    }
     // The resolver also ends canceled when no clock took its new address;
     // only the user's own cancel is no news.
     const bool gaveUp = resolver && sender->result() == DataSender::Canceled && !sender->isCancelRequested()
@@ -76,6 +87,7 @@ void PageConflict::onResolverFinished(DataSender *sender)
         lines << tr("%1 of %2 clocks found were left unchanged: no address is left after .254.")
                      .arg(unaddressed)
                      .arg(found);
+    lines << followed;
     dialogs.message(m_services.window(), lines.join(QLatin1Char('\n')),
                     gaveUp ? QuestionIcon::Warning : QuestionIcon::Info);
 }

@@ -2,6 +2,8 @@
 
 #include "NavigationPage.h"
 
+#include <QString>
+
 class DataSender;
 class PageServices;
 
@@ -25,7 +27,7 @@ public:
 
 private:
     void resolveConflicts();
-    void onResolverFinished(DataSender *sender);
+    void onResolverFinished(DataSender *sender, const QString &user, const QString &password);
 
     Ui::PageConflict *ui;
     PageServices &m_services;

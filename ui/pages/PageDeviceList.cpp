@@ -176,30 +176,26 @@ void PageDeviceList::SlotClockSearchingFinished(QVector<DevClock *> clocks)
     const QList<bool> listed = registry->alreadyListed(QList<DevClock *>(clocks.cbegin(), clocks.cend()));
     ClockIntake intake(*registry);
     intake.hear(clocks);
-    // A duplicate the user still chooses becomes a second record.
-    ClockIntake::Rules rules;
-    rules.whenListed = ClockIntake::WhenListed::AddAnother;
-    QVector<bool> duplicate;
-    QStringList movedFrom;
-    for (int i = 0; i < clocks.size(); ++i) {
-        const ClockIntake::Result finding = intake.preview(*clocks.at(i), ClockIntake::Rules());
-        const bool moved = finding.taken == ClockIntake::Taken::Moved;
-        // A clock that reports a listed clock's MAC while that clock still
-        // answers is offered as a duplicate and never taken.
-        duplicate.append((listed.at(i) && !moved) || finding.taken == ClockIntake::Taken::Conflict);
-        movedFrom.append(moved ? finding.movedFrom : QString());
-    }
+    QVector<ClockIntake::Result> findings;
+    for (DevClock *clock : qAsConst(clocks))
+        findings.append(intake.preview(*clock, ClockIntake::Rules()));
     DialogDevicesFound dialog(m_services.dialogs(), m_services.window());
-    dialog.setClocks(clocks, duplicate, movedFrom);
+    dialog.setFindings(clocks, findings, listed);
     m_services.dialogs().runDialog(dialog);
     const QVector<bool> selected = dialog.selected();
     const bool accepted = dialog.isAccepted();
+    // A duplicate the user still chooses becomes a second record; a move
+    // ticked is one the user confirmed.
+    ClockIntake::Rules rules;
+    rules.whenListed = ClockIntake::WhenListed::AddAnother;
+    rules.acceptMoves = true;
     bool changed = false;
     for (int i = 0; i < clocks.size(); ++i) {
         std::unique_ptr<DevClock> found(clocks.at(i));
         if (!accepted || i >= selected.size() || !selected.at(i))
             continue;
-        changed = intake.take(found, rules).clock || changed;
+        const ClockIntake::Result taken = intake.take(found, rules);
+        changed = changed || (taken.clock && taken.taken != ClockIntake::Taken::WrongPassword);
     }
     if (changed)
         m_services.listChanged();
