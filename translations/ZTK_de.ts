@@ -55,10 +55,6 @@
         <translation>„%1“ ist keine IPv4-Adresse</translation>
     </message>
     <message>
-        <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>der Name enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>die Datei ist größer als %1 MB</translation>
     </message>
@@ -132,6 +128,22 @@
     <message>
         <source>Device list exported to %1</source>
         <translation>Geräteliste nach %1 exportiert</translation>
+    </message>
+    <message>
+        <source>These listed clocks answered at a new address while nothing else answered at the old one:
+%1
+Move their rows there?</source>
+        <translation>Diese Uhren der Liste antworteten unter einer neuen Adresse, während unter der alten nichts anderes antwortete:
+%1
+Ihre Zeilen dorthin verschieben?</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
     </message>
 </context>
 <context>
@@ -905,6 +917,21 @@
     </message>
 </context>
 <context>
+    <name>ClockIntake</name>
+    <message>
+        <source>%1: %2 (%3) moved to %4 (%5)</source>
+        <translation>%1: %2 (%3) verschoben nach %4 (%5)</translation>
+    </message>
+    <message>
+        <source>%1: moved to %2, but refused its new MAC; it keeps %3</source>
+        <translation>%1: nach %2 verschoben, lehnte aber die neue MAC ab; sie behält %3</translation>
+    </message>
+    <message>
+        <source>%1: refused its new address; it stays at %2</source>
+        <translation>%1: lehnte die neue Adresse ab; sie bleibt bei %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockListModel</name>
     <message>
         <source>Muted until %1</source>
@@ -968,6 +995,10 @@
     <message>
         <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
         <translation>zwei Uhren melden die MAC %1 (%2 und %3); nichts geändert</translation>
+    </message>
+    <message>
+        <source>not moved from %1 to %2: %1 did not answer with another clock; the move waits for confirmation</source>
+        <translation>nicht von %1 nach %2 verschoben: unter %1 antwortete keine andere Uhr; die Verschiebung wartet auf Bestätigung</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1639,14 @@
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
         <translation>Uhren mit derselben IP-Adresse sind bereits in der Geräteliste. Möchten Sie die ausgewählten Uhren trotzdem hinzufügen?</translation>
+    </message>
+    <message>
+        <source>moved from %1 to %2? Tick to confirm</source>
+        <translation>von %1 nach %2 verschoben? Zum Bestätigen ankreuzen</translation>
+    </message>
+    <message>
+        <source>wrong password for listed clock</source>
+        <translation>falsches Passwort für eine Uhr der Liste</translation>
     </message>
 </context>
 <context>

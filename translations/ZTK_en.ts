@@ -55,10 +55,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation type="unfinished"></translation>
     </message>
@@ -131,6 +127,20 @@
     </message>
     <message>
         <source>Device list exported to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These listed clocks answered at a new address while nothing else answered at the old one:
+%1
+Move their rows there?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -905,6 +915,21 @@
     </message>
 </context>
 <context>
+    <name>ClockIntake</name>
+    <message>
+        <source>%1: %2 (%3) moved to %4 (%5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: moved to %2, but refused its new MAC; it keeps %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: refused its new address; it stays at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClockListModel</name>
     <message>
         <source>Muted until %1</source>
@@ -967,6 +992,10 @@
     </message>
     <message>
         <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not moved from %1 to %2: %1 did not answer with another clock; the move waits for confirmation</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1608,6 +1637,14 @@
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
         <translation>Clock(s) with the same IP already exist on the device list. Do you want to add the selected clock(s) anyway?</translation>
+    </message>
+    <message>
+        <source>moved from %1 to %2? Tick to confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong password for listed clock</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>«%1» no es una dirección IPv4</translation>
     </message>
     <message>
-        <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>el nombre contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>el archivo ocupa más de %1 MB</translation>
     </message>
@@ -132,6 +128,22 @@
     <message>
         <source>Device list exported to %1</source>
         <translation>Lista de dispositivos exportada a %1</translation>
+    </message>
+    <message>
+        <source>These listed clocks answered at a new address while nothing else answered at the old one:
+%1
+Move their rows there?</source>
+        <translation>Estos relojes de la lista respondieron en una dirección nueva y nada más respondió en la antigua:
+%1
+¿Mover allí sus filas?</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Mantener</translation>
     </message>
 </context>
 <context>
@@ -905,6 +917,21 @@
     </message>
 </context>
 <context>
+    <name>ClockIntake</name>
+    <message>
+        <source>%1: %2 (%3) moved to %4 (%5)</source>
+        <translation>%1: %2 (%3) movido a %4 (%5)</translation>
+    </message>
+    <message>
+        <source>%1: moved to %2, but refused its new MAC; it keeps %3</source>
+        <translation>%1: movido a %2, pero rechazó su nueva MAC; conserva %3</translation>
+    </message>
+    <message>
+        <source>%1: refused its new address; it stays at %2</source>
+        <translation>%1: rechazó su nueva dirección; sigue en %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockListModel</name>
     <message>
         <source>Muted until %1</source>
@@ -968,6 +995,10 @@
     <message>
         <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
         <translation>dos relojes indican la MAC %1 (%2 y %3); no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>not moved from %1 to %2: %1 did not answer with another clock; the move waits for confirmation</source>
+        <translation>no se movió de %1 a %2: en %1 no respondió otro reloj; el traslado espera confirmación</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1639,14 @@
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
         <translation>Ya hay relojes con la misma IP en la lista de dispositivos. ¿Desea añadir igualmente los relojes seleccionados?</translation>
+    </message>
+    <message>
+        <source>moved from %1 to %2? Tick to confirm</source>
+        <translation>¿movido de %1 a %2? Marque para confirmar</translation>
+    </message>
+    <message>
+        <source>wrong password for listed clock</source>
+        <translation>contraseña incorrecta de un reloj de la lista</translation>
     </message>
 </context>
 <context>

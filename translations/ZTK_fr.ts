@@ -55,10 +55,6 @@
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse IPv4</translation>
     </message>
     <message>
-        <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>le nom contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, que l&apos;horloge interpréterait mal</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>le fichier dépasse %1 Mo</translation>
     </message>
@@ -132,6 +128,22 @@
     <message>
         <source>Device list exported to %1</source>
         <translation>Liste des appareils exportée dans %1</translation>
+    </message>
+    <message>
+        <source>These listed clocks answered at a new address while nothing else answered at the old one:
+%1
+Move their rows there?</source>
+        <translation>Ces horloges de la liste ont répondu à une nouvelle adresse et rien d&apos;autre n&apos;a répondu à l&apos;ancienne :
+%1
+Déplacer leurs lignes là-bas ?</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conserver</translation>
     </message>
 </context>
 <context>
@@ -905,6 +917,21 @@
     </message>
 </context>
 <context>
+    <name>ClockIntake</name>
+    <message>
+        <source>%1: %2 (%3) moved to %4 (%5)</source>
+        <translation>%1 : %2 (%3) déplacée vers %4 (%5)</translation>
+    </message>
+    <message>
+        <source>%1: moved to %2, but refused its new MAC; it keeps %3</source>
+        <translation>%1 : déplacée vers %2, mais a refusé sa nouvelle MAC ; elle garde %3</translation>
+    </message>
+    <message>
+        <source>%1: refused its new address; it stays at %2</source>
+        <translation>%1 : a refusé sa nouvelle adresse ; elle reste à %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockListModel</name>
     <message>
         <source>Muted until %1</source>
@@ -968,6 +995,10 @@
     <message>
         <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
         <translation>deux horloges annoncent la MAC %1 (%2 et %3) ; rien n&apos;a changé</translation>
+    </message>
+    <message>
+        <source>not moved from %1 to %2: %1 did not answer with another clock; the move waits for confirmation</source>
+        <translation>non déplacée de %1 vers %2 : aucune autre horloge n&apos;a répondu à %1 ; le déplacement attend une confirmation</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1639,14 @@
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
         <translation>La liste des appareils contient déjà une ou plusieurs horloges ayant la même adresse IP. Voulez-vous quand même ajouter les horloges sélectionnées&#xa0;?</translation>
+    </message>
+    <message>
+        <source>moved from %1 to %2? Tick to confirm</source>
+        <translation>déplacée de %1 vers %2 ? Cochez pour confirmer</translation>
+    </message>
+    <message>
+        <source>wrong password for listed clock</source>
+        <translation>mot de passe erroné pour une horloge de la liste</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>«%1» non è un indirizzo IPv4</translation>
     </message>
     <message>
-        <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>il nome contiene «&amp;», «=» o un carattere di controllo, che l&apos;orologio interpreterebbe male</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>il file supera %1 MB</translation>
     </message>
@@ -132,6 +128,22 @@
     <message>
         <source>Device list exported to %1</source>
         <translation>Elenco dispositivi esportato in %1</translation>
+    </message>
+    <message>
+        <source>These listed clocks answered at a new address while nothing else answered at the old one:
+%1
+Move their rows there?</source>
+        <translation>Questi orologi dell&apos;elenco hanno risposto a un nuovo indirizzo e nient&apos;altro ha risposto a quello vecchio:
+%1
+Spostare lì le loro righe?</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Mantieni</translation>
     </message>
 </context>
 <context>
@@ -905,6 +917,21 @@
     </message>
 </context>
 <context>
+    <name>ClockIntake</name>
+    <message>
+        <source>%1: %2 (%3) moved to %4 (%5)</source>
+        <translation>%1: %2 (%3) spostato su %4 (%5)</translation>
+    </message>
+    <message>
+        <source>%1: moved to %2, but refused its new MAC; it keeps %3</source>
+        <translation>%1: spostato su %2, ma ha rifiutato il nuovo MAC; mantiene %3</translation>
+    </message>
+    <message>
+        <source>%1: refused its new address; it stays at %2</source>
+        <translation>%1: ha rifiutato il nuovo indirizzo; resta su %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockListModel</name>
     <message>
         <source>Muted until %1</source>
@@ -968,6 +995,10 @@
     <message>
         <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
         <translation>due orologi riportano il MAC %1 (%2 e %3); nulla è cambiato</translation>
+    </message>
+    <message>
+        <source>not moved from %1 to %2: %1 did not answer with another clock; the move waits for confirmation</source>
+        <translation>non spostato da %1 a %2: a %1 non ha risposto un altro orologio; lo spostamento attende conferma</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1639,14 @@
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
         <translation>Nell&apos;elenco dispositivi sono già presenti orologi con lo stesso IP. Aggiungere comunque gli orologi selezionati?</translation>
+    </message>
+    <message>
+        <source>moved from %1 to %2? Tick to confirm</source>
+        <translation>spostato da %1 a %2? Spunta per confermare</translation>
+    </message>
+    <message>
+        <source>wrong password for listed clock</source>
+        <translation>password errata per un orologio dell&apos;elenco</translation>
     </message>
 </context>
 <context>

@@ -55,10 +55,6 @@
         <translation>„%1” nie jest adresem IPv4</translation>
     </message>
     <message>
-        <source>the name holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread</source>
-        <translation>nazwa zawiera „&amp;”, „=” lub znak sterujący, których zegar nie odczyta poprawnie</translation>
-    </message>
-    <message>
         <source>the file is larger than %1 MB</source>
         <translation>plik jest większy niż %1 MB</translation>
     </message>
@@ -132,6 +128,22 @@
     <message>
         <source>Device list exported to %1</source>
         <translation>Wyeksportowano listę urządzeń do pliku %1</translation>
+    </message>
+    <message>
+        <source>These listed clocks answered at a new address while nothing else answered at the old one:
+%1
+Move their rows there?</source>
+        <translation>Te zegary z listy odpowiedziały pod nowym adresem, a pod starym nie odpowiedziało nic innego:
+%1
+Przenieść tam ich wiersze?</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Przenieś</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Zostaw</translation>
     </message>
 </context>
 <context>
@@ -905,6 +917,21 @@
     </message>
 </context>
 <context>
+    <name>ClockIntake</name>
+    <message>
+        <source>%1: %2 (%3) moved to %4 (%5)</source>
+        <translation>%1: %2 (%3) przeniesiony na %4 (%5)</translation>
+    </message>
+    <message>
+        <source>%1: moved to %2, but refused its new MAC; it keeps %3</source>
+        <translation>%1: przeniesiony na %2, ale odrzucił nowy MAC; zachowuje %3</translation>
+    </message>
+    <message>
+        <source>%1: refused its new address; it stays at %2</source>
+        <translation>%1: odrzucił nowy adres; pozostaje pod %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockListModel</name>
     <message>
         <source>Muted until %1</source>
@@ -968,6 +995,10 @@
     <message>
         <source>two clocks report MAC %1 (%2 and %3); nothing changed</source>
         <translation>dwa zegary podają MAC %1 (%2 i %3); nic nie zmieniono</translation>
+    </message>
+    <message>
+        <source>not moved from %1 to %2: %1 did not answer with another clock; the move waits for confirmation</source>
+        <translation>nie przeniesiono z %1 na %2: pod %1 nie odpowiedział inny zegar; przeniesienie czeka na potwierdzenie</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +1640,14 @@
     <message>
         <source>Clock(s) with same IP already exist on device list. Do you want to add selected clock(s) anyway?</source>
         <translation>Zegary o tym samym adresie IP są już na liście urządzeń. Czy mimo to dodać zaznaczone zegary?</translation>
+    </message>
+    <message>
+        <source>moved from %1 to %2? Tick to confirm</source>
+        <translation>przeniesiony z %1 na %2? Zaznacz, aby potwierdzić</translation>
+    </message>
+    <message>
+        <source>wrong password for listed clock</source>
+        <translation>błędne hasło zegara z listy</translation>
     </message>
 </context>
 <context>
