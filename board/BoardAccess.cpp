@@ -1,4 +1,4 @@
-#include "BoardAccess.h"
+#include "board/BoardAccess.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
-#include "BoardJson.h"
+#include "board/BoardJson.h"
 
-#include "ClockEventText.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "FleetSummary.h"
-#include "QuietPeriod.h"
+#include "session/ClockEventText.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "model/FleetSummary.h"
+#include "model/QuietPeriod.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "BoardLanguage.h"
+#include "board/BoardLanguage.h"
 
-#include "ProgramFiles.h"
+#include "core/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "BoardPage.h"
+#include "board/BoardPage.h"
 
-#include "BoardLanguage.h"
+#include "board/BoardLanguage.h"
 
 #include <QCoreApplication>
 #include <QFile>

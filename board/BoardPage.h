@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Language.h"
-#include "MetricsHttpServer.h"
+#include "core/Language.h"
+#include "metrics/MetricsHttpServer.h"
 
 #include <QByteArray>
 #include <QString>

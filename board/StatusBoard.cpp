@@ -1,12 +1,12 @@
-#include "StatusBoard.h"
+#include "board/StatusBoard.h"
 
-#include "BoardJson.h"
-#include "BoardLanguage.h"
-#include "BoardPage.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "QuietPeriod.h"
-#include "ScrapeRequestParser.h"
+#include "board/BoardJson.h"
+#include "board/BoardLanguage.h"
+#include "board/BoardPage.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/QuietPeriod.h"
+#include "metrics/ScrapeRequestParser.h"
 
 #include <QDateTime>
 #include <QHostAddress>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BoardAccess.h"
-#include "EventJournal.h"
-#include "Language.h"
-#include "MetricsHttpServer.h"
+#include "board/BoardAccess.h"
+#include "persistence/EventJournal.h"
+#include "core/Language.h"
+#include "metrics/MetricsHttpServer.h"
 
 #include <QDateTime>
 #include <QHash>

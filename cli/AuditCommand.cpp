@@ -1,12 +1,12 @@
-#include "AuditCommand.h"
+#include "cli/AuditCommand.h"
 
-#include "AppSettings.h"
-#include "AuditFindingsStore.h"
-#include "AuditReport.h"
-#include "CliSession.h"
-#include "ClockRegistry.h"
-#include "DevGroup.h"
-#include "FleetAudit.h"
+#include "core/AppSettings.h"
+#include "session/AuditFindingsStore.h"
+#include "cli/AuditReport.h"
+#include "cli/CliSession.h"
+#include "model/ClockRegistry.h"
+#include "model/DevGroup.h"
+#include "operations/audit/FleetAudit.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

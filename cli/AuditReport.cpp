@@ -1,8 +1,8 @@
-#include "AuditReport.h"
+#include "cli/AuditReport.h"
 
-#include "AuditFindingsModel.h"
-#include "ClockPrinter.h"
-#include "FleetAudit.h"
+#include "operations/audit/AuditFindingsModel.h"
+#include "cli/ClockPrinter.h"
+#include "operations/audit/FleetAudit.h"
 
 #include <QJsonArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AuditSummary.h"
+#include "operations/audit/AuditSummary.h"
 
 #include <QJsonObject>
 #include <QString>

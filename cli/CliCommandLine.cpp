@@ -1,12 +1,12 @@
-#include "CliCommandLine.h"
+#include "cli/CliCommandLine.h"
 
-#include "AddressRange.h"
-#include "CliCommandLineSecrets.h"
-#include "ExchangeSchedule.h"
-#include "Ipv4Text.h"
-#include "Language.h"
-#include "MacText.h"
-#include "MetricsHttpServer.h"
+#include "model/AddressRange.h"
+#include "cli/CliCommandLineSecrets.h"
+#include "transport/ExchangeSchedule.h"
+#include "values/Ipv4Text.h"
+#include "core/Language.h"
+#include "values/MacText.h"
+#include "metrics/MetricsHttpServer.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>

@@ -1,4 +1,4 @@
-#include "CliCommandLineSecrets.h"
+#include "cli/CliCommandLineSecrets.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "CliOutput.h"
+#include "cli/CliOutput.h"
 
-#include "Error.h"
+#include "values/Error.h"
 
 #include <QJsonDocument>
 

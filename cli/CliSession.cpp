@@ -1,12 +1,12 @@
-#include "CliSession.h"
+#include "cli/CliSession.h"
 
-#include "AppSettings.h"
-#include "ClockRegistry.h"
-#include "DataSender.h"
-#include "DevClock.h"
-#include "DeviceListLock.h"
-#include "StateFile.h"
-#include "StateLoad.h"
+#include "core/AppSettings.h"
+#include "model/ClockRegistry.h"
+#include "operations/DataSender.h"
+#include "model/DevClock.h"
+#include "session/DeviceListLock.h"
+#include "persistence/StateFile.h"
+#include "session/StateLoad.h"
 
 #include <QEventLoop>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CliCommandLine.h"
-#include "CliOutput.h"
-#include "ProgressIndicator.h"
-#include "SenderTarget.h"
+#include "cli/CliCommandLine.h"
+#include "cli/CliOutput.h"
+#include "cli/ProgressIndicator.h"
+#include "operations/SenderTarget.h"
 
 #include <QString>
 

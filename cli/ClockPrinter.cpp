@@ -1,7 +1,7 @@
-#include "ClockPrinter.h"
+#include "cli/ClockPrinter.h"
 
-#include "DevClock.h"
-#include "DevGroup.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

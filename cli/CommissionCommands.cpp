@@ -1,14 +1,14 @@
-#include "CommissionCommands.h"
+#include "cli/CommissionCommands.h"
 
-#include "AddressRange.h"
-#include "CliSession.h"
-#include "ClockIntake.h"
-#include "ClockPrinter.h"
-#include "CommissioningModel.h"
-#include "CommissioningSender.h"
-#include "Communication.h"
-#include "PlanFile.h"
-#include "SignalWatcher.h"
+#include "model/AddressRange.h"
+#include "cli/CliSession.h"
+#include "model/ClockIntake.h"
+#include "cli/ClockPrinter.h"
+#include "operations/CommissioningModel.h"
+#include "operations/CommissioningSender.h"
+#include "operations/Communication.h"
+#include "persistence/PlanFile.h"
+#include "cli/SignalWatcher.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -1,8 +1,8 @@
-#include "ConfigPrinter.h"
+#include "cli/ConfigPrinter.h"
 
-#include "ChoiceLists.h"
-#include "ClockConfig.h"
-#include "ClockPrinter.h"
+#include "model/ChoiceLists.h"
+#include "model/ClockConfig.h"
+#include "cli/ClockPrinter.h"
 
 #include <QJsonArray>
 #include <QVector>

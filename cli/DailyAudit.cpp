@@ -1,13 +1,13 @@
-#include "DailyAudit.h"
+#include "cli/DailyAudit.h"
 
-#include "AppIdentity.h"
-#include "AppSettings.h"
-#include "AuditFindingsStore.h"
-#include "AuditReport.h"
-#include "CliCommandLine.h"
-#include "CliOutput.h"
-#include "FleetAudit.h"
-#include "MailSender.h"
+#include "core/AppIdentity.h"
+#include "core/AppSettings.h"
+#include "session/AuditFindingsStore.h"
+#include "cli/AuditReport.h"
+#include "cli/CliCommandLine.h"
+#include "cli/CliOutput.h"
+#include "operations/audit/FleetAudit.h"
+#include "notify/MailSender.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "MailCommands.h"
+#include "cli/MailCommands.h"
 
-#include "CliSession.h"
-#include "TestMailFlow.h"
+#include "cli/CliSession.h"
+#include "notify/TestMailFlow.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MonitoringSession.h"
+#include "session/MonitoringSession.h"
 
 #include <QHash>
 #include <QObject>

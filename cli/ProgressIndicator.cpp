@@ -1,4 +1,4 @@
-#include "ProgressIndicator.h"
+#include "cli/ProgressIndicator.h"
 
 #include <QTextStream>
 

@@ -1,14 +1,14 @@
-#include "QuietCommands.h"
+#include "cli/QuietCommands.h"
 
-#include "ClockEventText.h"
-#include "ClockEventTracker.h"
-#include "ClockPrinter.h"
-#include "ClockRegistry.h"
-#include "CliSession.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "EventJournal.h"
-#include "QuietRequests.h"
+#include "session/ClockEventText.h"
+#include "session/ClockEventTracker.h"
+#include "cli/ClockPrinter.h"
+#include "model/ClockRegistry.h"
+#include "cli/CliSession.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "persistence/EventJournal.h"
+#include "session/QuietRequests.h"
 
 #include <QCoreApplication>
 #include <QDir>

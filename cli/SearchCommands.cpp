@@ -1,16 +1,16 @@
-#include "SearchCommands.h"
+#include "cli/SearchCommands.h"
 
-#include "CliSession.h"
-#include "ClockIntake.h"
-#include "ClockMerge.h"
-#include "ClockPrinter.h"
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "ConflictResolver.h"
-#include "DevClock.h"
-#include "DeviceFinder.h"
-#include "GetStatusSender.h"
-#include "SenderTarget.h"
+#include "cli/CliSession.h"
+#include "model/ClockIntake.h"
+#include "model/ClockMerge.h"
+#include "cli/ClockPrinter.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "operations/ConflictResolver.h"
+#include "model/DevClock.h"
+#include "operations/DeviceFinder.h"
+#include "operations/GetStatusSender.h"
+#include "operations/SenderTarget.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

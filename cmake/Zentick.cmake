@@ -21,7 +21,8 @@ endif()
 function(zentick_add_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    # Includes name their folder from the project root ("model/DevClock.h").
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC zentick_options ${ARG_LIBS})
 endfunction()
 

@@ -1,4 +1,4 @@
-#include "AppIdentity.h"
+#include "core/AppIdentity.h"
 
 namespace AppIdentity {
 

@@ -1,8 +1,8 @@
-#include "AppSettings.h"
+#include "core/AppSettings.h"
 
-#include "AppIdentity.h"
-#include "PrivateFiles.h"
-#include "SettingsStore.h"
+#include "core/AppIdentity.h"
+#include "platform/PrivateFiles.h"
+#include "platform/SettingsStore.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
-#include "Language.h"
+#include "core/Language.h"
 
-#include "ProgramFiles.h"
-#include "SettingsStore.h"
+#include "core/ProgramFiles.h"
+#include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "ProgramFiles.h"
+#include "core/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "DesktopTheme.h"
+#include "desktop/DesktopTheme.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "DocumentOpener.h"
+#include "desktop/DocumentOpener.h"
 
 #include <QDesktopServices>
 #include <QDir>

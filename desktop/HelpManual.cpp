@@ -1,8 +1,8 @@
-#include "HelpManual.h"
+#include "desktop/HelpManual.h"
 
-#include "AppIdentity.h"
-#include "DocumentOpener.h"
-#include "ProgramFiles.h"
+#include "core/AppIdentity.h"
+#include "desktop/DocumentOpener.h"
+#include "core/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

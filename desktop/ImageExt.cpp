@@ -1,4 +1,4 @@
-#include "ImageExt.h"
+#include "desktop/ImageExt.h"
 
 #include <QColor>
 

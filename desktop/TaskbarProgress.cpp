@@ -1,4 +1,4 @@
-#include "TaskbarProgress.h"
+#include "desktop/TaskbarProgress.h"
 
 #include <QWindow>
 

@@ -1,9 +1,9 @@
-#include "ThemeManager.h"
+#include "desktop/ThemeManager.h"
 
-#include "DesktopTheme.h"
-#include "ImageExt.h"
-#include "Resources.h"
-#include "SettingsStore.h"
+#include "desktop/DesktopTheme.h"
+#include "desktop/ImageExt.h"
+#include "resources/Resources.h"
+#include "platform/SettingsStore.h"
 
 #include <QFile>
 #include <QPainter>

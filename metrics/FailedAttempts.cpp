@@ -1,4 +1,4 @@
-#include "FailedAttempts.h"
+#include "metrics/FailedAttempts.h"
 
 #include <QDebug>
 

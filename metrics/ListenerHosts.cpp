@@ -1,4 +1,4 @@
-#include "ListenerHosts.h"
+#include "metrics/ListenerHosts.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
-#include "MetricsHttpServer.h"
+#include "metrics/MetricsHttpServer.h"
 
-#include "ScrapeRequestParser.h"
-#include "PrometheusWriter.h"
+#include "metrics/ScrapeRequestParser.h"
+#include "metrics/PrometheusWriter.h"
 
 #include <QNetworkInterface>
 #include <QRegularExpression>

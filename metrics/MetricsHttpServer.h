@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FailedAttempts.h"
-#include "ListenerHosts.h"
-#include "ScrapeRequestParser.h"
+#include "metrics/FailedAttempts.h"
+#include "metrics/ListenerHosts.h"
+#include "metrics/ScrapeRequestParser.h"
 
 #include <QByteArray>
 #include <QHostAddress>

@@ -1,11 +1,11 @@
-#include "MonitorMetrics.h"
+#include "metrics/MonitorMetrics.h"
 
-#include "ClockRegistry.h"
-#include "ClockStatus.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "PrometheusWriter.h"
-#include "QuietPeriod.h"
+#include "model/ClockRegistry.h"
+#include "model/ClockStatus.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "metrics/PrometheusWriter.h"
+#include "model/QuietPeriod.h"
 
 
 #include <limits>

@@ -1,4 +1,4 @@
-#include "PrometheusWriter.h"
+#include "metrics/PrometheusWriter.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "ScrapeRequestParser.h"
+#include "metrics/ScrapeRequestParser.h"
 
 #include <QList>
 

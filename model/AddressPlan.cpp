@@ -1,10 +1,10 @@
-#include "AddressPlan.h"
+#include "model/AddressPlan.h"
 
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "Ipv4Text.h"
-#include "MacText.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "values/Ipv4Text.h"
+#include "values/MacText.h"
 
 #include <QCoreApplication>
 #include <QHash>

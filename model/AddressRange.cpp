@@ -1,6 +1,6 @@
-#include "AddressRange.h"
+#include "model/AddressRange.h"
 
-#include "Ipv4Text.h"
+#include "values/Ipv4Text.h"
 
 #include <QCoreApplication>
 #include <QHostAddress>

@@ -1,4 +1,4 @@
-#include "ChoiceLists.h"
+#include "model/ChoiceLists.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "ClockConfig.h"
+#include "model/ClockConfig.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "ClockIntake.h"
+#include "model/ClockIntake.h"
 
-#include "ClockMerge.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "MacText.h"
+#include "model/ClockMerge.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "values/MacText.h"
 
 #include <QCoreApplication>
 

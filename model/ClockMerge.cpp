@@ -1,9 +1,9 @@
-#include "ClockMerge.h"
+#include "model/ClockMerge.h"
 
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "MacText.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "values/MacText.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "ClockRegistry.h"
+#include "model/ClockRegistry.h"
 
-#include "DevClock.h"
-#include "DevGroup.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuietPeriod.h"
+#include "model/QuietPeriod.h"
 
 #include <QHash>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "ConfigCodes.h"
+#include "model/ConfigCodes.h"
 
-#include "ClockConfig.h"
-#include "ReplyParser.h"
+#include "model/ClockConfig.h"
+#include "model/ReplyParser.h"
 
 #include <QMap>
 

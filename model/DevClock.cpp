@@ -1,8 +1,8 @@
-#include "DevClock.h"
+#include "model/DevClock.h"
 
-#include "ConfigCodes.h"
-#include "MacText.h"
-#include "ReplyParser.h"
+#include "model/ConfigCodes.h"
+#include "values/MacText.h"
+#include "model/ReplyParser.h"
 
 #include <QRandomGenerator64>
 

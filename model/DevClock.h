@@ -1,12 +1,12 @@
 #pragma once
 
-#include "AlertCounter.h"
-#include "ClockConfig.h"
-#include "ClockNetworkSettings.h"
-#include "ClockStatus.h"
-#include "Error.h"
-#include "NetworkCardData.h"
-#include "QuietPeriod.h"
+#include "model/AlertCounter.h"
+#include "model/ClockConfig.h"
+#include "model/ClockNetworkSettings.h"
+#include "model/ClockStatus.h"
+#include "values/Error.h"
+#include "values/NetworkCardData.h"
+#include "model/QuietPeriod.h"
 
 #include <QDateTime>
 #include <QObject>

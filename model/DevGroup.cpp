@@ -1,4 +1,4 @@
-#include "DevGroup.h"
+#include "model/DevGroup.h"
 
 DevGroup::DevGroup(QObject *parent)
     : QObject(parent)

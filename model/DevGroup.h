@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClockConfig.h"
-#include "QuietPeriod.h"
+#include "model/ClockConfig.h"
+#include "model/QuietPeriod.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "DeviceRowFilter.h"
+#include "model/DeviceRowFilter.h"
 
-#include "DevClock.h"
+#include "model/DevClock.h"
 
 bool DeviceRowFilter::accepts(const DevClock &clock) const
 {

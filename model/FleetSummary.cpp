@@ -1,6 +1,6 @@
-#include "FleetSummary.h"
+#include "model/FleetSummary.h"
 
-#include "DevClock.h"
+#include "model/DevClock.h"
 
 #include <QCoreApplication>
 

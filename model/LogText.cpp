@@ -1,4 +1,4 @@
-#include "LogText.h"
+#include "model/LogText.h"
 
 namespace LogText {
 

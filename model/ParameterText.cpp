@@ -1,6 +1,6 @@
-#include "ParameterText.h"
+#include "model/ParameterText.h"
 
-#include "ClockConfig.h"
+#include "model/ClockConfig.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

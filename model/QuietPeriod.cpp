@@ -1,4 +1,4 @@
-#include "QuietPeriod.h"
+#include "model/QuietPeriod.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "AlertTrigger.h"
+#include "notify/AlertTrigger.h"
 
-#include "ClockStatus.h"
-#include "DevClock.h"
-#include "MailSender.h"
-#include "NotificationSettings.h"
+#include "model/ClockStatus.h"
+#include "model/DevClock.h"
+#include "notify/MailSender.h"
+#include "notify/NotificationSettings.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "IncidentMail.h"
+#include "notify/IncidentMail.h"
 
-#include "AppIdentity.h"
-#include "MailSender.h"
+#include "core/AppIdentity.h"
+#include "notify/MailSender.h"
 
 #include <QCoreApplication>
 #include <QMap>

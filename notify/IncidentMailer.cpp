@@ -1,15 +1,15 @@
-#include "IncidentMailer.h"
+#include "notify/IncidentMailer.h"
 
-#include "AlertTrigger.h"
-#include "ClockRegistry.h"
-#include "ClockStatus.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "IncidentMail.h"
-#include "MailSender.h"
-#include "NotificationSettings.h"
-#include "QuietPeriod.h"
-#include "Smtp.h"
+#include "notify/AlertTrigger.h"
+#include "model/ClockRegistry.h"
+#include "model/ClockStatus.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "notify/IncidentMail.h"
+#include "notify/MailSender.h"
+#include "notify/NotificationSettings.h"
+#include "model/QuietPeriod.h"
+#include "notify/Smtp.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IncidentMail.h"
+#include "notify/IncidentMail.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "MailEncoding.h"
+#include "notify/MailEncoding.h"
 
 #include <QList>
 

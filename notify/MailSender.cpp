@@ -1,12 +1,12 @@
-#include "MailSender.h"
+#include "notify/MailSender.h"
 
-#include "AppIdentity.h"
-#include "ClockRegistry.h"
-#include "ClockStatus.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "NotificationSettings.h"
-#include "Smtp.h"
+#include "core/AppIdentity.h"
+#include "model/ClockRegistry.h"
+#include "model/ClockStatus.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "notify/NotificationSettings.h"
+#include "notify/Smtp.h"
 
 namespace {
 

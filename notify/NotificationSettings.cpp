@@ -1,4 +1,4 @@
-#include "NotificationSettings.h"
+#include "notify/NotificationSettings.h"
 
 bool operator==(const NotificationSettings &a, const NotificationSettings &b)
 {

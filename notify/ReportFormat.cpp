@@ -1,6 +1,6 @@
-#include "ReportFormat.h"
+#include "notify/ReportFormat.h"
 
-#include "ClockStatus.h"
+#include "model/ClockStatus.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

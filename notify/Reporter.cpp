@@ -1,8 +1,8 @@
-#include "Reporter.h"
+#include "notify/Reporter.h"
 
-#include "AppSettings.h"
-#include "ClockRegistry.h"
-#include "XlsxWritter.h"
+#include "core/AppSettings.h"
+#include "model/ClockRegistry.h"
+#include "notify/XlsxWritter.h"
 
 #include <QTimer>
 

@@ -1,6 +1,6 @@
-#include "Smtp.h"
+#include "notify/Smtp.h"
 
-#include "MailEncoding.h"
+#include "notify/MailEncoding.h"
 
 #include <QDateTime>
 #include <QSslSocket>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NotificationSettings.h"
-#include "SmtpReplyBuffer.h"
+#include "notify/NotificationSettings.h"
+#include "notify/SmtpReplyBuffer.h"
 
 #include <QAbstractSocket>
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "SmtpReplyBuffer.h"
+#include "notify/SmtpReplyBuffer.h"
 
 #include <QStringList>
 

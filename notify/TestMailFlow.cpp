@@ -1,8 +1,8 @@
-#include "TestMailFlow.h"
+#include "notify/TestMailFlow.h"
 
-#include "AppIdentity.h"
-#include "MailSender.h"
-#include "Smtp.h"
+#include "core/AppIdentity.h"
+#include "notify/MailSender.h"
+#include "notify/Smtp.h"
 
 TestMailFlow::TestMailFlow(QObject *parent) : QObject(parent), m_timeoutMs(MailSender::mailTimeoutMs)
 {

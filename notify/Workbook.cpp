@@ -1,4 +1,4 @@
-#include "Workbook.h"
+#include "notify/Workbook.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "WorkbookPackage.h"
+#include "notify/WorkbookPackage.h"
 
 #include <orcus/zip_archive.hpp>
 #include <orcus/zip_archive_stream.hpp>

@@ -1,6 +1,6 @@
-#include "WorkbookReader.h"
+#include "notify/WorkbookReader.h"
 
-#include "WorkbookPackage.h"
+#include "notify/WorkbookPackage.h"
 
 #include <QDate>
 

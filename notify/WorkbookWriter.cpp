@@ -1,4 +1,4 @@
-#include "WorkbookWriter.h"
+#include "notify/WorkbookWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Workbook.h"
+#include "notify/Workbook.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "XlsxWritter.h"
+#include "notify/XlsxWritter.h"
 
-#include "DevClock.h"
-#include "ReportFormat.h"
-#include "WorkbookReader.h"
-#include "WorkbookWriter.h"
+#include "model/DevClock.h"
+#include "notify/ReportFormat.h"
+#include "notify/WorkbookReader.h"
+#include "notify/WorkbookWriter.h"
 
 #include <QFile>
 #include <QFileInfo>

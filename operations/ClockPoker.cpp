@@ -1,10 +1,10 @@
-#include "ClockPoker.h"
+#include "operations/ClockPoker.h"
 
-#include "ClockRegistry.h"
-#include "CommandWWW.h"
-#include "DevClock.h"
-#include "WorkerThreadPool.h"
-#include "WorkerWWW.h"
+#include "model/ClockRegistry.h"
+#include "transport/CommandWWW.h"
+#include "model/DevClock.h"
+#include "transport/WorkerThreadPool.h"
+#include "transport/WorkerWWW.h"
 
 #include <QPointer>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "CommandBodies.h"
+#include "operations/CommandBodies.h"
 
-#include "ClockNetworkSettings.h"
+#include "model/ClockNetworkSettings.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "CommissionedAddress.h"
+#include "operations/CommissionedAddress.h"
 
-#include "AddressPlan.h"
-#include "AddressRange.h"
-#include "ClockMerge.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "MacText.h"
+#include "model/AddressPlan.h"
+#include "model/AddressRange.h"
+#include "model/ClockMerge.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "values/MacText.h"
 
 #include <QCoreApplication>
 #include <QStringList>

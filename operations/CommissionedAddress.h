@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClockIntake.h"
+#include "model/ClockIntake.h"
 
 #include <QMetaType>
 #include <QString>

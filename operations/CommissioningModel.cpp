@@ -1,7 +1,7 @@
-#include "CommissioningModel.h"
+#include "operations/CommissioningModel.h"
 
-#include "CommissioningSender.h"
-#include "DevClock.h"
+#include "operations/CommissioningSender.h"
+#include "model/DevClock.h"
 
 #include <QStringList>
 

@@ -1,16 +1,16 @@
-#include "CommissioningSender.h"
+#include "operations/CommissioningSender.h"
 
-#include "ClockMerge.h"
-#include "ClockRegistry.h"
-#include "CommandBodies.h"
-#include "CommandWWW.h"
-#include "DevClock.h"
-#include "ParameterText.h"
-#include "ReplyParser.h"
-#include "SenderTarget.h"
-#include "Worker.h"
-#include "WorkerThreadPool.h"
-#include "WorkerWWW.h"
+#include "model/ClockMerge.h"
+#include "model/ClockRegistry.h"
+#include "operations/CommandBodies.h"
+#include "transport/CommandWWW.h"
+#include "model/DevClock.h"
+#include "model/ParameterText.h"
+#include "model/ReplyParser.h"
+#include "operations/SenderTarget.h"
+#include "transport/Worker.h"
+#include "transport/WorkerThreadPool.h"
+#include "transport/WorkerWWW.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommissionedAddress.h"
-#include "DataSender.h"
+#include "operations/CommissionedAddress.h"
+#include "operations/DataSender.h"
 
 #include <QVector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SenderTarget.h"
+#include "operations/SenderTarget.h"
 
 #include <QList>
 #include <QObject>

@@ -1,14 +1,14 @@
-#include "ConflictResolver.h"
+#include "operations/ConflictResolver.h"
 
-#include "CommandBodies.h"
-#include "CommandWWW.h"
-#include "DevClock.h"
-#include "DeviceInfo.h"
-#include "DiscoveryDatagram.h"
-#include "SenderTarget.h"
-#include "Worker.h"
-#include "WorkerThread.h"
-#include "WorkerWWW.h"
+#include "operations/CommandBodies.h"
+#include "transport/CommandWWW.h"
+#include "model/DevClock.h"
+#include "transport/DeviceInfo.h"
+#include "operations/DiscoveryDatagram.h"
+#include "operations/SenderTarget.h"
+#include "transport/Worker.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerWWW.h"
 
 #include <QHostAddress>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ClockIntake.h"
-#include "DataSender.h"
-#include "NetworkCardData.h"
-#include "SenderTarget.h"
+#include "model/ClockIntake.h"
+#include "operations/DataSender.h"
+#include "values/NetworkCardData.h"
+#include "operations/SenderTarget.h"
 
 #include <QList>
 #include <QString>

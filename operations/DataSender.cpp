@@ -1,11 +1,11 @@
-#include "DataSender.h"
+#include "operations/DataSender.h"
 
-#include "CommandWWW.h"
-#include "SenderTarget.h"
-#include "WorkerFactory.h"
-#include "WorkerThread.h"
-#include "WorkerThreadPool.h"
-#include "WorkerWWW.h"
+#include "transport/CommandWWW.h"
+#include "operations/SenderTarget.h"
+#include "transport/WorkerFactory.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerThreadPool.h"
+#include "transport/WorkerWWW.h"
 
 #include <algorithm>
 

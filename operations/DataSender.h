@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Error.h"
-#include "ExchangeLane.h"
-#include "Worker.h"
-#include "WorkerThread.h"
+#include "values/Error.h"
+#include "transport/ExchangeLane.h"
+#include "transport/Worker.h"
+#include "transport/WorkerThread.h"
 
 #include <QObject>
 

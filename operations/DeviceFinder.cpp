@@ -1,15 +1,15 @@
-#include "DeviceFinder.h"
+#include "operations/DeviceFinder.h"
 
-#include "ClockRegistry.h"
-#include "CommandWWW.h"
-#include "DevClock.h"
-#include "DeviceInfo.h"
-#include "DiscoveryDatagram.h"
-#include "MacText.h"
-#include "SenderTarget.h"
-#include "Worker.h"
-#include "WorkerThread.h"
-#include "WorkerWWW.h"
+#include "model/ClockRegistry.h"
+#include "transport/CommandWWW.h"
+#include "model/DevClock.h"
+#include "transport/DeviceInfo.h"
+#include "operations/DiscoveryDatagram.h"
+#include "values/MacText.h"
+#include "operations/SenderTarget.h"
+#include "transport/Worker.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerWWW.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // Discovery is a sender (queued, cancelled and reported like the others), so it
 // lives with the senders rather than with the transport.
 
-#include "DataSender.h"
-#include "NetworkCardData.h"
+#include "operations/DataSender.h"
+#include "values/NetworkCardData.h"
 
 #include <QList>
 #include <QString>

@@ -1,13 +1,13 @@
-#include "DiscoveryDatagram.h"
+#include "operations/DiscoveryDatagram.h"
 
-#include "CommandDeviceInfo.h"
-#include "DevClock.h"
-#include "DeviceInfo.h"
-#include "MacText.h"
-#include "NetworkCardData.h"
-#include "WorkerFactory.h"
-#include "WorkerThread.h"
-#include "WorkerUdp.h"
+#include "transport/CommandDeviceInfo.h"
+#include "model/DevClock.h"
+#include "transport/DeviceInfo.h"
+#include "values/MacText.h"
+#include "values/NetworkCardData.h"
+#include "transport/WorkerFactory.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerUdp.h"
 
 #include <QHostAddress>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "GetConfigurationSender.h"
+#include "operations/GetConfigurationSender.h"
 
-#include "DevClock.h"
+#include "model/DevClock.h"
 
 namespace {
 

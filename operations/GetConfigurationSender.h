@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SteppedClockSender.h"
+#include "operations/SteppedClockSender.h"
 
-#include "ClockConfig.h"
+#include "model/ClockConfig.h"
 
 // Reads a clock's configuration in its three parts (time, display, alarms)
 // into a scratch clock; the window copies it into the listed clock on

@@ -1,6 +1,6 @@
-#include "GetStatusSender.h"
+#include "operations/GetStatusSender.h"
 
-#include "CommandWWW.h"
+#include "transport/CommandWWW.h"
 
 GetStatusSender::GetStatusSender(const QList<SenderTarget> &targets, QObject *parent)
     : SimpleSender(targets, parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimpleSender.h"
+#include "operations/SimpleSender.h"
 
 // One status request ("/T1") per target, for the status poller.
 class GetStatusSender : public SimpleSender

@@ -1,6 +1,6 @@
-#include "RefreshStatusSender.h"
+#include "operations/RefreshStatusSender.h"
 
-#include "DevClock.h"
+#include "model/DevClock.h"
 
 namespace {
 

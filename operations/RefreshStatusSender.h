@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SteppedClockSender.h"
+#include "operations/SteppedClockSender.h"
 
 // "Refresh status": firmware, network settings and status of one clock, one
 // exchange after the other, parsed into a scratch clock that the window copies

@@ -1,6 +1,6 @@
-#include "SenderPool.h"
+#include "operations/SenderPool.h"
 
-#include "DataSender.h"
+#include "operations/DataSender.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "SenderTarget.h"
+#include "operations/SenderTarget.h"
 
-#include "DevClock.h"
+#include "model/DevClock.h"
 
 SenderTarget SenderTarget::fromClock(const DevClock &clock)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceInfo.h"
+#include "transport/DeviceInfo.h"
 
 #include <QMetaType>
 #include <QString>

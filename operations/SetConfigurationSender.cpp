@@ -1,12 +1,12 @@
-#include "SetConfigurationSender.h"
+#include "operations/SetConfigurationSender.h"
 
-#include "ClockConfig.h"
-#include "CommandWWW.h"
-#include "ConfigCodes.h"
-#include "ParameterText.h"
-#include "Worker.h"
-#include "WorkerWWW.h"
-#include "WorkerThread.h"
+#include "model/ClockConfig.h"
+#include "transport/CommandWWW.h"
+#include "model/ConfigCodes.h"
+#include "model/ParameterText.h"
+#include "transport/Worker.h"
+#include "transport/WorkerWWW.h"
+#include "transport/WorkerThread.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataSender.h"
-#include "SenderTarget.h"
+#include "operations/DataSender.h"
+#include "operations/SenderTarget.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "SetNetworkSender.h"
+#include "operations/SetNetworkSender.h"
 
-#include "WorkerWWW.h"
+#include "transport/WorkerWWW.h"
 
 SetNetworkSender::SetNetworkSender(const QList<SenderTarget> &targets, QObject *parent)
     : SimpleSender(targets, parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimpleSender.h"
+#include "operations/SimpleSender.h"
 
 // The network settings command. A clock that takes new settings may drop the
 // connection before it answers, so no response counts as success here.

@@ -1,9 +1,9 @@
-#include "SimpleSender.h"
+#include "operations/SimpleSender.h"
 
-#include "CommandWWW.h"
-#include "Worker.h"
-#include "WorkerThread.h"
-#include "WorkerWWW.h"
+#include "transport/CommandWWW.h"
+#include "transport/Worker.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerWWW.h"
 
 #include <limits>
 

@@ -1,9 +1,9 @@
-#include "SteppedClockSender.h"
+#include "operations/SteppedClockSender.h"
 
-#include "DevClock.h"
-#include "Worker.h"
-#include "WorkerThread.h"
-#include "WorkerWWW.h"
+#include "model/DevClock.h"
+#include "transport/Worker.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerWWW.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CommandWWW.h"
-#include "DataSender.h"
-#include "SenderTarget.h"
+#include "transport/CommandWWW.h"
+#include "operations/DataSender.h"
+#include "operations/SenderTarget.h"
 
 #include <memory>
 

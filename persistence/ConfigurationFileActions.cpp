@@ -1,8 +1,8 @@
-#include "ConfigurationFileActions.h"
+#include "persistence/ConfigurationFileActions.h"
 
-#include "AppSettings.h"
-#include "ClockConfig.h"
-#include "ConfigurationFiles.h"
+#include "core/AppSettings.h"
+#include "model/ClockConfig.h"
+#include "persistence/ConfigurationFiles.h"
 
 #include <QCoreApplication>
 

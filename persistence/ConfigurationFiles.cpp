@@ -1,9 +1,9 @@
-#include "ConfigurationFiles.h"
+#include "persistence/ConfigurationFiles.h"
 
-#include "ClockConfig.h"
-#include "ConfigurationXml.h"
-#include "XmlFile.h"
-#include "XmlWriter.h"
+#include "model/ClockConfig.h"
+#include "persistence/ConfigurationXml.h"
+#include "persistence/XmlFile.h"
+#include "persistence/XmlWriter.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "ConfigurationXml.h"
+#include "persistence/ConfigurationXml.h"
 
-#include "ClockConfig.h"
-#include "XmlFile.h"
-#include "XmlScanner.h"
-#include "XmlWriter.h"
+#include "model/ClockConfig.h"
+#include "persistence/XmlFile.h"
+#include "persistence/XmlScanner.h"
+#include "persistence/XmlWriter.h"
 
 #include <type_traits>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XmlFile.h"
+#include "persistence/XmlFile.h"
 
 #include <QDomElement>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "EventJournal.h"
+#include "persistence/EventJournal.h"
 
-#include "AppSettings.h"
-#include "PrivateFiles.h"
+#include "core/AppSettings.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDebug>
 #include <QDir>

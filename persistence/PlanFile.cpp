@@ -1,7 +1,7 @@
-#include "PlanFile.h"
+#include "persistence/PlanFile.h"
 
-#include "PrivateFiles.h"
-#include "XmlFile.h"
+#include "platform/PrivateFiles.h"
+#include "persistence/XmlFile.h"
 
 #include <QDebug>
 #include <QFile>

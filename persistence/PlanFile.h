@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AddressPlan.h"
+#include "model/AddressPlan.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
-#include "StateDocumentReader.h"
+#include "persistence/StateDocumentReader.h"
 
-#include "ClockConfig.h"
-#include "ConfigurationXml.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "StateFields.h"
-#include "XmlFile.h"
+#include "model/ClockConfig.h"
+#include "persistence/ConfigurationXml.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "persistence/StateFields.h"
+#include "persistence/XmlFile.h"
 
 #include <QDomDocument>
 

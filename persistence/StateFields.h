@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DevClock.h"
-#include "MacText.h"
-#include "NotificationSettings.h"
-#include "XmlFile.h"
+#include "model/DevClock.h"
+#include "values/MacText.h"
+#include "notify/NotificationSettings.h"
+#include "persistence/XmlFile.h"
 
 #include <QDateTime>
 #include <QHostAddress>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StateLists.h"
+#include "persistence/StateLists.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "StateLists.h"
+#include "persistence/StateLists.h"
 
-#include "DevClock.h"
-#include "DevGroup.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
 
 namespace StateFile {
 

@@ -1,8 +1,8 @@
-#include "StateSnapshot.h"
+#include "persistence/StateSnapshot.h"
 
-#include "ClockConfig.h"
-#include "DevClock.h"
-#include "DevGroup.h"
+#include "model/ClockConfig.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
 
 StateSnapshot::StateSnapshot(const QList<DevClock *> &clocks, const QList<DevGroup *> &groups,
                              const NotificationSettings &settings)

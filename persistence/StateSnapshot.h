@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NotificationSettings.h"
-#include "StateFile.h"
+#include "notify/NotificationSettings.h"
+#include "persistence/StateFile.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,11 +1,11 @@
-#include "StateStreamReader.h"
+#include "persistence/StateStreamReader.h"
 
-#include "ClockConfig.h"
-#include "ConfigurationXml.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "StateFields.h"
-#include "XmlScanner.h"
+#include "model/ClockConfig.h"
+#include "persistence/ConfigurationXml.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "persistence/StateFields.h"
+#include "persistence/XmlScanner.h"
 
 #include <cstring>
 #include <type_traits>

@@ -1,6 +1,6 @@
-#include "XmlFile.h"
+#include "persistence/XmlFile.h"
 
-#include "PrivateFiles.h"
+#include "platform/PrivateFiles.h"
 
 #include <QCoreApplication>
 #include <QDebug>

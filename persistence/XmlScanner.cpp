@@ -1,6 +1,6 @@
-#include "XmlScanner.h"
+#include "persistence/XmlScanner.h"
 
-#include "XmlFile.h"
+#include "persistence/XmlFile.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "XmlWriter.h"
+#include "persistence/XmlWriter.h"
 
 #include <charconv>
 

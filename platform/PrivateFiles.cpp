@@ -1,4 +1,4 @@
-#include "PrivateFiles.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>

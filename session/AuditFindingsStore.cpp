@@ -1,10 +1,10 @@
-#include "AuditFindingsStore.h"
+#include "session/AuditFindingsStore.h"
 
-#include "AppSettings.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "FleetAudit.h"
-#include "XmlFile.h"
+#include "core/AppSettings.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "operations/audit/FleetAudit.h"
+#include "persistence/XmlFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "AuditSchedule.h"
+#include "session/AuditSchedule.h"
 
-#include "AppSettings.h"
-#include "AuditFindingsStore.h"
-#include "FleetAudit.h"
+#include "core/AppSettings.h"
+#include "session/AuditFindingsStore.h"
+#include "operations/audit/FleetAudit.h"
 
 AuditSchedule::AuditSchedule(ClockRegistry &registry, QObject *parent)
     : QObject(parent)

@@ -1,7 +1,7 @@
-#include "ClockEventText.h"
+#include "session/ClockEventText.h"
 
-#include "ClockStatus.h"
-#include "MailSender.h"
+#include "model/ClockStatus.h"
+#include "notify/MailSender.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EventJournal.h"
+#include "persistence/EventJournal.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "ClockEventTracker.h"
+#include "session/ClockEventTracker.h"
 
-#include "ClockRegistry.h"
-#include "ClockStatus.h"
-#include "DevClock.h"
+#include "model/ClockRegistry.h"
+#include "model/ClockStatus.h"
+#include "model/DevClock.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ClockListFilter.h"
+#include "session/ClockListFilter.h"
 
-#include "ClockListModel.h"
+#include "session/ClockListModel.h"
 
 ClockListFilter::ClockListFilter(ClockListModel &clocks, QObject *parent)
     : QSortFilterProxyModel(parent)

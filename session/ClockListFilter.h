@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceRowFilter.h"
+#include "model/DeviceRowFilter.h"
 
 #include <QSortFilterProxyModel>
 

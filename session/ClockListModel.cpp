@@ -1,9 +1,9 @@
-#include "ClockListModel.h"
+#include "session/ClockListModel.h"
 
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "QuietPeriod.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "model/QuietPeriod.h"
 
 #include <QDateTime>
 

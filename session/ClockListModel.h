@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AuditFindingsStore.h"
+#include "session/AuditFindingsStore.h"
 
 #include <QAbstractTableModel>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "DeviceListLock.h"
+#include "session/DeviceListLock.h"
 
-#include "AppSettings.h"
+#include "core/AppSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AuditSchedule.h"
-#include "DeviceListLock.h"
-#include "MonitorMetrics.h"
-#include "StateLoad.h"
+#include "session/AuditSchedule.h"
+#include "session/DeviceListLock.h"
+#include "metrics/MonitorMetrics.h"
+#include "session/StateLoad.h"
 
 #include <QObject>
 #include <QThreadPool>

@@ -1,10 +1,10 @@
-#include "QuietRequests.h"
+#include "session/QuietRequests.h"
 
-#include "AppSettings.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "PrivateFiles.h"
+#include "core/AppSettings.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDebug>
 #include <QDir>

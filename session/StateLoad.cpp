@@ -1,7 +1,7 @@
-#include "StateLoad.h"
+#include "session/StateLoad.h"
 
-#include "AppSettings.h"
-#include "StateFile.h"
+#include "core/AppSettings.h"
+#include "persistence/StateFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

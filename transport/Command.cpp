@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "transport/Command.h"
 
 Command::Command() = default;
 

@@ -1,4 +1,4 @@
-#include "CommandDeviceInfo.h"
+#include "transport/CommandDeviceInfo.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Command.h"
+#include "transport/Command.h"
 
 // The discovery query: the four ASCII bytes "QLX?", no reply length.
 class CommandDeviceInfo : public Command

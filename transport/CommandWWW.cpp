@@ -1,4 +1,4 @@
-#include "CommandWWW.h"
+#include "transport/CommandWWW.h"
 
 CommandWWW::CommandWWW(int commandType, const QByteArray &body)
     : m_commandType(commandType)

@@ -1,6 +1,6 @@
-#include "ExchangeLoop.h"
+#include "transport/ExchangeLoop.h"
 
-#include "HttpReply.h"
+#include "transport/HttpReply.h"
 
 #include <QMutexLocker>
 

@@ -1,4 +1,4 @@
-#include "ExchangeSchedule.h"
+#include "transport/ExchangeSchedule.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExchangeLane.h"
+#include "transport/ExchangeLane.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "GeneralException.h"
+#include "transport/GeneralException.h"
 
 GeneralException::GeneralException(const QString &message)
     : m_message(message)

@@ -1,4 +1,4 @@
-#include "HttpReply.h"
+#include "transport/HttpReply.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Error.h"
+#include "values/Error.h"
 
 #include <QByteArray>
 #include <QMap>

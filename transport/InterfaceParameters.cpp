@@ -1,3 +1,3 @@
-#include "InterfaceParameters.h"
+#include "transport/InterfaceParameters.h"
 
 InterfaceParameters::~InterfaceParameters() = default;

@@ -1,4 +1,4 @@
-#include "NetworkCardChoices.h"
+#include "transport/NetworkCardChoices.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "NetworkParameters.h"
+#include "transport/NetworkParameters.h"
 
 NetworkParameters::NetworkParameters(const QHostAddress &address, quint16 port, int interfaceType,
                                      const QHostAddress &localAddress)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InterfaceParameters.h"
+#include "transport/InterfaceParameters.h"
 
 #include <QHostAddress>
 

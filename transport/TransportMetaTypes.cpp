@@ -1,10 +1,10 @@
-#include "TransportMetaTypes.h"
+#include "transport/TransportMetaTypes.h"
 
-#include "DatagramPacket.h"
-#include "DeviceInfo.h"
-#include "Error.h"
-#include "NetworkCardData.h"
-#include "Worker.h"
+#include "transport/DatagramPacket.h"
+#include "transport/DeviceInfo.h"
+#include "values/Error.h"
+#include "values/NetworkCardData.h"
+#include "transport/Worker.h"
 
 #include <QMetaType>
 #include <QSharedPointer>

@@ -1,4 +1,4 @@
-#include "WWWParameters.h"
+#include "transport/WWWParameters.h"
 
 WWWParameters::WWWParameters(const QHostAddress &address, const QHostAddress &localAddress, const QString &user,
                              const QString &password, int firmware)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NetworkParameters.h"
+#include "transport/NetworkParameters.h"
 
 #include <QString>
 

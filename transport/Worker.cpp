@@ -1,4 +1,4 @@
-#include "Worker.h"
+#include "transport/Worker.h"
 
 Worker::Worker(const QByteArray &payload)
     : m_payload(payload)

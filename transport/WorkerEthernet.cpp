@@ -1,4 +1,4 @@
-#include "WorkerEthernet.h"
+#include "transport/WorkerEthernet.h"
 
 WorkerEthernet::WorkerEthernet(const QHostAddress &remoteAddress, quint16 port, const QByteArray &payload)
     : Worker(payload)

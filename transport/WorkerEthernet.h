@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Worker.h"
+#include "transport/Worker.h"
 
 #include <QHostAddress>
 

@@ -1,13 +1,13 @@
-#include "WorkerFactory.h"
+#include "transport/WorkerFactory.h"
 
-#include "Command.h"
-#include "CommandWWW.h"
-#include "NetworkParameters.h"
-#include "WWWParameters.h"
-#include "WorkerTcp.h"
-#include "WorkerThread.h"
-#include "WorkerUdp.h"
-#include "WorkerWWW.h"
+#include "transport/Command.h"
+#include "transport/CommandWWW.h"
+#include "transport/NetworkParameters.h"
+#include "transport/WWWParameters.h"
+#include "transport/WorkerTcp.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerUdp.h"
+#include "transport/WorkerWWW.h"
 
 std::unique_ptr<InterfaceParameters> makeParameters(DeviceInfo info, int interfaceType, const QString &user,
                                                     const QString &password, int firmware)

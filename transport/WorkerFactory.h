@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DeviceInfo.h"
-#include "InterfaceParameters.h"
+#include "transport/DeviceInfo.h"
+#include "transport/InterfaceParameters.h"
 
 #include <QString>
 

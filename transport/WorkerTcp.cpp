@@ -1,6 +1,6 @@
-#include "WorkerTcp.h"
+#include "transport/WorkerTcp.h"
 
-#include "GeneralException.h"
+#include "transport/GeneralException.h"
 
 #include <QDebug>
 #include <QTcpSocket>

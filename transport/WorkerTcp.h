@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorkerEthernet.h"
+#include "transport/WorkerEthernet.h"
 
 class Command;
 class QTcpSocket;

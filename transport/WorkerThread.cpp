@@ -1,6 +1,6 @@
-#include "WorkerThread.h"
+#include "transport/WorkerThread.h"
 
-#include "Worker.h"
+#include "transport/Worker.h"
 
 WorkerThread::WorkerThread(Worker *worker, QObject *parent)
     : QObject(parent)

@@ -1,9 +1,9 @@
-#include "WorkerThreadPool.h"
+#include "transport/WorkerThreadPool.h"
 
-#include "TransportMetaTypes.h"
-#include "Worker.h"
-#include "WorkerThread.h"
-#include "WorkerWWW.h"
+#include "transport/TransportMetaTypes.h"
+#include "transport/Worker.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerWWW.h"
 
 #include <QDeadlineTimer>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ExchangeLane.h"
-#include "ExchangeLoop.h"
-#include "ExchangeSchedule.h"
+#include "transport/ExchangeLane.h"
+#include "transport/ExchangeLoop.h"
+#include "transport/ExchangeSchedule.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "WorkerUdp.h"
+#include "transport/WorkerUdp.h"
 
-#include "GeneralException.h"
+#include "transport/GeneralException.h"
 
 #include <QDebug>
 #include <QMutex>

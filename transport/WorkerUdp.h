@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DatagramPacket.h"
-#include "WorkerEthernet.h"
+#include "transport/DatagramPacket.h"
+#include "transport/WorkerEthernet.h"
 
 #include <QVector>
 

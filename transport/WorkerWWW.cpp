@@ -1,7 +1,7 @@
-#include "WorkerWWW.h"
+#include "transport/WorkerWWW.h"
 
-#include "ExchangeLoop.h"
-#include "HttpReply.h"
+#include "transport/ExchangeLoop.h"
+#include "transport/HttpReply.h"
 
 #include <QCoreApplication>
 #include <QMutex>

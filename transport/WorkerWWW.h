@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Error.h"
-#include "ExchangeLoop.h"
-#include "WorkerEthernet.h"
+#include "values/Error.h"
+#include "transport/ExchangeLoop.h"
+#include "transport/WorkerEthernet.h"
 
 #include <QAbstractSocket>
 #include <QByteArray>

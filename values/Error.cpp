@@ -1,4 +1,4 @@
-#include "Error.h"
+#include "values/Error.h"
 
 #include <QCoreApplication>
 

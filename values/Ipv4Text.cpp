@@ -1,4 +1,4 @@
-#include "Ipv4Text.h"
+#include "values/Ipv4Text.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "MacText.h"
+#include "values/MacText.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "NetworkCardData.h"
+#include "values/NetworkCardData.h"
 
 #include <QNetworkInterface>
 

@@ -1,8 +1,8 @@
 // zentick-cli: the clock operations from a shell, and a headless monitor.
-#include "CliApplication.h"
-#include "ClockRegistry.h"
-#include "Language.h"
-#include "ProgressIndicator.h"
+#include "cli/CliApplication.h"
+#include "model/ClockRegistry.h"
+#include "core/Language.h"
+#include "cli/ProgressIndicator.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>

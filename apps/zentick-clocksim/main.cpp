@@ -1,10 +1,10 @@
 // zentick-clocksim: simulated clocks for trying and testing Zentick without hardware.
-#include "ClockFileLoader.h"
-#include "ControlServer.h"
-#include "DiscoveryResponder.h"
-#include "HttpConnection.h"
-#include "HttpFrontEnd.h"
-#include "Simulator.h"
+#include "tools/clocksim/ClockFileLoader.h"
+#include "tools/clocksim/ControlServer.h"
+#include "tools/clocksim/DiscoveryResponder.h"
+#include "tools/clocksim/HttpConnection.h"
+#include "tools/clocksim/HttpFrontEnd.h"
+#include "tools/clocksim/Simulator.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,16 +1,16 @@
 // zentick: the window. Start-up in the order the program has always kept:
 // the stored language, the exchange bound, the device list and the session,
 // then the services every page is given, then the window.
-#include "AppSettings.h"
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "Language.h"
-#include "ModalDialogHost.h"
-#include "MonitoringSession.h"
-#include "PageServices.h"
-#include "Startup.h"
-#include "WindowMain.h"
-#include "WorkerThreadPool.h"
+#include "core/AppSettings.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "core/Language.h"
+#include "ui/dialogs/ModalDialogHost.h"
+#include "session/MonitoringSession.h"
+#include "ui/services/PageServices.h"
+#include "ui/window/Startup.h"
+#include "ui/window/WindowMain.h"
+#include "transport/WorkerThreadPool.h"
 
 #include <QApplication>
 

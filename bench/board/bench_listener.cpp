@@ -6,11 +6,11 @@
 // board's clients got. Clients come from addresses of their own (127.0.0.x),
 // as they would from their own machines.
 //   bench_listener [JOURNAL_MB] [CLOCKS] [SECONDS]   (48, 10000, 20)
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "EventJournal.h"
-#include "MetricsHttpServer.h"
-#include "StatusBoard.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "persistence/EventJournal.h"
+#include "metrics/MetricsHttpServer.h"
+#include "board/StatusBoard.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 // unit, brightness, signal, error code, NTP server and word, sync time,
 // remote mode), where time, temperature and brightness move between polls.
 // Prints nanoseconds per parse; the splitting of a reply alone too.
-#include "DevClock.h"
-#include "ReplyParser.h"
+#include "model/DevClock.h"
+#include "model/ReplyParser.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -4,14 +4,14 @@
 // GUI thread spends in the tick, the longest the GUI thread's event loop
 // stalled while the write ran, and the peak resident memory of the phase.
 
-#include "AppSettings.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "Reporter.h"
-#include "Workbook.h"
-#include "WorkbookReader.h"
-#include "WorkbookWriter.h"
-#include "XlsxWritter.h"
+#include "core/AppSettings.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "notify/Reporter.h"
+#include "notify/Workbook.h"
+#include "notify/WorkbookReader.h"
+#include "notify/WorkbookWriter.h"
+#include "notify/XlsxWritter.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

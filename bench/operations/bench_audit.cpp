@@ -1,13 +1,13 @@
 // Prints how long a fleet audit takes against zentick-clocksim, next to the
 // configuration downloads alone that it is built on; run in the "pc"
 // namespace by bench/operations/run.sh.
-#include "AuditChecks.h"
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "FleetAudit.h"
-#include "GetConfigurationSender.h"
+#include "operations/audit/AuditChecks.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "operations/audit/FleetAudit.h"
+#include "operations/GetConfigurationSender.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,13 +3,13 @@
 // probed in process as the window would run it, the outcomes, and the
 // longest the event loop (the window's GUI thread) went without a turn
 // while the clocks went onto the list.
-#include "AddressPlan.h"
-#include "AddressRange.h"
-#include "ClockIntake.h"
-#include "ClockRegistry.h"
-#include "CommissioningSender.h"
-#include "Communication.h"
-#include "PlanFile.h"
+#include "model/AddressPlan.h"
+#include "model/AddressRange.h"
+#include "model/ClockIntake.h"
+#include "model/ClockRegistry.h"
+#include "operations/CommissioningSender.h"
+#include "operations/Communication.h"
+#include "persistence/PlanFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,10 +2,10 @@
 // "pc" namespace by bench/operations/discovery.sh: the broadcast phase (one
 // window per interface), the "/D" phase (one exchange per clock found) and
 // the exchanges within it, and whether every clock was found.
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "DevClock.h"
-#include "DeviceFinder.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "model/DevClock.h"
+#include "operations/DeviceFinder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,15 +1,15 @@
 // Prints how long the clock operations take against zentick-clocksim, run in
 // the "pc" namespace by bench/operations/run.sh. The floor to compare with is
 // the protocol's own: one round trip per exchange, 600 ms per discovery window.
-#include "ClockConfig.h"
-#include "ClockPoker.h"
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "DevClock.h"
-#include "DeviceFinder.h"
-#include "GetConfigurationSender.h"
-#include "GetStatusSender.h"
-#include "SetConfigurationSender.h"
+#include "model/ClockConfig.h"
+#include "operations/ClockPoker.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "model/DevClock.h"
+#include "operations/DeviceFinder.h"
+#include "operations/GetConfigurationSender.h"
+#include "operations/GetStatusSender.h"
+#include "operations/SetConfigurationSender.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -3,7 +3,7 @@
 // to stay within its bound), how long one clock's history takes to read (what
 // `zentick-cli events --clock` and the history window do), and how long an
 // append keeps the caller (the GUI thread in the window).
-#include "EventJournal.h"
+#include "persistence/EventJournal.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

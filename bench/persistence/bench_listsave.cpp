@@ -1,7 +1,7 @@
-#include "StateFile.h"
-#include "StateSnapshot.h"
-#include "StateSamples.h"
-#include "XmlFile.h"
+#include "persistence/StateFile.h"
+#include "persistence/StateSnapshot.h"
+#include "tests/persistence/StateSamples.h"
+#include "persistence/XmlFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // the refusal takes and how much memory the reader holds meanwhile, each case
 // in a child process of its own so that its peak resident size is its own.
 // A plan of the most rows allowed shows what an accepted plan costs.
-#include "PlanFile.h"
+#include "persistence/PlanFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

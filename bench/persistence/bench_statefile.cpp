@@ -1,8 +1,8 @@
-#include "StateDocumentReader.h"
-#include "StateFile.h"
-#include "StateStreamReader.h"
-#include "StateSamples.h"
-#include "XmlFile.h"
+#include "persistence/StateDocumentReader.h"
+#include "persistence/StateFile.h"
+#include "persistence/StateStreamReader.h"
+#include "tests/persistence/StateSamples.h"
+#include "persistence/XmlFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,13 +2,13 @@
 // answers and closes, one that answers with a length header and keeps the
 // line open, and one that keeps it open without a length header. Only the
 // last should pay the quiet period. Needs root (port 80 on 127.0.0.208).
-#include "CommandWWW.h"
-#include "HttpPeer.h"
-#include "WWWParameters.h"
-#include "WorkerFactory.h"
-#include "WorkerThread.h"
-#include "WorkerThreadPool.h"
-#include "WorkerWWW.h"
+#include "transport/CommandWWW.h"
+#include "tests/transport/HttpPeer.h"
+#include "transport/WWWParameters.h"
+#include "transport/WorkerFactory.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerThreadPool.h"
+#include "transport/WorkerWWW.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

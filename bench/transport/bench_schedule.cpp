@@ -2,7 +2,7 @@
 // clocks in turn, all of one owner (the poller), pass add,
 // takeStartable, finish and takeStartable again, as the worker pool calls
 // them, with a window of polls in flight. Prints nanoseconds per poll.
-#include "ExchangeSchedule.h"
+#include "transport/ExchangeSchedule.h"
 
 #include <QElapsedTimer>
 #include <QVector>

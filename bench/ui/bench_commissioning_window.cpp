@@ -8,14 +8,14 @@
 // opens. Run by bench/operations/commissioning.sh in the "pc" namespace
 // against zentick-clocksim (needs root):
 //   bench_commissioning_window PLAN.csv
-#include "ClockRegistry.h"
-#include "CommissioningModel.h"
-#include "DialogCommissioningResults.h"
-#include "MonitoringSession.h"
-#include "PageDeviceList.h"
-#include "ScriptedDialogHost.h"
-#include "StandaloneServices.h"
-#include "ThemeWidgets.h"
+#include "model/ClockRegistry.h"
+#include "operations/CommissioningModel.h"
+#include "ui/dialogs/DialogCommissioningResults.h"
+#include "session/MonitoringSession.h"
+#include "ui/pages/PageDeviceList.h"
+#include "ui/dialogs/ScriptedDialogHost.h"
+#include "tests/ui/StandaloneServices.h"
+#include "ui/widgets/ThemeWidgets.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,14 +6,14 @@
 // them (the longest event-loop stall), unsorted and then sorted by status
 // under "problems only". Run it on a display (xvfb-run) or offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bin/bench_devicelist [clocks] [batch] [round-ms]
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "MonitoringSession.h"
-#include "PageDeviceList.h"
-#include "ScriptedDialogHost.h"
-#include "StandaloneServices.h"
-#include "ThemeWidgets.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "session/MonitoringSession.h"
+#include "ui/pages/PageDeviceList.h"
+#include "ui/dialogs/ScriptedDialogHost.h"
+#include "tests/ui/StandaloneServices.h"
+#include "ui/widgets/ThemeWidgets.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,16 +3,16 @@
 // event loop was held up meanwhile, for the first opening (the table's cells
 // are made) and for later ones (they are reused). Offscreen; the goals are
 // 300 ms until the buttons are enabled and 50 ms for the longest stall.
-#include "ClockConfig.h"
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "DevClock.h"
-#include "MonitoringSession.h"
-#include "PageConfiguration.h"
-#include "PageServices.h"
-#include "ScriptedDialogHost.h"
-#include "Startup.h"
-#include "WindowMain.h"
+#include "model/ClockConfig.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "model/DevClock.h"
+#include "session/MonitoringSession.h"
+#include "ui/editor/PageConfiguration.h"
+#include "ui/services/PageServices.h"
+#include "ui/dialogs/ScriptedDialogHost.h"
+#include "ui/window/Startup.h"
+#include "ui/window/WindowMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,9 +3,9 @@
 // the same verdict as the whole; the board's language choice and the host
 // check from what the head holds never fail either, and an origin is
 // answered exactly when its host would be.
-#include "BoardLanguage.h"
-#include "ListenerHosts.h"
-#include "ScrapeRequestParser.h"
+#include "board/BoardLanguage.h"
+#include "metrics/ListenerHosts.h"
+#include "metrics/ScrapeRequestParser.h"
 
 #include <cstddef>
 #include <cstdint>

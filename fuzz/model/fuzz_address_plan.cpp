@@ -1,7 +1,7 @@
-#include "AddressPlan.h"
-#include "AddressRange.h"
-#include "Ipv4Text.h"
-#include "MacText.h"
+#include "model/AddressPlan.h"
+#include "model/AddressRange.h"
+#include "values/Ipv4Text.h"
+#include "values/MacText.h"
 
 #include <cstddef>
 #include <cstdint>

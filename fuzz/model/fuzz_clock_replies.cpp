@@ -1,4 +1,4 @@
-#include "DevClock.h"
+#include "model/DevClock.h"
 
 #include <cstddef>
 #include <cstdint>

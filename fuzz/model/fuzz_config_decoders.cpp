@@ -1,5 +1,5 @@
-#include "ClockConfig.h"
-#include "ConfigCodes.h"
+#include "model/ClockConfig.h"
+#include "model/ConfigCodes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ReplyParser.h"
+#include "model/ReplyParser.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "Workbook.h"
-#include "WorkbookReader.h"
-#include "XlsxWritter.h"
+#include "notify/Workbook.h"
+#include "notify/WorkbookReader.h"
+#include "notify/XlsxWritter.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 // Discovery replies come from anything on the local network that answers on
 // port 9666: the parser must survive every byte string.
-#include "DeviceInfo.h"
-#include "DiscoveryDatagram.h"
+#include "transport/DeviceInfo.h"
+#include "operations/DiscoveryDatagram.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "ClockConfig.h"
-#include "ConfigurationFiles.h"
+#include "model/ClockConfig.h"
+#include "persistence/ConfigurationFiles.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "EventJournal.h"
+#include "persistence/EventJournal.h"
 
 #include <cstddef>
 #include <cstdint>

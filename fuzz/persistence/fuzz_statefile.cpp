@@ -1,6 +1,6 @@
-#include "DevClock.h"
-#include "NotificationSettings.h"
-#include "StateFile.h"
+#include "model/DevClock.h"
+#include "notify/NotificationSettings.h"
+#include "persistence/StateFile.h"
 
 #include <cstdint>
 #include <cstdlib>

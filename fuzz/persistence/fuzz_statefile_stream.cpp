@@ -1,8 +1,8 @@
-#include "DevClock.h"
-#include "NotificationSettings.h"
-#include "StateDocumentReader.h"
-#include "StateFile.h"
-#include "StateStreamReader.h"
+#include "model/DevClock.h"
+#include "notify/NotificationSettings.h"
+#include "persistence/StateDocumentReader.h"
+#include "persistence/StateFile.h"
+#include "persistence/StateStreamReader.h"
 
 #include <cstdint>
 #include <cstdlib>

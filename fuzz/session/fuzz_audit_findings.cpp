@@ -1,4 +1,4 @@
-#include "AuditFindingsStore.h"
+#include "session/AuditFindingsStore.h"
 
 #include <cstdint>
 #include <cstdlib>

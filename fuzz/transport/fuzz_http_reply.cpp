@@ -1,6 +1,6 @@
 // A clock's HTTP reply, whatever bytes arrive: never a crash, and the three
 // views of one reply never disagree.
-#include "HttpReply.h"
+#include "transport/HttpReply.h"
 
 #include <cstddef>
 #include <cstdint>

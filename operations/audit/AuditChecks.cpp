@@ -1,9 +1,9 @@
-#include "AuditChecks.h"
+#include "operations/audit/AuditChecks.h"
 
-#include "AuditedClock.h"
-#include "ChoiceLists.h"
-#include "ConfigDrift.h"
-#include "DevClock.h"
+#include "operations/audit/AuditedClock.h"
+#include "model/ChoiceLists.h"
+#include "operations/audit/ConfigDrift.h"
+#include "model/DevClock.h"
 
 #include <QCoreApplication>
 

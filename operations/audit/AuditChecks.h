@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AuditFinding.h"
-#include "OffsetTimeline.h"
+#include "operations/audit/AuditFinding.h"
+#include "operations/audit/OffsetTimeline.h"
 
 #include <QVector>
 

@@ -1,4 +1,4 @@
-#include "AuditFinding.h"
+#include "operations/audit/AuditFinding.h"
 
 QString AuditFinding::severityKey(Severity severity)
 {

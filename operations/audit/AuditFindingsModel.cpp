@@ -1,4 +1,4 @@
-#include "AuditFindingsModel.h"
+#include "operations/audit/AuditFindingsModel.h"
 
 #include <QHostAddress>
 

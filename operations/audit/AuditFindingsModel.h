@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AuditFinding.h"
+#include "operations/audit/AuditFinding.h"
 
 #include <QAbstractTableModel>
 #include <QVector>

@@ -1,6 +1,6 @@
-#include "AuditSummary.h"
+#include "operations/audit/AuditSummary.h"
 
-#include "FleetAudit.h"
+#include "operations/audit/FleetAudit.h"
 
 #include <QCoreApplication>
 

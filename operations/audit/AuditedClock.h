@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ClockConfig.h"
-#include "ClockStatus.h"
-#include "Error.h"
-#include "SenderTarget.h"
+#include "model/ClockConfig.h"
+#include "model/ClockStatus.h"
+#include "values/Error.h"
+#include "operations/SenderTarget.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "ConfigDrift.h"
+#include "operations/audit/ConfigDrift.h"
 
-#include "ChoiceLists.h"
-#include "ClockConfig.h"
+#include "model/ChoiceLists.h"
+#include "model/ClockConfig.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
-#include "DaylightRule.h"
+#include "operations/audit/DaylightRule.h"
 
-#include "ChoiceLists.h"
-#include "ClockConfig.h"
+#include "model/ChoiceLists.h"
+#include "model/ClockConfig.h"
 
 namespace {
 

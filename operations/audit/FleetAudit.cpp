@@ -1,12 +1,12 @@
-#include "FleetAudit.h"
+#include "operations/audit/FleetAudit.h"
 
-#include "AuditChecks.h"
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "GetConfigurationSender.h"
-#include "GetStatusSender.h"
+#include "operations/audit/AuditChecks.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "operations/GetConfigurationSender.h"
+#include "operations/GetStatusSender.h"
 
 #include <QTimer>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AuditFinding.h"
-#include "AuditedClock.h"
-#include "ExchangeLane.h"
+#include "operations/audit/AuditFinding.h"
+#include "operations/audit/AuditedClock.h"
+#include "transport/ExchangeLane.h"
 
 #include <QDateTime>
 #include <QHash>

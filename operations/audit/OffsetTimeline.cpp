@@ -1,8 +1,8 @@
-#include "OffsetTimeline.h"
+#include "operations/audit/OffsetTimeline.h"
 
-#include "ChoiceLists.h"
-#include "ClockConfig.h"
-#include "DaylightRule.h"
+#include "model/ChoiceLists.h"
+#include "model/ClockConfig.h"
+#include "operations/audit/DaylightRule.h"
 
 #include <QTimeZone>
 

@@ -3,11 +3,11 @@
 // never as markup, no credential leaks, only the token opens a guarded
 // board, the language follows the request, a page gets only what changed,
 // and a failed mail's server reply stays out of the history.
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "EventJournal.h"
-#include "ScrapeRequestParser.h"
-#include "StatusBoard.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "persistence/EventJournal.h"
+#include "metrics/ScrapeRequestParser.h"
+#include "board/StatusBoard.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,11 +1,11 @@
-#include "CliCommandLine.h"
-#include "CliOutput.h"
-#include "ClockConfig.h"
-#include "ClockPrinter.h"
-#include "ConfigPrinter.h"
-#include "DevClock.h"
-#include "ProgressIndicator.h"
-#include "TestRows.h"
+#include "cli/CliCommandLine.h"
+#include "cli/CliOutput.h"
+#include "model/ClockConfig.h"
+#include "cli/ClockPrinter.h"
+#include "cli/ConfigPrinter.h"
+#include "model/DevClock.h"
+#include "cli/ProgressIndicator.h"
+#include "tests/support/TestRows.h"
 
 #include <QBuffer>
 #include <QJsonArray>

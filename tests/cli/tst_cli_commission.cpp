@@ -1,6 +1,6 @@
-#include "ClockSimControl.h"
-#include "CliProcess.h"
-#include "TestRows.h"
+#include "tests/netns/ClockSimControl.h"
+#include "tests/cli/CliProcess.h"
+#include "tests/support/TestRows.h"
 
 #include <QFile>
 #include <QJsonArray>

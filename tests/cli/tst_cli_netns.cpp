@@ -1,11 +1,11 @@
-#include "ClockSimControl.h"
-#include "CliProcess.h"
-#include "ConfigurationFiles.h"
-#include "DevClock.h"
-#include "NotificationSettings.h"
-#include "SmtpServerProcess.h"
-#include "StateFile.h"
-#include "TestRows.h"
+#include "tests/netns/ClockSimControl.h"
+#include "tests/cli/CliProcess.h"
+#include "persistence/ConfigurationFiles.h"
+#include "model/DevClock.h"
+#include "notify/NotificationSettings.h"
+#include "tests/notify/SmtpServerProcess.h"
+#include "persistence/StateFile.h"
+#include "tests/support/TestRows.h"
 
 #include <QDir>
 #include <QFile>

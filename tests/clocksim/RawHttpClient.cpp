@@ -1,4 +1,4 @@
-#include "RawHttpClient.h"
+#include "tests/clocksim/RawHttpClient.h"
 
 #include <QDeadlineTimer>
 #include <QHostAddress>

@@ -1,14 +1,14 @@
 // The simulator as a clock answers: HTTP and discovery driven over real
 // sockets from the "pc" namespace, and its request parser and writes in
 // process. What the client's own tests rely on.
-#include "ClockEndpoints.h"
-#include "ClockRequest.h"
-#include "ClockFileLoader.h"
-#include "ClockSimControl.h"
-#include "HttpRequestParser.h"
-#include "RawHttpClient.h"
-#include "SimClock.h"
-#include "TestRows.h"
+#include "tools/clocksim/ClockEndpoints.h"
+#include "tests/support/ClockRequest.h"
+#include "tools/clocksim/ClockFileLoader.h"
+#include "tests/netns/ClockSimControl.h"
+#include "tools/clocksim/HttpRequestParser.h"
+#include "tests/clocksim/RawHttpClient.h"
+#include "tools/clocksim/SimClock.h"
+#include "tests/support/TestRows.h"
 
 #include <QNetworkDatagram>
 #include <QUdpSocket>

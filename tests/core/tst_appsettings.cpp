@@ -1,7 +1,7 @@
-#include "AppSettings.h"
-#include "Language.h"
-#include "SettingsStore.h"
-#include "TestRows.h"
+#include "core/AppSettings.h"
+#include "core/Language.h"
+#include "platform/SettingsStore.h"
+#include "tests/support/TestRows.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "HelpManual.h"
-#include "SettingsStore.h"
-#include "TestRows.h"
-#include "ThemeManager.h"
-#include "ThemeWidgets.h"
+#include "desktop/HelpManual.h"
+#include "platform/SettingsStore.h"
+#include "tests/support/TestRows.h"
+#include "desktop/ThemeManager.h"
+#include "ui/widgets/ThemeWidgets.h"
 
 #include <QApplication>
 #include <QDir>

@@ -14,18 +14,16 @@ root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 os.chdir(root)
 skip = {"tests", "bench", "fuzz", "apps", "packaging", "manual", "docs", "scripts", "cmake"}
 files = subprocess.run(["git", "ls-files", "*.h", "*.cpp"], capture_output=True, text=True, check=True).stdout.split()
+tracked = set(files)
 include = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
 
 units = {}  # library -> unit -> set of included units of that library
-headers = {}  # library -> header base names it holds
 for path in files:
     top = path.split("/", 1)[0]
     if top in skip or "/" not in path:
         continue
     stem = os.path.splitext(path)[0]
     units.setdefault(top, {}).setdefault(stem, set())
-    if path.endswith(".h"):
-        headers.setdefault(top, {})[os.path.basename(path)] = stem
 
 for path in files:
     top = path.split("/", 1)[0]
@@ -34,7 +32,8 @@ for path in files:
     stem = os.path.splitext(path)[0]
     with open(path, encoding="utf-8", errors="replace") as f:
         for name in include.findall(f.read()):
-            target = headers.get(top, {}).get(os.path.basename(name))
+            # Includes name their folder from the project root.
+            target = os.path.splitext(name)[0] if name.split("/", 1)[0] == top and name in tracked else None
             if target and target != stem:
                 units[top][stem].add(target)
 

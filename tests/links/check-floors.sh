@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a file includes a header of a folder that the layout table in
 # docs/architecture.md puts below its own: the table reads bottom-up, each
-# folder using only those above it. Includes go by file name, and no two
-# headers share one.
+# folder using only those above it. Includes name their folder from the
+# project root ("model/DevClock.h"); one that leaves the folder out fails too.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -19,16 +19,22 @@ git ls-files -- $(cut -d' ' -f1 <<<"$ranks") | grep -E '\.(h|cpp)$' \
     BEGIN { n = split(ranks, lines, "\n")
             for (i = 1; i <= n; i++) { split(lines[i], f, " "); rank[f[1]] = f[2] } }
     { files[NR] = $0; top = $0; sub(/\/.*/, "", top); base = $0; sub(/.*\//, "", base)
-      if ($0 ~ /\.h$/) home[base] = top }
+      if ($0 ~ /\.h$/) { home[base] = top; known[$0] = 1 } }
     END {
         bad = 0
         for (i = 1; i <= NR; i++) {
             top = files[i]; sub(/\/.*/, "", top)
             while ((getline line < files[i]) > 0) {
                 if (line !~ /^[ \t]*#[ \t]*include[ \t]*"/) continue
-                sub(/^[^"]*"/, "", line); sub(/".*/, "", line); sub(/.*\//, "", line)
-                if ((line in home) && rank[home[line]] > rank[top]) {
-                    print files[i] " includes " home[line] "/" line ", a floor below " top "/"
+                sub(/^[^"]*"/, "", line); sub(/".*/, "", line)
+                base = line; sub(/.*\//, "", base)
+                if (!(line in known)) {
+                    if (base in home) { print files[i] " includes " line " without its folder"; bad = 1 }
+                    continue
+                }
+                folder = line; sub(/\/.*/, "", folder)
+                if (rank[folder] > rank[top]) {
+                    print files[i] " includes " line ", a floor below " top "/"
                     bad = 1
                 }
             }

@@ -1,10 +1,10 @@
 // What the monitor's page says of its own judgement: a clock's alert as the
 // mails would see it due, the daily audit's findings per clock, and the
 // series that describe the monitor itself.
-#include "ClockRegistry.h"
-#include "ClockStatus.h"
-#include "DevClock.h"
-#include "MonitorMetrics.h"
+#include "model/ClockRegistry.h"
+#include "model/ClockStatus.h"
+#include "model/DevClock.h"
+#include "metrics/MonitorMetrics.h"
 
 #include <QtTest>
 

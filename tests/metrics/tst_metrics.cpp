@@ -1,10 +1,10 @@
 // The metrics listener's request parser, fed as a socket would feed it; the
 // listener on loopback, against raw sockets that behave well and badly: the
 // answers, and that bad peers neither stop nor clog it; the page's lines.
-#include "MetricsHttpServer.h"
-#include "PrometheusWriter.h"
-#include "ScrapeRequestParser.h"
-#include "TestRows.h"
+#include "metrics/MetricsHttpServer.h"
+#include "metrics/PrometheusWriter.h"
+#include "metrics/ScrapeRequestParser.h"
+#include "tests/support/TestRows.h"
 
 #include <QProcess>
 #include <QScopeGuard>

@@ -1,10 +1,10 @@
-#include "AddressPlan.h"
-#include "AddressRange.h"
-#include "ClockMerge.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "TestRows.h"
+#include "model/AddressPlan.h"
+#include "model/AddressRange.h"
+#include "model/ClockMerge.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "tests/support/TestRows.h"
 
 #include <QJsonArray>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "ClockIntake.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "TestRows.h"
+#include "model/ClockIntake.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "tests/support/TestRows.h"
 
 #include <QJsonArray>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "ClockConfig.h"
-#include "ConfigCodes.h"
-#include "ParameterText.h"
-#include "SampleConfig.h"
-#include "TestRows.h"
+#include "model/ClockConfig.h"
+#include "model/ConfigCodes.h"
+#include "model/ParameterText.h"
+#include "tests/support/SampleConfig.h"
+#include "tests/support/TestRows.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "DevClock.h"
-#include "LogText.h"
-#include "ReplyParser.h"
-#include "TestRows.h"
+#include "model/DevClock.h"
+#include "model/LogText.h"
+#include "model/ReplyParser.h"
+#include "tests/support/TestRows.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
-#include "ChoiceLists.h"
-#include "ClockConfig.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "SampleConfig.h"
-#include "TestRows.h"
+#include "model/ChoiceLists.h"
+#include "model/ClockConfig.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "tests/support/SampleConfig.h"
+#include "tests/support/TestRows.h"
 
 #include <QTranslator>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "ClockSimControl.h"
+#include "tests/netns/ClockSimControl.h"
 
 #include <QFile>
 #include <QJsonDocument>

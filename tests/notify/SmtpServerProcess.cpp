@@ -1,4 +1,4 @@
-#include "SmtpServerProcess.h"
+#include "tests/notify/SmtpServerProcess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "WorkbookProbe.h"
+#include "tests/notify/WorkbookProbe.h"
 
 #include <QJsonDocument>
 #include <QProcess>

@@ -1,12 +1,12 @@
-#include "AppSettings.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "ReportFormat.h"
-#include "Reporter.h"
-#include "SettingsStore.h"
-#include "TestRows.h"
-#include "WorkbookProbe.h"
-#include "XlsxWritter.h"
+#include "core/AppSettings.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "notify/ReportFormat.h"
+#include "notify/Reporter.h"
+#include "platform/SettingsStore.h"
+#include "tests/support/TestRows.h"
+#include "tests/notify/WorkbookProbe.h"
+#include "notify/XlsxWritter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "Smtp.h"
-#include "SmtpServerProcess.h"
-#include "TestRows.h"
+#include "notify/Smtp.h"
+#include "tests/notify/SmtpServerProcess.h"
+#include "tests/support/TestRows.h"
 
 #include <QSignalSpy>
 #include <QSslCertificate>

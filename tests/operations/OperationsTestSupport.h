@@ -3,10 +3,10 @@
 // Small helpers shared by the operations tests that run against the clock
 // simulator in the network namespaces.
 
-#include "../support/ClockRequest.h"
-#include "ClockSimControl.h"
-#include "DataSender.h"
-#include "SenderTarget.h"
+#include "tests/support/ClockRequest.h"
+#include "tests/netns/ClockSimControl.h"
+#include "operations/DataSender.h"
+#include "operations/SenderTarget.h"
 
 #include <QByteArray>
 #include <QDateTime>

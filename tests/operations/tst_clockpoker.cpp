@@ -1,10 +1,10 @@
-#include "ClockPoker.h"
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "DevClock.h"
-#include "OperationsTestSupport.h"
-#include "SenderPool.h"
-#include "WorkerThreadPool.h"
+#include "operations/ClockPoker.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "model/DevClock.h"
+#include "tests/operations/OperationsTestSupport.h"
+#include "operations/SenderPool.h"
+#include "transport/WorkerThreadPool.h"
 
 #include <QtTest>
 

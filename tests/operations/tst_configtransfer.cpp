@@ -1,12 +1,12 @@
-#include "ClockConfig.h"
-#include "Communication.h"
-#include "ConfigCodes.h"
-#include "DevClock.h"
-#include "GetConfigurationSender.h"
-#include "OperationsTestSupport.h"
-#include "SampleConfig.h"
-#include "SetConfigurationSender.h"
-#include "TestRows.h"
+#include "model/ClockConfig.h"
+#include "operations/Communication.h"
+#include "model/ConfigCodes.h"
+#include "model/DevClock.h"
+#include "operations/GetConfigurationSender.h"
+#include "tests/operations/OperationsTestSupport.h"
+#include "tests/support/SampleConfig.h"
+#include "operations/SetConfigurationSender.h"
+#include "tests/support/TestRows.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "Communication.h"
-#include "ConflictResolver.h"
-#include "OperationsTestSupport.h"
-#include "TestRows.h"
+#include "operations/Communication.h"
+#include "operations/ConflictResolver.h"
+#include "tests/operations/OperationsTestSupport.h"
+#include "tests/support/TestRows.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "DevClock.h"
-#include "DeviceFinder.h"
-#include "OperationsTestSupport.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "model/DevClock.h"
+#include "operations/DeviceFinder.h"
+#include "tests/operations/OperationsTestSupport.h"
 
-#include "WorkerThreadPool.h"
+#include "transport/WorkerThreadPool.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "ClockRegistry.h"
-#include "Communication.h"
-#include "DevClock.h"
-#include "DeviceFinder.h"
-#include "OperationsTestSupport.h"
+#include "model/ClockRegistry.h"
+#include "operations/Communication.h"
+#include "model/DevClock.h"
+#include "operations/DeviceFinder.h"
+#include "tests/operations/OperationsTestSupport.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "StateSamples.h"
+#include "tests/persistence/StateSamples.h"
 
-#include "ClockConfig.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "SampleConfig.h"
+#include "model/ClockConfig.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "tests/support/SampleConfig.h"
 
 #include <QHostAddress>
 

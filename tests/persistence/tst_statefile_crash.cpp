@@ -1,6 +1,6 @@
-#include "StateFile.h"
-#include "StateSamples.h"
-#include "XmlFile.h"
+#include "persistence/StateFile.h"
+#include "tests/persistence/StateSamples.h"
+#include "persistence/XmlFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
-#include "ClockListFilter.h"
-#include "ClockListModel.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
+#include "session/ClockListFilter.h"
+#include "session/ClockListModel.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
 
 #include <QAbstractItemModelTester>
 #include <QtTest>

@@ -1,13 +1,13 @@
-#include "CliProcess.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DeviceListLock.h"
-#include "EventJournal.h"
-#include "IncidentMailer.h"
-#include "MonitoringSession.h"
-#include "NotificationSettings.h"
-#include "QuietRequests.h"
-#include "TestRows.h"
+#include "tests/cli/CliProcess.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "session/DeviceListLock.h"
+#include "persistence/EventJournal.h"
+#include "notify/IncidentMailer.h"
+#include "session/MonitoringSession.h"
+#include "notify/NotificationSettings.h"
+#include "session/QuietRequests.h"
+#include "tests/support/TestRows.h"
 
 #include <QCoreApplication>
 #include <QFile>

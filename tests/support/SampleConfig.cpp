@@ -1,6 +1,6 @@
-#include "SampleConfig.h"
+#include "tests/support/SampleConfig.h"
 
-#include "ClockConfig.h"
+#include "model/ClockConfig.h"
 
 namespace SampleConfig {
 

@@ -1,4 +1,4 @@
-#include "TestRows.h"
+#include "tests/support/TestRows.h"
 
 #include <QFile>
 #include <QFileInfo>

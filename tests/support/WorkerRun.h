@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Worker.h"
-#include "WorkerThread.h"
-#include "WorkerThreadPool.h"
+#include "transport/Worker.h"
+#include "transport/WorkerThread.h"
+#include "transport/WorkerThreadPool.h"
 
 #include <QEventLoop>
 #include <QTimer>

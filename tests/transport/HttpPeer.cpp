@@ -1,4 +1,4 @@
-#include "HttpPeer.h"
+#include "tests/transport/HttpPeer.h"
 
 #include <QTimer>
 

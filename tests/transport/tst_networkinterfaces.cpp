@@ -1,5 +1,5 @@
-#include "NetworkCardChoices.h"
-#include "NetworkCardData.h"
+#include "transport/NetworkCardChoices.h"
+#include "values/NetworkCardData.h"
 
 #include <QtTest>
 

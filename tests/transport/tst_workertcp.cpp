@@ -1,6 +1,6 @@
-#include "WorkerRun.h"
-#include "TestRows.h"
-#include "WorkerTcp.h"
+#include "tests/support/WorkerRun.h"
+#include "tests/support/TestRows.h"
+#include "transport/WorkerTcp.h"
 
 #include <QtTest>
 

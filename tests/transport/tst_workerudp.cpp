@@ -1,6 +1,6 @@
-#include "TestRows.h"
-#include "WorkerRun.h"
-#include "WorkerUdp.h"
+#include "tests/support/TestRows.h"
+#include "tests/support/WorkerRun.h"
+#include "transport/WorkerUdp.h"
 
 #include <QtTest>
 

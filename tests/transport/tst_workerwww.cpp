@@ -1,11 +1,11 @@
-#include "ClockRequest.h"
-#include "CommandWWW.h"
-#include "HttpPeer.h"
-#include "TestRows.h"
-#include "WWWParameters.h"
-#include "WorkerFactory.h"
-#include "WorkerRun.h"
-#include "WorkerWWW.h"
+#include "tests/support/ClockRequest.h"
+#include "transport/CommandWWW.h"
+#include "tests/transport/HttpPeer.h"
+#include "tests/support/TestRows.h"
+#include "transport/WWWParameters.h"
+#include "transport/WorkerFactory.h"
+#include "tests/support/WorkerRun.h"
+#include "transport/WorkerWWW.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "StandaloneServices.h"
+#include "tests/ui/StandaloneServices.h"
 
-#include "MonitoringSession.h"
-#include "Communication.h"
-#include "Toasts.h"
+#include "session/MonitoringSession.h"
+#include "operations/Communication.h"
+#include "ui/services/Toasts.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageServices.h"
+#include "ui/services/PageServices.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "CFramelessWindow.h"
-#include "FrameLess.h"
-#include "TestRows.h"
+#include "ui/frame/CFramelessWindow.h"
+#include "ui/frame/FrameLess.h"
+#include "tests/support/TestRows.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,12 +1,12 @@
-#include "ClockRegistry.h"
-#include "ClockSimControl.h"
-#include "DevClock.h"
-#include "DialogQuestion.h"
-#include "MonitoringSession.h"
-#include "PageConflict.h"
-#include "ScriptedDialogHost.h"
-#include "StandaloneServices.h"
-#include "TestRows.h"
+#include "model/ClockRegistry.h"
+#include "tests/netns/ClockSimControl.h"
+#include "model/DevClock.h"
+#include "ui/dialogs/DialogQuestion.h"
+#include "session/MonitoringSession.h"
+#include "ui/pages/PageConflict.h"
+#include "ui/dialogs/ScriptedDialogHost.h"
+#include "tests/ui/StandaloneServices.h"
+#include "tests/support/TestRows.h"
 
 #include <QDialog>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "ClockEndpoints.h"
+#include "tools/clocksim/ClockEndpoints.h"
 
-#include "ParameterCodes.h"
+#include "tools/clocksim/ParameterCodes.h"
 
 #include <QRegularExpression>
 #include <QtMath>

@@ -1,4 +1,4 @@
-#include "ClockFaults.h"
+#include "tools/clocksim/ClockFaults.h"
 
 #include <QJsonArray>
 #include <QRandomGenerator>

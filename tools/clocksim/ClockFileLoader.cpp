@@ -1,6 +1,6 @@
-#include "ClockFileLoader.h"
+#include "tools/clocksim/ClockFileLoader.h"
 
-#include "ParameterCodes.h"
+#include "tools/clocksim/ParameterCodes.h"
 
 #include <QFile>
 #include <QJsonArray>

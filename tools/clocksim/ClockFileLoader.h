@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimClock.h"
+#include "tools/clocksim/SimClock.h"
 
 #include <QHostAddress>
 #include <QJsonObject>

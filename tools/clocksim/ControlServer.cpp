@@ -1,4 +1,4 @@
-#include "ControlServer.h"
+#include "tools/clocksim/ControlServer.h"
 
 #include <QJsonDocument>
 #include <QLocalSocket>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Simulator.h"
+#include "tools/clocksim/Simulator.h"
 
 #include <QByteArray>
 #include <QJsonObject>

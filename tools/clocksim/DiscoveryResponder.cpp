@@ -1,4 +1,4 @@
-#include "DiscoveryResponder.h"
+#include "tools/clocksim/DiscoveryResponder.h"
 
 #include <QNetworkDatagram>
 #include <QSet>

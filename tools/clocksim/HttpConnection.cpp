@@ -1,4 +1,4 @@
-#include "HttpConnection.h"
+#include "tools/clocksim/HttpConnection.h"
 
 namespace {
 

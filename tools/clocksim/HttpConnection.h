@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HttpRequestParser.h"
-#include "Simulator.h"
+#include "tools/clocksim/HttpRequestParser.h"
+#include "tools/clocksim/Simulator.h"
 
 #include <QDateTime>
 #include <QHostAddress>

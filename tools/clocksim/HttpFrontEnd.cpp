@@ -1,6 +1,6 @@
-#include "HttpFrontEnd.h"
+#include "tools/clocksim/HttpFrontEnd.h"
 
-#include "HttpConnection.h"
+#include "tools/clocksim/HttpConnection.h"
 
 #include <QSet>
 #include <QTcpSocket>

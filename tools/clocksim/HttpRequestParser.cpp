@@ -1,4 +1,4 @@
-#include "HttpRequestParser.h"
+#include "tools/clocksim/HttpRequestParser.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ParameterCodes.h"
+#include "tools/clocksim/ParameterCodes.h"
 
 namespace ParameterCodes {
 

@@ -1,4 +1,4 @@
-#include "RequestLog.h"
+#include "tools/clocksim/RequestLog.h"
 
 #include <QJsonDocument>
 

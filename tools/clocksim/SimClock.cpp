@@ -1,6 +1,6 @@
-#include "SimClock.h"
+#include "tools/clocksim/SimClock.h"
 
-#include "ParameterCodes.h"
+#include "tools/clocksim/ParameterCodes.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClockFaults.h"
+#include "tools/clocksim/ClockFaults.h"
 
 #include <QByteArray>
 #include <QHostAddress>

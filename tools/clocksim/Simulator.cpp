@@ -1,6 +1,6 @@
-#include "Simulator.h"
+#include "tools/clocksim/Simulator.h"
 
-#include "ClockFileLoader.h"
+#include "tools/clocksim/ClockFileLoader.h"
 
 #include <QJsonArray>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ClockEndpoints.h"
-#include "HttpRequestParser.h"
-#include "RequestLog.h"
-#include "SimClock.h"
+#include "tools/clocksim/ClockEndpoints.h"
+#include "tools/clocksim/HttpRequestParser.h"
+#include "tools/clocksim/RequestLog.h"
+#include "tools/clocksim/SimClock.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "ClippedText.h"
+#include "tools/uirender/ClippedText.h"
 
-#include "ElideLabel.h"
+#include "ui/widgets/ElideLabel.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>

@@ -1,12 +1,12 @@
-#include "SampleSite.h"
+#include "tools/uirender/SampleSite.h"
 
-#include "AuditFindingsStore.h"
-#include "ClockConfig.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "Error.h"
-#include "NotificationSettings.h"
+#include "session/AuditFindingsStore.h"
+#include "model/ClockConfig.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "values/Error.h"
+#include "notify/NotificationSettings.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NetworkCardData.h"
+#include "values/NetworkCardData.h"
 
 #include <QVector>
 

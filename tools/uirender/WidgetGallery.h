@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GalleryScene.h"
+#include "tools/uirender/GalleryScene.h"
 
 #include <vector>
 

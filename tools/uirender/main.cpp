@@ -11,11 +11,11 @@
 // tab and column header whose text is cut short, and exits with 1 when there
 // is one.
 
-#include "ClippedText.h"
-#include "Language.h"
-#include "ThemeManager.h"
-#include "WidgetGallery.h"
-#include "WindowGallery.h"
+#include "tools/uirender/ClippedText.h"
+#include "core/Language.h"
+#include "desktop/ThemeManager.h"
+#include "tools/uirender/WidgetGallery.h"
+#include "tools/uirender/WindowGallery.h"
 
 #include <QApplication>
 #include <QDir>

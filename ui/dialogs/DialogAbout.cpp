@@ -1,8 +1,8 @@
-#include "DialogAbout.h"
+#include "ui/dialogs/DialogAbout.h"
 
-#include "AppIdentity.h"
-#include "Resources.h"
-#include "ThemeWidgets.h"
+#include "core/AppIdentity.h"
+#include "resources/Resources.h"
+#include "ui/widgets/ThemeWidgets.h"
 #include "ui_DialogAbout.h"
 
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
-#include "DialogAuditFindings.h"
+#include "ui/dialogs/DialogAuditFindings.h"
 
-#include "AuditFindingsModel.h"
-#include "AuditSummary.h"
-#include "FleetAudit.h"
+#include "operations/audit/AuditFindingsModel.h"
+#include "operations/audit/AuditSummary.h"
+#include "operations/audit/FleetAudit.h"
 #include "ui_DialogAuditFindings.h"
 
 #include <QClipboard>

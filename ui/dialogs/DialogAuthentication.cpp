@@ -1,4 +1,4 @@
-#include "DialogAuthentication.h"
+#include "ui/dialogs/DialogAuthentication.h"
 
 #include "ui_DialogAuthentication.h"
 

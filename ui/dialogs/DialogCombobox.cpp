@@ -1,4 +1,4 @@
-#include "DialogCombobox.h"
+#include "ui/dialogs/DialogCombobox.h"
 
 #include "ui_DialogCombobox.h"
 

@@ -1,6 +1,6 @@
-#include "DialogCommissioningResults.h"
+#include "ui/dialogs/DialogCommissioningResults.h"
 
-#include "CommissioningModel.h"
+#include "operations/CommissioningModel.h"
 #include "ui_DialogCommissioningResults.h"
 
 #include <QHeaderView>

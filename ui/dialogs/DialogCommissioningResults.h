@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FramelessDialog.h"
+#include "ui/frame/FramelessDialog.h"
 
 class CommissioningModel;
 

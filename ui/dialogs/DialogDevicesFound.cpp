@@ -1,9 +1,9 @@
-#include "DialogDevicesFound.h"
+#include "ui/dialogs/DialogDevicesFound.h"
 
-#include "ClockMerge.h"
-#include "CustomTableHeader.h"
-#include "DevClock.h"
-#include "DialogHost.h"
+#include "model/ClockMerge.h"
+#include "ui/widgets/CustomTableHeader.h"
+#include "model/DevClock.h"
+#include "ui/dialogs/DialogHost.h"
 #include "ui_DialogDevicesFound.h"
 
 #include <QCheckBox>

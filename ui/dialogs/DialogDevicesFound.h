@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClockIntake.h"
-#include "FramelessDialog.h"
+#include "model/ClockIntake.h"
+#include "ui/frame/FramelessDialog.h"
 
 #include <QStringList>
 #include <QVector>

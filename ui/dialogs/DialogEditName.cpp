@@ -1,4 +1,4 @@
-#include "DialogEditName.h"
+#include "ui/dialogs/DialogEditName.h"
 
 #include "ui_DialogEditName.h"
 

@@ -1,7 +1,7 @@
-#include "DialogHistory.h"
+#include "ui/dialogs/DialogHistory.h"
 
-#include "ClockEventText.h"
-#include "EventJournal.h"
+#include "session/ClockEventText.h"
+#include "persistence/EventJournal.h"
 #include "ui_DialogHistory.h"
 
 #include <QHeaderView>

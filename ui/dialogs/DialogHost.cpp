@@ -1,6 +1,6 @@
-#include "DialogHost.h"
+#include "ui/dialogs/DialogHost.h"
 
-#include "AppIdentity.h"
+#include "core/AppIdentity.h"
 
 #include <QCoreApplication>
 

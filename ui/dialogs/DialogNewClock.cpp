@@ -1,10 +1,10 @@
-#include "DialogNewClock.h"
+#include "ui/dialogs/DialogNewClock.h"
 
-#include "AddressRange.h"
-#include "AppSettings.h"
-#include "DialogHost.h"
-#include "Ipv4Text.h"
-#include "PlanFile.h"
+#include "model/AddressRange.h"
+#include "core/AppSettings.h"
+#include "ui/dialogs/DialogHost.h"
+#include "values/Ipv4Text.h"
+#include "persistence/PlanFile.h"
 #include "ui_DialogNewClock.h"
 
 #include <QDir>

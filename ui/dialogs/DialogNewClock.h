@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CommissionedAddress.h"
-#include "FramelessDialog.h"
-#include "NetworkCardChoices.h"
+#include "operations/CommissionedAddress.h"
+#include "ui/frame/FramelessDialog.h"
+#include "transport/NetworkCardChoices.h"
 
 class DialogHost;
 class QLineEdit;

@@ -1,6 +1,6 @@
-#include "DialogProgress.h"
+#include "ui/dialogs/DialogProgress.h"
 
-#include "TaskbarProgress.h"
+#include "desktop/TaskbarProgress.h"
 #include "ui_DialogProgress.h"
 
 #include <QCloseEvent>

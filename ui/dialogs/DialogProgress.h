@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FramelessDialog.h"
-#include "ProgressRamp.h"
+#include "ui/frame/FramelessDialog.h"
+#include "ui/widgets/ProgressRamp.h"
 
 #include <QTimer>
 

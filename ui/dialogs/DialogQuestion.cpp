@@ -1,4 +1,4 @@
-#include "DialogQuestion.h"
+#include "ui/dialogs/DialogQuestion.h"
 
 #include "ui_DialogQuestion.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogHost.h"
-#include "FramelessDialog.h"
+#include "ui/dialogs/DialogHost.h"
+#include "ui/frame/FramelessDialog.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "ModalDialogHost.h"
+#include "ui/dialogs/ModalDialogHost.h"
 
-#include "DialogProgress.h"
-#include "DialogQuestion.h"
+#include "ui/dialogs/DialogProgress.h"
+#include "ui/dialogs/DialogQuestion.h"
 
 #include <QFileDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogHost.h"
+#include "ui/dialogs/DialogHost.h"
 
 // Runs every dialog for real, modally: the program's host, which main()
 // gives to the window's services.

@@ -1,6 +1,6 @@
-#include "ScriptedDialogHost.h"
+#include "ui/dialogs/ScriptedDialogHost.h"
 
-#include "DialogProgress.h"
+#include "ui/dialogs/DialogProgress.h"
 
 #include <QAbstractButton>
 #include <QDebug>

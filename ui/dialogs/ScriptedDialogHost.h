@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogHost.h"
+#include "ui/dialogs/DialogHost.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "AlarmTable.h"
+#include "ui/editor/AlarmTable.h"
 
-#include "EditorFields.h"
-#include "TableItemCustom.h"
+#include "ui/editor/EditorFields.h"
+#include "ui/widgets/TableItemCustom.h"
 
 #include <QCheckBox>
 #include <QComboBox>

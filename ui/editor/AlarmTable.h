@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClockConfig.h"
+#include "model/ClockConfig.h"
 
 #include <QTableWidget>
 #include <QTimer>

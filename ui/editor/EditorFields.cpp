@@ -1,4 +1,4 @@
-#include "EditorFields.h"
+#include "ui/editor/EditorFields.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfigurationFileActions.h"
+#include "persistence/ConfigurationFileActions.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "TabAlarms.h"
+#include "ui/editor/TabAlarms.h"
 
 #include "ui_TabAlarms.h"
 

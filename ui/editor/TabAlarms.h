@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AlarmTable.h"
+#include "ui/editor/AlarmTable.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "TabDisplay.h"
+#include "ui/editor/TabDisplay.h"
 
-#include "ChoiceLists.h"
-#include "EditorFields.h"
+#include "model/ChoiceLists.h"
+#include "ui/editor/EditorFields.h"
 #include "ui_TabDisplay.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "TabSend.h"
+#include "ui/editor/TabSend.h"
 
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "ThemeManager.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "desktop/ThemeManager.h"
 #include "ui_TabSend.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "TabTime.h"
+#include "ui/editor/TabTime.h"
 
-#include "ChoiceLists.h"
-#include "EditorFields.h"
-#include "ParameterText.h"
+#include "model/ChoiceLists.h"
+#include "ui/editor/EditorFields.h"
+#include "model/ParameterText.h"
 #include "ui_TabTime.h"
 
 #include <QRegularExpressionValidator>

@@ -1,6 +1,6 @@
-#include "CFramelessWindow.h"
+#include "ui/frame/CFramelessWindow.h"
 
-#include "FrameLess.h"
+#include "ui/frame/FrameLess.h"
 
 #include <QApplication>
 #include <QMouseEvent>

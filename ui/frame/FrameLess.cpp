@@ -1,4 +1,4 @@
-#include "FrameLess.h"
+#include "ui/frame/FrameLess.h"
 
 #include <QEvent>
 #include <QEventLoop>

@@ -1,8 +1,8 @@
-#include "FramelessDialog.h"
+#include "ui/frame/FramelessDialog.h"
 
-#include "FrameLess.h"
-#include "Resources.h"
-#include "ThemeWidgets.h"
+#include "ui/frame/FrameLess.h"
+#include "resources/Resources.h"
+#include "ui/widgets/ThemeWidgets.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommissionedAddress.h"
+#include "operations/CommissionedAddress.h"
 
 #include <QObject>
 #include <QVector>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DialogHost.h"
-#include "FramelessDialog.h"
-#include "NetworkCardChoices.h"
+#include "ui/dialogs/DialogHost.h"
+#include "ui/frame/FramelessDialog.h"
+#include "transport/NetworkCardChoices.h"
 
 #include <QPointer>
 

@@ -1,12 +1,12 @@
-#include "GroupTree.h"
+#include "ui/pages/GroupTree.h"
 
-#include "ClockListModel.h"
-#include "ClockRegistry.h"
-#include "DevClock.h"
-#include "DevGroup.h"
-#include "PushButtonFlat.h"
-#include "TableItemCustom.h"
-#include "ThemeManager.h"
+#include "session/ClockListModel.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "ui/widgets/PushButtonFlat.h"
+#include "ui/widgets/TableItemCustom.h"
+#include "desktop/ThemeManager.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditTarget.h"
+#include "ui/services/EditTarget.h"
 
 #include <QWidget>
 

@@ -1,12 +1,12 @@
-#include "PageConflict.h"
+#include "ui/pages/PageConflict.h"
 
-#include "ClockIntake.h"
-#include "Communication.h"
-#include "ConflictResolver.h"
-#include "DialogAuthentication.h"
-#include "DialogHost.h"
-#include "OperationRunner.h"
-#include "PageServices.h"
+#include "model/ClockIntake.h"
+#include "operations/Communication.h"
+#include "operations/ConflictResolver.h"
+#include "ui/dialogs/DialogAuthentication.h"
+#include "ui/dialogs/DialogHost.h"
+#include "ui/services/OperationRunner.h"
+#include "ui/services/PageServices.h"
 #include "ui_PageConflict.h"
 
 PageConflict::PageConflict(PageServices &services, QWidget *parent)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClockListModel.h"
-#include "NavigationPage.h"
+#include "session/ClockListModel.h"
+#include "ui/pages/NavigationPage.h"
 
 #include <QElapsedTimer>
 #include <QVector>

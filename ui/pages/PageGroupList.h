@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NavigationPage.h"
+#include "ui/pages/NavigationPage.h"
 
 #include <QStringList>
 

@@ -1,13 +1,13 @@
-#include "PageNotifications.h"
+#include "ui/pages/PageNotifications.h"
 
-#include "DialogHost.h"
-#include "MonitoringSession.h"
-#include "NotificationSettings.h"
-#include "PageServices.h"
-#include "PushButtonFlat.h"
-#include "TableItemCustom.h"
-#include "TestMailFlow.h"
-#include "ThemeManager.h"
+#include "ui/dialogs/DialogHost.h"
+#include "session/MonitoringSession.h"
+#include "notify/NotificationSettings.h"
+#include "ui/services/PageServices.h"
+#include "ui/widgets/PushButtonFlat.h"
+#include "ui/widgets/TableItemCustom.h"
+#include "notify/TestMailFlow.h"
+#include "desktop/ThemeManager.h"
 #include "ui_PageNotifications.h"
 
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NavigationPage.h"
-#include "NotificationSettings.h"
+#include "ui/pages/NavigationPage.h"
+#include "notify/NotificationSettings.h"
 
 class PageServices;
 class TestMailFlow;

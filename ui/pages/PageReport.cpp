@@ -1,10 +1,10 @@
-#include "PageReport.h"
+#include "ui/pages/PageReport.h"
 
-#include "AppSettings.h"
-#include "DialogHost.h"
-#include "MonitoringSession.h"
-#include "PageServices.h"
-#include "ThemeManager.h"
+#include "core/AppSettings.h"
+#include "ui/dialogs/DialogHost.h"
+#include "session/MonitoringSession.h"
+#include "ui/services/PageServices.h"
+#include "desktop/ThemeManager.h"
 #include "ui_PageReport.h"
 
 #include <QFileInfo>

@@ -1,14 +1,14 @@
-#include "ConfigurationDownload.h"
+#include "ui/services/ConfigurationDownload.h"
 
-#include "ClockConfig.h"
-#include "ClockRegistry.h"
-#include "DialogHost.h"
-#include "DevClock.h"
-#include "GetConfigurationSender.h"
-#include "MonitoringSession.h"
-#include "OperationRunner.h"
-#include "PageServices.h"
-#include "Toasts.h"
+#include "model/ClockConfig.h"
+#include "model/ClockRegistry.h"
+#include "ui/dialogs/DialogHost.h"
+#include "model/DevClock.h"
+#include "operations/GetConfigurationSender.h"
+#include "session/MonitoringSession.h"
+#include "ui/services/OperationRunner.h"
+#include "ui/services/PageServices.h"
+#include "ui/services/Toasts.h"
 
 #include <QCoreApplication>
 

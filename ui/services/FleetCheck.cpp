@@ -1,13 +1,13 @@
-#include "FleetCheck.h"
+#include "ui/services/FleetCheck.h"
 
-#include "AppSettings.h"
-#include "DialogAuditFindings.h"
-#include "DialogCombobox.h"
-#include "DialogHost.h"
-#include "FleetAudit.h"
-#include "MonitoringSession.h"
-#include "OperationRunner.h"
-#include "PageServices.h"
+#include "core/AppSettings.h"
+#include "ui/dialogs/DialogAuditFindings.h"
+#include "ui/dialogs/DialogCombobox.h"
+#include "ui/dialogs/DialogHost.h"
+#include "operations/audit/FleetAudit.h"
+#include "session/MonitoringSession.h"
+#include "ui/services/OperationRunner.h"
+#include "ui/services/PageServices.h"
 
 #include <QTimeZone>
 

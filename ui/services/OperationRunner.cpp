@@ -1,11 +1,11 @@
-#include "OperationRunner.h"
+#include "ui/services/OperationRunner.h"
 
-#include "Communication.h"
-#include "DataSender.h"
-#include "DialogHost.h"
-#include "DialogProgress.h"
-#include "DialogQuestion.h"
-#include "FleetAudit.h"
+#include "operations/Communication.h"
+#include "operations/DataSender.h"
+#include "ui/dialogs/DialogHost.h"
+#include "ui/dialogs/DialogProgress.h"
+#include "ui/dialogs/DialogQuestion.h"
+#include "operations/audit/FleetAudit.h"
 
 #include <QDialog>
 

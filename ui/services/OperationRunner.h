@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogProgress.h"
-#include "Error.h"
+#include "ui/dialogs/DialogProgress.h"
+#include "values/Error.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,10 +1,10 @@
-#include "PageServices.h"
+#include "ui/services/PageServices.h"
 
-#include "ClockListModel.h"
-#include "MonitoringSession.h"
-#include "OperationRunner.h"
-#include "StatusPixmaps.h"
-#include "Toasts.h"
+#include "session/ClockListModel.h"
+#include "session/MonitoringSession.h"
+#include "ui/services/OperationRunner.h"
+#include "ui/services/StatusPixmaps.h"
+#include "ui/services/Toasts.h"
 
 #include <QWidget>
 

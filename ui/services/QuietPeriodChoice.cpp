@@ -1,8 +1,8 @@
-#include "QuietPeriodChoice.h"
+#include "ui/services/QuietPeriodChoice.h"
 
-#include "DialogCombobox.h"
-#include "DialogHost.h"
-#include "PageServices.h"
+#include "ui/dialogs/DialogCombobox.h"
+#include "ui/dialogs/DialogHost.h"
+#include "ui/services/PageServices.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "StatusPixmaps.h"
+#include "ui/services/StatusPixmaps.h"
 
-#include "ThemeManager.h"
+#include "desktop/ThemeManager.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Toasts.h"
+#include "ui/services/Toasts.h"
 
-#include "ThemeWidgets.h"
-#include "WidgetToaster.h"
+#include "ui/widgets/ThemeWidgets.h"
+#include "ui/widgets/WidgetToaster.h"
 
 #include <QEvent>
 

@@ -1,6 +1,6 @@
-#include "ClockTableDelegates.h"
+#include "ui/widgets/ClockTableDelegates.h"
 
-#include "StatusPixmaps.h"
+#include "ui/services/StatusPixmaps.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "ClockTableView.h"
+#include "ui/widgets/ClockTableView.h"
 
-#include "ClockTableDelegates.h"
-#include "ManageButtonsDelegate.h"
+#include "ui/widgets/ClockTableDelegates.h"
+#include "ui/widgets/ManageButtonsDelegate.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

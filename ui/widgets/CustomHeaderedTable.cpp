@@ -1,6 +1,6 @@
-#include "CustomHeaderedTable.h"
+#include "ui/widgets/CustomHeaderedTable.h"
 
-#include "CustomTableHeader.h"
+#include "ui/widgets/CustomTableHeader.h"
 
 CustomHeaderedTable::CustomHeaderedTable(QWidget *parent)
     : QTableWidget(parent)

@@ -1,4 +1,4 @@
-#include "CustomTableHeader.h"
+#include "ui/widgets/CustomTableHeader.h"
 
 CustomTableHeader::CustomTableHeader(Qt::Orientation orientation, QWidget *parent)
     : QHeaderView(orientation, parent)

@@ -1,4 +1,4 @@
-#include "DoubleSpinBoxCustom.h"
+#include "ui/widgets/DoubleSpinBoxCustom.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "ElideLabel.h"
+#include "ui/widgets/ElideLabel.h"
 
 #include <QHelpEvent>
 #include <QPainter>

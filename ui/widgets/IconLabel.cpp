@@ -1,6 +1,6 @@
-#include "IconLabel.h"
+#include "ui/widgets/IconLabel.h"
 
-#include "ThemeManager.h"
+#include "desktop/ThemeManager.h"
 
 #include <QEvent>
 #include <QHoverEvent>

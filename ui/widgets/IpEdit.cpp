@@ -1,4 +1,4 @@
-#include "IpEdit.h"
+#include "ui/widgets/IpEdit.h"
 
 #include <QRegExpValidator>
 

@@ -1,6 +1,6 @@
-#include "ManageButtonsDelegate.h"
+#include "ui/widgets/ManageButtonsDelegate.h"
 
-#include "ThemeManager.h"
+#include "desktop/ThemeManager.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "MenuPopup.h"
+#include "ui/widgets/MenuPopup.h"
 
 #include <QEventLoop>
 #include <QPointer>

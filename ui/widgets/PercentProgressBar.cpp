@@ -1,4 +1,4 @@
-#include "PercentProgressBar.h"
+#include "ui/widgets/PercentProgressBar.h"
 
 #include <QAccessibleWidget>
 

@@ -1,4 +1,4 @@
-#include "ProgressRamp.h"
+#include "ui/widgets/ProgressRamp.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "PushButtonFlat.h"
+#include "ui/widgets/PushButtonFlat.h"
 
-#include "ThemeManager.h"
+#include "desktop/ThemeManager.h"
 
 #include <QEvent>
 #include <QMouseEvent>

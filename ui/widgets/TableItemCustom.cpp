@@ -1,7 +1,7 @@
-#include "TableItemCustom.h"
+#include "ui/widgets/TableItemCustom.h"
 
-#include "PushButtonFlat.h"
-#include "ThemeManager.h"
+#include "ui/widgets/PushButtonFlat.h"
+#include "desktop/ThemeManager.h"
 #include "ui_TableItemRow.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "ThemeWidgets.h"
+#include "ui/widgets/ThemeWidgets.h"
 
 #include <QAbstractButton>
 #include <QWidget>

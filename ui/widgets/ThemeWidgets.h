@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ThemeManager.h"
+#include "desktop/ThemeManager.h"
 
 class QAbstractButton;
 class QWidget;

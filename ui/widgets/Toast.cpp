@@ -1,4 +1,4 @@
-#include "Toast.h"
+#include "ui/widgets/Toast.h"
 
 #include "ui_Toast.h"
 

@@ -1,6 +1,6 @@
-#include "ToolButtonMenu.h"
+#include "ui/widgets/ToolButtonMenu.h"
 
-#include "ThemeWidgets.h"
+#include "ui/widgets/ThemeWidgets.h"
 
 #include <QEvent>
 #include <QPainter>

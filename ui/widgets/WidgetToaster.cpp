@@ -1,8 +1,8 @@
-#include "WidgetToaster.h"
+#include "ui/widgets/WidgetToaster.h"
 
-#include "Resources.h"
-#include "ThemeWidgets.h"
-#include "Toast.h"
+#include "resources/Resources.h"
+#include "ui/widgets/ThemeWidgets.h"
+#include "ui/widgets/Toast.h"
 #include "ui_WidgetToaster.h"
 
 #include <QBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Toast.h"
+#include "ui/widgets/Toast.h"
 
 #include <QList>
 #include <QTimer>

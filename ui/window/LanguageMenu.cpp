@@ -1,4 +1,4 @@
-#include "LanguageMenu.h"
+#include "ui/window/LanguageMenu.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Language.h"
+#include "core/Language.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
-#include "Startup.h"
+#include "ui/window/Startup.h"
 
-#include "DialogHost.h"
-#include "Language.h"
-#include "MonitoringSession.h"
+#include "ui/dialogs/DialogHost.h"
+#include "core/Language.h"
+#include "session/MonitoringSession.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "WindowGeometry.h"
+#include "ui/window/WindowGeometry.h"
 
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QMainWindow>
 #include <QSplitter>

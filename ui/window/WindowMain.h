@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CFramelessWindow.h"
-#include "EditTarget.h"
-#include "Language.h"
-#include "ThemeManager.h"
+#include "ui/frame/CFramelessWindow.h"
+#include "ui/services/EditTarget.h"
+#include "core/Language.h"
+#include "desktop/ThemeManager.h"
 
 #include <QColor>
 

@@ -1,9 +1,9 @@
-#include "WindowTray.h"
+#include "ui/window/WindowTray.h"
 
-#include "AppIdentity.h"
-#include "LanguageMenu.h"
-#include "MenuPopup.h"
-#include "ThemeManager.h"
+#include "core/AppIdentity.h"
+#include "ui/window/LanguageMenu.h"
+#include "ui/widgets/MenuPopup.h"
+#include "desktop/ThemeManager.h"
 
 #include <QAction>
 #include <QTimer>
