@@ -1,6 +1,7 @@
 #include "tests/netns/ClockSimControl.h"
 
-#include <QFile>
+#include "tests/support/TestFiles.h"
+
 #include <QJsonDocument>
 #include <QLocalSocket>
 
@@ -78,10 +79,7 @@ QJsonObject ClockSimControl::clock(int index)
 QVector<QJsonObject> ClockSimControl::requestLog() const
 {
     QVector<QJsonObject> entries;
-    QFile file(m_logPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return entries;
-    for (const QByteArray& line : file.readAll().split('\n')) {
+    for (const QByteArray& line : TestFiles::read(m_logPath).split('\n')) {
         if (!line.trimmed().isEmpty())
             entries.append(QJsonDocument::fromJson(line).object());
     }

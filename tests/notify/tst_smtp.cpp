@@ -1,5 +1,6 @@
 #include "notify/Smtp.h"
 #include "tests/notify/SmtpServerProcess.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestRows.h"
 
 #include <QSignalSpy>
@@ -149,9 +150,7 @@ void TestSmtp::scriptedPeer()
 
     ScriptedServer peer;
     peer.certificate = QSslCertificate::fromPath(m_certs.filePath("cert.pem")).value(0);
-    QFile key(m_certs.filePath("key.pem"));
-    QVERIFY(key.open(QIODevice::ReadOnly));
-    peer.key = QSslKey(&key, QSsl::Ec);
+    peer.key = QSslKey(TestFiles::read(m_certs.filePath("key.pem")), QSsl::Ec);
     QVERIFY(!peer.key.isNull());
     QVERIFY(peer.listen(QHostAddress::LocalHost, 0));
     // The time-out rows wait on a short reply timer.
