@@ -40,17 +40,7 @@ public:
     void end(Ending ending)
     {
         m_log->append(m_name + " ends");
-        switch (ending) {
-        case EndFinished:
-            emitFinished();
-            break;
-        case EndError:
-            fail();
-            break;
-        case EndCanceled:
-            markCanceled();
-            break;
-        }
+        ending == EndFinished ? emitFinished() : ending == EndError ? fail() : markCanceled();
     }
     int runs = 0;
 

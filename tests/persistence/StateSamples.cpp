@@ -9,21 +9,21 @@
 
 namespace StateSamples {
 
-QList<DevClock *> Sample::clocks() const
+namespace {
+
+template<typename T>
+QList<T *> pointers(const std::vector<std::unique_ptr<T>> &owned)
 {
-    QList<DevClock *> list;
-    for (const auto &clock : lists.clocks)
-        list.append(clock.get());
+    QList<T *> list;
+    for (const auto &item : owned)
+        list.append(item.get());
     return list;
 }
 
-QList<DevGroup *> Sample::groups() const
-{
-    QList<DevGroup *> list;
-    for (const auto &group : lists.groups)
-        list.append(group.get());
-    return list;
-}
+} // namespace
+
+QList<DevClock *> Sample::clocks() const { return pointers(lists.clocks); }
+QList<DevGroup *> Sample::groups() const { return pointers(lists.groups); }
 
 QByteArray Sample::serialize() const
 {
