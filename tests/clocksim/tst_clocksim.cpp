@@ -72,6 +72,7 @@ class TestClockSim : public QObject
 
 private slots:
     void initTestCase();
+    void init() { QVERIFY(m_control.reset()); }
     void conversation_data() { TestRows::add(QStringLiteral("clocksim/http.rows")); }
     void conversation();
     void replies_data() { TestRows::add(QStringLiteral("clocksim/discovery.rows")); }
@@ -108,7 +109,6 @@ void TestClockSim::conversation()
     QFETCH(QJsonObject, status);
     QFETCH(QJsonArray, steps);
 
-    QVERIFY(m_control.reset());
     QVERIFY(m_control.setFixedTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0))));
     if (clock >= 0) {
         QVERIFY(m_control.setFaults(clock, faults));
@@ -168,7 +168,6 @@ void TestClockSim::replies()
     QFETCH(QStringList, senders);
     QFETCH(QStringList, datagrams);
 
-    QVERIFY(m_control.reset());
     QList<int> logged;
     QList<QNetworkDatagram> replies;
     query(destination, datagram, &logged, &replies);
@@ -190,7 +189,6 @@ void TestClockSim::replies()
 
 void TestClockSim::macChangeShowsInDiscovery()
 {
-    QVERIFY(m_control.reset());
     const HttpResult result = exchange(
         "192.168.0.21", expectedRequest("/E0", "admin", "admin", "&E_000=02-A7-3C-DC-00-00"));
     QCOMPARE(statusOf(result.reply), 200);

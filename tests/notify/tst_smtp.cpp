@@ -106,18 +106,18 @@ void TestSmtp::realServer()
     QCOMPARE(server.messages().size(), 1);
     const SmtpServerProcess::Message message = server.messages().at(0);
     QStringList addresses;
-    for (const QString &entry : rcpt)
+    QStringList to;
+    QStringList copy;
+    for (const QString &entry : rcpt) {
         addresses << entry.mid(3);
+        (entry.startsWith(QLatin1String("cc:")) ? copy : to) << entry.mid(3);
+    }
     QCOMPARE(message.recipients, addresses);
     QCOMPARE(message.data, data);
     QVERIFY(data.contains("\r\nFrom: " + message.from.toUtf8() + "\r\n"));
     // One To: and at most one Cc: field naming every recipient in list
     // order, one Date: near now with its offset and one Message-ID: in the
     // sender's domain, as Python's email package reads them.
-    QStringList to;
-    QStringList copy;
-    for (const QString &entry : rcpt)
-        (entry.startsWith(QLatin1String("cc:")) ? copy : to) << entry.mid(3);
     const auto fields = [&message](const char *name) { return message.headers.value(QLatin1String(name)).toArray(); };
     QCOMPARE(fields("to").toVariantList(), QVariantList({to}));
     QCOMPARE(fields("cc").toVariantList(), copy.isEmpty() ? QVariantList() : QVariantList({copy}));
