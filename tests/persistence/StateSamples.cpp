@@ -9,21 +9,21 @@
 
 namespace StateSamples {
 
-namespace {
-
-template<typename T>
-QList<T *> pointers(const std::vector<std::unique_ptr<T>> &owned)
+QList<DevClock *> Sample::clocks() const
 {
-    QList<T *> list;
-    for (const auto &item : owned)
-        list.append(item.get());
+    QList<DevClock *> list;
+    for (const auto &clock : lists.clocks)
+        list.append(clock.get());
     return list;
 }
 
-} // namespace
-
-QList<DevClock *> Sample::clocks() const { return pointers(lists.clocks); }
-QList<DevGroup *> Sample::groups() const { return pointers(lists.groups); }
+QList<DevGroup *> Sample::groups() const
+{
+    QList<DevGroup *> list;
+    for (const auto &group : lists.groups)
+        list.append(group.get());
+    return list;
+}
 
 QByteArray Sample::serialize() const
 {
