@@ -192,7 +192,8 @@ void TestAlertMail::mailsEveryServerTakes()
         clocks.last()->id = quint64(clocks.size());
         makeDue(*clocks.last(), NtpNoConnection);
     }
-    const IncidentMail::Entry first{clocks.first()->name, clocks.first()->network.ip, QStringLiteral("None"),
+    const IncidentMail::Entry first{clocks.first()->name, clocks.first()->network.ip,
+                                    QCoreApplication::translate("MailSender", "None"),
                                     NtpNoConnection, QDateTime(), QDateTime()};
     const QString subject = IncidentMail::alertSubject({first});
     const QString body = IncidentMail::alertBody({first});
