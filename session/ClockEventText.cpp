@@ -1,7 +1,7 @@
 #include "session/ClockEventText.h"
 
 #include "model/ClockStatus.h"
-#include "notify/MailSender.h"
+#include "notify/IncidentMail.h"
 
 #include <QCoreApplication>
 
@@ -46,7 +46,7 @@ QString describe(const ClockEvent &event)
     case ClockEvent::Kind::Ntp:
         return tr("NTP: %1").arg(ntpText(event.ntp));
     case ClockEvent::Kind::AlertDue:
-        return tr("Alert due: %1").arg(MailSender::reasonText(event.alert));
+        return tr("Alert due: %1").arg(IncidentMail::reasonText(event.alert));
     case ClockEvent::Kind::Mailed:
         return event.clocks > 1 ? tr("Alert mail delivered, naming %1 clocks").arg(event.clocks)
                                 : tr("Alert mail delivered");
