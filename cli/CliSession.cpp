@@ -8,7 +8,9 @@
 #include "persistence/StateFile.h"
 #include "session/StateLoad.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 
 CliSession::CliSession(ClockRegistry &registry, const CliInvocation &invocation, CliOutput &output,
                        bool progressOnTerminal)
@@ -106,6 +108,22 @@ int CliSession::ambiguous(const QString &ip, const QList<int> &clocks)
                              .arg(index)
                              .arg(clock->mac.isEmpty() ? QStringLiteral("(no MAC)") : clock->mac, clock->name));
     }
+    m_output.message(CliCommandLine::tryHelp(m_invocation.commandName));
+    return ExitUsage;
+}
+
+int CliSession::requireInputFile(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        return ExitSuccess;
+    return usageError(QStringLiteral("%1: %2: %3")
+                          .arg(m_invocation.commandName, path, QCoreApplication::translate("XmlFile", "no such file")));
+}
+
+int CliSession::usageError(const QString &reason)
+{
+    m_output.message(QStringLiteral("zentick-cli: ") + reason);
+    m_output.message(CliCommandLine::tryHelp(m_invocation.commandName));
     return ExitUsage;
 }
 

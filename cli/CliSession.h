@@ -70,6 +70,13 @@ public:
     QList<int> listedClocks(const QString &handle, QString &failure) const;
     // Says which clocks share the address; ExitUsage.
     int ambiguous(const QString &ip, const QList<int> &clocks);
+    // A usage fault a command finds itself ("list: --with-passwords needs
+    // --csv"): said after "zentick-cli: ", then the command's help line, as
+    // the parser's are; ExitUsage.
+    int usageError(const QString &reason);
+    // An input file that is not there is a usage fault as well, worded as
+    // import words it: ExitUsage, or ExitSuccess when the file exists.
+    int requireInputFile(const QString &path);
     // The local interface with this address; false when there is none.
     static bool findInterface(const QString &address, NetworkCardData &card);
 

@@ -73,10 +73,8 @@ int list(CliSession &session)
         misuse = QStringLiteral("-o/--output needs --csv");
     else if (csv && out.json())
         misuse = QStringLiteral("--csv and --json exclude each other");
-    if (!misuse.isEmpty()) {
-        out.message(QStringLiteral("zentick-cli: list: ") + misuse);
-        return ExitUsage;
-    }
+    if (!misuse.isEmpty())
+        return session.usageError(QStringLiteral("list: ") + misuse);
     if (const int status = session.loadState())
         return status;
     const ClockRegistry *registry = &session.registry();
@@ -209,6 +207,8 @@ int configShow(CliSession &session)
 {
     const QString path = session.invocation().arguments.at(0);
     CliOutput &out = session.output();
+    if (const int missing = session.requireInputFile(path))
+        return missing;
     QString why;
     const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(path, &why);
     if (!config) {

@@ -15,7 +15,7 @@ if(NOT TARGET zentick_netns_support)
     add_library(zentick_netns_support STATIC
         ${ZENTICK_NETNS_DIR}/ClockSimControl.cpp
         ${ZENTICK_NETNS_DIR}/ClockSimControl.h)
-    target_include_directories(zentick_netns_support PUBLIC ${ZENTICK_NETNS_DIR})
+    target_include_directories(zentick_netns_support PUBLIC ${ZENTICK_NETNS_DIR} ${PROJECT_SOURCE_DIR})
     target_link_libraries(zentick_netns_support PUBLIC zentick_options Qt5::Core Qt5::Network)
 endif()
 
