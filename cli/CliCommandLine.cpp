@@ -165,9 +165,9 @@ const QVector<CommandSpec> &commandTable()
          {macOption, {"user", ValueKind::Text, true}, {"password", ValueKind::Text, true}, {"check", ValueKind::Flag}},
          "IP|N [--mac MAC] --user U --password P [--check]",
          "Sets the user name and password the program keeps for a listed clock, as the\n"
-         "window's Authentication -> Set does; nothing is sent to the clock. --check\n"
-         "then asks the clock for its status once with them and says whether they\n"
-         "worked (exit status 1 when not); the credentials are kept either way.\n"},
+         "window's Authentication -> Set does; the clock itself is not changed (that is\n"
+         "password). --check then asks the clock for its status once with them and\n"
+         "says whether they worked (exit status 1 when not); they are kept either way.\n"},
         {"password", CliCommand::Password, {ArgumentKind::Clock}, false,
          {{"old", ValueKind::Text, true}, {"new", ValueKind::Text, true}, macOption, userOption, passwordOption,
           interfaceOption},
@@ -696,7 +696,8 @@ QString usage()
         "--new-file alike.\n"
         "'zentick-cli COMMAND --help' says what a command does; 'zentick-cli --version'\n"
         "prints the version.\n"
-        "Exit status: 0 success, 1 the operation failed, 2 bad usage.\n");
+        "Exit status: 0 success, 1 the operation failed, 2 bad usage or a missing\n"
+        "input file.\n");
     return text;
 }
 
