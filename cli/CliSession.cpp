@@ -96,6 +96,21 @@ QList<int> CliSession::listedClocks(const QString &handle, QString &failure) con
     return found;
 }
 
+int CliSession::findListed(const QString &handle, QList<int> &named, Several several)
+{
+    QString failure;
+    named = listedClocks(handle, failure);
+    if (!failure.isEmpty())
+        return m_output.failed(failure);
+    if (named.isEmpty())
+        return m_output.failed(
+            QCoreApplication::translate("ClockCommands", "No clock with the address %1 is on the device list.")
+                .arg(handle));
+    if (named.size() > 1 && several == Several::Refused)
+        return ambiguous(handle, named);
+    return ExitSuccess;
+}
+
 int CliSession::ambiguous(const QString &ip, const QList<int> &clocks)
 {
     m_output.message(QStringLiteral("%1 clocks on the device list have the address %2; name one by its number "

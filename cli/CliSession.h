@@ -68,6 +68,11 @@ public:
     // The listed clocks a handle names (all of those at an address), and a
     // message when it names none.
     QList<int> listedClocks(const QString &handle, QString &failure) const;
+    // The listed clocks a handle names for a command that acts only on the
+    // list: ExitFailed, said, when it names none; ExitUsage, listing them,
+    // when it names several and several are not wanted.
+    enum class Several { Refused, Wanted };
+    int findListed(const QString &handle, QList<int> &named, Several several = Several::Refused);
     // Says which clocks share the address; ExitUsage.
     int ambiguous(const QString &ip, const QList<int> &clocks);
     // A usage fault a command finds itself ("list: --with-passwords needs

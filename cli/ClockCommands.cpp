@@ -388,15 +388,10 @@ int credentials(CliSession &session)
     const CliInvocation &in = session.invocation();
     const QString handle = in.arguments.at(0);
     CliOutput &out = session.output();
-    QString failure;
-    const QList<int> named = session.listedClocks(handle, failure);
-    if (!failure.isEmpty())
-        return out.failed(failure);
     // Stored credentials belong to a listed clock; add lists one first.
-    if (named.isEmpty())
-        return out.failed(tr("No clock with the address %1 is on the device list.").arg(handle));
-    if (named.size() > 1)
-        return session.ambiguous(handle, named);
+    QList<int> named;
+    if (const int found = session.findListed(handle, named))
+        return found;
     const int index = named.constFirst();
     DevClock *clock = session.registry().clockAt(index);
     clock->user = in.option(QStringLiteral("user"));

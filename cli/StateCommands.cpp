@@ -178,15 +178,11 @@ int remove(CliSession &session)
     ClockRegistry *registry = &session.registry();
     CliOutput &out = session.output();
 
-    QString failure;
-    const QList<int> named = session.listedClocks(handle, failure);
-    if (!failure.isEmpty())
-        return out.failed(failure);
-    if (named.isEmpty())
-        return out.failed(QStringLiteral("No clock with the address %1 is on the device list.").arg(handle));
     // Clocks sharing an address are told apart first; --all means them all.
-    if (named.size() > 1 && !session.invocation().hasOption(QStringLiteral("all")))
-        return session.ambiguous(handle, named);
+    QList<int> named;
+    const bool all = session.invocation().hasOption(QStringLiteral("all"));
+    if (const int found = session.findListed(handle, named, all ? CliSession::Several::Wanted : CliSession::Several::Refused))
+        return found;
     QJsonArray removed;
     QStringList lines;
     for (int k = named.size() - 1; k >= 0; --k) {
