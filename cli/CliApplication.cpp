@@ -24,6 +24,11 @@ int dispatch(CliSession &session)
     switch (session.invocation().command) {
     case CliCommand::Help:
         break;
+    case CliCommand::Version:
+        session.output().line(QStringLiteral("zentick-cli ") + QLatin1String(ZENTICK_VERSION));
+        return ExitSuccess;
+    case CliCommand::Credentials:
+        return ClockCommands::credentials(session);
     case CliCommand::Discover:
         return SearchCommands::discover(session);
     case CliCommand::List:
@@ -79,6 +84,11 @@ int run(ClockRegistry &registry, const QStringList &arguments, bool progressOnTe
     QString error;
     const bool parsed = CliCommandLine::parse(arguments, invocation, error);
     CliOutput output(invocation.json);
+    if (!parsed && arguments.isEmpty()) {
+        // Nothing asked: the commands are the answer, still a usage error.
+        output.message(CliCommandLine::usage());
+        return ExitUsage;
+    }
     if (!parsed) {
         // One line and a pointer to the help: the whole usage would bury the reason.
         output.message(QStringLiteral("zentick-cli: ") + error);

@@ -161,6 +161,13 @@ const QVector<CommandSpec> &commandTable()
          "Changes the clock's network settings: it starts from the listed clock's\n"
          "settings (or the factory settings with the given address), changes only the\n"
          "fields named and sends them to the clock's current address.\n"},
+        {"credentials", CliCommand::Credentials, {ArgumentKind::Clock}, false,
+         {macOption, {"user", ValueKind::Text, true}, {"password", ValueKind::Text, true}, {"check", ValueKind::Flag}},
+         "IP|N [--mac MAC] --user U --password P [--check]",
+         "Sets the user name and password the program keeps for a listed clock, as the\n"
+         "window's Authentication -> Set does; the clock itself is not changed (that is\n"
+         "password). --check then asks the clock for its status once with them and\n"
+         "says whether they worked (exit status 1 when not); they are kept either way.\n"},
         {"password", CliCommand::Password, {ArgumentKind::Clock}, false,
          {{"old", ValueKind::Text, true}, {"new", ValueKind::Text, true}, macOption, userOption, passwordOption,
           interfaceOption},
@@ -302,6 +309,55 @@ const CommandSpec *findCommand(const QString &name)
             return &entry;
     }
     return nullptr;
+}
+
+// Edits (insertions, deletions, substitutions, swaps of neighbours) that
+// turn a into b: "lsit" is one edit from "list".
+int editDistance(const QString &a, const QString &b)
+{
+    const int width = b.size() + 1;
+    QVector<int> d((a.size() + 1) * width);
+    auto at = [&d, width](int i, int j) -> int & { return d[i * width + j]; };
+    for (int i = 0; i <= a.size(); ++i)
+        at(i, 0) = i;
+    for (int j = 0; j <= b.size(); ++j)
+        at(0, j) = j;
+    for (int i = 1; i <= a.size(); ++i) {
+        for (int j = 1; j <= b.size(); ++j) {
+            const int cost = a.at(i - 1) == b.at(j - 1) ? 0 : 1;
+            at(i, j) = qMin(qMin(at(i - 1, j) + 1, at(i, j - 1) + 1), at(i - 1, j - 1) + cost);
+            if (i > 1 && j > 1 && a.at(i - 1) == b.at(j - 2) && a.at(i - 2) == b.at(j - 1))
+                at(i, j) = qMin(at(i, j), at(i - 2, j - 2) + 1);
+        }
+    }
+    return at(a.size(), b.size());
+}
+
+// The candidate closest to a mistyped word, when it is close enough to be
+// what was meant (at most two edits, fewer for short words); empty otherwise.
+QString closest(const QString &typed, const QStringList &candidates)
+{
+    const int allowed = qMin(2, qMax(1, typed.size() / 3));
+    QString best;
+    int bestDistance = allowed + 1;
+    for (const QString &candidate : candidates) {
+        const int distance = editDistance(typed, candidate);
+        if (distance < bestDistance) {
+            best = candidate;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+QString unknownCommandText(const QString &name)
+{
+    QStringList names;
+    for (const CommandSpec &entry : commandTable())
+        names << QLatin1String(entry.name);
+    const QString guess = closest(name, names);
+    const QString text = QStringLiteral("unknown command \"%1\"").arg(name);
+    return guess.isEmpty() ? text : text + QStringLiteral("; did you mean \"%1\"?").arg(guess);
 }
 
 const OptionSpec *findOption(const CommandSpec &entry, const QString &name)
@@ -482,6 +538,10 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
         invocation.command = CliCommand::Help;
         return true;
     }
+    if (first == QLatin1String("--version") || first == QLatin1String("-V")) {
+        invocation.command = CliCommand::Version;
+        return true;
+    }
     QString name = first;
     if (first == QLatin1String("config")) {
         if (words.isEmpty() || words.constFirst().startsWith(QLatin1Char('-'))) {
@@ -492,7 +552,7 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
     }
     const CommandSpec *entry = findCommand(name);
     if (!entry) {
-        error = QStringLiteral("unknown command \"%1\"").arg(name);
+        error = unknownCommandText(name);
         return false;
     }
     invocation.command = entry->command;
@@ -538,7 +598,13 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
         }
         const OptionSpec *option = findOption(*entry, optionName);
         if (!option) {
+            QStringList names;
+            for (const OptionSpec &known : entry->options)
+                names << QLatin1String(known.name);
+            const QString guess = closest(optionName, names);
             error = QStringLiteral("%1: unknown option --%2").arg(name, optionName);
+            if (!guess.isEmpty())
+                error += QStringLiteral("; did you mean --%1?").arg(guess);
             return false;
         }
         if (option->kind == ValueKind::Flag) {
@@ -572,13 +638,6 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
         error = name + QStringLiteral(": ") + error;
         return false;
     }
-    for (const OptionSpec &option : entry->options) {
-        if (option.required && !invocation.options.contains(QLatin1String(option.name))) {
-            error = QStringLiteral("%1: --%2 is required").arg(name, QLatin1String(option.name));
-            return false;
-        }
-    }
-
     const int expected = entry->arguments.size();
     const bool macGiven = invocation.hasOption(QStringLiteral("mac"));
     // With --mac the clock's address may be left out.
@@ -591,6 +650,14 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
         error = QStringLiteral("%1: give %2").arg(name, missingArgumentsText(*entry, given, least));
         return false;
     }
+    // Said after the missing arguments: those are what the command is about.
+    for (const OptionSpec &option : entry->options) {
+        if (option.required && !invocation.options.contains(QLatin1String(option.name))) {
+            error = QStringLiteral("%1: --%2 is required").arg(name, QLatin1String(option.name));
+            return false;
+        }
+    }
+
     if (given > expected && !entry->lastRepeats) {
         error = QStringLiteral("%1: unexpected argument \"%2\"").arg(name, invocation.arguments.at(expected));
         return false;
@@ -627,8 +694,10 @@ QString usage()
         "not echoed) or the environment variable ZENTICK_PASSWORD, which stands for\n"
         "--password when neither is given; --old and --new take -, --old-file and\n"
         "--new-file alike.\n"
-        "'zentick-cli COMMAND --help' says what a command does.\n"
-        "Exit status: 0 success, 1 the operation failed, 2 bad usage.\n");
+        "'zentick-cli COMMAND --help' says what a command does; 'zentick-cli --version'\n"
+        "prints the version.\n"
+        "Exit status: 0 success, 1 the operation failed, 2 bad usage or a missing\n"
+        "input file.\n");
     return text;
 }
 

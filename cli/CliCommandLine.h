@@ -27,6 +27,8 @@ enum class CliCommand {
     Events,
     AddRange,
     Import,
+    Credentials,
+    Version,
 };
 
 // One parsed command line: the command, its positional arguments and its

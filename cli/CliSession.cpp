@@ -8,7 +8,9 @@
 #include "persistence/StateFile.h"
 #include "session/StateLoad.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 
 CliSession::CliSession(ClockRegistry &registry, const CliInvocation &invocation, CliOutput &output,
                        bool progressOnTerminal)
@@ -94,6 +96,21 @@ QList<int> CliSession::listedClocks(const QString &handle, QString &failure) con
     return found;
 }
 
+int CliSession::findListed(const QString &handle, QList<int> &named, Several several)
+{
+    QString failure;
+    named = listedClocks(handle, failure);
+    if (!failure.isEmpty())
+        return m_output.failed(failure);
+    if (named.isEmpty())
+        return m_output.failed(
+            QCoreApplication::translate("ClockCommands", "No clock with the address %1 is on the device list.")
+                .arg(handle));
+    if (named.size() > 1 && several == Several::Refused)
+        return ambiguous(handle, named);
+    return ExitSuccess;
+}
+
 int CliSession::ambiguous(const QString &ip, const QList<int> &clocks)
 {
     m_output.message(QStringLiteral("%1 clocks on the device list have the address %2; name one by its number "
@@ -106,6 +123,22 @@ int CliSession::ambiguous(const QString &ip, const QList<int> &clocks)
                              .arg(index)
                              .arg(clock->mac.isEmpty() ? QStringLiteral("(no MAC)") : clock->mac, clock->name));
     }
+    m_output.message(CliCommandLine::tryHelp(m_invocation.commandName));
+    return ExitUsage;
+}
+
+int CliSession::requireInputFile(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        return ExitSuccess;
+    return usageError(QStringLiteral("%1: %2: %3")
+                          .arg(m_invocation.commandName, path, QCoreApplication::translate("XmlFile", "no such file")));
+}
+
+int CliSession::usageError(const QString &reason)
+{
+    m_output.message(QStringLiteral("zentick-cli: ") + reason);
+    m_output.message(CliCommandLine::tryHelp(m_invocation.commandName));
     return ExitUsage;
 }
 

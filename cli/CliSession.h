@@ -68,8 +68,20 @@ public:
     // The listed clocks a handle names (all of those at an address), and a
     // message when it names none.
     QList<int> listedClocks(const QString &handle, QString &failure) const;
+    // The listed clocks a handle names for a command that acts only on the
+    // list: ExitFailed, said, when it names none; ExitUsage, listing them,
+    // when it names several and several are not wanted.
+    enum class Several { Refused, Wanted };
+    int findListed(const QString &handle, QList<int> &named, Several several = Several::Refused);
     // Says which clocks share the address; ExitUsage.
     int ambiguous(const QString &ip, const QList<int> &clocks);
+    // A usage fault a command finds itself ("list: --with-passwords needs
+    // --csv"): said after "zentick-cli: ", then the command's help line, as
+    // the parser's are; ExitUsage.
+    int usageError(const QString &reason);
+    // An input file that is not there is a usage fault as well, worded as
+    // import words it: ExitUsage, or ExitSuccess when the file exists.
+    int requireInputFile(const QString &path);
     // The local interface with this address; false when there is none.
     static bool findInterface(const QString &address, NetworkCardData &card);
 

@@ -1,6 +1,7 @@
 #include "cli/ClockCommands.h"
 
 #include "cli/CliSession.h"
+#include "core/AppSettings.h"
 #include "cli/ClockPrinter.h"
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
@@ -8,13 +9,16 @@
 #include "persistence/ConfigurationFiles.h"
 #include "model/DevClock.h"
 #include "operations/GetConfigurationSender.h"
+#include "operations/GetStatusSender.h"
 #include "model/ParameterText.h"
 #include "operations/RefreshStatusSender.h"
 #include "operations/SetConfigurationSender.h"
 #include "operations/SetNetworkSender.h"
 #include "operations/SimpleSender.h"
+#include "values/Error.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 
 #include <memory>
@@ -28,12 +32,20 @@ QString tr(const char *text)
     return QCoreApplication::translate("ClockCommands", text);
 }
 
+// Without a device list no listed clock can be named, so nothing will be
+// saved: such a run only reads, and the lock (which would make the data
+// folder) is not taken.
+CliSession::Access accessFor(CliSession::Access wanted)
+{
+    return QFileInfo::exists(AppSettings::stateFilePath()) ? wanted : CliSession::Access::Read;
+}
+
 // Loads the state file and finds the clock the first argument names; the
 // exit status of whichever failed, else ExitSuccess.
 int loadTarget(CliSession &session, CliSession::Target &target,
                CliSession::Access access = CliSession::Access::Read)
 {
-    if (const int loaded = session.loadState(access))
+    if (const int loaded = session.loadState(accessFor(access)))
         return loaded;
     return session.findTarget(session.invocation().arguments.at(0), target);
 }
@@ -58,6 +70,7 @@ struct SimpleResult
     bool succeeded = false;
     Error error = NoError;
     QString reason;
+    QByteArray reply;
 };
 
 // How a failed operation of one clock ended, for its message.
@@ -83,6 +96,7 @@ SimpleResult runSimple(CliSession &session, SimpleSender *sender, const QString 
         result.succeeded = simple->result() == DataSender::Succeeded && !simple->succeeded().contains(false);
         result.error = targetError(*simple);
         result.reason = simple->reasons().value(0);
+        result.reply = simple->replies().value(0);
     });
     return result;
 }
@@ -131,7 +145,7 @@ int status(CliSession &session)
     // The listed clock keeps what the refresh read, as the window's refresh
     // does. While a running program holds the list its own polls keep the
     // record, so the status is only shown.
-    int loaded = session.loadState(CliSession::Access::Write, CliSession::Quietly::Yes);
+    int loaded = session.loadState(accessFor(CliSession::Access::Write), CliSession::Quietly::Yes);
     const bool writable = loaded == ExitSuccess;
     if (!writable && session.lockHeldElsewhere())
         loaded = session.loadState(CliSession::Access::Read);
@@ -222,6 +236,8 @@ int configSet(CliSession &session)
     const QString path = invocation.arguments.at(0);
     const QStringList ips = invocation.arguments.mid(1);
     CliOutput &out = session.output();
+    if (const int missing = session.requireInputFile(path))
+        return missing;
 
     QString why;
     const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(path, &why);
@@ -363,6 +379,49 @@ int password(CliSession &session)
     }
     const int status = reportSimple(session, result, ip, tr("Password changed successfully."), {});
     return saveRecord(session, target, status);
+}
+
+int credentials(CliSession &session)
+{
+    if (const int loaded = session.loadState(CliSession::Access::Write))
+        return loaded;
+    const CliInvocation &in = session.invocation();
+    const QString handle = in.arguments.at(0);
+    CliOutput &out = session.output();
+    // Stored credentials belong to a listed clock; add lists one first.
+    QList<int> named;
+    if (const int found = session.findListed(handle, named))
+        return found;
+    const int index = named.constFirst();
+    DevClock *clock = session.registry().clockAt(index);
+    clock->user = in.option(QStringLiteral("user"));
+    clock->password = in.option(QStringLiteral("password"));
+    session.registry().announceClockChanged(clock);
+
+    QJsonObject json{{QStringLiteral("ip"), clock->network.ip}, {QStringLiteral("index"), index},
+                     {QStringLiteral("credentialsSet"), true}};
+    SimpleResult check;
+    if (in.hasOption(QStringLiteral("check"))) {
+        // One poll, as the window's poller would make next: what it reads is kept.
+        check = runSimple(session, Communication::instance()->getStatus({SenderTarget::fromClock(*clock)}),
+                          tr("Reading status"));
+        if (check.succeeded)
+            clock->parseStatus(QString::fromUtf8(check.reply), 0);
+        json.insert(QStringLiteral("checked"), check.succeeded);
+        if (!check.succeeded)
+            json.insert(QStringLiteral("error"), ErrorText::operationFailed(check.error, check.reason));
+    }
+    // Kept whatever the check found: the window's Set keeps them too.
+    if (!session.saveState())
+        return ExitFailed;
+    out.document(json);
+    out.text(tr("Authentication data set for %1 (%2).").arg(clock->name, clock->network.ip));
+    if (!in.hasOption(QStringLiteral("check")))
+        return ExitSuccess;
+    if (!check.succeeded)
+        return out.operationFailed(check.error, check.reason);
+    out.text(tr("The clock answered with them: %1").arg(ClockPrinter::statusLine(*clock)));
+    return ExitSuccess;
 }
 
 } // namespace ClockCommands

@@ -12,5 +12,8 @@ int configSet(CliSession &session);
 int name(CliSession &session);
 int network(CliSession &session);
 int password(CliSession &session);
+// Sets a listed clock's stored user and password; with --check, one status
+// poll with them says whether they work.
+int credentials(CliSession &session);
 
 } // namespace ClockCommands

@@ -25,8 +25,7 @@ QString tr(const char *text)
 
 int badInput(CliSession &session, const QString &message)
 {
-    session.output().message(message);
-    return ExitUsage;
+    return session.usageError(session.invocation().commandName + QStringLiteral(": ") + message);
 }
 
 QJsonObject resultJson(const CommissionedAddress &address)

@@ -8,13 +8,13 @@
 #include "cli/CliOutput.h"
 #include "operations/audit/FleetAudit.h"
 #include "notify/MailSender.h"
+#include "persistence/XmlFile.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
 
@@ -190,9 +190,7 @@ bool DailyAudit::writeRecord(const QByteArray &fingerprint) const
 {
     const QJsonObject record{{fingerprintKey, QString::fromLatin1(fingerprint)},
                              {mailedKey, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)}};
-    QSaveFile file(m_recordPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n');
-    return file.commit();
+    // Private like the findings it stands for; its write makes the data folder.
+    return XmlFile::write(m_recordPath, QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n',
+                          XmlFile::Access::OwnerOnly);
 }

@@ -51,13 +51,6 @@ bool inDaylightSavingGap(const QString &text)
     return date.isValid() && time.isValid() && !QDateTime(date, time, Qt::LocalTime).isValid();
 }
 
-int usageError(CliSession &session, const QString &reason)
-{
-    session.output().message(QStringLiteral("zentick-cli: ") + reason);
-    session.output().message(CliCommandLine::tryHelp(session.invocation().commandName));
-    return ExitUsage;
-}
-
 // A clock's address or a group, never both, never neither.
 bool readTarget(CliSession &session, QuietRequest &request, QString &error)
 {
@@ -121,7 +114,7 @@ int run(CliSession &session, QuietRequest request)
     CliOutput &out = session.output();
     QString error;
     if (!readTarget(session, request, error))
-        return usageError(session, error);
+        return session.usageError(error);
     const CliInvocation &invocation = session.invocation();
     const QDateTime now = QDateTime::currentDateTime();
     if (request.mute) {
@@ -129,12 +122,12 @@ int run(CliSession &session, QuietRequest request)
         if (invocation.hasOption(QStringLiteral("until"))) {
             const QDateTime until = QuietRequest::parseUntil(invocation.option(QStringLiteral("until")), now);
             if (!until.isValid() && inDaylightSavingGap(invocation.option(QStringLiteral("until")))) {
-                return usageError(session, QStringLiteral("mute: --until: \"%1\" does not exist in this time zone: "
+                return session.usageError(QStringLiteral("mute: --until: \"%1\" does not exist in this time zone: "
                                                           "the clock is put forward past it")
                                                .arg(invocation.option(QStringLiteral("until"))));
             }
             if (!until.isValid()) {
-                return usageError(session, QStringLiteral("mute: --until: \"%1\" is not a time to come like "
+                return session.usageError(QStringLiteral("mute: --until: \"%1\" is not a time to come like "
                                                           "\"2026-12-08 18:00\", 90m, 8h or 2d")
                                                .arg(invocation.option(QStringLiteral("until"))));
             }
@@ -264,7 +257,7 @@ int events(CliSession &session)
     if (invocation.hasOption(QStringLiteral("since"))) {
         filter.since = parseSince(invocation.option(QStringLiteral("since")), QDateTime::currentDateTime());
         if (!filter.since.isValid()) {
-            return usageError(session, QStringLiteral("events: --since: \"%1\" is not a date like 2026-12-01, a "
+            return session.usageError(QStringLiteral("events: --since: \"%1\" is not a date like 2026-12-01, a "
                                                       "date and time, or a span like 8h")
                                            .arg(invocation.option(QStringLiteral("since"))));
         }

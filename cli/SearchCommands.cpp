@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QSet>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -90,6 +91,11 @@ int discover(CliSession &session)
     });
     if (outcome != CliSession::Outcome::Finished)
         return searchFailed(session, error);
+    // Clocks found but none of them let the search in: the credentials are
+    // wrong, and a script must not take that run for a good one.
+    const bool allRefused = !found.empty() && std::all_of(found.cbegin(), found.cend(), [](const auto &clock) {
+        return clock->lastError == AuthorizationError;
+    });
 
     // A clock already on the list is not added a second time: the window asks
     // first, and a script cannot answer. A listed clock found at another
@@ -168,6 +174,8 @@ int discover(CliSession &session)
         out.text(tr("No devices found."));
     else
         out.text(ClockPrinter::clockTable(rows));
+    if (allRefused)
+        return out.failed(tr("Every clock found (%1) refused the user name and password.").arg(int(found.size())));
     return ExitSuccess;
 }
 

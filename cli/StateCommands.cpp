@@ -73,10 +73,8 @@ int list(CliSession &session)
         misuse = QStringLiteral("-o/--output needs --csv");
     else if (csv && out.json())
         misuse = QStringLiteral("--csv and --json exclude each other");
-    if (!misuse.isEmpty()) {
-        out.message(QStringLiteral("zentick-cli: list: ") + misuse);
-        return ExitUsage;
-    }
+    if (!misuse.isEmpty())
+        return session.usageError(QStringLiteral("list: ") + misuse);
     if (const int status = session.loadState())
         return status;
     const ClockRegistry *registry = &session.registry();
@@ -180,15 +178,11 @@ int remove(CliSession &session)
     ClockRegistry *registry = &session.registry();
     CliOutput &out = session.output();
 
-    QString failure;
-    const QList<int> named = session.listedClocks(handle, failure);
-    if (!failure.isEmpty())
-        return out.failed(failure);
-    if (named.isEmpty())
-        return out.failed(QStringLiteral("No clock with the address %1 is on the device list.").arg(handle));
     // Clocks sharing an address are told apart first; --all means them all.
-    if (named.size() > 1 && !session.invocation().hasOption(QStringLiteral("all")))
-        return session.ambiguous(handle, named);
+    QList<int> named;
+    const bool all = session.invocation().hasOption(QStringLiteral("all"));
+    if (const int found = session.findListed(handle, named, all ? CliSession::Several::Wanted : CliSession::Several::Refused))
+        return found;
     QJsonArray removed;
     QStringList lines;
     for (int k = named.size() - 1; k >= 0; --k) {
@@ -209,6 +203,8 @@ int configShow(CliSession &session)
 {
     const QString path = session.invocation().arguments.at(0);
     CliOutput &out = session.output();
+    if (const int missing = session.requireInputFile(path))
+        return missing;
     QString why;
     const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(path, &why);
     if (!config) {

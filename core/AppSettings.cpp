@@ -1,7 +1,6 @@
 #include "core/AppSettings.h"
 
 #include "core/AppIdentity.h"
-#include "platform/PrivateFiles.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -137,14 +136,11 @@ void loadRegistrySettings()
 
 QString dataFolderPath()
 {
-    const QString path = QDir::cleanPath(SettingsStore::commonAppDataFolder() + QDir::separator()
-                                         + QLatin1String(AppIdentity::companyName) + QDir::separator()
-                                         + QLatin1String(AppIdentity::productName));
-    // All levels: with only the last one, a first start could never write the
-    // state file and the device list would be lost on exit. Owner only: it
-    // holds the clocks' passwords and their history.
-    PrivateFiles::makeFolder(path);
-    return path;
+    // Not made here: a command that only reads leaves no folder behind. Each
+    // writer makes it, owner only, with all its parents, when it writes.
+    return QDir::cleanPath(SettingsStore::commonAppDataFolder() + QDir::separator()
+                           + QLatin1String(AppIdentity::companyName) + QDir::separator()
+                           + QLatin1String(AppIdentity::productName));
 }
 
 QString stateFilePath()

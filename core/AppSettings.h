@@ -55,7 +55,8 @@ void setSiteZone(const QTimeZone &zone);
 // Reads both start-up values: the last path and the report settings.
 void loadRegistrySettings();
 
-// The data folder, created with all its parents; never ends in a separator.
+// The data folder; never ends in a separator. Reading it creates nothing:
+// the writers of its files make it (PrivateFiles::makeFolder) when they write.
 QString dataFolderPath();
 QString stateFilePath();
 

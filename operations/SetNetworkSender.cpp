@@ -13,9 +13,11 @@ void SetNetworkSender::onWorkerFinished(Worker *worker, int index)
         return;
     auto *www = qobject_cast<WorkerWWW *>(worker);
     const bool noResponse = www && www->errorCode() == NoResponse;
-    // The per-target error kinds are not kept by this sender; the reason is
-    // for the message only.
-    if (www && !noResponse)
+    // The kind goes with the reason: a refused password reads as it does
+    // after every other command, not as a connection failure.
+    if (www && !noResponse) {
+        m_errors[index] = www->errorCode();
         m_reasons[index] = www->failureReason();
+    }
     recordResult(index, !worker->error() || noResponse, worker->data());
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -32,6 +33,10 @@ bool write(const QString &path, const QByteArray &data, Access access, QString *
     if (access == Access::OwnerOnly && PrivateFiles::isSymlink(path)) {
         return failed(why, PrivateFiles::symlinkReason());
     }
+    // A private file's folder (the data folder) is made by its first write,
+    // with all its parents: nothing that only reads creates it.
+    if (access == Access::OwnerOnly)
+        PrivateFiles::makeFolder(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed(why, file.errorString());

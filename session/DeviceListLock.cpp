@@ -1,9 +1,11 @@
 #include "session/DeviceListLock.h"
 
 #include "core/AppSettings.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdlib>
@@ -65,6 +67,8 @@ bool DeviceListLock::tryLock()
         return true;
     m_failure.clear();
     m_heldElsewhere = false;
+    // The first writer of a fresh data folder makes it.
+    PrivateFiles::makeFolder(QFileInfo(m_path).absolutePath());
     if (m_file.tryLock(0)) {
         // Made as the umask allows; it names this host and process, which
         // are nobody else's business.

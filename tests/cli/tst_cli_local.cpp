@@ -44,6 +44,8 @@ private slots:
     void passwordSources_data() { TestRows::add(QStringLiteral("cli/plans.rows")); }
     void passwordSources();
     void planExportIsExactAndPrivate();
+    void dataFolderOnlyForWriters_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
+    void dataFolderOnlyForWriters();
 
 private:
     static QByteArray readFile(const QString &path);
@@ -101,6 +103,25 @@ void TestCliLocal::planExportIsExactAndPrivate()
     QCOMPARE(readFile(redirected), plan);
 }
 
+void TestCliLocal::dataFolderOnlyForWriters()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(bool, created);
+    CliProcess cli;
+    const QString fresh = cli.filePath(QStringLiteral("fresh"));
+    const CliProcess::Result result =
+        cli.run(arguments, {{}, {"XDG_DATA_HOME=" + fresh + "/data", "XDG_CONFIG_HOME=" + fresh + "/config"}, {}});
+    QVERIFY2(result.exitCode == exitCode, result.err);
+    QCOMPARE(QFileInfo::exists(fresh + "/config"), false);
+    QCOMPARE(QFileInfo::exists(fresh), created);
+    // Every level made is the user's alone.
+    for (const char *level : {"", "/data", "/data/QLX Devices", "/data/QLX Devices/Zentick"}) {
+        if (created)
+            QCOMPARE(QFileInfo(fresh + level).permissions() & 0077, QFileDevice::Permissions());
+    }
+}
+
 QByteArray TestCliLocal::readFile(const QString &path)
 {
     QFile file(path);
@@ -137,6 +158,13 @@ void TestCliLocal::helpGoesToStandardOutput()
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.startsWith("Usage: zentick-cli [--json] <command> [arguments]\n"));
     QCOMPARE(result.err, QByteArray());
+
+    // Nothing asked: every command, as a usage error; and the version.
+    const CliProcess::Result nothing = cli.run({});
+    QCOMPARE(nothing.exitCode, 2);
+    QVERIFY2(nothing.err.startsWith("Usage: zentick-cli [--json] <command> [arguments]\n"), nothing.err);
+    QVERIFY(nothing.err.contains("\n  credentials IP|N [--mac MAC] --user U --password P [--check]\n"));
+    QVERIFY(QRegularExpression(QStringLiteral("^zentick-cli \\d+\\.\\d+")).match(QString::fromUtf8(cli.run({"--version"}).out)).hasMatch());
 
     // A command's own help, wherever --help stands among its arguments.
     const CliProcess::Result audit = cli.run({"audit", "--group", "Hall", "--help"});
@@ -345,10 +373,6 @@ void TestCliLocal::configShow()
              result.out);
 
     // A file that does not open says why.
-    const QString missing = cli.filePath("missing.qlxztc");
-    result = cli.run({"config", "show", missing});
-    QCOMPARE(result.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("Configuration load failed: %1 (no such file)\n").arg(missing));
     const QString garbage = cli.filePath("garbage.qlxztc");
     QVERIFY(writeFile(garbage, "\x89PNG\r\n"));
     result = cli.run({"config", "show", garbage});

@@ -46,6 +46,8 @@ private slots:
     void network_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void network();
     void passwordChange();
+    void credentials_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
+    void credentials();
     void resolveConflicts();
     void resolveConflictsPartly_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void resolveConflictsPartly();
@@ -313,10 +315,6 @@ void TestCliNetns::configSetReportsEveryClock()
     QCOMPARE(none.exitCode, 1);
     QVERIFY2(none.err.startsWith("An error occurred: "), none.err);
     QVERIFY2(none.out.contains("192.168.0.22  failed"), none.out);
-
-    const CliProcess::Result missing = m_cli->run({"config", "set", m_cli->filePath("none.qlxztc"), "192.168.0.21"});
-    QCOMPARE(missing.exitCode, 1);
-    QVERIFY2(missing.err.startsWith("Configuration load failed: "), missing.err);
 }
 
 // A half-read download saves no file; a file that is not whole or would
@@ -395,6 +393,23 @@ void TestCliNetns::passwordChange()
     const CliProcess::Result old = m_cli->run({"status", "192.168.0.21", "--user", "admin", "--password", "admin"});
     QCOMPARE(old.exitCode, 1);
     QCOMPARE(old.err, QByteArray("An error occurred: Authorization error (wrong user name or password)\n"));
+}
+
+void TestCliNetns::credentials()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    QFETCH(QString, kept);
+
+    QCOMPARE(runOk({"add", "192.168.0.20", "--user", "admin", "--password", "admin"}).exitCode, 0);
+    const CliProcess::Result result = m_cli->run(arguments, {input, {}, {}});
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(result.err).section(QLatin1Char('\n'), 0, 0), error);
+    const QString plan = QString::fromUtf8(runOk({"list", "--csv", "--with-passwords"}).out);
+    QCOMPARE(plan.section(QLatin1Char('\n'), 1, 1).section(QLatin1Char(','), 3, 4), kept);
 }
 
 void TestCliNetns::resolveConflicts()

@@ -383,7 +383,7 @@ void TestPersistence::failedWriteKeepsPreviousFile_data()
     QTest::addColumn<QString>("writer");
     QTest::addColumn<QString>("failure");
     for (const char *writer : {"state file", "configuration file", "display export", "alarms export", "address plan"}) {
-        for (const char *failure : {"folder missing", "target is a folder", "disk full mid-write"})
+        for (const char *failure : {"folder cannot be made", "target is a folder", "disk full mid-write"})
             QTest::addRow("%s, %s", writer, failure) << writer << failure;
     }
     // Saving would replace whatever the link points at.
@@ -402,8 +402,9 @@ void TestPersistence::failedWriteKeepsPreviousFile()
     QVERIFY(TestFiles::write(path, previous));
 
     std::unique_ptr<TestFiles::FileSizeLimit> limit;
-    if (failure == QLatin1String("folder missing")) {
-        path = dir.filePath(QStringLiteral("missing/file.xml"));
+    if (failure == QLatin1String("folder cannot be made")) {
+        // A missing folder the state file makes; none is made under a file.
+        path = dir.filePath(QStringLiteral("file.xml/missing/file.xml"));
     } else if (failure == QLatin1String("target is a folder")) {
         path = dir.path();
     } else if (failure == QLatin1String("symbolic link")) {
