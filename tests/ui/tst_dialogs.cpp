@@ -14,7 +14,12 @@
 #include "ui/widgets/ProgressRamp.h"
 #include "ui/dialogs/ScriptedDialogHost.h"
 #include "desktop/TaskbarProgress.h"
+#include "desktop/ThemeManager.h"
+#include "core/AppSettings.h"
+#include "platform/SettingsStore.h"
 #include "tests/support/TestRows.h"
+#include "tools/uirender/ClippedText.h"
+#include "ui/widgets/PushButtonFlat.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +28,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <functional>
@@ -117,6 +127,14 @@ private slots:
     void settingsRefusals_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
     void settingsRefusals();
     void settingsRecordOnly();
+    void settingsFitOverWindow_data();
+    void settingsFitOverWindow();
+    void fileDialogFolder_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
+    void fileDialogFolder();
+    void flatButtonKeepsIcon_data();
+    void flatButtonKeepsIcon();
+    void clippedCells_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
+    void clippedCells();
 
 private:
     ScriptedDialogHost m_dialogs;
@@ -374,10 +392,160 @@ void TestDialogs::settingsRecordOnly()
     click(dialog, "btnAuthenticationSet");
     QCOMPARE(clock.networkInterface.name, QString("eth9"));
     QCOMPARE(clock.user, QString("operator"));
-    QCOMPARE(m_dialogs.questionTexts(), QStringList({"Network interface set", "Authentication data set"}));
+    QCOMPARE(m_dialogs.questionTexts(), QStringList({"Network interface set.", "Authentication data set."}));
     // Nothing reached the clock, so closing tells the list nothing changed.
     click(dialog, "btnCancel");
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void TestDialogs::settingsFitOverWindow_data()
+{
+    QTest::addColumn<bool>("dhcp");
+    QTest::addColumn<QRect>("window");
+    QTest::newRow("manual address, window at the left") << false << QRect(0, 0, 700, 500);
+    QTest::newRow("DHCP, window at the right") << true << QRect(300, 200, 500, 400);
+}
+
+// Sized to what it shows, as far as the screen allows, and over its window
+// wherever that is.
+void TestDialogs::settingsFitOverWindow()
+{
+    QFETCH(bool, dhcp);
+    QFETCH(QRect, window);
+
+    QWidget owner;
+    owner.setGeometry(window);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    DevClock clock;
+    clock.network.DHCP = dhcp;
+    DialogDeviceSettings dialog(m_dialogs, *Communication::instance(), &owner);
+    dialog.setClock(&clock, 0);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *area = dialog.findChild<QScrollArea *>("sarSettings");
+    const QSize contents = area->widget()->sizeHint();
+    const QSize shown = area->viewport()->size();
+    const QRect room = owner.screen()->availableGeometry();
+    QVERIFY(room.contains(dialog.geometry()));
+    // Everything shown where the screen has room (nothing to scroll), and
+    // no empty space beyond a scroll bar's width.
+    const int scrollBar = 20;
+    QVERIFY(area->verticalScrollBar()->maximum() == 0 || dialog.height() == room.height());
+    QVERIFY(area->horizontalScrollBar()->maximum() == 0 || dialog.width() == room.width());
+    QVERIFY2(shown.width() <= contents.width() + scrollBar && shown.height() <= contents.height() + scrollBar,
+             qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
+    // Centred over the window, as far as the screen allows.
+    QRect expected(QPoint(), dialog.size());
+    expected.moveCenter(window.center());
+    expected.moveLeft(std::clamp(expected.left(), room.left(), room.right() + 1 - expected.width()));
+    expected.moveTop(std::clamp(expected.top(), room.top(), room.bottom() + 1 - expected.height()));
+    QVERIFY2((dialog.pos() - expected.topLeft()).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("at %1,%2").arg(dialog.x()).arg(dialog.y())));
+}
+
+// Where a file dialog opens, and that the folder of a chosen file is kept
+// for the next. "~" is the home folder of the test, "docs" the documents.
+void TestDialogs::fileDialogFolder()
+{
+    QFETCH(QString, last);
+    QFETCH(QString, requested);
+    QFETCH(QString, starts);
+
+    const QString home = QDir::homePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const auto expand = [&](QString path) {
+        return path.replace("docs", documents).replace("~", home);
+    };
+    for (const char *folder : {"used", "reports"})
+        QVERIFY(QDir(home).mkpath(folder));
+    QVERIFY(QDir().mkpath(documents));
+    AppSettings::setLastPath(expand(last) + "file");
+    const QString chosen = home + "/reports/chosen.csv";
+    m_dialogs.answerFile(chosen);
+    QCOMPARE(m_dialogs.saveFileName({nullptr, "Export", expand(requested), "*.csv"}), chosen);
+    QCOMPARE(m_dialogs.requests().constFirst().folder, expand(starts));
+    QCOMPARE(SettingsStore::open()->value("Common/LastPath").toString(), home + "/reports/");
+}
+
+void TestDialogs::flatButtonKeepsIcon_data()
+{
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("pointerOver");
+    QTest::addColumn<bool>("down");
+    QTest::newRow("focused") << true << false << false;
+    QTest::newRow("pointer over after a click") << true << true << false;
+    QTest::newRow("held down") << true << true << true;
+}
+
+// Its icon stays visible against what the style sheet paints behind it, and
+// focus alone does not invert it.
+void TestDialogs::flatButtonKeepsIcon()
+{
+    QFETCH(bool, focused);
+    QFETCH(bool, pointerOver);
+    QFETCH(bool, down);
+
+    ThemeManager::setCurrentTheme(Theme::Light);
+    QWidget page;
+    page.setStyleSheet(ThemeManager::styleSheet(Theme::Light));
+    auto *button = new PushButtonFlat("Add group", &page);
+    QPixmap square(16, 16);
+    square.fill(Qt::red);
+    button->setIcon(QIcon(square));
+    button->setIconSize(QSize(16, 16));
+    button->resize(120, 30);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    if (pointerOver) {
+        button->setAttribute(Qt::WA_UnderMouse);
+        QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(button, &move);
+    }
+    // The pointer stays where it clicked.
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    if (focused)
+        button->setFocus();
+    button->setDown(down);
+    const QImage image = button->grab().toImage();
+    const QColor background = image.pixelColor(3, image.height() / 2);
+    const QColor tint = ThemeManager::iconColour(pointerOver || down ? 1 : 0);
+    int tinted = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            tinted += image.pixelColor(x, y) == tint ? 1 : 0;
+    }
+    QVERIFY(background != tint);
+    QVERIFY2(tinted >= 16 * 16 / 2, qPrintable(QString::number(tinted)));
+    if (!pointerOver)
+        QVERIFY(background != QColor("#212121"));
+}
+
+// The clipping check of the render tool over table cells: a cut cell is
+// found; one that wraps into a row tall enough, or whose tool tip holds
+// the text, is not.
+void TestDialogs::clippedCells()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(bool, wrap);
+    QFETCH(bool, toolTip);
+    QFETCH(bool, found);
+
+    QTableWidget table(1, 1);
+    table.resize(600, 300);
+    table.setWordWrap(wrap);
+    auto *item = new QTableWidgetItem(text);
+    if (toolTip)
+        item->setToolTip(text);
+    table.setItem(0, 0, item);
+    table.setColumnWidth(0, width);
+    table.setRowHeight(0, height);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    const QStringList clipped = ClippedText::find(&table);
+    QCOMPARE(clipped.filter("cell 0,0").size(), found ? 1 : 0);
 }
 
 QTEST_MAIN(TestDialogs)
