@@ -3,6 +3,7 @@
 // clock. Clock-supplied text only ever goes into textContent.
 (function () {
     const pollMs = 1000;
+    const replyMs = 5000;
     const texts = document.body.dataset;
     const lang = document.documentElement.lang;
     const columns = ['name', 'ip', 'group', 'state', 'muted', 'age', 'temperature', 'brightness'];
@@ -35,11 +36,13 @@
         url.searchParams.set('lang', lang);
         for (const [key, value] of Object.entries(extra || {}))
             url.searchParams.set(key, value);
-        return fetch(url, { cache: 'no-store', credentials: 'same-origin' }).then((reply) => {
-            if (!reply.ok)
-                throw new Error(String(reply.status));
-            return reply.json();
-        });
+        // A monitor that takes the connection but never answers is gone too.
+        return fetch(url, { cache: 'no-store', credentials: 'same-origin', signal: AbortSignal.timeout(replyMs) })
+            .then((reply) => {
+                if (!reply.ok)
+                    throw new Error(String(reply.status));
+                return reply.json();
+            });
     }
 
     function keepView() {
@@ -71,9 +74,34 @@
         return Math.round(s / 86400) + ' d';
     }
 
-    function localTime(iso) {
-        return new Date(iso).toLocaleString(lang, { dateStyle: 'short', timeStyle: 'short' });
+    // One way to write a moment on the whole page, in its language: day
+    // first, 24 hours with seconds, as the clocks write their last
+    // synchronisation ("08.12.2026 15:50:56"). English is the program's,
+    // not the browser's US one.
+    function dateFormat(timeZone) {
+        return new Intl.DateTimeFormat(lang === 'en' ? 'en-GB' : lang, {
+            day: '2-digit', month: '2-digit', year: 'numeric', hour: '2-digit', minute: '2-digit',
+            second: '2-digit', hourCycle: 'h23', timeZone,
+        });
     }
+    const localFormat = dateFormat(undefined);
+    const wallFormat = dateFormat('UTC');
+    function dateText(format, date) {
+        return format.formatToParts(date)
+            .map((part) => (part.type === 'literal' && part.value.includes(',') ? ' ' : part.value))
+            .join('').replace(/\s+/g, ' ').trim();
+    }
+    function localTime(iso) {
+        return dateText(localFormat, new Date(iso));
+    }
+    // A clock's own times are its wall-clock time; only their writing changes.
+    function clockTimes(text) {
+        return text.replace(/\b(\d{2})\.(\d{2})\.(\d{4}) (\d{2}):(\d{2}):(\d{2})\b/g, (whole, d, mo, y, h, mi, s) => {
+            const date = new Date(Date.UTC(+y, mo - 1, +d, +h, +mi, +s));
+            return Number.isNaN(date.getTime()) ? whole : dateText(wallFormat, date);
+        });
+    }
+    const percent = new Intl.NumberFormat(lang, { style: 'percent', maximumFractionDigits: 0 });
 
     function setText(cell, text) {
         if (cell.textContent !== text) {
@@ -115,13 +143,15 @@
         setText(row.cells.ip, c.ip);
         setText(row.cells.group, c.group);
         row.dot.className = 'sev sev-' + c.severity;
-        if (row.stateText.textContent !== c.state)
-            row.stateText.textContent = c.state;
+        const state = clockTimes(c.state);
+        if (row.stateText.textContent !== state)
+            row.stateText.textContent = state;
         row.tr.dataset.severity = c.severity;
         setText(row.cells.muted, c.muted ? (c.mutedUntil ? localTime(c.mutedUntil) : texts.tLifted) : '');
         setText(row.cells.age, ageText(c.statusTime, now));
         setText(row.cells.temperature, c.temperature === null ? '-' : c.temperature + ' °' + c.temperatureUnit);
-        setText(row.cells.brightness, c.brightness === null ? '-' : String(c.brightness));
+        // A percentage, as the value report writes it.
+        setText(row.cells.brightness, c.brightness === null ? '-' : percent.format(c.brightness / 100));
     }
 
     function sortValue(c, key) {
@@ -218,13 +248,18 @@
             timings.shift();
     }
 
+    // While the monitor is gone nobody knows how old a status is: the ages
+    // stay as last received, marked stale, until it answers again.
+    function reachable(yes) {
+        banner.hidden = yes;
+        document.body.classList.toggle('stale', !yes);
+    }
+
     function poll() {
         api('api/v1/clocks', { since: version }).then((data) => {
-            banner.hidden = true;
+            reachable(true);
             apply(data);
-        }, () => {
-            banner.hidden = false;
-        }).finally(() => setTimeout(poll, pollMs));
+        }, () => reachable(false)).finally(() => setTimeout(poll, pollMs));
     }
 
     function openHistory(id) {
@@ -256,7 +291,7 @@
                 item.append(time, document.createTextNode(event.text));
                 list.appendChild(item);
             }
-        }, () => { banner.hidden = false; });
+        }, () => reachable(false));
     }
 
     function closeHistory() {

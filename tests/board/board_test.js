@@ -3,8 +3,10 @@
 // simulated clocks: every clock listed, filter and "Problems only", a clock
 // made silent turns failed without a reload, hostile names stay text and run
 // nothing, German from Accept-Language, nothing fetched from elsewhere, and
-// the keyboard reaches the filter, the table and a row's history. With
-// ZENTICK_BOARD_PICTURES set, it saves the board's pictures there.
+// the keyboard reaches the filter, the table and a row's history, dates and
+// brightness written in the page's language, ages frozen while the monitor
+// is gone. With ZENTICK_BOARD_PICTURES set, it saves the board's pictures
+// there.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -20,8 +22,11 @@ const failWithinMs = (10 + 4 + 2) * 1000;
 
 function writeDeviceList(clocks) {
     const esc = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
+    // The first clock is muted for a day.
+    const quiet = new Date(Date.now() + 86400000).toISOString().replace(/\.\d+Z$/, 'Z');
     const items = clocks.map((c, i) => `<Clock index="${i}"><Common groupId="${i < 2 ? 0 : -1}" name="${esc(c.name)}"`
-        + ` user="admin" password="admin"/><Network ip="${c.ip}" port="80"/></Clock>`).join('');
+        + ` user="admin" password="admin"${i === 0 ? ` quietUntil="${quiet}"` : ''}/><Network ip="${c.ip}" port="80"/>`
+        + '</Clock>').join('');
     const xml = `<?xml version="1.0" encoding="UTF-8"?><QLXZentick version="1.00"><ClockList size="${clocks.length}">`
         + `${items}</ClockList><GroupList size="1"><Group index="0" name="Ground floor"><ClockList size="2">`
         + '<ClockIndex index="0"/><ClockIndex index="1"/></ClockList></Group></GroupList></QLXZentick>';
@@ -58,6 +63,30 @@ async function openBoard(browser, options, failures) {
     return { context, page };
 }
 
+// Every moment on a page in one writing of its language, whatever the
+// browser's own (en-US here): the muted-until cells, the clocks' last
+// synchronisation in the state and the history; brightness as a percentage.
+const writings = {
+    en: { date: /^\d\d\/\d\d\/\d{4} \d\d:\d\d:\d\d$/, brightness: /^\d{1,3}%$/ },
+    de: { date: /^\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d$/, brightness: /^\d{1,3}\s%$/ },
+};
+async function checkWriting(page, lang) {
+    const want = writings[lang];
+    const shown = await page.evaluate(() => {
+        const moment = /\d\d[./]\d\d[./]\d{4},? \S+( [AP]M)?/g;
+        const state = Array.from(document.querySelectorAll('td.state'), (c) => c.textContent.match(moment) || []).flat();
+        const muted = Array.from(document.querySelectorAll('td.muted'), (c) => c.textContent).filter((t) => t);
+        const history = Array.from(document.querySelectorAll('#events time'), (t) => t.textContent);
+        const lobby = Array.from(document.querySelectorAll('#rows tr'))
+            .find((r) => r.querySelector('td.name button').textContent === 'Lobby');
+        return { state, muted, history, brightness: lobby.querySelector('td.brightness').textContent };
+    });
+    check(shown.muted.length === 1 && shown.state.length > 0, `${lang}: no dates to check: ${JSON.stringify(shown)}`);
+    for (const text of [...shown.muted, ...shown.state, ...shown.history])
+        check(want.date.test(text), `${lang}: "${text}" is not written as the page's other dates`);
+    check(want.brightness.test(shown.brightness), `${lang}: brightness "${shown.brightness}" is not a percentage`);
+}
+
 const visibleNames = (page) => page.$$eval('#rows tr:not([hidden]) td.name button', (b) => b.map((x) => x.textContent));
 const severityOf = (page, ip) => page.$$eval('#rows tr', (rows, ip) => {
     const row = rows.find((r) => r.querySelector('td.ip').textContent === ip);
@@ -71,7 +100,7 @@ async function main() {
     const failures = [];
     const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
     try {
-        const { page } = await openBoard(browser, { locale: 'en-GB', viewport: { width: 1200, height: 640 } }, failures);
+        const { page } = await openBoard(browser, { locale: 'en-US', viewport: { width: 1200, height: 640 } }, failures);
         await until('the monitor listening', async () => {
             try { return (await page.goto(origin + '/')).ok(); } catch (e) { return false; }
         }, 30000);
@@ -129,6 +158,7 @@ async function main() {
         await page.keyboard.press('Enter');
         check(await focused() === 'history-title', 'Enter on a row did not open its history');
         await until('the history listed', async () => (await page.$$('#events li')).length > 0, 5000);
+        await checkWriting(page, 'en');
 
         // German from Accept-Language.
         const german = await openBoard(browser, { extraHTTPHeaders: { 'Accept-Language': 'de' } }, failures);
@@ -137,10 +167,17 @@ async function main() {
         await until('German state texts', async () => (await german.page.$$eval('td.state', (c) => c.map((x) => x.textContent)))
             .some((t) => t.includes('Synchronisiert')), 10000);
         check((await german.page.textContent('th[data-key=state]')).trim() === 'Zustand', 'the headers are not German');
+        await checkWriting(german.page, 'de');
 
         // The monitor goes away: the banner says so.
         monitor.kill('SIGTERM');
         await until('the banner', async () => await page.isVisible('#banner'), 5000);
+        // Nobody knows how old a status is now: the ages stop, marked stale.
+        const ages = () => page.$$eval('td.age', (c) => c.map((x) => x.textContent).join('|'));
+        const before = await ages();
+        await page.waitForTimeout(2500);
+        check(await ages() === before, 'the status ages went on counting while the monitor was gone');
+        check(await page.$eval('body', (b) => b.classList.contains('stale')), 'the ages are not marked stale');
     } finally {
         await browser.close();
         monitor.kill('SIGKILL');

@@ -14,7 +14,12 @@
 #include "ui/widgets/ProgressRamp.h"
 #include "ui/dialogs/ScriptedDialogHost.h"
 #include "desktop/TaskbarProgress.h"
+#include "desktop/ThemeManager.h"
+#include "core/AppSettings.h"
+#include "platform/SettingsStore.h"
 #include "tests/support/TestRows.h"
+#include "tools/uirender/ClippedText.h"
+#include "ui/widgets/PushButtonFlat.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +28,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <functional>
@@ -117,6 +127,14 @@ private slots:
     void settingsRefusals_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
     void settingsRefusals();
     void settingsRecordOnly();
+    void settingsFitOverWindow_data();
+    void settingsFitOverWindow();
+    void fileDialogFolder_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
+    void fileDialogFolder();
+    void flatButtonKeepsIcon_data();
+    void flatButtonKeepsIcon();
+    void clippedCells_data() { TestRows::add(QStringLiteral("ui/devicedialogs.rows")); }
+    void clippedCells();
 
 private:
     ScriptedDialogHost m_dialogs;
@@ -374,10 +392,140 @@ void TestDialogs::settingsRecordOnly()
     click(dialog, "btnAuthenticationSet");
     QCOMPARE(clock.networkInterface.name, QString("eth9"));
     QCOMPARE(clock.user, QString("operator"));
-    QCOMPARE(m_dialogs.questionTexts(), QStringList({"Network interface set", "Authentication data set"}));
+    QCOMPARE(m_dialogs.questionTexts(), QStringList({"Network interface set.", "Authentication data set."}));
     // Nothing reached the clock, so closing tells the list nothing changed.
     click(dialog, "btnCancel");
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void TestDialogs::settingsFitOverWindow_data()
+{
+    QTest::addColumn<bool>("dhcp");
+    QTest::addColumn<QPoint>("windowCentre");
+    QTest::newRow("manual address") << false << QPoint(390, 300);
+    QTest::newRow("DHCP, window lower") << true << QPoint(400, 320);
+}
+
+// Sized to what it shows (nothing to scroll, no empty space beyond a scroll
+// bar's width) and centred over its window.
+void TestDialogs::settingsFitOverWindow()
+{
+    QFETCH(bool, dhcp);
+    QFETCH(QPoint, windowCentre);
+
+    QWidget owner;
+    owner.setGeometry(QRect(windowCentre - QPoint(200, 150), QSize(400, 300)));
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    DevClock clock;
+    clock.network.DHCP = dhcp;
+    DialogDeviceSettings dialog(m_dialogs, *Communication::instance(), &owner);
+    dialog.setClock(&clock, 0);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *area = dialog.findChild<QScrollArea *>("sarSettings");
+    const QSize spare = area->viewport()->size() - area->widget()->sizeHint();
+    QCOMPARE(area->verticalScrollBar()->maximum() + area->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(spare.width() <= 20 && spare.height() <= 20);
+    QVERIFY((dialog.geometry().center() - windowCentre).manhattanLength() <= 2);
+}
+
+// Where a file dialog opens, and that the folder of a chosen file is kept
+// for the next. "~" is the home folder of the test, "docs" the documents.
+void TestDialogs::fileDialogFolder()
+{
+    QFETCH(QString, last);
+    QFETCH(QString, requested);
+    QFETCH(QString, starts);
+
+    const QString home = QDir::homePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const auto expand = [&](QString path) {
+        return path.replace("docs", documents).replace("~", home);
+    };
+    for (const char *folder : {"used", "reports"})
+        QVERIFY(QDir(home).mkpath(folder));
+    QVERIFY(QDir().mkpath(documents));
+    AppSettings::setLastPath(expand(last) + "file");
+    const QString chosen = home + "/reports/chosen.csv";
+    m_dialogs.answerFile(chosen);
+    QCOMPARE(m_dialogs.saveFileName({nullptr, "Export", expand(requested), "*.csv"}), chosen);
+    QCOMPARE(m_dialogs.requests().constFirst().folder, expand(starts));
+    QCOMPARE(SettingsStore::open()->value("Common/LastPath").toString(), home + "/reports/");
+}
+
+void TestDialogs::flatButtonKeepsIcon_data()
+{
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("pointerOver");
+    QTest::addColumn<bool>("down");
+    QTest::newRow("focused") << true << false << false;
+    QTest::newRow("pointer over after a click") << true << true << false;
+    QTest::newRow("held down") << true << true << true;
+}
+
+// Its icon stays visible against what the style sheet paints behind it, and
+// focus alone does not invert it.
+void TestDialogs::flatButtonKeepsIcon()
+{
+    QFETCH(bool, focused);
+    QFETCH(bool, pointerOver);
+    QFETCH(bool, down);
+
+    ThemeManager::setCurrentTheme(Theme::Light);
+    QWidget page;
+    page.setStyleSheet(ThemeManager::styleSheet(Theme::Light));
+    auto *button = new PushButtonFlat("Add group", &page);
+    QPixmap square(16, 16);
+    square.fill(Qt::red);
+    button->setIcon(QIcon(square));
+    button->setIconSize(QSize(16, 16));
+    button->resize(120, 30);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    if (pointerOver) {
+        button->setAttribute(Qt::WA_UnderMouse);
+        QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(button, &move);
+    }
+    // The pointer stays where it clicked.
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    if (focused)
+        button->setFocus();
+    button->setDown(down);
+    const QImage image = button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor background = image.pixelColor(3, image.height() / 2);
+    const QColor tint = ThemeManager::iconColour(pointerOver || down ? 1 : 0);
+    const QRgb *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+    QVERIFY(std::count(pixels, pixels + image.width() * image.height(), tint.rgba()) >= 16 * 16 / 2);
+    QVERIFY(background != tint && (pointerOver || background != QColor("#212121")));
+}
+
+// The clipping check of the render tool over table cells: a cut cell is
+// found; one that wraps into a row tall enough, or whose tool tip holds
+// the text, is not.
+void TestDialogs::clippedCells()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(bool, wrap);
+    QFETCH(bool, toolTip);
+    QFETCH(bool, found);
+
+    QTableWidget table(1, 1);
+    table.resize(600, 300);
+    table.setWordWrap(wrap);
+    auto *item = new QTableWidgetItem(text);
+    if (toolTip)
+        item->setToolTip(text);
+    table.setItem(0, 0, item);
+    table.setColumnWidth(0, width);
+    table.setRowHeight(0, height);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    const QStringList clipped = ClippedText::find(&table);
+    QCOMPARE(clipped.filter("cell 0,0").size(), found ? 1 : 0);
 }
 
 QTEST_MAIN(TestDialogs)

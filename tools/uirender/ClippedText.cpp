@@ -8,8 +8,12 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QStyleOptionViewItem>
 #include <QTabBar>
+#include <QTableView>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -124,6 +128,51 @@ void checkHeader(const QHeaderView *header, QStringList &found)
     }
 }
 
+// The rows a check looks at: enough to meet every kind of cell of a scene.
+constexpr int cellRowsChecked = 200;
+
+// A cell's text against its column: what the cell's delegate asks for
+// beside what the column gives it. A view that wraps words may instead
+// need the height: its rows are as tall as the tallest wrapped cell.
+void checkCells(const QTableView *view, QStringList &found)
+{
+    const QAbstractItemModel *model = view->model();
+    if (!model || !view->itemDelegate())
+        return;
+    const QFontMetrics metrics = view->fontMetrics();
+    for (int row = 0; row < std::min(model->rowCount(view->rootIndex()), cellRowsChecked); ++row) {
+        if (view->isRowHidden(row))
+            continue;
+        for (int column = 0; column < model->columnCount(view->rootIndex()); ++column) {
+            const QModelIndex index = model->index(row, column, view->rootIndex());
+            const QString text = index.data(Qt::DisplayRole).toString();
+            if (view->isColumnHidden(column) || text.isEmpty() || view->indexWidget(index)
+                || index.data(Qt::ToolTipRole).toString().contains(text))
+                continue;
+            QStyleOptionViewItem option;
+            option.initFrom(view);
+            option.font = view->font();
+            option.features = view->wordWrap() ? QStyleOptionViewItem::WrapText : QStyleOptionViewItem::None;
+            option.rect = QRect(0, 0, view->columnWidth(column), view->rowHeight(row));
+            const QSize needed = view->itemDelegate(index)->sizeHint(option, index);
+            const int has = view->columnWidth(column);
+            if (needed.width() <= has + tolerance)
+                continue;
+            if (view->wordWrap()) {
+                // Wrapped: the room beside what the delegate adds to the text.
+                const int lineWidth = metrics.boundingRect(QRect(), Qt::AlignLeft, text).width();
+                const int textRoom = has - (needed.width() - lineWidth);
+                const QRect wrapped = metrics.boundingRect(QRect(0, 0, std::max(textRoom, 1), 1 << 20),
+                                                           Qt::TextWordWrap, text);
+                const int height = wrapped.height() + (needed.height() - metrics.boundingRect(QRect(), 0, text).height());
+                if (wrapped.width() <= textRoom && height <= view->rowHeight(row) + tolerance)
+                    continue;
+            }
+            found << entry(view, QStringLiteral("cell %1,%2").arg(row).arg(column), text, needed.width(), has);
+        }
+    }
+}
+
 } // namespace
 
 namespace ClippedText {
@@ -144,6 +193,8 @@ QStringList find(QWidget *top)
             checkTabs(bar, found);
         else if (auto *header = qobject_cast<QHeaderView *>(widget))
             checkHeader(header, found);
+        else if (auto *table = qobject_cast<QTableView *>(widget))
+            checkCells(table, found);
         else if (auto *edit = qobject_cast<QLineEdit *>(widget))
             checkPlaceholder(edit, found);
     }

@@ -6,8 +6,8 @@
 class QWidget;
 
 // Finds text the user cannot read whole: a label, button, check box, radio
-// button, tab, column header or line edit's placeholder whose text needs
-// more room than it has. A
+// button, tab, column header, table cell or line edit's placeholder whose
+// text needs more room than it has. A
 // text elided on purpose counts only when its full text is in neither the
 // tool tip nor the accessible name. German and French run up to 40 % longer
 // than English, so this is run over every scene in every language.

@@ -8,8 +8,8 @@
 // writes <folder>/dark/<scene>.png and <folder>/light/<scene>.png, in the
 // language of CODE (en, pl, es, fr, it, de; English by default). With
 // --check-clipping it draws nothing but lists every label, button, check box,
-// tab and column header whose text is cut short, and exits with 1 when there
-// is one.
+// tab, column header and table cell whose text is cut short, and exits with 1
+// when there is one.
 
 #include "tools/uirender/ClippedText.h"
 #include "core/Language.h"

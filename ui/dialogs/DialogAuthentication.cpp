@@ -31,3 +31,8 @@ QString DialogAuthentication::password() const
     return ui->ledPassword->text();
 }
 
+void DialogAuthentication::setAcceptText(const QString &text)
+{
+    ui->btnAccept->setText(text);
+}
+

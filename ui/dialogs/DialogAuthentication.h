@@ -18,6 +18,8 @@ public:
 
     QString user() const;
     QString password() const;
+    // The accepting button says what the credentials are for ("Search" by default).
+    void setAcceptText(const QString &text);
 
 private:
     Ui::DialogAuthentication *ui;

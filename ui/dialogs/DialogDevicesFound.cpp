@@ -8,6 +8,12 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QStyleOptionViewItem>
+
+#include <algorithm>
 
 namespace {
 // The clock's position in the given list; rows move when the table is sorted.
@@ -128,6 +134,47 @@ void DialogDevicesFound::setFindings(const QVector<DevClock *> &clocks, const QV
         }
     }
     updateHeaderCheck();
+}
+
+void DialogDevicesFound::showEvent(QShowEvent *event)
+{
+    FramelessDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // A long status ("... - IP duplicate found", longer in other
+    // languages) would be cut by the last column, which only stretches.
+    CustomHeaderedTable *table = ui->twdDeviceList;
+    QHeaderView *header = table->horizontalHeader();
+    QStyleOptionViewItem option;
+    option.initFrom(table);
+    // The other columns as sized to their contents, the last one as its texts need.
+    const int last = table->columnCount() - 1;
+    int needed = header->sectionSizeHint(last);
+    for (int column = 0; column < last; ++column)
+        needed += header->sectionSize(column);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QModelIndex index = table->model()->index(row, last);
+        needed = std::max(needed, needed - header->sectionSizeHint(last)
+                                      + table->itemDelegate(index)->sizeHint(option, index).width());
+    }
+    if (table->verticalScrollBar()->isVisible())
+        needed += table->verticalScrollBar()->width();
+    const int missing = needed - table->viewport()->width();
+    if (missing <= 0)
+        return;
+    const QScreen *screen = this->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(pos(), size() + QSize(missing, 0));
+    QRect placed = geometry();
+    if (width() + missing > room.width()) {
+        // Wider than the screen: the last column keeps its texts whole, and
+        // the table scrolls sideways to them.
+        header->setStretchLastSection(false);
+        header->resizeSection(last, header->sectionSize(last) + missing);
+    }
+    placed.setWidth(std::min(width() + missing, room.width()));
+    placed.moveLeft(std::clamp(geometry().center().x() - placed.width() / 2, room.left(),
+                               room.right() + 1 - placed.width()));
+    setGeometry(placed);
 }
 
 void DialogDevicesFound::onItemChanged(QTableWidgetItem *item)

@@ -46,6 +46,10 @@ public:
     // One flag per clock, in the order given, however the table is sorted.
     QVector<bool> selected() const { return m_selected; }
 
+protected:
+    // Wide enough for every column whole, as far as the screen allows.
+    void showEvent(QShowEvent *event) override;
+
 private:
     // "Add": asks first when a chosen clock's address is listed already.
     void acceptChoice();

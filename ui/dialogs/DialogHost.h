@@ -46,9 +46,11 @@ public:
     virtual QuestionResult question(const Question &question) = 0;
     // Runs the dialog modally and returns its result (QDialog::Accepted, ...).
     virtual int runDialog(QDialog &dialog) = 0;
-    // The chosen path; empty when the user cancelled.
-    virtual QString openFileName(const FileRequest &request) = 0;
-    virtual QString saveFileName(const FileRequest &request) = 0;
+    // The chosen path; empty when the user cancelled. The dialog starts at
+    // the request's folder (startingPlace); the folder of a chosen file is
+    // remembered as the last one used.
+    QString openFileName(const FileRequest &request);
+    QString saveFileName(const FileRequest &request);
     // Runs the progress dialog of an operation until the operation finishes
     // it (Accepted) or the user cancels it (Rejected).
     virtual int runProgress(DialogProgress &dialog) = 0;
@@ -58,4 +60,17 @@ public:
                        const QString &negative = QString(), const QString &neutral = QString());
     // A message with one "OK" button.
     void message(QWidget *parent, const QString &text, QuestionIcon icon);
+
+    // Where a file dialog opens: the requested folder or file when its
+    // folder exists; otherwise the last folder used, else the user's
+    // documents (a requested file name is kept). Never the working folder,
+    // which is wherever the program was started from.
+    static QString startingPlace(const QString &requested);
+
+protected:
+    virtual QString chooseOpenFile(const FileRequest &request) = 0;
+    virtual QString chooseSaveFile(const FileRequest &request) = 0;
+
+private:
+    QString chosen(const QString &path);
 };

@@ -169,7 +169,6 @@ void DialogNewClock::choosePlan()
         return;
     m_planPath = path;
     ui->ledPlanFile->setText(QDir::toNativeSeparators(path));
-    AppSettings::setLastPath(path);
 }
 
 void DialogNewClock::acceptPlan()

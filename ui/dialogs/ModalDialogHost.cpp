@@ -18,12 +18,12 @@ int ModalDialogHost::runDialog(QDialog &dialog)
     return dialog.exec();
 }
 
-QString ModalDialogHost::openFileName(const FileRequest &request)
+QString ModalDialogHost::chooseOpenFile(const FileRequest &request)
 {
     return QFileDialog::getOpenFileName(request.parent, request.caption, request.folder, request.filter);
 }
 
-QString ModalDialogHost::saveFileName(const FileRequest &request)
+QString ModalDialogHost::chooseSaveFile(const FileRequest &request)
 {
     return QFileDialog::getSaveFileName(request.parent, request.caption, request.folder, request.filter);
 }

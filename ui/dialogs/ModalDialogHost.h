@@ -9,7 +9,9 @@ class ModalDialogHost : public DialogHost
 public:
     QuestionResult question(const Question &question) override;
     int runDialog(QDialog &dialog) override;
-    QString openFileName(const FileRequest &request) override;
-    QString saveFileName(const FileRequest &request) override;
     int runProgress(DialogProgress &dialog) override;
+
+protected:
+    QString chooseOpenFile(const FileRequest &request) override;
+    QString chooseSaveFile(const FileRequest &request) override;
 };

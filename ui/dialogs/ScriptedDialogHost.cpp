@@ -128,16 +128,17 @@ QString ScriptedDialogHost::fileName(Kind kind, const FileRequest &file)
     request.kind = kind;
     request.title = file.caption;
     request.text = file.filter;
+    request.folder = file.folder;
     Answer answer{};
     return takeAnswer(kind, request, answer) ? answer.path : QString();
 }
 
-QString ScriptedDialogHost::openFileName(const FileRequest &request)
+QString ScriptedDialogHost::chooseOpenFile(const FileRequest &request)
 {
     return fileName(Kind::OpenFile, request);
 }
 
-QString ScriptedDialogHost::saveFileName(const FileRequest &request)
+QString ScriptedDialogHost::chooseSaveFile(const FileRequest &request)
 {
     return fileName(Kind::SaveFile, request);
 }

@@ -36,6 +36,7 @@ public:
         QString title;      // question title, dialog or progress window title, file caption
         QString text;       // question text, progress operation text, file filter
         QString objectName; // of the dialog
+        QString folder;     // where a file dialog starts
         QuestionIcon icon = QuestionIcon::None;
         QStringList buttons; // the question's visible buttons, positive first
         bool answered = false;
@@ -59,9 +60,11 @@ public:
 
     QuestionResult question(const Question &question) override;
     int runDialog(QDialog &dialog) override;
-    QString openFileName(const FileRequest &request) override;
-    QString saveFileName(const FileRequest &request) override;
     int runProgress(DialogProgress &dialog) override;
+
+protected:
+    QString chooseOpenFile(const FileRequest &request) override;
+    QString chooseSaveFile(const FileRequest &request) override;
 
 private:
     struct Answer

@@ -125,6 +125,5 @@ void AddressPlanActions::exportList()
                         QuestionIcon::Critical);
         return;
     }
-    AppSettings::setLastPath(path);
     m_services.toasts().show(tr("Device list exported to %1").arg(QFileInfo(path).fileName()), ToastType::Success);
 }

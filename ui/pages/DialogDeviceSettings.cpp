@@ -12,6 +12,10 @@
 #include "ui_DialogDeviceSettings.h"
 
 #include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+
+#include <algorithm>
 
 #include <iterator>
 #include <utility>
@@ -57,23 +61,42 @@ DialogDeviceSettings::~DialogDeviceSettings()
     delete ui;
 }
 
-void DialogDeviceSettings::setVisible(bool visible)
+void DialogDeviceSettings::showEvent(QShowEvent *event)
 {
-    // Before the dialog is placed over its parent, so that it is placed at its final size.
-    if (visible && !isVisible())
+    // Once shown, the settings are laid out as drawn; before, some of them
+    // still measure as if hidden.
+    FramelessDialog::showEvent(event);
+    if (!event->spontaneous())
         fitToContents();
-    FramelessDialog::setVisible(visible);
 }
 
 void DialogDeviceSettings::fitToContents()
 {
+    // Sized as drawn: the style sheet's fonts and paddings first.
+    ensurePolished();
     layout()->activate();
-    const QSize hidden = ui->wdtScrollContents->sizeHint() - ui->sarSettings->viewport()->size();
-    QSize wanted = size() + hidden.expandedTo(QSize(0, 0));
-    const QWidget *anchor = parentWidget() ? parentWidget() : this;
-    if (const QScreen *screen = anchor->screen())
-        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    // The settings whole, with what the dialog puts above, below and
+    // around them: the title bar, the bottom bar and the margins.
+    const int areaFrame = 2 * ui->sarSettings->frameWidth();
+    const QSize settings = ui->wdtScrollContents->sizeHint() + QSize(areaFrame, areaFrame);
+    const QMargins margins = layout()->contentsMargins();
+    QSize wanted(std::max(settings.width() + margins.left() + margins.right(), layout()->totalMinimumSize().width()),
+                 settings.height() + layout()->totalSizeHint().height() - ui->sarSettings->sizeHint().height());
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen *screen = (owner ? owner : this)->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(QPoint(), wanted);
+    // Taller than the screen: the settings scroll, beside their scroll bar.
+    if (wanted.height() > room.height())
+        wanted.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    wanted = wanted.boundedTo(room.size());
     resize(wanted);
+    // Over the window it belongs to (not where the system would put a new
+    // window), and whole on that window's screen.
+    QRect placed(QPoint(), wanted);
+    placed.moveCenter(owner ? owner->geometry().center() : room.center());
+    placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() + 1 - placed.width()));
+    placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() + 1 - placed.height()));
+    move(placed.topLeft());
 }
 
 void DialogDeviceSettings::setClock(DevClock *clock, int index)
@@ -139,7 +162,7 @@ void DialogDeviceSettings::setAuthentication()
         return;
     m_clock->user = ui->ledUser->text();
     m_clock->password = ui->ledPassword->text();
-    message(tr("Authentication data set"), QuestionIcon::Info);
+    message(tr("Authentication data set."), QuestionIcon::Info);
 }
 
 void DialogDeviceSettings::setNetworkInterface()
@@ -149,7 +172,7 @@ void DialogDeviceSettings::setNetworkInterface()
     // "Default" gives the null record; a kept, no longer present interface
     // is the last card, so choosing it keeps it.
     m_clock->networkInterface = m_choices.cardAt(ui->cbxNetworkInterface->currentIndex());
-    message(tr("Network interface set"), QuestionIcon::Info);
+    message(tr("Network interface set."), QuestionIcon::Info);
     refreshInterfaces();
 }
 

@@ -40,13 +40,15 @@ public:
 
     // Every way of closing ends here: accepted after a successful command.
     void reject() override;
-    void setVisible(bool visible) override;
 
 public slots:
     void onProgressUpdate(double value);
     void onNameSendFinished(DataSender *sender);
     void onNetworkSendFinished(DataSender *sender);
     void onPasswordSendFinished(DataSender *sender);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     // Recorded only: the credentials and the interface the program uses.
@@ -58,8 +60,9 @@ private:
     void sendPassword();
     void refreshInterfaces();
     void showNetworkMode();
-    // Grows the dialog to show every group without scrolling, as far as the
-    // screen allows; on a smaller screen the scroll area keeps the rest in reach.
+    // Sizes the dialog to show every group without scrolling and no more,
+    // as far as the screen allows (on a smaller one the scroll area keeps
+    // the rest in reach), and places it over its window.
     void fitToContents();
     // The form's network settings; false, with the field's label, when an
     // address is not complete.

@@ -40,6 +40,7 @@ void PageConflict::resolveConflicts()
         return;
     }
     DialogAuthentication authentication(m_services.window());
+    authentication.setAcceptText(tr("Resolve"));
     if (dialogs.runDialog(authentication) != QDialog::Accepted)
         return;
     ConflictResolver *resolver = m_services.communication().resolveConflicts(

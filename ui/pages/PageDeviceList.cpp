@@ -5,6 +5,7 @@
 #include "model/ClockIntake.h"
 #include "session/ClockListFilter.h"
 #include "model/ClockRegistry.h"
+#include "model/DevGroup.h"
 #include "ui/widgets/ClockTableDelegates.h"
 #include "operations/Communication.h"
 #include "ui/services/ConfigurationDownload.h"
@@ -107,6 +108,14 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     connect(&clocks, &QAbstractItemModel::rowsRemoved, this, &PageDeviceList::scheduleSummary);
     connect(&clocks, &QAbstractItemModel::modelReset, this, &PageDeviceList::scheduleSummary);
     connect(&clocks, &QAbstractItemModel::dataChanged, this, &PageDeviceList::scheduleSummary);
+    // Group names are few and the whole of one is what tells it from another.
+    connect(&clocks, &QAbstractItemModel::rowsInserted, this, &PageDeviceList::fitGroupColumn);
+    connect(&clocks, &QAbstractItemModel::modelReset, this, &PageDeviceList::fitGroupColumn);
+    connect(&clocks, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &from, const QModelIndex &to) {
+                if (from.column() <= GroupColumn && to.column() >= GroupColumn)
+                    fitGroupColumn();
+            });
     reloadAuditFindings();
 }
 
@@ -159,6 +168,20 @@ void PageDeviceList::setUpColumns()
     header->setSectionResizeMode(ManageColumn, QHeaderView::Fixed);
     // Five buttons at their minimum width; narrower would squeeze them.
     header->resizeSection(ManageColumn, m_delegate->preferredWidth());
+}
+
+void PageDeviceList::fitGroupColumn()
+{
+    const ClockRegistry &registry = m_services.registry();
+    const QFontMetrics metrics = ui->twdDeviceList->fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < registry.groupCount(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(registry.groupAt(i)->name()));
+    // Grows only: a width the user chose stays when it is wide enough.
+    QHeaderView *header = ui->twdDeviceList->horizontalHeader();
+    const int wanted = widest + metrics.averageCharWidth() * 3;
+    if (header->sectionSize(GroupColumn) < wanted)
+        header->resizeSection(GroupColumn, wanted);
 }
 
 int PageDeviceList::clockIndex(const QModelIndex &index) const

@@ -90,6 +90,8 @@ private:
     // The clock's index in the list for a row of the view; -1 when none.
     int clockIndex(const QModelIndex &index) const;
     void setUpColumns();
+    // The group column as wide as the longest group name.
+    void fitGroupColumn();
     void updateSummary();
     void scheduleSummary();
     void showManageMenu(int row, const QPoint &globalPos);

@@ -34,6 +34,8 @@ PageNotifications::PageNotifications(PageServices &services, QWidget *parent)
     QHeaderView *header = ui->twdNotifRecipients->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(AddressColumn, QHeaderView::Stretch);
+    // Over the start of its column, where the addresses begin.
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_testMail->setAsker([this] {
         if (!hasUnsavedChanges())

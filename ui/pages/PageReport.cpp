@@ -75,7 +75,7 @@ bool PageReport::SaveReportSettings()
 void PageReport::saveSettings()
 {
     if (SaveReportSettings())
-        m_services.dialogs().message(m_services.window(), tr("Report configuration saved"), QuestionIcon::Info);
+        m_services.dialogs().message(m_services.window(), tr("Report configuration saved."), QuestionIcon::Info);
 }
 
 void PageReport::chooseFile()

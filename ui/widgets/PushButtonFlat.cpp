@@ -4,6 +4,8 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 PushButtonFlat::PushButtonFlat(QWidget *parent)
     : QPushButton(parent)
@@ -40,6 +42,22 @@ void PushButtonFlat::showEvent(QShowEvent *event)
     refreshIcons();
 }
 
+QIcon PushButtonFlat::iconFor(QStyle::State state) const
+{
+    if (m_normalIcon.isNull())
+        return icon();
+    return state & (QStyle::State_MouseOver | QStyle::State_Sunken) ? m_hoverIcon : m_normalIcon;
+}
+
+void PushButtonFlat::paintEvent(QPaintEvent *)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.icon = iconFor(option.state);
+    QStylePainter painter(this);
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
 void PushButtonFlat::setHovered(bool hovered)
 {
     m_hovered = hovered;
@@ -66,7 +84,8 @@ void PushButtonFlat::mousePressEvent(QMouseEvent *event)
 void PushButtonFlat::mouseReleaseEvent(QMouseEvent *event)
 {
     m_pressed = false;
-    setHovered(false);
+    // Still over it after a click: still the hover look.
+    setHovered(rect().contains(event->pos()));
     QPushButton::mouseReleaseEvent(event);
 }
 
