@@ -40,8 +40,9 @@ bool MailSender::alertKindEnabled(int dueIndex)
     }
 }
 
-QString MailSender::reasonText(int dueIndex)
+QString MailSender::reasonText(int dueIndex, const TextCatalogue &texts)
 {
+    const auto tr = [&texts](const char *sourceText) { return texts.translate("MailSender", sourceText); };
     switch (dueIndex) {
     case NtpTimeout:
     case NtpOther:

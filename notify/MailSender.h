@@ -1,5 +1,7 @@
 #pragma once
 
+#include "values/TextCatalogue.h"
+
 #include <QObject>
 #include <QString>
 
@@ -34,7 +36,7 @@ public:
     static bool alertsSwitchedOn();
     // Whether alerts of this kind (a firstDueAlert index) are mailed.
     static bool alertKindEnabled(int dueIndex);
-    static QString reasonText(int dueIndex);
+    static QString reasonText(int dueIndex, const TextCatalogue &texts = TextCatalogue());
     static QString alertSubject(const DevClock &clock);
     // Names the clock's group in the registry it is listed in.
     static QString alertBody(const DevClock &clock, const ClockRegistry &registry);
