@@ -293,7 +293,7 @@ void TestBoard::languagesSideBySide()
     const QByteArray frenchClocks = get(*m_board, "/api/v1/clocks?lang=fr").body;
     const QByteArray germanEvents = germanDone().body;
     QVERIFY2(frenchPage.contains(QString::fromUtf8("État des horloges").toUtf8()), frenchPage.left(400));
-    QVERIFY2(frenchClocks.contains("Erreur de connexion") && frenchClocks.contains("Horloges : 1"), frenchClocks);
+    QVERIFY2(frenchClocks.contains("Erreur de connexion") && frenchClocks.contains("\"text\":\"Horloges"), frenchClocks);
     QVERIFY2(germanEvents.contains("Antwortet nicht mehr"), germanEvents);
     QCOMPARE(changes.seen, 0);
     QCOMPARE(QCoreApplication::translate("DevClock", "Connection error"), QStringLiteral("Connection error"));

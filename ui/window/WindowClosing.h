@@ -10,10 +10,10 @@ class QWidget;
 
 // What closing the window asks and does, apart from the window: one
 // question naming everything that stops, then, as the monitor does, the
-// session stopped and the list saved. Its texts are the window's.
+// session stopped and the list saved.
 class WindowClosing
 {
-    Q_DECLARE_TR_FUNCTIONS(WindowMain)
+    Q_DECLARE_TR_FUNCTIONS(WindowClosing)
 
 public:
     // Empty when neither alert mails nor the report would stop.

@@ -7,10 +7,10 @@ class MonitoringSession;
 
 // The window's title and what its tooltip says: a read-only window says so,
 // and why; so does one whose device list or history cannot be written,
-// until it can be again. Its texts are the window's.
+// until it can be again.
 struct WindowTitle
 {
-    Q_DECLARE_TR_FUNCTIONS(WindowMain)
+    Q_DECLARE_TR_FUNCTIONS(WindowTitle)
 
 public:
     QString text;
