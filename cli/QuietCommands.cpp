@@ -1,6 +1,7 @@
 #include "cli/QuietCommands.h"
 
 #include "session/ClockEventText.h"
+#include "health/HealthWriter.h"
 #include "session/ClockEventTracker.h"
 #include "cli/ClockPrinter.h"
 #include "model/ClockRegistry.h"
@@ -185,7 +186,9 @@ int run(CliSession &session, QuietRequest request)
         QString journalProblem;
         {
             EventJournal journal(EventJournal::defaultFolder());
-            ClockEventTracker tracker(session.registry(), journal);
+            // Only quiet periods are journaled here: no poll, so no health.
+            const HealthWriter health(session.registry());
+            ClockEventTracker tracker(session.registry(), health, journal);
             for (DevClock *clock : outcome.clocks)
                 tracker.quietPeriodChanged(*clock, now);
             if (!journal.flush())

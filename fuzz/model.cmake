@@ -4,7 +4,7 @@ zentick_add_fuzzer(fuzz_reply_fields
     LIBS zentick_model)
 zentick_add_fuzzer(fuzz_clock_replies
     SOURCES model/fuzz_clock_replies.cpp
-    LIBS zentick_model)
+    LIBS zentick_health zentick_model)
 zentick_add_fuzzer(fuzz_config_decoders
     SOURCES model/fuzz_config_decoders.cpp
     LIBS zentick_model)

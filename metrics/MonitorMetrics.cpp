@@ -1,5 +1,6 @@
 #include "metrics/MonitorMetrics.h"
 
+#include "health/HealthWriter.h"
 #include "model/ClockRegistry.h"
 #include "model/ClockStatus.h"
 #include "model/DevClock.h"
@@ -196,7 +197,7 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
     // Only the due ones: three series of zeros per clock would make a
     // thousand-clock page half as large again.
     for (const ClockSeries &s : series) {
-        const QString due = alertKind(s.clock->firstDueAlert());
+        const QString due = m_health ? alertKind(m_health->of(*s.clock).firstDueAlert()) : QString();
         if (due.isEmpty())
             continue;
         PrometheusWriter::Labels labels = s.labels;

@@ -10,6 +10,7 @@
 #include <functional>
 
 class ClockRegistry;
+class HealthWriter;
 
 // What the monitor has counted since it started, and each clock's answer to
 // its last poll, rendered with the clocks' status as a Prometheus page.
@@ -55,6 +56,9 @@ public:
     using LaneCounts = QVector<QPair<QString, int>>;
     void setLaneSource(std::function<LaneCounts()> source) { m_laneSource = std::move(source); }
 
+    // The clocks' health, for zentick_clock_alerting; without it no alert shows.
+    void setHealth(const HealthWriter *health) { m_health = health; }
+
     // The kind label of zentick_clock_alerting for an alert record (an
     // NtpStatus); empty for a record that no alert mail is about.
     static QString alertKind(int record);
@@ -72,4 +76,5 @@ private:
     QHash<quint64, AuditCounts> m_auditFindings;
     QDateTime m_lastAudit;
     std::function<LaneCounts()> m_laneSource;
+    const HealthWriter *m_health = nullptr;
 };

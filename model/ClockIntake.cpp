@@ -171,7 +171,6 @@ QStringList ClockIntake::follow(const QVector<Readdressed> &clocks, const QStrin
             row->user = user;
             row->password = password;
             row->status = ClockStatus();
-            row->alertCounters = {};
             row->lastError = NoError;
         }
         if (moved.addressTaken && moved.macTaken) {

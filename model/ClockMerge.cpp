@@ -103,7 +103,6 @@ void update(DevClock &listed, const DevClock &found, Match match)
     // updateFrom takes the status too: a search that read none must not wipe
     // the one the list holds.
     const ClockStatus status = listed.status;
-    const auto counters = listed.alertCounters;
     const QString user = listed.user;
     const QString password = listed.password;
     listed.updateFrom(found);
@@ -115,7 +114,6 @@ void update(DevClock &listed, const DevClock &found, Match match)
         listed.status.lastStatusUpdate = found.status.lastStatusUpdate;
     } else {
         listed.status = status;
-        listed.alertCounters = counters;
     }
 }
 

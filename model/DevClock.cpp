@@ -3,34 +3,18 @@
 #include "model/ConfigCodes.h"
 #include "values/MacText.h"
 #include "model/ReplyParser.h"
+#include "model/StatusReply.h"
 
 #include <QRandomGenerator64>
 
 #include <atomic>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace {
 
 constexpr int httpOk = 200;
 constexpr int httpUnauthorized = 401;
-
-// Status reply fields (0-based); fields 0 and 1 are not used.
-constexpr int statusMinFields = 3;
-constexpr int fieldTemperature = 2;
-constexpr int fieldUnit = 3;
-constexpr int fieldBrightness = 4;
-constexpr int fieldSignal = 5;
-constexpr int fieldErrorCode = 6;
-constexpr int fieldNtp = 7;
-constexpr int fieldSyncTime = 8;
-constexpr int fieldRemote = 9;
-constexpr int statusFieldCount = fieldRemote + 1;
-// A sync-time field shorter than this carries no time.
-constexpr int syncTimeMinLength = 4;
-// "date - time": the time starts this far after the "-".
-constexpr int syncTimeOffset = 2;
 
 // The device-information reply's firmware field; the model and the MAC are
 // found by their look wherever they stand.
@@ -44,21 +28,6 @@ const char *const knownModels[] = {
     "QM01", "QM02", "QM03", "QM04", "QM05", "QM06",
     "QM07", "QM08", "QM09", "QM10", "QM11", "QM12",
 };
-
-const char *const signalLetters = "NVAX";
-
-// The NTP words other than "OK" are read in any letter case.
-bool isNtpWordLength(int size)
-{
-    return size == int(sizeof "timeout") - 1 || size == int(sizeof "other") - 1 || size == int(sizeof "-") - 1;
-}
-
-// Copies the piece only when the text differs, a null piece giving a null text.
-void assignChanged(QString &target, const QStringRef &value)
-{
-    if (target.isNull() != value.isNull() || target != value)
-        target = value.toString();
-}
 
 const QString statusTimeFormat = QStringLiteral("dd.MM.yyyy hh:mm:ss");
 
@@ -214,83 +183,17 @@ QString DevClock::lastErrorText(bool ipDuplicate) const
     return text;
 }
 
-bool DevClock::parseStatus(const QString &reply, int statusCode, const QDateTime &at)
+bool DevClock::parseStatus(const QString &reply, int statusCode, const QDateTime &at, int *ntpWord)
 {
-    if (statusCode == httpUnauthorized || reply.isEmpty()) {
+    int word = -1;
+    if (statusCode == httpUnauthorized || !StatusReply::read(reply, status, word)) {
         lastError = AuthorizationError;
         return false;
     }
-    // Pieces of the reply, no copies: the poller reads one reply per clock
-    // every few seconds, and most fields say what they said the last time.
-    QStringRef fields[statusFieldCount];
-    const int count = splitReplyFieldRefs(reply, fields, statusFieldCount);
-    if (count < statusMinFields) {
-        lastError = AuthorizationError;
-        return false;
-    }
-    // A field the reply lacks stays a null piece, read as a null text.
-
-    bool ok = false;
-    const float temperature = fields[fieldTemperature].toFloat(&ok);
-    // "nan" and "inf" parse as floats but are no reading.
-    status.temperature = ok && std::isfinite(temperature) ? temperature : noTemperatureReading;
-
-    const QStringRef &unit = fields[fieldUnit];
-    const int semicolon = unit.indexOf(QLatin1Char(';'));
-    assignChanged(status.temperatureUnit, semicolon < 0 ? unit : unit.mid(semicolon + 1));
-
-    status.brightness = fields[fieldBrightness].toInt();
-
-    if (count > fieldSignal) {
-        const QStringRef &letter = fields[fieldSignal];
-        if (letter.size() == 1) {
-            const char *found = std::strchr(signalLetters, letter.at(0).toLatin1());
-            if (found && *found)
-                status.signalStrength = static_cast<int>(found - signalLetters);
-        }
-    }
-
-    if (count > fieldErrorCode)
-        assignChanged(status.errorCode, fields[fieldErrorCode]);
-
-    if (count > fieldNtp) {
-        const QStringRef &ntp = fields[fieldNtp];
-        const int blank = ntp.indexOf(QLatin1Char(' '));
-        assignChanged(status.lastNtpServer, blank < 0 ? ntp : ntp.left(blank));
-        const QStringRef word = blank < 0 ? ntp : ntp.mid(blank + 1);
-        if (word == QLatin1String("OK")) {
-            decayAlertCounters();
-            status.NtpSynchronization = NtpSynchronized;
-        } else if (isNtpWordLength(word.size())) {
-            // Lower-cased only when it can match: a letter that lower-cases
-            // to more than one character never gives one of these words.
-            const QString lower = word.toString().toLower();
-            if (lower == QLatin1String("timeout")) {
-                setNtpStatus(NtpTimeout);
-            } else if (lower == QLatin1String("other")) {
-                status.NtpSynchronization = NtpOther;
-            } else if (lower == QLatin1String("-")) {
-                decayAlertCounters();
-                status.NtpSynchronization = NtpDisabled;
-            }
-        }
-    }
-
-    if (count > fieldSyncTime) {
-        const QStringRef &sync = fields[fieldSyncTime];
-        if (sync.size() < syncTimeMinLength) {
-            if (status.lastSyncTime != QLatin1String("-"))
-                status.lastSyncTime = QStringLiteral("-");
-        } else {
-            assignChanged(status.lastSyncTime, sync.mid(sync.indexOf(QLatin1Char('-')) + syncTimeOffset));
-        }
-    }
-
-    if (count > fieldRemote)
-        status.remoteMode = fields[fieldRemote].toInt() != 0;
-
     status.lastStatusUpdate = at.isValid() ? at : QDateTime::currentDateTime();
     lastError = NoError;
+    if (ntpWord)
+        *ntpWord = word;
     return true;
 }
 
@@ -379,50 +282,6 @@ bool DevClock::parseAlarmConfig(const QString &reply, int statusCode)
     return statusCode == httpOk && decodeAlarmConfig(*m_config, reply);
 }
 
-void DevClock::setNtpStatus(int value)
-{
-    switch (value) {
-    case NtpTimeout:
-    case NtpNoConnection:
-    case NtpNoAuthentication:
-        // The failure seen rises; every other kind fades a little.
-        for (int i = 0; i < ntpStatusCount; ++i)
-            alertCounters[i].adjust(i == value ? alertStep : -(alertStep / 5));
-        if (!failingSince.isValid())
-            failingSince = QDateTime::currentDateTime();
-        break;
-    case NtpOther:
-    case NtpNoStatus:
-        break;
-    default:
-        decayAlertCounters();
-        break;
-    }
-    status.NtpSynchronization = value;
-}
-
-void DevClock::decayAlertCounters()
-{
-    for (AlertCounter &record : alertCounters)
-        record.adjust(-(alertStep / 2));
-    // Only a good state decays the counters: the failure episode is over.
-    failingSince = QDateTime();
-}
-
-bool DevClock::isDead() const
-{
-    return !answers(status.NtpSynchronization) && alertCounters[NtpNoConnection].isDue();
-}
-
-int DevClock::firstDueAlert() const
-{
-    for (int i = 0; i < ntpStatusCount; ++i) {
-        if (alertCounters[i].isDue() && (i != NtpNoConnection || isDead()))
-            return i;
-    }
-    return ntpStatusCount;
-}
-
 void DevClock::updateFrom(const DevClock &other)
 {
     firmware = other.firmware;
@@ -442,5 +301,5 @@ void DevClock::updateFrom(const DevClock &other)
     status.lastNtpServer = other.status.lastNtpServer;
     status.lastSyncTime = other.status.lastSyncTime;
     status.remoteMode = other.status.remoteMode;
-    setNtpStatus(other.status.NtpSynchronization);
+    status.NtpSynchronization = other.status.NtpSynchronization;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/AlertCounter.h"
 #include "model/ClockConfig.h"
 #include "model/ClockNetworkSettings.h"
 #include "model/ClockStatus.h"
@@ -49,12 +48,6 @@ public:
     Error lastError = NoError;
     // Identity for the status poller during this run only; never stored.
     quint64 id = 0;
-    int alertStep = 10;
-    std::array<AlertCounter, ntpStatusCount> alertCounters{}; // indexed by NtpStatus
-    QDateTime lastAlertMail;
-    // Since when the clock fails (no connection, no authentication or an NTP
-    // time-out): the first failed poll of the episode; invalid while it is well.
-    QDateTime failingSince;
     // No mail about the clock while it lasts; kept in the state file.
     QuietPeriod quietPeriod;
 
@@ -83,8 +76,12 @@ public:
 
     // Reply parsers: a reply that does not parse sets lastError, returns
     // false and leaves the other fields as they were.
-    // A status that parses is stamped at `at`, or now when that is invalid.
-    bool parseStatus(const QString &reply, int statusCode, const QDateTime &at = QDateTime());
+    // A status that parses is stamped at `at`, or now when that is invalid,
+    // and gives in ntpWord the NTP state its reply named (-1 for a word it
+    // does not know, which leaves the state as it was). What the state means
+    // for the clock's health is HealthWriter's to say.
+    bool parseStatus(const QString &reply, int statusCode, const QDateTime &at = QDateTime(),
+                     int *ntpWord = nullptr);
     bool parseNetworkSettings(const QString &reply, int statusCode, const QString &user,
                               const QString &password);
     bool parseFirmware(const QString &reply);
@@ -100,25 +97,6 @@ public:
     bool parseTimeConfig(const QString &reply, int statusCode);
     bool parseDisplayConfig(const QString &reply, int statusCode);
     bool parseAlarmConfig(const QString &reply, int statusCode);
-
-    // Sets the NTP state and moves the alert counters; a failure starts an
-    // episode (failingSince), a good state ends it.
-    void setNtpStatus(int value);
-    void decayAlertCounters();
-    // The one rule of a dead clock: it has stopped answering. Its polls got
-    // no connection as many times in a row as make the connection alert due,
-    // and the last one still got none. Only then is the connection alert due
-    // (firstDueAlert: mailed, journaled, shown by the metrics) and the poller
-    // spaces the clock's polls. A single failed poll (answers() false) is
-    // news for the journal, not death; a clock that answers again, even with
-    // another failure, is alive although its connection counter still
-    // stands at the limit.
-    bool isDead() const;
-    // Whether a clock in this NTP state answered its poll.
-    static bool answers(int ntpState) { return ntpState != NtpNoConnection; }
-    // Index of the first counter at its limit, the connection counter only
-    // while the clock is dead; ntpStatusCount when none.
-    int firstDueAlert() const;
 
     // Takes the credentials, name, network addresses and status of a freshly
     // refreshed record; ip, codes, interface, lastStatusUpdate and config stay.

@@ -1,7 +1,7 @@
 #include "notify/IncidentMail.h"
 
 #include "core/AppIdentity.h"
-#include "notify/MailSender.h"
+#include "model/ClockStatus.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -24,16 +24,24 @@ QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
     return QCoreApplication::translate("IncidentMail", text, disambiguation, n);
 }
 
-QString mailText(const char *text)
+// The labels keep the context of the sender that first wrote them, so that
+// their translations stay.
+QString alertText()
 {
-    return QCoreApplication::translate("MailSender", text);
+    return QCoreApplication::translate("MailSender", "alert: ");
+}
+
+QString errorCodeText()
+{
+    return QCoreApplication::translate("MailSender", "Error code: ");
 }
 
 // One clock's lines, labelled as the single alert mail labels them.
 QString clockLines(const Entry &entry)
 {
-    return mailText("Clock name: ") + entry.name + lineEnd + mailText("IP: ") + entry.ip + lineEnd
-        + mailText("Group: ") + entry.group + lineEnd;
+    return QCoreApplication::translate("MailSender", "Clock name: ") + entry.name + lineEnd
+        + QCoreApplication::translate("MailSender", "IP: ") + entry.ip + lineEnd
+        + QCoreApplication::translate("MailSender", "Group: ") + entry.group + lineEnd;
 }
 
 } // namespace
@@ -49,8 +57,27 @@ void sort(QList<Entry> &entries)
     });
 }
 
+QString reasonText(int kind, const TextCatalogue &texts)
+{
+    switch (kind) {
+    case NtpTimeout:
+    case NtpOther:
+        return texts.translate("MailSender", "Ntp server timeout");
+    case NtpNoConnection:
+        return texts.translate("MailSender", "Connection error");
+    case NtpNoAuthentication:
+        return texts.translate("MailSender", "No authentication");
+    default:
+        return QString();
+    }
+}
+
 QString alertSubject(const QList<Entry> &entries)
 {
+    if (entries.size() == 1) {
+        return appDisplayName() + QLatin1Char(' ') + alertText() + entries.first().name + QStringLiteral(" IP: ")
+            + entries.first().ip;
+    }
     QMap<int, int> counts;
     for (const Entry &entry : entries)
         ++counts[entry.kind];
@@ -59,16 +86,18 @@ QString alertSubject(const QList<Entry> &entries)
     std::stable_sort(kinds.begin(), kinds.end(), [&counts](int a, int b) { return counts.value(a) > counts.value(b); });
     QStringList parts;
     for (int kind : kinds)
-        parts << QStringLiteral("%1 %2").arg(MailSender::reasonText(kind)).arg(counts.value(kind));
-    return appDisplayName() + QLatin1Char(' ') + mailText("alert: ") + tr("%n clocks", nullptr, int(entries.size()))
+        parts << QStringLiteral("%1 %2").arg(reasonText(kind)).arg(counts.value(kind));
+    return appDisplayName() + QLatin1Char(' ') + alertText() + tr("%n clocks", nullptr, int(entries.size()))
         + QStringLiteral(" (") + parts.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
 QString alertBody(const QList<Entry> &entries)
 {
+    if (entries.size() == 1)
+        return clockLines(entries.first()) + errorCodeText() + reasonText(entries.first().kind);
     QString body = tr("%n clocks need attention.", nullptr, int(entries.size())) + lineEnd;
     for (const Entry &entry : entries) {
-        body += lineEnd + clockLines(entry) + mailText("Error code: ") + MailSender::reasonText(entry.kind) + lineEnd
+        body += lineEnd + clockLines(entry) + errorCodeText() + reasonText(entry.kind) + lineEnd
             + tr("Since: ") + entry.since.toString(timeFormat) + lineEnd;
     }
     return body;

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "values/TextCatalogue.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
 
-// The texts of the mails that gather several clocks: an incident (alerts that
+// The one composer of alert mails: a clock's alert, an incident (alerts that
 // fell due together) and a recovery (clocks that are well again). One clock
-// alone gets the alert mail it has always got, so that mail filters keep
-// working; these texts are for two clocks or more, and for recoveries.
+// alone gets the alert mail it has always got, byte for byte, so that mail
+// filters keep working.
 namespace IncidentMail {
 
 struct Entry
@@ -23,7 +25,12 @@ struct Entry
 // Sorted by group, then name, then address, as the mails list them.
 void sort(QList<Entry> &entries);
 
-// "QLX Zentick alert: 27 clocks (Connection error 25, No authentication 2)".
+// "Connection error": what a due alert of this kind (an NtpStatus) says.
+QString reasonText(int kind, const TextCatalogue &texts = TextCatalogue());
+
+// One entry: "QLX Zentick alert: Lobby IP: 192.168.0.20" and its four lines.
+// More: "QLX Zentick alert: 27 clocks (Connection error 25, No
+// authentication 2)", and each clock with the start of its episode.
 QString alertSubject(const QList<Entry> &entries);
 QString alertBody(const QList<Entry> &entries);
 

@@ -1,6 +1,6 @@
 #include "notify/IncidentMailer.h"
 
-#include "notify/AlertTrigger.h"
+#include "health/HealthWriter.h"
 #include "model/ClockRegistry.h"
 #include "model/ClockStatus.h"
 #include "model/DevClock.h"
@@ -29,15 +29,28 @@ IncidentMail::Entry IncidentMailer::entryOf(const DevClock &clock, int kind) con
     entry.ip = clock.network.ip;
     entry.group = group.isEmpty() ? QCoreApplication::translate("MailSender", "None") : group;
     entry.kind = kind;
-    entry.since = clock.failingSince.isValid() ? clock.failingSince : clock.status.lastStatusUpdate;
+    const QDateTime &failingSince = m_health.of(clock).failingSince();
+    entry.since = failingSince.isValid() ? failingSince : clock.status.lastStatusUpdate;
     return entry;
 }
 
-IncidentMailer::IncidentMailer(ClockRegistry &registry, QObject *parent)
+int IncidentMailer::mailableKind(quint64 id, const DevClock &clock, bool quiet, const QDateTime &now)
+{
+    const ClockHealth &health = m_health.of(clock);
+    m_books.reopenAfterResend(id, health, notificationSettings(), now);
+    return m_books.mailable(id, health, quiet, notificationSettings());
+}
+
+IncidentMailer::IncidentMailer(ClockRegistry &registry, const HealthWriter &health, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
+    , m_health(health)
     , m_mailTimeoutMs(MailSender::mailTimeoutMs)
 {
+    connect(&registry, &ClockRegistry::clockAboutToBeRemoved, this, [this](int index) {
+        if (const DevClock *clock = m_registry.clockAt(index))
+            m_books.forget(clock->id);
+    });
     qRegisterMetaType<IncidentMailer::Kind>("IncidentMailer::Kind");
     for (Kind kind : {Kind::Alert, Kind::Recovery}) {
         QTimer &timer = window(kind).timer;
@@ -59,11 +72,11 @@ bool IncidentMailer::isMailing() const
     return m_alerts.inFlight || m_recoveries.inFlight;
 }
 
-void IncidentMailer::clockUpdated(DevClock &clock, const QDateTime &now)
+void IncidentMailer::clockUpdated(const DevClock &clock, const QDateTime &now)
 {
     const quint64 id = clock.id;
     const bool quiet = m_registry.quietPeriodOf(clock, now).on;
-    if (AlertTrigger::mailableRecord(clock, quiet, now) >= 0 && !m_alerts.inFlightClocks.contains(id))
+    if (mailableKind(id, clock, quiet, now) >= 0 && !m_alerts.inFlightClocks.contains(id))
         gather(m_alerts, id);
 
     const auto awaiting = m_awaitingRecovery.constFind(id);
@@ -112,39 +125,33 @@ void IncidentMailer::sendAlerts(const QList<quint64> &ids)
     // or been muted while the window was open.
     const QDateTime now = QDateTime::currentDateTime();
     QList<DevClock *> clocks;
+    QList<int> kinds;
     QList<IncidentMail::Entry> entries;
     for (quint64 id : ids) {
         DevClock *clock = m_registry.clockById(id);
         const bool quiet = clock && m_registry.quietPeriodOf(*clock, now).on;
-        const int record = clock ? AlertTrigger::mailableRecord(*clock, quiet, now) : -1;
-        if (record < 0)
+        const int kind = clock ? mailableKind(id, *clock, quiet, now) : -1;
+        if (kind < 0)
             continue;
         clocks << clock;
-        entries << entryOf(*clock, record);
+        kinds << kind;
+        entries << entryOf(*clock, kind);
     }
     if (clocks.isEmpty())
         return;
 
     auto *sender = new MailSender(this);
     sender->setTimeout(m_mailTimeoutMs);
-    bool started = false;
-    if (clocks.size() == 1) {
-        started = sender->sendAlert(*clocks.first(), m_registry);
-    } else {
-        IncidentMail::sort(entries);
-        started = sender->sendMessage(IncidentMail::alertSubject(entries), IncidentMail::alertBody(entries));
-    }
+    IncidentMail::sort(entries);
+    const bool started = sender->sendMessage(IncidentMail::alertSubject(entries), IncidentMail::alertBody(entries));
     QList<quint64> listed;
-    QList<int> records;
-    for (DevClock *clock : clocks) {
+    for (int i = 0; i < clocks.size(); ++i) {
+        DevClock *clock = clocks.at(i);
         listed << clock->id;
-        records << clock->firstDueAlert();
-        if (started) {
-            ++clock->alertCounters[std::size_t(records.last())].mailsSent;
-            m_registry.announceClockChanged(clock);
-        }
+        if (started)
+            m_books.sent(clock->id, kinds.at(i), m_health.of(*clock));
     }
-    start(Kind::Alert, sender, listed, records, started);
+    start(Kind::Alert, sender, listed, kinds, started);
 }
 
 void IncidentMailer::sendRecoveries(const QList<quint64> &ids)
@@ -172,7 +179,7 @@ void IncidentMailer::sendRecoveries(const QList<quint64> &ids)
     start(Kind::Recovery, sender, listed, {}, started);
 }
 
-void IncidentMailer::start(Kind kind, MailSender *sender, const QList<quint64> &ids, const QList<int> &records,
+void IncidentMailer::start(Kind kind, MailSender *sender, const QList<quint64> &ids, const QList<int> &kinds,
                            bool started)
 {
     if (!started) {
@@ -183,7 +190,7 @@ void IncidentMailer::start(Kind kind, MailSender *sender, const QList<quint64> &
     Window &w = window(kind);
     w.inFlight = sender;
     w.inFlightClocks = ids;
-    w.inFlightRecords = records;
+    w.inFlightKinds = kinds;
     connect(sender, &MailSender::SigMailSent, this, [this, kind](const QString &status) { finished(kind, status); });
 }
 
@@ -195,9 +202,9 @@ void IncidentMailer::finished(Kind kind, const QString &status)
     w.inFlight->deleteLater();
     w.inFlight = nullptr;
     const QList<quint64> ids = w.inFlightClocks;
-    const QList<int> records = w.inFlightRecords;
+    const QList<int> kinds = w.inFlightKinds;
     w.inFlightClocks.clear();
-    w.inFlightRecords.clear();
+    w.inFlightKinds.clear();
     const bool delivered = status == Smtp::sentText;
     if (kind == Kind::Alert && delivered) {
         const QDateTime now = QDateTime::currentDateTime();
@@ -206,12 +213,9 @@ void IncidentMailer::finished(Kind kind, const QString &status)
             DevClock *clock = m_registry.clockById(id);
             if (!clock)
                 continue;
-            const int record = records.value(i, -1);
-            if (record >= 0 && record < ntpStatusCount)
-                clock->alertCounters[std::size_t(record)].mailDelivered = true;
-            clock->lastAlertMail = now;
-            m_awaitingRecovery.insert(id, clock->failingSince.isValid() ? clock->failingSince : now);
-            m_registry.announceClockChanged(clock);
+            m_books.delivered(id, kinds.value(i, -1), now);
+            const QDateTime &failingSince = m_health.of(*clock).failingSince();
+            m_awaitingRecovery.insert(id, failingSince.isValid() ? failingSince : now);
         }
     }
     emit mailSent(kind, ids, delivered, status);

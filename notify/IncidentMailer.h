@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notify/AlertBooks.h"
 #include "notify/IncidentMail.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 
 class ClockRegistry;
 class DevClock;
+class HealthWriter;
 class MailSender;
 
 // Gathers alerts into incidents. On a site of hundreds of clocks a power cut,
@@ -20,10 +22,11 @@ class MailSender;
 // notification settings' collectionWindowSeconds) and every clock that falls
 // due before it closes goes into the same mail. A window with one clock sends
 // that clock's alert mail exactly as it has always looked. The per-clock
-// rules stay (AlertTrigger::mailableRecord): a listed clock's record counts
-// the attempt, takes the delivery, waits for its resend interval and re-arms
-// when its counter decays; a failed mail is tried again, in a later window,
-// until the record has used its attempts.
+// rules stay (AlertBooks, the mailer's own): a clock's books count the
+// attempt, take the delivery, wait for the resend interval and open again
+// when its counter in the clock's health decays; a failed mail is tried
+// again, in a later window, until the kind has used its attempts. The
+// clocks' health is only read here.
 //
 // Clocks whose alert was delivered and that are well again (answering and
 // synchronised) are gathered the same way into a recovery mail, unless the
@@ -35,13 +38,15 @@ class IncidentMailer : public QObject
 public:
     enum class Kind { Alert, Recovery };
 
-    // Mails about the clocks of this list.
-    explicit IncidentMailer(ClockRegistry &registry, QObject *parent = nullptr);
+    // Mails about the clocks of this list, as their health says.
+    IncidentMailer(ClockRegistry &registry, const HealthWriter &health, QObject *parent = nullptr);
     ~IncidentMailer() override;
 
     // After every status update of a clock: gathers it when its alert may be
     // mailed now, or when it is back after a delivered alert.
-    void clockUpdated(DevClock &clock, const QDateTime &now = QDateTime::currentDateTime());
+    void clockUpdated(const DevClock &clock, const QDateTime &now = QDateTime::currentDateTime());
+    // What was mailed about each clock.
+    const AlertBooks &books() const { return m_books; }
     // The SMTP time-out of the mails (tests shorten it).
     void setMailTimeout(int ms) { m_mailTimeoutMs = ms; }
 
@@ -64,7 +69,7 @@ private:
         QList<quint64> clocks; // in the order they fell due
         QPointer<MailSender> inFlight;
         QList<quint64> inFlightClocks;
-        QList<int> inFlightRecords; // alerts: the record each clock was mailed for
+        QList<int> inFlightKinds; // alerts: the kind each clock was mailed for
     };
     struct Recovery
     {
@@ -76,14 +81,18 @@ private:
     void close(Kind kind);
     void sendAlerts(const QList<quint64> &ids);
     void sendRecoveries(const QList<quint64> &ids);
-    void start(Kind kind, MailSender *sender, const QList<quint64> &ids, const QList<int> &records, bool started);
+    void start(Kind kind, MailSender *sender, const QList<quint64> &ids, const QList<int> &kinds, bool started);
     void finished(Kind kind, const QString &status);
     Window &window(Kind kind) { return kind == Kind::Alert ? m_alerts : m_recoveries; }
 
-    // One entry of an incident mail.
+    // The kind of the clock's alert that may be mailed now, or -1.
+    int mailableKind(quint64 id, const DevClock &clock, bool quiet, const QDateTime &now);
+    // One entry of an alert or recovery mail.
     IncidentMail::Entry entryOf(const DevClock &clock, int kind) const;
 
     ClockRegistry &m_registry;
+    const HealthWriter &m_health;
+    AlertBooks m_books;
     Window m_alerts;
     Window m_recoveries;
     // Clocks whose alert was delivered, waiting to be well again: the start

@@ -1,18 +1,8 @@
 #include "notify/MailSender.h"
 
-#include "core/AppIdentity.h"
-#include "model/ClockRegistry.h"
 #include "model/ClockStatus.h"
-#include "model/DevClock.h"
-#include "model/DevGroup.h"
 #include "notify/NotificationSettings.h"
 #include "notify/Smtp.h"
-
-namespace {
-
-const QString lineEnd = QStringLiteral("\r\n");
-
-} // namespace
 
 MailSender::MailSender(QObject *parent) : QObject(parent)
 {
@@ -24,9 +14,8 @@ bool MailSender::alertsSwitchedOn()
     return settings.errorNtpTimeout || settings.errorConnection || settings.errorAuth;
 }
 
-bool MailSender::alertKindEnabled(int dueIndex)
+bool MailSender::alertKindEnabled(const NotificationSettings &settings, int dueIndex)
 {
-    const NotificationSettings &settings = notificationSettings();
     switch (dueIndex) {
     case NtpTimeout:
     case NtpOther:
@@ -38,43 +27,6 @@ bool MailSender::alertKindEnabled(int dueIndex)
     default:
         return true;
     }
-}
-
-QString MailSender::reasonText(int dueIndex, const TextCatalogue &texts)
-{
-    const auto tr = [&texts](const char *sourceText) { return texts.translate("MailSender", sourceText); };
-    switch (dueIndex) {
-    case NtpTimeout:
-    case NtpOther:
-        return tr("Ntp server timeout");
-    case NtpNoConnection:
-        return tr("Connection error");
-    case NtpNoAuthentication:
-        return tr("No authentication");
-    default:
-        return QString();
-    }
-}
-
-QString MailSender::alertSubject(const DevClock &clock)
-{
-    return appDisplayName() + QLatin1Char(' ') + tr("alert: ") + clock.name + QStringLiteral(" IP: ")
-        + clock.network.ip;
-}
-
-QString MailSender::alertBody(const DevClock &clock, const ClockRegistry &registry)
-{
-    const QString group = registry.groupNameOf(clock);
-    const QString groupName = group.isEmpty() ? tr("None") : group;
-    return tr("Clock name: ") + clock.name + lineEnd + tr("IP: ") + clock.network.ip + lineEnd + tr("Group: ")
-        + groupName + lineEnd + tr("Error code: ") + reasonText(clock.firstDueAlert());
-}
-
-bool MailSender::sendAlert(const DevClock &clock, const ClockRegistry &registry)
-{
-    if (!alertKindEnabled(clock.firstDueAlert()))
-        return false;
-    return sendMessage(alertSubject(clock), alertBody(clock, registry));
 }
 
 bool MailSender::sendTest(const QString &subject, const QString &body)

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "values/TextCatalogue.h"
-
 #include <QObject>
 #include <QString>
 
-class ClockRegistry;
-class DevClock;
 class Smtp;
+struct NotificationSettings;
 
-// Sends one mail, an alert for a clock or the test mail, through Smtp with
+// Sends one mail, an alert or the test mail, through Smtp with
 // the notification settings as they are at that moment, and reports its
 // outcome through SigMailSent. Lives for one mail; its creator deletes it
 // (deferred) after SigMailSent.
@@ -22,11 +19,9 @@ public:
 
     explicit MailSender(QObject *parent = nullptr);
 
-    // false when nothing was sent: the clock's due kind of alert is switched
-    // off, or there is no recipient. Otherwise SigMailSent follows.
-    bool sendAlert(const DevClock &clock, const ClockRegistry &registry);
     bool sendTest(const QString &subject, const QString &body);
     // Any message to the alert recipients; false when there is none.
+    // Otherwise SigMailSent follows.
     bool sendMessage(const QString &subject, const QString &body);
 
     void setTimeout(int timeoutMs) { m_timeoutMs = timeoutMs; }
@@ -35,11 +30,7 @@ public:
     // closing then).
     static bool alertsSwitchedOn();
     // Whether alerts of this kind (a firstDueAlert index) are mailed.
-    static bool alertKindEnabled(int dueIndex);
-    static QString reasonText(int dueIndex, const TextCatalogue &texts = TextCatalogue());
-    static QString alertSubject(const DevClock &clock);
-    // Names the clock's group in the registry it is listed in.
-    static QString alertBody(const DevClock &clock, const ClockRegistry &registry);
+    static bool alertKindEnabled(const NotificationSettings &settings, int dueIndex);
 
 signals:
     void SigMailSent(const QString &status);

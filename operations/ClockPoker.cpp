@@ -1,5 +1,6 @@
 #include "operations/ClockPoker.h"
 
+#include "health/HealthWriter.h"
 #include "model/ClockRegistry.h"
 #include "transport/CommandWWW.h"
 #include "model/DevClock.h"
@@ -42,9 +43,10 @@ const QString &statusPath()
 
 } // namespace
 
-ClockPoker::ClockPoker(ClockRegistry &registry, QObject *parent)
+ClockPoker::ClockPoker(ClockRegistry &registry, HealthWriter &health, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
+    , m_health(health)
 {
     // A coarse timer may fire 5 % late: half a second on an 11 s pace.
     m_wakeTimer.setSingleShot(true);
@@ -101,9 +103,9 @@ qint64 ClockPoker::countedMs(const DevClock &clock, Record &record)
     return record.countedMs;
 }
 
-ClockPoker::Kind ClockPoker::kindOf(const DevClock &clock, const Record &record)
+ClockPoker::Kind ClockPoker::kindOf(const DevClock &clock, const Record &record) const
 {
-    if (clock.isDead())
+    if (m_health.of(clock).isDead())
         return Kind::Unreachable;
     return record.failed ? Kind::Failing : Kind::Answering;
 }
@@ -356,11 +358,13 @@ void ClockPoker::onPollDone(quint64 id, Error code, const QByteArray &reply)
     const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
     const QDateTime now = QDateTime::fromMSecsSinceEpoch(nowMs);
     clock->status.lastStatusUpdate = now;
+    PollOutcome outcome{clock->network.ip, code, -1, now};
     bool answered = false;
     if (code == NoError)
-        answered = clock->parseStatus(QString::fromUtf8(reply), NoStatusCode, now);
+        answered = clock->parseStatus(QString::fromUtf8(reply), NoStatusCode, now, &outcome.ntpWord);
     else
-        clock->setNtpStatus(code == AuthorizationError ? NtpNoAuthentication : NtpNoConnection);
+        clock->status.NtpSynchronization = ClockHealth::failedPollState(code);
+    m_health.pollEnded(id, outcome);
     record.failed = code != NoError;
     if (record.failed) {
         record.failedEnded = now;

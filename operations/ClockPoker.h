@@ -15,6 +15,7 @@
 
 class ClockRegistry;
 class DevClock;
+class HealthWriter;
 
 // Keeps every listed clock's status fresh. A clock is due when more than the
 // due interval has passed since its last update (a failed poll counts as one).
@@ -51,8 +52,9 @@ public:
     // How often the poller tries again a clock a user's operation held.
     static constexpr int ListCheckMs = 100;
 
-    // Polls the clocks of the list, following its additions and removals.
-    explicit ClockPoker(ClockRegistry &registry, QObject *parent = nullptr);
+    // Polls the clocks of the list, following its additions and removals,
+    // and hands each poll's outcome to health.
+    ClockPoker(ClockRegistry &registry, HealthWriter &health, QObject *parent = nullptr);
     // Polls still waiting for their turn never start; running ones end unheard.
     ~ClockPoker() override;
 
@@ -75,7 +77,7 @@ signals:
 
 private:
     // Answering: its last poll got through. Failing: it did not, and the
-    // clock is not dead yet. Unreachable: it is dead (DevClock::isDead).
+    // clock is not dead yet. Unreachable: it is dead (ClockHealth::isDead).
     enum class Kind { Answering, Failing, Unreachable };
     static constexpr int KindCount = 3;
 
@@ -128,7 +130,7 @@ private:
     // The moment counted for the clock's next poll; the smallest number when
     // it never had one.
     static qint64 countedMs(const DevClock &clock, Record &record);
-    static Kind kindOf(const DevClock &clock, const Record &record);
+    Kind kindOf(const DevClock &clock, const Record &record) const;
 
     // Starts what is due and has room, then sets the timer for what falls
     // due next.
@@ -159,6 +161,7 @@ private:
     void reportDemand();
 
     ClockRegistry &m_registry;
+    HealthWriter &m_health;
     QTimer m_wakeTimer;
     QTimer m_listTimer;
     bool m_startQueued = false;

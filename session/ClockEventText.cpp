@@ -1,7 +1,7 @@
 #include "session/ClockEventText.h"
 
 #include "model/ClockStatus.h"
-#include "notify/MailSender.h"
+#include "notify/IncidentMail.h"
 
 #include <QDateTime>
 
@@ -42,7 +42,7 @@ QString describe(const ClockEvent &event, const TextCatalogue &texts)
     case ClockEvent::Kind::Ntp:
         return tr("NTP: %1").arg(ntpText(event.ntp, texts));
     case ClockEvent::Kind::AlertDue:
-        return tr("Alert due: %1").arg(MailSender::reasonText(event.alert, texts));
+        return tr("Alert due: %1").arg(IncidentMail::reasonText(event.alert, texts));
     case ClockEvent::Kind::Mailed:
         return event.clocks > 1 ? tr("Alert mail delivered, naming %1 clocks").arg(event.clocks)
                                 : tr("Alert mail delivered");

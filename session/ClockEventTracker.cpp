@@ -1,23 +1,21 @@
 #include "session/ClockEventTracker.h"
 
+#include "health/HealthWriter.h"
 #include "model/ClockRegistry.h"
 #include "model/ClockStatus.h"
 #include "model/DevClock.h"
 
-namespace {
-
-int dueAlertOf(const DevClock &clock)
-{
-    const int due = clock.firstDueAlert();
-    return due >= 0 && due < ntpStatusCount ? due : -1;
-}
-
-} // namespace
-
-ClockEventTracker::ClockEventTracker(const ClockRegistry &registry, EventJournal &journal)
+ClockEventTracker::ClockEventTracker(const ClockRegistry &registry, const HealthWriter &health, EventJournal &journal)
     : m_registry(registry)
+    , m_health(health)
     , m_journal(journal)
 {
+}
+
+int ClockEventTracker::dueAlertOf(const DevClock &clock) const
+{
+    const int due = m_health.of(clock).firstDueAlert();
+    return due >= 0 && due < ntpStatusCount ? due : -1;
 }
 
 ClockEvent ClockEventTracker::eventOf(const DevClock &clock, ClockEvent::Kind kind, const QDateTime &now) const
@@ -42,10 +40,10 @@ void ClockEventTracker::clockUpdated(const DevClock &clock, const QDateTime &now
     after.quiet = m_registry.quietPeriodOf(clock, now).on;
     m_seen.insert(clock.id, after);
 
-    if (DevClock::answers(before.ntp) && !DevClock::answers(after.ntp)) {
+    if (ClockHealth::answers(before.ntp) && !ClockHealth::answers(after.ntp)) {
         m_journal.append(eventOf(clock, ClockEvent::Kind::Unreachable, now));
     } else if (after.ntp != before.ntp) {
-        if (!DevClock::answers(before.ntp))
+        if (!ClockHealth::answers(before.ntp))
             m_journal.append(eventOf(clock, ClockEvent::Kind::Reachable, now));
         ClockEvent event = eventOf(clock, ClockEvent::Kind::Ntp, now);
         event.ntp = after.ntp;

@@ -9,6 +9,7 @@
 class ClockRegistry;
 class DevClock;
 class DevGroup;
+class HealthWriter;
 
 // Turns what the session sees into journal events: a clock that stops or
 // starts answering, an NTP state that changes, an alert that falls due, a
@@ -17,8 +18,8 @@ class DevGroup;
 class ClockEventTracker
 {
 public:
-    // Journals the clocks of this list.
-    ClockEventTracker(const ClockRegistry &registry, EventJournal &journal);
+    // Journals the clocks of this list, with the alerts their health says are due.
+    ClockEventTracker(const ClockRegistry &registry, const HealthWriter &health, EventJournal &journal);
 
     // After every status update of a clock.
     void clockUpdated(const DevClock &clock, const QDateTime &now);
@@ -36,8 +37,10 @@ private:
     };
 
     ClockEvent eventOf(const DevClock &clock, ClockEvent::Kind kind, const QDateTime &now) const;
+    int dueAlertOf(const DevClock &clock) const;
 
     const ClockRegistry &m_registry;
+    const HealthWriter &m_health;
     EventJournal &m_journal;
     QHash<quint64, Seen> m_seen;
 };

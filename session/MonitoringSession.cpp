@@ -27,8 +27,10 @@ constexpr int millisecondsPerSecond = 1000;
 MonitoringSession::MonitoringSession(ClockRegistry &registry, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
+    , m_health(registry)
     , m_audits(registry)
 {
+    m_metrics.setHealth(&m_health);
     setAutosaveSeconds(defaultAutosaveSeconds);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &MonitoringSession::onAutosaveTimeout);
     m_saveRetry.setSingleShot(true);
@@ -86,7 +88,7 @@ void MonitoringSession::start()
             m_reporter->setEnabled(isWritable());
     }
     if (!m_poller) {
-        m_poller = std::make_unique<ClockPoker>(m_registry);
+        m_poller = std::make_unique<ClockPoker>(m_registry, m_health);
         connect(m_poller.get(), &ClockPoker::ClockStatusUpdated, this,
                 [this](quint64 id) { statusUpdatedOf(id, false); });
         connect(m_poller.get(), &ClockPoker::PollRoundStarted, this, [this] { m_metrics.recordPollRound(); });
@@ -95,12 +97,12 @@ void MonitoringSession::start()
     }
     if (isWritable() && !m_tracker) {
         m_journal = std::make_unique<EventJournal>(EventJournal::defaultFolder());
-        m_tracker = std::make_unique<ClockEventTracker>(m_registry, *m_journal);
+        m_tracker = std::make_unique<ClockEventTracker>(m_registry, m_health, *m_journal);
         connect(m_journal.get(), &EventJournal::writeFailed, this, [this] { m_metrics.recordJournalError(); });
         connect(m_journal.get(), &EventJournal::problemChanged, this, &MonitoringSession::journalProblemChanged);
     }
     if (isWritable() && m_mailWanted && !m_mailer) {
-        m_mailer = std::make_unique<IncidentMailer>(m_registry);
+        m_mailer = std::make_unique<IncidentMailer>(m_registry, m_health);
         connect(m_mailer.get(), &IncidentMailer::mailSent, this,
                 [this](IncidentMailer::Kind kind, const QList<quint64> &clocks, bool delivered, const QString &status) {
                     const bool recovery = kind == IncidentMailer::Kind::Recovery;

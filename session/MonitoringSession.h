@@ -1,5 +1,6 @@
 #pragma once
 
+#include "health/HealthWriter.h"
 #include "session/AuditSchedule.h"
 #include "session/DeviceListLock.h"
 #include "metrics/MonitorMetrics.h"
@@ -102,6 +103,9 @@ public:
     Reporter *reporter() const { return m_reporter.get(); }
     // Polls, alert mails and report runs since the session started, and each
     // clock's answer to its last poll.
+    // Every listed clock's health, which the poller writes and the rest reads.
+    const HealthWriter &health() const { return m_health; }
+    HealthWriter &health() { return m_health; }
     const MonitorMetrics &metrics() const { return m_metrics; }
     MonitorMetrics &metrics() { return m_metrics; }
     // The background audit whose findings the device list shows; started by
@@ -140,6 +144,7 @@ private slots:
 
 private:
     ClockRegistry &m_registry;
+    HealthWriter m_health;
     DeviceListLock m_lock;
     QString m_readOnlyReason;
     QString m_lastSaveError;

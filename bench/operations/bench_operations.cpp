@@ -2,6 +2,7 @@
 // the "pc" namespace by bench/operations/run.sh. The floor to compare with is
 // the protocol's own: one round trip per exchange, 600 ms per discovery window.
 #include "model/ClockConfig.h"
+#include "health/HealthWriter.h"
 #include "operations/ClockPoker.h"
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
@@ -113,7 +114,8 @@ void pollRound(int count)
     int failures = 0;
     QElapsedTimer clock;
     clock.start();
-    ClockPoker poker(*ClockRegistry::instance());
+    HealthWriter health(*ClockRegistry::instance());
+    ClockPoker poker(*ClockRegistry::instance(), health);
     QObject::connect(&poker, &ClockPoker::ClockStatusUpdated, &loop, [&](quint64 id) {
         if (ClockRegistry::instance()->clockById(id)->status.NtpSynchronization == NtpNoConnection)
             ++failures;
@@ -206,7 +208,8 @@ void downloadUnderPolls(int count, int target)
         clock->id = quint64(i + 1);
         ClockRegistry::instance()->addClock(clock);
     }
-    ClockPoker poker(*ClockRegistry::instance());
+    HealthWriter health(*ClockRegistry::instance());
+    ClockPoker poker(*ClockRegistry::instance(), health);
     QEventLoop settle;
     QTimer::singleShot(3000, &settle, &QEventLoop::quit);
     settle.exec();

@@ -1,3 +1,4 @@
+#include "health/ClockHealth.h"
 #include "model/DevClock.h"
 
 #include <cstddef>
@@ -14,14 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString reply = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), static_cast<int>(size - 1));
 
     DevClock clock;
-    clock.parseStatus(reply, statusCode);
+    int word = -1;
+    clock.parseStatus(reply, statusCode, QDateTime(), &word);
     clock.parseNetworkSettings(reply, statusCode, QStringLiteral("user"), QStringLiteral("pass"));
     clock.parseFirmware(reply);
     clock.parseDeviceInformation(reply);
-    clock.setNtpStatus(clock.status.NtpSynchronization);
+    ClockHealth health;
+    health.apply(word, QDateTime());
     (void)clock.statusText();
     (void)clock.firmwareText();
     (void)clock.lastErrorText(true);
-    (void)clock.firstDueAlert();
+    (void)health.firstDueAlert();
     return 0;
 }

@@ -221,7 +221,7 @@ void TestBoard::onlyChangesAfterTheFirstLook()
     const quint64 since = first.value("version").toString().toULongLong();
     QCOMPARE(parsed(m_board->clocksDocument(Language::English, since)).value("clocks").toArray().size(), 0);
 
-    lobby->setNtpStatus(NtpNoConnection);
+    lobby->status.NtpSynchronization = NtpNoConnection;
     m_board->noteChanged(lobby->id);
     const QJsonObject next = parsed(m_board->clocksDocument(Language::English, since));
     QCOMPARE(next.value("complete").toBool(), false);
@@ -326,7 +326,7 @@ void TestBoard::unknownValues()
     // As the poller stamps a poll that went unanswered.
     if (polled && reply.isEmpty()) {
         clock->status.lastStatusUpdate = QDateTime::currentDateTime();
-        clock->setNtpStatus(NtpNoConnection);
+        clock->status.NtpSynchronization = NtpNoConnection;
     }
     const QJsonObject row = parsed(get(*m_board, "/api/v1/clocks").body).value("clocks").toArray().at(0).toObject();
     QCOMPARE(row.value("brightness").isNull(), brightness < 0);

@@ -6,11 +6,12 @@
 #include "tools/clocksim/ClockFileLoader.h"
 #include "tests/netns/ClockSimControl.h"
 #include "tools/clocksim/HttpRequestParser.h"
-#include "tests/clocksim/RawHttpClient.h"
 #include "tools/clocksim/SimClock.h"
 #include "tests/support/TestRows.h"
 
+#include <QDeadlineTimer>
 #include <QNetworkDatagram>
+#include <QTcpSocket>
 #include <QUdpSocket>
 #include <QtTest>
 
@@ -22,6 +23,47 @@ constexpr quint16 kDiscoveryPort = 9666;
 constexpr int kWaitMs = 5000;
 const QString rows = QStringLiteral("clocksim/core.rows");
 
+// The client's side of one exchange, written out by hand so that these tests
+// depend on nothing but sockets: connect to port 80, write the bytes, read
+// until the clock closes (closedByPeer) or the wait ends.
+struct HttpResult
+{
+    bool connected = false;
+    bool closedByPeer = false;
+    QByteArray reply;
+};
+
+HttpResult exchange(const QString &address, const QByteArray &request)
+{
+    HttpResult result;
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress(address), 80);
+    if (!socket.waitForConnected(kWaitMs))
+        return result;
+    result.connected = true;
+    socket.write(request);
+    socket.flush();
+    QDeadlineTimer deadline(kWaitMs);
+    while (!deadline.hasExpired()) {
+        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(int(deadline.remainingTime()))) {
+            if (socket.state() != QAbstractSocket::ConnectedState) {
+                result.closedByPeer = true;
+                break;
+            }
+            continue;
+        }
+        result.reply += socket.readAll();
+    }
+    result.reply += socket.readAll();
+    return result;
+}
+
+int statusOf(const QByteArray &reply)
+{
+    const QList<QByteArray> words = reply.left(reply.indexOf("\r\n")).split(' ');
+    return words.size() >= 2 ? words.at(1).toInt() : -1;
+}
+
 } // namespace
 
 class TestClockSim : public QObject
@@ -30,6 +72,7 @@ class TestClockSim : public QObject
 
 private slots:
     void initTestCase();
+    void init() { QVERIFY(m_control.reset()); }
     void conversation_data() { TestRows::add(QStringLiteral("clocksim/http.rows")); }
     void conversation();
     void replies_data() { TestRows::add(QStringLiteral("clocksim/discovery.rows")); }
@@ -66,7 +109,6 @@ void TestClockSim::conversation()
     QFETCH(QJsonObject, status);
     QFETCH(QJsonArray, steps);
 
-    QVERIFY(m_control.reset());
     QVERIFY(m_control.setFixedTime(QDateTime(QDate(2026, 12, 6), QTime(10, 0))));
     if (clock >= 0) {
         QVERIFY(m_control.setFaults(clock, faults));
@@ -78,7 +120,7 @@ void TestClockSim::conversation()
         const QByteArray body = step.at(3).toString().toLatin1();
         const int expected = step.at(4).toInt();
         const QStringList credentials = step.at(1).toString().split(QLatin1Char(':'));
-        const RawHttpClient::Result result = RawHttpClient::exchange(
+        const HttpResult result = exchange(
             step.at(0).toString(), step.at(1).isNull() ? request + body
                                                         : expectedRequest(request, credentials.value(0).toUtf8(),
                                                                           credentials.value(1).toUtf8(), body));
@@ -88,7 +130,7 @@ void TestClockSim::conversation()
             continue;
         // The clock closes the line after every reply.
         QVERIFY2(result.closedByPeer, qPrintable(where));
-        QVERIFY2(RawHttpClient::statusOf(result.reply) == expected, qPrintable(where));
+        QVERIFY2(statusOf(result.reply) == expected, qPrintable(where));
         if (expected == 401)
             QCOMPARE(result.reply, kUnauthorized);
         if (!step.at(5).isNull()) {
@@ -126,7 +168,6 @@ void TestClockSim::replies()
     QFETCH(QStringList, senders);
     QFETCH(QStringList, datagrams);
 
-    QVERIFY(m_control.reset());
     QList<int> logged;
     QList<QNetworkDatagram> replies;
     query(destination, datagram, &logged, &replies);
@@ -148,10 +189,9 @@ void TestClockSim::replies()
 
 void TestClockSim::macChangeShowsInDiscovery()
 {
-    QVERIFY(m_control.reset());
-    const auto result = RawHttpClient::exchange(
+    const HttpResult result = exchange(
         "192.168.0.21", expectedRequest("/E0", "admin", "admin", "&E_000=02-A7-3C-DC-00-00"));
-    QCOMPARE(RawHttpClient::statusOf(result.reply), 200);
+    QCOMPARE(statusOf(result.reply), 200);
     QList<int> logged;
     QList<QNetworkDatagram> replies;
     query("192.168.0.21", "QLX?", &logged, &replies);

@@ -5,6 +5,7 @@
 #include "model/ClockStatus.h"
 #include "model/DevClock.h"
 #include "metrics/MonitorMetrics.h"
+#include "tests/support/HealthPolls.h"
 
 #include <QtTest>
 
@@ -72,13 +73,13 @@ void TestJudgement::alerting()
     QFETCH(QByteArrayList, lines);
 
     DevClock *clock = listedClock(QStringLiteral("Hall"), QStringLiteral("10.0.0.5"));
-    if (ntp == NtpSynchronized) {
-        for (int i = 0; i < 6; ++i)
-            clock->setNtpStatus(NtpNoConnection);
-    }
-    for (int i = 0; i < polls; ++i)
-        clock->setNtpStatus(ntp);
-    const QByteArray page = MonitorMetrics().render(list(), QDateTime::currentDateTime());
+    HealthWriter health(list());
+    if (ntp == NtpSynchronized)
+        pollSaw(health, *clock, NtpNoConnection, 6);
+    pollSaw(health, *clock, ntp, polls);
+    MonitorMetrics metrics;
+    metrics.setHealth(&health);
+    const QByteArray page = metrics.render(list(), QDateTime::currentDateTime());
     QCOMPARE(linesOf(page, "zentick_clock_alerting"), lines);
 }
 

@@ -19,8 +19,7 @@ QStringList statusFields(const DevClock &clock)
 
 } // namespace
 
-// A clock's record: the replies it is read from, its alert counters and the
-// texts it shows.
+// A clock's record: the replies it is read from and the texts it shows.
 class TestDevClock : public QObject
 {
     Q_OBJECT
@@ -32,9 +31,6 @@ private slots:
     void replyMap();
     void parseStatus_data() { TestRows::add(rows); }
     void parseStatus();
-    void alertCounters_data() { TestRows::add(rows); }
-    void alertCounters();
-    void counterResetClearsMails();
     void firmware_data() { TestRows::add(rows); }
     void firmware();
     void deviceInformation_data() { TestRows::add(rows); }
@@ -84,65 +80,14 @@ void TestDevClock::parseStatus()
     clock.status = {NtpNoStatus, 3.5f, "F", 77, "prev", true, "prevntp", "prevtime", 2, QDateTime()};
     clock.lastError = ConnectionError;
     const QDateTime start = QDateTime::currentDateTime();
-    QCOMPARE(clock.parseStatus(reply, statusCode), result);
+    int word = -2;
+    QCOMPARE(clock.parseStatus(reply, statusCode, QDateTime(), &word), result);
     QCOMPARE(int(clock.lastError), lastError);
     QCOMPARE(statusFields(clock), status);
+    // The state the reply named, for the clock's health; none leaves it.
+    if (result)
+        QCOMPARE(word, clock.status.NtpSynchronization == NtpNoStatus ? -1 : clock.status.NtpSynchronization);
     QCOMPARE(clock.status.lastStatusUpdate >= start.addSecs(-1), result);
-}
-
-void TestDevClock::alertCounters()
-{
-    QFETCH(QString, events);
-    QFETCH(QList<int>, counters);
-    QFETCH(int, due);
-    QFETCH(int, state);
-
-    DevClock clock;
-    const QString replies = QStringLiteral("TKOD");
-    const QStringList words = {"timeout", "other", "OK", "-"};
-    const QString failures = QStringLiteral("CAS");
-    const int failureStates[] = {NtpNoConnection, NtpNoAuthentication, NtpNoStatus};
-    for (const QChar event : events) {
-        if (replies.contains(event))
-            QVERIFY(clock.parseStatus("a&b&1&C&1&N&noEr&ntp1 " + words.at(replies.indexOf(event)), 0));
-        else
-            clock.setNtpStatus(failureStates[failures.indexOf(event)]);
-    }
-    QList<int> actual;
-    for (const AlertCounter &record : clock.alertCounters)
-        actual << record.counter;
-    QCOMPARE(actual, counters);
-    QCOMPARE(clock.firstDueAlert(), due);
-    QCOMPARE(clock.status.NtpSynchronization, state);
-}
-
-void TestDevClock::counterResetClearsMails()
-{
-    DevClock clock;
-    for (int i = 0; i < 6; ++i)
-        clock.setNtpStatus(NtpTimeout);
-    AlertCounter &record = clock.alertCounters[NtpTimeout];
-    record.mailsSent = 2;
-    record.mailDelivered = true;
-
-    // Eleven good replies: 60 - 11 * 5 = 5, the mail bookkeeping stays.
-    for (int i = 0; i < 11; ++i)
-        clock.decayAlertCounters();
-    QCOMPARE(record.counter, 5);
-    QCOMPARE(record.mailsSent, 2);
-    QVERIFY(record.mailDelivered);
-
-    clock.setNtpStatus(NtpSynchronized);
-    QCOMPARE(record.counter, 0);
-    QCOMPARE(record.mailsSent, 0);
-    QVERIFY(!record.mailDelivered);
-
-    // An unknown state value decays too and is kept as it came.
-    clock.setNtpStatus(NtpNoConnection);
-    clock.setNtpStatus(42);
-    QCOMPARE(clock.alertCounters[NtpNoConnection].counter, 5);
-    QCOMPARE(clock.status.NtpSynchronization, 42);
-    QCOMPARE(clock.ntpSeverity(), -1);
 }
 
 void TestDevClock::firmware()
@@ -239,8 +184,6 @@ void TestDevClock::updateFromKeepsIdentity()
     listed.productCode = QStringLiteral("QM04");
     listed.status.lastStatusUpdate = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5));
     listed.config().TimeZone = 17;
-    for (int i = 0; i < 5; ++i)
-        listed.setNtpStatus(NtpNoConnection);
 
     DevClock refreshed;
     refreshed.network.ip = QStringLiteral("10.0.0.1");
@@ -261,9 +204,6 @@ void TestDevClock::updateFromKeepsIdentity()
                           listed.network.dnsSecondary}),
              (QStringList{"Hall", "2.10", "u", "p", "255.0.0.0", "10.0.0.1", "on", "1.1.1.1", "9.9.9.9"}));
     QCOMPARE(statusFields(listed), (QStringList{"1", "19.5", "C", "8", "3", "E1", "ntp9", "11:11", "on"}));
-    // The copied state counts as one more poll on the listed clock's counters.
-    QCOMPARE(listed.alertCounters[NtpTimeout].counter, 10);
-    QCOMPARE(listed.alertCounters[NtpNoConnection].counter, 48);
 }
 
 void TestDevClock::configRepliesNeedStatus200()

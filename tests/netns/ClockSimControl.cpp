@@ -1,6 +1,7 @@
 #include "tests/netns/ClockSimControl.h"
 
-#include <QFile>
+#include "tests/support/TestFiles.h"
+
 #include <QJsonDocument>
 #include <QLocalSocket>
 
@@ -30,39 +31,32 @@ QJsonObject ClockSimControl::command(const QByteArray& line)
     return reply;
 }
 
-bool ClockSimControl::reset()
+bool ClockSimControl::succeeds(const QByteArray& line)
 {
-    return command("reset").value(QStringLiteral("ok")).toBool();
+    return command(line).value(QStringLiteral("ok")).toBool();
 }
 
-bool ClockSimControl::clearLog()
-{
-    return command("clear-log").value(QStringLiteral("ok")).toBool();
-}
+bool ClockSimControl::reset() { return succeeds("reset"); }
+bool ClockSimControl::clearLog() { return succeeds("clear-log"); }
 
 bool ClockSimControl::setFaults(int clock, const QJsonObject& faults)
 {
-    const QByteArray line = "faults " + QByteArray::number(clock) + ' '
-                            + QJsonDocument(faults).toJson(QJsonDocument::Compact);
-    return command(line).value(QStringLiteral("ok")).toBool();
+    return succeeds("faults " + QByteArray::number(clock) + ' ' + QJsonDocument(faults).toJson(QJsonDocument::Compact));
 }
 
 bool ClockSimControl::setStatus(int clock, const QJsonObject& status)
 {
-    const QByteArray line = "status " + QByteArray::number(clock) + ' '
-                            + QJsonDocument(status).toJson(QJsonDocument::Compact);
-    return command(line).value(QStringLiteral("ok")).toBool();
+    return succeeds("status " + QByteArray::number(clock) + ' ' + QJsonDocument(status).toJson(QJsonDocument::Compact));
 }
 
 bool ClockSimControl::moveClock(int clock, const QString& address)
 {
-    return command("move " + QByteArray::number(clock) + ' ' + address.toLatin1()).value(QStringLiteral("ok")).toBool();
+    return succeeds("move " + QByteArray::number(clock) + ' ' + address.toLatin1());
 }
 
 bool ClockSimControl::setFixedTime(const QDateTime& time)
 {
-    const QByteArray argument = time.isValid() ? time.toString(Qt::ISODate).toLatin1() : QByteArray("real");
-    return command("time " + argument).value(QStringLiteral("ok")).toBool();
+    return succeeds("time " + (time.isValid() ? time.toString(Qt::ISODate).toLatin1() : QByteArray("real")));
 }
 
 QJsonArray ClockSimControl::clocks()
@@ -78,10 +72,7 @@ QJsonObject ClockSimControl::clock(int index)
 QVector<QJsonObject> ClockSimControl::requestLog() const
 {
     QVector<QJsonObject> entries;
-    QFile file(m_logPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return entries;
-    for (const QByteArray& line : file.readAll().split('\n')) {
+    for (const QByteArray& line : TestFiles::read(m_logPath).split('\n')) {
         if (!line.trimmed().isEmpty())
             entries.append(QJsonDocument::fromJson(line).object());
     }

@@ -56,6 +56,7 @@ public:
     static QString pcAddress(); // 192.168.0.2
 
 private:
+    bool succeeds(const QByteArray& line); // the answer said "ok"
     QVector<QJsonObject> entriesOfKind(const QString& kind) const;
 
     QString m_controlPath;

@@ -15,7 +15,6 @@ if(NOT TARGET zentick_netns_support)
     add_library(zentick_netns_support STATIC
         ${ZENTICK_NETNS_DIR}/ClockSimControl.cpp
         ${ZENTICK_NETNS_DIR}/ClockSimControl.h)
-    # Includes name their folder from the project root ("tests/netns/ClockSimControl.h").
     target_include_directories(zentick_netns_support PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(zentick_netns_support PUBLIC zentick_options Qt5::Core Qt5::Network)
 endif()

@@ -1,6 +1,7 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
+#include "notify/IncidentMail.h"
 #include "notify/IncidentMailer.h"
 #include "core/Language.h"
 #include "notify/MailSender.h"
@@ -8,6 +9,7 @@
 #include "core/ProgramFiles.h"
 #include "notify/Smtp.h"
 #include "tests/notify/SmtpServerProcess.h"
+#include "tests/support/HealthPolls.h"
 #include "tests/support/TestRows.h"
 #include "notify/TestMailFlow.h"
 
@@ -44,13 +46,15 @@ private slots:
 
 private:
     DevClock *addClock(const QString &name, const QString &ip);
-    static void makeDue(DevClock &clock, int kind);
+    void makeDue(DevClock &clock, int kind);
+    const AlertBooks &books() const { return m_mailer->books(); }
     static int refusedPort();
     // Every mail the mailer ends, delivered or not.
     void waitForMails(int count);
 
     // The mailer's own list; the process-wide one stays empty.
     ClockRegistry m_list;
+    HealthWriter m_health{m_list};
     SmtpServerProcess *m_server = nullptr;
     IncidentMailer *m_mailer = nullptr;
     QSignalSpy *m_ended = nullptr;
@@ -88,7 +92,7 @@ void TestAlertMail::init()
     m_server = new SmtpServerProcess;
     QVERIFY(m_server->start(QStringLiteral("plain"), QString()));
     useServer(m_server->port());
-    m_mailer = new IncidentMailer(m_list);
+    m_mailer = new IncidentMailer(m_list, m_health);
     m_ended = new QSignalSpy(m_mailer, &IncidentMailer::mailSent);
 }
 
@@ -118,9 +122,8 @@ DevClock *TestAlertMail::addClock(const QString &name, const QString &ip)
 void TestAlertMail::makeDue(DevClock &clock, int kind)
 {
     // Six polls with the same failure bring its counter to the limit.
-    for (int i = 0; i < 6; ++i)
-        clock.setNtpStatus(kind);
-    QCOMPARE(clock.firstDueAlert(), kind);
+    pollSaw(m_health, clock, kind, 6);
+    QCOMPARE(m_health.of(clock).firstDueAlert(), kind);
 }
 
 int TestAlertMail::refusedPort()
@@ -156,8 +159,8 @@ void TestAlertMail::alertMailAsDelivered()
     QCOMPARE(message.recipients, (QStringList{"ops@example.test", "boss@example.test"}));
     QCOMPARE(message.data, "To: ops@example.test\r\nCc: boss@example.test\r\nFrom: zentick@example.test\r\nSubject: "
                                + subject + "\r\n\r\n" + body);
-    QCOMPARE(clock->alertCounters[std::size_t(kind)].mailDelivered, true);
-    QVERIFY(clock->lastAlertMail.isValid());
+    QVERIFY(books().isDelivered(clock->id, kind, m_health.of(*clock)));
+    QVERIFY(books().lastMail(clock->id).isValid());
     // Delivered: not again for this episode.
     m_mailer->clockUpdated(*clock);
     QCoreApplication::processEvents();
@@ -189,8 +192,11 @@ void TestAlertMail::mailsEveryServerTakes()
         clocks.last()->id = quint64(clocks.size());
         makeDue(*clocks.last(), NtpNoConnection);
     }
-    const QString subject = MailSender::alertSubject(*clocks.first());
-    const QString body = MailSender::alertBody(*clocks.first(), m_list);
+    const IncidentMail::Entry first{clocks.first()->name, clocks.first()->network.ip,
+                                    QCoreApplication::translate("MailSender", "None"),
+                                    NtpNoConnection, QDateTime(), QDateTime()};
+    const QString subject = IncidentMail::alertSubject({first});
+    const QString body = IncidentMail::alertBody({first});
     for (DevClock *clock : qAsConst(clocks))
         m_mailer->clockUpdated(*clock);
     QVERIFY(m_server->waitForMessages(1, waitMs));
@@ -242,7 +248,7 @@ void TestAlertMail::heldBackAlertGoesOutOnceAllowed()
     m_mailer->clockUpdated(*clock);
     QCoreApplication::processEvents();
     QVERIFY(!m_mailer->isBusy());
-    QCOMPARE(clock->alertCounters[std::size_t(kind)].mailsSent, 0);
+    QCOMPARE(books().attempts(clock->id, kind, m_health.of(*clock)), 0);
 
     if (kindOff)
         makeDue(*clock, NtpNoConnection);
@@ -262,15 +268,14 @@ void TestAlertMail::atMostThreeAttemptsPerEpisode()
     for (int attempt = 1; attempt <= 3; ++attempt) {
         m_mailer->clockUpdated(*clock);
         waitForMails(attempt);
-        QCOMPARE(clock->alertCounters[NtpNoConnection].mailsSent, attempt);
-        QCOMPARE(clock->alertCounters[NtpNoConnection].mailDelivered, false);
+        QCOMPARE(books().attempts(clock->id, NtpNoConnection, m_health.of(*clock)), attempt);
+        QVERIFY(!books().isDelivered(clock->id, NtpNoConnection, m_health.of(*clock)));
     }
     m_mailer->clockUpdated(*clock);
     QVERIFY(!m_mailer->isBusy());
 
     // Good polls let the counter decay to 0, which starts a new episode.
-    for (int i = 0; i < 12; ++i)
-        clock->setNtpStatus(NtpSynchronized);
+    pollSaw(m_health, *clock, NtpSynchronized, 12);
     makeDue(*clock, NtpNoConnection);
     useServer(m_server->port());
     m_mailer->clockUpdated(*clock);
@@ -290,7 +295,7 @@ void TestAlertMail::deliveredKindWaitsForResendInterval()
     QVERIFY(m_server->waitForMessages(1, waitMs));
     waitForMails(1);
 
-    const QDateTime later = clock->lastAlertMail.addSecs(qint64(minutesSinceMail) * 60);
+    const QDateTime later = books().lastMail(clock->id).addSecs(qint64(minutesSinceMail) * 60);
     m_mailer->clockUpdated(*clock, later);
     QCOMPARE(m_mailer->isBusy(), mailsAgain);
     if (mailsAgain)
@@ -354,12 +359,13 @@ void TestAlertMail::incidentNamesEveryClockDueInItsWindow()
     QVERIFY(data.indexOf("Clock name: Clock 01") < data.indexOf("Clock name: Clock 03"));
     for (DevClock *clock : due) {
         QVERIFY(data.contains("IP: " + clock->network.ip.toLatin1() + "\r\n"));
-        QVERIFY(clock->alertCounters[std::size_t(clock->firstDueAlert())].mailDelivered);
+        const ClockHealth &health = m_health.of(*clock);
+        QVERIFY(books().isDelivered(clock->id, health.firstDueAlert(), health));
     }
 
     // All of them back: one recovery mail.
     for (DevClock *clock : due) {
-        clock->setNtpStatus(NtpSynchronized);
+        pollSaw(m_health, *clock, NtpSynchronized);
         m_mailer->clockUpdated(*clock);
     }
     QVERIFY(m_server->waitForMessages(2, waitMs));
@@ -399,9 +405,8 @@ void TestAlertMail::incidentKeepsEachClocksRules()
     QCOMPARE(m_ended->count(), 4); // the first, then three failed attempts
     for (int i = 1; i < m_ended->count(); ++i)
         QCOMPARE(m_ended->at(i).at(1).value<QList<quint64>>(), QList<quint64>({2, 3}));
-    for (DevClock *clock : others)
-        QCOMPARE(clock->alertCounters[NtpNoConnection].mailsSent, 3);
-    QCOMPARE(delivered->alertCounters[NtpNoConnection].mailsSent, 1);
+    for (DevClock *clock : others + QList<DevClock *>{delivered})
+        QCOMPARE(books().attempts(clock->id, NtpNoConnection, m_health.of(*clock)), clock == delivered ? 1 : 3);
 }
 
 void TestAlertMail::smtpReleasedAfterItsStatus()

@@ -1,5 +1,6 @@
 #include "notify/Smtp.h"
 #include "tests/notify/SmtpServerProcess.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestRows.h"
 
 #include <QSignalSpy>
@@ -105,18 +106,18 @@ void TestSmtp::realServer()
     QCOMPARE(server.messages().size(), 1);
     const SmtpServerProcess::Message message = server.messages().at(0);
     QStringList addresses;
-    for (const QString &entry : rcpt)
+    QStringList to;
+    QStringList copy;
+    for (const QString &entry : rcpt) {
         addresses << entry.mid(3);
+        (entry.startsWith(QLatin1String("cc:")) ? copy : to) << entry.mid(3);
+    }
     QCOMPARE(message.recipients, addresses);
     QCOMPARE(message.data, data);
     QVERIFY(data.contains("\r\nFrom: " + message.from.toUtf8() + "\r\n"));
     // One To: and at most one Cc: field naming every recipient in list
     // order, one Date: near now with its offset and one Message-ID: in the
     // sender's domain, as Python's email package reads them.
-    QStringList to;
-    QStringList copy;
-    for (const QString &entry : rcpt)
-        (entry.startsWith(QLatin1String("cc:")) ? copy : to) << entry.mid(3);
     const auto fields = [&message](const char *name) { return message.headers.value(QLatin1String(name)).toArray(); };
     QCOMPARE(fields("to").toVariantList(), QVariantList({to}));
     QCOMPARE(fields("cc").toVariantList(), copy.isEmpty() ? QVariantList() : QVariantList({copy}));
@@ -149,9 +150,7 @@ void TestSmtp::scriptedPeer()
 
     ScriptedServer peer;
     peer.certificate = QSslCertificate::fromPath(m_certs.filePath("cert.pem")).value(0);
-    QFile key(m_certs.filePath("key.pem"));
-    QVERIFY(key.open(QIODevice::ReadOnly));
-    peer.key = QSslKey(&key, QSsl::Ec);
+    peer.key = QSslKey(TestFiles::read(m_certs.filePath("key.pem")), QSsl::Ec);
     QVERIFY(!peer.key.isNull());
     QVERIFY(peer.listen(QHostAddress::LocalHost, 0));
     // The time-out rows wait on a short reply timer.

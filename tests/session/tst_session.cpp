@@ -7,6 +7,7 @@
 #include "session/MonitoringSession.h"
 #include "notify/NotificationSettings.h"
 #include "session/QuietRequests.h"
+#include "tests/support/HealthPolls.h"
 #include "tests/support/TestRows.h"
 
 #include <QCoreApplication>
@@ -211,15 +212,14 @@ void TestSession::readOnlyWindowStaysQuiet()
     alerts.recipients = {Recipient{QStringLiteral("ops@example.test")}};
     auto *clock = new DevClock;
     m_list.addClock(clock);
-    // Six polls without a connection make its alert due.
-    for (int i = 0; i < 6; ++i)
-        clock->setNtpStatus(NtpNoConnection);
 
     MonitoringSession holder{m_list};
     QVERIFY(holder.acquireLock());
     MonitoringSession window{m_list};
     QVERIFY(!window.acquireLock());
     MonitoringSession &tested = writable ? holder : window;
+    // Six polls without a connection make its alert due.
+    pollSaw(tested.health(), *clock, NtpNoConnection, 6);
     tested.setMailEnabled(mail);
     tested.start();
     tested.setReportEnabled(true);

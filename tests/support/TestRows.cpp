@@ -1,5 +1,7 @@
 #include "tests/support/TestRows.h"
 
+#include "tests/support/TestFiles.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -92,8 +94,7 @@ QString dataPath(const QString &name)
 
 QByteArray readData(const QString &name)
 {
-    QFile file(dataPath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestFiles::read(dataPath(name));
 }
 
 bool matchesData(const QString &name, const QByteArray &actual, QString *difference)
@@ -103,9 +104,7 @@ bool matchesData(const QString &name, const QByteArray &actual, QString *differe
         return true;
     const QString actualPath = qEnvironmentVariable("ZENTICK_BINARY_DIR") + QLatin1Char('/')
         + QFileInfo(name).fileName() + QStringLiteral(".actual");
-    QFile out(actualPath);
-    if (out.open(QIODevice::WriteOnly))
-        out.write(actual);
+    TestFiles::write(actualPath, actual);
     const QList<QByteArray> a = actual.split('\n');
     const QList<QByteArray> e = expected.split('\n');
     int line = 0;

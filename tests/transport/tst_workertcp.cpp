@@ -40,6 +40,7 @@ class TestWorkerTcp : public QObject
 
 private slots:
     void initTestCase();
+    void init() { m_arrivals.clear(); m_answered = m_closed = 0; }
     void exchanges_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
     void exchanges();
     void failures_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
@@ -127,9 +128,6 @@ void TestWorkerTcp::exchanges()
     QFETCH(QByteArray, data);
 
     m_script = Script(script);
-    m_arrivals.clear();
-    m_answered = 0;
-    m_closed = 0;
     const Outcome outcome = exchange(m_server.serverPort(), payload, expectedLength, handshake);
     QVERIFY(outcome.finished);
     QVERIFY(!outcome.error);
@@ -151,7 +149,6 @@ void TestWorkerTcp::failures()
         QVERIFY(closed.listen(peerAddress, 0));
         port = closed.serverPort();
     }
-    m_arrivals.clear();
     QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
     const Outcome outcome = exchange(port, payload, -1, false);
     QVERIFY(outcome.finished);

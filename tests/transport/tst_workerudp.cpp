@@ -2,9 +2,9 @@
 #include "tests/support/WorkerRun.h"
 #include "transport/WorkerUdp.h"
 
-#include <QtTest>
-
+#include <QJsonArray>
 #include <QUdpSocket>
+#include <QtTest>
 
 #include <functional>
 #include <memory>
@@ -33,7 +33,6 @@ struct Reply
 };
 
 } // namespace
-Q_DECLARE_METATYPE(QList<Reply>)
 
 // One UDP exchange against peers on loopback: the query as sent, the replies
 // collected in order, and the listening loop's ends.
@@ -43,7 +42,7 @@ class TestWorkerUdp : public QObject
 
 private slots:
     void init();
-    void replies_data();
+    void replies_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
     void replies();
     void listeningRule_data() { TestRows::add(QStringLiteral("transport/http.rows")); }
     void listeningRule();
@@ -105,32 +104,15 @@ Outcome TestWorkerUdp::exchange(const QByteArray &payload, const QHostAddress &l
     return outcome;
 }
 
-void TestWorkerUdp::replies_data()
-{
-    QTest::addColumn<QList<Reply>>("replies");
-    QTest::addColumn<int>("maxListenMs"); // 0: the worker's own
-
-    QTest::newRow("no reply") << QList<Reply>() << 0;
-    QTest::newRow("three replies from three hosts, in arrival order")
-        << QList<Reply>({{0, "first"}, {1, "second"}, {2, "third"}}) << 0;
-    QList<Reply> burst;
-    for (int i = 0; i < 15; ++i)
-        burst.append({1, "reply " + QByteArray::number(i)});
-    QTest::newRow("replies still pending when the window ends are read") << burst << 0;
-    // Sixty steps at most, a hundred replies at once: all of them are read.
-    QList<Reply> fleet;
-    for (int i = 0; i < 100; ++i)
-        fleet.append({1 + i % 2, "clock " + QByteArray::number(i)});
-    QTest::newRow("a fleet answering at once is read whole, not one reply per step") << fleet << 600;
-    QTest::newRow("an empty datagram neither counts nor stalls the loop")
-        << QList<Reply>({{1, QByteArray()}, {2, "after the empty one"}}) << 0;
-}
-
 void TestWorkerUdp::replies()
 {
-    QFETCH(QList<Reply>, replies);
+    QFETCH(QJsonArray, replies);
+    QFETCH(int, count);
     QFETCH(int, maxListenMs);
-    m_replies = replies;
+    for (int i = 0; i < qMax(count, replies.size()); ++i) {
+        const QJsonArray reply = replies.at(i % replies.size()).toArray();
+        m_replies.append({reply.at(0).toInt(), reply.at(1).toString().replace("%1", QString::number(i)).toLatin1()});
+    }
 
     const Outcome outcome = exchange("QLX?", workerAddress, [maxListenMs](WorkerUdp *worker) {
         if (maxListenMs > 0)
@@ -146,7 +128,7 @@ void TestWorkerUdp::replies()
     QCOMPARE(m_queries.first().port, int(m_port));
 
     QStringList expected;
-    for (const Reply &reply : replies) {
+    for (const Reply &reply : qAsConst(m_replies)) {
         const QUdpSocket *socket = reply.sender == 0 ? m_peer.get() : m_others[reply.sender - 1].get();
         if (!reply.bytes.isEmpty())
             expected << QStringLiteral("%1:%2 %3").arg(socket->localAddress().toString()).arg(socket->localPort())
