@@ -277,7 +277,7 @@ void TestBoard::languagesSideBySide()
         }
     } changes;
     QCoreApplication::instance()->installEventFilter(&changes);
-    addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"))->setNtpStatus(NtpNoConnection);
+    addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"))->status.NtpSynchronization = NtpNoConnection;
     ClockEvent stopped;
     stopped.time = QDateTime::currentDateTimeUtc();
     stopped.ip = QStringLiteral("192.168.0.21");
