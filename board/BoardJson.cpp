@@ -6,8 +6,7 @@
 #include "model/DevGroup.h"
 #include "model/FleetSummary.h"
 #include "model/QuietPeriod.h"
-
-#include <limits>
+#include "values/Decimal.h"
 
 namespace BoardJson {
 
@@ -16,12 +15,6 @@ namespace {
 QJsonValue utcText(const QDateTime &time)
 {
     return time.isValid() ? QJsonValue(time.toUTC().toString(Qt::ISODateWithMs)) : QJsonValue();
-}
-
-// The digits a float holds: 21.3, not 21.2999992.
-double decimalValue(float value)
-{
-    return QString::number(value, 'g', std::numeric_limits<float>::digits10).toDouble();
 }
 
 } // namespace
@@ -36,7 +29,8 @@ QString severityName(int severity)
     }
 }
 
-QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QDateTime &now)
+QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QDateTime &now,
+                  const TextCatalogue &texts)
 {
     const DevGroup *group = registry.groupAt(clock.groupId);
     const QuietPeriod quiet = registry.quietPeriodOf(clock, now);
@@ -49,12 +43,13 @@ QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QD
         {QStringLiteral("severity"), severityName(clock.ntpSeverity())},
         {QStringLiteral("ntp"), clock.status.NtpSynchronization},
         // The device list's own words for the state.
-        {QStringLiteral("state"), clock.statusText()},
+        {QStringLiteral("state"), clock.statusText(texts)},
         {QStringLiteral("muted"), quiet.isActive(now)},
         {QStringLiteral("mutedUntil"), quiet.isActive(now) ? utcText(quiet.until) : QJsonValue()},
         {QStringLiteral("statusTime"), utcText(clock.status.lastStatusUpdate)},
         {QStringLiteral("temperature"),
-         known && clock.status.hasTemperature() ? QJsonValue(decimalValue(clock.status.temperature)) : QJsonValue()},
+         known && clock.status.hasTemperature() ? QJsonValue(Decimal::ofFloat(clock.status.temperature))
+                                                : QJsonValue()},
         {QStringLiteral("temperatureUnit"), clock.status.temperatureUnit},
         {QStringLiteral("brightness"),
          known && clock.status.hasBrightness() ? QJsonValue(clock.status.brightness) : QJsonValue()},
@@ -62,7 +57,7 @@ QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QD
     return row;
 }
 
-QJsonObject summary(const QList<DevClock *> &clocks)
+QJsonObject summary(const QList<DevClock *> &clocks, const TextCatalogue &texts)
 {
     const FleetSummary counts = FleetSummary::of(clocks);
     return {{QStringLiteral("total"), counts.total},
@@ -70,10 +65,10 @@ QJsonObject summary(const QList<DevClock *> &clocks)
             {QStringLiteral("warning"), counts.warning},
             {QStringLiteral("critical"), counts.critical},
             {QStringLiteral("unknown"), counts.unknown},
-            {QStringLiteral("text"), counts.text()}};
+            {QStringLiteral("text"), counts.text(texts)}};
 }
 
-QJsonArray events(const QList<ClockEvent> &events)
+QJsonArray events(const QList<ClockEvent> &events, const TextCatalogue &texts)
 {
     QJsonArray list;
     for (auto it = events.crbegin(); it != events.crend(); ++it) {
@@ -82,7 +77,7 @@ QJsonArray events(const QList<ClockEvent> &events)
             shown.detail.clear();
         list.append(QJsonObject{{QStringLiteral("time"), utcText(shown.time)},
                                 {QStringLiteral("kind"), ClockEvent::kindName(shown.kind)},
-                                {QStringLiteral("text"), ClockEventText::describe(shown)}});
+                                {QStringLiteral("text"), ClockEventText::describe(shown, texts)}});
     }
     return list;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "persistence/EventJournal.h"
+#include "values/TextCatalogue.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -15,13 +16,14 @@ class DevClock;
 // text stays text (JSON strings), for the page to show with textContent.
 namespace BoardJson {
 
-// One clock's row, its texts in the installed language.
-QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QDateTime &now);
+// One clock's row, its texts from the catalogue given.
+QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QDateTime &now,
+                  const TextCatalogue &texts);
 // Counts by state as the device list's summary line counts them, and that line.
-QJsonObject summary(const QList<DevClock *> &clocks);
+QJsonObject summary(const QList<DevClock *> &clocks, const TextCatalogue &texts);
 // Newest first. A failed mail's server reply is left out: it may name the
 // mail settings (server, sender, recipients).
-QJsonArray events(const QList<ClockEvent> &events);
+QJsonArray events(const QList<ClockEvent> &events, const TextCatalogue &texts);
 
 // "ok", "warning", "critical" or "unknown", from DevClock::ntpSeverity().
 QString severityName(int severity);

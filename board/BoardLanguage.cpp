@@ -2,12 +2,13 @@
 
 #include "core/ProgramFiles.h"
 
-#include <QCoreApplication>
 #include <QList>
+#include <QMutex>
 #include <QTranslator>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace BoardLanguage {
 
@@ -20,24 +21,27 @@ bool languageOfTag(const QByteArray &tag, Language *language)
     return primary.size() == 2 && LanguageManager::languageForCode(QString::fromLatin1(primary), language);
 }
 
-QTranslator *translatorFor(Language language)
+} // namespace
+
+TextCatalogue catalogue(Language language)
 {
-    static std::array<QTranslator *, LanguageManager::languageCount> translators{};
+    // Loaded once, whichever thread asks first.
+    static QMutex loading;
+    static std::array<std::unique_ptr<QTranslator>, LanguageManager::languageCount> translators;
     const int index = std::clamp(int(language), 0, LanguageManager::languageCount - 1);
+    const QMutexLocker locked(&loading);
     if (!translators[size_t(index)]) {
-        auto *translator = new QTranslator(QCoreApplication::instance());
+        auto translator = std::make_unique<QTranslator>();
         const QString file = LanguageManager::translationFileName(Language(index));
         if (!translator->load(file)) {
             const QString shipped = ProgramFiles::locate(file);
             if (!shipped.isEmpty())
                 translator->load(shipped);
         }
-        translators[size_t(index)] = translator;
+        translators[size_t(index)] = std::move(translator);
     }
-    return translators[size_t(index)];
+    return TextCatalogue(translators[size_t(index)].get());
 }
-
-} // namespace
 
 Language choose(const QByteArray &langParameter, const QByteArray &acceptLanguage)
 {
@@ -68,18 +72,6 @@ Language choose(const QByteArray &langParameter, const QByteArray &acceptLanguag
 QByteArray tag(Language language)
 {
     return LanguageManager::languageCode(language).toLower().toLatin1();
-}
-
-Scope::Scope(Language language)
-    : m_translator(translatorFor(language))
-{
-    // The translator installed last is asked first.
-    QCoreApplication::installTranslator(m_translator);
-}
-
-Scope::~Scope()
-{
-    QCoreApplication::removeTranslator(m_translator);
 }
 
 } // namespace BoardLanguage

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/Language.h"
+#include "values/TextCatalogue.h"
 
 #include <QByteArray>
-
-class QTranslator;
 
 // The board speaks the language a browser asks for, from the program's six
 // catalogues, whatever language the monitor itself runs in.
@@ -17,18 +16,10 @@ Language choose(const QByteArray &langParameter, const QByteArray &acceptLanguag
 // "en" .. "de", for the page's lang attribute and its links.
 QByteArray tag(Language language);
 
-// While it lives, translated texts come from the language's catalogue. Each
-// catalogue is loaded once, on first use.
-class Scope
-{
-public:
-    explicit Scope(Language language);
-    ~Scope();
-    Scope(const Scope &) = delete;
-    Scope &operator=(const Scope &) = delete;
-
-private:
-    QTranslator *m_translator;
-};
+// The language's catalogue, the board's own: never installed in the
+// application, so requests in different languages can be answered side by
+// side and the monitor's own language stays as it is. Each is loaded once,
+// on first use.
+TextCatalogue catalogue(Language language);
 
 } // namespace BoardLanguage

@@ -2,7 +2,6 @@
 
 #include "board/BoardLanguage.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 namespace BoardPage {
@@ -42,14 +41,12 @@ QByteArray page(Language language)
 {
     QString html = QString::fromUtf8(resource(QStringLiteral("board.html")));
     QString attributes;
-    {
-        BoardLanguage::Scope scope(language);
-        for (const auto &entry : pageTexts) {
-            const QString text = escapeHtml(QCoreApplication::translate("StatusBoard", entry.text));
-            const QString key = QLatin1String(entry.key);
-            html.replace(QStringLiteral("{{") + key + QStringLiteral("}}"), text);
-            attributes += QStringLiteral(" data-t-") + key + QStringLiteral("=\"") + text + QLatin1Char('"');
-        }
+    const TextCatalogue texts = BoardLanguage::catalogue(language);
+    for (const auto &entry : pageTexts) {
+        const QString text = escapeHtml(texts.translate("StatusBoard", entry.text));
+        const QString key = QLatin1String(entry.key);
+        html.replace(QStringLiteral("{{") + key + QStringLiteral("}}"), text);
+        attributes += QStringLiteral(" data-t-") + key + QStringLiteral("=\"") + text + QLatin1Char('"');
     }
     html.replace(QStringLiteral("{{lang}}"), QString::fromLatin1(BoardLanguage::tag(language)));
     html.replace(QStringLiteral("{{texts}}"), attributes);
@@ -63,9 +60,9 @@ QString escapeHtml(const QString &text)
     return text.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
 }
 
-MetricsHttpServer::Response asset(const QByteArray &path, Language language)
+HttpListener::Response asset(const QByteArray &path, Language language)
 {
-    MetricsHttpServer::Response response;
+    HttpListener::Response response;
     QByteArray type;
     if (path == "/") {
         response.body = page(language);

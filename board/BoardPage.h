@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Language.h"
-#include "metrics/MetricsHttpServer.h"
+#include "http/HttpListener.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,7 +12,7 @@
 namespace BoardPage {
 
 // "/", "/board.js" or "/board.css"; a 404 for anything else.
-MetricsHttpServer::Response asset(const QByteArray &path, Language language);
+HttpListener::Response asset(const QByteArray &path, Language language);
 
 // Text for an HTML text node or a double-quoted attribute.
 QString escapeHtml(const QString &text);

@@ -6,7 +6,7 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "model/QuietPeriod.h"
-#include "metrics/ScrapeRequestParser.h"
+#include "http/HttpRequestParser.h"
 
 #include <QDateTime>
 #include <QHostAddress>
@@ -36,7 +36,7 @@ QByteArray compact(const QJsonObject &object)
         .replace('&', "\\u0026");
 }
 
-MetricsHttpServer::Response json(const QByteArray &body)
+HttpListener::Response json(const QByteArray &body)
 {
     return {200, body, "Content-Type: application/json\r\nCache-Control: no-store\r\nVary: Accept-Language\r\n",
             {}};
@@ -75,7 +75,7 @@ void StatusBoard::noteChangedClocks(const QList<quint64> &clockIds)
         noteChanged(id);
 }
 
-MetricsHttpServer::Response StatusBoard::handle(const ScrapeRequestParser &request)
+HttpListener::Response StatusBoard::handle(const HttpRequestParser &request)
 {
     if (!m_access.allows(request.header("Authorization")))
         return {401, QByteArray(), "WWW-Authenticate: Bearer\r\n", {}};
@@ -98,8 +98,8 @@ MetricsHttpServer::Response StatusBoard::handle(const ScrapeRequestParser &reque
         // A busy clock's history is read from the journal's files on the
         // listener's work threads; only the few events found come back here.
         const QString ip = QString::fromLatin1(address);
-        MetricsHttpServer::Response response;
-        response.work = [folder = m_journalFolder, ip, language]() -> MetricsHttpServer::Continuation {
+        HttpListener::Response response;
+        response.work = [folder = m_journalFolder, ip, language]() -> HttpListener::Continuation {
             EventJournal::Filter filter;
             filter.ip = ip;
             filter.limit = historyLength;
@@ -120,7 +120,7 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
     m_clockCount = clocks.size();
     QHash<quint64, BuiltRow> &built = m_rows[size_t(std::clamp(int(language), 0, int(m_rows.size()) - 1))];
     const QDateTime now = QDateTime::currentDateTime();
-    BoardLanguage::Scope scope(language);
+    const TextCatalogue texts = BoardLanguage::catalogue(language);
     QByteArrayList rows;
     for (const DevClock *clock : clocks) {
         const quint64 changed = m_changed.value(clock->id);
@@ -133,7 +133,7 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
         if (row == built.end() || row->version != changed || (row->staleAt.isValid() && now >= row->staleAt)) {
             const QuietPeriod quiet = m_registry.quietPeriodOf(*clock, now);
             const QDateTime staleAt = quiet.isActive(now) ? quiet.until : QDateTime();
-            row = built.insert(clock->id, {changed, compact(BoardJson::clock(*clock, m_registry, now)), staleAt});
+            row = built.insert(clock->id, {changed, compact(BoardJson::clock(*clock, m_registry, now, texts)), staleAt});
         }
         rows.append(row->json);
     }
@@ -141,7 +141,7 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
     // list is megabytes, copied once.
     const QByteArray head = "{\"version\":\"" + QByteArray::number(m_version) + "\",\"complete\":"
         + (complete ? "true" : "false") + ",\"clocks\":[";
-    const QByteArray tail = "],\"summary\":" + compact(BoardJson::summary(clocks)) + '}';
+    const QByteArray tail = "],\"summary\":" + compact(BoardJson::summary(clocks, texts)) + '}';
     int length = head.size() + tail.size();
     for (const QByteArray &row : qAsConst(rows))
         length += row.size() + 1;
@@ -158,12 +158,11 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
 
 QByteArray StatusBoard::summaryDocument(Language language) const
 {
-    BoardLanguage::Scope scope(language);
-    return compact(BoardJson::summary(m_registry.clocks()));
+    return compact(BoardJson::summary(m_registry.clocks(), BoardLanguage::catalogue(language)));
 }
 
 QByteArray StatusBoard::eventsDocument(Language language, const QString &ip, const QList<ClockEvent> &events)
 {
-    BoardLanguage::Scope scope(language);
-    return compact({{QStringLiteral("ip"), ip}, {QStringLiteral("events"), BoardJson::events(events)}});
+    return compact({{QStringLiteral("ip"), ip},
+                    {QStringLiteral("events"), BoardJson::events(events, BoardLanguage::catalogue(language))}});
 }

@@ -3,7 +3,7 @@
 #include "board/BoardAccess.h"
 #include "persistence/EventJournal.h"
 #include "core/Language.h"
-#include "metrics/MetricsHttpServer.h"
+#include "http/HttpListener.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -13,7 +13,7 @@
 #include <array>
 
 class ClockRegistry;
-class ScrapeRequestParser;
+class HttpRequestParser;
 
 // The status board and its read-only API, for the metrics listener's
 // handler: the page at "/", and under /api/v1/ the clocks, a summary and one
@@ -33,7 +33,7 @@ public:
     StatusBoard(ClockRegistry &registry, const QString &journalFolder, QObject *parent = nullptr);
 
     void setAccess(const BoardAccess &access) { m_access = access; }
-    MetricsHttpServer::Response handle(const ScrapeRequestParser &request);
+    HttpListener::Response handle(const HttpRequestParser &request);
 
     // {"version", "complete", "clocks", "summary"}: every clock when since
     // is 0 or from another run, else those that changed after since.

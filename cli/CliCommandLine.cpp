@@ -6,7 +6,7 @@
 #include "values/Ipv4Text.h"
 #include "core/Language.h"
 #include "values/MacText.h"
-#include "metrics/MetricsHttpServer.h"
+#include "http/HttpListener.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -429,7 +429,7 @@ QString checkedValue(const OptionSpec &option, const QString &value, QString &er
     case ValueKind::Listen: {
         QHostAddress address;
         quint16 port = 0;
-        if (!MetricsHttpServer::parseListenAddress(value, address, port))
+        if (!HttpListener::parseListenAddress(value, address, port))
             error = QStringLiteral("%1: expected [ADDRESS:]PORT, not \"%2\"").arg(name, value);
         return value;
     }

@@ -30,7 +30,7 @@ constexpr qint64 maxRecordSize = 64 * 1024;
 
 DailyAudit::DailyAudit(ClockRegistry &registry, CliOutput &output, const QTime &at, const QTimeZone &siteZone,
                        QObject *parent)
-    : QObject(parent)
+    : ScheduledAudit(parent)
     , m_registry(registry)
     , m_output(output)
     , m_at(at)

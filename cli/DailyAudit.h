@@ -1,5 +1,7 @@
 #pragma once
 
+#include "monitor/ScheduledAudit.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -21,7 +23,7 @@ class MailSender;
 // differ from what was mailed last. What was mailed is kept in a file, so a
 // restart does not mail the same findings again; it is written only after
 // the server took the mail, so a failed mail is tried again the next day.
-class DailyAudit : public QObject
+class DailyAudit : public ScheduledAudit
 {
     Q_OBJECT
 
@@ -45,10 +47,10 @@ public:
     QString recordPath() const { return m_recordPath; }
 
     // Off (monitor --mail off): audits and reports, mails nothing.
-    void setMailEnabled(bool enabled) { m_mailEnabled = enabled; }
+    void setMailEnabled(bool enabled) override { m_mailEnabled = enabled; }
 
     // Waits for the next time of day, runs, and waits again.
-    void start();
+    void start() override;
     // The instant of the next run after now (local time).
     static QDateTime nextRun(const QDateTime &now, const QTime &at);
 
@@ -61,8 +63,6 @@ public slots:
 
 signals:
     void ran(DailyAudit::Outcome outcome);
-    // Every finished audit, before anything is mailed.
-    void audited(const FleetAudit &audit);
 
 private slots:
     void onAuditFinished();

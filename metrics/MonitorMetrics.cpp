@@ -7,9 +7,7 @@
 #include "model/DevGroup.h"
 #include "metrics/PrometheusWriter.h"
 #include "model/QuietPeriod.h"
-
-
-#include <limits>
+#include "values/Decimal.h"
 
 namespace {
 
@@ -54,20 +52,13 @@ QVector<ClockSeries> clockSeries(const ClockRegistry &registry)
     return series;
 }
 
-// Clocks send the temperature as short decimal text; reading the float back
-// with the digits a float holds gives that text again (21.3, not 21.2999992).
-double decimalValue(float value)
-{
-    return QString::number(value, 'g', std::numeric_limits<float>::digits10).toDouble();
-}
-
 constexpr double fahrenheitOffset = 32.0;
 constexpr double celsiusPerFahrenheitNumerator = 5.0;
 constexpr double celsiusPerFahrenheitDenominator = 9.0;
 
 double celsius(const ClockStatus &status)
 {
-    const double value = decimalValue(status.temperature);
+    const double value = Decimal::ofFloat(status.temperature);
     if (status.temperatureUnit.compare(QLatin1String("F"), Qt::CaseInsensitive) == 0)
         return (value - fahrenheitOffset) * celsiusPerFahrenheitNumerator / celsiusPerFahrenheitDenominator;
     return value;

@@ -120,8 +120,10 @@ int DevClock::ntpSeverity() const
     }
 }
 
-QString DevClock::statusText() const
+QString DevClock::statusText(const TextCatalogue &texts) const
 {
+    // The words of the catalogue asked for, which need not be the installed one.
+    const auto tr = [&texts](const char *sourceText) { return texts.translate("DevClock", sourceText); };
     const QString separator = QStringLiteral(": ");
     QString text;
     switch (status.NtpSynchronization) {

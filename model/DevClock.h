@@ -5,6 +5,7 @@
 #include "model/ClockStatus.h"
 #include "values/Error.h"
 #include "values/NetworkCardData.h"
+#include "values/TextCatalogue.h"
 #include "model/QuietPeriod.h"
 
 #include <QDateTime>
@@ -70,7 +71,7 @@ public:
     static QString firmwareText(int firmware);
     // 0 good, 1 warning, 2 critical, -1 for an unknown state.
     int ntpSeverity() const;
-    QString statusText() const;
+    QString statusText(const TextCatalogue &texts = TextCatalogue()) const;
     QString lastErrorText(bool ipDuplicate = false) const;
 
     // Reply parsers: a reply that does not parse sets lastError, returns

@@ -2,8 +2,6 @@
 
 #include "model/DevClock.h"
 
-#include <QCoreApplication>
-
 namespace {
 enum Severity { Good = 0, Warning = 1, Critical = 2 };
 }
@@ -31,18 +29,18 @@ FleetSummary FleetSummary::of(const QList<DevClock *> &clocks)
     return s;
 }
 
-QString FleetSummary::text() const
+QString FleetSummary::text(const TextCatalogue &texts) const
 {
     // No plural forms: the line reads right for any count without a catalogue.
-    QString counts = QCoreApplication::translate("FleetSummary", "%1 synchronized, %2 warning, %3 critical")
+    QString counts = texts.translate("FleetSummary", "%1 synchronized, %2 warning, %3 critical")
                          .arg(synchronized)
                          .arg(warning)
                          .arg(critical);
     if (unknown > 0)
-        counts += QStringLiteral(", ") + QCoreApplication::translate("FleetSummary", "%1 without status").arg(unknown);
-    QString text = QCoreApplication::translate("FleetSummary", "Clocks: %1 (%2)").arg(total).arg(counts);
+        counts += QStringLiteral(", ") + texts.translate("FleetSummary", "%1 without status").arg(unknown);
+    QString text = texts.translate("FleetSummary", "Clocks: %1 (%2)").arg(total).arg(counts);
     if (auditCritical > 0)
         text += QLatin1Char('\n')
-            + QCoreApplication::translate("FleetSummary", "%1 with critical audit findings").arg(auditCritical);
+            + texts.translate("FleetSummary", "%1 with critical audit findings").arg(auditCritical);
     return text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "values/TextCatalogue.h"
+
 #include <QList>
 #include <QString>
 
@@ -22,5 +24,5 @@ struct FleetSummary
     // "Clocks: 20 (15 synchronized, 3 warning, 2 critical)"; clocks in a
     // state no clock reports, and on a second line clocks with critical audit
     // findings ("5 with critical audit findings"), only when there are any.
-    QString text() const;
+    QString text(const TextCatalogue &texts = TextCatalogue()) const;
 };

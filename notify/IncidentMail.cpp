@@ -57,16 +57,16 @@ void sort(QList<Entry> &entries)
     });
 }
 
-QString reasonText(int kind)
+QString reasonText(int kind, const TextCatalogue &texts)
 {
     switch (kind) {
     case NtpTimeout:
     case NtpOther:
-        return QCoreApplication::translate("MailSender", "Ntp server timeout");
+        return texts.translate("MailSender", "Ntp server timeout");
     case NtpNoConnection:
-        return QCoreApplication::translate("MailSender", "Connection error");
+        return texts.translate("MailSender", "Connection error");
     case NtpNoAuthentication:
-        return QCoreApplication::translate("MailSender", "No authentication");
+        return texts.translate("MailSender", "No authentication");
     default:
         return QString();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "values/TextCatalogue.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -24,7 +26,7 @@ struct Entry
 void sort(QList<Entry> &entries);
 
 // "Connection error": what a due alert of this kind (an NtpStatus) says.
-QString reasonText(int kind);
+QString reasonText(int kind, const TextCatalogue &texts = TextCatalogue());
 
 // One entry: "QLX Zentick alert: Lobby IP: 192.168.0.20" and its four lines.
 // More: "QLX Zentick alert: 27 clocks (Connection error 25, No

@@ -288,7 +288,7 @@ EventJournal::EventJournal(const QString &folder, QObject *parent)
 EventJournal::~EventJournal()
 {
     if (!flush())
-        qWarning().noquote() << QStringLiteral("Journal %1 could not be written (%2); events lost: %3")
+        qWarning().noquote() << tr("Journal %1 could not be written (%2); events lost: %3")
                                     .arg(m_folder, m_problem)
                                     .arg(m_waiting);
     m_thread->quit();
@@ -304,8 +304,8 @@ void EventJournal::writerFailed(const QString &problem, bool first)
         return;
     m_problem = problem;
     m_retry.start();
-    qWarning().noquote() << QStringLiteral("Journal %1 cannot be written: %2; events wait in memory and are "
-                                           "written when it can be.")
+    qWarning().noquote() << tr("Journal %1 cannot be written: %2; events wait in memory and are "
+                               "written when it can be.")
                                 .arg(m_folder, problem);
     emit problemChanged(problem);
 }
@@ -314,11 +314,11 @@ void EventJournal::writerResumed(int dropped)
 {
     m_retry.stop();
     m_problem.clear();
-    qWarning().noquote() << (dropped > 0 ? QStringLiteral("Journal %1 is written again; %2 events were dropped "
-                                                          "meanwhile.")
+    qWarning().noquote() << (dropped > 0 ? tr("Journal %1 is written again; %2 events were dropped "
+                                              "meanwhile.")
                                                .arg(m_folder)
                                                .arg(dropped)
-                                         : QStringLiteral("Journal %1 is written again.").arg(m_folder));
+                                         : tr("Journal %1 is written again.").arg(m_folder));
     emit problemChanged(QString());
 }
 

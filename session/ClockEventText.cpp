@@ -3,50 +3,46 @@
 #include "model/ClockStatus.h"
 #include "notify/IncidentMail.h"
 
-#include <QCoreApplication>
+#include <QDateTime>
 
 namespace ClockEventText {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ClockEventText", text);
-}
-
 // The clock's own words for its NTP states.
-QString ntpText(int state)
+QString ntpText(int state, const TextCatalogue &texts)
 {
     switch (state) {
     case NtpSynchronized:
-        return QCoreApplication::translate("DevClock", "Synchronized");
+        return texts.translate("DevClock", "Synchronized");
     case NtpTimeout:
     case NtpOther:
-        return QCoreApplication::translate("DevClock", "Ntp server timeout");
+        return texts.translate("DevClock", "Ntp server timeout");
     case NtpNoConnection:
-        return QCoreApplication::translate("DevClock", "Connection error");
+        return texts.translate("DevClock", "Connection error");
     case NtpDisabled:
-        return QCoreApplication::translate("DevClock", "Ntp synchronization disabled");
+        return texts.translate("DevClock", "Ntp synchronization disabled");
     case NtpNoAuthentication:
-        return QCoreApplication::translate("DevClock", "No authentication");
+        return texts.translate("DevClock", "No authentication");
     default:
-        return QCoreApplication::translate("DevClock", "No status available");
+        return texts.translate("DevClock", "No status available");
     }
 }
 
 } // namespace
 
-QString describe(const ClockEvent &event)
+QString describe(const ClockEvent &event, const TextCatalogue &texts)
 {
+    const auto tr = [&texts](const char *sourceText) { return texts.translate("ClockEventText", sourceText); };
     switch (event.kind) {
     case ClockEvent::Kind::Unreachable:
         return tr("Stopped answering");
     case ClockEvent::Kind::Reachable:
         return tr("Answers again");
     case ClockEvent::Kind::Ntp:
-        return tr("NTP: %1").arg(ntpText(event.ntp));
+        return tr("NTP: %1").arg(ntpText(event.ntp, texts));
     case ClockEvent::Kind::AlertDue:
-        return tr("Alert due: %1").arg(IncidentMail::reasonText(event.alert));
+        return tr("Alert due: %1").arg(IncidentMail::reasonText(event.alert, texts));
     case ClockEvent::Kind::Mailed:
         return event.clocks > 1 ? tr("Alert mail delivered, naming %1 clocks").arg(event.clocks)
                                 : tr("Alert mail delivered");

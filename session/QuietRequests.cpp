@@ -153,8 +153,8 @@ void QuietRequestWatcher::applyWaiting()
     // Whoever else could put a file here could mute any clock for ever.
     const bool own = PrivateFiles::isOwnFolder(dir.path());
     if (!own && m_folderTrusted)
-        qWarning().noquote() << QStringLiteral("Quiet requests in %1 are not obeyed: other users can write "
-                                               "into the folder.")
+        qWarning().noquote() << tr("Quiet requests in %1 are not obeyed: other users can write "
+                                   "into the folder.")
                                     .arg(dir.path());
     m_folderTrusted = own;
     if (!own)
@@ -169,7 +169,7 @@ void QuietRequestWatcher::applyWaiting()
         // at every look.
         QFile::remove(dir.filePath(name));
         if (!read) {
-            qWarning().noquote() << QStringLiteral("Quiet request %1 not obeyed: %2").arg(dir.filePath(name), why);
+            qWarning().noquote() << tr("Quiet request %1 not obeyed: %2").arg(dir.filePath(name), why);
             continue;
         }
         QuietRequest request;

@@ -74,11 +74,11 @@ void WorkerThreadPool::configure(int parallel, int pollCeiling)
 
 QString WorkerThreadPool::capacityText() const
 {
-    const QString files = g_openFileLimit == RLIM_INFINITY ? QStringLiteral("unlimited")
+    const QString files = g_openFileLimit == RLIM_INFINITY ? tr("unlimited")
                                                            : QString::number(qulonglong(g_openFileLimit));
-    return QStringLiteral("Polls in flight: at least %1 for answering clocks and %2 for failing ones, "
-                          "following the fleet, at most %3 together; %4 user exchanges at once; "
-                          "open-file limit %5.")
+    return tr("Polls in flight: at least %1 for answering clocks and %2 for failing ones, "
+              "following the fleet, at most %3 together; %4 user exchanges at once; "
+              "open-file limit %5.")
         .arg(m_schedule.bound())
         .arg(m_schedule.retryFloor())
         .arg(qMax(m_schedule.pollCeiling(), m_schedule.bound() + m_schedule.retryFloor()))

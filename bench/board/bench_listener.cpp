@@ -9,7 +9,8 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "persistence/EventJournal.h"
-#include "metrics/MetricsHttpServer.h"
+#include "http/HttpListener.h"
+#include "metrics/MetricsScrape.h"
 #include "board/StatusBoard.h"
 
 #include <QCoreApplication>
@@ -133,8 +134,11 @@ int main(int argc, char *argv[])
     for (int i = 0; i < clockCount; ++i)
         page += "zentick_clock_up{ip=\"10.2." + QByteArray::number(i / 250) + '.' + QByteArray::number(i % 250 + 1)
             + "\"} 1\n";
-    MetricsHttpServer server([&page] { return page; });
-    server.setHandler([&board](const ScrapeRequestParser &request) { return board.handle(request); });
+    // As the monitor serves both on one listener.
+    HttpListener server;
+    server.setHandler([&board, &page](const HttpRequestParser &request) {
+        return request.path() == MetricsScrape::path ? MetricsScrape::answer(page) : board.handle(request);
+    });
     if (!server.listen(QHostAddress::LocalHost, 0))
         return 1;
     const quint16 port = server.serverPort();

@@ -1,12 +1,13 @@
 // The board's API and page as a browser gets them, from StatusBoard's
 // handler: hostile clock names come back as the same text in valid JSON and
 // never as markup, no credential leaks, only the token opens a guarded
-// board, the language follows the request, a page gets only what changed,
-// and a failed mail's server reply stays out of the history.
+// board, the language follows the request (two at once, the program's own
+// translators untouched), a page gets only what changed, and a failed mail's
+// server reply stays out of the history.
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "persistence/EventJournal.h"
-#include "metrics/ScrapeRequestParser.h"
+#include "http/HttpRequestParser.h"
 #include "board/StatusBoard.h"
 
 #include <QJsonArray>
@@ -30,11 +31,11 @@ const QString password = QStringLiteral("S3cret-pw!");
 const QString user = QStringLiteral("operator-x");
 const QByteArray token = "t0ken-of-16-char";
 
-MetricsHttpServer::Response get(StatusBoard &board, const QByteArray &target, const QByteArray &fields = {})
+HttpListener::Response get(StatusBoard &board, const QByteArray &target, const QByteArray &fields = {})
 {
-    ScrapeRequestParser request;
+    HttpRequestParser request;
     request.feed("GET " + target + " HTTP/1.1\r\n" + fields + "\r\n");
-    const MetricsHttpServer::Response response = board.handle(request);
+    const HttpListener::Response response = board.handle(request);
     // As the listener would: the slow part, then the rest.
     return response.work ? response.work()() : response;
 }
@@ -63,6 +64,7 @@ private slots:
     void tokenFile();
     void onlyChangesAfterTheFirstLook();
     void historyWithoutMailSettings();
+    void languagesSideBySide();
     void unknownValues_data();
     void unknownValues();
 
@@ -112,7 +114,7 @@ void TestBoard::hostileNames()
 {
     QFETCH(QString, name);
     addClock(name, QStringLiteral("192.168.0.20"));
-    const MetricsHttpServer::Response response = get(*m_board, "/api/v1/clocks");
+    const HttpListener::Response response = get(*m_board, "/api/v1/clocks");
     QCOMPARE(response.status, 200);
     QVERIFY(response.headers.contains("Content-Type: application/json\r\n"));
     const QJsonObject document = parsed(response.body);
@@ -171,7 +173,7 @@ void TestBoard::requests()
         QVERIFY2(access.loadTokenFile(writeToken(token, 0600), &error), qPrintable(error));
         m_board->setAccess(access);
     }
-    const MetricsHttpServer::Response response = get(*m_board, target, fields);
+    const HttpListener::Response response = get(*m_board, target, fields);
     QCOMPARE(response.status, status);
     QVERIFY2((response.headers + response.body).contains(contains), response.headers + response.body.left(300));
 }
@@ -260,6 +262,41 @@ void TestBoard::historyWithoutMailSettings()
     QCOMPARE(events.size(), StatusBoard::historyLength);
     QCOMPARE(events.at(0).toObject().value("kind").toString(), ClockEvent::kindName(ClockEvent::Kind::MailFailed));
     QVERIFY(!body.contains("site.example"));
+}
+
+void TestBoard::languagesSideBySide()
+{
+    // Installing or removing a translator sends the application a LanguageChange.
+    struct LanguageChanges : QObject
+    {
+        int seen = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            seen += event->type() == QEvent::LanguageChange;
+            return false;
+        }
+    } changes;
+    QCoreApplication::instance()->installEventFilter(&changes);
+    addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"))->status.NtpSynchronization = NtpNoConnection;
+    ClockEvent stopped;
+    stopped.time = QDateTime::currentDateTimeUtc();
+    stopped.ip = QStringLiteral("192.168.0.21");
+    stopped.kind = ClockEvent::Kind::Unreachable;
+    EventJournal(m_folder.path()).append(stopped);
+    // A German history waits for its slow part while French requests are answered.
+    HttpRequestParser history;
+    history.feed("GET /api/v1/clocks/192.168.0.21/events?lang=de HTTP/1.1\r\n\r\n");
+    const HttpListener::Response german = m_board->handle(history);
+    QVERIFY(german.work);
+    const HttpListener::Continuation germanDone = german.work();
+    const QByteArray frenchPage = get(*m_board, "/", "Accept-Language: fr\r\n").body;
+    const QByteArray frenchClocks = get(*m_board, "/api/v1/clocks?lang=fr").body;
+    const QByteArray germanEvents = germanDone().body;
+    QVERIFY2(frenchPage.contains(QString::fromUtf8("État des horloges").toUtf8()), frenchPage.left(400));
+    QVERIFY2(frenchClocks.contains("Erreur de connexion") && frenchClocks.contains("\"text\":\"Horloges"), frenchClocks);
+    QVERIFY2(germanEvents.contains("Antwortet nicht mehr"), germanEvents);
+    QCOMPARE(changes.seen, 0);
+    QCOMPARE(QCoreApplication::translate("DevClock", "Connection error"), QStringLiteral("Connection error"));
 }
 
 void TestBoard::unknownValues_data()

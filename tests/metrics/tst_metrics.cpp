@@ -1,343 +1,21 @@
-// The metrics listener's request parser, fed as a socket would feed it; the
-// listener on loopback, against raw sockets that behave well and badly: the
-// answers, and that bad peers neither stop nor clog it; the page's lines.
-#include "metrics/MetricsHttpServer.h"
+// The numbers the metrics page writes: a sample's line, and a clock's
+// measurement as the decimal it sent.
 #include "metrics/PrometheusWriter.h"
-#include "metrics/ScrapeRequestParser.h"
+#include "values/Decimal.h"
 #include "tests/support/TestRows.h"
 
-#include <QProcess>
-#include <QScopeGuard>
-#include <QSemaphore>
-#include <QSignalSpy>
-#include <QTcpSocket>
 #include <QtTest>
-
-#include <sys/resource.h>
-#include <zlib.h>
-
-namespace {
-
-constexpr int waitMs = 10000;
-const QByteArray page = "zentick_monitor_clocks 3\n";
-const QByteArray scrape = "GET /metrics HTTP/1.1\r\n\r\n";
-const QByteArray token = "0123456789abcdef";
-
-// A guarded board in one path.
-MetricsHttpServer::Response boardHandler(const ScrapeRequestParser &request)
-{
-    if (request.header("Authorization") != "Bearer " + token)
-        return {401, QByteArray(), "WWW-Authenticate: Bearer\r\n", {}};
-    return {request.path() == "/board" ? 200 : 404, "board", {}, {}};
-}
-
-} // namespace
-
-using State = ScrapeRequestParser::State;
 
 class TestMetrics : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void answers_data();
-    void answers();
-    void lockOut_data();
-    void lockOut();
-    void deadlinesEndSilentPeers();
-    void workLeavesTheListenerFree();
-    void wrongTokensAreSlowed();
-    void floodBeyondTheFileLimit();
-    void compressedWhenAsked_data();
-    void compressedWhenAsked();
-    void requestHead_data();
-    void requestHead();
     void exposition_data() { TestRows::add(QStringLiteral("metrics/metrics.rows")); }
     void exposition();
-
-private:
-    // Sends the bytes and reads until the server ends the stream.
-    QByteArray exchange(const QByteArray &request);
-    std::unique_ptr<MetricsHttpServer> m_server;
+    void decimal_data() { TestRows::add(QStringLiteral("metrics/metrics.rows")); }
+    void decimal();
 };
-
-void TestMetrics::init()
-{
-    m_server = std::make_unique<MetricsHttpServer>([] { return page; });
-    QVERIFY(m_server->listen(QHostAddress::LocalHost, 0));
-}
-
-QByteArray TestMetrics::exchange(const QByteArray &request)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, m_server->serverPort());
-    // The server runs in this thread: the spy's wait spins the event loop.
-    QSignalSpy closed(&socket, &QTcpSocket::disconnected);
-    socket.write(request);
-    return closed.wait(waitMs) ? socket.readAll() : QByteArray("not closed");
-}
-
-void TestMetrics::answers_data()
-{
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<QByteArray>("answer"); // status line, blank, then the body
-
-    // Every answer, refusals included, carries the same security headers.
-    const QByteArray secure = MetricsHttpServer::securityHeaders();
-    const QByteArray empty = secure + "Content-Length: 0\r\nConnection: close\r\n\r\n";
-    const QByteArray headers = "Content-Type: text/plain; version=0.0.4; charset=utf-8\r\n" + secure + "Content-Length: ";
-    const QByteArray served = "HTTP/1.1 200 OK\r\n" + headers + "25\r\nConnection: close\r\n\r\n" + page;
-    const QByteArray misdirected = "HTTP/1.1 421 Misdirected Request\r\n" + empty;
-    QTest::newRow("scrape") << scrape << served;
-    QTest::newRow("HEAD: the length, no body")
-        << QByteArray("HEAD /metrics?x HTTP/1.0\r\n\r\n")
-        << "HTTP/1.1 200 OK\r\nContent-Type: text/plain; version=0.0.4; charset=utf-8\r\nContent-Length: 25\r\n"
-            + secure + "Connection: close\r\n\r\n";
-    QTest::newRow("POST") << QByteArray("POST /metrics HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc")
-                          << "HTTP/1.1 405 Method Not Allowed\r\nAllow: GET, HEAD\r\n" + empty;
-    QTest::newRow("1 MB header, all of it sent")
-        << "GET /metrics HTTP/1.1\r\nX: " + QByteArray(1 << 20, 'a') + "\r\n\r\n"
-        << "HTTP/1.1 431 Request Header Fields Too Large\r\n" + empty;
-    QTest::newRow("garbage") << QByteArray("\x16\x03\x01 hello\r\n\r\n") << "HTTP/1.1 400 Bad Request\r\n" + empty;
-    QTest::newRow("unknown path") << QByteArray("GET /nope HTTP/1.1\r\n\r\n") << "HTTP/1.1 404 Not Found\r\n" + empty;
-    // Host and Origin: the listener's own names only (board.site.example given to it).
-    const auto host = [](const char *row, const char *fields, const QByteArray &answer) {
-        QTest::newRow(row) << "GET /metrics HTTP/1.1\r\n" + QByteArray(fields) + "\r\n" << answer;
-    };
-    host("own address and port", "Host: 127.0.0.1:{port}\r\n", served);
-    host("localhost, any case, final dot", "Host: LocalHost.:9464\r\n", served);
-    host("name given to the listener", "Host: Board.Site.Example\r\n", served);
-    host("origin of the board itself", "Host: localhost\r\nOrigin: http://127.0.0.1:{port}\r\n", served);
-    host("rebound name", "Host: evil.example:9464\r\n", misdirected);
-    host("own address inside another name", "Host: 127.0.0.1.evil.example\r\n", misdirected);
-    host("another address", "Host: 10.9.9.9\r\n", misdirected);
-    host("an IPv6 address not listened on", "Host: [::1]:9464\r\n", misdirected);
-    host("port that is no number", "Host: localhost:x\r\n", misdirected);
-    host("foreign origin", "Host: localhost\r\nOrigin: http://evil.example\r\n", misdirected);
-    host("sandboxed origin", "Host: localhost\r\nOrigin: null\r\n", misdirected);
-}
-
-void TestMetrics::answers()
-{
-    QFETCH(QByteArray, request);
-    QFETCH(QByteArray, answer);
-
-    m_server->setHostNames({QStringLiteral("board.site.example")});
-    QCOMPARE(exchange(request.replace("{port}", QByteArray::number(m_server->serverPort()))), answer);
-    // Whatever came before, the next scrape is served and nothing stays open.
-    QVERIFY(exchange(scrape).endsWith(page));
-    QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), 0, waitMs);
-}
-
-void TestMetrics::lockOut_data()
-{
-    QTest::addColumn<QByteArray>("held"); // what each holder sends before it falls silent
-
-    QTest::newRow("answered, neither reading nor closing") << scrape;
-    QTest::newRow("garbage answered with 400") << QByteArray("garbage\r\n\r\n");
-    QTest::newRow("401 without a token") << QByteArray("GET /board HTTP/1.1\r\n\r\n");
-    QTest::newRow("slow header") << QByteArray("GET /metr");
-}
-
-void TestMetrics::lockOut()
-{
-    QFETCH(QByteArray, held);
-    const int cap = MetricsHttpServer::DefaultMaxConnections;
-    // Longer than the test: only replacement can let the scrape in.
-    m_server->setLingerMs(10 * waitMs);
-    m_server->setHandler(boardHandler);
-    std::vector<std::unique_ptr<QTcpSocket>> holders(cap);
-    for (auto &holder : holders) {
-        holder = std::make_unique<QTcpSocket>();
-        holder->connectToHost(QHostAddress::LocalHost, m_server->serverPort());
-        holder->write(held);
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), cap, waitMs);
-    QVERIFY(exchange(scrape).endsWith(page));
-    QVERIFY(exchange("GET /board HTTP/1.1\r\nAuthorization: Bearer " + token + "\r\n\r\n").endsWith("board"));
-    QVERIFY(m_server->connectionCount() <= cap);
-}
-
-void TestMetrics::deadlinesEndSilentPeers()
-{
-    // A peer that never finishes its request is cut off by the time-out; one
-    // that got its answer and neither reads nor closes, by the linger.
-    for (const QByteArray &sent : {QByteArray("GET /metr"), scrape}) {
-        m_server->setTimeoutMs(sent == scrape ? 10 * waitMs : 200);
-        m_server->setLingerMs(sent == scrape ? 200 : 10 * waitMs);
-        QTcpSocket silent;
-        silent.setReadBufferSize(1);
-        silent.connectToHost(QHostAddress::LocalHost, m_server->serverPort());
-        silent.write(sent);
-        QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), 1, waitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), 0, waitMs);
-    }
-}
-
-void TestMetrics::workLeavesTheListenerFree()
-{
-    // The history request's work waits until the scrape has been answered:
-    // were it run on the listener's thread, neither would ever finish.
-    QSemaphore scraped;
-    m_server->setHandler([&scraped](const ScrapeRequestParser &) {
-        return MetricsHttpServer::Response{404, {}, {}, [&scraped]() -> MetricsHttpServer::Continuation {
-            const bool released = scraped.tryAcquire(1, waitMs);
-            return [released] { return MetricsHttpServer::Response{released ? 200 : 500, "history", {}, {}}; };
-        }};
-    });
-    // Whatever fails, the work ends before the semaphore goes.
-    auto release = qScopeGuard([this, &scraped] {
-        scraped.release(MetricsHttpServer::maxBusyPerPeer);
-        m_server.reset();
-    });
-    std::vector<std::unique_ptr<QTcpSocket>> history(MetricsHttpServer::maxBusyPerPeer);
-    for (auto &socket : history) {
-        socket = std::make_unique<QTcpSocket>();
-        socket->connectToHost(QHostAddress::LocalHost, m_server->serverPort());
-        socket->write("GET /api/v1/clocks/10.0.0.1/events HTTP/1.1\r\n\r\n");
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), MetricsHttpServer::maxBusyPerPeer, waitMs);
-    QTest::qWait(50);
-    QVERIFY(exchange(scrape).endsWith(page));
-    // One peer's requests beyond the few being worked on wait for nothing.
-    QVERIFY(exchange("GET /api/v1/summary HTTP/1.1\r\n\r\n").startsWith("HTTP/1.1 503 "));
-    scraped.release(MetricsHttpServer::maxBusyPerPeer);
-    release.dismiss();
-    for (auto &socket : history) {
-        QTRY_VERIFY_WITH_TIMEOUT(socket->state() == QAbstractSocket::UnconnectedState, waitMs);
-        QVERIFY(socket->readAll().endsWith("\r\n\r\nhistory"));
-    }
-}
-
-void TestMetrics::wrongTokensAreSlowed()
-{
-    const int delayMs = 300;
-    m_server->setHandler(boardHandler);
-    m_server->setFailureDelays(delayMs, delayMs);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("wrong token from 127.0.0.1 \\(1 ")));
-    const QByteArray guess = "GET /board HTTP/1.1\r\nAuthorization: Bearer guess\r\n\r\n";
-    QVERIFY(exchange(guess).startsWith("HTTP/1.1 401 "));
-    QElapsedTimer timer;
-    timer.start();
-    QVERIFY(exchange(guess).startsWith("HTTP/1.1 401 "));
-    QVERIFY(timer.elapsed() >= delayMs - 20);
-    // The right token waits its turn as well, then gets through.
-    QVERIFY(exchange("GET /board HTTP/1.1\r\nAuthorization: Bearer " + token + "\r\n\r\n").endsWith("board"));
-    QVERIFY(timer.elapsed() >= 2 * delayMs - 20);
-}
-
-void TestMetrics::floodBeyondTheFileLimit()
-{
-    // Far more connections, held open by another process, than this process
-    // has file descriptors: the listener stays within its cap and answers.
-    const int cap = 16;
-    const rlim_t fileLimit = 64;
-    m_server->setMaxConnections(cap);
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_NOFILE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = fileLimit;
-    QCOMPARE(setrlimit(RLIMIT_NOFILE, &small), 0);
-    auto restore = qScopeGuard([&saved] { setrlimit(RLIMIT_NOFILE, &saved); });
-
-    QProcess flood;
-    flood.start(QStringLiteral("python3"),
-                {QStringLiteral("-c"),
-                 QStringLiteral("import resource, socket, sys\n"
-                                "hard = resource.getrlimit(resource.RLIMIT_NOFILE)[1]\n"
-                                "resource.setrlimit(resource.RLIMIT_NOFILE, (hard, hard))\n"
-                                "held = [socket.create_connection(('127.0.0.1', %1)) for _ in range(600)]\n"
-                                "print('held', flush=True)\n"
-                                "sys.stdin.read()\n")
-                     .arg(m_server->serverPort())});
-    QVERIFY(flood.waitForStarted());
-    QElapsedTimer held;
-    held.start();
-    while (!flood.canReadLine()) {
-        QVERIFY(m_server->connectionCount() <= cap);
-        QVERIFY2(held.elapsed() < 60000, flood.readAllStandardError().constData());
-        QTest::qWait(20);
-    }
-    QVERIFY(exchange(scrape).endsWith(page));
-    QVERIFY(m_server->connectionCount() <= cap);
-    flood.closeWriteChannel();
-    QVERIFY(flood.waitForFinished(waitMs));
-}
-
-void TestMetrics::compressedWhenAsked_data()
-{
-    QTest::addColumn<QByteArray>("acceptEncoding");
-    QTest::addColumn<bool>("compressed");
-
-    QTest::newRow("gzip") << QByteArray("gzip") << true;
-    QTest::newRow("gzip among others, with a weight") << QByteArray("deflate, GZIP;q=0.5") << true;
-    QTest::newRow("any coding") << QByteArray("*") << true;
-    QTest::newRow("gzip refused with q=0") << QByteArray("gzip;q=0, identity") << false;
-    QTest::newRow("identity only") << QByteArray("identity") << false;
-    QTest::newRow("no Accept-Encoding") << QByteArray() << false;
-}
-
-void TestMetrics::compressedWhenAsked()
-{
-    QFETCH(QByteArray, acceptEncoding);
-    QFETCH(bool, compressed);
-
-    QByteArray large;
-    for (int i = 0; i < 2000; ++i)
-        large += "zentick_clock_up{name=\"Clock " + QByteArray::number(i) + "\"} 1\n";
-    m_server = std::make_unique<MetricsHttpServer>([large] { return large; });
-    QVERIFY(m_server->listen(QHostAddress::LocalHost, 0));
-    QByteArray request = "GET /metrics HTTP/1.1\r\n";
-    if (!acceptEncoding.isEmpty())
-        request += "Accept-Encoding: " + acceptEncoding + "\r\n";
-    const QByteArray answer = exchange(request + "\r\n");
-    const int split = answer.indexOf("\r\n\r\n");
-    QVERIFY(split > 0);
-    const QByteArray head = answer.left(split);
-    QByteArray body = answer.mid(split + 4);
-    QVERIFY(head.contains("Content-Length: " + QByteArray::number(body.size()) + "\r\n"));
-    QCOMPARE(head.contains("Content-Encoding: gzip"), compressed);
-    if (compressed) {
-        QVERIFY(body.size() < large.size() / 4);
-        QByteArray plain(large.size() + 1, Qt::Uninitialized);
-        z_stream stream{};
-        QCOMPARE(inflateInit2(&stream, 15 + 16), Z_OK);
-        stream.next_in = reinterpret_cast<Bytef *>(body.data());
-        stream.avail_in = uInt(body.size());
-        stream.next_out = reinterpret_cast<Bytef *>(plain.data());
-        stream.avail_out = uInt(plain.size());
-        const int result = inflate(&stream, Z_FINISH);
-        plain.truncate(int(stream.total_out));
-        inflateEnd(&stream);
-        QCOMPARE(result, Z_STREAM_END);
-        body = plain;
-    }
-    QCOMPARE(body, large);
-}
-
-void TestMetrics::requestHead_data()
-{
-    TestRows::add(QStringLiteral("metrics/metrics.rows"));
-    QByteArrayList bytes;
-    for (char c : QByteArray("GET /metrics HTTP/1.1\r\nHost: 10.0.0.1:9464\r\n\r\n"))
-        bytes << QByteArray(1, c);
-    QTest::newRow("scrape byte by byte") << bytes << int(State::Complete) << QByteArray("/metrics");
-}
-
-void TestMetrics::requestHead()
-{
-    QFETCH(QByteArrayList, pieces);
-    QFETCH(int, state);
-    QFETCH(QByteArray, path);
-
-    ScrapeRequestParser parser;
-    for (const QByteArray &piece : pieces)
-        parser.feed(piece);
-    QCOMPARE(int(parser.state()), state);
-    QCOMPARE(parser.path(), path);
-    QVERIFY(parser.room() >= 0);
-}
 
 void TestMetrics::exposition()
 {
@@ -350,6 +28,17 @@ void TestMetrics::exposition()
         pairs.append({label[0].toString(), label[1].toString()});
     PrometheusWriter writer;
     writer.sample("m", pairs, value.toDouble());
+    QCOMPARE(writer.page(), line);
+}
+
+void TestMetrics::decimal()
+{
+    QFETCH(QString, sent);
+    QFETCH(QByteArray, line);
+
+    // What the board's JSON and the metrics page both write for it.
+    PrometheusWriter writer;
+    writer.sample("m", {}, Decimal::ofFloat(sent.toFloat()));
     QCOMPARE(writer.page(), line);
 }
 

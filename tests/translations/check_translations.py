@@ -16,6 +16,21 @@ import xml.etree.ElementTree as ET
 from pathlib import Path
 
 LANGUAGES = ["pl", "es", "fr", "it", "de"]
+# Lines the monitor and the window print to a terminal or a log: each must be
+# in every catalogue, or a German monitor prints it in English.
+PRINTED = [
+    ("WorkerThreadPool", "Polls in flight: at least %1 for answering clocks and %2 for failing ones, "
+                         "following the fleet, at most %3 together; %4 user exchanges at once; open-file limit %5."),
+    ("Monitor", "The device list is empty; nothing to poll."),
+    ("Monitor", "Stopped by signal %1; device list saved."),
+    ("Monitor", "Stopped by signal %1."),
+    ("Monitor", "The status board on %1 is open to anyone who can reach it; see --board-token-file."),
+    ("MonitorCommand", "Cannot watch for SIGINT and SIGTERM."),
+    ("EventJournal", "Journal %1 cannot be written: %2; events wait in memory and are written when it can be."),
+    ("QuietRequestWatcher", "Quiet request %1 not obeyed: %2"),
+    ("FailedAttempts", "Refused a request with a wrong token from %1 (%2 from there so far); "
+                       "its next tokens are checked ever more slowly."),
+]
 PLACEHOLDER = re.compile(r"%(?:L?\d+|n)")
 
 
@@ -50,6 +65,10 @@ def check(source_dir, languages):
             faults.append(f"{code}: translations/glossary-{code}.md is missing")
             allowed = set()
         root = ET.parse(catalogue).getroot()
+        held = {(context.findtext("name"), message.findtext("source"))
+                for context in root.iter("context") for message in context.iter("message")}
+        faults += [f"{code}: {name}: {source!r}: printed, but not in the catalogue"
+                   for name, source in PRINTED if (name, source) not in held]
         for context in root.iter("context"):
             name = context.findtext("name")
             for message in context.iter("message"):

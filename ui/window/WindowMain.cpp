@@ -19,7 +19,9 @@
 #include "ui/services/StatusPixmaps.h"
 #include "ui/widgets/ThemeWidgets.h"
 #include "ui/services/Toasts.h"
+#include "ui/window/WindowClosing.h"
 #include "ui/window/WindowGeometry.h"
+#include "ui/window/WindowTitle.h"
 #include "ui/window/WindowTray.h"
 #include "ui_WindowMain.h"
 
@@ -27,8 +29,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QTimer>
-
-#include <optional>
 
 namespace {
 
@@ -57,8 +57,7 @@ WindowMain::WindowMain(PageServices &services, QWidget *parent)
         m_journalProblem = problem;
         updateTitle();
         if (!problem.isEmpty())
-            m_services.toasts().show(tr("The history of clock events cannot be written: %1").arg(problem),
-                                     ToastType::Warning);
+            m_services.toasts().show(WindowTitle::journalProblemText(problem), ToastType::Warning);
     });
     connect(&m_services.session(), &MonitoringSession::saveProblemChanged, this, [this](const QString &problem) {
         updateTitle();
@@ -116,21 +115,10 @@ void WindowMain::buildPages()
 
 void WindowMain::updateTitle()
 {
-    const MonitoringSession &session = m_services.session();
-    QString title = session.isWritable() ? appDisplayName() : tr("%1 (read-only)").arg(appDisplayName());
-    QStringList why = {session.readOnlyReason()};
-    if (!session.saveProblem().isEmpty()) {
-        title = tr("%1 (not saved)").arg(title);
-        why = QStringList{session.saveProblem()};
-    }
-    if (!m_journalProblem.isEmpty()) {
-        title = tr("%1 (history not written)").arg(title);
-        why << tr("The history of clock events cannot be written: %1").arg(m_journalProblem);
-    }
-    why.removeAll(QString());
-    ui->lblTitle->setText(title);
-    setWindowTitle(title);
-    ui->lblTitle->setToolTip(why.join(QLatin1Char('\n')));
+    const WindowTitle title = WindowTitle::of(m_services.session(), m_journalProblem);
+    ui->lblTitle->setText(title.text);
+    setWindowTitle(title.text);
+    ui->lblTitle->setToolTip(title.why);
 }
 
 void WindowMain::connectTitleBar()
@@ -286,54 +274,26 @@ void WindowMain::openHelp()
 
 void WindowMain::closeEvent(QCloseEvent *event)
 {
-    DialogHost &dialogs = m_services.dialogs();
     const NotificationSettings &alerts = notificationSettings();
-    const auto askToClose = [this, &dialogs](const QString &text) {
-        m_tray->SetHiddenToTray(true);
-        return dialogs.ask(this, text.arg(appDisplayName()), QuestionIcon::Warning, tr("Minimalize to tray"),
-                           tr("Close application"), tr("Cancel"));
-    };
-    // One question naming everything that stops; unset while none was asked.
-    std::optional<QuestionResult> answer;
     const bool alertsOn = alerts.errorConnection || alerts.errorAuth || alerts.errorNtpTimeout;
-    const bool reportOn = AppSettings::reportSettings().enabled;
-    if (alertsOn && reportOn)
-        answer = askToClose(tr("Notifications and reports are turned on. Are you sure you want to close %1? "
-                               "(Alert e-mails won't be sent and data reporting will stop)"));
-    else if (alertsOn)
-        answer = askToClose(
-            tr("Notification are turned on. Are you sure you want to close %1? (Alert e-mails won't be sent)"));
-    else if (reportOn)
-        answer = askToClose(tr("Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)"));
-    if (answer == QuestionResult::Positive)
-        m_tray->SetHiddenToTray(false);
-    if (answer == QuestionResult::Positive || answer == QuestionResult::Neutral) {
-        event->ignore();
-        return;
+    const QString question = WindowClosing::question(alertsOn, AppSettings::reportSettings().enabled);
+    if (!question.isEmpty()) {
+        m_tray->SetHiddenToTray(true);
+        const QuestionResult answer = WindowClosing::ask(m_services.dialogs(), this, question);
+        if (answer == QuestionResult::Positive)
+            m_tray->SetHiddenToTray(false);
+        if (answer == QuestionResult::Positive || answer == QuestionResult::Neutral) {
+            event->ignore();
+            return;
+        }
     }
-
     if (ui->swdMain->currentWidget() == m_editor) {
         m_editor->StoreEditedConfiguration();
         showMainPages();
     }
-    // As the monitor does: no poll, alert mail or report run may start after
-    // the final save and change what it wrote.
-    MonitoringSession &session = m_services.session();
-    const bool wasRunning = session.isRunning();
-    session.stop();
-    if (!session.save() && session.isWritable()) {
-        // Closing now would drop every change since the last save.
-        const QString question =
-            tr("%1 Close anyway? (Changes since the last save will be lost)").arg(session.lastSaveError());
-        const QuestionResult closeAnyway =
-            dialogs.ask(this, question, QuestionIcon::Critical, tr("Close application"), tr("Cancel"));
-        if (closeAnyway != QuestionResult::Positive) {
-            // The window stays, and the session goes on watching.
-            if (wasRunning)
-                session.start();
-            event->ignore();
-            return;
-        }
+    if (!WindowClosing::stopAndSave(m_services.session(), m_services.dialogs(), this)) {
+        event->ignore();
+        return;
     }
     event->accept();
     emit SigClosed();

@@ -1,11 +1,11 @@
-// A metrics scrape's request head, whatever bytes arrive and however they are
+// A request head to the listener, whatever bytes arrive and however they are
 // cut: never a crash, never more than the head limit kept, and the pieces give
 // the same verdict as the whole; the board's language choice and the host
 // check from what the head holds never fail either, and an origin is
 // answered exactly when its host would be.
 #include "board/BoardLanguage.h"
-#include "metrics/ListenerHosts.h"
-#include "metrics/ScrapeRequestParser.h"
+#include "http/ListenerHosts.h"
+#include "http/HttpRequestParser.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const char *bytes = reinterpret_cast<const char *>(data + 1);
     const size_t length = size - 1;
 
-    ScrapeRequestParser whole;
+    HttpRequestParser whole;
     whole.feed(bytes, qsizetype(length));
-    ScrapeRequestParser pieces;
+    HttpRequestParser pieces;
     for (size_t at = 0; at < length; at += pieceSize)
         pieces.feed(bytes + at, qsizetype(length - at < pieceSize ? length - at : pieceSize));
 
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!host.contains('/') && !host.isEmpty()
         && hosts.allowsOrigin("http://" + host, QHostAddress(QHostAddress::LocalHost)) != hostAllowed)
         std::abort();
-    if (whole.state() == ScrapeRequestParser::State::Complete && !whole.path().startsWith('/'))
+    if (whole.state() == HttpRequestParser::State::Complete && !whole.path().startsWith('/'))
         std::abort();
     return 0;
 }

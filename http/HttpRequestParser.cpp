@@ -1,4 +1,4 @@
-#include "metrics/ScrapeRequestParser.h"
+#include "http/HttpRequestParser.h"
 
 #include <QList>
 
@@ -40,12 +40,12 @@ QByteArray withoutCarriageReturn(const QByteArray &line)
 
 } // namespace
 
-ScrapeRequestParser::ScrapeRequestParser(int maxHeadBytes)
+HttpRequestParser::HttpRequestParser(int maxHeadBytes)
     : m_maxHeadBytes(maxHeadBytes)
 {
 }
 
-ScrapeRequestParser::State ScrapeRequestParser::feed(const char *data, qsizetype size)
+HttpRequestParser::State HttpRequestParser::feed(const char *data, qsizetype size)
 {
     if (m_state != State::Incomplete || size <= 0)
         return m_state;
@@ -81,7 +81,7 @@ ScrapeRequestParser::State ScrapeRequestParser::feed(const char *data, qsizetype
     return m_state;
 }
 
-ScrapeRequestParser::State ScrapeRequestParser::parseHead()
+HttpRequestParser::State HttpRequestParser::parseHead()
 {
     QList<QByteArray> lines = m_head.split('\n');
     while (!lines.isEmpty() && withoutCarriageReturn(lines.constFirst()).isEmpty())
@@ -98,7 +98,7 @@ ScrapeRequestParser::State ScrapeRequestParser::parseHead()
     return State::Complete;
 }
 
-bool ScrapeRequestParser::parseRequestLine(const QByteArray &line)
+bool HttpRequestParser::parseRequestLine(const QByteArray &line)
 {
     // Exactly "METHOD SP target SP HTTP/1.x": no other separators are allowed,
     // so the same bytes cannot be read two ways by a proxy in front.
@@ -118,7 +118,7 @@ bool ScrapeRequestParser::parseRequestLine(const QByteArray &line)
     return true;
 }
 
-QByteArray ScrapeRequestParser::header(const QByteArray &name) const
+QByteArray HttpRequestParser::header(const QByteArray &name) const
 {
     const QByteArray wanted = name.toLower();
     for (const auto &field : m_fields) {
@@ -128,7 +128,7 @@ QByteArray ScrapeRequestParser::header(const QByteArray &name) const
     return QByteArray();
 }
 
-bool ScrapeRequestParser::readHeaderField(const QByteArray &line)
+bool HttpRequestParser::readHeaderField(const QByteArray &line)
 {
     // A line folded onto the previous one (obsolete) or a blank before the
     // colon is refused, as RFC 9112 asks of a server.

@@ -1,4 +1,4 @@
-#include "metrics/ListenerHosts.h"
+#include "http/ListenerHosts.h"
 
 #include <QRegularExpression>
 

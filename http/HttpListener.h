@@ -1,8 +1,8 @@
 #pragma once
 
-#include "metrics/FailedAttempts.h"
-#include "metrics/ListenerHosts.h"
-#include "metrics/ScrapeRequestParser.h"
+#include "http/FailedAttempts.h"
+#include "http/ListenerHosts.h"
+#include "http/HttpRequestParser.h"
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -15,23 +15,21 @@
 
 class QTcpSocket;
 
-// Serves the metrics on GET or HEAD /metrics over plain HTTP/1.x, and any
-// other path through a handler, one request per connection. Every connection
-// is bounded: the request head by a size limit, its life by a time-out, their
-// number by a cap. At the cap a new connection takes the place of the oldest
+// A small listener for plain HTTP/1.x GET and HEAD, one request per
+// connection, each answered by a handler (the monitor's metrics and its
+// board). Every connection is bounded: the request head by a size limit, its
+// life by a time-out, their number by a cap. At the cap a new connection takes the place of the oldest
 // idle one (still sending its request, or answered and not yet closed), so no
 // set of peers can lock a scrape out; an answered connection is closed after
 // a short linger whatever the peer does. Only requests naming an allowed host
 // are answered (421 otherwise). Slow work runs on threads of the listener's
 // own, at most a few requests of one peer at a time, so the thread it lives
 // on never waits for a file or for a large answer's compression.
-class MetricsHttpServer : public QObject
+class HttpListener : public QObject
 {
     Q_OBJECT
 
 public:
-    using PageProvider = std::function<QByteArray()>;
-
     struct Response;
     // Runs back on the listener's thread once the slow part is done; gives the answer.
     using Continuation = std::function<Response()>;
@@ -43,14 +41,15 @@ public:
         // Set instead of the fields above for an answer that needs slow work:
         // it runs on another thread, touching nothing the listener's thread uses.
         std::function<Continuation()> work;
+        // Large answers of higher priority are compressed first (a scrape
+        // before a board's list, so that Prometheus is not kept waiting).
+        int priority = 0;
     };
-    // Answers a complete GET or HEAD request for a path other than /metrics
-    // (every path without a page provider); the server drops the body of HEAD.
+    // Answers a complete GET or HEAD request; the listener drops the body of HEAD.
     // A 401 to a request that carried an Authorization field counts as a
     // failed attempt: the peer's next tokens are checked ever more slowly.
-    using Handler = std::function<Response(const ScrapeRequestParser &request)>;
+    using Handler = std::function<Response(const HttpRequestParser &request)>;
 
-    static constexpr char metricsPath[] = "/metrics";
     static constexpr int DefaultTimeoutMs = 10 * 1000;
     static constexpr int DefaultLingerMs = 2000;
     static constexpr int DefaultMaxConnections = 16;
@@ -58,9 +57,9 @@ public:
     // check at once; more are answered 503. Quick answers are not limited.
     static constexpr int maxBusyPerPeer = 4;
 
-    // A null page leaves /metrics to the handler.
-    explicit MetricsHttpServer(PageProvider page, QObject *parent = nullptr);
-    ~MetricsHttpServer() override;
+    // Without a handler every request is answered 404.
+    explicit HttpListener(QObject *parent = nullptr);
+    ~HttpListener() override;
 
     // false, with errorString(), when the address cannot be bound.
     bool listen(const QHostAddress &address, quint16 port);
@@ -101,7 +100,7 @@ private:
     {
         quint64 id = 0;
         QTcpSocket *socket = nullptr;
-        ScrapeRequestParser parser;
+        HttpRequestParser parser;
         Phase phase = Phase::Reading;
         QHostAddress peer;
         bool headOnly = false;
@@ -123,12 +122,11 @@ private:
                  const QByteArray &extraHeaders = QByteArray());
     void finish(Connection *connection);
     // Then deliver() (which may compress), or straight to the peer.
-    void runElsewhere(Connection *connection, std::function<Continuation()> work, bool thenDeliver);
+    void runElsewhere(Connection *connection, std::function<Continuation()> work, int priority, bool thenDeliver);
     void send(Connection *connection, const Response &response);
     void tooBusy(Connection *connection);
 
     QTcpServer m_server;
-    PageProvider m_page;
     Handler m_handler;
     ListenerHosts m_hosts;
     FailedAttempts m_failures;

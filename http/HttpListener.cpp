@@ -1,7 +1,7 @@
-#include "metrics/MetricsHttpServer.h"
+#include "http/HttpListener.h"
 
-#include "metrics/ScrapeRequestParser.h"
-#include "metrics/PrometheusWriter.h"
+#include "http/HttpGzip.h"
+#include "http/HttpRequestParser.h"
 
 #include <QNetworkInterface>
 #include <QRegularExpression>
@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include <sys/socket.h>
-#include <zlib.h>
 
 #include <algorithm>
 
@@ -25,47 +24,6 @@ constexpr int gzipFromBytes = 1024;
 // A large page (a big fleet's list) is compressed off the listener's thread.
 constexpr int gzipElsewhereFromBytes = 64 * 1024;
 constexpr int workThreads = 2;
-
-bool acceptsGzip(const QByteArray &acceptEncoding)
-{
-    for (const QByteArray &item : acceptEncoding.split(',')) {
-        const QList<QByteArray> parts = item.split(';');
-        const QByteArray coding = parts.first().trimmed().toLower();
-        if (coding != "gzip" && coding != "*")
-            continue;
-        bool refused = false;
-        for (int i = 1; i < parts.size(); ++i) {
-            const QByteArray parameter = parts.at(i).trimmed().toLower();
-            if (parameter.startsWith("q=") && parameter.mid(2).toDouble() <= 0)
-                refused = true;
-        }
-        return !refused;
-    }
-    return false;
-}
-
-// An empty result means the body could not be compressed; it is then sent as it is.
-QByteArray gzipped(const QByteArray &body)
-{
-    z_stream stream{};
-    // The fastest level: repeated labels compress nearly as well with it,
-    // and a large fleet's page takes a fraction of the default's time.
-    // 15 window bits plus 16: a gzip wrapper rather than zlib's own.
-    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-        return QByteArray();
-    QByteArray out(int(deflateBound(&stream, uLong(body.size()))) + 32, Qt::Uninitialized);
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(body.constData()));
-    stream.avail_in = uInt(body.size());
-    stream.next_out = reinterpret_cast<Bytef *>(out.data());
-    stream.avail_out = uInt(out.size());
-    const int result = deflate(&stream, Z_FINISH);
-    const uLong written = stream.total_out;
-    deflateEnd(&stream);
-    if (result != Z_STREAM_END)
-        return QByteArray();
-    out.truncate(int(written));
-    return out;
-}
 
 QByteArray reasonPhrase(int status)
 {
@@ -86,17 +44,16 @@ QByteArray reasonPhrase(int status)
 
 } // namespace
 
-MetricsHttpServer::MetricsHttpServer(PageProvider page, QObject *parent)
+HttpListener::HttpListener(QObject *parent)
     : QObject(parent)
-    , m_page(std::move(page))
 {
     m_workPool.setMaxThreadCount(workThreads);
     m_compressPool.setMaxThreadCount(workThreads);
-    connect(&m_server, &QTcpServer::newConnection, this, &MetricsHttpServer::onNewConnection);
-    connect(&m_server, &QTcpServer::acceptError, this, &MetricsHttpServer::onAcceptError);
+    connect(&m_server, &QTcpServer::newConnection, this, &HttpListener::onNewConnection);
+    connect(&m_server, &QTcpServer::acceptError, this, &HttpListener::onAcceptError);
 }
 
-MetricsHttpServer::~MetricsHttpServer()
+HttpListener::~HttpListener()
 {
     m_server.close();
     // Work still running posts its result to this object: let it end first.
@@ -110,7 +67,7 @@ MetricsHttpServer::~MetricsHttpServer()
     m_open.clear();
 }
 
-bool MetricsHttpServer::listen(const QHostAddress &address, quint16 port)
+bool HttpListener::listen(const QHostAddress &address, quint16 port)
 {
     if (!m_server.listen(address, port))
         return false;
@@ -120,7 +77,7 @@ bool MetricsHttpServer::listen(const QHostAddress &address, quint16 port)
     return true;
 }
 
-QByteArray MetricsHttpServer::securityHeaders()
+QByteArray HttpListener::securityHeaders()
 {
     return "Content-Security-Policy: default-src 'none'; script-src 'self'; style-src 'self'; "
            "connect-src 'self'; img-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'\r\n"
@@ -129,7 +86,7 @@ QByteArray MetricsHttpServer::securityHeaders()
            "Referrer-Policy: no-referrer\r\n";
 }
 
-bool MetricsHttpServer::parseListenAddress(const QString &text, QHostAddress &address, quint16 &port)
+bool HttpListener::parseListenAddress(const QString &text, QHostAddress &address, quint16 &port)
 {
     static const QRegularExpression form(QStringLiteral("^(?:(\\[[0-9A-Fa-f:.]+\\]|[0-9.]+):)?([0-9]{1,5})$"));
     const QRegularExpressionMatch match = form.match(text);
@@ -151,7 +108,7 @@ bool MetricsHttpServer::parseListenAddress(const QString &text, QHostAddress &ad
     return true;
 }
 
-MetricsHttpServer::Connection *MetricsHttpServer::find(quint64 id) const
+HttpListener::Connection *HttpListener::find(quint64 id) const
 {
     for (Connection *connection : m_open) {
         if (connection->id == id)
@@ -160,7 +117,7 @@ MetricsHttpServer::Connection *MetricsHttpServer::find(quint64 id) const
     return nullptr;
 }
 
-void MetricsHttpServer::onNewConnection()
+void HttpListener::onNewConnection()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
         if (m_open.size() >= m_maxConnections)
@@ -185,7 +142,7 @@ void MetricsHttpServer::onNewConnection()
         });
         deadline->start(m_timeoutMs);
         // Qt reads ahead into its own buffer only this far.
-        socket->setReadBufferSize(ScrapeRequestParser::DefaultMaxHeadBytes);
+        socket->setReadBufferSize(HttpRequestParser::DefaultMaxHeadBytes);
         connect(socket, &QTcpSocket::readyRead, this, [this, id] {
             if (Connection *reading = find(id))
                 onReadyRead(reading);
@@ -195,7 +152,7 @@ void MetricsHttpServer::onNewConnection()
     }
 }
 
-void MetricsHttpServer::makeRoom()
+void HttpListener::makeRoom()
 {
     // Oldest first: whatever an idle peer does, a newer one takes its place.
     const auto idle = std::find_if(m_open.cbegin(), m_open.cend(),
@@ -206,7 +163,7 @@ void MetricsHttpServer::makeRoom()
         drop(m_open.first());
 }
 
-void MetricsHttpServer::drop(Connection *connection)
+void HttpListener::drop(Connection *connection)
 {
     // Closed and out of the count now; the socket goes when control returns.
     m_open.removeOne(connection);
@@ -215,14 +172,14 @@ void MetricsHttpServer::drop(Connection *connection)
     delete connection;
 }
 
-int MetricsHttpServer::busyOf(const QHostAddress &peer) const
+int HttpListener::busyOf(const QHostAddress &peer) const
 {
     return int(std::count_if(m_open.cbegin(), m_open.cend(), [&peer](const Connection *open) {
         return (open->phase == Phase::Working || open->phase == Phase::HeldBack) && open->peer == peer;
     }));
 }
 
-void MetricsHttpServer::onAcceptError()
+void HttpListener::onAcceptError()
 {
     // Out of file descriptors, most likely: QTcpServer stops accepting after
     // an error. Give one back and try again shortly; the peers wait in the
@@ -232,7 +189,7 @@ void MetricsHttpServer::onAcceptError()
     QTimer::singleShot(acceptRetryMs, this, [this] { m_server.resumeAccepting(); });
 }
 
-void MetricsHttpServer::onReadyRead(Connection *connection)
+void HttpListener::onReadyRead(Connection *connection)
 {
     QTcpSocket *socket = connection->socket;
     if (connection->phase != Phase::Reading) {
@@ -243,9 +200,9 @@ void MetricsHttpServer::onReadyRead(Connection *connection)
         }
         return;
     }
-    ScrapeRequestParser &parser = connection->parser;
-    char buffer[ScrapeRequestParser::DefaultMaxHeadBytes];
-    while (parser.state() == ScrapeRequestParser::State::Incomplete && socket->bytesAvailable() > 0) {
+    HttpRequestParser &parser = connection->parser;
+    char buffer[HttpRequestParser::DefaultMaxHeadBytes];
+    while (parser.state() == HttpRequestParser::State::Incomplete && socket->bytesAvailable() > 0) {
         const qint64 read = socket->read(buffer, std::min<qint64>(sizeof buffer, parser.room()));
         if (read <= 0)
             break;
@@ -253,23 +210,23 @@ void MetricsHttpServer::onReadyRead(Connection *connection)
     }
 
     switch (parser.state()) {
-    case ScrapeRequestParser::State::Incomplete:
+    case HttpRequestParser::State::Incomplete:
         return;
-    case ScrapeRequestParser::State::Malformed:
+    case HttpRequestParser::State::Malformed:
         respond(connection, 400);
         return;
-    case ScrapeRequestParser::State::TooLarge:
+    case HttpRequestParser::State::TooLarge:
         respond(connection, 431);
         return;
-    case ScrapeRequestParser::State::Complete:
+    case HttpRequestParser::State::Complete:
         answer(connection);
         return;
     }
 }
 
-void MetricsHttpServer::answer(Connection *connection)
+void HttpListener::answer(Connection *connection)
 {
-    const ScrapeRequestParser &request = connection->parser;
+    const HttpRequestParser &request = connection->parser;
     // Before anything is read for it: a page under a name that only points
     // here (a rebinding attack) learns nothing, not even whether a path exists.
     const QHostAddress arrivedAt = connection->socket->localAddress();
@@ -284,7 +241,7 @@ void MetricsHttpServer::answer(Connection *connection)
         return;
     }
     connection->headOnly = method == "HEAD";
-    connection->gzip = acceptsGzip(request.header("Accept-Encoding"));
+    connection->gzip = HttpGzip::accepted(request.header("Accept-Encoding"));
     const bool token = !request.header("Authorization").isEmpty();
     if (token && busyOf(connection->peer) >= maxBusyPerPeer) {
         tooBusy(connection);
@@ -303,35 +260,29 @@ void MetricsHttpServer::answer(Connection *connection)
     });
 }
 
-void MetricsHttpServer::evaluate(Connection *connection)
+void HttpListener::evaluate(Connection *connection)
 {
-    const ScrapeRequestParser &request = connection->parser;
+    const HttpRequestParser &request = connection->parser;
     Response response;
-    if (m_page && request.path() == metricsPath) {
-        response.status = 200;
-        response.body = m_page();
-        response.headers = "Content-Type: " + QByteArray(PrometheusWriter::contentType) + "\r\n";
-    } else if (m_handler) {
+    if (m_handler)
         response = m_handler(request);
-    }
     if (response.status == 401 && !request.header("Authorization").isEmpty())
         m_failures.record(connection->peer);
     if (response.work && busyOf(connection->peer) >= maxBusyPerPeer)
         tooBusy(connection);
     else if (response.work)
-        runElsewhere(connection, std::move(response.work), true);
+        runElsewhere(connection, std::move(response.work), response.priority, true);
     else
         deliver(connection, std::move(response));
 }
 
-void MetricsHttpServer::runElsewhere(Connection *connection, std::function<Continuation()> work, bool thenDeliver)
+void HttpListener::runElsewhere(Connection *connection, std::function<Continuation()> work, int priority,
+                                bool thenDeliver)
 {
     connection->phase = Phase::Working;
     const quint64 id = connection->id;
-    // Compression is short: it never queues behind a slow file read, and a
-    // scrape's goes before a board list's, so Prometheus is not kept waiting.
+    // Compression is short: it never queues behind a slow file read.
     QThreadPool &pool = thenDeliver ? m_workPool : m_compressPool;
-    const int priority = connection->parser.path() == metricsPath ? 1 : 0;
     const auto job = [this, id, work = std::move(work), thenDeliver] {
         Continuation next = work();
         // Queued to this object, which waits for the pool before it goes;
@@ -352,7 +303,7 @@ void MetricsHttpServer::runElsewhere(Connection *connection, std::function<Conti
     pool.start(job, priority);
 }
 
-void MetricsHttpServer::deliver(Connection *connection, Response response)
+void HttpListener::deliver(Connection *connection, Response response)
 {
     if (connection->headOnly) {
         // The length of the page a GET would get, without the page.
@@ -365,7 +316,7 @@ void MetricsHttpServer::deliver(Connection *connection, Response response)
         return;
     }
     const auto compress = [](Response plain) {
-        const QByteArray compressed = gzipped(plain.body);
+        const QByteArray compressed = HttpGzip::compressed(plain.body);
         if (!compressed.isEmpty()) {
             plain.body = compressed;
             plain.headers += "Content-Encoding: gzip\r\nVary: Accept-Encoding\r\n";
@@ -376,27 +327,28 @@ void MetricsHttpServer::deliver(Connection *connection, Response response)
         send(connection, compress(std::move(response)));
         return;
     }
+    const int priority = response.priority;
     runElsewhere(
         connection,
         [compress, response]() -> Continuation {
             const Response compressed = compress(response);
             return [compressed] { return compressed; };
         },
-        false);
+        priority, false);
 }
 
-void MetricsHttpServer::tooBusy(Connection *connection)
+void HttpListener::tooBusy(Connection *connection)
 {
     // Said at once: the peer has enough waiting already.
     respond(connection, 503, QByteArray(), "Retry-After: 1\r\n");
 }
 
-void MetricsHttpServer::send(Connection *connection, const Response &response)
+void HttpListener::send(Connection *connection, const Response &response)
 {
     respond(connection, response.status, response.body, response.headers);
 }
 
-void MetricsHttpServer::respond(Connection *connection, int status, const QByteArray &body,
+void HttpListener::respond(Connection *connection, int status, const QByteArray &body,
                                 const QByteArray &extraHeaders)
 {
     connection->phase = Phase::Answered;
@@ -421,7 +373,7 @@ void MetricsHttpServer::respond(Connection *connection, int status, const QByteA
     });
 }
 
-void MetricsHttpServer::finish(Connection *connection)
+void HttpListener::finish(Connection *connection)
 {
     // Half-close: the peer reads the answer and the end of the stream, then
     // closes; its unread request bytes are drained meanwhile. A peer that

@@ -1,4 +1,4 @@
-#include "metrics/FailedAttempts.h"
+#include "http/FailedAttempts.h"
 
 #include <QDebug>
 
@@ -59,8 +59,8 @@ void FailedAttempts::record(const QHostAddress &peer)
     while (logged * 10 <= count)
         logged *= 10;
     if (count == logged)
-        qWarning().noquote() << QStringLiteral("Refused a request with a wrong token from %1 (%2 from there so far); "
-                                               "its next tokens are checked ever more slowly.")
+        qWarning().noquote() << tr("Refused a request with a wrong token from %1 (%2 from there so far); "
+                                   "its next tokens are checked ever more slowly.")
                                     .arg(key)
                                     .arg(count);
 }

@@ -8,7 +8,7 @@
 // fixed size: a peer can make it hold no more than maxHeadBytes, however much
 // it sends. Method, path, query and the header fields are kept, every field
 // checked for shape. A body is never read.
-class ScrapeRequestParser
+class HttpRequestParser
 {
 public:
     enum class State {
@@ -20,7 +20,7 @@ public:
 
     static constexpr int DefaultMaxHeadBytes = 8 * 1024;
 
-    explicit ScrapeRequestParser(int maxHeadBytes = DefaultMaxHeadBytes);
+    explicit HttpRequestParser(int maxHeadBytes = DefaultMaxHeadBytes);
 
     // Takes the next bytes; returns the state after them. Once the state is
     // no longer Incomplete, further bytes are ignored.

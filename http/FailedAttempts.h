@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
@@ -14,6 +15,8 @@
 // while starts afresh.
 class FailedAttempts
 {
+    Q_DECLARE_TR_FUNCTIONS(FailedAttempts)
+
 public:
     static constexpr int DefaultFirstDelayMs = 250;
     static constexpr int DefaultMaxDelayMs = 4000;
