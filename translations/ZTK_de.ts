@@ -860,6 +860,22 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>Password changed successfully.</source>
         <translation>Passwort erfolgreich geändert.</translation>
     </message>
+    <message>
+        <source>No clock with the address %1 is on the device list.</source>
+        <translation>Keine Uhr mit der Adresse %1 steht in der Geräteliste.</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Status wird gelesen</translation>
+    </message>
+    <message>
+        <source>Authentication data set for %1 (%2).</source>
+        <translation>Authentifizierungsdaten für %1 (%2) gesetzt.</translation>
+    </message>
+    <message>
+        <source>The clock answered with them: %1</source>
+        <translation>Die Uhr hat damit geantwortet: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClockEventText</name>
@@ -1554,14 +1570,6 @@ Ihre Zeilen dorthin verschieben?</translation>
         <translation>Neues Passwort wiederholen:</translation>
     </message>
     <message>
-        <source>Authentication data set</source>
-        <translation>Anmeldedaten übernommen</translation>
-    </message>
-    <message>
-        <source>Network interface set</source>
-        <translation>Netzwerkschnittstelle übernommen</translation>
-    </message>
-    <message>
         <source>Name cannot be empty</source>
         <translation>Der Name darf nicht leer sein</translation>
     </message>
@@ -1596,6 +1604,14 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>Password changed successfully.</source>
         <translation>Passwort erfolgreich geändert.</translation>
+    </message>
+    <message>
+        <source>Authentication data set.</source>
+        <translation>Anmeldedaten übernommen.</translation>
+    </message>
+    <message>
+        <source>Network interface set.</source>
+        <translation>Netzwerkschnittstelle übernommen.</translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1958,32 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
 </context>
 <context>
+    <name>EventJournal</name>
+    <message>
+        <source>Journal %1 could not be written (%2); events lost: %3</source>
+        <translation>Ereignisprotokoll %1 konnte nicht geschrieben werden (%2); verlorene Ereignisse: %3</translation>
+    </message>
+    <message>
+        <source>Journal %1 cannot be written: %2; events wait in memory and are written when it can be.</source>
+        <translation>Ereignisprotokoll %1 kann nicht geschrieben werden: %2; Ereignisse warten im Speicher und werden geschrieben, sobald es möglich ist.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again; %2 events were dropped meanwhile.</source>
+        <translation>Ereignisprotokoll %1 wird wieder geschrieben; %2 Ereignisse gingen in der Zwischenzeit verloren.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again.</source>
+        <translation>Ereignisprotokoll %1 wird wieder geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>FailedAttempts</name>
+    <message>
+        <source>Refused a request with a wrong token from %1 (%2 from there so far); its next tokens are checked ever more slowly.</source>
+        <translation>Anfrage mit falschem Token von %1 abgewiesen (%2 von dort bisher); die nächsten Token von dort werden immer langsamer geprüft.</translation>
+    </message>
+</context>
+<context>
     <name>FleetCheck</name>
     <message>
         <source>Checking clocks</source>
@@ -2125,6 +2167,52 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>Error code: </source>
         <translation>Fehlercode: </translation>
+    </message>
+</context>
+<context>
+    <name>Monitor</name>
+    <message>
+        <source>The device list is empty; nothing to poll.</source>
+        <translation>Die Geräteliste ist leer; nichts abzufragen.</translation>
+    </message>
+    <message>
+        <source>Cannot serve metrics on %1: %2</source>
+        <translation>Metriken können nicht auf %1 bereitgestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>--board-token-file needs --board or --metrics.</source>
+        <translation>--board-token-file braucht --board oder --metrics.</translation>
+    </message>
+    <message>
+        <source>Cannot read the board&apos;s token: %1</source>
+        <translation>Das Token der Übersicht kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>--board-host %1 is not a host name.</source>
+        <translation>--board-host %1 ist kein Hostname.</translation>
+    </message>
+    <message>
+        <source>The status board on %1 is open to anyone who can reach it; see --board-token-file.</source>
+        <translation>Die Übersicht auf %1 steht jedem offen, der sie erreicht; siehe --board-token-file.</translation>
+    </message>
+    <message>
+        <source>Cannot serve the status board on %1: %2</source>
+        <translation>Die Übersicht kann nicht auf %1 bereitgestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1; device list saved.</source>
+        <translation>Durch Signal %1 beendet; Geräteliste gespeichert.</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1.</source>
+        <translation>Durch Signal %1 beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorCommand</name>
+    <message>
+        <source>Cannot watch for SIGINT and SIGTERM.</source>
+        <translation>SIGINT und SIGTERM können nicht überwacht werden.</translation>
     </message>
 </context>
 <context>
@@ -2874,12 +2962,12 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <translation>Ungültiger Dateipfad für den Bericht.</translation>
     </message>
     <message>
-        <source>Report configuration saved</source>
-        <translation>Berichtseinstellungen gespeichert</translation>
-    </message>
-    <message>
         <source>Microsoft Excel files (*.xlsx)</source>
         <translation>Microsoft-Excel-Dateien (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Report configuration saved.</source>
+        <translation>Berichtseinstellungen gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3091,17 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
 </context>
 <context>
+    <name>QuietRequestWatcher</name>
+    <message>
+        <source>Quiet requests in %1 are not obeyed: other users can write into the folder.</source>
+        <translation>Ruhezeit-Anfragen in %1 werden nicht befolgt: andere Benutzer können in den Ordner schreiben.</translation>
+    </message>
+    <message>
+        <source>Quiet request %1 not obeyed: %2</source>
+        <translation>Ruhezeit-Anfrage %1 nicht befolgt: %2</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
@@ -3080,6 +3179,10 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Reading status</source>
         <translation>Status wird gelesen</translation>
+    </message>
+    <message>
+        <source>Every clock found (%1) refused the user name and password.</source>
+        <translation>Jede gefundene Uhr (%1) hat Benutzername und Passwort abgelehnt.</translation>
     </message>
 </context>
 <context>
@@ -3521,6 +3624,37 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     </message>
 </context>
 <context>
+    <name>WindowClosing</name>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Benachrichtigungen und Berichte sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Dann werden keine Störungsmeldungen per E-Mail gesendet, und die Datenaufzeichnung wird beendet)</translation>
+    </message>
+    <message>
+        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
+        <translation>Benachrichtigungen sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Dann werden keine Störungsmeldungen per E-Mail gesendet)</translation>
+    </message>
+    <message>
+        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
+        <translation>Berichte sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Die Datenaufzeichnung wird beendet)</translation>
+    </message>
+    <message>
+        <source>Minimalize to tray</source>
+        <translation>In Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Anwendung beenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
+        <translation>%1 Trotzdem schließen? (Änderungen seit dem letzten Speichern gehen verloren)</translation>
+    </message>
+</context>
+<context>
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
@@ -3587,30 +3721,6 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
         <translation>Hell</translation>
     </message>
     <message>
-        <source>%1 (read-only)</source>
-        <translation>%1 (schreibgeschützt)</translation>
-    </message>
-    <message>
-        <source>Minimalize to tray</source>
-        <translation>In Infobereich minimieren</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation>Benachrichtigungen sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Dann werden keine Störungsmeldungen per E-Mail gesendet)</translation>
-    </message>
-    <message>
-        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation>Berichte sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Die Datenaufzeichnung wird beendet)</translation>
-    </message>
-    <message>
-        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation>%1 Trotzdem schließen? (Änderungen seit dem letzten Speichern gehen verloren)</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
@@ -3620,21 +3730,24 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
         <translation>Es wurde kein PDF-Betrachter gefunden, um das Handbuch zu öffnen. Sie finden es hier:
 %1</translation>
     </message>
+</context>
+<context>
+    <name>WindowTitle</name>
     <message>
-        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
-        <translation>Benachrichtigungen und Berichte sind eingeschaltet. Möchten Sie %1 wirklich schließen? (Dann werden keine Störungsmeldungen per E-Mail gesendet, und die Datenaufzeichnung wird beendet)</translation>
+        <source>%1 (read-only)</source>
+        <translation>%1 (schreibgeschützt)</translation>
     </message>
     <message>
-        <source>The history of clock events cannot be written: %1</source>
-        <translation>Der Verlauf der Uhrenereignisse kann nicht geschrieben werden: %1</translation>
+        <source>%1 (not saved)</source>
+        <translation>%1 (nicht gespeichert)</translation>
     </message>
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (Verlauf nicht geschrieben)</translation>
     </message>
     <message>
-        <source>%1 (not saved)</source>
-        <translation>%1 (nicht gespeichert)</translation>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>Der Verlauf der Uhrenereignisse kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3665,6 +3778,17 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
         <translation>Senden fehlgeschlagen. Nur %1 von %2 Bytes gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerThreadPool</name>
+    <message>
+        <source>unlimited</source>
+        <translation>unbegrenzt</translation>
+    </message>
+    <message>
+        <source>Polls in flight: at least %1 for answering clocks and %2 for failing ones, following the fleet, at most %3 together; %4 user exchanges at once; open-file limit %5.</source>
+        <translation>Laufende Abfragen: mindestens %1 für antwortende Uhren und %2 für ausfallende, dem Bestand folgend, höchstens %3 zusammen; %4 Benutzeraustausche gleichzeitig; Grenze offener Dateien %5.</translation>
     </message>
 </context>
 <context>

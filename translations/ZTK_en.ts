@@ -858,6 +858,22 @@ Move their rows there?</source>
         <source>Password changed successfully.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No clock with the address %1 is on the device list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication data set for %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clock answered with them: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockEventText</name>
@@ -1552,14 +1568,6 @@ Move their rows there?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Authentication data set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Network interface set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Name cannot be empty</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1593,6 +1601,14 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Password changed successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication data set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network interface set.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1940,6 +1956,32 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>EventJournal</name>
+    <message>
+        <source>Journal %1 could not be written (%2); events lost: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journal %1 cannot be written: %2; events wait in memory and are written when it can be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again; %2 events were dropped meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FailedAttempts</name>
+    <message>
+        <source>Refused a request with a wrong token from %1 (%2 from there so far); its next tokens are checked ever more slowly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FleetCheck</name>
     <message>
         <source>Checking clocks</source>
@@ -2122,6 +2164,52 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Error code: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Monitor</name>
+    <message>
+        <source>The device list is empty; nothing to poll.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot serve metrics on %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--board-token-file needs --board or --metrics.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the board&apos;s token: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--board-host %1 is not a host name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The status board on %1 is open to anyone who can reach it; see --board-token-file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot serve the status board on %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1; device list saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonitorCommand</name>
+    <message>
+        <source>Cannot watch for SIGINT and SIGTERM.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2872,11 +2960,11 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <translation>Invalid report file path.</translation>
     </message>
     <message>
-        <source>Report configuration saved</source>
+        <source>Microsoft Excel files (*.xlsx)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Microsoft Excel files (*.xlsx)</source>
+        <source>Report configuration saved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3001,6 +3089,17 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
 </context>
 <context>
+    <name>QuietRequestWatcher</name>
+    <message>
+        <source>Quiet requests in %1 are not obeyed: other users can write into the folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet request %1 not obeyed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
@@ -3077,6 +3176,10 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Reading status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every clock found (%1) refused the user name and password.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3518,6 +3621,37 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
 </context>
 <context>
+    <name>WindowClosing</name>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
+        <translation type="unfinished">Notifications are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</translation>
+    </message>
+    <message>
+        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimalize to tray</source>
+        <translation type="unfinished">Minimize to tray</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
@@ -3584,30 +3718,6 @@ Open the device list read-only? Nothing will be saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Minimalize to tray</source>
-        <translation>Minimize to tray</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation>Notifications are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</translation>
-    </message>
-    <message>
-        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3616,12 +3726,15 @@ Open the device list read-only? Nothing will be saved.</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>WindowTitle</name>
     <message>
-        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <source>%1 (read-only)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The history of clock events cannot be written: %1</source>
+        <source>%1 (not saved)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3629,7 +3742,7 @@ Open the device list read-only? Nothing will be saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 (not saved)</source>
+        <source>The history of clock events cannot be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3660,6 +3773,17 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkerThreadPool</name>
+    <message>
+        <source>unlimited</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polls in flight: at least %1 for answering clocks and %2 for failing ones, following the fleet, at most %3 together; %4 user exchanges at once; open-file limit %5.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

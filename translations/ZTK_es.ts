@@ -860,6 +860,22 @@ Move their rows there?</source>
         <source>Password changed successfully.</source>
         <translation>La contraseña se ha cambiado correctamente.</translation>
     </message>
+    <message>
+        <source>No clock with the address %1 is on the device list.</source>
+        <translation>Ningún reloj con la dirección %1 está en la lista de dispositivos.</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Leyendo el estado</translation>
+    </message>
+    <message>
+        <source>Authentication data set for %1 (%2).</source>
+        <translation>Datos de autenticación establecidos para %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The clock answered with them: %1</source>
+        <translation>El reloj respondió con ellos: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClockEventText</name>
@@ -1554,14 +1570,6 @@ Move their rows there?</source>
         <translation>Repetir contraseña nueva:</translation>
     </message>
     <message>
-        <source>Authentication data set</source>
-        <translation>Datos de autenticación aplicados</translation>
-    </message>
-    <message>
-        <source>Network interface set</source>
-        <translation>Interfaz de red aplicada</translation>
-    </message>
-    <message>
         <source>Name cannot be empty</source>
         <translation>El nombre no puede estar vacío</translation>
     </message>
@@ -1596,6 +1604,14 @@ Move their rows there?</source>
     <message>
         <source>Password changed successfully.</source>
         <translation>La contraseña se ha cambiado correctamente.</translation>
+    </message>
+    <message>
+        <source>Authentication data set.</source>
+        <translation>Datos de autenticación aplicados.</translation>
+    </message>
+    <message>
+        <source>Network interface set.</source>
+        <translation>Interfaz de red aplicada.</translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1958,32 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>EventJournal</name>
+    <message>
+        <source>Journal %1 could not be written (%2); events lost: %3</source>
+        <translation>No se pudo escribir el registro %1 (%2); eventos perdidos: %3</translation>
+    </message>
+    <message>
+        <source>Journal %1 cannot be written: %2; events wait in memory and are written when it can be.</source>
+        <translation>No se puede escribir el registro %1: %2; los eventos esperan en memoria y se escriben cuando sea posible.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again; %2 events were dropped meanwhile.</source>
+        <translation>El registro %1 vuelve a escribirse; entretanto se descartaron %2 eventos.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again.</source>
+        <translation>El registro %1 vuelve a escribirse.</translation>
+    </message>
+</context>
+<context>
+    <name>FailedAttempts</name>
+    <message>
+        <source>Refused a request with a wrong token from %1 (%2 from there so far); its next tokens are checked ever more slowly.</source>
+        <translation>Rechazada una solicitud con un token erróneo desde %1 (%2 desde allí hasta ahora); sus próximos tokens se comprueban cada vez más despacio.</translation>
+    </message>
+</context>
+<context>
     <name>FleetCheck</name>
     <message>
         <source>Checking clocks</source>
@@ -2125,6 +2167,52 @@ Move their rows there?</source>
     <message>
         <source>Error code: </source>
         <translation>Código de error: </translation>
+    </message>
+</context>
+<context>
+    <name>Monitor</name>
+    <message>
+        <source>The device list is empty; nothing to poll.</source>
+        <translation>La lista de dispositivos está vacía; no hay nada que consultar.</translation>
+    </message>
+    <message>
+        <source>Cannot serve metrics on %1: %2</source>
+        <translation>No se pueden servir las métricas en %1: %2</translation>
+    </message>
+    <message>
+        <source>--board-token-file needs --board or --metrics.</source>
+        <translation>--board-token-file necesita --board o --metrics.</translation>
+    </message>
+    <message>
+        <source>Cannot read the board&apos;s token: %1</source>
+        <translation>No se puede leer el token del panel: %1</translation>
+    </message>
+    <message>
+        <source>--board-host %1 is not a host name.</source>
+        <translation>--board-host %1 no es un nombre de host.</translation>
+    </message>
+    <message>
+        <source>The status board on %1 is open to anyone who can reach it; see --board-token-file.</source>
+        <translation>El panel de estado en %1 está abierto a cualquiera que pueda alcanzarlo; véase --board-token-file.</translation>
+    </message>
+    <message>
+        <source>Cannot serve the status board on %1: %2</source>
+        <translation>No se puede servir el panel de estado en %1: %2</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1; device list saved.</source>
+        <translation>Detenido por la señal %1; lista de dispositivos guardada.</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1.</source>
+        <translation>Detenido por la señal %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorCommand</name>
+    <message>
+        <source>Cannot watch for SIGINT and SIGTERM.</source>
+        <translation>No se pueden vigilar SIGINT y SIGTERM.</translation>
     </message>
 </context>
 <context>
@@ -2874,12 +2962,12 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <translation>Ruta del archivo de informe no válida.</translation>
     </message>
     <message>
-        <source>Report configuration saved</source>
-        <translation>Configuración del informe guardada</translation>
-    </message>
-    <message>
         <source>Microsoft Excel files (*.xlsx)</source>
         <translation>Archivos de Microsoft Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Report configuration saved.</source>
+        <translation>Configuración del informe guardada.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3091,17 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
 </context>
 <context>
+    <name>QuietRequestWatcher</name>
+    <message>
+        <source>Quiet requests in %1 are not obeyed: other users can write into the folder.</source>
+        <translation>Las solicitudes de periodo de silencio en %1 no se atienden: otros usuarios pueden escribir en la carpeta.</translation>
+    </message>
+    <message>
+        <source>Quiet request %1 not obeyed: %2</source>
+        <translation>Solicitud de periodo de silencio %1 no atendida: %2</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
@@ -3080,6 +3179,10 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Reading status</source>
         <translation>Leyendo estado</translation>
+    </message>
+    <message>
+        <source>Every clock found (%1) refused the user name and password.</source>
+        <translation>Todos los relojes encontrados (%1) rechazaron el nombre de usuario y la contraseña.</translation>
     </message>
 </context>
 <context>
@@ -3521,6 +3624,37 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
 </context>
 <context>
+    <name>WindowClosing</name>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Las notificaciones y los informes están activados. ¿Seguro que desea cerrar %1? (No se enviarán correos de alerta y se detendrá el registro de datos)</translation>
+    </message>
+    <message>
+        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
+        <translation>Las notificaciones están activadas. ¿Seguro que desea cerrar %1? (No se enviarán correos de alerta)</translation>
+    </message>
+    <message>
+        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
+        <translation>Los informes están activados. ¿Seguro que desea cerrar %1? (Se detendrá el registro de datos)</translation>
+    </message>
+    <message>
+        <source>Minimalize to tray</source>
+        <translation>Minimizar a la bandeja</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Cerrar aplicación</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
+        <translation>%1 ¿Cerrar igualmente? (Se perderán los cambios posteriores al último guardado)</translation>
+    </message>
+</context>
+<context>
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
@@ -3587,30 +3721,6 @@ Open the device list read-only? Nothing will be saved.</source>
         <translation>Claro</translation>
     </message>
     <message>
-        <source>%1 (read-only)</source>
-        <translation>%1 (solo lectura)</translation>
-    </message>
-    <message>
-        <source>Minimalize to tray</source>
-        <translation>Minimizar a la bandeja</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation>Las notificaciones están activadas. ¿Seguro que desea cerrar %1? (No se enviarán correos de alerta)</translation>
-    </message>
-    <message>
-        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation>Los informes están activados. ¿Seguro que desea cerrar %1? (Se detendrá el registro de datos)</translation>
-    </message>
-    <message>
-        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation>%1 ¿Cerrar igualmente? (Se perderán los cambios posteriores al último guardado)</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
@@ -3620,21 +3730,24 @@ Open the device list read-only? Nothing will be saved.</source>
         <translation>No se encontró ningún visor de PDF para abrir el manual. Está aquí:
 %1</translation>
     </message>
+</context>
+<context>
+    <name>WindowTitle</name>
     <message>
-        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
-        <translation>Las notificaciones y los informes están activados. ¿Seguro que desea cerrar %1? (No se enviarán correos de alerta y se detendrá el registro de datos)</translation>
+        <source>%1 (read-only)</source>
+        <translation>%1 (solo lectura)</translation>
     </message>
     <message>
-        <source>The history of clock events cannot be written: %1</source>
-        <translation>No se puede escribir el historial de eventos de los relojes: %1</translation>
+        <source>%1 (not saved)</source>
+        <translation>%1 (sin guardar)</translation>
     </message>
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (historial no escrito)</translation>
     </message>
     <message>
-        <source>%1 (not saved)</source>
-        <translation>%1 (sin guardar)</translation>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>No se puede escribir el historial de eventos de los relojes: %1</translation>
     </message>
 </context>
 <context>
@@ -3665,6 +3778,17 @@ Open the device list read-only? Nothing will be saved.</source>
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
         <translation>Error de envío. Solo se enviaron %1 de %2 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerThreadPool</name>
+    <message>
+        <source>unlimited</source>
+        <translation>ilimitado</translation>
+    </message>
+    <message>
+        <source>Polls in flight: at least %1 for answering clocks and %2 for failing ones, following the fleet, at most %3 together; %4 user exchanges at once; open-file limit %5.</source>
+        <translation>Consultas en curso: al menos %1 para los relojes que responden y %2 para los que fallan, según la flota, como máximo %3 en total; %4 intercambios de usuario a la vez; límite de archivos abiertos %5.</translation>
     </message>
 </context>
 <context>

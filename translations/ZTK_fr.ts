@@ -860,6 +860,22 @@ Déplacer leurs lignes là-bas ?</translation>
         <source>Password changed successfully.</source>
         <translation>Le mot de passe a bien été modifié.</translation>
     </message>
+    <message>
+        <source>No clock with the address %1 is on the device list.</source>
+        <translation>Aucune horloge avec l&apos;adresse %1 ne figure dans la liste des appareils.</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Lecture de l&apos;état</translation>
+    </message>
+    <message>
+        <source>Authentication data set for %1 (%2).</source>
+        <translation>Données d&apos;authentification définies pour %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The clock answered with them: %1</source>
+        <translation>L&apos;horloge a répondu avec ces données : %1</translation>
+    </message>
 </context>
 <context>
     <name>ClockEventText</name>
@@ -1554,14 +1570,6 @@ Déplacer leurs lignes là-bas ?</translation>
         <translation>Confirmer le mot de passe&#xa0;:</translation>
     </message>
     <message>
-        <source>Authentication data set</source>
-        <translation>Identifiants enregistrés</translation>
-    </message>
-    <message>
-        <source>Network interface set</source>
-        <translation>Interface réseau définie</translation>
-    </message>
-    <message>
         <source>Name cannot be empty</source>
         <translation>Le nom ne peut pas être vide</translation>
     </message>
@@ -1596,6 +1604,14 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>Password changed successfully.</source>
         <translation>Le mot de passe a bien été modifié.</translation>
+    </message>
+    <message>
+        <source>Authentication data set.</source>
+        <translation>Identifiants enregistrés.</translation>
+    </message>
+    <message>
+        <source>Network interface set.</source>
+        <translation>Interface réseau définie.</translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1958,32 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
 </context>
 <context>
+    <name>EventJournal</name>
+    <message>
+        <source>Journal %1 could not be written (%2); events lost: %3</source>
+        <translation>Le journal %1 n&apos;a pas pu être écrit (%2) ; événements perdus : %3</translation>
+    </message>
+    <message>
+        <source>Journal %1 cannot be written: %2; events wait in memory and are written when it can be.</source>
+        <translation>Le journal %1 ne peut pas être écrit : %2 ; les événements attendent en mémoire et seront écrits dès que possible.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again; %2 events were dropped meanwhile.</source>
+        <translation>Le journal %1 est de nouveau écrit ; %2 événements ont été perdus entre-temps.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again.</source>
+        <translation>Le journal %1 est de nouveau écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>FailedAttempts</name>
+    <message>
+        <source>Refused a request with a wrong token from %1 (%2 from there so far); its next tokens are checked ever more slowly.</source>
+        <translation>Requête avec un jeton erroné refusée depuis %1 (%2 depuis cette adresse jusqu&apos;ici) ; ses prochains jetons sont vérifiés de plus en plus lentement.</translation>
+    </message>
+</context>
+<context>
     <name>FleetCheck</name>
     <message>
         <source>Checking clocks</source>
@@ -2125,6 +2167,52 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>Error code: </source>
         <translation>Code d&apos;erreur&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>Monitor</name>
+    <message>
+        <source>The device list is empty; nothing to poll.</source>
+        <translation>La liste des appareils est vide ; rien à interroger.</translation>
+    </message>
+    <message>
+        <source>Cannot serve metrics on %1: %2</source>
+        <translation>Impossible de servir les métriques sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>--board-token-file needs --board or --metrics.</source>
+        <translation>--board-token-file nécessite --board ou --metrics.</translation>
+    </message>
+    <message>
+        <source>Cannot read the board&apos;s token: %1</source>
+        <translation>Impossible de lire le jeton du tableau : %1</translation>
+    </message>
+    <message>
+        <source>--board-host %1 is not a host name.</source>
+        <translation>--board-host %1 n&apos;est pas un nom d&apos;hôte.</translation>
+    </message>
+    <message>
+        <source>The status board on %1 is open to anyone who can reach it; see --board-token-file.</source>
+        <translation>Le tableau d&apos;état sur %1 est ouvert à quiconque peut l&apos;atteindre ; voir --board-token-file.</translation>
+    </message>
+    <message>
+        <source>Cannot serve the status board on %1: %2</source>
+        <translation>Impossible de servir le tableau d&apos;état sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1; device list saved.</source>
+        <translation>Arrêté par le signal %1 ; liste des appareils enregistrée.</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1.</source>
+        <translation>Arrêté par le signal %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorCommand</name>
+    <message>
+        <source>Cannot watch for SIGINT and SIGTERM.</source>
+        <translation>Impossible de surveiller SIGINT et SIGTERM.</translation>
     </message>
 </context>
 <context>
@@ -2874,12 +2962,12 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <translation>Chemin du fichier de rapport non valide.</translation>
     </message>
     <message>
-        <source>Report configuration saved</source>
-        <translation>Configuration du rapport enregistrée</translation>
-    </message>
-    <message>
         <source>Microsoft Excel files (*.xlsx)</source>
         <translation>Fichiers Microsoft Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Report configuration saved.</source>
+        <translation>Configuration du rapport enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3091,17 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
 </context>
 <context>
+    <name>QuietRequestWatcher</name>
+    <message>
+        <source>Quiet requests in %1 are not obeyed: other users can write into the folder.</source>
+        <translation>Les demandes de période de silence dans %1 ne sont pas suivies : d&apos;autres utilisateurs peuvent écrire dans le dossier.</translation>
+    </message>
+    <message>
+        <source>Quiet request %1 not obeyed: %2</source>
+        <translation>Demande de période de silence %1 non suivie : %2</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
@@ -3080,6 +3179,10 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Reading status</source>
         <translation>Lecture de l&apos;état</translation>
+    </message>
+    <message>
+        <source>Every clock found (%1) refused the user name and password.</source>
+        <translation>Chaque horloge trouvée (%1) a refusé le nom d&apos;utilisateur et le mot de passe.</translation>
     </message>
 </context>
 <context>
@@ -3521,6 +3624,37 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     </message>
 </context>
 <context>
+    <name>WindowClosing</name>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Les notifications et les rapports sont activés. Voulez-vous vraiment fermer %1 ? (Les e-mails d&apos;alerte ne seront plus envoyés et l&apos;enregistrement des données s&apos;arrêtera)</translation>
+    </message>
+    <message>
+        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
+        <translation>Les notifications sont activées. Voulez-vous vraiment fermer %1 ? (Les e-mails d&apos;alerte ne seront plus envoyés)</translation>
+    </message>
+    <message>
+        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
+        <translation>Les rapports sont activés. Voulez-vous vraiment fermer %1 ? (L&apos;enregistrement des données s&apos;arrêtera)</translation>
+    </message>
+    <message>
+        <source>Minimalize to tray</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Fermer l&apos;application</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
+        <translation>%1 Fermer quand même ? (Les modifications faites depuis le dernier enregistrement seront perdues)</translation>
+    </message>
+</context>
+<context>
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
@@ -3587,30 +3721,6 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
         <translation>Clair</translation>
     </message>
     <message>
-        <source>%1 (read-only)</source>
-        <translation>%1 (lecture seule)</translation>
-    </message>
-    <message>
-        <source>Minimalize to tray</source>
-        <translation>Réduire dans la zone de notification</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation>Les notifications sont activées. Voulez-vous vraiment fermer %1&#xa0;? (Les e-mails d&apos;alerte ne seront plus envoyés)</translation>
-    </message>
-    <message>
-        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation>Les rapports sont activés. Voulez-vous vraiment fermer %1&#xa0;? (L&apos;enregistrement des données s&apos;arrêtera)</translation>
-    </message>
-    <message>
-        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation>%1 Fermer quand même&#xa0;? (Les modifications faites depuis le dernier enregistrement seront perdues)</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
@@ -3620,21 +3730,24 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
         <translation>Aucune visionneuse PDF n&apos;a été trouvée pour ouvrir le manuel. Il se trouve ici&#xa0;:
 %1</translation>
     </message>
+</context>
+<context>
+    <name>WindowTitle</name>
     <message>
-        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
-        <translation>Les notifications et les rapports sont activés. Voulez-vous vraiment fermer %1&#xa0;? (Les e-mails d&apos;alerte ne seront plus envoyés et l&apos;enregistrement des données s&apos;arrêtera)</translation>
+        <source>%1 (read-only)</source>
+        <translation>%1 (lecture seule)</translation>
     </message>
     <message>
-        <source>The history of clock events cannot be written: %1</source>
-        <translation>L&apos;historique des événements des horloges ne peut pas être écrit&#xa0;: %1</translation>
+        <source>%1 (not saved)</source>
+        <translation>%1 (non enregistré)</translation>
     </message>
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (historique non écrit)</translation>
     </message>
     <message>
-        <source>%1 (not saved)</source>
-        <translation>%1 (non enregistré)</translation>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>L&apos;historique des événements des horloges ne peut pas être écrit : %1</translation>
     </message>
 </context>
 <context>
@@ -3665,6 +3778,17 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
         <translation>Échec de l&apos;envoi. Octets envoyés&#xa0;: %1 sur %2 seulement.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerThreadPool</name>
+    <message>
+        <source>unlimited</source>
+        <translation>illimitée</translation>
+    </message>
+    <message>
+        <source>Polls in flight: at least %1 for answering clocks and %2 for failing ones, following the fleet, at most %3 together; %4 user exchanges at once; open-file limit %5.</source>
+        <translation>Interrogations en cours : au moins %1 pour les horloges qui répondent et %2 pour celles en échec, selon le parc, au plus %3 ensemble ; %4 échanges utilisateur à la fois ; limite de fichiers ouverts %5.</translation>
     </message>
 </context>
 <context>

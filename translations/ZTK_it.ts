@@ -860,6 +860,22 @@ Spostare lì le loro righe?</translation>
         <source>Password changed successfully.</source>
         <translation>Password modificata correttamente.</translation>
     </message>
+    <message>
+        <source>No clock with the address %1 is on the device list.</source>
+        <translation>Nessun orologio con l&apos;indirizzo %1 è nell&apos;elenco dei dispositivi.</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Lettura dello stato</translation>
+    </message>
+    <message>
+        <source>Authentication data set for %1 (%2).</source>
+        <translation>Dati di autenticazione impostati per %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The clock answered with them: %1</source>
+        <translation>L&apos;orologio ha risposto con questi dati: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClockEventText</name>
@@ -1554,14 +1570,6 @@ Spostare lì le loro righe?</translation>
         <translation>Ripeti nuova password:</translation>
     </message>
     <message>
-        <source>Authentication data set</source>
-        <translation>Dati di autenticazione impostati</translation>
-    </message>
-    <message>
-        <source>Network interface set</source>
-        <translation>Interfaccia di rete impostata</translation>
-    </message>
-    <message>
         <source>Name cannot be empty</source>
         <translation>Il nome non può essere vuoto</translation>
     </message>
@@ -1596,6 +1604,14 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>Password changed successfully.</source>
         <translation>Password modificata correttamente.</translation>
+    </message>
+    <message>
+        <source>Authentication data set.</source>
+        <translation>Dati di autenticazione impostati.</translation>
+    </message>
+    <message>
+        <source>Network interface set.</source>
+        <translation>Interfaccia di rete impostata.</translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1958,32 @@ Spostare lì le loro righe?</translation>
     </message>
 </context>
 <context>
+    <name>EventJournal</name>
+    <message>
+        <source>Journal %1 could not be written (%2); events lost: %3</source>
+        <translation>Impossibile scrivere il registro %1 (%2); eventi persi: %3</translation>
+    </message>
+    <message>
+        <source>Journal %1 cannot be written: %2; events wait in memory and are written when it can be.</source>
+        <translation>Impossibile scrivere il registro %1: %2; gli eventi attendono in memoria e vengono scritti appena possibile.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again; %2 events were dropped meanwhile.</source>
+        <translation>Il registro %1 viene di nuovo scritto; nel frattempo sono stati scartati %2 eventi.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again.</source>
+        <translation>Il registro %1 viene di nuovo scritto.</translation>
+    </message>
+</context>
+<context>
+    <name>FailedAttempts</name>
+    <message>
+        <source>Refused a request with a wrong token from %1 (%2 from there so far); its next tokens are checked ever more slowly.</source>
+        <translation>Rifiutata una richiesta con un token errato da %1 (%2 da lì finora); i suoi prossimi token vengono verificati sempre più lentamente.</translation>
+    </message>
+</context>
+<context>
     <name>FleetCheck</name>
     <message>
         <source>Checking clocks</source>
@@ -2125,6 +2167,52 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>Error code: </source>
         <translation>Codice errore: </translation>
+    </message>
+</context>
+<context>
+    <name>Monitor</name>
+    <message>
+        <source>The device list is empty; nothing to poll.</source>
+        <translation>L&apos;elenco dei dispositivi è vuoto; niente da interrogare.</translation>
+    </message>
+    <message>
+        <source>Cannot serve metrics on %1: %2</source>
+        <translation>Impossibile servire le metriche su %1: %2</translation>
+    </message>
+    <message>
+        <source>--board-token-file needs --board or --metrics.</source>
+        <translation>--board-token-file richiede --board o --metrics.</translation>
+    </message>
+    <message>
+        <source>Cannot read the board&apos;s token: %1</source>
+        <translation>Impossibile leggere il token della bacheca: %1</translation>
+    </message>
+    <message>
+        <source>--board-host %1 is not a host name.</source>
+        <translation>--board-host %1 non è un nome host.</translation>
+    </message>
+    <message>
+        <source>The status board on %1 is open to anyone who can reach it; see --board-token-file.</source>
+        <translation>La bacheca di stato su %1 è aperta a chiunque possa raggiungerla; vedere --board-token-file.</translation>
+    </message>
+    <message>
+        <source>Cannot serve the status board on %1: %2</source>
+        <translation>Impossibile servire la bacheca di stato su %1: %2</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1; device list saved.</source>
+        <translation>Arrestato dal segnale %1; elenco dei dispositivi salvato.</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1.</source>
+        <translation>Arrestato dal segnale %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorCommand</name>
+    <message>
+        <source>Cannot watch for SIGINT and SIGTERM.</source>
+        <translation>Impossibile sorvegliare SIGINT e SIGTERM.</translation>
     </message>
 </context>
 <context>
@@ -2874,12 +2962,12 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <translation>Percorso del file di report non valido.</translation>
     </message>
     <message>
-        <source>Report configuration saved</source>
-        <translation>Configurazione del report salvata</translation>
-    </message>
-    <message>
         <source>Microsoft Excel files (*.xlsx)</source>
         <translation>File Microsoft Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Report configuration saved.</source>
+        <translation>Configurazione del report salvata.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3091,17 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
 </context>
 <context>
+    <name>QuietRequestWatcher</name>
+    <message>
+        <source>Quiet requests in %1 are not obeyed: other users can write into the folder.</source>
+        <translation>Le richieste di periodo di silenzio in %1 non vengono eseguite: altri utenti possono scrivere nella cartella.</translation>
+    </message>
+    <message>
+        <source>Quiet request %1 not obeyed: %2</source>
+        <translation>Richiesta di periodo di silenzio %1 non eseguita: %2</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
@@ -3080,6 +3179,10 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Reading status</source>
         <translation>Lettura dello stato</translation>
+    </message>
+    <message>
+        <source>Every clock found (%1) refused the user name and password.</source>
+        <translation>Ogni orologio trovato (%1) ha rifiutato nome utente e password.</translation>
     </message>
 </context>
 <context>
@@ -3521,6 +3624,37 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     </message>
 </context>
 <context>
+    <name>WindowClosing</name>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Le notifiche e i report sono attivi. Chiudere %1? (Le e-mail di avviso non verranno inviate e la scrittura del report si interromperà)</translation>
+    </message>
+    <message>
+        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
+        <translation>Le notifiche sono attive. Chiudere %1? (Le e-mail di avviso non verranno inviate)</translation>
+    </message>
+    <message>
+        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
+        <translation>I report sono attivi. Chiudere %1? (La scrittura del report si interromperà)</translation>
+    </message>
+    <message>
+        <source>Minimalize to tray</source>
+        <translation>Riduci nel vassoio</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Chiudi applicazione</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
+        <translation>%1 Chiudere comunque? (Le modifiche successive all&apos;ultimo salvataggio andranno perse)</translation>
+    </message>
+</context>
+<context>
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
@@ -3587,30 +3721,6 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
         <translation>Chiaro</translation>
     </message>
     <message>
-        <source>%1 (read-only)</source>
-        <translation>%1 (sola lettura)</translation>
-    </message>
-    <message>
-        <source>Minimalize to tray</source>
-        <translation>Riduci nel vassoio</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation>Le notifiche sono attive. Chiudere %1? (Le e-mail di avviso non verranno inviate)</translation>
-    </message>
-    <message>
-        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation>I report sono attivi. Chiudere %1? (La scrittura del report si interromperà)</translation>
-    </message>
-    <message>
-        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation>%1 Chiudere comunque? (Le modifiche successive all&apos;ultimo salvataggio andranno perse)</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Lingua</translation>
     </message>
@@ -3620,21 +3730,24 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
         <translation>Nessun visualizzatore PDF trovato per aprire il manuale. Si trova qui:
 %1</translation>
     </message>
+</context>
+<context>
+    <name>WindowTitle</name>
     <message>
-        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
-        <translation>Le notifiche e i report sono attivi. Chiudere %1? (Le e-mail di avviso non verranno inviate e la scrittura del report si interromperà)</translation>
+        <source>%1 (read-only)</source>
+        <translation>%1 (sola lettura)</translation>
     </message>
     <message>
-        <source>The history of clock events cannot be written: %1</source>
-        <translation>Impossibile scrivere la cronologia degli eventi degli orologi: %1</translation>
+        <source>%1 (not saved)</source>
+        <translation>%1 (non salvato)</translation>
     </message>
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (cronologia non scritta)</translation>
     </message>
     <message>
-        <source>%1 (not saved)</source>
-        <translation>%1 (non salvato)</translation>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>Impossibile scrivere la cronologia degli eventi degli orologi: %1</translation>
     </message>
 </context>
 <context>
@@ -3665,6 +3778,17 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
         <translation>Invio non riuscito. Inviati solo %1 byte su %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerThreadPool</name>
+    <message>
+        <source>unlimited</source>
+        <translation>illimitato</translation>
+    </message>
+    <message>
+        <source>Polls in flight: at least %1 for answering clocks and %2 for failing ones, following the fleet, at most %3 together; %4 user exchanges at once; open-file limit %5.</source>
+        <translation>Interrogazioni in corso: almeno %1 per gli orologi che rispondono e %2 per quelli in errore, secondo il parco, al massimo %3 insieme; %4 scambi utente alla volta; limite di file aperti %5.</translation>
     </message>
 </context>
 <context>

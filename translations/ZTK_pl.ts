@@ -860,6 +860,22 @@ Przenieść tam ich wiersze?</translation>
         <source>Password changed successfully.</source>
         <translation>Hasło zmieniono pomyślnie.</translation>
     </message>
+    <message>
+        <source>No clock with the address %1 is on the device list.</source>
+        <translation>Na liście urządzeń nie ma zegara o adresie %1.</translation>
+    </message>
+    <message>
+        <source>Reading status</source>
+        <translation>Odczyt stanu</translation>
+    </message>
+    <message>
+        <source>Authentication data set for %1 (%2).</source>
+        <translation>Ustawiono dane uwierzytelniania dla %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The clock answered with them: %1</source>
+        <translation>Zegar odpowiedział z tymi danymi: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClockEventText</name>
@@ -1555,14 +1571,6 @@ Przenieść tam ich wiersze?</translation>
         <translation>Powtórz nowe hasło:</translation>
     </message>
     <message>
-        <source>Authentication data set</source>
-        <translation>Ustawiono dane uwierzytelniania</translation>
-    </message>
-    <message>
-        <source>Network interface set</source>
-        <translation>Ustawiono interfejs sieciowy</translation>
-    </message>
-    <message>
         <source>Name cannot be empty</source>
         <translation>Nazwa nie może być pusta</translation>
     </message>
@@ -1597,6 +1605,14 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>Password changed successfully.</source>
         <translation>Hasło zmieniono pomyślnie.</translation>
+    </message>
+    <message>
+        <source>Authentication data set.</source>
+        <translation>Ustawiono dane uwierzytelniania.</translation>
+    </message>
+    <message>
+        <source>Network interface set.</source>
+        <translation>Ustawiono interfejs sieciowy.</translation>
     </message>
 </context>
 <context>
@@ -1944,6 +1960,32 @@ Przenieść tam ich wiersze?</translation>
     </message>
 </context>
 <context>
+    <name>EventJournal</name>
+    <message>
+        <source>Journal %1 could not be written (%2); events lost: %3</source>
+        <translation>Nie udało się zapisać dziennika %1 (%2); utracone zdarzenia: %3</translation>
+    </message>
+    <message>
+        <source>Journal %1 cannot be written: %2; events wait in memory and are written when it can be.</source>
+        <translation>Nie można zapisać dziennika %1: %2; zdarzenia czekają w pamięci i zostaną zapisane, gdy będzie to możliwe.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again; %2 events were dropped meanwhile.</source>
+        <translation>Dziennik %1 jest znów zapisywany; w międzyczasie odrzucono %2 zdarzeń.</translation>
+    </message>
+    <message>
+        <source>Journal %1 is written again.</source>
+        <translation>Dziennik %1 jest znów zapisywany.</translation>
+    </message>
+</context>
+<context>
+    <name>FailedAttempts</name>
+    <message>
+        <source>Refused a request with a wrong token from %1 (%2 from there so far); its next tokens are checked ever more slowly.</source>
+        <translation>Odrzucono żądanie z błędnym tokenem z %1 (dotąd %2 stamtąd); kolejne tokeny są sprawdzane coraz wolniej.</translation>
+    </message>
+</context>
+<context>
     <name>FleetCheck</name>
     <message>
         <source>Checking clocks</source>
@@ -2130,6 +2172,52 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>Error code: </source>
         <translation>Kod błędu: </translation>
+    </message>
+</context>
+<context>
+    <name>Monitor</name>
+    <message>
+        <source>The device list is empty; nothing to poll.</source>
+        <translation>Lista urządzeń jest pusta; nie ma czego odpytywać.</translation>
+    </message>
+    <message>
+        <source>Cannot serve metrics on %1: %2</source>
+        <translation>Nie można udostępnić metryk na %1: %2</translation>
+    </message>
+    <message>
+        <source>--board-token-file needs --board or --metrics.</source>
+        <translation>--board-token-file wymaga --board lub --metrics.</translation>
+    </message>
+    <message>
+        <source>Cannot read the board&apos;s token: %1</source>
+        <translation>Nie można odczytać tokenu tablicy: %1</translation>
+    </message>
+    <message>
+        <source>--board-host %1 is not a host name.</source>
+        <translation>--board-host %1 nie jest nazwą hosta.</translation>
+    </message>
+    <message>
+        <source>The status board on %1 is open to anyone who can reach it; see --board-token-file.</source>
+        <translation>Tablica stanu na %1 jest otwarta dla każdego, kto może do niej dotrzeć; zob. --board-token-file.</translation>
+    </message>
+    <message>
+        <source>Cannot serve the status board on %1: %2</source>
+        <translation>Nie można udostępnić tablicy stanu na %1: %2</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1; device list saved.</source>
+        <translation>Zatrzymano sygnałem %1; lista urządzeń zapisana.</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1.</source>
+        <translation>Zatrzymano sygnałem %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorCommand</name>
+    <message>
+        <source>Cannot watch for SIGINT and SIGTERM.</source>
+        <translation>Nie można nasłuchiwać SIGINT i SIGTERM.</translation>
     </message>
 </context>
 <context>
@@ -2881,12 +2969,12 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <translation>Nieprawidłowa ścieżka pliku raportu.</translation>
     </message>
     <message>
-        <source>Report configuration saved</source>
-        <translation>Zapisano konfigurację raportu</translation>
-    </message>
-    <message>
         <source>Microsoft Excel files (*.xlsx)</source>
         <translation>Pliki Microsoft Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Report configuration saved.</source>
+        <translation>Zapisano konfigurację raportu.</translation>
     </message>
 </context>
 <context>
@@ -3010,6 +3098,17 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
 </context>
 <context>
+    <name>QuietRequestWatcher</name>
+    <message>
+        <source>Quiet requests in %1 are not obeyed: other users can write into the folder.</source>
+        <translation>Żądania okresu ciszy w %1 nie są wykonywane: inni użytkownicy mogą zapisywać w folderze.</translation>
+    </message>
+    <message>
+        <source>Quiet request %1 not obeyed: %2</source>
+        <translation>Żądanie okresu ciszy %1 niewykonane: %2</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Clock</source>
@@ -3089,6 +3188,10 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Reading status</source>
         <translation>Odczyt stanu</translation>
+    </message>
+    <message>
+        <source>Every clock found (%1) refused the user name and password.</source>
+        <translation>Każdy znaleziony zegar (%1) odrzucił nazwę użytkownika i hasło.</translation>
     </message>
 </context>
 <context>
@@ -3530,6 +3633,37 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     </message>
 </context>
 <context>
+    <name>WindowClosing</name>
+    <message>
+        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
+        <translation>Powiadomienia i raporty są włączone. Czy na pewno chcesz zamknąć %1? (Alerty e-mail nie będą wysyłane, a zapisywanie danych zostanie zatrzymane)</translation>
+    </message>
+    <message>
+        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
+        <translation>Powiadomienia są włączone. Czy na pewno chcesz zamknąć %1? (Alerty e-mail nie będą wysyłane)</translation>
+    </message>
+    <message>
+        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
+        <translation>Raporty są włączone. Czy na pewno chcesz zamknąć %1? (Zapisywanie danych zostanie zatrzymane)</translation>
+    </message>
+    <message>
+        <source>Minimalize to tray</source>
+        <translation>Minimalizuj do zasobnika</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Zamknij program</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
+        <translation>%1 Zamknąć mimo to? (Zmiany od ostatniego zapisu zostaną utracone)</translation>
+    </message>
+</context>
+<context>
     <name>WindowMain</name>
     <message>
         <source>Theme</source>
@@ -3596,30 +3730,6 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
         <translation>Jasny</translation>
     </message>
     <message>
-        <source>%1 (read-only)</source>
-        <translation>%1 (tylko do odczytu)</translation>
-    </message>
-    <message>
-        <source>Minimalize to tray</source>
-        <translation>Minimalizuj do zasobnika</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation>Powiadomienia są włączone. Czy na pewno chcesz zamknąć %1? (Alerty e-mail nie będą wysyłane)</translation>
-    </message>
-    <message>
-        <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation>Raporty są włączone. Czy na pewno chcesz zamknąć %1? (Zapisywanie danych zostanie zatrzymane)</translation>
-    </message>
-    <message>
-        <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation>%1 Zamknąć mimo to? (Zmiany od ostatniego zapisu zostaną utracone)</translation>
-    </message>
-    <message>
         <source>Language</source>
         <translation>Język</translation>
     </message>
@@ -3629,21 +3739,24 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
         <translation>Nie znaleziono przeglądarki PDF, aby otworzyć instrukcję. Znajduje się tutaj:
 %1</translation>
     </message>
+</context>
+<context>
+    <name>WindowTitle</name>
     <message>
-        <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
-        <translation>Powiadomienia i raporty są włączone. Czy na pewno chcesz zamknąć %1? (Alerty e-mail nie będą wysyłane, a zapisywanie danych zostanie zatrzymane)</translation>
+        <source>%1 (read-only)</source>
+        <translation>%1 (tylko do odczytu)</translation>
     </message>
     <message>
-        <source>The history of clock events cannot be written: %1</source>
-        <translation>Nie można zapisać historii zdarzeń zegarów: %1</translation>
+        <source>%1 (not saved)</source>
+        <translation>%1 (nie zapisano)</translation>
     </message>
     <message>
         <source>%1 (history not written)</source>
         <translation>%1 (historia nie zapisana)</translation>
     </message>
     <message>
-        <source>%1 (not saved)</source>
-        <translation>%1 (nie zapisano)</translation>
+        <source>The history of clock events cannot be written: %1</source>
+        <translation>Nie można zapisać historii zdarzeń zegarów: %1</translation>
     </message>
 </context>
 <context>
@@ -3674,6 +3787,17 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     <message>
         <source>Send failed. Only %1 of %2 bytes sent.</source>
         <translation>Błąd wysyłania. Wysłano tylko %1 z %2 bajtów.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerThreadPool</name>
+    <message>
+        <source>unlimited</source>
+        <translation>bez ograniczeń</translation>
+    </message>
+    <message>
+        <source>Polls in flight: at least %1 for answering clocks and %2 for failing ones, following the fleet, at most %3 together; %4 user exchanges at once; open-file limit %5.</source>
+        <translation>Trwające odpytywania: co najmniej %1 dla odpowiadających zegarów i %2 dla zawodzących, zależnie od floty, najwyżej %3 razem; %4 wymian użytkownika naraz; limit otwartych plików %5.</translation>
     </message>
 </context>
 <context>
