@@ -3628,7 +3628,7 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation type="unfinished">Notifications are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</translation>
+        <translation>Notifications are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</translation>
     </message>
     <message>
         <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
@@ -3636,7 +3636,7 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>Minimalize to tray</source>
-        <translation type="unfinished">Minimize to tray</translation>
+        <translation>Minimize to tray</translation>
     </message>
     <message>
         <source>Close application</source>
