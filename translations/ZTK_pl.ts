@@ -1327,7 +1327,7 @@ Przenieść tam ich wiersze?</translation>
     </message>
     <message>
         <source> - IP duplicate found</source>
-        <translation> – znaleziono duplikat IP</translation>
+        <translation> – duplikat IP</translation>
     </message>
     <message>
         <source>Synchronized (no server named)</source>
