@@ -208,6 +208,7 @@ void TestPersistence::saveAndLoadTheProcessState()
     notificationSettings() = sample.settings;
     const QString path = AppSettings::stateFilePath();
     // A world-readable file left by an older version is tightened too.
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     QVERIFY(TestFiles::write(path, {}));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
 
