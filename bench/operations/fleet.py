@@ -20,6 +20,10 @@
 A search would not do for the list: a thousand discovery replies at once
 overflow any socket's receive buffer, and a search finds only some of them.
 
+With FLEET_BOARD_LOAD=1 the monitor's window also carries the board's heaviest
+load: a 48 MB journal in which one clock is rare, four clients looping that
+clock's history and four looping the complete list, compressed.
+
 Figures come from the simulator's request log (every poll of a clock that
 answers or stays silent), the monitor's metrics (the status age of clocks
 nobody answers for) and /proc (the monitor's CPU time and memory).
@@ -174,6 +178,45 @@ def audit_done():
         return "zentick_monitor_audit_last_run_timestamp_seconds " in reply.read().decode()
 
 
+def write_busy_journal(rare_ip, megabytes=48):
+    """An older month of events from busy clocks, with rare_ip every 10 000th line."""
+    folder = os.path.join(os.environ["XDG_DATA_HOME"], "QLX Devices", "Zentick", "journal")
+    os.makedirs(folder, mode=0o700, exist_ok=True)
+    with open(os.path.join(folder, "events-2026-11.01.jsonl"), "w") as out:
+        written, n = 0, 0
+        while written < megabytes * 1024 * 1024:
+            ip = rare_ip if n % 10000 == 0 else f"10.1.{n % 50}.{n % 200}"
+            line = json.dumps({"time": f"2026-11-01T{n // 36000 % 24:02d}:{n // 600 % 60:02d}:{n // 10 % 60:02d}."
+                               f"{n % 10 * 100:03d}Z", "ip": ip, "name": f"Clock {n % 10000}", "group": "",
+                               "kind": "unreachable" if n % 2 == 0 else "reachable"}, separators=(",", ":")) + "\n"
+            out.write(line)
+            written += len(line)
+            n += 1
+
+
+def board_load(ip, stop, answers):
+    """Eight clients until stop is set; answers[kind] collects (seconds, status)."""
+    def loop(kind, target, headers):
+        while not stop.is_set():
+            start = time.time()
+            status = 0
+            try:
+                request = urllib.request.Request(f"http://127.0.0.1:{METRICS_PORT}{target}", headers=headers)
+                with urllib.request.urlopen(request, timeout=30) as reply:
+                    reply.read()
+                    status = reply.status
+            except OSError as failure:
+                status = getattr(failure, "code", 0) or 0
+            answers[kind].append((time.time() - start, status))
+    workers = [threading.Thread(target=loop, args=("history", f"/api/v1/clocks/{ip}/events", {}), daemon=True)
+               for _ in range(4)]
+    workers += [threading.Thread(target=loop, args=("list", "/api/v1/clocks", {"Accept-Encoding": "gzip"}),
+                                 daemon=True) for _ in range(4)]
+    for worker in workers:
+        worker.start()
+    return workers
+
+
 def gaps(times):
     times = sorted(times)
     return [b - a for a, b in zip(times, times[1:])]
@@ -190,6 +233,9 @@ def monitor(cli, seconds):
     print(f"listed: {len(listed)} clocks, {len(answering)} answering, {len(silent)} silent, "
           f"{len(dead)} unreachable")
 
+    loaded = os.environ.get("FLEET_BOARD_LOAD") == "1"
+    if loaded:
+        write_busy_journal(answering[0])
     proc = subprocess.Popen([cli, "monitor", "--metrics", str(METRICS_PORT), "--save-interval", "3600"], env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     most_fds = 0
@@ -218,6 +264,10 @@ def monitor(cli, seconds):
         print(f"machine load average {load0:.1f} -> {os.getloadavg()[0]:.1f}; simulator CPU {sim_share:.1f} % "
               "of one core")
 
+        stop_load = threading.Event()
+        answers = {"history": [], "list": []}
+        if loaded:
+            board_load(answering[0], stop_load, answers)
         window_start = time.time()
         victim = answering[len(answering) // 2]
         victim_index = next(i for i, c in enumerate(fleet) if c["ip"] == victim)
@@ -238,6 +288,7 @@ def monitor(cli, seconds):
             most_threads = max(most_threads, threads(proc.pid))
             time.sleep(2)
         _, rss_end = process_figures(proc.pid)
+        stop_load.set()
     finally:
         proc.terminate()
         proc.wait()
@@ -256,8 +307,15 @@ def monitor(cli, seconds):
           f"({max(rss, rss_end):.0f} MB at most); open descriptors at most {most_fds}, threads at most "
           f"{most_threads}")
     SCRAPES.sort()
-    print(f"metrics scrape: median {statistics.median(SCRAPES) * 1000:.0f} ms, worst {SCRAPES[-1] * 1000:.0f} ms "
+    print(f"metrics scrape: median {statistics.median(SCRAPES) * 1000:.0f} ms, "
+          f"99th percentile {SCRAPES[int(len(SCRAPES) * 0.99)] * 1000:.0f} ms, worst {SCRAPES[-1] * 1000:.0f} ms "
           f"({len(SCRAPES)} scrapes)")
+    for kind, got in answers.items():
+        if got:
+            times = sorted(t for t, _ in got)
+            print(f"board load, {kind}: {len(got)} answers ({sum(1 for _, s in got if s == 200)} of them 200), "
+                  f"median {statistics.median(times) * 1000:.0f} ms, 99th percentile "
+                  f"{times[int(len(times) * 0.99)] * 1000:.0f} ms")
     answering_gaps.sort()
     over = sum(1 for g in answering_gaps if g > 12)
     never = [ip for ip in answering if ip != victim and len(polls.get(ip, [])) < 2]
@@ -308,6 +366,9 @@ def powercut(cli, cut, down, parallel):
     controller.start()
     fleet = json.load(open(os.environ["ZENTICK_CLOCKSIM_CLOCKS"]))["clocks"]
     victims = [c["ip"] for c in fleet[-cut:]]
+    loaded = os.environ.get("FLEET_BOARD_LOAD") == "1"
+    if loaded:
+        write_busy_journal(answering[0])
     proc = subprocess.Popen([cli, "monitor", "--parallel", str(parallel), "--save-interval", "3600"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:

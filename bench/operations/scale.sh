@@ -10,6 +10,7 @@
 #   2000      1700 / 200 / 100, at once
 #   10000     9000 / 700 / 300, after 50 to 300 ms
 # Default: every row, 180 s each after two minutes to reach the steady state.
+# FLEET_BOARD_LOAD=1 adds the board's heaviest clients (bench/operations/fleet.py).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build="${1:-build}"
