@@ -80,12 +80,14 @@ int discover(CliSession &session)
 
     std::vector<std::unique_ptr<DevClock>> found;
     Error error = NoError;
+    int lostReplies = 0;
     DeviceFinder *finder = Communication::instance()->findDevices(
         in.option(QStringLiteral("user")), in.option(QStringLiteral("password")), session.registry());
-    const CliSession::Outcome outcome = session.runSender(finder, tr("Device search"), [&found, &error](DataSender *ended) {
+    const CliSession::Outcome outcome = session.runSender(finder, tr("Device search"), [&found, &error, &lostReplies](DataSender *ended) {
         error = ended->errorCode();
         if (ended->result() != DataSender::Succeeded)
             return;
+        lostReplies = static_cast<DeviceFinder *>(ended)->lostReplies();
         for (DevClock *clock : static_cast<DeviceFinder *>(ended)->clocks())
             found.emplace_back(clock);
     });
@@ -169,11 +171,13 @@ int discover(CliSession &session)
     if (changed && !session.saveState())
         return ExitFailed;
 
-    out.document({{QStringLiteral("clocks"), clocks}});
+    out.document({{QStringLiteral("clocks"), clocks}, {QStringLiteral("lostReplies"), lostReplies}});
     if (found.empty())
         out.text(tr("No devices found."));
     else
         out.text(ClockPrinter::clockTable(rows));
+    if (lostReplies > 0)
+        out.message(DeviceFinder::lostRepliesText(lostReplies));
     if (allRefused)
         return out.failed(tr("Every clock found (%1) refused the user name and password.").arg(int(found.size())));
     return ExitSuccess;

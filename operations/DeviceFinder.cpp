@@ -43,6 +43,13 @@ QVector<DevClock *> DeviceFinder::clocks()
     return m_clocks;
 }
 
+QString DeviceFinder::lostRepliesText(int lost)
+{
+    return tr("Replies to the search lost because the system's receive buffer was full: %1. Search again to find the "
+              "missing clocks.")
+        .arg(lost);
+}
+
 void DeviceFinder::run()
 {
     m_cards = allNetworkCards();
@@ -113,6 +120,7 @@ void DeviceFinder::handleCardReplies(Worker *worker)
 {
     // A clock made from a rejected reply is dropped at the end if incomplete.
     const QVector<DeviceInfo> replies = DiscoveryDatagram::validReplies(worker, m_cards.at(m_cardIndex));
+    m_lostReplies += DiscoveryDatagram::lostReplies(worker);
     for (const DeviceInfo &info : replies) {
         DevClock *clock = DiscoveryDatagram::newClock(info);
         clock->user = m_user;

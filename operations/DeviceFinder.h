@@ -34,6 +34,12 @@ public:
 
     int phase() const { return m_phase; }
 
+    // Replies the system dropped because they came faster than they were
+    // read: some clocks may be missing from clocks().
+    int lostReplies() const { return m_lostReplies; }
+    // What the window and the command line say when lostReplies() > 0.
+    static QString lostRepliesText(int lost);
+
     // Drops the clocks found so far that are incomplete, then ends at once.
     void cancel() override;
 
@@ -58,6 +64,7 @@ private:
     QString m_password;
     const ClockRegistry &m_listed;
     int m_phase = 0;
+    int m_lostReplies = 0;
     int m_clocksAnswered = 0;
     QVector<DevClock *> m_clocks;
     bool m_clocksTaken = false;

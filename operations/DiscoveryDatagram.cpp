@@ -148,6 +148,12 @@ QVector<DeviceInfo> validReplies(Worker *worker, const NetworkCardData &card)
     return replies;
 }
 
+int lostReplies(Worker *worker)
+{
+    auto *udp = qobject_cast<WorkerUdp *>(worker);
+    return udp ? qMax(0, udp->lostDatagrams()) : 0;
+}
+
 DevClock *newClock(const DeviceInfo &info)
 {
     auto *clock = new DevClock;

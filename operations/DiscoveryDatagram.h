@@ -28,6 +28,9 @@ WorkerThread *makeQuery(const NetworkCardData &card);
 // The replies a finished query heard on the card that give a valid record
 // (address and port), in arrival order, each with the card as its interface.
 QVector<DeviceInfo> validReplies(Worker *worker, const NetworkCardData &card);
+// Replies the system dropped while the query's worker listened; 0 when it
+// does not tell.
+int lostReplies(Worker *worker);
 
 // A new clock (owned by the caller) with the reply's address, port, model,
 // firmware, device code, MAC (when it has six bytes) and interface; every

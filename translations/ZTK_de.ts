@@ -1334,6 +1334,13 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
 </context>
 <context>
+    <name>DeviceFinder</name>
+    <message>
+        <source>Replies to the search lost because the system&apos;s receive buffer was full: %1. Search again to find the missing clocks.</source>
+        <translation>Antworten auf die Suche verloren, weil der Empfangspuffer des Systems voll war: %1. Suchen Sie erneut, um die fehlenden Uhren zu finden.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceListLock</name>
     <message>
         <source>another program</source>

@@ -1332,6 +1332,13 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>DeviceFinder</name>
+    <message>
+        <source>Replies to the search lost because the system&apos;s receive buffer was full: %1. Search again to find the missing clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DeviceListLock</name>
     <message>
         <source>another program</source>

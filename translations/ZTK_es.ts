@@ -1334,6 +1334,13 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>DeviceFinder</name>
+    <message>
+        <source>Replies to the search lost because the system&apos;s receive buffer was full: %1. Search again to find the missing clocks.</source>
+        <translation>Respuestas a la búsqueda perdidas porque el búfer de recepción del sistema estaba lleno: %1. Busque de nuevo para encontrar los relojes que faltan.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceListLock</name>
     <message>
         <source>another program</source>

@@ -1334,6 +1334,13 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
 </context>
 <context>
+    <name>DeviceFinder</name>
+    <message>
+        <source>Replies to the search lost because the system&apos;s receive buffer was full: %1. Search again to find the missing clocks.</source>
+        <translation>Réponses à la recherche perdues car le tampon de réception du système était plein&#xa0;: %1. Relancez la recherche pour trouver les horloges manquantes.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceListLock</name>
     <message>
         <source>another program</source>
@@ -3627,15 +3634,15 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     <name>WindowClosing</name>
     <message>
         <source>Notifications and reports are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent and data reporting will stop)</source>
-        <translation>Les notifications et les rapports sont activés. Voulez-vous vraiment fermer %1 ? (Les e-mails d&apos;alerte ne seront plus envoyés et l&apos;enregistrement des données s&apos;arrêtera)</translation>
+        <translation>Les notifications et les rapports sont activés. Voulez-vous vraiment fermer %1&#xa0;? (Les e-mails d&apos;alerte ne seront plus envoyés et l&apos;enregistrement des données s&apos;arrêtera)</translation>
     </message>
     <message>
         <source>Notification are turned on. Are you sure you want to close %1? (Alert e-mails won&apos;t be sent)</source>
-        <translation>Les notifications sont activées. Voulez-vous vraiment fermer %1 ? (Les e-mails d&apos;alerte ne seront plus envoyés)</translation>
+        <translation>Les notifications sont activées. Voulez-vous vraiment fermer %1&#xa0;? (Les e-mails d&apos;alerte ne seront plus envoyés)</translation>
     </message>
     <message>
         <source>Reports are turned on. Are you sure you want to close %1? (Data reporting will stop)</source>
-        <translation>Les rapports sont activés. Voulez-vous vraiment fermer %1 ? (L&apos;enregistrement des données s&apos;arrêtera)</translation>
+        <translation>Les rapports sont activés. Voulez-vous vraiment fermer %1&#xa0;? (L&apos;enregistrement des données s&apos;arrêtera)</translation>
     </message>
     <message>
         <source>Minimalize to tray</source>
@@ -3651,7 +3658,7 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     </message>
     <message>
         <source>%1 Close anyway? (Changes since the last save will be lost)</source>
-        <translation>%1 Fermer quand même ? (Les modifications faites depuis le dernier enregistrement seront perdues)</translation>
+        <translation>%1 Fermer quand même&#xa0;? (Les modifications faites depuis le dernier enregistrement seront perdues)</translation>
     </message>
 </context>
 <context>
@@ -3747,7 +3754,7 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     </message>
     <message>
         <source>The history of clock events cannot be written: %1</source>
-        <translation>L&apos;historique des événements des horloges ne peut pas être écrit : %1</translation>
+        <translation>L&apos;historique des événements des horloges ne peut pas être écrit&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -1334,6 +1334,13 @@ Spostare lì le loro righe?</translation>
     </message>
 </context>
 <context>
+    <name>DeviceFinder</name>
+    <message>
+        <source>Replies to the search lost because the system&apos;s receive buffer was full: %1. Search again to find the missing clocks.</source>
+        <translation>Risposte alla ricerca perse perché il buffer di ricezione del sistema era pieno: %1. Cerca di nuovo per trovare gli orologi mancanti.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceListLock</name>
     <message>
         <source>another program</source>

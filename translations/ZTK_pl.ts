@@ -1335,6 +1335,13 @@ Przenieść tam ich wiersze?</translation>
     </message>
 </context>
 <context>
+    <name>DeviceFinder</name>
+    <message>
+        <source>Replies to the search lost because the system&apos;s receive buffer was full: %1. Search again to find the missing clocks.</source>
+        <translation>Odpowiedzi na wyszukiwanie utracone, bo bufor odbiorczy systemu był pełny: %1. Wyszukaj ponownie, aby znaleźć brakujące zegary.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceListLock</name>
     <message>
         <source>another program</source>

@@ -3,14 +3,49 @@
 #include "transport/GeneralException.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QMutex>
 #include <QThread>
 #include <QUdpSocket>
+
+#ifdef Q_OS_LINUX
+#include <sys/socket.h>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
 QMutex defaultTimingMutex;
 WorkerUdp::Timing sharedDefaultTiming;
+
+// The system's count of datagrams dropped on the socket, from its line in
+// /proc/net/udp (found by the socket's inode); -1 when there is none.
+int droppedDatagrams(qintptr descriptor)
+{
+#ifdef Q_OS_LINUX
+    struct stat info = {};
+    if (descriptor < 0 || ::fstat(int(descriptor), &info) != 0)
+        return -1;
+    QFile table(QStringLiteral("/proc/net/udp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray inode = QByteArray::number(quint64(info.st_ino));
+    // The table is small and bounded by the sockets open on the machine.
+    for (int lines = 0; lines < 100000 && !table.atEnd(); ++lines) {
+        const QList<QByteArray> fields = table.readLine(4096).simplified().split(' ');
+        // sl local remote st queues timer retransmits uid timeout inode ref pointer drops
+        if (fields.size() >= 13 && fields.at(9) == inode) {
+            bool ok = false;
+            const int drops = fields.at(12).toInt(&ok);
+            return ok ? drops : -1;
+        }
+    }
+#else
+    Q_UNUSED(descriptor)
+#endif
+    return -1;
+}
 
 } // namespace
 
@@ -60,7 +95,21 @@ void WorkerUdp::connectOrBind()
     // Replies come back to the port the query went to; a failed bind (port in
     // use) only means that no reply is received.
     const QHostAddress local = m_localAddress.isNull() ? QHostAddress(QHostAddress::AnyIPv4) : m_localAddress;
-    m_socket->bind(local, m_port);
+    if (m_socket->bind(local, m_port))
+        raiseReceiveBuffer();
+}
+
+void WorkerUdp::raiseReceiveBuffer()
+{
+    // A fleet answers the broadcast at once, and the system's default buffer
+    // holds a few hundred replies. Past the system's ceiling only a
+    // privileged process may go; others get what the ceiling allows.
+#ifdef Q_OS_LINUX
+    const int bytes = receiveBufferBytes;
+    if (::setsockopt(int(m_socket->socketDescriptor()), SOL_SOCKET, SO_RCVBUFFORCE, &bytes, sizeof bytes) == 0)
+        return;
+#endif
+    m_socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, receiveBufferBytes);
 }
 
 void WorkerUdp::transfer()
@@ -74,7 +123,6 @@ void WorkerUdp::transfer()
         setError(true);
         return;
     }
-    QThread::msleep(m_timing.stepMs);
     listen();
 }
 
@@ -104,13 +152,24 @@ bool WorkerUdp::keepsListening(const Timing &timing, int elapsedMs, bool datagra
 
 void WorkerUdp::listen()
 {
+    QElapsedTimer timer;
+    timer.start();
+    const int droppedBefore = droppedDatagrams(m_socket->socketDescriptor());
     m_elapsed = 0;
     bool arrived = false;
     while (keepsListening(m_timing, m_elapsed, arrived || m_socket->hasPendingDatagrams())) {
-        m_elapsed += m_timing.stepMs;
-        QThread::msleep(m_timing.stepMs);
+        // Woken by the first datagram, not after a fixed pause: replies leave
+        // the socket as they come, before its buffer fills. An unbound socket
+        // would not wait at all.
+        if (m_socket->state() == QAbstractSocket::BoundState)
+            m_socket->waitForReadyRead(m_timing.stepMs);
+        else
+            QThread::msleep(m_timing.stepMs);
         arrived = readPendingDatagrams() > 0;
+        m_elapsed = int(timer.elapsed());
     }
+    const int droppedAfter = droppedDatagrams(m_socket->socketDescriptor());
+    m_lost = droppedBefore < 0 || droppedAfter < 0 ? -1 : droppedAfter - droppedBefore;
 }
 
 int WorkerUdp::readPendingDatagrams()

@@ -25,6 +25,9 @@ public:
     // and would overflow the socket's buffer), but no more than this, so a
     // flood cannot stretch one step.
     static constexpr int maxDatagramsPerStep = 1024;
+    // Asked of the system for the socket's receive buffer: room for several
+    // thousand replies that arrive at once. The system may grant less.
+    static constexpr int receiveBufferBytes = 4 * 1024 * 1024;
 
     WorkerUdp(const QHostAddress &remoteAddress, quint16 port, const QByteArray &payload);
     ~WorkerUdp() override;
@@ -32,6 +35,9 @@ public:
     // The first received datagram's data; empty when none arrived.
     QByteArray data() const override;
     QVector<DatagramPacket> packets() const { return m_packets; }
+    // Datagrams the system dropped while this worker listened because its
+    // buffer was full; -1 when the system does not tell.
+    int lostDatagrams() const { return m_lost; }
 
     void open() override;
     void connectOrBind() override;
@@ -59,10 +65,12 @@ private:
     void send();
     void listen();
     int readPendingDatagrams();
+    void raiseReceiveBuffer();
     void deleteSocket();
 
     QUdpSocket *m_socket = nullptr;
     QVector<DatagramPacket> m_packets;
     int m_elapsed = 0;
+    int m_lost = -1;
     Timing m_timing;
 };

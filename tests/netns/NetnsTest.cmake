@@ -1,5 +1,6 @@
 # zentick_add_netns_test(name CLOCKS file.json | GENERATE n  SOURCES ... LIBS ...
-#                        [SIM_ARGS arg...] [ADDRESSES F-L] [PC_LINKS n] [TIMEOUT s] [ENVIRONMENT VAR=value...])
+#                        [SIM_ARGS arg...] [ADDRESSES F-L] [PREFIX n] [PC_LINKS n] [TIMEOUT s]
+#                        [ENVIRONMENT VAR=value...])
 #
 # A QtTest executable, label netns, that runs in the "pc" namespace of
 # tests/netns/netns-run.sh while zentick-clocksim serves the clocks of
@@ -20,7 +21,7 @@ if(NOT TARGET zentick_netns_support)
 endif()
 
 # The netns-run.sh command line up to and including "--", in the caller's ${out}.
-function(_zentick_netns_prefix out caller clocks addresses pc_links sim_args)
+function(_zentick_netns_prefix out caller clocks addresses pc_links sim_args prefix)
     set(_cmd ${ZENTICK_NETNS_DIR}/netns-run.sh --sim $<TARGET_FILE:zentick-clocksim>)
     if(clocks MATCHES "^GENERATE:([0-9]+)$")
         list(APPEND _cmd --generate ${CMAKE_MATCH_1})
@@ -32,6 +33,9 @@ function(_zentick_netns_prefix out caller clocks addresses pc_links sim_args)
     endif()
     if(addresses)
         list(APPEND _cmd --addresses ${addresses})
+    endif()
+    if(prefix)
+        list(APPEND _cmd --prefix ${prefix})
     endif()
     if(pc_links)
         list(APPEND _cmd --pc-links ${pc_links})
@@ -53,11 +57,11 @@ macro(_zentick_netns_clocks out)
 endmacro()
 
 function(zentick_add_netns_test name)
-    cmake_parse_arguments(ARG "" "CLOCKS;GENERATE;ADDRESSES;PC_LINKS;TIMEOUT" "SOURCES;LIBS;SIM_ARGS;ENVIRONMENT"
+    cmake_parse_arguments(ARG "" "CLOCKS;GENERATE;ADDRESSES;PREFIX;PC_LINKS;TIMEOUT" "SOURCES;LIBS;SIM_ARGS;ENVIRONMENT"
                           ${ARGN})
     _zentick_netns_clocks(ARG_CLOCKS)
     _zentick_netns_prefix(_cmd "zentick_add_netns_test(${name})" "${ARG_CLOCKS}" "${ARG_ADDRESSES}" "${ARG_PC_LINKS}"
-                          "${ARG_SIM_ARGS}")
+                          "${ARG_SIM_ARGS}" "${ARG_PREFIX}")
     list(APPEND _cmd $<TARGET_FILE:${name}>)
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
@@ -73,21 +77,21 @@ function(zentick_add_netns_test name)
 endfunction()
 
 # zentick_add_netns_command(name CLOCKS file.json | GENERATE n  COMMAND cmd arg...
-#                           [DEPENDS target...] [SIM_ARGS ...] [ADDRESSES F-L] [PC_LINKS n] [TIMEOUT s]
+#                           [DEPENDS target...] [SIM_ARGS ...] [ADDRESSES F-L] [PREFIX n] [PC_LINKS n] [TIMEOUT s]
 #                           [ENVIRONMENT ...])
 #
 # The same for a test that is a command rather than a QtTest executable, for
 # example zentick-cli driven by a script: COMMAND runs in the "pc" namespace
 # with the variables of netns-run.sh and its own settings and data folders.
 function(zentick_add_netns_command name)
-    cmake_parse_arguments(ARG "" "CLOCKS;GENERATE;ADDRESSES;PC_LINKS;TIMEOUT" "COMMAND;DEPENDS;SIM_ARGS;ENVIRONMENT"
+    cmake_parse_arguments(ARG "" "CLOCKS;GENERATE;ADDRESSES;PREFIX;PC_LINKS;TIMEOUT" "COMMAND;DEPENDS;SIM_ARGS;ENVIRONMENT"
                           ${ARGN})
     _zentick_netns_clocks(ARG_CLOCKS)
     if(NOT ARG_COMMAND)
         message(FATAL_ERROR "zentick_add_netns_command(${name}): COMMAND is required")
     endif()
     _zentick_netns_prefix(_cmd "zentick_add_netns_command(${name})" "${ARG_CLOCKS}" "${ARG_ADDRESSES}"
-                          "${ARG_PC_LINKS}" "${ARG_SIM_ARGS}")
+                          "${ARG_PC_LINKS}" "${ARG_SIM_ARGS}" "${ARG_PREFIX}")
     add_test(NAME ${name} COMMAND ${_cmd} ${ARG_COMMAND})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)

@@ -378,8 +378,12 @@ void PageDeviceList::onSearchFinished(DataSender *sender)
 {
     if (m_services.runner().reportFailure(sender))
         return;
-    if (auto *finder = qobject_cast<DeviceFinder *>(sender))
-        SlotClockSearchingFinished(finder->clocks());
+    auto *finder = qobject_cast<DeviceFinder *>(sender);
+    if (!finder)
+        return;
+    if (finder->lostReplies() > 0)
+        m_services.toasts().show(DeviceFinder::lostRepliesText(finder->lostReplies()), ToastType::Warning);
+    SlotClockSearchingFinished(finder->clocks());
 }
 
 void PageDeviceList::checkClocks()
