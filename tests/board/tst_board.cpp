@@ -9,6 +9,7 @@
 #include "persistence/EventJournal.h"
 #include "http/HttpRequestParser.h"
 #include "board/StatusBoard.h"
+#include "tests/support/TestRows.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -30,6 +31,7 @@ ClockRegistry &list()
 const QString password = QStringLiteral("S3cret-pw!");
 const QString user = QStringLiteral("operator-x");
 const QByteArray token = "t0ken-of-16-char";
+const QString rows = QStringLiteral("board/board.rows");
 
 HttpListener::Response get(StatusBoard &board, const QByteArray &target, const QByteArray &fields = {})
 {
@@ -56,16 +58,16 @@ class TestBoard : public QObject
 private slots:
     void init();
     void cleanup();
-    void hostileNames_data();
+    void hostileNames_data() { TestRows::add(rows); }
     void hostileNames();
-    void requests_data();
+    void requests_data() { TestRows::add(rows); }
     void requests();
-    void tokenFile_data();
+    void tokenFile_data() { TestRows::add(rows); }
     void tokenFile();
     void onlyChangesAfterTheFirstLook();
     void historyWithoutMailSettings();
     void languagesSideBySide();
-    void unknownValues_data();
+    void unknownValues_data() { TestRows::add(rows); }
     void unknownValues();
 
 private:
@@ -99,17 +101,6 @@ DevClock *TestBoard::addClock(const QString &name, const QString &ip)
     return clock;
 }
 
-void TestBoard::hostileNames_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("image with an error handler") << QStringLiteral("<img src=x onerror=alert(1)>");
-    QTest::newRow("end of a script element") << QStringLiteral("</script><script>alert(1)</script>");
-    QTest::newRow("quotes and backslashes") << QStringLiteral("\"x\\\" \\u0022 '");
-    QTest::newRow("line ends and control characters") << QStringLiteral("a\r\nb\x01\x1f\x7f");
-    QTest::newRow("line and paragraph separators") << QString::fromUtf8("a\u2028b\u2029c");
-    QTest::newRow("entity text") << QStringLiteral("&lt;b&gt; &amp; &#x3c;");
-}
-
 void TestBoard::hostileNames()
 {
     QFETCH(QString, name);
@@ -124,38 +115,6 @@ void TestBoard::hostileNames()
     // Neither the API nor the page carries markup from a clock.
     QVERIFY(!response.body.contains("<"));
     QVERIFY(!get(*m_board, "/").body.contains(name.toUtf8()));
-}
-
-void TestBoard::requests_data()
-{
-    QTest::addColumn<QByteArray>("target");
-    QTest::addColumn<QByteArray>("fields");
-    QTest::addColumn<bool>("guarded");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("contains");
-
-    QTest::newRow("page in German from Accept-Language") << QByteArray("/") << QByteArray("Accept-Language: de\r\n")
-                                                          << false << 200 << QByteArray("<html lang=\"de\">");
-    QTest::newRow("the weightier language wins") << QByteArray("/") << QByteArray("Accept-Language: fr;q=0.4, it;q=0.8\r\n")
-                                                 << false << 200 << QByteArray("<html lang=\"it\">");
-    QTest::newRow("?lang= before Accept-Language") << QByteArray("/?lang=pl") << QByteArray("Accept-Language: de\r\n")
-                                                   << false << 200 << QByteArray("<html lang=\"pl\">");
-    QTest::newRow("unknown language is English") << QByteArray("/") << QByteArray("Accept-Language: xx\r\n") << false
-                                                 << 200 << QByteArray("<html lang=\"en\">");
-    QTest::newRow("summary") << QByteArray("/api/v1/summary") << QByteArray() << false << 200
-                             << QByteArray("\"total\":1");
-    QTest::newRow("events of no address") << QByteArray("/api/v1/clocks/x%3Cy/events") << QByteArray() << false
-                                          << 404 << QByteArray();
-    QTest::newRow("unknown path") << QByteArray("/api/v1/passwords") << QByteArray() << false << 404 << QByteArray();
-    QTest::newRow("guarded, no token") << QByteArray("/api/v1/summary") << QByteArray() << true << 401
-                                       << QByteArray("WWW-Authenticate: Bearer");
-    QTest::newRow("guarded, token with one more character")
-        << QByteArray("/") << "Authorization: Bearer " + token + "-\r\n" << true << 401 << QByteArray();
-    QTest::newRow("guarded, other scheme") << QByteArray("/") << "Authorization: Basic " + token + "\r\n" << true
-                                           << 401 << QByteArray();
-    QTest::newRow("guarded, right token") << QByteArray("/api/v1/summary")
-                                          << "Authorization: bearer " + token + "\r\n" << true << 200
-                                          << QByteArray("\"total\":1");
 }
 
 void TestBoard::requests()
@@ -187,27 +146,15 @@ QString TestBoard::writeToken(const QByteArray &text, int mode)
     return written && ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0 ? path : QString();
 }
 
-void TestBoard::tokenFile_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("refusal"); // empty: taken
-
-    QTest::newRow("private, 16 characters") << token << 0600 << QString();
-    QTest::newRow("readable by the group") << token << 0640 << QStringLiteral("may be read by others");
-    QTest::newRow("readable by anyone") << token << 0604 << QStringLiteral("may be read by others");
-    QTest::newRow("15 characters") << token.left(15) << 0600 << QStringLiteral("has 15 characters; it needs at least 16");
-}
-
 void TestBoard::tokenFile()
 {
     QFETCH(QByteArray, text);
-    QFETCH(int, mode);
+    QFETCH(QString, mode);
     QFETCH(QString, refusal);
 
     BoardAccess access;
     QString error;
-    QCOMPARE(access.loadTokenFile(writeToken(text, mode), &error), refusal.isEmpty());
+    QCOMPARE(access.loadTokenFile(writeToken(text, mode.toInt(nullptr, 8)), &error), refusal.isEmpty());
     QVERIFY2(error.contains(refusal), qPrintable(error));
 }
 
@@ -297,20 +244,6 @@ void TestBoard::languagesSideBySide()
     QVERIFY2(germanEvents.contains("Antwortet nicht mehr"), germanEvents);
     QCOMPARE(changes.seen, 0);
     QCOMPARE(QCoreApplication::translate("DevClock", "Connection error"), QStringLiteral("Connection error"));
-}
-
-void TestBoard::unknownValues_data()
-{
-    // reply: the status reply the clock gave, empty for none; brightness -1
-    // stands for null in the API.
-    QTest::addColumn<bool>("polled");
-    QTest::addColumn<QString>("reply");
-    QTest::addColumn<int>("brightness");
-    QTest::addColumn<bool>("temperature");
-    QTest::newRow("listed, never polled") << false << QString() << -1 << false;
-    QTest::newRow("polled, never answered") << true << QString() << -1 << false;
-    QTest::newRow("answered") << true << QStringLiteral("a&b&21.5&C&40&V&noEr&ntp1 OK&x - 10:00:00&0") << 40 << true;
-    QTest::newRow("answered with brightness 0") << true << QStringLiteral("a&b&21.5&C&0") << 0 << true;
 }
 
 void TestBoard::unknownValues()

@@ -22,6 +22,7 @@ const QByteArray page = "zentick_monitor_clocks 3\n";
 const QByteArray scrape = "GET /metrics HTTP/1.1\r\n\r\n";
 const QByteArray token = "0123456789abcdef";
 const QByteArray pageType = "Content-Type: text/plain; version=0.0.4; charset=utf-8\r\n";
+const QString rows = QStringLiteral("http/http.rows");
 
 // A scrape at /metrics as the monitor serves it, and a guarded board beside it.
 HttpListener::Handler handlerOf(const QByteArray &metrics, bool board = false)
@@ -49,13 +50,13 @@ private slots:
     void init();
     void answers_data();
     void answers();
-    void lockOut_data();
+    void lockOut_data() { TestRows::add(rows); }
     void lockOut();
     void deadlinesEndSilentPeers();
     void workLeavesTheListenerFree();
     void wrongTokensAreSlowed();
     void floodBeyondTheFileLimit();
-    void compressedWhenAsked_data();
+    void compressedWhenAsked_data() { TestRows::add(rows); }
     void compressedWhenAsked();
     void requestHead_data();
     void requestHead();
@@ -85,41 +86,11 @@ QByteArray TestHttp::exchange(const QByteArray &request)
 
 void TestHttp::answers_data()
 {
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<QByteArray>("answer"); // status line, blank, then the body
-
-    // Every answer, refusals included, carries the same security headers.
-    const QByteArray secure = HttpListener::securityHeaders();
-    const QByteArray empty = secure + "Content-Length: 0\r\nConnection: close\r\n\r\n";
-    const QByteArray headers = pageType + secure + "Content-Length: ";
-    const QByteArray served = "HTTP/1.1 200 OK\r\n" + headers + "25\r\nConnection: close\r\n\r\n" + page;
-    const QByteArray misdirected = "HTTP/1.1 421 Misdirected Request\r\n" + empty;
-    QTest::newRow("scrape") << scrape << served;
-    QTest::newRow("HEAD: the length, no body")
-        << QByteArray("HEAD /metrics?x HTTP/1.0\r\n\r\n")
-        << "HTTP/1.1 200 OK\r\n" + pageType + "Content-Length: 25\r\n" + secure + "Connection: close\r\n\r\n";
-    QTest::newRow("POST") << QByteArray("POST /metrics HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc")
-                          << "HTTP/1.1 405 Method Not Allowed\r\nAllow: GET, HEAD\r\n" + empty;
+    TestRows::add(rows);
     QTest::newRow("1 MB header, all of it sent")
         << "GET /metrics HTTP/1.1\r\nX: " + QByteArray(1 << 20, 'a') + "\r\n\r\n"
-        << "HTTP/1.1 431 Request Header Fields Too Large\r\n" + empty;
-    QTest::newRow("garbage") << QByteArray("\x16\x03\x01 hello\r\n\r\n") << "HTTP/1.1 400 Bad Request\r\n" + empty;
-    QTest::newRow("unknown path") << QByteArray("GET /nope HTTP/1.1\r\n\r\n") << "HTTP/1.1 404 Not Found\r\n" + empty;
-    // Host and Origin: the listener's own names only (board.site.example given to it).
-    const auto host = [](const char *row, const char *fields, const QByteArray &answer) {
-        QTest::newRow(row) << "GET /metrics HTTP/1.1\r\n" + QByteArray(fields) + "\r\n" << answer;
-    };
-    host("own address and port", "Host: 127.0.0.1:{port}\r\n", served);
-    host("localhost, any case, final dot", "Host: LocalHost.:9464\r\n", served);
-    host("name given to the listener", "Host: Board.Site.Example\r\n", served);
-    host("origin of the board itself", "Host: localhost\r\nOrigin: http://127.0.0.1:{port}\r\n", served);
-    host("rebound name", "Host: evil.example:9464\r\n", misdirected);
-    host("own address inside another name", "Host: 127.0.0.1.evil.example\r\n", misdirected);
-    host("another address", "Host: 10.9.9.9\r\n", misdirected);
-    host("an IPv6 address not listened on", "Host: [::1]:9464\r\n", misdirected);
-    host("port that is no number", "Host: localhost:x\r\n", misdirected);
-    host("foreign origin", "Host: localhost\r\nOrigin: http://evil.example\r\n", misdirected);
-    host("sandboxed origin", "Host: localhost\r\nOrigin: null\r\n", misdirected);
+        << QByteArray("HTTP/1.1 431 Request Header Fields Too Large\r\n{secure}Content-Length: 0\r\n"
+                      "Connection: close\r\n\r\n");
 }
 
 void TestHttp::answers()
@@ -128,20 +99,11 @@ void TestHttp::answers()
     QFETCH(QByteArray, answer);
 
     m_server->setHostNames({QStringLiteral("board.site.example")});
+    answer.replace("{secure}", HttpListener::securityHeaders()).replace("{type}", pageType).replace("{page}", page);
     QCOMPARE(exchange(request.replace("{port}", QByteArray::number(m_server->serverPort()))), answer);
     // Whatever came before, the next scrape is served and nothing stays open.
     QVERIFY(exchange(scrape).endsWith(page));
     QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), 0, waitMs);
-}
-
-void TestHttp::lockOut_data()
-{
-    QTest::addColumn<QByteArray>("held"); // what each holder sends before it falls silent
-
-    QTest::newRow("answered, neither reading nor closing") << scrape;
-    QTest::newRow("garbage answered with 400") << QByteArray("garbage\r\n\r\n");
-    QTest::newRow("401 without a token") << QByteArray("GET /board HTTP/1.1\r\n\r\n");
-    QTest::newRow("slow header") << QByteArray("GET /metr");
 }
 
 void TestHttp::lockOut()
@@ -271,19 +233,6 @@ void TestHttp::floodBeyondTheFileLimit()
     QVERIFY(flood.waitForFinished(waitMs));
 }
 
-void TestHttp::compressedWhenAsked_data()
-{
-    QTest::addColumn<QByteArray>("acceptEncoding");
-    QTest::addColumn<bool>("compressed");
-
-    QTest::newRow("gzip") << QByteArray("gzip") << true;
-    QTest::newRow("gzip among others, with a weight") << QByteArray("deflate, GZIP;q=0.5") << true;
-    QTest::newRow("any coding") << QByteArray("*") << true;
-    QTest::newRow("gzip refused with q=0") << QByteArray("gzip;q=0, identity") << false;
-    QTest::newRow("identity only") << QByteArray("identity") << false;
-    QTest::newRow("no Accept-Encoding") << QByteArray() << false;
-}
-
 void TestHttp::compressedWhenAsked()
 {
     QFETCH(QByteArray, acceptEncoding);
@@ -325,7 +274,7 @@ void TestHttp::compressedWhenAsked()
 
 void TestHttp::requestHead_data()
 {
-    TestRows::add(QStringLiteral("http/http.rows"));
+    TestRows::add(rows);
     QByteArrayList bytes;
     for (char c : QByteArray("GET /metrics HTTP/1.1\r\nHost: 10.0.0.1:9464\r\n\r\n"))
         bytes << QByteArray(1, c);

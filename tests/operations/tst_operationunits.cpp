@@ -81,10 +81,8 @@ private slots:
     void simpleSenderClockIdOutsideTheTargets();
     void bodies_data() { TestRows::add(rows); }
     void bodies();
-    void nextAddress_data() { TestRows::add(rows); }
-    void nextAddress();
-    void macPlus_data() { TestRows::add(rows); }
-    void macPlus();
+    void addressArithmetic_data() { TestRows::add(rows); }
+    void addressArithmetic();
     void parse_data() { TestRows::add(rows); }
     void parse();
     void everyTag_data() { TestRows::add(rows); }
@@ -214,19 +212,12 @@ void TestOperationUnits::bodies()
         QCOMPARE(CommandBodies::mac(argument1), body);
 }
 
-void TestOperationUnits::nextAddress()
+void TestOperationUnits::addressArithmetic()
 {
-    QFETCH(QString, ip);
-    QFETCH(QString, expected);
-    QCOMPARE(ConflictResolver::nextAddress(ip), expected);
-}
-
-void TestOperationUnits::macPlus()
-{
-    QFETCH(QString, mac);
+    QFETCH(QString, text);
     QFETCH(int, offset);
     QFETCH(QString, expected);
-    QCOMPARE(ConflictResolver::macPlus(mac, offset), expected);
+    QCOMPARE(offset < 0 ? ConflictResolver::nextAddress(text) : ConflictResolver::macPlus(text, offset), expected);
 }
 
 void TestOperationUnits::parse()

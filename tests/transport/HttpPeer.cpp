@@ -58,6 +58,8 @@ void HttpPeer::sendChunk(QPointer<QTcpSocket> socket, int index)
     if (!socket || socket->state() != QAbstractSocket::ConnectedState)
         return;
     if (index >= plan.chunks.size()) {
+        if (plan.endless && !plan.chunks.isEmpty())
+            return sendChunk(socket, plan.chunks.size() - 1);
         if (plan.closeAfter)
             socket->disconnectFromHost();
         return;

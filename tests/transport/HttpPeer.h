@@ -13,8 +13,8 @@
 // request as it arrives (bytes and arrival times) and answers each complete
 // request by a plan of timed chunks. It stands in for a clock where the test
 // needs replies no simulated clock gives: a line held open, a reply of
-// exactly the size limit. It serves from the event loop the caller runs
-// while it waits for the worker's result.
+// exactly the size limit, one without end. It serves from the event loop the
+// caller runs while it waits for the worker's result.
 class HttpPeer : public QObject
 {
     Q_OBJECT
@@ -29,6 +29,8 @@ public:
     {
         QList<Chunk> chunks;
         bool closeAfter = true;
+        // The last chunk again and again, for as long as the client reads.
+        bool endless = false;
     };
     struct Arrival
     {

@@ -1,3 +1,7 @@
+#include "health/HealthWriter.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "operations/ClockPoker.h"
 #include "tests/support/ClockRequest.h"
 #include "transport/CommandWWW.h"
 #include "tests/transport/HttpPeer.h"
@@ -9,6 +13,7 @@
 
 #include <QtTest>
 
+#include <QSignalSpy>
 #include <QTcpServer>
 
 namespace {
@@ -41,8 +46,9 @@ HttpPeer::Plan plan(const QList<HttpPeer::Chunk> &chunks, bool closeAfter)
 
 // One HTTP exchange with a scripted peer on port 80 for what no clock of the
 // simulator does: what goes on the wire and when, and when reading stops on
-// a line that trickles, pauses or stays open. The reply's classification is
-// tst_transport's subject.
+// a line that trickles, pauses, stays open or never stops talking (on every
+// path an exchange takes, the status poller's included). The reply's
+// classification is tst_transport's subject.
 class TestWorkerWWW : public QObject
 {
     Q_OBJECT
@@ -53,6 +59,8 @@ private slots:
     void requestOnTheWire();
     void reading_data();
     void reading();
+    void replyPastTheCapFails_data();
+    void replyPastTheCapFails();
     void unboundLocalAddressStillExchanges();
     void refusedConnectionSaysSo();
     void unparseableUrlTouchesNoSocket();
@@ -163,6 +171,43 @@ void TestWorkerWWW::reading()
     QCOMPARE(outcome.code, code);
     QCOMPARE(outcome.data, data);
     // The worker never leaves a line open behind it.
+    QTRY_COMPARE_WITH_TIMEOUT(m_peer->clientsGone(), goneBefore + 1, 5000);
+}
+
+void TestWorkerWWW::replyPastTheCapFails_data()
+{
+    QTest::addColumn<QByteArray>("payload"); // null: a status poll
+    // A body too long for one segment goes out on the worker's own thread.
+    QTest::newRow("blocking worker") << QByteArray(WorkerWWW::splitPayloadSize + 1, 'a');
+    QTest::newRow("worker on the exchange loop") << QByteArray("a=1");
+    QTest::newRow("status poller") << QByteArray();
+}
+
+void TestWorkerWWW::replyPastTheCapFails()
+{
+    QFETCH(QByteArray, payload);
+    // Only the cap ends this reply: it never goes quiet and never completes.
+    HttpPeer::Plan endless = plan({{0, "HTTP/1.1 200 OK\r\n\r\n"}, {5, QByteArray(16 * 1024, 'x')}}, false);
+    endless.endless = true;
+    m_peer->setPlan(endless);
+    const int goneBefore = m_peer->clientsGone();
+    if (payload.isNull()) {
+        ClockRegistry list;
+        HealthWriter health(list);
+        auto *clock = new DevClock;
+        clock->network.ip = peerAddress.toString();
+        list.addClock(clock);
+        ClockPoker poker(list, health);
+        QSignalSpy polled(&poker, &ClockPoker::PollFinished);
+        QVERIFY(polled.wait(20000));
+        // What a poll that got no status leaves.
+        QCOMPARE(clock->status.NtpSynchronization, int(NtpNoConnection));
+    } else {
+        const Outcome outcome = exchange(payload, 305);
+        QVERIFY(outcome.finished);
+        QCOMPARE(outcome.code, int(NoResponse));
+        QCOMPARE(outcome.reason, QStringLiteral("the answer does not end"));
+    }
     QTRY_COMPARE_WITH_TIMEOUT(m_peer->clientsGone(), goneBefore + 1, 5000);
 }
 
