@@ -195,23 +195,29 @@ def write_busy_journal(rare_ip, megabytes=48):
 
 
 def board_load(ip, stop, answers):
-    """Eight clients until stop is set; answers[kind] collects (seconds, status)."""
-    def loop(kind, target, headers):
+    """Eight clients until stop is set, each from an address of its own (as
+    from their own machines); answers[kind] collects (seconds, status)."""
+    import http.client
+
+    def loop(kind, source, target, headers):
         while not stop.is_set():
             start = time.time()
             status = 0
             try:
-                request = urllib.request.Request(f"http://127.0.0.1:{METRICS_PORT}{target}", headers=headers)
-                with urllib.request.urlopen(request, timeout=30) as reply:
-                    reply.read()
-                    status = reply.status
-            except OSError as failure:
-                status = getattr(failure, "code", 0) or 0
+                connection = http.client.HTTPConnection("127.0.0.1", METRICS_PORT, timeout=30,
+                                                        source_address=(source, 0))
+                connection.request("GET", target, headers=headers)
+                reply = connection.getresponse()
+                reply.read()
+                status = reply.status
+                connection.close()
+            except (OSError, http.client.HTTPException):
+                pass
             answers[kind].append((time.time() - start, status))
-    workers = [threading.Thread(target=loop, args=("history", f"/api/v1/clocks/{ip}/events", {}), daemon=True)
-               for _ in range(4)]
-    workers += [threading.Thread(target=loop, args=("list", "/api/v1/clocks", {"Accept-Encoding": "gzip"}),
-                                 daemon=True) for _ in range(4)]
+    workers = [threading.Thread(target=loop, args=("history", f"127.0.0.{10 + i}", f"/api/v1/clocks/{ip}/events", {}),
+                                daemon=True) for i in range(4)]
+    workers += [threading.Thread(target=loop, args=("list", f"127.0.0.{20 + i}", "/api/v1/clocks",
+                                                    {"Accept-Encoding": "gzip"}), daemon=True) for i in range(4)]
     for worker in workers:
         worker.start()
     return workers
