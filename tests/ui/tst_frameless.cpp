@@ -151,8 +151,7 @@ void TestFrameless::titleBarHitTest()
     const QMap<QString, QWidget *> widgets{{"lblTitle", f.lblTitle}, {"logo", f.logo}, {"button", f.btnMinimize}};
     if (QWidget *widget = widgets.value(target)) {
         const QPoint start = f.window.pos();
-        const QPoint globalGrip = widget->mapToGlobal(widget->rect().center());
-        drag(widget, widget->rect().center(), globalGrip + QPoint(30, 20));
+        drag(widget, widget->rect().center(), f.centreOf(widget) + QPoint(30, 20));
         QCOMPARE(f.window.pos(), expected == "HitCaption" ? start + QPoint(30, 20) : start);
     }
 }

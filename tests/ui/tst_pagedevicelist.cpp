@@ -296,13 +296,12 @@ void TestPageDeviceList::refresh()
     QVERIFY(m_sim.setFaults(2, {{"silent", true}}));
     DevClock *clock = listClock("Clock", ip);
     DeviceListPage f;
-    ScriptedDialogHost &dialogs = f.dialogs;
     OperationRunner &runner = f.alone.services().runner();
     QSignalSpy updated(&f.session, &MonitoringSession::statusUpdated);
     if (cancel)
-        dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
+        f.dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
     if (!message.isEmpty())
-        dialogs.answerQuestion(QuestionResult::Positive);
+        f.dialogs.answerQuestion(QuestionResult::Positive);
 
     bool ended = false;
     bool cancelRequested = false;
@@ -319,12 +318,12 @@ void TestPageDeviceList::refresh()
     QVERIFY(!runner.progressDialog());
     QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
 
-    QCOMPARE(dialogs.requests().constFirst().title, QString("Please wait..."));
+    QCOMPARE(f.dialogs.requests().constFirst().title, QString("Please wait..."));
     QCOMPARE(cancelRequested, cancel);
     QCOMPARE(f.alone.toasts(), toast.isEmpty() ? QStringList() : QStringList{toast});
-    QCOMPARE(dialogs.questionTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(f.dialogs.questionTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (!message.isEmpty())
-        QCOMPARE(dialogs.requests().constLast().icon, QuestionIcon::Critical);
+        QCOMPARE(f.dialogs.requests().constLast().icon, QuestionIcon::Critical);
     QCOMPARE(updated.count(), toast.isEmpty() ? 0 : 1);
     if (!toast.isEmpty())
         QCOMPARE(clock->name, QString("Hall"));
