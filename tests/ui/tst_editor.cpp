@@ -236,8 +236,7 @@ void TestEditor::leavingStoresWhereEdited()
     registry->clockAt(0)->setConfig(ClockConfig());
     registry->createGroup("Hall")->setConfig(ClockConfig());
     registry->setClockGroup(0, 0);
-    QVERIFY(m_page->OpenConfigEditor(groupIndex, clockIndex));
-    QTRY_VERIFY(find("btnConfigBack")->isEnabled());
+    open(nullptr, groupIndex, clockIndex);
     QCOMPARE(find("btnConfigDownload")->isHidden(), groupIndex >= 0);
     QTest::keyClicks(find<QLineEdit>("ledRemoteServer1"), "ntp.changed");
     QSignalSpy left(m_page.get(), &PageConfiguration::SigLeaveEditor);
