@@ -62,7 +62,8 @@ private slots:
 private:
     // "defaults", "file" or "unshowable" (the file with values no widget can show).
     static std::unique_ptr<ClockConfig> config(const QString &name);
-    void open(const ClockConfig &config);
+    // Clock 0 given the configuration (none: as it is), then the editor on the clock or group.
+    void open(const ClockConfig *config, int group = -1, int clock = 0);
     template<typename T = QWidget>
     T *find(const QString &name) const
     {
@@ -127,10 +128,11 @@ void TestEditor::init()
     ClockRegistry::instance()->addClock(new DevClock);
 }
 
-void TestEditor::open(const ClockConfig &config)
+void TestEditor::open(const ClockConfig *config, int group, int clock)
 {
-    ClockRegistry::instance()->clockAt(0)->setConfig(config);
-    QVERIFY(m_page->OpenConfigEditor(-1, 0));
+    if (config)
+        ClockRegistry::instance()->clockAt(0)->setConfig(*config);
+    QVERIFY(m_page->OpenConfigEditor(group, clock));
     QTRY_VERIFY(!m_page->isLoadingAlarms());
 }
 
@@ -141,7 +143,7 @@ void TestEditor::visibilityRules()
 
     ClockConfig base;
     base.ShowTime = base.ShowTemp = base.ShowDate = true;
-    open(base);
+    open(&base);
     for (const QString &action : actions.split(' ')) {
         const QStringList part = action.split(':');
         if (part.at(0) == "click")
@@ -151,7 +153,7 @@ void TestEditor::visibilityRules()
         else if (part.at(0) == "type")
             QTest::keyClicks(find(part.at(1)), part.at(2));
         else
-            open(*config(part.at(1)));
+            open(config(part.at(1)).get());
     }
     for (const QString &expectation : expected.split(' ')) {
         const QWidget *widget = find(expectation.mid(1).section(':', 0, 0));
@@ -174,7 +176,7 @@ void TestEditor::alarmModeAndDays()
     ClockConfig config;
     config.alarms[7].SelectedDaysMode = selectedDays;
     config.alarms[7].setDayMask(days);
-    open(config);
+    open(&config);
     const int value = action.section(':', 1).toInt();
     if (action.startsWith("mode"))
         alarmCell(7, AlarmTable::ModeColumn)->comboBoxes().constFirst()->setCurrentIndex(value);
@@ -205,8 +207,8 @@ void TestEditor::fillThenRead()
     auto other = config("file");
     other->Mode = 1;
     other->Server2 = "other";
-    open(*other);
-    open(*expected);
+    open(other.get());
+    open(expected.get());
     const QStringList part = edit.split(':');
     if (part.at(0) == "retype") {
         auto *line = find<QLineEdit>(part.at(1));
@@ -234,8 +236,7 @@ void TestEditor::leavingStoresWhereEdited()
     registry->clockAt(0)->setConfig(ClockConfig());
     registry->createGroup("Hall")->setConfig(ClockConfig());
     registry->setClockGroup(0, 0);
-    QVERIFY(m_page->OpenConfigEditor(groupIndex, clockIndex));
-    QTRY_VERIFY(find("btnConfigBack")->isEnabled());
+    open(nullptr, groupIndex, clockIndex);
     QCOMPARE(find("btnConfigDownload")->isHidden(), groupIndex >= 0);
     QTest::keyClicks(find<QLineEdit>("ledRemoteServer1"), "ntp.changed");
     QSignalSpy left(m_page.get(), &PageConfiguration::SigLeaveEditor);
@@ -258,7 +259,7 @@ void TestEditor::clockWithoutConfigurationStaysClosed()
 
 void TestEditor::closingWhileAlarmsLoadKeepsThem()
 {
-    open(*config("file"));
+    open(config("file").get());
     ClockConfig second;
     second.alarms[29] = {true, QTime(6, 45), 12, true};
     ClockRegistry::instance()->clockAt(0)->setConfig(second);
@@ -283,7 +284,7 @@ void TestEditor::unsafeText()
         config.MasterIP = text;
     else
         config.setServer(field.right(1).toInt() - 1, text);
-    open(config);
+    open(&config);
 
     QTest::mouseClick(find("btnSendConfiguration"), Qt::LeftButton);
 
@@ -498,8 +499,7 @@ void TestEditor::send()
     QFETCH(bool, shows);
 
     listSimulatedClocks(members, shows);
-    QVERIFY(m_page->OpenConfigEditor(clock < 0 ? 0 : -1, clock));
-    QTRY_VERIFY(!m_page->isLoadingAlarms());
+    open(nullptr, clock < 0 ? 0 : -1, clock);
     QTest::keyClicks(find<QLineEdit>("ledRemoteServer1"), "x");
     if (answer != 0)
         m_dialogs.answerQuestion(QuestionResult(answer));
@@ -533,8 +533,7 @@ void TestEditor::halfReadDownloadStoresNothing()
 {
     listSimulatedClocks({1});
     QVERIFY(m_sim.setFaults(0, QJsonObject{{"replyBody", "B_000=1"}, {"paths", QJsonArray{"/B"}}}));
-    QVERIFY(m_page->OpenConfigEditor(-1, 0));
-    QTRY_VERIFY(!m_page->isLoadingAlarms());
+    open(nullptr);
     m_dialogs.answerQuestion(QuestionResult::Positive);
     QTest::mouseClick(find("btnConfigDownload"), Qt::LeftButton);
     const QString notRead = ConfigParts::notReadText(ConfigPart::Display);

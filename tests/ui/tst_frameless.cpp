@@ -23,11 +23,6 @@ void send(QWidget *widget, QEvent::Type type, const QPoint &localPos, Qt::MouseB
     QApplication::sendEvent(widget, &event);
 }
 
-void pressAt(QWidget *widget, const QPoint &localPos)
-{
-    send(widget, QEvent::MouseButtonPress, localPos, Qt::LeftButton);
-}
-
 void dragTo(QWidget *widget, const QPoint &globalPos)
 {
     send(widget, QEvent::MouseMove, widget->mapFromGlobal(globalPos), Qt::LeftButton);
@@ -36,10 +31,10 @@ void dragTo(QWidget *widget, const QPoint &globalPos)
 // Pressed at a point of the widget, moved to a place on the screen, released there.
 void drag(QWidget *widget, const QPoint &localPos, const QPoint &globalPos, QWidget *mover = nullptr)
 {
-    pressAt(widget, localPos);
-    dragTo(mover ? mover : widget, globalPos);
-    send(mover ? mover : widget, QEvent::MouseButtonRelease, (mover ? mover : widget)->mapFromGlobal(globalPos),
-         Qt::NoButton);
+    send(widget, QEvent::MouseButtonPress, localPos, Qt::LeftButton);
+    mover = mover ? mover : widget;
+    dragTo(mover, globalPos);
+    send(mover, QEvent::MouseButtonRelease, mover->mapFromGlobal(globalPos), Qt::NoButton);
 }
 
 QPoint point(const QList<int> &xy)
@@ -56,24 +51,20 @@ int hit(const QString &name)
 // title and a button, above an empty body.
 struct MainWindowFixture {
     CFramelessWindow window;
-    QWidget *titleBar;
-    QLabel *logo;
-    QLabel *lblTitle;
-    QToolButton *btnMinimize;
+    QWidget *titleBar = new QWidget;
+    QLabel *logo = new QLabel(QStringLiteral("logo"));
+    QLabel *lblTitle = new QLabel(QStringLiteral("QLX Zentick"));
+    QToolButton *btnMinimize = new QToolButton;
 
     MainWindowFixture()
     {
         auto *central = new QWidget;
         auto *column = new QVBoxLayout(central);
         column->setContentsMargins(0, 0, 0, 0);
-        titleBar = new QWidget;
         titleBar->setFixedHeight(32);
         auto *row = new QHBoxLayout(titleBar);
         row->setContentsMargins(10, 0, 10, 0);
-        logo = new QLabel(QStringLiteral("logo"));
-        lblTitle = new QLabel(QStringLiteral("QLX Zentick"));
         lblTitle->setObjectName(QStringLiteral("lblTitle"));
-        btnMinimize = new QToolButton;
         btnMinimize->setFixedSize(30, 30);
         row->addWidget(logo);
         row->addWidget(lblTitle);
@@ -160,8 +151,7 @@ void TestFrameless::titleBarHitTest()
     const QMap<QString, QWidget *> widgets{{"lblTitle", f.lblTitle}, {"logo", f.logo}, {"button", f.btnMinimize}};
     if (QWidget *widget = widgets.value(target)) {
         const QPoint start = f.window.pos();
-        const QPoint globalGrip = widget->mapToGlobal(widget->rect().center());
-        drag(widget, widget->rect().center(), globalGrip + QPoint(30, 20));
+        drag(widget, widget->rect().center(), f.centreOf(widget) + QPoint(30, 20));
         QCOMPARE(f.window.pos(), expected == "HitCaption" ? start + QPoint(30, 20) : start);
     }
 }
@@ -176,7 +166,7 @@ void TestFrameless::mainWindowResizeKeepsFixedWidth()
     QWidget *body = f.window.centralWidget();
     const QRect before = f.window.geometry();
     const QPoint corner = before.bottomRight() - QPoint(1, 1);
-    pressAt(body, body->mapFromGlobal(corner));
+    send(body, QEvent::MouseButtonPress, body->mapFromGlobal(corner), Qt::LeftButton);
     dragTo(body, corner + QPoint(40, 30));
     QCOMPARE(f.window.size(), before.size() + QSize(40, 30));
     dragTo(body, corner - QPoint(1000, 1000));

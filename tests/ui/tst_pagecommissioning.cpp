@@ -1,22 +1,16 @@
 #include "core/AppSettings.h"
-#include "model/ClockRegistry.h"
 #include "tests/netns/ClockSimControl.h"
 #include "operations/CommissioningModel.h"
-#include "model/DevClock.h"
 #include "ui/dialogs/DialogCommissioningResults.h"
-#include "session/MonitoringSession.h"
 #include "notify/NotificationSettings.h"
-#include "ui/pages/PageDeviceList.h"
-#include "ui/dialogs/ScriptedDialogHost.h"
-#include "tests/ui/StandaloneServices.h"
 #include "persistence/StateFile.h"
 #include "tests/support/TestRows.h"
+#include "tests/ui/DeviceListPage.h"
 #include "persistence/XmlFile.h"
 
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,43 +18,6 @@
 #include <csignal>
 
 namespace {
-
-void listClock(const QString &name, const QString &ip, const QString &mac)
-{
-    auto *clock = new DevClock;
-    clock->name = name;
-    clock->network.ip = ip;
-    clock->mac = mac;
-    clock->user = clock->password = QStringLiteral("admin");
-    ClockRegistry::instance()->addClock(clock);
-}
-
-// The device list page, shown and filled, with a scripted dialog host.
-struct Page
-{
-    ScriptedDialogHost dialogs;
-    MonitoringSession session{*ClockRegistry::instance()};
-    StandaloneServices alone{session, dialogs};
-    PageDeviceList page{alone.services()};
-
-    Page()
-    {
-        page.show();
-    }
-    void press(const char *button) { QTest::mouseClick(page.findChild<QPushButton *>(button), Qt::LeftButton); }
-    // "Name|IP|Group" of every row.
-    QStringList rows() const
-    {
-        const QAbstractItemModel *table = page.table()->model();
-        QStringList texts;
-        for (int row = 0; row < table->rowCount(); ++row) {
-            texts << table->index(row, PageDeviceList::NameColumn).data().toString() + '|'
-                    + table->index(row, PageDeviceList::IpColumn).data().toString() + '|'
-                    + table->index(row, PageDeviceList::GroupColumn).data().toString();
-        }
-        return texts;
-    }
-};
 
 // The credentials "admin" where the dialog asks for them; then fields by
 // object name: text into line edits, a state into check and radio boxes, a
@@ -102,9 +59,9 @@ private slots:
     {
         QVERIFY(m_sim.reset() && m_sim.clearLog());
         ClockRegistry::resetForTest();
-        listClock("Old", "192.168.0.30", "02-A7-3C-00-00-20");
-        listClock("Room 2", "192.168.0.21", "02-A7-3C-00-00-21");
-        listClock("Gate", "192.168.0.40", "02-A7-3C-00-00-41");
+        listClock("Old", "192.168.0.30", "admin", "02-A7-3C-00-00-20");
+        listClock("Room 2", "192.168.0.21", "admin", "02-A7-3C-00-00-21");
+        listClock("Gate", "192.168.0.40", "admin", "02-A7-3C-00-00-41");
     }
 
     void clocksFound_data() { TestRows::add(QStringLiteral("ui/commissioning.rows")); }
@@ -119,7 +76,7 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(int, moveAnswer);
 
-        Page p;
+        DeviceListPage p;
         p.dialogs.answerDialog([&fields](QDialog &dialog) { return fill(dialog, fields); });
         if (!plan.isEmpty()) {
             QFile file(m_folder.filePath("plan.csv"));
@@ -166,7 +123,7 @@ private slots:
     {
         const int planned = 1000;
         if (qEnvironmentVariableIsSet("ZENTICK_IMPORT_THEN_DIE")) {
-            Page p;
+            DeviceListPage p;
             QVERIFY(p.session.acquireLock());
             QString plan = QStringLiteral("ip,name\n");
             // Refused at once on loopback: every row is listed as not reachable.
@@ -213,7 +170,7 @@ private slots:
         registry->clockAt(1)->password = "a,b";
         registry->createGroup("Ground floor");
         registry->setClockGroup(0, 0);
-        Page p;
+        DeviceListPage p;
         const QString path = m_folder.filePath("export.csv");
         QFile::remove(path);
         p.dialogs.answerQuestion(QuestionResult(answer)).answerFile(path);

@@ -45,14 +45,14 @@ private slots:
     void tableItemHidesEmptyLines();
     void tableItemSignalsCarryRow();
     void elideLabelShortensText();
-    void pushButtonFlatInvertsIconWhileHovered();
+    void pushButtonFlatIcon_data() { TestRows::add(rows); }
+    void pushButtonFlatIcon();
     void iconLabelTakesTextColour();
     void menuPopupReturnsChosenAction();
     void limitFadesOldest_data() { TestRows::add(rows); }
     void limitFadesOldest();
-    void releaseDismisses_data() { TestRows::add(rows); }
-    void releaseDismisses();
-    void toastRunsItsCourse();
+    void toastEnds_data() { TestRows::add(rows); }
+    void toastEnds();
     void maskCoversToastsOnly();
 };
 
@@ -136,11 +136,9 @@ void TestWidgets::headerClicksSort()
     CustomHeaderedTable table;
     table.setColumnCount(2);
     table.setRowCount(3);
-    const QStringList first{"b", "a", "c"};
-    const QStringList second{"y", "z", "x"};
     for (int row = 0; row < 3; ++row) {
-        table.setItem(row, 0, new QTableWidgetItem(first.at(row)));
-        table.setItem(row, 1, new QTableWidgetItem(second.at(row)));
+        table.setItem(row, 0, new QTableWidgetItem(QString("bac").at(row)));
+        table.setItem(row, 1, new QTableWidgetItem(QString("yzx").at(row)));
     }
     table.resize(300, 200);
     table.show();
@@ -304,28 +302,47 @@ QPixmap square(const QColor &colour)
 
 } // namespace
 
-void TestWidgets::pushButtonFlatInvertsIconWhileHovered()
+// The icon's tint follows the pointer, and what is drawn stays visible
+// against what the program's style sheet paints behind it: focus alone does
+// not invert it.
+void TestWidgets::pushButtonFlatIcon()
 {
-    PushButtonFlat button(QStringLiteral("Search"));
-    button.setIcon(QIcon(square(Qt::red)));
-    button.setIconSize(QSize(16, 16));
-    button.resize(100, 30);
-    button.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&button));
-    const QColor normal = ThemeManager::iconColour(0);
-    const QColor hover = ThemeManager::iconColour(1);
-    QCOMPARE(opaqueColourOf(button.icon()), normal);
+    QFETCH(QStringList, steps);
+    QFETCH(bool, hovered);
+    QFETCH(bool, drawnInverted);
 
-    const auto moveTo = [&button](int x) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(x, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&button, &move);
-    };
-    moveTo(10);
-    QVERIFY(button.isHovered());
-    QCOMPARE(opaqueColourOf(button.icon()), hover);
-    moveTo(100);
-    QVERIFY(!button.isHovered());
-    QCOMPARE(opaqueColourOf(button.icon()), normal);
+    ThemeManager::setCurrentTheme(Theme::Light);
+    QWidget page;
+    page.setStyleSheet(ThemeManager::styleSheet(Theme::Light));
+    auto *button = new PushButtonFlat(QStringLiteral("Add group"), &page);
+    button->setIcon(QIcon(square(Qt::red)));
+    button->setIconSize(QSize(16, 16));
+    button->resize(120, 30);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QCOMPARE(opaqueColourOf(button->icon()), ThemeManager::iconColour(0));
+    for (const QString &step : steps) {
+        if (step == "click") // the pointer stays where it clicked
+            QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        else if (step == "focus")
+            button->setFocus();
+        else if (step == "down")
+            button->setDown(true);
+        else {
+            button->setAttribute(Qt::WA_UnderMouse, step == "over");
+            QMouseEvent move(QEvent::MouseMove, QPointF(step == "over" ? 10 : 130, 10), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(button, &move);
+        }
+    }
+    QCOMPARE(button->isHovered(), hovered);
+    QCOMPARE(opaqueColourOf(button->icon()), ThemeManager::iconColour(hovered ? 1 : 0));
+    const QImage image = button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor background = image.pixelColor(3, image.height() / 2);
+    const QColor tint = ThemeManager::iconColour(drawnInverted ? 1 : 0);
+    const QRgb *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+    QVERIFY(std::count(pixels, pixels + image.width() * image.height(), tint.rgba()) >= 8 * 8 / 2);
+    QVERIFY(background != tint && (drawnInverted || background != QColor("#212121")));
 }
 
 void TestWidgets::iconLabelTakesTextColour()
@@ -395,44 +412,38 @@ void TestWidgets::limitFadesOldest()
     QCOMPARE(host.toaster->toasts().constLast()->text(), QStringLiteral("Clock %1 configuration downloaded").arg(added - 1));
 }
 
-// A press on a toast, released inside it or after moving off it.
-void TestWidgets::releaseDismisses()
+// Left alone a toast runs its course; pressed, it goes when released inside
+// it, not after the pointer moved off it.
+void TestWidgets::toastEnds()
 {
     QFETCH(int, releaseX);
-    QFETCH(bool, dismissed);
+    QFETCH(bool, gone);
 
     Host host;
     QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    if (releaseX == 0)
+        host.toaster->setToastDurations(20, 30, 20);
     QPointer<Toast> toast = host.toaster->add(QStringLiteral("Group saved"), ToastType::Info);
-    host.toaster->onUpdateMask();
-    QTest::mousePress(toast, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    QVERIFY(toast->isPressed());
-    QTest::mouseRelease(toast, Qt::LeftButton, Qt::NoModifier, QPoint(releaseX, 5));
-    QVERIFY(!toast->isPressed());
-    if (!dismissed) {
-        QCOMPARE(toast->phase(), Toast::FadingIn);
-        return;
-    }
-    QCOMPARE(toast->phase(), Toast::FadingOut);
     QSignalSpy disappeared(toast.data(), &Toast::Disappeared);
+    if (releaseX == 0) {
+        QTRY_COMPARE_WITH_TIMEOUT(toast->phase(), Toast::Holding, 5000);
+        QCOMPARE(toast->opacity(), 1.0);
+    } else {
+        host.toaster->onUpdateMask();
+        QTest::mousePress(toast, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QVERIFY(toast->isPressed());
+        QTest::mouseRelease(toast, Qt::LeftButton, Qt::NoModifier, QPoint(releaseX, 5));
+        QVERIFY(!toast->isPressed());
+        QCOMPARE(toast->phase(), gone ? Toast::FadingOut : Toast::FadingIn);
+    }
+    if (!gone)
+        return;
     QVERIFY(disappeared.wait(5000));
     QCOMPARE(disappeared.at(0).at(0).value<Toast *>(), toast.data());
     QTRY_VERIFY(toast.isNull());
     QVERIFY(host.toaster->toasts().isEmpty());
     // With nothing left to show, the overlay no longer covers the window.
     QTRY_VERIFY(!host.toaster->isVisible());
-}
-
-void TestWidgets::toastRunsItsCourse()
-{
-    Host host;
-    host.toaster->setToastDurations(20, 30, 20);
-    QPointer<Toast> toast = host.toaster->add(QStringLiteral("Report written"), ToastType::Warning);
-    QSignalSpy disappeared(toast.data(), &Toast::Disappeared);
-    QTRY_COMPARE_WITH_TIMEOUT(toast->phase(), Toast::Holding, 5000);
-    QCOMPARE(toast->opacity(), 1.0);
-    QVERIFY(disappeared.wait(5000));
-    QTRY_VERIFY(toast.isNull());
 }
 
 void TestWidgets::maskCoversToastsOnly()
