@@ -197,7 +197,8 @@ void TestCliCommission::planCredentials()
 
     QCOMPARE(m_cli->run({"add", "192.168.0.27", "--user", "admin", "--password", "other"}).exitCode, 0);
     const QString path = m_cli->filePath("plan.csv");
-    QVERIFY(TestFiles::write(path, "ip,name,group\n192.168.0.26,Desk,Hall\n192.168.0.27,Door,Hall\n192.168.0.100,Boiler,Cellar\n"));
+    QVERIFY(TestFiles::write(path, "ip,name,group\n192.168.0.26,Desk,Hall\n192.168.0.27,Door,Hall\n"
+                                   "192.168.0.100,Boiler,Cellar\n"));
     const CliProcess::Result result = m_cli->run(QStringList{"--json", "import", path} + arguments);
     QTEST(result.exitCode, "exitCode");
     QCOMPARE(outcomes(result), results);

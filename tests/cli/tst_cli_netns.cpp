@@ -189,7 +189,8 @@ void TestCliNetns::moveWaitsForConfirmation()
     const CliProcess::Result waiting = runOk({"discover", "--add", "--user", "admin", "--password", "admin"});
     QVERIFY2(waiting.out.contains(unaccepted.toUtf8()), waiting.out);
     QCOMPARE(hallAt(), QStringList{"192.168.0.21 Hall"});
-    const CliProcess::Result accepting = runOk({"discover", "--add", "--accept-moves", "--user", "admin", "--password", "admin"});
+    const CliProcess::Result accepting =
+        runOk({"discover", "--add", "--accept-moves", "--user", "admin", "--password", "admin"});
     QCOMPARE(accepting.exitCode, 0);
     QVERIFY2(accepting.out.contains(accepted.toUtf8()), accepting.out);
     QCOMPARE(listed().size(), 5);
