@@ -1,7 +1,8 @@
 #include "tests/cli/CliProcess.h"
 
+#include "tests/support/TestFiles.h"
+
 #include <QDir>
-#include <QFile>
 
 CliProcess::CliProcess()
 {
@@ -18,8 +19,7 @@ QString CliProcess::stateFilePath() const
 
 QByteArray CliProcess::stateBytes() const
 {
-    QFile file(stateFilePath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestFiles::read(stateFilePath());
 }
 
 QString CliProcess::filePath(const QString &name) const

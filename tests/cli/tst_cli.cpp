@@ -37,7 +37,6 @@ private slots:
     void usageNamesEveryCommand();
     void clockJsonValues();
     void tableColumnsLineUp();
-    void statusLineJoinsLines();
     void configJsonChoiceTexts_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void configJsonChoiceTexts();
     void configJsonAlarmsAndTimes();
@@ -126,6 +125,9 @@ void TestCli::clockJsonValues()
     // The "no reading" marker keeps the state file's short form, not the float's noise.
     DevClock fresh;
     QCOMPARE(ClockPrinter::clockJson(fresh).value("temperature").toDouble(), -1000.9);
+    // A state no clock reports is no status, not a guess.
+    fresh.status.NtpSynchronization = 42;
+    QCOMPARE(ClockPrinter::clockJson(fresh).value("statusText").toString(), QString());
 }
 
 void TestCli::tableColumnsLineUp()
@@ -135,15 +137,6 @@ void TestCli::tableColumnsLineUp()
     QCOMPARE(text, QStringLiteral("#   Name         IP\n"
                                   "0   Lobby clock  10.0.0.1\n"
                                   "12  Hall\n"));
-}
-
-void TestCli::statusLineJoinsLines()
-{
-    DevClock clock;
-    clock.status.NtpSynchronization = NtpNoConnection;
-    QCOMPARE(ClockPrinter::statusLine(clock), QStringLiteral("Connection error"));
-    clock.status.NtpSynchronization = 42;
-    QCOMPARE(ClockPrinter::statusLine(clock), QString());
 }
 
 void TestCli::configJsonChoiceTexts()

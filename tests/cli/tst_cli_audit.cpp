@@ -23,7 +23,6 @@
 #include <QtTest>
 
 #include <memory>
-#include <vector>
 
 // zentick-cli audit against the simulated fleet of tests/cli/data/audit.json:
 // one clock per planted fault, clocks 0 and 1 in group "Hall" (whose
@@ -92,13 +91,12 @@ void TestCliAudit::init()
     const std::unique_ptr<ClockConfig> config = ConfigurationFiles::openConfiguration(reference);
     QVERIFY(config);
 
-    std::vector<std::unique_ptr<DevClock>> clocks;
+    DevClock clocks[fleetSize];
     QList<DevClock *> list;
-    for (int i = 0; i < fleetSize; ++i) {
-        clocks.push_back(std::make_unique<DevClock>());
-        clocks.back()->network.ip = clockIp(i);
-        clocks.back()->user = clocks.back()->password = QStringLiteral("admin");
-        list << clocks.back().get();
+    for (DevClock &clock : clocks) {
+        clock.network.ip = clockIp(list.size());
+        clock.user = clock.password = QStringLiteral("admin");
+        list << &clock;
     }
     DevGroup hall;
     hall.setName("Hall");
@@ -116,6 +114,7 @@ void TestCliAudit::findsWhatWasPlanted()
 {
     QFETCH(int, clock);
     QFETCH(QStringList, expected);
+    QFETCH(QJsonObject, first);
     if (m_fleetAudit.isEmpty()) {
         const CliProcess::Result result = m_cli->run({"--json", "audit", "--site-zone", siteZone});
         QCOMPARE(result.exitCode, 1);
@@ -136,17 +135,12 @@ void TestCliAudit::findsWhatWasPlanted()
     QCOMPARE(audited.value("ip").toString(), clockIp(clock));
     QCOMPARE(findingKeys(audited), expected);
 
-    const QJsonObject first = audited.value("findings").toArray().at(0).toObject();
-    if (clock == 1) {
-        QCOMPARE(first.value("groupValue").toString(), QStringLiteral("0 (64s)"));
-        QCOMPARE(first.value("clockValue").toString(), QStringLiteral("2 (10 min)"));
-    } else if (clock == 2) {
-        // Warsaw moves in March, the clock only in April.
-        QCOMPARE(first.value("differenceMinutes").toInt(), -60);
-        QCOMPARE(QDateTime::fromString(first.value("at").toString(), Qt::ISODate).date().month(), 3);
-    } else if (clock == 7) {
-        QCOMPARE(first.value("error").toInt(), int(IncorrectData));
-    }
+    const QJsonObject found = audited.value("findings").toArray().at(0).toObject();
+    for (auto it = first.begin(); it != first.end(); ++it)
+        QVERIFY2(found.value(it.key()) == it.value(), qPrintable(it.key()));
+    // Warsaw moves in March, the clock only in April.
+    if (clock == 2)
+        QCOMPARE(QDateTime::fromString(found.value("at").toString(), Qt::ISODate).date().month(), 3);
 }
 
 void TestCliAudit::choosesClocksAndZone()

@@ -1,5 +1,6 @@
 #include "tests/netns/ClockSimControl.h"
 #include "tests/cli/CliProcess.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestRows.h"
 
 #include <QFile>
@@ -53,9 +54,17 @@ private slots:
     void planCredentials();
 
 private:
-    QJsonArray results(const CliProcess::Result &result) const
+    static QJsonArray results(const CliProcess::Result &result)
     {
         return result.json().object().value("results").toArray();
+    }
+    // What became of each address, in the order of the run.
+    static QStringList outcomes(const CliProcess::Result &result)
+    {
+        QStringList outcomes;
+        for (const QJsonValue &value : results(result))
+            outcomes << value.toObject().value("result").toString();
+        return outcomes;
     }
 
     ClockSimControl m_sim;
@@ -79,17 +88,13 @@ void TestCliCommission::init()
 void TestCliCommission::planWithGroupsAndNames()
 {
     const QString path = m_cli->filePath("site.csv");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(plan(false, true));
-    file.close();
+    QVERIFY(TestFiles::write(path, plan(false, true)));
 
     // Without --rename the clocks keep their names; the groups are made.
     const CliProcess::Result first = m_cli->run({"--json", "import", path, "--password", "admin"});
     QCOMPARE(first.exitCode, 0);
-    QCOMPARE(results(first).size(), planSize);
-    for (const QJsonValue &result : results(first))
-        QCOMPARE(result.toObject().value("result").toString(), QStringLiteral("added"));
+    const QStringList added = outcomes(first);
+    QVERIFY2(added.size() == planSize && added.count("added") == planSize, qPrintable(added.join(',')));
     const QJsonObject list = m_cli->run({"--json", "list"}).json().object();
     QStringList groups;
     for (const QJsonValue &group : list.value("groups").toArray())
@@ -136,11 +141,7 @@ void TestCliCommission::badInput()
     QCOMPARE(m_cli->run({"add", "192.168.0.20", "--user", "admin", "--password", "admin"}).exitCode, 0);
     const QByteArray before = m_cli->stateBytes();
     const QString path = m_cli->filePath("plan.csv");
-    if (!file.isNull()) {
-        QFile plan(path);
-        QVERIFY(plan.open(QIODevice::WriteOnly));
-        plan.write(file.toLatin1());
-    }
+    QVERIFY(file.isNull() || TestFiles::write(path, file.toLatin1()));
     arguments.replaceInStrings(QStringLiteral("PLAN"), path);
 
     const CliProcess::Result result = m_cli->run(arguments);
@@ -161,10 +162,7 @@ void TestCliCommission::exitStatus()
     const CliProcess::Result result =
         m_cli->run(QStringList{"--json"} + arguments + QStringList{"--user", "admin", "--password", "admin"});
     QCOMPARE(result.exitCode, exitCode);
-    QStringList outcomes;
-    for (const QJsonValue &value : this->results(result))
-        outcomes << value.toObject().value("result").toString();
-    QCOMPARE(outcomes, results);
+    QCOMPARE(outcomes(result), results);
 }
 
 // Stopped while probes wait for empty addresses (.100 on holds nothing), the
@@ -199,16 +197,11 @@ void TestCliCommission::planCredentials()
 
     QCOMPARE(m_cli->run({"add", "192.168.0.27", "--user", "admin", "--password", "other"}).exitCode, 0);
     const QString path = m_cli->filePath("plan.csv");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("ip,name,group\n192.168.0.26,Desk,Hall\n192.168.0.27,Door,Hall\n192.168.0.100,Boiler,Cellar\n");
-    file.close();
+    QVERIFY(TestFiles::write(path, "ip,name,group\n192.168.0.26,Desk,Hall\n192.168.0.27,Door,Hall\n"
+                                   "192.168.0.100,Boiler,Cellar\n"));
     const CliProcess::Result result = m_cli->run(QStringList{"--json", "import", path} + arguments);
     QTEST(result.exitCode, "exitCode");
-    QStringList outcomes;
-    for (const QJsonValue &value : this->results(result))
-        outcomes << value.toObject().value("result").toString();
-    QCOMPARE(outcomes, results);
+    QCOMPARE(outcomes(result), results);
     QTEST(QString::fromUtf8(m_cli->run({"list", "--csv", "--with-passwords"}).out), "list");
 }
 

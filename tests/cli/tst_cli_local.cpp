@@ -5,6 +5,7 @@
 #include "notify/NotificationSettings.h"
 #include "tests/notify/SmtpServerProcess.h"
 #include "persistence/StateFile.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestRows.h"
 
 #include <QDir>
@@ -46,10 +47,6 @@ private slots:
     void planExportIsExactAndPrivate();
     void dataFolderOnlyForWriters_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void dataFolderOnlyForWriters();
-
-private:
-    static QByteArray readFile(const QString &path);
-    static bool writeFile(const QString &path, const QByteArray &data);
 };
 
 void TestCliLocal::initTestCase()
@@ -66,7 +63,7 @@ void TestCliLocal::passwordSources()
     QFETCH(QByteArray, password);
     QFETCH(int, exit);
     CliProcess cli;
-    QVERIFY(writeFile(cli.filePath(QStringLiteral("FILE")), file));
+    QVERIFY(TestFiles::write(cli.filePath(QStringLiteral("FILE")), file));
     const CliProcess::Result result = cli.run(QStringList{"add", "10.0.0.1"} + arguments, {input, environment, {}});
     QCOMPARE(result.exitCode, exit);
     QTEST(QString::fromUtf8(result.err).section(QLatin1Char('\n'), 0, 0), "error");
@@ -87,12 +84,12 @@ void TestCliLocal::planExportIsExactAndPrivate()
     const QString redirected = cli.filePath(QStringLiteral("redirected.csv"));
     CliProcess::Result result = cli.run({"list", "--csv", "--with-passwords"}, {{}, {}, redirected});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(readFile(redirected), plan);
+    QCOMPARE(TestFiles::read(redirected), plan);
     QCOMPARE(QFileInfo(redirected).permissions() & 0077, QFileDevice::Permissions());
     const QString written = cli.filePath(QStringLiteral("written.csv"));
     QCOMPARE(cli.run({"list", "--csv", "--with-passwords", "-o", written}).exitCode, 0);
     ::umask(umaskBefore);
-    QCOMPARE(readFile(written), plan);
+    QCOMPARE(TestFiles::read(written), plan);
     QCOMPARE(QFileInfo(written).permissions() & 0077, QFileDevice::Permissions());
 
     const QString link = cli.filePath(QStringLiteral("link.csv"));
@@ -100,7 +97,7 @@ void TestCliLocal::planExportIsExactAndPrivate()
     result = cli.run({"list", "--csv", "-o", link});
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.err.contains("symbolic link"), result.err);
-    QCOMPARE(readFile(redirected), plan);
+    QCOMPARE(TestFiles::read(redirected), plan);
 }
 
 void TestCliLocal::dataFolderOnlyForWriters()
@@ -116,23 +113,8 @@ void TestCliLocal::dataFolderOnlyForWriters()
     QCOMPARE(QFileInfo::exists(fresh + "/config"), false);
     QCOMPARE(QFileInfo::exists(fresh), created);
     // Every level made is the user's alone.
-    for (const char *level : {"", "/data", "/data/QLX Devices", "/data/QLX Devices/Zentick"}) {
-        if (created)
-            QCOMPARE(QFileInfo(fresh + level).permissions() & 0077, QFileDevice::Permissions());
-    }
-}
-
-QByteArray TestCliLocal::readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool TestCliLocal::writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+    for (const char *level : {"", "/data", "/data/QLX Devices", "/data/QLX Devices/Zentick"})
+        QVERIFY2(!created || TestFiles::modeOf(fresh + level) == 0700, level);
 }
 
 void TestCliLocal::badUsage()
@@ -200,15 +182,15 @@ void TestCliLocal::addListRemove()
     QCOMPARE(cli.run({"--json", "add", "192.168.0.21"}).json().object().value("added").toObject().value("index").toInt(),
              1);
 
-    result = cli.run({"--json", "list"});
-    QCOMPARE(result.exitCode, 0);
-    const QJsonArray clocks = result.json().object().value("clocks").toArray();
-    QCOMPARE(clocks.size(), 2);
-    QCOMPARE(clocks.at(0).toObject().value("ip").toString(), QStringLiteral("192.168.0.20"));
-    QCOMPARE(clocks.at(0).toObject().value("user").toString(), QStringLiteral("admin"));
-    QCOMPARE(clocks.at(0).toObject().value("NtpSynchronization").toInt(), 5);
-    QCOMPARE(clocks.at(1).toObject().value("index").toInt(), 1);
-    QVERIFY2(!result.out.contains("cret"), "a clock password was printed");
+    // "index ip user" of each listed clock.
+    const auto listed = [&cli] {
+        QStringList rows;
+        for (const QJsonValue &clock : cli.run({"--json", "list"}).json().object().value("clocks").toArray())
+            rows << QString::number(clock["index"].toInt()) + ' ' + clock["ip"].toString() + ' ' + clock["user"].toString();
+        return rows;
+    };
+    QCOMPARE(listed(), QStringList({"0 192.168.0.20 admin", "1 192.168.0.21 "}));
+    QVERIFY2(!cli.run({"--json", "list"}).out.contains("cret"), "a clock password was printed");
 
     result = cli.run({"list"});
     const QStringList lines = QString::fromUtf8(result.out).split(QLatin1Char('\n'));
@@ -218,10 +200,7 @@ void TestCliLocal::addListRemove()
     result = cli.run({"remove", "192.168.0.20"});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QByteArray("Clock Clock (IP: 192.168.0.20) removed from the device list.\n"));
-    const QJsonArray left = cli.run({"--json", "list"}).json().object().value("clocks").toArray();
-    QCOMPARE(left.size(), 1);
-    QCOMPARE(left.at(0).toObject().value("ip").toString(), QStringLiteral("192.168.0.21"));
-    QCOMPARE(left.at(0).toObject().value("index").toInt(), 0);
+    QCOMPARE(listed(), QStringList{"0 192.168.0.21 "});
 }
 
 // Two clocks at the factory address and one of its own ("ip name" after).
@@ -262,7 +241,7 @@ void TestCliLocal::listShowsQuietAndAudit()
     QCOMPARE(cli.run({"add", "192.168.0.20"}).exitCode, 0);
     if (!mute.isEmpty())
         QCOMPARE(cli.run(mute).exitCode, 0);
-    QVERIFY(writeFile(QFileInfo(cli.stateFilePath()).path() + QStringLiteral("/audit-findings.json"), findings));
+    QVERIFY(TestFiles::write(QFileInfo(cli.stateFilePath()).path() + QStringLiteral("/audit-findings.json"), findings));
 
     const CliProcess::Result table = cli.run({"list"});
     QCOMPARE(table.exitCode, 0);
@@ -297,7 +276,7 @@ void TestCliLocal::unreadableStateFileIsLeftAlone()
     CliProcess cli;
     const QString path = cli.stateFilePath();
     content += QByteArray("<a>").repeated(nesting) + QByteArray("</a>").repeated(nesting);
-    QVERIFY(writeFile(path, content));
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && TestFiles::write(path, content));
     const CliProcess::Result result = cli.run(arguments);
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 1);
@@ -310,13 +289,13 @@ void TestCliLocal::unreadableStateFileIsLeftAlone()
         const QString keptPath = QFileInfo(path).path() + QLatin1Char('/') + kept.constFirst();
         QCOMPARE(QString::fromUtf8(result.err),
                  QStringLiteral("Cannot read the device list %1; it was kept as %2. (%3)\n").arg(path, keptPath, reason));
-        QCOMPARE(readFile(keptPath), content);
+        QCOMPARE(TestFiles::read(keptPath), content);
         QVERIFY(!QFile::exists(path));
     } else {
         QVERIFY(kept.isEmpty());
         QCOMPARE(QString::fromUtf8(result.err),
                  QStringLiteral("Cannot read the device list %1; it was left as it is. (%2)\n").arg(path, reason));
-        QCOMPARE(readFile(path), content);
+        QCOMPARE(TestFiles::read(path), content);
     }
 }
 
@@ -350,31 +329,23 @@ void TestCliLocal::quietPeriodWhileTheMonitorHoldsTheList()
     QVERIFY(cli.stateBytes().contains(" quietUntil=\""));
 }
 
+// The printers' texts are checked in process (tst_cli) and the human form in
+// docs/cli.md's session; here, that the command reads the file it is given.
 void TestCliLocal::configShow()
 {
     CliProcess cli;
     ClockConfig config;
     config.TimeZone = 15;
-    config.alarms[2].Active = true;
-    config.alarms[2].Time = QTime(7, 30);
-    config.alarms[2].Duration = 45;
     const QString path = cli.filePath("hall.qlxztc");
     QVERIFY(ConfigurationFiles::saveConfiguration(path, config));
-
     CliProcess::Result result = cli.run({"config", "show", path, "--json"});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.json().object().value("choiceTexts").toObject().value("TimeZone").toString(),
              QStringLiteral("UTC + 1:00"));
-    result = cli.run({"config", "show", path});
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY2(QRegularExpression(QStringLiteral("(?m)^  3 +on +07:30 +45 s +every day$"))
-                 .match(QString::fromUtf8(result.out))
-                 .hasMatch(),
-             result.out);
 
     // A file that does not open says why.
     const QString garbage = cli.filePath("garbage.qlxztc");
-    QVERIFY(writeFile(garbage, "\x89PNG\r\n"));
+    QVERIFY(TestFiles::write(garbage, "\x89PNG\r\n"));
     result = cli.run({"config", "show", garbage});
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.err.startsWith("Configuration load failed: " + garbage.toUtf8() + " (not an XML file: "),

@@ -5,12 +5,12 @@
 #include "notify/NotificationSettings.h"
 #include "tests/notify/SmtpServerProcess.h"
 #include "persistence/StateFile.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestRows.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -24,6 +24,8 @@
 //   2 192.168.0.22 refuses connections and ignores discovery
 //   3 192.168.0.23 refuses every credential with 401
 //   4, 5 two fresh clocks sharing 192.168.0.11
+//   6 Hall's twin (its MAC, admin/admin), kept out of sight at 192.168.0.50:
+//     refuses connections and ignores discovery until a test clears that
 class TestCliNetns : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,8 @@ private slots:
     void initTestCase();
     void init();
     void discoverListsAndAdds();
+    void moveWaitsForConfirmation_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
+    void moveWaitsForConfirmation();
     void discoverKeepsListedCredentials();
     void statusPrintsTheRecord();
     void interfaceOption();
@@ -115,22 +119,18 @@ void TestCliNetns::discoverListsAndAdds()
     const CliProcess::Result found = runOk({"--json", "discover", "--user", "admin", "--password", "admin"});
     QCOMPARE(found.exitCode, 0);
     QVERIFY2(!QFile::exists(m_cli->stateFilePath()), "discover without --add changed the device list");
-    const QJsonArray clocks = found.json().object().value("clocks").toArray();
     QStringList ips;
-    for (const QJsonValue &clock : clocks) {
-        ips << clock.toObject().value("ip").toString();
-        QCOMPARE(clock.toObject().value("listed").toBool(), false);
-        QCOMPARE(clock.toObject().value("added").toBool(), false);
+    for (const QJsonValue &value : found.json().object().value("clocks").toArray()) {
+        const QJsonObject clock = value.toObject();
+        ips << clock.value("ip").toString();
+        compareSubset(clock, {{"listed", false}, {"added", false}});
+        if (ips.constLast() == QLatin1String("192.168.0.21"))
+            compareSubset(clock, {{"name", "Hall"}, {"productCode", "QM05"}, {"firmware", 210}}); // name from "/D"
+        if (ips.constLast() == QLatin1String("192.168.0.23"))
+            QCOMPARE(clock.value("lastError").toInt(), 1); // refused "/D", kept from the broadcast
     }
     ips.sort();
     QCOMPARE(ips, QStringList({"192.168.0.11", "192.168.0.11", "192.168.0.20", "192.168.0.21", "192.168.0.23"}));
-    for (const QJsonValue &value : clocks) {
-        const QJsonObject clock = value.toObject();
-        if (clock.value("ip").toString() == QLatin1String("192.168.0.21"))
-            compareSubset(clock, {{"name", "Hall"}, {"productCode", "QM05"}, {"firmware", 210}}); // name from "/D"
-        if (clock.value("ip").toString() == QLatin1String("192.168.0.23"))
-            QCOMPARE(clock.value("lastError").toInt(), 1); // refused "/D", kept from the broadcast
-    }
 
     const CliProcess::Result added = runOk({"--json", "discover", "--add", "--user", "admin", "--password", "admin"});
     QCOMPARE(added.exitCode, 0);
@@ -156,18 +156,28 @@ void TestCliNetns::discoverListsAndAdds()
         QCOMPARE(clock.toObject().value("added").toBool(), false);
     }
     QCOMPARE(listed().size(), 5);
+}
 
-    // Hall gets another lease: with nothing at its old address to prove it
-    // gone, its row and credentials stay until the move is confirmed.
-    QVERIFY2(m_sim.moveClock(1, QStringLiteral("192.168.0.41")), qPrintable(m_sim.lastError()));
+// Hall's MAC heard at .41 (clock 1 itself with a new lease, or the twin):
+// neither Hall's row nor its stored credentials go there unasked; the move
+// is taken only when the user accepts it, and never while the old address
+// still answers with that MAC.
+void TestCliNetns::moveWaitsForConfirmation()
+{
+    QFETCH(int, heard);
+    QFETCH(QJsonObject, oldAddress);
+    QFETCH(QString, unaccepted);
+    QFETCH(QString, accepted);
+    QFETCH(QString, hallAfter);
+    QCOMPARE(runOk({"discover", "--add", "--user", "admin", "--password", "admin"}).exitCode, 0);
+    QVERIFY(m_sim.setFaults(1, oldAddress) && m_sim.setFaults(heard, {}));
+    QVERIFY2(m_sim.moveClock(heard, QStringLiteral("192.168.0.41")), qPrintable(m_sim.lastError()));
     QVERIFY(runOk({"discover", "--add"}).out.contains("192.168.0.41  QM05   2.10      -      No status available  "
                                                       "wrong password for listed clock"));
     for (const QJsonObject &request : m_sim.httpRequests())
         QVERIFY2(request.value("local").toString() != QLatin1String("192.168.0.41")
                      || !ClockSimControl::requestBytes(request).contains(QByteArray("admin:admin").toBase64()),
                  "the listed clock's credentials went to its unproved new address");
-    const CliProcess::Result unproved = runOk({"discover", "--add", "--user", "admin", "--password", "admin"});
-    QVERIFY2(unproved.out.contains("not moved from 192.168.0.21 to 192.168.0.41"), unproved.out);
     const auto hallAt = [this] {
         QStringList at;
         for (const QJsonValue &clock : listed()) {
@@ -176,13 +186,15 @@ void TestCliNetns::discoverListsAndAdds()
         }
         return at;
     };
+    const CliProcess::Result waiting = runOk({"discover", "--add", "--user", "admin", "--password", "admin"});
+    QVERIFY2(waiting.out.contains(unaccepted.toUtf8()), waiting.out);
     QCOMPARE(hallAt(), QStringList{"192.168.0.21 Hall"});
-    const CliProcess::Result moved = runOk({"discover", "--add", "--accept-moves", "--user", "admin", "--password", "admin"});
-    QCOMPARE(moved.exitCode, 0);
-    QVERIFY2(moved.out.contains("moved from 192.168.0.21 to 192.168.0.41"), moved.out);
-    const QJsonArray after = listed();
-    QCOMPARE(after.size(), 5);
-    QCOMPARE(hallAt(), QStringList{"192.168.0.41 Hall"});
+    const CliProcess::Result accepting =
+        runOk({"discover", "--add", "--accept-moves", "--user", "admin", "--password", "admin"});
+    QCOMPARE(accepting.exitCode, 0);
+    QVERIFY2(accepting.out.contains(accepted.toUtf8()), accepting.out);
+    QCOMPARE(listed().size(), 5);
+    QCOMPARE(hallAt(), QStringList{hallAfter});
 }
 
 // Without --user, a listed clock is read with its own stored credentials.
@@ -191,15 +203,13 @@ void TestCliNetns::discoverKeepsListedCredentials()
     QCOMPARE(runOk({"add", "192.168.0.20", "--user", "admin", "--password", "secret"}).exitCode, 0);
     const CliProcess::Result found = runOk({"--json", "discover", "--add"});
     QCOMPARE(found.exitCode, 0);
-    int lobby = 0;
-    for (const QJsonValue &value : found.json().object().value("clocks").toArray()) {
-        const QJsonObject clock = value.toObject();
-        if (clock.value("ip").toString() != QLatin1String("192.168.0.20"))
-            continue;
-        ++lobby;
-        compareSubset(clock, {{"name", "Lobby"}, {"lastError", -1}});
+    QJsonArray lobby;
+    for (const QJsonValue &clock : found.json().object().value("clocks").toArray()) {
+        if (clock.toObject().value("ip").toString() == QLatin1String("192.168.0.20"))
+            lobby << clock;
     }
-    QCOMPARE(lobby, 1);
+    QCOMPARE(lobby.size(), 1);
+    compareSubset(lobby.at(0).toObject(), {{"name", "Lobby"}, {"lastError", -1}});
     QVERIFY(m_cli->run({"list", "--csv", "--with-passwords"}).out.contains("192.168.0.20,Lobby,,admin,secret,"));
 }
 
@@ -278,11 +288,8 @@ void TestCliNetns::configGetThenSetCopiesExactly()
     QCOMPARE(QString::fromUtf8(got.out), QStringLiteral("Clock 192.168.0.20 configuration downloaded: %1\n").arg(source));
     QCOMPARE(runOk({"config", "get", "192.168.0.21", "-o", before}).exitCode, 0);
 
-    QFile sourceFile(source);
-    QFile beforeFile(before);
-    QVERIFY(sourceFile.open(QIODevice::ReadOnly) && beforeFile.open(QIODevice::ReadOnly));
-    const QByteArray sourceBytes = sourceFile.readAll();
-    QVERIFY2(sourceBytes != beforeFile.readAll(), "the two clocks started alike; the copy would prove nothing");
+    const QByteArray sourceBytes = TestFiles::read(source);
+    QVERIFY2(sourceBytes != TestFiles::read(before), "the two clocks started alike; the copy would prove nothing");
     QVERIFY(sourceBytes.contains("Server1=\"ntp1.example.org\""));
 
     const CliProcess::Result set = runOk({"--json", "config", "set", source, "192.168.0.21"});
@@ -291,9 +298,7 @@ void TestCliNetns::configGetThenSetCopiesExactly()
              QJsonArray({QJsonObject{{"ip", "192.168.0.21"}, {"succeeded", true}}}));
 
     QCOMPARE(runOk({"config", "get", "192.168.0.21", "-o", after}).exitCode, 0);
-    QFile afterFile(after);
-    QVERIFY(afterFile.open(QIODevice::ReadOnly));
-    QCOMPARE(afterFile.readAll(), sourceBytes);
+    QCOMPARE(TestFiles::read(after), sourceBytes);
 }
 
 void TestCliNetns::configSetReportsEveryClock()
@@ -421,16 +426,11 @@ void TestCliNetns::resolveConflicts()
     QCOMPARE(resolved.exitCode, 0);
     QCOMPARE(resolved.json().object().value("changed").toInt(), 2);
 
-    QStringList addresses;
-    QStringList macs;
-    for (int i : {4, 5}) {
-        addresses << m_sim.clock(i).value("ip").toString();
-        macs << m_sim.clock(i).value("mac").toString();
-    }
-    addresses.sort();
-    macs.sort();
-    QCOMPARE(addresses, QStringList({"192.168.0.30", "192.168.0.31"}));
-    QCOMPARE(macs, QStringList({"02-A7-3C-DC-00-00", "02-A7-3C-DC-00-01"}));
+    QStringList readdressed;
+    for (int i : {4, 5})
+        readdressed << m_sim.clock(i).value("ip").toString() + ' ' + m_sim.clock(i).value("mac").toString();
+    readdressed.sort();
+    QCOMPARE(readdressed, QStringList({"192.168.0.30 02-A7-3C-DC-00-00", "192.168.0.31 02-A7-3C-DC-00-01"}));
     const QByteArray plan = runOk({"list", "--csv"}).out;
     QVERIFY2(plan.contains("192.168.0.30,Fresh one,,admin,,02-A7-3C-DC-00-0") && !plan.contains("192.168.0.11"), plan);
     // A later search finds them as listed.
@@ -486,12 +486,7 @@ void TestCliNetns::monitorRunsItsSchedules()
     const QString report = m_cli->filePath("report.xlsx");
     const QString ini = m_cli->homePath() + QStringLiteral("/config/QLX Devices/Zentick.ini");
     QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
-    {
-        QSettings ini0(ini, QSettings::IniFormat);
-        ini0.setValue(QStringLiteral("Report/enabled"), true);
-        ini0.setValue(QStringLiteral("Report/filepath"), report);
-        ini0.setValue(QStringLiteral("Report/interval"), 0);
-    }
+    QVERIFY(TestFiles::write(ini, "[Report]\nenabled=true\nfilepath=" + report.toUtf8() + "\ninterval=0\n"));
 
     QProcess monitor;
     m_cli->start(monitor, {"--json", "monitor", "--save-interval", "1"});
@@ -533,10 +528,8 @@ void TestCliNetns::monitorRunsItsSchedules()
     QCOMPARE(unreachable.size(), 1);
     compareSubset(unreachable.at(0).toObject(), {{"severity", "critical"}, {"kind", "unreachable"}});
     QVERIFY(!saved.at(0).toObject().value("lastStatusUpdate").toString().isEmpty());
-    QSettings written(ini, QSettings::IniFormat);
-    QVERIFY(QDateTime::fromString(written.value(QStringLiteral("Report/lastSaveTime")).toString(),
-                                  QStringLiteral("yyyy-MM-dd hh:mm:ss"))
-                .isValid());
+    QVERIFY(QRegularExpression(QStringLiteral("\nlastSaveTime=\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\n"))
+                .match(QString::fromUtf8(TestFiles::read(ini))).hasMatch());
 }
 
 // The list as a plan and back: clocks sharing the factory address told apart
@@ -550,26 +543,18 @@ void TestCliNetns::planRoundTripsWithSharedAddresses()
     QCOMPARE(runOk({"add", "192.168.0.99", "--user", "-2+3", "--password", "pa\tss&x=1"}).exitCode, 0);
     // Names the list may hold though no clock could be given them.
     const QString named = m_cli->filePath("named.csv");
-    QFile names(named);
-    QVERIFY(names.open(QIODevice::WriteOnly));
-    names.write("ip,name,mac\n192.168.0.98,\"R&D=1\nEast\",02-A7-3C-00-10-98\n");
-    names.close();
+    QVERIFY(TestFiles::write(named, "ip,name,mac\n192.168.0.98,\"R&D=1\nEast\",02-A7-3C-00-10-98\n"));
     QCOMPARE(m_cli->run({"import", named}).exitCode, 1); // nothing answers there
     const QString groups = m_cli->filePath("groups.csv");
-    QFile file(groups);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("ip,group,mac\n192.168.0.11,\"'=HYPERLINK(\"\"http://x\"\")\",02-A7-3C-00-10-05\n"
-               "192.168.0.11,@SUM(1+1),02-a7-3c-00-10-06\n192.168.0.21,-2+3,\n");
-    file.close();
+    QVERIFY(TestFiles::write(groups, "ip,group,mac\n192.168.0.11,\"'=HYPERLINK(\"\"http://x\"\")\",02-A7-3C-00-10-05\n"
+                                     "192.168.0.11,@SUM(1+1),02-a7-3c-00-10-06\n192.168.0.21,-2+3,\n"));
     const CliProcess::Result grouped = runOk({"import", groups, "--user", "admin", "--password", "admin"});
     QVERIFY2(grouped.exitCode == 0, grouped.out + grouped.err);
     QVERIFY2(grouped.out.contains("another clock (02-A7-3C-00-10-05) answers at this address"), grouped.out);
 
     const QString exported = m_cli->filePath("export.csv");
     QCOMPARE(runOk({"list", "--csv", "--with-passwords", "-o", exported}).exitCode, 0);
-    QFile plan(exported);
-    QVERIFY(plan.open(QIODevice::ReadOnly));
-    const QByteArray bytes = plan.readAll();
+    const QByteArray bytes = TestFiles::read(exported);
     for (const char *row : {",\"'=HYPERLINK(\"\"http://x\"\")\",admin,admin,02-A7-3C-00-10-05\n",
                             ",'@SUM(1+1),admin,admin,02-A7-3C-00-10-06\n", "192.168.0.21,'@Hall,'-2+3,admin,admin,",
                             "192.168.0.99,Clock,,'-2+3,pa\tss&x=1,\n"})
