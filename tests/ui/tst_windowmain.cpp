@@ -7,6 +7,7 @@
 #include "ui/dialogs/DialogQuestion.h"
 #include "core/Language.h"
 #include "ui/widgets/MenuPopup.h"
+#include "ui/widgets/PushButtonFlat.h"
 #include "session/MonitoringSession.h"
 #include "notify/NotificationSettings.h"
 #include "ui/pages/PageNotifications.h"
