@@ -1,4 +1,6 @@
-// One report tick on a workbook of 50 sheets x 10,000 rows (a million cells):
+// One report tick on a workbook of 50 sheets x 10,000 rows (a million cells),
+// or of as many sheets and rows as the arguments say (bench_report 10000 100:
+// a site of ten thousand clocks, one sheet each):
 // cold (the file is read) and warm (the file is unchanged since our own last
 // write). For each: the wall time until the workbook is saved, the time the
 // GUI thread spends in the tick, the longest the GUI thread's event loop
@@ -24,15 +26,17 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include <malloc.h>
 #include <sys/resource.h>
 
 namespace {
 
-constexpr int sheetCount = 50;
-constexpr int rowCount = 10000;
+int sheetCount = 50;
+int rowCount = 10000;
 constexpr int probeIntervalMs = 5;
 
 QString clockName(int i)
@@ -42,7 +46,7 @@ QString clockName(int i)
 
 QString clockIp(int i)
 {
-    return QStringLiteral("10.0.%1.1").arg(i);
+    return QStringLiteral("10.%1.%2.1").arg(i / 250).arg(i % 250);
 }
 
 bool makeWorkbook(const QString &path)
@@ -181,9 +185,15 @@ void printBreakdown(const QString &path)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // "--build PATH SHEETS ROWS" and "--steps PATH" come from the run itself.
+    const bool sized = argc >= 3 && argv[1][0] != '-';
+    if (sized || (argc == 5 && qstrcmp(argv[1], "--build") == 0)) {
+        sheetCount = std::max(1, atoi(argv[sized ? 1 : 3]));
+        rowCount = std::max(2, atoi(argv[sized ? 2 : 4]));
+    }
     // The workbook is built in a process of its own, so that its memory does
     // not count for the ticks.
-    if (argc == 3 && qstrcmp(argv[1], "--build") == 0)
+    if (argc >= 3 && qstrcmp(argv[1], "--build") == 0)
         return makeWorkbook(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     // For profiling: only the read and the write of a built workbook.
     if (argc == 3 && qstrcmp(argv[1], "--steps") == 0) {
@@ -198,7 +208,8 @@ int main(int argc, char **argv)
     const QString path = home.filePath(QStringLiteral("report.xlsx"));
     std::printf("building a workbook of %d sheets x %d rows ...\n", sheetCount, rowCount);
     std::fflush(stdout);
-    if (QProcess::execute(QCoreApplication::applicationFilePath(), {QStringLiteral("--build"), path}) != 0) {
+    if (QProcess::execute(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--build"), path, QString::number(sheetCount), QString::number(rowCount)}) != 0) {
         std::printf("could not build the workbook\n");
         return 1;
     }
