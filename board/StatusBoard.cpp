@@ -118,7 +118,12 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
     if (clocks.size() != m_clockCount)
         std::for_each(m_rows.begin(), m_rows.end(), [](auto &built) { built.clear(); });
     m_clockCount = clocks.size();
-    QHash<quint64, BuiltRow> &built = m_rows[size_t(std::clamp(int(language), 0, int(m_rows.size()) - 1))];
+    const size_t slot = size_t(std::clamp(int(language), 0, int(m_rows.size()) - 1));
+    CompleteList &cached = m_completeLists[slot];
+    if (complete && cached.clockCount == m_clockCount && cached.age.isValid()
+        && cached.age.elapsed() < m_completeListMaxAgeMs)
+        return cached.document;
+    QHash<quint64, BuiltRow> &built = m_rows[slot];
     const QDateTime now = QDateTime::currentDateTime();
     const TextCatalogue texts = BoardLanguage::catalogue(language);
     QByteArrayList rows;
@@ -153,7 +158,13 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
             document += ',';
         document += rows.at(i);
     }
-    return document += tail;
+    document += tail;
+    if (complete) {
+        cached.document = document;
+        cached.clockCount = m_clockCount;
+        cached.age.start();
+    }
+    return document;
 }
 
 QByteArray StatusBoard::summaryDocument(Language language) const

@@ -6,6 +6,7 @@
 #include "http/HttpListener.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -33,6 +34,11 @@ public:
     StatusBoard(ClockRegistry &registry, const QString &journalFolder, QObject *parent = nullptr);
 
     void setAccess(const BoardAccess &access) { m_access = access; }
+    // A complete list is served again as it was built for this long: boards
+    // that load at once share one build on the main thread, and each page's
+    // next "since" brings what changed meanwhile. 0 builds every one.
+    static constexpr int defaultCompleteListMaxAgeMs = 1000;
+    void setCompleteListMaxAgeMs(int ms) { m_completeListMaxAgeMs = ms; }
     HttpListener::Response handle(const HttpRequestParser &request);
 
     // {"version", "complete", "clocks", "summary"}: every clock when since
@@ -65,4 +71,12 @@ private:
         QDateTime staleAt; // when its quiet period ends; invalid: never by time alone
     };
     std::array<QHash<quint64, BuiltRow>, LanguageManager::languageCount> m_rows;
+    struct CompleteList
+    {
+        QByteArray document;
+        QElapsedTimer age;
+        int clockCount = -1;
+    };
+    std::array<CompleteList, LanguageManager::languageCount> m_completeLists;
+    int m_completeListMaxAgeMs = defaultCompleteListMaxAgeMs;
 };
