@@ -179,6 +179,9 @@ void TestBoard::onlyChangesAfterTheFirstLook()
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed.at(0).toObject().value("severity").toString(), QStringLiteral("critical"));
     QCOMPARE(next.value("summary").toObject().value("critical").toInt(), 1);
+    // The clock changed at the version given is not repeated.
+    const quint64 latest = next.value("version").toString().toULongLong();
+    QCOMPARE(parsed(m_board->clocksDocument(Language::English, latest)).value("clocks").toArray().size(), 0);
     m_board->setCompleteListMaxAgeMs(0);
     // A version from before this run gets the whole list again.
     QCOMPARE(parsed(m_board->clocksDocument(Language::English, since / 2)).value("clocks").toArray().size(), 2);
