@@ -29,6 +29,21 @@ int groupIndexByName(const ClockRegistry &registry, const QString &name)
     return -1;
 }
 
+// The setting's minimums, then the command line's, which win for their model.
+AuditChecks::FirmwareMinimums minimumFirmware(const CliInvocation &invocation, CliOutput &out)
+{
+    QStringList refused;
+    AuditChecks::FirmwareMinimums minimums = AuditChecks::minimumFirmwareOf(AppSettings::minimumFirmware(), &refused);
+    for (const QString &entry : qAsConst(refused))
+        out.message(tr("The setting Audit/minFirmware holds \"%1\", not MODEL=VERSION such as QM03=1.10; it is "
+                       "left out.")
+                        .arg(entry));
+    const QString given = invocation.option(QStringLiteral("min-firmware"));
+    for (const QString &entry : given.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        AuditChecks::addMinimumFirmware(entry, minimums);
+    return minimums;
+}
+
 } // namespace
 
 int audit(CliSession &session)
@@ -50,6 +65,7 @@ int audit(CliSession &session)
     audit.setSiteZone(invocation.hasOption(QStringLiteral("site-zone"))
                           ? QTimeZone(invocation.option(QStringLiteral("site-zone")).toUtf8())
                           : AppSettings::siteZone());
+    audit.setMinimumFirmware(minimumFirmware(invocation, out));
 
     QEventLoop loop;
     QObject::connect(&audit, &FleetAudit::updateProgress, &session.progress(), &ProgressIndicator::setProgress);

@@ -2,9 +2,9 @@
 
 class CliSession;
 
-// zentick-cli audit [--group NAME] [--site-zone ZONE]: audits the listed
-// clocks (or one group's) and exits with 1 when anything was found, so that
-// it can run from a timer.
+// zentick-cli audit [--group NAME] [--site-zone ZONE] [--min-firmware
+// MODEL=VERSION]...: audits the listed clocks (or one group's) and exits with
+// 1 when anything was found, so that it can run from a timer.
 namespace AuditCommand {
 
 int audit(CliSession &session);

@@ -3,6 +3,7 @@
 #include "operations/audit/AuditFindingsModel.h"
 #include "cli/ClockPrinter.h"
 #include "operations/audit/FleetAudit.h"
+#include "model/DevClock.h"
 
 #include <QJsonArray>
 
@@ -33,6 +34,11 @@ QJsonObject findingJson(const AuditFinding &finding)
             object.insert(QStringLiteral("at"), finding.at.toUTC().toString(Qt::ISODate));
             object.insert(QStringLiteral("differenceMinutes"), finding.differenceMinutes);
         }
+        break;
+    case AuditFinding::Kind::Firmware:
+        object.insert(QStringLiteral("model"), finding.model);
+        object.insert(QStringLiteral("firmware"), DevClock::firmwareText(finding.firmware));
+        object.insert(QStringLiteral("minimumFirmware"), DevClock::firmwareText(finding.minimumFirmware));
         break;
     }
     return object;

@@ -7,6 +7,7 @@
 #include "core/Language.h"
 #include "values/MacText.h"
 #include "http/HttpListener.h"
+#include "operations/audit/AuditChecks.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -27,6 +28,7 @@ enum class ValueKind {
     TimeOfDay, // "HH:MM", 00:00 to 23:59
     Listen,  // [ADDRESS:]PORT
     LanguageCode, // en, pl, es, fr, it or de
+    FirmwareMinimum, // MODEL=VERSION, "QM03=1.10"
 };
 
 struct OptionSpec
@@ -245,15 +247,20 @@ const QVector<CommandSpec> &commandTable()
          "A plan with a fault changes nothing. Exits with 1 when an address gave no\n"
          "answer, refused the password or could not be renamed.\n"},
         {"audit", CliCommand::Audit, {}, false,
-         {{"group", ValueKind::Text}, {"site-zone", ValueKind::Zone}, parallelOption},
-         "[--group NAME] [--site-zone ZONE] [--parallel N]",
+         {{"group", ValueKind::Text},
+          {"site-zone", ValueKind::Zone},
+          {"min-firmware", ValueKind::FirmwareMinimum, false, 0, 0, true},
+          parallelOption},
+         "[--group NAME] [--site-zone ZONE] [--min-firmware MODEL=VERSION]...\n[--parallel N]",
          "Downloads every listed clock's configuration (or a group's) and reports\n"
          "clocks that cannot be reached, that have no time source, whose daylight saving\n"
          "leaves the site's zone (ZONE, the system's zone by default) in the next 24\n"
          "months, or that differ from their group's configuration. The clocks' firmware\n"
          "is taken to apply the public summer-time rules of its localization preset;\n"
-         "with TimeZoneActive off a clock keeps UTC. It exits with 1 when it found\n"
-         "anything.\n"},
+         "with TimeZoneActive off a clock keeps UTC. --min-firmware QM03=1.10\n"
+         "(repeatable) warns of every QM03 whose listed firmware is older than 1.10; it\n"
+         "comes before the setting Audit/minFirmware for that model. It exits with 1\n"
+         "when it found anything.\n"},
         {"mute", CliCommand::Mute, {ArgumentKind::Clock}, false,
          {{"group", ValueKind::Text}, {"until", ValueKind::Text}},
          "IP|N|--group NAME [--until TIME]",
@@ -426,6 +433,14 @@ QString checkedValue(const OptionSpec &option, const QString &value, QString &er
         if (!QTimeZone(value.toUtf8()).isValid())
             error = QStringLiteral("%1: \"%2\" is not a time zone like Europe/Warsaw").arg(name, value);
         return value;
+    case ValueKind::FirmwareMinimum: {
+        AuditChecks::FirmwareMinimums checked;
+        if (!AuditChecks::addMinimumFirmware(value, checked))
+            error = QStringLiteral("%1: expected MODEL=VERSION, a model QM01 to QM12 and a version such as 1.10, "
+                                   "not \"%2\"")
+                        .arg(name, value);
+        return value;
+    }
     case ValueKind::Listen: {
         QHostAddress address;
         quint16 port = 0;

@@ -111,6 +111,7 @@ void DailyAudit::runNow()
     m_audit = std::make_unique<FleetAudit>();
     m_audit->selectAllClocks(m_registry);
     m_audit->setSiteZone(m_siteZone);
+    m_audit->setMinimumFirmware(AuditChecks::minimumFirmwareOf(AppSettings::minimumFirmware()));
     connect(m_audit.get(), &FleetAudit::finished, this, &DailyAudit::onAuditFinished);
     connect(m_audit.get(), &FleetAudit::canceled, this, &DailyAudit::onAuditCanceled);
     m_audit->start();

@@ -20,6 +20,7 @@ const QString keyParallelExchanges = QStringLiteral("Exchanges/parallel");
 const QString keyMonitorMail = QStringLiteral("Monitor/mail");
 const QString keyPollCeiling = QStringLiteral("Exchanges/pollCeiling");
 const QString keySiteZone = QStringLiteral("Audit/siteZone");
+const QString keyMinimumFirmware = QStringLiteral("Audit/minFirmware");
 
 QString g_lastPath;
 ReportSettings g_reportSettings;
@@ -68,6 +69,15 @@ QTimeZone siteZone()
 void setSiteZone(const QTimeZone &zone)
 {
     SettingsStore::open()->setValue(keySiteZone, QString::fromUtf8(zone.id()));
+}
+
+QStringList minimumFirmware()
+{
+    // "QM03=1.10, QM05=2.00" is a list to the settings file; spaces part entries too.
+    QStringList entries;
+    for (const QString &value : SettingsStore::open()->value(keyMinimumFirmware).toStringList())
+        entries += value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return entries;
 }
 
 int pollCeiling(int fallback)

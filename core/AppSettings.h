@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QTimeZone>
 
 // Small per-user settings kept in the settings store, and the location of the
@@ -51,6 +52,9 @@ bool monitorMails();
 QTimeZone siteZone();
 bool hasSiteZone();
 void setSiteZone(const QTimeZone &zone);
+// The lowest firmware per model the audit accepts ("Audit/minFirmware":
+// entries MODEL=VERSION, "QM03=1.10, QM05=2.00"), unchecked.
+QStringList minimumFirmware();
 
 // Reads both start-up values: the last path and the report settings.
 void loadRegistrySettings();

@@ -132,8 +132,22 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
 {
     const QVector<ClockSeries> series = clockSeries(registry);
     PrometheusWriter out;
-    // About 90 bytes per clock and family.
-    out.reserve(int(qMin<qint64>(qint64(series.size()) * 6 * 96 + 65536, 256 * 1024 * 1024)));
+    // About 90 bytes per clock and family, and twice that for the inventory.
+    out.reserve(int(qMin<qint64>(qint64(series.size()) * 9 * 96 + 65536, 256 * 1024 * 1024)));
+
+    out.family("zentick_clock_info", "gauge",
+               QStringLiteral("Always 1; the clock's model, firmware, MAC and device code as labels, each empty "
+                              "while the clock has not told it."));
+    for (const ClockSeries &s : series) {
+        const DevClock &clock = *s.clock;
+        PrometheusWriter::Labels labels = s.labels;
+        // An empty value is how Prometheus says that a label is not known.
+        labels.append({QStringLiteral("model"), clock.productCode});
+        labels.append({QStringLiteral("firmware"), clock.firmware > 0 ? clock.firmwareText() : QString()});
+        labels.append({QStringLiteral("mac"), clock.mac});
+        labels.append({QStringLiteral("device_code"), clock.deviceCode});
+        out.sample("zentick_clock_info", labels, 1);
+    }
 
     out.family("zentick_clock_up", "gauge",
                QStringLiteral("1 when the clock answered its last status poll with a status, 0 when it did not. "
@@ -220,6 +234,15 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
             labels.append({QStringLiteral("severity"), QLatin1String(severity.first)});
             out.sample("zentick_clock_audit_findings", labels, severity.second);
         }
+    }
+
+    out.family("zentick_clock_firmware_below_minimum", "gauge",
+               QStringLiteral("1 when the monitor's last daily audit found the clock's firmware older than the "
+                              "minimum set for its model (Audit/minFirmware). Absent otherwise."));
+    for (const ClockSeries &s : series) {
+        const auto found = m_auditFindings.constFind(s.clock->id);
+        if (found != m_auditFindings.constEnd() && found->firmwareBelowMinimum)
+            out.sampleText("zentick_clock_firmware_below_minimum", s.text, 1);
     }
 
     out.family("zentick_build_info", "gauge", QStringLiteral("Always 1; the version of the monitor as a label."));

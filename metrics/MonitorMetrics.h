@@ -44,11 +44,13 @@ public:
 
     const Counters &counters() const { return m_counters; }
 
-    // Findings of the last audit, by clock id: warnings and critical ones.
+    // Findings of the last audit, by clock id: warnings and critical ones,
+    // and whether one of them is a firmware below the model's minimum.
     struct AuditCounts
     {
         int warning = 0;
         int critical = 0;
+        bool firmwareBelowMinimum = false;
     };
     void recordAudit(const QHash<quint64, AuditCounts> &findings, const QDateTime &at);
 
@@ -63,7 +65,8 @@ public:
     // NtpStatus); empty for a record that no alert mail is about.
     static QString alertKind(int record);
 
-    // Every listed clock (labels name, ip, group) and the monitor's counters.
+    // Every listed clock (labels name, ip, group; zentick_clock_info adds
+    // model, firmware, mac and device_code) and the monitor's counters.
     QByteArray render(const ClockRegistry &registry, const QDateTime &now) const;
 
 private:

@@ -114,6 +114,7 @@ void Monitor::auditFinished(const FleetAudit &audit)
     for (const AuditFinding &finding : audit.findings()) {
         MonitorMetrics::AuditCounts &clock = counts[finding.clockId];
         ++(finding.severity == AuditFinding::Severity::Critical ? clock.critical : clock.warning);
+        clock.firmwareBelowMinimum |= finding.kind == AuditFinding::Kind::Firmware;
     }
     m_monitoring.metrics().recordAudit(counts, QDateTime::currentDateTime());
 }

@@ -43,7 +43,8 @@ expected=(
     /usr/lib/systemd/system/zentick-monitor.service
     /usr/lib/systemd/user/zentick-monitor.service
     /usr/share/doc/zentick/copyright /usr/share/doc/zentick/changelog.gz
-    /usr/share/zentick/prometheus/zentick-rules.yml /usr/share/zentick/prometheus/prometheus.yml
+    /usr/share/zentick/prometheus/zentick-rules.yml /usr/share/zentick/prometheus/zentick-dashboard.json
+    /usr/share/zentick/prometheus/prometheus.yml
     /usr/share/zentick/prometheus/alertmanager.yml /usr/share/zentick/prometheus/sites/site-a.yml
 )
 for size in 16 22 24 32 48 64 128 256; do

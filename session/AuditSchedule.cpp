@@ -36,6 +36,7 @@ void AuditSchedule::runNow()
     m_audit = std::make_unique<FleetAudit>();
     m_audit->selectAllClocks(m_registry);
     m_audit->setSiteZone(m_siteZone);
+    m_audit->setMinimumFirmware(AuditChecks::minimumFirmwareOf(AppSettings::minimumFirmware()));
     // Nobody waits for this one: a user's download at start-up goes first.
     m_audit->setLane(ExchangeLane::Probe);
     connect(m_audit.get(), &FleetAudit::finished, this, &AuditSchedule::onAuditFinished);

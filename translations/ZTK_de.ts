@@ -294,6 +294,10 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>Configuration not downloaded: %1</source>
         <translation>Konfiguration nicht heruntergeladen: %1</translation>
     </message>
+    <message>
+        <source>Firmware %1 is below the minimum %2 for %3</source>
+        <translation>Firmware %1 liegt unter der Mindestversion %2 für %3</translation>
+    </message>
 </context>
 <context>
     <name>AuditCommand</name>
@@ -308,6 +312,10 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>Cannot keep the findings in %1.</source>
         <translation>Die Befunde können nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The setting Audit/minFirmware holds &quot;%1&quot;, not MODEL=VERSION such as QM03=1.10; it is left out.</source>
+        <translation>Die Einstellung Audit/minFirmware enthält „%1“ statt MODEL=VERSION wie QM03=1.10; sie bleibt unberücksichtigt.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +343,10 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>Daylight saving</source>
         <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
     </message>
 </context>
 <context>

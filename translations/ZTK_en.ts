@@ -292,6 +292,10 @@ Move their rows there?</source>
         <source>Configuration not downloaded: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Firmware %1 is below the minimum %2 for %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AuditCommand</name>
@@ -305,6 +309,10 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Cannot keep the findings in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting Audit/minFirmware holds &quot;%1&quot;, not MODEL=VERSION such as QM03=1.10; it is left out.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -332,6 +340,10 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Daylight saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -294,6 +294,10 @@ Move their rows there?</source>
         <source>Configuration not downloaded: %1</source>
         <translation>Configuración no descargada: %1</translation>
     </message>
+    <message>
+        <source>Firmware %1 is below the minimum %2 for %3</source>
+        <translation>El firmware %1 es inferior a la versión mínima %2 para %3</translation>
+    </message>
 </context>
 <context>
     <name>AuditCommand</name>
@@ -308,6 +312,10 @@ Move their rows there?</source>
     <message>
         <source>Cannot keep the findings in %1.</source>
         <translation>No se pueden guardar los hallazgos en %1.</translation>
+    </message>
+    <message>
+        <source>The setting Audit/minFirmware holds &quot;%1&quot;, not MODEL=VERSION such as QM03=1.10; it is left out.</source>
+        <translation>El ajuste Audit/minFirmware contiene «%1», no MODEL=VERSION como QM03=1.10; se omite.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +343,10 @@ Move their rows there?</source>
     <message>
         <source>Daylight saving</source>
         <translation>Horario de verano</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
     </message>
 </context>
 <context>

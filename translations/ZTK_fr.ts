@@ -294,6 +294,10 @@ Déplacer leurs lignes là-bas ?</translation>
         <source>Configuration not downloaded: %1</source>
         <translation>Configuration non téléchargée&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Firmware %1 is below the minimum %2 for %3</source>
+        <translation>Le micrologiciel %1 est antérieur à la version minimale %2 pour %3</translation>
+    </message>
 </context>
 <context>
     <name>AuditCommand</name>
@@ -308,6 +312,10 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>Cannot keep the findings in %1.</source>
         <translation>Impossible de conserver les constats dans %1.</translation>
+    </message>
+    <message>
+        <source>The setting Audit/minFirmware holds &quot;%1&quot;, not MODEL=VERSION such as QM03=1.10; it is left out.</source>
+        <translation>Le paramètre Audit/minFirmware contient «&#xa0;%1&#xa0;», et non MODEL=VERSION comme QM03=1.10&#xa0;; il est ignoré.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +343,10 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>Daylight saving</source>
         <translation>Heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
     </message>
 </context>
 <context>

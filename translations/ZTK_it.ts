@@ -294,6 +294,10 @@ Spostare lì le loro righe?</translation>
         <source>Configuration not downloaded: %1</source>
         <translation>Configurazione non scaricata: %1</translation>
     </message>
+    <message>
+        <source>Firmware %1 is below the minimum %2 for %3</source>
+        <translation>Il firmware %1 è inferiore alla versione minima %2 per %3</translation>
+    </message>
 </context>
 <context>
     <name>AuditCommand</name>
@@ -308,6 +312,10 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>Cannot keep the findings in %1.</source>
         <translation>Impossibile conservare i rilievi in %1.</translation>
+    </message>
+    <message>
+        <source>The setting Audit/minFirmware holds &quot;%1&quot;, not MODEL=VERSION such as QM03=1.10; it is left out.</source>
+        <translation>L&apos;impostazione Audit/minFirmware contiene «%1», non MODEL=VERSION come QM03=1.10; viene ignorata.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +343,10 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>Daylight saving</source>
         <translation>Ora legale</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
     </message>
 </context>
 <context>

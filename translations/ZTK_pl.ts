@@ -294,6 +294,10 @@ Przenieść tam ich wiersze?</translation>
         <source>Configuration not downloaded: %1</source>
         <translation>Nie pobrano konfiguracji: %1</translation>
     </message>
+    <message>
+        <source>Firmware %1 is below the minimum %2 for %3</source>
+        <translation>Wersja firmware %1 jest niższa od minimalnej %2 dla %3</translation>
+    </message>
 </context>
 <context>
     <name>AuditCommand</name>
@@ -308,6 +312,10 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>Cannot keep the findings in %1.</source>
         <translation>Nie można zapisać wyników w %1.</translation>
+    </message>
+    <message>
+        <source>The setting Audit/minFirmware holds &quot;%1&quot;, not MODEL=VERSION such as QM03=1.10; it is left out.</source>
+        <translation>Ustawienie Audit/minFirmware zawiera „%1”, a nie MODEL=VERSION, np. QM03=1.10; ten wpis pominięto.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +343,10 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>Daylight saving</source>
         <translation>Czas letni</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
     </message>
 </context>
 <context>

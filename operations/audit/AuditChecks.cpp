@@ -6,6 +6,7 @@
 #include "model/DevClock.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <cstdlib>
 
@@ -17,6 +18,8 @@ constexpr int modeNone = 0;
 constexpr int modeNtp = 2;
 constexpr int minutesPerHour = 60;
 constexpr int secondsPerMinute = 60;
+constexpr int hundredthsPerVersion = 100;
+constexpr int tenthsToHundredths = 10;
 const QString siteTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm");
 
 QString tr(const char *text)
@@ -129,7 +132,53 @@ void checkDrift(const AuditedClock &clock, QVector<AuditFinding> &found)
     }
 }
 
+// The firmware the list knows (read when the clock was found or refreshed),
+// not downloaded again: a clock that cannot be reached still has it.
+void checkFirmware(const AuditedClock &clock, const Site &site, QVector<AuditFinding> &found)
+{
+    const auto minimum = site.minimumFirmware.constFind(clock.model);
+    // A firmware never read says nothing about the clock.
+    if (clock.firmware <= 0 || minimum == site.minimumFirmware.constEnd() || clock.firmware >= minimum.value())
+        return;
+    AuditFinding f = finding(clock, Severity::Warning, Kind::Firmware,
+                             tr("Firmware %1 is below the minimum %2 for %3")
+                                 .arg(DevClock::firmwareText(clock.firmware), DevClock::firmwareText(minimum.value()),
+                                      clock.model));
+    f.model = clock.model;
+    f.firmware = clock.firmware;
+    f.minimumFirmware = minimum.value();
+    found.append(f);
+}
+
 } // namespace
+
+bool addMinimumFirmware(const QString &entry, FirmwareMinimums &minimums)
+{
+    // A version as the clocks write theirs: "1.5" is 1.50, as the clock's own reading is.
+    static const QRegularExpression shape(QStringLiteral("^([A-Z0-9]+)=([0-9]{1,4})(?:\\.([0-9]{1,2}))?$"));
+    const QRegularExpressionMatch match = shape.match(entry.trimmed());
+    if (!match.hasMatch() || !DevClock::isKnownModelCode(match.captured(1)))
+        return false;
+    const QString fraction = match.captured(3);
+    const int hundredths = fraction.isEmpty() ? 0
+        : fraction.size() == 1                ? fraction.toInt() * tenthsToHundredths
+                                              : fraction.toInt();
+    const int firmware = match.captured(2).toInt() * hundredthsPerVersion + hundredths;
+    if (firmware <= 0)
+        return false;
+    minimums.insert(match.captured(1), firmware);
+    return true;
+}
+
+FirmwareMinimums minimumFirmwareOf(const QStringList &entries, QStringList *refused)
+{
+    FirmwareMinimums minimums;
+    for (const QString &entry : entries) {
+        if (!addMinimumFirmware(entry, minimums) && refused)
+            refused->append(entry);
+    }
+    return minimums;
+}
 
 QString offsetText(int minutes)
 {
@@ -147,11 +196,12 @@ QVector<AuditFinding> check(const AuditedClock &clock, const Site &site)
                                  tr("Configuration not downloaded: %1").arg(ErrorText::kindText(clock.error)));
         f.error = clock.error;
         found.append(f);
-        return found;
+    } else {
+        checkTimeSource(clock, found);
+        checkDaylightSaving(clock, site, found);
+        checkDrift(clock, found);
     }
-    checkTimeSource(clock, found);
-    checkDaylightSaving(clock, site, found);
-    checkDrift(clock, found);
+    checkFirmware(clock, site, found);
     return found;
 }
 

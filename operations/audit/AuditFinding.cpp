@@ -16,6 +16,8 @@ QString AuditFinding::kindKey(Kind kind)
         return QStringLiteral("timeSource");
     case Kind::DaylightSaving:
         return QStringLiteral("daylightSaving");
+    case Kind::Firmware:
+        return QStringLiteral("firmware");
     }
     return QString();
 }
@@ -36,6 +38,8 @@ QString AuditFinding::kindText(Kind kind)
         return tr("Time source");
     case Kind::DaylightSaving:
         return tr("Daylight saving");
+    case Kind::Firmware:
+        return tr("Firmware");
     }
     return QString();
 }

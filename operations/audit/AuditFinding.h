@@ -21,6 +21,7 @@ public:
         Drift,          // a field differs from the group's configuration
         TimeSource,     // no time source, no server, or not synchronised
         DaylightSaving, // the clock's offset leaves the site's zone
+        Firmware,       // older than the site's minimum for the model
     };
 
     // The clock, as listed when the audit started.
@@ -44,6 +45,10 @@ public:
     // clock's offset minus the site's.
     QDateTime at;
     int differenceMinutes = 0;
+    // Firmware: the model, the clock's firmware and the minimum (hundredths).
+    QString model;
+    int firmware = 0;
+    int minimumFirmware = 0;
 
     static QString severityKey(Severity severity);
     static QString kindKey(Kind kind);

@@ -18,6 +18,9 @@ struct AuditedClock
     int index = -1;
     QString name;
     QString ip;
+    // As listed: the model code and the firmware (hundredths, 0 when never read).
+    QString model;
+    int firmware = 0;
     SenderTarget target;
     QString groupName;
     std::optional<ClockConfigFields> groupConfig; // none: no group, or one without a configuration

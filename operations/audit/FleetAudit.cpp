@@ -59,6 +59,8 @@ void FleetAudit::selectClocks(const ClockRegistry &registry, const QList<DevCloc
         audited.index = registry.indexOfClock(clock);
         audited.name = clock->name;
         audited.ip = clock->network.ip;
+        audited.model = clock->productCode;
+        audited.firmware = clock->firmware;
         audited.target = SenderTarget::fromClock(*clock);
         if (const DevGroup *group = registry.groupOfClock(clock)) {
             audited.groupName = group->name();
@@ -224,7 +226,7 @@ void FleetAudit::complete()
     if (!m_running)
         return;
     const AuditChecks::Site site{QString::fromUtf8(m_siteZone.id()),
-                                 OffsetTimeline::ofZone(m_siteZone, m_referenceTime, spanEnd())};
+                                 OffsetTimeline::ofZone(m_siteZone, m_referenceTime, spanEnd()), m_minimumFirmware};
     m_findings.clear();
     for (const AuditedClock &clock : qAsConst(m_clocks))
         m_findings += AuditChecks::check(clock, site);

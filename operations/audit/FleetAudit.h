@@ -1,5 +1,6 @@
 #pragma once
 
+#include "operations/audit/AuditChecks.h"
 #include "operations/audit/AuditFinding.h"
 #include "operations/audit/AuditedClock.h"
 #include "transport/ExchangeLane.h"
@@ -45,6 +46,8 @@ public:
 
     // The site's real zone; the system's zone unless set.
     void setSiteZone(const QTimeZone &zone) { m_siteZone = zone; }
+    // The lowest firmware per model; none unless set.
+    void setMinimumFirmware(const AuditChecks::FirmwareMinimums &minimums) { m_minimumFirmware = minimums; }
     // The lane of the audit's exchanges; an audit no user waits for runs in
     // the probe lane, behind the user's own operations.
     void setLane(ExchangeLane lane) { m_lane = lane; }
@@ -60,6 +63,7 @@ public:
 
     bool isRunning() const { return m_running; }
     QTimeZone siteZone() const { return m_siteZone; }
+    const AuditChecks::FirmwareMinimums &minimumFirmware() const { return m_minimumFirmware; }
     QDateTime referenceTime() const { return m_referenceTime; }
     // The end of the span the daylight-saving check covers.
     QDateTime spanEnd() const { return m_referenceTime.addMonths(m_horizonMonths); }
@@ -85,6 +89,7 @@ private:
     QVector<AuditedClock> m_clocks;
     QVector<AuditFinding> m_findings;
     QTimeZone m_siteZone = QTimeZone::systemTimeZone();
+    AuditChecks::FirmwareMinimums m_minimumFirmware;
     QDateTime m_referenceTime;
     int m_horizonMonths = DefaultHorizonMonths;
     bool m_running = false;

@@ -39,6 +39,8 @@ private slots:
     void findsWhatWasPlanted();
     void choosesClocksAndZone_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void choosesClocksAndZone();
+    void minimumFirmware_data() { TestRows::add(QStringLiteral("cli/audit.rows")); }
+    void minimumFirmware();
     void dailyMailOnlyWhenChanged();
     void downloadCanceledElsewhereCancelsTheAudit();
 
@@ -98,6 +100,8 @@ void TestCliAudit::init()
         clock.user = clock.password = QStringLiteral("admin");
         list << &clock;
     }
+    clocks[0]->productCode = clocks[1]->productCode = QStringLiteral("QM01");
+    clocks[0]->firmware = 105;
     DevGroup hall;
     hall.setName("Hall");
     hall.setClockIndexes({0, 1});
@@ -157,6 +161,32 @@ void TestCliAudit::choosesClocksAndZone()
         QCOMPARE(result.json().object().value("summary").toObject().value("clocksAudited").toInt(), audited);
     else
         QVERIFY2(result.out.isEmpty(), result.out);
+}
+
+void TestCliAudit::minimumFirmware()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, setting);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, said);
+    QFile ini(m_cli->homePath() + "/config/QLX Devices/Zentick.ini");
+    QVERIFY(QDir().mkpath(QFileInfo(ini).path()) && ini.open(QIODevice::WriteOnly));
+    ini.write("[Audit]\nminFirmware=" + setting.toUtf8() + '\n');
+    ini.close();
+    const CliProcess::Result result =
+        m_cli->run(QStringList{"--json", "audit", "--group", "Hall", "--site-zone", siteZone} + arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    QStringList found;
+    const QJsonArray clocks = result.json()["clocks"].toArray();
+    for (int i = 0; i < clocks.size(); ++i) {
+        for (const QJsonValue f : clocks.at(i)["findings"].toArray()) {
+            if (f["kind"] == "firmware")
+                found << QString::number(i) + '|' + f["model"].toString() + '|' + f["firmware"].toString() + '|'
+                        + f["minimumFirmware"].toString();
+        }
+    }
+    QVERIFY2(exitCode == 2 ? result.err.contains(said.value(0).toUtf8()) : found == said,
+             result.err + found.join(' ').toUtf8());
 }
 
 void TestCliAudit::dailyMailOnlyWhenChanged()

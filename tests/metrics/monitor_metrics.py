@@ -39,8 +39,10 @@ def write_device_list(clocks):
     clock_list = ET.SubElement(root, "ClockList", size=str(len(clocks)))
     for i, c in enumerate(clocks):
         element = ET.SubElement(clock_list, "Clock", index=str(i))
-        ET.SubElement(element, "Common", groupId="0", name=c["name"], user="admin", password="admin")
-        ET.SubElement(element, "Network", ip=c["ip"], port="80")
+        # The first clock's identity as discovery keeps it; the others never told theirs.
+        identity = {"firmware": "105", "productCode": "QM03", "deviceCode": 'D"7'} if i == 0 else {}
+        ET.SubElement(element, "Common", groupId="0", name=c["name"], user="admin", password="admin", **identity)
+        ET.SubElement(element, "Network", ip=c["ip"], port="80", **({"mac": c["mac"]} if i == 0 else {}))
     group = ET.SubElement(ET.SubElement(root, "GroupList", size="1"), "Group", index="0", name="Floor <1>")
     members = ET.SubElement(group, "ClockList", size=str(len(clocks)))
     for i in range(len(clocks)):
@@ -73,6 +75,11 @@ def check(monitor, clocks):
 
     assert s[(up, ips[0], None)] == (1, {"name": clocks[0]["name"], "ip": ips[0], "group": "Floor <1>"}), s
     assert s[(up, ips[2], None)][0] == 0 and s[(ntp, ips[2], None)][0] == 6, s
+    # The inventory read back by Prometheus' own parser, the hostile name included.
+    assert s[("zentick_clock_info", ips[0], None)] == (1, {
+        "name": clocks[0]["name"], "ip": ips[0], "group": "Floor <1>", "model": "QM03", "firmware": "1.05",
+        "mac": clocks[0]["mac"], "device_code": 'D"7'}), s
+    assert [s[("zentick_clock_info", ips[2], None)][1][k] for k in ("model", "firmware", "mac")] == ["", "", ""], s
     # Two clocks on one address with one name stay two series.
     assert s[(up, ips[4], "2")][1]["name"] == "Fresh", s
     assert s[("zentick_clock_temperature_celsius", ips[0], None)][0] == 21.5, s

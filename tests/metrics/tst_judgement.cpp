@@ -88,13 +88,15 @@ void TestJudgement::auditAndMonitor()
     const DevClock *drifted = listedClock(QStringLiteral("Gym"), QStringLiteral("10.0.0.6"));
     listedClock(QStringLiteral("Pool"), QStringLiteral("10.0.0.7"));
     MonitorMetrics metrics;
-    metrics.recordAudit({{drifted->id, {1, 2}}}, QDateTime::fromSecsSinceEpoch(1796000000));
+    metrics.recordAudit({{drifted->id, {1, 2, true}}}, QDateTime::fromSecsSinceEpoch(1796000000));
     metrics.setLaneSource([] { return MonitorMetrics::LaneCounts{{QStringLiteral("poll"), 3}}; });
     const QByteArray page = metrics.render(list(), QDateTime::currentDateTime());
 
     QCOMPARE(linesOf(page, "zentick_clock_audit_findings"),
              QByteArrayList({"zentick_clock_audit_findings{name=\"Gym\",ip=\"10.0.0.6\",group=\"\",severity=\"warning\"} 1",
                              "zentick_clock_audit_findings{name=\"Gym\",ip=\"10.0.0.6\",group=\"\",severity=\"critical\"} 2"}));
+    QCOMPARE(linesOf(page, "zentick_clock_firmware_below_minimum"),
+             QByteArrayList{"zentick_clock_firmware_below_minimum{name=\"Gym\",ip=\"10.0.0.6\",group=\"\"} 1"});
     QCOMPARE(linesOf(page, "zentick_monitor_audit_last_run_timestamp_seconds"),
              QByteArrayList{"zentick_monitor_audit_last_run_timestamp_seconds 1796000000"});
     QCOMPARE(linesOf(page, "zentick_monitor_exchanges_in_flight"),

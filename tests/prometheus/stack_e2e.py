@@ -206,10 +206,24 @@ def write_site(home, site, number, count):
     clocks = ET.SubElement(root, "ClockList", size=str(count))
     for i, (a, n) in enumerate(zip(ips, names)):
         element = ET.SubElement(clocks, "Clock", index=str(i))
-        ET.SubElement(element, "Common", groupId="0", name=n, user="admin", password="admin")
+        # Site a's clocks told their firmware when found; site b's never did.
+        ET.SubElement(element, "Common", groupId="0", name=n, user="admin", password="admin",
+                      **({"productCode": "QM01", "firmware": "105"} if site == "a" else {}))
         ET.SubElement(element, "Network", ip=a, port="80")
     ET.ElementTree(root).write(os.path.join(folder, "settings.xml"), encoding="utf-8", xml_declaration=True)
     return ips
+
+
+def check_dashboard(stack):
+    """Every query of the shipped dashboard, its site list's included, returns
+    data for every site from this Prometheus with the shipped rules."""
+    dashboard = json.load(open(os.path.join(SHIPPED, "zentick-dashboard.json")))
+    site_list = next(v for v in dashboard["templating"]["list"] if v["name"] == "site")["definition"]
+    queries = [site_list.replace("label_values(", "group by (site) (").replace(", site)", ")")]
+    queries += [t["expr"] for p in dashboard["panels"] for t in p.get("targets", [])]
+    for site, query in [(site, q.replace("$site", site)) for site in stack.sites for q in queries]:
+        wait_for(lambda: [r for r in stack.query(query) if r["metric"].get("site") == site],
+                 f"data at site {site} for the dashboard's {query}", 60)
 
 
 def firing(notes, **labels):
@@ -232,6 +246,7 @@ def run(stack, clocks_a, cut, fault):
              int(stack.query('count(zentick_clock_up{job="zentick"} == 1)')[0]["value"][1]) == total,
              "both sites scraped with every clock answering", 120)
     assert stack.notifications() == [], stack.notifications()
+    check_dashboard(stack)
 
     # A's clocks lose power; B's monitor stops.
     started = time.time()

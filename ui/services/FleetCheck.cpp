@@ -19,6 +19,7 @@ void FleetCheck::run(PageServices &services, QObject *context, const std::functi
         if (!select(audit))
             return;
         audit.setSiteZone(AppSettings::siteZone());
+        audit.setMinimumFirmware(AuditChecks::minimumFirmwareOf(AppSettings::minimumFirmware()));
         bool finished = false;
         services.runner().run(&audit, tr("Checking clocks"), [&finished](FleetAudit *) { finished = true; }, context);
         // A cancelled audit has nothing to show.
