@@ -100,8 +100,8 @@ void TestCliAudit::init()
         clock.user = clock.password = QStringLiteral("admin");
         list << &clock;
     }
-    clocks[0]->productCode = clocks[1]->productCode = QStringLiteral("QM01");
-    clocks[0]->firmware = 105;
+    clocks[0].productCode = clocks[1].productCode = QStringLiteral("QM01");
+    clocks[0].firmware = 105;
     DevGroup hall;
     hall.setName("Hall");
     hall.setClockIndexes({0, 1});
