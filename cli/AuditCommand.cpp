@@ -54,7 +54,7 @@ int audit(CliSession &session)
     CliOutput &out = session.output();
     const ClockRegistry &registry = session.registry();
 
-    FleetAudit audit;
+    FleetAudit audit(session.exchanges());
     const QString groupName = invocation.option(QStringLiteral("group"));
     if (invocation.hasOption(QStringLiteral("group"))) {
         if (!audit.selectGroup(registry, groupIndexByName(registry, groupName)))

@@ -13,7 +13,8 @@
 #include "cli/QuietCommands.h"
 #include "cli/SearchCommands.h"
 #include "cli/StateCommands.h"
-#include "transport/WorkerThreadPool.h"
+#include "notify/NotificationSettings.h"
+#include "operations/Communication.h"
 
 namespace CliApplication {
 
@@ -100,15 +101,18 @@ int run(ClockRegistry &registry, const QStringList &arguments, bool progressOnTe
     Language language;
     if (LanguageManager::languageForCode(invocation.options.value(QStringLiteral("language")), &language))
         LanguageManager::installCatalogue(language);
-    WorkerThreadPool::instance()->configure(
+    // The exchanges and alert settings of the run, beside the list.
+    Communication exchanges;
+    NotificationSettings alerts;
+    exchanges.workers().configure(
         invocation.intOption(QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)),
         AppSettings::pollCeiling(ExchangeSchedule::DefaultPollCeiling));
-    CliSession session(registry, invocation, output, progressOnTerminal);
+    CliSession session(registry, exchanges, alerts, invocation, output, progressOnTerminal);
     const int status = dispatch(session);
     // A command stopped by a signal leaves exchanges running; they end within
     // their waits, and the process must not end under them (their sockets
     // need what the toolkit tears down at exit).
-    WorkerThreadPool::instance()->waitForDone(-1);
+    exchanges.workers().waitForDone(-1);
     return status;
 }
 

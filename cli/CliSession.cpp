@@ -12,9 +12,11 @@
 #include <QEventLoop>
 #include <QFileInfo>
 
-CliSession::CliSession(ClockRegistry &registry, const CliInvocation &invocation, CliOutput &output,
-                       bool progressOnTerminal)
+CliSession::CliSession(ClockRegistry &registry, Communication &exchanges, NotificationSettings &alerts,
+                       const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal)
     : m_registry(registry)
+    , m_exchanges(exchanges)
+    , m_alerts(alerts)
     , m_invocation(invocation)
     , m_output(output)
     , m_progress(std::make_unique<ProgressIndicator>(output.errorStream(), progressOnTerminal))
@@ -36,7 +38,7 @@ int CliSession::loadState(Access access, Quietly quietly)
             return m_output.failed(failure);
         }
     }
-    const StateLoad::Result loaded = StateLoad::load(m_registry);
+    const StateLoad::Result loaded = StateLoad::load(m_registry, m_alerts);
     if (loaded.outcome == StateLoad::Outcome::Unreadable)
         return m_output.failed(loaded.message);
     return ExitSuccess;
@@ -50,7 +52,7 @@ bool CliSession::saveState()
         return false;
     }
     QString reason;
-    if (saveDeviceList(m_registry, &reason))
+    if (saveDeviceList(m_registry, m_alerts, &reason))
         return true;
     m_output.message(QStringLiteral("Cannot write the device list %1: %2.").arg(AppSettings::stateFilePath(), reason));
     return false;

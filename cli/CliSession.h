@@ -11,20 +11,26 @@
 #include <memory>
 
 class ClockRegistry;
+class Communication;
 class DataSender;
 class DevClock;
 class DeviceListLock;
+struct NotificationSettings;
 
 // What every command handler of one run shares: the parsed command line, the
 // output streams, the progress display and the access to the state file.
 class CliSession
 {
 public:
-    // Works on this list, which outlives the session.
-    CliSession(ClockRegistry &registry, const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal);
+    // Works on this list through exchanges, with the alert settings the state
+    // file holds; all three outlive the session.
+    CliSession(ClockRegistry &registry, Communication &exchanges, NotificationSettings &alerts,
+               const CliInvocation &invocation, CliOutput &output, bool progressOnTerminal);
     ~CliSession();
 
     ClockRegistry &registry() const { return m_registry; }
+    Communication &exchanges() const { return m_exchanges; }
+    NotificationSettings &alerts() const { return m_alerts; }
     const CliInvocation &invocation() const { return m_invocation; }
     CliOutput &output() { return m_output; }
     ProgressIndicator &progress() { return *m_progress; }
@@ -95,6 +101,8 @@ public:
 
 private:
     ClockRegistry &m_registry;
+    Communication &m_exchanges;
+    NotificationSettings &m_alerts;
     CliInvocation m_invocation;
     CliOutput &m_output;
     std::unique_ptr<ProgressIndicator> m_progress;

@@ -165,7 +165,7 @@ int status(CliSession &session)
         shown = unlisted.get();
     }
     Failure failure;
-    RefreshStatusSender *sender = Communication::instance()->refreshStatus(target.target);
+    RefreshStatusSender *sender = session.exchanges().refreshStatus(target.target);
     const CliSession::Outcome outcome =
         session.runSender(sender, tr("Refreshing status"), [shown, &session, &failure](DataSender *ended) {
             failure.takeFrom(*ended);
@@ -200,7 +200,7 @@ int configGet(CliSession &session)
 
     std::unique_ptr<ClockConfig> config;
     Failure failure;
-    GetConfigurationSender *sender = Communication::instance()->getConfiguration(target.target);
+    GetConfigurationSender *sender = session.exchanges().getConfiguration(target.target);
     const CliSession::Outcome outcome =
         session.runSender(sender, tr("Downloading configuration"), [&config, &failure](DataSender *ended) {
             failure.takeFrom(*ended);
@@ -262,7 +262,7 @@ int configSet(CliSession &session)
     QVector<bool> succeeded;
     QVector<QString> reasons;
     Error error = ConnectionError;
-    SetConfigurationSender *sender = Communication::instance()->setConfiguration(*config, targets);
+    SetConfigurationSender *sender = session.exchanges().setConfiguration(*config, targets);
     const CliSession::Outcome outcome = session.runSender(
         sender, tr("Sending configuration"), [&succeeded, &reasons, &error](DataSender *ended) {
             succeeded = static_cast<SetConfigurationSender *>(ended)->succeeded();
@@ -305,7 +305,7 @@ int name(CliSession &session)
     // The name goes out unencoded: "&" or "=" would rewrite the request.
     if (!ParameterText::isSafe(newName))
         return session.output().failed(ParameterText::nameRefusalText());
-    SimpleSender *sender = Communication::instance()->setName(target.target, newName);
+    SimpleSender *sender = session.exchanges().setName(target.target, newName);
     const SimpleResult result = runSimple(session, sender, tr("Sending name"));
     // The list, the report and the board show the clock's new name at once.
     if (result.succeeded && target.listed) {
@@ -347,7 +347,7 @@ int network(CliSession &session)
     settings.webPanelTimeout = in.intOption(QStringLiteral("web-timeout"), settings.webPanelTimeout);
 
     // Addressed to where the clock is now, not to the address being set.
-    SetNetworkSender *sender = Communication::instance()->setNetwork(target.target, settings);
+    SetNetworkSender *sender = session.exchanges().setNetwork(target.target, settings);
     const SimpleResult result = runSimple(session, sender, tr("Sending network settings"));
     // Started from the record, so only the fields sent differ from it.
     if (result.succeeded && target.listed) {
@@ -370,7 +370,7 @@ int password(CliSession &session)
     const QString newPassword = in.option(QStringLiteral("new"));
     if (!ParameterText::isSafePassword(oldPassword) || !ParameterText::isSafePassword(newPassword))
         return session.output().failed(ParameterText::passwordRefusalText());
-    SimpleSender *sender = Communication::instance()->setPassword(target.target, oldPassword, newPassword);
+    SimpleSender *sender = session.exchanges().setPassword(target.target, oldPassword, newPassword);
     const SimpleResult result = runSimple(session, sender, tr("Sending password"));
     // Later requests authenticate with the new password.
     if (result.succeeded && target.listed) {
@@ -403,7 +403,7 @@ int credentials(CliSession &session)
     SimpleResult check;
     if (in.hasOption(QStringLiteral("check"))) {
         // One poll, as the window's poller would make next: what it reads is kept.
-        check = runSimple(session, Communication::instance()->getStatus({SenderTarget::fromClock(*clock)}),
+        check = runSimple(session, session.exchanges().getStatus({SenderTarget::fromClock(*clock)}),
                           tr("Reading status"));
         if (check.succeeded)
             clock->parseStatus(QString::fromUtf8(check.reply), 0);

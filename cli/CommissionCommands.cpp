@@ -77,7 +77,7 @@ int commission(CliSession &session, const QVector<CommissioningTarget> &targets,
     CliOutput &out = session.output();
     ClockIntake intake(session.registry());
     intake.setAcceptMoves(session.invocation().hasOption(QStringLiteral("accept-moves")));
-    QPointer<CommissioningSender> sender = Communication::instance()->commission(targets, rename, intake);
+    QPointer<CommissioningSender> sender = session.exchanges().commission(targets, rename, intake);
     // The list takes each address as it is reported.
     CommissioningModel found;
     found.follow(sender, intake);
@@ -85,10 +85,10 @@ int commission(CliSession &session, const QVector<CommissioningTarget> &targets,
     // on the list already, and the list is saved with them.
     SignalWatcher stop;
     int stoppedBy = 0;
-    QObject::connect(&stop, &SignalWatcher::received, &stop, [&stoppedBy, sender](int signalNumber) {
+    QObject::connect(&stop, &SignalWatcher::received, &stop, [&stoppedBy, &session, sender](int signalNumber) {
         stoppedBy = signalNumber;
         if (sender)
-            Communication::instance()->cancel(sender);
+            session.exchanges().cancel(sender);
     });
     session.runSender(sender, tr("Probing addresses"));
     const QVector<CommissionedAddress> &results = found.addresses();

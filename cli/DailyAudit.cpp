@@ -28,10 +28,12 @@ constexpr qint64 maxRecordSize = 64 * 1024;
 
 } // namespace
 
-DailyAudit::DailyAudit(ClockRegistry &registry, CliOutput &output, const QTime &at, const QTimeZone &siteZone,
-                       QObject *parent)
+DailyAudit::DailyAudit(ClockRegistry &registry, Communication &exchanges, const NotificationSettings &alerts,
+                       CliOutput &output, const QTime &at, const QTimeZone &siteZone, QObject *parent)
     : ScheduledAudit(parent)
     , m_registry(registry)
+    , m_exchanges(exchanges)
+    , m_alerts(alerts)
     , m_output(output)
     , m_at(at)
     , m_siteZone(siteZone)
@@ -43,8 +45,9 @@ DailyAudit::DailyAudit(ClockRegistry &registry, CliOutput &output, const QTime &
 
 DailyAudit::~DailyAudit() = default;
 
-std::unique_ptr<DailyAudit> DailyAudit::fromInvocation(ClockRegistry &registry, const CliInvocation &invocation,
-                                                       CliOutput &output)
+std::unique_ptr<DailyAudit> DailyAudit::fromInvocation(ClockRegistry &registry, Communication &exchanges,
+                                                       const NotificationSettings &alerts,
+                                                       const CliInvocation &invocation, CliOutput &output)
 {
     if (!invocation.hasOption(QStringLiteral("audit-daily")))
         return nullptr;
@@ -52,7 +55,7 @@ std::unique_ptr<DailyAudit> DailyAudit::fromInvocation(ClockRegistry &registry, 
     const QTimeZone zone = invocation.hasOption(QStringLiteral("site-zone"))
         ? QTimeZone(invocation.option(QStringLiteral("site-zone")).toUtf8())
         : AppSettings::siteZone();
-    return std::make_unique<DailyAudit>(registry, output, at, zone);
+    return std::make_unique<DailyAudit>(registry, exchanges, alerts, output, at, zone);
 }
 
 QDateTime DailyAudit::nextRun(const QDateTime &now, const QTime &at)
@@ -108,7 +111,7 @@ void DailyAudit::runNow()
 {
     if (m_audit || m_mail)
         return;
-    m_audit = std::make_unique<FleetAudit>();
+    m_audit = std::make_unique<FleetAudit>(m_exchanges);
     m_audit->selectAllClocks(m_registry);
     m_audit->setSiteZone(m_siteZone);
     m_audit->setMinimumFirmware(AuditChecks::minimumFirmwareOf(AppSettings::minimumFirmware()));
@@ -146,7 +149,7 @@ void DailyAudit::onAuditFinished()
     QString body = AuditReport::text(*audit);
     body.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     m_pendingFingerprint = current;
-    m_mail = std::make_unique<MailSender>();
+    m_mail = std::make_unique<MailSender>(m_alerts);
     connect(m_mail.get(), &MailSender::SigMailSent, this, &DailyAudit::onMailSent);
     if (!m_mail->sendTest(subject, body)) {
         m_mail.reset();

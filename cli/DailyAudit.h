@@ -13,10 +13,12 @@
 
 class CliOutput;
 class ClockRegistry;
+class Communication;
 struct CliInvocation;
 class QJsonArray;
 class FleetAudit;
 class MailSender;
+struct NotificationSettings;
 
 // The monitor's audit once a day: at a time of day it audits every listed
 // clock and mails the findings to the alert recipients, but only when they
@@ -32,15 +34,16 @@ public:
     enum class Outcome { Mailed, Unchanged, MailFailed, Canceled, MailOff };
     Q_ENUM(Outcome)
 
-    // Audits the clocks of registry.
-    DailyAudit(ClockRegistry &registry, CliOutput &output, const QTime &at, const QTimeZone &siteZone,
-               QObject *parent = nullptr);
+    // Audits the clocks of registry through exchanges, mailing with alerts.
+    DailyAudit(ClockRegistry &registry, Communication &exchanges, const NotificationSettings &alerts,
+               CliOutput &output, const QTime &at, const QTimeZone &siteZone, QObject *parent = nullptr);
     ~DailyAudit() override;
 
     // The daily audit that --audit-daily and --site-zone ask for; none
     // without --audit-daily.
-    static std::unique_ptr<DailyAudit> fromInvocation(ClockRegistry &registry, const CliInvocation &invocation,
-                                                      CliOutput &output);
+    static std::unique_ptr<DailyAudit> fromInvocation(ClockRegistry &registry, Communication &exchanges,
+                                                      const NotificationSettings &alerts,
+                                                      const CliInvocation &invocation, CliOutput &output);
 
     // "audit-mailed.json" in the data folder unless set.
     void setRecordPath(const QString &path) { m_recordPath = path; }
@@ -77,6 +80,8 @@ private:
     bool writeRecord(const QByteArray &fingerprint) const;
 
     ClockRegistry &m_registry;
+    Communication &m_exchanges;
+    const NotificationSettings &m_alerts;
     CliOutput &m_output;
     QTime m_at;
     QTimeZone m_siteZone;

@@ -15,7 +15,7 @@ int testMail(CliSession &session)
 
     // The window asks whether to save its page first; here the stored
     // settings are the only ones there are.
-    TestMailFlow flow;
+    TestMailFlow flow(session.alerts());
     flow.setAsker([] { return TestMailFlow::Choice::SendOnly; });
     QEventLoop loop;
     bool done = false;

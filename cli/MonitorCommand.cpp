@@ -57,10 +57,11 @@ int MonitorCommand::run()
     if (in.hasOption(QStringLiteral("site-zone")))
         options.siteZone = QTimeZone(in.option(QStringLiteral("site-zone")).toUtf8());
     options.scheduledAudit = [this]() -> std::unique_ptr<ScheduledAudit> {
-        return DailyAudit::fromInvocation(m_session.registry(), m_session.invocation(), m_session.output());
+        return DailyAudit::fromInvocation(m_session.registry(), m_session.exchanges(), m_session.alerts(),
+                                          m_session.invocation(), m_session.output());
     };
     CliMonitorOutput output(m_session.output());
-    Monitor monitor(m_session.registry(), output, std::move(options));
+    Monitor monitor(m_session.registry(), m_session.exchanges(), m_session.alerts(), output, std::move(options));
 
     // Watch for stop signals before the lock file appears: a service manager
     // may send SIGTERM as soon as it sees the lock, and the default action

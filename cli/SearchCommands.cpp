@@ -56,7 +56,7 @@ void readStatuses(CliSession &session, const QList<DevClock *> &clocks)
     QList<SenderTarget> targets;
     for (const DevClock *clock : clocks)
         targets.append(SenderTarget::fromClock(*clock));
-    session.runSender(Communication::instance()->getStatus(targets), tr("Reading status"), [&clocks](DataSender *ended) {
+    session.runSender(session.exchanges().getStatus(targets), tr("Reading status"), [&clocks](DataSender *ended) {
         const auto *status = static_cast<GetStatusSender *>(ended);
         const QVector<bool> succeeded = status->succeeded();
         const QVector<QByteArray> replies = status->replies();
@@ -81,7 +81,7 @@ int discover(CliSession &session)
     std::vector<std::unique_ptr<DevClock>> found;
     Error error = NoError;
     int lostReplies = 0;
-    DeviceFinder *finder = Communication::instance()->findDevices(
+    DeviceFinder *finder = session.exchanges().findDevices(
         in.option(QStringLiteral("user")), in.option(QStringLiteral("password")), session.registry());
     const CliSession::Outcome outcome = session.runSender(finder, tr("Device search"), [&found, &error, &lostReplies](DataSender *ended) {
         error = ended->errorCode();
@@ -190,7 +190,7 @@ int resolveConflicts(CliSession &session)
     // The list is held from the start: the rows of the clocks moved follow them.
     if (const int loaded = session.loadState(CliSession::Access::Write))
         return loaded;
-    ConflictResolver *resolver = Communication::instance()->resolveConflicts(
+    ConflictResolver *resolver = session.exchanges().resolveConflicts(
         in.option(QStringLiteral("user")), in.option(QStringLiteral("password")),
         in.option(QStringLiteral("first-ip"), QLatin1String(defaultFirstIp)),
         in.option(QStringLiteral("first-mac"), QLatin1String(defaultFirstMac)));

@@ -10,10 +10,10 @@
 #include "model/LogText.h"
 #include "monitor/MonitorOutput.h"
 #include "monitor/ScheduledAudit.h"
+#include "operations/Communication.h"
 #include "operations/audit/FleetAudit.h"
 #include "persistence/EventJournal.h"
 #include "platform/SettingsStore.h"
-#include "transport/WorkerThreadPool.h"
 
 #include <QDateTime>
 #include <QEventLoop>
@@ -25,12 +25,13 @@ const QString lineTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 
 } // namespace
 
-Monitor::Monitor(ClockRegistry &registry, MonitorOutput &output, Options options, QObject *parent)
+Monitor::Monitor(ClockRegistry &registry, Communication &exchanges, NotificationSettings &alerts, MonitorOutput &output,
+                 Options options, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
     , m_output(output)
     , m_options(std::move(options))
-    , m_monitoring(registry)
+    , m_monitoring(registry, exchanges, alerts)
 {
 }
 
@@ -64,7 +65,7 @@ bool Monitor::run()
     const bool mail = m_options.mail.value_or(AppSettings::monitorMails());
     m_monitoring.setMailEnabled(mail);
     m_monitoring.start();
-    m_output.message(WorkerThreadPool::instance()->capacityText());
+    m_output.message(m_monitoring.exchanges().workers().capacityText());
     m_monitoring.setReportEnabled(AppSettings::reportSettings().enabled);
     if (m_options.scheduledAudit)
         m_scheduledAudit = m_options.scheduledAudit();

@@ -12,6 +12,7 @@
 #include <optional>
 
 class ClockRegistry;
+class Communication;
 class DevClock;
 class FleetAudit;
 class HttpListener;
@@ -19,6 +20,7 @@ class MonitorOutput;
 class QEventLoop;
 class ScheduledAudit;
 class StatusBoard;
+struct NotificationSettings;
 
 // The headless equivalent of leaving the window open in the tray, on the
 // same monitoring session: polls every listed clock, mails alerts by the
@@ -49,8 +51,10 @@ public:
         std::function<std::unique_ptr<ScheduledAudit>()> scheduledAudit;
     };
 
-    // Works on this list, which outlives the monitor.
-    Monitor(ClockRegistry &registry, MonitorOutput &output, Options options, QObject *parent = nullptr);
+    // Works on this list through exchanges, mailing with alerts; all three
+    // outlive the monitor.
+    Monitor(ClockRegistry &registry, Communication &exchanges, NotificationSettings &alerts, MonitorOutput &output,
+            Options options, QObject *parent = nullptr);
     ~Monitor() override;
 
     // Runs until stop(); true when it stopped with the list saved.

@@ -37,14 +37,16 @@ IncidentMail::Entry IncidentMailer::entryOf(const DevClock &clock, int kind) con
 int IncidentMailer::mailableKind(quint64 id, const DevClock &clock, bool quiet, const QDateTime &now)
 {
     const ClockHealth &health = m_health.of(clock);
-    m_books.reopenAfterResend(id, health, notificationSettings(), now);
-    return m_books.mailable(id, health, quiet, notificationSettings());
+    m_books.reopenAfterResend(id, health, m_settings, now);
+    return m_books.mailable(id, health, quiet, m_settings);
 }
 
-IncidentMailer::IncidentMailer(ClockRegistry &registry, const HealthWriter &health, QObject *parent)
+IncidentMailer::IncidentMailer(ClockRegistry &registry, const HealthWriter &health,
+                               const NotificationSettings &settings, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
     , m_health(health)
+    , m_settings(settings)
     , m_mailTimeoutMs(MailSender::mailTimeoutMs)
 {
     connect(&registry, &ClockRegistry::clockAboutToBeRemoved, this, [this](int index) {
@@ -85,7 +87,7 @@ void IncidentMailer::clockUpdated(const DevClock &clock, const QDateTime &now)
     const QDateTime since = awaiting.value();
     m_awaitingRecovery.erase(awaiting);
     // A clock nobody wants mail about says nothing when it comes back either.
-    if (!notificationSettings().recoveryMails || quiet)
+    if (!m_settings.recoveryMails || quiet)
         return;
     m_recovered.insert(id, {since, now});
     gather(m_recoveries, id);
@@ -97,7 +99,7 @@ void IncidentMailer::gather(Window &window, quint64 id)
         return;
     window.clocks.append(id);
     if (!window.timer.isActive()) {
-        const int seconds = qBound(0, notificationSettings().collectionWindowSeconds,
+        const int seconds = qBound(0, m_settings.collectionWindowSeconds,
                                    NotificationSettings::maxCollectionWindowSeconds);
         window.timer.start(seconds * millisecondsPerSecond);
     }
@@ -140,7 +142,7 @@ void IncidentMailer::sendAlerts(const QList<quint64> &ids)
     if (clocks.isEmpty())
         return;
 
-    auto *sender = new MailSender(this);
+    auto *sender = new MailSender(m_settings, this);
     sender->setTimeout(m_mailTimeoutMs);
     IncidentMail::sort(entries);
     const bool started = sender->sendMessage(IncidentMail::alertSubject(entries), IncidentMail::alertBody(entries));
@@ -172,7 +174,7 @@ void IncidentMailer::sendRecoveries(const QList<quint64> &ids)
     if (entries.isEmpty())
         return;
     IncidentMail::sort(entries);
-    auto *sender = new MailSender(this);
+    auto *sender = new MailSender(m_settings, this);
     sender->setTimeout(m_mailTimeoutMs);
     const bool started =
         sender->sendMessage(IncidentMail::recoverySubject(entries), IncidentMail::recoveryBody(entries));

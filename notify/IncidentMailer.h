@@ -38,8 +38,10 @@ class IncidentMailer : public QObject
 public:
     enum class Kind { Alert, Recovery };
 
-    // Mails about the clocks of this list, as their health says.
-    IncidentMailer(ClockRegistry &registry, const HealthWriter &health, QObject *parent = nullptr);
+    // Mails about the clocks of this list, as their health says, with these
+    // settings as they are at each mail; all three outlive the mailer.
+    IncidentMailer(ClockRegistry &registry, const HealthWriter &health, const NotificationSettings &settings,
+                   QObject *parent = nullptr);
     ~IncidentMailer() override;
 
     // After every status update of a clock: gathers it when its alert may be
@@ -92,6 +94,7 @@ private:
 
     ClockRegistry &m_registry;
     const HealthWriter &m_health;
+    const NotificationSettings &m_settings;
     AlertBooks m_books;
     Window m_alerts;
     Window m_recoveries;

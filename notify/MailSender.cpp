@@ -4,13 +4,14 @@
 #include "notify/NotificationSettings.h"
 #include "notify/Smtp.h"
 
-MailSender::MailSender(QObject *parent) : QObject(parent)
+MailSender::MailSender(const NotificationSettings &settings, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
 {
 }
 
-bool MailSender::alertsSwitchedOn()
+bool MailSender::alertsSwitchedOn(const NotificationSettings &settings)
 {
-    const NotificationSettings &settings = notificationSettings();
     return settings.errorNtpTimeout || settings.errorConnection || settings.errorAuth;
 }
 
@@ -38,7 +39,7 @@ bool MailSender::sendMessage(const QString &subject, const QString &body)
 {
     if (m_smtp)
         return false;
-    const NotificationSettings &settings = notificationSettings();
+    const NotificationSettings &settings = m_settings;
     m_smtp = new Smtp(settings.authType, settings.username, settings.password, settings.server, settings.port,
                       m_timeoutMs, this);
     m_smtp->setConnectionType(settings.smtpType);

@@ -17,7 +17,8 @@ class MailSender : public QObject
 public:
     static constexpr int mailTimeoutMs = 5000;
 
-    explicit MailSender(QObject *parent = nullptr);
+    // Sends with these settings, which outlive the sender.
+    explicit MailSender(const NotificationSettings &settings, QObject *parent = nullptr);
 
     bool sendTest(const QString &subject, const QString &body);
     // Any message to the alert recipients; false when there is none.
@@ -28,7 +29,7 @@ public:
 
     // Any of the three alert kinds is switched on (the window asks before
     // closing then).
-    static bool alertsSwitchedOn();
+    static bool alertsSwitchedOn(const NotificationSettings &settings);
     // Whether alerts of this kind (a firstDueAlert index) are mailed.
     static bool alertKindEnabled(const NotificationSettings &settings, int dueIndex);
 
@@ -39,6 +40,7 @@ public slots:
     void SlotMailSent(const QString &status);
 
 private:
+    const NotificationSettings &m_settings;
     Smtp *m_smtp = nullptr;
     int m_timeoutMs = mailTimeoutMs;
 };

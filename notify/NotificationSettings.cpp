@@ -10,8 +10,3 @@ bool operator==(const NotificationSettings &a, const NotificationSettings &b)
         && a.collectionWindowSeconds == b.collectionWindowSeconds && a.recoveryMails == b.recoveryMails;
 }
 
-NotificationSettings &notificationSettings()
-{
-    static NotificationSettings settings;
-    return settings;
-}

@@ -53,6 +53,3 @@ struct NotificationSettings
     friend bool operator==(const NotificationSettings &a, const NotificationSettings &b);
     friend bool operator!=(const NotificationSettings &a, const NotificationSettings &b) { return !(a == b); }
 };
-
-// The process-wide record, read and written on the GUI thread only.
-NotificationSettings &notificationSettings();

@@ -4,7 +4,10 @@
 #include "notify/MailSender.h"
 #include "notify/Smtp.h"
 
-TestMailFlow::TestMailFlow(QObject *parent) : QObject(parent), m_timeoutMs(MailSender::mailTimeoutMs)
+TestMailFlow::TestMailFlow(const NotificationSettings &settings, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_timeoutMs(MailSender::mailTimeoutMs)
 {
 }
 
@@ -33,7 +36,7 @@ void TestMailFlow::request()
     if (choice == Choice::SaveAndSend && m_saver)
         m_saver();
 
-    m_sender = new MailSender(this);
+    m_sender = new MailSender(m_settings, this);
     m_sender->setTimeout(m_timeoutMs);
     connect(m_sender, &MailSender::SigMailSent, this, &TestMailFlow::onMailSent);
     if (!m_sender->sendTest(subject(), body())) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 class MailSender;
+struct NotificationSettings;
 
 // The test e-mail of the notification page without its widgets: the page
 // supplies the question and the saving of its settings, and shows the
@@ -19,7 +20,8 @@ public:
     using Asker = std::function<Choice()>;
     using Saver = std::function<void()>;
 
-    explicit TestMailFlow(QObject *parent = nullptr);
+    // Mails with these settings, which outlive the flow.
+    explicit TestMailFlow(const NotificationSettings &settings, QObject *parent = nullptr);
     ~TestMailFlow() override;
 
     // Asks "Save configuration before sending test e-mail?".
@@ -47,6 +49,7 @@ private:
 
     Asker m_asker;
     Saver m_saver;
+    const NotificationSettings &m_settings;
     MailSender *m_sender = nullptr;
     int m_timeoutMs;
 };

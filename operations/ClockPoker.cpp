@@ -4,6 +4,7 @@
 #include "model/ClockRegistry.h"
 #include "transport/CommandWWW.h"
 #include "model/DevClock.h"
+#include "operations/Communication.h"
 #include "transport/WorkerThreadPool.h"
 #include "transport/WorkerWWW.h"
 
@@ -43,10 +44,11 @@ const QString &statusPath()
 
 } // namespace
 
-ClockPoker::ClockPoker(ClockRegistry &registry, HealthWriter &health, QObject *parent)
+ClockPoker::ClockPoker(ClockRegistry &registry, HealthWriter &health, Communication &exchanges, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
     , m_health(health)
+    , m_workers(exchanges.workers())
 {
     // A coarse timer may fire 5 % late: half a second on an 11 s pace.
     m_wakeTimer.setSingleShot(true);
@@ -71,7 +73,7 @@ ClockPoker::ClockPoker(ClockRegistry &registry, HealthWriter &health, QObject *p
 
 ClockPoker::~ClockPoker()
 {
-    WorkerThreadPool::withdraw(this);
+    m_workers.withdraw(this);
 }
 
 void ClockPoker::setDueAfterSeconds(int seconds)
@@ -197,7 +199,7 @@ bool ClockPoker::laneFull(Kind kind, int limit) const
     if (kind == Kind::Answering)
         return false;
     const int retrying = m_inFlightCount[int(Kind::Failing)] + m_inFlightCount[int(Kind::Unreachable)];
-    return retrying >= WorkerThreadPool::instance()->schedule().retryBound();
+    return retrying >= m_workers.schedule().retryBound();
 }
 
 void ClockPoker::startDue()
@@ -214,7 +216,7 @@ void ClockPoker::startDue()
     m_held.clear();
 
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
+    const ExchangeSchedule &schedule = m_workers.schedule();
     const int retryBound = schedule.retryBound();
     pokeDue(Kind::Unreachable, m_unreachableMaxAgeSeconds, overdueUnreachableLimit(retryBound), now);
     pokeDue(Kind::Failing, m_dueAfterSeconds, retryBound, now);
@@ -227,7 +229,7 @@ void ClockPoker::startDue()
 
 void ClockPoker::pokeDue(Kind kind, int minimumAge, int limit, qint64 nowMs)
 {
-    const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
+    const ExchangeSchedule &schedule = m_workers.schedule();
     Queue &queue = m_queues[int(kind)];
     while (!queue.empty() && !laneFull(kind, limit)) {
         std::pop_heap(queue.begin(), queue.end(), Later());
@@ -267,14 +269,14 @@ void ClockPoker::pokeDue(Kind kind, int minimumAge, int limit, qint64 nowMs)
 
 void ClockPoker::armTimer(qint64 nowMs)
 {
-    const int retryBound = WorkerThreadPool::instance()->schedule().retryBound();
+    const int retryBound = m_workers.schedule().retryBound();
     qint64 wake = NoWake;
     const auto consider = [&](Kind kind, int minimumAge, int limit) {
         const Queue &queue = m_queues[int(kind)];
         if (!queue.empty() && !laneFull(kind, limit))
             wake = qMin(wake, dueMs(queue.front(), minimumAge));
     };
-    consider(Kind::Answering, m_dueAfterSeconds, WorkerThreadPool::instance()->schedule().laneBound(ExchangeLane::Poll));
+    consider(Kind::Answering, m_dueAfterSeconds, m_workers.schedule().laneBound(ExchangeLane::Poll));
     consider(Kind::Failing, m_dueAfterSeconds, retryBound);
     if (!laneFull(Kind::Unreachable, unreachableLimit(retryBound)))
         consider(Kind::Unreachable, m_dueAfterSeconds, unreachableLimit(retryBound));
@@ -322,9 +324,9 @@ void ClockPoker::poke(quint64 id, Record &record, qint64 nowMs)
         record.request = m_lastRequest;
     }
     const ExchangeLane lane = record.kind == Kind::Answering ? ExchangeLane::Poll : ExchangeLane::Retry;
-    const WorkerWWW::Waits waits = WorkerWWW::defaultWaits();
+    const WorkerWWW::Waits waits = m_workers.waits();
     const QPointer<ClockPoker> guard(this);
-    WorkerThreadPool::startOnLoop(
+    m_workers.startOnLoop(
         record.key, lane, this,
         WorkerWWW::loopRequest(record.remote, clock.networkInterface.ip, record.request, waits),
         [guard, id, waits](ExchangeLoop::Outcome &&outcome) {
@@ -397,7 +399,7 @@ void ClockPoker::reportDemand()
     for (int i = 0; i < 2; ++i) {
         if (demand[i] != m_reportedDemand[i]) {
             m_reportedDemand[i] = demand[i];
-            WorkerThreadPool::instance()->setPollDemand(lanes[i], demand[i]);
+            m_workers.setPollDemand(lanes[i], demand[i]);
         }
     }
 }

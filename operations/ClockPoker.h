@@ -14,8 +14,10 @@
 #include <vector>
 
 class ClockRegistry;
+class Communication;
 class DevClock;
 class HealthWriter;
+class WorkerThreadPool;
 
 // Keeps every listed clock's status fresh. A clock is due when more than the
 // due interval has passed since its last update (a failed poll counts as one).
@@ -53,8 +55,9 @@ public:
     static constexpr int ListCheckMs = 100;
 
     // Polls the clocks of the list, following its additions and removals,
-    // and hands each poll's outcome to health.
-    ClockPoker(ClockRegistry &registry, HealthWriter &health, QObject *parent = nullptr);
+    // and hands each poll's outcome to health; the polls run on the workers
+    // of exchanges, which outlive the poller.
+    ClockPoker(ClockRegistry &registry, HealthWriter &health, Communication &exchanges, QObject *parent = nullptr);
     // Polls still waiting for their turn never start; running ones end unheard.
     ~ClockPoker() override;
 
@@ -162,6 +165,7 @@ private:
 
     ClockRegistry &m_registry;
     HealthWriter &m_health;
+    WorkerThreadPool &m_workers;
     QTimer m_wakeTimer;
     QTimer m_listTimer;
     bool m_startQueued = false;

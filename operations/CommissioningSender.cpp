@@ -68,7 +68,8 @@ void CommissioningSender::takeListedCredentials()
 
 void CommissioningSender::openMore()
 {
-    const int limit = openPerSlot * WorkerThreadPool::instance()->probeBound();
+    // Without workers every probe fails at once; one at a time is enough then.
+    const int limit = openPerSlot * (workers() ? workers()->probeBound() : 1);
     while (!hasEnded() && m_opened < m_targets.size() && m_opened - m_done < limit)
         send(m_opened++, StepProbe);
 }

@@ -27,14 +27,15 @@ Communication::Communication(QObject *parent)
     qRegisterMetaType<SenderTarget>("SenderTarget");
 }
 
-Communication *Communication::instance()
+Communication::~Communication()
 {
-    static Communication communication;
-    return &communication;
+    // The senders withdraw from the workers, which go after them.
+    delete m_pool;
 }
 
 template<typename T> T *Communication::queue(T *sender)
 {
+    sender->setWorkers(&m_workers);
     m_pool->add(sender);
     return sender;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "operations/SenderTarget.h"
+#include "transport/WorkerThreadPool.h"
 
 #include <QList>
 #include <QObject>
@@ -24,15 +25,19 @@ class SetConfigurationSender;
 class SetNetworkSender;
 class SimpleSender;
 
-// The one entry point for clock operations. Each factory builds the sender,
-// queues it and returns it; the caller connects to its signals right away,
-// which is safe because the pool starts senders only from the event loop.
+// The exchanges of one program with its clocks: the entry point for clock
+// operations and the worker pool they run on. Each program's main() makes
+// one and hands it to whatever talks to clocks; two share nothing. Each
+// factory builds the sender, queues it and returns it; the caller connects to
+// its signals right away, which is safe because the pool starts senders only
+// from the event loop.
 class Communication : public QObject
 {
     Q_OBJECT
 
 public:
-    static Communication *instance();
+    explicit Communication(QObject *parent = nullptr);
+    ~Communication() override;
 
     DeviceFinder *findDevices(const QString &user, const QString &password, const ClockRegistry &listed);
     GetConfigurationSender *getConfiguration(const SenderTarget &target);
@@ -52,10 +57,13 @@ public:
     bool cancel(DataSender *sender);
 
     SenderPool *pool() const { return m_pool; }
+    // Where every exchange of these operations, and the poller's, runs.
+    WorkerThreadPool &workers() { return m_workers; }
+    const WorkerThreadPool &workers() const { return m_workers; }
 
 private:
-    explicit Communication(QObject *parent = nullptr);
     template<typename T> T *queue(T *sender);
 
+    WorkerThreadPool m_workers;
     SenderPool *m_pool;
 };

@@ -17,7 +17,18 @@ DataSender::DataSender(quint64 clockId, QObject *parent)
 
 DataSender::~DataSender()
 {
-    WorkerThreadPool::withdraw(this);
+    if (m_workers)
+        m_workers->withdraw(this);
+}
+
+void DataSender::setWorkers(WorkerThreadPool *workers)
+{
+    m_workers = workers;
+}
+
+WorkerThreadPool *DataSender::workers() const
+{
+    return m_workers;
 }
 
 void DataSender::start()
@@ -62,7 +73,8 @@ bool DataSender::beginEnd()
     if (m_ended)
         return false;
     m_ended = true;
-    WorkerThreadPool::withdraw(this);
+    if (m_workers)
+        m_workers->withdraw(this);
     return true;
 }
 
@@ -92,12 +104,11 @@ WorkerThread *DataSender::makeExchange(const SenderTarget &target, CommandWWW &c
 {
     const std::unique_ptr<InterfaceParameters> parameters =
         makeParameters(target.device, Www, target.user, target.password, target.device.firmware);
-    Worker *worker = parameters ? createWorker(command, *parameters) : nullptr;
+    Worker *worker = parameters && m_workers ? createWorker(command, *parameters) : nullptr;
     if (!worker)
         return nullptr;
     if (auto *www = qobject_cast<WorkerWWW *>(worker)) {
-        if (m_lane == ExchangeLane::Probe)
-            www->setWaits(WorkerWWW::probeWaits());
+        www->setWaits(m_lane == ExchangeLane::Probe ? m_workers->probeWaits() : m_workers->waits());
         www->setWithoutCredentials(target.withoutCredentials);
     }
     auto *thread = new WorkerThread(worker);
@@ -112,5 +123,11 @@ void DataSender::startExchange(WorkerThread *thread)
         delete thread;
         return;
     }
-    WorkerThreadPool::start(thread, m_lane, this);
+    if (!m_workers) {
+        delete thread;
+        setErrorCode(ConnectionError);
+        fail();
+        return;
+    }
+    m_workers->start(thread, m_lane, this);
 }

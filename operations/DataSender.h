@@ -6,9 +6,11 @@
 #include "transport/WorkerThread.h"
 
 #include <QObject>
+#include <QPointer>
 
 class CommandWWW;
 class Worker;
+class WorkerThreadPool;
 struct SenderTarget;
 
 // One operation against one or many clocks, started by the SenderPool. It ends
@@ -44,6 +46,10 @@ public:
     // in the probe lane (with the probe connect wait); set before the start.
     void setLane(ExchangeLane lane) { m_lane = lane; }
     ExchangeLane lane() const { return m_lane; }
+    // The pool its exchanges run on, set by Communication before the start;
+    // without one a sender can make no exchange.
+    void setWorkers(WorkerThreadPool *workers);
+    WorkerThreadPool *workers() const;
     int result() const { return m_result; }
     // The kind of the failure that ended the sender; NoError otherwise.
     Error errorCode() const { return m_error; }
@@ -103,4 +109,6 @@ private:
     Error m_error = NoError;
     QString m_errorReason;
     ExchangeLane m_lane = ExchangeLane::User;
+    // Guarded: a sender may outlive the pool at the end of the program.
+    QPointer<WorkerThreadPool> m_workers;
 };

@@ -217,10 +217,9 @@ bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevG
 
 } // namespace StateFile
 
-bool saveDeviceList(const ClockRegistry &registry, QString *why)
+bool saveDeviceList(const ClockRegistry &registry, const NotificationSettings &settings, QString *why)
 {
-    return StateFile::save(AppSettings::stateFilePath(), registry.clocks(), registry.groups(),
-                           notificationSettings(), why);
+    return StateFile::save(AppSettings::stateFilePath(), registry.clocks(), registry.groups(), settings, why);
 }
 
 namespace {
@@ -238,7 +237,7 @@ void keepUnloadableFile(const QString &path)
 
 } // namespace
 
-bool loadDeviceList(ClockRegistry &registry, QString *why)
+bool loadDeviceList(ClockRegistry &registry, NotificationSettings &settings, QString *why)
 {
     const QString path = AppSettings::stateFilePath();
     QByteArray data;
@@ -248,7 +247,7 @@ bool loadDeviceList(ClockRegistry &registry, QString *why)
         return false;
     }
     StateFile::Lists lists;
-    if (!StateFile::parse(data, lists, notificationSettings(), why)) {
+    if (!StateFile::parse(data, lists, settings, why)) {
         if (!data.isEmpty())
             keepUnloadableFile(path);
         return false;

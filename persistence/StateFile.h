@@ -38,7 +38,7 @@ bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevG
 
 } // namespace StateFile
 
-// The device list and notificationSettings() to and from
+// The device list and the notification settings to and from
 // AppSettings::stateFilePath(). Saving writes the whole file; on failure
 // "Error: Cannot write file" goes to the debug log, the previous file stays
 // and false is returned, with the reason in why when given. Loading appends to the registry (it runs once, on an
@@ -46,5 +46,5 @@ bool save(const QString &path, const QList<DevClock *> &clocks, const QList<DevG
 // missing, unreadable or ill-formed; an ill-formed or oversized file is
 // renamed to "settings.xml.unreadable-<date>-<time>" first, so the next save
 // cannot destroy what it holds. why, when given, says what was wrong.
-bool saveDeviceList(const ClockRegistry &registry, QString *why = nullptr);
-bool loadDeviceList(ClockRegistry &registry, QString *why = nullptr);
+bool saveDeviceList(const ClockRegistry &registry, const NotificationSettings &settings, QString *why = nullptr);
+bool loadDeviceList(ClockRegistry &registry, NotificationSettings &settings, QString *why = nullptr);

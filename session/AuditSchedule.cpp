@@ -4,9 +4,10 @@
 #include "session/AuditFindingsStore.h"
 #include "operations/audit/FleetAudit.h"
 
-AuditSchedule::AuditSchedule(ClockRegistry &registry, QObject *parent)
+AuditSchedule::AuditSchedule(ClockRegistry &registry, Communication &exchanges, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
+    , m_exchanges(exchanges)
     , m_siteZone(AppSettings::siteZone())
 {
     m_timer.setSingleShot(true);
@@ -33,7 +34,7 @@ void AuditSchedule::runNow()
 {
     if (m_audit)
         return;
-    m_audit = std::make_unique<FleetAudit>();
+    m_audit = std::make_unique<FleetAudit>(m_exchanges);
     m_audit->selectAllClocks(m_registry);
     m_audit->setSiteZone(m_siteZone);
     m_audit->setMinimumFirmware(AuditChecks::minimumFirmwareOf(AppSettings::minimumFirmware()));

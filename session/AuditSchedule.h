@@ -7,6 +7,7 @@
 #include <memory>
 
 class ClockRegistry;
+class Communication;
 class FleetAudit;
 
 // Audits every listed clock when started and then once a day in the
@@ -21,8 +22,8 @@ class AuditSchedule : public QObject
 public:
     static constexpr int defaultIntervalMs = 24 * 60 * 60 * 1000;
 
-    // Audits the clocks of this list.
-    explicit AuditSchedule(ClockRegistry &registry, QObject *parent = nullptr);
+    // Audits the clocks of this list through exchanges; both outlive the schedule.
+    AuditSchedule(ClockRegistry &registry, Communication &exchanges, QObject *parent = nullptr);
     ~AuditSchedule() override;
 
     // The stored site zone (or the computer's) unless set.
@@ -57,6 +58,7 @@ private:
     void scheduleNext();
 
     ClockRegistry &m_registry;
+    Communication &m_exchanges;
     QTimeZone m_siteZone;
     int m_intervalMs = defaultIntervalMs;
     bool m_active = false;

@@ -11,7 +11,7 @@
 #include "notify/Reporter.h"
 #include "persistence/StateFile.h"
 #include "persistence/StateSnapshot.h"
-#include "transport/WorkerThreadPool.h"
+#include "operations/Communication.h"
 #include "persistence/XmlFile.h"
 
 #include <QDebug>
@@ -24,11 +24,14 @@ constexpr int millisecondsPerSecond = 1000;
 
 } // namespace
 
-MonitoringSession::MonitoringSession(ClockRegistry &registry, QObject *parent)
+MonitoringSession::MonitoringSession(ClockRegistry &registry, Communication &exchanges, NotificationSettings &alerts,
+                                     QObject *parent)
     : QObject(parent)
     , m_registry(registry)
+    , m_exchanges(exchanges)
+    , m_alerts(alerts)
     , m_health(registry)
-    , m_audits(registry)
+    , m_audits(registry, exchanges)
 {
     m_metrics.setHealth(&m_health);
     setAutosaveSeconds(defaultAutosaveSeconds);
@@ -43,8 +46,8 @@ MonitoringSession::MonitoringSession(ClockRegistry &registry, QObject *parent)
             m_metrics.forgetClock(clock->id);
     });
     connect(&registry, &ClockRegistry::aboutToBeCleared, this, [this] { m_metrics.forgetClocks(); });
-    m_metrics.setLaneSource([] {
-        const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
+    m_metrics.setLaneSource([this] {
+        const ExchangeSchedule &schedule = m_exchanges.workers().schedule();
         return MonitorMetrics::LaneCounts{{QStringLiteral("user"), schedule.runningCount(ExchangeLane::User)},
                                           {QStringLiteral("poll"), schedule.runningCount(ExchangeLane::Poll)},
                                           {QStringLiteral("probe"), schedule.runningCount(ExchangeLane::Probe)},
@@ -73,7 +76,7 @@ QString MonitoringSession::readOnlyReason() const
 StateLoad::Result MonitoringSession::load()
 {
     AppSettings::loadRegistrySettings();
-    const StateLoad::Result result = StateLoad::load(m_registry);
+    const StateLoad::Result result = StateLoad::load(m_registry, m_alerts);
     if (result.leftInPlace)
         m_readOnlyReason = result.message;
     return result;
@@ -88,7 +91,7 @@ void MonitoringSession::start()
             m_reporter->setEnabled(isWritable());
     }
     if (!m_poller) {
-        m_poller = std::make_unique<ClockPoker>(m_registry, m_health);
+        m_poller = std::make_unique<ClockPoker>(m_registry, m_health, m_exchanges);
         connect(m_poller.get(), &ClockPoker::ClockStatusUpdated, this,
                 [this](quint64 id) { statusUpdatedOf(id, false); });
         connect(m_poller.get(), &ClockPoker::PollRoundStarted, this, [this] { m_metrics.recordPollRound(); });
@@ -102,7 +105,7 @@ void MonitoringSession::start()
         connect(m_journal.get(), &EventJournal::problemChanged, this, &MonitoringSession::journalProblemChanged);
     }
     if (isWritable() && m_mailWanted && !m_mailer) {
-        m_mailer = std::make_unique<IncidentMailer>(m_registry, m_health);
+        m_mailer = std::make_unique<IncidentMailer>(m_registry, m_health, m_alerts);
         connect(m_mailer.get(), &IncidentMailer::mailSent, this,
                 [this](IncidentMailer::Kind kind, const QList<quint64> &clocks, bool delivered, const QString &status) {
                     const bool recovery = kind == IncidentMailer::Kind::Recovery;
@@ -177,7 +180,7 @@ bool MonitoringSession::save()
         return false;
     }
     QString reason;
-    const bool ok = saveDeviceList(m_registry, &reason);
+    const bool ok = saveDeviceList(m_registry, m_alerts, &reason);
     saveEnded(ok, AppSettings::stateFilePath(), reason);
     return ok;
 }
@@ -251,7 +254,7 @@ void MonitoringSession::saveInBackground()
         return;
     // One writer, so that writes land in the order they were asked for.
     m_writer.setMaxThreadCount(1);
-    auto snapshot = std::make_shared<const StateSnapshot>(m_registry.clocks(), m_registry.groups(), notificationSettings());
+    auto snapshot = std::make_shared<const StateSnapshot>(m_registry.clocks(), m_registry.groups(), m_alerts);
     const QString path = AppSettings::stateFilePath();
     m_writer.start(QRunnable::create([this, snapshot, path] {
         QString reason;

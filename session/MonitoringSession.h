@@ -14,11 +14,13 @@
 
 class ClockEventTracker;
 class ClockRegistry;
+class Communication;
 class ClockPoker;
 class DevClock;
 class EventJournal;
 class IncidentMailer;
 class QuietRequestWatcher;
+struct NotificationSettings;
 class Reporter;
 struct QuietRequest;
 
@@ -43,8 +45,10 @@ public:
     // change, whichever comes first).
     static constexpr int defaultSaveRetryMs = 10000;
 
-    // Monitors the clocks of this list, which outlives the session.
-    explicit MonitoringSession(ClockRegistry &registry, QObject *parent = nullptr);
+    // Monitors the clocks of this list through exchanges, and mails with the
+    // settings (which the state file holds); all three outlive the session.
+    MonitoringSession(ClockRegistry &registry, Communication &exchanges, NotificationSettings &alerts,
+                      QObject *parent = nullptr);
     ~MonitoringSession() override;
 
     // Takes the lock. False when another writer holds it; readOnlyReason()
@@ -97,6 +101,9 @@ public:
     QString applyQuietRequest(const QuietRequest &request);
 
     ClockRegistry &registry() const { return m_registry; }
+    Communication &exchanges() const { return m_exchanges; }
+    // The alert mail settings, loaded and saved with the list.
+    NotificationSettings &alertSettings() const { return m_alerts; }
     ClockPoker *poller() const { return m_poller.get(); }
     IncidentMailer *mailer() const { return m_mailer.get(); }
     EventJournal *journal() const { return m_journal.get(); }
@@ -144,6 +151,8 @@ private slots:
 
 private:
     ClockRegistry &m_registry;
+    Communication &m_exchanges;
+    NotificationSettings &m_alerts;
     HealthWriter m_health;
     DeviceListLock m_lock;
     QString m_readOnlyReason;

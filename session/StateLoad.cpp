@@ -19,14 +19,14 @@ void appendReason(QString &message, const QString &why)
 
 } // namespace
 
-Result load(ClockRegistry &registry)
+Result load(ClockRegistry &registry, NotificationSettings &settings)
 {
     Result result;
     const QString path = AppSettings::stateFilePath();
     if (!QFileInfo::exists(path))
         return result;
     QString why;
-    if (loadDeviceList(registry, &why)) {
+    if (loadDeviceList(registry, settings, &why)) {
         result.outcome = Outcome::Loaded;
         return result;
     }

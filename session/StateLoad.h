@@ -3,6 +3,7 @@
 #include <QString>
 
 class ClockRegistry;
+struct NotificationSettings;
 
 // Reading the state file into the registry and the notification settings,
 // with the one account of what happened that the window and the command line
@@ -26,6 +27,6 @@ struct Result
     bool leftInPlace = false;
 };
 
-Result load(ClockRegistry &registry);
+Result load(ClockRegistry &registry, NotificationSettings &settings);
 
 } // namespace StateLoad

@@ -26,31 +26,25 @@ rlim_t raiseOpenFileLimit()
     return limit.rlim_cur;
 }
 
-rlim_t g_openFileLimit = 0;
-
-// Senders still alive at exit withdraw from their destructors, which may run
-// after this static object is gone.
-bool poolAlive = false;
-
 } // namespace
 
-WorkerThreadPool::WorkerThreadPool()
+WorkerThreadPool::WorkerThreadPool(QObject *parent)
+    : QObject(parent)
 {
     registerTransportMetaTypes();
     setBound(ExchangeSchedule::DefaultBound);
-    poolAlive = true;
 }
 
 WorkerThreadPool::~WorkerThreadPool()
 {
-    poolAlive = false;
     qDeleteAll(m_waiting);
 }
 
-WorkerThreadPool *WorkerThreadPool::instance()
+WorkerWWW::Waits WorkerThreadPool::probeWaits() const
 {
-    static WorkerThreadPool pool;
-    return &pool;
+    WorkerWWW::Waits waits = m_waits;
+    waits.connectMs = m_probeConnectMs;
+    return waits;
 }
 
 void WorkerThreadPool::setBound(int bound)
@@ -67,15 +61,15 @@ void WorkerThreadPool::setProbeBound(int bound)
 
 void WorkerThreadPool::configure(int parallel, int pollCeiling)
 {
-    g_openFileLimit = raiseOpenFileLimit();
+    m_openFileLimit = raiseOpenFileLimit();
     setBound(parallel);
     setPollCeiling(pollCeiling);
 }
 
 QString WorkerThreadPool::capacityText() const
 {
-    const QString files = g_openFileLimit == RLIM_INFINITY ? tr("unlimited")
-                                                           : QString::number(qulonglong(g_openFileLimit));
+    const QString files = m_openFileLimit == RLIM_INFINITY ? tr("unlimited")
+                                                           : QString::number(qulonglong(m_openFileLimit));
     return tr("Polls in flight: at least %1 for answering clocks and %2 for failing ones, "
               "following the fleet, at most %3 together; %4 user exchanges at once; "
               "open-file limit %5.")
@@ -112,38 +106,33 @@ void WorkerThreadPool::start(WorkerThread *thread, ExchangeLane lane, const QObj
 {
     if (!thread)
         return;
-    WorkerThreadPool *self = instance();
     const Worker *worker = thread->worker();
-    const ExchangeSchedule::Id id = self->m_schedule.add({worker ? worker->exchangeKey() : QString(), lane, owner});
-    self->m_waiting.insert(id, thread);
+    const ExchangeSchedule::Id id = m_schedule.add({worker ? worker->exchangeKey() : QString(), lane, owner});
+    m_waiting.insert(id, thread);
     // Queued: Finished is emitted on the pool thread, and this must run after
     // the owner's own slot, which was connected first and may already have
     // asked for its next exchange with the same clock.
-    connect(thread, &WorkerThread::Finished, self, [self, id] { self->onExchangeEnded(id); });
-    self->dispatch();
+    connect(thread, &WorkerThread::Finished, this, [this, id] { onExchangeEnded(id); });
+    dispatch();
 }
 
 void WorkerThreadPool::startOnLoop(const QString &key, ExchangeLane lane, const QObject *owner,
                                    ExchangeLoop::Request request, LoopDone done)
 {
-    WorkerThreadPool *self = instance();
-    const ExchangeSchedule::Id id = self->m_schedule.add({key, lane, owner});
-    self->m_waitingOnLoop.insert(id, {std::move(request), std::move(done)});
-    self->dispatch();
+    const ExchangeSchedule::Id id = m_schedule.add({key, lane, owner});
+    m_waitingOnLoop.insert(id, {std::move(request), std::move(done)});
+    dispatch();
 }
 
 void WorkerThreadPool::withdraw(const QObject *owner)
 {
-    if (!poolAlive)
-        return;
-    WorkerThreadPool *self = instance();
-    const QVector<ExchangeSchedule::Id> dropped = self->m_schedule.withdraw(owner);
+    const QVector<ExchangeSchedule::Id> dropped = m_schedule.withdraw(owner);
     for (const ExchangeSchedule::Id id : dropped) {
-        delete self->m_waiting.take(id);
-        self->m_waitingOnLoop.remove(id);
+        delete m_waiting.take(id);
+        m_waitingOnLoop.remove(id);
     }
     if (!dropped.isEmpty())
-        self->dispatch();
+        dispatch();
 }
 
 void WorkerThreadPool::dispatch()

@@ -3,6 +3,7 @@
 #include "transport/ExchangeLane.h"
 #include "transport/ExchangeLoop.h"
 #include "transport/ExchangeSchedule.h"
+#include "transport/WorkerWWW.h"
 
 #include <QHash>
 #include <QObject>
@@ -13,34 +14,43 @@
 
 class WorkerThread;
 
-// The threads on which every network exchange of the program runs, and the
+// The threads on which the network exchanges of one program run, and the
 // way onto them: start() hands an exchange to the ExchangeSchedule, which
 // decides when it runs (one exchange per clock address, a bound per lane,
 // user operations before probes before polls). Lives on the GUI thread.
 // HTTP exchanges run together on one thread (ExchangeLoop); the others, and
-// a body sent in two parts, take a pool thread each.
+// a body sent in two parts, take a pool thread each. Each program makes one
+// (see Communication); two pools share nothing.
 class WorkerThreadPool : public QObject
 {
     Q_OBJECT
 
 public:
-    static WorkerThreadPool *instance();
+    explicit WorkerThreadPool(QObject *parent = nullptr);
+    ~WorkerThreadPool() override;
 
     // Queues the exchange; the pool deletes the runnable after it ran, or
     // when its owner withdraws it first. The owner is the operation the
     // exchange belongs to (none for a one-off exchange).
-    static void start(WorkerThread *thread, ExchangeLane lane = ExchangeLane::User, const QObject *owner = nullptr);
+    void start(WorkerThread *thread, ExchangeLane lane = ExchangeLane::User, const QObject *owner = nullptr);
     // An HTTP exchange carried by the exchange loop without a worker or a
     // thread object: the status poller starts thousands a minute. Scheduled
     // as start() schedules a worker (key, lane, owner); done runs on this
     // thread when it ended, unless the owner withdrew it before it started.
     using LoopDone = ExchangeLoop::Done;
-    static void startOnLoop(const QString &key, ExchangeLane lane, const QObject *owner, ExchangeLoop::Request request,
+    void startOnLoop(const QString &key, ExchangeLane lane, const QObject *owner, ExchangeLoop::Request request,
                             LoopDone done);
     // The owner's exchanges still waiting never start (their workers are
     // deleted), and its clocks are open to polls again. Running ones go on;
     // their results reach whoever still listens.
-    static void withdraw(const QObject *owner);
+    void withdraw(const QObject *owner);
+
+    // The waits of the HTTP exchanges started from here on; only tests
+    // shorten them. A probe waits probeConnectMs for its connection.
+    void setWaits(const WorkerWWW::Waits &waits) { m_waits = waits; }
+    WorkerWWW::Waits waits() const { return m_waits; }
+    void setProbeConnectMs(int ms) { m_probeConnectMs = ms; }
+    WorkerWWW::Waits probeWaits() const;
 
     // Parallel exchanges in the user lane, and the poll lane's floor.
     void setBound(int bound);
@@ -64,8 +74,6 @@ public:
     bool waitForDone(int msecs);
 
 private:
-    WorkerThreadPool();
-    ~WorkerThreadPool() override;
     void dispatch();
     void fitThreads();
     void onExchangeEnded(ExchangeSchedule::Id id);
@@ -83,6 +91,10 @@ private:
         LoopDone done;
     };
     QHash<ExchangeSchedule::Id, LoopExchange> m_waitingOnLoop;
+    WorkerWWW::Waits m_waits;
+    int m_probeConnectMs = WorkerWWW::defaultProbeConnectTimeoutMs;
+    // The soft limit of open files after configure(); 0 before.
+    quint64 m_openFileLimit = 0;
     // Last: stopped before anything it reports to is gone.
     ExchangeLoop m_exchanges{this};
 };

@@ -4,18 +4,9 @@
 #include "transport/HttpReply.h"
 
 #include <QCoreApplication>
-#include <QMutex>
 #include <QTcpSocket>
 #include <QThread>
 #include <QUrl>
-
-namespace {
-
-QMutex defaultWaitsMutex;
-WorkerWWW::Waits sharedDefaultWaits;
-int sharedProbeConnectMs = WorkerWWW::defaultProbeConnectTimeoutMs;
-
-} // namespace
 
 WorkerWWW::WorkerWWW(const QHostAddress &remoteAddress, const QString &path, const QByteArray &payload,
                      const QString &user, const QString &password, int firmware)
@@ -24,39 +15,12 @@ WorkerWWW::WorkerWWW(const QHostAddress &remoteAddress, const QString &path, con
     , m_user(user)
     , m_password(password)
     , m_firmware(firmware)
-    , m_waits(defaultWaits())
 {
 }
 
 WorkerWWW::~WorkerWWW()
 {
     deleteSocket();
-}
-
-void WorkerWWW::setDefaultWaits(const Waits &waits)
-{
-    QMutexLocker locker(&defaultWaitsMutex);
-    sharedDefaultWaits = waits;
-}
-
-WorkerWWW::Waits WorkerWWW::defaultWaits()
-{
-    QMutexLocker locker(&defaultWaitsMutex);
-    return sharedDefaultWaits;
-}
-
-WorkerWWW::Waits WorkerWWW::probeWaits()
-{
-    QMutexLocker locker(&defaultWaitsMutex);
-    Waits waits = sharedDefaultWaits;
-    waits.connectMs = sharedProbeConnectMs;
-    return waits;
-}
-
-void WorkerWWW::setProbeConnectMs(int ms)
-{
-    QMutexLocker locker(&defaultWaitsMutex);
-    sharedProbeConnectMs = ms;
 }
 
 QByteArray WorkerWWW::buildRequestHead(const QString &path, const QString &user, const QString &password,

@@ -75,8 +75,8 @@ public:
     int headerLength() const { return m_headerLength; }
 
     // The blocking waits of one exchange. Only tests shorten them: per worker,
-    // or for every worker created afterwards (a test that drives workers
-    // through a client never sees the worker before it runs).
+    // or on the pool for every exchange started afterwards (a test that drives
+    // workers through a client never sees the worker before it runs).
     struct Waits
     {
         int connectMs = defaultConnectTimeoutMs;
@@ -84,11 +84,6 @@ public:
         int quietMs = defaultQuietWaitMs;
     };
     void setWaits(const Waits &waits) { m_waits = waits; }
-    static void setDefaultWaits(const Waits &waits);
-    static Waits defaultWaits();
-    // The waits of a probe: the default waits with the probe connect wait.
-    static Waits probeWaits();
-    static void setProbeConnectMs(int ms);
 
     // Leaves the Authorization header out: the request asks whether a clock
     // answers at an address before its password goes there.

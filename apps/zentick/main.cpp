@@ -1,16 +1,16 @@
 // zentick: the window. Start-up in the order the program has always kept:
-// the stored language, the exchange bound, the device list and the session,
-// then the services every page is given, then the window.
+// the stored language, the exchanges and their bound, the device list and the
+// session, then the services every page is given, then the window.
 #include "core/AppSettings.h"
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
 #include "core/Language.h"
+#include "notify/NotificationSettings.h"
 #include "ui/dialogs/ModalDialogHost.h"
 #include "session/MonitoringSession.h"
 #include "ui/services/PageServices.h"
 #include "ui/window/Startup.h"
 #include "ui/window/WindowMain.h"
-#include "transport/WorkerThreadPool.h"
 
 #include <QApplication>
 
@@ -51,21 +51,24 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     LanguageManager::setupAtStartup();
-    WorkerThreadPool::instance()->configure(AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound),
-                                            AppSettings::pollCeiling(ExchangeSchedule::DefaultPollCeiling));
-    qInfo("%s", qPrintable(WorkerThreadPool::instance()->capacityText()));
+    // The one exchanges object, device list and alert settings of the
+    // window; everything below is handed them.
+    Communication exchanges;
+    exchanges.workers().configure(AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound),
+                                  AppSettings::pollCeiling(ExchangeSchedule::DefaultPollCeiling));
+    qInfo("%s", qPrintable(exchanges.workers().capacityText()));
 
-    // The one device list of the window; everything below is handed it.
     ClockRegistry registry;
+    NotificationSettings alerts;
     ModalDialogHost dialogs;
-    MonitoringSession session(registry);
+    MonitoringSession session(registry, exchanges, alerts);
     Startup startup(session, dialogs);
     if (!startup.openDeviceList())
         return 0;
     startup.startSession();
 
     // Declared before the window, so they outlive every page that holds them.
-    PageServices services(registry, *Communication::instance(), session, dialogs);
+    PageServices services(registry, exchanges, session, dialogs);
     WindowMain window(services);
     QObject::connect(&window, &WindowMain::SigClosed, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();

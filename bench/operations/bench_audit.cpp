@@ -25,6 +25,13 @@ const int Rounds = 5;
 const int TimeoutMs = 600000;
 const char SiteZone[] = "Europe/Warsaw";
 
+// The benchmark's own exchanges, as a program's main() holds them.
+Communication &exchanges()
+{
+    static Communication communication;
+    return communication;
+}
+
 QTextStream &out()
 {
     static QTextStream stream(stdout);
@@ -62,7 +69,7 @@ double downloadsAlone(int &failures)
     QElapsedTimer clock;
     clock.start();
     for (DevClock *listed : ClockRegistry::instance()->clocks()) {
-        DataSender *sender = Communication::instance()->getConfiguration(SenderTarget::fromClock(*listed));
+        DataSender *sender = exchanges().getConfiguration(SenderTarget::fromClock(*listed));
         auto ended = [&](DataSender *s) {
             if (s->result() != DataSender::Succeeded)
                 ++failures;
@@ -88,7 +95,7 @@ struct AuditRun
 AuditRun audit()
 {
     AuditRun run;
-    FleetAudit audit;
+    FleetAudit audit(exchanges());
     audit.selectGroup(*ClockRegistry::instance(), 0);
     audit.setSiteZone(QTimeZone(SiteZone));
     QEventLoop loop;
@@ -128,7 +135,7 @@ void compare(int count)
     listClocks(count);
     // The group's configuration: the factory one, read from the first clock.
     QEventLoop loop;
-    auto *first = Communication::instance()->getConfiguration(
+    auto *first = exchanges().getConfiguration(
         SenderTarget::fromClock(*ClockRegistry::instance()->clockAt(0)));
     QObject::connect(first, &DataSender::finished, &loop, [&] {
         ClockRegistry::instance()->groupAt(0)->setConfig(first->downloadedClock()->config());

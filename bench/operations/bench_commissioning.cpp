@@ -75,7 +75,8 @@ int main(int argc, char *argv[])
         lastTickMs = now;
     });
     ClockIntake intake(*ClockRegistry::instance());
-    CommissioningSender *sender = Communication::instance()->commission(list, kind == QLatin1String("plan"), intake);
+    Communication exchanges;
+    CommissioningSender *sender = exchanges.commission(list, kind == QLatin1String("plan"), intake);
     QMap<QString, int> outcomes;
     double totalMs = -1;
     QObject::connect(sender, &CommissioningSender::addressReported, &loop, [&] {

@@ -30,6 +30,13 @@ struct Run
     QVector<double> exchangeMs; // between two clocks of the "/D" phase
 };
 
+// The benchmark's own exchanges, as a program's main() holds them.
+Communication &exchanges()
+{
+    static Communication communication;
+    return communication;
+}
+
 QTextStream &out()
 {
     static QTextStream stream(stdout);
@@ -42,7 +49,7 @@ Run searchOnce()
     QEventLoop loop;
     QElapsedTimer clock;
     double last = 0;
-    DeviceFinder *finder = Communication::instance()->findDevices(QStringLiteral("admin"), QStringLiteral("admin"), *ClockRegistry::instance());
+    DeviceFinder *finder = exchanges().findDevices(QStringLiteral("admin"), QStringLiteral("admin"), *ClockRegistry::instance());
     QObject::connect(finder, &DataSender::updateProgress, &loop, [&](double progress) {
         const double now = clock.nsecsElapsed() / 1e6;
         if (run.broadcastMs < 0 && progress >= BroadcastShare - 1e-9)

@@ -33,6 +33,13 @@ const int AddressesOnTheNetwork = 245;
 const int Rounds = 20;
 const int TimeoutMs = 600000;
 
+// The benchmark's own exchanges, as a program's main() holds them.
+Communication &exchanges()
+{
+    static Communication communication;
+    return communication;
+}
+
 QTextStream &out()
 {
     static QTextStream stream(stdout);
@@ -93,7 +100,7 @@ void pollOne()
 {
     QVector<double> samples;
     for (int i = 0; i < Rounds; ++i)
-        samples << runSender([] { return Communication::instance()->getStatus({clockTarget(0)}); });
+        samples << runSender([] { return exchanges().getStatus({clockTarget(0)}); });
     report(QStringLiteral("one status poll"), samples);
 }
 
@@ -115,7 +122,7 @@ void pollRound(int count)
     QElapsedTimer clock;
     clock.start();
     HealthWriter health(*ClockRegistry::instance());
-    ClockPoker poker(*ClockRegistry::instance(), health);
+    ClockPoker poker(*ClockRegistry::instance(), health, exchanges());
     QObject::connect(&poker, &ClockPoker::ClockStatusUpdated, &loop, [&](quint64 id) {
         if (ClockRegistry::instance()->clockById(id)->status.NtpSynchronization == NtpNoConnection)
             ++failures;
@@ -138,7 +145,7 @@ void discovery(int expected)
     for (int i = 0; i < 3; ++i) {
         int found = 0;
         samples << runSender([&found] {
-            DeviceFinder *finder = Communication::instance()->findDevices(QStringLiteral("admin"),
+            DeviceFinder *finder = exchanges().findDevices(QStringLiteral("admin"),
                                                                           QStringLiteral("admin"), *ClockRegistry::instance());
             QObject::connect(finder, &DataSender::finished, finder, [finder, &found] {
                 const QVector<DevClock *> clocks = finder->clocks();
@@ -163,7 +170,7 @@ void upload(int count)
         targets << clockTarget(i);
     QVector<double> samples;
     for (int i = 0; i < 5; ++i)
-        samples << runSender([&] { return Communication::instance()->setConfiguration(config, targets); });
+        samples << runSender([&] { return exchanges().setConfiguration(config, targets); });
     report(QStringLiteral("configuration upload to a group of %1 clocks (%2 exchanges)").arg(count).arg(3 * count),
            samples);
 }
@@ -172,7 +179,7 @@ void download()
 {
     QVector<double> samples;
     for (int i = 0; i < Rounds; ++i)
-        samples << runSender([] { return Communication::instance()->getConfiguration(clockTarget(0)); });
+        samples << runSender([] { return exchanges().getConfiguration(clockTarget(0)); });
     report(QStringLiteral("full configuration download from one clock (3 exchanges)"), samples);
 }
 
@@ -209,14 +216,14 @@ void downloadUnderPolls(int count, int target)
         ClockRegistry::instance()->addClock(clock);
     }
     HealthWriter health(*ClockRegistry::instance());
-    ClockPoker poker(*ClockRegistry::instance(), health);
+    ClockPoker poker(*ClockRegistry::instance(), health, exchanges());
     QEventLoop settle;
     QTimer::singleShot(3000, &settle, &QEventLoop::quit);
     settle.exec();
     QVector<double> samples;
     for (int i = 0; i < 10; ++i) {
         const qint64 asked = QDateTime::currentMSecsSinceEpoch();
-        runSender([target] { return Communication::instance()->getConfiguration(clockTarget(target)); });
+        runSender([target] { return exchanges().getConfiguration(clockTarget(target)); });
         const qint64 reached = loggedRequestTime(QStringLiteral("/A"), clockIp(target), asked);
         samples << (reached < 0 ? -1 : double(reached - asked));
         QEventLoop pause;

@@ -24,7 +24,7 @@ const QHostAddress peerAddress(QStringLiteral("127.0.0.208"));
 constexpr int rounds = 5;
 
 // Milliseconds from start to the delivered result; -1 when the exchange failed.
-double exchangeOnce()
+double exchangeOnce(WorkerThreadPool &workers)
 {
     CommandWWW command(ReadStatus, QByteArray());
     WorkerThread *thread = makeWorkerThread(
@@ -38,7 +38,7 @@ double exchangeOnce()
     QTimer::singleShot(15000, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
-    WorkerThreadPool::start(thread);
+    workers.start(thread);
     loop.exec();
     const double ms = clock.nsecsElapsed() / 1e6;
     return failed ? -1 : ms;
@@ -70,12 +70,13 @@ int main(int argc, char *argv[])
         {"no length header, line kept open", HttpPeer::answer(withoutLength, false)},
     };
 
+    WorkerThreadPool workers;
     out << "HTTP exchange against a loopback peer, " << rounds << " rounds each (ms)\n";
     for (const auto &scenario : scenarios) {
         peer.setPlan(scenario.plan);
         QVector<double> times;
         for (int i = 0; i < rounds; ++i)
-            times.append(exchangeOnce());
+            times.append(exchangeOnce(workers));
         std::sort(times.begin(), times.end());
         out << QString("  %1  min %2  median %3  max %4\n")
                    .arg(QString::fromLatin1(scenario.name), -34)

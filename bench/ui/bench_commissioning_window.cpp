@@ -11,6 +11,8 @@
 #include "model/ClockRegistry.h"
 #include "operations/CommissioningModel.h"
 #include "ui/dialogs/DialogCommissioningResults.h"
+#include "notify/NotificationSettings.h"
+#include "operations/Communication.h"
 #include "session/MonitoringSession.h"
 #include "ui/pages/PageDeviceList.h"
 #include "ui/dialogs/ScriptedDialogHost.h"
@@ -98,7 +100,9 @@ int main(int argc, char *argv[])
     }
 
     ScriptedDialogHost dialogs;
-    MonitoringSession session{*ClockRegistry::instance()};
+    Communication exchanges;
+    NotificationSettings alerts;
+    MonitoringSession session{*ClockRegistry::instance(), exchanges, alerts};
     if (!session.acquireLock()) {
         out() << "the device list is locked: " << session.readOnlyReason() << "\n";
         return 1;

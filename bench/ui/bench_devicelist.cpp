@@ -9,6 +9,8 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
+#include "notify/NotificationSettings.h"
+#include "operations/Communication.h"
 #include "session/MonitoringSession.h"
 #include "ui/pages/PageDeviceList.h"
 #include "ui/dialogs/ScriptedDialogHost.h"
@@ -136,7 +138,9 @@ int main(int argc, char *argv[])
     const int batch = std::max(1, argc > 2 ? QString::fromLatin1(argv[2]).toInt() : DefaultBatch);
 
     ScriptedDialogHost dialogs;
-    MonitoringSession session{*ClockRegistry::instance()};
+    Communication exchanges;
+    NotificationSettings alerts;
+    MonitoringSession session{*ClockRegistry::instance(), exchanges, alerts};
     StandaloneServices alone(session, dialogs);
     listClocks(clockCount);
     app.processEvents();

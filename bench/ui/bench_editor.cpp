@@ -5,6 +5,7 @@
 // 300 ms until the buttons are enabled and 50 ms for the longest stall.
 #include "model/ClockConfig.h"
 #include "model/ClockRegistry.h"
+#include "notify/NotificationSettings.h"
 #include "operations/Communication.h"
 #include "model/DevClock.h"
 #include "session/MonitoringSession.h"
@@ -113,10 +114,12 @@ int main(int argc, char *argv[])
     out << "Opening the editor on a clock: the first opening in " << FirstRounds << " new windows, then " << Rounds
         << " more in the last one\n";
     ScriptedDialogHost dialogs;
-    MonitoringSession session{*ClockRegistry::instance()};
+    Communication exchanges;
+    NotificationSettings alerts;
+    MonitoringSession session{*ClockRegistry::instance(), exchanges, alerts};
     session.acquireLock();
     Startup(session, dialogs).startSession();
-    PageServices services(*ClockRegistry::instance(), *Communication::instance(), session, dialogs);
+    PageServices services(*ClockRegistry::instance(), exchanges, session, dialogs);
     QVector<Figures> first;
     QVector<Figures> later;
     for (int w = 0; w < FirstRounds; ++w) {

@@ -1,5 +1,6 @@
 #include "core/AppSettings.h"
 #include "model/ClockRegistry.h"
+#include "notify/NotificationSettings.h"
 #include "operations/Communication.h"
 #include "model/DevClock.h"
 #include "core/Language.h"
@@ -186,13 +187,15 @@ int main(int argc, char *argv[])
 
     clock.start();
     ModalDialogHost dialogs;
-    MonitoringSession session{*ClockRegistry::instance()};
+    Communication exchanges;
+    NotificationSettings alerts;
+    MonitoringSession session{*ClockRegistry::instance(), exchanges, alerts};
     if (!session.acquireLock())
         return 1;
     // As the program starts: the list loaded and the session started, then
     // the services and the window.
     Startup(session, dialogs).startSession();
-    PageServices services(*ClockRegistry::instance(), *Communication::instance(), session, dialogs);
+    PageServices services(*ClockRegistry::instance(), exchanges, session, dialogs);
     WindowMain window(services);
     const double constructedMs = msSince(clock);
     FirstPaint paint(clock);

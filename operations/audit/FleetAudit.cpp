@@ -20,8 +20,9 @@ constexpr int downloadExchanges = 3;
 
 } // namespace
 
-FleetAudit::FleetAudit(QObject *parent)
+FleetAudit::FleetAudit(Communication &exchanges, QObject *parent)
     : QObject(parent)
+    , m_exchanges(exchanges)
 {
     qRegisterMetaType<AuditFinding>("AuditFinding");
 }
@@ -89,7 +90,7 @@ void FleetAudit::start()
     // All queued at once: the pool runs them one after the other, and a status
     // poll that comes in meanwhile waits its turn like any other operation.
     for (int slot = 0; slot < m_clocks.size(); ++slot) {
-        DataSender *sender = Communication::instance()->getConfiguration(m_clocks.at(slot).target);
+        DataSender *sender = m_exchanges.getConfiguration(m_clocks.at(slot).target);
         sender->setLane(m_lane);
         m_downloads.insert(sender, slot);
         connect(sender, &DataSender::finished, this, &FleetAudit::onDownloadEnded);
@@ -122,7 +123,7 @@ void FleetAudit::dropSenders()
         if (!sender)
             continue;
         disconnect(sender, nullptr, this, nullptr);
-        Communication::instance()->cancel(sender);
+        m_exchanges.cancel(sender);
     }
 }
 
@@ -170,7 +171,7 @@ void FleetAudit::readStatuses()
         complete();
         return;
     }
-    m_statusSender = Communication::instance()->getStatus(targets);
+    m_statusSender = m_exchanges.getStatus(targets);
     m_statusSender->setLane(m_lane);
     connect(m_statusSender, &DataSender::updateProgress, this, [this](double value) {
         m_statusProgress = value;

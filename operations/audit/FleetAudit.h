@@ -14,6 +14,7 @@
 #include <QVector>
 
 class ClockRegistry;
+class Communication;
 class DataSender;
 class DevClock;
 
@@ -32,7 +33,8 @@ class FleetAudit : public QObject
 public:
     static constexpr int DefaultHorizonMonths = 24;
 
-    explicit FleetAudit(QObject *parent = nullptr);
+    // Reads the clocks through exchanges, which outlive the audit.
+    explicit FleetAudit(Communication &exchanges, QObject *parent = nullptr);
     // Takes back the downloads still queued.
     ~FleetAudit() override;
 
@@ -86,6 +88,7 @@ private:
     void reportProgress();
     void dropSenders();
 
+    Communication &m_exchanges;
     QVector<AuditedClock> m_clocks;
     QVector<AuditFinding> m_findings;
     QTimeZone m_siteZone = QTimeZone::systemTimeZone();

@@ -193,7 +193,8 @@ void TestCliAudit::dailyMailOnlyWhenChanged()
 {
     SmtpServerProcess server;
     QVERIFY(server.start(QStringLiteral("plain"), QString()));
-    NotificationSettings &settings = notificationSettings();
+    Communication exchanges;
+    NotificationSettings settings;
     settings.server = QStringLiteral("127.0.0.1");
     settings.port = server.port();
     settings.from = QStringLiteral("zentick@example.org");
@@ -215,7 +216,7 @@ void TestCliAudit::dailyMailOnlyWhenChanged()
     qRegisterMetaType<DailyAudit::Outcome>();
     // A new runner each day, as after a restart of the monitor.
     auto runDay = [&](DailyAudit::Outcome expected, int mails, bool mailOn = true) {
-        DailyAudit daily(*ClockRegistry::instance(), output, QTime(6, 0), QTimeZone(siteZone));
+        DailyAudit daily(*ClockRegistry::instance(), exchanges, settings, output, QTime(6, 0), QTimeZone(siteZone));
         daily.setRecordPath(m_cli->filePath("audit-mailed.json"));
         daily.setMailEnabled(mailOn);
         QSignalSpy ran(&daily, &DailyAudit::ran);
@@ -252,16 +253,17 @@ void TestCliAudit::downloadCanceledElsewhereCancelsTheAudit()
     clock->network.ip = clockIp(0);
     clock->user = clock->password = QStringLiteral("admin");
     ClockRegistry::instance()->addClock(clock);
-    FleetAudit audit;
+    Communication exchanges;
+    FleetAudit audit(exchanges);
     audit.selectAllClocks(*ClockRegistry::instance());
     QSignalSpy finished(&audit, &FleetAudit::finished);
     QSignalSpy canceled(&audit, &FleetAudit::canceled);
     audit.start();
     // Taken back by someone else, as the window's cancel does: what is left
     // would be no audit of the list.
-    SenderPool *pool = Communication::instance()->pool();
+    SenderPool *pool = exchanges.pool();
     QTRY_VERIFY_WITH_TIMEOUT(!pool->senders().isEmpty(), 10000);
-    QVERIFY(Communication::instance()->cancel(pool->senders().first()));
+    QVERIFY(exchanges.cancel(pool->senders().first()));
     QTRY_COMPARE_WITH_TIMEOUT(canceled.count(), 1, 10000);
     QCOMPARE(finished.count(), 0);
     ClockRegistry::resetForTest();

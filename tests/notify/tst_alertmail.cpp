@@ -54,6 +54,7 @@ private:
     // The mailer's own list; the process-wide one stays empty.
     ClockRegistry m_list;
     HealthWriter m_health{m_list};
+    NotificationSettings m_alerts;
     SmtpServerProcess *m_server = nullptr;
     IncidentMailer *m_mailer = nullptr;
     QSignalSpy *m_ended = nullptr;
@@ -63,7 +64,7 @@ namespace {
 
 constexpr int waitMs = 15000;
 
-void useServer(int port, int authType = Smtp::AuthNone, const QString &password = QString())
+void useServer(NotificationSettings &alerts, int port, int authType = Smtp::AuthNone, const QString &password = QString())
 {
     NotificationSettings settings;
     settings.server = QStringLiteral("127.0.0.1");
@@ -80,7 +81,7 @@ void useServer(int port, int authType = Smtp::AuthNone, const QString &password 
     settings.errorNtpTimeout = true;
     // Closed at the next turn of the event loop: one clock at a time.
     settings.collectionWindowSeconds = 0;
-    notificationSettings() = settings;
+    alerts = settings;
 }
 
 } // namespace
@@ -90,8 +91,8 @@ void TestAlertMail::init()
     m_list.clear();
     m_server = new SmtpServerProcess;
     QVERIFY(m_server->start(QStringLiteral("plain"), QString()));
-    useServer(m_server->port());
-    m_mailer = new IncidentMailer(m_list, m_health);
+    useServer(m_alerts, m_server->port());
+    m_mailer = new IncidentMailer(m_list, m_health, m_alerts);
     m_ended = new QSignalSpy(m_mailer, &IncidentMailer::mailSent);
 }
 
@@ -182,8 +183,8 @@ void TestAlertMail::mailsEveryServerTakes()
         QVERIFY(catalogue.load(ProgramFiles::locate(LanguageManager::translationFileName(Language(language)))));
         QCoreApplication::installTranslator(&catalogue);
     }
-    notificationSettings().from = from;
-    notificationSettings().collectionWindowSeconds = names.size() > 1 ? 1 : 0;
+    m_alerts.from = from;
+    m_alerts.collectionWindowSeconds = names.size() > 1 ? 1 : 0;
     QList<DevClock *> clocks;
     for (QString &name : names) {
         name = name.repeated(repeat);
@@ -233,7 +234,7 @@ void TestAlertMail::heldBackAlertGoesOutOnceAllowed()
     QVERIFY(m_list.setClockGroup(0, 0));
     const int kind = kindOff ? NtpTimeout : NtpNoConnection;
     if (kindOff)
-        notificationSettings().errorNtpTimeout = false;
+        m_alerts.errorNtpTimeout = false;
     else
         wing->quietPeriod = QuietPeriod::untilLifted();
     makeDue(*clock, kind);
@@ -258,7 +259,7 @@ void TestAlertMail::deliveredKindWaitsForResendInterval()
     QFETCH(int, minutesSinceMail);
     QFETCH(bool, mailsAgain);
 
-    notificationSettings().resendMailTime = resendChoice;
+    m_alerts.resendMailTime = resendChoice;
     DevClock *clock = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
     makeDue(*clock, NtpNoConnection);
     m_mailer->clockUpdated(*clock);
@@ -279,7 +280,7 @@ void TestAlertMail::clockRemovedWhileMailInFlight()
     // A server that takes the connection and never answers keeps the mail under way.
     QTcpServer silent;
     QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
-    useServer(silent.serverPort());
+    useServer(m_alerts, silent.serverPort());
     m_mailer->setMailTimeout(500);
     DevClock *clock = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
     makeDue(*clock, NtpNoConnection);
@@ -295,7 +296,7 @@ void TestAlertMail::incidentNamesEveryClockDueInItsWindow()
 {
     // Fifty clocks fall due within one window, and a well one: one mail names
     // the fifty, sorted by group and name, and none of the others.
-    notificationSettings().collectionWindowSeconds = 1;
+    m_alerts.collectionWindowSeconds = 1;
     ClockRegistry *registry = &m_list;
     registry->createGroup(QStringLiteral("West wing"));
     registry->createGroup(QStringLiteral("East wing"));
@@ -351,8 +352,8 @@ void TestAlertMail::incidentKeepsEachClocksRules()
     // A clock whose alert was delivered is not named again before its resend
     // time; the others share the incident, and a mail that fails counts one
     // attempt for each clock it named, three at most in an episode.
-    notificationSettings().collectionWindowSeconds = 1;
-    notificationSettings().resendMailTime = 1;
+    m_alerts.collectionWindowSeconds = 1;
+    m_alerts.resendMailTime = 1;
     DevClock *delivered = addClock(QStringLiteral("Delivered"), QStringLiteral("10.1.0.1"));
     delivered->id = 1;
     makeDue(*delivered, NtpNoConnection);
@@ -364,9 +365,9 @@ void TestAlertMail::incidentKeepsEachClocksRules()
         others.last()->id = quint64(i);
         makeDue(*others.last(), NtpNoConnection);
     }
-    useServer(refusedPort());
-    notificationSettings().collectionWindowSeconds = 1;
-    notificationSettings().resendMailTime = 1;
+    useServer(m_alerts, refusedPort());
+    m_alerts.collectionWindowSeconds = 1;
+    m_alerts.resendMailTime = 1;
     for (int attempt = 1; attempt <= 4; ++attempt) {
         for (DevClock *clock : others + QList<DevClock *>{delivered})
             m_mailer->clockUpdated(*clock);
@@ -381,7 +382,7 @@ void TestAlertMail::incidentKeepsEachClocksRules()
     // Good polls let the counter decay to 0, which starts a new episode.
     pollSaw(m_health, *others.first(), NtpSynchronized, 12);
     makeDue(*others.first(), NtpNoConnection);
-    useServer(m_server->port());
+    useServer(m_alerts, m_server->port());
     m_mailer->clockUpdated(*others.first());
     QVERIFY(m_server->waitForMessages(2, waitMs));
 }
@@ -389,7 +390,7 @@ void TestAlertMail::incidentKeepsEachClocksRules()
 void TestAlertMail::smtpReleasedAfterItsStatus()
 {
     // The listener deletes the sender at once; the client must still go.
-    auto *sender = new MailSender;
+    auto *sender = new MailSender(m_alerts);
     bool heard = false;
     connect(sender, &MailSender::SigMailSent, this, [&heard, sender](const QString &status) {
         heard = status == Smtp::sentText;
@@ -413,19 +414,19 @@ void TestAlertMail::testMail()
     SmtpServerProcess authServer;
     if (setup == QLatin1String("wrong password")) {
         QVERIFY(authServer.start(QStringLiteral("plain"), QString(), QStringLiteral("alerts"), QStringLiteral("right")));
-        useServer(authServer.port(), Smtp::AuthLogin, QStringLiteral("wrong"));
+        useServer(m_alerts, authServer.port(), Smtp::AuthLogin, QStringLiteral("wrong"));
     } else if (setup == QLatin1String("no recipients")) {
-        notificationSettings().recipients.clear();
+        m_alerts.recipients.clear();
     } else if (setup == QLatin1String("refused")) {
-        useServer(refusedPort());
+        useServer(m_alerts, refusedPort());
     }
 
-    TestMailFlow flow;
+    TestMailFlow flow(m_alerts);
     bool saved = false;
     flow.setAsker([choice] { return TestMailFlow::Choice(choice); });
     flow.setSaver([&saved, this] {
         saved = true;
-        useServer(m_server->port());
+        useServer(m_alerts, m_server->port());
     });
     QSignalSpy finished(&flow, &TestMailFlow::finished);
     flow.request();
@@ -446,7 +447,7 @@ void TestAlertMail::testMail()
 
 void TestAlertMail::secondTestRequestWhileRunningDoesNothing()
 {
-    TestMailFlow flow;
+    TestMailFlow flow(m_alerts);
     int questions = 0;
     TestMailFlow::Choice choice = TestMailFlow::Choice::SendOnly;
     flow.setAsker([&questions, &choice] {

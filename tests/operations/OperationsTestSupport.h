@@ -5,6 +5,7 @@
 
 #include "tests/support/ClockRequest.h"
 #include "tests/netns/ClockSimControl.h"
+#include "operations/Communication.h"
 #include "operations/DataSender.h"
 #include "operations/SenderTarget.h"
 
@@ -29,6 +30,8 @@ class SimulatorSuite : public QObject
 
 protected:
     ClockSimControl m_sim;
+    // The suite's own exchanges, handed to what it tests.
+    Communication m_exchanges;
 
 private slots:
     void initTestCase() { QVERIFY2(m_sim.isAvailable(), "run through tests/netns/netns-run.sh"); }

@@ -57,9 +57,9 @@ public:
     // One slot per lane: the order of the polls is the poller's alone to decide.
     TestClockPoker()
     {
-        WorkerThreadPool::instance()->setBound(1);
-        WorkerThreadPool::instance()->setProbeBound(1);
-        WorkerThreadPool::instance()->setPollCeiling(1);
+        m_exchanges.workers().setBound(1);
+        m_exchanges.workers().setProbeBound(1);
+        m_exchanges.workers().setPollCeiling(1);
     }
 
 private slots:
@@ -77,7 +77,7 @@ void TestClockPoker::cleanup()
 {
     // A poll of this test still running would run into the next one; the
     // poller is gone, so none still waits.
-    QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
+    QVERIFY(m_exchanges.workers().waitForDone(10000));
     list().clear();
 }
 
@@ -86,7 +86,7 @@ void TestClockPoker::eachClockIsPolledOncePerDueInterval()
     // One clock answers, the other refuses: a failed poll counts as an update too.
     DevClock *clock = addClock("192.168.0.50");
     addClock("192.168.0.51");
-    ClockPoker poker(list(), health());
+    ClockPoker poker(list(), health(), m_exchanges);
     poker.setDueAfterSeconds(1);
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(updated.count() >= 6, 20000);
@@ -114,7 +114,7 @@ void TestClockPoker::silentClocksAreTriedInTurn()
     DevClock *a = addClock("192.168.0.52");
     DevClock *b = addClock("192.168.0.53");
     DevClock *c = addClock("192.168.0.54");
-    auto *poker = new ClockPoker(list(), health());
+    auto *poker = new ClockPoker(list(), health(), m_exchanges);
     poker->setDueAfterSeconds(-1);
     QSignalSpy updated(poker, &ClockPoker::ClockStatusUpdated);
     connect(poker, &ClockPoker::ClockStatusUpdated, this, [&] {
@@ -140,7 +140,7 @@ void TestClockPoker::dueClocksFollowEachOtherWithoutWaitingForTheTick()
     QList<quint64> all;
     for (int i = 50; i <= 54; ++i)
         all << addClock(QStringLiteral("192.168.0.%1").arg(i))->id;
-    ClockPoker poker(list(), health());
+    ClockPoker poker(list(), health(), m_exchanges);
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QVERIFY(updated.wait(10000));
     // Only the end of one poll can start the next.
@@ -151,7 +151,7 @@ void TestClockPoker::dueClocksFollowEachOtherWithoutWaitingForTheTick()
 void TestClockPoker::sixRefusalsReachTheNoAuthenticationLimit()
 {
     DevClock *clock = addClock("192.168.0.51");
-    auto *poker = new ClockPoker(list(), health());
+    auto *poker = new ClockPoker(list(), health(), m_exchanges);
     // Always due: six polls back to back.
     poker->setDueAfterSeconds(-1);
     QSignalSpy updated(poker, &ClockPoker::ClockStatusUpdated);
@@ -170,7 +170,7 @@ void TestClockPoker::clockRemovedDuringItsPollGetsNoSignal()
     QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
     const quint64 removedId = addClock("192.168.0.50")->id;
     const quint64 otherId = addClock("192.168.0.52")->id;
-    ClockPoker poker(list(), health());
+    ClockPoker poker(list(), health(), m_exchanges);
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(poker.isPolling(), 5000);
     QCOMPARE(updated.count(), 0);
@@ -190,7 +190,7 @@ void TestClockPoker::clockRemovedWhileWaitingIsNotPolled()
     addClock("192.168.0.50");
     const quint64 removedId = addClock("192.168.0.52")->id;
     const quint64 lastId = addClock("192.168.0.53")->id;
-    ClockPoker poker(list(), health());
+    ClockPoker poker(list(), health(), m_exchanges);
     QSignalSpy updated(&poker, &ClockPoker::ClockStatusUpdated);
     QTRY_VERIFY_WITH_TIMEOUT(poker.isPolling(), 5000);
     QVERIFY(list().removeClock(1));
@@ -212,10 +212,10 @@ void TestClockPoker::pollerGoneDuringAPollHearsNothing()
     QVERIFY(m_sim.setFaults(0, QJsonObject{{"delayMs", 500}}));
     addClock("192.168.0.50");
     {
-        ClockPoker poker(list(), health());
+        ClockPoker poker(list(), health(), m_exchanges);
         QTRY_COMPARE_WITH_TIMEOUT(loggedPaths(m_sim).size(), 1, 5000);
     }
-    QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
+    QVERIFY(m_exchanges.workers().waitForDone(10000));
     QTest::qWait(100);
     QCOMPARE(loggedPaths(m_sim).size(), 1);
 }

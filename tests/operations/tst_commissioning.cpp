@@ -37,7 +37,7 @@ class TestCommissioning : public SimulatorSuite
     Q_OBJECT
 
 private slots:
-    void initTestCase() { WorkerWWW::setProbeConnectMs(probeConnectMs); }
+    void initTestCase() { m_exchanges.workers().setProbeConnectMs(probeConnectMs); }
     void cleanup();
     void rangeRuns_data() { TestRows::add(QStringLiteral("operations/commissioning.rows")); }
     void rangeRuns();
@@ -50,8 +50,8 @@ private:
 
 void TestCommissioning::cleanup()
 {
-    WorkerThreadPool::instance()->setProbeBound(ExchangeSchedule::DefaultProbeBound);
-    QVERIFY(WorkerThreadPool::instance()->waitForDone(20000));
+    m_exchanges.workers().setProbeBound(ExchangeSchedule::DefaultProbeBound);
+    QVERIFY(m_exchanges.workers().waitForDone(20000));
     ClockRegistry::resetForTest();
 }
 
@@ -61,7 +61,7 @@ QVector<CommissionedAddress> TestCommissioning::run(const QString &password, Com
     ClockIntake intake(*ClockRegistry::instance());
     intake.setAcceptMoves(acceptMoves);
     CommissioningSender *sender =
-        Communication::instance()->commission(rangeTargets(wholeNetwork, password), false, intake);
+        m_exchanges.commission(rangeTargets(wholeNetwork, password), false, intake);
     model.clear();
     model.follow(sender, intake);
     EndSpy spy(sender);
@@ -151,10 +151,10 @@ void TestCommissioning::rangeRuns()
 void TestCommissioning::cancelStopsAtOnce()
 {
     const int cancelAfter = 40;
-    WorkerThreadPool::instance()->setProbeBound(2);
+    m_exchanges.workers().setProbeBound(2);
     ClockIntake intake(*ClockRegistry::instance());
     CommissioningSender *sender =
-        Communication::instance()->commission(rangeTargets(wholeNetwork, "admin"), false, intake);
+        m_exchanges.commission(rangeTargets(wholeNetwork, "admin"), false, intake);
     CommissioningModel found;
     found.follow(sender, intake);
     int reported = 0;
@@ -166,7 +166,7 @@ void TestCommissioning::cancelStopsAtOnce()
             ++reportedAfterCancel;
         } else if (reported == cancelAfter) {
             cancelled = true;
-            QVERIFY(Communication::instance()->cancel(sender));
+            QVERIFY(m_exchanges.cancel(sender));
         }
     });
     EndSpy spy(sender);
@@ -174,7 +174,7 @@ void TestCommissioning::cancelStopsAtOnce()
     const QVector<CommissionedAddress> &results = found.addresses();
     QCOMPARE(spy.canceled.count(), 1);
     QCOMPARE(results.size(), cancelAfter);
-    QVERIFY(WorkerThreadPool::instance()->waitForDone(20000));
+    QVERIFY(m_exchanges.workers().waitForDone(20000));
     const int requestsThen = m_sim.httpRequests().size();
     // An exchange the cancel failed to take back would reach a clock within this.
     QTest::qWait(2 * probeConnectMs);

@@ -44,7 +44,7 @@ void TestConfigTransfer::uploadToAGroupThenDownloadFromEachGoodClock()
     SampleConfig::fill(config, 1);
     config.Server3 = QStringLiteral("ntp3.example"); // the sample's own holds an "&"
     // Handed a temporary: the sender must keep a copy of its own.
-    SetConfigurationSender *upload = Communication::instance()->setConfiguration(
+    SetConfigurationSender *upload = m_exchanges.setConfiguration(
         *ClockConfig::copy(config), {target(Failing), target(Two), target(Three)});
     QVector<bool> succeeded;
     EndSpy spy(upload, [&](DataSender *s) { succeeded = static_cast<SetConfigurationSender *>(s)->succeeded(); });
@@ -72,7 +72,7 @@ void TestConfigTransfer::uploadToAGroupThenDownloadFromEachGoodClock()
     }
 
     for (const QString &ip : {Two, Three}) {
-        GetConfigurationSender *download = Communication::instance()->getConfiguration(target(ip));
+        GetConfigurationSender *download = m_exchanges.getConfiguration(target(ip));
         std::unique_ptr<ClockConfig> downloaded;
         EndSpy downloadSpy(download, [&](DataSender *s) { downloaded = downloadedConfig(s); });
         QVERIFY(downloadSpy.ended());
@@ -90,7 +90,7 @@ void TestConfigTransfer::uploadToAClockThatDoesNotAnswerFails()
 {
     QVERIFY(m_sim.setFaults(1, QJsonObject{{"refuse", true}}));
     ClockConfig config;
-    SetConfigurationSender *upload = Communication::instance()->setConfiguration(config, {target(Two)});
+    SetConfigurationSender *upload = m_exchanges.setConfiguration(config, {target(Two)});
     QVector<bool> succeeded;
     EndSpy spy(upload, [&](DataSender *s) { succeeded = static_cast<SetConfigurationSender *>(s)->succeeded(); });
     QVERIFY(spy.ended());
@@ -112,7 +112,7 @@ void TestConfigTransfer::uploadRefusedBeforeSending()
     const QList<SenderTarget> targets =
         toClocks ? QList<SenderTarget>{target(Two), target(Three)} : QList<SenderTarget>();
     QString field;
-    EndSpy spy(Communication::instance()->setConfiguration(config, targets),
+    EndSpy spy(m_exchanges.setConfiguration(config, targets),
                [&](DataSender *s) { field = static_cast<SetConfigurationSender *>(s)->refusedField(); });
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);
@@ -132,7 +132,7 @@ void TestConfigTransfer::downloadEndsAtTheFirstFailingPart()
     QFETCH(QString, part);
     QFETCH(QStringList, paths);
     QVERIFY(m_sim.setFaults(1, faults));
-    GetConfigurationSender *download = Communication::instance()->getConfiguration(target(Two));
+    GetConfigurationSender *download = m_exchanges.getConfiguration(target(Two));
     std::unique_ptr<ClockConfig> downloaded;
     ConfigPart unread = ConfigPart::None;
     EndSpy spy(download, [&](DataSender *s) {

@@ -51,7 +51,7 @@ void TestConflictResolver::resolve()
         QVERIFY(m_sim.setFaults(1, QJsonObject{{"wrongCredentials", true}, {"stepBackOnRefusal", true}}));
 
     ConflictResolver *resolver =
-        Communication::instance()->resolveConflicts("admin", "pw", firstIp, firstMac);
+        m_exchanges.resolveConflicts("admin", "pw", firstIp, firstMac);
     resolver->setPauseMs(ShortPauseMs);
     int foundCount = -1;
     int changedCount = -1;
@@ -104,11 +104,11 @@ void TestConflictResolver::resolve()
 void TestConflictResolver::cancelDuringThePauseStopsBeforeTheNextClock()
 {
     ConflictResolver *resolver =
-        Communication::instance()->resolveConflicts("admin", "pw", "192.168.0.12", "02-A7-3C-DC-00-00");
+        m_exchanges.resolveConflicts("admin", "pw", "192.168.0.12", "02-A7-3C-DC-00-00");
     resolver->setPauseMs(ShortPauseMs);
-    connect(resolver, &DataSender::updateProgress, resolver, [resolver](double progress) {
+    connect(resolver, &DataSender::updateProgress, resolver, [this, resolver](double progress) {
         if (progress > 0.33)
-            Communication::instance()->cancel(resolver);
+            m_exchanges.cancel(resolver);
     });
     EndSpy spy(resolver);
     QVERIFY(spy.ended(30000));
@@ -120,7 +120,7 @@ void TestConflictResolver::cancelDuringThePauseStopsBeforeTheNextClock()
 void TestConflictResolver::malformedFirstMacSendsNothing()
 {
     ConflictResolver *resolver =
-        Communication::instance()->resolveConflicts("admin", "pw", "192.168.0.12", "02:A7:3C:DC:00:00");
+        m_exchanges.resolveConflicts("admin", "pw", "192.168.0.12", "02:A7:3C:DC:00:00");
     EndSpy spy(resolver);
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);

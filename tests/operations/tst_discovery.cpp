@@ -85,7 +85,7 @@ bool TestDiscovery::silence(const QList<int> &clocks)
 void TestDiscovery::findsSupportedClocksWithTheirSettings()
 {
     OwnedClocks found;
-    EndSpy spy(Communication::instance()->findDevices("admin", "pw", *ClockRegistry::instance()), found.taker());
+    EndSpy spy(m_exchanges.findDevices("admin", "pw", *ClockRegistry::instance()), found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
     const int links = pcAddresses().size();
@@ -141,7 +141,7 @@ void TestDiscovery::noRepliesFinishesWithAnEmptyList()
 {
     QVERIFY(silence({0, 1, 2, 3, 4}));
     OwnedClocks found;
-    EndSpy spy(Communication::instance()->findDevices("admin", "pw", *ClockRegistry::instance()), found.taker());
+    EndSpy spy(m_exchanges.findDevices("admin", "pw", *ClockRegistry::instance()), found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.finished.count(), 1);
     QVERIFY(found.clocks.isEmpty());
@@ -152,7 +152,7 @@ void TestDiscovery::onlyUnsupportedClocksIsAnError()
 {
     QVERIFY(silence({0, 1, 4}));
     OwnedClocks found;
-    EndSpy spy(Communication::instance()->findDevices("admin", "pw", *ClockRegistry::instance()), found.taker());
+    EndSpy spy(m_exchanges.findDevices("admin", "pw", *ClockRegistry::instance()), found.taker());
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);
     QVERIFY(found.clocks.isEmpty());
@@ -161,11 +161,11 @@ void TestDiscovery::onlyUnsupportedClocksIsAnError()
 
 void TestDiscovery::cancelDuringTheClockQueries()
 {
-    DeviceFinder *finder = Communication::instance()->findDevices("admin", "pw", *ClockRegistry::instance());
+    DeviceFinder *finder = m_exchanges.findDevices("admin", "pw", *ClockRegistry::instance());
     // Phase 1 ends with progress one third, just before the "/D" queries.
-    connect(finder, &DataSender::updateProgress, finder, [finder](double progress) {
+    connect(finder, &DataSender::updateProgress, finder, [this, finder](double progress) {
         if (qFuzzyCompare(progress, 1.0 / 3))
-            Communication::instance()->cancel(finder);
+            m_exchanges.cancel(finder);
     });
     OwnedClocks found;
     EndSpy spy(finder, found.taker());
@@ -174,7 +174,7 @@ void TestDiscovery::cancelDuringTheClockQueries()
     QCOMPARE(spy.result, int(DataSender::Canceled));
     QCOMPARE(found.ips(), times({"192.168.0.40", "192.168.0.41", "192.168.0.44"}, pcAddresses().size()));
     // Nothing starts after the cancel.
-    QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
+    QVERIFY(m_exchanges.workers().waitForDone(10000));
     QVERIFY(m_sim.httpRequests().isEmpty());
 }
 

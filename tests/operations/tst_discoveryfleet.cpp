@@ -25,7 +25,7 @@ void TestDiscoveryFleet::findsEveryClockOfAFullNetwork()
     QVERIFY(expected.size() > 200);
 
     QStringList found;
-    EndSpy spy(Communication::instance()->findDevices("admin", "admin", *ClockRegistry::instance()), [&found](DataSender *sender) {
+    EndSpy spy(m_exchanges.findDevices("admin", "admin", *ClockRegistry::instance()), [&found](DataSender *sender) {
         const QVector<DevClock *> clocks = static_cast<DeviceFinder *>(sender)->clocks();
         for (const DevClock *clock : clocks)
             found << clock->network.ip + ' ' + clock->name;

@@ -64,14 +64,14 @@ private:
 
 void TestParallel::cleanup()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(Communication::instance()->pool()->senders().isEmpty(), 20000);
-    QVERIFY(WorkerThreadPool::instance()->waitForDone(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(m_exchanges.pool()->senders().isEmpty(), 20000);
+    QVERIFY(m_exchanges.workers().waitForDone(20000));
     QCoreApplication::processEvents();
     ClockRegistry::resetForTest();
-    WorkerThreadPool::instance()->setBound(ExchangeSchedule::DefaultBound);
-    WorkerThreadPool::instance()->setProbeBound(ExchangeSchedule::DefaultProbeBound);
-    WorkerThreadPool::instance()->setPollCeiling(ExchangeSchedule::DefaultPollCeiling);
-    WorkerWWW::setDefaultWaits(WorkerWWW::Waits());
+    m_exchanges.workers().setBound(ExchangeSchedule::DefaultBound);
+    m_exchanges.workers().setProbeBound(ExchangeSchedule::DefaultProbeBound);
+    m_exchanges.workers().setPollCeiling(ExchangeSchedule::DefaultPollCeiling);
+    m_exchanges.workers().setWaits(WorkerWWW::Waits());
 }
 
 QList<DevClock *> TestParallel::listFleet(const QList<int> &indexes)
@@ -109,10 +109,10 @@ void TestParallel::oneAddressNeverServesTwoExchangesAtOnce()
     }
     const QList<DevClock *> fleet = listFleet(all);
     HealthWriter health(*ClockRegistry::instance());
-    ClockPoker poker(*ClockRegistry::instance(), health);
+    ClockPoker poker(*ClockRegistry::instance(), health, m_exchanges);
     poker.setDueAfterSeconds(-1);
     QSignalSpy polled(&poker, &ClockPoker::PollFinished);
-    EndSpy send(Communication::instance()->setConfiguration(ClockConfig(), targets(all)));
+    EndSpy send(m_exchanges.setConfiguration(ClockConfig(), targets(all)));
     QVERIFY(send.ended(30000));
     QCOMPARE(send.finished.count(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(pollsOf(polled, fleet.at(2)->id) >= 3 && pollsOf(polled, fleet.last()->id) >= 3, 30000);
@@ -135,13 +135,13 @@ void TestParallel::silentClocksCostOneSlotEach()
 {
     // A third of the fleet silent: each answering clock is polled at least
     // twice before any silent one has ended its first poll.
-    WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
     QList<int> indexes;
     for (int i = FirstSilent; i < FirstSilent + 3 * SilentCount; ++i)
         indexes << i;
     const QList<DevClock *> fleet = listFleet(indexes);
     HealthWriter health(*ClockRegistry::instance());
-    ClockPoker poker(*ClockRegistry::instance(), health);
+    ClockPoker poker(*ClockRegistry::instance(), health, m_exchanges);
     poker.setDueAfterSeconds(-1);
     QMap<quint64, int> answers;
     QMap<quint64, int> answersAtFirstFailure;
@@ -177,10 +177,10 @@ void TestParallel::unreachableClocksLeaveSlotsToAnsweringOnes()
     // Five silent clocks whose alerts are due, four retry slots, every clock
     // always due: the unreachable ones never hold more than three of them at
     // once, and the answering clocks go on in slots of their own.
-    WorkerThreadPool::instance()->setBound(4);
-    WorkerThreadPool::instance()->setProbeBound(2); // four retry slots,
-    WorkerThreadPool::instance()->setPollCeiling(4); // however slow the silent clocks
-    WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setBound(4);
+    m_exchanges.workers().setProbeBound(2); // four retry slots,
+    m_exchanges.workers().setPollCeiling(4); // however slow the silent clocks
+    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
     QList<int> indexes;
     QStringList deadIps;
     for (int i = FirstSilent; i < FirstSilent + 10; ++i)
@@ -194,7 +194,7 @@ void TestParallel::unreachableClocksLeaveSlotsToAnsweringOnes()
         QVERIFY(health.of(*dead).isDead());
         deadIps << dead->network.ip;
     }
-    ClockPoker poker(*ClockRegistry::instance(), health);
+    ClockPoker poker(*ClockRegistry::instance(), health, m_exchanges);
     poker.setDueAfterSeconds(-1);
     poker.setUnreachableMaxAgeSeconds(-1);
     QSignalSpy polled(&poker, &ClockPoker::PollFinished);
@@ -224,13 +224,13 @@ void TestParallel::downloadStartsBeforeTheNextPoll()
 {
     // Two poll slots, both held by silent clocks: the user's download goes
     // out at once, before any further poll.
-    WorkerThreadPool::instance()->setBound(2);
+    m_exchanges.workers().setBound(2);
     // The silent clocks first, so that they are polled first.
     listFleet({FirstSilent, FirstSilent + 1, FirstSilent + SilentCount, FirstSilent + SilentCount + 1});
     HealthWriter health(*ClockRegistry::instance());
-    ClockPoker poker(*ClockRegistry::instance(), health);
+    ClockPoker poker(*ClockRegistry::instance(), health, m_exchanges);
     QTRY_COMPARE_WITH_TIMEOUT(m_sim.httpRequests().size(), 2, 10000);
-    EndSpy download(Communication::instance()->getConfiguration(target(ipOf(FleetSize - 1))));
+    EndSpy download(m_exchanges.getConfiguration(target(ipOf(FleetSize - 1))));
     QVERIFY(download.ended(3000));
     QCOMPARE(download.finished.count(), 1);
     const QStringList logged = loggedRequests(m_sim);
@@ -242,15 +242,15 @@ void TestParallel::downloadStartsBeforeABackgroundAudit()
 {
     // An audit nobody waits for, its slots held by silent clocks and one
     // more waiting: the user's download still goes out at once.
-    WorkerThreadPool::instance()->setBound(2);
-    WorkerThreadPool::instance()->setProbeBound(2);
+    m_exchanges.workers().setBound(2);
+    m_exchanges.workers().setProbeBound(2);
     listFleet({FirstSilent, FirstSilent + 1, FirstSilent + 2});
-    FleetAudit audit;
+    FleetAudit audit(m_exchanges);
     audit.setLane(ExchangeLane::Probe);
     audit.selectAllClocks(*ClockRegistry::instance());
     audit.start();
     QTRY_COMPARE_WITH_TIMEOUT(m_sim.httpRequests().size(), 2, 10000);
-    EndSpy download(Communication::instance()->getConfiguration(target(ipOf(FleetSize - 1))));
+    EndSpy download(m_exchanges.getConfiguration(target(ipOf(FleetSize - 1))));
     QVERIFY(download.ended(3000));
     QCOMPARE(download.finished.count(), 1);
     audit.cancel();
@@ -258,12 +258,12 @@ void TestParallel::downloadStartsBeforeABackgroundAudit()
 
 void TestParallel::groupSendReportsItsSilentClocks()
 {
-    WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
     QList<int> group;
     for (int i = FleetSize - 20; i < FleetSize; ++i)
         group << i;
     QVector<bool> succeeded;
-    EndSpy send(Communication::instance()->setConfiguration(ClockConfig(), targets(group)),
+    EndSpy send(m_exchanges.setConfiguration(ClockConfig(), targets(group)),
                 [&](DataSender *s) { succeeded = static_cast<SetConfigurationSender *>(s)->succeeded(); });
     QVERIFY(send.ended(30000));
     QCOMPARE(send.finished.count(), 1);
@@ -288,18 +288,18 @@ void TestParallel::groupSendReportsItsSilentClocks()
 
 void TestParallel::cancelDuringAGroupSend()
 {
-    WorkerThreadPool::instance()->setBound(2);
+    m_exchanges.workers().setBound(2);
     QList<int> group;
     for (int i = FirstSilent + SilentCount; i < FleetSize; ++i) {
         QVERIFY(m_sim.setFaults(i, QJsonObject{{"delayMs", 300}}));
         group << i;
     }
-    SetConfigurationSender *send = Communication::instance()->setConfiguration(ClockConfig(), targets(group));
-    connect(send, &DataSender::updateProgress, send, [send] { Communication::instance()->cancel(send); });
+    SetConfigurationSender *send = m_exchanges.setConfiguration(ClockConfig(), targets(group));
+    connect(send, &DataSender::updateProgress, send, [this, send] { m_exchanges.cancel(send); });
     EndSpy spy(send);
     QVERIFY(spy.ended());
     QCOMPARE(spy.canceled.count(), 1);
-    QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
+    QVERIFY(m_exchanges.workers().waitForDone(10000));
     QCoreApplication::processEvents();
     // The two exchanges under way end; nothing else starts, nothing more is reported.
     QCOMPARE(m_sim.httpRequests().size(), 2);

@@ -51,12 +51,12 @@ void TestPollFleet::pollLaneFollowsTheFleet()
         clock->id = quint64(i + 1);
         ClockRegistry::instance()->addClock(clock);
     }
-    const ExchangeSchedule &schedule = WorkerThreadPool::instance()->schedule();
+    const ExchangeSchedule &schedule = m_exchanges.workers().schedule();
     const int floor = schedule.bound();
     QCOMPARE(floor, ExchangeSchedule::DefaultBound);
 
     HealthWriter health(*ClockRegistry::instance());
-    ClockPoker poker(*ClockRegistry::instance(), health);
+    ClockPoker poker(*ClockRegistry::instance(), health, m_exchanges);
     poker.setDueAfterSeconds(1);
     QHash<quint64, int> polls;
     int widest = 0;

@@ -43,7 +43,7 @@ private slots:
 
 void TestSimpleSenders::secondOfThreeTargetsFails()
 {
-    GetStatusSender *sender = Communication::instance()->getStatus({target(Hall), target(Refusing), target(Gym)});
+    GetStatusSender *sender = m_exchanges.getStatus({target(Hall), target(Refusing), target(Gym)});
     QVector<bool> succeeded;
     QVector<Error> errors;
     QVector<QByteArray> replies;
@@ -79,7 +79,7 @@ void TestSimpleSenders::singleCommands()
     QFETCH(int, error);
     QFETCH(QString, delivery);
 
-    Communication *communication = Communication::instance();
+    Communication *communication = &m_exchanges;
     SimpleSender *sender = nullptr;
     if (operation == "name") {
         sender = communication->setName(target(ip), argument1);
@@ -109,7 +109,7 @@ void TestSimpleSenders::operationsOnOneClockFollowEachOther()
 {
     // Created back to back for one clock: the clock hears all of the first
     // before any of the second, although they run side by side.
-    Communication *communication = Communication::instance();
+    Communication *communication = &m_exchanges;
     GetConfigurationSender *download = communication->getConfiguration(target(Hall));
     RefreshStatusSender *refresh = communication->refreshStatus(target(Hall));
     EndSpy downloadSpy(download);
@@ -124,7 +124,7 @@ void TestSimpleSenders::operationsOnOneClockFollowEachOther()
 
 void TestSimpleSenders::pollOfAClockInAnUploadWaitsForIt()
 {
-    Communication *communication = Communication::instance();
+    Communication *communication = &m_exchanges;
     ClockConfig config;
     SetConfigurationSender *upload = communication->setConfiguration(config, {target(Hall), target(Gym)});
     EndSpy uploadSpy(upload);
@@ -142,13 +142,13 @@ void TestSimpleSenders::pollOfAClockInAnUploadWaitsForIt()
 
 void TestSimpleSenders::cancelingARunningDownloadEndsIt()
 {
-    Communication *communication = Communication::instance();
+    Communication *communication = &m_exchanges;
     GetConfigurationSender *download = communication->getConfiguration(target(Hall));
     EndSpy spy(download);
     QVERIFY(spy.progress.wait(5000));
     QVERIFY(communication->cancel(download));
     QCOMPARE(spy.canceled.count(), 1);
-    QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
+    QVERIFY(m_exchanges.workers().waitForDone(10000));
     QCoreApplication::processEvents();
     QCOMPARE(spy.finished.count(), 0);
     QCOMPARE(spy.progressTexts(), QStringList({"0.33"}));
@@ -159,7 +159,7 @@ void TestSimpleSenders::cancelingARunningDownloadEndsIt()
 void TestSimpleSenders::refreshWhoseSecondExchangeFailsEndsWithError()
 {
     QVERIFY(m_sim.setFaults(2, QJsonObject{{"status", 500}, {"paths", QJsonArray{"/D"}}}));
-    RefreshStatusSender *refresh = Communication::instance()->refreshStatus(target(Gym));
+    RefreshStatusSender *refresh = m_exchanges.refreshStatus(target(Gym));
     EndSpy spy(refresh);
     QVERIFY(spy.ended());
     QCOMPARE(spy.error.count(), 1);
@@ -172,7 +172,7 @@ void TestSimpleSenders::refreshWhoseSecondExchangeFailsEndsWithError()
 void TestSimpleSenders::refreshReadsFirmwareNetworkAndStatus()
 {
     QVERIFY(m_sim.setFaults(2, QJsonObject{{"ntpWord", "timeout"}}));
-    RefreshStatusSender *refresh = Communication::instance()->refreshStatus(target(Gym, "admin", "pw", 42));
+    RefreshStatusSender *refresh = m_exchanges.refreshStatus(target(Gym, "admin", "pw", 42));
     QStringList read; // firmware, name, user, NTP state, clock id
     EndSpy spy(refresh, [&](DataSender *s) {
         const DevClock *clock = static_cast<RefreshStatusSender *>(s)->refreshedClock();
@@ -187,9 +187,9 @@ void TestSimpleSenders::refreshReadsFirmwareNetworkAndStatus()
 
 void TestSimpleSenders::cancelingASimpleSenderDropsTheOtherResults()
 {
-    Communication *communication = Communication::instance();
+    Communication *communication = &m_exchanges;
     GetStatusSender *sender = communication->getStatus({target(Hall), target(Gym), target(Hall)});
-    connect(sender, &DataSender::updateProgress, sender, [sender] { Communication::instance()->cancel(sender); });
+    connect(sender, &DataSender::updateProgress, sender, [this, sender] { m_exchanges.cancel(sender); });
     EndSpy spy(sender);
     QVERIFY(spy.ended());
     QCOMPARE(spy.canceled.count(), 1);

@@ -118,6 +118,7 @@ private:
     QTemporaryDir m_dir;
     // The state file's own list; the process-wide one stays empty.
     ClockRegistry m_list;
+    NotificationSettings m_alerts;
 };
 
 void TestPersistence::loading()
@@ -198,7 +199,7 @@ void TestPersistence::saveAndLoadTheProcessState()
         m_list.addClock(clock.release());
     for (auto &group : sample.lists.groups)
         m_list.addGroup(group.release());
-    notificationSettings() = sample.settings;
+    m_alerts = sample.settings;
     const QString path = AppSettings::stateFilePath();
     // A world-readable file left by an older version is tightened too.
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
@@ -208,22 +209,22 @@ void TestPersistence::saveAndLoadTheProcessState()
     const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
         | QFileDevice::WriteUser;
     QString difference;
-    QVERIFY(saveDeviceList(m_list));
+    QVERIFY(saveDeviceList(m_list, m_alerts));
     QVERIFY2(TestRows::matchesData(goldenState, TestFiles::read(path), &difference), qPrintable(difference));
     QCOMPARE(QFile::permissions(path), ownerOnly);
 
     m_list.clear();
-    notificationSettings() = NotificationSettings();
-    QVERIFY(loadDeviceList(m_list));
+    m_alerts = NotificationSettings();
+    QVERIFY(loadDeviceList(m_list, m_alerts));
     QCOMPARE(m_list.clockCount(), 3);
     QCOMPARE(m_list.groupCount(), 2);
-    QCOMPARE(notificationSettings(), sample.settings);
+    QCOMPARE(m_alerts, sample.settings);
     QVERIFY(m_list.clockAt(0)->hasConfig());
     QVERIFY(!m_list.clockAt(1)->hasConfig());
 
     // What was loaded is saved again byte for byte.
     QFile::remove(path);
-    QVERIFY(saveDeviceList(m_list));
+    QVERIFY(saveDeviceList(m_list, m_alerts));
     QVERIFY2(TestRows::matchesData(goldenState, TestFiles::read(path), &difference), qPrintable(difference));
     QCOMPARE(QFile::permissions(path), ownerOnly);
 }
@@ -245,17 +246,17 @@ void TestPersistence::unloadableFileChangesNothing()
     m_list.createGroup(QStringLiteral("kept"));
     NotificationSettings before;
     before.server = QStringLiteral("kept.example.org");
-    notificationSettings() = before;
+    m_alerts = before;
 
     if (keptAside)
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^State file could not be loaded; kept as ")));
-    QVERIFY(!loadDeviceList(m_list));
+    QVERIFY(!loadDeviceList(m_list, m_alerts));
     QCOMPARE(m_list.clockCount(), 0);
     QCOMPARE(m_list.groupCount(), 1);
-    QCOMPARE(notificationSettings(), before);
+    QCOMPARE(m_alerts, before);
 
     // The next save must not take the only copy of what the file held.
-    QVERIFY(saveDeviceList(m_list));
+    QVERIFY(saveDeviceList(m_list, m_alerts));
     const QStringList kept = folder.entryList(keptPattern, QDir::Files);
     QCOMPARE(kept.size(), keptAside ? 1 : 0);
     if (keptAside && size == 0)
@@ -287,7 +288,7 @@ void TestPersistence::boundedReaders()
     const auto open = reader == QLatin1String("own") ? openConfiguration
                                                      : reader == QLatin1String("display") ? importDisplay : importAlarms;
     QString why;
-    QVERIFY(!(deviceList ? loadDeviceList(m_list, &why) : open(path, &why) != nullptr));
+    QVERIFY(!(deviceList ? loadDeviceList(m_list, m_alerts, &why) : open(path, &why) != nullptr));
     QVERIFY2(why.contains(reason), qPrintable(why));
     QCOMPARE(m_list.clockCount(), 0);
     // Kept aside, where no save can overwrite it.

@@ -3,6 +3,7 @@
 #include "model/ClockRegistry.h"
 #include "tests/netns/ClockSimControl.h"
 #include "model/DevClock.h"
+#include "operations/Communication.h"
 #include "persistence/EventJournal.h"
 #include "session/MonitoringSession.h"
 #include "notify/NotificationSettings.h"
@@ -44,7 +45,6 @@ class TestIncidents : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void powerCutGivesOneIncidentAndOneRecovery();
     void quietPeriodsKeepMailsAway();
 
@@ -52,6 +52,8 @@ private:
     QTemporaryDir m_home;
     ClockSimControl m_sim;
     SmtpServerProcess m_server;
+    Communication m_exchanges;
+    NotificationSettings m_alerts;
 };
 
 void TestIncidents::initTestCase()
@@ -60,7 +62,7 @@ void TestIncidents::initTestCase()
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data"))));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
     QVERIFY(m_server.start(QStringLiteral("plain"), QString()));
-    NotificationSettings &settings = notificationSettings();
+    NotificationSettings &settings = m_alerts;
     settings.server = QStringLiteral("127.0.0.1");
     settings.port = m_server.port();
     settings.authType = Smtp::AuthNone;
@@ -70,12 +72,7 @@ void TestIncidents::initTestCase()
     settings.errorConnection = true;
     settings.collectionWindowSeconds = 5;
     // A silent clock costs half a second instead of four.
-    WorkerWWW::setDefaultWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
-}
-
-void TestIncidents::cleanupTestCase()
-{
-    WorkerWWW::setDefaultWaits(WorkerWWW::Waits());
+    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
 }
 
 void TestIncidents::powerCutGivesOneIncidentAndOneRecovery()
@@ -87,7 +84,7 @@ void TestIncidents::powerCutGivesOneIncidentAndOneRecovery()
         clock->user = clock->password = QStringLiteral("admin");
         list().addClock(clock);
     }
-    MonitoringSession session{list()};
+    MonitoringSession session{list(), m_exchanges, m_alerts};
     QVERIFY(session.acquireLock());
     session.start();
     session.poller()->setDueAfterSeconds(0);
@@ -144,7 +141,7 @@ void TestIncidents::quietPeriodsKeepMailsAway()
     QVERIFY(registry->setClockGroup(inMutedGroup, registry->groupCount() - 1));
     const int mailsBefore = m_server.messages().size();
 
-    MonitoringSession session{list()};
+    MonitoringSession session{list(), m_exchanges, m_alerts};
     QVERIFY(session.acquireLock());
     session.start();
     session.poller()->setDueAfterSeconds(0);
@@ -174,7 +171,7 @@ void TestIncidents::quietPeriodsKeepMailsAway()
         polled.clear();
         QTRY_COMPARE_WITH_TIMEOUT(polled.size(), FleetSize, 30000);
     }
-    QVERIFY(!m_server.waitForMessages(mailsBefore + 2, notificationSettings().collectionWindowSeconds * 2000));
+    QVERIFY(!m_server.waitForMessages(mailsBefore + 2, m_alerts.collectionWindowSeconds * 2000));
     QCOMPARE(m_server.messages().size(), mailsBefore + 1);
     session.stop();
 }

@@ -4,6 +4,7 @@
 #include "session/DeviceListLock.h"
 #include "persistence/EventJournal.h"
 #include "notify/IncidentMailer.h"
+#include "operations/Communication.h"
 #include "session/MonitoringSession.h"
 #include "notify/NotificationSettings.h"
 #include "session/QuietRequests.h"
@@ -50,6 +51,8 @@ private:
     QString m_lockPath;
     // The sessions' own list; the process-wide one stays empty.
     ClockRegistry m_list;
+    Communication m_exchanges;
+    NotificationSettings m_alerts;
 };
 
 void TestSession::init()
@@ -66,7 +69,7 @@ void TestSession::init()
 
 void TestSession::cleanup()
 {
-    notificationSettings() = NotificationSettings();
+    m_alerts = NotificationSettings();
     m_list.clear();
     m_cli.reset();
 }
@@ -83,7 +86,7 @@ void TestSession::windowHoldsTheList()
     QFETCH(QStringList, arguments);
     QFETCH(bool, refused);
 
-    MonitoringSession window{m_list};
+    MonitoringSession window{m_list, m_exchanges, m_alerts};
     const mode_t umaskBefore = ::umask(0);
     QVERIFY(window.acquireLock());
     ::umask(umaskBefore);
@@ -112,7 +115,7 @@ void TestSession::monitorHoldsTheList()
     QProcess monitor;
     startMonitor(monitor);
 
-    MonitoringSession window{m_list};
+    MonitoringSession window{m_list, m_exchanges, m_alerts};
     QVERIFY(!window.acquireLock());
     QVERIFY(window.readOnlyReason().contains(QStringLiteral("zentick-cli (process %1 ").arg(monitor.processId())));
     // Reading works; writing does nothing to the monitor's file.
@@ -141,7 +144,7 @@ void TestSession::staleLockIsTakenOver()
     QVERIFY(QFile::exists(m_lockPath));
 
     if (byWindow) {
-        MonitoringSession window{m_list};
+        MonitoringSession window{m_list, m_exchanges, m_alerts};
         QVERIFY(window.acquireLock());
         window.load();
         QVERIFY(window.isWritable());
@@ -160,7 +163,7 @@ void TestSession::autosave()
         QVERIFY(TestFiles::write(path, {}));
     const QByteArray before = TestFiles::read(path);
 
-    MonitoringSession session{m_list};
+    MonitoringSession session{m_list, m_exchanges, m_alerts};
     QVERIFY(session.acquireLock());
     session.load();
     QCOMPARE(session.isWritable(), written);
@@ -188,7 +191,7 @@ void TestSession::readOnlyWindowStaysQuiet()
     QFETCH(bool, writable);
     QFETCH(bool, mail);
 
-    NotificationSettings &alerts = notificationSettings();
+    NotificationSettings &alerts = m_alerts;
     alerts.errorConnection = true;
     alerts.server = QStringLiteral("127.0.0.1");
     alerts.from = QStringLiteral("zentick@example.test");
@@ -196,9 +199,9 @@ void TestSession::readOnlyWindowStaysQuiet()
     auto *clock = new DevClock;
     m_list.addClock(clock);
 
-    MonitoringSession holder{m_list};
+    MonitoringSession holder{m_list, m_exchanges, m_alerts};
     QVERIFY(holder.acquireLock());
-    MonitoringSession window{m_list};
+    MonitoringSession window{m_list, m_exchanges, m_alerts};
     QVERIFY(!window.acquireLock());
     MonitoringSession &tested = writable ? holder : window;
     // Six polls without a connection make its alert due.
@@ -228,7 +231,7 @@ void TestSession::requestsAreTakenOnlyFromTheOwner()
     const bool obeyed = warning.isEmpty();
     if (planted == QLatin1String("other owner") && ::geteuid() != 0)
         QSKIP("giving a file to another user needs root");
-    MonitoringSession window{m_list};
+    MonitoringSession window{m_list, m_exchanges, m_alerts};
     window.load();
     QuietRequestWatcher watcher(m_list);
     QSignalSpy applied(&watcher, &QuietRequestWatcher::applied);

@@ -9,10 +9,10 @@
 
 #include <functional>
 
-// Starts one worker on the worker pool and runs the event loop until its
+// Starts one worker on the given pool and runs the event loop until its
 // result arrives; read takes what it needs from the worker in the receiving
 // slot, while the worker is still alive. False when no result came in time.
-inline bool runWorker(WorkerThread *thread, const std::function<void(Worker *)> &read, int timeoutMs = 20000)
+inline bool runWorker(WorkerThreadPool &workers, WorkerThread *thread, const std::function<void(Worker *)> &read, int timeoutMs = 20000)
 {
     if (!thread)
         return false;
@@ -24,7 +24,7 @@ inline bool runWorker(WorkerThread *thread, const std::function<void(Worker *)> 
         read(worker);
         loop.quit();
     });
-    WorkerThreadPool::start(thread);
+    workers.start(thread);
     loop.exec();
     return finished;
 }

@@ -101,6 +101,9 @@ private slots:
     void pollsInFlight();
     void exchangesWithOneAddressNeverOverlap();
     void workerOutlivesTheReceivingSlot();
+
+private:
+    WorkerThreadPool m_workers;
 };
 
 void TestTransport::parseAndClassify()
@@ -303,7 +306,7 @@ void TestTransport::exchangesWithOneAddressNeverOverlap()
         auto *thread = new WorkerThread(new HeldWorker(keys.at(i), started, release));
         thread->setId(i);
         connect(thread, &WorkerThread::Finished, this, [&finished](Worker *, int id) { finished << id; });
-        WorkerThreadPool::start(thread);
+        m_workers.start(thread);
     }
     QVERIFY(started.tryAcquire(2, 10000));
     QVERIFY(!started.tryAcquire(1, 300));
@@ -331,10 +334,10 @@ void TestTransport::workerOutlivesTheReceivingSlot()
         ++calls;
         aliveInSlot = !watched.isNull() && finished == watched && id == -1;
     });
-    WorkerThreadPool::start(thread);
+    m_workers.start(thread);
     // Both the result and the deletion are posted once the run is over; a
     // flush of deferred deletes (as QTest::qWait does) must not overtake the result.
-    QVERIFY(WorkerThreadPool::instance()->waitForDone(10000));
+    QVERIFY(m_workers.waitForDone(10000));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::sendPostedEvents();
     QCOMPARE(calls, 1);

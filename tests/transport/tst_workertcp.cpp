@@ -47,6 +47,7 @@ private slots:
     void failures();
 
 private:
+    WorkerThreadPool m_workers;
     Outcome exchange(quint16 port, const QByteArray &payload, int expectedLength, bool handshake);
     void react(QTcpSocket *socket);
 
@@ -111,7 +112,7 @@ Outcome TestWorkerTcp::exchange(quint16 port, const QByteArray &payload, int exp
     // test short and still far above the peer's 200 ms pause.
     worker->setTimeouts(WorkerTcp::defaultConnectTimeoutMs, 1000);
     Outcome outcome;
-    outcome.finished = runWorker(new WorkerThread(worker), [&outcome](Worker *finished) {
+    outcome.finished = runWorker(m_workers, new WorkerThread(worker), [&outcome](Worker *finished) {
         outcome.error = finished->error();
         outcome.data = finished->data();
     });

@@ -51,6 +51,7 @@ private slots:
     void floodingPeerCannotHoldTheThread();
 
 private:
+    WorkerThreadPool m_workers;
     Outcome exchange(const QByteArray &payload, const QHostAddress &local,
                      const std::function<void(WorkerUdp *)> &configure = {});
 
@@ -95,7 +96,7 @@ Outcome TestWorkerUdp::exchange(const QByteArray &payload, const QHostAddress &l
     if (configure)
         configure(worker);
     Outcome outcome;
-    outcome.finished = runWorker(new WorkerThread(worker), [&outcome](Worker *finished) {
+    outcome.finished = runWorker(m_workers, new WorkerThread(worker), [&outcome](Worker *finished) {
         auto *udp = qobject_cast<WorkerUdp *>(finished);
         outcome.error = udp->error();
         outcome.packets = udp->packets();

@@ -2,6 +2,7 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "operations/ClockPoker.h"
+#include "operations/Communication.h"
 #include "tests/support/ClockRequest.h"
 #include "transport/CommandWWW.h"
 #include "tests/transport/HttpPeer.h"
@@ -66,6 +67,7 @@ private slots:
     void unparseableUrlTouchesNoSocket();
 
 private:
+    WorkerThreadPool m_workers;
     Outcome exchange(const QByteArray &payload, int firmware, const QHostAddress &local = QHostAddress(),
                      const QHostAddress &peer = peerAddress);
 
@@ -85,7 +87,7 @@ Outcome TestWorkerWWW::exchange(const QByteArray &payload, int firmware, const Q
     WorkerThread *thread =
         makeWorkerThread(command, std::make_unique<WWWParameters>(peer, local, "user", "pass", firmware));
     Outcome outcome;
-    outcome.finished = runWorker(thread, [&outcome](Worker *worker) {
+    outcome.finished = runWorker(m_workers, thread, [&outcome](Worker *worker) {
         outcome.code = worker->error() ? qobject_cast<WorkerWWW *>(worker)->errorCode() : NoError;
         outcome.data = worker->data();
         outcome.reason = qobject_cast<WorkerWWW *>(worker)->failureReason();
@@ -194,10 +196,11 @@ void TestWorkerWWW::replyPastTheCapFails()
     if (payload.isNull()) {
         ClockRegistry list;
         HealthWriter health(list);
+        Communication exchanges;
         auto *clock = new DevClock;
         clock->network.ip = peerAddress.toString();
         list.addClock(clock);
-        ClockPoker poker(list, health);
+        ClockPoker poker(list, health, exchanges);
         QSignalSpy polled(&poker, &ClockPoker::PollFinished);
         QVERIFY(polled.wait(20000));
         // What a poll that got no status leaves.

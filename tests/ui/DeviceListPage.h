@@ -2,6 +2,8 @@
 
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
+#include "notify/NotificationSettings.h"
+#include "operations/Communication.h"
 #include "session/ClockListFilter.h"
 #include "session/MonitoringSession.h"
 #include "tests/ui/StandaloneServices.h"
@@ -33,7 +35,9 @@ inline DevClock *listClock(const QString &name, const QString &ip, const QString
 struct DeviceListPage
 {
     ScriptedDialogHost dialogs;
-    MonitoringSession session{*ClockRegistry::instance()};
+    Communication exchanges;
+    NotificationSettings alerts;
+    MonitoringSession session{*ClockRegistry::instance(), exchanges, alerts};
     StandaloneServices alone{session, dialogs};
     QWidget window;
     PageDeviceList *page = new PageDeviceList(alone.services(), &window);

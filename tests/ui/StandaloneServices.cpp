@@ -8,8 +8,7 @@
 
 StandaloneServices::StandaloneServices(MonitoringSession &session, DialogHost &dialogs)
     : m_window(std::make_unique<QWidget>())
-    , m_services(std::make_unique<PageServices>(session.registry(), *Communication::instance(), session,
-                                                dialogs))
+    , m_services(std::make_unique<PageServices>(session.registry(), session.exchanges(), session, dialogs))
 {
     m_services->setWindow(m_window.get());
     QObject::connect(&m_services->toasts(), &Toasts::shown,

@@ -11,8 +11,8 @@ class MonitoringSession;
 class QWidget;
 
 // A page's services as the program builds them, for a page built without
-// the window (tests, benchmarks): the session's clock list, the
-// process-wide operations, a hidden widget as the parent of the page's dialogs, and the
+// the window (tests, benchmarks): the session's clock list and exchanges,
+// a hidden widget as the parent of the page's dialogs, and the
 // toasts collected. A window built on them takes over as the parent.
 class StandaloneServices
 {

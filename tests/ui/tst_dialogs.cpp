@@ -128,6 +128,7 @@ private slots:
 
 private:
     ScriptedDialogHost m_dialogs;
+    Communication m_exchanges;
 };
 
 void TestDialogs::init()
@@ -341,7 +342,7 @@ void TestDialogs::settingsRefusals()
 
     DevClock clock;
     clock.name = "Hall";
-    DialogDeviceSettings dialog(m_dialogs, *Communication::instance());
+    DialogDeviceSettings dialog(m_dialogs, m_exchanges);
     dialog.setClock(&clock, 0);
     for (const char *field : {"ledPasswordOld", "ledPasswordNew", "ledPasswordNew2"})
         dialog.findChild<QLineEdit *>(field)->setText("x");
@@ -363,7 +364,7 @@ void TestDialogs::settingsRecordOnly()
 {
     DevClock clock;
     clock.networkInterface = card("eth9", "10.9.9.9");
-    DialogDeviceSettings dialog(m_dialogs, *Communication::instance());
+    DialogDeviceSettings dialog(m_dialogs, m_exchanges);
     dialog.setClock(&clock, 0);
     dialog.setNetworkCards({card("eth0", "10.0.0.2")});
     m_dialogs.answerQuestion(QuestionResult::Positive).answerQuestion(QuestionResult::Positive);
@@ -393,7 +394,7 @@ void TestDialogs::settingsFitOverWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
     DevClock clock;
     clock.network.DHCP = dhcp;
-    DialogDeviceSettings dialog(m_dialogs, *Communication::instance(), &owner);
+    DialogDeviceSettings dialog(m_dialogs, m_exchanges, &owner);
     dialog.setClock(&clock, 0);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

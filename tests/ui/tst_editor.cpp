@@ -9,6 +9,8 @@
 #include "model/DevGroup.h"
 #include "ui/dialogs/DialogQuestion.h"
 #include "ui/pages/GroupTree.h"
+#include "notify/NotificationSettings.h"
+#include "operations/Communication.h"
 #include "session/MonitoringSession.h"
 #include "ui/editor/PageConfiguration.h"
 #include "ui/pages/PageGroupList.h"
@@ -93,7 +95,9 @@ private:
 
     ClockSimControl m_sim;
     ScriptedDialogHost m_dialogs;
-    MonitoringSession m_session{*ClockRegistry::instance()};
+    Communication m_exchanges;
+    NotificationSettings m_alerts;
+    MonitoringSession m_session{*ClockRegistry::instance(), m_exchanges, m_alerts};
     StandaloneServices m_alone{m_session, m_dialogs};
     std::unique_ptr<PageConfiguration> m_page = std::make_unique<PageConfiguration>(m_alone.services());
     std::unique_ptr<PageGroupList> m_groups = groupPage();

@@ -2,6 +2,8 @@
 #include "tests/netns/ClockSimControl.h"
 #include "model/DevClock.h"
 #include "ui/dialogs/DialogQuestion.h"
+#include "notify/NotificationSettings.h"
+#include "operations/Communication.h"
 #include "session/MonitoringSession.h"
 #include "ui/pages/PageConflict.h"
 #include "ui/dialogs/ScriptedDialogHost.h"
@@ -50,7 +52,9 @@ void TestPageConflict::resolve()
         ClockRegistry::instance()->addClock(clock);
     }
     ScriptedDialogHost dialogs;
-    MonitoringSession session{*ClockRegistry::instance()};
+    Communication exchanges;
+    NotificationSettings alerts;
+    MonitoringSession session{*ClockRegistry::instance(), exchanges, alerts};
     StandaloneServices alone(session, dialogs);
     PageConflict page(alone.services());
     page.setPauseMs(200);

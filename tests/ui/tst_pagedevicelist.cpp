@@ -305,7 +305,7 @@ void TestPageDeviceList::refresh()
 
     bool ended = false;
     bool cancelRequested = false;
-    runner.run(Communication::instance()->refreshStatus(SenderTarget::fromClock(*clock)),
+    runner.run(f.exchanges.refreshStatus(SenderTarget::fromClock(*clock)),
                QStringLiteral("Updating device"), [&](DataSender *sender) {
                    // The dialog is finished before the result is read; a
                    // cancelled one is gone by the time the exchange ends.
@@ -341,7 +341,7 @@ void TestPageDeviceList::audit()
     DeviceListPage f;
     if (cancel)
         f.dialogs.answerProgress(ScriptedDialogHost::Progress::Cancel);
-    FleetAudit audit;
+    FleetAudit audit(f.exchanges);
     audit.selectAllClocks(*ClockRegistry::instance());
     QSignalSpy canceled(&audit, &FleetAudit::canceled);
     QString seen;
@@ -442,7 +442,9 @@ void TestPageDeviceList::closingWhileARefreshRuns()
     QVERIFY(m_sim.setFaults(2, {{"silent", true}}));
     listClock("Roof", "192.168.0.22");
     ScriptedDialogHost dialogs;
-    MonitoringSession session{*ClockRegistry::instance()};
+    Communication exchanges;
+    NotificationSettings alerts;
+    MonitoringSession session{*ClockRegistry::instance(), exchanges, alerts};
     QVERIFY(session.acquireLock());
     // Built before the window and kept after it, as main() does.
     auto alone = std::make_unique<StandaloneServices>(session, dialogs);
@@ -455,7 +457,7 @@ void TestPageDeviceList::closingWhileARefreshRuns()
     // The tray's "Close application" while the progress dialog runs; the
     // program's end then ends that run as a cancel does.
     QTimer::singleShot(0, window.get(), [&] {
-        refresh = Communication::instance()->pool()->senders().value(0);
+        refresh = exchanges.pool()->senders().value(0);
         closed = window->close();
         alone->services().runner().progressDialog()->reject();
     });

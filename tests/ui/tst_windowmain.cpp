@@ -3,6 +3,7 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
+#include "operations/Communication.h"
 #include "session/DeviceListLock.h"
 #include "ui/dialogs/DialogQuestion.h"
 #include "core/Language.h"
@@ -106,6 +107,8 @@ private:
     std::unique_ptr<PageNotifications> notificationsPage(bool writable = true);
 
     ScriptedDialogHost m_dialogs;
+    Communication m_exchanges;
+    NotificationSettings m_alerts;
     std::unique_ptr<MonitoringSession> m_session;
     std::unique_ptr<StandaloneServices> m_alone;
 };
@@ -118,13 +121,13 @@ void TestWindowMain::init()
     // Each test starts from an empty device list.
     QFile::remove(AppSettings::stateFilePath());
     SettingsStore::open()->clear();
-    m_session = std::make_unique<MonitoringSession>(*ClockRegistry::instance());
+    m_session = std::make_unique<MonitoringSession>(*ClockRegistry::instance(), m_exchanges, m_alerts);
     QVERIFY(m_session->acquireLock());
 }
 
 void TestWindowMain::cleanup()
 {
-    notificationSettings() = NotificationSettings();
+    m_alerts = NotificationSettings();
     AppSettings::reportSettings() = ReportSettings();
     WindowTray::clearAvailabilityForTest();
     m_alone.reset();
@@ -175,7 +178,7 @@ void TestWindowMain::closeSequence()
     WindowTray::setAvailabilityForTest(true);
     auto window = makeWindow();
     // Switched on after start-up, so the reporter never writes a workbook here.
-    notificationSettings().errorNtpTimeout = alerts;
+    m_alerts.errorNtpTimeout = alerts;
     AppSettings::reportSettings().enabled = report;
     for (int answer : answers)
         m_dialogs.answerQuestion(QuestionResult(answer));
@@ -299,7 +302,7 @@ void TestWindowMain::tray()
         if (action == "hide, show action")
             trigger("actionShowWindow");
     } else if (action == "close with alerts") {
-        notificationSettings().errorConnection = true;
+        m_alerts.errorConnection = true;
         QVERIFY(!window->close());
     }
 
@@ -374,7 +377,7 @@ void TestWindowMain::lockedDeviceList()
         QVERIFY(other.tryLock());
         m_dialogs.answerQuestion(QuestionResult(answer));
     }
-    MonitoringSession session{*ClockRegistry::instance()};
+    MonitoringSession session{*ClockRegistry::instance(), m_exchanges, m_alerts};
     QCOMPARE(Startup(session, m_dialogs).openDeviceList(), opened);
     QCOMPARE(session.isWritable(), writable);
     QCOMPARE(m_dialogs.questionTexts().size(), heldElsewhere ? 1 : 0);
@@ -433,7 +436,7 @@ void TestWindowMain::languageChosenFromTheTray()
 std::unique_ptr<PageNotifications> TestWindowMain::notificationsPage(bool writable)
 {
     if (!writable)
-        m_session = std::make_unique<MonitoringSession>(*ClockRegistry::instance());
+        m_session = std::make_unique<MonitoringSession>(*ClockRegistry::instance(), m_exchanges, m_alerts);
     m_alone = std::make_unique<StandaloneServices>(*m_session, m_dialogs);
     auto page = std::make_unique<PageNotifications>(m_alone->services());
     page->LoadNotificationWidgets();
@@ -474,7 +477,7 @@ void TestWindowMain::saveQuestionOnlyWhenChanged()
     QFETCH(bool, asked);
 
     // A closed port on this machine: a test mail sent unasked fails at once.
-    NotificationSettings &stored = notificationSettings();
+    NotificationSettings &stored = m_alerts;
     stored.server = QStringLiteral("127.0.0.1");
     stored.port = 1;
     stored.authType = 0;
@@ -516,7 +519,7 @@ void TestWindowMain::saveNotifications()
     QCOMPARE(m_dialogs.questionTexts(), QStringList{message.isEmpty() ? m_session->readOnlyReason() : message});
     QCOMPARE(QFile::exists(AppSettings::stateFilePath()), written);
     const bool refused = message.endsWith("cannot be empty");
-    const NotificationSettings &stored = notificationSettings();
+    const NotificationSettings &stored = m_alerts;
     QCOMPARE(stored.recipients.isEmpty(), refused);
     if (!refused) {
         QCOMPARE(stored.authType, authType);

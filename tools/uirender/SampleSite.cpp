@@ -82,9 +82,8 @@ DevClock *makeClock(const SampleClock &sample)
     return clock;
 }
 
-void populateNotifications()
+void populateNotifications(NotificationSettings &settings)
 {
-    NotificationSettings &settings = notificationSettings();
     settings.server = QStringLiteral("smtp.site.example");
     settings.port = 587;
     settings.authType = 2;
@@ -192,7 +191,7 @@ void writeAuditFindings()
         file.write(QJsonDocument(QJsonObject{{QStringLiteral("clocks"), clocks}}).toJson());
 }
 
-void populate()
+void populate(NotificationSettings &alerts)
 {
     ClockRegistry *registry = ClockRegistry::instance();
     ClockConfig config;
@@ -207,14 +206,14 @@ void populate()
             registry->setClockGroup(registry->clockCount() - 1, sample.group);
     }
     registry->groupAt(0)->setConfig(config);
-    populateNotifications();
+    populateNotifications(alerts);
     writeAuditFindings();
 }
 
-void clear()
+void clear(NotificationSettings &alerts)
 {
     ClockRegistry::instance()->clear();
-    notificationSettings() = NotificationSettings();
+    alerts = NotificationSettings();
     QFile::remove(AuditFindingsStore::defaultPath());
 }
 

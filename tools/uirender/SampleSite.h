@@ -6,16 +6,17 @@
 
 class ClockConfig;
 class DevClock;
+struct NotificationSettings;
 
 // A made-up site for the pictures, modelled on the demo fleet: clocks of
 // several models with live-looking status, groups with a configuration, and
 // filled-in alert and report settings. Nothing here reaches a network.
 namespace SampleSite {
 
-// Fills the clock registry and the notification settings.
-void populate();
+// Fills the clock registry and these notification settings.
+void populate(NotificationSettings &alerts);
 // Empties the registry and resets the notification settings.
-void clear();
+void clear(NotificationSettings &alerts);
 
 // A configuration with something set on every tab.
 void fillConfig(ClockConfig &config);

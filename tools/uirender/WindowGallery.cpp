@@ -4,6 +4,7 @@
 #include "operations/CommissioningModel.h"
 #include "operations/Communication.h"
 #include "model/DevClock.h"
+#include "notify/NotificationSettings.h"
 #include "ui/dialogs/DialogAuthentication.h"
 #include "ui/dialogs/DialogCombobox.h"
 #include "ui/dialogs/DialogCommissioningResults.h"
@@ -60,6 +61,20 @@ DialogHost &dialogs()
     return host;
 }
 
+// The tool's own exchanges and alert settings, as a program's main() holds
+// them; the pictures need nothing more lasting.
+Communication &exchanges()
+{
+    static Communication communication;
+    return communication;
+}
+
+NotificationSettings &alerts()
+{
+    static NotificationSettings settings;
+    return settings;
+}
+
 void waitUntil(const std::function<bool()> &ready)
 {
     const QDeadlineTimer deadline(readyDeadlineMs);
@@ -86,19 +101,19 @@ void showReportSettings(WindowMain *window)
 // The window on the sample site, on its device list once that is filled.
 WindowMain *makeWindow()
 {
-    auto *session = new MonitoringSession(*ClockRegistry::instance());
+    auto *session = new MonitoringSession(*ClockRegistry::instance(), exchanges(), alerts());
     // The tool's own temporary list: the window shows as it does for its writer.
     // The session is never started: the sample's addresses may exist on the
     // network the tool runs in.
     session->acquireLock();
-    auto *services = new PageServices(*ClockRegistry::instance(), *Communication::instance(), *session, dialogs());
+    auto *services = new PageServices(*ClockRegistry::instance(), exchanges(), *session, dialogs());
     auto *window = new WindowMain(*services);
     // The window's children go in order: its pages first, then the services
     // and the session they use.
     services->setParent(window);
     session->setParent(window);
-    SampleSite::populate();
-    QObject::connect(window, &QObject::destroyed, [] { SampleSite::clear(); });
+    SampleSite::populate(alerts());
+    QObject::connect(window, &QObject::destroyed, [] { SampleSite::clear(alerts()); });
     window->findChild<PageNotifications *>()->LoadNotificationWidgets();
     showReportSettings(window);
     window->resize(windowWidth, windowHeight);
@@ -227,9 +242,9 @@ std::unique_ptr<QWidget> devicesFound()
 
 std::unique_ptr<QWidget> deviceSettings()
 {
-    SampleSite::populate();
-    auto *dialog = new DialogDeviceSettings(dialogs(), *Communication::instance());
-    QObject::connect(dialog, &QObject::destroyed, [] { SampleSite::clear(); });
+    SampleSite::populate(alerts());
+    auto *dialog = new DialogDeviceSettings(dialogs(), exchanges());
+    QObject::connect(dialog, &QObject::destroyed, [] { SampleSite::clear(alerts()); });
     dialog->setNetworkCards({SampleSite::networkCard()});
     const int lobby = 2;
     dialog->setClock(ClockRegistry::instance()->clockAt(lobby), lobby);

@@ -27,7 +27,7 @@ PageNotifications::PageNotifications(PageServices &services, QWidget *parent)
     : NavigationPage(parent)
     , ui(new Ui::PageNotifications)
     , m_services(services)
-    , m_testMail(new TestMailFlow(this))
+    , m_testMail(new TestMailFlow(services.session().alertSettings(), this))
 {
     ui->setupUi(this);
     ui->btnAddRecipient->setIcon(ThemeManager::themedIcon(addIcon));
@@ -82,7 +82,7 @@ bool PageNotifications::isTestMailRunning() const
 
 void PageNotifications::LoadNotificationWidgets()
 {
-    const NotificationSettings &settings = notificationSettings();
+    const NotificationSettings &settings = m_services.session().alertSettings();
     ui->ledNotifServer->setText(settings.server);
     ui->sbxNotifPort->setValue(settings.port);
     ui->ledNotifUsername->setText(settings.username);
@@ -118,7 +118,7 @@ bool PageNotifications::SaveNotificationSettings(bool showMessage)
         return false;
     }
 
-    NotificationSettings &settings = notificationSettings();
+    NotificationSettings &settings = m_services.session().alertSettings();
     settings = formSettings();
     showCredentials(settings.authType);
 
@@ -138,7 +138,7 @@ bool PageNotifications::SaveNotificationSettings(bool showMessage)
 NotificationSettings PageNotifications::formSettings() const
 {
     // What the form does not show (key, certificate) stays as it is.
-    NotificationSettings settings = notificationSettings();
+    NotificationSettings settings = m_services.session().alertSettings();
     settings.server = ui->ledNotifServer->text();
     settings.port = ui->sbxNotifPort->value();
     settings.username = ui->ledNotifUsername->text();

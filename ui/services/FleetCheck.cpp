@@ -15,7 +15,7 @@ void FleetCheck::run(PageServices &services, QObject *context, const std::functi
                      bool recordFindings)
 {
     for (;;) {
-        FleetAudit audit;
+        FleetAudit audit(services.communication());
         if (!select(audit))
             return;
         audit.setSiteZone(AppSettings::siteZone());

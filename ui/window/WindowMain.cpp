@@ -274,7 +274,7 @@ void WindowMain::openHelp()
 
 void WindowMain::closeEvent(QCloseEvent *event)
 {
-    const NotificationSettings &alerts = notificationSettings();
+    const NotificationSettings &alerts = m_services.session().alertSettings();
     const bool alertsOn = alerts.errorConnection || alerts.errorAuth || alerts.errorNtpTimeout;
     const QString question = WindowClosing::question(alertsOn, AppSettings::reportSettings().enabled);
     if (!question.isEmpty()) {
