@@ -3,8 +3,10 @@
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
 #include "model/DevClock.h"
+#include "health/HealthWriter.h"
 #include "operations/audit/FleetAudit.h"
 #include "operations/GetConfigurationSender.h"
+#include "operations/GetStatusSender.h"
 #include "tests/operations/OperationsTestSupport.h"
 #include "tests/support/HealthPolls.h"
 #include "operations/SenderPool.h"
@@ -56,6 +58,8 @@ private slots:
     void downloadStartsBeforeABackgroundAudit();
     void groupSendReportsItsSilentClocks();
     void cancelDuringAGroupSend();
+    void exchangesOfTheirOwnShareNothing_data();
+    void exchangesOfTheirOwnShareNothing();
 
 private:
     QList<DevClock *> listFleet(const QList<int> &indexes);
@@ -305,6 +309,72 @@ void TestParallel::cancelDuringAGroupSend()
     QCOMPARE(m_sim.httpRequests().size(), 2);
     QCOMPARE(spy.progress.count(), 1);
     QCOMPARE(spy.count(), 1);
+}
+
+void TestParallel::exchangesOfTheirOwnShareNothing_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::newRow("sender") << "sender";
+    QTest::newRow("poller") << "poller";
+    QTest::newRow("audit") << "audit";
+}
+
+// Two programs' exchanges: the one slot of the first, held by a silent
+// clock, holds nothing of the second's, and neither books the other's work.
+void TestParallel::exchangesOfTheirOwnShareNothing()
+{
+    QFETCH(QString, user);
+    const ExchangeLane lane = user == "poller" ? ExchangeLane::Poll
+        : user == "audit"                      ? ExchangeLane::Probe
+                                               : ExchangeLane::User;
+    Communication other;
+    Communication *exchanges[2] = {&m_exchanges, &other};
+    for (Communication *each : exchanges) {
+        each->workers().setBound(1);
+        each->workers().setProbeBound(1);
+    }
+    // The silent clock holds its slot for eight seconds.
+    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 400, WorkerWWW::defaultQuietWaitMs});
+    ClockRegistry lists[2];
+    bool done[2] = {false, false};
+    QObject listener; // whatever ends after the row reports to nobody
+    std::vector<std::unique_ptr<QObject>> owned;
+    DataSender *blocker = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        auto *clock = new DevClock;
+        clock->network.ip = ipOf(i ? FleetSize - 1 : FirstSilent);
+        clock->user = QStringLiteral("admin");
+        clock->password = QStringLiteral("pw");
+        lists[i].addClock(clock);
+        bool *flag = &done[i];
+        if (user == "sender") {
+            DataSender *sender = exchanges[i]->getStatus({SenderTarget::fromClock(*lists[i].clockAt(0))});
+            connect(sender, &DataSender::finished, &listener, [flag] { *flag = true; });
+            blocker = blocker ? blocker : sender;
+        } else if (user == "poller") {
+            auto *poker = new ClockPoker(lists[i], *new HealthWriter(lists[i], &listener), *exchanges[i]);
+            owned.emplace_back(poker);
+            connect(poker, &ClockPoker::PollFinished, &listener, [flag](quint64, bool answered) { *flag = answered; });
+        } else {
+            auto *audit = new FleetAudit(*exchanges[i]);
+            owned.emplace_back(audit);
+            audit->setLane(ExchangeLane::Probe);
+            audit->selectAllClocks(lists[i]);
+            connect(audit, &FleetAudit::finished, &listener, [flag] { *flag = true; });
+            audit->start();
+        }
+        if (i == 0) {
+            QTRY_COMPARE_WITH_TIMEOUT(m_exchanges.workers().schedule().runningCount(lane), 1, 10000);
+            QCOMPARE(other.workers().schedule().runningCount(lane), 0);
+        }
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(done[1], 5000);
+    QVERIFY(!done[0]);
+    QCOMPARE(m_exchanges.workers().schedule().runningCount(lane), 1);
+    if (blocker) {
+        QCOMPARE(m_exchanges.pool()->senders(), QList<DataSender *>{blocker});
+        QVERIFY(other.pool()->senders().isEmpty() && !other.cancel(blocker));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestParallel)
