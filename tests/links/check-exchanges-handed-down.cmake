@@ -4,21 +4,12 @@
 # so two of them share nothing. Only the executables (apps/) and the test,
 # benchmark and tool code may hold their own. SOURCE_DIR is the source tree.
 cmake_minimum_required(VERSION 3.25)
-set(outside apps tests bench tools fuzz)
 set(globals
     "WorkerThreadPool::instance[ \t]*\\("
     "Communication::instance[ \t]*\\("
     "(^|[^A-Za-z0-9_:.>])notificationSettings[ \t]*\\("
     "setDefaultWaits[ \t]*\\(")
-file(GLOB folders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
-set(files)
-foreach(folder IN LISTS folders)
-    if(NOT IS_DIRECTORY ${SOURCE_DIR}/${folder} OR folder IN_LIST outside OR folder MATCHES "^(build|\\.)")
-        continue()
-    endif()
-    file(GLOB_RECURSE found RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
-    list(APPEND files ${found})
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/LibraryFiles.cmake)
 set(failures)
 foreach(path IN LISTS files)
     foreach(global IN LISTS globals)
@@ -29,10 +20,6 @@ foreach(path IN LISTS files)
         endforeach()
     endforeach()
 endforeach()
-list(LENGTH files count)
-if(count LESS 100)
-    message(FATAL_ERROR "Only ${count} library files found under ${SOURCE_DIR}")
-endif()
 if(failures)
     list(JOIN failures "\n  " text)
     message(FATAL_ERROR "Process-wide exchanges or alert settings taken instead of handed down:\n  ${text}")
