@@ -4,7 +4,8 @@
 #include <QObject>
 
 // One exchange with a clock: owns its socket for the length of the exchange
-// and runs on a worker thread (see WorkerThreadPool). A transport reports
+// and runs on a worker thread (see WorkerThreadPool), or, for HTTP, on the
+// exchange loop without a thread or socket of its own. A transport reports
 // failure only through the error flag (and WorkerWWW through its error code);
 // nothing is thrown out of execute.
 class Worker : public QObject

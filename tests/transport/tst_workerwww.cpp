@@ -140,7 +140,7 @@ void TestWorkerWWW::reading_data()
     QTest::newRow("401 is the worker's failure") << plan({{0, unauthorized}}, true) << int(AuthorizationError)
                                                  << unauthorized;
     // The body's length has seven digits whichever it is.
-    const int bodyOfMax = WorkerWWW::maxReplySize - int(withLength("HTTP/1.1 200 OK", "").size()) - 6;
+    const int bodyOfMax = HttpExchange::maxReplySize - int(withLength("HTTP/1.1 200 OK", "").size()) - 6;
     const QByteArray exactlyMax = withLength("HTTP/1.1 200 OK", QByteArray(bodyOfMax, 'x'));
     QTest::newRow("reply of exactly 1 MiB") << plan({{0, exactlyMax}}, true) << int(NoError) << exactlyMax;
     // A clock that talks without end is cut off, not read on.
@@ -179,9 +179,8 @@ void TestWorkerWWW::reading()
 void TestWorkerWWW::replyPastTheCapFails_data()
 {
     QTest::addColumn<QByteArray>("payload"); // null: a status poll
-    // A body too long for one segment goes out on the worker's own thread.
-    QTest::newRow("blocking worker") << QByteArray(WorkerWWW::splitPayloadSize + 1, 'a');
-    QTest::newRow("worker on the exchange loop") << QByteArray("a=1");
+    QTest::newRow("body sent as head, pause, body") << QByteArray(HttpExchange::splitPayloadSize + 1, 'a');
+    QTest::newRow("body in one piece") << QByteArray("a=1");
     QTest::newRow("status poller") << QByteArray();
 }
 
@@ -240,12 +239,10 @@ void TestWorkerWWW::unparseableUrlTouchesNoSocket()
     // An address that does not fit into a URL without brackets.
     QTcpServer listener;
     const bool listening = listener.listen(QHostAddress::LocalHostIPv6, 80);
-
-    WorkerWWW worker(QHostAddress::LocalHostIPv6, "/D", "a=1", "user", "pass", 305);
-    worker.execute();
-    QVERIFY(worker.error());
-    QCOMPARE(int(worker.errorCode()), int(ConnectionError));
-    QVERIFY(worker.request().isEmpty());
+    const Outcome outcome = exchange("a=1", 305, QHostAddress(), QHostAddress::LocalHostIPv6);
+    QVERIFY(outcome.finished);
+    QCOMPARE(outcome.code, int(ConnectionError));
+    QCOMPARE(outcome.reason, QStringLiteral("not a clock address"));
     // A connection the worker made would already wait in the listener's queue.
     QVERIFY(!listening || !listener.waitForNewConnection(0));
 }
