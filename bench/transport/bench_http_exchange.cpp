@@ -79,14 +79,25 @@ int main(int argc, char *argv[])
     for (const auto &scenario : scenarios) {
         peer.setPlan(scenario.plan);
         QVector<double> times;
-        for (int i = 0; i < rounds; ++i)
+        // Between the head's arrival and the body's, when it came in parts.
+        QVector<double> pauses;
+        for (int i = 0; i < rounds; ++i) {
             times.append(exchangeOnce(workers, scenario.body));
-        std::sort(times.begin(), times.end());
-        out << QString("  %1  min %2  median %3  max %4\n")
-                   .arg(QString::fromLatin1(scenario.name), -34)
-                   .arg(times.first(), 8, 'f', 1)
-                   .arg(times.at(rounds / 2), 8, 'f', 1)
-                   .arg(times.last(), 8, 'f', 1);
+            const QList<HttpPeer::Arrival> arrivals = peer.arrivals();
+            if (!scenario.body.isEmpty() && arrivals.size() > 1)
+                pauses.append(double(arrivals.at(1).atMs - arrivals.first().atMs));
+        }
+        const auto print = [&out](const QString &name, QVector<double> figures) {
+            std::sort(figures.begin(), figures.end());
+            out << QString("  %1  min %2  median %3  max %4\n")
+                       .arg(name, -34)
+                       .arg(figures.first(), 8, 'f', 1)
+                       .arg(figures.at(figures.size() / 2), 8, 'f', 1)
+                       .arg(figures.last(), 8, 'f', 1);
+        };
+        print(QString::fromLatin1(scenario.name), times);
+        if (!pauses.isEmpty())
+            print(QStringLiteral("  pause on the wire"), pauses);
         out.flush();
     }
     return 0;
