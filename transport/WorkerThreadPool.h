@@ -20,8 +20,8 @@ class WorkerThread;
 // user operations before probes before polls). Lives on the GUI thread.
 // HTTP exchanges run together on one thread (ExchangeLoop); the UDP
 // discovery window and the raw TCP exchanges, which wait on their sockets,
-// take a pool thread each. Each program makes one
-// (see Communication); two pools share nothing.
+// take a pool thread each. Each program makes one (see Communication); two
+// pools share nothing.
 class WorkerThreadPool : public QObject
 {
     Q_OBJECT
