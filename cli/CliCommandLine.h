@@ -28,6 +28,7 @@ enum class CliCommand {
     AddRange,
     Import,
     Credentials,
+    Change,
     Version,
 };
 
