@@ -277,8 +277,11 @@ int change(CliSession &session)
     session.progress().finish();
 
     const int planned = run.plannedCount();
-    if (!out.json())
+    // Standard output carries only the CSV when it is asked for.
+    if (in.hasOption(QStringLiteral("csv")) && !dryRun)
         out.message(ChangeReport::planText(run.state()));
+    else
+        out.text(ChangeReport::planText(run.state()));
     if (dryRun) {
         out.document(ChangeReport::json(run.state(), false));
         const bool allPlanned = std::none_of(run.state().clocks.cbegin(), run.state().clocks.cend(),

@@ -54,7 +54,7 @@ QString verifiedText(const ClockChange &clock)
 QString errorText(const ClockChange &clock)
 {
     if (clock.state == State::Unreadable)
-        return tr("configuration not readable: %1").arg(clock.error);
+        return tr("configuration not readable (%1)").arg(clock.error);
     if (clock.state == State::Stopped)
         return tr("the run stopped before its wave");
     return clock.error;

@@ -6,7 +6,6 @@
 #include "operations/SetConfigurationSender.h"
 #include "values/Error.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 
 #include <algorithm>
@@ -15,11 +14,6 @@
 namespace {
 
 using State = ClockChange::State;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ChangeRun", text);
-}
 
 int percentOf(int total, int percent)
 {

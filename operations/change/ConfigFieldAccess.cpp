@@ -101,13 +101,17 @@ Spec chosen(const char *name, ConfigPart part, int Fields::*member, ChoiceLists:
 {
     return {QLatin1String(name), part, [member](const Fields &c) { return QString::number(c.*member); },
             [member, list](Fields &c, const QString &v) {
+                // The index first, as the file holds it: Brightness's texts are numbers too.
+                const QString asNumber = readNumber(v, 0, ChoiceLists::count(list) - 1, c.*member);
+                if (asNumber.isEmpty())
+                    return asNumber;
                 for (int i = 0; i < ChoiceLists::count(list); ++i) {
                     if (v.trimmed().compare(ChoiceLists::sourceText(list, i), Qt::CaseInsensitive) == 0) {
                         c.*member = i;
                         return QString();
                     }
                 }
-                return readNumber(v, 0, ChoiceLists::count(list) - 1, c.*member);
+                return asNumber;
             }};
 }
 

@@ -27,7 +27,7 @@ ConfigPart partOf(const QString &name);
 // temperature offset with one decimal, texts as they are.
 QString text(const ClockConfigFields &config, const QString &name);
 // Sets the field from such a text; a choice may also be given by its text
-// ("Auto"). False, with the reason, when the name or the value is not one
+// ("Auto", "12h") where it is not an index. False, with the reason, when the name or the value is not one
 // the field can hold or a clock can be sent.
 bool set(ClockConfigFields &config, const QString &name, const QString &value, QString *why);
 

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# zentick-cli change of Server1 on a simulated fleet whose clocks answer after
+# 50 to 300 ms, in private network namespaces: prints how long the plan takes
+# (--dry-run: every configuration read) and the whole run (plan, waves of
+# 10 %, each clock sent its time part and read back). Needs root; build
+# with -DCMAKE_BUILD_TYPE=Release.
+#   bench/operations/change.sh [BUILD_DIR] [CLOCKS]   (default build, 1000)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build="${1:-build}"
+count="${2:-1000}"
+bin="$build/bin"
+fleet=bench/operations/fleet.py
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
+
+# A neighbour entry per clock; the kernel's default table keeps 1024.
+for i in 1 2 3; do
+    now="$(sysctl -n net.ipv4.neigh.default.gc_thresh$i)"
+    [ "$now" -ge 32768 ] || sysctl -qw net.ipv4.neigh.default.gc_thresh$i=32768
+done
+
+prefix=22
+[ "$count" -le 4000 ] || prefix=18
+last="$(/usr/bin/python3 "$fleet" make "$tmp/f.json" "$count" 0 50 300)"
+/usr/bin/python3 "$fleet" list "$tmp/f.json" 0
+tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --prefix "$prefix" \
+    --addresses "192.168.0.10-$last" -- bash -c '
+    ms() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
+    start=$(date +%s%N)
+    "$1/zentick-cli" change --all --set Server1=ntp.bench.example --dry-run >/dev/null
+    echo "plan of $2 clocks (every configuration read): $(ms "$start") ms"
+    start=$(date +%s%N)
+    status=0
+    "$1/zentick-cli" --json change --all --set Server1=ntp.bench.example --yes >"$3/result.json" || status=$?
+    echo "plan, apply and read back of $2 clocks: $(ms "$start") ms (exit $status)"
+    /usr/bin/python3 -c "import json,sys; c=json.load(open(sys.argv[1]))[\"clocks\"]; \
+print(\"verified:\", sum(x[\"state\"] == \"verified\" for x in c), \"of\", len(c))" "$3/result.json"' \
+    _ "$bin" "$count" "$tmp"
