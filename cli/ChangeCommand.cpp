@@ -3,6 +3,7 @@
 #include "cli/ChangeReport.h"
 #include "cli/CliSession.h"
 #include "cli/SignalWatcher.h"
+#include "core/AppSettings.h"
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
@@ -20,6 +21,8 @@
 
 #include <algorithm>
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace ChangeCommand {
 
@@ -50,6 +53,8 @@ int readRecipe(CliSession &session, ChangeRecipe &recipe)
         return session.usageError(tr("change: --from and --only go together"));
     if (in.hasOption(optionAlign)) {
         recipe.kind = ChangeRecipe::Kind::Align;
+        recipe.siteZone = in.hasOption(QStringLiteral("site-zone")) ? in.option(QStringLiteral("site-zone"))
+                                                                   : QString::fromUtf8(AppSettings::siteZone().id());
         return ExitSuccess;
     }
     recipe.kind = ChangeRecipe::Kind::Set;
@@ -229,6 +234,11 @@ bool confirmed(CliSession &session, int clocks)
     err.flush();
     QTextStream in(stdin);
     const QString answer = in.readLine().trimmed().toLower();
+    // A typed answer ends its line; a piped one does not.
+    if (!::isatty(STDIN_FILENO)) {
+        err << QLatin1Char('\n');
+        err.flush();
+    }
     return answer == QLatin1String("y") || answer == QLatin1String("yes");
 }
 

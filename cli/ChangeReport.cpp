@@ -116,7 +116,9 @@ QString planText(const ChangeRunState &state)
     if (!rows.isEmpty())
         text += QLatin1Char('\n') + ClockPrinter::formatTable(rows);
     if (!others.isEmpty())
-        text += QLatin1Char('\n') + ClockPrinter::formatTable(others);
+        text += (rows.isEmpty() ? QStringLiteral("\n") : QString()) + ClockPrinter::formatTable(others);
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
     return text;
 }
 
@@ -131,7 +133,7 @@ QString resultText(const ChangeRunState &state)
         verified += clock.state == State::Verified ? 1 : 0;
     }
     QString text = ClockPrinter::formatTable(rows);
-    text += QLatin1Char('\n') + tr("Change run %1: %2 verified of %3 clocks.").arg(state.id).arg(verified).arg(state.clocks.size());
+    text += tr("Change run %1: %2 verified of %3 clocks.").arg(state.id).arg(verified).arg(state.clocks.size());
     if (state.stopped)
         text += QLatin1Char('\n') + tr("Stopped: more clocks failed than --max-failed allows.");
     return text;

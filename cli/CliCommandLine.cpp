@@ -269,6 +269,7 @@ const QVector<CommandSpec> &commandTable()
           {"from", ValueKind::Text},
           {"only", ValueKind::Text},
           {"align", ValueKind::Flag},
+          {"site-zone", ValueKind::Zone},
           {"dry-run", ValueKind::Flag},
           {"yes", ValueKind::Flag},
           {"canary", ValueKind::Number, false, 1, maxChangeClocks},
@@ -277,7 +278,7 @@ const QVector<CommandSpec> &commandTable()
           {"resume", ValueKind::Text},
           {"csv", ValueKind::Flag},
           parallelOption},
-         "[IP|N ...] [--group NAME] [--all]\n(--set FIELD=VALUE... | --from FILE --only FIELD,... | --align)\n"
+         "[IP|N ...] [--group NAME] [--all]\n(--set FIELD=VALUE... | --from FILE --only FIELD,... | --align [--site-zone ZONE])\n"
          "[--dry-run] [--yes] [--canary N] [--wave N] [--max-failed N|P%] [--csv]\n"
          "[--parallel N]\n--resume ID [--yes] [--csv]",
          "Changes some fields of many clocks and leaves every other field as each clock\n"
@@ -290,7 +291,9 @@ const QVector<CommandSpec> &commandTable()
          "Alarm2.Time; --set takes a value as config show prints it (on/off, a number\n"
          "or the choice's text, HH:MM). --from FILE --only Server1,Alarm2 takes those\n"
          "fields from a configuration file. --align brings each clock into line with\n"
-         "its group's configuration in the fields the audit finds different.\n"
+         "its group's configuration in the fields the audit finds different, and its\n"
+         "daylight-saving fields where the audit finds its offset leaving the site's\n"
+         "zone (ZONE, the stored site zone or the system's).\n"
          "--dry-run stops after the plan. The first wave has --canary N clocks (1 %, at\n"
          "least 1), each later one --wave N (10 %); once more clocks failed than\n"
          "--max-failed N or P% (5 %), the run stops before the next wave. Each run has\n"

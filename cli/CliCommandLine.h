@@ -28,8 +28,8 @@ enum class CliCommand {
     AddRange,
     Import,
     Credentials,
-    Change,
     Version,
+    Change,
 };
 
 // One parsed command line: the command, its positional arguments and its

@@ -1,12 +1,18 @@
 #include "operations/change/ChangePlan.h"
 
+#include "model/ChoiceLists.h"
 #include "model/ConfigCodes.h"
 #include "model/ParameterText.h"
+#include "operations/audit/AuditedClock.h"
 #include "operations/audit/ConfigDrift.h"
+#include "operations/audit/FleetAudit.h"
 #include "operations/change/ConfigFieldAccess.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <QTimeZone>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +29,7 @@ const QString keyField = QStringLiteral("field");
 const QString keyValue = QStringLiteral("value");
 const QString kindSet = QStringLiteral("set");
 const QString kindAlign = QStringLiteral("align");
+const QString keySiteZone = QStringLiteral("siteZone");
 
 // The encoders take the whole record.
 std::unique_ptr<ClockConfig> asRecord(const ClockConfigFields &fields)
@@ -32,7 +39,56 @@ std::unique_ptr<ClockConfig> asRecord(const ClockConfigFields &fields)
     return record;
 }
 
+bool leavesTheZone(const ClockConfigFields &config, const AuditChecks::Site &site)
+{
+    AuditedClock clock;
+    clock.downloaded = true;
+    clock.config = config;
+    const QVector<AuditFinding> findings = AuditChecks::check(clock, site);
+    return std::any_of(findings.cbegin(), findings.cend(),
+                       [](const AuditFinding &f) { return f.kind == AuditFinding::Kind::DaylightSaving; });
+}
+
+// The nearest settings the audit accepts: the clock's own zone with each
+// preset rule (or none), then every other zone. False when none fits (a
+// zone whose rule no preset has).
+bool alignDaylight(ClockConfigFields &config, const AuditChecks::Site &site)
+{
+    if (!leavesTheZone(config, site))
+        return true;
+    QVector<int> zones{config.TimeZone};
+    for (int zone = 0; zone < ChoiceLists::count(ChoiceLists::TimeZone); ++zone) {
+        if (zone != config.TimeZone)
+            zones.append(zone);
+    }
+    for (int zone : qAsConst(zones)) {
+        for (int preset = -1; preset < ChoiceLists::localizationOther; ++preset) {
+            ClockConfigFields candidate = config;
+            candidate.TimeZoneActive = true;
+            candidate.TimeZone = zone;
+            candidate.DaylightSaving = preset >= 0;
+            if (preset >= 0)
+                candidate.Localization = preset;
+            if (!leavesTheZone(candidate, site)) {
+                config = candidate;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
+
+void ChangeRecipe::prepareSite(const QDateTime &now)
+{
+    if (kind != Kind::Align || siteZone.isEmpty())
+        return;
+    const QTimeZone zone(siteZone.toUtf8());
+    const QDateTime from = now.toUTC();
+    const QDateTime to = from.addMonths(FleetAudit::DefaultHorizonMonths);
+    m_site = std::make_shared<const AuditChecks::Site>(AuditChecks::Site{siteZone, OffsetTimeline::ofZone(zone, from, to)});
+}
 
 bool ChangeRecipe::apply(const ClockConfigFields &base, const ClockConfigFields *groupConfig,
                          ClockConfigFields &result, QString *why) const
@@ -45,17 +101,24 @@ bool ChangeRecipe::apply(const ClockConfigFields &base, const ClockConfigFields 
         }
         return true;
     }
-    if (!groupConfig) {
+    if (!groupConfig && !m_site) {
         if (why)
             *why = tr("its group has no configuration");
         return false;
     }
     // The fields the audit reports, so that after the change it reports none.
-    for (const ConfigDrift::Difference &difference : ConfigDrift::differences(*groupConfig, base)) {
-        for (const QString &field : ConfigFieldAccess::expand(difference.field)) {
-            if (!ConfigFieldAccess::set(result, field, ConfigFieldAccess::text(*groupConfig, field), why))
-                return false;
+    if (groupConfig) {
+        for (const ConfigDrift::Difference &difference : ConfigDrift::differences(*groupConfig, base)) {
+            for (const QString &field : ConfigFieldAccess::expand(difference.field)) {
+                if (!ConfigFieldAccess::set(result, field, ConfigFieldAccess::text(*groupConfig, field), why))
+                    return false;
+            }
         }
+    }
+    if (m_site && !alignDaylight(result, *m_site)) {
+        if (why)
+            *why = tr("no daylight-saving setting of the clock follows the zone %1").arg(siteZone);
+        return false;
     }
     return true;
 }
@@ -65,7 +128,7 @@ QJsonObject ChangeRecipe::toJson() const
     QJsonArray list;
     for (const auto &value : values)
         list.append(QJsonObject{{keyField, value.first}, {keyValue, value.second}});
-    return {{keyKind, kind == Kind::Align ? kindAlign : kindSet}, {keyValues, list}};
+    return {{keyKind, kind == Kind::Align ? kindAlign : kindSet}, {keyValues, list}, {keySiteZone, siteZone}};
 }
 
 bool ChangeRecipe::fromJson(const QJsonObject &object, ChangeRecipe &recipe)
@@ -75,6 +138,9 @@ bool ChangeRecipe::fromJson(const QJsonObject &object, ChangeRecipe &recipe)
     if (kind != kindSet && kind != kindAlign)
         return false;
     read.kind = kind == kindAlign ? Kind::Align : Kind::Set;
+    read.siteZone = object.value(keySiteZone).toString();
+    if (!read.siteZone.isEmpty() && !QTimeZone(read.siteZone.toUtf8()).isValid())
+        return false;
     ClockConfigFields probe;
     for (const QJsonValue &entry : object.value(keyValues).toArray()) {
         const QString field = ConfigFieldAccess::canonicalName(entry.toObject().value(keyField).toString());

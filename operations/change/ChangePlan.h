@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClockConfig.h"
+#include "operations/audit/AuditChecks.h"
 #include "operations/SenderTarget.h"
 
 #include <QJsonObject>
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
 #include <optional>
 
 // One field of one clock, before and after, as ConfigFieldAccess::text
@@ -26,12 +28,20 @@ struct FieldChange
 
 // What a change does to each clock: the values given (--set, or --from a
 // file's fields, turned into values at once so a resumed run applies the
-// same), or align: the fields where the clock departs from its group.
+// same), or align: the fields where the clock departs from its group, and
+// its daylight-saving fields where the audit finds that its offset leaves
+// the site's zone.
 struct ChangeRecipe
 {
     enum class Kind { Set, Align };
     Kind kind = Kind::Set;
     QVector<QPair<QString, QString>> values; // canonical field name, value text
+    // Align: the site's zone (an IANA id); none aligns no daylight saving.
+    QString siteZone;
+
+    // The site the daylight-saving fields are checked against, from now over
+    // the audit's span; made once, before the plan.
+    void prepareSite(const QDateTime &now);
 
     // The clock's configuration after the change; false with the reason when
     // it cannot be made (align without a group configuration).
@@ -41,6 +51,9 @@ struct ChangeRecipe
     QJsonObject toJson() const;
     // False for a recipe that names no known field or holds a bad value.
     static bool fromJson(const QJsonObject &object, ChangeRecipe &recipe);
+
+private:
+    std::shared_ptr<const AuditChecks::Site> m_site;
 };
 
 // One clock of a change run and how far it got.

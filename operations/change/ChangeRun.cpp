@@ -62,6 +62,7 @@ void ChangeRun::plan()
     m_planTotal = 0;
     m_planDone = 0;
     m_wasSending.clear();
+    m_state.recipe.prepareSite(QDateTime::currentDateTimeUtc());
     for (int i = 0; i < m_state.clocks.size(); ++i) {
         ClockChange &clock = m_state.clocks[i];
         if (clock.isDone())

@@ -14,10 +14,10 @@
 
 #include <memory>
 
-// zentick-cli change against tests/cli/data/change.json: clocks 0..4 in group
-// "Hall", whose configuration is clock 0's; 1, 2 and 3 depart from it; 5
-// accepts every configuration and keeps its own; 6 answers "/B" with a reply
-// that does not decode.
+// zentick-cli change against tests/cli/data/change.json: clocks 0..3 in group
+// "Hall", whose configuration is clock 0's; 1, 2 and 3 depart from it; 4
+// leaves summer time a month late; 5 accepts every configuration and keeps
+// its own; 6 answers "/B" with a reply that does not decode.
 class TestCliChange : public QObject
 {
     Q_OBJECT
@@ -65,7 +65,7 @@ void TestCliChange::init()
     }
     DevGroup hall;
     hall.setName("Hall");
-    hall.setClockIndexes({0, 1, 2, 3, 4});
+    hall.setClockIndexes({0, 1, 2, 3});
     hall.setConfig(*config);
     QVERIFY(QDir().mkpath(QFileInfo(m_cli->stateFilePath()).path()));
     QVERIFY(StateFile::save(m_cli->stateFilePath(), list, {&hall}, NotificationSettings()));
@@ -183,7 +183,7 @@ void TestCliChange::alignMakesTheAuditClean()
 {
     const QStringList audit{"audit", "--group", "Hall", "--site-zone", "Europe/Warsaw"};
     QCOMPARE(m_cli->run(audit).exitCode, 1);
-    const CliProcess::Result planned = m_cli->run({"--json", "change", "--group", "Hall", "--align", "--dry-run"});
+    const CliProcess::Result planned = m_cli->run({"--json", "change", "--group", "Hall", "--align", "--site-zone", "Europe/Warsaw", "--dry-run"});
     QCOMPARE(planned.exitCode, 0);
     QStringList fields;
     for (const QJsonValue clock : planned.json()["clocks"].toArray()) {
@@ -194,10 +194,19 @@ void TestCliChange::alignMakesTheAuditClean()
                                   ip(3) + " QueryInterval", ip(3) + " Brightness", ip(3) + " Alarm3.Active",
                                   ip(3) + " Alarm3.Time"}));
     QVERIFY(writes() == QVector<QStringList>(fleetSize));
-    const CliProcess::Result aligned = m_cli->run({"change", "--group", "Hall", "--align", "--yes", "--csv"});
+    const CliProcess::Result aligned = m_cli->run({"change", "--group", "Hall", "--align", "--site-zone", "Europe/Warsaw", "--yes", "--csv"});
     QVERIFY2(aligned.exitCode == 0, aligned.err);
     QVERIFY2(aligned.out.startsWith("clock,ip,fields,before,after,verified,state,error\n"), aligned.out);
     QCOMPARE(m_cli->run(audit).exitCode, 0);
+
+    // Outside a group, only the daylight-saving rule the site's zone asks for.
+    const CliProcess::Result daylight =
+        m_cli->run({"--json", "change", ip(4), "--align", "--site-zone", "Europe/Warsaw", "--yes"});
+    QVERIFY2(daylight.exitCode == 0, daylight.err);
+    QCOMPARE(daylight.json()["clocks"][0]["changes"][0]["field"].toString(), QStringLiteral("Localization"));
+    const QJsonArray findings = m_cli->run({"--json", "audit", "--site-zone", "Europe/Warsaw"}).json()["clocks"][4]["findings"].toArray();
+    for (const QJsonValue finding : findings)
+        QVERIFY2(finding["kind"] != "daylightSaving", qPrintable(finding["reason"].toString()));
 }
 
 QTEST_GUILESS_MAIN(TestCliChange)
