@@ -222,6 +222,9 @@ int readResumedRun(CliSession &session, ChangeRunState &state)
     QString why;
     if (!ChangeRunFile::load(in.option(optionResume), state, &why))
         return session.output().failed(why);
+    // A run the stop rule ended goes on only under a rule that lets it.
+    if (in.hasOption(QStringLiteral("max-failed")) && !readMaxFailed(in.option(QStringLiteral("max-failed")), state))
+        return session.usageError(tr("change: --max-failed: expected a number of clocks or a percentage (5%)"));
     return refindClocks(session, state);
 }
 

@@ -280,7 +280,7 @@ const QVector<CommandSpec> &commandTable()
           parallelOption},
          "[IP|N ...] [--group NAME] [--all]\n(--set FIELD=VALUE... | --from FILE --only FIELD,... | --align [--site-zone ZONE])\n"
          "[--dry-run] [--yes] [--canary N] [--wave N] [--max-failed N|P%] [--csv]\n"
-         "[--parallel N]\n--resume ID [--yes] [--csv]",
+         "[--parallel N]\n--resume ID [--yes] [--max-failed N|P%] [--csv]",
          "Changes some fields of many clocks and leaves every other field as each clock\n"
          "has it. It reads each clock's configuration, prints the plan (per clock each\n"
          "field old -> new; clocks already right are skipped, and so is a clock whose\n"
@@ -298,7 +298,8 @@ const QVector<CommandSpec> &commandTable()
          "least 1), each later one --wave N (10 %); once more clocks failed than\n"
          "--max-failed N or P% (5 %), the run stops before the next wave. Each run has\n"
          "an id and a file in the data folder; --resume ID goes on with the clocks not\n"
-         "yet done, and a clock already showing the change is not sent again. Prints\n"
+         "yet done (under a new --max-failed if given), and a clock already showing\n"
+         "the change is not sent again. Prints\n"
          "clock, fields, before, after, verified and error per clock (--csv, --json);\n"
          "exits with 1 unless every clock is verified or was already right.\n",
          true},

@@ -82,6 +82,8 @@ void ChangeRun::plan()
 
 void ChangeRun::onDownloaded(DataSender *sender)
 {
+    if (!m_senders.contains(sender))
+        return;
     const int index = m_senders.take(sender);
     ClockChange &clock = m_state.clocks[index];
     auto *download = static_cast<GetConfigurationSender *>(sender);
@@ -171,7 +173,8 @@ void ChangeRun::startWave()
 {
     const int failed = std::count_if(m_state.clocks.cbegin(), m_state.clocks.cend(),
                                      [](const ClockChange &clock) { return clock.state == State::Failed; });
-    if (!m_queue.isEmpty() && (failed > allowedFailures() || m_stopRequested)) {
+    // Between waves only: a resumed run starts with a wave of its own.
+    if (!m_queue.isEmpty() && m_waveNumber > 0 && (failed > allowedFailures() || m_stopRequested)) {
         m_state.stopped = true;
         for (int index : qAsConst(m_queue))
             m_state.clocks[index].state = State::Stopped;
@@ -213,6 +216,8 @@ void ChangeRun::startWave()
 
 void ChangeRun::onSent(DataSender *sender)
 {
+    if (!m_senders.contains(sender))
+        return;
     const int index = m_senders.take(sender);
     ClockChange &clock = m_state.clocks[index];
     auto *upload = static_cast<SetConfigurationSender *>(sender);
@@ -231,6 +236,8 @@ void ChangeRun::onSent(DataSender *sender)
 
 void ChangeRun::onReadBack(DataSender *sender)
 {
+    if (!m_senders.contains(sender))
+        return;
     const int index = m_senders.take(sender);
     ClockChange &clock = m_state.clocks[index];
     auto *download = static_cast<GetConfigurationSender *>(sender);
