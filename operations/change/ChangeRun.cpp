@@ -270,10 +270,5 @@ void ChangeRun::finishClock(int /*index*/)
     emit progress(total - remaining, total);
     save(false);
     if (--m_inWave == 0)
-        endWave();
-}
-
-void ChangeRun::endWave()
-{
-    startWave();
+        startWave();
 }

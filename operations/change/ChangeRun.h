@@ -72,7 +72,6 @@ private slots:
 
 private:
     void startWave();
-    void endWave();
     void finishClock(int index);
     bool save(bool force);
     void dropSenders();
