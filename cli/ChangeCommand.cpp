@@ -322,7 +322,9 @@ int change(CliSession &session)
 
     printResult(session, run.state(), true);
     if (!allSucceeded(run.state())) {
-        out.message(tr("change --resume %1 goes on with the clocks not yet done.").arg(run.state().id));
+        const auto &clocks = run.state().clocks;
+        if (std::any_of(clocks.cbegin(), clocks.cend(), [](const ClockChange &clock) { return !clock.isDone(); }))
+            out.message(tr("change --resume %1 goes on with the clocks not yet done.").arg(run.state().id));
         return ExitFailed;
     }
     return ExitSuccess;
