@@ -302,7 +302,8 @@ int change(CliSession &session)
         return allPlanned ? ExitSuccess : ExitFailed;
     }
     if (planned > 0 && !confirmed(session, planned)) {
-        ChangeRunFile::save(run.state(), nullptr);
+        if (!ChangeRunFile::save(run.state(), nullptr))
+            return out.failed(tr("Nothing was sent."));
         return out.failed(tr("Nothing was sent; change --resume %1 goes on with this run.").arg(run.state().id));
     }
 

@@ -135,7 +135,7 @@ QString resultText(const ChangeRunState &state)
     QString text = ClockPrinter::formatTable(rows);
     text += tr("Change run %1: %2 verified of %3 clocks.").arg(state.id).arg(verified).arg(state.clocks.size());
     if (state.stopped)
-        text += QLatin1Char('\n') + tr("Stopped: more clocks failed than --max-failed allows.");
+        text += QLatin1Char('\n') + tr("Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.");
     return text;
 }
 

@@ -449,6 +449,10 @@ Déplacer leurs lignes là-bas ?</translation>
         <source>change --resume %1 goes on with the clocks not yet done.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChangeRecipe</name>
@@ -532,7 +536,7 @@ Déplacer leurs lignes là-bas ?</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Stopped: more clocks failed than --max-failed allows.</source>
+        <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
