@@ -4,11 +4,12 @@
 # (--dry-run: every configuration read) and the whole run (plan, waves of
 # 10 %, each clock sent its time part and read back). Needs root; build
 # with -DCMAKE_BUILD_TYPE=Release.
-#   bench/operations/change.sh [BUILD_DIR] [CLOCKS]   (default build, 1000)
+#   bench/operations/change.sh [BUILD_DIR] [CLOCKS] [PARALLEL]   (default build, 1000, 16)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build="${1:-build}"
 count="${2:-1000}"
+parallel="${3:-16}"
 bin="$build/bin"
 fleet=bench/operations/fleet.py
 tmp="$(mktemp -d)"
@@ -29,12 +30,12 @@ tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --
     --addresses "192.168.0.10-$last" -- bash -c '
     ms() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
     start=$(date +%s%N)
-    "$1/zentick-cli" change --all --set Server1=ntp.bench.example --dry-run >/dev/null
-    echo "plan of $2 clocks (every configuration read): $(ms "$start") ms"
+    "$1/zentick-cli" change --all --set Server1=ntp.bench.example --parallel "$4" --dry-run >/dev/null
+    echo "plan of $2 clocks, $4 at once (every configuration read): $(ms "$start") ms"
     start=$(date +%s%N)
     status=0
-    "$1/zentick-cli" --json change --all --set Server1=ntp.bench.example --yes >"$3/result.json" || status=$?
+    "$1/zentick-cli" --json change --all --set Server1=ntp.bench.example --parallel "$4" --yes >"$3/result.json" || status=$?
     echo "plan, apply and read back of $2 clocks: $(ms "$start") ms (exit $status)"
     /usr/bin/python3 -c "import json,sys; c=json.load(open(sys.argv[1]))[\"clocks\"]; \
 print(\"verified:\", sum(x[\"state\"] == \"verified\" for x in c), \"of\", len(c))" "$3/result.json"' \
-    _ "$bin" "$count" "$tmp"
+    _ "$bin" "$count" "$tmp" "$parallel"
