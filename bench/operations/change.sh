@@ -36,6 +36,7 @@ tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --
     status=0
     "$1/zentick-cli" --json change --all --set Server1=ntp.bench.example --parallel "$4" --yes >"$3/result.json" || status=$?
     echo "plan, apply and read back of $2 clocks: $(ms "$start") ms (exit $status)"
-    /usr/bin/python3 -c "import json,sys; c=json.load(open(sys.argv[1]))[\"clocks\"]; \
-print(\"verified:\", sum(x[\"state\"] == \"verified\" for x in c), \"of\", len(c))" "$3/result.json"' \
+    /usr/bin/python3 -c "import collections,json,sys; c=json.load(open(sys.argv[1]))[\"clocks\"]; \
+print(\"clocks by state:\", dict(collections.Counter(x[\"state\"] for x in c))); \
+print(\"errors:\", dict(collections.Counter(x.get(\"error\", \"\")[:60] for x in c if x.get(\"error\"))))" "$3/result.json"' \
     _ "$bin" "$count" "$tmp" "$parallel"
