@@ -22,8 +22,10 @@ for i in 1 2 3; do
     [ "$now" -ge 32768 ] || sysctl -qw net.ipv4.neigh.default.gc_thresh$i=32768
 done
 
-prefix=22
-[ "$count" -le 4000 ] || prefix=18
+# Room for every clock above 192.168.0.10.
+prefix=18
+[ "$count" -gt 2000 ] || prefix=21
+[ "$count" -gt 1000 ] || prefix=22
 last="$(/usr/bin/python3 "$fleet" make "$tmp/f.json" "$count" 0 50 300)"
 /usr/bin/python3 "$fleet" list "$tmp/f.json" 0
 tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --prefix "$prefix" \
