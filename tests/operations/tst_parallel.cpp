@@ -1,4 +1,5 @@
 #include "model/ClockConfig.h"
+#include "model/DevGroup.h"
 #include "operations/ClockPoker.h"
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
@@ -60,6 +61,8 @@ private slots:
     void cancelDuringAGroupSend();
     void exchangesOfTheirOwnShareNothing_data();
     void exchangesOfTheirOwnShareNothing();
+    void auditHoldsNoMoreThanItsWindow_data();
+    void auditHoldsNoMoreThanItsWindow();
 
 private:
     QList<DevClock *> listFleet(const QList<int> &indexes);
@@ -375,6 +378,57 @@ void TestParallel::exchangesOfTheirOwnShareNothing()
         QCOMPARE(m_exchanges.pool()->senders(), QList<DataSender *>{blocker});
         QVERIFY(other.pool()->senders().isEmpty() && !other.cancel(blocker));
     }
+}
+
+void TestParallel::auditHoldsNoMoreThanItsWindow_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::newRow("a fleet five times the window") << 4;
+    QTest::newRow("a window wider than the fleet") << int(FleetAudit::DefaultWindow);
+}
+
+// Clocks go through the window and are audited as they answer, out of list
+// order here (their replies take different times); the findings still come
+// in list order, the same as one clock at a time gives them.
+void TestParallel::auditHoldsNoMoreThanItsWindow()
+{
+    QFETCH(int, window);
+    QList<int> answering{0, 1, 2}; // three clocks at one address, one exchange at a time
+    for (int i = FirstSilent + SilentCount; i < FleetSize; ++i) {
+        QVERIFY(m_sim.setFaults(i, i == FleetSize - 3 ? QJsonObject{{"status", 500}}
+                                                      : QJsonObject{{"delayMs", (i % 3) * 30}}));
+        answering << i;
+    }
+    listFleet(answering);
+    DevGroup *hall = ClockRegistry::instance()->createGroup(QStringLiteral("Hall"));
+    hall->setClockIndexes({1, 4, 5, 6, 12});
+    hall->setConfig(ClockConfig()); // far from the simulator's: many fields drift
+    auto audited = [this](int clocksAtOnce, int *mostSenders) {
+        FleetAudit audit(m_exchanges);
+        audit.selectAllClocks(*ClockRegistry::instance());
+        audit.setWindow(clocksAtOnce);
+        QSignalSpy finished(&audit, &FleetAudit::finished);
+        connect(&audit, &FleetAudit::updateProgress, this, [this, mostSenders] {
+            *mostSenders = std::max(*mostSenders, int(m_exchanges.pool()->senders().size()));
+        });
+        audit.start();
+        const bool ended = finished.wait(30000);
+        QStringList found;
+        for (const AuditFinding &f : audit.findings())
+            found << f.clockIp + ' ' + AuditFinding::kindKey(f.kind) + ' ' + f.reason;
+        return std::make_tuple(ended, found, audit.mostClocksInFlight());
+    };
+    int mostSenders = 0;
+    const auto [ended, found, mostInFlight] = audited(window, &mostSenders);
+    QVERIFY(ended);
+    QCOMPARE(mostInFlight, std::min(window, int(answering.size())));
+    QVERIFY2(mostSenders <= window, qPrintable(QString::number(mostSenders)));
+    int ignored = 0;
+    const auto [alsoEnded, oneByOne, one] = audited(1, &ignored);
+    QVERIFY(alsoEnded);
+    QCOMPARE(one, 1);
+    QVERIFY(found.filter(QStringLiteral(" drift ")).size() > 5);
+    QCOMPARE(found, oneByOne);
 }
 
 QTEST_GUILESS_MAIN(TestParallel)
