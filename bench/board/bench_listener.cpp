@@ -10,6 +10,7 @@
 #include "model/DevClock.h"
 #include "persistence/EventJournal.h"
 #include "http/HttpListener.h"
+#include "http/HttpRequestParser.h"
 #include "metrics/MetricsScrape.h"
 #include "board/StatusBoard.h"
 
@@ -114,21 +115,75 @@ int main(int argc, char *argv[])
         }
     }
     ClockRegistry registry;
+    // Each clock as a poll leaves it: its own temperature, brightness and
+    // synchronisation time, so that the rows compress as a real fleet's do.
+    const auto reply = [](int i, int round) {
+        return QStringLiteral("10:00:00&09.12.2026&%1&#176;C&%2&V&noEr&pool%3.ntp.example OK&09.12.2026 - 09:%4:%5&0")
+            .arg(19.0 + (i * 7 % 60) / 10.0, 0, 'f', 1)
+            .arg((i * 13 + round) % 100)
+            .arg(i % 3)
+            .arg(i % 60, 2, 10, QLatin1Char('0'))
+            .arg(i * 7 % 60, 2, 10, QLatin1Char('0'));
+    };
     for (int i = 0; i < clockCount; ++i) {
         auto *clock = new DevClock;
         clock->id = quint64(i + 1);
         clock->name = QStringLiteral("Clock %1 in the east wing").arg(i);
         clock->network.ip = QStringLiteral("10.2.%1.%2").arg(i / 250).arg(i % 250 + 1);
+        clock->parseStatus(reply(i, 0), 200, QDateTime::currentDateTime().addMSecs(-i));
         registry.addClock(clock);
     }
     StatusBoard board(registry, folder);
-    // What a complete list costs the listener's thread: first, then from rows already written.
-    for (int round = 0; round < 3; ++round) {
+    board.setCompleteListMaxAgeMs(0);
+    // As a browser asks: the list's thread takes the snapshot, a work
+    // thread builds and compresses the answer.
+    struct Asked
+    {
+        double snapshotMs = 0;
+        double buildMs = 0;
+        QByteArray body;
+        QByteArray plain;
+    };
+    const auto ask = [&board](quint64 since) {
+        HttpRequestParser request;
+        request.feed("GET /api/v1/clocks?since=" + QByteArray::number(since)
+                     + " HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n");
+        Asked asked;
         QElapsedTimer timer;
         timer.start();
-        const QByteArray list = board.clocksDocument(Language::English, 0);
-        std::printf("complete list of %d clocks (%d KB), %s: %.1f ms\n", clockCount, list.size() / 1024,
-                    round == 0 ? "first" : "again", double(timer.nsecsElapsed()) / 1e6);
+        const HttpListener::Response response = board.handle(request);
+        asked.snapshotMs = double(timer.nsecsElapsed()) / 1e6;
+        timer.restart();
+        asked.body = response.work()().body;
+        asked.buildMs = double(timer.nsecsElapsed()) / 1e6;
+        asked.plain = board.clocksDocument(Language::English, since);
+        return asked;
+    };
+    const auto versionOf = [](const QByteArray &document) {
+        const int at = document.indexOf("\"version\":\"") + 11;
+        return document.mid(at, document.indexOf('"', at) - at).toULongLong();
+    };
+    const auto print = [](const char *what, const Asked &asked) {
+        std::printf("%-44s snapshot %6.1f ms  build+gzip %6.1f ms  %7.1f kB plain  %6.1f kB on the wire\n", what,
+                    asked.snapshotMs, asked.buildMs, asked.plain.size() / 1024.0, asked.body.size() / 1024.0);
+    };
+    print("complete list, first", ask(0));
+    // One poll round's second: a tenth of the fleet polled, with or without news.
+    quint64 since = versionOf(board.clocksDocument(Language::English, 0));
+    for (int round = 1; round <= 3; ++round) {
+        for (int i = 0; i < clockCount; ++i) {
+            DevClock *clock = registry.clockAt(i);
+            if (i % 10 != round % 10)
+                continue;
+            clock->parseStatus(reply(i, round < 3 ? 0 : round), 200);
+            registry.announceClockChanged(clock);
+        }
+        const Asked asked = ask(since);
+        print(round < 3 ? "since, a tenth polled, nothing else new" : "since, a tenth polled with a new brightness",
+              asked);
+        since = versionOf(asked.plain);
+        if (round == 1)
+            print("complete list, again", ask(0));
     }
     QByteArray page;
     for (int i = 0; i < clockCount; ++i)
