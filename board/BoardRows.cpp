@@ -17,7 +17,35 @@ size_t slotOf(Language language)
     return size_t(std::clamp(int(language), 0, LanguageManager::languageCount - 1));
 }
 
+qint64 wallMs(const QDateTime &time)
+{
+    // The local date and time read as they are: no time zone asked.
+    return QDateTime(time.date(), time.time(), Qt::UTC).toMSecsSinceEpoch();
+}
+
 } // namespace
+
+// A status time is local time, and turning one into UTC asks the C library,
+// which looks at the zone file on disk each time: at a thousand polls a second
+// that was most of the board's cost. A time of the last minute is turned
+// with the offset of now when the offset has not changed for hours, so that
+// no time of the repeated hour after a change is taken for another.
+BoardRows::RecentTimes::RecentTimes(const QDateTime &now)
+    : m_nowWallMs(wallMs(now))
+    , m_offsetMs(qint64(now.offsetFromUtc()) * 1000)
+    , m_steady(now.addSecs(-steadyHours * 3600).offsetFromUtc() == now.offsetFromUtc())
+{
+}
+
+QByteArray BoardRows::RecentTimes::utcValue(const QDateTime &time) const
+{
+    if (m_steady && time.isValid() && time.timeSpec() == Qt::LocalTime) {
+        const qint64 wall = wallMs(time);
+        if (wall <= m_nowWallMs && wall > m_nowWallMs - recentMs)
+            return BoardJson::utcValue(QDateTime::fromMSecsSinceEpoch(wall - m_offsetMs, Qt::UTC));
+    }
+    return BoardJson::utcValue(time);
+}
 
 void BoardRow::appendTo(QByteArray &out, Language language) const
 {
@@ -43,12 +71,12 @@ void BoardRows::noteChanged(quint64 clockId)
 
 std::shared_ptr<const BoardRow> BoardRows::capture(const DevClock &clock,
                                                    const std::shared_ptr<const BoardRow> &previous,
-                                                   const QDateTime &now)
+                                                   const QDateTime &now, const RecentTimes &times)
 {
     auto row = std::make_shared<BoardRow>();
     row->id = clock.id;
     BoardJson::clockParts(clock, m_registry, now, &row->head, &row->tail);
-    row->statusTime = BoardJson::utcValue(clock.status.lastStatusUpdate);
+    row->statusTime = times.utcValue(clock.status.lastStatusUpdate);
     bool sameShown = previous && previous->head == row->head && previous->tail == row->tail;
     for (size_t slot = 0; slot < m_languages.size(); ++slot) {
         if (!m_languages[slot])
@@ -83,6 +111,7 @@ bool BoardRows::hasEveryLanguage(const BoardRow &row) const
 
 void BoardRows::refresh(const QDateTime &now)
 {
+    const RecentTimes times(now);
     // A quiet period that ran out changes its rows though nothing was announced.
     if (m_nextStaleAt.isValid() && now >= m_nextStaleAt) {
         m_nextStaleAt = QDateTime();
@@ -106,7 +135,7 @@ void BoardRows::refresh(const QDateTime &now)
         for (const DevClock *clock : clocks) {
             const std::shared_ptr<const BoardRow> old = before.value(clock->id);
             const bool keep = old && hasEveryLanguage(*old) && !m_dirty.contains(clock->id);
-            rows.append(keep ? old : capture(*clock, old, now));
+            rows.append(keep ? old : capture(*clock, old, now, times));
         }
         m_rows = rows;
         if (m_listDirty || clocks.size() != before.size())
@@ -125,7 +154,7 @@ void BoardRows::refresh(const QDateTime &now)
                 refresh(now);
                 return;
             }
-            m_rows[index] = capture(*clock, m_rows.at(index), now);
+            m_rows[index] = capture(*clock, m_rows.at(index), now, times);
         }
     }
     m_dirty.clear();

@@ -64,9 +64,22 @@ public:
     std::shared_ptr<const BoardSnapshot> snapshot(Language language);
 
 private:
+    class RecentTimes
+    {
+    public:
+        static constexpr qint64 recentMs = 60 * 1000;
+        static constexpr int steadyHours = 3;
+        explicit RecentTimes(const QDateTime &now);
+        QByteArray utcValue(const QDateTime &time) const;
+
+    private:
+        qint64 m_nowWallMs;
+        qint64 m_offsetMs;
+        bool m_steady;
+    };
     // The previous row itself when nothing it holds changed.
     std::shared_ptr<const BoardRow> capture(const DevClock &clock, const std::shared_ptr<const BoardRow> &previous,
-                                            const QDateTime &now);
+                                            const QDateTime &now, const RecentTimes &times);
     bool hasEveryLanguage(const BoardRow &row) const;
     void refresh(const QDateTime &now);
 
