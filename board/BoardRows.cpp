@@ -86,7 +86,8 @@ std::shared_ptr<const BoardRow> BoardRows::capture(const DevClock &clock,
         if (sameShown && !previous->state[slot].isEmpty())
             sameShown = previous->state[slot] == row->state[slot];
     }
-    if (sameShown && previous->statusTime == row->statusTime)
+    const bool sameTime = sameShown && previous->statusTime == row->statusTime;
+    if (sameTime && hasEveryLanguage(*previous))
         return previous;
     // Its end is in the head too (mutedUntil): a row with the same head ends with it.
     const QuietPeriod quiet = m_registry.quietPeriodOf(clock, now);
@@ -95,7 +96,8 @@ std::shared_ptr<const BoardRow> BoardRows::capture(const DevClock &clock,
         if (!m_nextStaleAt.isValid() || row->staleAt < m_nextStaleAt)
             m_nextStaleAt = row->staleAt;
     }
-    row->timeVersion = ++m_version;
+    // Only written in one more language: the same row for those who have it.
+    row->timeVersion = sameTime ? previous->timeVersion : ++m_version;
     row->shownVersion = sameShown ? previous->shownVersion : row->timeVersion;
     return row;
 }

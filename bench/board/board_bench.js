@@ -71,6 +71,7 @@ async function main() {
             await sleep(500);
         }
         const idle = await cpuShare(monitor.pid, 30);
+        console.log(`monitor CPU with no board: ${idle.toFixed(2)} % of a core (load ${fs.readFileSync('/proc/loadavg', 'utf8').split(' ').slice(0, 3).join(' ')})`);
 
         const page = await browser.newPage();
         await page.goto(origin + '/');
@@ -99,9 +100,16 @@ async function main() {
         const ms = hundreds.map((t) => t.ms).sort((a, b) => a - b);
         const painted = hundreds.map((t) => t.painted).sort((a, b) => a - b);
 
+        console.log(`board at ${total} clocks: rows painted ${firstRows.toFixed(0)} ms after navigation began (data `
+            + `received at ${fetched.toFixed(0)} ms, rows built in ${firstApply.toFixed(0)} ms)`);
+        console.log(`${ms.length} updates of 100 changed clocks applied in median ${ms[ms.length >> 1].toFixed(1)} ms, `
+            + `slowest ${ms[ms.length - 1].toFixed(1)} ms; on screen (next frame painted) median `
+            + `${painted[painted.length >> 1].toFixed(1)} ms, slowest ${painted[painted.length - 1].toFixed(1)} ms`);
         const full = await onTheWire('/api/v1/clocks');
         await sleep(1000);
         const since = await onTheWire('/api/v1/clocks?since=' + full.version);
+        console.log(`on the wire (gzip): complete list ${(full.bytes / 1024).toFixed(1)} kB, "since" a second later `
+            + `${(since.bytes / 1024).toFixed(1)} kB`);
 
         const polls = { ok: 0, failed: 0 };
         const pages = [page];
@@ -121,6 +129,9 @@ async function main() {
         polls.ok = polls.failed = 0;
         const busy = await cpuShare(monitor.pid, 30);
         const counted = { ...polls };
+        console.log(`monitor CPU: ${idle.toFixed(2)} % of a core with no board, ${busy.toFixed(2)} % with ${tabs} boards `
+            + `(+${(busy - idle).toFixed(2)} %); their polls meanwhile: ${counted.ok} answered, ${counted.failed} failed `
+            + `(load ${fs.readFileSync('/proc/loadavg', 'utf8').split(' ').slice(0, 3).join(' ')})`);
 
         const weights = await page.evaluate(async () => {
             const size = async (url) => (await (await fetch(url)).arrayBuffer()).byteLength;
@@ -129,15 +140,6 @@ async function main() {
             return { page: await size('./') + await size('board.js') + await size('board.css'),
                      data: new TextEncoder().encode(JSON.stringify(data)).length };
         });
-        console.log(`board at ${total} clocks: rows painted ${firstRows.toFixed(0)} ms after navigation began (data `
-            + `received at ${fetched.toFixed(0)} ms, rows built in ${firstApply.toFixed(0)} ms)`);
-        console.log(`${ms.length} updates of 100 changed clocks applied in median ${ms[ms.length >> 1].toFixed(1)} ms, `
-            + `slowest ${ms[ms.length - 1].toFixed(1)} ms; on screen (next frame painted) median `
-            + `${painted[painted.length >> 1].toFixed(1)} ms, slowest ${painted[painted.length - 1].toFixed(1)} ms`);
-        console.log(`on the wire (gzip): complete list ${(full.bytes / 1024).toFixed(1)} kB, "since" a second later `
-            + `${(since.bytes / 1024).toFixed(1)} kB`);
-        console.log(`monitor CPU: ${idle.toFixed(2)} % of a core with no board, ${busy.toFixed(2)} % with ${tabs} boards `
-            + `(+${(busy - idle).toFixed(2)} %); their polls meanwhile: ${counted.ok} answered, ${counted.failed} failed`);
         console.log(`page ${weights.page} bytes + data for 100 clocks ${weights.data} bytes = `
             + `${((weights.page + weights.data) / 1024).toFixed(1)} kB before compression`);
     } finally {
