@@ -65,15 +65,8 @@ QByteArray BoardListBuilder::document(const BoardSnapshot &snapshot, Language la
 BoardListBuilder::Body BoardListBuilder::answer(const BoardSnapshot &snapshot, Language language, quint64 since,
                                                 bool gzip)
 {
-    if (!isComplete(snapshot, since)) {
-        Body body{document(snapshot, language, since), false};
-        if (gzip) {
-            QByteArray compressed = HttpGzip::compressed(body.bytes, completeListGzipLevel);
-            if (!compressed.isEmpty())
-                body = {std::move(compressed), true};
-        }
-        return body;
-    }
+    if (!isComplete(snapshot, since))
+        return {document(snapshot, language, since), false};
     const size_t slot = slotOf(language);
     const QMutexLocker locked(&m_locks[slot]);
     CompleteList &list = m_completeLists[slot];

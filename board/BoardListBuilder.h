@@ -34,7 +34,8 @@ public:
     // maxAgeMs ago is served again meanwhile, its version saying what it
     // holds. Otherwise the clocks whose shown fields changed after since,
     // and "statusTimes": the status times, by clock id, of those whose
-    // status time alone moved on.
+    // status time alone moved on (compressed by the listener, as small
+    // answers are).
     Body answer(const BoardSnapshot &snapshot, Language language, quint64 since, bool gzip);
     static QByteArray document(const BoardSnapshot &snapshot, Language language, quint64 since);
     static bool isComplete(const BoardSnapshot &snapshot, quint64 since);

@@ -75,6 +75,10 @@ std::shared_ptr<const BoardRow> BoardRows::capture(const DevClock &clock,
 {
     auto row = std::make_shared<BoardRow>();
     row->id = clock.id;
+    row->severity = clock.ntpSeverity();
+    // The summary counts severities: built again only when one changed.
+    if (!previous || previous->severity != row->severity)
+        m_summaryStale = true;
     BoardJson::clockParts(clock, m_registry, now, &row->head, &row->tail);
     row->statusTime = times.utcValue(clock.status.lastStatusUpdate);
     bool sameShown = previous && previous->head == row->head && previous->tail == row->tail;
@@ -140,8 +144,10 @@ void BoardRows::refresh(const QDateTime &now)
             rows.append(keep ? old : capture(*clock, old, now, times));
         }
         m_rows = rows;
-        if (m_listDirty || clocks.size() != before.size())
+        if (m_listDirty || clocks.size() != before.size()) {
             m_listVersion = ++m_version;
+            m_summaryStale = true;
+        }
         m_listDirty = false;
         m_languageAdded = false;
     } else {
@@ -171,14 +177,18 @@ std::shared_ptr<const BoardSnapshot> BoardRows::snapshot(Language language)
         m_languageAdded = true;
     }
     refresh(QDateTime::currentDateTime());
+    if (m_summaryStale) {
+        m_summaryVersion = m_version;
+        m_summaryStale = false;
+    }
     Summary &summary = m_summaries[slot];
-    if (summary.json.isEmpty() || summary.version != m_version) {
+    if (summary.json.isEmpty() || summary.version != m_summaryVersion) {
         summary.json = QJsonDocument(BoardJson::summary(m_registry.clocks(), m_texts[slot]))
                            .toJson(QJsonDocument::Compact)
                            .replace('<', "\\u003c")
                            .replace('>', "\\u003e")
                            .replace('&', "\\u0026");
-        summary.version = m_version;
+        summary.version = m_summaryVersion;
     }
     auto snapshot = std::make_shared<BoardSnapshot>();
     snapshot->firstVersion = m_firstVersion;

@@ -25,7 +25,7 @@ struct BoardRow
     // last new status time (which alone is no change of the row).
     quint64 shownVersion = 0;
     quint64 timeVersion = 0;
-    int severity = -1;
+    int severity = -1; // DevClock::ntpSeverity()
     QDateTime staleAt; // a quiet period's end: the row changes without a change of its clock
     // The JSON object in parts: head, the state text in the language asked
     // (as a JSON string, only for languages asked so far), the status time,
@@ -95,6 +95,8 @@ private:
     std::array<TextCatalogue, LanguageManager::languageCount> m_texts;
     bool m_languageAdded = false;
     QDateTime m_nextStaleAt;
+    bool m_summaryStale = true;
+    quint64 m_summaryVersion = 0;
     struct Summary
     {
         quint64 version = 0;

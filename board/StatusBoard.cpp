@@ -113,12 +113,17 @@ HttpListener::Response StatusBoard::handle(const HttpRequestParser &request)
 
 HttpListener::Response StatusBoard::clocksAnswer(Language language, quint64 since, bool gzip)
 {
+    const std::shared_ptr<const BoardSnapshot> snapshot = m_rows.snapshot(language);
+    // What changed since a page's last look is put together here, in a
+    // fraction of a millisecond: through the work threads, every board's
+    // poll would count against the listener's few busy requests of one
+    // peer, and boards behind one proxy would be turned away.
+    if (!BoardListBuilder::isComplete(*snapshot, since))
+        return json(BoardListBuilder::document(*snapshot, language, since));
     HttpListener::Response response;
-    // Before a history read that may go through a large journal: a board's
-    // poll is quick and due every second.
+    // Before a history read that may go through a large journal.
     response.priority = 1;
-    response.work = [lists = m_lists, snapshot = m_rows.snapshot(language), language, since,
-                     gzip]() -> HttpListener::Continuation {
+    response.work = [lists = m_lists, snapshot, language, since, gzip]() -> HttpListener::Continuation {
         const BoardListBuilder::Body body = lists->answer(*snapshot, language, since, gzip);
         return [body] {
             HttpListener::Response answer = json(body.bytes);

@@ -9,6 +9,7 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "persistence/EventJournal.h"
+#include "http/HttpGzip.h"
 #include "http/HttpListener.h"
 #include "http/HttpRequestParser.h"
 #include "metrics/MetricsScrape.h"
@@ -144,8 +145,8 @@ int main(int argc, char *argv[])
     }
     StatusBoard board(registry, folder);
     board.setCompleteListMaxAgeMs(0);
-    // As a browser asks: the list's thread takes the snapshot, a work
-    // thread builds and compresses the answer.
+    // As a browser asks: the list's thread takes the snapshot (and answers
+    // a "since"), a work thread builds and compresses a complete list.
     struct Asked
     {
         double snapshotMs = 0;
@@ -168,7 +169,8 @@ int main(int argc, char *argv[])
         asked.snapshotCpuMs = threadCpuMs() - cpu;
         timer.restart();
         cpu = threadCpuMs();
-        asked.body = response.work()().body;
+        // A "since" is answered at once; the listener compresses it as any small answer.
+        asked.body = response.work ? response.work()().body : HttpGzip::compressed(response.body);
         asked.buildMs = double(timer.nsecsElapsed()) / 1e6;
         asked.buildCpuMs = threadCpuMs() - cpu;
         asked.plain = board.clocksDocument(Language::English, since);

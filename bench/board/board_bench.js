@@ -58,6 +58,8 @@ async function poll(stop, polls) {
             ++polls.ok;
         } catch (e) {
             ++polls.failed;
+            const why = e.name === 'Error' ? e.message : e.name; // the status, or how it failed
+            polls.why[why] = (polls.why[why] || 0) + 1;
         }
         await sleep(1000);
     }
@@ -133,17 +135,18 @@ async function main() {
         // TABS boards beside the page poll as it does, without a
         // browser each: thirty renderers of a large fleet's table would
         // measure the machine, not the monitor.
-        const polls = { ok: 0, failed: 0 };
+        const polls = { ok: 0, failed: 0, why: {} };
         const stop = { done: false };
         const pollers = Array.from({ length: tabs }, () => poll(stop, polls));
         await sleep(5000);
         polls.ok = polls.failed = 0;
+        polls.why = {};
         const busy = await cpuShare(monitor.pid, 30);
         const counted = { ...polls };
         stop.done = true;
         await Promise.all(pollers);
         console.log(`monitor CPU: ${idle.toFixed(2)} % of a core with no board, ${busy.toFixed(2)} % with ${tabs} boards polling `
-            + `(+${(busy - idle).toFixed(2)} %); their polls meanwhile: ${counted.ok} answered, ${counted.failed} failed `
+            + `(+${(busy - idle).toFixed(2)} %); their polls meanwhile: ${counted.ok} answered, ${counted.failed} failed ${JSON.stringify(counted.why)} `
             + `(load ${fs.readFileSync('/proc/loadavg', 'utf8').split(' ').slice(0, 3).join(' ')})`);
 
         const weights = await page.evaluate(async () => {
