@@ -332,5 +332,7 @@
         if (event.key === 'Escape')
             closeHistory();
     });
+    // The sort from the address is told before the first answer comes.
+    arrange();
     poll();
 }());
