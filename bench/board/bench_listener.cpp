@@ -204,6 +204,31 @@ int main(int argc, char *argv[])
         if (round == 1)
             print("complete list, again", askBoard(0));
     }
+    // Thirty boards polling once a second while a tenth of the fleet is
+    // polled each second with nothing new: what their answers cost.
+    {
+        constexpr int boards = 30;
+        constexpr int seconds = 10;
+        std::vector<quint64> versions(boards, versionOf(board.clocksDocument(Language::English, 0)));
+        double cpu = 0;
+        qint64 bytes = 0;
+        int next = 0;
+        for (int step = 0; step < boards * seconds; ++step) {
+            // The poll results that arrived since the last board's look.
+            for (int n = 0; n < clockCount / 10 / boards; ++n, next = (next + 1) % clockCount) {
+                DevClock *clock = registry.clockAt(next);
+                clock->parseStatus(reply(next, 0), 200);
+                registry.announceClockChanged(clock);
+            }
+            const Asked asked = askBoard(versions[size_t(step % boards)]);
+            versions[size_t(step % boards)] = versionOf(asked.plain);
+            cpu += asked.snapshotCpuMs + asked.buildCpuMs;
+            bytes += asked.body.size();
+        }
+        std::printf("%d boards polling every second, a tenth of the fleet polled a second with nothing new: "
+                    "%.2f %% of a core for their answers, %.1f kB each on the wire\n",
+                    boards, cpu / (seconds * 1000.0) * 100, double(bytes) / (boards * seconds) / 1024.0);
+    }
     QByteArray page;
     for (int i = 0; i < clockCount; ++i)
         page += "zentick_clock_up{ip=\"10.2." + QByteArray::number(i / 250) + '.' + QByteArray::number(i % 250 + 1)
