@@ -19,8 +19,8 @@ class HttpRequestParser;
 // handler: the page at "/", and under /api/v1/ the clocks, a summary and one
 // address's last events from the journal (read off the listener's thread).
 // A clock announced as changed is read again at the next request, and its
-// row gets a new version only when what the page shows of it changed; the
-// list document is put together from a snapshot of the rows on the
+// row gets a new version only when what the page shows of it changed; a
+// complete list is put together from a snapshot of the rows on the
 // listener's work threads, so a large fleet's list costs the list's thread
 // only the clocks that changed.
 class StatusBoard : public QObject
