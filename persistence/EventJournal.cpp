@@ -112,6 +112,7 @@ public:
     {
         m_days = days;
         m_maxBytes = maxBytes;
+        m_db.resetTrim();
         if (m_db.isOpen())
             trim();
     }
@@ -129,11 +130,12 @@ private:
         int damaged = 0;
         const QString journal = EventJournal::journalFolder(m_folder);
         if (m_db.importJournal(journal, &imported, &damaged, &why)) {
-            qInfo().noquote() << EventJournal::tr("The journal %1 was imported into the history: %2 events, "
-                                                  "%3 damaged lines skipped; it is kept as it was.")
-                                     .arg(journal)
-                                     .arg(imported)
-                                     .arg(damaged);
+            if (imported > 0 || damaged > 0)
+                qInfo().noquote() << EventJournal::tr("The journal %1 was imported into the history: %2 events, "
+                                                      "%3 damaged lines skipped; it is kept as it was.")
+                                         .arg(journal)
+                                         .arg(imported)
+                                         .arg(damaged);
         } else if (!why.isEmpty()) {
             m_db.close();
             return false;

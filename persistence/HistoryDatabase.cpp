@@ -2,6 +2,7 @@
 
 #include "platform/PrivateFiles.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,10 +21,7 @@ constexpr char importedKey[] = "journal imported";
 // Deleting in steps lets the window and zentick-cli read between them.
 constexpr int trimStep = 20000;
 
-// auto_vacuum must be chosen before the first table: freed pages are then
-// given back to the file system when retention removes events.
 const char *const schema = R"(
-PRAGMA auto_vacuum = INCREMENTAL;
 CREATE TABLE IF NOT EXISTS addresses(id INTEGER PRIMARY KEY, ip TEXT NOT NULL UNIQUE);
 CREATE TABLE IF NOT EXISTS labels(id INTEGER PRIMARY KEY, name TEXT NOT NULL, grp TEXT NOT NULL, UNIQUE(name, grp));
 CREATE TABLE IF NOT EXISTS events(id INTEGER PRIMARY KEY, address INTEGER NOT NULL, label INTEGER NOT NULL,
@@ -96,6 +94,8 @@ void HistoryDatabase::close()
     sqlite3_close_v2(m_db);
     m_db = nullptr;
     m_lastKey = 0;
+    m_addresses.clear();
+    m_labels.clear();
 }
 
 bool HistoryDatabase::failed(int code, QString *why, bool *damaged)
@@ -121,31 +121,43 @@ bool HistoryDatabase::openForWriting(const QString &folder, QString *why, QStrin
         *why = QStringLiteral("cannot create the folder %1").arg(folder);
         return false;
     }
+    // Looked at through a connection that cannot write: even a failed
+    // statement of a writer may leave a mark on a damaged file.
+    if (!PrivateFiles::isSymlink(m_path) && QFileInfo(m_path).size() > 0) {
+        HistoryDatabase probe;
+        QString damage;
+        if (probe.openForReading(folder, &damage) && probe.isDamaged(&damage)) {
+            probe.close();
+            qWarning().noquote() << damage;
+            *setAsideAs = setAside();
+            if (setAsideAs->isEmpty()) {
+                *why = QStringLiteral("%1 is damaged and cannot be set aside").arg(m_path);
+                return false;
+            }
+        }
+    }
     // Made owner-only before SQLite sees it: its WAL and shared-memory files
     // take the database's mode.
     if (!makePrivate(why))
         return false;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const int code = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db,
-                                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int code = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db,
+                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (code == SQLITE_OK && prepareSchema(why, nullptr))
+        return true;
+    if (code != SQLITE_OK)
+        failed(code, why, nullptr);
+    close();
+    return false;
+}
+
+bool HistoryDatabase::isDamaged(QString *why)
+{
+    // The header, the table of tables, and the newest leaves of the events.
+    for (const char *sql : {"SELECT count(*) FROM sqlite_master", "SELECT max(id) FROM events",
+                            "SELECT count(*) FROM meta"}) {
         bool damaged = false;
-        if (code != SQLITE_OK) {
-            failed(code, why, &damaged);
-            close();
-        } else if (prepareSchema(why, &damaged)) {
+        if (!exec(sql, why, &damaged) && damaged)
             return true;
-        }
-        if (!damaged || attempt > 0) {
-            close();
-            return false;
-        }
-        *setAsideAs = setAside();
-        if (setAsideAs->isEmpty()) {
-            *why = QStringLiteral("%1 is damaged and cannot be set aside").arg(m_path);
-            return false;
-        }
-        if (!makePrivate(why))
-            return false;
     }
     return false;
 }
@@ -167,14 +179,15 @@ bool HistoryDatabase::prepareSchema(QString *why, bool *damaged)
     sqlite3_busy_timeout(m_db, busyTimeoutMs);
     sqlite3_extended_result_codes(m_db, 1);
     // The first statement reads the file's header: a file that is no
-    // database fails here.
-    if (!exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;", why, damaged))
+    // database fails here. auto_vacuum must come before anything is written:
+    // pages freed by retention are then given back to the file system.
+    if (!exec("PRAGMA auto_vacuum = INCREMENTAL; PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;", why,
+              damaged))
         return false;
     if (!exec(schema, why, damaged))
         return false;
-    // Reads the newest leaf of the events: a damaged table shows now.
     m_lastKey = scalar("SELECT max(id) FROM events", 0, 0);
-    return exec("SELECT count(*) FROM meta", why, damaged);
+    return true;
 }
 
 bool HistoryDatabase::openForReading(const QString &folder, QString *why)
@@ -256,29 +269,38 @@ bool HistoryDatabase::insert(const QList<ClockEvent> &events, QString *why, bool
         return false;
     if (insertRows(events, why, damaged) && exec("COMMIT", why, damaged))
         return true;
-    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    rollBack();
     return false;
+}
+
+void HistoryDatabase::rollBack()
+{
+    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    // Rows added in the transaction are gone with it.
+    m_addresses.clear();
+    m_labels.clear();
 }
 
 bool HistoryDatabase::insertRows(const QList<ClockEvent> &events, QString *why, bool *damaged)
 {
     // Another process (zentick-cli mute) may have written since.
     m_lastKey = scalar("SELECT max(id) FROM events", 0, 0);
-    QHash<QString, qint64> addresses;
-    QHash<QPair<QString, QString>, qint64> labels;
     Statement statement(m_db, "INSERT INTO events(id, address, label, kind, ntp, alert, clocks, detail) "
                               "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
     if (statement.code != SQLITE_OK)
         return failed(statement.code, why, damaged);
     for (const ClockEvent &event : events) {
-        qint64 &address = addresses[event.ip];
+        qint64 &address = m_addresses[event.ip];
         if (address == 0)
             address = idOf("addresses", event.ip, QString(), why, damaged);
-        qint64 &label = labels[{event.name, event.group}];
+        qint64 &label = m_labels[{event.name, event.group}];
         if (label == 0)
             label = idOf("labels", event.name, event.group, why, damaged);
-        if (address < 0 || label < 0)
+        if (address < 0 || label < 0) {
+            m_addresses.remove(event.ip);
+            m_labels.remove({event.name, event.group});
             return false;
+        }
         statement.reset();
         statement.bind(1, freeKey(event.time.toMSecsSinceEpoch()));
         statement.bind(2, address);
@@ -336,7 +358,7 @@ bool HistoryDatabase::importJournal(const QString &journalFolder, int *imported,
         done = mark.step() == SQLITE_DONE && insertRows(all, why, nullptr) && exec("COMMIT", why);
     }
     if (!done) {
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        rollBack();
         return false;
     }
     *imported = all.size();
@@ -368,17 +390,23 @@ qint64 HistoryDatabase::trim(const QDateTime &oldest, qint64 maxBytes, QString *
     int changed = 0;
     while ((changed = removeBelow(ageKey)) == trimStep) {
     }
-    // Down to nine tenths, so that the next events do not trim again at once.
-    while (changed >= 0 && usedBytes() > maxBytes) {
-        const qint64 target = maxBytes / 10 * 9;
-        const qint64 perEvent = std::max<qint64>(16, usedBytes() / std::max<qint64>(1, scalar("SELECT count(*) FROM events", 0, 1)));
-        const qint64 count = std::clamp<qint64>((usedBytes() - target) / perEvent, 1, trimStep);
-        const qint64 key = scalar("SELECT id FROM events ORDER BY id LIMIT 1 OFFSET ?1", count, std::numeric_limits<qint64>::max());
-        if ((changed = removeBelow(key)) == 0)
-            break;
+    // The oldest events go until the rest would take nine tenths of the
+    // ceiling at the current bytes per event. The index of each clock keeps
+    // the room they leave and new events fill it, so the used size falls
+    // less than the count: the next trim waits until it has grown again.
+    const qint64 used = usedBytes();
+    if (changed >= 0 && used > maxBytes && used > m_usedAfterTrim + maxBytes / 20) {
+        const qint64 count = scalar("SELECT count(*) FROM events", 0, 0);
+        const qint64 keep = qint64(double(count) * 0.9 * double(maxBytes) / double(used));
+        const qint64 key = scalar("SELECT id FROM events ORDER BY id LIMIT 1 OFFSET ?1", std::max<qint64>(1, count - keep),
+                                  std::numeric_limits<qint64>::max());
+        while ((changed = removeBelow(key)) == trimStep) {
+        }
     }
     if (removed > 0)
         exec("PRAGMA incremental_vacuum", why, damaged);
+    if (used > maxBytes)
+        m_usedAfterTrim = usedBytes();
     return changed < 0 ? -1 : removed;
 }
 

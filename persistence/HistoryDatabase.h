@@ -3,7 +3,9 @@
 #include "persistence/EventJournal.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
+#include <QPair>
 #include <QString>
 
 struct sqlite3;
@@ -36,6 +38,8 @@ public:
     // False without a database (why empty) or when it cannot be read (why).
     bool openForReading(const QString &folder, QString *why);
     bool isOpen() const { return m_db != nullptr; }
+    // Reads that find the file is no database or a damaged one.
+    bool isDamaged(QString *why);
     void close();
 
     // All or nothing, in one transaction. damaged: the file turned out to
@@ -47,9 +51,11 @@ public:
     // The old JSON-lines journal in journalFolder, once per database:
     // false when it was imported before; damaged lines are counted.
     bool importJournal(const QString &journalFolder, int *imported, int *damaged, QString *why);
-    // Removes events older than oldest, then the oldest until the data
-    // takes at most maxBytes; how many went.
+    // Removes events older than oldest, then, when the data takes more than
+    // maxBytes, the oldest; how many went.
     qint64 trim(const QDateTime &oldest, qint64 maxBytes, QString *why, bool *damaged);
+    // The ceiling changed: the next trim looks at the size afresh.
+    void resetTrim() { m_usedAfterTrim = 0; }
     // The bytes the events take, free pages left out.
     qint64 usedBytes();
 
@@ -68,7 +74,13 @@ private:
     qint64 idOf(const char *table, const QString &a, const QString &b, QString *why, bool *damaged);
     qint64 scalar(const char *sql, qint64 argument, qint64 fallback);
 
+    void rollBack();
+
     sqlite3 *m_db = nullptr;
+    // Ids of the addresses and of the names with their groups written so far.
+    QHash<QString, qint64> m_addresses;
+    QHash<QPair<QString, QString>, qint64> m_labels;
     QString m_path;
     qint64 m_lastKey = 0;
+    qint64 m_usedAfterTrim = 0;
 };
