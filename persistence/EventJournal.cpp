@@ -9,8 +9,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -20,11 +18,6 @@
 
 namespace {
 
-const char *const kindNames[] = {"unreachable", "reachable", "ntp",       "alertDue",       "mailed",
-                                 "mailFailed",  "recovered", "recoveryMailed", "muted", "unmuted"};
-constexpr int kindCount = int(sizeof(kindNames) / sizeof(kindNames[0]));
-static_assert(kindCount == ClockEvent::kindCount, "every kind has a name");
-const QString timeFormat = QStringLiteral("yyyy-MM-ddThh:mm:ss.zzzZ");
 // "events-2026-12.01.jsonl": month, then part; names sort oldest first.
 const QRegularExpression fileName(QStringLiteral("^events-(\\d{4})-(\\d{2})\\.(\\d{2})\\.jsonl$"));
 const QString retentionKey = QStringLiteral("History/retentionDays");
@@ -126,21 +119,35 @@ private:
             report(aside);
         if (!opened)
             return false;
-        int imported = 0;
-        int damaged = 0;
-        const QString journal = EventJournal::journalFolder(m_folder);
-        if (m_db.importJournal(journal, &imported, &damaged, &why)) {
-            if (imported > 0 || damaged > 0)
-                qInfo().noquote() << EventJournal::tr("The journal %1 was imported into the history: %2 events, "
-                                                      "%3 damaged lines skipped; it is kept as it was.")
-                                         .arg(journal)
-                                         .arg(imported)
-                                         .arg(damaged);
-        } else if (!why.isEmpty()) {
+        if (!m_db.hasImported(&why) && !importJournal(why)) {
             m_db.close();
             return false;
         }
         trim();
+        return true;
+    }
+
+    bool importJournal(QString &why)
+    {
+        if (!why.isEmpty())
+            return false;
+        const QString journal = EventJournal::journalFolder(m_folder);
+        int damaged = 0;
+        QList<ClockEvent> events;
+        for (const QString &name : EventJournal::files(journal)) {
+            QFile file(journal + QLatin1Char('/') + name);
+            if (file.open(QIODevice::ReadOnly))
+                events += EventJournal::parse(file.readAll(), {}, &damaged);
+        }
+        const QString note = QStringLiteral("%1 events, %2 damaged lines skipped").arg(events.size()).arg(damaged);
+        if (!m_db.importJournal(events, note, &why))
+            return why.isEmpty();
+        if (!events.isEmpty() || damaged > 0)
+            qInfo().noquote() << EventJournal::tr("The journal %1 was imported into the history: %2 events, "
+                                                  "%3 damaged lines skipped; it is kept as it was.")
+                                     .arg(journal)
+                                     .arg(events.size())
+                                     .arg(damaged);
         return true;
     }
 
@@ -190,58 +197,6 @@ private:
     int m_dropped = 0;
     QString m_problem; // empty while writes succeed
 };
-
-QByteArray ClockEvent::toJson() const
-{
-    QJsonObject object{{QStringLiteral("time"), time.toUTC().toString(timeFormat)},
-                       {QStringLiteral("ip"), ip},
-                       {QStringLiteral("name"), name},
-                       {QStringLiteral("group"), group},
-                       {QStringLiteral("kind"), kindName(kind)}};
-    if (ntp >= 0)
-        object.insert(QStringLiteral("ntp"), ntp);
-    if (alert >= 0)
-        object.insert(QStringLiteral("alert"), alert);
-    if (clocks > 0)
-        object.insert(QStringLiteral("clocks"), clocks);
-    if (!detail.isEmpty())
-        object.insert(QStringLiteral("detail"), detail);
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
-bool ClockEvent::fromJson(const QByteArray &line, ClockEvent &event)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return false;
-    const QJsonObject object = document.object();
-    const QString kind = object.value(QStringLiteral("kind")).toString();
-    int index = 0;
-    while (index < kindCount && kind != QLatin1String(kindNames[index]))
-        ++index;
-    QDateTime time = QDateTime::fromString(object.value(QStringLiteral("time")).toString(), timeFormat);
-    time.setTimeSpec(Qt::UTC);
-    if (index == kindCount || !time.isValid())
-        return false;
-    event = ClockEvent();
-    event.time = time;
-    event.ip = object.value(QStringLiteral("ip")).toString();
-    event.name = object.value(QStringLiteral("name")).toString();
-    event.group = object.value(QStringLiteral("group")).toString();
-    event.kind = Kind(index);
-    event.ntp = object.value(QStringLiteral("ntp")).toInt(-1);
-    event.alert = object.value(QStringLiteral("alert")).toInt(-1);
-    event.clocks = object.value(QStringLiteral("clocks")).toInt(0);
-    event.detail = object.value(QStringLiteral("detail")).toString();
-    return true;
-}
-
-QString ClockEvent::kindName(Kind kind)
-{
-    const int index = int(kind);
-    return index >= 0 && index < kindCount ? QLatin1String(kindNames[index]) : QString();
-}
 
 EventJournal::EventJournal(const QString &folder, QObject *parent)
     : QObject(parent)
@@ -387,11 +342,6 @@ QStringList EventJournal::files(const QString &folder)
 
 namespace {
 
-bool eventFromJson(const QByteArray &line, ClockEvent &event)
-{
-    return ClockEvent::fromJson(line, event);
-}
-
 // A line cut off by a crash or a full disk may have had the next event glued
 // onto it. "{\"" stands nowhere inside an event but at its start (a quote in
 // a value is escaped, and events hold no nested objects), so the glued event
@@ -399,7 +349,7 @@ bool eventFromJson(const QByteArray &line, ClockEvent &event)
 bool fromDamagedJson(const QByteArray &line, ClockEvent &event)
 {
     const int at = line.lastIndexOf("{\"");
-    return at > 0 && eventFromJson(QByteArray::fromRawData(line.constData() + at, line.size() - at), event);
+    return at > 0 && ClockEvent::fromJson(QByteArray::fromRawData(line.constData() + at, line.size() - at), event);
 }
 
 } // namespace
@@ -420,7 +370,7 @@ QList<ClockEvent> EventJournal::parse(const QByteArray &data, const Filter &filt
         if (line.isEmpty() || (!needle.isEmpty() && !line.contains(needle)))
             continue;
         ClockEvent event;
-        if (!eventFromJson(line, event)) {
+        if (!ClockEvent::fromJson(line, event)) {
             if (damaged)
                 ++*damaged;
             if (!fromDamagedJson(line, event))

@@ -333,18 +333,8 @@ bool HistoryDatabase::hasImported(QString *why)
     return false;
 }
 
-bool HistoryDatabase::importJournal(const QString &journalFolder, int *imported, int *damaged, QString *why)
+bool HistoryDatabase::importJournal(const QList<ClockEvent> &events, const QString &note, QString *why)
 {
-    *imported = 0;
-    *damaged = 0;
-    if (hasImported())
-        return false;
-    QList<ClockEvent> all;
-    for (const QString &name : EventJournal::files(journalFolder)) {
-        QFile file(journalFolder + QLatin1Char('/') + name);
-        if (file.open(QIODevice::ReadOnly))
-            all += EventJournal::parse(file.readAll(), {}, damaged);
-    }
     // The events and the mark in one transaction: a run stopped halfway
     // leaves a database without either, and the next start imports again.
     if (!exec("BEGIN IMMEDIATE", why))
@@ -354,14 +344,14 @@ bool HistoryDatabase::importJournal(const QString &journalFolder, int *imported,
     if (done) {
         Statement mark(m_db, "INSERT INTO meta(key, value) VALUES(?1, ?2)");
         mark.bind(1, QString::fromLatin1(importedKey));
-        mark.bind(2, QStringLiteral("%1 events, %2 damaged lines skipped").arg(all.size()).arg(*damaged));
-        done = mark.step() == SQLITE_DONE && insertRows(all, why, nullptr) && exec("COMMIT", why);
+        mark.bind(2, note);
+        done = (mark.step() == SQLITE_DONE || failed(mark.code, why, nullptr)) && insertRows(events, why, nullptr)
+            && exec("COMMIT", why);
     }
     if (!done) {
         rollBack();
         return false;
     }
-    *imported = all.size();
     return true;
 }
 
@@ -410,7 +400,7 @@ qint64 HistoryDatabase::trim(const QDateTime &oldest, qint64 maxBytes, QString *
     return changed < 0 ? -1 : removed;
 }
 
-QList<ClockEvent> HistoryDatabase::select(const EventJournal::Filter &filter, QString *why, bool *damaged)
+QList<ClockEvent> HistoryDatabase::select(const ClockEventFilter &filter, QString *why, bool *damaged)
 {
     QByteArray sql = "SELECT e.id, a.ip, l.name, l.grp, e.kind, e.ntp, e.alert, e.clocks, e.detail FROM events e "
                      "JOIN addresses a ON a.id = e.address JOIN labels l ON l.id = e.label WHERE e.id >= ?2";

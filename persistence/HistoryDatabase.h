@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persistence/EventJournal.h"
+#include "persistence/ClockEvent.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -48,9 +48,10 @@ public:
     // Renames the file (and its WAL) beside it; the name it got.
     QString setAside();
 
-    // The old JSON-lines journal in journalFolder, once per database:
-    // false when it was imported before; damaged lines are counted.
-    bool importJournal(const QString &journalFolder, int *imported, int *damaged, QString *why);
+    // The events of the old JSON-lines journal, once per database, with a
+    // note of what was read: false when they were imported before (why
+    // empty) or cannot be (why).
+    bool importJournal(const QList<ClockEvent> &events, const QString &note, QString *why);
     // Removes events older than oldest, then, when the data takes more than
     // maxBytes, the oldest; how many went.
     qint64 trim(const QDateTime &oldest, qint64 maxBytes, QString *why, bool *damaged);
@@ -59,8 +60,8 @@ public:
     // The bytes the events take, free pages left out.
     qint64 usedBytes();
 
-    // Oldest first, as EventJournal::read.
-    QList<ClockEvent> select(const EventJournal::Filter &filter, QString *why, bool *damaged = nullptr);
+    // Oldest first.
+    QList<ClockEvent> select(const ClockEventFilter &filter, QString *why, bool *damaged = nullptr);
     // False before the old journal is imported, or with why on an error.
     bool hasImported(QString *why = nullptr);
 
