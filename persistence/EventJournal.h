@@ -78,7 +78,7 @@ signals:
 
 private:
     friend class JournalWriter;
-    static constexpr int gatherMs = 200;
+    static constexpr int gatherMs = 1000;
     static constexpr int retryMs = 5000;
     static constexpr int gatherEvents = 2000;
 

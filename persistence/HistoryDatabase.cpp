@@ -30,12 +30,23 @@ CREATE INDEX IF NOT EXISTS events_by_clock ON events(address, id);
 CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value TEXT) WITHOUT ROWID;
 )";
 
-// A statement finalized on every way out.
+// A statement of the connection's, prepared once and kept: reset and its
+// values cleared on every way out.
 class Statement
 {
 public:
-    Statement(sqlite3 *db, const char *sql) { code = sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr); }
-    ~Statement() { sqlite3_finalize(m_statement); }
+    Statement(std::pair<sqlite3_stmt *, int> kept)
+        : code(kept.second)
+        , m_statement(kept.first)
+    {
+    }
+    ~Statement()
+    {
+        if (m_statement) {
+            sqlite3_reset(m_statement);
+            sqlite3_clear_bindings(m_statement);
+        }
+    }
     Statement(const Statement &) = delete;
     Statement &operator=(const Statement &) = delete;
     operator sqlite3_stmt *() const { return m_statement; }
@@ -67,9 +78,19 @@ private:
     sqlite3_stmt *m_statement = nullptr;
 };
 
+
+
 bool isDamage(int code)
 {
     return (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB;
+}
+
+// The first key of a millisecond; times beyond some thousands of years
+// would overflow it.
+qint64 keyOf(qint64 ms)
+{
+    constexpr qint64 farthest = std::numeric_limits<qint64>::max() / HistoryDatabase::keyStep - 1;
+    return std::clamp(ms, -farthest, farthest) * HistoryDatabase::keyStep;
 }
 
 qint64 floorDiv(qint64 a, qint64 b)
@@ -84,6 +105,19 @@ HistoryDatabase::~HistoryDatabase()
     close();
 }
 
+std::pair<sqlite3_stmt *, int> HistoryDatabase::kept(const char *sql)
+{
+    const QByteArray key(sql);
+    sqlite3_stmt *statement = m_statements.value(key);
+    int code = SQLITE_OK;
+    if (!statement) {
+        code = sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr);
+        if (statement)
+            m_statements.insert(key, statement);
+    }
+    return {statement, code};
+}
+
 QString HistoryDatabase::pathIn(const QString &folder)
 {
     return folder + QLatin1Char('/') + fileName;
@@ -91,6 +125,9 @@ QString HistoryDatabase::pathIn(const QString &folder)
 
 void HistoryDatabase::close()
 {
+    for (sqlite3_stmt *statement : qAsConst(m_statements))
+        sqlite3_finalize(statement);
+    m_statements.clear();
     sqlite3_close_v2(m_db);
     m_db = nullptr;
     m_lastKey = 0;
@@ -181,7 +218,9 @@ bool HistoryDatabase::prepareSchema(QString *why, bool *damaged)
     // The first statement reads the file's header: a file that is no
     // database fails here. auto_vacuum must come before anything is written:
     // pages freed by retention are then given back to the file system.
-    if (!exec("PRAGMA auto_vacuum = INCREMENTAL; PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;", why,
+    if (!exec("PRAGMA auto_vacuum = INCREMENTAL; PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; "
+              "PRAGMA cache_size = -32768;",
+              why,
               damaged))
         return false;
     if (!exec(schema, why, damaged))
@@ -223,7 +262,7 @@ QString HistoryDatabase::setAside()
 
 qint64 HistoryDatabase::scalar(const char *sql, qint64 argument, qint64 fallback)
 {
-    Statement statement(m_db, sql);
+    Statement statement(kept(sql));
     statement.bind(1, argument);
     return statement.step() == SQLITE_ROW && sqlite3_column_type(statement, 0) != SQLITE_NULL
         ? sqlite3_column_int64(statement, 0)
@@ -232,9 +271,12 @@ qint64 HistoryDatabase::scalar(const char *sql, qint64 argument, qint64 fallback
 
 qint64 HistoryDatabase::freeKey(qint64 ms)
 {
-    const qint64 first = ms * keyStep;
+    const qint64 first = keyOf(ms);
     qint64 key = first;
-    if (first <= m_lastKey) {
+    if (first <= m_lastKey && m_lastKey + 1 < first + keyStep) {
+        // The newest millisecond again: the next key after the newest is free.
+        key = m_lastKey + 1;
+    } else if (first <= m_lastKey) {
         // As old as the newest or older: after the last of its millisecond.
         key = std::max(first, scalar("SELECT max(id) FROM events WHERE id < ?", first + keyStep, first - 1) + 1);
         while (scalar("SELECT count(*) FROM events WHERE id = ?", key, 0) > 0)
@@ -247,10 +289,10 @@ qint64 HistoryDatabase::freeKey(qint64 ms)
 qint64 HistoryDatabase::idOf(const char *table, const QString &a, const QString &b, QString *why, bool *damaged)
 {
     const bool address = qstrcmp(table, "addresses") == 0;
-    Statement add(m_db, address ? "INSERT OR IGNORE INTO addresses(ip) VALUES(?1)"
-                                : "INSERT OR IGNORE INTO labels(name, grp) VALUES(?1, ?2)");
-    Statement find(m_db, address ? "SELECT id FROM addresses WHERE ip = ?1"
-                                 : "SELECT id FROM labels WHERE name = ?1 AND grp = ?2");
+    Statement add(kept(address ? "INSERT OR IGNORE INTO addresses(ip) VALUES(?1)"
+                                : "INSERT OR IGNORE INTO labels(name, grp) VALUES(?1, ?2)"));
+    Statement find(kept(address ? "SELECT id FROM addresses WHERE ip = ?1"
+                                 : "SELECT id FROM labels WHERE name = ?1 AND grp = ?2"));
     for (Statement *statement : {&add, &find}) {
         statement->bind(1, a);
         if (!address)
@@ -285,8 +327,8 @@ bool HistoryDatabase::insertRows(const QList<ClockEvent> &events, QString *why, 
 {
     // Another process (zentick-cli mute) may have written since.
     m_lastKey = scalar("SELECT max(id) FROM events", 0, 0);
-    Statement statement(m_db, "INSERT INTO events(id, address, label, kind, ntp, alert, clocks, detail) "
-                              "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    Statement statement(kept("INSERT INTO events(id, address, label, kind, ntp, alert, clocks, detail) "
+                              "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"));
     if (statement.code != SQLITE_OK)
         return failed(statement.code, why, damaged);
     for (const ClockEvent &event : events) {
@@ -318,7 +360,7 @@ bool HistoryDatabase::insertRows(const QList<ClockEvent> &events, QString *why, 
 
 bool HistoryDatabase::hasImported(QString *why)
 {
-    Statement statement(m_db, "SELECT 1 FROM meta WHERE key = ?1");
+    Statement statement(kept("SELECT 1 FROM meta WHERE key = ?1"));
     // A database its writer is just making has no tables yet.
     if (statement.code != SQLITE_OK) {
         if (!QByteArray(sqlite3_errmsg(m_db)).startsWith("no such table"))
@@ -342,7 +384,7 @@ bool HistoryDatabase::importJournal(const QList<ClockEvent> &events, const QStri
     // Another process may have imported meanwhile.
     bool done = !hasImported();
     if (done) {
-        Statement mark(m_db, "INSERT INTO meta(key, value) VALUES(?1, ?2)");
+        Statement mark(kept("INSERT INTO meta(key, value) VALUES(?1, ?2)"));
         mark.bind(1, QString::fromLatin1(importedKey));
         mark.bind(2, note);
         done = (mark.step() == SQLITE_DONE || failed(mark.code, why, nullptr)) && insertRows(events, why, nullptr)
@@ -367,8 +409,8 @@ qint64 HistoryDatabase::trim(const QDateTime &oldest, qint64 maxBytes, QString *
 {
     qint64 removed = 0;
     const auto removeBelow = [&](qint64 key) {
-        Statement statement(m_db, "DELETE FROM events WHERE id IN (SELECT id FROM events WHERE id < ?1 ORDER BY id "
-                                  "LIMIT ?2)");
+        Statement statement(kept("DELETE FROM events WHERE id IN (SELECT id FROM events WHERE id < ?1 ORDER BY id "
+                                  "LIMIT ?2)"));
         statement.bind(1, key);
         statement.bind(2, qint64(trimStep));
         if (statement.step() != SQLITE_DONE)
@@ -376,7 +418,7 @@ qint64 HistoryDatabase::trim(const QDateTime &oldest, qint64 maxBytes, QString *
         removed += sqlite3_changes(m_db);
         return sqlite3_changes(m_db);
     };
-    const qint64 ageKey = oldest.isValid() ? oldest.toMSecsSinceEpoch() * keyStep : std::numeric_limits<qint64>::min();
+    const qint64 ageKey = oldest.isValid() ? keyOf(oldest.toMSecsSinceEpoch()) : std::numeric_limits<qint64>::min();
     int changed = 0;
     while ((changed = removeBelow(ageKey)) == trimStep) {
     }
@@ -407,11 +449,11 @@ QList<ClockEvent> HistoryDatabase::select(const ClockEventFilter &filter, QStrin
     if (!filter.ip.isEmpty())
         sql += " AND e.address = (SELECT id FROM addresses WHERE ip = ?1)";
     sql += " ORDER BY e.id DESC LIMIT ?3";
-    Statement statement(m_db, sql.constData());
+    Statement statement(kept(sql.constData()));
     if (statement.code != SQLITE_OK)
         return failed(statement.code, why, damaged), QList<ClockEvent>();
     statement.bind(1, filter.ip);
-    statement.bind(2, filter.since.isValid() ? filter.since.toMSecsSinceEpoch() * keyStep
+    statement.bind(2, filter.since.isValid() ? keyOf(filter.since.toMSecsSinceEpoch())
                                              : std::numeric_limits<qint64>::min());
     statement.bind(3, qint64(filter.limit));
     QList<ClockEvent> events;

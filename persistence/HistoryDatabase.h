@@ -8,7 +8,10 @@
 #include <QPair>
 #include <QString>
 
+#include <utility>
+
 struct sqlite3;
+struct sqlite3_stmt;
 
 // One connection to the history of clock events: "events.sqlite" in the data
 // folder, in WAL mode so that one writer and any number of readers (the
@@ -76,11 +79,14 @@ private:
     qint64 scalar(const char *sql, qint64 argument, qint64 fallback);
 
     void rollBack();
+    // The statement for sql, prepared the first time; with the result code.
+    std::pair<sqlite3_stmt *, int> kept(const char *sql);
 
     sqlite3 *m_db = nullptr;
     // Ids of the addresses and of the names with their groups written so far.
     QHash<QString, qint64> m_addresses;
     QHash<QPair<QString, QString>, qint64> m_labels;
+    QHash<QByteArray, sqlite3_stmt *> m_statements;
     QString m_path;
     qint64 m_lastKey = 0;
     qint64 m_usedAfterTrim = 0;
