@@ -1744,6 +1744,10 @@ Ihre Zeilen dorthin verschieben?</translation>
             <numerusform>Die letzten %n Ereignisse, neueste zuerst.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>

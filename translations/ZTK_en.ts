@@ -1742,6 +1742,10 @@ Move their rows there?</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>

@@ -1744,6 +1744,10 @@ Move their rows there?</source>
             <numerusform>Los últimos %n eventos, del más reciente al más antiguo.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>

@@ -1744,6 +1744,10 @@ Déplacer leurs lignes là-bas ?</translation>
             <numerusform>Les %n derniers événements, du plus récent au plus ancien.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>

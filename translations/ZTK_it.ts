@@ -1744,6 +1744,10 @@ Spostare lì le loro righe?</translation>
             <numerusform>Gli ultimi %n eventi, dal più recente.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>

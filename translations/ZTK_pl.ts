@@ -1746,6 +1746,10 @@ Przenieść tam ich wiersze?</translation>
             <numerusform>%n ostatnich zdarzeń, najnowsze na górze.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>
