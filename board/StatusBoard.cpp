@@ -8,6 +8,8 @@
 #include "http/HttpGzip.h"
 #include "http/HttpRequestParser.h"
 
+#include <QDateTime>
+#include <QDebug>
 #include <QHostAddress>
 #include <QJsonDocument>
 #include <QUrlQuery>
@@ -95,15 +97,21 @@ HttpListener::Response StatusBoard::handle(const HttpRequestParser &request)
             what.mid(int(qstrlen("clocks/")), what.size() - int(qstrlen("clocks/")) - eventsSuffix.size()));
         if (!QHostAddress().setAddress(QString::fromLatin1(address)))
             return {};
-        // A busy clock's history is read from the journal's files on the
-        // listener's work threads; only the few events found come back here.
+        // Read from the history on the listener's work threads; only the
+        // few events found come back to its thread, and polls go on.
         const QString ip = QString::fromLatin1(address);
         HttpListener::Response response;
         response.work = [folder = m_journalFolder, ip, language]() -> HttpListener::Continuation {
             EventJournal::Filter filter;
             filter.ip = ip;
             filter.limit = historyLength;
-            const QList<ClockEvent> events = EventJournal::read(folder, filter);
+            QString problem;
+            const QList<ClockEvent> events = EventJournal::read(folder, filter, nullptr, &problem);
+            // The reason names local paths: for the log, not for browsers.
+            if (!problem.isEmpty()) {
+                qWarning().noquote() << problem;
+                return [] { return HttpListener::Response{503, QByteArray(), "Cache-Control: no-store\r\n", {}}; };
+            }
             return [language, ip, events] { return json(eventsDocument(language, ip, events)); };
         };
         return response;

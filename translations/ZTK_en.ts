@@ -1991,6 +1991,10 @@ Move their rows there?</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>
@@ -2239,6 +2243,14 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Journal %1 is written again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history was damaged and set aside as %1; a new one was started.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1993,6 +1993,10 @@ Déplacer leurs lignes là-bas ?</translation>
             <numerusform>Les %n derniers événements, du plus récent au plus ancien.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>
@@ -2242,6 +2246,14 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>Journal %1 is written again.</source>
         <translation>Le journal %1 est de nouveau écrit.</translation>
+    </message>
+    <message>
+        <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history was damaged and set aside as %1; a new one was started.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1993,6 +1993,10 @@ Spostare lì le loro righe?</translation>
             <numerusform>Gli ultimi %n eventi, dal più recente.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>
@@ -2242,6 +2246,14 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>Journal %1 is written again.</source>
         <translation>Il registro %1 viene di nuovo scritto.</translation>
+    </message>
+    <message>
+        <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history was damaged and set aside as %1; a new one was started.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1995,6 +1995,10 @@ Przenieść tam ich wiersze?</translation>
             <numerusform>%n ostatnich zdarzeń, najnowsze na górze.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>
@@ -2244,6 +2248,14 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>Journal %1 is written again.</source>
         <translation>Dziennik %1 jest znów zapisywany.</translation>
+    </message>
+    <message>
+        <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history was damaged and set aside as %1; a new one was started.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

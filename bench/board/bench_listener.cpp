@@ -1,6 +1,5 @@
 // The monitor's listener under the board's heaviest requests: four clients
-// loop the history of a clock that is rare in a large journal (every history
-// read goes through the whole journal), four loop the complete list of a
+// loop the history of a clock that is rare in a large history, four loop the complete list of a
 // large fleet, compressed, and meanwhile a scraper asks for /metrics every
 // 100 ms. Prints the scrape latency without and with that load, and what the
 // board's clients got. Clients come from addresses of their own (127.0.0.x),
@@ -108,20 +107,22 @@ int main(int argc, char *argv[])
     const int seconds = args.size() > 3 ? args.at(3).toInt() : 20;
 
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("journal"));
-    QDir().mkpath(folder);
+    const QString folder = dir.path();
     {
-        // Busy clocks, and one that appears every 10 000th line only.
-        QFile file(folder + QStringLiteral("/events-2026-12.01.jsonl"));
-        file.open(QIODevice::WriteOnly);
-        const QDateTime start(QDate(2026, 12, 1), QTime(0, 0), Qt::UTC);
-        for (qint64 n = 0; file.size() < qint64(journalMb) * 1024 * 1024; ++n) {
+        // Busy clocks, and one that appears every 10 000th event only: about
+        // as many events as an old journal of JOURNAL_MB held.
+        EventJournal history(folder);
+        const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-30);
+        const qint64 count = qint64(journalMb) * 1024 * 1024 / 100;
+        for (qint64 n = 0; n < count; ++n) {
             ClockEvent event;
             event.time = start.addMSecs(n * 100);
             event.ip = n % 10000 == 0 ? QStringLiteral("10.0.0.2") : QStringLiteral("10.1.%1.%2").arg(n % 50).arg(n % 200);
             event.name = QStringLiteral("Clock %1").arg(n % 10000);
             event.kind = ClockEvent::Kind(n % 2);
-            file.write(event.toJson() + '\n');
+            history.append(event);
+            if (n % 100000 == 0)
+                history.flush();
         }
     }
     ClockRegistry registry;
