@@ -13,7 +13,7 @@
 #include "operations/SenderPool.h"
 #include "operations/SetConfigurationSender.h"
 #include "transport/WorkerThreadPool.h"
-#include "transport/WorkerWWW.h"
+#include "transport/HttpExchange.h"
 
 #include <QtTest>
 
@@ -78,7 +78,7 @@ void TestParallel::cleanup()
     m_exchanges.workers().setBound(ExchangeSchedule::DefaultBound);
     m_exchanges.workers().setProbeBound(ExchangeSchedule::DefaultProbeBound);
     m_exchanges.workers().setPollCeiling(ExchangeSchedule::DefaultPollCeiling);
-    m_exchanges.workers().setWaits(WorkerWWW::Waits());
+    m_exchanges.workers().setWaits(HttpExchange::Waits());
 }
 
 QList<DevClock *> TestParallel::listFleet(const QList<int> &indexes)
@@ -142,7 +142,7 @@ void TestParallel::silentClocksCostOneSlotEach()
 {
     // A third of the fleet silent: each answering clock is polled at least
     // twice before any silent one has ended its first poll.
-    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({HttpExchange::defaultConnectTimeoutMs, 50, HttpExchange::defaultQuietWaitMs});
     QList<int> indexes;
     for (int i = FirstSilent; i < FirstSilent + 3 * SilentCount; ++i)
         indexes << i;
@@ -187,7 +187,7 @@ void TestParallel::unreachableClocksLeaveSlotsToAnsweringOnes()
     m_exchanges.workers().setBound(4);
     m_exchanges.workers().setProbeBound(2); // four retry slots,
     m_exchanges.workers().setPollCeiling(4); // however slow the silent clocks
-    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({HttpExchange::defaultConnectTimeoutMs, 25, HttpExchange::defaultQuietWaitMs});
     QList<int> indexes;
     QStringList deadIps;
     for (int i = FirstSilent; i < FirstSilent + 10; ++i)
@@ -265,7 +265,7 @@ void TestParallel::downloadStartsBeforeABackgroundAudit()
 
 void TestParallel::groupSendReportsItsSilentClocks()
 {
-    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({HttpExchange::defaultConnectTimeoutMs, 50, HttpExchange::defaultQuietWaitMs});
     QList<int> group;
     for (int i = FleetSize - 20; i < FleetSize; ++i)
         group << i;
@@ -337,7 +337,7 @@ void TestParallel::exchangesOfTheirOwnShareNothing()
         each->workers().setProbeBound(1);
     }
     // The silent clock holds its slot for eight seconds.
-    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 400, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({HttpExchange::defaultConnectTimeoutMs, 400, HttpExchange::defaultQuietWaitMs});
     ClockRegistry lists[2];
     bool done[2] = {false, false};
     QObject listener; // whatever ends after the row reports to nobody

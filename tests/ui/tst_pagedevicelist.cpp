@@ -434,6 +434,20 @@ void TestPageDeviceList::quietPeriodAndHistoryFromTheMenu()
                                     [](const QString &text) { return text.startsWith(QStringLiteral("Quiet until ")); });
     QVERIFY2(quiet != shown.cend(), qPrintable(shown.join('|')));
     f.session.stop();
+
+    // A history that cannot be read is not shown as an empty one, to a
+    // screen reader either.
+    QTemporaryDir damaged;
+    QFile garbage(damaged.filePath(QStringLiteral("events.sqlite")));
+    QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(8192, 'x')) == 8192);
+    garbage.close();
+    DialogHistory unreadable;
+    QSignalSpy read(&unreadable, &DialogHistory::historyShown);
+    unreadable.showClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.20"), damaged.path());
+    QVERIFY(read.wait(10000));
+    const QString said = QAccessible::queryAccessibleInterface(unreadable.findChild<QLabel *>("lblHistorySummary"))
+                             ->text(QAccessible::Name);
+    QVERIFY2(said.contains(QLatin1String("cannot be read")), qPrintable(said));
 }
 
 void TestPageDeviceList::closingWhileARefreshRuns()
