@@ -159,14 +159,14 @@ void compare(int count, int window)
     QVector<double> alone;
     QVector<double> total;
     int failures = 0;
-    AuditRun first;
+    AuditRun firstRun;
     AuditRun last;
     for (int i = 0; i < Rounds; ++i) {
         // The audit first: memory that the downloads alone free stays with
         // the process and would hide what the audit takes.
         last = audit(window);
         if (i == 0)
-            first = last;
+            firstRun = last;
         total << last.totalMs;
         alone << downloadsAlone(failures);
     }
@@ -176,7 +176,7 @@ void compare(int count, int window)
           << " ms (" << QString::number(a / count, 'f', 2) << " ms per clock, " << failures << " failed)\n";
     out() << "audit of " << count << " clocks, window " << window << ": median " << QString::number(t, 'f', 1)
           << " ms, " << QString::number(t / a, 'f', 2) << "x the downloads alone; resident memory at most "
-          << QString::number(first.peakMb, 'f', 1) << " MB over the bench's own (the first round); at most "
+          << QString::number(firstRun.peakMb, 'f', 1) << " MB over the bench's own (the first round); at most "
           << last.mostInFlight << " clocks under way at once; " << last.findings << " findings\n";
     out().flush();
     ClockRegistry::resetForTest();

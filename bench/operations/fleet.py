@@ -26,7 +26,9 @@ clock's history and four looping the complete list, compressed.
 
 Figures come from the simulator's request log (every poll of a clock that
 answers or stays silent), the monitor's metrics (the status age of clocks
-nobody answers for) and /proc (the monitor's CPU time and memory).
+nobody answers for, when the start-up audit ended) and /proc (the monitor's
+CPU time and memory, and the most memory it held while the start-up audit
+ran, from the moment it loaded its list).
 """
 import json
 import os
