@@ -2,6 +2,7 @@
 #include "model/ClockConfig.h"
 #include "session/ClockListModel.h"
 #include "ui/widgets/ClockTableView.h"
+#include "ui/widgets/ManageButtonsDelegate.h"
 #include "model/ClockRegistry.h"
 #include "tests/netns/ClockSimControl.h"
 #include "persistence/ConfigurationFiles.h"
@@ -25,6 +26,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QAccessible>
@@ -78,8 +80,10 @@ private:
 
     // Clocks A and C with a downloaded configuration, B without; A in G0, B in G1.
     void listGroups();
-    // The group's row (member -1) or a member's row, then its button.
-    void click(int group, int member, int button);
+    // The group's row (member -1) or a member's row, then its button: with
+    // the mouse, or on a member's row "keys" (Right into the buttons) or
+    // "menu" (its context menu from Shift+F10, pressed through accessibility).
+    void click(int group, int member, int button, const QString &how = QStringLiteral("mouse"));
     // What the window does with the group page's requests.
     std::unique_ptr<PageGroupList> groupPage()
     {
@@ -316,11 +320,43 @@ void TestEditor::listGroups()
     m_groups->BuildGroupTree();
 }
 
-void TestEditor::click(int group, int member, int button)
+void TestEditor::click(int group, int member, int button, const QString &how)
 {
     auto *tree = m_groups->findChild<GroupTree *>("twdGroupList");
-    QTreeWidgetItem *item = member < 0 ? tree->topLevelItem(group) : tree->topLevelItem(group)->child(member);
-    qobject_cast<TableItemCustom *>(tree->itemWidget(item, 1))->buttons().at(button)->click();
+    if (member < 0) {
+        qobject_cast<TableItemCustom *>(tree->itemWidget(tree->topLevelItem(group), 1))->buttons().at(button)->click();
+        return;
+    }
+    const QModelIndex name = tree->model()->index(member, 0, tree->model()->index(group, 0));
+    const QModelIndex cell = name.siblingAtColumn(1);
+    if (how == "mouse") {
+        const QRect rect = tree->clockButtons()->buttonRect(tree->visualRect(cell), button);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+        return;
+    }
+    tree->setFocus();
+    tree->setCurrentIndex(name);
+    if (how == "keys") {
+        for (int step = 0; step <= button; ++step)
+            QTest::keyClick(tree, Qt::Key_Right);
+        QCOMPARE(tree->currentIndex(), cell);
+        QTest::keyClick(tree, button == 0 ? Qt::Key_Space : Qt::Key_Return);
+        return;
+    }
+    QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY(tree->openMenu());
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(tree->openMenu());
+    const QString wanted = button == GroupTree::RemoveClock ? "Remove clock from group"
+                                                            : "Copy clock configuration to group and edit";
+    QStringList names;
+    for (int i = 0; i < menu->childCount(); ++i) {
+        QAccessibleInterface *item = menu->child(i);
+        names << item->text(QAccessible::Name);
+        if (names.constLast() == wanted)
+            item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QCOMPARE(names, QStringList({"Remove clock from group", "Copy clock configuration to group and edit"}));
+    QTRY_VERIFY(!tree->openMenu());
 }
 
 void TestEditor::groupMembership()
@@ -348,7 +384,16 @@ void TestEditor::groupMembership()
         return open();
     };
     const QStringList part = action.split(':');
-    if (part.at(0) == "delete") {
+    QList<EditTarget> edits;
+    const QMetaObject::Connection watch = connect(m_groups.get(), &PageGroupList::editRequested, this,
+                                                  [&edits](const EditTarget &target) { edits << target; });
+    if (part.at(0) == "remove" || part.at(0) == "copy") {
+        if (part.at(0) == "copy")
+            m_dialogs.answerQuestion(QuestionResult::Positive);
+        click(part.at(2).toInt(), part.at(3).toInt(), part.at(0) == "remove" ? GroupTree::RemoveClock
+                                                                             : GroupTree::CopyClockConfiguration,
+              part.at(1));
+    } else if (part.at(0) == "delete") {
         m_dialogs.answerQuestion(QuestionResult::Positive);
         click(part.at(1).toInt(), -1, GroupTree::DeleteGroup);
     } else if (part.at(0) == "combo") {
@@ -358,15 +403,28 @@ void TestEditor::groupMembership()
         QTest::mouseClick(m_groups->findChild<QWidget *>("btnGroupAdd"), Qt::LeftButton);
     }
 
-    QStringList rows;
     auto *treeWidget = m_groups->findChild<GroupTree *>("twdGroupList");
-    for (int g = 0; g < treeWidget->topLevelItemCount(); ++g) {
-        const QTreeWidgetItem *item = treeWidget->topLevelItem(g);
-        rows << item->text(0);
-        for (int c = 0; c < item->childCount(); ++c)
-            rows << item->text(0) + "/" + item->child(c)->text(0);
+    const auto rows = [treeWidget] {
+        QStringList rows;
+        for (int g = 0; g < treeWidget->topLevelItemCount(); ++g) {
+            const QTreeWidgetItem *item = treeWidget->topLevelItem(g);
+            rows << item->text(0);
+            for (int c = 0; c < item->childCount(); ++c)
+                rows << item->text(0) + "/" + item->child(c)->text(0);
+        }
+        return rows.join(' ');
+    };
+    // A menu's action is carried out once the menu has closed.
+    QTRY_COMPARE(rows(), tree);
+    if (part.at(0) == "copy") {
+        QTRY_COMPARE(edits.size(), 1);
+        const EditTarget target = edits.constFirst();
+        QCOMPARE(target.groupIndex, part.at(2).toInt());
+        const DevGroup *group = ClockRegistry::instance()->groupAt(target.groupIndex);
+        QCOMPARE(target.clockIndex, group->clockIndexes().value(part.at(3).toInt()));
     }
-    QCOMPARE(rows.join(' '), tree);
+    disconnect(watch);
+    QCOMPARE(edits.size(), int(part.at(0) == "copy"));
     for (int row = 0; row < combos.size(); ++row) {
         QCOMPARE(combo(row)->currentIndex(), combos.at(row));
         QCOMPARE(combo(row)->accessibleName(), "Group of " + ClockRegistry::instance()->clockAt(row)->name);
