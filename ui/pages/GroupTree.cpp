@@ -177,16 +177,18 @@ void GroupTree::showClockMenu(const QModelIndex &index, const QPoint &globalPos)
         // Left for the event loop: a button may rebuild the tree and its menu.
         connect(action, &QAction::triggered, this, [this, cell, button] {
             QMetaObject::invokeMethod(
-                this, [this, cell, button] {
-                    if (m_menu)
-                        m_menu->close();
-                    if (cell.isValid())
-                        m_clockButtons->press(cell, button);
-                },
-                Qt::QueuedConnection);
+                this, [this, cell, button] { pressFromMenu(cell, button); }, Qt::QueuedConnection);
         });
     }
     m_menu->popup(globalPos);
+}
+
+void GroupTree::pressFromMenu(const QPersistentModelIndex &cell, int button)
+{
+    if (m_menu)
+        m_menu->close();
+    if (cell.isValid())
+        m_clockButtons->press(cell, button);
 }
 
 QMenu *GroupTree::openMenu() const

@@ -43,10 +43,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QTreeWidgetItem *addRow(QTreeWidgetItem *parent, const QString &text, const QString &icon, int groupIndex,
+                            int clockIndex);
     void showClockMenu(const QModelIndex &index, const QPoint &globalPos);
+    void pressFromMenu(const QPersistentModelIndex &cell, int button);
 
     ManageButtonsDelegate *m_clockButtons;
     QPointer<QMenu> m_menu;
-    QTreeWidgetItem *addRow(QTreeWidgetItem *parent, const QString &text, const QString &icon, int groupIndex,
-                            int clockIndex);
 };
