@@ -2343,6 +2343,10 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>%1 (quiet)</source>
         <translation>%1 (Ruhezeit)</translation>
     </message>
+    <message>
+        <source>In the context menu of the row</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>

@@ -2341,6 +2341,10 @@ Move their rows there?</source>
         <source>%1 (quiet)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>In the context menu of the row</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>

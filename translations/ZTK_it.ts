@@ -2343,6 +2343,10 @@ Spostare lì le loro righe?</translation>
         <source>%1 (quiet)</source>
         <translation>%1 (in silenzio)</translation>
     </message>
+    <message>
+        <source>In the context menu of the row</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>

@@ -2345,6 +2345,10 @@ Przenieść tam ich wiersze?</translation>
         <source>%1 (quiet)</source>
         <translation>%1 (wyciszona)</translation>
     </message>
+    <message>
+        <source>In the context menu of the row</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>

@@ -2,6 +2,7 @@
 #include "model/ClockConfig.h"
 #include "session/ClockListModel.h"
 #include "ui/widgets/ClockTableView.h"
+#include "ui/widgets/ManageButtonsDelegate.h"
 #include "model/ClockRegistry.h"
 #include "tests/netns/ClockSimControl.h"
 #include "persistence/ConfigurationFiles.h"
@@ -25,6 +26,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QAccessible>
@@ -78,8 +80,9 @@ private:
 
     // Clocks A and C with a downloaded configuration, B without; A in G0, B in G1.
     void listGroups();
-    // The group's row (member -1) or a member's row, then its button.
-    void click(int group, int member, int button);
+    // The group's row (member -1) or a member's row, then its button: a member's with "mouse",
+    // "keys" (Right into the buttons) or "menu" (Shift+F10, pressed through accessibility).
+    void click(int group, int member, int button, const QString &how = QStringLiteral("mouse"));
     // What the window does with the group page's requests.
     std::unique_ptr<PageGroupList> groupPage()
     {
@@ -316,11 +319,37 @@ void TestEditor::listGroups()
     m_groups->BuildGroupTree();
 }
 
-void TestEditor::click(int group, int member, int button)
+void TestEditor::click(int group, int member, int button, const QString &how)
 {
     auto *tree = m_groups->findChild<GroupTree *>("twdGroupList");
-    QTreeWidgetItem *item = member < 0 ? tree->topLevelItem(group) : tree->topLevelItem(group)->child(member);
-    qobject_cast<TableItemCustom *>(tree->itemWidget(item, 1))->buttons().at(button)->click();
+    if (member < 0) {
+        qobject_cast<TableItemCustom *>(tree->itemWidget(tree->topLevelItem(group), 1))->buttons().at(button)->click();
+        return;
+    }
+    const QModelIndex name = tree->model()->index(member, 0, tree->model()->index(group, 0));
+    const QModelIndex cell = name.siblingAtColumn(1);
+    if (how == "mouse") {
+        const QRect rect = tree->clockButtons()->buttonRect(tree->visualRect(cell), button);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+        return;
+    }
+    tree->setFocus();
+    tree->setCurrentIndex(name);
+    if (how == "keys") {
+        for (int step = 0; step <= button; ++step)
+            QTest::keyClick(tree, Qt::Key_Right);
+        QCOMPARE(tree->currentIndex(), cell);
+        QTest::keyClick(tree, button == 0 ? Qt::Key_Space : Qt::Key_Return);
+        return;
+    }
+    QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY(tree->openMenu());
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(tree->openMenu());
+    QCOMPARE(menu->child(0)->text(QAccessible::Name), QString("Remove clock from group"));
+    QCOMPARE(menu->child(1)->text(QAccessible::Name), QString("Copy clock configuration to group and edit"));
+    menu->child(button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    // Pressed once the menu has closed.
+    QTRY_VERIFY(!tree->openMenu());
 }
 
 void TestEditor::groupMembership()
@@ -348,7 +377,16 @@ void TestEditor::groupMembership()
         return open();
     };
     const QStringList part = action.split(':');
-    if (part.at(0) == "delete") {
+    QList<int> edited; // the group and clock of an edit asked for
+    QObject watch;
+    connect(m_groups.get(), &PageGroupList::editRequested, &watch,
+            [&edited](const EditTarget &target) { edited = {target.groupIndex, target.clockIndex}; });
+    if (part.at(0) == "remove" || part.at(0) == "copy") {
+        if (part.at(0) == "copy")
+            m_dialogs.answerQuestion(QuestionResult::Positive);
+        click(part.at(2).toInt(), part.at(3).toInt(),
+              part.at(0) == "remove" ? GroupTree::RemoveClock : GroupTree::CopyClockConfiguration, part.at(1));
+    } else if (part.at(0) == "delete") {
         m_dialogs.answerQuestion(QuestionResult::Positive);
         click(part.at(1).toInt(), -1, GroupTree::DeleteGroup);
     } else if (part.at(0) == "combo") {
@@ -358,8 +396,8 @@ void TestEditor::groupMembership()
         QTest::mouseClick(m_groups->findChild<QWidget *>("btnGroupAdd"), Qt::LeftButton);
     }
 
-    QStringList rows;
     auto *treeWidget = m_groups->findChild<GroupTree *>("twdGroupList");
+    QStringList rows;
     for (int g = 0; g < treeWidget->topLevelItemCount(); ++g) {
         const QTreeWidgetItem *item = treeWidget->topLevelItem(g);
         rows << item->text(0);
@@ -367,6 +405,11 @@ void TestEditor::groupMembership()
             rows << item->text(0) + "/" + item->child(c)->text(0);
     }
     QCOMPARE(rows.join(' '), tree);
+    // A copy edits the group from the member's configuration.
+    const DevGroup *from = part.at(0) == "copy" ? ClockRegistry::instance()->groupAt(part.at(2).toInt()) : nullptr;
+    const QList<int> copied = from ? QList<int>{part.at(2).toInt(), from->clockIndexes().value(part.at(3).toInt())}
+                                   : QList<int>{};
+    QCOMPARE(edited, copied);
     for (int row = 0; row < combos.size(); ++row) {
         QCOMPARE(combo(row)->currentIndex(), combos.at(row));
         QCOMPARE(combo(row)->accessibleName(), "Group of " + ClockRegistry::instance()->clockAt(row)->name);

@@ -4,28 +4,48 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
+#include "ui/widgets/ManageButtonsDelegate.h"
 #include "ui/widgets/PushButtonFlat.h"
 #include "ui/widgets/TableItemCustom.h"
 #include "desktop/ThemeManager.h"
 
 #include <QBoxLayout>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
 
 namespace {
 
 const QString iconRoot = QStringLiteral(":/icons/resources/icons/");
 enum Column { NameColumn, ButtonColumn };
 
+bool isClockRow(const QModelIndex &index)
+{
+    return index.isValid() && index.parent().isValid();
+}
+
 } // namespace
 
 GroupTree::GroupTree(QWidget *parent)
     : QTreeWidget(parent)
+    , m_clockButtons(new ManageButtonsDelegate(this))
 {
     setColumnCount(2);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::NoSelection);
+    // Left and Right move between the name and the button cell.
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setStretchLastSection(false);
+    m_clockButtons->setCarriesButtons(
+        [](const QModelIndex &index) { return index.column() == ButtonColumn && isClockRow(index); });
+    setItemDelegateForColumn(ButtonColumn, m_clockButtons);
+    connect(m_clockButtons, &ManageButtonsDelegate::buttonClickedAt, this,
+            [this](const QModelIndex &index, int button) {
+                emit clockButtonClicked(index.siblingAtColumn(NameColumn).data(Qt::UserRole).toInt(),
+                                        index.siblingAtColumn(ButtonColumn).data(Qt::UserRole).toInt(), button);
+            });
 }
 
 QTreeWidgetItem *GroupTree::addRow(QTreeWidgetItem *parent, const QString &text, const QString &icon,
@@ -38,13 +58,13 @@ QTreeWidgetItem *GroupTree::addRow(QTreeWidgetItem *parent, const QString &text,
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     if (parent)
         parent->addChild(item);
-    else
-        addTopLevelItem(item);
     return item;
 }
 
 void GroupTree::build(const ClockRegistry &registry)
 {
+    if (m_menu)
+        m_menu->close();
     clear();
     struct Button
     {
@@ -56,20 +76,16 @@ void GroupTree::build(const ClockRegistry &registry)
                                    {"settings.png", tr("Change group name")},
                                    {"audit.png", tr("Check clocks")},
                                    {"quiet.png", tr("Quiet period")}};
-    const Button clockButtons[] = {{"remove.png", tr("Remove clock from group")},
-                                   {"edit.png", tr("Copy clock configuration to group and edit")}};
-    const auto addButtons = [](TableItemCustom *cell, const auto &buttons) {
-        for (const Button &button : buttons) {
-            PushButtonFlat *added = cell->addButton(iconRoot + QLatin1String(button.icon), QString(),
-                                                    button.toolTip, buttonMinimumWidth);
-            added->setAccessibleName(button.toolTip);
-        }
-        // Buttons side by side from the left, like those of the other rows.
-        if (auto *row = qobject_cast<QBoxLayout *>(cell->layout()))
-            row->addStretch();
-    };
+    const QList<ManageButtonsDelegate::Button> clockButtons{
+        {iconRoot + QLatin1String("remove.png"), tr("Remove clock from group")},
+        {iconRoot + QLatin1String("edit.png"), tr("Copy clock configuration to group and edit")}};
+    // Tinted for the theme of now: a change of theme rebuilds the tree.
+    m_clockButtons->setButtons(clockButtons);
+    const QString clockActions = clockButtons.at(0).toolTip + QLatin1String(", ") + clockButtons.at(1).toolTip;
+    const QString clockActionsWhere = tr("In the context menu of the row");
 
-    int buttonWidth = 0;
+    // Filled before they join the tree: one insertion for all the rows.
+    QList<QTreeWidgetItem *> groupItems;
     for (int g = 0; g < registry.groupCount(); ++g) {
         const DevGroup *group = registry.groupAt(g);
         // A quiet group says so after its name, until when in the tool tip.
@@ -79,30 +95,103 @@ void GroupTree::build(const ClockRegistry &registry)
                                             QStringLiteral("list.png"), g, -1);
         if (isQuiet)
             groupItem->setToolTip(NameColumn, quiet);
-        auto *groupCell = new TableItemCustom(this, g);
-        addButtons(groupCell, groupButtons);
-        connect(groupCell, &TableItemCustom::ButtonClicked, this,
-                [this, g](int, int button) { emit groupButtonClicked(g, button); });
-        setItemWidget(groupItem, ButtonColumn, groupCell);
-        buttonWidth = qMax(buttonWidth, groupCell->sizeHint().width());
-
         for (int c : group->clockIndexes()) {
             const DevClock *clock = registry.clockAt(c);
             if (!clock)
                 continue;
             QTreeWidgetItem *clockItem = addRow(groupItem, clock->name, QStringLiteral("clock.png"), g, c);
-            auto *clockCell = new TableItemCustom(this, c);
-            addButtons(clockCell, clockButtons);
-            connect(clockCell, &TableItemCustom::ButtonClicked, this,
-                    [this, g, c](int, int button) { emit clockButtonClicked(g, c, button); });
-            setItemWidget(clockItem, ButtonColumn, clockCell);
+            // A screen reader reads the painted buttons' names and where they are.
+            clockItem->setData(ButtonColumn, Qt::AccessibleTextRole, clockActions);
+            clockItem->setData(ButtonColumn, Qt::AccessibleDescriptionRole, clockActionsWhere);
         }
+        groupItems << groupItem;
+    }
+    addTopLevelItems(groupItems);
+
+    int buttonWidth = 0;
+    for (int g = 0; g < groupItems.size(); ++g) {
+        auto *groupCell = new TableItemCustom(this, g);
+        for (const Button &button : groupButtons) {
+            PushButtonFlat *added = groupCell->addButton(iconRoot + QLatin1String(button.icon), QString(),
+                                                         button.toolTip, buttonMinimumWidth);
+            added->setAccessibleName(button.toolTip);
+        }
+        // Buttons side by side from the left, like the painted ones.
+        if (auto *row = qobject_cast<QBoxLayout *>(groupCell->layout()))
+            row->addStretch();
+        connect(groupCell, &TableItemCustom::ButtonClicked, this,
+                [this, g](int, int button) { emit groupButtonClicked(g, button); });
+        setItemWidget(groupItems.at(g), ButtonColumn, groupCell);
+        buttonWidth = qMax(buttonWidth, groupCell->sizeHint().width());
     }
     expandAll();
     resizeColumnToContents(NameColumn);
     resizeColumnToContents(ButtonColumn);
     header()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     header()->setSectionResizeMode(ButtonColumn, QHeaderView::Fixed);
-    if (buttonWidth > 0)
-        header()->resizeSection(ButtonColumn, qMax(buttonWidth, columnWidth(ButtonColumn)));
+    buttonWidth = qMax(buttonWidth, m_clockButtons->preferredWidth());
+    header()->resizeSection(ButtonColumn, qMax(buttonWidth, columnWidth(ButtonColumn)));
+}
+
+void GroupTree::contextMenuEvent(QContextMenuEvent *event)
+{
+    const bool fromKeys = event->reason() == QContextMenuEvent::Keyboard;
+    // A mouse's event comes from the viewport, in its coordinates.
+    const QModelIndex index = fromKeys ? currentIndex() : indexAt(event->pos());
+    if (!isClockRow(index)) {
+        QTreeWidget::contextMenuEvent(event);
+        return;
+    }
+    QPoint at = event->globalPos();
+    if (fromKeys) {
+        const QRect row = visualRect(index.siblingAtColumn(NameColumn));
+        at = viewport()->mapToGlobal(row.bottomLeft());
+    }
+    showClockMenu(index, at);
+    event->accept();
+}
+
+void GroupTree::keyPressEvent(QKeyEvent *event)
+{
+    // Not every platform turns these keys into a context menu event.
+    const bool menuKey = event->key() == Qt::Key_Menu
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey && isClockRow(currentIndex())) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos(), event->modifiers());
+        contextMenuEvent(&menu);
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void GroupTree::showClockMenu(const QModelIndex &index, const QPoint &globalPos)
+{
+    // The X server may send the Menu key as a key and as a menu event.
+    if (m_menu)
+        return;
+    m_menu = new QMenu(this);
+    m_menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QPersistentModelIndex cell(index.siblingAtColumn(ButtonColumn));
+    for (int button = 0; button < m_clockButtons->buttonCount(); ++button) {
+        QAction *action = m_menu->addAction(m_clockButtons->toolTip(button));
+        // Left for the event loop: a button may rebuild the tree and its menu.
+        connect(action, &QAction::triggered, this, [this, cell, button] {
+            QMetaObject::invokeMethod(
+                this, [this, cell, button] { pressFromMenu(cell, button); }, Qt::QueuedConnection);
+        });
+    }
+    m_menu->popup(globalPos);
+}
+
+void GroupTree::pressFromMenu(const QPersistentModelIndex &cell, int button)
+{
+    if (m_menu)
+        m_menu->close();
+    if (cell.isValid())
+        m_clockButtons->press(cell, button);
+}
+
+QMenu *GroupTree::openMenu() const
+{
+    return m_menu;
 }

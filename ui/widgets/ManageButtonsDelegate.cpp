@@ -37,7 +37,13 @@ void ManageButtonsDelegate::press(const QModelIndex &index, int button)
         return;
     m_focusIndex = index;
     m_focusButton = button;
+    emitClicked(index, button);
+}
+
+void ManageButtonsDelegate::emitClicked(const QModelIndex &index, int button)
+{
     emit ButtonClicked(index.row(), button);
+    emit buttonClickedAt(index, button);
 }
 
 QString ManageButtonsDelegate::toolTip(int button) const
@@ -92,6 +98,10 @@ int ManageButtonsDelegate::focusedButton() const
 void ManageButtonsDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                   const QModelIndex &index) const
 {
+    if (!isOurs(index)) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
     QStyleOptionViewItem background(option);
     initStyleOption(&background, index);
     background.text.clear();
@@ -131,6 +141,8 @@ void ManageButtonsDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
 QSize ManageButtonsDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (!isOurs(index))
+        return size;
     size.setWidth(preferredWidth());
     return size;
 }
@@ -138,7 +150,7 @@ QSize ManageButtonsDelegate::sizeHint(const QStyleOptionViewItem &option, const 
 bool ManageButtonsDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                                       const QModelIndex &index)
 {
-    if (event->type() == QEvent::ToolTip) {
+    if (event->type() == QEvent::ToolTip && isOurs(index)) {
         const int button = buttonAt(option.rect, event->pos());
         if (button >= 0) {
             QToolTip::showText(event->globalPos(), toolTip(button), view, buttonRect(option.rect, button));
@@ -155,6 +167,8 @@ bool ManageButtonsDelegate::editorEvent(QEvent *event, QAbstractItemModel *model
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease
         && type != QEvent::MouseButtonDblClick)
         return QStyledItemDelegate::editorEvent(event, model, option, index);
+    if (!isOurs(index) && type != QEvent::MouseButtonRelease)
+        return false;
     auto *mouse = static_cast<QMouseEvent *>(event);
     const int button = buttonAt(option.rect, mouse->pos());
     if (mouse->button() != Qt::LeftButton)
@@ -170,7 +184,7 @@ bool ManageButtonsDelegate::editorEvent(QEvent *event, QAbstractItemModel *model
             return false;
         m_focusIndex = index;
         m_focusButton = button;
-        emit ButtonClicked(index.row(), button);
+        emitClicked(index, button);
         return true;
     }
     if (button < 0)
@@ -228,7 +242,7 @@ bool ManageButtonsDelegate::handleKey(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Select:
-        emit ButtonClicked(current.row(), m_focusButton);
+        emitClicked(current, m_focusButton);
         return true;
     default:
         return false;
@@ -257,7 +271,7 @@ void ManageButtonsDelegate::setHover(const QModelIndex &index, int button)
 
 bool ManageButtonsDelegate::isOurs(const QModelIndex &index) const
 {
-    return index.isValid() && m_view->itemDelegate(index) == this;
+    return index.isValid() && m_view->itemDelegate(index) == this && (!m_carries || m_carries(index));
 }
 
 QRect ManageButtonsDelegate::cellRect(const QModelIndex &index) const

@@ -5,6 +5,8 @@
 #include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 
+#include <functional>
+
 class QAbstractItemView;
 
 // A row of icon buttons painted into one column of a view, for tables too
@@ -34,6 +36,9 @@ public:
     explicit ManageButtonsDelegate(QAbstractItemView *view);
 
     void setButtons(const QList<Button> &buttons);
+    // Which cells carry the buttons (all of the delegate's column by
+    // default); the others are painted and handled as plain cells.
+    void setCarriesButtons(std::function<bool(const QModelIndex &)> carries) { m_carries = std::move(carries); }
     int buttonCount() const { return m_buttons.size(); }
     QString toolTip(int button) const;
     // Retints the icons for the current theme.
@@ -56,6 +61,8 @@ public:
 
 signals:
     void ButtonClicked(int row, int index);
+    // The same click, with the cell: in a tree the row alone is ambiguous.
+    void buttonClickedAt(const QModelIndex &index, int button);
 
 protected:
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
@@ -64,6 +71,7 @@ protected:
 
 private:
     bool handleKey(QKeyEvent *event);
+    void emitClicked(const QModelIndex &index, int button);
     void setHover(const QModelIndex &index, int button);
     bool isOurs(const QModelIndex &index) const;
     QRect cellRect(const QModelIndex &index) const;
@@ -71,6 +79,7 @@ private:
     QAbstractItemView *m_view;
     QWidget *m_viewport;
     QList<Button> m_buttons;
+    std::function<bool(const QModelIndex &)> m_carries;
     QList<QIcon> m_icons;
     QList<QIcon> m_hoverIcons;
     QPersistentModelIndex m_hoverIndex;
