@@ -383,222 +383,222 @@ Ihre Zeilen dorthin verschieben?</translation>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
-        <translation type="unfinished"></translation>
+        <translation>change: Geben Sie eine der Optionen --set FIELD=VALUE, --from FILE --only FIELD,... oder --align an</translation>
     </message>
     <message>
         <source>change: --from and --only go together</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --from und --only sind nur zusammen möglich</translation>
     </message>
     <message>
         <source>change: --set %1: expected FIELD=VALUE with a field of the configuration file (Server1, Brightness, Alarm2.Time, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --set %1: FIELD=VALUE mit einem Feld der Konfigurationsdatei erwartet (Server1, Brightness, Alarm2.Time, ...)</translation>
     </message>
     <message>
         <source>change: --only: there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only: es gibt kein Feld %1</translation>
     </message>
     <message>
         <source>change: --only names no field</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only nennt kein Feld</translation>
     </message>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished">Es gibt keine Gruppe namens %1.</translation>
+        <translation>Es gibt keine Gruppe namens %1.</translation>
     </message>
     <message>
         <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation type="unfinished"></translation>
+        <translation>change: Geben Sie die Uhren an: Adressen, --group NAME oder --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --max-failed: Anzahl von Uhren oder Prozentsatz erwartet (5%)</translation>
     </message>
     <message>
         <source>change: --resume goes on with the run&apos;s own clocks and change; --%1 cannot be given with it</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume setzt den Lauf mit dessen eigenen Uhren und Änderung fort; --%1 kann nicht zusammen damit angegeben werden</translation>
     </message>
     <message>
         <source>change: --resume takes no clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume akzeptiert keine Uhren</translation>
     </message>
     <message>
         <source>Send the change to %1 clocks? [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung an %1 Uhren senden? [y/N] </translation>
     </message>
     <message>
         <source>Reading configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationen werden gelesen</translation>
     </message>
     <message>
         <source>Nothing was sent; change --resume %1 goes on with this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde gesendet; change --resume %1 setzt diesen Lauf fort.</translation>
     </message>
     <message>
         <source>Wave %1: %2 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Welle %1: %2 Uhren</translation>
     </message>
     <message>
         <source>Sending the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung wird gesendet</translation>
     </message>
     <message>
         <source>Cannot keep the run in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lauf kann nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>change --resume %1 goes on with the clocks not yet done.</source>
-        <translation type="unfinished"></translation>
+        <translation>change --resume %1 macht mit den noch offenen Uhren weiter.</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde gesendet.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRecipe</name>
     <message>
         <source>its group has no configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Gruppe hat keine Konfiguration</translation>
     </message>
     <message>
         <source>no daylight-saving setting of the clock follows the zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Sommerzeiteinstellung der Uhr folgt der Zeitzone %1</translation>
     </message>
 </context>
 <context>
     <name>ChangeReport</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>already right</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits richtig</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gesendet</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>configuration not readable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration nicht lesbar (%1)</translation>
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation type="unfinished"></translation>
+        <translation>der Lauf endete vor der Welle dieser Uhr</translation>
     </message>
     <message>
         <source>already right: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits richtig: übersprungen</translation>
     </message>
     <message>
         <source>: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>: übersprungen</translation>
     </message>
     <message>
         <source>Change run %1: %2 of %3 clocks to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungslauf %1: %2 von %3 Uhren zu ändern.</translation>
     </message>
     <message>
         <source>clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <source>fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder</translation>
     </message>
     <message>
         <source>before</source>
-        <translation type="unfinished"></translation>
+        <translation>vorher</translation>
     </message>
     <message>
         <source>after</source>
-        <translation type="unfinished"></translation>
+        <translation>nachher</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verifiziert</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Change run %1: %2 verified of %3 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungslauf %1: %2 von %3 Uhren verifiziert.</translation>
     </message>
     <message>
         <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen zwei Wellen beendet: Mehr Uhren sind fehlgeschlagen, als --max-failed erlaubt, oder der Lauf wurde unterbrochen.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRun</name>
     <message>
         <source>cannot write the run&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei des Laufs kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>not verified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verifiziert: %1</translation>
     </message>
     <message>
         <source>not verified: the clock does not show the change (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verifiziert: die Uhr zeigt die Änderung nicht (%1)</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunFile</name>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gültige Lauf-ID</translation>
     </message>
     <message>
         <source>%1 is no run id (such as 20261209-041502-7f3a)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Lauf-ID (wie 20261209-041502-7f3a)</translation>
     </message>
     <message>
         <source>there is no change run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen Änderungslauf %1</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß</translation>
     </message>
     <message>
         <source>%1 is not a change run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Änderungslauf: %2</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunState</name>
     <message>
         <source>not a change run of this version</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Änderungslauf dieser Version</translation>
     </message>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gültige Lauf-ID</translation>
     </message>
     <message>
         <source>the change it makes is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>die Änderung, die er vornimmt, ist nicht lesbar</translation>
     </message>
     <message>
         <source>more than %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Uhren</translation>
     </message>
     <message>
         <source>clock %1 is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr %1 ist nicht lesbar</translation>
     </message>
 </context>
 <context>
@@ -1392,27 +1392,27 @@ Ihre Zeilen dorthin verschieben?</translation>
     <name>ConfigFieldAccess</name>
     <message>
         <source>expected on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>on oder off erwartet</translation>
     </message>
     <message>
         <source>expected a time HH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit HH:MM erwartet</translation>
     </message>
     <message>
         <source>expected a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ganze Zahl von %1 bis %2 erwartet</translation>
     </message>
     <message>
         <source>holds &quot;&amp;&quot;, &quot;=&quot; or a control character, or is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert enthält „&amp;“, „=“ oder ein Steuerzeichen oder ist zu lang</translation>
     </message>
     <message>
         <source>expected a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl von %1 bis %2 erwartet</translation>
     </message>
     <message>
         <source>there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt kein Feld %1</translation>
     </message>
 </context>
 <context>
@@ -1995,7 +1995,7 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
     <message>
         <source>The history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -2249,11 +2249,11 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
     <message>
         <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ereignisprotokoll %1 wurde in den Verlauf importiert: %2 Ereignisse, %3 beschädigte Zeilen übersprungen; es bleibt unverändert erhalten.</translation>
     </message>
     <message>
         <source>The history was damaged and set aside as %1; a new one was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf war beschädigt und wurde als %1 beiseitegelegt; ein neuer wurde begonnen.</translation>
     </message>
 </context>
 <context>
@@ -2345,7 +2345,7 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
     <message>
         <source>In the context menu of the row</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Kontextmenü der Zeile</translation>
     </message>
 </context>
 <context>

@@ -383,222 +383,222 @@ Move their rows there?</source>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
-        <translation type="unfinished"></translation>
+        <translation>change: indique una de estas opciones: --set FIELD=VALUE, --from FILE --only FIELD,... o --align</translation>
     </message>
     <message>
         <source>change: --from and --only go together</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --from y --only deben indicarse juntas</translation>
     </message>
     <message>
         <source>change: --set %1: expected FIELD=VALUE with a field of the configuration file (Server1, Brightness, Alarm2.Time, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --set %1: se esperaba FIELD=VALUE con un campo del archivo de configuración (Server1, Brightness, Alarm2.Time, ...)</translation>
     </message>
     <message>
         <source>change: --only: there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only: no existe el campo %1</translation>
     </message>
     <message>
         <source>change: --only names no field</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only no indica ningún campo</translation>
     </message>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished">No existe ningún grupo llamado %1.</translation>
+        <translation>No existe ningún grupo llamado %1.</translation>
     </message>
     <message>
         <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation type="unfinished"></translation>
+        <translation>change: indique los relojes: direcciones, --group NAME o --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --max-failed: se esperaba un número de relojes o un porcentaje (5%)</translation>
     </message>
     <message>
         <source>change: --resume goes on with the run&apos;s own clocks and change; --%1 cannot be given with it</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume continúa la ejecución con sus propios relojes y su cambio; no se puede indicar --%1 junto con ella</translation>
     </message>
     <message>
         <source>change: --resume takes no clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume no admite relojes</translation>
     </message>
     <message>
         <source>Send the change to %1 clocks? [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Enviar el cambio a %1 relojes? [y/N] </translation>
     </message>
     <message>
         <source>Reading configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo configuraciones</translation>
     </message>
     <message>
         <source>Nothing was sent; change --resume %1 goes on with this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se envió nada; change --resume %1 continúa esta ejecución.</translation>
     </message>
     <message>
         <source>Wave %1: %2 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Oleada %1: %2 relojes</translation>
     </message>
     <message>
         <source>Sending the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando el cambio</translation>
     </message>
     <message>
         <source>Cannot keep the run in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la ejecución en %1: %2</translation>
     </message>
     <message>
         <source>change --resume %1 goes on with the clocks not yet done.</source>
-        <translation type="unfinished"></translation>
+        <translation>change --resume %1 continúa con los relojes aún pendientes.</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se envió nada.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRecipe</name>
     <message>
         <source>its group has no configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>su grupo no tiene configuración</translation>
     </message>
     <message>
         <source>no daylight-saving setting of the clock follows the zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún ajuste de horario de verano del reloj sigue la zona %1</translation>
     </message>
 </context>
 <context>
     <name>ChangeReport</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>already right</source>
-        <translation type="unfinished"></translation>
+        <translation>ya correcto</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>no enviado</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>configuration not readable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>configuración no legible (%1)</translation>
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation type="unfinished"></translation>
+        <translation>la ejecución se detuvo antes de la oleada de este reloj</translation>
     </message>
     <message>
         <source>already right: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>ya correcto: omitido</translation>
     </message>
     <message>
         <source>: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>: omitido</translation>
     </message>
     <message>
         <source>Change run %1: %2 of %3 clocks to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución de cambio %1: %2 de %3 relojes por cambiar.</translation>
     </message>
     <message>
         <source>clock</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj</translation>
     </message>
     <message>
         <source>fields</source>
-        <translation type="unfinished"></translation>
+        <translation>campos</translation>
     </message>
     <message>
         <source>before</source>
-        <translation type="unfinished"></translation>
+        <translation>antes</translation>
     </message>
     <message>
         <source>after</source>
-        <translation type="unfinished"></translation>
+        <translation>después</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verificado</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>error</translation>
     </message>
     <message>
         <source>Change run %1: %2 verified of %3 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución de cambio %1: %2 verificados de %3 relojes.</translation>
     </message>
     <message>
         <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido entre oleadas: fallaron más relojes de los que permite --max-failed, o se interrumpió la ejecución.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRun</name>
     <message>
         <source>cannot write the run&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir el archivo de la ejecución</translation>
     </message>
     <message>
         <source>not verified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no verificado: %1</translation>
     </message>
     <message>
         <source>not verified: the clock does not show the change (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no verificado: el reloj no muestra el cambio (%1)</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunFile</name>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay un identificador de ejecución válido</translation>
     </message>
     <message>
         <source>%1 is no run id (such as 20261209-041502-7f3a)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un identificador de ejecución (como 20261209-041502-7f3a)</translation>
     </message>
     <message>
         <source>there is no change run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la ejecución de cambio %1</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande</translation>
     </message>
     <message>
         <source>%1 is not a change run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una ejecución de cambio: %2</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunState</name>
     <message>
         <source>not a change run of this version</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una ejecución de cambio de esta versión</translation>
     </message>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay un identificador de ejecución válido</translation>
     </message>
     <message>
         <source>the change it makes is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>el cambio que realiza no es legible</translation>
     </message>
     <message>
         <source>more than %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 relojes</translation>
     </message>
     <message>
         <source>clock %1 is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>el reloj %1 no es legible</translation>
     </message>
 </context>
 <context>
@@ -1392,27 +1392,27 @@ Move their rows there?</source>
     <name>ConfigFieldAccess</name>
     <message>
         <source>expected on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba on u off</translation>
     </message>
     <message>
         <source>expected a time HH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba una hora HH:MM</translation>
     </message>
     <message>
         <source>expected a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un número entero de %1 a %2</translation>
     </message>
     <message>
         <source>holds &quot;&amp;&quot;, &quot;=&quot; or a control character, or is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>el valor contiene «&amp;», «=» o un carácter de control, o es demasiado largo</translation>
     </message>
     <message>
         <source>expected a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un número de %1 a %2</translation>
     </message>
     <message>
         <source>there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el campo %1</translation>
     </message>
 </context>
 <context>
@@ -1995,7 +1995,7 @@ Move their rows there?</source>
     </message>
     <message>
         <source>The history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el historial: %1</translation>
     </message>
 </context>
 <context>
@@ -2249,11 +2249,11 @@ Move their rows there?</source>
     </message>
     <message>
         <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de eventos %1 se importó al historial: %2 eventos, %3 líneas dañadas omitidas; se conserva tal como estaba.</translation>
     </message>
     <message>
         <source>The history was damaged and set aside as %1; a new one was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial estaba dañado y se apartó como %1; se ha iniciado uno nuevo.</translation>
     </message>
 </context>
 <context>
@@ -2345,7 +2345,7 @@ Move their rows there?</source>
     </message>
     <message>
         <source>In the context menu of the row</source>
-        <translation type="unfinished"></translation>
+        <translation>En el menú contextual de la fila</translation>
     </message>
 </context>
 <context>

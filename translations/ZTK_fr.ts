@@ -383,222 +383,222 @@ Déplacer leurs lignes là-bas ?</translation>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
-        <translation type="unfinished"></translation>
+        <translation>change: indiquez l&apos;une des options --set FIELD=VALUE, --from FILE --only FIELD,... ou --align</translation>
     </message>
     <message>
         <source>change: --from and --only go together</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --from et --only s&apos;utilisent ensemble</translation>
     </message>
     <message>
         <source>change: --set %1: expected FIELD=VALUE with a field of the configuration file (Server1, Brightness, Alarm2.Time, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --set %1&#xa0;: FIELD=VALUE attendu, avec un champ du fichier de configuration (Server1, Brightness, Alarm2.Time, ...)</translation>
     </message>
     <message>
         <source>change: --only: there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only&#xa0;: il n&apos;existe aucun champ %1</translation>
     </message>
     <message>
         <source>change: --only names no field</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only ne désigne aucun champ</translation>
     </message>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished">Il n&apos;existe aucun groupe nommé %1.</translation>
+        <translation>Il n&apos;existe aucun groupe nommé %1.</translation>
     </message>
     <message>
         <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation type="unfinished"></translation>
+        <translation>change: indiquez les horloges&#xa0;: adresses, --group NAME ou --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --max-failed&#xa0;: nombre d&apos;horloges ou pourcentage attendu (5%)</translation>
     </message>
     <message>
         <source>change: --resume goes on with the run&apos;s own clocks and change; --%1 cannot be given with it</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume reprend l&apos;exécution avec ses propres horloges et sa modification&#xa0;; --%1 ne peut pas l&apos;accompagner</translation>
     </message>
     <message>
         <source>change: --resume takes no clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume n&apos;accepte aucune horloge</translation>
     </message>
     <message>
         <source>Send the change to %1 clocks? [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer la modification à %1 horloges&#xa0;? [y/N] </translation>
     </message>
     <message>
         <source>Reading configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des configurations</translation>
     </message>
     <message>
         <source>Nothing was sent; change --resume %1 goes on with this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été envoyé&#xa0;; change --resume %1 reprend cette exécution.</translation>
     </message>
     <message>
         <source>Wave %1: %2 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vague %1&#xa0;: %2 horloges</translation>
     </message>
     <message>
         <source>Sending the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de la modification</translation>
     </message>
     <message>
         <source>Cannot keep the run in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de conserver l&apos;exécution dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>change --resume %1 goes on with the clocks not yet done.</source>
-        <translation type="unfinished"></translation>
+        <translation>change --resume %1 reprend avec les horloges pas encore traitées.</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été envoyé.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRecipe</name>
     <message>
         <source>its group has no configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>son groupe n&apos;a pas de configuration</translation>
     </message>
     <message>
         <source>no daylight-saving setting of the clock follows the zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun paramètre d&apos;heure d&apos;été de l&apos;horloge ne suit le fuseau %1</translation>
     </message>
 </context>
 <context>
     <name>ChangeReport</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>already right</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà à jour</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>non envoyée</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>configuration not readable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>configuration illisible (%1)</translation>
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;exécution s&apos;est arrêtée avant la vague de cette horloge</translation>
     </message>
     <message>
         <source>already right: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà à jour&#xa0;: ignorée</translation>
     </message>
     <message>
         <source>: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>: ignorée</translation>
     </message>
     <message>
         <source>Change run %1: %2 of %3 clocks to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution de modification %1&#xa0;: %2 horloges sur %3 à modifier.</translation>
     </message>
     <message>
         <source>clock</source>
-        <translation type="unfinished"></translation>
+        <translation>horloge</translation>
     </message>
     <message>
         <source>fields</source>
-        <translation type="unfinished"></translation>
+        <translation>champs</translation>
     </message>
     <message>
         <source>before</source>
-        <translation type="unfinished"></translation>
+        <translation>avant</translation>
     </message>
     <message>
         <source>after</source>
-        <translation type="unfinished"></translation>
+        <translation>après</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifiée</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur</translation>
     </message>
     <message>
         <source>Change run %1: %2 verified of %3 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution de modification %1&#xa0;: %2 horloges vérifiées sur %3.</translation>
     </message>
     <message>
         <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt entre deux vagues&#xa0;: plus d&apos;horloges ont échoué que ne le permet --max-failed, ou l&apos;exécution a été interrompue.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRun</name>
     <message>
         <source>cannot write the run&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire le fichier de l&apos;exécution</translation>
     </message>
     <message>
         <source>not verified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non vérifiée&#xa0;: %1</translation>
     </message>
     <message>
         <source>not verified: the clock does not show the change (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non vérifiée&#xa0;: l&apos;horloge ne présente pas la modification (%1)</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunFile</name>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun identifiant d&apos;exécution valide</translation>
     </message>
     <message>
         <source>%1 is no run id (such as 20261209-041502-7f3a)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un identifiant d&apos;exécution (par exemple 20261209-041502-7f3a)</translation>
     </message>
     <message>
         <source>there is no change run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;existe aucune exécution de modification %1</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux</translation>
     </message>
     <message>
         <source>%1 is not a change run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une exécution de modification&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunState</name>
     <message>
         <source>not a change run of this version</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une exécution de modification de cette version</translation>
     </message>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun identifiant d&apos;exécution valide</translation>
     </message>
     <message>
         <source>the change it makes is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification qu&apos;elle apporte est illisible</translation>
     </message>
     <message>
         <source>more than %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 horloges</translation>
     </message>
     <message>
         <source>clock %1 is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;horloge %1 est illisible</translation>
     </message>
 </context>
 <context>
@@ -1392,27 +1392,27 @@ Déplacer leurs lignes là-bas ?</translation>
     <name>ConfigFieldAccess</name>
     <message>
         <source>expected on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>on ou off attendu</translation>
     </message>
     <message>
         <source>expected a time HH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>heure HH:MM attendue</translation>
     </message>
     <message>
         <source>expected a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre entier de %1 à %2 attendu</translation>
     </message>
     <message>
         <source>holds &quot;&amp;&quot;, &quot;=&quot; or a control character, or is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur contient « &amp; », « = » ou un caractère de contrôle, ou est trop longue</translation>
     </message>
     <message>
         <source>expected a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de %1 à %2 attendu</translation>
     </message>
     <message>
         <source>there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;existe aucun champ %1</translation>
     </message>
 </context>
 <context>
@@ -1995,7 +1995,7 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
     <message>
         <source>The history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique ne peut pas être lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2249,11 +2249,11 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
     <message>
         <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 a été importé dans l&apos;historique&#xa0;: %2 événements, %3 lignes endommagées ignorées&#xa0;; il est conservé tel quel.</translation>
     </message>
     <message>
         <source>The history was damaged and set aside as %1; a new one was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique était endommagé et a été mis de côté sous le nom %1&#xa0;; un nouvel historique a été commencé.</translation>
     </message>
 </context>
 <context>
@@ -2345,7 +2345,7 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
     <message>
         <source>In the context menu of the row</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le menu contextuel de la ligne</translation>
     </message>
 </context>
 <context>

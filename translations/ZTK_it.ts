@@ -383,222 +383,222 @@ Spostare lì le loro righe?</translation>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
-        <translation type="unfinished"></translation>
+        <translation>change: indicare una delle opzioni --set FIELD=VALUE, --from FILE --only FIELD,... o --align</translation>
     </message>
     <message>
         <source>change: --from and --only go together</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --from e --only vanno usati insieme</translation>
     </message>
     <message>
         <source>change: --set %1: expected FIELD=VALUE with a field of the configuration file (Server1, Brightness, Alarm2.Time, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --set %1: atteso FIELD=VALUE con un campo del file di configurazione (Server1, Brightness, Alarm2.Time, ...)</translation>
     </message>
     <message>
         <source>change: --only: there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only: non esiste il campo %1</translation>
     </message>
     <message>
         <source>change: --only names no field</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only non indica alcun campo</translation>
     </message>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished">Non esiste alcun gruppo denominato %1.</translation>
+        <translation>Non esiste alcun gruppo denominato %1.</translation>
     </message>
     <message>
         <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation type="unfinished"></translation>
+        <translation>change: indicare gli orologi: indirizzi, --group NAME o --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --max-failed: atteso un numero di orologi o una percentuale (5%)</translation>
     </message>
     <message>
         <source>change: --resume goes on with the run&apos;s own clocks and change; --%1 cannot be given with it</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume prosegue l&apos;esecuzione con i suoi orologi e la sua modifica; --%1 non può essere indicato insieme</translation>
     </message>
     <message>
         <source>change: --resume takes no clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume non accetta orologi</translation>
     </message>
     <message>
         <source>Send the change to %1 clocks? [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>Inviare la modifica a %1 orologi? [y/N] </translation>
     </message>
     <message>
         <source>Reading configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura delle configurazioni</translation>
     </message>
     <message>
         <source>Nothing was sent; change --resume %1 goes on with this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato nulla; change --resume %1 riprende questa esecuzione.</translation>
     </message>
     <message>
         <source>Wave %1: %2 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondata %1: %2 orologi</translation>
     </message>
     <message>
         <source>Sending the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio della modifica</translation>
     </message>
     <message>
         <source>Cannot keep the run in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare l&apos;esecuzione in %1: %2</translation>
     </message>
     <message>
         <source>change --resume %1 goes on with the clocks not yet done.</source>
-        <translation type="unfinished"></translation>
+        <translation>change --resume %1 prosegue con gli orologi non ancora completati.</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato nulla.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRecipe</name>
     <message>
         <source>its group has no configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo gruppo non ha una configurazione</translation>
     </message>
     <message>
         <source>no daylight-saving setting of the clock follows the zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna impostazione dell&apos;ora legale dell&apos;orologio segue il fuso %1</translation>
     </message>
 </context>
 <context>
     <name>ChangeReport</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>already right</source>
-        <translation type="unfinished"></translation>
+        <translation>già corretto</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>non inviato</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>sconosciuto</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>configuration not readable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>configurazione non leggibile (%1)</translation>
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;esecuzione si è fermata prima dell&apos;ondata di questo orologio</translation>
     </message>
     <message>
         <source>already right: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>già corretto: saltato</translation>
     </message>
     <message>
         <source>: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>: saltato</translation>
     </message>
     <message>
         <source>Change run %1: %2 of %3 clocks to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzione della modifica %1: %2 orologi su %3 da modificare.</translation>
     </message>
     <message>
         <source>clock</source>
-        <translation type="unfinished"></translation>
+        <translation>orologio</translation>
     </message>
     <message>
         <source>fields</source>
-        <translation type="unfinished"></translation>
+        <translation>campi</translation>
     </message>
     <message>
         <source>before</source>
-        <translation type="unfinished"></translation>
+        <translation>prima</translation>
     </message>
     <message>
         <source>after</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verificato</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>errore</translation>
     </message>
     <message>
         <source>Change run %1: %2 verified of %3 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzione della modifica %1: %2 verificati su %3 orologi.</translation>
     </message>
     <message>
         <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermato tra due ondate: sono falliti più orologi di quanti ne consenta --max-failed, oppure l&apos;esecuzione è stata interrotta.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRun</name>
     <message>
         <source>cannot write the run&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere il file dell&apos;esecuzione</translation>
     </message>
     <message>
         <source>not verified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non verificato: %1</translation>
     </message>
     <message>
         <source>not verified: the clock does not show the change (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non verificato: l&apos;orologio non riporta la modifica (%1)</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunFile</name>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun ID di esecuzione valido</translation>
     </message>
     <message>
         <source>%1 is no run id (such as 20261209-041502-7f3a)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un ID di esecuzione (ad esempio 20261209-041502-7f3a)</translation>
     </message>
     <message>
         <source>there is no change run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non esiste l&apos;esecuzione della modifica %1</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è troppo grande</translation>
     </message>
     <message>
         <source>%1 is not a change run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un&apos;esecuzione della modifica: %2</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunState</name>
     <message>
         <source>not a change run of this version</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un&apos;esecuzione della modifica di questa versione</translation>
     </message>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun ID di esecuzione valido</translation>
     </message>
     <message>
         <source>the change it makes is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>la modifica che apporta non è leggibile</translation>
     </message>
     <message>
         <source>more than %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>più di %1 orologi</translation>
     </message>
     <message>
         <source>clock %1 is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;orologio %1 non è leggibile</translation>
     </message>
 </context>
 <context>
@@ -1392,27 +1392,27 @@ Spostare lì le loro righe?</translation>
     <name>ConfigFieldAccess</name>
     <message>
         <source>expected on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso on o off</translation>
     </message>
     <message>
         <source>expected a time HH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un orario HH:MM</translation>
     </message>
     <message>
         <source>expected a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un numero intero da %1 a %2</translation>
     </message>
     <message>
         <source>holds &quot;&amp;&quot;, &quot;=&quot; or a control character, or is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>il valore contiene «&amp;», «=» o un carattere di controllo, oppure è troppo lungo</translation>
     </message>
     <message>
         <source>expected a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un numero da %1 a %2</translation>
     </message>
     <message>
         <source>there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non esiste il campo %1</translation>
     </message>
 </context>
 <context>
@@ -1995,7 +1995,7 @@ Spostare lì le loro righe?</translation>
     </message>
     <message>
         <source>The history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la cronologia: %1</translation>
     </message>
 </context>
 <context>
@@ -2249,11 +2249,11 @@ Spostare lì le loro righe?</translation>
     </message>
     <message>
         <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il registro eventi %1 è stato importato nella cronologia: %2 eventi, %3 righe danneggiate saltate; viene conservato così com&apos;era.</translation>
     </message>
     <message>
         <source>The history was damaged and set aside as %1; a new one was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia era danneggiata ed è stata messa da parte come %1; ne è stata avviata una nuova.</translation>
     </message>
 </context>
 <context>
@@ -2345,7 +2345,7 @@ Spostare lì le loro righe?</translation>
     </message>
     <message>
         <source>In the context menu of the row</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel menu contestuale della riga</translation>
     </message>
 </context>
 <context>

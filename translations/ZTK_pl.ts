@@ -383,222 +383,222 @@ Przenieść tam ich wiersze?</translation>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
-        <translation type="unfinished"></translation>
+        <translation>change: podaj jedną z opcji: --set FIELD=VALUE, --from FILE --only FIELD,... lub --align</translation>
     </message>
     <message>
         <source>change: --from and --only go together</source>
-        <translation type="unfinished"></translation>
+        <translation>change: opcje --from i --only należy podać razem</translation>
     </message>
     <message>
         <source>change: --set %1: expected FIELD=VALUE with a field of the configuration file (Server1, Brightness, Alarm2.Time, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --set %1: oczekiwano FIELD=VALUE z polem pliku konfiguracji (Server1, Brightness, Alarm2.Time, ...)</translation>
     </message>
     <message>
         <source>change: --only: there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only: nie ma pola %1</translation>
     </message>
     <message>
         <source>change: --only names no field</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --only nie wskazuje żadnego pola</translation>
     </message>
     <message>
         <source>There is no group named %1.</source>
-        <translation type="unfinished">Nie ma grupy o nazwie %1.</translation>
+        <translation>Nie ma grupy o nazwie %1.</translation>
     </message>
     <message>
         <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation type="unfinished"></translation>
+        <translation>change: wskaż zegary: adresy, --group NAME lub --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --max-failed: oczekiwano liczby zegarów lub wartości procentowej (5%)</translation>
     </message>
     <message>
         <source>change: --resume goes on with the run&apos;s own clocks and change; --%1 cannot be given with it</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume kontynuuje przebieg z jego własnymi zegarami i zmianą; opcji --%1 nie można z nią podać</translation>
     </message>
     <message>
         <source>change: --resume takes no clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>change: --resume nie przyjmuje zegarów</translation>
     </message>
     <message>
         <source>Send the change to %1 clocks? [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba zegarów: %1. Wysłać do nich zmianę? [y/N] </translation>
     </message>
     <message>
         <source>Reading configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytywanie konfiguracji</translation>
     </message>
     <message>
         <source>Nothing was sent; change --resume %1 goes on with this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie wysłano; change --resume %1 wznowi ten przebieg.</translation>
     </message>
     <message>
         <source>Wave %1: %2 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Fala %1 (zegary: %2)</translation>
     </message>
     <message>
         <source>Sending the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysyłanie zmiany</translation>
     </message>
     <message>
         <source>Cannot keep the run in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać przebiegu w %1: %2</translation>
     </message>
     <message>
         <source>change --resume %1 goes on with the clocks not yet done.</source>
-        <translation type="unfinished"></translation>
+        <translation>change --resume %1 kontynuuje przebieg dla zegarów jeszcze nieobsłużonych.</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie wysłano.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRecipe</name>
     <message>
         <source>its group has no configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>jego grupa nie ma konfiguracji</translation>
     </message>
     <message>
         <source>no daylight-saving setting of the clock follows the zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>żadne ustawienie czasu letniego zegara nie odpowiada strefie %1</translation>
     </message>
 </context>
 <context>
     <name>ChangeReport</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>tak</translation>
     </message>
     <message>
         <source>already right</source>
-        <translation type="unfinished"></translation>
+        <translation>już poprawne</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>nie wysłano</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>nie wiadomo</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>configuration not readable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać konfiguracji (%1)</translation>
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation type="unfinished"></translation>
+        <translation>przebieg zatrzymał się przed falą tego zegara</translation>
     </message>
     <message>
         <source>already right: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>już poprawne: pominięto</translation>
     </message>
     <message>
         <source>: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>: pominięto</translation>
     </message>
     <message>
         <source>Change run %1: %2 of %3 clocks to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg zmiany %1: zegary do zmiany: %2 z %3.</translation>
     </message>
     <message>
         <source>clock</source>
-        <translation type="unfinished"></translation>
+        <translation>zegar</translation>
     </message>
     <message>
         <source>fields</source>
-        <translation type="unfinished"></translation>
+        <translation>pola</translation>
     </message>
     <message>
         <source>before</source>
-        <translation type="unfinished"></translation>
+        <translation>przed</translation>
     </message>
     <message>
         <source>after</source>
-        <translation type="unfinished"></translation>
+        <translation>po</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>zweryfikowano</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd</translation>
     </message>
     <message>
         <source>Change run %1: %2 verified of %3 clocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg zmiany %1: zweryfikowano %2 z %3 zegarów.</translation>
     </message>
     <message>
         <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano między falami: błąd wystąpił na większej liczbie zegarów, niż pozwala --max-failed, albo przebieg został przerwany.</translation>
     </message>
 </context>
 <context>
     <name>ChangeRun</name>
     <message>
         <source>cannot write the run&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można zapisać pliku przebiegu</translation>
     </message>
     <message>
         <source>not verified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie zweryfikowano: %1</translation>
     </message>
     <message>
         <source>not verified: the clock does not show the change (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie zweryfikowano: zegar nie pokazuje zmiany (%1)</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunFile</name>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>brak prawidłowego identyfikatora przebiegu</translation>
     </message>
     <message>
         <source>%1 is no run id (such as 20261209-041502-7f3a)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest identyfikatorem przebiegu (np. 20261209-041502-7f3a)</translation>
     </message>
     <message>
         <source>there is no change run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma przebiegu zmiany %1</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>plik %1 jest za duży</translation>
     </message>
     <message>
         <source>%1 is not a change run: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest przebiegiem zmiany: %2</translation>
     </message>
 </context>
 <context>
     <name>ChangeRunState</name>
     <message>
         <source>not a change run of this version</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest przebieg zmiany z tej wersji</translation>
     </message>
     <message>
         <source>no valid run id</source>
-        <translation type="unfinished"></translation>
+        <translation>brak prawidłowego identyfikatora przebiegu</translation>
     </message>
     <message>
         <source>the change it makes is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać wprowadzanej zmiany</translation>
     </message>
     <message>
         <source>more than %1 clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>ponad %1 zegarów</translation>
     </message>
     <message>
         <source>clock %1 is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać zegara %1</translation>
     </message>
 </context>
 <context>
@@ -1393,27 +1393,27 @@ Przenieść tam ich wiersze?</translation>
     <name>ConfigFieldAccess</name>
     <message>
         <source>expected on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano on lub off</translation>
     </message>
     <message>
         <source>expected a time HH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano godziny w formacie HH:MM</translation>
     </message>
     <message>
         <source>expected a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano liczby całkowitej od %1 do %2</translation>
     </message>
     <message>
         <source>holds &quot;&amp;&quot;, &quot;=&quot; or a control character, or is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość zawiera „&amp;”, „=” lub znak sterujący albo jest za długa</translation>
     </message>
     <message>
         <source>expected a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano liczby od %1 do %2</translation>
     </message>
     <message>
         <source>there is no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma pola %1</translation>
     </message>
 </context>
 <context>
@@ -1997,7 +1997,7 @@ Przenieść tam ich wiersze?</translation>
     </message>
     <message>
         <source>The history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać historii: %1</translation>
     </message>
 </context>
 <context>
@@ -2251,11 +2251,11 @@ Przenieść tam ich wiersze?</translation>
     </message>
     <message>
         <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziennik zdarzeń %1 zaimportowano do historii: zdarzenia: %2, pominięte uszkodzone wiersze: %3; plik pozostawiono bez zmian.</translation>
     </message>
     <message>
         <source>The history was damaged and set aside as %1; a new one was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia była uszkodzona i została odłożona jako %1; rozpoczęto nową.</translation>
     </message>
 </context>
 <context>
@@ -2347,7 +2347,7 @@ Przenieść tam ich wiersze?</translation>
     </message>
     <message>
         <source>In the context menu of the row</source>
-        <translation type="unfinished"></translation>
+        <translation>W menu kontekstowym wiersza</translation>
     </message>
 </context>
 <context>
