@@ -46,6 +46,9 @@ QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QD
         {QStringLiteral("state"), clock.statusText(texts)},
         {QStringLiteral("muted"), quiet.isActive(now)},
         {QStringLiteral("mutedUntil"), quiet.isActive(now) ? utcText(quiet.until) : QJsonValue()},
+        // The weekly windows that apply, the clock's own before its group's.
+        {QStringLiteral("quietHours"),
+         !clock.quietHours.isEmpty() ? clock.quietHours.toText() : group ? group->quietHours.toText() : QString()},
         {QStringLiteral("statusTime"), utcText(clock.status.lastStatusUpdate)},
         {QStringLiteral("temperature"),
          known && clock.status.hasTemperature() ? QJsonValue(Decimal::ofFloat(clock.status.temperature))

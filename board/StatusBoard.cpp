@@ -134,10 +134,10 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
         auto row = built.find(clock->id);
         // A row is built once per change of its clock, so that a large
         // fleet's complete list is put together from rows already written;
-        // a quiet period running out changes a row without a change.
+        // a quiet period or window starting or ending changes a row without
+        // a change.
         if (row == built.end() || row->version != changed || (row->staleAt.isValid() && now >= row->staleAt)) {
-            const QuietPeriod quiet = m_registry.quietPeriodOf(*clock, now);
-            const QDateTime staleAt = quiet.isActive(now) ? quiet.until : QDateTime();
+            const QDateTime staleAt = m_registry.quietChangesAt(*clock, now);
             row = built.insert(clock->id, {changed, compact(BoardJson::clock(*clock, m_registry, now, texts)), staleAt});
         }
         rows.append(row->json);

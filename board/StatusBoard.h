@@ -68,7 +68,7 @@ private:
     {
         quint64 version = 0;
         QByteArray json;
-        QDateTime staleAt; // when its quiet period ends; invalid: never by time alone
+        QDateTime staleAt; // when it next turns quiet or not; invalid: never by time alone
     };
     std::array<QHash<quint64, BuiltRow>, LanguageManager::languageCount> m_rows;
     struct CompleteList

@@ -55,6 +55,8 @@ void TestQuietHours::periodAt()
     // Whoever caches a row until the next change sees it at the end.
     if (period.until.isValid())
         QCOMPARE(hours.nextChange(utc(at)), period.until);
+    else if (!period.on)
+        QVERIFY(hours.isQuietAt(hours.nextChange(utc(at))));
 }
 
 void TestQuietHours::intervalsWithin()
