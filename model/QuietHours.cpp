@@ -131,11 +131,19 @@ QuietHours QuietHours::fromText(const QString &text, QString *error)
 {
     if (text.trimmed().isEmpty())
         return QuietHours();
+    // Not searched at all: no hours this program writes are that long.
+    if (text.size() > 2 * maxTextLength) {
+        if (error)
+            *error = tr("Quiet hours are at most %1 characters.").arg(maxTextLength);
+        QuietHours kept;
+        kept.m_text = text;
+        return kept;
+    }
     static const QRegularExpression withZone(QStringLiteral("^(.*)\\(([^()]*)\\)\\s*$"));
     const QRegularExpressionMatch match = withZone.match(text);
     QuietHours hours = match.hasMatch() ? parse(match.captured(1), match.captured(2), error) : parse(text, QString(), error);
     if (!hours.isValid())
-        hours.m_text = text.left(2 * maxTextLength); // kept as it came, for the next save
+        hours.m_text = text; // kept as it came, for the next save
     return hours;
 }
 
