@@ -124,6 +124,7 @@ QuietHours QuietHours::parse(const QString &windows, const QString &zoneId, QStr
         return invalid;
     }
     hours.m_text = canonical.join(QStringLiteral(", ")) + QStringLiteral(" (%1)").arg(zoneName);
+    hours.m_memo = std::make_shared<Memo>();
     return hours;
 }
 
@@ -197,38 +198,60 @@ QList<QuietHours::Interval> QuietHours::intervalsWithin(const QDateTime &from, c
 
 bool QuietHours::isQuietAt(const QDateTime &t) const
 {
-    return !intervalsWithin(t, t.addMSecs(1)).isEmpty();
+    return periodAt(t).on;
 }
 
-QuietPeriod QuietHours::periodAt(const QDateTime &t) const
+QuietHours::Answer QuietHours::answerAt(const QDateTime &t) const
 {
-    if (!isValid() || !t.isValid())
-        return QuietPeriod();
-    QDateTime end = t.toUTC();
+    const QDateTime at = t.toUTC();
+    {
+        const std::lock_guard<std::mutex> locked(m_memo->lock);
+        for (int i = 0; i < m_memo->known; ++i) {
+            const Answer &known = m_memo->answers[i];
+            if (known.from <= at && (!known.until.isValid() || at < known.until))
+                return known;
+        }
+    }
+    Answer answer{at, QDateTime(), QuietPeriod()};
+    answer.period.weekly = true;
+    QDateTime end = at;
     for (int day = 0; day < lookAheadDays; ++day) {
         const QDateTime horizon = end.addSecs(secondsPerDay);
         const QList<Interval> ahead = intervalsWithin(end, horizon);
         if (ahead.isEmpty() || ahead.constFirst().from > end)
             break;
         end = ahead.constFirst().to;
+        answer.period.on = true;
         if (end < horizon) {
-            QuietPeriod period = QuietPeriod::endingAt(end.toLocalTime());
-            period.weekly = true;
-            return period;
+            answer.period.until = end.toLocalTime();
+            answer.until = end;
+            break;
         }
     }
-    if (end == t.toUTC())
+    if (!answer.period.on) {
+        const QList<Interval> ahead = intervalsWithin(at, at.addSecs(lookAheadDays * secondsPerDay));
+        answer.period = QuietPeriod();
+        if (!ahead.isEmpty())
+            answer.until = ahead.constFirst().from;
+    }
+    const std::lock_guard<std::mutex> locked(m_memo->lock);
+    m_memo->answers[m_memo->next] = answer;
+    m_memo->next = (m_memo->next + 1) % Memo::capacity;
+    m_memo->known = std::min(m_memo->known + 1, int(Memo::capacity));
+    return answer;
+}
+
+QuietPeriod QuietHours::periodAt(const QDateTime &t) const
+{
+    if (!isValid() || !t.isValid())
         return QuietPeriod();
-    QuietPeriod always = QuietPeriod::untilLifted();
-    always.weekly = true;
-    return always;
+    return answerAt(t).period;
 }
 
 QDateTime QuietHours::nextChange(const QDateTime &t) const
 {
-    const QuietPeriod now = periodAt(t);
-    if (now.on)
-        return now.until;
-    const QList<Interval> ahead = intervalsWithin(t, t.toUTC().addSecs(lookAheadDays * secondsPerDay));
-    return ahead.isEmpty() ? QDateTime() : ahead.constFirst().from.toLocalTime();
+    if (!isValid() || !t.isValid())
+        return QDateTime();
+    const QDateTime until = answerAt(t).until;
+    return until.isValid() ? until.toLocalTime() : QDateTime();
 }

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QTimeZone>
 
+#include <memory>
+#include <mutex>
+
 // Weekly quiet hours of a clock or a group: windows such as "Mon-Fri
 // 22:00-06:00, Sat-Sun" in a time zone (a wing switched off every night and
 // every weekend), beside the one-off quiet periods. A window whose end is not
@@ -74,10 +77,32 @@ private:
         bool coversDay(int dayOfWeek) const;
     };
 
+    // The answer at a moment holds until the next change: a scrape of ten
+    // thousand clocks whose groups share hours works it out once, not per
+    // clock. Shared by copies (a snapshot on a worker thread), so locked.
+    struct Answer
+    {
+        QDateTime from;  // UTC
+        QDateTime until; // UTC, the next change; invalid: none ever
+        QuietPeriod period;
+    };
+    // A few answers: the clock list also asks at the end of a stretch,
+    // to join what follows it.
+    struct Memo
+    {
+        static constexpr int capacity = 4;
+        std::mutex lock;
+        int known = 0;
+        int next = 0;
+        Answer answers[capacity];
+    };
+
     static bool parseWindow(const QString &text, Window &window, QString &error);
     QDateTime wallClock(const QDate &date, int minute) const;
+    Answer answerAt(const QDateTime &t) const;
 
     QString m_text;
     QTimeZone m_zone;
     QList<Window> m_windows;
+    std::shared_ptr<Memo> m_memo; // only for understood hours
 };
