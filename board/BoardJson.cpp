@@ -8,6 +8,10 @@
 #include "model/QuietPeriod.h"
 #include "values/Decimal.h"
 
+#include <QLocale>
+
+#include <algorithm>
+
 namespace BoardJson {
 
 namespace {
@@ -29,35 +33,85 @@ QString severityName(int severity)
     }
 }
 
-QJsonObject clock(const DevClock &clock, const ClockRegistry &registry, const QDateTime &now,
-                  const TextCatalogue &texts)
+void appendString(QByteArray &out, const QString &text)
+{
+    static const char hex[] = "0123456789abcdef";
+    out += '"';
+    const QByteArray utf8 = text.toUtf8();
+    for (const char ch : utf8) {
+        const auto byte = static_cast<unsigned char>(ch);
+        switch (byte) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (byte < 0x20 || byte == '<' || byte == '>' || byte == '&') {
+                out += "\\u00";
+                out += hex[byte >> 4];
+                out += hex[byte & 0xf];
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
+QByteArray utcValue(const QDateTime &time)
+{
+    if (!time.isValid())
+        return QByteArrayLiteral("null");
+    QByteArray out;
+    appendString(out, time.toUTC().toString(Qt::ISODateWithMs));
+    return out;
+}
+
+void clockParts(const DevClock &clock, const ClockRegistry &registry, const QDateTime &now, QByteArray *head,
+                QByteArray *tail)
 {
     const DevGroup *group = registry.groupAt(clock.groupId);
     const QuietPeriod quiet = registry.quietPeriodOf(clock, now);
+    const bool muted = quiet.isActive(now);
     const bool known = clock.status.lastStatusUpdate.isValid();
-    QJsonObject row{
-        {QStringLiteral("id"), QString::number(clock.id)},
-        {QStringLiteral("name"), clock.name},
-        {QStringLiteral("ip"), clock.network.ip},
-        {QStringLiteral("group"), group ? group->name() : QString()},
-        {QStringLiteral("severity"), severityName(clock.ntpSeverity())},
-        {QStringLiteral("ntp"), clock.status.NtpSynchronization},
-        // The device list's own words for the state.
-        {QStringLiteral("state"), clock.statusText(texts)},
-        {QStringLiteral("muted"), quiet.isActive(now)},
-        {QStringLiteral("mutedUntil"), quiet.isActive(now) ? utcText(quiet.until) : QJsonValue()},
-        // The weekly windows that apply, the clock's own before its group's.
-        {QStringLiteral("quietHours"),
-         !clock.quietHours.isEmpty() ? clock.quietHours.toText() : group ? group->quietHours.toText() : QString()},
-        {QStringLiteral("statusTime"), utcText(clock.status.lastStatusUpdate)},
-        {QStringLiteral("temperature"),
-         known && clock.status.hasTemperature() ? QJsonValue(Decimal::ofFloat(clock.status.temperature))
-                                                : QJsonValue()},
-        {QStringLiteral("temperatureUnit"), clock.status.temperatureUnit},
-        {QStringLiteral("brightness"),
-         known && clock.status.hasBrightness() ? QJsonValue(clock.status.brightness) : QJsonValue()},
-    };
-    return row;
+    // The keys in the order QJsonDocument wrote them, for readers that
+    // compared documents as text.
+    QByteArray &h = *head;
+    h.clear();
+    h += "{\"brightness\":";
+    h += known && clock.status.hasBrightness() ? QByteArray::number(clock.status.brightness) : "null";
+    h += ",\"group\":";
+    appendString(h, group ? group->name() : QString());
+    h += ",\"id\":\"" + QByteArray::number(clock.id) + "\",\"ip\":";
+    appendString(h, clock.network.ip);
+    h += muted ? ",\"muted\":true,\"mutedUntil\":" : ",\"muted\":false,\"mutedUntil\":";
+    h += muted ? utcValue(quiet.until) : QByteArrayLiteral("null");
+    h += ",\"name\":";
+    appendString(h, clock.name);
+    h += ",\"ntp\":" + QByteArray::number(clock.status.NtpSynchronization) + ",\"quietHours\":";
+    // The weekly windows that apply, the clock's own before its group's.
+    appendString(h, !clock.quietHours.isEmpty() ? clock.quietHours.toText()
+                    : group                     ? group->quietHours.toText()
+                                                : QString());
+    h += ",\"severity\":\"" + severityName(clock.ntpSeverity()).toLatin1() + "\",\"state\":";
+    QByteArray &t = *tail;
+    t = ",\"temperature\":";
+    t += known && clock.status.hasTemperature()
+        ? QByteArray::number(Decimal::ofFloat(clock.status.temperature), 'g', QLocale::FloatingPointShortest)
+        : QByteArrayLiteral("null");
+    t += ",\"temperatureUnit\":";
+    appendString(t, clock.status.temperatureUnit);
+    t += '}';
+}
+
+QString stateText(const DevClock &clock, const TextCatalogue &texts)
+{
+    QString text = clock.statusText(texts);
+    // The update line is the last one, after a line feed of its own.
+    if (!clock.status.lastStatusUpdate.isNull())
+        text.truncate(std::max(0, text.lastIndexOf(QLatin1Char('\n'))));
+    return text;
 }
 
 QJsonObject summary(const QList<DevClock *> &clocks, const TextCatalogue &texts)

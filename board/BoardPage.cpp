@@ -9,8 +9,8 @@ namespace BoardPage {
 namespace {
 
 // The page's words: {{key}} in board.html, and data-t-key on its body for
-// the script. Context "StatusBoard" in the catalogues.
-const struct { const char *key; const char *text; } pageTexts[] = {
+// the script. Context "StatusBoard" in the catalogues unless another is named.
+const struct { const char *key; const char *text; const char *context = "StatusBoard"; } pageTexts[] = {
     {"title", QT_TRANSLATE_NOOP("StatusBoard", "Clock status")},
     {"filter", QT_TRANSLATE_NOOP("StatusBoard", "Filter by name or address")},
     {"problems", QT_TRANSLATE_NOOP("StatusBoard", "Problems only")},
@@ -29,6 +29,8 @@ const struct { const char *key; const char *text; } pageTexts[] = {
     {"shown", QT_TRANSLATE_NOOP("StatusBoard", "%1 of %2 clocks shown")},
     {"unreachable", QT_TRANSLATE_NOOP("StatusBoard",
                                       "The monitor cannot be reached. The board shows what it last received.")},
+    // The state's last line, written by the page from the status time.
+    {"updated", QT_TRANSLATE_NOOP("DevClock", "Last status update"), "DevClock"},
 };
 
 QByteArray resource(const QString &name)
@@ -43,7 +45,7 @@ QByteArray page(Language language)
     QString attributes;
     const TextCatalogue texts = BoardLanguage::catalogue(language);
     for (const auto &entry : pageTexts) {
-        const QString text = escapeHtml(texts.translate("StatusBoard", entry.text));
+        const QString text = escapeHtml(texts.translate(entry.context, entry.text));
         const QString key = QLatin1String(entry.key);
         html.replace(QStringLiteral("{{") + key + QStringLiteral("}}"), text);
         attributes += QStringLiteral(" data-t-") + key + QStringLiteral("=\"") + text + QLatin1Char('"');

@@ -5,15 +5,14 @@
 #include "board/BoardPage.h"
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
-#include "model/QuietPeriod.h"
+#include "http/HttpGzip.h"
 #include "http/HttpRequestParser.h"
 
 #include <QDateTime>
+#include <QDebug>
 #include <QHostAddress>
 #include <QJsonDocument>
 #include <QUrlQuery>
-
-#include <algorithm>
 
 static void registerBoardResources()
 {
@@ -48,8 +47,7 @@ StatusBoard::StatusBoard(ClockRegistry &registry, const QString &journalFolder, 
     : QObject(parent)
     , m_registry(registry)
     , m_journalFolder(journalFolder)
-    , m_firstVersion(quint64(QDateTime::currentMSecsSinceEpoch()))
-    , m_version(m_firstVersion)
+    , m_rows(registry)
 {
     static const bool registered = (registerBoardResources(), true);
     Q_UNUSED(registered);
@@ -62,11 +60,14 @@ StatusBoard::StatusBoard(ClockRegistry &registry, const QString &journalFolder, 
         for (const DevClock *clock : m_registry.clocks())
             noteChanged(clock->id);
     });
+    connect(&registry, &ClockRegistry::clockAdded, this, [this] { m_rows.noteListChanged(); });
+    connect(&registry, &ClockRegistry::clockRemoved, this, [this] { m_rows.noteListChanged(); });
+    connect(&registry, &ClockRegistry::cleared, this, [this] { m_rows.noteListChanged(); });
 }
 
 void StatusBoard::noteChanged(quint64 clockId)
 {
-    m_changed.insert(clockId, ++m_version);
+    m_rows.noteChanged(clockId);
 }
 
 void StatusBoard::noteChangedClocks(const QList<quint64> &clockIds)
@@ -87,7 +88,8 @@ HttpListener::Response StatusBoard::handle(const HttpRequestParser &request)
         return BoardPage::asset(path, language);
     const QByteArray what = path.mid(apiPrefix.size());
     if (what == "clocks")
-        return json(clocksDocument(language, query.queryItemValue(QStringLiteral("since")).toULongLong()));
+        return clocksAnswer(language, query.queryItemValue(QStringLiteral("since")).toULongLong(),
+                            HttpGzip::accepted(request.header("Accept-Encoding")));
     if (what == "summary")
         return json(summaryDocument(language));
     if (what.startsWith("clocks/") && what.endsWith(eventsSuffix)) {
@@ -95,15 +97,21 @@ HttpListener::Response StatusBoard::handle(const HttpRequestParser &request)
             what.mid(int(qstrlen("clocks/")), what.size() - int(qstrlen("clocks/")) - eventsSuffix.size()));
         if (!QHostAddress().setAddress(QString::fromLatin1(address)))
             return {};
-        // A busy clock's history is read from the journal's files on the
-        // listener's work threads; only the few events found come back here.
+        // Read from the history on the listener's work threads; only the
+        // few events found come back to its thread, and polls go on.
         const QString ip = QString::fromLatin1(address);
         HttpListener::Response response;
         response.work = [folder = m_journalFolder, ip, language]() -> HttpListener::Continuation {
             EventJournal::Filter filter;
             filter.ip = ip;
             filter.limit = historyLength;
-            const QList<ClockEvent> events = EventJournal::read(folder, filter);
+            QString problem;
+            const QList<ClockEvent> events = EventJournal::read(folder, filter, nullptr, &problem);
+            // The reason names local paths: for the log, not for browsers.
+            if (!problem.isEmpty()) {
+                qWarning().noquote() << problem;
+                return [] { return HttpListener::Response{503, QByteArray(), "Cache-Control: no-store\r\n", {}}; };
+            }
             return [language, ip, events] { return json(eventsDocument(language, ip, events)); };
         };
         return response;
@@ -111,60 +119,33 @@ HttpListener::Response StatusBoard::handle(const HttpRequestParser &request)
     return {};
 }
 
+HttpListener::Response StatusBoard::clocksAnswer(Language language, quint64 since, bool gzip)
+{
+    const std::shared_ptr<const BoardSnapshot> snapshot = m_rows.snapshot(language);
+    // What changed since a page's last look is put together here, in a
+    // fraction of a millisecond: through the work threads, every board's
+    // poll would count against the listener's few busy requests of one
+    // peer, and boards behind one proxy would be turned away.
+    if (!BoardListBuilder::isComplete(*snapshot, since))
+        return json(BoardListBuilder::document(*snapshot, language, since));
+    HttpListener::Response response;
+    // Before a history read that may go through a large journal.
+    response.priority = 1;
+    response.work = [lists = m_lists, snapshot, language, since, gzip]() -> HttpListener::Continuation {
+        const BoardListBuilder::Body body = lists->answer(*snapshot, language, since, gzip);
+        return [body] {
+            HttpListener::Response answer = json(body.bytes);
+            if (body.gzipped)
+                answer.headers += "Content-Encoding: gzip\r\nVary: Accept-Encoding\r\n";
+            return answer;
+        };
+    };
+    return response;
+}
+
 QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
 {
-    const QList<DevClock *> clocks = m_registry.clocks();
-    const bool complete = since < m_firstVersion || since > m_version || clocks.size() != m_clockCount;
-    if (clocks.size() != m_clockCount)
-        std::for_each(m_rows.begin(), m_rows.end(), [](auto &built) { built.clear(); });
-    m_clockCount = clocks.size();
-    const size_t slot = size_t(std::clamp(int(language), 0, int(m_rows.size()) - 1));
-    CompleteList &cached = m_completeLists[slot];
-    if (complete && cached.clockCount == m_clockCount && cached.age.isValid()
-        && cached.age.elapsed() < m_completeListMaxAgeMs)
-        return cached.document;
-    QHash<quint64, BuiltRow> &built = m_rows[slot];
-    const QDateTime now = QDateTime::currentDateTime();
-    const TextCatalogue texts = BoardLanguage::catalogue(language);
-    QByteArrayList rows;
-    for (const DevClock *clock : clocks) {
-        const quint64 changed = m_changed.value(clock->id);
-        if (!complete && changed <= since)
-            continue;
-        auto row = built.find(clock->id);
-        // A row is built once per change of its clock, so that a large
-        // fleet's complete list is put together from rows already written;
-        // a quiet period or window starting or ending changes a row without
-        // a change.
-        if (row == built.end() || row->version != changed || (row->staleAt.isValid() && now >= row->staleAt)) {
-            const QDateTime staleAt = m_registry.quietChangesAt(*clock, now);
-            row = built.insert(clock->id, {changed, compact(BoardJson::clock(*clock, m_registry, now, texts)), staleAt});
-        }
-        rows.append(row->json);
-    }
-    // Put together from the rows' own text in one buffer: a large fleet's
-    // list is megabytes, copied once.
-    const QByteArray head = "{\"version\":\"" + QByteArray::number(m_version) + "\",\"complete\":"
-        + (complete ? "true" : "false") + ",\"clocks\":[";
-    const QByteArray tail = "],\"summary\":" + compact(BoardJson::summary(clocks, texts)) + '}';
-    int length = head.size() + tail.size();
-    for (const QByteArray &row : qAsConst(rows))
-        length += row.size() + 1;
-    QByteArray document;
-    document.reserve(length);
-    document += head;
-    for (int i = 0; i < rows.size(); ++i) {
-        if (i > 0)
-            document += ',';
-        document += rows.at(i);
-    }
-    document += tail;
-    if (complete) {
-        cached.document = document;
-        cached.clockCount = m_clockCount;
-        cached.age.start();
-    }
-    return document;
+    return m_lists->answer(*m_rows.snapshot(language), language, since, false).bytes;
 }
 
 QByteArray StatusBoard::summaryDocument(Language language) const

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "board/BoardAccess.h"
+#include "board/BoardListBuilder.h"
+#include "board/BoardRows.h"
 #include "persistence/EventJournal.h"
 #include "core/Language.h"
 #include "http/HttpListener.h"
 
-#include <QDateTime>
-#include <QElapsedTimer>
-#include <QHash>
 #include <QObject>
 #include <QString>
 
-#include <array>
+#include <memory>
 
 class ClockRegistry;
 class HttpRequestParser;
@@ -19,10 +18,11 @@ class HttpRequestParser;
 // The status board and its read-only API, for the metrics listener's
 // handler: the page at "/", and under /api/v1/ the clocks, a summary and one
 // address's last events from the journal (read off the listener's thread).
-// Clocks are read from the registry at each request; the board remembers
-// which changed when, so that a page asks for what changed since its last
-// look, and keeps each row as last written, so that a complete list costs
-// only the rows that changed.
+// A clock announced as changed is read again at the next request, and its
+// row gets a new version only when what the page shows of it changed; a
+// complete list is put together from a snapshot of the rows on the
+// listener's work threads, so a large fleet's list costs the list's thread
+// only the clocks that changed.
 class StatusBoard : public QObject
 {
     Q_OBJECT
@@ -35,14 +35,13 @@ public:
 
     void setAccess(const BoardAccess &access) { m_access = access; }
     // A complete list is served again as it was built for this long: boards
-    // that load at once share one build on the main thread, and each page's
-    // next "since" brings what changed meanwhile. 0 builds every one.
-    static constexpr int defaultCompleteListMaxAgeMs = 1000;
-    void setCompleteListMaxAgeMs(int ms) { m_completeListMaxAgeMs = ms; }
+    // that load at once share one build, and each page's next "since" brings
+    // what changed meanwhile. 0 builds one for every new version.
+    static constexpr int defaultCompleteListMaxAgeMs = BoardListBuilder::defaultCompleteListMaxAgeMs;
+    void setCompleteListMaxAgeMs(int ms) { m_lists->setCompleteListMaxAgeMs(ms); }
     HttpListener::Response handle(const HttpRequestParser &request);
 
-    // {"version", "complete", "clocks", "summary"}: every clock when since
-    // is 0 or from another run, else those that changed after since.
+    // The document of /api/v1/clocks (see BoardListBuilder::answer), built here.
     QByteArray clocksDocument(Language language, quint64 since);
     QByteArray summaryDocument(Language language) const;
     // The events as read from the journal (oldest first), newest first.
@@ -53,30 +52,12 @@ public slots:
     void noteChangedClocks(const QList<quint64> &clockIds);
 
 private:
+    HttpListener::Response clocksAnswer(Language language, quint64 since, bool gzip);
+
     ClockRegistry &m_registry;
     QString m_journalFolder;
     BoardAccess m_access;
-    // Starts at the run's start time in milliseconds, so that a version from
-    // an earlier run is always older and gets a complete list.
-    const quint64 m_firstVersion;
-    quint64 m_version;
-    QHash<quint64, quint64> m_changed; // clock id to the version of its last change
-    int m_clockCount = -1;
-    // Rows as last built, by language and clock id, with the version they
-    // show: boards polling the same changes share one build of each row.
-    struct BuiltRow
-    {
-        quint64 version = 0;
-        QByteArray json;
-        QDateTime staleAt; // when it next turns quiet or not; invalid: never by time alone
-    };
-    std::array<QHash<quint64, BuiltRow>, LanguageManager::languageCount> m_rows;
-    struct CompleteList
-    {
-        QByteArray document;
-        QElapsedTimer age;
-        int clockCount = -1;
-    };
-    std::array<CompleteList, LanguageManager::languageCount> m_completeLists;
-    int m_completeListMaxAgeMs = defaultCompleteListMaxAgeMs;
+    BoardRows m_rows;
+    // Shared with the work threads, which may outlive a request's board.
+    std::shared_ptr<BoardListBuilder> m_lists = std::make_shared<BoardListBuilder>();
 };

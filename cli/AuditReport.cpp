@@ -48,12 +48,12 @@ QJsonObject findingJson(const AuditFinding &finding)
 QJsonArray clocksJson(const FleetAudit &audit)
 {
     QJsonArray clocks;
-    for (const AuditedClock &clock : audit.clocks()) {
+    const QVector<QVector<int>> byClock = audit.findingsByClock();
+    for (int slot = 0; slot < audit.clocks().size(); ++slot) {
+        const AuditListing &clock = audit.clocks().at(slot);
         QJsonArray findings;
-        for (const AuditFinding &finding : audit.findings()) {
-            if (finding.clockId == clock.id && finding.clockIndex == clock.index)
-                findings.append(findingJson(finding));
-        }
+        for (int finding : byClock.at(slot))
+            findings.append(findingJson(audit.findings().at(finding)));
         QJsonObject object{{QStringLiteral("index"), clock.index},
                            {QStringLiteral("name"), clock.name},
                            {QStringLiteral("ip"), clock.ip},

@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "cli/AuditCommand.h"
+#include "cli/ChangeCommand.h"
 #include "cli/ClockCommands.h"
 #include "cli/CliCommandLine.h"
 #include "cli/CliOutput.h"
@@ -62,6 +63,8 @@ int dispatch(CliSession &session)
     }
     case CliCommand::Audit:
         return AuditCommand::audit(session);
+    case CliCommand::Change:
+        return ChangeCommand::change(session);
     case CliCommand::Mute:
         return QuietCommands::mute(session);
     case CliCommand::Unmute:

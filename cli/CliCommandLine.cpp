@@ -84,6 +84,7 @@ constexpr int maxDhcpOptionNumber = 255;
 constexpr int maxWebPanelTimeout = 65535;
 constexpr int maxPauseMs = 10 * 60 * 1000;
 constexpr int maxSaveIntervalSeconds = 24 * 60 * 60;
+constexpr int maxChangeClocks = 200000;
 
 const OptionSpec userOption{"user", ValueKind::Text};
 const OptionSpec passwordOption{"password", ValueKind::Text};
@@ -261,6 +262,47 @@ const QVector<CommandSpec> &commandTable()
          "(repeatable) warns of every QM03 whose listed firmware is older than 1.10; it\n"
          "comes before the setting Audit/minFirmware for that model. It exits with 1\n"
          "when it found anything.\n"},
+        {"change", CliCommand::Change, {ArgumentKind::Clock}, true,
+         {{"group", ValueKind::Text},
+          {"all", ValueKind::Flag},
+          {"set", ValueKind::Text, false, 0, 0, true},
+          {"from", ValueKind::Text},
+          {"only", ValueKind::Text},
+          {"align", ValueKind::Flag},
+          {"site-zone", ValueKind::Zone},
+          {"dry-run", ValueKind::Flag},
+          {"yes", ValueKind::Flag},
+          {"canary", ValueKind::Number, false, 1, maxChangeClocks},
+          {"wave", ValueKind::Number, false, 1, maxChangeClocks},
+          {"max-failed", ValueKind::Text},
+          {"resume", ValueKind::Text},
+          {"csv", ValueKind::Flag},
+          parallelOption},
+         "[IP|N ...] [--group NAME] [--all]\n(--set FIELD=VALUE... | --from FILE --only FIELD,... | --align [--site-zone ZONE])\n"
+         "[--dry-run] [--yes] [--canary N] [--wave N] [--max-failed N|P%] [--csv]\n"
+         "[--parallel N]\n--resume ID [--yes] [--max-failed N|P%] [--csv]",
+         "Changes some fields of many clocks and leaves every other field as each clock\n"
+         "has it. It reads each clock's configuration, prints the plan (per clock each\n"
+         "field old -> new; clocks already right are skipped, and so is a clock whose\n"
+         "configuration cannot be read whole), asks (or takes --yes), then sends each\n"
+         "clock only the parts (time, display, alarms) that change and reads it back:\n"
+         "a clock that does not show the change is not verified and counts as failed.\n"
+         "Fields are named as in the configuration file: Server1, TimeZone, Brightness,\n"
+         "Alarm2.Time; --set takes a value as config show prints it (on/off, a number\n"
+         "or the choice's text, HH:MM). --from FILE --only Server1,Alarm2 takes those\n"
+         "fields from a configuration file. --align brings each clock into line with\n"
+         "its group's configuration in the fields the audit finds different, and its\n"
+         "daylight-saving fields where the audit finds its offset leaving the site's\n"
+         "zone (ZONE, the stored site zone or the system's).\n"
+         "--dry-run stops after the plan. The first wave has --canary N clocks (1 %, at\n"
+         "least 1), each later one --wave N (10 %); once more clocks failed than\n"
+         "--max-failed N or P% (5 %), the run stops before the next wave. Each run has\n"
+         "an id and a file in the data folder; --resume ID goes on with the clocks not\n"
+         "yet done (under a new --max-failed if given), and a clock already showing\n"
+         "the change is not sent again. Prints\n"
+         "clock, fields, before, after, verified and error per clock (--csv, --json);\n"
+         "exits with 1 unless every clock is verified or was already right.\n",
+         true},
         {"mute", CliCommand::Mute, {ArgumentKind::Clock}, false,
          {{"group", ValueKind::Text}, {"until", ValueKind::Text}, {"weekly", ValueKind::Text},
           {"zone", ValueKind::Zone}},

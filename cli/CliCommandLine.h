@@ -29,6 +29,7 @@ enum class CliCommand {
     Import,
     Credentials,
     Version,
+    Change,
 };
 
 // One parsed command line: the command, its positional arguments and its

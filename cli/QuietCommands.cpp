@@ -281,8 +281,12 @@ int events(CliSession &session)
         }
     }
     int damaged = 0;
-    const QList<ClockEvent> found = EventJournal::read(EventJournal::defaultFolder(), filter, &damaged);
+    QString problem;
+    const QList<ClockEvent> found = EventJournal::read(EventJournal::defaultFolder(), filter, &damaged, &problem);
     CliOutput &out = session.output();
+    // An unreadable history is not "No events".
+    if (!problem.isEmpty())
+        return out.failed(QStringLiteral("events: the history cannot be read: %1").arg(problem));
     QJsonArray array;
     QList<QStringList> rows{{tr("Time"), tr("Clock"), tr("IP"), tr("Event")}};
     for (const ClockEvent &event : found) {

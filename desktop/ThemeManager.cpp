@@ -6,9 +6,11 @@
 #include "platform/SettingsStore.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
 
+#include <functional>
 #include <optional>
 
 namespace ThemeManager {
@@ -40,6 +42,26 @@ QIcon tintedIcon(const QPixmap &source, int kind)
 {
     QIcon icon(recolouredPixmap(source, iconColour(kind)));
     icon.addPixmap(recolouredPixmap(source, iconDisabledColour), QIcon::Disabled);
+    return icon;
+}
+
+// Tinted icons by what they were tinted from: a tree of ten thousand clocks
+// shows the same two button icons on every row, and tinting each anew was
+// most of the time it took to build. Icons share their pixels, so a copy
+// costs nothing. Bounded, as recolourIcon's keys come from callers' icons.
+constexpr int maxCachedIcons = 512;
+
+QIcon cachedTint(const QString &key, const std::function<QIcon()> &make)
+{
+    static QHash<QString, QIcon> cache;
+    const QString themed = QString::number(int(currentTheme())) + QLatin1Char('|') + key;
+    const auto found = cache.constFind(themed);
+    if (found != cache.constEnd())
+        return *found;
+    if (cache.size() >= maxCachedIcons)
+        cache.clear();
+    const QIcon icon = make();
+    cache.insert(themed, icon);
     return icon;
 }
 
@@ -122,23 +144,24 @@ QPixmap recolouredPixmap(const QPixmap &pixmap, const QColor &colour)
 
 QIcon themedIcon(const QString &path, int kind)
 {
-    Resources::ensureLoaded();
-    const QPixmap source(path);
-    if (source.isNull())
-        return QIcon();
-    return tintedIcon(source, kind);
+    return cachedTint(QString::number(kind) + QLatin1Char('|') + path, [&] {
+        Resources::ensureLoaded();
+        const QPixmap source(path);
+        return source.isNull() ? QIcon() : tintedIcon(source, kind);
+    });
 }
 
 QIcon recolourIcon(const QIcon &icon, int kind, QSize size)
 {
     if (icon.isNull())
         return QIcon();
-    QSize actual = icon.availableSizes().isEmpty() ? size : icon.availableSizes().constLast();
-    const QPixmap source = icon.pixmap(actual);
-    // An icon naming a missing file is not null but has no pixels.
-    if (source.isNull())
-        return QIcon();
-    return tintedIcon(source, kind);
+    const QString key = QStringLiteral("%1|%2|%3x%4").arg(icon.cacheKey()).arg(kind).arg(size.width()).arg(size.height());
+    return cachedTint(key, [&] {
+        QSize actual = icon.availableSizes().isEmpty() ? size : icon.availableSizes().constLast();
+        const QPixmap source = icon.pixmap(actual);
+        // An icon naming a missing file is not null but has no pixels.
+        return source.isNull() ? QIcon() : tintedIcon(source, kind);
+    });
 }
 
 void resetForTest()

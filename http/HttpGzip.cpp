@@ -24,13 +24,11 @@ bool accepted(const QByteArray &acceptEncoding)
     return false;
 }
 
-QByteArray compressed(const QByteArray &body)
+QByteArray compressed(const QByteArray &body, int level)
 {
     z_stream stream{};
-    // The fastest level: repeated labels compress nearly as well with it,
-    // and a large fleet's page takes a fraction of the default's time.
     // 15 window bits plus 16: a gzip wrapper rather than zlib's own.
-    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+    if (deflateInit2(&stream, level, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         return QByteArray();
     QByteArray out(int(deflateBound(&stream, uLong(body.size()))) + 32, Qt::Uninitialized);
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(body.constData()));

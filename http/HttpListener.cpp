@@ -311,7 +311,10 @@ void HttpListener::deliver(Connection *connection, Response response)
                 response.headers + "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n");
         return;
     }
-    if (response.status != 200 || response.body.size() < gzipFromBytes || !connection->gzip) {
+    // An answer that comes compressed (a board's list, compressed once for
+    // many) goes as it is.
+    if (response.status != 200 || response.body.size() < gzipFromBytes || !connection->gzip
+        || response.headers.contains("Content-Encoding:")) {
         send(connection, response);
         return;
     }

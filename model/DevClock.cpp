@@ -59,16 +59,6 @@ void DevClock::setConfig(const ClockConfig &config)
     m_config = std::move(copy);
 }
 
-void DevClock::copyConfigFrom(const DevClock &other)
-{
-    setConfig(other.config());
-}
-
-bool DevClock::isKnownModel() const
-{
-    return isKnownModelCode(productCode);
-}
-
 bool DevClock::isKnownModelCode(const QString &code)
 {
     for (const char *model : knownModels) {
@@ -86,11 +76,6 @@ void DevClock::learnIdentity(const QStringList &values)
         if (mac.isEmpty())
             mac = MacText::canonical(value);
     }
-}
-
-bool DevClock::isSupported() const
-{
-    return isKnownModel() && firmware > 0;
 }
 
 QString DevClock::firmwareText(int firmware)
@@ -293,13 +278,8 @@ void DevClock::updateFrom(const DevClock &other)
     network.DHCP = other.network.DHCP;
     network.dnsPrimary = other.network.dnsPrimary;
     network.dnsSecondary = other.network.dnsSecondary;
-    status.temperature = other.status.temperature;
-    status.temperatureUnit = other.status.temperatureUnit;
-    status.brightness = other.status.brightness;
-    status.signalStrength = other.status.signalStrength;
-    status.errorCode = other.status.errorCode;
-    status.lastNtpServer = other.status.lastNtpServer;
-    status.lastSyncTime = other.status.lastSyncTime;
-    status.remoteMode = other.status.remoteMode;
-    status.NtpSynchronization = other.status.NtpSynchronization;
+    // The status as a whole, but still stamped when this record last parsed one.
+    const QDateTime stamp = status.lastStatusUpdate;
+    status = other.status;
+    status.lastStatusUpdate = stamp;
 }

@@ -58,16 +58,15 @@ public:
     const ClockConfig &config() const { return *m_config; }
     // Replaces the configuration by a copy of the given one, marked loaded.
     void setConfig(const ClockConfig &config);
-    void copyConfigFrom(const DevClock &other);
     bool hasConfig() const { return m_config->loaded; }
 
     // Exact letter case: "QM01" .. "QM12".
-    bool isKnownModel() const;
+    bool isKnownModel() const { return isKnownModelCode(productCode); }
     static bool isKnownModelCode(const QString &code);
     // Takes the first value that is a known model code and the first that
     // is a MAC, for whichever of productCode and mac is still empty.
     void learnIdentity(const QStringList &values);
-    bool isSupported() const;
+    bool isSupported() const { return isKnownModel() && firmware > 0; }
     // 105 gives "1.05".
     QString firmwareText() const { return firmwareText(firmware); }
     // "1.05"; "-" for a firmware never read (0 or less).

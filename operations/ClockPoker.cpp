@@ -6,7 +6,7 @@
 #include "model/DevClock.h"
 #include "operations/Communication.h"
 #include "transport/WorkerThreadPool.h"
-#include "transport/WorkerWWW.h"
+#include "transport/HttpExchange.h"
 
 #include <QPointer>
 #include <QSet>
@@ -307,7 +307,7 @@ void ClockPoker::poke(quint64 id, Record &record, qint64 nowMs)
     record.inFlight = true;
     record.pollStartedMs = nowMs;
     ++m_inFlightCount[int(record.kind)];
-    if (!WorkerWWW::isClockAddress(record.remote, statusPath())) {
+    if (!HttpExchange::isClockAddress(record.remote, statusPath())) {
         // Ends as a poll that could not connect, later, as every poll ends.
         QMetaObject::invokeMethod(
             this, [this, id] { onPollDone(id, ConnectionError, QByteArray()); }, Qt::QueuedConnection);
@@ -317,21 +317,21 @@ void ClockPoker::poke(quint64 id, Record &record, qint64 nowMs)
         if (m_lastRequest.isNull() || m_lastUser != clock.user || m_lastPassword != clock.password) {
             m_lastUser = clock.user;
             m_lastPassword = clock.password;
-            m_lastRequest = WorkerWWW::buildRequestHead(statusPath(), clock.user, clock.password, 0);
+            m_lastRequest = HttpExchange::buildRequestHead(statusPath(), clock.user, clock.password, 0);
         }
         record.user = clock.user;
         record.password = clock.password;
         record.request = m_lastRequest;
     }
     const ExchangeLane lane = record.kind == Kind::Answering ? ExchangeLane::Poll : ExchangeLane::Retry;
-    const WorkerWWW::Waits waits = m_workers.waits();
+    const HttpExchange::Waits waits = m_workers.waits();
     const QPointer<ClockPoker> guard(this);
     m_workers.startOnLoop(
         record.key, lane, this,
-        WorkerWWW::loopRequest(record.remote, clock.networkInterface.ip, record.request, waits),
+        HttpExchange::loopRequest(record.remote, clock.networkInterface.ip, record.request, waits),
         [guard, id, waits](ExchangeLoop::Outcome &&outcome) {
             if (guard)
-                guard->onPollDone(id, WorkerWWW::judge(outcome, waits).code, outcome.reply);
+                guard->onPollDone(id, HttpExchange::judge(outcome, waits).code, outcome.reply);
         });
 }
 

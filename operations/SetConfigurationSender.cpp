@@ -12,6 +12,7 @@ namespace {
 
 const int StageCount = 3;
 const double StageShare = 0.33;
+const ConfigPart StageParts[StageCount] = {ConfigPart::Time, ConfigPart::Display, ConfigPart::Alarms};
 
 } // namespace
 
@@ -36,8 +37,21 @@ void SetConfigurationSender::run()
     }
     m_succeeded = QVector<bool>(m_targets.size(), true);
     m_reasons = QVector<QString>(m_targets.size());
-    m_stage = 0;
+    m_stage = -1;
+    m_stage = nextStage();
+    if (m_stage >= StageCount) {
+        fail();
+        return;
+    }
     sendStage();
+}
+
+int SetConfigurationSender::nextStage() const
+{
+    int stage = m_stage + 1;
+    while (stage < StageCount && !m_parts.contains(StageParts[stage]))
+        ++stage;
+    return stage;
 }
 
 void SetConfigurationSender::sendStage()
@@ -93,8 +107,8 @@ void SetConfigurationSender::onWorkerFinished(Worker *worker, int index)
         fail();
         return;
     }
-    if (m_stage + 1 < StageCount) {
-        ++m_stage;
+    if (nextStage() < StageCount) {
+        m_stage = nextStage();
         sendStage();
         return;
     }

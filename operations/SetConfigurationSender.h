@@ -2,6 +2,7 @@
 
 #include "operations/DataSender.h"
 #include "operations/SenderTarget.h"
+#include "model/ClockConfig.h"
 
 #include <QList>
 #include <QString>
@@ -9,7 +10,6 @@
 
 #include <memory>
 
-class ClockConfig;
 class Worker;
 
 // Writes one configuration to many clocks in three stages (time, display,
@@ -33,6 +33,9 @@ public:
     QList<SenderTarget> targets() const { return m_targets; }
     // The field that made the upload fail before sending; empty otherwise.
     QString refusedField() const { return m_refusedField; }
+    // Sends only these parts, each whole, in their usual order; all three
+    // unless set. Set before the start.
+    void setParts(const QVector<ConfigPart> &parts) { m_parts = parts; }
 
 protected:
     void run() override;
@@ -42,6 +45,8 @@ private slots:
 
 private:
     void sendStage();
+    // The next stage after m_stage that is to be sent; StageCount when none.
+    int nextStage() const;
 
     int m_doneCount = 0;
     int m_pendingCount = 0;
@@ -51,4 +56,5 @@ private:
     std::unique_ptr<ClockConfig> m_config;
     int m_stage = -1;
     QString m_refusedField;
+    QVector<ConfigPart> m_parts{ConfigPart::Time, ConfigPart::Display, ConfigPart::Alarms};
 };

@@ -68,7 +68,7 @@ else
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-if [[ "$depends" == *libqt5core5a* && "$depends" == *libc6* ]]; then
+if [[ "$depends" == *libqt5core5a* && "$depends" == *libc6* && "$depends" == *libsqlite3-0* ]]; then
     pass "dependencies from the linked libraries"
 else
     fail "Depends lacks the linked libraries: $depends"

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ ccache pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
-    libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev zlib1g-dev
+    libxlsxwriter-dev libsqlite3-dev liborcus-dev libixion-dev libboost-dev zlib1g-dev
     clang libclang-rt-14-dev
     python3 python3-aiosmtpd python3-openpyxl
     iproute2 openssl xvfb xauth jq tzdata

@@ -70,12 +70,14 @@ AuditFindingsStore AuditFindingsStore::of(const FleetAudit &audit, const ClockRe
 {
     AuditFindingsStore store;
     store.m_auditedAt = QDateTime::currentDateTimeUtc();
-    for (const AuditedClock &audited : audit.clocks()) {
+    const QVector<QVector<int>> byClock = audit.findingsByClock();
+    for (int slot = 0; slot < audit.clocks().size(); ++slot) {
+        const AuditListing &audited = audit.clocks().at(slot);
         const DevClock *listed = registry.clockById(audited.id);
         ClockFindings clock{audited.ip, listed ? listed->mac : QString(), {}};
-        for (const AuditFinding &finding : audit.findings()) {
-            if (finding.clockId == audited.id && finding.clockIndex == audited.index)
-                clock.findings.append({int(finding.severity), AuditFinding::kindKey(finding.kind), finding.reason});
+        for (int index : byClock.at(slot)) {
+            const AuditFinding &finding = audit.findings().at(index);
+            clock.findings.append({int(finding.severity), AuditFinding::kindKey(finding.kind), finding.reason});
         }
         if (!clock.findings.isEmpty())
             store.m_clocks.append(clock);

@@ -380,6 +380,228 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
 </context>
 <context>
+    <name>ChangeCommand</name>
+    <message>
+        <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change: --from and --only go together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change: --set %1: expected FIELD=VALUE with a field of the configuration file (Server1, Brightness, Alarm2.Time, ...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change: --only: there is no field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change: --only names no field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no group named %1.</source>
+        <translation type="unfinished">Il n&apos;existe aucun groupe nommé %1.</translation>
+    </message>
+    <message>
+        <source>change: give the clocks: addresses, --group NAME or --all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change: --resume goes on with the run&apos;s own clocks and change; --%1 cannot be given with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change: --resume takes no clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the change to %1 clocks? [y/N] </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading configurations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent; change --resume %1 goes on with this run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending the change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot keep the run in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change --resume %1 goes on with the clocks not yet done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRecipe</name>
+    <message>
+        <source>its group has no configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no daylight-saving setting of the clock follows the zone %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeReport</name>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>configuration not readable (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already right: skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 of %3 clocks to change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 verified of %3 clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRun</name>
+    <message>
+        <source>cannot write the run&apos;s file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified: the clock does not show the change (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRunFile</name>
+    <message>
+        <source>no valid run id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no run id (such as 20261209-041502-7f3a)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no change run %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a change run: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRunState</name>
+    <message>
+        <source>not a change run of this version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no valid run id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the change it makes is not readable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock %1 is not readable</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChoiceLists</name>
     <message>
         <source>Europe</source>
@@ -1183,6 +1405,33 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
 </context>
 <context>
+    <name>ConfigFieldAccess</name>
+    <message>
+        <source>expected on or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a time HH:MM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a whole number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds &quot;&amp;&quot;, &quot;=&quot; or a control character, or is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfigParts</name>
     <message>
         <source>time part</source>
@@ -1760,6 +2009,10 @@ Déplacer leurs lignes là-bas ?</translation>
             <numerusform>Les %n derniers événements, du plus récent au plus ancien.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogHost</name>
@@ -2009,6 +2262,14 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>Journal %1 is written again.</source>
         <translation>Le journal %1 est de nouveau écrit.</translation>
+    </message>
+    <message>
+        <source>The journal %1 was imported into the history: %2 events, %3 damaged lines skipped; it is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history was damaged and set aside as %1; a new one was started.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

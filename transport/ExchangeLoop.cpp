@@ -101,6 +101,9 @@ struct ExchangeLoop::Exchange
     socklen_t localLength = 0;
     int fd = -1;
     int written = 0;
+    // What may go out before the pause: the head of a split request, else everything.
+    int sendUpTo = 0;
+    bool pausing = false;
     Deadlines::iterator deadline;
 };
 
@@ -182,6 +185,8 @@ public:
             Exchange *exchange = m_deadlines.begin()->second;
             if (!exchange->outcome.connected)
                 failConnect(exchange, ETIMEDOUT);
+            else if (exchange->pausing)
+                resume(exchange);
             else
                 finish(exchange);
         }
@@ -203,13 +208,23 @@ private:
         send(exchange);
     }
 
+    // The body of a split request, once its pause is over; the wait for the
+    // reply begins when it is out, as it would after a request in one piece.
+    void resume(Exchange *exchange)
+    {
+        exchange->pausing = false;
+        exchange->sendUpTo = exchange->request.bytes.size();
+        setDeadline(exchange, exchange->request.firstByteMs);
+        send(exchange);
+    }
+
     // False when the exchange ended.
     bool send(Exchange *exchange)
     {
         const QByteArray &bytes = exchange->request.bytes;
-        while (exchange->written < bytes.size()) {
+        while (exchange->written < exchange->sendUpTo) {
             const ssize_t sent = ::send(exchange->fd, bytes.constData() + exchange->written,
-                                        size_t(bytes.size() - exchange->written), MSG_NOSIGNAL);
+                                        size_t(exchange->sendUpTo - exchange->written), MSG_NOSIGNAL);
             if (sent > 0) {
                 exchange->written += int(sent);
                 continue;
@@ -223,7 +238,15 @@ private:
             return false;
         }
         epoll_event event{};
-        event.events = EPOLLIN | (exchange->written < bytes.size() ? uint32_t(EPOLLOUT) : 0u);
+        if (exchange->written == exchange->sendUpTo && exchange->written < bytes.size()) {
+            // The head is out and the body waits for the pause; a reply that
+            // comes meanwhile is read once the body is out.
+            exchange->pausing = true;
+            setDeadline(exchange, exchange->request.pauseMs);
+            event.events = 0;
+        } else {
+            event.events = EPOLLIN | (exchange->written < exchange->sendUpTo ? uint32_t(EPOLLOUT) : 0u);
+        }
         event.data.ptr = exchange;
         epoll_ctl(m_epoll, EPOLL_CTL_MOD, exchange->fd, &event);
         return true;
@@ -325,6 +348,8 @@ void ExchangeLoop::submit(Request request, Done done)
     }
     if (request.local.protocol() == request.remote.protocol())
         toSocketAddress(request.local, 0, &exchange->local, &exchange->localLength);
+    const bool split = request.pauseMs > 0 && request.headLength > 0 && request.headLength < request.bytes.size();
+    exchange->sendUpTo = split ? request.headLength : request.bytes.size();
     exchange->request = std::move(request);
     exchange->done = std::move(done);
     m_pending.ref();

@@ -32,6 +32,10 @@ public:
         // the choice to the system, as a Qt socket does.
         QHostAddress local;
         QByteArray bytes;
+        // With pauseMs set, the first headLength bytes go alone and the rest
+        // pauseMs after them; nothing is read in between.
+        int headLength = 0;
+        int pauseMs = 0;
         int connectMs = 2000;
         // The line's silence that ends the read before the first byte, and
         // after each later one.

@@ -3,10 +3,11 @@
 #include <QByteArray>
 #include <QObject>
 
-// One exchange with a clock: owns its socket for the length of the exchange
-// and runs on a worker thread (see WorkerThreadPool). A transport reports
-// failure only through the error flag (and WorkerWWW through its error code);
-// nothing is thrown out of execute.
+// One exchange with a clock. UDP and TCP workers own their socket for the
+// length of the exchange and run on a worker thread (see WorkerThreadPool);
+// an HTTP worker is carried by the exchange loop, which holds the socket. A
+// transport reports failure only through the error flag (and WorkerWWW
+// through its error code); nothing is thrown out of execute.
 class Worker : public QObject
 {
     Q_OBJECT

@@ -40,9 +40,9 @@ WorkerThreadPool::~WorkerThreadPool()
     qDeleteAll(m_waiting);
 }
 
-WorkerWWW::Waits WorkerThreadPool::probeWaits() const
+HttpExchange::Waits WorkerThreadPool::probeWaits() const
 {
-    WorkerWWW::Waits waits = m_waits;
+    HttpExchange::Waits waits = m_waits;
     waits.connectMs = m_probeConnectMs;
     return waits;
 }
@@ -140,7 +140,7 @@ void WorkerThreadPool::dispatch()
     const QVector<ExchangeSchedule::Id> startable = m_schedule.takeStartable();
     for (const ExchangeSchedule::Id id : startable) {
         if (WorkerThread *thread = m_waiting.take(id)) {
-            if (!startAsync(thread))
+            if (!runOnLoop(thread))
                 m_threads.start(thread, 0);
             continue;
         }
@@ -158,14 +158,15 @@ void WorkerThreadPool::dispatch()
     }
 }
 
-bool WorkerThreadPool::startAsync(WorkerThread *thread)
+bool WorkerThreadPool::runOnLoop(WorkerThread *thread)
 {
     auto *www = qobject_cast<WorkerWWW *>(thread->worker());
-    if (!www || !www->canRunAsync() || www->thread() != this->thread() || !thread->autoDelete())
+    if (!www)
         return false;
     www->startAsync(m_exchanges, [thread] {
         thread->finishRun();
-        delete thread;
+        if (thread->autoDelete())
+            delete thread;
     });
     return true;
 }

@@ -3,7 +3,7 @@
 #include "transport/ExchangeLane.h"
 #include "transport/ExchangeLoop.h"
 #include "transport/ExchangeSchedule.h"
-#include "transport/WorkerWWW.h"
+#include "transport/HttpExchange.h"
 
 #include <QHash>
 #include <QObject>
@@ -18,9 +18,10 @@ class WorkerThread;
 // way onto them: start() hands an exchange to the ExchangeSchedule, which
 // decides when it runs (one exchange per clock address, a bound per lane,
 // user operations before probes before polls). Lives on the GUI thread.
-// HTTP exchanges run together on one thread (ExchangeLoop); the others, and
-// a body sent in two parts, take a pool thread each. Each program makes one
-// (see Communication); two pools share nothing.
+// HTTP exchanges run together on one thread (ExchangeLoop); the UDP
+// discovery window and the raw TCP exchanges, which wait on their sockets,
+// take a pool thread each. Each program makes one (see Communication); two
+// pools share nothing.
 class WorkerThreadPool : public QObject
 {
     Q_OBJECT
@@ -47,10 +48,10 @@ public:
 
     // The waits of the HTTP exchanges started from here on; only tests
     // shorten them. A probe waits probeConnectMs for its connection.
-    void setWaits(const WorkerWWW::Waits &waits) { m_waits = waits; }
-    WorkerWWW::Waits waits() const { return m_waits; }
+    void setWaits(const HttpExchange::Waits &waits) { m_waits = waits; }
+    HttpExchange::Waits waits() const { return m_waits; }
     void setProbeConnectMs(int ms) { m_probeConnectMs = ms; }
-    WorkerWWW::Waits probeWaits() const;
+    HttpExchange::Waits probeWaits() const;
 
     // Parallel exchanges in the user lane, and the poll lane's floor.
     void setBound(int bound);
@@ -77,10 +78,9 @@ private:
     void dispatch();
     void fitThreads();
     void onExchangeEnded(ExchangeSchedule::Id id);
-    // Exchanges with clocks run on the exchange loop, not a thread each:
-    // false when this one cannot (see WorkerWWW::canRunAsync); it then takes
-    // a pool thread.
-    bool startAsync(WorkerThread *thread);
+    // HTTP exchanges run on the exchange loop, not a thread each: false for
+    // any other, which takes a pool thread.
+    bool runOnLoop(WorkerThread *thread);
 
     QThreadPool m_threads;
     ExchangeSchedule m_schedule;
@@ -91,8 +91,8 @@ private:
         LoopDone done;
     };
     QHash<ExchangeSchedule::Id, LoopExchange> m_waitingOnLoop;
-    WorkerWWW::Waits m_waits;
-    int m_probeConnectMs = WorkerWWW::defaultProbeConnectTimeoutMs;
+    HttpExchange::Waits m_waits;
+    int m_probeConnectMs = HttpExchange::defaultProbeConnectTimeoutMs;
     // The soft limit of open files after configure(); 0 before.
     quint64 m_openFileLimit = 0;
     // Last: stopped before anything it reports to is gone.

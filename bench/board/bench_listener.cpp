@@ -1,6 +1,5 @@
 // The monitor's listener under the board's heaviest requests: four clients
-// loop the history of a clock that is rare in a large journal (every history
-// read goes through the whole journal), four loop the complete list of a
+// loop the history of a clock that is rare in a large history, four loop the complete list of a
 // large fleet, compressed, and meanwhile a scraper asks for /metrics every
 // 100 ms. Prints the scrape latency without and with that load, and what the
 // board's clients got. Clients come from addresses of their own (127.0.0.x),
@@ -9,7 +8,9 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "persistence/EventJournal.h"
+#include "http/HttpGzip.h"
 #include "http/HttpListener.h"
+#include "http/HttpRequestParser.h"
 #include "metrics/MetricsScrape.h"
 #include "board/StatusBoard.h"
 
@@ -23,6 +24,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -72,6 +74,14 @@ Answer ask(quint16 port, int from, const QByteArray &target, const QByteArray &f
     return answer;
 }
 
+// This thread's processor time: the figure a busy machine does not inflate.
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
 double percentile(std::vector<double> values, double p)
 {
     if (values.empty())
@@ -97,38 +107,128 @@ int main(int argc, char *argv[])
     const int seconds = args.size() > 3 ? args.at(3).toInt() : 20;
 
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("journal"));
-    QDir().mkpath(folder);
+    const QString folder = dir.path();
     {
-        // Busy clocks, and one that appears every 10 000th line only.
-        QFile file(folder + QStringLiteral("/events-2026-12.01.jsonl"));
-        file.open(QIODevice::WriteOnly);
-        const QDateTime start(QDate(2026, 12, 1), QTime(0, 0), Qt::UTC);
-        for (qint64 n = 0; file.size() < qint64(journalMb) * 1024 * 1024; ++n) {
+        // Busy clocks, and one that appears every 10 000th event only: about
+        // as many events as an old journal of JOURNAL_MB held.
+        EventJournal history(folder);
+        const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-30);
+        const qint64 count = qint64(journalMb) * 1024 * 1024 / 100;
+        for (qint64 n = 0; n < count; ++n) {
             ClockEvent event;
             event.time = start.addMSecs(n * 100);
             event.ip = n % 10000 == 0 ? QStringLiteral("10.0.0.2") : QStringLiteral("10.1.%1.%2").arg(n % 50).arg(n % 200);
             event.name = QStringLiteral("Clock %1").arg(n % 10000);
             event.kind = ClockEvent::Kind(n % 2);
-            file.write(event.toJson() + '\n');
+            history.append(event);
+            if (n % 100000 == 0)
+                history.flush();
         }
     }
     ClockRegistry registry;
+    // Each clock as a poll leaves it: its own temperature, brightness and
+    // synchronisation time, so that the rows compress as a real fleet's do.
+    const auto reply = [](int i, int round) {
+        return QStringLiteral("10:00:00&09.12.2026&%1&#176;C&%2&V&noEr&pool%3.ntp.example OK&09.12.2026 - 09:%4:%5&0")
+            .arg(19.0 + (i * 7 % 60) / 10.0, 0, 'f', 1)
+            .arg((i * 13 + round) % 100)
+            .arg(i % 3)
+            .arg(i % 60, 2, 10, QLatin1Char('0'))
+            .arg(i * 7 % 60, 2, 10, QLatin1Char('0'));
+    };
     for (int i = 0; i < clockCount; ++i) {
         auto *clock = new DevClock;
         clock->id = quint64(i + 1);
         clock->name = QStringLiteral("Clock %1 in the east wing").arg(i);
         clock->network.ip = QStringLiteral("10.2.%1.%2").arg(i / 250).arg(i % 250 + 1);
+        clock->parseStatus(reply(i, 0), 200, QDateTime::currentDateTime().addMSecs(-i));
         registry.addClock(clock);
     }
     StatusBoard board(registry, folder);
-    // What a complete list costs the listener's thread: first, then from rows already written.
-    for (int round = 0; round < 3; ++round) {
+    board.setCompleteListMaxAgeMs(0);
+    // As a browser asks: the list's thread takes the snapshot (and answers
+    // a "since"), a work thread builds and compresses a complete list.
+    struct Asked
+    {
+        double snapshotMs = 0;
+        double snapshotCpuMs = 0;
+        double buildMs = 0;
+        double buildCpuMs = 0;
+        QByteArray body;
+        QByteArray plain;
+    };
+    const auto askBoard = [&board](quint64 since) {
+        HttpRequestParser request;
+        request.feed("GET /api/v1/clocks?since=" + QByteArray::number(since)
+                     + " HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n");
+        Asked asked;
         QElapsedTimer timer;
         timer.start();
-        const QByteArray list = board.clocksDocument(Language::English, 0);
-        std::printf("complete list of %d clocks (%d KB), %s: %.1f ms\n", clockCount, list.size() / 1024,
-                    round == 0 ? "first" : "again", double(timer.nsecsElapsed()) / 1e6);
+        double cpu = threadCpuMs();
+        const HttpListener::Response response = board.handle(request);
+        asked.snapshotMs = double(timer.nsecsElapsed()) / 1e6;
+        asked.snapshotCpuMs = threadCpuMs() - cpu;
+        timer.restart();
+        cpu = threadCpuMs();
+        // A "since" is answered at once; the listener compresses it as any small answer.
+        asked.body = response.work ? response.work()().body : HttpGzip::compressed(response.body);
+        asked.buildMs = double(timer.nsecsElapsed()) / 1e6;
+        asked.buildCpuMs = threadCpuMs() - cpu;
+        asked.plain = board.clocksDocument(Language::English, since);
+        return asked;
+    };
+    const auto versionOf = [](const QByteArray &document) {
+        const int at = document.indexOf("\"version\":\"") + 11;
+        return document.mid(at, document.indexOf('"', at) - at).toULongLong();
+    };
+    const auto print = [](const char *what, const Asked &asked) {
+        std::printf("%-44s snapshot %6.1f ms (CPU %6.1f)  build+gzip %6.1f ms (CPU %6.1f)  %7.1f kB plain  "
+                    "%6.1f kB on the wire\n",
+                    what, asked.snapshotMs, asked.snapshotCpuMs, asked.buildMs, asked.buildCpuMs,
+                    asked.plain.size() / 1024.0, asked.body.size() / 1024.0);
+    };
+    print("complete list, first", askBoard(0));
+    // One poll round's second: a tenth of the fleet polled, with or without news.
+    quint64 since = versionOf(board.clocksDocument(Language::English, 0));
+    for (int round = 1; round <= 3; ++round) {
+        for (int i = 0; i < clockCount; ++i) {
+            DevClock *clock = registry.clockAt(i);
+            if (i % 10 != round % 10)
+                continue;
+            clock->parseStatus(reply(i, round < 3 ? 0 : round), 200);
+            registry.announceClockChanged(clock);
+        }
+        const Asked asked = askBoard(since);
+        print(round < 3 ? "since, a tenth polled, nothing else new" : "since, a tenth polled with a new brightness",
+              asked);
+        since = versionOf(asked.plain);
+        if (round == 1)
+            print("complete list, again", askBoard(0));
+    }
+    // Thirty boards polling once a second while a tenth of the fleet is
+    // polled each second with nothing new: what their answers cost.
+    {
+        constexpr int boards = 30;
+        constexpr int seconds = 10;
+        std::vector<quint64> versions(boards, versionOf(board.clocksDocument(Language::English, 0)));
+        double cpu = 0;
+        qint64 bytes = 0;
+        int next = 0;
+        for (int step = 0; step < boards * seconds; ++step) {
+            // The poll results that arrived since the last board's look.
+            for (int n = 0; n < clockCount / 10 / boards; ++n, next = (next + 1) % clockCount) {
+                DevClock *clock = registry.clockAt(next);
+                clock->parseStatus(reply(next, 0), 200);
+                registry.announceClockChanged(clock);
+            }
+            const Asked asked = askBoard(versions[size_t(step % boards)]);
+            versions[size_t(step % boards)] = versionOf(asked.plain);
+            cpu += asked.snapshotCpuMs + asked.buildCpuMs;
+            bytes += asked.body.size();
+        }
+        std::printf("%d boards polling every second, a tenth of the fleet polled a second with nothing new: "
+                    "%.2f %% of a core for their answers, %.1f kB each on the wire\n",
+                    boards, cpu / (seconds * 1000.0) * 100, double(bytes) / (boards * seconds) / 1024.0);
     }
     QByteArray page;
     for (int i = 0; i < clockCount; ++i)

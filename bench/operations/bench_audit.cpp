@@ -1,7 +1,7 @@
 // Prints how long a fleet audit takes against zentick-clocksim, next to the
-// configuration downloads alone that it is built on; run in the "pc"
-// namespace by bench/operations/run.sh.
-#include "operations/audit/AuditChecks.h"
+// configuration downloads alone that it is built on, and the most memory it
+// takes over what the bench holds before; run in the "pc" namespace by
+// bench/operations/run.sh.
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
 #include "model/DevClock.h"
@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTextStream>
 #include <QTimer>
 
@@ -87,40 +88,51 @@ double downloadsAlone(int &failures)
 struct AuditRun
 {
     double totalMs = 0;
-    double downloadsMs = 0; // until the status reads start
-    double checksMs = 0;    // from the last status to the findings
+    double peakMb = 0; // resident memory at most, over what the bench held before
+    int mostInFlight = 0;
     int findings = 0;
 };
 
-AuditRun audit()
+// Resident memory in kB: now (VmRSS) or at most since the last reset (VmHWM).
+long residentKb(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// "5" starts the high-water mark of resident memory afresh (Linux 4.0 on).
+bool resetPeakMemory()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+}
+
+AuditRun audit(int window)
 {
     AuditRun run;
     FleetAudit audit(exchanges());
     audit.selectGroup(*ClockRegistry::instance(), 0);
     audit.setSiteZone(QTimeZone(SiteZone));
+    audit.setWindow(window);
     QEventLoop loop;
     QElapsedTimer clock;
-    const double downloadShare = 0.75; // three of the four exchanges per clock
-    QObject::connect(&audit, &FleetAudit::updateProgress, &loop, [&](double value) {
-        if (run.downloadsMs == 0 && value >= downloadShare - 1e-9)
-            run.downloadsMs = clock.nsecsElapsed() / 1e6;
-    });
     QObject::connect(&audit, &FleetAudit::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(TimeoutMs, &loop, &QEventLoop::quit);
+    const long before = residentKb("VmRSS:");
+    const bool reset = resetPeakMemory();
     clock.start();
     audit.start();
     loop.exec();
     run.totalMs = clock.nsecsElapsed() / 1e6;
+    run.peakMb = reset ? (residentKb("VmHWM:") - before) / 1024.0 : -1;
+    run.mostInFlight = audit.mostClocksInFlight();
     run.findings = audit.findings().size();
-
-    // The checks alone, on the answers just collected.
-    QElapsedTimer checks;
-    checks.start();
-    const AuditChecks::Site site{QString::fromLatin1(SiteZone),
-                                 OffsetTimeline::ofZone(audit.siteZone(), audit.referenceTime(), audit.spanEnd())};
-    for (const AuditedClock &audited : audit.clocks())
-        AuditChecks::check(audited, site);
-    run.checksMs = checks.nsecsElapsed() / 1e6;
     return run;
 }
 
@@ -130,7 +142,7 @@ double median(QVector<double> samples)
     return samples.at(samples.size() / 2);
 }
 
-void compare(int count)
+void compare(int count, int window)
 {
     listClocks(count);
     // The group's configuration: the factory one, read from the first clock.
@@ -146,27 +158,26 @@ void compare(int count)
 
     QVector<double> alone;
     QVector<double> total;
-    QVector<double> downloadPart;
-    QVector<double> checks;
     int failures = 0;
-    int findings = 0;
+    AuditRun firstRun;
+    AuditRun last;
     for (int i = 0; i < Rounds; ++i) {
+        // The audit first: memory that the downloads alone free stays with
+        // the process and would hide what the audit takes.
+        last = audit(window);
+        if (i == 0)
+            firstRun = last;
+        total << last.totalMs;
         alone << downloadsAlone(failures);
-        const AuditRun run = audit();
-        total << run.totalMs;
-        downloadPart << run.downloadsMs;
-        checks << run.checksMs;
-        findings = run.findings;
     }
     const double a = median(alone);
     const double t = median(total);
     out() << "configuration downloads of " << count << " clocks alone: median " << QString::number(a, 'f', 1)
           << " ms (" << QString::number(a / count, 'f', 2) << " ms per clock, " << failures << " failed)\n";
-    out() << "audit of " << count << " clocks: median " << QString::number(t, 'f', 1) << " ms, of which downloads "
-          << QString::number(median(downloadPart), 'f', 1) << " ms and status reads "
-          << QString::number(t - median(downloadPart), 'f', 1) << " ms (the checks alone "
-          << QString::number(median(checks), 'f', 1) << " ms); " << QString::number(t / a, 'f', 2)
-          << "x the downloads alone; " << findings << " findings over " << Rounds << " rounds\n";
+    out() << "audit of " << count << " clocks, window " << window << ": median " << QString::number(t, 'f', 1)
+          << " ms, " << QString::number(t / a, 'f', 2) << "x the downloads alone; resident memory at most "
+          << QString::number(firstRun.peakMb, 'f', 1) << " MB over the bench's own (the first round); at most "
+          << last.mostInFlight << " clocks under way at once; " << last.findings << " findings\n";
     out().flush();
     ClockRegistry::resetForTest();
 }
@@ -177,10 +188,11 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int count = app.arguments().value(1).toInt();
-    if (count <= 0) {
-        out() << "usage: bench_audit N\n";
+    const int window = app.arguments().size() > 2 ? app.arguments().at(2).toInt() : FleetAudit::DefaultWindow;
+    if (count <= 0 || window <= 0) {
+        out() << "usage: bench_audit N [WINDOW]\n";
         return 2;
     }
-    compare(count);
+    compare(count, window);
     return 0;
 }

@@ -26,7 +26,9 @@ clock's history and four looping the complete list, compressed.
 
 Figures come from the simulator's request log (every poll of a clock that
 answers or stays silent), the monitor's metrics (the status age of clocks
-nobody answers for) and /proc (the monitor's CPU time and memory).
+nobody answers for, when the start-up audit ended) and /proc (the monitor's
+CPU time and memory, and the most memory it held while the start-up audit
+ran, from the moment it loaded its list).
 """
 import json
 import os
@@ -42,6 +44,8 @@ from datetime import datetime
 FIRST = (192 << 24) | (168 << 16) | 10
 SILENT_WAIT_S = 4.0  # 20 waits of 200 ms for the first byte
 METRICS_PORT = 9931
+# The first round of polls after a start is no steady pace yet.
+AUDIT_GAPS_AFTER_S = 30
 
 
 def address(number):
@@ -173,9 +177,35 @@ def scrape_ages():
     return ages
 
 
-def audit_done():
-    with urllib.request.urlopen(f"http://127.0.0.1:{METRICS_PORT}/metrics", timeout=5) as reply:
-        return "zentick_monitor_audit_last_run_timestamp_seconds " in reply.read().decode()
+def audit_end():
+    """When the last audit ended (seconds since the epoch), or None."""
+    try:
+        with urllib.request.urlopen(f"http://127.0.0.1:{METRICS_PORT}/metrics", timeout=5) as reply:
+            text = reply.read().decode()
+    except OSError:
+        return None
+    for line in text.splitlines():
+        if line.startswith("zentick_monitor_audit_last_run_timestamp_seconds "):
+            return float(line.split()[1])
+    return None
+
+
+def peak_rss_mb(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    return 0.0
+
+
+def reset_peak_rss(pid):
+    # "5" starts the high-water mark of resident memory afresh (Linux 4.0 on).
+    try:
+        with open(f"/proc/{pid}/clear_refs", "w") as refs:
+            refs.write("5")
+        return True
+    except OSError:
+        return False
 
 
 def write_busy_journal(rare_ip, megabytes=48):
@@ -249,14 +279,19 @@ def monitor(cli, seconds):
     try:
         print(f"monitor says: {proc.stderr.readline().strip()}")
         threading.Thread(target=proc.stderr.read, daemon=True).start()
-        # Every dead clock past its alert, so that the poller is in its steady state.
+        # From here on the peak is the start-up audit's (the list is loaded).
         started = time.time()
-        time.sleep(120)
+        peak_reset = reset_peak_rss(proc.pid)
         # The audit every start makes (a configuration download per clock)
         # is no part of the steady state.
-        while time.time() - started < 900 and not audit_done():
-            time.sleep(5)
-        print(f"start-up audit over {time.time() - started:.0f} s after the start")
+        audit_ended = None
+        while time.time() - started < 900 and audit_ended is None:
+            time.sleep(1)
+            audit_ended = audit_end()
+        audit_peak = peak_rss_mb(proc.pid)
+        print(f"start-up audit over {(audit_ended or time.time()) - started:.0f} s after the start")
+        # Every dead clock past its alert, so that the poller is in its steady state.
+        time.sleep(max(0, 120 - (time.time() - started)))
         simulator = sim_pid()
         cpu0, _ = process_figures(proc.pid)
         sim0 = process_figures(simulator)[0] if simulator else 0
@@ -298,6 +333,21 @@ def monitor(cli, seconds):
     finally:
         proc.terminate()
         proc.wait()
+
+    # Polls while the audit ran, once the first round is over.
+    during = {}
+    for moment, ip, delivery in log_entries(started + AUDIT_GAPS_AFTER_S):
+        if audit_ended is not None and moment <= audit_ended and ip not in silent:
+            during.setdefault(ip, []).append(moment)
+    during_gaps = sorted(g for times in during.values() for g in gaps(times))
+    if peak_reset:
+        print(f"start-up audit: resident memory at most {audit_peak:.0f} MB, {audit_peak - rss:.0f} MB over the "
+              f"monitor's own at steady state ({rss:.0f} MB)")
+    if during_gaps:
+        print(f"answering clocks while the audit ran (from {AUDIT_GAPS_AFTER_S} s after the start): gap median "
+              f"{statistics.median(during_gaps):.1f} s, 99th percentile "
+              f"{during_gaps[int(len(during_gaps) * 0.99)]:.1f} s, worst {during_gaps[-1]:.1f} s "
+              f"({len(during_gaps)} gaps, {sum(1 for g in during_gaps if g > 12)} over 12 s)")
 
     polls = {}
     failed = []

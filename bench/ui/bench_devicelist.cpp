@@ -4,7 +4,9 @@
 // only", sorting by each column, and a poll round of every clock's status
 // changing, announced in batches per event-loop turn as the poller delivers
 // them (the longest event-loop stall), unsorted and then sorted by status
-// under "problems only". Run it on a display (xvfb-run) or offscreen:
+// under "problems only"; then the group page on the same list: built and
+// entered until painted (the tree of every group's clocks), and a group's
+// membership table sorted by name and by group. Run it on a display (xvfb-run) or offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bin/bench_devicelist [clocks] [batch] [round-ms]
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
@@ -13,6 +15,7 @@
 #include "operations/Communication.h"
 #include "session/MonitoringSession.h"
 #include "ui/pages/PageDeviceList.h"
+#include "ui/pages/PageGroupList.h"
 #include "ui/dialogs/ScriptedDialogHost.h"
 #include "tests/ui/StandaloneServices.h"
 #include "ui/widgets/ThemeWidgets.h"
@@ -254,6 +257,30 @@ int main(int argc, char *argv[])
     problems->setChecked(true);
     app.processEvents();
     pollRound(QStringLiteral("sorted by status, problems only"));
+
+    // The group page: its tree holds every grouped clock, its table is the
+    // same clock list's model.
+    QWidget groupWindow;
+    auto *groupLayout = new QVBoxLayout(&groupWindow);
+    PageGroupList *groupPage = nullptr;
+    const double groupShownMs = timed([&] {
+        groupPage = new PageGroupList(alone.services(), &groupWindow);
+        groupLayout->addWidget(groupPage);
+        groupWindow.resize(WindowWidth, WindowHeight);
+        ThemeWidgets::applyTheme(&groupWindow);
+        groupWindow.show();
+        groupPage->enter();
+    });
+    out() << QStringLiteral("group page (%1 groups) built and entered: %2 ms, rebuilt: %3 ms\n")
+                 .arg(Groups)
+                 .arg(groupShownMs, 0, 'f', 1)
+                 .arg(timed([&] { groupPage->BuildGroupTree(); }), 0, 'f', 1);
+    auto *groupTable = groupWindow.findChild<QTableView *>(QStringLiteral("twdGroupDeviceList"));
+    for (const int column : {int(PageDeviceList::NameColumn), int(PageDeviceList::GroupColumn)}) {
+        out() << QStringLiteral("group page sorted by %1: %2 ms\n")
+                     .arg(groupTable->model()->headerData(column, Qt::Horizontal).toString())
+                     .arg(timed([&] { groupTable->sortByColumn(column, Qt::AscendingOrder); }), 0, 'f', 1);
+    }
     out() << QStringLiteral("resident memory at the end: %1 MB\n").arg(residentKb() / 1024.0, 0, 'f', 1);
     return 0;
 }

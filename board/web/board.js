@@ -143,7 +143,10 @@
         setText(row.cells.ip, c.ip);
         setText(row.cells.group, c.group);
         row.dot.className = 'sev sev-' + c.severity;
-        const state = clockTimes(c.state);
+        // The API leaves the update line out of the state, so that a poll
+        // alone is no change of a row; it is written here from the status time.
+        const updated = c.statusTime ? texts.tUpdated + ': ' + localTime(c.statusTime) : '';
+        const state = [clockTimes(c.state), updated].filter((line) => line).join('\n');
         if (row.stateText.textContent !== state)
             row.stateText.textContent = state;
         row.tr.dataset.severity = c.severity;
@@ -234,6 +237,14 @@
             row.clock = clock;
             fill(row, now);
         }
+        // Clocks polled with nothing else new: only their status times come.
+        for (const [id, statusTime] of Object.entries(data.statusTimes || {})) {
+            const row = rows.get(id);
+            if (row && !data.complete) {
+                row.clock.statusTime = statusTime;
+                fill(row, now);
+            }
+        }
         // Ages move on even where nothing changed.
         for (const row of rows.values())
             setText(row.cells.age, ageText(row.clock.statusTime, now));
@@ -322,5 +333,7 @@
         if (event.key === 'Escape')
             closeHistory();
     });
+    // The sort from the address is told before the first answer comes.
+    arrange();
     poll();
 }());

@@ -9,12 +9,10 @@
 AuditSummary AuditSummary::of(const FleetAudit &audit)
 {
     AuditSummary s;
-    for (const AuditedClock &clock : audit.clocks()) {
+    for (const QVector<int> &findings : audit.findingsByClock()) {
         int worst = 0;
-        for (const AuditFinding &finding : audit.findings()) {
-            if (finding.clockId == clock.id && finding.clockIndex == clock.index)
-                worst = std::max(worst, int(finding.severity));
-        }
+        for (int finding : findings)
+            worst = std::max(worst, int(audit.findings().at(finding).severity));
         ++s.audited;
         if (worst == int(AuditFinding::Severity::Critical))
             ++s.critical;

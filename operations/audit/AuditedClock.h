@@ -9,10 +9,10 @@
 
 #include <optional>
 
-// Everything the fleet audit learns about one clock: the listing as it was
-// when the audit started (the list may change while it runs), its group's
-// configuration, and what the clock answered.
-struct AuditedClock
+// One clock as listed when the audit started (the list may change while it
+// runs). The fleet audit keeps this much of every clock until it ends; the
+// configurations it downloads are audited as they arrive and then dropped.
+struct AuditListing
 {
     quint64 id = 0;
     int index = -1;
@@ -23,6 +23,12 @@ struct AuditedClock
     int firmware = 0;
     SenderTarget target;
     QString groupName;
+};
+
+// Everything the checks need of one clock: its listing, its group's
+// configuration, and what the clock answered.
+struct AuditedClock : AuditListing
+{
     std::optional<ClockConfigFields> groupConfig; // none: no group, or one without a configuration
 
     // The download: NoError and every part decoded, or the failure's kind.

@@ -8,6 +8,7 @@
 #include "operations/GetConfigurationSender.h"
 #include "operations/GetStatusSender.h"
 
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -15,8 +16,10 @@ namespace {
 constexpr int modeNtp = 2;
 // The poller hands raw replies to the status parser the same way.
 constexpr int noStatusCode = 0;
-// The exchanges behind each step: three for a download, one per status.
+// The exchanges behind each clock: three for the download, one for the
+// status read, which a clock that does not use NTP counts as done when audited.
 constexpr int downloadExchanges = 3;
+constexpr int exchangesPerClock = downloadExchanges + 1;
 
 } // namespace
 
@@ -54,8 +57,13 @@ bool FleetAudit::selectGroup(const ClockRegistry &registry, int groupIndex)
 void FleetAudit::selectClocks(const ClockRegistry &registry, const QList<DevClock *> &clocks)
 {
     m_clocks.clear();
+    m_groupConfigs.clear();
+    m_groupOf.clear();
+    m_clocks.reserve(clocks.size());
+    m_groupOf.reserve(clocks.size());
+    QHash<const DevGroup *, int> configOfGroup;
     for (const DevClock *clock : clocks) {
-        AuditedClock audited;
+        AuditListing audited;
         audited.id = clock->id;
         audited.index = registry.indexOfClock(clock);
         audited.name = clock->name;
@@ -63,13 +71,37 @@ void FleetAudit::selectClocks(const ClockRegistry &registry, const QList<DevCloc
         audited.model = clock->productCode;
         audited.firmware = clock->firmware;
         audited.target = SenderTarget::fromClock(*clock);
+        int groupConfig = -1;
         if (const DevGroup *group = registry.groupOfClock(clock)) {
             audited.groupName = group->name();
-            if (group->hasConfig())
-                audited.groupConfig = static_cast<const ClockConfigFields &>(*group->config());
+            if (group->hasConfig()) {
+                const auto known = configOfGroup.constFind(group);
+                if (known != configOfGroup.constEnd()) {
+                    groupConfig = known.value();
+                } else {
+                    groupConfig = m_groupConfigs.size();
+                    m_groupConfigs.append(static_cast<const ClockConfigFields &>(*group->config()));
+                    configOfGroup.insert(group, groupConfig);
+                }
+            }
         }
         m_clocks.append(audited);
+        m_groupOf.append(groupConfig);
     }
+}
+
+QVector<QVector<int>> FleetAudit::findingsByClock() const
+{
+    // Findings come grouped by clock, but a clock listed twice shares its id
+    // and index with its twin, and each must show the findings of both.
+    QHash<QPair<quint64, int>, QVector<int>> byKey;
+    for (int i = 0; i < m_findings.size(); ++i)
+        byKey[qMakePair(m_findings.at(i).clockId, m_findings.at(i).clockIndex)].append(i);
+    QVector<QVector<int>> result;
+    result.reserve(m_clocks.size());
+    for (const AuditListing &clock : m_clocks)
+        result.append(byKey.value(qMakePair(clock.id, clock.index)));
+    return result;
 }
 
 void FleetAudit::start()
@@ -78,21 +110,36 @@ void FleetAudit::start()
         return;
     m_running = true;
     m_findings.clear();
+    m_found = QVector<QVector<AuditFinding>>(m_clocks.size());
+    m_nextSlot = 0;
+    m_inFlight = 0;
+    m_mostInFlight = 0;
     m_downloadsDone = 0;
-    m_statusProgress = 0.0;
+    m_audited = 0;
     if (!m_referenceTime.isValid())
         m_referenceTime = QDateTime::currentDateTimeUtc();
+    m_site = AuditChecks::Site{QString::fromUtf8(m_siteZone.id()),
+                               OffsetTimeline::ofZone(m_siteZone, m_referenceTime, spanEnd()), m_minimumFirmware};
     if (m_clocks.isEmpty()) {
         // Ends from the event loop, as a sender would.
         QTimer::singleShot(0, this, &FleetAudit::complete);
         return;
     }
-    // All queued at once: the pool runs them one after the other, and a status
-    // poll that comes in meanwhile waits its turn like any other operation.
-    for (int slot = 0; slot < m_clocks.size(); ++slot) {
+    fill();
+}
+
+void FleetAudit::fill()
+{
+    // In list order: the pool runs the window's downloads side by side, and
+    // a status poll that comes in meanwhile waits its turn like any other
+    // operation.
+    while (m_running && m_inFlight < m_window && m_nextSlot < m_clocks.size()) {
+        const int slot = m_nextSlot++;
         DataSender *sender = m_exchanges.getConfiguration(m_clocks.at(slot).target);
         sender->setLane(m_lane);
         m_downloads.insert(sender, slot);
+        ++m_inFlight;
+        m_mostInFlight = std::max(m_mostInFlight, m_inFlight);
         connect(sender, &DataSender::finished, this, &FleetAudit::onDownloadEnded);
         connect(sender, &DataSender::error, this, &FleetAudit::onDownloadEnded);
         connect(sender, &DataSender::canceled, this, &FleetAudit::onDownloadEnded);
@@ -105,6 +152,7 @@ void FleetAudit::cancel()
         return;
     dropSenders();
     m_running = false;
+    m_found.clear();
     emit canceled(this);
 }
 
@@ -115,10 +163,11 @@ void FleetAudit::dropSenders()
     QList<QPointer<DataSender>> senders;
     for (auto it = m_downloads.cbegin(); it != m_downloads.cend(); ++it)
         senders.append(it.key());
-    if (m_statusSender)
-        senders.append(m_statusSender);
+    for (auto it = m_statusReads.cbegin(); it != m_statusReads.cend(); ++it)
+        senders.append(it.key());
     m_downloads.clear();
-    m_statusSender = nullptr;
+    m_statusReads.clear();
+    m_inFlight = 0;
     for (const QPointer<DataSender> &sender : qAsConst(senders)) {
         if (!sender)
             continue;
@@ -140,7 +189,8 @@ void FleetAudit::onDownloadEnded(DataSender *sender)
         return;
     }
 
-    AuditedClock &clock = m_clocks[slot];
+    AuditedClock clock;
+    static_cast<AuditListing &>(clock) = m_clocks.at(slot);
     auto *download = static_cast<GetConfigurationSender *>(sender);
     if (sender->result() == DataSender::Succeeded && download->allPartsDecoded()) {
         clock.downloaded = true;
@@ -151,73 +201,71 @@ void FleetAudit::onDownloadEnded(DataSender *sender)
             clock.error = ConnectionError;
     }
     ++m_downloadsDone;
-    reportProgress();
-    if (m_downloads.isEmpty())
-        readStatuses();
+    if (clock.downloaded && clock.config.Mode == modeNtp) {
+        reportProgress();
+        // Right after the download: what the clock says of its time source now.
+        readStatus(slot, std::move(clock));
+    } else {
+        audit(slot, std::move(clock));
+    }
 }
 
-void FleetAudit::readStatuses()
+void FleetAudit::readStatus(int slot, AuditedClock clock)
 {
-    QList<SenderTarget> targets;
-    m_statusSlots.clear();
-    for (int slot = 0; slot < m_clocks.size(); ++slot) {
-        const AuditedClock &clock = m_clocks.at(slot);
-        if (clock.downloaded && clock.config.Mode == modeNtp) {
-            targets.append(clock.target);
-            m_statusSlots.append(slot);
-        }
-    }
-    if (targets.isEmpty()) {
-        complete();
-        return;
-    }
-    m_statusSender = m_exchanges.getStatus(targets);
-    m_statusSender->setLane(m_lane);
-    connect(m_statusSender, &DataSender::updateProgress, this, [this](double value) {
-        m_statusProgress = value;
-        reportProgress();
-    });
-    connect(m_statusSender, &DataSender::finished, this, &FleetAudit::onStatusEnded);
-    connect(m_statusSender, &DataSender::error, this, &FleetAudit::onStatusEnded);
-    connect(m_statusSender, &DataSender::canceled, this, &FleetAudit::onStatusEnded);
+    GetStatusSender *sender = m_exchanges.getStatus({clock.target});
+    sender->setLane(m_lane);
+    m_statusReads.insert(sender, {slot, std::move(clock)});
+    connect(sender, &DataSender::finished, this, &FleetAudit::onStatusEnded);
+    connect(sender, &DataSender::error, this, &FleetAudit::onStatusEnded);
+    connect(sender, &DataSender::canceled, this, &FleetAudit::onStatusEnded);
 }
 
 void FleetAudit::onStatusEnded(DataSender *sender)
 {
-    if (sender != m_statusSender)
+    const auto found = m_statusReads.find(sender);
+    if (found == m_statusReads.end())
         return;
-    m_statusSender = nullptr;
+    const int slot = found.value().first;
+    AuditedClock clock = std::move(found.value().second);
+    m_statusReads.erase(found);
     if (sender->result() == DataSender::Canceled) {
         cancel();
         return;
     }
     const auto *status = static_cast<GetStatusSender *>(sender);
-    const QVector<bool> succeeded = status->succeeded();
-    const QVector<Error> errors = status->errors();
-    const QVector<QByteArray> replies = status->replies();
-    for (int i = 0; i < m_statusSlots.size(); ++i) {
-        AuditedClock &clock = m_clocks[m_statusSlots.at(i)];
-        clock.statusAsked = true;
-        if (i >= succeeded.size() || !succeeded.at(i)) {
-            clock.statusError = i < errors.size() && errors.at(i) != NoError ? errors.at(i) : ConnectionError;
-            continue;
-        }
+    clock.statusAsked = true;
+    if (status->succeeded().value(0)) {
         DevClock scratch;
-        if (scratch.parseStatus(QString::fromUtf8(replies.at(i)), noStatusCode))
+        if (scratch.parseStatus(QString::fromUtf8(status->replies().value(0)), noStatusCode))
             clock.status = scratch.status;
         else
             clock.statusError = scratch.lastError;
+    } else {
+        const Error error = status->errors().value(0, NoError);
+        clock.statusError = error != NoError ? error : ConnectionError;
     }
-    complete();
+    audit(slot, std::move(clock));
+}
+
+void FleetAudit::audit(int slot, AuditedClock clock)
+{
+    // Joined for the check alone: the group's configuration is held once.
+    if (const int groupConfig = m_groupOf.at(slot); groupConfig >= 0)
+        clock.groupConfig = m_groupConfigs.at(groupConfig);
+    m_found[slot] = AuditChecks::check(clock, m_site);
+    ++m_audited;
+    --m_inFlight;
+    reportProgress();
+    if (m_audited == m_clocks.size())
+        complete();
+    else
+        fill();
 }
 
 void FleetAudit::reportProgress()
 {
-    // The status reads are counted as one exchange per clock until it is
-    // known how many there are; the figure can only grow.
-    const int statusExchanges = m_statusSender ? m_statusSlots.size() : m_clocks.size();
-    const double total = double(m_clocks.size()) * downloadExchanges + statusExchanges;
-    const double done = double(m_downloadsDone) * downloadExchanges + m_statusProgress * statusExchanges;
+    const double total = double(m_clocks.size()) * exchangesPerClock;
+    const double done = double(m_downloadsDone) * downloadExchanges + m_audited;
     if (total > 0)
         emit updateProgress(std::min(done / total, 1.0));
 }
@@ -226,11 +274,16 @@ void FleetAudit::complete()
 {
     if (!m_running)
         return;
-    const AuditChecks::Site site{QString::fromUtf8(m_siteZone.id()),
-                                 OffsetTimeline::ofZone(m_siteZone, m_referenceTime, spanEnd()), m_minimumFirmware};
+    int count = 0;
+    for (const QVector<AuditFinding> &found : qAsConst(m_found))
+        count += found.size();
     m_findings.clear();
-    for (const AuditedClock &clock : qAsConst(m_clocks))
-        m_findings += AuditChecks::check(clock, site);
+    m_findings.reserve(count);
+    for (QVector<AuditFinding> &found : m_found) {
+        for (AuditFinding &finding : found)
+            m_findings.append(std::move(finding));
+    }
+    m_found.clear();
     m_running = false;
     emit updateProgress(1.0);
     emit finished(this);

@@ -7,9 +7,7 @@
 #include "cli/DailyAudit.h"
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
-#include "operations/audit/FleetAudit.h"
 #include "notify/NotificationSettings.h"
-#include "operations/SenderPool.h"
 #include "tests/notify/SmtpServerProcess.h"
 #include "persistence/StateFile.h"
 #include "tests/support/TestRows.h"
@@ -42,7 +40,6 @@ private slots:
     void minimumFirmware_data() { TestRows::add(QStringLiteral("cli/audit.rows")); }
     void minimumFirmware();
     void dailyMailOnlyWhenChanged();
-    void downloadCanceledElsewhereCancelsTheAudit();
 
 private:
     const char *const siteZone = "Europe/Warsaw";
@@ -243,29 +240,6 @@ void TestCliAudit::dailyMailOnlyWhenChanged()
     // Alertmanager mails for this site: changed findings are audited, not mailed.
     QVERIFY(m_sim.setFaults(3, {}));
     runDay(DailyAudit::Outcome::MailOff, 2, false);
-    ClockRegistry::resetForTest();
-}
-
-void TestCliAudit::downloadCanceledElsewhereCancelsTheAudit()
-{
-    ClockRegistry::resetForTest();
-    auto *clock = new DevClock;
-    clock->network.ip = clockIp(0);
-    clock->user = clock->password = QStringLiteral("admin");
-    ClockRegistry::instance()->addClock(clock);
-    Communication exchanges;
-    FleetAudit audit(exchanges);
-    audit.selectAllClocks(*ClockRegistry::instance());
-    QSignalSpy finished(&audit, &FleetAudit::finished);
-    QSignalSpy canceled(&audit, &FleetAudit::canceled);
-    audit.start();
-    // Taken back by someone else, as the window's cancel does: what is left
-    // would be no audit of the list.
-    SenderPool *pool = exchanges.pool();
-    QTRY_VERIFY_WITH_TIMEOUT(!pool->senders().isEmpty(), 10000);
-    QVERIFY(exchanges.cancel(pool->senders().first()));
-    QTRY_COMPARE_WITH_TIMEOUT(canceled.count(), 1, 10000);
-    QCOMPARE(finished.count(), 0);
     ClockRegistry::resetForTest();
 }
 

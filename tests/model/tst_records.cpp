@@ -118,7 +118,7 @@ void TestRecords::copiesAreDeepAndMarkedLoaded()
     QCOMPARE(clock.config().MasterIP, QStringLiteral("192.168.0.20"));
 
     DevClock other;
-    other.copyConfigFrom(clock);
+    other.setConfig(clock.config());
     QVERIFY(other.config().sameContent(clock.config()));
     QVERIFY(&other.config() != &clock.config());
 

@@ -8,7 +8,6 @@
 #include "tests/operations/OperationsTestSupport.h"
 #include "tests/support/TestRows.h"
 #include "transport/WorkerThreadPool.h"
-#include "transport/WorkerWWW.h"
 
 #include <QtTest>
 

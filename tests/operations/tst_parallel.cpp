@@ -1,4 +1,5 @@
 #include "model/ClockConfig.h"
+#include "model/DevGroup.h"
 #include "operations/ClockPoker.h"
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
@@ -12,7 +13,7 @@
 #include "operations/SenderPool.h"
 #include "operations/SetConfigurationSender.h"
 #include "transport/WorkerThreadPool.h"
-#include "transport/WorkerWWW.h"
+#include "transport/HttpExchange.h"
 
 #include <QtTest>
 
@@ -60,6 +61,8 @@ private slots:
     void cancelDuringAGroupSend();
     void exchangesOfTheirOwnShareNothing_data();
     void exchangesOfTheirOwnShareNothing();
+    void auditGoesThroughAWindow_data();
+    void auditGoesThroughAWindow();
 
 private:
     QList<DevClock *> listFleet(const QList<int> &indexes);
@@ -75,7 +78,7 @@ void TestParallel::cleanup()
     m_exchanges.workers().setBound(ExchangeSchedule::DefaultBound);
     m_exchanges.workers().setProbeBound(ExchangeSchedule::DefaultProbeBound);
     m_exchanges.workers().setPollCeiling(ExchangeSchedule::DefaultPollCeiling);
-    m_exchanges.workers().setWaits(WorkerWWW::Waits());
+    m_exchanges.workers().setWaits(HttpExchange::Waits());
 }
 
 QList<DevClock *> TestParallel::listFleet(const QList<int> &indexes)
@@ -139,7 +142,7 @@ void TestParallel::silentClocksCostOneSlotEach()
 {
     // A third of the fleet silent: each answering clock is polled at least
     // twice before any silent one has ended its first poll.
-    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({HttpExchange::defaultConnectTimeoutMs, 50, HttpExchange::defaultQuietWaitMs});
     QList<int> indexes;
     for (int i = FirstSilent; i < FirstSilent + 3 * SilentCount; ++i)
         indexes << i;
@@ -184,7 +187,7 @@ void TestParallel::unreachableClocksLeaveSlotsToAnsweringOnes()
     m_exchanges.workers().setBound(4);
     m_exchanges.workers().setProbeBound(2); // four retry slots,
     m_exchanges.workers().setPollCeiling(4); // however slow the silent clocks
-    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({HttpExchange::defaultConnectTimeoutMs, 25, HttpExchange::defaultQuietWaitMs});
     QList<int> indexes;
     QStringList deadIps;
     for (int i = FirstSilent; i < FirstSilent + 10; ++i)
@@ -262,7 +265,7 @@ void TestParallel::downloadStartsBeforeABackgroundAudit()
 
 void TestParallel::groupSendReportsItsSilentClocks()
 {
-    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 50, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({HttpExchange::defaultConnectTimeoutMs, 50, HttpExchange::defaultQuietWaitMs});
     QList<int> group;
     for (int i = FleetSize - 20; i < FleetSize; ++i)
         group << i;
@@ -334,7 +337,7 @@ void TestParallel::exchangesOfTheirOwnShareNothing()
         each->workers().setProbeBound(1);
     }
     // The silent clock holds its slot for eight seconds.
-    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 400, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({HttpExchange::defaultConnectTimeoutMs, 400, HttpExchange::defaultQuietWaitMs});
     ClockRegistry lists[2];
     bool done[2] = {false, false};
     QObject listener; // whatever ends after the row reports to nobody
@@ -375,6 +378,59 @@ void TestParallel::exchangesOfTheirOwnShareNothing()
         QCOMPARE(m_exchanges.pool()->senders(), QList<DataSender *>{blocker});
         QVERIFY(other.pool()->senders().isEmpty() && !other.cancel(blocker));
     }
+}
+
+void TestParallel::auditGoesThroughAWindow_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::newRow("a fleet five times the window") << 4;
+    QTest::newRow("a window wider than the fleet") << int(FleetAudit::DefaultWindow);
+}
+
+// Clocks audited as they answer, out of list order here (replies take
+// different times): the findings still come as one clock at a time gives
+// them, and no more clocks are under way than the window holds.
+void TestParallel::auditGoesThroughAWindow()
+{
+    QFETCH(int, window);
+    QList<int> fleet{0, 1, 2}; // three clocks at one address
+    for (int i = FirstSilent + SilentCount; i < FleetSize; ++i) {
+        fleet << i;
+        const QJsonObject delayed{{"delayMs", i % 3 * 30}};
+        QVERIFY(m_sim.setFaults(i, i == FleetSize - 3 ? QJsonObject{{"status", 500}} : delayed));
+    }
+    listFleet(fleet);
+    DevGroup *hall = ClockRegistry::instance()->createGroup(QStringLiteral("Hall"));
+    hall->setClockIndexes({1, 4, 5, 6, 12});
+    hall->setConfig(ClockConfig()); // far from the simulator's: many fields drift
+    QStringList found[2];
+    for (const int clocksAtOnce : {window, 1}) {
+        FleetAudit audit(m_exchanges);
+        audit.selectAllClocks(*ClockRegistry::instance());
+        audit.setWindow(clocksAtOnce);
+        QSignalSpy finished(&audit, &FleetAudit::finished);
+        int senders = 0;
+        connect(&audit, &FleetAudit::updateProgress, this,
+                [&] { senders = std::max(senders, int(m_exchanges.pool()->senders().size())); });
+        audit.start();
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(audit.mostClocksInFlight(), std::min(clocksAtOnce, int(fleet.size())));
+        QVERIFY2(senders <= clocksAtOnce, qPrintable(QString::number(senders)));
+        for (const AuditFinding &f : audit.findings())
+            found[clocksAtOnce == 1] << f.clockIp + ' ' + AuditFinding::kindKey(f.kind) + ' ' + f.reason;
+    }
+    QVERIFY(found[0].filter(QStringLiteral(" drift ")).size() > 5);
+    QCOMPARE(found[0], found[1]);
+
+    // A download taken back elsewhere (the window's cancel): what is left
+    // would be no audit of the list, and the rest of the window goes too.
+    FleetAudit audit(m_exchanges);
+    audit.selectAllClocks(*ClockRegistry::instance());
+    QSignalSpy canceled(&audit, &FleetAudit::canceled);
+    audit.start();
+    QVERIFY(m_exchanges.cancel(m_exchanges.pool()->senders().constFirst()));
+    QCOMPARE(canceled.count(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(m_exchanges.pool()->senders().isEmpty(), 10000);
 }
 
 QTEST_GUILESS_MAIN(TestParallel)

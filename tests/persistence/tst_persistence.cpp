@@ -7,6 +7,7 @@
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
 #include "persistence/EventJournal.h"
+#include "persistence/HistoryDatabase.h"
 #include "persistence/PlanFile.h"
 #include "model/QuietPeriod.h"
 #include "tests/support/SampleConfig.h"
@@ -17,11 +18,13 @@
 #include "persistence/StateSnapshot.h"
 #include "persistence/StateStreamReader.h"
 #include "tests/support/TestRows.h"
+#include "tests/cli/CliProcess.h"
 #include "persistence/XmlFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <ctime>
 
 namespace {
@@ -106,11 +109,14 @@ private slots:
     void fileActions();
     void failedWriteKeepsPreviousFile_data();
     void failedWriteKeepsPreviousFile();
-    void journalReadsBackWhatWasAppended();
-    void journalStaysWithinItsBound();
-    void journalReadsCostWhatTheyRead();
+    void journalImportedOnce();
+    void journalRetention_data();
+    void journalRetention();
+    void damagedHistorySetAside_data();
+    void damagedHistorySetAside();
     void journalWriteIsAllOrNothing_data() { TestRows::add(stateRows); }
     void journalWriteIsAllOrNothing();
+    void writerAndReadersAtOnce();
     void quietPeriodEndsAtTheSameMoment_data() { TestRows::add(stateRows); }
     void quietPeriodEndsAtTheSameMoment();
 
@@ -439,12 +445,14 @@ void TestPersistence::failedWriteKeepsPreviousFile()
 
 namespace {
 
+constexpr int boardHistory = 50;
+
 ClockEvent journalEvent(int n, ClockEvent::Kind kind, const QDateTime &time)
 {
     ClockEvent event;
     event.time = time;
     event.ip = QStringLiteral("10.0.0.%1").arg(n % 3);
-    event.name = QStringLiteral("Clock \"%1\"").arg(n);
+    event.name = QStringLiteral("Clock \"%1\"").arg(n % 3);
     event.group = QStringLiteral("Hall");
     event.kind = kind;
     event.ntp = kind == ClockEvent::Kind::Ntp ? 1 : -1;
@@ -462,139 +470,175 @@ QStringList described(const QList<ClockEvent> &events)
 
 } // namespace
 
-void TestPersistence::journalReadsBackWhatWasAppended()
+// The old journal's events come through the import as they were, each
+// damaged line counted and skipped, and its files stay as they were; events
+// appended later, older ones among them, are read back in time order.
+void TestPersistence::journalImportedOnce()
 {
-    const QString folder = m_dir.filePath(QStringLiteral("journal-read"));
-    const QDateTime start = QDateTime(QDate(2026, 11, 30), QTime(23, 0), Qt::UTC);
-    QList<ClockEvent> appended;
-    {
-        EventJournal journal(folder);
-        for (int n = 0; n < 9; ++n) {
-            appended << journalEvent(n, ClockEvent::Kind(n % 10), start.addSecs(n * 900));
-            journal.append(appended.last());
-        }
+    const QString folder = m_dir.filePath(QStringLiteral("history-import"));
+    const QString journal = EventJournal::journalFolder(folder);
+    const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-40);
+    QList<ClockEvent> expected;
+    QByteArray november;
+    for (int n = 0; n < 6; ++n) {
+        expected << journalEvent(n, ClockEvent::Kind(n % ClockEvent::kindCount), start.addSecs(n / 2 * 900));
+        november += expected.last().toJson() + '\n';
     }
-    // November and December in files of their own.
-    QCOMPARE(EventJournal::files(folder), QStringList({"events-2026-11.01.jsonl", "events-2026-12.01.jsonl"}));
-    QCOMPARE(described(EventJournal::read(folder, {})), described(appended));
-
-    // A line that is no event, a line cut short with the next event glued
-    // onto it (as a full disk once left them) and a last line a crash cut
-    // short: each is counted and skipped, the glued event still read.
-    QFile last(folder + QStringLiteral("/events-2026-12.01.jsonl"));
-    QVERIFY(last.open(QIODevice::Append));
-    const ClockEvent glued = journalEvent(9, ClockEvent::Kind::Reachable, start.addSecs(9 * 900));
-    last.write("{\"time\":\"2026-12-01T03:00:00.000Z\",\"ip\":\"10.0.0.0\",\"kind\":\"unknown\"}\n"
-               "{\"detail\":\"cut\",\"time\":\"2026-12-08T01:23:44.95" + glued.toJson() + "\n{\"time\":\"20");
-    last.close();
+    const ClockEvent glued = journalEvent(9, ClockEvent::Kind::Reachable, start.addDays(31));
+    const QByteArray december = "{\"time\":\"2026-12-01T03:00:00.000Z\",\"ip\":\"10.0.0.0\",\"kind\":\"unknown\"}\n"
+                                "{\"detail\":\"cut\",\"time\":\"2026-12-08T01:23:44.95" + glued.toJson() + "\n{\"time\":\"20";
+    expected << glued;
+    QVERIFY(QDir().mkpath(journal));
+    QVERIFY(TestFiles::write(journal + QStringLiteral("/events-2026-11.01.jsonl"), november));
+    QVERIFY(TestFiles::write(journal + QStringLiteral("/events-2026-12.01.jsonl"), december));
+    // Until something opens the history, the old journal is read as before.
     int damaged = 0;
-    QCOMPARE(described(EventJournal::read(folder, {}, &damaged)), described(appended << glued));
+    QCOMPARE(described(EventJournal::read(folder, {}, &damaged)), described(expected));
     QCOMPARE(damaged, 3);
 
-    EventJournal::Filter filter;
-    filter.ip = QStringLiteral("10.0.0.1");
-    filter.since = start.addSecs(3600);
-    QList<ClockEvent> expected;
-    for (const ClockEvent &event : appended) {
-        if (event.ip == filter.ip && event.time >= filter.since)
-            expected << event;
+    for (int run = 0; run < 2; ++run) {
+        EventJournal history(folder);
+        ClockEvent later = journalEvent(20 + run, ClockEvent::Kind::Mailed, start.addSecs(run ? 60 : 86400 * 35));
+        later.alert = 2;
+        later.clocks = 7;
+        history.append(later);
+        expected << later;
+        QVERIFY(history.flush());
     }
-    QCOMPARE(described(EventJournal::read(folder, filter)), described(expected));
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const ClockEvent &a, const ClockEvent &b) { return a.time < b.time; });
+    QString problem;
+    damaged = 0;
+    QCOMPARE(described(EventJournal::read(folder, {}, &damaged, &problem)), described(expected));
+    QVERIFY2(problem.isEmpty() && damaged == 0, qPrintable(problem));
+    QCOMPARE(TestFiles::read(journal + QStringLiteral("/events-2026-11.01.jsonl")), november);
+    QCOMPARE(TestFiles::read(journal + QStringLiteral("/events-2026-12.01.jsonl")), december);
+
+    EventJournal::Filter filter{QStringLiteral("10.0.0.1"), start.addSecs(900), 2};
+    QList<ClockEvent> matching;
+    std::copy_if(expected.cbegin(), expected.cend(), std::back_inserter(matching), [&filter](const ClockEvent &e) {
+        return e.ip == filter.ip && e.time >= filter.since;
+    });
+    QCOMPARE(described(EventJournal::read(folder, filter)), described(matching.mid(matching.size() - 2)));
 }
 
-void TestPersistence::journalStaysWithinItsBound()
+// Old events go by age; past the size ceiling the oldest go, the newest stay.
+void TestPersistence::journalRetention_data()
 {
-    const QString folder = m_dir.filePath(QStringLiteral("journal-bound"));
-    const qint64 maxBytes = 20000;
-    const QDateTime start = QDateTime(QDate(2026, 12, 1), QTime(0, 0), Qt::UTC);
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("maxKb");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("spacingSeconds");
+    QTest::addColumn<int>("kept"); // -1: as many as fit
+    QTest::newRow("events older than 400 days go") << 400 << 1024 << 10 << 45 * 86400 << 9;
+    QTest::newRow("hours of flapping past 300 KB") << 400 << 300 << 30000 << 1 << -1;
+}
+
+void TestPersistence::journalRetention()
+{
+    QFETCH(int, days);
+    QFETCH(int, maxKb);
+    QFETCH(int, count);
+    QFETCH(int, spacingSeconds);
+    QFETCH(int, kept);
+    QTemporaryDir dir;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     {
-        EventJournal journal(folder);
-        journal.setLimits(maxBytes, 4000);
-        for (int n = 0; n < 2000; ++n)
-            journal.append(journalEvent(n, ClockEvent::Kind::Unreachable, start.addSecs(n)));
+        EventJournal history(dir.path());
+        history.setRetention(days, qint64(maxKb) * 1024);
+        for (int n = 0; n < count; ++n)
+            history.append(journalEvent(n, ClockEvent::Kind::Unreachable, now.addSecs(-qint64(count - 1 - n) * spacingSeconds)));
+        QVERIFY(history.flush());
+        history.setRetention(days, qint64(maxKb) * 1024);
     }
-    qint64 total = 0;
-    for (const QString &name : EventJournal::files(folder))
-        total += QFileInfo(folder + QLatin1Char('/') + name).size();
-    QVERIFY2(total <= maxBytes, qPrintable(QString::number(total)));
-    // The newest events stay, the oldest went.
-    const QList<ClockEvent> kept = EventJournal::read(folder, {});
-    QVERIFY(kept.size() > 50);
-    QCOMPARE(kept.last().detail, QStringLiteral("detail 1999"));
-    QVERIFY(kept.first().time > start.addSecs(1000));
+    const QList<ClockEvent> read = EventJournal::read(dir.path(), {});
+    QVERIFY(!read.isEmpty());
+    QCOMPARE(read.last().detail, QStringLiteral("detail %1").arg(count - 1));
+    QVERIFY(read.first().time >= now.addDays(-days));
+    if (kept >= 0)
+        QCOMPARE(read.size(), kept);
+    else
+        QVERIFY2(read.size() > count / 10 && read.size() < count, qPrintable(QString::number(read.size())));
+    const qint64 size = QFileInfo(HistoryDatabase::pathIn(dir.path())).size();
+    QVERIFY2(size <= qint64(maxKb) * 1024 * 5 / 4, qPrintable(QString::number(size)));
 }
 
-// Work counted, not timed: the bytes handed to the JSON reader.
-void TestPersistence::journalReadsCostWhatTheyRead()
+// Not a database, or one whose tables were overwritten: set aside beside it
+// byte for byte, said, and a new one started; a reader says it is damaged.
+void TestPersistence::damagedHistorySetAside_data()
 {
-    const QString folder = m_dir.filePath(QStringLiteral("journal-cost"));
-    QVERIFY(QDir().mkpath(folder));
-    const QDateTime start = QDateTime(QDate(2026, 12, 1), QTime(0, 0), Qt::UTC);
-    // Lines crafted so that every try from each "{\"" on fails: once a
-    // quadratic amount of parsing.
-    QByteArray crafted;
-    for (int line = 0; line < 50; ++line)
-        crafted += "{\"ip\":\"10.0.0.1\"" + QByteArray(2000, 'x').replace("xx", "{\"") + '\n';
-    quint64 before = EventJournal::parsedBytes();
-    int damaged = 0;
-    QVERIFY(EventJournal::parse(crafted, {QStringLiteral("10.0.0.1"), {}, -1}, &damaged).isEmpty());
-    QCOMPARE(damaged, 50);
-    QVERIFY(EventJournal::parsedBytes() - before <= quint64(2 * crafted.size()));
-
-    // A busy clock's newest events, across chunk ends and past a damaged
-    // line longer than a chunk, cost the end of the file only.
-    QByteArray lines;
-    QList<ClockEvent> all;
-    for (int n = 0; n < 12000; ++n) {
-        all << journalEvent(n, ClockEvent::Kind::Ntp, start.addSecs(n));
-        lines += all.last().toJson() + '\n';
-        if (n == 11000)
-            lines += QByteArray(300 * 1024, 'y') + '\n';
-    }
-    QVERIFY(TestFiles::write(folder + QStringLiteral("/events-2026-12.01.jsonl"), lines));
-    const EventJournal::Filter filter{QStringLiteral("10.0.0.2"), {}, 1000};
-    QList<ClockEvent> expected;
-    std::copy_if(all.cbegin(), all.cend(), std::back_inserter(expected),
-                 [&filter](const ClockEvent &event) { return event.ip == filter.ip; });
-    before = EventJournal::parsedBytes();
-    QCOMPARE(described(EventJournal::read(folder, filter)), described(expected.mid(expected.size() - filter.limit)));
-    QVERIFY(EventJournal::parsedBytes() - before < quint64(lines.size() / 6));
+    QTest::addColumn<bool>("header");
+    QTest::newRow("something else in the database's place") << false;
+    QTest::newRow("tables overwritten behind an intact header") << true;
 }
 
-// A failed write leaves only whole lines, the events wait and reach the disk
+void TestPersistence::damagedHistorySetAside()
+{
+    QFETCH(bool, header);
+    QTemporaryDir dir;
+    const QString path = HistoryDatabase::pathIn(dir.path());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    QByteArray damaged(64 * 1024, 'x');
+    if (header) {
+        {
+            EventJournal history(dir.path());
+            for (int n = 0; n < 3000; ++n)
+                history.append(journalEvent(n, ClockEvent::Kind::Ntp, now.addSecs(-n)));
+        }
+        damaged = TestFiles::read(path);
+        QVERIFY(damaged.size() > 8192);
+        damaged.replace(4096, damaged.size() - 4096, QByteArray(damaged.size() - 4096, '\x55'));
+    }
+    QVERIFY(TestFiles::write(path, damaged));
+    QString problem;
+    QVERIFY(EventJournal::read(dir.path(), {}, nullptr, &problem).isEmpty());
+    QVERIFY(!problem.isEmpty());
+
+    EventJournal history(dir.path());
+    QSignalSpy problems(&history, &EventJournal::problemChanged);
+    const ClockEvent after = journalEvent(1, ClockEvent::Kind::Reachable, now);
+    history.append(after);
+    QVERIFY(history.flush());
+    QTRY_COMPARE(problems.size(), 1);
+    QVERIFY2(problems.at(0).at(0).toString().contains(QLatin1String("set aside")), qPrintable(history.problem()));
+    const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("events.sqlite.damaged-*")}, QDir::Files);
+    QVERIFY2(!aside.isEmpty(), qPrintable(QDir(dir.path()).entryList().join(' ')));
+    QCOMPARE(TestFiles::read(dir.filePath(aside.first())), damaged);
+    problem.clear();
+    QCOMPARE(described(EventJournal::read(dir.path(), {}, nullptr, &problem)), described({after}));
+    QVERIFY(problem.isEmpty());
+}
+
+// A failed write leaves the history as it was, the events wait and reach it
 // in order once it can be written again; the failure is said once. Files are
 // the owner's alone even under umask 000.
 void TestPersistence::journalWriteIsAllOrNothing()
 {
     QFETCH(QString, failure);
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("journal"));
-    const QString file = folder + QStringLiteral("/events-2026-12.01.jsonl");
+    const QString folder = dir.filePath(QStringLiteral("data"));
+    const QString path = HistoryDatabase::pathIn(folder);
     const QString victim = dir.filePath(QStringLiteral("victim"));
-    const QDateTime start = QDateTime(QDate(2026, 12, 8), QTime(1, 0), Qt::UTC);
+    const QDateTime start = QDateTime::currentDateTimeUtc();
     const mode_t umaskBefore = umask(0);
+    if (failure == QLatin1String("folder is a file")) {
+        QVERIFY(TestFiles::write(folder, "not a folder"));
+    } else if (failure == QLatin1String("symbolic link")) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(TestFiles::write(victim, "root's file\n"));
+        QVERIFY(QFile::link(victim, path));
+    }
     EventJournal journal(folder);
     QSignalSpy problems(&journal, &EventJournal::problemChanged);
     QSignalSpy failures(&journal, &EventJournal::writeFailed);
     QList<ClockEvent> appended{journalEvent(0, ClockEvent::Kind::Unreachable, start)};
     journal.append(appended.last());
-    QVERIFY(journal.flush());
-
     std::unique_ptr<TestFiles::FileSizeLimit> limit;
     if (failure == QLatin1String("disk full")) {
-        limit = std::make_unique<TestFiles::FileSizeLimit>(QFileInfo(file).size() + 40);
+        QVERIFY(journal.flush());
+        limit = std::make_unique<TestFiles::FileSizeLimit>(
+            std::max(QFileInfo(path).size(), QFileInfo(path + QStringLiteral("-wal")).size()) + 40);
         QVERIFY(limit->active);
-    } else if (failure == QLatin1String("folder is a file")) {
-        QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(TestFiles::write(folder, "not a folder"));
-    } else if (failure == QLatin1String("linked folder")) {
-        QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(QDir().mkpath(victim));
-        QVERIFY(QFile::link(victim, folder));
-    } else {
-        QVERIFY(TestFiles::write(victim, "root's file\n"));
-        QVERIFY(QFile::remove(file));
-        QVERIFY(QFile::link(victim, file));
     }
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot be written")));
     for (int round = 1; round <= 2; ++round) {
@@ -603,35 +647,74 @@ void TestPersistence::journalWriteIsAllOrNothing()
         QVERIFY(!journal.flush());
     }
     QVERIFY(!journal.problem().isEmpty());
-    if (failure != QLatin1String("disk full") && failure != QLatin1String("folder is a file"))
-        QVERIFY2(journal.problem().contains(QLatin1String("symbolic link")), qPrintable(journal.problem()));
-    int damaged = 0;
-    QCOMPARE(EventJournal::read(folder, {}, &damaged).size(), failure == QLatin1String("disk full") ? 1 : 0);
-    QCOMPARE(damaged, 0);
-
+    const bool diskFull = failure == QLatin1String("disk full");
     limit.reset();
-    if (failure == QLatin1String("folder is a file") || failure == QLatin1String("linked folder"))
-        QVERIFY(QFile::remove(folder));
-    else if (failure == QLatin1String("symbolic link"))
-        QVERIFY(QFile::remove(file));
+    QCOMPARE(EventJournal::read(folder, {}).size(), diskFull ? 1 : 0);
+
+    if (failure == QLatin1String("folder is a file") || failure == QLatin1String("symbolic link"))
+        QVERIFY(QFile::remove(failure == QLatin1String("symbolic link") ? path : folder));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("written again")));
     QVERIFY(journal.flush());
     QTRY_COMPARE(problems.size(), 2);
     QVERIFY(!problems.at(0).at(0).toString().isEmpty());
     QVERIFY(problems.at(1).at(0).toString().isEmpty());
-    QCOMPARE(failures.size(), 2);
-    const QList<ClockEvent> read = EventJournal::read(folder, {}, &damaged);
-    QCOMPARE(damaged, 0);
-    QCOMPARE(described(read), described(failure == QLatin1String("disk full") ? appended : appended.mid(1)));
+    QVERIFY(failures.size() >= 2);
+    QCOMPARE(described(EventJournal::read(folder, {})), described(appended));
     if (failure == QLatin1String("symbolic link"))
         QCOMPARE(TestFiles::read(victim), QByteArray("root's file\n"));
-    if (failure == QLatin1String("linked folder"))
-        QVERIFY(QDir(victim).isEmpty());
     umask(umaskBefore);
     QCOMPARE(TestFiles::modeOf(folder), 0700);
-    QCOMPARE(TestFiles::modeOf(file), 0600);
+    QCOMPARE(TestFiles::modeOf(path), 0600);
+    QCOMPARE(TestFiles::modeOf(path + QStringLiteral("-wal")), 0600);
 }
 
+// The monitor writing while zentick-cli and a board's thread read: every
+// read succeeds, sees whole batches only, and the last sees everything.
+void TestPersistence::writerAndReadersAtOnce()
+{
+    CliProcess cli;
+    const QString folder = QFileInfo(cli.stateFilePath()).path();
+    const QString ip = QStringLiteral("10.0.0.1");
+    constexpr int batches = 30;
+    constexpr int batchSize = 300;
+    EventJournal history(folder);
+    std::atomic<bool> writing{true};
+    std::atomic<int> boardReads{0};
+    std::atomic<bool> boardOk{true};
+    std::unique_ptr<QThread> board(QThread::create([&] {
+        while (writing) {
+            QString problem;
+            const int seen = EventJournal::read(folder, {ip, {}, boardHistory}, nullptr, &problem).size();
+            boardOk = boardOk && problem.isEmpty() && (seen == 0 || seen == boardHistory);
+            ++boardReads;
+        }
+    }));
+    board->start();
+    int childReads = 0;
+    int lastSeen = 0;
+    const auto childRead = [&] {
+        const CliProcess::Result result = cli.run({"--json", "events", "--clock", ip});
+        QCOMPARE(result.exitCode, 0);
+        const int seen = result.json().object().value("events").toArray().size();
+        QVERIFY2(seen % (batchSize / 3) == 0 && seen >= lastSeen, qPrintable(QString::number(seen)));
+        lastSeen = seen;
+        ++childReads;
+    };
+    const QDateTime start = QDateTime::currentDateTimeUtc().addSecs(-batches * batchSize);
+    for (int batch = 0; batch < batches; ++batch) {
+        for (int n = 0; n < batchSize; ++n)
+            history.append(journalEvent(n, ClockEvent::Kind::Ntp, start.addSecs(batch * batchSize + n)));
+        QVERIFY(history.flush());
+        if (batch % 6 == 0)
+            childRead();
+    }
+    writing = false;
+    board->wait();
+    childRead();
+    QCOMPARE(lastSeen, batches * batchSize / 3);
+    QVERIFY(boardOk);
+    QVERIFY(boardReads > 0 && childReads > 1);
+}
 // The end of a quiet period is one moment wherever the state file or a
 // request is read; files from before the offset was kept are local time.
 void TestPersistence::quietPeriodEndsAtTheSameMoment()

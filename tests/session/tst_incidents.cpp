@@ -10,7 +10,7 @@
 #include "session/QuietRequests.h"
 #include "notify/Smtp.h"
 #include "tests/notify/SmtpServerProcess.h"
-#include "transport/WorkerWWW.h"
+#include "transport/HttpExchange.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -72,7 +72,7 @@ void TestIncidents::initTestCase()
     settings.errorConnection = true;
     settings.collectionWindowSeconds = 5;
     // A silent clock costs half a second instead of four.
-    m_exchanges.workers().setWaits({WorkerWWW::defaultConnectTimeoutMs, 25, WorkerWWW::defaultQuietWaitMs});
+    m_exchanges.workers().setWaits({HttpExchange::defaultConnectTimeoutMs, 25, HttpExchange::defaultQuietWaitMs});
 }
 
 void TestIncidents::powerCutGivesOneIncidentAndOneRecovery()

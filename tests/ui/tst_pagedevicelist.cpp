@@ -450,6 +450,20 @@ void TestPageDeviceList::quietPeriodAndHistoryFromTheMenu()
     QCOMPARE(clock->quietHours.toText(), QStringLiteral("Mon-Sun (Europe/Berlin)"));
     QVERIFY(f.cell(0, PageDeviceList::StatusColumn).endsWith(QStringLiteral("\nQuiet hours all week")));
     f.session.stop();
+
+    // A history that cannot be read is not shown as an empty one, to a
+    // screen reader either.
+    QTemporaryDir damaged;
+    QFile garbage(damaged.filePath(QStringLiteral("events.sqlite")));
+    QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(8192, 'x')) == 8192);
+    garbage.close();
+    DialogHistory unreadable;
+    QSignalSpy read(&unreadable, &DialogHistory::historyShown);
+    unreadable.showClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.20"), damaged.path());
+    QVERIFY(read.wait(10000));
+    const QString said = QAccessible::queryAccessibleInterface(unreadable.findChild<QLabel *>("lblHistorySummary"))
+                             ->text(QAccessible::Name);
+    QVERIFY2(said.contains(QLatin1String("cannot be read")), qPrintable(said));
 }
 
 void TestPageDeviceList::closingWhileARefreshRuns()

@@ -85,16 +85,18 @@ EndpointReply ClockEndpoints::handle(SimClock& clock, const QByteArray& path, co
     } else if (path == "/A") {
         reply.body = timeReply(clock);
     } else if (path == "/A1") {
-        applySettings(clock.time, ParameterCodes::timeCodes(), body);
+        if (!clock.faults.ignoreConfigWrites)
+            applySettings(clock.time, ParameterCodes::timeCodes(), body);
         reply.body = timeReply(clock);
     } else if (path == "/B") {
         reply.body = displayReply(clock);
     } else if (path == "/B0") {
-        applySettings(clock.display, ParameterCodes::displayCodes(), body);
+        if (!clock.faults.ignoreConfigWrites)
+            applySettings(clock.display, ParameterCodes::displayCodes(), body);
         reply.body = displayReply(clock);
     } else if (path == "/C0") {
         // Read and write share the path; only a body makes it a write.
-        if (!body.isEmpty())
+        if (!body.isEmpty() && !clock.faults.ignoreConfigWrites)
             applyAlarms(clock, body);
         reply.body = alarmReply(clock);
     } else {

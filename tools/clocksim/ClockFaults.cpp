@@ -79,6 +79,7 @@ QJsonObject ClockFaults::toJson() const
     object.insert(QStringLiteral("noDiscovery"), noDiscovery);
     object.insert(QStringLiteral("stepBackOnRefusal"), stepBackOnRefusal);
     object.insert(QStringLiteral("endless"), endless);
+    object.insert(QStringLiteral("ignoreConfigWrites"), ignoreConfigWrites);
     if (hasReplyBody)
         object.insert(QStringLiteral("replyBody"), QString::fromLatin1(replyBody));
     if (hasRawReply)
@@ -109,6 +110,8 @@ bool ClockFaults::fromJson(const QJsonObject& object, ClockFaults* faults, QStri
             ok = readBool(value, key, &result.stepBackOnRefusal, error);
         else if (key == QLatin1String("endless"))
             ok = readBool(value, key, &result.endless, error);
+        else if (key == QLatin1String("ignoreConfigWrites"))
+            ok = readBool(value, key, &result.ignoreConfigWrites, error);
         else if (key == QLatin1String("status")) {
             ok = readInt(value, key, 0, kHighestStatus, &result.status, error);
             if (ok && result.status != 0 && result.status < kLowestStatus) {

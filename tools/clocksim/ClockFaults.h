@@ -24,6 +24,7 @@ public:
     bool noDiscovery = false;        // never answers the discovery query
     bool stepBackOnRefusal = false;  // after a 401, the other clocks at its address answer first
     bool endless = false;            // a reply that never ends
+    bool ignoreConfigWrites = false; // "/A1", "/B0", "/C0" with a body: answer as usual, change nothing
     // Replies the clock would never give on its own, for the client's parsers.
     // Texts stand for bytes: every character must be below U+0100.
     bool hasReplyBody = false;       // this body instead of the endpoint's, with a matching length

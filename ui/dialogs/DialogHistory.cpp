@@ -46,11 +46,13 @@ void DialogHistory::showClock(const QString &name, const QString &ip, const QStr
     filter.ip = ip;
     filter.limit = shownEvents;
     auto events = std::make_shared<QList<ClockEvent>>();
-    QThread *reader = QThread::create([events, folder, filter] { *events = EventJournal::read(folder, filter); });
+    auto problem = std::make_shared<QString>();
+    QThread *reader = QThread::create(
+        [events, problem, folder, filter] { *events = EventJournal::read(folder, filter, nullptr, problem.get()); });
     const QPointer<DialogHistory> self(this);
     connect(reader, &QThread::finished, reader, &QObject::deleteLater);
     // The dialog may be gone by the time the journal is read.
-    connect(reader, &QThread::finished, this, [self, events] {
+    connect(reader, &QThread::finished, this, [self, events, problem] {
         if (!self)
             return;
         QTableWidget *table = self->ui->twdHistory;
@@ -62,9 +64,11 @@ void DialogHistory::showClock(const QString &name, const QString &ip, const QStr
             table->setItem(row, EventColumn, new QTableWidgetItem(ClockEventText::describe(*it)));
         }
         table->resizeColumnToContents(TimeColumn);
+        // An unreadable history is not an empty one.
         self->ui->lblHistorySummary->setText(
-            events->isEmpty() ? tr("Nothing has happened to this clock yet, or the journal is kept elsewhere.")
-                              : tr("The latest %n events, newest first.", nullptr, int(events->size())));
+            !problem->isEmpty() ? tr("The history cannot be read: %1").arg(*problem)
+            : events->isEmpty() ? tr("Nothing has happened to this clock yet, or the journal is kept elsewhere.")
+                                : tr("The latest %n events, newest first.", nullptr, int(events->size())));
         self->m_reading = false;
         emit self->historyShown();
     });

@@ -28,7 +28,7 @@ DevClock *store(const PageServices &services, DataSender *sender)
     DevClock *clock = services.registry().clockById(sender->clockId());
     if (!download || !clock || !download->downloadedClock())
         return nullptr;
-    clock->copyConfigFrom(*download->downloadedClock());
+    clock->setConfig(download->downloadedClock()->config());
     services.session().notifyStatusUpdated(clock->id);
     services.toasts().show(
         QCoreApplication::translate("ConfigurationDownload", "Clock %1 configuration downloaded").arg(clock->name),
