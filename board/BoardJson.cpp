@@ -89,8 +89,12 @@ void clockParts(const DevClock &clock, const ClockRegistry &registry, const QDat
     h += muted ? utcValue(quiet.until) : QByteArrayLiteral("null");
     h += ",\"name\":";
     appendString(h, clock.name);
-    h += ",\"ntp\":" + QByteArray::number(clock.status.NtpSynchronization) + ",\"severity\":\""
-        + severityName(clock.ntpSeverity()).toLatin1() + "\",\"state\":";
+    h += ",\"ntp\":" + QByteArray::number(clock.status.NtpSynchronization) + ",\"quietHours\":";
+    // The weekly windows that apply, the clock's own before its group's.
+    appendString(h, !clock.quietHours.isEmpty() ? clock.quietHours.toText()
+                    : group                     ? group->quietHours.toText()
+                                                : QString());
+    h += ",\"severity\":\"" + severityName(clock.ntpSeverity()).toLatin1() + "\",\"state\":";
     QByteArray &t = *tail;
     t = ",\"temperature\":";
     t += known && clock.status.hasTemperature()

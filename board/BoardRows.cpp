@@ -93,10 +93,11 @@ std::shared_ptr<const BoardRow> BoardRows::capture(const DevClock &clock,
     const bool sameTime = sameShown && previous->statusTime == row->statusTime;
     if (sameTime && hasEveryLanguage(*previous))
         return previous;
-    // Its end is in the head too (mutedUntil): a row with the same head ends with it.
-    const QuietPeriod quiet = m_registry.quietPeriodOf(clock, now);
-    if (quiet.isActive(now) && quiet.until.isValid()) {
-        row->staleAt = quiet.until;
+    // Whether and until when it is quiet are in the head too (muted,
+    // mutedUntil): a window starting or a period ending changes the row.
+    const QDateTime quietChanges = m_registry.quietChangesAt(clock, now);
+    if (quietChanges.isValid()) {
+        row->staleAt = quietChanges;
         if (!m_nextStaleAt.isValid() || row->staleAt < m_nextStaleAt)
             m_nextStaleAt = row->staleAt;
     }

@@ -26,7 +26,7 @@ struct BoardRow
     quint64 shownVersion = 0;
     quint64 timeVersion = 0;
     int severity = -1; // DevClock::ntpSeverity()
-    QDateTime staleAt; // a quiet period's end: the row changes without a change of its clock
+    QDateTime staleAt; // turning quiet or not: the row changes without a change of its clock
     // The JSON object in parts: head, the state text in the language asked
     // (as a JSON string, only for languages asked so far), the status time,
     // tail. What the page shows, apart from the state, is in head and tail.

@@ -304,15 +304,23 @@ const QVector<CommandSpec> &commandTable()
          "exits with 1 unless every clock is verified or was already right.\n",
          true},
         {"mute", CliCommand::Mute, {ArgumentKind::Clock}, false,
-         {{"group", ValueKind::Text}, {"until", ValueKind::Text}},
-         "IP|N|--group NAME [--until TIME]",
+         {{"group", ValueKind::Text}, {"until", ValueKind::Text}, {"weekly", ValueKind::Text},
+          {"zone", ValueKind::Zone}},
+         "IP|N|--group NAME [--until TIME | --weekly WINDOWS [--zone ZONE]]",
          "Starts a quiet period for a clock or a whole group: it is polled and shown as\n"
          "usual but no alert mail names it, until TIME (\"2026-12-08 18:00\", or a span\n"
-         "from now such as 90m, 8h or 2d) or until unmuted. While the window or the\n"
-         "monitor holds the device list, the request is left for it to apply.\n",
+         "from now such as 90m, 8h or 2d) or until unmuted. --weekly sets quiet hours\n"
+         "that come back every week instead, such as \"Mon-Fri 22:00-06:00, Sat-Sun\"\n"
+         "(a window ending before it starts ends the next day; days alone are whole\n"
+         "days) in ZONE (Europe/Berlin; the system's zone by default); they replace the\n"
+         "target's earlier quiet hours. While the window or the monitor holds the device\n"
+         "list, the request is left for it to apply.\n",
          true},
-        {"unmute", CliCommand::Unmute, {ArgumentKind::Clock}, false, {{"group", ValueKind::Text}},
-         "IP|N|--group NAME", "Ends a quiet period now; an alert that fell due meanwhile is mailed.\n", true},
+        {"unmute", CliCommand::Unmute, {ArgumentKind::Clock}, false,
+         {{"group", ValueKind::Text}, {"weekly", ValueKind::Flag}}, "IP|N|--group NAME [--weekly]",
+         "Ends a quiet period now; an alert that fell due meanwhile is mailed. --weekly\n"
+         "clears the weekly quiet hours instead.\n",
+         true},
         {"events", CliCommand::Events, {}, false, {{"clock", ValueKind::Address}, {"since", ValueKind::Text}},
          "[--clock IP] [--since TIME]",
          "Prints what happened to the clocks, oldest first, from the journal the window\n"

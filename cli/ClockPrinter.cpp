@@ -98,7 +98,9 @@ QJsonObject groupJson(const DevGroup &group, int index)
     return QJsonObject{{QStringLiteral("index"), index},
                        {QStringLiteral("name"), group.name()},
                        {QStringLiteral("clockIndexes"), members},
-                       {QStringLiteral("hasConfig"), group.hasConfig()}};
+                       {QStringLiteral("hasConfig"), group.hasConfig()},
+                       {QStringLiteral("quietHours"),
+                        group.quietHours.isEmpty() ? QJsonValue() : QJsonValue(group.quietHours.toText())}};
 }
 
 QString statusLine(const DevClock &clock)
@@ -144,14 +146,19 @@ QString clockDetails(const DevClock &clock)
 QString clockTable(const QList<TableRow> &rows, bool listColumns)
 {
     bool withNotes = false;
-    for (const TableRow &row : rows)
+    bool withHours = false;
+    for (const TableRow &row : rows) {
         withNotes = withNotes || !row.note.isEmpty();
+        withHours = withHours || (listColumns && !row.quietHours.isEmpty());
+    }
 
     QStringList header = {QStringLiteral("#"),        QStringLiteral("Name"),  QStringLiteral("IP"),
                           QStringLiteral("Model"),    QStringLiteral("Firmware"), QStringLiteral("Group"),
                           QStringLiteral("Status")};
     if (listColumns)
         header << QStringLiteral("Quiet until") << QStringLiteral("Audit");
+    if (withHours)
+        header.insert(header.size() - 1, QStringLiteral("Quiet hours"));
     if (withNotes)
         header << QString();
     QList<QStringList> table = {header};
@@ -167,6 +174,8 @@ QString clockTable(const QList<TableRow> &rows, bool listColumns)
         if (listColumns) {
             cells << (row.quietUntil.isEmpty() ? QStringLiteral("-") : row.quietUntil)
                   << (row.audit.isEmpty() ? QStringLiteral("-") : row.audit);
+            if (withHours)
+                cells.insert(cells.size() - 1, row.quietHours.isEmpty() ? QStringLiteral("-") : row.quietHours);
         }
         if (withNotes)
             cells << row.note;

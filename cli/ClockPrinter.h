@@ -36,6 +36,7 @@ struct TableRow
     // The device list's own columns (listColumns of clockTable).
     QString quietUntil; // "2026-12-08 18:00", "until unmuted"
     QString audit;      // the latest audit's findings of the clock
+    QString quietHours; // its own weekly quiet hours; a column when any row has them
 };
 
 // A table of clocks with a header row, for list and discover; the note

@@ -94,15 +94,17 @@ Quietness quietness(const ClockRegistry &registry, const QuietRequest &request, 
     Quietness found = Quietness::NotListed;
     if (!request.group.isEmpty()) {
         for (const DevGroup *group : registry.groups()) {
-            if (group->name() == request.group)
-                found = group->quietPeriod.isActive(now) ? Quietness::Quiet : Quietness::NotQuiet;
+            if (group->name() == request.group) {
+                const bool quiet = request.weekly ? !group->quietHours.isEmpty() : group->quietPeriod.isActive(now);
+                found = quiet ? Quietness::Quiet : Quietness::NotQuiet;
+            }
         }
         return found;
     }
     for (const DevClock *clock : registry.clocks()) {
         if (clock->network.ip != request.ip)
             continue;
-        if (clock->quietPeriod.isActive(now))
+        if (request.weekly ? !clock->quietHours.isEmpty() : clock->quietPeriod.isActive(now))
             return Quietness::Quiet;
         found = Quietness::NotQuiet;
     }
@@ -117,7 +119,18 @@ int run(CliSession &session, QuietRequest request)
         return session.usageError(error);
     const CliInvocation &invocation = session.invocation();
     const QDateTime now = QDateTime::currentDateTime();
-    if (request.mute) {
+    request.weekly = invocation.hasOption(QStringLiteral("weekly"));
+    if (invocation.hasOption(QStringLiteral("zone")) && !request.weekly)
+        return session.usageError(QStringLiteral("mute: --zone needs --weekly"));
+    if (request.mute && request.weekly) {
+        if (invocation.hasOption(QStringLiteral("until")))
+            return session.usageError(QStringLiteral("mute: --until and --weekly exclude each other"));
+        QString why;
+        request.hours = QuietHours::parse(invocation.option(QStringLiteral("weekly")),
+                                          invocation.option(QStringLiteral("zone")), &why);
+        if (!request.hours.isValid())
+            return session.usageError(QStringLiteral("mute: --weekly: ") + why);
+    } else if (request.mute) {
         request.period = QuietPeriod::untilLifted();
         if (invocation.hasOption(QStringLiteral("until"))) {
             const QDateTime until = QuietRequest::parseUntil(invocation.option(QStringLiteral("until")), now);
@@ -155,7 +168,10 @@ int run(CliSession &session, QuietRequest request)
             request.ip = session.registry().clockAt(named.constFirst())->network.ip;
     }
     const QString target = request.group.isEmpty() ? request.ip : tr("group %1").arg(request.group);
-    const QString done = request.mute
+    const QString done = request.weekly
+        ? (request.mute ? tr("%1 is quiet every %2.").arg(target, request.hours.toText())
+                        : tr("%1 has no weekly quiet hours now.").arg(target))
+        : request.mute
         ? (request.period.until.isValid()
                ? tr("%1 is quiet until %2.").arg(target, request.period.until.toString(QStringLiteral("yyyy-MM-dd hh:mm")))
                : tr("%1 is quiet until unmuted.").arg(target))
@@ -168,7 +184,8 @@ int run(CliSession &session, QuietRequest request)
                                  {QStringLiteral("ip"), request.ip},
                                  {QStringLiteral("group"), request.group},
                                  {QStringLiteral("changed"), false}});
-        out.text(tr("%1 is not muted; nothing changed.").arg(target));
+        out.text(request.weekly ? tr("%1 has no weekly quiet hours; nothing changed.").arg(target)
+                                : tr("%1 is not muted; nothing changed.").arg(target));
         return ExitSuccess;
     }
 
@@ -207,7 +224,8 @@ int run(CliSession &session, QuietRequest request)
     out.document(QJsonObject{{QStringLiteral("quiet"), request.mute},
                              {QStringLiteral("ip"), request.ip},
                              {QStringLiteral("group"), request.group},
-                             {QStringLiteral("until"), request.period.toText()}});
+                             {QStringLiteral("until"), request.period.toText()},
+                             {QStringLiteral("weekly"), request.hours.toText()}});
     out.text(done);
     return ExitSuccess;
 }

@@ -165,7 +165,7 @@ int discover(CliSession &session)
             note += QStringLiteral(", ");
         if (saysError)
             note += clock->lastErrorText();
-        rows.append({clock, index, QString(), note, QString(), QString()});
+        rows.append({clock, index, QString(), note, QString(), QString(), QString()});
     }
     readStatuses(session, answered);
     if (changed && !session.saveState())

@@ -16,6 +16,7 @@
 #include <QDateTime>
 #include <QJsonArray>
 
+#include <algorithm>
 #include <memory>
 
 namespace StateCommands {
@@ -30,13 +31,24 @@ QString groupName(const ClockRegistry &registry, const DevClock &clock)
 
 const QString quietTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm");
 
-// "2026-12-08 18:00", "until unmuted", or empty while the clock is not quiet.
+// "2026-12-08 18:00", "until unmuted", "all week" (quiet hours that never
+// end), or empty while the clock is not quiet.
 QString quietUntilText(const ClockRegistry &registry, const DevClock &clock, const QDateTime &now)
 {
     const QuietPeriod period = registry.quietPeriodOf(clock, now);
     if (!period.isActive(now))
         return QString();
-    return period.until.isValid() ? period.until.toString(quietTimeFormat) : QStringLiteral("until unmuted");
+    if (period.until.isValid())
+        return period.until.toString(quietTimeFormat);
+    return period.weekly ? QStringLiteral("all week") : QStringLiteral("until unmuted");
+}
+
+// As set, marked when this machine cannot obey it (an unknown zone).
+QString quietHoursText(const QuietHours &hours)
+{
+    if (hours.isEmpty() || hours.isValid())
+        return hours.toText();
+    return QStringLiteral("%1 (not understood, not obeyed)").arg(hours.toText());
 }
 
 // What a script reads beside the record: the quiet period and the findings.
@@ -48,7 +60,11 @@ void addListFields(QJsonObject &object, const ClockRegistry &registry, const Dev
         object.insert(QStringLiteral("quietUntil"), QJsonValue::Null);
     else
         object.insert(QStringLiteral("quietUntil"),
-                      period.until.isValid() ? period.until.toString(Qt::ISODate) : QStringLiteral("unmuted"));
+                      period.until.isValid() ? period.until.toString(Qt::ISODate)
+                      : period.weekly        ? QStringLiteral("always")
+                                             : QStringLiteral("unmuted"));
+    object.insert(QStringLiteral("quietHours"),
+                  clock.quietHours.isEmpty() ? QJsonValue() : QJsonValue(quietHoursText(clock.quietHours)));
     QJsonArray findings;
     for (const AuditFindingsStore::Finding &f : audit.findingsOf(clock)) {
         findings.append(QJsonObject{{QStringLiteral("severity"), f.severity >= 2 ? QStringLiteral("critical")
@@ -117,18 +133,26 @@ int list(CliSession &session)
         for (int i = 0; i < registry->clockCount(); ++i) {
             const DevClock *clock = registry->clockAt(i);
             rows.append({clock, i, groupName(*registry, *clock), QString(), quietUntilText(*registry, *clock, now),
-                         audit.text(*clock, QStringLiteral("; "))});
+                         audit.text(*clock, QStringLiteral("; ")), quietHoursText(clock->quietHours)});
         }
         out.text(ClockPrinter::clockTable(rows, true));
     }
     if (registry->groupCount() > 0) {
+        const QList<DevGroup *> groups = registry->groups();
+        const bool withHours = std::any_of(groups.cbegin(), groups.cend(),
+                                           [](const DevGroup *group) { return !group->quietHours.isEmpty(); });
         QList<QStringList> groupRows = {{QStringLiteral("Group"), QStringLiteral("Clocks")}};
-        for (int i = 0; i < registry->groupCount(); ++i) {
-            const DevGroup *group = registry->groupAt(i);
+        if (withHours)
+            groupRows.first() << QStringLiteral("Quiet hours");
+        for (const DevGroup *group : groups) {
             QStringList members;
             for (int member : group->clockIndexes())
                 members << QString::number(member);
             groupRows.append({group->name(), members.isEmpty() ? QStringLiteral("-") : members.join(QLatin1Char(' '))});
+            if (withHours) {
+                const QString hours = quietHoursText(group->quietHours);
+                groupRows.last() << (hours.isEmpty() ? QStringLiteral("-") : hours);
+            }
         }
         out.text(QStringLiteral("\n") + ClockPrinter::formatTable(groupRows));
     }

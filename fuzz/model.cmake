@@ -12,3 +12,7 @@ zentick_add_fuzzer(fuzz_config_decoders
 zentick_add_fuzzer(fuzz_address_plan
     SOURCES model/fuzz_address_plan.cpp
     LIBS zentick_model)
+# Weekly quiet hours as a state file or a request holds them.
+zentick_add_fuzzer(fuzz_quiet_hours
+    SOURCES model/fuzz_quiet_hours.cpp
+    LIBS zentick_model)

@@ -196,10 +196,10 @@ QByteArray MonitorMetrics::render(const ClockRegistry &registry, const QDateTime
     m_updateMs.swap(updateMs);
 
     out.family("zentick_clock_muted", "gauge",
-               QStringLiteral("1 while the clock is in a quiet period (its own or its group's): no mail names it."));
+               QStringLiteral("1 while the clock is in a quiet period or its weekly quiet hours (its own or its group's): no mail names it."));
     int muted = 0;
     for (const ClockSeries &s : series) {
-        const bool quiet = QuietPeriod::longerActive(s.clock->quietPeriod, s.group ? s.group->quietPeriod : QuietPeriod(), now).on;
+        const bool quiet = ClockRegistry::quietPeriodOf(*s.clock, s.group, now).on;
         muted += quiet ? 1 : 0;
         out.sampleText("zentick_clock_muted", s.text, quiet ? 1 : 0);
     }

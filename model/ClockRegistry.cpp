@@ -211,8 +211,67 @@ QString ClockRegistry::groupNameOf(const DevClock &clock) const
 
 QuietPeriod ClockRegistry::quietPeriodOf(const DevClock &clock, const QDateTime &now) const
 {
+    return quietPeriodOf(clock, groupOfClock(&clock), now);
+}
+
+namespace {
+
+QuietPeriod periodOrHours(const QuietPeriod &period, const QuietHours &hours, const QDateTime &t)
+{
+    return hours.isEmpty() ? QuietPeriod::longerActive(period, QuietPeriod(), t)
+                           : QuietPeriod::longerActive(period, hours.periodAt(t), t);
+}
+
+// A mute that runs into a window, or a window into the group's, is one
+// stretch: the mails stay away until its end, so it is shown so.
+template <class At>
+QuietPeriod joined(const At &at, const QDateTime &now)
+{
+    constexpr int maxJoins = 8;
+    QuietPeriod period = at(now);
+    for (int join = 0; join < maxJoins && period.on && period.until.isValid(); ++join) {
+        const QuietPeriod next = at(period.until);
+        if (!next.on)
+            break;
+        period.until = next.until;
+        period.weekly = period.weekly || next.weekly;
+    }
+    return period;
+}
+
+} // namespace
+
+QuietPeriod ClockRegistry::quietPeriodOf(const DevClock &clock, const DevGroup *group, const QDateTime &now)
+{
+    return joined(
+        [&](const QDateTime &t) {
+            const QuietPeriod own = periodOrHours(clock.quietPeriod, clock.quietHours, t);
+            return group ? QuietPeriod::longerActive(own, periodOrHours(group->quietPeriod, group->quietHours, t), t)
+                         : own;
+        },
+        now);
+}
+
+QuietPeriod ClockRegistry::quietPeriodOfGroup(const DevGroup &group, const QDateTime &now)
+{
+    return joined([&](const QDateTime &t) { return periodOrHours(group.quietPeriod, group.quietHours, t); }, now);
+}
+
+QDateTime ClockRegistry::quietChangesAt(const DevClock &clock, const QDateTime &now) const
+{
     const DevGroup *group = groupOfClock(&clock);
-    return QuietPeriod::longerActive(clock.quietPeriod, group ? group->quietPeriod : QuietPeriod(), now);
+    QDateTime next;
+    const auto consider = [&](const QDateTime &t) {
+        if (t.isValid() && t > now && (!next.isValid() || t < next))
+            next = t;
+    };
+    const QuietPeriod period = quietPeriodOf(clock, group, now);
+    if (period.on)
+        consider(period.until);
+    consider(clock.quietHours.nextChange(now));
+    if (group)
+        consider(group->quietHours.nextChange(now));
+    return next;
 }
 
 QList<bool> ClockRegistry::alreadyListed(const QList<DevClock *> &candidates) const

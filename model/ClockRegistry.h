@@ -59,8 +59,17 @@ public:
     DevGroup *groupOfClock(const DevClock *clock) const;
     // The name of the clock's group; empty when it has none.
     QString groupNameOf(const DevClock &clock) const;
-    // The quiet period that applies to the clock now, its own or its group's.
+    // The quiet period that applies to the clock now: its own or its group's,
+    // a mute or weekly hours, joined where one runs into the next. Mails, the
+    // metrics, the board and the lists all ask here.
     QuietPeriod quietPeriodOf(const DevClock &clock, const QDateTime &now) const;
+    // The same for a clock and its group (or none) held outside the list.
+    static QuietPeriod quietPeriodOf(const DevClock &clock, const DevGroup *group, const QDateTime &now);
+    // A group's own: its mute or its weekly hours, for the group's rows.
+    static QuietPeriod quietPeriodOfGroup(const DevGroup &group, const QDateTime &now);
+    // The next moment quietPeriodOf gives another answer (a period or a
+    // window starts or ends); invalid when none is coming.
+    QDateTime quietChangesAt(const DevClock &clock, const QDateTime &now) const;
     // For each candidate: a registered clock has the same ip text.
     QList<bool> alreadyListed(const QList<DevClock *> &candidates) const;
 

@@ -6,6 +6,7 @@
 #include "values/Error.h"
 #include "values/NetworkCardData.h"
 #include "values/TextCatalogue.h"
+#include "model/QuietHours.h"
 #include "model/QuietPeriod.h"
 
 #include <QDateTime>
@@ -50,6 +51,8 @@ public:
     quint64 id = 0;
     // No mail about the clock while it lasts; kept in the state file.
     QuietPeriod quietPeriod;
+    // No mail either in these weekly windows; kept in the state file.
+    QuietHours quietHours;
 
     ClockConfig &config() { return *m_config; }
     const ClockConfig &config() const { return *m_config; }

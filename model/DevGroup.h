@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClockConfig.h"
+#include "model/QuietHours.h"
 #include "model/QuietPeriod.h"
 
 #include <QList>
@@ -35,6 +36,8 @@ public:
 
     // No mail about any clock of the group while it lasts.
     QuietPeriod quietPeriod;
+    // Nor in these weekly windows.
+    QuietHours quietHours;
 
     Q_DISABLE_COPY(DevGroup)
 

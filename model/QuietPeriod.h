@@ -10,11 +10,13 @@ struct QuietPeriod
 {
     bool on = false;
     QDateTime until; // invalid: until lifted
+    // Given by weekly quiet hours rather than by someone's mute; never stored.
+    bool weekly = false;
 
     bool isActive(const QDateTime &now) const { return on && (!until.isValid() || now < until); }
 
-    static QuietPeriod untilLifted() { return {true, QDateTime()}; }
-    static QuietPeriod endingAt(const QDateTime &end) { return {true, end}; }
+    static QuietPeriod untilLifted() { return {true, QDateTime(), false}; }
+    static QuietPeriod endingAt(const QDateTime &end) { return {true, end, false}; }
 
     // The state file's text: empty for none, "lifted" for a period without an
     // end, else the end as "yyyy-MM-ddThh:mm:ss+hh:mm" (local time with its
@@ -27,5 +29,5 @@ struct QuietPeriod
     // longer active one; an inactive one when neither is active.
     static QuietPeriod longerActive(const QuietPeriod &own, const QuietPeriod &group, const QDateTime &now);
 
-    friend bool operator==(const QuietPeriod &a, const QuietPeriod &b) { return a.on == b.on && a.until == b.until; }
+    friend bool operator==(const QuietPeriod &a, const QuietPeriod &b) { return a.on == b.on && a.until == b.until && a.weekly == b.weekly; }
 };

@@ -43,6 +43,7 @@ std::unique_ptr<DevGroup> readGroup(const QDomElement &e)
     auto group = std::make_unique<DevGroup>();
     group->setName(e.attribute(QStringLiteral("name")));
     group->quietPeriod = QuietPeriod::fromText(e.attribute(QStringLiteral("quietUntil")));
+    group->quietHours = QuietHours::fromText(e.attribute(QStringLiteral("quietHours")));
     QList<int> members;
     const QDomElement list = e.firstChildElement(tagClockList);
     for (QDomElement m = list.firstChildElement(tagClockIndex); !m.isNull(); m = m.nextSiblingElement())

@@ -55,6 +55,7 @@ void readCommon(const Element &e, DevClock &clock)
     clock.productCode = textAttribute(e, QStringLiteral("productCode"));
     clock.deviceCode = textAttribute(e, QStringLiteral("deviceCode"));
     clock.quietPeriod = QuietPeriod::fromText(textAttribute(e, QStringLiteral("quietUntil")));
+    clock.quietHours = QuietHours::fromText(textAttribute(e, QStringLiteral("quietHours")));
 }
 
 template <class Element>

@@ -69,6 +69,9 @@ void writeClock(XmlWriter &w, const DevClock &clock, int index, const QDateTime 
     // Only while one lasts: files without quiet periods stay as they were.
     if (clock.quietPeriod.isActive(now))
         w.attribute("quietUntil", clock.quietPeriod.toText());
+    // New and optional, like quietUntil: older versions pass over it.
+    if (!clock.quietHours.isEmpty())
+        w.attribute("quietHours", clock.quietHours.toText());
     w.endElement();
 
     const ClockStatus &s = clock.status;
@@ -119,6 +122,8 @@ void writeGroup(XmlWriter &w, const DevGroup &group, int index, const QDateTime 
     w.attribute("name", group.name());
     if (group.quietPeriod.isActive(now))
         w.attribute("quietUntil", group.quietPeriod.toText());
+    if (!group.quietHours.isEmpty())
+        w.attribute("quietHours", group.quietHours.toText());
     const QList<int> &members = group.clockIndexes();
     w.startElement("ClockList");
     w.attribute("size", members.size());

@@ -20,6 +20,7 @@ StateSnapshot::StateSnapshot(const QList<DevClock *> &clocks, const QList<DevGro
         copy->productCode = clock->productCode;
         copy->deviceCode = clock->deviceCode;
         copy->quietPeriod = clock->quietPeriod;
+        copy->quietHours = clock->quietHours;
         copy->status = clock->status;
         copy->network = clock->network;
         copy->mac = clock->mac;
@@ -33,6 +34,7 @@ StateSnapshot::StateSnapshot(const QList<DevClock *> &clocks, const QList<DevGro
         auto copy = std::make_unique<DevGroup>();
         copy->setName(group->name());
         copy->quietPeriod = group->quietPeriod;
+        copy->quietHours = group->quietHours;
         copy->setClockIndexes(group->clockIndexes());
         if (const ClockConfig *config = group->config())
             copy->setConfig(*config);

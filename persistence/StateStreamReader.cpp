@@ -218,6 +218,7 @@ std::unique_ptr<DevGroup> StateReading<Reader>::readGroup()
     auto group = std::make_unique<DevGroup>();
     group->setName(XmlFile::textAttribute(attributes(), QStringLiteral("name")));
     group->quietPeriod = QuietPeriod::fromText(XmlFile::textAttribute(attributes(), QStringLiteral("quietUntil")));
+    group->quietHours = QuietHours::fromText(XmlFile::textAttribute(attributes(), QStringLiteral("quietHours")));
     QList<int> members;
     XmlFile::FirstChild firstList(tagClockList);
     XmlFile::FirstChild firstConfig(tagConfiguration);

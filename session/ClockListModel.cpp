@@ -116,9 +116,22 @@ QString ClockListModel::quietLine(const QuietPeriod &period)
 {
     if (!period.on)
         return QString();
+    if (period.weekly) {
+        return period.until.isValid()
+            ? tr("Quiet hours until %1").arg(period.until.toString(QStringLiteral("yyyy-MM-dd hh:mm")))
+            : tr("Quiet hours all week");
+    }
     return period.until.isValid()
         ? tr("Muted until %1").arg(period.until.toString(QStringLiteral("yyyy-MM-dd hh:mm")))
         : tr("Muted until unmuted");
+}
+
+QString ClockListModel::quietHoursLine(const QuietHours &hours)
+{
+    if (hours.isEmpty())
+        return QString();
+    return hours.isValid() ? tr("Quiet hours: %1").arg(hours.toText())
+                           : tr("Quiet hours not understood, not obeyed: %1").arg(hours.toText());
 }
 
 QString ClockListModel::statusCellText(const DevClock &clock, const QuietPeriod &quietPeriod)
@@ -134,8 +147,9 @@ QString ClockListModel::statusCellText(const DevClock &clock, const QuietPeriod 
 
 QString ClockListModel::statusFullText(const DevClock &clock, const QuietPeriod &quietPeriod)
 {
-    const QString quiet = quietLine(quietPeriod);
-    return quiet.isEmpty() ? clock.statusText() : quiet + QLatin1Char('\n') + clock.statusText();
+    QStringList lines{quietLine(quietPeriod), quietHoursLine(clock.quietHours), clock.statusText()};
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
 }
 
 int ClockListModel::rowCount(const QModelIndex &parent) const

@@ -8,6 +8,7 @@
 
 class ClockRegistry;
 class DevClock;
+class QuietHours;
 struct QuietPeriod;
 
 // The clock list as rows of a table, one row per listed clock in the list's
@@ -65,6 +66,8 @@ public:
     static QString statusFullText(const DevClock &clock, const QuietPeriod &quietPeriod);
     // "Muted until 2026-12-08 18:00", or "Muted until unmuted"; empty when not quiet.
     static QString quietLine(const QuietPeriod &period);
+    // "Quiet hours: Mon-Fri 22:00-06:00 (Europe/Berlin)"; empty for none.
+    static QString quietHoursLine(const QuietHours &hours);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -31,6 +31,7 @@ QuietRequest::Outcome QuietRequest::apply(ClockRegistry &registry, const QDateTi
 {
     Outcome outcome;
     const QuietPeriod next = mute ? period : QuietPeriod();
+    const QuietHours nextHours = mute ? hours : QuietHours();
     if (!group.isEmpty()) {
         DevGroup *target = nullptr;
         for (DevGroup *candidate : registry.groups()) {
@@ -41,7 +42,10 @@ QuietRequest::Outcome QuietRequest::apply(ClockRegistry &registry, const QDateTi
             outcome.error = tr("No group is named \"%1\".").arg(group);
             return outcome;
         }
-        target->quietPeriod = next;
+        if (weekly)
+            target->quietHours = nextHours;
+        else
+            target->quietPeriod = next;
         registry.announceGroupChanged(target);
         for (DevClock *clock : registry.clocks()) {
             if (registry.groupOfClock(clock) == target)
@@ -53,7 +57,10 @@ QuietRequest::Outcome QuietRequest::apply(ClockRegistry &registry, const QDateTi
     }
     for (DevClock *clock : registry.clocks()) {
         if (clock->network.ip == ip) {
-            clock->quietPeriod = next;
+            if (weekly)
+                clock->quietHours = nextHours;
+            else
+                clock->quietPeriod = next;
             outcome.clocks << clock;
         }
     }
@@ -68,6 +75,10 @@ QuietRequest::Outcome QuietRequest::apply(ClockRegistry &registry, const QDateTi
 QByteArray QuietRequest::toJson() const
 {
     QJsonObject object{{QStringLiteral("mute"), mute}, {QStringLiteral("quietUntil"), period.toText()}};
+    if (weekly) {
+        object.insert(QStringLiteral("weekly"), true);
+        object.insert(QStringLiteral("quietHours"), hours.toText());
+    }
     if (!group.isEmpty())
         object.insert(QStringLiteral("group"), group);
     else
@@ -86,8 +97,16 @@ bool QuietRequest::fromJson(const QByteArray &data, QuietRequest &request)
     request.ip = object.value(QStringLiteral("ip")).toString();
     request.group = object.value(QStringLiteral("group")).toString();
     request.period = QuietPeriod::fromText(object.value(QStringLiteral("quietUntil")).toString());
-    if (request.mute && !request.period.on)
+    request.weekly = object.value(QStringLiteral("weekly")).toBool(false);
+    if (request.weekly) {
+        request.hours = QuietHours::fromText(object.value(QStringLiteral("quietHours")).toString());
+        request.period = QuietPeriod();
+        // Text a holder does not understand would be kept and never obeyed.
+        if (request.mute && !request.hours.isValid())
+            return false;
+    } else if (request.mute && !request.period.on) {
         return false;
+    }
     return !request.ip.isEmpty() || !request.group.isEmpty();
 }
 

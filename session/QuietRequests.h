@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/QuietHours.h"
 #include "model/QuietPeriod.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,8 @@
 class ClockRegistry;
 class DevClock;
 
-// Starting or lifting a quiet period for a clock or a group. Whoever holds
+// Starting or lifting a quiet period for a clock or a group, or setting or
+// clearing its weekly quiet hours. Whoever holds
 // the device list applies it and keeps it in the state file; a second
 // program (zentick-cli while the window or the monitor runs) cannot write the
 // list, so it leaves the request as a small file in the data folder's
@@ -28,6 +30,10 @@ public:
     QString ip;        // a clock's address, or
     QString group;     // a group's name
     QuietPeriod period; // for mute
+    // Sets (mute) or clears (lift) the target's weekly quiet hours instead
+    // of its quiet period.
+    bool weekly = false;
+    QuietHours hours; // for a weekly mute
 
     // The clocks it touched, in list order; empty with error set when it
     // names nothing listed.

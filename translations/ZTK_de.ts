@@ -1235,6 +1235,22 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>Manage</source>
         <translation>Verwalten</translation>
     </message>
+    <message>
+        <source>Quiet hours until %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet hours all week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet hours: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet hours not understood, not obeyed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockMerge</name>
@@ -3319,6 +3335,53 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <source>%1 is not muted; nothing changed.</source>
         <translation>%1 ist nicht stummgeschaltet; nichts geändert.</translation>
     </message>
+    <message>
+        <source>%1 is quiet every %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no weekly quiet hours now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no weekly quiet hours; nothing changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuietHours</name>
+    <message>
+        <source>&quot;%1&quot; is not a window like &quot;Mon-Fri 22:00-06:00&quot; or &quot;Sat-Sun&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: days are Mon, Tue, Wed, Thu, Fri, Sat and Sun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: times run from 00:00 to 23:59, an end up to 24:00.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ends when it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet hours are at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time zone of this machine, like Europe/Berlin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At most %1 windows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window given, like &quot;Mon-Fri 22:00-06:00&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QuietPeriodChoice</name>
@@ -3361,6 +3424,18 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Quiet</source>
         <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Every week...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly quiet hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No alert mail names %1 in these windows, every week (empty: none):</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,8 @@ if wanted offline; then
     "$bin/bench_startup" 10000 | tee -a "$log"
     step "device list and group page"
     "$bin/bench_devicelist" 10000 | tee -a "$log"
+    step "board API"
+    "$bin/bench_listener" 1 10000 5 | tee -a "$log"
     step "value report"
     "$bin/bench_report" 10000 50 | tee -a "$log"
     step "incident mail"

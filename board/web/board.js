@@ -150,7 +150,8 @@
         if (row.stateText.textContent !== state)
             row.stateText.textContent = state;
         row.tr.dataset.severity = c.severity;
-        setText(row.cells.muted, c.muted ? (c.mutedUntil ? localTime(c.mutedUntil) : texts.tLifted) : '');
+        const muted = c.muted ? (c.mutedUntil ? localTime(c.mutedUntil) : texts.tLifted) : '';
+        setText(row.cells.muted, [muted, c.quietHours || ''].filter(Boolean).join(' · '));
         setText(row.cells.age, ageText(c.statusTime, now));
         setText(row.cells.temperature, c.temperature === null ? '-' : c.temperature + ' °' + c.temperatureUnit);
         // A percentage, as the value report writes it.

@@ -227,6 +227,10 @@ void TestBoard::completeLists()
     m_board->noteChanged(lobby->id);
     QVERIFY(m_board->clocksDocument(Language::English, 0).contains("\"muted\":true"));
     QTRY_VERIFY(!m_board->clocksDocument(Language::English, 0).contains("\"muted\":true"));
+    lobby->quietHours = QuietHours::parse(QStringLiteral("Mon-Sun"), QStringLiteral("UTC"));
+    m_board->noteChanged(lobby->id);
+    const QByteArray quiet = m_board->clocksDocument(Language::English, 0);
+    QVERIFY(quiet.contains("\"muted\":true") && quiet.contains("\"quietHours\":\"Mon-Sun (UTC)\""));
 }
 
 void TestBoard::historyWithoutMailSettings()

@@ -228,13 +228,16 @@ void TestAlertMail::mailsEveryServerTakes()
 
 void TestAlertMail::heldBackAlertGoesOutOnceAllowed()
 {
-    QFETCH(bool, kindOff);
+    QFETCH(QString, heldBy);
+    const bool kindOff = heldBy == QLatin1String("kind");
     DevGroup *wing = m_list.createGroup(QStringLiteral("Wing"));
     DevClock *clock = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
     QVERIFY(m_list.setClockGroup(0, 0));
     const int kind = kindOff ? NtpTimeout : NtpNoConnection;
     if (kindOff)
         m_alerts.errorNtpTimeout = false;
+    else if (heldBy == QLatin1String("weekly"))
+        wing->quietHours = QuietHours::parse(QStringLiteral("Mon-Sun"), QStringLiteral("Europe/Berlin"));
     else
         wing->quietPeriod = QuietPeriod::untilLifted();
     makeDue(*clock, kind);
@@ -243,10 +246,12 @@ void TestAlertMail::heldBackAlertGoesOutOnceAllowed()
     QVERIFY(!m_mailer->isBusy());
     QCOMPARE(books().attempts(clock->id, kind, m_health.of(*clock)), 0);
 
-    if (kindOff)
+    if (kindOff) {
         makeDue(*clock, NtpNoConnection);
-    else
+    } else {
         wing->quietPeriod = QuietPeriod();
+        wing->quietHours = QuietHours();
+    }
     m_mailer->clockUpdated(*clock);
     QVERIFY(m_server->waitForMessages(1, waitMs));
     QVERIFY(m_server->messages().at(0).data.endsWith("Error code: Connection error\r\n"));

@@ -433,6 +433,22 @@ void TestPageDeviceList::quietPeriodAndHistoryFromTheMenu()
     const auto quiet = std::find_if(shown.cbegin() + 1, shown.cend(),
                                     [](const QString &text) { return text.startsWith(QStringLiteral("Quiet until ")); });
     QVERIFY2(quiet != shown.cend(), qPrintable(shown.join('|')));
+
+    // "Every week...": windows typed in, kept and shown.
+    f.dialogs.answerDialog([](QDialog &dialog) {
+        dialog.findChild<QComboBox *>()->setCurrentIndex(5);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnOk")), Qt::LeftButton);
+        return dialog.result();
+    }).answerDialog([](QDialog &dialog) {
+        auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("lineEdit"));
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("mon-sun (Europe/Berlin)"));
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnAccept")), Qt::LeftButton);
+        return dialog.result();
+    });
+    chooseFromMenu(f.table()->viewport(), QStringLiteral("Quiet period..."));
+    QCOMPARE(clock->quietHours.toText(), QStringLiteral("Mon-Sun (Europe/Berlin)"));
+    QVERIFY(f.cell(0, PageDeviceList::StatusColumn).endsWith(QStringLiteral("\nQuiet hours all week")));
     f.session.stop();
 
     // A history that cannot be read is not shown as an empty one, to a

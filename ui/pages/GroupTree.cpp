@@ -89,12 +89,15 @@ void GroupTree::build(const ClockRegistry &registry)
     for (int g = 0; g < registry.groupCount(); ++g) {
         const DevGroup *group = registry.groupAt(g);
         // A quiet group says so after its name, until when in the tool tip.
-        const QString quiet = ClockListModel::quietLine(group->quietPeriod);
-        const bool isQuiet = group->quietPeriod.isActive(QDateTime::currentDateTime());
-        QTreeWidgetItem *groupItem = addRow(nullptr, isQuiet ? tr("%1 (quiet)").arg(group->name()) : group->name(),
+        const QDateTime now = QDateTime::currentDateTime();
+        const QuietPeriod period = ClockRegistry::quietPeriodOfGroup(*group, now);
+        QStringList quiet{ClockListModel::quietLine(period), ClockListModel::quietHoursLine(group->quietHours)};
+        quiet.removeAll(QString());
+        QTreeWidgetItem *groupItem = addRow(nullptr, period.on ? tr("%1 (quiet)").arg(group->name()) : group->name(),
                                             QStringLiteral("list.png"), g, -1);
-        if (isQuiet)
-            groupItem->setToolTip(NameColumn, quiet);
+        if (!quiet.isEmpty())
+            groupItem->setToolTip(NameColumn, quiet.join(QLatin1Char('
+')));
         for (int c : group->clockIndexes()) {
             const DevClock *clock = registry.clockAt(c);
             if (!clock)

@@ -458,7 +458,7 @@ void PageDeviceList::setQuietPeriod(DevClock *clock, bool quiet)
     QuietRequest request;
     request.mute = quiet;
     request.ip = clock->network.ip;
-    if (quiet && !QuietPeriodChoice::ask(m_services, clock->name, request.period))
+    if (quiet && !QuietPeriodChoice::ask(m_services, clock->name, clock->quietHours, request))
         return;
     const QString error = m_services.session().applyQuietRequest(request);
     if (!error.isEmpty())

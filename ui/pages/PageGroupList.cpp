@@ -144,7 +144,8 @@ void PageGroupList::toggleQuietPeriod(int groupIndex)
     request.group = group->name();
     request.mute = !group->quietPeriod.isActive(QDateTime::currentDateTime());
     if (request.mute) {
-        if (!QuietPeriodChoice::ask(m_services, tr("any clock of group %1").arg(group->name()), request.period))
+        if (!QuietPeriodChoice::ask(m_services, tr("any clock of group %1").arg(group->name()), group->quietHours,
+                                    request))
             return;
     } else if (m_services.dialogs().ask(m_services.window(),
                                          tr("End the quiet period of group %1?").arg(group->name()),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/QuietHours.h"
 #include "model/QuietPeriod.h"
 
 #include <QCoreApplication>
@@ -8,9 +9,11 @@
 #include <QStringList>
 
 class PageServices;
+struct QuietRequest;
 
 // How long a clock or a group stays quiet, chosen from a short list: the
-// device list's and the group page's "Quiet period…" both ask it.
+// device list's and the group page's "Quiet period…" both ask it. Its last
+// choice edits the weekly quiet hours instead.
 class QuietPeriodChoice
 {
     Q_DECLARE_TR_FUNCTIONS(QuietPeriodChoice)
@@ -20,6 +23,8 @@ public:
     static QStringList texts();
     static QuietPeriod period(int choice, const QDateTime &now);
 
-    // Asks through the dialog host; false when the user cancelled.
-    static bool ask(PageServices &services, const QString &what, QuietPeriod &period);
+    // Asks through the dialog host and fills the request's period, or its
+    // weekly hours starting from the current ones (an empty text clears
+    // them); false when the user cancelled or the hours were not understood.
+    static bool ask(PageServices &services, const QString &what, const QuietHours &current, QuietRequest &request);
 };
