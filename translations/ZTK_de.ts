@@ -1237,19 +1237,19 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
     <message>
         <source>Quiet hours until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhestunden bis %1</translation>
     </message>
     <message>
         <source>Quiet hours all week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhestunden die ganze Woche</translation>
     </message>
     <message>
         <source>Quiet hours: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhestunden: %1</translation>
     </message>
     <message>
         <source>Quiet hours not understood, not obeyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhestunden nicht verstanden, nicht befolgt: %1</translation>
     </message>
 </context>
 <context>
@@ -3337,50 +3337,50 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>%1 is quiet every %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhestunden für %1 jede Woche: %2.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat jetzt keine wöchentlichen Ruhestunden mehr.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine wöchentlichen Ruhestunden; nichts wurde geändert.</translation>
     </message>
 </context>
 <context>
     <name>QuietHours</name>
     <message>
         <source>&quot;%1&quot; is not a window like &quot;Mon-Fri 22:00-06:00&quot; or &quot;Sat-Sun&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Zeitfenster wie „Mon-Fri 22:00-06:00“ oder „Sat-Sun“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: days are Mon, Tue, Wed, Thu, Fri, Sat and Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: Tage sind Mon, Tue, Wed, Thu, Fri, Sat und Sun.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: times run from 00:00 to 23:59, an end up to 24:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: Uhrzeiten gehen von 00:00 bis 23:59, ein Ende bis 24:00.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ endet, wenn es beginnt.</translation>
     </message>
     <message>
         <source>Quiet hours are at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhestunden sind höchstens %1 Zeichen lang.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone of this machine, like Europe/Berlin.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zeitzone dieses Rechners wie Europe/Berlin.</translation>
     </message>
     <message>
         <source>At most %1 windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens %1 Zeitfenster.</translation>
     </message>
     <message>
         <source>No window given, like &quot;Mon-Fri 22:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zeitfenster angegeben, wie „Mon-Fri 22:00-06:00“.</translation>
     </message>
 </context>
 <context>
@@ -3427,15 +3427,15 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>Every week...</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Woche …</translation>
     </message>
     <message>
         <source>Weekly quiet hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentliche Ruhestunden</translation>
     </message>
     <message>
         <source>No alert mail names %1 in these windows, every week (empty: none):</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Alarm-E-Mail nennt %1 in diesen Zeitfenstern, jede Woche (leer: keine):</translation>
     </message>
 </context>
 <context>

@@ -1237,19 +1237,19 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Quiet hours until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas de silencio hasta %1</translation>
     </message>
     <message>
         <source>Quiet hours all week</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas de silencio toda la semana</translation>
     </message>
     <message>
         <source>Quiet hours: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas de silencio: %1</translation>
     </message>
     <message>
         <source>Quiet hours not understood, not obeyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas de silencio no comprendidas, no se respetan: %1</translation>
     </message>
 </context>
 <context>
@@ -3337,50 +3337,50 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>%1 is quiet every %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 queda en silencio cada semana: %2.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no tiene horas de silencio semanales.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene horas de silencio semanales; no se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
     <name>QuietHours</name>
     <message>
         <source>&quot;%1&quot; is not a window like &quot;Mon-Fri 22:00-06:00&quot; or &quot;Sat-Sun&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una franja como «Mon-Fri 22:00-06:00» o «Sat-Sun».</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: days are Mon, Tue, Wed, Thu, Fri, Sat and Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: los días son Mon, Tue, Wed, Thu, Fri, Sat y Sun.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: times run from 00:00 to 23:59, an end up to 24:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: las horas van de 00:00 a 23:59, un final hasta 24:00.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» termina cuando empieza.</translation>
     </message>
     <message>
         <source>Quiet hours are at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las horas de silencio tienen como máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone of this machine, like Europe/Berlin.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una zona horaria de este equipo, como Europe/Berlin.</translation>
     </message>
     <message>
         <source>At most %1 windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como máximo %1 franjas.</translation>
     </message>
     <message>
         <source>No window given, like &quot;Mon-Fri 22:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ninguna franja, como «Mon-Fri 22:00-06:00».</translation>
     </message>
 </context>
 <context>
@@ -3427,15 +3427,15 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>Every week...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada semana...</translation>
     </message>
     <message>
         <source>Weekly quiet hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas de silencio semanales</translation>
     </message>
     <message>
         <source>No alert mail names %1 in these windows, every week (empty: none):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún correo de alerta nombra %1 en estas franjas, cada semana (vacío: ninguna):</translation>
     </message>
 </context>
 <context>

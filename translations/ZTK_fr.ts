@@ -170,7 +170,7 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
     <message>
         <source>%1 is in 0.0.0.0/8, which means &quot;this network&quot;, not a host</source>
-        <translation>%1 est dans 0.0.0.0/8, qui désigne « ce réseau », pas un hôte</translation>
+        <translation>%1 est dans 0.0.0.0/8, qui désigne «&#xa0;ce réseau&#xa0;», pas un hôte</translation>
     </message>
     <message>
         <source>%1 is a multicast address (224.0.0.0/4), not a clock</source>
@@ -1237,19 +1237,19 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
     <message>
         <source>Quiet hours until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de silence jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>Quiet hours all week</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de silence toute la semaine</translation>
     </message>
     <message>
         <source>Quiet hours: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de silence&#xa0;: %1</translation>
     </message>
     <message>
         <source>Quiet hours not understood, not obeyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de silence incomprises, non respectées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -3337,50 +3337,50 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>%1 is quiet every %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: silence chaque semaine&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a plus d&apos;heures de silence hebdomadaires.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas d&apos;heures de silence hebdomadaires&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>QuietHours</name>
     <message>
         <source>&quot;%1&quot; is not a window like &quot;Mon-Fri 22:00-06:00&quot; or &quot;Sat-Sun&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une plage comme «&#xa0;Mon-Fri 22:00-06:00&#xa0;» ou «&#xa0;Sat-Sun&#xa0;».</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: days are Mon, Tue, Wed, Thu, Fri, Sat and Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: les jours sont Mon, Tue, Wed, Thu, Fri, Sat et Sun.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: times run from 00:00 to 23:59, an end up to 24:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: les heures vont de 00:00 à 23:59, une fin jusqu&apos;à 24:00.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» se termine quand elle commence.</translation>
     </message>
     <message>
         <source>Quiet hours are at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les heures de silence font au plus %1 caractères.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone of this machine, like Europe/Berlin.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fuseau horaire de cette machine, comme Europe/Berlin.</translation>
     </message>
     <message>
         <source>At most %1 windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au plus %1 plages.</translation>
     </message>
     <message>
         <source>No window given, like &quot;Mon-Fri 22:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune plage indiquée, comme «&#xa0;Mon-Fri 22:00-06:00&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -3427,15 +3427,15 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>Every week...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque semaine…</translation>
     </message>
     <message>
         <source>Weekly quiet hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de silence hebdomadaires</translation>
     </message>
     <message>
         <source>No alert mail names %1 in these windows, every week (empty: none):</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun e-mail d&apos;alerte ne nomme %1 dans ces plages, chaque semaine (vide&#xa0;: aucune)&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -1237,19 +1237,19 @@ Spostare lì le loro righe?</translation>
     </message>
     <message>
         <source>Quiet hours until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore di silenzio fino alle %1</translation>
     </message>
     <message>
         <source>Quiet hours all week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore di silenzio per tutta la settimana</translation>
     </message>
     <message>
         <source>Quiet hours: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore di silenzio: %1</translation>
     </message>
     <message>
         <source>Quiet hours not understood, not obeyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore di silenzio non comprese, non rispettate: %1</translation>
     </message>
 </context>
 <context>
@@ -3337,50 +3337,50 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>%1 is quiet every %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: silenzio ogni settimana: %2.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha più ore di silenzio settimanali.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha ore di silenzio settimanali; non è cambiato nulla.</translation>
     </message>
 </context>
 <context>
     <name>QuietHours</name>
     <message>
         <source>&quot;%1&quot; is not a window like &quot;Mon-Fri 22:00-06:00&quot; or &quot;Sat-Sun&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è una fascia come «Mon-Fri 22:00-06:00» o «Sat-Sun».</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: days are Mon, Tue, Wed, Thu, Fri, Sat and Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: i giorni sono Mon, Tue, Wed, Thu, Fri, Sat e Sun.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: times run from 00:00 to 23:59, an end up to 24:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: gli orari vanno dalle 00:00 alle 23:59, una fine fino alle 24:00.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» finisce quando inizia.</translation>
     </message>
     <message>
         <source>Quiet hours are at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ore di silenzio sono al massimo %1 caratteri.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone of this machine, like Europe/Berlin.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un fuso orario di questo computer, come Europe/Berlin.</translation>
     </message>
     <message>
         <source>At most %1 windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al massimo %1 fasce.</translation>
     </message>
     <message>
         <source>No window given, like &quot;Mon-Fri 22:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna fascia indicata, come «Mon-Fri 22:00-06:00».</translation>
     </message>
 </context>
 <context>
@@ -3427,15 +3427,15 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>Every week...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni settimana...</translation>
     </message>
     <message>
         <source>Weekly quiet hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore di silenzio settimanali</translation>
     </message>
     <message>
         <source>No alert mail names %1 in these windows, every week (empty: none):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna e-mail di avviso nomina %1 in queste fasce, ogni settimana (vuoto: nessuna):</translation>
     </message>
 </context>
 <context>

@@ -1237,19 +1237,19 @@ Przenieść tam ich wiersze?</translation>
     </message>
     <message>
         <source>Quiet hours until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny ciszy do %1</translation>
     </message>
     <message>
         <source>Quiet hours all week</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny ciszy przez cały tydzień</translation>
     </message>
     <message>
         <source>Quiet hours: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny ciszy: %1</translation>
     </message>
     <message>
         <source>Quiet hours not understood, not obeyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niezrozumiałe godziny ciszy, nieprzestrzegane: %1</translation>
     </message>
 </context>
 <context>
@@ -3344,50 +3344,50 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>%1 is quiet every %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – cisza co tydzień: %2.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma już cotygodniowych godzin ciszy.</translation>
     </message>
     <message>
         <source>%1 has no weekly quiet hours; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma cotygodniowych godzin ciszy; nic nie zmieniono.</translation>
     </message>
 </context>
 <context>
     <name>QuietHours</name>
     <message>
         <source>&quot;%1&quot; is not a window like &quot;Mon-Fri 22:00-06:00&quot; or &quot;Sat-Sun&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest przedziałem takim jak „Mon-Fri 22:00-06:00” lub „Sat-Sun”.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: days are Mon, Tue, Wed, Thu, Fri, Sat and Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1”: dni to Mon, Tue, Wed, Thu, Fri, Sat i Sun.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: times run from 00:00 to 23:59, an end up to 24:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1”: godziny od 00:00 do 23:59, koniec najpóźniej 24:00.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” kończy się w chwili rozpoczęcia.</translation>
     </message>
     <message>
         <source>Quiet hours are at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny ciszy mogą mieć najwyżej %1 znaków.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone of this machine, like Europe/Berlin.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest strefą czasową tego komputera, taką jak Europe/Berlin.</translation>
     </message>
     <message>
         <source>At most %1 windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najwyżej %1 przedziałów.</translation>
     </message>
     <message>
         <source>No window given, like &quot;Mon-Fri 22:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie podano przedziału, takiego jak „Mon-Fri 22:00-06:00”.</translation>
     </message>
 </context>
 <context>
@@ -3434,15 +3434,15 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>Every week...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co tydzień...</translation>
     </message>
     <message>
         <source>Weekly quiet hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotygodniowe godziny ciszy</translation>
     </message>
     <message>
         <source>No alert mail names %1 in these windows, every week (empty: none):</source>
-        <translation type="unfinished"></translation>
+        <translation>W tych przedziałach, co tydzień, żaden e-mail z alertem nie wymieni %1 (puste: brak):</translation>
     </message>
 </context>
 <context>
