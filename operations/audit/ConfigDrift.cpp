@@ -37,7 +37,7 @@ QString choice(int value, ChoiceLists::List list)
     return text.isEmpty() ? QString::number(value) : QStringLiteral("%1 (%2)").arg(value).arg(text);
 }
 
-struct FieldSpec
+struct FieldRule
 {
     const char *name;
     Shown shown;
@@ -69,10 +69,10 @@ Shown time(QTime Fields::*member)
 }
 
 // In the order of the configuration file's Time and Display elements.
-const QVector<FieldSpec> &fieldSpecs()
+const QVector<FieldRule> &fieldRules()
 {
     using L = ChoiceLists::List;
-    static const QVector<FieldSpec> specs = {
+    static const QVector<FieldRule> rules = {
         {"Localization", chosen(&Fields::Localization, L::Localization)},
         {"TimeZoneActive", flag(&Fields::TimeZoneActive)},
         {"TimeZone", chosen(&Fields::TimeZone, L::TimeZone)},
@@ -117,7 +117,7 @@ const QVector<FieldSpec> &fieldSpecs()
         {"EcoEnd", time(&Fields::EcoEnd)},
         {"typeface", chosen(&Fields::typeface, L::Typeface)},
     };
-    return specs;
+    return rules;
 }
 
 // The attributes of one alarm slot, as in the file's "Alarm" element.
@@ -140,12 +140,12 @@ QVector<Difference> differences(const ClockConfigFields &group, const ClockConfi
 {
     QVector<Difference> found;
     const bool bothSynchronize = group.Synchronization && clock.Synchronization;
-    for (const FieldSpec &spec : fieldSpecs()) {
-        const QString name = QLatin1String(spec.name);
+    for (const FieldRule &rule : fieldRules()) {
+        const QString name = QLatin1String(rule.name);
         if (name == QLatin1String("MasterIP") && !bothSynchronize)
             continue;
-        const QString groupValue = spec.shown(group);
-        const QString clockValue = spec.shown(clock);
+        const QString groupValue = rule.shown(group);
+        const QString clockValue = rule.shown(clock);
         if (groupValue != clockValue)
             found.append({name, groupValue, clockValue});
     }

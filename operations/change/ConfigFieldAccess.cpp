@@ -27,7 +27,7 @@ QString tr(const char *text)
     return QCoreApplication::translate("ConfigFieldAccess", text);
 }
 
-struct Spec
+struct FieldEntry
 {
     QString name;
     ConfigPart part;
@@ -83,21 +83,21 @@ QString timeText(const QTime &time)
     return time.isValid() ? time.toString(timeFormat) : QString();
 }
 
-Spec flag(const char *name, ConfigPart part, bool Fields::*member)
+FieldEntry flag(const char *name, ConfigPart part, bool Fields::*member)
 {
     return {QLatin1String(name), part, [member](const Fields &c) { return onOff(c.*member); },
             [member](Fields &c, const QString &v) { return readFlag(v, c.*member); }};
 }
 
 // Durations are the clock's business (see ClockConfig); a day bounds them.
-Spec number(const char *name, ConfigPart part, int Fields::*member)
+FieldEntry number(const char *name, ConfigPart part, int Fields::*member)
 {
     constexpr int maxSeconds = 24 * 60 * 60;
     return {QLatin1String(name), part, [member](const Fields &c) { return QString::number(c.*member); },
             [member](Fields &c, const QString &v) { return readNumber(v, 0, maxSeconds, c.*member); }};
 }
 
-Spec chosen(const char *name, ConfigPart part, int Fields::*member, ChoiceLists::List list)
+FieldEntry chosen(const char *name, ConfigPart part, int Fields::*member, ChoiceLists::List list)
 {
     return {QLatin1String(name), part, [member](const Fields &c) { return QString::number(c.*member); },
             [member, list](Fields &c, const QString &v) {
@@ -115,7 +115,7 @@ Spec chosen(const char *name, ConfigPart part, int Fields::*member, ChoiceLists:
             }};
 }
 
-Spec text(const char *name, ConfigPart part, QString Fields::*member)
+FieldEntry text(const char *name, ConfigPart part, QString Fields::*member)
 {
     return {QLatin1String(name), part, [member](const Fields &c) { return c.*member; },
             [member](Fields &c, const QString &v) {
@@ -126,18 +126,18 @@ Spec text(const char *name, ConfigPart part, QString Fields::*member)
             }};
 }
 
-Spec time(const char *name, ConfigPart part, QTime Fields::*member)
+FieldEntry time(const char *name, ConfigPart part, QTime Fields::*member)
 {
     return {QLatin1String(name), part, [member](const Fields &c) { return timeText(c.*member); },
             [member](Fields &c, const QString &v) { return readTime(v, c.*member); }};
 }
 
-QVector<Spec> buildSpecs()
+QVector<FieldEntry> buildEntries()
 {
     using L = ChoiceLists::List;
     const ConfigPart t = ConfigPart::Time;
     const ConfigPart d = ConfigPart::Display;
-    QVector<Spec> specs = {
+    QVector<FieldEntry> entries = {
         chosen("Localization", t, &Fields::Localization, L::Localization),
         flag("TimeZoneActive", t, &Fields::TimeZoneActive),
         chosen("TimeZone", t, &Fields::TimeZone, L::TimeZone),
@@ -196,18 +196,18 @@ QVector<Spec> buildSpecs()
         const ConfigPart a = ConfigPart::Alarms;
         const auto alarm = [slot](const Fields &c) -> const Alarm & { return c.alarms.at(slot); };
         const auto alarmOf = [slot](Fields &c) -> Alarm & { return c.alarms.at(slot); };
-        specs.append({prefix + QLatin1String("Active"), a, [=](const Fields &c) { return onOff(alarm(c).Active); },
+        entries.append({prefix + QLatin1String("Active"), a, [=](const Fields &c) { return onOff(alarm(c).Active); },
                       [=](Fields &c, const QString &v) { return readFlag(v, alarmOf(c).Active); }});
-        specs.append({prefix + QLatin1String("Time"), a, [=](const Fields &c) { return timeText(alarm(c).Time); },
+        entries.append({prefix + QLatin1String("Time"), a, [=](const Fields &c) { return timeText(alarm(c).Time); },
                       [=](Fields &c, const QString &v) { return readTime(v, alarmOf(c).Time); }});
-        specs.append({prefix + QLatin1String("Duration"), a,
+        entries.append({prefix + QLatin1String("Duration"), a,
                       [=](const Fields &c) { return QString::number(alarm(c).Duration); },
                       [=](Fields &c, const QString &v) { return readNumber(v, 0, maxAlarmSeconds, alarmOf(c).Duration); }});
-        specs.append({prefix + QLatin1String("SelectedDaysMode"), a,
+        entries.append({prefix + QLatin1String("SelectedDaysMode"), a,
                       [=](const Fields &c) { return onOff(alarm(c).SelectedDaysMode); },
                       [=](Fields &c, const QString &v) { return readFlag(v, alarmOf(c).SelectedDaysMode); }});
         for (int day = 1; day <= daysPerWeek; ++day) {
-            specs.append({prefix + QStringLiteral("DayActive%1").arg(day), a,
+            entries.append({prefix + QStringLiteral("DayActive%1").arg(day), a,
                           [=](const Fields &c) { return onOff(alarm(c).dayActive(day)); },
                           [=](Fields &c, const QString &v) {
                               bool on = false;
@@ -218,20 +218,20 @@ QVector<Spec> buildSpecs()
                           }});
         }
     }
-    return specs;
+    return entries;
 }
 
 struct Table
 {
-    QVector<Spec> specs = buildSpecs();
+    QVector<FieldEntry> entries = buildEntries();
     QStringList names;
     QHash<QString, int> byLowerName;
 
     Table()
     {
-        for (int i = 0; i < specs.size(); ++i) {
-            names << specs.at(i).name;
-            byLowerName.insert(specs.at(i).name.toLower(), i);
+        for (int i = 0; i < entries.size(); ++i) {
+            names << entries.at(i).name;
+            byLowerName.insert(entries.at(i).name.toLower(), i);
         }
     }
 };
@@ -251,10 +251,10 @@ QString folded(const QString &name)
     return lower;
 }
 
-const Spec *find(const QString &name)
+const FieldEntry *find(const QString &name)
 {
     const auto found = table().byLowerName.constFind(folded(name));
-    return found == table().byLowerName.constEnd() ? nullptr : &table().specs.at(found.value());
+    return found == table().byLowerName.constEnd() ? nullptr : &table().entries.at(found.value());
 }
 
 } // namespace
@@ -266,14 +266,14 @@ const QStringList &names()
 
 QString canonicalName(const QString &name)
 {
-    const Spec *spec = find(name);
-    return spec ? spec->name : QString();
+    const FieldEntry *entry = find(name);
+    return entry ? entry->name : QString();
 }
 
 QStringList expand(const QString &name)
 {
-    if (const Spec *spec = find(name))
-        return {spec->name};
+    if (const FieldEntry *entry = find(name))
+        return {entry->name};
     static const QRegularExpression slotName(QStringLiteral("^alarm(\\d{1,2})$"));
     const QRegularExpressionMatch match = slotName.match(folded(name));
     if (!match.hasMatch() || match.captured(1).toInt() >= alarmCount)
@@ -289,29 +289,29 @@ QStringList expand(const QString &name)
 
 ConfigPart partOf(const QString &name)
 {
-    const Spec *spec = find(name);
-    return spec ? spec->part : ConfigPart::None;
+    const FieldEntry *entry = find(name);
+    return entry ? entry->part : ConfigPart::None;
 }
 
 QString text(const ClockConfigFields &config, const QString &name)
 {
-    const Spec *spec = find(name);
-    return spec ? spec->get(config) : QString();
+    const FieldEntry *entry = find(name);
+    return entry ? entry->get(config) : QString();
 }
 
 bool set(ClockConfigFields &config, const QString &name, const QString &value, QString *why)
 {
-    const Spec *spec = find(name);
-    if (!spec) {
+    const FieldEntry *entry = find(name);
+    if (!entry) {
         if (why)
             *why = tr("there is no field %1").arg(name);
         return false;
     }
     ClockConfigFields changed = config;
-    const QString refused = spec->put(changed, value);
+    const QString refused = entry->put(changed, value);
     if (!refused.isEmpty()) {
         if (why)
-            *why = QStringLiteral("%1: %2").arg(spec->name, refused);
+            *why = QStringLiteral("%1: %2").arg(entry->name, refused);
         return false;
     }
     config = changed;

@@ -96,8 +96,7 @@ void GroupTree::build(const ClockRegistry &registry)
         QTreeWidgetItem *groupItem = addRow(nullptr, period.on ? tr("%1 (quiet)").arg(group->name()) : group->name(),
                                             QStringLiteral("list.png"), g, -1);
         if (!quiet.isEmpty())
-            groupItem->setToolTip(NameColumn, quiet.join(QLatin1Char('
-')));
+            groupItem->setToolTip(NameColumn, quiet.join(QLatin1Char('\n')));
         for (int c : group->clockIndexes()) {
             const DevClock *clock = registry.clockAt(c);
             if (!clock)
