@@ -19,9 +19,14 @@ struct ClockEvent
         RecoveryMailed,
         Muted,       // a quiet period began (detail: until when, empty: until lifted)
         Unmuted,     // it ended (detail: "lifted" or "expired")
+        // The monitoring session began or ended (no clock): time between a
+        // stop and the next start is unknown to the availability report.
+        MonitorStarted,
+        MonitorStopped,
+        Watched, // first polled in a monitoring session: on the list from here at the latest
     };
     // Kinds are stored by number: new ones go at the end.
-    static constexpr int kindCount = 10;
+    static constexpr int kindCount = 13;
 
     QDateTime time; // UTC
     QString ip;

@@ -1165,6 +1165,18 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>Quiet period lifted</source>
         <translation>Ruhezeit aufgehoben</translation>
     </message>
+    <message>
+        <source>Monitoring started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitoring stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockIntake</name>
@@ -3458,6 +3470,65 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
         <translation>Ruhezeit-Anfrage %1 nicht befolgt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation type="unfinished">Dauer</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished">Uhr</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished">IP</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished">Gruppe</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation type="unfinished">Uhren</translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

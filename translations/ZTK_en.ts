@@ -1163,6 +1163,18 @@ Move their rows there?</source>
         <source>Quiet period lifted</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Monitoring started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitoring stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockIntake</name>
@@ -3455,6 +3467,65 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

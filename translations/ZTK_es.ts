@@ -1165,6 +1165,18 @@ Move their rows there?</source>
         <source>Quiet period lifted</source>
         <translation>Periodo de silencio anulado</translation>
     </message>
+    <message>
+        <source>Monitoring started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitoring stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockIntake</name>
@@ -3458,6 +3470,65 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
         <translation>Solicitud de periodo de silencio %1 no atendida: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation type="unfinished">Silenciar</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished">Reloj</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished">IP</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished">Grupo</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation type="unfinished">Relojes</translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1165,6 +1165,18 @@ Przenieść tam ich wiersze?</translation>
         <source>Quiet period lifted</source>
         <translation>Wyciszenie odwołano</translation>
     </message>
+    <message>
+        <source>Monitoring started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitoring stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockIntake</name>
@@ -3465,6 +3477,65 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
         <translation>Żądanie okresu ciszy %1 niewykonane: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation type="unfinished">Czas wyciszenia</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished">Zegar</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished">IP</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished">Grupa</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation type="unfinished">Zegary</translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
