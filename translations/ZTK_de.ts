@@ -1167,15 +1167,15 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
     <message>
         <source>Monitoring started</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung gestartet</translation>
     </message>
     <message>
         <source>Monitoring stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung beendet</translation>
     </message>
     <message>
         <source>Watched by the monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Monitor beobachtet</translation>
     </message>
 </context>
 <context>
@@ -3476,59 +3476,59 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <name>ReportCommands</name>
     <message>
         <source>Answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortet</translation>
     </message>
     <message>
         <source>Synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisiert</translation>
     </message>
     <message>
         <source>Incidents</source>
-        <translation type="unfinished"></translation>
+        <translation>Störungen</translation>
     </message>
     <message>
         <source>Longest</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgefallen</translation>
     </message>
     <message>
         <source>MTTR</source>
-        <translation type="unfinished"></translation>
+        <translation>MTTR</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished">Dauer</translation>
+        <translation>Ruhe</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Uhr</translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Gruppe</translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished">Uhren</translation>
+        <translation>Uhren</translation>
     </message>
     <message>
         <source>(no group)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Gruppe)</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
 </context>
 <context>

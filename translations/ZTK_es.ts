@@ -1167,15 +1167,15 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Monitoring started</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervisión iniciada</translation>
     </message>
     <message>
         <source>Monitoring stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervisión detenida</translation>
     </message>
     <message>
         <source>Watched by the monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilado por el monitor</translation>
     </message>
 </context>
 <context>
@@ -3476,59 +3476,59 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <name>ReportCommands</name>
     <message>
         <source>Answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Responde</translation>
     </message>
     <message>
         <source>Synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado</translation>
     </message>
     <message>
         <source>Incidents</source>
-        <translation type="unfinished"></translation>
+        <translation>Incidentes</translation>
     </message>
     <message>
         <source>Longest</source>
-        <translation type="unfinished"></translation>
+        <translation>Más largo</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Caído</translation>
     </message>
     <message>
         <source>MTTR</source>
-        <translation type="unfinished"></translation>
+        <translation>MTTR</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished">Silenciar</translation>
+        <translation>Silencio</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Reloj</translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Grupo</translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished">Relojes</translation>
+        <translation>Relojes</translation>
     </message>
     <message>
         <source>(no group)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin grupo)</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio</translation>
     </message>
 </context>
 <context>

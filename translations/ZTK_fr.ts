@@ -1167,15 +1167,15 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
     <message>
         <source>Monitoring started</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance démarrée</translation>
     </message>
     <message>
         <source>Monitoring stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance arrêtée</translation>
     </message>
     <message>
         <source>Watched by the monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillée par le moniteur</translation>
     </message>
 </context>
 <context>
@@ -3476,59 +3476,59 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <name>ReportCommands</name>
     <message>
         <source>Answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Répond</translation>
     </message>
     <message>
         <source>Synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisée</translation>
     </message>
     <message>
         <source>Incidents</source>
-        <translation type="unfinished"></translation>
+        <translation>Incidents</translation>
     </message>
     <message>
         <source>Longest</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus long</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors service</translation>
     </message>
     <message>
         <source>MTTR</source>
-        <translation type="unfinished"></translation>
+        <translation>MTTR</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished">Silence</translation>
+        <translation>Silence</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Horloge</translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Groupe</translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished">Horloges</translation>
+        <translation>Horloges</translation>
     </message>
     <message>
         <source>(no group)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans groupe)</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
 </context>
 <context>

@@ -1167,15 +1167,15 @@ Spostare lì le loro righe?</translation>
     </message>
     <message>
         <source>Monitoring started</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitoraggio avviato</translation>
     </message>
     <message>
         <source>Monitoring stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitoraggio fermato</translation>
     </message>
     <message>
         <source>Watched by the monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Osservato dal monitor</translation>
     </message>
 </context>
 <context>
@@ -3476,59 +3476,59 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <name>ReportCommands</name>
     <message>
         <source>Answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Risponde</translation>
     </message>
     <message>
         <source>Synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzato</translation>
     </message>
     <message>
         <source>Incidents</source>
-        <translation type="unfinished"></translation>
+        <translation>Incidenti</translation>
     </message>
     <message>
         <source>Longest</source>
-        <translation type="unfinished"></translation>
+        <translation>Il più lungo</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Non disponibile</translation>
     </message>
     <message>
         <source>MTTR</source>
-        <translation type="unfinished"></translation>
+        <translation>MTTR</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished">Silenzio</translation>
+        <translation>Silenzio</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Sconosciuto</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Orologio</translation>
+        <translation>Orologio</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Gruppo</translation>
+        <translation>Gruppo</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished">Orologi</translation>
+        <translation>Orologi</translation>
     </message>
     <message>
         <source>(no group)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessun gruppo)</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito</translation>
     </message>
 </context>
 <context>

@@ -1167,15 +1167,15 @@ Przenieść tam ich wiersze?</translation>
     </message>
     <message>
         <source>Monitoring started</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpoczęto monitorowanie</translation>
     </message>
     <message>
         <source>Monitoring stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano monitorowanie</translation>
     </message>
     <message>
         <source>Watched by the monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Obserwowany przez monitor</translation>
     </message>
 </context>
 <context>
@@ -3483,59 +3483,59 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <name>ReportCommands</name>
     <message>
         <source>Answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiada</translation>
     </message>
     <message>
         <source>Synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Zsynchronizowany</translation>
     </message>
     <message>
         <source>Incidents</source>
-        <translation type="unfinished"></translation>
+        <translation>Incydenty</translation>
     </message>
     <message>
         <source>Longest</source>
-        <translation type="unfinished"></translation>
+        <translation>Najdłuższy</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedostępny</translation>
     </message>
     <message>
         <source>MTTR</source>
-        <translation type="unfinished"></translation>
+        <translation>MTTR</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation type="unfinished">Czas wyciszenia</translation>
+        <translation>Cisza</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished">Zegar</translation>
+        <translation>Zegar</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Grupa</translation>
+        <translation>Grupa</translation>
     </message>
     <message>
         <source>Clocks</source>
-        <translation type="unfinished">Zegary</translation>
+        <translation>Zegary</translation>
     </message>
     <message>
         <source>(no group)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bez grupy)</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiekt</translation>
     </message>
 </context>
 <context>
