@@ -196,11 +196,22 @@ DevGroup *ClockRegistry::groupOfClock(const DevClock *clock) const
     const int index = indexOfClock(clock);
     if (index < 0)
         return nullptr;
-    for (DevGroup *group : m_groups) {
-        if (group->clockIndexes().contains(index))
-            return group;
+    QVector<quint64> revisions;
+    revisions.reserve(m_groups.size());
+    for (const DevGroup *group : m_groups)
+        revisions << group->membersRevision();
+    if (revisions != m_groupIndex.revisions) {
+        m_groupIndex.revisions = revisions;
+        m_groupIndex.groupOf.clear();
+        for (int g = 0; g < m_groups.size(); ++g) {
+            for (int member : m_groups.at(g)->clockIndexes()) {
+                if (!m_groupIndex.groupOf.contains(member))
+                    m_groupIndex.groupOf.insert(member, g);
+            }
+        }
     }
-    return nullptr;
+    const int group = m_groupIndex.groupOf.value(index, -1);
+    return group >= 0 ? m_groups.at(group) : nullptr;
 }
 
 QString ClockRegistry::groupNameOf(const DevClock &clock) const

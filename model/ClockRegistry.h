@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QVector>
 #include <QObject>
 #include <QString>
 
@@ -102,5 +103,15 @@ private:
     // Every poll's result is announced by the clock's place in the list.
     QHash<const DevClock *, int> m_indexOf;
     QList<DevGroup *> m_groups;
+    // Which group lists each clock index first: asked for every poll's
+    // result (its quiet period), where a scan of every group's members cost
+    // as much as the rest of the poll. Rebuilt when any group's members or
+    // the groups themselves changed (their revisions say so).
+    struct GroupIndex
+    {
+        QVector<quint64> revisions;
+        QHash<int, int> groupOf;
+    };
+    mutable GroupIndex m_groupIndex;
 };
 

@@ -26,7 +26,10 @@ public:
     // Ascending while the registry maintains them; a state file may list
     // them in any order.
     const QList<int> &clockIndexes() const { return m_clockIndexes; }
-    void setClockIndexes(const QList<int> &indexes) { m_clockIndexes = indexes; }
+    void setClockIndexes(const QList<int> &indexes);
+    // Changes with every setClockIndexes, and differs from every other
+    // group's: the registry's index of members is valid while it holds.
+    quint64 membersRevision() const { return m_membersRevision; }
 
     // None until a configuration is set.
     ClockConfig *config() const { return m_config.get(); }
@@ -44,5 +47,6 @@ public:
 private:
     QString m_name = QStringLiteral("Group");
     QList<int> m_clockIndexes;
+    quint64 m_membersRevision;
     std::unique_ptr<ClockConfig> m_config;
 };
