@@ -321,12 +321,14 @@ const QVector<CommandSpec> &commandTable()
          "Ends a quiet period now; an alert that fell due meanwhile is mailed. --weekly\n"
          "clears the weekly quiet hours instead.\n",
          true},
-        {"events", CliCommand::Events, {}, false, {{"clock", ValueKind::Address}, {"since", ValueKind::Text}},
-         "[--clock IP] [--since TIME]",
+        {"events", CliCommand::Events, {}, false,
+         {{"clock", ValueKind::Address}, {"since", ValueKind::Text}, {"changes", ValueKind::Flag}},
+         "[--clock IP] [--since TIME] [--changes]",
          "Prints what happened to the clocks, oldest first, from the journal the window\n"
          "or the monitor keeps: answering or not, NTP state, alerts due, mails, recoveries\n"
          "and quiet periods. TIME is a date (\"2026-12-01\"), a date and time, or a span\n"
-         "back from now (90m, 8h, 2d).\n"},
+         "back from now (90m, 8h, 2d). --changes shows only what operators wrote to\n"
+         "clocks: who (user and host), the fields before and after, the run, the outcome.\n"},
     };
     return table;
 }
