@@ -35,8 +35,6 @@ QString operationText(const QString &operation, const TextCatalogue &texts)
     const auto tr = [&texts](const char *sourceText) { return texts.translate("ClockEventText", sourceText); };
     if (operation == QLatin1String("config"))
         return tr("Configuration sent");
-    if (operation == QLatin1String("change"))
-        return tr("Changed");
     if (operation == QLatin1String("name"))
         return tr("Name set");
     if (operation == QLatin1String("network"))
@@ -45,7 +43,8 @@ QString operationText(const QString &operation, const TextCatalogue &texts)
         return tr("Password changed");
     if (operation == QLatin1String("resolveConflicts"))
         return tr("Address conflict resolved");
-    return tr("Written to");
+    // A change run's, and any a later version names.
+    return tr("Changed");
 }
 
 QString changeText(const ClockEvent &event, const TextCatalogue &texts)

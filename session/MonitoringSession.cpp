@@ -6,6 +6,7 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "persistence/EventJournal.h"
+#include "persistence/OperatorRecorder.h"
 #include "notify/IncidentMailer.h"
 #include "session/QuietRequests.h"
 #include "notify/Reporter.h"
@@ -101,6 +102,7 @@ void MonitoringSession::start()
     if (isWritable() && !m_tracker) {
         m_journal = std::make_unique<EventJournal>(EventJournal::defaultFolder());
         m_tracker = std::make_unique<ClockEventTracker>(m_registry, m_health, *m_journal);
+        m_operators = std::make_unique<OperatorRecorder>(*m_journal);
         connect(m_journal.get(), &EventJournal::writeFailed, this, [this] { m_metrics.recordJournalError(); });
         connect(m_journal.get(), &EventJournal::problemChanged, this, &MonitoringSession::journalProblemChanged);
     }
@@ -138,7 +140,20 @@ void MonitoringSession::stop()
     m_quietRequests.reset();
     m_mailer.reset();
     m_tracker.reset();
+    m_operators.reset();
     m_journal.reset();
+}
+
+void MonitoringSession::recordChange(const QString &ip, const OperatorChange &change)
+{
+    if (!m_operators)
+        return;
+    const DevClock *clock = nullptr;
+    for (const DevClock *listed : m_registry.clocks()) {
+        if (listed->network.ip == ip)
+            clock = listed;
+    }
+    m_operators->record(ip, clock ? clock->name : QString(), clock ? m_registry.groupNameOf(*clock) : QString(), change);
 }
 
 QString MonitoringSession::applyQuietRequest(const QuietRequest &request)
