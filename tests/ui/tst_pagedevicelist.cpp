@@ -395,6 +395,7 @@ void TestPageDeviceList::siteZoneChangedFromFindings()
 
 void TestPageDeviceList::nameSentFromTheWindowInTheHistory()
 {
+    const QDateTime start = QDateTime::currentDateTimeUtc();
     listClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.20"));
     DeviceListPage f;
     QVERIFY(f.session.acquireLock());
@@ -405,10 +406,12 @@ void TestPageDeviceList::nameSentFromTheWindowInTheHistory()
         QTest::mouseClick(dialog.findChild<QPushButton *>("btnNameSend"), Qt::LeftButton);
         return int(QDialog::Accepted);
     });
+    f.dialogs.answerQuestion(QuestionResult::Positive); // "Name changed successfully."
     f.clickManage(0, PageDeviceList::EditSettingsAction);
+    QCOMPARE(f.dialogs.pendingAnswers(), 0);
     QVERIFY(f.session.journal()->flush());
     const QList<ClockEvent> changes = EventJournal::read(
-        EventJournal::defaultFolder(), {QStringLiteral("192.168.0.20"), {}, -1, int(ClockEvent::Kind::Changed)});
+        EventJournal::defaultFolder(), {QStringLiteral("192.168.0.20"), start, -1, int(ClockEvent::Kind::Changed)});
     QCOMPARE(changes.size(), 1);
     QCOMPARE(ClockEventText::describe(changes.at(0)),
              QStringLiteral("Name set by %1@%2: Name Hall \u2192 Lobby")
