@@ -80,6 +80,8 @@ Columns columnsOf(const ClockChange &clock)
     return {fields.join(listSeparator), before.join(listSeparator), after.join(listSeparator)};
 }
 
+} // namespace
+
 // A cell a spreadsheet would run as a formula is written after a "'".
 QByteArray csvField(const QString &text)
 {
@@ -93,8 +95,6 @@ QByteArray csvField(const QString &text)
     }
     return value.toUtf8();
 }
-
-} // namespace
 
 QString planText(const ChangeRunState &state)
 {

@@ -12,6 +12,7 @@
 #include "cli/MailCommands.h"
 #include "cli/MonitorCommand.h"
 #include "cli/QuietCommands.h"
+#include "cli/ReportCommands.h"
 #include "cli/SearchCommands.h"
 #include "cli/StateCommands.h"
 #include "notify/NotificationSettings.h"
@@ -71,6 +72,8 @@ int dispatch(CliSession &session)
         return QuietCommands::unmute(session);
     case CliCommand::Events:
         return QuietCommands::events(session);
+    case CliCommand::ReportAvailability:
+        return ReportCommands::availability(session);
     case CliCommand::AddRange:
         return CommissionCommands::addRange(session);
     case CliCommand::Import:

@@ -325,10 +325,23 @@ const QVector<CommandSpec> &commandTable()
          {{"clock", ValueKind::Address}, {"since", ValueKind::Text}, {"changes", ValueKind::Flag}},
          "[--clock IP] [--since TIME] [--changes]",
          "Prints what happened to the clocks, oldest first, from the journal the window\n"
-         "or the monitor keeps: answering or not, NTP state, alerts due, mails, recoveries\n"
-         "and quiet periods. TIME is a date (\"2026-12-01\"), a date and time, or a span\n"
-         "back from now (90m, 8h, 2d). --changes shows only what operators wrote to\n"
-         "clocks: who (user and host), the fields before and after, the run, the outcome.\n"},
+         "or the monitor keeps: answering or not, NTP state, alerts due, mails, recoveries,\n"
+         "quiet periods, and when monitoring started and stopped. TIME is a date\n"
+         "(\"2026-12-01\"), a date and time, or a span back from now (90m, 8h, 2d).\n"
+         "--changes shows only what operators wrote to clocks: who (user and host), the\n"
+         "fields before and after, the run, the outcome.\n"},
+        {"report availability", CliCommand::ReportAvailability, {}, false,
+         {{"from", ValueKind::Text, true}, {"to", ValueKind::Text, true}, {"group", ValueKind::Text},
+          {"csv", ValueKind::Flag}},
+         "--from TIME --to TIME [--group NAME] [--csv]",
+         "Prints how available and how well synchronised each clock, each group and the\n"
+         "site were from --from up to --to (TIME as for events, or now), from the\n"
+         "history the window or the monitor keeps: the share of time answering and\n"
+         "synchronised, incidents (count, longest, total), the mean time to recovery,\n"
+         "time quiet (a quiet period or weekly quiet hours, left out of the shares) and\n"
+         "time unknown (no monitor was running, or still ahead: never counted as\n"
+         "available). --group keeps one group; --csv prints one row per clock, group\n"
+         "and the site.\n"},
     };
     return table;
 }
@@ -613,6 +626,13 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
     if (first == QLatin1String("config")) {
         if (words.isEmpty() || words.constFirst().startsWith(QLatin1Char('-'))) {
             error = QStringLiteral("config: expected get, set or show");
+            return false;
+        }
+        name += QLatin1Char(' ') + words.takeFirst();
+    }
+    if (first == QLatin1String("report")) {
+        if (words.isEmpty() || words.constFirst().startsWith(QLatin1Char('-'))) {
+            error = QStringLiteral("report: expected availability");
             return false;
         }
         name += QLatin1Char(' ') + words.takeFirst();

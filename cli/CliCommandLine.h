@@ -30,6 +30,7 @@ enum class CliCommand {
     Credentials,
     Version,
     Change,
+    ReportAvailability,
 };
 
 // One parsed command line: the command, its positional arguments and its

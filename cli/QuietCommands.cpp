@@ -230,7 +230,8 @@ int run(CliSession &session, QuietRequest request)
     return ExitSuccess;
 }
 
-// A date, a date and time, or a span back from now.
+} // namespace
+
 QDateTime parseSince(const QString &text, const QDateTime &now)
 {
     static const QRegularExpression span(QStringLiteral("^(\\d{1,6})([mhd])$"));
@@ -250,8 +251,6 @@ QDateTime parseSince(const QString &text, const QDateTime &now)
     }
     return QDateTime();
 }
-
-} // namespace
 
 int mute(CliSession &session)
 {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QDateTime>
+#include <QString>
+
 class CliSession;
 
 // zentick-cli mute, unmute and events: quiet periods and the journal.
@@ -8,5 +11,7 @@ namespace QuietCommands {
 int mute(CliSession &session);
 int unmute(CliSession &session);
 int events(CliSession &session);
+// A date, a date and time, or a span back from now (90m, 8h, 2d), as --since reads it.
+QDateTime parseSince(const QString &text, const QDateTime &now);
 
 } // namespace QuietCommands

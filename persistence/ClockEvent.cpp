@@ -7,7 +7,8 @@
 namespace {
 
 const char *const kindNames[] = {"unreachable", "reachable", "ntp",       "alertDue",       "mailed",
-                                 "mailFailed",  "recovered", "recoveryMailed", "muted", "unmuted", "changed"};
+                                 "mailFailed",  "recovered", "recoveryMailed", "muted", "unmuted",
+                                 "monitorStarted", "monitorStopped", "watched", "changed"};
 constexpr int kindCount = int(sizeof(kindNames) / sizeof(kindNames[0]));
 static_assert(kindCount == ClockEvent::kindCount, "every kind has a name");
 const QString timeFormat = QStringLiteral("yyyy-MM-ddThh:mm:ss.zzzZ");

@@ -20,10 +20,15 @@ struct ClockEvent
         RecoveryMailed,
         Muted,       // a quiet period began (detail: until when, empty: until lifted)
         Unmuted,     // it ended (detail: "lifted" or "expired")
-        Changed,     // an operator wrote to it (detail: an OperatorChange as JSON)
+        // The monitoring session began or ended (no clock): time between a
+        // stop and the next start is unknown to the availability report.
+        MonitorStarted,
+        MonitorStopped,
+        Watched, // first polled in a monitoring session: on the list from here at the latest
+        Changed, // an operator wrote to it (detail: an OperatorChange as JSON)
     };
     // Kinds are stored by number: new ones go at the end.
-    static constexpr int kindCount = 11;
+    static constexpr int kindCount = 14;
 
     QDateTime time; // UTC
     QString ip;

@@ -98,6 +98,12 @@ QString describe(const ClockEvent &event, const TextCatalogue &texts)
     }
     case ClockEvent::Kind::Unmuted:
         return event.detail == QLatin1String("expired") ? tr("Quiet period ended") : tr("Quiet period lifted");
+    case ClockEvent::Kind::MonitorStarted:
+        return tr("Monitoring started");
+    case ClockEvent::Kind::MonitorStopped:
+        return tr("Monitoring stopped");
+    case ClockEvent::Kind::Watched:
+        return tr("Watched by the monitor");
     case ClockEvent::Kind::Changed:
         return changeText(event, texts);
     }

@@ -34,6 +34,9 @@ void ClockEventTracker::clockUpdated(const DevClock &clock, const QDateTime &now
     const auto found = m_seen.constFind(clock.id);
     // Before its first update a clock is taken as well: only trouble is news.
     const Seen before = found != m_seen.constEnd() ? found.value() : Seen{NtpSynchronized, -1, false};
+    // Tells the availability report from when a clock that never failed was watched.
+    if (found == m_seen.constEnd())
+        m_journal.append(eventOf(clock, ClockEvent::Kind::Watched, now));
     Seen after;
     after.ntp = clock.status.NtpSynchronization;
     after.dueAlert = dueAlertOf(clock);

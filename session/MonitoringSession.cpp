@@ -23,6 +23,14 @@ namespace {
 
 constexpr int millisecondsPerSecond = 1000;
 
+ClockEvent monitorEvent(ClockEvent::Kind kind)
+{
+    ClockEvent event;
+    event.time = QDateTime::currentDateTimeUtc();
+    event.kind = kind;
+    return event;
+}
+
 } // namespace
 
 MonitoringSession::MonitoringSession(ClockRegistry &registry, Communication &exchanges, NotificationSettings &alerts,
@@ -105,6 +113,8 @@ void MonitoringSession::start()
         m_operators = std::make_unique<OperatorRecorder>(*m_journal);
         connect(m_journal.get(), &EventJournal::writeFailed, this, [this] { m_metrics.recordJournalError(); });
         connect(m_journal.get(), &EventJournal::problemChanged, this, &MonitoringSession::journalProblemChanged);
+        // Without a record of the runs, time nobody watched would pass for available.
+        m_journal->append(monitorEvent(ClockEvent::Kind::MonitorStarted));
     }
     if (isWritable() && m_mailWanted && !m_mailer) {
         m_mailer = std::make_unique<IncidentMailer>(m_registry, m_health, m_alerts);
@@ -140,6 +150,8 @@ void MonitoringSession::stop()
     m_quietRequests.reset();
     m_mailer.reset();
     m_tracker.reset();
+    if (m_journal)
+        m_journal->append(monitorEvent(ClockEvent::Kind::MonitorStopped));
     m_operators.reset();
     m_journal.reset();
 }

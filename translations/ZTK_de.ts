@@ -1166,11 +1166,19 @@ Ihre Zeilen dorthin verschieben?</translation>
         <translation>Ruhezeit aufgehoben</translation>
     </message>
     <message>
-        <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <source>Monitoring started</source>
+        <translation>Überwachung gestartet</translation>
     </message>
     <message>
-        <source>Changed</source>
+        <source>Monitoring stopped</source>
+        <translation>Überwachung beendet</translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation>Vom Monitor beobachtet</translation>
+    </message>
+    <message>
+        <source>Configuration sent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1187,6 +1195,10 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
     <message>
         <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3506,6 +3518,65 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
         <translation>Ruhezeit-Anfrage %1 nicht befolgt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation>Antwortet</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Störungen</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Längste</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Ausgefallen</translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation>MTTR</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Ruhe</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Uhren</translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation>(keine Gruppe)</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
     </message>
 </context>
 <context>

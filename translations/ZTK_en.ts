@@ -1164,11 +1164,19 @@ Move their rows there?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Configuration sent</source>
+        <source>Monitoring started</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Changed</source>
+        <source>Monitoring stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration sent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1185,6 +1193,10 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3503,6 +3515,65 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

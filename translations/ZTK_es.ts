@@ -1166,11 +1166,19 @@ Move their rows there?</source>
         <translation>Periodo de silencio anulado</translation>
     </message>
     <message>
-        <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <source>Monitoring started</source>
+        <translation>Supervisión iniciada</translation>
     </message>
     <message>
-        <source>Changed</source>
+        <source>Monitoring stopped</source>
+        <translation>Supervisión detenida</translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation>Vigilado por el monitor</translation>
+    </message>
+    <message>
+        <source>Configuration sent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1187,6 +1195,10 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3506,6 +3518,65 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
         <translation>Solicitud de periodo de silencio %1 no atendida: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation>Responde</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Sincronizado</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Incidentes</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Más largo</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Caído</translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation>MTTR</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silencio</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Relojes</translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation>(sin grupo)</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sitio</translation>
     </message>
 </context>
 <context>

@@ -1166,11 +1166,19 @@ Déplacer leurs lignes là-bas ?</translation>
         <translation>Période de silence levée</translation>
     </message>
     <message>
-        <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <source>Monitoring started</source>
+        <translation>Surveillance démarrée</translation>
     </message>
     <message>
-        <source>Changed</source>
+        <source>Monitoring stopped</source>
+        <translation>Surveillance arrêtée</translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation>Surveillée par le moniteur</translation>
+    </message>
+    <message>
+        <source>Configuration sent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1187,6 +1195,10 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
     <message>
         <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3506,6 +3518,65 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
         <translation>Demande de période de silence %1 non suivie : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation>Répond</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Synchronisée</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Incidents</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Le plus long</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Hors service</translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation>MTTR</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silence</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Horloges</translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation>(sans groupe)</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
     </message>
 </context>
 <context>

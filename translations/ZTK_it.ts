@@ -1166,11 +1166,19 @@ Spostare lì le loro righe?</translation>
         <translation>Periodo di silenzio revocato</translation>
     </message>
     <message>
-        <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <source>Monitoring started</source>
+        <translation>Monitoraggio avviato</translation>
     </message>
     <message>
-        <source>Changed</source>
+        <source>Monitoring stopped</source>
+        <translation>Monitoraggio fermato</translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation>Osservato dal monitor</translation>
+    </message>
+    <message>
+        <source>Configuration sent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1187,6 +1195,10 @@ Spostare lì le loro righe?</translation>
     </message>
     <message>
         <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3506,6 +3518,65 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
         <translation>Richiesta di periodo di silenzio %1 non eseguita: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation>Risponde</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Sincronizzato</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Incidenti</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Il più lungo</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Non disponibile</translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation>MTTR</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silenzio</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Orologio</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Orologi</translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation>(nessun gruppo)</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sito</translation>
     </message>
 </context>
 <context>

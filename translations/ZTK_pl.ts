@@ -1166,11 +1166,19 @@ Przenieść tam ich wiersze?</translation>
         <translation>Wyciszenie odwołano</translation>
     </message>
     <message>
-        <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <source>Monitoring started</source>
+        <translation>Rozpoczęto monitorowanie</translation>
     </message>
     <message>
-        <source>Changed</source>
+        <source>Monitoring stopped</source>
+        <translation>Zatrzymano monitorowanie</translation>
+    </message>
+    <message>
+        <source>Watched by the monitor</source>
+        <translation>Obserwowany przez monitor</translation>
+    </message>
+    <message>
+        <source>Configuration sent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1187,6 +1195,10 @@ Przenieść tam ich wiersze?</translation>
     </message>
     <message>
         <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3513,6 +3525,65 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Quiet request %1 not obeyed: %2</source>
         <translation>Żądanie okresu ciszy %1 niewykonane: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>Answering</source>
+        <translation>Odpowiada</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Zsynchronizowany</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Incydenty</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Najdłuższy</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Niedostępny</translation>
+    </message>
+    <message>
+        <source>MTTR</source>
+        <translation>MTTR</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Cisza</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Nieznany</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Zegar</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupa</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Zegary</translation>
+    </message>
+    <message>
+        <source>(no group)</source>
+        <translation>(bez grupy)</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Obiekt</translation>
     </message>
 </context>
 <context>

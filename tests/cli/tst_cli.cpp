@@ -85,7 +85,7 @@ void TestCli::usageNamesEveryCommand()
     const QString usage = CliCommandLine::usage();
     const QStringList commands = {"discover", "list", "add", "remove", "status", "config get", "config set",
                                   "config show", "name", "network", "password", "resolve-conflicts", "test-mail",
-                                  "monitor", "audit", "add-range", "import", "change"};
+                                  "monitor", "audit", "add-range", "import", "change", "report availability"};
     for (const QString &command : commands) {
         QVERIFY2(usage.contains(QStringLiteral("\n  ") + command + QLatin1Char(' '))
                      || usage.contains(QStringLiteral("\n  ") + command + QLatin1Char('\n')),

@@ -327,6 +327,16 @@ void TestCliLocal::quietPeriodWhileTheMonitorHoldsTheList()
         kinds << event.toObject().value("kind").toString();
     QVERIFY2(kinds.contains("muted"), qPrintable(kinds.join(',')));
     QVERIFY(cli.stateBytes().contains(" quietUntil=\""));
+
+    // The run is in the history: after the monitor stopped, time is unknown, not available.
+    const CliProcess::Result report
+        = cli.run({"--json", "report", "availability", "--from", "1h", "--to", "2099-01-01"});
+    QCOMPARE(report.exitCode, 0);
+    const QJsonObject figures = report.json().object().value("clocks").toArray().at(0).toObject();
+    QCOMPARE(figures.value("ip").toString(), QStringLiteral("127.0.0.2"));
+    QVERIFY2(figures.value("unknownSeconds").toDouble() > 1e9, report.out);
+    QCOMPARE(report.json().object().value("site").toObject().value("clocks").toInt(), 1);
+    QCOMPARE(cli.run({"report", "availability", "--from", "2026-12-02", "--to", "2026-12-01"}).exitCode, 2);
 }
 
 // The printers' texts are checked in process (tst_cli) and the human form in

@@ -123,7 +123,7 @@ void TestIncidents::powerCutGivesOneIncidentAndOneRecovery()
         QVERIFY(!previous.isValid() || previous <= event.time);
         previous = event.time;
     }
-    QCOMPARE(story, QStringList({"unreachable", "alertDue", "mailed", "reachable", "ntp", "recovered",
+    QCOMPARE(story, QStringList({"watched", "unreachable", "alertDue", "mailed", "reachable", "ntp", "recovered",
                                  "recoveryMailed"}));
 }
 

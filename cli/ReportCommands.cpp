@@ -1,0 +1,209 @@
+#include "cli/ReportCommands.h"
+
+#include "cli/ChangeReport.h"
+#include "cli/CliSession.h"
+#include "cli/ClockPrinter.h"
+#include "cli/QuietCommands.h"
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "model/DevGroup.h"
+#include "persistence/EventJournal.h"
+#include "session/AvailabilityReport.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <algorithm>
+
+namespace ReportCommands {
+
+namespace {
+
+using Figures = AvailabilityReport::Figures;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportCommands", text);
+}
+
+// "99.80 %"; "-" when no time was counted.
+QString shareText(double share)
+{
+    return share < 0 ? QStringLiteral("-") : QStringLiteral("%1 %").arg(share * 100.0, 0, 'f', 2);
+}
+
+// Hours and minutes, "26:05"; "-" for none.
+QString durationText(qint64 secs)
+{
+    if (secs < 0)
+        return QStringLiteral("-");
+    const qint64 minutes = secs / 60;
+    return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QJsonValue shareJson(double share)
+{
+    return share < 0 ? QJsonValue() : QJsonValue(share);
+}
+
+QJsonObject figuresJson(const Figures &f)
+{
+    QJsonObject object{{QStringLiteral("clocks"), f.clocks},
+                       {QStringLiteral("answeringShare"), shareJson(f.answeringShare())},
+                       {QStringLiteral("synchronisedShare"), shareJson(f.synchronisedShare())},
+                       {QStringLiteral("answeringSeconds"), f.answeringSecs},
+                       {QStringLiteral("synchronisedSeconds"), f.synchronisedSecs},
+                       {QStringLiteral("incidents"), f.incidents},
+                       {QStringLiteral("longestIncidentSeconds"), f.longestIncidentSecs},
+                       {QStringLiteral("incidentSeconds"), f.downSecs},
+                       {QStringLiteral("meanRecoverySeconds"),
+                        f.meanRecoverySecs() < 0 ? QJsonValue() : QJsonValue(f.meanRecoverySecs())},
+                       {QStringLiteral("quietSeconds"), f.quietSecs},
+                       {QStringLiteral("unknownSeconds"), f.unknownSecs}};
+    if (!f.ip.isEmpty()) {
+        object.insert(QStringLiteral("ip"), f.ip);
+        object.insert(QStringLiteral("group"), f.group);
+    }
+    object.insert(QStringLiteral("name"), f.name);
+    return object;
+}
+
+QStringList figuresCells(const Figures &f)
+{
+    return {shareText(f.answeringShare()),       shareText(f.synchronisedShare()), QString::number(f.incidents),
+            durationText(f.longestIncidentSecs), durationText(f.downSecs),         durationText(f.meanRecoverySecs()),
+            durationText(f.quietSecs),           durationText(f.unknownSecs)};
+}
+
+QByteArray csvOf(const AvailabilityReport::Result &result)
+{
+    QByteArray csv = "scope,name,ip,group,answering_share,synchronised_share,"
+                     "incidents,longest_incident_s,"
+                     "incident_s,mean_recovery_s,quiet_s,unknown_s\n";
+    const auto row = [&csv](const char *scope, const Figures &f) {
+        const QStringList cells{QLatin1String(scope),
+                                f.name,
+                                f.ip,
+                                f.group,
+                                f.answeringShare() < 0 ? QString() : QString::number(f.answeringShare(), 'f', 6),
+                                f.synchronisedShare() < 0 ? QString() : QString::number(f.synchronisedShare(), 'f', 6),
+                                QString::number(f.incidents),
+                                QString::number(f.longestIncidentSecs),
+                                QString::number(f.downSecs),
+                                f.meanRecoverySecs() < 0 ? QString() : QString::number(f.meanRecoverySecs()),
+                                QString::number(f.quietSecs),
+                                QString::number(f.unknownSecs)};
+        QList<QByteArray> line;
+        for (const QString &cell : cells)
+            line << ChangeReport::csvField(cell);
+        csv += line.join(',') + '\n';
+    };
+    for (const Figures &f : result.clocks)
+        row("clock", f);
+    for (const Figures &f : result.groups)
+        row("group", f);
+    row("site", result.site);
+    return csv;
+}
+
+QString textOf(const AvailabilityReport::Result &result)
+{
+    const QStringList figureHeads{tr("Answering"), tr("Synchronised"), tr("Incidents"), tr("Longest"),
+                                  tr("Down"),      tr("MTTR"),         tr("Quiet"),     tr("Unknown")};
+    QList<QStringList> rows{QStringList{tr("Clock"), tr("IP"), tr("Group")} + figureHeads};
+    for (const Figures &f : result.clocks)
+        rows.append(QStringList{f.name, f.ip, f.group} + figuresCells(f));
+    QList<QStringList> groups{QStringList{tr("Group"), tr("Clocks")} + figureHeads};
+    for (const Figures &f : result.groups)
+        groups.append(QStringList{f.name.isEmpty() ? tr("(no group)") : f.name, QString::number(f.clocks)}
+                      + figuresCells(f));
+    groups.append(QStringList{tr("Site"), QString::number(result.site.clocks)} + figuresCells(result.site));
+    return ClockPrinter::formatTable(rows) + QLatin1Char('\n') + ClockPrinter::formatTable(groups);
+}
+
+} // namespace
+
+int availability(CliSession &session)
+{
+    const CliInvocation &in = session.invocation();
+    const QDateTime now = QDateTime::currentDateTime();
+    QDateTime bounds[2];
+    const char *const names[] = {"from", "to"};
+    for (int i = 0; i < 2; ++i) {
+        const QString text = in.option(QLatin1String(names[i]));
+        bounds[i] = QuietCommands::parseSince(text, now);
+        if (!bounds[i].isValid()) {
+            return session.usageError(QStringLiteral("report availability: --%1: \"%2\" is not a date like "
+                                                     "2026-12-01, a date and time, or a span like 8h")
+                                          .arg(QLatin1String(names[i]), text));
+        }
+    }
+    const QDateTime from = bounds[0].toUTC();
+    const QDateTime to = bounds[1].toUTC();
+    if (to <= from)
+        return session.usageError(QStringLiteral("report availability: --to must be after --from"));
+    if (const int loaded = session.loadState())
+        return loaded;
+
+    const ClockRegistry &registry = session.registry();
+    const QString group = in.option(QStringLiteral("group"));
+    const bool oneGroup = in.hasOption(QStringLiteral("group"));
+    if (oneGroup) {
+        const QList<DevGroup *> groups = registry.groups();
+        if (std::none_of(groups.cbegin(), groups.cend(), [&](const DevGroup *g) { return g->name() == group; }))
+            return session.output().failed(QStringLiteral("report availability: no group \"%1\"").arg(group));
+    }
+    QList<AvailabilityReport::Clock> clocks;
+    for (const DevClock *clock : registry.clocks()) {
+        AvailabilityReport::Clock entry{clock->network.ip, clock->name, registry.groupNameOf(*clock), {}};
+        entry.quietHours.append(clock->quietHours);
+        if (const DevGroup *own = registry.groupOfClock(clock))
+            entry.quietHours.append(own->quietHours);
+        clocks.append(entry);
+    }
+
+    int damaged = 0;
+    QString problem;
+    const QList<ClockEvent> events = EventJournal::read(EventJournal::defaultFolder(), {}, &damaged, &problem);
+    CliOutput &out = session.output();
+    // Figures from a history that cannot be read would be invented.
+    if (!problem.isEmpty())
+        return out.failed(QStringLiteral("report availability: the history cannot be read: %1").arg(problem));
+    AvailabilityReport::Result result = AvailabilityReport::compute(from, to, clocks, events, now.toUTC());
+    if (oneGroup) {
+        AvailabilityReport::Result only;
+        for (const Figures &f : qAsConst(result.clocks)) {
+            if (f.group == group) {
+                only.clocks.append(f);
+                only.site.add(f);
+            }
+        }
+        for (const Figures &f : qAsConst(result.groups)) {
+            if (f.name == group)
+                only.groups.append(f);
+        }
+        result = only;
+    }
+
+    QJsonArray clockArray;
+    for (const Figures &f : qAsConst(result.clocks))
+        clockArray.append(figuresJson(f));
+    QJsonArray groupArray;
+    for (const Figures &f : qAsConst(result.groups))
+        groupArray.append(figuresJson(f));
+    out.document(QJsonObject{{QStringLiteral("from"), from.toString(Qt::ISODate)},
+                             {QStringLiteral("to"), to.toString(Qt::ISODate)},
+                             {QStringLiteral("clocks"), clockArray},
+                             {QStringLiteral("groups"), groupArray},
+                             {QStringLiteral("site"), figuresJson(result.site)}});
+    if (damaged > 0)
+        out.message(QStringLiteral("%1 damaged lines of the journal were skipped.").arg(damaged));
+    if (in.hasOption(QStringLiteral("csv")) && !out.json())
+        out.data(csvOf(result), false);
+    else
+        out.text(textOf(result));
+    return ExitSuccess;
+}
+
+} // namespace ReportCommands
