@@ -10,6 +10,7 @@
 #include "operations/change/ChangeRun.h"
 #include "operations/change/ConfigFieldAccess.h"
 #include "persistence/ChangeRunFile.h"
+#include "persistence/ClockEvent.h"
 #include "persistence/ConfigurationFileActions.h"
 #include "persistence/ConfigurationFiles.h"
 
@@ -313,6 +314,18 @@ int change(CliSession &session)
     QObject::connect(&run, &ChangeRun::waveStarted, &session.progress(), [&session](int number, int clocks) {
         session.progress().finish();
         session.progress().start(tr("Wave %1: %2 clocks").arg(number).arg(clocks));
+    });
+    // Each clock is in the history as soon as it is done: a run killed later keeps them.
+    QObject::connect(&run, &ChangeRun::clockFinished, &session.progress(), [&session, &run](int index) {
+        const ClockChange &clock = run.state().clocks.at(index);
+        OperatorChange change;
+        change.operation = QStringLiteral("change");
+        change.run = run.state().id;
+        for (const FieldChange &field : clock.changes)
+            change.fields.append({field.field, field.before, field.after});
+        change.done = clock.state == ClockChange::State::Verified;
+        change.reason = change.done ? QString() : clock.error;
+        session.recordChange(clock.ip, change);
     });
     session.progress().start(tr("Sending the change"));
     run.apply();

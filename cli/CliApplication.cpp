@@ -114,7 +114,10 @@ int run(ClockRegistry &registry, const QStringList &arguments, bool progressOnTe
         invocation.intOption(QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)),
         AppSettings::pollCeiling(ExchangeSchedule::DefaultPollCeiling));
     CliSession session(registry, exchanges, alerts, invocation, output, progressOnTerminal);
-    const int status = dispatch(session);
+    int status = dispatch(session);
+    // A change the history did not take is no silent success.
+    if (!session.recordedChanges() && status == ExitSuccess)
+        status = ExitFailed;
     // A command stopped by a signal leaves exchanges running; they end within
     // their waits, and the process must not end under them (their sockets
     // need what the toolkit tears down at exit).

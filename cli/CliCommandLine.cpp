@@ -321,12 +321,15 @@ const QVector<CommandSpec> &commandTable()
          "Ends a quiet period now; an alert that fell due meanwhile is mailed. --weekly\n"
          "clears the weekly quiet hours instead.\n",
          true},
-        {"events", CliCommand::Events, {}, false, {{"clock", ValueKind::Address}, {"since", ValueKind::Text}},
-         "[--clock IP] [--since TIME]",
+        {"events", CliCommand::Events, {}, false,
+         {{"clock", ValueKind::Address}, {"since", ValueKind::Text}, {"changes", ValueKind::Flag}},
+         "[--clock IP] [--since TIME] [--changes]",
          "Prints what happened to the clocks, oldest first, from the journal the window\n"
          "or the monitor keeps: answering or not, NTP state, alerts due, mails, recoveries,\n"
          "quiet periods, and when monitoring started and stopped. TIME is a date\n"
-         "(\"2026-12-01\"), a date and time, or a span back from now (90m, 8h, 2d).\n"},
+         "(\"2026-12-01\"), a date and time, or a span back from now (90m, 8h, 2d).\n"
+         "--changes shows only what operators wrote to clocks: who (user and host), the\n"
+         "fields before and after, the run, the outcome.\n"},
         {"report availability", CliCommand::ReportAvailability, {}, false,
          {{"from", ValueKind::Text, true}, {"to", ValueKind::Text, true}, {"group", ValueKind::Text},
           {"csv", ValueKind::Flag}},

@@ -5,10 +5,14 @@
 #include "operations/DataSender.h"
 #include "model/DevClock.h"
 #include "session/DeviceListLock.h"
+#include "persistence/EventJournal.h"
+#include "persistence/OperatorRecorder.h"
 #include "persistence/StateFile.h"
 #include "session/StateLoad.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 #include <QEventLoop>
 #include <QFileInfo>
 
@@ -24,6 +28,28 @@ CliSession::CliSession(ClockRegistry &registry, Communication &exchanges, Notifi
 }
 
 CliSession::~CliSession() = default;
+
+bool CliSession::recordedChanges()
+{
+    if (!m_operators || m_operators->flush())
+        return true;
+    m_output.message(QStringLiteral("The change is made, but the history could not be written: %1")
+                         .arg(m_journal->problem()));
+    return false;
+}
+
+void CliSession::recordChange(const QString &ip, const OperatorChange &change)
+{
+    if (!m_operators) {
+        m_journal = std::make_unique<EventJournal>(EventJournal::defaultFolder());
+        m_operators = std::make_unique<OperatorRecorder>(*m_journal);
+    }
+    const QList<DevClock *> clocks = m_registry.clocks();
+    const auto listed = std::find_if(clocks.cbegin(), clocks.cend(),
+                                     [&ip](const DevClock *clock) { return clock->network.ip == ip; });
+    m_operators->record(ip, listed != clocks.cend() ? (*listed)->name : QString(),
+                        listed != clocks.cend() ? m_registry.groupNameOf(**listed) : QString(), change);
+}
 
 int CliSession::loadState(Access access, Quietly quietly)
 {

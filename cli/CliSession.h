@@ -15,6 +15,9 @@ class Communication;
 class DataSender;
 class DevClock;
 class DeviceListLock;
+class EventJournal;
+class OperatorRecorder;
+struct OperatorChange;
 struct NotificationSettings;
 
 // What every command handler of one run shares: the parsed command line, the
@@ -92,6 +95,14 @@ public:
     static bool findInterface(const QString &address, NetworkCardData &card);
 
     // What became of a sender.
+    // Writes what an operator did to the clock at ip into the history (its
+    // name and group from the list where it is listed). The history is
+    // opened on the first change.
+    void recordChange(const QString &ip, const OperatorChange &change);
+    // Writes the changes recorded; false (and a message) when the history
+    // cannot take them.
+    bool recordedChanges();
+
     enum class Outcome { Finished, Failed, Canceled };
     // Waits for a queued sender to end, showing progress under label. onEnd
     // runs while the sender still exists (the pool deletes it right after),
@@ -107,5 +118,7 @@ private:
     CliOutput &m_output;
     std::unique_ptr<ProgressIndicator> m_progress;
     std::unique_ptr<DeviceListLock> m_lock;
+    std::unique_ptr<EventJournal> m_journal;
+    std::unique_ptr<OperatorRecorder> m_operators;
     bool m_lockHeldElsewhere = false;
 };

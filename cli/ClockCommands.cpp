@@ -7,6 +7,7 @@
 #include "operations/Communication.h"
 #include "persistence/ConfigurationFileActions.h"
 #include "persistence/ConfigurationFiles.h"
+#include "persistence/ClockEvent.h"
 #include "model/DevClock.h"
 #include "operations/GetConfigurationSender.h"
 #include "operations/GetStatusSender.h"
@@ -121,6 +122,23 @@ int saveRecord(CliSession &session, const CliSession::Target &target, int status
     if (status != ExitSuccess || !target.listed)
         return status;
     return session.saveState() ? ExitSuccess : ExitFailed;
+}
+
+// The history's record of one write to a clock.
+OperatorChange operatorChange(const QString &operation, QVector<OperatorChange::Field> fields, bool done,
+                              const QString &reason)
+{
+    OperatorChange change;
+    change.operation = operation;
+    change.fields = std::move(fields);
+    change.done = done;
+    change.reason = done ? QString() : reason;
+    return change;
+}
+
+QString failureText(const SimpleResult &result)
+{
+    return ErrorText::operationFailed(result.error, result.reason);
 }
 
 QJsonObject networkJson(const ClockNetworkSettings &settings)
@@ -252,11 +270,13 @@ int configSet(CliSession &session)
     if (config->incompletePart() != ConfigPart::None)
         return out.failed(ConfigParts::notWholeText(config->incompletePart()));
     QList<SenderTarget> targets;
+    QStringList addresses;
     for (const QString &ip : ips) {
         CliSession::Target target;
         if (!session.resolveTarget(ip, target))
             return ExitFailed;
         targets.append(target.target);
+        addresses.append(target.ip);
     }
 
     QVector<bool> succeeded;
@@ -284,6 +304,10 @@ int configSet(CliSession &session)
             result.insert(QStringLiteral("reason"), reason);
         results.append(result);
         rows.append({ips.at(i), ok ? tr("sent") : tr("failed"), reason});
+        session.recordChange(addresses.at(i),
+                             operatorChange(QStringLiteral("config"),
+                                            {{QStringLiteral("configuration"), QString(), QFileInfo(path).fileName()}}, ok,
+                                            reason.isEmpty() ? ErrorText::operationFailed(error, QString()) : reason));
     }
     out.document({{QStringLiteral("file"), path}, {QStringLiteral("results"), results}});
     out.text(ClockPrinter::formatTable(rows));
@@ -307,6 +331,9 @@ int name(CliSession &session)
         return session.output().failed(ParameterText::nameRefusalText());
     SimpleSender *sender = session.exchanges().setName(target.target, newName);
     const SimpleResult result = runSimple(session, sender, tr("Sending name"));
+    session.recordChange(ip, operatorChange(QStringLiteral("name"),
+                                            {{QStringLiteral("Name"), target.listed ? target.listed->name : QString(), newName}},
+                                            result.succeeded, failureText(result)));
     // The list, the report and the board show the clock's new name at once.
     if (result.succeeded && target.listed) {
         target.listed->name = newName;
@@ -349,6 +376,19 @@ int network(CliSession &session)
     // Addressed to where the clock is now, not to the address being set.
     SetNetworkSender *sender = session.exchanges().setNetwork(target.target, settings);
     const SimpleResult result = runSimple(session, sender, tr("Sending network settings"));
+    {
+        // Only what differs from the record; every field when there is none.
+        const QJsonObject after = networkJson(settings);
+        const QJsonObject before = target.listed ? networkJson(target.listed->network) : QJsonObject();
+        QVector<OperatorChange::Field> fields;
+        for (auto it = after.constBegin(); it != after.constEnd(); ++it) {
+            const QString now = it.value().toVariant().toString();
+            const QString was = before.value(it.key()).toVariant().toString();
+            if (!target.listed || now != was)
+                fields.append({it.key(), was, now});
+        }
+        session.recordChange(ip, operatorChange(QStringLiteral("network"), fields, result.succeeded, failureText(result)));
+    }
     // Started from the record, so only the fields sent differ from it.
     if (result.succeeded && target.listed) {
         target.listed->network = settings;
@@ -372,6 +412,8 @@ int password(CliSession &session)
         return session.output().failed(ParameterText::passwordRefusalText());
     SimpleSender *sender = session.exchanges().setPassword(target.target, oldPassword, newPassword);
     const SimpleResult result = runSimple(session, sender, tr("Sending password"));
+    // That it changed, never to what.
+    session.recordChange(ip, operatorChange(QStringLiteral("password"), {}, result.succeeded, failureText(result)));
     // Later requests authenticate with the new password.
     if (result.succeeded && target.listed) {
         target.listed->password = newPassword;

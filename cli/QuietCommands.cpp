@@ -271,6 +271,8 @@ int events(CliSession &session)
     const CliInvocation &invocation = session.invocation();
     EventJournal::Filter filter;
     filter.ip = invocation.option(QStringLiteral("clock"));
+    if (invocation.hasOption(QStringLiteral("changes")))
+        filter.kind = int(ClockEvent::Kind::Changed);
     if (invocation.hasOption(QStringLiteral("since"))) {
         filter.since = parseSince(invocation.option(QStringLiteral("since")), QDateTime::currentDateTime());
         if (!filter.since.isValid()) {

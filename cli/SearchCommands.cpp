@@ -7,6 +7,7 @@
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
 #include "operations/ConflictResolver.h"
+#include "persistence/ClockEvent.h"
 #include "model/DevClock.h"
 #include "operations/DeviceFinder.h"
 #include "operations/GetStatusSender.h"
@@ -211,6 +212,15 @@ int resolveConflicts(CliSession &session)
             readdressed = done->readdressed();
             error = ended->errorCode();
         });
+    for (const ClockIntake::Readdressed &moved : readdressed) {
+        OperatorChange change;
+        change.operation = QStringLiteral("resolveConflicts");
+        change.fields = {{QStringLiteral("ip"), moved.oldIp, moved.newIp}, {QStringLiteral("mac"), moved.oldMac, moved.newMac}};
+        change.done = moved.addressTaken;
+        if (!change.done)
+            change.reason = moved.addressed ? tr("The clock refused the new address.") : tr("No address was left for it.");
+        session.recordChange(moved.oldIp, change);
+    }
     if (outcome == CliSession::Outcome::Failed)
         return searchFailed(session, error);
     const QStringList followed = ClockIntake(session.registry())

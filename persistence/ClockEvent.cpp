@@ -1,5 +1,6 @@
 #include "persistence/ClockEvent.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -7,7 +8,7 @@ namespace {
 
 const char *const kindNames[] = {"unreachable", "reachable", "ntp",       "alertDue",       "mailed",
                                  "mailFailed",  "recovered", "recoveryMailed", "muted", "unmuted",
-                                 "monitorStarted", "monitorStopped", "watched"};
+                                 "monitorStarted", "monitorStopped", "watched", "changed"};
 constexpr int kindCount = int(sizeof(kindNames) / sizeof(kindNames[0]));
 static_assert(kindCount == ClockEvent::kindCount, "every kind has a name");
 const QString timeFormat = QStringLiteral("yyyy-MM-ddThh:mm:ss.zzzZ");
@@ -27,7 +28,11 @@ QByteArray ClockEvent::toJson() const
         object.insert(QStringLiteral("alert"), alert);
     if (clocks > 0)
         object.insert(QStringLiteral("clocks"), clocks);
-    if (!detail.isEmpty())
+    // An operator's change is an object of its own, not a string to parse twice.
+    const QJsonDocument change = kind == Kind::Changed ? QJsonDocument::fromJson(detail.toUtf8()) : QJsonDocument();
+    if (change.isObject())
+        object.insert(QStringLiteral("change"), change.object());
+    else if (!detail.isEmpty())
         object.insert(QStringLiteral("detail"), detail);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
@@ -57,6 +62,9 @@ bool ClockEvent::fromJson(const QByteArray &line, ClockEvent &event)
     event.alert = object.value(QStringLiteral("alert")).toInt(-1);
     event.clocks = object.value(QStringLiteral("clocks")).toInt(0);
     event.detail = object.value(QStringLiteral("detail")).toString();
+    const QJsonValue change = object.value(QStringLiteral("change"));
+    if (event.kind == Kind::Changed && change.isObject())
+        event.detail = QString::fromUtf8(QJsonDocument(change.toObject()).toJson(QJsonDocument::Compact));
     return true;
 }
 
@@ -64,4 +72,56 @@ QString ClockEvent::kindName(Kind kind)
 {
     const int index = int(kind);
     return index >= 0 && index < kindCount ? QLatin1String(kindNames[index]) : QString();
+}
+
+namespace {
+
+QString bounded(const QString &text)
+{
+    return text.left(OperatorChange::MaxText);
+}
+
+} // namespace
+
+QByteArray OperatorChange::toJson() const
+{
+    QJsonArray list;
+    for (const Field &entry : fields.mid(0, MaxFields)) {
+        list.append(QJsonObject{{QStringLiteral("field"), bounded(entry.field)},
+                                {QStringLiteral("before"), bounded(entry.before)},
+                                {QStringLiteral("after"), bounded(entry.after)}});
+    }
+    QJsonObject object{{QStringLiteral("user"), bounded(user)},
+                       {QStringLiteral("host"), bounded(host)},
+                       {QStringLiteral("operation"), bounded(operation)},
+                       {QStringLiteral("fields"), list},
+                       {QStringLiteral("outcome"), done ? QStringLiteral("done") : QStringLiteral("failed")}};
+    if (!run.isEmpty())
+        object.insert(QStringLiteral("run"), bounded(run));
+    if (!reason.isEmpty())
+        object.insert(QStringLiteral("reason"), bounded(reason));
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+bool OperatorChange::fromJson(const QByteArray &json, OperatorChange &change)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    if (!document.isObject())
+        return false;
+    const QJsonObject object = document.object();
+    change = OperatorChange();
+    change.user = bounded(object.value(QStringLiteral("user")).toString());
+    change.host = bounded(object.value(QStringLiteral("host")).toString());
+    change.operation = bounded(object.value(QStringLiteral("operation")).toString());
+    change.run = bounded(object.value(QStringLiteral("run")).toString());
+    change.done = object.value(QStringLiteral("outcome")).toString() == QLatin1String("done");
+    change.reason = bounded(object.value(QStringLiteral("reason")).toString());
+    const QJsonArray list = object.value(QStringLiteral("fields")).toArray();
+    for (int i = 0; i < list.size() && i < MaxFields; ++i) {
+        const QJsonObject entry = list.at(i).toObject();
+        change.fields.append({bounded(entry.value(QStringLiteral("field")).toString()),
+                              bounded(entry.value(QStringLiteral("before")).toString()),
+                              bounded(entry.value(QStringLiteral("after")).toString())});
+    }
+    return true;
 }

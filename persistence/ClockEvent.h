@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QVector>
 
 // One thing that happened to a clock. The history, the history view, the
 // monitor and `zentick-cli events` all read these.
@@ -24,9 +25,10 @@ struct ClockEvent
         MonitorStarted,
         MonitorStopped,
         Watched, // first polled in a monitoring session: on the list from here at the latest
+        Changed, // an operator wrote to it (detail: an OperatorChange as JSON)
     };
     // Kinds are stored by number: new ones go at the end.
-    static constexpr int kindCount = 13;
+    static constexpr int kindCount = 14;
 
     QDateTime time; // UTC
     QString ip;
@@ -51,4 +53,32 @@ struct ClockEventFilter
     QString ip;      // empty: every clock
     QDateTime since; // invalid: from the start
     int limit = -1;  // the newest this many; -1: all
+    int kind = -1;   // a ClockEvent::Kind; -1: every kind
+};
+
+// What one write of an operator to a clock did: who, which fields, the run
+// it was part of, and whether it took. Passwords are never kept here.
+struct OperatorChange
+{
+    struct Field
+    {
+        QString field;
+        QString before; // empty where it is not known
+        QString after;
+    };
+    // Longer texts are cut: an event stays one modest row.
+    static constexpr int MaxFields = 64;
+    static constexpr int MaxText = 256;
+
+    QString user;
+    QString host;
+    QString operation; // "config", "change", "name", "network", "password", "resolveConflicts"
+    QString run;       // the change run's id, if any
+    QVector<Field> fields;
+    bool done = false;
+    QString reason; // why it failed
+
+    QByteArray toJson() const;
+    // False for a detail that is not one (an event of an older writer).
+    static bool fromJson(const QByteArray &json, OperatorChange &change);
 };

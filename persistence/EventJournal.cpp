@@ -376,7 +376,8 @@ QList<ClockEvent> EventJournal::parse(const QByteArray &data, const Filter &filt
             if (!fromDamagedJson(line, event))
                 continue;
         }
-        if ((!filter.ip.isEmpty() && event.ip != filter.ip) || (filter.since.isValid() && event.time < filter.since))
+        if ((!filter.ip.isEmpty() && event.ip != filter.ip) || (filter.since.isValid() && event.time < filter.since)
+            || (filter.kind >= 0 && int(event.kind) != filter.kind))
             continue;
         events.append(event);
     }

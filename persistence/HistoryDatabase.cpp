@@ -448,7 +448,9 @@ qint64 HistoryDatabase::trim(const QDateTime &oldest, qint64 maxBytes, QString *
 QList<ClockEvent> HistoryDatabase::select(const ClockEventFilter &filter, QString *why, bool *damaged)
 {
     QByteArray sql = "SELECT e.id, a.ip, l.name, l.grp, e.kind, e.ntp, e.alert, e.clocks, e.detail FROM events e "
-                     "JOIN addresses a ON a.id = e.address JOIN labels l ON l.id = e.label WHERE e.id >= ?2";
+                     "JOIN addresses a ON a.id = e.address JOIN labels l ON l.id = e.label WHERE e.id >= ?2 "
+                     // Kinds a newer version added are passed over, not taken for another.
+                     "AND e.kind >= 0 AND e.kind < ?5 AND (?4 < 0 OR e.kind = ?4)";
     if (!filter.ip.isEmpty())
         sql += " AND e.address = (SELECT id FROM addresses WHERE ip = ?1)";
     sql += " ORDER BY e.id DESC LIMIT ?3";
@@ -459,6 +461,8 @@ QList<ClockEvent> HistoryDatabase::select(const ClockEventFilter &filter, QStrin
     statement.bind(2, filter.since.isValid() ? keyOf(filter.since.toMSecsSinceEpoch())
                                              : std::numeric_limits<qint64>::min());
     statement.bind(3, qint64(filter.limit));
+    statement.bind(4, qint64(filter.kind));
+    statement.bind(5, qint64(ClockEvent::kindCount));
     QList<ClockEvent> events;
     while (statement.step() == SQLITE_ROW) {
         ClockEvent event;
@@ -466,7 +470,7 @@ QList<ClockEvent> HistoryDatabase::select(const ClockEventFilter &filter, QStrin
         event.ip = statement.text(1);
         event.name = statement.text(2);
         event.group = statement.text(3);
-        event.kind = ClockEvent::Kind(std::clamp(statement.number(4, 0), 0, ClockEvent::kindCount - 1));
+        event.kind = ClockEvent::Kind(statement.number(4, 0));
         event.ntp = statement.number(5, -1);
         event.alert = statement.number(6, -1);
         event.clocks = statement.number(7, 0);

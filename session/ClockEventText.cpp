@@ -4,6 +4,7 @@
 #include "notify/IncidentMail.h"
 
 #include <QDateTime>
+#include <QStringList>
 
 namespace ClockEventText {
 
@@ -27,6 +28,44 @@ QString ntpText(int state, const TextCatalogue &texts)
     default:
         return texts.translate("DevClock", "No status available");
     }
+}
+
+QString operationText(const QString &operation, const TextCatalogue &texts)
+{
+    const auto tr = [&texts](const char *sourceText) { return texts.translate("ClockEventText", sourceText); };
+    if (operation == QLatin1String("config"))
+        return tr("Configuration sent");
+    if (operation == QLatin1String("name"))
+        return tr("Name set");
+    if (operation == QLatin1String("network"))
+        return tr("Network settings set");
+    if (operation == QLatin1String("password"))
+        return tr("Password changed");
+    if (operation == QLatin1String("resolveConflicts"))
+        return tr("Address conflict resolved");
+    // A change run's, and any a later version names.
+    return tr("Changed");
+}
+
+QString changeText(const ClockEvent &event, const TextCatalogue &texts)
+{
+    const auto tr = [&texts](const char *sourceText) { return texts.translate("ClockEventText", sourceText); };
+    OperatorChange change;
+    if (!OperatorChange::fromJson(event.detail.toUtf8(), change))
+        return tr("Changed by an operator");
+    QStringList fields;
+    for (const OperatorChange::Field &field : change.fields) {
+        fields.append(field.before.isEmpty() ? QStringLiteral("%1 \u2192 %2").arg(field.field, field.after)
+                                             : QStringLiteral("%1 %2 \u2192 %3").arg(field.field, field.before, field.after));
+    }
+    const QString who = change.host.isEmpty() ? change.user : change.user + QLatin1Char('@') + change.host;
+    QString text = change.done ? tr("%1 by %2").arg(operationText(change.operation, texts), who)
+                               : tr("%1 by %2 failed: %3").arg(operationText(change.operation, texts), who, change.reason);
+    if (!fields.isEmpty())
+        text += QStringLiteral(": ") + fields.join(QStringLiteral(", "));
+    if (!change.run.isEmpty())
+        text += QLatin1Char(' ') + tr("(run %1)").arg(change.run);
+    return text;
 }
 
 } // namespace
@@ -65,6 +104,8 @@ QString describe(const ClockEvent &event, const TextCatalogue &texts)
         return tr("Monitoring stopped");
     case ClockEvent::Kind::Watched:
         return tr("Watched by the monitor");
+    case ClockEvent::Kind::Changed:
+        return changeText(event, texts);
     }
     return QString();
 }

@@ -6,6 +6,7 @@
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "persistence/EventJournal.h"
+#include "persistence/OperatorRecorder.h"
 #include "notify/IncidentMailer.h"
 #include "session/QuietRequests.h"
 #include "notify/Reporter.h"
@@ -109,6 +110,7 @@ void MonitoringSession::start()
     if (isWritable() && !m_tracker) {
         m_journal = std::make_unique<EventJournal>(EventJournal::defaultFolder());
         m_tracker = std::make_unique<ClockEventTracker>(m_registry, m_health, *m_journal);
+        m_operators = std::make_unique<OperatorRecorder>(*m_journal);
         connect(m_journal.get(), &EventJournal::writeFailed, this, [this] { m_metrics.recordJournalError(); });
         connect(m_journal.get(), &EventJournal::problemChanged, this, &MonitoringSession::journalProblemChanged);
         // Without a record of the runs, time nobody watched would pass for available.
@@ -150,7 +152,20 @@ void MonitoringSession::stop()
     m_tracker.reset();
     if (m_journal)
         m_journal->append(monitorEvent(ClockEvent::Kind::MonitorStopped));
+    m_operators.reset();
     m_journal.reset();
+}
+
+void MonitoringSession::recordChange(const QString &ip, const OperatorChange &change)
+{
+    if (!m_operators)
+        return;
+    const DevClock *clock = nullptr;
+    for (const DevClock *listed : m_registry.clocks()) {
+        if (listed->network.ip == ip)
+            clock = listed;
+    }
+    m_operators->record(ip, clock ? clock->name : QString(), clock ? m_registry.groupNameOf(*clock) : QString(), change);
 }
 
 QString MonitoringSession::applyQuietRequest(const QuietRequest &request)

@@ -18,6 +18,8 @@ class Communication;
 class ClockPoker;
 class DevClock;
 class EventJournal;
+class OperatorRecorder;
+struct OperatorChange;
 class IncidentMailer;
 class QuietRequestWatcher;
 struct NotificationSettings;
@@ -107,6 +109,9 @@ public:
     ClockPoker *poller() const { return m_poller.get(); }
     IncidentMailer *mailer() const { return m_mailer.get(); }
     EventJournal *journal() const { return m_journal.get(); }
+    // Writes what the user wrote to the clock at ip into the history, while
+    // this session keeps one.
+    void recordChange(const QString &ip, const OperatorChange &change);
     Reporter *reporter() const { return m_reporter.get(); }
     // Polls, alert mails and report runs since the session started, and each
     // clock's answer to its last poll.
@@ -167,6 +172,7 @@ private:
     std::unique_ptr<ClockPoker> m_poller;
     std::unique_ptr<Reporter> m_reporter;
     std::unique_ptr<EventJournal> m_journal;
+    std::unique_ptr<OperatorRecorder> m_operators;
     std::unique_ptr<ClockEventTracker> m_tracker;
     std::unique_ptr<IncidentMailer> m_mailer;
     std::unique_ptr<QuietRequestWatcher> m_quietRequests;

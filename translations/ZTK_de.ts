@@ -1177,6 +1177,46 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>Watched by the monitor</source>
         <translation>Vom Monitor beobachtet</translation>
     </message>
+    <message>
+        <source>Configuration sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network settings set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed by an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2 failed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(run %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockIntake</name>
@@ -2713,6 +2753,14 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>%1 von %2 gefundenen Uhren blieben unverändert: Nach .254 ist keine Adresse mehr frei.</translation>
     </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageDeviceList</name>
@@ -3613,6 +3661,14 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Every clock found (%1) refused the user name and password.</source>
         <translation>Jede gefundene Uhr (%1) hat Benutzername und Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

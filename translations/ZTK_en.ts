@@ -1175,6 +1175,46 @@ Move their rows there?</source>
         <source>Watched by the monitor</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Configuration sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network settings set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed by an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2 failed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(run %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockIntake</name>
@@ -2711,6 +2751,14 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageDeviceList</name>
@@ -3610,6 +3658,14 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Every clock found (%1) refused the user name and password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

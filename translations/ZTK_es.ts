@@ -1177,6 +1177,46 @@ Move their rows there?</source>
         <source>Watched by the monitor</source>
         <translation>Vigilado por el monitor</translation>
     </message>
+    <message>
+        <source>Configuration sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network settings set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed by an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2 failed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(run %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockIntake</name>
@@ -2713,6 +2753,14 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>%1 de los %2 relojes encontrados se dejaron sin cambios: no quedan direcciones después de .254.</translation>
     </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageDeviceList</name>
@@ -3613,6 +3661,14 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Every clock found (%1) refused the user name and password.</source>
         <translation>Todos los relojes encontrados (%1) rechazaron el nombre de usuario y la contraseña.</translation>
+    </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

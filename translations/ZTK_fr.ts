@@ -1177,6 +1177,46 @@ Déplacer leurs lignes là-bas ?</translation>
         <source>Watched by the monitor</source>
         <translation>Surveillée par le moniteur</translation>
     </message>
+    <message>
+        <source>Configuration sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network settings set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed by an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2 failed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(run %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockIntake</name>
@@ -1432,7 +1472,7 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
     <message>
         <source>holds &quot;&amp;&quot;, &quot;=&quot; or a control character, or is too long</source>
-        <translation>la valeur contient « &amp; », « = » ou un caractère de contrôle, ou est trop longue</translation>
+        <translation>la valeur contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, ou est trop longue</translation>
     </message>
     <message>
         <source>expected a number from %1 to %2</source>
@@ -2713,6 +2753,14 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>Horloges trouvées laissées inchangées&#xa0;: %1 sur %2 (aucune adresse libre après .254).</translation>
     </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageDeviceList</name>
@@ -3613,6 +3661,14 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Every clock found (%1) refused the user name and password.</source>
         <translation>Chaque horloge trouvée (%1) a refusé le nom d&apos;utilisateur et le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

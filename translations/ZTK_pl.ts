@@ -1177,6 +1177,46 @@ Przenieść tam ich wiersze?</translation>
         <source>Watched by the monitor</source>
         <translation>Obserwowany przez monitor</translation>
     </message>
+    <message>
+        <source>Configuration sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network settings set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address conflict resolved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed by an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2 failed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(run %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClockIntake</name>
@@ -2720,6 +2760,14 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <source>%1 of %2 clocks found were left unchanged: no address is left after .254.</source>
         <translation>Zegary pozostawione bez zmian, bo po .254 nie ma wolnych adresów: %1 (znalezione: %2).</translation>
     </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageDeviceList</name>
@@ -3622,6 +3670,14 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Every clock found (%1) refused the user name and password.</source>
         <translation>Każdy znaleziony zegar (%1) odrzucił nazwę użytkownika i hasło.</translation>
+    </message>
+    <message>
+        <source>The clock refused the new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address was left for it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -263,8 +263,9 @@ void ChangeRun::onReadBack(DataSender *sender)
     finishClock(index);
 }
 
-void ChangeRun::finishClock(int /*index*/)
+void ChangeRun::finishClock(int index)
 {
+    emit clockFinished(index);
     const int total = m_toApply;
     const int remaining = m_queue.size() + m_inWave - 1;
     emit progress(total - remaining, total);

@@ -63,6 +63,8 @@ signals:
     void progress(int done, int total);
     void planned();
     void waveStarted(int number, int clocks);
+    // The clock at index in the state was sent to and is verified or failed.
+    void clockFinished(int index);
     void finished();
 
 private slots:

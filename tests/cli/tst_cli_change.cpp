@@ -2,6 +2,7 @@
 #include "model/DevGroup.h"
 #include "notify/NotificationSettings.h"
 #include "persistence/ConfigurationFiles.h"
+#include "persistence/OperatorRecorder.h"
 #include "persistence/StateFile.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/netns/ClockSimControl.h"
@@ -143,6 +144,29 @@ void TestCliChange::failuresAndTheStopRule()
     }
     if (states.contains("failed"))
         QVERIFY2(result.out.contains("not verified"), result.out);
+
+    // Each clock sent to is in the history: who, the field, the run, the outcome.
+    QStringList recorded;
+    QStringList expected;
+    for (int i = 0; i < clocks.size(); ++i) {
+        if (states.at(i) == "verified" || states.at(i) == "failed")
+            expected << ip(clocks.at(i)) + (states.at(i) == "verified" ? " done" : " failed");
+    }
+    const CliProcess::Result journal = m_cli->run({"--json", "events", "--changes"});
+    for (const QJsonValue event : journal.json()["events"].toArray()) {
+        const QJsonObject change = event["change"].toObject();
+        QCOMPARE(change["run"].toString(), result.json()["id"].toString());
+        QCOMPARE(change["user"].toString(), OperatorRecorder::currentUser());
+        QCOMPARE(change["host"].toString(), QSysInfo::machineHostName());
+        QCOMPARE(change["fields"][0]["field"].toString(), QStringLiteral("Server1"));
+        QCOMPARE(change["fields"][0]["after"].toString(), QStringLiteral("ntp.change.example"));
+        QVERIFY(!change["fields"][0]["before"].toString().isEmpty());
+        QCOMPARE(change["outcome"].toString() == "done", change["reason"].toString().isEmpty());
+        recorded << event["ip"].toString() + ' ' + change["outcome"].toString();
+    }
+    recorded.sort();
+    expected.sort();
+    QCOMPARE(recorded, expected);
 }
 
 void TestCliChange::resumeAfterKillChangesEachClockOnce()

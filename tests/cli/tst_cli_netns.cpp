@@ -1,6 +1,7 @@
 #include "tests/netns/ClockSimControl.h"
 #include "tests/cli/CliProcess.h"
 #include "persistence/ConfigurationFiles.h"
+#include "persistence/OperatorRecorder.h"
 #include "model/DevClock.h"
 #include "notify/NotificationSettings.h"
 #include "tests/notify/SmtpServerProcess.h"
@@ -9,6 +10,7 @@
 #include "tests/support/TestRows.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -50,6 +52,8 @@ private slots:
     void network_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void network();
     void passwordChange();
+    void operatorChangesInHistory_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
+    void operatorChangesInHistory();
     void credentials_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void credentials();
     void resolveConflicts();
@@ -398,6 +402,38 @@ void TestCliNetns::passwordChange()
     const CliProcess::Result old = m_cli->run({"status", "192.168.0.21", "--user", "admin", "--password", "admin"});
     QCOMPARE(old.exitCode, 1);
     QCOMPARE(old.err, QByteArray("An error occurred: Authorization error (wrong user name or password)\n"));
+}
+
+void TestCliNetns::operatorChangesInHistory()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QString, operation);
+    QFETCH(QString, field);
+    QFETCH(QString, after);
+    QFETCH(bool, done);
+    const QString file = m_cli->filePath("hall.qlxztc");
+    QCOMPARE(runOk({"add", "192.168.0.21", "--user", "admin", "--password", "admin"}).exitCode, 0);
+    QCOMPARE(runOk({"config", "get", "192.168.0.21", "-o", file}).exitCode, 0);
+    QCOMPARE(runOk({"mute", "192.168.0.21"}).exitCode, 0);
+    command.replaceInStrings(QStringLiteral("@FILE"), file);
+    QCOMPARE(m_cli->run(command).exitCode, done ? 0 : 1);
+
+    QCOMPARE(runOk({"--json", "events"}).json()["events"].toArray().size(), 2);
+    const QJsonArray changes = runOk({"--json", "events", "--changes"}).json()["events"].toArray();
+    QCOMPARE(changes.size(), 1);
+    const QJsonObject change = changes.at(0)["change"].toObject();
+    QCOMPARE(changes.at(0)["kind"].toString(), QStringLiteral("changed"));
+    QCOMPARE(change["operation"].toString(), operation);
+    QCOMPARE(change["user"].toString(), OperatorRecorder::currentUser());
+    QCOMPARE(change["host"].toString(), QSysInfo::machineHostName());
+    QCOMPARE(change["outcome"].toString(), done ? QStringLiteral("done") : QStringLiteral("failed"));
+    QCOMPARE(change["reason"].toString().isEmpty(), done);
+    QCOMPARE(change["fields"][0]["field"].toString(), field);
+    QCOMPARE(change["fields"][0]["after"].toString(), after);
+    // Not in the history's files in any form.
+    QDirIterator files(m_cli->homePath(), {QStringLiteral("events.sqlite*")}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        QVERIFY2(!TestFiles::read(files.next()).contains("n3w"), qPrintable(files.filePath()));
 }
 
 void TestCliNetns::credentials()

@@ -6,6 +6,8 @@
 #include "ui/dialogs/DialogProgress.h"
 #include "ui/dialogs/DialogQuestion.h"
 #include "persistence/EventJournal.h"
+#include "persistence/OperatorRecorder.h"
+#include "session/ClockEventText.h"
 #include "operations/audit/FleetAudit.h"
 #include "ui/widgets/ClockTableView.h"
 #include "ui/services/OperationRunner.h"
@@ -77,6 +79,7 @@ private slots:
     void audit();
     void siteZoneChangedFromFindings();
     void quietPeriodAndHistoryFromTheMenu();
+    void nameSentFromTheWindowInTheHistory();
     void closingWhileARefreshRuns();
 
 private:
@@ -388,6 +391,31 @@ void TestPageDeviceList::siteZoneChangedFromFindings()
     QCOMPARE(compared, QStringList({"Daylight saving compared with Etc/UTC.",
                                     "Daylight saving compared with Europe/Berlin."}));
     QCOMPARE(AppSettings::siteZone().id(), QByteArray("Europe/Berlin"));
+}
+
+void TestPageDeviceList::nameSentFromTheWindowInTheHistory()
+{
+    const QDateTime start = QDateTime::currentDateTimeUtc();
+    listClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.20"));
+    DeviceListPage f;
+    QVERIFY(f.session.acquireLock());
+    f.session.start();
+    QVERIFY(f.exposed());
+    f.dialogs.answerDialog([](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>("ledName")->setText("Lobby");
+        QTest::mouseClick(dialog.findChild<QPushButton *>("btnNameSend"), Qt::LeftButton);
+        return int(QDialog::Accepted);
+    });
+    f.dialogs.answerQuestion(QuestionResult::Positive); // "Name changed successfully."
+    f.clickManage(0, PageDeviceList::EditSettingsAction);
+    QCOMPARE(f.dialogs.pendingAnswers(), 0);
+    QVERIFY(f.session.journal()->flush());
+    const QList<ClockEvent> changes = EventJournal::read(
+        EventJournal::defaultFolder(), {QStringLiteral("192.168.0.20"), start, -1, int(ClockEvent::Kind::Changed)});
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(ClockEventText::describe(changes.at(0)),
+             QStringLiteral("Name set by %1@%2: Name Hall \u2192 Lobby")
+                 .arg(OperatorRecorder::currentUser(), QSysInfo::machineHostName()));
 }
 
 void TestPageDeviceList::quietPeriodAndHistoryFromTheMenu()

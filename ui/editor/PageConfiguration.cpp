@@ -1,4 +1,7 @@
 #include "ui/editor/PageConfiguration.h"
+#include "persistence/ClockEvent.h"
+#include "session/MonitoringSession.h"
+#include "values/Error.h"
 
 #include "core/AppSettings.h"
 #include "model/ClockConfig.h"
@@ -267,6 +270,21 @@ void PageConfiguration::onSendFinished(DataSender *sender)
 {
     DialogHost &dialogs = m_services.dialogs();
     auto *upload = qobject_cast<SetConfigurationSender *>(sender);
+    // Every clock's outcome goes into the history, the refused ones too.
+    for (int i = 0; upload && i < upload->targets().size(); ++i) {
+        OperatorChange change;
+        change.operation = QStringLiteral("config");
+        change.done = sender->result() == DataSender::Succeeded && upload->succeeded().value(i);
+        if (!change.done) {
+            change.reason = !upload->refusedField().isEmpty() ? ParameterText::refusalText(upload->refusedField())
+                            : !upload->reasons().value(i).isEmpty()
+                                ? upload->reasons().value(i)
+                                : ErrorText::operationFailed(sender->errorCode() == NoError ? ConnectionError
+                                                                                            : sender->errorCode(),
+                                                             sender->errorReason());
+        }
+        m_services.session().recordChange(upload->targets().at(i).device.address.toString(), change);
+    }
     if (upload && !upload->refusedField().isEmpty()) {
         dialogs.message(m_services.window(), ParameterText::refusalText(upload->refusedField()),
                         QuestionIcon::Critical);

@@ -9,6 +9,9 @@
 #include "model/ParameterText.h"
 #include "operations/SetNetworkSender.h"
 #include "operations/SimpleSender.h"
+#include "persistence/ClockEvent.h"
+#include "session/MonitoringSession.h"
+#include "values/Error.h"
 #include "ui_DialogDeviceSettings.h"
 
 #include <QScreen>
@@ -31,6 +34,26 @@ QString labelName(const QLabel *label)
         text.chop(1);
     return text;
 }
+} // namespace
+
+namespace {
+
+// The history's record of a command the dialog sent, done or not.
+void recordCommand(MonitoringSession *session, const DevClock *clock, const QString &operation,
+                   QVector<OperatorChange::Field> fields, const DataSender *sender)
+{
+    if (!session || !clock)
+        return;
+    OperatorChange change;
+    change.operation = operation;
+    change.fields = std::move(fields);
+    change.done = sender->result() == DataSender::Succeeded;
+    if (!change.done)
+        change.reason = ErrorText::operationFailed(sender->errorCode() == NoError ? ConnectionError : sender->errorCode(),
+                                                   sender->errorReason());
+    session->recordChange(clock->network.ip, change);
+}
+
 } // namespace
 
 DialogDeviceSettings::DialogDeviceSettings(DialogHost &dialogs, Communication &communication, QWidget *parent)
@@ -284,6 +307,8 @@ bool DialogDeviceSettings::commandSucceeded(DataSender *sender)
 
 void DialogDeviceSettings::onNameSendFinished(DataSender *sender)
 {
+    recordCommand(m_session, m_clock, QStringLiteral("name"),
+                  {{QStringLiteral("Name"), m_clock ? m_clock->name : QString(), ui->ledName->text()}}, sender);
     if (!commandSucceeded(sender))
         return;
     message(tr("Name changed successfully."), QuestionIcon::Info);
@@ -292,6 +317,30 @@ void DialogDeviceSettings::onNameSendFinished(DataSender *sender)
 
 void DialogDeviceSettings::onNetworkSendFinished(DataSender *sender)
 {
+    if (m_clock) {
+        ClockNetworkSettings sent = m_clock->network;
+        QString bad;
+        formNetwork(sent, bad);
+        const ClockNetworkSettings &was = m_clock->network;
+        const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+        const QVector<OperatorChange::Field> all{
+            {QStringLiteral("ip"), was.ip, sent.ip},
+            {QStringLiteral("subnet"), was.subnet, sent.subnet},
+            {QStringLiteral("gateway"), was.gateway, sent.gateway},
+            {QStringLiteral("dnsPrimary"), was.dnsPrimary, sent.dnsPrimary},
+            {QStringLiteral("dnsSecondary"), was.dnsSecondary, sent.dnsSecondary},
+            {QStringLiteral("DHCP"), onOff(was.DHCP), onOff(sent.DHCP)},
+            {QStringLiteral("dhcpOpt42"), onOff(was.dhcpOpt42), onOff(sent.dhcpOpt42)},
+            {QStringLiteral("dhcpOptPrivate"), onOff(was.dhcpOptPrivate), onOff(sent.dhcpOptPrivate)},
+            {QStringLiteral("disableRemoteAccess"), onOff(was.disableRemoteAccess), onOff(sent.disableRemoteAccess)},
+            {QStringLiteral("dhcpPrivateOptNumber"), QString::number(was.dhcpPrivateOptNumber),
+             QString::number(sent.dhcpPrivateOptNumber)},
+            {QStringLiteral("webPanelTimeout"), QString::number(was.webPanelTimeout), QString::number(sent.webPanelTimeout)}};
+        QVector<OperatorChange::Field> changed;
+        std::copy_if(all.cbegin(), all.cend(), std::back_inserter(changed),
+                     [](const OperatorChange::Field &field) { return field.before != field.after; });
+        recordCommand(m_session, m_clock, QStringLiteral("network"), changed, sender);
+    }
     if (!commandSucceeded(sender))
         return;
     // The form is what was sent: the dialog is blocked while the command runs.
@@ -307,6 +356,8 @@ void DialogDeviceSettings::onNetworkSendFinished(DataSender *sender)
 
 void DialogDeviceSettings::onPasswordSendFinished(DataSender *sender)
 {
+    // That it changed, never to what.
+    recordCommand(m_session, m_clock, QStringLiteral("password"), {}, sender);
     if (!commandSucceeded(sender))
         return;
     message(tr("Password changed successfully."), QuestionIcon::Info);

@@ -11,6 +11,7 @@
 class Communication;
 class DataSender;
 class DevClock;
+class MonitoringSession;
 class OperationRunner;
 struct ClockNetworkSettings;
 
@@ -37,6 +38,8 @@ public:
     // interfaces present (tests, renders).
     void setNetworkCards(const QList<NetworkCardData> &cards);
     bool isChanged() const { return m_changed; }
+    // What the dialog sends to the clock goes into this session's history.
+    void setSession(MonitoringSession *session) { m_session = session; }
 
     // Every way of closing ends here: accepted after a successful command.
     void reject() override;
@@ -78,6 +81,7 @@ private:
     QPointer<DevClock> m_clock;
     int m_clockIndex = -1;
     bool m_changed = false;
+    MonitoringSession *m_session = nullptr;
     NetworkCardChoices m_choices;
     // Set for tests: the interface list is built from these.
     std::unique_ptr<QList<NetworkCardData>> m_fixedCards;

@@ -1,4 +1,6 @@
 #include "ui/pages/PageConflict.h"
+#include "persistence/ClockEvent.h"
+#include "session/MonitoringSession.h"
 
 #include "model/ClockIntake.h"
 #include "operations/Communication.h"
@@ -56,6 +58,15 @@ void PageConflict::resolveConflicts()
 void PageConflict::onResolverFinished(DataSender *sender, const QString &user, const QString &password)
 {
     auto *resolver = qobject_cast<ConflictResolver *>(sender);
+    for (const ClockIntake::Readdressed &moved : resolver ? resolver->readdressed() : QVector<ClockIntake::Readdressed>()) {
+        OperatorChange change;
+        change.operation = QStringLiteral("resolveConflicts");
+        change.fields = {{QStringLiteral("ip"), moved.oldIp, moved.newIp}, {QStringLiteral("mac"), moved.oldMac, moved.newMac}};
+        change.done = moved.addressTaken;
+        if (!change.done)
+            change.reason = moved.addressed ? tr("The clock refused the new address.") : tr("No address was left for it.");
+        m_services.session().recordChange(moved.oldIp, change);
+    }
     // The rows of the clocks that moved follow them, whatever else the run did.
     QStringList followed;
     if (resolver && sender->result() != DataSender::Failed) {

@@ -308,6 +308,7 @@ void PageDeviceList::editConfiguration(int row, DevClock *clock)
 void PageDeviceList::editSettings(int row, DevClock *clock)
 {
     DialogDeviceSettings dialog(m_services.dialogs(), m_services.communication(), m_services.window());
+    dialog.setSession(&m_services.session());
     dialog.setClock(clock, row);
     // Closed either way: a name, address or password the dialog already set
     // on the clock is on the record, and must be shown and kept.
