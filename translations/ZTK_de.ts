@@ -1179,43 +1179,43 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
     <message>
         <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration gesendet</translation>
     </message>
     <message>
         <source>Name set</source>
-        <translation type="unfinished"></translation>
+        <translation>Name gesetzt</translation>
     </message>
     <message>
         <source>Network settings set</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen gesetzt</translation>
     </message>
     <message>
         <source>Password changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort geändert</translation>
     </message>
     <message>
         <source>Address conflict resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresskonflikt gelöst</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Changed by an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Von einem Bediener geändert</translation>
     </message>
     <message>
         <source>%1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>%1 by %2 failed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 fehlgeschlagen: %3</translation>
     </message>
     <message>
         <source>(run %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Lauf %1)</translation>
     </message>
 </context>
 <context>
@@ -2755,11 +2755,11 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr hat die neue Adresse abgelehnt.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für sie war keine Adresse mehr frei.</translation>
     </message>
 </context>
 <context>
@@ -3664,11 +3664,11 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr hat die neue Adresse abgelehnt.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für sie war keine Adresse mehr frei.</translation>
     </message>
 </context>
 <context>

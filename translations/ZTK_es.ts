@@ -1179,43 +1179,43 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración enviada</translation>
     </message>
     <message>
         <source>Name set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre establecido</translation>
     </message>
     <message>
         <source>Network settings set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de red establecidos</translation>
     </message>
     <message>
         <source>Password changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña cambiada</translation>
     </message>
     <message>
         <source>Address conflict resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflicto de direcciones resuelto</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiado</translation>
     </message>
     <message>
         <source>Changed by an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiado por un operador</translation>
     </message>
     <message>
         <source>%1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2</translation>
     </message>
     <message>
         <source>%1 by %2 failed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2 ha fallado: %3</translation>
     </message>
     <message>
         <source>(run %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ejecución %1)</translation>
     </message>
 </context>
 <context>
@@ -2755,11 +2755,11 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj rechazó la nueva dirección.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedaba ninguna dirección para él.</translation>
     </message>
 </context>
 <context>
@@ -3664,11 +3664,11 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj rechazó la nueva dirección.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedaba ninguna dirección para él.</translation>
     </message>
 </context>
 <context>

@@ -1179,43 +1179,43 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
     <message>
         <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration envoyée</translation>
     </message>
     <message>
         <source>Name set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom défini</translation>
     </message>
     <message>
         <source>Network settings set</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres réseau définis</translation>
     </message>
     <message>
         <source>Password changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe modifié</translation>
     </message>
     <message>
         <source>Address conflict resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflit d&apos;adresses résolu</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée</translation>
     </message>
     <message>
         <source>Changed by an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée par un opérateur</translation>
     </message>
     <message>
         <source>%1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 par %2</translation>
     </message>
     <message>
         <source>%1 by %2 failed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 par %2 a échoué&#xa0;: %3</translation>
     </message>
     <message>
         <source>(run %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(exécution %1)</translation>
     </message>
 </context>
 <context>
@@ -2755,11 +2755,11 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge a refusé la nouvelle adresse.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne restait aucune adresse pour elle.</translation>
     </message>
 </context>
 <context>
@@ -3664,11 +3664,11 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge a refusé la nouvelle adresse.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne restait aucune adresse pour elle.</translation>
     </message>
 </context>
 <context>

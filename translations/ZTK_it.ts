@@ -1179,43 +1179,43 @@ Spostare lì le loro righe?</translation>
     </message>
     <message>
         <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione inviata</translation>
     </message>
     <message>
         <source>Name set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome impostato</translation>
     </message>
     <message>
         <source>Network settings set</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di rete impostate</translation>
     </message>
     <message>
         <source>Password changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Password cambiata</translation>
     </message>
     <message>
         <source>Address conflict resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflitto di indirizzi risolto</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato</translation>
     </message>
     <message>
         <source>Changed by an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato da un operatore</translation>
     </message>
     <message>
         <source>%1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 da %2</translation>
     </message>
     <message>
         <source>%1 by %2 failed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 da %2 non riuscito: %3</translation>
     </message>
     <message>
         <source>(run %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(esecuzione %1)</translation>
     </message>
 </context>
 <context>
@@ -2755,11 +2755,11 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;orologio ha rifiutato il nuovo indirizzo.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non restava alcun indirizzo per esso.</translation>
     </message>
 </context>
 <context>
@@ -3664,11 +3664,11 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;orologio ha rifiutato il nuovo indirizzo.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non restava alcun indirizzo per esso.</translation>
     </message>
 </context>
 <context>

@@ -1179,43 +1179,43 @@ Przenieść tam ich wiersze?</translation>
     </message>
     <message>
         <source>Configuration sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysłano konfigurację</translation>
     </message>
     <message>
         <source>Name set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawiono nazwę</translation>
     </message>
     <message>
         <source>Network settings set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawiono ustawienia sieciowe</translation>
     </message>
     <message>
         <source>Password changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono hasło</translation>
     </message>
     <message>
         <source>Address conflict resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozwiązano konflikt adresów</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono</translation>
     </message>
     <message>
         <source>Changed by an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmienione przez operatora</translation>
     </message>
     <message>
         <source>%1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (wykonał: %2)</translation>
     </message>
     <message>
         <source>%1 by %2 failed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (wykonał: %2) – niepowodzenie: %3</translation>
     </message>
     <message>
         <source>(run %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(przebieg %1)</translation>
     </message>
 </context>
 <context>
@@ -2762,11 +2762,11 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegar odrzucił nowy adres.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie został dla niego żaden adres.</translation>
     </message>
 </context>
 <context>
@@ -3673,11 +3673,11 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>The clock refused the new address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegar odrzucił nowy adres.</translation>
     </message>
     <message>
         <source>No address was left for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie został dla niego żaden adres.</translation>
     </message>
 </context>
 <context>
