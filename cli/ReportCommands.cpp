@@ -8,7 +8,7 @@
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
 #include "persistence/EventJournal.h"
-#include "session/AvailabilityReport.h"
+#include "session/AvailabilityHistory.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -154,37 +154,17 @@ int availability(CliSession &session)
         if (std::none_of(groups.cbegin(), groups.cend(), [&](const DevGroup *g) { return g->name() == group; }))
             return session.output().failed(QStringLiteral("report availability: no group \"%1\"").arg(group));
     }
-    QList<AvailabilityReport::Clock> clocks;
-    for (const DevClock *clock : registry.clocks()) {
-        AvailabilityReport::Clock entry{clock->network.ip, clock->name, registry.groupNameOf(*clock), {}};
-        entry.quietHours.append(clock->quietHours);
-        if (const DevGroup *own = registry.groupOfClock(clock))
-            entry.quietHours.append(own->quietHours);
-        clocks.append(entry);
-    }
-
     int damaged = 0;
     QString problem;
-    const QList<ClockEvent> events = EventJournal::read(EventJournal::defaultFolder(), {}, &damaged, &problem);
+    AvailabilityReport::Result result =
+        AvailabilityHistory::compute(EventJournal::defaultFolder(), from, to, AvailabilityHistory::clocksOf(registry),
+                                     now.toUTC(), &problem, &damaged);
     CliOutput &out = session.output();
     // Figures from a history that cannot be read would be invented.
     if (!problem.isEmpty())
         return out.failed(QStringLiteral("report availability: the history cannot be read: %1").arg(problem));
-    AvailabilityReport::Result result = AvailabilityReport::compute(from, to, clocks, events, now.toUTC());
-    if (oneGroup) {
-        AvailabilityReport::Result only;
-        for (const Figures &f : qAsConst(result.clocks)) {
-            if (f.group == group) {
-                only.clocks.append(f);
-                only.site.add(f);
-            }
-        }
-        for (const Figures &f : qAsConst(result.groups)) {
-            if (f.name == group)
-                only.groups.append(f);
-        }
-        result = only;
-    }
+    if (oneGroup)
+        result = AvailabilityHistory::onlyGroup(result, group);
 
     QJsonArray clockArray;
     for (const Figures &f : qAsConst(result.clocks))

@@ -168,6 +168,8 @@ AvailabilityReport::Result AvailabilityReport::compute(const QDateTime &from, co
                                                        const QDateTime &now)
 {
     Result result;
+    result.from = from;
+    result.to = to;
     if (!from.isValid() || !to.isValid() || to <= from)
         return result;
     QList<Clock> all = clocks;

@@ -54,8 +54,25 @@ public:
         void add(const Figures &other);
     };
 
+    // One stretch a clock did not answer within the period (cut to it; quiet
+    // time inside is not taken out). An outage still going at the period's end
+    // ends there, with ongoing set.
+    struct Outage
+    {
+        QString ip;
+        QString name;
+        QString group;
+        QDateTime start;
+        QDateTime end;
+        bool ongoing = false;
+        qint64 secs() const { return start.secsTo(end); }
+    };
+
     struct Result
     {
+        QDateTime from;
+        QDateTime to;
+        QList<Outage> outages; // by start, then clock
         QList<Figures> clocks; // in the order given, then clocks known only from the history
         QList<Figures> groups; // by name
         Figures site;
