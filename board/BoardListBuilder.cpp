@@ -62,6 +62,32 @@ QByteArray BoardListBuilder::document(const BoardSnapshot &snapshot, Language la
     return out;
 }
 
+BoardListBuilder::Body BoardListBuilder::changes(const BoardSnapshot &snapshot, Language language, quint64 since,
+                                                 bool gzip)
+{
+    Changes &kept = m_changes[slotOf(language)];
+    if (kept.version != snapshot.version || kept.listVersion != snapshot.listVersion) {
+        kept.answers.clear();
+        kept.version = snapshot.version;
+        kept.listVersion = snapshot.listVersion;
+    }
+    auto found = kept.answers.find(since);
+    if (found == kept.answers.end()) {
+        if (kept.answers.size() >= maxSharedAnswers)
+            kept.answers.clear();
+        found = kept.answers.insert(since, {document(snapshot, language, since), QByteArray()});
+    }
+    std::array<QByteArray, 2> &bytes = found.value();
+    // Small answers are not worth it; the listener leaves them plain too.
+    if (!gzip || bytes[0].size() < HttpGzip::worthFromBytes)
+        return {bytes[0], false};
+    if (bytes[1].isEmpty())
+        bytes[1] = HttpGzip::compressed(bytes[0]);
+    if (bytes[1].isEmpty())
+        return {bytes[0], false};
+    return {bytes[1], true};
+}
+
 BoardListBuilder::Body BoardListBuilder::answer(const BoardSnapshot &snapshot, Language language, quint64 since,
                                                 bool gzip)
 {

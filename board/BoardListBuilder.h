@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMutex>
 
 #include <array>
@@ -37,6 +38,10 @@ public:
     // status time alone moved on (compressed by the listener, as small
     // answers are).
     Body answer(const BoardSnapshot &snapshot, Language language, quint64 since, bool gzip);
+    // What changed after since, built and compressed once for every board
+    // that asks with the same since of the same snapshot: boards polling in
+    // step share it. For the list's thread; the bytes are shared, not copied.
+    Body changes(const BoardSnapshot &snapshot, Language language, quint64 since, bool gzip);
     static QByteArray document(const BoardSnapshot &snapshot, Language language, quint64 since);
     static bool isComplete(const BoardSnapshot &snapshot, quint64 since);
 
@@ -51,6 +56,16 @@ private:
         QByteArray plain;
         QByteArray gzipped;
     };
+    // The answers to "since" of the last snapshot asked for, by since.
+    struct Changes
+    {
+        quint64 version = 0;
+        quint64 listVersion = 0;
+        QHash<quint64, std::array<QByteArray, 2>> answers; // plain, compressed
+    };
+    // Boards that fell behind each ask with a since of their own.
+    static constexpr int maxSharedAnswers = 64;
+    std::array<Changes, LanguageManager::languageCount> m_changes;
     std::array<QMutex, LanguageManager::languageCount> m_locks;
     std::array<CompleteList, LanguageManager::languageCount> m_completeLists;
     std::atomic<int> m_maxAgeMs{defaultCompleteListMaxAgeMs};

@@ -177,7 +177,10 @@ std::shared_ptr<const BoardSnapshot> BoardRows::snapshot(Language language)
         m_texts[slot] = BoardLanguage::catalogue(Language(slot));
         m_languageAdded = true;
     }
-    refresh(QDateTime::currentDateTime());
+    if (m_listDirty || m_languageAdded || !m_refreshed.isValid() || m_refreshed.elapsed() >= m_holdMs) {
+        refresh(QDateTime::currentDateTime());
+        m_refreshed.start();
+    }
     if (m_summaryStale) {
         m_summaryVersion = m_version;
         m_summaryStale = false;

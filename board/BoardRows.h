@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 #include <QVector>
@@ -61,6 +62,13 @@ public:
     void noteListChanged() { m_listDirty = true; }
     quint64 version() const { return m_version; }
 
+    // The rows are looked at again at most this often, unless clocks were
+    // added or removed: under a fleet whose clocks change on nearly every
+    // poll, every board's ask would otherwise make a version of its own,
+    // and no two boards' answers would be alike. 0: at every ask.
+    static constexpr int defaultHoldMs = 1000;
+    void setHoldMs(int ms) { m_holdMs = ms; }
+
     std::shared_ptr<const BoardSnapshot> snapshot(Language language);
 
 private:
@@ -95,6 +103,8 @@ private:
     std::array<TextCatalogue, LanguageManager::languageCount> m_texts;
     bool m_languageAdded = false;
     QDateTime m_nextStaleAt;
+    int m_holdMs = defaultHoldMs;
+    QElapsedTimer m_refreshed;
     bool m_summaryStale = true;
     quint64 m_summaryVersion = 0;
     struct Summary

@@ -41,6 +41,15 @@ HttpListener::Response json(const QByteArray &body)
             {}};
 }
 
+// Compressed once for many boards, it goes as it is.
+HttpListener::Response listAnswer(const BoardListBuilder::Body &body)
+{
+    HttpListener::Response answer = json(body.bytes);
+    if (body.gzipped)
+        answer.headers += "Content-Encoding: gzip\r\nVary: Accept-Encoding\r\n";
+    return answer;
+}
+
 } // namespace
 
 StatusBoard::StatusBoard(ClockRegistry &registry, const QString &journalFolder, QObject *parent)
@@ -122,30 +131,29 @@ HttpListener::Response StatusBoard::handle(const HttpRequestParser &request)
 HttpListener::Response StatusBoard::clocksAnswer(Language language, quint64 since, bool gzip)
 {
     const std::shared_ptr<const BoardSnapshot> snapshot = m_rows.snapshot(language);
-    // What changed since a page's last look is put together here, in a
-    // fraction of a millisecond: through the work threads, every board's
-    // poll would count against the listener's few busy requests of one
-    // peer, and boards behind one proxy would be turned away.
+    // What changed since a page's last look is put together here, once
+    // for the boards that ask with the same since: through the work
+    // threads, every board's poll would count against the listener's few
+    // busy requests of one peer, and boards behind one proxy would be
+    // turned away.
     if (!BoardListBuilder::isComplete(*snapshot, since))
-        return json(BoardListBuilder::document(*snapshot, language, since));
+        return listAnswer(m_lists->changes(*snapshot, language, since, gzip));
     HttpListener::Response response;
     // Before a history read that may go through a large journal.
     response.priority = 1;
     response.work = [lists = m_lists, snapshot, language, since, gzip]() -> HttpListener::Continuation {
         const BoardListBuilder::Body body = lists->answer(*snapshot, language, since, gzip);
-        return [body] {
-            HttpListener::Response answer = json(body.bytes);
-            if (body.gzipped)
-                answer.headers += "Content-Encoding: gzip\r\nVary: Accept-Encoding\r\n";
-            return answer;
-        };
+        return [body] { return listAnswer(body); };
     };
     return response;
 }
 
 QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
 {
-    return m_lists->answer(*m_rows.snapshot(language), language, since, false).bytes;
+    const std::shared_ptr<const BoardSnapshot> snapshot = m_rows.snapshot(language);
+    if (!BoardListBuilder::isComplete(*snapshot, since))
+        return m_lists->changes(*snapshot, language, since, false).bytes;
+    return m_lists->answer(*snapshot, language, since, false).bytes;
 }
 
 QByteArray StatusBoard::summaryDocument(Language language) const

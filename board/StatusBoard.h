@@ -39,6 +39,8 @@ public:
     // what changed meanwhile. 0 builds one for every new version.
     static constexpr int defaultCompleteListMaxAgeMs = BoardListBuilder::defaultCompleteListMaxAgeMs;
     void setCompleteListMaxAgeMs(int ms) { m_lists->setCompleteListMaxAgeMs(ms); }
+    // How long one look at the rows serves every board (BoardRows::setHoldMs).
+    void setSnapshotHoldMs(int ms) { m_rows.setHoldMs(ms); }
     HttpListener::Response handle(const HttpRequestParser &request);
 
     // The document of /api/v1/clocks (see BoardListBuilder::answer), built here.

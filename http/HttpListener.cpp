@@ -17,10 +17,6 @@ namespace {
 // Unread bytes are dropped in pieces of this size once the answer is out.
 constexpr qint64 drainChunk = 4096;
 constexpr int acceptRetryMs = 100;
-// Smaller answers are not worth compressing. A scrape of a large fleet is
-// hundreds of kilobytes of repetitive text that gzip brings down to a tenth,
-// and Prometheus always asks for it.
-constexpr int gzipFromBytes = 1024;
 // A large page (a big fleet's list) is compressed off the listener's thread.
 constexpr int gzipElsewhereFromBytes = 64 * 1024;
 constexpr int workThreads = 2;
@@ -313,7 +309,7 @@ void HttpListener::deliver(Connection *connection, Response response)
     }
     // An answer that comes compressed (a board's list, compressed once for
     // many) goes as it is.
-    if (response.status != 200 || response.body.size() < gzipFromBytes || !connection->gzip
+    if (response.status != 200 || response.body.size() < HttpGzip::worthFromBytes || !connection->gzip
         || response.headers.contains("Content-Encoding:")) {
         send(connection, response);
         return;

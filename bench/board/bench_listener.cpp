@@ -146,6 +146,8 @@ int main(int argc, char *argv[])
     }
     StatusBoard board(registry, folder);
     board.setCompleteListMaxAgeMs(0);
+    // Each ask below stands for a moment of its own.
+    board.setSnapshotHoldMs(0);
     // As a browser asks: the list's thread takes the snapshot (and answers
     // a "since"), a work thread builds and compresses a complete list.
     struct Asked

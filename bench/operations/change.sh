@@ -5,6 +5,9 @@
 # 10 %, each clock sent its time part and read back). Needs root; build
 # with -DCMAKE_BUILD_TYPE=Release.
 #   bench/operations/change.sh [BUILD_DIR] [CLOCKS] [PARALLEL]   (default build, 1000, 16)
+# With CHANGE_WITH_MONITOR=1 it then runs the monitor over the same clocks
+# while another zentick-cli changes them all, and prints the polls' gaps
+# meanwhile (bench/operations/fleet.py, FLEET_CHANGE_RUN).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build="${1:-build}"
@@ -42,3 +45,11 @@ tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --
 print(\"clocks by state:\", dict(collections.Counter(x[\"state\"] for x in c))); \
 print(\"errors:\", dict(collections.Counter(x.get(\"error\", \"\")[:60] for x in c if x.get(\"error\"))))" "$3/result.json"' \
     _ "$bin" "$count" "$tmp" "$parallel"
+
+if [ "${CHANGE_WITH_MONITOR:-0}" = 1 ]; then
+    rm -rf "$XDG_DATA_HOME"
+    /usr/bin/python3 "$fleet" list "$tmp/f.json" 0
+    FLEET_CHANGE_RUN=1 ZENTICK_CLOCKSIM_BINARY="$bin/zentick-clocksim" \
+        tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --prefix "$prefix" \
+        --addresses "192.168.0.10-$last" -- /usr/bin/python3 "$fleet" monitor "$bin/zentick-cli" 150
+fi

@@ -22,7 +22,9 @@ overflow any socket's receive buffer, and a search finds only some of them.
 
 With FLEET_BOARD_LOAD=1 the monitor's window also carries the board's heaviest
 load: a 48 MB journal in which one clock is rare, four clients looping that
-clock's history and four looping the complete list, compressed.
+clock's history and four looping the complete list, compressed. With
+FLEET_CHANGE_RUN=1 another zentick-cli changes Server1 on every clock from a
+copy of the list at the window's start, and the polls meanwhile are counted.
 
 Figures come from the simulator's request log (every poll of a clock that
 answers or stays silent), the monitor's metrics (the status age of clocks
@@ -30,8 +32,10 @@ nobody answers for, when the start-up audit ended) and /proc (the monitor's
 CPU time and memory, and the most memory it held while the start-up audit
 ran, from the moment it loaded its list).
 """
+import collections
 import json
 import os
+import shutil
 from xml.sax.saxutils import quoteattr
 import statistics
 import subprocess
@@ -253,6 +257,25 @@ def board_load(ip, stop, answers):
     return workers
 
 
+def change_run(cli, env, outcome):
+    """zentick-cli change of Server1 on every clock, from a copy of the list
+    (as from an operator's own machine while the monitor runs); outcome gets
+    its start, end and clocks by state."""
+    data = env["XDG_DATA_HOME"] + "-change"
+    own = os.path.join(data, "QLX Devices", "Zentick")
+    os.makedirs(own, mode=0o700, exist_ok=True)
+    shutil.copy(os.path.join(env["XDG_DATA_HOME"], "QLX Devices", "Zentick", "settings.xml"), own)
+    outcome["start"] = time.time()
+    done = subprocess.run([cli, "--json", "change", "--all", "--set", "Server1=ntp.change.example", "--yes"],
+                          env=dict(env, XDG_DATA_HOME=data), capture_output=True, text=True)
+    outcome["end"] = time.time()
+    try:
+        clocks = json.loads(done.stdout)["clocks"]
+        outcome["states"] = dict(collections.Counter(c["state"] for c in clocks))
+    except (ValueError, KeyError):
+        outcome["states"] = {"unreadable output, exit": done.returncode}
+
+
 def gaps(times):
     times = sorted(times)
     return [b - a for a, b in zip(times, times[1:])]
@@ -310,6 +333,9 @@ def monitor(cli, seconds):
         if loaded:
             board_load(answering[0], stop_load, answers)
         window_start = time.time()
+        change = {}
+        if os.environ.get("FLEET_CHANGE_RUN") == "1":
+            threading.Thread(target=change_run, args=(cli, env, change), daemon=True).start()
         victim = answering[len(answering) // 2]
         victim_index = next(i for i, c in enumerate(fleet) if c["ip"] == victim)
         turned_silent = None
@@ -348,6 +374,21 @@ def monitor(cli, seconds):
               f"{statistics.median(during_gaps):.1f} s, 99th percentile "
               f"{during_gaps[int(len(during_gaps) * 0.99)]:.1f} s, worst {during_gaps[-1]:.1f} s "
               f"({len(during_gaps)} gaps, {sum(1 for g in during_gaps if g > 12)} over 12 s)")
+
+    if change:
+        end = change.get("end", time.time())
+        during = {}
+        for moment, ip, _ in log_entries(change["start"]):
+            if moment <= end and ip not in silent and ip != victim:
+                during.setdefault(ip, []).append(moment)
+        change_gaps = sorted(g for times in during.values() for g in gaps(times))
+        print(f"change of Server1 on every clock from another zentick-cli: {end - change['start']:.0f} s, "
+              f"{change.get('states', 'not finished in the window')}")
+        if change_gaps:
+            print(f"answering clocks while the change ran: gap median {statistics.median(change_gaps):.1f} s, "
+                  f"99th percentile {change_gaps[int(len(change_gaps) * 0.99)]:.1f} s, worst "
+                  f"{change_gaps[-1]:.1f} s ({len(change_gaps)} gaps, {sum(1 for g in change_gaps if g > 12)} "
+                  "over 12 s)")
 
     polls = {}
     failed = []

@@ -67,6 +67,7 @@ private slots:
     void since_data() { TestRows::add(rows); }
     void since();
     void completeLists();
+    void boardsInStep();
     void historyWithoutMailSettings();
     void languagesSideBySide();
     void unknownValues_data() { TestRows::add(rows); }
@@ -82,6 +83,7 @@ private:
 void TestBoard::init()
 {
     m_board = std::make_unique<StatusBoard>(list(), m_folder.path());
+    m_board->setSnapshotHoldMs(0);
 }
 
 void TestBoard::cleanup()
@@ -231,6 +233,39 @@ void TestBoard::completeLists()
     m_board->noteChanged(lobby->id);
     const QByteArray quiet = m_board->clocksDocument(Language::English, 0);
     QVERIFY(quiet.contains("\"muted\":true") && quiet.contains("\"quietHours\":\"Mon-Sun (UTC)\""));
+}
+
+void TestBoard::boardsInStep()
+{
+    m_board->setSnapshotHoldMs(60 * 1000);
+    DevClock *lobby = addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
+    const auto versionOf = [](const QByteArray &document) {
+        return parsed(document).value("version").toString().toULongLong();
+    };
+    const quint64 since = versionOf(m_board->clocksDocument(Language::English, 0));
+    const auto churn = [lobby] {
+        lobby->status.lastStatusUpdate = QDateTime::currentDateTime();
+        lobby->status.brightness += 10;
+        list().announceClockChanged(lobby);
+    };
+    churn();
+    // Boards asking meanwhile share one look at the rows and one answer,
+    // however much changes.
+    const QByteArray first = m_board->clocksDocument(Language::English, since);
+    churn();
+    const QByteArray second = m_board->clocksDocument(Language::English, since);
+    QCOMPARE(second.constData(), first.constData());
+    QCOMPARE(versionOf(first), since);
+    // Clocks added or removed are not held back.
+    addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"));
+    const QByteArray added = m_board->clocksDocument(Language::English, since);
+    QCOMPARE(parsed(added).value("complete").toBool(), true);
+    const quint64 after = versionOf(added);
+    churn();
+    m_board->setSnapshotHoldMs(0);
+    const QJsonArray changed = parsed(m_board->clocksDocument(Language::English, after)).value("clocks").toArray();
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.first().toObject().value("id").toString().toULongLong(), lobby->id);
 }
 
 void TestBoard::historyWithoutMailSettings()
