@@ -196,7 +196,7 @@ void ChangeClocksFlow::onFinished()
 {
     if (m_phase != Phase::Applying)
         return;
-    m_result->refresh();
+    m_result->setState(&m_run->state());
     int verified = 0;
     for (const ClockChange &clock : m_run->state().clocks)
         verified += clock.state == State::Verified ? 1 : 0;

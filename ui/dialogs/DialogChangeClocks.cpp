@@ -37,6 +37,9 @@ using Kind = ChangeFieldChoices::Kind;
 // The value editors in the order of Kind.
 enum Editor { FlagEditor, ChoiceEditor, NumberEditor, DecimalEditor, TimeEditor, TextEditor };
 
+// Wide enough for the result's six columns of a two-field change.
+constexpr int defaultWidth = 1000;
+constexpr int defaultHeight = 560;
 constexpr int titleBarHeight = 32;
 constexpr int closeWidth = 36;
 constexpr int closeHeight = 28;
@@ -130,7 +133,7 @@ DialogChangeClocks::DialogChangeClocks(DialogHost &dialogs, ChangeClocksFlow &fl
 {
     setObjectName(QStringLiteral("DialogChangeClocks"));
     setWindowTitle(mode == Mode::ConfirmSend ? tr("Send configuration to group") : tr("Change clocks"));
-    resize(820, 560);
+    resize(defaultWidth, defaultHeight);
     QLabel *title = nullptr;
     QAbstractButton *close = nullptr;
     auto *outer = new QVBoxLayout(this);
@@ -201,23 +204,28 @@ DialogChangeClocks::DialogChangeClocks(DialogHost &dialogs, ChangeClocksFlow &fl
     connect(&m_flow, &ChangeClocksFlow::progressChanged, this, &DialogChangeClocks::onProgress);
     connect(&m_flow, &ChangeClocksFlow::statusChanged, m_status, &QLabel::setText);
 
+    updateSummary();
+    m_pages->setCurrentIndex(mode == Mode::Choose ? ChoosePage : PreviewPage);
+    updateButtons();
+}
+
+DialogChangeClocks::~DialogChangeClocks() = default;
+
+void DialogChangeClocks::updateSummary()
+{
     const int clocks = m_flow.clockCount();
-    m_summary->setText(mode == Mode::Align
+    m_summary->setText(m_mode == Mode::Align
                            ? tr("Align %n clocks with their groups: the fields where a clock departs from its "
                                 "group's configuration, and its daylight saving where it leaves the site's zone.",
                                 nullptr, clocks)
-                       : mode == Mode::ConfirmSend
+                       : m_mode == Mode::ConfirmSend
                            ? tr("Each of the %n clocks is read first; the table shows what the send changes on "
                                 "each. Nothing is sent until you press Send.",
                                 nullptr, clocks)
                            : tr("Change %n clocks: choose the fields and their values, then Preview shows what "
                                 "each clock gets before anything is sent.",
                                 nullptr, clocks));
-    m_pages->setCurrentIndex(mode == Mode::Choose ? ChoosePage : PreviewPage);
-    updateButtons();
 }
-
-DialogChangeClocks::~DialogChangeClocks() = default;
 
 void DialogChangeClocks::buildChoosePage(QWidget *page)
 {
@@ -521,6 +529,7 @@ void DialogChangeClocks::reject()
 
 void DialogChangeClocks::onPhaseChanged(Phase phase)
 {
+    updateSummary();
     if (phase == Phase::Planned) {
         m_pages->setCurrentIndex(PreviewPage);
         m_previewTable->resizeColumnsToContents();

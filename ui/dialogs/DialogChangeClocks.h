@@ -48,6 +48,7 @@ public slots:
     void reject() override;
 
 private:
+    void updateSummary();
     void buildChoosePage(QWidget *page);
     QWidget *buildWaveSettings();
     void showFieldEditor(int fieldIndex);
