@@ -3,6 +3,8 @@
 #include "operations/GetConfigurationSender.h"
 #include "operations/change/ChangeRunState.h"
 #include "persistence/ChangeRunFile.h"
+#include "persistence/EventJournal.h"
+#include "session/ClockEventText.h"
 #include "tests/netns/ClockSimControl.h"
 #include "tests/ui/DeviceListPage.h"
 #include "ui/dialogs/DialogAuditFindings.h"
@@ -124,7 +126,10 @@ void TestChangeClocks::changeFromSelection()
         QVERIFY(m_sim.setFaults(failing, QJsonObject{{"status", 500}, {"paths", QJsonArray{"/B0"}}}));
     QTemporaryDir folder;
     const QString exported = folder.filePath("result.csv");
+    const QDateTime start = QDateTime::currentDateTimeUtc();
     DeviceListPage f;
+    QVERIFY(f.session.acquireLock());
+    f.session.start();
     QVERIFY(f.exposed());
     QStringList preview;
     QStringList shown;
@@ -198,6 +203,20 @@ void TestChangeClocks::changeFromSelection()
     QVERIFY2(lines.value(1).startsWith(csvHall.trimmed()), lines.value(1).constData());
     QCOMPARE(csv.permissions() & 0x0077, QFileDevice::Permissions());
     QCOMPARE(f.dialogs.questionTexts().constLast(), QString("The result was written to %1.").arg(exported));
+    // Hall's outcome is in the history under the run's id; Yard, already
+    // right, was never sent to.
+    QVERIFY(f.session.journal()->flush());
+    const auto changesOf = [&start](const char *ip) {
+        QStringList texts;
+        for (const ClockEvent &event : EventJournal::read(EventJournal::defaultFolder(),
+                                                          {QLatin1String(ip), start, -1, int(ClockEvent::Kind::Changed)}))
+            texts << ClockEventText::describe(event);
+        return texts;
+    };
+    const QStringList hall = changesOf("192.168.0.40");
+    QCOMPARE(hall.size(), 1);
+    QVERIFY2(hall.constFirst().contains("Brightness 10 \u2192 4 (run " + id + ")"), qPrintable(hall.constFirst()));
+    QCOMPARE(changesOf("192.168.0.42"), QStringList());
 }
 
 void TestChangeClocks::alignFromFindings()
