@@ -103,14 +103,20 @@ void TestChangeClocks::changeFromSelection_data()
     QTest::addColumn<QStringList>("stored");
     QTest::addColumn<QString>("progress");
     QTest::addColumn<QByteArray>("csvHall");
+    QTest::addColumn<bool>("escape");
     QTest::newRow("two sent, one already right, one not readable")
         << 0 << -1 << -1 << QStringList{"yes|", "yes|", "already right|", "no|configuration not readable"}
-        << QStringList{"4", "4", "4"} << "Clocks done|2/2" << QByteArray("Hall,192.168.0.40,Brightness,10,4,yes,verified,\n");
+        << QStringList{"4", "4", "4"} << "Clocks done|2/2" << QByteArray("Hall,192.168.0.40,Brightness,10,4,yes,verified,\n") << false;
     QTest::newRow("the first wave fails and the rest wait for a resume")
         << 1 << 0 << 0
         << QStringList{"no|An error occured: Unable connect to device", "not sent|the run stopped before its wave", "already right|",
                        "no|configuration not readable"}
-        << QStringList{"10", "10", "4"} << "Clocks done|1/2" << QByteArray("Hall,192.168.0.40,Brightness,10,4,no,failed,");
+        << QStringList{"10", "10", "4"} << "Clocks done|1/2" << QByteArray("Hall,192.168.0.40,Brightness,10,4,no,failed,") << false;
+    QTest::newRow("Escape in the first wave stops after it")
+        << 1 << -1 << -1
+        << QStringList{"yes|", "not sent|the run stopped before its wave", "already right|", "no|configuration not readable"}
+        << QStringList{"4", "10", "4"} << "Clocks done|1/2" << QByteArray("Hall,192.168.0.40,Brightness,10,4,yes,verified,")
+        << true;
 }
 
 void TestChangeClocks::changeFromSelection()
@@ -122,6 +128,8 @@ void TestChangeClocks::changeFromSelection()
     QFETCH(QStringList, stored);
     QFETCH(QString, progress);
     QFETCH(QByteArray, csvHall);
+    QFETCH(bool, escape);
+    const bool stopped = failing >= 0 || escape;
     if (failing >= 0)
         QVERIFY(m_sim.setFaults(failing, QJsonObject{{"status", 500}, {"paths", QJsonArray{"/B0"}}}));
     QTemporaryDir folder;
@@ -157,6 +165,8 @@ void TestChangeClocks::changeFromSelection()
             return int(QDialog::Rejected);
         preview = readTable(child(dialog, "tbvChangePreview"));
         apply->click();
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
         auto *exporting = child<QAbstractButton>(dialog, "btnChangeExport");
         if (!QTest::qWaitFor([exporting] { return exporting->isEnabled(); }, runMs))
             return int(QDialog::Rejected);
@@ -190,9 +200,9 @@ void TestChangeClocks::changeFromSelection()
     ChangeRunState kept;
     QString why;
     QVERIFY2(ChangeRunFile::load(id, kept, &why), qPrintable(why));
-    QCOMPARE(kept.stopped, failing >= 0);
+    QCOMPARE(kept.stopped, stopped);
     QVERIFY(status.startsWith(QStringLiteral("Change run %1: ").arg(id)));
-    QCOMPARE(status.contains("--resume " + id), failing >= 0);
+    QCOMPARE(status.contains("--resume " + id), stopped);
     QCOMPARE(status.section('|', 1), progress);
     QCOMPARE(QFileInfo(ChangeRunFile::pathOf(id)).permissions() & 0x0077, QFileDevice::Permissions());
     // The export: what zentick-cli change --csv prints, the user's alone.
