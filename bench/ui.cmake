@@ -30,3 +30,10 @@ zentick_add_bench(bench_commissioning_window
         ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.cpp ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.h
     LIBS zentick_ui)
 target_include_directories(bench_commissioning_window PRIVATE ${CMAKE_SOURCE_DIR}/tests/ui)
+# "Change clocks..." on a long list: the preview and the run, and the longest
+# event-loop stall in each; bench/ui/change_window.sh runs it (needs root).
+zentick_add_bench(bench_change_window
+    SOURCES ui/bench_change_window.cpp
+        ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.cpp ${CMAKE_SOURCE_DIR}/tests/ui/StandaloneServices.h
+    LIBS zentick_ui Qt5::Test)
+target_include_directories(bench_change_window PRIVATE ${CMAKE_SOURCE_DIR}/tests/ui)

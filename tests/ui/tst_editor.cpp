@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 #include <QAccessible>
 #include <QtTest>
@@ -544,12 +545,29 @@ void TestEditor::send()
     QFETCH(QList<int>, reached);
     QFETCH(QString, asked);
     QFETCH(bool, shows);
+    QFETCH(int, preview);
 
     listSimulatedClocks(members, shows);
     open(nullptr, clock < 0 ? 0 : -1, clock);
     QTest::keyClicks(find<QLineEdit>("ledRemoteServer1"), "x");
     if (answer != 0)
         m_dialogs.answerQuestion(QuestionResult(answer));
+    // The preview of a group send: each member read, what it would get shown.
+    QStringList previewed;
+    if (preview != 0) {
+        m_dialogs.answerDialog([&](QDialog &dialog) {
+            auto *send = dialog.findChild<QAbstractButton *>("btnChangeApply");
+            (void)QTest::qWaitFor([send] { return send->isEnabled(); }, 60000);
+            const QAbstractItemModel *rows = dialog.findChild<QTableView *>("tbvChangePreview")->model();
+            for (int row = 0; row < rows->rowCount(); ++row) {
+                if (rows->index(row, 1).data().toString() == "NTP server 1")
+                    previewed << rows->index(row, 0).data().toString().section(' ', 0, 0);
+            }
+            m_sim.clearLog();
+            dialog.findChild<QAbstractButton *>(preview > 0 ? "btnChangeApply" : "btnChangeClose")->click();
+            return int(preview > 0 ? QDialog::Accepted : QDialog::Rejected);
+        });
+    }
     m_dialogs.answerQuestion(QuestionResult::Positive);
 
     QTest::mouseClick(find("btnSendConfiguration"), Qt::LeftButton);
@@ -567,6 +585,12 @@ void TestEditor::send()
         std::sort(sent.begin() + expected.size() - reached.size(), sent.begin() + qMin(expected.size(), sent.size()));
     }
     QCOMPARE(sent, expected);
+    QStringList answering;
+    for (int index : members) {
+        if (preview != 0 && index != 3)
+            answering << m_sim.clock(index).value("name").toString();
+    }
+    QCOMPARE(previewed, answering);
     for (int index : reached)
         QCOMPARE(m_sim.clock(index).value("time").toObject().value("A_005").toString(), QString("ntp.storedx"));
     // Sending never stores.

@@ -5,7 +5,10 @@
 #include "operations/Communication.h"
 #include "model/DevClock.h"
 #include "notify/NotificationSettings.h"
+#include "operations/change/ChangeRunState.h"
+#include "session/ChangeClocksFlow.h"
 #include "ui/dialogs/DialogAuthentication.h"
+#include "ui/dialogs/DialogChangeClocks.h"
 #include "ui/dialogs/DialogCombobox.h"
 #include "ui/dialogs/DialogCommissioningResults.h"
 #include "ui/pages/DialogDeviceSettings.h"
@@ -260,6 +263,45 @@ std::unique_ptr<QWidget> groupMemberChoice()
     return own(dialog);
 }
 
+// A change of the NTP server and the brightness on a few clocks of the site,
+// planned (applied: as it ended).
+std::unique_ptr<QWidget> changeClocks(bool applied)
+{
+    using State = ClockChange::State;
+    ChangeRunState run;
+    run.id = QStringLiteral("20261209-081502-7f3a");
+    run.created = QDateTime(QDate(2026, 12, 9), QTime(8, 15, 2), Qt::UTC);
+    run.recipe.values = {{QStringLiteral("Server1"), QStringLiteral("ntp.site.example")},
+                         {QStringLiteral("Brightness"), QStringLiteral("7")}};
+    const auto clock = [](const char *ip, const char *name, State state, QVector<FieldChange> changes,
+                          const char *error = "") {
+        ClockChange change;
+        change.ip = QLatin1String(ip);
+        change.name = QLatin1String(name);
+        change.state = state;
+        change.changes = std::move(changes);
+        change.error = QLatin1String(error);
+        return change;
+    };
+    const FieldChange server{QStringLiteral("Server1"), QStringLiteral("ntp.old-site.example"),
+                             QStringLiteral("ntp.site.example")};
+    const FieldChange brightness{QStringLiteral("Brightness"), QStringLiteral("10"), QStringLiteral("7")};
+    const State sent = applied ? State::Verified : State::Planned;
+    run.clocks = {clock("192.168.0.20", "Main entrance", sent, {server, brightness}),
+                  clock("192.168.0.21", "Reception", sent, {brightness}),
+                  clock("192.168.0.22", "Lobby", State::Skipped, {}),
+                  clock("192.168.0.28", "Corridor 2", applied ? State::Failed : State::Planned, {server, brightness},
+                        applied ? "not verified: the clock does not show the change (display)" : ""),
+                  clock("192.168.0.33", "Boiler room", State::Unreadable, {}, "no answer within 3 s")};
+    auto *flow = new ChangeClocksFlow(exchanges());
+    auto *dialog = new DialogChangeClocks(dialogs(), *flow, DialogChangeClocks::Mode::Choose);
+    flow->setParent(dialog);
+    flow->showRun(run, applied);
+    // The result's verified and error columns in view too.
+    dialog->resize(windowWidth, dialog->height());
+    return own(dialog);
+}
+
 } // namespace
 
 std::vector<GalleryScene> scenes()
@@ -286,6 +328,8 @@ std::vector<GalleryScene> scenes()
         {QStringLiteral("dialog-devices-found"), devicesFound},
         {QStringLiteral("dialog-device-settings"), deviceSettings},
         {QStringLiteral("dialog-group-member-choice"), groupMemberChoice},
+        {QStringLiteral("dialog-change-clocks-preview"), [] { return changeClocks(false); }},
+        {QStringLiteral("dialog-change-clocks-result"), [] { return changeClocks(true); }},
     };
 }
 

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QSet>
 #include <QShortcut>
 
 DialogAuditFindings::DialogAuditFindings(QWidget *parent)
@@ -20,6 +21,10 @@ DialogAuditFindings::DialogAuditFindings(QWidget *parent)
     ui->btnCancel->setDefault(true);
     connect(ui->btnCopy, &QAbstractButton::clicked, this, &DialogAuditFindings::copyToClipboard);
     connect(ui->btnSiteZone, &QAbstractButton::clicked, this, [this] { done(ChangeSiteZone); });
+    connect(ui->btnAlignGroup, &QAbstractButton::clicked, this, [this] {
+        if (!alignClockIds().isEmpty())
+            done(AlignWithGroup);
+    });
     // "Close" at the bottom accepts; the title bar's close rejects.
     connect(ui->btnCancel, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
@@ -53,6 +58,30 @@ void DialogAuditFindings::setAudit(const FleetAudit &audit)
     ui->lblSummary->setText(summary);
     ui->twdFindings->setVisible(!audit.findings().isEmpty());
     ui->btnCopy->setEnabled(!audit.findings().isEmpty());
+    ui->btnAlignGroup->setEnabled(!alignClockIds().isEmpty());
+}
+
+QList<quint64> DialogAuditFindings::alignClockIds() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : ui->twdFindings->selectionModel()->selectedRows())
+        rows.append(index.row());
+    if (rows.isEmpty()) {
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            rows.append(row);
+    }
+    QList<quint64> ids;
+    QSet<quint64> seen;
+    for (int row : qAsConst(rows)) {
+        const AuditFinding &finding = m_model->findings().at(row);
+        const bool alignable =
+            finding.kind == AuditFinding::Kind::Drift || finding.kind == AuditFinding::Kind::DaylightSaving;
+        if (alignable && !seen.contains(finding.clockId)) {
+            seen.insert(finding.clockId);
+            ids.append(finding.clockId);
+        }
+    }
+    return ids;
 }
 
 QString DialogAuditFindings::copyText() const

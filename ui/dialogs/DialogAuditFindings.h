@@ -19,6 +19,8 @@ class DialogAuditFindings : public FramelessDialog
 public:
     // The result when the user asked to change the site's zone.
     static constexpr int ChangeSiteZone = 2;
+    // The result when the user asked to align clocks with their groups.
+    static constexpr int AlignWithGroup = 3;
 
     explicit DialogAuditFindings(QWidget *parent = nullptr);
     ~DialogAuditFindings() override;
@@ -27,6 +29,9 @@ public:
     void setAudit(const FleetAudit &audit);
     // The selected rows, or every row when none is selected.
     QString copyText() const;
+    // The clocks align can mend (departing from their group or the site's
+    // zone): of the selected rows, or of every row when none is selected.
+    QList<quint64> alignClockIds() const;
 
 public slots:
     void copyToClipboard();

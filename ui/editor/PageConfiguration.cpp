@@ -17,6 +17,7 @@
 #include "ui/services/PageServices.h"
 #include "model/ParameterText.h"
 #include "operations/SenderTarget.h"
+#include "ui/services/ChangeClocksAction.h"
 #include "operations/SetConfigurationSender.h"
 #include "desktop/ThemeManager.h"
 #include "ui_PageConfiguration.h"
@@ -226,6 +227,19 @@ bool PageConfiguration::confirmSendToGroupMember()
            == QuestionResult::Positive;
 }
 
+QList<DevClock *> PageConfiguration::groupMembers() const
+{
+    const ClockRegistry &registry = m_services.registry();
+    QList<DevClock *> clocks;
+    if (const DevGroup *group = registry.groupAt(m_editedGroupIndex)) {
+        for (int member : group->clockIndexes()) {
+            if (DevClock *clock = registry.clockAt(member))
+                clocks.append(clock);
+        }
+    }
+    return clocks;
+}
+
 QList<SenderTarget> PageConfiguration::sendTargets() const
 {
     ClockRegistry *registry = &m_services.registry();
@@ -261,6 +275,10 @@ void PageConfiguration::sendConfiguration()
                                      QuestionIcon::Critical);
         return;
     }
+    // A group's members may differ from each other: the user sees what the
+    // send changes on each before it is sent.
+    if (m_editedGroupIndex != -1 && !ChangeClocksAction::confirmSend(m_services, groupMembers(), *config))
+        return;
     m_services.runner().run(m_services.communication().setConfiguration(*config, sendTargets()),
                             tr("Sending configuration"), [this](DataSender *sender) { onSendFinished(sender); },
                             this);

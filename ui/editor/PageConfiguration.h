@@ -10,6 +10,7 @@
 class ClockConfig;
 struct ClockConfigFields;
 class DataSender;
+class DevClock;
 class PageServices;
 struct SenderTarget;
 
@@ -77,6 +78,7 @@ private:
     ConfigurationFileActions::Result runFileAction(ConfigurationFileActions::Action action);
     QList<SenderTarget> sendTargets() const;
     bool confirmSendToGroupMember();
+    QList<DevClock *> groupMembers() const;
 
     Ui::PageConfiguration *ui;
     PageServices &m_services;

@@ -21,7 +21,7 @@ class GroupTree : public QTreeWidget
     Q_OBJECT
 
 public:
-    enum GroupButton { DeleteGroup, EditGroupConfiguration, RenameGroup, CheckClocks, QuietGroup };
+    enum GroupButton { DeleteGroup, EditGroupConfiguration, RenameGroup, CheckClocks, QuietGroup, ChangeClocks };
     enum ClockButton { RemoveClock, CopyClockConfiguration };
     static constexpr int buttonMinimumWidth = 24;
 

@@ -8,6 +8,7 @@
 #include "model/DevGroup.h"
 #include "ui/widgets/ClockTableDelegates.h"
 #include "operations/Communication.h"
+#include "ui/services/ChangeClocksAction.h"
 #include "ui/services/ConfigurationDownload.h"
 #include "model/DevClock.h"
 #include "operations/DeviceFinder.h"
@@ -95,6 +96,10 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     connect(ui->btnDeviceExport, &QAbstractButton::clicked, m_plans, &AddressPlanActions::exportList);
     connect(m_plans, &AddressPlanActions::clockListed, this, &PageDeviceList::showListedClock);
     connect(ui->btnCheckClocks, &QAbstractButton::clicked, this, &PageDeviceList::checkClocks);
+    connect(ui->btnChangeClocks, &QAbstractButton::clicked, this, &PageDeviceList::changeClocks);
+    auto *changeKeys = new QShortcut(QKeySequence(QLatin1String(changeClocksKeys)), this);
+    changeKeys->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(changeKeys, &QShortcut::activated, this, &PageDeviceList::changeClocks);
     connect(ui->ledDeviceFilter, &QLineEdit::textChanged, this, &PageDeviceList::applyFilter);
     connect(ui->cbxProblemsOnly, &QCheckBox::toggled, this, &PageDeviceList::applyFilter);
     connect(&m_services, &PageServices::themeChanged, this, [this] {
@@ -397,6 +402,25 @@ void PageDeviceList::checkClocks()
             return true;
         },
         true);
+}
+
+void PageDeviceList::changeClocks()
+{
+    QModelIndexList rows = ui->twdDeviceList->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        for (int row = 0; row < m_shown->rowCount(); ++row)
+            rows.append(m_shown->index(row, 0));
+    }
+    // In the order the list shows them.
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    QList<DevClock *> clocks;
+    for (const QModelIndex &index : qAsConst(rows)) {
+        if (DevClock *clock = m_services.registry().clockAt(clockIndex(index)))
+            clocks.append(clock);
+    }
+    if (clocks.isEmpty())
+        return;
+    ChangeClocksAction::run(m_services, clocks, DialogChangeClocks::Mode::Choose);
 }
 
 void PageDeviceList::applyFilter()

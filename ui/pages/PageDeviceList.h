@@ -44,6 +44,8 @@ public:
     // The fleet summary above the table follows changes at most this often.
     static constexpr int summaryIntervalMs = 250;
 
+    static constexpr const char *changeClocksKeys = "Ctrl+Shift+C";
+
     explicit PageDeviceList(PageServices &services, QWidget *parent = nullptr);
     ~PageDeviceList() override;
 
@@ -75,6 +77,8 @@ private:
     // A clock new on the list, or a listed one that changed, drawn at once.
     void showListedClock(quint64 id);
     void checkClocks();
+    // "Change clocks...": the selected clocks, or every clock shown.
+    void changeClocks();
     // The latest audit's findings, as kept by whichever program ran it.
     void reloadAuditFindings();
     // Asks, then deletes the clock of the first selected row (the Delete key

@@ -10,6 +10,7 @@
 #include "ui/dialogs/DialogEditName.h"
 #include "ui/dialogs/DialogHost.h"
 #include "operations/audit/FleetAudit.h"
+#include "ui/services/ChangeClocksAction.h"
 #include "ui/services/FleetCheck.h"
 #include "session/MonitoringSession.h"
 #include "ui/services/OperationRunner.h"
@@ -130,9 +131,30 @@ void PageGroupList::onGroupButtonClicked(int groupIndex, int button)
     case GroupTree::QuietGroup:
         toggleQuietPeriod(groupIndex);
         break;
+    case GroupTree::ChangeClocks:
+        changeClocks(groupIndex);
+        break;
     default:
         break;
     }
+}
+
+void PageGroupList::changeClocks(int groupIndex)
+{
+    const ClockRegistry &registry = m_services.registry();
+    const DevGroup *group = registry.groupAt(groupIndex);
+    if (!group)
+        return;
+    QList<DevClock *> clocks;
+    for (int member : group->clockIndexes()) {
+        if (DevClock *clock = registry.clockAt(member))
+            clocks.append(clock);
+    }
+    if (clocks.isEmpty()) {
+        m_services.dialogs().message(m_services.window(), tr("Group don't have any clocks."), QuestionIcon::Critical);
+        return;
+    }
+    ChangeClocksAction::run(m_services, clocks, DialogChangeClocks::Mode::Choose);
 }
 
 void PageGroupList::toggleQuietPeriod(int groupIndex)

@@ -1,7 +1,9 @@
 #include "ui/services/FleetCheck.h"
 
 #include "core/AppSettings.h"
+#include "model/ClockRegistry.h"
 #include "ui/dialogs/DialogAuditFindings.h"
+#include "ui/services/ChangeClocksAction.h"
 #include "ui/dialogs/DialogCombobox.h"
 #include "ui/dialogs/DialogHost.h"
 #include "operations/audit/FleetAudit.h"
@@ -29,7 +31,17 @@ void FleetCheck::run(PageServices &services, QObject *context, const std::functi
             services.session().audits().record(audit);
         DialogAuditFindings dialog(services.window());
         dialog.setAudit(audit);
-        if (services.dialogs().runDialog(dialog) != DialogAuditFindings::ChangeSiteZone || !askSiteZone(services))
+        const int answer = services.dialogs().runDialog(dialog);
+        if (answer == DialogAuditFindings::AlignWithGroup) {
+            QList<DevClock *> clocks;
+            for (quint64 id : dialog.alignClockIds()) {
+                if (DevClock *clock = services.registry().clockById(id))
+                    clocks.append(clock);
+            }
+            ChangeClocksAction::run(services, clocks, DialogChangeClocks::Mode::Align);
+            return;
+        }
+        if (answer != DialogAuditFindings::ChangeSiteZone || !askSiteZone(services))
             return;
     }
 }
