@@ -189,8 +189,8 @@ const QVector<CommandSpec> &commandTable()
          "IP|N [--mac MAC] --old OLD --new NEW\n"
          "[IP|N ...] [--group NAME] [--all] [--plan PLAN.csv] [--old OLD]\n"
          "(--new NEW | --new-file FILE | --generate -o FILE)\n"
-         "[--dry-run] [--yes] [--canary N] [--wave N] [--max-failed N|P%] [--csv]\n"
-         "[--parallel N]",
+         "[--dry-run] [--yes] [--canary N] [--wave N] [--max-failed N|P%]\n"
+         "[--csv] [--parallel N]",
          "Changes the clock's password; the listed clock keeps the new one.\n"
          "Given several clocks (addresses, --group, --all or the listed clocks of an\n"
          "address plan), or without --old, it changes them in waves as change does:\n"
