@@ -2,6 +2,8 @@
 
 #include "cli/ChangeReport.h"
 #include "cli/CliSession.h"
+#include "cli/ClockSelection.h"
+#include "cli/Confirmation.h"
 #include "cli/SignalWatcher.h"
 #include "core/AppSettings.h"
 #include "model/ClockRegistry.h"
@@ -9,6 +11,7 @@
 #include "model/DevGroup.h"
 #include "operations/change/ChangeRun.h"
 #include "operations/change/ConfigFieldAccess.h"
+#include "operations/change/WaveRule.h"
 #include "persistence/ChangeRunFile.h"
 #include "persistence/ClockEvent.h"
 #include "persistence/ConfigurationFileActions.h"
@@ -16,14 +19,8 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QRegularExpression>
-#include <QSet>
-#include <QTextStream>
 
 #include <algorithm>
-#include <cstdio>
-
-#include <unistd.h>
 
 namespace ChangeCommand {
 
@@ -41,6 +38,7 @@ const QString optionAlign = QStringLiteral("align");
 const QString optionResume = QStringLiteral("resume");
 const QString optionGroup = QStringLiteral("group");
 const QString optionAll = QStringLiteral("all");
+const QString optionPlan = QStringLiteral("plan");
 
 // --set FIELD=VALUE..., --from FILE --only FIELD,... or --align; ExitSuccess
 // or the exit status of the fault, said.
@@ -103,77 +101,33 @@ int readRecipe(CliSession &session, ChangeRecipe &recipe)
 // "N" or "P%".
 bool readMaxFailed(const QString &text, ChangeRunState &state)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,6})(%?)$"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
+    WaveRule rule;
+    rule.maxFailed = state.maxFailed;
+    rule.maxFailedPercent = state.maxFailedPercent;
+    if (!rule.readMaxFailed(text))
         return false;
-    const int value = match.captured(1).toInt();
-    if (match.captured(2).isEmpty()) {
-        state.maxFailed = value;
-        return true;
-    }
-    if (value > 100)
-        return false;
-    state.maxFailed = -1;
-    state.maxFailedPercent = value;
+    state.maxFailed = rule.maxFailed;
+    state.maxFailedPercent = rule.maxFailedPercent;
     return true;
 }
 
-void addListed(CliSession &session, DevClock *clock, QVector<ClockChange> &clocks, QSet<const DevClock *> &seen)
-{
-    if (seen.contains(clock))
-        return;
-    seen.insert(clock);
-    ClockChange change;
-    change.ip = clock->network.ip;
-    change.name = clock->name;
-    change.target = SenderTarget::fromClock(*clock);
-    if (const DevGroup *group = session.registry().groupOfClock(clock); group && group->hasConfig())
-        change.groupConfig = static_cast<const ClockConfigFields &>(*group->config());
-    clocks.append(change);
-}
-
-// The clocks --group, --all and the arguments name, each once.
+// The clocks --group, --all, --plan and the arguments name, each once.
 int readClocks(CliSession &session, QVector<ClockChange> &clocks)
 {
-    const CliInvocation &in = session.invocation();
-    const ClockRegistry &registry = session.registry();
-    QSet<const DevClock *> seen;
-    if (in.hasOption(optionAll)) {
-        for (DevClock *clock : registry.clocks())
-            addListed(session, clock, clocks, seen);
-    }
-    if (in.hasOption(optionGroup)) {
-        const QString name = in.option(optionGroup);
-        const DevGroup *group = nullptr;
-        for (const DevGroup *candidate : registry.groups()) {
-            if (candidate->name() == name)
-                group = candidate;
-        }
-        if (!group)
-            return session.output().failed(tr("There is no group named %1.").arg(name));
-        for (int index : group->clockIndexes()) {
-            if (DevClock *clock = registry.clockAt(index))
-                addListed(session, clock, clocks, seen);
-        }
-    }
-    QSet<QString> unlisted;
-    for (const QString &handle : in.arguments) {
-        CliSession::Target target;
-        if (const int failed = session.findTarget(handle, target))
-            return failed;
+    QVector<CliSession::Target> chosen;
+    if (const int failed = ClockSelection::read(session, QStringLiteral("change"), chosen))
+        return failed;
+    for (const CliSession::Target &target : qAsConst(chosen)) {
+        ClockChange change;
+        change.ip = target.ip;
+        change.target = target.target;
         if (target.listed) {
-            addListed(session, target.listed, clocks, seen);
-        } else if (!unlisted.contains(target.ip)) {
-            unlisted.insert(target.ip);
-            ClockChange change;
-            change.ip = target.ip;
-            change.target = target.target;
-            clocks.append(change);
+            change.name = target.listed->name;
+            if (const DevGroup *group = session.registry().groupOfClock(target.listed); group && group->hasConfig())
+                change.groupConfig = static_cast<const ClockConfigFields &>(*group->config());
         }
+        clocks.append(change);
     }
-    if (clocks.isEmpty())
-        return session.usageError(tr("change: give the clocks: addresses, --group NAME or --all"));
     return ExitSuccess;
 }
 
@@ -212,7 +166,7 @@ int readNewRun(CliSession &session, ChangeRunState &state)
 int readResumedRun(CliSession &session, ChangeRunState &state)
 {
     const CliInvocation &in = session.invocation();
-    for (const QString &option : {optionSet, optionFrom, optionOnly, optionAlign, optionGroup, optionAll}) {
+    for (const QString &option : {optionSet, optionFrom, optionOnly, optionAlign, optionGroup, optionAll, optionPlan}) {
         if (in.hasOption(option))
             return session.usageError(tr("change: --resume goes on with the run's own clocks and change; "
                                          "--%1 cannot be given with it")
@@ -231,19 +185,7 @@ int readResumedRun(CliSession &session, ChangeRunState &state)
 
 bool confirmed(CliSession &session, int clocks)
 {
-    if (session.invocation().hasOption(QStringLiteral("yes")))
-        return true;
-    QTextStream &err = session.output().errorStream();
-    err << tr("Send the change to %1 clocks? [y/N] ").arg(clocks);
-    err.flush();
-    QTextStream in(stdin);
-    const QString answer = in.readLine().trimmed().toLower();
-    // A typed answer ends its line; a piped one does not.
-    if (!::isatty(STDIN_FILENO)) {
-        err << QLatin1Char('\n');
-        err.flush();
-    }
-    return answer == QLatin1String("y") || answer == QLatin1String("yes");
+    return Confirmation::confirmed(session, tr("Send the change to %1 clocks? [y/N] ").arg(clocks));
 }
 
 void printResult(CliSession &session, const ChangeRunState &state, bool applied)

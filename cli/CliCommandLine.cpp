@@ -171,10 +171,46 @@ const QVector<CommandSpec> &commandTable()
          "window's Authentication -> Set does; the clock itself is not changed (that is\n"
          "password). --check then asks the clock for its status once with them and\n"
          "says whether they worked (exit status 1 when not); they are kept either way.\n"},
-        {"password", CliCommand::Password, {ArgumentKind::Clock}, false,
-         {{"old", ValueKind::Text, true}, {"new", ValueKind::Text, true}, macOption, userOption, passwordOption,
-          interfaceOption},
-         "IP|N [--mac MAC] --old OLD --new NEW", "Changes the clock's password.\n"},
+        {"password", CliCommand::Password, {ArgumentKind::Clock}, true,
+         {{"old", ValueKind::Text},
+          {"new", ValueKind::Text},
+          {"generate", ValueKind::Flag},
+          {"output", ValueKind::Text},
+          {"group", ValueKind::Text},
+          {"all", ValueKind::Flag},
+          {"plan", ValueKind::Text},
+          {"dry-run", ValueKind::Flag},
+          {"yes", ValueKind::Flag},
+          {"canary", ValueKind::Number, false, 1, maxChangeClocks},
+          {"wave", ValueKind::Number, false, 1, maxChangeClocks},
+          {"max-failed", ValueKind::Text},
+          {"csv", ValueKind::Flag},
+          macOption, userOption, passwordOption, interfaceOption, parallelOption},
+         "IP|N [--mac MAC] --old OLD --new NEW\n"
+         "[IP|N ...] [--group NAME] [--all] [--plan PLAN.csv] [--old OLD]\n"
+         "(--new NEW | --new-file FILE | --generate -o FILE)\n"
+         "[--dry-run] [--yes] [--canary N] [--wave N] [--max-failed N|P%]\n"
+         "[--csv] [--parallel N]",
+         "Changes the clock's password; the listed clock keeps the new one.\n"
+         "Given several clocks (addresses, --group, --all or the listed clocks of an\n"
+         "address plan), or without --old, it changes them in waves as change does:\n"
+         "it lists them, asks (or takes --yes), and each clock counts as verified only\n"
+         "when it answers a status poll with the new password; then the device list\n"
+         "keeps it. A clock that took the command but answers with neither password is\n"
+         "not verified and the list keeps the new password for it; one that still\n"
+         "answers to the old password failed and keeps the old. Without --old each\n"
+         "clock's stored password is the old one. --new-file FILE gives one password\n"
+         "for every clock (the file's first line) or, when its lines read\n"
+         "ADDRESS,PASSWORD (or ADDRESS;PASSWORD, after an optional header ip,password),\n"
+         "one per clock, its clocks being the run's when none are named. --generate\n"
+         "makes a strong password for each clock and writes the list, in that form, to\n"
+         "-o FILE (owner-only, never through a symbolic link) before anything is sent;\n"
+         "no password is printed or kept in the history. --dry-run lists the clocks.\n"
+         "The first wave has --canary N clocks (1 %, at least 1), each later one --wave N\n"
+         "(10 %); once more clocks failed than --max-failed N or P% (5 %), the run stops\n"
+         "before the next wave. Prints clock, state, stored password (new or old) and\n"
+         "error per clock (--csv, --json); exits with 1 unless every clock is verified.\n",
+         true},
         {"resolve-conflicts", CliCommand::ResolveConflicts, {}, false,
          {{"user", ValueKind::Text, true},
           {"password", ValueKind::Text, true},
@@ -265,6 +301,7 @@ const QVector<CommandSpec> &commandTable()
         {"change", CliCommand::Change, {ArgumentKind::Clock}, true,
          {{"group", ValueKind::Text},
           {"all", ValueKind::Flag},
+          {"plan", ValueKind::Text},
           {"set", ValueKind::Text, false, 0, 0, true},
           {"from", ValueKind::Text},
           {"only", ValueKind::Text},
@@ -278,7 +315,7 @@ const QVector<CommandSpec> &commandTable()
           {"resume", ValueKind::Text},
           {"csv", ValueKind::Flag},
           parallelOption},
-         "[IP|N ...] [--group NAME] [--all]\n(--set FIELD=VALUE... | --from FILE --only FIELD,... | --align [--site-zone ZONE])\n"
+         "[IP|N ...] [--group NAME] [--all] [--plan PLAN.csv]\n(--set FIELD=VALUE... | --from FILE --only FIELD,... | --align [--site-zone ZONE])\n"
          "[--dry-run] [--yes] [--canary N] [--wave N] [--max-failed N|P%] [--csv]\n"
          "[--parallel N]\n--resume ID [--yes] [--max-failed N|P%] [--csv]",
          "Changes some fields of many clocks and leaves every other field as each clock\n"
@@ -294,6 +331,9 @@ const QVector<CommandSpec> &commandTable()
          "its group's configuration in the fields the audit finds different, and its\n"
          "daylight-saving fields where the audit finds its offset leaving the site's\n"
          "zone (ZONE, the stored site zone or the system's).\n"
+         "--plan PLAN.csv takes the listed clocks of an address plan (as import reads\n"
+         "it), found by each row's address (and MAC, where given); rows of clocks not\n"
+         "listed are left out, said.\n"
          "--dry-run stops after the plan. The first wave has --canary N clocks (1 %, at\n"
          "least 1), each later one --wave N (10 %); once more clocks failed than\n"
          "--max-failed N or P% (5 %), the run stops before the next wave. Each run has\n"
@@ -721,6 +761,9 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
             invocation.options.insert(optionName, checked);
     }
 
+    // A password run reads the whole file itself: it may give a password per clock.
+    if (entry->command == CliCommand::Password && invocation.options.contains(QStringLiteral("new-file")))
+        invocation.options.insert(QStringLiteral("new-list"), invocation.options.value(QStringLiteral("new-file")));
     if (!CliCommandLineSecrets::resolve(invocation.options, findOption(*entry, QStringLiteral("password")), error)) {
         error = name + QStringLiteral(": ") + error;
         return false;
@@ -743,6 +786,18 @@ bool parse(const QStringList &arguments, CliInvocation &invocation, QString &err
             error = QStringLiteral("%1: --%2 is required").arg(name, QLatin1String(option.name));
             return false;
         }
+    }
+
+    if (entry->command == CliCommand::Password) {
+        const bool generate = invocation.hasOption(QStringLiteral("generate"));
+        if (!generate && !invocation.hasOption(QStringLiteral("new")))
+            error = QStringLiteral("password: --new is required (or --new-file FILE, or --generate -o FILE)");
+        else if (generate && invocation.hasOption(QStringLiteral("new")))
+            error = QStringLiteral("password: --generate and --new or --new-file exclude each other");
+        else if (generate != invocation.hasOption(QStringLiteral("output")))
+            error = QStringLiteral("password: --generate and -o FILE go together");
+        if (!error.isEmpty())
+            return false;
     }
 
     if (given > expected && !entry->lastRepeats) {

@@ -3,6 +3,7 @@
 #include "cli/CliSession.h"
 #include "core/AppSettings.h"
 #include "cli/ClockPrinter.h"
+#include "cli/PasswordCommand.h"
 #include "model/ClockRegistry.h"
 #include "operations/Communication.h"
 #include "persistence/ConfigurationFileActions.h"
@@ -401,6 +402,8 @@ int network(CliSession &session)
 
 int password(CliSession &session)
 {
+    if (!PasswordCommand::isSingle(session.invocation()))
+        return PasswordCommand::run(session);
     CliSession::Target target;
     if (const int failed = loadTarget(session, target, CliSession::Access::Write))
         return failed;

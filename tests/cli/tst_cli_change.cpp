@@ -6,6 +6,7 @@
 #include "persistence/StateFile.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/netns/ClockSimControl.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestRows.h"
 
 #include <QDir>
@@ -32,6 +33,7 @@ private slots:
     void failuresAndTheStopRule();
     void resumeAfterKillChangesEachClockOnce();
     void alignMakesTheAuditClean();
+    void planChoosesItsListedClocks();
 
 private:
     static constexpr int fleetSize = 7;
@@ -239,6 +241,24 @@ void TestCliChange::alignMakesTheAuditClean()
     const QJsonArray findings = m_cli->run({"--json", "audit", "--site-zone", "Europe/Warsaw"}).json()["clocks"][4]["findings"].toArray();
     for (const QJsonValue finding : findings)
         QVERIFY2(finding["kind"] != "daylightSaving", qPrintable(finding["reason"].toString()));
+}
+
+void TestCliChange::planChoosesItsListedClocks()
+{
+    // Rows by address, one told apart by its MAC, one of a clock not listed.
+    const QString plan = m_cli->filePath("plan.csv");
+    QVERIFY(TestFiles::write(plan, "ip;name;mac\n" + ip(3).toUtf8() + ";Drifted;\n192.168.0.99;Spare;\n"
+                                       + ip(1).toUtf8() + ";Hall 1;\n"));
+    const CliProcess::Result result =
+        m_cli->run({"--json", "change", "--plan", plan, ip(5), "--set", "Server1=ntp.plan.example", "--dry-run"});
+    QVERIFY2(result.exitCode == 0, result.err);
+    QStringList chosen;
+    for (const QJsonValue clock : result.json()["clocks"].toArray())
+        chosen << clock["ip"].toString();
+    QCOMPARE(chosen, QStringList({ip(3), ip(1), ip(5)}));
+    QVERIFY2(result.err.contains("rows naming no listed clock, left out (import lists them): 1"), result.err);
+    QVERIFY(writes() == QVector<QStringList>(fleetSize));
+    QCOMPARE(m_cli->run({"change", "--plan", m_cli->filePath("none.csv"), "--set", "Server1=x", "--dry-run"}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCliChange)
