@@ -23,6 +23,8 @@ public:
     void setResult(const AvailabilityReport::Result &result);
     void clear();
     Field field(int column) const { return m_fields.value(column); }
+    // The row that adds up the whole site, kept below the groups in any order.
+    bool isSiteRow(int row) const { return m_siteRow >= 0 && row == m_siteRow; }
 
     // "99.80 %"; "-" when no time was counted.
     static QString shareText(double share);
