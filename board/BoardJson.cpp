@@ -8,6 +8,7 @@
 #include "model/QuietPeriod.h"
 #include "values/Decimal.h"
 
+#include <QJsonDocument>
 #include <QLocale>
 
 #include <algorithm>
@@ -57,6 +58,16 @@ void appendString(QByteArray &out, const QString &text)
         }
     }
     out += '"';
+}
+
+QByteArray compact(const QJsonObject &object)
+{
+    // <, > and & only ever stand inside strings here.
+    return QJsonDocument(object)
+        .toJson(QJsonDocument::Compact)
+        .replace('<', "\\u003c")
+        .replace('>', "\\u003e")
+        .replace('&', "\\u0026");
 }
 
 QByteArray utcValue(const QDateTime &time)

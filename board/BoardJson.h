@@ -20,6 +20,8 @@ namespace BoardJson {
 // A JSON string of the text; <, > and & written as escapes, so that the
 // document cannot be read as markup even by a client that sniffs.
 void appendString(QByteArray &out, const QString &text);
+// The object as compact JSON, with the same escapes.
+QByteArray compact(const QJsonObject &object);
 // "null", or the time in UTC as a JSON string.
 QByteArray utcValue(const QDateTime &time);
 

@@ -29,6 +29,30 @@ const struct { const char *key; const char *text; const char *context = "StatusB
     {"shown", QT_TRANSLATE_NOOP("StatusBoard", "%1 of %2 clocks shown")},
     {"unreachable", QT_TRANSLATE_NOOP("StatusBoard",
                                       "The monitor cannot be reached. The board shows what it last received.")},
+    // The availability view; its headings are those of the CLI's report.
+    {"views", QT_TRANSLATE_NOOP("StatusBoard", "Views")},
+    {"navclocks", QT_TRANSLATE_NOOP("StatusBoard", "Clocks")},
+    {"availability", QT_TRANSLATE_NOOP("StatusBoard", "Availability")},
+    {"period", QT_TRANSLATE_NOOP("StatusBoard", "Period")},
+    {"month", QT_TRANSLATE_NOOP("StatusBoard", "Month")},
+    {"week", QT_TRANSLATE_NOOP("StatusBoard", "Week")},
+    {"day", QT_TRANSLATE_NOOP("StatusBoard", "Day")},
+    {"previous", QT_TRANSLATE_NOOP("StatusBoard", "Previous")},
+    {"next", QT_TRANSLATE_NOOP("StatusBoard", "Next")},
+    {"groups", QT_TRANSLATE_NOOP("StatusBoard", "Groups")},
+    {"loading", QT_TRANSLATE_NOOP("StatusBoard", "Computing the figures...")},
+    {"unreadable", QT_TRANSLATE_NOOP("StatusBoard", "The history cannot be read.")},
+    {"failed", QT_TRANSLATE_NOOP("StatusBoard", "The figures could not be loaded.")},
+    {"clock", QT_TRANSLATE_NOOP("ReportCommands", "Clock"), "ReportCommands"},
+    {"clocks", QT_TRANSLATE_NOOP("ReportCommands", "Clocks"), "ReportCommands"},
+    {"answering", QT_TRANSLATE_NOOP("ReportCommands", "Answering"), "ReportCommands"},
+    {"synchronised", QT_TRANSLATE_NOOP("ReportCommands", "Synchronised"), "ReportCommands"},
+    {"incidents", QT_TRANSLATE_NOOP("ReportCommands", "Incidents"), "ReportCommands"},
+    {"longest", QT_TRANSLATE_NOOP("ReportCommands", "Longest"), "ReportCommands"},
+    {"mttr", QT_TRANSLATE_NOOP("ReportCommands", "MTTR"), "ReportCommands"},
+    {"quiet", QT_TRANSLATE_NOOP("ReportCommands", "Quiet"), "ReportCommands"},
+    {"site", QT_TRANSLATE_NOOP("ReportCommands", "Site"), "ReportCommands"},
+    {"nogroup", QT_TRANSLATE_NOOP("ReportCommands", "(no group)"), "ReportCommands"},
     // The state's last line, written by the page from the status time.
     {"updated", QT_TRANSLATE_NOOP("DevClock", "Last status update"), "DevClock"},
 };
@@ -72,6 +96,9 @@ HttpListener::Response asset(const QByteArray &path, Language language)
         response.headers = "Vary: Accept-Language\r\n";
     } else if (path == "/board.js") {
         response.body = resource(QStringLiteral("board.js"));
+        type = "text/javascript; charset=utf-8";
+    } else if (path == "/availability.js") {
+        response.body = resource(QStringLiteral("availability.js"));
         type = "text/javascript; charset=utf-8";
     } else if (path == "/board.css") {
         response.body = resource(QStringLiteral("board.css"));

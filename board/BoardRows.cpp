@@ -187,11 +187,7 @@ std::shared_ptr<const BoardSnapshot> BoardRows::snapshot(Language language)
     }
     Summary &summary = m_summaries[slot];
     if (summary.json.isEmpty() || summary.version != m_summaryVersion) {
-        summary.json = QJsonDocument(BoardJson::summary(m_registry.clocks(), m_texts[slot]))
-                           .toJson(QJsonDocument::Compact)
-                           .replace('<', "\\u003c")
-                           .replace('>', "\\u003e")
-                           .replace('&', "\\u0026");
+        summary.json = BoardJson::compact(BoardJson::summary(m_registry.clocks(), m_texts[slot]));
         summary.version = m_summaryVersion;
     }
     auto snapshot = std::make_shared<BoardSnapshot>();

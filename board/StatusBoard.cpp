@@ -24,17 +24,6 @@ namespace {
 const QByteArray apiPrefix = "/api/v1/";
 const QByteArray eventsSuffix = "/events";
 
-// <, > and & only ever stand inside strings here: written as escapes, the
-// document cannot be read as markup even by a client that sniffs.
-QByteArray compact(const QJsonObject &object)
-{
-    return QJsonDocument(object)
-        .toJson(QJsonDocument::Compact)
-        .replace('<', "\\u003c")
-        .replace('>', "\\u003e")
-        .replace('&', "\\u0026");
-}
-
 HttpListener::Response json(const QByteArray &body)
 {
     return {200, body, "Content-Type: application/json\r\nCache-Control: no-store\r\nVary: Accept-Language\r\n",
@@ -101,6 +90,8 @@ HttpListener::Response StatusBoard::handle(const HttpRequestParser &request)
                             HttpGzip::accepted(request.header("Accept-Encoding")));
     if (what == "summary")
         return json(summaryDocument(language));
+    if (what == "availability")
+        return m_availability.answer(query, m_registry, m_journalFolder);
     if (what.startsWith("clocks/") && what.endsWith(eventsSuffix)) {
         const QByteArray address = QByteArray::fromPercentEncoding(
             what.mid(int(qstrlen("clocks/")), what.size() - int(qstrlen("clocks/")) - eventsSuffix.size()));
@@ -158,11 +149,11 @@ QByteArray StatusBoard::clocksDocument(Language language, quint64 since)
 
 QByteArray StatusBoard::summaryDocument(Language language) const
 {
-    return compact(BoardJson::summary(m_registry.clocks(), BoardLanguage::catalogue(language)));
+    return BoardJson::compact(BoardJson::summary(m_registry.clocks(), BoardLanguage::catalogue(language)));
 }
 
 QByteArray StatusBoard::eventsDocument(Language language, const QString &ip, const QList<ClockEvent> &events)
 {
-    return compact({{QStringLiteral("ip"), ip},
+    return BoardJson::compact({{QStringLiteral("ip"), ip},
                     {QStringLiteral("events"), BoardJson::events(events, BoardLanguage::catalogue(language))}});
 }

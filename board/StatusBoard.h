@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/BoardAccess.h"
+#include "board/BoardAvailability.h"
 #include "board/BoardListBuilder.h"
 #include "board/BoardRows.h"
 #include "persistence/EventJournal.h"
@@ -16,8 +17,9 @@ class ClockRegistry;
 class HttpRequestParser;
 
 // The status board and its read-only API, for the metrics listener's
-// handler: the page at "/", and under /api/v1/ the clocks, a summary and one
-// address's last events from the journal (read off the listener's thread).
+// handler: the page at "/", and under /api/v1/ the clocks, a summary, one
+// address's last events from the journal and the availability of a period
+// (both read off the listener's thread).
 // A clock announced as changed is read again at the next request, and its
 // row gets a new version only when what the page shows of it changed; a
 // complete list is put together from a snapshot of the rows on the
@@ -59,6 +61,7 @@ private:
     ClockRegistry &m_registry;
     QString m_journalFolder;
     BoardAccess m_access;
+    BoardAvailability m_availability;
     BoardRows m_rows;
     // Shared with the work threads, which may outlive a request's board.
     std::shared_ptr<BoardListBuilder> m_lists = std::make_shared<BoardListBuilder>();

@@ -9,10 +9,10 @@
 #include "model/DevGroup.h"
 #include "persistence/EventJournal.h"
 #include "session/AvailabilityHistory.h"
+#include "session/AvailabilityJson.h"
+#include "session/AvailabilityTableModel.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonObject>
 
 #include <algorithm>
 
@@ -27,53 +27,17 @@ QString tr(const char *text)
     return QCoreApplication::translate("ReportCommands", text);
 }
 
-// "99.80 %"; "-" when no time was counted.
-QString shareText(double share)
-{
-    return share < 0 ? QStringLiteral("-") : QStringLiteral("%1 %").arg(share * 100.0, 0, 'f', 2);
-}
-
-// Hours and minutes, "26:05"; "-" for none.
-QString durationText(qint64 secs)
-{
-    if (secs < 0)
-        return QStringLiteral("-");
-    const qint64 minutes = secs / 60;
-    return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
-QJsonValue shareJson(double share)
-{
-    return share < 0 ? QJsonValue() : QJsonValue(share);
-}
-
-QJsonObject figuresJson(const Figures &f)
-{
-    QJsonObject object{{QStringLiteral("clocks"), f.clocks},
-                       {QStringLiteral("answeringShare"), shareJson(f.answeringShare())},
-                       {QStringLiteral("synchronisedShare"), shareJson(f.synchronisedShare())},
-                       {QStringLiteral("answeringSeconds"), f.answeringSecs},
-                       {QStringLiteral("synchronisedSeconds"), f.synchronisedSecs},
-                       {QStringLiteral("incidents"), f.incidents},
-                       {QStringLiteral("longestIncidentSeconds"), f.longestIncidentSecs},
-                       {QStringLiteral("incidentSeconds"), f.downSecs},
-                       {QStringLiteral("meanRecoverySeconds"),
-                        f.meanRecoverySecs() < 0 ? QJsonValue() : QJsonValue(f.meanRecoverySecs())},
-                       {QStringLiteral("quietSeconds"), f.quietSecs},
-                       {QStringLiteral("unknownSeconds"), f.unknownSecs}};
-    if (!f.ip.isEmpty()) {
-        object.insert(QStringLiteral("ip"), f.ip);
-        object.insert(QStringLiteral("group"), f.group);
-    }
-    object.insert(QStringLiteral("name"), f.name);
-    return object;
-}
-
 QStringList figuresCells(const Figures &f)
 {
-    return {shareText(f.answeringShare()),       shareText(f.synchronisedShare()), QString::number(f.incidents),
-            durationText(f.longestIncidentSecs), durationText(f.downSecs),         durationText(f.meanRecoverySecs()),
-            durationText(f.quietSecs),           durationText(f.unknownSecs)};
+    using Model = AvailabilityTableModel;
+    return {Model::shareText(f.answeringShare()),
+            Model::shareText(f.synchronisedShare()),
+            QString::number(f.incidents),
+            Model::durationText(f.longestIncidentSecs),
+            Model::durationText(f.downSecs),
+            Model::durationText(f.meanRecoverySecs()),
+            Model::durationText(f.quietSecs),
+            Model::durationText(f.unknownSecs)};
 }
 
 QByteArray csvOf(const AvailabilityReport::Result &result)
@@ -166,17 +130,7 @@ int availability(CliSession &session)
     if (oneGroup)
         result = AvailabilityHistory::onlyGroup(result, group);
 
-    QJsonArray clockArray;
-    for (const Figures &f : qAsConst(result.clocks))
-        clockArray.append(figuresJson(f));
-    QJsonArray groupArray;
-    for (const Figures &f : qAsConst(result.groups))
-        groupArray.append(figuresJson(f));
-    out.document(QJsonObject{{QStringLiteral("from"), from.toString(Qt::ISODate)},
-                             {QStringLiteral("to"), to.toString(Qt::ISODate)},
-                             {QStringLiteral("clocks"), clockArray},
-                             {QStringLiteral("groups"), groupArray},
-                             {QStringLiteral("site"), figuresJson(result.site)}});
+    out.document(AvailabilityJson::document(result));
     if (damaged > 0)
         out.message(QStringLiteral("%1 damaged lines of the journal were skipped.").arg(damaged));
     if (in.hasOption(QStringLiteral("csv")) && !out.json())

@@ -9,6 +9,9 @@
     const columns = ['name', 'ip', 'group', 'state', 'muted', 'age', 'temperature', 'brightness'];
     const severityOrder = { critical: 0, warning: 1, unknown: 2, ok: 3 };
     const params = new URLSearchParams(location.search);
+    // The availability view is availability.js's; this one keeps still.
+    if (params.get('view') === 'availability')
+        return;
     const view = {
         q: params.get('q') || '',
         problems: params.get('problems') === '1',
@@ -28,7 +31,7 @@
     const problems = $('problems');
     const banner = $('banner');
     const labels = {};
-    document.querySelectorAll('th[data-key]').forEach((th) => { labels[th.dataset.key] = th.textContent; });
+    document.querySelectorAll('#clocks th[data-key]').forEach((th) => { labels[th.dataset.key] = th.textContent; });
 
     function api(path, extra) {
         const url = new URL(path, location.href);
@@ -201,7 +204,7 @@
                 tbody.appendChild(fragment);
             }
         }
-        document.querySelectorAll('th[data-key]').forEach((th) => {
+        document.querySelectorAll('#clocks th[data-key]').forEach((th) => {
             if (th.dataset.key === view.sort)
                 th.setAttribute('aria-sort', view.desc ? 'descending' : 'ascending');
             else
@@ -319,7 +322,7 @@
     problems.checked = view.problems;
     filter.addEventListener('input', () => { view.q = filter.value; keepView(); arrange(); });
     problems.addEventListener('change', () => { view.problems = problems.checked; keepView(); arrange(); });
-    document.querySelectorAll('th[data-key] button').forEach((button) => {
+    document.querySelectorAll('#clocks th[data-key] button').forEach((button) => {
         button.addEventListener('click', () => {
             const key = button.parentElement.dataset.key;
             view.desc = view.sort === key ? !view.desc : false;

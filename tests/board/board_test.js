@@ -5,8 +5,10 @@
 // nothing, German from Accept-Language, nothing fetched from elsewhere, and
 // the keyboard reaches the filter, the table and a row's history, dates and
 // brightness written in the page's language, ages frozen while the monitor
-// is gone. With ZENTICK_BOARD_PICTURES set, it saves the board's pictures
-// there.
+// is gone; the availability view reached from the navigation by keyboard,
+// sorted, stepped a period back and forth, telling a history that cannot be
+// read and waiting out a busy monitor. With ZENTICK_BOARD_PICTURES set, it
+// saves the board's pictures there.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -153,12 +155,14 @@ async function main() {
             await page.keyboard.press('Tab');
             reached.push(await focused());
         }
-        check(reached[0] === 'filter' && reached.includes('header') && reached.includes('row'),
-              `Tab went ${reached.join(' > ')}`);
+        check(reached[0] === 'nav-clocks' && reached[1] === 'nav-availability' && reached[2] === 'filter'
+              && reached.includes('header') && reached.includes('row'), `Tab went ${reached.join(' > ')}`);
         await page.keyboard.press('Enter');
         check(await focused() === 'history-title', 'Enter on a row did not open its history');
         await until('the history listed', async () => (await page.$$('#events li')).length > 0, 5000);
         await checkWriting(page, 'en');
+
+        await availability(page, clocks);
 
         // German from Accept-Language.
         const german = await openBoard(browser, { extraHTTPHeaders: { 'Accept-Language': 'de' } }, failures);
@@ -202,6 +206,79 @@ async function pictures(browser, failures) {
         await page.screenshot({ path: path.join(folder, `${name}.png`) });
         await context.close();
     }
+    const { context, page } = await openBoard(browser, { locale: 'en-GB', colorScheme: 'light',
+                                                         viewport: { width: 1100, height: 760 } }, failures);
+    await page.goto(origin + '/?view=availability');
+    await until('figures', async () => (await page.$$('#clocks-table tbody tr')).length > 0, 30000);
+    await page.waitForTimeout(300);
+    await page.screenshot({ path: path.join(folder, 'board-availability.png') });
+    await context.close();
+}
+
+const figureCells = (page, table, key) => page.$$eval(`#${table} tbody .${key}`, (c) => c.map((x) => x.textContent));
+
+async function availability(page, clocks) {
+    // From the navigation, by keyboard.
+    await page.goto(origin + '/');
+    await page.focus('#nav-availability');
+    await page.keyboard.press('Enter');
+    await page.waitForURL(/view=availability/);
+    await until('every clock in the figures', async () => (await figureCells(page, 'clocks-table', 'name')).length
+        === clocks.length, 30000);
+    check(await page.getAttribute('#nav-availability', 'aria-current') === 'page', 'the view is not marked current');
+    check(await page.isHidden('#clocks-view'), 'the clock table is still shown');
+    check(await page.textContent('#clocks-table caption') === 'Clocks', 'the clocks table has no caption');
+    check(await page.textContent('#availability-status') === '', 'the status region still says something');
+    const names = await figureCells(page, 'clocks-table', 'name');
+    for (const c of clocks)
+        check(names.includes(c.name), `${c.name} is not in the figures as text: ${JSON.stringify(names)}`);
+    check(await page.$$eval('#availability-view img, #availability-view script', (e) => e.length) === 0,
+          'a clock name became markup in the figures');
+    const site = await page.$$eval('#groups-table tbody tr.site > *', (c) => c.map((x) => x.textContent));
+    check(site[0] === 'Site' && /^\d{1,3}\.\d\d%$/.test(site[2]), `the site row reads ${JSON.stringify(site)}`);
+
+    // Sorted by the share, lowest first, by keyboard as well.
+    await page.focus('#clocks-table th[data-key=answering] button');
+    await page.keyboard.press('Enter');
+    check(await page.getAttribute('#clocks-table th[data-key=answering]', 'aria-sort') === 'ascending',
+          'the share column is not marked sorted');
+    const shares = (await figureCells(page, 'clocks-table', 'answering')).map((t) => (t === '-' ? -1 : parseFloat(t)));
+    check(shares.every((v, i) => i === 0 || shares[i - 1] <= v), `the shares are not in order: ${shares}`);
+
+    // A week back and forth; the period is kept in the address.
+    await page.selectOption('#period', 'week');
+    await until('the week', async () => page.url().includes('period=week'), 5000);
+    await until('its figures', async () => await page.textContent('#availability-status') === '', 30000);
+    const thisWeek = await page.textContent('#period-text');
+    check(await page.isDisabled('#next'), 'the week to come can be asked for');
+    await page.click('#previous');
+    await until('last week', async () => (await page.textContent('#period-text')) !== thisWeek
+        && await page.textContent('#availability-status') === '', 30000);
+    check(await page.isEnabled('#next'), 'Next is not offered after going back');
+    await page.click('#next');
+    await until('this week again', async () => await page.textContent('#period-text') === thisWeek, 30000);
+
+    // A monitor that cannot read its history says so; a busy one is asked again.
+    await page.route('**/api/v1/availability?*', (route) => route.fulfill({
+        status: 503, contentType: 'application/json', body: '{"error":"the history cannot be read"}' }));
+    await page.reload();
+    await until('the unreadable history told', async () => await page.textContent('#availability-status')
+        === 'The history cannot be read.', 10000);
+    check(await page.getAttribute('#availability-status', 'role') === 'status', 'the status is not a live region');
+    await page.unroute('**/api/v1/availability?*');
+    let turnedAway = 0;
+    await page.route('**/api/v1/availability?*', (route) => (turnedAway++ === 0
+        ? route.fulfill({ status: 503, headers: { 'Retry-After': '1' }, contentType: 'application/json',
+                          body: '{"error":"another availability report is being computed"}' })
+        : route.continue()));
+    await page.reload();
+    await until('the figures after a busy answer', async () => turnedAway > 1
+        && (await figureCells(page, 'clocks-table', 'name')).length === clocks.length, 15000);
+    await page.unroute('**/api/v1/availability?*');
+
+    // Back to the clocks, from the navigation.
+    await page.click('#nav-clocks');
+    await until('the clock rows again', async () => (await visibleNames(page)).length === clocks.length, 10000);
 }
 
 main().catch((error) => {

@@ -3,9 +3,11 @@
 // never as markup, no credential leaks, only the token opens a guarded
 // board, the language follows the request (two at once, the program's own
 // translators untouched), a page gets only what changed, and a failed mail's
-// server reply stays out of the history.
+// server reply stays out of the history; a period's availability is
+// refused for bad dates and computed one at a time.
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
+#include "model/DevGroup.h"
 #include "persistence/EventJournal.h"
 #include "http/HttpRequestParser.h"
 #include "board/StatusBoard.h"
@@ -56,6 +58,7 @@ class TestBoard : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void hostileNames_data() { TestRows::add(rows); }
@@ -72,6 +75,9 @@ private slots:
     void languagesSideBySide();
     void unknownValues_data() { TestRows::add(rows); }
     void unknownValues();
+    void availability_data() { TestRows::add(rows); }
+    void availability();
+    void oneReportAtATime();
 
 private:
     DevClock *addClock(const QString &name, const QString &ip);
@@ -79,6 +85,13 @@ private:
     QTemporaryDir m_folder;
     std::unique_ptr<StatusBoard> m_board;
 };
+
+void TestBoard::initTestCase()
+{
+    // Periods are local days and months: these are those of UTC.
+    qputenv("TZ", "UTC");
+    tzset();
+}
 
 void TestBoard::init()
 {
@@ -90,6 +103,8 @@ void TestBoard::cleanup()
 {
     while (list().clockCount() > 0)
         list().removeClock(0);
+    while (list().groupCount() > 0)
+        list().removeGroup(0);
 }
 
 DevClock *TestBoard::addClock(const QString &name, const QString &ip)
@@ -352,6 +367,67 @@ void TestBoard::unknownValues()
     QCOMPARE(row.value("temperature").isNull(), !temperature);
     // Never read from any clock here: the same "-" wherever it is shown.
     QCOMPARE(clock->firmwareText(), QStringLiteral("-"));
+}
+
+void TestBoard::availability()
+{
+    QFETCH(QByteArray, query);
+    QFETCH(bool, unreadable);
+    QFETCH(int, status);
+    QFETCH(QByteArray, contains);
+    QFETCH(int, clocks);
+
+    addClock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"));
+    addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"));
+    list().createGroup(QStringLiteral("Ground floor"));
+    list().setClockGroup(1, 0);
+    // Watched from 1 November; Hall did not answer from 06:00 to 08:00.
+    QTemporaryDir history;
+    {
+        EventJournal journal(history.path());
+        const QDateTime start(QDate(2026, 11, 1), QTime(0, 0), Qt::UTC);
+        const struct { int minutes; ClockEvent::Kind kind; } stream[] = {
+            {0, ClockEvent::Kind::MonitorStarted}, {360, ClockEvent::Kind::Unreachable},
+            {480, ClockEvent::Kind::Reachable}, {3 * 1440, ClockEvent::Kind::MonitorStopped}};
+        for (const auto &item : stream) {
+            ClockEvent event;
+            event.time = start.addSecs(60 * item.minutes);
+            event.kind = item.kind;
+            if (item.kind == ClockEvent::Kind::Unreachable || item.kind == ClockEvent::Kind::Reachable)
+                event.ip = QStringLiteral("192.168.0.21");
+            journal.append(event);
+        }
+    }
+    if (unreadable) {
+        QFile garbage(history.filePath(QStringLiteral("events.sqlite")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(8192, 'x')) == 8192);
+    }
+    StatusBoard board(list(), history.path());
+    const HttpListener::Response response = get(board, "/api/v1/availability?" + query);
+    QCOMPARE(response.status, status);
+    QVERIFY2(response.headers.contains("Content-Type: application/json\r\n"), response.headers);
+    QVERIFY2(response.body.contains(contains), response.body);
+    QVERIFY(!response.body.contains(history.path().toUtf8()));
+    if (clocks >= 0)
+        QCOMPARE(parsed(response.body).value("clocks").toArray().size(), clocks);
+}
+
+void TestBoard::oneReportAtATime()
+{
+    addClock(QStringLiteral("Hall"), QStringLiteral("192.168.0.21"));
+    HttpRequestParser request;
+    request.feed("GET /api/v1/availability?period=day HTTP/1.1\r\n\r\n");
+    HttpListener::Response first = m_board->handle(request);
+    QVERIFY(first.work);
+    // Asked again before the first has run: told when to come back.
+    const HttpListener::Response second = m_board->handle(request);
+    QCOMPARE(second.status, 503);
+    QVERIFY2(second.headers.contains("Retry-After: 5\r\n"), second.headers);
+    QCOMPARE(first.work()().status, 200);
+    QVERIFY(m_board->handle(request).work);
+    // A report turned away by the listener before it ran frees its turn too.
+    first = {};
+    QVERIFY(m_board->handle(request).work);
 }
 
 QTEST_GUILESS_MAIN(TestBoard)

@@ -5,6 +5,7 @@
 #include "model/DevGroup.h"
 #include "operations/Communication.h"
 #include "session/DeviceListLock.h"
+#include "ui/dialogs/DialogAvailability.h"
 #include "ui/dialogs/DialogQuestion.h"
 #include "core/Language.h"
 #include "ui/widgets/MenuPopup.h"
@@ -100,6 +101,7 @@ private slots:
     void saveQuestionOnlyWhenChanged_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void saveQuestionOnlyWhenChanged();
     void saveReport_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
+    void reportOpensAvailability();
     void saveReport();
 
 private:
@@ -582,6 +584,24 @@ void TestWindowMain::saveReport()
     AppSettings::loadReportSettings();
     QCOMPARE(AppSettings::reportSettings().filepath, stored ? path : QString());
     QCOMPARE(AppSettings::reportSettings().enabled, stored && enabled);
+}
+
+void TestWindowMain::reportOpensAvailability()
+{
+    m_alone = std::make_unique<StandaloneServices>(*m_session, m_dialogs);
+    PageReport page(m_alone->services());
+    QString shown;
+    m_dialogs.answerDialog([&shown](QDialog &dialog) {
+        auto *availability = qobject_cast<DialogAvailability *>(&dialog);
+        if (availability && availability->isComputing())
+            QSignalSpy(availability, &DialogAvailability::figuresShown).wait(10000);
+        if (availability)
+            shown = dialog.findChild<QLabel *>(QStringLiteral("lblAvailabilityStatus"))->text();
+        return int(QDialog::Accepted);
+    });
+    click(page, "btnReportAvailability");
+    // This month's figures of the session's list, read from its history.
+    QCOMPARE(shown, QStringLiteral("Figures of %1 clocks.").arg(m_session->registry().clockCount()));
 }
 
 QTEST_MAIN(TestWindowMain)

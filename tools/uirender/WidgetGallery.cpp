@@ -4,6 +4,8 @@
 #include "ui/widgets/CustomHeaderedTable.h"
 #include "ui/widgets/CustomTableHeader.h"
 #include "ui/dialogs/DialogAbout.h"
+#include "ui/dialogs/DialogAvailability.h"
+#include "model/ClockStatus.h"
 #include "ui/dialogs/DialogCombobox.h"
 #include "ui/dialogs/DialogEditName.h"
 #include "ui/dialogs/DialogProgress.h"
@@ -259,6 +261,43 @@ std::unique_ptr<QWidget> menu()
     return own(popup);
 }
 
+// A made-up November of a small site, as the availability dialog shows it.
+std::unique_ptr<QWidget> availability()
+{
+    const QDateTime from(QDate(2026, 11, 1), QTime(0, 0), Qt::LocalTime);
+    const QDateTime to = from.addMonths(1);
+    const QString ground = QStringLiteral("Ground floor");
+    const QString platforms = QStringLiteral("Platforms");
+    const QList<AvailabilityReport::Clock> clocks{
+        {QStringLiteral("192.168.0.20"), QStringLiteral("Entrance"), ground, {}},
+        {QStringLiteral("192.168.0.21"), QStringLiteral("Hall A"), ground, {}},
+        {QStringLiteral("192.168.0.30"), QStringLiteral("Platform 1"), platforms, {}},
+        {QStringLiteral("192.168.0.31"), QStringLiteral("Platform 2"), platforms, {}},
+        {QStringLiteral("192.168.0.40"), QStringLiteral("Workshop"), QString(), {}}};
+    // Hours from the start of the month, what happened and to which clock.
+    const struct { int hours; ClockEvent::Kind kind; int clock; int ntp; } story[] = {
+        {0, ClockEvent::Kind::MonitorStarted, -1, 0},  {58, ClockEvent::Kind::Unreachable, 1, 0},
+        {59, ClockEvent::Kind::Reachable, 1, 0},       {146, ClockEvent::Kind::Ntp, 3, NtpNoConnection},
+        {170, ClockEvent::Kind::Ntp, 3, NtpSynchronized}, {266, ClockEvent::Kind::Unreachable, 2, 0},
+        {270, ClockEvent::Kind::Reachable, 2, 0},      {350, ClockEvent::Kind::Muted, 4, 0},
+        {374, ClockEvent::Kind::Unmuted, 4, 0},        {470, ClockEvent::Kind::Unreachable, 2, 0},
+        {471, ClockEvent::Kind::Reachable, 2, 0}};
+    QList<ClockEvent> events;
+    for (const auto &entry : story) {
+        ClockEvent event;
+        event.time = from.addSecs(3600 * entry.hours).toUTC();
+        event.kind = entry.kind;
+        event.ntp = entry.ntp;
+        if (entry.clock >= 0)
+            event.ip = clocks.at(entry.clock).ip;
+        events.append(event);
+    }
+    auto *dialog = new DialogAvailability(clocks, QString());
+    dialog->showResult(AvailabilityReport::compute(from.toUTC(), to.toUTC(), clocks, events, to.toUTC()));
+    dialog->resize(1040, 720);
+    return own(dialog);
+}
+
 // Toasts over a plain window, held fully faded in.
 std::unique_ptr<QWidget> toasts()
 {
@@ -307,6 +346,7 @@ std::vector<Scene> scenes()
         {QStringLiteral("dialog-edit-name"), editName},
         {QStringLiteral("dialog-combobox"), combobox},
         {QStringLiteral("dialog-about"), [] { return own(new DialogAbout); }},
+        {QStringLiteral("dialog-availability"), availability},
         {QStringLiteral("frameless-window"), framelessWindow},
         {QStringLiteral("widgets-inputs"), inputs},
         {QStringLiteral("widgets-table-cells"), tableCells},

@@ -1,6 +1,9 @@
 #include "ui/pages/PageReport.h"
 
 #include "core/AppSettings.h"
+#include "persistence/EventJournal.h"
+#include "session/AvailabilityHistory.h"
+#include "ui/dialogs/DialogAvailability.h"
 #include "ui/dialogs/DialogHost.h"
 #include "session/MonitoringSession.h"
 #include "ui/services/PageServices.h"
@@ -20,6 +23,7 @@ PageReport::PageReport(PageServices &services, QWidget *parent)
     connect(ui->btnReportChangeFile, &QAbstractButton::clicked, this, &PageReport::chooseFile);
     connect(ui->cbxReportEnable, &QCheckBox::stateChanged, this, &PageReport::enableReport);
     connect(ui->btnHideToTray2, &QAbstractButton::clicked, this, &PageReport::hideToTray);
+    connect(ui->btnReportAvailability, &QAbstractButton::clicked, this, &PageReport::showAvailability);
     LoadReportWidgets();
 }
 
@@ -110,4 +114,12 @@ void PageReport::hideToTray()
     if (answer == QuestionResult::Positive && !SaveReportSettings())
         return;
     emit hideToTrayRequested();
+}
+
+void PageReport::showAvailability()
+{
+    DialogAvailability dialog(AvailabilityHistory::clocksOf(m_services.registry()), EventJournal::defaultFolder(),
+                              m_services.window());
+    dialog.showPeriod(AvailabilityPeriod::Kind::Month, QDate::currentDate());
+    m_services.dialogs().runDialog(dialog);
 }

@@ -35,6 +35,8 @@ private:
     void enableReport(int checkState);
     // Asks whether to save first, then asks the window to hide to the tray.
     void hideToTray();
+    // The clocks' availability this month, from the history.
+    void showAvailability();
 
     Ui::PageReport *ui;
     PageServices &m_services;
