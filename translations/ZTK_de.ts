@@ -380,6 +380,37 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
 </context>
 <context>
+    <name>ChangeClocksFlow</name>
+    <message>
+        <source>Reading configurations: %1 of %2 clocks</source>
+        <translation>Konfigurationen werden gelesen: %1 von %2 Uhren</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Welle %1: %2 Uhren</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 of %3 clocks to change.</source>
+        <translation>Änderungslauf %1: %2 von %3 Uhren zu ändern.</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Anhalten nach der laufenden Welle…</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 verified of %3 clocks.</source>
+        <translation>Änderungslauf %1: %2 von %3 Uhren bestätigt.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves; zentick-cli change --resume %1 goes on with it.</source>
+        <translation>Zwischen zwei Wellen angehalten; zentick-cli change --resume %1 setzt ihn fort.</translation>
+    </message>
+    <message>
+        <source>The run could not be kept: %1</source>
+        <translation>Der Lauf konnte nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
@@ -400,14 +431,6 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>change: --only names no field</source>
         <translation>change: --only nennt kein Feld</translation>
-    </message>
-    <message>
-        <source>There is no group named %1.</source>
-        <translation>Es gibt keine Gruppe namens %1.</translation>
-    </message>
-    <message>
-        <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation>change: Geben Sie die Uhren an: Adressen, --group NAME oder --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
@@ -452,6 +475,229 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>Nothing was sent.</source>
         <translation>Nichts wurde gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeFieldChoices</name>
+    <message>
+        <source>Localization</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Time zone active</source>
+        <translation>Zeitzone aktiv</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Zeitquelle</translation>
+    </message>
+    <message>
+        <source>NTP server 1</source>
+        <translation>NTP-Server 1</translation>
+    </message>
+    <message>
+        <source>NTP server 2</source>
+        <translation>NTP-Server 2</translation>
+    </message>
+    <message>
+        <source>NTP server 3</source>
+        <translation>NTP-Server 3</translation>
+    </message>
+    <message>
+        <source>NTP server 4</source>
+        <translation>NTP-Server 4</translation>
+    </message>
+    <message>
+        <source>NTP server 5</source>
+        <translation>NTP-Server 5</translation>
+    </message>
+    <message>
+        <source>Master mode</source>
+        <translation>Master-Modus</translation>
+    </message>
+    <message>
+        <source>Query interval</source>
+        <translation>Abfrageintervall</translation>
+    </message>
+    <message>
+        <source>Summer time start time</source>
+        <translation>Uhrzeit des Sommerzeitbeginns</translation>
+    </message>
+    <message>
+        <source>Summer time end time</source>
+        <translation>Uhrzeit des Sommerzeitendes</translation>
+    </message>
+    <message>
+        <source>Summer time start week</source>
+        <translation>Woche des Sommerzeitbeginns</translation>
+    </message>
+    <message>
+        <source>Summer time end week</source>
+        <translation>Woche des Sommerzeitendes</translation>
+    </message>
+    <message>
+        <source>Summer time start day</source>
+        <translation>Tag des Sommerzeitbeginns</translation>
+    </message>
+    <message>
+        <source>Summer time end day</source>
+        <translation>Tag des Sommerzeitendes</translation>
+    </message>
+    <message>
+        <source>Summer time start month</source>
+        <translation>Monat des Sommerzeitbeginns</translation>
+    </message>
+    <message>
+        <source>Summer time end month</source>
+        <translation>Monat des Sommerzeitendes</translation>
+    </message>
+    <message>
+        <source>Show time</source>
+        <translation>Uhrzeit anzeigen</translation>
+    </message>
+    <message>
+        <source>Show temperature</source>
+        <translation>Temperatur anzeigen</translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation>Datum anzeigen</translation>
+    </message>
+    <message>
+        <source>Time shown for [s]</source>
+        <translation>Uhrzeit angezeigt für [s]</translation>
+    </message>
+    <message>
+        <source>Temperature shown for [s]</source>
+        <translation>Temperatur angezeigt für [s]</translation>
+    </message>
+    <message>
+        <source>Date shown for [s]</source>
+        <translation>Datum angezeigt für [s]</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Zeitformat</translation>
+    </message>
+    <message>
+        <source>Time leading zeros</source>
+        <translation>Führende Nullen der Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Blinking colon</source>
+        <translation>Blinkender Doppelpunkt</translation>
+    </message>
+    <message>
+        <source>Brightness level</source>
+        <translation>Helligkeitsstufe</translation>
+    </message>
+    <message>
+        <source>Brightness profile</source>
+        <translation>Helligkeitsprofil</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>Temperatureinheit</translation>
+    </message>
+    <message>
+        <source>Temperature offset</source>
+        <translation>Temperaturkorrektur</translation>
+    </message>
+    <message>
+        <source>Temperature offset value</source>
+        <translation>Wert der Temperaturkorrektur</translation>
+    </message>
+    <message>
+        <source>Display synchronization</source>
+        <translation>Anzeigesynchronisierung</translation>
+    </message>
+    <message>
+        <source>Display synchronization mode</source>
+        <translation>Modus der Anzeigesynchronisierung</translation>
+    </message>
+    <message>
+        <source>Master IP</source>
+        <translation>Master-IP</translation>
+    </message>
+    <message>
+        <source>Eco mode</source>
+        <translation>Energiesparmodus</translation>
+    </message>
+    <message>
+        <source>Eco switch on</source>
+        <translation>Energiesparen: Einschalten</translation>
+    </message>
+    <message>
+        <source>Eco switch off</source>
+        <translation>Energiesparen: Ausschalten</translation>
+    </message>
+    <message>
+        <source>Typeface</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Alarm %1: active</source>
+        <translation>Alarm %1: aktiv</translation>
+    </message>
+    <message>
+        <source>Alarm %1: time</source>
+        <translation>Alarm %1: Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Alarm %1: duration [s]</source>
+        <translation>Alarm %1: Dauer [s]</translation>
+    </message>
+    <message>
+        <source>Alarm %1: selected days</source>
+        <translation>Alarm %1: ausgewählte Tage</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Monday</source>
+        <translation>Alarm %1: Montag</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Tuesday</source>
+        <translation>Alarm %1: Dienstag</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Wednesday</source>
+        <translation>Alarm %1: Mittwoch</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Thursday</source>
+        <translation>Alarm %1: Donnerstag</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Friday</source>
+        <translation>Alarm %1: Freitag</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Saturday</source>
+        <translation>Alarm %1: Samstag</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Sunday</source>
+        <translation>Alarm %1: Sonntag</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
     </message>
 </context>
 <context>
@@ -576,6 +822,77 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>%1 is not a change run: %2</source>
         <translation>%1 ist kein Änderungslauf: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRunModel</name>
+    <message>
+        <source>already right: skipped</source>
+        <translation>stimmt schon: übersprungen</translation>
+    </message>
+    <message>
+        <source>: skipped</source>
+        <translation>: übersprungen</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Old → new</source>
+        <translation>Alt → neu</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nachher</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Bestätigt</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>already right</source>
+        <translation>stimmt schon</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nicht gesendet</translation>
+    </message>
+    <message>
+        <source>being sent</source>
+        <translation>wird gesendet</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>configuration not readable (%1)</source>
+        <translation>Konfiguration nicht lesbar (%1)</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>der Lauf hielt vor seiner Welle an</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1651,25 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
 </context>
 <context>
+    <name>ClockSelection</name>
+    <message>
+        <source>%1: %2: rows naming no listed clock, left out (import lists them): %3</source>
+        <translation>%1: %2: Zeilen ohne Uhr auf der Liste, ausgelassen (import nimmt sie auf): %3</translation>
+    </message>
+    <message>
+        <source>%1: --mac names one clock; it cannot be given with --all, --group or --plan</source>
+        <translation>%1: --mac nennt eine Uhr; es kann nicht mit --all, --group oder --plan angegeben werden</translation>
+    </message>
+    <message>
+        <source>There is no group named %1.</source>
+        <translation>Es gibt keine Gruppe namens %1.</translation>
+    </message>
+    <message>
+        <source>%1: give the clocks: addresses, --group NAME, --plan FILE or --all</source>
+        <translation>%1: Uhren angeben: Adressen, --group NAME, --plan DATEI oder --all</translation>
+    </message>
+</context>
+<context>
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
@@ -1733,6 +2069,14 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>Change the time zone the audit compares the clocks with</source>
         <translation>Die Zeitzone ändern, mit der die Prüfung die Uhren vergleicht</translation>
     </message>
+    <message>
+        <source>Align with group…</source>
+        <translation>An Gruppe angleichen…</translation>
+    </message>
+    <message>
+        <source>Change the clocks that depart from their group&apos;s configuration or leave the site&apos;s zone, after a preview</source>
+        <translation>Uhren, die von der Konfiguration ihrer Gruppe oder der Zone des Standorts abweichen, nach einer Vorschau ändern</translation>
+    </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
@@ -1759,6 +2103,236 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>Search</source>
         <translation>Suchen</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAvailability</name>
+    <message>
+        <source>Availability</source>
+        <translation>Verfügbarkeit</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Groups</source>
+        <translation>&amp;Gruppen</translation>
+    </message>
+    <message>
+        <source>C&amp;locks</source>
+        <translation>&amp;Uhren</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sorts the table by the current column.</source>
+        <translation>Strg+Eingabe sortiert die Tabelle nach der aktuellen Spalte.</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Die Werte werden berechnet...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Der Verlauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Figures of %n clocks.</source>
+        <translation>
+            <numerusform>Werte von %n Uhr.</numerusform>
+            <numerusform>Werte von %n Uhren.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangeClocks</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Send configuration to group</source>
+        <translation>Konfiguration an Gruppe senden</translation>
+    </message>
+    <message>
+        <source>Change clocks</source>
+        <translation>Uhren ändern</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Erledigte Uhren</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Align %n clocks with their groups: the fields where a clock departs from its group&apos;s configuration, and its daylight saving where it leaves the site&apos;s zone.</source>
+        <translation>
+            <numerusform>%n Uhr an ihre Gruppe angleichen: die Felder, in denen eine Uhr von der Konfiguration ihrer Gruppe abweicht, und ihre Sommerzeit, wo sie von der Zone des Standorts abweicht.</numerusform>
+            <numerusform>%n Uhren an ihre Gruppen angleichen: die Felder, in denen eine Uhr von der Konfiguration ihrer Gruppe abweicht, und ihre Sommerzeit, wo sie von der Zone des Standorts abweicht.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n clocks is read first; the table shows what the send changes on each. Nothing is sent until you press Send.</source>
+        <translation>
+            <numerusform>%n Uhr wird zuerst gelesen; die Tabelle zeigt, was das Senden an ihr ändert. Nichts wird gesendet, bevor Sie Senden drücken.</numerusform>
+            <numerusform>Jede der %n Uhren wird zuerst gelesen; die Tabelle zeigt, was das Senden an jeder ändert. Nichts wird gesendet, bevor Sie Senden drücken.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Change %n clocks: choose the fields and their values, then Preview shows what each clock gets before anything is sent.</source>
+        <translation>
+            <numerusform>%n Uhr ändern: wählen Sie die Felder und ihre Werte, dann zeigt Vorschau, was sie erhält, bevor etwas gesendet wird.</numerusform>
+            <numerusform>%n Uhren ändern: wählen Sie die Felder und ihre Werte, dann zeigt Vorschau, was jede Uhr erhält, bevor etwas gesendet wird.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Set fields</source>
+        <translation>Felder setzen</translation>
+    </message>
+    <message>
+        <source>Fields from a configuration file</source>
+        <translation>Felder aus einer Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Fields to change</source>
+        <translation>Zu ändernde Felder</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Fields to take</source>
+        <translation>Zu übernehmende Felder</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Wellen</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % der Uhren</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % der Uhren</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % der Uhren, an die gesendet wurde</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Erste Welle (Uhren)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Jede weitere Welle (Uhren)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Fehlschläge bis zum Anhalten</translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation>Wert von %1</translation>
+    </message>
+    <message>
+        <source>Export change result</source>
+        <translation>Änderungsergebnis exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>Das Ergebnis wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2415,6 +2989,10 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>In the context menu of the row</source>
         <translation>Im Kontextmenü der Zeile</translation>
     </message>
+    <message>
+        <source>Change clocks of the group</source>
+        <translation>Uhren der Gruppe ändern</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -2587,6 +3165,29 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>Not available</source>
         <translation>Nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>NewPasswords</name>
+    <message>
+        <source>line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>expected ADDRESS,PASSWORD</source>
+        <translation>erwartet wird ADRESSE,PASSWORT</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>the password of %1 is empty</source>
+        <translation>das Passwort von %1 ist leer</translation>
+    </message>
+    <message>
+        <source>the list names no clock</source>
+        <translation>die Liste nennt keine Uhr</translation>
     </message>
 </context>
 <context>
@@ -2879,6 +3480,14 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Write the device list to a file as an address plan</source>
         <translation>Geräteliste als Adressplan in eine Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Change clocks…</source>
+        <translation>Uhren ändern…</translation>
+    </message>
+    <message>
+        <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
+        <translation>Felder der ausgewählten Uhren (oder aller gezeigten) nach einer Vorschau ändern (Strg+Umschalt+C)</translation>
     </message>
 </context>
 <context>
@@ -3329,6 +3938,10 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
         <source>Report configuration saved.</source>
         <translation>Berichtseinstellungen gespeichert.</translation>
     </message>
+    <message>
+        <source>Availability...</source>
+        <translation>Verfügbarkeit...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterText</name>
@@ -3343,6 +3956,136 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
         <translation>Das Passwort wurde nicht gesendet: Es enthält „&amp;“, „=“ oder ein Steuerzeichen, das die Uhr falsch interpretieren würde.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>password: --new-file %1 gives no password for %2</source>
+        <translation>password: --new-file %1 nennt kein Passwort für %2</translation>
+    </message>
+    <message>
+        <source>password: --max-failed: expected a number of clocks or a percentage (5%)</source>
+        <translation>password: --max-failed: erwartet wird eine Anzahl Uhren oder ein Prozentsatz (5%)</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>wie angegeben</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>gespeichert</translation>
+    </message>
+    <message>
+        <source>from the list</source>
+        <translation>aus der Liste</translation>
+    </message>
+    <message>
+        <source>generated</source>
+        <translation>erzeugt</translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>old password</source>
+        <translation>altes Passwort</translation>
+    </message>
+    <message>
+        <source>new password</source>
+        <translation>neues Passwort</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 clocks.</source>
+        <translation>Passwortlauf %1: %2 Uhren.</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>bestätigt</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nicht gesendet</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>geplant</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>der Lauf hielt vor seiner Welle an</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>stored password</source>
+        <translation>gespeichertes Passwort</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Passwortlauf %1: %2 von %3 Uhren bestätigt.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
+        <translation>Zwischen zwei Wellen angehalten: Mehr Uhren schlugen fehl, als --max-failed erlaubt, oder der Lauf wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>%1 kann nicht geschrieben werden: %2. Nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Change the password of %1 clocks? [y/N] </source>
+        <translation>Das Passwort von %1 Uhren ändern? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Welle %1: %2 Uhren</translation>
+    </message>
+    <message>
+        <source>Sending passwords</source>
+        <translation>Passwörter werden gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRun</name>
+    <message>
+        <source>not changed: the clock still answers to the old password</source>
+        <translation>nicht geändert: Die Uhr nimmt noch das alte Passwort an</translation>
+    </message>
+    <message>
+        <source>not verified: the clock took the new password but does not answer with it (%1)</source>
+        <translation>nicht bestätigt: Die Uhr hat das neue Passwort angenommen, antwortet aber nicht damit (%1)</translation>
     </message>
 </context>
 <context>
@@ -3768,6 +4511,58 @@ Geräteliste schreibgeschützt öffnen? Es wird nichts gespeichert.</translation
     <message>
         <source>The monitor cannot be reached. The board shows what it last received.</source>
         <translation>Der Monitor ist nicht erreichbar. Die Übersicht zeigt den zuletzt empfangenen Stand.</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Ansichten</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Uhren</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Verfügbarkeit</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Die Werte werden berechnet...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read.</source>
+        <translation>Der Verlauf kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The figures could not be loaded.</source>
+        <translation>Die Werte konnten nicht geladen werden.</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,37 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>ChangeClocksFlow</name>
+    <message>
+        <source>Reading configurations: %1 of %2 clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 of %3 clocks to change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 verified of %3 clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped between waves; zentick-cli change --resume %1 goes on with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run could not be kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
@@ -397,14 +428,6 @@ Move their rows there?</source>
     </message>
     <message>
         <source>change: --only names no field</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no group named %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>change: give the clocks: addresses, --group NAME or --all</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -449,6 +472,229 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeFieldChoices</name>
+    <message>
+        <source>Localization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTP server 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Query interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer time start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer time end time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer time start week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer time end week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer time start day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer time end day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer time start month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer time end month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time shown for [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature shown for [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date shown for [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time leading zeros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blinking colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature offset value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display synchronization mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eco mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eco switch on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eco switch off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typeface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: duration [s]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: selected days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm %1: Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -573,6 +819,77 @@ Move their rows there?</source>
     </message>
     <message>
         <source>%1 is not a change run: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRunModel</name>
+    <message>
+        <source>already right: skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old → new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>being sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>configuration not readable (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1332,6 +1649,25 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>ClockSelection</name>
+    <message>
+        <source>%1: %2: rows naming no listed clock, left out (import lists them): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: --mac names one clock; it cannot be given with --all, --group or --plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no group named %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: give the clocks: addresses, --group NAME, --plan FILE or --all</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
@@ -1731,6 +2067,14 @@ Move their rows there?</source>
         <source>Change the time zone the audit compares the clocks with</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Align with group…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the clocks that depart from their group&apos;s configuration or leave the site&apos;s zone, after a preview</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
@@ -1756,6 +2100,236 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogAvailability</name>
+    <message>
+        <source>Availability</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;locks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sorts the table by the current column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Figures of %n clocks.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangeClocks</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send configuration to group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Align %n clocks with their groups: the fields where a clock departs from its group&apos;s configuration, and its daylight saving where it leaves the site&apos;s zone.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n clocks is read first; the table shows what the send changes on each. Nothing is sent until you press Send.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Change %n clocks: choose the fields and their values, then Preview shows what each clock gets before anything is sent.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Set fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields from a configuration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields to change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields to take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export change result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2413,6 +2987,10 @@ Move their rows there?</source>
         <source>In the context menu of the row</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Change clocks of the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -2584,6 +3162,29 @@ Move their rows there?</source>
     </message>
     <message>
         <source>Not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewPasswords</name>
+    <message>
+        <source>line %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected ADDRESS,PASSWORD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the password of %1 is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list names no clock</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2876,6 +3477,14 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Write the device list to a file as an address plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change clocks…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3327,6 +3936,10 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
         <source>Report configuration saved.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Availability...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ParameterText</name>
@@ -3340,6 +3953,136 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>password: --new-file %1 gives no password for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>password: --max-failed: expected a number of clocks or a percentage (5%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>generated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>old password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stored password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the password of %1 clocks? [y/N] </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRun</name>
+    <message>
+        <source>not changed: the clock still answers to the old password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified: the clock took the new password but does not answer with it (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3764,6 +4507,58 @@ Open the device list read-only? Nothing will be saved.</source>
     </message>
     <message>
         <source>The monitor cannot be reached. The board shows what it last received.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures could not be loaded.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

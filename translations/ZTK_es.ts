@@ -380,6 +380,37 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>ChangeClocksFlow</name>
+    <message>
+        <source>Reading configurations: %1 of %2 clocks</source>
+        <translation>Leyendo configuraciones: %1 de %2 relojes</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Oleada %1: %2 relojes</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 of %3 clocks to change.</source>
+        <translation>Ejecución de cambio %1: %2 de %3 relojes por cambiar.</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Deteniendo tras la oleada en curso…</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 verified of %3 clocks.</source>
+        <translation>Ejecución de cambio %1: %2 verificados de %3 relojes.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves; zentick-cli change --resume %1 goes on with it.</source>
+        <translation>Detenida entre oleadas; zentick-cli change --resume %1 la continúa.</translation>
+    </message>
+    <message>
+        <source>The run could not be kept: %1</source>
+        <translation>No se pudo guardar la ejecución: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
@@ -400,14 +431,6 @@ Move their rows there?</source>
     <message>
         <source>change: --only names no field</source>
         <translation>change: --only no indica ningún campo</translation>
-    </message>
-    <message>
-        <source>There is no group named %1.</source>
-        <translation>No existe ningún grupo llamado %1.</translation>
-    </message>
-    <message>
-        <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation>change: indique los relojes: direcciones, --group NAME o --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
@@ -452,6 +475,229 @@ Move their rows there?</source>
     <message>
         <source>Nothing was sent.</source>
         <translation>No se envió nada.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeFieldChoices</name>
+    <message>
+        <source>Localization</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Time zone active</source>
+        <translation>Zona horaria activa</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zona horaria</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Horario de verano</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Fuente de hora</translation>
+    </message>
+    <message>
+        <source>NTP server 1</source>
+        <translation>Servidor NTP 1</translation>
+    </message>
+    <message>
+        <source>NTP server 2</source>
+        <translation>Servidor NTP 2</translation>
+    </message>
+    <message>
+        <source>NTP server 3</source>
+        <translation>Servidor NTP 3</translation>
+    </message>
+    <message>
+        <source>NTP server 4</source>
+        <translation>Servidor NTP 4</translation>
+    </message>
+    <message>
+        <source>NTP server 5</source>
+        <translation>Servidor NTP 5</translation>
+    </message>
+    <message>
+        <source>Master mode</source>
+        <translation>Modo maestro</translation>
+    </message>
+    <message>
+        <source>Query interval</source>
+        <translation>Intervalo de consulta</translation>
+    </message>
+    <message>
+        <source>Summer time start time</source>
+        <translation>Hora de inicio del horario de verano</translation>
+    </message>
+    <message>
+        <source>Summer time end time</source>
+        <translation>Hora de fin del horario de verano</translation>
+    </message>
+    <message>
+        <source>Summer time start week</source>
+        <translation>Semana de inicio del horario de verano</translation>
+    </message>
+    <message>
+        <source>Summer time end week</source>
+        <translation>Semana de fin del horario de verano</translation>
+    </message>
+    <message>
+        <source>Summer time start day</source>
+        <translation>Día de inicio del horario de verano</translation>
+    </message>
+    <message>
+        <source>Summer time end day</source>
+        <translation>Día de fin del horario de verano</translation>
+    </message>
+    <message>
+        <source>Summer time start month</source>
+        <translation>Mes de inicio del horario de verano</translation>
+    </message>
+    <message>
+        <source>Summer time end month</source>
+        <translation>Mes de fin del horario de verano</translation>
+    </message>
+    <message>
+        <source>Show time</source>
+        <translation>Mostrar hora</translation>
+    </message>
+    <message>
+        <source>Show temperature</source>
+        <translation>Mostrar temperatura</translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation>Mostrar fecha</translation>
+    </message>
+    <message>
+        <source>Time shown for [s]</source>
+        <translation>Hora mostrada durante [s]</translation>
+    </message>
+    <message>
+        <source>Temperature shown for [s]</source>
+        <translation>Temperatura mostrada durante [s]</translation>
+    </message>
+    <message>
+        <source>Date shown for [s]</source>
+        <translation>Fecha mostrada durante [s]</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Formato de fecha</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Formato de hora</translation>
+    </message>
+    <message>
+        <source>Time leading zeros</source>
+        <translation>Ceros a la izquierda en la hora</translation>
+    </message>
+    <message>
+        <source>Blinking colon</source>
+        <translation>Dos puntos parpadeantes</translation>
+    </message>
+    <message>
+        <source>Brightness level</source>
+        <translation>Nivel de brillo</translation>
+    </message>
+    <message>
+        <source>Brightness profile</source>
+        <translation>Perfil de brillo</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>Unidad de temperatura</translation>
+    </message>
+    <message>
+        <source>Temperature offset</source>
+        <translation>Corrección de temperatura</translation>
+    </message>
+    <message>
+        <source>Temperature offset value</source>
+        <translation>Valor de corrección de temperatura</translation>
+    </message>
+    <message>
+        <source>Display synchronization</source>
+        <translation>Sincronización de pantalla</translation>
+    </message>
+    <message>
+        <source>Display synchronization mode</source>
+        <translation>Modo de sincronización de pantalla</translation>
+    </message>
+    <message>
+        <source>Master IP</source>
+        <translation>IP del maestro</translation>
+    </message>
+    <message>
+        <source>Eco mode</source>
+        <translation>Modo eco</translation>
+    </message>
+    <message>
+        <source>Eco switch on</source>
+        <translation>Eco: encendido</translation>
+    </message>
+    <message>
+        <source>Eco switch off</source>
+        <translation>Eco: apagado</translation>
+    </message>
+    <message>
+        <source>Typeface</source>
+        <translation>Tipo de letra</translation>
+    </message>
+    <message>
+        <source>Alarm %1: active</source>
+        <translation>Alarma %1: activa</translation>
+    </message>
+    <message>
+        <source>Alarm %1: time</source>
+        <translation>Alarma %1: hora</translation>
+    </message>
+    <message>
+        <source>Alarm %1: duration [s]</source>
+        <translation>Alarma %1: duración [s]</translation>
+    </message>
+    <message>
+        <source>Alarm %1: selected days</source>
+        <translation>Alarma %1: días seleccionados</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Monday</source>
+        <translation>Alarma %1: lunes</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Tuesday</source>
+        <translation>Alarma %1: martes</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Wednesday</source>
+        <translation>Alarma %1: miércoles</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Thursday</source>
+        <translation>Alarma %1: jueves</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Friday</source>
+        <translation>Alarma %1: viernes</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Saturday</source>
+        <translation>Alarma %1: sábado</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Sunday</source>
+        <translation>Alarma %1: domingo</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
     </message>
 </context>
 <context>
@@ -576,6 +822,77 @@ Move their rows there?</source>
     <message>
         <source>%1 is not a change run: %2</source>
         <translation>%1 no es una ejecución de cambio: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRunModel</name>
+    <message>
+        <source>already right: skipped</source>
+        <translation>ya está bien: omitido</translation>
+    </message>
+    <message>
+        <source>: skipped</source>
+        <translation>: omitido</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Old → new</source>
+        <translation>Antiguo → nuevo</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Campos</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Verificado</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>already right</source>
+        <translation>ya está bien</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>no enviado</translation>
+    </message>
+    <message>
+        <source>being sent</source>
+        <translation>enviándose</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>configuration not readable (%1)</source>
+        <translation>configuración no legible (%1)</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>la ejecución se detuvo antes de su oleada</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1651,25 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>ClockSelection</name>
+    <message>
+        <source>%1: %2: rows naming no listed clock, left out (import lists them): %3</source>
+        <translation>%1: %2: filas sin reloj en la lista, omitidas (import las añade): %3</translation>
+    </message>
+    <message>
+        <source>%1: --mac names one clock; it cannot be given with --all, --group or --plan</source>
+        <translation>%1: --mac indica un solo reloj; no puede darse con --all, --group ni --plan</translation>
+    </message>
+    <message>
+        <source>There is no group named %1.</source>
+        <translation>No hay ningún grupo llamado %1.</translation>
+    </message>
+    <message>
+        <source>%1: give the clocks: addresses, --group NAME, --plan FILE or --all</source>
+        <translation>%1: indique los relojes: direcciones, --group NOMBRE, --plan ARCHIVO o --all</translation>
+    </message>
+</context>
+<context>
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
@@ -1733,6 +2069,14 @@ Move their rows there?</source>
         <source>Change the time zone the audit compares the clocks with</source>
         <translation>Cambiar la zona horaria con la que la auditoría compara los relojes</translation>
     </message>
+    <message>
+        <source>Align with group…</source>
+        <translation>Alinear con el grupo…</translation>
+    </message>
+    <message>
+        <source>Change the clocks that depart from their group&apos;s configuration or leave the site&apos;s zone, after a preview</source>
+        <translation>Cambiar, tras una vista previa, los relojes que se apartan de la configuración de su grupo o de la zona del sitio</translation>
+    </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
@@ -1759,6 +2103,236 @@ Move their rows there?</source>
     <message>
         <source>Search</source>
         <translation>Buscar</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAvailability</name>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilidad</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Groups</source>
+        <translation>&amp;Grupos</translation>
+    </message>
+    <message>
+        <source>C&amp;locks</source>
+        <translation>&amp;Relojes</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sorts the table by the current column.</source>
+        <translation>Ctrl+Intro ordena la tabla por la columna actual.</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Calculando las cifras...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>No se puede leer el historial: %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Figures of %n clocks.</source>
+        <translation>
+            <numerusform>Cifras de %n reloj.</numerusform>
+            <numerusform>Cifras de %n relojes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangeClocks</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Send configuration to group</source>
+        <translation>Enviar configuración al grupo</translation>
+    </message>
+    <message>
+        <source>Change clocks</source>
+        <translation>Cambiar relojes</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Relojes terminados</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Align %n clocks with their groups: the fields where a clock departs from its group&apos;s configuration, and its daylight saving where it leaves the site&apos;s zone.</source>
+        <translation>
+            <numerusform>Alinear %n reloj con su grupo: los campos en que un reloj se aparta de la configuración de su grupo y su horario de verano donde se aparta de la zona del sitio.</numerusform>
+            <numerusform>Alinear %n relojes con sus grupos: los campos en que un reloj se aparta de la configuración de su grupo y su horario de verano donde se aparta de la zona del sitio.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n clocks is read first; the table shows what the send changes on each. Nothing is sent until you press Send.</source>
+        <translation>
+            <numerusform>Primero se lee %n reloj; la tabla muestra lo que el envío cambia en él. No se envía nada hasta que pulse Enviar.</numerusform>
+            <numerusform>Primero se lee cada uno de los %n relojes; la tabla muestra lo que el envío cambia en cada uno. No se envía nada hasta que pulse Enviar.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Change %n clocks: choose the fields and their values, then Preview shows what each clock gets before anything is sent.</source>
+        <translation>
+            <numerusform>Cambiar %n reloj: elija los campos y sus valores; Vista previa muestra lo que recibe antes de enviar nada.</numerusform>
+            <numerusform>Cambiar %n relojes: elija los campos y sus valores; Vista previa muestra lo que recibe cada reloj antes de enviar nada.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Set fields</source>
+        <translation>Establecer campos</translation>
+    </message>
+    <message>
+        <source>Fields from a configuration file</source>
+        <translation>Campos de un archivo de configuración</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Fields to change</source>
+        <translation>Campos por cambiar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Fields to take</source>
+        <translation>Campos que se toman</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Oleadas</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % de los relojes</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % de los relojes</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % de los relojes enviados</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Primera oleada (relojes)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Cada oleada siguiente (relojes)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Fallos antes de detenerse</translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation>Valor de %1</translation>
+    </message>
+    <message>
+        <source>Export change result</source>
+        <translation>Exportar el resultado del cambio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>El resultado se guardó en %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2415,6 +2989,10 @@ Move their rows there?</source>
         <source>In the context menu of the row</source>
         <translation>En el menú contextual de la fila</translation>
     </message>
+    <message>
+        <source>Change clocks of the group</source>
+        <translation>Cambiar los relojes del grupo</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -2587,6 +3165,29 @@ Move their rows there?</source>
     <message>
         <source>Not available</source>
         <translation>No disponible</translation>
+    </message>
+</context>
+<context>
+    <name>NewPasswords</name>
+    <message>
+        <source>line %1: </source>
+        <translation>línea %1: </translation>
+    </message>
+    <message>
+        <source>expected ADDRESS,PASSWORD</source>
+        <translation>se esperaba DIRECCIÓN,CONTRASEÑA</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the password of %1 is empty</source>
+        <translation>la contraseña de %1 está vacía</translation>
+    </message>
+    <message>
+        <source>the list names no clock</source>
+        <translation>la lista no indica ningún reloj</translation>
     </message>
 </context>
 <context>
@@ -2879,6 +3480,14 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Write the device list to a file as an address plan</source>
         <translation>Guardar la lista de dispositivos en un archivo como plan de direcciones</translation>
+    </message>
+    <message>
+        <source>Change clocks…</source>
+        <translation>Cambiar relojes…</translation>
+    </message>
+    <message>
+        <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
+        <translation>Cambiar campos de los relojes seleccionados (o de todos los mostrados) tras una vista previa (Ctrl+Mayús+C)</translation>
     </message>
 </context>
 <context>
@@ -3329,6 +3938,10 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
         <source>Report configuration saved.</source>
         <translation>Configuración del informe guardada.</translation>
     </message>
+    <message>
+        <source>Availability...</source>
+        <translation>Disponibilidad...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterText</name>
@@ -3343,6 +3956,136 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
         <translation>No se envió la contraseña: contiene «&amp;», «=» o un carácter de control, que el reloj interpretaría mal.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>mayor de %1 bytes</translation>
+    </message>
+    <message>
+        <source>password: --new-file %1 gives no password for %2</source>
+        <translation>password: --new-file %1 no da contraseña para %2</translation>
+    </message>
+    <message>
+        <source>password: --max-failed: expected a number of clocks or a percentage (5%)</source>
+        <translation>password: --max-failed: se esperaba un número de relojes o un porcentaje (5%)</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>el indicado</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>la guardada</translation>
+    </message>
+    <message>
+        <source>from the list</source>
+        <translation>de la lista</translation>
+    </message>
+    <message>
+        <source>generated</source>
+        <translation>generada</translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation>reloj</translation>
+    </message>
+    <message>
+        <source>old password</source>
+        <translation>contraseña antigua</translation>
+    </message>
+    <message>
+        <source>new password</source>
+        <translation>contraseña nueva</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 clocks.</source>
+        <translation>Cambio de contraseñas %1: %2 relojes.</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>no verificado</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallido</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>no enviado</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>previsto</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>la ejecución se detuvo antes de su oleada</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>estado</translation>
+    </message>
+    <message>
+        <source>stored password</source>
+        <translation>contraseña guardada</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nueva</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>antigua</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Cambio de contraseñas %1: %2 verificados de %3 relojes.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
+        <translation>Detenido entre oleadas: fallaron más relojes de los que permite --max-failed, o se interrumpió la ejecución.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>No se puede escribir %1: %2. No se envió nada.</translation>
+    </message>
+    <message>
+        <source>Change the password of %1 clocks? [y/N] </source>
+        <translation>¿Cambiar la contraseña de %1 relojes? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>No se envió nada.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Oleada %1: %2 relojes</translation>
+    </message>
+    <message>
+        <source>Sending passwords</source>
+        <translation>Enviando contraseñas</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRun</name>
+    <message>
+        <source>not changed: the clock still answers to the old password</source>
+        <translation>sin cambio: el reloj sigue aceptando la contraseña antigua</translation>
+    </message>
+    <message>
+        <source>not verified: the clock took the new password but does not answer with it (%1)</source>
+        <translation>no verificado: el reloj aceptó la contraseña nueva pero no responde con ella (%1)</translation>
     </message>
 </context>
 <context>
@@ -3768,6 +4511,58 @@ Open the device list read-only? Nothing will be saved.</source>
     <message>
         <source>The monitor cannot be reached. The board shows what it last received.</source>
         <translation>No se puede contactar con el monitor. El panel muestra lo último que recibió.</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Vistas</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Relojes</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilidad</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Calculando las cifras...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read.</source>
+        <translation>No se puede leer el historial.</translation>
+    </message>
+    <message>
+        <source>The figures could not be loaded.</source>
+        <translation>No se pudieron cargar las cifras.</translation>
     </message>
 </context>
 <context>

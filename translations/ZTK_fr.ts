@@ -380,6 +380,37 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
 </context>
 <context>
+    <name>ChangeClocksFlow</name>
+    <message>
+        <source>Reading configurations: %1 of %2 clocks</source>
+        <translation>Lecture des configurations&#xa0;: %1 sur %2 horloges</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Vague %1&#xa0;: %2 horloges</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 of %3 clocks to change.</source>
+        <translation>Exécution de modification %1&#xa0;: %2 sur %3 horloges à modifier.</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Arrêt après la vague en cours…</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 verified of %3 clocks.</source>
+        <translation>Exécution de modification %1&#xa0;: %2 vérifiées sur %3 horloges.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves; zentick-cli change --resume %1 goes on with it.</source>
+        <translation>Arrêtée entre deux vagues&#xa0;; zentick-cli change --resume %1 la poursuit.</translation>
+    </message>
+    <message>
+        <source>The run could not be kept: %1</source>
+        <translation>L&apos;exécution n&apos;a pas pu être conservée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
@@ -400,14 +431,6 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>change: --only names no field</source>
         <translation>change: --only ne désigne aucun champ</translation>
-    </message>
-    <message>
-        <source>There is no group named %1.</source>
-        <translation>Il n&apos;existe aucun groupe nommé %1.</translation>
-    </message>
-    <message>
-        <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation>change: indiquez les horloges&#xa0;: adresses, --group NAME ou --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
@@ -452,6 +475,229 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>Nothing was sent.</source>
         <translation>Rien n&apos;a été envoyé.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeFieldChoices</name>
+    <message>
+        <source>Localization</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Time zone active</source>
+        <translation>Fuseau horaire actif</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Source de temps</translation>
+    </message>
+    <message>
+        <source>NTP server 1</source>
+        <translation>Serveur NTP 1</translation>
+    </message>
+    <message>
+        <source>NTP server 2</source>
+        <translation>Serveur NTP 2</translation>
+    </message>
+    <message>
+        <source>NTP server 3</source>
+        <translation>Serveur NTP 3</translation>
+    </message>
+    <message>
+        <source>NTP server 4</source>
+        <translation>Serveur NTP 4</translation>
+    </message>
+    <message>
+        <source>NTP server 5</source>
+        <translation>Serveur NTP 5</translation>
+    </message>
+    <message>
+        <source>Master mode</source>
+        <translation>Mode maître</translation>
+    </message>
+    <message>
+        <source>Query interval</source>
+        <translation>Intervalle de requête</translation>
+    </message>
+    <message>
+        <source>Summer time start time</source>
+        <translation>Heure de début de l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Summer time end time</source>
+        <translation>Heure de fin de l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Summer time start week</source>
+        <translation>Semaine de début de l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Summer time end week</source>
+        <translation>Semaine de fin de l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Summer time start day</source>
+        <translation>Jour de début de l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Summer time end day</source>
+        <translation>Jour de fin de l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Summer time start month</source>
+        <translation>Mois de début de l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Summer time end month</source>
+        <translation>Mois de fin de l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Show time</source>
+        <translation>Afficher l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Show temperature</source>
+        <translation>Afficher la température</translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation>Afficher la date</translation>
+    </message>
+    <message>
+        <source>Time shown for [s]</source>
+        <translation>Heure affichée pendant [s]</translation>
+    </message>
+    <message>
+        <source>Temperature shown for [s]</source>
+        <translation>Température affichée pendant [s]</translation>
+    </message>
+    <message>
+        <source>Date shown for [s]</source>
+        <translation>Date affichée pendant [s]</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Format de la date</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Format de l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Time leading zeros</source>
+        <translation>Zéros non significatifs de l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Blinking colon</source>
+        <translation>Deux-points clignotants</translation>
+    </message>
+    <message>
+        <source>Brightness level</source>
+        <translation>Niveau de luminosité</translation>
+    </message>
+    <message>
+        <source>Brightness profile</source>
+        <translation>Profil de luminosité</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>Unité de température</translation>
+    </message>
+    <message>
+        <source>Temperature offset</source>
+        <translation>Correction de température</translation>
+    </message>
+    <message>
+        <source>Temperature offset value</source>
+        <translation>Valeur de correction de température</translation>
+    </message>
+    <message>
+        <source>Display synchronization</source>
+        <translation>Synchronisation de l&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Display synchronization mode</source>
+        <translation>Mode de synchronisation de l&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Master IP</source>
+        <translation>IP du maître</translation>
+    </message>
+    <message>
+        <source>Eco mode</source>
+        <translation>Mode éco</translation>
+    </message>
+    <message>
+        <source>Eco switch on</source>
+        <translation>Éco&#xa0;: allumage</translation>
+    </message>
+    <message>
+        <source>Eco switch off</source>
+        <translation>Éco&#xa0;: extinction</translation>
+    </message>
+    <message>
+        <source>Typeface</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Alarm %1: active</source>
+        <translation>Alarme %1&#xa0;: active</translation>
+    </message>
+    <message>
+        <source>Alarm %1: time</source>
+        <translation>Alarme %1&#xa0;: heure</translation>
+    </message>
+    <message>
+        <source>Alarm %1: duration [s]</source>
+        <translation>Alarme %1&#xa0;: durée [s]</translation>
+    </message>
+    <message>
+        <source>Alarm %1: selected days</source>
+        <translation>Alarme %1&#xa0;: jours choisis</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Monday</source>
+        <translation>Alarme %1&#xa0;: lundi</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Tuesday</source>
+        <translation>Alarme %1&#xa0;: mardi</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Wednesday</source>
+        <translation>Alarme %1&#xa0;: mercredi</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Thursday</source>
+        <translation>Alarme %1&#xa0;: jeudi</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Friday</source>
+        <translation>Alarme %1&#xa0;: vendredi</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Saturday</source>
+        <translation>Alarme %1&#xa0;: samedi</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Sunday</source>
+        <translation>Alarme %1&#xa0;: dimanche</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>non</translation>
     </message>
 </context>
 <context>
@@ -576,6 +822,77 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>%1 is not a change run: %2</source>
         <translation>%1 n&apos;est pas une exécution de modification&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRunModel</name>
+    <message>
+        <source>already right: skipped</source>
+        <translation>déjà correcte&#xa0;: ignorée</translation>
+    </message>
+    <message>
+        <source>: skipped</source>
+        <translation>: ignorée</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Old → new</source>
+        <translation>Ancien → nouveau</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Champs</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Vérifiée</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>already right</source>
+        <translation>déjà correcte</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non envoyé</translation>
+    </message>
+    <message>
+        <source>being sent</source>
+        <translation>en cours d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>configuration not readable (%1)</source>
+        <translation>configuration illisible (%1)</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>l&apos;exécution s&apos;est arrêtée avant sa vague</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1651,25 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
 </context>
 <context>
+    <name>ClockSelection</name>
+    <message>
+        <source>%1: %2: rows naming no listed clock, left out (import lists them): %3</source>
+        <translation>%1&#xa0;: %2&#xa0;: lignes sans horloge de la liste, ignorées (import les ajoute)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: --mac names one clock; it cannot be given with --all, --group or --plan</source>
+        <translation>%1&#xa0;: --mac désigne une seule horloge&#xa0;; il ne peut être donné avec --all, --group ou --plan</translation>
+    </message>
+    <message>
+        <source>There is no group named %1.</source>
+        <translation>Il n&apos;existe aucun groupe nommé %1.</translation>
+    </message>
+    <message>
+        <source>%1: give the clocks: addresses, --group NAME, --plan FILE or --all</source>
+        <translation>%1&#xa0;: indiquez les horloges&#xa0;: adresses, --group NOM, --plan FICHIER ou --all</translation>
+    </message>
+</context>
+<context>
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
@@ -1733,6 +2069,14 @@ Déplacer leurs lignes là-bas ?</translation>
         <source>Change the time zone the audit compares the clocks with</source>
         <translation>Changer le fuseau horaire auquel l&apos;audit compare les horloges</translation>
     </message>
+    <message>
+        <source>Align with group…</source>
+        <translation>Aligner sur le groupe…</translation>
+    </message>
+    <message>
+        <source>Change the clocks that depart from their group&apos;s configuration or leave the site&apos;s zone, after a preview</source>
+        <translation>Modifier, après un aperçu, les horloges qui s&apos;écartent de la configuration de leur groupe ou du fuseau du site</translation>
+    </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
@@ -1759,6 +2103,236 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>Search</source>
         <translation>Rechercher</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAvailability</name>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilité</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Période&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Groups</source>
+        <translation>&amp;Groupes</translation>
+    </message>
+    <message>
+        <source>C&amp;locks</source>
+        <translation>&amp;Horloges</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sorts the table by the current column.</source>
+        <translation>Ctrl+Entrée trie le tableau selon la colonne courante.</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Calcul des chiffres...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Impossible de lire l&apos;historique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 au %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Figures of %n clocks.</source>
+        <translation>
+            <numerusform>Chiffres de %n horloge.</numerusform>
+            <numerusform>Chiffres de %n horloges.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangeClocks</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Send configuration to group</source>
+        <translation>Envoyer la configuration au groupe</translation>
+    </message>
+    <message>
+        <source>Change clocks</source>
+        <translation>Modifier les horloges</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Horloges traitées</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>Align %n clocks with their groups: the fields where a clock departs from its group&apos;s configuration, and its daylight saving where it leaves the site&apos;s zone.</source>
+        <translation>
+            <numerusform>Aligner %n horloge sur son groupe&#xa0;: les champs où une horloge s&apos;écarte de la configuration de son groupe, et son heure d&apos;été là où elle s&apos;écarte du fuseau du site.</numerusform>
+            <numerusform>Aligner %n horloges sur leurs groupes&#xa0;: les champs où une horloge s&apos;écarte de la configuration de son groupe, et son heure d&apos;été là où elle s&apos;écarte du fuseau du site.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n clocks is read first; the table shows what the send changes on each. Nothing is sent until you press Send.</source>
+        <translation>
+            <numerusform>%n horloge est d&apos;abord lue&#xa0;; le tableau montre ce que l&apos;envoi y change. Rien n&apos;est envoyé avant que vous appuyiez sur Envoyer.</numerusform>
+            <numerusform>Chacune des %n horloges est d&apos;abord lue&#xa0;; le tableau montre ce que l&apos;envoi change sur chacune. Rien n&apos;est envoyé avant que vous appuyiez sur Envoyer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Change %n clocks: choose the fields and their values, then Preview shows what each clock gets before anything is sent.</source>
+        <translation>
+            <numerusform>Modifier %n horloge&#xa0;: choisissez les champs et leurs valeurs, puis Aperçu montre ce qu&apos;elle reçoit avant tout envoi.</numerusform>
+            <numerusform>Modifier %n horloges&#xa0;: choisissez les champs et leurs valeurs, puis Aperçu montre ce que reçoit chaque horloge avant tout envoi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Set fields</source>
+        <translation>Définir des champs</translation>
+    </message>
+    <message>
+        <source>Fields from a configuration file</source>
+        <translation>Champs d&apos;un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Fields to change</source>
+        <translation>Champs à modifier</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Fields to take</source>
+        <translation>Champs à prendre</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Vagues</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % des horloges</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % des horloges</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % des horloges envoyées</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Première vague (horloges)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Chaque vague suivante (horloges)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Échecs avant l&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation>Valeur de %1</translation>
+    </message>
+    <message>
+        <source>Export change result</source>
+        <translation>Exporter le résultat de la modification</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>Le résultat a été écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2415,6 +2989,10 @@ Déplacer leurs lignes là-bas ?</translation>
         <source>In the context menu of the row</source>
         <translation>Dans le menu contextuel de la ligne</translation>
     </message>
+    <message>
+        <source>Change clocks of the group</source>
+        <translation>Modifier les horloges du groupe</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -2587,6 +3165,29 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>Not available</source>
         <translation>Non disponible</translation>
+    </message>
+</context>
+<context>
+    <name>NewPasswords</name>
+    <message>
+        <source>line %1: </source>
+        <translation>ligne %1&#xa0;: </translation>
+    </message>
+    <message>
+        <source>expected ADDRESS,PASSWORD</source>
+        <translation>ADRESSE,MOT DE PASSE attendu</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donnée deux fois</translation>
+    </message>
+    <message>
+        <source>the password of %1 is empty</source>
+        <translation>le mot de passe de %1 est vide</translation>
+    </message>
+    <message>
+        <source>the list names no clock</source>
+        <translation>la liste ne désigne aucune horloge</translation>
     </message>
 </context>
 <context>
@@ -2879,6 +3480,14 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Write the device list to a file as an address plan</source>
         <translation>Écrire la liste des appareils dans un fichier sous forme de plan d&apos;adressage</translation>
+    </message>
+    <message>
+        <source>Change clocks…</source>
+        <translation>Modifier les horloges…</translation>
+    </message>
+    <message>
+        <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
+        <translation>Modifier des champs des horloges sélectionnées (ou de toutes celles affichées) après un aperçu (Ctrl+Maj+C)</translation>
     </message>
 </context>
 <context>
@@ -3329,6 +3938,10 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
         <source>Report configuration saved.</source>
         <translation>Configuration du rapport enregistrée.</translation>
     </message>
+    <message>
+        <source>Availability...</source>
+        <translation>Disponibilité...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterText</name>
@@ -3343,6 +3956,136 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
         <translation>Le mot de passe n&apos;a pas été envoyé&#xa0;: il contient «&#xa0;&amp;&#xa0;», «&#xa0;=&#xa0;» ou un caractère de contrôle, que l&apos;horloge interpréterait mal.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>password: --new-file %1 gives no password for %2</source>
+        <translation>password&#xa0;: --new-file %1 ne donne pas de mot de passe pour %2</translation>
+    </message>
+    <message>
+        <source>password: --max-failed: expected a number of clocks or a percentage (5%)</source>
+        <translation>password&#xa0;: --max-failed&#xa0;: nombre d&apos;horloges ou pourcentage attendu (5%)</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>celui donné</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>celui enregistré</translation>
+    </message>
+    <message>
+        <source>from the list</source>
+        <translation>de la liste</translation>
+    </message>
+    <message>
+        <source>generated</source>
+        <translation>généré</translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation>horloge</translation>
+    </message>
+    <message>
+        <source>old password</source>
+        <translation>ancien mot de passe</translation>
+    </message>
+    <message>
+        <source>new password</source>
+        <translation>nouveau mot de passe</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 clocks.</source>
+        <translation>Changement de mots de passe %1&#xa0;: %2 horloges.</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>vérifiée</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non vérifiée</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non envoyé</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>prévu</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>l&apos;exécution s&apos;est arrêtée avant sa vague</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>état</translation>
+    </message>
+    <message>
+        <source>stored password</source>
+        <translation>mot de passe enregistré</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouveau</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>ancien</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Changement de mots de passe %1&#xa0;: %2 vérifiées sur %3 horloges.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
+        <translation>Arrêt entre deux vagues&#xa0;: plus d&apos;horloges ont échoué que --max-failed ne le permet, ou l&apos;exécution a été interrompue.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2. Rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Change the password of %1 clocks? [y/N] </source>
+        <translation>Changer le mot de passe de %1 horloges&#xa0;? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Vague %1&#xa0;: %2 horloges</translation>
+    </message>
+    <message>
+        <source>Sending passwords</source>
+        <translation>Envoi des mots de passe</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRun</name>
+    <message>
+        <source>not changed: the clock still answers to the old password</source>
+        <translation>non changé&#xa0;: l&apos;horloge accepte encore l&apos;ancien mot de passe</translation>
+    </message>
+    <message>
+        <source>not verified: the clock took the new password but does not answer with it (%1)</source>
+        <translation>non vérifié&#xa0;: l&apos;horloge a accepté le nouveau mot de passe mais ne répond pas avec lui (%1)</translation>
     </message>
 </context>
 <context>
@@ -3768,6 +4511,58 @@ Ouvrir la liste des appareils en lecture seule&#xa0;? Rien ne sera enregistré.<
     <message>
         <source>The monitor cannot be reached. The board shows what it last received.</source>
         <translation>Le moniteur est injoignable. Le tableau montre ce qu’il a reçu en dernier.</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Vues</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Horloges</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilité</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Calcul des chiffres...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read.</source>
+        <translation>Impossible de lire l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>The figures could not be loaded.</source>
+        <translation>Les chiffres n&apos;ont pas pu être chargés.</translation>
     </message>
 </context>
 <context>

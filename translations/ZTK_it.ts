@@ -380,6 +380,37 @@ Spostare lì le loro righe?</translation>
     </message>
 </context>
 <context>
+    <name>ChangeClocksFlow</name>
+    <message>
+        <source>Reading configurations: %1 of %2 clocks</source>
+        <translation>Lettura delle configurazioni: %1 di %2 orologi</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Ondata %1: %2 orologi</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 of %3 clocks to change.</source>
+        <translation>Esecuzione di modifica %1: %2 di %3 orologi da modificare.</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Arresto dopo l&apos;ondata in corso…</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 verified of %3 clocks.</source>
+        <translation>Esecuzione di modifica %1: %2 verificati di %3 orologi.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves; zentick-cli change --resume %1 goes on with it.</source>
+        <translation>Fermata tra due ondate; zentick-cli change --resume %1 la prosegue.</translation>
+    </message>
+    <message>
+        <source>The run could not be kept: %1</source>
+        <translation>Non è stato possibile conservare l&apos;esecuzione: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
@@ -400,14 +431,6 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>change: --only names no field</source>
         <translation>change: --only non indica alcun campo</translation>
-    </message>
-    <message>
-        <source>There is no group named %1.</source>
-        <translation>Non esiste alcun gruppo denominato %1.</translation>
-    </message>
-    <message>
-        <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation>change: indicare gli orologi: indirizzi, --group NAME o --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
@@ -452,6 +475,229 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>Nothing was sent.</source>
         <translation>Non è stato inviato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeFieldChoices</name>
+    <message>
+        <source>Localization</source>
+        <translation>Regione</translation>
+    </message>
+    <message>
+        <source>Time zone active</source>
+        <translation>Fuso orario attivo</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso orario</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Ora legale</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Sorgente dell&apos;ora</translation>
+    </message>
+    <message>
+        <source>NTP server 1</source>
+        <translation>Server NTP 1</translation>
+    </message>
+    <message>
+        <source>NTP server 2</source>
+        <translation>Server NTP 2</translation>
+    </message>
+    <message>
+        <source>NTP server 3</source>
+        <translation>Server NTP 3</translation>
+    </message>
+    <message>
+        <source>NTP server 4</source>
+        <translation>Server NTP 4</translation>
+    </message>
+    <message>
+        <source>NTP server 5</source>
+        <translation>Server NTP 5</translation>
+    </message>
+    <message>
+        <source>Master mode</source>
+        <translation>Modalità master</translation>
+    </message>
+    <message>
+        <source>Query interval</source>
+        <translation>Intervallo di interrogazione</translation>
+    </message>
+    <message>
+        <source>Summer time start time</source>
+        <translation>Ora di inizio dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>Summer time end time</source>
+        <translation>Ora di fine dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>Summer time start week</source>
+        <translation>Settimana di inizio dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>Summer time end week</source>
+        <translation>Settimana di fine dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>Summer time start day</source>
+        <translation>Giorno di inizio dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>Summer time end day</source>
+        <translation>Giorno di fine dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>Summer time start month</source>
+        <translation>Mese di inizio dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>Summer time end month</source>
+        <translation>Mese di fine dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>Show time</source>
+        <translation>Mostra ora</translation>
+    </message>
+    <message>
+        <source>Show temperature</source>
+        <translation>Mostra temperatura</translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation>Mostra data</translation>
+    </message>
+    <message>
+        <source>Time shown for [s]</source>
+        <translation>Ora mostrata per [s]</translation>
+    </message>
+    <message>
+        <source>Temperature shown for [s]</source>
+        <translation>Temperatura mostrata per [s]</translation>
+    </message>
+    <message>
+        <source>Date shown for [s]</source>
+        <translation>Data mostrata per [s]</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Formato data</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Formato ora</translation>
+    </message>
+    <message>
+        <source>Time leading zeros</source>
+        <translation>Zeri iniziali dell&apos;ora</translation>
+    </message>
+    <message>
+        <source>Blinking colon</source>
+        <translation>Due punti lampeggianti</translation>
+    </message>
+    <message>
+        <source>Brightness level</source>
+        <translation>Livello di luminosità</translation>
+    </message>
+    <message>
+        <source>Brightness profile</source>
+        <translation>Profilo di luminosità</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>Unità di temperatura</translation>
+    </message>
+    <message>
+        <source>Temperature offset</source>
+        <translation>Correzione della temperatura</translation>
+    </message>
+    <message>
+        <source>Temperature offset value</source>
+        <translation>Valore di correzione della temperatura</translation>
+    </message>
+    <message>
+        <source>Display synchronization</source>
+        <translation>Sincronizzazione del display</translation>
+    </message>
+    <message>
+        <source>Display synchronization mode</source>
+        <translation>Modalità di sincronizzazione del display</translation>
+    </message>
+    <message>
+        <source>Master IP</source>
+        <translation>IP del master</translation>
+    </message>
+    <message>
+        <source>Eco mode</source>
+        <translation>Modalità eco</translation>
+    </message>
+    <message>
+        <source>Eco switch on</source>
+        <translation>Eco: accensione</translation>
+    </message>
+    <message>
+        <source>Eco switch off</source>
+        <translation>Eco: spegnimento</translation>
+    </message>
+    <message>
+        <source>Typeface</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Alarm %1: active</source>
+        <translation>Allarme %1: attivo</translation>
+    </message>
+    <message>
+        <source>Alarm %1: time</source>
+        <translation>Allarme %1: ora</translation>
+    </message>
+    <message>
+        <source>Alarm %1: duration [s]</source>
+        <translation>Allarme %1: durata [s]</translation>
+    </message>
+    <message>
+        <source>Alarm %1: selected days</source>
+        <translation>Allarme %1: giorni scelti</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Monday</source>
+        <translation>Allarme %1: lunedì</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Tuesday</source>
+        <translation>Allarme %1: martedì</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Wednesday</source>
+        <translation>Allarme %1: mercoledì</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Thursday</source>
+        <translation>Allarme %1: giovedì</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Friday</source>
+        <translation>Allarme %1: venerdì</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Saturday</source>
+        <translation>Allarme %1: sabato</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Sunday</source>
+        <translation>Allarme %1: domenica</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
     </message>
 </context>
 <context>
@@ -576,6 +822,77 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>%1 is not a change run: %2</source>
         <translation>%1 non è un&apos;esecuzione della modifica: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRunModel</name>
+    <message>
+        <source>already right: skipped</source>
+        <translation>già corretto: saltato</translation>
+    </message>
+    <message>
+        <source>: skipped</source>
+        <translation>: saltato</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Orologio</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Old → new</source>
+        <translation>Vecchio → nuovo</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Campi</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Verificato</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>already right</source>
+        <translation>già corretto</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non inviato</translation>
+    </message>
+    <message>
+        <source>being sent</source>
+        <translation>in invio</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>configuration not readable (%1)</source>
+        <translation>configurazione non leggibile (%1)</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>l&apos;esecuzione si è fermata prima della sua ondata</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1651,25 @@ Spostare lì le loro righe?</translation>
     </message>
 </context>
 <context>
+    <name>ClockSelection</name>
+    <message>
+        <source>%1: %2: rows naming no listed clock, left out (import lists them): %3</source>
+        <translation>%1: %2: righe senza orologio nell&apos;elenco, tralasciate (import le aggiunge): %3</translation>
+    </message>
+    <message>
+        <source>%1: --mac names one clock; it cannot be given with --all, --group or --plan</source>
+        <translation>%1: --mac indica un solo orologio; non si può dare con --all, --group o --plan</translation>
+    </message>
+    <message>
+        <source>There is no group named %1.</source>
+        <translation>Non esiste un gruppo chiamato %1.</translation>
+    </message>
+    <message>
+        <source>%1: give the clocks: addresses, --group NAME, --plan FILE or --all</source>
+        <translation>%1: indicare gli orologi: indirizzi, --group NOME, --plan FILE o --all</translation>
+    </message>
+</context>
+<context>
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
@@ -1733,6 +2069,14 @@ Spostare lì le loro righe?</translation>
         <source>Change the time zone the audit compares the clocks with</source>
         <translation>Cambia il fuso orario con cui la verifica confronta gli orologi</translation>
     </message>
+    <message>
+        <source>Align with group…</source>
+        <translation>Allinea al gruppo…</translation>
+    </message>
+    <message>
+        <source>Change the clocks that depart from their group&apos;s configuration or leave the site&apos;s zone, after a preview</source>
+        <translation>Modifica, dopo un&apos;anteprima, gli orologi che si discostano dalla configurazione del gruppo o dal fuso del sito</translation>
+    </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
@@ -1759,6 +2103,236 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>Search</source>
         <translation>Cerca</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAvailability</name>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilità</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mese</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Settimana</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Giorno</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Precedente</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Successivo</translation>
+    </message>
+    <message>
+        <source>&amp;Groups</source>
+        <translation>&amp;Gruppi</translation>
+    </message>
+    <message>
+        <source>C&amp;locks</source>
+        <translation>&amp;Orologi</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sorts the table by the current column.</source>
+        <translation>Ctrl+Invio ordina la tabella per la colonna corrente.</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Calcolo dei valori...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Impossibile leggere la cronologia: %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Figures of %n clocks.</source>
+        <translation>
+            <numerusform>Valori di %n orologio.</numerusform>
+            <numerusform>Valori di %n orologi.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangeClocks</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Send configuration to group</source>
+        <translation>Invia configurazione al gruppo</translation>
+    </message>
+    <message>
+        <source>Change clocks</source>
+        <translation>Modifica orologi</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Orologi completati</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message numerus="yes">
+        <source>Align %n clocks with their groups: the fields where a clock departs from its group&apos;s configuration, and its daylight saving where it leaves the site&apos;s zone.</source>
+        <translation>
+            <numerusform>Allinea %n orologio al suo gruppo: i campi in cui un orologio si discosta dalla configurazione del gruppo e l&apos;ora legale dove si discosta dal fuso del sito.</numerusform>
+            <numerusform>Allinea %n orologi ai loro gruppi: i campi in cui un orologio si discosta dalla configurazione del gruppo e l&apos;ora legale dove si discosta dal fuso del sito.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n clocks is read first; the table shows what the send changes on each. Nothing is sent until you press Send.</source>
+        <translation>
+            <numerusform>%n orologio viene letto prima; la tabella mostra cosa cambia l&apos;invio. Non viene inviato nulla finché non premete Invia.</numerusform>
+            <numerusform>Ciascuno dei %n orologi viene letto prima; la tabella mostra cosa cambia l&apos;invio su ciascuno. Non viene inviato nulla finché non premete Invia.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Change %n clocks: choose the fields and their values, then Preview shows what each clock gets before anything is sent.</source>
+        <translation>
+            <numerusform>Modifica %n orologio: scegliete i campi e i loro valori, poi Anteprima mostra cosa riceve prima di inviare qualcosa.</numerusform>
+            <numerusform>Modifica %n orologi: scegliete i campi e i loro valori, poi Anteprima mostra cosa riceve ogni orologio prima di inviare qualcosa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Set fields</source>
+        <translation>Imposta campi</translation>
+    </message>
+    <message>
+        <source>Fields from a configuration file</source>
+        <translation>Campi da un file di configurazione</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Fields to change</source>
+        <translation>Campi da modificare</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Fields to take</source>
+        <translation>Campi da prendere</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondate</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % degli orologi</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % degli orologi</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % degli orologi a cui si è inviato</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Prima ondata (orologi)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Ogni ondata successiva (orologi)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Errori prima dell&apos;arresto</translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation>Valore di %1</translation>
+    </message>
+    <message>
+        <source>Export change result</source>
+        <translation>Esporta il risultato della modifica</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>Il risultato è stato scritto in %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2415,6 +2989,10 @@ Spostare lì le loro righe?</translation>
         <source>In the context menu of the row</source>
         <translation>Nel menu contestuale della riga</translation>
     </message>
+    <message>
+        <source>Change clocks of the group</source>
+        <translation>Modifica gli orologi del gruppo</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -2587,6 +3165,29 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>Not available</source>
         <translation>Non disponibile</translation>
+    </message>
+</context>
+<context>
+    <name>NewPasswords</name>
+    <message>
+        <source>line %1: </source>
+        <translation>riga %1: </translation>
+    </message>
+    <message>
+        <source>expected ADDRESS,PASSWORD</source>
+        <translation>atteso INDIRIZZO,PASSWORD</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 è indicato due volte</translation>
+    </message>
+    <message>
+        <source>the password of %1 is empty</source>
+        <translation>la password di %1 è vuota</translation>
+    </message>
+    <message>
+        <source>the list names no clock</source>
+        <translation>l&apos;elenco non indica alcun orologio</translation>
     </message>
 </context>
 <context>
@@ -2879,6 +3480,14 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Write the device list to a file as an address plan</source>
         <translation>Salva l&apos;elenco dispositivi in un file come piano di indirizzamento</translation>
+    </message>
+    <message>
+        <source>Change clocks…</source>
+        <translation>Modifica orologi…</translation>
+    </message>
+    <message>
+        <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
+        <translation>Modifica campi degli orologi selezionati (o di tutti quelli mostrati) dopo un&apos;anteprima (Ctrl+Maiusc+C)</translation>
     </message>
 </context>
 <context>
@@ -3329,6 +3938,10 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
         <source>Report configuration saved.</source>
         <translation>Configurazione del report salvata.</translation>
     </message>
+    <message>
+        <source>Availability...</source>
+        <translation>Disponibilità...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterText</name>
@@ -3343,6 +3956,136 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
         <translation>Password non inviata: contiene «&amp;», «=» o un carattere di controllo, che l&apos;orologio interpreterebbe male.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>più grande di %1 byte</translation>
+    </message>
+    <message>
+        <source>password: --new-file %1 gives no password for %2</source>
+        <translation>password: --new-file %1 non dà una password per %2</translation>
+    </message>
+    <message>
+        <source>password: --max-failed: expected a number of clocks or a percentage (5%)</source>
+        <translation>password: --max-failed: atteso un numero di orologi o una percentuale (5%)</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>quella indicata</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>quella memorizzata</translation>
+    </message>
+    <message>
+        <source>from the list</source>
+        <translation>dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>generated</source>
+        <translation>generata</translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation>orologio</translation>
+    </message>
+    <message>
+        <source>old password</source>
+        <translation>vecchia password</translation>
+    </message>
+    <message>
+        <source>new password</source>
+        <translation>nuova password</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 clocks.</source>
+        <translation>Cambio password %1: %2 orologi.</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificato</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallito</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non inviato</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>previsto</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>l&apos;esecuzione si è fermata prima della sua ondata</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>stato</translation>
+    </message>
+    <message>
+        <source>stored password</source>
+        <translation>password memorizzata</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>errore</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nuova</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>vecchia</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Cambio password %1: %2 verificati su %3 orologi.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
+        <translation>Fermato tra due ondate: sono falliti più orologi di quanti --max-failed ne consenta, oppure l&apos;esecuzione è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>Impossibile scrivere %1: %2. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Change the password of %1 clocks? [y/N] </source>
+        <translation>Cambiare la password di %1 orologi? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Ondata %1: %2 orologi</translation>
+    </message>
+    <message>
+        <source>Sending passwords</source>
+        <translation>Invio delle password</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRun</name>
+    <message>
+        <source>not changed: the clock still answers to the old password</source>
+        <translation>non cambiata: l&apos;orologio accetta ancora la vecchia password</translation>
+    </message>
+    <message>
+        <source>not verified: the clock took the new password but does not answer with it (%1)</source>
+        <translation>non verificato: l&apos;orologio ha accettato la nuova password ma non risponde con essa (%1)</translation>
     </message>
 </context>
 <context>
@@ -3768,6 +4511,58 @@ Aprire l&apos;elenco dispositivi in sola lettura? Non verrà salvato nulla.</tra
     <message>
         <source>The monitor cannot be reached. The board shows what it last received.</source>
         <translation>Il monitor non è raggiungibile. La bacheca mostra l’ultimo stato ricevuto.</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Viste</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Orologi</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilità</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mese</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Settimana</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Giorno</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Precedente</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Successivo</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppi</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Calcolo dei valori...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read.</source>
+        <translation>Impossibile leggere la cronologia.</translation>
+    </message>
+    <message>
+        <source>The figures could not be loaded.</source>
+        <translation>Non è stato possibile caricare i valori.</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,37 @@ Przenieść tam ich wiersze?</translation>
     </message>
 </context>
 <context>
+    <name>ChangeClocksFlow</name>
+    <message>
+        <source>Reading configurations: %1 of %2 clocks</source>
+        <translation>Odczyt konfiguracji: %1 z %2 zegarów</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Fala %1: zegarów: %2</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 of %3 clocks to change.</source>
+        <translation>Przebieg zmiany %1: %2 z %3 zegarów do zmiany.</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Zatrzymanie po bieżącej fali…</translation>
+    </message>
+    <message>
+        <source>Change run %1: %2 verified of %3 clocks.</source>
+        <translation>Przebieg zmiany %1: zweryfikowano %2 z %3 zegarów.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves; zentick-cli change --resume %1 goes on with it.</source>
+        <translation>Zatrzymano między falami; zentick-cli change --resume %1 go kontynuuje.</translation>
+    </message>
+    <message>
+        <source>The run could not be kept: %1</source>
+        <translation>Nie udało się zachować przebiegu: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChangeCommand</name>
     <message>
         <source>change: give one of --set FIELD=VALUE, --from FILE --only FIELD,... or --align</source>
@@ -400,14 +431,6 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>change: --only names no field</source>
         <translation>change: --only nie wskazuje żadnego pola</translation>
-    </message>
-    <message>
-        <source>There is no group named %1.</source>
-        <translation>Nie ma grupy o nazwie %1.</translation>
-    </message>
-    <message>
-        <source>change: give the clocks: addresses, --group NAME or --all</source>
-        <translation>change: wskaż zegary: adresy, --group NAME lub --all</translation>
     </message>
     <message>
         <source>change: --max-failed: expected a number of clocks or a percentage (5%)</source>
@@ -452,6 +475,229 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>Nothing was sent.</source>
         <translation>Nic nie wysłano.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeFieldChoices</name>
+    <message>
+        <source>Localization</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Time zone active</source>
+        <translation>Strefa czasowa aktywna</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Strefa czasowa</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Czas letni</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Źródło czasu</translation>
+    </message>
+    <message>
+        <source>NTP server 1</source>
+        <translation>Serwer NTP 1</translation>
+    </message>
+    <message>
+        <source>NTP server 2</source>
+        <translation>Serwer NTP 2</translation>
+    </message>
+    <message>
+        <source>NTP server 3</source>
+        <translation>Serwer NTP 3</translation>
+    </message>
+    <message>
+        <source>NTP server 4</source>
+        <translation>Serwer NTP 4</translation>
+    </message>
+    <message>
+        <source>NTP server 5</source>
+        <translation>Serwer NTP 5</translation>
+    </message>
+    <message>
+        <source>Master mode</source>
+        <translation>Tryb master</translation>
+    </message>
+    <message>
+        <source>Query interval</source>
+        <translation>Interwał zapytań</translation>
+    </message>
+    <message>
+        <source>Summer time start time</source>
+        <translation>Godzina początku czasu letniego</translation>
+    </message>
+    <message>
+        <source>Summer time end time</source>
+        <translation>Godzina końca czasu letniego</translation>
+    </message>
+    <message>
+        <source>Summer time start week</source>
+        <translation>Tydzień początku czasu letniego</translation>
+    </message>
+    <message>
+        <source>Summer time end week</source>
+        <translation>Tydzień końca czasu letniego</translation>
+    </message>
+    <message>
+        <source>Summer time start day</source>
+        <translation>Dzień początku czasu letniego</translation>
+    </message>
+    <message>
+        <source>Summer time end day</source>
+        <translation>Dzień końca czasu letniego</translation>
+    </message>
+    <message>
+        <source>Summer time start month</source>
+        <translation>Miesiąc początku czasu letniego</translation>
+    </message>
+    <message>
+        <source>Summer time end month</source>
+        <translation>Miesiąc końca czasu letniego</translation>
+    </message>
+    <message>
+        <source>Show time</source>
+        <translation>Pokaż czas</translation>
+    </message>
+    <message>
+        <source>Show temperature</source>
+        <translation>Pokaż temperaturę</translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation>Pokaż datę</translation>
+    </message>
+    <message>
+        <source>Time shown for [s]</source>
+        <translation>Czas wyświetlany przez [s]</translation>
+    </message>
+    <message>
+        <source>Temperature shown for [s]</source>
+        <translation>Temperatura wyświetlana przez [s]</translation>
+    </message>
+    <message>
+        <source>Date shown for [s]</source>
+        <translation>Data wyświetlana przez [s]</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Format daty</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Format czasu</translation>
+    </message>
+    <message>
+        <source>Time leading zeros</source>
+        <translation>Zera wiodące czasu</translation>
+    </message>
+    <message>
+        <source>Blinking colon</source>
+        <translation>Migający dwukropek</translation>
+    </message>
+    <message>
+        <source>Brightness level</source>
+        <translation>Poziom jasności</translation>
+    </message>
+    <message>
+        <source>Brightness profile</source>
+        <translation>Profil jasności</translation>
+    </message>
+    <message>
+        <source>Temperature unit</source>
+        <translation>Jednostka temperatury</translation>
+    </message>
+    <message>
+        <source>Temperature offset</source>
+        <translation>Korekta temperatury</translation>
+    </message>
+    <message>
+        <source>Temperature offset value</source>
+        <translation>Wartość korekty temperatury</translation>
+    </message>
+    <message>
+        <source>Display synchronization</source>
+        <translation>Synchronizacja wyświetlania</translation>
+    </message>
+    <message>
+        <source>Display synchronization mode</source>
+        <translation>Tryb synchronizacji wyświetlania</translation>
+    </message>
+    <message>
+        <source>Master IP</source>
+        <translation>IP mastera</translation>
+    </message>
+    <message>
+        <source>Eco mode</source>
+        <translation>Tryb eko</translation>
+    </message>
+    <message>
+        <source>Eco switch on</source>
+        <translation>Eko: włączenie</translation>
+    </message>
+    <message>
+        <source>Eco switch off</source>
+        <translation>Eko: wyłączenie</translation>
+    </message>
+    <message>
+        <source>Typeface</source>
+        <translation>Krój pisma</translation>
+    </message>
+    <message>
+        <source>Alarm %1: active</source>
+        <translation>Alarm %1: aktywny</translation>
+    </message>
+    <message>
+        <source>Alarm %1: time</source>
+        <translation>Alarm %1: godzina</translation>
+    </message>
+    <message>
+        <source>Alarm %1: duration [s]</source>
+        <translation>Alarm %1: czas trwania [s]</translation>
+    </message>
+    <message>
+        <source>Alarm %1: selected days</source>
+        <translation>Alarm %1: wybrane dni</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Monday</source>
+        <translation>Alarm %1: poniedziałek</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Tuesday</source>
+        <translation>Alarm %1: wtorek</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Wednesday</source>
+        <translation>Alarm %1: środa</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Thursday</source>
+        <translation>Alarm %1: czwartek</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Friday</source>
+        <translation>Alarm %1: piątek</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Saturday</source>
+        <translation>Alarm %1: sobota</translation>
+    </message>
+    <message>
+        <source>Alarm %1: Sunday</source>
+        <translation>Alarm %1: niedziela</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>wł.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>wył.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +822,77 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>%1 is not a change run: %2</source>
         <translation>%1 nie jest przebiegiem zmiany: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRunModel</name>
+    <message>
+        <source>already right: skipped</source>
+        <translation>już w porządku: pominięty</translation>
+    </message>
+    <message>
+        <source>: skipped</source>
+        <translation>: pominięty</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Zegar</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Old → new</source>
+        <translation>Stara → nowa</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Pola</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Przed</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Zweryfikowano</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>already right</source>
+        <translation>już w porządku</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nie wysłano</translation>
+    </message>
+    <message>
+        <source>being sent</source>
+        <translation>w trakcie wysyłania</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>configuration not readable (%1)</source>
+        <translation>konfiguracja nieczytelna (%1)</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>przebieg zatrzymał się przed jego falą</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1651,25 @@ Przenieść tam ich wiersze?</translation>
     </message>
 </context>
 <context>
+    <name>ClockSelection</name>
+    <message>
+        <source>%1: %2: rows naming no listed clock, left out (import lists them): %3</source>
+        <translation>%1: %2: wiersze bez zegara z listy, pominięte (import je dodaje): %3</translation>
+    </message>
+    <message>
+        <source>%1: --mac names one clock; it cannot be given with --all, --group or --plan</source>
+        <translation>%1: --mac wskazuje jeden zegar; nie można go podać z --all, --group ani --plan</translation>
+    </message>
+    <message>
+        <source>There is no group named %1.</source>
+        <translation>Nie ma grupy o nazwie %1.</translation>
+    </message>
+    <message>
+        <source>%1: give the clocks: addresses, --group NAME, --plan FILE or --all</source>
+        <translation>%1: podaj zegary: adresy, --group NAZWA, --plan PLIK lub --all</translation>
+    </message>
+</context>
+<context>
     <name>CommissionCommands</name>
     <message>
         <source>Probing addresses</source>
@@ -1734,6 +2070,14 @@ Przenieść tam ich wiersze?</translation>
         <source>Change the time zone the audit compares the clocks with</source>
         <translation>Zmień strefę czasową, z którą audyt porównuje zegary</translation>
     </message>
+    <message>
+        <source>Align with group…</source>
+        <translation>Wyrównaj z grupą…</translation>
+    </message>
+    <message>
+        <source>Change the clocks that depart from their group&apos;s configuration or leave the site&apos;s zone, after a preview</source>
+        <translation>Zmień zegary odbiegające od konfiguracji grupy lub strefy obiektu, po podglądzie</translation>
+    </message>
 </context>
 <context>
     <name>DialogAuthentication</name>
@@ -1760,6 +2104,240 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>Search</source>
         <translation>Szukaj</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAvailability</name>
+    <message>
+        <source>Availability</source>
+        <translation>Dostępność</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Okres:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Miesiąc</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Tydzień</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dzień</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Poprzedni</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Następny</translation>
+    </message>
+    <message>
+        <source>&amp;Groups</source>
+        <translation>&amp;Grupy</translation>
+    </message>
+    <message>
+        <source>C&amp;locks</source>
+        <translation>&amp;Zegary</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sorts the table by the current column.</source>
+        <translation>Ctrl+Enter sortuje tabelę według bieżącej kolumny.</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Obliczanie wskaźników...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Nie można odczytać historii: %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Figures of %n clocks.</source>
+        <translation>
+            <numerusform>Wskaźniki %n zegara.</numerusform>
+            <numerusform>Wskaźniki %n zegarów.</numerusform>
+            <numerusform>Wskaźniki %n zegarów.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangeClocks</name>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Send configuration to group</source>
+        <translation>Wyślij konfigurację do grupy</translation>
+    </message>
+    <message>
+        <source>Change clocks</source>
+        <translation>Zmień zegary</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Zegary zakończone</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Eksportuj…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message numerus="yes">
+        <source>Align %n clocks with their groups: the fields where a clock departs from its group&apos;s configuration, and its daylight saving where it leaves the site&apos;s zone.</source>
+        <translation>
+            <numerusform>Wyrównaj %n zegar z jego grupą: pola, w których zegar odbiega od konfiguracji grupy, oraz czas letni, gdzie odbiega od strefy obiektu.</numerusform>
+            <numerusform>Wyrównaj %n zegary z ich grupami: pola, w których zegar odbiega od konfiguracji grupy, oraz czas letni, gdzie odbiega od strefy obiektu.</numerusform>
+            <numerusform>Wyrównaj %n zegarów z ich grupami: pola, w których zegar odbiega od konfiguracji grupy, oraz czas letni, gdzie odbiega od strefy obiektu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n clocks is read first; the table shows what the send changes on each. Nothing is sent until you press Send.</source>
+        <translation>
+            <numerusform>Najpierw odczytywany jest %n zegar; tabela pokazuje, co wysłanie na nim zmieni. Nic nie jest wysyłane, dopóki nie naciśniesz Wyślij.</numerusform>
+            <numerusform>Najpierw odczytywane są %n zegary; tabela pokazuje, co wysłanie zmieni na każdym. Nic nie jest wysyłane, dopóki nie naciśniesz Wyślij.</numerusform>
+            <numerusform>Najpierw odczytywanych jest %n zegarów; tabela pokazuje, co wysłanie zmieni na każdym. Nic nie jest wysyłane, dopóki nie naciśniesz Wyślij.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Change %n clocks: choose the fields and their values, then Preview shows what each clock gets before anything is sent.</source>
+        <translation>
+            <numerusform>Zmień %n zegar: wybierz pola i ich wartości, a Podgląd pokaże, co zegar otrzyma, zanim cokolwiek zostanie wysłane.</numerusform>
+            <numerusform>Zmień %n zegary: wybierz pola i ich wartości, a Podgląd pokaże, co otrzyma każdy zegar, zanim cokolwiek zostanie wysłane.</numerusform>
+            <numerusform>Zmień %n zegarów: wybierz pola i ich wartości, a Podgląd pokaże, co otrzyma każdy zegar, zanim cokolwiek zostanie wysłane.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Set fields</source>
+        <translation>Ustaw pola</translation>
+    </message>
+    <message>
+        <source>Fields from a configuration file</source>
+        <translation>Pola z pliku konfiguracji</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Fields to change</source>
+        <translation>Pola do zmiany</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
+        <source>Fields to take</source>
+        <translation>Pola do wzięcia</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Fale</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % zegarów</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % zegarów</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % zegarów, do których wysłano</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Pierwsza fala (zegary)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Każda kolejna fala (zegary)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Niepowodzenia przed zatrzymaniem</translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation>Wartość: %1</translation>
+    </message>
+    <message>
+        <source>Export change result</source>
+        <translation>Eksportuj wynik zmiany</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>Wynik zapisano w %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2417,6 +2995,10 @@ Przenieść tam ich wiersze?</translation>
         <source>In the context menu of the row</source>
         <translation>W menu kontekstowym wiersza</translation>
     </message>
+    <message>
+        <source>Change clocks of the group</source>
+        <translation>Zmień zegary grupy</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -2592,6 +3174,29 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>Not available</source>
         <translation>Niedostępny</translation>
+    </message>
+</context>
+<context>
+    <name>NewPasswords</name>
+    <message>
+        <source>line %1: </source>
+        <translation>wiersz %1: </translation>
+    </message>
+    <message>
+        <source>expected ADDRESS,PASSWORD</source>
+        <translation>oczekiwano ADRES,HASŁO</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 podano dwa razy</translation>
+    </message>
+    <message>
+        <source>the password of %1 is empty</source>
+        <translation>hasło dla %1 jest puste</translation>
+    </message>
+    <message>
+        <source>the list names no clock</source>
+        <translation>lista nie wskazuje żadnego zegara</translation>
     </message>
 </context>
 <context>
@@ -2886,6 +3491,14 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Write the device list to a file as an address plan</source>
         <translation>Zapisz listę urządzeń w pliku jako plan adresów</translation>
+    </message>
+    <message>
+        <source>Change clocks…</source>
+        <translation>Zmień zegary…</translation>
+    </message>
+    <message>
+        <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
+        <translation>Zmień pola zaznaczonych zegarów (lub wszystkich pokazanych) po podglądzie (Ctrl+Shift+C)</translation>
     </message>
 </context>
 <context>
@@ -3336,6 +3949,10 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
         <source>Report configuration saved.</source>
         <translation>Zapisano konfigurację raportu.</translation>
     </message>
+    <message>
+        <source>Availability...</source>
+        <translation>Dostępność...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterText</name>
@@ -3350,6 +3967,136 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>The password was not sent: it holds &quot;&amp;&quot;, &quot;=&quot; or a control character, which the clock would misread.</source>
         <translation>Nie wysłano hasła: zawiera „&amp;”, „=” lub znak sterujący, których zegar nie odczyta poprawnie.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>większy niż %1 bajtów</translation>
+    </message>
+    <message>
+        <source>password: --new-file %1 gives no password for %2</source>
+        <translation>password: --new-file %1 nie podaje hasła dla %2</translation>
+    </message>
+    <message>
+        <source>password: --max-failed: expected a number of clocks or a percentage (5%)</source>
+        <translation>password: --max-failed: oczekiwano liczby zegarów lub procentu (5%)</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>jak podano</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>zapisane</translation>
+    </message>
+    <message>
+        <source>from the list</source>
+        <translation>z listy</translation>
+    </message>
+    <message>
+        <source>generated</source>
+        <translation>wygenerowane</translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation>zegar</translation>
+    </message>
+    <message>
+        <source>old password</source>
+        <translation>stare hasło</translation>
+    </message>
+    <message>
+        <source>new password</source>
+        <translation>nowe hasło</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 clocks.</source>
+        <translation>Zmiana haseł %1: zegarów: %2.</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>potwierdzony</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>niepotwierdzony</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>nieudany</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nie wysłano</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>zaplanowany</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>przebieg zatrzymał się przed jego falą</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>stan</translation>
+    </message>
+    <message>
+        <source>stored password</source>
+        <translation>zapisane hasło</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>błąd</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nowe</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>stare</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Zmiana haseł %1: potwierdzono %2 z %3 zegarów.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: more clocks failed than --max-failed allows, or the run was interrupted.</source>
+        <translation>Zatrzymano między falami: więcej zegarów zawiodło, niż pozwala --max-failed, albo przebieg przerwano.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>Nie można zapisać %1: %2. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Change the password of %1 clocks? [y/N] </source>
+        <translation>Zmienić hasło %1 zegarów? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Fala %1: zegarów: %2</translation>
+    </message>
+    <message>
+        <source>Sending passwords</source>
+        <translation>Wysyłanie haseł</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRun</name>
+    <message>
+        <source>not changed: the clock still answers to the old password</source>
+        <translation>nie zmieniono: zegar nadal przyjmuje stare hasło</translation>
+    </message>
+    <message>
+        <source>not verified: the clock took the new password but does not answer with it (%1)</source>
+        <translation>niepotwierdzone: zegar przyjął nowe hasło, ale nie odpowiada z nim (%1)</translation>
     </message>
 </context>
 <context>
@@ -3777,6 +4524,58 @@ Otworzyć listę urządzeń tylko do odczytu? Nic nie zostanie zapisane.</transl
     <message>
         <source>The monitor cannot be reached. The board shows what it last received.</source>
         <translation>Nie można połączyć się z monitorem. Tablica pokazuje ostatnio otrzymany stan.</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Widoki</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Zegary</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Dostępność</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Okres</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Miesiąc</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Tydzień</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dzień</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Poprzedni</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Następny</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupy</translation>
+    </message>
+    <message>
+        <source>Computing the figures...</source>
+        <translation>Obliczanie wskaźników...</translation>
+    </message>
+    <message>
+        <source>The history cannot be read.</source>
+        <translation>Nie można odczytać historii.</translation>
+    </message>
+    <message>
+        <source>The figures could not be loaded.</source>
+        <translation>Nie udało się wczytać wskaźników.</translation>
     </message>
 </context>
 <context>
