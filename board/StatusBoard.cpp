@@ -132,6 +132,7 @@ HttpListener::Response StatusBoard::clocksAnswer(Language language, quint64 sinc
     HttpListener::Response response;
     // Before a history read that may go through a large journal.
     response.priority = 1;
+    response.shared = true;
     response.work = [lists = m_lists, snapshot, language, since, gzip]() -> HttpListener::Continuation {
         const BoardListBuilder::Body body = lists->answer(*snapshot, language, since, gzip);
         return [body] { return listAnswer(body); };

@@ -150,9 +150,15 @@ void HttpListener::onNewConnection()
 
 void HttpListener::makeRoom()
 {
-    // Oldest first: whatever an idle peer does, a newer one takes its place.
-    const auto idle = std::find_if(m_open.cbegin(), m_open.cend(),
-                                   [](const Connection *open) { return open->phase != Phase::Working; });
+    // A peer whose answer is wholly out only has to close; dropped first,
+    // it loses nothing. Then the oldest: whatever an idle peer does, a
+    // newer one takes its place.
+    auto idle = std::find_if(m_open.cbegin(), m_open.cend(), [](const Connection *open) {
+        return open->phase == Phase::Answered && open->socket->bytesToWrite() == 0;
+    });
+    if (idle == m_open.cend())
+        idle = std::find_if(m_open.cbegin(), m_open.cend(),
+                            [](const Connection *open) { return open->phase != Phase::Working; });
     if (idle != m_open.cend())
         drop(*idle);
     else if (!m_open.isEmpty())
@@ -264,7 +270,7 @@ void HttpListener::evaluate(Connection *connection)
         response = m_handler(request);
     if (response.status == 401 && !request.header("Authorization").isEmpty())
         m_failures.record(connection->peer);
-    if (response.work && busyOf(connection->peer) >= maxBusyPerPeer)
+    if (response.work && !response.shared && busyOf(connection->peer) >= maxBusyPerPeer)
         tooBusy(connection);
     else if (response.work)
         runElsewhere(connection, std::move(response.work), response.priority, true);

@@ -44,6 +44,11 @@ public:
         // Large answers of higher priority are compressed first (a scrape
         // before a board's list, so that Prometheus is not kept waiting).
         int priority = 0;
+        // Work that is cheap after the first ask (a board's complete list,
+        // built once for every board that loads it meanwhile): not held to
+        // the peer's limit, or boards behind one proxy that load at once
+        // would be turned away.
+        bool shared = false;
     };
     // Answers a complete GET or HEAD request; the listener drops the body of HEAD.
     // A 401 to a request that carried an Authorization field counts as a
