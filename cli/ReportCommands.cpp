@@ -9,6 +9,7 @@
 #include "model/DevGroup.h"
 #include "persistence/EventJournal.h"
 #include "session/AvailabilityHistory.h"
+#include "session/AvailabilityWorkbook.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -165,6 +166,12 @@ int availability(CliSession &session)
         return out.failed(QStringLiteral("report availability: the history cannot be read: %1").arg(problem));
     if (oneGroup)
         result = AvailabilityHistory::onlyGroup(result, group);
+    if (in.hasOption(QStringLiteral("output"))) {
+        const QString path = in.option(QStringLiteral("output"));
+        QString why;
+        if (!AvailabilityWorkbook::write(result, path, &why))
+            return out.failed(QStringLiteral("report availability: %1 could not be written: %2").arg(path, why));
+    }
 
     QJsonArray clockArray;
     for (const Figures &f : qAsConst(result.clocks))
