@@ -54,7 +54,7 @@ def mail(path, out):
                 open(out, "wb").write(part.get_content())
                 written = True
         else:
-            text = part.get_content()
+            text = part.get_content().replace("\r\n", "\n")
     longest = max(len(line) for line in raw.split(b"\r\n"))
     bare = raw.replace(b"\r\n", b"").count(b"\n")
     return {"type": message.get_content_type(), "longest": longest, "bareLineFeeds": bare,
