@@ -1,87 +1,87 @@
+#include "model/ClockRegistry.h"
+#include "model/DevClock.h"
+#include "notify/MailSender.h"
+#include "notify/Smtp.h"
 #include "session/AvailabilityMailSchedule.h"
+#include "session/AvailabilityMailer.h"
 #include "session/AvailabilityWorkbook.h"
-#include "tests/session/AvailabilityProbe.h"
+#include "tests/notify/SmtpServerProcess.h"
 #include "tests/support/TestFiles.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using Figures = AvailabilityReport::Figures;
 
-// The availability workbook as a reader independent of ours sees it, and the
-// day the monthly mail goes out.
+// The availability workbook and the monthly mail that carries it, as readers
+// independent of ours (openpyxl, Python's email package behind a real SMTP
+// server) take them.
 class TestAvailabilityBook : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void workbookHoldsFiguresAndOutages();
+    void cleanup()
+    {
+        delete m_server;
+        m_server = nullptr;
+    }
+    void workbookCells_data();
+    void workbookCells();
     void sheetNamesStayValid_data();
     void sheetNamesStayValid();
     void fileIsPrivateAndNeverThroughLink_data();
     void fileIsPrivateAndNeverThroughLink();
     void monthlyMailDue_data();
     void monthlyMailDue();
+    void attachmentArrivesWhole_data();
+    void attachmentArrivesWhole();
+    void monthlyMailOnceAndAgainAfterFailure();
 
 private:
+    // The mail tests' server, and the settings that send to it.
+    void startServer();
+    QJsonObject read(const QStringList &arguments);
+    QJsonObject parsedMail(int message, QByteArray *attached);
+
     QTemporaryDir m_dir;
+    QJsonObject m_book;
+    SmtpServerProcess *m_server = nullptr;
+    NotificationSettings m_settings;
 };
 
 namespace {
 
-const QDateTime november = QDateTime(QDate(2026, 11, 1), QTime(0, 0), Qt::UTC);
+const QDateTime november(QDate(2026, 11, 1), QTime(0, 0), Qt::UTC);
+const QByteArray xlsx = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
 
-Figures clock(const QString &name, const QString &ip, const QString &group, qint64 down, int incidents)
+Figures clock(const QString &name, const QString &group, qint64 down, int incidents)
 {
-    Figures f;
-    f.name = name;
-    f.ip = ip;
-    f.group = group;
-    f.clocks = 1;
-    f.answeringSecs = 30 * 86400 - down - 3600;
-    f.synchronisedSecs = f.answeringSecs - 600;
-    f.downSecs = down;
-    f.quietSecs = 3600;
-    f.incidents = incidents;
-    f.longestIncidentSecs = down;
+    Figures f{name, QStringLiteral("10.0.0.%1").arg(qHash(name) % 250 + 1), group, 1, 30 * 86400 - down - 3600,
+              30 * 86400 - down - 4200, down, 3600, 0, incidents, down};
     return f;
 }
 
-// The figures of groups and their clocks, summed as the report sums them.
+// Groups and site summed as the report sums them.
 AvailabilityReport::Result resultOf(const QList<Figures> &clocks)
 {
-    AvailabilityReport::Result result;
-    result.from = november;
-    result.to = november.addMonths(1);
+    AvailabilityReport::Result result{november, november.addMonths(1), {}, clocks, {}, {}};
     QMap<QString, Figures> groups;
     for (const Figures &f : clocks) {
-        result.clocks << f;
         groups[f.group].name = f.group;
         groups[f.group].add(f);
         result.site.add(f);
     }
     result.groups = groups.values();
     return result;
-}
-
-QJsonObject sheetNamed(const QJsonArray &book, const QString &name)
-{
-    for (const QJsonValue &sheet : book) {
-        if (sheet[QLatin1String("name")].toString() == name)
-            return sheet[QLatin1String("cells")].toObject();
-    }
-    return {};
-}
-
-QJsonValue valueAt(const QJsonObject &cells, const char *cell)
-{
-    return cells[QLatin1String(cell)].toArray().at(1);
 }
 
 } // namespace
@@ -91,110 +91,107 @@ void TestAvailabilityBook::initTestCase()
     // Times go into the workbook as local times: make them UTC.
     qputenv("TZ", "UTC");
     tzset();
-    QVERIFY(m_dir.isValid());
-}
-
-void TestAvailabilityBook::workbookHoldsFiguresAndOutages()
-{
-    AvailabilityReport::Result result = resultOf({clock(QStringLiteral("Lobby"), QStringLiteral("192.168.0.20"),
-                                                        QStringLiteral("Hall"), 5400, 2),
-                                                  clock(QStringLiteral("=cmd|' /C calc'!A0"), QStringLiteral("192.168.0.21"),
-                                                        QStringLiteral("Hall"), 0, 0),
-                                                  clock(QStringLiteral("Yard"), QStringLiteral("192.168.0.30"),
-                                                        QString(), 600, 1)});
-    AvailabilityReport::Outage outage{QStringLiteral("192.168.0.20"), QStringLiteral("Lobby"), QStringLiteral("Hall"),
-                                      november.addDays(2), november.addDays(2).addSecs(5400), false};
-    AvailabilityReport::Outage ongoing{QStringLiteral("192.168.0.30"), QStringLiteral("Yard"), QString(),
-                                       result.to.addSecs(-600), result.to, true};
-    result.outages = {outage, ongoing};
-
+    AvailabilityReport::Result result = resultOf({clock(QStringLiteral("Lobby"), QStringLiteral("Hall"), 5400, 2),
+                                                  clock(QStringLiteral("=cmd|' /C calc'!A0"), QStringLiteral("Hall"), 0, 0),
+                                                  clock(QStringLiteral("Yard"), QString(), 600, 1)});
+    result.outages = {{QString(), QStringLiteral("Lobby"), QStringLiteral("Hall"), november.addDays(2),
+                       november.addDays(2).addSecs(5400), false},
+                      {QString(), QStringLiteral("Yard"), QString(), result.to.addSecs(-600), result.to, true}};
     const QString path = m_dir.filePath(QStringLiteral("figures.xlsx"));
     QString why;
     QVERIFY2(AvailabilityWorkbook::write(result, path, &why), qPrintable(why));
-    const QJsonArray book = readAvailability({QStringLiteral("book"), path}).toArray();
-    QStringList names;
-    for (const QJsonValue &sheet : book)
-        names << sheet[QLatin1String("name")].toString();
-    QCOMPARE(names, (QStringList{QStringLiteral("Summary"), QStringLiteral("Hall"), QStringLiteral("No group")}));
+    m_book = read({QStringLiteral("book"), path});
+}
 
-    const QJsonObject summary = sheetNamed(book, QStringLiteral("Summary"));
-    QCOMPARE(valueAt(summary, "B2").toString(), QStringLiteral("2026-11-01T00:00:00"));
-    QCOMPARE(valueAt(summary, "B3").toString(), QStringLiteral("2026-12-01T00:00:00"));
-    QCOMPARE(valueAt(summary, "A6").toString(), QStringLiteral("Site"));
-    QCOMPARE(valueAt(summary, "B6").toInt(), 3);
-    // A share is a number shown as a percentage.
-    QCOMPARE(summary[QLatin1String("C6")].toArray().at(2).toString(), QStringLiteral("0.00%"));
-    QVERIFY(qAbs(valueAt(summary, "C6").toDouble() - result.site.answeringShare()) < 1e-9);
-    QCOMPARE(valueAt(summary, "E6").toInt(), 3);
-    QCOMPARE(valueAt(summary, "F6").toDouble(), 5400.0); // longest
-    QCOMPARE(valueAt(summary, "G6").toDouble(), 6000.0); // total
-    QCOMPARE(valueAt(summary, "H6").toDouble(), 2000.0); // mean time to recovery
-    QCOMPARE(valueAt(summary, "I6").toDouble(), 3.0 * 3600);
-    QCOMPARE(valueAt(summary, "A7").toString(), QStringLiteral("No group"));
-    QCOMPARE(valueAt(summary, "A8").toString(), QStringLiteral("Hall"));
-    QCOMPARE(valueAt(summary, "B8").toInt(), 2);
+void TestAvailabilityBook::startServer()
+{
+    m_server = new SmtpServerProcess;
+    QVERIFY(m_server->start(QStringLiteral("plain"), QString()));
+    m_settings = NotificationSettings();
+    m_settings.server = QStringLiteral("127.0.0.1");
+    m_settings.port = m_server->port();
+    m_settings.from = QStringLiteral("zentick@example.test");
+    m_settings.authType = Smtp::AuthNone;
+    m_settings.smtpType = Smtp::NoEncryption;
+    m_settings.recipients = {Recipient{QStringLiteral("ops@example.test"), false}};
+}
 
-    const QJsonObject hall = sheetNamed(book, QStringLiteral("Hall"));
-    QCOMPARE(valueAt(hall, "A2").toString(), QStringLiteral("Lobby"));
-    // A name that looks like a formula stays a text.
-    QCOMPARE(hall[QLatin1String("A3")].toArray().at(0).toString(), QStringLiteral("s"));
-    QCOMPARE(valueAt(hall, "A3").toString(), QStringLiteral("=cmd|' /C calc'!A0"));
-    QVERIFY(hall[QLatin1String("H3")].isUndefined()); // no incident, no mean time
-    QCOMPARE(valueAt(hall, "A5").toString(), QStringLiteral("Outages"));
-    QCOMPARE(valueAt(hall, "A7").toString(), QStringLiteral("Lobby"));
-    QCOMPARE(valueAt(hall, "C7").toString(), QStringLiteral("2026-11-03T00:00:00"));
-    QCOMPARE(valueAt(hall, "D7").toString(), QStringLiteral("2026-11-03T01:30:00"));
-    QCOMPARE(valueAt(hall, "E7").toDouble(), 5400.0);
-    QCOMPARE(valueAt(hall, "F7").toBool(), false);
-    QVERIFY(hall[QLatin1String("A8")].isUndefined());
-    const QJsonObject none = sheetNamed(book, QStringLiteral("No group"));
-    QCOMPARE(valueAt(none, "A2").toString(), QStringLiteral("Yard"));
-    QCOMPARE(valueAt(none, "A6").toString(), QStringLiteral("Yard"));
-    QCOMPARE(valueAt(none, "F6").toBool(), true);
+QJsonObject TestAvailabilityBook::read(const QStringList &arguments)
+{
+    QProcess python;
+    python.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 QStringList{qEnvironmentVariable("ZENTICK_SOURCE_DIR") + "/tests/session/read_availability.py"}
+                     + arguments);
+    python.waitForFinished(120000);
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+}
+
+void TestAvailabilityBook::workbookCells_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("expected"); // value, or value|number format; "" for an empty cell
+    const QStringList rows{
+        "sheets|Summary,Hall,No group", "Summary!B2|2026-11-01T00:00:00", "Summary!B3|2026-12-01T00:00:00",
+        "Summary!A6|Site", "Summary!B6|3", "Summary!C6|0.999227|0.00%", "Summary!E6|3", "Summary!F6|5400|[h]:mm:ss",
+        "Summary!G6|6000", "Summary!H6|2000", "Summary!I6|10800", "Summary!A7|No group", "Summary!A8|Hall",
+        "Summary!B8|2", "Hall!A2|Lobby", "Hall!A3|=cmd|' /C calc'!A0", "Hall!H3|", "Hall!A5|Outages",
+        "Hall!A7|Lobby", "Hall!C7|2026-11-03T00:00:00", "Hall!D7|2026-11-03T01:30:00", "Hall!E7|5400",
+        "Hall!F7|false", "Hall!A8|", "No group!A2|Yard", "No group!A6|Yard", "No group!F6|true"};
+    for (const QString &row : rows) {
+        const int bar = row.indexOf('|');
+        QTest::newRow(qPrintable(row)) << row.left(bar) << row.mid(bar + 1);
+    }
+}
+
+void TestAvailabilityBook::workbookCells()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, expected);
+    const QJsonArray found = m_book[cell].toArray();
+    QStringList shown;
+    for (const QJsonValue &v : found)
+        shown << (v.isDouble() ? QString::number(v.toDouble(), 'g', 6) : v.toVariant().toString());
+    if (cell == "sheets")
+        QCOMPARE(shown.join(','), expected);
+    else if (expected.isEmpty() || cell.startsWith("Hall!A3")) // a formula-like name stays a text
+        QCOMPARE(expected.isEmpty() ? found.size() : int(shown.value(0) == "s"), expected.isEmpty() ? 0 : 1);
+    else
+        QCOMPARE(shown.value(1) + (expected.count('|') ? '|' + shown.value(2) : QString()), expected);
 }
 
 void TestAvailabilityBook::sheetNamesStayValid_data()
 {
     QTest::addColumn<QStringList>("groups");
     QTest::addColumn<QStringList>("sheets");
-    const QString longName = QStringLiteral("Building A, second floor, east wing corridor");
-    QTest::newRow("forbidden characters") << QStringList{QStringLiteral("a/b:c*d?e[f]g\\h")}
-                                          << QStringList{QStringLiteral("a_b_c_d_e_f_g_h")};
-    QTest::newRow("long names cut, equal after cutting numbered")
-        << QStringList{longName, longName + QStringLiteral(" 2")}
-        << QStringList{longName.left(31).trimmed(), longName.left(27).trimmed() + QStringLiteral(" (2)")};
-    QTest::newRow("letter case alone does not tell sheets apart")
-        << QStringList{QStringLiteral("Hall"), QStringLiteral("HALL"), QStringLiteral("hall")}
-        << QStringList{QStringLiteral("Hall"), QStringLiteral("HALL (2)"), QStringLiteral("hall (3)")};
-    QTest::newRow("apostrophes at the ends, a reserved name, the summary's name")
-        << QStringList{QStringLiteral("'Quoted'"), QStringLiteral("History"), QStringLiteral("Summary")}
-        << QStringList{QStringLiteral("Quoted"), QStringLiteral("Group History"), QStringLiteral("Summary (2)")};
+    const QString wing = QStringLiteral("Building A, second floor, east wing");
+    QTest::newRow("forbidden characters, control characters")
+        << QStringList{"a/b:c*d?e[f]g\\h", "tab\there"} << QStringList{"a_b_c_d_e_f_g_h", "tab_here"};
+    QTest::newRow("long names cut; equal after cutting numbered")
+        << QStringList{wing, wing + " 2"} << QStringList{wing.left(30), wing.left(27) + " (2)"};
+    QTest::newRow("letter case alone tells no sheets apart")
+        << QStringList{"Hall", "HALL", "hall"} << QStringList{"Hall", "HALL (2)", "hall (3)"};
+    QTest::newRow("apostrophes at the ends, reserved names, nothing left")
+        << QStringList{"'Quoted'", "History", "Summary", "''"}
+        << QStringList{"Quoted", "Group History", "Summary (2)", "Group"};
     QTest::newRow("a surrogate pair is not cut in half")
-        << QStringList{QString(30, QLatin1Char('x')) + QStringLiteral("\U0001F600 clock")}
-        << QStringList{QString(30, QLatin1Char('x'))};
-    QTest::newRow("control characters and nothing left")
-        << QStringList{QStringLiteral("tab\there"), QStringLiteral("''")}
-        << QStringList{QStringLiteral("tab_here"), QStringLiteral("Group")};
+        << QStringList{QString(30, 'x') + QStringLiteral("\U0001F600 clock")} << QStringList{QString(30, 'x')};
 }
 
 void TestAvailabilityBook::sheetNamesStayValid()
 {
     QFETCH(QStringList, groups);
     QFETCH(QStringList, sheets);
+    QCOMPARE(AvailabilityWorkbook::sheetNames(QStringList{"Summary"} + groups).mid(1), sheets);
+    // The spreadsheet reader takes every name as written (groups by name).
     QList<Figures> clocks;
-    for (int i = 0; i < groups.size(); ++i)
-        clocks << clock(QStringLiteral("c%1").arg(i), QStringLiteral("10.0.0.%1").arg(i + 1), groups.at(i), 0, 0);
+    for (const QString &group : groups)
+        clocks << clock(group + "clock", group, 0, 0);
     const QString path = m_dir.filePath(QStringLiteral("names.xlsx"));
-    QString why;
-    QVERIFY2(AvailabilityWorkbook::write(resultOf(clocks), path, &why), qPrintable(why));
-    QStringList read;
-    for (const QJsonValue &sheet : readAvailability({QStringLiteral("book"), path}).toArray())
-        read << sheet[QLatin1String("name")].toString();
-    // The groups' sheets follow the summary by group name.
-    QStringList sorted = groups;
-    std::sort(sorted.begin(), sorted.end());
-    QCOMPARE(read, AvailabilityWorkbook::sheetNames(QStringList{QStringLiteral("Summary")} + sorted));
-    QCOMPARE(AvailabilityWorkbook::sheetNames(QStringList{QStringLiteral("Summary")} + groups).mid(1), sheets);
+    QVERIFY(AvailabilityWorkbook::write(resultOf(clocks), path));
+    std::sort(groups.begin(), groups.end());
+    const QStringList written = AvailabilityWorkbook::sheetNames(QStringList{"Summary"} + groups);
+    QCOMPARE(read({QStringLiteral("book"), path})["sheets"].toVariant().toStringList(), written);
 }
 
 void TestAvailabilityBook::fileIsPrivateAndNeverThroughLink_data()
@@ -214,70 +211,137 @@ void TestAvailabilityBook::fileIsPrivateAndNeverThroughLink()
     const QString target = m_dir.filePath(QStringLiteral("elsewhere"));
     QFile::remove(path);
     QVERIFY(TestFiles::write(target, "kept"));
-    if (existing) {
-        QVERIFY(TestFiles::write(path, "old"));
-        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0644) == 0);
-    }
-    if (link)
-        QVERIFY(QFile::link(target, path));
+    QVERIFY(!existing || (TestFiles::write(path, "old") && ::chmod(QFile::encodeName(path).constData(), 0644) == 0));
+    QVERIFY(!link || QFile::link(target, path));
     const mode_t saved = ::umask(0);
     QString why;
-    const bool written = AvailabilityWorkbook::write(resultOf({}), path, &why);
+    QCOMPARE(AvailabilityWorkbook::write(resultOf({}), path, &why), !link);
     ::umask(saved);
-    QCOMPARE(written, !link);
     QCOMPARE(TestFiles::read(target), QByteArray("kept"));
-    if (!link) {
-        QCOMPARE(TestFiles::modeOf(path), 0600);
-        QVERIFY(TestFiles::read(path).startsWith("PK"));
-    } else {
-        QVERIFY(!why.isEmpty());
-    }
+    QCOMPARE(link ? why.isEmpty() : TestFiles::modeOf(path) == 0600 && TestFiles::read(path).startsWith("PK"), !link);
 }
 
 void TestAvailabilityBook::monthlyMailDue_data()
 {
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("day"); // 0: switched off
     QTest::addColumn<QString>("lastMonth");
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<int>("failedSecsAgo"); // -1: no failure
     QTest::addColumn<QString>("due");
     const QDateTime dec5(QDate(2026, 12, 5), QTime(8, 0));
-    QTest::newRow("switched off") << false << 5 << QString() << dec5 << -1 << QString();
-    QTest::newRow("before the day") << true << 6 << QString() << dec5 << -1 << QString();
-    QTest::newRow("on the day, the month before") << true << 5 << QString() << dec5 << -1 << QStringLiteral("2026-11");
-    QTest::newRow("later in the month: the computer was off on the day")
-        << true << 1 << QStringLiteral("2026-10") << dec5.addDays(20) << -1 << QStringLiteral("2026-11");
-    QTest::newRow("not twice for one month") << true << 5 << QStringLiteral("2026-11") << dec5.addDays(1) << -1
-                                             << QString();
-    QTest::newRow("January mails December") << true << 5 << QStringLiteral("2026-11") << dec5.addMonths(1) << -1
-                                            << QStringLiteral("2026-12");
-    QTest::newRow("the clock went back past a month sent") << true << 5 << QStringLiteral("2027-01") << dec5 << -1
-                                                           << QString();
-    QTest::newRow("a failure waits for the retry") << true << 5 << QString() << dec5 << 600 << QString();
-    QTest::newRow("after a failure again") << true << 5 << QString() << dec5 << 3600 << QStringLiteral("2026-11");
-    QTest::newRow("a day past 28 counts as 28")
-        << true << 31 << QString() << QDateTime(QDate(2027, 2, 28), QTime(0, 1)) << -1 << QStringLiteral("2027-01");
+    QTest::newRow("switched off") << 0 << QString() << dec5 << -1 << QString();
+    QTest::newRow("before the day") << 6 << QString() << dec5 << -1 << QString();
+    QTest::newRow("on the day, the month before") << 5 << QString() << dec5 << -1 << "2026-11";
+    QTest::newRow("later: the computer was off on the day") << 1 << "2026-10" << dec5.addDays(20) << -1 << "2026-11";
+    QTest::newRow("not twice for one month") << 5 << "2026-11" << dec5.addDays(1) << -1 << QString();
+    QTest::newRow("January mails December") << 5 << "2026-11" << dec5.addMonths(1) << -1 << "2026-12";
+    QTest::newRow("the clock went back past a month sent") << 5 << "2027-01" << dec5 << -1 << QString();
+    QTest::newRow("a failure waits for the retry") << 5 << QString() << dec5 << 600 << QString();
+    QTest::newRow("after a failure again") << 5 << QString() << dec5 << 3600 << "2026-11";
+    QTest::newRow("a day past 28 counts as 28") << 31 << QString() << QDateTime(QDate(2027, 2, 28), QTime(0, 1))
+                                                << -1 << "2027-01";
 }
 
 void TestAvailabilityBook::monthlyMailDue()
 {
-    QFETCH(bool, enabled);
     QFETCH(int, day);
     QFETCH(QString, lastMonth);
     QFETCH(QDateTime, now);
     QFETCH(int, failedSecsAgo);
     QFETCH(QString, due);
-    AvailabilityMailSchedule::Input input;
-    input.enabled = enabled;
-    input.day = day;
-    input.lastMonth = lastMonth;
-    input.now = now;
-    input.lastFailure = failedSecsAgo < 0 ? QDateTime() : now.addSecs(-failedSecsAgo);
-    input.retrySecs = 3600;
-    const QDate month = AvailabilityMailSchedule::dueMonth(input);
-    QCOMPARE(month.isValid() ? AvailabilityMailSchedule::monthKey(month) : QString(), due);
+    const QDate month = AvailabilityMailSchedule::dueMonth(
+        {day > 0, day, lastMonth, now, failedSecsAgo < 0 ? QDateTime() : now.addSecs(-failedSecsAgo), 3600});
+    QCOMPARE(AvailabilityMailSchedule::monthKey(month), due);
 }
 
-QTEST_APPLESS_MAIN(TestAvailabilityBook)
+QJsonObject TestAvailabilityBook::parsedMail(int message, QByteArray *attached)
+{
+    const QString raw = m_dir.filePath(QStringLiteral("mail.eml"));
+    const QString out = m_dir.filePath(QStringLiteral("attached.xlsx"));
+    QFile::remove(out);
+    TestFiles::write(raw, m_server->messages().value(message).data);
+    const QJsonObject mail = read({QStringLiteral("mail"), raw, out});
+    *attached = TestFiles::read(out);
+    return mail;
+}
+
+void TestAvailabilityBook::attachmentArrivesWhole_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("plain text and name") << "Figures attached.\n.\nA line of one dot." << "availability-2026-11.xlsx";
+    QTest::newRow("text and name that are not ASCII") << "Uhren in der Küche." << "Verfügbarkeit 2026-11.xlsx";
+}
+
+void TestAvailabilityBook::attachmentArrivesWhole()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, fileName);
+    startServer();
+    const QByteArray workbook = AvailabilityWorkbook::build(resultOf({clock("Lobby", "Hall", 0, 0)}));
+    MailSender sender(m_settings);
+    QSignalSpy sent(&sender, &MailSender::SigMailSent);
+    QVERIFY(sender.sendMessage("Availability", body, m_settings.recipients, {{fileName, xlsx, workbook}}));
+    QVERIFY(sent.wait(20000) && m_server->waitForMessages(1));
+    QCOMPARE(sent.first().first().toString(), Smtp::sentText);
+    QByteArray attached;
+    const QJsonObject mail = parsedMail(0, &attached);
+    const QJsonObject part = mail["attachments"].toArray().at(0).toObject();
+    QCOMPARE(mail["type"].toString() + ' ' + part["type"].toString(), "multipart/mixed " + xlsx);
+    QCOMPARE(mail["defects"].toInt() + mail["bareLineFeeds"].toInt() + mail["attachments"].toArray().size(), 1);
+    QVERIFY(mail["longest"].toInt() <= 78 && part["longestLine"].toInt() <= 76);
+    QCOMPARE(mail["text"].toString().trimmed(), body);
+    QCOMPARE(part["filename"].toString() + ' ' + part["encoding"].toString(), fileName + " base64");
+    QCOMPARE(attached, workbook);
+    QCOMPARE(read({"book", m_dir.filePath("attached.xlsx")})["sheets"].toVariant().toStringList(),
+             QStringList({"Summary", "Hall"}));
+}
+
+void TestAvailabilityBook::monthlyMailOnceAndAgainAfterFailure()
+{
+    startServer();
+    ClockRegistry registry;
+    auto *lobby = new DevClock;
+    lobby->name = QStringLiteral("Lobby");
+    registry.addClock(lobby);
+    registry.createGroup(QStringLiteral("Hall"));
+    QVERIFY(registry.setClockGroup(0, 0));
+    m_settings.availabilityMail = true;
+    const int serverPort = m_settings.port;
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost);
+    m_settings.port = closed.serverPort();
+    closed.close();
+    const QString key = AvailabilityMailSchedule::monthKey(QDate::currentDate().addMonths(-1));
+
+    AvailabilityMailer mailer(registry, m_settings, m_dir.filePath(QStringLiteral("history")));
+    QSignalSpy mailed(&mailer, &AvailabilityMailer::mailed);
+    mailer.start();
+    QVERIFY(mailed.wait(20000));
+    QVERIFY(!mailed.last().at(1).toBool() && m_settings.availabilityLastMonth.isEmpty());
+    // Within the retry wait nothing is tried; after it, the mail goes.
+    m_settings.port = serverPort;
+    mailer.checkNow();
+    QVERIFY(!mailer.isBusy());
+    mailer.setRetrySecs(0);
+    mailer.checkNow();
+    QVERIFY(mailed.wait(20000) && m_server->waitForMessages(1));
+    QVERIFY(mailed.last().at(1).toBool());
+    QCOMPARE(m_settings.availabilityLastMonth, key);
+    const SmtpServerProcess::Message message = m_server->messages().first();
+    // No recipients of its own: the alert recipients.
+    QCOMPARE(message.recipients, QStringList{"ops@example.test"});
+    QVERIFY(message.headers["subject"].toString().endsWith(key));
+    QByteArray attached;
+    const QJsonObject part = parsedMail(0, &attached)["attachments"].toArray().at(0).toObject();
+    QCOMPARE(part["filename"].toString(), "availability-" + key + ".xlsx");
+    QCOMPARE(read({"book", m_dir.filePath("attached.xlsx")})["sheets"].toVariant().toStringList(),
+             QStringList({"Summary", "Hall"}));
+    // Not twice for the same month.
+    mailer.setCheckIntervalMs(10);
+    QVERIFY(!mailed.wait(500));
+    QCOMPARE(m_server->messages().size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestAvailabilityBook)
 #include "tst_availabilitybook.moc"
