@@ -372,8 +372,8 @@ const QVector<CommandSpec> &commandTable()
          "fields before and after, the run, the outcome.\n"},
         {"report availability", CliCommand::ReportAvailability, {}, false,
          {{"from", ValueKind::Text, true}, {"to", ValueKind::Text, true}, {"group", ValueKind::Text},
-          {"csv", ValueKind::Flag}},
-         "--from TIME --to TIME [--group NAME] [--csv]",
+          {"csv", ValueKind::Flag}, {"output", ValueKind::Text}},
+         "--from TIME --to TIME [--group NAME] [--csv] [-o FILE.xlsx]",
          "Prints how available and how well synchronised each clock, each group and the\n"
          "site were from --from up to --to (TIME as for events, or now), from the\n"
          "history the window or the monitor keeps: the share of time answering and\n"
@@ -381,7 +381,9 @@ const QVector<CommandSpec> &commandTable()
          "time quiet (a quiet period or weekly quiet hours, left out of the shares) and\n"
          "time unknown (no monitor was running, or still ahead: never counted as\n"
          "available). --group keeps one group; --csv prints one row per clock, group\n"
-         "and the site.\n"},
+         "and the site. -o FILE.xlsx also writes the figures as a workbook (a summary\n"
+         "sheet, a sheet per group with its clocks and outages), readable by its owner\n"
+         "only.\n"},
     };
     return table;
 }

@@ -11,6 +11,7 @@
 #include "session/AvailabilityHistory.h"
 #include "session/AvailabilityJson.h"
 #include "session/AvailabilityTableModel.h"
+#include "session/AvailabilityWorkbook.h"
 
 #include <QCoreApplication>
 
@@ -129,6 +130,12 @@ int availability(CliSession &session)
         return out.failed(QStringLiteral("report availability: the history cannot be read: %1").arg(problem));
     if (oneGroup)
         result = AvailabilityHistory::onlyGroup(result, group);
+    if (in.hasOption(QStringLiteral("output"))) {
+        const QString path = in.option(QStringLiteral("output"));
+        QString why;
+        if (!AvailabilityWorkbook::write(result, path, &why))
+            return out.failed(QStringLiteral("report availability: %1 could not be written: %2").arg(path, why));
+    }
 
     out.document(AvailabilityJson::document(result));
     if (damaged > 0)

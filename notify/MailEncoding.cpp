@@ -15,6 +15,8 @@ constexpr int maxWordBytes = 45;
 // A quoted-printable line holds 76 characters, the "=" of a soft break
 // included.
 constexpr int maxQuotedLine = 75;
+// RFC 2045 limits encoded lines to 76 characters.
+constexpr int base64LineLength = 76;
 
 bool isBlank(char c)
 {
@@ -209,6 +211,50 @@ QByteArray quotedPrintable(const QByteArray &text)
         }
     }
     return encoded;
+}
+
+QByteArray base64Lines(const QByteArray &data)
+{
+    const QByteArray encoded = data.toBase64();
+    QByteArray lines;
+    lines.reserve(encoded.size() + encoded.size() / base64LineLength * 2 + 2);
+    for (int i = 0; i < encoded.size(); i += base64LineLength)
+        lines += encoded.mid(i, base64LineLength) + "\r\n";
+    return lines;
+}
+
+QByteArray fileNameParameter(const char *parameter, const QString &fileName)
+{
+    const QByteArray utf8 = fileName.toUtf8();
+    const bool plain = std::all_of(utf8.begin(), utf8.end(), [](char c) {
+        return c >= ' ' && c < 0x7f && c != '"' && c != '\\';
+    });
+    if (plain && utf8.size() <= maxWordBytes * 2)
+        return QByteArray(parameter) + "=\"" + utf8 + '"';
+    // RFC 2231: every byte outside the attribute characters as %XX.
+    return QByteArray(parameter) + "*=UTF-8''" + utf8.toPercentEncoding();
+}
+
+QByteArray multipartMixed(const QByteArray &textPart, const QList<Attachment> &attachments,
+                          const QByteArray &boundary)
+{
+    const QByteArray delimiter = "--" + boundary;
+    QByteArray mixed = "MIME-Version: 1.0\r\n"
+                       "Content-Type: multipart/mixed;\r\n boundary=\""
+        + boundary + "\"\r\n\r\nThis is a message in MIME format.\r\n" + delimiter + "\r\n" + textPart;
+    for (const Attachment &attachment : attachments) {
+        // The CRLF before a delimiter belongs to it, not to the part.
+        QByteArray content = base64Lines(attachment.data);
+        content.chop(2);
+        // Long types (a spreadsheet's) start on a line of their own.
+        const char *const typeHead = int(sizeof "Content-Type: ") + attachment.contentType.size() < recommendedLineLength
+            ? "Content-Type: " : "Content-Type:\r\n ";
+        mixed += "\r\n" + delimiter + "\r\n" + typeHead + attachment.contentType + ";\r\n "
+            + fileNameParameter("name", attachment.fileName) + "\r\nContent-Transfer-Encoding: base64\r\n"
+            + "Content-Disposition: attachment;\r\n " + fileNameParameter("filename", attachment.fileName)
+            + "\r\n\r\n" + content;
+    }
+    return mixed + "\r\n" + delimiter + "--\r\n";
 }
 
 } // namespace MailEncoding

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -42,5 +43,25 @@ QByteArray encodedWords(const QString &text, int used);
 // Quoted-printable of text whose lines end in LF: CRLF line ends, lines of
 // at most 76 characters, and no line that begins with ".".
 QByteArray quotedPrintable(const QByteArray &text);
+
+// A file sent with a mail.
+struct Attachment
+{
+    QString fileName;
+    QByteArray contentType; // "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"
+    QByteArray data;
+};
+
+// Base64 (RFC 2045) in lines of at most 76 characters, each ended by CRLF.
+QByteArray base64Lines(const QByteArray &data);
+// The value of a "filename" (or "name") parameter: quoted when the name is
+// plain ASCII, in the RFC 2231 form ("filename*=UTF-8''...") otherwise. The
+// result begins with the parameter's name.
+QByteArray fileNameParameter(const char *parameter, const QString &fileName);
+// MIME-Version, a multipart/mixed Content-Type with boundary, then the body:
+// the text part (its own headers, a blank line and its encoded text) and
+// each attachment in base64. The boundary must not occur in any part.
+QByteArray multipartMixed(const QByteArray &textPart, const QList<Attachment> &attachments,
+                          const QByteArray &boundary);
 
 } // namespace MailEncoding

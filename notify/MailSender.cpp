@@ -37,6 +37,12 @@ bool MailSender::sendTest(const QString &subject, const QString &body)
 
 bool MailSender::sendMessage(const QString &subject, const QString &body)
 {
+    return sendMessage(subject, body, m_settings.recipients, {});
+}
+
+bool MailSender::sendMessage(const QString &subject, const QString &body, const QList<Recipient> &recipients,
+                             const QList<MailEncoding::Attachment> &attachments)
+{
     if (m_smtp)
         return false;
     const NotificationSettings &settings = m_settings;
@@ -45,7 +51,7 @@ bool MailSender::sendMessage(const QString &subject, const QString &body)
     m_smtp->setConnectionType(settings.smtpType);
     m_smtp->setIgnoreSslErrors(settings.ignoreSslErrors);
     connect(m_smtp, &Smtp::status, this, &MailSender::SlotMailSent);
-    if (!m_smtp->sendMail(settings.from, settings.recipients, subject, body)) {
+    if (!m_smtp->sendMail(settings.from, recipients, subject, body, attachments)) {
         delete m_smtp;
         m_smtp = nullptr;
         return false;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "notify/MailEncoding.h"
+#include "notify/NotificationSettings.h"
+
 #include <QObject>
 #include <QString>
 
 class Smtp;
-struct NotificationSettings;
 
 // Sends one mail, an alert or the test mail, through Smtp with
 // the notification settings as they are at that moment, and reports its
@@ -24,6 +26,9 @@ public:
     // Any message to the alert recipients; false when there is none.
     // Otherwise SigMailSent follows.
     bool sendMessage(const QString &subject, const QString &body);
+    // To these recipients, with these files attached.
+    bool sendMessage(const QString &subject, const QString &body, const QList<Recipient> &recipients,
+                     const QList<MailEncoding::Attachment> &attachments);
 
     void setTimeout(int timeoutMs) { m_timeoutMs = timeoutMs; }
 

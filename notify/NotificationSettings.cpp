@@ -7,6 +7,9 @@ bool operator==(const NotificationSettings &a, const NotificationSettings &b)
         && a.recipients == b.recipients && a.key == b.key && a.cert == b.cert
         && a.errorConnection == b.errorConnection && a.errorAuth == b.errorAuth
         && a.errorNtpTimeout == b.errorNtpTimeout && a.authType == b.authType && a.smtpType == b.smtpType
-        && a.collectionWindowSeconds == b.collectionWindowSeconds && a.recoveryMails == b.recoveryMails;
+        && a.collectionWindowSeconds == b.collectionWindowSeconds && a.recoveryMails == b.recoveryMails
+        && a.availabilityMail == b.availabilityMail && a.availabilityMailDay == b.availabilityMailDay
+        && a.availabilityRecipients == b.availabilityRecipients
+        && a.availabilityLastMonth == b.availabilityLastMonth;
 }
 

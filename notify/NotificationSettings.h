@@ -50,6 +50,22 @@ struct NotificationSettings
     // A mail when clocks whose alert was delivered are well again.
     bool recoveryMails = true;
 
+    // The availability report of the previous month, mailed on this day of
+    // every month (1..28, so that every month has it).
+    static constexpr int minAvailabilityMailDay = 1;
+    static constexpr int maxAvailabilityMailDay = 28;
+    bool availabilityMail = false;
+    int availabilityMailDay = minAvailabilityMailDay;
+    // Empty: the alert recipients.
+    QList<Recipient> availabilityRecipients;
+    // The month last mailed, "yyyy-MM"; the mail's own bookkeeping, not a
+    // setting the user edits.
+    QString availabilityLastMonth;
+    const QList<Recipient> &availabilityMailRecipients() const
+    {
+        return availabilityRecipients.isEmpty() ? recipients : availabilityRecipients;
+    }
+
     friend bool operator==(const NotificationSettings &a, const NotificationSettings &b);
     friend bool operator!=(const NotificationSettings &a, const NotificationSettings &b) { return !(a == b); }
 };

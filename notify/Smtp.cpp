@@ -118,7 +118,7 @@ QByteArray messageIdDomain(const QString &from)
 } // namespace
 
 QByteArray Smtp::composeMessage(const QString &from, const QList<Recipient> &recipients, const QString &subject,
-                                const QString &body)
+                                const QString &body, const QList<MailEncoding::Attachment> &attachments)
 {
     // One To: and one Cc: line, each listing its recipients in list order,
     // where the mails once carried a line per recipient: a message with two
@@ -137,7 +137,17 @@ QByteArray Smtp::composeMessage(const QString &from, const QList<Recipient> &rec
     message += "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1() + "\r\nMessage-ID: <"
         + QUuid::createUuid().toByteArray(QUuid::WithoutBraces) + '@' + messageIdDomain(from) + ">\r\n";
     const QByteArray plain = dotStuffed(body);
-    if (MailEncoding::isAscii(body) && MailEncoding::longestLine(plain) <= MailEncoding::maxLineLength)
+    const bool asItIs = MailEncoding::isAscii(body) && MailEncoding::longestLine(plain) <= MailEncoding::maxLineLength;
+    if (!attachments.isEmpty()) {
+        const QByteArray text = asItIs
+            ? "Content-Type: text/plain; charset=us-ascii\r\nContent-Transfer-Encoding: 7bit\r\n\r\n" + plain
+            : "Content-Type: text/plain; charset=utf-8\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n"
+                + MailEncoding::quotedPrintable(withLineFeeds(body).toUtf8());
+        // "=_" appears in neither base64 nor quoted-printable text.
+        const QByteArray boundary = "=_" + QUuid::createUuid().toByteArray(QUuid::Id128);
+        return message + MailEncoding::multipartMixed(text, attachments, boundary);
+    }
+    if (asItIs)
         return message + "\r\n" + plain;
     message += "MIME-Version: 1.0\r\n"
                "Content-Type: text/plain; charset=utf-8\r\n"
@@ -147,12 +157,12 @@ QByteArray Smtp::composeMessage(const QString &from, const QList<Recipient> &rec
 }
 
 bool Smtp::sendMail(const QString &from, const QList<Recipient> &recipients, const QString &subject,
-                    const QString &body)
+                    const QString &body, const QList<MailEncoding::Attachment> &attachments)
 {
     if (recipients.isEmpty())
         return false;
 
-    m_message = composeMessage(from, recipients, subject, body);
+    m_message = composeMessage(from, recipients, subject, body, attachments);
 
     m_from = from;
     m_recipients = recipients;

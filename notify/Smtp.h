@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notify/MailEncoding.h"
 #include "notify/NotificationSettings.h"
 #include "notify/SmtpReplyBuffer.h"
 
@@ -65,7 +66,7 @@ public:
     // Starts the dialogue without waiting for the connection. false only when
     // there is no recipient; otherwise exactly one status() follows.
     bool sendMail(const QString &from, const QList<Recipient> &recipients, const QString &subject,
-                  const QString &body);
+                  const QString &body, const QList<MailEncoding::Attachment> &attachments = {});
 
     SmtpState state() const { return m_state; }
 
@@ -81,9 +82,10 @@ public:
     // characters) is encoded as MailEncoding says, the body as
     // quoted-printable UTF-8.
     // One To: and one Cc: line, then Date: (local time with its offset) and
-    // a Message-ID: unique in the sender's domain.
+    // a Message-ID: unique in the sender's domain. With attachments the
+    // message is multipart/mixed: the text part, then each file in base64.
     static QByteArray composeMessage(const QString &from, const QList<Recipient> &recipients, const QString &subject,
-                                     const QString &body);
+                                     const QString &body, const QList<MailEncoding::Attachment> &attachments = {});
 
 signals:
     void status(const QString &text);

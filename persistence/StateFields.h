@@ -125,6 +125,17 @@ void readNotificationSettings(const Element &e, NotificationSettings &n)
                                                  : intAttribute(e, QStringLiteral("collectionWindow"));
     const QString recovery = textAttribute(e, QStringLiteral("recoveryMails"));
     n.recoveryMails = recovery.isEmpty() || oneAttribute(e, QStringLiteral("recoveryMails"));
+    n.availabilityMail = oneAttribute(e, QStringLiteral("availabilityMail"));
+    n.availabilityMailDay = qBound(NotificationSettings::minAvailabilityMailDay,
+                                   intAttribute(e, QStringLiteral("availabilityMailDay")),
+                                   NotificationSettings::maxAvailabilityMailDay);
+    n.availabilityRecipients.clear();
+    const QStringList addresses = textAttribute(e, QStringLiteral("availabilityRecipients")).split(QLatin1Char(','));
+    for (const QString &address : addresses) {
+        if (!address.trimmed().isEmpty())
+            n.availabilityRecipients.append(Recipient{address.trimmed(), false});
+    }
+    n.availabilityLastMonth = textAttribute(e, QStringLiteral("availabilityLastMonth"));
 }
 
 template <class Element>

@@ -159,6 +159,19 @@ void writeNotificationSettings(XmlWriter &w, const NotificationSettings &n)
     w.attribute("errorNtpTimeout", n.errorNtpTimeout);
     w.attribute("collectionWindow", n.collectionWindowSeconds);
     w.attribute("recoveryMails", n.recoveryMails);
+    // Only once used, so that the files of those who never use the monthly
+    // mail stay as they were.
+    const NotificationSettings unused;
+    if (n.availabilityMail || n.availabilityMailDay != unused.availabilityMailDay
+        || !n.availabilityRecipients.isEmpty() || !n.availabilityLastMonth.isEmpty()) {
+        w.attribute("availabilityMail", n.availabilityMail);
+        w.attribute("availabilityMailDay", n.availabilityMailDay);
+        QStringList addresses;
+        for (const Recipient &recipient : n.availabilityRecipients)
+            addresses << recipient.name;
+        w.attribute("availabilityRecipients", addresses.join(QLatin1String(", ")));
+        w.attribute("availabilityLastMonth", n.availabilityLastMonth);
+    }
     w.startElement("Recipients");
     w.attribute("size", n.recipients.size());
     for (const Recipient &recipient : n.recipients) {

@@ -1,6 +1,7 @@
 #include "session/MonitoringSession.h"
 
 #include "core/AppSettings.h"
+#include "session/AvailabilityMailer.h"
 #include "session/ClockEventTracker.h"
 #include "operations/ClockPoker.h"
 #include "model/ClockRegistry.h"
@@ -128,6 +129,15 @@ void MonitoringSession::start()
                     m_tracker->mailEnded(recovery, clocks, delivered, status);
                 });
     }
+    if (isWritable() && m_mailWanted && !m_availabilityMailer) {
+        m_availabilityMailer = std::make_unique<AvailabilityMailer>(m_registry, m_alerts, EventJournal::defaultFolder());
+        // The month mailed is kept at once: a crash must not mail it twice.
+        connect(m_availabilityMailer.get(), &AvailabilityMailer::mailed, this, [this](const QDate &, bool delivered) {
+            if (delivered)
+                save();
+        });
+        m_availabilityMailer->start();
+    }
     if (isWritable() && !m_quietRequests) {
         m_quietRequests = std::make_unique<QuietRequestWatcher>(m_registry);
         connect(m_quietRequests.get(), &QuietRequestWatcher::applied, this,
@@ -147,6 +157,7 @@ void MonitoringSession::stop()
     m_audits.stop();
     m_poller.reset();
     m_reporter.reset();
+    m_availabilityMailer.reset();
     m_quietRequests.reset();
     m_mailer.reset();
     m_tracker.reset();

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class AvailabilityMailer;
 class ClockEventTracker;
 class ClockRegistry;
 class Communication;
@@ -113,6 +114,9 @@ public:
     // this session keeps one.
     void recordChange(const QString &ip, const OperatorChange &change);
     Reporter *reporter() const { return m_reporter.get(); }
+    // The monthly availability mail, beside the report: in a writing session
+    // that sends mail.
+    AvailabilityMailer *availabilityMailer() const { return m_availabilityMailer.get(); }
     // Polls, alert mails and report runs since the session started, and each
     // clock's answer to its last poll.
     // Every listed clock's health, which the poller writes and the rest reads.
@@ -171,6 +175,7 @@ private:
 
     std::unique_ptr<ClockPoker> m_poller;
     std::unique_ptr<Reporter> m_reporter;
+    std::unique_ptr<AvailabilityMailer> m_availabilityMailer;
     std::unique_ptr<EventJournal> m_journal;
     std::unique_ptr<OperatorRecorder> m_operators;
     std::unique_ptr<ClockEventTracker> m_tracker;

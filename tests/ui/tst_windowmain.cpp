@@ -37,6 +37,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QAccessible>
 #include <QtTest>
 
 #include <memory>
@@ -96,6 +97,7 @@ private slots:
     void recipients();
     void saveNotifications_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void saveNotifications();
+    void monthlyMailByKeyboard();
     void testMail_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
     void testMail();
     void saveQuestionOnlyWhenChanged_data() { TestRows::add(QStringLiteral("ui/pages.rows")); }
@@ -497,6 +499,49 @@ void TestWindowMain::saveQuestionOnlyWhenChanged()
     child<QPushButton>(*page, qPrintable(button))->click();
     QCOMPARE(m_dialogs.questionTexts().value(0).startsWith("Save configuration before"), asked);
     QTRY_VERIFY(!page->isTestMailRunning());
+}
+
+void TestWindowMain::monthlyMailByKeyboard()
+{
+    m_alerts.authType = 0;
+    m_alerts.availabilityLastMonth = QStringLiteral("2026-10");
+    auto page = notificationsPage();
+    page->show();
+    auto *mail = child<QCheckBox>(*page, "cbxAvailabilityMail");
+    auto *day = child<QSpinBox>(*page, "sbxAvailabilityMailDay");
+    auto *others = child(*page, "ledAvailabilityRecipients");
+    // Each input is named for a screen reader by its label.
+    for (QWidget *input : {static_cast<QWidget *>(day), static_cast<QWidget *>(others)})
+        QVERIFY(!QAccessible::queryAccessibleInterface(input)->text(QAccessible::Name).isEmpty());
+    QVERIFY(!day->isEnabled());
+
+    QTest::keyClick(mail, Qt::Key_Space);
+    QVERIFY(mail->isChecked() && day->isEnabled() && others->isEnabled());
+    // Tab goes from the switch to the day to the recipients.
+    const auto tabFrom = [](QWidget *w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || w->focusProxy());
+        return w;
+    };
+    QCOMPARE(tabFrom(mail), day);
+    QCOMPARE(tabFrom(day), others);
+    day->selectAll();
+    QTest::keyClicks(day, "15");
+    QTest::keyClicks(others, "reports@x.org, nobody");
+    QVERIFY(!page->SaveNotificationSettings(false));
+    QVERIFY(!m_alerts.availabilityMail);
+    QCOMPARE(m_dialogs.questionTexts().value(0), QStringLiteral("Report recipient nobody is not a valid e-mail address."));
+
+    others->setText(QStringLiteral("reports@x.org, boss@x.org"));
+    QVERIFY(page->SaveNotificationSettings(false));
+    QVERIFY(m_alerts.availabilityMail);
+    QCOMPARE(m_alerts.availabilityMailDay, 15);
+    QCOMPARE(m_alerts.availabilityMailRecipients().size(), 2);
+    QCOMPARE(m_alerts.availabilityLastMonth, QStringLiteral("2026-10"));
+    // The mail noting its month is no edit of the form.
+    m_alerts.availabilityLastMonth = QStringLiteral("2026-11");
+    QVERIFY(!page->hasUnsavedChanges());
 }
 
 void TestWindowMain::saveNotifications()

@@ -96,6 +96,9 @@ void populateNotifications(NotificationSettings &settings)
     settings.errorNtpTimeout = true;
     settings.recipients = {{QStringLiteral("facilities@site.example"), false},
                            {QStringLiteral("it-desk@site.example"), true}};
+    settings.availabilityMail = true;
+    settings.availabilityMailDay = 2;
+    settings.availabilityRecipients = {{QStringLiteral("site-manager@site.example"), false}};
 }
 
 } // namespace

@@ -56,6 +56,7 @@ PageNotifications::PageNotifications(PageServices &services, QWidget *parent)
     connect(ui->cbxAuthenticationType, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &PageNotifications::showCredentials);
     connect(ui->btnHideToTray, &QAbstractButton::clicked, this, &PageNotifications::hideToTray);
+    connect(ui->cbxAvailabilityMail, &QAbstractButton::toggled, this, &PageNotifications::showAvailabilityMail);
     showCredentials(ui->cbxAuthenticationType->currentIndex());
     LoadNotificationWidgets();
 }
@@ -99,6 +100,13 @@ void PageNotifications::LoadNotificationWidgets()
     ui->cbxNotifNtpTimeout->setChecked(settings.errorNtpTimeout);
     ui->sbxCollectionWindow->setValue(settings.collectionWindowSeconds);
     ui->cbxRecoveryMails->setChecked(settings.recoveryMails);
+    ui->cbxAvailabilityMail->setChecked(settings.availabilityMail);
+    ui->sbxAvailabilityMailDay->setValue(settings.availabilityMailDay);
+    QStringList reportRecipients;
+    for (const Recipient &recipient : settings.availabilityRecipients)
+        reportRecipients << recipient.name;
+    ui->ledAvailabilityRecipients->setText(reportRecipients.join(QLatin1String(", ")));
+    showAvailabilityMail(settings.availabilityMail);
 
     ui->twdNotifRecipients->setRowCount(0);
     for (const Recipient &recipient : settings.recipients)
@@ -116,6 +124,15 @@ bool PageNotifications::SaveNotificationSettings(bool showMessage)
     if (ui->ledNotifPassword->isEnabled() && ui->ledNotifPassword->text().isEmpty()) {
         m_services.dialogs().message(m_services.window(), tr("Password cannot be empty"), QuestionIcon::Warning);
         return false;
+    }
+
+    for (const QString &address : availabilityAddresses()) {
+        if (!isRecipientAcceptable(address)) {
+            m_services.dialogs().message(m_services.window(),
+                                        tr("Report recipient %1 is not a valid e-mail address.").arg(address),
+                                        QuestionIcon::Warning);
+            return false;
+        }
     }
 
     NotificationSettings &settings = m_services.session().alertSettings();
@@ -153,6 +170,11 @@ NotificationSettings PageNotifications::formSettings() const
     settings.errorNtpTimeout = ui->cbxNotifNtpTimeout->isChecked();
     settings.collectionWindowSeconds = ui->sbxCollectionWindow->value();
     settings.recoveryMails = ui->cbxRecoveryMails->isChecked();
+    settings.availabilityMail = ui->cbxAvailabilityMail->isChecked();
+    settings.availabilityMailDay = ui->sbxAvailabilityMailDay->value();
+    settings.availabilityRecipients.clear();
+    for (const QString &address : availabilityAddresses())
+        settings.availabilityRecipients.append(Recipient{address, false});
 
     settings.recipients.clear();
     const QString to = tr("To");
@@ -167,7 +189,26 @@ NotificationSettings PageNotifications::formSettings() const
 
 bool PageNotifications::hasUnsavedChanges() const
 {
-    return formSettings() != m_savedSettings;
+    // The month last mailed is the mail's bookkeeping, not an edit.
+    NotificationSettings saved = m_savedSettings;
+    saved.availabilityLastMonth = m_services.session().alertSettings().availabilityLastMonth;
+    return formSettings() != saved;
+}
+
+QStringList PageNotifications::availabilityAddresses() const
+{
+    QStringList addresses;
+    for (const QString &part : ui->ledAvailabilityRecipients->text().split(QLatin1Char(','))) {
+        if (!part.trimmed().isEmpty())
+            addresses << part.trimmed();
+    }
+    return addresses;
+}
+
+void PageNotifications::showAvailabilityMail(bool on)
+{
+    ui->sbxAvailabilityMailDay->setEnabled(on);
+    ui->ledAvailabilityRecipients->setEnabled(on);
 }
 
 void PageNotifications::addRecipient()

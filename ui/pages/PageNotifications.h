@@ -43,6 +43,10 @@ private:
     void addRecipient();
     // User name and password only for an authentication type that uses them.
     void showCredentials(int authenticationType);
+    // The monthly mail's day and recipients only while it is switched on.
+    void showAvailabilityMail(bool on);
+    // The report recipients typed, separated by commas.
+    QStringList availabilityAddresses() const;
     // Asks whether to save first, then asks the window to hide to the tray.
     void hideToTray();
     void addRecipientRow(const QString &typeText, const QString &address);
