@@ -380,6 +380,139 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
 </context>
 <context>
+    <name>AvailabilityMailer</name>
+    <message>
+        <source>availability report %1</source>
+        <translation>Verfügbarkeitsbericht %1</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks from %1 to %2.</source>
+        <translation>Verfügbarkeit der Uhren von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Clocks: %1</source>
+        <translation>Uhren: %1</translation>
+    </message>
+    <message>
+        <source>Answering: %1</source>
+        <translation>Antwortet: %1</translation>
+    </message>
+    <message>
+        <source>Synchronised: %1</source>
+        <translation>Synchronisiert: %1</translation>
+    </message>
+    <message>
+        <source>Incidents: %1</source>
+        <translation>Störungen: %1</translation>
+    </message>
+    <message>
+        <source>The workbook attached holds the figures of every group and clock and the outages.</source>
+        <translation>Die angehängte Arbeitsmappe enthält die Werte jeder Gruppe und jeder Uhr sowie die Ausfälle.</translation>
+    </message>
+</context>
+<context>
+    <name>AvailabilityWorkbook</name>
+    <message>
+        <source>Answering</source>
+        <translation>Antwortet</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Störungen</translation>
+    </message>
+    <message>
+        <source>Longest incident</source>
+        <translation>Längste Störung</translation>
+    </message>
+    <message>
+        <source>Incident time</source>
+        <translation>Störungsdauer</translation>
+    </message>
+    <message>
+        <source>Mean time to recovery</source>
+        <translation>Mittlere Zeit bis zur Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Quiet time</source>
+        <translation>Ruhezeit</translation>
+    </message>
+    <message>
+        <source>Unknown time</source>
+        <translation>Unbekannte Zeit</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <translation>Keine Gruppe</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks</source>
+        <translation>Verfügbarkeit der Uhren</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Uhren</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Outages</source>
+        <translation>Ausfälle</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Ongoing</source>
+        <translation>Andauernd</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further outages are not listed.</source>
+        <translation>
+            <numerusform>%n weiterer Ausfall ist nicht aufgeführt.</numerusform>
+            <numerusform>%n weitere Ausfälle sind nicht aufgeführt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+</context>
+<context>
     <name>ChangeClocksFlow</name>
     <message>
         <source>Reading configurations: %1 of %2 clocks</source>
@@ -3830,6 +3963,38 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Remove recipient %1</source>
         <translation>Empfänger %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Monthly availability report:</source>
+        <translation>Monatlicher Verfügbarkeitsbericht:</translation>
+    </message>
+    <message>
+        <source>Mails the previous month&apos;s availability figures with the workbook attached, once a month.</source>
+        <translation>Schickt einmal im Monat die Verfügbarkeitswerte des Vormonats mit der Arbeitsmappe im Anhang.</translation>
+    </message>
+    <message>
+        <source>Mail the previous month&apos;s figures</source>
+        <translation>Werte des Vormonats mailen</translation>
+    </message>
+    <message>
+        <source>On day of the month:</source>
+        <translation>Am Tag des Monats:</translation>
+    </message>
+    <message>
+        <source>Report recipients:</source>
+        <translation>Empfänger des Berichts:</translation>
+    </message>
+    <message>
+        <source>Addresses separated by commas; when empty, the report goes to the alert recipients.</source>
+        <translation>Adressen durch Kommas getrennt; leer geht der Bericht an die Empfänger der Störungsmeldungen.</translation>
+    </message>
+    <message>
+        <source>As for alerts</source>
+        <translation>Wie bei Störungsmeldungen</translation>
+    </message>
+    <message>
+        <source>Report recipient %1 is not a valid e-mail address.</source>
+        <translation>Der Empfänger des Berichts %1 ist keine gültige E-Mail-Adresse.</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,139 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>AvailabilityMailer</name>
+    <message>
+        <source>availability report %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Availability of the clocks from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answering: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronised: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidents: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The workbook attached holds the figures of every group and clock and the outages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AvailabilityWorkbook</name>
+    <message>
+        <source>Answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest incident</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incident time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean time to recovery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Availability of the clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ongoing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further outages are not listed.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChangeClocksFlow</name>
     <message>
         <source>Reading configurations: %1 of %2 clocks</source>
@@ -3827,6 +3960,38 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Remove recipient %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly availability report:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mails the previous month&apos;s availability figures with the workbook attached, once a month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail the previous month&apos;s figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day of the month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report recipients:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses separated by commas; when empty, the report goes to the alert recipients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As for alerts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report recipient %1 is not a valid e-mail address.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -380,6 +380,139 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>AvailabilityMailer</name>
+    <message>
+        <source>availability report %1</source>
+        <translation>informe de disponibilidad %1</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks from %1 to %2.</source>
+        <translation>Disponibilidad de los relojes desde %1 hasta %2.</translation>
+    </message>
+    <message>
+        <source>Clocks: %1</source>
+        <translation>Relojes: %1</translation>
+    </message>
+    <message>
+        <source>Answering: %1</source>
+        <translation>Responde: %1</translation>
+    </message>
+    <message>
+        <source>Synchronised: %1</source>
+        <translation>Sincronizado: %1</translation>
+    </message>
+    <message>
+        <source>Incidents: %1</source>
+        <translation>Incidentes: %1</translation>
+    </message>
+    <message>
+        <source>The workbook attached holds the figures of every group and clock and the outages.</source>
+        <translation>El libro adjunto contiene las cifras de cada grupo y reloj y las caídas.</translation>
+    </message>
+</context>
+<context>
+    <name>AvailabilityWorkbook</name>
+    <message>
+        <source>Answering</source>
+        <translation>Responde</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Sincronizado</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Incidentes</translation>
+    </message>
+    <message>
+        <source>Longest incident</source>
+        <translation>Incidente más largo</translation>
+    </message>
+    <message>
+        <source>Incident time</source>
+        <translation>Tiempo de incidentes</translation>
+    </message>
+    <message>
+        <source>Mean time to recovery</source>
+        <translation>Tiempo medio de recuperación</translation>
+    </message>
+    <message>
+        <source>Quiet time</source>
+        <translation>Tiempo en silencio</translation>
+    </message>
+    <message>
+        <source>Unknown time</source>
+        <translation>Tiempo desconocido</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <translation>Sin grupo</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks</source>
+        <translation>Disponibilidad de los relojes</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Relojes</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sitio</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Outages</source>
+        <translation>Caídas</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Ongoing</source>
+        <translation>En curso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further outages are not listed.</source>
+        <translation>
+            <numerusform>%n caída más no figura en la lista.</numerusform>
+            <numerusform>%n caídas más no figuran en la lista.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+</context>
+<context>
     <name>ChangeClocksFlow</name>
     <message>
         <source>Reading configurations: %1 of %2 clocks</source>
@@ -3830,6 +3963,38 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Remove recipient %1</source>
         <translation>Quitar destinatario %1</translation>
+    </message>
+    <message>
+        <source>Monthly availability report:</source>
+        <translation>Informe mensual de disponibilidad:</translation>
+    </message>
+    <message>
+        <source>Mails the previous month&apos;s availability figures with the workbook attached, once a month.</source>
+        <translation>Envía una vez al mes por correo las cifras de disponibilidad del mes anterior con el libro adjunto.</translation>
+    </message>
+    <message>
+        <source>Mail the previous month&apos;s figures</source>
+        <translation>Enviar las cifras del mes anterior</translation>
+    </message>
+    <message>
+        <source>On day of the month:</source>
+        <translation>El día del mes:</translation>
+    </message>
+    <message>
+        <source>Report recipients:</source>
+        <translation>Destinatarios del informe:</translation>
+    </message>
+    <message>
+        <source>Addresses separated by commas; when empty, the report goes to the alert recipients.</source>
+        <translation>Direcciones separadas por comas; si está vacío, el informe va a los destinatarios de las alertas.</translation>
+    </message>
+    <message>
+        <source>As for alerts</source>
+        <translation>Como para las alertas</translation>
+    </message>
+    <message>
+        <source>Report recipient %1 is not a valid e-mail address.</source>
+        <translation>El destinatario del informe %1 no es una dirección de correo válida.</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,139 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
 </context>
 <context>
+    <name>AvailabilityMailer</name>
+    <message>
+        <source>availability report %1</source>
+        <translation>rapport de disponibilité %1</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks from %1 to %2.</source>
+        <translation>Disponibilité des horloges du %1 au %2.</translation>
+    </message>
+    <message>
+        <source>Clocks: %1</source>
+        <translation>Horloges&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Answering: %1</source>
+        <translation>Répond&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Synchronised: %1</source>
+        <translation>Synchronisée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Incidents: %1</source>
+        <translation>Incidents&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The workbook attached holds the figures of every group and clock and the outages.</source>
+        <translation>Le classeur joint contient les chiffres de chaque groupe et de chaque horloge ainsi que les interruptions.</translation>
+    </message>
+</context>
+<context>
+    <name>AvailabilityWorkbook</name>
+    <message>
+        <source>Answering</source>
+        <translation>Répond</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Synchronisée</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Incidents</translation>
+    </message>
+    <message>
+        <source>Longest incident</source>
+        <translation>Incident le plus long</translation>
+    </message>
+    <message>
+        <source>Incident time</source>
+        <translation>Durée des incidents</translation>
+    </message>
+    <message>
+        <source>Mean time to recovery</source>
+        <translation>Temps moyen de rétablissement</translation>
+    </message>
+    <message>
+        <source>Quiet time</source>
+        <translation>Durée en silence</translation>
+    </message>
+    <message>
+        <source>Unknown time</source>
+        <translation>Durée inconnue</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <translation>Sans groupe</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks</source>
+        <translation>Disponibilité des horloges</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Horloges</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Outages</source>
+        <translation>Interruptions</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Ongoing</source>
+        <translation>En cours</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further outages are not listed.</source>
+        <translation>
+            <numerusform>%n autre interruption n&apos;est pas listée.</numerusform>
+            <numerusform>%n autres interruptions ne sont pas listées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Synthèse</translation>
+    </message>
+</context>
+<context>
     <name>ChangeClocksFlow</name>
     <message>
         <source>Reading configurations: %1 of %2 clocks</source>
@@ -3830,6 +3963,38 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Remove recipient %1</source>
         <translation>Retirer le destinataire %1</translation>
+    </message>
+    <message>
+        <source>Monthly availability report:</source>
+        <translation>Rapport mensuel de disponibilité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mails the previous month&apos;s availability figures with the workbook attached, once a month.</source>
+        <translation>Envoie une fois par mois par e-mail les chiffres de disponibilité du mois précédent, classeur joint.</translation>
+    </message>
+    <message>
+        <source>Mail the previous month&apos;s figures</source>
+        <translation>Envoyer les chiffres du mois précédent</translation>
+    </message>
+    <message>
+        <source>On day of the month:</source>
+        <translation>Le jour du mois&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Report recipients:</source>
+        <translation>Destinataires du rapport&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Addresses separated by commas; when empty, the report goes to the alert recipients.</source>
+        <translation>Adresses séparées par des virgules&#xa0;; vide, le rapport va aux destinataires des alertes.</translation>
+    </message>
+    <message>
+        <source>As for alerts</source>
+        <translation>Comme pour les alertes</translation>
+    </message>
+    <message>
+        <source>Report recipient %1 is not a valid e-mail address.</source>
+        <translation>Le destinataire du rapport %1 n&apos;est pas une adresse e-mail valide.</translation>
     </message>
 </context>
 <context>

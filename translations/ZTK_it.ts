@@ -380,6 +380,139 @@ Spostare lì le loro righe?</translation>
     </message>
 </context>
 <context>
+    <name>AvailabilityMailer</name>
+    <message>
+        <source>availability report %1</source>
+        <translation>rapporto di disponibilità %1</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks from %1 to %2.</source>
+        <translation>Disponibilità degli orologi dal %1 al %2.</translation>
+    </message>
+    <message>
+        <source>Clocks: %1</source>
+        <translation>Orologi: %1</translation>
+    </message>
+    <message>
+        <source>Answering: %1</source>
+        <translation>Risponde: %1</translation>
+    </message>
+    <message>
+        <source>Synchronised: %1</source>
+        <translation>Sincronizzato: %1</translation>
+    </message>
+    <message>
+        <source>Incidents: %1</source>
+        <translation>Incidenti: %1</translation>
+    </message>
+    <message>
+        <source>The workbook attached holds the figures of every group and clock and the outages.</source>
+        <translation>La cartella di lavoro allegata contiene i valori di ogni gruppo e orologio e le interruzioni.</translation>
+    </message>
+</context>
+<context>
+    <name>AvailabilityWorkbook</name>
+    <message>
+        <source>Answering</source>
+        <translation>Risponde</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Sincronizzato</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Incidenti</translation>
+    </message>
+    <message>
+        <source>Longest incident</source>
+        <translation>Incidente più lungo</translation>
+    </message>
+    <message>
+        <source>Incident time</source>
+        <translation>Durata degli incidenti</translation>
+    </message>
+    <message>
+        <source>Mean time to recovery</source>
+        <translation>Tempo medio di ripristino</translation>
+    </message>
+    <message>
+        <source>Quiet time</source>
+        <translation>Tempo in silenzio</translation>
+    </message>
+    <message>
+        <source>Unknown time</source>
+        <translation>Tempo sconosciuto</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <translation>Nessun gruppo</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks</source>
+        <translation>Disponibilità degli orologi</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Dal</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Orologi</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sito</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Orologio</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Outages</source>
+        <translation>Interruzioni</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Ongoing</source>
+        <translation>In corso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further outages are not listed.</source>
+        <translation>
+            <numerusform>%n altra interruzione non è elencata.</numerusform>
+            <numerusform>Altre %n interruzioni non sono elencate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+</context>
+<context>
     <name>ChangeClocksFlow</name>
     <message>
         <source>Reading configurations: %1 of %2 clocks</source>
@@ -3830,6 +3963,38 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Remove recipient %1</source>
         <translation>Rimuovi destinatario %1</translation>
+    </message>
+    <message>
+        <source>Monthly availability report:</source>
+        <translation>Rapporto mensile di disponibilità:</translation>
+    </message>
+    <message>
+        <source>Mails the previous month&apos;s availability figures with the workbook attached, once a month.</source>
+        <translation>Invia una volta al mese per e-mail i valori di disponibilità del mese precedente con la cartella di lavoro allegata.</translation>
+    </message>
+    <message>
+        <source>Mail the previous month&apos;s figures</source>
+        <translation>Invia i valori del mese precedente</translation>
+    </message>
+    <message>
+        <source>On day of the month:</source>
+        <translation>Il giorno del mese:</translation>
+    </message>
+    <message>
+        <source>Report recipients:</source>
+        <translation>Destinatari del rapporto:</translation>
+    </message>
+    <message>
+        <source>Addresses separated by commas; when empty, the report goes to the alert recipients.</source>
+        <translation>Indirizzi separati da virgole; se vuoto, il rapporto va ai destinatari degli avvisi.</translation>
+    </message>
+    <message>
+        <source>As for alerts</source>
+        <translation>Come per gli avvisi</translation>
+    </message>
+    <message>
+        <source>Report recipient %1 is not a valid e-mail address.</source>
+        <translation>Il destinatario del rapporto %1 non è un indirizzo e-mail valido.</translation>
     </message>
 </context>
 <context>

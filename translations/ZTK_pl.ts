@@ -380,6 +380,140 @@ Przenieść tam ich wiersze?</translation>
     </message>
 </context>
 <context>
+    <name>AvailabilityMailer</name>
+    <message>
+        <source>availability report %1</source>
+        <translation>raport dostępności %1</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks from %1 to %2.</source>
+        <translation>Dostępność zegarów od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Clocks: %1</source>
+        <translation>Zegary: %1</translation>
+    </message>
+    <message>
+        <source>Answering: %1</source>
+        <translation>Odpowiada: %1</translation>
+    </message>
+    <message>
+        <source>Synchronised: %1</source>
+        <translation>Zsynchronizowany: %1</translation>
+    </message>
+    <message>
+        <source>Incidents: %1</source>
+        <translation>Incydenty: %1</translation>
+    </message>
+    <message>
+        <source>The workbook attached holds the figures of every group and clock and the outages.</source>
+        <translation>Załączony skoroszyt zawiera wyniki każdej grupy i każdego zegara oraz przerwy.</translation>
+    </message>
+</context>
+<context>
+    <name>AvailabilityWorkbook</name>
+    <message>
+        <source>Answering</source>
+        <translation>Odpowiada</translation>
+    </message>
+    <message>
+        <source>Synchronised</source>
+        <translation>Zsynchronizowany</translation>
+    </message>
+    <message>
+        <source>Incidents</source>
+        <translation>Incydenty</translation>
+    </message>
+    <message>
+        <source>Longest incident</source>
+        <translation>Najdłuższy incydent</translation>
+    </message>
+    <message>
+        <source>Incident time</source>
+        <translation>Czas incydentów</translation>
+    </message>
+    <message>
+        <source>Mean time to recovery</source>
+        <translation>Średni czas przywrócenia</translation>
+    </message>
+    <message>
+        <source>Quiet time</source>
+        <translation>Czas wyciszenia</translation>
+    </message>
+    <message>
+        <source>Unknown time</source>
+        <translation>Czas nieznany</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupa</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <translation>Bez grupy</translation>
+    </message>
+    <message>
+        <source>Availability of the clocks</source>
+        <translation>Dostępność zegarów</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Od</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Zegary</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Obiekt</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Zegar</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Outages</source>
+        <translation>Przerwy</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>Ongoing</source>
+        <translation>Trwa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further outages are not listed.</source>
+        <translation>
+            <numerusform>%n kolejna przerwa nie jest wymieniona.</numerusform>
+            <numerusform>%n kolejne przerwy nie są wymienione.</numerusform>
+            <numerusform>%n kolejnych przerw nie jest wymienionych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Podsumowanie</translation>
+    </message>
+</context>
+<context>
     <name>ChangeClocksFlow</name>
     <message>
         <source>Reading configurations: %1 of %2 clocks</source>
@@ -3841,6 +3975,38 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Remove recipient %1</source>
         <translation>Usuń odbiorcę %1</translation>
+    </message>
+    <message>
+        <source>Monthly availability report:</source>
+        <translation>Miesięczny raport dostępności:</translation>
+    </message>
+    <message>
+        <source>Mails the previous month&apos;s availability figures with the workbook attached, once a month.</source>
+        <translation>Raz w miesiącu wysyła e-mailem dane o dostępności z poprzedniego miesiąca z załączonym skoroszytem.</translation>
+    </message>
+    <message>
+        <source>Mail the previous month&apos;s figures</source>
+        <translation>Wysyłaj dane z poprzedniego miesiąca</translation>
+    </message>
+    <message>
+        <source>On day of the month:</source>
+        <translation>W dniu miesiąca:</translation>
+    </message>
+    <message>
+        <source>Report recipients:</source>
+        <translation>Odbiorcy raportu:</translation>
+    </message>
+    <message>
+        <source>Addresses separated by commas; when empty, the report goes to the alert recipients.</source>
+        <translation>Adresy rozdzielone przecinkami; gdy pole jest puste, raport trafia do odbiorców alertów.</translation>
+    </message>
+    <message>
+        <source>As for alerts</source>
+        <translation>Jak dla alertów</translation>
+    </message>
+    <message>
+        <source>Report recipient %1 is not a valid e-mail address.</source>
+        <translation>Odbiorca raportu %1 nie jest prawidłowym adresem e-mail.</translation>
     </message>
 </context>
 <context>
