@@ -1,8 +1,9 @@
 #include "notify/WorkbookWriter.h"
 
+#include "platform/PrivateFiles.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <xlsxwriter.h>
@@ -90,23 +91,11 @@ bool WorkbookWriter::write(const Workbook &workbook, const QString &path, QStrin
             scratch.close();
             if (writeLibraryFile(workbook, QFile::encodeName(scratch.fileName()), why)) {
                 QFile built(scratch.fileName());
-                QSaveFile target(path);
-                if (!built.open(QIODevice::ReadOnly)) {
+                // The report names every clock: the user's alone.
+                if (!built.open(QIODevice::ReadOnly))
                     why = built.errorString();
-                } else if (!target.open(QIODevice::WriteOnly)) {
-                    why = target.errorString();
-                } else {
-                    const QByteArray bytes = built.readAll();
-                    // Qt 5's commit() misses a failure of its own final flush
-                    // (a full disk) and would rename a cut-off file over the
-                    // report; flushing first lets the failure show.
-                    if (target.write(bytes) != bytes.size() || !target.flush() || !target.commit()) {
-                        why = target.errorString();
-                        target.cancelWriting();
-                    } else {
-                        ok = true;
-                    }
-                }
+                else
+                    ok = PrivateFiles::writeWhole(path, built.readAll(), &why);
             }
         }
     }

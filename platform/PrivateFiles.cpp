@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -128,6 +130,45 @@ bool appendLines(const QString &path, const QByteArray &lines, QString *why)
     return reason.isEmpty();
 }
 
+bool writeWhole(const QString &path, const QByteArray &data, QString *why)
+{
+    const auto failed = [why](const QString &reason) {
+        if (why)
+            *why = reason;
+        return false;
+    };
+    if (isSymlink(path))
+        return failed(symlinkReason());
+    // mkstemp makes the file 0600 with O_EXCL: no umask widens it, and no
+    // link planted under the temporary name is followed. The rename replaces
+    // a link put at the target meanwhile rather than writing through it.
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return failed(errnoText(errno));
+    bool written = true;
+    for (qint64 done = 0; written && done < data.size();) {
+        const ssize_t wrote = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0) {
+            if (wrote == 0)
+                errno = ENOSPC;
+            written = false;
+        }
+        done += std::max<ssize_t>(wrote, 0);
+    }
+    written = written && ::fsync(fd) == 0;
+    const int writeError = errno;
+    written = ::close(fd) == 0 && written;
+    if (written && ::rename(temporary.constData(), target.constData()) == 0)
+        return true;
+    const int error = written ? errno : writeError;
+    ::unlink(temporary.constData());
+    return failed(errnoText(error));
+}
+
 bool isOwnFolder(const QString &path)
 {
     struct stat info = {};
@@ -208,6 +249,19 @@ bool appendLines(const QString &path, const QByteArray &lines, QString *why)
     if (why)
         *why = file.errorString();
     return false;
+}
+
+bool writeWhole(const QString &path, const QByteArray &data, QString *why)
+{
+    QSaveFile file(path);
+    if (isSymlink(path) || !file.open(QIODevice::WriteOnly)
+        || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || file.write(data) != data.size()
+        || !file.flush() || !file.commit()) {
+        if (why)
+            *why = isSymlink(path) ? symlinkReason() : file.errorString();
+        return false;
+    }
+    return true;
 }
 
 bool isOwnFolder(const QString &path)

@@ -27,6 +27,11 @@ int openForAppend(const QString &path, QString *why);
 // crash is ended first, so the lines appended are never glued onto it.
 bool appendLines(const QString &path, const QByteArray &lines, QString *why);
 
+// Replaces the file with data as a whole, owner only (0600) whatever the
+// umask, or leaves it as it was: written beside it, synced and renamed over
+// it; never written through a symbolic link at the path.
+bool writeWhole(const QString &path, const QByteArray &data, QString *why);
+
 // Only the user can add or replace files in it: a real folder the user owns
 // that neither group nor others can write.
 bool isOwnFolder(const QString &path);

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -316,39 +315,11 @@ QByteArray build(const AvailabilityReport::Result &result, QString *why)
     return bytes;
 }
 
-bool saveFile(const QString &path, const QByteArray &bytes, QString *why)
-{
-    QString reason;
-    if (PrivateFiles::isSymlink(path)) {
-        reason = PrivateFiles::symlinkReason();
-    } else {
-        QSaveFile file(path);
-        // The permissions before any byte: the figures name every clock.
-        if (!file.open(QIODevice::WriteOnly)
-            || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            reason = file.errorString();
-        } else {
-            // Qt 5's commit() misses a failure of its own final flush (a full
-            // disk): flushing first lets it show.
-            errno = 0;
-            if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-                reason = file.errorString();
-                if (errno != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error")))
-                    reason = qt_error_string(errno);
-            }
-        }
-        if (!reason.isEmpty())
-            file.cancelWriting();
-    }
-    if (!reason.isEmpty() && why)
-        *why = reason;
-    return reason.isEmpty();
-}
-
 bool write(const AvailabilityReport::Result &result, const QString &path, QString *why)
 {
     const QByteArray bytes = build(result, why);
-    return !bytes.isEmpty() && saveFile(path, bytes, why);
+    // The figures name every clock: the user's alone.
+    return !bytes.isEmpty() && PrivateFiles::writeWhole(path, bytes, why);
 }
 
 } // namespace AvailabilityWorkbook
