@@ -11,12 +11,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -46,11 +45,18 @@ ClockEvent event(int clock, ClockEvent::Kind kind, const QDateTime &time)
     return e;
 }
 
+// VmHWM, not getrusage's maxrss: that keeps the peak of the parent forked
+// before exec.
 double peakMegabytes()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
 }
 
 int report(const QString &folder, int clocks)
