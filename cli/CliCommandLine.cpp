@@ -371,11 +371,13 @@ const QVector<CommandSpec> &commandTable()
          "--changes shows only what operators wrote to clocks: who (user and host), the\n"
          "fields before and after, the run, the outcome.\n"},
         {"report availability", CliCommand::ReportAvailability, {}, false,
-         {{"from", ValueKind::Text, true}, {"to", ValueKind::Text, true}, {"group", ValueKind::Text},
-          {"csv", ValueKind::Flag}, {"output", ValueKind::Text}},
-         "--from TIME --to TIME [--group NAME] [--csv] [-o FILE.xlsx]",
+         {{"from", ValueKind::Text}, {"to", ValueKind::Text}, {"period", ValueKind::Text}, {"at", ValueKind::Text},
+          {"group", ValueKind::Text}, {"csv", ValueKind::Flag}, {"output", ValueKind::Text}},
+         "(--from TIME --to TIME | --period day|week|month [--at DATE]) [--group NAME]\n[--csv] [-o FILE.xlsx]",
          "Prints how available and how well synchronised each clock, each group and the\n"
-         "site were from --from up to --to (TIME as for events, or now), from the\n"
+         "site were from --from up to --to (TIME as for events, or now), or over the\n"
+         "last complete day, week (from Monday) or month in local time, or the one\n"
+         "holding DATE (2026-11-15) with --at, from the\n"
          "history the window or the monitor keeps: the share of time answering and\n"
          "synchronised, incidents (count, longest, total), the mean time to recovery,\n"
          "time quiet (a quiet period or weekly quiet hours, left out of the shares) and\n"

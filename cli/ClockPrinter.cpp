@@ -184,30 +184,38 @@ QString clockTable(const QList<TableRow> &rows, bool listColumns)
     return formatTable(table);
 }
 
+void widenColumns(QVector<int> &widths, const QStringList &row)
+{
+    for (int column = 0; column < row.size(); ++column) {
+        if (widths.size() <= column)
+            widths.append(0);
+        widths[column] = qMax(widths.at(column), row.at(column).size());
+    }
+}
+
+QString formatRow(const QStringList &row, const QVector<int> &widths)
+{
+    QString line;
+    for (int column = 0; column < row.size(); ++column) {
+        if (column + 1 < row.size())
+            line += row.at(column).leftJustified(widths.value(column)) + QStringLiteral("  ");
+        else
+            line += row.at(column);
+    }
+    // A last cell may be empty; the line must still end cleanly.
+    while (line.endsWith(QLatin1Char(' ')))
+        line.chop(1);
+    return line + QLatin1Char('\n');
+}
+
 QString formatTable(const QList<QStringList> &rows)
 {
     QVector<int> widths;
-    for (const QStringList &row : rows) {
-        for (int column = 0; column < row.size(); ++column) {
-            if (widths.size() <= column)
-                widths.append(0);
-            widths[column] = qMax(widths.at(column), row.at(column).size());
-        }
-    }
+    for (const QStringList &row : rows)
+        widenColumns(widths, row);
     QString text;
-    for (const QStringList &row : rows) {
-        QString line;
-        for (int column = 0; column < row.size(); ++column) {
-            if (column + 1 < row.size())
-                line += row.at(column).leftJustified(widths.at(column)) + QStringLiteral("  ");
-            else
-                line += row.at(column);
-        }
-        // A last cell may be empty; the line must still end cleanly.
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-        text += line + QLatin1Char('\n');
-    }
+    for (const QStringList &row : rows)
+        text += formatRow(row, widths);
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QVector>
 
 class DevClock;
 class DevGroup;
@@ -46,5 +47,9 @@ QString clockTable(const QList<TableRow> &rows, bool listColumns = false);
 
 // Columns padded to their widest cell, two blanks apart; no trailing blanks.
 QString formatTable(const QList<QStringList> &rows);
+// The same table a row at one time, for tables too long to hold: the widths
+// from every row first, then each line.
+void widenColumns(QVector<int> &widths, const QStringList &row);
+QString formatRow(const QStringList &row, const QVector<int> &widths);
 
 } // namespace ClockPrinter

@@ -36,6 +36,19 @@ QString tr(const char *text)
     return QCoreApplication::translate("QuietCommands", text);
 }
 
+// Output is written in pieces of about this many characters.
+constexpr int chunkChars = 64 * 1024;
+
+// One event as QJsonDocument indents it as an element of {"events": [...]},
+// so that the document can be written an event at a time.
+QByteArray indentedElement(const ClockEvent &event, bool first)
+{
+    QByteArray element = QJsonDocument(QJsonDocument::fromJson(event.toJson()).object()).toJson(QJsonDocument::Indented);
+    element.chop(1);
+    element.replace("\n", "\n        ");
+    return (first ? QByteArray("        ") : QByteArray(",\n        ")) + element;
+}
+
 // True when the text is a date and a time of day that this machine's time
 // zone skips (the hour given away when daylight saving time begins): the
 // toolkit reads such a time as no time at all.
@@ -281,27 +294,58 @@ int events(CliSession &session)
                                            .arg(invocation.option(QStringLiteral("since"))));
         }
     }
+    // A year of a large site is ten million events: they are written as they
+    // are read, never all held. The table measures its columns in a first
+    // pass over the same state of the history.
+    CliOutput &out = session.output();
+    const bool json = out.json();
+    const QStringList heads{tr("Time"), tr("Clock"), tr("IP"), tr("Event")};
+    const auto cellsOf = [](const ClockEvent &event) {
+        return QStringList{event.time.toLocalTime().toString(localTimeFormat), event.name, event.ip,
+                           ClockEventText::describe(event)};
+    };
+    QVector<int> widths;
+    ClockPrinter::widenColumns(widths, heads);
+    qint64 count = 0;
+    QString chunk;
+    const auto write = [&](bool last) {
+        if (!chunk.isEmpty() && (last || chunk.size() >= chunkChars)) {
+            if (json)
+                out.data(chunk.toUtf8(), false);
+            else
+                out.text(chunk);
+            chunk.clear();
+        }
+    };
+    const auto sink = [&](int pass, const ClockEvent &event) {
+        if (json) {
+            chunk += QString::fromUtf8(indentedElement(event, count == 0));
+        } else if (pass == 0) {
+            ClockPrinter::widenColumns(widths, cellsOf(event));
+        } else {
+            if (count == 0)
+                chunk += ClockPrinter::formatRow(heads, widths);
+            chunk += ClockPrinter::formatRow(cellsOf(event), widths);
+        }
+        if (json || pass > 0)
+            ++count;
+        write(false);
+    };
     int damaged = 0;
     QString problem;
-    const QList<ClockEvent> found = EventJournal::read(EventJournal::defaultFolder(), filter, &damaged, &problem);
-    CliOutput &out = session.output();
-    // An unreadable history is not "No events".
+    if (json)
+        chunk = QStringLiteral("{\n    \"events\": [\n");
+    EventJournal::each(EventJournal::defaultFolder(), filter, json ? 1 : 2, sink, &damaged, &problem);
+    // An unreadable history is not "No events"; what was printed of it stands.
     if (!problem.isEmpty())
         return out.failed(QStringLiteral("events: the history cannot be read: %1").arg(problem));
-    QJsonArray array;
-    QList<QStringList> rows{{tr("Time"), tr("Clock"), tr("IP"), tr("Event")}};
-    for (const ClockEvent &event : found) {
-        array.append(QJsonDocument::fromJson(event.toJson()).object());
-        rows.append({event.time.toLocalTime().toString(localTimeFormat), event.name, event.ip,
-                     ClockEventText::describe(event)});
-    }
-    out.document(QJsonObject{{QStringLiteral("events"), array}});
+    if (json)
+        chunk += count == 0 ? QStringLiteral("    ]\n}\n") : QStringLiteral("\n    ]\n}\n");
+    write(true);
     if (damaged > 0)
         out.message(QStringLiteral("%1 damaged lines of the journal were skipped.").arg(damaged));
-    if (found.isEmpty())
+    if (count == 0 && !json)
         out.text(tr("No events."));
-    else
-        out.text(ClockPrinter::formatTable(rows));
     return ExitSuccess;
 }
 

@@ -12,6 +12,7 @@
 #include "session/AvailabilityJson.h"
 #include "session/AvailabilityTableModel.h"
 #include "session/AvailabilityWorkbook.h"
+#include "session/ReportPeriod.h"
 
 #include <QCoreApplication>
 
@@ -87,12 +88,40 @@ QString textOf(const AvailabilityReport::Result &result)
     return ClockPrinter::formatTable(rows) + QLatin1Char('\n') + ClockPrinter::formatTable(groups);
 }
 
-} // namespace
-
-int availability(CliSession &session)
+// The period from --from and --to, or --period and --at; a usage error's
+// exit code when they do not make one.
+int periodOf(CliSession &session, const QDateTime &now, QDateTime *from, QDateTime *to)
 {
     const CliInvocation &in = session.invocation();
-    const QDateTime now = QDateTime::currentDateTime();
+    const bool byDates = in.hasOption(QStringLiteral("from")) || in.hasOption(QStringLiteral("to"));
+    const bool byPeriod = in.hasOption(QStringLiteral("period"));
+    if (byDates && byPeriod)
+        return session.usageError(QStringLiteral("report availability: give --from and --to, or --period, not both"));
+    if (in.hasOption(QStringLiteral("at")) && !byPeriod)
+        return session.usageError(QStringLiteral("report availability: --at needs --period"));
+    if (byPeriod) {
+        const QString kindText = in.option(QStringLiteral("period"));
+        ReportPeriod::Kind kind;
+        if (!ReportPeriod::parseKind(kindText, &kind)) {
+            return session.usageError(
+                QStringLiteral("report availability: --period: \"%1\" is not day, week or month").arg(kindText));
+        }
+        ReportPeriod period = ReportPeriod::lastComplete(kind, now);
+        if (in.hasOption(QStringLiteral("at"))) {
+            const QString atText = in.option(QStringLiteral("at"));
+            const QDate date = QDate::fromString(atText, Qt::ISODate);
+            if (!date.isValid()) {
+                return session.usageError(
+                    QStringLiteral("report availability: --at: \"%1\" is not a date like 2026-12-01").arg(atText));
+            }
+            period = ReportPeriod::containing(kind, date);
+        }
+        *from = period.from;
+        *to = period.to;
+        return 0;
+    }
+    if (!in.hasOption(QStringLiteral("from")) || !in.hasOption(QStringLiteral("to")))
+        return session.usageError(QStringLiteral("report availability: give --from and --to, or --period"));
     QDateTime bounds[2];
     const char *const names[] = {"from", "to"};
     for (int i = 0; i < 2; ++i) {
@@ -104,10 +133,23 @@ int availability(CliSession &session)
                                           .arg(QLatin1String(names[i]), text));
         }
     }
-    const QDateTime from = bounds[0].toUTC();
-    const QDateTime to = bounds[1].toUTC();
-    if (to <= from)
+    *from = bounds[0].toUTC();
+    *to = bounds[1].toUTC();
+    if (*to <= *from)
         return session.usageError(QStringLiteral("report availability: --to must be after --from"));
+    return 0;
+}
+
+} // namespace
+
+int availability(CliSession &session)
+{
+    const CliInvocation &in = session.invocation();
+    const QDateTime now = QDateTime::currentDateTime();
+    QDateTime from;
+    QDateTime to;
+    if (const int wrong = periodOf(session, now, &from, &to))
+        return wrong;
     if (const int loaded = session.loadState())
         return loaded;
 

@@ -412,3 +412,68 @@ QList<ClockEvent> EventJournal::read(const QString &folder, const Filter &filter
         events = events.mid(events.size() - filter.limit);
     return events;
 }
+
+namespace {
+
+// problem: why the history cannot be read. False without a database, or
+// before the old journal is imported into it (which is then still the
+// history), or on an error.
+bool openImported(HistoryDatabase &history, const QString &folder, QString *problem)
+{
+    QString why;
+    const bool ready = history.openForReading(folder, &why) && history.hasImported(&why) && history.beginReading(&why);
+    if (problem)
+        *problem = why;
+    return ready;
+}
+
+} // namespace
+
+bool EventJournal::each(const QString &folder, const Filter &filter, int passes,
+                        const std::function<void(int pass, const ClockEvent &)> &sink, int *damaged,
+                        QString *problem)
+{
+    HistoryDatabase history;
+    QString why;
+    if (openImported(history, folder, &why)) {
+        for (int pass = 0; pass < passes && why.isEmpty(); ++pass)
+            history.each(filter, QDateTime(), [&](const ClockEvent &event) { sink(pass, event); }, &why);
+        history.endReading();
+    } else if (why.isEmpty()) {
+        Filter all = filter;
+        all.limit = -1;
+        const QList<ClockEvent> events = read(folder, all, damaged, &why);
+        for (int pass = 0; pass < passes && why.isEmpty(); ++pass) {
+            for (const ClockEvent &event : events)
+                sink(pass, event);
+        }
+    }
+    if (problem)
+        *problem = why;
+    return why.isEmpty();
+}
+
+bool EventJournal::eachOfPeriod(const QString &folder, const QDateTime &from, const QDateTime &to, const Sink &sink,
+                                int *damaged, QString *problem)
+{
+    HistoryDatabase history;
+    QString why;
+    if (openImported(history, folder, &why)) {
+        const QList<ClockEvent> before = history.stateBefore(from, &why);
+        for (const ClockEvent &event : before)
+            sink(event);
+        Filter period;
+        period.since = from;
+        if (why.isEmpty())
+            history.each(period, to, sink, &why);
+        history.endReading();
+    } else if (why.isEmpty()) {
+        for (const ClockEvent &event : read(folder, {}, damaged, &why)) {
+            if (event.time < to)
+                sink(event);
+        }
+    }
+    if (problem)
+        *problem = why;
+    return why.isEmpty();
+}

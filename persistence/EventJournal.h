@@ -9,6 +9,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class QThread;
 class JournalWriter;
 
@@ -63,6 +65,20 @@ public:
     // not be read. Safe on any thread; never call it on the window's.
     static QList<ClockEvent> read(const QString &folder, const Filter &filter, int *damaged = nullptr,
                                   QString *problem = nullptr);
+    using Sink = std::function<void(const ClockEvent &)>;
+    // The same events, the limit aside, handed to sink one at a time instead
+    // of held (a year of a large site is ten million), and again for each
+    // further pass, over one state of the history whatever is written
+    // meanwhile: a table can measure its columns, then print.
+    static bool each(const QString &folder, const Filter &filter, int passes,
+                     const std::function<void(int pass, const ClockEvent &)> &sink, int *damaged = nullptr,
+                     QString *problem = nullptr);
+    // What a report over [from, to) needs of the history, oldest first: the
+    // events each clock's state at from follows from (see
+    // HistoryDatabase::stateBefore), then every event in the period. Before
+    // the old journal is imported, all of it up to to.
+    static bool eachOfPeriod(const QString &folder, const QDateTime &from, const QDateTime &to, const Sink &sink,
+                             int *damaged = nullptr, QString *problem = nullptr);
     // The events in the bytes of an old journal file.
     static QList<ClockEvent> parse(const QByteArray &data, const Filter &filter, int *damaged = nullptr);
     // The old journal's files in its folder, oldest first.

@@ -21,12 +21,16 @@ constexpr char importedKey[] = "journal imported";
 // Deleting in steps lets the window and zentick-cli read between them.
 constexpr int trimStep = 20000;
 
+// events_quiet finds a clock's newest Muted (8) or Unmuted (9) however far
+// back: a quiet period outlasts any restart. They are rare, so it costs
+// writes nothing.
 const char *const schema = R"(
 CREATE TABLE IF NOT EXISTS addresses(id INTEGER PRIMARY KEY, ip TEXT NOT NULL UNIQUE);
 CREATE TABLE IF NOT EXISTS labels(id INTEGER PRIMARY KEY, name TEXT NOT NULL, grp TEXT NOT NULL, UNIQUE(name, grp));
 CREATE TABLE IF NOT EXISTS events(id INTEGER PRIMARY KEY, address INTEGER NOT NULL, label INTEGER NOT NULL,
                                   kind INTEGER NOT NULL, ntp INTEGER, alert INTEGER, clocks INTEGER, detail TEXT);
 CREATE INDEX IF NOT EXISTS events_by_clock ON events(address, id);
+CREATE INDEX IF NOT EXISTS events_quiet ON events(address, kind, id) WHERE kind IN (8, 9);
 CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value TEXT) WITHOUT ROWID;
 )";
 
@@ -79,6 +83,28 @@ private:
 };
 
 
+
+qint64 floorDiv(qint64 a, qint64 b);
+
+// The columns of an event, read by eventAt.
+constexpr char eventColumns[] = "SELECT e.id, a.ip, l.name, l.grp, e.kind, e.ntp, e.alert, e.clocks, e.detail FROM events e "
+                                "JOIN addresses a ON a.id = e.address JOIN labels l ON l.id = e.label ";
+
+ClockEvent eventAt(const Statement &statement)
+{
+    ClockEvent event;
+    event.time = QDateTime::fromMSecsSinceEpoch(floorDiv(sqlite3_column_int64(statement, 0), HistoryDatabase::keyStep),
+                                                Qt::UTC);
+    event.ip = statement.text(1);
+    event.name = statement.text(2);
+    event.group = statement.text(3);
+    event.kind = ClockEvent::Kind(statement.number(4, 0));
+    event.ntp = statement.number(5, -1);
+    event.alert = statement.number(6, -1);
+    event.clocks = statement.number(7, 0);
+    event.detail = statement.text(8);
+    return event;
+}
 
 bool isDamage(int code)
 {
@@ -447,8 +473,7 @@ qint64 HistoryDatabase::trim(const QDateTime &oldest, qint64 maxBytes, QString *
 
 QList<ClockEvent> HistoryDatabase::select(const ClockEventFilter &filter, QString *why, bool *damaged)
 {
-    QByteArray sql = "SELECT e.id, a.ip, l.name, l.grp, e.kind, e.ntp, e.alert, e.clocks, e.detail FROM events e "
-                     "JOIN addresses a ON a.id = e.address JOIN labels l ON l.id = e.label WHERE e.id >= ?2 "
+    QByteArray sql = QByteArray(eventColumns) + "WHERE e.id >= ?2 "
                      // Kinds a newer version added are passed over, not taken for another.
                      "AND e.kind >= 0 AND e.kind < ?5 AND (?4 < 0 OR e.kind = ?4)";
     if (!filter.ip.isEmpty())
@@ -464,23 +489,122 @@ QList<ClockEvent> HistoryDatabase::select(const ClockEventFilter &filter, QStrin
     statement.bind(4, qint64(filter.kind));
     statement.bind(5, qint64(ClockEvent::kindCount));
     QList<ClockEvent> events;
-    while (statement.step() == SQLITE_ROW) {
-        ClockEvent event;
-        event.time = QDateTime::fromMSecsSinceEpoch(floorDiv(sqlite3_column_int64(statement, 0), keyStep), Qt::UTC);
-        event.ip = statement.text(1);
-        event.name = statement.text(2);
-        event.group = statement.text(3);
-        event.kind = ClockEvent::Kind(statement.number(4, 0));
-        event.ntp = statement.number(5, -1);
-        event.alert = statement.number(6, -1);
-        event.clocks = statement.number(7, 0);
-        event.detail = statement.text(8);
-        events.append(event);
-    }
+    while (statement.step() == SQLITE_ROW)
+        events.append(eventAt(statement));
     if (statement.code != SQLITE_DONE) {
         failed(statement.code, why, damaged);
         return {};
     }
     std::reverse(events.begin(), events.end());
     return events;
+}
+
+bool HistoryDatabase::each(const ClockEventFilter &filter, const QDateTime &before, const EventSink &sink,
+                           QString *why, bool *damaged)
+{
+    QByteArray sql = QByteArray(eventColumns) + "WHERE e.id >= ?2 AND e.id < ?3 "
+                     "AND e.kind >= 0 AND e.kind < ?5 AND (?4 < 0 OR e.kind = ?4)";
+    if (!filter.ip.isEmpty())
+        sql += " AND e.address = (SELECT id FROM addresses WHERE ip = ?1)";
+    sql += " ORDER BY e.id";
+    Statement statement(kept(sql.constData()));
+    if (statement.code != SQLITE_OK)
+        return failed(statement.code, why, damaged);
+    statement.bind(1, filter.ip);
+    statement.bind(2, filter.since.isValid() ? keyOf(filter.since.toMSecsSinceEpoch())
+                                             : std::numeric_limits<qint64>::min());
+    statement.bind(3, before.isValid() ? keyOf(before.toMSecsSinceEpoch()) : std::numeric_limits<qint64>::max());
+    statement.bind(4, qint64(filter.kind));
+    statement.bind(5, qint64(ClockEvent::kindCount));
+    while (statement.step() == SQLITE_ROW)
+        sink(eventAt(statement));
+    return statement.code == SQLITE_DONE || failed(statement.code, why, damaged);
+}
+
+QList<ClockEvent> HistoryDatabase::stateBefore(const QDateTime &before, QString *why, bool *damaged)
+{
+    using Kind = ClockEvent::Kind;
+    static_assert(int(Kind::Muted) == 8 && int(Kind::Unmuted) == 9, "events_quiet names the kinds by number");
+    const qint64 end = before.isValid() ? keyOf(before.toMSecsSinceEpoch()) : std::numeric_limits<qint64>::max();
+    QVector<qint64> addresses;
+    {
+        // The monitor's (no address) first: its newest start bounds the others.
+        Statement statement(kept("SELECT id FROM addresses ORDER BY ip <> ''"));
+        while (statement.step() == SQLITE_ROW)
+            addresses.append(sqlite3_column_int64(statement, 0));
+        if (statement.code != SQLITE_DONE)
+            return failed(statement.code, why, damaged), QList<ClockEvent>();
+    }
+    Statement back(kept("SELECT id, kind FROM events INDEXED BY events_by_clock WHERE address = ?1 AND id < ?2 "
+                        "ORDER BY id DESC"));
+    // The newest of either, through the partial index: its WHERE written
+    // as the index's, or SQLite does not see that the index serves it.
+    Statement quiet(kept("SELECT max(id) FROM events WHERE address = ?1 AND kind IN (8, 9) AND id < ?2"));
+    qint64 lastStart = std::numeric_limits<qint64>::min();
+    QVector<qint64> ids;
+    for (const qint64 address : qAsConst(addresses)) {
+        back.reset();
+        back.bind(1, address);
+        back.bind(2, end);
+        bool any = false, answer = false, ntp = false, start = false, stop = false;
+        while (back.step() == SQLITE_ROW) {
+            const qint64 id = sqlite3_column_int64(back, 0);
+            const int kind = sqlite3_column_int(back, 1);
+            if (kind < 0 || kind >= ClockEvent::kindCount)
+                continue;
+            if (!any)
+                ids.append(id);
+            any = true;
+            if (id < lastStart)
+                break;
+            const Kind k = Kind(kind);
+            const bool take = ((k == Kind::Unreachable || k == Kind::Reachable) && !answer)
+                || (k == Kind::Ntp && !ntp) || (k == Kind::MonitorStarted && !start)
+                || (k == Kind::MonitorStopped && !stop && !start);
+            if (take)
+                ids.append(id);
+            answer = answer || k == Kind::Unreachable || k == Kind::Reachable;
+            ntp = ntp || k == Kind::Ntp;
+            stop = stop || k == Kind::MonitorStopped;
+            if (k == Kind::MonitorStarted) {
+                start = true;
+                lastStart = std::max(lastStart, id);
+            }
+            if ((answer && ntp) || start)
+                break;
+        }
+        if (back.code != SQLITE_ROW && back.code != SQLITE_DONE)
+            return failed(back.code, why, damaged), QList<ClockEvent>();
+        quiet.reset();
+        quiet.bind(1, address);
+        quiet.bind(2, end);
+        if (quiet.step() != SQLITE_ROW)
+            return failed(quiet.code, why, damaged), QList<ClockEvent>();
+        if (sqlite3_column_type(quiet, 0) != SQLITE_NULL)
+            ids.append(sqlite3_column_int64(quiet, 0));
+    }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    QList<ClockEvent> events;
+    Statement row(kept((QByteArray(eventColumns) + "WHERE e.id = ?1").constData()));
+    for (const qint64 id : qAsConst(ids)) {
+        row.reset();
+        row.bind(1, id);
+        if (row.step() == SQLITE_ROW)
+            events.append(eventAt(row));
+        else if (row.code != SQLITE_DONE)
+            return failed(row.code, why, damaged), QList<ClockEvent>();
+    }
+    return events;
+}
+
+bool HistoryDatabase::beginReading(QString *why)
+{
+    // A deferred transaction takes its snapshot at the first read.
+    return exec("BEGIN", why) && exec("SELECT count(*) FROM meta", why);
+}
+
+void HistoryDatabase::endReading()
+{
+    sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
 }

@@ -8,6 +8,7 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
 #include <utility>
 
 struct sqlite3;
@@ -65,6 +66,22 @@ public:
 
     // Oldest first.
     QList<ClockEvent> select(const ClockEventFilter &filter, QString *why, bool *damaged = nullptr);
+    using EventSink = std::function<void(const ClockEvent &)>;
+    // The matching events before `before` (invalid: all), oldest first, handed
+    // to sink one at a time instead of held: a year of a large site is ten
+    // million. The filter's limit does not apply.
+    bool each(const ClockEventFilter &filter, const QDateTime &before, const EventSink &sink, QString *why,
+              bool *damaged = nullptr);
+    // The events every clock's state at `before` follows from, oldest first,
+    // without reading the older history: each address's newest event, its
+    // newest on answering (Unreachable or Reachable) and on NTP since the
+    // monitor's newest start (which takes every clock as well again), its
+    // newest on quiet periods, and the monitor's newest start and stop.
+    QList<ClockEvent> stateBefore(const QDateTime &before, QString *why, bool *damaged = nullptr);
+    // Reads between the two see one state of the history, whatever is
+    // written meanwhile.
+    bool beginReading(QString *why);
+    void endReading();
     // False before the old journal is imported, or with why on an error.
     bool hasImported(QString *why = nullptr);
 

@@ -3,25 +3,33 @@
 #include "model/ClockStatus.h"
 
 #include <QMap>
+#include <QVersionNumber>
 
 #include <algorithm>
-#include <list>
 
 namespace {
 
-using Interval = QuietHours::Interval;
+// Milliseconds since the epoch: a month of a large site is millions of
+// stretches, too many to add up as QDateTime.
+struct Span
+{
+    qint64 from;
+    qint64 to;
+};
 
 // The weekly stretches of every set of hours, sorted and joined.
-QList<Interval> quietStretches(const QList<QuietHours> &hours, const QDateTime &from, const QDateTime &to)
+QVector<Span> quietStretches(const QList<QuietHours> &hours, const QDateTime &from, const QDateTime &to)
 {
-    QList<Interval> all;
+    QVector<Span> all;
     for (const QuietHours &one : hours) {
-        if (one.isValid())
-            all += one.intervalsWithin(from, to);
+        if (!one.isValid())
+            continue;
+        for (const QuietHours::Interval &interval : one.intervalsWithin(from, to))
+            all.append({interval.from.toMSecsSinceEpoch(), interval.to.toMSecsSinceEpoch()});
     }
-    std::sort(all.begin(), all.end(), [](const Interval &a, const Interval &b) { return a.from < b.from; });
-    QList<Interval> joined;
-    for (const Interval &next : all) {
+    std::sort(all.begin(), all.end(), [](const Span &a, const Span &b) { return a.from < b.from; });
+    QVector<Span> joined;
+    for (const Span &next : qAsConst(all)) {
         if (!joined.isEmpty() && next.from <= joined.last().to)
             joined.last().to = std::max(joined.last().to, next.to);
         else
@@ -35,111 +43,292 @@ bool isMonitorKind(ClockEvent::Kind kind)
     return kind == ClockEvent::Kind::MonitorStarted || kind == ClockEvent::Kind::MonitorStopped;
 }
 
-struct ClockState
+// One clock while the history goes by: its state, the time counted so far
+// and the stretch it has not answered for.
+struct Track
 {
+    AvailabilityReport::Clock clock;
+    bool fromHistory = false; // not on the list
     bool present = false;
+    // Without any event before the period a clock counts from its start,
+    // unless an event of its own turns up later: it counts from there.
+    bool provisional = false;
     bool answering = true;
     bool synchronised = true;
     bool muted = false;
+    qint64 since = 0; // counted up to here
+    QVector<Span> quiet;
+    int stretch = 0; // the first quiet stretch not yet behind
+    qint64 answeringMs = 0, synchronisedMs = 0, downMs = 0, quietMs = 0, unknownMs = 0, longestMs = 0;
+    int incidents = 0;
+    // The stretch not answering: from its start, counted once it holds time
+    // that is neither quiet nor unknown.
+    bool inRun = false;
+    bool counted = false;
+    qint64 runStart = 0, runEnd = 0, runDownMs = 0;
+    QVector<AvailabilityReport::Outage> outages;
+
+    void resetCounts()
+    {
+        answeringMs = synchronisedMs = downMs = quietMs = unknownMs = longestMs = 0;
+        incidents = 0;
+        inRun = false;
+        outages.clear();
+    }
 };
 
-void apply(const ClockEvent &event, ClockState &state, bool &monitoring)
+QDateTime utcOf(qint64 ms)
 {
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+}
+
+} // namespace
+
+struct AvailabilityReport::Tally::Data
+{
+    QDateTime from, to;
+    qint64 fromMs = 0, toMs = 0, knownMs = 0;
+    bool valid = false;
+    bool monitoring = false;
+    bool written = false;
+    qint64 lastWrittenMs = 0;
+    std::vector<Track> tracks;
+    QHash<QString, int> indexOf;
+
+    void closeRun(Track &t, bool ongoing)
+    {
+        if (t.inRun && t.counted) {
+            t.outages.append(Outage{t.clock.ip, t.clock.name, t.clock.group, utcOf(t.runStart), utcOf(t.runEnd),
+                                    ongoing});
+        }
+        t.inRun = false;
+    }
+
+    // Not answering over [a, b), monitored, known.
+    void notAnswering(Track &t, qint64 a, qint64 b, bool quiet)
+    {
+        if (!t.inRun) {
+            t.inRun = true;
+            t.counted = false;
+            t.runStart = a;
+            t.runDownMs = 0;
+        }
+        t.runEnd = b;
+        if (quiet)
+            return;
+        if (!t.counted) {
+            t.counted = true;
+            ++t.incidents;
+        }
+        t.runDownMs += b - a;
+        t.downMs += b - a;
+        t.longestMs = std::max(t.longestMs, t.runDownMs);
+    }
+
+    // Counts the clock's time up to until in the state it has now.
+    void account(Track &t, qint64 until)
+    {
+        // A stretch not answering ends where the clock answers again, through
+        // quiet and unknown time.
+        if (t.answering)
+            closeRun(t, false);
+        qint64 a = std::max(t.since, fromMs);
+        const qint64 b = std::min(until, toMs);
+        t.since = std::max(t.since, until);
+        if (b <= a || !t.present)
+            return;
+        if (!monitoring || a >= knownMs) {
+            t.unknownMs += b - a;
+            return;
+        }
+        const qint64 knownEnd = std::min(b, knownMs);
+        while (a < knownEnd) {
+            while (t.stretch < t.quiet.size() && t.quiet[t.stretch].to <= a)
+                ++t.stretch;
+            const bool quietNow = t.stretch < t.quiet.size() && t.quiet[t.stretch].from <= a;
+            qint64 next = knownEnd;
+            if (t.stretch < t.quiet.size())
+                next = std::min(next, quietNow ? t.quiet[t.stretch].to : t.quiet[t.stretch].from);
+            const qint64 ms = next - a;
+            if (t.muted || quietNow) {
+                t.quietMs += ms;
+                if (!t.answering)
+                    notAnswering(t, a, next, true);
+            } else if (t.answering) {
+                t.answeringMs += ms;
+                if (t.synchronised)
+                    t.synchronisedMs += ms;
+            } else {
+                notAnswering(t, a, next, false);
+            }
+            a = next;
+        }
+        if (knownEnd < b)
+            t.unknownMs += b - knownEnd;
+    }
+
+    void accountAll(qint64 until)
+    {
+        for (Track &t : tracks)
+            account(t, until);
+    }
+
+    Track &trackOf(const ClockEvent &event)
+    {
+        auto found = indexOf.constFind(event.ip);
+        if (found != indexOf.constEnd())
+            return tracks[size_t(*found)];
+        // Gone from the list since: still part of the period.
+        indexOf.insert(event.ip, int(tracks.size()));
+        tracks.emplace_back();
+        Track &t = tracks.back();
+        t.clock = Clock{event.ip, event.name, event.group, {}};
+        t.fromHistory = true;
+        t.since = fromMs;
+        return t;
+    }
+};
+
+AvailabilityReport::Tally::Tally(const QDateTime &from, const QDateTime &to, const QList<Clock> &clocks,
+                                 const QDateTime &now)
+    : d(new Data)
+{
+    d->from = from;
+    d->to = to;
+    d->valid = from.isValid() && to.isValid() && from < to;
+    if (!d->valid)
+        return;
+    d->fromMs = from.toMSecsSinceEpoch();
+    d->toMs = to.toMSecsSinceEpoch();
+    d->knownMs = now.isValid() ? std::min(now.toMSecsSinceEpoch(), d->toMs) : d->toMs;
+    d->tracks.reserve(size_t(clocks.size()));
+    for (const Clock &clock : clocks) {
+        if (d->indexOf.contains(clock.ip))
+            continue;
+        d->indexOf.insert(clock.ip, int(d->tracks.size()));
+        d->tracks.emplace_back();
+        Track &t = d->tracks.back();
+        t.clock = clock;
+        t.present = true;
+        t.provisional = true;
+        t.since = d->fromMs;
+        t.quiet = quietStretches(clock.quietHours, from, to);
+    }
+}
+
+AvailabilityReport::Tally::~Tally() = default;
+
+void AvailabilityReport::Tally::add(const ClockEvent &event)
+{
+    if (!d->valid)
+        return;
+    const qint64 ms = event.time.toMSecsSinceEpoch();
+    if (ms >= d->toMs)
+        return;
+    // A run that ended without a word (a crash, a power cut) ended, as far
+    // as anyone knows, with the last thing it wrote.
+    if (event.kind == ClockEvent::Kind::MonitorStarted && d->monitoring && d->written) {
+        d->accountAll(d->lastWrittenMs);
+        d->monitoring = false;
+    }
+    d->written = true;
+    d->lastWrittenMs = ms;
+    if (isMonitorKind(event.kind)) {
+        d->accountAll(ms);
+        d->monitoring = event.kind == ClockEvent::Kind::MonitorStarted;
+        if (d->monitoring) {
+            // A new session takes every clock as well until a poll says otherwise.
+            for (Track &t : d->tracks)
+                t.answering = t.synchronised = true;
+        }
+        return;
+    }
+    if (event.ip.isEmpty())
+        return;
+    Track &t = d->trackOf(event);
+    d->account(t, ms);
+    if (t.fromHistory) {
+        t.clock.name = event.name;
+        t.clock.group = event.group;
+    }
+    if (t.provisional) {
+        // Its history begins here: nothing before counts.
+        t.resetCounts();
+        t.provisional = false;
+    }
+    t.present = true;
     switch (event.kind) {
-    case ClockEvent::Kind::MonitorStarted:
-        monitoring = true;
-        // A new session takes every clock as well until a poll says otherwise.
-        state.answering = true;
-        state.synchronised = true;
-        return;
-    case ClockEvent::Kind::MonitorStopped:
-        monitoring = false;
-        return;
     case ClockEvent::Kind::Unreachable:
-        state.answering = false;
+        t.answering = false;
         break;
     case ClockEvent::Kind::Reachable:
-        state.answering = true;
+        t.answering = true;
         break;
     case ClockEvent::Kind::Ntp:
-        state.synchronised = event.ntp == NtpSynchronized;
+        t.synchronised = event.ntp == NtpSynchronized;
         break;
     case ClockEvent::Kind::Muted:
-        state.muted = true;
+        t.muted = true;
         break;
     case ClockEvent::Kind::Unmuted:
-        state.muted = false;
+        t.muted = false;
         break;
     default:
         break;
     }
-    state.present = true;
 }
 
-// One clock's figures: its own events and the monitor's, oldest first.
-AvailabilityReport::Figures figuresOf(const QDateTime &from, const QDateTime &to, const QDateTime &known,
-                                      const QList<const ClockEvent *> &events, const QList<Interval> &quiet,
-                                      bool presentAtStart)
+AvailabilityReport::Result AvailabilityReport::Tally::result()
 {
-    AvailabilityReport::Figures figures;
-    figures.clocks = 1;
-    ClockState state;
-    state.present = presentAtStart;
-    bool monitoring = false;
-    int next = 0;
-    while (next < events.size() && events[next]->time <= from)
-        apply(*events[next++], state, monitoring);
-
-    QList<QDateTime> edges{from, to};
-    if (known > from && known < to)
-        edges.append(known);
-    for (int i = next; i < events.size() && events[i]->time < to; ++i)
-        edges.append(events[i]->time);
-    for (const Interval &stretch : quiet)
-        edges << stretch.from << stretch.to;
-    std::sort(edges.begin(), edges.end());
-    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
-
-    bool inOutage = false;
-    qint64 outage = 0;
-    int stretch = 0;
-    for (int i = 0; i + 1 < edges.size(); ++i) {
-        const QDateTime &start = edges[i];
-        while (next < events.size() && events[next]->time <= start)
-            apply(*events[next++], state, monitoring);
-        // An outage runs from not answering to answering again, through quiet or
-        // unknown time.
-        if (state.answering)
-            inOutage = false;
-        const qint64 secs = start.secsTo(edges[i + 1]);
-        if (!state.present || secs <= 0)
-            continue;
-        while (stretch < quiet.size() && quiet[stretch].to <= start)
-            ++stretch;
-        const bool quietNow = stretch < quiet.size() && quiet[stretch].from <= start;
-        if (!monitoring || start >= known) {
-            figures.unknownSecs += secs;
-        } else if (state.muted || quietNow) {
-            figures.quietSecs += secs;
-        } else if (state.answering) {
-            figures.answeringSecs += secs;
-            if (state.synchronised)
-                figures.synchronisedSecs += secs;
-        } else {
-            if (!inOutage) {
-                inOutage = true;
-                outage = 0;
-                ++figures.incidents;
-            }
-            outage += secs;
-            figures.downSecs += secs;
-            figures.longestIncidentSecs = std::max(figures.longestIncidentSecs, outage);
-        }
+    Result result;
+    result.from = d->from;
+    result.to = d->to;
+    if (!d->valid)
+        return result;
+    // The listed clocks in their order, then the others by address.
+    std::vector<Track *> tracks;
+    tracks.reserve(d->tracks.size());
+    for (Track &t : d->tracks)
+        tracks.push_back(&t);
+    const auto firstOfHistory
+        = std::stable_partition(tracks.begin(), tracks.end(), [](const Track *t) { return !t->fromHistory; });
+    std::sort(firstOfHistory, tracks.end(), [](const Track *a, const Track *b) {
+        const int byNumber = QVersionNumber::compare(QVersionNumber::fromString(a->clock.ip),
+                                                     QVersionNumber::fromString(b->clock.ip));
+        return byNumber != 0 ? byNumber < 0 : a->clock.ip < b->clock.ip;
+    });
+    QMap<QString, Figures> groups;
+    for (Track *track : tracks) {
+        Track &t = *track;
+        // Counting on to the end changes nothing a second time.
+        d->account(t, d->toMs);
+        if (t.inRun)
+            d->closeRun(t, t.runEnd >= d->knownMs);
+        Figures figures;
+        figures.clocks = 1;
+        figures.name = t.clock.name;
+        figures.ip = t.clock.ip;
+        figures.group = t.clock.group;
+        figures.answeringSecs = t.answeringMs / 1000;
+        figures.synchronisedSecs = t.synchronisedMs / 1000;
+        figures.downSecs = t.downMs / 1000;
+        figures.quietSecs = t.quietMs / 1000;
+        figures.unknownSecs = t.unknownMs / 1000;
+        figures.incidents = t.incidents;
+        figures.longestIncidentSecs = t.longestMs / 1000;
+        result.clocks.append(figures);
+        Figures &group = groups[t.clock.group];
+        group.name = t.clock.group;
+        group.add(figures);
+        result.site.add(figures);
+        for (const Outage &outage : qAsConst(t.outages))
+            result.outages.append(outage);
     }
-    return figures;
+    std::stable_sort(result.outages.begin(), result.outages.end(),
+                     [](const Outage &a, const Outage &b) { return a.start < b.start; });
+    result.groups = groups.values();
+    return result;
 }
-
-} // namespace
 
 double AvailabilityReport::Figures::answeringShare() const
 {
@@ -167,67 +356,8 @@ AvailabilityReport::Result AvailabilityReport::compute(const QDateTime &from, co
                                                        const QList<Clock> &clocks, const QList<ClockEvent> &events,
                                                        const QDateTime &now)
 {
-    Result result;
-    result.from = from;
-    result.to = to;
-    if (!from.isValid() || !to.isValid() || to <= from)
-        return result;
-    QList<Clock> all = clocks;
-    QHash<QString, int> indexOf;
-    for (int i = 0; i < all.size(); ++i)
-        indexOf.insert(all[i].ip, i);
-    // Each clock's events with the monitor's woven in, in time order.
-    QList<const ClockEvent *> monitor;
-    QHash<QString, QList<const ClockEvent *>> own;
-    // A run that ended without a word (a crash, a power cut) ended, as far as
-    // anyone knows, with the last thing it wrote.
-    std::list<ClockEvent> unrecordedStops;
-    bool running = false;
-    QDateTime lastWritten;
-    for (const ClockEvent &event : events) {
-        if (event.time >= to)
-            continue;
-        if (event.kind == ClockEvent::Kind::MonitorStarted && running && lastWritten.isValid()) {
-            ClockEvent stop;
-            stop.time = lastWritten;
-            stop.kind = ClockEvent::Kind::MonitorStopped;
-            unrecordedStops.push_back(stop);
-            monitor.append(&unrecordedStops.back());
-        }
-        lastWritten = event.time;
-        if (isMonitorKind(event.kind)) {
-            running = event.kind == ClockEvent::Kind::MonitorStarted;
-            monitor.append(&event);
-            continue;
-        }
-        if (event.ip.isEmpty())
-            continue;
-        if (!indexOf.contains(event.ip)) {
-            // Gone from the list since: still part of the period.
-            indexOf.insert(event.ip, int(all.size()));
-            all.append(Clock{event.ip, event.name, event.group, {}});
-        }
-        own[event.ip].append(&event);
-    }
-    const QDateTime known = std::min(now, to);
-    QMap<QString, Figures> groups;
-    for (const Clock &clock : all) {
-        QList<const ClockEvent *> merged = own.value(clock.ip);
-        const bool withoutHistory = merged.isEmpty();
-        merged += monitor;
-        std::stable_sort(merged.begin(), merged.end(),
-                         [](const ClockEvent *a, const ClockEvent *b) { return a->time < b->time; });
-        Figures figures
-            = figuresOf(from, to, known, merged, quietStretches(clock.quietHours, from, to), withoutHistory);
-        figures.name = clock.name;
-        figures.ip = clock.ip;
-        figures.group = clock.group;
-        result.clocks.append(figures);
-        Figures &group = groups[clock.group];
-        group.name = clock.group;
-        group.add(figures);
-        result.site.add(figures);
-    }
-    result.groups = groups.values();
-    return result;
+    Tally tally(from, to, clocks, now);
+    for (const ClockEvent &event : events)
+        tally.add(event);
+    return tally.result();
 }

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
 // How available and how well synchronised the clocks were over [from, to),
 // from the history of events. Time is sorted into four: answering (and, of
 // that, synchronised), not answering, quiet (a quiet period or weekly quiet
@@ -55,8 +57,10 @@ public:
     };
 
     // One stretch a clock did not answer within the period (cut to it; quiet
-    // time inside is not taken out). An outage still going at the period's end
-    // ends there, with ongoing set.
+    // time inside is not taken out), one per incident: a stretch wholly inside
+    // quiet time is none. An outage still going at the period's end (or now)
+    // ends there, with ongoing set; one whose end the monitor did not see (it
+    // stopped) ends with the monitor.
     struct Outage
     {
         QString ip;
@@ -73,9 +77,28 @@ public:
         QDateTime from;
         QDateTime to;
         QList<Outage> outages; // by start, then clock
-        QList<Figures> clocks; // in the order given, then clocks known only from the history
+        QList<Figures> clocks; // in the order given, then clocks known only from the history, by address
         QList<Figures> groups; // by name
         Figures site;
+    };
+
+    // The figures from the history handed over one event at a time, oldest
+    // first, so that a long history never has to be held: events before from
+    // only set each clock's state, later ones than to are ignored. A clock
+    // known only from the history is named as its newest event names it.
+    class Tally
+    {
+    public:
+        Tally(const QDateTime &from, const QDateTime &to, const QList<Clock> &clocks, const QDateTime &now);
+        ~Tally();
+        Tally(const Tally &) = delete;
+        Tally &operator=(const Tally &) = delete;
+        void add(const ClockEvent &event);
+        Result result();
+
+    private:
+        struct Data;
+        std::unique_ptr<Data> d;
     };
 
     // events: the history, oldest first (later ones are ignored); now: where

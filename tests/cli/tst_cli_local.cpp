@@ -1,6 +1,7 @@
 #include "model/ClockConfig.h"
 #include "tests/cli/CliProcess.h"
 #include "persistence/ConfigurationFiles.h"
+#include "persistence/HistoryDatabase.h"
 #include "model/DevClock.h"
 #include "notify/NotificationSettings.h"
 #include "tests/notify/SmtpServerProcess.h"
@@ -34,6 +35,8 @@ private slots:
     void sharedAddressNeedsAHandle_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void sharedAddressNeedsAHandle();
     void quietPeriodWhileTheMonitorHoldsTheList();
+    void eventsAreStreamed();
+    void availabilityOfAPeriod();
     void listShowsQuietAndAudit_data() { TestRows::add(QStringLiteral("cli/cli.rows")); }
     void listShowsQuietAndAudit();
     void unmuteOfAClockNotMuted();
@@ -337,6 +340,68 @@ void TestCliLocal::quietPeriodWhileTheMonitorHoldsTheList()
     QVERIFY2(figures.value("unknownSeconds").toDouble() > 1e9, report.out);
     QCOMPARE(report.json().object().value("site").toObject().value("clocks").toInt(), 1);
     QCOMPARE(cli.run({"report", "availability", "--from", "2026-12-02", "--to", "2026-12-01"}).exitCode, 2);
+}
+
+// Written as they are read, in the table and the document the whole list
+// made: columns as wide as their widest cell, QJsonDocument's indentation.
+void TestCliLocal::eventsAreStreamed()
+{
+    CliProcess cli;
+    const QByteArray emptyJson = QJsonDocument(QJsonObject{{"events", QJsonArray()}}).toJson(QJsonDocument::Indented);
+    QCOMPARE(cli.run({"events"}).out, QByteArray("No events.\n"));
+    QCOMPARE(cli.run({"--json", "events"}).out, emptyJson);
+
+    QList<ClockEvent> history;
+    const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-3);
+    for (int i = 0; i < 3000; ++i) {
+        ClockEvent e;
+        e.time = start.addSecs(i * 60);
+        e.ip = QStringLiteral("10.0.%1.%2").arg(i % 7).arg(i % 250 + 1);
+        e.name = i == 2999 ? QStringLiteral("Zegar \u0141\u00f3d\u017a \u0007 long name at the end") : QString("C%1").arg(i % 13);
+        e.kind = ClockEvent::Kind(i % 3);
+        e.ntp = 1;
+        history.append(e);
+    }
+    {
+        HistoryDatabase db;
+        QString why, aside;
+        bool damaged = false;
+        QVERIFY(db.openForWriting(cli.homePath() + "/data/QLX Devices/Zentick", &why, &aside));
+        QVERIFY2(db.importJournal({}, "none", &why) && db.insert(history, &why, &damaged), qPrintable(why));
+    }
+    const CliProcess::Result text = cli.run({"events"});
+    QCOMPARE(text.exitCode, 0);
+    const QStringList lines = QString::fromUtf8(text.out).split('\n');
+    QCOMPARE(lines.size(), 3000 + 2);
+    QCOMPARE(lines.last(), QString());
+    const int ipColumn = lines.first().indexOf("IP");
+    QVERIFY(lines.first().startsWith("Time") && ipColumn > 0);
+    for (int i = 1; i <= 3000; ++i) {
+        QVERIFY2(lines[i].mid(ipColumn).startsWith(history[i - 1].ip + ' '), qPrintable(lines[i]));
+        QVERIFY(!lines[i].endsWith(' '));
+    }
+    // The control character is shown as "?", as every text is.
+    QVERIFY(lines[3000].contains(QStringLiteral("\u017a ? long name")));
+
+    const CliProcess::Result json = cli.run({"--json", "events"});
+    QCOMPARE(json.exitCode, 0);
+    const QJsonArray events = json.json().object().value("events").toArray();
+    QCOMPARE(events.size(), 3000);
+    QCOMPARE(events.last().toObject().value("name").toString(), history.last().name);
+    QCOMPARE(json.out, json.json().toJson(QJsonDocument::Indented));
+    QCOMPARE(cli.run({"--json", "events", "--clock", "10.0.9.9"}).out, emptyJson);
+}
+
+void TestCliLocal::availabilityOfAPeriod()
+{
+    CliProcess cli;
+    const CliProcess::Result report
+        = cli.run({"--json", "report", "availability", "--period", "month", "--at", "2026-11-15"});
+    QCOMPARE(report.exitCode, 0);
+    const QJsonObject document = report.json().object();
+    QCOMPARE(document.value("from").toString(), QDate(2026, 11, 1).startOfDay().toUTC().toString(Qt::ISODate));
+    QCOMPARE(document.value("to").toString(), QDate(2026, 12, 1).startOfDay().toUTC().toString(Qt::ISODate));
+    QCOMPARE(cli.run({"report", "availability", "--period", "day"}).exitCode, 0);
 }
 
 // The printers' texts are checked in process (tst_cli) and the human form in
