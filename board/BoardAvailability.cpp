@@ -5,7 +5,7 @@
 #include "model/DevGroup.h"
 #include "session/AvailabilityHistory.h"
 #include "session/AvailabilityJson.h"
-#include "session/AvailabilityPeriod.h"
+#include "session/ReportPeriod.h"
 
 #include <QDebug>
 #include <QUrlQuery>
@@ -40,22 +40,22 @@ BoardAvailability::Query BoardAvailability::parse(const QUrlQuery &query, const 
     parsed.oneGroup = query.hasQueryItem(QStringLiteral("group"));
     parsed.group = value(query, "group");
     if (query.hasQueryItem(QStringLiteral("period"))) {
-        AvailabilityPeriod::Kind kind{};
+        ReportPeriod::Kind kind{};
         const QString name = value(query, "period");
-        if (!AvailabilityPeriod::parseKind(name, &kind)) {
+        if (!ReportPeriod::parseKind(name, &kind)) {
             parsed.error = QStringLiteral("period: \"%1\" is not day, week or month").arg(name);
             return parsed;
         }
-        AvailabilityPeriod::Range range;
+        ReportPeriod range;
         if (query.hasQueryItem(QStringLiteral("at"))) {
-            const QDateTime at = AvailabilityPeriod::parseMoment(value(query, "at"));
+            const QDateTime at = ReportPeriod::parseMoment(value(query, "at"));
             if (!at.isValid()) {
                 parsed.error = QStringLiteral("at: \"%1\" is not a date like 2026-12-01").arg(value(query, "at"));
                 return parsed;
             }
-            range = AvailabilityPeriod::containing(kind, at.toLocalTime().date());
+            range = ReportPeriod::containing(kind, at.toLocalTime().date());
         } else {
-            range = AvailabilityPeriod::lastComplete(kind, now);
+            range = ReportPeriod::lastComplete(kind, now);
         }
         parsed.from = range.from;
         parsed.to = range.to;
@@ -64,7 +64,7 @@ BoardAvailability::Query BoardAvailability::parse(const QUrlQuery &query, const 
     QDateTime bounds[2];
     const char *const names[] = {"from", "to"};
     for (int i = 0; i < 2; ++i) {
-        bounds[i] = AvailabilityPeriod::parseMoment(value(query, names[i]));
+        bounds[i] = ReportPeriod::parseMoment(value(query, names[i]));
         if (!bounds[i].isValid()) {
             parsed.error = QStringLiteral("%1: \"%2\" is not a date like 2026-12-01 or a date and time like "
                                           "2026-12-01T08:00:00")

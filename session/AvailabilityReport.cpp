@@ -49,6 +49,7 @@ struct Track
 {
     AvailabilityReport::Clock clock;
     bool fromHistory = false; // not on the list
+    bool seenInPeriod = false;
     bool present = false;
     // Without any event before the period a clock counts from its start,
     // unless an event of its own turns up later: it counts from there.
@@ -246,6 +247,7 @@ void AvailabilityReport::Tally::add(const ClockEvent &event)
     if (event.ip.isEmpty())
         return;
     Track &t = d->trackOf(event);
+    t.seenInPeriod = t.seenInPeriod || ms >= d->fromMs;
     d->account(t, ms);
     if (t.fromHistory) {
         t.clock.name = event.name;
@@ -288,8 +290,13 @@ AvailabilityReport::Result AvailabilityReport::Tally::result()
     // The listed clocks in their order, then the others by address.
     std::vector<Track *> tracks;
     tracks.reserve(d->tracks.size());
-    for (Track &t : d->tracks)
-        tracks.push_back(&t);
+    for (Track &t : d->tracks) {
+        // A clock gone from the list before the period has no figures in
+        // it: from its last state, a restart of the monitor would make it
+        // answer for ever.
+        if (!t.fromHistory || t.seenInPeriod)
+            tracks.push_back(&t);
+    }
     const auto firstOfHistory
         = std::stable_partition(tracks.begin(), tracks.end(), [](const Track *t) { return !t->fromHistory; });
     std::sort(firstOfHistory, tracks.end(), [](const Track *a, const Track *b) {

@@ -15,19 +15,6 @@ QDate firstDayOf(ReportPeriod::Kind kind, const QDate &date)
     return date;
 }
 
-QDate nextFirstDay(ReportPeriod::Kind kind, const QDate &first)
-{
-    switch (kind) {
-    case ReportPeriod::Kind::Week:
-        return first.addDays(7);
-    case ReportPeriod::Kind::Month:
-        return first.addMonths(1);
-    case ReportPeriod::Kind::Day:
-        break;
-    }
-    return first.addDays(1);
-}
-
 } // namespace
 
 ReportPeriod ReportPeriod::containing(Kind kind, const QDate &date)
@@ -40,7 +27,7 @@ ReportPeriod ReportPeriod::containing(Kind kind, const QDate &date)
     // startOfDay, not 00:00: where summer time begins at midnight, the day
     // begins at 01:00.
     period.from = first.startOfDay(Qt::LocalTime).toUTC();
-    period.to = nextFirstDay(kind, first).startOfDay(Qt::LocalTime).toUTC();
+    period.to = step(kind, first, 1).startOfDay(Qt::LocalTime).toUTC();
     return period;
 }
 
@@ -48,10 +35,7 @@ ReportPeriod ReportPeriod::lastComplete(Kind kind, const QDateTime &now)
 {
     if (!now.isValid())
         return containing(kind, QDate());
-    const QDate current = firstDayOf(kind, now.toLocalTime().date());
-    return containing(kind, kind == Kind::Month ? current.addMonths(-1)
-                                : kind == Kind::Week ? current.addDays(-7)
-                                                     : current.addDays(-1));
+    return containing(kind, step(kind, now.toLocalTime().date(), -1));
 }
 
 bool ReportPeriod::parseKind(const QString &text, Kind *kind)
@@ -76,4 +60,29 @@ QString ReportPeriod::kindName(Kind kind)
         break;
     }
     return QStringLiteral("day");
+}
+
+QDate ReportPeriod::step(Kind kind, const QDate &date, int n)
+{
+    const QDate first = firstDayOf(kind, date);
+    switch (kind) {
+    case Kind::Week:
+        return first.addDays(7 * qint64(n));
+    case Kind::Month:
+        return first.addMonths(n);
+    case Kind::Day:
+        break;
+    }
+    return first.addDays(n);
+}
+
+QDateTime ReportPeriod::parseMoment(const QString &text)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (date.isValid() && text.size() == 10)
+        return date.startOfDay(Qt::LocalTime).toUTC();
+    // Qt reads a time with no date part as today; only whole moments count.
+    if (!text.contains(QLatin1Char('T')))
+        return {};
+    return QDateTime::fromString(text, Qt::ISODate).toUTC();
 }

@@ -25,4 +25,9 @@ struct ReportPeriod
     // "day", "week" or "month".
     static bool parseKind(const QString &text, Kind *kind);
     static QString kindName(Kind kind);
+    // The first day of the period n periods after the one holding date.
+    static QDate step(Kind kind, const QDate &date, int n);
+    // An ISO date (its local start) or an ISO date and time (local unless it
+    // names its offset), in UTC; invalid otherwise.
+    static QDateTime parseMoment(const QString &text);
 };

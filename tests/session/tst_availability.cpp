@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 #include <ctime>
 
 namespace {
@@ -113,6 +115,8 @@ class TestAvailability : public QObject
 private slots:
     void figures_data();
     void figures();
+    void goneClocks_data();
+    void goneClocks();
     void rangeReadMatchesWholeHistory_data();
     void rangeReadMatchesWholeHistory();
     void periods_data();
@@ -196,6 +200,35 @@ void TestAvailability::figures()
     QCOMPARE(result.groups.size(), 1);
     QCOMPARE(result.groups.first().downSecs, f.downSecs);
     QCOMPARE(result.site.answeringSecs, f.answeringSecs);
+}
+
+void TestAvailability::goneClocks_data()
+{
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<int>("downMinutes"); // -1: not in the report
+    const QString running = QStringLiteral("2026-02-01T00:00 start; 2026-02-01T00:00 watch;");
+    QTest::newRow("gone before, last seen down") << running + "2026-02-10T00:00 down" << -1;
+    QTest::newRow("gone before, the monitor restarted since")
+        << running + "2026-02-10T00:00 up; 2026-02-20T00:00 start" << -1;
+    QTest::newRow("gone during the period") << running + "2026-03-01T10:00 down; 2026-03-01T11:00 stop" << 60;
+}
+
+void TestAvailability::goneClocks()
+{
+    QFETCH(QString, events);
+    QFETCH(int, downMinutes);
+    const QString gone = QStringLiteral("10.0.0.9");
+    QList<ClockEvent> history = eventsOf(events);
+    for (ClockEvent &event : history) {
+        if (!event.ip.isEmpty())
+            event.ip = gone;
+    }
+    const AvailabilityReport::Clock listed{clockIp, QStringLiteral("Hall"), QString(), {}};
+    const QDateTime to = march1.addDays(2);
+    const AvailabilityReport::Result result = AvailabilityReport::compute(march1, to, {listed}, history, to);
+    const auto found = std::find_if(result.clocks.cbegin(), result.clocks.cend(),
+                                    [&gone](const AvailabilityReport::Figures &f) { return f.ip == gone; });
+    QCOMPARE(found == result.clocks.cend() ? -1 : int(found->downSecs / 60), downMinutes);
 }
 
 void TestAvailability::rangeReadMatchesWholeHistory_data()

@@ -79,8 +79,8 @@ void TestDialogAvailability::periodsAndKeyboard()
     QSignalSpy shown(&dialog, &DialogAvailability::figuresShown);
     auto *table = dialog.findChild<QTableView *>(QStringLiteral("tvwAvailabilityClocks"));
     // The day left while it was computed is not shown, nor announced.
-    dialog.showPeriod(AvailabilityPeriod::Kind::Day, november1.addDays(1));
-    dialog.showPeriod(AvailabilityPeriod::Kind::Day, november1);
+    dialog.showPeriod(ReportPeriod::Kind::Day, november1.addDays(1));
+    dialog.showPeriod(ReportPeriod::Kind::Day, november1);
     QVERIFY(shown.wait(10000));
     QTRY_VERIFY(!dialog.isComputing());
     QCOMPARE(shown.count(), 1);
@@ -124,7 +124,7 @@ void TestDialogAvailability::unreadableHistory()
     garbage.close();
     DialogAvailability dialog(clocks, damaged.path());
     QSignalSpy shown(&dialog, &DialogAvailability::figuresShown);
-    dialog.showPeriod(AvailabilityPeriod::Kind::Month, november1);
+    dialog.showPeriod(ReportPeriod::Kind::Month, november1);
     QVERIFY(shown.wait(10000));
     QVERIFY2(said(dialog, "lblAvailabilityStatus").contains(QLatin1String("cannot be read")),
              qPrintable(said(dialog, "lblAvailabilityStatus")));

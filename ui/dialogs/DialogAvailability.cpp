@@ -16,7 +16,7 @@
 
 namespace {
 
-using Kind = AvailabilityPeriod::Kind;
+using Kind = ReportPeriod::Kind;
 
 // In the order of the period box.
 const Kind kinds[] = {Kind::Month, Kind::Week, Kind::Day};
@@ -121,13 +121,13 @@ bool DialogAvailability::eventFilter(QObject *watched, QEvent *event)
 void DialogAvailability::showPeriod(Kind kind, const QDate &date)
 {
     m_kind = kind;
-    m_date = AvailabilityPeriod::step(kind, date, 0);
+    m_date = ReportPeriod::step(kind, date, 0);
     const int box = int(std::find(std::begin(kinds), std::end(kinds), kind) - std::begin(kinds));
     ui->cbxAvailabilityPeriod->setCurrentIndex(box);
-    const AvailabilityPeriod::Range range = AvailabilityPeriod::containing(kind, m_date);
+    const ReportPeriod range = ReportPeriod::containing(kind, m_date);
     showRange(range.from, range.to);
     // Nothing is known of a period that has not begun.
-    ui->btnAvailabilityNext->setEnabled(AvailabilityPeriod::step(kind, m_date, 1) <= QDate::currentDate());
+    ui->btnAvailabilityNext->setEnabled(ReportPeriod::step(kind, m_date, 1) <= QDate::currentDate());
     m_groups->clear();
     m_clockRows->clear();
     ui->lblAvailabilityStatus->setText(tr("Computing the figures..."));
@@ -186,7 +186,7 @@ void DialogAvailability::showResult(const AvailabilityReport::Result &result)
 
 void DialogAvailability::step(int periods)
 {
-    showPeriod(m_kind, AvailabilityPeriod::step(m_kind, m_date, periods));
+    showPeriod(m_kind, ReportPeriod::step(m_kind, m_date, periods));
 }
 
 void DialogAvailability::periodChosen(int index)

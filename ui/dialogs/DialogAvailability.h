@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/AvailabilityPeriod.h"
+#include "session/ReportPeriod.h"
 #include "session/AvailabilityReport.h"
 #include "ui/frame/FramelessDialog.h"
 
@@ -30,7 +30,7 @@ public:
     ~DialogAvailability() override;
 
     // Computes the period of the kind that holds the date.
-    void showPeriod(AvailabilityPeriod::Kind kind, const QDate &date);
+    void showPeriod(ReportPeriod::Kind kind, const QDate &date);
     // Shows figures computed elsewhere.
     void showResult(const AvailabilityReport::Result &result);
     bool isComputing() const { return m_computing > 0; }
@@ -53,7 +53,7 @@ private:
     Ui::DialogAvailability *ui;
     QList<AvailabilityReport::Clock> m_clocks;
     QString m_folder;
-    AvailabilityPeriod::Kind m_kind = AvailabilityPeriod::Kind::Month;
+    ReportPeriod::Kind m_kind = ReportPeriod::Kind::Month;
     QDate m_date;
     AvailabilityTableModel *m_groups;
     AvailabilityTableModel *m_clockRows;

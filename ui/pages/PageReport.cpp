@@ -120,6 +120,6 @@ void PageReport::showAvailability()
 {
     DialogAvailability dialog(AvailabilityHistory::clocksOf(m_services.registry()), EventJournal::defaultFolder(),
                               m_services.window());
-    dialog.showPeriod(AvailabilityPeriod::Kind::Month, QDate::currentDate());
+    dialog.showPeriod(ReportPeriod::Kind::Month, QDate::currentDate());
     m_services.dialogs().runDialog(dialog);
 }
