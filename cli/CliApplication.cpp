@@ -111,7 +111,8 @@ int run(ClockRegistry &registry, const QStringList &arguments, bool progressOnTe
     Communication exchanges;
     NotificationSettings alerts;
     exchanges.workers().configure(
-        invocation.intOption(QStringLiteral("parallel"), AppSettings::parallelExchanges(ExchangeSchedule::DefaultBound)),
+        invocation.intOption(QStringLiteral("parallel"),
+                             AppSettings::parallelExchanges(CliCommandLine::defaultParallel(invocation.command))),
         AppSettings::pollCeiling(ExchangeSchedule::DefaultPollCeiling));
     CliSession session(registry, exchanges, alerts, invocation, output, progressOnTerminal);
     int status = dispatch(session);

@@ -78,6 +78,9 @@ const char passwordHelp[] =
 const char parallelHelp[] =
     "--parallel N talks to at most N clocks at once (the settings store's\n"
     "Exchanges/parallel, or 16).\n";
+const char fleetParallelHelp[] =
+    "--parallel N talks to at most N clocks at once (the settings store's\n"
+    "Exchanges/parallel, or 32).\n";
 
 // Upper limits that keep numbers in the ranges the clocks and the pause timer take.
 constexpr int maxDhcpOptionNumber = 255;
@@ -627,6 +630,16 @@ QString missingArgumentsText(const CommandSpec &entry, int first, int least)
 
 } // namespace
 
+bool isFleetRun(CliCommand command)
+{
+    return command == CliCommand::Change || command == CliCommand::Password;
+}
+
+int defaultParallel(CliCommand command)
+{
+    return isFleetRun(command) ? 2 * ExchangeSchedule::DefaultBound : ExchangeSchedule::DefaultBound;
+}
+
 QString canonicalAddress(const QString &text)
 {
     return Ipv4Text::canonical(text);
@@ -859,7 +872,7 @@ QString usage(const QString &command)
     if (findOption(*entry, QStringLiteral("password")))
         text += QLatin1String(passwordHelp);
     if (takesParallel(*entry))
-        text += QLatin1String(parallelHelp);
+        text += QLatin1String(isFleetRun(entry->command) ? fleetParallelHelp : parallelHelp);
     return text;
 }
 

@@ -73,6 +73,11 @@ QString usage(const QString &command);
 // The line that follows a usage error: the command's own help when it is one.
 QString tryHelp(const QString &command = QString());
 
+// Commands that change a fleet: they read every clock before they send, and
+// mostly wait on clocks that answer slowly, so they talk to more at once.
+bool isFleetRun(CliCommand command);
+int defaultParallel(CliCommand command);
+
 // "192.168.0.21" and other dotted IPv4 addresses only: four decimal numbers
 // 0..255. Returns the canonical text, or an empty string when not one.
 QString canonicalAddress(const QString &text);
