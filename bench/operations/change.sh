@@ -4,7 +4,7 @@
 # (--dry-run: every configuration read) and the whole run (plan, waves of
 # 10 %, each clock sent its time part and read back). Needs root; build
 # with -DCMAKE_BUILD_TYPE=Release.
-#   bench/operations/change.sh [BUILD_DIR] [CLOCKS] [PARALLEL]   (default build, 1000, 16)
+#   bench/operations/change.sh [BUILD_DIR] [CLOCKS] [PARALLEL]   (default build, 1000, the command's own)
 # With CHANGE_WITH_MONITOR=1 it then runs the monitor over the same clocks
 # while another zentick-cli changes them all, and prints the polls' gaps
 # meanwhile (bench/operations/fleet.py, FLEET_CHANGE_RUN).
@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 build="${1:-build}"
 count="${2:-1000}"
-parallel="${3:-16}"
+parallel="${3:-}"
 bin="$build/bin"
 fleet=bench/operations/fleet.py
 tmp="$(mktemp -d)"
@@ -35,11 +35,12 @@ tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --
     --addresses "192.168.0.10-$last" -- bash -c '
     ms() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
     start=$(date +%s%N)
-    "$1/zentick-cli" change --all --set Server1=ntp.bench.example --parallel "$4" --dry-run >/dev/null
-    echo "plan of $2 clocks, $4 at once (every configuration read): $(ms "$start") ms"
+    at=(); [ -z "$4" ] || at=(--parallel "$4")
+    "$1/zentick-cli" change --all --set Server1=ntp.bench.example "${at[@]}" --dry-run >/dev/null
+    echo "plan of $2 clocks, ${4:-the default number} at once (every configuration read): $(ms "$start") ms"
     start=$(date +%s%N)
     status=0
-    "$1/zentick-cli" --json change --all --set Server1=ntp.bench.example --parallel "$4" --yes >"$3/result.json" || status=$?
+    "$1/zentick-cli" --json change --all --set Server1=ntp.bench.example "${at[@]}" --yes >"$3/result.json" || status=$?
     echo "plan, apply and read back of $2 clocks: $(ms "$start") ms (exit $status)"
     /usr/bin/python3 -c "import collections,json,sys; c=json.load(open(sys.argv[1]))[\"clocks\"]; \
 print(\"clocks by state:\", dict(collections.Counter(x[\"state\"] for x in c))); \

@@ -6,7 +6,7 @@
 // turn in each (a timer asks for one every 10 ms; the goal is that the
 // window never stalls over 50 ms). Run by bench/ui/change_window.sh in the
 // "pc" namespace against zentick-clocksim (needs root):
-//   bench_change_window CLOCKS.json
+//   bench_change_window CLOCKS.json [PARALLEL]   (the window's 16 unless given)
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "notify/NotificationSettings.h"
@@ -118,6 +118,8 @@ int main(int argc, char *argv[])
 
     ScriptedDialogHost dialogs;
     Communication exchanges;
+    if (app.arguments().size() > 2)
+        exchanges.workers().setBound(app.arguments().at(2).toInt());
     NotificationSettings alerts;
     MonitoringSession session{*ClockRegistry::instance(), exchanges, alerts};
     StandaloneServices alone(session, dialogs);

@@ -3,11 +3,12 @@
 # after 50 to 300 ms, in private network namespaces: prints the preview's and
 # the run's time and the longest event-loop stall of each. Needs root; build
 # with -DCMAKE_BUILD_TYPE=Release.
-#   bench/ui/change_window.sh [BUILD_DIR] [CLOCKS]   (default build, 1000)
+#   bench/ui/change_window.sh [BUILD_DIR] [CLOCKS] [PARALLEL]   (default build, 1000, the window's 16)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build="${1:-build}"
 count="${2:-1000}"
+parallel="${3:-}"
 bin="$build/bin"
 fleet=bench/operations/fleet.py
 tmp="$(mktemp -d)"
@@ -25,4 +26,4 @@ prefix=18
 last="$(/usr/bin/python3 "$fleet" make "$tmp/f.json" "$count" 0 50 300)"
 tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --prefix "$prefix" \
     --addresses "192.168.0.10-$last" -- \
-    env QT_QPA_PLATFORM=offscreen "$bin/bench_change_window" "$tmp/f.json"
+    env QT_QPA_PLATFORM=offscreen "$bin/bench_change_window" "$tmp/f.json" $parallel
