@@ -25,6 +25,11 @@ load: a 48 MB journal in which one clock is rare, four clients looping that
 clock's history and four looping the complete list, compressed. With
 FLEET_CHANGE_RUN=1 another zentick-cli changes Server1 on every clock from a
 copy of the list at the window's start, and the polls meanwhile are counted.
+With FLEET_HISTORY_LOAD=1 (a year of history already in the data folder,
+bench_availability --seed) the window carries the reports' load: another
+zentick-cli writing last month's availability report over and over, and two
+clients asking the monitor for the same report (/api/v1/availability) and
+for a clock's history; the polls meanwhile are counted.
 
 Figures come from the simulator's request log (every poll of a clock that
 answers or stays silent), the monitor's metrics (the status age of clocks
@@ -43,7 +48,7 @@ import sys
 import threading
 import time
 import urllib.request
-from datetime import datetime
+from datetime import datetime, timedelta
 
 FIRST = (192 << 24) | (168 << 16) | 10
 SILENT_WAIT_S = 4.0  # 20 waits of 200 ms for the first byte
@@ -276,6 +281,49 @@ def change_run(cli, env, outcome):
         outcome["states"] = {"unreadable output, exit": done.returncode}
 
 
+def history_load(cli, env, answering, stop, load):
+    """Until stop is set: the month's report from another zentick-cli (it reads
+    the database the monitor writes), the monitor's own answer to it, and one
+    clock's history; load[kind] collects (seconds, outcome)."""
+    import http.client
+    import random
+
+    def report():
+        while not stop.is_set():
+            start = time.time()
+            done = subprocess.run([cli, "--json", "report", "availability", "--period", "month"], env=env,
+                                  capture_output=True, text=True)
+            load["cli report"].append((time.time() - start, done.returncode))
+
+    def ask(kind, target_of):
+        pick = random.Random(7)
+        while not stop.is_set():
+            start = time.time()
+            status = 0
+            try:
+                connection = http.client.HTTPConnection("127.0.0.1", METRICS_PORT, timeout=120)
+                connection.request("GET", target_of(pick))
+                reply = connection.getresponse()
+                reply.read()
+                status = reply.status
+                connection.close()
+            except (OSError, http.client.HTTPException):
+                pass
+            load[kind].append((time.time() - start, status))
+            time.sleep(1)
+
+    first = datetime.now().date().replace(day=1)
+    month_start = (first - timedelta(days=1)).replace(day=1).isoformat()
+    month_end = first.isoformat()
+    workers = [threading.Thread(target=report, daemon=True),
+               threading.Thread(target=ask, args=("API report", lambda _: f"/api/v1/availability?from={month_start}"
+                                                  f"&to={month_end}"), daemon=True),
+               threading.Thread(target=ask, args=("clock history", lambda pick:
+                                                  f"/api/v1/clocks/{pick.choice(answering)}/events"), daemon=True)]
+    for worker in workers:
+        worker.start()
+
+
 def gaps(times):
     times = sorted(times)
     return [b - a for a, b in zip(times, times[1:])]
@@ -336,6 +384,9 @@ def monitor(cli, seconds):
         change = {}
         if os.environ.get("FLEET_CHANGE_RUN") == "1":
             threading.Thread(target=change_run, args=(cli, env, change), daemon=True).start()
+        history = {"cli report": [], "API report": [], "clock history": []}
+        if os.environ.get("FLEET_HISTORY_LOAD") == "1":
+            history_load(cli, env, answering, stop_load, history)
         victim = answering[len(answering) // 2]
         victim_index = next(i for i, c in enumerate(fleet) if c["ip"] == victim)
         turned_silent = None
@@ -389,6 +440,12 @@ def monitor(cli, seconds):
                   f"99th percentile {change_gaps[int(len(change_gaps) * 0.99)]:.1f} s, worst "
                   f"{change_gaps[-1]:.1f} s ({len(change_gaps)} gaps, {sum(1 for g in change_gaps if g > 12)} "
                   "over 12 s)")
+
+    for kind, got in history.items():
+        if got:
+            times = sorted(t for t, _ in got)
+            print(f"history load, {kind}: {len(got)} done ({sum(1 for _, s in got if s in (0, 200))} well), "
+                  f"median {statistics.median(times):.2f} s, worst {times[-1]:.2f} s")
 
     polls = {}
     failed = []

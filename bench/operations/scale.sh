@@ -11,6 +11,9 @@
 #   10000     9000 / 700 / 300, after 50 to 300 ms
 # Default: every row, 180 s each after two minutes to reach the steady state.
 # FLEET_BOARD_LOAD=1 adds the board's heaviest clients (bench/operations/fleet.py).
+# FLEET_HISTORY_LOAD=1 starts the monitor with a year of history of its clocks
+# (bench_availability --seed, about 10 million events at 10 000 clocks) and
+# runs reports and history queries while the polls are counted.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build="${1:-build}"
@@ -44,6 +47,9 @@ for row in "${rows[@]}"; do
     last="$(/usr/bin/python3 "$fleet" make "$tmp/f.json" "${make[@]}")"
     rm -rf "$XDG_DATA_HOME"
     /usr/bin/python3 "$fleet" list "$tmp/f.json" "$unreachable"
+    if [ "${FLEET_HISTORY_LOAD:-0}" = 1 ]; then
+        "$bin/bench_availability" --seed "$XDG_DATA_HOME/QLX Devices/Zentick" "${row%%-*}" 365
+    fi
     ZENTICK_CLOCKSIM_BINARY="$bin/zentick-clocksim" \
         tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --prefix "$prefix" \
         --addresses "192.168.0.10-$last" ${SCALE_KEEP_LOG:+--keep-log "$SCALE_KEEP_LOG/$row"} -- \

@@ -5,6 +5,10 @@
 // its own so that writing the history does not count, and one clock's
 // newest 50 events.
 //   bench_availability [CLOCKS] [DAYS]   (10000, 365)
+//   bench_availability --seed FOLDER [CLOCKS] [DAYS]
+// writes that history into FOLDER (a data folder) and keeps it, with the
+// addresses bench/operations/fleet.py gives its clocks (192.168.0.10 on), so
+// a monitor over that fleet starts with a year behind it.
 #include "persistence/EventJournal.h"
 #include "persistence/HistoryDatabase.h"
 #include "session/AvailabilityHistory.h"
@@ -13,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -24,9 +29,14 @@
 namespace {
 
 constexpr int reads = 25;
+bool fleetAddresses = false;
 
 QString ipOf(int clock)
 {
+    if (fleetAddresses) {
+        const quint32 first = (192u << 24) | (168u << 16) | 10u;
+        return QHostAddress(first + quint32(clock)).toString();
+    }
     return QStringLiteral("10.%1.%2.%3").arg(20 + clock / 62500).arg(clock / 250 % 250).arg(clock % 250 + 1);
 }
 
@@ -113,9 +123,13 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.size() == 4 && args.at(1) == QLatin1String("--report"))
         return report(args.at(2), args.at(3).toInt());
-    const int clocks = args.size() > 1 ? args.at(1).toInt() : 10000;
-    const int days = args.size() > 2 ? args.at(2).toInt() : 365;
-    QTemporaryDir dir;
+    const bool seed = args.size() > 2 && args.at(1) == QLatin1String("--seed");
+    fleetAddresses = seed;
+    const int first = seed ? 3 : 1;
+    const int clocks = args.size() > first ? args.at(first).toInt() : 10000;
+    const int days = args.size() > first + 1 ? args.at(first + 1).toInt() : 365;
+    QTemporaryDir temporary;
+    const QString folder = seed ? args.at(2) : temporary.path();
     const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-days);
     QRandomGenerator random(42);
 
@@ -126,7 +140,7 @@ int main(int argc, char *argv[])
         HistoryDatabase history;
         QString why, aside;
         bool damaged = false;
-        if (!history.openForWriting(dir.path(), &why, &aside) || !history.importJournal({}, QString(), &why)) {
+        if (!history.openForWriting(folder, &why, &aside) || !history.importJournal({}, QString(), &why)) {
             std::printf("cannot write the history: %s\n", qPrintable(why));
             return 1;
         }
@@ -156,14 +170,16 @@ int main(int argc, char *argv[])
         }
     }
     const double writeSeconds = timer.nsecsElapsed() / 1e9;
-    const QString path = HistoryDatabase::pathIn(dir.path());
+    const QString path = HistoryDatabase::pathIn(folder);
     std::printf("history of %d clocks over %d days: %lld events written in %.0f s (%.0f events/s), %.0f MB\n",
                 clocks, days, qlonglong(written), writeSeconds, written / writeSeconds,
                 (QFileInfo(path).size() + QFileInfo(path + QStringLiteral("-wal")).size()) / 1048576.0);
     std::fflush(stdout);
+    if (seed)
+        return 0;
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
-    child.start(app.applicationFilePath(), {QStringLiteral("--report"), dir.path(), QString::number(clocks)});
+    child.start(app.applicationFilePath(), {QStringLiteral("--report"), folder, QString::number(clocks)});
     child.waitForFinished(-1);
     return child.exitCode();
 }
