@@ -6,7 +6,7 @@
 # before and after. Needs root and a Release build.
 #   bench/scale/scale.sh [BUILD_DIR] [LOG]        (default build, a temporary log)
 # SCALE_SKIP="poll import" leaves out those steps (names as in the table's
-# first column: discovery, offline, import, poll).
+# first column: discovery, offline, import, board, poll).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build="${1:-build}"
@@ -76,6 +76,18 @@ PLAN
         "$1/zentick-cli" import "$2" --user admin --password admin --rename | tail -n 1
         echo "cli import of 10000 rows: $(( ($(date +%s%N) - start) / 1000000 )) ms"' _ "$bin" "$tmp/plan10000.csv" \
         | tee -a "$log"
+    rm -rf "$XDG_DATA_HOME"
+fi
+
+if wanted board; then
+    # The simulator's clocks change temperature and brightness on nearly
+    # every poll, so the boards never see a steady fleet here.
+    step "boards on a churning fleet"
+    last="$(/usr/bin/python3 "$fleet" make "$tmp/f10000.json" 10000 0)"
+    rm -rf "$XDG_DATA_HOME"
+    /usr/bin/python3 "$fleet" list "$tmp/f10000.json" 0
+    HOME="$tmp" $run --clocks "$tmp/f10000.json" --prefix 18 --addresses "192.168.0.10-$last" -- \
+        node bench/board/board_bench.js "$bin/zentick-cli" 30 | tee -a "$log"
     rm -rf "$XDG_DATA_HOME"
 fi
 

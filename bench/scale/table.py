@@ -27,6 +27,11 @@ ROWS = [
      "{0} kB", "<= 20 kB"),
     ("board API", "30 boards' answers", r"30 boards polling .*?: ([\d.]+) % of a core", "{0} % of a core",
      "<= +3 %"),
+    ("board", "30 boards, churning fleet: CPU, polls",
+     r"monitor CPU: .*?\(\+(-?[\d.]+) %\); their polls meanwhile: (\d+) answered, (\d+) failed",
+     "+{0} % of a core, {2} of {1} failed", "<= +3 %, 0 failed"),
+    ("board", "complete list, churning fleet", r"on the wire \(gzip\): complete list ([\d.]+) kB", "{0} kB",
+     "<= 200 kB"),
     ("value report", "10 000 sheets x 50 rows, cold tick",
      r"cold\s+tick: total\s+([\d.]+) ms .*?peak memory\s+([\d.]+) MiB", "{0} ms, peak {1} MiB",
      "<= 60 000 ms, <= 300 MB"),
@@ -48,7 +53,7 @@ ROWS = [
 ]
 
 print(f"machine load average (1, 5, 15 min) before: {sys.argv[2]}, after: {sys.argv[3]}")
-width = (14, 38, 30)
+width = (14, 38, 36)
 print(f"{'path':<{width[0]}} {'figure':<{width[1]}} {'measured':<{width[2]}} goal")
 for path, name, pattern, how, goal in ROWS:
     found = re.search(pattern, log)
