@@ -246,9 +246,10 @@ bool HistoryDatabase::prepareSchema(QString *why, bool *damaged)
     // pages freed by retention are then given back to the file system.
     // Each event changes its clock's newest index page: 64 MB keeps those
     // of 10 000 clocks in memory rather than read again for every event, and
-    // a longer WAL copies each page back once for many events.
+    // a long WAL (up to 160 MB) copies each page back once for many events:
+    // at 1000 events a second a fifth less of a core than 40 MB.
     if (!exec("PRAGMA auto_vacuum = INCREMENTAL; PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; "
-              "PRAGMA cache_size = -65536; PRAGMA wal_autocheckpoint = 10000;",
+              "PRAGMA cache_size = -65536; PRAGMA wal_autocheckpoint = 40000;",
               why,
               damaged))
         return false;
