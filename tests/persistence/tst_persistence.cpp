@@ -95,6 +95,7 @@ private slots:
     void sameRecords_data();
     void sameRecords();
     void saveAndLoadTheProcessState();
+    void siteSizedListRoundTrip();
     void unloadableFileChangesNothing_data() { TestRows::add(stateRows); }
     void unloadableFileChangesNothing();
     void boundedReaders_data() { TestRows::add(stateRows); }
@@ -193,6 +194,24 @@ void TestPersistence::sameRecords()
     if (plainReads)
         QCOMPARE(byScanner, byDocument);
     QCOMPARE(records(StateFile::parse, data), byDocument);
+}
+
+// The fast paths of loading and saving are taken at a site's size, not
+// at the golden file's three clocks.
+void TestPersistence::siteSizedListRoundTrip()
+{
+    constexpr int clockCount = 2000;
+    const StateSamples::Sample sample = StateSamples::large(clockCount, 40, 10);
+    const QString first = m_dir.filePath(QStringLiteral("first.xml"));
+    const QString second = m_dir.filePath(QStringLiteral("second.xml"));
+    QVERIFY(StateFile::save(first, sample.clocks(), sample.groups(), sample.settings));
+    StateSamples::Sample loaded;
+    QVERIFY(StateFile::parse(TestFiles::read(first), loaded.lists, loaded.settings));
+    QCOMPARE(int(loaded.lists.clocks.size()), clockCount);
+    QVERIFY(StateFile::save(second, loaded.clocks(), loaded.groups(), loaded.settings));
+    const QByteArray bytes = TestFiles::read(first);
+    QVERIFY(bytes == TestFiles::read(second));
+    QCOMPARE(bytes, sample.serialize());
 }
 
 void TestPersistence::saveAndLoadTheProcessState()
