@@ -59,10 +59,11 @@ QString accessibleName(QWidget *widget)
 }
 
 // The newest run file of the data folder.
+// By the file's time: ids name the second, and rows can start within one.
 QString newestRun()
 {
-    const QFileInfoList runs = QDir(ChangeRunFile::folderPath()).entryInfoList({"*.json"}, QDir::Files, QDir::Name);
-    return runs.isEmpty() ? QString() : runs.constLast().completeBaseName();
+    const QFileInfoList runs = QDir(ChangeRunFile::folderPath()).entryInfoList({"*.json"}, QDir::Files, QDir::Time);
+    return runs.isEmpty() ? QString() : runs.constFirst().completeBaseName();
 }
 
 } // namespace
