@@ -233,26 +233,30 @@ def write_busy_journal(rare_ip, megabytes=48):
             n += 1
 
 
+def timed_get(target, timeout, source=None, headers=None):
+    """GET target from the monitor's listener: (seconds, status; 0 when none came)."""
+    import http.client
+    start = time.time()
+    status = 0
+    try:
+        connection = http.client.HTTPConnection("127.0.0.1", METRICS_PORT, timeout=timeout,
+                                                source_address=(source, 0) if source else None)
+        connection.request("GET", target, headers=headers or {})
+        reply = connection.getresponse()
+        reply.read()
+        status = reply.status
+        connection.close()
+    except (OSError, http.client.HTTPException):
+        pass
+    return time.time() - start, status
+
+
 def board_load(ip, stop, answers):
     """Eight clients until stop is set, each from an address of its own (as
     from their own machines); answers[kind] collects (seconds, status)."""
-    import http.client
-
     def loop(kind, source, target, headers):
         while not stop.is_set():
-            start = time.time()
-            status = 0
-            try:
-                connection = http.client.HTTPConnection("127.0.0.1", METRICS_PORT, timeout=30,
-                                                        source_address=(source, 0))
-                connection.request("GET", target, headers=headers)
-                reply = connection.getresponse()
-                reply.read()
-                status = reply.status
-                connection.close()
-            except (OSError, http.client.HTTPException):
-                pass
-            answers[kind].append((time.time() - start, status))
+            answers[kind].append(timed_get(target, 30, source, headers))
     workers = [threading.Thread(target=loop, args=("history", f"127.0.0.{10 + i}", f"/api/v1/clocks/{ip}/events", {}),
                                 daemon=True) for i in range(4)]
     workers += [threading.Thread(target=loop, args=("list", f"127.0.0.{20 + i}", "/api/v1/clocks",
@@ -285,7 +289,6 @@ def history_load(cli, env, answering, stop, load):
     """Until stop is set: the month's report from another zentick-cli (it reads
     the database the monitor writes), the monitor's own answer to it, and one
     clock's history; load[kind] collects (seconds, outcome)."""
-    import http.client
     import random
 
     def report():
@@ -298,18 +301,7 @@ def history_load(cli, env, answering, stop, load):
     def ask(kind, target_of):
         pick = random.Random(7)
         while not stop.is_set():
-            start = time.time()
-            status = 0
-            try:
-                connection = http.client.HTTPConnection("127.0.0.1", METRICS_PORT, timeout=120)
-                connection.request("GET", target_of(pick))
-                reply = connection.getresponse()
-                reply.read()
-                status = reply.status
-                connection.close()
-            except (OSError, http.client.HTTPException):
-                pass
-            load[kind].append((time.time() - start, status))
+            load[kind].append(timed_get(target_of(pick), 120))
             time.sleep(1)
 
     first = datetime.now().date().replace(day=1)
