@@ -1,6 +1,7 @@
 #include "cli/ChangeReport.h"
 
 #include "cli/ClockPrinter.h"
+#include "model/CsvCell.h"
 #include "operations/change/ChangeRunState.h"
 
 #include <QCoreApplication>
@@ -83,19 +84,6 @@ Columns columnsOf(const ClockChange &clock)
 } // namespace
 
 // A cell a spreadsheet would run as a formula is written after a "'".
-QByteArray csvField(const QString &text)
-{
-    QString value = text;
-    if (!value.isEmpty() && QStringLiteral("=+-@\t\r'").contains(value.at(0)))
-        value.prepend(QLatin1Char('\''));
-    if (value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\n'))
-        || value.contains(QLatin1Char('\r'))) {
-        value.replace(QLatin1String("\""), QLatin1String("\"\""));
-        value = QLatin1Char('"') + value + QLatin1Char('"');
-    }
-    return value.toUtf8();
-}
-
 QString planText(const ChangeRunState &state)
 {
     QList<QStringList> rows;
@@ -147,10 +135,7 @@ QByteArray resultCsv(const ChangeRunState &state)
         const QStringList cells{clock.name, clock.ip, columns.fields, columns.before, columns.after,
                                 clock.state == State::Verified ? QStringLiteral("yes") : QStringLiteral("no"),
                                 ClockChange::stateKey(clock.state), errorText(clock)};
-        QByteArrayList line;
-        for (const QString &cell : cells)
-            line << csvField(cell);
-        csv += line.join(',') + '\n';
+        csv += CsvCell::line(cells);
     }
     return csv;
 }

@@ -16,8 +16,6 @@ QString planText(const ChangeRunState &state);
 // clock, fields, before, after, verified, error: one row per clock.
 QString resultText(const ChangeRunState &state);
 QByteArray resultCsv(const ChangeRunState &state);
-// A CSV cell; one a spreadsheet would run as a formula is written after a "'".
-QByteArray csvField(const QString &text);
 QJsonObject json(const ChangeRunState &state, bool applied);
 
 } // namespace ChangeReport

@@ -1,6 +1,5 @@
 #include "cli/PasswordCommand.h"
 
-#include "cli/ChangeReport.h"
 #include "cli/CliSession.h"
 #include "cli/ClockPrinter.h"
 #include "cli/ClockSelection.h"
@@ -18,7 +17,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 
@@ -55,17 +53,7 @@ struct Plan
 
 bool readList(const QString &path, NewPasswords::Parsed &list, QString &why)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = file.errorString();
-        return false;
-    }
-    const QByteArray data = file.read(NewPasswords::MaxBytes + 1);
-    if (data.size() > NewPasswords::MaxBytes) {
-        why = tr("larger than %1 bytes").arg(NewPasswords::MaxBytes);
-        return false;
-    }
-    list = NewPasswords::parse(data);
+    list = NewPasswords::readFile(path);
     why = list.error;
     return list.ok();
 }
@@ -148,34 +136,6 @@ QString planText(const Plan &plan)
            + ClockPrinter::formatTable(rows).trimmed();
 }
 
-QString stateText(State state)
-{
-    switch (state) {
-    case State::Verified:
-        return tr("verified");
-    case State::Unverified:
-        return tr("not verified");
-    case State::Failed:
-        return tr("failed");
-    case State::Stopped:
-        return tr("not sent");
-    case State::Planned:
-    case State::Sending:
-        break;
-    }
-    return tr("planned");
-}
-
-QString errorText(const PasswordClock &clock)
-{
-    return clock.state == State::Stopped ? tr("the run stopped before its wave") : clock.error;
-}
-
-QString storedKey(const PasswordClock &clock)
-{
-    return clock.hasNewPassword() ? QStringLiteral("new") : QStringLiteral("old");
-}
-
 QJsonObject resultJson(const Plan &plan, const QVector<PasswordClock> &clocks, bool applied, bool stopped)
 {
     QJsonArray list;
@@ -186,9 +146,9 @@ QJsonObject resultJson(const Plan &plan, const QVector<PasswordClock> &clocks, b
                           {"listed", plan.listed.at(i) != nullptr},
                           {"state", PasswordClock::stateKey(clock.state)},
                           {"verified", clock.state == State::Verified},
-                          {"stored", storedKey(clock)}};
-        if (!errorText(clock).isEmpty())
-            entry.insert("error", errorText(clock));
+                          {"stored", clock.storedKey()}};
+        if (!clock.resultError().isEmpty())
+            entry.insert("error", clock.resultError());
         list.append(entry);
     }
     return {{"id", plan.id}, {"applied", applied}, {"stopped", stopped}, {"clocks", list}};
@@ -200,16 +160,7 @@ void printResult(CliSession &session, const Plan &plan, const PasswordRun &run)
     const QVector<PasswordClock> &clocks = run.clocks();
     out.document(resultJson(plan, clocks, true, run.stopped()));
     if (session.invocation().hasOption(QStringLiteral("csv")) && !out.json()) {
-        QByteArray csv = "clock,ip,state,verified,stored,error\n";
-        for (const PasswordClock &clock : clocks) {
-            QByteArrayList line;
-            for (const QString &cell : {clock.name, clock.ip, PasswordClock::stateKey(clock.state),
-                                        clock.state == State::Verified ? QStringLiteral("yes") : QStringLiteral("no"),
-                                        storedKey(clock), errorText(clock)})
-                line << ChangeReport::csvField(cell);
-            csv += line.join(',') + '\n';
-        }
-        out.data(csv, false);
+        out.data(PasswordRun::resultCsv(clocks), false);
         return;
     }
     QList<QStringList> rows{{tr("clock"), tr("state"), tr("stored password"), tr("error")}};
@@ -218,7 +169,7 @@ void printResult(CliSession &session, const Plan &plan, const PasswordRun &run)
         const PasswordClock &clock = clocks.at(i);
         const QString stored = !plan.listed.at(i) ? QStringLiteral("-")
                                                   : clock.hasNewPassword() ? tr("new") : tr("old");
-        rows.append({clockLabel(clock), stateText(clock.state), stored, errorText(clock)});
+        rows.append({clockLabel(clock), PasswordClock::stateText(clock.state), stored, clock.resultError()});
         verified += clock.state == State::Verified ? 1 : 0;
     }
     QString text = ClockPrinter::formatTable(rows);

@@ -1,10 +1,10 @@
 #include "cli/ReportCommands.h"
 
-#include "cli/ChangeReport.h"
 #include "cli/CliSession.h"
 #include "cli/ClockPrinter.h"
 #include "cli/QuietCommands.h"
 #include "model/ClockRegistry.h"
+#include "model/CsvCell.h"
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
 #include "persistence/EventJournal.h"
@@ -60,10 +60,7 @@ QByteArray csvOf(const AvailabilityReport::Result &result)
                                 f.meanRecoverySecs() < 0 ? QString() : QString::number(f.meanRecoverySecs()),
                                 QString::number(f.quietSecs),
                                 QString::number(f.unknownSecs)};
-        QList<QByteArray> line;
-        for (const QString &cell : cells)
-            line << ChangeReport::csvField(cell);
-        csv += line.join(',') + '\n';
+        csv += CsvCell::line(cells);
     };
     for (const Figures &f : result.clocks)
         row("clock", f);

@@ -1,6 +1,7 @@
 #include "session/ChangeClocksFlow.h"
 
 #include "model/ClockRegistry.h"
+#include "model/CsvCell.h"
 #include "model/DevClock.h"
 #include "model/DevGroup.h"
 #include "persistence/ChangeRunFile.h"
@@ -12,20 +13,6 @@
 namespace {
 
 using State = ClockChange::State;
-
-// A cell a spreadsheet would run as a formula is written after a "'".
-QByteArray csvField(const QString &text)
-{
-    QString value = text;
-    if (!value.isEmpty() && QStringLiteral("=+-@\t\r'").contains(value.at(0)))
-        value.prepend(QLatin1Char('\''));
-    if (value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\n'))
-        || value.contains(QLatin1Char('\r'))) {
-        value.replace(QLatin1String("\""), QLatin1String("\"\""));
-        value = QLatin1Char('"') + value + QLatin1Char('"');
-    }
-    return value.toUtf8();
-}
 
 } // namespace
 
@@ -249,10 +236,7 @@ QByteArray ChangeClocksFlow::resultCsv() const
                                 clock.state == State::Verified ? QStringLiteral("yes") : QStringLiteral("no"),
                                 ClockChange::stateKey(clock.state),
                                 ChangeRunModel::errorText(clock)};
-        QByteArrayList line;
-        for (const QString &cell : cells)
-            line << csvField(cell);
-        csv += line.join(',') + '\n';
+        csv += CsvCell::line(cells);
     }
     return csv;
 }

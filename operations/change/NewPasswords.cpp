@@ -3,6 +3,7 @@
 #include "values/Ipv4Text.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -88,6 +89,22 @@ Parsed parse(const QByteArray &data)
     if (parsed.addresses.isEmpty())
         parsed.error = tr("the list names no clock");
     return parsed;
+}
+
+Parsed readFile(const QString &path)
+{
+    QFile file(path);
+    Parsed refused;
+    if (!file.open(QIODevice::ReadOnly)) {
+        refused.error = file.errorString();
+        return refused;
+    }
+    const QByteArray data = file.read(MaxBytes + 1);
+    if (data.size() > MaxBytes) {
+        refused.error = tr("larger than %1 bytes").arg(MaxBytes);
+        return refused;
+    }
+    return parse(data);
 }
 
 QString generate()

@@ -37,6 +37,9 @@ struct Parsed
 // address given twice or an empty password.
 Parsed parse(const QByteArray &data);
 
+// parse() of a file, read up to MaxBytes; error says why it could not be read.
+Parsed readFile(const QString &path);
+
 // One password from the system's random source.
 QString generate();
 

@@ -1,5 +1,6 @@
 #include "operations/change/PasswordRun.h"
 
+#include "model/CsvCell.h"
 #include "operations/Communication.h"
 #include "operations/GetStatusSender.h"
 #include "operations/SimpleSender.h"
@@ -47,6 +48,41 @@ QString PasswordClock::stateKey(State state)
         return QStringLiteral("stopped");
     }
     return QString();
+}
+
+QString PasswordClock::stateText(State state)
+{
+    switch (state) {
+    case State::Verified:
+        return PasswordRun::tr("verified");
+    case State::Unverified:
+        return PasswordRun::tr("not verified");
+    case State::Failed:
+        return PasswordRun::tr("failed");
+    case State::Stopped:
+        return PasswordRun::tr("not sent");
+    case State::Sending:
+        return PasswordRun::tr("sending");
+    case State::Planned:
+        break;
+    }
+    return PasswordRun::tr("planned");
+}
+
+QString PasswordClock::resultError() const
+{
+    return state == State::Stopped ? PasswordRun::tr("the run stopped before its wave") : error;
+}
+
+QByteArray PasswordRun::resultCsv(const QVector<PasswordClock> &clocks)
+{
+    QByteArray csv = "clock,ip,state,verified,stored,error\n";
+    for (const PasswordClock &clock : clocks) {
+        csv += CsvCell::line({clock.name, clock.ip, PasswordClock::stateKey(clock.state),
+                              clock.state == State::Verified ? QStringLiteral("yes") : QStringLiteral("no"),
+                              clock.storedKey(), clock.resultError()});
+    }
+    return csv;
 }
 
 PasswordRun::PasswordRun(Communication &exchanges, const QVector<PasswordClock> &clocks, const WaveRule &rule,

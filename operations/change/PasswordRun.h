@@ -34,7 +34,13 @@ struct PasswordClock
 
     // The clock most likely has the new password now: the one to keep for it.
     bool hasNewPassword() const { return state == State::Verified || state == State::Unverified; }
+    // "new" or "old": the password the device list keeps for it after the run.
+    QString storedKey() const { return hasNewPassword() ? QStringLiteral("new") : QStringLiteral("old"); }
+    // Why it is not verified, also for a clock the run never reached.
+    QString resultError() const;
     static QString stateKey(State state);
+    // The state as the result tables say it.
+    static QString stateText(State state);
 };
 
 // A new password for many clocks in waves (WaveRule). Each clock gets the
@@ -62,6 +68,10 @@ public:
     int canarySize() const { return m_rule.canarySize(m_clocks.size()); }
     int waveSize() const { return m_rule.waveSize(m_clocks.size()); }
     int allowedFailures() const { return m_rule.allowedFailures(m_clocks.size()); }
+
+    // clock,ip,state,verified,stored,error: zentick-cli password --csv and
+    // the window's export alike. No password is in it.
+    static QByteArray resultCsv(const QVector<PasswordClock> &clocks);
 
     // Sends the planned clocks in waves; then finished.
     void apply();
