@@ -2420,34 +2420,6 @@ Ihre Zeilen dorthin verschieben?</translation>
         <translation>Zu übernehmende Felder</translation>
     </message>
     <message>
-        <source>Waves</source>
-        <translation>Wellen</translation>
-    </message>
-    <message>
-        <source>1 % of the clocks</source>
-        <translation>1 % der Uhren</translation>
-    </message>
-    <message>
-        <source>10 % of the clocks</source>
-        <translation>10 % der Uhren</translation>
-    </message>
-    <message>
-        <source>5 % of the clocks sent to</source>
-        <translation>5 % der Uhren, an die gesendet wurde</translation>
-    </message>
-    <message>
-        <source>First wave (clocks)</source>
-        <translation>Erste Welle (Uhren)</translation>
-    </message>
-    <message>
-        <source>Each later wave (clocks)</source>
-        <translation>Jede weitere Welle (Uhren)</translation>
-    </message>
-    <message>
-        <source>Failures before it stops</source>
-        <translation>Fehlschläge bis zum Anhalten</translation>
-    </message>
-    <message>
         <source>Value of %1</source>
         <translation>Wert von %1</translation>
     </message>
@@ -2458,6 +2430,147 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>Das Ergebnis wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangePasswords</name>
+    <message>
+        <source>Change passwords</source>
+        <translation>Passwörter ändern</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks: each is sent its new password, then asked for its status with it. The device list keeps the password each clock answers to.</source>
+        <translation>
+            <numerusform>Das Passwort von %n Uhr ändern: Sie erhält ihr neues Passwort und wird dann mit ihm nach ihrem Status gefragt. Die Geräteliste behält das Passwort, auf das die Uhr antwortet.</numerusform>
+            <numerusform>Das Passwort von %n Uhren ändern: Jede erhält ihr neues Passwort und wird dann mit ihm nach ihrem Status gefragt. Die Geräteliste behält das Passwort, auf das jede Uhr antwortet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Erledigte Uhren</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Uhren</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>New passwords</source>
+        <translation>Neue Passwörter</translation>
+    </message>
+    <message>
+        <source>One new password for every clock</source>
+        <translation>Ein neues Passwort für alle Uhren</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Neues Passwort</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>Neues Passwort wiederholen</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>A new password for each clock, made here and saved to a file</source>
+        <translation>Ein neues Passwort je Uhr, hier erzeugt und in einer Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>File of the made passwords</source>
+        <translation>Datei der erzeugten Passwörter</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wählen…</translation>
+    </message>
+    <message>
+        <source>Choose the file of the made passwords</source>
+        <translation>Datei der erzeugten Passwörter wählen</translation>
+    </message>
+    <message>
+        <source>Passwords from a file (ADDRESS,PASSWORD lines, or one password)</source>
+        <translation>Passwörter aus einer Datei (Zeilen ADRESSE,PASSWORT oder ein Passwort)</translation>
+    </message>
+    <message>
+        <source>File of new passwords</source>
+        <translation>Datei der neuen Passwörter</translation>
+    </message>
+    <message>
+        <source>Choose the file of new passwords</source>
+        <translation>Datei der neuen Passwörter wählen</translation>
+    </message>
+    <message>
+        <source>Old password</source>
+        <translation>Altes Passwort</translation>
+    </message>
+    <message>
+        <source>Empty: each clock&apos;s stored password</source>
+        <translation>Leer: das gespeicherte Passwort jeder Uhr</translation>
+    </message>
+    <message>
+        <source>Save the new passwords</source>
+        <translation>Neue Passwörter speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Open a file of new passwords</source>
+        <translation>Datei mit neuen Passwörtern öffnen</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The new password is not the same in both fields.</source>
+        <translation>Das neue Passwort ist nicht in beiden Feldern gleich.</translation>
+    </message>
+    <message>
+        <source>Choose the file first.</source>
+        <translation>Wählen Sie zuerst die Datei.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks?</source>
+        <translation>
+            <numerusform>Das Passwort von %n Uhr ändern?</numerusform>
+            <numerusform>Das Passwort von %n Uhren ändern?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export password result</source>
+        <translation>Passwortergebnis exportieren</translation>
     </message>
     <message>
         <source>The result was written to %1.</source>
@@ -2904,6 +3017,41 @@ Ihre Zeilen dorthin verschieben?</translation>
     </message>
 </context>
 <context>
+    <name>DialogParts</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Wellen</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % der Uhren</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % der Uhren</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % der Uhren, an die gesendet wurde</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Erste Welle (Uhren)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Jede weitere Welle (Uhren)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Fehlschläge bis zum Anhalten</translation>
+    </message>
+</context>
+<context>
     <name>DialogProgress</name>
     <message>
         <source>Close</source>
@@ -3126,6 +3274,10 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>Change clocks of the group</source>
         <translation>Uhren der Gruppe ändern</translation>
     </message>
+    <message>
+        <source>Change passwords of the group</source>
+        <translation>Passwörter der Gruppe ändern</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -3321,6 +3473,10 @@ Ihre Zeilen dorthin verschieben?</translation>
     <message>
         <source>the list names no clock</source>
         <translation>die Liste nennt keine Uhr</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>größer als %1 Bytes</translation>
     </message>
 </context>
 <context>
@@ -3621,6 +3777,14 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
         <translation>Felder der ausgewählten Uhren (oder aller gezeigten) nach einer Vorschau ändern (Strg+Umschalt+C)</translation>
+    </message>
+    <message>
+        <source>Passwords…</source>
+        <translation>Passwörter…</translation>
+    </message>
+    <message>
+        <source>Change the passwords of the selected clocks (or of every clock shown) in waves (Ctrl+Shift+P)</source>
+        <translation>Die Passwörter der ausgewählten Uhren (oder aller angezeigten Uhren) in Wellen ändern (Strg+Umschalt+P)</translation>
     </message>
 </context>
 <context>
@@ -4124,11 +4288,50 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
 </context>
 <context>
-    <name>PasswordCommand</name>
+    <name>PasswordClocksFlow</name>
     <message>
-        <source>larger than %1 bytes</source>
-        <translation>größer als %1 Bytes</translation>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
+    <message>
+        <source>%1 gives no password for %2.</source>
+        <translation>%1 enthält kein Passwort für %2.</translation>
+    </message>
+    <message>
+        <source>%1: the new password is empty.</source>
+        <translation>%1: Das neue Passwort ist leer.</translation>
+    </message>
+    <message>
+        <source>The run has been sent already.</source>
+        <translation>Der Lauf wurde bereits gesendet.</translation>
+    </message>
+    <message>
+        <source>No clocks are chosen.</source>
+        <translation>Es sind keine Uhren gewählt.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>%1 kann nicht geschrieben werden: %2. Nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Welle %1: %2 Uhren</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Anhalten nach der laufenden Welle…</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Passwortlauf %1: %2 von %3 Uhren bestätigt.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: the clocks not sent to keep their passwords.</source>
+        <translation>Zwischen zwei Wellen angehalten: Die Uhren, an die nichts gesendet wurde, behalten ihre Passwörter.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
     <message>
         <source>password: --new-file %1 gives no password for %2</source>
         <translation>password: --new-file %1 nennt kein Passwort für %2</translation>
@@ -4168,30 +4371,6 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>Password run %1: %2 clocks.</source>
         <translation>Passwortlauf %1: %2 Uhren.</translation>
-    </message>
-    <message>
-        <source>verified</source>
-        <translation>bestätigt</translation>
-    </message>
-    <message>
-        <source>not verified</source>
-        <translation>nicht bestätigt</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>not sent</source>
-        <translation>nicht gesendet</translation>
-    </message>
-    <message>
-        <source>planned</source>
-        <translation>geplant</translation>
-    </message>
-    <message>
-        <source>the run stopped before its wave</source>
-        <translation>der Lauf hielt vor seiner Welle an</translation>
     </message>
     <message>
         <source>state</source>
@@ -4251,6 +4430,61 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     <message>
         <source>not verified: the clock took the new password but does not answer with it (%1)</source>
         <translation>nicht bestätigt: Die Uhr hat das neue Passwort angenommen, antwortet aber nicht damit (%1)</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verifiziert</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nicht gesendet</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>wird gesendet</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>geplant</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>der Lauf endete vor der Welle dieser Uhr</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRunModel</name>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Stored password</source>
+        <translation>Gespeichertes Passwort</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>

@@ -2418,34 +2418,6 @@ Move their rows there?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Waves</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 % of the clocks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10 % of the clocks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5 % of the clocks sent to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First wave (clocks)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Each later wave (clocks)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failures before it stops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Value of %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2455,6 +2427,147 @@ Move their rows there?</source>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangePasswords</name>
+    <message>
+        <source>Change passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks: each is sent its new password, then asked for its status with it. The device list keeps the password each clock answers to.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One new password for every clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new password for each clock, made here and saved to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File of the made passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the file of the made passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords from a file (ADDRESS,PASSWORD lines, or one password)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File of new passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the file of new passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty: each clock&apos;s stored password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the new passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a file of new passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new password is not the same in both fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the file first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export password result</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2902,6 +3015,41 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>DialogParts</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogProgress</name>
     <message>
         <source>Close</source>
@@ -3124,6 +3272,10 @@ Move their rows there?</source>
         <source>Change clocks of the group</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Change passwords of the group</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -3318,6 +3470,10 @@ Move their rows there?</source>
     </message>
     <message>
         <source>the list names no clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3618,6 +3774,14 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the passwords of the selected clocks (or of every clock shown) in waves (Ctrl+Shift+P)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4122,11 +4286,50 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
 </context>
 <context>
-    <name>PasswordCommand</name>
+    <name>PasswordClocksFlow</name>
     <message>
-        <source>larger than %1 bytes</source>
+        <source>Cannot read %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 gives no password for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the new password is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run has been sent already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No clocks are chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped between waves: the clocks not sent to keep their passwords.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
     <message>
         <source>password: --new-file %1 gives no password for %2</source>
         <translation type="unfinished"></translation>
@@ -4165,30 +4368,6 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>Password run %1: %2 clocks.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>verified</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not verified</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not sent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>planned</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the run stopped before its wave</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4248,6 +4427,61 @@ Both MAC and IP will increase by 1 for each further device found with a conflict
     </message>
     <message>
         <source>not verified: the clock took the new password but does not answer with it (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRunModel</name>
+    <message>
+        <source>new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stored password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

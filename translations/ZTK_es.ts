@@ -2420,34 +2420,6 @@ Move their rows there?</source>
         <translation>Campos que se toman</translation>
     </message>
     <message>
-        <source>Waves</source>
-        <translation>Oleadas</translation>
-    </message>
-    <message>
-        <source>1 % of the clocks</source>
-        <translation>1 % de los relojes</translation>
-    </message>
-    <message>
-        <source>10 % of the clocks</source>
-        <translation>10 % de los relojes</translation>
-    </message>
-    <message>
-        <source>5 % of the clocks sent to</source>
-        <translation>5 % de los relojes enviados</translation>
-    </message>
-    <message>
-        <source>First wave (clocks)</source>
-        <translation>Primera oleada (relojes)</translation>
-    </message>
-    <message>
-        <source>Each later wave (clocks)</source>
-        <translation>Cada oleada siguiente (relojes)</translation>
-    </message>
-    <message>
-        <source>Failures before it stops</source>
-        <translation>Fallos antes de detenerse</translation>
-    </message>
-    <message>
         <source>Value of %1</source>
         <translation>Valor de %1</translation>
     </message>
@@ -2458,6 +2430,147 @@ Move their rows there?</source>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>El resultado se guardó en %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangePasswords</name>
+    <message>
+        <source>Change passwords</source>
+        <translation>Cambiar contraseñas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks: each is sent its new password, then asked for its status with it. The device list keeps the password each clock answers to.</source>
+        <translation>
+            <numerusform>Cambiar la contraseña de %n reloj: se le envía su nueva contraseña y luego se le pide su estado con ella. La lista de dispositivos guarda la contraseña a la que responde el reloj.</numerusform>
+            <numerusform>Cambiar la contraseña de %n relojes: a cada uno se le envía su nueva contraseña y luego se le pide su estado con ella. La lista de dispositivos guarda la contraseña a la que responde cada reloj.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Relojes terminados</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Relojes</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>New passwords</source>
+        <translation>Contraseñas nuevas</translation>
+    </message>
+    <message>
+        <source>One new password for every clock</source>
+        <translation>Una contraseña nueva para todos los relojes</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Contraseña nueva</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>Repetir la contraseña nueva</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>A new password for each clock, made here and saved to a file</source>
+        <translation>Una contraseña nueva para cada reloj, creada aquí y guardada en un archivo</translation>
+    </message>
+    <message>
+        <source>File of the made passwords</source>
+        <translation>Archivo de las contraseñas creadas</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Choose the file of the made passwords</source>
+        <translation>Elegir el archivo de las contraseñas creadas</translation>
+    </message>
+    <message>
+        <source>Passwords from a file (ADDRESS,PASSWORD lines, or one password)</source>
+        <translation>Contraseñas de un archivo (líneas DIRECCIÓN,CONTRASEÑA o una sola contraseña)</translation>
+    </message>
+    <message>
+        <source>File of new passwords</source>
+        <translation>Archivo de contraseñas nuevas</translation>
+    </message>
+    <message>
+        <source>Choose the file of new passwords</source>
+        <translation>Elegir el archivo de contraseñas nuevas</translation>
+    </message>
+    <message>
+        <source>Old password</source>
+        <translation>Contraseña antigua</translation>
+    </message>
+    <message>
+        <source>Empty: each clock&apos;s stored password</source>
+        <translation>Vacía: la contraseña guardada de cada reloj</translation>
+    </message>
+    <message>
+        <source>Save the new passwords</source>
+        <translation>Guardar las contraseñas nuevas</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Open a file of new passwords</source>
+        <translation>Abrir un archivo de contraseñas nuevas</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The new password is not the same in both fields.</source>
+        <translation>La contraseña nueva no es la misma en los dos campos.</translation>
+    </message>
+    <message>
+        <source>Choose the file first.</source>
+        <translation>Elija primero el archivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks?</source>
+        <translation>
+            <numerusform>¿Cambiar la contraseña de %n reloj?</numerusform>
+            <numerusform>¿Cambiar la contraseña de %n relojes?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export password result</source>
+        <translation>Exportar el resultado de las contraseñas</translation>
     </message>
     <message>
         <source>The result was written to %1.</source>
@@ -2904,6 +3017,41 @@ Move their rows there?</source>
     </message>
 </context>
 <context>
+    <name>DialogParts</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Oleadas</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % de los relojes</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % de los relojes</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % de los relojes enviados</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Primera oleada (relojes)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Cada oleada siguiente (relojes)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Fallos antes de detenerse</translation>
+    </message>
+</context>
+<context>
     <name>DialogProgress</name>
     <message>
         <source>Close</source>
@@ -3126,6 +3274,10 @@ Move their rows there?</source>
         <source>Change clocks of the group</source>
         <translation>Cambiar los relojes del grupo</translation>
     </message>
+    <message>
+        <source>Change passwords of the group</source>
+        <translation>Cambiar las contraseñas del grupo</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -3321,6 +3473,10 @@ Move their rows there?</source>
     <message>
         <source>the list names no clock</source>
         <translation>la lista no indica ningún reloj</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>mayor de %1 bytes</translation>
     </message>
 </context>
 <context>
@@ -3621,6 +3777,14 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
         <translation>Cambiar campos de los relojes seleccionados (o de todos los mostrados) tras una vista previa (Ctrl+Mayús+C)</translation>
+    </message>
+    <message>
+        <source>Passwords…</source>
+        <translation>Contraseñas…</translation>
+    </message>
+    <message>
+        <source>Change the passwords of the selected clocks (or of every clock shown) in waves (Ctrl+Shift+P)</source>
+        <translation>Cambiar las contraseñas de los relojes seleccionados (o de todos los mostrados) por oleadas (Ctrl+Mayús+P)</translation>
     </message>
 </context>
 <context>
@@ -4124,11 +4288,50 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
 </context>
 <context>
-    <name>PasswordCommand</name>
+    <name>PasswordClocksFlow</name>
     <message>
-        <source>larger than %1 bytes</source>
-        <translation>mayor de %1 bytes</translation>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
     </message>
+    <message>
+        <source>%1 gives no password for %2.</source>
+        <translation>%1 no da ninguna contraseña para %2.</translation>
+    </message>
+    <message>
+        <source>%1: the new password is empty.</source>
+        <translation>%1: la contraseña nueva está vacía.</translation>
+    </message>
+    <message>
+        <source>The run has been sent already.</source>
+        <translation>La ejecución ya se ha enviado.</translation>
+    </message>
+    <message>
+        <source>No clocks are chosen.</source>
+        <translation>No hay relojes elegidos.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>No se puede escribir %1: %2. No se envió nada.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Oleada %1: %2 relojes</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Deteniendo tras la oleada en curso…</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Cambio de contraseñas %1: %2 verificados de %3 relojes.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: the clocks not sent to keep their passwords.</source>
+        <translation>Detenida entre oleadas: los relojes a los que no se envió nada conservan sus contraseñas.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
     <message>
         <source>password: --new-file %1 gives no password for %2</source>
         <translation>password: --new-file %1 no da contraseña para %2</translation>
@@ -4168,30 +4371,6 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>Password run %1: %2 clocks.</source>
         <translation>Cambio de contraseñas %1: %2 relojes.</translation>
-    </message>
-    <message>
-        <source>verified</source>
-        <translation>verificado</translation>
-    </message>
-    <message>
-        <source>not verified</source>
-        <translation>no verificado</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>fallido</translation>
-    </message>
-    <message>
-        <source>not sent</source>
-        <translation>no enviado</translation>
-    </message>
-    <message>
-        <source>planned</source>
-        <translation>previsto</translation>
-    </message>
-    <message>
-        <source>the run stopped before its wave</source>
-        <translation>la ejecución se detuvo antes de su oleada</translation>
     </message>
     <message>
         <source>state</source>
@@ -4251,6 +4430,61 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     <message>
         <source>not verified: the clock took the new password but does not answer with it (%1)</source>
         <translation>no verificado: el reloj aceptó la contraseña nueva pero no responde con ella (%1)</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>no verificado</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>no enviada</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>no enviado</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>enviando</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>previsto</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>la ejecución se detuvo antes de la oleada de este reloj</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRunModel</name>
+    <message>
+        <source>new</source>
+        <translation>nueva</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>antigua</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Stored password</source>
+        <translation>Contraseña guardada</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>

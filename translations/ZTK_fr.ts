@@ -2420,34 +2420,6 @@ Déplacer leurs lignes là-bas ?</translation>
         <translation>Champs à prendre</translation>
     </message>
     <message>
-        <source>Waves</source>
-        <translation>Vagues</translation>
-    </message>
-    <message>
-        <source>1 % of the clocks</source>
-        <translation>1 % des horloges</translation>
-    </message>
-    <message>
-        <source>10 % of the clocks</source>
-        <translation>10 % des horloges</translation>
-    </message>
-    <message>
-        <source>5 % of the clocks sent to</source>
-        <translation>5 % des horloges envoyées</translation>
-    </message>
-    <message>
-        <source>First wave (clocks)</source>
-        <translation>Première vague (horloges)</translation>
-    </message>
-    <message>
-        <source>Each later wave (clocks)</source>
-        <translation>Chaque vague suivante (horloges)</translation>
-    </message>
-    <message>
-        <source>Failures before it stops</source>
-        <translation>Échecs avant l&apos;arrêt</translation>
-    </message>
-    <message>
         <source>Value of %1</source>
         <translation>Valeur de %1</translation>
     </message>
@@ -2458,6 +2430,147 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>Le résultat a été écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangePasswords</name>
+    <message>
+        <source>Change passwords</source>
+        <translation>Changer les mots de passe</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks: each is sent its new password, then asked for its status with it. The device list keeps the password each clock answers to.</source>
+        <translation>
+            <numerusform>Changer le mot de passe de %n horloge&#xa0;: elle reçoit son nouveau mot de passe, puis son état lui est demandé avec celui-ci. La liste des appareils garde le mot de passe auquel l&apos;horloge répond.</numerusform>
+            <numerusform>Changer le mot de passe de %n horloges&#xa0;: chacune reçoit son nouveau mot de passe, puis son état lui est demandé avec celui-ci. La liste des appareils garde le mot de passe auquel chaque horloge répond.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Horloges traitées</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Horloges</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>New passwords</source>
+        <translation>Nouveaux mots de passe</translation>
+    </message>
+    <message>
+        <source>One new password for every clock</source>
+        <translation>Un nouveau mot de passe pour toutes les horloges</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nouveau mot de passe</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>Nouveau mot de passe à nouveau</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>A new password for each clock, made here and saved to a file</source>
+        <translation>Un nouveau mot de passe par horloge, créé ici et enregistré dans un fichier</translation>
+    </message>
+    <message>
+        <source>File of the made passwords</source>
+        <translation>Fichier des mots de passe créés</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Choose the file of the made passwords</source>
+        <translation>Choisir le fichier des mots de passe créés</translation>
+    </message>
+    <message>
+        <source>Passwords from a file (ADDRESS,PASSWORD lines, or one password)</source>
+        <translation>Mots de passe d&apos;un fichier (lignes ADRESSE,MOT DE PASSE ou un seul mot de passe)</translation>
+    </message>
+    <message>
+        <source>File of new passwords</source>
+        <translation>Fichier de nouveaux mots de passe</translation>
+    </message>
+    <message>
+        <source>Choose the file of new passwords</source>
+        <translation>Choisir le fichier de nouveaux mots de passe</translation>
+    </message>
+    <message>
+        <source>Old password</source>
+        <translation>Ancien mot de passe</translation>
+    </message>
+    <message>
+        <source>Empty: each clock&apos;s stored password</source>
+        <translation>Vide&#xa0;: le mot de passe enregistré de chaque horloge</translation>
+    </message>
+    <message>
+        <source>Save the new passwords</source>
+        <translation>Enregistrer les nouveaux mots de passe</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Open a file of new passwords</source>
+        <translation>Ouvrir un fichier de nouveaux mots de passe</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The new password is not the same in both fields.</source>
+        <translation>Le nouveau mot de passe n&apos;est pas le même dans les deux champs.</translation>
+    </message>
+    <message>
+        <source>Choose the file first.</source>
+        <translation>Choisissez d&apos;abord le fichier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks?</source>
+        <translation>
+            <numerusform>Changer le mot de passe de %n horloge&#xa0;?</numerusform>
+            <numerusform>Changer le mot de passe de %n horloges&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Export password result</source>
+        <translation>Exporter le résultat des mots de passe</translation>
     </message>
     <message>
         <source>The result was written to %1.</source>
@@ -2904,6 +3017,41 @@ Déplacer leurs lignes là-bas ?</translation>
     </message>
 </context>
 <context>
+    <name>DialogParts</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Vagues</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % des horloges</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % des horloges</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % des horloges envoyées</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Première vague (horloges)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Chaque vague suivante (horloges)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Échecs avant l&apos;arrêt</translation>
+    </message>
+</context>
+<context>
     <name>DialogProgress</name>
     <message>
         <source>Close</source>
@@ -3126,6 +3274,10 @@ Déplacer leurs lignes là-bas ?</translation>
         <source>Change clocks of the group</source>
         <translation>Modifier les horloges du groupe</translation>
     </message>
+    <message>
+        <source>Change passwords of the group</source>
+        <translation>Changer les mots de passe du groupe</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -3321,6 +3473,10 @@ Déplacer leurs lignes là-bas ?</translation>
     <message>
         <source>the list names no clock</source>
         <translation>la liste ne désigne aucune horloge</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>plus de %1 octets</translation>
     </message>
 </context>
 <context>
@@ -3621,6 +3777,14 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
         <translation>Modifier des champs des horloges sélectionnées (ou de toutes celles affichées) après un aperçu (Ctrl+Maj+C)</translation>
+    </message>
+    <message>
+        <source>Passwords…</source>
+        <translation>Mots de passe…</translation>
+    </message>
+    <message>
+        <source>Change the passwords of the selected clocks (or of every clock shown) in waves (Ctrl+Shift+P)</source>
+        <translation>Changer les mots de passe des horloges sélectionnées (ou de toutes les horloges affichées) par vagues (Ctrl+Maj+P)</translation>
     </message>
 </context>
 <context>
@@ -4124,11 +4288,50 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
 </context>
 <context>
-    <name>PasswordCommand</name>
+    <name>PasswordClocksFlow</name>
     <message>
-        <source>larger than %1 bytes</source>
-        <translation>plus de %1 octets</translation>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>%1 gives no password for %2.</source>
+        <translation>%1 ne donne aucun mot de passe pour %2.</translation>
+    </message>
+    <message>
+        <source>%1: the new password is empty.</source>
+        <translation>%1&#xa0;: le nouveau mot de passe est vide.</translation>
+    </message>
+    <message>
+        <source>The run has been sent already.</source>
+        <translation>L&apos;exécution a déjà été envoyée.</translation>
+    </message>
+    <message>
+        <source>No clocks are chosen.</source>
+        <translation>Aucune horloge n&apos;est choisie.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2. Rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Vague %1&#xa0;: %2 horloges</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Arrêt après la vague en cours…</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Changement de mots de passe %1&#xa0;: %2 vérifiées sur %3 horloges.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: the clocks not sent to keep their passwords.</source>
+        <translation>Arrêtée entre deux vagues&#xa0;: les horloges auxquelles rien n&apos;a été envoyé gardent leur mot de passe.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
     <message>
         <source>password: --new-file %1 gives no password for %2</source>
         <translation>password&#xa0;: --new-file %1 ne donne pas de mot de passe pour %2</translation>
@@ -4168,30 +4371,6 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>Password run %1: %2 clocks.</source>
         <translation>Changement de mots de passe %1&#xa0;: %2 horloges.</translation>
-    </message>
-    <message>
-        <source>verified</source>
-        <translation>vérifiée</translation>
-    </message>
-    <message>
-        <source>not verified</source>
-        <translation>non vérifiée</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>échec</translation>
-    </message>
-    <message>
-        <source>not sent</source>
-        <translation>non envoyé</translation>
-    </message>
-    <message>
-        <source>planned</source>
-        <translation>prévu</translation>
-    </message>
-    <message>
-        <source>the run stopped before its wave</source>
-        <translation>l&apos;exécution s&apos;est arrêtée avant sa vague</translation>
     </message>
     <message>
         <source>state</source>
@@ -4251,6 +4430,61 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     <message>
         <source>not verified: the clock took the new password but does not answer with it (%1)</source>
         <translation>non vérifié&#xa0;: l&apos;horloge a accepté le nouveau mot de passe mais ne répond pas avec lui (%1)</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>vérifiée</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non vérifiée</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non envoyée</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>envoi en cours</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>prévu</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>l&apos;exécution s&apos;est arrêtée avant la vague de cette horloge</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRunModel</name>
+    <message>
+        <source>new</source>
+        <translation>nouveau</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>ancien</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Stored password</source>
+        <translation>Mot de passe enregistré</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>

@@ -2420,34 +2420,6 @@ Spostare lì le loro righe?</translation>
         <translation>Campi da prendere</translation>
     </message>
     <message>
-        <source>Waves</source>
-        <translation>Ondate</translation>
-    </message>
-    <message>
-        <source>1 % of the clocks</source>
-        <translation>1 % degli orologi</translation>
-    </message>
-    <message>
-        <source>10 % of the clocks</source>
-        <translation>10 % degli orologi</translation>
-    </message>
-    <message>
-        <source>5 % of the clocks sent to</source>
-        <translation>5 % degli orologi a cui si è inviato</translation>
-    </message>
-    <message>
-        <source>First wave (clocks)</source>
-        <translation>Prima ondata (orologi)</translation>
-    </message>
-    <message>
-        <source>Each later wave (clocks)</source>
-        <translation>Ogni ondata successiva (orologi)</translation>
-    </message>
-    <message>
-        <source>Failures before it stops</source>
-        <translation>Errori prima dell&apos;arresto</translation>
-    </message>
-    <message>
         <source>Value of %1</source>
         <translation>Valore di %1</translation>
     </message>
@@ -2458,6 +2430,147 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>Il risultato è stato scritto in %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangePasswords</name>
+    <message>
+        <source>Change passwords</source>
+        <translation>Cambia password</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks: each is sent its new password, then asked for its status with it. The device list keeps the password each clock answers to.</source>
+        <translation>
+            <numerusform>Cambia la password di %n orologio: gli viene inviata la nuova password, poi gli si chiede lo stato con essa. L&apos;elenco dei dispositivi conserva la password a cui l&apos;orologio risponde.</numerusform>
+            <numerusform>Cambia la password di %n orologi: a ciascuno viene inviata la nuova password, poi gli si chiede lo stato con essa. L&apos;elenco dei dispositivi conserva la password a cui ogni orologio risponde.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Orologi completati</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Orologi</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>New passwords</source>
+        <translation>Nuove password</translation>
+    </message>
+    <message>
+        <source>One new password for every clock</source>
+        <translation>Una nuova password per tutti gli orologi</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nuova password</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>Ripeti la nuova password</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>A new password for each clock, made here and saved to a file</source>
+        <translation>Una nuova password per ogni orologio, creata qui e salvata in un file</translation>
+    </message>
+    <message>
+        <source>File of the made passwords</source>
+        <translation>File delle password create</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Choose the file of the made passwords</source>
+        <translation>Scegli il file delle password create</translation>
+    </message>
+    <message>
+        <source>Passwords from a file (ADDRESS,PASSWORD lines, or one password)</source>
+        <translation>Password da un file (righe INDIRIZZO,PASSWORD o una sola password)</translation>
+    </message>
+    <message>
+        <source>File of new passwords</source>
+        <translation>File delle nuove password</translation>
+    </message>
+    <message>
+        <source>Choose the file of new passwords</source>
+        <translation>Scegli il file delle nuove password</translation>
+    </message>
+    <message>
+        <source>Old password</source>
+        <translation>Vecchia password</translation>
+    </message>
+    <message>
+        <source>Empty: each clock&apos;s stored password</source>
+        <translation>Vuota: la password memorizzata di ogni orologio</translation>
+    </message>
+    <message>
+        <source>Save the new passwords</source>
+        <translation>Salva le nuove password</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Open a file of new passwords</source>
+        <translation>Apri un file di nuove password</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The new password is not the same in both fields.</source>
+        <translation>La nuova password non è uguale nei due campi.</translation>
+    </message>
+    <message>
+        <source>Choose the file first.</source>
+        <translation>Scegliere prima il file.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks?</source>
+        <translation>
+            <numerusform>Cambiare la password di %n orologio?</numerusform>
+            <numerusform>Cambiare la password di %n orologi?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Export password result</source>
+        <translation>Esporta il risultato delle password</translation>
     </message>
     <message>
         <source>The result was written to %1.</source>
@@ -2904,6 +3017,41 @@ Spostare lì le loro righe?</translation>
     </message>
 </context>
 <context>
+    <name>DialogParts</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondate</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % degli orologi</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % degli orologi</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % degli orologi a cui si è inviato</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Prima ondata (orologi)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Ogni ondata successiva (orologi)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Errori prima dell&apos;arresto</translation>
+    </message>
+</context>
+<context>
     <name>DialogProgress</name>
     <message>
         <source>Close</source>
@@ -3126,6 +3274,10 @@ Spostare lì le loro righe?</translation>
         <source>Change clocks of the group</source>
         <translation>Modifica gli orologi del gruppo</translation>
     </message>
+    <message>
+        <source>Change passwords of the group</source>
+        <translation>Cambia le password del gruppo</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -3321,6 +3473,10 @@ Spostare lì le loro righe?</translation>
     <message>
         <source>the list names no clock</source>
         <translation>l&apos;elenco non indica alcun orologio</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>più grande di %1 byte</translation>
     </message>
 </context>
 <context>
@@ -3621,6 +3777,14 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
         <translation>Modifica campi degli orologi selezionati (o di tutti quelli mostrati) dopo un&apos;anteprima (Ctrl+Maiusc+C)</translation>
+    </message>
+    <message>
+        <source>Passwords…</source>
+        <translation>Password…</translation>
+    </message>
+    <message>
+        <source>Change the passwords of the selected clocks (or of every clock shown) in waves (Ctrl+Shift+P)</source>
+        <translation>Cambia le password degli orologi selezionati (o di tutti quelli mostrati) a ondate (Ctrl+Maiusc+P)</translation>
     </message>
 </context>
 <context>
@@ -4124,11 +4288,50 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
 </context>
 <context>
-    <name>PasswordCommand</name>
+    <name>PasswordClocksFlow</name>
     <message>
-        <source>larger than %1 bytes</source>
-        <translation>più grande di %1 byte</translation>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
     </message>
+    <message>
+        <source>%1 gives no password for %2.</source>
+        <translation>%1 non dà alcuna password per %2.</translation>
+    </message>
+    <message>
+        <source>%1: the new password is empty.</source>
+        <translation>%1: la nuova password è vuota.</translation>
+    </message>
+    <message>
+        <source>The run has been sent already.</source>
+        <translation>L&apos;esecuzione è già stata inviata.</translation>
+    </message>
+    <message>
+        <source>No clocks are chosen.</source>
+        <translation>Nessun orologio scelto.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>Impossibile scrivere %1: %2. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Ondata %1: %2 orologi</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Arresto dopo l&apos;ondata in corso…</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Cambio password %1: %2 verificati su %3 orologi.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: the clocks not sent to keep their passwords.</source>
+        <translation>Fermata tra due ondate: gli orologi a cui non è stato inviato nulla conservano le loro password.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
     <message>
         <source>password: --new-file %1 gives no password for %2</source>
         <translation>password: --new-file %1 non dà una password per %2</translation>
@@ -4168,30 +4371,6 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>Password run %1: %2 clocks.</source>
         <translation>Cambio password %1: %2 orologi.</translation>
-    </message>
-    <message>
-        <source>verified</source>
-        <translation>verificato</translation>
-    </message>
-    <message>
-        <source>not verified</source>
-        <translation>non verificato</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>fallito</translation>
-    </message>
-    <message>
-        <source>not sent</source>
-        <translation>non inviato</translation>
-    </message>
-    <message>
-        <source>planned</source>
-        <translation>previsto</translation>
-    </message>
-    <message>
-        <source>the run stopped before its wave</source>
-        <translation>l&apos;esecuzione si è fermata prima della sua ondata</translation>
     </message>
     <message>
         <source>state</source>
@@ -4251,6 +4430,61 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     <message>
         <source>not verified: the clock took the new password but does not answer with it (%1)</source>
         <translation>non verificato: l&apos;orologio ha accettato la nuova password ma non risponde con essa (%1)</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificato</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>non inviata</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non inviato</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>invio in corso</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>previsto</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>l&apos;esecuzione si è fermata prima dell&apos;ondata di questo orologio</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRunModel</name>
+    <message>
+        <source>new</source>
+        <translation>nuova</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>vecchia</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Orologio</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Stored password</source>
+        <translation>Password memorizzata</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>

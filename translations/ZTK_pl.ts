@@ -2426,34 +2426,6 @@ Przenieść tam ich wiersze?</translation>
         <translation>Pola do wzięcia</translation>
     </message>
     <message>
-        <source>Waves</source>
-        <translation>Fale</translation>
-    </message>
-    <message>
-        <source>1 % of the clocks</source>
-        <translation>1 % zegarów</translation>
-    </message>
-    <message>
-        <source>10 % of the clocks</source>
-        <translation>10 % zegarów</translation>
-    </message>
-    <message>
-        <source>5 % of the clocks sent to</source>
-        <translation>5 % zegarów, do których wysłano</translation>
-    </message>
-    <message>
-        <source>First wave (clocks)</source>
-        <translation>Pierwsza fala (zegary)</translation>
-    </message>
-    <message>
-        <source>Each later wave (clocks)</source>
-        <translation>Każda kolejna fala (zegary)</translation>
-    </message>
-    <message>
-        <source>Failures before it stops</source>
-        <translation>Niepowodzenia przed zatrzymaniem</translation>
-    </message>
-    <message>
         <source>Value of %1</source>
         <translation>Wartość: %1</translation>
     </message>
@@ -2464,6 +2436,149 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The result was written to %1.</source>
+        <translation>Wynik zapisano w %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DialogChangePasswords</name>
+    <message>
+        <source>Change passwords</source>
+        <translation>Zmień hasła</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks: each is sent its new password, then asked for its status with it. The device list keeps the password each clock answers to.</source>
+        <translation>
+            <numerusform>Zmiana hasła %n zegara: otrzymuje nowe hasło, a potem jest pytany o stan z jego użyciem. Lista urządzeń zachowuje hasło, na które zegar odpowiada.</numerusform>
+            <numerusform>Zmiana hasła %n zegarów: każdy otrzymuje nowe hasło, a potem jest pytany o stan z jego użyciem. Lista urządzeń zachowuje hasło, na które odpowiada każdy zegar.</numerusform>
+            <numerusform>Zmiana hasła %n zegarów: każdy otrzymuje nowe hasło, a potem jest pytany o stan z jego użyciem. Lista urządzeń zachowuje hasło, na które odpowiada każdy zegar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clocks done</source>
+        <translation>Zegary zakończone</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Zegary</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Eksportuj…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>New passwords</source>
+        <translation>Nowe hasła</translation>
+    </message>
+    <message>
+        <source>One new password for every clock</source>
+        <translation>Jedno nowe hasło dla wszystkich zegarów</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nowe hasło</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>Powtórz nowe hasło</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Powtórz</translation>
+    </message>
+    <message>
+        <source>A new password for each clock, made here and saved to a file</source>
+        <translation>Nowe hasło dla każdego zegara, utworzone tutaj i zapisane w pliku</translation>
+    </message>
+    <message>
+        <source>File of the made passwords</source>
+        <translation>Plik utworzonych haseł</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wybierz…</translation>
+    </message>
+    <message>
+        <source>Choose the file of the made passwords</source>
+        <translation>Wybierz plik utworzonych haseł</translation>
+    </message>
+    <message>
+        <source>Passwords from a file (ADDRESS,PASSWORD lines, or one password)</source>
+        <translation>Hasła z pliku (wiersze ADRES,HASŁO lub jedno hasło)</translation>
+    </message>
+    <message>
+        <source>File of new passwords</source>
+        <translation>Plik nowych haseł</translation>
+    </message>
+    <message>
+        <source>Choose the file of new passwords</source>
+        <translation>Wybierz plik nowych haseł</translation>
+    </message>
+    <message>
+        <source>Old password</source>
+        <translation>Stare hasło</translation>
+    </message>
+    <message>
+        <source>Empty: each clock&apos;s stored password</source>
+        <translation>Puste: zapisane hasło każdego zegara</translation>
+    </message>
+    <message>
+        <source>Save the new passwords</source>
+        <translation>Zapisz nowe hasła</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Open a file of new passwords</source>
+        <translation>Otwórz plik nowych haseł</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>The new password is not the same in both fields.</source>
+        <translation>Nowe hasło nie jest takie samo w obu polach.</translation>
+    </message>
+    <message>
+        <source>Choose the file first.</source>
+        <translation>Najpierw wybierz plik.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Change the password of %n clocks?</source>
+        <translation>
+            <numerusform>Zmienić hasło %n zegara?</numerusform>
+            <numerusform>Zmienić hasło %n zegarów?</numerusform>
+            <numerusform>Zmienić hasło %n zegarów?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Export password result</source>
+        <translation>Eksportuj wynik zmiany haseł</translation>
     </message>
     <message>
         <source>The result was written to %1.</source>
@@ -2911,6 +3026,41 @@ Przenieść tam ich wiersze?</translation>
     </message>
 </context>
 <context>
+    <name>DialogParts</name>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Fale</translation>
+    </message>
+    <message>
+        <source>1 % of the clocks</source>
+        <translation>1 % zegarów</translation>
+    </message>
+    <message>
+        <source>10 % of the clocks</source>
+        <translation>10 % zegarów</translation>
+    </message>
+    <message>
+        <source>5 % of the clocks sent to</source>
+        <translation>5 % zegarów, do których wysłano</translation>
+    </message>
+    <message>
+        <source>First wave (clocks)</source>
+        <translation>Pierwsza fala (zegary)</translation>
+    </message>
+    <message>
+        <source>Each later wave (clocks)</source>
+        <translation>Każda kolejna fala (zegary)</translation>
+    </message>
+    <message>
+        <source>Failures before it stops</source>
+        <translation>Niepowodzenia przed zatrzymaniem</translation>
+    </message>
+</context>
+<context>
     <name>DialogProgress</name>
     <message>
         <source>Close</source>
@@ -3133,6 +3283,10 @@ Przenieść tam ich wiersze?</translation>
         <source>Change clocks of the group</source>
         <translation>Zmień zegary grupy</translation>
     </message>
+    <message>
+        <source>Change passwords of the group</source>
+        <translation>Zmień hasła zegarów grupy</translation>
+    </message>
 </context>
 <context>
     <name>IncidentMail</name>
@@ -3331,6 +3485,10 @@ Przenieść tam ich wiersze?</translation>
     <message>
         <source>the list names no clock</source>
         <translation>lista nie wskazuje żadnego zegara</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>większy niż %1 bajtów</translation>
     </message>
 </context>
 <context>
@@ -3633,6 +3791,14 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Change fields of the selected clocks (or of every clock shown) after a preview (Ctrl+Shift+C)</source>
         <translation>Zmień pola zaznaczonych zegarów (lub wszystkich pokazanych) po podglądzie (Ctrl+Shift+C)</translation>
+    </message>
+    <message>
+        <source>Passwords…</source>
+        <translation>Hasła…</translation>
+    </message>
+    <message>
+        <source>Change the passwords of the selected clocks (or of every clock shown) in waves (Ctrl+Shift+P)</source>
+        <translation>Zmień hasła zaznaczonych zegarów (lub wszystkich wyświetlanych) falami (Ctrl+Shift+P)</translation>
     </message>
 </context>
 <context>
@@ -4136,11 +4302,50 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
 </context>
 <context>
-    <name>PasswordCommand</name>
+    <name>PasswordClocksFlow</name>
     <message>
-        <source>larger than %1 bytes</source>
-        <translation>większy niż %1 bajtów</translation>
+        <source>Cannot read %1: %2</source>
+        <translation>Nie można odczytać %1: %2</translation>
     </message>
+    <message>
+        <source>%1 gives no password for %2.</source>
+        <translation>%1 nie podaje hasła dla %2.</translation>
+    </message>
+    <message>
+        <source>%1: the new password is empty.</source>
+        <translation>%1: nowe hasło jest puste.</translation>
+    </message>
+    <message>
+        <source>The run has been sent already.</source>
+        <translation>Przebieg został już wysłany.</translation>
+    </message>
+    <message>
+        <source>No clocks are chosen.</source>
+        <translation>Nie wybrano zegarów.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2. Nothing was sent.</source>
+        <translation>Nie można zapisać %1: %2. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Wave %1: %2 clocks</source>
+        <translation>Fala %1: zegarów: %2</translation>
+    </message>
+    <message>
+        <source>Stopping after the wave under way…</source>
+        <translation>Zatrzymanie po bieżącej fali…</translation>
+    </message>
+    <message>
+        <source>Password run %1: %2 verified of %3 clocks.</source>
+        <translation>Zmiana haseł %1: potwierdzono %2 z %3 zegarów.</translation>
+    </message>
+    <message>
+        <source>Stopped between waves: the clocks not sent to keep their passwords.</source>
+        <translation>Zatrzymano między falami: zegary, do których nic nie wysłano, zachowują swoje hasła.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCommand</name>
     <message>
         <source>password: --new-file %1 gives no password for %2</source>
         <translation>password: --new-file %1 nie podaje hasła dla %2</translation>
@@ -4180,30 +4385,6 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>Password run %1: %2 clocks.</source>
         <translation>Zmiana haseł %1: zegarów: %2.</translation>
-    </message>
-    <message>
-        <source>verified</source>
-        <translation>potwierdzony</translation>
-    </message>
-    <message>
-        <source>not verified</source>
-        <translation>niepotwierdzony</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>nieudany</translation>
-    </message>
-    <message>
-        <source>not sent</source>
-        <translation>nie wysłano</translation>
-    </message>
-    <message>
-        <source>planned</source>
-        <translation>zaplanowany</translation>
-    </message>
-    <message>
-        <source>the run stopped before its wave</source>
-        <translation>przebieg zatrzymał się przed jego falą</translation>
     </message>
     <message>
         <source>state</source>
@@ -4263,6 +4444,61 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     <message>
         <source>not verified: the clock took the new password but does not answer with it (%1)</source>
         <translation>niepotwierdzone: zegar przyjął nowe hasło, ale nie odpowiada z nim (%1)</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>zweryfikowano</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>niepotwierdzony</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>błąd</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nie wysłano</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>wysyłanie</translation>
+    </message>
+    <message>
+        <source>planned</source>
+        <translation>zaplanowany</translation>
+    </message>
+    <message>
+        <source>the run stopped before its wave</source>
+        <translation>przebieg zatrzymał się przed falą tego zegara</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordRunModel</name>
+    <message>
+        <source>new</source>
+        <translation>nowe</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>stare</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Zegar</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Stored password</source>
+        <translation>Zapisane hasło</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "model/DevGroup.h"
 #include "operations/GetConfigurationSender.h"
 #include "operations/change/ChangeRunState.h"
+#include "operations/change/NewPasswords.h"
 #include "persistence/ChangeRunFile.h"
 #include "persistence/EventJournal.h"
 #include "session/ClockEventText.h"
@@ -9,13 +10,16 @@
 #include "tests/ui/DeviceListPage.h"
 #include "ui/dialogs/DialogAuditFindings.h"
 #include "ui/dialogs/DialogChangeClocks.h"
+#include "ui/dialogs/DialogChangePasswords.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -82,6 +86,8 @@ private slots:
     void changeFromSelection_data();
     void changeFromSelection();
     void alignFromFindings();
+    void passwordsFromSelection_data();
+    void passwordsFromSelection();
 
 private:
     ClockSimControl m_sim;
@@ -272,6 +278,144 @@ void TestChangeClocks::alignFromFindings()
     QCOMPARE(preview, QStringList{"Lobby (192.168.0.41)|NTP server 1|ntp.other.example \u2192 " + server});
     QCOMPARE(m_sim.clock(1).value("time").toObject().value("A_005").toString(), server);
     QCOMPARE(m_sim.clock(2).value("display").toObject().value("B_007").toVariant().toString(), QString("10"));
+}
+
+void TestChangeClocks::passwordsFromSelection_data()
+{
+    // Yard is listed with a password it no longer has, and refuses the
+    // command; Dead refuses connections.
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("canary");
+    QTest::addColumn<bool>("escape");
+    QTest::addColumn<QStringList>("result");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("one password for all")
+        << "rbtPasswordOne" << 0 << false
+        << QStringList{"verified|new|", "verified|new|", "failed|old|An error occured", "failed|old|An error occured"} << QString();
+    QTest::newRow("made passwords in a file, Escape in the first wave")
+        << "rbtPasswordGenerate" << 1 << true
+        << QStringList{"verified|new|", "not sent|old|the run stopped before its wave",
+                       "not sent|old|the run stopped before its wave", "not sent|old|the run stopped before its wave"}
+        << QString();
+    QTest::newRow("a list without a clock sends nothing")
+        << "rbtPasswordList" << 0 << false << QStringList{"planned||", "planned||", "planned||", "planned||"}
+        << "gives no password for Dead (192.168.0.43).";
+}
+
+void TestChangeClocks::passwordsFromSelection()
+{
+    QFETCH(QString, source);
+    QFETCH(int, canary);
+    QFETCH(bool, escape);
+    QFETCH(QStringList, result);
+    QFETCH(QString, refusal);
+    ClockRegistry *registry = ClockRegistry::instance();
+    registry->clockAt(2)->password = "stale";
+    QTemporaryDir folder;
+    const QString passwords = folder.filePath("passwords.csv");
+    const QString exported = folder.filePath("result.csv");
+    if (source == "rbtPasswordList") {
+        QFile list(passwords);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("ip,password\n192.168.0.40,Ha,ll\n192.168.0.41,Lobby\n192.168.0.42,Yard\n");
+    }
+    const QDateTime start = QDateTime::currentDateTimeUtc();
+    DeviceListPage f;
+    QVERIFY(f.session.acquireLock());
+    f.session.start();
+    QVERIFY(f.exposed());
+    QStringList unnamed;
+    QStringList shown;
+    QString status;
+    f.dialogs.answerDialog([&](QDialog &dialog) {
+        for (QWidget *widget : dialog.findChildren<QWidget *>()) {
+            const bool input = !qobject_cast<QLabel *>(widget) && !qobject_cast<QAbstractSpinBox *>(widget->parent());
+            if (input && widget->isVisibleTo(&dialog) && widget->focusPolicy() != Qt::NoFocus
+                && accessibleName(widget).isEmpty())
+                unnamed << widget->objectName();
+        }
+        child<QRadioButton>(dialog, qPrintable(source))->setChecked(true);
+        if (source == "rbtPasswordOne") {
+            QTest::keyClicks(child(dialog, "ledPasswordNew"), "Fresh-1");
+            QTest::keyClicks(child(dialog, "ledPasswordRepeat"), "Fresh-1");
+            child<QSpinBox>(dialog, "sbxChangeMaxFailed")->setValue(4);
+        } else if (source == "rbtPasswordGenerate") {
+            child<QAbstractButton>(dialog, "btnPasswordGeneratedFile")->click();
+        } else {
+            child<QLineEdit>(dialog, "ledPasswordListFile")->setText(passwords);
+        }
+        child<QSpinBox>(dialog, "sbxChangeCanary")->setValue(canary);
+        QTest::keyClick(child(dialog, "btnPasswordSend"), Qt::Key_Space);
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        auto *exporting = child<QAbstractButton>(dialog, "btnPasswordExport");
+        if (refusal.isEmpty() && !QTest::qWaitFor([exporting] { return exporting->isEnabled(); }, runMs))
+            return int(QDialog::Rejected);
+        for (const QString &row : readTable(child(dialog, "tbvPasswordClocks")).mid(1))
+            shown << row.section('|', 1, 2) + '|' + row.section('|', 3).section(':', 0, 0).section(" (", 0, 0);
+        status = accessibleName(child(dialog, "lblPasswordStatus"));
+        if (exporting->isEnabled())
+            exporting->click();
+        return int(QDialog::Accepted);
+    });
+    if (source == "rbtPasswordGenerate")
+        f.dialogs.answerFile(passwords);
+    f.dialogs.answerQuestion(QuestionResult::Positive);
+    if (refusal.isEmpty())
+        f.dialogs.answerFile(exported);
+    f.dialogs.answerQuestion(QuestionResult::Positive);
+    f.table()->setFocus();
+    f.table()->selectAll();
+    QTest::keyClick(f.table(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+
+    QCOMPARE(unnamed.join(","), QString());
+    QCOMPARE(shown.join('\n'), result.join('\n'));
+    QCOMPARE(f.dialogs.questionTexts().value(0), QString("Change the password of 4 clocks?"));
+    if (!refusal.isEmpty()) {
+        QVERIFY2(f.dialogs.questionTexts().value(1).endsWith(refusal), qPrintable(f.dialogs.questionTexts().value(1)));
+        for (int clock = 0; clock < 3; ++clock)
+            QCOMPARE(m_sim.clock(clock)["password"].toString(), QString("pw"));
+        QVERIFY(!QFileInfo::exists(exported));
+        return;
+    }
+    // What each clock has now, the list keeps; made passwords only in their private file.
+    QHash<QString, QString> made;
+    if (source == "rbtPasswordGenerate") {
+        QFile file(passwords);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.permissions() & 0x0077, QFileDevice::Permissions());
+        const NewPasswords::Parsed parsed = NewPasswords::parse(file.readAll());
+        QCOMPARE(parsed.addresses.size(), 4);
+        made = parsed.byAddress;
+    }
+    for (int clock = 0; clock < 4; ++clock) {
+        const QString ip = registry->clockAt(clock)->network.ip;
+        const bool changed = result.at(clock).startsWith("verified");
+        const QString expected = !changed ? QString(clock == 2 ? "stale" : "pw") : made.value(ip, "Fresh-1");
+        QCOMPARE(registry->clockAt(clock)->password, expected);
+        if (clock < 3)
+            QCOMPARE(m_sim.clock(clock)["password"].toString(), changed ? expected : QString("pw"));
+    }
+    QVERIFY(status.contains(QString(" verified of 4 clocks.")));
+    QCOMPARE(status.contains("Stopped between waves"), escape);
+    // The export is zentick-cli password --csv, the user's alone, and holds no password.
+    QFile csv(exported);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray written = csv.readAll();
+    QVERIFY(written.startsWith("clock,ip,state,verified,stored,error\nHall,192.168.0.40,verified,yes,new,\n"));
+    QCOMPARE(csv.permissions() & 0x0077, QFileDevice::Permissions());
+    // In the history: that Hall's password changed, under the run's id, never to what.
+    QVERIFY(f.session.journal()->flush());
+    const QList<ClockEvent> events = EventJournal::read(
+        EventJournal::defaultFolder(), {QStringLiteral("192.168.0.40"), start, -1, int(ClockEvent::Kind::Changed)});
+    QCOMPARE(events.size(), 1);
+    const QString described = ClockEventText::describe(events.constFirst());
+    QVERIFY2(described.startsWith("Password changed by ") && described.contains("(run "), qPrintable(described));
+    const QStringList secrets = QStringList(made.values()) << "Fresh-1";
+    for (const QString &password : secrets) {
+        QVERIFY(!written.contains(password.toUtf8()));
+        QVERIFY(!described.contains(password));
+    }
 }
 
 QTEST_MAIN(TestChangeClocks)

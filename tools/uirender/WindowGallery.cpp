@@ -7,8 +7,10 @@
 #include "notify/NotificationSettings.h"
 #include "operations/change/ChangeRunState.h"
 #include "session/ChangeClocksFlow.h"
+#include "session/PasswordClocksFlow.h"
 #include "ui/dialogs/DialogAuthentication.h"
 #include "ui/dialogs/DialogChangeClocks.h"
+#include "ui/dialogs/DialogChangePasswords.h"
 #include "ui/dialogs/DialogCombobox.h"
 #include "ui/dialogs/DialogCommissioningResults.h"
 #include "ui/pages/DialogDeviceSettings.h"
@@ -302,6 +304,33 @@ std::unique_ptr<QWidget> changeClocks(bool applied)
     return own(dialog);
 }
 
+// A password run of five clocks as it ended: one refused its stored password,
+// one took the new one but answers to neither.
+std::unique_ptr<QWidget> changePasswords()
+{
+    using State = PasswordClock::State;
+    const auto clock = [](const char *ip, const char *name, State state, const char *error = "") {
+        PasswordClock made;
+        made.ip = QLatin1String(ip);
+        made.name = QLatin1String(name);
+        made.state = state;
+        made.error = QLatin1String(error);
+        return made;
+    };
+    const QVector<PasswordClock> clocks{
+        clock("192.168.0.20", "Main entrance", State::Verified),
+        clock("192.168.0.21", "Reception", State::Verified),
+        clock("192.168.0.22", "Lobby", State::Failed, "An error occured: Wrong user name or password"),
+        clock("192.168.0.28", "Corridor 2", State::Unverified,
+              "not verified: the clock took the new password but does not answer with it (no answer within 3 s)"),
+        clock("192.168.0.33", "Boiler room", State::Verified)};
+    auto *flow = new PasswordClocksFlow(exchanges(), *ClockRegistry::instance());
+    auto *dialog = new DialogChangePasswords(dialogs(), *flow);
+    flow->setParent(dialog);
+    flow->showResult(QStringLiteral("20261209-091744-2c5e"), clocks, false);
+    return own(dialog);
+}
+
 } // namespace
 
 std::vector<GalleryScene> scenes()
@@ -330,6 +359,7 @@ std::vector<GalleryScene> scenes()
         {QStringLiteral("dialog-group-member-choice"), groupMemberChoice},
         {QStringLiteral("dialog-change-clocks-preview"), [] { return changeClocks(false); }},
         {QStringLiteral("dialog-change-clocks-result"), [] { return changeClocks(true); }},
+        {QStringLiteral("dialog-change-passwords"), changePasswords},
     };
 }
 

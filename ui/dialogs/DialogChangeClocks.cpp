@@ -8,16 +8,13 @@
 #include "session/ChangeFieldChoices.h"
 #include "session/ChangeRunModel.h"
 #include "ui/dialogs/DialogHost.h"
-#include "ui/widgets/IconLabel.h"
-#include "ui/widgets/ToolButtonMenu.h"
+#include "ui/dialogs/DialogParts.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHeaderView>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,6 +28,9 @@
 
 namespace {
 
+using DialogParts::named;
+using DialogParts::pushButton;
+using DialogParts::tableView;
 using Phase = ChangeClocksFlow::Phase;
 using Kind = ChangeFieldChoices::Kind;
 
@@ -40,81 +40,11 @@ enum Editor { FlagEditor, ChoiceEditor, NumberEditor, DecimalEditor, TimeEditor,
 // Wide enough for the result's six columns of a two-field change.
 constexpr int defaultWidth = 1000;
 constexpr int defaultHeight = 560;
-constexpr int titleBarHeight = 32;
-constexpr int closeWidth = 36;
-constexpr int closeHeight = 28;
-constexpr int closeIconSize = 10;
-constexpr int logoSize = 18;
 constexpr int margin = 16;
 constexpr int spacing = 8;
-constexpr int buttonMinimumWidth = 90;
 constexpr int decimalsOfOffset = 1;
 constexpr int tenthsPerUnit = 10;
 const QString timeFormat = QStringLiteral("hh:mm");
-
-QWidget *titleBar(QLabel *&title, QAbstractButton *&close)
-{
-    auto *bar = new QWidget;
-    bar->setObjectName(QStringLiteral("wdtTitlebar"));
-    bar->setProperty("titlebar", true);
-    bar->setFixedHeight(titleBarHeight);
-    auto *layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(spacing, 0, 0, 0);
-    auto *logo = new IconLabel;
-    logo->setFixedSize(logoSize, logoSize);
-    logo->setPixmap(QPixmap(QStringLiteral(":/icons/resources/mono-icon.png")));
-    logo->setScaledContents(true);
-    logo->setProperty("transparent", true);
-    title = new QLabel;
-    title->setObjectName(QStringLiteral("lblTitle"));
-    title->setProperty("bold", true);
-    title->setProperty("transparent", true);
-    auto *button = new ToolButtonMenu;
-    button->setObjectName(QStringLiteral("btnClose"));
-    button->setFixedSize(closeWidth, closeHeight);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(DialogChangeClocks::tr("Close"));
-    button->setAccessibleName(button->toolTip());
-    button->setIcon(QIcon(QStringLiteral(":/icons/resources/icons/window/close.png")));
-    button->setIconSize(QSize(closeIconSize, closeIconSize));
-    button->setProperty("closebutton", true);
-    close = button;
-    layout->addWidget(logo);
-    layout->addWidget(title);
-    layout->addStretch();
-    layout->addWidget(button);
-    return bar;
-}
-
-QPushButton *button(const QString &name, const QString &text)
-{
-    auto *made = new QPushButton(text);
-    made->setObjectName(name);
-    made->setMinimumWidth(buttonMinimumWidth);
-    return made;
-}
-
-template<typename T>
-T *named(T *widget, const QString &name, const QString &accessibleName = QString())
-{
-    widget->setObjectName(name);
-    if (!accessibleName.isEmpty())
-        widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
-QTableView *table(const QString &name, const QString &accessibleName, QAbstractItemModel &model)
-{
-    auto *view = named(new QTableView, name, accessibleName);
-    view->setModel(&model);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setWordWrap(false);
-    view->verticalHeader()->hide();
-    view->horizontalHeader()->setStretchLastSection(true);
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    return view;
-}
 
 // "Alarm 3: time = 06:30"
 QString valueLine(const QString &field, const QString &value)
@@ -139,7 +69,7 @@ DialogChangeClocks::DialogChangeClocks(DialogHost &dialogs, ChangeClocksFlow &fl
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    QWidget *bar = titleBar(title, close);
+    QWidget *bar = DialogParts::titleBar(title, close);
     outer->addWidget(bar);
 
     auto *body = new QWidget;
@@ -155,13 +85,13 @@ DialogChangeClocks::DialogChangeClocks(DialogHost &dialogs, ChangeClocksFlow &fl
     auto *choose = named(new QWidget, QStringLiteral("wdtChangeChoose"));
     buildChoosePage(choose);
     m_pages->addWidget(choose);
-    m_previewTable = table(QStringLiteral("tbvChangePreview"), tr("Preview"), m_flow.previewModel());
+    m_previewTable = tableView(QStringLiteral("tbvChangePreview"), tr("Preview"), m_flow.previewModel());
     m_pages->addWidget(m_previewTable);
     auto *result = named(new QWidget, QStringLiteral("wdtChangeResult"));
     auto *resultLayout = new QVBoxLayout(result);
     resultLayout->setContentsMargins(0, 0, 0, 0);
     m_progress = named(new QProgressBar, QStringLiteral("pbrChange"), tr("Clocks done"));
-    m_resultTable = table(QStringLiteral("tbvChangeResult"), tr("Result"), m_flow.resultModel());
+    m_resultTable = tableView(QStringLiteral("tbvChangeResult"), tr("Result"), m_flow.resultModel());
     resultLayout->addWidget(m_progress);
     resultLayout->addWidget(m_resultTable);
     m_pages->addWidget(result);
@@ -179,12 +109,12 @@ DialogChangeClocks::DialogChangeClocks(DialogHost &dialogs, ChangeClocksFlow &fl
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(margin, spacing, margin, margin);
     buttons->setSpacing(spacing);
-    m_back = button(QStringLiteral("btnChangeBack"), tr("Back"));
-    m_export = button(QStringLiteral("btnChangeExport"), tr("Export…"));
-    m_preview = button(QStringLiteral("btnChangePreview"), tr("Preview"));
-    m_apply = button(QStringLiteral("btnChangeApply"), mode == Mode::ConfirmSend ? tr("Send") : tr("Apply"));
-    m_stop = button(QStringLiteral("btnChangeStop"), tr("Stop"));
-    m_close = button(QStringLiteral("btnChangeClose"), mode == Mode::ConfirmSend ? tr("Cancel") : tr("Close"));
+    m_back = pushButton(QStringLiteral("btnChangeBack"), tr("Back"));
+    m_export = pushButton(QStringLiteral("btnChangeExport"), tr("Export…"));
+    m_preview = pushButton(QStringLiteral("btnChangePreview"), tr("Preview"));
+    m_apply = pushButton(QStringLiteral("btnChangeApply"), mode == Mode::ConfirmSend ? tr("Send") : tr("Apply"));
+    m_stop = pushButton(QStringLiteral("btnChangeStop"), tr("Stop"));
+    m_close = pushButton(QStringLiteral("btnChangeClose"), mode == Mode::ConfirmSend ? tr("Cancel") : tr("Close"));
     buttons->addWidget(m_back);
     buttons->addWidget(m_export);
     buttons->addStretch();
@@ -257,11 +187,11 @@ void DialogChangeClocks::buildChoosePage(QWidget *page)
     for (QWidget *editor : std::initializer_list<QWidget *>{m_flagValue, m_choiceValue, m_numberValue, m_decimalValue,
                                                              m_timeValue, m_textValue})
         m_valueEditors->addWidget(editor);
-    auto *add = button(QStringLiteral("btnChangeAdd"), tr("Add"));
+    auto *add = pushButton(QStringLiteral("btnChangeAdd"), tr("Add"));
     auto *chosenLabel = new QLabel(tr("Fields to change"));
     m_chosen = named(new QListWidget, QStringLiteral("lstChangeValues"), tr("Fields to change"));
     chosenLabel->setBuddy(m_chosen);
-    auto *remove = button(QStringLiteral("btnChangeRemove"), tr("Remove"));
+    auto *remove = pushButton(QStringLiteral("btnChangeRemove"), tr("Remove"));
     fieldsLayout->addWidget(fieldLabel, 0, 0);
     fieldsLayout->addWidget(m_field, 0, 1);
     fieldsLayout->addWidget(m_valueLabel, 1, 0);
@@ -279,7 +209,7 @@ void DialogChangeClocks::buildChoosePage(QWidget *page)
     m_file = named(new QLineEdit, QStringLiteral("ledChangeFile"));
     m_file->setReadOnly(true);
     fileLabel->setBuddy(m_file);
-    auto *browse = button(QStringLiteral("btnChangeFileBrowse"), tr("Browse…"));
+    auto *browse = pushButton(QStringLiteral("btnChangeFileBrowse"), tr("Browse…"));
     auto *fileFieldsLabel = new QLabel(tr("Fields to take"));
     m_fileFields = named(new QListWidget, QStringLiteral("lstChangeFileFields"), tr("Fields to take"));
     fileFieldsLabel->setBuddy(m_fileFields);
@@ -310,21 +240,11 @@ void DialogChangeClocks::buildChoosePage(QWidget *page)
 
 QWidget *DialogChangeClocks::buildWaveSettings()
 {
-    auto *box = named(new QGroupBox(tr("Waves")), QStringLiteral("gbxChangeWaves"));
-    auto *form = new QFormLayout(box);
-    const auto spin = [](const QString &name, int minimum, const QString &automatic) {
-        auto *made = named(new QSpinBox, name);
-        made->setRange(minimum, ChangeRunState::maxClocks);
-        made->setSpecialValueText(automatic);
-        made->setValue(minimum);
-        return made;
-    };
-    m_canary = spin(QStringLiteral("sbxChangeCanary"), 0, tr("1 % of the clocks"));
-    m_wave = spin(QStringLiteral("sbxChangeWave"), 0, tr("10 % of the clocks"));
-    m_maxFailed = spin(QStringLiteral("sbxChangeMaxFailed"), -1, tr("5 % of the clocks sent to"));
-    form->addRow(tr("First wave (clocks)"), m_canary);
-    form->addRow(tr("Each later wave (clocks)"), m_wave);
-    form->addRow(tr("Failures before it stops"), m_maxFailed);
+    DialogParts::WaveInputs inputs;
+    QWidget *box = DialogParts::waveSettings(inputs);
+    m_canary = inputs.canary;
+    m_wave = inputs.wave;
+    m_maxFailed = inputs.maxFailed;
     return box;
 }
 

@@ -76,7 +76,8 @@ void GroupTree::build(const ClockRegistry &registry)
                                    {"settings.png", tr("Change group name")},
                                    {"audit.png", tr("Check clocks")},
                                    {"quiet.png", tr("Quiet period")},
-                                   {"upload.png", tr("Change clocks of the group")}};
+                                   {"upload.png", tr("Change clocks of the group")},
+                                   {"key.png", tr("Change passwords of the group")}};
     const QList<ManageButtonsDelegate::Button> clockButtons{
         {iconRoot + QLatin1String("remove.png"), tr("Remove clock from group")},
         {iconRoot + QLatin1String("edit.png"), tr("Copy clock configuration to group and edit")}};

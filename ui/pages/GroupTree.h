@@ -21,7 +21,8 @@ class GroupTree : public QTreeWidget
     Q_OBJECT
 
 public:
-    enum GroupButton { DeleteGroup, EditGroupConfiguration, RenameGroup, CheckClocks, QuietGroup, ChangeClocks };
+    enum GroupButton { DeleteGroup, EditGroupConfiguration, RenameGroup, CheckClocks, QuietGroup, ChangeClocks,
+                       ChangePasswords };
     enum ClockButton { RemoveClock, CopyClockConfiguration };
     static constexpr int buttonMinimumWidth = 24;
 

@@ -100,6 +100,10 @@ PageDeviceList::PageDeviceList(PageServices &services, QWidget *parent)
     auto *changeKeys = new QShortcut(QKeySequence(QLatin1String(changeClocksKeys)), this);
     changeKeys->setContext(Qt::WidgetWithChildrenShortcut);
     connect(changeKeys, &QShortcut::activated, this, &PageDeviceList::changeClocks);
+    connect(ui->btnChangePasswords, &QAbstractButton::clicked, this, &PageDeviceList::changePasswords);
+    auto *passwordKeys = new QShortcut(QKeySequence(QLatin1String(changePasswordsKeys)), this);
+    passwordKeys->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(passwordKeys, &QShortcut::activated, this, &PageDeviceList::changePasswords);
     connect(ui->ledDeviceFilter, &QLineEdit::textChanged, this, &PageDeviceList::applyFilter);
     connect(ui->cbxProblemsOnly, &QCheckBox::toggled, this, &PageDeviceList::applyFilter);
     connect(&m_services, &PageServices::themeChanged, this, [this] {
@@ -404,7 +408,7 @@ void PageDeviceList::checkClocks()
         true);
 }
 
-void PageDeviceList::changeClocks()
+QList<DevClock *> PageDeviceList::chosenClocks() const
 {
     QModelIndexList rows = ui->twdDeviceList->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
@@ -418,9 +422,19 @@ void PageDeviceList::changeClocks()
         if (DevClock *clock = m_services.registry().clockAt(clockIndex(index)))
             clocks.append(clock);
     }
-    if (clocks.isEmpty())
-        return;
-    ChangeClocksAction::run(m_services, clocks, DialogChangeClocks::Mode::Choose);
+    return clocks;
+}
+
+void PageDeviceList::changeClocks()
+{
+    const QList<DevClock *> clocks = chosenClocks();
+    if (!clocks.isEmpty())
+        ChangeClocksAction::run(m_services, clocks, DialogChangeClocks::Mode::Choose);
+}
+
+void PageDeviceList::changePasswords()
+{
+    ChangeClocksAction::changePasswords(m_services, chosenClocks());
 }
 
 void PageDeviceList::applyFilter()

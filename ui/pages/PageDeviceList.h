@@ -45,6 +45,7 @@ public:
     static constexpr int summaryIntervalMs = 250;
 
     static constexpr const char *changeClocksKeys = "Ctrl+Shift+C";
+    static constexpr const char *changePasswordsKeys = "Ctrl+Shift+P";
 
     explicit PageDeviceList(PageServices &services, QWidget *parent = nullptr);
     ~PageDeviceList() override;
@@ -79,6 +80,8 @@ private:
     void checkClocks();
     // "Change clocks...": the selected clocks, or every clock shown.
     void changeClocks();
+    // "Change passwords...": the same clocks.
+    void changePasswords();
     // The latest audit's findings, as kept by whichever program ran it.
     void reloadAuditFindings();
     // Asks, then deletes the clock of the first selected row (the Delete key
@@ -93,6 +96,8 @@ private:
     void applyFilter();
     // The clock's index in the list for a row of the view; -1 when none.
     int clockIndex(const QModelIndex &index) const;
+    // The selected clocks, or every clock shown, in the order shown.
+    QList<DevClock *> chosenClocks() const;
     void setUpColumns();
     // The group column as wide as the longest group name.
     void fitGroupColumn();

@@ -132,14 +132,17 @@ void PageGroupList::onGroupButtonClicked(int groupIndex, int button)
         toggleQuietPeriod(groupIndex);
         break;
     case GroupTree::ChangeClocks:
-        changeClocks(groupIndex);
+        changeClocks(groupIndex, false);
+        break;
+    case GroupTree::ChangePasswords:
+        changeClocks(groupIndex, true);
         break;
     default:
         break;
     }
 }
 
-void PageGroupList::changeClocks(int groupIndex)
+void PageGroupList::changeClocks(int groupIndex, bool passwords)
 {
     const ClockRegistry &registry = m_services.registry();
     const DevGroup *group = registry.groupAt(groupIndex);
@@ -154,7 +157,10 @@ void PageGroupList::changeClocks(int groupIndex)
         m_services.dialogs().message(m_services.window(), tr("Group don't have any clocks."), QuestionIcon::Critical);
         return;
     }
-    ChangeClocksAction::run(m_services, clocks, DialogChangeClocks::Mode::Choose);
+    if (passwords)
+        ChangeClocksAction::changePasswords(m_services, clocks);
+    else
+        ChangeClocksAction::run(m_services, clocks, DialogChangeClocks::Mode::Choose);
 }
 
 void PageGroupList::toggleQuietPeriod(int groupIndex)

@@ -46,8 +46,8 @@ private:
     void renameGroup(int groupIndex);
     // Audits the group's clocks behind the progress dialog, then shows the findings.
     void checkClocks(int groupIndex);
-    // "Change clocks..." for the group's members.
-    void changeClocks(int groupIndex);
+    // "Change clocks..." or "Change passwords..." for the group's clocks.
+    void changeClocks(int groupIndex, bool passwords);
     void copyClockConfigurationAndEdit(int groupIndex, int clockIndex);
     // The chosen member clock's index; -1 when the user cancelled.
     int chooseMemberClock(int groupIndex);

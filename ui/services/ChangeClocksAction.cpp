@@ -6,6 +6,7 @@
 #include "model/DevGroup.h"
 #include "operations/change/ConfigFieldAccess.h"
 #include "session/MonitoringSession.h"
+#include "ui/dialogs/DialogChangePasswords.h"
 #include "ui/dialogs/DialogHost.h"
 #include "ui/services/PageServices.h"
 
@@ -55,6 +56,19 @@ void run(PageServices &services, const QList<DevClock *> &clocks, DialogChangeCl
     } else if (const ClockConfigFields *values = startingValues(services.registry(), clocks)) {
         dialog.setStartingValues(*values);
     }
+    services.dialogs().runDialog(dialog);
+}
+
+void changePasswords(PageServices &services, const QList<DevClock *> &clocks)
+{
+    if (clocks.isEmpty())
+        return;
+    PasswordClocksFlow flow(services.communication(), services.registry());
+    flow.setClocks(clocks);
+    MonitoringSession *session = &services.session();
+    flow.setRecorder([session](const QString &ip, const OperatorChange &change) { session->recordChange(ip, change); });
+    flow.setListSaver([&services] { services.listChanged(); });
+    DialogChangePasswords dialog(services.dialogs(), flow, services.window());
     services.dialogs().runDialog(dialog);
 }
 
