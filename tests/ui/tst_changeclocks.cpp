@@ -300,6 +300,9 @@ void TestChangeClocks::passwordsFromSelection_data()
     QTest::newRow("a list without a clock sends nothing")
         << "rbtPasswordList" << 0 << false << QStringList{"planned||", "planned||", "planned||", "planned||"}
         << "gives no password for Dead (192.168.0.43).";
+    QTest::newRow("made passwords that cannot be kept send nothing")
+        << "rbtPasswordGenerate" << 0 << false << QStringList{"planned||", "planned||", "planned||", "planned||"}
+        << "Nothing was sent.";
 }
 
 void TestChangeClocks::passwordsFromSelection()
@@ -359,7 +362,7 @@ void TestChangeClocks::passwordsFromSelection()
         return int(QDialog::Accepted);
     });
     if (source == "rbtPasswordGenerate")
-        f.dialogs.answerFile(passwords);
+        f.dialogs.answerFile(refusal.isEmpty() ? passwords : folder.filePath("missing/passwords.csv"));
     f.dialogs.answerQuestion(QuestionResult::Positive);
     if (refusal.isEmpty())
         f.dialogs.answerFile(exported);
