@@ -4433,7 +4433,7 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>verified</source>
-        <translation>verifiziert</translation>
+        <translation>bestätigt</translation>
     </message>
     <message>
         <source>not verified</source>
@@ -4457,7 +4457,7 @@ Für jedes weitere Gerät mit Konflikt werden MAC- und IP-Adresse um 1 erhöht.<
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation>der Lauf endete vor der Welle dieser Uhr</translation>
+        <translation>der Lauf hielt vor seiner Welle an</translation>
     </message>
 </context>
 <context>

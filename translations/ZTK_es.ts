@@ -4441,7 +4441,7 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>failed</source>
-        <translation>no enviada</translation>
+        <translation>fallido</translation>
     </message>
     <message>
         <source>not sent</source>
@@ -4457,7 +4457,7 @@ Tanto la MAC como la IP aumentarán en 1 por cada nuevo dispositivo en conflicto
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation>la ejecución se detuvo antes de la oleada de este reloj</translation>
+        <translation>la ejecución se detuvo antes de su oleada</translation>
     </message>
 </context>
 <context>

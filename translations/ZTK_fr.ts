@@ -4445,7 +4445,7 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>not sent</source>
-        <translation>non envoyée</translation>
+        <translation>non envoyé</translation>
     </message>
     <message>
         <source>sending</source>
@@ -4457,7 +4457,7 @@ Les adresses MAC et IP augmentent de 1 pour chaque appareil en conflit trouvé e
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation>l&apos;exécution s&apos;est arrêtée avant la vague de cette horloge</translation>
+        <translation>l&apos;exécution s&apos;est arrêtée avant sa vague</translation>
     </message>
 </context>
 <context>

@@ -4441,7 +4441,7 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>failed</source>
-        <translation>non inviata</translation>
+        <translation>fallito</translation>
     </message>
     <message>
         <source>not sent</source>
@@ -4457,7 +4457,7 @@ Sia il MAC sia l&apos;IP aumenteranno di 1 per ogni ulteriore dispositivo in con
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation>l&apos;esecuzione si è fermata prima dell&apos;ondata di questo orologio</translation>
+        <translation>l&apos;esecuzione si è fermata prima della sua ondata</translation>
     </message>
 </context>
 <context>

@@ -4447,7 +4447,7 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>verified</source>
-        <translation>zweryfikowano</translation>
+        <translation>potwierdzony</translation>
     </message>
     <message>
         <source>not verified</source>
@@ -4455,7 +4455,7 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>failed</source>
-        <translation>błąd</translation>
+        <translation>nieudany</translation>
     </message>
     <message>
         <source>not sent</source>
@@ -4471,7 +4471,7 @@ Adresy MAC i IP rosną o 1 dla każdego kolejnego urządzenia z wykrytym konflik
     </message>
     <message>
         <source>the run stopped before its wave</source>
-        <translation>przebieg zatrzymał się przed falą tego zegara</translation>
+        <translation>przebieg zatrzymał się przed jego falą</translation>
     </message>
 </context>
 <context>
