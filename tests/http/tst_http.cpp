@@ -12,7 +12,11 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <zlib.h>
 
 namespace {
@@ -23,6 +27,36 @@ const QByteArray scrape = "GET /metrics HTTP/1.1\r\n\r\n";
 const QByteArray token = "0123456789abcdef";
 const QByteArray pageType = "Content-Type: text/plain; version=0.0.4; charset=utf-8\r\n";
 const QString rows = QStringLiteral("http/http.rows");
+
+// A peer that sends its bytes and then neither reads nor closes until it
+// goes. A QTcpSocket would not do: it closes as soon as it sees the
+// listener's end of the stream.
+class SilentPeer
+{
+public:
+    SilentPeer(quint16 port, const QByteArray &bytes)
+        : m_fd(::socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (m_fd >= 0 && ::connect(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0)
+            m_sent = ::write(m_fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    }
+    ~SilentPeer()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    SilentPeer(const SilentPeer &) = delete;
+    SilentPeer &operator=(const SilentPeer &) = delete;
+    bool sent() const { return m_sent; }
+
+private:
+    int m_fd;
+    bool m_sent = false;
+};
 
 // A scrape at /metrics as the monitor serves it, and a guarded board beside it.
 HttpListener::Handler handlerOf(const QByteArray &metrics, bool board = false)
@@ -113,11 +147,10 @@ void TestHttp::lockOut()
     // Longer than the test: only replacement can let the scrape in.
     m_server->setLingerMs(10 * waitMs);
     m_server->setHandler(handlerOf(page, true));
-    std::vector<std::unique_ptr<QTcpSocket>> holders(cap);
+    std::vector<std::unique_ptr<SilentPeer>> holders(cap);
     for (auto &holder : holders) {
-        holder = std::make_unique<QTcpSocket>();
-        holder->connectToHost(QHostAddress::LocalHost, m_server->serverPort());
-        holder->write(held);
+        holder = std::make_unique<SilentPeer>(m_server->serverPort(), held);
+        QVERIFY(holder->sent());
     }
     QTRY_COMPARE_WITH_TIMEOUT(m_server->connectionCount(), cap, waitMs);
     QVERIFY(exchange(scrape).endsWith(page));
