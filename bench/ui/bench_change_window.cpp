@@ -6,7 +6,9 @@
 // turn in each (a timer asks for one every 10 ms; the goal is that the
 // window never stalls over 50 ms). Run by bench/ui/change_window.sh in the
 // "pc" namespace against zentick-clocksim (needs root):
-//   bench_change_window CLOCKS.json [PARALLEL]   (the window's 16 unless given)
+//   bench_change_window CLOCKS.json [PARALLEL] [passwords]   (the window's 16 unless given)
+// With "passwords" it runs "Change passwords..." instead: one new password
+// for every clock, in the same waves, each clock verified by a status poll.
 #include "model/ClockRegistry.h"
 #include "model/DevClock.h"
 #include "notify/NotificationSettings.h"
@@ -118,8 +120,11 @@ int main(int argc, char *argv[])
 
     ScriptedDialogHost dialogs;
     Communication exchanges;
-    if (app.arguments().size() > 2)
-        exchanges.workers().setBound(app.arguments().at(2).toInt());
+    bool numbered = false;
+    const int parallel = app.arguments().value(2).toInt(&numbered);
+    if (numbered)
+        exchanges.workers().setBound(parallel);
+    const bool passwords = app.arguments().contains(QStringLiteral("passwords"));
     NotificationSettings alerts;
     MonitoringSession session{*ClockRegistry::instance(), exchanges, alerts};
     StandaloneServices alone(session, dialogs);
@@ -132,6 +137,29 @@ int main(int argc, char *argv[])
     app.processEvents();
 
     StallProbe probe;
+    if (passwords) {
+        dialogs.answerDialog([&](QDialog &dialog) {
+            dialog.resize(WindowWidth * 2 / 3, WindowHeight * 2 / 3);
+            dialog.show();
+            for (const char *input : {"ledPasswordNew", "ledPasswordRepeat"})
+                dialog.findChild<QLineEdit *>(QLatin1String(input))->setText(QStringLiteral("Bench-2"));
+            auto *exporting = dialog.findChild<QAbstractButton *>(QStringLiteral("btnPasswordExport"));
+            QElapsedTimer phase;
+            phase.start();
+            probe.start();
+            dialog.findChild<QAbstractButton *>(QStringLiteral("btnPasswordSend"))->click();
+            (void)QTest::qWaitFor([exporting] { return exporting->isEnabled(); }, RunLimitMs);
+            printPhase("passwords (waves, each clock sent and polled with its new password)", phase.elapsed(),
+                       probe.stop());
+            out() << dialog.findChild<QLabel *>(QStringLiteral("lblPasswordStatus"))->text() << "\n";
+            return int(QDialog::Accepted);
+        });
+        dialogs.answerQuestion(QuestionResult::Positive);
+        out() << "Change passwords... on " << ClockRegistry::instance()->clockCount() << " clocks\n";
+        page->table()->selectAll();
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("btnChangePasswords")), Qt::LeftButton);
+        return 0;
+    }
     dialogs.answerDialog([&](QDialog &dialog) {
         dialog.resize(WindowWidth * 2 / 3, WindowHeight * 2 / 3);
         dialog.show();

@@ -2,7 +2,8 @@
 # "Change clocks..." of the window on a simulated fleet whose clocks answer
 # after 50 to 300 ms, in private network namespaces: prints the preview's and
 # the run's time and the longest event-loop stall of each. Needs root; build
-# with -DCMAKE_BUILD_TYPE=Release.
+# with -DCMAKE_BUILD_TYPE=Release. CHANGE_WINDOW_PASSWORDS=1 runs
+# "Change passwords..." instead (one new password for every clock).
 #   bench/ui/change_window.sh [BUILD_DIR] [CLOCKS] [PARALLEL]   (default build, 1000, the window's 16)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -26,4 +27,5 @@ prefix=18
 last="$(/usr/bin/python3 "$fleet" make "$tmp/f.json" "$count" 0 50 300)"
 tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --prefix "$prefix" \
     --addresses "192.168.0.10-$last" -- \
-    env QT_QPA_PLATFORM=offscreen "$bin/bench_change_window" "$tmp/f.json" $parallel
+    env QT_QPA_PLATFORM=offscreen "$bin/bench_change_window" "$tmp/f.json" ${parallel:-16} \
+    ${CHANGE_WINDOW_PASSWORDS:+passwords}
