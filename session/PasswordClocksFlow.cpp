@@ -40,6 +40,7 @@ void PasswordClocksFlow::setClocks(const QList<DevClock *> &clocks)
         return;
     m_planned.clear();
     m_ids.clear();
+    m_stored.clear();
     QSet<const DevClock *> seen;
     for (const DevClock *clock : clocks) {
         if (!clock || seen.contains(clock))
@@ -51,6 +52,7 @@ void PasswordClocksFlow::setClocks(const QList<DevClock *> &clocks)
         planned.target = SenderTarget::fromClock(*clock);
         m_planned.append(planned);
         m_ids.append(clock->id);
+        m_stored.append(clock->password);
     }
     m_run.reset();
     m_model->setClocks(&m_planned);
@@ -150,6 +152,7 @@ bool PasswordClocksFlow::start(const Choice &choice, QString *why)
         saveListIfChanged();
         setStatus(tr("Wave %1: %2 clocks").arg(number).arg(clocks));
     });
+    connect(m_run.get(), &PasswordRun::commandTaken, this, &PasswordClocksFlow::onCommandTaken);
     connect(m_run.get(), &PasswordRun::clockFinished, this, &PasswordClocksFlow::onClockFinished);
     connect(m_run.get(), &PasswordRun::finished, this, &PasswordClocksFlow::onFinished);
     m_model->setClocks(&m_run->clocks());
@@ -167,14 +170,25 @@ void PasswordClocksFlow::stop()
     setStatus(tr("Stopping after the wave under way…"));
 }
 
+void PasswordClocksFlow::onCommandTaken(int index)
+{
+    // Looked up again: the list may have changed while the clock was sent to.
+    if (DevClock *listed = m_registry.clockById(m_ids.value(index))) {
+        listed->password = m_run->clocks().at(index).newPassword;
+        m_listChanged = true;
+    }
+}
+
 void PasswordClocksFlow::onClockFinished(int index)
 {
     const PasswordClock &clock = m_run->clocks().at(index);
-    // Looked up again: the list may have changed while the clock was sent to.
-    if (DevClock *listed = m_registry.clockById(m_ids.value(index)); listed && clock.hasNewPassword()) {
-        listed->password = clock.newPassword;
-        m_registry.announceClockChanged(listed);
-        m_listChanged = true;
+    if (DevClock *listed = m_registry.clockById(m_ids.value(index))) {
+        const QString kept = clock.hasNewPassword() ? clock.newPassword : m_stored.value(index);
+        if (listed->password != kept || clock.hasNewPassword()) {
+            listed->password = kept;
+            m_registry.announceClockChanged(listed);
+            m_listChanged = true;
+        }
     }
     if (m_recorder) {
         // That it changed, never to what.

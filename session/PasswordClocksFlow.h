@@ -18,10 +18,11 @@ class PasswordRunModel;
 // their new passwords come from, then the run in waves with Stop (as
 // zentick-cli password runs it) and the result and its CSV.
 //
-// A clock that most likely has its new password (verified, or unverified:
-// it took the command and answers to neither) keeps it on the device list
-// at once; the list is saved before each later wave and at the end. Made
-// passwords are in their file before the first clock is sent.
+// A clock that acknowledged the command has its new password on the device
+// list at once, so that the window's own polls meanwhile ask with it; one
+// that then still answers to the old password gets that back. The list is
+// saved before each later wave and at the end. Made passwords are in their
+// file before the first clock is sent.
 class PasswordClocksFlow : public QObject
 {
     Q_OBJECT
@@ -81,6 +82,7 @@ signals:
 
 private:
     bool plan(const Choice &choice, QVector<PasswordClock> &clocks, QString *why) const;
+    void onCommandTaken(int index);
     void onClockFinished(int index);
     void onFinished();
     void saveListIfChanged();
@@ -92,6 +94,7 @@ private:
     ClockRegistry &m_registry;
     QVector<PasswordClock> m_planned;
     QVector<quint64> m_ids; // beside m_planned: the list's clocks
+    QVector<QString> m_stored; // beside m_planned: the passwords the list had
     WaveRule m_rule;
     int m_settleMs = 1000;
     Recorder m_recorder;

@@ -163,6 +163,7 @@ void PasswordRun::onSent(DataSender *sender)
         finishClock(index, State::Failed, failureText(sender));
         return;
     }
+    emit commandTaken(index);
     // A clock may answer before it has taken the password in.
     QTimer::singleShot(m_settleMs, this, [this, index] { poll(index, Step::NewPassword); });
 }

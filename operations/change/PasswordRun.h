@@ -80,6 +80,8 @@ public:
 
 signals:
     void waveStarted(int number, int clocks);
+    // The clock acknowledged the command; its check follows.
+    void commandTaken(int index);
     // The clock at index is verified, unverified or failed.
     void clockFinished(int index);
     void progress(int done, int total);
