@@ -2580,6 +2580,10 @@ Ihre Zeilen dorthin verschieben?</translation>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Type the new password in both fields.</source>
+        <translation>Geben Sie das neue Passwort in beide Felder ein.</translation>
+    </message>
 </context>
 <context>
     <name>DialogCombobox</name>

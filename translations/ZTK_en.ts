@@ -2578,6 +2578,10 @@ Move their rows there?</source>
         <source>Cannot write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Type the new password in both fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogCombobox</name>

@@ -2580,6 +2580,10 @@ Move their rows there?</source>
         <source>Cannot write %1: %2</source>
         <translation>No se puede escribir %1: %2</translation>
     </message>
+    <message>
+        <source>Type the new password in both fields.</source>
+        <translation>Escriba la contraseña nueva en los dos campos.</translation>
+    </message>
 </context>
 <context>
     <name>DialogCombobox</name>

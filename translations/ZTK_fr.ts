@@ -2580,6 +2580,10 @@ Déplacer leurs lignes là-bas ?</translation>
         <source>Cannot write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Type the new password in both fields.</source>
+        <translation>Tapez le nouveau mot de passe dans les deux champs.</translation>
+    </message>
 </context>
 <context>
     <name>DialogCombobox</name>

@@ -2580,6 +2580,10 @@ Spostare lì le loro righe?</translation>
         <source>Cannot write %1: %2</source>
         <translation>Impossibile scrivere %1: %2</translation>
     </message>
+    <message>
+        <source>Type the new password in both fields.</source>
+        <translation>Digitare la nuova password in entrambi i campi.</translation>
+    </message>
 </context>
 <context>
     <name>DialogCombobox</name>

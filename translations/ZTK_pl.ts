@@ -2588,6 +2588,10 @@ Przenieść tam ich wiersze?</translation>
         <source>Cannot write %1: %2</source>
         <translation>Nie można zapisać %1: %2</translation>
     </message>
+    <message>
+        <source>Type the new password in both fields.</source>
+        <translation>Wpisz nowe hasło w obu polach.</translation>
+    </message>
 </context>
 <context>
     <name>DialogCombobox</name>

@@ -190,6 +190,10 @@ void DialogChangePasswords::send()
     PasswordClocksFlow::Choice choice;
     choice.oldPassword = m_oldPassword->text();
     if (m_one->isChecked()) {
+        if (m_password->text().isEmpty()) {
+            m_dialogs.message(this, tr("Type the new password in both fields."), QuestionIcon::Warning);
+            return;
+        }
         if (m_password->text() != m_repeat->text()) {
             m_dialogs.message(this, tr("The new password is not the same in both fields."), QuestionIcon::Warning);
             return;
