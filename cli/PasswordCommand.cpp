@@ -58,11 +58,6 @@ bool readList(const QString &path, NewPasswords::Parsed &list, QString &why)
     return list.ok();
 }
 
-QString clockLabel(const PasswordClock &clock)
-{
-    return clock.name.isEmpty() ? clock.ip : QStringLiteral("%1 (%2)").arg(clock.name, clock.ip);
-}
-
 int readPlan(CliSession &session, Plan &plan)
 {
     const CliInvocation &in = session.invocation();
@@ -104,7 +99,7 @@ int readPlan(CliSession &session, Plan &plan)
         }
         // Refused before anything is sent; the text names the clock, never the password.
         if (!ParameterText::isSafePassword(clock.oldPassword) || !ParameterText::isSafePassword(clock.newPassword))
-            return session.output().failed(clockLabel(clock) + QStringLiteral(": ")
+            return session.output().failed(clock.label() + QStringLiteral(": ")
                                            + ParameterText::passwordRefusalText());
         plan.clocks.append(clock);
         plan.listed.append(target.listed);
@@ -131,7 +126,7 @@ QString planText(const Plan &plan)
                                                                : tr("as given");
     QList<QStringList> rows{{tr("clock"), tr("old password"), tr("new password")}};
     for (const PasswordClock &clock : plan.clocks)
-        rows.append({clockLabel(clock), oldText, newText});
+        rows.append({clock.label(), oldText, newText});
     return tr("Password run %1: %2 clocks.").arg(plan.id).arg(plan.clocks.size()) + QLatin1Char('\n')
            + ClockPrinter::formatTable(rows).trimmed();
 }
@@ -169,7 +164,7 @@ void printResult(CliSession &session, const Plan &plan, const PasswordRun &run)
         const PasswordClock &clock = clocks.at(i);
         const QString stored = !plan.listed.at(i) ? QStringLiteral("-")
                                                   : clock.hasNewPassword() ? tr("new") : tr("old");
-        rows.append({clockLabel(clock), PasswordClock::stateText(clock.state), stored, clock.resultError()});
+        rows.append({clock.label(), PasswordClock::stateText(clock.state), stored, clock.resultError()});
         verified += clock.state == State::Verified ? 1 : 0;
     }
     QString text = ClockPrinter::formatTable(rows);

@@ -17,11 +17,6 @@ namespace {
 
 using State = PasswordClock::State;
 
-QString clockLabel(const PasswordClock &clock)
-{
-    return clock.name.isEmpty() ? clock.ip : QStringLiteral("%1 (%2)").arg(clock.name, clock.ip);
-}
-
 } // namespace
 
 PasswordClocksFlow::PasswordClocksFlow(Communication &exchanges, ClockRegistry &registry, QObject *parent)
@@ -40,7 +35,6 @@ void PasswordClocksFlow::setClocks(const QList<DevClock *> &clocks)
         return;
     m_planned.clear();
     m_ids.clear();
-    m_stored.clear();
     QSet<const DevClock *> seen;
     for (const DevClock *clock : clocks) {
         if (!clock || seen.contains(clock))
@@ -52,7 +46,6 @@ void PasswordClocksFlow::setClocks(const QList<DevClock *> &clocks)
         planned.target = SenderTarget::fromClock(*clock);
         m_planned.append(planned);
         m_ids.append(clock->id);
-        m_stored.append(clock->password);
     }
     m_run.reset();
     m_model->setClocks(&m_planned);
@@ -97,18 +90,18 @@ bool PasswordClocksFlow::plan(const Choice &choice, QVector<PasswordClock> &cloc
             } else if (list.byAddress.contains(clock.ip)) {
                 clock.newPassword = list.byAddress.value(clock.ip);
             } else {
-                *why = tr("%1 gives no password for %2.").arg(choice.path, clockLabel(clock));
+                *why = tr("%1 gives no password for %2.").arg(choice.path, clock.label());
                 return false;
             }
             break;
         }
         // The text names the clock, never the password.
         if (clock.newPassword.isEmpty()) {
-            *why = tr("%1: the new password is empty.").arg(clockLabel(clock));
+            *why = tr("%1: the new password is empty.").arg(clock.label());
             return false;
         }
         if (!ParameterText::isSafePassword(clock.oldPassword) || !ParameterText::isSafePassword(clock.newPassword)) {
-            *why = clockLabel(clock) + QStringLiteral(": ") + ParameterText::passwordRefusalText();
+            *why = clock.label() + QStringLiteral(": ") + ParameterText::passwordRefusalText();
             return false;
         }
     }
@@ -183,7 +176,8 @@ void PasswordClocksFlow::onClockFinished(int index)
 {
     const PasswordClock &clock = m_run->clocks().at(index);
     if (DevClock *listed = m_registry.clockById(m_ids.value(index))) {
-        const QString kept = clock.hasNewPassword() ? clock.newPassword : m_stored.value(index);
+        // The target holds the password the list had when the run began.
+        const QString kept = clock.hasNewPassword() ? clock.newPassword : clock.target.password;
         if (listed->password != kept || clock.hasNewPassword()) {
             listed->password = kept;
             m_registry.announceClockChanged(listed);

@@ -94,7 +94,6 @@ private:
     ClockRegistry &m_registry;
     QVector<PasswordClock> m_planned;
     QVector<quint64> m_ids; // beside m_planned: the list's clocks
-    QVector<QString> m_stored; // beside m_planned: the passwords the list had
     WaveRule m_rule;
     int m_settleMs = 1000;
     Recorder m_recorder;

@@ -40,7 +40,7 @@ QVariant PasswordRunModel::data(const QModelIndex &index, int role) const
     const PasswordClock &clock = m_clocks->at(index.row());
     switch (index.column()) {
     case ClockColumn:
-        return clock.name.isEmpty() ? clock.ip : QStringLiteral("%1 (%2)").arg(clock.name, clock.ip);
+        return clock.label();
     case StateColumn:
         return PasswordClock::stateText(clock.state);
     case StoredColumn:

@@ -34,6 +34,8 @@ struct PasswordClock
 
     // The clock most likely has the new password now: the one to keep for it.
     bool hasNewPassword() const { return state == State::Verified || state == State::Unverified; }
+    // "Name (192.168.0.30)", or the address alone.
+    QString label() const { return name.isEmpty() ? ip : QStringLiteral("%1 (%2)").arg(name, ip); }
     // "new" or "old": the password the device list keeps for it after the run.
     QString storedKey() const { return hasNewPassword() ? QStringLiteral("new") : QStringLiteral("old"); }
     // Why it is not verified, also for a clock the run never reached.
