@@ -66,7 +66,6 @@ public:
     Phase phase() const { return m_phase; }
     bool isBusy() const { return m_phase == Phase::Applying; }
     const QVector<PasswordClock> &clocks() const;
-    QString runId() const { return m_id; }
     QString statusText() const { return m_status; }
     PasswordRunModel &model() const { return *m_model; }
 

@@ -4,6 +4,8 @@
 # the run's time and the longest event-loop stall of each. Needs root; build
 # with -DCMAKE_BUILD_TYPE=Release. CHANGE_WINDOW_PASSWORDS=1 runs
 # "Change passwords..." instead (one new password for every clock).
+# CHANGE_WINDOW_SILENT=N and CHANGE_WINDOW_UNREACHABLE=N add clocks that never
+# answer and listed addresses where no clock is.
 #   bench/ui/change_window.sh [BUILD_DIR] [CLOCKS] [PARALLEL]   (default build, 1000, the window's 16)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -24,8 +26,21 @@ done
 prefix=18
 [ "$count" -gt 2000 ] || prefix=21
 [ "$count" -gt 1000 ] || prefix=22
-last="$(/usr/bin/python3 "$fleet" make "$tmp/f.json" "$count" 0 50 300)"
+silent="${CHANGE_WINDOW_SILENT:-0}"
+unreachable="${CHANGE_WINDOW_UNREACHABLE:-0}"
+last="$(/usr/bin/python3 -B "$fleet" make "$tmp/f.json" "$((count - silent - unreachable))" "$silent" 50 300)"
+# The window's list: the simulated clocks and the unreachable addresses.
+/usr/bin/python3 -B - "$tmp/f.json" "$tmp/list.json" "$unreachable" <<'PY'
+import json, sys
+sys.path.insert(0, "bench/operations")
+import fleet
+clocks = json.load(open(sys.argv[1]))["clocks"]
+extra = [dict(clocks[0], ip=ip, name=f"Unreachable {ip}") for ip in fleet.unreachable_addresses(clocks, int(sys.argv[3]))]
+for clock in extra:
+    clock.pop("faults", None)
+json.dump({"clocks": clocks + extra}, open(sys.argv[2], "w"))
+PY
 tests/netns/netns-run.sh --sim "$bin/zentick-clocksim" --clocks "$tmp/f.json" --prefix "$prefix" \
     --addresses "192.168.0.10-$last" -- \
-    env QT_QPA_PLATFORM=offscreen "$bin/bench_change_window" "$tmp/f.json" ${parallel:-16} \
+    env QT_QPA_PLATFORM=offscreen "$bin/bench_change_window" "$tmp/list.json" ${parallel:-16} \
     ${CHANGE_WINDOW_PASSWORDS:+passwords}
